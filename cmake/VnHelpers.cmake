@@ -1,0 +1,40 @@
+# vn_library(<name> [EXCLUDE <file>...] DEPENDS <targets>...)
+# A static library made of every .cpp/.h in the calling folder (not below it).
+function(vn_library name)
+    cmake_parse_arguments(ARG "" "" "EXCLUDE;DEPENDS" ${ARGN})
+    file(GLOB _srcs CONFIGURE_DEPENDS
+        "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    foreach(_ex IN LISTS ARG_EXCLUDE)
+        list(REMOVE_ITEM _srcs "${CMAKE_CURRENT_SOURCE_DIR}/${_ex}")
+    endforeach()
+    if(NOT _srcs)
+        # An empty library keeps the dependency graph stable while a folder is still empty.
+        set(_srcs "${CMAKE_SOURCE_DIR}/cmake/empty.cpp")
+    endif()
+    add_library(${name} STATIC ${_srcs})
+    target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}")
+    target_compile_options(${name} PRIVATE ${VN_WARNINGS})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+endfunction()
+
+# vn_add_test(<name> SOURCES <files>... LIBS <targets>... [TIMEOUT s] [LABELS l...])
+# One QtTest executable per area. Each run gets a fresh throw-away HOME and XDG folders,
+# so no test ever reads or writes the user's settings.
+function(vn_add_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS;ENV" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt5::Test)
+    target_compile_options(${name} PRIVATE ${VN_WARNINGS})
+    target_compile_definitions(${name} PRIVATE
+        VN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" VN_FIXTURES_DIR="${CMAKE_SOURCE_DIR}/tests/fixtures")
+    add_test(NAME ${name}
+        COMMAND /bin/sh "${CMAKE_SOURCE_DIR}/tests/run-isolated.sh" $<TARGET_FILE:${name}>)
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;${ARG_ENV}")
+    if(ARG_LABELS)
+        set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+    endif()
+endfunction()

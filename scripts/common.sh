@@ -1,0 +1,44 @@
+# Shared by run.sh and test.sh: install what is missing, then configure and build.
+set -euo pipefail
+
+VN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VN_BUILD_DIR=${VN_BUILD_DIR:-"$VN_ROOT/build"}
+
+# Debian 12 packages the build, the program and the tests need.
+VN_PACKAGES=(
+    cmake g++ make pkg-config ccache
+    qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
+    libqt5sql5-mysql qttranslations5-l10n
+    libkmod-dev libudev-dev libcups2-dev pci.ids usb.ids
+    fonts-liberation2 fonts-dejavu-core
+    xvfb xauth openbox
+    python3 python3-pyftpdlib mariadb-server mariadb-client openssl
+)
+
+vn_install_missing() {
+    local missing=()
+    local pkg
+    for pkg in "${VN_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Run as root to install packages: ${missing[*]}" >&2
+        return 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+vn_build() {
+    local jobs
+    jobs=$(nproc 2>/dev/null || echo 2)
+    cmake -S "$VN_ROOT" -B "$VN_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$VN_BUILD_DIR" --parallel "$jobs"
+}

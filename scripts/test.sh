@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, starts the local stand-in servers and runs every test.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+vn_install_missing
+vn_build -DVN_BUILD_TESTS=ON
+
+# Stand-ins for the vendor's servers, on loopback only; stopped when this script ends.
+VN_SERVERS_DIR=$(mktemp -d /tmp/vn-servers.XXXXXX)
+export VN_SERVERS_DIR
+cleanup() {
+    if [ -x "$VN_ROOT/tests/servers/stop.sh" ]; then
+        "$VN_ROOT/tests/servers/stop.sh" || true
+    fi
+    rm -rf "$VN_SERVERS_DIR"
+}
+trap cleanup EXIT
+if [ -x "$VN_ROOT/tests/servers/start.sh" ]; then
+    # start.sh writes the addresses the tests need to $VN_SERVERS_DIR/env
+    "$VN_ROOT/tests/servers/start.sh"
+    set -a
+    # shellcheck disable=SC1091
+    source "$VN_SERVERS_DIR/env"
+    set +a
+fi
+
+cd "$VN_BUILD_DIR"
+ctest --output-on-failure --parallel "$(nproc 2>/dev/null || echo 2)" "$@"
