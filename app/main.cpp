@@ -1,7 +1,66 @@
+// Process entry: prepares the application, the settings identity, crash handling, the theme and
+// the translations, decides whether this process may run beside a running instance, and hands
+// over to the start-up sequence and the event loop.
+
+#include "app/config.h"
+#include "app/msgdialog.h"
+#include "app/settings.h"
+#include "app/startup/crashhandler.h"
+#include "app/startup/managestartup.h"
+#include "app/startup/processentry.h"
+#include "app/startup/singleinstance.h"
+#include "app/themes.h"
+#include "app/translations.h"
+
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
-    return 0;
+
+    SingleInstance instance(QStringLiteral("Verdimon Nuvo"));
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.1.3.742"));
+    Config::installTestCertificateAuthority();
+
+    QTranslator appTranslator;
+    QTranslator qtTranslator;
+
+    const QString dumpFolder = CrashHandler::crashDumpFolder();
+    ProcessEntry::registerCrashDumps(dumpFolder);
+
+    applyTheme(Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppTheme"), 0),
+               nullptr);
+
+    // A fresh copy started by the crash handler only asks about feedback and ends with 3; it
+    // installs no handler of its own, so a fault there cannot start it over and over.
+    QString crashReport;
+    const bool feedbackRun
+        = CrashHandler::isFeedbackRun(QCoreApplication::arguments(), &crashReport);
+    if (!feedbackRun)
+        CrashHandler::install(dumpFolder);
+
+    if (!loadTranslations(&appTranslator, &qtTranslator)) {
+        MsgDialog message(nullptr, QObject::tr("Error"),
+                          QObject::tr("No localization file was found!") + QStringLiteral(" ")
+                              + QObject::tr("Reinstall the application to fix this problem."),
+                          3, QDialogButtonBox::Ok);
+        message.exec();
+        return feedbackRun ? CrashHandler::crashExitCode : 0;
+    }
+
+    if (feedbackRun)
+        return CrashHandler::runFeedback(crashReport);
+
+    if (ProcessEntry::decideInstance(instance, QCoreApplication::arguments())
+        == ProcessEntry::InstanceDecision::GiveWay)
+        return 0;
+
+    new ManageStartup(&app);
+    return app.exec();
 }

@@ -10,7 +10,7 @@ VN_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libqt5sql5-mysql qttranslations5-l10n
     libkmod-dev libudev-dev libcups2-dev pci.ids usb.ids
-    fonts-liberation2 fonts-dejavu-core
+    fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
     xvfb xauth openbox
     python3 python3-pyftpdlib mariadb-server mariadb-client openssl
 )

@@ -1,0 +1,104 @@
+#include "app/applog.h"
+
+#include "app/fonts.h"
+#include "app/settings.h"
+#include "widgets/scrollbar.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QThread>
+
+namespace {
+
+QTextBrowser *theLogView = nullptr;
+
+QLocale englishUs()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+} // namespace
+
+QTextBrowser *logView()
+{
+    if (!theLogView) {
+        theLogView = new QTextBrowser();
+        // The view takes ownership of its scroll bars and gives them their orientation.
+        theLogView->setHorizontalScrollBar(new ScrollBar());
+        theLogView->setVerticalScrollBar(new ScrollBar());
+        registerFontSubstitutions();
+        QFont font;
+        font.setFamily(Settings::fontFamily());
+        font.setPixelSize(Settings::fontSize());
+        font.setWeight(QFont::Normal);
+        font.setStyleStrategy(QFont::PreferAntialias);
+        theLogView->setFont(font);
+    }
+    return theLogView;
+}
+
+void appendToLog(const QString &line)
+{
+    // The view is a widget: a line from another thread is handed to the GUI thread.
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && QThread::currentThread() != app->thread()) {
+        QMetaObject::invokeMethod(
+            app, [line] { logView()->append(line); }, Qt::QueuedConnection);
+        return;
+    }
+    logView()->append(line);
+}
+
+QString currentTimestamp()
+{
+    return englishUs().toString(QDateTime::currentDateTime(),
+                                QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+QString logFolderPath()
+{
+    const QString folder = QDir::toNativeSeparators(QStringLiteral("%1/Log").arg(
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)));
+    if (!QDir(folder).exists())
+        QDir().mkpath(folder);
+    return folder;
+}
+
+QString defaultLogFilePath(const QString &folder, const QString &localeName)
+{
+    QString product = QStringLiteral("Verdimon Nuvo");
+    product.replace(QRegularExpression(QStringLiteral("\\s")), QStringLiteral("_"));
+    const QString stamp = englishUs().toString(QDateTime::currentDateTime(),
+                                               QStringLiteral("yyyy.MM.dd.HH.mm.ss.zzz"));
+    return QDir::toNativeSeparators(
+        QStringLiteral("%1/%2_Log_%3_%4.txt").arg(folder, product, localeName, stamp));
+}
+
+QString defaultLogFilePath()
+{
+    return defaultLogFilePath(logFolderPath(), QLocale::system().name());
+}
+
+QString logPathSetting()
+{
+    return Settings::appSettingsValue(QStringLiteral("LogPath"), QString()).toString();
+}
+
+void removeSavedLog()
+{
+    const QString path = logPathSetting();
+    if (!path.isEmpty() && QFile::exists(path))
+        QFile::remove(path);
+}
+
+void clearLogPathSetting()
+{
+    removeSavedLog();
+    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("LogPath"), QString());
+}

@@ -1,0 +1,218 @@
+#include "app/settings.h"
+
+#include "app/fonts.h"
+#include "app/systemfunctions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace {
+
+// The store holds the enciphered remembered password: keep it private to the user. The file is
+// created with mode 0600 before the first write, so the atomic rewrite of QSettings, which keeps
+// the permissions of an existing file, never exposes it.
+void protectStoreFile(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    QFile file(fileName);
+    if (!file.exists()) {
+        QDir().mkpath(QFileInfo(fileName).absolutePath());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return;
+        file.close();
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void writeValue(const QString &group, const QString &key, const QVariant &value)
+{
+    QSettings settings;
+    protectStoreFile(settings.fileName());
+    settings.beginGroup(group);
+    settings.setValue(key, value);
+    settings.endGroup();
+    settings.sync();
+    protectStoreFile(settings.fileName());
+}
+
+bool isKnownFontFamily(const QString &family)
+{
+    return fontResourceFile().contains(family);
+}
+
+} // namespace
+
+namespace Settings {
+
+const char positionDefaultBase64[]
+    = "AdnQywACAAAAAAEYAAAA+AAABmcAAAMQAAABHQAAAQ4AAAZiAAADCwAAAAAAAAAAB4A=";
+const char settingsViewSizeDefaultBase64[] = "AAAA/wAAAAEAAAAC//////////8B/////wEAAAABAA==";
+
+QVariant settingsValue(const QString &group, const QString &key, const QVariant &defaultValue)
+{
+    QSettings settings;
+    settings.beginGroup(group);
+    const QVariant value = settings.value(key, defaultValue);
+    settings.endGroup();
+    return value;
+}
+
+QVariant appSettingsValue(const QString &key, const QVariant &defaultValue)
+{
+    return settingsValue(QStringLiteral("AppSettings"), key, defaultValue);
+}
+
+void setSettingsValue(const QString &group, const QString &key, const QVariant &value)
+{
+    if (key.isEmpty())
+        return; // an empty key would address the whole group
+    writeValue(group, key, value);
+}
+
+bool containsSetting(const QString &group, const QString &key)
+{
+    if (key.isEmpty())
+        return false;
+    QSettings settings;
+    settings.beginGroup(group);
+    const bool found = settings.contains(key);
+    settings.endGroup();
+    return found;
+}
+
+int intValue(const QString &group, const QString &key, int defaultValue)
+{
+    bool ok = false;
+    const int value = settingsValue(group, key, defaultValue).toInt(&ok);
+    return ok ? value : defaultValue;
+}
+
+bool boolValue(const QString &group, const QString &key, bool defaultValue)
+{
+    const QVariant value = settingsValue(group, key, defaultValue);
+    if (value.type() == QVariant::String) {
+        const QString text = value.toString().trimmed().toLower();
+        if (text == QLatin1String("true") || text == QLatin1String("1"))
+            return true;
+        if (text == QLatin1String("false") || text == QLatin1String("0"))
+            return false;
+        return defaultValue;
+    }
+    return value.canConvert<bool>() ? value.toBool() : defaultValue;
+}
+
+QVector<DefaultSetting> defaultSettings()
+{
+    const QString app = QStringLiteral("AppSettings");
+    const QString fonts = QStringLiteral("Fonts");
+    const QString updates = QStringLiteral("Updates");
+    return {
+        { app, QStringLiteral("ShowSplash"), true },
+        { app, QStringLiteral("AlwaysOnTop"), false },
+        { app, QStringLiteral("ShareHardwareInfo"), false },
+        { app, QStringLiteral("ShowFullInfo"), true },
+        { app, QStringLiteral("AutoDataExpand"), false },
+        { app, QStringLiteral("AddToTray"), false },
+        { app, QStringLiteral("CloseToTray"), false },
+        { app, QStringLiteral("MinimizeToTray"), false },
+        { app, QStringLiteral("NotifyWhenInTray"), false },
+        { app, QStringLiteral("ShowWindowWhenInTray"), false },
+        { app, QStringLiteral("Position"), QByteArray::fromBase64(positionDefaultBase64) },
+        { app, QStringLiteral("SettingsViewSize"),
+          QByteArray::fromBase64(settingsViewSizeDefaultBase64) },
+        { app, QStringLiteral("AppLanguage"), 0 },
+        { app, QStringLiteral("AppTheme"), 0 },
+        { app, QStringLiteral("Opacity"), 1 },
+        { fonts, QStringLiteral("Family"), QStringLiteral("Segoe UI") },
+        { fonts, QStringLiteral("Size"), 12 },
+        { updates, QStringLiteral("InstallUpdatesAutomatically"), true },
+        { updates, QStringLiteral("DisableUpdates"), false },
+        { updates, QStringLiteral("CheckForUpdatesWhenAppStarts"), true },
+        { updates, QStringLiteral("GetInsiderBuildsNotification"), true },
+        { updates, QStringLiteral("DeleteInstaller"), false },
+        { updates, QStringLiteral("InstallSilently"), true },
+        { updates, QStringLiteral("DownloadPath"),
+          QDir::toNativeSeparators(
+              QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)) },
+        { updates, QStringLiteral("InstallPath"), defaultInstallPath() },
+        { updates, QStringLiteral("UpdatesChannel"), 3 },
+        { updates, QStringLiteral("Delivery"), 0 },
+    };
+}
+
+void writeDefaultSettings()
+{
+    for (const DefaultSetting &entry : defaultSettings()) {
+        if (!containsSetting(entry.group, entry.key))
+            setSettingsValue(entry.group, entry.key, entry.value);
+    }
+}
+
+void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray &base64Default)
+{
+    if (!widget)
+        return;
+    const bool present = containsSetting(QStringLiteral("AppSettings"), key);
+    const QByteArray bytes
+        = appSettingsValue(key, QByteArray::fromBase64(base64Default)).toByteArray();
+    if (present && !bytes.isEmpty()) {
+        widget->restoreGeometry(bytes);
+        return;
+    }
+    widget->resize(1350, 510);
+}
+
+bool savedCredentials()
+{
+    const QString group = QStringLiteral("Credentials");
+    return !settingsValue(group, QStringLiteral("Login"), QString()).toString().isEmpty()
+        && !settingsValue(group, QStringLiteral("Password"), QString()).toString().isEmpty();
+}
+
+void clearCredentials()
+{
+    const QString group = QStringLiteral("Credentials");
+    setSettingsValue(group, QStringLiteral("DevBuild"), QString());
+    setSettingsValue(group, QStringLiteral("Login"), QString());
+    setSettingsValue(group, QStringLiteral("Password"), QString());
+}
+
+QString fontFamily()
+{
+    const QString defaultFamily = QStringLiteral("Segoe UI");
+    const QString family
+        = settingsValue(QStringLiteral("Fonts"), QStringLiteral("Family"), defaultFamily)
+              .toString();
+    if (isKnownFontFamily(family))
+        return family;
+    setSettingsValue(QStringLiteral("Fonts"), QStringLiteral("Family"), defaultFamily);
+    return defaultFamily;
+}
+
+int fontSize()
+{
+    const int size = settingsValue(QStringLiteral("Fonts"), QStringLiteral("Size"), 12).toInt();
+    if (fontSizeList().contains(QString::number(size)))
+        return size;
+    setSettingsValue(QStringLiteral("Fonts"), QStringLiteral("Size"), 12);
+    return 12;
+}
+
+double windowOpacity()
+{
+    bool ok = false;
+    const double value = appSettingsValue(QStringLiteral("Opacity"), 1).toDouble(&ok);
+    return ok ? value : 1.0;
+}
+
+QString storeFileName()
+{
+    return QSettings().fileName();
+}
+
+} // namespace Settings

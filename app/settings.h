@@ -1,0 +1,59 @@
+#pragma once
+// Accessors of the per-user settings store (organisation and application names of the
+// QCoreApplication). Each call opens the store, reads or writes one key and closes it again.
+// Kept in a namespace: a free windowOpacity() would be hidden by QWidget::windowOpacity().
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+class QWidget;
+
+namespace Settings {
+
+QVariant settingsValue(const QString &group, const QString &key,
+                       const QVariant &defaultValue = QVariant());
+QVariant appSettingsValue(const QString &key, const QVariant &defaultValue = QVariant());
+void setSettingsValue(const QString &group, const QString &key, const QVariant &value);
+bool containsSetting(const QString &group, const QString &key);
+
+// Typed reads. Values read back from the store file come as texts; these convert them and
+// fall back to the default when the text is no number.
+int intValue(const QString &group, const QString &key, int defaultValue);
+bool boolValue(const QString &group, const QString &key, bool defaultValue);
+
+// One row of the start defaults, in the order they are written.
+struct DefaultSetting
+{
+    QString group;
+    QString key;
+    QVariant value;
+};
+QVector<DefaultSetting> defaultSettings();
+// Writes the start default of every key that is missing; existing values are never touched.
+void writeDefaultSettings();
+
+// Geometry of the main window ("Position") and its Base64 default.
+extern const char positionDefaultBase64[];
+extern const char settingsViewSizeDefaultBase64[];
+// Restores the widget's geometry from AppSettings/<key>; resizes it to 1350 x 510 when the key
+// is missing or empty.
+void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray &base64Default);
+
+// True when both Credentials/Login and Credentials/Password hold non-empty (enciphered) texts.
+bool savedCredentials();
+// Writes the empty text to Credentials/DevBuild, Login and Password (the keys stay).
+void clearCredentials();
+
+// Fonts/Family, replaced by (and rewritten as) "Segoe UI" when not a family of the font table.
+QString fontFamily();
+// Fonts/Size in pixels, replaced by (and rewritten as) 12 when not an offered size.
+int fontSize();
+// AppSettings/Opacity as a double (default 1.0).
+double windowOpacity();
+
+// Path of the store file (for tests and diagnostics).
+QString storeFileName();
+
+} // namespace Settings

@@ -1,0 +1,271 @@
+#include "app/systemfunctions.h"
+
+#include "app/appenums.h"
+#include "app/applog.h"
+#include "app/cipher.h"
+#include "app/config.h"
+#include "app/language.h"
+#include "app/settings.h"
+#include "platform/platform.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTcpSocket>
+#include <QThread>
+#include <QWidget>
+
+#include <unistd.h>
+
+const char runKeyPath32[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char runKeyPath64[]
+    = "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+bool isHostReachable(const QString &host, quint16 port, int timeoutMs)
+{
+    // Names under the reserved ".example" domain never exist: no look-up, no wait.
+    const QString name = host.trimmed().toLower();
+    if (name == QLatin1String("example") || name.endsWith(QLatin1String(".example"))
+        || name.endsWith(QLatin1String(".example.")))
+        return false;
+    QTcpSocket socket;
+    socket.connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    socket.waitForConnected(timeoutMs);
+    const bool connected = socket.state() == QAbstractSocket::ConnectedState;
+    socket.abort();
+    return connected;
+}
+
+bool isNetworkAvailable()
+{
+    return isHostReachable(Config::webHost(), Config::webPort(), 6000);
+}
+
+QString formatArchitecture(const QString &bits)
+{
+    if (bits == QLatin1String("64"))
+        return QStringLiteral("x64");
+    if (bits == QLatin1String("32"))
+        return QStringLiteral("x86");
+    return bits;
+}
+
+int applicationBitness()
+{
+    return 64;
+}
+
+QString runKeyPath(int bitness)
+{
+    if (bitness == 32)
+        return QString::fromLatin1(runKeyPath32);
+    if (bitness == 64)
+        return QString::fromLatin1(runKeyPath64);
+    return QString();
+}
+
+int effectiveUpdateChannel(int channel)
+{
+    const QString stored = Settings::settingsValue(QStringLiteral("Credentials"),
+                                                   QStringLiteral("DevBuild"), QStringLiteral("no"))
+                               .toString();
+    if (decryptString(devBuildCipherKey, stored) == QLatin1String("yes"))
+        return channel;
+    return channel == Update::Development ? int(Update::Insider) : channel;
+}
+
+QString updateChannelName(int channel)
+{
+    switch (channel) {
+    case Update::Development:
+        return QObject::tr("Development");
+    case Update::Insider:
+        return QObject::tr("Insider");
+    case Update::Beta:
+        return QObject::tr("Beta");
+    default:
+        return QObject::tr("Release");
+    }
+}
+
+QString cleanWmiValue(const QString &value)
+{
+    const QString trimmed = value.trimmed();
+    if (!trimmed.isEmpty())
+        return trimmed;
+    QString result = value;
+    result.replace(QRegularExpression(QStringLiteral("\\s+$")), QObject::tr("Unknown"));
+    return result;
+}
+
+QString productKeyForName(const QString &displayName)
+{
+    if (displayName == QLatin1String("Ostrel"))
+        return QStringLiteral("ostrel");
+    return QStringLiteral("verdimon_nuvo");
+}
+
+QString productPackageName(const QString &displayName)
+{
+    if (displayName == QLatin1String("Verdimon Nuvo"))
+        return QStringLiteral("Verdimon.Nuvo");
+    return QObject::tr("Unknown");
+}
+
+bool isNotAllUpperCase(const QString &text)
+{
+    return text != text.toUpper();
+}
+
+QString defaultInstallPath()
+{
+    // The maker's folder under the system's folder for add-on programs.
+    return QDir::toNativeSeparators(QStringLiteral("/opt/Dravonel/Verdimon Nuvo"));
+}
+
+QString formatDuration(qint64 milliseconds)
+{
+    const qint64 hours = milliseconds / 3600000;
+    const qint64 minutes = (milliseconds / 60000) % 60;
+    const qint64 seconds = (milliseconds / 1000) % 60;
+    const QChar zero(QLatin1Char('0'));
+    return QStringLiteral("%1:%2:%3")
+        .arg(hours, 2, 10, zero)
+        .arg(minutes, 2, 10, zero)
+        .arg(seconds, 2, 10, zero);
+}
+
+QString formatRemainingTime(qint64 remainingBytes, qint64 bytesPerSecond)
+{
+    if (remainingBytes <= 0 || bytesPerSecond <= 0)
+        return QObject::tr("unknown");
+    const qint64 kibPerSecond = bytesPerSecond / 1024;
+    if (kibPerSecond <= 0)
+        return QObject::tr("unknown");
+    const qint64 estimate = remainingBytes / kibPerSecond;
+    if (estimate < 1)
+        return QObject::tr("unknown");
+    return formatDuration(estimate);
+}
+
+QTimeZone resolveTimeZone(const QByteArray &primary, const QByteArray &fallback)
+{
+    QTimeZone zone(primary);
+    if (zone.isValid())
+        return zone;
+    zone = QTimeZone(fallback);
+    if (zone.isValid())
+        return zone;
+    return QTimeZone::systemTimeZone();
+}
+
+QTimeZone serverTimeZone()
+{
+    return resolveTimeZone(QByteArrayLiteral("Europe/Kiev"), QByteArrayLiteral("Europe/Kyiv"));
+}
+
+QString serverDateTimeText(const QString &format)
+{
+    return QDateTime::currentDateTime().toTimeZone(serverTimeZone()).toString(format);
+}
+
+QString serverDateTime()
+{
+    return serverDateTimeText(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+QString lastUpdateCheckText(QLocale::Language system)
+{
+    const int language
+        = Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 0);
+    QLocale locale;
+    QString shortFormat;
+    QString longFormat;
+    if (language == App::English || (language == App::AutoSelect && system == QLocale::English)) {
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+        shortFormat = QStringLiteral("dddd, hh:mm AP");
+        longFormat = QStringLiteral("dddd, dd MMMM yyyy, hh:mm:ss AP");
+    } else if (language == App::Russian
+               || (language == App::AutoSelect && system == QLocale::Russian)) {
+        locale = QLocale(QLocale::Russian, QLocale::Russia);
+        shortFormat = QStringLiteral("dddd, HH:mm");
+        longFormat = QStringLiteral("dddd, dd MMMM yyyy, HH:mm:ss");
+    } else if (language == App::Ukrainian
+               || (language == App::AutoSelect && system == QLocale::Ukrainian)) {
+        locale = QLocale(QLocale::Ukrainian, QLocale::Ukraine);
+        shortFormat = QStringLiteral("dddd, HH:mm");
+        longFormat = QStringLiteral("dddd, dd MMMM yyyy, HH:mm:ss");
+    } else {
+        return QString();
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    appendToLog(QStringLiteral("%1: %2 %3")
+                    .arg(currentTimestamp(), QObject::tr("last updates checked on"),
+                         locale.toString(now, longFormat)));
+    return locale.toString(now, shortFormat);
+}
+
+QString lastUpdateCheckText()
+{
+    return lastUpdateCheckText(systemLanguage());
+}
+
+bool setSystemEnvironmentPrivilege(void *token, bool enable)
+{
+    Q_UNUSED(token)
+    if (!enable)
+        return true;
+    return ::geteuid() == 0;
+}
+
+QPair<int, int> screenResolution()
+{
+    // Screens may only be asked on the GUI thread; workers read the copy taken there.
+    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    if (app && QThread::currentThread() == app->thread())
+        plat::ScreenInfo::captureFromGui();
+    const QSize size = plat::screenInfo()->size();
+    return qMakePair(size.width(), size.height());
+}
+
+bool findInstalledProgram(const QString &registryPath, const QString &filter,
+                          const QString &displayName)
+{
+    // The platform's registry answers the uninstall keys from the package databases.
+    const std::unique_ptr<plat::RegistryKey> key = plat::registry()->open(registryPath);
+    if (!key || !key->exists())
+        return false;
+    const QVariant wanted(displayName);
+    for (const QString &group : key->childGroups()) {
+        if (!group.contains(filter, Qt::CaseSensitive))
+            continue;
+        const std::unique_ptr<plat::RegistryKey> entry = key->child(group);
+        if (!entry)
+            continue;
+        for (const QString &name : entry->childKeys()) {
+            if (name == QLatin1String("DisplayName") && entry->value(name) == wanted)
+                return true;
+        }
+    }
+    return false;
+}
+
+void centerOnWidget(QWidget *base, QWidget *widget)
+{
+    if (!base || !widget)
+        return;
+    const QPoint centre = base->mapToGlobal(base->rect().center());
+    widget->move(centre.x() - widget->width() / 2, centre.y() - widget->height() / 2);
+}
+
+void setWindowTopmost(QWidget *window, bool topmost)
+{
+    if (!window || window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
+        return;
+    const bool wasVisible = window->isVisible();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (wasVisible)
+        window->show(); // changing the flags hides a window
+}

@@ -1,0 +1,58 @@
+#include "mainwindow/detectionstats.h"
+
+#include "collect/worker.h"
+
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+std::atomic<int> threadsAlive { 0 };
+std::atomic<int> workersAlive { 0 };
+QMutex durationsMutex;
+QVector<DetectionStats::Duration> endedDetections;
+
+} // namespace
+
+void DetectionStats::track(const QString &key, QThread *thread, Worker *worker)
+{
+    ++threadsAlive;
+    ++workersAlive;
+    // Direct connections without a context: destroyed runs on whichever thread deletes the
+    // object, and QThread::finished on the detection thread itself.
+    QObject::connect(thread, &QObject::destroyed, [] { --threadsAlive; });
+    QObject::connect(worker, &QObject::destroyed, [] { --workersAlive; });
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    QObject::connect(thread, &QThread::finished, [key, timer] {
+        const QMutexLocker lock(&durationsMutex);
+        endedDetections.append({ key, timer->nsecsElapsed() });
+    });
+}
+
+int DetectionStats::liveThreads()
+{
+    return threadsAlive.load();
+}
+
+int DetectionStats::liveWorkers()
+{
+    return workersAlive.load();
+}
+
+QVector<DetectionStats::Duration> DetectionStats::durations()
+{
+    const QMutexLocker lock(&durationsMutex);
+    return endedDetections;
+}
+
+void DetectionStats::clearDurations()
+{
+    const QMutexLocker lock(&durationsMutex);
+    endedDetections.clear();
+}

@@ -1,0 +1,410 @@
+// Handlers of the pages' controls, the window's own events and the steps of the constructor
+// that belong to the window's behaviour, the update service, the accounts and the maintenance
+// tools. Until those are in place each does nothing.
+
+#include "mainwindow/verdimonnuvo.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QResizeEvent>
+
+void VerdimonNuvo::checkNetwork() { }
+
+void VerdimonNuvo::appUserConnected() { }
+
+void VerdimonNuvo::appUserNotConnected() { }
+
+void VerdimonNuvo::appUserIP(const QString &ipData)
+{
+    Q_UNUSED(ipData)
+}
+
+void VerdimonNuvo::appUserIPUnknown(const QString &ipUnknown)
+{
+    Q_UNUSED(ipUnknown)
+}
+
+void VerdimonNuvo::openAppLog() { }
+
+void VerdimonNuvo::saveDataFile() { }
+
+void VerdimonNuvo::printHardwareData() { }
+
+void VerdimonNuvo::pdfDataSaved(const QString &fileName)
+{
+    Q_UNUSED(fileName)
+}
+
+void VerdimonNuvo::saveFileToPdf(const QString &filePath, const QString &fileName,
+                                 const QString &title)
+{
+    Q_UNUSED(filePath)
+    Q_UNUSED(fileName)
+    Q_UNUSED(title)
+}
+
+void VerdimonNuvo::openAppChangelog() { }
+
+void VerdimonNuvo::showFeedbackDlg() { }
+
+void VerdimonNuvo::shareHardwareData() { }
+
+void VerdimonNuvo::uploadHardwareData() { }
+
+void VerdimonNuvo::uploadFinished() { }
+
+void VerdimonNuvo::checkForAppUpdates() { }
+
+void VerdimonNuvo::setUpdateAvailable(const QString &buildNumber, const QString &channel,
+                                      const QString &info, bool isAutoUpdate, const QString &url)
+{
+    Q_UNUSED(buildNumber)
+    Q_UNUSED(channel)
+    Q_UNUSED(info)
+    Q_UNUSED(isAutoUpdate)
+    Q_UNUSED(url)
+}
+
+void VerdimonNuvo::setIPUpdateAvailable(const QString &buildNumber, const QString &channel,
+                                        const QString &info, bool isAutoUpdate, const QString &url)
+{
+    Q_UNUSED(buildNumber)
+    Q_UNUSED(channel)
+    Q_UNUSED(info)
+    Q_UNUSED(isAutoUpdate)
+    Q_UNUSED(url)
+}
+
+void VerdimonNuvo::setLatestVersion() { }
+
+void VerdimonNuvo::setNoNetConnection() { }
+
+void VerdimonNuvo::setJsonReaderError(const QJsonParseError &error)
+{
+    Q_UNUSED(error)
+}
+
+void VerdimonNuvo::showInsiderNotification() { }
+
+void VerdimonNuvo::onStartInsiderUpdate(const QString &buildNumber, const QString &channel,
+                                        const QString &info, bool isAutoUpdate, const QString &url)
+{
+    Q_UNUSED(buildNumber)
+    Q_UNUSED(channel)
+    Q_UNUSED(info)
+    Q_UNUSED(isAutoUpdate)
+    Q_UNUSED(url)
+}
+
+void VerdimonNuvo::onDisableInsiderNotification(bool checked)
+{
+    Q_UNUSED(checked)
+}
+
+void VerdimonNuvo::onSetInsiderChannel() { }
+
+void VerdimonNuvo::openUpdatesWindow(const QString &buildNumber, const QString &channel,
+                                     const QString &info, bool isAutoUpdate, const QString &url)
+{
+    Q_UNUSED(buildNumber)
+    Q_UNUSED(channel)
+    Q_UNUSED(info)
+    Q_UNUSED(isAutoUpdate)
+    Q_UNUSED(url)
+}
+
+void VerdimonNuvo::disableDevChannel() { }
+
+void VerdimonNuvo::enableDevChannel() { }
+
+void VerdimonNuvo::onAccountImageClicked() { }
+
+void VerdimonNuvo::onLoginCancelled() { }
+
+void VerdimonNuvo::onUserAccountAvatar(const QPixmap &avatar)
+{
+    Q_UNUSED(avatar)
+}
+
+void VerdimonNuvo::onAccountLogOut() { }
+
+void VerdimonNuvo::onLoginConnectionFailed() { }
+
+void VerdimonNuvo::resetAccountButton() { }
+
+void VerdimonNuvo::openDxDiagnosticTool() { }
+
+void VerdimonNuvo::openDxDiagnosticToolX64() { }
+
+void VerdimonNuvo::openCMDAsAdmin() { }
+
+void VerdimonNuvo::onUsefulCommandClicked(int commandIndex)
+{
+    Q_UNUSED(commandIndex)
+}
+
+void VerdimonNuvo::setAppWindowVisible() { }
+
+void VerdimonNuvo::onTrayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    Q_UNUSED(reason)
+}
+
+void VerdimonNuvo::checkMenuItems() { }
+
+void VerdimonNuvo::checkSettingsMenuItems() { }
+
+void VerdimonNuvo::exitApp() { }
+
+void VerdimonNuvo::closeApp() { }
+
+void VerdimonNuvo::onOpacitySettings(double opacity)
+{
+    Q_UNUSED(opacity)
+}
+
+void VerdimonNuvo::onSettingsSplitterMoved(int pos, int index)
+{
+    Q_UNUSED(pos)
+    Q_UNUSED(index)
+}
+
+void VerdimonNuvo::onLanguageActivated(int index)
+{
+    Q_UNUSED(index)
+}
+
+void VerdimonNuvo::onThemeActivated(int index)
+{
+    Q_UNUSED(index)
+}
+
+void VerdimonNuvo::onShowSplashToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onShareHardwareInfoToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onRunAtStartupToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onAlwaysOnTopToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onShowFullInfoToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onAutoDataExpandToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onRestoreDefaultsClicked(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onAddToTrayToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onCloseToTrayToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onMinimizeToTrayToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onNotifyWhenInTrayToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onShowWindowWhenInTrayToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onLanguageActionTriggered(int language)
+{
+    Q_UNUSED(language)
+}
+
+void VerdimonNuvo::onThemeActionTriggered(int theme)
+{
+    Q_UNUSED(theme)
+}
+
+void VerdimonNuvo::onFontFamilyActivated(const QString &family)
+{
+    Q_UNUSED(family)
+}
+
+void VerdimonNuvo::onFontSizeActivated(const QString &size)
+{
+    Q_UNUSED(size)
+}
+
+void VerdimonNuvo::onApplyFontClicked() { }
+
+void VerdimonNuvo::onDefaultFontClicked() { }
+
+void VerdimonNuvo::onOpacityChanged(int value)
+{
+    Q_UNUSED(value)
+}
+
+void VerdimonNuvo::onSearchReturnPressed() { }
+
+void VerdimonNuvo::onSearchClicked() { }
+
+void VerdimonNuvo::onSearchTextChanged(const QString &text)
+{
+    Q_UNUSED(text)
+}
+
+void VerdimonNuvo::onProgramDoubleClicked(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(item)
+    Q_UNUSED(column)
+}
+
+void VerdimonNuvo::onUninstallClicked() { }
+
+void VerdimonNuvo::onStartupSelectionChanged() { }
+
+void VerdimonNuvo::onStartupItemEntered(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(item)
+    Q_UNUSED(column)
+}
+
+void VerdimonNuvo::onStartupItemPressed(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(item)
+    Q_UNUSED(column)
+}
+
+void VerdimonNuvo::onRemoveStartupClicked() { }
+
+void VerdimonNuvo::onSmartDriveActivated(int index)
+{
+    Q_UNUSED(index)
+}
+
+void VerdimonNuvo::onSmartItemDoubleClicked(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(item)
+    Q_UNUSED(column)
+}
+
+void VerdimonNuvo::onSmartInfoClicked() { }
+
+void VerdimonNuvo::onUpdatesChannelChanged(int index)
+{
+    Q_UNUSED(index)
+}
+
+void VerdimonNuvo::onDeliveryChanged(int index)
+{
+    Q_UNUSED(index)
+}
+
+void VerdimonNuvo::onInstallAutomaticallyToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onDisableUpdatesToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onCheckUpdatesAtStartToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onInsiderNotificationToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onDeleteInstallerToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::onInstallSilentlyToggled(bool on)
+{
+    Q_UNUSED(on)
+}
+
+void VerdimonNuvo::chooseDownloadPath() { }
+
+void VerdimonNuvo::onInstallPathClicked() { }
+
+bool VerdimonNuvo::event(QEvent *event)
+{
+    Q_UNUSED(event)
+    return QWidget::event(event);
+}
+
+void VerdimonNuvo::resizeEvent(QResizeEvent *event)
+{
+    Q_UNUSED(event)
+    QWidget::resizeEvent(event);
+}
+
+void VerdimonNuvo::closeEvent(QCloseEvent *event)
+{
+    Q_UNUSED(event)
+    QWidget::closeEvent(event);
+}
+
+void VerdimonNuvo::contextMenuEvent(QContextMenuEvent *event)
+{
+    Q_UNUSED(event)
+    QWidget::contextMenuEvent(event);
+}
+
+void VerdimonNuvo::createShortcuts() { }
+
+void VerdimonNuvo::createMenuActions() { }
+
+void VerdimonNuvo::loadAppSettings() { }
+
+void VerdimonNuvo::showAccountDialogs(QWidget *parent)
+{
+    Q_UNUSED(parent)
+    // Until the sign-in dialogs exist the window goes the way of a sign-in cancelled while the
+    // vendor's host is unreachable: data collection begins at once.
+    beginDataCollection();
+}
+
+void VerdimonNuvo::updateWindowTitle(bool fullInfo)
+{
+    Q_UNUSED(fullInfo)
+}
+
+void VerdimonNuvo::onApplicationQuit() { }
+
+void VerdimonNuvo::openWindowsDefender() { }
+
+void VerdimonNuvo::chooseInstallPath() { }
+
+void VerdimonNuvo::retranslateUi() { }

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// The fixed content of the Useful commands page: its sections, every command button in page
+// order, and where each button stands in the five-column grid.
+
+enum class UsefulCommandKind {
+    Command, // its own handler of the command family, label translated
+    Untranslated, // its own handler; the label stays English in every language
+    Devices, // made without text; the window names it by the Windows version
+    DxDiag, // window slot openDxDiagnosticTool
+    DxDiagX64, // window slot openDxDiagnosticToolX64
+    CmdAdmin // window slot openCMDAsAdmin
+};
+
+struct UsefulCommandEntry
+{
+    int section; // 0 the tool section, 1 to 21 the headed sections
+    const char *label; // English source text ("&&" stands for one "&")
+    bool wide; // takes two grid columns
+    UsefulCommandKind kind;
+};
+
+struct UsefulCommandCell
+{
+    int row = 0;
+    int column = 0;
+    int columnSpan = 1;
+};
+
+namespace UsefulCommandList {
+
+constexpr int gridColumns = 5;
+constexpr int sectionCount = 22;
+constexpr int commandCount = 281;
+
+// Every command in page order.
+const QVector<UsefulCommandEntry> &entries();
+
+// The 22 section titles: index 0 "All commands", then the 21 headings, all English sources.
+const QVector<const char *> &sectionTitles();
+
+// The text a button shows: the translation of its label, or the label itself when untranslated.
+QString buttonText(const UsefulCommandEntry &entry);
+
+// Grid cells of the commands (same order as entries()) and of the section titles.
+struct Layout
+{
+    QVector<UsefulCommandCell> commandCells;
+    QVector<int> titleRows; // row of each section title, column 0
+    int rowCount = 0;
+};
+const Layout &layout();
+
+// Index of the first entry with this section and label, or -1.
+int indexOf(int section, const QString &label);
+
+} // namespace UsefulCommandList

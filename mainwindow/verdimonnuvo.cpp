@@ -1,0 +1,154 @@
+// The main window: construction order, the final stage of the widget builder and the jump from
+// a Main summary row to its page.
+
+#include "mainwindow/verdimonnuvo.h"
+
+#include "app/settings.h"
+#include "app/systemfunctions.h"
+#include "platform/platform.h"
+#include "widgets/apptabcontrol.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+VerdimonNuvo::VerdimonNuvo(StartupActions startupActions)
+    : QWidget(nullptr)
+    , runStartupActions(startupActions == StartupActions::Run)
+    , drivesCountText(QString::number(0))
+    , partitionsCountText(QString::number(0))
+{
+    createPages();
+    loadAppSettings();
+    if (runStartupActions)
+        showAccountDialogs();
+}
+
+// Every widget, the tray icon and the page objects have this window as their Qt parent (directly
+// or through their page), so QWidget's destructor releases them exactly once; the translators
+// are members and the Run key is owned by its smart pointer.
+VerdimonNuvo::~VerdimonNuvo() = default;
+
+void VerdimonNuvo::createWidgets()
+{
+    createSettingsFrame();
+    createHardwareStatusLabels();
+    createAppSettingsPage();
+    createMiscPage();
+    createUsefulCommandsPage();
+    createSoftwarePages();
+    createSmartAndTpmPages();
+    layoutSoftwarePages();
+
+    // The stack fills the framed right pane of the Settings tab.
+    auto *stackLayout = new QHBoxLayout;
+    stackLayout->setContentsMargins(0, 0, 0, 0);
+    stackLayout->addWidget(settingsStack);
+    settingsView->setLayout(stackLayout);
+
+    createUpdatesPage();
+    createAboutPage();
+    connectUpdatesChannel();
+    finishConstruction();
+}
+
+void VerdimonNuvo::finishConstruction()
+{
+    runKeySettings = plat::registry()->open(runKeyPath(applicationBitness()));
+    trayIcon = new QSystemTrayIcon(this);
+
+    commandButtons
+        = usefulCommandsPage->findChildren<QPushButton *>(QString(), Qt::FindChildrenRecursively);
+
+    createShortcuts();
+    createMenuActions();
+    setDevicesButtonText();
+
+    connect(this, &VerdimonNuvo::pdfDataFileSaved, this, &VerdimonNuvo::pdfDataSaved);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            &VerdimonNuvo::onAboutToQuit);
+}
+
+void VerdimonNuvo::scheduleStartupUpdateCheck()
+{
+    if (!runStartupActions)
+        return;
+    silentUpdateCheck = true;
+    QTimer::singleShot(1500, this, &VerdimonNuvo::checkForAppUpdates);
+}
+
+void VerdimonNuvo::onAboutToQuit()
+{
+    onApplicationQuit();
+}
+
+void VerdimonNuvo::onSummaryItemDoubleClicked(QTreeWidgetItem *item, int column)
+{
+    Q_UNUSED(column)
+    goToPage(item);
+}
+
+void VerdimonNuvo::goToPage(QTreeWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString key = item->data(0, Qt::UserRole).toString();
+    const int tabIndex = restoreTabsOrder(key);
+    if (tabIndex != -1) {
+        tabControl->tabBar()->setCurrentIndex(tabIndex);
+        return;
+    }
+
+    tabControl->tabBar()->setCurrentIndex(restoreTabsOrder(QStringLiteral("Settings")));
+    QModelIndex target;
+    for (int row = 0; row < settingsMenuView->count(); ++row) {
+        if (settingsMenuView->item(row)->data(Qt::UserRole) == QVariant(key)) {
+            target = settingsMenuView->model()->index(row, 0);
+            break;
+        }
+    }
+    settingsMenuView->setCurrentIndex(target);
+}
+
+int VerdimonNuvo::restoreTabsOrder(const QString &key)
+{
+    const QVariantMap order = Settings::appSettingsValue(QStringLiteral("TabsOrder")).toMap();
+    if (!order.isEmpty()) {
+        int found = -1;
+        for (auto it = order.constBegin(); it != order.constEnd(); ++it) {
+            bool ok = false;
+            const int index = it.key().toInt(&ok);
+            if (ok && it.value().toString() == key)
+                found = index;
+        }
+        return found;
+    }
+    for (int index = 0; index < tabControl->count(); ++index) {
+        if (tabControl->tabBar()->tabData(index).toString() == key)
+            return index;
+    }
+    return -1;
+}
+
+void VerdimonNuvo::setItemToolTip(QTreeWidgetItem *item, int column)
+{
+    if (item)
+        item->setToolTip(column, item->text(column));
+}
+
+void VerdimonNuvo::setListItemToolTip(QListWidgetItem *item)
+{
+    if (item)
+        item->setToolTip(item->text());
+}
+
+void VerdimonNuvo::setHandCursor(QWidget *label)
+{
+    label->setCursor(Qt::PointingHandCursor);
+}

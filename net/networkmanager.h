@@ -1,0 +1,142 @@
+#pragma once
+// One request to the vendor's web service. A caller creates the object without parent, moves it
+// to a fresh QThread, queues one operation by slot name and learns the outcome only through the
+// signals; `finished()` ends the thread and releases the object.
+
+#include <QImage>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QMetaType>
+#include <QNetworkReply>
+#include <QObject>
+#include <QPixmap>
+#include <QSslError>
+#include <QString>
+#include <QStringList>
+
+class QNetworkAccessManager;
+class QNetworkRequest;
+
+class NetworkManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Reads the Updates settings once; later changes of the settings do not reach this object.
+    NetworkManager();
+    ~NetworkManager() override;
+
+    // Every request gives up when no data moves for this long.
+    static constexpr int transferTimeoutMs = 30000;
+
+    // True when `candidate` names a newer build than `current`, component by component
+    // (4.1.3.1000 is newer than 4.1.3.742; 4.1.3.8 is older). An unreadable candidate is never
+    // newer.
+    static bool isNewerVersion(const QString &candidate, const QString &current);
+
+    // The update description file of the configured channel and the interface language, below
+    // the web service's "/apps" folder. Computing the language prefix may emit localeError().
+    QString updateJsonUrl();
+    // The same for a given channel (Update::Channel before the account rule) and language prefix.
+    static QString updateJsonUrl(int effectiveChannel, const QString &languagePrefix);
+    // "en.", "ru." or "ua." from AppSettings/AppLanguage; emits localeError() and gives "" for
+    // a value outside the known languages.
+    QString updateLanguagePrefix();
+
+    // The member of a description that carries the build: the first key in sorted order.
+    static QJsonObject descriptionEntry(const QJsonObject &document);
+    // The release notes of an entry: "\n%1" per "updateinfo" element.
+    static QString joinedUpdateInfo(const QJsonObject &entry);
+    // The setup URL of an entry for a delivery (Update::Delivery).
+    static QString deliveryUrl(const QJsonObject &entry, int delivery);
+
+    // Detects the caller's public address (reached through QThread::started).
+    void detectUserIp();
+
+public slots:
+    void downloadUpdate(QString appUpdateUrl);
+    void checkUserPassword(QString password, QString encryptedPassword);
+    void getAccountAvatar(QString path);
+    void checkForApplicationUpdates(bool insiderUpdate);
+    void encryptPassword(QString password);
+    void validateEmail(QString userName, QString email, QString type);
+    void validateEmail(QString email, QString type);
+    void multipleUploadsToFTP(QString productName, QString ftpDirName, QStringList filesPath);
+    void setDownloadCanceled();
+    void getLocation();
+    void validateUpdateUrl();
+    void getCaptcha(QString type);
+
+signals:
+    void updateAvailable();
+    void updateAvailable(QString build, QString channel, QString info, QString url);
+    void updateAvailable(QString build, QString channel, QString info, bool autoUpdate,
+                         QString url);
+    void latestVersion();
+    void latestVersion(QString build);
+    void downloadProgressData(double speed, QString speedUnit, int totalSize, int totalMBReceived,
+                              int progressPercentage, QString downloadSizeUnit, QString elapsed,
+                              QString remaining);
+    void failedToDeleteUpdateFile();
+    void updateAborted();
+    void updateAborted(int statusCode, QNetworkReply::NetworkError error);
+    void jsonReaderError(QJsonParseError updateError);
+    void userIPData(QString ipData);
+    void userIPUnknownData(QString unknownIPData);
+    void userConnectedStatus();
+    void userNotConnectedStatus();
+    void localeError();
+    void finished();
+    void noNetConnection();
+    void loggedInSuccessfully();
+    void credentialsError();
+    void accountAvatar(QPixmap image);
+    void updatesPaths(QString downloadPath, QString installPath);
+    void updateDownloadedSuccessfully(int progressPercentage);
+    void updateStarted();
+    void installUpdate(QString updateFilePath, QStringList updateArguments);
+    void dataUploaded();
+    void noNetworkAvailable();
+    void encryptedPassword(QString password);
+    void ecryptionError(int error);
+    void captchaData(QImage captcha, QString code);
+    void captchaError(QNetworkReply::NetworkError error);
+    void emailAccepted();
+    void emailBlocked();
+    void emailValidationError(QNetworkReply::NetworkError errorCode);
+    void changelogInfo(QString build, QString channel, QString info);
+    void userCountry(QString country);
+    void passEncryptionStarted();
+    void urlValidated(QString url);
+    void regVerifCode(QString code);
+    void recoveryVerifCode(QString code);
+    void customerFound();
+    void noCustomerFound();
+
+private slots:
+    void onUpdateDescriptionReply(QNetworkReply *descriptionReply);
+    void onUpdateUrlReply(QNetworkReply *urlReply);
+    void abortOnSslErrors(QNetworkReply *failedReply, const QList<QSslError> &errors);
+
+private:
+    QNetworkAccessManager *createManager();
+    QNetworkRequest descriptionRequest(const QString &url) const;
+    void endReply(QNetworkReply *finishedReply);
+
+    QNetworkAccessManager *manager = nullptr;
+    QString version;
+    QString channel;
+    QString info;
+    QString updateUrl;
+    QString downloadPath;
+    QString installPath;
+    int updatesChannel = 3;
+    int progressPercentage = 0;
+    bool isUpdateAvailable = false;
+    bool autoUpdate = true;
+    bool downloadCanceled = false;
+    QNetworkReply *reply = nullptr;
+    int delivery = 0;
+};
+
+Q_DECLARE_METATYPE(QJsonParseError)

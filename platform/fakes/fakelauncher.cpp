@@ -1,0 +1,22 @@
+#include "platform/fakes/fakelauncher.h"
+
+namespace plat {
+
+qint64 FakeLauncher::execute(const QString &verb, const QString &file, const QString &parameters)
+{
+    m_calls.append({ verb, file, parameters });
+    return m_results.value(file, m_result);
+}
+
+ScopedLauncher::ScopedLauncher(std::shared_ptr<Launcher> replacement)
+    : m_previous(launcher())
+{
+    setLauncher(std::move(replacement));
+}
+
+ScopedLauncher::~ScopedLauncher()
+{
+    setLauncher(m_previous);
+}
+
+} // namespace plat

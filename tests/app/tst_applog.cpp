@@ -1,0 +1,171 @@
+#include "app/applog.h"
+#include "app/settings.h"
+#include "app/systemfunctions.h"
+#include "widgets/scrollbar.h"
+
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QThread>
+#include <QtTest>
+
+class TestAppLog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        QSettings().clear();
+    }
+
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void viewIsCreatedOnceWithTheSettingsFont()
+    {
+        Settings::setSettingsValue("Fonts", "Family", "Arial");
+        Settings::setSettingsValue("Fonts", "Size", 14);
+        appendToLog(QStringLiteral("first line"));
+        QTextBrowser *view = logView();
+        QCOMPARE(view->font().family(), QString("Arial"));
+        QCOMPARE(view->font().pixelSize(), 14);
+        QCOMPARE(view->font().weight(), 50);
+        QVERIFY(view->font().styleStrategy() & QFont::PreferAntialias);
+        QVERIFY(qobject_cast<ScrollBar *>(view->verticalScrollBar()));
+        QVERIFY(qobject_cast<ScrollBar *>(view->horizontalScrollBar()));
+        QCOMPARE(view->horizontalScrollBar()->orientation(), Qt::Horizontal);
+        QCOMPARE(view->verticalScrollBar()->orientation(), Qt::Vertical);
+
+        // A later font change does not reach the existing view.
+        Settings::setSettingsValue("Fonts", "Family", "Roboto");
+        appendToLog(QStringLiteral("second line"));
+        QCOMPARE(logView(), view);
+        QCOMPARE(view->font().family(), QString("Arial"));
+        QVERIFY(view->toPlainText().endsWith("first line\nsecond line"));
+    }
+
+    void lineFromAnotherThreadReachesTheView()
+    {
+        logView();
+        QThread *worker = QThread::create([] { appendToLog(QStringLiteral("from a worker")); });
+        worker->start();
+        QVERIFY(worker->wait(5000));
+        delete worker;
+        QVERIFY(!logView()->toPlainText().endsWith("from a worker"));
+        QTRY_VERIFY(logView()->toPlainText().endsWith("from a worker"));
+    }
+
+    void timestampIsEnglishWhateverTheLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("C") << QLocale::c();
+        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia);
+        QTest::newRow("Arabic digits") << QLocale(QLocale::Arabic, QLocale::Egypt);
+        QTest::newRow("Persian digits") << QLocale(QLocale::Persian, QLocale::Iran);
+    }
+    void timestampIsEnglishWhateverTheLocale()
+    {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        const QRegularExpression format(
+            QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$"));
+        const QString stamp = currentTimestamp();
+        QVERIFY2(format.match(stamp).hasMatch(), qPrintable(stamp));
+        QVERIFY(stamp.at(0).unicode() < 128);
+    }
+
+    void logFolderIsCreated()
+    {
+        const QString folder = logFolderPath();
+        QCOMPARE(folder, qEnvironmentVariable("XDG_DATA_HOME") + "/Dravonel/Verdimon Nuvo/Log");
+        QVERIFY(QFileInfo(folder).isDir());
+    }
+
+    void defaultFileName_data()
+    {
+        QTest::addColumn<QString>("localeName");
+        QTest::newRow("en_US") << "en_US";
+        QTest::newRow("ru_RU") << "ru_RU";
+        QTest::newRow("C") << "C";
+    }
+    void defaultFileName()
+    {
+        QFETCH(QString, localeName);
+        QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+        const QString path = defaultLogFilePath("/tmp/x/Log", localeName);
+        const QRegularExpression format(
+            QStringLiteral("^/tmp/x/Log/Verdimon_Nuvo_Log_%1_"
+                           "\\d{4}\\.\\d{2}\\.\\d{2}\\.\\d{2}\\.\\d{2}\\.\\d{2}\\.\\d{3}\\.txt$")
+                .arg(localeName));
+        QVERIFY2(format.match(path).hasMatch(), qPrintable(path));
+    }
+
+    void savedLogRemoval()
+    {
+        const QString path = logFolderPath() + "/saved.txt";
+        for (bool resetSetting : { false, true }) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("log");
+            file.close();
+            Settings::setSettingsValue("AppSettings", "LogPath", path);
+            QCOMPARE(logPathSetting(), path);
+            if (resetSetting) {
+                clearLogPathSetting();
+                QCOMPARE(logPathSetting(), QString());
+            } else {
+                removeSavedLog();
+                QCOMPARE(logPathSetting(), path);
+            }
+            QVERIFY(!QFile::exists(path));
+        }
+        // Nothing saved: only the setting is reset.
+        clearLogPathSetting();
+        QCOMPARE(logPathSetting(), QString());
+    }
+
+    void lastUpdateCheck_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("shortPattern");
+        QTest::addColumn<QString>("longPattern");
+        const QString enShort = "^[A-Z][a-z]+day, \\d{2}:\\d{2} (AM|PM)$";
+        const QString enLong
+            = "[A-Z][a-z]+day, \\d{2} [A-Z][a-z]+ \\d{4}, \\d{2}:\\d{2}:\\d{2} (AM|PM)$";
+        const QString cyShort = "^[\\x{0400}-\\x{04FF}\\x{02BC}']+, \\d{2}:\\d{2}$";
+        const QString cyLong = "[\\x{0400}-\\x{04FF}\\x{02BC}']+, \\d{2} "
+                               "[\\x{0400}-\\x{04FF}\\x{02BC}']+ \\d{4}, \\d{2}:\\d{2}:\\d{2}$";
+        QTest::newRow("English") << 1 << int(QLocale::German) << enShort << enLong;
+        QTest::newRow("auto on English") << 0 << int(QLocale::English) << enShort << enLong;
+        QTest::newRow("Russian") << 2 << int(QLocale::English) << cyShort << cyLong;
+        QTest::newRow("auto on Ukrainian") << 0 << int(QLocale::Ukrainian) << cyShort << cyLong;
+        QTest::newRow("auto on German") << 0 << int(QLocale::German) << QString() << QString();
+        QTest::newRow("out of range") << 9 << int(QLocale::English) << QString() << QString();
+    }
+    void lastUpdateCheck()
+    {
+        QFETCH(int, language);
+        QFETCH(int, system);
+        QFETCH(QString, shortPattern);
+        QFETCH(QString, longPattern);
+        Settings::setSettingsValue("AppSettings", "AppLanguage", language);
+        const QString before = logView()->toPlainText();
+        const QString text = lastUpdateCheckText(QLocale::Language(system));
+        const QString added = logView()->toPlainText().mid(before.size()).trimmed();
+        if (shortPattern.isEmpty()) {
+            QCOMPARE(text, QString());
+            QCOMPARE(added, QString());
+            return;
+        }
+        QVERIFY2(QRegularExpression(shortPattern).match(text).hasMatch(), qPrintable(text));
+        const QRegularExpression line(
+            "^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}: last updates checked on " + longPattern);
+        QVERIFY2(line.match(added).hasMatch(), qPrintable(added));
+    }
+};
+
+QTEST_MAIN(TestAppLog)
+#include "tst_applog.moc"

@@ -1,0 +1,152 @@
+#include "app/applog.h"
+#include "app/fonts.h"
+#include "app/settings.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMimeDatabase>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+class TestFonts : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        QSettings().clear();
+    }
+
+    void table()
+    {
+        QCOMPARE(fontResourceFile().keys(),
+                 QStringList({ "Arial", "MS Shell Dlg 2", "Roboto", "Segoe UI", "Segoe UI Variable",
+                               "Segoe UI Variable Display" }));
+        QCOMPARE(fontResourceFile().value("MS Shell Dlg 2"), QString());
+        QCOMPARE(fontResourceFile().value("Segoe UI Variable"),
+                 fontResourceFile().value("Segoe UI Variable Display"));
+        QCOMPARE(fontSizeList(),
+                 QStringList({ "6", "7", "8", "9", "10", "11", "12", "14", "16", "18", "20", "22",
+                               "24", "26", "28", "36", "48", "72" }));
+    }
+
+    void resourceFilesHoldTheirStandIns_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("Arial") << "Arial";
+        QTest::newRow("Roboto") << "Roboto";
+        QTest::newRow("Segoe UI") << "Segoe UI";
+        QTest::newRow("Segoe UI Variable") << "Segoe UI Variable";
+    }
+    void resourceFilesHoldTheirStandIns()
+    {
+        QFETCH(QString, family);
+        const QString file = fontResourceFile().value(family);
+        QVERIFY(QFile::exists(file));
+        QVERIFY(QMimeDatabase()
+                    .mimeTypeForFile(file, QMimeDatabase::MatchContent)
+                    .inherits("application/x-font-ttf"));
+        const int id = QFontDatabase::addApplicationFont(file);
+        QVERIFY(id >= 0);
+        QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(freeFamilyFor(family)));
+    }
+
+    void appFonts_data()
+    {
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<int>("weight");
+        QTest::newRow("normal") << false << 50;
+        QTest::newRow("bold") << true << 75;
+    }
+    void appFonts()
+    {
+        QFETCH(bool, bold);
+        QFETCH(int, weight);
+        Settings::setSettingsValue("Fonts", "Family", "Segoe UI");
+        Settings::setSettingsValue("Fonts", "Size", 14);
+        const QFont font = appFont(bold);
+        QCOMPARE(font.family(), QString("Segoe UI"));
+        QCOMPARE(font.pixelSize(), 14);
+        QCOMPARE(font.weight(), weight);
+        QVERIFY(font.styleStrategy() & QFont::PreferAntialias);
+        const QFont ex = appFontEx(20, bold, true);
+        QCOMPARE(ex.pixelSize(), 20);
+        QCOMPARE(ex.weight(), weight);
+        QVERIFY(ex.underline());
+        QVERIFY(!font.underline());
+    }
+
+    void familiesResolveToTheirStandIns()
+    {
+        QFontDatabase::addApplicationFont(":/Fonts/segoeui.ttf");
+        QFontDatabase::addApplicationFont(":/Fonts/arial.ttf");
+        registerFontSubstitutions();
+        QVERIFY(QFont::substitutes("Segoe UI").contains("Open Sans", Qt::CaseInsensitive));
+        QVERIFY(QFont::substitutes("Arial").contains("Liberation Sans", Qt::CaseInsensitive));
+        Settings::setSettingsValue("Fonts", "Family", "Segoe UI");
+        QCOMPARE(QFontInfo(appFont(false)).family(), QString("Open Sans"));
+        Settings::setSettingsValue("Fonts", "Family", "Arial");
+        QCOMPARE(QFontInfo(appFont(false)).family(), QString("Liberation Sans"));
+    }
+
+    void installsWhatIsMissing()
+    {
+        QTemporaryDir dir;
+        const QString fonts = dir.filePath("fonts");
+        const QString record = dir.filePath("installed.ini");
+        const QStringList copied = installFontFiles(fonts, { "DejaVu Sans" }, record);
+        // Segoe UI Variable needs no second copy: its stand-in came with segoeui.ttf.
+        QCOMPARE(copied, QStringList({ "arial.ttf", "Roboto-Regular.ttf", "segoeui.ttf" }));
+        for (const QString &name : copied) {
+            const QFileInfo info(fonts + "/" + name);
+            QVERIFY(info.exists());
+            QVERIFY(info.permissions() & QFileDevice::WriteOwner);
+            QVERIFY(info.permissions() & QFileDevice::ReadOther);
+        }
+        QSettings stored(record, QSettings::IniFormat);
+        stored.beginGroup("Fonts");
+        QCOMPARE(stored.value("Arial (TrueType)").toString(), QString("arial.ttf"));
+        QCOMPARE(stored.value("Roboto (TrueType)").toString(), QString("Roboto-Regular.ttf"));
+        QCOMPARE(stored.value("Segoe UI (TrueType)").toString(), QString("segoeui.ttf"));
+        QCOMPARE(stored.childKeys().size(), 3);
+
+        // A second start finds the files in place.
+        QCOMPARE(installFontFiles(fonts, { "DejaVu Sans" }, record), QStringList());
+    }
+
+    void nothingWhenEverythingIsPresent()
+    {
+        QTemporaryDir dir;
+        const QString record = dir.filePath("installed.ini");
+        const QStringList present = { "Liberation Sans", "roboto", "Open Sans", "DejaVu Sans" };
+        QCOMPARE(installFontFiles(dir.filePath("fonts"), present, record), QStringList());
+        QVERIFY(!QFile::exists(record));
+        QVERIFY(!QFileInfo::exists(dir.filePath("fonts")));
+    }
+
+    void failedCopyIsLogged()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("fonts"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+        blocker.close();
+        const QStringList copied
+            = installFontFiles(dir.filePath("fonts"), {}, dir.filePath("installed.ini"));
+        QVERIFY(copied.isEmpty());
+        const QString log = logView()->toPlainText();
+        for (const char *family : { "Arial", "Roboto", "Segoe UI" }) {
+            QVERIFY2(
+                log.contains(QStringLiteral(": Failed to copy the font: %1\n").arg(family))
+                    || log.endsWith(QStringLiteral(": Failed to copy the font: %1").arg(family)),
+                family);
+        }
+        QVERIFY(!log.contains("MS Shell Dlg 2"));
+    }
+};
+
+QTEST_MAIN(TestFonts)
+#include "tst_fonts.moc"

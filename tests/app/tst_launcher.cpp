@@ -1,0 +1,198 @@
+#include "app/systemfunctions.h"
+#include "platform/fakes/fakelauncher.h"
+#include "platform/launcher.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Started
+{
+    QString program;
+    QStringList arguments;
+};
+
+// A launcher whose outside world is scripted: nothing is ever started.
+struct Scripted
+{
+    QVector<Started> started;
+    QMap<QString, QString> handlers; // mime type -> desktop file
+    QMap<QString, QString> executables; // name -> path
+    bool startSucceeds = true;
+
+    std::shared_ptr<plat::DesktopLauncher> make()
+    {
+        return std::make_shared<plat::DesktopLauncher>(
+            [this](const QString &program, const QStringList &arguments) {
+                started.append({ program, arguments });
+                return startSucceeds;
+            },
+            [this](const QString &mime) { return handlers.value(mime); },
+            [this](const QString &name) { return executables.value(name); });
+    }
+};
+
+} // namespace
+
+class TestLauncher : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile text(m_dir.filePath("notes.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("plain text\n");
+        text.close();
+        QFile tool(m_dir.filePath("tool.sh"));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.write("#!/bin/sh\nexit 0\n");
+        tool.close();
+        tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                            | QFileDevice::ExeOwner);
+    }
+
+    void launchFunctionsUseTheLauncher()
+    {
+        auto fake = std::make_shared<plat::FakeLauncher>();
+        fake->setResultFor("ms-settings:display", 31);
+        plat::ScopedLauncher scope(fake);
+        QCOMPARE(launchShellCommand(true, "gparted"), qint64(42));
+        QCOMPARE(launchShellCommand(false, "ms-settings:display"), qint64(31));
+        QCOMPARE(launchShellCommandWithParameters("ping", "-c 4 127.0.0.1"), qint64(42));
+        QCOMPARE(fake->calls().size(), 3);
+        QCOMPARE(fake->calls().at(0).verb, QString("runas"));
+        QCOMPARE(fake->calls().at(0).file, QString("gparted"));
+        QCOMPARE(fake->calls().at(0).parameters, QString());
+        QCOMPARE(fake->calls().at(1).verb, QString());
+        QCOMPARE(fake->calls().at(2).verb, QString());
+        QCOMPARE(fake->calls().at(2).parameters, QString("-c 4 127.0.0.1"));
+    }
+
+    void targets_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("parameters");
+        QTest::addColumn<bool>("withHandlers");
+        QTest::addColumn<bool>("withTools");
+        QTest::addColumn<qint64>("result");
+        QTest::addColumn<QString>("program"); // empty: nothing started
+        QTest::addColumn<QStringList>("arguments");
+
+        const QString dir = m_dir.path();
+        const QString notes = dir + "/notes.txt";
+        const QString tool = dir + "/tool.sh";
+        const QString open = "/usr/bin/xdg-open";
+        const QString pkexec = "/usr/bin/pkexec";
+        QTest::newRow("missing file") << "" << dir + "/absent.txt"
+                                      << "" << true << true << qint64(2) << "" << QStringList();
+        QTest::newRow("missing folder") << "" << dir + "/nowhere/absent.txt"
+                                        << "" << true << true << qint64(3) << "" << QStringList();
+        QTest::newRow("drive path") << ""
+                                    << "C:\\Windows\\system32\\mmc.exe"
+                                    << "" << true << true << qint64(3) << "" << QStringList();
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "" << true << true << qint64(2) << "" << QStringList();
+        QTest::newRow("unknown program") << ""
+                                         << "cleanmgr.exe"
+                                         << "" << true << true << qint64(2) << "" << QStringList();
+        QTest::newRow("uri without handler")
+            << ""
+            << "ms-settings:display"
+            << "" << true << true << qint64(31) << "" << QStringList();
+        QTest::newRow("uri with handler") << ""
+                                          << "https://www.verdimon.example/"
+                                          << "" << true << true << qint64(42) << open
+                                          << QStringList { "https://www.verdimon.example/" };
+        QTest::newRow("uri, no opener") << ""
+                                        << "https://www.verdimon.example/"
+                                        << "" << true << false << qint64(31) << "" << QStringList();
+        QTest::newRow("folder") << "" << dir << "" << true << true << qint64(42) << open
+                                << QStringList { dir };
+        QTest::newRow("folder without handler")
+            << "" << dir << "" << false << true << qint64(31) << "" << QStringList();
+        QTest::newRow("document") << "" << notes << "" << true << true << qint64(42) << open
+                                  << QStringList { notes };
+        QTest::newRow("document as file url") << ""
+                                              << "file://" + notes << "" << true << true
+                                              << qint64(42) << open << QStringList { notes };
+        QTest::newRow("quoted document")
+            << ""
+            << "\"" + notes + "\""
+            << "" << true << true << qint64(42) << open << QStringList { notes };
+        QTest::newRow("document without handler")
+            << "" << notes << "" << false << true << qint64(31) << "" << QStringList();
+        QTest::newRow("program with parameters")
+            << "" << tool << "-a \"b c\"" << false << true << qint64(42) << tool
+            << QStringList { "-a", "b c" };
+        QTest::newRow("program from PATH") << ""
+                                           << "ping"
+                                           << "-c 4 ::1" << false << true << qint64(42)
+                                           << "/usr/bin/ping" << QStringList { "-c", "4", "::1" };
+        QTest::newRow("elevated program") << "runas" << tool << "" << false << true << qint64(42)
+                                          << pkexec << QStringList { tool };
+        QTest::newRow("elevated without pkexec")
+            << "runas" << tool << "" << false << false << qint64(5) << "" << QStringList();
+    }
+    void targets()
+    {
+        QFETCH(QString, verb);
+        QFETCH(QString, file);
+        QFETCH(QString, parameters);
+        QFETCH(bool, withHandlers);
+        QFETCH(bool, withTools);
+        QFETCH(qint64, result);
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+
+        Scripted world;
+        if (withHandlers) {
+            world.handlers.insert("x-scheme-handler/https", "browser.desktop");
+            world.handlers.insert("inode/directory", "files.desktop");
+            world.handlers.insert("text/plain", "editor.desktop");
+        }
+        world.executables.insert("ping", "/usr/bin/ping");
+        if (withTools) {
+            world.executables.insert("xdg-open", "/usr/bin/xdg-open");
+            world.executables.insert("pkexec", "/usr/bin/pkexec");
+        }
+        QCOMPARE(world.make()->execute(verb, file, parameters), result);
+        if (program.isEmpty()) {
+            QVERIFY(world.started.isEmpty());
+        } else {
+            QCOMPARE(world.started.size(), 1);
+            QCOMPARE(world.started.first().program, program);
+            QCOMPARE(world.started.first().arguments, arguments);
+        }
+    }
+
+    void failedStartIsReported()
+    {
+        Scripted world;
+        world.startSucceeds = false;
+        world.handlers.insert("text/plain", "editor.desktop");
+        world.executables.insert("xdg-open", "/usr/bin/xdg-open");
+        const auto launcher = world.make();
+        QVERIFY(launcher->execute(QString(), m_dir.filePath("notes.txt"), QString()) <= 32);
+        QVERIFY(launcher->execute(QString(), m_dir.filePath("tool.sh"), QString()) <= 32);
+    }
+
+    void realLauncherReportsMissingTargets()
+    {
+        plat::DesktopLauncher real;
+        QCOMPARE(real.execute(QString(), m_dir.filePath("absent.bin"), QString()), qint64(2));
+        QCOMPARE(real.execute(QString(), m_dir.filePath("no/such/dir"), QString()), qint64(3));
+        QCOMPARE(real.execute("runas", "vn-no-such-program-here", QString()), qint64(2));
+        QCOMPARE(real.execute(QString(), "vn-test-scheme-nobody-handles:x", QString()), qint64(31));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestLauncher)
+#include "tst_launcher.moc"

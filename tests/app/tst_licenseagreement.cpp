@@ -1,0 +1,162 @@
+#include "app/licenseagreement.h"
+#include "app/msgdialog.h"
+#include "app/settings.h"
+#include "widgets/scrollbar.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextCodec>
+#include <QtTest>
+
+class TestLicenseAgreement : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        LicenseAgreement::setPageOverride(QString());
+        m_messages.clear();
+        MsgDialog::setTestResponder([this](MsgDialog *d) {
+            m_messages.append(d->windowTitle() + "|" + d->textLabel()->text() + "|"
+                              + QString::number(d->iconKind())
+                              + (d->parentWidget() ? "|parent" : "|none"));
+            return int(QDialogButtonBox::Ok);
+        });
+    }
+
+    void pageChoice_data()
+    {
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("release, Russian")
+            << 3 << 2 << int(QLocale::English) << ":License/VerdimonNuvo.license.russian.html";
+        QTest::newRow("hand-edited channel and language")
+            << 7 << 5 << int(QLocale::Russian) << ":License/VerdimonNuvo.license.english.html";
+        QTest::newRow("dev, auto on German")
+            << 0 << 0 << int(QLocale::German) << ":License/VerdimonNuvo.Dev.license.english.html";
+        QTest::newRow("dev, auto on Ukrainian")
+            << 0 << 0 << int(QLocale::Ukrainian)
+            << ":License/VerdimonNuvo.Dev.license.ukrainian.html";
+        QTest::newRow("insider, Ukrainian")
+            << 1 << 3 << int(QLocale::English)
+            << ":License/VerdimonNuvo.Insider.license.ukrainian.html";
+        QTest::newRow("beta, English")
+            << 2 << 1 << int(QLocale::Russian) << ":License/VerdimonNuvo.Beta.license.english.html";
+    }
+    void pageChoice()
+    {
+        QFETCH(int, channel);
+        QFETCH(int, language);
+        QFETCH(int, system);
+        QFETCH(QString, page);
+        QCOMPARE(LicenseAgreement::pagePath(channel, language, QLocale::Language(system)), page);
+    }
+
+    void everyPageExists_data()
+    {
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<int>("language");
+        for (int channel = 0; channel < 4; ++channel)
+            for (int language = 1; language < 4; ++language)
+                QTest::addRow("channel %d language %d", channel, language) << channel << language;
+    }
+    void everyPageExists()
+    {
+        QFETCH(int, channel);
+        QFETCH(int, language);
+        QFile page(LicenseAgreement::pagePath(channel, language, QLocale::English));
+        QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+        const QString text = QTextCodec::codecForName("windows-1251")->toUnicode(page.readAll());
+        QVERIFY(text.contains("Verdimon Nuvo"));
+        QVERIFY(text.contains("windows-1251"));
+        // Pre-release channels warn about it; the release page does not.
+        QCOMPARE(text.contains("Beta") || text.contains("Insider") || text.contains("Development"),
+                 channel != 3);
+        if (language != 1)
+            QVERIFY(text.contains(QRegularExpression("[\\x{0400}-\\x{04FF}]{5}")));
+    }
+
+    void viewerShowsThePage()
+    {
+        Settings::setSettingsValue("Updates", "UpdatesChannel", "2");
+        Settings::setSettingsValue("AppSettings", "AppLanguage", "2");
+        Settings::setSettingsValue("AppSettings", "Opacity", 0.9);
+        QPointer<LicenseAgreement> viewer = new LicenseAgreement;
+        QVERIFY(viewer->isLoaded());
+        QVERIFY(m_messages.isEmpty());
+        QCOMPARE(viewer->objectName(), QString("LicenseAgreement"));
+        QCOMPARE(viewer->windowTitle(), QString("License agreement"));
+        QCOMPARE(viewer->minimumSize(), QSize(535, 380));
+        QCOMPARE(viewer->windowModality(), Qt::ApplicationModal);
+        QVERIFY(viewer->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(viewer->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(qAbs(viewer->windowOpacity() - 0.9) < 0.01);
+        QCOMPARE(viewer->textBrowser()->objectName(), QString("textBrowser"));
+        QVERIFY(viewer->textBrowser()->toPlainText().contains("Лицензионное соглашение"));
+        QVERIFY(viewer->textBrowser()->toPlainText().contains("Beta"));
+        QVERIFY(qobject_cast<ScrollBar *>(viewer->textBrowser()->verticalScrollBar()));
+        QVERIFY(qobject_cast<ScrollBar *>(viewer->textBrowser()->horizontalScrollBar()));
+
+        QPushButton *close = viewer->findChild<QPushButton *>();
+        QVERIFY(close);
+        QCOMPARE(close->text(), QString("Close"));
+        QCOMPARE(close->minimumSize(), QSize(60, 23));
+
+        viewer->show();
+        QVERIFY(viewer->isVisible());
+        viewer->setWindowTitle("x");
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(viewer, &change);
+        QCOMPARE(viewer->windowTitle(), QString("License agreement"));
+
+        close->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(viewer.isNull());
+    }
+
+    void missingPageShowsErrorAndNoViewer_data()
+    {
+        QTest::addColumn<bool>("emptyFile");
+        QTest::newRow("missing") << false;
+        QTest::newRow("empty file") << true;
+    }
+    void missingPageShowsErrorAndNoViewer()
+    {
+        QFETCH(bool, emptyFile);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.html");
+        if (emptyFile) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        LicenseAgreement::setPageOverride(path);
+        QWidget owner;
+        QPointer<LicenseAgreement> viewer = new LicenseAgreement(&owner);
+        QCOMPARE(m_messages, QStringList({ "Error|License file was not found!|3|none" }));
+        QVERIFY(!viewer->isLoaded());
+        // What the caller does next must not bring up an empty window or block.
+        QCOMPARE(viewer->exec(), int(QDialog::Rejected));
+        viewer->show();
+        QVERIFY(!viewer->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(viewer.isNull());
+    }
+
+private:
+    QStringList m_messages;
+};
+
+QTEST_MAIN(TestLicenseAgreement)
+#include "tst_licenseagreement.moc"

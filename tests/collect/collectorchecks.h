@@ -1,0 +1,126 @@
+#pragma once
+// Shape checks of a collector run that hold on any machine: no error signal, the end signals,
+// each heading followed by its own number of rows, no empty field where a builder filled it.
+
+#include "collectortesting.h"
+#include "signallog.h"
+
+#include <QtTest>
+
+namespace CollectorChecks {
+
+inline const QStringList &errorSignals()
+{
+    static const QStringList names { "initComLibError",     "errorCreateIWbemObject",
+                                     "errorRootConnection", "errorProxyBlanket",
+                                     "errorProcessQuery",   "collectorAborted" };
+    return names;
+}
+
+// Rows per heading, by heading signal, for a collector.
+inline int rowsPerDevice(Collector c)
+{
+    switch (c) {
+    case Collector::CPU:
+        return 22;
+    case Collector::GPU:
+        return 16;
+    case Collector::RAM:
+        return 11;
+    case Collector::Storage:
+        return 10;
+    case Collector::OS:
+        return 24;
+    }
+    return 0;
+}
+
+// Returns an empty text when the run looks right, else what is wrong.
+inline QString shapeProblem(const SignalLog &log, Collector c)
+{
+    for (const QString &e : errorSignals()) {
+        if (log.contains(e))
+            return QStringLiteral("error signal %1").arg(e);
+    }
+    const QStringList names = log.names();
+    if (names.isEmpty() || names.last() != QLatin1String("finished"))
+        return QStringLiteral("does not end with finished");
+    if (names.count(QStringLiteral("loadMainData")) != 1)
+        return QStringLiteral("loadMainData count %1")
+            .arg(names.count(QStringLiteral("loadMainData")));
+
+    const int perDevice = rowsPerDevice(c);
+    if (c == Collector::OS) {
+        if (log.count(QStringLiteral("hardwareData")) % perDevice != 0)
+            return QStringLiteral("OS rows %1").arg(log.count(QStringLiteral("hardwareData")));
+    } else {
+        const int headings = log.count(QStringLiteral("hardwareMainData"));
+        if (log.count(QStringLiteral("hardwareData")) != headings * perDevice)
+            return QStringLiteral("%1 headings but %2 rows")
+                .arg(headings)
+                .arg(log.count(QStringLiteral("hardwareData")));
+    }
+    if (c == Collector::Storage) {
+        const int parts = log.count(QStringLiteral("storageMainPartitionData"));
+        if (log.count(QStringLiteral("storagePartitionData")) != parts * 8)
+            return QStringLiteral("partition rows");
+        const auto total = log.all(QStringLiteral("storageTotalPartitionsData"));
+        if (total.size() != 1 || total.at(0).args.at(0).toInt() != parts)
+            return QStringLiteral("partition count");
+        const auto drives = log.all(QStringLiteral("storageTotalDrivesData"));
+        if (drives.size() != 1
+            || drives.at(0).args.at(0).toInt() != log.count(QStringLiteral("hardwareMainData")))
+            return QStringLiteral("drive count");
+    }
+    if (c == Collector::RAM) {
+        const int totals = log.count(QStringLiteral("ramTotalData"));
+        if (totals < 1 || totals > 2)
+            return QStringLiteral("RAM totals %1").arg(totals);
+    }
+    for (const SignalLog::Entry &e : log.entries()) {
+        if (e.args.size() != 1 || e.args.at(0).userType() != qMetaTypeId<HardwareData>())
+            continue;
+        const HardwareData d = e.args.at(0).value<HardwareData>();
+        if (e.name == QLatin1String("ramTotalData")) {
+            if (d.secondaryLabel.isEmpty() || d.secondaryValue.isEmpty())
+                return QStringLiteral("empty RAM total");
+            continue;
+        }
+        if (d.label.isEmpty() || d.value.isEmpty())
+            return QStringLiteral("empty field in %1 %2").arg(e.name, d.label);
+        if (e.name.contains(QLatin1String("Main")) && d.heading.isEmpty())
+            return QStringLiteral("empty heading");
+    }
+    return QString();
+}
+
+// One line per record, for reading a run.
+inline QStringList describe(const SignalLog &log)
+{
+    QStringList out;
+    for (const SignalLog::Entry &e : log.entries()) {
+        QStringList parts;
+        for (const QVariant &a : e.args) {
+            if (a.userType() == qMetaTypeId<HardwareData>()) {
+                const HardwareData d = a.value<HardwareData>();
+                parts << QStringList { d.heading, d.secondaryLabel, d.secondaryValue, d.label,
+                                       d.value }
+                             .join(QStringLiteral(" | "));
+            } else if (a.userType() == qMetaTypeId<SmartStorage>()) {
+                const SmartStorage s = a.value<SmartStorage>();
+                parts << s.caption + QStringLiteral(" #") + s.driveIndex;
+            } else if (a.userType() == qMetaTypeId<SmartInfo>()) {
+                const SmartInfo s = a.value<SmartInfo>();
+                parts << QStringList { s.attributeId, s.name,    s.value,
+                                       s.worst,       s.rawData, s.threshold }
+                             .join(QStringLiteral(" | "));
+            } else {
+                parts << a.toString();
+            }
+        }
+        out << e.name + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+    }
+    return out;
+}
+
+} // namespace CollectorChecks

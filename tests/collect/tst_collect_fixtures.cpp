@@ -1,0 +1,189 @@
+// The collectors on the fixture machines, through the real Linux sources of the platform layer.
+
+#include "collectorchecks.h"
+
+#include "collect/worker.h"
+#include "platform/fakes/fakeplatform.h"
+#include "platform/linuxprovider.h"
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QtTest>
+
+namespace {
+
+QString fixture(const QString &name)
+{
+    return QStringLiteral(VN_FIXTURES_DIR "/") + name;
+}
+
+} // namespace
+
+class TestCollectFixtures : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<wmi::ScopedProvider> m_provider;
+    std::unique_ptr<plat::ScopedPlatform> m_platform;
+
+    bool use(const QString &machine)
+    {
+        const QString root = fixture(machine);
+        if (!QDir(root).exists())
+            return false;
+        const plat::SysRoot sysRoot(root);
+        m_provider
+            = std::make_unique<wmi::ScopedProvider>(std::make_shared<plat::LinuxProvider>(sysRoot));
+        m_platform = std::make_unique<plat::ScopedPlatform>(plat::makeLinuxPlatform(sysRoot));
+        return true;
+    }
+
+private slots:
+    void initTestCase() { registerRecordTypes(); }
+    void cleanup()
+    {
+        m_platform.reset();
+        m_provider.reset();
+    }
+
+    void shape_data()
+    {
+        QTest::addColumn<QString>("machine");
+        QTest::addColumn<Collector>("collector");
+        for (const char *machine : { "desktop", "vm" }) {
+            for (Collector c : { Collector::OS, Collector::CPU, Collector::GPU, Collector::RAM,
+                                 Collector::Storage })
+                QTest::addRow("%s %s", machine, qPrintable(collectorName(c))) << machine << c;
+        }
+    }
+
+    void shape()
+    {
+        QFETCH(QString, machine);
+        QFETCH(Collector, collector);
+        if (!use(machine))
+            QSKIP("fixture machine not present");
+        Worker worker;
+        SignalLog log(&worker);
+        QCOMPARE(runCollector(worker, collector), 0);
+        for (const QString &line : CollectorChecks::describe(log))
+            qInfo().noquote() << line;
+        QCOMPARE(CollectorChecks::shapeProblem(log, collector), QString());
+        // Always one operating-system object, so the Main page's OS line has its rows.
+        if (collector == Collector::OS)
+            QCOMPARE(log.count("hardwareData"), 24);
+        // Always one memory array, so "Total capacity" is always there.
+        if (collector == Collector::RAM)
+            QCOMPARE(log.records("ramTotalData").last().secondaryLabel, QString("Total capacity"));
+    }
+
+    void rows_data()
+    {
+        QTest::addColumn<QString>("machine");
+        QTest::addColumn<Collector>("collector");
+        QTest::addColumn<QStringList>("expected"); // rows that must appear, in this order
+        QTest::newRow("desktop OS")
+            << "desktop" << Collector::OS
+            << QStringList { "Name=Ubuntu 24.04.1 LTS", "Locale=en-US (English - United States)",
+                             "Max process memory size=16384 MB (16 GB)" };
+        QTest::newRow("desktop CPU")
+            << "desktop" << Collector::CPU
+            << QStringList {
+                   "# AMD Ryzen 7 5800X 8-Core Processor|Name=AMD Ryzen 7 5800X 8-Core Processor",
+                   "Max frequency=4850 MHz (4.85 GHz)",
+                   "L3 cache=32768 KB (32 MB)",
+                   "Architecture=x64-based processor",
+                   "Current voltage=12-volt",
+                   "Processor type=Central Processor",
+                   "Current status=CPU Enabled"
+               };
+        QTest::newRow("desktop GPU")
+            << "desktop" << Collector::GPU
+            << QStringList { "Manufacturer=Intel Corporation", "Manufacturer=NVIDIA",
+                             "Memory=4096 MB (4 GB)", "Video architecture=VGA" };
+        QTest::newRow("desktop RAM")
+            << "desktop" << Collector::RAM
+            << QStringList { "Slots=4", "Total capacity=49152 MB (48 GB)",
+                             "# Slot #1 Kingston|Manufacturer=Kingston",
+                             "Capacity=16384 MB (16 GB)",
+                             "# Slot #2 G Skill Intl|Manufacturer=G Skill Intl" };
+        QTest::newRow("desktop Storage")
+            << "desktop" << Collector::Storage
+            << QStringList { "Device ID=/dev/nvme0n1",
+                             "Size=953869 MB (931 GB)",
+                             "Device ID=/dev/sda",
+                             "Interface Type=USB",
+                             "# Disk #0, Partition #0|Name=Disk #0, Partition #0",
+                             "Starting offset of the partition=1024 KB (1 MB)" };
+        QTest::newRow("vm OS") << "vm" << Collector::OS
+                               << QStringList {
+                                      "Name=Debian GNU/Linux 12 (bookworm)",
+                                      "Max process memory size=134217727 MB (131072 GB)"
+                                  };
+        QTest::newRow("vm CPU")
+            << "vm" << Collector::CPU
+            << QStringList { "# Intel(R) Xeon(R) Processor|Name=Intel(R) Xeon(R) Processor",
+                             "L3 cache=491520 KB (480 MB)", "Revision=42753" };
+        QTest::newRow("vm Storage")
+            << "vm" << Collector::Storage
+            << QStringList { "Device ID=/dev/vda", "Size=262144 MB (256 GB)" };
+    }
+
+    void rows()
+    {
+        QFETCH(QString, machine);
+        QFETCH(Collector, collector);
+        QFETCH(QStringList, expected);
+        if (!use(machine))
+            QSKIP("fixture machine not present");
+        Worker worker;
+        SignalLog log(&worker);
+        runCollector(worker, collector);
+        const QStringList rows = log.rows();
+        int from = 0;
+        for (const QString &row : expected) {
+            const int at = rows.indexOf(row, from);
+            if (at < 0)
+                QFAIL(qPrintable(QStringLiteral("missing or out of order: ") + row));
+            from = at + 1;
+        }
+    }
+
+    void storageOffersEveryDriveForSmart()
+    {
+        if (!use("desktop"))
+            QSKIP("fixture machine not present");
+        Worker worker;
+        SignalLog log(&worker);
+        worker.appStorageWMIData();
+        QStringList offered;
+        for (const SignalLog::Entry &e : log.all("smartDriveInfo"))
+            offered << e.args.at(0).value<SmartStorage>().driveIndex;
+        QCOMPARE(offered, (QStringList { "0", "1", "2" }));
+        QCOMPARE(log.all("storageTotalDrivesData").at(0).args.at(0).toString(), QString("3"));
+    }
+
+    void nvidiaAdapterTakesItsCudaDevice()
+    {
+        if (!use("desktop"))
+            QSKIP("fixture machine not present");
+        // The real sources with a compute runtime that knows two devices; the adapter at
+        // 0000:01:00.0 must take the memory of the device at that address.
+        auto cuda = std::make_shared<plat::FakeCuda>();
+        cuda->devices = { { 25769803776ull, "0000:01:00.0" }, { 8589934592ull, "0000:02:00.0" } };
+        auto platform = std::make_shared<plat::Platform>(*plat::platform());
+        platform->cuda = cuda;
+        plat::ScopedPlatform useCuda(platform);
+        Worker worker;
+        SignalLog log(&worker);
+        worker.appGPUWMIData();
+        const QStringList rows = log.rows();
+        const int nvidia = rows.indexOf("Manufacturer=NVIDIA");
+        QVERIFY(nvidia > 0);
+        const int heading = rows.lastIndexOf(QRegularExpression("^# .*"), nvidia);
+        QCOMPARE(rows.value(heading + 1), QString("Memory=24576 MB (24 GB)"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCollectFixtures)
+#include "tst_collect_fixtures.moc"

@@ -1,0 +1,400 @@
+// The WMI frame shared by the collectors: each failing step's signal and text, release of every
+// object, the loop's end conditions and cancel flags, and the record builders.
+
+#include "collectortesting.h"
+#include "signallog.h"
+
+#include "collect/worker.h"
+#include "platform/fakes/fakeplatform.h"
+#include "platform/fakes/fakeprovider.h"
+#include "platform/fakes/fakesmartio.h"
+
+#include <QtTest>
+
+using namespace wmi;
+
+namespace {
+
+Object processor(const QString &name)
+{
+    return { { "Name", bstr(name) }, { "MaxClockSpeed", i4(3600) } };
+}
+
+// One object of every class the five collectors read.
+void fillAll(FakeProvider &fake)
+{
+    fake.add("Win32_OperatingSystem", { { "Caption", bstr("Debian") } });
+    fake.add("Win32_Processor", processor("CPU A"));
+    fake.add("Win32_VideoController", { { "Caption", bstr("Adapter") } });
+    fake.add("Win32_PhysicalMemoryArray", { { "MemoryDevices", i4(2) } });
+    fake.add("Win32_PhysicalMemory", { { "Manufacturer", bstr("Maker") } });
+    fake.add("Win32_DiskDrive", { { "Caption", bstr("Disk") }, { "Index", i4(0) } });
+    fake.add("Win32_DiskPartition", { { "Caption", bstr("Disk #0, Partition #0") } });
+}
+
+QStringList repeated(const QString &name, int n)
+{
+    QStringList out;
+    for (int i = 0; i < n; ++i)
+        out << name;
+    return out;
+}
+
+} // namespace
+
+class TestCollectFrame : public QObject
+{
+    Q_OBJECT
+
+    std::shared_ptr<FakeProvider> m_fake;
+    std::unique_ptr<ScopedProvider> m_useFake;
+    plat::FakePlatform m_platform;
+    std::unique_ptr<plat::ScopedPlatform> m_usePlatform;
+
+private slots:
+    void init()
+    {
+        m_fake = std::make_shared<FakeProvider>();
+        m_useFake = std::make_unique<ScopedProvider>(m_fake);
+        m_platform = plat::FakePlatform();
+        m_platform.memoryInfo->installed = 16777216;
+        m_usePlatform = std::make_unique<plat::ScopedPlatform>(m_platform.platform());
+    }
+    void cleanup()
+    {
+        m_usePlatform.reset();
+        m_useFake.reset();
+        m_fake.reset();
+    }
+
+    void failingStep_data()
+    {
+        QTest::addColumn<Collector>("collector");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QStringList>("before"); // signals expected before the error
+        QTest::addColumn<QString>("signature");
+        QTest::addColumn<QString>("text"); // empty: the signal carries no text
+
+        const QList<Collector> all { Collector::OS, Collector::CPU, Collector::GPU, Collector::RAM,
+                                     Collector::Storage };
+        for (Collector c : all) {
+            const QString n = collectorName(c);
+            QTest::addRow("%s CoInitializeEx", qPrintable(n))
+                << c << int(Step::CoInitialize) << int(RPC_E_CHANGED_MODE) << QString()
+                << QStringList() << "initComLibError(QString)"
+                << "Failed to initialize COM library. Error code: 0x80010106";
+            QTest::addRow("%s locator", qPrintable(n))
+                << c << int(Step::CreateLocator) << int(REGDB_E_CLASSNOTREG) << QString()
+                << QStringList() << "errorCreateIWbemObject(QString)"
+                << "Failed to create IWbemLocator object. Error code: 0x80040154";
+            const bool withText = c == Collector::OS;
+            QTest::addRow("%s connect", qPrintable(n))
+                << c << int(Step::ConnectServer) << int(WBEM_E_ACCESS_DENIED) << QString()
+                << QStringList()
+                << (withText ? "errorRootConnection(QString)" : "errorRootConnection()")
+                << (withText ? "Could not connect. Error code: 0x80041003" : "");
+            QTest::addRow("%s proxy blanket", qPrintable(n))
+                << c << int(Step::ProxyBlanket) << int(E_FAIL) << QString() << QStringList()
+                << "errorProxyBlanket(QString)"
+                << "Could not set proxy blanket. Error code: 0x80004005";
+            QTest::addRow("%s query", qPrintable(n))
+                << c << int(Step::ExecQuery) << int(WBEM_E_INVALID_CLASS) << QString()
+                << QStringList() << "errorProcessQuery(QString)"
+                << "Query for processes failed. Error code: 0x80041010";
+        }
+        // Second queries report their own code after what the first part sent.
+        QTest::addRow("RAM module query")
+            << Collector::RAM << int(Step::ExecQuery) << int(WBEM_E_INVALID_QUERY)
+            << "Win32_PhysicalMemory" << QStringList { "ramTotalData", "ramTotalData" }
+            << "errorProcessQuery(QString)"
+            << "Query for processes failed. Error code: 0x80041017";
+        QTest::addRow("RAM array query")
+            << Collector::RAM << int(Step::ExecQuery) << int(WBEM_E_ACCESS_DENIED)
+            << "Win32_PhysicalMemoryArray" << QStringList() << "errorProcessQuery(QString)"
+            << "Query for processes failed. Error code: 0x80041003";
+        QTest::addRow("Storage partition query")
+            << Collector::Storage << int(Step::ExecQuery) << int(WBEM_E_INVALID_CLASS)
+            << "Win32_DiskPartition"
+            << (QStringList { "hardwareMainData" } + repeated("hardwareData", 10)
+                + QStringList { "smartDriveInfo", "smartDriveDetectionCompleted",
+                                "storageTotalDrivesData" })
+            << "errorProcessQuery(QString)"
+            << "Query for processes failed. Error code: 0x80041010";
+        QTest::addRow("Storage drive query")
+            << Collector::Storage << int(Step::ExecQuery) << int(WBEM_E_FAILED) << "Win32_DiskDrive"
+            << QStringList() << "errorProcessQuery(QString)"
+            << "Query for processes failed. Error code: 0x80041001";
+    }
+
+    void failingStep()
+    {
+        QFETCH(Collector, collector);
+        QFETCH(int, step);
+        QFETCH(int, code);
+        QFETCH(QString, detail);
+        QFETCH(QStringList, before);
+        QFETCH(QString, signature);
+        QFETCH(QString, text);
+
+        fillAll(*m_fake);
+        m_fake->failAt(Step(step), HRESULT(code), detail);
+        {
+            Worker worker;
+            SignalLog log(&worker);
+            QCOMPARE(runCollector(worker, collector), 1);
+
+            const QStringList expected = before
+                + QStringList { log.entries().value(before.size()).name, "collectorAborted" };
+            QCOMPARE(log.names(), expected);
+            const SignalLog::Entry error = log.entries().at(before.size());
+            QCOMPARE(error.signature, signature);
+            if (text.isEmpty())
+                QVERIFY(error.args.isEmpty());
+            else
+                QCOMPARE(error.args.value(0).toString(), text);
+            QVERIFY(!log.contains("loadMainData"));
+            QVERIFY(!log.contains("finished"));
+        }
+        QCOMPARE(m_fake->liveObjects(), 0);
+        QCOMPARE(m_fake->comDepth(), 0);
+    }
+
+    void emptyResult_data()
+    {
+        QTest::addColumn<Collector>("collector");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList end { "loadMainData", "finished" };
+        QTest::newRow("OS") << Collector::OS << end;
+        QTest::newRow("CPU") << Collector::CPU << end;
+        QTest::newRow("GPU") << Collector::GPU << end;
+        QTest::newRow("RAM") << Collector::RAM << end;
+        QTest::newRow("Storage") << Collector::Storage
+                                 << QStringList { "smartDriveDetectionCompleted",
+                                                  "storageTotalDrivesData",
+                                                  "storageCollectingPartitionData",
+                                                  "storageTotalPartitionsData" }
+                + end;
+    }
+
+    void emptyResult()
+    {
+        QFETCH(Collector, collector);
+        QFETCH(QStringList, expected);
+        Worker worker;
+        SignalLog log(&worker);
+        QCOMPARE(runCollector(worker, collector), 0);
+        QCOMPARE(log.names(), expected);
+        QCOMPARE(m_fake->liveObjects(), 0);
+        QCOMPARE(m_fake->comDepth(), 0);
+    }
+
+    void failedNextEndsTheLoop()
+    {
+        m_fake->add("Win32_Processor", processor("First"));
+        m_fake->add("Win32_Processor", processor("Second"));
+        m_fake->failAt(Step::Next, WBEM_E_FAILED, "#2");
+        Worker worker;
+        SignalLog log(&worker);
+        QCOMPARE(worker.appCPUWMIData(), 0);
+        const QStringList expected = QStringList { "hardwareMainData" }
+            + repeated("hardwareData", 22) + QStringList { "loadMainData", "finished" };
+        QCOMPARE(log.names(), expected);
+        QCOMPARE(log.records("hardwareMainData").at(0).heading, QString("First"));
+        QCOMPARE(m_fake->liveObjects(), 0);
+    }
+
+    void failedGetGivesUnknown()
+    {
+        m_fake->add("Win32_Processor", processor("CPU"));
+        m_fake->failAt(Step::Get, WBEM_E_FAILED, "MaxClockSpeed");
+        Worker worker;
+        SignalLog log(&worker);
+        worker.appCPUWMIData();
+        QCOMPARE(log.records("hardwareData").at(1).label, QString("Max frequency"));
+        QCOMPARE(log.records("hardwareData").at(1).value, QString("Unknown"));
+        QCOMPARE(log.count("finished"), 1);
+    }
+
+    void cancelDuringLoop()
+    {
+        m_fake->add("Win32_Processor", processor("First"));
+        m_fake->add("Win32_Processor", processor("Second"));
+        Worker worker;
+        SignalLog log(&worker);
+        // Set from a slot on a record signal, as the window's direct connection does.
+        connect(&worker, &Worker::hardwareMainData, &worker, &Worker::setCancelCPUDetection,
+                Qt::DirectConnection);
+        QCOMPARE(worker.appCPUWMIData(), 0);
+        const QStringList expected = QStringList { "hardwareMainData" }
+            + repeated("hardwareData", 22) + QStringList { "finished" };
+        QCOMPARE(log.names(), expected);
+        QCOMPARE(m_fake->liveObjects(), 0);
+        QCOMPARE(m_fake->comDepth(), 0);
+    }
+
+    void cancelOfAnotherPageHasNoEffect()
+    {
+        m_fake->add("Win32_OperatingSystem", { { "Caption", bstr("X") } });
+        Worker worker;
+        SignalLog log(&worker);
+        worker.setCancelCPUDetection();
+        worker.setCancelRAMDetection();
+        worker.appOSWMIData();
+        QCOMPARE(log.count("hardwareData"), 24);
+        QCOMPARE(log.names().mid(24), (QStringList { "loadMainData", "finished" }));
+    }
+
+    void cancelOSAfterItsLastObject()
+    {
+        m_fake->add("Win32_OperatingSystem", { { "Caption", bstr("X") } });
+        Worker worker;
+        SignalLog log(&worker);
+        connect(&worker, &Worker::hardwareData, &worker, &Worker::setCancelOSDetection,
+                Qt::DirectConnection);
+        worker.appOSWMIData();
+        // The object being read is finished; only loadMainData is held back.
+        QCOMPARE(log.count("hardwareData"), 24);
+        QCOMPARE(log.names().mid(24), QStringList("finished"));
+    }
+
+    void cancelStorageDuringDrives()
+    {
+        m_fake->add("Win32_DiskDrive", { { "Caption", bstr("A") }, { "Index", i4(0) } });
+        m_fake->add("Win32_DiskDrive", { { "Caption", bstr("B") }, { "Index", i4(1) } });
+        m_fake->add("Win32_DiskPartition", { { "Caption", bstr("P") } });
+        Worker worker;
+        SignalLog log(&worker);
+        connect(&worker, &Worker::smartDriveInfo, &worker, &Worker::setCancelStorageDetection,
+                Qt::DirectConnection);
+        worker.appStorageWMIData();
+        const QStringList expected = QStringList { "hardwareMainData" }
+            + repeated("hardwareData", 10)
+            + QStringList { "smartDriveInfo",
+                            "smartDriveDetectionCompleted",
+                            "storageTotalDrivesData",
+                            "storageCollectingPartitionData",
+                            "storageTotalPartitionsData",
+                            "finished" };
+        QCOMPARE(log.names(), expected);
+        QCOMPARE(log.all("storageTotalDrivesData").at(0).args.at(0).toString(), QString("1"));
+        QCOMPARE(log.all("storageTotalPartitionsData").at(0).args.at(0).toString(), QString("0"));
+        QCOMPARE(m_fake->liveObjects(), 0);
+    }
+
+    void ramTotalsIgnoreTheCancelFlag()
+    {
+        m_fake->add("Win32_PhysicalMemoryArray", { { "MemoryDevices", i4(4) } });
+        m_fake->add("Win32_PhysicalMemory", { { "Manufacturer", bstr("M") } });
+        Worker worker;
+        SignalLog log(&worker);
+        worker.setCancelRAMDetection();
+        worker.appRAMWMIData();
+        QCOMPARE(log.names(), (QStringList { "ramTotalData", "ramTotalData", "finished" }));
+    }
+
+    // The launcher's way: a Worker on its own thread, started by QThread::started. Both a
+    // completed and a failed detection must end the thread and release the worker.
+    void threadEnds_data()
+    {
+        QTest::addColumn<bool>("fail");
+        QTest::newRow("completed") << false;
+        QTest::newRow("failed connection") << true;
+    }
+
+    void threadEnds()
+    {
+        QFETCH(bool, fail);
+        registerRecordTypes();
+        m_fake->add("Win32_Processor", processor("Threaded"));
+        if (fail)
+            m_fake->failAt(Step::ConnectServer, WBEM_E_ACCESS_DENIED);
+
+        auto *thread = new QThread;
+        auto *worker = new Worker;
+        worker->moveToThread(thread);
+        QPointer<Worker> alive(worker);
+        QStringList received;
+        connect(thread, &QThread::started, worker, &Worker::appCPUWMIData);
+        connect(worker, &Worker::hardwareMainData, this,
+                [&](const HardwareData &d) { received << d.heading; });
+        connect(worker, QOverload<>::of(&Worker::errorRootConnection), this,
+                [&] { received << "errorRootConnection"; });
+        for (auto end : { &Worker::finished, &Worker::collectorAborted }) {
+            connect(worker, end, thread, &QThread::quit);
+            connect(worker, end, worker, &QObject::deleteLater);
+        }
+        thread->start();
+        QTRY_VERIFY(thread->isFinished());
+        QTRY_VERIFY(alive.isNull());
+        delete thread;
+        QCOMPARE(received, QStringList(fail ? "errorRootConnection" : "Threaded"));
+        QCOMPARE(m_fake->liveObjects(), 0);
+    }
+
+    void builders()
+    {
+        HardwareData base;
+        base.secondaryLabel = "S";
+        base.secondaryValue = "V";
+        const HardwareData main = Worker::makeHardwareMainData(base, "", "", "");
+        QCOMPARE(main.heading, QString("Unknown"));
+        QCOMPARE(main.label, QString("Unknown"));
+        QCOMPARE(main.value, QString("Unknown"));
+        QCOMPARE(main.secondaryLabel, QString("S"));
+        QCOMPARE(main.secondaryValue, QString("V"));
+
+        base.heading = "H";
+        const HardwareData row = Worker::makeHardwareData(base, "Label", "");
+        QCOMPARE(row.heading, QString("H"));
+        QCOMPARE(row.label, QString("Label"));
+        QCOMPARE(row.value, QString("Unknown"));
+    }
+
+    void dateTexts_data()
+    {
+        QTest::addColumn<QDateTime>("time");
+        QTest::addColumn<QString>("dateTime");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("padded") << QDateTime(QDate(2021, 3, 5), QTime(7, 4, 9))
+                                << "05-03-2021 07:04:09"
+                                << "05-03-2021";
+        QTest::newRow("two digits")
+            << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 10)) << "31-12-1999 23:59:10"
+            << "31-12-1999";
+        QTest::newRow("short year")
+            << QDateTime(QDate(999, 1, 2), QTime(0, 0, 0)) << "02-01-999 00:00:00"
+            << "02-01-999";
+    }
+
+    void dateTexts()
+    {
+        QFETCH(QDateTime, time);
+        QFETCH(QString, dateTime);
+        QFETCH(QString, date);
+        QCOMPARE(Worker::formatWmiDateTime(time), dateTime);
+        QCOMPARE(Worker::formatWmiDate(time), date);
+    }
+
+    void dateConversion()
+    {
+        QDateTime local;
+        QVERIFY(Worker::wmiDateToLocalTime("20210305070409.000000+000", &local));
+        QCOMPARE(local.toUTC(), QDateTime(QDate(2021, 3, 5), QTime(7, 4, 9), Qt::UTC));
+        const QDateTime untouched(QDate(2000, 1, 1), QTime(1, 1, 1));
+        local = untouched;
+        QVERIFY(!Worker::wmiDateToLocalTime("", &local));
+        QVERIFY(!Worker::wmiDateToLocalTime("not a date", &local));
+        QCOMPARE(local, untouched);
+    }
+
+    void hresultText()
+    {
+        QCOMPARE(hresultToHex(HRESULT(0x80041003)), QString("80041003"));
+        QCOMPARE(hresultToHex(HRESULT(1)), QString("1"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCollectFrame)
+#include "tst_collect_frame.moc"

@@ -1,0 +1,7 @@
+#include <QtTest>
+class Placeholder : public QObject
+{
+    Q_OBJECT
+};
+QTEST_MAIN(Placeholder)
+#include "tst_collect_lists.moc"

@@ -1,0 +1,38 @@
+#pragma once
+// Helpers shared by the detection tests and the timing program: a whole fake machine for the
+// WMI facade and the platform seams, and the wait for a batch to end.
+
+#include <QString>
+
+#include <memory>
+
+namespace plat {
+struct FakePlatform;
+}
+namespace wmi {
+class FakeProvider;
+}
+
+namespace DetectionTesting {
+
+// What fillMachine puts in; the expectations of the tests are written from these.
+struct MachineShape
+{
+    int processors = 2;
+    int services = 3;
+    int processes = 3;
+    int applications = 2;
+    int drivers = 2;
+    bool withTpm = true;
+    bool withSlots = true;
+    QString osName = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
+};
+
+void fillMachine(wmi::FakeProvider &provider, plat::FakePlatform &platform,
+                 const MachineShape &shape = MachineShape());
+
+// True once every detection thread and Worker has ended (waits at most timeoutMs, running the
+// event loop meanwhile).
+bool waitForDetections(int timeoutMs);
+
+} // namespace DetectionTesting

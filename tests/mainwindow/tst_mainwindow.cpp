@@ -1,0 +1,1060 @@
+// Structure of the main window: tabs, page trees, the Settings frame and its pages, the Useful
+// commands grid and the states of the widgets right after construction.
+
+#include "accounts/accountimage.h"
+#include "app/licenseagreement.h"
+#include "app/msgdialog.h"
+#include "app/settings.h"
+#include "mainwindow/usefulcommandlist.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "platform/fakes/fakeplatform.h"
+#include "widgets/appqlabel.h"
+#include "widgets/apptabbar.h"
+#include "widgets/apptabcontrol.h"
+#include "widgets/scrollbar.h"
+#include "widgets/switch.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QTabBar>
+#include <QTemporaryFile>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTranslator>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Marks every text of the QObject context, so a test sees which texts pass through translation.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override
+    {
+        Q_UNUSED(disambiguation)
+        Q_UNUSED(n)
+        if (qstrcmp(context, "QObject") == 0 && sourceText && *sourceText)
+            return QStringLiteral("@") + QString::fromUtf8(sourceText);
+        return QString();
+    }
+};
+
+struct GridPosition
+{
+    int row = -1;
+    int column = -1;
+    int rowSpan = 0;
+    int columnSpan = 0;
+};
+
+} // namespace
+
+class TstMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<plat::FakePlatform> fakes;
+    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
+    std::unique_ptr<VerdimonNuvo> window;
+
+    static GridPosition gridPosition(QWidget *widget)
+    {
+        GridPosition position;
+        auto *grid = qobject_cast<QGridLayout *>(widget->parentWidget()->layout());
+        if (!grid)
+            return position;
+        const int index = grid->indexOf(widget);
+        if (index >= 0)
+            grid->getItemPosition(index, &position.row, &position.column, &position.rowSpan,
+                                  &position.columnSpan);
+        return position;
+    }
+
+    QGridLayout *commandGrid() const
+    {
+        return qobject_cast<QGridLayout *>(window->allCommandsLabel->parentWidget()->layout());
+    }
+
+    // The command button of a section with the given English label.
+    QPushButton *command(int section, const char *label) const
+    {
+        const int index = UsefulCommandList::indexOf(section, QString::fromLatin1(label));
+        return index < 0 ? nullptr : window->usefulCommandButton(index);
+    }
+
+    static QStringList headerLabels(QTreeWidget *tree)
+    {
+        QStringList labels;
+        for (int column = 0; column < tree->columnCount(); ++column)
+            labels.append(tree->headerItem()->text(column));
+        return labels;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        fakes = std::make_unique<plat::FakePlatform>();
+        fakes->screenInfo->screenSize = QSize(1600, 1000);
+        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
+        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+    }
+
+    void cleanupTestCase()
+    {
+        window.reset();
+        scopedPlatform.reset();
+    }
+
+    void windowFrame()
+    {
+        QCOMPARE(window->minimumSize(), QSize(1350, 510));
+        QVERIFY(!window->startupActionsEnabled());
+        QCOMPARE(window->layout()->count(), 1);
+        QCOMPARE(window->layout()->itemAt(0)->widget(), window->tabControl);
+        QCOMPARE(window->layout()->contentsMargins(), QMargins(0, 0, 0, 0));
+        QVERIFY(window->trayIcon);
+        QVERIFY(!window->trayIcon->isVisible());
+        QVERIFY(window->runKeySettings);
+        QCOMPARE(window->drivesCountText, QStringLiteral("0"));
+        QCOMPARE(window->partitionsCountText, QStringLiteral("0"));
+        QVERIFY(!window->fontChangePending);
+        QVERIFY(!window->uninstallRunning);
+    }
+
+    void tabs_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("key");
+        const char *keys[] = { "Main",
+                               "OS",
+                               "CPU",
+                               "GPU",
+                               "RAM",
+                               "Storage",
+                               "Optical Devices",
+                               "Motherboard",
+                               "Sound Devices",
+                               "Network",
+                               "Peripheral",
+                               "Settings" };
+        for (int i = 0; i < 12; ++i)
+            QTest::newRow(keys[i]) << i << QString::fromLatin1(keys[i]);
+    }
+
+    void tabs()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, key);
+        QCOMPARE(window->tabControl->count(), 12);
+        QCOMPARE(window->tabControl->tabText(index), key);
+        QCOMPARE(window->tabControl->tabBar()->tabData(index).toString(), key);
+        QVERIFY(qobject_cast<AppTabBar *>(window->tabControl->widget(index)));
+        QVERIFY(window->tabControl->tabIcon(index).isNull());
+        QCOMPARE(window->restoreTabsOrder(key), index);
+    }
+
+    void hardwareTrees_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("flat");
+        QTest::newRow("Main") << "Main" << true;
+        QTest::newRow("OS") << "OS" << true;
+        QTest::newRow("CPU") << "CPU" << false;
+        QTest::newRow("GPU") << "GPU" << false;
+        QTest::newRow("RAM") << "RAM" << false;
+        QTest::newRow("Storage") << "Storage" << false;
+        QTest::newRow("Optical") << "Optical Devices" << false;
+        QTest::newRow("Motherboard") << "Motherboard" << true;
+        QTest::newRow("Sound") << "Sound Devices" << false;
+        QTest::newRow("Network") << "Network" << false;
+        QTest::newRow("Peripheral") << "Peripheral" << false;
+    }
+
+    void hardwareTrees()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, flat);
+        const int index = window->restoreTabsOrder(key);
+        QWidget *page = window->tabControl->widget(index);
+        const QList<QTreeWidget *> trees
+            = page->findChildren<QTreeWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(trees.size(), 1);
+        QTreeWidget *tree = trees.first();
+        QCOMPARE(page->layout()->count(), 1);
+        QCOMPARE(page->layout()->itemAt(0)->widget(), tree);
+        QCOMPARE(tree->columnCount(), 2);
+        QVERIFY(tree->isHeaderHidden());
+        QCOMPARE(tree->header()->sectionResizeMode(0), QHeaderView::ResizeToContents);
+        QCOMPARE(tree->indentation() == 0, flat);
+        QVERIFY(tree->hasMouseTracking());
+        QCOMPARE(tree->contextMenuPolicy(), Qt::DefaultContextMenu);
+        QVERIFY(qobject_cast<ScrollBar *>(tree->horizontalScrollBar()));
+        QVERIFY(qobject_cast<ScrollBar *>(tree->verticalScrollBar()));
+        QCOMPARE(tree->font(), window->mainTree->font());
+        QCOMPARE(tree->font().weight(), int(QFont::Normal));
+        QCOMPARE(tree->font().pixelSize(), Settings::fontSize());
+
+        // Hovering a cell shows its own text as tooltip.
+        auto *item = new QTreeWidgetItem(
+            tree, { QStringLiteral("Label"), QStringLiteral("A rather long value") });
+        emit tree->itemEntered(item, 1);
+        QCOMPARE(item->toolTip(1), QStringLiteral("A rather long value"));
+        delete item;
+    }
+
+    void storageTotalDrivesRow()
+    {
+        QTreeWidgetItem *total = window->totalDrivesItem;
+        QCOMPARE(window->storageTree->topLevelItemCount(), 1);
+        QCOMPARE(window->storageTree->topLevelItem(0), total);
+        QCOMPARE(total->text(0), QStringLiteral("Total drives"));
+        QCOMPARE(total->text(1), QStringLiteral("0"));
+        QVERIFY(total->isHidden());
+    }
+
+    void hardwareStatusLabels_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("collecting");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("OS") << "OS"
+                            << "Collecting OS data ..."
+                            << "No OS data is available. Try to";
+        QTest::newRow("CPU") << "CPU"
+                             << "Collecting CPU data ..."
+                             << "No CPU data is available. Try to";
+        QTest::newRow("Storage") << "Storage"
+                                 << "Collecting Storage data ..."
+                                 << "No Storage data is available. Try to";
+        QTest::newRow("Optical") << "Optical Devices"
+                                 << "Collecting Optical Devices data ..."
+                                 << "No Optical Devices data is available. Try to";
+        QTest::newRow("Sound") << "Sound Devices"
+                               << "Collecting Sound Devices data ..."
+                               << "No Sound devices data is available. Try to";
+        QTest::newRow("Peripheral") << "Peripheral"
+                                    << "Collecting Peripheral data ..."
+                                    << "No Peripheral data is available. Try to";
+    }
+
+    void hardwareStatusLabels()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, collecting);
+        QFETCH(QString, sentence);
+        QWidget *page = window->tabControl->widget(window->restoreTabsOrder(key));
+        QTreeWidget *tree = page->findChild<QTreeWidget *>();
+        QLabel *collectingLabel = nullptr;
+        QLabel *refreshLink = nullptr;
+        for (QLabel *label : tree->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (label->text() == collecting)
+                collectingLabel = label;
+            else if (label->text().startsWith(sentence))
+                refreshLink = label;
+        }
+        QVERIFY(collectingLabel);
+        QVERIFY(refreshLink);
+        QVERIFY(!collectingLabel->isHidden());
+        QVERIFY(refreshLink->isHidden());
+        QCOMPARE(collectingLabel->geometry(), QRect(5, 5, 400, 20));
+        QCOMPARE(refreshLink->geometry(), QRect(5, 5, 400, 20));
+        QCOMPARE(refreshLink->text(),
+                 sentence
+                     + QStringLiteral(" <a style=\"text-decoration: none;\" "
+                                      "href=\"#\">refresh</a>"));
+        QVERIFY(!collectingLabel->font().bold());
+    }
+
+    void opticalNotInstalledLabel()
+    {
+        QLabel *label = window->hardwareNotInstalledLabel;
+        QCOMPARE(label->parent(), window->opticalTree);
+        QCOMPARE(label->text(), QStringLiteral("Hardware is not installed"));
+        QVERIFY(label->isHidden());
+        QCOMPARE(label->geometry(), QRect(5, 5, 400, 20));
+        QVERIFY(window->mainTree->findChildren<QLabel *>().isEmpty());
+    }
+
+    void settingsEntries_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("0") << 0 << "Application settings"
+                           << "Settings";
+        QTest::newRow("1") << 1 << "Misc"
+                           << "Misc";
+        QTest::newRow("2") << 2 << "Useful commands"
+                           << "Useful Commands";
+        QTest::newRow("3") << 3 << "Services"
+                           << "Services";
+        QTest::newRow("4") << 4 << "Processes"
+                           << "Processes";
+        QTest::newRow("5") << 5 << "Applications"
+                           << "Applications";
+        QTest::newRow("6") << 6 << "Drivers"
+                           << "Drivers";
+        QTest::newRow("7") << 7 << "Startup"
+                           << "Startup";
+        QTest::newRow("8") << 8 << "SMART"
+                           << "SMART";
+        QTest::newRow("9") << 9 << "TPM"
+                           << "TPM";
+        QTest::newRow("10") << 10 << "Updates"
+                            << "Updates";
+        QTest::newRow("11") << 11 << "About"
+                            << "About";
+    }
+
+    void settingsEntries()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QFETCH(QString, key);
+        QListWidget *menu = window->settingsMenuView;
+        QCOMPARE(menu->count(), 12);
+        QCOMPARE(menu->item(row)->text(), text);
+        QCOMPARE(menu->item(row)->data(Qt::UserRole).toString(), key);
+        QCOMPARE(window->settingsStack->count(), 12);
+        QCOMPARE(window->settingsStack->widget(2), window->usefulCommandsPage);
+    }
+
+    void settingsFrame()
+    {
+        QListWidget *menu = window->settingsMenuView;
+        QCOMPARE(menu->objectName(), QStringLiteral("settingsMenuView"));
+        QCOMPARE(menu->currentRow(), 0);
+        QCOMPARE(window->settingsStack->currentIndex(), 0);
+        QCOMPARE(menu->minimumWidth(), 100);
+        QCOMPARE(menu->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(menu->font().pixelSize(), 14);
+        QVERIFY(menu->hasMouseTracking());
+        QCOMPARE(window->settingsView->objectName(), QStringLiteral("settingsView"));
+        QCOMPARE(window->settingsView->count(), 0);
+        QCOMPARE(window->settingsView->minimumWidth(), 400);
+        QCOMPARE(window->settingsStack->parentWidget(), window->settingsView);
+        QCOMPARE(window->settingsSplitter->count(), 2);
+        QCOMPARE(window->settingsSplitter->widget(0), menu);
+        QCOMPARE(window->settingsSplitter->widget(1), window->settingsView);
+        QVERIFY(!window->settingsSplitter->isCollapsible(0));
+        QVERIFY(!window->settingsSplitter->isCollapsible(1));
+
+        menu->setCurrentRow(9);
+        QCOMPARE(window->settingsStack->currentWidget(), window->tpmPage);
+        menu->setCurrentRow(0);
+
+        emit menu->itemEntered(menu->item(5));
+        QCOMPARE(menu->item(5)->toolTip(), QStringLiteral("Applications"));
+    }
+
+    void exitButtons()
+    {
+        for (QPushButton *button :
+             { window->appSettingsExitBtn, window->miscExitBtn, window->updatesExitBtn }) {
+            QCOMPARE(button->text(), QStringLiteral("Exit"));
+            QCOMPARE(button->minimumHeight(), 23);
+            QVERIFY(button->toolTip().isEmpty());
+        }
+        QCOMPARE(window->appSettingsExitBtn->parentWidget(), window->appSettingsPage);
+        QCOMPARE(window->miscExitBtn->parentWidget(), window->miscPage);
+        QCOMPARE(window->updatesExitBtn->parentWidget(), window->updatesPage);
+    }
+
+    void goToPage_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("settingsRow");
+        QTest::newRow("CPU") << "CPU" << 2 << 0;
+        QTest::newRow("Peripheral") << "Peripheral" << 10 << 0;
+        QTest::newRow("Services") << "Services" << 11 << 3;
+        QTest::newRow("TPM") << "TPM" << 11 << 9;
+        QTest::newRow("Useful Commands") << "Useful Commands" << 11 << 2;
+        QTest::newRow("unknown") << "Nothing" << 11 << -1;
+    }
+
+    void goToPage()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, tab);
+        QFETCH(int, settingsRow);
+        window->tabControl->setCurrentIndex(0);
+        window->settingsMenuView->setCurrentRow(0);
+
+        QTreeWidgetItem item;
+        item.setData(0, Qt::UserRole, key);
+        emit window->mainTree->itemDoubleClicked(&item, 1);
+        QCOMPARE(window->tabControl->currentIndex(), tab);
+        QCOMPARE(window->settingsMenuView->currentRow(), settingsRow);
+        if (settingsRow >= 0)
+            QCOMPARE(window->settingsStack->currentIndex(), settingsRow);
+        window->settingsMenuView->setCurrentRow(0);
+        window->tabControl->setCurrentIndex(0);
+    }
+
+    void switchColumnsRule_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("single");
+        QTest::newRow("1151x863") << 1151 << 863 << true;
+        QTest::newRow("1024x768") << 1024 << 768 << true;
+        QTest::newRow("1152x768") << 1152 << 768 << false;
+        QTest::newRow("1024x864") << 1024 << 864 << false;
+        QTest::newRow("1280x720") << 1280 << 720 << false;
+        QTest::newRow("1152x600") << 1152 << 600 << false;
+    }
+
+    void switchColumnsRule()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(bool, single);
+        QCOMPARE(VerdimonNuvo::useSingleSwitchColumn(width, height), single);
+    }
+
+    void switchColumnsFollowScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("small") << QSize(1024, 768) << true;
+        QTest::newRow("large") << QSize(1600, 1000) << false;
+    }
+
+    void switchColumnsFollowScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, shared);
+        fakes->screenInfo->screenSize = screen;
+        VerdimonNuvo other(VerdimonNuvo::StartupActions::Skip);
+        fakes->screenInfo->screenSize = QSize(1600, 1000);
+        // The tray group shares the configuration column exactly on a small screen.
+        QLayout *configuration = nullptr;
+        QLayout *tray = nullptr;
+        const QList<QLayout *> layouts = other.appSettingsPage->findChildren<QLayout *>();
+        for (QLayout *layout : layouts) {
+            if (layout->indexOf(other.appConfigurationLabel) >= 0)
+                configuration = layout;
+            if (layout->indexOf(other.systemTrayLabel) >= 0)
+                tray = layout;
+        }
+        QVERIFY(configuration && tray);
+        QCOMPARE(configuration == tray, shared);
+    }
+
+    void appSettingsPage()
+    {
+        QStringList languages;
+        for (int i = 0; i < window->languageComboBox->count(); ++i)
+            languages << window->languageComboBox->itemText(i);
+        QCOMPARE(languages,
+                 QStringList({ QStringLiteral("Auto select"), QStringLiteral("English"),
+                               QString::fromUtf8("Русский"), QString::fromUtf8("Українська") }));
+        QCOMPARE(window->languageComboBox->currentIndex(), 0);
+        QCOMPARE(window->themeComboBox->count(), 3);
+        QCOMPARE(window->themeComboBox->itemText(2), QStringLiteral("Dark"));
+        QCOMPARE(window->themeComboBox->currentIndex(), 0);
+        QCOMPARE(window->networkStatusValueLabel->text(), QStringLiteral("Unknown"));
+        QCOMPARE(window->ipValueLabel->text(), QStringLiteral("Unknown"));
+        QCOMPARE(window->ipValueLabel->minimumWidth(), 150);
+        QVERIFY(window->ipValueLabel->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QVERIFY(window->changeLanguageLabel->font().bold());
+        QVERIFY(!window->networkStatusLabel->font().bold());
+        for (QPushButton *button : { window->checkConnectionBtn, window->appLogBtn,
+                                     window->saveDataBtn, window->printDataBtn }) {
+            QVERIFY2(button->toolTip().isEmpty(), qPrintable(button->text()));
+            QCOMPARE(button->minimumHeight(), 23);
+        }
+        QVERIFY(window->checkConnectionBtn->icon().isNull());
+    }
+
+    void appSettingsSwitches_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char *text :
+             { "Show splash at startup", "Share hardware information", "Run when Windows starts",
+               "Always on top", "Show application full information",
+               "Automatically expand all data", "Reset to default settings", "Add to tray",
+               "Close to tray", "Minimize to tray", "Notify me when running in tray",
+               "Show application window when in tray", "Install updates automatically",
+               "Disable updates (not recommended)", "Check for updates when application starts",
+               "Get insider builds notification", "Delete installer after update",
+               "Install updates silently" })
+            QTest::newRow(text) << QString::fromLatin1(text);
+    }
+
+    void appSettingsSwitches()
+    {
+        QFETCH(QString, text);
+        Switch *found = nullptr;
+        for (Switch *option : window->findChildren<Switch *>()) {
+            if (option->text() == text)
+                found = option;
+        }
+        QVERIFY(found);
+        QCOMPARE(found->toolTip(), text);
+        QVERIFY(!found->isChecked());
+        QVERIFY(found->isEnabled());
+    }
+
+    void miscPage()
+    {
+        QStringList families;
+        for (int i = 0; i < window->fontFamilyComboBox->count(); ++i)
+            families << window->fontFamilyComboBox->itemText(i);
+        QCOMPARE(families.value(0), QStringLiteral("Arial"));
+        QCOMPARE(families.value(1), QStringLiteral("MS Shell Dlg 2"));
+        QCOMPARE(families.value(2), QStringLiteral("Roboto"));
+        QStringList sizes;
+        for (int i = 0; i < window->fontSizeComboBox->count(); ++i)
+            sizes << window->fontSizeComboBox->itemText(i);
+        QCOMPARE(sizes.join(QLatin1Char(',')),
+                 QStringLiteral("6,7,8,9,10,11,12,14,16,18,20,22,24,26,28,36,48,72"));
+        QCOMPARE(window->fontSizeComboBox->currentText(), QStringLiteral("6"));
+        QCOMPARE(window->fontSampleEdit->text(), QStringLiteral("AaBbYyZz"));
+        QCOMPARE(window->fontSampleEdit->size(), QSize(204, 60));
+        QVERIFY(!window->applyFontBtn->isEnabled());
+        QVERIFY(!window->resetFontBtn->isEnabled());
+        QCOMPARE(window->applyFontBtn->toolTip(), QStringLiteral("Apply"));
+        QCOMPARE(window->resetFontBtn->toolTip(), QStringLiteral("Reset"));
+        QCOMPARE(window->opacitySlider->minimum(), 5);
+        QCOMPARE(window->opacitySlider->maximum(), 10);
+        QCOMPARE(window->opacitySlider->value(), 10);
+        QCOMPARE(window->opacitySlider->orientation(), Qt::Horizontal);
+        QCOMPARE(window->opacitySlider->tickPosition(), QSlider::TicksBelow);
+    }
+
+    void usefulCommandsCounts()
+    {
+        QCOMPARE(UsefulCommandList::entries().size(), 281);
+        QCOMPARE(window->usefulCommandButtons.size(), 281);
+        QCOMPARE(window->commandHeadingLabels.size(), 21);
+        QCOMPARE(window->commandButtons.size(), 282);
+        int searchButtons = 0;
+        for (QPushButton *button : window->commandButtons) {
+            if (button->objectName() == QLatin1String("searchBtn")) {
+                ++searchButtons;
+                QCOMPARE(button, window->searchBtn);
+            }
+        }
+        QCOMPARE(searchButtons, 1);
+        // Nothing from another page is in the list.
+        QVERIFY(!window->commandButtons.contains(window->appSettingsExitBtn));
+        const QList<QPushButton *> pageButtons
+            = window->usefulCommandsPage->findChildren<QPushButton *>();
+        QCOMPARE(pageButtons.size(), 282);
+
+        int wide = 0;
+        QVector<int> perSection(UsefulCommandList::sectionCount, 0);
+        for (const UsefulCommandEntry &entry : UsefulCommandList::entries()) {
+            ++perSection[entry.section];
+            wide += entry.wide ? 1 : 0;
+        }
+        QCOMPARE(perSection, QVector<int>({ 86, 9,  7,  1, 5,  14, 14, 1,  1,  5,  1,
+                                            5,  13, 12, 2, 35, 3,  5,  31, 10, 17, 4 }));
+        QCOMPARE(wide, 16);
+    }
+
+    void usefulCommandsHeadings_data()
+    {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("row");
+        QTest::newRow("Accounts") << 1 << "Accounts" << 20;
+        QTest::newRow("Apps") << 2 << "Apps" << 23;
+        QTest::newRow("Control Center") << 3 << "Control Center" << 26;
+        QTest::newRow("Devices") << 5 << "Devices" << 30;
+        QTest::newRow("Gaming") << 9 << "Gaming" << 42;
+        QTest::newRow("Privacy") << 15 << "Privacy" << 59;
+        QTest::newRow("System") << 18 << "System" << 71;
+        QTest::newRow("Update and security") << 20 << "Update and security" << 82;
+        QTest::newRow("User accounts") << 21 << "User accounts" << 88;
+    }
+
+    void usefulCommandsHeadings()
+    {
+        QFETCH(int, section);
+        QFETCH(QString, text);
+        QFETCH(int, row);
+        QLabel *heading = window->commandHeadingLabels.at(section - 1);
+        QCOMPARE(heading->text(), text);
+        QVERIFY(heading->font().bold());
+        QVERIFY(heading->toolTip().isEmpty());
+        const GridPosition position = gridPosition(heading);
+        QCOMPARE(position.row, row);
+        QCOMPARE(position.column, 0);
+        QCOMPARE(position.columnSpan, 1);
+    }
+
+    void usefulCommandsCells_data()
+    {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("span");
+        QTest::newRow("Registry") << 0 << "Registry"
+                                  << "Registry" << 1 << 0 << 1;
+        QTest::newRow("Windows Defender") << 0 << "Windows Defender"
+                                          << "Windows Defender" << 1 << 4 << 1;
+        QTest::newRow("Programs and Features") << 0 << "Programs and Features"
+                                               << "Programs and Features" << 3 << 1 << 2;
+        QTest::newRow("Devices") << 0 << "Devices and Printers"
+                                 << "Devices and Printers" << 3 << 4 << 1;
+        QTest::newRow("Network and Sharing Center") << 0 << "Network and Sharing Center"
+                                                    << "Network and Sharing Center" << 4 << 3 << 2;
+        QTest::newRow("DX x64") << 0 << "DX Diagnostic Tool (x64)"
+                                << "DX Diagnostic Tool (x64)" << 5 << 4 << 1;
+        QTest::newRow("PowerShell") << 0 << "Windows PowerShell"
+                                    << "Windows PowerShell" << 6 << 0 << 1;
+        QTest::newRow("Ping") << 0 << "Ping"
+                              << "Ping" << 19 << 0 << 1;
+        QTest::newRow("Email && app accounts") << 1 << "Email && app accounts"
+                                               << "Email && app accounts" << 21 << 1 << 1;
+        QTest::newRow("Fingerprint") << 1 << "Windows Hello (Fingerprint) setup"
+                                     << "Windows Hello (Fingerprint) setup" << 22 << 2 << 2;
+        QTest::newRow("Your info") << 1 << "Your info"
+                                   << "Your info" << 22 << 4 << 1;
+        QTest::newRow("Control center") << 3 << "Control center"
+                                        << "Control center" << 27 << 0 << 1;
+        QTest::newRow("Extras") << 7 << "Extras"
+                                << "Extras" << 39 << 0 << 1;
+        QTest::newRow("Family Group") << 8 << "Family Group"
+                                      << "Family Group" << 41 << 0 << 1;
+        QTest::newRow("Default browser") << 10 << "Default browser settings"
+                                         << "Default browser settings" << 46 << 0 << 1;
+        QTest::newRow("Personalization Fonts") << 13 << "Fonts"
+                                               << "Fonts" << 54 << 0 << 1;
+        QTest::newRow("Voice activation") << 15 << "Voice activation"
+                                          << "Voice activation" << 66 << 4 << 1;
+        QTest::newRow("Disks && volumes") << 18 << "Disks && volumes"
+                                          << "Disks && volumes" << 78 << 0 << 1;
+        QTest::newRow("Windows Update (section)") << 20 << "Windows Update"
+                                                  << "Windows Update" << 85 << 4 << 1;
+        QTest::newRow("Troubleshoot") << 20 << "Troubleshoot"
+                                      << "Troubleshoot" << 86 << 4 << 1;
+        QTest::newRow("View update history")
+            << 20 << "Windows Update-View update history"
+            << "Windows Update-View update history" << 87 << 2 << 2;
+        QTest::newRow("Windows Anywhere") << 21 << "Windows Anywhere"
+                                          << "Windows Anywhere" << 89 << 3 << 1;
+    }
+
+    void usefulCommandsCells()
+    {
+        QFETCH(int, section);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(int, span);
+        QPushButton *button = command(section, label.toLatin1().constData());
+        QVERIFY(button);
+        QCOMPARE(button->text(), text);
+        QCOMPARE(button->toolTip(), text);
+        QCOMPARE(button->minimumHeight(), 23);
+        QVERIFY(!button->font().bold());
+        const GridPosition position = gridPosition(button);
+        QCOMPARE(position.row, row);
+        QCOMPARE(position.column, column);
+        QCOMPARE(position.columnSpan, span);
+        QCOMPARE(position.rowSpan, 1);
+    }
+
+    void usefulCommandsGridRows()
+    {
+        QGridLayout *grid = commandGrid();
+        QVERIFY(grid);
+        QCOMPARE(grid->rowCount(), 90);
+        QCOMPARE(grid->columnCount(), 5);
+        QCOMPARE(grid->contentsMargins(), QMargins(0, 0, 10, 5));
+        QCOMPARE(grid->alignment(), Qt::AlignTop);
+        QCOMPARE(gridPosition(window->allCommandsLabel).row, 0);
+        QCOMPARE(gridPosition(window->allCommandsLabel).column, 0);
+
+        // Count the columns each row holds; every row holds something, and every button row but
+        // a section's last one is full.
+        QVector<int> taken(90, 0);
+        QVector<bool> headingRow(90, false);
+        for (int i = 0; i < grid->count(); ++i) {
+            int row, column, rowSpan, columnSpan;
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+            taken[row] += columnSpan;
+            if (qobject_cast<QLabel *>(grid->itemAt(i)->widget()))
+                headingRow[row] = true;
+        }
+        for (int row = 0; row < 90; ++row) {
+            QVERIFY2(taken.at(row) > 0, qPrintable(QString::number(row)));
+            const bool lastOfSection = row == 89 || headingRow.at(row + 1);
+            if (!headingRow.at(row) && !lastOfSection)
+                QVERIFY2(taken.at(row) == 5, qPrintable(QString::number(row)));
+        }
+        // "All commands" stands in one cell only.
+        int managing = 0;
+        for (QLayout *layout : window->usefulCommandsPage->findChildren<QLayout *>())
+            managing += layout->indexOf(window->allCommandsLabel) >= 0 ? 1 : 0;
+        QCOMPARE(managing, 1);
+    }
+
+    void usefulCommandsTooltips()
+    {
+        for (QPushButton *button : window->usefulCommandButtons) {
+            QVERIFY(!button->text().isEmpty());
+            QCOMPARE(button->toolTip(), button->text());
+            QVERIFY(button->isVisibleTo(window->usefulCommandsPage));
+        }
+        QVERIFY(window->dxDiagnosticToolX64Btn->isEnabled());
+        QCOMPARE(window->devicesBtn->text(), QStringLiteral("Devices and Printers"));
+    }
+
+    void usefulCommandsSearchWidgets()
+    {
+        QCOMPARE(window->searchCommandEdit->placeholderText(),
+                 QStringLiteral("Search useful commands"));
+        QVERIFY(window->searchCommandEdit->text().isEmpty());
+        QCOMPARE(window->searchCommandEdit->size(), QSize(250, 25));
+        QVERIFY(window->searchCommandEdit->isClearButtonEnabled());
+        QCOMPARE(window->searchCommandEdit->actions().size(), 1);
+        QVERIFY(!window->searchCommandEdit->actions().first()->icon().isNull());
+        QVERIFY(window->searchBtn->isHidden());
+        QVERIFY(window->searchBtn->isEnabled());
+        QVERIFY(window->searchBtn->text().isEmpty());
+        QVERIFY(window->searchBtn->toolTip().isEmpty());
+        QCOMPARE(window->searchBtn->size(), QSize(24, 25));
+        QVERIFY(window->noCommandFoundLabel->isHidden());
+        QCOMPARE(window->noCommandFoundLabel->text(),
+                 QStringLiteral("No such useful command is found!"));
+        QCOMPARE(window->allCommandsLabel->text(), QStringLiteral("All commands"));
+        QVERIFY(window->allCommandsLabel->font().bold());
+    }
+
+    void softwareTrees_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("headers");
+        QTest::addColumn<bool>("sorted");
+        QTest::newRow("Services") << "Services"
+                                  << QStringList({ "Service name", "Path", "File name", "ID",
+                                                   "Type", "State", "Status", "Error control",
+                                                   "Start mode", "Wait hint", "Exit code" })
+                                  << false;
+        QTest::newRow("Processes")
+            << "Processes"
+            << QStringList({ "Process name", "ID", "Working set size", "Handle count",
+                             "Peak page file usage", "Priority", "Session ID", "Thread count",
+                             "Virtual size", "Path" })
+            << false;
+        QTest::newRow("Applications") << "Applications"
+                                      << QStringList({ "Application name", "Version", "Developer",
+                                                       "Install path", "Uninstall path" })
+                                      << false;
+        QTest::newRow("Drivers") << "Drivers"
+                                 << QStringList({ "Name", "Version", "Description", "Type",
+                                                  "File Name", "State", "Path" })
+                                 << true;
+        QTest::newRow("Startup") << "Startup" << QStringList({ "Name", "Startup path", "Command" })
+                                 << true;
+        QTest::newRow("SMART") << "SMART"
+                               << QStringList({ "Attribute ID", "Name", "Value", "Worst", "Data",
+                                                "Threshold" })
+                               << true;
+    }
+
+    void softwareTrees()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, headers);
+        QFETCH(bool, sorted);
+        int row = -1;
+        for (int i = 0; i < window->settingsMenuView->count(); ++i) {
+            if (window->settingsMenuView->item(i)->data(Qt::UserRole).toString() == page)
+                row = i;
+        }
+        QWidget *pageWidget = window->settingsStack->widget(row);
+        QTreeWidget *tree = pageWidget->findChild<QTreeWidget *>();
+        QVERIFY(tree);
+        QCOMPARE(headerLabels(tree), headers);
+        QVERIFY(!tree->isHeaderHidden());
+        QCOMPARE(tree->isSortingEnabled(), sorted);
+        if (sorted) {
+            QCOMPARE(tree->header()->sortIndicatorSection(), 0);
+            QCOMPARE(tree->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+        }
+        QCOMPARE(tree->indentation(), 0);
+        QVERIFY(tree->hasMouseTracking());
+        QVERIFY(qobject_cast<ScrollBar *>(tree->verticalScrollBar()));
+        QCOMPARE(tree->topLevelItemCount(), 0);
+    }
+
+    void softwarePageLabels()
+    {
+        QCOMPARE(window->servicesTree->columnWidth(0), 350);
+        QCOMPARE(window->servicesTree->columnWidth(2), 180);
+        QCOMPARE(window->processesTree->columnWidth(9), 300);
+        QCOMPARE(window->smartTree->columnWidth(1), 280);
+        QVERIFY(!window->collectingProcessesLabel->isHidden());
+        QVERIFY(window->processesRefreshLink->isHidden());
+        QVERIFY(!window->collectingServicesLabel->isHidden());
+        QVERIFY(window->servicesRefreshLink->isHidden());
+        QVERIFY(!window->collectingAppsLabel->isHidden());
+        QVERIFY(window->noAppsLabel->isHidden());
+        QCOMPARE(window->noAppsLabel->geometry(), QRect(5, 25, 450, 20));
+        QCOMPARE(window->noAppsLabel->text(),
+                 QStringLiteral("No data is available! You don't have any applications "
+                                "installed."));
+        QCOMPARE(window->collectingDriversLabel->parentWidget(), window->driversPage);
+        QCOMPARE(window->collectingStartupLabel->geometry(), QRect(5, 60, 400, 20));
+        QVERIFY(window->noStartupDataLabel->isHidden());
+        QCOMPARE(window->installedAppsCountLabel->text(), QStringLiteral("Collecting data..."));
+        QCOMPARE(window->startupCountLabel->text(), QStringLiteral("Collecting data..."));
+        QVERIFY(window->installedAppsLabel->font().bold());
+        QCOMPARE(window->uninstallAppLabel->toolTip(), QStringLiteral("Delete"));
+        QVERIFY(window->uninstallAppLabel->isEnabled());
+        QCOMPARE(window->removeStartupLabel->toolTip(), QStringLiteral("Remove"));
+        QVERIFY(!window->removeStartupLabel->isEnabled());
+        QCOMPARE(window->removeStartupLabel->size(), QSize(12, 18));
+
+        QVERIFY(window->smartDriveComboBox->count() == 0);
+        QCOMPARE(window->smartInfoLabel->toolTip(), QStringLiteral("Information"));
+        QVERIFY(!window->collectingSmartLabel->isHidden());
+        QVERIFY(window->noSmartDataLabel->isHidden());
+        QVERIFY(window->tpmTree->isHeaderHidden());
+        QCOMPARE(window->tpmTree->columnCount(), 2);
+        QVERIFY(!window->collectingTpmLabel->isHidden());
+        QVERIFY(window->noTpmLabel->isHidden());
+        QCOMPARE(window->noTpmLabel->geometry(), QRect(5, 15, 450, 20));
+    }
+
+    void linkLabelsShowHandCursor()
+    {
+        for (AppQLabel *label :
+             { window->uninstallAppLabel, window->smartInfoLabel, window->eulaLink,
+               window->privacyPolicyLink, window->feedbackLink, window->websiteLink }) {
+            QVERIFY(label->testAttribute(Qt::WA_Hover));
+            emit label->mouseEnter();
+            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+            emit label->mouseLeave();
+            QVERIFY(!label->testAttribute(Qt::WA_SetCursor));
+        }
+    }
+
+    void updatesPage()
+    {
+        QCOMPARE(window->latestBuildLabel->text(), QStringLiteral("Not checked"));
+        QCOMPARE(window->lastCheckLabel->text(), QStringLiteral("Not checked"));
+        QCOMPARE(window->lastCheckLabel->minimumWidth(), 150);
+        QStringList channels;
+        for (int i = 0; i < window->updatesChannelComboBox->count(); ++i)
+            channels << window->updatesChannelComboBox->itemText(i);
+        QCOMPARE(channels, QStringList({ "Development", "Insider", "Beta", "Release" }));
+        QVERIFY(qobject_cast<QStandardItemModel *>(window->updatesChannelComboBox->model()));
+        QCOMPARE(window->updatesChannelComboBox->currentText(), QStringLiteral("Development"));
+        QCOMPARE(window->updatesDeliveryComboBox->currentText(), QStringLiteral("Dravonel"));
+        QCOMPARE(window->updatesDeliveryComboBox->count(), 3);
+        for (QLineEdit *edit : { window->downloadPathEdit, window->installPathEdit }) {
+            QVERIFY(edit->text().isEmpty());
+            QVERIFY(edit->toolTip().isEmpty());
+            QVERIFY(edit->isReadOnly());
+            QCOMPARE(edit->size(), QSize(225, 25));
+        }
+        for (QPushButton *button : { window->checkUpdatesBtn, window->changelogBtn,
+                                     window->downloadPathBtn, window->installPathBtn })
+            QVERIFY2(button->toolTip().isEmpty(), qPrintable(button->text()));
+        QCOMPARE(window->downloadPathBtn->text(), QStringLiteral("Change"));
+        QCOMPARE(window->downloadPathBtn->minimumHeight(), 27);
+        QCOMPARE(window->checkUpdatesBtn->text(), QStringLiteral("Check for updates..."));
+        QCOMPARE(window->updatesDeliveryLabel->text(), QStringLiteral("Updates delivery"));
+        QVERIFY(window->updatesDeliveryLabel->font().bold());
+    }
+
+    void constructionWritesNoUpdateSettings()
+    {
+        // Filling the two boxes of the Updates page must not store anything: their handlers
+        // are connected only after their rows exist.
+        QVERIFY(!Settings::containsSetting(QStringLiteral("Updates"),
+                                           QStringLiteral("UpdatesChannel")));
+        QVERIFY(!Settings::containsSetting(QStringLiteral("Updates"), QStringLiteral("Delivery")));
+        // ... and they are connected all the same.
+        struct SignalPeek : QComboBox
+        {
+            using QObject::receivers;
+        };
+        for (QComboBox *box : { window->updatesChannelComboBox, window->updatesDeliveryComboBox })
+            QCOMPARE(static_cast<SignalPeek *>(box)->receivers(SIGNAL(currentIndexChanged(int))),
+                     1);
+    }
+
+    void aboutPage()
+    {
+        auto *form = window->aboutPage->findChild<QFormLayout *>();
+        QVERIFY(form);
+        QCOMPARE(form->rowCount(), 10);
+        QCOMPARE(form->spacing(), 18);
+        const QStringList captions
+            = { "Company:",      "Build:",   "Channel:", "EULA:",     "Privacy Policy:",
+                "Architecture:", "Version:", "Account:", "Feedback:", "Website:" };
+        for (int row = 0; row < 10; ++row) {
+            auto *caption
+                = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::LabelRole)->widget());
+            QVERIFY(caption);
+            QCOMPARE(caption->text(), captions.at(row));
+            QVERIFY(caption->font().bold());
+        }
+        QCOMPARE(window->companyValueLabel->text(), QStringLiteral("Dravonel"));
+        QCOMPARE(window->aboutBuildValueLabel->text(), QStringLiteral("4.1.3.742"));
+        QCOMPARE(window->aboutChannelLabel->text(), QStringLiteral("Unknown"));
+        QCOMPARE(window->architectureValueLabel->text(), QStringLiteral("x64"));
+        QCOMPARE(window->versionValueLabel->text(), QStringLiteral("Nuvo"));
+        QCOMPARE(window->eulaLink->text(),
+                 QStringLiteral("<a style=\"text-decoration: none;\" href=\"#\">End-User License "
+                                "Agreement</a>"));
+        QCOMPARE(window->feedbackLink->text(),
+                 QStringLiteral("<a style=\"text-decoration: none;\" href=\"#\">Send "
+                                "feedback</a>"));
+        QVERIFY(window->privacyPolicyLink->text().contains(
+            QStringLiteral("/terms/privacy-policy-en\">Privacy Policy</a>")));
+        QVERIFY(window->privacyPolicyLink->openExternalLinks());
+        QVERIFY(window->websiteLink->openExternalLinks());
+        QVERIFY(!window->eulaLink->openExternalLinks());
+        QVERIFY(window->websiteLink->text().startsWith(
+            QStringLiteral("<a style=\"text-decoration: none;\" href=\"https://")));
+
+        AccountImage *account = window->accountImage;
+        QCOMPARE(account->size(), QSize(25, 25));
+        QCOMPARE(account->toolTip(), QStringLiteral("Account"));
+        QVERIFY(account->hasScaledContents());
+        QCOMPARE(account->parentWidget(), window->aboutPage);
+        QCOMPARE(window->findChildren<AccountImage *>().size(), 1);
+    }
+
+    void untranslatedTexts()
+    {
+        MarkingTranslator marker;
+        QCoreApplication::installTranslator(&marker);
+        VerdimonNuvo translated(VerdimonNuvo::StartupActions::Skip);
+        QCoreApplication::removeTranslator(&marker);
+
+        QCOMPARE(translated.tabControl->tabText(1), QStringLiteral("@OS"));
+        QCOMPARE(translated.tabControl->tabBar()->tabData(1).toString(), QStringLiteral("OS"));
+        QCOMPARE(translated.settingsMenuView->item(0)->text(),
+                 QStringLiteral("@Application settings"));
+        QCOMPARE(translated.settingsMenuView->item(8)->text(), QStringLiteral("SMART"));
+        QCOMPARE(translated.settingsMenuView->item(9)->text(), QStringLiteral("TPM"));
+        QCOMPARE(translated.languageComboBox->itemText(0), QStringLiteral("@Auto select"));
+        QCOMPARE(translated.languageComboBox->itemText(1), QStringLiteral("English"));
+        QCOMPARE(translated.updatesDeliveryComboBox->itemText(0), QStringLiteral("Dravonel"));
+        QCOMPARE(translated.companyValueLabel->text(), QStringLiteral("Dravonel"));
+
+        const QStringList plain = { "Windows PowerShell", "OneDrive",         "Paint", "Wordpad",
+                                    "IExpress",           "Internet Explorer" };
+        int translatedButtons = 0;
+        for (int i = 0; i < translated.usefulCommandButtons.size(); ++i) {
+            const QString label = QString::fromLatin1(UsefulCommandList::entries().at(i).label);
+            QPushButton *button = translated.usefulCommandButtons.at(i);
+            if (button == translated.devicesBtn) {
+                QCOMPARE(button->text(), QStringLiteral("@Devices and Printers"));
+            } else if (plain.contains(label)) {
+                QCOMPARE(button->text(), label);
+            } else {
+                QCOMPARE(button->text(), QStringLiteral("@") + label);
+                ++translatedButtons;
+            }
+            QCOMPARE(button->toolTip(), button->text());
+        }
+        QCOMPARE(translatedButtons, 281 - 6 - 1);
+        for (QLabel *heading : translated.commandHeadingLabels)
+            QVERIFY(heading->text().startsWith(QLatin1Char('@')));
+    }
+
+    void missingLicencePageShowsOnlyTheError()
+    {
+        QStringList messages;
+        MsgDialog::setTestResponder([&messages](MsgDialog *box) {
+            messages << box->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+        LicenseAgreement::setPageOverride(QStringLiteral("/nonexistent/licence.html"));
+        bool viewerShown = false;
+        QTimer::singleShot(0, [&viewerShown] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (qobject_cast<LicenseAgreement *>(widget) && widget->isVisible()) {
+                    viewerShown = true;
+                    widget->close();
+                }
+            }
+        });
+        emit window->eulaLink->linkActivated(QStringLiteral("#"));
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        LicenseAgreement::setPageOverride(QString());
+        MsgDialog::setTestResponder(nullptr);
+
+        QCOMPARE(messages, QStringList({ QStringLiteral("License file was not found!") }));
+        QVERIFY(!viewerShown);
+        QVERIFY(window->findChildren<LicenseAgreement *>().isEmpty());
+    }
+
+    void licencePageOpensModalViewer()
+    {
+        QTemporaryFile page;
+        QVERIFY(page.open());
+        page.write("<html><body>Licence text</body></html>");
+        page.close();
+        LicenseAgreement::setPageOverride(page.fileName());
+        QString shownText;
+        QTimer::singleShot(0, [&shownText] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *viewer = qobject_cast<LicenseAgreement *>(widget);
+                if (viewer && viewer->isVisible()) {
+                    shownText = viewer->textBrowser()->toPlainText();
+                    viewer->close();
+                }
+            }
+        });
+        emit window->eulaLink->linkActivated(QStringLiteral("#"));
+        LicenseAgreement::setPageOverride(QString());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(shownText, QStringLiteral("Licence text"));
+        QVERIFY(window->findChildren<LicenseAgreement *>().isEmpty());
+    }
+
+    void buildAndDestroyRepeatedly()
+    {
+        const int topLevelBefore = QApplication::topLevelWidgets().size();
+        for (int round = 0; round < 3; ++round) {
+            auto *other = new VerdimonNuvo(VerdimonNuvo::StartupActions::Skip);
+            QPointer<QWidget> page = other->usefulCommandsPage;
+            QPointer<QObject> tray = other->trayIcon;
+            QVERIFY(QApplication::topLevelWidgets().contains(other));
+            delete other;
+            QVERIFY(page.isNull());
+            QVERIFY(tray.isNull());
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QApplication::topLevelWidgets().size(), topLevelBefore);
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"

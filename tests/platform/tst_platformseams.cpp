@@ -1,0 +1,414 @@
+#include "platform/fakes/fakeplatform.h"
+#include "platform/fakes/fakeprovider.h"
+#include "platform/linuxprovider.h"
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+using namespace plat;
+
+namespace {
+
+const QString kSecureBootGuid = QStringLiteral("{8be4df61-93ca-11d2-aa0d-00e098032b8c}");
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+    f.write(data);
+}
+
+} // namespace
+
+class TestPlatformSeams : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firmware_data()
+    {
+        QTest::addColumn<bool>("efi");
+        QTest::addColumn<QByteArray>("file"); // efivarfs content; empty = no file
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<quint32>("capacity");
+        QTest::addColumn<quint32>("bytes");
+        QTest::addColumn<quint32>("error");
+        const QByteArray on = QByteArray::fromHex("0600000001");
+        QTest::newRow("legacy probe") << false << QByteArray() << "" << 0u << 0u << 1u;
+        QTest::newRow("legacy secure boot") << false << on << "SecureBoot" << 4u << 0u << 1u;
+        QTest::newRow("uefi probe") << true << QByteArray() << "" << 0u << 0u << 998u;
+        QTest::newRow("secure boot on") << true << on << "SecureBoot" << 4u << 1u << 0u;
+        QTest::newRow("secure boot off")
+            << true << QByteArray::fromHex("0600000000") << "SecureBoot" << 4u << 1u << 0u;
+        QTest::newRow("no variable") << true << QByteArray() << "SecureBoot" << 4u << 0u << 203u;
+        QTest::newRow("attributes only")
+            << true << QByteArray::fromHex("06000000") << "SecureBoot" << 4u << 0u << 203u;
+        QTest::newRow("too small") << true << QByteArray::fromHex("060000000102030405")
+                                   << "SecureBoot" << 4u << 0u << 122u;
+    }
+    void firmware()
+    {
+        QFETCH(bool, efi);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, name);
+        QFETCH(quint32, capacity);
+        QFETCH(quint32, bytes);
+        QFETCH(quint32, error);
+        QTemporaryDir dir;
+        if (efi)
+            QDir().mkpath(dir.path() + QStringLiteral("/sys/firmware/efi/efivars"));
+        if (efi && !file.isEmpty())
+            writeFile(dir.path()
+                          + QStringLiteral("/sys/firmware/efi/efivars/"
+                                           "SecureBoot-8be4df61-93ca-11d2-aa0d-00e098032b8c"),
+                      file);
+        LinuxFirmware fw { SysRoot(dir.path()) };
+        QByteArray buffer;
+        quint32 lastError = 12345;
+        QCOMPARE(fw.getVariable(name,
+                                name.isEmpty()
+                                    ? QStringLiteral("{00000000-0000-0000-0000-000000000000}")
+                                    : kSecureBootGuid,
+                                &buffer, capacity, &lastError),
+                 bytes);
+        if (bytes == 0)
+            QCOMPARE(lastError, error);
+        else
+            QCOMPARE(buffer, file.mid(4));
+    }
+
+    void fakeFirmware()
+    {
+        FakeFirmware fw;
+        quint32 error = 0;
+        QByteArray buffer;
+        QCOMPARE(fw.getVariable(QString(), QString(), nullptr, 0, &error), 0u);
+        QCOMPARE(error, 1u);
+        fw.uefi = true;
+        fw.setVariable(QStringLiteral("SecureBoot"),
+                       QStringLiteral("8BE4DF61-93CA-11D2-AA0D-00E098032B8C"), QByteArray(1, '\1'));
+        QCOMPARE(fw.getVariable(QStringLiteral("SecureBoot"), kSecureBootGuid, &buffer, 4, &error),
+                 1u);
+        QCOMPARE(fw.getVariable(QString(), QString(), nullptr, 0, &error), 0u);
+        QCOMPARE(error, 998u);
+    }
+
+    void memoryBlocks()
+    {
+        QTemporaryDir dir;
+        const QString base = dir.path() + QStringLiteral("/sys/devices/system/memory");
+        writeFile(base + QStringLiteral("/block_size_bytes"), "8000000\n");
+        writeFile(base + QStringLiteral("/memory0/online"), "1\n");
+        writeFile(base + QStringLiteral("/memory1/online"), "1\n");
+        writeFile(base + QStringLiteral("/memory2/online"), "0\n");
+        writeFile(base + QStringLiteral("/memory3/state"), "online\n");
+        writeFile(dir.path() + QStringLiteral("/proc/meminfo"),
+                  "MemTotal:       24682404 kB\nMemFree: 1 kB\n");
+        LinuxMemoryInfo memory { SysRoot(dir.path()) };
+        QCOMPARE(memory.installedKb().value_or(0), 3ull * 128 * 1024);
+        QCOMPARE(memory.totalPhysBytes().value_or(0), 24682404ull * 1024);
+
+        QTemporaryDir empty;
+        LinuxMemoryInfo none { SysRoot(empty.path()) };
+        QVERIFY(!none.installedKb());
+        QVERIFY(!none.totalPhysBytes());
+    }
+
+    void liveMemory()
+    {
+        LinuxMemoryInfo memory { SysRoot() };
+        const auto total = memory.totalPhysBytes();
+        QVERIFY(total && *total > 0);
+    }
+
+    void fileVersions_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fixed");
+        QTest::newRow("loaded module")
+            << "/lib/modules/6.1.0-9-amd64/kernel/drivers/net/e1000e.ko.xz"
+            << "3.2.6-k" << false;
+        QTest::newRow("dash in file name") << "/lib/modules/6.1.0-9-amd64/kernel/fs/fuse-x.ko"
+                                           << "1.2.3.4" << true;
+        QTest::newRow("modinfo") << "/lib/modules/6.1.0-9-amd64/extra/vbox.ko"
+                                 << "7.0.10" << false;
+        QTest::newRow("kernel release") << "/lib/modules/6.1.0-9-amd64/kernel/fs/ext4/ext4.ko.zst"
+                                        << "6.1.0-9-amd64" << false;
+        QTest::newRow("built-in") << "/sys/module/e1000e"
+                                  << "3.2.6-k" << false;
+        QTest::newRow("not a module") << "/usr/bin/true"
+                                      << "" << false;
+        QTest::newRow("empty") << ""
+                               << "" << false;
+    }
+    void fileVersions()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        QFETCH(bool, fixed);
+        QTemporaryDir dir;
+        writeFile(dir.path() + QStringLiteral("/sys/module/e1000e/version"), "3.2.6-k\n");
+        writeFile(dir.path() + QStringLiteral("/sys/module/fuse_x/version"), "1.2.3.4\n");
+        writeFile(dir.path() + QStringLiteral("/lib/modules/6.1.0-9-amd64/extra/vbox.ko"),
+                  QByteArray("\x7f"
+                             "ELF....",
+                             8)
+                      + QByteArray("srcversion=ABC", 15) + QByteArray("version=7.0.10", 15)
+                      + QByteArray("license=GPL", 12));
+        LinuxFileVersion versions { SysRoot(dir.path()) };
+        QCOMPARE(versions.versionText(path), text);
+        QCOMPARE(bool(versions.fixedVersion(path)), fixed);
+        if (fixed)
+            QCOMPARE(*versions.fixedVersion(path), (std::array<quint16, 4> { 1, 2, 3, 4 }));
+    }
+
+    void memoryRegistry()
+    {
+        MemoryRegistry reg;
+        reg.setValue(QStringLiteral("HKEY_CURRENT_USER\\Software\\Vendor\\App"),
+                     QStringLiteral("Size"), 12);
+        reg.setValue(QStringLiteral("hkcu/software/vendor/app"), QStringLiteral("Name"),
+                     QStringLiteral("x"));
+        reg.createKey(QStringLiteral("HKCU\\Software\\Vendor\\App\\beta"));
+        reg.createKey(QStringLiteral("HKCU\\Software\\Vendor\\App\\Alpha"));
+
+        auto key = reg.open(QStringLiteral("HKCU\\SOFTWARE\\VENDOR\\APP"));
+        QVERIFY(key->exists());
+        QCOMPARE(key->fileName(), QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\VENDOR\\APP"));
+        QCOMPARE(key->childKeys(), (QStringList { "Name", "Size" }));
+        QCOMPARE(key->childGroups(), (QStringList { "Alpha", "beta" }));
+        QCOMPARE(key->value(QStringLiteral("size")).toInt(), 12);
+        QCOMPARE(key->value(QStringLiteral("missing"), 5).toInt(), 5);
+        QVERIFY(!key->remove(QString())); // never "everything"
+        QCOMPARE(key->childKeys().size(), 2);
+        QVERIFY(key->remove(QStringLiteral("NAME")));
+        QVERIFY(key->remove(QStringLiteral("alpha")));
+        QVERIFY(!key->remove(QStringLiteral("alpha")));
+        QCOMPARE(key->childKeys(), QStringList { "Size" });
+        QCOMPARE(key->childGroups(), QStringList { "beta" });
+        QVERIFY(key->child(QStringLiteral("beta"))->exists());
+
+        auto missing = reg.open(QStringLiteral("HKLM\\SOFTWARE\\Nothing"));
+        QVERIFY(!missing->exists());
+        QVERIFY(missing->childGroups().isEmpty());
+        QVERIFY(!missing->remove(QStringLiteral("x")));
+        QVERIFY(!missing->exists()); // reading never creates
+        QVERIFY(missing->setValue(QStringLiteral("v"), 1));
+        QVERIFY(missing->exists());
+    }
+
+    void routedRegistry_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("backend");
+        QTest::newRow("run key")
+            << "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"
+            << "run";
+        QTest::newRow("run key other case")
+            << "hkey_current_user\\SOFTWARE\\microsoft\\windows\\currentversion\\run"
+            << "run";
+        QTest::newRow("run once is not run")
+            << "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce"
+            << "fallback";
+        QTest::newRow("below the mount")
+            << "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\pkg"
+            << "apps";
+        QTest::newRow("longest prefix")
+            << "HKEY_LOCAL_"
+               "MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\special\\x"
+            << "special";
+        QTest::newRow("elsewhere") << "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\Windows "
+                                      "Error Reporting\\LocalDumps"
+                                   << "fallback";
+    }
+    void routedRegistry()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, backend);
+        auto fallback = std::make_shared<MemoryRegistry>();
+        auto run = std::make_shared<MemoryRegistry>();
+        auto apps = std::make_shared<MemoryRegistry>();
+        auto special = std::make_shared<MemoryRegistry>();
+        RoutedRegistry routed(fallback);
+        routed.mount(
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
+            run);
+        routed.mount(
+            QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"), apps);
+        routed.mount(QStringLiteral(
+                         "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\special"),
+                     special);
+        routed.open(path)->setValue(QStringLiteral("marker"), 1);
+        const QHash<QString, std::shared_ptr<MemoryRegistry>> all {
+            { "fallback", fallback }, { "run", run }, { "apps", apps }, { "special", special }
+        };
+        for (auto it = all.constBegin(); it != all.constEnd(); ++it)
+            QCOMPARE(it.value()->open(path)->value(QStringLiteral("marker")).isValid(),
+                     it.key() == backend);
+    }
+
+    void platformSwap()
+    {
+        const std::shared_ptr<Platform> before = platform();
+        QVERIFY(before->smartIo && before->registry && before->serviceControl);
+        FakePlatform fakes;
+        {
+            auto partial = std::make_shared<Platform>();
+            partial->memoryInfo = fakes.memoryInfo;
+            ScopedPlatform use(partial);
+            fakes.memoryInfo->installed = 1234;
+            QCOMPARE(memoryInfo()->installedKb(), std::optional<quint64>(1234));
+            QCOMPARE(platform()->firmware, before->firmware); // gaps filled from the Linux set
+            QVERIFY(!partial->firmware); // the caller's set is untouched
+        }
+        QCOMPARE(platform()->memoryInfo, before->memoryInfo);
+        {
+            ScopedPlatform use(fakes.platform());
+            QCOMPARE(smartIo().get(), static_cast<SmartIo *>(fakes.smartIo.get()));
+            QCOMPARE(registry().get(), static_cast<RegistryFacade *>(fakes.registry.get()));
+        }
+        QCOMPARE(platform()->smartIo, before->smartIo);
+    }
+
+    void serviceControl()
+    {
+        LinuxServiceControl scm;
+        QVERIFY(scm.openManager());
+        ServiceControl::State state = ServiceControl::Unknown;
+        QVERIFY(scm.queryState(QStringLiteral("Winmgmt"), &state));
+        QCOMPARE(state, ServiceControl::Running);
+        QVERIFY(scm.start(QStringLiteral("winmgmt")));
+        QVERIFY(!scm.queryState(QStringLiteral("Spooler"), &state));
+        QVERIFY(!scm.start(QStringLiteral("Spooler")));
+
+        FakeServiceControl fake;
+        fake.states.insert(QStringLiteral("Winmgmt"), ServiceControl::Stopped);
+        fake.startOk = false;
+        QVERIFY(!fake.start(QStringLiteral("Winmgmt")));
+        QVERIFY(fake.setAutoStart(QStringLiteral("Winmgmt")));
+        QCOMPARE(fake.log, (QStringList { "start:Winmgmt", "auto:Winmgmt" }));
+    }
+
+    void screen()
+    {
+        CachedScreenInfo::forget();
+        QTemporaryDir dir;
+        CachedScreenInfo info { SysRoot(dir.path()) };
+        QVERIFY(!info.size().isValid());
+        QCOMPARE(info.depth(), 0);
+        writeFile(dir.path() + QStringLiteral("/sys/class/graphics/fb0/bits_per_pixel"), "16\n");
+        QCOMPARE(info.depth(), 16);
+        // The offscreen platform's screen.
+        ScreenInfo::captureFromGui();
+        QCOMPARE(info.size(), QSize(800, 600));
+        QVERIFY(info.depth() > 0);
+        CachedScreenInfo::store(QSize(1920, 1080), 32, 144);
+        QCOMPARE(info.size(), QSize(1920, 1080));
+        QCOMPARE(info.refreshHz(), 144);
+        CachedScreenInfo::forget();
+    }
+
+    void fakesRecord()
+    {
+        FakeProcessTree tree;
+        tree.childrenOf.insert(10, { 11, 12 });
+        tree.unopenable = { 12 };
+        QCOMPARE(tree.children(10), (QVector<qint64> { 11, 12 }));
+        QVERIFY(tree.waitForExit(11));
+        QVERIFY(!tree.waitForExit(12));
+        QCOMPARE(tree.waited(), (QVector<qint64> { 11, 12 }));
+
+        FakeDriverSource drivers;
+        drivers.drivers = { { QStringLiteral("ext4"), QStringLiteral("Fourth extended fs"),
+                              DriverEntry::FileSystemDriver, DriverEntry::Running } };
+        drivers.binaryPaths.insert(QStringLiteral("ext4"),
+                                   QStringLiteral("/lib/modules/6/ext4.ko"));
+        QVector<DriverEntry> list;
+        QVERIFY(drivers.enumerate(&list));
+        QCOMPARE(list.size(), 1);
+        QString path;
+        QVERIFY(drivers.queryConfig(QStringLiteral("ext4"), &path));
+        QVERIFY(!drivers.queryConfig(QStringLiteral("nope"), &path));
+        drivers.managerAvailable = false;
+        QVERIFY(!drivers.enumerate(&list));
+        QVERIFY(list.isEmpty());
+
+        FakeFileVersion versions;
+        versions.versions.insert(QStringLiteral("a"), { 10, 0, 19041, 1 });
+        QCOMPARE(versions.versionText(QStringLiteral("a")), QStringLiteral("10.0.19041.1"));
+        QVERIFY(versions.versionText(QStringLiteral("b")).isEmpty());
+
+        FakeCuda cuda;
+        QCOMPARE(cuda.deviceCount(), 0);
+        cuda.devices = { { 8589934592ull, QStringLiteral("0000:01:00.0") } };
+        QCOMPARE(cuda.totalGlobalMem(0), 8589934592ull);
+        QCOMPARE(cuda.totalGlobalMem(1), 0ull);
+    }
+
+    // The installed figure must equal the modules the RAM page lists for the same machine.
+    void installedMatchesModules()
+    {
+        const SysRoot root(QStringLiteral(VN_FIXTURES_DIR "/desktop"));
+        if (!root.exists(QStringLiteral("/sys/firmware/dmi/tables/DMI")))
+            QSKIP("no desktop fixture");
+        wmi::ScopedProvider use(std::make_shared<LinuxProvider>(root));
+        QVector<wmi::Object> modules;
+        QCOMPARE(wmi::provider()->instances(QStringLiteral("ROOT\\CIMV2"),
+                                            QStringLiteral("Win32_PhysicalMemory"), &modules),
+                 wmi::S_OK);
+        QVERIFY(!modules.isEmpty());
+        quint64 bytes = 0;
+        for (const wmi::Object &m : modules)
+            bytes += m.value(QStringLiteral("Capacity")).bstrVal.toULongLong();
+        LinuxMemoryInfo memory { root };
+        QCOMPARE(memory.installedKb().value_or(0), bytes / 1024);
+
+        LinuxFirmware fw { root };
+        quint32 error = 0;
+        QByteArray data;
+        QCOMPARE(fw.getVariable(QString(), QStringLiteral("{00000000-0000-0000-0000-000000000000}"),
+                                nullptr, 0, &error),
+                 0u);
+        QCOMPARE(error, 998u); // a UEFI machine
+        QVERIFY(fw.getVariable(QStringLiteral("SecureBoot"), kSecureBootGuid, &data, 4, &error)
+                > 0);
+    }
+
+    void cudaAbsent()
+    {
+        void *runtime = dlopen("libcudart.so.12", RTLD_LAZY);
+        void *management = dlopen("libnvidia-ml.so.1", RTLD_LAZY);
+        if (runtime || management)
+            QSKIP("this machine has an NVIDIA runtime");
+        LinuxCuda cuda;
+        QCOMPARE(cuda.deviceCount(), 0);
+        QCOMPARE(cuda.totalGlobalMem(0), 0ull);
+        QVERIFY(cuda.pciBusId(0).isEmpty());
+    }
+
+    void sessionProcess()
+    {
+        SessionProcess process;
+        // Prints its pid and the session field of its stat line.
+        process.start(
+            QStringLiteral("/bin/sh"),
+            { QStringLiteral("-c"), QStringLiteral("echo $$; cut -d' ' -f6 /proc/$$/stat") });
+        QVERIFY(process.waitForFinished(5000));
+        const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(1).trimmed(), lines.at(0).trimmed()); // it leads its own session
+        QVERIFY(lines.at(0).toLongLong() != qint64(::getsid(0)));
+    }
+};
+
+QTEST_MAIN(TestPlatformSeams)
+#include "tst_platformseams.moc"

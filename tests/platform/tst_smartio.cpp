@@ -1,0 +1,411 @@
+#include "platform/fakes/fakesmartio.h"
+#include "platform/smartio.h"
+#include "platform/smartio_linux.h"
+
+#include <QtTest>
+
+#include <linux/nvme_ioctl.h>
+#include <scsi/sg.h>
+#include <sys/ioctl.h>
+
+#include <cstring>
+#include <functional>
+
+using namespace plat;
+using namespace plat::smart;
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+// A drive behind fake system calls: records every SG_IO header and answers with a scripted
+// function.
+class FakeCalls : public BlockDeviceCalls
+{
+public:
+    bool openOk = true;
+    bool sgCapable = true;
+    bool nvme = false;
+    QVector<QByteArray> cdbs;
+    QVector<sg_io_hdr_t> headers;
+    int closed = 0;
+    // Fills the transfer buffer, status and sense for one command; returns the ioctl result.
+    std::function<int(const QByteArray &cdb, sg_io_hdr_t *hdr)> answer
+        = [](const QByteArray &, sg_io_hdr_t *) {
+              return 0;
+          };
+
+    int open(const QByteArray &, int) override { return openOk ? 42 : -1; }
+    void close(int) override { ++closed; }
+    int ioctl(int fd, unsigned long request, void *arg) override
+    {
+        if (fd != 42)
+            return -1;
+        if (request == SG_GET_VERSION_NUM) {
+            if (!sgCapable)
+                return -1;
+            *static_cast<int *>(arg) = 30536;
+            return 0;
+        }
+        if (request == NVME_IOCTL_ID)
+            return nvme ? 1 : -1;
+        if (request == SG_IO) {
+            auto *hdr = static_cast<sg_io_hdr_t *>(arg);
+            const QByteArray cdb(reinterpret_cast<const char *>(hdr->cmdp), hdr->cmd_len);
+            cdbs.append(cdb);
+            headers.append(*hdr);
+            return answer(cdb, hdr);
+        }
+        return -1;
+    }
+};
+
+class TestSmartIo : public LinuxSmartIo
+{
+public:
+    explicit TestSmartIo(std::shared_ptr<FakeCalls> calls)
+        : LinuxSmartIo(SysRoot(QStringLiteral("/")), std::move(calls), false)
+    {
+    }
+
+protected:
+    QString devicePath(int driveIndex) const override
+    {
+        return driveIndex == 0 ? QStringLiteral("/dev/sda") : QString();
+    }
+};
+
+void fillData(sg_io_hdr_t *hdr, const QByteArray &page)
+{
+    std::memcpy(hdr->dxferp, page.constData(), size_t(qMin<int>(page.size(), int(hdr->dxfer_len))));
+}
+
+// Descriptor-format sense with ASC/ASCQ 00/1D and an ATA status return descriptor.
+void registersReturned(sg_io_hdr_t *hdr, quint8 ataStatus)
+{
+    unsigned char sense[22] = { 0x72, 0x01, 0x00, 0x1D, 0, 0, 0, 14, 0x09, 0x0C };
+    sense[8 + 13] = ataStatus;
+    std::memcpy(hdr->sbp, sense, sizeof sense);
+    hdr->sb_len_wr = sizeof sense;
+    hdr->status = 0x02;
+    hdr->driver_status = 0x08;
+}
+
+} // namespace
+
+class TestSmart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commandBlocks_data()
+    {
+        QTest::addColumn<QByteArray>("cdb");
+        QTest::addColumn<QByteArray>("expected");
+        using ata::Protocol;
+        QTest::newRow("enable") << ata::passThrough16(Protocol::NonData, 0xD8, 1, 1, 0x4F, 0xC2,
+                                                      0xA0, 0xB0)
+                                << hex("85 06 20 00 D8 00 01 00 01 00 4F 00 C2 A0 B0 00");
+        QTest::newRow("identify") << ata::passThrough16(Protocol::PioIn, 0x00, 1, 1, 0, 0, 0xA0,
+                                                        0xEC)
+                                  << hex("85 08 0E 00 00 00 01 00 01 00 00 00 00 A0 EC 00");
+        QTest::newRow("read data")
+            << ata::passThrough16(Protocol::PioIn, 0xD0, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
+            << hex("85 08 0E 00 D0 00 01 00 01 00 4F 00 C2 A0 B0 00");
+        QTest::newRow("read thresholds")
+            << ata::passThrough16(Protocol::PioIn, 0xD1, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
+            << hex("85 08 0E 00 D1 00 01 00 01 00 4F 00 C2 A0 B0 00");
+        QTest::newRow("read data 12")
+            << ata::passThrough12(Protocol::PioIn, 0xD0, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
+            << hex("A1 08 0E D0 01 01 4F C2 A0 B0 00 00");
+        QTest::newRow("enable 12")
+            << ata::passThrough12(Protocol::NonData, 0xD8, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
+            << hex("A1 06 20 D8 01 01 4F C2 A0 B0 00 00");
+    }
+    void commandBlocks()
+    {
+        QFETCH(QByteArray, cdb);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(cdb.toHex(' '), expected.toHex(' '));
+    }
+
+    void sendCmdInLayout()
+    {
+        const QByteArray in = sendCmdIn(3, READ_ATTRIBUTES, SMART_CMD, 512);
+        QCOMPARE(in.size(), 33);
+        QCOMPARE(in.left(16).toHex(' '),
+                 QByteArray("00 02 00 00 d0 01 01 4f c2 a0 b0 00 03 00 00 00"));
+        QVERIFY(in.mid(16).count('\0') == 17);
+        const QByteArray identify = sendCmdIn(0, 0, ID_CMD, 512);
+        QCOMPARE(identify.mid(4, 7).toHex(' '), QByteArray("00 01 01 00 00 a0 ec"));
+        QCOMPARE(readU32(in, 0), 512u);
+        QCOMPARE(readU32(in, 31), 0u);
+        QCOMPARE(readU32(in, 30), 0u);
+        QCOMPARE(readU32(in, 40), 0u); // out of range reads as 0
+    }
+
+    void openFails()
+    {
+        auto calls = std::make_shared<FakeCalls>();
+        calls->openOk = false;
+        TestSmartIo io(calls);
+        QCOMPARE(io.open(0), -1);
+        calls->openOk = true;
+        QCOMPARE(io.open(5), -1); // no such drive
+        QCOMPARE(io.open(-1), -1);
+    }
+
+    void getVersion_data()
+    {
+        QTest::addColumn<bool>("sgCapable");
+        QTest::addColumn<bool>("nvme");
+        QTest::addColumn<bool>("smartBit");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<quint32>("capabilities");
+        QTest::newRow("ata with smart") << true << false << true << true << 0x05u;
+        QTest::newRow("ata without smart") << true << false << false << true << 0x01u;
+        QTest::newRow("nvme") << true << true << true << false << 0u;
+        QTest::newRow("no sg") << false << false << true << false << 0u;
+    }
+    void getVersion()
+    {
+        QFETCH(bool, sgCapable);
+        QFETCH(bool, nvme);
+        QFETCH(bool, smartBit);
+        QFETCH(bool, ok);
+        QFETCH(quint32, capabilities);
+        auto calls = std::make_shared<FakeCalls>();
+        calls->sgCapable = sgCapable;
+        calls->nvme = nvme;
+        calls->answer = [smartBit](const QByteArray &cdb, sg_io_hdr_t *hdr) {
+            if (quint8(cdb.at(14)) == ID_CMD)
+                fillData(hdr,
+                         FakeSmartIo::identifyPage(QStringLiteral("M"), QStringLiteral("S"),
+                                                   QStringLiteral("F"), smartBit));
+            return 0;
+        };
+        TestSmartIo io(calls);
+        const int h = io.open(0);
+        QVERIFY(h >= 0);
+        QByteArray out(24, '\x55');
+        QCOMPARE(io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &out), ok);
+        if (ok) {
+            QCOMPARE(out.left(4).toHex(' '), QByteArray("01 01 00 01"));
+            QCOMPARE(readU32(out, 4), capabilities);
+            QCOMPARE(out.mid(8).count('\0'), 16);
+        }
+        QByteArray small(20, '\0');
+        QVERIFY(!io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &small));
+        io.close(h);
+        QCOMPARE(calls->closed, 1);
+        QVERIFY(!io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &out)); // closed handle
+    }
+
+    void readData()
+    {
+        auto calls = std::make_shared<FakeCalls>();
+        const QByteArray page
+            = FakeSmartIo::attributePage({ { 194, 0x22, 100, 90, 0x00000028ull } });
+        calls->answer = [&page](const QByteArray &, sg_io_hdr_t *hdr) {
+            fillData(hdr, page);
+            return 0;
+        };
+        TestSmartIo io(calls);
+        const int h = io.open(0);
+        QByteArray out(528, '\x77');
+        QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
+                                   sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &out));
+        QCOMPARE(calls->headers.size(), 1);
+        const sg_io_hdr_t &hdr = calls->headers.first();
+        QCOMPARE(hdr.interface_id, 'S');
+        QCOMPARE(int(hdr.cmd_len), 16);
+        QCOMPARE(int(hdr.mx_sb_len), 32);
+        QCOMPARE(hdr.dxfer_len, 512u);
+        QCOMPARE(hdr.dxfer_direction, SG_DXFER_FROM_DEV);
+        QCOMPARE(hdr.timeout, 5000u);
+        QCOMPARE(calls->cdbs.first().toHex(' '),
+                 hex("85 08 0E 00 D0 00 01 00 01 00 4F 00 C2 A0 B0 00").toHex(' '));
+        // SENDCMDOUTPARAMS: cBufferSize 512, a zero DRIVERSTATUS, then the page.
+        QCOMPARE(readU32(out, 0), 512u);
+        QCOMPARE(out.mid(4, 12), QByteArray(12, '\0'));
+        QCOMPARE(out.mid(16), page);
+    }
+
+    void enable_data()
+    {
+        QTest::addColumn<quint8>("ataStatus");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("ready") << quint8(0x50) << true;
+        QTest::newRow("aborted") << quint8(0x51) << false;
+    }
+    void enable()
+    {
+        QFETCH(quint8, ataStatus);
+        QFETCH(bool, ok);
+        auto calls = std::make_shared<FakeCalls>();
+        calls->answer = [ataStatus](const QByteArray &, sg_io_hdr_t *hdr) {
+            registersReturned(hdr, ataStatus);
+            return 0;
+        };
+        TestSmartIo io(calls);
+        const int h = io.open(0);
+        QByteArray out(17, '\0');
+        QCOMPARE(io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND,
+                                    sendCmdIn(0, ENABLE_SMART, SMART_CMD, 0), &out),
+                 ok);
+        const sg_io_hdr_t &hdr = calls->headers.first();
+        QCOMPARE(hdr.dxfer_direction, SG_DXFER_NONE);
+        QCOMPARE(hdr.dxfer_len, 0u);
+        QCOMPARE(calls->cdbs.first().toHex(' '),
+                 hex("85 06 20 00 D8 00 01 00 01 00 4F 00 C2 A0 B0 00").toHex(' '));
+    }
+
+    void fallsBackTo12()
+    {
+        auto calls = std::make_shared<FakeCalls>();
+        calls->answer = [](const QByteArray &cdb, sg_io_hdr_t *hdr) {
+            if (cdb.size() == 16) { // fixed-format sense: ILLEGAL REQUEST, invalid opcode
+                unsigned char sense[18] = { 0x70, 0, 0x05, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0x20, 0x00 };
+                std::memcpy(hdr->sbp, sense, sizeof sense);
+                hdr->sb_len_wr = sizeof sense;
+                hdr->status = 0x02;
+                hdr->driver_status = 0x08;
+                return 0;
+            }
+            fillData(hdr, QByteArray(512, '\x01'));
+            return 0;
+        };
+        TestSmartIo io(calls);
+        const int h = io.open(0);
+        QByteArray out(528, '\0');
+        QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
+                                   sendCmdIn(0, READ_THRESHOLDS, SMART_CMD, 512), &out));
+        QCOMPARE(calls->cdbs.size(), 2);
+        QCOMPARE(calls->cdbs.at(1).toHex(' '),
+                 hex("A1 08 0E D1 01 01 4F C2 A0 B0 00 00").toHex(' '));
+        QCOMPARE(out.mid(16), QByteArray(512, '\x01'));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<int>("hostStatus");
+        QTest::addColumn<int>("ioctlResult");
+        QTest::addColumn<int>("scsiStatus");
+        QTest::newRow("host error") << 7 << 0 << 0;
+        QTest::newRow("ioctl error") << 0 << -1 << 0;
+        QTest::newRow("check condition without registers") << 0 << 0 << 2;
+        QTest::newRow("busy") << 0 << 0 << 8;
+    }
+    void failures()
+    {
+        QFETCH(int, hostStatus);
+        QFETCH(int, ioctlResult);
+        QFETCH(int, scsiStatus);
+        auto calls = std::make_shared<FakeCalls>();
+        calls->answer = [=](const QByteArray &, sg_io_hdr_t *hdr) {
+            hdr->host_status = static_cast<unsigned short>(hostStatus);
+            hdr->status = static_cast<unsigned char>(scsiStatus);
+            return ioctlResult;
+        };
+        TestSmartIo io(calls);
+        const int h = io.open(0);
+        QByteArray out(528, '\0');
+        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
+                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &out));
+    }
+
+    void refusesOtherCommands_data()
+    {
+        QTest::addColumn<quint8>("command");
+        QTest::addColumn<quint8>("features");
+        QTest::newRow("write log") << quint8(0xB0) << quint8(0xD6);
+        QTest::newRow("self-test") << quint8(0xB0) << quint8(0xD4);
+        QTest::newRow("security erase") << quint8(0xF4) << quint8(0);
+        QTest::newRow("write dma") << quint8(0xCA) << quint8(0);
+    }
+    void refusesOtherCommands()
+    {
+        QFETCH(quint8, command);
+        QFETCH(quint8, features);
+        auto calls = std::make_shared<FakeCalls>();
+        TestSmartIo io(calls);
+        const int h = io.open(0);
+        QByteArray out(528, '\0');
+        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA, sendCmdIn(0, features, command, 512),
+                                    &out));
+        QVERIFY(!io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND, sendCmdIn(0, features, command, 0),
+                                    &out));
+        QVERIFY(calls->cdbs.isEmpty());
+    }
+
+    void badBuffers()
+    {
+        auto calls = std::make_shared<FakeCalls>();
+        TestSmartIo io(calls);
+        const int h = io.open(0);
+        QByteArray small(527, '\0');
+        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
+                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &small));
+        QByteArray out(528, '\0');
+        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
+                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 511), &out));
+        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA, QByteArray(10, '\0'), &out));
+        QVERIFY(!io.deviceIoControl(h, 0x12345, QByteArray(), &out));
+        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
+                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), nullptr));
+        QVERIFY(calls->cdbs.isEmpty());
+    }
+
+    void fakePages()
+    {
+        const QByteArray identify = FakeSmartIo::identifyPage(
+            QStringLiteral("ACME SSD 1TB"), QStringLiteral("SN123"), QStringLiteral("FW1"));
+        QCOMPARE(identify.size(), 512);
+        QCOMPARE(identify.mid(54, 4), QByteArray("CAEM")); // byte pairs swapped as drives send them
+        QCOMPARE(identify.mid(20, 6), QByteArray("NS21 3"));
+        QCOMPARE(quint8(identify.at(164)) & 1, 1);
+
+        const QByteArray attrs
+            = FakeSmartIo::attributePage({ { 9, 0x32, 99, 98, 0x0000AABBCCDDEEFFull } });
+        QCOMPARE(attrs.mid(2, 12).toHex(' '), QByteArray("09 32 00 63 62 ff ee dd cc bb aa 00"));
+        const QByteArray thresholds = FakeSmartIo::thresholdPage({ { 5, 10 } });
+        QCOMPARE(thresholds.mid(2, 3).toHex(' '), QByteArray("05 0a 00"));
+    }
+
+    void fakeFailureSwitches()
+    {
+        FakeSmartIo io;
+        FakeSmartIo::Drive drive;
+        drive.attributes = FakeSmartIo::attributePage({ { 5, 0, 100, 100, 0 } });
+        drive.thresholds = FakeSmartIo::thresholdPage({ { 5, 36 } });
+        drive.attributesOk = false;
+        io.setDrive(1, drive);
+        QCOMPARE(io.open(0), -1);
+        const int h = io.open(1);
+        QVERIFY(h >= 0);
+        QCOMPARE(io.openHandles(), 1);
+        QByteArray version(24, '\0');
+        QVERIFY(io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &version));
+        QCOMPARE(readU32(version, 4), 0x05u);
+        QByteArray out(528, '\0');
+        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
+                                    sendCmdIn(1, READ_ATTRIBUTES, SMART_CMD, 512), &out));
+        QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
+                                   sendCmdIn(1, READ_THRESHOLDS, SMART_CMD, 512), &out));
+        QCOMPARE(out.mid(16), drive.thresholds);
+        QByteArray enableOut(17, '\0');
+        QVERIFY(io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND,
+                                   sendCmdIn(1, ENABLE_SMART, SMART_CMD, 0), &enableOut));
+        io.close(h);
+        QCOMPARE(io.openHandles(), 0);
+        QCOMPARE(io.controls(),
+                 (QVector<quint32> { SMART_GET_VERSION, SMART_RCV_DRIVE_DATA, SMART_RCV_DRIVE_DATA,
+                                     SMART_SEND_DRIVE_COMMAND }));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSmart)
+#include "tst_smartio.moc"

@@ -1,0 +1,626 @@
+#include "platform/fakes/fakeprovider.h"
+#include "platform/linuxprovider.h"
+#include "platform/wmi.h"
+#include "platform/wmischema.h"
+#include "platform/wmishims.h"
+
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <vector>
+
+using namespace wmi;
+
+namespace {
+
+const QString kCimv2 = QStringLiteral("ROOT\\CIMV2");
+const QString kTpm = QStringLiteral("ROOT\\CIMV2\\Security\\MicrosoftTpm");
+
+// Runs the collector frame up to ExecQuery; releases everything it obtained on destruction.
+struct Frame
+{
+    HRESULT hr = S_OK;
+    QString failedAt;
+    IWbemLocator *locator = nullptr;
+    IWbemServices *services = nullptr;
+    IEnumWbemClassObject *enumerator = nullptr;
+    bool comUp = false;
+
+    Frame(const QString &ns, const QString &query, const QString &language = QStringLiteral("WQL"))
+    {
+        if (!step(CoInitializeEx(nullptr, COINIT_MULTITHREADED), "CoInitialize"))
+            return;
+        comUp = true;
+        if (!step(CoCreateWbemLocator(&locator), "CreateLocator"))
+            return;
+        if (!step(locator->ConnectServer(ns, {}, {}, {}, 0, {}, nullptr, &services),
+                  "ConnectServer"))
+            return;
+        if (!step(CoSetProxyBlanket(services, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                                    RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr,
+                                    EOAC_NONE),
+                  "ProxyBlanket"))
+            return;
+        step(services->ExecQuery(language, query,
+                                 WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
+                                 &enumerator),
+             "ExecQuery");
+    }
+    ~Frame()
+    {
+        if (enumerator)
+            enumerator->Release();
+        if (services)
+            services->Release();
+        if (locator)
+            locator->Release();
+        if (comUp)
+            CoUninitialize();
+    }
+    bool step(HRESULT result, const char *name)
+    {
+        hr = result;
+        if (FAILED(result))
+            failedAt = QString::fromLatin1(name);
+        return SUCCEEDED(result);
+    }
+    // Every object's values of the given properties; stops at the first failed or empty Next.
+    QVector<QHash<QString, VARIANT>> read(const QStringList &properties,
+                                          HRESULT *lastNext = nullptr)
+    {
+        QVector<QHash<QString, VARIANT>> rows;
+        while (enumerator) {
+            IWbemClassObject *object = nullptr;
+            ULONG returned = 0;
+            const HRESULT n = enumerator->Next(WBEM_INFINITE, 1, &object, &returned);
+            if (lastNext)
+                *lastNext = n;
+            if (FAILED(n) || returned == 0)
+                break;
+            QHash<QString, VARIANT> row;
+            for (const QString &p : properties) {
+                VARIANT v;
+                object->Get(p, 0, &v, nullptr, nullptr);
+                row.insert(p, v);
+            }
+            rows.append(row);
+            object->Release();
+        }
+        return rows;
+    }
+};
+
+} // namespace
+
+class TestWmiFacade : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fake = std::make_shared<FakeProvider>();
+        m_fake->add(QStringLiteral("Win32_Processor"),
+                    { { QStringLiteral("Name"), bstr(QStringLiteral("CPU A")) },
+                      { QStringLiteral("MaxClockSpeed"), i4(3000) },
+                      { QStringLiteral("LoadPercentage"), null() } });
+        m_fake->add(QStringLiteral("Win32_Processor"),
+                    { { QStringLiteral("Name"), bstr(QStringLiteral("CPU B")) },
+                      { QStringLiteral("MaxClockSpeed"), i4(2000) } });
+        m_fake->add(QStringLiteral("Win32_Tpm"),
+                    { { QStringLiteral("SpecVersion"), bstr(QStringLiteral("2.0")) } });
+        m_scope = std::make_unique<ScopedProvider>(m_fake);
+        m_baseline = liveObjects();
+    }
+    void cleanup()
+    {
+        QCOMPARE(liveObjects(), m_baseline);
+        QCOMPARE(comDepth(), 0);
+        m_scope.reset();
+        m_fake.reset();
+    }
+
+    void parser_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<QStringList>("properties");
+        QTest::newRow("star") << "SELECT * FROM Win32_Processor" << true << "Win32_Processor"
+                              << QStringList();
+        QTest::newRow("lower keywords")
+            << "select * from win32_bios" << true << "win32_bios" << QStringList();
+        QTest::newRow("list") << "SELECT MemoryDevices FROM Win32_PhysicalMemoryArray" << true
+                              << "Win32_PhysicalMemoryArray" << QStringList { "MemoryDevices" };
+        QTest::newRow("list with blanks")
+            << "  SELECT  IsActivated_InitialValue , SpecVersion,ManufacturerVersion FROM   "
+               "Win32_Tpm  "
+            << true << "Win32_Tpm"
+            << QStringList { "IsActivated_InitialValue", "SpecVersion", "ManufacturerVersion" };
+        QTest::newRow("empty") << "" << false << "" << QStringList();
+        QTest::newRow("no list") << "SELECT FROM Win32_BIOS" << false << "" << QStringList();
+        QTest::newRow("no class") << "SELECT * FROM" << false << "" << QStringList();
+        QTest::newRow("where") << "SELECT * FROM Win32_Service WHERE Name='x'" << false << ""
+                               << QStringList();
+        QTest::newRow("star and name")
+            << "SELECT *, Name FROM Win32_BIOS" << false << "" << QStringList();
+        QTest::newRow("trailing comma")
+            << "SELECT Name, FROM Win32_BIOS" << false << "" << QStringList();
+        QTest::newRow("other verb") << "DELETE FROM Win32_BIOS" << false << "" << QStringList();
+        QTest::newRow("two statements")
+            << "SELECT * FROM Win32_BIOS; SELECT * FROM Win32_Tpm" << false << "" << QStringList();
+        QTest::newRow("bad name") << "SELECT Na-me FROM Win32_BIOS" << false << "" << QStringList();
+        QTest::newRow("glued keyword") << "SELECT *FROMWin32_BIOS" << false << "" << QStringList();
+    }
+    void parser()
+    {
+        QFETCH(QString, query);
+        QFETCH(bool, valid);
+        WqlQuery parsed;
+        QCOMPARE(parseWql(query, &parsed), valid);
+        if (valid) {
+            QFETCH(QString, cls);
+            QFETCH(QStringList, properties);
+            QCOMPARE(parsed.className, cls);
+            QCOMPARE(parsed.properties, properties);
+        }
+    }
+
+    void execQuery_data()
+    {
+        QTest::addColumn<QString>("ns");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<quint32>("expected");
+        QTest::newRow("ok") << kCimv2 << "WQL"
+                            << "SELECT * FROM Win32_Processor" << 0u;
+        QTest::newRow("ok projection") << kCimv2 << "wql"
+                                       << "SELECT Name FROM Win32_Processor" << 0u;
+        QTest::newRow("malformed") << kCimv2 << "WQL"
+                                   << "SELECT * Win32_Processor" << 0x80041017u;
+        QTest::newRow("unknown class") << kCimv2 << "WQL"
+                                       << "SELECT * FROM Win32_Fan" << 0x80041010u;
+        QTest::newRow("tpm class in cimv2") << kCimv2 << "WQL"
+                                            << "SELECT * FROM Win32_Tpm" << 0x80041010u;
+        QTest::newRow("cimv2 class in tpm") << kTpm << "WQL"
+                                            << "SELECT * FROM Win32_Processor" << 0x80041010u;
+        QTest::newRow("tpm ok") << kTpm << "WQL"
+                                << "SELECT SpecVersion FROM Win32_Tpm" << 0u;
+        QTest::newRow("unknown property") << kCimv2 << "WQL"
+                                          << "SELECT Colour FROM Win32_Processor" << 0x80041017u;
+        QTest::newRow("other language") << kCimv2 << "SQL"
+                                        << "SELECT * FROM Win32_Processor" << 0x80041018u;
+    }
+    void execQuery()
+    {
+        QFETCH(QString, ns);
+        QFETCH(QString, language);
+        QFETCH(QString, query);
+        QFETCH(quint32, expected);
+        Frame frame(ns, query, language);
+        QCOMPARE(quint32(frame.hr), expected);
+        QCOMPARE(frame.enumerator != nullptr, expected == 0);
+    }
+
+    void namespaces_data()
+    {
+        QTest::addColumn<QString>("ns");
+        QTest::addColumn<quint32>("expected");
+        QTest::newRow("cimv2") << "ROOT\\CIMV2" << 0u;
+        QTest::newRow("cimv2 lower") << "root\\cimv2" << 0u;
+        QTest::newRow("cimv2 slashes") << "ROOT/CIMV2" << 0u;
+        QTest::newRow("local machine") << "\\\\.\\root\\cimv2" << 0u;
+        QTest::newRow("tpm") << "ROOT\\CIMV2\\Security\\MicrosoftTpm" << 0u;
+        QTest::newRow("tpm lower") << "root\\cimv2\\security\\microsofttpm" << 0u;
+        QTest::newRow("default") << "ROOT\\DEFAULT" << 0x8004100Eu;
+        QTest::newRow("empty") << "" << 0x8004100Eu;
+        QTest::newRow("root only") << "ROOT" << 0x8004100Eu;
+        QTest::newRow("below cimv2") << "ROOT\\CIMV2\\Other" << 0x8004100Eu;
+        QTest::newRow("remote machine") << "\\\\server\\root\\cimv2" << 0x8004100Eu;
+    }
+    void namespaces()
+    {
+        QFETCH(QString, ns);
+        QFETCH(quint32, expected);
+        Frame frame(ns, QStringLiteral("SELECT * FROM Win32_Processor"));
+        if (expected != 0) {
+            QCOMPARE(frame.failedAt, QStringLiteral("ConnectServer"));
+            QCOMPARE(quint32(frame.hr), expected);
+            QVERIFY(!frame.services);
+        } else {
+            QVERIFY(frame.services);
+        }
+    }
+
+    void nextAndGet()
+    {
+        Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+        QVERIFY(frame.enumerator);
+        IWbemClassObject *object = nullptr;
+        ULONG returned = 7;
+        QCOMPARE(frame.enumerator->Next(WBEM_INFINITE, 1, &object, &returned), S_OK);
+        QCOMPARE(returned, 1u);
+
+        VARIANT v;
+        QCOMPARE(object->Get(QStringLiteral("Name"), 0, &v, nullptr, nullptr), S_OK);
+        QCOMPARE(v.vt, quint16(VT_BSTR));
+        QCOMPARE(v.bstrVal, QStringLiteral("CPU A"));
+        QCOMPARE(object->Get(QStringLiteral("maxclockspeed"), 0, &v, nullptr, nullptr), S_OK);
+        QCOMPARE(v.vt, quint16(VT_I4));
+        QCOMPARE(v.lVal, 3000);
+        // In the schema but not given by the source: NULL, as WMI hands out unset properties.
+        QCOMPARE(object->Get(QStringLiteral("SocketDesignation"), 0, &v, nullptr, nullptr), S_OK);
+        QCOMPARE(v.vt, quint16(VT_NULL));
+        // Not in the class at all.
+        v = i4(5);
+        QCOMPARE(object->Get(QStringLiteral("Colour"), 0, &v, nullptr, nullptr), WBEM_E_NOT_FOUND);
+        QCOMPARE(v.vt, quint16(VT_EMPTY));
+        object->Release();
+
+        QCOMPARE(frame.enumerator->Next(WBEM_INFINITE, 1, &object, &returned), S_OK);
+        object->Release();
+        object = nullptr;
+        returned = 9;
+        QCOMPARE(frame.enumerator->Next(WBEM_INFINITE, 1, &object, &returned), WBEM_S_FALSE);
+        QCOMPARE(returned, 0u);
+        QVERIFY(!object);
+        // Stays at the end.
+        QCOMPARE(frame.enumerator->Next(WBEM_INFINITE, 1, &object, &returned), WBEM_S_FALSE);
+    }
+
+    void nextMany()
+    {
+        Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+        IWbemClassObject *objects[5] = {};
+        ULONG returned = 0;
+        QCOMPARE(frame.enumerator->Next(WBEM_INFINITE, 5, objects, &returned), WBEM_S_FALSE);
+        QCOMPARE(returned, 2u);
+        objects[0]->Release();
+        objects[1]->Release();
+    }
+
+    void projection()
+    {
+        Frame frame(kCimv2, QStringLiteral("SELECT Name FROM Win32_Processor"));
+        const auto rows = frame.read({ QStringLiteral("Name"), QStringLiteral("MaxClockSpeed") });
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[1].value(QStringLiteral("Name")).bstrVal, QStringLiteral("CPU B"));
+        QCOMPARE(rows[1].value(QStringLiteral("MaxClockSpeed")).vt, quint16(VT_EMPTY));
+    }
+
+    void emptyClass()
+    {
+        Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_CDROMDrive"));
+        HRESULT last = S_OK;
+        QVERIFY(frame.read({ QStringLiteral("Caption") }, &last).isEmpty());
+        QCOMPARE(last, WBEM_S_FALSE);
+    }
+
+    void referenceCounts()
+    {
+        const int before = liveObjects();
+        {
+            Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+            QCOMPARE(liveObjects(), before + 3); // locator, services, enumerator
+            QCOMPARE(frame.locator->AddRef(), 2u);
+            QCOMPARE(frame.locator->Release(), 1u);
+            IWbemClassObject *object = nullptr;
+            ULONG returned = 0;
+            frame.enumerator->Next(WBEM_INFINITE, 1, &object, &returned);
+            QCOMPARE(liveObjects(), before + 4);
+            object->AddRef();
+            QCOMPARE(object->Release(), 1u);
+            QCOMPARE(liveObjects(), before + 4);
+            QCOMPARE(object->Release(), 0u);
+            QCOMPARE(liveObjects(), before + 3);
+        }
+        QCOMPARE(liveObjects(), before);
+        QCOMPARE(m_fake->liveObjects(), before);
+    }
+
+    void comDepthPerThread()
+    {
+        QCOMPARE(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+        QCOMPARE(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
+        QCOMPARE(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), RPC_E_CHANGED_MODE);
+        QCOMPARE(comDepth(), 2);
+        QCOMPARE(m_fake->comDepth(), 2);
+
+        std::atomic<int> otherBefore { -1 };
+        std::atomic<int> otherAfter { -1 };
+        std::atomic<int> otherResult { -1 };
+        QThread *other = QThread::create([&] {
+            otherBefore = comDepth();
+            otherResult = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+            otherAfter = comDepth();
+            CoUninitialize();
+        });
+        other->start();
+        QVERIFY(other->wait(5000));
+        delete other;
+        QCOMPARE(otherBefore.load(), 0);
+        QCOMPARE(otherResult.load(), int(S_OK));
+        QCOMPARE(otherAfter.load(), 1);
+
+        CoUninitialize();
+        CoUninitialize();
+        QCOMPARE(comDepth(), 0);
+        CoUninitialize(); // unbalanced: ignored
+        QCOMPARE(comDepth(), 0);
+
+        IWbemLocator *locator = nullptr;
+        QCOMPARE(CoCreateWbemLocator(&locator), CO_E_NOTINITIALIZED);
+        QVERIFY(!locator);
+    }
+
+    void faults_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("failedAt");
+        QTest::newRow("com") << int(Step::CoInitialize) << ""
+                             << "CoInitialize";
+        QTest::newRow("locator") << int(Step::CreateLocator) << ""
+                                 << "CreateLocator";
+        QTest::newRow("connect any") << int(Step::ConnectServer) << ""
+                                     << "ConnectServer";
+        QTest::newRow("connect cimv2") << int(Step::ConnectServer) << "root\\cimv2"
+                                       << "ConnectServer";
+        QTest::newRow("connect tpm only") << int(Step::ConnectServer) << kTpm << "";
+        QTest::newRow("blanket") << int(Step::ProxyBlanket) << ""
+                                 << "ProxyBlanket";
+        QTest::newRow("query class") << int(Step::ExecQuery) << "Win32_Processor"
+                                     << "ExecQuery";
+        QTest::newRow("query other class") << int(Step::ExecQuery) << "Win32_DiskPartition"
+                                           << "";
+    }
+    void faults()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, detail);
+        QFETCH(QString, failedAt);
+        m_fake->failAt(Step(step), WBEM_E_ACCESS_DENIED, detail);
+        Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+        QCOMPARE(frame.failedAt, failedAt);
+        if (!failedAt.isEmpty()) {
+            QCOMPARE(frame.hr, WBEM_E_ACCESS_DENIED);
+            QCOMPARE(hresultToHex(frame.hr), QStringLiteral("80041003"));
+        }
+        if (failedAt == QLatin1String("CoInitialize"))
+            QCOMPARE(comDepth(), 0);
+    }
+
+    void faultNextNumber()
+    {
+        m_fake->failAt(Step::Next, WBEM_E_FAILED, QStringLiteral("#2"));
+        Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+        HRESULT last = S_OK;
+        QCOMPARE(frame.read({ QStringLiteral("Name") }, &last).size(), 1);
+        QCOMPARE(last, WBEM_E_FAILED);
+        QVERIFY(m_fake->calls().contains(QStringLiteral("Next:Win32_Processor #2")));
+    }
+
+    void faultGetProperty()
+    {
+        m_fake->failAt(Step::Get, WBEM_E_FAILED, QStringLiteral("MaxClockSpeed"));
+        Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+        const auto rows = frame.read({ QStringLiteral("Name"), QStringLiteral("MaxClockSpeed") });
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].value(QStringLiteral("Name")).vt, quint16(VT_BSTR));
+        QCOMPARE(rows[0].value(QStringLiteral("MaxClockSpeed")).vt, quint16(VT_EMPTY));
+    }
+
+    void faultUsedUp()
+    {
+        m_fake->failAt(Step::ExecQuery, E_FAIL, QString(), 1);
+        {
+            Frame first(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+            QCOMPARE(first.hr, E_FAIL);
+        }
+        Frame second(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+        QCOMPARE(second.hr, S_OK);
+    }
+
+    void schemaCheck()
+    {
+        m_fake->add(QStringLiteral("Win32_BIOS"),
+                    { { QStringLiteral("Manufacturer"), i4(7) },
+                      { QStringLiteral("Caption"), bstr(QStringLiteral("1.0")) },
+                      { QStringLiteral("Bogus"), bstr(QStringLiteral("x")) } });
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(QStringLiteral("Win32_BIOS.Manufacturer came as type 3")));
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(QStringLiteral("Win32_BIOS has no property Bogus")));
+        {
+            Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_BIOS"));
+            const auto rows = frame.read({ QStringLiteral("Manufacturer"),
+                                           QStringLiteral("Caption"), QStringLiteral("Bogus") });
+            QCOMPARE(rows.size(), 1);
+            QCOMPARE(rows[0].value(QStringLiteral("Manufacturer")).vt, quint16(VT_NULL));
+            QCOMPARE(rows[0].value(QStringLiteral("Caption")).bstrVal, QStringLiteral("1.0"));
+            QCOMPARE(rows[0].value(QStringLiteral("Bogus")).vt, quint16(VT_EMPTY));
+        }
+        // Opted out: the collector sees the unexpected type.
+        m_fake->setSchemaCheck(false);
+        Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_BIOS"));
+        const auto rows = frame.read({ QStringLiteral("Manufacturer") });
+        QCOMPARE(rows[0].value(QStringLiteral("Manufacturer")).vt, quint16(VT_I4));
+    }
+
+    void cimDates_data()
+    {
+        QTest::addColumn<QString>("cim");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QDateTime>("utc");
+        QTest::newRow("utc") << "20210305070409.000000+000" << true
+                             << QDateTime(QDate(2021, 3, 5), QTime(7, 4, 9), Qt::UTC);
+        QTest::newRow("east") << "20210305070409.500000+180" << true
+                              << QDateTime(QDate(2021, 3, 5), QTime(4, 4, 9, 500), Qt::UTC);
+        QTest::newRow("west") << "20211231230000.000000-300" << true
+                              << QDateTime(QDate(2022, 1, 1), QTime(4, 0, 0), Qt::UTC);
+        QTest::newRow("bios date") << "20190115000000.000000+000" << true
+                                   << QDateTime(QDate(2019, 1, 15), QTime(0, 0), Qt::UTC);
+        QTest::newRow("month 13") << "20211305070409.000000+000" << false << QDateTime();
+        QTest::newRow("hour 24") << "20210305240000.000000+000" << false << QDateTime();
+        QTest::newRow("wildcards") << "********070409.000000+000" << false << QDateTime();
+        QTest::newRow("no offset") << "20210305070409.000000" << false << QDateTime();
+        QTest::newRow("short") << "2021" << false << QDateTime();
+        QTest::newRow("empty") << "" << false << QDateTime();
+        QTest::newRow("interval") << "00000001000000.000000:000" << false << QDateTime();
+    }
+    void cimDates()
+    {
+        QFETCH(QString, cim);
+        QFETCH(bool, valid);
+        QDateTime out;
+        QCOMPARE(wmiDateToLocal(cim, &out), valid);
+        if (valid) {
+            QFETCH(QDateTime, utc);
+            QCOMPARE(out.timeSpec(), Qt::LocalTime);
+            QCOMPARE(out.toUTC(), utc);
+        }
+    }
+
+    void cimRoundTrip()
+    {
+        const QDateTime local(QDate(2023, 7, 14), QTime(21, 30, 15, 123), Qt::LocalTime);
+        const QString text = toCimDateTime(local);
+        QCOMPARE(text.size(), 25);
+        QVERIFY(text.startsWith(QStringLiteral("20230714213015.123000")));
+        QDateTime back;
+        QVERIFY(wmiDateToLocal(text, &back));
+        QCOMPARE(back, local);
+        QVERIFY(toCimDateTime(QDateTime()).isEmpty());
+    }
+
+    void dateFault()
+    {
+        m_fake->failAt(Step::DateTime, E_FAIL);
+        QDateTime out;
+        QVERIFY(!wmiDateToLocal(QStringLiteral("20210305070409.000000+000"), &out));
+    }
+
+    void variants()
+    {
+        VARIANT v = bstr(QStringLiteral("x"));
+        QCOMPARE(VariantClear(&v), S_OK);
+        QCOMPARE(v.vt, quint16(VT_EMPTY));
+        QVERIFY(v.bstrVal.isEmpty());
+        QCOMPARE(VariantClear(nullptr), E_INVALIDARG);
+        QCOMPARE(boolean(true).boolVal, VARIANT_TRUE);
+        QCOMPARE(boolean(false).boolVal, VARIANT_FALSE);
+        QCOMPARE(u64Text(274877906944ull).bstrVal, QStringLiteral("274877906944"));
+        QCOMPARE(hresultToHex(HRESULT(0x1)), QStringLiteral("1"));
+    }
+
+    void concurrentQueries()
+    {
+        std::atomic<int> failures { 0 };
+        std::vector<QThread *> threads;
+        for (int t = 0; t < 16; ++t) {
+            threads.push_back(QThread::create([&failures] {
+                for (int i = 0; i < 20; ++i) {
+                    Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+                    if (frame.read({ QStringLiteral("Name") }).size() != 2)
+                        ++failures;
+                }
+            }));
+            threads.back()->start();
+        }
+        for (QThread *t : threads) {
+            QVERIFY(t->wait(20000));
+            delete t;
+        }
+        QCOMPARE(failures.load(), 0);
+    }
+
+    // The Linux provider on an empty tree: every class answers, singletons with one object, and
+    // every value has its schema type or NULL.
+    void linuxProviderEmptyTree()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        auto linuxProvider = std::make_shared<plat::LinuxProvider>(plat::SysRoot(dir.path()));
+        ScopedProvider use(linuxProvider);
+        for (const QString &cls : schemaClasses()) {
+            const ClassSchema *schema = classSchema(cls);
+            Frame frame(schema->nameSpace, QStringLiteral("SELECT * FROM ") + cls);
+            QVERIFY2(frame.hr == S_OK, qPrintable(cls));
+            const auto rows = frame.read(schema->properties);
+            if (plat::LinuxProvider::isSingleton(cls))
+                QVERIFY2(rows.size() == 1, qPrintable(cls));
+            for (const auto &row : rows) {
+                for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
+                    QVERIFY2(it->vt == VT_NULL || it->vt == schema->type(it.key()),
+                             qPrintable(cls + QLatin1Char('.') + it.key()));
+                }
+            }
+        }
+    }
+
+    // This machine through the Linux provider: every class answers, and no source hands out a
+    // value of the wrong type (the facade would warn and send NULL).
+    void liveMachine()
+    {
+        static QStringList warnings;
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+                if (type == QtWarningMsg && text.startsWith(QLatin1String("wmi:")))
+                    warnings.append(text);
+            });
+        ScopedProvider use(std::make_shared<plat::LinuxProvider>(plat::SysRoot()));
+        for (const QString &cls : schemaClasses()) {
+            const ClassSchema *schema = classSchema(cls);
+            Frame frame(schema->nameSpace, QStringLiteral("SELECT * FROM ") + cls);
+            QVERIFY2(frame.hr == S_OK, qPrintable(cls));
+            const auto rows = frame.read(schema->properties);
+            if (plat::LinuxProvider::isSingleton(cls))
+                QVERIFY2(rows.size() == 1, qPrintable(cls));
+        }
+        qInstallMessageHandler(previous);
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
+    }
+
+    // The processor source samples the load for a quarter second; other classes must not wait.
+    void slowClassDoesNotStallOthers()
+    {
+        ScopedProvider use(std::make_shared<plat::LinuxProvider>(plat::SysRoot()));
+        std::atomic<bool> done { false };
+        QElapsedTimer cpuTimer;
+        cpuTimer.start();
+        QThread *cpu = QThread::create([&done] {
+            Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
+            frame.read({ QStringLiteral("LoadPercentage") });
+            done = true;
+        });
+        cpu->start();
+        QThread::msleep(20);
+        QElapsedTimer timer;
+        timer.start();
+        {
+            Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_BIOS"));
+            QCOMPARE(frame.read({ QStringLiteral("Caption") }).size(), 1);
+        }
+        const qint64 biosMs = timer.elapsed();
+        const bool cpuStillRunning = !done;
+        QVERIFY(cpu->wait(10000));
+        const qint64 cpuMs = cpuTimer.elapsed();
+        delete cpu;
+        if (cpuMs < 150)
+            QSKIP("no load sample on this machine");
+        QVERIFY(cpuStillRunning);
+        QVERIFY2(biosMs < 100, qPrintable(QString::number(biosMs)));
+    }
+
+private:
+    std::shared_ptr<FakeProvider> m_fake;
+    std::unique_ptr<ScopedProvider> m_scope;
+    int m_baseline = 0;
+};
+
+QTEST_GUILESS_MAIN(TestWmiFacade)
+#include "tst_wmifacade.moc"

@@ -1,0 +1,360 @@
+// The expected values of every hardware class on the two fixture trees.
+
+#include "tst_linuxsources_hw.h"
+
+#include <QtTest>
+
+namespace {
+
+using wmi::VARIANT;
+
+VARIANT S(const char *s)
+{
+    return wmi::bstr(QString::fromUtf8(s));
+}
+VARIANT I(qint32 v)
+{
+    return wmi::i4(v);
+}
+VARIANT B(bool v)
+{
+    return wmi::boolean(v);
+}
+VARIANT R(double v)
+{
+    return wmi::r8(v);
+}
+const VARIANT N = wmi::null();
+
+struct Rows
+{
+    const char *tree;
+    const char *cls;
+    int index;
+    void operator()(const char *property, const VARIANT &value) const
+    {
+        QTest::newRow(
+            QStringLiteral("%1 %2[%3].%4").arg(tree, cls).arg(index).arg(property).toUtf8())
+            << QString::fromLatin1(tree) << QString::fromLatin1(cls) << index
+            << QString::fromLatin1(property) << value;
+    }
+};
+
+void operatingSystems()
+{
+    Rows d { "desktop", "Win32_OperatingSystem", 0 };
+    d("Caption", S("Ubuntu 24.04.1 LTS"));
+    d("BuildNumber", S("6.8.0-45-generic"));
+    d("CSName", S("desktop-01"));
+    d("Name", S("Ubuntu 24.04.1 LTS|/|/dev/nvme0n1p2"));
+    d("OSArchitecture", S("64-bit"));
+    d("SerialNumber", S("5f3c2a7e9b1d4c6e8a0f1b2c3d4e5f60"));
+    d("Status", S("OK"));
+    d("Manufacturer", S("Canonical Ltd."));
+    d("SystemDrive", S("/"));
+    d("SystemDirectory", S("/usr/bin"));
+    d("WindowsDirectory", S("/usr"));
+    d("RegisteredUser", S("Alex Example")); // GECOS name of uid 1000
+    d("Primary", B(true));
+    d("Locale", S("0409")); // LANG en_US.UTF-8 (no LC_ALL, no LC_MESSAGES)
+    d("BootDevice", S("/dev/nvme0n1p1"));
+    d("CountryCode", S("44")); // LC_TELEPHONE en_GB, through a "copy" of the locale source
+    d("NumberOfUsers", I(2)); // two USER_PROCESS records in utmp
+    d("SystemDevice", S("/dev/nvme0n1p2"));
+    d("MaxProcessMemorySize", S("16777216")); // RLIMIT_AS 16 GiB
+    d("EncryptionLevel", N);
+    d("BuildType", S("#45-Ubuntu SMP PREEMPT_DYNAMIC Fri Aug 30 12:02:04 UTC 2024"));
+
+    Rows v { "vm", "Win32_OperatingSystem", 0 };
+    v("Caption", S("Debian GNU/Linux 12 (bookworm)"));
+    v("BuildNumber", S("6.18.44-fc-v1300"));
+    v("CSName", S("vm"));
+    v("Name", S("Debian GNU/Linux 12 (bookworm)|/|/dev/vda"));
+    v("Manufacturer", N);
+    v("RegisteredUser", S("root"));
+    v("Locale", N); // C.UTF-8
+    v("CountryCode", N);
+    v("NumberOfUsers", I(0));
+    v("BootDevice", S("/dev/vda"));
+    v("SystemDevice", S("/dev/vda"));
+    v("MaxProcessMemorySize", S("137438953468")); // unlimited: the x86-64 user address space
+    v("BuildType", S("#1 SMP PREEMPT_DYNAMIC @0"));
+}
+
+void processors()
+{
+    Rows d { "desktop", "Win32_Processor", 0 };
+    d("Name", S("AMD Ryzen 7 5800X 8-Core Processor"));
+    d("NumberOfLogicalProcessors", I(16));
+    d("ThreadCount", I(16));
+    d("NumberOfCores", I(8));
+    d("MaxClockSpeed", I(4850));
+    d("CurrentClockSpeed", I(3598));
+    d("L2CacheSize", I(4096)); // 8 x 512K, each shared by two threads
+    d("L3CacheSize", I(32768));
+    d("AddressWidth", I(64));
+    d("Manufacturer", S("AuthenticAMD"));
+    d("Description", S("AMD64 Family 25 Model 33 Stepping 0"));
+    d("Revision", I(8448));
+    d("Level", I(25));
+    d("DeviceID", S("CPU0"));
+    d("Role", S("CPU"));
+    d("Status", S("OK"));
+    d("LoadPercentage", I(25));
+    d("SocketDesignation", S("AM4"));
+    d("Version", S("AMD Ryzen 7 5800X 8-Core Processor"));
+    d("PartNumber", S("100-000000063"));
+    d("CurrentVoltage", I(12));
+    d("ProcessorType", I(3));
+    d("CpuStatus", I(1));
+
+    Rows v { "vm", "Win32_Processor", 0 };
+    v("Name", S("Intel(R) Xeon(R) Processor"));
+    v("NumberOfLogicalProcessors", I(8));
+    v("NumberOfCores", I(8));
+    v("MaxClockSpeed", I(2600)); // no cpufreq, no DMI: cpuinfo's MHz
+    v("CurrentClockSpeed", I(2600));
+    v("L2CacheSize", I(16384));
+    v("L3CacheSize", I(491520));
+    v("Manufacturer", S("GenuineIntel"));
+    v("Description", S("Intel64 Family 6 Model 167 Stepping 1"));
+    v("Revision", I(42753));
+    v("Level", I(6));
+    v("LoadPercentage", N); // one sample only
+    v("SocketDesignation", N);
+    v("Version", N);
+    v("PartNumber", N);
+    v("CurrentVoltage", N);
+    v("ProcessorType", I(3));
+    v("CpuStatus", I(1));
+}
+
+void videoControllers()
+{
+    Rows intel { "desktop", "Win32_VideoController", 0 };
+    intel("Caption", S("AlderLake-S GT1"));
+    intel("AdapterRAM", I(268435456)); // largest prefetchable window
+    intel("DriverVersion", N);
+    intel("DriverDate", N);
+    intel("AdapterCompatibility", S("Intel Corporation"));
+    intel("AdapterDACType", N);
+    intel("Status", S("Error")); // no driver bound
+    intel("MaxRefreshRate", N);
+    intel("MinRefreshRate", N);
+    intel("PNPDeviceID", S("PCI\\VEN_8086&DEV_4680&SUBSYS_86941043&REV_0C\\0000:00:02.0"));
+    intel("InstalledDisplayDrivers", N);
+    intel("VideoArchitecture", I(5));
+
+    Rows nv { "desktop", "Win32_VideoController", 1 };
+    nv("Caption", S("AD102 [GeForce RTX 4090] (TUF Gaming GeForce RTX 4090 OC)"));
+    nv("AdapterRAM", N); // never the size of a PCI window
+    nv("DriverVersion", S("550.54.14"));
+    nv("AdapterCompatibility", S("NVIDIA"));
+    nv("Status", S("OK"));
+    nv("MaxRefreshRate", I(165));
+    nv("MinRefreshRate", I(48));
+    nv("PNPDeviceID", S("PCI\\VEN_10DE&DEV_2684&SUBSYS_88E21043&REV_A1\\0000:01:00.0"));
+    nv("InstalledDisplayDrivers", S("nvidia"));
+
+    Rows amd { "desktop", "Win32_VideoController", 2 };
+    amd("Caption", S("Navi 21 [Radeon RX 6800/6800 XT / 6900 XT] (Radeon RX 6800 XT Pulse)"));
+    amd("AdapterRAM", I(-1)); // 16 GB of VRAM in a 32-bit count: 0xFFFFFFFF
+    amd("DriverVersion", S("6.8.0-45-generic")); // no module version: the kernel's
+    amd("AdapterCompatibility", S("Advanced Micro Devices, Inc."));
+    amd("MaxRefreshRate", N); // nothing connected
+    amd("PNPDeviceID", S("PCI\\VEN_1002&DEV_73BF&SUBSYS_E4381DA2&REV_C1\\0000:0c:00.0"));
+    amd("InstalledDisplayDrivers", S("amdgpu"));
+}
+
+void memory()
+{
+    Rows a { "desktop", "Win32_PhysicalMemory", 0 };
+    a("Tag", S("Physical Memory 0"));
+    a("Manufacturer", S("Kingston"));
+    a("Speed", I(3200));
+    a("Capacity", S("17179869184"));
+    a("DeviceLocator", S("DIMM_A2"));
+    a("BankLabel", S("BANK 1"));
+    a("SerialNumber", S("1A2B3C4D"));
+    a("PartNumber", S("KF3200C16D4/16GX"));
+    a("FormFactor", I(8)); // SMBIOS DIMM (9) is CIM 8
+    a("DataWidth", I(64));
+    a("MemoryType", I(26)); // DDR4
+    a("TypeDetail", I(16512));
+
+    Rows b { "desktop", "Win32_PhysicalMemory", 1 };
+    b("Tag", S("Physical Memory 1"));
+    b("Manufacturer", S("G Skill Intl"));
+    b("Speed", I(3600)); // 0xFFFF: the extended speed
+    b("Capacity", S("34359738368")); // 0x7FFF: the extended size in MB
+    b("DeviceLocator", S("DIMM_B2"));
+    b("PartNumber", S("F4-3600C18-32GTZN"));
+
+    Rows arr { "desktop", "Win32_PhysicalMemoryArray", 0 };
+    arr("MemoryDevices", I(4));
+    arr("MaxCapacity", I(134217728)); // 128 GiB in KB, from the extended field
+    Rows varr { "vm", "Win32_PhysicalMemoryArray", 0 };
+    varr("MemoryDevices", N);
+    varr("MaxCapacity", N);
+}
+
+void disks()
+{
+    Rows n { "desktop", "Win32_DiskDrive", 0 };
+    n("Caption", S("Samsung SSD 980 PRO 1TB"));
+    n("Model", S("Samsung SSD 980 PRO 1TB"));
+    n("BytesPerSector", I(512));
+    n("Description", S("Disk drive"));
+    n("DeviceID", S("/dev/nvme0n1"));
+    n("FirmwareRevision", S("5B2QGXA7"));
+    n("Index", I(0));
+    n("InterfaceType", S("SCSI"));
+    n("Manufacturer", S("Samsung Electronics Co Ltd")); // the controller's vendor
+    n("Partitions", I(2));
+    n("Size", S("1000204886016"));
+    n("SerialNumber", S("S5GXNF0R123456A"));
+
+    Rows s { "desktop", "Win32_DiskDrive", 1 };
+    s("Caption", S("ST2000DM008-2FR102")); // udev's full model, not sysfs' 16 characters
+    s("DeviceID", S("/dev/sda"));
+    s("FirmwareRevision", S("0001"));
+    s("Index", I(1));
+    s("InterfaceType", S("IDE"));
+    s("Manufacturer", S("ATA"));
+    s("Partitions", I(3));
+    s("Size", S("2000398934016"));
+    s("SerialNumber", S("ZFL1ABCD")); // VPD page 0x80
+
+    Rows u { "desktop", "Win32_DiskDrive", 2 };
+    u("Caption", S("Ultra")); // no udev record: sysfs model
+    u("DeviceID", S("/dev/sdb"));
+    u("Index", I(2));
+    u("InterfaceType", S("USB"));
+    u("Manufacturer", S("SanDisk"));
+    u("FirmwareRevision", S("1.00"));
+    u("Size", S("15376318464"));
+    u("SerialNumber", N);
+
+    Rows v { "vm", "Win32_DiskDrive", 0 };
+    v("Caption", S("Virtio 1.0 block device")); // the controller's device name
+    v("DeviceID", S("/dev/vda"));
+    v("Index", I(0));
+    v("InterfaceType", S("SCSI"));
+    v("Manufacturer", S("Red Hat, Inc."));
+    v("FirmwareRevision", N);
+    v("Partitions", I(0));
+    v("Size", S("274877906944"));
+    v("SerialNumber", S("")); // the host gave an empty serial
+
+    struct Part
+    {
+        const char *caption, *type, *size, *offset, *blocks;
+        int disk;
+        bool primary, bootable;
+    };
+    const Part parts[] = {
+        { "Disk #0, Partition #0", "GPT: System", "1073741824", "1048576", "2097152", 0, true,
+          true },
+        { "Disk #0, Partition #1", "GPT: Linux filesystem", "999129350144", "1074790400",
+          "1951424512", 0, true, false },
+        { "Disk #1, Partition #0", "Installable File System", "104857600", "1048576", "204800", 1,
+          true, true },
+        { "Disk #1, Partition #1", "Extended", "1024", "105906176", "2", 1, true, false },
+        { "Disk #1, Partition #2", "Linux native", "2000290840576", "106954752", "3906818048", 1,
+          false, false },
+        // sdb has no udev record: its table is read from the device
+        { "Disk #2, Partition #0", "Win95 w/Extended Int 13", "15360000000", "1048576", "30000000",
+          2, true, true },
+        { "Disk #2, Partition #1", "Extended", "1024", "2048", "2", 2, true, false },
+        { "Disk #2, Partition #2", "Linux native", "14336000", "2560", "28000", 2, false, false },
+    };
+    for (int i = 0; i < int(sizeof parts / sizeof parts[0]); ++i) {
+        const Part &p = parts[i];
+        Rows r { "desktop", "Win32_DiskPartition", i };
+        r("Caption", S(p.caption));
+        r("Type", S(p.type));
+        r("Size", S(p.size));
+        r("StartingOffset", S(p.offset));
+        r("NumberOfBlocks", S(p.blocks));
+        r("BlockSize", S("512"));
+        r("DiskIndex", I(p.disk));
+        r("PrimaryPartition", B(p.primary));
+        r("Bootable", B(p.bootable));
+    }
+}
+
+void opticalAndBoard()
+{
+    Rows a { "desktop", "Win32_CDROMDrive", 0 };
+    a("Caption", S("HL-DT-ST DVDRAM GH24NSD1"));
+    a("Availability", I(3));
+    a("Manufacturer", S("HL-DT-ST"));
+    a("MfrAssignedRevisionLevel", S("LG00"));
+    a("MediaLoaded", B(true));
+    a("Description", S("CD-ROM Drive"));
+    a("DeviceID", S("SCSI\\CDROM&VEN_HL-DT-ST&PROD_DVDRAM_GH24NSD1\\4:0:0:0"));
+    a("Drive", S("/media/alex/UBUNTU 24_04"));
+    a("MediaType", S("DVD Writer"));
+    a("SCSIPort", I(4));
+    a("SCSIBus", I(0));
+    a("SCSILogicalUnit", I(0));
+    a("TransferRate", R(48 * 176.4));
+    a("Status", S("OK"));
+
+    Rows b { "desktop", "Win32_CDROMDrive", 1 };
+    b("Caption", S("ASUS SDRW-08D2S-U"));
+    b("MediaLoaded", B(false));
+    b("DeviceID", S("SCSI\\CDROM&VEN_ASUS&PROD_SDRW-08D2S-U\\7:0:0:0"));
+    b("Drive", S("/dev/sr1")); // not mounted
+    b("MediaType", S("DVD-ROM"));
+    b("SCSIPort", I(7));
+    b("TransferRate", R(-1));
+
+    Rows board { "desktop", "Win32_BaseBoard", 0 };
+    board("Manufacturer", S("ASUSTeK COMPUTER INC."));
+    board("Product", S("ROG STRIX B550-F GAMING"));
+    board("Version", S("Rev 1.xx"));
+    board("SerialNumber", S("210587212400123"));
+    board("HostingBoard", B(true));
+    board("RequiresDaughterBoard", B(false));
+    board("Removable", B(false));
+    board("HotSwappable", B(false));
+    board("PoweredOn", B(true));
+    board("Status", S("OK"));
+    Rows vboard { "vm", "Win32_BaseBoard", 0 };
+    for (const char *p : { "Manufacturer", "Product", "SerialNumber", "HostingBoard",
+                           "RequiresDaughterBoard", "Removable", "HotSwappable" })
+        vboard(p, N);
+    vboard("PoweredOn", B(true));
+    vboard("Status", S("OK"));
+
+    Rows bios { "desktop", "Win32_BIOS", 0 };
+    bios("Caption", S("4201"));
+    bios("CurrentLanguage", S("en|US|iso8859-1"));
+    bios("Manufacturer", S("American Megatrends Inc."));
+    bios("SerialNumber", S("System Serial Number"));
+    bios("ReleaseDate", S("20230906000000.000000+000"));
+    bios("Status", S("OK"));
+    Rows vbios { "vm", "Win32_BIOS", 0 };
+    for (const char *p :
+         { "Caption", "CurrentLanguage", "Manufacturer", "SerialNumber", "ReleaseDate" })
+        vbios(p, N);
+    vbios("Status", S("OK"));
+}
+
+} // namespace
+
+void addPropertyRows()
+{
+    QTest::addColumn<QString>("tree");
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<wmi::VARIANT>("expected");
+    operatingSystems();
+    processors();
+    videoControllers();
+    memory();
+    disks();
+    opticalAndBoard();
+}

@@ -1,0 +1,596 @@
+// Installed packages, autostart entries, kernel modules and the uninstall session wait.
+
+#include "platform/desktopentry.h"
+#include "platform/driversource.h"
+#include "platform/packagedb.h"
+#include "platform/processtree.h"
+#include "platform/processtree_linux.h"
+#include "platform/registry.h"
+#include "platform/sysroot.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QtTest>
+
+using namespace plat;
+
+namespace {
+
+QString fixture(const char *tree)
+{
+    return QStringLiteral(VN_FIXTURES_DIR "/") + QLatin1String(tree);
+}
+
+const QString kHkcuRun = QString::fromLatin1(kRunKeyPaths[0]);
+const QString kHklmRun = QString::fromLatin1(kRunKeyPaths[1]);
+const QString kWowRun = QString::fromLatin1(kRunKeyPaths[2]);
+const QString kHklmUninstall = QString::fromLatin1(kUninstallKeyPaths[1]);
+
+QString userAutostart()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/autostart");
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestListsSw : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void dpkgStatus();
+    void packageValues_data();
+    void packageValues();
+    void packageScopes();
+    void packageRemovalHides();
+    void userFlatpak();
+    void routedThroughLinuxRegistry();
+
+    void desktopEntry_data();
+    void desktopEntry();
+    void autostartLists_data();
+    void autostartLists();
+    void autostartDottedNames();
+    void autostartRemoval();
+    void autostartOwnValue();
+
+    void modules_data();
+    void modules();
+    void moduleConfig();
+
+    void fixtureSessions();
+    void waitsForSessionMembers();
+    void guardRefusesPackageTools_data();
+    void guardRefusesPackageTools();
+    void guardStopsRealStart();
+
+    void liveSmoke();
+};
+
+void TestListsSw::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+    // run-isolated.sh gives every run its own scratch folders; never write into a real home.
+    QVERIFY(qEnvironmentVariableIsSet("VN_TEST_SCRATCH"));
+}
+
+void TestListsSw::init()
+{
+    // Fresh user autostart folder with the fixture's user entries, fresh settings.
+    QDir(userAutostart()).removeRecursively();
+    QDir().mkpath(userAutostart());
+    const QString from = fixture("desktop") + QStringLiteral("/home/user/.config/autostart");
+    for (const QString &f : QDir(from).entryList(QDir::Files))
+        QVERIFY(QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
+    QSettings().clear();
+    qunsetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+}
+
+void TestListsSw::dpkgStatus()
+{
+    const QVector<packages::Package> list = packages::parseDpkgStatus(
+        readAll(fixture("desktop") + QStringLiteral("/var/lib/dpkg/status")));
+    QStringList names;
+    for (const packages::Package &p : list)
+        names.append(p.name);
+    // "deinstall ok config-files" is gone; "hold ok installed" stays; an indented "Package:" in a
+    // description is no stanza.
+    QCOMPARE(names, QStringList({ "libc6", "openssh-server", "pinned-tool", "vim-common" }));
+    QCOMPARE(list.at(1).version, QStringLiteral("1:9.2p1-2+deb12u2"));
+    QCOMPARE(list.at(2).publisher, QStringLiteral("Team Without Mail"));
+    // A stanza at the very end without a closing blank line still counts.
+    QCOMPARE(
+        packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1").size(),
+        1);
+    QCOMPARE(packages::parseDpkgStatus(QByteArray()).size(), 0);
+}
+
+void TestListsSw::packageValues_data()
+{
+    QTest::addColumn<QString>("subkey");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("desktop name") << "dpkg:vim-common"
+                                  << "DisplayName" << QVariant("Vim");
+    QTest::newRow("desktop icon") << "dpkg:vim-common"
+                                  << "DisplayIcon" << QVariant("gvim");
+    QTest::newRow("maintainer") << "dpkg:vim-common"
+                                << "Publisher" << QVariant("Debian Vim Maintainers");
+    QTest::newRow("epoch version") << "dpkg:vim-common"
+                                   << "DisplayVersion" << QVariant("2:9.0.1378-2");
+    QTest::newRow("dpkg command") << "dpkg:vim-common"
+                                  << "UninstallString"
+                                  << QVariant("pkexec apt-get remove -y vim-common");
+    QTest::newRow("dpkg argv") << "dpkg:vim-common"
+                               << "UninstallCommand"
+                               << QVariant(QStringList(
+                                      { "pkexec", "apt-get", "remove", "-y", "vim-common" }));
+    QTest::newRow("source tag") << "dpkg:vim-common"
+                                << "InstallSource" << QVariant("dpkg");
+    QTest::newRow("no location") << "dpkg:vim-common"
+                                 << "InstallLocation" << QVariant("none");
+    QTest::newRow("case-insensitive name") << "DPKG:VIM-COMMON"
+                                           << "displayname" << QVariant("Vim");
+    QTest::newRow("no desktop file") << "dpkg:openssh-server"
+                                     << "DisplayName" << QVariant("openssh-server");
+    QTest::newRow("manual") << "dpkg:openssh-server"
+                            << "AutoInstalled" << QVariant(0);
+    QTest::newRow("automatic") << "dpkg:libc6"
+                               << "AutoInstalled" << QVariant(1);
+    QTest::newRow("flatpak name") << "flatpak:org.gnome.Maps"
+                                  << "DisplayName" << QVariant("Maps");
+    QTest::newRow("flatpak version") << "flatpak:org.gnome.Maps"
+                                     << "DisplayVersion" << QVariant("45.1");
+    QTest::newRow("flatpak developer") << "flatpak:org.gnome.Maps"
+                                       << "Publisher" << QVariant("The GNOME Project");
+    QTest::newRow("flatpak files")
+        << "flatpak:org.gnome.Maps"
+        << "InstallLocation"
+        << QVariant("/var/lib/flatpak/app/org.gnome.Maps/current/active/files");
+    QTest::newRow("flatpak argv") << "flatpak:org.gnome.Maps"
+                                  << "UninstallCommand"
+                                  << QVariant(
+                                         QStringList({ "flatpak", "uninstall", "-y", "--system",
+                                                       "app/org.gnome.Maps/x86_64/stable" }));
+    QTest::newRow("snap title") << "snap:hello"
+                                << "DisplayName" << QVariant("GNU Hello");
+    QTest::newRow("snap version") << "snap:hello"
+                                  << "DisplayVersion" << QVariant("2.10");
+    QTest::newRow("snap folder") << "snap:hello"
+                                 << "InstallLocation" << QVariant("/snap/hello/current");
+    QTest::newRow("snap command") << "snap:hello"
+                                  << "UninstallString" << QVariant("snap remove hello");
+    QTest::newRow("snap icon") << "snap:hello"
+                               << "DisplayIcon" << QVariant("/snap/hello/42/meta/gui/hello.png");
+    QTest::newRow("snap publisher unknown") << "snap:hello"
+                                            << "Publisher" << QVariant("none");
+}
+
+void TestListsSw::packageValues()
+{
+    QFETCH(QString, subkey);
+    QFETCH(QString, value);
+    QFETCH(QVariant, expected);
+    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto key = registry->open(kHklmUninstall + QLatin1Char('\\') + subkey);
+    QVERIFY(key->exists());
+    QCOMPARE(key->value(value, QStringLiteral("none")), expected);
+}
+
+void TestListsSw::packageScopes()
+{
+    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto machine = registry->open(kHklmUninstall);
+    QCOMPARE(machine->childGroups(),
+             QStringList({ "dpkg:libc6", "dpkg:openssh-server", "dpkg:pinned-tool",
+                           "dpkg:vim-common", "flatpak:org.gnome.Maps", "snap:hello" }));
+    // The key names itself by its registry path, which opens the same key again; never a file.
+    QCOMPARE(machine->fileName(), kHklmUninstall);
+    QCOMPARE(registry->open(machine->fileName())->childGroups().size(), 6);
+    QVERIFY(registry->open(QString::fromLatin1(kUninstallKeyPaths[0]))->childGroups().isEmpty());
+    QVERIFY(registry->open(QString::fromLatin1(kUninstallKeyPaths[2]))->childGroups().isEmpty());
+    QVERIFY(!machine->child(QStringLiteral("dpkg:oldtool"))->exists());
+    QVERIFY(!machine->child(QStringLiteral("flatpak:org.example.Broken"))->exists());
+    QVERIFY(machine->childKeys().isEmpty());
+    // Only the values an entry has are listed (dpkg spreads files, so no install folder).
+    QCOMPARE(
+        machine->child(QStringLiteral("dpkg:vim-common"))->childKeys(),
+        QStringList({ "DisplayName", "DisplayVersion", "Publisher", "DisplayIcon",
+                      "UninstallString", "UninstallCommand", "InstallSource", "AutoInstalled" }));
+    QVERIFY(!machine->setValue(QStringLiteral("x"), 1));
+}
+
+void TestListsSw::packageRemovalHides()
+{
+    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto machine = registry->open(kHklmUninstall);
+    QVERIFY(!machine->remove(QString()));
+    QCOMPARE(machine->childGroups().size(), 6);
+    QVERIFY(!machine->remove(QStringLiteral("dpkg:no-such-package")));
+    QVERIFY(machine->remove(QStringLiteral("dpkg:libc6")));
+    QVERIFY(!machine->childGroups().contains(QStringLiteral("dpkg:libc6")));
+    QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:libc6"))->exists());
+    // Hidden for this user, in the settings store; the package database is untouched.
+    QVERIFY(readAll(fixture("desktop") + QStringLiteral("/var/lib/dpkg/status"))
+                .contains("Package: libc6\n"));
+    QCOMPARE(makePackageRegistry(SysRoot(fixture("desktop")))
+                 ->open(kHklmUninstall)
+                 ->childGroups()
+                 .size(),
+             5);
+    // A value of an entry cannot be removed.
+    QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:vim-common"))
+                 ->remove(QStringLiteral("DisplayName")));
+}
+
+void TestListsSw::userFlatpak()
+{
+    const QString app = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/flatpak/app/org.example.Notes");
+    QVERIFY(QDir().mkpath(app + QStringLiteral("/x86_64/beta/abc/files")));
+    QVERIFY(QFile::link(QStringLiteral("abc"), app + QStringLiteral("/x86_64/beta/active")));
+    QVERIFY(QFile::link(QStringLiteral("x86_64/beta"), app + QStringLiteral("/current")));
+    QFile meta(app + QStringLiteral("/x86_64/beta/abc/metadata"));
+    QVERIFY(meta.open(QIODevice::WriteOnly));
+    meta.write("[Application]\nname=org.example.Notes\n");
+    meta.close();
+
+    const auto registry = makePackageRegistry(SysRoot(fixture("vm")));
+    const auto user = registry->open(QString::fromLatin1(kUninstallKeyPaths[0]));
+    QCOMPARE(user->childGroups(), QStringList { QStringLiteral("flatpak:org.example.Notes") });
+    QCOMPARE(user->child(QStringLiteral("flatpak:org.example.Notes"))
+                 ->value(QStringLiteral("UninstallCommand")),
+             QVariant(QStringList(
+                 { "flatpak", "uninstall", "-y", "--user", "app/org.example.Notes/x86_64/beta" })));
+    QCOMPARE(registry->open(kHklmUninstall)->childGroups(),
+             QStringList { QStringLiteral("dpkg:adduser") });
+}
+
+void TestListsSw::routedThroughLinuxRegistry()
+{
+    const auto registry = makeLinuxRegistry(SysRoot(fixture("desktop")));
+    // Any spelling of the key path reaches the package and autostart backends.
+    const auto vim = registry->open(QStringLiteral(
+        "hkey_local_machine/Software/Microsoft/Windows/CurrentVersion/Uninstall/dpkg:vim-common"));
+    QVERIFY(vim->exists());
+    QCOMPARE(vim->value(QStringLiteral("DisplayName")).toString(), QStringLiteral("Vim"));
+    QCOMPARE(registry->open(kHkcuRun)->childKeys().size(), 3);
+    QCOMPARE(registry->open(kHklmRun + QLatin1Char('\\'))->childKeys().size(), 2);
+}
+
+void TestListsSw::desktopEntry_data()
+{
+    QTest::addColumn<QByteArray>("exec");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("file list") << QByteArray("app %F") << "app";
+    QTest::newRow("codes inside") << QByteArray("app %u --x %i %c %k") << "app --x";
+    QTest::newRow("percent") << QByteArray("app --rate=50%%") << "app --rate=50%";
+    QTest::newRow("escaped blank") << QByteArray("/opt/My\\sApp/app") << "/opt/My App/app";
+}
+
+void TestListsSw::desktopEntry()
+{
+    QFETCH(QByteArray, exec);
+    QFETCH(QString, command);
+    const DesktopEntry e
+        = DesktopEntry::parse("[Desktop Entry]\nExec=" + exec + "\n[Other]\nExec=wrong\n");
+    QCOMPARE(e.command(), command);
+}
+
+void TestListsSw::autostartLists_data()
+{
+    QTest::addColumn<QString>("desktop");
+    QTest::addColumn<QStringList>("user");
+    QTest::addColumn<QStringList>("system");
+    // Hidden entries, the user's override of geoclue and README.txt never show.
+    QTest::newRow("KDE") << "KDE"
+                         << QStringList({ "geoclue-demo-agent", "myapp", "org.example.Tray" })
+                         << QStringList({ "at-spi-dbus-bus", "org.example.Tray.Helper" });
+    QTest::newRow("GNOME") << "GNOME"
+                           << QStringList({ "geoclue-demo-agent", "myapp", "org.example.Tray" })
+                           << QStringList({ "at-spi-dbus-bus", "gnome-only", "not-in-kde",
+                                            "org.example.Tray.Helper" });
+    QTest::newRow("none") << ""
+                          << QStringList({ "geoclue-demo-agent", "myapp", "org.example.Tray" })
+                          << QStringList(
+                                 { "at-spi-dbus-bus", "not-in-kde", "org.example.Tray.Helper" });
+}
+
+void TestListsSw::autostartLists()
+{
+    QFETCH(QString, desktop);
+    QFETCH(QStringList, user);
+    QFETCH(QStringList, system);
+    qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
+    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    QCOMPARE(registry->open(kHkcuRun)->childKeys(), user);
+    QCOMPARE(registry->open(kHklmRun)->childKeys(), system);
+    QVERIFY(registry->open(kWowRun)->childKeys().isEmpty());
+    QCOMPARE(registry->open(kHklmRun)->fileName(), kHklmRun);
+    QCOMPARE(registry->open(kHkcuRun)->value(QStringLiteral("myapp")).toString(),
+             QStringLiteral("/opt/My App/myapp --minimized"));
+}
+
+void TestListsSw::autostartDottedNames()
+{
+    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto system = registry->open(kHklmRun);
+    const auto user = registry->open(kHkcuRun);
+    QCOMPARE(system->value(QStringLiteral("org.example.Tray.Helper")).toString(),
+             QStringLiteral("/usr/bin/tray-helper --background"));
+    QCOMPARE(user->value(QStringLiteral("org.example.Tray")).toString(),
+             QStringLiteral("/usr/bin/tray"));
+    // The name up to a dot names no other file.
+    QVERIFY(!system->value(QStringLiteral("org")).isValid());
+    QVERIFY(!system->value(QStringLiteral("org.example.Tray")).isValid());
+    QVERIFY(!system->remove(QStringLiteral("org.example.Tray")));
+    QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/org.example.Tray.Helper.desktop")));
+    // Each entry keeps its exact file.
+    const QString helper
+        = fixture("desktop") + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
+    const auto entry = system->child(QStringLiteral("org.example.Tray.Helper"));
+    QVERIFY(entry->exists());
+    QCOMPARE(entry->fileName(), helper);
+    QCOMPARE(entry->value(QStringLiteral("Path")).toString(), helper);
+    QCOMPARE(entry->value(QStringLiteral("Icon")).toString(), QStringLiteral("tray-helper"));
+    QCOMPARE(user->child(QStringLiteral("org.example.Tray"))->fileName(),
+             userAutostart() + QStringLiteral("/org.example.Tray.desktop"));
+    QCOMPARE(registry->open(kHklmRun + QStringLiteral("\\org.example.Tray.Helper"))->fileName(),
+             helper);
+}
+
+void TestListsSw::autostartRemoval()
+{
+    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto user = registry->open(kHkcuRun);
+    const auto system = registry->open(kHklmRun);
+
+    // An empty name never removes the key's entries.
+    QVERIFY(!user->remove(QString()));
+    QVERIFY(!system->remove(QString()));
+    QCOMPARE(user->childKeys().size(), 3);
+
+    // A user entry: its file goes.
+    QVERIFY(user->remove(QStringLiteral("myapp")));
+    QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/myapp.desktop")));
+
+    // A system entry: a user override with Hidden=true; /etc stays as it is.
+    const QString sysFile
+        = fixture("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
+    const QByteArray before = readAll(sysFile);
+    QVERIFY(system->remove(QStringLiteral("at-spi-dbus-bus")));
+    QCOMPARE(readAll(sysFile), before);
+    const QByteArray override
+        = readAll(userAutostart() + QStringLiteral("/at-spi-dbus-bus.desktop"));
+    QVERIFY(override.contains("\nHidden=true\n"));
+    QVERIFY(!system->childKeys().contains(QStringLiteral("at-spi-dbus-bus")));
+    QVERIFY(!user->childKeys().contains(QStringLiteral("at-spi-dbus-bus")));
+
+    // A user file that overrides a system entry: deleting it would bring the system one back.
+    QVERIFY(user->remove(QStringLiteral("geoclue-demo-agent")));
+    QVERIFY(readAll(userAutostart() + QStringLiteral("/geoclue-demo-agent.desktop"))
+                .contains("Hidden=true"));
+    QVERIFY(!system->childKeys().contains(QStringLiteral("geoclue-demo-agent")));
+    QVERIFY(!user->childKeys().contains(QStringLiteral("geoclue-demo-agent")));
+
+    QCOMPARE(user->childKeys(), QStringList { QStringLiteral("org.example.Tray") });
+    QVERIFY(!user->remove(QStringLiteral("myapp"))); // already gone
+    QVERIFY(!system->setValue(QStringLiteral("new"), QStringLiteral("/usr/bin/new")));
+}
+
+void TestListsSw::autostartOwnValue()
+{
+    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto own = registry->open(kWowRun);
+    const QString name = QStringLiteral("Verdimon Nuvo");
+    QVERIFY(own->setValue(name, QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%")));
+    const QString file = userAutostart() + QStringLiteral("/Verdimon Nuvo.desktop");
+    QVERIFY(QFile::exists(file));
+    QVERIFY(readAll(file).contains("Exec=/usr/bin/verdimon-nuvo --rate=50%%\n"));
+    QCOMPARE(registry->open(kWowRun)->childKeys(), QStringList { name });
+    QCOMPARE(own->value(name).toString(), QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%"));
+    // Listed once only: not again among the user's own entries.
+    QVERIFY(!registry->open(kHkcuRun)->childKeys().contains(name));
+    QVERIFY(!own->setValue(QStringLiteral("../escape"), QStringLiteral("x")));
+    QVERIFY(!own->setValue(QString(), QStringLiteral("x")));
+    QVERIFY(!own->setValue(QStringLiteral("two\nlines"), QStringLiteral("x")));
+    QVERIFY(!own->setValue(QStringLiteral("injected"), QStringLiteral("x\nHidden=true")));
+    QVERIFY(own->remove(name));
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(own->childKeys().isEmpty());
+}
+
+void TestListsSw::modules_data()
+{
+    QTest::addColumn<QString>("tree");
+    QTest::addColumn<QStringList>("rows"); // name|description|type|state
+    QTest::newRow("desktop")
+        << "desktop"
+        << QStringList({
+               "ahci|Unknown|1|4",
+               "amdgpu|Unknown|1|4", // the fixture's file is no real module
+               "crc32c_generic|CRC32c (Castagnoli) calculations wrapper for lib/crc32c|1|4",
+               "e1000e|Intel(R) PRO/1000 Network Driver|1|4",
+               "ext4|Unknown|2|4", // compressed beyond reading here, or damaged
+               "fresh_mod|Unknown|1|2",
+               "kernel|Unknown|1|4",
+               "nvidia|Unknown|1|4",
+               "nvme|Unknown|1|4",
+               "old_mod|Unknown|1|3",
+               "snd_hda_intel|Unknown|1|4", // damaged .modinfo: no garbage
+               "vt|Unknown|1|4",
+               "xhci_hcd|Unknown|1|4",
+           });
+    QTest::newRow("vm: built-in only")
+        << "vm"
+        << QStringList({ "8250|Unknown|1|4", "tcp_cubic|Unknown|1|4", "virtio_pci|Unknown|1|4",
+                         "vxlan|Unknown|1|4" });
+}
+
+void TestListsSw::modules()
+{
+    QFETCH(QString, tree);
+    QFETCH(QStringList, rows);
+    QVector<DriverEntry> entries;
+    QVERIFY(
+        makeLinuxDriverSource(SysRoot(fixture(tree.toLatin1().constData())))->enumerate(&entries));
+    QStringList got;
+    for (const DriverEntry &e : entries)
+        got.append(QStringLiteral("%1|%2|%3|%4")
+                       .arg(e.name, e.displayName)
+                       .arg(e.serviceType)
+                       .arg(e.currentState));
+    QCOMPARE(got, rows);
+}
+
+void TestListsSw::moduleConfig()
+{
+    const auto source = makeLinuxDriverSource(SysRoot(fixture("desktop")));
+    const QString dir = QStringLiteral("/lib/modules/6.8.0-45-generic/");
+    QString path;
+    QVERIFY(source->queryConfig(QStringLiteral("e1000e"), &path));
+    QCOMPARE(path, dir + QStringLiteral("kernel/drivers/net/ethernet/intel/e1000e/e1000e.ko"));
+    QVERIFY(source->queryConfig(QStringLiteral("snd-hda-intel"), &path)); // file names use '-'
+    QCOMPARE(path, dir + QStringLiteral("kernel/sound/pci/hda/snd-hda-intel.ko"));
+    QVERIFY(source->queryConfig(QStringLiteral("vt"), &path));
+    QCOMPARE(path, QStringLiteral("/sys/module/vt"));
+    QVERIFY(source->queryConfig(QStringLiteral("fresh_mod"), &path));
+    QCOMPARE(path, QString());
+    QVERIFY(!source->queryConfig(QStringLiteral("no_such_module"), &path));
+}
+
+void TestListsSw::fixtureSessions()
+{
+    const auto tree = makeLinuxProcessTree(SysRoot(fixture("desktop")));
+    QCOMPARE(tree->children(1200), QVector<qint64>({ 1234, 1300 }));
+    QCOMPARE(tree->sessionMembers(1200), QVector<qint64>({ 1234, 1300 }));
+    QCOMPARE(tree->children(0), QVector<qint64>({ 1, 2 }));
+    QVERIFY(tree->sessionMembers(1).isEmpty()); // the leader itself is not a member
+}
+
+void TestListsSw::waitsForSessionMembers()
+{
+    // An uninstaller that leaves a helper running and exits at once.
+    SessionProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QStringLiteral("/bin/sh"),
+                  { QStringLiteral("-c"), QStringLiteral("sleep 0.3 & exit 0") });
+    QVERIFY(process.waitForStarted());
+    const qint64 leader = process.processId();
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+
+    const auto tree = makeLinuxProcessTree(SysRoot());
+    const QVector<qint64> members = tree->sessionMembers(leader);
+    QCOMPARE(members.size(), 1); // the sleep, re-parented but still in the session
+    for (qint64 pid : members)
+        QVERIFY(tree->waitForExit(pid));
+    QVERIFY2(timer.elapsed() >= 280, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(tree->sessionMembers(leader).isEmpty());
+}
+
+void TestListsSw::guardRefusesPackageTools_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("apt-get") << "apt-get" << QStringList { "remove" } << true;
+    QTest::newRow("path") << "/usr/bin/dpkg" << QStringList { "-r" } << true;
+    QTest::newRow("pkexec") << "pkexec" << QStringList { "apt-get" } << true;
+    QTest::newRow("flatpak") << "flatpak" << QStringList { "uninstall" } << true;
+    QTest::newRow("snap") << "/usr/bin/snap" << QStringList { "remove" } << true;
+    QTest::newRow("sudo apt") << "sudo" << QStringList { "apt", "remove" } << true;
+    QTest::newRow("shell") << "/bin/sh" << QStringList { "-c", "true" } << false;
+    QTest::newRow("similar name") << "/usr/bin/snapper" << QStringList {} << false;
+}
+
+void TestListsSw::guardRefusesPackageTools()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, refused);
+    QCOMPARE(refusedUnderTest(program, arguments), refused);
+    const QByteArray saved = qgetenv("VN_TEST_SCRATCH");
+    qunsetenv("VN_TEST_SCRATCH");
+    QVERIFY(!refusedUnderTest(program, arguments));
+    qputenv("VN_TEST_SCRATCH", saved);
+}
+
+void TestListsSw::guardStopsRealStart()
+{
+    // Even if the guard failed, a simulated removal of a missing package changes nothing.
+    SessionProcess process;
+    process.start(
+        QStringLiteral("apt-get"),
+        { QStringLiteral("-s"), QStringLiteral("remove"), QStringLiteral("vn-no-such-package") });
+    process.waitForFinished();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 126);
+}
+
+void TestListsSw::liveSmoke()
+{
+    const SysRoot live;
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray statusFile = live.read(QStringLiteral("/var/lib/dpkg/status"), 256 << 20);
+    const double readMs = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    const QVector<packages::Package> status = packages::parseDpkgStatus(statusFile);
+    const double parseMs = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    const QVector<packages::Package> dpkg = packages::dpkgPackages(live);
+    const double dpkgMs = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    const auto registry = makePackageRegistry(live);
+    const QStringList apps = registry->open(kHklmUninstall)->childGroups();
+    const double allMs = timer.nsecsElapsed() / 1e6;
+    qInfo("dpkg status: %d installed; read %.2f ms, parsed %.2f ms; with apt marks and desktop "
+          "files %.2f ms; "
+          "all package sources %d entries in %.2f ms",
+          int(status.size()), readMs, parseMs, dpkgMs, int(apps.size()), allMs);
+    QCOMPARE(dpkg.size(), status.size());
+    QVERIFY(apps.size() >= status.size());
+    // One look-up as the applications list makes it: every entry's DisplayName against one name.
+    timer.restart();
+    const auto key = registry->open(kHklmUninstall);
+    int matches = 0;
+    for (const QString &group : key->childGroups()) {
+        const auto entry = key->child(group);
+        for (const QString &value : entry->childKeys()) {
+            if (value == QLatin1String("DisplayName")
+                && entry->value(value).toString() == QLatin1String("no such program"))
+                ++matches;
+        }
+    }
+    QCOMPARE(matches, 0);
+    qInfo("one uninstall look-up over %d entries: %.2f ms", int(apps.size()),
+          timer.nsecsElapsed() / 1e6);
+
+    const QStringList autostart = makeAutostartRegistry(live)->open(kHklmRun)->childKeys();
+    qInfo("system autostart entries: %s", qPrintable(autostart.join(QStringLiteral(", "))));
+
+    QVector<DriverEntry> drivers;
+    QVERIFY(makeLinuxDriverSource(live)->enumerate(&drivers));
+    qInfo("kernel modules: %d", int(drivers.size()));
+    QVERIFY(!drivers.isEmpty() || !QDir(QStringLiteral("/sys/module")).exists());
+}
+
+QTEST_GUILESS_MAIN(TestListsSw)
+#include "tst_lists_sw.moc"

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Starts the loopback stand-ins for the vendor's servers and writes the addresses the tests need
+# as KEY=VALUE lines to "$VN_SERVERS_DIR/env". stop.sh ends what this script started.
+set -euo pipefail
+
+: "${VN_SERVERS_DIR:?VN_SERVERS_DIR must name a folder}"
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+mkdir -p "$VN_SERVERS_DIR"
+env_file="$VN_SERVERS_DIR/env"
+: > "$env_file"
+
+# HTTPS web service: update descriptions, signed by a throw-away test authority.
+https_dir="$VN_SERVERS_DIR/https"
+mkdir -p "$https_dir"
+rm -f "$https_dir/env"
+/usr/bin/python3 "$here/https_standin.py" --mode latest --dir "$https_dir" \
+    --env-file "$https_dir/env" >"$https_dir/out.log" 2>&1 </dev/null &
+echo $! >"$https_dir/pid"
+
+for _ in $(seq 1 100); do
+    [ -s "$https_dir/env" ] && break
+    if ! kill -0 "$(cat "$https_dir/pid")" 2>/dev/null; then
+        echo "https stand-in failed to start:" >&2
+        cat "$https_dir/out.log" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+if [ ! -s "$https_dir/env" ]; then
+    echo "https stand-in did not report its port" >&2
+    exit 1
+fi
+https_port=$(sed -n 's/^PORT=//p' "$https_dir/env")
+https_ca=$(sed -n 's/^CA=//p' "$https_dir/env")
+{
+    echo "VN_WEB_HOST=127.0.0.1"
+    echo "VN_WEB_PORT=$https_port"
+    echo "VN_WEB_BASE_URL=https://127.0.0.1:$https_port"
+    echo "VN_TEST_CA_FILE=$https_ca"
+} >>"$env_file"

@@ -1,0 +1,87 @@
+// A child process for the crash tests. Modes (first argument):
+//   raise         install the crash handler and raise SIGSEGV
+//   fault         install it and write through a null pointer
+//   fault-thread  the same on a second thread
+//   --crash-feedback <report>  (started by the handler) the question, the feedback hook and
+//                 the restart
+//   restart-app   runs the event loop and restarts the program from inside it
+//   -restart      the restarted program: leaves a marker and ends
+// Environment: VN_HELPER_ANSWER ("yes"/"no") answers the question; VN_HELPER_MARKERS names the
+// folder for the markers "asked", "feedback" and "restarted".
+
+#include "app/msgdialog.h"
+#include "app/startup/crashhandler.h"
+#include "app/startup/processentry.h"
+#include "widgets/appqlabel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+#include <QTimer>
+
+#include <csignal>
+
+namespace {
+
+void mark(const QString &name, const QString &content)
+{
+    QFile file(QDir(qEnvironmentVariable("VN_HELPER_MARKERS")).filePath(name));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append))
+        file.write(content.toUtf8() + '\n');
+}
+
+int *volatile nowhere = nullptr;
+
+void fault()
+{
+    *nowhere = 42;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.1.3.742"));
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString mode = arguments.value(1);
+
+    QString report;
+    if (CrashHandler::isFeedbackRun(arguments, &report)) {
+        const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
+        MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
+            mark(QStringLiteral("asked"),
+                 dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text());
+            return answer == QLatin1String("yes") ? int(QDialogButtonBox::Yes)
+                                                  : int(QDialogButtonBox::No);
+        });
+        CrashHandler::setFeedbackHook(
+            [](const QString &reportPath) { mark(QStringLiteral("feedback"), reportPath); });
+        return CrashHandler::runFeedback(report);
+    }
+    if (mode == QLatin1String("-restart")) {
+        mark(QStringLiteral("restarted"), arguments.join(QLatin1Char(' ')));
+        return 0;
+    }
+
+    if (mode == QLatin1String("restart-app")) {
+        QTimer::singleShot(0, []() { ProcessEntry::restartApplication(); });
+        return app.exec() == 0 ? 0 : 92;
+    }
+
+    if (!CrashHandler::install(CrashHandler::crashDumpFolder()))
+        return 90;
+    if (mode == QLatin1String("raise")) {
+        std::raise(SIGSEGV);
+    } else if (mode == QLatin1String("fault")) {
+        fault();
+    } else if (mode == QLatin1String("fault-thread")) {
+        QThread *thread = QThread::create(&fault);
+        thread->start();
+        thread->wait();
+    }
+    return 91; // not reached when the fault is handled
+}

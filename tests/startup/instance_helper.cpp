@@ -1,0 +1,88 @@
+// A child process for the single-instance tests: runs the program's single-instance decision
+// and, when it may run, shows a window titled like the main window until told to quit.
+// Environment: VN_HELPER_ANSWER = "yes" or "no" answers the other-instance question.
+// Output lines: ASKED <question>, FIRST|RESTART|SECOND|GIVE-WAY, LISTENING, TOOK-OVER,
+// RAISED <0|1>.
+
+#include "app/msgdialog.h"
+#include "app/startup/processentry.h"
+#include "app/startup/singleinstance.h"
+#include "widgets/appqlabel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void say(const QString &line)
+{
+    std::fprintf(stdout, "%s\n", line.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+
+    const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
+    MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
+        say(QStringLiteral("ASKED ") + dialog->textLabel()->text());
+        return answer == QLatin1String("yes") ? int(QDialogButtonBox::Yes)
+                                              : int(QDialogButtonBox::No);
+    });
+
+    SingleInstance instance(QStringLiteral("Verdimon Nuvo"));
+    QObject::connect(&instance, &SingleInstance::raiseRequested, [](const QString &, bool raised) {
+        say(QStringLiteral("RAISED %1").arg(raised ? 1 : 0));
+    });
+
+    switch (ProcessEntry::decideInstance(instance, QCoreApplication::arguments())) {
+    case ProcessEntry::InstanceDecision::First:
+        say(QStringLiteral("FIRST"));
+        break;
+    case ProcessEntry::InstanceDecision::Restart:
+        say(QStringLiteral("RESTART"));
+        break;
+    case ProcessEntry::InstanceDecision::Second:
+        say(QStringLiteral("SECOND"));
+        break;
+    case ProcessEntry::InstanceDecision::GiveWay:
+        say(QStringLiteral("GIVE-WAY"));
+        return 0;
+    }
+    QLabel window(QStringLiteral("main window"));
+    window.setWindowTitle(ProcessEntry::runningWindowTitle());
+    window.show();
+    if (instance.isListening())
+        say(QStringLiteral("LISTENING"));
+
+    // Reports once a restarted instance has taken over from its predecessor.
+    QTimer takeOverWatch;
+    QObject::connect(&takeOverWatch, &QTimer::timeout, [&]() {
+        if (instance.holdsSegment() && instance.isListening()) {
+            say(QStringLiteral("TOOK-OVER"));
+            takeOverWatch.stop();
+        }
+    });
+    if (!instance.isListening())
+        takeOverWatch.start(100);
+
+    // "quit" on standard input ends the helper.
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&]() {
+        char buffer[64];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0 || QByteArray(buffer, int(n)).contains("quit"))
+            QCoreApplication::quit();
+    });
+    return app.exec();
+}

@@ -1,0 +1,240 @@
+#include "app/settings.h"
+#include "app/startup/processentry.h"
+#include "app/startup/singleinstance.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// One helper process and the lines it printed.
+class Helper
+{
+public:
+    explicit Helper(const QStringList &arguments = {}, const QString &answer = QString())
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!answer.isEmpty())
+            environment.insert(QStringLiteral("VN_HELPER_ANSWER"), answer);
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QStringLiteral(VN_INSTANCE_HELPER), arguments);
+    }
+    ~Helper()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(3000);
+        }
+    }
+
+    bool waitForLine(const QString &line, int timeoutMs = 10000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!lines().contains(line)) {
+            if (clock.elapsed() > timeoutMs)
+                return false;
+            if (process.state() == QProcess::NotRunning && !process.bytesAvailable())
+                return lines().contains(line);
+            process.waitForReadyRead(100);
+        }
+        return true;
+    }
+    QStringList lines()
+    {
+        buffer += process.readAllStandardOutput();
+        QStringList result;
+        for (const QByteArray &line : buffer.split('\n')) {
+            if (!line.isEmpty())
+                result << QString::fromUtf8(line);
+        }
+        return result;
+    }
+    bool quit()
+    {
+        process.write("quit\n");
+        return process.waitForFinished(10000) && process.exitCode() == 0;
+    }
+    bool finishes(int *exitCode)
+    {
+        if (!process.waitForFinished(15000))
+            return false;
+        *exitCode = process.exitCode();
+        return process.exitStatus() == QProcess::NormalExit;
+    }
+
+    QProcess process;
+
+private:
+    QByteArray buffer;
+};
+
+const QString question = QStringLiteral("ASKED Do you want to open another instance?");
+
+} // namespace
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void runningWindowTitle_data();
+    void runningWindowTitle();
+    void keyIsScopedToTheUser();
+    void secondStartAsksAndRaisesTheFirst();
+    void secondStartMayRunBeside();
+    void restartRunsWithoutAskingAndTakesOver();
+    void restartWithAnotherArgumentAsks();
+    void staleSegmentOfAKilledInstanceIsReaped();
+    void windowWithAnotherTitleIsNotRaised();
+};
+
+void TestSingleInstance::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+}
+
+void TestSingleInstance::cleanup()
+{
+    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"), true);
+    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
+}
+
+void TestSingleInstance::runningWindowTitle_data()
+{
+    QTest::addColumn<bool>("fullInfo");
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("release") << true << 3 << "Verdimon Nuvo [Release | Build 4.1.3.742 | x64]";
+    QTest::newRow("beta") << true << 2 << "Verdimon Nuvo [Beta | Build 4.1.3.742 | x64]";
+    QTest::newRow("insider") << true << 1 << "Verdimon Nuvo [Insider | Build 4.1.3.742 | x64]";
+    QTest::newRow("development") << true << 0
+                                 << "Verdimon Nuvo [Development | Build 4.1.3.742 | x64]";
+    QTest::newRow("unknown channel")
+        << true << 8 << "Verdimon Nuvo [Release | Build 4.1.3.742 | x64]";
+    QTest::newRow("short title") << false << 2 << "Verdimon Nuvo";
+}
+
+void TestSingleInstance::runningWindowTitle()
+{
+    QFETCH(bool, fullInfo);
+    QFETCH(int, channel);
+    QFETCH(QString, title);
+    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"),
+                               fullInfo);
+    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"),
+                               channel);
+    QCOMPARE(ProcessEntry::runningWindowTitle(), title);
+}
+
+void TestSingleInstance::keyIsScopedToTheUser()
+{
+    const QString key = SingleInstance::userScopedKey(QStringLiteral("Verdimon Nuvo"));
+    QVERIFY(key.startsWith(QStringLiteral("Verdimon Nuvo ")));
+    QVERIFY(key.contains(QString::number(getuid())));
+    QVERIFY(SingleInstance::socketPath(QStringLiteral("Verdimon Nuvo"))
+                .startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+}
+
+void TestSingleInstance::secondStartAsksAndRaisesTheFirst()
+{
+    Helper first;
+    QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
+    QVERIFY(first.lines().contains(QStringLiteral("FIRST")));
+    QVERIFY(!first.lines().contains(question));
+
+    Helper second({}, QStringLiteral("no"));
+    int exitCode = -1;
+    QVERIFY(second.finishes(&exitCode));
+    QCOMPARE(exitCode, 0);
+    QCOMPARE(second.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
+    QVERIFY(first.waitForLine(QStringLiteral("RAISED 1")));
+    QVERIFY(first.quit());
+}
+
+void TestSingleInstance::secondStartMayRunBeside()
+{
+    Helper first;
+    QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
+    Helper second({}, QStringLiteral("yes"));
+    QVERIFY(second.waitForLine(QStringLiteral("SECOND")));
+    QCOMPARE(second.lines().first(), question);
+    QVERIFY(!second.lines().contains(QStringLiteral("LISTENING")));
+    QVERIFY(second.quit());
+    QVERIFY(first.quit());
+}
+
+void TestSingleInstance::restartRunsWithoutAskingAndTakesOver()
+{
+    auto first = std::make_unique<Helper>();
+    QVERIFY(first->waitForLine(QStringLiteral("LISTENING")));
+    Helper restarted({ QStringLiteral("-restart") }, QStringLiteral("no"));
+    QVERIFY(restarted.waitForLine(QStringLiteral("RESTART")));
+    QVERIFY(!restarted.lines().contains(question));
+
+    // Once its predecessor has gone, the restarted instance is the one later starts find.
+    QVERIFY(first->quit());
+    first.reset();
+    QVERIFY(restarted.waitForLine(QStringLiteral("TOOK-OVER"), 15000));
+    Helper later({}, QStringLiteral("no"));
+    int exitCode = -1;
+    QVERIFY(later.finishes(&exitCode));
+    QCOMPARE(later.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
+    QVERIFY(restarted.waitForLine(QStringLiteral("RAISED 1")));
+    QVERIFY(restarted.quit());
+}
+
+void TestSingleInstance::restartWithAnotherArgumentAsks()
+{
+    Helper first;
+    QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
+    Helper second({ QStringLiteral("-restart"), QStringLiteral("extra") }, QStringLiteral("no"));
+    int exitCode = -1;
+    QVERIFY(second.finishes(&exitCode));
+    QCOMPARE(second.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
+    QVERIFY(first.quit());
+}
+
+void TestSingleInstance::staleSegmentOfAKilledInstanceIsReaped()
+{
+    {
+        Helper killed;
+        QVERIFY(killed.waitForLine(QStringLiteral("LISTENING")));
+        killed.process.kill(); // SIGKILL: nothing is cleaned up
+        QVERIFY(killed.process.waitForFinished(5000));
+    }
+    for (int run = 0; run < 2; ++run) {
+        Helper next({}, QStringLiteral("no"));
+        QVERIFY(next.waitForLine(QStringLiteral("LISTENING")));
+        QCOMPARE(next.lines().first(), QStringLiteral("FIRST"));
+        QVERIFY(!next.lines().contains(question));
+        next.process.kill();
+        QVERIFY(next.process.waitForFinished(5000));
+    }
+}
+
+void TestSingleInstance::windowWithAnotherTitleIsNotRaised()
+{
+    Helper first; // titled with the full information
+    QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
+    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"),
+                               false);
+    Helper second({}, QStringLiteral("no"));
+    int exitCode = -1;
+    QVERIFY(second.finishes(&exitCode));
+    QCOMPARE(exitCode, 0);
+    QVERIFY(first.waitForLine(QStringLiteral("RAISED 0")));
+    QVERIFY(first.quit());
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"

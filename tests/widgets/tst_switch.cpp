@@ -1,0 +1,322 @@
+#include "widgets/animator.h"
+#include "widgets/switch.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QRgb kGreen = 0xFF72AB72;
+const QRgb kWhite = 0xFFFFFFFF;
+
+QRgb pixelAt(QWidget *widget, int x, int y)
+{
+    return widget->grab().toImage().pixel(x, y);
+}
+
+QList<int> states(const QSignalSpy &spy)
+{
+    QList<int> values;
+    for (const QList<QVariant> &call : spy)
+        values << call.at(0).toInt();
+    return values;
+}
+
+// Track colour over the window background, as the painter blends it.
+bool nearColour(QRgb actual, QRgb expected, int tolerance = 3)
+{
+    return qAbs(qRed(actual) - qRed(expected)) <= tolerance
+        && qAbs(qGreen(actual) - qGreen(expected)) <= tolerance
+        && qAbs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+QRgb blend(QRgb under, QRgb over, int alpha)
+{
+    const auto mix = [alpha](int a, int b) {
+        return (b * alpha + a * (255 - alpha)) / 255;
+    };
+    return qRgb(mix(qRed(under), qRed(over)), mix(qGreen(under), qGreen(over)),
+                mix(qBlue(under), qBlue(over)));
+}
+} // namespace
+
+class TestSwitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void newSwitchIsOff();
+    void sizeHint_data();
+    void sizeHint();
+    void clickToggles_data();
+    void clickToggles();
+    void spaceKeyToggles();
+    void setChecked_data();
+    void setChecked();
+    void disabledLook_data();
+    void disabledLook();
+    void rightToLeft();
+    void hiddenSwitchAnimationStops();
+
+    void animatorTarget();
+    void animatorWarnings();
+};
+
+void TestSwitch::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+    QSettings().clear();
+}
+
+void TestSwitch::newSwitchIsOff()
+{
+    Switch sw(QStringLiteral("Option"));
+    QCOMPARE(sw.objectName(), QStringLiteral("Switch"));
+    QVERIFY(sw.isCheckable());
+    QVERIFY(!sw.isChecked());
+    QCOMPARE(sw.thumbPosition(), 0);
+    QCOMPARE(sw.thumbColor().rgba(), kWhite);
+    QCOMPARE(sw.trackColor().rgb(), QColor(0x46, 0x46, 0x46).rgb());
+    QCOMPARE(sw.trackColor().alpha(), 96);
+    QCOMPARE(sw.sizePolicy().verticalPolicy(), QSizePolicy::Fixed);
+    QCOMPARE(sw.sizePolicy().horizontalPolicy(), QSizePolicy::Preferred);
+
+    sw.resize(sw.sizeHint());
+    sw.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sw));
+    QCOMPARE(pixelAt(&sw, 17, 18), kWhite);
+    const QRgb background = sw.palette().color(QPalette::Window).rgb();
+    QVERIFY(nearColour(pixelAt(&sw, 40, 18), blend(background, 0xFF464646, 96)));
+}
+
+void TestSwitch::sizeHint_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("short") << QStringLiteral("On");
+    QTest::newRow("long") << QStringLiteral("Check for updates when the program starts");
+}
+
+void TestSwitch::sizeHint()
+{
+    QFETCH(QString, text);
+    Switch sw(text, nullptr);
+    QCOMPARE(sw.sizeHint(), QSize(sw.fontMetrics().horizontalAdvance(text) + 52, 36));
+}
+
+void TestSwitch::clickToggles_data()
+{
+    QTest::addColumn<bool>("initial");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QRgb>("thumb");
+    QTest::addColumn<int>("thumbX");
+    QTest::newRow("off to on") << false << 2 << 36 << kGreen << 35;
+    QTest::newRow("on to off") << true << 0 << 0 << kWhite << 17;
+}
+
+void TestSwitch::clickToggles()
+{
+    QFETCH(bool, initial);
+    QFETCH(int, state);
+    QFETCH(int, position);
+    QFETCH(QRgb, thumb);
+    QFETCH(int, thumbX);
+
+    Switch sw(QStringLiteral("Remember me"), nullptr);
+    sw.setChecked(initial);
+    sw.resize(sw.sizeHint());
+    sw.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sw));
+
+    QSignalSpy changed(&sw, &SelectionControl::stateChanged);
+    QSignalSpy clicked(&sw, &QAbstractButton::clicked);
+    QTest::mouseClick(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(20, 18));
+    QCOMPARE(sw.isChecked(), !initial);
+    QCOMPARE(states(changed), QList<int>({ state, state }));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).toBool(), !initial);
+
+    QTRY_COMPARE(sw.thumbPosition(), position);
+    QTRY_COMPARE(sw.thumbColor().rgba(), thumb);
+    QCOMPARE(pixelAt(&sw, thumbX, 18), thumb);
+}
+
+void TestSwitch::spaceKeyToggles()
+{
+    Switch sw(QStringLiteral("Option"), nullptr);
+    sw.resize(sw.sizeHint());
+    sw.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sw));
+    sw.setFocus();
+    QSignalSpy changed(&sw, &SelectionControl::stateChanged);
+    QTest::keyClick(&sw, Qt::Key_Space);
+    QVERIFY(sw.isChecked());
+    QCOMPARE(states(changed), QList<int>({ 2, 2 }));
+}
+
+void TestSwitch::setChecked_data()
+{
+    QTest::addColumn<bool>("initial");
+    QTest::addColumn<bool>("value");
+    QTest::addColumn<QList<int>>("emitted");
+    QTest::addColumn<int>("toggled");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QRgb>("thumb");
+    QTest::newRow("off, set on") << false << true << QList<int> { 2 } << 1 << 36 << kGreen;
+    QTest::newRow("on, set on") << true << true << QList<int>() << 0 << 36 << kGreen;
+    QTest::newRow("off, set off") << false << false << QList<int> { 0 } << 0 << 0 << kWhite;
+    QTest::newRow("on, set off") << true << false << QList<int> { 0 } << 1 << 0 << kWhite;
+}
+
+void TestSwitch::setChecked()
+{
+    QFETCH(bool, initial);
+    QFETCH(bool, value);
+    QFETCH(QList<int>, emitted);
+    QFETCH(int, toggled);
+    QFETCH(int, position);
+    QFETCH(QRgb, thumb);
+
+    Switch sw;
+    sw.resize(sw.sizeHint());
+    sw.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sw));
+    sw.setChecked(initial);
+    QTRY_COMPARE(sw.isChecked(), initial);
+
+    QSignalSpy changed(&sw, &SelectionControl::stateChanged);
+    QSignalSpy clicked(&sw, &QAbstractButton::clicked);
+    QSignalSpy toggledSpy(&sw, &QAbstractButton::toggled);
+    sw.setChecked(value);
+    QCOMPARE(sw.isChecked(), value);
+    QCOMPARE(states(changed), emitted);
+    QCOMPARE(clicked.count(), 0);
+    QCOMPARE(toggledSpy.count(), toggled);
+    // The end state stands at once: no step from the other side is ever reached.
+    QCOMPARE(sw.thumbPosition(), position);
+    QCOMPARE(sw.thumbColor().rgba(), thumb);
+    QTRY_COMPARE(pixelAt(&sw, value ? 35 : 17, 18), thumb);
+}
+
+void TestSwitch::disabledLook_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<int>("thumbX");
+    QTest::newRow("checked") << true << 35;
+    QTest::newRow("unchecked") << false << 17;
+}
+
+void TestSwitch::disabledLook()
+{
+    QFETCH(bool, checked);
+    QFETCH(int, thumbX);
+    Switch sw(QStringLiteral("Add to tray"), nullptr);
+    sw.setChecked(checked);
+    sw.setEnabled(false);
+    sw.resize(sw.sizeHint());
+    sw.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sw));
+    QVERIFY(sw.toolTip().isEmpty() || sw.toolTip() == sw.text());
+    const QImage image = sw.grab().toImage();
+    QCOMPARE(image.pixel(thumbX, 18), kWhite);
+    QCOMPARE(sw.toolTip(), QStringLiteral("Add to tray"));
+    // The faint track: 0x464646 at opacity 0.12 over the background.
+    const QRgb background = sw.palette().color(QPalette::Window).rgb();
+    const int trackX = checked ? 12 : 40;
+    QVERIFY(nearColour(image.pixel(trackX, 18), blend(background, 0xFF464646, 31)));
+}
+
+void TestSwitch::rightToLeft()
+{
+    Switch sw(QStringLiteral("Option"), nullptr);
+    sw.setLayoutDirection(Qt::RightToLeft);
+    sw.resize(200, 36);
+    sw.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sw));
+    const QImage image = sw.grab().toImage();
+    QCOMPARE(image.pixel(200 - 52 + 17, 18), kWhite);
+    QVERIFY(image.pixel(17, 18) != kWhite);
+}
+
+void TestSwitch::hiddenSwitchAnimationStops()
+{
+    Switch hidden;
+    Animator animator(&hidden);
+    animator.setDuration(1000);
+    animator.setStartValue(0);
+    animator.setEndValue(36);
+    animator.start();
+    QCOMPARE(animator.state(), QAbstractAnimation::Stopped);
+
+    Switch shown;
+    shown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    Animator running(&shown);
+    running.setDuration(1000);
+    running.setStartValue(0);
+    running.setEndValue(36);
+    running.start();
+    QCOMPARE(running.state(), QAbstractAnimation::Running);
+    QTRY_VERIFY(running.currentValue().toInt() > 0);
+}
+
+void TestSwitch::animatorTarget()
+{
+    QWidget first;
+    QWidget second;
+    first.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&first));
+    Animator animator(&first);
+    QCOMPARE(animator.targetObject(), &first);
+    QCOMPARE(animator.property("targetObject").value<QObject *>(), &first);
+
+    animator.setDuration(1000);
+    animator.setStartValue(0);
+    animator.setEndValue(10);
+    animator.start();
+    QCOMPARE(animator.state(), QAbstractAnimation::Running);
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Animation::setTargetObject: you can't change the target of a running "
+                         "animation");
+    animator.setTargetObject(&second);
+    QCOMPARE(animator.targetObject(), &first);
+
+    animator.stop();
+    animator.setProperty("targetObject", QVariant::fromValue<QObject *>(&second));
+    QCOMPARE(animator.targetObject(), &second);
+
+    auto *gone = new QWidget;
+    animator.setTargetObject(gone);
+    delete gone;
+    QCOMPARE(animator.targetObject(), nullptr);
+}
+
+void TestSwitch::animatorWarnings()
+{
+    Animator orphan(nullptr);
+    orphan.setDuration(10);
+    orphan.setEndValue(1);
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Animation::updateState: Changing state of an animation without target");
+    orphan.start();
+
+    QWidget target;
+    target.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&target));
+    Animator noEnd(&target);
+    noEnd.setDuration(10);
+    noEnd.setStartValue(1);
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Animation::updateState (QWidget): starting an animation without end "
+                         "value");
+    noEnd.start();
+    noEnd.stop();
+}
+
+QTEST_MAIN(TestSwitch)
+#include "tst_switch.moc"

@@ -1,0 +1,670 @@
+#include "app/appenums.h"
+#include "widgets/appqframe.h"
+#include "widgets/appqlabel.h"
+#include "widgets/apptabbar.h"
+#include "widgets/apptabcontrol.h"
+#include "widgets/loaderwidget.h"
+#include "widgets/scrollbar.h"
+
+#include <QApplication>
+#include <QMimeData>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QUrl>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+QList<QUrl> localUrls(const QStringList &names)
+{
+    QList<QUrl> urls;
+    for (const QString &name : names)
+        urls << QUrl::fromLocalFile(QStringLiteral("/tmp/drop/") + name);
+    return urls;
+}
+
+// Opens the drag and drop handlers to the test, bypassing the platform's drag manager.
+struct ProbeFrame : AppQFrame
+{
+    using AppQFrame::dragEnterEvent;
+    using AppQFrame::dragMoveEvent;
+    using AppQFrame::dropEvent;
+};
+
+// Delivers a drop of the given URLs (or of plain text when none) to the frame.
+void dropOn(ProbeFrame *frame, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    if (urls.isEmpty())
+        data.setText(QStringLiteral("just text"));
+    else
+        data.setUrls(urls);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    frame->dropEvent(&drop);
+}
+
+// Opens the size hint to the test.
+struct ProbeBar : AppTabBar
+{
+    ProbeBar()
+        : AppTabBar(nullptr, false)
+    {
+    }
+    using AppTabBar::tabSizeHint;
+};
+
+void sendHover(QWidget *widget, QEvent::Type type)
+{
+    QHoverEvent hover(type, QPointF(2, 2), QPointF(-1, -1));
+    QApplication::sendEvent(widget, &hover);
+}
+} // namespace
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void labelClick_data();
+    void labelClick();
+    void labelHover();
+
+    void frameDrop_data();
+    void frameDrop();
+    void frameDropsDoNotMix();
+    void frameDragNeedsUrls_data();
+    void frameDragNeedsUrls();
+    void frameMouseSignals();
+    void frameHover();
+
+    void scrollBarHover_data();
+    void scrollBarHover();
+
+    void tabPosition_data();
+    void tabPosition();
+    void tabSizeAndFont();
+    void tabElide_data();
+    void tabElide();
+    void emptyTabBarPaintsNothing();
+    void pageBarPassesBoldFont();
+
+    void loaderDefaults();
+    void loaderGeometrySetters();
+    void loaderStartStop();
+    void loaderStartTwiceKeepsPhase();
+    void loaderStopWithoutStart();
+    void loaderWithoutParent();
+    void loaderFlagsOff();
+    void loaderRecentresOnPaint();
+    void loaderSpins();
+    void loaderRotateWraps();
+    void loaderLineColor_data();
+    void loaderLineColor();
+};
+
+void TestWidgets::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+}
+
+void TestWidgets::init()
+{
+    QSettings().clear();
+}
+
+// ---- AppQLabel ----
+
+void TestWidgets::labelClick_data()
+{
+    QTest::addColumn<int>("buttonValue");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("left") << int(Qt::LeftButton) << true << 1;
+    QTest::newRow("right") << int(Qt::RightButton) << true << 1;
+    QTest::newRow("middle") << int(Qt::MiddleButton) << true << 1;
+    QTest::newRow("disabled") << int(Qt::LeftButton) << false << 0;
+}
+
+void TestWidgets::labelClick()
+{
+    QFETCH(int, buttonValue);
+    const auto button = Qt::MouseButton(buttonValue);
+    QFETCH(bool, enabled);
+    QFETCH(int, clicks);
+    AppQLabel label(QStringLiteral("link"));
+    label.resize(60, 20);
+    label.setEnabled(enabled);
+    label.show();
+    QSignalSpy spy(&label, &AppQLabel::mouseClick);
+    QTest::mousePress(&label, button, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(spy.count(), clicks);
+    QTest::mouseRelease(&label, button, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(spy.count(), clicks);
+}
+
+void TestWidgets::labelHover()
+{
+    AppQLabel label(nullptr);
+    QSignalSpy enter(&label, &AppQLabel::mouseEnter);
+    QSignalSpy leave(&label, &AppQLabel::mouseLeave);
+    sendHover(&label, QEvent::HoverEnter);
+    QCOMPARE(enter.count(), 1);
+    QCOMPARE(leave.count(), 0);
+    sendHover(&label, QEvent::HoverMove);
+    sendHover(&label, QEvent::HoverLeave);
+    QCOMPARE(enter.count(), 1);
+    QCOMPARE(leave.count(), 1);
+}
+
+// ---- AppQFrame ----
+
+void TestWidgets::frameDrop_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("anyType");
+    QTest::addColumn<QStringList>("invalid");
+    QTest::addColumn<QStringList>("single");
+    QTest::addColumn<QList<QStringList>>("multiple");
+
+    const QString dir = QStringLiteral("/tmp/drop/");
+    const QList<QStringList> none;
+    QTest::newRow("one png") << QStringList { "shot.png" } << false << QStringList()
+                             << QStringList { dir + "shot.png" } << none;
+    QTest::newRow("one txt") << QStringList { "notes.txt" } << false << QStringList { "notes.txt" }
+                             << QStringList() << none;
+    QTest::newRow("upper case rejected") << QStringList { "SHOT.PNG" } << false
+                                         << QStringList { "SHOT.PNG" } << QStringList() << none;
+    QTest::newRow("match inside suffix") << QStringList { "odd.xpng" } << false << QStringList()
+                                         << QStringList { dir + "odd.xpng" } << none;
+    QTest::newRow("crash dump") << QStringList { "crash.dmp" } << false << QStringList()
+                                << QStringList { dir + "crash.dmp" } << none;
+    QTest::newRow("no suffix") << QStringList { "README" } << false << QStringList { "README" }
+                               << QStringList() << none;
+    QTest::newRow("any type takes txt") << QStringList { "notes.txt" } << true << QStringList()
+                                        << QStringList { dir + "notes.txt" } << none;
+    QTest::newRow("stops at first miss")
+        << QStringList { "a.png", "b.txt", "c.jpg" } << false << QStringList { "b.txt" }
+        << QStringList() << QList<QStringList> { QStringList { dir + "a.png" } };
+    QTest::newRow("first file missed")
+        << QStringList { "b.txt", "a.png" } << false << QStringList { "b.txt" } << QStringList()
+        << QList<QStringList> { QStringList() };
+    QTest::newRow("all accepted") << QStringList { "a.bmp", "b.jpeg", "c.gif" } << false
+                                  << QStringList() << QStringList()
+                                  << QList<QStringList> { QStringList {
+                                         dir + "a.bmp", dir + "b.jpeg", dir + "c.gif" } };
+    QTest::newRow("any type several")
+        << QStringList { "a.txt", "b" } << true << QStringList() << QStringList()
+        << QList<QStringList> { QStringList { dir + "a.txt", dir + "b" } };
+}
+
+void TestWidgets::frameDrop()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, anyType);
+    QFETCH(QStringList, invalid);
+    QFETCH(QStringList, single);
+    QFETCH(QList<QStringList>, multiple);
+
+    ProbeFrame frame;
+    QVERIFY(!frame.acceptAnyFileType());
+    frame.setAcceptAnyFileType(anyType);
+    QStringList order;
+    QStringList invalidNames;
+    QStringList singles;
+    QList<QStringList> lists;
+    connect(&frame, &AppQFrame::invalidFileType, this, [&](const QString &name) {
+        order << QStringLiteral("invalid");
+        invalidNames << name;
+    });
+    connect(&frame, &AppQFrame::processingFile, this, [&](const QString &path) {
+        order << QStringLiteral("file");
+        singles << path;
+    });
+    connect(&frame, &AppQFrame::processingFiles, this, [&](const QStringList &paths) {
+        order << QStringLiteral("files");
+        lists << paths;
+    });
+
+    dropOn(&frame, localUrls(names));
+    QCOMPARE(invalidNames, invalid);
+    QCOMPARE(singles, single);
+    QCOMPARE(lists, multiple);
+    // A rejected file is reported before the list of the accepted ones.
+    if (!invalid.isEmpty() && !multiple.isEmpty())
+        QCOMPARE(order, QStringList({ "invalid", "files" }));
+}
+
+void TestWidgets::frameDropsDoNotMix()
+{
+    ProbeFrame frame;
+    QSignalSpy files(&frame, &AppQFrame::processingFiles);
+    dropOn(&frame, localUrls({ "a.png", "b.png" }));
+    dropOn(&frame, localUrls({ "c.png", "d.txt" }));
+    QCOMPARE(files.count(), 2);
+    QCOMPARE(files.at(0).at(0).toStringList(),
+             QStringList({ "/tmp/drop/a.png", "/tmp/drop/b.png" }));
+    QCOMPARE(files.at(1).at(0).toStringList(), QStringList({ "/tmp/drop/c.png" }));
+
+    // Text without URLs does nothing at all.
+    QSignalSpy file(&frame, &AppQFrame::processingFile);
+    QSignalSpy invalid(&frame, &AppQFrame::invalidFileType);
+    dropOn(&frame, {});
+    QCOMPARE(files.count(), 2);
+    QCOMPARE(file.count(), 0);
+    QCOMPARE(invalid.count(), 0);
+}
+
+void TestWidgets::frameDragNeedsUrls_data()
+{
+    QTest::addColumn<bool>("withUrls");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("urls") << true << true;
+    QTest::newRow("text only") << false << false;
+}
+
+void TestWidgets::frameDragNeedsUrls()
+{
+    QFETCH(bool, withUrls);
+    QFETCH(bool, accepted);
+    ProbeFrame frame;
+    QMimeData data;
+    if (withUrls)
+        data.setUrls(localUrls({ "x.png" }));
+    else
+        data.setText(QStringLiteral("text"));
+
+    QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.setAccepted(false);
+    frame.dragEnterEvent(&enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+
+    QDragMoveEvent move(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    move.setAccepted(false);
+    frame.dragMoveEvent(&move);
+    QCOMPARE(move.isAccepted(), accepted);
+}
+
+void TestWidgets::frameMouseSignals()
+{
+    AppQFrame frame;
+    frame.resize(100, 40);
+    frame.setMouseTracking(true);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+    QStringList seen;
+    connect(&frame, &AppQFrame::mouseClick, this,
+            [&](QMouseEvent *e) { seen << QStringLiteral("press %1,%2").arg(e->x()).arg(e->y()); });
+    connect(&frame, &AppQFrame::mouseMove, this,
+            [&](QMouseEvent *e) { seen << QStringLiteral("move %1,%2").arg(e->x()).arg(e->y()); });
+    connect(&frame, &AppQFrame::mouseRelease, this,
+            [&](QMouseEvent *e) { seen << QStringLiteral("release %1").arg(int(e->button())); });
+
+    QTest::mousePress(&frame, Qt::RightButton, Qt::NoModifier, QPoint(10, 12));
+    QMouseEvent move(QEvent::MouseMove, QPointF(20, 22), Qt::NoButton, Qt::RightButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&frame, &move);
+    QTest::mouseRelease(&frame, Qt::RightButton, Qt::NoModifier, QPoint(20, 22));
+    QCOMPARE(seen,
+             QStringList({ "press 10,12", "move 20,22",
+                           QStringLiteral("release %1").arg(int(Qt::RightButton)) }));
+}
+
+void TestWidgets::frameHover()
+{
+    AppQFrame frame;
+    QSignalSpy enter(&frame, &AppQFrame::mouseEnter);
+    QSignalSpy leave(&frame, &AppQFrame::mouseLeave);
+    sendHover(&frame, QEvent::HoverEnter);
+    sendHover(&frame, QEvent::HoverLeave);
+    sendHover(&frame, QEvent::HoverLeave);
+    QCOMPARE(enter.count(), 1);
+    QCOMPARE(leave.count(), 2);
+}
+
+// ---- ScrollBar ----
+
+void TestWidgets::scrollBarHover_data()
+{
+    QTest::addColumn<Qt::Orientation>("orientation");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("afterEnter");
+    QTest::addColumn<QString>("afterLeave");
+    QTest::newRow("vertical") << Qt::Vertical << true << true << "width: 16px;"
+                              << "width: 12px;";
+    QTest::newRow("horizontal") << Qt::Horizontal << true << true << "height: 16px;"
+                                << "height: 12px;";
+    QTest::newRow("hidden") << Qt::Vertical << false << true << ""
+                            << "";
+    QTest::newRow("disabled") << Qt::Horizontal << true << false << ""
+                              << "";
+}
+
+void TestWidgets::scrollBarHover()
+{
+    QFETCH(Qt::Orientation, orientation);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+    QFETCH(QString, afterEnter);
+    QFETCH(QString, afterLeave);
+
+    QWidget parent;
+    parent.resize(200, 200);
+    auto *bar = new ScrollBar(&parent);
+    QCOMPARE(bar->orientation(), Qt::Vertical);
+    bar->setOrientation(orientation);
+    bar->setEnabled(enabled);
+    parent.show();
+    bar->setVisible(visible);
+
+    sendHover(bar, QEvent::HoverEnter);
+    QCOMPARE(bar->styleSheet(), afterEnter);
+    sendHover(bar, QEvent::HoverLeave);
+    QCOMPARE(bar->styleSheet(), afterLeave);
+}
+
+// ---- AppTabBar / AppTabControl ----
+
+void TestWidgets::tabPosition_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("barPosition");
+    QTest::addColumn<int>("controlPosition");
+    QTest::newRow("missing") << QVariant() << 0 << int(QTabWidget::North);
+    QTest::newRow("north") << QVariant(0) << 0 << int(QTabWidget::North);
+    QTest::newRow("south") << QVariant(1) << 1 << int(QTabWidget::South);
+    QTest::newRow("west") << QVariant(2) << 2 << int(QTabWidget::West);
+    QTest::newRow("east") << QVariant(3) << 3 << int(QTabWidget::East);
+    QTest::newRow("west as text") << QVariant(QStringLiteral("2")) << 2 << int(QTabWidget::West);
+    QTest::newRow("out of range") << QVariant(7) << 0 << int(QTabWidget::North);
+    QTest::newRow("negative") << QVariant(-1) << 0 << int(QTabWidget::North);
+    QTest::newRow("not a number") << QVariant(QStringLiteral("left")) << 0
+                                  << int(QTabWidget::North);
+}
+
+void TestWidgets::tabPosition()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, barPosition);
+    QFETCH(int, controlPosition);
+    if (stored.isValid())
+        QSettings().setValue(QStringLiteral("AppSettings/TabPosition"), stored);
+
+    AppTabControl control;
+    auto *bar = qobject_cast<AppTabBar *>(control.tabBar());
+    QVERIFY(bar);
+    QCOMPARE(bar->storedTabPosition(), barPosition);
+    QVERIFY(!bar->elideEnabled());
+    QCOMPARE(int(control.tabPosition()), controlPosition);
+
+    for (const char *title : { "Main", "OS", "A rather long tab title" })
+        control.addTab(new QWidget, QString::fromLatin1(title));
+    control.resize(700, 500);
+    control.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&control));
+    for (int i = 0; i < bar->count(); ++i)
+        QCOMPARE(bar->tabRect(i).size(), QSize(115, 30));
+    // Side bars stack their tabs; top and bottom bars line them up.
+    const bool vertical
+        = controlPosition == QTabWidget::West || controlPosition == QTabWidget::East;
+    QCOMPARE(bar->tabRect(1).y() > bar->tabRect(0).y(), vertical);
+    QCOMPARE(bar->tabRect(1).x() > bar->tabRect(0).x(), !vertical);
+    QVERIFY(!bar->grab().isNull());
+}
+
+void TestWidgets::tabSizeAndFont()
+{
+    QSettings().setValue(QStringLiteral("Fonts/Size"), 14);
+    ProbeBar bar;
+    QCOMPARE(bar.tabSizeHint(0), QSize(115, 30));
+    QCOMPARE(bar.tabSizeHint(42), QSize(115, 30));
+    QCOMPARE(bar.font().weight(), int(QFont::Bold));
+    QCOMPARE(bar.font().pixelSize(), 14);
+    QCOMPARE(bar.font().styleStrategy(), QFont::PreferAntialias);
+}
+
+void TestWidgets::tabElide_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("differs");
+    QTest::newRow("long label is shortened") << "Optical Devices and their neighbours" << true;
+    QTest::newRow("short label stays") << "OS" << false;
+}
+
+void TestWidgets::tabElide()
+{
+    QFETCH(QString, label);
+    QFETCH(bool, differs);
+    AppTabBar plain(nullptr, false);
+    AppTabBar elided(nullptr, true);
+    QVERIFY(elided.elideEnabled());
+    for (AppTabBar *bar : { &plain, &elided }) {
+        bar->addTab(label);
+        bar->resize(115, 30);
+    }
+    const QImage a = plain.grab().toImage();
+    const QImage b = elided.grab().toImage();
+    QCOMPARE(a.size(), b.size());
+    QCOMPARE(a != b, differs);
+}
+
+void TestWidgets::emptyTabBarPaintsNothing()
+{
+    AppTabBar bar(nullptr, false);
+    QWidget plain;
+    bar.resize(200, 60);
+    plain.resize(200, 60);
+    plain.setPalette(bar.palette());
+    QCOMPARE(bar.grab().toImage(), plain.grab().toImage());
+}
+
+void TestWidgets::pageBarPassesBoldFont()
+{
+    QSettings().setValue(QStringLiteral("Fonts/Size"), 16);
+    AppTabBar page(nullptr, false);
+    auto *plain = new QLabel(QStringLiteral("inherits"), &page);
+    auto *own = new QLabel(QStringLiteral("own font"), &page);
+    QFont normal = own->font();
+    normal.setWeight(QFont::Normal);
+    normal.setPixelSize(11);
+    own->setFont(normal);
+    QCOMPARE(plain->font().weight(), int(QFont::Bold));
+    QCOMPARE(plain->font().pixelSize(), 16);
+    QCOMPARE(own->font().weight(), int(QFont::Normal));
+    QCOMPARE(own->font().pixelSize(), 11);
+}
+
+// ---- LoaderWidget ----
+
+void TestWidgets::loaderDefaults()
+{
+    QWidget parent;
+    LoaderWidget loader(&parent);
+    QCOMPARE(loader.size(), QSize(40, 40));
+    QCOMPARE(loader.timerInterval(), 31);
+    QCOMPARE(loader.color(), QColor(Qt::black));
+    QCOMPARE(loader.numberOfLines(), 20);
+    QCOMPARE(loader.lineLength(), 10);
+    QCOMPARE(loader.lineWidth(), 2);
+    QCOMPARE(loader.innerRadius(), 10);
+    QCOMPARE(loader.currentCounter(), 0);
+    QVERIFY(!loader.isSpinning());
+    QVERIFY(loader.isHidden());
+}
+
+void TestWidgets::loaderGeometrySetters()
+{
+    QWidget parent;
+    LoaderWidget loader(&parent);
+    loader.setLineLength(20);
+    QCOMPARE(loader.size(), QSize(60, 60));
+    loader.setInnerRadius(20);
+    QCOMPARE(loader.size(), QSize(80, 80));
+    QCOMPARE(loader.minimumSize(), loader.maximumSize());
+    // The interval is chosen once at set-up.
+    QCOMPARE(loader.timerInterval(), 31);
+    loader.setColor(QColor(0xFF698C69));
+    QCOMPARE(loader.color(), QColor(105, 140, 105));
+}
+
+void TestWidgets::loaderStartStop()
+{
+    QWidget parent;
+    parent.resize(301, 201);
+    parent.show();
+    LoaderWidget loader(&parent);
+    loader.setLineLength(20);
+    loader.setInnerRadius(20);
+    loader.start();
+    QVERIFY(loader.isSpinning());
+    QVERIFY(loader.isVisible());
+    QVERIFY(!parent.isEnabled());
+    QCOMPARE(loader.pos(), QPoint(150 - 40, 100 - 40));
+
+    loader.stop();
+    QVERIFY(!loader.isSpinning());
+    QVERIFY(loader.isHidden());
+    QVERIFY(parent.isEnabled());
+    QCOMPARE(loader.currentCounter(), 0);
+}
+
+void TestWidgets::loaderStartTwiceKeepsPhase()
+{
+    QWidget parent;
+    parent.resize(100, 100);
+    parent.show();
+    LoaderWidget loader(&parent);
+    loader.start();
+    QTRY_VERIFY(loader.currentCounter() >= 2);
+    const int phase = loader.currentCounter();
+    loader.start();
+    QCOMPARE(loader.currentCounter(), phase);
+    QVERIFY(!parent.isEnabled());
+    QVERIFY(loader.isSpinning());
+}
+
+void TestWidgets::loaderStopWithoutStart()
+{
+    QWidget parent;
+    LoaderWidget loader(&parent);
+    parent.setEnabled(false);
+    QMetaObject::invokeMethod(&loader, "rotate");
+    QMetaObject::invokeMethod(&loader, "rotate");
+    QCOMPARE(loader.currentCounter(), 2);
+    loader.stop();
+    QVERIFY(loader.isHidden());
+    QVERIFY(parent.isEnabled());
+    QCOMPARE(loader.currentCounter(), 2);
+}
+
+void TestWidgets::loaderWithoutParent()
+{
+    LoaderWidget loader(nullptr);
+    loader.move(7, 9);
+    loader.start();
+    QVERIFY(loader.isSpinning());
+    QCOMPARE(loader.pos(), QPoint(7, 9));
+    QVERIFY(loader.isEnabled());
+    loader.stop();
+    QVERIFY(!loader.isSpinning());
+}
+
+void TestWidgets::loaderFlagsOff()
+{
+    QWidget parent;
+    parent.resize(200, 200);
+    parent.show();
+    LoaderWidget loader(&parent, false, false);
+    loader.move(3, 4);
+    loader.start();
+    QCOMPARE(loader.pos(), QPoint(3, 4));
+    QVERIFY(parent.isEnabled());
+    parent.setEnabled(false);
+    loader.stop();
+    QVERIFY(!parent.isEnabled());
+}
+
+void TestWidgets::loaderRecentresOnPaint()
+{
+    QWidget parent;
+    parent.resize(200, 200);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    LoaderWidget loader(&parent);
+    loader.start();
+    QCOMPARE(loader.pos(), QPoint(80, 80));
+    parent.resize(400, 300);
+    QCOMPARE(loader.pos(), QPoint(80, 80));
+    loader.update();
+    QTRY_COMPARE(loader.pos(), QPoint(180, 130));
+}
+
+void TestWidgets::loaderSpins()
+{
+    QWidget parent;
+    parent.resize(100, 100);
+    parent.show();
+    LoaderWidget loader(&parent);
+    QElapsedTimer clock;
+    clock.start();
+    loader.start();
+    QTRY_VERIFY(loader.currentCounter() >= 3);
+    // Three ticks of 31 ms (coarse timers may fire 5 % early) take at least 88 ms.
+    QVERIFY(clock.elapsed() >= 88);
+    loader.stop();
+    QCOMPARE(loader.currentCounter(), 0);
+    const int before = loader.currentCounter();
+    QTest::qWait(100);
+    QCOMPARE(loader.currentCounter(), before);
+}
+
+void TestWidgets::loaderRotateWraps()
+{
+    LoaderWidget loader(nullptr);
+    for (int i = 0; i < 19; ++i)
+        QMetaObject::invokeMethod(&loader, "rotate");
+    QCOMPARE(loader.currentCounter(), 19);
+    QMetaObject::invokeMethod(&loader, "rotate");
+    QCOMPARE(loader.currentCounter(), 0);
+}
+
+void TestWidgets::loaderLineColor_data()
+{
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<double>("alpha");
+    const double minAlpha = M_PI / 100.0;
+    const double step = (1.0 - minAlpha) / 17.0;
+    QTest::newRow("leading bar") << 0 << 0 << 1.0;
+    QTest::newRow("one behind") << 0 << 19 << 1.0 - step;
+    QTest::newRow("one behind, wrapped") << 5 << 4 << 1.0 - step;
+    QTest::newRow("last of the trail") << 0 << 4 << 1.0 - 16 * step;
+    QTest::newRow("beyond the trail") << 0 << 3 << minAlpha;
+    QTest::newRow("ahead of the leader") << 0 << 1 << minAlpha;
+    QTest::newRow("eight behind") << 10 << 2 << 1.0 - 8 * step;
+}
+
+void TestWidgets::loaderLineColor()
+{
+    QFETCH(int, counter);
+    QFETCH(int, line);
+    QFETCH(double, alpha);
+    LoaderWidget loader(nullptr);
+    loader.setColor(QColor(0xFF698C69));
+    for (int i = 0; i < counter; ++i)
+        QMetaObject::invokeMethod(&loader, "rotate");
+    const QColor color = loader.lineColor(line);
+    QCOMPARE(color.rgb(), QColor(0xFF698C69).rgb());
+    // Alpha is kept in 16 bits; compare to that precision.
+    QVERIFY2(std::abs(color.alphaF() - alpha) < 1e-4,
+             qPrintable(QString::number(color.alphaF()) + " vs " + QString::number(alpha)));
+}
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
