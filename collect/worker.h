@@ -77,8 +77,9 @@ signals:
     void noSmartDriveDataAvailable();
     void noTPMAvailable();
     // Emitted after the error signal of a failed WMI step, once everything the collector held
-    // is released. finished() is not emitted then; connect this to QThread::quit and to
-    // deleteLater as well, so a failed detection does not leave its thread running.
+    // is released, and after processFailed() of an uninstaller that never started. finished() is
+    // not emitted then; connect this to QThread::quit and to deleteLater as well, so a failed
+    // detection does not leave its thread running.
     void collectorAborted();
 
 public slots:

@@ -25,7 +25,8 @@ VerdimonNuvo::VerdimonNuvo(StartupActions startupActions)
     , partitionsCountText(QString::number(0))
 {
     createPages();
-    loadAppSettings();
+    if (startupActions != StartupActions::WidgetsOnly)
+        loadAppSettings();
     if (runStartupActions)
         showAccountDialogs();
 }

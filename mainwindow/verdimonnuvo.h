@@ -43,19 +43,23 @@ class VerdimonNuvo : public QWidget
 {
     Q_OBJECT
     friend class TstMainWindow;
+    friend class TstUsefulCommandsPage;
     friend class TstDetections;
     friend class BenchDetections;
 
 public:
-    // What the constructor does after building the widgets. Tests and page pictures build the
-    // window without the sign-in step and without the delayed update check.
-    enum class StartupActions { Run, Skip };
+    // What the constructor does after building the widgets:
+    // Run         loads the settings into the widgets, starts the sign-in and lets
+    //             loadAppSettings schedule the start-up update check;
+    // Skip        loads the settings only: no sign-in, no update check (tests, page pictures);
+    // WidgetsOnly leaves every widget in its construction state (structure tests).
+    enum class StartupActions { Run, Skip, WidgetsOnly };
 
     explicit VerdimonNuvo(StartupActions startupActions = StartupActions::Run);
     ~VerdimonNuvo() override;
 
-    // False for a window built with StartupActions::Skip: loadAppSettings must then not schedule
-    // the silent update check, and the constructor starts no sign-in.
+    // False unless built with StartupActions::Run: the constructor then starts no sign-in and
+    // scheduleStartupUpdateCheck does nothing.
     bool startupActionsEnabled() const { return runStartupActions; }
 
     // The command buttons of the Useful commands page in page order (see UsefulCommandList).

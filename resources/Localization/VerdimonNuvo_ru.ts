@@ -180,511 +180,511 @@
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Другое</translation>
     </message>
     <message>
         <source>CPU Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессор включён</translation>
     </message>
     <message>
         <source>CPU Disabled by User via BIOS Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессор отключён пользователем в настройках BIOS</translation>
     </message>
     <message>
         <source>CPU Disabled By BIOS (POST Error)</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессор отключён BIOS (ошибка POST)</translation>
     </message>
     <message>
         <source>CPU is Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессор простаивает</translation>
     </message>
     <message>
         <source>Reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарезервировано</translation>
     </message>
     <message>
         <source>Running/Full Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Работает/Полная мощность</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>In Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестирование</translation>
     </message>
     <message>
         <source>Not Applicable</source>
-        <translation type="unfinished"></translation>
+        <translation>Неприменимо</translation>
     </message>
     <message>
         <source>Power Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание отключено</translation>
     </message>
     <message>
         <source>Off Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Не в сети</translation>
     </message>
     <message>
         <source>Off Duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не используется</translation>
     </message>
     <message>
         <source>Degraded</source>
-        <translation type="unfinished"></translation>
+        <translation>Снижена производительность</translation>
     </message>
     <message>
         <source>Not Installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не установлено</translation>
     </message>
     <message>
         <source>Install Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка установки</translation>
     </message>
     <message>
         <source>Power Save - Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергосбережение - неизвестно</translation>
     </message>
     <message>
         <source>Power Save - Low Power Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергосбережение - режим низкого потребления</translation>
     </message>
     <message>
         <source>Power Save - Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергосбережение - ожидание</translation>
     </message>
     <message>
         <source>Power Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Цикл питания</translation>
     </message>
     <message>
         <source>Power Save - Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Энергосбережение - предупреждение</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Приостановлено</translation>
     </message>
     <message>
         <source>Not Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Не готово</translation>
     </message>
     <message>
         <source>Not Configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Не настроено</translation>
     </message>
     <message>
         <source>Quiesced</source>
-        <translation type="unfinished"></translation>
+        <translation>В состоянии покоя</translation>
     </message>
     <message>
         <source>This device is working properly</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство работает нормально</translation>
     </message>
     <message>
         <source>This device is not configured correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство настроено неправильно</translation>
     </message>
     <message>
         <source>Windows cannot load the driver for this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows не удаётся загрузить драйвер этого устройства</translation>
     </message>
     <message>
         <source>The driver for this device might be corrupted, or your system may be running low on memory or other resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Драйвер этого устройства может быть повреждён, или системе не хватает памяти или других ресурсов</translation>
     </message>
     <message>
         <source>This device is not working properly. One of its drivers or your registry might be corrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство работает неправильно. Один из его драйверов или реестр может быть повреждён</translation>
     </message>
     <message>
         <source>The driver for this device needs a resource that Windows cannot manage</source>
-        <translation type="unfinished"></translation>
+        <translation>Драйверу этого устройства нужен ресурс, которым Windows не может управлять</translation>
     </message>
     <message>
         <source>The boot configuration for this device conflicts with other devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузочная конфигурация этого устройства конфликтует с другими устройствами</translation>
     </message>
     <message>
         <source>Cannot filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно выполнить фильтрацию</translation>
     </message>
     <message>
         <source>The driver loader for the device is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсутствует загрузчик драйвера устройства</translation>
     </message>
     <message>
         <source>This device is not working properly because the controlling firmware is reporting the resources for the device incorrectly</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство работает неправильно, так как управляющая микропрограмма неверно сообщает о его ресурсах</translation>
     </message>
     <message>
         <source>This device cannot start</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство не может запуститься</translation>
     </message>
     <message>
         <source>This device failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой этого устройства</translation>
     </message>
     <message>
         <source>This device cannot find enough free resources that it can use</source>
-        <translation type="unfinished"></translation>
+        <translation>Этому устройству не хватает свободных ресурсов</translation>
     </message>
     <message>
         <source>Windows cannot verify this device&apos;s resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows не удаётся проверить ресурсы этого устройства</translation>
     </message>
     <message>
         <source>This device cannot work properly until you restart your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство не будет работать правильно до перезагрузки компьютера</translation>
     </message>
     <message>
         <source>This device is not working properly because there is probably a re-enumeration problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство работает неправильно, вероятно, из-за проблемы повторного перечисления</translation>
     </message>
     <message>
         <source>Windows cannot identify all the resources this device uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows не удаётся определить все ресурсы, используемые этим устройством</translation>
     </message>
     <message>
         <source>This device is asking for an unknown resource type</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство запрашивает ресурс неизвестного типа</translation>
     </message>
     <message>
         <source>Reinstall the drivers for this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Переустановите драйверы этого устройства</translation>
     </message>
     <message>
         <source>Failure using the VxD loader</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой при использовании загрузчика VxD</translation>
     </message>
     <message>
         <source>Your registry might be corrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Возможно, реестр повреждён</translation>
     </message>
     <message>
         <source>System failure: Try changing the driver for this device. If that does not work, see your hardware documentation. Windows is removing this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Системный сбой: попробуйте заменить драйвер этого устройства. Если это не поможет, обратитесь к документации оборудования. Windows удаляет это устройство</translation>
     </message>
     <message>
         <source>This device is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство отключено</translation>
     </message>
     <message>
         <source>System failure: Try changing the driver for this device. If that doesn&apos;t work, see your hardware documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Системный сбой: попробуйте заменить драйвер этого устройства. Если это не поможет, обратитесь к документации оборудования</translation>
     </message>
     <message>
         <source>This device is not present, is not working properly, or does not have all its drivers installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство отсутствует, работает неправильно или для него установлены не все драйверы</translation>
     </message>
     <message>
         <source>Windows is still setting up this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows ещё настраивает это устройство</translation>
     </message>
     <message>
         <source>This device does not have valid log configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>У этого устройства нет допустимой конфигурации журнала</translation>
     </message>
     <message>
         <source>The drivers for this device are not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Драйверы этого устройства не установлены</translation>
     </message>
     <message>
         <source>This device is disabled because the firmware of the device did not give it the required resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство отключено, так как его микропрограмма не предоставила нужные ресурсы</translation>
     </message>
     <message>
         <source>This device is using an Interrupt Request (IRQ) resource that another device is using</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство использует запрос на прерывание (IRQ), занятый другим устройством</translation>
     </message>
     <message>
         <source>This device is not working properly because Windows cannot load the drivers required for this device</source>
-        <translation type="unfinished"></translation>
+        <translation>Это устройство работает неправильно, так как Windows не удаётся загрузить нужные ему драйверы</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Включено</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключено</translation>
     </message>
     <message>
         <source>Raw Read Error Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота ошибок чтения</translation>
     </message>
     <message>
         <source>Throughput Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Производительность</translation>
     </message>
     <message>
         <source>Spin Up Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время раскрутки</translation>
     </message>
     <message>
         <source>Start/Stop Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число запусков/остановок</translation>
     </message>
     <message>
         <source>Reallocated Sectors Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число переназначенных секторов</translation>
     </message>
     <message>
         <source>Read Channel Margin</source>
-        <translation type="unfinished"></translation>
+        <translation>Запас канала чтения</translation>
     </message>
     <message>
         <source>Seek Error Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота ошибок позиционирования</translation>
     </message>
     <message>
         <source>Seek Time Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Производительность позиционирования</translation>
     </message>
     <message>
         <source>Power-On Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы работы</translation>
     </message>
     <message>
         <source>Spin Retry Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число повторных раскруток</translation>
     </message>
     <message>
         <source>Recalibration Retries</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторы калибровки</translation>
     </message>
     <message>
         <source>Device Power Cycle Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число циклов включения</translation>
     </message>
     <message>
         <source>Soft Read Error Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота программных ошибок чтения</translation>
     </message>
     <message>
         <source>Load/Unload Cycle Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число циклов парковки</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Температура</translation>
     </message>
     <message>
         <source>Reallocation Event Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число операций переназначения</translation>
     </message>
     <message>
         <source>Current Pending Sector Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число нестабильных секторов</translation>
     </message>
     <message>
         <source>Uncorrectable Sector Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число неисправимых секторов</translation>
     </message>
     <message>
         <source>UltraDMA CRC Error Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число ошибок CRC UltraDMA</translation>
     </message>
     <message>
         <source>Write Error Rate (Multi Zone Error Rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота ошибок записи</translation>
     </message>
     <message>
         <source>Disk Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение диска</translation>
     </message>
     <message>
         <source>G-Sense Error Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота ошибок от ударов</translation>
     </message>
     <message>
         <source>Loaded Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы под нагрузкой</translation>
     </message>
     <message>
         <source>Load/Unload Retry Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число повторов парковки</translation>
     </message>
     <message>
         <source>Load Friction</source>
-        <translation type="unfinished"></translation>
+        <translation>Трение при нагрузке</translation>
     </message>
     <message>
         <source>Load-in Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время под нагрузкой</translation>
     </message>
     <message>
         <source>Torque Amplification Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число усилений крутящего момента</translation>
     </message>
     <message>
         <source>Power-Off Retract Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число аварийных парковок</translation>
     </message>
     <message>
         <source>GMR Head Amplitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Амплитуда головок GMR</translation>
     </message>
     <message>
         <source>This attribute value depends of read errors, disk surface condition and indicates the rate of hardware read errors that occurred when reading data from a disk surface. Lower values indicate that there is a problem with either disk surface or read/write heads</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение этого атрибута зависит от ошибок чтения и состояния поверхности диска и показывает частоту аппаратных ошибок при чтении данных с поверхности диска. Более низкие значения указывают на проблему с поверхностью диска или головками чтения/записи</translation>
     </message>
     <message>
         <source>Overall (general) throughput performance of a hard disk drive. If the value of this attribute is deceasing there is a high probability of troubles with your disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Общая производительность жёсткого диска. Если значение этого атрибута уменьшается, высока вероятность неполадок с диском.</translation>
     </message>
     <message>
         <source>Average time of spindle spin up (from zero RPM (Revolutions Per Minute) to fully operational). Active SMART shows the data value of this attribute in milliseconds or seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее время раскрутки шпинделя (от нуля оборотов в минуту до рабочей скорости). Значение этого атрибута показывается в миллисекундах или секундах.</translation>
     </message>
     <message>
         <source>This data value of this attribute is a count of hard disk spindle start/stop cycles</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение этого атрибута - число циклов запуска/остановки шпинделя жёсткого диска</translation>
     </message>
     <message>
         <source>Count of reallocated sectors. When the hard drive finds a read/write/verification error, it marks this sector as &quot;reallocated&quot; and transfers data to a special reserved area (spare area). This process is also known as remapping and &quot;reallocated&quot; sectors are called remaps. This is why, on a modern hard disks, you can not see &quot;bad blocks&quot; while testing the surface - all bad blocks are hidden in reallocated sectors. However, the more sectors that are reallocated, the more a sudden decrease (up to 10% and more) can be noticed in the disk read/write speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число переназначенных секторов. Обнаружив ошибку чтения, записи или проверки, жёсткий диск помечает сектор как «переназначенный» и переносит данные в специальную резервную область. Этот процесс называют переназначением, поэтому на современных дисках при проверке поверхности не видно «плохих блоков» - все они скрыты в переназначенных секторах. Однако чем больше переназначенных секторов, тем заметнее падение скорости чтения и записи (до 10% и более).</translation>
     </message>
     <message>
         <source>Margin of a channel while reading data. The function of this attribute is not specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запас канала при чтении данных. Назначение этого атрибута не определено.</translation>
     </message>
     <message>
         <source>Rate of seek errors of the magnetic heads. If there is a failure in the mechanical positioning system, a servo damage or a thermal widening of the hard disk, seek errors arise. More seek errors indicates a worsening condition of a disk surface and the disk mechanical subsystem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота ошибок позиционирования магнитных головок. Ошибки позиционирования возникают при неисправности механической системы, повреждении сервометок или тепловом расширении диска. Рост числа ошибок говорит об ухудшении состояния поверхности и механики диска.</translation>
     </message>
     <message>
         <source>Average performance of seek operations of the magnetic heads. If this attribute is decreasing, it is a sign of problems in the hard disk drive mechanical subsystem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Средняя производительность операций позиционирования магнитных головок. Уменьшение этого атрибута - признак проблем в механике жёсткого диска.</translation>
     </message>
     <message>
         <source>Count of hours in power-on state. The data value of this attribute shows total count of hours (or minutes, or seconds, depending on manufacturer) in power-on state. A decrease of this attribute value to the critical level (threshold) indicates a decrease of the MTBF (Mean Time Between Failures). However, in reality, even if the MTBF value falls to zero, it does not mean that the MTBF resource is completely exhausted and the drive will not function normally.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число часов во включённом состоянии. Значение этого атрибута показывает общее время работы в часах (или минутах, или секундах - в зависимости от производителя). Снижение значения до критического уровня (порога) указывает на уменьшение среднего времени наработки на отказ (MTBF). Однако даже если это значение упадёт до нуля, это не значит, что ресурс исчерпан и диск перестанет нормально работать.</translation>
     </message>
     <message>
         <source>Count of retry of spin start attempts. This attribute stores a total count of the spin start attempts to reach the fully operational speed (under the condition that the first attempt was unsuccessful). A decrease of this attribute value is a sign of problems in the hard disk mechanical subsystem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число повторных попыток раскрутки. Этот атрибут хранит общее число попыток раскрутить диск до рабочей скорости (если первая попытка была неудачной). Уменьшение значения - признак проблем в механике жёсткого диска.</translation>
     </message>
     <message>
         <source>This attribute indicates the number of times recalibration was requested (under the condition that the first attempt was unsuccessful). A decrease of this attribute value is a sign of problems in the hard disk mechanical subsystem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот атрибут показывает, сколько раз запрашивалась повторная калибровка (если первая попытка была неудачной). Уменьшение значения - признак проблем в механике жёсткого диска.</translation>
     </message>
     <message>
         <source>This attribute indicates the count of full hard disk power on/off cycles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот атрибут показывает число полных циклов включения/выключения жёсткого диска.</translation>
     </message>
     <message>
         <source>This is the rate of &quot;program&quot; read errors occurring when reading data from a disk surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота «программных» ошибок, возникающих при чтении данных с поверхности диска.</translation>
     </message>
     <message>
         <source>Count of load/unload cycles into Landing Zone position. For more info see the Head Load/Unload Technology description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число циклов перемещения головок в зону парковки и обратно. Подробнее см. описание технологии парковки головок.</translation>
     </message>
     <message>
         <source>Hard disk drive temperature. The data value of this attribute shows built-in heat sensor registrations (in degrees centigrade).</source>
-        <translation type="unfinished"></translation>
+        <translation>Температура жёсткого диска. Значение этого атрибута - показания встроенного датчика температуры (в градусах Цельсия).</translation>
     </message>
     <message>
         <source>Count of remap operations (transfering data from a bad sector to a special reserved disk area - spare area). The data value of this attribute shows the total number of attempts to transfer data from reallocated sectors to a spare area. Unsuccessful attempts are counted as well as successful.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число операций переназначения (переноса данных из сбойного сектора в резервную область диска). Значение этого атрибута - общее число попыток переноса данных из переназначенных секторов в резервную область, как удачных, так и неудачных.</translation>
     </message>
     <message>
         <source>Current count of unstable sectors (waiting for remapping). The data value of this attribute indicates the total number of sectors waiting for remapping. Later, when some of these sectors are read successfully, the value is decreased. If errors still occur when reading some sector, the hard drive will try to restore the data, transfer it to the reserved disk area (spare area) and mark this sector as remapped. If this attribute value remains at zero, it indicates that the quality of the corresponding surface area is low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущее число нестабильных секторов (ожидающих переназначения). Значение атрибута - общее число секторов, ожидающих переназначения. Если позже такие секторы удаётся прочитать, значение уменьшается. Если ошибки чтения сектора повторяются, диск попытается восстановить данные, перенести их в резервную область и пометить сектор как переназначенный. Если значение этого атрибута остаётся на нуле, качество соответствующей области поверхности низкое.</translation>
     </message>
     <message>
         <source>Quantity of uncorrectable errors. The data value of this attribute indicates the total number of uncorrectable errors when reading/writing a sector. A rise in the value of this attribute indicates that there are evident defects of the disk surface and/or there are problems in the hard disk drive mechanical subsystem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число неисправимых ошибок. Значение этого атрибута - общее число неисправимых ошибок при чтении или записи сектора. Рост значения указывает на явные дефекты поверхности диска и/или проблемы в механике жёсткого диска.</translation>
     </message>
     <message>
         <source>The total quantity of CRC errors during UltraDMA mode. The data value of this attribute indicates the number of errors found during data transfer in UltraDMA mode by ICRC (Interface CRC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Общее число ошибок CRC в режиме UltraDMA. Значение этого атрибута - число ошибок, обнаруженных при передаче данных в режиме UltraDMA по контрольной сумме интерфейса (ICRC).</translation>
     </message>
     <message>
         <source>Write data errors rate. This attribute indicates the total number of errors found when writing a sector. The higher the data value, the worse the disk surface condition and/or mechanical subsystem is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота ошибок записи данных. Этот атрибут показывает общее число ошибок при записи сектора. Чем выше значение, тем хуже состояние поверхности диска и/или механики.</translation>
     </message>
     <message>
         <source>Shift of disks towards spindle. The data value of this attribute indicates how much the disk has shifted. Shift of disks is possible as a result of a strong shock or a fall, or for other reasons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение дисков относительно шпинделя. Значение этого атрибута показывает, насколько сместился диск. Смещение возможно в результате сильного удара, падения или по другим причинам.</translation>
     </message>
     <message>
         <source>Rate of errors occurring as a result of impact loads. This attribute stores an indication of a shock-sensitive sensor, that is, the total quantity of errors occurring as a result of internal impact loads (dropping drive, wrong installation, etc.).</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота ошибок, вызванных ударными нагрузками. Атрибут хранит показания датчика ударов, то есть общее число ошибок из-за ударных нагрузок (падение накопителя, неправильная установка и т. п.).</translation>
     </message>
     <message>
         <source>Loading on magnetic heads actuator caused by the general operating time. Only time when the actuator was in the operating position is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нагрузка на привод магнитных головок за общее время работы. Учитывается только время, когда привод был в рабочем положении.</translation>
     </message>
     <message>
         <source>Loading on magnetic heads actuator caused by numerous recurrences of operations like: reading, recording, positioning of heads, etc. Only the time when heads were in the operating position is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нагрузка на привод магнитных головок из-за многократного повторения операций: чтения, записи, позиционирования головок и т. п. Учитывается только время, когда головки были в рабочем положении.</translation>
     </message>
     <message>
         <source>Loading on magnetic heads actuator caused by friction in mechanical parts of the store. Only the time when heads were in the operating position is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нагрузка на привод магнитных головок из-за трения в механических частях накопителя. Учитывается только время, когда головки были в рабочем положении.</translation>
     </message>
     <message>
         <source>Total time of loading on the magnetic heads actuator. This attribute indicates total time in which the drive was under load (on the assumption that the magnetic heads were in operating mode and out of the parking area).</source>
-        <translation type="unfinished"></translation>
+        <translation>Общее время нагрузки на привод магнитных головок. Атрибут показывает общее время, в течение которого накопитель был под нагрузкой (головки в рабочем режиме и вне зоны парковки).</translation>
     </message>
     <message>
         <source>Count of efforts of the rotating moment of a drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число усилий крутящего момента привода.</translation>
     </message>
     <message>
         <source>This attribute shows a count of the number of times the drive was powered down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот атрибут показывает, сколько раз накопитель выключался.</translation>
     </message>
     <message>
         <source>Amplitude of heads trembling (GMR-head) in running mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Амплитуда дрожания головок (GMR) в рабочем режиме.</translation>
     </message>
     <message>
         <source>Failed to initialize COM library. Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось инициализировать библиотеку COM. Код ошибки:</translation>
     </message>
     <message>
         <source>Failed to create IWbemLocator object. Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать объект IWbemLocator. Код ошибки:</translation>
     </message>
     <message>
         <source>Could not connect. Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подключиться. Код ошибки:</translation>
     </message>
     <message>
         <source>Could not set proxy blanket. Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось установить параметры безопасности прокси. Код ошибки:</translation>
     </message>
     <message>
         <source>Query for processes failed. Error code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка запроса. Код ошибки:</translation>
     </message>
     <message>
         <source>True</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>МГц</translation>
     </message>
     <message>
         <source>GHz</source>
-        <translation type="unfinished"></translation>
+        <translation>ГГц</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>КБ</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <source>-based processor</source>
@@ -696,167 +696,167 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Number of logical processors</source>
-        <translation type="unfinished"></translation>
+        <translation>Число логических процессоров</translation>
     </message>
     <message>
         <source>Max frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимальная частота</translation>
     </message>
     <message>
         <source>Socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Разъём</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>L2 cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кэш L2</translation>
     </message>
     <message>
         <source>L3 cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Кэш L3</translation>
     </message>
     <message>
         <source>Architecture</source>
-        <translation type="unfinished"></translation>
+        <translation>Архитектура</translation>
     </message>
     <message>
         <source>Manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>Производитель</translation>
     </message>
     <message>
         <source>Current frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая частота</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Семейство</translation>
     </message>
     <message>
         <source>Cores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ядра</translation>
     </message>
     <message>
         <source>Thread count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число потоков</translation>
     </message>
     <message>
         <source>Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Ревизия</translation>
     </message>
     <message>
         <source>Device ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Идентификатор устройства</translation>
     </message>
     <message>
         <source>Current voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущее напряжение</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Роль</translation>
     </message>
     <message>
         <source>Processor type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип процессора</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень</translation>
     </message>
     <message>
         <source>Part number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер детали</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия</translation>
     </message>
     <message>
         <source>Current status</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущее состояние</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>ГБ</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>пикселей</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Память</translation>
     </message>
     <message>
         <source>Driver version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия драйвера</translation>
     </message>
     <message>
         <source>Driver install date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата установки драйвера</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешение</translation>
     </message>
     <message>
         <source>Monitor BPP</source>
-        <translation type="unfinished"></translation>
+        <translation>Глубина цвета монитора</translation>
     </message>
     <message>
         <source>bits</source>
-        <translation type="unfinished"></translation>
+        <translation>бит</translation>
     </message>
     <message>
         <source>DAC type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип ЦАП</translation>
     </message>
     <message>
         <source>Monitor frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота монитора</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Гц</translation>
     </message>
     <message>
         <source>Monitor width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина монитора</translation>
     </message>
     <message>
         <source>Monitor height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота монитора</translation>
     </message>
     <message>
         <source>Max refresh rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимальная частота обновления</translation>
     </message>
     <message>
         <source>Min refresh rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Минимальная частота обновления</translation>
     </message>
     <message>
         <source>PNP Device ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Идентификатор устройства PNP</translation>
     </message>
     <message>
         <source>Display drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Драйверы дисплея</translation>
     </message>
     <message>
         <source>Video architecture</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеоархитектура</translation>
     </message>
     <message>
         <source>-EncryptionBit</source>
@@ -864,555 +864,555 @@
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя компьютера</translation>
     </message>
     <message>
         <source>Partition name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя раздела</translation>
     </message>
     <message>
         <source>Product ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Код продукта</translation>
     </message>
     <message>
         <source>System drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Системный диск</translation>
     </message>
     <message>
         <source>System directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Системная папка</translation>
     </message>
     <message>
         <source>Number of processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Число процессов</translation>
     </message>
     <message>
         <source>Registered user</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарегистрированный пользователь</translation>
     </message>
     <message>
         <source>Windows directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка Windows</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Основная</translation>
     </message>
     <message>
         <source>Last boot up time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время последней загрузки</translation>
     </message>
     <message>
         <source>Locale</source>
-        <translation type="unfinished"></translation>
+        <translation>Региональные параметры</translation>
     </message>
     <message>
         <source>Install date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата установки</translation>
     </message>
     <message>
         <source>Boot device</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузочное устройство</translation>
     </message>
     <message>
         <source>Country code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код страны</translation>
     </message>
     <message>
         <source>Number of users</source>
-        <translation type="unfinished"></translation>
+        <translation>Число пользователей</translation>
     </message>
     <message>
         <source>System device</source>
-        <translation type="unfinished"></translation>
+        <translation>Системное устройство</translation>
     </message>
     <message>
         <source>Max process memory size</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимальный объём памяти процесса</translation>
     </message>
     <message>
         <source>Encryption level</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень шифрования</translation>
     </message>
     <message>
         <source>Kernel type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип ядра</translation>
     </message>
     <message>
         <source>Unknown RAM capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестный объём памяти</translation>
     </message>
     <message>
         <source>Slots</source>
-        <translation type="unfinished"></translation>
+        <translation>Слоты</translation>
     </message>
     <message>
         <source>Total capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий объём</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Слот</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота</translation>
     </message>
     <message>
         <source>Capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Объём</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Form factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Форм-фактор</translation>
     </message>
     <message>
         <source>Data width</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрядность данных</translation>
     </message>
     <message>
         <source>Memory type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип памяти</translation>
     </message>
     <message>
         <source>Represented type of physical memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип физической памяти</translation>
     </message>
     <message>
         <source>Memory location</source>
-        <translation type="unfinished"></translation>
+        <translation>Расположение памяти</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Метка</translation>
     </message>
     <message>
         <source>Bytes Per Sector</source>
-        <translation type="unfinished"></translation>
+        <translation>Байт на сектор</translation>
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>байт</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Описание</translation>
     </message>
     <message>
         <source>Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия микропрограммы</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Индекс</translation>
     </message>
     <message>
         <source>Interface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип интерфейса</translation>
     </message>
     <message>
         <source>Partitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделы</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>Serial Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер</translation>
     </message>
     <message>
         <source>Block size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер блока</translation>
     </message>
     <message>
         <source>Primary partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной раздел</translation>
     </message>
     <message>
         <source>Disk index</source>
-        <translation type="unfinished"></translation>
+        <translation>Индекс диска</translation>
     </message>
     <message>
         <source>Number of blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Число блоков</translation>
     </message>
     <message>
         <source>Starting offset of the partition</source>
-        <translation type="unfinished"></translation>
+        <translation>Начальное смещение раздела</translation>
     </message>
     <message>
         <source>Bootable</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузочный</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Политика конфиденциальности</translation>
     </message>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Компания:</translation>
     </message>
     <message>
         <source>Build:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сборка:</translation>
     </message>
     <message>
         <source>Channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал:</translation>
     </message>
     <message>
         <source>EULA:</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензия:</translation>
     </message>
     <message>
         <source>End-User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензионное соглашение с конечным пользователем</translation>
     </message>
     <message>
         <source>Privacy Policy:</source>
-        <translation type="unfinished"></translation>
+        <translation>Политика конфиденциальности:</translation>
     </message>
     <message>
         <source>Architecture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Архитектура:</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия:</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись:</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись</translation>
     </message>
     <message>
         <source>Feedback:</source>
-        <translation type="unfinished"></translation>
+        <translation>Отзыв:</translation>
     </message>
     <message>
         <source>Send feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить отзыв</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Веб-сайт:</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Главная</translation>
     </message>
     <message>
         <source>OS</source>
-        <translation type="unfinished"></translation>
+        <translation>ОС</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессор</translation>
     </message>
     <message>
         <source>GPU</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеокарта</translation>
     </message>
     <message>
         <source>RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>Память</translation>
     </message>
     <message>
         <source>Storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Накопители</translation>
     </message>
     <message>
         <source>Optical Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Оптические приводы</translation>
     </message>
     <message>
         <source>Motherboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Материнская плата</translation>
     </message>
     <message>
         <source>Sound Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Звуковые устройства</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть</translation>
     </message>
     <message>
         <source>Peripheral</source>
-        <translation type="unfinished"></translation>
+        <translation>Периферия</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>обновить</translation>
     </message>
     <message>
         <source>Total drives</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего дисков</translation>
     </message>
     <message>
         <source>Collecting OS data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных об ОС ...</translation>
     </message>
     <message>
         <source>No OS data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных об ОС. Попробуйте</translation>
     </message>
     <message>
         <source>Collecting CPU data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о процессоре ...</translation>
     </message>
     <message>
         <source>No CPU data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о процессоре. Попробуйте</translation>
     </message>
     <message>
         <source>Collecting GPU data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о видеокарте ...</translation>
     </message>
     <message>
         <source>No GPU data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о видеокарте. Попробуйте</translation>
     </message>
     <message>
         <source>Collecting RAM data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о памяти ...</translation>
     </message>
     <message>
         <source>No RAM data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о памяти. Попробуйте</translation>
     </message>
     <message>
         <source>Collecting Storage data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о накопителях ...</translation>
     </message>
     <message>
         <source>No Storage data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о накопителях. Попробуйте</translation>
     </message>
     <message>
         <source>Collecting Optical Devices data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных об оптических приводах ...</translation>
     </message>
     <message>
         <source>No Optical Devices data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных об оптических приводах. Попробуйте</translation>
     </message>
     <message>
         <source>Hardware is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Оборудование не установлено</translation>
     </message>
     <message>
         <source>Collecting Motherboard data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о материнской плате ...</translation>
     </message>
     <message>
         <source>No Motherboard data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о материнской плате. Попробуйте</translation>
     </message>
     <message>
         <source>Collecting Sound Devices data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о звуковых устройствах ...</translation>
     </message>
     <message>
         <source>No Sound devices data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о звуковых устройствах. Попробуйте</translation>
     </message>
     <message>
         <source>Collecting Network data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о сети ...</translation>
     </message>
     <message>
         <source>No Network data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о сети. Попробуйте</translation>
     </message>
     <message>
         <source>Collecting Peripheral data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о периферии ...</translation>
     </message>
     <message>
         <source>No Peripheral data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о периферии. Попробуйте</translation>
     </message>
     <message>
         <source>Application settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки приложения</translation>
     </message>
     <message>
         <source>Misc</source>
-        <translation type="unfinished"></translation>
+        <translation>Разное</translation>
     </message>
     <message>
         <source>Useful commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Полезные команды</translation>
     </message>
     <message>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Службы</translation>
     </message>
     <message>
         <source>Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессы</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения</translation>
     </message>
     <message>
         <source>Drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Драйверы</translation>
     </message>
     <message>
         <source>Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Автозагрузка</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновления</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Change language</source>
-        <translation type="unfinished"></translation>
+        <translation>Сменить язык</translation>
     </message>
     <message>
         <source>Auto select</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически</translation>
     </message>
     <message>
         <source>Change theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Сменить тему</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Светлая</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Серая</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Тёмная</translation>
     </message>
     <message>
         <source>Network connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетевое подключение</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние:</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Check connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить подключение...</translation>
     </message>
     <message>
         <source>Application log</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал приложения</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал</translation>
     </message>
     <message>
         <source>Store data</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение данных</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Print data</source>
-        <translation type="unfinished"></translation>
+        <translation>Печать данных</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Печать</translation>
     </message>
     <message>
         <source>Application configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация приложения</translation>
     </message>
     <message>
         <source>Show splash at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать заставку при запуске</translation>
     </message>
     <message>
         <source>Share hardware information</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправлять сведения об оборудовании</translation>
     </message>
     <message>
         <source>Run when Windows starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Запускать при старте системы</translation>
     </message>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Поверх всех окон</translation>
     </message>
     <message>
         <source>Show application full information</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать полную информацию о приложении</translation>
     </message>
     <message>
         <source>Automatically expand all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически раскрывать все данные</translation>
     </message>
     <message>
         <source>Reset to default settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить настройки по умолчанию</translation>
     </message>
     <message>
         <source>System tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Системный трей</translation>
     </message>
     <message>
         <source>Add to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить в трей</translation>
     </message>
     <message>
         <source>Close to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывать в трей</translation>
     </message>
     <message>
         <source>Minimize to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Сворачивать в трей</translation>
     </message>
     <message>
         <source>Notify me when running in tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Уведомлять о работе в трее</translation>
     </message>
     <message>
         <source>Show application window when in tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать окно приложения при работе в трее</translation>
     </message>
     <message>
         <source>Manage font</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление шрифтом</translation>
     </message>
     <message>
         <source>AaBbYyZz</source>
@@ -1420,1967 +1420,1967 @@
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Непрозрачность</translation>
     </message>
     <message>
         <source>Process name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя процесса</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ИД</translation>
     </message>
     <message>
         <source>Working set size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер рабочего набора</translation>
     </message>
     <message>
         <source>Handle count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число дескрипторов</translation>
     </message>
     <message>
         <source>Peak page file usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Пиковое использование файла подкачки</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Приоритет</translation>
     </message>
     <message>
         <source>Session ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ИД сеанса</translation>
     </message>
     <message>
         <source>Virtual size</source>
-        <translation type="unfinished"></translation>
+        <translation>Виртуальный размер</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь</translation>
     </message>
     <message>
         <source>Collecting Processes data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о процессах ...</translation>
     </message>
     <message>
         <source>No Processes data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о процессах. Попробуйте</translation>
     </message>
     <message>
         <source>Application name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя приложения</translation>
     </message>
     <message>
         <source>Developer</source>
-        <translation type="unfinished"></translation>
+        <translation>Разработчик</translation>
     </message>
     <message>
         <source>Install path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь установки</translation>
     </message>
     <message>
         <source>Uninstall path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь удаления</translation>
     </message>
     <message>
         <source>Installed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Установлено:</translation>
     </message>
     <message>
         <source>Collecting data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных...</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Collecting Applications data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о приложениях ...</translation>
     </message>
     <message>
         <source>No data is available! You don&apos;t have any applications installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных! У вас не установлено ни одного приложения.</translation>
     </message>
     <message>
         <source>Service name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя службы</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Error control</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль ошибок</translation>
     </message>
     <message>
         <source>Start mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип запуска</translation>
     </message>
     <message>
         <source>Wait hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Время ожидания</translation>
     </message>
     <message>
         <source>Exit code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код выхода</translation>
     </message>
     <message>
         <source>Collecting Services data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о службах ...</translation>
     </message>
     <message>
         <source>No Services data is available. Try to</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных о службах. Попробуйте</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла</translation>
     </message>
     <message>
         <source>Collecting Drivers data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о драйверах ...</translation>
     </message>
     <message>
         <source>Startup path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь автозагрузки</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Startup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Автозагрузка:</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Collecting Startup data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных об автозагрузке ...</translation>
     </message>
     <message>
         <source>No startup data is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет данных об автозагрузке.</translation>
     </message>
     <message>
         <source>Drives:</source>
-        <translation type="unfinished"></translation>
+        <translation>Диски:</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Информация</translation>
     </message>
     <message>
         <source>Attribute ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ИД атрибута</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение</translation>
     </message>
     <message>
         <source>Worst</source>
-        <translation type="unfinished"></translation>
+        <translation>Наихудшее</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные</translation>
     </message>
     <message>
         <source>Threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Порог</translation>
     </message>
     <message>
         <source>Collecting smart data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных S.M.A.R.T. ...</translation>
     </message>
     <message>
         <source>No smart data has been found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные S.M.A.R.T. не найдены!</translation>
     </message>
     <message>
         <source>Collecting TPM data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбор данных о TPM ...</translation>
     </message>
     <message>
         <source>Trusted Platform Module is not installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Доверенный платформенный модуль не установлен!</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Application updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновления приложения</translation>
     </message>
     <message>
         <source>Not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Не проверялось</translation>
     </message>
     <message>
         <source>Last checked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Последняя проверка:</translation>
     </message>
     <message>
         <source>Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить обновления...</translation>
     </message>
     <message>
         <source>Updates channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал обновлений</translation>
     </message>
     <message>
         <source>Application changelog</source>
-        <translation type="unfinished"></translation>
+        <translation>Список изменений приложения</translation>
     </message>
     <message>
         <source>Changelog</source>
-        <translation type="unfinished"></translation>
+        <translation>Список изменений</translation>
     </message>
     <message>
         <source>Updates settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки обновлений</translation>
     </message>
     <message>
         <source>Install updates automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Устанавливать обновления автоматически</translation>
     </message>
     <message>
         <source>Disable updates (not recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить обновления (не рекомендуется)</translation>
     </message>
     <message>
         <source>Check for updates when application starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверять обновления при запуске приложения</translation>
     </message>
     <message>
         <source>Get insider builds notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Получать уведомления об инсайдерских сборках</translation>
     </message>
     <message>
         <source>Delete installer after update</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалять установщик после обновления</translation>
     </message>
     <message>
         <source>Install updates silently</source>
-        <translation type="unfinished"></translation>
+        <translation>Устанавливать обновления без вопросов</translation>
     </message>
     <message>
         <source>Manage Updates Paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Пути обновлений</translation>
     </message>
     <message>
         <source>Download path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь загрузки:</translation>
     </message>
     <message>
         <source>Install path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь установки:</translation>
     </message>
     <message>
         <source>Updates delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>Источник обновлений</translation>
     </message>
     <message>
         <source>Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Реестр</translation>
     </message>
     <message>
         <source>File Explorer</source>
-        <translation type="unfinished"></translation>
+        <translation>Проводник</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Система</translation>
     </message>
     <message>
         <source>DX Diagnostic Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Средство диагностики DirectX</translation>
     </message>
     <message>
         <source>Windows Defender</source>
-        <translation type="unfinished"></translation>
+        <translation>Защитник Windows</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Корзина</translation>
     </message>
     <message>
         <source>Task Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Диспетчер задач</translation>
     </message>
     <message>
         <source>Computer Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление компьютером</translation>
     </message>
     <message>
         <source>Windows Firewall</source>
-        <translation type="unfinished"></translation>
+        <translation>Брандмауэр Windows</translation>
     </message>
     <message>
         <source>Command Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Командная строка</translation>
     </message>
     <message>
         <source>Device Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Диспетчер устройств</translation>
     </message>
     <message>
         <source>Programs and Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Программы и компоненты</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель управления</translation>
     </message>
     <message>
         <source>Devices and Printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства и принтеры</translation>
     </message>
     <message>
         <source>Windows Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр обновления Windows</translation>
     </message>
     <message>
         <source>About Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>О Windows</translation>
     </message>
     <message>
         <source>Date and Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата и время</translation>
     </message>
     <message>
         <source>Network and Sharing Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр управления сетями и общим доступом</translation>
     </message>
     <message>
         <source>System Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация системы</translation>
     </message>
     <message>
         <source>Power Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Электропитание</translation>
     </message>
     <message>
         <source>Remote Desktop Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к удалённому рабочему столу</translation>
     </message>
     <message>
         <source>Command Prompt (Admin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Командная строка (администратор)</translation>
     </message>
     <message>
         <source>DX Diagnostic Tool (x64)</source>
-        <translation type="unfinished"></translation>
+        <translation>Средство диагностики DirectX (x64)</translation>
     </message>
     <message>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Выполнить</translation>
     </message>
     <message>
         <source>Cortana/Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortana/Поиск</translation>
     </message>
     <message>
         <source>NVIDIA Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель управления NVIDIA</translation>
     </message>
     <message>
         <source>Temp folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка временных файлов</translation>
     </message>
     <message>
         <source>System Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства системы</translation>
     </message>
     <message>
         <source>Environment Variables</source>
-        <translation type="unfinished"></translation>
+        <translation>Переменные среды</translation>
     </message>
     <message>
         <source>Show Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать рабочий стол</translation>
     </message>
     <message>
         <source>App Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка данных приложений</translation>
     </message>
     <message>
         <source>File Explorer Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры Проводника</translation>
     </message>
     <message>
         <source>Set Default Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Программы по умолчанию</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Windows Mobility Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр мобильности Windows</translation>
     </message>
     <message>
         <source>Event Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр событий</translation>
     </message>
     <message>
         <source>Windows Memory Diagnostic</source>
-        <translation type="unfinished"></translation>
+        <translation>Средство проверки памяти Windows</translation>
     </message>
     <message>
         <source>User Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётные записи пользователей</translation>
     </message>
     <message>
         <source>Adapter Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства адаптера</translation>
     </message>
     <message>
         <source>Game Controllers</source>
-        <translation type="unfinished"></translation>
+        <translation>Игровые устройства</translation>
     </message>
     <message>
         <source>Desktop Icon Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры значков рабочего стола</translation>
     </message>
     <message>
         <source>Character Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица символов</translation>
     </message>
     <message>
         <source>Windows Malicious Software Removal Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Средство удаления вредоносных программ Windows</translation>
     </message>
     <message>
         <source>DirectX Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства DirectX</translation>
     </message>
     <message>
         <source>Administrative Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Администрирование</translation>
     </message>
     <message>
         <source>Driver Verifier Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Диспетчер проверки драйверов</translation>
     </message>
     <message>
         <source>Ease of Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Специальные возможности</translation>
     </message>
     <message>
         <source>Edit group policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор групповой политики</translation>
     </message>
     <message>
         <source>Windows Management Instrumentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Инструментарий управления Windows</translation>
     </message>
     <message>
         <source>Check disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка диска</translation>
     </message>
     <message>
         <source>Local Security Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Локальная политика безопасности</translation>
     </message>
     <message>
         <source>Local Users and Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Локальные пользователи и группы</translation>
     </message>
     <message>
         <source>Bluetooth File Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача файлов через Bluetooth</translation>
     </message>
     <message>
         <source>Shared Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие папки</translation>
     </message>
     <message>
         <source>File Signature Verification</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка подписи файлов</translation>
     </message>
     <message>
         <source>SQL Server Client Network Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетевая служебная программа клиента SQL Server</translation>
     </message>
     <message>
         <source>Performance Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Системный монитор</translation>
     </message>
     <message>
         <source>Resultant Set of Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Результирующая политика</translation>
     </message>
     <message>
         <source>Private Character Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор личных знаков</translation>
     </message>
     <message>
         <source>Certificates</source>
-        <translation type="unfinished"></translation>
+        <translation>Сертификаты</translation>
     </message>
     <message>
         <source>Disk Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление дисками</translation>
     </message>
     <message>
         <source>Component Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Службы компонентов</translation>
     </message>
     <message>
         <source>Disk Cleanup Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистка диска</translation>
     </message>
     <message>
         <source>Disk Partition Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Диспетчер разделов диска</translation>
     </message>
     <message>
         <source>Display properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства экрана</translation>
     </message>
     <message>
         <source>Files and Settings Transfer Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Средство переноса файлов и параметров</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Шрифты</translation>
     </message>
     <message>
         <source>Internet Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства браузера</translation>
     </message>
     <message>
         <source>Keyboard Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства клавиатуры</translation>
     </message>
     <message>
         <source>Windows Log out</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход из Windows</translation>
     </message>
     <message>
         <source>Microsoft Syncronization Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр синхронизации</translation>
     </message>
     <message>
         <source>Mouse Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства мыши</translation>
     </message>
     <message>
         <source>Network Connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетевые подключения</translation>
     </message>
     <message>
         <source>Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокнот</translation>
     </message>
     <message>
         <source>On Screen Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Экранная клавиатура</translation>
     </message>
     <message>
         <source>Phone and Modem Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон и модем</translation>
     </message>
     <message>
         <source>Phone Dialer</source>
-        <translation type="unfinished"></translation>
+        <translation>Номеронабиратель</translation>
     </message>
     <message>
         <source>Ping</source>
-        <translation type="unfinished"></translation>
+        <translation>Ping</translation>
     </message>
     <message>
         <source>Access work or school</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ к учётной записи места работы или учебного заведения</translation>
     </message>
     <message>
         <source>Email &amp;&amp; app accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Электронная почта и учётные записи</translation>
     </message>
     <message>
         <source>Family &amp;&amp; other people</source>
-        <translation type="unfinished"></translation>
+        <translation>Семья и другие пользователи</translation>
     </message>
     <message>
         <source>Set up a kiosk</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка киоска</translation>
     </message>
     <message>
         <source>Sign-in options</source>
-        <translation type="unfinished"></translation>
+        <translation>Варианты входа</translation>
     </message>
     <message>
         <source>Sync your settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация параметров</translation>
     </message>
     <message>
         <source>Windows Hello (Face) setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Windows Hello (лицо)</translation>
     </message>
     <message>
         <source>Windows Hello (Fingerprint) setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Windows Hello (отпечаток пальца)</translation>
     </message>
     <message>
         <source>Your info</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваши данные</translation>
     </message>
     <message>
         <source>Apps &amp;&amp; Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения и возможности</translation>
     </message>
     <message>
         <source>Apps for websites</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения для веб-сайтов</translation>
     </message>
     <message>
         <source>Default apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения по умолчанию</translation>
     </message>
     <message>
         <source>Manage optional features</source>
-        <translation type="unfinished"></translation>
+        <translation>Дополнительные компоненты</translation>
     </message>
     <message>
         <source>Offline Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Автономные карты</translation>
     </message>
     <message>
         <source>Startup apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Автозагрузка приложений</translation>
     </message>
     <message>
         <source>Video playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Воспроизведение видео</translation>
     </message>
     <message>
         <source>Control center</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр управления</translation>
     </message>
     <message>
         <source>Cortana across my devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortana на моих устройствах</translation>
     </message>
     <message>
         <source>More details</source>
-        <translation type="unfinished"></translation>
+        <translation>Подробнее</translation>
     </message>
     <message>
         <source>Permissions &amp;&amp; History</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешения и журнал</translation>
     </message>
     <message>
         <source>Searching Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск в Windows</translation>
     </message>
     <message>
         <source>Talk to Cortana</source>
-        <translation type="unfinished"></translation>
+        <translation>Разговор с Cortana</translation>
     </message>
     <message>
         <source>AutoPlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Автозапуск</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Connected Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключённые устройства</translation>
     </message>
     <message>
         <source>Camera settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры камеры</translation>
     </message>
     <message>
         <source>Mouse &amp;&amp; touchpad</source>
-        <translation type="unfinished"></translation>
+        <translation>Мышь и сенсорная панель</translation>
     </message>
     <message>
         <source>Pen &amp;&amp; Windows Ink</source>
-        <translation type="unfinished"></translation>
+        <translation>Перо и Windows Ink</translation>
     </message>
     <message>
         <source>Printers &amp;&amp; scanners</source>
-        <translation type="unfinished"></translation>
+        <translation>Принтеры и сканеры</translation>
     </message>
     <message>
         <source>Touch</source>
-        <translation type="unfinished"></translation>
+        <translation>Сенсорный ввод</translation>
     </message>
     <message>
         <source>Touchpad</source>
-        <translation type="unfinished"></translation>
+        <translation>Сенсорная панель</translation>
     </message>
     <message>
         <source>Text Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Предложения текста</translation>
     </message>
     <message>
         <source>Typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ввод</translation>
     </message>
     <message>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Колесо</translation>
     </message>
     <message>
         <source>Your phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш телефон</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Closed captions</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрытые субтитры</translation>
     </message>
     <message>
         <source>Color filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовые фильтры</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Дисплей</translation>
     </message>
     <message>
         <source>Eye control</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление глазами</translation>
     </message>
     <message>
         <source>High contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Высокая контрастность</translation>
     </message>
     <message>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиатура</translation>
     </message>
     <message>
         <source>Magnifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Экранная лупа</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Мышь</translation>
     </message>
     <message>
         <source>Mouse pointer &amp;&amp; touch</source>
-        <translation type="unfinished"></translation>
+        <translation>Указатель мыши и сенсорный ввод</translation>
     </message>
     <message>
         <source>Narrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Экранный диктор</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Речь</translation>
     </message>
     <message>
         <source>Text cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовый курсор</translation>
     </message>
     <message>
         <source>Visual Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Визуальные эффекты</translation>
     </message>
     <message>
         <source>Extras</source>
-        <translation type="unfinished"></translation>
+        <translation>Дополнительно</translation>
     </message>
     <message>
         <source>Family Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Семейная группа</translation>
     </message>
     <message>
         <source>Game bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Игровая панель</translation>
     </message>
     <message>
         <source>Game DVR</source>
-        <translation type="unfinished"></translation>
+        <translation>Клипы</translation>
     </message>
     <message>
         <source>Game Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Игровой режим</translation>
     </message>
     <message>
         <source>Playing a game full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра в полноэкранном режиме</translation>
     </message>
     <message>
         <source>TruePlay</source>
-        <translation type="unfinished"></translation>
+        <translation>TruePlay</translation>
     </message>
     <message>
         <source>Default browser settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры браузера по умолчанию</translation>
     </message>
     <message>
         <source>Audio and speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук и речь</translation>
     </message>
     <message>
         <source>Environment</source>
-        <translation type="unfinished"></translation>
+        <translation>Среда</translation>
     </message>
     <message>
         <source>Headset display</source>
-        <translation type="unfinished"></translation>
+        <translation>Дисплей гарнитуры</translation>
     </message>
     <message>
         <source>Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление</translation>
     </message>
     <message>
         <source>Startup and desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск и рабочий стол</translation>
     </message>
     <message>
         <source>Network &amp;&amp; internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть и Интернет</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Дополнительные параметры</translation>
     </message>
     <message>
         <source>Airplane mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим «в самолёте»</translation>
     </message>
     <message>
         <source>Cellular &amp;&amp; SIM</source>
-        <translation type="unfinished"></translation>
+        <translation>Сотовая сеть и SIM-карта</translation>
     </message>
     <message>
         <source>Dial-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефонное подключение</translation>
     </message>
     <message>
         <source>DirectAccess</source>
-        <translation type="unfinished"></translation>
+        <translation>DirectAccess</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>Manage known networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление известными сетями</translation>
     </message>
     <message>
         <source>Mobile hotspot</source>
-        <translation type="unfinished"></translation>
+        <translation>Мобильный хот-спот</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокси</translation>
     </message>
     <message>
         <source>VPN</source>
-        <translation type="unfinished"></translation>
+        <translation>VPN</translation>
     </message>
     <message>
         <source>Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi</translation>
     </message>
     <message>
         <source>Wi-Fi provisioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Подготовка Wi-Fi</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон</translation>
     </message>
     <message>
         <source>Choose which folders appear on Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор папок в меню «Пуск»</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвета</translation>
     </message>
     <message>
         <source>Glance</source>
-        <translation type="unfinished"></translation>
+        <translation>Краткий обзор</translation>
     </message>
     <message>
         <source>Lock screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Экран блокировки</translation>
     </message>
     <message>
         <source>Navigation bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель навигации</translation>
     </message>
     <message>
         <source>Personalization (category)</source>
-        <translation type="unfinished"></translation>
+        <translation>Персонализация (категория)</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Пуск</translation>
     </message>
     <message>
         <source>Taskbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель задач</translation>
     </message>
     <message>
         <source>Touch Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Сенсорная клавиатура</translation>
     </message>
     <message>
         <source>Themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Темы</translation>
     </message>
     <message>
         <source>Your phone (Opens Your Phone app)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш телефон (открывает приложение «Ваш телефон»)</translation>
     </message>
     <message>
         <source>Device Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование устройства</translation>
     </message>
     <message>
         <source>Accessory apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Сопутствующие приложения</translation>
     </message>
     <message>
         <source>Account info</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения учётной записи</translation>
     </message>
     <message>
         <source>Activity history</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал действий</translation>
     </message>
     <message>
         <source>Advertising ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекламный идентификатор</translation>
     </message>
     <message>
         <source>App diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Диагностика приложений</translation>
     </message>
     <message>
         <source>Automatic file downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматическая загрузка файлов</translation>
     </message>
     <message>
         <source>Background Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Фоновые приложения</translation>
     </message>
     <message>
         <source>Background Spatial Perception</source>
-        <translation type="unfinished"></translation>
+        <translation>Фоновое пространственное восприятие</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Календарь</translation>
     </message>
     <message>
         <source>Call history</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал вызовов</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Контакты</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Документы</translation>
     </message>
     <message>
         <source>Downloads folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка загрузок</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Электронная почта</translation>
     </message>
     <message>
         <source>Eye tracker</source>
-        <translation type="unfinished"></translation>
+        <translation>Отслеживание взгляда</translation>
     </message>
     <message>
         <source>Feedback &amp;&amp; diagnostics</source>
-        <translation type="unfinished"></translation>
+        <translation>Отзывы и диагностика</translation>
     </message>
     <message>
         <source>File system</source>
-        <translation type="unfinished"></translation>
+        <translation>Файловая система</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Графика</translation>
     </message>
     <message>
         <source>Inking &amp;&amp; typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Рукописный ввод и ввод текста</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Расположение</translation>
     </message>
     <message>
         <source>Messaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщения</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Микрофон</translation>
     </message>
     <message>
         <source>Motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Движение</translation>
     </message>
     <message>
         <source>Music Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Музыка</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Уведомления</translation>
     </message>
     <message>
         <source>Other devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие устройства</translation>
     </message>
     <message>
         <source>Phone calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефонные звонки</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображения</translation>
     </message>
     <message>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Радио</translation>
     </message>
     <message>
         <source>Privacy speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Речь (конфиденциальность)</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Задачи</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео</translation>
     </message>
     <message>
         <source>Voice activation</source>
-        <translation type="unfinished"></translation>
+        <translation>Голосовая активация</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Search more details</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск: подробнее</translation>
     </message>
     <message>
         <source>Search Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешения поиска</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётные записи</translation>
     </message>
     <message>
         <source>Session cleanup</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистка сеанса</translation>
     </message>
     <message>
         <source>Team Conferencing</source>
-        <translation type="unfinished"></translation>
+        <translation>Конференции</translation>
     </message>
     <message>
         <source>Team device management</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление устройством</translation>
     </message>
     <message>
         <source>Welcome screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Экран приветствия</translation>
     </message>
     <message>
         <source>Advanced display settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Дополнительные параметры дисплея</translation>
     </message>
     <message>
         <source>App volume and device preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Громкость приложений и параметры устройств</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation type="unfinished"></translation>
+        <translation>Экономия заряда</translation>
     </message>
     <message>
         <source>Battery Saver settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры экономии заряда</translation>
     </message>
     <message>
         <source>Battery use</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование батареи</translation>
     </message>
     <message>
         <source>Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Буфер обмена</translation>
     </message>
     <message>
         <source>Default Save Locations</source>
-        <translation type="unfinished"></translation>
+        <translation>Места сохранения по умолчанию</translation>
     </message>
     <message>
         <source>Duplicating my display</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублирование дисплея</translation>
     </message>
     <message>
         <source>Screen rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Поворот экрана</translation>
     </message>
     <message>
         <source>During these hours</source>
-        <translation type="unfinished"></translation>
+        <translation>В эти часы</translation>
     </message>
     <message>
         <source>Encryption</source>
-        <translation type="unfinished"></translation>
+        <translation>Шифрование</translation>
     </message>
     <message>
         <source>Focus assist</source>
-        <translation type="unfinished"></translation>
+        <translation>Фокусировка внимания</translation>
     </message>
     <message>
         <source>Graphics Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки графики</translation>
     </message>
     <message>
         <source>Graphics Default Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки графики по умолчанию</translation>
     </message>
     <message>
         <source>Multitasking</source>
-        <translation type="unfinished"></translation>
+        <translation>Многозадачность</translation>
     </message>
     <message>
         <source>Night light settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры ночного света</translation>
     </message>
     <message>
         <source>Projecting to this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Проецирование на этот компьютер</translation>
     </message>
     <message>
         <source>Shared experiences</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие возможности</translation>
     </message>
     <message>
         <source>Tablet mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим планшета</translation>
     </message>
     <message>
         <source>Notifications &amp;&amp; actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Уведомления и действия</translation>
     </message>
     <message>
         <source>Remote Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалённый рабочий стол</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон</translation>
     </message>
     <message>
         <source>Power &amp;&amp; sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание и спящий режим</translation>
     </message>
     <message>
         <source>Sound devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Звуковые устройства</translation>
     </message>
     <message>
         <source>Storage Sense</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль памяти</translation>
     </message>
     <message>
         <source>Storage recommendations</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекомендации по хранилищу</translation>
     </message>
     <message>
         <source>Disks &amp;&amp; volumes</source>
-        <translation type="unfinished"></translation>
+        <translation>Диски и тома</translation>
     </message>
     <message>
         <source>Date &amp;&amp; time</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата и время</translation>
     </message>
     <message>
         <source>Japan IME settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры японского IME</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Регион</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>Pinyin IME settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры IME пиньинь</translation>
     </message>
     <message>
         <source>Wubi IME settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры IME убичжисин</translation>
     </message>
     <message>
         <source>Add display language</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить язык интерфейса</translation>
     </message>
     <message>
         <source>Language options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры языка</translation>
     </message>
     <message>
         <source>Set display language</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать язык интерфейса</translation>
     </message>
     <message>
         <source>Activation</source>
-        <translation type="unfinished"></translation>
+        <translation>Активация</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Резервное копирование</translation>
     </message>
     <message>
         <source>Delivery Optimization</source>
-        <translation type="unfinished"></translation>
+        <translation>Оптимизация доставки</translation>
     </message>
     <message>
         <source>Find My Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск устройства</translation>
     </message>
     <message>
         <source>For developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Для разработчиков</translation>
     </message>
     <message>
         <source>Recovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановление</translation>
     </message>
     <message>
         <source>Launch Security Key Enrollment</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистрация ключа безопасности</translation>
     </message>
     <message>
         <source>Windows Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Безопасность Windows</translation>
     </message>
     <message>
         <source>Windows Insider Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа предварительной оценки Windows</translation>
     </message>
     <message>
         <source>Windows Update-Active hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр обновления Windows - период активности</translation>
     </message>
     <message>
         <source>Windows Update-Advanced options</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр обновления Windows - дополнительные параметры</translation>
     </message>
     <message>
         <source>Windows Update-Optional updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр обновления Windows - необязательные обновления</translation>
     </message>
     <message>
         <source>Windows Update-Restart options</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр обновления Windows - параметры перезапуска</translation>
     </message>
     <message>
         <source>Troubleshoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Устранение неполадок</translation>
     </message>
     <message>
         <source>Windows Update-Seeker on demand</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр обновления Windows - поиск по запросу</translation>
     </message>
     <message>
         <source>Windows Update-View update history</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр обновления Windows - журнал обновлений</translation>
     </message>
     <message>
         <source>Workplace provisioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Подготовка рабочего места</translation>
     </message>
     <message>
         <source>Repair token</source>
-        <translation type="unfinished"></translation>
+        <translation>Маркер восстановления</translation>
     </message>
     <message>
         <source>Provisioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Подготовка</translation>
     </message>
     <message>
         <source>Windows Anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Anywhere</translation>
     </message>
     <message>
         <source>All commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Все команды</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения</translation>
     </message>
     <message>
         <source>Control Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Центр управления</translation>
     </message>
     <message>
         <source>Cortana</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortana</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства</translation>
     </message>
     <message>
         <source>Ease of access</source>
-        <translation type="unfinished"></translation>
+        <translation>Специальные возможности</translation>
     </message>
     <message>
         <source>Gaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Игры</translation>
     </message>
     <message>
         <source>Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Главная страница</translation>
     </message>
     <message>
         <source>Mixed reality</source>
-        <translation type="unfinished"></translation>
+        <translation>Смешанная реальность</translation>
     </message>
     <message>
         <source>Network and internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть и Интернет</translation>
     </message>
     <message>
         <source>Personalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Персонализация</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфиденциальность</translation>
     </message>
     <message>
         <source>Surface Hub</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface Hub</translation>
     </message>
     <message>
         <source>Time and language</source>
-        <translation type="unfinished"></translation>
+        <translation>Время и язык</translation>
     </message>
     <message>
         <source>Update and security</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление и безопасность</translation>
     </message>
     <message>
         <source>User accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётные записи пользователей</translation>
     </message>
     <message>
         <source>No such useful command is found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Такая полезная команда не найдена!</translation>
     </message>
     <message>
         <source>Search useful commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск полезных команд</translation>
     </message>
     <message>
         <source>Add Hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>Установка оборудования</translation>
     </message>
     <message>
         <source>Kernel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ядро</translation>
     </message>
     <message>
         <source>File System</source>
-        <translation type="unfinished"></translation>
+        <translation>Файловая система</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановлена</translation>
     </message>
     <message>
         <source>Start pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Запускается</translation>
     </message>
     <message>
         <source>Stop pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Останавливается</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Выполняется</translation>
     </message>
     <message>
         <source>Continue pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Возобновляется</translation>
     </message>
     <message>
         <source>Pause pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Приостанавливается</translation>
     </message>
     <message>
         <source>Legacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Устаревший</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Поддерживается</translation>
     </message>
     <message>
         <source>Not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Не поддерживается</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Продукт</translation>
     </message>
     <message>
         <source>Hosting board</source>
-        <translation type="unfinished"></translation>
+        <translation>Основная плата</translation>
     </message>
     <message>
         <source>Hot swappable</source>
-        <translation type="unfinished"></translation>
+        <translation>Горячая замена</translation>
     </message>
     <message>
         <source>Powered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Включено</translation>
     </message>
     <message>
         <source>Removable</source>
-        <translation type="unfinished"></translation>
+        <translation>Съёмный</translation>
     </message>
     <message>
         <source>Requires daughter board</source>
-        <translation type="unfinished"></translation>
+        <translation>Требуется дочерняя плата</translation>
     </message>
     <message>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер</translation>
     </message>
     <message>
         <source>BIOS mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим BIOS</translation>
     </message>
     <message>
         <source>Secure boot</source>
-        <translation type="unfinished"></translation>
+        <translation>Безопасная загрузка</translation>
     </message>
     <message>
         <source>BIOS version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия BIOS</translation>
     </message>
     <message>
         <source>BIOS current language</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий язык BIOS</translation>
     </message>
     <message>
         <source>BIOS status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние BIOS</translation>
     </message>
     <message>
         <source>BIOS manufacturer</source>
-        <translation type="unfinished"></translation>
+        <translation>Производитель BIOS</translation>
     </message>
     <message>
         <source>BIOS serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер BIOS</translation>
     </message>
     <message>
         <source>BIOS release date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата выпуска BIOS</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок</translation>
     </message>
     <message>
         <source>DHCP enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP включён</translation>
     </message>
     <message>
         <source>Service name of the network adapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя службы сетевого адаптера</translation>
     </message>
     <message>
         <source>TCP/IP enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP/IP включён</translation>
     </message>
     <message>
         <source>Interface index</source>
-        <translation type="unfinished"></translation>
+        <translation>Индекс интерфейса</translation>
     </message>
     <message>
         <source>DHCP server</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP-сервер</translation>
     </message>
     <message>
         <source>MAC address</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC-адрес</translation>
     </message>
     <message>
         <source>DNS hostname</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя узла DNS</translation>
     </message>
     <message>
         <source>TCP connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключения TCP</translation>
     </message>
     <message>
         <source>Database path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к базе данных</translation>
     </message>
     <message>
         <source>Disk is not in the drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск не вставлен в привод</translation>
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>КБ/с</translation>
     </message>
     <message>
         <source>MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ/с</translation>
     </message>
     <message>
         <source>Availability</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступность</translation>
     </message>
     <message>
         <source>Disk in the drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск в приводе</translation>
     </message>
     <message>
         <source>Drive letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Буква диска</translation>
     </message>
     <message>
         <source>Media type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип носителя</translation>
     </message>
     <message>
         <source>Firmware revision level</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия микропрограммы</translation>
     </message>
     <message>
         <source>SCSI logical unit number</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер логического устройства SCSI</translation>
     </message>
     <message>
         <source>Transfer rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость передачи</translation>
     </message>
     <message>
         <source>SCSI bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Шина SCSI</translation>
     </message>
     <message>
         <source>SCSI port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт SCSI</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Раскладка</translation>
     </message>
     <message>
         <source>Average pages per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее число страниц в минуту</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <source>Driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя драйвера</translation>
     </message>
     <message>
         <source>Data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип данных</translation>
     </message>
     <message>
         <source>Port name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя порта</translation>
     </message>
     <message>
         <source>Printer status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние принтера</translation>
     </message>
     <message>
         <source>Work offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Работать автономно</translation>
     </message>
     <message>
         <source>Print processor</source>
-        <translation type="unfinished"></translation>
+        <translation>Обработчик печати</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>миллисекунд</translation>
     </message>
     <message>
         <source>Config. manager error code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код ошибки диспетчера конфигурации</translation>
     </message>
     <message>
         <source>User configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользовательская конфигурация</translation>
     </message>
     <message>
         <source>Power management supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Поддержка управления питанием</translation>
     </message>
     <message>
         <source>Status info</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о состоянии</translation>
     </message>
     <message>
         <source>Is activated</source>
-        <translation type="unfinished"></translation>
+        <translation>Активирован</translation>
     </message>
     <message>
         <source>Specification version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия спецификации</translation>
     </message>
     <message>
         <source>Manufacturer version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия производителя</translation>
     </message>
     <message>
         <source>Is enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Включён</translation>
     </message>
     <message>
         <source>Failed to remove the program!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить программу!</translation>
     </message>
     <message>
         <source>launching the program</source>
-        <translation type="unfinished"></translation>
+        <translation>запуск программы</translation>
     </message>
     <message>
         <source>gets OS information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений об ОС</translation>
     </message>
     <message>
         <source>An error has occurred with detecting OS!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении ОС!</translation>
     </message>
     <message>
         <source>gets CPU information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о процессоре</translation>
     </message>
     <message>
         <source>An error has occurred with detecting CPU!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении процессора!</translation>
     </message>
     <message>
         <source>gets GPU information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о видеокарте</translation>
     </message>
     <message>
         <source>An error has occurred with detecting GPU!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении видеокарты!</translation>
     </message>
     <message>
         <source>gets RAM information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о памяти</translation>
     </message>
     <message>
         <source>An error has occurred with detecting RAM!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении памяти!</translation>
     </message>
     <message>
         <source>gets Storage information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о накопителях</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Storage!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении накопителей!</translation>
     </message>
     <message>
         <source>gets Optical Devices information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений об оптических приводах</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Optical Devices!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении оптических приводов!</translation>
     </message>
     <message>
         <source>gets Motherboard information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о материнской плате</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Motherboard!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении материнской платы!</translation>
     </message>
     <message>
         <source>gets Sound Devices information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о звуковых устройствах</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Sound Devices!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении звуковых устройств!</translation>
     </message>
     <message>
         <source>gets Network information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о сети</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Network!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении сети!</translation>
     </message>
     <message>
         <source>gets Peripheral information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о периферии</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Peripheral!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении периферии!</translation>
     </message>
     <message>
         <source>Total partitions</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего разделов</translation>
     </message>
     <message>
         <source>OS:</source>
-        <translation type="unfinished"></translation>
+        <translation>ОС:</translation>
     </message>
     <message>
         <source>CPU:</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессор:</translation>
     </message>
     <message>
         <source>RAM:</source>
-        <translation type="unfinished"></translation>
+        <translation>Память:</translation>
     </message>
     <message>
         <source>GPU:</source>
-        <translation type="unfinished"></translation>
+        <translation>Видеокарта:</translation>
     </message>
     <message>
         <source>Storage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Накопители:</translation>
     </message>
     <message>
         <source>Sound devices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Звуковые устройства:</translation>
     </message>
     <message>
         <source>Motherboard:</source>
-        <translation type="unfinished"></translation>
+        <translation>Материнская плата:</translation>
     </message>
     <message>
         <source>Optical Devices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Оптические приводы:</translation>
     </message>
     <message>
         <source>Network:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть:</translation>
     </message>
     <message>
         <source>Peripheral:</source>
-        <translation type="unfinished"></translation>
+        <translation>Периферия:</translation>
     </message>
     <message>
         <source>Services:</source>
-        <translation type="unfinished"></translation>
+        <translation>Службы:</translation>
     </message>
     <message>
         <source>Processes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессы:</translation>
     </message>
     <message>
         <source>Applications:</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложения:</translation>
     </message>
     <message>
         <source>Drivers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Драйверы:</translation>
     </message>
     <message>
         <source>Trusted Platform Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Доверенный платформенный модуль</translation>
     </message>
     <message>
         <source>Loading data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка данных...</translation>
     </message>
     <message>
         <source>build</source>
-        <translation type="unfinished"></translation>
+        <translation>сборка</translation>
     </message>
     <message>
         <source>logical processors</source>
-        <translation type="unfinished"></translation>
+        <translation>логических процессоров</translation>
     </message>
     <message>
         <source>cores</source>
-        <translation type="unfinished"></translation>
+        <translation>ядер</translation>
     </message>
     <message>
         <source>threads</source>
-        <translation type="unfinished"></translation>
+        <translation>потоков</translation>
     </message>
     <message>
         <source>slots</source>
-        <translation type="unfinished"></translation>
+        <translation>слотов</translation>
     </message>
     <message>
         <source>drives</source>
-        <translation type="unfinished"></translation>
+        <translation>дисков</translation>
     </message>
     <message>
         <source>partitions</source>
-        <translation type="unfinished"></translation>
+        <translation>разделов</translation>
     </message>
     <message>
         <source>devices</source>
-        <translation type="unfinished"></translation>
+        <translation>устройств</translation>
     </message>
     <message>
         <source>BIOS version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия BIOS:</translation>
     </message>
     <message>
         <source>Not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Не установлено</translation>
     </message>
     <message>
         <source>device</source>
-        <translation type="unfinished"></translation>
+        <translation>устройство</translation>
     </message>
     <message>
         <source>adapters</source>
-        <translation type="unfinished"></translation>
+        <translation>адаптеров</translation>
     </message>
     <message>
         <source>items</source>
-        <translation type="unfinished"></translation>
+        <translation>элементов</translation>
     </message>
     <message>
         <source>services</source>
-        <translation type="unfinished"></translation>
+        <translation>служб</translation>
     </message>
     <message>
         <source>processes</source>
-        <translation type="unfinished"></translation>
+        <translation>процессов</translation>
     </message>
     <message>
         <source>applications</source>
-        <translation type="unfinished"></translation>
+        <translation>приложений</translation>
     </message>
     <message>
         <source>drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>драйверов</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Programs!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении программ!</translation>
     </message>
     <message>
         <source>gets Services information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о службах</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Services!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении служб!</translation>
     </message>
     <message>
         <source>gets Processes information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о процессах</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Processes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении процессов!</translation>
     </message>
     <message>
         <source>gets Drivers information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о драйверах</translation>
     </message>
     <message>
         <source>An error has occurred with Drivers detection!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении драйверов!</translation>
     </message>
     <message>
         <source>gets Startup information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений об автозагрузке</translation>
     </message>
     <message>
         <source>An error has occurred with detecting Startup data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении автозагрузки!</translation>
     </message>
     <message>
         <source>gets TPM information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о TPM</translation>
     </message>
     <message>
         <source>An error has occurred with TPM detection!</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка при определении TPM!</translation>
     </message>
     <message>
         <source>gets Programs information</source>
-        <translation type="unfinished"></translation>
+        <translation>получение сведений о программах</translation>
     </message>
     <message>
         <source>Failed to detect drivers configuration!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить конфигурацию драйверов!</translation>
     </message>
 </context>
 </TS>

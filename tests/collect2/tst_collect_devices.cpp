@@ -592,7 +592,7 @@ private slots:
             << QStringList({ "# HDA Intel PCH at 0xa1230000 irq 145|Caption=HDA Intel PCH at "
                              "0xa1230000 irq 145",
                              "Config. manager error code=This device is working properly",
-                             "Manufacturer=Intel Corporation", "Status info=Enabled",
+                             "Status info=Enabled",
                              "Config. manager error code=The drivers for this device are not "
                              "installed",
                              "Status=Error", "Status info=Disabled" });

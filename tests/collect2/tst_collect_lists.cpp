@@ -1,7 +1,729 @@
+// The software lists: services, processes, installed applications and their uninstall, drivers
+// and start-up entries, with fakes for the rules and on fixture machines for the Linux sources.
+
+#include "collect2testing.h"
+
+#include "platform/fakes/fakeplatform.h"
+#include "platform/fakes/fakeprovider.h"
+#include "platform/linuxprovider.h"
+
 #include <QtTest>
-class Placeholder : public QObject
+
+using namespace wmi;
+
+namespace {
+
+const QString kHkcuUninstall
+    = QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+const QString kHklmUninstall
+    = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+const QString kWowUninstall = QStringLiteral(
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+const QString kHkcuRun
+    = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+const QString kHklmRun
+    = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
+const QString kWowRun = QStringLiteral(
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run");
+
+Object service(const QString &name, const VARIANT &state)
+{
+    return { { "Caption", bstr("Secure Shell server") },
+             { "PathName", bstr("\"/usr/sbin/sshd\" -D") },
+             { "Name", bstr(name) },
+             { "ProcessId", i4(812) },
+             { "ServiceType", bstr("notify") },
+             { "State", state },
+             { "Status", bstr("OK") },
+             { "ErrorControl", null() },
+             { "StartMode", bstr("Auto") },
+             { "WaitHint", i4(0) },
+             { "ExitCode", i4(0) } };
+}
+
+QStringList records(const SignalLog &log, const QString &name)
+{
+    QStringList out;
+    for (const SignalLog::Entry &e : log.all(name))
+        out << describeRecord(e.args.value(0));
+    return out;
+}
+
+QString userAutostart()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/autostart");
+}
+
+bool writeScript(const QString &path, const QByteArray &body)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write("#!/bin/sh\n" + body);
+    f.close();
+    return f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                            | QFileDevice::ExeOwner);
+}
+
+} // namespace
+
+class TestCollectLists : public QObject
 {
     Q_OBJECT
+
+    std::shared_ptr<FakeProvider> m_fake;
+    std::unique_ptr<ScopedProvider> m_useFake;
+    plat::FakePlatform m_platform;
+    std::unique_ptr<plat::ScopedPlatform> m_usePlatform;
+
+    // Runs an uninstall and lets the event loop turn until the run has ended one way or another.
+    void uninstall(Worker &worker, const QString &command, quint64 rowId)
+    {
+        QSignalSpy finished(&worker, &Worker::finished);
+        QSignalSpy aborted(&worker, &Worker::collectorAborted);
+        worker.productUninstall(command, rowId);
+        QTRY_VERIFY_WITH_TIMEOUT(finished.count() + aborted.count() > 0, 10000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        // Scratch folders of their own: nothing here may touch a real home.
+        QVERIFY(qEnvironmentVariableIsSet("VN_TEST_SCRATCH"));
+    }
+
+    void init()
+    {
+        m_fake = std::make_shared<FakeProvider>();
+        m_useFake = std::make_unique<ScopedProvider>(m_fake);
+        m_platform = plat::FakePlatform();
+        m_usePlatform = std::make_unique<plat::ScopedPlatform>(m_platform.platform());
+        QDir(userAutostart()).removeRecursively();
+        qunsetenv("XDG_CONFIG_DIRS");
+        qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    }
+
+    void cleanup()
+    {
+        m_usePlatform.reset();
+        m_useFake.reset();
+        m_fake.reset();
+        for (const char *v : { "SystemRoot", "ProgramFiles", "windir", "appdata", "programdata" })
+            qunsetenv(v);
+    }
+
+    // --- Services -----------------------------------------------------------------------------
+
+    void services_data()
+    {
+        QTest::addColumn<QVariant>("state"); // text, or nothing for a null value
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("running")
+            << QVariant("Running")
+            << "file::Icon/services_on.png | Secure Shell server | /usr/sbin/sshd -D | "
+               " ssh.service  | 812 | notify | Running | OK | Unknown | Auto | 0 milliseconds | 0";
+        QTest::newRow("stopped")
+            << QVariant("Stopped")
+            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
+               " ssh.service  | 812 | notify | Stopped | OK | Unknown | Auto | 0 milliseconds | 0";
+        QTest::newRow("lower case is not running")
+            << QVariant("running")
+            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
+               " ssh.service  | 812 | notify | running | OK | Unknown | Auto | 0 milliseconds | 0";
+        QTest::newRow("state unreadable")
+            << QVariant()
+            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
+               " ssh.service  | 812 | notify | Unknown | OK | Unknown | Auto | 0 milliseconds | 0";
+    }
+
+    void services()
+    {
+        QFETCH(QVariant, state);
+        QFETCH(QString, expected);
+        // The service's own name is taken as read, blanks and all.
+        m_fake->add("Win32_Service",
+                    service(" ssh.service ", state.isValid() ? bstr(state.toString()) : null()));
+        Worker worker;
+        SignalLog log(&worker);
+        QCOMPARE(worker.servicesWMIData(), 0);
+        QCOMPARE(records(log, "appServicesData"), QStringList { expected });
+        QCOMPARE(log.names().mid(1), QStringList({ "loadMainData", "finished" }));
+    }
+
+    void servicesCancel()
+    {
+        for (int i = 0; i < 3; ++i)
+            m_fake->add("Win32_Service", service(QStringLiteral("s%1").arg(i), bstr("Running")));
+        Worker worker;
+        SignalLog log(&worker);
+        connect(&worker, &Worker::appServicesData, &worker,
+                [&worker](const Service &) { worker.setCancelServicesDetection(); });
+        QCOMPARE(worker.servicesWMIData(), 0);
+        QCOMPARE(log.names(), QStringList({ "appServicesData", "finished" }));
+    }
+
+    // --- Processes ----------------------------------------------------------------------------
+
+    void processes_data()
+    {
+        QTest::addColumn<QVariant>("workingSet"); // text, or nothing for a null value
+        QTest::addColumn<QVariant>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("3 GiB")
+            << QVariant("3221225472") << QVariant("/usr/bin/bash")
+            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 3145728 | 4 | 5400 | "
+               "20 | 77 | 1 | 8708 | /usr/bin/bash";
+        QTest::newRow("below a kilobyte")
+            << QVariant("1023") << QVariant("/usr/bin/bash")
+            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 0 | 4 | 5400 | 20 | "
+               "77 | 1 | 8708 | /usr/bin/bash";
+        QTest::newRow("not a number")
+            << QVariant("n/a") << QVariant("/usr/bin/bash")
+            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 0 | 4 | 5400 | 20 | "
+               "77 | 1 | 8708 | /usr/bin/bash";
+        QTest::newRow("system process")
+            << QVariant() << QVariant()
+            << "file::/Icon/processes_icon.png | bash | 77 | Unknown | 4 | 5400 | 20 | 77 | 1 | "
+               "8708 | Unknown";
+        QTest::newRow("empty path")
+            << QVariant("4096") << QVariant("")
+            << "file::/Icon/processes_icon.png | bash | 77 | 4 | 4 | 5400 | 20 | 77 | 1 | 8708 | ";
+    }
+
+    void processes()
+    {
+        QFETCH(QVariant, workingSet);
+        QFETCH(QVariant, path);
+        QFETCH(QString, expected);
+        m_fake->add(
+            "Win32_Process",
+            { { "Name", bstr("bash") },
+              { "ProcessId", i4(77) },
+              { "WorkingSetSize", workingSet.isValid() ? bstr(workingSet.toString()) : null() },
+              { "HandleCount", i4(4) },
+              { "PeakPageFileUsage", i4(5400) },
+              { "Priority", i4(20) },
+              { "SessionId", i4(77) },
+              { "ThreadCount", i4(1) },
+              { "VirtualSize", bstr("8917504") },
+              { "ExecutablePath", path.isValid() ? bstr(path.toString()) : null() } });
+        Worker worker;
+        SignalLog log(&worker);
+        QCOMPARE(worker.processesWMIData(), 0);
+        QCOMPARE(records(log, "appProcessesData"), QStringList { expected });
+    }
+
+    // --- Installed applications ---------------------------------------------------------------
+
+    void applications()
+    {
+        qputenv("ProgramFiles", "C:\\Program Files");
+        auto &reg = *m_platform.registry;
+        reg.setValue(kHkcuUninstall + "\\notes", "DisplayName", "Notes");
+        reg.setValue(kHkcuUninstall + "\\notes", "DisplayVersion", "1.2");
+        reg.setValue(kHkcuUninstall + "\\notes", "Publisher", "Example Ltd");
+        reg.setValue(kHkcuUninstall + "\\notes", "InstallLocation", "/home/u/.local/notes");
+        reg.setValue(kHkcuUninstall + "\\notes", "DisplayIcon", "accessories-text-editor");
+        reg.setValue(kHkcuUninstall + "\\notes", "UninstallString",
+                     "\"%ProgramFiles%\\Notes\\uninst.exe\" /S");
+        reg.setValue(kHklmUninstall + "\\src-only", "DisplayName", "Source only");
+        reg.setValue(kHklmUninstall + "\\src-only", "InstallSource", "\"/srv/setup\"");
+        reg.setValue(kHklmUninstall + "\\bare", "DisplayName", "Bare");
+        // Trailing blanks: the tidied name matches no entry, so nothing names where it lives.
+        reg.setValue(kHklmUninstall + "\\padded", "DisplayName", "Padded  ");
+        reg.setValue(kHklmUninstall + "\\padded", "UninstallString", "/opt/padded/remove");
+        // A dependency is not listed, but its entry still counts for the name look-up.
+        reg.setValue(kHklmUninstall + "\\lib", "DisplayName", "Shared");
+        reg.setValue(kHklmUninstall + "\\lib", "AutoInstalled", 1);
+        reg.setValue(kHklmUninstall + "\\lib", "UninstallString", "remove-lib");
+        reg.setValue(kHklmUninstall + "\\nameless", "UninstallString", "remove-nameless");
+        // Two entries of one name: the later key supplies command and location.
+        reg.setValue(kHklmUninstall + "\\tool", "DisplayName", "Tool");
+        reg.setValue(kHklmUninstall + "\\tool", "UninstallString", "remove-tool-64");
+        reg.setValue(kWowUninstall + "\\tool32", "DisplayName", "Tool");
+        reg.setValue(kWowUninstall + "\\tool32", "UninstallString", "remove-tool-32");
+
+        Worker worker;
+        SignalLog log(&worker);
+        QCOMPARE(worker.programsData(), 0);
+        const QString fallback = QStringLiteral("|:/Icon/default_apps_icon.png");
+        const QStringList expected {
+            "theme:accessories-text-editor" + fallback
+                + " | Notes | 1.2 | Example Ltd | /home/u/.local/notes | C:\\Program "
+                  "Files\\Notes\\uninst.exe /S | "
+                + kHkcuUninstall + " | notes",
+            "theme:" + fallback + " | Bare | Unknown | Unknown | Unknown | Unknown | "
+                + kHklmUninstall + " | bare",
+            "theme:" + fallback + " | Padded | Unknown | Unknown | Unknown | Unknown |  | ",
+            "theme:" + fallback + " | Source only | Unknown | Unknown | Unknown | /srv/setup | "
+                + kHklmUninstall + " | src-only",
+            "theme:" + fallback + " | Tool | Unknown | Unknown | Unknown | remove-tool-32 | "
+                + kWowUninstall + " | tool32",
+            "theme:" + fallback + " | Tool | Unknown | Unknown | Unknown | remove-tool-32 | "
+                + kWowUninstall + " | tool32",
+        };
+        QStringList got = records(log, "appsData");
+        QCOMPARE(got.size(), expected.size());
+        // Keys list their subkeys in their own order; compare per key in the walk's key order.
+        QCOMPARE(got.first(), expected.first());
+        QStringList rest = got.mid(1);
+        std::sort(rest.begin(), rest.end());
+        QCOMPARE(rest, expected.mid(1));
+        QCOMPARE(log.all("appDataReady").value(0).args.value(0).toInt(), 6);
+        QCOMPARE(log.names().mid(6), QStringList({ "appDataReady", "loadMainData", "finished" }));
+    }
+
+    void applicationsCancel()
+    {
+        for (int i = 0; i < 4; ++i)
+            m_platform.registry->setValue(kHklmUninstall + QStringLiteral("\\p%1").arg(i),
+                                          "DisplayName", QStringLiteral("P%1").arg(i));
+        Worker worker;
+        SignalLog log(&worker);
+        connect(&worker, &Worker::appsData, &worker,
+                [&worker](const Application &) { worker.setCancelAppsDetection(); });
+        QCOMPARE(worker.programsData(), 0);
+        QCOMPARE(log.names(), QStringList({ "appsData", "appDataReady", "finished" }));
+        QCOMPARE(log.all("appDataReady").at(0).args.at(0).toInt(), 1);
+    }
+
+    void applicationsFromPackages()
+    {
+        const plat::SysRoot root(fixture("desktop"));
+        plat::ScopedPlatform machine(plat::makeLinuxPlatform(root));
+        Worker worker;
+        SignalLog log(&worker);
+        QCOMPARE(worker.programsData(), 0);
+        const QStringList apps = records(log, "appsData");
+        // dpkg (the dependency libc6 left out), the system flatpak and the snap.
+        QCOMPARE(apps.size(), 5);
+        QVERIFY(apps.contains("theme:gvim|:/Icon/default_apps_icon.png | Vim | 2:9.0.1378-2 | "
+                              "Debian Vim Maintainers | Unknown | pkexec apt-get remove -y "
+                              "vim-common | "
+                              + kHklmUninstall + " | dpkg:vim-common"));
+        QVERIFY(apps.contains("theme:org.gnome.Maps|:/Icon/default_apps_icon.png | Maps | 45.1 | "
+                              "The GNOME Project | "
+                              "/var/lib/flatpak/app/org.gnome.Maps/current/active/files | "
+                              "flatpak uninstall -y --system app/org.gnome.Maps/x86_64/stable | "
+                              + kHklmUninstall + " | flatpak:org.gnome.Maps"));
+        QVERIFY(apps.filter(" | GNU Hello | 2.10 | Unknown | /snap/hello/current | snap remove "
+                            "hello | ")
+                    .size()
+                == 1);
+        QCOMPARE(log.all("appDataReady").at(0).args.at(0).toInt(), 5);
+        // An entry found has both parts of its location; the facade refuses an empty name, so
+        // nothing can ever remove a whole key.
+        const auto key = plat::registry()->open(kHklmUninstall);
+        QVERIFY(!key->remove(QString()));
+        QCOMPARE(key->childGroups().size(), 6);
+    }
+
+    // --- Uninstall ----------------------------------------------------------------------------
+
+    void uninstallWaitsForTheSession_data()
+    {
+        QTest::addColumn<bool>("blankInPath");
+        QTest::newRow("command with arguments") << false;
+        QTest::newRow("program path with a blank") << true;
+    }
+
+    void uninstallWaitsForTheSession()
+    {
+        QFETCH(bool, blankInPath);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString helperDone = dir.filePath("helper-done");
+        const QString lateDone = dir.filePath("late-done");
+        // The uninstaller hands its work to a helper and exits at once; the helper starts a
+        // second helper just before it ends. Both are orphans by then.
+        const QByteArray body = "( sleep 0.3; ( sleep 0.3; touch '" + lateDone.toUtf8()
+            + "' ) & touch '" + helperDone.toUtf8() + "' ) &\nexit 0\n";
+        QString command;
+        if (blankInPath) {
+            QVERIFY(QDir().mkpath(dir.filePath("My Tool")));
+            const QString script = dir.filePath("My Tool/uninstall");
+            QVERIFY(writeScript(script, body));
+            command = script;
+        } else {
+            const QString script = dir.filePath("uninstall.sh");
+            QVERIFY(writeScript(script, body));
+            command = "/bin/sh \"" + script + "\" --quiet";
+        }
+        plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
+        Worker worker;
+        SignalLog log(&worker);
+        QStringList doneWhenEnded;
+        connect(&worker, &Worker::isUninstalling, &worker, [&](bool running, quint64) {
+            if (!running)
+                doneWhenEnded << QString::number(QFile::exists(helperDone))
+                              << QString::number(QFile::exists(lateDone));
+        });
+        uninstall(worker, command, 42);
+        QCOMPARE(log.names(), QStringList({ "isUninstalling", "isUninstalling", "finished" }));
+        QCOMPARE(log.entries().at(0).args, QVariantList({ true, quint64(42) }));
+        QCOMPARE(log.entries().at(1).args, QVariantList({ false, quint64(42) }));
+        QCOMPARE(doneWhenEnded, QStringList({ "1", "1" }));
+    }
+
+    void uninstallCannotStart_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("missing program") << "/nonexistent/uninstaller --quiet";
+        QTest::newRow("no command") << "Unknown";
+        QTest::newRow("empty") << "  ";
+    }
+
+    void uninstallCannotStart()
+    {
+        QFETCH(QString, command);
+        Worker worker;
+        SignalLog log(&worker);
+        uninstall(worker, command, 7);
+        QCOMPARE(log.names(), QStringList({ "processFailed", "collectorAborted" }));
+        QCOMPARE(log.entries().at(0).args, QVariantList({ quint64(7) }));
+    }
+
+    // The window queues the request by name, with values only; the answer names the row again.
+    void uninstallQueuedByName()
+    {
+        QThread thread;
+        auto *worker = new Worker;
+        worker->moveToThread(&thread);
+        // Answers reach this thread queued, as they reach the window.
+        QVector<quint64> failed;
+        int aborted = 0;
+        connect(worker, &Worker::processFailed, this, [&failed](quint64 row) { failed << row; });
+        connect(worker, &Worker::collectorAborted, this, [&aborted]() { ++aborted; });
+        thread.start();
+        QVERIFY(QMetaObject::invokeMethod(worker, "productUninstall", Qt::QueuedConnection,
+                                          Q_ARG(QString, QStringLiteral("/nonexistent/remove")),
+                                          Q_ARG(quint64, quint64(0x1234567890ULL))));
+        QTRY_COMPARE_WITH_TIMEOUT(aborted, 1, 10000);
+        QCOMPARE(failed, QVector<quint64> { quint64(0x1234567890ULL) });
+        QMetaObject::invokeMethod(worker, "deleteLater", Qt::QueuedConnection);
+        thread.quit();
+        QVERIFY(thread.wait(5000));
+    }
+
+    void uninstallerCrashes()
+    {
+        QTemporaryDir dir;
+        const QString script = dir.filePath("crash.sh");
+        QVERIFY(writeScript(script, "kill -SEGV $$\n"));
+        plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
+        Worker worker;
+        SignalLog log(&worker);
+        uninstall(worker, script, 9);
+        QCOMPARE(log.names(),
+                 QStringList({ "isUninstalling", "processFailed", "isUninstalling", "finished" }));
+    }
+
+    void uninstallRefusesPackageToolsUnderTest()
+    {
+        // A stand-in named like the package tool: if the guard failed it would leave a mark.
+        QTemporaryDir dir;
+        const QString marker = dir.filePath("ran");
+        const QString tool = dir.filePath("dpkg");
+        QVERIFY(writeScript(tool, "touch '" + marker.toUtf8() + "'\n"));
+        plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
+        Worker worker;
+        SignalLog log(&worker);
+        uninstall(worker, "\"" + tool + "\" --remove vim", 3);
+        QVERIFY(!QFile::exists(marker));
+        QCOMPARE(log.names().last(), QStringLiteral("finished"));
+    }
+
+    // --- Drivers ------------------------------------------------------------------------------
+
+    void drivers()
+    {
+        qputenv("SystemRoot", "C:\\Windows");
+        auto &src = *m_platform.driverSource;
+        const auto add = [&](const QString &name, quint32 type, quint32 state) {
+            plat::DriverEntry e;
+            e.name = name;
+            e.displayName = name + " driver";
+            e.serviceType = type;
+            e.currentState = state;
+            src.drivers << e;
+        };
+        add("acpi", 1, 4);
+        add("disk", 1, 1);
+        add("tool", 2, 2);
+        add("ext4", 2, 4);
+        add("vt", 1, 3);
+        add("recognizer", 8, 5);
+        add("closed", 1, 6);
+        add("nofile", 1, 7);
+        add("odd", 1, 9);
+        src.binaryPaths.insert("acpi", "\\SystemRoot\\System32\\drivers\\ACPI.sys");
+        src.binaryPaths.insert("disk", "System32\\drivers\\disk.sys");
+        src.binaryPaths.insert("tool", "\\??\\D:\\Tools\\tool.sys");
+        src.binaryPaths.insert("ext4", "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko");
+        src.binaryPaths.insert("vt", "/sys/module/vt");
+        src.binaryPaths.insert("recognizer", "/lib/modules/6.1.0/kernel/fs/fat/fat.ko");
+        src.binaryPaths.insert("nofile", QString());
+        src.binaryPaths.insert("odd", "/lib/modules/6.1.0/extra/odd.ko");
+        auto &versions = *m_platform.fileVersion;
+        versions.versions.insert("C:\\Windows\\System32\\drivers\\ACPI.sys", { 10, 0, 19041, 1 });
+        versions.versions.insert("C:\\Windows/System32\\drivers\\disk.sys", { 10, 0, 1, 2 });
+        versions.versions.insert("D:\\Tools\\tool.sys", { 1, 2, 3, 4 });
+        versions.texts.insert("/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko", "6.1.0");
+        versions.texts.insert("/sys/module/vt", "  ");
+
+        Worker worker;
+        SignalLog log(&worker);
+        worker.getSystemDrivers();
+        const QString icon = QStringLiteral("file::/Icon/drivers_icon.png | ");
+        QCOMPARE(
+            records(log, "driverInfo"),
+            QStringList({
+                icon
+                    + "acpi | 10.0.19041.1 | acpi driver | Kernel | ACPI.sys | Running | "
+                      "C:\\Windows\\System32\\drivers\\ACPI.sys",
+                icon
+                    + "disk | 10.0.1.2 | disk driver | Kernel | disk.sys | Stopped | "
+                      "C:\\Windows/System32\\drivers\\disk.sys",
+                icon
+                    + "tool | 1.2.3.4 | tool driver | File System | tool.sys | Start pending "
+                      "| D:\\Tools\\tool.sys",
+                icon
+                    + "ext4 | 6.1.0 | ext4 driver | File System | ext4.ko | Running | "
+                      "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko",
+                icon + "vt | Unknown | vt driver | Kernel | vt | Stop pending | /sys/module/vt",
+                icon
+                    + "recognizer | Unknown | recognizer driver | Unknown | fat.ko | Continue "
+                      "pending | /lib/modules/6.1.0/kernel/fs/fat/fat.ko",
+                icon
+                    + "closed | Unknown | closed driver | Kernel | Unknown | Pause pending | "
+                      "Unknown",
+                icon + "nofile | Unknown | nofile driver | Kernel | Unknown | Paused | Unknown",
+                icon
+                    + "odd | Unknown | odd driver | Kernel | odd.ko | Unknown | "
+                      "/lib/modules/6.1.0/extra/odd.ko",
+            }));
+        QCOMPARE(log.names().mid(9), QStringList({ "loadMainData", "finished" }));
+    }
+
+    void driversWithoutManagerAndCancel()
+    {
+        m_platform.driverSource->managerAvailable = false;
+        {
+            Worker worker;
+            SignalLog log(&worker);
+            worker.getSystemDrivers();
+            QCOMPARE(log.names(), QStringList({ "loadMainData", "finished" }));
+        }
+        m_platform.driverSource->managerAvailable = true;
+        for (int i = 0; i < 3; ++i) {
+            plat::DriverEntry e;
+            e.name = QStringLiteral("d%1").arg(i);
+            m_platform.driverSource->drivers << e;
+        }
+        Worker worker;
+        SignalLog log(&worker);
+        connect(&worker, &Worker::driverInfo, &worker,
+                [&worker](const Driver &) { worker.setCancelDriversDetection(); });
+        worker.getSystemDrivers();
+        QCOMPARE(log.names(), QStringList({ "driverInfo", "finished" }));
+    }
+
+    void driversFromKernelModules()
+    {
+        plat::ScopedPlatform machine(plat::makeLinuxPlatform(plat::SysRoot(fixture("desktop"))));
+        Worker worker;
+        SignalLog log(&worker);
+        worker.getSystemDrivers();
+        const QStringList rows = records(log, "driverInfo");
+        QVERIFY(rows.size() >= 10);
+        const QString icon = QStringLiteral("file::/Icon/drivers_icon.png | ");
+        QVERIFY(rows.contains(icon
+                              + "nvidia | 550.54.14 | Unknown | Kernel | nvidia.ko.zst | "
+                                "Running | "
+                                "/lib/modules/6.8.0-45-generic/updates/dkms/nvidia.ko.zst"));
+        QVERIFY(rows.contains(icon
+                              + "old_mod | Unknown | Unknown | Kernel | Unknown | Stop pending "
+                                "| Unknown"));
+        QVERIFY(rows.filter(QRegularExpression("^[^|]*\\| ext4 \\|.*\\| File System \\|")).size()
+                == 1);
+        QCOMPARE(log.names().last(), QStringLiteral("finished"));
+    }
+
+    // --- Start-up entries ---------------------------------------------------------------------
+
+    void startupFromAutostart()
+    {
+        QVERIFY(QDir().mkpath(userAutostart()));
+        const QString from = fixture("desktop") + QStringLiteral("/home/user/.config/autostart");
+        for (const QString &f : QDir(from).entryList(QDir::Files))
+            QVERIFY(
+                QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
+        plat::ScopedPlatform machine(plat::makeLinuxPlatform(plat::SysRoot(fixture("desktop"))));
+        Worker worker;
+        SignalLog log(&worker);
+        worker.getStartupApp();
+        const QString fb = QStringLiteral("|:/Icon/default_startup_icon.png | ");
+        QCOMPARE(records(log, "startupInfo"),
+                 QStringList({
+                     "type:/usr/libexec/geoclue-2.0/demos/agent" + fb
+                         + "geoclue-demo-agent | Registry\\HKCU | "
+                           "/usr/libexec/geoclue-2.0/demos/agent --verbose | "
+                         + kHkcuRun,
+                     "theme:myapp" + fb
+                         + "myapp | Registry\\HKCU | /opt/My App/myapp --minimized | " + kHkcuRun,
+                     "type:/usr/bin/tray" + fb
+                         + "org.example.Tray | Registry\\HKCU | /usr/bin/tray | " + kHkcuRun,
+                     "type:/usr/libexec/at-spi-bus-launcher" + fb
+                         + "at-spi-dbus-bus | Registry\\HKLM (x86) | "
+                           "/usr/libexec/at-spi-bus-launcher --launch-immediately | "
+                         + kHklmRun,
+                     // The whole name, never cut at a dot: it names exactly its own file.
+                     "theme:tray-helper" + fb
+                         + "org.example.Tray.Helper | Registry\\HKLM (x86) | "
+                           "/usr/bin/tray-helper --background | "
+                         + kHklmRun,
+                 }));
+        QCOMPARE(log.names().mid(5),
+                 QStringList({ "startupDetectionCompleted", "loadMainData", "finished" }));
+        // Each row's name and location find the very entry again.
+        const auto entry = plat::registry()->open(kHklmRun)->child("org.example.Tray.Helper");
+        QCOMPARE(entry->fileName(),
+                 fixture("desktop") + "/etc/xdg/autostart/org.example.Tray.Helper.desktop");
+    }
+
+    void startupRunValues()
+    {
+        qputenv("windir", "C:\\Windows");
+        auto &reg = *m_platform.registry;
+        reg.setValue(kHkcuRun, "Tray", "\"C:\\Program Files\\Tray\\tray.exe\" --hidden");
+        reg.setValue(kHklmRun, "Cleaner", "%windir%\\system32\\cleaner.exe /auto");
+        reg.setValue(kWowRun, "Updater", "updater");
+        Worker worker;
+        SignalLog log(&worker);
+        worker.getStartupApp();
+        QStringList rows;
+        for (const SignalLog::Entry &e : log.all("startupInfo")) {
+            const Startup s = e.args.at(0).value<Startup>();
+            rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
+        }
+        QCOMPARE(
+            rows,
+            QStringList({ "Tray | Registry\\HKCU | C:\\Program Files\\Tray\\tray.exe --hidden | "
+                              + kHkcuRun,
+                          "Cleaner | Registry\\HKLM (x86) | "
+                          "C:\\Windows\\system32\\cleaner.exe /auto | "
+                              + kHklmRun,
+                          "Updater | Registry\\HKLM (x64) | updater | " + kWowRun }));
+    }
+
+    void startupFolders()
+    {
+        QTemporaryDir appdata;
+        qputenv("appdata", appdata.path().toUtf8());
+        const QString folder = appdata.path() + "/Microsoft/Windows/Start Menu/Programs/Startup";
+        QVERIFY(QDir().mkpath(folder));
+        QFile plain(folder + "/Backup.Tool.lnk");
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        QVERIFY(QFile::link("/bin/true", folder + "/backup.lnk"));
+        QFile hidden(folder + "/.hidden.lnk");
+        QVERIFY(hidden.open(QIODevice::WriteOnly));
+        hidden.close();
+        Worker worker;
+        SignalLog log(&worker);
+        worker.getStartupApp();
+        QStringList rows;
+        for (const SignalLog::Entry &e : log.all("startupInfo")) {
+            const Startup s = e.args.at(0).value<Startup>();
+            rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
+        }
+        // Both items are named by the text before their first dot; each keeps its own file.
+        QCOMPARE(rows,
+                 QStringList({ "backup | " + folder + " | /bin/true | " + folder + "/backup.lnk",
+                               "Backup | " + folder + " |  | " + folder + "/Backup.Tool.lnk" }));
+        QCOMPARE(log.names().mid(2),
+                 QStringList({ "startupDetectionCompleted", "loadMainData", "finished" }));
+    }
+
+    void startupCancel()
+    {
+        auto &reg = *m_platform.registry;
+        reg.setValue(kHkcuRun, "A", "a");
+        reg.setValue(kHkcuRun, "B", "b");
+        reg.setValue(kHklmRun, "C", "c");
+        Worker worker;
+        SignalLog log(&worker);
+        connect(&worker, &Worker::startupInfo, &worker,
+                [&worker](const Startup &) { worker.setCancelStartupDetection(); });
+        worker.getStartupApp();
+        QCOMPARE(log.names(),
+                 QStringList({ "startupInfo", "startupDetectionCompleted", "finished" }));
+    }
+
+    // --- Services and processes of fixture machines ------------------------------------------
+
+    void fixtureLists()
+    {
+        m_useFake.reset(); // the fake's scope ends first, so the fixture's is the current one
+        m_useFake = std::make_unique<ScopedProvider>(
+            std::make_shared<plat::LinuxProvider>(plat::SysRoot(fixture("desktop"))));
+        Worker services;
+        SignalLog serviceLog(&services);
+        QCOMPARE(services.servicesWMIData(), 0);
+        // No system bus here: the unit files, all stopped, start modes from their links.
+        QVERIFY(records(serviceLog, "appServicesData")
+                    .contains("file::Icon/services_off.png | OpenBSD Secure Shell server | "
+                              "/usr/sbin/sshd -D $SSHD_OPTS | ssh.service | 0 | notify | Stopped | "
+                              "OK | Unknown | Auto | 0 milliseconds | Unknown"));
+        QCOMPARE(serviceLog.names().last(), QStringLiteral("finished"));
+
+        Worker processes;
+        SignalLog processLog(&processes);
+        QCOMPARE(processes.processesWMIData(), 0);
+        const QStringList rows = records(processLog, "appProcessesData");
+        QVERIFY(rows.contains("type:/usr/lib/firefox-esr/firefox-esr|:/Icon/processes_icon.png | "
+                              "firefox-esr | 1234 | 3145728 | 3 | 3300000 | 20 | 1200 | 27 | "
+                              "3145728 | /usr/lib/firefox-esr/firefox-esr"));
+        QVERIFY(rows.contains("file::/Icon/processes_icon.png | kthreadd | 2 | 0 | Unknown | "
+                              "Unknown | 20 | 0 | 1 | 0 | Unknown"));
+    }
+
+    // The icons of the records load nothing until they are drawn; then a named icon that does
+    // not exist gives the program's own image, and the resource paths of the lists resolve.
+    void iconsLoadOnUse_data()
+    {
+        QTest::addColumn<QIcon>("icon");
+        QTest::addColumn<QString>("source");
+        const QString apps = QStringLiteral(":/Icon/default_apps_icon.png");
+        QTest::newRow("missing theme icon")
+            << LazyIcon::fromThemeOrPath("no-such-icon-anywhere", apps)
+            << "theme:no-such-icon-anywhere|" + apps;
+        QTest::newRow("empty name")
+            << LazyIcon::fromThemeOrPath(QString(), apps) << "theme:|" + apps;
+        QTest::newRow("missing image file")
+            << LazyIcon::fromThemeOrPath("/nonexistent/icon.png", apps)
+            << "theme:/nonexistent/icon.png|" + apps;
+        QTest::newRow("service resource without slash")
+            << LazyIcon::fromFile(":Icon/services_on.png") << "file::Icon/services_on.png";
+        QTest::newRow("file type") << LazyIcon::forFile("/bin/sh", apps) << "type:/bin/sh|" + apps;
+        QTest::newRow("no file") << LazyIcon::forFile(QString(), apps) << "type:|" + apps;
+    }
+
+    void iconsLoadOnUse()
+    {
+        QFETCH(QIcon, icon);
+        QFETCH(QString, source);
+        QVERIFY(!icon.isNull());
+        QCOMPARE(LazyIcon::source(icon), source);
+        const QIcon copy = icon; // copies share the look-up
+        QCOMPARE(LazyIcon::source(copy), source);
+        QVERIFY(!copy.pixmap(24, 24).isNull());
+        QVERIFY(LazyIcon::source(QIcon()).isEmpty());
+    }
 };
-QTEST_MAIN(Placeholder)
+
+QTEST_MAIN(TestCollectLists)
 #include "tst_collect_lists.moc"

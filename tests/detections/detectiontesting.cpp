@@ -40,14 +40,16 @@ void fillMachine(FakeProvider &provider, plat::FakePlatform &platform, const Mac
     provider.add("Win32_Keyboard", { { "Caption", bstr("Keyboard A") } });
     provider.add("Win32_Printer", { { "Caption", bstr("Printer A") } });
     for (int index = 0; index < shape.services; ++index)
-        provider.add("Win32_Service",
-                     { { "Name", bstr(QStringLiteral("service%1").arg(index, 4, 10, QLatin1Char('0'))) },
-                       { "State", bstr("Running") } });
+        provider.add(
+            "Win32_Service",
+            { { "Caption", bstr(QStringLiteral("service%1").arg(index, 4, 10, QLatin1Char('0'))) },
+              { "State", bstr("Running") } });
     for (int index = 0; index < shape.processes; ++index)
-        provider.add("Win32_Process",
-                     { { "Name", bstr(QStringLiteral("process%1").arg(index, 5, 10, QLatin1Char('0'))) },
-                       { "ProcessId", i4(1000 + index) },
-                       { "WorkingSetSize", bstr("4096000") } });
+        provider.add(
+            "Win32_Process",
+            { { "Name", bstr(QStringLiteral("process%1").arg(index, 5, 10, QLatin1Char('0'))) },
+              { "ProcessId", i4(1000 + index) },
+              { "WorkingSetSize", bstr("4096000") } });
     if (shape.withTpm)
         provider.add("Win32_Tpm",
                      { { "IsActivated_InitialValue", boolean(true) },

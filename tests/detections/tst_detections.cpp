@@ -1,0 +1,812 @@
+// The detections as the window drives them: one batch against a fake machine fills every page in
+// order and writes the Main summary; failures show their boxes or labels and still release their
+// threads; cancelling and refreshing in the middle of a batch never mixes two batches; and one
+// batch on this machine fills the pages with real data.
+
+#include "detectiontesting.h"
+
+#include "app/applog.h"
+#include "app/msgdialog.h"
+#include "mainwindow/detectionstats.h"
+#include "mainwindow/listrowbatcher.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "platform/fakes/fakeplatform.h"
+#include "platform/fakes/fakeprovider.h"
+#include "widgets/apptabcontrol.h"
+#include "widgets/switch.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace DetectionTesting;
+
+class TstDetections : public QObject
+{
+    Q_OBJECT
+
+    std::shared_ptr<wmi::FakeProvider> fake;
+    std::unique_ptr<wmi::ScopedProvider> useFake;
+    std::unique_ptr<plat::FakePlatform> fakes;
+    std::unique_ptr<plat::ScopedPlatform> usePlatform;
+    std::unique_ptr<VerdimonNuvo> window;
+    QStringList boxes; // "title|text" of every message box, in order
+
+    static QStringList column(const QTreeWidget *tree, int col)
+    {
+        QStringList texts;
+        for (int row = 0; row < tree->topLevelItemCount(); ++row)
+            texts << tree->topLevelItem(row)->text(col);
+        return texts;
+    }
+
+    static QStringList childLabels(const QTreeWidgetItem *item)
+    {
+        QStringList texts;
+        for (int row = 0; row < item->childCount(); ++row)
+            texts << item->child(row)->text(0);
+        return texts;
+    }
+
+    QString summary(int row) const { return window->mainTree->topLevelItem(row)->text(1); }
+
+    // Runs one batch as the sign-in step would and waits until every row is in its tree.
+    void runBatch()
+    {
+        window->beginDataCollection();
+        finishBatch();
+    }
+
+    void finishBatch()
+    {
+        QVERIFY(waitForDetections(20000));
+        QTRY_COMPARE(window->listRows()->pendingCount(), 0);
+    }
+
+    QStringList logLinesSince(int firstLine) const
+    {
+        const QStringList lines = logView()->toPlainText().split(QLatin1Char('\n'));
+        QStringList messages;
+        for (int index = firstLine; index < lines.size(); ++index)
+            messages << lines.at(index).section(QStringLiteral(": "), 1);
+        return messages;
+    }
+
+    static int logLineCount()
+    {
+        const QString text = logView()->toPlainText();
+        return text.isEmpty() ? 0 : text.split(QLatin1Char('\n')).size();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        MsgDialog::setTestResponder([this](MsgDialog *box) {
+            boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+    }
+
+    void init()
+    {
+        QCOMPARE(DetectionStats::liveThreads(), 0);
+        fake = std::make_shared<wmi::FakeProvider>();
+        useFake = std::make_unique<wmi::ScopedProvider>(fake);
+        fakes = std::make_unique<plat::FakePlatform>();
+        usePlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
+        boxes.clear();
+        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+    }
+
+    void cleanup()
+    {
+        window->cancelAllDetections();
+        QVERIFY(waitForDetections(20000));
+        window.reset();
+        usePlatform.reset();
+        fakes.reset();
+        useFake.reset();
+        fake.reset();
+    }
+
+    void constructionStartsNothing()
+    {
+        QCOMPARE(DetectionStats::liveThreads(), 0);
+        QCOMPARE(window->mainTree->topLevelItemCount(), 16);
+        QCOMPARE(summary(0), QStringLiteral("Loading data..."));
+    }
+
+    void batchFillsHardwarePagesInOrder()
+    {
+        fillMachine(*fake, *fakes);
+        runBatch();
+
+        QCOMPARE(window->osTree->topLevelItemCount(), 24);
+        QCOMPARE(column(window->osTree, 0).mid(0, 2),
+                 QStringList({ QStringLiteral("Name"), QStringLiteral("Build") }));
+        QCOMPARE(window->osTree->topLevelItem(0)->text(1),
+                 QStringLiteral("Debian GNU/Linux 12 (bookworm)"));
+        QVERIFY(window->collectingOSLabel->isHidden());
+
+        QCOMPARE(column(window->cpuTree, 0),
+                 QStringList({ QStringLiteral("Test CPU 0"), QStringLiteral("Test CPU 1") }));
+        for (int index = 0; index < 2; ++index) {
+            const QStringList labels = childLabels(window->cpuTree->topLevelItem(index));
+            QCOMPARE(labels.size(), 23);
+            QCOMPARE(labels.at(0), QStringLiteral("Name"));
+            QCOMPARE(labels.at(1), QStringLiteral("Number of logical processors"));
+            QCOMPARE(labels.at(11), QStringLiteral("Cores"));
+            QCOMPARE(labels.at(12), QStringLiteral("Thread count"));
+        }
+        QCOMPARE(window->cpuTree->topLevelItem(1)->child(0)->text(1), QStringLiteral("Test CPU 1"));
+
+        QCOMPARE(column(window->gpuTree, 0), QStringList(QStringLiteral("Test Adapter")));
+        QCOMPARE(window->gpuTree->topLevelItem(0)->child(1)->text(0), QStringLiteral("Memory"));
+
+        QCOMPARE(column(window->ramTree, 0).mid(0, 2),
+                 QStringList({ QStringLiteral("Slots"), QStringLiteral("Total capacity") }));
+        QCOMPARE(window->ramTree->topLevelItemCount(), 3);
+        QCOMPARE(window->ramTree->topLevelItem(2)->child(0)->text(1), QStringLiteral("Maker"));
+        QVERIFY(window->collectingRAMLabel->isHidden());
+
+        // Storage: "Total drives" (revealed by the count), the drive, "Total partitions", the
+        // partition.
+        const QTreeWidget *storage = window->storageTree;
+        QCOMPARE(storage->topLevelItemCount(), 4);
+        QCOMPARE(storage->topLevelItem(0), window->totalDrivesItem);
+        QVERIFY(!storage->topLevelItem(0)->isHidden());
+        QCOMPARE(storage->topLevelItem(0)->text(1), QStringLiteral("1"));
+        QCOMPARE(storage->topLevelItem(1)->text(0), QStringLiteral("Disk A"));
+        QCOMPARE(storage->topLevelItem(2)->text(0), QStringLiteral("Total partitions"));
+        QCOMPARE(storage->topLevelItem(2)->text(1), QStringLiteral("1"));
+        QCOMPARE(storage->topLevelItem(3)->text(0), QStringLiteral("Disk #0, Partition #0"));
+        QCOMPARE(window->smartDriveCountLabel->text(), QStringLiteral("1"));
+        QCOMPARE(window->smartDriveComboBox->count(), 1);
+        QCOMPARE(window->smartDriveComboBox->itemText(0), QStringLiteral("Disk A"));
+        QCOMPARE(window->smartDriveComboBox->itemData(0).toString(), QStringLiteral("0"));
+
+        // No optical drive: the page says so instead of collecting.
+        QCOMPARE(window->opticalTree->topLevelItemCount(), 0);
+        QVERIFY(window->collectingOpticalLabel->isHidden());
+        QVERIFY(!window->hardwareNotInstalledLabel->isHidden());
+
+        QCOMPARE(window->motherboardTree->topLevelItemCount(), 17);
+        QCOMPARE(window->motherboardTree->topLevelItem(11)->text(0),
+                 QStringLiteral("BIOS version"));
+        QCOMPARE(window->motherboardTree->topLevelItem(11)->text(1), QStringLiteral("1.23"));
+
+        QCOMPARE(column(window->soundTree, 0), QStringList(QStringLiteral("Sound A")));
+        QCOMPARE(column(window->networkTree, 0),
+                 QStringList({ QStringLiteral("Adapter A"), QStringLiteral("Adapter B") }));
+        QCOMPARE(column(window->peripheralTree, 0),
+                 QStringList({ QStringLiteral("Keyboard A"), QStringLiteral("Printer A") }));
+
+        QCOMPARE(
+            column(window->tpmTree, 0),
+            QStringList({ QStringLiteral("Is activated"), QStringLiteral("Specification version"),
+                          QStringLiteral("Manufacturer version"), QStringLiteral("Is enabled") }));
+        QVERIFY(window->collectingTpmLabel->isHidden());
+        QVERIFY(window->noTpmLabel->isHidden());
+    }
+
+    void batchFillsSoftwareLists()
+    {
+        fillMachine(*fake, *fakes);
+        runBatch();
+
+        QCOMPARE(column(window->servicesTree, 0),
+                 QStringList({ QStringLiteral("service0000"), QStringLiteral("service0001"),
+                               QStringLiteral("service0002") }));
+        QCOMPARE(window->processesTree->topLevelItemCount(), 3);
+        QCOMPARE(window->processesTree->topLevelItem(0)->text(0), QStringLiteral("process00000"));
+        QVERIFY(window->processesTree->topLevelItem(0)->text(2).endsWith(QStringLiteral(" KB")));
+        QCOMPARE(window->appsTree->topLevelItemCount(), 2);
+        QCOMPARE(window->appsTree->topLevelItem(0)->text(0), QStringLiteral("Application 0"));
+        QCOMPARE(window->appsTree->topLevelItem(0)->text(4), QStringLiteral("remove app0"));
+        QVERIFY(window->appsTree->topLevelItem(0)
+                    ->data(0, Qt::UserRole)
+                    .toString()
+                    .contains(QStringLiteral("Uninstall")));
+        QCOMPARE(window->appsTree->topLevelItem(0)->data(1, Qt::UserRole).toString(),
+                 QStringLiteral("app0000"));
+        QCOMPARE(window->installedAppsCountLabel->text(), QStringLiteral("2"));
+        QVERIFY(window->noAppsLabel->isHidden());
+        QCOMPARE(window->driversTree->topLevelItemCount(), 2);
+        QCOMPARE(column(window->startupTree, 0), QStringList(QStringLiteral("Tool")));
+        QCOMPARE(window->startupTree->topLevelItem(0)->text(1), QStringLiteral("Registry\\HKCU"));
+        QCOMPARE(window->startupCountLabel->text(), QStringLiteral("1"));
+        QVERIFY(window->noStartupDataLabel->isHidden());
+        for (QLabel *label : { window->collectingServicesLabel, window->collectingProcessesLabel,
+                               window->collectingAppsLabel, window->collectingDriversLabel,
+                               window->collectingStartupLabel })
+            QVERIFY(label->isHidden());
+        QVERIFY(boxes.isEmpty());
+    }
+
+    void mainSummaryLines_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("OS") << 0 << "OS"
+                            << "OS:"
+                            << "Debian GNU/Linux 12 (bookworm) build 6.1.0-18";
+        QTest::newRow("CPU") << 1 << "CPU"
+                             << "CPU:"
+                             << "Test CPU 0 (8 logical processors, 4 cores, 8 threads)";
+        QTest::newRow("RAM") << 2 << "RAM"
+                             << "RAM:"
+                             << "";
+        QTest::newRow("GPU") << 3 << "GPU"
+                             << "GPU:"
+                             << "";
+        QTest::newRow("Storage") << 4 << "Storage"
+                                 << "Storage:"
+                                 << "1 drives, 1 partitions";
+        QTest::newRow("Sound") << 5 << "Sound Devices"
+                               << "Sound devices:"
+                               << "1 devices";
+        QTest::newRow("Motherboard") << 6 << "Motherboard"
+                                     << "Motherboard:"
+                                     << "Board Maker Board X (BIOS version: 1.23)";
+        QTest::newRow("TPM") << 7 << "TPM"
+                             << "Trusted Platform Module (TPM):"
+                             << "2.0, 0, 1.38";
+        // The Optical page is not on screen, so its no-drive label does not count.
+        QTest::newRow("Optical") << 8 << "Optical Devices"
+                                 << "Optical Devices:"
+                                 << "0 device";
+        QTest::newRow("Network") << 9 << "Network"
+                                 << "Network:"
+                                 << "2 adapters";
+        QTest::newRow("Peripheral") << 10 << "Peripheral"
+                                    << "Peripheral:"
+                                    << "2 items";
+        QTest::newRow("Services") << 11 << "Services"
+                                  << "Services:"
+                                  << "3 services";
+        QTest::newRow("Processes") << 12 << "Processes"
+                                   << "Processes:"
+                                   << "3 processes";
+        QTest::newRow("Applications") << 13 << "Applications"
+                                      << "Applications:"
+                                      << "2 applications";
+        QTest::newRow("Drivers") << 14 << "Drivers"
+                                 << "Drivers:"
+                                 << "2 drivers";
+        QTest::newRow("Startup") << 15 << "Startup"
+                                 << "Startup:"
+                                 << "1 items";
+    }
+
+    void mainSummaryLines()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, key);
+        QFETCH(QString, label);
+        QFETCH(QString, line);
+        fillMachine(*fake, *fakes);
+        runBatch();
+
+        const QTreeWidgetItem *item = window->mainTree->topLevelItem(row);
+        QCOMPARE(item->text(0), label);
+        QCOMPARE(item->data(0, Qt::UserRole).toString(), key);
+        QVERIFY(!item->icon(0).isNull());
+        if (key == QLatin1String("RAM")) {
+            line = QStringLiteral("%1, 2 slots").arg(window->ramTree->topLevelItem(1)->text(1));
+            QVERIFY(!window->ramTree->topLevelItem(1)->text(1).isEmpty());
+        } else if (key == QLatin1String("GPU")) {
+            line = QStringLiteral("Test Adapter, %1")
+                       .arg(window->gpuTree->topLevelItem(0)->child(1)->text(1));
+        }
+        QCOMPARE(item->text(1), line);
+    }
+
+    void summaryRowsOpenTheirPages()
+    {
+        window->onSummaryItemDoubleClicked(window->mainTree->topLevelItem(1), 1);
+        QCOMPARE(window->tabControl->tabBar()
+                     ->tabData(window->tabControl->tabBar()->currentIndex())
+                     .toString(),
+                 QStringLiteral("CPU"));
+    }
+
+    void logLinesFollowTheBatchOrder()
+    {
+        fillMachine(*fake, *fakes);
+        const int first = logLineCount();
+        window->resetAllPages();
+        window->startAllDetections();
+        const QStringList launched = logLinesSince(first);
+        QCOMPARE(launched,
+                 QStringList({ "launching the program", "gets OS information",
+                               "gets CPU information", "gets GPU information",
+                               "gets RAM information", "gets Storage information",
+                               "gets Optical Devices information", "gets Motherboard information",
+                               "gets Sound Devices information", "gets Network information",
+                               "gets Peripheral information", "gets Services information",
+                               "gets Processes information", "gets Drivers information",
+                               "gets Startup information", "gets TPM information" }));
+        finishBatch();
+        QCOMPARE(logLinesSince(first).count(QStringLiteral("gets Programs information")), 1);
+        const QString firstLine = logView()->toPlainText().split(QLatin1Char('\n')).at(first);
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d: "))
+                     .match(firstLine)
+                     .hasMatch(),
+                 qPrintable(firstLine));
+    }
+
+    void wmiFailures_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<int>("boxCount");
+        QTest::addColumn<QString>("boxText");
+        QTest::addColumn<bool>("noDataState");
+        // Thirteen WMI detections, each its own box; the lists without WMI still fill.
+        QTest::newRow("COM") << int(wmi::Step::CoInitialize) << QString() << 13
+                             << "Error|Failed to initialize COM library. Error code: 0x80004005"
+                             << false;
+        QTest::newRow("locator") << int(wmi::Step::CreateLocator) << QString() << 13
+                                 << "Error|Failed to create IWbemLocator object. Error code: "
+                                    "0x80004005"
+                                 << false;
+        QTest::newRow("blanket") << int(wmi::Step::ProxyBlanket) << QString() << 13
+                                 << "Error|Could not set proxy blanket. Error code: 0x80004005"
+                                 << false;
+        // OS and TPM report a failed connection with a text; the others switch the twelve WMI
+        // pages to their no-data state.
+        QTest::newRow("namespace") << int(wmi::Step::ConnectServer) << QString() << 2
+                                   << "Error|Could not connect. Error code: 0x80004005" << true;
+        QTest::newRow("query") << int(wmi::Step::ExecQuery) << QStringLiteral("Win32_Processor")
+                               << 1 << "Error|Query for processes failed. Error code: 0x80004005"
+                               << false;
+    }
+
+    void wmiFailures()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, detail);
+        QFETCH(int, boxCount);
+        QFETCH(QString, boxText);
+        QFETCH(bool, noDataState);
+        fillMachine(*fake, *fakes);
+        fake->failAt(wmi::Step(step), wmi::E_FAIL, detail);
+        runBatch();
+
+        // A failed detection still ends its thread and its Worker.
+        QCOMPARE(DetectionStats::liveThreads(), 0);
+        QCOMPARE(DetectionStats::liveWorkers(), 0);
+        QCOMPARE(boxes.size(), boxCount);
+        QCOMPARE(boxes.first(), boxText);
+        QCOMPARE(boxes.count(boxText), boxCount);
+
+        QLabel *const links[] = { window->osRefreshLink,          window->cpuRefreshLink,
+                                  window->gpuRefreshLink,         window->ramRefreshLink,
+                                  window->storageRefreshLink,     window->opticalRefreshLink,
+                                  window->motherboardRefreshLink, window->soundRefreshLink,
+                                  window->networkRefreshLink,     window->peripheralRefreshLink,
+                                  window->servicesRefreshLink,    window->processesRefreshLink };
+        for (QLabel *link : links)
+            QCOMPARE(!link->isHidden(), noDataState);
+        if (noDataState) {
+            QVERIFY(window->collectingOSLabel->isHidden());
+            QVERIFY(window->collectingProcessesLabel->isHidden());
+        }
+        if (step == int(wmi::Step::ExecQuery)) {
+            // Only the CPU detection failed: its page keeps collecting, its line keeps loading.
+            QVERIFY(!window->collectingCPULabel->isHidden());
+            QCOMPARE(summary(1), QStringLiteral("Loading data..."));
+            QCOMPARE(window->osTree->topLevelItemCount(), 24);
+        } else {
+            QCOMPARE(summary(0), QStringLiteral("Loading data..."));
+            QCOMPARE(summary(7), QStringLiteral("Loading data..."));
+        }
+        // The lists that need no WMI fill in any case.
+        QCOMPARE(window->appsTree->topLevelItemCount(), 2);
+        QCOMPARE(window->startupTree->topLevelItemCount(), 1);
+        QCOMPARE(window->driversTree->topLevelItemCount(), 2);
+    }
+
+    void refreshLinkRestartsEverything()
+    {
+        fillMachine(*fake, *fakes);
+        fake->failAt(wmi::Step::ConnectServer, wmi::E_FAIL, QString(), 13);
+        runBatch();
+        QVERIFY(!window->cpuRefreshLink->isHidden());
+
+        emit window->cpuRefreshLink->linkActivated(QStringLiteral("#"));
+        finishBatch();
+        QVERIFY(window->cpuRefreshLink->isHidden());
+        QVERIFY(window->osRefreshLink->isHidden());
+        QCOMPARE(window->cpuTree->topLevelItemCount(), 2);
+        QCOMPARE(window->osTree->topLevelItemCount(), 24);
+    }
+
+    void beginDataCollectionOnlyOnce()
+    {
+        fillMachine(*fake, *fakes);
+        runBatch();
+        const QTreeWidgetItem *firstRow = window->osTree->topLevelItem(0);
+        window->beginDataCollection();
+        QCOMPARE(DetectionStats::liveThreads(), 0);
+        QCOMPARE(window->osTree->topLevelItem(0), firstRow);
+    }
+
+    // Records a cancelled batch had already sent stay out of the next batch's pages.
+    void refreshInTheMiddleKeepsBatchesApart_data()
+    {
+        QTest::addColumn<int>("waitMs");
+        QTest::newRow("at once") << 0;
+        QTest::newRow("after 2 ms") << 2;
+        QTest::newRow("after 10 ms") << 10;
+    }
+
+    void refreshInTheMiddleKeepsBatchesApart()
+    {
+        QFETCH(int, waitMs);
+        MachineShape first;
+        first.processes = 3000;
+        first.services = 500;
+        first.osName = QStringLiteral("First");
+        fillMachine(*fake, *fakes, first);
+        window->beginDataCollection();
+        QTest::qWait(waitMs);
+        // The threads may well have sent everything by now; their records wait in the queue.
+        QThread::msleep(50);
+
+        fake->clear("Win32_OperatingSystem");
+        fake->clear("Win32_Process");
+        fake->add("Win32_OperatingSystem",
+                  { { "Caption", wmi::bstr("Second") }, { "BuildNumber", wmi::bstr("2") } });
+        for (int index = 0; index < 7; ++index)
+            fake->add("Win32_Process", { { "Name", wmi::bstr(QStringLiteral("p%1").arg(index)) } });
+        window->refreshAllData();
+        finishBatch();
+
+        QCOMPARE(window->osTree->topLevelItemCount(), 24);
+        QCOMPARE(window->osTree->topLevelItem(0)->text(1), QStringLiteral("Second"));
+        QCOMPARE(window->processesTree->topLevelItemCount(), 7);
+        QCOMPARE(window->cpuTree->topLevelItemCount(), 2);
+        QCOMPARE(window->servicesTree->topLevelItemCount(), 500);
+        QCOMPARE(window->storageTree->topLevelItemCount(), 4);
+        QCOMPARE(window->smartDriveComboBox->count(), 1);
+        QCOMPARE(summary(0), QStringLiteral("Second build 2"));
+        QCOMPARE(summary(12), QStringLiteral("7 processes"));
+        QCOMPARE(DetectionStats::liveWorkers(), 0);
+    }
+
+    void rapidRefreshesLeakNothing()
+    {
+        fillMachine(*fake, *fakes);
+        window->beginDataCollection();
+        for (int round = 0; round < 25; ++round) {
+            window->refreshAllData();
+            if (round % 3 == 0)
+                QCoreApplication::processEvents();
+        }
+        finishBatch();
+        QCOMPARE(DetectionStats::liveThreads(), 0);
+        QCOMPARE(DetectionStats::liveWorkers(), 0);
+        // Exactly one batch's rows, and every line written once by it.
+        QCOMPARE(window->cpuTree->topLevelItemCount(), 2);
+        QCOMPARE(window->osTree->topLevelItemCount(), 24);
+        QCOMPARE(window->networkTree->topLevelItemCount(), 2);
+        QCOMPARE(window->processesTree->topLevelItemCount(), 3);
+        QCOMPARE(window->appsTree->topLevelItemCount(), 2);
+        QCOMPARE(window->storageTree->topLevelItemCount(), 4);
+        QCOMPARE(window->tpmTree->topLevelItemCount(), 4);
+        for (int row = 0; row < 16; ++row)
+            QVERIFY2(summary(row) != QStringLiteral("Loading data..."), qPrintable(summary(row)));
+    }
+
+    void cancelStopsWithoutSummary()
+    {
+        MachineShape shape;
+        shape.processes = 20000;
+        fillMachine(*fake, *fakes, shape);
+        window->resetAllPages();
+        window->startProcessesDetection();
+        QTRY_VERIFY(window->listRows()->pendingCount() > 0
+                    || window->processesTree->topLevelItemCount() > 0);
+        window->cancelAllDetections();
+        finishBatch();
+        QVERIFY(window->processesTree->topLevelItemCount() < 20000);
+        QCOMPARE(summary(12), QStringLiteral("Loading data..."));
+    }
+
+    void resetRearmsEveryPage()
+    {
+        fillMachine(*fake, *fakes);
+        runBatch();
+        window->rootConErr();
+        window->resetAllPages();
+
+        for (QTreeWidget *tree :
+             { window->osTree, window->cpuTree, window->gpuTree, window->ramTree,
+               window->opticalTree, window->motherboardTree, window->soundTree, window->networkTree,
+               window->peripheralTree, window->servicesTree, window->processesTree,
+               window->appsTree, window->driversTree, window->startupTree, window->smartTree,
+               window->tpmTree })
+            QCOMPARE(tree->topLevelItemCount(), 0);
+        QCOMPARE(window->storageTree->topLevelItemCount(), 1);
+        QCOMPARE(window->storageTree->topLevelItem(0), window->totalDrivesItem);
+        QVERIFY(window->totalDrivesItem->isHidden());
+        QCOMPARE(window->totalDrivesItem->text(1), QStringLiteral("0"));
+        QCOMPARE(window->smartDriveComboBox->count(), 0);
+        QCOMPARE(window->mainTree->topLevelItemCount(), 16);
+        for (int row = 0; row < 16; ++row)
+            QCOMPARE(summary(row), QStringLiteral("Loading data..."));
+        QVERIFY(!window->collectingOSLabel->isHidden());
+        QVERIFY(!window->collectingTpmLabel->isHidden());
+        QVERIFY(!window->collectingSmartLabel->isHidden());
+        // The no-data links are left to the caller (refreshAllData hides them first).
+        QVERIFY(!window->osRefreshLink->isHidden());
+        // The counts of the last run survive a reset.
+        QCOMPARE(window->drivesCountText, QStringLiteral("1"));
+
+        // Device references went with their trees: late property rows find no parent.
+        HardwareData row;
+        row.label = QStringLiteral("Late");
+        row.value = QStringLiteral("row");
+        for (auto slot :
+             { &VerdimonNuvo::cpuWMIData, &VerdimonNuvo::gpuWMIData, &VerdimonNuvo::ramWMIData,
+               &VerdimonNuvo::storageWMIData, &VerdimonNuvo::storageWMIPartitionData,
+               &VerdimonNuvo::opticalDevicesWMIData, &VerdimonNuvo::soundDevicesWMIData,
+               &VerdimonNuvo::networkWMIData, &VerdimonNuvo::peripheralKeyboardWMIData,
+               &VerdimonNuvo::peripheralPrinterWMIData })
+            (window.get()->*slot)(row);
+        window->storageWMITotalPartitionsData(QStringLiteral("9"));
+        QCOMPARE(window->partitionsCountText, QStringLiteral("1"));
+        QCOMPARE(window->cpuTree->topLevelItemCount(), 0);
+        QCOMPARE(window->storageTree->topLevelItemCount(), 1);
+    }
+
+    void summaryWithMissingRowsSaysUnknown()
+    {
+        window->setMainOSData();
+        QCOMPARE(summary(0), QStringLiteral("Unknown build Unknown"));
+        window->setMainCPUData();
+        QCOMPARE(summary(1), QStringLiteral("Loading data..."));
+        window->setMainGPUData();
+        QCOMPARE(summary(3), QStringLiteral("Loading data..."));
+        window->setMainMotherboardData();
+        QCOMPARE(summary(6), QStringLiteral("Loading data..."));
+
+        HardwareData heading;
+        heading.heading = QStringLiteral("Lone CPU");
+        heading.label = QStringLiteral("Name");
+        heading.value = QStringLiteral("Lone CPU");
+        window->cpuWMIMainData(heading);
+        window->setMainCPUData();
+        QCOMPARE(summary(1),
+                 QStringLiteral(
+                     "Lone CPU (Unknown logical processors, Unknown cores, Unknown threads)"));
+
+        // No slot count: the only total row is the capacity.
+        HardwareData total;
+        total.secondaryLabel = QStringLiteral("Total capacity");
+        total.secondaryValue = QStringLiteral("16 GB");
+        window->ramWMITotalData(total);
+        HardwareData module = heading;
+        module.heading = QStringLiteral("Module");
+        window->ramWMIMainData(module);
+        window->setMainRAMData();
+        QCOMPARE(summary(2), QStringLiteral("16 GB, Unknown slots"));
+
+        HardwareData flat;
+        flat.label = QStringLiteral("Manufacturer");
+        flat.value = QStringLiteral("Maker");
+        window->motherboardWMIData(flat);
+        window->setMainMotherboardData();
+        QCOMPARE(summary(6), QStringLiteral("Maker Unknown (BIOS version: Unknown)"));
+
+        window->setNoTPMAvailable();
+        window->setMainTpmData();
+        QCOMPARE(summary(7), QStringLiteral("Not installed"));
+        window->setMainStorageData();
+        QCOMPARE(summary(4), QStringLiteral("0 drives, 0 partitions"));
+    }
+
+    void opticalLineWhileItsPageShows()
+    {
+        window->show();
+        window->tabControl->setCurrentIndex(6);
+        window->cdRomNotInstalled();
+        QVERIFY(window->hardwareNotInstalledLabel->isVisible());
+        window->setMainOpticalDevicesData();
+        QCOMPARE(summary(8), QStringLiteral("Unknown"));
+        window->tabControl->setCurrentIndex(0);
+        window->setMainOpticalDevicesData();
+        QCOMPARE(summary(8), QStringLiteral("0 device"));
+    }
+
+    void noTpmMachine()
+    {
+        MachineShape shape;
+        shape.withTpm = false;
+        fillMachine(*fake, *fakes, shape);
+        runBatch();
+        QCOMPARE(window->tpmTree->topLevelItemCount(), 0);
+        QVERIFY(window->collectingTpmLabel->isHidden());
+        QVERIFY(!window->noTpmLabel->isHidden());
+        QCOMPARE(summary(7), QStringLiteral("Not installed"));
+    }
+
+    void headingsFollowAutoExpand_data()
+    {
+        QTest::addColumn<bool>("expand");
+        QTest::newRow("on") << true;
+        QTest::newRow("off") << false;
+    }
+
+    void headingsFollowAutoExpand()
+    {
+        QFETCH(bool, expand);
+        window->autoDataExpandSwitch->setChecked(expand);
+        fillMachine(*fake, *fakes);
+        runBatch();
+        for (QTreeWidget *tree : { window->cpuTree, window->gpuTree, window->networkTree })
+            QCOMPARE(tree->topLevelItem(0)->isExpanded(), expand);
+        QCOMPARE(window->cpuTree->topLevelItem(0)->child(0)->text(1), QStringLiteral("Test CPU 0"));
+
+        window->autoDataExpandSwitch->setChecked(!expand);
+        window->expandAllItems(window->cpuTree);
+        QCOMPARE(window->cpuTree->topLevelItem(0)->isExpanded(), !expand);
+        QCOMPARE(window->cpuTree->topLevelItem(1)->isExpanded(), !expand);
+    }
+
+    void listRecords_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("named") << "bash" << 1;
+        QTest::newRow("empty name dropped") << "" << 0;
+    }
+
+    void listRecords()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, rows);
+        window->resetAllPages();
+        Process process;
+        process.processName = name;
+        process.workingSetSize = QStringLiteral("Unknown");
+        process.peakPageFileUsage = QStringLiteral("12");
+        process.virtualSize = QStringLiteral("34");
+        window->processesData(process);
+        Startup startup;
+        startup.name = name;
+        startup.location = QStringLiteral("/etc/xdg/autostart");
+        window->setStartupInfo(startup);
+        window->setStartupDataReady();
+        window->setMainProcessesData();
+
+        QCOMPARE(window->processesTree->topLevelItemCount(), rows);
+        QCOMPARE(window->collectingProcessesLabel->isHidden(), rows > 0);
+        QCOMPARE(window->collectingStartupLabel->isHidden(), rows > 0);
+        QCOMPARE(window->startupCountLabel->text(), QString::number(rows));
+        QCOMPARE(window->noStartupDataLabel->isHidden(), rows > 0);
+        QCOMPARE(summary(12), QStringLiteral("%1 processes").arg(rows));
+        if (rows) {
+            const QTreeWidgetItem *item = window->processesTree->topLevelItem(0);
+            QCOMPARE(item->text(2), QStringLiteral("Unknown KB"));
+            QCOMPARE(item->text(4), QStringLiteral("12 KB"));
+            QCOMPARE(item->text(8), QStringLiteral("34 KB"));
+            QCOMPARE(window->startupTree->topLevelItem(0)->data(0, Qt::UserRole).toString(),
+                     QStringLiteral("/etc/xdg/autostart"));
+        }
+    }
+
+    void applicationCount_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("noAppsShown");
+        QTest::newRow("none") << 0 << true;
+        QTest::newRow("five") << 5 << false;
+    }
+
+    void applicationCount()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, noAppsShown);
+        const int first = logLineCount();
+        window->setAppDataReady(count);
+        QCOMPARE(window->installedAppsCountLabel->text(), QString::number(count));
+        QCOMPARE(!window->noAppsLabel->isHidden(), noAppsShown);
+        QCOMPARE(logLinesSince(first), QStringList(QStringLiteral("gets Programs information")));
+    }
+
+    void driverConfigurationFailureBox()
+    {
+        window->setFailedToDetectDriversConfig();
+        QCOMPARE(boxes,
+                 QStringList(QStringLiteral("Error|Failed to detect drivers configuration!")));
+    }
+
+    void batcherKeepsOrderAndSorting()
+    {
+        ListRowBatcher batcher(nullptr, 1000);
+        QTreeWidget tree;
+        tree.setSortingEnabled(true);
+        tree.sortByColumn(0, Qt::AscendingOrder);
+        for (const char *text : { "b", "c", "a" })
+            batcher.append(&tree, new QTreeWidgetItem(QStringList(QString::fromLatin1(text))));
+        QCOMPARE(tree.topLevelItemCount(), 0);
+        QCOMPARE(batcher.pendingCount(&tree), 3);
+        batcher.flush(&tree);
+        QVERIFY(tree.isSortingEnabled());
+        QCOMPARE(column(&tree, 0), QStringList({ "a", "b", "c" }));
+
+        QTreeWidget plain;
+        for (const char *text : { "b", "c", "a" })
+            batcher.append(&plain, new QTreeWidgetItem(QStringList(QString::fromLatin1(text))));
+        batcher.discard(&plain);
+        QCOMPARE(plain.topLevelItemCount(), 0);
+        batcher.append(&plain, new QTreeWidgetItem(QStringList(QStringLiteral("x"))));
+        QTRY_COMPARE_WITH_TIMEOUT(plain.topLevelItemCount(), 1, 3000);
+        QCOMPARE(batcher.pendingCount(), 0);
+    }
+
+    void thousandsOfProcessesFill()
+    {
+        MachineShape shape;
+        shape.processes = 5000;
+        shape.applications = 3000;
+        fillMachine(*fake, *fakes, shape);
+        QElapsedTimer timer;
+        timer.start();
+        runBatch();
+        QCOMPARE(window->processesTree->topLevelItemCount(), 5000);
+        QCOMPARE(window->appsTree->topLevelItemCount(), 3000);
+        QCOMPARE(window->processesTree->topLevelItem(4999)->text(0),
+                 QStringLiteral("process04999"));
+        QCOMPARE(summary(12), QStringLiteral("5000 processes"));
+        qInfo("5000 processes and 3000 applications in %lld ms", timer.elapsed());
+    }
+
+    // The real machine through the Linux platform layer.
+    void liveMachineBatch()
+    {
+        usePlatform.reset();
+        useFake.reset();
+        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+        QElapsedTimer timer;
+        timer.start();
+        window->beginDataCollection();
+        QVERIFY(waitForDetections(90000));
+        QTRY_COMPARE(window->listRows()->pendingCount(), 0);
+        const qint64 elapsed = timer.elapsed();
+
+        QVERIFY(window->osTree->topLevelItemCount() > 0);
+        QVERIFY(window->cpuTree->topLevelItemCount() > 0);
+        QVERIFY(window->ramTree->topLevelItemCount() > 0);
+        QVERIFY(window->storageTree->topLevelItemCount() > 1);
+        QVERIFY(window->networkTree->topLevelItemCount() > 0);
+        QVERIFY(window->processesTree->topLevelItemCount() > 0);
+        QVERIFY(window->appsTree->topLevelItemCount() > 0);
+        QVERIFY(window->servicesTree->topLevelItemCount() + window->driversTree->topLevelItemCount()
+                > 0);
+
+        qInfo("Live batch in %lld ms; message boxes: %s", elapsed,
+              qPrintable(boxes.join(QStringLiteral("; "))));
+        for (int row = 0; row < window->mainTree->topLevelItemCount(); ++row)
+            qInfo("  %-32s %s", qPrintable(window->mainTree->topLevelItem(row)->text(0)),
+                  qPrintable(summary(row)));
+        QVERIFY(boxes.isEmpty());
+        QVERIFY(!summary(0).startsWith(QStringLiteral("Unknown")));
+        QVERIFY(summary(1) != QStringLiteral("Loading data..."));
+    }
+};
+
+QTEST_MAIN(TstDetections)
+#include "tst_detections.moc"
