@@ -22,12 +22,18 @@ void VerdimonNuvo::launchDetection(const char *key,
 
         wire(worker, thread);
 
-        connect(worker, &Worker::finished, thread, &QThread::quit);
-        connect(worker, &Worker::finished, worker, &QObject::deleteLater);
+        // The end of a detection is handled on the GUI thread: the cancel signals are cut from
+        // the Worker there first, so a cancel emitted at the same moment can never reach a
+        // Worker its own thread is deleting; then the Worker is released and its thread ended.
         // A collector that gives up at a WMI step ends without finished(); its thread and
         // Worker are released all the same.
-        connect(worker, &Worker::collectorAborted, thread, &QThread::quit);
-        connect(worker, &Worker::collectorAborted, worker, &QObject::deleteLater);
+        const auto release = [this, worker, thread] {
+            disconnect(this, nullptr, worker, nullptr);
+            worker->deleteLater();
+            thread->quit();
+        };
+        connect(worker, &Worker::finished, this, release);
+        connect(worker, &Worker::collectorAborted, this, release);
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
         DetectionStats::track(QString::fromLatin1(key), thread, worker);
 

@@ -114,9 +114,12 @@ void VerdimonNuvo::setMainOSData()
 
 void VerdimonNuvo::setMainCPUData()
 {
+    // The detection has ended: a page without a processor must not keep "Loading data...".
     const QTreeWidgetItem *processor = cpuTree->topLevelItem(0);
-    if (!processor)
+    if (!processor) {
+        setSummary(mainSummaryRows[CPURow], unknown());
         return;
+    }
     setSummary(mainSummaryRows[CPURow],
                QStringLiteral("%1 (%2 %3, %4 %5, %6 %7)")
                    .arg(processor->text(0), childValue(processor, 1),
@@ -141,8 +144,10 @@ void VerdimonNuvo::setMainRAMData()
 void VerdimonNuvo::setMainGPUData()
 {
     const QTreeWidgetItem *adapter = gpuTree->topLevelItem(0);
-    if (!adapter)
+    if (!adapter) {
+        setSummary(mainSummaryRows[GPURow], unknown());
         return;
+    }
     setSummary(mainSummaryRows[GPURow],
                QStringLiteral("%1, %2").arg(adapter->text(0), childValue(adapter, 1)));
 }
@@ -163,8 +168,10 @@ void VerdimonNuvo::setMainSoundDevicesData()
 
 void VerdimonNuvo::setMainMotherboardData()
 {
-    if (motherboardTree->topLevelItemCount() == 0)
+    if (motherboardTree->topLevelItemCount() == 0) {
+        setSummary(mainSummaryRows[MotherboardRow], unknown());
         return;
+    }
     setSummary(mainSummaryRows[MotherboardRow],
                QStringLiteral("%1 %2 (%3 %4)")
                    .arg(rowValue(motherboardTree, 0), rowValue(motherboardTree, 1),

@@ -25,4 +25,3 @@ void VerdimonNuvo::setProcessFailed(quint64 rowId)
 {
     Q_UNUSED(rowId)
 }
-

@@ -386,19 +386,12 @@ void VerdimonNuvo::createShortcuts() { }
 
 void VerdimonNuvo::createMenuActions() { }
 
-void VerdimonNuvo::loadAppSettings() { }
-
 void VerdimonNuvo::showAccountDialogs(QWidget *parent)
 {
     Q_UNUSED(parent)
     // Until the sign-in dialogs exist the window goes the way of a sign-in cancelled while the
     // vendor's host is unreachable: data collection begins at once.
     beginDataCollection();
-}
-
-void VerdimonNuvo::updateWindowTitle(bool fullInfo)
-{
-    Q_UNUSED(fullInfo)
 }
 
 void VerdimonNuvo::onApplicationQuit() { }

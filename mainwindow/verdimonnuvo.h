@@ -621,16 +621,14 @@ private:
                          const QStringList &logTexts, const QString &failureText);
     // Connects a Worker signal to a window slot for the current batch only: records of a
     // cancelled batch that are still queued are dropped on arrival.
-    template <typename Signal, typename Slot>
-    void relay(Worker *worker, Signal signal, Slot slot);
+    template<typename Signal, typename Slot> void relay(Worker *worker, Signal signal, Slot slot);
     void connectWmiErrors(Worker *worker, RootErrorKind rootError);
     void showDetectionError(const QString &text);
 
     // Hardware and list pages (hardwarepages.cpp, softwarelistpages.cpp).
     static void addChildItem(QTreeWidgetItem *parent, const QIcon &icon, const HardwareData &data);
     void expandAllItems(QTreeWidget *tree);
-    QTreeWidgetItem *addHeadingItem(QTreeWidget *tree, const QIcon &icon,
-                                    const HardwareData &data);
+    QTreeWidgetItem *addHeadingItem(QTreeWidget *tree, const QIcon &icon, const HardwareData &data);
     QTreeWidgetItem *addFlatItem(QTreeWidget *tree, const QIcon &icon, const QString &label,
                                  const QString &value);
     void clearHeadingItems();

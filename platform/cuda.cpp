@@ -1,7 +1,6 @@
 #include "cuda.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 
 #include <cstring>
 #include <dlfcn.h>
@@ -12,7 +11,7 @@ namespace plat {
 // so every use is serialised.
 struct LinuxCuda::Api
 {
-    QMutex mutex;
+    std::mutex mutex;
     void *cudart = nullptr;
     void *nvml = nullptr;
     // CUDA runtime
@@ -87,7 +86,7 @@ LinuxCuda::Api *LinuxCuda::api()
 int LinuxCuda::deviceCount()
 {
     Api *a = api();
-    QMutexLocker lock(&a->mutex);
+    const std::lock_guard<std::mutex> lock(a->mutex);
     if (a->getDeviceCount) {
         int count = 0;
         return a->getDeviceCount(&count) == 0 && count > 0 ? count : 0;
@@ -102,7 +101,7 @@ int LinuxCuda::deviceCount()
 quint64 LinuxCuda::totalGlobalMem(int device)
 {
     Api *a = api();
-    QMutexLocker lock(&a->mutex);
+    const std::lock_guard<std::mutex> lock(a->mutex);
     if (device < 0)
         return 0;
     if (a->getDeviceCount) {
@@ -131,7 +130,7 @@ quint64 LinuxCuda::totalGlobalMem(int device)
 QString LinuxCuda::pciBusId(int device)
 {
     Api *a = api();
-    QMutexLocker lock(&a->mutex);
+    const std::lock_guard<std::mutex> lock(a->mutex);
     if (device < 0)
         return QString();
     if (a->getDeviceCount && a->deviceGetPciBusId) {

@@ -9,8 +9,8 @@
 
 #include <QFile>
 #include <QHash>
-#include <QMutex>
 #include <QObject>
+#include <mutex>
 
 #include <algorithm>
 
@@ -82,7 +82,7 @@ public:
     bool enumerate(QVector<DriverEntry> *out) override
     {
         out->clear();
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         load();
         for (const Module &m : qAsConst(m_modules)) {
             DriverEntry e;
@@ -98,7 +98,7 @@ public:
 
     bool queryConfig(const QString &name, QString *binaryPath) override
     {
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         if (m_modules.isEmpty())
             load();
         const auto it = m_index.constFind(normalized(name));
@@ -146,6 +146,9 @@ private:
                 : f.at(4) == "Unloading"   ? DriverEntry::StopPending
                                            : DriverEntry::Running;
             m.path = files.value(m.name);
+            // A loaded module whose file is unknown still has its version in sysfs.
+            if (m.path.isEmpty() && m_root.isDir(QStringLiteral("/sys/module/") + m.name))
+                m.path = QStringLiteral("/sys/module/") + m.name;
             add(m);
         }
         const auto builtin = [&](const QString &name) {
@@ -193,7 +196,7 @@ private:
         QString text;
         if (m.builtin) {
             text = modinfoValue(m_builtinInfo, m.name.toUtf8() + ".description");
-        } else if (!m.path.isEmpty()) {
+        } else if (m.path.startsWith(m_moduleDir)) {
             text = fileDescription(m.path);
         }
         return text.isEmpty() ? QObject::tr("Unknown") : text;
@@ -233,7 +236,7 @@ private:
     }
 
     SysRoot m_root;
-    QMutex m_mutex;
+    std::mutex m_mutex;
     QString m_moduleDir;
     QByteArray m_builtinInfo;
     QByteArray m_fileSystems;

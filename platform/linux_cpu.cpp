@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QThread>
 
+#include <limits>
+
 namespace plat::sources {
 
 namespace {
@@ -65,7 +67,7 @@ QString cpuDir(int cpu)
 int cacheKb(const SysRoot &root, const QVector<int> &cpus, int level)
 {
     QSet<QString> seen;
-    int total = 0;
+    qint64 total = 0;
     for (int cpu : cpus) {
         const QString dir = cpuDir(cpu) + QStringLiteral("/cache");
         for (const QString &index : root.list(dir)) {
@@ -80,17 +82,20 @@ int cacheKb(const SysRoot &root, const QVector<int> &cpus, int level)
                 continue;
             seen.insert(key);
             QString size = root.readLine(base + QStringLiteral("size"));
-            int scale = 1;
+            qint64 scale = 1;
             if (size.endsWith(QLatin1Char('K'))) {
                 size.chop(1);
             } else if (size.endsWith(QLatin1Char('M'))) {
                 size.chop(1);
                 scale = 1024;
             }
-            total += size.toInt() * scale;
+            // A size no cache has (negative, or beyond the 32-bit KB field) is a damaged file.
+            const qint64 kb = size.toLongLong() * scale;
+            if (kb > 0 && kb <= std::numeric_limits<qint32>::max())
+                total += kb;
         }
     }
-    return total;
+    return int(qMin<qint64>(total, std::numeric_limits<qint32>::max()));
 }
 
 // Busy and total jiffies per CPU from /proc/stat.
@@ -192,7 +197,9 @@ QVector<wmi::Object> processors(const SysRoot &root)
         const auto cpuMhz = [&f]() -> std::optional<qint64> {
             bool ok = false;
             const double mhz = f.value("cpu MHz").toDouble(&ok);
-            return ok ? std::optional<qint64>(qRound64(mhz)) : std::nullopt;
+            // Out of range (or inf/nan) it is no clock speed, and would not convert.
+            return ok && mhz >= 0 && mhz < 1e9 ? std::optional<qint64>(qRound64(mhz))
+                                               : std::nullopt;
         };
         std::optional<qint64> maxMhz;
         if (auto khz = number(root, freq + QStringLiteral("cpuinfo_max_freq")))
@@ -236,8 +243,11 @@ QVector<wmi::Object> processors(const SysRoot &root)
         }
         o.insert(QStringLiteral("Description"), text(description));
         o.insert(QStringLiteral("Caption"), text(description));
+        // Model and stepping are byte fields; anything larger is a damaged cpuinfo.
+        const bool revisionOk = x86 && okModel && okStepping && model >= 0 && model <= 0xFF
+            && stepping >= 0 && stepping <= 0xFF;
         o.insert(QStringLiteral("Revision"),
-                 x86 && okModel && okStepping ? wmi::i4((model << 8) | stepping) : wmi::null());
+                 revisionOk ? wmi::i4((model << 8) | stepping) : wmi::null());
         o.insert(QStringLiteral("Level"), okFamily ? wmi::i4(family) : wmi::null());
         o.insert(QStringLiteral("DeviceID"), wmi::bstr(QStringLiteral("CPU%1").arg(index)));
         o.insert(QStringLiteral("Role"), wmi::bstr(QStringLiteral("CPU")));

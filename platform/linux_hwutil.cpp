@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <limits>
+
 #include <sys/utsname.h>
 
 namespace plat::hw {
@@ -149,7 +151,12 @@ wmi::VARIANT text(const QString &s)
 
 wmi::VARIANT number(std::optional<qint64> v)
 {
-    return v ? wmi::i4(qint32(*v)) : wmi::null();
+    // VT_I4 carries CIM uint32 values as their 32-bit pattern, as WMI does; a value beyond
+    // 32 bits has no such pattern and comes from a damaged source.
+    if (!v || *v < std::numeric_limits<qint32>::min()
+        || *v > qint64(std::numeric_limits<quint32>::max()))
+        return wmi::null();
+    return wmi::i4(qint32(quint32(*v)));
 }
 
 wmi::VARIANT date(const QDateTime &t)

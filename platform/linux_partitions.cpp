@@ -9,6 +9,7 @@
 #include <QMap>
 
 #include <algorithm>
+#include <limits>
 
 namespace plat::sources {
 
@@ -58,11 +59,13 @@ QMap<int, Entry> readTable(const SysRoot &root, const QString &disk, int blockSi
     if (mbr.size() < 512 || quint8(mbr.at(510)) != 0x55 || quint8(mbr.at(511)) != 0xAA)
         return table;
     const QByteArray header = readAt(file, blockSize, 92);
-    if (quint8(mbr.at(450)) == 0xEE && header.startsWith("EFI PART")) {
+    if (quint8(mbr.at(450)) == 0xEE && header.size() == 92 && header.startsWith("EFI PART")) {
         const quint64 entriesLba = le(header, 72, 8);
         const quint32 count = quint32(qMin<quint64>(le(header, 80, 4), 1024));
         const quint32 size = quint32(le(header, 84, 4));
-        if (size < 128 || size > 4096)
+        // An entry array no disk can hold means a damaged header.
+        if (size < 128 || size > 4096
+            || entriesLba > quint64(std::numeric_limits<qint64>::max()) / quint64(blockSize))
             return table;
         const QByteArray entries
             = readAt(file, qint64(entriesLba) * blockSize, qint64(count) * size);
@@ -152,7 +155,7 @@ QVector<wmi::Object> diskPartitions(const SysRoot &root)
         const QString dir = QStringLiteral("/sys/block/") + disk;
         qint64 blockSize
             = number(root, dir + QStringLiteral("/queue/logical_block_size")).value_or(512);
-        if (blockSize <= 0)
+        if (blockSize <= 0 || blockSize > 65536) // no such sector size: a damaged attribute
             blockSize = 512;
         QVector<QPair<int, QString>> parts; // (partition number, name)
         for (const QString &child : root.list(dir)) {

@@ -67,6 +67,8 @@ void readStanzas(const QByteArray &data, const char *const (&keys)[N], F done)
                 break;
             }
         }
+        if (eol == end)
+            break;
         p = eol + 1;
     }
     if (any)

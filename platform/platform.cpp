@@ -2,8 +2,7 @@
 
 #include "smartio_linux.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 
 namespace plat {
 
@@ -25,7 +24,7 @@ std::shared_ptr<Platform> makeLinuxPlatform(const SysRoot &root)
 
 namespace {
 
-QMutex g_mutex;
+std::mutex g_mutex;
 std::shared_ptr<Platform> g_current;
 std::shared_ptr<Platform> g_linux; // fills the gaps of partial sets
 
@@ -46,7 +45,7 @@ template<class T> void fill(std::shared_ptr<T> &member, const std::shared_ptr<T>
 
 std::shared_ptr<Platform> platform()
 {
-    QMutexLocker lock(&g_mutex);
+    const std::lock_guard<std::mutex> lock(g_mutex);
     if (!g_current)
         g_current = linuxSet();
     return g_current;
@@ -54,7 +53,7 @@ std::shared_ptr<Platform> platform()
 
 void setPlatform(std::shared_ptr<Platform> p)
 {
-    QMutexLocker lock(&g_mutex);
+    const std::lock_guard<std::mutex> lock(g_mutex);
     if (!p) {
         g_current = linuxSet();
         return;

@@ -1,7 +1,7 @@
 #include "registry.h"
 
 #include <QMap>
-#include <QMutexLocker>
+#include <mutex>
 
 namespace plat {
 
@@ -58,7 +58,7 @@ struct MemoryRegistry::Node
 class MemoryRegistryKey : public RegistryKey
 {
 public:
-    MemoryRegistryKey(std::shared_ptr<MemoryRegistry::Node> root, std::shared_ptr<QMutex> mutex,
+    MemoryRegistryKey(std::shared_ptr<MemoryRegistry::Node> root, std::shared_ptr<std::mutex> mutex,
                       QStringList parts)
         : m_root(std::move(root))
         , m_mutex(std::move(mutex))
@@ -68,13 +68,13 @@ public:
 
     bool exists() const override
     {
-        QMutexLocker lock(m_mutex.get());
+        const std::lock_guard<std::mutex> lock(*m_mutex);
         return find() != nullptr;
     }
 
     QStringList childGroups() const override
     {
-        QMutexLocker lock(m_mutex.get());
+        const std::lock_guard<std::mutex> lock(*m_mutex);
         QStringList names;
         if (const auto *node = find()) {
             for (const auto &child : node->children)
@@ -85,7 +85,7 @@ public:
 
     QStringList childKeys() const override
     {
-        QMutexLocker lock(m_mutex.get());
+        const std::lock_guard<std::mutex> lock(*m_mutex);
         QStringList names;
         if (const auto *node = find()) {
             for (const auto &value : node->values)
@@ -96,7 +96,7 @@ public:
 
     QVariant value(const QString &name, const QVariant &defaultValue) const override
     {
-        QMutexLocker lock(m_mutex.get());
+        const std::lock_guard<std::mutex> lock(*m_mutex);
         const auto *node = find();
         if (!node)
             return defaultValue;
@@ -112,7 +112,7 @@ public:
 
     bool setValue(const QString &name, const QVariant &value) override
     {
-        QMutexLocker lock(m_mutex.get());
+        const std::lock_guard<std::mutex> lock(*m_mutex);
         MemoryRegistry::Node *node = create();
         node->values.insert(name.toLower(), { name, value });
         return true;
@@ -122,7 +122,7 @@ public:
     {
         if (name.isEmpty())
             return false;
-        QMutexLocker lock(m_mutex.get());
+        const std::lock_guard<std::mutex> lock(*m_mutex);
         auto *node = find();
         if (!node)
             return false;
@@ -160,13 +160,13 @@ private:
     }
 
     std::shared_ptr<MemoryRegistry::Node> m_root;
-    std::shared_ptr<QMutex> m_mutex;
+    std::shared_ptr<std::mutex> m_mutex;
     QStringList m_parts;
 };
 
 MemoryRegistry::MemoryRegistry()
     : m_root(std::make_shared<Node>())
-    , m_mutex(std::make_shared<QMutex>())
+    , m_mutex(std::make_shared<std::mutex>())
 {
 }
 
@@ -185,7 +185,7 @@ void MemoryRegistry::setValue(const QString &keyPath, const QString &name, const
 void MemoryRegistry::createKey(const QString &keyPath)
 {
     MemoryRegistryKey key(m_root, m_mutex, pathParts(keyPath));
-    QMutexLocker lock(m_mutex.get());
+    const std::lock_guard<std::mutex> lock(*m_mutex);
     key.create();
 }
 

@@ -5,10 +5,10 @@
 // keys, XDG autostart for the Run keys, an in-memory map for everything else), so no registry
 // path ever reaches a settings file.
 
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <mutex>
 
 #include <map>
 #include <memory>
@@ -74,7 +74,7 @@ public:
 private:
     friend class MemoryRegistryKey;
     std::shared_ptr<Node> m_root;
-    std::shared_ptr<QMutex> m_mutex;
+    std::shared_ptr<std::mutex> m_mutex;
 };
 
 // Sends each path to the backend mounted at its longest matching prefix (case-insensitive, whole

@@ -9,9 +9,9 @@
 #include "sysroot.h"
 
 #include <QFile>
-#include <QMutex>
 #include <QSettings>
 #include <QStandardPaths>
+#include <mutex>
 
 #include <sys/stat.h>
 
@@ -81,7 +81,7 @@ public:
 
     std::shared_ptr<const Snapshot> snapshot()
     {
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         const QByteArray sig = signature();
         if (!m_snapshot || sig != m_signature) {
             m_snapshot = build();
@@ -92,7 +92,7 @@ public:
 
     void hide(Scope scope, const QString &id)
     {
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         QSettings settings;
         QStringList hidden = settings.value(kHiddenKey).toStringList();
         if (!hidden.contains(hiddenTag(scope, id)))
@@ -154,7 +154,7 @@ private:
     }
 
     SysRoot m_root;
-    QMutex m_mutex;
+    std::mutex m_mutex;
     QByteArray m_signature;
     std::shared_ptr<const Snapshot> m_snapshot;
 };

@@ -9,7 +9,7 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QFile>
-#include <QMutexLocker>
+#include <mutex>
 
 #include <fcntl.h>
 #include <linux/nvme_ioctl.h>
@@ -175,7 +175,7 @@ int LinuxSmartIo::open(int driveIndex)
         if (h.udisksPath.isEmpty())
             return -1;
     }
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     const int id = m_nextHandle++;
     m_handles.insert(id, h);
     return id;
@@ -183,7 +183,7 @@ int LinuxSmartIo::open(int driveIndex)
 
 void LinuxSmartIo::close(int handle)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     const auto it = m_handles.find(handle);
     if (it == m_handles.end())
         return;
@@ -198,7 +198,7 @@ bool LinuxSmartIo::deviceIoControl(int handle, quint32 code, const QByteArray &i
         return false;
     Handle h;
     {
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard<std::mutex> lock(m_mutex);
         const auto it = m_handles.constFind(handle);
         if (it == m_handles.constEnd())
             return false;
@@ -253,7 +253,8 @@ bool LinuxSmartIo::sendAta(int fd, ata::Protocol protocol, const QByteArray &reg
             return false;
         bool ok = hdr.status == 0;
         if (hdr.status == kCheckCondition) {
-            const Sense s = parseSense(sense, hdr.sb_len_wr);
+            // The driver's count, never more than the buffer it was given.
+            const Sense s = parseSense(sense, qMin(int(hdr.sb_len_wr), int(sizeof sense)));
             if (s.asc == 0x00 && s.ascq == 0x1D) {
                 // Registers returned (ck_cond): the command ran; its ERR bit tells the outcome.
                 ok = s.ataStatus < 0 || (s.ataStatus & 0x01) == 0;

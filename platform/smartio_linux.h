@@ -6,7 +6,7 @@
 #include "sysroot.h"
 
 #include <QHash>
-#include <QMutex>
+#include <mutex>
 
 #include <memory>
 
@@ -64,7 +64,7 @@ private:
     SysRoot m_root;
     std::shared_ptr<BlockDeviceCalls> m_calls;
     bool m_useUDisks;
-    QMutex m_mutex;
+    std::mutex m_mutex;
     QHash<int, Handle> m_handles;
     int m_nextHandle = 1;
 };

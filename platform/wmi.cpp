@@ -2,9 +2,8 @@
 
 #include "linuxprovider.h"
 
-#include <QMutex>
-#include <QMutexLocker>
 #include <QRegularExpression>
+#include <mutex>
 
 namespace wmi {
 
@@ -143,19 +142,19 @@ QString toCimDateTime(const QDateTime &time)
 // ---- the provider ----
 
 namespace {
-QMutex g_providerMutex;
+std::mutex g_providerMutex;
 std::shared_ptr<Provider> g_provider;
 } // namespace
 
 void setProvider(std::shared_ptr<Provider> p)
 {
-    QMutexLocker lock(&g_providerMutex);
+    const std::lock_guard<std::mutex> lock(g_providerMutex);
     g_provider = std::move(p);
 }
 
 std::shared_ptr<Provider> provider()
 {
-    QMutexLocker lock(&g_providerMutex);
+    const std::lock_guard<std::mutex> lock(g_providerMutex);
     if (!g_provider)
         g_provider = std::make_shared<plat::LinuxProvider>(plat::SysRoot(QStringLiteral("/")));
     return g_provider;

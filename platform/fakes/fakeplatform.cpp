@@ -2,7 +2,7 @@
 
 #include "fakesmartio.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 namespace plat {
 
@@ -89,14 +89,14 @@ QVector<qint64> FakeProcessTree::sessionMembers(qint64 leader)
 
 bool FakeProcessTree::waitForExit(qint64 pid)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_waited.append(pid);
     return !unopenable.contains(pid);
 }
 
 QVector<qint64> FakeProcessTree::waited() const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return m_waited;
 }
 

@@ -7,9 +7,9 @@
 
 #include <QHash>
 #include <QMap>
-#include <QMutex>
 #include <QStringList>
 #include <QVector>
+#include <mutex>
 
 namespace plat {
 
@@ -85,7 +85,7 @@ public:
     QVector<qint64> waited() const;
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QVector<qint64> m_waited;
 };
 

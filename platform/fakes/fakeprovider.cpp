@@ -2,7 +2,7 @@
 
 #include "platform/wmischema.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 namespace wmi {
 
@@ -33,37 +33,37 @@ QString FakeProvider::stepName(Step step)
 
 void FakeProvider::add(const QString &cls, const Object &object)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_objects[cls.toLower()].append(object);
 }
 
 void FakeProvider::clear(const QString &cls)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_objects.remove(cls.toLower());
 }
 
 void FakeProvider::failAt(Step step, HRESULT hr, const QString &detail, int times)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_failures.append({ step, hr, detail, times });
 }
 
 void FakeProvider::clearFailures()
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_failures.clear();
 }
 
 void FakeProvider::setSchemaCheck(bool on)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_schemaCheck = on;
 }
 
 bool FakeProvider::checksSchema() const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return m_schemaCheck;
 }
 
@@ -79,13 +79,13 @@ int FakeProvider::comDepth() const
 
 QStringList FakeProvider::calls() const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return m_calls;
 }
 
 int FakeProvider::instanceRequests(const QString &cls) const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return m_requests.value(cls.toLower());
 }
 
@@ -112,7 +112,7 @@ bool detailMatches(const QString &wanted, const QString &actual)
 
 HRESULT FakeProvider::fault(Step step, const QString &detail)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_calls.append(stepName(step) + QLatin1Char(':') + detail);
     for (int i = 0; i < m_failures.size(); ++i) {
         Failure &f = m_failures[i];
@@ -134,7 +134,7 @@ HRESULT FakeProvider::connect(const QString &ns)
 HRESULT FakeProvider::instances(const QString &ns, const QString &cls, QVector<Object> *out)
 {
     Q_UNUSED(ns);
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     ++m_requests[cls.toLower()];
     *out = m_objects.value(cls.toLower());
     return S_OK;

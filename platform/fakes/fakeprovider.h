@@ -16,8 +16,8 @@
 
 #include "platform/wmi.h"
 
-#include <QMutex>
 #include <QStringList>
+#include <mutex>
 
 namespace wmi {
 
@@ -63,7 +63,7 @@ private:
         QString detail;
         int remaining;
     };
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QHash<QString, QVector<Object>> m_objects; // key: lower-case class name
     QVector<Failure> m_failures;
     QStringList m_calls;

@@ -1,6 +1,6 @@
 #include "fakesmartio.h"
 
-#include <QMutexLocker>
+#include <mutex>
 
 #include <cstring>
 
@@ -10,13 +10,13 @@ using namespace smart;
 
 void FakeSmartIo::setDrive(int index, const Drive &drive)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_drives.insert(index, drive);
 }
 
 FakeSmartIo::Drive FakeSmartIo::drive(int index) const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return m_drives.value(index);
 }
 
@@ -76,25 +76,25 @@ QByteArray FakeSmartIo::thresholdPage(const QVector<QPair<quint8, quint8>> &thre
 
 QVector<quint32> FakeSmartIo::controls() const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return m_controls;
 }
 
 QVector<QByteArray> FakeSmartIo::inputs() const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return m_inputs;
 }
 
 int FakeSmartIo::openHandles() const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     return m_handles.size();
 }
 
 int FakeSmartIo::open(int driveIndex)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     const auto it = m_drives.constFind(driveIndex);
     if (it == m_drives.constEnd() || !it->openable)
         return -1;
@@ -105,13 +105,13 @@ int FakeSmartIo::open(int driveIndex)
 
 void FakeSmartIo::close(int handle)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_handles.remove(handle);
 }
 
 bool FakeSmartIo::deviceIoControl(int handle, quint32 code, const QByteArray &in, QByteArray *out)
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_controls.append(code);
     m_inputs.append(in);
     const auto h = m_handles.constFind(handle);

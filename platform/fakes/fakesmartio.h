@@ -5,8 +5,8 @@
 #include "platform/smartio.h"
 
 #include <QMap>
-#include <QMutex>
 #include <QVector>
+#include <mutex>
 
 namespace plat {
 
@@ -56,7 +56,7 @@ public:
     void close(int handle) override;
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QMap<int, Drive> m_drives;
     QMap<int, int> m_handles; // handle -> drive index
     int m_nextHandle = 100;

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <malloc.h>
@@ -29,12 +30,26 @@
 class BenchDetections
 {
 public:
+    static inline qint64 longestStallNs = 0;
+
     // Runs one batch; returns its time in nanoseconds (or -1 when it did not end in time).
     static qint64 runBatch(VerdimonNuvo &window)
     {
         DetectionStats::clearDurations();
         QElapsedTimer timer;
         timer.start();
+        // The longest the GUI thread went without running a 1 ms timer: how long the window
+        // stood still while the records came in.
+        QElapsedTimer sinceTick;
+        sinceTick.start();
+        longestStallNs = 0;
+        QTimer ticker;
+        ticker.setInterval(1);
+        QObject::connect(&ticker, &QTimer::timeout, [&sinceTick] {
+            longestStallNs = std::max(longestStallNs, sinceTick.nsecsElapsed());
+            sinceTick.restart();
+        });
+        ticker.start();
         window.resetAllPages();
         window.startAllDetections();
         while (DetectionStats::liveThreads() > 0 || DetectionStats::liveWorkers() > 0
@@ -165,9 +180,12 @@ int main(int argc, char **argv)
         for (const auto &duration : durations)
             if (duration.key != QLatin1String("CPU"))
                 withoutCpu = std::max(withoutCpu, duration.nanoseconds);
-        std::printf("round %d: whole batch %.1f ms (every record in its tree); slowest detection "
-                    "other than CPU %.1f ms; peak RSS %ld KB; heap in use %.0f KB\n",
-                    round, ms(total), ms(withoutCpu), peakRssKb(), heapInUseKb());
+        std::printf(
+            "round %d: whole batch %.1f ms (every record in its tree); slowest detection "
+            "other than CPU %.1f ms; longest GUI stall %.1f ms; peak RSS %ld KB; heap in use "
+            "%.0f KB\n",
+            round, ms(total), ms(withoutCpu), ms(BenchDetections::longestStallNs), peakRssKb(),
+            heapInUseKb());
         std::printf("  per detection (start to thread end):");
         for (const auto &duration : durations)
             std::printf(" %s %.1f;", qPrintable(duration.key), ms(duration.nanoseconds));

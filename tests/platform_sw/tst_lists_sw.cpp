@@ -469,7 +469,10 @@ void TestListsSw::moduleConfig()
     QCOMPARE(path, dir + QStringLiteral("kernel/sound/pci/hda/snd-hda-intel.ko"));
     QVERIFY(source->queryConfig(QStringLiteral("vt"), &path));
     QCOMPARE(path, QStringLiteral("/sys/module/vt"));
+    // Loaded, file unknown: the sysfs folder still carries its version.
     QVERIFY(source->queryConfig(QStringLiteral("fresh_mod"), &path));
+    QCOMPARE(path, QStringLiteral("/sys/module/fresh_mod"));
+    QVERIFY(source->queryConfig(QStringLiteral("old_mod"), &path));
     QCOMPARE(path, QString());
     QVERIFY(!source->queryConfig(QStringLiteral("no_such_module"), &path));
 }

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "mainwindow/verdimonnuvo.h"
+
 #include <memory>
 #include <unistd.h>
 
@@ -134,6 +136,9 @@ void TestSingleInstance::runningWindowTitle()
     Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"),
                                channel);
     QCOMPARE(ProcessEntry::runningWindowTitle(), title);
+    // The second start finds the running window by this title: the window must build the same.
+    VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+    QCOMPARE(window.windowTitle(), title);
 }
 
 void TestSingleInstance::keyIsScopedToTheUser()
@@ -236,5 +241,5 @@ void TestSingleInstance::windowWithAnotherTitleIsNotRaised()
     QVERIFY(first.quit());
 }
 
-QTEST_GUILESS_MAIN(TestSingleInstance)
+QTEST_MAIN(TestSingleInstance)
 #include "tst_singleinstance.moc"

@@ -1,0 +1,153 @@
+#include "mangledtree.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace {
+
+const char *const kHuge[] = { "99999999999999999999999",
+                              "18446744073709551616",
+                              "9223372036854775808",
+                              "4294967296",
+                              "4294967295",
+                              "2147483648",
+                              "2147483647",
+                              "99999999",
+                              "16777216",
+                              "65536",
+                              "-1",
+                              "-99999999",
+                              "-2147483649" };
+
+} // namespace
+
+QString damageName(Damage damage)
+{
+    switch (damage) {
+    case Damage::Empty:
+        return QStringLiteral("empty");
+    case Damage::Truncate:
+        return QStringLiteral("truncated");
+    case Damage::Noise:
+        return QStringLiteral("noise");
+    case Damage::BitFlip:
+        return QStringLiteral("bit flips");
+    case Damage::Oversize:
+        return QStringLiteral("oversized");
+    case Damage::HugeNumbers:
+        return QStringLiteral("huge numbers");
+    }
+    return QString();
+}
+
+int Mangler::hugeNumberCount()
+{
+    return int(sizeof kHuge / sizeof kHuge[0]);
+}
+
+QByteArray Mangler::hugeNumber(quint32 seed)
+{
+    return QByteArray(kHuge[seed % quint32(hugeNumberCount())]);
+}
+
+QByteArray Mangler::noise(int size)
+{
+    QByteArray out(size, '\0');
+    for (int i = 0; i < size; ++i)
+        out[i] = char(m_rng() & 0xFF);
+    return out;
+}
+
+QByteArray Mangler::apply(Damage damage, const QByteArray &data)
+{
+    switch (damage) {
+    case Damage::Empty:
+        return QByteArray();
+    case Damage::Truncate:
+        return data.left(below(data.size()));
+    case Damage::Noise:
+        return noise(qMax(1, data.size()));
+    case Damage::BitFlip: {
+        QByteArray out = data;
+        const int flips = qMax(1, out.size() / 50);
+        for (int i = 0; i < flips && !out.isEmpty(); ++i) {
+            const int at = below(out.size());
+            out[at] = char(out.at(at) ^ (1 << below(8)));
+        }
+        return out;
+    }
+    case Damage::Oversize: {
+        // The original text several times over, then one long line without an end.
+        QByteArray out = data;
+        while (out.size() < 48 * 1024 && !data.isEmpty())
+            out += data;
+        out += QByteArray(64 * 1024, 'A' + char(below(26)));
+        return out;
+    }
+    case Damage::HugeNumbers: {
+        // Every run of digits becomes the same number, one no 32- or 64-bit field can hold
+        // or one at the edge of a field; the seed picks which, so the seeds cover them all.
+        const QByteArray huge = hugeNumber(m_seed);
+        QByteArray out;
+        out.reserve(data.size() * 2);
+        for (int i = 0; i < data.size();) {
+            if (data.at(i) >= '0' && data.at(i) <= '9') {
+                while (i < data.size() && data.at(i) >= '0' && data.at(i) <= '9')
+                    ++i;
+                out += huge;
+            } else {
+                out += data.at(i++);
+            }
+        }
+        return out;
+    }
+    }
+    return data;
+}
+
+MangledTree::MangledTree(const QString &source, Damage damage, quint32 seed)
+{
+    if (!m_dir.isValid())
+        return;
+    Mangler mangler(seed);
+    QStringList entries;
+    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(it.next());
+    entries.sort(); // the same order on every run, so the same damage
+    const QDir from(source);
+    for (const QString &path : entries) {
+        const QString relative = from.relativeFilePath(path);
+        const QString target = m_dir.filePath(relative);
+        const QFileInfo info(path);
+        QDir().mkpath(QFileInfo(target).path());
+        if (info.isSymLink()) {
+            // The stored target, not the resolved one: fixture links name machine paths.
+            char buf[4096];
+            const ssize_t n = ::readlink(QFile::encodeName(path).constData(), buf, sizeof buf - 1);
+            if (n < 0)
+                return;
+            if (::symlink(QByteArray(buf, int(n)).constData(),
+                          QFile::encodeName(target).constData())
+                != 0)
+                return;
+        } else if (info.isDir()) {
+            QDir().mkpath(target);
+        } else {
+            QFile in(path);
+            QFile out(target);
+            if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+                return;
+            const QByteArray damaged = mangler.apply(damage, in.readAll());
+            if (out.write(damaged) != damaged.size())
+                return;
+            ++m_files;
+        }
+    }
+    m_ok = true;
+}

@@ -1,0 +1,643 @@
+// The parsers of outside data (SMBIOS tables, /proc and sysfs files, the dpkg database, desktop
+// entries, EDID, partition tables, S.M.A.R.T. pages and SCSI sense data) fed with empty, cut,
+// oversized, noisy and bit-flipped input. Nothing may crash or read out of bounds (run this under
+// the address sanitizer), and what comes out must still be well-formed: schema types or VT_NULL,
+// one object for the single-object classes, counts and strings within their fields.
+
+#include "mangledtree.h"
+
+#include "collect/smartreader.h"
+#include "platform/desktopentry.h"
+#include "platform/dmi.h"
+#include "platform/driversource.h"
+#include "platform/fakes/fakesmartio.h"
+#include "platform/fileversion.h"
+#include "platform/firmware.h"
+#include "platform/linuxprovider.h"
+#include "platform/linuxsources.h"
+#include "platform/memoryinfo.h"
+#include "platform/packagedb.h"
+#include "platform/processtree.h"
+#include "platform/registry.h"
+#include "platform/smartio_linux.h"
+#include "platform/wmischema.h"
+
+#include <QFile>
+#include <QtTest>
+
+#include <scsi/sg.h>
+
+#include <cstring>
+#include <thread>
+
+using plat::SysRoot;
+
+namespace {
+
+const QString kFixtures = QStringLiteral(VN_FIXTURES_DIR);
+
+QByteArray fixtureFile(const QString &relative)
+{
+    QFile f(kFixtures + QLatin1Char('/') + relative);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out += char(v);
+    return out;
+}
+
+// Every object a source hands out must fit the class schema; returns the first misfit.
+QString schemaMisfit(const QString &cls, const QVector<wmi::Object> &objects)
+{
+    const wmi::ClassSchema *schema = wmi::classSchema(cls);
+    if (!schema)
+        return cls + QStringLiteral(": no schema");
+    if (plat::LinuxProvider::isSingleton(cls) && objects.size() != 1)
+        return cls + QStringLiteral(": %1 objects instead of one").arg(objects.size());
+    for (const wmi::Object &o : objects) {
+        for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
+            if (!schema->has(it.key()))
+                return cls + QLatin1Char('.') + it.key() + QStringLiteral(" not in the schema");
+            if (!wmi::valueMatchesSchema(*schema, it.key(), it.value()))
+                return cls + QLatin1Char('.') + it.key()
+                    + QStringLiteral(": type %1").arg(it.value().vt);
+        }
+    }
+    return QString();
+}
+
+// Asks every reader of a machine tree once; the first misfit, or empty.
+QString readWholeTree(const QString &rootPath)
+{
+    const SysRoot root(rootPath);
+    for (const QString &cls : wmi::schemaClasses()) {
+        const plat::LinuxProvider::Source source = plat::LinuxProvider::sourceFor(cls);
+        if (!source)
+            continue;
+        const QString misfit = schemaMisfit(cls, source(root));
+        if (!misfit.isEmpty())
+            return misfit;
+    }
+
+    namespace pk = plat::packages;
+    QVector<pk::Package> all = pk::dpkgPackages(root);
+    all += pk::flatpakPackages(root, QStringLiteral("/var/lib/flatpak/app"), false);
+    all += pk::snapPackages(root);
+    for (const pk::Package &p : all) {
+        if (p.name.isEmpty() || !p.id.startsWith(p.source + QLatin1Char(':')))
+            return QStringLiteral("package without a name or with a stray id: ") + p.id;
+    }
+
+    // The registry's package and autostart keys, read only.
+    const auto registry = plat::makeLinuxRegistry(root);
+    for (const char *const *paths : { plat::kUninstallKeyPaths, plat::kRunKeyPaths }) {
+        for (int i = 0; i < 3; ++i) {
+            const auto key = registry->open(QString::fromLatin1(paths[i]));
+            for (const QString &value : key->childKeys())
+                key->value(value);
+            for (const QString &group : key->childGroups()) {
+                const auto child = key->child(group);
+                for (const QString &value : child->childKeys())
+                    child->value(value);
+            }
+        }
+    }
+
+    QVector<plat::DriverEntry> drivers;
+    const auto driverSource = plat::makeLinuxDriverSource(root);
+    if (driverSource->enumerate(&drivers)) {
+        plat::LinuxFileVersion versions(root);
+        for (const plat::DriverEntry &d : drivers) {
+            QString path;
+            if (driverSource->queryConfig(d.name, &path) && !path.isEmpty())
+                versions.versionText(path);
+        }
+    }
+
+    plat::LinuxMemoryInfo memory(root);
+    memory.installedKb();
+    memory.totalPhysBytes();
+    plat::makeLinuxProcessTree(root)->children(1);
+    plat::LinuxFirmware firmware(root);
+    QByteArray buffer;
+    quint32 error = 0;
+    const quint32 got = firmware.getVariable(
+        QStringLiteral("SecureBoot"), QStringLiteral("{8be4df61-93ca-11d2-aa0d-00e098032b8c}"),
+        &buffer, 4, &error);
+    if (got > 4 || int(got) > buffer.size())
+        return QStringLiteral("firmware variable larger than asked for");
+    return QString();
+}
+
+// Block device calls of a drive whose SG_IO answers are drawn from a seed: any status, any
+// sense length the driver claims, any sense and data bytes.
+class NoisyBlockDevice : public plat::BlockDeviceCalls
+{
+public:
+    explicit NoisyBlockDevice(quint32 seed)
+        : m_mangler(seed)
+    {
+    }
+    int open(const QByteArray &, int) override { return 42; }
+    void close(int) override { }
+    int ioctl(int, unsigned long request, void *arg) override
+    {
+        if (request == SG_GET_VERSION_NUM) {
+            *static_cast<int *>(arg) = 30527;
+            return 0;
+        }
+        if (request != SG_IO)
+            return -1; // not an NVMe namespace
+        auto *hdr = static_cast<sg_io_hdr_t *>(arg);
+        QByteArray sense = m_mangler.noise(hdr->mx_sb_len);
+        if (!sense.isEmpty()) // descriptor or fixed format, the rest noise
+            sense[0] = char(m_mangler.below(2) ? 0x72 : 0x70);
+        std::memcpy(hdr->sbp, sense.constData(), size_t(sense.size()));
+        if (hdr->dxfer_len > 0) {
+            const QByteArray data = m_mangler.noise(int(hdr->dxfer_len));
+            std::memcpy(hdr->dxferp, data.constData(), size_t(data.size()));
+        }
+        // Mostly CHECK CONDITION, so the sense data is read; its length as any driver may claim.
+        hdr->status = m_mangler.below(4) == 0 ? 0 : 0x02;
+        hdr->sb_len_wr = quint8(m_mangler.below(256));
+        hdr->host_status = 0;
+        hdr->driver_status = m_mangler.below(2) ? 0x08 : 0;
+        return 0;
+    }
+
+private:
+    Mangler m_mangler;
+};
+
+class OneDriveSmartIo : public plat::LinuxSmartIo
+{
+public:
+    OneDriveSmartIo(const SysRoot &root, std::shared_ptr<plat::BlockDeviceCalls> calls)
+        : LinuxSmartIo(root, std::move(calls), false)
+    {
+    }
+
+protected:
+    QString devicePath(int driveIndex) const override
+    {
+        return driveIndex == 0 ? QStringLiteral("/dev/sda") : QString();
+    }
+};
+
+QByteArray le(quint64 v, int size)
+{
+    QByteArray out;
+    for (int i = 0; i < size; ++i)
+        out += char((v >> (8 * i)) & 0xFF);
+    return out;
+}
+
+// A protective MBR and a GPT header at byte `headerAt`, cut to `size` bytes.
+QByteArray gptImage(int headerAt, quint64 entriesLba, quint64 count, quint64 entrySize, int size)
+{
+    QByteArray image(qMax(size, headerAt + 92), '\0');
+    image[450] = char(0xEE);
+    image[510] = char(0x55);
+    image[511] = char(0xAA);
+    image.replace(headerAt, 8, "EFI PART");
+    image.replace(headerAt + 72, 8, le(entriesLba, 8));
+    image.replace(headerAt + 80, 4, le(count, 4));
+    image.replace(headerAt + 84, 4, le(entrySize, 4));
+    return image.left(size);
+}
+
+// An MBR whose first entry is an extended partition starting at sector `extended`, and whose
+// chain of logical partitions links from each boot record to `link`.
+QByteArray mbrChain(quint32 extended, quint32 link, int sectors)
+{
+    QByteArray image(512 * sectors, '\0');
+    const auto bootRecord = [&image](int sector, quint8 type, quint32 start, quint32 next) {
+        const int at = sector * 512;
+        if (at + 512 > image.size())
+            return;
+        image[at + 446 + 4] = char(type);
+        image.replace(at + 446 + 8, 4, le(start, 4));
+        image[at + 446 + 16 + 4] = char(0x05);
+        image.replace(at + 446 + 16 + 8, 4, le(next, 4));
+        image[at + 510] = char(0x55);
+        image[at + 511] = char(0xAA);
+    };
+    bootRecord(0, 0x05, extended, 0);
+    for (int sector = 1; sector < sectors; ++sector)
+        bootRecord(sector, 0x83, 1, link);
+    return image;
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+} // namespace
+
+class TestParsersRobust : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dmiTable_data();
+    void dmiTable();
+    void dmiFixturePrefixes();
+    void desktopEntry_data();
+    void desktopEntry();
+    void dpkgStatus_data();
+    void dpkgStatus();
+    void partitionTable_data();
+    void partitionTable();
+    void damagedTree_data();
+    void damagedTree();
+    void concurrentReadersOfDamagedTree();
+    void smartPages_data();
+    void smartPages();
+    void smartSense_data();
+    void smartSense();
+};
+
+// ---- SMBIOS ----
+
+void TestParsersRobust::dmiTable_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<int>("maxStructures");
+
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("one byte") << bytes({ 1 }) << 0;
+    QTest::newRow("header only") << bytes({ 1, 4, 0, 0 }) << 0;
+    QTest::newRow("length below header") << bytes({ 1, 3, 0, 0, 0, 0 }) << 0;
+    QTest::newRow("length past the end") << bytes({ 17, 0x54, 0, 0, 0, 0 }) << 0;
+    QTest::newRow("string set not ended") << bytes({ 1, 5, 0, 0, 1, 'a', 'b', 0 }) << 0;
+    QTest::newRow("single NUL at the end") << bytes({ 1, 4, 0, 0, 0 }) << 0;
+    QTest::newRow("string number past the set") << bytes({ 1, 5, 0, 0, 9, 'a', 0, 0 }) << 1;
+    QTest::newRow("end marker first") << bytes({ 127, 4, 0, 0, 0, 0, 1, 4, 0, 0, 0, 0 }) << 1;
+    QTest::newRow("memory device cut before size")
+        << bytes({ 17, 0x0C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 }) << 1;
+    QTest::newRow("memory device extended size cut")
+        << bytes({ 17, 0x1C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0x7F, 0,
+                   0,  0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,    0 })
+        << 1;
+    QByteArray longStrings = bytes({ 2, 8, 0, 0, 1, 2, 3, 4 });
+    for (int i = 0; i < 300; ++i)
+        longStrings += QByteArray(1000, char('a' + i % 26)) + '\0';
+    longStrings += '\0';
+    QTest::newRow("300 long strings") << longStrings << 1;
+    for (quint32 seed = 1; seed <= 40; ++seed) {
+        Mangler m(seed);
+        QTest::addRow("noise %u", seed) << m.noise(16 + m.below(4096)) << 4096;
+    }
+    const QByteArray table = fixtureFile(QStringLiteral("desktop/sys/firmware/dmi/tables/DMI"));
+    for (quint32 seed = 1; seed <= 40; ++seed) {
+        Mangler m(seed);
+        QTest::addRow("bit flips %u", seed) << m.apply(Damage::BitFlip, table) << 4096;
+    }
+}
+
+void TestParsersRobust::dmiTable()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(int, maxStructures);
+
+    const plat::dmi::Table table = plat::dmi::Table::parse(raw);
+    QVERIFY(table.structures().size() <= maxStructures);
+    int formatted = 0;
+    for (const plat::dmi::Structure &s : table.structures()) {
+        QVERIFY(s.length() >= 4);
+        formatted += s.length();
+        // Every field reader answers for every offset, inside the structure or not.
+        for (int offset = -2; offset < s.length() + 8; ++offset) {
+            if (const auto b = s.byte(offset))
+                QVERIFY(offset >= 0 && offset < s.length());
+            if (s.word(offset))
+                QVERIFY(offset >= 0 && offset + 2 <= s.length());
+            if (s.dword(offset))
+                QVERIFY(offset >= 0 && offset + 4 <= s.length());
+            if (const auto text = s.string(offset))
+                QVERIFY(text->size() <= raw.size());
+        }
+        if (s.type == 17) {
+            if (const auto size = plat::dmi::memoryDeviceSize(s))
+                QVERIFY(*size <= quint64(0x7FFFFFFF) * 1024 * 1024);
+        }
+    }
+    QVERIFY(formatted <= raw.size());
+    if (!table.isEmpty())
+        QCOMPARE(table.first(table.structures().first().type), &table.structures().first());
+}
+
+void TestParsersRobust::dmiFixturePrefixes()
+{
+    // Every cut of a real table parses to a prefix of the whole table's structures.
+    const QByteArray raw = fixtureFile(QStringLiteral("desktop/sys/firmware/dmi/tables/DMI"));
+    QVERIFY(raw.size() > 100);
+    const plat::dmi::Table whole = plat::dmi::Table::parse(raw);
+    for (int cut = 0; cut <= raw.size(); ++cut) {
+        const plat::dmi::Table part = plat::dmi::Table::parse(raw.left(cut));
+        QVERIFY2(part.structures().size() <= whole.structures().size(),
+                 qPrintable(QString::number(cut)));
+        for (int i = 0; i < part.structures().size(); ++i) {
+            QCOMPARE(part.structures().at(i).formatted, whole.structures().at(i).formatted);
+            QCOMPARE(part.structures().at(i).strings, whole.structures().at(i).strings);
+        }
+    }
+}
+
+// ---- desktop entries ----
+
+void TestParsersRobust::desktopEntry_data()
+{
+    QTest::addColumn<QByteArray>("data");
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("group only") << QByteArray("[Desktop Entry]");
+    QTest::newRow("backslash at the end") << QByteArray("[Desktop Entry]\nExec=run\\\nName=a\\");
+    QTest::newRow("percent at the end") << QByteArray("[Desktop Entry]\nExec=run %");
+    QTest::newRow("only field codes") << QByteArray("[Desktop Entry]\nExec=%f%u%F%U%%%");
+    QTest::newRow("key without value") << QByteArray("[Desktop Entry]\n=\nExec\nOnlyShowIn=");
+    QTest::newRow("NULs and CRs") << QByteArray("[Desktop Entry]\r\nExec=a\0b\r\n", 24);
+    QTest::newRow("one long line") << "[Desktop Entry]\nExec=" + QByteArray(1 << 20, 'x');
+    const QByteArray entry
+        = fixtureFile(QStringLiteral("desktop/etc/xdg/autostart/not-in-kde.desktop"))
+        + fixtureFile(QStringLiteral("desktop/usr/share/applications/vim.desktop"));
+    QVERIFY(!entry.isEmpty());
+    for (quint32 seed = 1; seed <= 30; ++seed) {
+        Mangler m(seed);
+        const Damage damage = Damage(seed % 6);
+        QTest::addRow("%s %u", qPrintable(damageName(damage)), seed) << m.apply(damage, entry);
+    }
+}
+
+void TestParsersRobust::desktopEntry()
+{
+    QFETCH(QByteArray, data);
+
+    const plat::DesktopEntry entry = plat::DesktopEntry::parse(data);
+    if (data.isEmpty())
+        QVERIFY(!entry.isValid());
+    for (const char *key : { "Name", "Exec", "Icon", "OnlyShowIn", "NotShowIn", "Hidden" }) {
+        QVERIFY(entry.value(key).size() <= data.size());
+        entry.boolean(key);
+    }
+    QVERIFY(entry.command().size() <= data.size());
+    QVERIFY(!entry.command().startsWith(QLatin1Char(' ')));
+    entry.showsIn(QStringLiteral("GNOME:KDE"));
+    entry.showsIn(QString());
+}
+
+// ---- dpkg status ----
+
+void TestParsersRobust::dpkgStatus_data()
+{
+    QTest::addColumn<QByteArray>("status");
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("blank lines") << QByteArray("\n\n\n");
+    QTest::newRow("colon only") << QByteArray(":\n:\n");
+    QTest::newRow("no line end") << QByteArray(
+        "Package: a\nStatus: install ok installed\nVersion: 1");
+    QTest::newRow("no package name") << QByteArray("Package:\nStatus: install ok installed\n");
+    QTest::newRow("continuation first") << QByteArray(" Package: a\n\tStatus: x\n");
+    QTest::newRow("maintainer without name")
+        << QByteArray("Package: a\nStatus: install ok installed\nMaintainer: <\n");
+    QTest::newRow("maintainer angle only")
+        << QByteArray("Package: a\nStatus: install ok installed\nMaintainer: >\n");
+    const QByteArray status = fixtureFile(QStringLiteral("desktop/var/lib/dpkg/status"));
+    for (quint32 seed = 1; seed <= 30; ++seed) {
+        Mangler m(seed);
+        const Damage damage = Damage(seed % 6);
+        QTest::addRow("%s %u", qPrintable(damageName(damage)), seed) << m.apply(damage, status);
+    }
+}
+
+void TestParsersRobust::dpkgStatus()
+{
+    QFETCH(QByteArray, status);
+
+    const auto packages = plat::packages::parseDpkgStatus(status);
+    QVERIFY(packages.size() <= status.count("Status:"));
+    for (const auto &p : packages) {
+        QVERIFY(!p.name.isEmpty());
+        QVERIFY(p.id.startsWith(QLatin1String("dpkg:")));
+        QVERIFY(p.version.size() <= status.size());
+        QVERIFY(!p.publisher.contains(QLatin1Char('<')));
+    }
+    Mangler m(status.size());
+    for (int i = 0; i < 20; ++i)
+        plat::packages::addressName(m.noise(m.below(64)));
+}
+
+// ---- partition tables on the device ----
+
+void TestParsersRobust::partitionTable_data()
+{
+    QTest::addColumn<QByteArray>("blockSize");
+    QTest::addColumn<QByteArray>("image");
+
+    QTest::newRow("empty device") << QByteArray("512") << QByteArray();
+    QTest::newRow("MBR cut") << QByteArray("512") << mbrChain(1, 0, 1).left(300);
+    for (int cut : { 520, 560, 583, 590, 595 })
+        QTest::addRow("GPT header cut at %d", cut)
+            << QByteArray("512") << gptImage(512, 2, 4, 128, cut);
+    QTest::newRow("GPT entries far away")
+        << QByteArray("512") << gptImage(512, Q_UINT64_C(0xFFFFFFFFFFFFFFFF), 4, 128, 2048);
+    QTest::newRow("GPT entries past the end")
+        << QByteArray("512") << gptImage(512, 40, 4, 128, 2048);
+    QTest::newRow("GPT many entries, cut")
+        << QByteArray("512") << gptImage(512, 2, 0xFFFFFFFF, 128, 4096);
+    QTest::newRow("GPT odd entry size") << QByteArray("512") << gptImage(512, 2, 8, 129, 4096);
+    QTest::newRow("GPT entry size too small") << QByteArray("512") << gptImage(512, 2, 8, 8, 4096);
+    QTest::newRow("block size beyond 32 bits")
+        << QByteArray("4294967808") << gptImage(512, 2, 4, 128, 4096);
+    QTest::newRow("block size huge")
+        << QByteArray("9223372036854775807") << gptImage(512, 2, 4, 128, 4096);
+    QTest::newRow("block size negative") << QByteArray("-512") << gptImage(512, 2, 4, 128, 4096);
+    QTest::newRow("logical partitions linking to themselves")
+        << QByteArray("512") << mbrChain(1, 0, 2);
+    QTest::newRow("logical partitions past the end")
+        << QByteArray("512") << mbrChain(0xFFFFFFFF, 0xFFFFFFFF, 2);
+    QTest::newRow("long chain of logical partitions") << QByteArray("512") << mbrChain(1, 1, 300);
+}
+
+void TestParsersRobust::partitionTable()
+{
+    QFETCH(QByteArray, blockSize);
+    QFETCH(QByteArray, image);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString disk = dir.path() + QStringLiteral("/sys/block/sdq");
+    QVERIFY(writeFile(disk + QStringLiteral("/size"), "100000\n"));
+    QVERIFY(writeFile(disk + QStringLiteral("/queue/logical_block_size"), blockSize));
+    for (int n = 1; n <= 6; ++n) {
+        const QString part = disk + QStringLiteral("/sdq%1/").arg(n);
+        QVERIFY(writeFile(part + QStringLiteral("partition"), QByteArray::number(n)));
+        QVERIFY(writeFile(part + QStringLiteral("start"), "2048"));
+        QVERIFY(writeFile(part + QStringLiteral("size"), "1024"));
+    }
+    QVERIFY(writeFile(dir.path() + QStringLiteral("/dev/sdq"), image));
+
+    const QVector<wmi::Object> partitions = plat::sources::diskPartitions(SysRoot(dir.path()));
+    QCOMPARE(partitions.size(), 6);
+    const QString misfit = schemaMisfit(QStringLiteral("Win32_DiskPartition"), partitions);
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+    for (const wmi::Object &o : partitions) {
+        bool ok = false;
+        QVERIFY(o.value(QStringLiteral("BlockSize")).bstrVal.toLongLong(&ok) > 0);
+        QVERIFY(ok);
+    }
+}
+
+// ---- whole machine trees ----
+
+void TestParsersRobust::damagedTree_data()
+{
+    QTest::addColumn<QString>("machine");
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<quint32>("seed");
+
+    for (const char *machine : { "desktop", "vm" }) {
+        for (int d = int(Damage::Empty); d <= int(Damage::HugeNumbers); ++d) {
+            const int seeds = Damage(d) == Damage::Empty ? 1
+                : Damage(d) == Damage::HugeNumbers       ? 6
+                                                         : 2;
+            for (quint32 seed = 1; seed <= quint32(seeds); ++seed)
+                QTest::addRow("%s, %s, %u", machine, qPrintable(damageName(Damage(d))), seed)
+                    << QString::fromLatin1(machine) << d << seed;
+        }
+    }
+}
+
+void TestParsersRobust::damagedTree()
+{
+    QFETCH(QString, machine);
+    QFETCH(int, damage);
+    QFETCH(quint32, seed);
+
+    const MangledTree tree(kFixtures + QLatin1Char('/') + machine, Damage(damage), seed);
+    QVERIFY(tree.isValid());
+    QVERIFY(tree.filesDamaged() > 100);
+    const QString misfit = readWholeTree(tree.root());
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+}
+
+void TestParsersRobust::concurrentReadersOfDamagedTree()
+{
+    // Sixteen detections read one damaged machine at once: the shared caches (SMBIOS table,
+    // PCI names, disk index) are filled by whichever thread comes first.
+    const MangledTree tree(kFixtures + QStringLiteral("/desktop"), Damage::BitFlip, 7);
+    QVERIFY(tree.isValid());
+    plat::dmi::clearCache();
+    QString misfits[16];
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 16; ++i)
+        threads.emplace_back([&, i] { misfits[i] = readWholeTree(tree.root()); });
+    for (std::thread &t : threads)
+        t.join();
+    for (const QString &misfit : misfits)
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+}
+
+// ---- S.M.A.R.T. ----
+
+void TestParsersRobust::smartPages_data()
+{
+    QTest::addColumn<QByteArray>("identify");
+    QTest::addColumn<QByteArray>("attributes");
+    QTest::addColumn<QByteArray>("thresholds");
+
+    const QByteArray id = plat::FakeSmartIo::identifyPage(
+        QStringLiteral("Model"), QStringLiteral("Serial"), QStringLiteral("1.0"));
+    const QByteArray attrs = plat::FakeSmartIo::attributePage(
+        { { 5, 0x33, 100, 100, 0 }, { 9, 0x32, 90, 90, 12345 }, { 194, 0x22, 40, 55, 40 } });
+    const QByteArray limits = plat::FakeSmartIo::thresholdPage({ { 5, 10 }, { 9, 0 } });
+    QTest::newRow("empty pages") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("cut pages") << id.left(60) << attrs.left(20) << limits.left(3);
+    QTest::newRow("oversized pages") << id.repeated(8) << attrs.repeated(8) << limits.repeated(8);
+    QTest::newRow("all ones") << QByteArray(512, '\xFF') << QByteArray(512, '\xFF')
+                              << QByteArray(512, '\xFF');
+    QTest::newRow("same id thirty times")
+        << id << plat::FakeSmartIo::attributePage(QVector<plat::FakeSmartIo::Attribute>(30, { 5 }))
+        << limits;
+    for (quint32 seed = 1; seed <= 30; ++seed) {
+        Mangler m(seed);
+        QTest::addRow("noise %u", seed)
+            << m.noise(m.below(700)) << m.noise(m.below(700)) << m.noise(m.below(700));
+    }
+}
+
+void TestParsersRobust::smartPages()
+{
+    QFETCH(QByteArray, identify);
+    QFETCH(QByteArray, attributes);
+    QFETCH(QByteArray, thresholds);
+
+    auto io = std::make_shared<plat::FakeSmartIo>();
+    plat::FakeSmartIo::Drive drive;
+    drive.identify = identify;
+    drive.attributes = attributes;
+    drive.thresholds = thresholds;
+    io->setDrive(0, drive);
+    SmartReader reader(io);
+    reader.buildSmartAttributeTable();
+    reader.resetSmartData();
+    QCOMPARE(reader.readDriveSmart(0), 1);
+    QCOMPARE(io->openHandles(), 0);
+
+    const SmartReader::DriveRecord &record = reader.drive(0);
+    QVERIFY(record.readingCount <= SmartReader::MaxReadings);
+    for (int i = 0; i < record.readingCount; ++i) {
+        const SmartReader::Reading &r = record.readings.at(size_t(i));
+        QVERIFY(r.attributeId != 0);
+        const SmartReader::Reading *found
+            = reader.reading(SmartReader::readingKey(0, r.attributeId));
+        QVERIFY(found);
+        QVERIFY(found->threshold == SmartReader::NoThreshold || found->threshold <= 0xFF);
+    }
+    QVERIFY(reader.model(0).size() <= 40);
+    QVERIFY(reader.serialNumber(0).size() <= 20);
+    QVERIFY(reader.firmwareRevision(0).size() <= 8);
+    // Numbers with no drive record read nothing.
+    QCOMPARE(reader.readDriveSmart(-1), 0);
+    QCOMPARE(reader.readDriveSmart(SmartReader::DriveCount), 0);
+}
+
+void TestParsersRobust::smartSense_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 100; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+void TestParsersRobust::smartSense()
+{
+    QFETCH(quint32, seed);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    OneDriveSmartIo io(SysRoot(dir.path()), std::make_shared<NoisyBlockDevice>(seed));
+    const int handle = io.open(0);
+    QVERIFY(handle >= 0);
+    QByteArray version(plat::smart::getversion::Size, '\0');
+    io.deviceIoControl(handle, plat::smart::SMART_GET_VERSION, QByteArray(), &version);
+    QCOMPARE(version.size(), plat::smart::getversion::Size);
+
+    // The reader's own command blocks, through the noisy drive.
+    SmartReader reader(std::shared_ptr<plat::SmartIo>(&io, [](plat::SmartIo *) {}));
+    reader.buildSmartAttributeTable();
+    const int read = reader.readDriveSmart(0);
+    QVERIFY(read == 0 || read == 1);
+    QVERIFY(reader.drive(0).readingCount <= SmartReader::MaxReadings);
+    io.close(handle);
+}
+
+QTEST_GUILESS_MAIN(TestParsersRobust)
+#include "tst_parsers_robust.moc"
