@@ -9,6 +9,9 @@ class TestConfig : public QObject
 {
     Q_OBJECT
 private slots:
+    // The test script exports the stand-ins' addresses; every case starts from none.
+    void init() { cleanup(); }
+
     void cleanup()
     {
         for (const char *name : { "VN_WEB_HOST", "VN_WEB_PORT", "VN_WEB_BASE_URL", "VN_FTP_HOST",
