@@ -4,21 +4,25 @@ set -euo pipefail
 VN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VN_BUILD_DIR=${VN_BUILD_DIR:-"$VN_ROOT/build"}
 
-# Debian 12 packages the build, the program and the tests need.
+# Debian 12 packages the build and the program need.
 VN_PACKAGES=(
     cmake g++ make pkg-config ccache
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libqt5sql5-mysql qttranslations5-l10n
     libkmod-dev libudev-dev libcups2-dev pci.ids usb.ids
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
-    xvfb xauth openbox
+)
+# What the tests add: the local stand-ins for the vendor's servers and a display for screenshots.
+VN_TEST_PACKAGES=(
     python3 python3-pyftpdlib mariadb-server mariadb-client openssl
+    xvfb xauth openbox
 )
 
+# vn_install_missing [package...]: installs those of the given packages that are missing.
 vn_install_missing() {
     local missing=()
     local pkg
-    for pkg in "${VN_PACKAGES[@]}"; do
+    for pkg in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi
@@ -36,9 +40,17 @@ vn_install_missing() {
     apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# vn_build [target...]: configures once and builds the given targets (all when none).
 vn_build() {
     local jobs
     jobs=$(nproc 2>/dev/null || echo 2)
-    cmake -S "$VN_ROOT" -B "$VN_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$VN_BUILD_DIR" --parallel "$jobs"
+    if [ ! -f "$VN_BUILD_DIR/CMakeCache.txt" ]; then
+        cmake -S "$VN_ROOT" -B "$VN_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    fi
+    local targets=()
+    local t
+    for t in "$@"; do
+        targets+=(--target "$t")
+    done
+    cmake --build "$VN_BUILD_DIR" --parallel "$jobs" "${targets[@]}"
 }

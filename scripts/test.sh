@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts the local stand-in servers and runs every test.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-vn_install_missing
-vn_build -DVN_BUILD_TESTS=ON
+vn_install_missing "${VN_PACKAGES[@]}" "${VN_TEST_PACKAGES[@]}"
+cmake -S "$VN_ROOT" -B "$VN_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVN_BUILD_TESTS=ON >/dev/null
+vn_build
 
 # Stand-ins for the vendor's servers, on loopback only; stopped when this script ends.
 VN_SERVERS_DIR=$(mktemp -d /tmp/vn-servers.XXXXXX)
