@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace plat::sources {
 namespace {
@@ -78,7 +79,10 @@ VARIANT i4Field(const QByteArray &text)
 {
     bool ok = false;
     const qint64 v = text.toLongLong(&ok);
-    return ok ? i4(qint32(v)) : null();
+    // 32-bit fields only: a larger number has no VT_I4 form.
+    ok = ok && v >= std::numeric_limits<qint32>::min()
+        && v <= qint64(std::numeric_limits<quint32>::max());
+    return ok ? i4(qint32(quint32(v))) : null();
 }
 
 bool readProcess(const SysRoot &root, const QByteArray &pid, qint64 pageSize, Object *obj)
@@ -113,6 +117,9 @@ bool readProcess(const SysRoot &root, const QByteArray &pid, qint64 pageSize, Ob
     const QList<QByteArray> pages = statm.simplified().split(' ');
     bool ok = false;
     const qint64 resident = pages.size() > 1 ? pages.at(1).toLongLong(&ok) : 0;
+    // A page count no address space holds comes from a damaged file.
+    ok = ok && resident >= 0 && pageSize > 0
+        && resident <= std::numeric_limits<qint64>::max() / pageSize;
     obj->insert(QStringLiteral("WorkingSetSize"),
                 ok ? bstr(QString::number(resident * pageSize)) : null());
     // Open file descriptors stand for handles; other users' fd folders need root.
@@ -122,7 +129,11 @@ bool readProcess(const SysRoot &root, const QByteArray &pid, qint64 pageSize, Ob
     const QByteArray hwm = bytes::lineValue(status, "VmHWM", ':');
     obj->insert(QStringLiteral("PeakPageFileUsage"),
                 hwm.isEmpty() ? null() : i4Field(hwm.left(hwm.indexOf(' '))));
-    obj->insert(QStringLiteral("Priority"), i4Field(stat.field(18)));
+    // Field 18 is 20+nice for normal tasks; real-time tasks have a negative figure that the
+    // unsigned Windows property cannot carry, so they show no priority rather than 4294967196.
+    const VARIANT priority = i4Field(stat.field(18));
+    obj->insert(QStringLiteral("Priority"),
+                priority.vt == wmi::VT_I4 && priority.lVal < 0 ? null() : priority);
     obj->insert(QStringLiteral("SessionId"), i4Field(stat.field(6)));
     obj->insert(QStringLiteral("ThreadCount"), i4Field(bytes::lineValue(status, "Threads", ':')));
     const QByteArray vsize = stat.field(23);

@@ -7,8 +7,11 @@
 #include "platform/sysroot.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -79,6 +82,8 @@ private slots:
     void schemaTypes_data();
     void schemaTypes();
     void processOrderSkipsVanished();
+    void processPriority_data();
+    void processPriority();
     void serviceNamesSkipTemplatesAndAliases();
     void tpmResponse_data();
     void tpmResponse();
@@ -481,6 +486,42 @@ void TestLinuxSourcesSw::liveSmoke()
     // Every adapter but lo, each with its interface name.
     for (const Object &o : sources::networkAdapters(live))
         QVERIFY(o.value(QStringLiteral("SettingID")).bstrVal != QLatin1String("lo"));
+}
+
+void TestLinuxSourcesSw::processPriority_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("priority");
+    QTest::newRow("normal") << QByteArray("20") << "20";
+    QTest::newRow("niced") << QByteArray("39") << "39";
+    QTest::newRow("highest nice") << QByteArray("0") << "0";
+    QTest::newRow("real-time fifo 99") << QByteArray("-100") << "NULL";
+    QTest::newRow("real-time 1") << QByteArray("-2") << "NULL";
+    QTest::newRow("garbage") << QByteArray("x") << "NULL";
+}
+
+// A real-time task's negative kernel priority must not come out as a huge unsigned number.
+void TestLinuxSourcesSw::processPriority()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QString, priority);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("proc/77")));
+    QFile stat(dir.path() + QStringLiteral("/proc/77/stat"));
+    QVERIFY(stat.open(QIODevice::WriteOnly));
+    stat.write(
+        "77 (irq/9-acpi) S 2 0 0 0 -1 2129984 0 0 0 0 0 0 0 0 " + field
+        + " 0 1 0 30 0 0 18446744073709551615 0 0 0 0 0 0 0 2147483647 0 0 0 0 17 0 50 1 0 0 "
+          "0 0 0 0 0 0 0 0 0\n");
+    stat.close();
+    QFile status(dir.path() + QStringLiteral("/proc/77/status"));
+    QVERIFY(status.open(QIODevice::WriteOnly));
+    status.write("Name:\tirq/9-acpi\nState:\tS (sleeping)\nThreads:\t1\n");
+    status.close();
+    const QVector<wmi::Object> rows = plat::sources::processes(plat::SysRoot(dir.path()));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(show(rows.at(0).value(QStringLiteral("Priority"))), priority);
 }
 
 QTEST_GUILESS_MAIN(TestLinuxSourcesSw)
