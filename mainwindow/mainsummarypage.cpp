@@ -114,6 +114,7 @@ void VerdimonNuvo::setMainOSData()
 
 void VerdimonNuvo::setMainCPUData()
 {
+    showNoDataWhenEmpty(cpuTree, collectingCPULabel, cpuRefreshLink);
     // The detection has ended: a page without a processor must not keep "Loading data...".
     const QTreeWidgetItem *processor = cpuTree->topLevelItem(0);
     if (!processor) {
@@ -143,6 +144,7 @@ void VerdimonNuvo::setMainRAMData()
 
 void VerdimonNuvo::setMainGPUData()
 {
+    showNoDataWhenEmpty(gpuTree, collectingGPULabel, gpuRefreshLink);
     const QTreeWidgetItem *adapter = gpuTree->topLevelItem(0);
     if (!adapter) {
         setSummary(mainSummaryRows[GPURow], unknown());
@@ -162,12 +164,14 @@ void VerdimonNuvo::setMainStorageData()
 
 void VerdimonNuvo::setMainSoundDevicesData()
 {
+    showNoDataWhenEmpty(soundTree, collectingSoundLabel, soundRefreshLink);
     setSummary(mainSummaryRows[SoundRow],
                countLine(soundTree->topLevelItemCount(), QObject::tr("devices")));
 }
 
 void VerdimonNuvo::setMainMotherboardData()
 {
+    showNoDataWhenEmpty(motherboardTree, collectingMotherboardLabel, motherboardRefreshLink);
     if (motherboardTree->topLevelItemCount() == 0) {
         setSummary(mainSummaryRows[MotherboardRow], unknown());
         return;
@@ -196,12 +200,14 @@ void VerdimonNuvo::setMainOpticalDevicesData()
 
 void VerdimonNuvo::setMainNetworkData()
 {
+    showNoDataWhenEmpty(networkTree, collectingNetworkLabel, networkRefreshLink);
     setSummary(mainSummaryRows[NetworkRow],
                countLine(networkTree->topLevelItemCount(), QObject::tr("adapters")));
 }
 
 void VerdimonNuvo::setMainPeripheralData()
 {
+    showNoDataWhenEmpty(peripheralTree, collectingPeripheralLabel, peripheralRefreshLink);
     setSummary(mainSummaryRows[PeripheralRow],
                countLine(peripheralTree->topLevelItemCount(), QObject::tr("items")));
 }
@@ -238,4 +244,14 @@ void VerdimonNuvo::setMainStartupData()
 {
     setSummary(mainSummaryRows[StartupRow],
                QStringLiteral("%1 %2").arg(startupCountLabel->text(), QObject::tr("items")));
+}
+
+void VerdimonNuvo::showNoDataWhenEmpty(QTreeWidget *tree, QLabel *collectingLabel,
+                                       QLabel *refreshLink)
+{
+    // The detection has ended: a machine without such a device must not read "Collecting".
+    if (tree->topLevelItemCount() > 0)
+        return;
+    collectingLabel->hide();
+    refreshLink->show();
 }

@@ -73,6 +73,8 @@ public:
     void cancelAllDetections();
     void resetAllPages();
     void hideNoDataLabels();
+    // After a detection ends: an empty page says it has no data instead of still collecting.
+    void showNoDataWhenEmpty(QTreeWidget *tree, QLabel *collectingLabel, QLabel *refreshLink);
 
 signals:
     void opacitySettings(double opacity);

@@ -660,6 +660,36 @@ private slots:
         QCOMPARE(summary(7), QStringLiteral("Not installed"));
     }
 
+    // A machine without these devices: once the batch ends their pages say "No ... data is
+    // available" instead of collecting for ever; pages with rows keep their trees.
+    void emptyPagesSayNoData()
+    {
+        fillMachine(*fake, *fakes);
+        fake->clear("Win32_VideoController");
+        fake->clear("Win32_SoundDevice");
+        fake->clear("Win32_Keyboard");
+        fake->clear("Win32_Printer");
+        runBatch();
+        const std::tuple<QTreeWidget *, QLabel *, QLabel *, bool> pages[] = {
+            { window->gpuTree, window->collectingGPULabel, window->gpuRefreshLink, true },
+            { window->soundTree, window->collectingSoundLabel, window->soundRefreshLink, true },
+            { window->peripheralTree, window->collectingPeripheralLabel,
+              window->peripheralRefreshLink, true },
+            { window->cpuTree, window->collectingCPULabel, window->cpuRefreshLink, false },
+            { window->networkTree, window->collectingNetworkLabel, window->networkRefreshLink,
+              false },
+        };
+        for (const auto &[tree, collecting, link, empty] : pages) {
+            QCOMPARE(tree->topLevelItemCount() == 0, empty);
+            QVERIFY(collecting->isHidden());
+            QCOMPARE(!link->isHidden(), empty);
+        }
+        QVERIFY(window->gpuRefreshLink->text().contains(
+            QStringLiteral("No GPU data is available. Try to")));
+        QCOMPARE(summary(3), QStringLiteral("Unknown"));
+        QCOMPARE(summary(5), QStringLiteral("0 devices"));
+    }
+
     void headingsFollowAutoExpand_data()
     {
         QTest::addColumn<bool>("expand");
