@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPalette>
 #include <QTextStream>
 
 const char *themeResourcePath(int theme)
@@ -22,6 +23,34 @@ const char *themeResourcePath(int theme)
     }
 }
 
+QColor themeLinkColor(int theme)
+{
+    switch (theme) {
+    case App::Light:
+        return QColor(0x1F, 0x5F, 0xAF);
+    case App::Gray:
+        return QColor(0x0B, 0x4F, 0x9C);
+    case App::Dark:
+        return QColor(0x8A, 0xB4, 0xF8);
+    default:
+        return QColor();
+    }
+}
+
+namespace {
+
+// Links of rich-text labels are painted in the palette's link colours; Qt's default blue is
+// unreadable on the dark theme.
+void applyLinkColor(QApplication *app, const QColor &color)
+{
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Link, color);
+    palette.setColor(QPalette::LinkVisited, color);
+    app->setPalette(palette);
+}
+
+} // namespace
+
 void applyTheme(int theme, QWidget *parent)
 {
     const QString fileName = QString::fromLatin1(themeResourcePath(theme));
@@ -35,8 +64,10 @@ void applyTheme(int theme, QWidget *parent)
     if (!fileName.isEmpty() && file.exists() && file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QTextStream stream(&file);
         stream.setCodec("UTF-8");
-        if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance())) {
             app->setStyleSheet(stream.readAll());
+            applyLinkColor(app, themeLinkColor(theme));
+        }
         file.close();
         return;
     }

@@ -195,6 +195,9 @@ void VerdimonNuvo::createSmartAndTpmPages()
     smartDriveComboBox = new QComboBox(smartPage);
     smartDriveComboBox->setFont(appFont(false));
     smartDriveComboBox->setMinimumSize(120, 24);
+    // The drives arrive after the page may have been shown (and again after every reset): the
+    // box follows its items so that a drive's name is never cut.
+    smartDriveComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     smartTree = createListTree(
         smartPage,

@@ -36,6 +36,9 @@ AppTabBar::AppTabBar(QWidget *parent, bool elide)
     , m_elide(elide)
 {
     m_tabPosition = readTabPosition();
+    // The bar paints every tab itself, in index order from its own edge: Qt's scroll buttons
+    // would shift the tabs (the first ones then hide behind the edge) and cover the last ones.
+    setUsesScrollButtons(false);
 
     QFont font;
     font.setFamily(Settings::fontFamily());

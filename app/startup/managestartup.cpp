@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QMetaObject>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QWidget>
 
@@ -24,6 +25,19 @@ const char productDisplayName[] = "Verdimon Nuvo";
 bool appBool(const QString &key, bool defaultValue)
 {
     return Settings::boolValue(QStringLiteral("AppSettings"), key, defaultValue);
+}
+
+ManageStartup::TrayProbe &trayProbe()
+{
+    static ManageStartup::TrayProbe probe;
+    return probe;
+}
+
+bool systemTrayAvailable()
+{
+    if (trayProbe())
+        return trayProbe()();
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 } // namespace
@@ -53,6 +67,11 @@ ManageStartup::ManageStartup(QObject *parent)
 }
 
 ManageStartup::~ManageStartup() = default;
+
+void ManageStartup::setTrayProbe(TrayProbe probe)
+{
+    trayProbe() = std::move(probe);
+}
 
 void ManageStartup::checkForUpdates()
 {
@@ -116,7 +135,7 @@ void ManageStartup::manageWindow()
     QWidget *window = MainWindowFactory::create();
     setWindowTopmost(window, alwaysOnTop);
     const bool onlyInTray = !showWindowWhenInTray && addToTray && !closeToTray && !minimizeToTray;
-    if (onlyInTray)
+    if (onlyInTray && systemTrayAvailable())
         window->hide();
     else
         window->show();

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 class ManageStartup : public QObject
@@ -20,6 +22,12 @@ public:
 
     // True once the first window (splash or main window) has been opened.
     bool firstWindowOpened() const { return windowOpened; }
+
+    // Tells whether the desktop shows tray icons. A main window kept only in the tray is shown
+    // instead when there is no tray, or the user could not reach it. Tests replace the probe;
+    // an empty one restores the desktop's answer.
+    using TrayProbe = std::function<bool()>;
+    static void setTrayProbe(TrayProbe probe);
 
 public slots:
     void manageWindow();

@@ -1,5 +1,6 @@
 // Takes a picture of the main window for a visual check:
-//   shot_mainwindow <out.png> [tab index] [theme 0-2] [settings row] [width x height]
+//   shot_mainwindow <out.png> [tab index] [theme 0-2] [settings row] [width x height] [data]
+// With "data" the detections run first and the picture shows the collected pages.
 // The window is built without the sign-in step and without the start-up update check.
 
 #include "app/settings.h"
@@ -24,7 +25,7 @@ int main(int argc, char *argv[])
     if (args.size() < 2) {
         std::fprintf(stderr,
                      "usage: shot_mainwindow out.png [tab] [theme] [settings-row] "
-                     "[WxH]\n");
+                     "[WxH] [data]\n");
         return 2;
     }
     const QString output = args.at(1);
@@ -45,8 +46,12 @@ int main(int argc, char *argv[])
     if (auto *menu = window.findChild<QListWidget *>(QStringLiteral("settingsMenuView")))
         menu->setCurrentRow(settingsRow);
 
+    const bool withData = args.value(6) == QLatin1String("data");
+    if (withData)
+        window.beginDataCollection();
+
     int result = 1;
-    QTimer::singleShot(700, &window, [&] {
+    QTimer::singleShot(withData ? 8000 : 700, &window, [&] {
         result = window.grab().save(output) ? 0 : 1;
         app.quit();
     });

@@ -89,6 +89,18 @@ def description(channel_dir, prefix, version, base_url):
 class Handler(http.server.BaseHTTPRequestHandler):
     server_version = "StandIn/1"
     protocol_version = "HTTP/1.1"
+    # A client that connects and says nothing (a reachability probe, a stalled test) gives up
+    # its thread after this many seconds.
+    timeout = 10
+
+    def handle(self):
+        try:
+            # The handshake runs here, on the request's own thread, so that a silent client
+            # can not hold up the accepting loop and every later request with it.
+            self.request.do_handshake()
+            super().handle()
+        except (ssl.SSLError, OSError):
+            pass  # a probe that closed without a handshake, or a client that gave up
 
     def log_message(self, fmt, *args):  # keep test output quiet
         pass
@@ -156,7 +168,8 @@ def main():
     server.log_lock = threading.Lock()
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(cert, key)
-    server.socket = context.wrap_socket(server.socket, server_side=True)
+    server.socket = context.wrap_socket(server.socket, server_side=True,
+                                        do_handshake_on_connect=False)
 
     lines = "PORT=%d\nCA=%s\n" % (server.server_address[1], ca_pem)
     if opts.env_file:

@@ -176,13 +176,19 @@ void TestManageStartup::trayRule_data()
     QTest::addColumn<bool>("addToTray");
     QTest::addColumn<bool>("closeToTray");
     QTest::addColumn<bool>("minimizeToTray");
+    QTest::addColumn<bool>("trayAvailable");
     QTest::addColumn<bool>("visible");
-    QTest::newRow("no tray") << false << false << false << false << true;
-    QTest::newRow("tray only") << false << true << false << false << false;
-    QTest::newRow("tray, show anyway") << true << true << false << false << true;
-    QTest::newRow("tray, close to tray") << false << true << true << false << true;
-    QTest::newRow("tray, minimise to tray") << false << true << false << true << true;
-    QTest::newRow("show without tray") << true << false << false << false << true;
+    QTest::newRow("no tray") << false << false << false << false << true << true;
+    QTest::newRow("tray only") << false << true << false << false << true << false;
+    QTest::newRow("tray, show anyway") << true << true << false << false << true << true;
+    QTest::newRow("tray, close to tray") << false << true << true << false << true << true;
+    QTest::newRow("tray, minimise to tray") << false << true << false << true << true << true;
+    QTest::newRow("show without tray") << true << false << false << false << true << true;
+    // A desktop without a tray could never bring the window back: it is shown.
+    QTest::newRow("tray only, desktop without tray")
+        << false << true << false << false << false << true;
+    QTest::newRow("no tray wanted, desktop without tray")
+        << false << false << false << false << false << true;
 }
 
 void TestManageStartup::trayRule()
@@ -191,13 +197,16 @@ void TestManageStartup::trayRule()
     QFETCH(bool, addToTray);
     QFETCH(bool, closeToTray);
     QFETCH(bool, minimizeToTray);
+    QFETCH(bool, trayAvailable);
     QFETCH(bool, visible);
     setSetting("Updates", "CheckForUpdatesWhenAppStarts", false);
     setSetting("AppSettings", "ShowWindowWhenInTray", showWhenInTray);
     setSetting("AppSettings", "AddToTray", addToTray);
     setSetting("AppSettings", "CloseToTray", closeToTray);
     setSetting("AppSettings", "MinimizeToTray", minimizeToTray);
+    ManageStartup::setTrayProbe([trayAvailable]() { return trayAvailable; });
     ManageStartup startup;
+    ManageStartup::setTrayProbe({});
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->isVisible(), visible);
 }

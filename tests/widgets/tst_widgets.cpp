@@ -90,6 +90,7 @@ private slots:
     void tabElide_data();
     void tabElide();
     void emptyTabBarPaintsNothing();
+    void narrowTabControlKeepsFirstTab();
     void pageBarPassesBoldFont();
 
     void loaderDefaults();
@@ -452,6 +453,25 @@ void TestWidgets::tabElide()
     const QImage b = elided.grab().toImage();
     QCOMPARE(a.size(), b.size());
     QCOMPARE(a != b, differs);
+}
+
+// Twelve 115-pixel tabs are wider than the main window's smallest width (1350): the first tab
+// stays at the edge, current tab or not, and no scroll buttons cover the tabs.
+void TestWidgets::narrowTabControlKeepsFirstTab()
+{
+    AppTabControl control(nullptr);
+    for (int i = 0; i < 12; ++i)
+        control.addTab(new QWidget, QStringLiteral("Tab %1").arg(i));
+    control.resize(1350, 300);
+    control.show();
+    control.setCurrentIndex(11);
+    QCoreApplication::processEvents();
+    QTabBar *bar = control.tabBar();
+    QVERIFY(!bar->usesScrollButtons());
+    QCOMPARE(bar->tabRect(0).left(), 0);
+    QCOMPARE(bar->tabRect(11).left(), 11 * 115);
+    for (QWidget *child : bar->findChildren<QWidget *>())
+        QVERIFY2(!child->isVisible(), qPrintable(child->metaObject()->className()));
 }
 
 void TestWidgets::emptyTabBarPaintsNothing()

@@ -1,0 +1,610 @@
+// The receiving end of the detections, slot by slot, without running a batch: where each record
+// lands, with which icon, which labels it shows or hides, what the Main summary rows are built
+// with and where they lead, and which states a reset or a lost WMI connection leaves alone.
+// (The class carries the name the window grants access to; it is its own executable.)
+
+#include "detectiontesting.h"
+
+#include "app/msgdialog.h"
+#include "mainwindow/detectionstats.h"
+#include "mainwindow/listrowbatcher.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "platform/fakes/fakeplatform.h"
+#include "platform/fakes/fakeprovider.h"
+#include "widgets/apptabcontrol.h"
+#include "widgets/switch.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+using namespace DetectionTesting;
+
+namespace {
+
+bool sameIcon(const QIcon &icon, const QString &path)
+{
+    const QImage expected = QIcon(path).pixmap(16, 16).toImage();
+    return !expected.isNull() && icon.pixmap(16, 16).toImage() == expected;
+}
+
+QString iconPath(const char *name)
+{
+    return QStringLiteral(":/Icon/%1.png").arg(QLatin1String(name));
+}
+
+HardwareData record(const QString &heading, const QString &label, const QString &value)
+{
+    HardwareData data;
+    data.heading = heading;
+    data.label = label;
+    data.value = value;
+    return data;
+}
+
+using RecordSlot = void (VerdimonNuvo::*)(const HardwareData &);
+using TreeMember = QTreeWidget *VerdimonNuvo::*;
+using LabelMember = QLabel *VerdimonNuvo::*;
+
+// One kind of device heading and the property rows that belong under it.
+struct HeadingKind
+{
+    const char *name;
+    RecordSlot heading;
+    RecordSlot property;
+    TreeMember tree;
+    LabelMember collectingLabel;
+    const char *icon;
+    bool hidesLabel;
+};
+
+// Pages whose records are rows of their own.
+struct FlatKind
+{
+    const char *name;
+    RecordSlot slot;
+    TreeMember tree;
+    LabelMember collectingLabel;
+    const char *icon;
+    bool secondary; // the RAM total rows show the secondary label and value
+};
+
+} // namespace
+
+class TstDetections : public QObject
+{
+    Q_OBJECT
+
+    std::shared_ptr<wmi::FakeProvider> fake;
+    std::unique_ptr<wmi::ScopedProvider> useFake;
+    std::unique_ptr<plat::FakePlatform> fakes;
+    std::unique_ptr<plat::ScopedPlatform> usePlatform;
+    std::unique_ptr<VerdimonNuvo> window;
+    QStringList boxes;
+
+    // In the class: the tables name private members of the window.
+    static const std::vector<HeadingKind> &headingKinds()
+    {
+        static const std::vector<HeadingKind> kinds = {
+            { "CPU", &VerdimonNuvo::cpuWMIMainData, &VerdimonNuvo::cpuWMIData,
+              &VerdimonNuvo::cpuTree, &VerdimonNuvo::collectingCPULabel, "cpu", true },
+            { "GPU", &VerdimonNuvo::gpuMainData, &VerdimonNuvo::gpuWMIData, &VerdimonNuvo::gpuTree,
+              &VerdimonNuvo::collectingGPULabel, "gpu", true },
+            { "RAM module", &VerdimonNuvo::ramWMIMainData, &VerdimonNuvo::ramWMIData,
+              &VerdimonNuvo::ramTree, &VerdimonNuvo::collectingRAMLabel, "ram", false },
+            { "Storage drive", &VerdimonNuvo::storageMainData, &VerdimonNuvo::storageWMIData,
+              &VerdimonNuvo::storageTree, &VerdimonNuvo::collectingStorageLabel, "storage", false },
+            { "Partition", &VerdimonNuvo::setStorageMainPartitionData,
+              &VerdimonNuvo::storageWMIPartitionData, &VerdimonNuvo::storageTree,
+              &VerdimonNuvo::collectingStorageLabel, "partition", false },
+            { "Optical drive", &VerdimonNuvo::setOpticalDevicesMainData,
+              &VerdimonNuvo::opticalDevicesWMIData, &VerdimonNuvo::opticalTree,
+              &VerdimonNuvo::collectingOpticalLabel, "optical_devices", true },
+            { "Sound device", &VerdimonNuvo::soundDevicesMainData,
+              &VerdimonNuvo::soundDevicesWMIData, &VerdimonNuvo::soundTree,
+              &VerdimonNuvo::collectingSoundLabel, "sound_devices_icon", true },
+            { "Network adapter", &VerdimonNuvo::setNetworkMainData, &VerdimonNuvo::networkWMIData,
+              &VerdimonNuvo::networkTree, &VerdimonNuvo::collectingNetworkLabel, "network", true },
+            { "Keyboard", &VerdimonNuvo::setPeripheralKeyboardMainData,
+              &VerdimonNuvo::peripheralKeyboardWMIData, &VerdimonNuvo::peripheralTree,
+              &VerdimonNuvo::collectingPeripheralLabel, "keyboard_mouse_icon", true },
+            { "Printer", &VerdimonNuvo::setPeripheralPrinterMainData,
+              &VerdimonNuvo::peripheralPrinterWMIData, &VerdimonNuvo::peripheralTree,
+              &VerdimonNuvo::collectingPeripheralLabel, "printer", false },
+        };
+        return kinds;
+    }
+
+    static const std::vector<FlatKind> &flatKinds()
+    {
+        static const std::vector<FlatKind> kinds = {
+            { "OS", &VerdimonNuvo::osWMIData, &VerdimonNuvo::osTree,
+              &VerdimonNuvo::collectingOSLabel, "os", false },
+            { "Motherboard", &VerdimonNuvo::motherboardWMIData, &VerdimonNuvo::motherboardTree,
+              &VerdimonNuvo::collectingMotherboardLabel, "motherboard_icon", false },
+            { "TPM", &VerdimonNuvo::setTPMData, &VerdimonNuvo::tpmTree,
+              &VerdimonNuvo::collectingTpmLabel, "tpm_icon", false },
+            { "RAM total", &VerdimonNuvo::ramWMITotalData, &VerdimonNuvo::ramTree,
+              &VerdimonNuvo::collectingRAMLabel, "ram", true },
+        };
+        return kinds;
+    }
+
+    static QStringList columnTexts(const QTreeWidgetItem *item)
+    {
+        QStringList texts;
+        for (int col = 0; col < item->columnCount(); ++col)
+            texts << item->text(col);
+        return texts;
+    }
+
+    QList<QLabel *> refreshLinks() const
+    {
+        return { window->osRefreshLink,          window->cpuRefreshLink,
+                 window->gpuRefreshLink,         window->ramRefreshLink,
+                 window->storageRefreshLink,     window->opticalRefreshLink,
+                 window->motherboardRefreshLink, window->soundRefreshLink,
+                 window->networkRefreshLink,     window->peripheralRefreshLink,
+                 window->servicesRefreshLink,    window->processesRefreshLink };
+    }
+
+    QList<QLabel *> wmiCollectingLabels() const
+    {
+        return { window->collectingOSLabel,          window->collectingCPULabel,
+                 window->collectingGPULabel,         window->collectingRAMLabel,
+                 window->collectingStorageLabel,     window->collectingOpticalLabel,
+                 window->collectingMotherboardLabel, window->collectingSoundLabel,
+                 window->collectingNetworkLabel,     window->collectingPeripheralLabel,
+                 window->collectingServicesLabel,    window->collectingProcessesLabel };
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        MsgDialog::setTestResponder([this](MsgDialog *box) {
+            boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+    }
+
+    void init()
+    {
+        fake = std::make_shared<wmi::FakeProvider>();
+        useFake = std::make_unique<wmi::ScopedProvider>(fake);
+        fakes = std::make_unique<plat::FakePlatform>();
+        usePlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
+        boxes.clear();
+        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+    }
+
+    void cleanup()
+    {
+        window->cancelAllDetections();
+        QVERIFY(waitForDetections(20000));
+        window.reset();
+        usePlatform.reset();
+        fakes.reset();
+        useFake.reset();
+        fake.reset();
+    }
+
+    void summaryRowsAndWhereTheyLead_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("ownTab"); // false: a page of the Settings tab
+        const struct
+        {
+            const char *icon;
+            const char *key;
+            bool ownTab;
+        } rows[] = {
+            { "os", "OS", true },
+            { "cpu", "CPU", true },
+            { "ram", "RAM", true },
+            { "gpu", "GPU", true },
+            { "storage", "Storage", true },
+            { "sound_devices_icon", "Sound Devices", true },
+            { "motherboard_icon", "Motherboard", true },
+            { "tpm_icon", "TPM", false },
+            { "optical_devices", "Optical Devices", true },
+            { "network", "Network", true },
+            { "peripheral", "Peripheral", true },
+            { "services_icon", "Services", false },
+            { "default_processes_icon", "Processes", false },
+            { "default_apps_icon", "Applications", false },
+            { "drivers_icon", "Drivers", false },
+            { "default_startup_icon", "Startup", false },
+        };
+        int index = 0;
+        for (const auto &row : rows) {
+            QTest::newRow(row.key)
+                << index << iconPath(row.icon) << QString::fromLatin1(row.key) << row.ownTab;
+            ++index;
+        }
+    }
+
+    void summaryRowsAndWhereTheyLead()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, icon);
+        QFETCH(QString, key);
+        QFETCH(bool, ownTab);
+        QTreeWidgetItem *item = window->mainTree->topLevelItem(row);
+        QVERIFY(sameIcon(item->icon(0), icon));
+        QCOMPARE(item->data(0, Qt::UserRole).toString(), key);
+
+        // Any column: the clicked column does not matter.
+        window->onSummaryItemDoubleClicked(item, 1);
+        QTabBar *bar = window->tabControl->tabBar();
+        const QString tabKey = bar->tabData(bar->currentIndex()).toString();
+        if (ownTab) {
+            QCOMPARE(tabKey, key);
+        } else {
+            QCOMPARE(tabKey, QStringLiteral("Settings"));
+            QVERIFY(window->settingsMenuView->currentItem());
+            QCOMPARE(window->settingsMenuView->currentItem()->data(Qt::UserRole).toString(), key);
+        }
+    }
+
+    void headingRecords_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int index = 0; index < int(headingKinds().size()); ++index)
+            QTest::newRow(headingKinds().at(index).name) << index;
+    }
+
+    // A heading is a top-level item with the page icon whose first child is the property it
+    // carries; properties go under the latest heading of their kind; four headings leave the
+    // collecting label to another record.
+    void headingRecords()
+    {
+        QFETCH(int, kind);
+        const HeadingKind &page = headingKinds().at(kind);
+        VerdimonNuvo *w = window.get();
+        QTreeWidget *tree = w->*page.tree;
+        QLabel *label = w->*page.collectingLabel;
+        const int before = tree->topLevelItemCount();
+
+        (w->*page.heading)(
+            record(QStringLiteral("Device A"), QStringLiteral("Name"), QStringLiteral("Device A")));
+        QCOMPARE(label->isHidden(), page.hidesLabel);
+        (w->*page.heading)(
+            record(QStringLiteral("Device B"), QStringLiteral("Name"), QStringLiteral("Device B")));
+        (w->*page.property)(record(QString(), QStringLiteral("Status"), QStringLiteral("OK")));
+
+        QCOMPARE(tree->topLevelItemCount(), before + 2);
+        const QTreeWidgetItem *first = tree->topLevelItem(before);
+        const QTreeWidgetItem *second = tree->topLevelItem(before + 1);
+        QCOMPARE(first->text(0), QStringLiteral("Device A"));
+        QCOMPARE(first->text(1), QString());
+        QVERIFY(sameIcon(first->icon(0), iconPath(page.icon)));
+        QCOMPARE(first->childCount(), 1);
+        QCOMPARE(second->childCount(), 2);
+        QCOMPARE(columnTexts(second->child(0)),
+                 QStringList({ QStringLiteral("Name"), QStringLiteral("Device B") }));
+        QCOMPARE(columnTexts(second->child(1)),
+                 QStringList({ QStringLiteral("Status"), QStringLiteral("OK") }));
+        QVERIFY(sameIcon(second->child(1)->icon(0), iconPath(page.icon)));
+        QVERIFY(!first->isExpanded());
+
+        // Read from the switch at the moment the heading arrives.
+        w->autoDataExpandSwitch->setChecked(true);
+        (w->*page.heading)(
+            record(QStringLiteral("Device C"), QStringLiteral("Name"), QStringLiteral("Device C")));
+        QVERIFY(tree->topLevelItem(before + 2)->isExpanded());
+        QVERIFY(!first->isExpanded());
+    }
+
+    void flatRecords_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int index = 0; index < int(flatKinds().size()); ++index)
+            QTest::newRow(flatKinds().at(index).name) << index;
+    }
+
+    void flatRecords()
+    {
+        QFETCH(int, kind);
+        const FlatKind &page = flatKinds().at(kind);
+        VerdimonNuvo *w = window.get();
+        w->autoDataExpandSwitch->setChecked(true);
+        HardwareData data
+            = record(QStringLiteral("Heading"), QStringLiteral("Label"), QStringLiteral("Value"));
+        data.secondaryLabel = QStringLiteral("Second label");
+        data.secondaryValue = QStringLiteral("Second value");
+        (w->*page.slot)(data);
+
+        QVERIFY((w->*page.collectingLabel)->isHidden());
+        QTreeWidget *tree = w->*page.tree;
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        const QTreeWidgetItem *item = tree->topLevelItem(0);
+        QCOMPARE(
+            columnTexts(item),
+            page.secondary
+                ? QStringList({ QStringLiteral("Second label"), QStringLiteral("Second value") })
+                : QStringList({ QStringLiteral("Label"), QStringLiteral("Value") }));
+        QCOMPARE(item->childCount(), 0);
+        QVERIFY(sameIcon(item->icon(0), iconPath(page.icon)));
+    }
+
+    void peripheralPrintersWithoutKeyboard()
+    {
+        window->setPeripheralPrinterMainData(
+            record(QStringLiteral("Printer A"), QStringLiteral("Name"), QStringLiteral("A")));
+        QVERIFY(!window->collectingPeripheralLabel->isHidden());
+        QCOMPARE(window->peripheralTree->topLevelItemCount(), 1);
+        // A keyboard property with no keyboard heading is dropped, not put under the printer.
+        window->peripheralKeyboardWMIData(
+            record(QString(), QStringLiteral("Layout"), QStringLiteral("US")));
+        QCOMPARE(window->peripheralTree->topLevelItem(0)->childCount(), 1);
+    }
+
+    void storageTotals()
+    {
+        QTreeWidgetItem *totalDrives = window->storageTree->topLevelItem(0);
+        QCOMPARE(totalDrives, window->totalDrivesItem);
+        QVERIFY(totalDrives->isHidden());
+        QCOMPARE(window->smartDriveCountLabel->text(), QStringLiteral("Collecting data..."));
+
+        window->storageMainData(
+            record(QStringLiteral("Disk A"), QStringLiteral("Name"), QStringLiteral("Disk A")));
+        QVERIFY(!window->collectingStorageLabel->isHidden());
+        window->storageWMITotalDrivesData(QStringLiteral("3"));
+        QVERIFY(window->collectingStorageLabel->isHidden());
+        QVERIFY(!totalDrives->isHidden());
+        QCOMPARE(columnTexts(totalDrives),
+                 QStringList({ QStringLiteral("Total drives"), QStringLiteral("3") }));
+        QVERIFY(sameIcon(totalDrives->icon(0), iconPath("storage")));
+        QCOMPARE(window->smartDriveCountLabel->text(), QStringLiteral("3"));
+
+        window->storageWMICollectingPartitionData();
+        QTreeWidgetItem *totalPartitions = window->storageTree->topLevelItem(2);
+        QCOMPARE(columnTexts(totalPartitions),
+                 QStringList({ QStringLiteral("Total partitions"), QStringLiteral("0") }));
+        QVERIFY(sameIcon(totalPartitions->icon(0), iconPath("partition")));
+        window->storageWMITotalPartitionsData(QStringLiteral("5"));
+        QCOMPARE(totalPartitions->text(1), QStringLiteral("5"));
+        window->setMainStorageData();
+        QCOMPARE(window->mainTree->topLevelItem(4)->text(1),
+                 QStringLiteral("3 drives, 5 partitions"));
+
+        SmartStorage drive;
+        drive.caption = QStringLiteral("Disk A");
+        drive.driveIndex = QStringLiteral("2");
+        window->setSmartDriveInfo(drive);
+        QCOMPARE(window->smartDriveComboBox->itemText(0), QStringLiteral("Disk A"));
+        const QVariant index = window->smartDriveComboBox->itemData(0, Qt::UserRole);
+        QCOMPARE(index.userType(), int(QMetaType::QString));
+        QCOMPARE(index.toString(), QStringLiteral("2"));
+        QVERIFY(sameIcon(window->smartDriveComboBox->itemIcon(0), iconPath("storage")));
+    }
+
+    void tpmRowsAfterNoTpm()
+    {
+        window->setNoTPMAvailable();
+        QVERIFY(window->collectingTpmLabel->isHidden());
+        QVERIFY(!window->noTpmLabel->isHidden());
+        window->resetAllPages();
+        // A reset shows the collecting label again and leaves the not-installed label alone.
+        QVERIFY(!window->collectingTpmLabel->isHidden());
+        QVERIFY(!window->noTpmLabel->isHidden());
+        window->setTPMData(
+            record(QString(), QStringLiteral("Is activated"), QStringLiteral("True")));
+        QVERIFY(window->collectingTpmLabel->isHidden());
+        QVERIFY(window->noTpmLabel->isHidden());
+    }
+
+    void listRecordColumns_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("named");
+        for (const char *list : { "Services", "Processes", "Applications", "Drivers", "Startup" }) {
+            QTest::addRow("%s", list) << QString::fromLatin1(list) << true;
+            QTest::addRow("%s without a name", list) << QString::fromLatin1(list) << false;
+        }
+    }
+
+    // Every record text lands in its own column, in the order of the headers.
+    void listRecordColumns()
+    {
+        QFETCH(QString, list);
+        QFETCH(bool, named);
+        const QString name = named ? QStringLiteral("c0") : QString();
+        QTreeWidget *tree = nullptr;
+        QLabel *collecting = nullptr;
+        QStringList expected;
+        QTreeWidgetItem *row = nullptr;
+        const auto take = [&] {
+            window->listRows()->flush(tree);
+            row = tree->topLevelItem(0);
+        };
+        if (list == QLatin1String("Services")) {
+            tree = window->servicesTree;
+            collecting = window->collectingServicesLabel;
+            window->servicesData(
+                { QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10" });
+            expected = QStringList(
+                { "c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10" });
+        } else if (list == QLatin1String("Processes")) {
+            tree = window->processesTree;
+            collecting = window->collectingProcessesLabel;
+            window->processesData(
+                { QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9" });
+            expected = QStringList(
+                { "c0", "c1", "c2 KB", "c3", "c4 KB", "c5", "c6", "c7", "c8 KB", "c9" });
+        } else if (list == QLatin1String("Applications")) {
+            tree = window->appsTree;
+            collecting = window->collectingAppsLabel;
+            window->setAppsData({ QIcon(), name, "c1", "c2", "c3", "c4", "key", "subkey" });
+            expected = QStringList({ "c0", "c1", "c2", "c3", "c4" });
+        } else if (list == QLatin1String("Drivers")) {
+            tree = window->driversTree;
+            collecting = window->collectingDriversLabel;
+            window->setDriverInfo({ QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6" });
+            expected = QStringList({ "c0", "c1", "c2", "c3", "c4", "c5", "c6" });
+        } else {
+            tree = window->startupTree;
+            collecting = window->collectingStartupLabel;
+            window->setStartupInfo({ QIcon(), name, "c1", "c2", "/etc/xdg/autostart" });
+            expected = QStringList({ "c0", "c1", "c2" });
+        }
+        take();
+        QCOMPARE(tree->columnCount(), expected.size());
+        QCOMPARE(collecting->isHidden(), named);
+        if (!named) {
+            QCOMPARE(tree->topLevelItemCount(), 0);
+            return;
+        }
+        QVERIFY(row);
+        QCOMPARE(columnTexts(row), expected);
+        if (list == QLatin1String("Applications")) {
+            QCOMPARE(row->data(0, Qt::UserRole).toString(), QStringLiteral("key"));
+            QCOMPARE(row->data(1, Qt::UserRole).toString(), QStringLiteral("subkey"));
+        } else if (list == QLatin1String("Startup")) {
+            QCOMPARE(row->data(0, Qt::UserRole).toString(), QStringLiteral("/etc/xdg/autostart"));
+        }
+    }
+
+    // A lost WMI connection switches the twelve WMI pages to their no-data state, as often as it
+    // comes, and leaves the rows received and the five other pages as they are.
+    void rootConnectionLostLeavesTheRest()
+    {
+        window->cpuWMIMainData(
+            record(QStringLiteral("CPU A"), QStringLiteral("Name"), QStringLiteral("CPU A")));
+        window->setAppsData({ QIcon(), "App", "1", "Dev", "/opt", "rm", "key", "sub" });
+        for (int run = 0; run < 3; ++run) {
+            window->rootConErr();
+            for (QLabel *label : wmiCollectingLabels())
+                QVERIFY(label->isHidden());
+            for (QLabel *link : refreshLinks())
+                QVERIFY(!link->isHidden());
+        }
+        QCOMPARE(window->cpuTree->topLevelItemCount(), 1);
+        for (QLabel *label : { window->collectingDriversLabel, window->collectingStartupLabel,
+                               window->collectingSmartLabel, window->collectingTpmLabel })
+            QVERIFY(!label->isHidden());
+        QVERIFY(window->collectingAppsLabel->isHidden());
+
+        window->hideNoDataLabels();
+        for (QLabel *link : refreshLinks())
+            QVERIFY(link->isHidden());
+    }
+
+    // Only the callers that need it hide the no-data labels; a reset keeps every other state
+    // label as it was.
+    void resetHidesNothing()
+    {
+        window->rootConErr();
+        window->cdRomNotInstalled();
+        window->setAppDataReady(0);
+        window->setNoTPMAvailable();
+        window->setStartupDataReady();
+        window->resetAllPages();
+        for (QLabel *link : refreshLinks())
+            QVERIFY(!link->isHidden());
+        for (QLabel *label : wmiCollectingLabels())
+            QVERIFY(!label->isHidden());
+        QVERIFY(!window->hardwareNotInstalledLabel->isHidden());
+        QVERIFY(!window->noAppsLabel->isHidden());
+        QVERIFY(!window->noTpmLabel->isHidden());
+        QVERIFY(!window->noStartupDataLabel->isHidden());
+        QCOMPARE(window->installedAppsCountLabel->text(), QStringLiteral("0"));
+        QCOMPARE(window->startupCountLabel->text(), QStringLiteral("0"));
+    }
+
+    // On this machine: refreshes in quick succession end with the pages of exactly one batch.
+    void liveRefreshesKeepOneBatch()
+    {
+        usePlatform.reset();
+        useFake.reset();
+        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+        const auto pageSizes = [this] {
+            QList<int> sizes;
+            for (QTreeWidget *tree :
+                 { window->osTree, window->cpuTree, window->gpuTree, window->ramTree,
+                   window->storageTree, window->opticalTree, window->motherboardTree,
+                   window->soundTree, window->networkTree, window->peripheralTree,
+                   window->servicesTree, window->appsTree, window->driversTree, window->startupTree,
+                   window->tpmTree })
+                sizes << tree->topLevelItemCount();
+            return sizes;
+        };
+        window->beginDataCollection();
+        QVERIFY(waitForDetections(90000));
+        QTRY_COMPARE(window->listRows()->pendingCount(), 0);
+        const QList<int> single = pageSizes();
+        const QString osLine = window->mainTree->topLevelItem(0)->text(1);
+
+        for (int round = 0; round < 8; ++round) {
+            window->refreshAllData();
+            QTest::qWait(round * 3);
+        }
+        QVERIFY(waitForDetections(90000));
+        QTRY_COMPARE(window->listRows()->pendingCount(), 0);
+        QCOMPARE(pageSizes(), single);
+        QCOMPARE(window->mainTree->topLevelItem(0)->text(1), osLine);
+        for (int row = 0; row < 16; ++row)
+            QVERIFY(window->mainTree->topLevelItem(row)->text(1)
+                    != QStringLiteral("Loading data..."));
+        QCOMPARE(DetectionStats::liveWorkers(), 0);
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join(QStringLiteral("; "))));
+    }
+
+    void everyRefreshLinkRestarts_data()
+    {
+        QTest::addColumn<int>("link");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("collecting");
+        const char *pages[] = { "OS",          "CPU",           "GPU",
+                                "RAM",         "Storage",       "Optical Devices",
+                                "Motherboard", "Sound Devices", "Network",
+                                "Peripheral",  "Services",      "Processes" };
+        for (int index = 0; index < 12; ++index) {
+            const QString page = QString::fromLatin1(pages[index]);
+            // The one sentence that spells its page in lower case.
+            const QString named = index == 7 ? QStringLiteral("Sound devices") : page;
+            QTest::newRow(pages[index])
+                << index << QStringLiteral("No %1 data is available. Try to").arg(named)
+                << QStringLiteral("Collecting %1 data ...").arg(page);
+        }
+    }
+
+    // Each of the twelve "refresh" links hides all twelve and starts a new batch.
+    void everyRefreshLinkRestarts()
+    {
+        QFETCH(int, link);
+        QFETCH(QString, sentence);
+        QFETCH(QString, collecting);
+        fillMachine(*fake, *fakes);
+        QCOMPARE(wmiCollectingLabels().at(link)->text(), collecting);
+        window->rootConErr();
+        QLabel *activated = refreshLinks().at(link);
+        QCOMPARE(
+            activated->text(),
+            sentence
+                + QStringLiteral(" <a style=\"text-decoration: none;\" href=\"#\">refresh</a>"));
+        emit activated->linkActivated(QStringLiteral("#"));
+        for (QLabel *other : refreshLinks())
+            QVERIFY(other->isHidden());
+        QVERIFY(DetectionStats::liveThreads() > 0);
+        QVERIFY(waitForDetections(20000));
+        QTRY_COMPARE(window->listRows()->pendingCount(), 0);
+        QCOMPARE(window->cpuTree->topLevelItemCount(), 2);
+        QCOMPARE(window->mainTree->topLevelItem(1)->text(1),
+                 QStringLiteral("Test CPU 0 (8 logical processors, 4 cores, 8 threads)"));
+    }
+};
+
+QTEST_MAIN(TstDetections)
+#include "tst_detectionpages.moc"
