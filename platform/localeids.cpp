@@ -1,6 +1,7 @@
 #include "localeids.h"
 
 #include <QHash>
+#include <QStringList>
 
 namespace plat {
 
@@ -259,7 +260,44 @@ int lcidForLocaleName(const QString &name)
     tag.replace(QLatin1Char('_'), QLatin1Char('-'));
     if (tag.isEmpty() || tag == QLatin1String("C") || tag == QLatin1String("POSIX"))
         return 0;
-    return byTag.value(tag.toLower(), 0);
+    tag = tag.toLower();
+    const QString modifier
+        = name.section(QLatin1Char('@'), 1, 1).section(QLatin1Char('.'), 0, 0).toLower();
+    const QString language = tag.section(QLatin1Char('-'), 0, 0);
+    const QString region = tag.section(QLatin1Char('-'), 1);
+
+    // Some tags name the script (or a variant) that the C library gives as a modifier.
+    static const QHash<QString, QString> scripts
+        = { { QStringLiteral("latin"), QStringLiteral("latn") },
+            { QStringLiteral("cyrillic"), QStringLiteral("cyrl") },
+            { QStringLiteral("devanagari"), QStringLiteral("deva") } };
+    if (modifier == QLatin1String("valencia") && byTag.contains(tag + QLatin1String("-valencia")))
+        return byTag.value(tag + QLatin1String("-valencia"));
+    if (scripts.contains(modifier) && !region.isEmpty()) {
+        const QString scripted
+            = language + QLatin1Char('-') + scripts.value(modifier) + QLatin1Char('-') + region;
+        if (byTag.contains(scripted))
+            return byTag.value(scripted);
+    }
+    if (byTag.contains(tag))
+        return byTag.value(tag);
+
+    // A language written in several scripts has its tags only with the script ("sr-Cyrl-RS");
+    // without a modifier the C library's default applies: Cyrillic for Serbian, Latin otherwise.
+    if (region.isEmpty() || region.contains(QLatin1Char('-')))
+        return 0;
+    QHash<QString, int> byScript;
+    for (auto it = byTag.cbegin(); it != byTag.cend(); ++it) {
+        const QStringList parts = it.key().split(QLatin1Char('-'));
+        if (parts.size() == 3 && parts.at(0) == language && parts.at(2) == region
+            && parts.at(1).size() == 4)
+            byScript.insert(parts.at(1), it.value());
+    }
+    if (byScript.size() == 1)
+        return byScript.cbegin().value();
+    const QString preferred
+        = language == QLatin1String("sr") ? QStringLiteral("cyrl") : QStringLiteral("latn");
+    return byScript.value(preferred, 0);
 }
 
 } // namespace plat

@@ -457,6 +457,21 @@ void TestLinuxSourcesHw::localeIds_data()
     QTest::newRow("C.UTF-8") << "C.UTF-8" << 0;
     QTest::newRow("POSIX") << "POSIX" << 0;
     QTest::newRow("unknown") << "xx_YY.UTF-8" << 0;
+    // Languages written in several scripts: the modifier picks the script, else the default.
+    QTest::newRow("sr_RS") << "sr_RS.UTF-8" << 10266;
+    QTest::newRow("sr_RS@latin") << "sr_RS.UTF-8@latin" << 9242;
+    QTest::newRow("sr_RS@latin, no code set") << "sr_RS@latin" << 9242;
+    QTest::newRow("sr_ME") << "sr_ME.UTF-8" << 12314;
+    QTest::newRow("uz_UZ") << "uz_UZ.UTF-8" << 1091;
+    QTest::newRow("uz_UZ@cyrillic") << "uz_UZ.UTF-8@cyrillic" << 2115;
+    QTest::newRow("az_AZ") << "az_AZ.UTF-8" << 1068;
+    QTest::newRow("bs_BA") << "bs_BA.UTF-8" << 5146;
+    QTest::newRow("tg_TJ, one script") << "tg_TJ.UTF-8" << 1064;
+    QTest::newRow("pa_PK, one script") << "pa_PK.UTF-8" << 2118;
+    QTest::newRow("pa_IN, plain tag") << "pa_IN.UTF-8" << 1094;
+    QTest::newRow("ca_ES@valencia") << "ca_ES.UTF-8@valencia" << 2051;
+    QTest::newRow("be_BY@latin, no such script") << "be_BY.UTF-8@latin" << 1059;
+    QTest::newRow("unknown script modifier") << "xx_YY.UTF-8@latin" << 0;
 }
 
 void TestLinuxSourcesHw::localeIds()
