@@ -10,12 +10,20 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTcpSocket>
 #include <QThread>
 #include <QWidget>
+
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include <unistd.h>
 
@@ -30,12 +38,36 @@ bool isHostReachable(const QString &host, quint16 port, int timeoutMs)
     if (name == QLatin1String("example") || name.endsWith(QLatin1String(".example"))
         || name.endsWith(QLatin1String(".example.")))
         return false;
-    QTcpSocket socket;
-    socket.connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    socket.waitForConnected(timeoutMs);
-    const bool connected = socket.state() == QAbstractSocket::ConnectedState;
-    socket.abort();
-    return connected;
+    QElapsedTimer clock;
+    clock.start();
+    // The name look-up blocks without a limit of its own, so it runs aside and counts against
+    // the same wait; a look-up still running when the wait is over is left to finish alone.
+    QList<QHostAddress> addresses;
+    QHostAddress literal;
+    if (literal.setAddress(host)) {
+        addresses << literal;
+    } else {
+        auto lookup = std::make_shared<std::packaged_task<QHostInfo()>>(
+            [host] { return QHostInfo::fromName(host); });
+        std::future<QHostInfo> answer = lookup->get_future();
+        std::thread([lookup] { (*lookup)(); }).detach();
+        if (answer.wait_for(std::chrono::milliseconds(timeoutMs)) != std::future_status::ready)
+            return false;
+        addresses = answer.get().addresses();
+    }
+    for (const QHostAddress &address : qAsConst(addresses)) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0)
+            break;
+        QTcpSocket socket;
+        socket.connectToHost(address, port);
+        socket.waitForConnected(int(left));
+        const bool connected = socket.state() == QAbstractSocket::ConnectedState;
+        socket.abort();
+        if (connected)
+            return true;
+    }
+    return false;
 }
 
 bool isNetworkAvailable()
