@@ -32,8 +32,21 @@ function(vn_add_test name)
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
+    set(_env "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    # Sanitizer builds: stop on the first report and name the suppression files, so a plain
+    # ctest run is a sanitizer run.
+    if(VN_SANITIZE)
+        list(APPEND _env
+            "ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1"
+            "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:fast_unwind_on_malloc=0"
+            "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    endif()
+    if(VN_TSAN)
+        list(APPEND _env "QT_NO_GLIB=1"
+            "TSAN_OPTIONS=halt_on_error=1:suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp")
+    endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;${ARG_ENV}")
+        ENVIRONMENT "${_env};${ARG_ENV}")
     if(ARG_LABELS)
         set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
     endif()

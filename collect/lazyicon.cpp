@@ -5,9 +5,8 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIconEngine>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QPainter>
+#include <mutex>
 
 #include <memory>
 #include <optional>
@@ -85,14 +84,14 @@ public:
 private:
     struct Shared
     {
-        QMutex mutex;
+        std::mutex mutex;
         std::optional<QIcon> icon;
     };
 
     // The real icon, looked up once on first use (on the thread that draws, the GUI thread).
     QIcon resolved() const
     {
-        QMutexLocker lock(&m_shared->mutex);
+        std::lock_guard<std::mutex> lock(m_shared->mutex);
         if (!m_shared->icon)
             m_shared->icon = lookUp();
         return *m_shared->icon;

@@ -3,9 +3,8 @@
 #include "collect/worker.h"
 
 #include <QElapsedTimer>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QThread>
+#include <mutex>
 
 #include <atomic>
 #include <memory>
@@ -14,7 +13,7 @@ namespace {
 
 std::atomic<int> threadsAlive { 0 };
 std::atomic<int> workersAlive { 0 };
-QMutex durationsMutex;
+std::mutex durationsMutex;
 QVector<DetectionStats::Duration> endedDetections;
 
 } // namespace
@@ -30,7 +29,7 @@ void DetectionStats::track(const QString &key, QThread *thread, Worker *worker)
     auto timer = std::make_shared<QElapsedTimer>();
     timer->start();
     QObject::connect(thread, &QThread::finished, [key, timer] {
-        const QMutexLocker lock(&durationsMutex);
+        const std::lock_guard<std::mutex> lock(durationsMutex);
         endedDetections.append({ key, timer->nsecsElapsed() });
     });
 }
@@ -47,12 +46,12 @@ int DetectionStats::liveWorkers()
 
 QVector<DetectionStats::Duration> DetectionStats::durations()
 {
-    const QMutexLocker lock(&durationsMutex);
+    const std::lock_guard<std::mutex> lock(durationsMutex);
     return endedDetections;
 }
 
 void DetectionStats::clearDurations()
 {
-    const QMutexLocker lock(&durationsMutex);
+    const std::lock_guard<std::mutex> lock(durationsMutex);
     endedDetections.clear();
 }

@@ -20,6 +20,9 @@ QTreeWidgetItem *makeRow(const QIcon &icon, const QStringList &texts)
 
 QString kilobytes(const QString &amount)
 {
+    // A figure the collector could not read stays "Unknown", not "Unknown KB".
+    if (amount == QObject::tr("Unknown"))
+        return amount;
     return QStringLiteral("%1 %2").arg(amount, QObject::tr("KB"));
 }
 

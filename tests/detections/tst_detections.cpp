@@ -747,7 +747,7 @@ private slots:
         QCOMPARE(summary(12), QStringLiteral("%1 processes").arg(rows));
         if (rows) {
             const QTreeWidgetItem *item = window->processesTree->topLevelItem(0);
-            QCOMPARE(item->text(2), QStringLiteral("Unknown KB"));
+            QCOMPARE(item->text(2), QStringLiteral("Unknown"));
             QCOMPARE(item->text(4), QStringLiteral("12 KB"));
             QCOMPARE(item->text(8), QStringLiteral("34 KB"));
             QCOMPARE(window->startupTree->topLevelItem(0)->data(0, Qt::UserRole).toString(),

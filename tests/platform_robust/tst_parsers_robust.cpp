@@ -253,8 +253,12 @@ private slots:
     void desktopEntry();
     void dpkgStatus_data();
     void dpkgStatus();
+    void edid_data();
+    void edid();
     void partitionTable_data();
     void partitionTable();
+    void outOfRangeNumbers_data();
+    void outOfRangeNumbers();
     void damagedTree_data();
     void damagedTree();
     void concurrentReadersOfDamagedTree();
@@ -435,6 +439,55 @@ void TestParsersRobust::dpkgStatus()
         plat::packages::addressName(m.noise(m.below(64)));
 }
 
+// ---- EDID ----
+
+void TestParsersRobust::edid_data()
+{
+    QTest::addColumn<QByteArray>("edid");
+
+    const QByteArray header = QByteArray::fromHex("00ffffffffffff00");
+    QByteArray rangeBlock = header + QByteArray(120, '\0');
+    rangeBlock.replace(54, 18,
+                       bytes({ 0, 0, 0, 0xFD, 3, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 }));
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("header only") << header;
+    QTest::newRow("one byte short") << rangeBlock.left(127);
+    QTest::newRow("range with both offsets") << rangeBlock;
+    QTest::newRow("range block repeated") << rangeBlock.repeated(64);
+    for (quint32 seed = 1; seed <= 30; ++seed) {
+        Mangler m(seed);
+        QByteArray block = header + m.noise(120 + m.below(400));
+        // Half the rows carry range descriptors, so their fields are noise too.
+        for (int d = 54; seed % 2 && d + 18 <= 126; d += 18)
+            block.replace(d, 4, bytes({ 0, 0, m.below(256), 0xFD }));
+        QTest::addRow("noise %u", seed) << block;
+    }
+}
+
+void TestParsersRobust::edid()
+{
+    QFETCH(QByteArray, edid);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString device = dir.path() + QStringLiteral("/sys/bus/pci/devices/0000:01:00.0/");
+    QVERIFY(writeFile(device + QStringLiteral("vendor"), "0x10de\n"));
+    QVERIFY(writeFile(device + QStringLiteral("device"), "0x2684\n"));
+    QVERIFY(writeFile(device + QStringLiteral("class"), "0x030000\n"));
+    const QString connector = device + QStringLiteral("drm/card0/card0-HDMI-A-1/");
+    QVERIFY(writeFile(connector + QStringLiteral("status"), "connected\n"));
+    QVERIFY(writeFile(connector + QStringLiteral("edid"), edid));
+
+    const QVector<wmi::Object> adapters = plat::sources::videoControllers(SysRoot(dir.path()));
+    QCOMPARE(adapters.size(), 1);
+    const QString misfit = schemaMisfit(QStringLiteral("Win32_VideoController"), adapters);
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+    for (const char *name : { "MinRefreshRate", "MaxRefreshRate" }) {
+        const wmi::VARIANT v = adapters.first().value(QLatin1String(name));
+        QVERIFY(v.vt == wmi::VT_NULL || (v.lVal > 0 && v.lVal <= 255 + 255));
+    }
+}
+
 // ---- partition tables on the device ----
 
 void TestParsersRobust::partitionTable_data()
@@ -496,6 +549,99 @@ void TestParsersRobust::partitionTable()
     }
 }
 
+// ---- numbers no field can hold ----
+
+void TestParsersRobust::outOfRangeNumbers_data()
+{
+    QTest::addColumn<QStringList>("files"); // path, contents, path, contents...
+    QTest::addColumn<QString>("cls");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<int>("vt");
+    QTest::addColumn<int>("value");
+
+    const auto cpu = [](const char *fields) {
+        return QStringList { QStringLiteral("/proc/sys/kernel/arch"), QStringLiteral("x86_64\n"),
+                             QStringLiteral("/proc/cpuinfo"),
+                             QStringLiteral("processor\t: 0\nvendor_id\t: GenuineIntel\n")
+                                 + QLatin1String(fields) };
+    };
+    const QString cache = QStringLiteral("/sys/devices/system/cpu/cpu0/cache/index2/");
+    const auto process = [](const char *statm, const char *threads) {
+        return QStringList {
+            QStringLiteral("/proc/1/stat"),
+            QStringLiteral("1 (init) S 0 1 1 0 -1 4194560 0 0 0 0 0 0 0 0 20 0 1 0 5 1000 100 0\n"),
+            QStringLiteral("/proc/1/status"),
+            QStringLiteral("Name:\tinit\nThreads:\t") + QLatin1String(threads) + '\n',
+            QStringLiteral("/proc/1/statm"),
+            QLatin1String(statm)
+        };
+    };
+    const QString p = QStringLiteral("Win32_Processor");
+    QTest::newRow("revision of byte fields")
+        << cpu("cpu family\t: 6\nmodel\t: 167\nstepping\t: 1\n") << p << "Revision"
+        << int(wmi::VT_I4) << 42753;
+    QTest::newRow("model beyond a byte")
+        << cpu("cpu family\t: 6\nmodel\t: 99999999\nstepping\t: 1\n") << p << "Revision"
+        << int(wmi::VT_NULL) << 0;
+    QTest::newRow("stepping negative") << cpu("cpu family\t: 6\nmodel\t: 167\nstepping\t: -1\n")
+                                       << p << "Revision" << int(wmi::VT_NULL) << 0;
+    QTest::newRow("clock speed") << cpu("cpu MHz\t: 2600.4\n") << p << "MaxClockSpeed"
+                                 << int(wmi::VT_I4) << 2600;
+    QTest::newRow("clock speed beyond any clock")
+        << cpu("cpu MHz\t: 1e23\n") << p << "MaxClockSpeed" << int(wmi::VT_NULL) << 0;
+    QTest::newRow("clock speed not a number")
+        << cpu("cpu MHz\t: nan\n") << p << "CurrentClockSpeed" << int(wmi::VT_NULL) << 0;
+    QTest::newRow("frequency file beyond 32 bits")
+        << cpu("")
+            + QStringList { QStringLiteral("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"),
+                            QStringLiteral("99999999999999\n") }
+        << p << "MaxClockSpeed" << int(wmi::VT_NULL) << 0;
+    QTest::newRow("cache size") << cpu("")
+            + QStringList { cache + "level",           "2", cache + "type", "Unified",
+                            cache + "shared_cpu_list", "0", cache + "size", "2048K" }
+                                << p << "L2CacheSize" << int(wmi::VT_I4) << 2048;
+    QTest::newRow("cache size beyond 32 bits")
+        << cpu("") + QStringList { cache + "level",           "2", cache + "type", "Unified",
+                                   cache + "shared_cpu_list", "0", cache + "size", "4294967296M" }
+        << p << "L2CacheSize" << int(wmi::VT_I4) << 0;
+    QTest::newRow("cache size negative")
+        << cpu("") + QStringList { cache + "level",           "2", cache + "type", "Unified",
+                                   cache + "shared_cpu_list", "0", cache + "size", "-512K" }
+        << p << "L2CacheSize" << int(wmi::VT_I4) << 0;
+    const QString w = QStringLiteral("Win32_Process");
+    QTest::newRow("thread count") << process("10 5 0\n", "7") << w << "ThreadCount"
+                                  << int(wmi::VT_I4) << 7;
+    QTest::newRow("thread count beyond 32 bits")
+        << process("10 5 0\n", "99999999999") << w << "ThreadCount" << int(wmi::VT_NULL) << 0;
+    QTest::newRow("resident pages beyond any memory")
+        << process("1 9223372036854775807 0\n", "1") << w << "WorkingSetSize" << int(wmi::VT_NULL)
+        << 0;
+    QTest::newRow("resident pages negative")
+        << process("1 -5 0\n", "1") << w << "WorkingSetSize" << int(wmi::VT_NULL) << 0;
+}
+
+void TestParsersRobust::outOfRangeNumbers()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, cls);
+    QFETCH(QString, property);
+    QFETCH(int, vt);
+    QFETCH(int, value);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (int i = 0; i + 1 < files.size(); i += 2)
+        QVERIFY(writeFile(dir.path() + files.at(i), files.at(i + 1).toUtf8()));
+    const QVector<wmi::Object> objects = plat::LinuxProvider::sourceFor(cls)(SysRoot(dir.path()));
+    QCOMPARE(objects.size(), 1);
+    const QString misfit = schemaMisfit(cls, objects);
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+    const wmi::VARIANT v = objects.first().value(property);
+    QCOMPARE(int(v.vt), vt);
+    if (vt == wmi::VT_I4)
+        QCOMPARE(v.lVal, value);
+}
+
 // ---- whole machine trees ----
 
 void TestParsersRobust::damagedTree_data()
@@ -507,7 +653,7 @@ void TestParsersRobust::damagedTree_data()
     for (const char *machine : { "desktop", "vm" }) {
         for (int d = int(Damage::Empty); d <= int(Damage::HugeNumbers); ++d) {
             const int seeds = Damage(d) == Damage::Empty ? 1
-                : Damage(d) == Damage::HugeNumbers       ? 6
+                : Damage(d) == Damage::HugeNumbers       ? Mangler::hugeNumberCount()
                                                          : 2;
             for (quint32 seed = 1; seed <= quint32(seeds); ++seed)
                 QTest::addRow("%s, %s, %u", machine, qPrintable(damageName(Damage(d))), seed)

@@ -1,0 +1,66 @@
+// The hardware collectors on damaged machine trees, through the real Linux sources: whatever the
+// files say, a run ends with its end signals, every heading has its own rows and no builder
+// leaves a label or value empty ("Unknown" stands for what could not be read).
+
+#include "mangledtree.h"
+
+#include "collectorchecks.h"
+
+#include "collect/worker.h"
+#include "platform/linuxprovider.h"
+#include "platform/platform.h"
+
+#include <QtTest>
+
+class TestCollectRobust : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerRecordTypes(); }
+    void damagedMachine_data();
+    void damagedMachine();
+};
+
+void TestCollectRobust::damagedMachine_data()
+{
+    QTest::addColumn<QString>("machine");
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<quint32>("seed");
+
+    for (const char *machine : { "desktop", "vm" }) {
+        for (int d = int(Damage::Empty); d <= int(Damage::HugeNumbers); ++d) {
+            const int seeds = Damage(d) == Damage::Empty ? 1
+                : Damage(d) == Damage::HugeNumbers       ? Mangler::hugeNumberCount()
+                                                         : 2;
+            for (quint32 seed = 1; seed <= quint32(seeds); ++seed)
+                QTest::addRow("%s, %s, %u", machine, qPrintable(damageName(Damage(d))), seed)
+                    << QString::fromLatin1(machine) << d << seed;
+        }
+    }
+}
+
+void TestCollectRobust::damagedMachine()
+{
+    QFETCH(QString, machine);
+    QFETCH(int, damage);
+    QFETCH(quint32, seed);
+
+    const MangledTree tree(QStringLiteral(VN_FIXTURES_DIR "/") + machine, Damage(damage), seed);
+    QVERIFY(tree.isValid());
+    const plat::SysRoot root(tree.root());
+    const wmi::ScopedProvider provider(std::make_shared<plat::LinuxProvider>(root));
+    const plat::ScopedPlatform platform(plat::makeLinuxPlatform(root));
+
+    for (Collector c :
+         { Collector::OS, Collector::CPU, Collector::GPU, Collector::RAM, Collector::Storage }) {
+        Worker worker;
+        SignalLog log(&worker);
+        QCOMPARE(runCollector(worker, c), 0);
+        const QString problem = CollectorChecks::shapeProblem(log, c);
+        QVERIFY2(problem.isEmpty(), qPrintable(collectorName(c) + QStringLiteral(": ") + problem));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCollectRobust)
+#include "tst_collect_robust.moc"
