@@ -646,9 +646,10 @@ private slots:
         {
             using QObject::receivers;
         };
+        // A pointer to QObject's member, reached through the peek: no downcast of the box.
+        const auto receivers = &SignalPeek::receivers;
         for (QComboBox *box : { window->updatesChannelComboBox, window->updatesDeliveryComboBox })
-            QCOMPARE(static_cast<SignalPeek *>(box)->receivers(SIGNAL(currentIndexChanged(int))),
-                     1);
+            QCOMPARE((box->*receivers)(SIGNAL(currentIndexChanged(int))), 1);
     }
 
     void aboutPage()
