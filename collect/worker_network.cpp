@@ -41,11 +41,12 @@ int Worker::appNetworkWMIData()
                                 "DNSHostName", "TcpNumConnections", "DatabasePath" });
         using namespace WmiValue;
         const HardwareData empty;
-        if (p["Caption"].vt == VT_BSTR) {
-            const QString caption = cleanWmiValue(p["Caption"].bstrVal);
-            emit hardwareMainData(
-                makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
-        }
+        // Every device gets its heading ("Unknown" without a textual caption), so its rows
+        // never land under the previous device.
+        const QString caption
+            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
+        emit hardwareMainData(
+            makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
         const auto row = [&](const QString &label, const QString &value) {
             emit hardwareData(makeHardwareData(empty, label, value));
         };

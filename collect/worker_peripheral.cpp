@@ -35,11 +35,12 @@ int Worker::appPeripheralWMIData()
         const WmiProperties p(object.get(),
                               { "Caption", "Description", "Status", "DeviceID", "Layout" });
         using namespace WmiValue;
-        if (p["Caption"].vt == VT_BSTR) {
-            const QString caption = cleanWmiValue(p["Caption"].bstrVal);
-            emit hardwareMainData(
-                makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
-        }
+        // Every device gets its heading ("Unknown" without a textual caption), so its rows
+        // never land under the previous device.
+        const QString caption
+            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
+        emit hardwareMainData(
+            makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
         const auto row = [&](const QString &label, const QString &value) {
             emit hardwareData(makeHardwareData(empty, label, value));
         };
@@ -64,11 +65,12 @@ int Worker::appPeripheralWMIData()
                                 "PrintJobDataType", "PortName", "Status", "WorkOffline",
                                 "PrintProcessor" });
         using namespace WmiValue;
-        if (p["Caption"].vt == VT_BSTR) {
-            const QString caption = cleanWmiValue(p["Caption"].bstrVal);
-            emit peripheralPrinterMainData(
-                makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
-        }
+        // Every device gets its heading ("Unknown" without a textual caption), so its rows
+        // never land under the previous device.
+        const QString caption
+            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
+        emit peripheralPrinterMainData(
+            makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
         const auto row = [&](const QString &label, const QString &value) {
             emit peripheralPrinterData(makeHardwareData(empty, label, value));
         };

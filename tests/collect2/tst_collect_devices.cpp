@@ -271,15 +271,52 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         // Cancel while the second drive's rows arrive: the third is never read.
-        connect(&worker, &Worker::hardwareMainData, &worker,
-                [&worker](const HardwareData &) { worker.setCancelOpticalDevicesDetection(); });
+        connect(&worker, &Worker::hardwareMainData, &worker, [&worker](const HardwareData &d) {
+            if (d.heading == QLatin1String("Second"))
+                worker.setCancelOpticalDevicesDetection();
+        });
         QCOMPARE(worker.appOpticalDevicesWMIData(), 0);
-        QCOMPARE(log.count("hardwareMainData"), 1);
-        QCOMPARE(log.records("hardwareMainData").at(0).heading, QStringLiteral("Second"));
-        QCOMPARE(log.count("hardwareData"), 26); // rows of both, the first without heading
-        QCOMPARE(log.names().first(), QStringLiteral("hardwareData"));
+        // The drive without a caption has its own heading, so its rows are not filed elsewhere.
+        QCOMPARE(log.count("hardwareMainData"), 2);
+        QCOMPARE(log.records("hardwareMainData").at(0).heading, QStringLiteral("Unknown"));
+        QCOMPARE(log.records("hardwareMainData").at(0).value, QStringLiteral("Unknown"));
+        QCOMPARE(log.records("hardwareMainData").at(1).heading, QStringLiteral("Second"));
+        QCOMPARE(log.count("hardwareData"), 26);
+        QCOMPARE(log.names().first(), QStringLiteral("hardwareMainData"));
         QVERIFY(!log.contains("hardwareDataNotAvailable"));
         QVERIFY(!log.contains("loadMainData"));
+        QCOMPARE(log.names().last(), QStringLiteral("finished"));
+    }
+
+    void devicesWithoutCaptionGetUnknownHeading_data()
+    {
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<QString>("headingSignal");
+        QTest::newRow("sound") << "Win32_SoundDevice"
+                               << "hardwareMainData";
+        QTest::newRow("network") << "Win32_NetworkAdapterConfiguration"
+                                 << "hardwareMainData";
+        QTest::newRow("keyboard") << "Win32_Keyboard"
+                                  << "hardwareMainData";
+        QTest::newRow("printer") << "Win32_Printer"
+                                 << "peripheralPrinterMainData";
+    }
+
+    void devicesWithoutCaptionGetUnknownHeading()
+    {
+        QFETCH(QString, cls);
+        QFETCH(QString, headingSignal);
+        m_fake->add(cls, { { "Caption", null() } });
+        Worker worker;
+        SignalLog log(&worker);
+        if (cls == QLatin1String("Win32_SoundDevice"))
+            worker.appSoundDevicesWMIData();
+        else if (cls == QLatin1String("Win32_NetworkAdapterConfiguration"))
+            worker.appNetworkWMIData();
+        else
+            worker.appPeripheralWMIData();
+        QCOMPARE(log.count(headingSignal), 1);
+        QCOMPARE(log.records(headingSignal).at(0).heading, QStringLiteral("Unknown"));
         QCOMPARE(log.names().last(), QStringLiteral("finished"));
     }
 
