@@ -1,6 +1,7 @@
 #include "app/applog.h"
 
 #include "app/fonts.h"
+#include "app/productinfo.h"
 #include "app/settings.h"
 #include "widgets/scrollbar.h"
 
@@ -72,7 +73,7 @@ QString logFolderPath()
 
 QString defaultLogFilePath(const QString &folder, const QString &localeName)
 {
-    QString product = QStringLiteral("Verdimon Nuvo");
+    QString product = QString::fromLatin1(Product::displayName);
     product.replace(QRegularExpression(QStringLiteral("\\s")), QStringLiteral("_"));
     const QString stamp = englishUs().toString(QDateTime::currentDateTime(),
                                                QStringLiteral("yyyy.MM.dd.HH.mm.ss.zzz"));

@@ -4,6 +4,7 @@
 
 #include "app/config.h"
 #include "app/msgdialog.h"
+#include "app/productinfo.h"
 #include "app/settings.h"
 #include "app/startup/crashhandler.h"
 #include "app/startup/managestartup.h"
@@ -21,11 +22,11 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
 
-    SingleInstance instance(QStringLiteral("Verdimon Nuvo"));
+    SingleInstance instance(QString::fromLatin1(Product::displayName));
 
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("4.1.3.742"));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(Product::organisation));
+    QCoreApplication::setApplicationName(QString::fromLatin1(Product::displayName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(Product::version));
     Config::installTestCertificateAuthority();
 
     QTranslator appTranslator;

@@ -7,6 +7,7 @@
 #include "app/fonts.h"
 #include "app/language.h"
 #include "app/licenseagreement.h"
+#include "app/productinfo.h"
 #include "app/systemfunctions.h"
 #include "widgets/appqlabel.h"
 #include "widgets/switch.h"
@@ -19,8 +20,6 @@
 #include <QUrl>
 
 namespace {
-
-const char productDisplayName[] = "Verdimon Nuvo";
 
 QLabel *makeCaption(const QString &text, QWidget *parent)
 {
@@ -66,9 +65,9 @@ void VerdimonNuvo::createAboutPage()
     QWidget *page = aboutPage;
 
     companyCaptionLabel = makeCaption(QObject::tr("Company:"), page);
-    companyValueLabel = makeValue(QStringLiteral("Dravonel"), page);
+    companyValueLabel = makeValue(QString::fromLatin1(Product::organisation), page);
     aboutBuildCaptionLabel = makeCaption(QObject::tr("Build:"), page);
-    aboutBuildValueLabel = makeValue(QStringLiteral("4.1.3.742"), page);
+    aboutBuildValueLabel = makeValue(QString::fromLatin1(Product::version), page);
     channelCaptionLabel = makeCaption(QObject::tr("Channel:"), page);
     aboutChannelLabel = makeValue(QObject::tr("Unknown"), page);
     eulaCaptionLabel = makeCaption(QObject::tr("EULA:"), page);
@@ -83,7 +82,7 @@ void VerdimonNuvo::createAboutPage()
     versionCaptionLabel = makeCaption(QObject::tr("Version:"), page);
     // The edition is the last word of the product name.
     versionValueLabel = makeValue(
-        QString::fromLatin1(productDisplayName).split(QLatin1Char(' ')).constLast(), page);
+        QString::fromLatin1(Product::displayName).split(QLatin1Char(' ')).constLast(), page);
     accountCaptionLabel = makeCaption(QObject::tr("Account:"), page);
     accountImage = new AccountImage(this);
     accountImage->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

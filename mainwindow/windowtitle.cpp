@@ -1,7 +1,7 @@
 #include "verdimonnuvo.h"
 
+#include "app/productinfo.h"
 #include "app/settings.h"
-#include "app/systemfunctions.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,14 +26,7 @@ void VerdimonNuvo::loadAppSettings()
 
 void VerdimonNuvo::updateWindowTitle(bool fullInfo)
 {
-    const QString name = QStringLiteral("Verdimon Nuvo");
-    if (!fullInfo) {
-        setWindowTitle(name);
-        return;
-    }
     const QString channel
         = updatesChannelComboBox ? updatesChannelComboBox->currentText() : QString();
-    setWindowTitle(QStringLiteral("%1 [%2 | %3 %4 | %5]")
-                       .arg(name, channel, QObject::tr("Build"), QStringLiteral("4.1.3.742"),
-                            formatArchitecture(QStringLiteral("64"))));
+    setWindowTitle(Product::windowTitle(fullInfo, channel));
 }

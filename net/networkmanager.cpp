@@ -2,6 +2,7 @@
 
 #include "app/appenums.h"
 #include "app/config.h"
+#include "app/productinfo.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
 
@@ -17,9 +18,6 @@
 
 namespace {
 
-const char applicationVersion[] = "4.1.3.742";
-const char productDisplayName[] = "Verdimon Nuvo";
-
 // A stored enumeration comes back as an integer or, after a restart, as its decimal text;
 // anything else reads as 0.
 int storedInt(const QString &group, const QString &key, int defaultValue)
@@ -34,7 +32,7 @@ int storedInt(const QString &group, const QString &key, int defaultValue)
 
 NetworkManager::NetworkManager()
     : QObject(nullptr)
-    , version(QString::fromLatin1(applicationVersion))
+    , version(QString::fromLatin1(Product::version))
 {
     const QString group = QStringLiteral("Updates");
     updatesChannel = storedInt(group, QStringLiteral("UpdatesChannel"), Update::Release);
@@ -110,7 +108,7 @@ QString NetworkManager::updateJsonUrl(int effectiveChannel, const QString &langu
         break;
     }
     const QString appsFolder = Config::webBaseUrl() + QStringLiteral("/apps");
-    return format.arg(appsFolder, productKeyForName(QString::fromLatin1(productDisplayName)),
+    return format.arg(appsFolder, productKeyForName(QString::fromLatin1(Product::displayName)),
                       languagePrefix);
 }
 
@@ -220,7 +218,7 @@ void NetworkManager::onUpdateDescriptionReply(QNetworkReply *descriptionReply)
     const QJsonObject entry = descriptionEntry(document.object());
     if (!entry.isEmpty()) {
         version = entry.value(QStringLiteral("version")).toString();
-        isUpdateAvailable = isNewerVersion(version, QString::fromLatin1(applicationVersion));
+        isUpdateAvailable = isNewerVersion(version, QString::fromLatin1(Product::version));
         if (isUpdateAvailable)
             updateUrl = deliveryUrl(entry, delivery);
         channel = entry.value(QStringLiteral("channel")).toString();

@@ -3,6 +3,7 @@
 #include "app/appenums.h"
 #include "app/fonts.h"
 #include "app/msgdialog.h"
+#include "app/productinfo.h"
 #include "app/settings.h"
 #include "app/startup/mainwindowfactory.h"
 #include "app/startup/splash.h"
@@ -19,8 +20,6 @@
 #include <QWidget>
 
 namespace {
-
-const char productDisplayName[] = "Verdimon Nuvo";
 
 bool appBool(const QString &key, bool defaultValue)
 {
@@ -225,7 +224,7 @@ void startWmiService(QWidget *parent)
 QString oldInstallerPath(int channel, const QString &folder)
 {
     const QString architecture = formatArchitecture(QStringLiteral("64"));
-    const QString package = productPackageName(QString::fromLatin1(productDisplayName));
+    const QString package = productPackageName(QString::fromLatin1(Product::displayName));
     QString path;
     if (channel == Update::Release) {
         path = QStringLiteral("%1/%2.Setup.%3.exe").arg(folder, package, architecture);

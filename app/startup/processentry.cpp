@@ -1,6 +1,7 @@
 #include "app/startup/processentry.h"
 
 #include "app/msgdialog.h"
+#include "app/productinfo.h"
 #include "app/settings.h"
 #include "app/startup/singleinstance.h"
 #include "app/systemfunctions.h"
@@ -17,8 +18,6 @@ const char restartArgument[] = "-restart";
 
 namespace {
 
-const char productDisplayName[] = "Verdimon Nuvo";
-const char applicationVersion[] = "4.1.3.742";
 const char localDumpsKey[]
     = "HKEY_LOCAL_MACHINE/SOFTWARE/Microsoft/Windows/Windows Error Reporting/LocalDumps";
 
@@ -26,14 +25,11 @@ const char localDumpsKey[]
 
 QString runningWindowTitle()
 {
-    const QString name = QString::fromLatin1(productDisplayName);
-    if (!Settings::boolValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"), true))
-        return name;
+    const bool full
+        = Settings::boolValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"), true);
     const int channel
         = Settings::intValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
-    return QStringLiteral("%1 [%2 | %3 %4 | %5]")
-        .arg(name, updateChannelName(channel), QObject::tr("Build"),
-             QString::fromLatin1(applicationVersion), formatArchitecture(QStringLiteral("64")));
+    return Product::windowTitle(full, updateChannelName(channel));
 }
 
 InstanceDecision decideInstance(SingleInstance &instance, const QStringList &arguments)
@@ -52,7 +48,7 @@ InstanceDecision decideInstance(SingleInstance &instance, const QStringList &arg
                        QDialogButtonBox::Yes | QDialogButtonBox::No);
     if (question.exec() == QDialogButtonBox::Yes)
         return InstanceDecision::Second;
-    SingleInstance::raiseRunningInstance(QString::fromLatin1(productDisplayName),
+    SingleInstance::raiseRunningInstance(QString::fromLatin1(Product::displayName),
                                          runningWindowTitle());
     return InstanceDecision::GiveWay;
 }
