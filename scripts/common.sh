@@ -12,9 +12,10 @@ VN_PACKAGES=(
     libkmod-dev libudev-dev libcups2-dev pci.ids usb.ids
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
 )
-# What the tests add: the local stand-ins for the vendor's servers and a display for screenshots.
+# What the tests add: the HTTPS stand-in for the vendor's web service (Python's standard library
+# and a per-run test CA made with openssl) and a display for screenshots.
 VN_TEST_PACKAGES=(
-    python3 python3-pyftpdlib mariadb-server mariadb-client openssl
+    python3 openssl
     xvfb xauth openbox
 )
 
