@@ -1,7 +1,7 @@
 #include "app/licenseagreement.h"
 
 #include "app/appenums.h"
-#include "app/fonts.h"
+#include "app/dialogstyle.h"
 #include "app/language.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
@@ -36,17 +36,6 @@ public:
 
 namespace {
 
-QFont viewerFont()
-{
-    registerFontSubstitutions();
-    QFont font;
-    font.setFamily(Settings::fontFamily());
-    font.setPixelSize(Settings::fontSize());
-    font.setWeight(QFont::Normal);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
-
 QString &pageOverride()
 {
     static QString path;
@@ -69,15 +58,13 @@ LicenseAgreement::LicenseAgreement(QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(tr("License agreement"));
     setMinimumSize(535, 380);
-    setWindowModality(Qt::ApplicationModal);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setWindowOpacity(Settings::windowOpacity());
+    applyDialogWindowStyle(this);
     setAttribute(Qt::WA_DeleteOnClose);
 
     // The browser takes ownership of its scroll bars and gives them their orientation.
     ui->textBrowser->setHorizontalScrollBar(new ScrollBar(this));
     ui->textBrowser->setVerticalScrollBar(new ScrollBar(this));
-    const QFont font = viewerFont();
+    const QFont font = dialogFont();
     ui->textBrowser->setFont(font);
 
     auto *frame = new QFrame(this);

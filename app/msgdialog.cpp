@@ -1,6 +1,6 @@
 #include "app/msgdialog.h"
 
-#include "app/fonts.h"
+#include "app/dialogstyle.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
 #include "widgets/appqlabel.h"
@@ -22,17 +22,6 @@ MsgDialog::Responder &testResponder()
 {
     static MsgDialog::Responder responder;
     return responder;
-}
-
-QFont messageFont()
-{
-    registerFontSubstitutions();
-    QFont font;
-    font.setFamily(Settings::fontFamily());
-    font.setPixelSize(Settings::fontSize());
-    font.setWeight(QFont::Normal);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
 }
 
 QPixmap standardIconPixmap(QStyle *style, int kind, const QSize &size)
@@ -87,9 +76,7 @@ void MsgDialog::build(const QString &title, const QString &text, const QPixmap &
                       QDialogButtonBox::StandardButtons buttons)
 {
     setWindowTitle(title);
-    setWindowModality(Qt::ApplicationModal);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setWindowOpacity(Settings::windowOpacity());
+    applyDialogWindowStyle(this);
     // Missing before the start-up defaults are written: the box is then topmost.
     setWindowTopmost(
         this,
@@ -101,7 +88,7 @@ void MsgDialog::build(const QString &title, const QString &text, const QPixmap &
         m_iconLabel->setPixmap(pixmap);
     m_iconLabel->setFixedSize(m_iconSize);
 
-    const QFont font = messageFont();
+    const QFont font = dialogFont();
     m_textLabel = new AppQLabel(text, this);
     m_textLabel->setFont(font);
     m_textLabel->setWordWrap(true);

@@ -100,6 +100,13 @@ IEnumWbemClassObject *WmiFrame::query(const QString &wql)
     return enumerator;
 }
 
+IEnumWbemClassObject *WmiFrame::openQuery(const QString &wql, RootError rootError)
+{
+    if (!open(QStringLiteral("ROOT\\CIMV2"), rootError))
+        return nullptr;
+    return query(wql);
+}
+
 ComPtr<IWbemClassObject> WmiFrame::nextObject(IEnumWbemClassObject *enumerator, HRESULT *result)
 {
     IWbemClassObject *object = nullptr;
@@ -132,6 +139,15 @@ void WmiFrame::close()
         m_comInitialized = false;
         CoUninitialize();
     }
+}
+
+int WmiFrame::finish(const std::atomic<bool> &cancel)
+{
+    close();
+    if (!cancel)
+        emit m_worker->loadMainData();
+    emit m_worker->finished();
+    return 0;
 }
 
 void WmiFrame::abort()

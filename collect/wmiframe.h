@@ -36,6 +36,10 @@ public:
     void failQuery(wmi::HRESULT result);
     // execQuery + failQuery: null after a failure.
     wmi::IEnumWbemClassObject *query(const QString &wql);
+    // open on ROOT\CIMV2 + query: the enumerator of a collector with one query, null after a
+    // failure of either.
+    wmi::IEnumWbemClassObject *openQuery(const QString &wql,
+                                         RootError rootError = RootError::WithoutText);
 
     // One fetch of the loop. Null ends the loop: the call failed (when `examineResult`),
     // nothing came back, or the cancel flag is set. A fetched object is released with the holder.
@@ -47,6 +51,10 @@ public:
 
     // Step 7's release: enumerators, services, locator, then CoUninitialize. Idempotent.
     void close();
+
+    // The end of a collector that ran through: close(), then Worker::loadMainData unless the
+    // cancel flag is set, then Worker::finished. Returns 0, the collector's result.
+    int finish(const std::atomic<bool> &cancel);
 
     static QString errorText(const QString &stepText, wmi::HRESULT result);
 

@@ -6,6 +6,26 @@
 
 namespace WmiValue {
 
+namespace {
+
+// A byte count given as decimal text in whole units of `unitBytes`, with whole units 1024 times
+// as large added from 1024 units on.
+QString scaledBytes(const wmi::VARIANT &v, qint64 unitBytes, const QString &unit,
+                    const QString &largeUnit)
+{
+    if (v.vt != wmi::VT_BSTR)
+        return unknown();
+    const qint64 bytes = v.bstrVal.toLongLong();
+    const qint64 amount = bytes / unitBytes;
+    const qint64 large = bytes / (unitBytes * 1024);
+    if (amount < 1024)
+        return cleanWmiValue(withUnit(QString::number(amount), unit));
+    return cleanWmiValue(
+        withUnits(QString::number(amount), unit, QString::number(large), largeUnit));
+}
+
+} // namespace
+
 QString unknown()
 {
     return QObject::tr("Unknown");
@@ -24,6 +44,21 @@ QString number(const wmi::VARIANT &v)
 QString unsignedNumber(const wmi::VARIANT &v)
 {
     return v.vt == wmi::VT_I4 ? cleanWmiValue(QString::number(quint32(v.lVal))) : unknown();
+}
+
+QString numberWithUnit(const wmi::VARIANT &v, const QString &unit)
+{
+    return v.vt == wmi::VT_I4 ? cleanWmiValue(withUnit(QString::number(v.lVal), unit)) : unknown();
+}
+
+QString megabytes(const wmi::VARIANT &v)
+{
+    return scaledBytes(v, 1048576, QObject::tr("MB"), QObject::tr("GB"));
+}
+
+QString kilobytes(const wmi::VARIANT &v)
+{
+    return scaledBytes(v, 1024, QObject::tr("KB"), QObject::tr("MB"));
 }
 
 QString flag(const wmi::VARIANT &v)

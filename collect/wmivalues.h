@@ -18,6 +18,13 @@ QString text(const wmi::VARIANT &v);
 QString number(const wmi::VARIANT &v);
 // VT_I4 read as unsigned 32 bits, in decimal, tidied; else "Unknown".
 QString unsignedNumber(const wmi::VARIANT &v);
+// VT_I4 in signed decimal followed by a unit, tidied; else "Unknown".
+QString numberWithUnit(const wmi::VARIANT &v, const QString &unit);
+// A byte count given as decimal text (VT_BSTR) in whole MB, with whole GB added from 1024 MB on,
+// tidied; else "Unknown".
+QString megabytes(const wmi::VARIANT &v);
+// The same in whole KB, with whole MB added from 1024 KB on.
+QString kilobytes(const wmi::VARIANT &v);
 // VT_BOOL as the translated "True"/"False", tidied; else "Unknown".
 QString flag(const wmi::VARIANT &v);
 // The text a VT_BSTR holds, untidied; empty for any other type.

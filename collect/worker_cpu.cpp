@@ -1,6 +1,7 @@
 // The CPU page: per processor one heading and 22 property rows.
 
 #include "codetables.h"
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -72,9 +73,8 @@ QString decodedValue(const VARIANT &v, QString (*decode)(qint32))
 int Worker::appCPUWMIData()
 {
     WmiFrame frame(this);
-    if (!frame.open(QStringLiteral("ROOT\\CIMV2"), WmiFrame::RootError::WithoutText))
-        return 1;
-    IEnumWbemClassObject *enumerator = frame.query(QStringLiteral("SELECT * FROM Win32_Processor"));
+    IEnumWbemClassObject *enumerator
+        = frame.openQuery(QStringLiteral("SELECT * FROM Win32_Processor"));
     if (!enumerator)
         return 1;
 
@@ -92,16 +92,8 @@ int Worker::appCPUWMIData()
                                               "PartNumber",     "Version",
                                               "CpuStatus" });
         using namespace WmiValue;
-        const HardwareData empty;
-
-        // Every processor gets a heading, so its rows never land under the previous one; a
-        // processor without a textual name is headed "Unknown".
-        const QString name = p["Name"].vt == VT_BSTR ? cleanWmiValue(p["Name"].bstrVal) : QString();
-        emit hardwareMainData(makeHardwareMainData(empty, name, QObject::tr("Name"), name));
-
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
+        row.heading(p["Name"], QObject::tr("Name"));
         row(QObject::tr("Number of logical processors"), number(p["NumberOfLogicalProcessors"]));
         row(QObject::tr("Max frequency"), frequencyValue(p["MaxClockSpeed"]));
         row(QObject::tr("Socket"), text(p["SocketDesignation"]));
@@ -126,9 +118,5 @@ int Worker::appCPUWMIData()
         row(QObject::tr("Current status"), decodedValue(p["CpuStatus"], cpuStatusText));
     }
 
-    frame.close();
-    if (!m_cancelCPU)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelCPU);
 }

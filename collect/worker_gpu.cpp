@@ -1,6 +1,7 @@
 // The GPU page: per display adapter one heading and 16 property rows.
 
 #include "codetables.h"
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -17,13 +18,6 @@
 using namespace wmi;
 
 namespace {
-
-QString numberWithUnit(const VARIANT &v, const QString &unit)
-{
-    if (v.vt != VT_I4)
-        return QObject::tr("Unknown");
-    return cleanWmiValue(WmiValue::withUnit(QString::number(v.lVal), unit));
-}
 
 QString dateValue(const VARIANT &v)
 {
@@ -94,10 +88,8 @@ QString Worker::cudaGpuMemory(const QString &pnpDeviceId)
 int Worker::appGPUWMIData()
 {
     WmiFrame frame(this);
-    if (!frame.open(QStringLiteral("ROOT\\CIMV2"), WmiFrame::RootError::WithoutText))
-        return 1;
     IEnumWbemClassObject *enumerator
-        = frame.query(QStringLiteral("SELECT * FROM Win32_VideoController"));
+        = frame.openQuery(QStringLiteral("SELECT * FROM Win32_VideoController"));
     if (!enumerator)
         return 1;
 
@@ -114,12 +106,8 @@ int Worker::appGPUWMIData()
                                 "Status", "CurrentRefreshRate", "MaxRefreshRate", "MinRefreshRate",
                                 "PNPDeviceID", "InstalledDisplayDrivers", "VideoArchitecture" });
         using namespace WmiValue;
-        const HardwareData empty;
-
-        // Every adapter gets a heading, so its rows never land under the previous one.
-        const QString caption
-            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
-        emit hardwareMainData(makeHardwareMainData(empty, caption, QObject::tr("Name"), caption));
+        const RowEmitter row(this);
+        row.heading(p["Caption"], QObject::tr("Name"));
 
         QString memory;
         if (rawText(p["AdapterCompatibility"]) == QLatin1String("NVIDIA")) {
@@ -130,9 +118,6 @@ int Worker::appGPUWMIData()
             memory = formatGpuMemorySize(p["AdapterRAM"]);
         }
 
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
         const QString pixels = QObject::tr("pixels");
         row(QObject::tr("Memory"), cleanWmiValue(memory));
         row(QObject::tr("Driver version"), text(p["DriverVersion"]));
@@ -160,9 +145,5 @@ int Worker::appGPUWMIData()
                                      : QObject::tr("Unknown"));
     }
 
-    frame.close();
-    if (!m_cancelGPU)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelGPU);
 }

@@ -1,6 +1,7 @@
 // The Motherboard page: the base board's rows, the firmware's boot mode and Secure Boot rows, then
 // the BIOS rows; property rows only, no headings.
 
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -68,10 +69,7 @@ int Worker::appMotherboardWMIData()
         return 1;
     }
 
-    const HardwareData empty;
-    const auto row = [&](const QString &label, const QString &value) {
-        emit hardwareData(makeHardwareData(empty, label, value));
-    };
+    const RowEmitter row(this);
     using namespace WmiValue;
 
     while (ComPtr<IWbemClassObject> object = frame.next(boards, m_cancelMotherboard)) {

@@ -1,5 +1,6 @@
 // The Network page: per adapter configuration one heading and 11 property rows.
 
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -27,10 +28,8 @@ QString databasePathValue(const VARIANT &v)
 int Worker::appNetworkWMIData()
 {
     WmiFrame frame(this);
-    if (!frame.open(QStringLiteral("ROOT\\CIMV2"), WmiFrame::RootError::WithoutText))
-        return 1;
     IEnumWbemClassObject *enumerator
-        = frame.query(QStringLiteral("SELECT * FROM Win32_NetworkAdapterConfiguration"));
+        = frame.openQuery(QStringLiteral("SELECT * FROM Win32_NetworkAdapterConfiguration"));
     if (!enumerator)
         return 1;
 
@@ -40,16 +39,8 @@ int Worker::appNetworkWMIData()
                                 "SettingID", "InterfaceIndex", "DHCPServer", "MACAddress",
                                 "DNSHostName", "TcpNumConnections", "DatabasePath" });
         using namespace WmiValue;
-        const HardwareData empty;
-        // Every device gets its heading ("Unknown" without a textual caption), so its rows
-        // never land under the previous device.
-        const QString caption
-            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
-        emit hardwareMainData(
-            makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
+        row.heading(p["Caption"], QObject::tr("Caption"));
         row(QObject::tr("Description"), text(p["Description"]));
         row(QObject::tr("DHCP enabled"), flag(p["DHCPEnabled"]));
         row(QObject::tr("Service name of the network adapter"), text(p["ServiceName"]));
@@ -63,9 +54,5 @@ int Worker::appNetworkWMIData()
         row(QObject::tr("Database path"), databasePathValue(p["DatabasePath"]));
     }
 
-    frame.close();
-    if (!m_cancelNetwork)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelNetwork);
 }

@@ -1,6 +1,7 @@
 // The Optical Devices page: per drive one heading and 13 property rows.
 
 #include "codetables.h"
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -38,10 +39,8 @@ QString availabilityValue(const VARIANT &v)
 int Worker::appOpticalDevicesWMIData()
 {
     WmiFrame frame(this);
-    if (!frame.open(QStringLiteral("ROOT\\CIMV2"), WmiFrame::RootError::WithoutText))
-        return 1;
     IEnumWbemClassObject *enumerator
-        = frame.query(QStringLiteral("SELECT * FROM Win32_CDROMDrive"));
+        = frame.openQuery(QStringLiteral("SELECT * FROM Win32_CDROMDrive"));
     if (!enumerator)
         return 1;
 
@@ -64,16 +63,8 @@ int Worker::appOpticalDevicesWMIData()
                                 "MfrAssignedRevisionLevel", "SCSILogicalUnit", "TransferRate",
                                 "SCSIBus", "SCSIPort", "Status" });
         using namespace WmiValue;
-        const HardwareData empty;
-        // Every device gets its heading ("Unknown" without a textual caption), so its rows
-        // never land under the previous device.
-        const QString caption
-            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
-        emit hardwareMainData(
-            makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
+        row.heading(p["Caption"], QObject::tr("Caption"));
         row(QObject::tr("Availability"), availabilityValue(p["Availability"]));
         row(QObject::tr("Manufacturer"), text(p["Manufacturer"]));
         row(QObject::tr("Disk in the drive"), flag(p["MediaLoaded"]));
@@ -89,9 +80,5 @@ int Worker::appOpticalDevicesWMIData()
         row(QObject::tr("Status"), text(p["Status"]));
     }
 
-    frame.close();
-    if (!m_cancelOpticalDevices)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelOpticalDevices);
 }

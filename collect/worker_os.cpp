@@ -1,6 +1,7 @@
 // The OS page: one row per property of the running operating system.
 
 #include "codetables.h"
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -62,10 +63,8 @@ QString encryptionValue(const VARIANT &v)
 int Worker::appOSWMIData()
 {
     WmiFrame frame(this);
-    if (!frame.open(QStringLiteral("ROOT\\CIMV2"), WmiFrame::RootError::WithText))
-        return 1;
-    IEnumWbemClassObject *enumerator
-        = frame.query(QStringLiteral("SELECT * FROM Win32_OperatingSystem"));
+    IEnumWbemClassObject *enumerator = frame.openQuery(
+        QStringLiteral("SELECT * FROM Win32_OperatingSystem"), WmiFrame::RootError::WithText);
     if (!enumerator)
         return 1;
 
@@ -96,10 +95,7 @@ int Worker::appOSWMIData()
                                 "EncryptionLevel",
                                 "BuildType" });
         using namespace WmiValue;
-        const HardwareData empty;
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
         row(QObject::tr("Name"), text(p["Caption"]));
         row(QObject::tr("Build"), text(p["BuildNumber"]));
         row(QObject::tr("Computer name"), text(p["CSName"]));
@@ -126,9 +122,5 @@ int Worker::appOSWMIData()
         row(QObject::tr("Kernel type"), text(p["BuildType"]));
     }
 
-    frame.close();
-    if (!m_cancelOS)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelOS);
 }

@@ -1,11 +1,10 @@
 // The Peripheral page: every keyboard (heading and 4 rows), then every printer (heading and 8 rows
 // through the printer signals). Both queries run before either list is read.
 
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
-
-#include "app/systemfunctions.h"
 
 #include <QObject>
 
@@ -30,20 +29,12 @@ int Worker::appPeripheralWMIData()
         return 1;
     }
 
-    const HardwareData empty;
     while (ComPtr<IWbemClassObject> object = frame.next(keyboards, m_cancelPeripheralKeyboard)) {
         const WmiProperties p(object.get(),
                               { "Caption", "Description", "Status", "DeviceID", "Layout" });
         using namespace WmiValue;
-        // Every device gets its heading ("Unknown" without a textual caption), so its rows
-        // never land under the previous device.
-        const QString caption
-            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
-        emit hardwareMainData(
-            makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
+        row.heading(p["Caption"], QObject::tr("Caption"));
         row(QObject::tr("Description"), text(p["Description"]));
         row(QObject::tr("Status"), text(p["Status"]));
         row(QObject::tr("Device ID"), text(p["DeviceID"]));
@@ -65,15 +56,9 @@ int Worker::appPeripheralWMIData()
                                 "PrintJobDataType", "PortName", "Status", "WorkOffline",
                                 "PrintProcessor" });
         using namespace WmiValue;
-        // Every device gets its heading ("Unknown" without a textual caption), so its rows
-        // never land under the previous device.
-        const QString caption
-            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
-        emit peripheralPrinterMainData(
-            makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
-        const auto row = [&](const QString &label, const QString &value) {
-            emit peripheralPrinterData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this, &Worker::peripheralPrinterMainData,
+                             &Worker::peripheralPrinterData);
+        row.heading(p["Caption"], QObject::tr("Caption"));
         row(QObject::tr("Average pages per minute"), unsignedNumber(p["AveragePagesPerMinute"]));
         row(QObject::tr("Default"), flag(p["Default"]));
         row(QObject::tr("Driver name"), text(p["DriverName"]));

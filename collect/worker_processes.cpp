@@ -29,9 +29,8 @@ QString kilobytesValue(const VARIANT &v)
 int Worker::processesWMIData()
 {
     WmiFrame frame(this);
-    if (!frame.open(QStringLiteral("ROOT\\CIMV2"), WmiFrame::RootError::WithoutText))
-        return 1;
-    IEnumWbemClassObject *enumerator = frame.query(QStringLiteral("SELECT * FROM Win32_Process"));
+    IEnumWbemClassObject *enumerator
+        = frame.openQuery(QStringLiteral("SELECT * FROM Win32_Process"));
     if (!enumerator)
         return 1;
 
@@ -62,9 +61,5 @@ int Worker::processesWMIData()
         emit appProcessesData(process);
     }
 
-    frame.close();
-    if (!m_cancelProcesses)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelProcesses);
 }

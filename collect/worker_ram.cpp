@@ -2,6 +2,7 @@
 // 11 property rows.
 
 #include "codetables.h"
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -16,27 +17,6 @@
 using namespace wmi;
 
 namespace {
-
-QString numberWithUnit(const VARIANT &v, const QString &unit)
-{
-    if (v.vt != VT_I4)
-        return QObject::tr("Unknown");
-    return cleanWmiValue(WmiValue::withUnit(QString::number(v.lVal), unit));
-}
-
-// Capacity in bytes given as decimal text: whole MB, with whole GB from 1024 MB on.
-QString capacityValue(const VARIANT &v)
-{
-    if (v.vt != VT_BSTR)
-        return QObject::tr("Unknown");
-    const qint64 bytes = v.bstrVal.toLongLong();
-    const qint64 mb = bytes / 1048576;
-    const qint64 gb = bytes / 1073741824;
-    if (mb < 1024)
-        return cleanWmiValue(WmiValue::withUnit(QString::number(mb), QObject::tr("MB")));
-    return cleanWmiValue(WmiValue::withUnits(QString::number(mb), QObject::tr("MB"),
-                                             QString::number(gb), QObject::tr("GB")));
-}
 
 template<typename Code> QString decodedValue(const VARIANT &v, QString (*decode)(Code))
 {
@@ -133,11 +113,9 @@ int Worker::appRAMWMIData()
                                                        cleanWmiValue(QString())));
         }
 
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
         row(QObject::tr("Frequency"), numberWithUnit(p["Speed"], QObject::tr("MHz")));
-        row(QObject::tr("Capacity"), capacityValue(p["Capacity"]));
+        row(QObject::tr("Capacity"), megabytes(p["Capacity"]));
         row(QObject::tr("Type"), text(p["DeviceLocator"]));
         row(QObject::tr("Device ID"), text(p["SerialNumber"]));
         row(QObject::tr("Part number"), text(p["PartNumber"]));
@@ -150,9 +128,5 @@ int Worker::appRAMWMIData()
         row(QObject::tr("Tag"), text(p["Tag"]));
     }
 
-    frame.close();
-    if (!m_cancelRAM)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelRAM);
 }

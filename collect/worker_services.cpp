@@ -14,9 +14,8 @@ using namespace wmi;
 int Worker::servicesWMIData()
 {
     WmiFrame frame(this);
-    if (!frame.open(QStringLiteral("ROOT\\CIMV2"), WmiFrame::RootError::WithoutText))
-        return 1;
-    IEnumWbemClassObject *enumerator = frame.query(QStringLiteral("SELECT * FROM Win32_Service"));
+    IEnumWbemClassObject *enumerator
+        = frame.openQuery(QStringLiteral("SELECT * FROM Win32_Service"));
     if (!enumerator)
         return 1;
 
@@ -53,9 +52,5 @@ int Worker::servicesWMIData()
         emit appServicesData(service);
     }
 
-    frame.close();
-    if (!m_cancelServices)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelServices);
 }

@@ -1,6 +1,7 @@
 // The Sound Devices page: per device one heading and 7 property rows.
 
 #include "codetables.h"
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -14,10 +15,8 @@ using namespace wmi;
 int Worker::appSoundDevicesWMIData()
 {
     WmiFrame frame(this);
-    if (!frame.open(QStringLiteral("ROOT\\CIMV2"), WmiFrame::RootError::WithoutText))
-        return 1;
     IEnumWbemClassObject *enumerator
-        = frame.query(QStringLiteral("SELECT * FROM Win32_SoundDevice"));
+        = frame.openQuery(QStringLiteral("SELECT * FROM Win32_SoundDevice"));
     if (!enumerator)
         return 1;
 
@@ -27,16 +26,8 @@ int Worker::appSoundDevicesWMIData()
                                 "DeviceID", "Manufacturer", "PowerManagementSupported", "Status",
                                 "StatusInfo" });
         using namespace WmiValue;
-        const HardwareData empty;
-        // Every device gets its heading ("Unknown" without a textual caption), so its rows
-        // never land under the previous device.
-        const QString caption
-            = p["Caption"].vt == VT_BSTR ? cleanWmiValue(p["Caption"].bstrVal) : QString();
-        emit hardwareMainData(
-            makeHardwareMainData(empty, caption, QObject::tr("Caption"), caption));
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
+        row.heading(p["Caption"], QObject::tr("Caption"));
         const VARIANT &error = p["ConfigManagerErrorCode"];
         row(QObject::tr("Config. manager error code"),
             error.vt == VT_I4 ? cleanWmiValue(configManagerErrorText(error.lVal)) : unknown());
@@ -50,9 +41,5 @@ int Worker::appSoundDevicesWMIData()
             info.vt == VT_I4 ? cleanWmiValue(statusInfoText(quint32(info.lVal))) : unknown());
     }
 
-    frame.close();
-    if (!m_cancelSoundDevices)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelSoundDevices);
 }

@@ -1,6 +1,7 @@
 // The Storage page and the S.M.A.R.T. page's drive list: per drive a heading, 10 rows and a
 // SmartStorage record; the drive count; per partition a heading and 8 rows; the partition count.
 
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -13,51 +14,11 @@ using namespace wmi;
 
 namespace {
 
-// Bytes given as decimal text: whole MB, with whole GB from 1024 MB on.
-QString sizeValue(const VARIANT &v)
-{
-    if (v.vt != VT_BSTR)
-        return QObject::tr("Unknown");
-    const qint64 bytes = v.bstrVal.toLongLong();
-    const qint64 mb = bytes / 1048576;
-    const qint64 gb = bytes / 1073741824;
-    if (mb < 1024)
-        return cleanWmiValue(WmiValue::withUnit(QString::number(mb), QObject::tr("MB")));
-    return cleanWmiValue(WmiValue::withUnits(QString::number(mb), QObject::tr("MB"),
-                                             QString::number(gb), QObject::tr("GB")));
-}
-
-// Bytes given as decimal text: whole KB, with whole MB from 1024 KB on.
-QString offsetValue(const VARIANT &v)
-{
-    if (v.vt != VT_BSTR)
-        return QObject::tr("Unknown");
-    const qint64 bytes = v.bstrVal.toLongLong();
-    const qint64 kb = bytes / 1024;
-    const qint64 mb = bytes / 1048576;
-    if (kb < 1024)
-        return cleanWmiValue(WmiValue::withUnit(QString::number(kb), QObject::tr("KB")));
-    return cleanWmiValue(WmiValue::withUnits(QString::number(kb), QObject::tr("KB"),
-                                             QString::number(mb), QObject::tr("MB")));
-}
-
-QString numberWithUnit(const VARIANT &v, const QString &unit)
-{
-    if (v.vt != VT_I4)
-        return QObject::tr("Unknown");
-    return cleanWmiValue(WmiValue::withUnit(QString::number(v.lVal), unit));
-}
-
 QString textWithUnit(const VARIANT &v, const QString &unit)
 {
     if (v.vt != VT_BSTR)
         return QObject::tr("Unknown");
     return cleanWmiValue(WmiValue::withUnit(v.bstrVal, unit));
-}
-
-QString captionOf(const VARIANT &v)
-{
-    return v.vt == VT_BSTR ? cleanWmiValue(v.bstrVal) : QString();
 }
 
 } // namespace
@@ -79,7 +40,6 @@ int Worker::appStorageWMIData()
     }
 
     using namespace WmiValue;
-    const HardwareData empty;
 
     int driveCount = 0;
     while (ComPtr<IWbemClassObject> object = frame.next(drives, m_cancelStorage)) {
@@ -88,13 +48,8 @@ int Worker::appStorageWMIData()
                                 "FirmwareRevision", "Index", "InterfaceType", "Manufacturer",
                                 "Partitions", "Size", "SerialNumber" });
 
-        // Every drive gets a heading, so its rows never land under the previous drive.
-        const QString caption = captionOf(p["Caption"]);
-        emit hardwareMainData(makeHardwareMainData(empty, caption, QObject::tr("Name"), caption));
-
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
+        const QString caption = row.heading(p["Caption"], QObject::tr("Name"));
         row(QObject::tr("Bytes Per Sector"),
             numberWithUnit(p["BytesPerSector"], QObject::tr("bytes")));
         row(QObject::tr("Description"), text(p["Description"]));
@@ -104,7 +59,7 @@ int Worker::appStorageWMIData()
         row(QObject::tr("Interface Type"), text(p["InterfaceType"]));
         row(QObject::tr("Manufacturer"), text(p["Manufacturer"]));
         row(QObject::tr("Partitions"), number(p["Partitions"]));
-        row(QObject::tr("Size"), sizeValue(p["Size"]));
+        row(QObject::tr("Size"), megabytes(p["Size"]));
         row(QObject::tr("Serial Number"), text(p["SerialNumber"]));
 
         // A drive without a known index cannot be read for S.M.A.R.T.; it is not offered.
@@ -131,28 +86,20 @@ int Worker::appStorageWMIData()
                               { "Caption", "BlockSize", "PrimaryPartition", "Size", "DiskIndex",
                                 "Type", "NumberOfBlocks", "StartingOffset", "Bootable" });
 
-        const QString caption = captionOf(p["Caption"]);
-        emit storageMainPartitionData(
-            makeHardwareMainData(empty, caption, QObject::tr("Name"), caption));
-
-        const auto row = [&](const QString &label, const QString &value) {
-            emit storagePartitionData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this, &Worker::storageMainPartitionData,
+                             &Worker::storagePartitionData);
+        row.heading(p["Caption"], QObject::tr("Name"));
         row(QObject::tr("Block size"), textWithUnit(p["BlockSize"], QObject::tr("bytes")));
         row(QObject::tr("Primary partition"), flag(p["PrimaryPartition"]));
-        row(QObject::tr("Size"), sizeValue(p["Size"]));
+        row(QObject::tr("Size"), megabytes(p["Size"]));
         row(QObject::tr("Disk index"), number(p["DiskIndex"]));
         row(QObject::tr("Type"), text(p["Type"]));
         row(QObject::tr("Number of blocks"), text(p["NumberOfBlocks"]));
-        row(QObject::tr("Starting offset of the partition"), offsetValue(p["StartingOffset"]));
+        row(QObject::tr("Starting offset of the partition"), kilobytes(p["StartingOffset"]));
         row(QObject::tr("Bootable"), flag(p["Bootable"]));
         ++partitionCount;
     }
     emit storageTotalPartitionsData(QString::number(partitionCount));
 
-    frame.close();
-    if (!m_cancelStorage)
-        emit loadMainData();
-    emit finished();
-    return 0;
+    return frame.finish(m_cancelStorage);
 }

@@ -1,5 +1,6 @@
 // The TPM page: four rows about the first Trusted Platform Module, or "none available".
 
+#include "rowemitter.h"
 #include "wmiframe.h"
 #include "wmivalues.h"
 #include "worker.h"
@@ -27,10 +28,7 @@ void Worker::getTpmWMIData()
                               { "IsActivated_InitialValue", "SpecVersion", "ManufacturerVersion",
                                 "IsEnabled_InitialValue" });
         using namespace WmiValue;
-        const HardwareData empty;
-        const auto row = [&](const QString &label, const QString &value) {
-            emit hardwareData(makeHardwareData(empty, label, value));
-        };
+        const RowEmitter row(this);
         row(QObject::tr("Is activated"), flag(p["IsActivated_InitialValue"]));
         row(QObject::tr("Specification version"), text(p["SpecVersion"]));
         row(QObject::tr("Manufacturer version"), text(p["ManufacturerVersion"]));
@@ -40,8 +38,5 @@ void Worker::getTpmWMIData()
     }
     object.reset();
 
-    frame.close();
-    if (!m_cancelTpm)
-        emit loadMainData();
-    emit finished();
+    frame.finish(m_cancelTpm);
 }
