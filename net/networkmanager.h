@@ -50,22 +50,10 @@ public:
     // The setup URL of an entry for a delivery (Update::Delivery).
     static QString deliveryUrl(const QJsonObject &entry, int delivery);
 
-    // Detects the caller's public address (reached through QThread::started).
-    void detectUserIp();
-
 public slots:
-    void downloadUpdate(QString appUpdateUrl);
-    void checkUserPassword(QString password, QString encryptedPassword);
-    void getAccountAvatar(QString path);
     void checkForApplicationUpdates(bool insiderUpdate);
-    void encryptPassword(QString password);
-    void validateEmail(QString userName, QString email, QString type);
-    void validateEmail(QString email, QString type);
-    void multipleUploadsToFTP(QString productName, QString ftpDirName, QStringList filesPath);
     void setDownloadCanceled();
-    void getLocation();
     void validateUpdateUrl();
-    void getCaptcha(QString type);
 
 signals:
     void updateAvailable();
