@@ -9,15 +9,15 @@ vn_build
 VN_SERVERS_DIR=$(mktemp -d /tmp/vn-servers.XXXXXX)
 export VN_SERVERS_DIR
 cleanup() {
-    if [ -x "$VN_ROOT/tests/servers/stop.sh" ]; then
-        "$VN_ROOT/tests/servers/stop.sh" || true
+    if [ -x "$VN_ROOT/scripts/services/stop.sh" ]; then
+        "$VN_ROOT/scripts/services/stop.sh" || true
     fi
     rm -rf "$VN_SERVERS_DIR"
 }
 trap cleanup EXIT
-if [ -x "$VN_ROOT/tests/servers/start.sh" ]; then
+if [ -x "$VN_ROOT/scripts/services/start.sh" ]; then
     # start.sh writes the addresses the tests need to $VN_SERVERS_DIR/env
-    "$VN_ROOT/tests/servers/start.sh"
+    "$VN_ROOT/scripts/services/start.sh"
     set -a
     # shellcheck disable=SC1091
     source "$VN_SERVERS_DIR/env"

@@ -13,8 +13,8 @@ env_file="$VN_SERVERS_DIR/env"
 https_dir="$VN_SERVERS_DIR/https"
 mkdir -p "$https_dir"
 rm -f "$https_dir/env"
-/usr/bin/python3 "$here/https_standin.py" --mode latest --dir "$https_dir" \
-    --env-file "$https_dir/env" >"$https_dir/out.log" 2>&1 </dev/null &
+/usr/bin/python3 "$here/https_service.py" --mode latest --dir "$https_dir" \
+    --env-file "$https_dir/env" --request-log "$https_dir/requests.log" >"$https_dir/out.log" 2>&1 </dev/null &
 echo $! >"$https_dir/pid"
 
 for _ in $(seq 1 100); do

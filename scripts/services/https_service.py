@@ -1,30 +1,21 @@
 #!/usr/bin/python3
-"""Loopback HTTPS stand-in for the vendor's web service (update descriptions).
+"""Loopback HTTPS stand-in for the vendor's web service.
 
 It creates a throw-away certificate authority and a server certificate for "localhost" and
-127.0.0.1 with the openssl command line tool, binds 127.0.0.1 on an ephemeral port and serves
-the update description of every channel and language:
-
-    /apps/verdimon_nuvo/<dev|insider|beta|release>/[en.|ru.|ua.]update.<channel>.json
-
-Switches (--mode) decide what the descriptions say:
-    update    a newer build (version --new-version, default 4.1.3.1000)
-    latest    the running build (version --current-version, default 4.1.3.742)
-    older     an older build (4.1.3.8: older, although it sorts after 4.1.3.742 as text)
-    badjson   a body that is not JSON
-    emptyobj  the JSON text "{}"
-    missing   every description is missing (404)
-
-A first path component naming a mode overrides --mode for that request, so one server serves
-every case: https://127.0.0.1:PORT/latest/apps/... answers as --mode latest would.
+127.0.0.1 with the openssl command line tool, binds 127.0.0.1 on an ephemeral port (or --port)
+and answers with the route modules listed in ROUTE_MODULES, each a file of this folder with
+    add_arguments(parser)                          optional: its own command-line switches
+    handle(req, method, parts, query, body) -> bool
+where parts are the path's components, query the parsed query (dict of lists) and body the
+request body as bytes. The first module that returns True has answered; no module: 404.
 
 On start it prints "PORT=<n>" and "CA=<file>" on standard output and writes the same lines to
---env-file when given. Each request path is appended to --request-log when given.
+--env-file when given. Each request ("METHOD path") is appended to --request-log when given.
 """
 
 import argparse
 import http.server
-import json
+import importlib
 import os
 import signal
 import ssl
@@ -32,11 +23,12 @@ import subprocess
 import sys
 import tempfile
 import threading
+import urllib.parse
 
-MODES = ("update", "latest", "older", "badjson", "emptyobj", "missing")
-CHANNELS = {"dev": "Development", "insider": "Insider", "beta": "Beta", "release": "Release"}
-PREFIXES = ("en.", "ru.", "ua.", "")
-PRODUCT_KEY = "verdimon_nuvo"
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+# Each subsystem of the vendor's service keeps its routes in a module of its own.
+ROUTE_MODULES = ["web_updates"]
 
 
 def run_openssl(args, cwd):
@@ -55,7 +47,7 @@ def make_certificates(folder):
     if all(os.path.exists(p) for p in (ca_pem, key, pem)):
         return ca_pem, pem, key
     run_openssl(["ecparam", "-name", "prime256v1", "-genkey", "-noout", "-out", ca_key], folder)
-    run_openssl(["req", "-x509", "-new", "-key", ca_key, "-out", ca_pem, "-days", "2",
+    run_openssl(["req", "-x509", "-new", "-key", ca_key, "-out", ca_pem, "-days", "30",
                  "-subj", "/CN=Verdimon Nuvo test authority",
                  "-addext", "basicConstraints=critical,CA:TRUE",
                  "-addext", "keyUsage=critical,keyCertSign,cRLSign"], folder)
@@ -67,23 +59,8 @@ def make_certificates(folder):
                 "extendedKeyUsage=serverAuth\n"
                 "subjectAltName=DNS:localhost,IP:127.0.0.1\n")
     run_openssl(["x509", "-req", "-in", csr, "-CA", ca_pem, "-CAkey", ca_key,
-                 "-CAcreateserial", "-out", pem, "-days", "2", "-extfile", ext], folder)
+                 "-CAcreateserial", "-out", pem, "-days", "30", "-extfile", ext], folder)
     return ca_pem, pem, key
-
-
-def description(channel_dir, prefix, version, base_url):
-    """The update description of one channel and language."""
-    file_name = "%supdate.%s.json" % (prefix, channel_dir)
-    setup = "%s/apps/%s/%s/Verdimon.Nuvo.Setup.x64.exe" % (base_url, PRODUCT_KEY, channel_dir)
-    entry = {
-        "version": version,
-        "channel": CHANNELS[channel_dir],
-        "updateinfo": ["Build %s" % version, "Description file %s" % file_name],
-        "update_url_x64": setup,
-        "update_onedrive_url_x64": setup + "?delivery=onedrive",
-        "update_dropbox_url_x64": setup + "?delivery=dropbox",
-    }
-    return json.dumps({PRODUCT_KEY: entry}, indent=2).encode("utf-8")
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -105,66 +82,71 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def log_message(self, fmt, *args):  # keep test output quiet
         pass
 
-    def send_body(self, status, body, content_type="application/json"):
+    def base_url(self):
+        return "https://127.0.0.1:%d" % self.server.server_address[1]
+
+    def send_body(self, status, body, content_type="application/json", headers=None):
         self.send_response(status)
         self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
+        for name, value in (headers or {}).items():
+            self.send_header(name, value)
         self.end_headers()
         if self.command != "HEAD":
             self.wfile.write(body)
 
-    def do_HEAD(self):
-        self.do_GET()
-
-    def do_GET(self):
+    def dispatch(self, method):
         opts = self.server.options
-        path = self.path.split("?", 1)[0]
+        split = urllib.parse.urlsplit(self.path)
+        path = split.path
+        body = b""
+        length = int(self.headers.get("Content-Length") or 0)
+        if length > 0:
+            body = self.rfile.read(min(length, 16 * 1024 * 1024))
         if opts.request_log:
             with self.server.log_lock, open(opts.request_log, "a", encoding="utf-8") as f:
-                f.write(path + "\n")
-        parts = [p for p in path.split("/") if p]
-        mode = opts.mode
-        if parts and parts[0] in MODES:
-            mode = parts.pop(0)
-        # apps / product / channel / file
-        if len(parts) != 4 or parts[0] != "apps" or parts[1] != PRODUCT_KEY \
-                or parts[2] not in CHANNELS:
-            self.send_body(404, b"not found\n", "text/plain")
-            return
-        channel_dir, file_name = parts[2], parts[3]
-        known = {"%supdate.%s.json" % (p, channel_dir): p for p in PREFIXES}
-        if file_name not in known or mode == "missing":
-            self.send_body(404, b"not found\n", "text/plain")
-            return
-        if mode == "badjson":
-            self.send_body(200, b"{\"verdimon_nuvo\": {\"version\": \"4.1.")
-            return
-        if mode == "emptyobj":
-            self.send_body(200, b"{}")
-            return
-        version = {"update": opts.new_version, "latest": opts.current_version,
-                   "older": "4.1.3.8"}[mode]
-        base = "https://127.0.0.1:%d" % self.server.server_address[1]
-        self.send_body(200, description(channel_dir, known[file_name], version, base))
+                f.write("%s %s\n" % (method, path))
+        parts = [urllib.parse.unquote(p) for p in path.split("/") if p]
+        query = urllib.parse.parse_qs(split.query, keep_blank_values=True)
+        for module in self.server.route_modules:
+            if module.handle(self, method, parts, query, body):
+                return
+        self.send_body(404, b"not found\n", "text/plain")
+
+    def do_HEAD(self):
+        self.dispatch("HEAD")
+
+    def do_GET(self):
+        self.dispatch("GET")
+
+    def do_POST(self):
+        self.dispatch("POST")
+
+    def do_PUT(self):
+        self.dispatch("PUT")
 
 
 def main():
+    modules = [importlib.import_module(name) for name in ROUTE_MODULES]
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--mode", choices=MODES, default="update")
-    parser.add_argument("--dir", help="folder for the certificates (default: a new temp folder)")
+    parser.add_argument("--dir", help="folder for certificates and state (default: a temp folder)")
+    parser.add_argument("--port", type=int, default=0, help="port (default: an ephemeral one)")
     parser.add_argument("--env-file", help="write PORT= and CA= lines here")
-    parser.add_argument("--request-log", help="append each request path to this file")
-    parser.add_argument("--new-version", default="4.1.3.1000")
-    parser.add_argument("--current-version", default="4.1.3.742")
+    parser.add_argument("--request-log", help="append each request to this file")
+    for module in modules:
+        if hasattr(module, "add_arguments"):
+            module.add_arguments(parser)
     opts = parser.parse_args()
 
     folder = opts.dir or tempfile.mkdtemp(prefix="vn-https-")
     os.makedirs(folder, exist_ok=True)
+    opts.dir = folder
     ca_pem, cert, key = make_certificates(folder)
 
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", opts.port), Handler)
     server.daemon_threads = True
     server.options = opts
+    server.route_modules = modules
     server.log_lock = threading.Lock()
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(cert, key)

@@ -11,18 +11,23 @@ HttpsStandIn::~HttpsStandIn()
     stop();
 }
 
-bool HttpsStandIn::start(const QString &mode)
+bool HttpsStandIn::start(const QString &mode, const QStringList &extraArgs)
 {
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("no temporary folder");
         return false;
     }
-    const QString script = QStringLiteral(VN_SOURCE_DIR "/tests/servers/https_standin.py");
+    const QString script = QStringLiteral(VN_SOURCE_DIR "/scripts/services/https_service.py");
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    { script, QStringLiteral("--mode"), mode, QStringLiteral("--dir"), m_dir.path(),
-                      QStringLiteral("--request-log"),
-                      m_dir.filePath(QStringLiteral("requests.log")) });
+    const QStringList args = QStringList { script,
+                                           QStringLiteral("--mode"),
+                                           mode,
+                                           QStringLiteral("--dir"),
+                                           m_dir.path(),
+                                           QStringLiteral("--request-log"),
+                                           m_dir.filePath(QStringLiteral("requests.log")) }
+        + extraArgs;
+    m_process.start(QStringLiteral("/usr/bin/python3"), args);
     if (!m_process.waitForStarted(5000)) {
         m_error = m_process.errorString();
         return false;
@@ -69,6 +74,14 @@ QString HttpsStandIn::baseUrl(const QString &mode) const
 }
 
 QStringList HttpsStandIn::requestedPaths() const
+{
+    QStringList paths;
+    for (const QString &request : requests())
+        paths << request.section(QLatin1Char(' '), 1);
+    return paths;
+}
+
+QStringList HttpsStandIn::requests() const
 {
     QFile log(m_dir.filePath(QStringLiteral("requests.log")));
     if (!log.open(QIODevice::ReadOnly))
