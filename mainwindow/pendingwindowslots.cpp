@@ -138,11 +138,6 @@ void VerdimonNuvo::openDxDiagnosticToolX64() { }
 
 void VerdimonNuvo::openCMDAsAdmin() { }
 
-void VerdimonNuvo::onUsefulCommandClicked(int commandIndex)
-{
-    Q_UNUSED(commandIndex)
-}
-
 void VerdimonNuvo::setAppWindowVisible() { }
 
 void VerdimonNuvo::onTrayIconActivated(QSystemTrayIcon::ActivationReason reason)

@@ -15,12 +15,25 @@ enum class UsefulCommandKind {
     CmdAdmin // window slot openCMDAsAdmin
 };
 
+// What a click does besides launching the row's counterpart.
+enum class UsefulCommandAction {
+    Launch, // launches the counterpart
+    Ping, // opens the ping console
+    CheckDisk, // opens the disk check
+    LogOut, // asks first, then launches the counterpart (a log-out command)
+    Defender // the window's openWindowsDefender
+};
+
 struct UsefulCommandEntry
 {
     int section; // 0 the tool section, 1 to 21 the headed sections
     const char *label; // English source text ("&&" stands for one "&")
     bool wide; // takes two grid columns
     UsefulCommandKind kind;
+    // The Linux programs that do this row's job, in order of preference, or
+    // UsefulCommandList::unavailable (see tools/counterpart.h for the notation).
+    const char *counterpart;
+    UsefulCommandAction action = UsefulCommandAction::Launch;
 };
 
 struct UsefulCommandCell
@@ -35,6 +48,9 @@ namespace UsefulCommandList {
 constexpr int gridColumns = 5;
 constexpr int sectionCount = 22;
 constexpr int commandCount = 281;
+
+// The counterpart of rows that have none on Linux.
+extern const char unavailable[];
 
 // Every command in page order.
 const QVector<UsefulCommandEntry> &entries();

@@ -1,0 +1,265 @@
+#include "tools/pingmanager.h"
+
+#include "app/dialogstyle.h"
+#include "app/msgdialog.h"
+#include "app/productinfo.h"
+#include "widgets/scrollbar.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QTextCodec>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include <csignal>
+
+namespace {
+
+const char exampleHost[] = "8.8.8.8";
+constexpr int exampleCount = 5;
+
+} // namespace
+
+PingManager::PingManager(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PingManager"));
+    retranslateTitle();
+    setMinimumSize(640, 500);
+    setWindowModality(Qt::ApplicationModal);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    const QFont font = dialogFont();
+
+    outputView = new QTextBrowser(this);
+    outputView->setObjectName(QStringLiteral("outputView"));
+    outputView->setHorizontalScrollBar(new ScrollBar(outputView));
+    outputView->setVerticalScrollBar(new ScrollBar(outputView));
+    outputView->setFont(font);
+
+    // The example keeps the Windows count option, which the console maps to ping's own.
+    const QString example
+        = QStringLiteral("%1 -n %2").arg(QLatin1String(exampleHost)).arg(exampleCount);
+    commandField = new QLineEdit(this);
+    commandField->setObjectName(QStringLiteral("commandField"));
+    commandField->setPlaceholderText(
+        QObject::tr("Enter your command here, for example: %1 -n %2, ping to get the help, exit "
+                    "to stop")
+            .arg(QLatin1String(exampleHost))
+            .arg(exampleCount));
+    commandField->setToolTip(commandField->placeholderText());
+    commandField->setFixedHeight(25);
+    commandField->setFocus();
+    commandField->setClearButtonEnabled(true);
+    commandField->setFont(font);
+
+    sendButton = new QPushButton(QObject::tr("Send"), this);
+    sendButton->setObjectName(QStringLiteral("sendButton"));
+    sendButton->setFixedHeight(24);
+    sendButton->setEnabled(false);
+    sendButton->setFont(font);
+    connect(commandField, &QLineEdit::textChanged, this,
+            [this](const QString &text) { sendButton->setEnabled(!text.isEmpty()); });
+    connect(commandField, &QLineEdit::returnPressed, sendButton, &QPushButton::click);
+    connect(sendButton, &QPushButton::clicked, this, &PingManager::sendCommand);
+
+    auto *clearButton = new QPushButton(QObject::tr("Clear"), this);
+    clearButton->setObjectName(QStringLiteral("clearButton"));
+    clearButton->setFixedHeight(24);
+    clearButton->setFont(font);
+    connect(clearButton, &QPushButton::clicked, outputView, &QTextBrowser::clear);
+
+    auto *closeButton = new QPushButton(QObject::tr("Close"), this);
+    closeButton->setFixedHeight(24);
+    closeButton->setFont(font);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+
+    auto *commandRow = new QHBoxLayout;
+    commandRow->setAlignment(Qt::AlignBottom);
+    commandRow->setContentsMargins(5, 5, 5, 5);
+    commandRow->addWidget(commandField);
+    commandRow->addWidget(sendButton);
+    commandRow->addWidget(clearButton);
+    commandRow->addWidget(closeButton);
+    auto *mainLayout = new QVBoxLayout;
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->addWidget(outputView);
+    mainLayout->addLayout(commandRow);
+    setLayout(mainLayout);
+
+    consoleProcess = new QProcess(this);
+    // ping writes its usage and its errors to the error stream: the console shows both.
+    consoleProcess->setProcessChannelMode(QProcess::MergedChannels);
+    connect(consoleProcess, &QProcess::readyReadStandardOutput, this,
+            &PingManager::readConsoleOutput);
+    connect(consoleProcess, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+            [this](int exitCode, QProcess::ExitStatus) { onConsoleFinished(exitCode); });
+    connect(consoleProcess, &QProcess::errorOccurred, this, &PingManager::onConsoleError);
+
+    commandField->setText(example);
+
+    auto *interrupt = new QShortcut(QKeySequence(QStringLiteral("Ctrl+C")), this);
+    connect(interrupt, &QShortcut::activated, this, &PingManager::stopConsoleProcess);
+}
+
+PingManager::~PingManager()
+{
+    discardProcess();
+}
+
+QString PingManager::program()
+{
+    return QStringLiteral("/usr/bin/ping");
+}
+
+QStringList PingManager::usageArguments()
+{
+    return { QStringLiteral("-h") };
+}
+
+QStringList PingManager::commandArguments(const QString &command)
+{
+    QStringList arguments = QProcess::splitCommand(command.trimmed());
+    if (!arguments.isEmpty() && arguments.constFirst() == QLatin1String("ping"))
+        arguments.removeFirst();
+    if (arguments.isEmpty())
+        return usageArguments();
+    // Windows' "-n <count>"; ping's own -n (numeric output) takes no value, so a number after
+    // it can only be a count.
+    static const QRegularExpression number(QStringLiteral("^\\d+$"));
+    for (int i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("-n") && number.match(arguments.at(i + 1)).hasMatch())
+            arguments[i] = QStringLiteral("-c");
+    }
+    return arguments;
+}
+
+bool PingManager::isRunning() const
+{
+    return consoleProcess && consoleProcess->isOpen()
+        && consoleProcess->state() != QProcess::NotRunning;
+}
+
+void PingManager::startConsoleProcess(const QStringList &arguments)
+{
+    if (!consoleProcess || consoleProcess->isOpen())
+        return;
+    decoder.reset(QTextCodec::codecForLocale()->makeDecoder());
+    consoleProcess->start(program(), arguments, QIODevice::ReadWrite);
+}
+
+void PingManager::stopConsoleProcess()
+{
+    // Only a started child has a process id of its own; 0 would signal our whole group.
+    if (!isRunning() || consoleProcess->state() != QProcess::Running)
+        return;
+    const qint64 pid = consoleProcess->processId();
+    if (pid > 0)
+        ::kill(static_cast<pid_t>(pid), SIGINT);
+}
+
+void PingManager::sendCommand()
+{
+    const QString text = commandField->text();
+    if (text.isEmpty()) {
+        MsgDialog message(this, QObject::tr("Warning"), QObject::tr("The command field is empty!"),
+                          2, QDialogButtonBox::Ok);
+        message.exec();
+        return;
+    }
+    if (consoleProcess && consoleProcess->isOpen()) {
+        if (text.contains(QLatin1String("exit"), Qt::CaseInsensitive))
+            stopConsoleProcess();
+        else
+            consoleProcess->write(text.toUtf8() + '\n');
+    } else {
+        startConsoleProcess(commandArguments(text));
+    }
+    commandField->clear();
+}
+
+void PingManager::appendOutput(const QString &text)
+{
+    // Plain text: a host name typed as markup comes back in ping's messages and must not be
+    // rendered.
+    QTextCursor cursor(outputView->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!outputView->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(text);
+    outputView->verticalScrollBar()->setValue(outputView->verticalScrollBar()->maximum());
+}
+
+void PingManager::readConsoleOutput()
+{
+    if (!consoleProcess || !decoder)
+        return;
+    QString text = decoder->toUnicode(consoleProcess->readAllStandardOutput());
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    if (!text.isEmpty())
+        appendOutput(text);
+}
+
+void PingManager::onConsoleFinished(int exitCode)
+{
+    readConsoleOutput(); // what came with the end would be lost by close()
+    if (exitCode == 0)
+        emit commandSucceeded();
+    else
+        emit commandFailed(exitCode);
+    consoleProcess->close();
+}
+
+void PingManager::onConsoleError(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart)
+        return;
+    appendOutput(QStringLiteral("%1: %2").arg(program(), consoleProcess->errorString()));
+    consoleProcess->close();
+}
+
+void PingManager::discardProcess()
+{
+    if (!consoleProcess)
+        return;
+    consoleProcess->disconnect(this);
+    if (consoleProcess->isOpen() && consoleProcess->state() != QProcess::NotRunning)
+        consoleProcess->close();
+    consoleProcess->deleteLater();
+    consoleProcess = nullptr;
+}
+
+void PingManager::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        discardProcess();
+    QDialog::keyPressEvent(event);
+}
+
+void PingManager::closeEvent(QCloseEvent *event)
+{
+    discardProcess();
+    QDialog::closeEvent(event);
+}
+
+void PingManager::retranslateTitle()
+{
+    setWindowTitle(
+        QStringLiteral("%1 - %2").arg(QLatin1String(Product::displayName), QObject::tr("Ping")));
+}
+
+void PingManager::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateTitle();
+    QDialog::changeEvent(event);
+}
