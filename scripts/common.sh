@@ -11,6 +11,7 @@ VN_PACKAGES=(
     libqt5sql5-mysql qttranslations5-l10n
     libkmod-dev libudev-dev libcups2-dev pci.ids usb.ids
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
+    iputils-ping pkexec
 )
 # What the tests add: the HTTPS stand-in for the vendor's web service (Python's standard library
 # and a per-run test CA made with openssl) and a display for screenshots.

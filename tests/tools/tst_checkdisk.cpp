@@ -1,0 +1,179 @@
+// The disk check: which file systems are offered, the checker's arguments (never a repair of a
+// mounted file system), and the launch through a terminal (recorded by a fake, never run).
+
+#include "app/msgdialog.h"
+#include "platform/fakes/fakelauncher.h"
+#include "tools/checkdiskdialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstCheckDisk : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void write(const QString &path, const QByteArray &data)
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+
+    static CheckableFileSystem mounted(const QString &type)
+    {
+        return { QStringLiteral("/dev/sda1"), QStringLiteral("/"), type };
+    }
+    static CheckableFileSystem unmounted()
+    {
+        return { QStringLiteral("/dev/sdb1"), QString(), QString() };
+    }
+
+private slots:
+    void checkCommand_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("repair");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("mounted read-only")
+            << 0 << "ext4" << false << QStringList { "fsck", "-n", "/dev/sda1" };
+        QTest::newRow("mounted never repaired")
+            << 0 << "ext4" << true << QStringList { "fsck", "-n", "/dev/sda1" };
+        QTest::newRow("unmounted read-only")
+            << 1 << "" << false << QStringList { "fsck", "-n", "/dev/sdb1" };
+        QTest::newRow("unmounted repair")
+            << 1 << "" << true << QStringList { "fsck", "-y", "/dev/sdb1" };
+        QTest::newRow("xfs mounted")
+            << 0 << "xfs" << true << QStringList { "xfs_repair", "-n", "/dev/sda1" };
+        QTest::newRow("btrfs mounted")
+            << 0 << "btrfs" << true << QStringList { "btrfs", "check", "--readonly", "/dev/sda1" };
+    }
+
+    void checkCommand()
+    {
+        QFETCH(int, which);
+        QFETCH(QString, type);
+        QFETCH(bool, repair);
+        QFETCH(QStringList, expected);
+        CheckableFileSystem fileSystem = which == 0 ? mounted(type) : unmounted();
+        const auto name = [](const QString &program) {
+            return program;
+        };
+        QCOMPARE(FileSystemCheck::checkCommand(fileSystem, repair, name), expected);
+    }
+
+    // Unmounted devices come from the block-device table: partitions and unpartitioned disks,
+    // but nothing mounted, swapped on, held by another device, virtual or empty.
+    void unmountedDevicesFromSysfs()
+    {
+        QTemporaryDir root;
+        const QString block = root.path() + QStringLiteral("/sys/class/block/");
+        const auto device = [&](const QString &name, const QByteArray &number) {
+            write(block + name + QStringLiteral("/size"), "2048\n");
+            write(block + name + QStringLiteral("/dev"), number + '\n');
+            QVERIFY(QDir().mkpath(block + name + QStringLiteral("/holders")));
+        };
+        device(QStringLiteral("sda"), "8:0");
+        write(block + QStringLiteral("sda/sda1/partition"), "1\n");
+        device(QStringLiteral("sda1"), "8:1");
+        device(QStringLiteral("sda2"), "8:2");
+        device(QStringLiteral("sdb"), "8:16");
+        device(QStringLiteral("sdc"), "8:32");
+        write(block + QStringLiteral("sdc/holders/dm-0"), "");
+        device(QStringLiteral("sdd"), "8:48");
+        device(QStringLiteral("loop0"), "7:0");
+        device(QStringLiteral("sde"), "8:64");
+        write(block + QStringLiteral("sde/size"), "0\n");
+        write(root.path() + QStringLiteral("/proc/self/mountinfo"),
+              "27 1 8:1 / / rw,relatime - ext4 /dev/sda1 rw\n");
+        write(root.path() + QStringLiteral("/proc/swaps"),
+              "Filename Type Size Used Priority\n/dev/sdd partition 1 0 -2\n");
+        QStringList devices;
+        for (const CheckableFileSystem &fileSystem :
+             FileSystemCheck::checkableFileSystems(plat::SysRoot(root.path()))) {
+            QVERIFY(!fileSystem.mounted());
+            devices << fileSystem.device;
+        }
+        devices.sort();
+        QCOMPARE(devices, QStringList({ "/dev/sda2", "/dev/sdb" }));
+    }
+
+    void nothingToCheckDisablesStart()
+    {
+        CheckDiskDialog dialog(nullptr, {});
+        QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("startButton"))->isEnabled());
+        QVERIFY(!dialog.findChild<QCheckBox *>(QStringLiteral("repairBox"))->isEnabled());
+    }
+
+    void repairOfferedOnlyWhenUnmounted()
+    {
+        CheckDiskDialog dialog(nullptr, { mounted(QStringLiteral("ext4")), unmounted() });
+        auto *list = dialog.findChild<QComboBox *>(QStringLiteral("fileSystemList"));
+        auto *repair = dialog.findChild<QCheckBox *>(QStringLiteral("repairBox"));
+        QCOMPARE(list->itemText(0), QStringLiteral("/ (/dev/sda1, ext4)"));
+        QVERIFY(!repair->isEnabled());
+        list->setCurrentIndex(1);
+        QVERIFY(repair->isEnabled());
+        repair->setChecked(true);
+        list->setCurrentIndex(0);
+        QVERIFY(!repair->isEnabled());
+        QVERIFY(!repair->isChecked());
+    }
+
+    // Start opens a terminal that runs the check through pkexec; without a terminal it says so.
+    void startLaunchesThroughTerminal_data()
+    {
+        QTest::addColumn<bool>("terminal");
+        QTest::addColumn<int>("calls");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("xterm") << true << 1 << "";
+        QTest::newRow("none") << false << 0 << "Check disk: The specified file was not found.";
+    }
+
+    void startLaunchesThroughTerminal()
+    {
+        QFETCH(bool, terminal);
+        QFETCH(int, calls);
+        QFETCH(QString, box);
+        QTemporaryDir bin;
+        if (terminal) {
+            QFile program(bin.filePath(QStringLiteral("xterm")));
+            QVERIFY(program.open(QIODevice::WriteOnly));
+            program.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        auto launcher = std::make_shared<plat::FakeLauncher>();
+        plat::ScopedLauncher scoped(launcher);
+        QString shown;
+        MsgDialog::setTestResponder([&shown](MsgDialog *message) {
+            shown = message->windowTitle() + QStringLiteral(": ") + message->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+        QPointer<CheckDiskDialog> dialog = new CheckDiskDialog(nullptr, { unmounted() });
+        dialog->show();
+        dialog->findChild<QCheckBox *>(QStringLiteral("repairBox"))->setChecked(true);
+        dialog->findChild<QPushButton *>(QStringLiteral("startButton"))->click();
+        MsgDialog::setTestResponder(nullptr);
+        qputenv("PATH", savedPath);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog.isNull());
+        QCOMPARE(launcher->calls().size(), calls);
+        QCOMPARE(shown, box);
+        if (calls) {
+            QCOMPARE(launcher->calls().at(0).file, QStringLiteral("xterm"));
+            QCOMPARE(launcher->calls().at(0).parameters,
+                     QStringLiteral("-hold -e pkexec %1 -y /dev/sdb1")
+                         .arg(FileSystemCheck::systemProgram(QStringLiteral("fsck"))));
+        }
+    }
+};
+
+QTEST_MAIN(TstCheckDisk)
+#include "tst_checkdisk.moc"

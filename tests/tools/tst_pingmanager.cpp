@@ -1,0 +1,177 @@
+// The ping console: typed text becomes ping's argument list (no shell), output and errors
+// arrive in the view, and a running ping stops on request. Only 127.0.0.1 is ever pinged.
+
+#include "app/msgdialog.h"
+#include "tools/pingmanager.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <memory>
+
+class TstPingManager : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Console
+    {
+        std::unique_ptr<PingManager> dialog = std::make_unique<PingManager>();
+        QTextBrowser *view = dialog->findChild<QTextBrowser *>(QStringLiteral("outputView"));
+        QLineEdit *field = dialog->findChild<QLineEdit *>(QStringLiteral("commandField"));
+        QPushButton *send = dialog->findChild<QPushButton *>(QStringLiteral("sendButton"));
+
+        void type(const QString &text)
+        {
+            field->setText(text);
+            send->click();
+        }
+    };
+
+private slots:
+    void initTestCase() { QVERIFY(QFile::exists(PingManager::program())); }
+
+    void commandArguments_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("help") << "ping" << QStringList { "-h" };
+        QTest::newRow("windows count") << "8.8.8.8 -n 5" << QStringList { "8.8.8.8", "-c", "5" };
+        QTest::newRow("leading ping")
+            << "ping 127.0.0.1 -c 2" << QStringList { "127.0.0.1", "-c", "2" };
+        QTest::newRow("numeric flag kept") << "-n 127.0.0.1" << QStringList { "-n", "127.0.0.1" };
+        QTest::newRow("ping inside a name") << "pinghost" << QStringList { "pinghost" };
+        QTest::newRow("upper case") << "PING" << QStringList { "PING" };
+        QTest::newRow("quoted") << "\"a b\" c" << QStringList { "a b", "c" };
+        QTest::newRow("separator stays text")
+            << "127.0.0.1; touch x" << QStringList { "127.0.0.1;", "touch", "x" };
+    }
+
+    void commandArguments()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, arguments);
+        QCOMPARE(PingManager::commandArguments(command), arguments);
+    }
+
+    void startsWithTheExample()
+    {
+        Console console;
+        QCOMPARE(console.field->text(), QStringLiteral("8.8.8.8 -n 5"));
+        QVERIFY(console.send->isEnabled());
+        QVERIFY(console.field->placeholderText().contains(QLatin1String("8.8.8.8 -n 5")));
+        console.field->clear();
+        QVERIFY(!console.send->isEnabled());
+        QVERIFY(!console.dialog->isRunning());
+    }
+
+    void pingsLoopback()
+    {
+        Console console;
+        QSignalSpy succeeded(console.dialog.get(), &PingManager::commandSucceeded);
+        console.type(QStringLiteral("127.0.0.1 -n 2 -i 0.2"));
+        QVERIFY(console.field->text().isEmpty());
+        QVERIFY(console.dialog->isRunning());
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 10000);
+        QVERIFY(!console.dialog->isRunning());
+        const QString output = console.view->toPlainText();
+        QVERIFY2(output.contains(QLatin1String("2 packets transmitted")), qPrintable(output));
+        QVERIFY(console.view->document()->blockCount() > 2);
+    }
+
+    // ping's complaints come on its error stream; they must be shown and signalled.
+    void errorsAreShown()
+    {
+        Console console;
+        QSignalSpy failed(console.dialog.get(), &PingManager::commandFailed);
+        console.type(QStringLiteral("127.0.0.1 -c abc"));
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 10000);
+        QVERIFY(failed.at(0).at(0).toInt() != 0);
+        QVERIFY(console.view->toPlainText().contains(QLatin1String("invalid argument")));
+    }
+
+    void injectionRunsNothing_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("semicolon") << "; touch %1";
+        QTest::newRow("pipe") << "|touch %1";
+        QTest::newRow("and") << "&&touch %1";
+        QTest::newRow("substitution") << "$(touch %1)";
+        QTest::newRow("backquotes") << "`touch %1`";
+    }
+
+    void injectionRunsNothing()
+    {
+        QFETCH(QString, suffix);
+        QTemporaryDir dir;
+        const QString marker = dir.filePath(QStringLiteral("x"));
+        Console console;
+        QSignalSpy failed(console.dialog.get(), &PingManager::commandFailed);
+        // The count glued to the attempt makes ping refuse it before any address is looked up.
+        console.type(QStringLiteral("127.0.0.1 -c 1") + suffix.arg(marker));
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 10000);
+        QVERIFY(console.view->toPlainText().contains(QLatin1String("ping:")));
+        QVERIFY(!QFile::exists(marker));
+    }
+
+    void stopsOnRequest_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("exit") << "exit";
+        QTest::newRow("EXIT") << "EXIT";
+        QTest::newRow("ctrl+c") << "";
+    }
+
+    void stopsOnRequest()
+    {
+        QFETCH(QString, how);
+        Console console;
+        console.dialog->show();
+        QSignalSpy finished(console.dialog.get(), &PingManager::commandSucceeded);
+        console.type(QStringLiteral("127.0.0.1 -i 0.2"));
+        QTRY_VERIFY_WITH_TIMEOUT(console.view->toPlainText().contains(QLatin1String("icmp_seq")),
+                                 10000);
+        if (how.isEmpty())
+            QTest::keyClick(console.dialog.get(), Qt::Key_C, Qt::ControlModifier);
+        else
+            console.type(how);
+        QTRY_VERIFY_WITH_TIMEOUT(!console.dialog->isRunning(), 10000);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(console.view->toPlainText().contains(QLatin1String("packets transmitted")));
+        QVERIFY(console.dialog->isVisible());
+    }
+
+    void closingStopsThePing()
+    {
+        auto *dialog = new PingManager;
+        dialog->show();
+        QPointer<QProcess> process = dialog->findChild<QProcess *>();
+        dialog->startConsoleProcess({ QStringLiteral("127.0.0.1") });
+        QTRY_VERIFY(process->state() == QProcess::Running);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(process.isNull());
+    }
+
+    void emptyCommandWarns()
+    {
+        Console console;
+        QString shown;
+        MsgDialog::setTestResponder([&shown](MsgDialog *box) {
+            shown = box->windowTitle() + QStringLiteral(": ") + box->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+        console.field->clear();
+        QMetaObject::invokeMethod(console.send, "clicked");
+        MsgDialog::setTestResponder(nullptr);
+        QCOMPARE(shown, QStringLiteral("Warning: The command field is empty!"));
+        QVERIFY(!console.dialog->isRunning());
+    }
+};
+
+QTEST_MAIN(TstPingManager)
+#include "tst_pingmanager.moc"

@@ -1,0 +1,306 @@
+// The command table's Linux counterparts, their choice by what is installed, and what a click on
+// a row launches. Launches go to a recording fake; the programs "installed" are empty files in a
+// throw-away PATH, so nothing outside the test ever runs.
+
+#include "app/msgdialog.h"
+#include "mainwindow/usefulcommandlist.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "platform/fakes/fakelauncher.h"
+#include "platform/fakes/fakeplatform.h"
+#include "tools/checkdiskdialog.h"
+#include "tools/counterpart.h"
+#include "tools/pingmanager.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+class TstUsefulCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<plat::FakePlatform> fakes;
+    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
+    std::unique_ptr<VerdimonNuvo> window;
+    std::shared_ptr<plat::FakeLauncher> launcher = std::make_shared<plat::FakeLauncher>();
+    std::unique_ptr<plat::ScopedLauncher> scopedLauncher;
+    QTemporaryDir bin;
+    QByteArray savedPath;
+    QStringList boxes; // "title: text" of every message box shown
+
+    void install(const QStringList &programs)
+    {
+        for (const QString &name : programs) {
+            QFile file(bin.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+    }
+
+    void click(const char *label)
+    {
+        const int index = UsefulCommandList::indexOf(0, QString::fromLatin1(label));
+        QVERIFY(index >= 0);
+        window->usefulCommandButton(index)->click();
+    }
+
+    static QString callText(const plat::FakeLauncher::Call &call)
+    {
+        return (call.verb + QLatin1Char(' ') + call.file + QLatin1Char(' ') + call.parameters)
+            .trimmed();
+    }
+
+    QStringList calls() const
+    {
+        QStringList out;
+        for (const plat::FakeLauncher::Call &call : launcher->calls())
+            out << callText(call);
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(bin.isValid());
+        savedPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+        fakes = std::make_unique<plat::FakePlatform>();
+        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
+        scopedLauncher = std::make_unique<plat::ScopedLauncher>(launcher);
+        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::WidgetsOnly);
+    }
+
+    void init()
+    {
+        MsgDialog::setTestResponder([this](MsgDialog *box) {
+            boxes << box->windowTitle() + QStringLiteral(": ") + box->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+        launcher->clear();
+        launcher->setResult(plat::shell::Started);
+        boxes.clear();
+        for (const QString &name : QDir(bin.path()).entryList(QDir::Files))
+            QFile::remove(bin.filePath(name));
+    }
+
+    void cleanupTestCase()
+    {
+        MsgDialog::setTestResponder(nullptr);
+        window.reset();
+        scopedLauncher.reset();
+        scopedPlatform.reset();
+        qputenv("PATH", savedPath);
+    }
+
+    // Every row states what it does on Linux: a dialog, a counterpart, or none.
+    void everyRowMapsOrIsDeclaredUnavailable()
+    {
+        int special = 0;
+        int unavailable = 0;
+        for (const UsefulCommandEntry &entry : UsefulCommandList::entries()) {
+            QVERIFY2(entry.counterpart, entry.label);
+            if (entry.action == UsefulCommandAction::Ping
+                || entry.action == UsefulCommandAction::CheckDisk) {
+                ++special;
+                continue;
+            }
+            if (entry.counterpart == UsefulCommandList::unavailable) {
+                ++unavailable;
+                continue;
+            }
+            const QVector<CounterpartCommand> choices
+                = Counterpart::alternatives(QString::fromLatin1(entry.counterpart), QString());
+            QVERIFY2(!choices.isEmpty(), entry.label);
+            for (const CounterpartCommand &choice : choices)
+                QVERIFY2(!choice.program.isEmpty() && !choice.program.contains(QLatin1Char(' ')),
+                         entry.label);
+        }
+        QCOMPARE(UsefulCommandList::entries().size(), 281);
+        QCOMPARE(special, 2);
+        QVERIFY(unavailable > 0 && unavailable < 140);
+    }
+
+    void specialRows_data()
+    {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("action");
+        QTest::newRow("ping") << 0 << "Ping" << int(UsefulCommandAction::Ping);
+        QTest::newRow("check disk") << 0 << "Check disk" << int(UsefulCommandAction::CheckDisk);
+        QTest::newRow("log out") << 0 << "Windows Log out" << int(UsefulCommandAction::LogOut);
+        QTest::newRow("defender") << 0 << "Windows Defender" << int(UsefulCommandAction::Defender);
+        QTest::newRow("ordinary") << 0 << "Task Manager" << int(UsefulCommandAction::Launch);
+    }
+
+    void specialRows()
+    {
+        QFETCH(int, section);
+        QFETCH(QString, label);
+        QFETCH(int, action);
+        const int index = UsefulCommandList::indexOf(section, label);
+        QVERIFY(index >= 0);
+        QCOMPARE(int(UsefulCommandList::entries().at(index).action), action);
+        int specials = 0;
+        for (const UsefulCommandEntry &entry : UsefulCommandList::entries())
+            specials += entry.action != UsefulCommandAction::Launch ? 1 : 0;
+        QCOMPARE(specials, 4);
+    }
+
+    void alternatives_data()
+    {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QStringList>("expected");
+        const QString both = QStringLiteral("gnome:sound|kde:kcm_pulseaudio|pavucontrol");
+        QTest::newRow("gnome") << both << "ubuntu:GNOME"
+                               << QStringList { "gnome-control-center sound",
+                                                "systemsettings kcm_pulseaudio",
+                                                "systemsettings5 kcm_pulseaudio", "pavucontrol" };
+        QTest::newRow("kde") << both << "KDE"
+                             << QStringList { "systemsettings kcm_pulseaudio",
+                                              "systemsettings5 kcm_pulseaudio", "pavucontrol",
+                                              "gnome-control-center sound" };
+        QTest::newRow("arguments") << "plasma-discover --mode Update|x"
+                                   << "" << QStringList { "plasma-discover --mode Update", "x" };
+        QTest::newRow("open") << "open:{temp}"
+                              << "" << QStringList { "open " + QDir::tempPath() };
+        QTest::newRow("empty") << ""
+                               << "" << QStringList();
+    }
+
+    void alternatives()
+    {
+        QFETCH(QString, notation);
+        QFETCH(QString, desktop);
+        QFETCH(QStringList, expected);
+        QStringList got;
+        for (const CounterpartCommand &command : Counterpart::alternatives(notation, desktop))
+            got << (command.open ? QStringLiteral("open ") : QString())
+                    + (QStringList { command.program } + command.arguments).join(QLatin1Char(' '));
+        QCOMPARE(got, expected);
+    }
+
+    void joinArgumentsSplitsBack()
+    {
+        const QStringList arguments { "--working-directory=/home/a b", "say \"hi\"", "plain" };
+        QCOMPARE(QProcess::splitCommand(Counterpart::joinArguments(arguments)), arguments);
+    }
+
+    // The first installed alternative wins; with none installed the click says so.
+    void clickLaunchesInstalledCounterpart_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QStringList>("expectedCalls");
+        QTest::addColumn<QStringList>("expectedBoxes");
+        QTest::newRow("first") << QStringList { "gnome-system-monitor", "xfce4-taskmanager" }
+                               << QStringList { "gnome-system-monitor" } << QStringList();
+        QTest::newRow("later") << QStringList { "lxtask" } << QStringList { "lxtask" }
+                               << QStringList();
+        QTest::newRow("none") << QStringList() << QStringList()
+                              << QStringList { "Task Manager: The specified file was not found." };
+    }
+
+    void clickLaunchesInstalledCounterpart()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QStringList, expectedCalls);
+        QFETCH(QStringList, expectedBoxes);
+        install(installed);
+        click("Task Manager");
+        QCOMPARE(calls(), expectedCalls);
+        QCOMPARE(boxes, expectedBoxes);
+    }
+
+    void failedLaunchTitledWithButtonText()
+    {
+        install({ "gnome-control-center" });
+        launcher->setResult(plat::shell::AccessDenied);
+        window->usefulCommandButton(UsefulCommandList::indexOf(1, "Email && app accounts"))
+            ->click();
+        QCOMPARE(calls(), QStringList { "gnome-control-center online-accounts" });
+        QCOMPARE(boxes,
+                 QStringList { "Email && app accounts: The operating system denied access to "
+                               "the specified file." });
+    }
+
+    void unavailableRowLaunchesNothing()
+    {
+        install({ "gnome-control-center", "systemsettings" });
+        click("Edit group policy");
+        QVERIFY(launcher->calls().isEmpty());
+        QCOMPARE(boxes, QStringList { "Edit group policy: The specified file was not found." });
+    }
+
+    void folderRowsOpenTheirFolder()
+    {
+        click("Temp folder");
+        QCOMPARE(calls(), QStringList { QDir::tempPath() });
+    }
+
+    void logOutAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("expectedCalls");
+        QTest::newRow("no") << int(QDialogButtonBox::No) << QStringList();
+        QTest::newRow("closed") << 0 << QStringList();
+        QTest::newRow("yes") << int(QDialogButtonBox::Yes)
+                             << QStringList { "gnome-session-quit --logout --no-prompt" };
+    }
+
+    void logOutAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, expectedCalls);
+        install({ "gnome-session-quit", "openbox" });
+        QString question;
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            question = box->windowTitle() + QStringLiteral(": ") + box->textLabel()->text();
+            return answer;
+        });
+        click("Windows Log out");
+        QCOMPARE(question, QStringLiteral("Windows Log out: Do you want to log out now?"));
+        QCOMPARE(calls(), expectedCalls);
+    }
+
+    void checkDiskOpensItsDialog()
+    {
+        click("Check disk");
+        auto *dialog = window->findChild<CheckDiskDialog *>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(launcher->calls().isEmpty());
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window->findChild<CheckDiskDialog *>());
+    }
+
+    // The console opens with ping's usage text (no address is pinged).
+    void pingOpensConsoleWithUsage()
+    {
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            auto *console = qobject_cast<PingManager *>(QApplication::activeModalWidget());
+            if (!console)
+                return;
+            auto *view = console->findChild<QTextBrowser *>(QStringLiteral("outputView"));
+            QTRY_VERIFY_WITH_TIMEOUT(view->toPlainText().contains(QLatin1String("Usage")), 10000);
+            shown = view->toPlainText();
+            console->close();
+        });
+        click("Ping");
+        QVERIFY2(shown.contains(QLatin1String("Usage")), qPrintable(shown));
+        QVERIFY(launcher->calls().isEmpty());
+    }
+};
+
+QTEST_MAIN(TstUsefulCommands)
+#include "tst_usefulcommands.moc"
