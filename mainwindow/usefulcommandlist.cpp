@@ -177,11 +177,11 @@ const QVector<UsefulCommandEntry> &entries()
         { 0, QT_TRANSLATE_NOOP("QObject", "Keyboard Properties"), false, UsefulCommandKind::Command,
           "gnome:keyboard|kde:kcm_keyboard|xfce4-keyboard-settings" },
         { 0, QT_TRANSLATE_NOOP("QObject", "Windows Log out"), false, UsefulCommandKind::Command,
-          "gnome-session-quit --logout --no-prompt|"
-          "qdbus org.kde.ksmserver /KSMServer logout 0 0 0|"
-          "xfce4-session-logout --logout|mate-session-save --logout|"
-          "cinnamon-session-quit --logout --no-prompt|lxqt-leave --logout|"
-          "openbox --exit",
+          "[GNOME]gnome-session-quit --logout --no-prompt|"
+          "[KDE]qdbus org.kde.ksmserver /KSMServer logout 0 0 0|"
+          "[XFCE]xfce4-session-logout --logout|[MATE]mate-session-save --logout|"
+          "[Cinnamon]cinnamon-session-quit --logout --no-prompt|"
+          "[LXQt]lxqt-leave --logout",
           UsefulCommandAction::LogOut },
         { 0, QT_TRANSLATE_NOOP("QObject", "Microsoft Syncronization Tool"), false,
           UsefulCommandKind::Command, unavailable },

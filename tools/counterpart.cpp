@@ -40,7 +40,14 @@ QVector<CounterpartCommand> alternatives(const QString &notation, const QString 
     QVector<CounterpartCommand> ordered;
     const QStringList choices = notation.split(QLatin1Char('|'), Qt::SkipEmptyParts);
     for (const QString &choice : choices) {
-        const QString text = choice.trimmed();
+        QString text = choice.trimmed();
+        if (text.startsWith(QLatin1Char('['))) {
+            const int end = text.indexOf(QLatin1Char(']'));
+            const QString tag = text.mid(1, end - 1);
+            if (end < 0 || !desktop.contains(tag, Qt::CaseInsensitive))
+                continue;
+            text = text.mid(end + 1);
+        }
         if (text.startsWith(openPrefix)) {
             CounterpartCommand command;
             command.open = true;

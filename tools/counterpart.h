@@ -7,7 +7,8 @@
 // URI that the desktop's handler opens. "gnome:<panel>" stands for a panel of GNOME's settings,
 // "kde:<module>" for a module of KDE's System Settings (Plasma 6, then Plasma 5). In arguments
 // and targets, {home}, {data} and {temp} stand for the home, the application data and the
-// temporary folder.
+// temporary folder. An alternative that begins with "[<desktop>]" counts only inside that
+// desktop's session (XDG_CURRENT_DESKTOP contains the name).
 
 #include <QString>
 #include <QStringList>

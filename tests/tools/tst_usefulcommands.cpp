@@ -117,8 +117,10 @@ private slots:
                 ++unavailable;
                 continue;
             }
-            const QVector<CounterpartCommand> choices
-                = Counterpart::alternatives(QString::fromLatin1(entry.counterpart), QString());
+            QVector<CounterpartCommand> choices;
+            for (const char *desktop : { "", "GNOME", "KDE", "XFCE", "MATE", "Cinnamon", "LXQt" })
+                choices += Counterpart::alternatives(QString::fromLatin1(entry.counterpart),
+                                                     QString::fromLatin1(desktop));
             QVERIFY2(!choices.isEmpty(), entry.label);
             for (const CounterpartCommand &choice : choices)
                 QVERIFY2(!choice.program.isEmpty() && !choice.program.contains(QLatin1Char(' ')),
@@ -260,7 +262,7 @@ private slots:
     {
         QFETCH(int, answer);
         QFETCH(QStringList, expectedCalls);
-        install({ "gnome-session-quit", "openbox" });
+        install({ "gnome-session-quit", "qdbus" });
         QString question;
         MsgDialog::setTestResponder([&](MsgDialog *box) {
             question = box->windowTitle() + QStringLiteral(": ") + box->textLabel()->text();
