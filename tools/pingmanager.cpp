@@ -65,10 +65,10 @@ PingManager::PingManager(QWidget *parent)
     sendButton->setObjectName(QStringLiteral("sendButton"));
     sendButton->setFixedHeight(24);
     sendButton->setEnabled(false);
+    sendButton->setDefault(true); // Return in the field sends, as in a console
     sendButton->setFont(font);
     connect(commandField, &QLineEdit::textChanged, this,
             [this](const QString &text) { sendButton->setEnabled(!text.isEmpty()); });
-    connect(commandField, &QLineEdit::returnPressed, sendButton, &QPushButton::click);
     connect(sendButton, &QPushButton::clicked, this, &PingManager::sendCommand);
 
     auto *clearButton = new QPushButton(QObject::tr("Clear"), this);

@@ -83,6 +83,18 @@ private slots:
         QVERIFY(console.view->document()->blockCount() > 2);
     }
 
+    void returnSendsOnce()
+    {
+        Console console;
+        console.dialog->show();
+        QSignalSpy succeeded(console.dialog.get(), &PingManager::commandSucceeded);
+        console.field->setText(QStringLiteral("127.0.0.1 -c 1"));
+        QTest::keyClick(console.field, Qt::Key_Return);
+        QVERIFY(console.field->text().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 10000);
+        QCOMPARE(console.view->toPlainText().count(QLatin1String("1 packets transmitted")), 1);
+    }
+
     // ping's complaints come on its error stream; they must be shown and signalled.
     void errorsAreShown()
     {
