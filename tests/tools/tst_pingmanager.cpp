@@ -1,7 +1,6 @@
 // The ping console: typed text becomes ping's argument list (no shell), output and errors
 // arrive in the view, and a running ping stops on request. Only 127.0.0.1 is ever pinged.
 
-#include "app/msgdialog.h"
 #include "tools/pingmanager.h"
 
 #include <QLineEdit>
@@ -63,7 +62,6 @@ private slots:
         Console console;
         QCOMPARE(console.field->text(), QStringLiteral("8.8.8.8 -n 5"));
         QVERIFY(console.send->isEnabled());
-        QVERIFY(console.field->placeholderText().contains(QLatin1String("8.8.8.8 -n 5")));
         console.field->clear();
         QVERIFY(!console.send->isEnabled());
         QVERIFY(!console.dialog->isRunning());
@@ -72,38 +70,17 @@ private slots:
     void pingsLoopback()
     {
         Console console;
+        console.dialog->show();
         QSignalSpy succeeded(console.dialog.get(), &PingManager::commandSucceeded);
-        console.type(QStringLiteral("127.0.0.1 -n 2 -i 0.2"));
+        console.field->setText(QStringLiteral("127.0.0.1 -n 2 -i 0.2"));
+        QTest::keyClick(console.field, Qt::Key_Return); // sends once, through the default button
         QVERIFY(console.field->text().isEmpty());
         QVERIFY(console.dialog->isRunning());
         QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 10000);
         QVERIFY(!console.dialog->isRunning());
         const QString output = console.view->toPlainText();
-        QVERIFY2(output.contains(QLatin1String("2 packets transmitted")), qPrintable(output));
+        QCOMPARE(output.count(QLatin1String("2 packets transmitted")), 1);
         QVERIFY(console.view->document()->blockCount() > 2);
-    }
-
-    void returnSendsOnce()
-    {
-        Console console;
-        console.dialog->show();
-        QSignalSpy succeeded(console.dialog.get(), &PingManager::commandSucceeded);
-        console.field->setText(QStringLiteral("127.0.0.1 -c 1"));
-        QTest::keyClick(console.field, Qt::Key_Return);
-        QVERIFY(console.field->text().isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 10000);
-        QCOMPARE(console.view->toPlainText().count(QLatin1String("1 packets transmitted")), 1);
-    }
-
-    // ping's complaints come on its error stream; they must be shown and signalled.
-    void errorsAreShown()
-    {
-        Console console;
-        QSignalSpy failed(console.dialog.get(), &PingManager::commandFailed);
-        console.type(QStringLiteral("127.0.0.1 -c abc"));
-        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 10000);
-        QVERIFY(failed.at(0).at(0).toInt() != 0);
-        QVERIFY(console.view->toPlainText().contains(QLatin1String("invalid argument")));
     }
 
     void injectionRunsNothing_data()
@@ -126,7 +103,9 @@ private slots:
         // The count glued to the attempt makes ping refuse it before any address is looked up.
         console.type(QStringLiteral("127.0.0.1 -c 1") + suffix.arg(marker));
         QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 10000);
-        QVERIFY(console.view->toPlainText().contains(QLatin1String("ping:")));
+        QVERIFY(failed.at(0).at(0).toInt() != 0);
+        // ping's complaint comes on its error stream, which the console shows.
+        QVERIFY(console.view->toPlainText().contains(QLatin1String("invalid argument")));
         QVERIFY(!QFile::exists(marker));
     }
 
@@ -167,21 +146,6 @@ private slots:
         QTest::keyClick(dialog, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(process.isNull());
-    }
-
-    void emptyCommandWarns()
-    {
-        Console console;
-        QString shown;
-        MsgDialog::setTestResponder([&shown](MsgDialog *box) {
-            shown = box->windowTitle() + QStringLiteral(": ") + box->textLabel()->text();
-            return int(QDialogButtonBox::Ok);
-        });
-        console.field->clear();
-        QMetaObject::invokeMethod(console.send, "clicked");
-        MsgDialog::setTestResponder(nullptr);
-        QCOMPARE(shown, QStringLiteral("Warning: The command field is empty!"));
-        QVERIFY(!console.dialog->isRunning());
     }
 };
 
