@@ -58,13 +58,16 @@ PingManager::PingManager(QWidget *parent)
     commandField->setToolTip(commandField->placeholderText());
     commandField->setFixedHeight(25);
     commandField->setFocus();
+    // The example goes in first: a clear button that already exists would fade in with an
+    // animation that outlives a console closed at once.
+    commandField->setText(example);
     commandField->setClearButtonEnabled(true);
     commandField->setFont(font);
 
     sendButton = new QPushButton(QObject::tr("Send"), this);
     sendButton->setObjectName(QStringLiteral("sendButton"));
     sendButton->setFixedHeight(24);
-    sendButton->setEnabled(false);
+    sendButton->setEnabled(!commandField->text().isEmpty());
     sendButton->setDefault(true); // Return in the field sends, as in a console
     sendButton->setFont(font);
     connect(commandField, &QLineEdit::textChanged, this,
@@ -103,8 +106,6 @@ PingManager::PingManager(QWidget *parent)
     connect(consoleProcess, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
             [this](int exitCode, QProcess::ExitStatus) { onConsoleFinished(exitCode); });
     connect(consoleProcess, &QProcess::errorOccurred, this, &PingManager::onConsoleError);
-
-    commandField->setText(example);
 
     auto *interrupt = new QShortcut(QKeySequence(QStringLiteral("Ctrl+C")), this);
     connect(interrupt, &QShortcut::activated, this, &PingManager::stopConsoleProcess);
