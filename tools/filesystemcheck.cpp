@@ -29,12 +29,32 @@ QString deviceNumber(const QString &device)
     return QStringLiteral("%1:%2").arg(major(info.st_rdev)).arg(minor(info.st_rdev));
 }
 
-QSet<QString> mountedDeviceNumbers(const plat::SysRoot &root)
+// What is mounted, by device number and by source name: btrfs and a few others report an
+// anonymous device number, so the number alone would miss them.
+struct MountTable
 {
     QSet<QString> numbers;
-    for (const plat::hw::Mount &mount : plat::hw::mounts(root))
-        numbers.insert(mount.majorMinor);
-    return numbers;
+    QSet<QString> sources;
+
+    bool holds(const QString &device, const QString &number) const
+    {
+        return (!number.isEmpty() && numbers.contains(number)) || sources.contains(device);
+    }
+};
+
+MountTable mountTable(const plat::SysRoot &root)
+{
+    MountTable table;
+    for (const plat::hw::Mount &mount : plat::hw::mounts(root)) {
+        table.numbers.insert(mount.majorMinor);
+        table.sources.insert(mount.source);
+        // /dev/mapper/<name> and /dev/disk/by-*/ links name the same device as /dev/dm-N.
+        const QString canonical
+            = root.isLive() ? QFileInfo(mount.source).canonicalFilePath() : QString();
+        if (!canonical.isEmpty())
+            table.sources.insert(canonical);
+    }
+    return table;
 }
 
 QSet<QString> activeSwapDevices(const plat::SysRoot &root)
@@ -63,7 +83,7 @@ QVector<CheckableFileSystem> unmountedBlockDevices(const plat::SysRoot &root,
                                                    const QSet<QString> &listed)
 {
     const QString blockDir = QStringLiteral("/sys/class/block");
-    const QSet<QString> mounted = mountedDeviceNumbers(root);
+    const MountTable mounted = mountTable(root);
     const QSet<QString> swaps = activeSwapDevices(root);
     QVector<CheckableFileSystem> found;
     const QStringList names = root.list(blockDir);
@@ -74,7 +94,7 @@ QVector<CheckableFileSystem> unmountedBlockDevices(const plat::SysRoot &root,
             continue;
         const QString device = QStringLiteral("/dev/") + name;
         if (listed.contains(device) || swaps.contains(device)
-            || mounted.contains(root.readLine(dir + QStringLiteral("/dev")))
+            || mounted.holds(device, root.readLine(dir + QStringLiteral("/dev")))
             || !root.list(dir + QStringLiteral("/holders")).isEmpty())
             continue;
         // A disk divided into partitions holds no file system of its own.
@@ -120,16 +140,10 @@ QVector<CheckableFileSystem> checkableFileSystems(const plat::SysRoot &root)
 
 bool isMounted(const QString &device, const plat::SysRoot &root)
 {
-    const QString number = deviceNumber(device);
-    if (!number.isEmpty())
-        return mountedDeviceNumbers(root).contains(number);
-    // Not a block device here: compare by name.
     const QString canonical = QFileInfo(device).canonicalFilePath();
-    for (const plat::hw::Mount &mount : plat::hw::mounts(root)) {
-        if (mount.source == device || (!canonical.isEmpty() && mount.source == canonical))
-            return true;
-    }
-    return false;
+    const MountTable mounted = mountTable(root);
+    return mounted.holds(device, deviceNumber(device))
+        || (!canonical.isEmpty() && mounted.sources.contains(canonical));
 }
 
 QStringList checkCommand(const CheckableFileSystem &fileSystem, bool repair,
