@@ -93,8 +93,8 @@ void CheckDiskDialog::startCheckDisk()
         return;
     const qint64 result
         = FileSystemCheck::startCheck(fileSystems.at(index), repairBox->isChecked());
-    // Report a refused launch before the dialog goes; its parent keeps the box in place.
-    QWidget *owner = parentWidget() ? parentWidget() : this;
-    showShellExecuteError(result, windowTitle(), owner);
+    // The dialog steps aside first: kept above other windows it would hide the report.
+    hide();
+    showShellExecuteError(result, windowTitle(), parentWidget());
     close();
 }

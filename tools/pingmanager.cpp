@@ -57,7 +57,6 @@ PingManager::PingManager(QWidget *parent)
             .arg(exampleCount));
     commandField->setToolTip(commandField->placeholderText());
     commandField->setFixedHeight(25);
-    commandField->setFocus();
     // The example goes in first: a clear button that already exists would fade in with an
     // animation that outlives a console closed at once.
     commandField->setText(example);
@@ -250,6 +249,13 @@ void PingManager::closeEvent(QCloseEvent *event)
 {
     discardProcess();
     QDialog::closeEvent(event);
+}
+
+void PingManager::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Typing goes to the command field as soon as the console appears.
+    commandField->setFocus();
 }
 
 void PingManager::retranslateTitle()
