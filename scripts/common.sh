@@ -13,11 +13,15 @@ VN_PACKAGES=(
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
     iputils-ping pkexec
 )
-# What the tests add: the HTTPS stand-in for the vendor's web service (Python's standard library
-# and a per-run test CA made with openssl) and a display for screenshots.
+# The local stand-ins of the vendor's services (scripts/services): the HTTPS web service
+# (Python's standard library and a test CA made with openssl).
+VN_SERVICE_PACKAGES=(
+    python3 openssl util-linux
+)
+# What the tests add: the services and a display for screenshots and the run.sh test.
 VN_TEST_PACKAGES=(
-    python3 openssl
-    xvfb xauth openbox
+    "${VN_SERVICE_PACKAGES[@]}"
+    xvfb xauth openbox wmctrl procps
 )
 
 # vn_install_missing [package...]: installs those of the given packages that are missing.

@@ -45,7 +45,11 @@ def make_certificates(folder):
     pem = os.path.join(folder, "server.pem")
     ext = os.path.join(folder, "server.ext")
     if all(os.path.exists(p) for p in (ca_pem, key, pem)):
-        return ca_pem, pem, key
+        # A folder kept between runs reuses its authority while the certificate has a day left.
+        fresh = subprocess.run(["openssl", "x509", "-checkend", "86400", "-noout", "-in", pem],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if fresh.returncode == 0:
+            return ca_pem, pem, key
     run_openssl(["ecparam", "-name", "prime256v1", "-genkey", "-noout", "-out", ca_key], folder)
     run_openssl(["req", "-x509", "-new", "-key", ca_key, "-out", ca_pem, "-days", "30",
                  "-subj", "/CN=Verdimon Nuvo test authority",

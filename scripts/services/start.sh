@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Starts the loopback stand-ins for the vendor's servers and writes the addresses the tests need
-# as KEY=VALUE lines to "$VN_SERVERS_DIR/env". stop.sh ends what this script started.
+# Starts the loopback stand-ins for the vendor's servers and writes the addresses the program
+# needs as KEY=VALUE lines to "$VN_SERVERS_DIR/env". stop.sh ends what this script started.
+# The folder keeps each service's state, so a folder that survives between runs (run.sh) keeps
+# its certificates, files and accounts.
+# With VN_SERVICES_TOLERANT=1 a service that fails to start is reported and left out, and the
+# others still start (run.sh: the program then meets an unreachable host, as it would anyway).
 set -euo pipefail
 
 : "${VN_SERVERS_DIR:?VN_SERVERS_DIR must name a folder}"
@@ -9,32 +13,55 @@ mkdir -p "$VN_SERVERS_DIR"
 env_file="$VN_SERVERS_DIR/env"
 : > "$env_file"
 
-# HTTPS web service: update descriptions, signed by a throw-away test authority.
-https_dir="$VN_SERVERS_DIR/https"
-mkdir -p "$https_dir"
-rm -f "$https_dir/env"
-/usr/bin/python3 "$here/https_service.py" --mode latest --dir "$https_dir" \
-    --env-file "$https_dir/env" --request-log "$https_dir/requests.log" >"$https_dir/out.log" 2>&1 </dev/null &
-echo $! >"$https_dir/pid"
+# wait_for_env <folder> <name>: waits until the service of <folder> wrote its env file.
+wait_for_env() {
+    local dir=$1 name=$2
+    for _ in $(seq 1 300); do
+        [ -s "$dir/env" ] && return 0
+        if ! kill -0 "$(cat "$dir/pid")" 2>/dev/null; then
+            echo "$name stand-in failed to start:" >&2
+            cat "$dir/out.log" >&2
+            rm -f "$dir/pid"
+            return 1
+        fi
+        sleep 0.1
+    done
+    echo "$name stand-in did not report its port within 30 s" >&2
+    return 1
+}
 
-for _ in $(seq 1 100); do
-    [ -s "$https_dir/env" ] && break
-    if ! kill -0 "$(cat "$https_dir/pid")" 2>/dev/null; then
-        echo "https stand-in failed to start:" >&2
-        cat "$https_dir/out.log" >&2
+# HTTPS web service, signed by a test authority of this folder.
+start_https() {
+    local dir="$VN_SERVERS_DIR/https"
+    mkdir -p "$dir"
+    rm -f "$dir/env"
+    setsid /usr/bin/python3 "$here/https_service.py" --mode latest --dir "$dir" \
+        --env-file "$dir/env" --request-log "$dir/requests.log" \
+        >"$dir/out.log" 2>&1 </dev/null &
+    echo $! >"$dir/pid"
+    wait_for_env "$dir" HTTPS || return 1
+    local port ca
+    port=$(sed -n 's/^PORT=//p' "$dir/env")
+    ca=$(sed -n 's/^CA=//p' "$dir/env")
+    {
+        echo "VN_WEB_HOST=127.0.0.1"
+        echo "VN_WEB_PORT=$port"
+        echo "VN_WEB_BASE_URL=https://127.0.0.1:$port"
+        echo "VN_TEST_CA_FILE=$ca"
+    } >>"$env_file"
+}
+
+failed=()
+for service in https; do
+    if ! "start_$service"; then
+        failed+=("$service")
+    fi
+done
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "Not started: ${failed[*]}" >&2
+    if [ "${VN_SERVICES_TOLERANT:-0}" != 1 ]; then
+        "$here/stop.sh"
         exit 1
     fi
-    sleep 0.1
-done
-if [ ! -s "$https_dir/env" ]; then
-    echo "https stand-in did not report its port" >&2
-    exit 1
 fi
-https_port=$(sed -n 's/^PORT=//p' "$https_dir/env")
-https_ca=$(sed -n 's/^CA=//p' "$https_dir/env")
-{
-    echo "VN_WEB_HOST=127.0.0.1"
-    echo "VN_WEB_PORT=$https_port"
-    echo "VN_WEB_BASE_URL=https://127.0.0.1:$https_port"
-    echo "VN_TEST_CA_FILE=$https_ca"
-} >>"$env_file"
+exit 0
