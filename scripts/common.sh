@@ -13,9 +13,10 @@ VN_PACKAGES=(
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
 )
 # What the tests add: the HTTPS stand-in for the vendor's web service (Python's standard library
-# and a per-run test CA made with openssl) and a display for screenshots.
+# and a per-run test CA made with openssl), the FTP stand-in (pyftpdlib) and a display for
+# screenshots.
 VN_TEST_PACKAGES=(
-    python3 openssl
+    python3 openssl python3-pyftpdlib
     xvfb xauth openbox
 )
 

@@ -38,3 +38,29 @@ https_ca=$(sed -n 's/^CA=//p' "$https_dir/env")
     echo "VN_WEB_BASE_URL=https://127.0.0.1:$https_port"
     echo "VN_TEST_CA_FILE=$https_ca"
 } >>"$env_file"
+
+# FTP server for uploads: the upload account and its remote folders.
+ftp_dir="$VN_SERVERS_DIR/ftp"
+mkdir -p "$ftp_dir"
+rm -f "$ftp_dir/env"
+/usr/bin/python3 "$here/ftp_service.py" --mode normal --dir "$ftp_dir" \
+    --env-file "$ftp_dir/env" --request-log "$ftp_dir/commands.log" >"$ftp_dir/out.log" 2>&1 </dev/null &
+echo $! >"$ftp_dir/pid"
+
+for _ in $(seq 1 100); do
+    [ -s "$ftp_dir/env" ] && break
+    if ! kill -0 "$(cat "$ftp_dir/pid")" 2>/dev/null; then
+        echo "ftp stand-in failed to start:" >&2
+        cat "$ftp_dir/out.log" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+if [ ! -s "$ftp_dir/env" ]; then
+    echo "ftp stand-in did not report its port" >&2
+    exit 1
+fi
+{
+    echo "VN_FTP_HOST=127.0.0.1"
+    echo "VN_FTP_PORT=$(sed -n 's/^PORT=//p' "$ftp_dir/env")"
+} >>"$env_file"
