@@ -409,6 +409,9 @@ void TestFeedback::notSent_data()
     QTest::newRow("attachments refused")
         << "wrong-password" << true << true << "Error|Failed to send the feedback!\n"
         << true;
+    QTest::newRow("FTP server gone under the attachments")
+        << "stopped" << true << true << "Error|Failed to send the feedback!\n"
+        << true;
     QTest::newRow("FTP server gone")
         << "stopped" << true << false << "Error|No network connection is available at this moment!"
         << false;
