@@ -311,9 +311,10 @@ void Feedback::sendFeedback()
         folder + QLatin1Char('/')
         + reportFileName(QLocale::system().name(),
                          serverDateTimeText(QStringLiteral("yyyy.MM.dd.HH.mm.ss.zzz"))));
+    delete reportFile; // the file object of a refused press
     reportFile = new QFile(reportFilePath, this);
 
-    bool justVote = ui->types[2]->isChecked();
+    const bool justVote = ui->types[2]->isChecked();
     if (!justVote && ui->textEdit->toPlainText().isEmpty()) {
         showInputError(tr("Feedback field is empty!"));
         return;
