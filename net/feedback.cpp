@@ -7,8 +7,8 @@
 #include "app/productinfo.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
-#include "net/ftpdata.h"
 #include "net/networkmanager.h"
+#include "net/uploadthread.h"
 #include "widgets/appqframe.h"
 #include "widgets/appqlabel.h"
 #include "widgets/loaderwidget.h"
@@ -27,7 +27,6 @@
 #include <QStandardPaths>
 #include <QTextCodec>
 #include <QTextEdit>
-#include <QThread>
 #include <QVBoxLayout>
 #include <QVector>
 
@@ -365,23 +364,17 @@ void Feedback::uploadAttachments()
         uploadReport();
         return;
     }
-    auto *thread = new QThread;
-    auto *request = new NetworkManager;
-    request->moveToThread(thread);
-    QMetaObject::invokeMethod(request, "multipleUploadsToFTP", Qt::AutoConnection,
-                              Q_ARG(QString, productName()),
-                              Q_ARG(QString, QStringLiteral("%1/files").arg("feedback")),
-                              Q_ARG(QStringList, attachmentPaths));
     failedAttachment.clear();
     attachmentFailure.clear();
-    connect(request, &NetworkManager::uploadFailed, this, &Feedback::onAttachmentUploadFailed);
-    connect(request, &NetworkManager::finished, this, &Feedback::onAttachmentsUploaded);
-    // Without network the report is not tried: the send ends here instead of spinning on.
-    connect(request, &NetworkManager::noNetworkAvailable, this, &Feedback::feedbackNetworkError);
-    connect(request, &NetworkManager::finished, thread, &QThread::quit);
-    connect(request, &NetworkManager::finished, request, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::InheritPriority);
+    const auto connectResults = [this](NetworkManager *request) {
+        connect(request, &NetworkManager::uploadFailed, this, &Feedback::onAttachmentUploadFailed);
+        connect(request, &NetworkManager::finished, this, &Feedback::onAttachmentsUploaded);
+        // Without network the report is not tried: the send ends here instead of spinning on.
+        connect(request, &NetworkManager::noNetworkAvailable, this,
+                &Feedback::feedbackNetworkError);
+    };
+    UploadThread::uploadFiles(productName(), QStringLiteral("%1/files").arg("feedback"),
+                              attachmentPaths, connectResults);
 
     loader = new LoaderWidget(this, true, true);
     loader->setLineLength(20);
@@ -412,29 +405,17 @@ void Feedback::uploadReport()
 {
     if (sendEnded)
         return;
-    FtpData record;
-    record.folderPath = feedbackDir.path();
-    record.filePath = reportFilePath;
-    record.productName = productName();
-    record.kind = QStringLiteral("feedback");
-    record.removeFile = false;
-    record.removeFolder = true;
-    record.useInstallersPath = false;
-
-    auto *thread = new QThread;
-    auto *request = new NetworkManager;
-    request->moveToThread(thread);
-    registerFtpDataMetaTypes();
-    QMetaObject::invokeMethod(request, "uploadToFtp", Qt::AutoConnection,
-                              Q_ARG(QVector<FtpData>, QVector<FtpData> { record }));
-    connect(request, &NetworkManager::dataUploaded, this, &Feedback::uploadFeedbackFinished);
-    connect(request, &NetworkManager::noNetworkAvailable, this, &Feedback::feedbackNetworkError);
-    connect(request, &NetworkManager::uploadFailed, this, &Feedback::uploadFeedbackFailed);
-    connect(request, &NetworkManager::finished, this, &Feedback::stopLoader);
-    connect(request, &NetworkManager::finished, thread, &QThread::quit);
-    connect(request, &NetworkManager::finished, request, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::InheritPriority);
+    UploadThread::uploadFile(
+        UploadThread::telemetryRecord(feedbackDir.path(), reportFilePath,
+                                      QStringLiteral("feedback")),
+        [this](NetworkManager *request) {
+            connect(request, &NetworkManager::dataUploaded, this,
+                    &Feedback::uploadFeedbackFinished);
+            connect(request, &NetworkManager::noNetworkAvailable, this,
+                    &Feedback::feedbackNetworkError);
+            connect(request, &NetworkManager::uploadFailed, this, &Feedback::uploadFeedbackFailed);
+            connect(request, &NetworkManager::finished, this, &Feedback::stopLoader);
+        });
 }
 
 void Feedback::stopLoader()

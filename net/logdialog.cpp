@@ -4,11 +4,10 @@
 #include "app/dialogstyle.h"
 #include "app/filedialogs.h"
 #include "app/msgdialog.h"
-#include "app/productinfo.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
-#include "net/ftpdata.h"
 #include "net/networkmanager.h"
+#include "net/uploadthread.h"
 
 #include <QEvent>
 #include <QFile>
@@ -17,7 +16,6 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextStream>
-#include <QThread>
 #include <QVBoxLayout>
 
 namespace Ui {
@@ -254,29 +252,15 @@ void Log::sendLog()
 
 void Log::uploadData(const QString &fileName)
 {
-    FtpData record;
-    record.folderPath = logDir.path();
-    record.filePath = fileName;
-    record.productName = QString::fromLatin1(Product::displayName);
-    record.kind = QStringLiteral("log");
-    record.removeFile = false;
-    record.removeFolder = true;
-    record.useInstallersPath = false;
     sendingPath = fileName;
-
-    auto *thread = new QThread;
-    auto *request = new NetworkManager;
-    request->moveToThread(thread);
-    registerFtpDataMetaTypes();
-    QMetaObject::invokeMethod(request, "uploadToFtp", Qt::AutoConnection,
-                              Q_ARG(QVector<FtpData>, QVector<FtpData> { record }));
-    connect(request, &NetworkManager::dataUploaded, this, &Log::uploadFinished);
-    connect(request, &NetworkManager::noNetworkAvailable, this, &Log::logNetworkError);
-    connect(request, &NetworkManager::uploadFailed, this, &Log::uploadFailed);
-    connect(request, &NetworkManager::finished, thread, &QThread::quit);
-    connect(request, &NetworkManager::finished, request, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::InheritPriority);
+    // The log folder goes with the upload: the file sent and every log saved beside it.
+    UploadThread::uploadFile(
+        UploadThread::telemetryRecord(logDir.path(), fileName, QStringLiteral("log")),
+        [this](NetworkManager *request) {
+            connect(request, &NetworkManager::dataUploaded, this, &Log::uploadFinished);
+            connect(request, &NetworkManager::noNetworkAvailable, this, &Log::logNetworkError);
+            connect(request, &NetworkManager::uploadFailed, this, &Log::uploadFailed);
+        });
 }
 
 void Log::uploadFinished()

@@ -1,7 +1,7 @@
 #include "app/applog.h"
 #include "app/filedialogs.h"
-#include "app/msgdialog.h"
 #include "app/settings.h"
+#include "feedbacktesting.h"
 #include "ftpstandin.h"
 #include "httpsstandin.h"
 #include "net/feedback.h"
@@ -63,12 +63,7 @@ private:
 
 void TestFeedback::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    MsgDialog::setTestResponder([this](MsgDialog *box) {
-        messages << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
-        return int(QDialogButtonBox::Ok);
-    });
+    prepareApplication(&messages);
     QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
 }
 
@@ -80,9 +75,8 @@ void TestFeedback::init()
     form = new Feedback;
     ftp.clear();
     ftp.applyEnvironment();
-    // The reachability test asks the web host; the FTP stand-in's port answers for it.
-    qputenv("VN_WEB_HOST", "127.0.0.1");
-    qputenv("VN_WEB_PORT", QByteArray::number(ftp.port()));
+    // The FTP stand-in's port answers the reachability test.
+    setWebPort(ftp.port());
 }
 
 void TestFeedback::cleanup()
@@ -426,8 +420,7 @@ void TestFeedback::notSent()
     QFETCH(bool, stays);
     QTcpServer web;
     QVERIFY(web.listen(QHostAddress::LocalHost));
-    qputenv("VN_WEB_PORT",
-            QByteArray::number(webReachable ? web.serverPort() : HttpsStandIn::closedPort()));
+    setWebPort(webReachable ? web.serverPort() : HttpsStandIn::closedPort());
     if (mode == "stopped")
         qputenv("VN_FTP_PORT", QByteArray::number(HttpsStandIn::closedPort()));
     else

@@ -1,7 +1,7 @@
 #include "app/applog.h"
 #include "app/filedialogs.h"
-#include "app/msgdialog.h"
 #include "app/settings.h"
+#include "feedbacktesting.h"
 #include "ftpstandin.h"
 #include "httpsstandin.h"
 #include "net/logdialog.h"
@@ -33,7 +33,6 @@ private slots:
 private:
     QString buttons() const;
     QPushButton *button(const QString &text) const;
-    static void setNetwork(quint16 port);
 
     QStringList messages;
     Log *dialog = nullptr;
@@ -42,12 +41,7 @@ private:
 
 void TestLogDialog::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    MsgDialog::setTestResponder([this](MsgDialog *box) {
-        messages << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
-        return int(QDialogButtonBox::Ok);
-    });
+    prepareApplication(&messages);
     QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
     ftp.applyEnvironment();
 }
@@ -57,7 +51,7 @@ void TestLogDialog::init()
     QSettings().clear();
     messages.clear();
     logView()->setPlainText(QStringLiteral("2026-01-02 03:04:05: log button clicked\nзапись"));
-    setNetwork(ftp.port());
+    setWebPort(ftp.port());
 }
 
 void TestLogDialog::cleanup()
@@ -66,13 +60,6 @@ void TestLogDialog::cleanup()
     dialog = nullptr;
     FileDialogs::setTestResponder(nullptr);
     QDir(logFolderPath()).removeRecursively();
-}
-
-// The reachability test asks the web host; the FTP stand-in's port answers for it.
-void TestLogDialog::setNetwork(quint16 port)
-{
-    qputenv("VN_WEB_HOST", "127.0.0.1");
-    qputenv("VN_WEB_PORT", QByteArray::number(port));
 }
 
 QPushButton *TestLogDialog::button(const QString &text) const
@@ -182,7 +169,7 @@ void TestLogDialog::sendWithoutNetwork()
     dialog = new Log;
     button("Save")->click();
     messages.clear();
-    setNetwork(HttpsStandIn::closedPort());
+    setWebPort(HttpsStandIn::closedPort());
     button("Send")->click();
     QCOMPARE(messages,
              QStringList { "Error|Network connection is not available! Check your "
@@ -210,7 +197,7 @@ void TestLogDialog::send()
     QVERIFY2(ftp.start(mode), qPrintable(ftp.errorText()));
     ftp.clear();
     ftp.applyEnvironment();
-    setNetwork(ftp.port());
+    setWebPort(ftp.port());
     dialog = new Log;
     button("Save")->click();
     const QString path = logPathSetting();
