@@ -144,7 +144,7 @@ Feedback::Feedback(QWidget *parent)
     layout->addWidget(ui->lineEdit, 0, Qt::AlignBottom);
     layout->addLayout(buttonRow);
 
-    setWindowTitle(tr("Feedback"));
+    setWindowTitle(QObject::tr("Feedback"));
     setMinimumSize(480, 610);
     applyDialogWindowStyle(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -165,42 +165,43 @@ void Feedback::buildForm()
 {
     const QFont bold = formFont(true);
     const QFont normal = formFont(false);
-    ui->label->setText(tr("Feedback type"));
-    ui->label_2->setText(tr("Rate this application"));
-    ui->label_3->setText(tr("Tell us more"));
-    ui->label_11->setText(QStringLiteral("%1 (%2)").arg(tr("Attachment"), tr("max. 20.0 MB")));
+    ui->label->setText(QObject::tr("Feedback type"));
+    ui->label_2->setText(QObject::tr("Rate this application"));
+    ui->label_3->setText(QObject::tr("Tell us more"));
+    ui->label_11->setText(
+        QStringLiteral("%1 (%2)").arg(QObject::tr("Attachment"), QObject::tr("max. 20.0 MB")));
     for (QLabel *caption : { ui->label, ui->label_2, ui->label_3, ui->label_11 })
         caption->setFont(bold);
 
-    const char *typeTexts[]
-        = { QT_TR_NOOP("Problem with the application"), QT_TR_NOOP("Feature request or suggestion"),
-            QT_TR_NOOP("Just vote for the application") };
+    const char *typeTexts[] = { QT_TRANSLATE_NOOP("QObject", "Problem with the application"),
+                                QT_TRANSLATE_NOOP("QObject", "Feature request or suggestion"),
+                                QT_TRANSLATE_NOOP("QObject", "Just vote for the application") };
     for (int i = 0; i < 3; ++i) {
-        ui->types[i]->setText(tr(typeTexts[i]));
+        ui->types[i]->setText(QObject::tr(typeTexts[i]));
         ui->types[i]->setFont(normal);
     }
     for (QRadioButton *rating : ui->ratings)
         rating->setFont(normal);
 
-    ui->textEdit->setPlaceholderText(tr("Provide the details about your issue"));
+    ui->textEdit->setPlaceholderText(QObject::tr("Provide the details about your issue"));
     ui->textEdit->setHorizontalScrollBar(new ScrollBar(ui->textEdit));
     ui->textEdit->setVerticalScrollBar(new ScrollBar(ui->textEdit));
     ui->textEdit->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
     ui->textEdit->setFont(normal);
 
-    includeEmailSwitch = new Switch(tr("Include my email"), this);
+    includeEmailSwitch = new Switch(QObject::tr("Include my email"), this);
     includeEmailSwitch->setToolTip(includeEmailSwitch->text());
     includeEmailSwitch->setFont(normal);
 
-    ui->lineEdit->setPlaceholderText(tr("Your email address"));
+    ui->lineEdit->setPlaceholderText(QObject::tr("Your email address"));
     ui->lineEdit->setEnabled(false);
     ui->lineEdit->setFixedHeight(25);
     ui->lineEdit->setClearButtonEnabled(true);
     ui->lineEdit->setFont(normal);
 
-    ui->pushButton->setText(tr("Send feedback"));
+    ui->pushButton->setText(QObject::tr("Send feedback"));
     ui->pushButton->setEnabled(false);
-    ui->pushButton_2->setText(tr("Close"));
+    ui->pushButton_2->setText(QObject::tr("Close"));
     for (QPushButton *button : { ui->pushButton, ui->pushButton_2 }) {
         button->setMinimumHeight(23);
         button->setFont(normal);
@@ -254,21 +255,18 @@ void Feedback::onIncludeEmailClicked(bool checked)
 
 QString Feedback::reportText() const
 {
-    static const char *channels[] = { QT_TR_NOOP("Development"), QT_TR_NOOP("Insider"),
-                                      QT_TR_NOOP("Beta"), QT_TR_NOOP("Release") };
-    int channel = Settings::intValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"),
-                                     Update::Release);
-    if (channel < Update::Development || channel > Update::Release)
-        channel = Update::Release;
+    const int channel = Settings::intValue(QStringLiteral("Updates"),
+                                           QStringLiteral("UpdatesChannel"), Update::Release);
     const QString dateFormat = englishInterface() ? QStringLiteral("M/d/yyyy hh:mm:ss AP")
                                                   : QStringLiteral("M/d/yyyy hh:mm:ss");
 
     const QString line = QStringLiteral("%1 %2\n");
-    QString text = line.arg(tr("Application name:"), productName())
-        + line.arg(tr("Application build:"), QString::fromLatin1(Product::version))
-        + line.arg(tr("Application channel:"), tr(channels[channel]))
-        + line.arg(tr("Application architecture:"), formatArchitecture(QStringLiteral("64")))
-        + line.arg(tr("Creation date:"), serverDateTimeText(dateFormat));
+    QString text = line.arg(QObject::tr("Application name:"), productName())
+        + line.arg(QObject::tr("Application build:"), QString::fromLatin1(Product::version))
+        + line.arg(QObject::tr("Application channel:"), updateChannelName(channel))
+        + line.arg(QObject::tr("Application architecture:"),
+                   formatArchitecture(QStringLiteral("64")))
+        + line.arg(QObject::tr("Creation date:"), serverDateTimeText(dateFormat));
     for (QRadioButton *type : ui->types) {
         if (type->isChecked())
             text += QStringLiteral("%1: %2\n").arg(ui->label->text(), type->text());
@@ -278,22 +276,22 @@ QString Feedback::reportText() const
         if (button->isChecked())
             rating = button->text();
     }
-    text += line.arg(tr("Application rate:"), rating);
+    text += line.arg(QObject::tr("Application rate:"), rating);
     const QString message = ui->textEdit->toPlainText();
     if (!message.isEmpty())
-        text += line.arg(tr("Message:"), message);
+        text += line.arg(QObject::tr("Message:"), message);
     const bool withEmail = includeEmailSwitch->isChecked();
     if (withEmail)
-        text += QStringLiteral("%1 %2").arg(tr("Email:"), ui->lineEdit->text());
+        text += QStringLiteral("%1 %2").arg(QObject::tr("Email:"), ui->lineEdit->text());
     if (!attachmentNames.isEmpty())
         text += (withEmail ? QStringLiteral("\n%1\n%2") : QStringLiteral("%1\n%2"))
-                    .arg(tr("Attachments:"), attachmentNames);
+                    .arg(QObject::tr("Attachments:"), attachmentNames);
     return text;
 }
 
 void Feedback::showInputError(const QString &text)
 {
-    MsgDialog message(this, tr("Error"), text, 3, QDialogButtonBox::Ok);
+    MsgDialog message(this, QObject::tr("Error"), text, 3, QDialogButtonBox::Ok);
     message.exec();
     ui->pushButton->setEnabled(true);
 }
@@ -315,24 +313,24 @@ void Feedback::sendFeedback()
 
     const bool justVote = ui->types[2]->isChecked();
     if (!justVote && ui->textEdit->toPlainText().isEmpty()) {
-        showInputError(tr("Feedback field is empty!"));
+        showInputError(QObject::tr("Feedback field is empty!"));
         return;
     }
     bool rated = false;
     for (QRadioButton *rating : ui->ratings)
         rated = rated || rating->isChecked();
     if (!rated) {
-        showInputError(tr("You forgot to rate this application!"));
+        showInputError(QObject::tr("You forgot to rate this application!"));
         return;
     }
     if (includeEmailSwitch->isChecked()) {
         const QString email = ui->lineEdit->text();
         if (email.isEmpty()) {
-            showInputError(tr("Email field is empty!"));
+            showInputError(QObject::tr("Email field is empty!"));
             return;
         }
         if (!isValidEmail(email)) {
-            showInputError(tr("Please enter a valid email address!"));
+            showInputError(QObject::tr("Please enter a valid email address!"));
             return;
         }
     }
@@ -346,10 +344,11 @@ void Feedback::sendFeedback()
     reportFile->deleteLater();
     reportFile = nullptr;
     if (!isNetworkAvailable()) {
-        MsgDialog message(this, tr("Error"),
-                          tr("Network connection is not available! Check your network and try "
-                             "again."),
-                          3, QDialogButtonBox::Ok);
+        MsgDialog message(
+            this, QObject::tr("Error"),
+            QObject::tr("Network connection is not available! Check your network and try "
+                        "again."),
+            3, QDialogButtonBox::Ok);
         message.exec();
         ui->pushButton->setEnabled(true);
         return;
@@ -434,11 +433,11 @@ void Feedback::uploadFeedbackFinished()
     sendEnded = true;
     stopLoader();
     ui->pushButton->setEnabled(true);
-    MsgDialog message(this, tr("Feedback"), tr("Thank you for the feedback!"), 1,
+    MsgDialog message(this, QObject::tr("Feedback"), QObject::tr("Thank you for the feedback!"), 1,
                       QDialogButtonBox::Ok);
     message.exec();
-    appendToLog(
-        QStringLiteral("%1: %2").arg(currentTimestamp(), tr("feedback was successfully sent")));
+    appendToLog(QStringLiteral("%1: %2").arg(currentTimestamp(),
+                                             QObject::tr("feedback was successfully sent")));
     close();
 }
 
@@ -448,8 +447,9 @@ void Feedback::feedbackNetworkError()
         return;
     sendEnded = true;
     stopLoader();
-    MsgDialog message(this, tr("Error"), tr("No network connection is available at this moment!"),
-                      3, QDialogButtonBox::Ok);
+    MsgDialog message(this, QObject::tr("Error"),
+                      QObject::tr("No network connection is available at this moment!"), 3,
+                      QDialogButtonBox::Ok);
     message.exec();
     close();
 }
@@ -460,10 +460,10 @@ void Feedback::uploadFeedbackFailed(const QString &fileName, const QString &reas
         return;
     sendEnded = true;
     stopLoader();
-    MsgDialog message(
-        this, tr("Error"),
-        QStringLiteral("%1\n%2: %3").arg(tr("Failed to send the feedback!"), fileName, reason), 3,
-        QDialogButtonBox::Ok);
+    MsgDialog message(this, QObject::tr("Error"),
+                      QStringLiteral("%1\n%2: %3")
+                          .arg(QObject::tr("Failed to send the feedback!"), fileName, reason),
+                      3, QDialogButtonBox::Ok);
     message.exec();
     ui->pushButton->setEnabled(true);
 }

@@ -28,13 +28,13 @@ void Feedback::buildAttachmentRow()
     attachmentDropFrame->setAttribute(Qt::WA_Hover);
     attachmentDropFrame->setAcceptAnyFileType(false);
 
-    auto *selectButton = new QPushButton(tr("Select"), attachmentDropFrame);
+    auto *selectButton = new QPushButton(QObject::tr("Select"), attachmentDropFrame);
     selectButton->setObjectName(QStringLiteral("pushButton_3"));
     selectButton->setMinimumSize(80, 23);
     selectButton->setFont(font);
 
     attachmentLabel = new AppQLabel(attachmentDropFrame);
-    attachmentLabel->setText(tr("No file is selected"));
+    attachmentLabel->setText(QObject::tr("No file is selected"));
     attachmentLabel->setStyleSheet(
         QStringLiteral("QLabel {border: none;} QToolTip {background: none;}"));
     attachmentLabel->setFont(font);
@@ -76,7 +76,7 @@ void Feedback::resetAttachmentSelection()
     attachmentPaths.clear();
     clearAttachmentButton->hide();
     attachmentLabel->clear();
-    attachmentLabel->setText(tr("No file is selected"));
+    attachmentLabel->setText(QObject::tr("No file is selected"));
     attachmentLabel->setToolTip(QString());
 }
 
@@ -101,9 +101,9 @@ void Feedback::selectAttachments()
     resetAttachmentSelection();
     clearAttachmentThumbnails();
     attachmentPaths = FileDialogs::openFileNames(
-        this, tr("Select files"), QCoreApplication::applicationDirPath(),
+        this, QObject::tr("Select files"), QCoreApplication::applicationDirPath(),
         QStringLiteral("%1 (*.png *.jpg *.bmp *.jpeg *.gif);;%2 (*.dmp)")
-            .arg(tr("Image Files"), tr("Crash dumps")));
+            .arg(QObject::tr("Image Files"), QObject::tr("Crash dumps")));
     if (attachmentPaths.isEmpty())
         thumbnailsFrame->hide();
     else
@@ -137,12 +137,12 @@ void Feedback::showAttachments()
         if (total >= double(attachmentLimit)) {
             attachmentNames.clear();
             attachmentPaths.clear();
-            MsgDialog message(this, tr("Attention"),
-                              tr("The size of selected data is too big (max. 20.0 MB)!"), 2,
-                              QDialogButtonBox::Ok);
+            MsgDialog message(this, QObject::tr("Attention"),
+                              QObject::tr("The size of selected data is too big (max. 20.0 MB)!"),
+                              2, QDialogButtonBox::Ok);
             message.exec();
             attachmentLabel->clear();
-            attachmentLabel->setText(tr("No file is selected"));
+            attachmentLabel->setText(QObject::tr("No file is selected"));
             clearAttachmentButton->hide();
             clearAttachmentThumbnails();
             return;
@@ -155,9 +155,10 @@ void Feedback::showAttachments()
             const bool megabytes = total > 1048576;
             attachmentLabel->setText(
                 QStringLiteral("%1 %2 %3 (%4 %5)")
-                    .arg(tr("Selected"), QString::number(paths.size()), tr("files"),
+                    .arg(QObject::tr("Selected"), QString::number(paths.size()),
+                         QObject::tr("files"),
                          QString::number(total / (megabytes ? 1048576 : 1024), 'f', 2),
-                         megabytes ? tr("MB") : tr("KB")));
+                         megabytes ? QObject::tr("MB") : QObject::tr("KB")));
         }
         attachmentNames += QStringLiteral("%1\n").arg(file.fileName());
         clearAttachmentButton->show();
@@ -171,7 +172,7 @@ AppQLabel *Feedback::makeThumbnail(const QString &path)
 {
     auto *thumbnail = new AppQLabel(this);
     thumbnail->setScaledContents(true);
-    thumbnail->setToolTip(tr("Click to open"));
+    thumbnail->setToolTip(QObject::tr("Click to open"));
     thumbnail->setFixedSize(100, 100);
     static const QRegularExpression pictures(QStringLiteral("(png|jpg|bmp|jpeg|gif)"));
     const QFileInfo file(path);
@@ -187,17 +188,19 @@ void Feedback::openAttachment(const QString &path)
 {
     if (launchShellCommand(false, path) > 32)
         return;
-    MsgDialog message(this, tr("Error"), tr("Failed to open the file!"), 3, QDialogButtonBox::Ok);
+    MsgDialog message(this, QObject::tr("Error"), QObject::tr("Failed to open the file!"), 3,
+                      QDialogButtonBox::Ok);
     message.exec();
 }
 
 void Feedback::onInvalidFileType(const QString &fileName)
 {
-    MsgDialog message(this, tr("Attention"),
-                      tr("Your file: %1 is not allowed! Please use the following files: %2")
-                          .arg(fileName,
-                               QStringLiteral("*.png / *.jpg / *.bmp / *.jpeg / *.gif / "
-                                              "*.dmp")),
-                      2, QDialogButtonBox::Ok);
+    MsgDialog message(
+        this, QObject::tr("Attention"),
+        QObject::tr("Your file: %1 is not allowed! Please use the following files: %2")
+            .arg(fileName,
+                 QStringLiteral("*.png / *.jpg / *.bmp / *.jpeg / *.gif / "
+                                "*.dmp")),
+        2, QDialogButtonBox::Ok);
     message.exec();
 }

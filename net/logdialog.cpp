@@ -93,14 +93,14 @@ Log::~Log()
 
 void Log::retranslate()
 {
-    setWindowTitle(tr("Log"));
-    saveButton->setText(tr("Save"));
-    saveAsButton->setText(tr("Save as"));
-    openButton->setText(tr("Open"));
-    clearButton->setText(tr("Clear"));
-    deleteButton->setText(tr("Delete"));
-    sendButton->setText(tr("Send"));
-    closeButton->setText(tr("Close"));
+    setWindowTitle(QObject::tr("Log"));
+    saveButton->setText(QObject::tr("Save"));
+    saveAsButton->setText(QObject::tr("Save as"));
+    openButton->setText(QObject::tr("Open"));
+    clearButton->setText(QObject::tr("Clear"));
+    deleteButton->setText(QObject::tr("Delete"));
+    sendButton->setText(QObject::tr("Send"));
+    closeButton->setText(QObject::tr("Close"));
 }
 
 void Log::changeEvent(QEvent *event)
@@ -124,15 +124,16 @@ void Log::logSaved()
 
 void Log::deletedAppLog()
 {
-    MsgDialog message(this, tr("Log"), tr("Log file was successfully deleted!"), 1,
-                      QDialogButtonBox::Ok);
+    MsgDialog message(this, QObject::tr("Log"), QObject::tr("Log file was successfully deleted!"),
+                      1, QDialogButtonBox::Ok);
     message.exec();
     setSavedLogActionsEnabled(false);
 }
 
 void Log::fileNotFound()
 {
-    MsgDialog message(this, tr("Error"), tr("Log file is not exists!"), 3, QDialogButtonBox::Ok);
+    MsgDialog message(this, QObject::tr("Error"), QObject::tr("Log file is not exists!"), 3,
+                      QDialogButtonBox::Ok);
     message.exec();
     setSavedLogActionsEnabled(false);
 }
@@ -157,9 +158,9 @@ bool Log::writeLog(QFile *file, const QString &path)
 
 void Log::confirmSaved(const QString &path)
 {
-    MsgDialog message(this, tr("Log"),
-                      tr("Log file was successfully saved!") + QStringLiteral("\n")
-                          + tr("Log path:") + QStringLiteral(" ") + path,
+    MsgDialog message(this, QObject::tr("Log"),
+                      QObject::tr("Log file was successfully saved!") + QStringLiteral("\n")
+                          + QObject::tr("Log path:") + QStringLiteral(" ") + path,
                       1, QDialogButtonBox::Ok);
     message.exec();
     logSaved();
@@ -179,9 +180,10 @@ void Log::saveLog()
 
 void Log::saveLogAs()
 {
-    saveAsPath = FileDialogs::saveFileName(this, tr("Save as"), defaultLogPath,
-                                           tr("Text Documents") + QStringLiteral("(*.txt);;")
-                                               + tr("All Files") + QStringLiteral("(*.*)"));
+    saveAsPath
+        = FileDialogs::saveFileName(this, QObject::tr("Save as"), defaultLogPath,
+                                    QObject::tr("Text Documents") + QStringLiteral("(*.txt);;")
+                                        + QObject::tr("All Files") + QStringLiteral("(*.*)"));
     replaceFile(logFileAs, saveAsPath);
     if (writeLog(logFileAs, saveAsPath))
         confirmSaved(saveAsPath);
@@ -232,10 +234,11 @@ void Log::sendLog()
     setSavedLogActionsEnabled(false);
     if (!isNetworkAvailable()) {
         sendButton->setEnabled(true);
-        MsgDialog message(this, tr("Error"),
-                          tr("Network connection is not available! Check your network and try "
-                             "again."),
-                          3, QDialogButtonBox::Ok);
+        MsgDialog message(
+            this, QObject::tr("Error"),
+            QObject::tr("Network connection is not available! Check your network and try "
+                        "again."),
+            3, QDialogButtonBox::Ok);
         message.exec();
         return;
     }
@@ -274,7 +277,7 @@ void Log::uploadFinished()
     }
     sendingPath.clear();
     clearLogPathSetting();
-    MsgDialog message(this, tr("Log"), tr("Log file was successfully sent!"), 1,
+    MsgDialog message(this, QObject::tr("Log"), QObject::tr("Log file was successfully sent!"), 1,
                       QDialogButtonBox::Ok);
     message.exec();
 }
@@ -283,7 +286,8 @@ void Log::logNetworkError()
 {
     sendingPath.clear();
     sendButton->setEnabled(false);
-    MsgDialog message(this, tr("Error"), tr("You are offline. Go online and try again!"), 3,
+    MsgDialog message(this, QObject::tr("Error"),
+                      QObject::tr("You are offline. Go online and try again!"), 3,
                       QDialogButtonBox::Ok);
     message.exec();
 }
@@ -291,10 +295,10 @@ void Log::logNetworkError()
 void Log::uploadFailed(const QString &fileName, const QString &reason)
 {
     sendingPath.clear();
-    MsgDialog message(
-        this, tr("Error"),
-        QStringLiteral("%1\n%2: %3").arg(tr("Failed to send the log file!"), fileName, reason), 3,
-        QDialogButtonBox::Ok);
+    MsgDialog message(this, QObject::tr("Error"),
+                      QStringLiteral("%1\n%2: %3")
+                          .arg(QObject::tr("Failed to send the log file!"), fileName, reason),
+                      3, QDialogButtonBox::Ok);
     message.exec();
     // Nothing was removed: the saved log can be opened, deleted or sent again.
     setSavedLogActionsEnabled(true);
