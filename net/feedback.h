@@ -46,7 +46,6 @@ public:
     static bool isValidEmail(const QString &email);
 
     const QStringList &chosenAttachments() const { return attachmentPaths; }
-    QString reportPath() const { return reportFilePath; }
 
 public slots:
     void checkFeedbackType();
