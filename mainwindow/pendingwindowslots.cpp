@@ -24,8 +24,6 @@ void VerdimonNuvo::appUserIPUnknown(const QString &ipUnknown)
     Q_UNUSED(ipUnknown)
 }
 
-void VerdimonNuvo::openAppLog() { }
-
 void VerdimonNuvo::saveDataFile() { }
 
 void VerdimonNuvo::printHardwareData() { }
@@ -44,8 +42,6 @@ void VerdimonNuvo::saveFileToPdf(const QString &filePath, const QString &fileNam
 }
 
 void VerdimonNuvo::openAppChangelog() { }
-
-void VerdimonNuvo::showFeedbackDlg() { }
 
 void VerdimonNuvo::shareHardwareData() { }
 

@@ -35,6 +35,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class Switch;
 class ListRowBatcher;
+class Log;
 class Worker;
 
 // The program's one main window: a tab control with the Main summary, ten hardware tabs and the
@@ -643,4 +644,7 @@ private:
     QTreeWidgetItem *totalPartitionsItem = nullptr;
     QTreeWidgetItem *mainSummaryRows[16] = {};
     ListRowBatcher *listRowBatcher = nullptr;
+
+    // The log viewer, made by the first openAppLog and reused until the window goes.
+    Log *appLogDialog = nullptr;
 };

@@ -1,7 +1,7 @@
 #pragma once
-// One request to the vendor's web service. A caller creates the object without parent, moves it
-// to a fresh QThread, queues one operation by slot name and learns the outcome only through the
-// signals; `finished()` ends the thread and releases the object.
+// One request to the vendor's web service or FTP server. A caller creates the object without
+// parent, moves it to a fresh QThread, queues one operation by slot name and learns the outcome
+// only through the signals; `finished()` ends the thread and releases the object.
 
 #include <QImage>
 #include <QJsonObject>
@@ -13,7 +13,11 @@
 #include <QSslError>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
+#include "net/ftpdata.h"
+
+class QFile;
 class QNetworkAccessManager;
 class QNetworkRequest;
 
@@ -125,6 +129,43 @@ private:
     bool downloadCanceled = false;
     QNetworkReply *reply = nullptr;
     int delivery = 0;
+
+    // --- FTP uploads (networkmanagerftp.cpp) ---------------------------------------------------
+    // Every upload ends with exactly one outcome signal for its file, then (for uploadToFtp, and
+    // once after the last file of multipleUploadsToFTP) finished():
+    //  - dataUploaded(): the file arrived (uploadToFtp only); the local removals were done;
+    //  - noNetworkAvailable(): the server could not be reached or the connection was lost
+    //    (uploadToFtp only); local files are kept;
+    //  - uploadFailed(fileName, reason): anything else (file unreadable, login or folder refused;
+    //    multipleUploadsToFTP reports every failed file this way); local files are kept.
+    // A reason never contains the account's password.
+public:
+    // Remote path of a file: "/public_html/apps/<product key>/telemetry/<folder>/<file>", or
+    // below "/public_html/apps/installers/online/ostrel" with useInstallersPath.
+    static QString ftpTargetPath(const QString &productName, const QString &folder,
+                                 const QString &fileName, bool useInstallersPath);
+    // ftp:// URL of a remote path on the vendor's FTP server (Config::ftpHost/ftpPort) with the
+    // upload account. The path is taken as it is: '#' and '?' stay part of the name.
+    static QUrl ftpAccountUrl(const QString &remotePath);
+    // The text with the account's password (plain and percent-encoded) masked.
+    static QString withoutFtpPassword(QString text);
+    // An upload gives up when nothing has moved for this long (default transferTimeoutMs).
+    void setStallTimeout(int milliseconds);
+
+public slots:
+    void uploadToFtp(QVector<FtpData> ftpDataVector);
+    void multipleUploadsToFTP(QString productName, QString ftpDirName, QStringList filesPath);
+
+signals:
+    void uploadFailed(QString fileName, QString reason);
+
+private:
+    void onUploadFinished(QNetworkReply *uploadReply, QFile *file, const FtpData &data);
+    void onMultipleUploadFinished(QNetworkReply *uploadReply, QFile *file);
+    void reportFailedUpload(const QString &fileName, QNetworkReply *failedReply);
+    QNetworkReply *putFile(QFile *file, const QString &remotePath);
+    int pendingUploads = 0;
+    int stallTimeoutMs = transferTimeoutMs;
 };
 
 Q_DECLARE_METATYPE(QJsonParseError)

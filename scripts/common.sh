@@ -14,9 +14,9 @@ VN_PACKAGES=(
     iputils-ping pkexec
 )
 # The local stand-ins of the vendor's services (scripts/services): the HTTPS web service
-# (Python's standard library and a test CA made with openssl).
+# (Python's standard library and a test CA made with openssl) and the FTP server (pyftpdlib).
 VN_SERVICE_PACKAGES=(
-    python3 openssl util-linux
+    python3 openssl util-linux python3-pyftpdlib
 )
 # What the tests add: the services and a display for screenshots and the run.sh test.
 VN_TEST_PACKAGES=(

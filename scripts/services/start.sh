@@ -51,8 +51,24 @@ start_https() {
     } >>"$env_file"
 }
 
+# FTP server for uploads: the upload account and its remote folders.
+start_ftp() {
+    local dir="$VN_SERVERS_DIR/ftp"
+    mkdir -p "$dir"
+    rm -f "$dir/env"
+    setsid /usr/bin/python3 "$here/ftp_service.py" --mode normal --dir "$dir" \
+        --env-file "$dir/env" --request-log "$dir/commands.log" \
+        >"$dir/out.log" 2>&1 </dev/null &
+    echo $! >"$dir/pid"
+    wait_for_env "$dir" FTP || return 1
+    {
+        echo "VN_FTP_HOST=127.0.0.1"
+        echo "VN_FTP_PORT=$(sed -n 's/^PORT=//p' "$dir/env")"
+    } >>"$env_file"
+}
+
 failed=()
-for service in https; do
+for service in https ftp; do
     if ! "start_$service"; then
         failed+=("$service")
     fi
