@@ -8,22 +8,6 @@
 #include <QContextMenuEvent>
 #include <QResizeEvent>
 
-void VerdimonNuvo::checkNetwork() { }
-
-void VerdimonNuvo::appUserConnected() { }
-
-void VerdimonNuvo::appUserNotConnected() { }
-
-void VerdimonNuvo::appUserIP(const QString &ipData)
-{
-    Q_UNUSED(ipData)
-}
-
-void VerdimonNuvo::appUserIPUnknown(const QString &ipUnknown)
-{
-    Q_UNUSED(ipUnknown)
-}
-
 void VerdimonNuvo::openAppLog() { }
 
 void VerdimonNuvo::saveDataFile() { }
