@@ -252,52 +252,6 @@ void VerdimonNuvo::onOpacityChanged(int value)
     Q_UNUSED(value)
 }
 
-void VerdimonNuvo::onSearchReturnPressed() { }
-
-void VerdimonNuvo::onSearchClicked() { }
-
-void VerdimonNuvo::onSearchTextChanged(const QString &text)
-{
-    Q_UNUSED(text)
-}
-
-void VerdimonNuvo::onProgramDoubleClicked(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(item)
-    Q_UNUSED(column)
-}
-
-void VerdimonNuvo::onUninstallClicked() { }
-
-void VerdimonNuvo::onStartupSelectionChanged() { }
-
-void VerdimonNuvo::onStartupItemEntered(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(item)
-    Q_UNUSED(column)
-}
-
-void VerdimonNuvo::onStartupItemPressed(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(item)
-    Q_UNUSED(column)
-}
-
-void VerdimonNuvo::onRemoveStartupClicked() { }
-
-void VerdimonNuvo::onSmartDriveActivated(int index)
-{
-    Q_UNUSED(index)
-}
-
-void VerdimonNuvo::onSmartItemDoubleClicked(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(item)
-    Q_UNUSED(column)
-}
-
-void VerdimonNuvo::onSmartInfoClicked() { }
-
 void VerdimonNuvo::onUpdatesChannelChanged(int index)
 {
     Q_UNUSED(index)
