@@ -90,6 +90,9 @@ void VerdimonNuvo::removeStartupEntries()
     }
 
     delete startupTree->takeTopLevelItem(startupTree->indexOfTopLevelItem(item));
+    // The tree would select the next row in its place; the next removal needs a choice of its
+    // own.
+    startupTree->clearSelection();
     const int left = startupTree->topLevelItemCount();
     startupCountLabel->setText(QString::number(left));
     if (left == 0)

@@ -149,6 +149,9 @@ void VerdimonNuvo::removeProgramRow(QTreeWidgetItem *item)
     if (index < 0)
         return;
     delete appsTree->takeTopLevelItem(index);
+    // The tree would select the next row in its place: a second click must not uninstall a
+    // program the user never chose.
+    appsTree->clearSelection();
     // The count label keeps the number the detection found.
     if (appsTree->topLevelItemCount() == 0)
         noAppsLabel->show();

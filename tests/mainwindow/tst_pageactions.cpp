@@ -284,6 +284,7 @@ private slots:
         QCOMPARE(column(window->startupTree, 0),
                  QStringList({ QStringLiteral("a"), QStringLiteral("a.b.c") }));
         QCOMPARE(window->startupCountLabel->text(), QStringLiteral("2"));
+        QVERIFY(window->startupTree->selectedItems().isEmpty());
 
         for (int left = 1; left >= 0; --left) {
             selectRow(window->startupTree, 0);
