@@ -1,13 +1,11 @@
-// The network status of the Application settings page against the HTTPS stand-in of the vendor's
-// web service: answering, answering "::1", failing and never answering.
+// The network status against the HTTPS stand-in: answering, answering "::1", failing, stalling.
 
 #include "app/config.h"
 #include "app/settings.h"
+#include "httpsstandin.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "net/networkmanager.h"
 #include "platform/fakes/fakeplatform.h"
-
-#include "httpsstandin.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -34,49 +32,35 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("theme");
-        QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("style");
-        QTest::newRow("answer") << "answer" << 0 << "Connected"
-                                << "127.0.0.1"
-                                << "color: #008000;";
-        QTest::newRow("gray") << "answer" << 1 << "Connected"
-                              << "127.0.0.1"
+        const char *green = "color: #008000;", *red = "color: #FF0000;";
+        QTest::newRow("answer") << "answer" << 0 << "127.0.0.1" << green;
+        QTest::newRow("gray") << "answer" << 1 << "127.0.0.1"
                               << "color: #79B220;";
-        QTest::newRow("::1") << "loopback6" << 2 << "Connected"
-                             << "127.0.0.1"
-                             << "color: #008000;";
-        QTest::newRow("fail") << "fail" << 0 << "Not connected"
-                              << "Unknown"
-                              << "color: #FF0000;";
-        QTest::newRow("empty") << "empty" << 0 << "Not connected"
-                               << "Unknown"
-                               << "color: #FF0000;";
+        QTest::newRow("::1") << "loopback6" << 2 << "127.0.0.1" << green;
+        QTest::newRow("fail") << "fail" << 0 << "Unknown" << red;
         // The service never answers: the request gives up and the button comes back.
-        QTest::newRow("stall") << "stall" << 0 << "Not connected"
-                               << "Unknown"
-                               << "color: #FF0000;";
+        QTest::newRow("stall") << "stall" << 0 << "Unknown" << red;
     }
 
     void check()
     {
         QFETCH(QString, mode);
         QFETCH(int, theme);
+        QFETCH(QString, address);
         standIn.applyEnvironment(mode);
-        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("AppTheme"),
-                                   theme);
+        Settings::setSettingsValue("AppSettings", "AppTheme", theme);
         VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
-
         window.checkNetwork();
         QVERIFY(!window.checkConnectionBtn->isEnabled());
-        QCOMPARE(window.networkStatusValueLabel->text(), QStringLiteral("Checking..."));
-        QCOMPARE(window.ipValueLabel->styleSheet(), QStringLiteral("font-weight: normal;"));
-
+        QCOMPARE(window.ipValueLabel->text(), QStringLiteral("Checking..."));
         QTRY_VERIFY_WITH_TIMEOUT(window.checkConnectionBtn->isEnabled(),
                                  NetworkManager::transferTimeoutMs + 10000);
-        QTEST(window.networkStatusValueLabel->text(), "status");
+        QCOMPARE(window.networkStatusValueLabel->text(),
+                 address == "Unknown" ? "Not connected" : "Connected");
+        QCOMPARE(window.ipValueLabel->text(), address);
         QTEST(window.networkStatusValueLabel->styleSheet(), "style");
-        QTEST(window.ipValueLabel->text(), "address");
         QTEST(window.ipValueLabel->styleSheet(), "style");
     }
 };
