@@ -8,21 +8,6 @@
 #include <QContextMenuEvent>
 #include <QResizeEvent>
 
-void VerdimonNuvo::checkNetwork() { }
-
-void VerdimonNuvo::appUserConnected() { }
-
-void VerdimonNuvo::appUserNotConnected() { }
-
-void VerdimonNuvo::appUserIP(const QString &ipData)
-{
-    Q_UNUSED(ipData)
-}
-
-void VerdimonNuvo::appUserIPUnknown(const QString &ipUnknown)
-{
-    Q_UNUSED(ipUnknown)
-}
 
 void VerdimonNuvo::saveDataFile() { }
 
@@ -258,52 +243,6 @@ void VerdimonNuvo::onOpacityChanged(int value)
 {
     Q_UNUSED(value)
 }
-
-void VerdimonNuvo::onSearchReturnPressed() { }
-
-void VerdimonNuvo::onSearchClicked() { }
-
-void VerdimonNuvo::onSearchTextChanged(const QString &text)
-{
-    Q_UNUSED(text)
-}
-
-void VerdimonNuvo::onProgramDoubleClicked(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(item)
-    Q_UNUSED(column)
-}
-
-void VerdimonNuvo::onUninstallClicked() { }
-
-void VerdimonNuvo::onStartupSelectionChanged() { }
-
-void VerdimonNuvo::onStartupItemEntered(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(item)
-    Q_UNUSED(column)
-}
-
-void VerdimonNuvo::onStartupItemPressed(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(item)
-    Q_UNUSED(column)
-}
-
-void VerdimonNuvo::onRemoveStartupClicked() { }
-
-void VerdimonNuvo::onSmartDriveActivated(int index)
-{
-    Q_UNUSED(index)
-}
-
-void VerdimonNuvo::onSmartItemDoubleClicked(QTreeWidgetItem *item, int column)
-{
-    Q_UNUSED(item)
-    Q_UNUSED(column)
-}
-
-void VerdimonNuvo::onSmartInfoClicked() { }
 
 void VerdimonNuvo::onUpdatesChannelChanged(int index)
 {

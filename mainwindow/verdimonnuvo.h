@@ -647,4 +647,24 @@ private:
 
     // The log viewer, made by the first openAppLog and reused until the window goes.
     Log *appLogDialog = nullptr;
+    // Page actions: the SMART reads (smartpage.cpp), uninstalling (uninstalling.cpp), start-up
+    // entries (startupentries.cpp) and the commands search (commandsearch.cpp).
+    friend class TstPageActions;
+    friend class TstNetworkStatus;
+    void appSmartThread(int driveIndex);
+    void showSmartAttributeInfo(QTreeWidgetItem *item);
+    void showSelectedSmartAttributeInfo();
+    void uninstallSelectedProgram();
+    void startUninstall(QTreeWidgetItem *item);
+    QTreeWidgetItem *uninstallRow(quint64 rowId);
+    void removeProgramRow(QTreeWidgetItem *item);
+    void setStartupToolTip(QTreeWidgetItem *item, int column);
+    void removeStartupEntries();
+    void showToolButtons(const QString &text);
+    void searchUsefulCommands();
+    void setCommandHeadingsVisible(bool visible);
+    // The running SMART read; what an older read still sends is dropped.
+    quint64 smartReadNumber = 0;
+    // The last id given to an uninstall request; the row carries it while the request runs.
+    quint64 uninstallRowNumber = 0;
 };

@@ -58,6 +58,8 @@ public slots:
     void checkForApplicationUpdates(bool insiderUpdate);
     void setDownloadCanceled();
     void validateUpdateUrl();
+    // The public address the web service sees for this machine (networkmanageraddress.cpp).
+    void detectUserIp();
 
 signals:
     void updateAvailable();
