@@ -56,7 +56,7 @@ LicenseAgreement::LicenseAgreement(QWidget *parent)
     , ui(new Ui::LicenseAgreement)
 {
     ui->setupUi(this);
-    setWindowTitle(tr("License agreement"));
+    setWindowTitle(QObject::tr("License agreement"));
     setMinimumSize(535, 380);
     applyDialogWindowStyle(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -69,7 +69,7 @@ LicenseAgreement::LicenseAgreement(QWidget *parent)
 
     auto *frame = new QFrame(this);
     auto *frameLayout = new QHBoxLayout(frame);
-    auto *closeButton = new QPushButton(tr("Close"), frame);
+    auto *closeButton = new QPushButton(QObject::tr("Close"), frame);
     closeButton->setMinimumSize(60, 23);
     closeButton->setFont(font);
     frameLayout->addWidget(closeButton, 1, Qt::AlignRight | Qt::AlignBottom);
@@ -141,7 +141,7 @@ void LicenseAgreement::loadText()
         return;
     }
 
-    MsgDialog message(nullptr, tr("Error"), tr("License file was not found!"), 3,
+    MsgDialog message(nullptr, QObject::tr("Error"), QObject::tr("License file was not found!"), 3,
                       QDialogButtonBox::Ok);
     message.exec();
     close();
@@ -170,6 +170,6 @@ void LicenseAgreement::setVisible(bool visible)
 void LicenseAgreement::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
-        setWindowTitle(tr("License agreement"));
+        setWindowTitle(QObject::tr("License agreement"));
     QDialog::changeEvent(event);
 }

@@ -8,6 +8,7 @@
 #include "app/language.h"
 #include "app/licenseagreement.h"
 #include "app/productinfo.h"
+#include "app/settings.h"
 #include "app/systemfunctions.h"
 #include "widgets/appqlabel.h"
 #include "widgets/switch.h"
@@ -46,9 +47,8 @@ AppQLabel *makeLink(const QString &richText, QWidget *parent)
 
 } // namespace
 
-QString VerdimonNuvo::privacyPolicyLinkText() const
+QString VerdimonNuvo::privacyPolicyLinkText(int language)
 {
-    const int language = languageComboBox ? languageComboBox->currentIndex() : 0;
     return QStringLiteral(
                "<a style=\"text-decoration: none;\" href=\"%1/terms/privacy-policy-%2\">%3</a>")
         .arg(Config::webBaseUrl(), languageCode(language), QObject::tr("Privacy Policy"));
@@ -74,7 +74,11 @@ void VerdimonNuvo::createAboutPage()
     eulaLink = makeLink(linkText(QObject::tr("End-User License Agreement")), page);
     privacyPolicyCaptionLabel = new AppQLabel(QObject::tr("Privacy Policy:"), page);
     privacyPolicyCaptionLabel->setFont(appFont(true));
-    privacyPolicyLink = makeLink(privacyPolicyLinkText(), page);
+    // Built before the stored settings reach the language combo box, so it reads the setting.
+    privacyPolicyLink
+        = makeLink(privacyPolicyLinkText(Settings::intValue(QStringLiteral("AppSettings"),
+                                                            QStringLiteral("AppLanguage"), 0)),
+                   page);
     privacyPolicyLink->setOpenExternalLinks(true);
     architectureCaptionLabel = makeCaption(QObject::tr("Architecture:"), page);
     architectureValueLabel

@@ -8,7 +8,6 @@
 #include <QContextMenuEvent>
 #include <QResizeEvent>
 
-
 void VerdimonNuvo::saveDataFile() { }
 
 void VerdimonNuvo::printHardwareData() { }
@@ -329,5 +328,3 @@ void VerdimonNuvo::onApplicationQuit() { }
 void VerdimonNuvo::openWindowsDefender() { }
 
 void VerdimonNuvo::chooseInstallPath() { }
-
-void VerdimonNuvo::retranslateUi() { }

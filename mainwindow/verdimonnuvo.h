@@ -349,7 +349,8 @@ private:
     void retranslateUi();
 
     // Texts shared by construction and retranslation.
-    QString privacyPolicyLinkText() const;
+    // The privacy link names the page of a stored language number (0 follows the system).
+    static QString privacyPolicyLinkText(int language);
     static QString linkText(const QString &text);
     static QString websiteLinkText();
     static QString refreshLinkText(const QString &sentence);
@@ -651,6 +652,7 @@ private:
     // entries (startupentries.cpp) and the commands search (commandsearch.cpp).
     friend class TstPageActions;
     friend class TstNetworkStatus;
+    friend class TstRetranslation;
     void appSmartThread(int driveIndex);
     void showSmartAttributeInfo(QTreeWidgetItem *item);
     void showSelectedSmartAttributeInfo();

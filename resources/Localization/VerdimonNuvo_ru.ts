@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>LicenseAgreement</name>
-    <message>
-        <source>License agreement</source>
-        <translation>Лицензионное соглашение</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
-        <source>License file was not found!</source>
-        <translation>Файл лицензии не найден!</translation>
-    </message>
-</context>
-<context>
     <name>QObject</name>
     <message>
         <source>Failed to copy the font</source>
@@ -688,11 +669,11 @@
     </message>
     <message>
         <source>-based processor</source>
-        <translation type="unfinished"></translation>
+        <translation>-совместимый процессор</translation>
     </message>
     <message>
         <source>-volt</source>
-        <translation type="unfinished"></translation>
+        <translation>-вольтовый</translation>
     </message>
     <message>
         <source>Name</source>
@@ -860,7 +841,7 @@
     </message>
     <message>
         <source>-EncryptionBit</source>
-        <translation type="unfinished"></translation>
+        <translation>-битное шифрование</translation>
     </message>
     <message>
         <source>Computer name</source>
@@ -1324,7 +1305,7 @@
     </message>
     <message>
         <source>IP:</source>
-        <translation>IP:</translation>
+        <translation>IP-адрес:</translation>
     </message>
     <message>
         <source>Check connection...</source>
@@ -1416,7 +1397,7 @@
     </message>
     <message>
         <source>AaBbYyZz</source>
-        <translation type="unfinished"></translation>
+        <translation>АаБбЭэЯя</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -2012,7 +1993,7 @@
     </message>
     <message>
         <source>Ping</source>
-        <translation>Ping</translation>
+        <translation>Проверка связи</translation>
     </message>
     <message>
         <source>Access work or school</source>
@@ -2092,7 +2073,7 @@
     </message>
     <message>
         <source>Permissions &amp;&amp; History</source>
-        <translation>Разрешения и журнал</translation>
+        <translation>Разрешения &amp;&amp; журнал</translation>
     </message>
     <message>
         <source>Searching Windows</source>
@@ -2108,7 +2089,7 @@
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>Bluetooth и другие устройства</translation>
     </message>
     <message>
         <source>Connected Devices</source>
@@ -2120,7 +2101,7 @@
     </message>
     <message>
         <source>Mouse &amp;&amp; touchpad</source>
-        <translation>Мышь и сенсорная панель</translation>
+        <translation>Мышь</translation>
     </message>
     <message>
         <source>Pen &amp;&amp; Windows Ink</source>
@@ -2196,7 +2177,7 @@
     </message>
     <message>
         <source>Mouse pointer &amp;&amp; touch</source>
-        <translation>Указатель мыши и сенсорный ввод</translation>
+        <translation>Указатель мыши &amp;&amp; сенсорный ввод</translation>
     </message>
     <message>
         <source>Narrator</source>
@@ -2280,7 +2261,7 @@
     </message>
     <message>
         <source>Cellular &amp;&amp; SIM</source>
-        <translation>Сотовая сеть и SIM-карта</translation>
+        <translation>Сотовая сеть &amp;&amp; SIM-карта</translation>
     </message>
     <message>
         <source>Dial-up</source>
@@ -2496,7 +2477,7 @@
     </message>
     <message>
         <source>Privacy speech</source>
-        <translation>Речь (конфиденциальность)</translation>
+        <translation>Речь</translation>
     </message>
     <message>
         <source>Tasks</source>
@@ -2648,7 +2629,7 @@
     </message>
     <message>
         <source>Disks &amp;&amp; volumes</source>
-        <translation>Диски и тома</translation>
+        <translation>Диски &amp;&amp; тома</translation>
     </message>
     <message>
         <source>Date &amp;&amp; time</source>
@@ -2764,7 +2745,7 @@
     </message>
     <message>
         <source>Windows Anywhere</source>
-        <translation>Windows Anywhere</translation>
+        <translation>Windows в любом месте</translation>
     </message>
     <message>
         <source>All commands</source>
@@ -2780,7 +2761,7 @@
     </message>
     <message>
         <source>Cortana</source>
-        <translation>Cortana</translation>
+        <translation>Голосовой помощник Cortana</translation>
     </message>
     <message>
         <source>Devices</source>
@@ -3381,6 +3362,334 @@
     <message>
         <source>Failed to detect drivers configuration!</source>
         <translation>Не удалось определить конфигурацию драйверов!</translation>
+    </message>
+    <message>
+        <source>License agreement</source>
+        <translation>Лицензионное соглашение</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>License file was not found!</source>
+        <translation>Файл лицензии не найден!</translation>
+    </message>
+    <message>
+        <source>log button clicked</source>
+        <translation>нажата кнопка «Журнал»</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Проверка...</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Языки</translation>
+    </message>
+    <message>
+        <source>No smart item is selected to view the information! Please select the smart item and try again.</source>
+        <translation>Не выбран атрибут SMART для просмотра сведений! Выберите атрибут и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Registry\HKEY_CURRENT_USER</source>
+        <translation>Реестр\HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>Registry\HKEY_LOCAL_MACHINE</source>
+        <translation>Реестр\HKEY_LOCAL_MACHINE</translation>
+    </message>
+    <message>
+        <source>Registry\HKEY_LOCAL_MACHINE (WOW6432Node)</source>
+        <translation>Реестр\HKEY_LOCAL_MACHINE (WOW6432Node)</translation>
+    </message>
+    <message>
+        <source>Failed to remove the startup entry!</source>
+        <translation>Не удалось удалить элемент автозагрузки!</translation>
+    </message>
+    <message>
+        <source>No program is selected to delete! Please select the program and try again.</source>
+        <translation>Не выбрана программа для удаления! Выберите программу и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Please wait until the current program is finished uninstalling or being changed!</source>
+        <translation>Подождите, пока завершится удаление или изменение текущей программы!</translation>
+    </message>
+    <message>
+        <source>An error occurred while uninstalling</source>
+        <translation>Ошибка при удалении программы</translation>
+    </message>
+    <message>
+        <source>It may have already been uninstalled.</source>
+        <translation>Возможно, она уже удалена.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove</source>
+        <translation>Убрать программу</translation>
+    </message>
+    <message>
+        <source>from the list?</source>
+        <translation>из списка?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the program from the list!</source>
+        <translation>Не удалось убрать программу из списка!</translation>
+    </message>
+    <message>
+        <source>Do you want to log out now?</source>
+        <translation>Выйти из системы сейчас?</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>Feedback type</source>
+        <translation>Тип отзыва</translation>
+    </message>
+    <message>
+        <source>Rate this application</source>
+        <translation>Оцените приложение</translation>
+    </message>
+    <message>
+        <source>Tell us more</source>
+        <translation>Расскажите подробнее</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>Вложение</translation>
+    </message>
+    <message>
+        <source>max. 20.0 MB</source>
+        <translation>не более 20,0 МБ</translation>
+    </message>
+    <message>
+        <source>Problem with the application</source>
+        <translation>Проблема с приложением</translation>
+    </message>
+    <message>
+        <source>Feature request or suggestion</source>
+        <translation>Пожелание или предложение</translation>
+    </message>
+    <message>
+        <source>Just vote for the application</source>
+        <translation>Просто оценить приложение</translation>
+    </message>
+    <message>
+        <source>Provide the details about your issue</source>
+        <translation>Опишите проблему подробно</translation>
+    </message>
+    <message>
+        <source>Include my email</source>
+        <translation>Указать мой адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Ваш адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>Application name:</source>
+        <translation>Название приложения:</translation>
+    </message>
+    <message>
+        <source>Application build:</source>
+        <translation>Сборка приложения:</translation>
+    </message>
+    <message>
+        <source>Application channel:</source>
+        <translation>Канал приложения:</translation>
+    </message>
+    <message>
+        <source>Application architecture:</source>
+        <translation>Архитектура приложения:</translation>
+    </message>
+    <message>
+        <source>Creation date:</source>
+        <translation>Дата создания:</translation>
+    </message>
+    <message>
+        <source>Application rate:</source>
+        <translation>Оценка приложения:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Сообщение:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Электронная почта:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Вложения:</translation>
+    </message>
+    <message>
+        <source>Feedback field is empty!</source>
+        <translation>Поле отзыва не заполнено!</translation>
+    </message>
+    <message>
+        <source>You forgot to rate this application!</source>
+        <translation>Вы забыли оценить приложение!</translation>
+    </message>
+    <message>
+        <source>Email field is empty!</source>
+        <translation>Поле адреса электронной почты не заполнено!</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address!</source>
+        <translation>Введите правильный адрес электронной почты!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Нет подключения к сети! Проверьте подключение и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Thank you for the feedback!</source>
+        <translation>Спасибо за отзыв!</translation>
+    </message>
+    <message>
+        <source>feedback was successfully sent</source>
+        <translation>отзыв успешно отправлен</translation>
+    </message>
+    <message>
+        <source>No network connection is available at this moment!</source>
+        <translation>Сейчас нет подключения к сети!</translation>
+    </message>
+    <message>
+        <source>Failed to send the feedback!</source>
+        <translation>Не удалось отправить отзыв!</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>No file is selected</source>
+        <translation>Файл не выбран</translation>
+    </message>
+    <message>
+        <source>Select files</source>
+        <translation>Выбор файлов</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Изображения</translation>
+    </message>
+    <message>
+        <source>Crash dumps</source>
+        <translation>Аварийные дампы</translation>
+    </message>
+    <message>
+        <source>The size of selected data is too big (max. 20.0 MB)!</source>
+        <translation>Выбранные данные слишком велики (не более 20,0 МБ)!</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Выбрано файлов:</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>шт.</translation>
+    </message>
+    <message>
+        <source>Click to open</source>
+        <translation>Щёлкните, чтобы открыть</translation>
+    </message>
+    <message>
+        <source>Failed to open the file!</source>
+        <translation>Не удалось открыть файл!</translation>
+    </message>
+    <message>
+        <source>Your file: %1 is not allowed! Please use the following files: %2</source>
+        <translation>Файл %1 не допускается! Используйте файлы следующих типов: %2</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Log file was successfully deleted!</source>
+        <translation>Файл журнала удалён!</translation>
+    </message>
+    <message>
+        <source>Log file is not exists!</source>
+        <translation>Файл журнала не существует!</translation>
+    </message>
+    <message>
+        <source>Log file was successfully saved!</source>
+        <translation>Файл журнала сохранён!</translation>
+    </message>
+    <message>
+        <source>Log path:</source>
+        <translation>Путь к журналу:</translation>
+    </message>
+    <message>
+        <source>Text Documents</source>
+        <translation>Текстовые документы</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Все файлы</translation>
+    </message>
+    <message>
+        <source>Log file was successfully sent!</source>
+        <translation>Файл журнала отправлен!</translation>
+    </message>
+    <message>
+        <source>You are offline. Go online and try again!</source>
+        <translation>Нет подключения к сети. Подключитесь и повторите попытку!</translation>
+    </message>
+    <message>
+        <source>Failed to send the log file!</source>
+        <translation>Не удалось отправить файл журнала!</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Не удалось открыть файл: %1</translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost.</source>
+        <translation>Соединение с сервером потеряно.</translation>
+    </message>
+    <message>
+        <source>Select the drive letter and press start to proceed</source>
+        <translation>Выберите букву диска и нажмите «Пуск», чтобы продолжить</translation>
+    </message>
+    <message>
+        <source>Choose:</source>
+        <translation>Выбор:</translation>
+    </message>
+    <message>
+        <source>Repair errors</source>
+        <translation>Исправлять ошибки</translation>
+    </message>
+    <message>
+        <source>Enter your command here, for example: %1 -n %2, ping to get the help, exit to stop</source>
+        <translation>Введите команду, например: %1 -n %2; ping — справка, exit — выход</translation>
+    </message>
+    <message>
+        <source>The command field is empty!</source>
+        <translation>Поле команды не заполнено!</translation>
     </message>
 </context>
 </TS>

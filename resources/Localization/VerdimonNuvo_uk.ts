@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk">
 <context>
-    <name>LicenseAgreement</name>
-    <message>
-        <source>License agreement</source>
-        <translation>Ліцензійна угода</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрити</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Помилка</translation>
-    </message>
-    <message>
-        <source>License file was not found!</source>
-        <translation>Файл ліцензії не знайдено!</translation>
-    </message>
-</context>
-<context>
     <name>QObject</name>
     <message>
         <source>Failed to copy the font</source>
@@ -292,7 +273,7 @@
     </message>
     <message>
         <source>The driver for this device might be corrupted, or your system may be running low on memory or other resources</source>
-        <translation>Драйвер цього пристрою може бути пошкоджено, або системі бракує пам'яті чи інших ресурсів</translation>
+        <translation>Драйвер цього пристрою може бути пошкоджено, або системі бракує пам&apos;яті чи інших ресурсів</translation>
     </message>
     <message>
         <source>This device is not working properly. One of its drivers or your registry might be corrupted</source>
@@ -336,7 +317,7 @@
     </message>
     <message>
         <source>This device cannot work properly until you restart your computer</source>
-        <translation>Цей пристрій не працюватиме правильно до перезавантаження комп'ютера</translation>
+        <translation>Цей пристрій не працюватиме правильно до перезавантаження комп&apos;ютера</translation>
     </message>
     <message>
         <source>This device is not working properly because there is probably a re-enumeration problem</source>
@@ -648,7 +629,7 @@
     </message>
     <message>
         <source>Failed to create IWbemLocator object. Error code:</source>
-        <translation>Не вдалося створити об'єкт IWbemLocator. Код помилки:</translation>
+        <translation>Не вдалося створити об&apos;єкт IWbemLocator. Код помилки:</translation>
     </message>
     <message>
         <source>Could not connect. Error code:</source>
@@ -688,15 +669,15 @@
     </message>
     <message>
         <source>-based processor</source>
-        <translation type="unfinished"></translation>
+        <translation>-сумісний процесор</translation>
     </message>
     <message>
         <source>-volt</source>
-        <translation type="unfinished"></translation>
+        <translation>-вольтовий</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation>Ім'я</translation>
+        <translation>Ім&apos;я</translation>
     </message>
     <message>
         <source>Number of logical processors</source>
@@ -708,7 +689,7 @@
     </message>
     <message>
         <source>Socket</source>
-        <translation>Роз'єм</translation>
+        <translation>Роз&apos;єм</translation>
     </message>
     <message>
         <source>Status</source>
@@ -796,7 +777,7 @@
     </message>
     <message>
         <source>Memory</source>
-        <translation>Пам'ять</translation>
+        <translation>Пам&apos;ять</translation>
     </message>
     <message>
         <source>Driver version</source>
@@ -860,15 +841,15 @@
     </message>
     <message>
         <source>-EncryptionBit</source>
-        <translation type="unfinished"></translation>
+        <translation>-бітне шифрування</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation>Ім'я комп'ютера</translation>
+        <translation>Ім&apos;я комп&apos;ютера</translation>
     </message>
     <message>
         <source>Partition name</source>
-        <translation>Ім'я розділу</translation>
+        <translation>Ім&apos;я розділу</translation>
     </message>
     <message>
         <source>Product ID</source>
@@ -928,7 +909,7 @@
     </message>
     <message>
         <source>Max process memory size</source>
-        <translation>Максимальний обсяг пам'яті процесу</translation>
+        <translation>Максимальний обсяг пам&apos;яті процесу</translation>
     </message>
     <message>
         <source>Encryption level</source>
@@ -940,7 +921,7 @@
     </message>
     <message>
         <source>Unknown RAM capacity</source>
-        <translation>Невідомий обсяг пам'яті</translation>
+        <translation>Невідомий обсяг пам&apos;яті</translation>
     </message>
     <message>
         <source>Slots</source>
@@ -976,15 +957,15 @@
     </message>
     <message>
         <source>Memory type</source>
-        <translation>Тип пам'яті</translation>
+        <translation>Тип пам&apos;яті</translation>
     </message>
     <message>
         <source>Represented type of physical memory</source>
-        <translation>Тип фізичної пам'яті</translation>
+        <translation>Тип фізичної пам&apos;яті</translation>
     </message>
     <message>
         <source>Memory location</source>
-        <translation>Розташування пам'яті</translation>
+        <translation>Розташування пам&apos;яті</translation>
     </message>
     <message>
         <source>Tag</source>
@@ -1124,7 +1105,7 @@
     </message>
     <message>
         <source>RAM</source>
-        <translation>Пам'ять</translation>
+        <translation>Пам&apos;ять</translation>
     </message>
     <message>
         <source>Storage</source>
@@ -1188,11 +1169,11 @@
     </message>
     <message>
         <source>Collecting RAM data ...</source>
-        <translation>Збирання даних про пам'ять ...</translation>
+        <translation>Збирання даних про пам&apos;ять ...</translation>
     </message>
     <message>
         <source>No RAM data is available. Try to</source>
-        <translation>Немає даних про пам'ять. Спробуйте</translation>
+        <translation>Немає даних про пам&apos;ять. Спробуйте</translation>
     </message>
     <message>
         <source>Collecting Storage data ...</source>
@@ -1324,7 +1305,7 @@
     </message>
     <message>
         <source>IP:</source>
-        <translation>IP:</translation>
+        <translation>IP-адреса:</translation>
     </message>
     <message>
         <source>Check connection...</source>
@@ -1416,7 +1397,7 @@
     </message>
     <message>
         <source>AaBbYyZz</source>
-        <translation type="unfinished"></translation>
+        <translation>АаБбЄєЯя</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1432,7 +1413,7 @@
     </message>
     <message>
         <source>Process name</source>
-        <translation>Ім'я процесу</translation>
+        <translation>Ім&apos;я процесу</translation>
     </message>
     <message>
         <source>ID</source>
@@ -1512,11 +1493,11 @@
     </message>
     <message>
         <source>Service name</source>
-        <translation>Ім'я служби</translation>
+        <translation>Ім&apos;я служби</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation>Ім'я файлу</translation>
+        <translation>Ім&apos;я файлу</translation>
     </message>
     <message>
         <source>State</source>
@@ -1548,7 +1529,7 @@
     </message>
     <message>
         <source>File Name</source>
-        <translation>Ім'я файлу</translation>
+        <translation>Ім&apos;я файлу</translation>
     </message>
     <message>
         <source>Collecting Drivers data ...</source>
@@ -1728,7 +1709,7 @@
     </message>
     <message>
         <source>Computer Management</source>
-        <translation>Керування комп'ютером</translation>
+        <translation>Керування комп&apos;ютером</translation>
     </message>
     <message>
         <source>Windows Firewall</source>
@@ -1848,7 +1829,7 @@
     </message>
     <message>
         <source>Windows Memory Diagnostic</source>
-        <translation>Засіб перевірки пам'яті Windows</translation>
+        <translation>Засіб перевірки пам&apos;яті Windows</translation>
     </message>
     <message>
         <source>User Accounts</source>
@@ -2012,7 +1993,7 @@
     </message>
     <message>
         <source>Ping</source>
-        <translation>Ping</translation>
+        <translation>Перевірка зв&apos;язку</translation>
     </message>
     <message>
         <source>Access work or school</source>
@@ -2092,7 +2073,7 @@
     </message>
     <message>
         <source>Permissions &amp;&amp; History</source>
-        <translation>Дозволи та журнал</translation>
+        <translation>Дозволи &amp;&amp; журнал</translation>
     </message>
     <message>
         <source>Searching Windows</source>
@@ -2108,7 +2089,7 @@
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>Bluetooth та інші пристрої</translation>
     </message>
     <message>
         <source>Connected Devices</source>
@@ -2120,7 +2101,7 @@
     </message>
     <message>
         <source>Mouse &amp;&amp; touchpad</source>
-        <translation>Миша та сенсорна панель</translation>
+        <translation>Миша</translation>
     </message>
     <message>
         <source>Pen &amp;&amp; Windows Ink</source>
@@ -2196,7 +2177,7 @@
     </message>
     <message>
         <source>Mouse pointer &amp;&amp; touch</source>
-        <translation>Вказівник миші та сенсорне введення</translation>
+        <translation>Вказівник миші &amp;&amp; сенсорне введення</translation>
     </message>
     <message>
         <source>Narrator</source>
@@ -2280,7 +2261,7 @@
     </message>
     <message>
         <source>Cellular &amp;&amp; SIM</source>
-        <translation>Стільникова мережа та SIM-картка</translation>
+        <translation>Стільникова мережа &amp;&amp; SIM-картка</translation>
     </message>
     <message>
         <source>Dial-up</source>
@@ -2496,7 +2477,7 @@
     </message>
     <message>
         <source>Privacy speech</source>
-        <translation>Мовлення (конфіденційність)</translation>
+        <translation>Мовлення</translation>
     </message>
     <message>
         <source>Tasks</source>
@@ -2608,7 +2589,7 @@
     </message>
     <message>
         <source>Projecting to this PC</source>
-        <translation>Проєктування на цей комп'ютер</translation>
+        <translation>Проєктування на цей комп&apos;ютер</translation>
     </message>
     <message>
         <source>Shared experiences</source>
@@ -2640,7 +2621,7 @@
     </message>
     <message>
         <source>Storage Sense</source>
-        <translation>Контроль пам'яті</translation>
+        <translation>Контроль пам&apos;яті</translation>
     </message>
     <message>
         <source>Storage recommendations</source>
@@ -2648,7 +2629,7 @@
     </message>
     <message>
         <source>Disks &amp;&amp; volumes</source>
-        <translation>Диски та томи</translation>
+        <translation>Диски &amp;&amp; томи</translation>
     </message>
     <message>
         <source>Date &amp;&amp; time</source>
@@ -2732,7 +2713,7 @@
     </message>
     <message>
         <source>Windows Update-Optional updates</source>
-        <translation>Центр оновлення Windows - необов'язкові оновлення</translation>
+        <translation>Центр оновлення Windows - необов&apos;язкові оновлення</translation>
     </message>
     <message>
         <source>Windows Update-Restart options</source>
@@ -2764,7 +2745,7 @@
     </message>
     <message>
         <source>Windows Anywhere</source>
-        <translation>Windows Anywhere</translation>
+        <translation>Windows будь-де</translation>
     </message>
     <message>
         <source>All commands</source>
@@ -2780,7 +2761,7 @@
     </message>
     <message>
         <source>Cortana</source>
-        <translation>Cortana</translation>
+        <translation>Голосовий помічник Cortana</translation>
     </message>
     <message>
         <source>Devices</source>
@@ -2956,7 +2937,7 @@
     </message>
     <message>
         <source>Service name of the network adapter</source>
-        <translation>Ім'я служби мережевого адаптера</translation>
+        <translation>Ім&apos;я служби мережевого адаптера</translation>
     </message>
     <message>
         <source>TCP/IP enabled</source>
@@ -2976,7 +2957,7 @@
     </message>
     <message>
         <source>DNS hostname</source>
-        <translation>Ім'я вузла DNS</translation>
+        <translation>Ім&apos;я вузла DNS</translation>
     </message>
     <message>
         <source>TCP connections</source>
@@ -3048,7 +3029,7 @@
     </message>
     <message>
         <source>Driver name</source>
-        <translation>Ім'я драйвера</translation>
+        <translation>Ім&apos;я драйвера</translation>
     </message>
     <message>
         <source>Data type</source>
@@ -3056,7 +3037,7 @@
     </message>
     <message>
         <source>Port name</source>
-        <translation>Ім'я порту</translation>
+        <translation>Ім&apos;я порту</translation>
     </message>
     <message>
         <source>Printer status</source>
@@ -3140,11 +3121,11 @@
     </message>
     <message>
         <source>gets RAM information</source>
-        <translation>отримання відомостей про пам'ять</translation>
+        <translation>отримання відомостей про пам&apos;ять</translation>
     </message>
     <message>
         <source>An error has occurred with detecting RAM!</source>
-        <translation>Сталася помилка під час визначення пам'яті!</translation>
+        <translation>Сталася помилка під час визначення пам&apos;яті!</translation>
     </message>
     <message>
         <source>gets Storage information</source>
@@ -3208,7 +3189,7 @@
     </message>
     <message>
         <source>RAM:</source>
-        <translation>Пам'ять:</translation>
+        <translation>Пам&apos;ять:</translation>
     </message>
     <message>
         <source>GPU:</source>
@@ -3381,6 +3362,334 @@
     <message>
         <source>Failed to detect drivers configuration!</source>
         <translation>Не вдалося визначити конфігурацію драйверів!</translation>
+    </message>
+    <message>
+        <source>License agreement</source>
+        <translation>Ліцензійна угода</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>License file was not found!</source>
+        <translation>Файл ліцензії не знайдено!</translation>
+    </message>
+    <message>
+        <source>log button clicked</source>
+        <translation>натиснуто кнопку «Журнал»</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Перевірка...</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Підключено</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не підключено</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Мови</translation>
+    </message>
+    <message>
+        <source>No smart item is selected to view the information! Please select the smart item and try again.</source>
+        <translation>Не вибрано атрибут SMART для перегляду відомостей! Виберіть атрибут і спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Registry\HKEY_CURRENT_USER</source>
+        <translation>Реєстр\HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>Registry\HKEY_LOCAL_MACHINE</source>
+        <translation>Реєстр\HKEY_LOCAL_MACHINE</translation>
+    </message>
+    <message>
+        <source>Registry\HKEY_LOCAL_MACHINE (WOW6432Node)</source>
+        <translation>Реєстр\HKEY_LOCAL_MACHINE (WOW6432Node)</translation>
+    </message>
+    <message>
+        <source>Failed to remove the startup entry!</source>
+        <translation>Не вдалося вилучити елемент автозавантаження!</translation>
+    </message>
+    <message>
+        <source>No program is selected to delete! Please select the program and try again.</source>
+        <translation>Не вибрано програму для видалення! Виберіть програму і спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Please wait until the current program is finished uninstalling or being changed!</source>
+        <translation>Зачекайте, доки завершиться видалення або зміна поточної програми!</translation>
+    </message>
+    <message>
+        <source>An error occurred while uninstalling</source>
+        <translation>Помилка під час видалення програми</translation>
+    </message>
+    <message>
+        <source>It may have already been uninstalled.</source>
+        <translation>Можливо, її вже видалено.</translation>
+    </message>
+    <message>
+        <source>Do you want to remove</source>
+        <translation>Прибрати програму</translation>
+    </message>
+    <message>
+        <source>from the list?</source>
+        <translation>зі списку?</translation>
+    </message>
+    <message>
+        <source>Failed to remove the program from the list!</source>
+        <translation>Не вдалося прибрати програму зі списку!</translation>
+    </message>
+    <message>
+        <source>Do you want to log out now?</source>
+        <translation>Вийти із системи зараз?</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Відгук</translation>
+    </message>
+    <message>
+        <source>Feedback type</source>
+        <translation>Тип відгуку</translation>
+    </message>
+    <message>
+        <source>Rate this application</source>
+        <translation>Оцініть застосунок</translation>
+    </message>
+    <message>
+        <source>Tell us more</source>
+        <translation>Розкажіть докладніше</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>Вкладення</translation>
+    </message>
+    <message>
+        <source>max. 20.0 MB</source>
+        <translation>не більше 20,0 МБ</translation>
+    </message>
+    <message>
+        <source>Problem with the application</source>
+        <translation>Проблема із застосунком</translation>
+    </message>
+    <message>
+        <source>Feature request or suggestion</source>
+        <translation>Побажання або пропозиція</translation>
+    </message>
+    <message>
+        <source>Just vote for the application</source>
+        <translation>Просто оцінити застосунок</translation>
+    </message>
+    <message>
+        <source>Provide the details about your issue</source>
+        <translation>Опишіть проблему докладно</translation>
+    </message>
+    <message>
+        <source>Include my email</source>
+        <translation>Додати мою адресу електронної пошти</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>Ваша адреса електронної пошти</translation>
+    </message>
+    <message>
+        <source>Application name:</source>
+        <translation>Назва застосунку:</translation>
+    </message>
+    <message>
+        <source>Application build:</source>
+        <translation>Збірка застосунку:</translation>
+    </message>
+    <message>
+        <source>Application channel:</source>
+        <translation>Канал застосунку:</translation>
+    </message>
+    <message>
+        <source>Application architecture:</source>
+        <translation>Архітектура застосунку:</translation>
+    </message>
+    <message>
+        <source>Creation date:</source>
+        <translation>Дата створення:</translation>
+    </message>
+    <message>
+        <source>Application rate:</source>
+        <translation>Оцінка застосунку:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Повідомлення:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Електронна пошта:</translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation>Вкладення:</translation>
+    </message>
+    <message>
+        <source>Feedback field is empty!</source>
+        <translation>Поле відгуку не заповнено!</translation>
+    </message>
+    <message>
+        <source>You forgot to rate this application!</source>
+        <translation>Ви забули оцінити застосунок!</translation>
+    </message>
+    <message>
+        <source>Email field is empty!</source>
+        <translation>Поле адреси електронної пошти не заповнено!</translation>
+    </message>
+    <message>
+        <source>Please enter a valid email address!</source>
+        <translation>Введіть правильну адресу електронної пошти!</translation>
+    </message>
+    <message>
+        <source>Network connection is not available! Check your network and try again.</source>
+        <translation>Немає підключення до мережі! Перевірте підключення і спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Thank you for the feedback!</source>
+        <translation>Дякуємо за відгук!</translation>
+    </message>
+    <message>
+        <source>feedback was successfully sent</source>
+        <translation>відгук успішно надіслано</translation>
+    </message>
+    <message>
+        <source>No network connection is available at this moment!</source>
+        <translation>Зараз немає підключення до мережі!</translation>
+    </message>
+    <message>
+        <source>Failed to send the feedback!</source>
+        <translation>Не вдалося надіслати відгук!</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Вибрати</translation>
+    </message>
+    <message>
+        <source>No file is selected</source>
+        <translation>Файл не вибрано</translation>
+    </message>
+    <message>
+        <source>Select files</source>
+        <translation>Вибір файлів</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Зображення</translation>
+    </message>
+    <message>
+        <source>Crash dumps</source>
+        <translation>Аварійні дампи</translation>
+    </message>
+    <message>
+        <source>The size of selected data is too big (max. 20.0 MB)!</source>
+        <translation>Вибрані дані завеликі (не більше 20,0 МБ)!</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Вибрано файлів:</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>шт.</translation>
+    </message>
+    <message>
+        <source>Click to open</source>
+        <translation>Клацніть, щоб відкрити</translation>
+    </message>
+    <message>
+        <source>Failed to open the file!</source>
+        <translation>Не вдалося відкрити файл!</translation>
+    </message>
+    <message>
+        <source>Your file: %1 is not allowed! Please use the following files: %2</source>
+        <translation>Файл %1 не дозволено! Використовуйте файли таких типів: %2</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Надіслати</translation>
+    </message>
+    <message>
+        <source>Log file was successfully deleted!</source>
+        <translation>Файл журналу видалено!</translation>
+    </message>
+    <message>
+        <source>Log file is not exists!</source>
+        <translation>Файл журналу не існує!</translation>
+    </message>
+    <message>
+        <source>Log file was successfully saved!</source>
+        <translation>Файл журналу збережено!</translation>
+    </message>
+    <message>
+        <source>Log path:</source>
+        <translation>Шлях до журналу:</translation>
+    </message>
+    <message>
+        <source>Text Documents</source>
+        <translation>Текстові документи</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Усі файли</translation>
+    </message>
+    <message>
+        <source>Log file was successfully sent!</source>
+        <translation>Файл журналу надіслано!</translation>
+    </message>
+    <message>
+        <source>You are offline. Go online and try again!</source>
+        <translation>Немає підключення до мережі. Підключіться і спробуйте ще раз!</translation>
+    </message>
+    <message>
+        <source>Failed to send the log file!</source>
+        <translation>Не вдалося надіслати файл журналу!</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Не вдалося відкрити файл: %1</translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost.</source>
+        <translation>З&apos;єднання із сервером втрачено.</translation>
+    </message>
+    <message>
+        <source>Select the drive letter and press start to proceed</source>
+        <translation>Виберіть літеру диска і натисніть «Пуск», щоб продовжити</translation>
+    </message>
+    <message>
+        <source>Choose:</source>
+        <translation>Вибір:</translation>
+    </message>
+    <message>
+        <source>Repair errors</source>
+        <translation>Виправляти помилки</translation>
+    </message>
+    <message>
+        <source>Enter your command here, for example: %1 -n %2, ping to get the help, exit to stop</source>
+        <translation>Введіть команду, наприклад: %1 -n %2; ping — довідка, exit — вихід</translation>
+    </message>
+    <message>
+        <source>The command field is empty!</source>
+        <translation>Поле команди не заповнено!</translation>
     </message>
 </context>
 </TS>
