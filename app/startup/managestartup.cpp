@@ -9,6 +9,7 @@
 #include "app/startup/splash.h"
 #include "app/systemfunctions.h"
 #include "net/networkmanager.h"
+#include "net/updates.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -145,14 +146,12 @@ void ManageStartup::setUpdateAvailable(QString build, QString channel, QString i
 {
     if (!takeAnswer())
         return;
-    // The update window (offer, download, installation) leads on to manageWindow through its
-    // displayWindow signal once it exists; until then the first window opens directly.
-    Q_UNUSED(build)
-    Q_UNUSED(channel)
-    Q_UNUSED(info)
-    Q_UNUSED(isAutoUpdate)
-    Q_UNUSED(url)
-    manageWindow();
+    // The offer comes first; the first window opens when the Updates window closes without
+    // installing (an installation quits the application instead).
+    auto *updates = new Updates(nullptr);
+    connect(updates, &Updates::displayWindow, this, &ManageStartup::manageWindow);
+    updates->offerUpdate(build, channel, info, isAutoUpdate, url);
+    updates->show();
 }
 
 void ManageStartup::setLatestVersion()
