@@ -136,10 +136,12 @@ InsiderNotification::InsiderNotification(QWidget *parent)
             [this]() { setWindowState(Qt::WindowMinimized); });
 
     offerLabel = new QLabel(offerText(QObject::tr("unknown")), this);
+    offerLabel->setObjectName(QStringLiteral("label_2"));
     offerLabel->setGeometry(10, 50, 430, 25);
     offerLabel->setFont(labelFont(false));
 
     noteLabel = new QLabel(noteText(), this);
+    noteLabel->setObjectName(QStringLiteral("label_3"));
     noteLabel->setMinimumSize(450, 28);
     noteLabel->setWordWrap(true);
     noteLabel->setFont(labelFont(false));

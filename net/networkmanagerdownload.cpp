@@ -220,7 +220,8 @@ void NetworkManager::onDownloadFinished()
     } else if (status != 200 || error != QNetworkReply::NoError) {
         removeUpdateFile();
         emit updateAborted(status, error);
-    } else if (downloadBytesTotal <= 0) {
+    } else if (!reply->header(QNetworkRequest::ContentLengthHeader).isValid()
+               || downloadBytesTotal <= 0) {
         // Without a size there is no telling a complete setup from a truncated one.
         removeUpdateFile();
         emit updateFailed(
