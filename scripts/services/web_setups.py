@@ -13,7 +13,8 @@
 
 ?rate=<bytes per second> throttles the bodies of size/, nolength/ and stall/ (sent in tenths of
 a second). The test setup is a shell script that installs nothing: it notes its arguments in
-$HOME/verdimon-nuvo-test-setup.log and ends.
+$HOME/verdimon-nuvo-test-setup.log and ends. --setup-padding adds that many bytes of comment
+after its end and --setup-rate throttles it, so that a download can be watched.
 """
 
 import time
@@ -31,6 +32,18 @@ echo "$(date '+%Y-%m-%d %H:%M:%S') test setup ran with: $*" \\
     >> "${HOME:-/tmp}/verdimon-nuvo-test-setup.log"
 exit 0
 """
+
+
+def add_arguments(parser):
+    parser.add_argument("--setup-padding", type=int, default=0)
+    parser.add_argument("--setup-rate", type=int, default=0)
+
+
+def test_setup(opts):
+    """The test setup, padded with comment lines the shell never reaches."""
+    padding = max(0, min(getattr(opts, "setup_padding", 0), LARGEST))
+    line = b"# " + b"-" * 77 + b"\n"
+    return TEST_SETUP + (line * (padding // len(line) + 1))[:padding]
 
 
 def body_bytes(size):
@@ -108,7 +121,10 @@ def handle(req, method, parts, query, body):
 
     try:
         if kind == "script":
-            req.send_body(200, TEST_SETUP, "text/x-shellscript")
+            data = test_setup(req.server.options)
+            send_headers(req, 200, len(data))
+            if not head:
+                send_slowly(req, data, getattr(req.server.options, "setup_rate", 0))
         elif kind == "missing":
             req.send_body(404, b"not found\n", "text/plain")
         elif kind == "insecure":
