@@ -56,6 +56,9 @@ QString cleanWmiValue(const QString &value);
 QString productKeyForName(const QString &displayName);
 // "Verdimon.Nuvo" for "Verdimon Nuvo"; translated "Unknown" for unknown names.
 QString productPackageName(const QString &displayName);
+// The channel's word in a setup's file name: "Dev", "Insider", "Beta"; "" for Release and any
+// other value.
+QString setupChannelWord(int channel);
 // True when the text differs from its upper-case form.
 bool isNotAllUpperCase(const QString &text);
 // Default installation folder of the program.

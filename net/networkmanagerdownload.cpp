@@ -3,7 +3,6 @@
 
 #include "net/networkmanager.h"
 
-#include "app/appenums.h"
 #include "app/productinfo.h"
 #include "app/systemfunctions.h"
 
@@ -23,20 +22,7 @@ QString NetworkManager::setupFilePath(const QString &folder, int effectiveChanne
 {
     const QString package = productPackageName(QString::fromLatin1(Product::displayName));
     const QString architecture = formatArchitecture(QStringLiteral("64"));
-    QString word;
-    switch (effectiveChannel) {
-    case Update::Development:
-        word = QStringLiteral("Dev");
-        break;
-    case Update::Insider:
-        word = QStringLiteral("Insider");
-        break;
-    case Update::Beta:
-        word = QStringLiteral("Beta");
-        break;
-    default:
-        break;
-    }
+    const QString word = setupChannelWord(effectiveChannel);
     const QString path = word.isEmpty()
         ? QStringLiteral("%1/%2.Setup.%3.exe").arg(folder, package, architecture)
         : QStringLiteral("%1/%2.%3.Setup.%4.exe").arg(folder, package, word, architecture);

@@ -228,21 +228,8 @@ QString oldInstallerPath(int channel, const QString &folder)
     if (channel == Update::Release) {
         path = QStringLiteral("%1/%2.Setup.%3.exe").arg(folder, package, architecture);
     } else {
-        QString word;
-        switch (channel) {
-        case Update::Development:
-            word = QStringLiteral("Dev");
-            break;
-        case Update::Insider:
-            word = QStringLiteral("Insider");
-            break;
-        case Update::Beta:
-            word = QStringLiteral("Beta");
-            break;
-        default:
-            break;
-        }
-        path = QStringLiteral("%1/%2.%3.Setup.%4.exe").arg(folder, package, word, architecture);
+        path = QStringLiteral("%1/%2.%3.Setup.%4.exe")
+                   .arg(folder, package, setupChannelWord(channel), architecture);
     }
     return QDir::toNativeSeparators(path);
 }
