@@ -252,8 +252,11 @@ void Updates::startDownload(const QString &url)
         connect(this, &Updates::restartUpdateDownload, manager, &NetworkManager::validateUpdateUrl);
         connect(manager, &NetworkManager::urlValidated, this, &Updates::setValidatedUrl);
         connect(this, &Updates::runUpdate, manager, &NetworkManager::downloadUpdate);
+        // The window's finished() stops the thread; the worker goes with the thread's end,
+        // which runs on the worker's own thread, so the release is never lost to a loop that
+        // has already stopped.
         connect(this, &Updates::finished, thread, &QThread::quit);
-        connect(this, &Updates::finished, manager, &QObject::deleteLater);
+        connect(thread, &QThread::finished, manager, &QObject::deleteLater);
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
         worker = manager;
         workerThread = thread;
