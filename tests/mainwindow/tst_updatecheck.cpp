@@ -82,6 +82,7 @@ void TestUpdateCheck::init()
     messages.clear();
     server.clearRequests();
     useChannel(3);
+    window->insiderNotificationEnabled = false;
 }
 
 void TestUpdateCheck::cleanupTestCase()
