@@ -38,6 +38,7 @@ private slots:
     void outcomes();
     void throttledProgress();
     void cancelWhileTheServerStalls();
+    void stalledServerTimesOut();
     void unwritableFolderIsReported();
 
 private:
@@ -109,7 +110,7 @@ Download TestSetupDownload::run(const QString &url, const QString &folder, int c
     manager.downloadUpdate(url);
     if (cancelAfterMs >= 0)
         QTimer::singleShot(cancelAfterMs, &manager, &NetworkManager::setDownloadCanceled);
-    if (!QTest::qWaitFor([&ended]() { return ended; }, 20000))
+    if (!QTest::qWaitFor([&ended]() { return ended; }, NetworkManager::transferTimeoutMs + 20000))
         result.signalNames << QStringLiteral("<timeout>");
     return result;
 }
@@ -288,6 +289,17 @@ void TestSetupDownload::cancelWhileTheServerStalls()
     QCOMPARE(result.signalNames, QStringList { "aborted" });
     QVERIFY(!result.progress.isEmpty());
     QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(!QFile::exists(setupPath()));
+}
+
+void TestSetupDownload::stalledServerTimesOut()
+{
+    // Nobody cancels: the transfer time-out ends the download as a failure with its status.
+    const Download result
+        = run(server.baseUrl() + QStringLiteral("/setups/stall/100000"), dir.path());
+    QCOMPARE(result.signalNames, QStringList { "aborted(status)" });
+    QCOMPARE(result.statusCode, 200);
+    QCOMPARE(result.error, QNetworkReply::OperationCanceledError);
     QVERIFY(!QFile::exists(setupPath()));
 }
 
