@@ -26,77 +26,12 @@ void VerdimonNuvo::saveFileToPdf(const QString &filePath, const QString &fileNam
     Q_UNUSED(title)
 }
 
-void VerdimonNuvo::openAppChangelog() { }
 
 void VerdimonNuvo::shareHardwareData() { }
 
 void VerdimonNuvo::uploadHardwareData() { }
 
 void VerdimonNuvo::uploadFinished() { }
-
-void VerdimonNuvo::checkForAppUpdates() { }
-
-void VerdimonNuvo::setUpdateAvailable(const QString &buildNumber, const QString &channel,
-                                      const QString &info, bool isAutoUpdate, const QString &url)
-{
-    Q_UNUSED(buildNumber)
-    Q_UNUSED(channel)
-    Q_UNUSED(info)
-    Q_UNUSED(isAutoUpdate)
-    Q_UNUSED(url)
-}
-
-void VerdimonNuvo::setIPUpdateAvailable(const QString &buildNumber, const QString &channel,
-                                        const QString &info, bool isAutoUpdate, const QString &url)
-{
-    Q_UNUSED(buildNumber)
-    Q_UNUSED(channel)
-    Q_UNUSED(info)
-    Q_UNUSED(isAutoUpdate)
-    Q_UNUSED(url)
-}
-
-void VerdimonNuvo::setLatestVersion() { }
-
-void VerdimonNuvo::setNoNetConnection() { }
-
-void VerdimonNuvo::setJsonReaderError(const QJsonParseError &error)
-{
-    Q_UNUSED(error)
-}
-
-void VerdimonNuvo::showInsiderNotification() { }
-
-void VerdimonNuvo::onStartInsiderUpdate(const QString &buildNumber, const QString &channel,
-                                        const QString &info, bool isAutoUpdate, const QString &url)
-{
-    Q_UNUSED(buildNumber)
-    Q_UNUSED(channel)
-    Q_UNUSED(info)
-    Q_UNUSED(isAutoUpdate)
-    Q_UNUSED(url)
-}
-
-void VerdimonNuvo::onDisableInsiderNotification(bool checked)
-{
-    Q_UNUSED(checked)
-}
-
-void VerdimonNuvo::onSetInsiderChannel() { }
-
-void VerdimonNuvo::openUpdatesWindow(const QString &buildNumber, const QString &channel,
-                                     const QString &info, bool isAutoUpdate, const QString &url)
-{
-    Q_UNUSED(buildNumber)
-    Q_UNUSED(channel)
-    Q_UNUSED(info)
-    Q_UNUSED(isAutoUpdate)
-    Q_UNUSED(url)
-}
-
-void VerdimonNuvo::disableDevChannel() { }
-
-void VerdimonNuvo::enableDevChannel() { }
 
 void VerdimonNuvo::onAccountImageClicked() { }
 

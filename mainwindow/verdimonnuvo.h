@@ -47,6 +47,7 @@ class VerdimonNuvo : public QWidget
     friend class TstUsefulCommandsPage;
     friend class TstDetections;
     friend class BenchDetections;
+    friend class TestUpdateCheck;
 
 public:
     // What the constructor does after building the widgets:
@@ -204,7 +205,7 @@ public slots:
                             bool isAutoUpdate, const QString &url);
     void setIPUpdateAvailable(const QString &buildNumber, const QString &channel,
                               const QString &info, bool isAutoUpdate, const QString &url);
-    void setLatestVersion();
+    void setLatestVersion(const QString &build);
     void setNoNetConnection();
     void setJsonReaderError(const QJsonParseError &error);
     void showInsiderNotification();
@@ -600,6 +601,14 @@ private:
     bool signedIn = false;
     QString drivesCountText;
     QString partitionsCountText;
+
+    // Update checks and insider offers (updatecheck.cpp, insideroffer.cpp). Both flags are
+    // loaded with the Updates settings; until then updates count as enabled and insider offers
+    // as off.
+    bool updatesDisabled = false;
+    bool insiderNotificationEnabled = false;
+    // The prompt shown when a check is asked for, or answered, while updates are disabled.
+    void askToEnableUpdates();
 
     // Detection launchers (detectionlaunchers.cpp, softwarelaunchers.cpp): each makes a thread
     // and a Worker, wires them to the current batch and starts the thread.
