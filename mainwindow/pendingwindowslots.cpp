@@ -26,32 +26,9 @@ void VerdimonNuvo::appUserIPUnknown(const QString &ipUnknown)
 
 void VerdimonNuvo::openAppLog() { }
 
-void VerdimonNuvo::saveDataFile() { }
-
-void VerdimonNuvo::printHardwareData() { }
-
-void VerdimonNuvo::pdfDataSaved(const QString &fileName)
-{
-    Q_UNUSED(fileName)
-}
-
-void VerdimonNuvo::saveFileToPdf(const QString &filePath, const QString &fileName,
-                                 const QString &title)
-{
-    Q_UNUSED(filePath)
-    Q_UNUSED(fileName)
-    Q_UNUSED(title)
-}
-
 void VerdimonNuvo::openAppChangelog() { }
 
 void VerdimonNuvo::showFeedbackDlg() { }
-
-void VerdimonNuvo::shareHardwareData() { }
-
-void VerdimonNuvo::uploadHardwareData() { }
-
-void VerdimonNuvo::uploadFinished() { }
 
 void VerdimonNuvo::checkForAppUpdates() { }
 

@@ -13,10 +13,10 @@ VN_PACKAGES=(
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
 )
 # What the tests add: the HTTPS stand-in for the vendor's web service (Python's standard library
-# and a per-run test CA made with openssl), the FTP stand-in (pyftpdlib) and a display for
-# screenshots.
+# and a per-run test CA made with openssl), the FTP stand-in (pyftpdlib), xmllint and the PDF
+# tools that check saved reports, and a display for screenshots.
 VN_TEST_PACKAGES=(
-    python3 openssl python3-pyftpdlib
+    python3 openssl python3-pyftpdlib libxml2-utils poppler-utils
     xvfb xauth openbox
 )
 
