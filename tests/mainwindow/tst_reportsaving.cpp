@@ -27,12 +27,6 @@ QString run(const QString &program, const QStringList &args)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestReportSaving : public QObject
@@ -41,8 +35,6 @@ class TestReportSaving : public QObject
 
 private slots:
     void initTestCase();
-    void cleanup();
-
     void saveFormats_data();
     void saveFormats();
     void unwritableFolderIsReported();
@@ -53,7 +45,6 @@ private slots:
 private:
     // Runs the save with the dialog answering (name, filter index); returns the message text.
     QString save(const QString &name, int filterIndex);
-    QString waitForMessage();
 
     plat::FakePlatform fakes;
     std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
@@ -82,11 +73,6 @@ void TestReportSaving::initTestCase()
     });
 }
 
-void TestReportSaving::cleanup()
-{
-    messages.clear();
-}
-
 QString TestReportSaving::save(const QString &name, int filterIndex)
 {
     messages.clear();
@@ -95,12 +81,6 @@ QString TestReportSaving::save(const QString &name, int filterIndex)
     });
     window->saveDataFile();
     return messages.value(0);
-}
-
-QString TestReportSaving::waitForMessage()
-{
-    return QTest::qWaitFor([this]() { return !messages.isEmpty(); }, 30000) ? messages.value(0)
-                                                                            : QString();
 }
 
 void TestReportSaving::saveFormats_data()
@@ -127,7 +107,9 @@ void TestReportSaving::saveFormats()
     QFETCH(QString, saved);
     QFETCH(QByteArray, start);
     QCOMPARE(save(dir.filePath(typed), filter), saved + " file was successfully saved!");
-    const QByteArray bytes = contents(dir.filePath(saved));
+    QFile file(dir.filePath(saved));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith(start));
     // UTF-8 keeps what a single-byte code page would turn into '?'.
     QVERIFY(bytes.contains(filter == 3 ? "Debian é 中 &lt;&amp;&gt;" : "Debian é 中 <&>"));
@@ -145,7 +127,8 @@ void TestReportSaving::unwritableFolderIsReported()
 void TestReportSaving::pdfHasEveryPage()
 {
     QVERIFY(save(dir.filePath("report"), 4).isEmpty()); // the message comes when it is written
-    QCOMPARE(waitForMessage(), QStringLiteral("report.pdf file was successfully saved!"));
+    QTRY_COMPARE_WITH_TIMEOUT(messages, QStringList { "report.pdf file was successfully saved!" },
+                              30000);
     const QString pdf = dir.filePath("report.pdf");
     const QString info = run("pdfinfo", { pdf });
     QVERIFY2(info.contains(QRegularExpression("Page size:\\s+595 x 842 pts \\(A4\\)")),
@@ -154,12 +137,9 @@ void TestReportSaving::pdfHasEveryPage()
     QVERIFY(pages >= 2);
     const QString text = run("pdftotext", { "-layout", pdf, "-" });
     QCOMPARE(text.count('\f'), pages);
-    QVERIFY2(text.contains("Debian é"), qPrintable(text.left(300)));
-    QSet<QString> lines;
-    for (const QString &line : text.split('\n'))
-        lines << line.trimmed();
+    QVERIFY(text.contains("Debian é"));
     for (int row = 1; row <= 150; ++row)
-        QVERIFY(lines.contains(QStringLiteral("process-%1").arg(row)));
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\bprocess-%1\\b").arg(row))));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
 }
 
