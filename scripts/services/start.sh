@@ -9,6 +9,23 @@ mkdir -p "$VN_SERVERS_DIR"
 env_file="$VN_SERVERS_DIR/env"
 : > "$env_file"
 
+# wait_for_env <folder> <name>: waits until the stand-in started in <folder> has written its env
+# file; ends the script when it died or never reported.
+wait_for_env() {
+    local dir=$1 name=$2
+    for _ in $(seq 1 100); do
+        [ -s "$dir/env" ] && return 0
+        if ! kill -0 "$(cat "$dir/pid")" 2>/dev/null; then
+            echo "$name stand-in failed to start:" >&2
+            cat "$dir/out.log" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
+    echo "$name stand-in did not report its port" >&2
+    exit 1
+}
+
 # HTTPS web service: update descriptions, signed by a throw-away test authority.
 https_dir="$VN_SERVERS_DIR/https"
 mkdir -p "$https_dir"
@@ -17,19 +34,7 @@ rm -f "$https_dir/env"
     --env-file "$https_dir/env" --request-log "$https_dir/requests.log" >"$https_dir/out.log" 2>&1 </dev/null &
 echo $! >"$https_dir/pid"
 
-for _ in $(seq 1 100); do
-    [ -s "$https_dir/env" ] && break
-    if ! kill -0 "$(cat "$https_dir/pid")" 2>/dev/null; then
-        echo "https stand-in failed to start:" >&2
-        cat "$https_dir/out.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-done
-if [ ! -s "$https_dir/env" ]; then
-    echo "https stand-in did not report its port" >&2
-    exit 1
-fi
+wait_for_env "$https_dir" https
 https_port=$(sed -n 's/^PORT=//p' "$https_dir/env")
 https_ca=$(sed -n 's/^CA=//p' "$https_dir/env")
 {
@@ -47,19 +52,7 @@ rm -f "$ftp_dir/env"
     --env-file "$ftp_dir/env" --request-log "$ftp_dir/commands.log" >"$ftp_dir/out.log" 2>&1 </dev/null &
 echo $! >"$ftp_dir/pid"
 
-for _ in $(seq 1 100); do
-    [ -s "$ftp_dir/env" ] && break
-    if ! kill -0 "$(cat "$ftp_dir/pid")" 2>/dev/null; then
-        echo "ftp stand-in failed to start:" >&2
-        cat "$ftp_dir/out.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-done
-if [ ! -s "$ftp_dir/env" ]; then
-    echo "ftp stand-in did not report its port" >&2
-    exit 1
-fi
+wait_for_env "$ftp_dir" ftp
 {
     echo "VN_FTP_HOST=127.0.0.1"
     echo "VN_FTP_PORT=$(sed -n 's/^PORT=//p' "$ftp_dir/env")"
