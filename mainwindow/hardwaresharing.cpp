@@ -1,4 +1,4 @@
-// Sharing the hardware-data file with the vendor: written on the thread pool, then uploaded.
+// Sharing the hardware-data file with the vendor: written in the background, then uploaded.
 
 #include "app/applog.h"
 #include "mainwindow/reportfiles.h"
@@ -18,7 +18,7 @@ void VerdimonNuvo::shareHardwareData()
     // However often sharing runs, each stored file is uploaded once.
     connect(this, &VerdimonNuvo::dataStored, this, &VerdimonNuvo::uploadHardwareData,
             Qt::UniqueConnection);
-    // The text is built here from what the pages hold now; the pool job only writes it.
+    // The text is built here from what the pages hold now; the background job only writes it.
     const QString text = ReportFiles::hardwareDataText(
         updatesChannelComboBox ? updatesChannelComboBox->currentText() : QString(),
         saveReportAsText(reportSnapshot()));

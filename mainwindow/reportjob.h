@@ -1,6 +1,6 @@
 #pragma once
-// A job of the report operations (PDF export, hardware-data file) on the global thread pool.
-// The job works on values only; its result comes back on the GUI thread.
+// A background job of the report operations (PDF export, hardware-data file). The job works on
+// values only; its result comes back on the GUI thread.
 
 #include <QObject>
 
@@ -11,9 +11,9 @@ class ReportJob : public QObject
     Q_OBJECT
 
 public:
-    // Runs `work` on the global thread pool and then `done` with its result on the GUI thread,
-    // unless `context` is gone by then. Before the application quits it waits (bounded) for the
-    // jobs still running.
+    // Runs `work` on a thread of its own and then `done` with its result on the GUI thread,
+    // unless `context` is gone by then. Before the application quits it waits (bounded) for a
+    // job still running.
     static void run(QObject *context, std::function<bool()> work, std::function<void(bool)> done);
 
 signals:

@@ -66,13 +66,13 @@ QStringList TestFtpUploads::run(const std::function<void(NetworkManager *)> &que
     connect(manager, &NetworkManager::finished, &receiver, [&]() { names << "finished"; });
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
     connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
-    QSignalSpy ended(thread, &QThread::finished);
+    bool ended = false;
+    connect(thread, &QThread::finished, &receiver, [&]() { ended = true; });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     queue(manager);
     thread->start(QThread::InheritPriority);
-    if (!ended.wait(30000))
+    if (!QTest::qWaitFor([&]() { return ended; }, 30000))
         names << "(thread still running)";
-    QCoreApplication::processEvents(); // the queued result signals
     return names;
 }
 
