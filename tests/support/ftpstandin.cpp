@@ -15,11 +15,13 @@ bool FtpStandIn::start(const QString &mode)
         m_error = QStringLiteral("no temporary folder");
         return false;
     }
-    const QStringList args {
-        QStringLiteral("--mode"),        mode,
-        QStringLiteral("--dir"),         m_dir.path(),
-        QStringLiteral("--request-log"), m_dir.filePath(QStringLiteral("commands.log"))
-    };
+    const QStringList args { QStringLiteral("--mode"),
+                             mode,
+                             QStringLiteral("--dir"),
+                             m_dir.path(),
+                             QStringLiteral("--request-log"),
+                             m_dir.filePath(QStringLiteral("commands.log")),
+                             QStringLiteral("--exit-with-parent") };
     if (!m_server.start(QStringLiteral("ftp_service.py"), args, { QStringLiteral("PORT") })) {
         m_error = m_server.errorText();
         return false;
