@@ -9,29 +9,6 @@
 #include <QResizeEvent>
 
 
-void VerdimonNuvo::saveDataFile() { }
-
-void VerdimonNuvo::printHardwareData() { }
-
-void VerdimonNuvo::pdfDataSaved(const QString &fileName)
-{
-    Q_UNUSED(fileName)
-}
-
-void VerdimonNuvo::saveFileToPdf(const QString &filePath, const QString &fileName,
-                                 const QString &title)
-{
-    Q_UNUSED(filePath)
-    Q_UNUSED(fileName)
-    Q_UNUSED(title)
-}
-
-
-void VerdimonNuvo::shareHardwareData() { }
-
-void VerdimonNuvo::uploadHardwareData() { }
-
-void VerdimonNuvo::uploadFinished() { }
 
 void VerdimonNuvo::onAccountImageClicked() { }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "collect/records.h"
+#include "mainwindow/reportdata.h"
 #include "platform/registry.h"
 
 #include <QJsonDocument>
@@ -26,6 +27,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QSlider;
 class QSplitter;
@@ -48,6 +50,7 @@ class VerdimonNuvo : public QWidget
     friend class TstDetections;
     friend class BenchDetections;
     friend class TestUpdateCheck;
+    friend class TestReportSaving;
 
 public:
     // What the constructor does after building the widgets:
@@ -81,7 +84,7 @@ public:
 signals:
     void opacitySettings(double opacity);
     void pdfDataFileSaved(const QString &fileName);
-    void dataStored();
+    void dataStored(const QString &dirPath, const QString &filePath);
 
     // Cancel requests, one per collector, connected directly to the worker's setters.
     void cancelAppsDetection();
@@ -191,12 +194,12 @@ public slots:
     void saveDataFile();
     void printHardwareData();
     void pdfDataSaved(const QString &fileName);
-    void saveFileToPdf(const QString &filePath, const QString &fileName, const QString &title);
+    void saveFileToPdf(const QString &filePath, const QString &fileName, const ReportData &data);
     void openAppChangelog();
     void showFeedbackDlg();
     void showLicenseAgreement();
     void shareHardwareData();
-    void uploadHardwareData();
+    void uploadHardwareData(const QString &dirPath, const QString &filePath);
     void uploadFinished();
 
     // Updates.
@@ -645,6 +648,15 @@ private:
                                  const QString &value);
     void clearHeadingItems();
     ListRowBatcher *listRows();
+
+    // Reports (reportsaving.cpp, hardwaresharing.cpp): the 17 page trees in report order, a value
+    // copy of them for the writers, printing onto a set-up printer, the failed PDF export and
+    // the failed hardware-data upload.
+    QVector<QTreeWidget *> reportTrees() const;
+    ReportData reportSnapshot() const;
+    void printReport(QPrinter *printer);
+    void pdfDataFailed(const QString &fileName, const QString &reason);
+    void uploadFailed(const QString &reason);
 
     // Detection state: the number of the running batch (0 before the first), the Storage
     // partition references and the sixteen rows of the Main summary.

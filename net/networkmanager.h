@@ -166,6 +166,7 @@ private:
     void onMultipleUploadFinished(QNetworkReply *uploadReply, QFile *file);
     void reportFailedUpload(const QString &fileName, QNetworkReply *failedReply);
     QNetworkReply *putFile(QFile *file, const QString &remotePath);
+    void finishAfterCleanUp();
     int pendingUploads = 0;
     int stallTimeoutMs = transferTimeoutMs;
     // --- Setup download (networkmanagerdownload.cpp) -----------------------------------------

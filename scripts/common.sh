@@ -18,9 +18,11 @@ VN_PACKAGES=(
 VN_SERVICE_PACKAGES=(
     python3 openssl util-linux python3-pyftpdlib
 )
-# What the tests add: the services and a display for screenshots and the run.sh test.
+# What the tests add: the services, xmllint and the PDF tools that check saved reports, and a
+# display for screenshots and the run.sh test.
 VN_TEST_PACKAGES=(
     "${VN_SERVICE_PACKAGES[@]}"
+    libxml2-utils poppler-utils
     xvfb xauth openbox wmctrl procps
 )
 
