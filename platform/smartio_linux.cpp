@@ -362,7 +362,8 @@ quint64 rawFromPretty(const UDisksAttribute &a)
             return quint64(qMax<qint64>(0, a.pretty / 3600000));
         return quint64(qMax<qint64>(0, a.pretty));
     case 4: // millikelvin
-        return quint64(qMax<qint64>(0, (a.pretty - 273150) / 1000));
+        // Below absolute zero (a damaged figure, down to INT64_MIN) is no temperature.
+        return a.pretty <= 273150 ? 0 : quint64((a.pretty - 273150) / 1000);
     default:
         return 0;
     }
