@@ -151,10 +151,20 @@ QVector<wmi::Object> processors(const SysRoot &root)
         const int logical = p.cpus.size();
         o.insert(QStringLiteral("NumberOfLogicalProcessors"), wmi::i4(logical));
         o.insert(QStringLiteral("ThreadCount"), wmi::i4(logical));
+        // Distinct cores: cpuinfo's core ids, else the kernel's topology, else the count
+        // cpuinfo states; unknown when none says.
         int cores = p.coreIds.size();
+        if (cores == 0) {
+            QSet<qint64> ids;
+            for (int cpu : p.cpus) {
+                if (auto id = number(root, cpuDir(cpu) + QStringLiteral("/topology/core_id")))
+                    ids.insert(*id);
+            }
+            cores = ids.size();
+        }
         if (cores == 0)
             cores = p.value("cpu cores").toInt();
-        o.insert(QStringLiteral("NumberOfCores"), wmi::i4(cores > 0 ? cores : logical));
+        o.insert(QStringLiteral("NumberOfCores"), cores > 0 ? wmi::i4(cores) : wmi::null());
 
         // Clocks in kHz from cpufreq, rounded to MHz.
         const QString freq = cpuDir(p.cpus.first()) + QStringLiteral("/cpufreq/");

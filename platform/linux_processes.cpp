@@ -119,7 +119,9 @@ bool readProcess(const SysRoot &root, const QByteArray &pid, qint64 pageSize, Ob
     if (exe.endsWith(" (deleted)"))
         exe.chop(10);
     const QByteArray cmdline = root.read(dir + QStringLiteral("/cmdline"), 4096);
-    const QByteArray argv0 = cmdline.left(cmdline.indexOf('\0'));
+    // A process that rewrote its title may leave no NUL at all.
+    const int end = cmdline.indexOf('\0');
+    const QByteArray argv0 = end < 0 ? cmdline : cmdline.left(end);
     // Another user's exe link needs privileges; the command line names the same program when
     // its first word is the path of an existing file.
     if (exe.isEmpty() && argv0.startsWith('/')

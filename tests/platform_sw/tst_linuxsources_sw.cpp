@@ -84,6 +84,8 @@ private slots:
     void processOrderSkipsVanished();
     void processPriority_data();
     void processPriority();
+    void processNames_data();
+    void processNames();
     void serviceNamesSkipTemplatesAndAliases();
     void tpmResponse_data();
     void tpmResponse();
@@ -196,6 +198,8 @@ void TestLinuxSourcesSw::properties_data()
     row("vm", net, 0, "MACAddress", QStringLiteral("02:FC:00:00:00:01"));
     row("vm", net, 1, "Caption", QStringLiteral("[00000002] ifb0"));
     row("vm", net, 1, "ServiceName", QStringLiteral("NULL"));
+    // No driver link: the device's uevent names the driver, not the kind ("wlan").
+    row("arm64", net, 0, "ServiceName", QStringLiteral("brcmfmac"));
     row("vm", net, 2, "SettingID", QStringLiteral("ifb1"));
 
     const char *kbd = "Win32_Keyboard";
@@ -545,6 +549,53 @@ void TestLinuxSourcesSw::processPriority()
     const QVector<wmi::Object> rows = plat::sources::processes(plat::SysRoot(dir.path()));
     QCOMPARE(rows.size(), 1); // listed without a status file
     QCOMPARE(show(rows.at(0).value(QStringLiteral("Priority"))), priority);
+}
+
+void TestLinuxSourcesSw::processNames_data()
+{
+    QTest::addColumn<QByteArray>("comm");
+    QTest::addColumn<QByteArray>("cmdline");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+    // The kernel names its threads in full; no cut to 15 characters.
+    QTest::newRow("kernel thread")
+        << QByteArray("kworker/R-rcu_gp") << QByteArray() << "kworker/R-rcu_gp"
+        << "NULL";
+    // Unreadable exe link: the command line names an existing program file.
+    QTest::newRow("program from command line")
+        << QByteArray("tool") << QByteArray("/usr/bin/tool\0-v") << "tool"
+        << "/usr/bin/tool";
+    QTest::newRow("command line naming no file")
+        << QByteArray("sshd") << QByteArray("/sshd: alex\0") << "sshd: alex"
+        << "NULL";
+}
+
+void TestLinuxSourcesSw::processNames()
+{
+    QFETCH(QByteArray, comm);
+    QFETCH(QByteArray, cmdline);
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("proc/9")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/bin")));
+    const auto write = [&dir](const QString &file, const QByteArray &data) {
+        QFile f(dir.path() + file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    };
+    write(QStringLiteral("/usr/bin/tool"), "");
+    write(QStringLiteral("/proc/9/cmdline"), cmdline);
+    // No status file: still listed, threads from stat.
+    write(QStringLiteral("/proc/9/stat"),
+          "9 (" + comm
+              + ") S 2 0 0 0 -1 0 0 0 0 0 0 0 0 0 20 0 3 0 "
+                "30 0 0\n");
+    const QVector<wmi::Object> rows = plat::sources::processes(plat::SysRoot(dir.path()));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(show(rows.at(0).value(QStringLiteral("Name"))), name);
+    QCOMPARE(show(rows.at(0).value(QStringLiteral("ExecutablePath"))), path);
+    QCOMPARE(show(rows.at(0).value(QStringLiteral("ThreadCount"))), QStringLiteral("3"));
 }
 
 QTEST_GUILESS_MAIN(TestLinuxSourcesSw)
