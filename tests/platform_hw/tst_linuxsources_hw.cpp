@@ -692,6 +692,49 @@ void TestLinuxSourcesHw::armProcessor()
     QCOMPARE(describe(c.value(QStringLiteral("AddressWidth"))), describe(wmi::null()));
 }
 
+void TestLinuxSourcesHw::cpuinfoLayouts_data()
+{
+    QTest::addColumn<QByteArray>("cpuinfo");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("clock"); // CurrentClockSpeed
+    QTest::addColumn<QString>("description");
+    QTest::newRow("MIPS") << QByteArray("system type\t: MediaTek MT7621 ver:1 eco:3\n"
+                                        "machine\t\t: Ubiquiti EdgeRouter X\nprocessor\t: 0\n"
+                                        "cpu model\t: MIPS 1004Kc V2.15\nBogoMIPS\t: 586.13\n")
+                          << "BSTR \"MIPS 1004Kc V2.15\""
+                          << "NULL"
+                          << "NULL";
+    QTest::newRow("LoongArch") << QByteArray(
+        "system type\t: generic-loongson-machine\n\n"
+        "processor\t: 0\npackage\t\t: 0\ncore\t\t: 0\n"
+        "CPU Family\t: Loongson-64bit\n"
+        "Model Name\t: Loongson-3A6000\nCPU MHz\t\t: 2500.00\n")
+                               << "BSTR \"Loongson-3A6000\""
+                               << "I4 2500"
+                               << "NULL";
+    QTest::newRow("RISC-V") << QByteArray("processor\t: 0\nhart\t\t: 1\n"
+                                          "isa\t\t: rv64imafdc_zicntr_zicsr_zifencei_zihpm\n"
+                                          "mmu\t\t: sv39\nuarch\t\t: sifive,u74-mc\n")
+                            << "BSTR \"sifive,u74-mc\""
+                            << "NULL"
+                            << "BSTR \"rv64imafdc_zicntr_zicsr_zifencei_zihpm\"";
+}
+
+void TestLinuxSourcesHw::cpuinfoLayouts()
+{
+    QFETCH(QByteArray, cpuinfo);
+    QFETCH(QString, name);
+    QFETCH(QString, clock);
+    QFETCH(QString, description);
+    QTemporaryDir dir;
+    write(dir, QStringLiteral("/proc/cpuinfo"), cpuinfo);
+    const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
+    QCOMPARE(cpus.size(), 1);
+    QCOMPARE(describe(cpus.first().value(QStringLiteral("Name"))), name);
+    QCOMPARE(describe(cpus.first().value(QStringLiteral("CurrentClockSpeed"))), clock);
+    QCOMPARE(describe(cpus.first().value(QStringLiteral("Description"))), description);
+}
+
 void TestLinuxSourcesHw::nvidiaDriverVersionFromProcFile()
 {
     QTemporaryDir dir;
