@@ -170,7 +170,8 @@ QVector<wmi::Object> processors(const SysRoot &root)
         const QString freq = cpuDir(p.cpus.first()) + QStringLiteral("/cpufreq/");
         const auto cpufreqMhz = [&](const char *file) -> std::optional<qint64> {
             const auto khz = number(root, freq + QLatin1String(file));
-            return khz && *khz > 0 ? std::optional<qint64>((*khz + 500) / 1000) : std::nullopt;
+            return khz && *khz > 0 ? std::optional<qint64>(*khz / 1000 + (*khz % 1000 >= 500))
+                                   : std::nullopt;
         };
         // The rated maximum: never the clock of the moment.
         std::optional<qint64> maxMhz = cpufreqMhz("cpuinfo_max_freq");
