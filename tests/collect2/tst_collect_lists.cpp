@@ -300,11 +300,16 @@ private slots:
         QCOMPARE(worker.programsData(), 0);
         const QStringList apps = records(log, "appsData");
         // dpkg (the dependency libc6 left out), the system flatpak and the snap.
-        QCOMPARE(apps.size(), 5);
+        QCOMPARE(apps.size(), 6);
         QVERIFY(apps.contains("theme:gvim|:/Icon/default_apps_icon.png | Vim | 2:9.0.1378-2 | "
                               "Debian Vim Maintainers | Unknown | pkexec apt-get remove -y "
                               "vim-common | "
                               + kHklmUninstall + " | dpkg:vim-common"));
+        // Two packages of one display name: each row removes its own package.
+        QVERIFY(apps.contains("theme:gvim-gtk3|:/Icon/default_apps_icon.png | Vim | 2:9.0.1378-2 | "
+                              "Debian Vim Maintainers | Unknown | pkexec apt-get remove -y "
+                              "vim-gtk3 | "
+                              + kHklmUninstall + " | dpkg:vim-gtk3"));
         QVERIFY(apps.contains("theme:org.gnome.Maps|:/Icon/default_apps_icon.png | Maps | 45.1 | "
                               "The GNOME Project | "
                               "/var/lib/flatpak/app/org.gnome.Maps/current/active/files | "
@@ -314,12 +319,12 @@ private slots:
                             "hello | ")
                     .size()
                 == 1);
-        QCOMPARE(log.all("appDataReady").at(0).args.at(0).toInt(), 5);
+        QCOMPARE(log.all("appDataReady").at(0).args.at(0).toInt(), 6);
         // An entry found has both parts of its location; the facade refuses an empty name, so
         // nothing can ever remove a whole key.
         const auto key = plat::registry()->open(kHklmUninstall);
         QVERIFY(!key->remove(QString()));
-        QCOMPARE(key->childGroups().size(), 6);
+        QCOMPARE(key->childGroups().size(), 7);
     }
 
     // --- Uninstall ----------------------------------------------------------------------------
