@@ -1,6 +1,7 @@
 #pragma once
 
 #include "collect/records.h"
+#include "mainwindow/reportdata.h"
 #include "platform/registry.h"
 
 #include <QJsonDocument>
@@ -26,6 +27,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QSlider;
 class QSplitter;
@@ -47,6 +49,8 @@ class VerdimonNuvo : public QWidget
     friend class TstUsefulCommandsPage;
     friend class TstDetections;
     friend class BenchDetections;
+    friend class TestUpdateCheck;
+    friend class TestReportSaving;
 
 public:
     // What the constructor does after building the widgets:
@@ -80,7 +84,7 @@ public:
 signals:
     void opacitySettings(double opacity);
     void pdfDataFileSaved(const QString &fileName);
-    void dataStored();
+    void dataStored(const QString &dirPath, const QString &filePath);
 
     // Cancel requests, one per collector, connected directly to the worker's setters.
     void cancelAppsDetection();
@@ -190,12 +194,12 @@ public slots:
     void saveDataFile();
     void printHardwareData();
     void pdfDataSaved(const QString &fileName);
-    void saveFileToPdf(const QString &filePath, const QString &fileName, const QString &title);
+    void saveFileToPdf(const QString &filePath, const QString &fileName, const ReportData &data);
     void openAppChangelog();
     void showFeedbackDlg();
     void showLicenseAgreement();
     void shareHardwareData();
-    void uploadHardwareData();
+    void uploadHardwareData(const QString &dirPath, const QString &filePath);
     void uploadFinished();
 
     // Updates.
@@ -204,7 +208,7 @@ public slots:
                             bool isAutoUpdate, const QString &url);
     void setIPUpdateAvailable(const QString &buildNumber, const QString &channel,
                               const QString &info, bool isAutoUpdate, const QString &url);
-    void setLatestVersion();
+    void setLatestVersion(const QString &build);
     void setNoNetConnection();
     void setJsonReaderError(const QJsonParseError &error);
     void showInsiderNotification();
@@ -602,6 +606,14 @@ private:
     QString drivesCountText;
     QString partitionsCountText;
 
+    // Update checks and insider offers (updatecheck.cpp, insideroffer.cpp). Both flags are
+    // loaded with the Updates settings; until then updates count as enabled and insider offers
+    // as off.
+    bool updatesDisabled = false;
+    bool insiderNotificationEnabled = false;
+    // The prompt shown when a check is asked for, or answered, while updates are disabled.
+    void askToEnableUpdates();
+
     // Detection launchers (detectionlaunchers.cpp, softwarelaunchers.cpp): each makes a thread
     // and a Worker, wires them to the current batch and starts the thread.
     void startAppsDetection();
@@ -637,6 +649,15 @@ private:
                                  const QString &value);
     void clearHeadingItems();
     ListRowBatcher *listRows();
+
+    // Reports (reportsaving.cpp, hardwaresharing.cpp): the 17 page trees in report order, a value
+    // copy of them for the writers, printing onto a set-up printer, the failed PDF export and
+    // the failed hardware-data upload.
+    QVector<QTreeWidget *> reportTrees() const;
+    ReportData reportSnapshot() const;
+    void printReport(QPrinter *printer);
+    void pdfDataFailed(const QString &fileName, const QString &reason);
+    void uploadFailed(const QString &reason);
 
     // Detection state: the number of the running batch (0 before the first), the Storage
     // partition references and the sixteen rows of the Main summary.

@@ -3,6 +3,7 @@
 // parent, moves it to a fresh QThread, queues one operation by slot name and learns the outcome
 // only through the signals; `finished()` ends the thread and releases the object.
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -56,7 +57,6 @@ public:
 
 public slots:
     void checkForApplicationUpdates(bool insiderUpdate);
-    void setDownloadCanceled();
     void validateUpdateUrl();
     // The public address the web service sees for this machine (networkmanageraddress.cpp).
     void detectUserIp();
@@ -166,8 +166,59 @@ private:
     void onMultipleUploadFinished(QNetworkReply *uploadReply, QFile *file);
     void reportFailedUpload(const QString &fileName, QNetworkReply *failedReply);
     QNetworkReply *putFile(QFile *file, const QString &remotePath);
+    void finishAfterCleanUp();
     int pendingUploads = 0;
     int stallTimeoutMs = transferTimeoutMs;
+    // --- Setup download (networkmanagerdownload.cpp) -----------------------------------------
+public:
+    // The setup file of a channel (Update::Channel after the account rule) in a folder, in
+    // native separators: "Verdimon.Nuvo[.Dev|.Insider|.Beta].Setup.x64.exe".
+    static QString setupFilePath(const QString &folder, int effectiveChannel);
+
+    // What one progress report of a download shows: speed in its unit, total and received in
+    // the size unit (total 0 when the server gave no size), percentage, elapsed and remaining
+    // time. valid is false when nothing is to be reported yet.
+    struct DownloadFigures
+    {
+        bool valid = false;
+        double speed = 0;
+        QString speedUnit;
+        int total = 0;
+        int received = 0;
+        int percentage = 0;
+        QString sizeUnit;
+        QString elapsed;
+        QString remaining;
+    };
+    static DownloadFigures downloadFigures(qint64 bytesReceived, qint64 bytesTotal,
+                                           qint64 elapsedMs, int previousPercentage);
+
+public slots:
+    // Downloads the setup (https only) into the download folder; ends with installUpdate, or
+    // with updateAborted / updateFailed after removing the partial file.
+    void downloadUpdate(QString appUpdateUrl);
+    // Stops a running download at once; the end of the reply reports updateAborted().
+    void setDownloadCanceled();
+
+signals:
+    // The setup could not be downloaded or kept for a reason the status code does not tell
+    // (not an https address, no size given, the file could not be written).
+    void updateFailed(QString reason);
+
+private:
+    void onDownloadReadyRead();
+    void onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
+    void onDownloadFinished();
+    // Removes the partial setup; failedToDeleteUpdateFile() when it stays.
+    void removeUpdateFile();
+    void releaseDownload();
+
+    QFile *updateFile = nullptr;
+    QString updateFilePath;
+    QElapsedTimer downloadTimer;
+    qint64 downloadBytesTotal = -1;
+    qint64 downloadBytesWritten = 0;
+    QString downloadWriteError;
 };
 
 Q_DECLARE_METATYPE(QJsonParseError)

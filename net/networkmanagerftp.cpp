@@ -19,6 +19,7 @@ const QString ftpUser = QStringLiteral("user_dravonel_ftp");
 const QString ftpPassword = QStringLiteral("Vq7Lm2Xr9Tb4Nc8K");
 
 constexpr char stalledProperty[] = "vnStalled";
+constexpr int ftpCloseGraceMs = 100;
 
 // Errors that mean the server could not be reached or the connection went away, as opposed to
 // the server refusing the upload.
@@ -95,6 +96,14 @@ QNetworkReply *NetworkManager::putFile(QFile *file, const QString &remotePath)
     return uploadReply;
 }
 
+void NetworkManager::finishAfterCleanUp()
+{
+    // finished() ends the thread. The reply, the access manager and Qt's FTP connection behind
+    // them are released by events of this thread (a broken connection closes asynchronously),
+    // so give them a moment to run first, or they would outlive the thread's event loop.
+    QTimer::singleShot(ftpCloseGraceMs, this, &NetworkManager::finished);
+}
+
 void NetworkManager::setStallTimeout(int milliseconds)
 {
     stallTimeoutMs = milliseconds;
@@ -155,7 +164,7 @@ void NetworkManager::onUploadFinished(QNetworkReply *uploadReply, QFile *file, c
         reportFailedUpload(QFileInfo(data.filePath).fileName(), uploadReply);
     }
     endReply(uploadReply);
-    emit finished();
+    finishAfterCleanUp();
 }
 
 void NetworkManager::multipleUploadsToFTP(QString productName, QString ftpDirName,
@@ -182,7 +191,7 @@ void NetworkManager::multipleUploadsToFTP(QString productName, QString ftpDirNam
     if (pendingUploads == 0) {
         manager->deleteLater();
         manager = nullptr;
-        emit finished();
+        finishAfterCleanUp();
     }
 }
 
@@ -198,6 +207,6 @@ void NetworkManager::onMultipleUploadFinished(QNetworkReply *uploadReply, QFile 
     if (pendingUploads == 0) {
         manager->deleteLater();
         manager = nullptr;
-        emit finished();
+        finishAfterCleanUp();
     }
 }

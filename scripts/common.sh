@@ -9,7 +9,7 @@ VN_PACKAGES=(
     cmake g++ make pkg-config ccache
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libqt5sql5-mysql qttranslations5-l10n
-    libkmod-dev libudev-dev libcups2-dev pci.ids usb.ids
+    libkmod-dev libudev-dev libcups2-dev zlib1g-dev pci.ids usb.ids
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
     iputils-ping pkexec
 )
@@ -18,9 +18,11 @@ VN_PACKAGES=(
 VN_SERVICE_PACKAGES=(
     python3 openssl util-linux python3-pyftpdlib
 )
-# What the tests add: the services and a display for screenshots and the run.sh test.
+# What the tests add: the services, xmllint and the PDF tools that check saved reports, and a
+# display for screenshots and the run.sh test.
 VN_TEST_PACKAGES=(
     "${VN_SERVICE_PACKAGES[@]}"
+    libxml2-utils poppler-utils
     xvfb xauth openbox wmctrl procps
 )
 

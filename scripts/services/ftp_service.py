@@ -23,6 +23,8 @@ import signal
 import socket
 import struct
 import sys
+import threading
+import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler
@@ -57,6 +59,14 @@ class DroppingDTPHandler(DTPHandler):
             self.close()
 
 
+def watch_parent(parent):
+    def watch():
+        while os.getppid() == parent:
+            time.sleep(0.5)
+        os._exit(0)
+    threading.Thread(target=watch, daemon=True).start()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--dir", required=True, help="state folder (the served root lives below)")
@@ -65,7 +75,11 @@ def main():
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--env-file")
     parser.add_argument("--request-log")
+    parser.add_argument("--exit-with-parent", action="store_true",
+                        help="end when the process that started it ends (a test that crashed)")
     args = parser.parse_args()
+    if args.exit_with_parent:
+        watch_parent(os.getppid())
 
     root = os.path.join(os.path.abspath(args.dir), "root")
     folders = make_tree(root)

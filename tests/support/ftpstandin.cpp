@@ -2,63 +2,37 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 
 FtpStandIn::FtpStandIn() = default;
 
-FtpStandIn::~FtpStandIn()
-{
-    stop();
-}
+FtpStandIn::~FtpStandIn() = default;
 
 bool FtpStandIn::start(const QString &mode)
 {
-    stop();
     m_port = 0;
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("no temporary folder");
         return false;
     }
-    const QString script = QStringLiteral(VN_SOURCE_DIR "/scripts/services/ftp_service.py");
-    m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    { script, QStringLiteral("--mode"), mode, QStringLiteral("--dir"), m_dir.path(),
-                      QStringLiteral("--request-log"),
-                      m_dir.filePath(QStringLiteral("commands.log")) });
-    if (!m_process.waitForStarted(5000)) {
-        m_error = m_process.errorString();
+    const QStringList args { QStringLiteral("--mode"),
+                             mode,
+                             QStringLiteral("--dir"),
+                             m_dir.path(),
+                             QStringLiteral("--request-log"),
+                             m_dir.filePath(QStringLiteral("commands.log")),
+                             QStringLiteral("--exit-with-parent") };
+    if (!m_server.start(QStringLiteral("ftp_service.py"), args, { QStringLiteral("PORT") })) {
+        m_error = m_server.errorText();
         return false;
     }
-    QElapsedTimer clock;
-    clock.start();
-    QByteArray output;
-    while (clock.elapsed() < 20000) {
-        if (m_process.canReadLine() || m_process.waitForReadyRead(200))
-            output += m_process.readAllStandardOutput();
-        for (const QByteArray &line : output.split('\n')) {
-            if (line.startsWith("PORT="))
-                m_port = quint16(line.mid(5).trimmed().toUInt());
-        }
-        if (m_port != 0)
-            return true;
-        if (m_process.state() == QProcess::NotRunning)
-            break;
-    }
-    m_error = QString::fromLocal8Bit(output + m_process.readAllStandardError());
-    stop();
-    return false;
+    m_port = quint16(m_server.value(QStringLiteral("PORT")).toUInt());
+    return true;
 }
 
 void FtpStandIn::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(3000)) {
-        m_process.kill();
-        m_process.waitForFinished(3000);
-    }
+    m_server.stop();
 }
 
 void FtpStandIn::applyEnvironment() const

@@ -3,10 +3,11 @@
 // the vendor's upload server with the upload account and its remote folders.
 
 #include <QByteArray>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include "standinprocess.h"
 
 class FtpStandIn
 {
@@ -38,7 +39,7 @@ private:
     QString rootPath() const;
 
     QTemporaryDir m_dir;
-    QProcess m_process;
+    StandInProcess m_server;
     quint16 m_port = 0;
     QString m_error;
 };
