@@ -3691,5 +3691,265 @@
         <source>The command field is empty!</source>
         <translation>The command field is empty!</translation>
     </message>
+    <message>
+        <source>Network connection is not available!</source>
+        <translation>Network connection is not available!</translation>
+    </message>
+    <message>
+        <source>hardware data was successfully sent</source>
+        <translation>hardware data was successfully sent</translation>
+    </message>
+    <message>
+        <source>hardware data could not be sent</source>
+        <translation>hardware data could not be sent</translation>
+    </message>
+    <message>
+        <source>INI Files</source>
+        <translation>INI Files</translation>
+    </message>
+    <message>
+        <source>Word 97-2003 Documents</source>
+        <translation>Word 97-2003 Documents</translation>
+    </message>
+    <message>
+        <source>XML Files</source>
+        <translation>XML Files</translation>
+    </message>
+    <message>
+        <source>PDF Documents</source>
+        <translation>PDF Documents</translation>
+    </message>
+    <message>
+        <source>Error has occurred!</source>
+        <translation>Error has occurred!</translation>
+    </message>
+    <message>
+        <source>file could not be saved!</source>
+        <translation>file could not be saved!</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>file was successfully saved!</source>
+        <translation>file was successfully saved!</translation>
+    </message>
+    <message>
+        <source>Printer is offline or not installed!</source>
+        <translation>Printer is offline or not installed!</translation>
+    </message>
+    <message>
+        <source>Some error has occurred!</source>
+        <translation>Some error has occurred!</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Creation date</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>All Data</source>
+        <translation>All Data</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>build:</source>
+        <translation>build:</translation>
+    </message>
+    <message>
+        <source>is available, would you like to download it?</source>
+        <translation>is available, would you like to download it?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>is up to date</source>
+        <translation>is up to date</translation>
+    </message>
+    <message>
+        <source>Updates are disabled. Do you want to enable it?</source>
+        <translation>Updates are disabled. Do you want to enable it?</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Changelog:</source>
+        <translation>Changelog:</translation>
+    </message>
+    <message>
+        <source>changelog has been updated</source>
+        <translation>changelog has been updated</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get changelog information.</source>
+        <translation>Can&apos;t get changelog information.</translation>
+    </message>
+    <message>
+        <source>Make sure you have network connection.</source>
+        <translation>Make sure you have network connection.</translation>
+    </message>
+    <message>
+        <source>Update localization error!</source>
+        <translation>Update localization error!</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the changelog? This action cannot be undone.</source>
+        <translation>Do you really want to delete the changelog? This action cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Changelog was successfully cleared.</source>
+        <translation>Changelog was successfully cleared.</translation>
+    </message>
+    <message>
+        <source>Insider notification</source>
+        <translation>Insider notification</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Do not show this again</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>New insider build</source>
+        <translation>New insider build</translation>
+    </message>
+    <message>
+        <source>is available! Do you want to install it?</source>
+        <translation>is available! Do you want to install it?</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>If you click install you will be automatically set to Insider updates channel</source>
+        <translation>If you click install you will be automatically set to Insider updates channel</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>bytes/s</translation>
+    </message>
+    <message>
+        <source>The setup address is not a secure (https) address.</source>
+        <translation>The setup address is not a secure (https) address.</translation>
+    </message>
+    <message>
+        <source>The setup file cannot be written:</source>
+        <translation>The setup file cannot be written:</translation>
+    </message>
+    <message>
+        <source>The server did not send the size of the setup, so the download cannot be verified.</source>
+        <translation>The server did not send the size of the setup, so the download cannot be verified.</translation>
+    </message>
+    <message>
+        <source>The download ended before the whole setup arrived.</source>
+        <translation>The download ended before the whole setup arrived.</translation>
+    </message>
+    <message>
+        <source>UpdateTitle</source>
+        <translation>UpdateTitle</translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation>Elapsed:</translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation>Remaining:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Downloading:</source>
+        <translation>Downloading:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation>Downloaded:</translation>
+    </message>
+    <message>
+        <source>Downloaded successfully!</source>
+        <translation>Downloaded successfully!</translation>
+    </message>
+    <message>
+        <source>update was successfully installed!</source>
+        <translation>update was successfully installed!</translation>
+    </message>
+    <message>
+        <source>File was not found! Do you want to restart update now?</source>
+        <translation>File was not found! Do you want to restart update now?</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel update?</source>
+        <translation>Do you want to cancel update?</translation>
+    </message>
+    <message>
+        <source>cancelling...</source>
+        <translation>cancelling...</translation>
+    </message>
+    <message>
+        <source>Update process has failed!</source>
+        <translation>Update process has failed!</translation>
+    </message>
+    <message>
+        <source>Status code</source>
+        <translation>Status code</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Error code</translation>
+    </message>
+    <message>
+        <source>Do you want to restart update now?</source>
+        <translation>Do you want to restart update now?</translation>
+    </message>
+    <message>
+        <source>Failed to delete the update file!</source>
+        <translation>Failed to delete the update file!</translation>
+    </message>
+    <message>
+        <source>Failed to open the download directory!</source>
+        <translation>Failed to open the download directory!</translation>
+    </message>
+    <message>
+        <source>Failed to open the install directory!</source>
+        <translation>Failed to open the install directory!</translation>
+    </message>
 </context>
 </TS>

@@ -3691,5 +3691,265 @@
         <source>The command field is empty!</source>
         <translation>Поле команды не заполнено!</translation>
     </message>
+    <message>
+        <source>Network connection is not available!</source>
+        <translation>Нет подключения к сети!</translation>
+    </message>
+    <message>
+        <source>hardware data was successfully sent</source>
+        <translation>сведения об оборудовании успешно отправлены</translation>
+    </message>
+    <message>
+        <source>hardware data could not be sent</source>
+        <translation>не удалось отправить сведения об оборудовании</translation>
+    </message>
+    <message>
+        <source>INI Files</source>
+        <translation>Файлы INI</translation>
+    </message>
+    <message>
+        <source>Word 97-2003 Documents</source>
+        <translation>Документы Word 97-2003</translation>
+    </message>
+    <message>
+        <source>XML Files</source>
+        <translation>Файлы XML</translation>
+    </message>
+    <message>
+        <source>PDF Documents</source>
+        <translation>Документы PDF</translation>
+    </message>
+    <message>
+        <source>Error has occurred!</source>
+        <translation>Произошла ошибка!</translation>
+    </message>
+    <message>
+        <source>file could not be saved!</source>
+        <translation>не удалось сохранить!</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>file was successfully saved!</source>
+        <translation>успешно сохранён!</translation>
+    </message>
+    <message>
+        <source>Printer is offline or not installed!</source>
+        <translation>Принтер не подключён или не установлен!</translation>
+    </message>
+    <message>
+        <source>Some error has occurred!</source>
+        <translation>Возникла непредвиденная ошибка!</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Дата создания</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>All Data</source>
+        <translation>Все данные</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Новая версия</translation>
+    </message>
+    <message>
+        <source>build:</source>
+        <translation>— сборка</translation>
+    </message>
+    <message>
+        <source>is available, would you like to download it?</source>
+        <translation>доступна. Загрузить её?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>is up to date</source>
+        <translation>не требует обновления</translation>
+    </message>
+    <message>
+        <source>Updates are disabled. Do you want to enable it?</source>
+        <translation>Обновления отключены. Включить их?</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Changelog:</source>
+        <translation>Список изменений:</translation>
+    </message>
+    <message>
+        <source>changelog has been updated</source>
+        <translation>список изменений обновлён</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get changelog information.</source>
+        <translation>Не удалось получить список изменений.</translation>
+    </message>
+    <message>
+        <source>Make sure you have network connection.</source>
+        <translation>Проверьте подключение к сети.</translation>
+    </message>
+    <message>
+        <source>Update localization error!</source>
+        <translation>Не удалось обновить список изменений на выбранном языке!</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the changelog? This action cannot be undone.</source>
+        <translation>Удалить список изменений? Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Changelog was successfully cleared.</source>
+        <translation>Список изменений очищен.</translation>
+    </message>
+    <message>
+        <source>Insider notification</source>
+        <translation>Уведомление для инсайдеров</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Больше не показывать</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>New insider build</source>
+        <translation>Новая инсайдерская сборка</translation>
+    </message>
+    <message>
+        <source>is available! Do you want to install it?</source>
+        <translation>доступна! Установить её?</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примечание:</translation>
+    </message>
+    <message>
+        <source>If you click install you will be automatically set to Insider updates channel</source>
+        <translation>При установке канал обновлений автоматически сменится на «Инсайдер»</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>байт/с</translation>
+    </message>
+    <message>
+        <source>The setup address is not a secure (https) address.</source>
+        <translation>Адрес установщика не является защищённым (https).</translation>
+    </message>
+    <message>
+        <source>The setup file cannot be written:</source>
+        <translation>Не удаётся записать файл установщика:</translation>
+    </message>
+    <message>
+        <source>The server did not send the size of the setup, so the download cannot be verified.</source>
+        <translation>Сервер не сообщил размер установщика, поэтому проверить загрузку невозможно.</translation>
+    </message>
+    <message>
+        <source>The download ended before the whole setup arrived.</source>
+        <translation>Загрузка прервалась до получения всего установщика.</translation>
+    </message>
+    <message>
+        <source>UpdateTitle</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation>Прошло:</translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation>Осталось:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>Downloading:</source>
+        <translation>Загрузка:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation>Загружено:</translation>
+    </message>
+    <message>
+        <source>Downloaded successfully!</source>
+        <translation>Загрузка завершена!</translation>
+    </message>
+    <message>
+        <source>update was successfully installed!</source>
+        <translation>обновление успешно установлено!</translation>
+    </message>
+    <message>
+        <source>File was not found! Do you want to restart update now?</source>
+        <translation>Файл не найден! Перезапустить обновление?</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel update?</source>
+        <translation>Отменить обновление?</translation>
+    </message>
+    <message>
+        <source>cancelling...</source>
+        <translation>Отмена...</translation>
+    </message>
+    <message>
+        <source>Update process has failed!</source>
+        <translation>Не удалось выполнить обновление!</translation>
+    </message>
+    <message>
+        <source>Status code</source>
+        <translation>Код состояния</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Код ошибки</translation>
+    </message>
+    <message>
+        <source>Do you want to restart update now?</source>
+        <translation>Перезапустить обновление?</translation>
+    </message>
+    <message>
+        <source>Failed to delete the update file!</source>
+        <translation>Не удалось удалить файл обновления!</translation>
+    </message>
+    <message>
+        <source>Failed to open the download directory!</source>
+        <translation>Не удалось открыть папку загрузки!</translation>
+    </message>
+    <message>
+        <source>Failed to open the install directory!</source>
+        <translation>Не удалось открыть папку установки!</translation>
+    </message>
 </context>
 </TS>

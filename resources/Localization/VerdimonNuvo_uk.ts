@@ -3691,5 +3691,265 @@
         <source>The command field is empty!</source>
         <translation>Поле команди не заповнено!</translation>
     </message>
+    <message>
+        <source>Network connection is not available!</source>
+        <translation>Немає підключення до мережі!</translation>
+    </message>
+    <message>
+        <source>hardware data was successfully sent</source>
+        <translation>відомості про обладнання успішно надіслано</translation>
+    </message>
+    <message>
+        <source>hardware data could not be sent</source>
+        <translation>не вдалося надіслати відомості про обладнання</translation>
+    </message>
+    <message>
+        <source>INI Files</source>
+        <translation>Файли INI</translation>
+    </message>
+    <message>
+        <source>Word 97-2003 Documents</source>
+        <translation>Документи Word 97-2003</translation>
+    </message>
+    <message>
+        <source>XML Files</source>
+        <translation>Файли XML</translation>
+    </message>
+    <message>
+        <source>PDF Documents</source>
+        <translation>Документи PDF</translation>
+    </message>
+    <message>
+        <source>Error has occurred!</source>
+        <translation>Сталася помилка!</translation>
+    </message>
+    <message>
+        <source>file could not be saved!</source>
+        <translation>не вдалося зберегти!</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Зберегти як</translation>
+    </message>
+    <message>
+        <source>file was successfully saved!</source>
+        <translation>успішно збережено!</translation>
+    </message>
+    <message>
+        <source>Printer is offline or not installed!</source>
+        <translation>Принтер не підключено або не встановлено!</translation>
+    </message>
+    <message>
+        <source>Some error has occurred!</source>
+        <translation>Виникла непередбачена помилка!</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Дата створення</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>All Data</source>
+        <translation>Усі дані</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Нова версія</translation>
+    </message>
+    <message>
+        <source>build:</source>
+        <translation>— збірка</translation>
+    </message>
+    <message>
+        <source>is available, would you like to download it?</source>
+        <translation>доступна. Завантажити її?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>is up to date</source>
+        <translation>не потребує оновлення</translation>
+    </message>
+    <message>
+        <source>Updates are disabled. Do you want to enable it?</source>
+        <translation>Оновлення вимкнено. Увімкнути їх?</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Changelog:</source>
+        <translation>Список змін:</translation>
+    </message>
+    <message>
+        <source>changelog has been updated</source>
+        <translation>список змін оновлено</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get changelog information.</source>
+        <translation>Не вдалося отримати список змін.</translation>
+    </message>
+    <message>
+        <source>Make sure you have network connection.</source>
+        <translation>Перевірте підключення до мережі.</translation>
+    </message>
+    <message>
+        <source>Update localization error!</source>
+        <translation>Не вдалося оновити список змін вибраною мовою!</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the changelog? This action cannot be undone.</source>
+        <translation>Видалити список змін? Цю дію не можна скасувати.</translation>
+    </message>
+    <message>
+        <source>Changelog was successfully cleared.</source>
+        <translation>Список змін очищено.</translation>
+    </message>
+    <message>
+        <source>Insider notification</source>
+        <translation>Сповіщення для інсайдерів</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Згорнути</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Більше не показувати</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Встановити</translation>
+    </message>
+    <message>
+        <source>New insider build</source>
+        <translation>Нова інсайдерська збірка</translation>
+    </message>
+    <message>
+        <source>is available! Do you want to install it?</source>
+        <translation>доступна! Встановити її?</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примітка:</translation>
+    </message>
+    <message>
+        <source>If you click install you will be automatically set to Insider updates channel</source>
+        <translation>Під час встановлення канал оновлень автоматично зміниться на «Інсайдер»</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>байт/с</translation>
+    </message>
+    <message>
+        <source>The setup address is not a secure (https) address.</source>
+        <translation>Адреса інсталятора не є захищеною (https).</translation>
+    </message>
+    <message>
+        <source>The setup file cannot be written:</source>
+        <translation>Не вдається записати файл інсталятора:</translation>
+    </message>
+    <message>
+        <source>The server did not send the size of the setup, so the download cannot be verified.</source>
+        <translation>Сервер не повідомив розмір інсталятора, тому перевірити завантаження неможливо.</translation>
+    </message>
+    <message>
+        <source>The download ended before the whole setup arrived.</source>
+        <translation>Завантаження перервалося до отримання всього інсталятора.</translation>
+    </message>
+    <message>
+        <source>UpdateTitle</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation>Минуло:</translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation>Залишилося:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <source>Downloading:</source>
+        <translation>Завантаження:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Розмір:</translation>
+    </message>
+    <message>
+        <source>Downloaded:</source>
+        <translation>Завантажено:</translation>
+    </message>
+    <message>
+        <source>Downloaded successfully!</source>
+        <translation>Завантаження завершено!</translation>
+    </message>
+    <message>
+        <source>update was successfully installed!</source>
+        <translation>оновлення успішно встановлено!</translation>
+    </message>
+    <message>
+        <source>File was not found! Do you want to restart update now?</source>
+        <translation>Файл не знайдено! Перезапустити оновлення?</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel update?</source>
+        <translation>Скасувати оновлення?</translation>
+    </message>
+    <message>
+        <source>cancelling...</source>
+        <translation>Скасування...</translation>
+    </message>
+    <message>
+        <source>Update process has failed!</source>
+        <translation>Не вдалося виконати оновлення!</translation>
+    </message>
+    <message>
+        <source>Status code</source>
+        <translation>Код стану</translation>
+    </message>
+    <message>
+        <source>Error code</source>
+        <translation>Код помилки</translation>
+    </message>
+    <message>
+        <source>Do you want to restart update now?</source>
+        <translation>Перезапустити оновлення?</translation>
+    </message>
+    <message>
+        <source>Failed to delete the update file!</source>
+        <translation>Не вдалося видалити файл оновлення!</translation>
+    </message>
+    <message>
+        <source>Failed to open the download directory!</source>
+        <translation>Не вдалося відкрити теку завантаження!</translation>
+    </message>
+    <message>
+        <source>Failed to open the install directory!</source>
+        <translation>Не вдалося відкрити теку встановлення!</translation>
+    </message>
 </context>
 </TS>

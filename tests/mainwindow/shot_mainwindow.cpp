@@ -1,10 +1,12 @@
 // Takes a picture of the main window for a visual check:
 //   shot_mainwindow <out.png> [tab index] [theme 0-2] [settings row] [width x height] [data]
+//                   [language 0-3]
 // With "data" the detections run first and the picture shows the collected pages.
 // The window is built without the sign-in step and without the start-up update check.
 
 #include "app/settings.h"
 #include "app/themes.h"
+#include "app/translations.h"
 #include "mainwindow/verdimonnuvo.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -25,7 +28,7 @@ int main(int argc, char *argv[])
     if (args.size() < 2) {
         std::fprintf(stderr,
                      "usage: shot_mainwindow out.png [tab] [theme] [settings-row] "
-                     "[WxH] [data]\n");
+                     "[WxH] [data|-] [language]\n");
         return 2;
     }
     const QString output = args.at(1);
@@ -36,6 +39,13 @@ int main(int argc, char *argv[])
 
     Settings::writeDefaultSettings();
     applyTheme(theme, nullptr);
+    QTranslator appTranslator;
+    QTranslator qtTranslator;
+    if (args.size() > 7) {
+        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"),
+                                   args.at(7).toInt());
+        loadTranslations(&appTranslator, &qtTranslator);
+    }
 
     VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
     window.resize(size.value(0).toInt(), size.value(1).toInt());
