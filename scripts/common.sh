@@ -13,9 +13,11 @@ VN_PACKAGES=(
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
 )
 # What the tests add: the HTTPS stand-in for the vendor's web service (Python's standard library
-# and a per-run test CA made with openssl) and a display for screenshots.
+# and a per-run test CA made with openssl), the account database (MariaDB, and the driver the web
+# stand-in asks it with) and a display for screenshots.
 VN_TEST_PACKAGES=(
     python3 openssl
+    mariadb-server python3-pymysql
     xvfb xauth openbox
 )
 
