@@ -1,0 +1,162 @@
+// The window's account slice: the sign-in at start, the account button, the account page, and
+// what follows a sign-in, a cancellation, a failed connection and a sign-out.
+
+#include "mainwindow/verdimonnuvo.h"
+
+#include "accounts/account.h"
+#include "accounts/accountimage.h"
+#include "accounts/login.h"
+#include "accounts/serverdb.h"
+#include "app/cipher.h"
+#include "app/settings.h"
+#include "app/systemfunctions.h"
+#include "widgets/switch.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+
+void VerdimonNuvo::showAccountDialogs(QWidget *parent)
+{
+    accountDialogsParent = parent;
+    auto *login = new LogIn(parent);
+    loginDialog = login;
+    accountDialog = new Account(parent);
+
+    connect(login, &LogIn::userAccountData, accountDialog.data(), &Account::setAccountData);
+    connect(login, &LogIn::userAccountAvatar, accountDialog.data(), &Account::setAccountAvatar);
+    connect(this, &VerdimonNuvo::opacitySettings, this, [this](double opacity) {
+        if (accountDialog)
+            accountDialog->setWindowOpacity(opacity);
+    });
+    connect(login, &LogIn::connectionFailed, this, &VerdimonNuvo::onLoginConnectionFailed);
+    connect(accountDialog.data(), &Account::dataAcquired, login, &QObject::deleteLater);
+    connect(accountDialog.data(), &Account::logOut, this, &VerdimonNuvo::onAccountLogOut);
+    connect(login, &LogIn::userAccountData, this, &VerdimonNuvo::onUserAccountData);
+    connect(login, &LogIn::userAccountAvatar, this, &VerdimonNuvo::onUserAccountAvatar);
+    connect(login, &LogIn::loginCancelled, this, &VerdimonNuvo::onLoginCancelled);
+
+    const bool onTop = alwaysOnTopSwitch && alwaysOnTopSwitch->isChecked();
+    setWindowTopmost(login, onTop);
+    // A remembered sign-in that could not reach the account service inside the constructor
+    // reported it before these connections existed.
+    if (login->hasConnectionFailed())
+        onLoginConnectionFailed();
+
+    // A remembered sign-in that already failed inside the dialog's constructor has shown the
+    // dialog and cleared the credentials; only one still running stays hidden.
+    if (Settings::savedCredentials() && !login->isVisible() && isNetworkAvailable()) {
+        accountImage->setEnabled(false);
+        login->hide();
+        return;
+    }
+    const QPoint centre = mapToGlobal(rect().center());
+    login->move(centre.x() - login->width() / 2, centre.y() - login->height() / 2);
+    login->show();
+}
+
+void VerdimonNuvo::onUserAccountData(const QVector<AccountData> &accountDataVector)
+{
+    setAccountData(accountDataVector);
+}
+
+void VerdimonNuvo::setAccountData(const QVector<AccountData> &accountDataVector)
+{
+    if (accountDataVector.isEmpty())
+        return;
+    const AccountData account = accountDataVector.first();
+    signedIn = true;
+    accountServiceDown = false;
+    accountImage->setToolTip(account.name);
+    accountImage->setEnabled(true);
+    bool ok = false;
+    accountUserId = account.id.toInt(&ok, 10);
+    if (!ok)
+        accountUserId = 0;
+
+    const QString group = QStringLiteral("Credentials");
+    const QString key = QStringLiteral("DevBuild");
+    Settings::setSettingsValue(group, key,
+                               encryptString(devBuildCipherKey, account.dev_access
+                                                 ? QStringLiteral("yes")
+                                                 : QStringLiteral("no")));
+    const QString devBuild = decryptString(
+        devBuildCipherKey, Settings::settingsValue(group, key, QStringLiteral("no")).toString());
+    if (devBuild == QLatin1String("yes") && account.group_name != QLatin1String("Users")
+        && account.dev_access)
+        enableDevChannel();
+    else
+        disableDevChannel();
+    beginDataCollection();
+}
+
+void VerdimonNuvo::onUserAccountAvatar(const QPixmap &avatar)
+{
+    accountImage->setAvatar(avatar);
+}
+
+void VerdimonNuvo::resetAccountButton()
+{
+    accountImage->setEnabled(true);
+    accountImage->setAvatar(QPixmap());
+    accountImage->setToolTip(tr("Account"));
+}
+
+void VerdimonNuvo::onLoginConnectionFailed()
+{
+    signedIn = false;
+    accountServiceDown = true;
+    resetAccountButton();
+    // The sign-in dialog stays open for another attempt; the inventory does not wait for it.
+    beginDataCollection();
+}
+
+void VerdimonNuvo::onLoginCancelled()
+{
+    signedIn = false;
+    resetAccountButton();
+    disableDevChannel();
+    if (accountDialog)
+        accountDialog->deleteLater();
+    accountDialog = nullptr;
+    if (loginDialog)
+        loginDialog->deleteLater();
+    // Without a working account service the program goes on without an account.
+    if (!accountServiceDown && isNetworkAvailable())
+        QCoreApplication::quit();
+    else
+        beginDataCollection();
+}
+
+void VerdimonNuvo::onAccountLogOut()
+{
+    signedIn = false;
+    accountUserId = 0;
+    if (accountDialog)
+        accountDialog->deleteLater();
+    accountDialog = nullptr;
+    disableDevChannel();
+    resetAccountButton();
+    showAccountDialogs(accountDialogsParent);
+}
+
+void VerdimonNuvo::onAccountImageClicked()
+{
+    if (!signedIn) {
+        showAccountDialogs(this);
+        return;
+    }
+    if (!accountDialog)
+        return;
+    centerOnWidget(this, accountDialog);
+    setWindowTopmost(accountDialog, alwaysOnTopSwitch && alwaysOnTopSwitch->isChecked());
+    accountDialog->exec();
+}
+
+void VerdimonNuvo::markSignedInUserOffline()
+{
+    if (accountUserId < 1 || !QSqlDatabase::contains(QString::fromLatin1(ServerDB::connectionName))
+        || !isNetworkAvailable())
+        return;
+    ServerDB db;
+    db.markUserOffline(QString::number(accountUserId));
+}
