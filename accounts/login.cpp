@@ -169,12 +169,18 @@ void LogIn::loadStoredCredentials()
     const QString password = Settings::settingsValue(QStringLiteral("Credentials"),
                                                      QStringLiteral("Password"), QString())
                                  .toString();
-    if (login.isEmpty() || password.isEmpty()) {
+    const QString storedLogin = decryptString(credentialsCipherKey, login);
+    const QString storedPassword = decryptString(credentialsCipherKey, password);
+    if (storedLogin.isEmpty() || storedPassword.isEmpty()) {
+        // Values that do not decipher (damaged, or written by another program) are no
+        // credentials: signing in with empty texts would only fail.
+        if (!login.isEmpty() || !password.isEmpty())
+            Settings::clearCredentials();
         rememberMe->setChecked(false);
         return;
     }
-    loginEdit->setText(decryptString(credentialsCipherKey, login));
-    passwordEdit->setText(decryptString(credentialsCipherKey, password));
+    loginEdit->setText(storedLogin);
+    passwordEdit->setText(storedPassword);
     rememberMe->setChecked(true);
     startLogin(loginEdit->text(), passwordEdit->text());
 }

@@ -49,6 +49,7 @@ class VerdimonNuvo : public QWidget
     friend class TstUsefulCommandsPage;
     friend class TstDetections;
     friend class BenchDetections;
+    friend class TstAccountDialogs;
 
 public:
     // What the constructor does after building the widgets:
