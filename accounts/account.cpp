@@ -17,10 +17,10 @@
 
 namespace {
 // Object names of the caption and value labels, row by row.
-const char *const captionNames[] = { "label_2", "label_4", "label_6", "label_8", "label_10",
-                                     "label_13" };
-const char *const valueNames[] = { "label_3", "label_5", "label_7", "label_9", "label_11",
-                                   "label_12" };
+const char *const captionNames[]
+    = { "label_2", "label_4", "label_6", "label_8", "label_10", "label_13" };
+const char *const valueNames[]
+    = { "label_3", "label_5", "label_7", "label_9", "label_11", "label_12" };
 } // namespace
 
 Account::Account(QWidget *parent)
@@ -81,8 +81,8 @@ Account::Account(QWidget *parent)
 void Account::retranslate()
 {
     setWindowTitle(tr("Account details"));
-    const QString texts[RowCount] = { tr("ID:"),     tr("Name:"),  tr("Username:"),
-                                      tr("Group:"),  tr("Email:"), tr("Phone:") };
+    const QString texts[RowCount]
+        = { tr("ID:"), tr("Name:"), tr("Username:"), tr("Group:"), tr("Email:"), tr("Phone:") };
     for (int row = 0; row < RowCount; ++row)
         captions[row]->setText(texts[row]);
     logOutBtn->setText(tr("Log out"));
@@ -149,5 +149,6 @@ void Account::setLogoutFailed()
 {
     AccountForms::stopLoader(loader);
     AccountForms::showMessage(
-        this, tr("Error"), tr("Failed to log out! Please check your network connection and try again."), 3);
+        this, tr("Error"),
+        tr("Failed to log out! Please check your network connection and try again."), 3);
 }

@@ -54,8 +54,8 @@ AccountRecovery::AccountRecovery(QWidget *parent)
         field->setFont(font);
         *entry.field = field;
     }
-    emailEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(emailPattern()),
-                                                            emailEdit));
+    emailEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(emailPattern()), emailEdit));
     passwordEdit->setEchoMode(QLineEdit::Password);
     repeatEdit->setEchoMode(QLineEdit::Password);
 
@@ -333,9 +333,8 @@ void AccountRecovery::setRecoveryFailed(const QString &errorCode)
 {
     stopLoader(loader);
     // An empty code: no account has the address, so nothing was changed.
-    const QString detail = errorCode.isEmpty()
-        ? tr("No such user account has been found!")
-        : tr("Error code:") + QLatin1Char(' ') + errorCode;
+    const QString detail = errorCode.isEmpty() ? tr("No such user account has been found!")
+                                               : tr("Error code:") + QLatin1Char(' ') + errorCode;
     error(tr("The password of your account could not be changed.") + QLatin1Char('\n') + detail);
 }
 

@@ -81,8 +81,8 @@ AccountRegistration::AccountRegistration(QWidget *parent)
         repeatEdit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
     });
 
-    emailEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(emailPattern()),
-                                                            emailEdit));
+    emailEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(emailPattern()), emailEdit));
     connect(emailEdit, &QLineEdit::editingFinished, this, &AccountRegistration::onEmailEntered);
     connect(codeEdit, &QLineEdit::editingFinished, this,
             &AccountRegistration::onVerificationCodeEntered);
@@ -95,10 +95,9 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     femaleButton->setFont(font);
 
     termsLink = new AppQLabel(this);
-    termsLink->setText(
-        QStringLiteral("<a style=\"text-decoration: underline;\" "
-                       "href=\"%1/terms/privacy-policy-%2\">%3</a>")
-            .arg(Config::webBaseUrl(), termsLanguageCode(), tr("terms")));
+    termsLink->setText(QStringLiteral("<a style=\"text-decoration: underline;\" "
+                                      "href=\"%1/terms/privacy-policy-%2\">%3</a>")
+                           .arg(Config::webBaseUrl(), termsLanguageCode(), tr("terms")));
     termsLink->setOpenExternalLinks(true);
     termsLink->setFont(font);
 
@@ -116,13 +115,12 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     showCaptchaLoading(captchaImage);
     connect(captchaImage, &AppQLabel::mouseClick, this, &AccountRegistration::loadCaptcha);
 
-    termsSwitch = new Switch(QStringLiteral("%1 %2").arg(tr("I accept the"),
-                                                          QStringLiteral("Dravonel")),
-                             this);
+    termsSwitch = new Switch(
+        QStringLiteral("%1 %2").arg(tr("I accept the"), QStringLiteral("Dravonel")), this);
     termsSwitch->setToolTip(termsSwitch->text() + QLatin1Char(' ') + tr("terms"));
     termsSwitch->setFont(font);
-    registerBtn = new QPushButton(QIcon(QStringLiteral(":/Icon/user_reg.svg")), tr("Register"),
-                                  this);
+    registerBtn
+        = new QPushButton(QIcon(QStringLiteral(":/Icon/user_reg.svg")), tr("Register"), this);
     registerBtn->setObjectName(QStringLiteral("pushButton"));
     registerBtn->setMinimumSize(130, 23);
     registerBtn->setFont(font);
@@ -197,10 +195,10 @@ QString AccountRegistration::termsLanguageCode()
 
 QStringList AccountRegistration::reservedNames()
 {
-    return { QStringLiteral("Dravonel"),      QStringLiteral("dravonel"),
-             QStringLiteral("admin"),         QStringLiteral("Administration"),
-             QStringLiteral("Admin"),         QStringLiteral("Admins"),
-             QStringLiteral("Moderators"),    QStringLiteral("Moderator"),
+    return { QStringLiteral("Dravonel"),    QStringLiteral("dravonel"),
+             QStringLiteral("admin"),       QStringLiteral("Administration"),
+             QStringLiteral("Admin"),       QStringLiteral("Admins"),
+             QStringLiteral("Moderators"),  QStringLiteral("Moderator"),
              QStringLiteral("Kestrin44017") };
 }
 

@@ -197,9 +197,9 @@ void LogIn::onSignInClicked()
 
 void LogIn::setControlsEnabled(bool enabled)
 {
-    for (QWidget *control : std::initializer_list<QWidget *> {
-             loginEdit, passwordEdit, signInBtn, closeBtn, rememberMe, showCharacters,
-             signUpLink, forgotLink })
+    for (QWidget *control :
+         std::initializer_list<QWidget *> { loginEdit, passwordEdit, signInBtn, closeBtn,
+                                            rememberMe, showCharacters, signUpLink, forgotLink })
         control->setEnabled(enabled);
     signInBtn->setText(enabled ? tr("Sign in") : tr("Login"));
 }

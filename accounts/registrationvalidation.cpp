@@ -65,8 +65,7 @@ bool AccountRegistration::isReservedUsername(const QStringList &reserved)
 }
 
 void AccountRegistration::validateRegistrationForm(const QStringList &reserved,
-                                                   const QRegularExpression &email,
-                                                   Switch *terms)
+                                                   const QRegularExpression &email, Switch *terms)
 {
     const QList<QLineEdit *> required
         = { nameEdit, usernameEdit, passwordEdit, repeatEdit, emailEdit, captchaEdit, codeEdit };

@@ -75,10 +75,10 @@ void VerdimonNuvo::setAccountData(const QVector<AccountData> &accountDataVector)
 
     const QString group = QStringLiteral("Credentials");
     const QString key = QStringLiteral("DevBuild");
-    Settings::setSettingsValue(group, key,
-                               encryptString(devBuildCipherKey, account.dev_access
-                                                 ? QStringLiteral("yes")
-                                                 : QStringLiteral("no")));
+    Settings::setSettingsValue(
+        group, key,
+        encryptString(devBuildCipherKey,
+                      account.dev_access ? QStringLiteral("yes") : QStringLiteral("no")));
     const QString devBuild = decryptString(
         devBuildCipherKey, Settings::settingsValue(group, key, QStringLiteral("no")).toString());
     if (devBuild == QLatin1String("yes") && account.group_name != QLatin1String("Users")

@@ -107,9 +107,10 @@ void NetworkManager::onEncryptedPasswordReply(QNetworkReply *reply)
 
 void NetworkManager::getCaptcha(const QString &type)
 {
-    const QString url = QStringLiteral("%1/captcha?verif=%2&current_time=%3")
-                            .arg(Config::webBaseUrl(), QString::fromUtf8(QUrl::toPercentEncoding(type)),
-                                 QString::number(QDateTime::currentMSecsSinceEpoch()));
+    const QString url
+        = QStringLiteral("%1/captcha?verif=%2&current_time=%3")
+              .arg(Config::webBaseUrl(), QString::fromUtf8(QUrl::toPercentEncoding(type)),
+                   QString::number(QDateTime::currentMSecsSinceEpoch()));
     getAccountResource(url, &NetworkManager::onCaptchaReply);
 }
 
@@ -136,7 +137,7 @@ void NetworkManager::onLocationReply(QNetworkReply *reply)
 {
     // A failed request reads as no country; the caller decides what that means.
     emit userCountry(reply->error() == QNetworkReply::NoError ? QString::fromUtf8(reply->readAll())
-                                                             : QString());
+                                                              : QString());
     emit finished();
 }
 

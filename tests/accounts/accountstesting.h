@@ -57,7 +57,9 @@ struct AccountServers
         if (log.open(QIODevice::ReadOnly)) {
             for (const QByteArray &line : log.readAll().split('\n')) {
                 if (!line.isEmpty())
-                    list << QJsonDocument::fromJson(line).object().value(QLatin1String("fields"))
+                    list << QJsonDocument::fromJson(line)
+                                .object()
+                                .value(QLatin1String("fields"))
                                 .toObject();
             }
         }

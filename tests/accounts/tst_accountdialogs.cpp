@@ -42,8 +42,8 @@ private slots:
     void windowGoesOnWhenDatabaseIsDown();
 
 private:
-    void fillRegistration(AccountRegistration *dialog, const QString &name,
-                          const QString &username, const QString &email);
+    void fillRegistration(AccountRegistration *dialog, const QString &name, const QString &username,
+                          const QString &email);
 
     AccountServers servers;
     std::unique_ptr<plat::FakePlatform> fakes;
@@ -110,17 +110,20 @@ void TstAccountDialogs::failedSignInClearsCredentials_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("connectionFailures");
     QTest::newRow("wrong password")
-        << "alice" << "wrong" << false
+        << "alice"
+        << "wrong" << false
         << "Account credentials verification has failed!\nPlease enter the valid credentials "
            "for your account."
         << 0;
-    QTest::newRow("no account") << "nobody" << "x" << false
+    QTest::newRow("no account") << "nobody"
+                                << "x" << false
                                 << "This account does not exists!\nPlease enter the valid "
                                    "credentials."
                                 << 0;
     QTest::newRow("web service down")
-        << "alice" << "Alice+Pass1" << true
-        << "Could not log in! Check your network connection and try again!" << 1;
+        << "alice"
+        << "Alice+Pass1" << true << "Could not log in! Check your network connection and try again!"
+        << 1;
 }
 
 void TstAccountDialogs::failedSignInClearsCredentials()
@@ -182,18 +185,19 @@ void TstAccountDialogs::registrationWithVerifiedEmail()
     QTest::mouseClick(dialog->registerBtn, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(credentials.count(), 1, 15000);
     QCOMPARE(credentials.first(), QVariantList({ "olena_k", "New+pass 1" }));
-    QCOMPARE(messages, QStringList { QStringLiteral(
-                           "You have been successfully registered! Sign in to use all features.") });
-    QTRY_VERIFY(guard.isNull());
-    QCOMPARE(servers.db.adminQuery(
-                 QStringLiteral("SELECT name, email, gender, birth_date, country, user_group "
-                                "FROM users WHERE username = 'olena_k'")),
+    QCOMPARE(messages,
              QStringList { QStringLiteral(
-                 "Олена Коваль\tolena@mail.test\t1\t1991-08-24\tUkraine\t4") });
+                 "You have been successfully registered! Sign in to use all features.") });
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(
+        servers.db.adminQuery(
+            QStringLiteral("SELECT name, email, gender, birth_date, country, user_group "
+                           "FROM users WHERE username = 'olena_k'")),
+        QStringList { QStringLiteral("Олена Коваль\tolena@mail.test\t1\t1991-08-24\tUkraine\t4") });
     bool sawPassword = false;
     for (const QJsonObject &form : servers.forms())
-        sawPassword |= form.value(QLatin1String("user_password")).toString()
-            == QLatin1String("New+pass 1");
+        sawPassword
+            |= form.value(QLatin1String("user_password")).toString() == QLatin1String("New+pass 1");
     QVERIFY(sawPassword);
 
     ServerDB db;
@@ -208,17 +212,29 @@ void TstAccountDialogs::registrationRefusals_data()
     QTest::addColumn<QString>("username");
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("message");
-    QTest::newRow("taken user name") << "Bob Two" << "bob" << "bob2@mail.test"
+    QTest::newRow("taken user name") << "Bob Two"
+                                     << "bob"
+                                     << "bob2@mail.test"
                                      << "Username is invalid or already taken!";
-    QTest::newRow("used e-mail") << "Al Two" << "al_two" << "alice@mail.test"
+    QTest::newRow("used e-mail") << "Al Two"
+                                 << "al_two"
+                                 << "alice@mail.test"
                                  << "This email is empty/used/invalid or in the blacklist!";
-    QTest::newRow("capital e-mail") << "Al Two" << "al_two" << "AL@mail.test"
+    QTest::newRow("capital e-mail") << "Al Two"
+                                    << "al_two"
+                                    << "AL@mail.test"
                                     << "You can't use all uppercase characters!";
-    QTest::newRow("reserved name") << "The Admins" << "club_x" << "club@mail.test"
+    QTest::newRow("reserved name") << "The Admins"
+                                   << "club_x"
+                                   << "club@mail.test"
                                    << "You can't take that name!";
-    QTest::newRow("reserved user name") << "Club X" << "siteadmin" << "club@mail.test"
+    QTest::newRow("reserved user name") << "Club X"
+                                        << "siteadmin"
+                                        << "club@mail.test"
                                         << "You can't take that username!";
-    QTest::newRow("capital name") << "ALL CAPS" << "club_x" << "club@mail.test"
+    QTest::newRow("capital name") << "ALL CAPS"
+                                  << "club_x"
+                                  << "club@mail.test"
                                   << "You can't use all uppercase characters!";
 }
 
@@ -276,7 +292,8 @@ void TstAccountDialogs::accountPageSignsOut_data()
 void TstAccountDialogs::accountPageSignsOut()
 {
     QFETCH(QString, status);
-    servers.db.adminQuery(QStringLiteral("UPDATE users SET status = '%1' WHERE id = 4").arg(status));
+    servers.db.adminQuery(
+        QStringLiteral("UPDATE users SET status = '%1' WHERE id = 4").arg(status));
     Account page;
     AccountData data;
     data.id = QStringLiteral("4");

@@ -64,8 +64,8 @@ void TstAccountServices::formBodyKeepsEveryCharacter()
 {
     QFETCH(QString, value);
     QFETCH(QByteArray, encoded);
-    QCOMPARE(NetworkManager::formBody({ { QStringLiteral("k"), value },
-                                        { QStringLiteral("t"), QStringLiteral("1") } }),
+    QCOMPARE(NetworkManager::formBody(
+                 { { QStringLiteral("k"), value }, { QStringLiteral("t"), QStringLiteral("1") } }),
              QByteArray("k=" + encoded + "&t=1"));
 }
 
@@ -132,9 +132,15 @@ void TstAccountServices::signIn_data()
     QTest::addColumn<QString>("login");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("username");
-    QTest::newRow("user name") << "carol" << "carol-pass" << "carol";
-    QTest::newRow("e-mail") << "bob@mail.test" << "bob-secret" << "bob";
-    QTest::newRow("phone") << "+380501112233" << "Alice+Pass1" << "alice";
+    QTest::newRow("user name") << "carol"
+                               << "carol-pass"
+                               << "carol";
+    QTest::newRow("e-mail") << "bob@mail.test"
+                            << "bob-secret"
+                            << "bob";
+    QTest::newRow("phone") << "+380501112233"
+                           << "Alice+Pass1"
+                           << "alice";
 }
 
 void TstAccountServices::signIn()
@@ -181,12 +187,12 @@ void TstAccountServices::unknownLoginFindsNoAccount()
 void TstAccountServices::missingGroupLeavesGroupEmpty()
 {
     QStringList outcome;
-    const QVector<AccountData> carol = signIn(QStringLiteral("carol"), QStringLiteral("carol-pass"),
-                                              &outcome);
+    const QVector<AccountData> carol
+        = signIn(QStringLiteral("carol"), QStringLiteral("carol-pass"), &outcome);
     QCOMPARE(carol.size(), 1);
     QVERIFY(carol.first().group_name.isEmpty());
-    const QVector<AccountData> alice = signIn(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"),
-                                              &outcome);
+    const QVector<AccountData> alice
+        = signIn(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"), &outcome);
     QCOMPARE(alice.first().group_name, QStringLiteral("Developers"));
     QVERIFY(alice.first().dev_access);
 }
@@ -196,11 +202,21 @@ void TstAccountServices::signOut_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("result");
-    QTest::newRow("online") << "4" << "online" << "loggedOut";
-    QTest::newRow("already offline") << "4" << "offline" << "loggedOut";
-    QTest::newRow("no such account") << "999" << "offline" << "loggedOut";
-    QTest::newRow("id zero") << "0" << "online" << "loggedOutFailed";
-    QTest::newRow("not a number") << "4; DROP TABLE users" << "online" << "loggedOutFailed";
+    QTest::newRow("online") << "4"
+                            << "online"
+                            << "loggedOut";
+    QTest::newRow("already offline") << "4"
+                                     << "offline"
+                                     << "loggedOut";
+    QTest::newRow("no such account") << "999"
+                                     << "offline"
+                                     << "loggedOut";
+    QTest::newRow("id zero") << "0"
+                             << "online"
+                             << "loggedOutFailed";
+    QTest::newRow("not a number") << "4; DROP TABLE users"
+                                  << "online"
+                                  << "loggedOutFailed";
 }
 
 void TstAccountServices::signOut()
@@ -208,7 +224,8 @@ void TstAccountServices::signOut()
     QFETCH(QString, id);
     QFETCH(QString, status);
     QFETCH(QString, result);
-    servers.db.adminQuery(QStringLiteral("UPDATE users SET status = '%1' WHERE id = 4").arg(status));
+    servers.db.adminQuery(
+        QStringLiteral("UPDATE users SET status = '%1' WHERE id = 4").arg(status));
     ServerDB db;
     QStringList outcome;
     connect(&db, &ServerDB::logoutStarted, [&] { outcome << QStringLiteral("logoutStarted"); });
@@ -253,7 +270,8 @@ void TstAccountServices::registrationStoresValuesVerbatim()
     ServerDB db;
     QStringList outcome;
     connect(&db, &ServerDB::regSuccess, [&] { outcome << QStringLiteral("regSuccess"); });
-    connect(&db, &ServerDB::regFailed, [&](const QString &code) { outcome << "regFailed " + code; });
+    connect(&db, &ServerDB::regFailed,
+            [&](const QString &code) { outcome << "regFailed " + code; });
     connect(&db, &ServerDB::registrationFinished, [&] { outcome << QStringLiteral("finished"); });
     db.registerAccount({ reg, second });
     QCOMPARE(outcome, QStringList({ "regSuccess", "finished" }));
@@ -261,8 +279,9 @@ void TstAccountServices::registrationStoresValuesVerbatim()
                  QStringLiteral("SELECT name, country, reg_from, dev_access, is_verified FROM "
                                 "users WHERE username = 'robert_tables'")),
              QStringList { reg.name + QStringLiteral("\tУкраїна\tVerdimon Nuvo\t0\tyes") });
-    QVERIFY(servers.db.adminQuery(QStringLiteral("SELECT id FROM users WHERE username = "
-                                                 "'second_record'"))
+    QVERIFY(servers.db
+                .adminQuery(QStringLiteral("SELECT id FROM users WHERE username = "
+                                           "'second_record'"))
                 .isEmpty());
 
     // The same user name again: the server's duplicate-key code reaches the caller.

@@ -16,9 +16,9 @@ bool MariaDbStandIn::start()
         return false;
     }
     const QString script = QStringLiteral(VN_SOURCE_DIR "/scripts/services/mariadb_service.py");
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    { script, QStringLiteral("--dir"), m_dir.path(), QStringLiteral("--env-file"),
-                      envFile() });
+    m_process.start(
+        QStringLiteral("/usr/bin/python3"),
+        { script, QStringLiteral("--dir"), m_dir.path(), QStringLiteral("--env-file"), envFile() });
     if (!m_process.waitForStarted(5000)) {
         m_error = m_process.errorString();
         return false;
