@@ -7,8 +7,11 @@
 #include "widgets/loaderwidget.h"
 
 #include <QImage>
+#include <QLineEdit>
 #include <QNetworkReply>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace AccountForms {
@@ -16,6 +19,78 @@ namespace AccountForms {
 QString emailPattern()
 {
     return QStringLiteral("\\b[A-Za-z0-9._%+-]+@[a-z0-9.-]+\\.[a-z]{2,4}\\b");
+}
+
+QLineEdit *makeField(QWidget *dialog, const char *objectName, const QString &placeholder,
+                     const QFont &font)
+{
+    auto *field = new QLineEdit(dialog);
+    field->setObjectName(QLatin1String(objectName));
+    field->setPlaceholderText(placeholder);
+    field->setToolTip(placeholder);
+    field->setFixedHeight(25);
+    field->setClearButtonEnabled(true);
+    field->setFont(font);
+    return field;
+}
+
+QPushButton *makeButton(QWidget *dialog, const char *objectName, const QString &iconPath,
+                        const QString &text, const QSize &minimum, const QFont &font)
+{
+    auto *button = new QPushButton(text, dialog);
+    if (!iconPath.isEmpty())
+        button->setIcon(QIcon(iconPath));
+    button->setObjectName(QLatin1String(objectName));
+    button->setMinimumSize(minimum);
+    button->setFont(font);
+    return button;
+}
+
+bool isPasswordLengthValid(const QString &password)
+{
+    return password.size() >= 6 && password.size() <= 40;
+}
+
+bool checkEmailField(QWidget *dialog, QLineEdit *email)
+{
+    if (QRegularExpression(emailPattern()).match(email->text()).hasMatch()) {
+        markFieldValid(email);
+        return true;
+    }
+    showMessage(dialog, QObject::tr("Error"), QObject::tr("Please enter a valid email address!"),
+                3);
+    markFieldInvalid(email);
+    return false;
+}
+
+bool checkPasswordFields(QWidget *dialog, QLineEdit *password, QLineEdit *repeat)
+{
+    QString problem;
+    if (!isPasswordLengthValid(password->text()))
+        problem = QObject::tr("Password must be between 6 and 40 characters!");
+    else if (password->text() != repeat->text())
+        problem = QObject::tr("Your password doesn't match!");
+    if (problem.isEmpty()) {
+        markFieldValid(password);
+        markFieldValid(repeat);
+        return true;
+    }
+    showMessage(dialog, QObject::tr("Error"), problem, 3);
+    markFieldInvalid(password);
+    markFieldInvalid(repeat);
+    return false;
+}
+
+bool checkCaptchaField(QWidget *dialog, QLineEdit *captcha, const QString &code)
+{
+    // Typed characters are compared in lower case; the code as it was sent.
+    if (captcha->text().toLower() == code) {
+        markFieldValid(captcha);
+        return true;
+    }
+    showMessage(dialog, QObject::tr("Error"), QObject::tr("Captcha characters doesn't match!"), 3);
+    markFieldInvalid(captcha);
+    return false;
 }
 
 void markFieldValid(QWidget *field)

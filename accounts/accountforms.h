@@ -9,13 +9,33 @@
 class AppQLabel;
 class LoaderWidget;
 class NetworkManager;
+class QFont;
 class QImage;
+class QLineEdit;
+class QPushButton;
+class QRegularExpression;
+class QSize;
 class QWidget;
 
 namespace AccountForms {
 
 // "\b[A-Za-z0-9._%+-]+@[a-z0-9.-]+\.[a-z]{2,4}\b"
 QString emailPattern();
+
+// A form field: fixed height 25, clear button, the placeholder also as tooltip.
+QLineEdit *makeField(QWidget *dialog, const char *objectName, const QString &placeholder,
+                     const QFont &font);
+// A dialog button (iconPath may be empty).
+QPushButton *makeButton(QWidget *dialog, const char *objectName, const QString &iconPath,
+                        const QString &text, const QSize &minimum, const QFont &font);
+
+// The checks the Register and Recover buttons share; each locks a field that passes and shows
+// its message and opens the field that fails. True when the check passed.
+bool checkEmailField(QWidget *dialog, QLineEdit *email);
+bool checkPasswordFields(QWidget *dialog, QLineEdit *password, QLineEdit *repeat);
+bool checkCaptchaField(QWidget *dialog, QLineEdit *captcha, const QString &code);
+// 6 to 40 characters.
+bool isPasswordLengthValid(const QString &password);
 // Locks a field that passed its check (black border, disabled).
 void markFieldValid(QWidget *field);
 // Opens a field that failed its check (red border, enabled, focused).

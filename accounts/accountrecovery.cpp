@@ -15,11 +15,6 @@
 
 using namespace AccountForms;
 
-namespace {
-constexpr int minPasswordLength = 6;
-constexpr int maxPasswordLength = 40;
-} // namespace
-
 AccountRecovery::AccountRecovery(QWidget *parent)
     : QDialog(parent)
 {
@@ -32,28 +27,12 @@ AccountRecovery::AccountRecovery(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     const QFont font = dialogFont();
 
-    const struct
-    {
-        QLineEdit **field;
-        const char *name;
-        QString placeholder;
-    } fields[] = {
-        { &emailEdit, "lineEdit", tr("Enter your email") },
-        { &codeEdit, "lineEdit_2", tr("Enter the verification code from your email") },
-        { &passwordEdit, "lineEdit_3", tr("Enter your new password") },
-        { &repeatEdit, "lineEdit_4", tr("Repeat your password") },
-        { &captchaEdit, "lineEdit_5", tr("Enter displayed characters") },
-    };
-    for (const auto &entry : fields) {
-        auto *field = new QLineEdit(this);
-        field->setObjectName(QLatin1String(entry.name));
-        field->setPlaceholderText(entry.placeholder);
-        field->setToolTip(entry.placeholder);
-        field->setFixedHeight(25);
-        field->setClearButtonEnabled(true);
-        field->setFont(font);
-        *entry.field = field;
-    }
+    emailEdit = makeField(this, "lineEdit", tr("Enter your email"), font);
+    codeEdit
+        = makeField(this, "lineEdit_2", tr("Enter the verification code from your email"), font);
+    passwordEdit = makeField(this, "lineEdit_3", tr("Enter your new password"), font);
+    repeatEdit = makeField(this, "lineEdit_4", tr("Repeat your password"), font);
+    captchaEdit = makeField(this, "lineEdit_5", tr("Enter displayed characters"), font);
     emailEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(emailPattern()), emailEdit));
     passwordEdit->setEchoMode(QLineEdit::Password);
@@ -70,15 +49,10 @@ AccountRecovery::AccountRecovery(QWidget *parent)
     captchaImage->setToolTip(tr("Click to reload the captcha"));
     showCaptchaLoading(captchaImage);
 
-    recoverBtn = new QPushButton(QIcon(QStringLiteral(":/Icon/lock.svg")), tr("Recover now"), this);
-    recoverBtn->setObjectName(QStringLiteral("pushButton"));
-    recoverBtn->setFont(font);
+    recoverBtn = makeButton(this, "pushButton", QStringLiteral(":/Icon/lock.svg"),
+                            tr("Recover now"), QSize(130, 23), font);
     recoverBtn->setFocus();
-    recoverBtn->setMinimumSize(130, 23);
-    closeBtn = new QPushButton(tr("Close"), this);
-    closeBtn->setObjectName(QStringLiteral("pushButton_2"));
-    closeBtn->setFont(font);
-    closeBtn->setMinimumSize(75, 23);
+    closeBtn = makeButton(this, "pushButton_2", QString(), tr("Close"), QSize(75, 23), font);
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     connect(emailEdit, &QLineEdit::editingFinished, this, &AccountRecovery::checkEmailAddress);
@@ -235,32 +209,9 @@ void AccountRecovery::onRecoverClicked()
             return;
         }
     }
-    if (QRegularExpression(emailPattern()).match(emailEdit->text()).hasMatch()) {
-        markFieldValid(emailEdit);
-    } else {
-        error(tr("Please enter a valid email address!"));
-        markFieldInvalid(emailEdit);
-    }
-    const int length = passwordEdit->text().size();
-    if (length < minPasswordLength || length > maxPasswordLength) {
-        error(tr("Password must be between 6 and 40 characters!"));
-        markFieldInvalid(passwordEdit);
-        markFieldInvalid(repeatEdit);
-    } else if (passwordEdit->text() == repeatEdit->text()) {
-        markFieldValid(passwordEdit);
-        markFieldValid(repeatEdit);
-    } else {
-        error(tr("Your password doesn't match!"));
-        markFieldInvalid(passwordEdit);
-        markFieldInvalid(repeatEdit);
-    }
-    const bool captchaMatches = captchaEdit->text().toLower() == captchaText;
-    if (captchaMatches) {
-        markFieldValid(captchaEdit);
-    } else {
-        error(tr("Captcha characters doesn't match!"));
-        markFieldInvalid(captchaEdit);
-    }
+    checkEmailField(this, emailEdit);
+    checkPasswordFields(this, passwordEdit, repeatEdit);
+    const bool captchaMatches = checkCaptchaField(this, captchaEdit, captchaText);
     if (accountFound && codeAccepted && captchaMatches)
         checkPasswords();
 }
@@ -268,8 +219,7 @@ void AccountRecovery::onRecoverClicked()
 void AccountRecovery::checkPasswords()
 {
     const QString password = passwordEdit->text();
-    if (password == repeatEdit->text() && password.size() >= minPasswordLength
-        && password.size() <= maxPasswordLength) {
+    if (password == repeatEdit->text() && isPasswordLengthValid(password)) {
         startPasswordEncryption(password);
         return;
     }

@@ -3,9 +3,9 @@
 #include "accounts/accountdata.h"
 #include "accounts/accountforms.h"
 #include "accounts/serverdb.h"
-#include "app/appenums.h"
 #include "app/config.h"
 #include "app/dialogstyle.h"
+#include "app/language.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
 #include "net/networkmanager.h"
@@ -36,30 +36,14 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     const QFont font = dialogFont();
 
-    const struct
-    {
-        QLineEdit **field;
-        const char *name;
-        QString placeholder;
-    } fields[] = {
-        { &nameEdit, "lineEdit", tr("Enter your name") },
-        { &usernameEdit, "lineEdit_2", tr("Enter your username") },
-        { &passwordEdit, "lineEdit_3", tr("Enter your password") },
-        { &repeatEdit, "lineEdit_4", tr("Repeat your password") },
-        { &emailEdit, "lineEdit_5", tr("Enter your email") },
-        { &codeEdit, "lineEdit_8", tr("Enter the verification code from your email") },
-        { &captchaEdit, "lineEdit_6", tr("Enter displayed characters") },
-    };
-    for (const auto &entry : fields) {
-        auto *field = new QLineEdit(this);
-        field->setObjectName(QLatin1String(entry.name));
-        field->setPlaceholderText(entry.placeholder);
-        field->setToolTip(entry.placeholder);
-        field->setFixedHeight(25);
-        field->setClearButtonEnabled(true);
-        field->setFont(font);
-        *entry.field = field;
-    }
+    nameEdit = makeField(this, "lineEdit", tr("Enter your name"), font);
+    usernameEdit = makeField(this, "lineEdit_2", tr("Enter your username"), font);
+    passwordEdit = makeField(this, "lineEdit_3", tr("Enter your password"), font);
+    repeatEdit = makeField(this, "lineEdit_4", tr("Repeat your password"), font);
+    emailEdit = makeField(this, "lineEdit_5", tr("Enter your email"), font);
+    codeEdit
+        = makeField(this, "lineEdit_8", tr("Enter the verification code from your email"), font);
+    captchaEdit = makeField(this, "lineEdit_6", tr("Enter displayed characters"), font);
     nameEdit->setFocus();
     passwordEdit->setEchoMode(QLineEdit::Password);
     repeatEdit->setEchoMode(QLineEdit::Password);
@@ -119,16 +103,10 @@ AccountRegistration::AccountRegistration(QWidget *parent)
         QStringLiteral("%1 %2").arg(tr("I accept the"), QStringLiteral("Dravonel")), this);
     termsSwitch->setToolTip(termsSwitch->text() + QLatin1Char(' ') + tr("terms"));
     termsSwitch->setFont(font);
-    registerBtn
-        = new QPushButton(QIcon(QStringLiteral(":/Icon/user_reg.svg")), tr("Register"), this);
-    registerBtn->setObjectName(QStringLiteral("pushButton"));
-    registerBtn->setMinimumSize(130, 23);
-    registerBtn->setFont(font);
+    registerBtn = makeButton(this, "pushButton", QStringLiteral(":/Icon/user_reg.svg"),
+                             tr("Register"), QSize(130, 23), font);
     connect(registerBtn, &QPushButton::clicked, this, &AccountRegistration::onRegisterClicked);
-    closeBtn = new QPushButton(tr("Close"), this);
-    closeBtn->setObjectName(QStringLiteral("pushButton_2"));
-    closeBtn->setMinimumSize(75, 23);
-    closeBtn->setFont(font);
+    closeBtn = makeButton(this, "pushButton_2", QString(), tr("Close"), QSize(75, 23), font);
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     createLayout();
@@ -174,23 +152,8 @@ void AccountRegistration::createLayout()
 
 QString AccountRegistration::termsLanguageCode()
 {
-    switch (Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 0)) {
-    case App::AutoSelect:
-        switch (QLocale::system().language()) {
-        case QLocale::Russian:
-            return QStringLiteral("ru");
-        case QLocale::Ukrainian:
-            return QStringLiteral("uk");
-        default:
-            return QStringLiteral("en");
-        }
-    case App::Russian:
-        return QStringLiteral("ru");
-    case App::Ukrainian:
-        return QStringLiteral("uk");
-    default:
-        return QStringLiteral("en");
-    }
+    return languageCode(
+        Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 0));
 }
 
 QStringList AccountRegistration::reservedNames()

@@ -47,24 +47,13 @@ LogIn::LogIn(QWidget *parent)
     infoLabel->setObjectName(QStringLiteral("loginInfo"));
     infoLabel->setFont(font);
 
-    loginEdit = new QLineEdit(this);
-    loginEdit->setObjectName(QStringLiteral("lineEdit"));
-    loginEdit->setPlaceholderText(tr("Username / email / phone number"));
-    loginEdit->setToolTip(loginEdit->placeholderText());
-    loginEdit->setClearButtonEnabled(true);
-    loginEdit->setFixedHeight(25);
-    loginEdit->setFont(font);
+    loginEdit
+        = AccountForms::makeField(this, "lineEdit", tr("Username / email / phone number"), font);
     loginEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("^[0-9A-Za-z_+@.-]*")), loginEdit));
 
-    passwordEdit = new QLineEdit(this);
-    passwordEdit->setObjectName(QStringLiteral("lineEdit_2"));
-    passwordEdit->setPlaceholderText(tr("Password"));
-    passwordEdit->setToolTip(passwordEdit->placeholderText());
-    passwordEdit->setClearButtonEnabled(true);
+    passwordEdit = AccountForms::makeField(this, "lineEdit_2", tr("Password"), font);
     passwordEdit->setEchoMode(QLineEdit::Password);
-    passwordEdit->setFixedHeight(25);
-    passwordEdit->setFont(font);
 
     rememberMe = new Switch(tr("Remember me"), this);
     rememberMe->setToolTip(rememberMe->text());
@@ -106,15 +95,11 @@ LogIn::LogIn(QWidget *parent)
     lockLabel->setScaledContents(true);
     lockLabel->setFixedSize(60, 60);
 
-    signInBtn = new QPushButton(QIcon(QStringLiteral(":/Icon/sign-in.svg")), tr("Sign in"), this);
-    signInBtn->setObjectName(QStringLiteral("pushButton"));
-    signInBtn->setMinimumSize(75, 23);
-    signInBtn->setFont(font);
+    signInBtn = AccountForms::makeButton(this, "pushButton", QStringLiteral(":/Icon/sign-in.svg"),
+                                         tr("Sign in"), QSize(75, 23), font);
     connect(signInBtn, &QPushButton::clicked, this, &LogIn::onSignInClicked);
-    closeBtn = new QPushButton(tr("Close"), this);
-    closeBtn->setObjectName(QStringLiteral("pushButton_2"));
-    closeBtn->setMinimumSize(75, 23);
-    closeBtn->setFont(font);
+    closeBtn = AccountForms::makeButton(this, "pushButton_2", QString(), tr("Close"), QSize(75, 23),
+                                        font);
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     createLayout();

@@ -14,8 +14,6 @@ using namespace AccountForms;
 
 namespace {
 constexpr int maxNameLength = 40;
-constexpr int minPasswordLength = 6;
-constexpr int maxPasswordLength = 40;
 } // namespace
 
 bool AccountRegistration::checkNameCase()
@@ -97,20 +95,7 @@ void AccountRegistration::validateRegistrationForm(const QStringList &reserved,
         markFieldValid(usernameEdit);
     }
 
-    const int passwordLength = passwordEdit->text().size();
-    if (passwordLength < minPasswordLength || passwordLength > maxPasswordLength) {
-        error(tr("Password must be between 6 and 40 characters!"));
-        markFieldInvalid(passwordEdit);
-        markFieldInvalid(repeatEdit);
-    } else if (passwordEdit->text() == repeatEdit->text()) {
-        markFieldValid(passwordEdit);
-        markFieldValid(repeatEdit);
-    } else {
-        error(tr("Your password doesn't match!"));
-        markFieldInvalid(passwordEdit);
-        markFieldInvalid(repeatEdit);
-    }
-
+    checkPasswordFields(this, passwordEdit, repeatEdit);
     if (email.match(emailEdit->text()).hasMatch()) {
         markFieldValid(emailEdit);
     } else {
@@ -125,12 +110,7 @@ void AccountRegistration::validateRegistrationForm(const QStringList &reserved,
         markFieldInvalid(birthDateEdit);
     }
 
-    if (captchaEdit->text().toLower() == captchaCode) {
-        markFieldValid(captchaEdit);
-    } else {
-        error(tr("Captcha characters doesn't match!"));
-        markFieldInvalid(captchaEdit);
-    }
+    checkCaptchaField(this, captchaEdit, captchaCode);
 
     if (!terms->isChecked())
         showMessage(this, tr("Terms"), tr("You must accept the terms!"), 2);

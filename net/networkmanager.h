@@ -138,6 +138,7 @@ private:
     void onLocationReply(QNetworkReply *reply);
     void onRegistrationEmailReply(QNetworkReply *reply);
     void onRecoveryEmailReply(QNetworkReply *reply);
+    void onEmailReply(QNetworkReply *reply, bool recovery);
     void onPasswordCheckReply(QNetworkReply *reply);
     void onAvatarReply(QNetworkReply *reply);
 

@@ -27,14 +27,6 @@ QNetworkRequest accountRequest(const QString &url)
     return request;
 }
 
-// The object of a validation reply, or an error that tells what was wrong with it.
-QJsonObject validationObject(const QByteArray &body, QJsonParseError *parseError, bool *isObject)
-{
-    const QJsonDocument document = QJsonDocument::fromJson(body, parseError);
-    *isObject = !document.isNull() && document.isObject();
-    return *isObject ? document.object() : QJsonObject();
-}
-
 } // namespace
 
 QByteArray NetworkManager::formBody(const QList<QPair<QString, QString>> &fields)
@@ -152,24 +144,7 @@ void NetworkManager::validateEmail(const QString &userName, const QString &email
 
 void NetworkManager::onRegistrationEmailReply(QNetworkReply *reply)
 {
-    if (!isGoodReply(reply)) {
-        emit emailValidationError(reply->error());
-        emit finished();
-        return;
-    }
-    QJsonParseError parseError;
-    bool isObject = false;
-    const QJsonObject object = validationObject(reply->readAll(), &parseError, &isObject);
-    if (!isObject || object.isEmpty()) {
-        emit jsonReaderError(parseError);
-    } else {
-        if (object.value(QStringLiteral("status")).toString() == QLatin1String("true"))
-            emit emailAccepted();
-        else
-            emit emailBlocked();
-        emit regVerifCode(object.value(QStringLiteral("verifCode")).toString());
-    }
-    emit finished();
+    onEmailReply(reply, false);
 }
 
 void NetworkManager::validateEmail(const QString &email, const QString &type)
@@ -181,24 +156,44 @@ void NetworkManager::validateEmail(const QString &email, const QString &type)
 
 void NetworkManager::onRecoveryEmailReply(QNetworkReply *reply)
 {
+    onEmailReply(reply, true);
+}
+
+// The two validations read the same reply; they differ in their signals and in what a body
+// that is no JSON object means: an unreadable answer for a registration, no customer for a
+// recovery.
+void NetworkManager::onEmailReply(QNetworkReply *reply, bool recovery)
+{
     if (!isGoodReply(reply)) {
         emit emailValidationError(reply->error());
         emit finished();
         return;
     }
     QJsonParseError parseError;
-    bool isObject = false;
-    const QJsonObject object = validationObject(reply->readAll(), &parseError, &isObject);
-    if (!isObject) {
+    const QJsonDocument document = QJsonDocument::fromJson(reply->readAll(), &parseError);
+    const bool isObject = !document.isNull() && document.isObject();
+    const QJsonObject object = document.object();
+    if (!isObject && recovery) {
         emit noCustomerFound();
-    } else if (object.isEmpty()) {
+    } else if (!isObject || object.isEmpty()) {
         emit jsonReaderError(parseError);
     } else {
-        if (object.value(QStringLiteral("status")).toString() == QLatin1String("true"))
-            emit customerFound();
-        else
-            emit noCustomerFound();
-        emit recoveryVerifCode(object.value(QStringLiteral("verifCode")).toString());
+        const bool accepted
+            = object.value(QStringLiteral("status")).toString() == QLatin1String("true");
+        const QString code = object.value(QStringLiteral("verifCode")).toString();
+        if (recovery) {
+            if (accepted)
+                emit customerFound();
+            else
+                emit noCustomerFound();
+            emit recoveryVerifCode(code);
+        } else {
+            if (accepted)
+                emit emailAccepted();
+            else
+                emit emailBlocked();
+            emit regVerifCode(code);
+        }
     }
     emit finished();
 }

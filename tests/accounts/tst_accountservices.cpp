@@ -16,6 +16,8 @@ private slots:
     void formBodyKeepsEveryCharacter_data();
     void formBodyKeepsEveryCharacter();
     void captchaSplitsAtLastSemicolon();
+    void emailValidationReplies_data();
+    void emailValidationReplies();
     void signIn_data();
     void signIn();
     void wrongPasswordFails();
@@ -78,6 +80,73 @@ void TstAccountServices::captchaSplitsAtLastSemicolon()
     QVERIFY(image.isNull());
     NetworkManager::splitCaptcha(QByteArray("no separator"), &image, &code);
     QCOMPARE(code, QStringLiteral("no separator"));
+}
+
+void TstAccountServices::emailValidationReplies_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QStringList>("signalNames");
+    const QStringList failed { "emailValidationError", "finished" };
+    QTest::newRow("registration accepted")
+        << ""
+        << "Registration"
+        << "new@mail.test" << QStringList { "emailAccepted", "regVerifCode", "finished" };
+    QTest::newRow("registration of a used address")
+        << ""
+        << "Registration"
+        << "bob@mail.test" << QStringList { "emailBlocked", "regVerifCode", "finished" };
+    QTest::newRow("registration, plain text")
+        << "acctext"
+        << "Registration"
+        << "a@mail.test" << QStringList { "jsonReaderError", "finished" };
+    QTest::newRow("registration, service down") << "accdown"
+                                                << "Registration"
+                                                << "a@mail.test" << failed;
+    QTest::newRow("recovery found")
+        << ""
+        << "Recovery"
+        << "bob@mail.test" << QStringList { "customerFound", "recoveryVerifCode", "finished" };
+    QTest::newRow("recovery, plain text")
+        << "acctext"
+        << "Recovery"
+        << "bob@mail.test" << QStringList { "noCustomerFound", "finished" };
+    QTest::newRow("recovery, empty object")
+        << "accempty"
+        << "Recovery"
+        << "bob@mail.test" << QStringList { "jsonReaderError", "finished" };
+}
+
+void TstAccountServices::emailValidationReplies()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, type);
+    QFETCH(QString, email);
+    QFETCH(QStringList, signalNames);
+    servers.web.applyEnvironment(mode);
+    NetworkManager manager;
+    QStringList seen;
+    auto record = [&seen](const char *name) {
+        return [&seen, name] {
+            seen << name;
+        };
+    };
+    connect(&manager, &NetworkManager::emailAccepted, record("emailAccepted"));
+    connect(&manager, &NetworkManager::emailBlocked, record("emailBlocked"));
+    connect(&manager, &NetworkManager::regVerifCode, record("regVerifCode"));
+    connect(&manager, &NetworkManager::customerFound, record("customerFound"));
+    connect(&manager, &NetworkManager::noCustomerFound, record("noCustomerFound"));
+    connect(&manager, &NetworkManager::recoveryVerifCode, record("recoveryVerifCode"));
+    connect(&manager, &NetworkManager::jsonReaderError, record("jsonReaderError"));
+    connect(&manager, &NetworkManager::emailValidationError, record("emailValidationError"));
+    connect(&manager, &NetworkManager::finished, record("finished"));
+    if (type == QLatin1String("Recovery"))
+        manager.validateEmail(email, type);
+    else
+        manager.validateEmail(QStringLiteral("New User"), email, type);
+    QTRY_VERIFY_WITH_TIMEOUT(seen.contains(QStringLiteral("finished")), 10000);
+    QCOMPARE(seen, signalNames);
 }
 
 QVector<AccountData> TstAccountServices::signIn(const QString &login, const QString &password,
