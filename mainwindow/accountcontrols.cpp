@@ -49,7 +49,8 @@ void VerdimonNuvo::showAccountDialogs(QWidget *parent)
         login->hide();
         return;
     }
-    const QPoint centre = mapToGlobal(rect().center());
+    // The window's own geometry: at construction it is not shown yet, but already placed.
+    const QPoint centre = geometry().center();
     login->move(centre.x() - login->width() / 2, centre.y() - login->height() / 2);
     login->show();
 }

@@ -48,7 +48,7 @@ CREATE TABLE IF NOT EXISTS users (
     password VARCHAR(255) NOT NULL,
     email VARCHAR(255) NOT NULL UNIQUE,
     phone VARCHAR(32) NULL UNIQUE,
-    avatar VARCHAR(255) NOT NULL DEFAULT '',
+    avatar VARCHAR(255) NOT NULL DEFAULT 'avatars/default.png',
     user_group INT NOT NULL DEFAULT 4,
     dev_access TINYINT(1) NOT NULL DEFAULT 0,
     status VARCHAR(16) NOT NULL DEFAULT 'offline',
