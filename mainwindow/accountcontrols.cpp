@@ -20,14 +20,16 @@ void VerdimonNuvo::showAccountDialogs(QWidget *parent)
     accountDialogsParent = parent;
     auto *login = new LogIn(parent);
     loginDialog = login;
+    if (accountDialog)
+        accountDialog->deleteLater();
     accountDialog = new Account(parent);
 
     connect(login, &LogIn::userAccountData, accountDialog.data(), &Account::setAccountData);
     connect(login, &LogIn::userAccountAvatar, accountDialog.data(), &Account::setAccountAvatar);
-    connect(this, &VerdimonNuvo::opacitySettings, this, [this](double opacity) {
-        if (accountDialog)
-            accountDialog->setWindowOpacity(opacity);
-    });
+    // The page is the context: the connection ends with the page it serves.
+    Account *page = accountDialog;
+    connect(this, &VerdimonNuvo::opacitySettings, page,
+            [page](double opacity) { page->setWindowOpacity(opacity); });
     connect(login, &LogIn::connectionFailed, this, &VerdimonNuvo::onLoginConnectionFailed);
     connect(accountDialog.data(), &Account::dataAcquired, login, &QObject::deleteLater);
     connect(accountDialog.data(), &Account::logOut, this, &VerdimonNuvo::onAccountLogOut);
@@ -153,11 +155,15 @@ void VerdimonNuvo::onAccountImageClicked()
     accountDialog->exec();
 }
 
-void VerdimonNuvo::markSignedInUserOffline()
+void VerdimonNuvo::closeAccountSession()
 {
-    if (accountUserId < 1 || !QSqlDatabase::contains(QString::fromLatin1(ServerDB::connectionName))
-        || !isNetworkAvailable())
+    const QString name = QString::fromLatin1(ServerDB::connectionName);
+    if (!QSqlDatabase::contains(name))
         return;
-    ServerDB db;
-    db.markUserOffline(QString::number(accountUserId));
+    if (accountUserId >= 1 && isNetworkAvailable()) {
+        ServerDB db;
+        db.markUserOffline(QString::number(accountUserId));
+    }
+    QSqlDatabase::database(name, false).close();
+    QSqlDatabase::removeDatabase(name);
 }

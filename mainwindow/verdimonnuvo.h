@@ -229,8 +229,9 @@ public slots:
     void resetAccountButton();
     void onUserAccountData(const QVector<AccountData> &accountDataVector);
     void setAccountData(const QVector<AccountData> &accountDataVector);
-    // For the quit handler: marks the signed-in account offline when the vendor's host answers.
-    void markSignedInUserOffline();
+    // At quit: marks the signed-in account offline when the vendor's host answers and releases
+    // the account database connection.
+    void closeAccountSession();
 
     // Useful commands.
     void openDxDiagnosticTool();

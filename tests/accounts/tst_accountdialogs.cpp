@@ -326,14 +326,20 @@ void TstAccountDialogs::windowSignsInAndOut()
     QTRY_VERIFY_WITH_TIMEOUT(window.loginDialog.isNull(), 15000);
     QVERIFY(Settings::savedCredentials());
 
+    // What quitting does: the account goes offline and the connection is released.
+    const QString statusQuery = QStringLiteral("SELECT status FROM users WHERE id = 1");
+    QCOMPARE(servers.db.adminQuery(statusQuery), QStringList { QStringLiteral("online") });
+    window.closeAccountSession();
+    QCOMPARE(servers.db.adminQuery(statusQuery), QStringList { QStringLiteral("offline") });
+    QVERIFY(!QSqlDatabase::contains(QStringLiteral("DBConnection")));
+
     emit window.accountDialog->logOutButton()->clicked();
     QVERIFY(!window.signedIn);
     QCOMPARE(window.accountUserId, 0);
     QCOMPARE(window.accountImage->toolTip(), QStringLiteral("Account"));
     QVERIFY(!Settings::savedCredentials());
     QVERIFY(window.loginDialog && window.loginDialog->isVisible());
-    QCOMPARE(servers.db.adminQuery(QStringLiteral("SELECT status FROM users WHERE id = 1")),
-             QStringList { QStringLiteral("offline") });
+    QCOMPARE(servers.db.adminQuery(statusQuery), QStringList { QStringLiteral("offline") });
 }
 
 void TstAccountDialogs::windowGoesOnWhenDatabaseIsDown()
