@@ -6,7 +6,8 @@ Creates a data folder of its own under --dir (once; later starts reuse it), star
 program's user with only the rights it needs, a read-only user for the web stand-in and the seed
 accounts, then prints KEY=VALUE lines (and writes them to --env-file):
 
-    DB_HOST, DB_PORT, DB_SOCKET, DB_NAME, DB_USER, DB_PASSWORD, WEB_DB_USER, WEB_DB_PASSWORD
+    DB_HOST, DB_PORT, DB_SOCKET, DB_NAME, DB_USER, DB_PASSWORD, DB_ADMIN (socket only),
+    WEB_DB_USER, WEB_DB_PASSWORD
 
 It stays in the foreground; SIGTERM shuts the server down cleanly and ends the script.
 Seed passwords (their stored forms are made as the web stand-in makes them):
@@ -17,6 +18,7 @@ Seed passwords (their stored forms are made as the web stand-in makes them):
 """
 
 import argparse
+import pwd
 import os
 import secrets
 import shutil
@@ -145,11 +147,14 @@ def main():
     sock = os.path.join(folder, "mysqld.sock")
     log = os.path.join(folder, "mariadb.log")
     os.makedirs(folder, exist_ok=True)
+    # The administrator is the account running this script, signed in through the socket (no
+    # password exists to reuse); mariadbd itself refuses root unless told.
+    admin = pwd.getpwuid(os.geteuid()).pw_name
     user_args = ["--user=root"] if os.geteuid() == 0 else []
     if not os.path.isdir(os.path.join(data, "mysql")):
         subprocess.run([find_program("mariadb-install-db", "mysql_install_db"), "--no-defaults",
                         "--datadir=" + data, "--auth-root-authentication-method=socket",
-                        "--skip-test-db"] + user_args,
+                        "--skip-test-db", "--user=" + admin],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     server = None
@@ -186,12 +191,12 @@ def main():
     program_password = secrets.token_urlsafe(12)[:16]
     web_password = secrets.token_urlsafe(12)[:16]
     subprocess.run([find_program("mariadb", "mysql"), "--no-defaults", "--socket=" + sock,
-                    "-uroot", "--batch"],
+                    "--user=" + admin, "--batch"],
                    input=setup_sql(program_password, web_password).encode("utf-8"), check=True)
 
     lines = ("DB_HOST=127.0.0.1\nDB_PORT=%d\nDB_SOCKET=%s\nDB_NAME=%s\nDB_USER=%s\n"
-             "DB_PASSWORD=%s\nWEB_DB_USER=%s\nWEB_DB_PASSWORD=%s\n"
-             % (port, sock, DB_NAME, DB_USER, program_password, WEB_USER, web_password))
+             "DB_PASSWORD=%s\nDB_ADMIN=%s\nWEB_DB_USER=%s\nWEB_DB_PASSWORD=%s\n"
+             % (port, sock, DB_NAME, DB_USER, program_password, admin, WEB_USER, web_password))
     if opts.env_file:
         tmp = opts.env_file + ".tmp"
         with open(tmp, "w", encoding="utf-8") as f:

@@ -72,9 +72,9 @@ QStringList MariaDbStandIn::adminQuery(const QString &sql) const
     client.start(QStringLiteral("mariadb"),
                  { QStringLiteral("--no-defaults"),
                    QStringLiteral("--socket=") + m_values.value(QStringLiteral("DB_SOCKET")),
-                   QStringLiteral("-uroot"), QStringLiteral("--batch"),
-                   QStringLiteral("--skip-column-names"), m_values.value(QStringLiteral("DB_NAME")),
-                   QStringLiteral("-e"), sql });
+                   QStringLiteral("--user=") + m_values.value(QStringLiteral("DB_ADMIN")),
+                   QStringLiteral("--batch"), QStringLiteral("--skip-column-names"),
+                   m_values.value(QStringLiteral("DB_NAME")), QStringLiteral("-e"), sql });
     client.waitForFinished(10000);
     QStringList rows = QString::fromUtf8(client.readAllStandardOutput()).split(QLatin1Char('\n'));
     rows.removeAll(QString());
