@@ -8,6 +8,7 @@
 #include "app/cipher.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "mainwindow/detectionstats.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "platform/fakes/fakeplatform.h"
 #include "widgets/appqlabel.h"
@@ -42,6 +43,12 @@ private slots:
     void windowGoesOnWhenDatabaseIsDown();
 
 private:
+    // The window's detections end before the window does.
+    static void waitForDetections()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            DetectionStats::liveThreads() == 0 && DetectionStats::liveWorkers() == 0, 60000);
+    }
     void fillRegistration(AccountRegistration *dialog, const QString &name, const QString &username,
                           const QString &email);
 
@@ -340,6 +347,7 @@ void TstAccountDialogs::windowSignsInAndOut()
     QVERIFY(!Settings::savedCredentials());
     QVERIFY(window.loginDialog && window.loginDialog->isVisible());
     QCOMPARE(servers.db.adminQuery(statusQuery), QStringList { QStringLiteral("offline") });
+    waitForDetections();
 }
 
 void TstAccountDialogs::windowGoesOnWhenDatabaseIsDown()
@@ -356,6 +364,7 @@ void TstAccountDialogs::windowGoesOnWhenDatabaseIsDown()
     QVERIFY(window.accountServiceDown);
     QVERIFY(window.accountImage->isEnabled());
     QVERIFY(window.loginDialog->isVisible()); // another attempt stays possible
+    waitForDetections();
     dropAccountConnection();
     servers.db.applyEnvironment();
 }
