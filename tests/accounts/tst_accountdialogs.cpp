@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/verdimonnuvo.h"
+#include "net/networkmanager.h"
 #include "platform/fakes/fakeplatform.h"
 #include "widgets/appqlabel.h"
 #include "widgets/switch.h"
@@ -152,11 +153,15 @@ void TstAccountDialogs::failedSignInClearsCredentials()
     dialog.loginField()->setText(login);
     dialog.passwordField()->setText(password);
     QTest::mouseClick(dialog.signInButton(), Qt::LeftButton);
+    const QPointer<NetworkManager> request = dialog.findChild<NetworkManager *>();
+    QVERIFY(request);
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
     QCOMPARE(messages.first(), message);
     QCOMPARE(failures.count(), connectionFailures);
     QVERIFY(!Settings::savedCredentials());
     QVERIFY(dialog.signInButton()->isEnabled());
+    // The attempt's request object does not outlive it.
+    QTRY_VERIFY(request.isNull());
 }
 
 void TstAccountDialogs::fillRegistration(AccountRegistration *dialog, const QString &name,
