@@ -359,6 +359,7 @@ void TstAccountDialogs::windowGoesOnWhenDatabaseIsDown()
 {
     dropAccountConnection();
     qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+    DetectionStats::clearDurations();
     VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
     window.showAccountDialogs();
     window.loginDialog->loginField()->setText(QStringLiteral("alice"));
@@ -370,6 +371,7 @@ void TstAccountDialogs::windowGoesOnWhenDatabaseIsDown()
     QVERIFY(window.accountImage->isEnabled());
     QVERIFY(window.loginDialog->isVisible()); // another attempt stays possible
     waitForDetections();
+    QVERIFY(!DetectionStats::durations().isEmpty()); // the inventory did not wait
     dropAccountConnection();
     servers.db.applyEnvironment();
 }
