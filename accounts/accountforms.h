@@ -53,6 +53,13 @@ void showCaptchaLoading(AppQLabel *label);
 void showCaptchaImage(AppQLabel *label, const QImage &image);
 void showCaptchaError(AppQLabel *label, const QString &text);
 
+// A copy of the text with a buffer of its own, for handing to another thread: a text read from a
+// widget shares its buffer with the widget, which the GUI thread may release at any time.
+inline QString threadCopy(const QString &text)
+{
+    return QString(text.constData(), text.size());
+}
+
 // A NetworkManager on a new thread: `wire` connects its result signals, `request` queues the
 // operation; finished() ends the thread and releases both.
 void runInThread(const std::function<void(NetworkManager *)> &wire,

@@ -144,7 +144,7 @@ void AccountRecovery::startEmailValidation(const QString &email)
             connect(manager, &NetworkManager::emailValidationError, this,
                     &AccountRecovery::setEmailValidationError);
         },
-        [email](NetworkManager *manager) {
+        [email = threadCopy(email)](NetworkManager *manager) {
             QMetaObject::invokeMethod(manager, "validateEmail", Q_ARG(QString, email),
                                       Q_ARG(QString, QStringLiteral("Recovery")));
         });
@@ -238,7 +238,7 @@ void AccountRecovery::startPasswordEncryption(const QString &password)
             connect(manager, &NetworkManager::ecryptionError, this,
                     &AccountRecovery::setEncryptionError);
         },
-        [password](NetworkManager *manager) {
+        [password = threadCopy(password)](NetworkManager *manager) {
             QMetaObject::invokeMethod(manager, "encryptPassword", Q_ARG(QString, password));
         });
 }

@@ -231,7 +231,7 @@ void AccountRegistration::startEmailValidation(const QString &name, const QStrin
             connect(manager, &NetworkManager::emailValidationError, this,
                     &AccountRegistration::setEmailValidationError);
         },
-        [name, email](NetworkManager *manager) {
+        [name = threadCopy(name), email = threadCopy(email)](NetworkManager *manager) {
             QMetaObject::invokeMethod(manager, "validateEmail", Q_ARG(QString, name),
                                       Q_ARG(QString, email),
                                       Q_ARG(QString, QStringLiteral("Registration")));
@@ -336,7 +336,7 @@ void AccountRegistration::checkPasswords()
             connect(manager, &NetworkManager::ecryptionError, this,
                     &AccountRegistration::setEncryptionError);
         },
-        [password](NetworkManager *manager) {
+        [password = threadCopy(password)](NetworkManager *manager) {
             QMetaObject::invokeMethod(manager, "encryptPassword", Q_ARG(QString, password));
         });
 }

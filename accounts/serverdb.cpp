@@ -1,5 +1,6 @@
 #include "accounts/serverdb.h"
 
+#include "accounts/accountforms.h"
 #include "app/config.h"
 #include "app/productinfo.h"
 #include "app/systemfunctions.h"
@@ -90,8 +91,9 @@ void ServerDB::checkUserPasswordInThread(const QString &password, const QString 
     auto *thread = new QThread;
     auto *manager = new NetworkManager;
     manager->moveToThread(thread);
-    QMetaObject::invokeMethod(manager, "checkUserPassword", Q_ARG(QString, password),
-                              Q_ARG(QString, storedPassword));
+    QMetaObject::invokeMethod(manager, "checkUserPassword",
+                              Q_ARG(QString, AccountForms::threadCopy(password)),
+                              Q_ARG(QString, AccountForms::threadCopy(storedPassword)));
     connect(manager, &NetworkManager::loggedInSuccessfully, this, &ServerDB::setLoggedIn);
     connect(manager, &NetworkManager::credentialsError, this, &ServerDB::setCredentialsError);
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
