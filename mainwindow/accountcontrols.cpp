@@ -14,6 +14,40 @@
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Runs its action once, when the watched window is first exposed; released with its parent.
+class ExposeWatcher : public QObject
+{
+public:
+    ExposeWatcher(QObject *parent, std::function<void()> action)
+        : QObject(parent)
+        , action(std::move(action))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && action
+            && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            std::exchange(action, nullptr)();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action;
+};
+
+} // namespace
 
 void VerdimonNuvo::showAccountDialogs(QWidget *parent)
 {
@@ -51,10 +85,25 @@ void VerdimonNuvo::showAccountDialogs(QWidget *parent)
         login->hide();
         return;
     }
-    // The window's own geometry: at construction it is not shown yet, but already placed.
-    const QPoint centre = geometry().center();
-    login->move(centre.x() - login->width() / 2, centre.y() - login->height() / 2);
-    login->show();
+    const auto showCentred = [this, login]() {
+        const QPoint centre = geometry().center();
+        login->move(centre.x() - login->width() / 2, centre.y() - login->height() / 2);
+        login->show();
+    };
+    // At construction the window is shown only after this returns, and the window manager
+    // places it only when it maps it: the dialog waits for that, so it opens centred above the
+    // window where the window really stands.
+    if (isVisible() && windowHandle() && windowHandle()->isExposed()) {
+        showCentred();
+        return;
+    }
+    QTimer::singleShot(0, login, [this, login, showCentred]() {
+        // A window kept hidden (in the tray) is never placed: then its geometry is all there is.
+        if (!isVisible() || !windowHandle() || windowHandle()->isExposed())
+            showCentred();
+        else
+            windowHandle()->installEventFilter(new ExposeWatcher(login, showCentred));
+    });
 }
 
 void VerdimonNuvo::onUserAccountData(const QVector<AccountData> &accountDataVector)

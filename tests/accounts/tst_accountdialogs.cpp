@@ -327,7 +327,7 @@ void TstAccountDialogs::windowSignsInAndOut()
 {
     VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
     window.showAccountDialogs();
-    QVERIFY(window.loginDialog && window.loginDialog->isVisible());
+    QTRY_VERIFY(window.loginDialog && window.loginDialog->isVisible());
     window.loginDialog->loginField()->setText(QStringLiteral("alice"));
     window.loginDialog->passwordField()->setText(QStringLiteral("Alice+Pass1"));
     QTest::mouseClick(window.loginDialog->rememberSwitch(), Qt::LeftButton);
@@ -350,7 +350,7 @@ void TstAccountDialogs::windowSignsInAndOut()
     QCOMPARE(window.accountUserId, 0);
     QCOMPARE(window.accountImage->toolTip(), QStringLiteral("Account"));
     QVERIFY(!Settings::savedCredentials());
-    QVERIFY(window.loginDialog && window.loginDialog->isVisible());
+    QTRY_VERIFY(window.loginDialog && window.loginDialog->isVisible());
     QCOMPARE(servers.db.adminQuery(statusQuery), QStringList { QStringLiteral("offline") });
     waitForDetections();
 }
