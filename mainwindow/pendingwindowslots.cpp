@@ -10,21 +10,6 @@
 
 
 
-void VerdimonNuvo::onAccountImageClicked() { }
-
-void VerdimonNuvo::onLoginCancelled() { }
-
-void VerdimonNuvo::onUserAccountAvatar(const QPixmap &avatar)
-{
-    Q_UNUSED(avatar)
-}
-
-void VerdimonNuvo::onAccountLogOut() { }
-
-void VerdimonNuvo::onLoginConnectionFailed() { }
-
-void VerdimonNuvo::resetAccountButton() { }
-
 void VerdimonNuvo::openDxDiagnosticTool() { }
 
 void VerdimonNuvo::openDxDiagnosticToolX64() { }
@@ -227,14 +212,6 @@ void VerdimonNuvo::contextMenuEvent(QContextMenuEvent *event)
 void VerdimonNuvo::createShortcuts() { }
 
 void VerdimonNuvo::createMenuActions() { }
-
-void VerdimonNuvo::showAccountDialogs(QWidget *parent)
-{
-    Q_UNUSED(parent)
-    // Until the sign-in dialogs exist the window goes the way of a sign-in cancelled while the
-    // vendor's host is unreachable: data collection begins at once.
-    beginDataCollection();
-}
 
 void VerdimonNuvo::onApplicationQuit() { }
 

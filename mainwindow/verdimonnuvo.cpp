@@ -86,6 +86,7 @@ void VerdimonNuvo::scheduleStartupUpdateCheck()
 
 void VerdimonNuvo::onAboutToQuit()
 {
+    closeAccountSession();
     onApplicationQuit();
 }
 

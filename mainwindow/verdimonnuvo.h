@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounts/accountdata.h"
 #include "collect/records.h"
 #include "mainwindow/reportdata.h"
 #include "platform/registry.h"
@@ -17,7 +18,9 @@
 #include <functional>
 #include <memory>
 
+class Account;
 class AccountImage;
+class LogIn;
 class AppQLabel;
 class AppTabBar;
 class AppTabControl;
@@ -51,6 +54,7 @@ class VerdimonNuvo : public QWidget
     friend class BenchDetections;
     friend class TestUpdateCheck;
     friend class TestReportSaving;
+    friend class TstAccountDialogs;
 
 public:
     // What the constructor does after building the widgets:
@@ -228,6 +232,11 @@ public slots:
     void onAccountLogOut();
     void onLoginConnectionFailed();
     void resetAccountButton();
+    void onUserAccountData(const QVector<AccountData> &accountDataVector);
+    void setAccountData(const QVector<AccountData> &accountDataVector);
+    // At quit: marks the signed-in account offline when the vendor's host answers and releases
+    // the account database connection.
+    void closeAccountSession();
 
     // Useful commands.
     void openDxDiagnosticTool();
@@ -585,7 +594,14 @@ private:
     QSystemTrayIcon *trayIcon = nullptr;
     QTranslator appTranslator;
     QTranslator qtTranslator;
-    QPointer<QWidget> accountDialog;
+    QPointer<Account> accountDialog;
+    // Account controls (accountcontrols.cpp): the current sign-in dialog, the parent the dialogs
+    // were made with, the signed-in account's id, and whether the account service failed to
+    // answer (then a cancelled sign-in lets the program go on instead of quitting).
+    QPointer<LogIn> loginDialog;
+    QPointer<QWidget> accountDialogsParent;
+    int accountUserId = 0;
+    bool accountServiceDown = false;
     QPointer<QWidget> logWindow;
     QMenu *traySettingsMenu = nullptr;
     QMenu *trayLanguagesMenu = nullptr;

@@ -10,6 +10,7 @@
 #include <QMetaType>
 #include <QNetworkReply>
 #include <QObject>
+#include <QPair>
 #include <QPixmap>
 #include <QSslError>
 #include <QString>
@@ -60,6 +61,23 @@ public slots:
     void validateUpdateUrl();
     // The public address the web service sees for this machine (networkmanageraddress.cpp).
     void detectUserIp();
+
+    // Account services of the web site (networkmanageraccounts.cpp). Each answers once through
+    // its signals; all but getAccountAvatar end with finished().
+    void encryptPassword(const QString &password);
+    void getCaptcha(const QString &type);
+    void getLocation();
+    void validateEmail(const QString &userName, const QString &email, const QString &type);
+    void validateEmail(const QString &email, const QString &type);
+    void checkUserPassword(const QString &password, const QString &encryptedPassword);
+    void getAccountAvatar(const QString &path);
+
+public:
+    // An application/x-www-form-urlencoded body of the fields in order, every byte outside the
+    // unreserved set percent-encoded, so that '+', '&', '=' and '%' arrive as typed.
+    static QByteArray formBody(const QList<QPair<QString, QString>> &fields);
+    // Splits a captcha reply at its last ';' into the picture and the code.
+    static void splitCaptcha(const QByteArray &body, QImage *image, QString *code);
 
 signals:
     void updateAvailable();
@@ -116,6 +134,19 @@ private:
     QNetworkAccessManager *createManager();
     QNetworkRequest descriptionRequest(const QString &url) const;
     void endReply(QNetworkReply *finishedReply);
+    // Starts an account request and hands its reply to the handler when it finishes.
+    void postAccountForm(const QList<QPair<QString, QString>> &fields,
+                         void (NetworkManager::*handler)(QNetworkReply *));
+    void getAccountResource(const QString &url, void (NetworkManager::*handler)(QNetworkReply *));
+    static bool isGoodReply(QNetworkReply *reply);
+    void onEncryptedPasswordReply(QNetworkReply *reply);
+    void onCaptchaReply(QNetworkReply *reply);
+    void onLocationReply(QNetworkReply *reply);
+    void onRegistrationEmailReply(QNetworkReply *reply);
+    void onRecoveryEmailReply(QNetworkReply *reply);
+    void onEmailReply(QNetworkReply *reply, bool recovery);
+    void onPasswordCheckReply(QNetworkReply *reply);
+    void onAvatarReply(QNetworkReply *reply);
 
     QNetworkAccessManager *manager = nullptr;
     QString version;

@@ -14,9 +14,10 @@ VN_PACKAGES=(
     iputils-ping pkexec
 )
 # The local stand-ins of the vendor's services (scripts/services): the HTTPS web service
-# (Python's standard library and a test CA made with openssl) and the FTP server (pyftpdlib).
+# (Python's standard library and a test CA made with openssl), the FTP server (pyftpdlib) and the
+# account database (MariaDB, and the driver the web service asks it with).
 VN_SERVICE_PACKAGES=(
-    python3 openssl util-linux python3-pyftpdlib
+    python3 openssl util-linux python3-pyftpdlib mariadb-server python3-pymysql
 )
 # What the tests add: the services, xmllint and the PDF tools that check saved reports, and a
 # display for screenshots and the run.sh test.

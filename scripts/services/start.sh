@@ -30,14 +30,35 @@ wait_for_env() {
     return 1
 }
 
-# HTTPS web service, signed by a test authority of this folder.
+# Account database (MariaDB): its data folder stays under the state folder, so only the first
+# start of a state folder pays for creating it. It starts while the others start.
+launch_mariadb() {
+    local dir="$VN_SERVERS_DIR/mariadb"
+    mkdir -p "$dir"
+    rm -f "$dir/env"
+    setsid /usr/bin/python3 "$here/mariadb_service.py" --dir "$dir" --env-file "$dir/env" \
+        >"$dir/out.log" 2>&1 </dev/null &
+    echo $! >"$dir/pid"
+}
+
+start_mariadb() {
+    local dir="$VN_SERVERS_DIR/mariadb"
+    wait_for_env "$dir" MariaDB || return 1
+    local key
+    for key in HOST PORT NAME USER PASSWORD; do
+        echo "VN_DB_$key=$(sed -n "s/^DB_$key=//p" "$dir/env")"
+    done >>"$env_file"
+}
+
+# HTTPS web service, signed by a test authority of this folder; it asks the database whether an
+# e-mail address is in use.
 start_https() {
     local dir="$VN_SERVERS_DIR/https"
     mkdir -p "$dir"
     rm -f "$dir/env"
     setsid /usr/bin/python3 "$here/https_service.py" --mode latest --dir "$dir" \
         --env-file "$dir/env" --request-log "$dir/requests.log" \
-        >"$dir/out.log" 2>&1 </dev/null &
+        --accounts-db-env "$VN_SERVERS_DIR/mariadb/env" >"$dir/out.log" 2>&1 </dev/null &
     echo $! >"$dir/pid"
     wait_for_env "$dir" HTTPS || return 1
     local port ca
@@ -67,8 +88,9 @@ start_ftp() {
     } >>"$env_file"
 }
 
+launch_mariadb
 failed=()
-for service in https ftp; do
+for service in https ftp mariadb; do
     if ! "start_$service"; then
         failed+=("$service")
     fi
