@@ -46,7 +46,7 @@ Account::Account(QWidget *parent)
         captions[row] = new QLabel(this);
         captions[row]->setObjectName(QLatin1String(captionNames[row]));
         captions[row]->setFont(captionFont);
-        values[row] = new QLabel(tr("Unknown"), this);
+        values[row] = new QLabel(QObject::tr("Unknown"), this);
         values[row]->setObjectName(QLatin1String(valueNames[row]));
         values[row]->setFont(valueFont);
         values[row]->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -80,13 +80,14 @@ Account::Account(QWidget *parent)
 
 void Account::retranslate()
 {
-    setWindowTitle(tr("Account details"));
+    setWindowTitle(QObject::tr("Account details"));
     const QString texts[RowCount]
-        = { tr("ID:"), tr("Name:"), tr("Username:"), tr("Group:"), tr("Email:"), tr("Phone:") };
+        = { QObject::tr("ID:"),    QObject::tr("Name:"),  QObject::tr("Username:"),
+            QObject::tr("Group:"), QObject::tr("Email:"), QObject::tr("Phone:") };
     for (int row = 0; row < RowCount; ++row)
         captions[row]->setText(texts[row]);
-    logOutBtn->setText(tr("Log out"));
-    closeBtn->setText(tr("Close"));
+    logOutBtn->setText(QObject::tr("Log out"));
+    closeBtn->setText(QObject::tr("Close"));
 }
 
 void Account::changeEvent(QEvent *event)
@@ -149,6 +150,6 @@ void Account::setLogoutFailed()
 {
     AccountForms::stopLoader(loader);
     AccountForms::showMessage(
-        this, tr("Error"),
-        tr("Failed to log out! Please check your network connection and try again."), 3);
+        this, QObject::tr("Error"),
+        QObject::tr("Failed to log out! Please check your network connection and try again."), 3);
 }

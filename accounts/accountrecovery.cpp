@@ -21,24 +21,24 @@ AccountRecovery::AccountRecovery(QWidget *parent)
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("AccountRecovery"));
     resize(400, 285);
-    setWindowTitle(tr("Recovery"));
+    setWindowTitle(QObject::tr("Recovery"));
     setMinimumSize(400, 310);
     applyDialogWindowStyle(this);
     setAttribute(Qt::WA_DeleteOnClose);
     const QFont font = dialogFont();
 
-    emailEdit = makeField(this, "lineEdit", tr("Enter your email"), font);
-    codeEdit
-        = makeField(this, "lineEdit_2", tr("Enter the verification code from your email"), font);
-    passwordEdit = makeField(this, "lineEdit_3", tr("Enter your new password"), font);
-    repeatEdit = makeField(this, "lineEdit_4", tr("Repeat your password"), font);
-    captchaEdit = makeField(this, "lineEdit_5", tr("Enter displayed characters"), font);
+    emailEdit = makeField(this, "lineEdit", QObject::tr("Enter your email"), font);
+    codeEdit = makeField(this, "lineEdit_2",
+                         QObject::tr("Enter the verification code from your email"), font);
+    passwordEdit = makeField(this, "lineEdit_3", QObject::tr("Enter your new password"), font);
+    repeatEdit = makeField(this, "lineEdit_4", QObject::tr("Repeat your password"), font);
+    captchaEdit = makeField(this, "lineEdit_5", QObject::tr("Enter displayed characters"), font);
     emailEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(emailPattern()), emailEdit));
     passwordEdit->setEchoMode(QLineEdit::Password);
     repeatEdit->setEchoMode(QLineEdit::Password);
 
-    showCharacters = new Switch(tr("Show characters"), this);
+    showCharacters = new Switch(QObject::tr("Show characters"), this);
     showCharacters->setToolTip(showCharacters->text());
     showCharacters->setFont(font);
 
@@ -46,13 +46,14 @@ AccountRecovery::AccountRecovery(QWidget *parent)
     captchaImage->setFont(font);
     captchaImage->setFixedHeight(50);
     captchaImage->setScaledContents(true);
-    captchaImage->setToolTip(tr("Click to reload the captcha"));
+    captchaImage->setToolTip(QObject::tr("Click to reload the captcha"));
     showCaptchaLoading(captchaImage);
 
     recoverBtn = makeButton(this, "pushButton", QStringLiteral(":/Icon/lock.svg"),
-                            tr("Recover now"), QSize(130, 23), font);
+                            QObject::tr("Recover now"), QSize(130, 23), font);
     recoverBtn->setFocus();
-    closeBtn = makeButton(this, "pushButton_2", QString(), tr("Close"), QSize(75, 23), font);
+    closeBtn
+        = makeButton(this, "pushButton_2", QString(), QObject::tr("Close"), QSize(75, 23), font);
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     connect(emailEdit, &QLineEdit::editingFinished, this, &AccountRecovery::checkEmailAddress);
@@ -111,7 +112,8 @@ void AccountRecovery::setCaptchaData(const QImage &data, const QString &code)
 void AccountRecovery::setCaptchaError(QNetworkReply::NetworkError code)
 {
     captchaText.clear();
-    const QString text = tr("Captcha error code:") + QLatin1Char(' ') + QString::number(int(code));
+    const QString text
+        = QObject::tr("Captcha error code:") + QLatin1Char(' ') + QString::number(int(code));
     error(text);
     showCaptchaError(captchaImage, text);
 }
@@ -122,7 +124,7 @@ void AccountRecovery::checkEmailAddress()
     if (email.isEmpty() || accountFound || codeAccepted)
         return;
     if (hasAllUpperCasePart(email)) {
-        error(tr("You can't use all uppercase characters!"));
+        error(QObject::tr("You can't use all uppercase characters!"));
         markFieldInvalid(emailEdit);
         return;
     }
@@ -170,18 +172,18 @@ void AccountRecovery::emailFailed(const QString &text)
 
 void AccountRecovery::setNoCustomerFound()
 {
-    emailFailed(tr("No such user account has been found!"));
+    emailFailed(QObject::tr("No such user account has been found!"));
 }
 
 void AccountRecovery::setJsonReaderError(const QJsonParseError &updateError)
 {
-    emailFailed(tr("Email validation error! Code:") + QLatin1Char(' ')
+    emailFailed(QObject::tr("Email validation error! Code:") + QLatin1Char(' ')
                 + QString::number(int(updateError.error)));
 }
 
 void AccountRecovery::setEmailValidationError(QNetworkReply::NetworkError code)
 {
-    emailFailed(tr("Email validation failed! Error code:") + QLatin1Char(' ')
+    emailFailed(QObject::tr("Email validation failed! Error code:") + QLatin1Char(' ')
                 + QString::number(int(code)));
 }
 
@@ -194,8 +196,9 @@ void AccountRecovery::checkVerificationCode()
         markFieldValid(codeEdit);
         return;
     }
-    error(tr("Your verification code is incorrect and not accepted!\nPlease enter the valid "
-             "verification code from your email."));
+    error(
+        QObject::tr("Your verification code is incorrect and not accepted!\nPlease enter the valid "
+                    "verification code from your email."));
     codeAccepted = false;
     markFieldInvalid(codeEdit);
 }
@@ -204,8 +207,8 @@ void AccountRecovery::onRecoverClicked()
 {
     for (QLineEdit *field : { emailEdit, codeEdit, passwordEdit, repeatEdit, captchaEdit }) {
         if (field->text().isEmpty()) {
-            showMessage(this, tr("Recovery"),
-                        tr("Please fill in all fields to recover your account!"), 2);
+            showMessage(this, QObject::tr("Recovery"),
+                        QObject::tr("Please fill in all fields to recover your account!"), 2);
             return;
         }
     }
@@ -267,7 +270,8 @@ void AccountRecovery::storeNewPassword(const QString &storedForm)
 void AccountRecovery::setEncryptionError(int code)
 {
     stopLoader(loader);
-    error(tr("Password encryption error code:") + QLatin1Char(' ') + QString::number(code));
+    error(QObject::tr("Password encryption error code:") + QLatin1Char(' ')
+          + QString::number(code));
     markFieldInvalid(passwordEdit);
     markFieldInvalid(repeatEdit);
 }
@@ -275,7 +279,8 @@ void AccountRecovery::setEncryptionError(int code)
 void AccountRecovery::setRecoverySucess()
 {
     stopLoader(loader);
-    showMessage(this, tr("Information"), tr("Your password has been successfully changed."), 1);
+    showMessage(this, QObject::tr("Information"),
+                QObject::tr("Your password has been successfully changed."), 1);
     emit accountLoginData(emailEdit->text(), passwordEdit->text());
 }
 
@@ -283,12 +288,14 @@ void AccountRecovery::setRecoveryFailed(const QString &errorCode)
 {
     stopLoader(loader);
     // An empty code: no account has the address, so nothing was changed.
-    const QString detail = errorCode.isEmpty() ? tr("No such user account has been found!")
-                                               : tr("Error code:") + QLatin1Char(' ') + errorCode;
-    error(tr("The password of your account could not be changed.") + QLatin1Char('\n') + detail);
+    const QString detail = errorCode.isEmpty()
+        ? QObject::tr("No such user account has been found!")
+        : QObject::tr("Error code:") + QLatin1Char(' ') + errorCode;
+    error(QObject::tr("The password of your account could not be changed.") + QLatin1Char('\n')
+          + detail);
 }
 
 void AccountRecovery::error(const QString &text)
 {
-    showMessage(this, tr("Error"), text, 3);
+    showMessage(this, QObject::tr("Error"), text, 3);
 }

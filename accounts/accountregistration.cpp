@@ -30,20 +30,20 @@ AccountRegistration::AccountRegistration(QWidget *parent)
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("AccountRegistration"));
-    setWindowTitle(tr("Registration"));
+    setWindowTitle(QObject::tr("Registration"));
     setMinimumSize(400, 480);
     applyDialogWindowStyle(this);
     setAttribute(Qt::WA_DeleteOnClose);
     const QFont font = dialogFont();
 
-    nameEdit = makeField(this, "lineEdit", tr("Enter your name"), font);
-    usernameEdit = makeField(this, "lineEdit_2", tr("Enter your username"), font);
-    passwordEdit = makeField(this, "lineEdit_3", tr("Enter your password"), font);
-    repeatEdit = makeField(this, "lineEdit_4", tr("Repeat your password"), font);
-    emailEdit = makeField(this, "lineEdit_5", tr("Enter your email"), font);
-    codeEdit
-        = makeField(this, "lineEdit_8", tr("Enter the verification code from your email"), font);
-    captchaEdit = makeField(this, "lineEdit_6", tr("Enter displayed characters"), font);
+    nameEdit = makeField(this, "lineEdit", QObject::tr("Enter your name"), font);
+    usernameEdit = makeField(this, "lineEdit_2", QObject::tr("Enter your username"), font);
+    passwordEdit = makeField(this, "lineEdit_3", QObject::tr("Enter your password"), font);
+    repeatEdit = makeField(this, "lineEdit_4", QObject::tr("Repeat your password"), font);
+    emailEdit = makeField(this, "lineEdit_5", QObject::tr("Enter your email"), font);
+    codeEdit = makeField(this, "lineEdit_8",
+                         QObject::tr("Enter the verification code from your email"), font);
+    captchaEdit = makeField(this, "lineEdit_6", QObject::tr("Enter displayed characters"), font);
     nameEdit->setFocus();
     passwordEdit->setEchoMode(QLineEdit::Password);
     repeatEdit->setEchoMode(QLineEdit::Password);
@@ -57,7 +57,7 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     connect(usernameEdit, &QLineEdit::editingFinished, this,
             &AccountRegistration::onUsernameEntered);
 
-    showCharacters = new Switch(tr("Show characters"), this);
+    showCharacters = new Switch(QObject::tr("Show characters"), this);
     showCharacters->setToolTip(showCharacters->text());
     showCharacters->setFont(font);
     connect(showCharacters, &Switch::clicked, this, [this](bool on) {
@@ -71,9 +71,9 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     connect(codeEdit, &QLineEdit::editingFinished, this,
             &AccountRegistration::onVerificationCodeEntered);
 
-    maleButton = new QRadioButton(tr("Male"), this);
+    maleButton = new QRadioButton(QObject::tr("Male"), this);
     maleButton->setObjectName(QStringLiteral("radioButton"));
-    femaleButton = new QRadioButton(tr("Female"), this);
+    femaleButton = new QRadioButton(QObject::tr("Female"), this);
     femaleButton->setObjectName(QStringLiteral("radioButton_2"));
     maleButton->setFont(font);
     femaleButton->setFont(font);
@@ -81,32 +81,33 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     termsLink = new AppQLabel(this);
     termsLink->setText(QStringLiteral("<a style=\"text-decoration: underline;\" "
                                       "href=\"%1/terms/privacy-policy-%2\">%3</a>")
-                           .arg(Config::webBaseUrl(), termsLanguageCode(), tr("terms")));
+                           .arg(Config::webBaseUrl(), termsLanguageCode(), QObject::tr("terms")));
     termsLink->setOpenExternalLinks(true);
     termsLink->setFont(font);
 
     birthDateEdit = new QDateEdit(QDate::currentDate(), this);
     birthDateEdit->setObjectName(QStringLiteral("dateEdit"));
     birthDateEdit->setFixedHeight(25);
-    birthDateEdit->setToolTip(tr("Choose your birthday"));
+    birthDateEdit->setToolTip(QObject::tr("Choose your birthday"));
     birthDateEdit->setFont(font);
 
     captchaImage = new AppQLabel(this);
     captchaImage->setFixedHeight(50);
     captchaImage->setScaledContents(true);
-    captchaImage->setToolTip(tr("Click to reload the captcha"));
+    captchaImage->setToolTip(QObject::tr("Click to reload the captcha"));
     captchaImage->setFont(font);
     showCaptchaLoading(captchaImage);
     connect(captchaImage, &AppQLabel::mouseClick, this, &AccountRegistration::loadCaptcha);
 
     termsSwitch = new Switch(
-        QStringLiteral("%1 %2").arg(tr("I accept the"), QStringLiteral("Dravonel")), this);
-    termsSwitch->setToolTip(termsSwitch->text() + QLatin1Char(' ') + tr("terms"));
+        QStringLiteral("%1 %2").arg(QObject::tr("I accept the"), QStringLiteral("Dravonel")), this);
+    termsSwitch->setToolTip(termsSwitch->text() + QLatin1Char(' ') + QObject::tr("terms"));
     termsSwitch->setFont(font);
     registerBtn = makeButton(this, "pushButton", QStringLiteral(":/Icon/user_reg.svg"),
-                             tr("Register"), QSize(130, 23), font);
+                             QObject::tr("Register"), QSize(130, 23), font);
     connect(registerBtn, &QPushButton::clicked, this, &AccountRegistration::onRegisterClicked);
-    closeBtn = makeButton(this, "pushButton_2", QString(), tr("Close"), QSize(75, 23), font);
+    closeBtn
+        = makeButton(this, "pushButton_2", QString(), QObject::tr("Close"), QSize(75, 23), font);
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     createLayout();
@@ -198,7 +199,7 @@ void AccountRegistration::setUsernameAvailable()
 
 void AccountRegistration::setUsernameTaken()
 {
-    error(tr("Username is invalid or already taken!"));
+    error(QObject::tr("Username is invalid or already taken!"));
     isUsernameFree = false;
     markFieldInvalid(usernameEdit);
 }
@@ -209,7 +210,7 @@ void AccountRegistration::onEmailEntered()
     if (email.isEmpty() || isEmailAccepted || isCodeAccepted)
         return;
     if (hasAllUpperCasePart(email)) {
-        error(tr("You can't use all uppercase characters!"));
+        error(QObject::tr("You can't use all uppercase characters!"));
         markFieldInvalid(emailEdit);
         return;
     }
@@ -258,18 +259,18 @@ void AccountRegistration::emailFailed(const QString &text)
 
 void AccountRegistration::setEmailBlocked()
 {
-    emailFailed(tr("This email is empty/used/invalid or in the blacklist!"));
+    emailFailed(QObject::tr("This email is empty/used/invalid or in the blacklist!"));
 }
 
 void AccountRegistration::setEmailValidationError(QNetworkReply::NetworkError code)
 {
-    emailFailed(tr("Email validation failed! Error code:") + QLatin1Char(' ')
+    emailFailed(QObject::tr("Email validation failed! Error code:") + QLatin1Char(' ')
                 + QString::number(int(code)));
 }
 
 void AccountRegistration::setJsonReaderError(const QJsonParseError &updateError)
 {
-    emailFailed(tr("Email validation error! Code:") + QLatin1Char(' ')
+    emailFailed(QObject::tr("Email validation error! Code:") + QLatin1Char(' ')
                 + QString::number(int(updateError.error)));
 }
 
@@ -282,8 +283,9 @@ void AccountRegistration::onVerificationCodeEntered()
         markFieldValid(codeEdit);
         return;
     }
-    error(tr("Your verification code is incorrect and not accepted!\nPlease enter the valid "
-             "verification code from your email."));
+    error(
+        QObject::tr("Your verification code is incorrect and not accepted!\nPlease enter the valid "
+                    "verification code from your email."));
     isCodeAccepted = false;
     markFieldInvalid(codeEdit);
 }
@@ -312,7 +314,8 @@ void AccountRegistration::setCaptchaData(const QImage &data, const QString &code
 
 void AccountRegistration::setCaptchaError(QNetworkReply::NetworkError code)
 {
-    const QString text = tr("Captcha error code:") + QLatin1Char(' ') + QString::number(int(code));
+    const QString text
+        = QObject::tr("Captcha error code:") + QLatin1Char(' ') + QString::number(int(code));
     error(text);
     showCaptchaError(captchaImage, text);
 }
@@ -349,7 +352,8 @@ void AccountRegistration::accountRegLoader()
 void AccountRegistration::setEncryptionError(int code)
 {
     stopLoader(loader);
-    error(tr("Password encryption error code:") + QLatin1Char(' ') + QString::number(code));
+    error(QObject::tr("Password encryption error code:") + QLatin1Char(' ')
+          + QString::number(code));
     markFieldInvalid(passwordEdit);
     markFieldInvalid(repeatEdit);
     registerBtn->setEnabled(true);
@@ -398,8 +402,9 @@ void AccountRegistration::registerUser()
 void AccountRegistration::setRegSucess()
 {
     stopLoader(loader);
-    showMessage(this, tr("Information"),
-                tr("You have been successfully registered! Sign in to use all features."), 1);
+    showMessage(this, QObject::tr("Information"),
+                QObject::tr("You have been successfully registered! Sign in to use all features."),
+                1);
     registerBtn->setEnabled(true);
     emit accountLoginData(usernameEdit->text(), passwordEdit->text());
 }
@@ -407,11 +412,11 @@ void AccountRegistration::setRegSucess()
 void AccountRegistration::setRegFailed(const QString &errorCode)
 {
     stopLoader(loader);
-    error(tr("Registration failed! Error code:") + QLatin1Char(' ') + errorCode);
+    error(QObject::tr("Registration failed! Error code:") + QLatin1Char(' ') + errorCode);
     registerBtn->setEnabled(true);
 }
 
 void AccountRegistration::error(const QString &text)
 {
-    showMessage(this, tr("Error"), text, 3);
+    showMessage(this, QObject::tr("Error"), text, 3);
 }

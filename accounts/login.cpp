@@ -36,29 +36,29 @@ LogIn::LogIn(QWidget *parent)
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("LogIn"));
-    setWindowTitle(tr("Login"));
+    setWindowTitle(QObject::tr("Login"));
     resize(440, 180);
     setMinimumSize(440, 180);
     applyDialogWindowStyle(this);
     setAttribute(Qt::WA_DeleteOnClose);
     const QFont font = dialogFont();
 
-    infoLabel = new QLabel(tr("Enter your credentials to sign in to the system"), this);
+    infoLabel = new QLabel(QObject::tr("Enter your credentials to sign in to the system"), this);
     infoLabel->setObjectName(QStringLiteral("loginInfo"));
     infoLabel->setFont(font);
 
-    loginEdit
-        = AccountForms::makeField(this, "lineEdit", tr("Username / email / phone number"), font);
+    loginEdit = AccountForms::makeField(this, "lineEdit",
+                                        QObject::tr("Username / email / phone number"), font);
     loginEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("^[0-9A-Za-z_+@.-]*")), loginEdit));
 
-    passwordEdit = AccountForms::makeField(this, "lineEdit_2", tr("Password"), font);
+    passwordEdit = AccountForms::makeField(this, "lineEdit_2", QObject::tr("Password"), font);
     passwordEdit->setEchoMode(QLineEdit::Password);
 
-    rememberMe = new Switch(tr("Remember me"), this);
+    rememberMe = new Switch(QObject::tr("Remember me"), this);
     rememberMe->setToolTip(rememberMe->text());
     rememberMe->setFont(font);
-    showCharacters = new Switch(tr("Show characters"), this);
+    showCharacters = new Switch(QObject::tr("Show characters"), this);
     showCharacters->setToolTip(showCharacters->text());
     showCharacters->setFont(font);
     connect(showCharacters, &Switch::clicked, this, [this](bool checked) {
@@ -70,8 +70,8 @@ LogIn::LogIn(QWidget *parent)
             Settings::clearCredentials();
     });
 
-    signUpLink = new AppQLabel(linkText(tr("Sign up")), this);
-    forgotLink = new AppQLabel(linkText(tr("Forget your password?")), this);
+    signUpLink = new AppQLabel(linkText(QObject::tr("Sign up")), this);
+    forgotLink = new AppQLabel(linkText(QObject::tr("Forget your password?")), this);
     for (AppQLabel *link : { signUpLink, forgotLink }) {
         link->setFont(font);
         link->setOpenExternalLinks(false);
@@ -96,10 +96,10 @@ LogIn::LogIn(QWidget *parent)
     lockLabel->setFixedSize(60, 60);
 
     signInBtn = AccountForms::makeButton(this, "pushButton", QStringLiteral(":/Icon/sign-in.svg"),
-                                         tr("Sign in"), QSize(75, 23), font);
+                                         QObject::tr("Sign in"), QSize(75, 23), font);
     connect(signInBtn, &QPushButton::clicked, this, &LogIn::onSignInClicked);
-    closeBtn = AccountForms::makeButton(this, "pushButton_2", QString(), tr("Close"), QSize(75, 23),
-                                        font);
+    closeBtn = AccountForms::makeButton(this, "pushButton_2", QString(), QObject::tr("Close"),
+                                        QSize(75, 23), font);
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     createLayout();
@@ -173,7 +173,8 @@ void LogIn::loadStoredCredentials()
 void LogIn::onSignInClicked()
 {
     if (loginEdit->text().isEmpty() || passwordEdit->text().isEmpty()) {
-        AccountForms::showMessage(this, tr("Attention"), tr("Please enter your credentials!"), 2);
+        AccountForms::showMessage(this, QObject::tr("Attention"),
+                                  QObject::tr("Please enter your credentials!"), 2);
         return;
     }
     remember = rememberMe->isChecked();
@@ -186,7 +187,7 @@ void LogIn::setControlsEnabled(bool enabled)
          std::initializer_list<QWidget *> { loginEdit, passwordEdit, signInBtn, closeBtn,
                                             rememberMe, showCharacters, signUpLink, forgotLink })
         control->setEnabled(enabled);
-    signInBtn->setText(enabled ? tr("Sign in") : tr("Login"));
+    signInBtn->setText(enabled ? QObject::tr("Sign in") : QObject::tr("Login"));
 }
 
 void LogIn::startLogin(const QString &login, const QString &password)
@@ -251,8 +252,8 @@ void LogIn::setAccountAvatar(const QPixmap &avatar)
     // The avatar request sends no finished(); the request object ends here.
     if (avatarManager)
         avatarManager->deleteLater();
-    appendToLog(QStringLiteral("%1: %2").arg(currentTimestamp(),
-                                             tr("user successfully logged in to the system")));
+    appendToLog(QStringLiteral("%1: %2").arg(
+        currentTimestamp(), QObject::tr("user successfully logged in to the system")));
     close();
 }
 
@@ -265,13 +266,13 @@ void LogIn::showFailure(const QString &text)
         show();
     setControlsEnabled(true);
     Settings::clearCredentials();
-    AccountForms::showMessage(this, tr("Error"), text, 3);
+    AccountForms::showMessage(this, QObject::tr("Error"), text, 3);
 }
 
 void LogIn::dbConnectionError()
 {
-    showFailure(tr("Could not log in!") + QLatin1Char(' ')
-                + tr("Check your network connection and try again!"));
+    showFailure(QObject::tr("Could not log in!") + QLatin1Char(' ')
+                + QObject::tr("Check your network connection and try again!"));
     // The window goes on without an account service rather than waiting for one.
     connectionHasFailed = true;
     emit connectionFailed();
@@ -280,8 +281,8 @@ void LogIn::dbConnectionError()
 void LogIn::dbConnectionError(const QString &error)
 {
     emit closeDB();
-    showFailure(tr("Could not log in!") + QLatin1Char('\n') + tr("Error code:") + QLatin1Char(' ')
-                + error);
+    showFailure(QObject::tr("Could not log in!") + QLatin1Char('\n') + QObject::tr("Error code:")
+                + QLatin1Char(' ') + error);
     connectionHasFailed = true;
     emit connectionFailed();
 }
@@ -289,16 +290,16 @@ void LogIn::dbConnectionError(const QString &error)
 void LogIn::setNoAccountFound()
 {
     emit closeDB();
-    showFailure(QStringLiteral("%1\n%2").arg(tr("This account does not exists!"),
-                                             tr("Please enter the valid credentials.")));
+    showFailure(QStringLiteral("%1\n%2").arg(QObject::tr("This account does not exists!"),
+                                             QObject::tr("Please enter the valid credentials.")));
 }
 
 void LogIn::setPasswordVerificationFailed()
 {
     emit closeDB();
-    showFailure(
-        QStringLiteral("%1\n%2").arg(tr("Account credentials verification has failed!"),
-                                     tr("Please enter the valid credentials for your account.")));
+    showFailure(QStringLiteral("%1\n%2").arg(
+        QObject::tr("Account credentials verification has failed!"),
+        QObject::tr("Please enter the valid credentials for your account.")));
 }
 
 void LogIn::setAccountLoginData(const QString &username, const QString &password)

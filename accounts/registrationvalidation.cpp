@@ -19,7 +19,7 @@ constexpr int maxNameLength = 40;
 bool AccountRegistration::checkNameCase()
 {
     if (nameEdit->text() == nameEdit->text().toUpper()) {
-        error(tr("You can't use all uppercase characters!"));
+        error(QObject::tr("You can't use all uppercase characters!"));
         markFieldInvalid(nameEdit);
         return false;
     }
@@ -30,7 +30,7 @@ bool AccountRegistration::checkNameCase()
 bool AccountRegistration::checkUsernameCase()
 {
     if (usernameEdit->text() == usernameEdit->text().toUpper()) {
-        error(tr("You can't use all uppercase characters!"));
+        error(QObject::tr("You can't use all uppercase characters!"));
         markFieldInvalid(usernameEdit);
         return false;
     }
@@ -42,7 +42,7 @@ bool AccountRegistration::isReservedName(const QStringList &reserved)
 {
     for (const QString &word : reserved) {
         if (nameEdit->text().contains(word, Qt::CaseSensitive)) {
-            error(tr("You can't take that name!"));
+            error(QObject::tr("You can't take that name!"));
             markFieldInvalid(nameEdit);
             return true;
         }
@@ -54,7 +54,7 @@ bool AccountRegistration::isReservedUsername(const QStringList &reserved)
 {
     for (const QString &word : reserved) {
         if (usernameEdit->text().contains(word, Qt::CaseSensitive)) {
-            error(tr("You can't take that username!"));
+            error(QObject::tr("You can't take that username!"));
             markFieldInvalid(usernameEdit);
             return true;
         }
@@ -69,14 +69,14 @@ void AccountRegistration::validateRegistrationForm(const QStringList &reserved,
         = { nameEdit, usernameEdit, passwordEdit, repeatEdit, emailEdit, captchaEdit, codeEdit };
     for (QLineEdit *field : required) {
         if (field->text().isEmpty()) {
-            showMessage(this, tr("Registration"),
-                        tr("Please fill in all fields to create your account!"), 2);
+            showMessage(this, QObject::tr("Registration"),
+                        QObject::tr("Please fill in all fields to create your account!"), 2);
             return;
         }
     }
     if (!maleButton->isChecked() && !femaleButton->isChecked()) {
-        showMessage(this, tr("Registration"),
-                    tr("Please fill in all fields to create your account!"), 2);
+        showMessage(this, QObject::tr("Registration"),
+                    QObject::tr("Please fill in all fields to create your account!"), 2);
         return;
     }
 
@@ -89,7 +89,7 @@ void AccountRegistration::validateRegistrationForm(const QStringList &reserved,
 
     if (nameEdit->text().size() > maxNameLength || usernameEdit->text().size() > maxNameLength) {
         markFieldInvalid(nameEdit->text().size() > maxNameLength ? nameEdit : usernameEdit);
-        error(tr("Length of fullname/username is too long!"));
+        error(QObject::tr("Length of fullname/username is too long!"));
     } else {
         markFieldValid(nameEdit);
         markFieldValid(usernameEdit);
@@ -99,21 +99,22 @@ void AccountRegistration::validateRegistrationForm(const QStringList &reserved,
     if (email.match(emailEdit->text()).hasMatch()) {
         markFieldValid(emailEdit);
     } else {
-        error(tr("Please enter a valid email address!"));
+        error(QObject::tr("Please enter a valid email address!"));
         markFieldInvalid(emailEdit);
     }
 
     if (birthDateEdit->date() < QDate::currentDate()) {
         markFieldValid(birthDateEdit);
     } else {
-        error(tr("You can't select current or future date! Please enter a valid birthday date."));
+        error(QObject::tr(
+            "You can't select current or future date! Please enter a valid birthday date."));
         markFieldInvalid(birthDateEdit);
     }
 
     checkCaptchaField(this, captchaEdit, captchaCode);
 
     if (!terms->isChecked())
-        showMessage(this, tr("Terms"), tr("You must accept the terms!"), 2);
+        showMessage(this, QObject::tr("Terms"), QObject::tr("You must accept the terms!"), 2);
 
     const bool locked = !nameEdit->isEnabled() && !usernameEdit->isEnabled()
         && !passwordEdit->isEnabled() && !repeatEdit->isEnabled() && !emailEdit->isEnabled()

@@ -150,7 +150,7 @@ void VerdimonNuvo::resetAccountButton()
 {
     accountImage->setEnabled(true);
     accountImage->setAvatar(QPixmap());
-    accountImage->setToolTip(tr("Account"));
+    accountImage->setToolTip(QObject::tr("Account"));
 }
 
 void VerdimonNuvo::onLoginConnectionFailed()

@@ -3951,5 +3951,275 @@
         <source>Failed to open the install directory!</source>
         <translation>Failed to open the install directory!</translation>
     </message>
+    <message>
+        <source>Password must be between 6 and 40 characters!</source>
+        <translation>Password must be between 6 and 40 characters!</translation>
+    </message>
+    <message>
+        <source>Your password doesn&apos;t match!</source>
+        <translation>Your password doesn&apos;t match!</translation>
+    </message>
+    <message>
+        <source>Captcha characters doesn&apos;t match!</source>
+        <translation>Captcha characters doesn&apos;t match!</translation>
+    </message>
+    <message>
+        <source>Loading captcha...</source>
+        <translation>Loading captcha...</translation>
+    </message>
+    <message>
+        <source>Account details</source>
+        <translation>Account details</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation>Username:</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Phone:</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>Failed to log out! Please check your network connection and try again.</source>
+        <translation>Failed to log out! Please check your network connection and try again.</translation>
+    </message>
+    <message>
+        <source>Enter your email</source>
+        <translation>Enter your email</translation>
+    </message>
+    <message>
+        <source>Enter the verification code from your email</source>
+        <translation>Enter the verification code from your email</translation>
+    </message>
+    <message>
+        <source>Enter your new password</source>
+        <translation>Enter your new password</translation>
+    </message>
+    <message>
+        <source>Repeat your password</source>
+        <translation>Repeat your password</translation>
+    </message>
+    <message>
+        <source>Enter displayed characters</source>
+        <translation>Enter displayed characters</translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation>Show characters</translation>
+    </message>
+    <message>
+        <source>Click to reload the captcha</source>
+        <translation>Click to reload the captcha</translation>
+    </message>
+    <message>
+        <source>Recover now</source>
+        <translation>Recover now</translation>
+    </message>
+    <message>
+        <source>Captcha error code:</source>
+        <translation>Captcha error code:</translation>
+    </message>
+    <message>
+        <source>You can&apos;t use all uppercase characters!</source>
+        <translation>You can&apos;t use all uppercase characters!</translation>
+    </message>
+    <message>
+        <source>No such user account has been found!</source>
+        <translation>No such user account has been found!</translation>
+    </message>
+    <message>
+        <source>Email validation error! Code:</source>
+        <translation>Email validation error! Code:</translation>
+    </message>
+    <message>
+        <source>Email validation failed! Error code:</source>
+        <translation>Email validation failed! Error code:</translation>
+    </message>
+    <message>
+        <source>Your verification code is incorrect and not accepted!
+Please enter the valid verification code from your email.</source>
+        <translation>Your verification code is incorrect and not accepted!
+Please enter the valid verification code from your email.</translation>
+    </message>
+    <message>
+        <source>Please fill in all fields to recover your account!</source>
+        <translation>Please fill in all fields to recover your account!</translation>
+    </message>
+    <message>
+        <source>Password encryption error code:</source>
+        <translation>Password encryption error code:</translation>
+    </message>
+    <message>
+        <source>Your password has been successfully changed.</source>
+        <translation>Your password has been successfully changed.</translation>
+    </message>
+    <message>
+        <source>The password of your account could not be changed.</source>
+        <translation>The password of your account could not be changed.</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Registration</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Enter your name</translation>
+    </message>
+    <message>
+        <source>Enter your username</source>
+        <translation>Enter your username</translation>
+    </message>
+    <message>
+        <source>Enter your password</source>
+        <translation>Enter your password</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>terms</source>
+        <translation>terms</translation>
+    </message>
+    <message>
+        <source>Choose your birthday</source>
+        <translation>Choose your birthday</translation>
+    </message>
+    <message>
+        <source>I accept the</source>
+        <translation>I accept the</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Username is invalid or already taken!</source>
+        <translation>Username is invalid or already taken!</translation>
+    </message>
+    <message>
+        <source>This email is empty/used/invalid or in the blacklist!</source>
+        <translation>This email is empty/used/invalid or in the blacklist!</translation>
+    </message>
+    <message>
+        <source>You have been successfully registered! Sign in to use all features.</source>
+        <translation>You have been successfully registered! Sign in to use all features.</translation>
+    </message>
+    <message>
+        <source>Registration failed! Error code:</source>
+        <translation>Registration failed! Error code:</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Enter your credentials to sign in to the system</source>
+        <translation>Enter your credentials to sign in to the system</translation>
+    </message>
+    <message>
+        <source>Username / email / phone number</source>
+        <translation>Username / email / phone number</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Remember me</source>
+        <translation>Remember me</translation>
+    </message>
+    <message>
+        <source>Sign up</source>
+        <translation>Sign up</translation>
+    </message>
+    <message>
+        <source>Forget your password?</source>
+        <translation>Forget your password?</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Sign in</translation>
+    </message>
+    <message>
+        <source>Please enter your credentials!</source>
+        <translation>Please enter your credentials!</translation>
+    </message>
+    <message>
+        <source>user successfully logged in to the system</source>
+        <translation>user successfully logged in to the system</translation>
+    </message>
+    <message>
+        <source>Could not log in!</source>
+        <translation>Could not log in!</translation>
+    </message>
+    <message>
+        <source>Check your network connection and try again!</source>
+        <translation>Check your network connection and try again!</translation>
+    </message>
+    <message>
+        <source>This account does not exists!</source>
+        <translation>This account does not exists!</translation>
+    </message>
+    <message>
+        <source>Please enter the valid credentials.</source>
+        <translation>Please enter the valid credentials.</translation>
+    </message>
+    <message>
+        <source>Account credentials verification has failed!</source>
+        <translation>Account credentials verification has failed!</translation>
+    </message>
+    <message>
+        <source>Please enter the valid credentials for your account.</source>
+        <translation>Please enter the valid credentials for your account.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t take that name!</source>
+        <translation>You can&apos;t take that name!</translation>
+    </message>
+    <message>
+        <source>You can&apos;t take that username!</source>
+        <translation>You can&apos;t take that username!</translation>
+    </message>
+    <message>
+        <source>Please fill in all fields to create your account!</source>
+        <translation>Please fill in all fields to create your account!</translation>
+    </message>
+    <message>
+        <source>Length of fullname/username is too long!</source>
+        <translation>Length of fullname/username is too long!</translation>
+    </message>
+    <message>
+        <source>You can&apos;t select current or future date! Please enter a valid birthday date.</source>
+        <translation>You can&apos;t select current or future date! Please enter a valid birthday date.</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Terms</translation>
+    </message>
+    <message>
+        <source>You must accept the terms!</source>
+        <translation>You must accept the terms!</translation>
+    </message>
 </context>
 </TS>

@@ -3951,5 +3951,275 @@
         <source>Failed to open the install directory!</source>
         <translation>Не удалось открыть папку установки!</translation>
     </message>
+    <message>
+        <source>Password must be between 6 and 40 characters!</source>
+        <translation>Пароль должен содержать от 6 до 40 символов!</translation>
+    </message>
+    <message>
+        <source>Your password doesn&apos;t match!</source>
+        <translation>Пароли не совпадают!</translation>
+    </message>
+    <message>
+        <source>Captcha characters doesn&apos;t match!</source>
+        <translation>Символы с картинки введены неверно!</translation>
+    </message>
+    <message>
+        <source>Loading captcha...</source>
+        <translation>Загрузка картинки...</translation>
+    </message>
+    <message>
+        <source>Account details</source>
+        <translation>Сведения об учётной записи</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>Идентификатор:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation>Имя пользователя:</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Группа:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Телефон:</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>Failed to log out! Please check your network connection and try again.</source>
+        <translation>Не удалось выйти! Проверьте подключение к сети и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Enter your email</source>
+        <translation>Введите адрес электронной почты</translation>
+    </message>
+    <message>
+        <source>Enter the verification code from your email</source>
+        <translation>Введите код подтверждения из письма</translation>
+    </message>
+    <message>
+        <source>Enter your new password</source>
+        <translation>Введите новый пароль</translation>
+    </message>
+    <message>
+        <source>Repeat your password</source>
+        <translation>Повторите пароль</translation>
+    </message>
+    <message>
+        <source>Enter displayed characters</source>
+        <translation>Введите символы с картинки</translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation>Показать символы</translation>
+    </message>
+    <message>
+        <source>Click to reload the captcha</source>
+        <translation>Щёлкните, чтобы обновить картинку</translation>
+    </message>
+    <message>
+        <source>Recover now</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Captcha error code:</source>
+        <translation>Код ошибки проверки картинки:</translation>
+    </message>
+    <message>
+        <source>You can&apos;t use all uppercase characters!</source>
+        <translation>Нельзя использовать только заглавные буквы!</translation>
+    </message>
+    <message>
+        <source>No such user account has been found!</source>
+        <translation>Такая учётная запись не найдена!</translation>
+    </message>
+    <message>
+        <source>Email validation error! Code:</source>
+        <translation>Ошибка проверки адреса электронной почты! Код:</translation>
+    </message>
+    <message>
+        <source>Email validation failed! Error code:</source>
+        <translation>Не удалось проверить адрес электронной почты! Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Your verification code is incorrect and not accepted!
+Please enter the valid verification code from your email.</source>
+        <translation>Неверный код подтверждения!
+Введите правильный код из письма.</translation>
+    </message>
+    <message>
+        <source>Please fill in all fields to recover your account!</source>
+        <translation>Заполните все поля, чтобы восстановить учётную запись!</translation>
+    </message>
+    <message>
+        <source>Password encryption error code:</source>
+        <translation>Код ошибки шифрования пароля:</translation>
+    </message>
+    <message>
+        <source>Your password has been successfully changed.</source>
+        <translation>Пароль успешно изменён.</translation>
+    </message>
+    <message>
+        <source>The password of your account could not be changed.</source>
+        <translation>Не удалось изменить пароль учётной записи.</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Регистрация</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Введите имя</translation>
+    </message>
+    <message>
+        <source>Enter your username</source>
+        <translation>Введите имя пользователя</translation>
+    </message>
+    <message>
+        <source>Enter your password</source>
+        <translation>Введите пароль</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Мужской</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Женский</translation>
+    </message>
+    <message>
+        <source>terms</source>
+        <translation>(прочитать)</translation>
+    </message>
+    <message>
+        <source>Choose your birthday</source>
+        <translation>Выберите дату рождения</translation>
+    </message>
+    <message>
+        <source>I accept the</source>
+        <translation>Я принимаю условия компании</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Зарегистрироваться</translation>
+    </message>
+    <message>
+        <source>Username is invalid or already taken!</source>
+        <translation>Имя пользователя недопустимо или уже занято!</translation>
+    </message>
+    <message>
+        <source>This email is empty/used/invalid or in the blacklist!</source>
+        <translation>Адрес электронной почты не указан, уже используется, неверен или заблокирован!</translation>
+    </message>
+    <message>
+        <source>You have been successfully registered! Sign in to use all features.</source>
+        <translation>Регистрация прошла успешно! Войдите, чтобы пользоваться всеми возможностями.</translation>
+    </message>
+    <message>
+        <source>Registration failed! Error code:</source>
+        <translation>Не удалось зарегистрироваться! Код ошибки:</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>Enter your credentials to sign in to the system</source>
+        <translation>Введите учётные данные для входа в систему</translation>
+    </message>
+    <message>
+        <source>Username / email / phone number</source>
+        <translation>Имя пользователя / электронная почта / номер телефона</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Remember me</source>
+        <translation>Запомнить меня</translation>
+    </message>
+    <message>
+        <source>Sign up</source>
+        <translation>Зарегистрироваться</translation>
+    </message>
+    <message>
+        <source>Forget your password?</source>
+        <translation>Забыли пароль?</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Войти</translation>
+    </message>
+    <message>
+        <source>Please enter your credentials!</source>
+        <translation>Введите учётные данные!</translation>
+    </message>
+    <message>
+        <source>user successfully logged in to the system</source>
+        <translation>пользователь успешно вошёл в систему</translation>
+    </message>
+    <message>
+        <source>Could not log in!</source>
+        <translation>Не удалось войти!</translation>
+    </message>
+    <message>
+        <source>Check your network connection and try again!</source>
+        <translation>Проверьте подключение к сети и повторите попытку!</translation>
+    </message>
+    <message>
+        <source>This account does not exists!</source>
+        <translation>Такой учётной записи не существует!</translation>
+    </message>
+    <message>
+        <source>Please enter the valid credentials.</source>
+        <translation>Введите правильные учётные данные.</translation>
+    </message>
+    <message>
+        <source>Account credentials verification has failed!</source>
+        <translation>Не удалось проверить учётные данные!</translation>
+    </message>
+    <message>
+        <source>Please enter the valid credentials for your account.</source>
+        <translation>Введите правильные учётные данные своей учётной записи.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t take that name!</source>
+        <translation>Это имя использовать нельзя!</translation>
+    </message>
+    <message>
+        <source>You can&apos;t take that username!</source>
+        <translation>Это имя пользователя использовать нельзя!</translation>
+    </message>
+    <message>
+        <source>Please fill in all fields to create your account!</source>
+        <translation>Заполните все поля, чтобы создать учётную запись!</translation>
+    </message>
+    <message>
+        <source>Length of fullname/username is too long!</source>
+        <translation>Слишком длинное имя или имя пользователя!</translation>
+    </message>
+    <message>
+        <source>You can&apos;t select current or future date! Please enter a valid birthday date.</source>
+        <translation>Нельзя выбрать сегодняшнюю или будущую дату! Укажите правильную дату рождения.</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Условия</translation>
+    </message>
+    <message>
+        <source>You must accept the terms!</source>
+        <translation>Необходимо принять условия!</translation>
+    </message>
 </context>
 </TS>

@@ -3951,5 +3951,275 @@
         <source>Failed to open the install directory!</source>
         <translation>Не вдалося відкрити теку встановлення!</translation>
     </message>
+    <message>
+        <source>Password must be between 6 and 40 characters!</source>
+        <translation>Пароль має містити від 6 до 40 символів!</translation>
+    </message>
+    <message>
+        <source>Your password doesn&apos;t match!</source>
+        <translation>Паролі не збігаються!</translation>
+    </message>
+    <message>
+        <source>Captcha characters doesn&apos;t match!</source>
+        <translation>Символи з картинки введено неправильно!</translation>
+    </message>
+    <message>
+        <source>Loading captcha...</source>
+        <translation>Завантаження картинки...</translation>
+    </message>
+    <message>
+        <source>Account details</source>
+        <translation>Відомості про обліковий запис</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>Ідентифікатор:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Ім&apos;я:</translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation>Ім&apos;я користувача:</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Група:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Телефон:</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Вийти</translation>
+    </message>
+    <message>
+        <source>Failed to log out! Please check your network connection and try again.</source>
+        <translation>Не вдалося вийти! Перевірте підключення до мережі і спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Enter your email</source>
+        <translation>Введіть адресу електронної пошти</translation>
+    </message>
+    <message>
+        <source>Enter the verification code from your email</source>
+        <translation>Введіть код підтвердження з листа</translation>
+    </message>
+    <message>
+        <source>Enter your new password</source>
+        <translation>Введіть новий пароль</translation>
+    </message>
+    <message>
+        <source>Repeat your password</source>
+        <translation>Повторіть пароль</translation>
+    </message>
+    <message>
+        <source>Enter displayed characters</source>
+        <translation>Введіть символи з картинки</translation>
+    </message>
+    <message>
+        <source>Show characters</source>
+        <translation>Показати символи</translation>
+    </message>
+    <message>
+        <source>Click to reload the captcha</source>
+        <translation>Клацніть, щоб оновити картинку</translation>
+    </message>
+    <message>
+        <source>Recover now</source>
+        <translation>Відновити</translation>
+    </message>
+    <message>
+        <source>Captcha error code:</source>
+        <translation>Код помилки перевірки картинки:</translation>
+    </message>
+    <message>
+        <source>You can&apos;t use all uppercase characters!</source>
+        <translation>Не можна використовувати лише великі літери!</translation>
+    </message>
+    <message>
+        <source>No such user account has been found!</source>
+        <translation>Такий обліковий запис не знайдено!</translation>
+    </message>
+    <message>
+        <source>Email validation error! Code:</source>
+        <translation>Помилка перевірки адреси електронної пошти! Код:</translation>
+    </message>
+    <message>
+        <source>Email validation failed! Error code:</source>
+        <translation>Не вдалося перевірити адресу електронної пошти! Код помилки:</translation>
+    </message>
+    <message>
+        <source>Your verification code is incorrect and not accepted!
+Please enter the valid verification code from your email.</source>
+        <translation>Неправильний код підтвердження!
+Введіть правильний код з листа.</translation>
+    </message>
+    <message>
+        <source>Please fill in all fields to recover your account!</source>
+        <translation>Заповніть усі поля, щоб відновити обліковий запис!</translation>
+    </message>
+    <message>
+        <source>Password encryption error code:</source>
+        <translation>Код помилки шифрування пароля:</translation>
+    </message>
+    <message>
+        <source>Your password has been successfully changed.</source>
+        <translation>Пароль успішно змінено.</translation>
+    </message>
+    <message>
+        <source>The password of your account could not be changed.</source>
+        <translation>Не вдалося змінити пароль облікового запису.</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Реєстрація</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Введіть ім&apos;я</translation>
+    </message>
+    <message>
+        <source>Enter your username</source>
+        <translation>Введіть ім&apos;я користувача</translation>
+    </message>
+    <message>
+        <source>Enter your password</source>
+        <translation>Введіть пароль</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Чоловіча</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Жіноча</translation>
+    </message>
+    <message>
+        <source>terms</source>
+        <translation>(прочитати)</translation>
+    </message>
+    <message>
+        <source>Choose your birthday</source>
+        <translation>Виберіть дату народження</translation>
+    </message>
+    <message>
+        <source>I accept the</source>
+        <translation>Я приймаю умови компанії</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Зареєструватися</translation>
+    </message>
+    <message>
+        <source>Username is invalid or already taken!</source>
+        <translation>Ім&apos;я користувача неприпустиме або вже зайняте!</translation>
+    </message>
+    <message>
+        <source>This email is empty/used/invalid or in the blacklist!</source>
+        <translation>Адресу електронної пошти не вказано, вона вже використовується, неправильна або заблокована!</translation>
+    </message>
+    <message>
+        <source>You have been successfully registered! Sign in to use all features.</source>
+        <translation>Реєстрація пройшла успішно! Увійдіть, щоб користуватися всіма можливостями.</translation>
+    </message>
+    <message>
+        <source>Registration failed! Error code:</source>
+        <translation>Не вдалося зареєструватися! Код помилки:</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Вхід</translation>
+    </message>
+    <message>
+        <source>Enter your credentials to sign in to the system</source>
+        <translation>Введіть облікові дані для входу в систему</translation>
+    </message>
+    <message>
+        <source>Username / email / phone number</source>
+        <translation>Ім&apos;я користувача / електронна пошта / номер телефону</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Remember me</source>
+        <translation>Запам&apos;ятати мене</translation>
+    </message>
+    <message>
+        <source>Sign up</source>
+        <translation>Зареєструватися</translation>
+    </message>
+    <message>
+        <source>Forget your password?</source>
+        <translation>Забули пароль?</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Увійти</translation>
+    </message>
+    <message>
+        <source>Please enter your credentials!</source>
+        <translation>Введіть облікові дані!</translation>
+    </message>
+    <message>
+        <source>user successfully logged in to the system</source>
+        <translation>користувач успішно увійшов у систему</translation>
+    </message>
+    <message>
+        <source>Could not log in!</source>
+        <translation>Не вдалося увійти!</translation>
+    </message>
+    <message>
+        <source>Check your network connection and try again!</source>
+        <translation>Перевірте підключення до мережі і спробуйте ще раз!</translation>
+    </message>
+    <message>
+        <source>This account does not exists!</source>
+        <translation>Такого облікового запису не існує!</translation>
+    </message>
+    <message>
+        <source>Please enter the valid credentials.</source>
+        <translation>Введіть правильні облікові дані.</translation>
+    </message>
+    <message>
+        <source>Account credentials verification has failed!</source>
+        <translation>Не вдалося перевірити облікові дані!</translation>
+    </message>
+    <message>
+        <source>Please enter the valid credentials for your account.</source>
+        <translation>Введіть правильні облікові дані свого облікового запису.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t take that name!</source>
+        <translation>Це ім&apos;я використовувати не можна!</translation>
+    </message>
+    <message>
+        <source>You can&apos;t take that username!</source>
+        <translation>Це ім&apos;я користувача використовувати не можна!</translation>
+    </message>
+    <message>
+        <source>Please fill in all fields to create your account!</source>
+        <translation>Заповніть усі поля, щоб створити обліковий запис!</translation>
+    </message>
+    <message>
+        <source>Length of fullname/username is too long!</source>
+        <translation>Задовге ім&apos;я або ім&apos;я користувача!</translation>
+    </message>
+    <message>
+        <source>You can&apos;t select current or future date! Please enter a valid birthday date.</source>
+        <translation>Не можна вибрати сьогоднішню або майбутню дату! Вкажіть правильну дату народження.</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Умови</translation>
+    </message>
+    <message>
+        <source>You must accept the terms!</source>
+        <translation>Потрібно прийняти умови!</translation>
+    </message>
 </context>
 </TS>
