@@ -1113,15 +1113,15 @@
     </message>
     <message>
         <source>Optical Devices</source>
-        <translation>Оптические приводы</translation>
+        <translation>Приводы</translation>
     </message>
     <message>
         <source>Motherboard</source>
-        <translation>Материнская плата</translation>
+        <translation>Мат. плата</translation>
     </message>
     <message>
         <source>Sound Devices</source>
-        <translation>Звуковые устройства</translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Network</source>
@@ -1693,7 +1693,7 @@
     </message>
     <message>
         <source>DX Diagnostic Tool</source>
-        <translation>Средство диагностики DirectX</translation>
+        <translation>Диагностика DirectX</translation>
     </message>
     <message>
         <source>Windows Defender</source>
@@ -1761,15 +1761,15 @@
     </message>
     <message>
         <source>Remote Desktop Connection</source>
-        <translation>Подключение к удалённому рабочему столу</translation>
+        <translation>Удалённое подключение</translation>
     </message>
     <message>
         <source>Command Prompt (Admin)</source>
-        <translation>Командная строка (администратор)</translation>
+        <translation>Командная строка (адм.)</translation>
     </message>
     <message>
         <source>DX Diagnostic Tool (x64)</source>
-        <translation>Средство диагностики DirectX (x64)</translation>
+        <translation>Диагностика DirectX (x64)</translation>
     </message>
     <message>
         <source>Run</source>
@@ -1829,7 +1829,7 @@
     </message>
     <message>
         <source>Windows Memory Diagnostic</source>
-        <translation>Средство проверки памяти Windows</translation>
+        <translation>Проверка памяти Windows</translation>
     </message>
     <message>
         <source>User Accounts</source>
@@ -1845,7 +1845,7 @@
     </message>
     <message>
         <source>Desktop Icon Settings</source>
-        <translation>Параметры значков рабочего стола</translation>
+        <translation>Значки рабочего стола</translation>
     </message>
     <message>
         <source>Character Map</source>
@@ -1865,7 +1865,7 @@
     </message>
     <message>
         <source>Driver Verifier Manager</source>
-        <translation>Диспетчер проверки драйверов</translation>
+        <translation>Проверка драйверов</translation>
     </message>
     <message>
         <source>Ease of Access</source>
@@ -1885,15 +1885,15 @@
     </message>
     <message>
         <source>Local Security Policy</source>
-        <translation>Локальная политика безопасности</translation>
+        <translation>Политика безопасности</translation>
     </message>
     <message>
         <source>Local Users and Groups</source>
-        <translation>Локальные пользователи и группы</translation>
+        <translation>Пользователи и группы</translation>
     </message>
     <message>
         <source>Bluetooth File Transfer</source>
-        <translation>Передача файлов через Bluetooth</translation>
+        <translation>Передача через Bluetooth</translation>
     </message>
     <message>
         <source>Shared Folders</source>
@@ -1905,7 +1905,7 @@
     </message>
     <message>
         <source>SQL Server Client Network Utility</source>
-        <translation>Сетевая служебная программа клиента SQL Server</translation>
+        <translation>Сетевой клиент SQL Server</translation>
     </message>
     <message>
         <source>Performance Monitor</source>
@@ -1997,11 +1997,11 @@
     </message>
     <message>
         <source>Access work or school</source>
-        <translation>Доступ к учётной записи места работы или учебного заведения</translation>
+        <translation>Доступ к работе/учёбе</translation>
     </message>
     <message>
         <source>Email &amp;&amp; app accounts</source>
-        <translation>Электронная почта и учётные записи</translation>
+        <translation>Почта и учётные записи</translation>
     </message>
     <message>
         <source>Family &amp;&amp; other people</source>
@@ -2021,11 +2021,11 @@
     </message>
     <message>
         <source>Windows Hello (Face) setup</source>
-        <translation>Настройка Windows Hello (лицо)</translation>
+        <translation>Windows Hello (лицо)</translation>
     </message>
     <message>
         <source>Windows Hello (Fingerprint) setup</source>
-        <translation>Настройка Windows Hello (отпечаток пальца)</translation>
+        <translation>Windows Hello (отпечаток пальца)</translation>
     </message>
     <message>
         <source>Your info</source>
@@ -2177,7 +2177,7 @@
     </message>
     <message>
         <source>Mouse pointer &amp;&amp; touch</source>
-        <translation>Указатель мыши &amp;&amp; сенсорный ввод</translation>
+        <translation>Указатель мыши &amp;&amp; касания</translation>
     </message>
     <message>
         <source>Narrator</source>
@@ -2225,7 +2225,7 @@
     </message>
     <message>
         <source>Default browser settings</source>
-        <translation>Параметры браузера по умолчанию</translation>
+        <translation>Браузер по умолчанию</translation>
     </message>
     <message>
         <source>Audio and speech</source>
@@ -2277,7 +2277,7 @@
     </message>
     <message>
         <source>Manage known networks</source>
-        <translation>Управление известными сетями</translation>
+        <translation>Известные сети</translation>
     </message>
     <message>
         <source>Mobile hotspot</source>
@@ -2381,7 +2381,7 @@
     </message>
     <message>
         <source>Background Spatial Perception</source>
-        <translation>Фоновое пространственное восприятие</translation>
+        <translation>Фоновое восприятие среды</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -2525,11 +2525,11 @@
     </message>
     <message>
         <source>Advanced display settings</source>
-        <translation>Дополнительные параметры дисплея</translation>
+        <translation>Экран: дополнительно</translation>
     </message>
     <message>
         <source>App volume and device preferences</source>
-        <translation>Громкость приложений и параметры устройств</translation>
+        <translation>Громкость приложений</translation>
     </message>
     <message>
         <source>Battery Saver</source>
@@ -2549,7 +2549,7 @@
     </message>
     <message>
         <source>Default Save Locations</source>
-        <translation>Места сохранения по умолчанию</translation>
+        <translation>Места сохранения</translation>
     </message>
     <message>
         <source>Duplicating my display</source>
@@ -2577,7 +2577,7 @@
     </message>
     <message>
         <source>Graphics Default Settings</source>
-        <translation>Настройки графики по умолчанию</translation>
+        <translation>Графика по умолчанию</translation>
     </message>
     <message>
         <source>Multitasking</source>
@@ -2589,7 +2589,7 @@
     </message>
     <message>
         <source>Projecting to this PC</source>
-        <translation>Проецирование на этот компьютер</translation>
+        <translation>Проецирование на этот ПК</translation>
     </message>
     <message>
         <source>Shared experiences</source>
@@ -2701,7 +2701,7 @@
     </message>
     <message>
         <source>Windows Insider Program</source>
-        <translation>Программа предварительной оценки Windows</translation>
+        <translation>Программа Windows Insider</translation>
     </message>
     <message>
         <source>Windows Update-Active hours</source>

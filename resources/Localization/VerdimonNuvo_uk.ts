@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Motherboard</source>
-        <translation>Материнська плата</translation>
+        <translation>Мат. плата</translation>
     </message>
     <message>
         <source>Sound Devices</source>
@@ -1693,7 +1693,7 @@
     </message>
     <message>
         <source>DX Diagnostic Tool</source>
-        <translation>Засіб діагностики DirectX</translation>
+        <translation>Діагностика DirectX</translation>
     </message>
     <message>
         <source>Windows Defender</source>
@@ -1761,15 +1761,15 @@
     </message>
     <message>
         <source>Remote Desktop Connection</source>
-        <translation>Підключення до віддаленого робочого стола</translation>
+        <translation>Віддалене підключення</translation>
     </message>
     <message>
         <source>Command Prompt (Admin)</source>
-        <translation>Командний рядок (адміністратор)</translation>
+        <translation>Командний рядок (адм.)</translation>
     </message>
     <message>
         <source>DX Diagnostic Tool (x64)</source>
-        <translation>Засіб діагностики DirectX (x64)</translation>
+        <translation>Діагностика DirectX (x64)</translation>
     </message>
     <message>
         <source>Run</source>
@@ -1829,7 +1829,7 @@
     </message>
     <message>
         <source>Windows Memory Diagnostic</source>
-        <translation>Засіб перевірки пам&apos;яті Windows</translation>
+        <translation>Перевірка пам&apos;яті Windows</translation>
     </message>
     <message>
         <source>User Accounts</source>
@@ -1845,7 +1845,7 @@
     </message>
     <message>
         <source>Desktop Icon Settings</source>
-        <translation>Параметри значків робочого стола</translation>
+        <translation>Значки робочого стола</translation>
     </message>
     <message>
         <source>Character Map</source>
@@ -1865,7 +1865,7 @@
     </message>
     <message>
         <source>Driver Verifier Manager</source>
-        <translation>Диспетчер перевірки драйверів</translation>
+        <translation>Перевірка драйверів</translation>
     </message>
     <message>
         <source>Ease of Access</source>
@@ -1893,7 +1893,7 @@
     </message>
     <message>
         <source>Bluetooth File Transfer</source>
-        <translation>Передавання файлів через Bluetooth</translation>
+        <translation>Передавання через Bluetooth</translation>
     </message>
     <message>
         <source>Shared Folders</source>
@@ -1905,7 +1905,7 @@
     </message>
     <message>
         <source>SQL Server Client Network Utility</source>
-        <translation>Мережна службова програма клієнта SQL Server</translation>
+        <translation>Мережний клієнт SQL Server</translation>
     </message>
     <message>
         <source>Performance Monitor</source>
@@ -1997,11 +1997,11 @@
     </message>
     <message>
         <source>Access work or school</source>
-        <translation>Доступ до робочого або навчального облікового запису</translation>
+        <translation>Доступ до роботи/навчання</translation>
     </message>
     <message>
         <source>Email &amp;&amp; app accounts</source>
-        <translation>Електронна пошта й облікові записи</translation>
+        <translation>Пошта й облікові записи</translation>
     </message>
     <message>
         <source>Family &amp;&amp; other people</source>
@@ -2021,11 +2021,11 @@
     </message>
     <message>
         <source>Windows Hello (Face) setup</source>
-        <translation>Налаштування Windows Hello (обличчя)</translation>
+        <translation>Windows Hello (обличчя)</translation>
     </message>
     <message>
         <source>Windows Hello (Fingerprint) setup</source>
-        <translation>Налаштування Windows Hello (відбиток пальця)</translation>
+        <translation>Windows Hello (відбиток пальця)</translation>
     </message>
     <message>
         <source>Your info</source>
@@ -2177,7 +2177,7 @@
     </message>
     <message>
         <source>Mouse pointer &amp;&amp; touch</source>
-        <translation>Вказівник миші &amp;&amp; сенсорне введення</translation>
+        <translation>Вказівник миші &amp;&amp; дотик</translation>
     </message>
     <message>
         <source>Narrator</source>
@@ -2225,7 +2225,7 @@
     </message>
     <message>
         <source>Default browser settings</source>
-        <translation>Параметри типового браузера</translation>
+        <translation>Типовий браузер</translation>
     </message>
     <message>
         <source>Audio and speech</source>
@@ -2261,7 +2261,7 @@
     </message>
     <message>
         <source>Cellular &amp;&amp; SIM</source>
-        <translation>Стільникова мережа &amp;&amp; SIM-картка</translation>
+        <translation>Стільникова мережа &amp;&amp; SIM</translation>
     </message>
     <message>
         <source>Dial-up</source>
@@ -2277,7 +2277,7 @@
     </message>
     <message>
         <source>Manage known networks</source>
-        <translation>Керування відомими мережами</translation>
+        <translation>Відомі мережі</translation>
     </message>
     <message>
         <source>Mobile hotspot</source>
@@ -2373,7 +2373,7 @@
     </message>
     <message>
         <source>Automatic file downloads</source>
-        <translation>Автоматичне завантаження файлів</translation>
+        <translation>Автоматичні завантаження</translation>
     </message>
     <message>
         <source>Background Apps</source>
@@ -2381,7 +2381,7 @@
     </message>
     <message>
         <source>Background Spatial Perception</source>
-        <translation>Фонове просторове сприйняття</translation>
+        <translation>Фонове сприйняття</translation>
     </message>
     <message>
         <source>Calendar</source>
@@ -2433,7 +2433,7 @@
     </message>
     <message>
         <source>Inking &amp;&amp; typing</source>
-        <translation>Рукописне введення та введення тексту</translation>
+        <translation>Рукописне введення й набір</translation>
     </message>
     <message>
         <source>Location</source>
@@ -2529,7 +2529,7 @@
     </message>
     <message>
         <source>App volume and device preferences</source>
-        <translation>Гучність застосунків і параметри пристроїв</translation>
+        <translation>Гучність застосунків</translation>
     </message>
     <message>
         <source>Battery Saver</source>
@@ -2549,7 +2549,7 @@
     </message>
     <message>
         <source>Default Save Locations</source>
-        <translation>Типові місця збереження</translation>
+        <translation>Місця збереження</translation>
     </message>
     <message>
         <source>Duplicating my display</source>
@@ -2589,7 +2589,7 @@
     </message>
     <message>
         <source>Projecting to this PC</source>
-        <translation>Проєктування на цей комп&apos;ютер</translation>
+        <translation>Проєктування на цей ПК</translation>
     </message>
     <message>
         <source>Shared experiences</source>
@@ -2701,7 +2701,7 @@
     </message>
     <message>
         <source>Windows Insider Program</source>
-        <translation>Програма попередньої оцінки Windows</translation>
+        <translation>Програма Windows Insider</translation>
     </message>
     <message>
         <source>Windows Update-Active hours</source>
