@@ -61,6 +61,14 @@ void VerdimonNuvo::createPages()
         tabControl->insertTab(index, *pages[index], QObject::tr(tabKeys[index]));
         tabControl->tabBar()->setTabData(index, QString::fromLatin1(tabKeys[index]));
     }
+    // Every tab keeps its fixed size, so the window is never smaller than the twelve of them:
+    // at the minimum size no tab is cut (the bar draws no scroll buttons).
+    const QSize tabs = tabControl->tabBar()->sizeHint();
+    if (tabControl->tabPosition() == QTabWidget::North
+        || tabControl->tabPosition() == QTabWidget::South)
+        setMinimumWidth(qMax(minimumWidth(), tabs.width()));
+    else
+        setMinimumHeight(qMax(minimumHeight(), tabs.height()));
 
     auto *windowLayout = new QHBoxLayout;
     windowLayout->setContentsMargins(0, 0, 0, 0);
