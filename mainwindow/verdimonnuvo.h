@@ -45,6 +45,7 @@ class VerdimonNuvo : public QWidget
 {
     Q_OBJECT
     friend class TstMainWindow;
+    friend class TstWindowBehaviour;
     friend class TstUsefulCommandsPage;
     friend class TstDetections;
     friend class BenchDetections;
