@@ -33,6 +33,16 @@ void writeApp(const char *key, const QVariant &value)
     Settings::setSettingsValue(appGroup, QString::fromLatin1(key), value);
 }
 
+// The tray modes exclude one another: switching one on turns the others off and locks them.
+void excludeTraySwitches(bool on, std::initializer_list<Switch *> others)
+{
+    for (Switch *other : others) {
+        if (on)
+            other->setChecked(false);
+        other->setEnabled(!on);
+    }
+}
+
 } // namespace
 
 void VerdimonNuvo::saveLanguageSetting()
@@ -165,11 +175,7 @@ void VerdimonNuvo::onRestoreDefaultsClicked(bool on)
 
 void VerdimonNuvo::onAddToTrayToggled(bool on)
 {
-    for (Switch *other : { closeToTraySwitch, minimizeToTraySwitch }) {
-        if (on)
-            other->setChecked(false);
-        other->setEnabled(!on);
-    }
+    excludeTraySwitches(on, { closeToTraySwitch, minimizeToTraySwitch });
     if (on) {
         initTrayIcon();
         showTrayMessage();
@@ -183,11 +189,7 @@ void VerdimonNuvo::onAddToTrayToggled(bool on)
 
 void VerdimonNuvo::onCloseToTrayToggled(bool on)
 {
-    for (Switch *other : { addToTraySwitch, showWindowWhenInTraySwitch, minimizeToTraySwitch }) {
-        if (on)
-            other->setChecked(false);
-        other->setEnabled(!on);
-    }
+    excludeTraySwitches(on, { addToTraySwitch, showWindowWhenInTraySwitch, minimizeToTraySwitch });
     if (!on)
         exitApp();
     writeApp("CloseToTray", on);
@@ -195,11 +197,7 @@ void VerdimonNuvo::onCloseToTrayToggled(bool on)
 
 void VerdimonNuvo::onMinimizeToTrayToggled(bool on)
 {
-    for (Switch *other : { addToTraySwitch, closeToTraySwitch, showWindowWhenInTraySwitch }) {
-        if (on)
-            other->setChecked(false);
-        other->setEnabled(!on);
-    }
+    excludeTraySwitches(on, { addToTraySwitch, closeToTraySwitch, showWindowWhenInTraySwitch });
     if (!on)
         exitApp();
     writeApp("MinimizeToTray", on);

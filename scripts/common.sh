@@ -17,6 +17,7 @@ VN_PACKAGES=(
 VN_TEST_PACKAGES=(
     python3 openssl
     xvfb xauth openbox
+    desktop-file-utils
 )
 
 # vn_install_missing [package...]: installs those of the given packages that are missing.

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -279,6 +280,12 @@ private slots:
         window->addToTraySwitch->click();
         QVERIFY(!window->trayIcon->isVisible());
         QVERIFY(QGuiApplication::quitOnLastWindowClosed());
+        for (int round = 0; round < 3; ++round) { // each making of the icon replaces its menu
+            window->addToTraySwitch->click();
+            window->addToTraySwitch->click();
+        }
+        QVERIFY(window->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly).size() <= 1);
+        window->show();
 
         window->minimizeToTraySwitch->click();
         window->setWindowState(Qt::WindowMinimized);
