@@ -16,7 +16,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -254,6 +256,50 @@ private slots:
         QVERIFY(!window->restoreDefaultsSwitch->isChecked());
         QCOMPARE(window->detectionBatch, batch + 1);
         QCOMPARE(window->windowOpacity(), 1.0);
+    }
+
+    void installPathGetsTheProductFolder_data()
+    {
+        QTest::addColumn<QString>("chosen"); // below HOME; empty: the dialog is cancelled
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain folder") << "Apps"
+                                      << "Apps/Verdimon Nuvo";
+        QTest::newRow("product folder inside") << "Apps/Verdimon Nuvo/bin"
+                                               << "Apps/Verdimon Nuvo/bin";
+        QTest::newRow("other letter case") << "verdimon nuvo"
+                                           << "verdimon nuvo/Verdimon Nuvo";
+        QTest::newRow("cancelled") << ""
+                                   << "";
+    }
+
+    void installPathGetsTheProductFolder()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, expected);
+        const QDir home(qEnvironmentVariable("HOME"));
+        auto window = newWindow();
+        const QString before = window->installPathEdit->text();
+        QTimer answer; // the folder dialog runs its own loop: answer it once it is up
+        connect(&answer, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            answer.stop();
+            if (chosen.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            home.mkpath(chosen);
+            dialog->setDirectory(home.filePath(chosen));
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->clear();
+            static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
+        });
+        answer.start(20);
+        window->installPathBtn->click();
+        const QString path = expected.isEmpty() ? before : home.filePath(expected);
+        QCOMPARE(window->installPathEdit->text(), path);
+        QCOMPARE(window->installPathEdit->toolTip(), path);
+        QCOMPARE(stored("Updates", "InstallPath").toString(), expected.isEmpty() ? "" : path);
     }
 
     void trayModes_data()
