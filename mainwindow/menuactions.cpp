@@ -17,10 +17,8 @@ QAction *VerdimonNuvo::createAction(const QString &text, const QString &icon,
                                     const QKeySequence &key, bool checkable)
 {
     auto *action = new QAction(text, this);
-    if (!icon.isEmpty()) {
+    if (!icon.isEmpty())
         action->setIcon(QIcon(QPixmap(icon)));
-        action->setIconVisibleInMenu(true);
-    }
     action->setShortcut(key);
     action->setCheckable(checkable);
     return action;

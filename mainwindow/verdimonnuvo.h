@@ -359,7 +359,6 @@ private:
     void saveThemeSetting();
     void applyThemeLabelColors();
     void applyTrayAvailability();
-    void changeLanguage(int language);
     void resetAppFont();
     void setSampleFont(const QString &family, int pixelSize);
     void promptRestart(const QString &text);
