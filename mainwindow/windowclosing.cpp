@@ -89,8 +89,7 @@ void VerdimonNuvo::onApplicationQuit()
 {
     Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("Position"),
                                saveGeometry());
-    // The application is ending: nothing of the window stays on screen while the steps below
-    // wait for the network or for the detections.
+    // The application is ending: no frozen window stays on screen while quitting waits.
     hide();
     exitApp();
     if (trayIcon)
