@@ -38,6 +38,8 @@ class QStackedWidget;
 class QThread;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QAction;
+class QKeySequence;
 class Switch;
 class ListRowBatcher;
 class Log;
@@ -49,6 +51,7 @@ class VerdimonNuvo : public QWidget
 {
     Q_OBJECT
     friend class TstMainWindow;
+    friend class TstWindowBehaviour;
     friend class TstUsefulCommandsPage;
     friend class TstDetections;
     friend class BenchDetections;
@@ -361,6 +364,40 @@ private:
     void chooseInstallPath();
     void retranslateUi();
 
+    // Window behaviour: settings loading and pages (settingsloading.cpp, settingsbehaviour.cpp,
+    // updatessettings.cpp, restoredefaults.cpp), menus (menuactions.cpp), tray
+    // (traybehaviour.cpp), closing and quitting (windowclosing.cpp).
+    void loadUpdatesSettings();
+    void loadThemeSetting();
+    void saveLanguageSetting();
+    void saveThemeSetting();
+    void applyThemeLabelColors();
+    void applyTrayAvailability();
+    void resetAppFont();
+    void setSampleFont(const QString &family, int pixelSize);
+    void promptRestart(const QString &text);
+    void saveUpdatesOptions(bool disable);
+    void setPathEdit(QLineEdit *edit, const QString &group, const QString &key,
+                     const QString &path);
+    void restoreDefaultSettings(bool checked);
+    QAction *createAction(const QString &text, const QString &icon, const QKeySequence &key,
+                          bool checkable);
+    QMenu *createMenu(QWidget *parent, const QString &title = QString());
+    struct MenuParts
+    {
+        QMenu *settings;
+        QMenu *languages;
+        QMenu *themes;
+    };
+    MenuParts fillMenu(QMenu *menu, bool withOpen);
+    void createTrayMenu();
+    void initTrayIcon();
+    void showTrayMessage();
+    void hideToTray();
+    // Cancels every detection and waits, at most timeoutMs, until their threads have ended.
+    // True when none is left running.
+    bool stopDetections(int timeoutMs);
+
     // Texts shared by construction and retranslation.
     // The privacy link names the page of a stored language number (0 follows the system).
     static QString privacyPolicyLinkText(int language);
@@ -372,6 +409,13 @@ public:
     // Screen-size rule of the Application settings page: both switch groups share one column
     // on a screen narrower than 1152 and lower than 864 pixels.
     static bool useSingleSwitchColumn(int screenWidth, int screenHeight);
+
+    // Whether the desktop has a notification area. Without one the window never hides into a
+    // tray: closing, minimising and the tray switches act as if the tray were off. Tests
+    // replace the probe; an empty one restores the desktop's answer.
+    using TrayProbe = std::function<bool()>;
+    static void setTrayProbe(TrayProbe probe);
+    static bool trayAvailable();
 
 private:
     const bool runStartupActions;
@@ -588,7 +632,7 @@ private:
     AppQLabel *websiteLink = nullptr;
 
     // Final stage and behaviour state.
-    // The machine-wide Run key that "Run when Windows starts" writes, through the platform's
+    // The machine-wide Run key that "Run at login" writes, through the platform's
     // registry layer.
     std::unique_ptr<plat::RegistryKey> runKeySettings;
     QSystemTrayIcon *trayIcon = nullptr;
@@ -603,9 +647,10 @@ private:
     int accountUserId = 0;
     bool accountServiceDown = false;
     QPointer<QWidget> logWindow;
-    QMenu *traySettingsMenu = nullptr;
-    QMenu *trayLanguagesMenu = nullptr;
-    QMenu *trayThemesMenu = nullptr;
+    QPointer<QMenu> trayMenu;
+    QPointer<QMenu> traySettingsMenu;
+    QPointer<QMenu> trayLanguagesMenu;
+    QPointer<QMenu> trayThemesMenu;
     QTreeWidgetItem *cpuHeadingItem = nullptr;
     QTreeWidgetItem *gpuHeadingItem = nullptr;
     QTreeWidgetItem *ramHeadingItem = nullptr;
@@ -619,6 +664,30 @@ private:
     bool uninstallRunning = false;
     bool fontChangePending = false;
     bool signedIn = false;
+    bool exitRequested = false; // Exit is closing the window: not into the tray
+    int languageIndex = 0; // App::Language
+    int themeIndex = 0; // App::Theme
+    bool updatesDisabled = false;
+    bool insiderNotificationEnabled = true;
+
+    // Menu actions, in menu order (menuactions.cpp).
+    QAction *openAction = nullptr;
+    QAction *saveToFileAction = nullptr;
+    QAction *cmdAsAdminAction = nullptr;
+    QAction *dxDiagnosticToolX64Action = nullptr;
+    QAction *printDataAction = nullptr;
+    QAction *autoSelectLanguageAction = nullptr;
+    QAction *englishLanguageAction = nullptr;
+    QAction *russianLanguageAction = nullptr;
+    QAction *ukrainianLanguageAction = nullptr;
+    QAction *lightThemeAction = nullptr;
+    QAction *grayThemeAction = nullptr;
+    QAction *darkThemeAction = nullptr;
+    QAction *logAction = nullptr;
+    QAction *changelogAction = nullptr;
+    QAction *updatesAction = nullptr;
+    QAction *feedbackAction = nullptr;
+    QAction *exitAction = nullptr;
     QString drivesCountText;
     QString partitionsCountText;
 
@@ -706,4 +775,6 @@ private:
     quint64 smartReadNumber = 0;
     // The last id given to an uninstall request; the row carries it while the request runs.
     quint64 uninstallRowNumber = 0;
+    // Threads of the detections started so far; ended ones drop out (stopDetections).
+    QList<QPointer<QThread>> detectionThreads;
 };

@@ -74,12 +74,16 @@ bool validName(const QString &name)
         && oneLine(name);
 }
 
-// Exec= text for a command: a command that is one existing file is quoted as one argument;
-// then the desktop-entry escapes ("%" doubled, backslashes doubled).
+// Exec= text for a command: a command that is one existing file is quoted as one argument when
+// it holds a character the Exec rules reserve; then the desktop-entry escapes ("%" doubled,
+// backslashes doubled).
 QByteArray execValue(const QString &command)
 {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    const bool needsQuotes = std::any_of(command.cbegin(), command.cend(),
+                                         [](QChar c) { return reserved.contains(c); });
     QString exec = command;
-    if (command.contains(QLatin1Char(' ')) && QFileInfo::exists(command)) {
+    if (needsQuotes && QFileInfo::exists(command)) {
         QString quoted;
         for (const QChar c : command) {
             if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$')

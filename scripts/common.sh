@@ -24,7 +24,7 @@ VN_SERVICE_PACKAGES=(
 VN_TEST_PACKAGES=(
     "${VN_SERVICE_PACKAGES[@]}"
     libxml2-utils poppler-utils
-    xvfb xauth openbox wmctrl procps
+    xvfb xauth openbox wmctrl procps desktop-file-utils
 )
 
 # vn_install_missing [package...]: installs those of the given packages that are missing.
