@@ -691,11 +691,7 @@ private:
     QString drivesCountText;
     QString partitionsCountText;
 
-    // Update checks and insider offers (updatecheck.cpp, insideroffer.cpp). Both flags are
-    // loaded with the Updates settings; until then updates count as enabled and insider offers
-    // as off.
-    bool updatesDisabled = false;
-    bool insiderNotificationEnabled = false;
+    // Update checks and insider offers (updatecheck.cpp, insideroffer.cpp).
     // The prompt shown when a check is asked for, or answered, while updates are disabled.
     void askToEnableUpdates();
 

@@ -2,6 +2,7 @@
 
 #include "mainwindow/verdimonnuvo.h"
 
+#include "accounts/account.h"
 #include "app/msgdialog.h"
 #include "app/restart.h"
 #include "app/settings.h"

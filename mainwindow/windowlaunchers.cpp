@@ -4,6 +4,7 @@
 
 #include "mainwindow/verdimonnuvo.h"
 
+#include "accounts/account.h"
 #include "app/systemfunctions.h"
 
 #include <QPushButton>

@@ -7,9 +7,10 @@ proportion to their size, lines and faults with a fixed seed, so two runs on the
 the same faults. Every fault is built and run against the whole suite in a worktree of HEAD of
 its own (the working tree is never touched); a fault that does not compile is not counted.
 
-    scripts/plant-faults.py [--count 60] [--seed 7] [--jobs N] [--list]
+    scripts/plant-faults.py [--count 60] [--seed 7] [--workers W] [--jobs N] [--list]
 
---list only prints the faults it would plant. The run ends with one line:
+--list only prints the faults it would plant. --workers runs W worktrees side by side, each with
+its own build, stand-ins and a share of the faults (the suite spends much of its time waiting). The run ends with one line:
     planted N, compiled M, caught K (P %)
 followed by the faults that survived, to be read by hand: some change nothing a user could see.
 It never runs in CI; a run takes about a minute a fault.
@@ -96,20 +97,64 @@ def run(cmd, cwd, timeout, env=None):
         return -1
 
 
+def summary(planted, compiled, caught, survivors):
+    share = 100.0 * caught / compiled if compiled else 0.0
+    print("planted %d, compiled %d, caught %d (%.0f %%)" % (planted, compiled, caught, share))
+    for survivor in survivors:
+        print("survived: " + survivor)
+
+
+def run_workers(opts):
+    """Runs the shards side by side and adds up their results."""
+    jobs = max(1, opts.jobs // opts.workers)
+    procs = [subprocess.Popen([sys.executable, os.path.abspath(__file__), "--count",
+                               str(opts.count), "--seed", str(opts.seed), "--jobs", str(jobs),
+                               "--shard", "%d/%d" % (k, opts.workers)],
+                              stdout=subprocess.PIPE, text=True)
+             for k in range(opts.workers)]
+    planted = compiled = caught = 0
+    survivors = []
+    for proc in procs:
+        for line in proc.stdout:
+            match = re.match(r"planted (\d+), compiled (\d+), caught (\d+)", line)
+            if match:
+                planted += int(match.group(1))
+                compiled += int(match.group(2))
+                caught += int(match.group(3))
+            elif line.startswith("survived: "):
+                survivors.append(line[len("survived: "):].rstrip())
+            else:
+                print(line, end="", flush=True)
+        if proc.wait() != 0:
+            print("a worker failed", file=sys.stderr)
+            return 1
+    summary(planted, compiled, caught, survivors)
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--count", type=int, default=60)
     parser.add_argument("--seed", type=int, default=7)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--workers", type=int, default=1)
+    parser.add_argument("--shard", default="0/1", help=argparse.SUPPRESS)
     parser.add_argument("--list", action="store_true")
     opts = parser.parse_args()
 
     faults = choose_faults(opts.count, opts.seed)
+    if opts.workers > 1 and not opts.list:
+        return run_workers(opts)
+    shard, shards = (int(v) for v in opts.shard.split("/"))
+    numbered = [(n, f) for n, f in enumerate(faults, 1) if (n - 1) % shards == shard]
     if opts.list:
         for path, index, what, old, new in faults:
             print("%s:%d %s\n  - %s\n  + %s" % (path, index + 1, what, old.strip(), new.strip()))
         return 0
 
+    # ccache then finds the objects of any other checkout: paths are taken relative to the build.
+    os.environ.setdefault("CCACHE_BASEDIR", "/")
+    os.environ.setdefault("CCACHE_NOHASHDIR", "1")
     work = tempfile.mkdtemp(prefix="vn-faults-")
     tree = os.path.join(work, "tree")
     build = os.path.join(tree, "build")
@@ -134,7 +179,7 @@ def main():
             return 1
         compiled = caught = 0
         survivors = []
-        for number, (path, index, what, old, new) in enumerate(faults, 1):
+        for number, (path, index, what, old, new) in numbered:
             file_name = os.path.join(tree, path)
             lines = open(file_name, encoding="utf-8").readlines()
             lines[index] = new
@@ -153,11 +198,7 @@ def main():
             open(file_name, "w", encoding="utf-8").writelines(lines)
             print("%2d/%d %s:%d %s: %s" % (number, len(faults), path, index + 1, what, result),
                   flush=True)
-        share = 100.0 * caught / compiled if compiled else 0.0
-        print("planted %d, compiled %d, caught %d (%.0f %%)" % (len(faults), compiled, caught,
-                                                               share))
-        for survivor in survivors:
-            print("survived: " + survivor)
+        summary(len(numbered), compiled, caught, survivors)
     finally:
         subprocess.run([os.path.join(tree, "scripts/services/stop.sh")], env=env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
