@@ -12,6 +12,7 @@
 #include "widgets/apptabcontrol.h"
 #include "widgets/switch.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -64,7 +65,27 @@ void VerdimonNuvo::retranslateUi()
         trayLanguagesMenu->setTitle(QObject::tr("Languages"));
     if (trayThemesMenu)
         trayThemesMenu->setTitle(QObject::tr("Themes"));
-    // RETRANSLATE-ACTIONS: the menu actions are set again here once they exist.
+    // The language actions for English, Russian and Ukrainian keep their own names.
+    const std::pair<QAction *, const char *> actions[] = {
+        { openAction, QT_TRANSLATE_NOOP("QObject", "Open") },
+        { saveToFileAction, QT_TRANSLATE_NOOP("QObject", "Save to file") },
+        { cmdAsAdminAction, QT_TRANSLATE_NOOP("QObject", "Run CMD as administrator") },
+        { dxDiagnosticToolX64Action, QT_TRANSLATE_NOOP("QObject", "DX Diagnostic Tool (x64)") },
+        { printDataAction, QT_TRANSLATE_NOOP("QObject", "Print data") },
+        { autoSelectLanguageAction, QT_TRANSLATE_NOOP("QObject", "Auto select") },
+        { lightThemeAction, QT_TRANSLATE_NOOP("QObject", "Light") },
+        { grayThemeAction, QT_TRANSLATE_NOOP("QObject", "Gray") },
+        { darkThemeAction, QT_TRANSLATE_NOOP("QObject", "Dark") },
+        { updatesAction, QT_TRANSLATE_NOOP("QObject", "Updates") },
+        { logAction, QT_TRANSLATE_NOOP("QObject", "Log") },
+        { changelogAction, QT_TRANSLATE_NOOP("QObject", "Changelog") },
+        { feedbackAction, QT_TRANSLATE_NOOP("QObject", "Feedback") },
+        { exitAction, QT_TRANSLATE_NOOP("QObject", "Exit") },
+    };
+    for (const auto &action : actions) {
+        if (action.first)
+            action.first->setText(QObject::tr(action.second));
+    }
 
     // Settings list: rows 8 and 9 (SMART, TPM) read the same in every language.
     static const char *const settingsRows[] = {
@@ -144,7 +165,7 @@ void VerdimonNuvo::retranslateUi()
     ipLabel->setText(QObject::tr("IP:"));
     networkStatusValueLabel->setText(QObject::tr("Unknown"));
     ipValueLabel->setText(QObject::tr("Unknown"));
-    // RETRANSLATE-THEME-COLOURS: the two network values take the theme's neutral colour here.
+    applyThemeLabelColors();
     checkConnectionBtn->setText(QObject::tr("Check connection..."));
     appLogLabel->setText(QObject::tr("Application log"));
     appLogBtn->setText(QObject::tr("Log"));
@@ -157,7 +178,7 @@ void VerdimonNuvo::retranslateUi()
     const std::pair<Switch *, const char *> appSwitches[] = {
         { showSplashSwitch, QT_TRANSLATE_NOOP("QObject", "Show splash at startup") },
         { shareHardwareInfoSwitch, QT_TRANSLATE_NOOP("QObject", "Share hardware information") },
-        { runAtStartupSwitch, QT_TRANSLATE_NOOP("QObject", "Run when Windows starts") },
+        { runAtStartupSwitch, QT_TRANSLATE_NOOP("QObject", "Run at login") },
         { alwaysOnTopSwitch, QT_TRANSLATE_NOOP("QObject", "Always on top") },
         { showFullInfoSwitch, QT_TRANSLATE_NOOP("QObject", "Show application full information") },
         { autoDataExpandSwitch, QT_TRANSLATE_NOOP("QObject", "Automatically expand all data") },
@@ -171,6 +192,8 @@ void VerdimonNuvo::retranslateUi()
     };
     for (const auto &entry : appSwitches)
         setTextAndToolTip(entry.first, QObject::tr(entry.second));
+    // The tray switches' tooltips also say when the desktop has no notification area.
+    applyTrayAvailability();
 
     // Updates page switches.
     const std::pair<Switch *, const char *> updatesSwitches[] = {

@@ -1348,10 +1348,6 @@
         <translation>Share hardware information</translation>
     </message>
     <message>
-        <source>Run when Windows starts</source>
-        <translation>Run when Windows starts</translation>
-    </message>
-    <message>
         <source>Always on top</source>
         <translation>Always on top</translation>
     </message>
@@ -4220,6 +4216,54 @@ Please enter the valid verification code from your email.</translation>
     <message>
         <source>You must accept the terms!</source>
         <translation>You must accept the terms!</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Save to file</translation>
+    </message>
+    <message>
+        <source>Run CMD as administrator</source>
+        <translation>Run CMD as administrator</translation>
+    </message>
+    <message>
+        <source>The default settings has been successfully applied!</source>
+        <translation>The default settings has been successfully applied!</translation>
+    </message>
+    <message>
+        <source>language has been successfully changed</source>
+        <translation>language has been successfully changed</translation>
+    </message>
+    <message>
+        <source>The program could not be set to run at login.</source>
+        <translation>The program could not be set to run at login.</translation>
+    </message>
+    <message>
+        <source>this desktop has no notification area</source>
+        <translation>this desktop has no notification area</translation>
+    </message>
+    <message>
+        <source>You must restart the program to apply the selected font.</source>
+        <translation>You must restart the program to apply the selected font.</translation>
+    </message>
+    <message>
+        <source>Do you want to restart now?</source>
+        <translation>Do you want to restart now?</translation>
+    </message>
+    <message>
+        <source>You must restart the program to set the default font.</source>
+        <translation>You must restart the program to set the default font.</translation>
+    </message>
+    <message>
+        <source>Run at login</source>
+        <translation>Run at login</translation>
+    </message>
+    <message>
+        <source>running in a tray</source>
+        <translation>running in a tray</translation>
+    </message>
+    <message>
+        <source>Download path</source>
+        <translation>Download path</translation>
     </message>
 </context>
 </TS>

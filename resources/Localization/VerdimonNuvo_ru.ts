@@ -1348,10 +1348,6 @@
         <translation>Отправлять сведения об оборудовании</translation>
     </message>
     <message>
-        <source>Run when Windows starts</source>
-        <translation>Запускать при старте системы</translation>
-    </message>
-    <message>
         <source>Always on top</source>
         <translation>Поверх всех окон</translation>
     </message>
@@ -4220,6 +4216,54 @@ Please enter the valid verification code from your email.</source>
     <message>
         <source>You must accept the terms!</source>
         <translation>Необходимо принять условия!</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Сохранить в файл</translation>
+    </message>
+    <message>
+        <source>Run CMD as administrator</source>
+        <translation>Командная строка от имени администратора</translation>
+    </message>
+    <message>
+        <source>The default settings has been successfully applied!</source>
+        <translation>Настройки по умолчанию применены!</translation>
+    </message>
+    <message>
+        <source>language has been successfully changed</source>
+        <translation>язык успешно изменён</translation>
+    </message>
+    <message>
+        <source>The program could not be set to run at login.</source>
+        <translation>Не удалось включить запуск программы при входе в систему.</translation>
+    </message>
+    <message>
+        <source>this desktop has no notification area</source>
+        <translation>в этой среде рабочего стола нет области уведомлений</translation>
+    </message>
+    <message>
+        <source>You must restart the program to apply the selected font.</source>
+        <translation>Чтобы применить выбранный шрифт, перезапустите программу.</translation>
+    </message>
+    <message>
+        <source>Do you want to restart now?</source>
+        <translation>Перезапустить сейчас?</translation>
+    </message>
+    <message>
+        <source>You must restart the program to set the default font.</source>
+        <translation>Чтобы вернуть шрифт по умолчанию, перезапустите программу.</translation>
+    </message>
+    <message>
+        <source>Run at login</source>
+        <translation>Запускать при входе в систему</translation>
+    </message>
+    <message>
+        <source>running in a tray</source>
+        <translation>работает в трее</translation>
+    </message>
+    <message>
+        <source>Download path</source>
+        <translation>Путь загрузки</translation>
     </message>
 </context>
 </TS>

@@ -1348,10 +1348,6 @@
         <translation>Надсилати відомості про обладнання</translation>
     </message>
     <message>
-        <source>Run when Windows starts</source>
-        <translation>Запускати під час старту системи</translation>
-    </message>
-    <message>
         <source>Always on top</source>
         <translation>Поверх усіх вікон</translation>
     </message>
@@ -4220,6 +4216,54 @@ Please enter the valid verification code from your email.</source>
     <message>
         <source>You must accept the terms!</source>
         <translation>Потрібно прийняти умови!</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Зберегти у файл</translation>
+    </message>
+    <message>
+        <source>Run CMD as administrator</source>
+        <translation>Командний рядок від імені адміністратора</translation>
+    </message>
+    <message>
+        <source>The default settings has been successfully applied!</source>
+        <translation>Типові налаштування застосовано!</translation>
+    </message>
+    <message>
+        <source>language has been successfully changed</source>
+        <translation>мову успішно змінено</translation>
+    </message>
+    <message>
+        <source>The program could not be set to run at login.</source>
+        <translation>Не вдалося ввімкнути запуск програми під час входу в систему.</translation>
+    </message>
+    <message>
+        <source>this desktop has no notification area</source>
+        <translation>у цьому робочому середовищі немає області сповіщень</translation>
+    </message>
+    <message>
+        <source>You must restart the program to apply the selected font.</source>
+        <translation>Щоб застосувати вибраний шрифт, перезапустіть програму.</translation>
+    </message>
+    <message>
+        <source>Do you want to restart now?</source>
+        <translation>Перезапустити зараз?</translation>
+    </message>
+    <message>
+        <source>You must restart the program to set the default font.</source>
+        <translation>Щоб повернути типовий шрифт, перезапустіть програму.</translation>
+    </message>
+    <message>
+        <source>Run at login</source>
+        <translation>Запускати під час входу в систему</translation>
+    </message>
+    <message>
+        <source>running in a tray</source>
+        <translation>працює в треї</translation>
+    </message>
+    <message>
+        <source>Download path</source>
+        <translation>Шлях завантаження</translation>
     </message>
 </context>
 </TS>

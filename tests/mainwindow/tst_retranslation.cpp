@@ -9,11 +9,13 @@
 #include "widgets/switch.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTextDocument>
@@ -54,6 +56,8 @@ QStringList windowTexts(const QWidget *window)
             texts.append(QString::fromLatin1(owner->metaObject()->className()) + QLatin1Char(':')
                          + plain(text));
     };
+    for (const QAction *action : window->findChildren<QAction *>())
+        add(action, action->text());
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
         if (const auto *label = qobject_cast<const QLabel *>(widget))
             add(label, label->text());
@@ -154,6 +158,9 @@ private slots:
         window.searchUsefulCommands();
         window.signedIn = true;
         window.accountImage->setToolTip(QStringLiteral("jane"));
+        window.createTrayMenu();
+        window.networkStatusValueLabel->setText(QStringLiteral("Connected"));
+        window.networkStatusValueLabel->setStyleSheet(QStringLiteral("color: green;"));
         auto hiddenButtons = [&window] {
             QVector<bool> hidden;
             for (QPushButton *button : window.usefulCommandButtons)
@@ -179,6 +186,9 @@ private slots:
         QCOMPARE(window.searchCommandEdit->text(), "Display");
         QCOMPARE(hiddenButtons(), hiddenBefore);
         QCOMPARE(window.accountImage->toolTip(), "jane");
+        QCOMPARE(window.trayLanguagesMenu->title(), "@Languages");
+        QCOMPARE(window.networkStatusValueLabel->text(), "@Unknown");
+        QCOMPARE(window.networkStatusValueLabel->styleSheet(), "color: #FFFFFF;");
         QVERIFY(window.privacyPolicyLink->text().contains("privacy-policy-ru\""));
         QCOMPARE(window.aboutChannelLabel->text(), "@Insider");
         QVERIFY(window.windowTitle().contains("@Insider"));
