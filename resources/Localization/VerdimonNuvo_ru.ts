@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Status</source>
-        <translation>Состояние</translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <source>L2 cache</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Thread count</source>
-        <translation>Число потоков</translation>
+        <translation>Потоки</translation>
     </message>
     <message>
         <source>Revision</source>
@@ -1417,15 +1417,15 @@
     </message>
     <message>
         <source>Working set size</source>
-        <translation>Размер рабочего набора</translation>
+        <translation>Рабочий набор</translation>
     </message>
     <message>
         <source>Handle count</source>
-        <translation>Число дескрипторов</translation>
+        <translation>Дескрипторы</translation>
     </message>
     <message>
         <source>Peak page file usage</source>
-        <translation>Пиковое использование файла подкачки</translation>
+        <translation>Пик подкачки</translation>
     </message>
     <message>
         <source>Priority</source>
@@ -1437,7 +1437,7 @@
     </message>
     <message>
         <source>Virtual size</source>
-        <translation>Виртуальный размер</translation>
+        <translation>Вирт. память</translation>
     </message>
     <message>
         <source>Path</source>
@@ -3281,7 +3281,7 @@
     </message>
     <message>
         <source>device</source>
-        <translation>устройство</translation>
+        <translation>устройств</translation>
     </message>
     <message>
         <source>adapters</source>

@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Status</source>
-        <translation>Стан</translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <source>L2 cache</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Thread count</source>
-        <translation>Кількість потоків</translation>
+        <translation>Потоки</translation>
     </message>
     <message>
         <source>Revision</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>Optical Devices</source>
-        <translation>Оптичні приводи</translation>
+        <translation>Приводи</translation>
     </message>
     <message>
         <source>Motherboard</source>
@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>Sound Devices</source>
-        <translation>Звукові пристрої</translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Network</source>
@@ -1417,15 +1417,15 @@
     </message>
     <message>
         <source>Working set size</source>
-        <translation>Розмір робочого набору</translation>
+        <translation>Робочий набір</translation>
     </message>
     <message>
         <source>Handle count</source>
-        <translation>Кількість дескрипторів</translation>
+        <translation>Дескриптори</translation>
     </message>
     <message>
         <source>Peak page file usage</source>
-        <translation>Пікове використання файлу підкачки</translation>
+        <translation>Пік підкачки</translation>
     </message>
     <message>
         <source>Priority</source>
@@ -1437,7 +1437,7 @@
     </message>
     <message>
         <source>Virtual size</source>
-        <translation>Віртуальний розмір</translation>
+        <translation>Вірт. пам&apos;ять</translation>
     </message>
     <message>
         <source>Path</source>
@@ -3281,7 +3281,7 @@
     </message>
     <message>
         <source>device</source>
-        <translation>пристрій</translation>
+        <translation>пристроїв</translation>
     </message>
     <message>
         <source>adapters</source>
