@@ -2,6 +2,7 @@
 // while indexes, selections, check states and the search's result stay as they were.
 
 #include "accounts/accountimage.h"
+#include "app/settings.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "platform/fakes/fakeplatform.h"
 #include "widgets/appqlabel.h"
@@ -142,6 +143,15 @@ private slots:
         QVERIFY(servicesFileName >= 0);
         expected[servicesFileName] = QStringLiteral("QTreeWidget:File Name");
         QCOMPARE(windowTexts(&window), expected);
+    }
+
+    // The About page is built before the stored settings reach the language combo box.
+    void privacyLinkFollowsTheStoredLanguage()
+    {
+        Settings::setSettingsValue("AppSettings", "AppLanguage", 3);
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        Settings::setSettingsValue("AppSettings", "AppLanguage", 0);
+        QVERIFY(window.privacyPolicyLink->text().contains("privacy-policy-uk\""));
     }
 
     void statesStay()
