@@ -49,6 +49,25 @@ QIcon AppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *op
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }
 
+void AppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                  QPainter *painter, const QWidget *widget) const
+{
+    const auto *sliderOption = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    if (control == CC_Slider && sliderOption) {
+        // The base style paints the handle in the button colour, which the themes make the
+        // page colour: the handle would vanish into the page.
+        QStyleOptionSlider slider(*sliderOption);
+        const QColor text = slider.palette.color(QPalette::WindowText);
+        const QColor page = slider.palette.color(QPalette::Window);
+        const QColor handle((text.red() + page.red()) / 2, (text.green() + page.green()) / 2,
+                            (text.blue() + page.blue()) / 2);
+        slider.palette.setColor(QPalette::Button, handle);
+        QProxyStyle::drawComplexControl(control, &slider, painter, widget);
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
 int AppStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                         QStyleHintReturn *returnData) const
 {

@@ -2,7 +2,8 @@
 // The application's style: the platform style with the program's own icons for the standard
 // pictures it shows (message boxes, the trash can), plain-text dialog buttons (the platform's
 // glossy button pictures belong to no theme), and disabled icons drawn in the disabled text
-// colour, so that they keep their contrast in every theme.
+// colour, and slider handles half way between the text and the page colour, so that they keep
+// their contrast in every theme.
 
 #include <QProxyStyle>
 
@@ -19,6 +20,8 @@ public:
 
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget = nullptr) const override;
     int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
                   const QWidget *widget = nullptr,
                   QStyleHintReturn *returnData = nullptr) const override;
