@@ -79,6 +79,10 @@ int AppStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidge
 QPixmap AppStyle::generatedIconPixmap(QIcon::Mode iconMode, const QPixmap &pixmap,
                                       const QStyleOption *option) const
 {
+    // Selected icons keep their own colours: the base style would wash them with the
+    // platform's highlight colour, which belongs to no theme.
+    if (iconMode == QIcon::Selected)
+        return pixmap;
     if (iconMode != QIcon::Disabled || !option || pixmap.isNull())
         return QProxyStyle::generatedIconPixmap(iconMode, pixmap, option);
     // The shape in the disabled text colour: the base style's grey wash is lost on dark pages.

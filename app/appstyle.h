@@ -1,9 +1,9 @@
 #pragma once
 // The application's style: the platform style with the program's own icons for the standard
 // pictures it shows (message boxes, the trash can), plain-text dialog buttons (the platform's
-// glossy button pictures belong to no theme), and disabled icons drawn in the disabled text
-// colour, and slider handles half way between the text and the page colour, so that they keep
-// their contrast in every theme.
+// glossy button pictures belong to no theme), disabled icons drawn in the disabled text colour,
+// selected icons in their own colours, and slider handles half way between the text and the
+// page colour, so that they keep their contrast in every theme.
 
 #include <QProxyStyle>
 
