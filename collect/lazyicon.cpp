@@ -1,11 +1,13 @@
 #include "lazyicon.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
 #include <mutex>
 
 #include <memory>
@@ -16,6 +18,26 @@ namespace {
 enum class Kind { File, Theme, FileType };
 
 const char kKeyPrefix[] = "VnLazyIcon:";
+
+// The provider's drawing of a plain (or linked) file, or a theme's generic document or program
+// picture, tells nothing about the program: the list's own program icon says more.
+bool isPlainFileIcon(const QIcon &icon)
+{
+    if (icon.isNull())
+        return false;
+    static const QStringList genericNames
+        = { QStringLiteral("text-x-generic"),           QStringLiteral("unknown"),
+            QStringLiteral("application-octet-stream"), QStringLiteral("application-x-executable"),
+            QStringLiteral("application-x-sharedlib"),  QStringLiteral("inode-symlink") };
+    if (genericNames.contains(icon.name()))
+        return true;
+    static const QImage plainFile
+        = QFileIconProvider().icon(QFileIconProvider::File).pixmap(16).toImage();
+    static const QImage linkedFile
+        = QApplication::style()->standardIcon(QStyle::SP_FileLinkIcon).pixmap(16).toImage();
+    const QImage image = icon.pixmap(16).toImage();
+    return image == plainFile || image == linkedFile;
+}
 
 class LazyIconEngine : public QIconEngine
 {
@@ -116,6 +138,8 @@ private:
         case Kind::FileType:
             if (!m_source.isEmpty())
                 icon = QFileIconProvider().icon(QFileInfo(m_source));
+            if (isPlainFileIcon(icon))
+                icon = QIcon();
             break;
         }
         if (icon.isNull())
