@@ -754,7 +754,7 @@ private:
     // entries (startupentries.cpp) and the commands search (commandsearch.cpp).
     friend class TstPageActions;
     friend class TstNetworkStatus;
-    friend class TstRetranslation;
+    friend class TstPageTexts;
     void appSmartThread(int driveIndex);
     void showSmartAttributeInfo(QTreeWidgetItem *item);
     void showSelectedSmartAttributeInfo();

@@ -3,15 +3,24 @@
 
 #include "accounts/accountimage.h"
 #include "app/config.h"
+#include "app/settings.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "platform/fakes/fakeplatform.h"
+#include "widgets/appqlabel.h"
+#include "widgets/apptabcontrol.h"
+#include "widgets/switch.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTranslator>
@@ -74,6 +83,40 @@ QStringList itemTexts(const QComboBox *box)
     QStringList texts;
     for (int i = 0; i < box->count(); ++i)
         texts.append(box->itemText(i));
+    return texts;
+}
+
+// Every text a user reads in a window, in object order; paths, font lists and drives are data.
+QStringList windowTexts(const QWidget *window)
+{
+    QStringList texts;
+    auto add = [&texts](const QString &text) {
+        if (!text.isEmpty() && !text.startsWith(QLatin1Char('/')))
+            texts.append(QTextDocumentFragment::fromHtml(text).toPlainText());
+    };
+    for (const QAction *action : window->findChildren<QAction *>())
+        add(action->text());
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        add(widget->toolTip());
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            add(label->text());
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            add(button->text());
+        if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+            add(edit->placeholderText() + edit->text());
+        if (const auto *box = qobject_cast<const QComboBox *>(widget); box && box->count() < 6)
+            texts += itemTexts(box);
+        if (const auto *tabs = qobject_cast<const QTabBar *>(widget))
+            for (int index = 0; index < tabs->count(); ++index)
+                add(tabs->tabText(index));
+        if (const auto *list = qobject_cast<const QListWidget *>(widget))
+            for (int row = 0; row < list->count(); ++row)
+                add(list->item(row)->text());
+        if (const auto *tree = qobject_cast<const QTreeWidget *>(widget);
+            tree && !tree->isHeaderHidden())
+            for (int column = 0; column < tree->columnCount(); ++column)
+                add(tree->headerItem()->text(column));
+    }
     return texts;
 }
 
@@ -308,6 +351,69 @@ private slots:
             = page->findChildren<QComboBox *>(QString(), Qt::FindDirectChildrenOnly);
         QVERIFY(boxes.size() > where.value(box).second);
         QCOMPARE(itemTexts(boxes.at(where.value(box).second)), items);
+    }
+    // A change of language sets every text of the window again and nothing else: indexes,
+    // selections, check states and the search's result stay. Back in English the window reads
+    // as built, but for the Services header that takes the capital of its Drivers twin.
+    void retranslation()
+    {
+        QCoreApplication::removeTranslator(marker.get());
+        Settings::setSettingsValue("AppSettings", "AppLanguage", 3);
+        VerdimonNuvo built(VerdimonNuvo::StartupActions::Skip);
+        Settings::setSettingsValue("AppSettings", "AppLanguage", 0);
+        // Built before the settings reach the language box, the privacy link reads the setting.
+        QVERIFY(built.privacyPolicyLink->text().contains("privacy-policy-uk\""));
+        built.tabControl->setCurrentIndex(11);
+        built.settingsMenuView->setCurrentRow(2);
+        built.languageComboBox->setCurrentIndex(2);
+        built.themeComboBox->setCurrentIndex(2);
+        built.updatesChannelComboBox->setCurrentIndex(1);
+        built.showFullInfoSwitch->setChecked(true);
+        built.searchCommandEdit->setText(QStringLiteral("Display"));
+        built.searchUsefulCommands();
+        built.signedIn = true;
+        built.accountImage->setToolTip(QStringLiteral("jane"));
+        built.createTrayMenu();
+        const QStringList english = windowTexts(&built);
+        built.networkStatusValueLabel->setText(QStringLiteral("Connected"));
+        auto states = [&built] {
+            QVariantList states { built.tabControl->currentIndex(),
+                                  built.settingsMenuView->currentRow(),
+                                  built.settingsMenuView->item(0)->data(Qt::UserRole),
+                                  built.languageComboBox->currentIndex(),
+                                  built.themeComboBox->currentIndex(),
+                                  built.updatesChannelComboBox->currentIndex(),
+                                  built.showFullInfoSwitch->isChecked(),
+                                  built.restoreDefaultsSwitch->isChecked() };
+            for (QPushButton *button : built.usefulCommandButtons)
+                states.append(button->isHidden());
+            return states;
+        };
+        const QVariantList before = states();
+        QCOMPARE(before.mid(8).count(false), 8); // the buttons the search shows
+
+        QCoreApplication::installTranslator(marker.get());
+        built.retranslateUi();
+        static const QRegularExpression fixed(QStringLiteral(
+            "^(English|Русский|Українська|SMART|TPM|Dravonel|OneDrive|Dropbox|Windows PowerShell|"
+            "Paint|Wordpad|IExpress|Internet Explorer|Nuvo|jane|Display|[\\d.]+|x\\d\\d|"
+            "[\\w.-]+\\.\\w+)$"));
+        for (const QString &text : windowTexts(&built))
+            QVERIFY2(text.contains(QLatin1Char('@')) || fixed.match(text).hasMatch(),
+                     qPrintable(text));
+        QCOMPARE(states(), before);
+        QCOMPARE(built.tabControl->tabBar()->tabToolTip(6), "@Optical Devices");
+        QCOMPARE(built.trayLanguagesMenu->title(), "@Languages");
+        QCOMPARE(built.networkStatusValueLabel->styleSheet(), "color: #FFFFFF;");
+        QVERIFY(built.privacyPolicyLink->text().contains("privacy-policy-ru\""));
+        QVERIFY(built.windowTitle().contains("@Insider"));
+
+        QCoreApplication::removeTranslator(marker.get());
+        built.retranslateUi();
+        QStringList expected = english;
+        expected[expected.indexOf(QStringLiteral("File name"))] = QStringLiteral("File Name");
+        QCOMPARE(windowTexts(&built), expected);
+        QCoreApplication::installTranslator(marker.get());
     }
 };
 
