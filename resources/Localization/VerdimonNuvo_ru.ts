@@ -4135,7 +4135,7 @@ Please enter the valid verification code from your email.</source>
     </message>
     <message>
         <source>Username / email / phone number</source>
-        <translation>Имя пользователя / электронная почта / номер телефона</translation>
+        <translation>Имя пользователя, почта или телефон</translation>
     </message>
     <message>
         <source>Password</source>

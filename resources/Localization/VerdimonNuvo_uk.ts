@@ -4135,7 +4135,7 @@ Please enter the valid verification code from your email.</source>
     </message>
     <message>
         <source>Username / email / phone number</source>
-        <translation>Ім&apos;я користувача / електронна пошта / номер телефону</translation>
+        <translation>Ім&apos;я користувача, пошта або телефон</translation>
     </message>
     <message>
         <source>Password</source>
