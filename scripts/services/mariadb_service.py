@@ -146,7 +146,9 @@ def main():
     data = os.path.join(folder, "data")
     sock = os.path.join(folder, "mysqld.sock")
     log = os.path.join(folder, "mariadb.log")
-    os.makedirs(folder, exist_ok=True)
+    # Temporary tables of their own: two servers set up at once in a shared /tmp collide.
+    tmp = os.path.join(folder, "tmp")
+    os.makedirs(tmp, exist_ok=True)
     # The administrator is the account running this script, signed in through the socket (no
     # password exists to reuse); mariadbd itself refuses root unless told.
     admin = pwd.getpwuid(os.geteuid()).pw_name
@@ -154,7 +156,7 @@ def main():
     if not os.path.isdir(os.path.join(data, "mysql")):
         subprocess.run([find_program("mariadb-install-db", "mysql_install_db"), "--no-defaults",
                         "--datadir=" + data, "--auth-root-authentication-method=socket",
-                        "--skip-test-db", "--user=" + admin],
+                        "--skip-test-db", "--user=" + admin, "--tmpdir=" + tmp],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     server = None
@@ -165,7 +167,7 @@ def main():
             [find_program("mariadbd", "mysqld"), "--no-defaults", "--datadir=" + data,
              "--socket=" + sock, "--port=%d" % port, "--bind-address=127.0.0.1",
              "--pid-file=" + os.path.join(folder, "mariadbd.pid"), "--log-error=" + log,
-             "--skip-name-resolve", "--innodb-buffer-pool-size=16M",
+             "--tmpdir=" + tmp, "--skip-name-resolve", "--innodb-buffer-pool-size=16M",
              "--innodb-log-file-size=8M", "--performance-schema=OFF"] + user_args,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for _ in range(300):
