@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
@@ -153,6 +154,26 @@ void writeDefaultSettings()
     }
 }
 
+// A geometry saved on a larger screen (or the default, made for a 1920-wide one) must not leave
+// the window partly out of reach: Qt only moves a window that is entirely off screen.
+static void keepOnScreen(QWidget *widget)
+{
+    const QScreen *screen = widget->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QRect frame = widget->frameGeometry();
+    if (available.contains(frame))
+        return;
+    const QSize margins = frame.size() - widget->size();
+    widget->resize(
+        widget->size().boundedTo(available.size() - margins).expandedTo(widget->minimumSize()));
+    frame = widget->frameGeometry();
+    const int x = qMax(available.left(), qMin(frame.left(), available.right() - frame.width() + 1));
+    const int y = qMax(available.top(), qMin(frame.top(), available.bottom() - frame.height() + 1));
+    widget->move(x, y);
+}
+
 void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray &base64Default)
 {
     if (!widget)
@@ -162,6 +183,7 @@ void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray 
         = appSettingsValue(key, QByteArray::fromBase64(base64Default)).toByteArray();
     if (present && !bytes.isEmpty()) {
         widget->restoreGeometry(bytes);
+        keepOnScreen(widget);
         return;
     }
     widget->resize(1350, 510);

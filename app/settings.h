@@ -37,8 +37,8 @@ void writeDefaultSettings();
 // Geometry of the main window ("Position") and its Base64 default.
 extern const char positionDefaultBase64[];
 extern const char settingsViewSizeDefaultBase64[];
-// Restores the widget's geometry from AppSettings/<key>; resizes it to 1350 x 510 when the key
-// is missing or empty.
+// Restores the widget's geometry from AppSettings/<key>, moved (and if need be shrunk) into the
+// screen's available area; resizes it to 1350 x 510 when the key is missing or empty.
 void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray &base64Default);
 
 // True when both Credentials/Login and Credentials/Password hold non-empty (enciphered) texts.

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
@@ -256,22 +258,27 @@ private slots:
         QTest::newRow("missing") << 0;
         QTest::newRow("empty bytes") << 1;
         QTest::newRow("saved geometry") << 2;
+        QTest::newRow("saved partly off screen") << 3;
     }
     void restoreGeometry()
     {
         QFETCH(int, mode);
         if (mode == 1)
             Settings::setSettingsValue("AppSettings", "Position", QByteArray());
-        if (mode == 2) {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        if (mode >= 2) {
             QWidget source;
-            source.setGeometry(40, 50, 640, 420);
+            source.setGeometry(mode == 2 ? QRect(40, 50, 640, 420)
+                                         : QRect(screen.right() - 200, 50, 640, 420));
             Settings::setSettingsValue("AppSettings", "Position", source.saveGeometry());
         }
         QWidget widget;
         widget.resize(100, 100);
         Settings::restoreBase64Setting(&widget, "Position", Settings::positionDefaultBase64);
         if (mode == 2)
-            QCOMPARE(widget.size(), QSize(640, 420));
+            QCOMPARE(widget.geometry(), QRect(40, 50, 640, 420));
+        else if (mode == 3)
+            QCOMPARE(widget.geometry(), QRect(screen.right() - 639, 50, 640, 420));
         else
             QCOMPARE(widget.size(), QSize(1350, 510));
     }
