@@ -3609,7 +3609,7 @@
     </message>
     <message>
         <source>Save as</source>
-        <translation>Сохранить как</translation>
+        <translation>Экспорт</translation>
     </message>
     <message>
         <source>Open</source>

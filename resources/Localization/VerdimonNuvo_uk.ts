@@ -3609,7 +3609,7 @@
     </message>
     <message>
         <source>Save as</source>
-        <translation>Зберегти як</translation>
+        <translation>Експорт</translation>
     </message>
     <message>
         <source>Open</source>
