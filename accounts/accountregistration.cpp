@@ -90,6 +90,8 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     birthDateEdit->setFixedHeight(25);
     birthDateEdit->setToolTip(QObject::tr("Choose your birthday"));
     birthDateEdit->setFont(font);
+    // The month names follow the program's language rather than the system's.
+    birthDateEdit->setLocale(QLocale(termsLanguageCode()));
 
     captchaImage = new AppQLabel(this);
     captchaImage->setFixedHeight(50);
