@@ -32,15 +32,10 @@
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-} // namespace
 
 class TstMainWindow : public QObject
 {
@@ -246,46 +241,17 @@ private slots:
         QVERIFY(window->mainTree->findChildren<QLabel *>().isEmpty());
     }
 
-    void settingsEntries_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("0") << 0 << "Application settings"
-                           << "Settings";
-        QTest::newRow("1") << 1 << "Misc"
-                           << "Misc";
-        QTest::newRow("2") << 2 << "Useful commands"
-                           << "Useful Commands";
-        QTest::newRow("3") << 3 << "Services"
-                           << "Services";
-        QTest::newRow("4") << 4 << "Processes"
-                           << "Processes";
-        QTest::newRow("5") << 5 << "Applications"
-                           << "Applications";
-        QTest::newRow("6") << 6 << "Drivers"
-                           << "Drivers";
-        QTest::newRow("7") << 7 << "Startup"
-                           << "Startup";
-        QTest::newRow("8") << 8 << "SMART"
-                           << "SMART";
-        QTest::newRow("9") << 9 << "TPM"
-                           << "TPM";
-        QTest::newRow("10") << 10 << "Updates"
-                            << "Updates";
-        QTest::newRow("11") << 11 << "About"
-                            << "About";
-    }
-
+    // The entries' texts are checked with the pages' texts; here the keys they lead to.
     void settingsEntries()
     {
-        QFETCH(int, row);
-        QFETCH(QString, text);
-        QFETCH(QString, key);
         QListWidget *menu = window->settingsMenuView;
-        QCOMPARE(menu->count(), 12);
-        QCOMPARE(menu->item(row)->text(), text);
-        QCOMPARE(menu->item(row)->data(Qt::UserRole).toString(), key);
+        QStringList keys;
+        for (int row = 0; row < menu->count(); ++row)
+            keys << menu->item(row)->data(Qt::UserRole).toString();
+        QCOMPARE(keys,
+                 QStringList({ "Settings", "Misc", "Useful Commands", "Services", "Processes",
+                               "Applications", "Drivers", "Startup", "SMART", "TPM", "Updates",
+                               "About" }));
         QCOMPARE(window->settingsStack->count(), 12);
         QCOMPARE(window->settingsStack->widget(2), window->usefulCommandsPage);
     }
@@ -415,22 +381,10 @@ private slots:
 
     void appSettingsPage()
     {
-        QStringList languages;
-        for (int i = 0; i < window->languageComboBox->count(); ++i)
-            languages << window->languageComboBox->itemText(i);
-        QCOMPARE(languages,
-                 QStringList({ QStringLiteral("Auto select"), QStringLiteral("English"),
-                               QString::fromUtf8("Русский"), QString::fromUtf8("Українська") }));
         QCOMPARE(window->languageComboBox->currentIndex(), 0);
-        QCOMPARE(window->themeComboBox->count(), 3);
-        QCOMPARE(window->themeComboBox->itemText(2), QStringLiteral("Dark"));
         QCOMPARE(window->themeComboBox->currentIndex(), 0);
-        QCOMPARE(window->networkStatusValueLabel->text(), QStringLiteral("Unknown"));
-        QCOMPARE(window->ipValueLabel->text(), QStringLiteral("Unknown"));
         QCOMPARE(window->ipValueLabel->minimumWidth(), 150);
         QVERIFY(window->ipValueLabel->textInteractionFlags() & Qt::TextSelectableByMouse);
-        QVERIFY(window->changeLanguageLabel->font().bold());
-        QVERIFY(!window->networkStatusLabel->font().bold());
         for (QPushButton *button : { window->checkConnectionBtn, window->appLogBtn,
                                      window->saveDataBtn, window->printDataBtn }) {
             QVERIFY2(button->toolTip().isEmpty(), qPrintable(button->text()));
@@ -439,33 +393,17 @@ private slots:
         QVERIFY(window->checkConnectionBtn->icon().isNull());
     }
 
-    void appSettingsSwitches_data()
-    {
-        QTest::addColumn<QString>("text");
-        for (const char *text :
-             { "Show splash at startup", "Share hardware information", "Run at login",
-               "Always on top", "Show application full information",
-               "Automatically expand all data", "Reset to default settings", "Add to tray",
-               "Close to tray", "Minimize to tray", "Notify me when running in tray",
-               "Show application window when in tray", "Install updates automatically",
-               "Disable updates (not recommended)", "Check for updates when application starts",
-               "Get insider builds notification", "Delete installer after update",
-               "Install updates silently" })
-            QTest::newRow(text) << QString::fromLatin1(text);
-    }
-
+    // Every switch (their texts are checked with the pages' texts) shows its text as its tip
+    // and starts off and enabled.
     void appSettingsSwitches()
     {
-        QFETCH(QString, text);
-        Switch *found = nullptr;
-        for (Switch *option : window->findChildren<Switch *>()) {
-            if (option->text() == text)
-                found = option;
+        const QList<Switch *> switches = window->findChildren<Switch *>();
+        QCOMPARE(switches.size(), 18);
+        for (Switch *option : switches) {
+            QCOMPARE(option->toolTip(), option->text());
+            QVERIFY2(!option->isChecked(), qPrintable(option->text()));
+            QVERIFY2(option->isEnabled(), qPrintable(option->text()));
         }
-        QVERIFY(found);
-        QCOMPARE(found->toolTip(), text);
-        QVERIFY(!found->isChecked());
-        QVERIFY(found->isEnabled());
     }
 
     void miscPage()

@@ -4,17 +4,18 @@
 #include "accounts/accountimage.h"
 #include "app/config.h"
 #include "mainwindow/verdimonnuvo.h"
+#include "markingtranslator.h"
 #include "platform/fakes/fakeplatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
@@ -22,22 +23,6 @@
 #include <memory>
 
 namespace {
-
-// Puts "@" before every text of the QObject context, so a test sees which texts are translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
-    {
-        Q_UNUSED(disambiguation)
-        Q_UNUSED(n)
-        if (qstrcmp(context, "QObject") == 0 && sourceText && *sourceText)
-            return QStringLiteral("@") + QString::fromUtf8(sourceText);
-        return QString();
-    }
-};
 
 // A label's text as shown: rich text (links) reduced to what the user reads; a leading "*"
 // marks a bold label.
@@ -193,6 +178,37 @@ private slots:
         QVERIFY(page);
         QCOMPARE(labelTexts(page), labels);
         QCOMPARE(buttonTexts(page), buttons);
+    }
+
+    // A widget made but never put in its page's layout sits unseen at the page's corner: every
+    // widget a page shows is in one of the page's layouts, or placed by hand (the overlays).
+    void everyWidgetIsLaidOut_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < 12; ++row)
+            QTest::addRow("%d", row) << row;
+    }
+
+    void everyWidgetIsLaidOut()
+    {
+        QFETCH(int, row);
+        QWidget *page = settingsPage(row);
+        QVERIFY(page);
+        const QList<QLayout *> layouts = page->findChildren<QLayout *>();
+        const QList<QWidget *> children
+            = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(!children.isEmpty());
+        for (QWidget *child : children) {
+            if (child->isWindow() || !child->isVisibleTo(page))
+                continue;
+            bool placed = child->pos() != QPoint(0, 0);
+            for (QLayout *layout : qAsConst(layouts))
+                placed = placed || layout->indexOf(child) >= 0;
+            const auto *label = qobject_cast<const QLabel *>(child);
+            QVERIFY2(placed,
+                     qPrintable(QString::fromLatin1(child->metaObject()->className())
+                                + QLatin1Char(' ') + (label ? label->text() : QString())));
+        }
     }
 
     // The status texts that lie over the trees of the software, SMART and TPM pages.

@@ -3,6 +3,7 @@
 
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
+#include "markingtranslator.h"
 #include "platform/fakes/fakeplatform.h"
 #include "widgets/apptabcontrol.h"
 
@@ -15,28 +16,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-// Marks every text of the QObject context, so a test sees which texts pass through translation.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
-    {
-        Q_UNUSED(disambiguation)
-        Q_UNUSED(n)
-        if (qstrcmp(context, "QObject") == 0 && sourceText && *sourceText)
-            return QStringLiteral("@") + QString::fromUtf8(sourceText);
-        return QString();
-    }
-};
 
 struct GridPosition
 {

@@ -42,6 +42,8 @@ private slots:
     void diskIndex_data();
     void diskIndex();
     void partitionsFromGptOnDevice();
+    void partitionsFromMbrOnDevice_data();
+    void partitionsFromMbrOnDevice();
     void ataDiskWithoutUdevRecord();
 
     void memoryFromUdevRecord();

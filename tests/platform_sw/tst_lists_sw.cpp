@@ -119,6 +119,14 @@ void TestListsSw::dpkgStatus()
         packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1").size(),
         1);
     QCOMPARE(packages::parseDpkgStatus(QByteArray()).size(), 0);
+    // A stanza without a version or maintainer takes none from the one before it.
+    const QVector<packages::Package> two = packages::parseDpkgStatus(
+        "Package: a\nStatus: install ok installed\nVersion: 1\nMaintainer: Ann <a@x.org>\n\n"
+        "Package: b\nStatus: install ok installed\n");
+    QCOMPARE(two.size(), 2);
+    QCOMPARE(two.at(0).publisher, QStringLiteral("Ann"));
+    QCOMPARE(two.at(1).version, QString());
+    QCOMPARE(two.at(1).publisher, QString());
 }
 
 void TestListsSw::packageValues_data()
