@@ -256,6 +256,36 @@ private slots:
         QVERIFY(fromDpkg <= installed.size());
     }
 
+    // This test's own process is listed with its path; every service is in a state the
+    // service manager knows, or "Unknown" without one.
+    void processesAndServices()
+    {
+        Worker worker;
+        SignalLog log(&worker);
+        run(worker, "processesWMIData");
+        bool self = false;
+        for (const SignalLog::Entry &e : log.all("appProcessesData")) {
+            const Process p = e.args.at(0).value<Process>();
+            if (p.processId == QString::number(QCoreApplication::applicationPid())) {
+                self = true;
+                QCOMPARE(p.path,
+                         QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
+            }
+        }
+        QVERIFY(self);
+
+        Worker services;
+        SignalLog serviceLog(&services);
+        run(services, "servicesWMIData");
+        const QStringList states { "Running", "Start Pending", "Stop Pending", "Stopped",
+                                   "Unknown" };
+        for (const SignalLog::Entry &e : serviceLog.all("appServicesData")) {
+            const Service s = e.args.at(0).value<Service>();
+            QVERIFY2(states.contains(s.state),
+                     qPrintable(s.serviceName + QLatin1Char(' ') + s.state));
+        }
+    }
+
     void smartOfEveryOfferedDrive()
     {
         QVector<int> indexes;

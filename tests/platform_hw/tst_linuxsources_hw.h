@@ -55,7 +55,7 @@ private slots:
     void nvidiaDriverVersionFromProcFile();
 
     void concurrentCallsAgree();
-    void liveSmoke();
+    void liveDiskIndexes();
 };
 
 // Expected property values, one row per (tree, class, object, property).

@@ -90,7 +90,6 @@ private slots:
     void tpmResponse_data();
     void tpmResponse();
     void tpmCommandBytes();
-    void liveSmoke();
 };
 
 void TestLinuxSourcesSw::counts_data()
@@ -455,44 +454,6 @@ void TestLinuxSourcesSw::tpmCommandBytes()
     // TPM2_GetCapability, no sessions: TPM_CAP_TPM_PROPERTIES from TPM_PT_FIXED, 64 properties.
     QCOMPARE(tpm::fixedPropertiesCommand().toHex(),
              QByteArray("8001000000160000017a000000060000010000000040"));
-}
-
-void TestLinuxSourcesSw::liveSmoke()
-{
-    const SysRoot live;
-    QElapsedTimer timer;
-    timer.start();
-    const QVector<Object> procs = sources::processes(live);
-    const qint64 walk = timer.nsecsElapsed();
-    bool self = false;
-    for (const Object &o : procs) {
-        if (o.value(QStringLiteral("ProcessId")).lVal == int(::getpid())) {
-            self = true;
-            QCOMPARE(o.value(QStringLiteral("ExecutablePath")).bstrVal,
-                     QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());
-        }
-    }
-    QVERIFY(self);
-    qInfo("process walk: %d processes in %.2f ms", int(procs.size()), walk / 1e6);
-
-    timer.restart();
-    const QVector<Object> svcs = sources::services(live);
-    qInfo("services: %d in %.2f ms", int(svcs.size()), timer.nsecsElapsed() / 1e6);
-    for (const Object &o : svcs) {
-        // NULL without a running service manager.
-        const wmi::VARIANT &v = o.value(QStringLiteral("State"));
-        const QString state = v.vt == wmi::VT_NULL ? QStringLiteral("") : v.bstrVal;
-        QVERIFY2(QStringList({ "Running", "Start Pending", "Stop Pending", "Stopped", "" })
-                     .contains(state),
-                 qPrintable(state));
-    }
-    qInfo("sound %d, network %d, keyboards %d, printers %d, tpm %d",
-          int(sources::soundDevices(live).size()), int(sources::networkAdapters(live).size()),
-          int(sources::keyboards(live).size()), int(sources::printers(live).size()),
-          int(sources::tpms(live).size()));
-    // Every adapter but lo, each with its interface name.
-    for (const Object &o : sources::networkAdapters(live))
-        QVERIFY(o.value(QStringLiteral("SettingID")).bstrVal != QLatin1String("lo"));
 }
 
 void TestLinuxSourcesSw::processPriority_data()

@@ -76,8 +76,6 @@ private slots:
     void guardRefusesPackageTools_data();
     void guardRefusesPackageTools();
     void guardStopsRealStart();
-
-    void liveSmoke();
 };
 
 void TestListsSw::initTestCase()
@@ -555,54 +553,6 @@ void TestListsSw::guardStopsRealStart()
     process.waitForFinished();
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 126);
-}
-
-void TestListsSw::liveSmoke()
-{
-    const SysRoot live;
-    QElapsedTimer timer;
-    timer.start();
-    const QByteArray statusFile = live.read(QStringLiteral("/var/lib/dpkg/status"), 256 << 20);
-    const double readMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
-    const QVector<packages::Package> status = packages::parseDpkgStatus(statusFile);
-    const double parseMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
-    const QVector<packages::Package> dpkg = packages::dpkgPackages(live);
-    const double dpkgMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
-    const auto registry = makePackageRegistry(live);
-    const QStringList apps = registry->open(kHklmUninstall)->childGroups();
-    const double allMs = timer.nsecsElapsed() / 1e6;
-    qInfo("dpkg status: %d installed; read %.2f ms, parsed %.2f ms; with apt marks and desktop "
-          "files %.2f ms; "
-          "all package sources %d entries in %.2f ms",
-          int(status.size()), readMs, parseMs, dpkgMs, int(apps.size()), allMs);
-    QCOMPARE(dpkg.size(), status.size());
-    QVERIFY(apps.size() >= status.size());
-    // One look-up as the applications list makes it: every entry's DisplayName against one name.
-    timer.restart();
-    const auto key = registry->open(kHklmUninstall);
-    int matches = 0;
-    for (const QString &group : key->childGroups()) {
-        const auto entry = key->child(group);
-        for (const QString &value : entry->childKeys()) {
-            if (value == QLatin1String("DisplayName")
-                && entry->value(value).toString() == QLatin1String("no such program"))
-                ++matches;
-        }
-    }
-    QCOMPARE(matches, 0);
-    qInfo("one uninstall look-up over %d entries: %.2f ms", int(apps.size()),
-          timer.nsecsElapsed() / 1e6);
-
-    const QStringList autostart = makeAutostartRegistry(live)->open(kHklmRun)->childKeys();
-    qInfo("system autostart entries: %s", qPrintable(autostart.join(QStringLiteral(", "))));
-
-    QVector<DriverEntry> drivers;
-    QVERIFY(makeLinuxDriverSource(live)->enumerate(&drivers));
-    qInfo("kernel modules: %d", int(drivers.size()));
-    QVERIFY(!drivers.isEmpty() || !QDir(QStringLiteral("/sys/module")).exists());
 }
 
 QTEST_GUILESS_MAIN(TestListsSw)
