@@ -87,6 +87,7 @@ void TestSplash::layoutAndTexts()
     auto *caption = splash->findChild<QLabel *>(QStringLiteral("label_2"));
     QCOMPARE(caption->text(), QStringLiteral("Collecting information:"));
     QCOMPARE(caption->font().weight(), 75);
+    QCOMPARE(caption->alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
     QCOMPARE(percentLabel(splash)->text(), QStringLiteral("0%"));
     delete splash;
 }
