@@ -7,12 +7,12 @@
 #include "app/settings.h"
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
-#include "platform/fakes/fakeplatform.h"
 #include "widgets/appqlabel.h"
 #include "widgets/apptabbar.h"
 #include "widgets/apptabcontrol.h"
 #include "widgets/scrollbar.h"
 #include "widgets/switch.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,15 +37,11 @@
 
 #include <memory>
 
-class TstMainWindow : public QObject
+class TstMainWindow : public QObject, private WindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
-    std::unique_ptr<VerdimonNuvo> window;
-
     static QStringList headerLabels(QTreeWidget *tree)
     {
         QStringList labels;
@@ -55,21 +51,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        fakes = std::make_unique<plat::FakePlatform>();
-        fakes->screenInfo->screenSize = QSize(1600, 1000);
-        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::WidgetsOnly);
-    }
+    void initTestCase() { startWindow(); }
 
-    void cleanupTestCase()
-    {
-        window.reset();
-        scopedPlatform.reset();
-    }
+    void cleanupTestCase() { stopWindow(); }
 
     void windowFrame()
     {

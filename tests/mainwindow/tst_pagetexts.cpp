@@ -5,7 +5,7 @@
 #include "app/config.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "markingtranslator.h"
-#include "platform/fakes/fakeplatform.h"
+#include "windowfixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -64,15 +64,12 @@ QStringList itemTexts(const QComboBox *box)
 
 } // namespace
 
-class TstPageTexts : public QObject
+class TstPageTexts : public QObject, private WindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
     std::unique_ptr<MarkingTranslator> marker;
-    std::unique_ptr<VerdimonNuvo> window;
 
     QWidget *settingsPage(int row) const
     {
@@ -84,21 +81,15 @@ private:
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        fakes = std::make_unique<plat::FakePlatform>();
-        fakes->screenInfo->screenSize = QSize(1600, 1000);
-        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
         marker = std::make_unique<MarkingTranslator>();
         QCoreApplication::installTranslator(marker.get());
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::WidgetsOnly);
+        startWindow();
     }
 
     void cleanupTestCase()
     {
-        window.reset();
+        stopWindow();
         QCoreApplication::removeTranslator(marker.get());
-        scopedPlatform.reset();
     }
 
     void settingsEntries()

@@ -4,8 +4,8 @@
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "markingtranslator.h"
-#include "platform/fakes/fakeplatform.h"
 #include "widgets/apptabcontrol.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,15 +32,11 @@ struct GridPosition
 
 } // namespace
 
-class TstUsefulCommandsPage : public QObject
+class TstUsefulCommandsPage : public QObject, private WindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
-    std::unique_ptr<VerdimonNuvo> window;
-
     static GridPosition gridPosition(QWidget *widget)
     {
         GridPosition position;
@@ -67,20 +63,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        fakes = std::make_unique<plat::FakePlatform>();
-        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::WidgetsOnly);
-    }
+    void initTestCase() { startWindow(); }
 
-    void cleanupTestCase()
-    {
-        window.reset();
-        scopedPlatform.reset();
-    }
+    void cleanupTestCase() { stopWindow(); }
 
     void usefulCommandsCounts()
     {
