@@ -1,5 +1,6 @@
 #include "tst_linuxsources_hw.h"
 
+#include "fixturetree.h"
 #include "platform/disks.h"
 #include "platform/dmi.h"
 #include "platform/fakes/fakeplatform.h"
@@ -38,7 +39,7 @@ const QHash<QString, Source> &sources()
 
 QString fixture(const QString &tree)
 {
-    return QFileInfo(QStringLiteral(VN_FIXTURES_DIR "/") + tree).canonicalFilePath();
+    return QFileInfo(fixtureTree(tree)).canonicalFilePath();
 }
 
 QVector<wmi::Object> query(const QString &tree, const QString &cls)

@@ -1,5 +1,6 @@
 // The software and peripheral WMI sources on fixture trees, and a smoke run on this machine.
 
+#include "fixturetree.h"
 #include "platform/linux_services.h"
 #include "platform/linux_tpm.h"
 #include "platform/linuxprovider.h"
@@ -22,11 +23,6 @@ using wmi::Object;
 using wmi::VARIANT;
 
 namespace {
-
-QString fixture(const char *tree)
-{
-    return QStringLiteral(VN_FIXTURES_DIR "/") + QLatin1String(tree);
-}
 
 // A value as one comparable text: NULL, a number, TRUE/FALSE or the text itself.
 QString show(const VARIANT &v)
@@ -132,7 +128,7 @@ void TestLinuxSourcesSw::counts()
     QFETCH(QString, tree);
     QFETCH(QString, cls);
     QFETCH(int, count);
-    QCOMPARE(sourceOf(cls)(SysRoot(fixture(tree.toLatin1().constData()))).size(), count);
+    QCOMPARE(sourceOf(cls)(SysRoot(fixtureTree(tree))).size(), count);
 }
 
 void TestLinuxSourcesSw::properties_data()
@@ -309,7 +305,7 @@ void TestLinuxSourcesSw::properties()
     QFETCH(int, index);
     QFETCH(QString, property);
     QFETCH(QString, expected);
-    const QVector<Object> objects = sourceOf(cls)(SysRoot(fixture(tree.toLatin1().constData())));
+    const QVector<Object> objects = sourceOf(cls)(SysRoot(fixtureTree(tree)));
     QVERIFY(index < objects.size());
     QVERIFY2(objects.at(index).contains(property), qPrintable(property));
     QCOMPARE(show(objects.at(index).value(property)), expected);
@@ -346,8 +342,7 @@ void TestLinuxSourcesSw::schemaTypes()
     QFETCH(QString, tree);
     QFETCH(QString, ns);
     QFETCH(QString, cls);
-    wmi::ScopedProvider use(
-        std::make_shared<LinuxProvider>(SysRoot(fixture(tree.toLatin1().constData()))));
+    wmi::ScopedProvider use(std::make_shared<LinuxProvider>(SysRoot(fixtureTree(tree))));
     g_warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
     QVERIFY(wmi::SUCCEEDED(wmi::CoInitializeEx(nullptr, wmi::COINIT_MULTITHREADED)));
@@ -378,13 +373,13 @@ void TestLinuxSourcesSw::schemaTypes()
     wmi::CoUninitialize();
     qInstallMessageHandler(previous);
     QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
-    QCOMPARE(count, sourceOf(cls)(SysRoot(fixture(tree.toLatin1().constData()))).size());
+    QCOMPARE(count, sourceOf(cls)(SysRoot(fixtureTree(tree))).size());
 }
 
 void TestLinuxSourcesSw::processOrderSkipsVanished()
 {
     QStringList pids;
-    for (const Object &o : sources::processes(SysRoot(fixture("desktop"))))
+    for (const Object &o : sources::processes(SysRoot(fixtureTree("desktop"))))
         pids.append(show(o.value(QStringLiteral("ProcessId"))));
     // 4242 has a folder but no stat: it ended while the list was read.
     QCOMPARE(pids, QStringList({ "1", "2", "1234", "1300" }));
@@ -393,7 +388,7 @@ void TestLinuxSourcesSw::processOrderSkipsVanished()
 void TestLinuxSourcesSw::serviceNamesSkipTemplatesAndAliases()
 {
     QStringList names;
-    for (const Object &o : services::fromUnitFiles(SysRoot(fixture("desktop"))))
+    for (const Object &o : services::fromUnitFiles(SysRoot(fixtureTree("desktop"))))
         names.append(o.value(QStringLiteral("Name")).bstrVal);
     QVERIFY(!names.contains(QStringLiteral("getty@.service")));
     QVERIFY(!names.contains(QStringLiteral("getty@tty1.service")));

@@ -1,5 +1,6 @@
 // Installed packages, autostart entries, kernel modules and the uninstall session wait.
 
+#include "fixturetree.h"
 #include "platform/desktopentry.h"
 #include "platform/driversource.h"
 #include "platform/packagedb.h"
@@ -18,11 +19,6 @@
 using namespace plat;
 
 namespace {
-
-QString fixture(const char *tree)
-{
-    return QStringLiteral(VN_FIXTURES_DIR "/") + QLatin1String(tree);
-}
 
 const QString kHkcuRun = QString::fromLatin1(kRunKeyPaths[0]);
 const QString kHklmRun = QString::fromLatin1(kRunKeyPaths[1]);
@@ -91,7 +87,7 @@ void TestListsSw::init()
     // Fresh user autostart folder with the fixture's user entries, fresh settings.
     QDir(userAutostart()).removeRecursively();
     QDir().mkpath(userAutostart());
-    const QString from = fixture("desktop") + QStringLiteral("/home/user/.config/autostart");
+    const QString from = fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart");
     for (const QString &f : QDir(from).entryList(QDir::Files))
         QVERIFY(QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
     QSettings().clear();
@@ -102,7 +98,7 @@ void TestListsSw::init()
 void TestListsSw::dpkgStatus()
 {
     const QVector<packages::Package> list = packages::parseDpkgStatus(
-        readAll(fixture("desktop") + QStringLiteral("/var/lib/dpkg/status")));
+        readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status")));
     QStringList names;
     for (const packages::Package &p : list)
         names.append(p.name);
@@ -193,7 +189,7 @@ void TestListsSw::packageValues()
     QFETCH(QString, subkey);
     QFETCH(QString, value);
     QFETCH(QVariant, expected);
-    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
     const auto key = registry->open(kHklmUninstall + QLatin1Char('\\') + subkey);
     QVERIFY(key->exists());
     QCOMPARE(key->value(value, QStringLiteral("none")), expected);
@@ -201,7 +197,7 @@ void TestListsSw::packageValues()
 
 void TestListsSw::packageScopes()
 {
-    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
     const auto machine = registry->open(kHklmUninstall);
     QCOMPARE(
         machine->childGroups(),
@@ -225,7 +221,7 @@ void TestListsSw::packageScopes()
 
 void TestListsSw::packageRemovalHides()
 {
-    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
     const auto machine = registry->open(kHklmUninstall);
     QVERIFY(!machine->remove(QString()));
     QCOMPARE(machine->childGroups().size(), 7);
@@ -234,9 +230,9 @@ void TestListsSw::packageRemovalHides()
     QVERIFY(!machine->childGroups().contains(QStringLiteral("dpkg:libc6")));
     QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:libc6"))->exists());
     // Hidden for this user, in the settings store; the package database is untouched.
-    QVERIFY(readAll(fixture("desktop") + QStringLiteral("/var/lib/dpkg/status"))
+    QVERIFY(readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status"))
                 .contains("Package: libc6\n"));
-    QCOMPARE(makePackageRegistry(SysRoot(fixture("desktop")))
+    QCOMPARE(makePackageRegistry(SysRoot(fixtureTree("desktop")))
                  ->open(kHklmUninstall)
                  ->childGroups()
                  .size(),
@@ -258,7 +254,7 @@ void TestListsSw::userFlatpak()
     meta.write("[Application]\nname=org.example.Notes\n");
     meta.close();
 
-    const auto registry = makePackageRegistry(SysRoot(fixture("vm")));
+    const auto registry = makePackageRegistry(SysRoot(fixtureTree("vm")));
     const auto user = registry->open(QString::fromLatin1(kUninstallKeyPaths[0]));
     QCOMPARE(user->childGroups(), QStringList { QStringLiteral("flatpak:org.example.Notes") });
     QCOMPARE(user->child(QStringLiteral("flatpak:org.example.Notes"))
@@ -271,7 +267,7 @@ void TestListsSw::userFlatpak()
 
 void TestListsSw::routedThroughLinuxRegistry()
 {
-    const auto registry = makeLinuxRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeLinuxRegistry(SysRoot(fixtureTree("desktop")));
     // Any spelling of the key path reaches the package and autostart backends.
     const auto vim = registry->open(QStringLiteral(
         "hkey_local_machine/Software/Microsoft/Windows/CurrentVersion/Uninstall/dpkg:vim-common"));
@@ -325,7 +321,7 @@ void TestListsSw::autostartLists()
     QFETCH(QStringList, user);
     QFETCH(QStringList, system);
     qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
-    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
     QCOMPARE(registry->open(kHkcuRun)->childKeys(), user);
     QCOMPARE(registry->open(kHklmRun)->childKeys(), system);
     QVERIFY(registry->open(kWowRun)->childKeys().isEmpty());
@@ -336,7 +332,7 @@ void TestListsSw::autostartLists()
 
 void TestListsSw::autostartDottedNames()
 {
-    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
     const auto system = registry->open(kHklmRun);
     const auto user = registry->open(kHkcuRun);
     QCOMPARE(system->value(QStringLiteral("org.example.Tray.Helper")).toString(),
@@ -349,8 +345,8 @@ void TestListsSw::autostartDottedNames()
     QVERIFY(!system->remove(QStringLiteral("org.example.Tray")));
     QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/org.example.Tray.Helper.desktop")));
     // Each entry keeps its exact file.
-    const QString helper
-        = fixture("desktop") + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
+    const QString helper = fixtureTree("desktop")
+        + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
     const auto entry = system->child(QStringLiteral("org.example.Tray.Helper"));
     QVERIFY(entry->exists());
     QCOMPARE(entry->fileName(), helper);
@@ -364,7 +360,7 @@ void TestListsSw::autostartDottedNames()
 
 void TestListsSw::autostartRemoval()
 {
-    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
     const auto user = registry->open(kHkcuRun);
     const auto system = registry->open(kHklmRun);
 
@@ -379,7 +375,7 @@ void TestListsSw::autostartRemoval()
 
     // A system entry: a user override with Hidden=true; /etc stays as it is.
     const QString sysFile
-        = fixture("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
+        = fixtureTree("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
     const QByteArray before = readAll(sysFile);
     QVERIFY(system->remove(QStringLiteral("at-spi-dbus-bus")));
     QCOMPARE(readAll(sysFile), before);
@@ -403,7 +399,7 @@ void TestListsSw::autostartRemoval()
 
 void TestListsSw::autostartOwnValue()
 {
-    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
     const auto own = registry->open(kWowRun);
     const QString name = QStringLiteral("Verdimon Nuvo");
     QVERIFY(own->setValue(name, QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%")));
@@ -455,8 +451,7 @@ void TestListsSw::modules()
     QFETCH(QString, tree);
     QFETCH(QStringList, rows);
     QVector<DriverEntry> entries;
-    QVERIFY(
-        makeLinuxDriverSource(SysRoot(fixture(tree.toLatin1().constData())))->enumerate(&entries));
+    QVERIFY(makeLinuxDriverSource(SysRoot(fixtureTree(tree)))->enumerate(&entries));
     QStringList got;
     for (const DriverEntry &e : entries)
         got.append(QStringLiteral("%1|%2|%3|%4")
@@ -468,7 +463,7 @@ void TestListsSw::modules()
 
 void TestListsSw::moduleConfig()
 {
-    const auto source = makeLinuxDriverSource(SysRoot(fixture("desktop")));
+    const auto source = makeLinuxDriverSource(SysRoot(fixtureTree("desktop")));
     const QString dir = QStringLiteral("/lib/modules/6.8.0-45-generic/");
     QString path;
     QVERIFY(source->queryConfig(QStringLiteral("e1000e"), &path));
@@ -487,7 +482,7 @@ void TestListsSw::moduleConfig()
 
 void TestListsSw::fixtureSessions()
 {
-    const auto tree = makeLinuxProcessTree(SysRoot(fixture("desktop")));
+    const auto tree = makeLinuxProcessTree(SysRoot(fixtureTree("desktop")));
     QCOMPARE(tree->children(1200), QVector<qint64>({ 1234, 1300 }));
     QCOMPARE(tree->sessionMembers(1200), QVector<qint64>({ 1234, 1300 }));
     QCOMPARE(tree->children(0), QVector<qint64>({ 1, 2 }));
