@@ -16,6 +16,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 using namespace plat;
@@ -77,6 +78,7 @@ private slots:
     void properties();
     void schemaTypes_data();
     void schemaTypes();
+    void printersFromCups();
     void processOrderSkipsVanished();
     void processPriority_data();
     void processPriority();
@@ -374,6 +376,31 @@ void TestLinuxSourcesSw::schemaTypes()
     qInstallMessageHandler(previous);
     QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
     QCOMPARE(count, sourceOf(cls)(SysRoot(fixtureTree(tree))).size());
+}
+
+// The live machine's queues come from libcups (here the stand-in): an instance of a queue is
+// no printer of its own, the default flag is the destination's own, and the list is released.
+void TestLinuxSourcesSw::printersFromCups()
+{
+    void *cups = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    QVERIFY(cups);
+    const auto *lists = static_cast<const int *>(::dlsym(cups, "vnFakeCupsLists"));
+    const auto *freed = static_cast<const int *>(::dlsym(cups, "vnFakeCupsFreed"));
+    if (!lists || !freed)
+        QSKIP("the real libcups came first");
+    const int before = *freed;
+    const QVector<Object> printers = sources::printers(SysRoot());
+    QCOMPARE(printers.size(), 2);
+    QCOMPARE(printers.at(0).value(QStringLiteral("Caption")).bstrVal, QStringLiteral("Laser"));
+    QVERIFY(!printers.at(0).value(QStringLiteral("Default")).boolVal);
+    QCOMPARE(printers.at(0).value(QStringLiteral("DriverName")).bstrVal,
+             QStringLiteral("Generic PCL Laser"));
+    QCOMPARE(printers.at(0).value(QStringLiteral("Status")).bstrVal, QStringLiteral("Degraded"));
+    QCOMPARE(printers.at(1).value(QStringLiteral("Caption")).bstrVal, QStringLiteral("Photo"));
+    QVERIFY(printers.at(1).value(QStringLiteral("Default")).boolVal);
+    QCOMPARE(int(printers.at(1).value(QStringLiteral("DriverName")).vt), int(wmi::VT_NULL));
+    QCOMPARE(*freed, before + 1);
+    ::dlclose(cups);
 }
 
 void TestLinuxSourcesSw::processOrderSkipsVanished()
