@@ -8,6 +8,7 @@
 #include "app/cipher.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "layoutcheck.h"
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "net/networkmanager.h"
@@ -30,6 +31,7 @@ class TstAccountDialogs : public QObject
 private slots:
     void initTestCase();
     void init();
+    void dialogsLayOutEveryWidget();
     void rememberedSignInRunsHidden();
     void unreadableStoredCredentialsAreDropped();
     void failedSignInClearsCredentials_data();
@@ -96,6 +98,17 @@ void TstAccountDialogs::rememberedSignInRunsHidden()
     QVERIFY(messages.isEmpty());
     QVERIFY(Settings::savedCredentials());
     QTRY_VERIFY(login.isNull()); // closed and released itself, never shown
+}
+
+// Every field, switch and link of the account dialogs is in their layouts.
+void TstAccountDialogs::dialogsLayOutEveryWidget()
+{
+    LogIn login;
+    QCOMPARE(unplacedWidgets(&login), QStringList());
+    AccountRegistration registration;
+    QCOMPARE(unplacedWidgets(&registration), QStringList());
+    AccountRecovery recovery;
+    QCOMPARE(unplacedWidgets(&recovery), QStringList());
 }
 
 void TstAccountDialogs::unreadableStoredCredentialsAreDropped()
