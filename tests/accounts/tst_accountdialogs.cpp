@@ -100,15 +100,18 @@ void TstAccountDialogs::rememberedSignInRunsHidden()
     QTRY_VERIFY(login.isNull()); // closed and released itself, never shown
 }
 
-// Every field, switch and link of the account dialogs is in their layouts.
+// The account dialogs' titles, and every field, switch and link in their layouts.
 void TstAccountDialogs::dialogsLayOutEveryWidget()
 {
     LogIn login;
-    QCOMPARE(unplacedWidgets(&login), QStringList());
+    QCOMPARE(login.windowTitle(), QStringLiteral("Login"));
+    QCOMPARE(unplacedWidgets(&login, true), QStringList());
     AccountRegistration registration;
-    QCOMPARE(unplacedWidgets(&registration), QStringList());
+    QCOMPARE(registration.windowTitle(), QStringLiteral("Registration"));
+    QCOMPARE(unplacedWidgets(&registration, true), QStringList());
     AccountRecovery recovery;
-    QCOMPARE(unplacedWidgets(&recovery), QStringList());
+    QCOMPARE(recovery.windowTitle(), QStringLiteral("Recovery"));
+    QCOMPARE(unplacedWidgets(&recovery, true), QStringList());
 }
 
 void TstAccountDialogs::unreadableStoredCredentialsAreDropped()
