@@ -174,6 +174,15 @@ private slots:
         QCOMPARE(boxes, expectedBoxes);
     }
 
+    // The administrator's prompt is a terminal that asks for sudo's password.
+    void adminPromptRunsSudoInATerminal()
+    {
+        install({ "x-terminal-emulator" });
+        click(0, "Command Prompt (Admin)");
+        QCOMPARE(calls(), QStringList { "x-terminal-emulator -e sudo -i" });
+        QVERIFY(boxes.isEmpty());
+    }
+
     void failedLaunchTitledWithButtonText()
     {
         install({ "gnome-control-center", "systemsettings" });
