@@ -330,15 +330,6 @@ private slots:
         QCOMPARE(item->text(1), line);
     }
 
-    void summaryRowsOpenTheirPages()
-    {
-        window->onSummaryItemDoubleClicked(window->mainTree->topLevelItem(1), 1);
-        QCOMPARE(window->tabControl->tabBar()
-                     ->tabData(window->tabControl->tabBar()->currentIndex())
-                     .toString(),
-                 QStringLiteral("CPU"));
-    }
-
     void logLinesFollowTheBatchOrder()
     {
         fillMachine(*fake, *fakes);
