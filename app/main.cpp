@@ -12,12 +12,20 @@
 #include "app/startup/singleinstance.h"
 #include "app/themes.h"
 #include "app/translations.h"
+#include "platform/loadsampler.h"
 
 #include <QApplication>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
+    // The processor load is kept from the start, so the first detection finds a window closed.
+    plat::LoadSampler::startLive();
+    struct StopSampler
+    {
+        ~StopSampler() { plat::LoadSampler::stopLive(); }
+    } stopSampler;
+
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
