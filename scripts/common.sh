@@ -23,6 +23,10 @@ VN_TEST_PACKAGES=(
     "${VN_SERVICE_PACKAGES[@]}"
     xvfb xauth openbox wmctrl procps
 )
+# What the detection benchmark (scripts/bench.sh) adds: the scan it is compared with.
+VN_BENCH_PACKAGES=(
+    lshw
+)
 
 # vn_install_missing [package...]: installs those of the given packages that are missing.
 vn_install_missing() {
