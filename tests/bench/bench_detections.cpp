@@ -194,7 +194,8 @@ int soak(VerdimonNuvo &window, int batches)
 
 int main(int argc, char **argv)
 {
-    // As the program does: the processor load is kept from the start.
+    // As the program does: malloc arenas limited, the processor load kept from the start.
+    mallopt(M_ARENA_MAX, 4);
     plat::LoadSampler::startLive();
     // A private settings store: the window reads its settings, and nothing of the user's is
     // touched.
