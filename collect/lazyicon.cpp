@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHash>
 #include <QIconEngine>
+#include <QMimeDatabase>
 #include <QPainter>
-#include <mutex>
 
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -16,6 +18,25 @@ namespace {
 enum class Kind { File, Theme, FileType };
 
 const char kKeyPrefix[] = "VnLazyIcon:";
+
+// The icon the file system shows for a file, one per file type: the provider gives every regular
+// file of a type the same icon, and each icon it makes holds every size the style has (up to
+// 128 px) decoded at once, so a list of thousands of processes would hold thousands of copies.
+QIcon fileTypeIcon(const QFileInfo &info)
+{
+    if (!info.isFile())
+        return QFileIconProvider().icon(info);
+    static std::mutex mutex;
+    static QHash<QString, QIcon> icons;
+    QString type = QMimeDatabase().mimeTypeForFile(info).name();
+    if (info.isSymLink())
+        type += QStringLiteral("|link");
+    const std::lock_guard<std::mutex> lock(mutex);
+    auto it = icons.find(type);
+    if (it == icons.end())
+        it = icons.insert(type, QFileIconProvider().icon(info));
+    return *it;
+}
 
 class LazyIconEngine : public QIconEngine
 {
@@ -115,7 +136,7 @@ private:
             break;
         case Kind::FileType:
             if (!m_source.isEmpty())
-                icon = QFileIconProvider().icon(QFileInfo(m_source));
+                icon = fileTypeIcon(QFileInfo(m_source));
             break;
         }
         if (icon.isNull())
