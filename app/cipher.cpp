@@ -7,6 +7,8 @@
 
 #include <random>
 
+#include <zlib.h>
+
 namespace {
 
 constexpr char cipherVersion = 3;
@@ -23,6 +25,39 @@ quint8 leadingRandomByte()
     const auto seed = static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch() & 0xFFFF);
     std::minstd_rand generator(seed);
     return static_cast<quint8>(generator() & 0xFF);
+}
+
+// qCompress data (a big-endian size, then a zlib stream) inflated to at most `limit` bytes.
+// The declared size is only a hint: the stream itself is stopped at the limit, so a forged
+// or damaged text can never take more memory than that. Null when the data is damaged or
+// would exceed the limit.
+QByteArray boundedUncompress(const QByteArray &data, quint32 limit)
+{
+    if (data.size() < 4)
+        return QByteArray();
+    z_stream stream = {};
+    if (inflateInit(&stream) != Z_OK)
+        return QByteArray();
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData() + 4));
+    stream.avail_in = uInt(data.size() - 4);
+    QByteArray out;
+    char chunk[16384];
+    int status = Z_OK;
+    while (status == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef *>(chunk);
+        stream.avail_out = sizeof chunk;
+        status = inflate(&stream, Z_NO_FLUSH);
+        const qint64 produced = qint64(sizeof chunk) - stream.avail_out;
+        if ((status != Z_OK && status != Z_STREAM_END) || out.size() + produced > qint64(limit)) {
+            status = Z_DATA_ERROR;
+            break;
+        }
+        out.append(chunk, int(produced));
+        if (status == Z_OK && produced == 0 && stream.avail_in == 0)
+            status = Z_DATA_ERROR; // the stream ends before its end marker
+    }
+    inflateEnd(&stream);
+    return status == Z_STREAM_END ? out : QByteArray();
 }
 
 } // namespace
@@ -161,7 +196,7 @@ QByteArray StringCipher::decryptToByteArray(const QByteArray &cipher)
             : 0;
         if (declared > maxPlainSize)
             return QByteArray();
-        body = qUncompress(body);
+        body = boundedUncompress(body, maxPlainSize);
     }
     lastError = ErrorNoError;
     return body;

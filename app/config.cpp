@@ -70,6 +70,21 @@ quint16 dbPort()
     return envPort("VN_DB_PORT", 3306);
 }
 
+QString dbName()
+{
+    return envText("VN_DB_NAME", QStringLiteral("user_dravonel_db"));
+}
+
+QString dbUser()
+{
+    return envText("VN_DB_USER", QStringLiteral("user_dravonel_account"));
+}
+
+QString dbPassword()
+{
+    return envText("VN_DB_PASSWORD", QStringLiteral("Qm7rTz4KvB2nXw9L"));
+}
+
 bool installTestCertificateAuthority()
 {
     static bool installed = false;

@@ -21,6 +21,11 @@ quint16 ftpPort();
 // Account database server (VN_DB_HOST, VN_DB_PORT; default db.verdimon.example:3306).
 QString dbHost();
 quint16 dbPort();
+// Database name, account and its password (VN_DB_NAME, VN_DB_USER, VN_DB_PASSWORD; defaults are
+// the deployment's values compiled into the program).
+QString dbName();
+QString dbUser();
+QString dbPassword();
 
 // When VN_TEST_CA_FILE names a PEM or DER certificate file, adds its certificates to the
 // default TLS configuration, so that later requests (on any thread) trust them. Call once at

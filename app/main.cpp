@@ -12,6 +12,7 @@
 #include "app/startup/singleinstance.h"
 #include "app/themes.h"
 #include "app/translations.h"
+#include "net/feedback.h"
 #include "platform/loadsampler.h"
 
 #include <QApplication>
@@ -89,8 +90,10 @@ int main(int argc, char *argv[])
         return feedbackRun ? CrashHandler::crashExitCode : 0;
     }
 
-    if (feedbackRun)
+    if (feedbackRun) {
+        CrashHandler::setFeedbackHook(&Feedback::runAfterCrash);
         return CrashHandler::runFeedback(crashReport);
+    }
 
     if (ProcessEntry::decideInstance(instance, QCoreApplication::arguments())
         == ProcessEntry::InstanceDecision::GiveWay)

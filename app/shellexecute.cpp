@@ -54,6 +54,12 @@ qint64 launchShellCommandWithParameters(const QString &file, const QString &para
     return plat::launcher()->execute(QString(), file, parameters);
 }
 
+qint64 launchProgram(bool runAs, const QString &program, const QStringList &arguments)
+{
+    return plat::launcher()->executeProgram(runAs ? QStringLiteral("runas") : QString(), program,
+                                            arguments);
+}
+
 QString shellExecuteErrorText(qint64 result)
 {
     for (const ErrorText &entry : shellErrorTexts) {

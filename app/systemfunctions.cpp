@@ -139,6 +139,20 @@ QString productKeyForName(const QString &displayName)
     return QStringLiteral("verdimon_nuvo");
 }
 
+QString setupChannelWord(int channel)
+{
+    switch (channel) {
+    case Update::Development:
+        return QStringLiteral("Dev");
+    case Update::Insider:
+        return QStringLiteral("Insider");
+    case Update::Beta:
+        return QStringLiteral("Beta");
+    default:
+        return QString();
+    }
+}
+
 QString productPackageName(const QString &displayName)
 {
     if (displayName == QLatin1String("Verdimon Nuvo"))

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <QTimeZone>
 
 class QWidget;
@@ -25,6 +26,9 @@ bool isHostReachable(const QString &host, quint16 port, int timeoutMs);
 qint64 launchShellCommand(bool runAs, const QString &file);
 // Starts a program with a parameter text (split like a command line; no shell is involved).
 qint64 launchShellCommandWithParameters(const QString &file, const QString &parameters);
+// Starts a program (path or name in PATH) with an argument list, never through a shell; runAs
+// asks for administrator rights.
+qint64 launchProgram(bool runAs, const QString &program, const QStringList &arguments);
 // Shows the failure message (title, critical icon, Ok) when the result is 32 or less.
 void showShellExecuteError(qint64 result, const QString &title, QWidget *parent);
 // The translated failure text of a result of 32 or less ("Unknown" for codes without one).
@@ -52,6 +56,9 @@ QString cleanWmiValue(const QString &value);
 QString productKeyForName(const QString &displayName);
 // "Verdimon.Nuvo" for "Verdimon Nuvo"; translated "Unknown" for unknown names.
 QString productPackageName(const QString &displayName);
+// The channel's word in a setup's file name: "Dev", "Insider", "Beta"; "" for Release and any
+// other value.
+QString setupChannelWord(int channel);
 // True when the text differs from its upper-case form.
 bool isNotAllUpperCase(const QString &text);
 // Default installation folder of the program.

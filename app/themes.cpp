@@ -2,6 +2,7 @@
 
 #include "app/appenums.h"
 #include "app/applog.h"
+#include "app/appstyle.h"
 #include "app/msgdialog.h"
 
 #include <QApplication>
@@ -39,13 +40,31 @@ QColor themeLinkColor(int theme)
 
 namespace {
 
+// The theme's disabled text colour (as its style sheet gives it): disabled icons are drawn in it.
+QColor themeDisabledTextColor(int theme)
+{
+    switch (theme) {
+    case App::Gray:
+        return QColor(0x4A, 0x4A, 0x4A);
+    case App::Dark:
+        return QColor(0xA5, 0xA5, 0xA5);
+    default:
+        return QColor(0x6B, 0x6B, 0x6B);
+    }
+}
+
 // Links of rich-text labels are painted in the palette's link colours; Qt's default blue is
-// unreadable on the dark theme.
-void applyLinkColor(QApplication *app, const QColor &color)
+// unreadable on the dark theme. Icons outside any widget's palette (those of buttons and
+// menus) take their disabled look from the application palette.
+void applyPaletteColors(QApplication *app, int theme)
 {
     QPalette palette = QApplication::palette();
-    palette.setColor(QPalette::Link, color);
-    palette.setColor(QPalette::LinkVisited, color);
+    const QColor link = themeLinkColor(theme);
+    palette.setColor(QPalette::Link, link);
+    palette.setColor(QPalette::LinkVisited, link);
+    const QColor disabled = themeDisabledTextColor(theme);
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+        palette.setColor(QPalette::Disabled, role, disabled);
     app->setPalette(palette);
 }
 
@@ -65,8 +84,9 @@ void applyTheme(int theme, QWidget *parent)
         QTextStream stream(&file);
         stream.setCodec("UTF-8");
         if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            AppStyle::install();
             app->setStyleSheet(stream.readAll());
-            applyLinkColor(app, themeLinkColor(theme));
+            applyPaletteColors(app, theme);
         }
         file.close();
         return;

@@ -1,5 +1,6 @@
 #include "lazyicon.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFileIconProvider>
@@ -8,6 +9,7 @@
 #include <QIconEngine>
 #include <QMimeDatabase>
 #include <QPainter>
+#include <QStyle>
 
 #include <memory>
 #include <mutex>
@@ -19,13 +21,38 @@ enum class Kind { File, Theme, FileType };
 
 const char kKeyPrefix[] = "VnLazyIcon:";
 
-// The icon the file system shows for a file, one per file type: the provider gives every regular
-// file of a type the same icon, and each icon it makes holds every size the style has (up to
-// 128 px) decoded at once, so a list of thousands of processes would hold thousands of copies.
+// The provider's drawing of a plain (or linked) file, or a theme's generic document or program
+// picture, tells nothing about the program: the list's own program icon says more.
+bool isPlainFileIcon(const QIcon &icon)
+{
+    if (icon.isNull())
+        return false;
+    static const QStringList genericNames
+        = { QStringLiteral("text-x-generic"),           QStringLiteral("unknown"),
+            QStringLiteral("application-octet-stream"), QStringLiteral("application-x-executable"),
+            QStringLiteral("application-x-sharedlib"),  QStringLiteral("inode-symlink") };
+    if (genericNames.contains(icon.name()))
+        return true;
+    static const QImage plainFile
+        = QFileIconProvider().icon(QFileIconProvider::File).pixmap(16).toImage();
+    static const QImage linkedFile
+        = QApplication::style()->standardIcon(QStyle::SP_FileLinkIcon).pixmap(16).toImage();
+    const QImage image = icon.pixmap(16).toImage();
+    return image == plainFile || image == linkedFile;
+}
+
+// The icon the file system shows for a file (null when it is only that plain picture), one per
+// file type: the provider gives every regular file of a type the same icon, and each icon it makes
+// holds every size the style has (up to 128 px) decoded at once, so a list of thousands of
+// processes would hold thousands of copies.
 QIcon fileTypeIcon(const QFileInfo &info)
 {
+    const auto look = [&info] {
+        const QIcon icon = QFileIconProvider().icon(info);
+        return isPlainFileIcon(icon) ? QIcon() : icon;
+    };
     if (!info.isFile())
-        return QFileIconProvider().icon(info);
+        return look();
     static std::mutex mutex;
     static QHash<QString, QIcon> icons;
     QString type = QMimeDatabase().mimeTypeForFile(info).name();
@@ -34,7 +61,7 @@ QIcon fileTypeIcon(const QFileInfo &info)
     const std::lock_guard<std::mutex> lock(mutex);
     auto it = icons.find(type);
     if (it == icons.end())
-        it = icons.insert(type, QFileIconProvider().icon(info));
+        it = icons.insert(type, look());
     return *it;
 }
 

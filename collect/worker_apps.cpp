@@ -8,7 +8,6 @@
 #include "platform/platform.h"
 
 #include <QDir>
-#include <QHash>
 #include <QObject>
 
 namespace {
@@ -67,27 +66,10 @@ QVector<UninstallEntry> readUninstallEntries(plat::RegistryFacade &registry)
     return entries;
 }
 
-// Display name -> the last entry of that exact name (case-sensitive, whole text): a later
-// entry, in a later subkey or key, wins.
-QHash<QString, int> indexByDisplayName(const QVector<UninstallEntry> &entries)
+// The uninstall command of the program and where its entry lives, from the program's own entry:
+// two programs of one display name each keep theirs.
+QString readUninstallRegistry(Application &record, const UninstallEntry &e)
 {
-    QHash<QString, int> index;
-    for (int i = 0; i < entries.size(); ++i)
-        index.insert(entries.at(i).displayName, i);
-    return index;
-}
-
-// The uninstall command of the program named in the record, and where its entry lives; empty
-// command and location when no entry has that name.
-QString readUninstallRegistry(Application &record, const QVector<UninstallEntry> &entries,
-                              const QHash<QString, int> &index)
-{
-    record.registryKey.clear();
-    record.registrySubkey.clear();
-    const auto it = index.constFind(record.name);
-    if (it == index.constEnd())
-        return QString();
-    const UninstallEntry &e = entries.at(*it);
     record.registryKey = e.keyPath;
     record.registrySubkey = e.subkey;
     QString command = e.uninstallString;
@@ -111,7 +93,6 @@ QString orUnknown(const QString &text)
 int Worker::programsData()
 {
     const QVector<UninstallEntry> entries = readUninstallEntries(*plat::registry());
-    const QHash<QString, int> index = indexByDisplayName(entries);
 
     int count = 0;
     for (const UninstallEntry &item : entries) {
@@ -124,7 +105,7 @@ int Worker::programsData()
         if (m_cancelApps)
             break;
         app.name = orUnknown(item.displayName);
-        app.uninstallPath = orUnknown(readUninstallRegistry(app, entries, index));
+        app.uninstallPath = orUnknown(readUninstallRegistry(app, item));
         app.version = orUnknown(item.version);
         app.developer = orUnknown(item.publisher);
         app.installPath = orUnknown(item.installLocation);

@@ -69,7 +69,6 @@ void Worker::getStartupApp()
     for (const RunKey &runKey : kRunKeys) {
         const std::unique_ptr<plat::RegistryKey> key
             = registry->open(QString::fromLatin1(runKey.path));
-        const QString location = key->fileName();
         for (const QString &name : key->childKeys()) {
             if (m_cancelStartup)
                 break;
@@ -81,9 +80,13 @@ void Worker::getStartupApp()
             command.remove(QLatin1Char('"'));
             command.replace(QLatin1String("%windir%"), windir);
             startup.command = command;
-            startup.location = location;
+            // Where the entry really lives: the folder of its file (opening that folder reaches
+            // the same entries); the key's own path when the entry has no file.
+            const std::unique_ptr<plat::RegistryKey> entry = key->child(name);
+            const QString file = entry->value(QStringLiteral("Path")).toString();
+            startup.location = file.isEmpty() ? key->fileName() : QFileInfo(file).absolutePath();
             // An entry that names its own icon shows it; otherwise the icon of the program file.
-            const QString iconName = key->child(name)->value(QStringLiteral("Icon")).toString();
+            const QString iconName = entry->value(QStringLiteral("Icon")).toString();
             startup.icon = iconName.isEmpty()
                 ? LazyIcon::forFile(commandProgram(command), QLatin1String(kDefaultIcon))
                 : LazyIcon::fromThemeOrPath(iconName, QLatin1String(kDefaultIcon));

@@ -42,6 +42,8 @@ void VerdimonNuvo::launchDetection(const char *key,
         connect(worker, &Worker::collectorAborted, this, release);
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
         DetectionStats::track(QString::fromLatin1(key), thread, worker);
+        detectionThreads.removeAll(QPointer<QThread>()); // released ones
+        detectionThreads.append(thread);
 
         thread->start(QThread::InheritPriority);
         for (const QString &text : logTexts)

@@ -6,6 +6,7 @@
 #include <QThread>
 #include <mutex>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -30,6 +31,11 @@ void DetectionStats::track(const QString &key, QThread *thread, Worker *worker)
     timer->start();
     QObject::connect(thread, &QThread::finished, [key, timer] {
         const std::lock_guard<std::mutex> lock(durationsMutex);
+        // One entry per detection: a refresh replaces the figure of the run before it, so the
+        // list describes the last batch and never grows.
+        endedDetections.erase(std::remove_if(endedDetections.begin(), endedDetections.end(),
+                                             [&key](const Duration &d) { return d.key == key; }),
+                              endedDetections.end());
         endedDetections.append({ key, timer->nsecsElapsed() });
     });
 }

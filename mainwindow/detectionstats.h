@@ -23,7 +23,7 @@ public:
 
     static int liveThreads();
     static int liveWorkers();
-    // Detections that ended since the last clearDurations(), in the order they ended.
+    // The last run of each detection that ended since clearDurations(), in the order they ended.
     static QVector<Duration> durations();
     static void clearDurations();
 };

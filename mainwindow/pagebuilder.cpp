@@ -4,6 +4,7 @@
 
 #include "app/fonts.h"
 #include "app/settings.h"
+#include "app/systemfunctions.h"
 #include "widgets/apptabbar.h"
 #include "widgets/apptabcontrol.h"
 #include "widgets/scrollbar.h"
@@ -61,6 +62,16 @@ void VerdimonNuvo::createPages()
         tabControl->insertTab(index, *pages[index], QObject::tr(tabKeys[index]));
         tabControl->tabBar()->setTabData(index, QString::fromLatin1(tabKeys[index]));
     }
+    // Every tab keeps its fixed size, so the window is never smaller than the twelve of them:
+    // at the minimum size no tab is cut (the bar draws no scroll buttons). Only a screen too
+    // small for all of them caps the minimum at its own size.
+    const QSize tabs = tabControl->tabBar()->sizeHint();
+    const QPair<int, int> screen = screenResolution();
+    if (tabControl->tabPosition() == QTabWidget::North
+        || tabControl->tabPosition() == QTabWidget::South)
+        setMinimumWidth(qMax(minimumWidth(), qMin(tabs.width(), screen.first)));
+    else
+        setMinimumHeight(qMax(minimumHeight(), qMin(tabs.height(), screen.second)));
 
     auto *windowLayout = new QHBoxLayout;
     windowLayout->setContentsMargins(0, 0, 0, 0);

@@ -93,7 +93,7 @@ void VerdimonNuvo::createAppSettingsPage()
     appConfigurationLabel = makeLabel(QObject::tr("Application configuration"), true, page);
     showSplashSwitch = makeSwitch(QObject::tr("Show splash at startup"), page);
     shareHardwareInfoSwitch = makeSwitch(QObject::tr("Share hardware information"), page);
-    runAtStartupSwitch = makeSwitch(QObject::tr("Run when Windows starts"), page);
+    runAtStartupSwitch = makeSwitch(QObject::tr("Run at login"), page);
     alwaysOnTopSwitch = makeSwitch(QObject::tr("Always on top"), page);
     showFullInfoSwitch = makeSwitch(QObject::tr("Show application full information"), page);
     autoDataExpandSwitch = makeSwitch(QObject::tr("Automatically expand all data"), page);

@@ -5,6 +5,7 @@
 
 #include "app/fonts.h"
 #include "widgets/appqlabel.h"
+#include "widgets/columnfitter.h"
 #include "widgets/scrollbar.h"
 
 #include <QApplication>
@@ -80,6 +81,7 @@ void VerdimonNuvo::createSoftwarePages()
               QT_TRANSLATE_NOOP("QObject", "Path") }));
     processesTree->setColumnWidth(0, 350);
     processesTree->setColumnWidth(9, 300);
+    ColumnFitter::attach(processesTree, { 0, 9 });
     collectingProcessesLabel = makeOverlayLabel(QObject::tr("Collecting Processes data ..."),
                                                 processesTree, QRect(5, 25, 400, 20), true);
     processesRefreshLink
@@ -94,6 +96,7 @@ void VerdimonNuvo::createSoftwarePages()
                                            QT_TRANSLATE_NOOP("QObject", "Uninstall path") }));
     appsTree->setColumnWidth(0, 350);
     appsTree->setColumnWidth(3, 300);
+    ColumnFitter::attach(appsTree, { 0, 3 });
     installedAppsLabel = new QLabel(QObject::tr("Installed:"), applicationsPage);
     installedAppsLabel->setFont(appFont(true));
     installedAppsCountLabel = new QLabel(QObject::tr("Collecting data..."), applicationsPage);
@@ -120,6 +123,7 @@ void VerdimonNuvo::createSoftwarePages()
               QT_TRANSLATE_NOOP("QObject", "Exit code") }));
     servicesTree->setColumnWidth(0, 350);
     servicesTree->setColumnWidth(2, 180);
+    ColumnFitter::attach(servicesTree, { 0, 2 });
     collectingServicesLabel = makeOverlayLabel(QObject::tr("Collecting Services data ..."),
                                                servicesTree, QRect(5, 25, 400, 20), true);
     servicesRefreshLink
@@ -136,6 +140,7 @@ void VerdimonNuvo::createSoftwarePages()
     driversTree->setColumnWidth(2, 300);
     driversTree->setColumnWidth(6, 350);
     driversTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    ColumnFitter::attach(driversTree, { 2, 6 });
     driversTree->setSortingEnabled(true);
     driversTree->sortByColumn(0, Qt::AscendingOrder);
     collectingDriversLabel = makeOverlayLabel(QObject::tr("Collecting Drivers data ..."),
@@ -207,6 +212,7 @@ void VerdimonNuvo::createSmartAndTpmPages()
                      QT_TRANSLATE_NOOP("QObject", "Threshold") }));
     smartTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     smartTree->setColumnWidth(1, 280);
+    ColumnFitter::attach(smartTree, { 1 });
     smartTree->setSortingEnabled(true);
     smartTree->sortByColumn(0, Qt::AscendingOrder);
     collectingSmartLabel = makeOverlayLabel(QObject::tr("Collecting smart data ..."), smartTree,

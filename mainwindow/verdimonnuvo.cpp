@@ -81,7 +81,7 @@ void VerdimonNuvo::scheduleStartupUpdateCheck()
     if (!runStartupActions)
         return;
     silentUpdateCheck = true;
-    QTimer::singleShot(1500, this, &VerdimonNuvo::checkForAppUpdates);
+    QTimer::singleShot(1500, Qt::PreciseTimer, this, &VerdimonNuvo::checkForAppUpdates);
 }
 
 void VerdimonNuvo::onAboutToQuit()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "accounts/accountdata.h"
 #include "collect/records.h"
+#include "mainwindow/reportdata.h"
 #include "platform/registry.h"
 
 #include <QJsonDocument>
@@ -16,7 +18,9 @@
 #include <functional>
 #include <memory>
 
+class Account;
 class AccountImage;
+class LogIn;
 class AppQLabel;
 class AppTabBar;
 class AppTabControl;
@@ -26,6 +30,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QSlider;
 class QSplitter;
@@ -33,8 +38,11 @@ class QStackedWidget;
 class QThread;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QAction;
+class QKeySequence;
 class Switch;
 class ListRowBatcher;
+class Log;
 class Worker;
 
 // The program's one main window: a tab control with the Main summary, ten hardware tabs and the
@@ -43,9 +51,13 @@ class VerdimonNuvo : public QWidget
 {
     Q_OBJECT
     friend class TstMainWindow;
+    friend class TstWindowBehaviour;
     friend class TstUsefulCommandsPage;
     friend class TstDetections;
     friend class BenchDetections;
+    friend class TestUpdateCheck;
+    friend class TestReportSaving;
+    friend class TstAccountDialogs;
 
 public:
     // What the constructor does after building the widgets:
@@ -79,7 +91,7 @@ public:
 signals:
     void opacitySettings(double opacity);
     void pdfDataFileSaved(const QString &fileName);
-    void dataStored();
+    void dataStored(const QString &dirPath, const QString &filePath);
 
     // Cancel requests, one per collector, connected directly to the worker's setters.
     void cancelAppsDetection();
@@ -189,12 +201,12 @@ public slots:
     void saveDataFile();
     void printHardwareData();
     void pdfDataSaved(const QString &fileName);
-    void saveFileToPdf(const QString &filePath, const QString &fileName, const QString &title);
+    void saveFileToPdf(const QString &filePath, const QString &fileName, const ReportData &data);
     void openAppChangelog();
     void showFeedbackDlg();
     void showLicenseAgreement();
     void shareHardwareData();
-    void uploadHardwareData();
+    void uploadHardwareData(const QString &dirPath, const QString &filePath);
     void uploadFinished();
 
     // Updates.
@@ -203,7 +215,7 @@ public slots:
                             bool isAutoUpdate, const QString &url);
     void setIPUpdateAvailable(const QString &buildNumber, const QString &channel,
                               const QString &info, bool isAutoUpdate, const QString &url);
-    void setLatestVersion();
+    void setLatestVersion(const QString &build);
     void setNoNetConnection();
     void setJsonReaderError(const QJsonParseError &error);
     void showInsiderNotification();
@@ -223,6 +235,11 @@ public slots:
     void onAccountLogOut();
     void onLoginConnectionFailed();
     void resetAccountButton();
+    void onUserAccountData(const QVector<AccountData> &accountDataVector);
+    void setAccountData(const QVector<AccountData> &accountDataVector);
+    // At quit: marks the signed-in account offline when the vendor's host answers and releases
+    // the account database connection.
+    void closeAccountSession();
 
     // Useful commands.
     void openDxDiagnosticTool();
@@ -347,6 +364,40 @@ private:
     void chooseInstallPath();
     void retranslateUi();
 
+    // Window behaviour: settings loading and pages (settingsloading.cpp, settingsbehaviour.cpp,
+    // updatessettings.cpp, restoredefaults.cpp), menus (menuactions.cpp), tray
+    // (traybehaviour.cpp), closing and quitting (windowclosing.cpp).
+    void loadUpdatesSettings();
+    void loadThemeSetting();
+    void saveLanguageSetting();
+    void saveThemeSetting();
+    void applyThemeLabelColors();
+    void applyTrayAvailability();
+    void resetAppFont();
+    void setSampleFont(const QString &family, int pixelSize);
+    void promptRestart(const QString &text);
+    void saveUpdatesOptions(bool disable);
+    void setPathEdit(QLineEdit *edit, const QString &group, const QString &key,
+                     const QString &path);
+    void restoreDefaultSettings(bool checked);
+    QAction *createAction(const QString &text, const QString &icon, const QKeySequence &key,
+                          bool checkable);
+    QMenu *createMenu(QWidget *parent, const QString &title = QString());
+    struct MenuParts
+    {
+        QMenu *settings;
+        QMenu *languages;
+        QMenu *themes;
+    };
+    MenuParts fillMenu(QMenu *menu, bool withOpen);
+    void createTrayMenu();
+    void initTrayIcon();
+    void showTrayMessage();
+    void hideToTray();
+    // Cancels every detection and waits, at most timeoutMs, until their threads have ended.
+    // True when none is left running.
+    bool stopDetections(int timeoutMs);
+
     // Texts shared by construction and retranslation.
     QString privacyPolicyLinkText() const;
     static QString linkText(const QString &text);
@@ -357,6 +408,13 @@ public:
     // Screen-size rule of the Application settings page: both switch groups share one column
     // on a screen narrower than 1152 and lower than 864 pixels.
     static bool useSingleSwitchColumn(int screenWidth, int screenHeight);
+
+    // Whether the desktop has a notification area. Without one the window never hides into a
+    // tray: closing, minimising and the tray switches act as if the tray were off. Tests
+    // replace the probe; an empty one restores the desktop's answer.
+    using TrayProbe = std::function<bool()>;
+    static void setTrayProbe(TrayProbe probe);
+    static bool trayAvailable();
 
 private:
     const bool runStartupActions;
@@ -573,17 +631,25 @@ private:
     AppQLabel *websiteLink = nullptr;
 
     // Final stage and behaviour state.
-    // The machine-wide Run key that "Run when Windows starts" writes, through the platform's
+    // The machine-wide Run key that "Run at login" writes, through the platform's
     // registry layer.
     std::unique_ptr<plat::RegistryKey> runKeySettings;
     QSystemTrayIcon *trayIcon = nullptr;
     QTranslator appTranslator;
     QTranslator qtTranslator;
-    QPointer<QWidget> accountDialog;
+    QPointer<Account> accountDialog;
+    // Account controls (accountcontrols.cpp): the current sign-in dialog, the parent the dialogs
+    // were made with, the signed-in account's id, and whether the account service failed to
+    // answer (then a cancelled sign-in lets the program go on instead of quitting).
+    QPointer<LogIn> loginDialog;
+    QPointer<QWidget> accountDialogsParent;
+    int accountUserId = 0;
+    bool accountServiceDown = false;
     QPointer<QWidget> logWindow;
-    QMenu *traySettingsMenu = nullptr;
-    QMenu *trayLanguagesMenu = nullptr;
-    QMenu *trayThemesMenu = nullptr;
+    QPointer<QMenu> trayMenu;
+    QPointer<QMenu> traySettingsMenu;
+    QPointer<QMenu> trayLanguagesMenu;
+    QPointer<QMenu> trayThemesMenu;
     QTreeWidgetItem *cpuHeadingItem = nullptr;
     QTreeWidgetItem *gpuHeadingItem = nullptr;
     QTreeWidgetItem *ramHeadingItem = nullptr;
@@ -597,8 +663,36 @@ private:
     bool uninstallRunning = false;
     bool fontChangePending = false;
     bool signedIn = false;
+    bool exitRequested = false; // Exit is closing the window: not into the tray
+    int languageIndex = 0; // App::Language
+    int themeIndex = 0; // App::Theme
+    bool updatesDisabled = false;
+    bool insiderNotificationEnabled = true;
+
+    // Menu actions, in menu order (menuactions.cpp).
+    QAction *openAction = nullptr;
+    QAction *saveToFileAction = nullptr;
+    QAction *cmdAsAdminAction = nullptr;
+    QAction *dxDiagnosticToolX64Action = nullptr;
+    QAction *printDataAction = nullptr;
+    QAction *autoSelectLanguageAction = nullptr;
+    QAction *englishLanguageAction = nullptr;
+    QAction *russianLanguageAction = nullptr;
+    QAction *ukrainianLanguageAction = nullptr;
+    QAction *lightThemeAction = nullptr;
+    QAction *grayThemeAction = nullptr;
+    QAction *darkThemeAction = nullptr;
+    QAction *logAction = nullptr;
+    QAction *changelogAction = nullptr;
+    QAction *updatesAction = nullptr;
+    QAction *feedbackAction = nullptr;
+    QAction *exitAction = nullptr;
     QString drivesCountText;
     QString partitionsCountText;
+
+    // Update checks and insider offers (updatecheck.cpp, insideroffer.cpp).
+    // The prompt shown when a check is asked for, or answered, while updates are disabled.
+    void askToEnableUpdates();
 
     // Detection launchers (detectionlaunchers.cpp, softwarelaunchers.cpp): each makes a thread
     // and a Worker, wires them to the current batch and starts the thread.
@@ -636,6 +730,15 @@ private:
     void clearHeadingItems();
     ListRowBatcher *listRows();
 
+    // Reports (reportsaving.cpp, hardwaresharing.cpp): the 17 page trees in report order, a value
+    // copy of them for the writers, printing onto a set-up printer, the failed PDF export and
+    // the failed hardware-data upload.
+    QVector<QTreeWidget *> reportTrees() const;
+    ReportData reportSnapshot() const;
+    void printReport(QPrinter *printer);
+    void pdfDataFailed(const QString &fileName, const QString &reason);
+    void uploadFailed(const QString &reason);
+
     // Detection state: the number of the running batch (0 before the first), the Storage
     // partition references and the sixteen rows of the Main summary.
     quint64 detectionBatch = 0;
@@ -643,4 +746,29 @@ private:
     QTreeWidgetItem *totalPartitionsItem = nullptr;
     QTreeWidgetItem *mainSummaryRows[16] = {};
     ListRowBatcher *listRowBatcher = nullptr;
+
+    // The log viewer, made by the first openAppLog and reused until the window goes.
+    Log *appLogDialog = nullptr;
+    // Page actions: the SMART reads (smartpage.cpp), uninstalling (uninstalling.cpp), start-up
+    // entries (startupentries.cpp) and the commands search (commandsearch.cpp).
+    friend class TstPageActions;
+    friend class TstNetworkStatus;
+    void appSmartThread(int driveIndex);
+    void showSmartAttributeInfo(QTreeWidgetItem *item);
+    void showSelectedSmartAttributeInfo();
+    void uninstallSelectedProgram();
+    void startUninstall(QTreeWidgetItem *item);
+    QTreeWidgetItem *uninstallRow(quint64 rowId);
+    void removeProgramRow(QTreeWidgetItem *item);
+    void setStartupToolTip(QTreeWidgetItem *item, int column);
+    void removeStartupEntries();
+    void showToolButtons(const QString &text);
+    void searchUsefulCommands();
+    void setCommandHeadingsVisible(bool visible);
+    // The running SMART read; what an older read still sends is dropped.
+    quint64 smartReadNumber = 0;
+    // The last id given to an uninstall request; the row carries it while the request runs.
+    quint64 uninstallRowNumber = 0;
+    // Threads of the detections started so far; ended ones drop out (stopDetections).
+    QList<QPointer<QThread>> detectionThreads;
 };

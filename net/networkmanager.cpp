@@ -271,8 +271,3 @@ void NetworkManager::onUpdateUrlReply(QNetworkReply *urlReply)
     }
     endReply(urlReply);
 }
-
-void NetworkManager::setDownloadCanceled()
-{
-    downloadCanceled = true;
-}

@@ -1,19 +1,25 @@
 #pragma once
-// One request to the vendor's web service. A caller creates the object without parent, moves it
-// to a fresh QThread, queues one operation by slot name and learns the outcome only through the
-// signals; `finished()` ends the thread and releases the object.
+// One request to the vendor's web service or FTP server. A caller creates the object without
+// parent, moves it to a fresh QThread, queues one operation by slot name and learns the outcome
+// only through the signals; `finished()` ends the thread and releases the object.
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QMetaType>
 #include <QNetworkReply>
 #include <QObject>
+#include <QPair>
 #include <QPixmap>
 #include <QSslError>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
+#include "net/ftpdata.h"
+
+class QFile;
 class QNetworkAccessManager;
 class QNetworkRequest;
 
@@ -52,8 +58,26 @@ public:
 
 public slots:
     void checkForApplicationUpdates(bool insiderUpdate);
-    void setDownloadCanceled();
     void validateUpdateUrl();
+    // The public address the web service sees for this machine (networkmanageraddress.cpp).
+    void detectUserIp();
+
+    // Account services of the web site (networkmanageraccounts.cpp). Each answers once through
+    // its signals; all but getAccountAvatar end with finished().
+    void encryptPassword(const QString &password);
+    void getCaptcha(const QString &type);
+    void getLocation();
+    void validateEmail(const QString &userName, const QString &email, const QString &type);
+    void validateEmail(const QString &email, const QString &type);
+    void checkUserPassword(const QString &password, const QString &encryptedPassword);
+    void getAccountAvatar(const QString &path);
+
+public:
+    // An application/x-www-form-urlencoded body of the fields in order, every byte outside the
+    // unreserved set percent-encoded, so that '+', '&', '=' and '%' arrive as typed.
+    static QByteArray formBody(const QList<QPair<QString, QString>> &fields);
+    // Splits a captcha reply at its last ';' into the picture and the code.
+    static void splitCaptcha(const QByteArray &body, QImage *image, QString *code);
 
 signals:
     void updateAvailable();
@@ -110,6 +134,19 @@ private:
     QNetworkAccessManager *createManager();
     QNetworkRequest descriptionRequest(const QString &url) const;
     void endReply(QNetworkReply *finishedReply);
+    // Starts an account request and hands its reply to the handler when it finishes.
+    void postAccountForm(const QList<QPair<QString, QString>> &fields,
+                         void (NetworkManager::*handler)(QNetworkReply *));
+    void getAccountResource(const QString &url, void (NetworkManager::*handler)(QNetworkReply *));
+    static bool isGoodReply(QNetworkReply *reply);
+    void onEncryptedPasswordReply(QNetworkReply *reply);
+    void onCaptchaReply(QNetworkReply *reply);
+    void onLocationReply(QNetworkReply *reply);
+    void onRegistrationEmailReply(QNetworkReply *reply);
+    void onRecoveryEmailReply(QNetworkReply *reply);
+    void onEmailReply(QNetworkReply *reply, bool recovery);
+    void onPasswordCheckReply(QNetworkReply *reply);
+    void onAvatarReply(QNetworkReply *reply);
 
     QNetworkAccessManager *manager = nullptr;
     QString version;
@@ -125,6 +162,94 @@ private:
     bool downloadCanceled = false;
     QNetworkReply *reply = nullptr;
     int delivery = 0;
+
+    // --- FTP uploads (networkmanagerftp.cpp) ---------------------------------------------------
+    // Every upload ends with exactly one outcome signal for its file, then (for uploadToFtp, and
+    // once after the last file of multipleUploadsToFTP) finished():
+    //  - dataUploaded(): the file arrived (uploadToFtp only); the local removals were done;
+    //  - noNetworkAvailable(): the server could not be reached or the connection was lost
+    //    (uploadToFtp only); local files are kept;
+    //  - uploadFailed(fileName, reason): anything else (file unreadable, login or folder refused;
+    //    multipleUploadsToFTP reports every failed file this way); local files are kept.
+    // A reason never contains the account's password.
+public:
+    // Remote path of a file: "/public_html/apps/<product key>/telemetry/<folder>/<file>", or
+    // below "/public_html/apps/installers/online/ostrel" with useInstallersPath.
+    static QString ftpTargetPath(const QString &productName, const QString &folder,
+                                 const QString &fileName, bool useInstallersPath);
+    // ftp:// URL of a remote path on the vendor's FTP server (Config::ftpHost/ftpPort) with the
+    // upload account. The path is taken as it is: '#' and '?' stay part of the name.
+    static QUrl ftpAccountUrl(const QString &remotePath);
+    // The text with the account's password (plain and percent-encoded) masked.
+    static QString withoutFtpPassword(QString text);
+    // An upload gives up when nothing has moved for this long (default transferTimeoutMs).
+    void setStallTimeout(int milliseconds);
+
+public slots:
+    void uploadToFtp(QVector<FtpData> ftpDataVector);
+    void multipleUploadsToFTP(QString productName, QString ftpDirName, QStringList filesPath);
+
+signals:
+    void uploadFailed(QString fileName, QString reason);
+
+private:
+    void onUploadFinished(QNetworkReply *uploadReply, QFile *file, const FtpData &data);
+    void onMultipleUploadFinished(QNetworkReply *uploadReply, QFile *file);
+    void reportFailedUpload(const QString &fileName, QNetworkReply *failedReply);
+    QNetworkReply *putFile(QFile *file, const QString &remotePath);
+    void finishAfterCleanUp();
+    int pendingUploads = 0;
+    int stallTimeoutMs = transferTimeoutMs;
+    // --- Setup download (networkmanagerdownload.cpp) -----------------------------------------
+public:
+    // The setup file of a channel (Update::Channel after the account rule) in a folder, in
+    // native separators: "Verdimon.Nuvo[.Dev|.Insider|.Beta].Setup.x64.exe".
+    static QString setupFilePath(const QString &folder, int effectiveChannel);
+
+    // What one progress report of a download shows: speed in its unit, total and received in
+    // the size unit (total 0 when the server gave no size), percentage, elapsed and remaining
+    // time. valid is false when nothing is to be reported yet.
+    struct DownloadFigures
+    {
+        bool valid = false;
+        double speed = 0;
+        QString speedUnit;
+        int total = 0;
+        int received = 0;
+        int percentage = 0;
+        QString sizeUnit;
+        QString elapsed;
+        QString remaining;
+    };
+    static DownloadFigures downloadFigures(qint64 bytesReceived, qint64 bytesTotal,
+                                           qint64 elapsedMs, int previousPercentage);
+
+public slots:
+    // Downloads the setup (https only) into the download folder; ends with installUpdate, or
+    // with updateAborted / updateFailed after removing the partial file.
+    void downloadUpdate(QString appUpdateUrl);
+    // Stops a running download at once; the end of the reply reports updateAborted().
+    void setDownloadCanceled();
+
+signals:
+    // The setup could not be downloaded or kept for a reason the status code does not tell
+    // (not an https address, no size given, the file could not be written).
+    void updateFailed(QString reason);
+
+private:
+    void onDownloadReadyRead();
+    void onDownloadProgress(qint64 bytesReceived, qint64 bytesTotal);
+    void onDownloadFinished();
+    // Removes the partial setup; failedToDeleteUpdateFile() when it stays.
+    void removeUpdateFile();
+    void releaseDownload();
+
+    QFile *updateFile = nullptr;
+    QString updateFilePath;
+    QElapsedTimer downloadTimer;
+    qint64 downloadBytesTotal = -1;
+    qint64 downloadBytesWritten = 0;
+    QString downloadWriteError;
 };
 
 Q_DECLARE_METATYPE(QJsonParseError)

@@ -1,4 +1,5 @@
 #include "desktopentry.h"
+#include "sysroot.h"
 
 #include <QFile>
 #include <QStringList>
@@ -90,10 +91,10 @@ bool DesktopEntry::showsIn(const QString &currentDesktops) const
 
 DesktopEntry readDesktopEntry(const QString &filePath)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray data;
+    if (!readRegularFile(filePath, &data, 1 << 20))
         return DesktopEntry();
-    return DesktopEntry::parse(file.read(1 << 20));
+    return DesktopEntry::parse(data);
 }
 
 } // namespace plat

@@ -1,6 +1,7 @@
 #include "firmware.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -36,7 +37,8 @@ quint32 LinuxFirmware::getVariable(const QString &name, const QString &guid, QBy
     if (m_root.exists(efivar)) {
         found = true;
         QFile file(m_root.path(efivar));
-        if (!file.open(QIODevice::ReadOnly)) {
+        // efivarfs holds regular files; anything else there must not block the read.
+        if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly)) {
             error = file.error() == QFileDevice::PermissionsError ? fw::ERROR_ACCESS_DENIED
                                                                   : fw::ERROR_INVALID_FUNCTION;
             return 0;

@@ -75,9 +75,9 @@ qint64 DesktopLauncher::openWithHandler(const QString &target, const QString &mi
     return m_start(opener, { target }) ? shell::Started : shell::NoAssociation;
 }
 
-qint64 DesktopLauncher::startProgram(const QString &path, const QString &parameters, bool elevated)
+qint64 DesktopLauncher::startProgram(const QString &path, const QStringList &arguments,
+                                     bool elevated)
 {
-    const QStringList arguments = QProcess::splitCommand(parameters);
     if (elevated) {
         const QString pkexec = m_which(QStringLiteral("pkexec"));
         if (pkexec.isEmpty())
@@ -123,7 +123,7 @@ qint64 DesktopLauncher::execute(const QString &verb, const QString &file, const 
         // A bare name is a program looked up in PATH, or a file in the working folder.
         const QString program = m_which(path);
         if (!program.isEmpty())
-            return startProgram(program, parameters, elevated);
+            return startProgram(program, QProcess::splitCommand(parameters), elevated);
         if (!QFileInfo::exists(path))
             return shell::FileNotFound;
     }
@@ -136,9 +136,27 @@ qint64 DesktopLauncher::execute(const QString &verb, const QString &file, const 
     if (info.isDir())
         return openWithHandler(info.absoluteFilePath(), QStringLiteral("inode/directory"));
     if (info.isExecutable())
-        return startProgram(info.absoluteFilePath(), parameters, elevated);
+        return startProgram(info.absoluteFilePath(), QProcess::splitCommand(parameters), elevated);
     const QString mimeType = QMimeDatabase().mimeTypeForFile(info).name();
     return openWithHandler(info.absoluteFilePath(), mimeType);
+}
+
+qint64 DesktopLauncher::executeProgram(const QString &verb, const QString &program,
+                                       const QStringList &arguments)
+{
+    const bool elevated = verb.compare(QLatin1String("runas"), Qt::CaseInsensitive) == 0;
+    QString path = program;
+    if (!program.contains(QLatin1Char('/'))) {
+        path = m_which(program);
+        if (path.isEmpty())
+            return shell::FileNotFound;
+    }
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QFileInfo::exists(info.absolutePath()) ? shell::FileNotFound : shell::PathNotFound;
+    if (info.isDir() || !info.isExecutable())
+        return shell::AccessDenied;
+    return startProgram(info.absoluteFilePath(), arguments, elevated);
 }
 
 std::shared_ptr<Launcher> launcher()

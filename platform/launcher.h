@@ -28,6 +28,11 @@ public:
     // verb: empty or "runas" (start a program with administrator rights); file: a program, a
     // file, a folder or a URI; parameters: a command-line text for programs.
     virtual qint64 execute(const QString &verb, const QString &file, const QString &parameters) = 0;
+    // Starts a program (a path, or a bare name looked up in PATH) with an argument list, never
+    // through a shell; verb "runas" starts it with administrator rights.
+    virtual qint64 executeProgram(const QString &verb, const QString &program,
+                                  const QStringList &arguments)
+        = 0;
 };
 
 class DesktopLauncher : public Launcher
@@ -46,11 +51,13 @@ public:
                     ExecutableLookup executableLookup);
 
     qint64 execute(const QString &verb, const QString &file, const QString &parameters) override;
+    qint64 executeProgram(const QString &verb, const QString &program,
+                          const QStringList &arguments) override;
 
     static QString defaultHandler(const QString &mimeType);
 
 private:
-    qint64 startProgram(const QString &path, const QString &parameters, bool elevated);
+    qint64 startProgram(const QString &path, const QStringList &arguments, bool elevated);
     qint64 openWithHandler(const QString &target, const QString &mimeType);
 
     Starter m_start;

@@ -39,14 +39,24 @@ QString releaseDate(const QString &text)
     return date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("000000.000000+000");
 }
 
+// Whether the machine has any DMI data: without it there is nothing to say about the board or
+// its firmware, not even that they are present and well.
+bool hasDmi(const SysRoot &root, const dmi::Table &table)
+{
+    return !table.isEmpty() || root.isDir(QStringLiteral("/sys/class/dmi/id"))
+        || root.isDir(QStringLiteral("/sys/firmware/dmi"));
+}
+
 } // namespace
 
 QVector<wmi::Object> baseBoard(const SysRoot &root)
 {
     const auto table = dmi::table(root);
     const dmi::Structure *board = table->first(2);
+    const bool dmi = hasDmi(root, *table);
     wmi::Object o;
-    o.insert(QStringLiteral("Caption"), wmi::bstr(QStringLiteral("Base Board")));
+    o.insert(QStringLiteral("Caption"),
+             dmi ? wmi::bstr(QStringLiteral("Base Board")) : wmi::null());
     o.insert(QStringLiteral("Manufacturer"), text(dmiText(root, *table, "board_vendor", 2, 0x04)));
     o.insert(QStringLiteral("Product"), text(dmiText(root, *table, "board_name", 2, 0x05)));
     o.insert(QStringLiteral("Version"), text(dmiText(root, *table, "board_version", 2, 0x06)));
@@ -60,8 +70,9 @@ QVector<wmi::Object> baseBoard(const SysRoot &root)
     o.insert(QStringLiteral("RequiresDaughterBoard"), flag(1));
     o.insert(QStringLiteral("Removable"), flag(2));
     o.insert(QStringLiteral("HotSwappable"), flag(4));
-    o.insert(QStringLiteral("PoweredOn"), wmi::boolean(true)); // it is running this program
-    o.insert(QStringLiteral("Status"), wmi::bstr(QStringLiteral("OK")));
+    // A board the firmware describes is running this program.
+    o.insert(QStringLiteral("PoweredOn"), dmi ? wmi::boolean(true) : wmi::null());
+    o.insert(QStringLiteral("Status"), dmi ? wmi::bstr(QStringLiteral("OK")) : wmi::null());
     return { o };
 }
 
@@ -83,7 +94,8 @@ QVector<wmi::Object> bios(const SysRoot &root)
              text(dmiText(root, *table, "product_serial", 1, 0x07)));
     o.insert(QStringLiteral("ReleaseDate"),
              text(releaseDate(dmiText(root, *table, "bios_date", 0, 0x08))));
-    o.insert(QStringLiteral("Status"), wmi::bstr(QStringLiteral("OK")));
+    o.insert(QStringLiteral("Status"),
+             hasDmi(root, *table) ? wmi::bstr(QStringLiteral("OK")) : wmi::null());
     return { o };
 }
 

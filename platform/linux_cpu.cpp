@@ -1,8 +1,10 @@
-// Win32_Processor: one object per physical package, from /proc/cpuinfo, the sysfs cache and
-// frequency folders, two /proc/stat samples and, when readable, the SMBIOS processor entries.
+// Win32_Processor: one object per physical package, from /proc/cpuinfo (linux_cpuinfo.cpp), the
+// sysfs cache and frequency folders, two /proc/stat samples and, when readable, the SMBIOS
+// processor entries.
 
 #include "dmi.h"
 #include "linux_bytes.h"
+#include "linux_cpuinfo.h"
 #include "linux_hwutil.h"
 #include "linuxsources.h"
 #include "loadsampler.h"
@@ -18,56 +20,17 @@ namespace {
 
 using namespace plat::hw;
 
-struct Package
-{
-    QVector<int> cpus;
-    QHash<QByteArray, QByteArray> first; // the first CPU's cpuinfo fields
-    QSet<QByteArray> coreIds;
-};
-
-QHash<QByteArray, QByteArray> fields(const QByteArray &block)
-{
-    QHash<QByteArray, QByteArray> out;
-    for (const QByteArray &line : block.split('\n')) {
-        const int colon = line.indexOf(':');
-        if (colon > 0)
-            out.insert(line.left(colon).trimmed(), line.mid(colon + 1).trimmed());
-    }
-    return out;
-}
-
-// Packages keyed by physical id; without one every CPU belongs to package 0.
-QMap<int, Package> packages(const SysRoot &root)
-{
-    QMap<int, Package> out;
-    QByteArray info = root.read(QStringLiteral("/proc/cpuinfo"));
-    info.replace("\n\n", "\f"); // one block per logical CPU
-    for (const QByteArray &block : info.split('\f')) {
-        const QHash<QByteArray, QByteArray> f = fields(block);
-        bool ok = false;
-        const int cpu = f.value("processor").toInt(&ok);
-        if (!ok)
-            continue;
-        Package &p = out[f.value("physical id", "0").toInt()];
-        if (p.cpus.isEmpty())
-            p.first = f;
-        p.cpus.append(cpu);
-        if (f.contains("core id"))
-            p.coreIds.insert(f.value("core id"));
-    }
-    return out;
-}
-
 QString cpuDir(int cpu)
 {
     return QStringLiteral("/sys/devices/system/cpu/cpu%1").arg(cpu);
 }
 
-// Sum of the distinct caches of one level across the package, in KB.
-int cacheKb(const SysRoot &root, const QVector<int> &cpus, int level)
+// Sum of the distinct caches of one level across the package, in KB; nullopt when sysfs
+// describes no cache of that level.
+std::optional<qint64> sysfsCacheKb(const SysRoot &root, const QVector<int> &cpus, int level)
 {
     QSet<QString> seen;
-    qint64 total = 0;
+    std::optional<qint64> total;
     for (int cpu : cpus) {
         const QString dir = cpuDir(cpu) + QStringLiteral("/cache");
         for (const QString &index : root.list(dir)) {
@@ -89,13 +52,16 @@ int cacheKb(const SysRoot &root, const QVector<int> &cpus, int level)
                 size.chop(1);
                 scale = 1024;
             }
-            // A size no cache has (negative, or beyond the 32-bit KB field) is a damaged file.
-            const qint64 kb = size.toLongLong() * scale;
-            if (kb > 0 && kb <= std::numeric_limits<qint32>::max())
-                total += kb;
+            // A size no cache has (negative, or beyond the 32-bit KB field) is a damaged file;
+            // checked before scaling, so a huge figure cannot wrap into a plausible one.
+            bool ok = false;
+            const qint64 count = size.toLongLong(&ok);
+            const qint64 limit = std::numeric_limits<qint32>::max();
+            if (ok && count > 0 && count <= limit / scale)
+                total = qMin(total.value_or(0) + count * scale, limit);
         }
     }
-    return int(qMin<qint64>(total, std::numeric_limits<qint32>::max()));
+    return total;
 }
 
 // Busy and total jiffies per CPU from /proc/stat.
@@ -114,7 +80,8 @@ QHash<int, QPair<quint64, quint64>> statSample(const QByteArray &stat)
         for (int i = 1; i < f.size() && i <= 8; ++i)
             total += f.at(i).toULongLong();
         const quint64 idle = f.at(4).toULongLong() + (f.size() > 5 ? f.at(5).toULongLong() : 0);
-        out.insert(cpu, qMakePair(total - idle, total));
+        if (idle <= total) // else a damaged line
+            out.insert(cpu, qMakePair(total - idle, total));
     }
     return out;
 }
@@ -125,32 +92,23 @@ std::optional<qint64> loadPercent(const QHash<int, QPair<quint64, quint64>> &a,
 {
     quint64 busy = 0, total = 0;
     for (int cpu : cpus) {
-        if (!a.contains(cpu) || !b.contains(cpu) || b[cpu].second < a[cpu].second)
+        // A counter that went backwards (a damaged or reset sample) gives no figure.
+        if (!a.contains(cpu) || !b.contains(cpu) || b[cpu].second < a[cpu].second
+            || b[cpu].first < a[cpu].first)
             return std::nullopt;
         busy += b[cpu].first - a[cpu].first;
         total += b[cpu].second - a[cpu].second;
     }
-    if (total == 0)
+    if (total == 0 || busy > total)
         return std::nullopt;
     return qBound<qint64>(0, qRound64(100.0 * double(busy) / double(total)), 100);
-}
-
-QString armImplementer(const QByteArray &code)
-{
-    static const QHash<int, QString> names
-        = { { 0x41, QStringLiteral("ARM") },      { 0x42, QStringLiteral("Broadcom") },
-            { 0x43, QStringLiteral("Cavium") },   { 0x48, QStringLiteral("HiSilicon") },
-            { 0x4e, QStringLiteral("NVIDIA") },   { 0x50, QStringLiteral("APM") },
-            { 0x51, QStringLiteral("Qualcomm") }, { 0x61, QStringLiteral("Apple") },
-            { 0x69, QStringLiteral("Intel") },    { 0xc0, QStringLiteral("Ampere") } };
-    return names.value(bytes::hexId(code), QString());
 }
 
 } // namespace
 
 QVector<wmi::Object> processors(const SysRoot &root)
 {
-    const QMap<int, Package> pkgs = packages(root);
+    const QMap<int, cpuinfo::Package> pkgs = cpuinfo::packages(root);
     // Load: the counters at both ends of the sampler's latest window.
     const auto window = LoadSampler::forRoot(root)->latest();
     const auto first = statSample(window ? window->before : QByteArray());
@@ -166,82 +124,76 @@ QVector<wmi::Object> processors(const SysRoot &root)
 
     QVector<wmi::Object> out;
     int index = 0;
-    for (const Package &p : pkgs) {
+    for (const cpuinfo::Package &p : pkgs) {
         const dmi::Structure *socket = index < sockets.size() ? sockets.at(index) : nullptr;
         const auto dmiString = [socket](int offset) {
             return socket ? socket->string(offset).value_or(QString()) : QString();
         };
+        std::optional<bool> is64;
+        if (!arch.isEmpty())
+            is64 = is64Bit(arch);
+        const cpuinfo::Identity id = cpuinfo::identify(p, is64);
+        if (!is64)
+            is64 = id.longMode;
+
         wmi::Object o;
-        const auto &f = p.first;
-        const bool x86 = f.contains("vendor_id");
-        QString name = QString::fromUtf8(f.value("model name"));
+        QString name = id.name;
         if (name.isEmpty())
-            name = dmiString(0x10); // ARM cpuinfo has no model name
+            name = dmiString(0x10);
         o.insert(QStringLiteral("Name"), text(name));
         const int logical = p.cpus.size();
         o.insert(QStringLiteral("NumberOfLogicalProcessors"), wmi::i4(logical));
         o.insert(QStringLiteral("ThreadCount"), wmi::i4(logical));
+        // Distinct cores: cpuinfo's core ids, else the kernel's topology, else the count
+        // cpuinfo states; unknown when none says.
         int cores = p.coreIds.size();
+        if (cores == 0) {
+            QSet<qint64> ids;
+            for (int cpu : p.cpus) {
+                if (auto id = number(root, cpuDir(cpu) + QStringLiteral("/topology/core_id")))
+                    ids.insert(*id);
+            }
+            cores = ids.size();
+        }
         if (cores == 0)
-            cores = f.value("cpu cores").toInt();
-        o.insert(QStringLiteral("NumberOfCores"), wmi::i4(cores > 0 ? cores : logical));
+            cores = p.value("cpu cores").toInt();
+        o.insert(QStringLiteral("NumberOfCores"), cores > 0 ? wmi::i4(cores) : wmi::null());
 
+        // Clocks in kHz from cpufreq, rounded to MHz.
         const QString freq = cpuDir(p.cpus.first()) + QStringLiteral("/cpufreq/");
-        const auto cpuMhz = [&f]() -> std::optional<qint64> {
-            bool ok = false;
-            const double mhz = f.value("cpu MHz").toDouble(&ok);
-            // Out of range (or inf/nan) it is no clock speed, and would not convert.
-            return ok && mhz >= 0 && mhz < 1e9 ? std::optional<qint64>(qRound64(mhz))
-                                               : std::nullopt;
+        const auto cpufreqMhz = [&](const char *file) -> std::optional<qint64> {
+            const auto khz = number(root, freq + QLatin1String(file));
+            return khz && *khz > 0 ? std::optional<qint64>(*khz / 1000 + (*khz % 1000 >= 500))
+                                   : std::nullopt;
         };
-        std::optional<qint64> maxMhz;
-        if (auto khz = number(root, freq + QStringLiteral("cpuinfo_max_freq")))
-            maxMhz = *khz / 1000;
-        else if (socket && socket->word(0x14).value_or(0) != 0)
+        // The rated maximum: never the clock of the moment.
+        std::optional<qint64> maxMhz = cpufreqMhz("cpuinfo_max_freq");
+        if (!maxMhz)
+            maxMhz = cpufreqMhz("scaling_max_freq");
+        if (!maxMhz && socket && socket->word(0x14).value_or(0) != 0)
             maxMhz = *socket->word(0x14);
-        else
-            maxMhz = cpuMhz();
+        if (!maxMhz)
+            maxMhz = id.ratedMhz;
         o.insert(QStringLiteral("MaxClockSpeed"), number(maxMhz));
-        std::optional<qint64> curMhz;
-        if (auto khz = number(root, freq + QStringLiteral("scaling_cur_freq")))
-            curMhz = *khz / 1000;
-        else
-            curMhz = cpuMhz();
+        std::optional<qint64> curMhz = cpufreqMhz("scaling_cur_freq");
+        if (!curMhz)
+            curMhz = id.currentMhz;
         o.insert(QStringLiteral("CurrentClockSpeed"), number(curMhz));
 
-        o.insert(QStringLiteral("L2CacheSize"), wmi::i4(cacheKb(root, p.cpus, 2)));
-        o.insert(QStringLiteral("L3CacheSize"), wmi::i4(cacheKb(root, p.cpus, 3)));
-        // Windows reports the operating system's bitness here.
-        o.insert(QStringLiteral("AddressWidth"),
-                 arch.isEmpty() ? wmi::null() : wmi::i4(is64Bit(arch) ? 64 : 32));
-        QString vendor = QString::fromUtf8(f.value("vendor_id"));
-        if (vendor.isEmpty())
-            vendor = armImplementer(f.value("CPU implementer"));
-        o.insert(QStringLiteral("Manufacturer"), text(vendor));
-
-        bool okFamily = false, okModel = false, okStepping = false;
-        const int family = f.value("cpu family").toInt(&okFamily);
-        const int model = f.value("model").toInt(&okModel);
-        const int stepping = f.value("stepping").toInt(&okStepping);
-        QString description;
-        if (x86 && okFamily && okModel && okStepping) {
-            const QString prefix = !is64Bit(arch)         ? QStringLiteral("x86")
-                : vendor == QLatin1String("GenuineIntel") ? QStringLiteral("Intel64")
-                                                          : QStringLiteral("AMD64");
-            description = QStringLiteral("%1 Family %2 Model %3 Stepping %4")
-                              .arg(prefix)
-                              .arg(family)
-                              .arg(model)
-                              .arg(stepping);
+        for (const int level : { 2, 3 }) {
+            std::optional<qint64> kb = sysfsCacheKb(root, p.cpus, level);
+            if (!kb)
+                kb = cpuinfo::cacheKb(p, level);
+            o.insert(level == 2 ? QStringLiteral("L2CacheSize") : QStringLiteral("L3CacheSize"),
+                     number(kb));
         }
-        o.insert(QStringLiteral("Description"), text(description));
-        o.insert(QStringLiteral("Caption"), text(description));
-        // Model and stepping are byte fields; anything larger is a damaged cpuinfo.
-        const bool revisionOk = x86 && okModel && okStepping && model >= 0 && model <= 0xFF
-            && stepping >= 0 && stepping <= 0xFF;
-        o.insert(QStringLiteral("Revision"),
-                 revisionOk ? wmi::i4((model << 8) | stepping) : wmi::null());
-        o.insert(QStringLiteral("Level"), okFamily ? wmi::i4(family) : wmi::null());
+        // Windows reports the operating system's bitness here.
+        o.insert(QStringLiteral("AddressWidth"), is64 ? wmi::i4(*is64 ? 64 : 32) : wmi::null());
+        o.insert(QStringLiteral("Manufacturer"), text(id.manufacturer));
+        o.insert(QStringLiteral("Description"), text(id.description));
+        o.insert(QStringLiteral("Caption"), text(id.description));
+        o.insert(QStringLiteral("Revision"), number(id.revision));
+        o.insert(QStringLiteral("Level"), number(id.level));
         o.insert(QStringLiteral("DeviceID"), wmi::bstr(QStringLiteral("CPU%1").arg(index)));
         o.insert(QStringLiteral("Role"), wmi::bstr(QStringLiteral("CPU")));
         o.insert(QStringLiteral("Status"), wmi::bstr(QStringLiteral("OK")));

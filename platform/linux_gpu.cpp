@@ -29,31 +29,26 @@ QString adapterCompatibility(const SysRoot &root, quint16 vendor)
     }
 }
 
-// Dedicated memory in bytes. amdgpu reports its VRAM; other adapters (not NVIDIA) fall back to
-// the largest prefetchable memory window. NVIDIA memory is known only to its compute runtime:
-// its window size says nothing about the memory, so it stays unknown here.
-std::optional<quint64> adapterMemory(const SysRoot &root, const QString &dir, quint16 vendor)
+// Dedicated memory in bytes, only as the driver or runtime reports it: amdgpu's VRAM figure,
+// or the NVIDIA runtime's device of this PCI address. A PCI window says nothing about the memory
+// behind it, and an integrated adapter has none of its own: both stay unknown.
+std::optional<quint64> adapterMemory(const SysRoot &root, const QString &dir, quint16 vendor,
+                                     const QString &address)
 {
-    if (vendor == 0x10de)
-        return std::nullopt;
-    if (vendor == 0x1002) {
-        if (auto vram = number(root, dir + QStringLiteral("/mem_info_vram_total")))
+    if (auto vram = number(root, dir + QStringLiteral("/mem_info_vram_total"))) {
+        if (*vram > 0)
             return quint64(*vram);
     }
-    const QList<QByteArray> lines = root.read(dir + QStringLiteral("/resource"), 8192).split('\n');
-    quint64 largest = 0;
-    for (int bar = 0; bar < 6 && bar < lines.size(); ++bar) {
-        const QList<QByteArray> f = lines.at(bar).simplified().split(' ');
-        if (f.size() < 3)
-            continue;
-        const quint64 start = f.at(0).toULongLong(nullptr, 16);
-        const quint64 end = f.at(1).toULongLong(nullptr, 16);
-        const quint64 flags = f.at(2).toULongLong(nullptr, 16);
-        const bool prefetchableMemory = (flags & 0x200) && (flags & 0x2000);
-        if (prefetchableMemory && end > start)
-            largest = qMax(largest, end - start + 1);
+    if (vendor == 0x10de && root.isLive()) {
+        const std::shared_ptr<Cuda> cuda = plat::cuda();
+        for (int device = 0, n = cuda->deviceCount(); device < n; ++device) {
+            if (cuda->pciBusId(device).compare(address, Qt::CaseInsensitive) == 0) {
+                const quint64 bytes = cuda->totalGlobalMem(device);
+                return bytes ? std::optional<quint64>(bytes) : std::nullopt;
+            }
+        }
     }
-    return largest ? std::optional<quint64>(largest) : std::nullopt;
+    return std::nullopt;
 }
 
 QString kernelRelease(const SysRoot &root)
@@ -155,7 +150,7 @@ QVector<wmi::Object> videoControllers(const SysRoot &root)
         o.insert(QStringLiteral("Caption"), wmi::bstr(caption));
         o.insert(QStringLiteral("Name"), wmi::bstr(caption));
         o.insert(QStringLiteral("Description"), wmi::bstr(caption));
-        const auto memory = adapterMemory(root, dir, id.vendor);
+        const auto memory = adapterMemory(root, dir, id.vendor, address);
         // AdapterRAM is a 32-bit count: larger memories read as 4 GB, as on Windows.
         o.insert(QStringLiteral("AdapterRAM"),
                  memory ? wmi::i4(qint32(quint32(qMin<quint64>(*memory, 0xFFFFFFFFu))))

@@ -256,14 +256,19 @@ QVector<wmi::Object> physicalMemoryArray(const SysRoot &root)
     for (const dmi::Structure *s : table->ofType(16)) {
         if (s->byte(0x05).value_or(0) != 0x03)
             continue; // only arrays of system memory
-        devices = devices.value_or(0) + s->word(0x0D).value_or(0);
+        devices = qMin<qint64>(devices.value_or(0) + s->word(0x0D).value_or(0), 1 << 30);
         // Maximum capacity in KB; 0x80000000 means "see the extended field" (bytes).
         const auto max = s->dword(0x07);
+        std::optional<quint64> kb;
         if (max && *max == 0x80000000u && s->has(0x0F, 8))
-            maxKb = maxKb.value_or(0)
-                + qint64(*s->dword(0x0F) | quint64(*s->dword(0x13)) << 32) / 1024;
+            kb = (*s->dword(0x0F) | quint64(*s->dword(0x13)) << 32) / 1024;
         else if (max)
-            maxKb = maxKb.value_or(0) + *max;
+            kb = *max;
+        // Saturates: past the 32-bit field the sum is unknown anyway, and many huge arrays
+        // must not overflow it.
+        if (kb)
+            maxKb = qint64(qMin<quint64>(
+                quint64(maxKb.value_or(0)) + qMin<quint64>(*kb, 1ull << 40), 1ull << 40));
     }
     if (!devices) {
         bool ok = false;

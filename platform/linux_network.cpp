@@ -8,8 +8,14 @@
 
 #include <QSet>
 
+#include <cstring>
 #include <ifaddrs.h>
+#include <linux/ethtool.h>
+#include <linux/sockios.h>
 #include <net/if.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace plat::sources {
 namespace {
@@ -118,6 +124,41 @@ QSet<QString> addressedInterfaces(const SysRoot &root)
     return names;
 }
 
+// The driver the kernel names for an interface (ETHTOOL_GDRVINFO needs no privileges); empty
+// when it does not answer.
+QString ethtoolDriver(const QString &interface)
+{
+    const QByteArray name = interface.toUtf8();
+    if (name.size() >= IFNAMSIZ)
+        return QString();
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return QString();
+    ethtool_drvinfo info = {};
+    info.cmd = ETHTOOL_GDRVINFO;
+    ifreq request = {};
+    std::memcpy(request.ifr_name, name.constData(), size_t(name.size()));
+    request.ifr_data = reinterpret_cast<char *>(&info);
+    const bool ok = ::ioctl(fd, SIOCETHTOOL, &request) == 0;
+    ::close(fd);
+    return ok ? QString::fromUtf8(info.driver, int(qstrnlen(info.driver, sizeof info.driver)))
+              : QString();
+}
+
+// The driver bound to an interface: the device's driver link, else its uevent, else (live) the
+// kernel's answer to the ethtool query, which also names the drivers of virtual interfaces.
+QString interfaceDriver(const SysRoot &root, const QString &dir, const QString &name)
+{
+    const QString device = dir + QStringLiteral("/device");
+    QString driver = boundDriver(root, device);
+    if (driver.isEmpty())
+        driver = QString::fromUtf8(
+            bytes::lineValue(root.read(device + QStringLiteral("/uevent"), 16384), "DRIVER", '='));
+    if (driver.isEmpty() && root.isLive())
+        driver = ethtoolDriver(name);
+    return driver;
+}
+
 VARIANT textOrNull(const QString &s)
 {
     return s.isEmpty() ? null() : bstr(s);
@@ -153,8 +194,7 @@ QVector<Object> networkAdapters(const SysRoot &root)
         obj.insert(QStringLiteral("Description"), bstr(description));
         obj.insert(QStringLiteral("DHCPEnabled"), boolean(dhcp.enabled));
         // The bound driver stands for the adapter's service; a virtual interface names its kind.
-        QString service
-            = hasDevice ? boundDriver(root, dir + QStringLiteral("/device")) : QString();
+        QString service = interfaceDriver(root, dir, name);
         if (service.isEmpty())
             service = QString::fromUtf8(
                 bytes::lineValue(root.read(dir + QStringLiteral("/uevent")), "DEVTYPE", '='));

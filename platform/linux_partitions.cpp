@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QMap>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <limits>
 
@@ -52,9 +56,18 @@ QByteArray readAt(QFile &file, qint64 offset, qint64 size)
 QMap<int, Entry> readTable(const SysRoot &root, const QString &disk, int blockSize)
 {
     QMap<int, Entry> table;
-    QFile file(root.path(QStringLiteral("/dev/") + disk));
-    if (!file.open(QIODevice::ReadOnly))
+    // A disk or its image only: a pipe or character device in its place would block the read.
+    const QByteArray path = QFile::encodeName(root.path(QStringLiteral("/dev/") + disk));
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return table;
+    struct stat st = {};
+    QFile file;
+    if (::fstat(fd, &st) != 0 || !(S_ISBLK(st.st_mode) || S_ISREG(st.st_mode))
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return table;
+    }
     const QByteArray mbr = readAt(file, 0, 512);
     if (mbr.size() < 512 || quint8(mbr.at(510)) != 0x55 || quint8(mbr.at(511)) != 0xAA)
         return table;

@@ -5,6 +5,7 @@
 #include "linuxsources.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -85,6 +86,23 @@ VARIANT i4Field(const QByteArray &text)
     return ok ? i4(qint32(quint32(v))) : null();
 }
 
+// The scheduling of a task on the 0-31 scale of Windows base priorities, as its priority classes
+// place them: real-time tasks 24, others by nice value (idle 4, below normal 6, normal 8, above
+// normal 10, high 13).
+VARIANT priority(const StatFields &stat)
+{
+    bool okPriority = false, okNice = false, okPolicy = false;
+    const qint64 prio = stat.field(18).toLongLong(&okPriority);
+    const qint64 nice = stat.field(19).toLongLong(&okNice);
+    const qint64 policy = stat.field(41).toLongLong(&okPolicy);
+    // SCHED_FIFO, SCHED_RR and SCHED_DEADLINE; field 18 is negative for all three.
+    if ((okPolicy && (policy == 1 || policy == 2 || policy == 6)) || (okPriority && prio < 0))
+        return i4(24);
+    if (!okNice || nice < -20 || nice > 19)
+        return null();
+    return i4(nice <= -15 ? 13 : nice <= -5 ? 10 : nice <= 4 ? 8 : nice <= 14 ? 6 : 4);
+}
+
 bool readProcess(const SysRoot &root, const QByteArray &pid, qint64 pageSize, Object *obj)
 {
     const QString dir = QStringLiteral("/proc/") + QLatin1String(pid);
@@ -93,23 +111,29 @@ bool readProcess(const SysRoot &root, const QByteArray &pid, qint64 pageSize, Ob
     // No stat: the process has gone since the folder was listed.
     if (!root.read(dir + QStringLiteral("/stat"), &statData, 4096) || !parseStat(statData, &stat))
         return false;
+    // Without status (a hidepid mount, a damaged tree) the process is still listed.
     const QByteArray status = root.read(dir + QStringLiteral("/status"), 16384);
-    if (status.isEmpty())
-        return false;
     const QByteArray statm = root.read(dir + QStringLiteral("/statm"), 512);
 
     QByteArray exe = readLinkRaw(root.path(dir + QStringLiteral("/exe")));
     if (exe.endsWith(" (deleted)"))
         exe.chop(10);
+    const QByteArray cmdline = root.read(dir + QStringLiteral("/cmdline"), 4096);
+    // A process that rewrote its title may leave no NUL at all.
+    const int end = cmdline.indexOf('\0');
+    const QByteArray argv0 = end < 0 ? cmdline : cmdline.left(end);
+    // Another user's exe link needs privileges; the command line names the same program when
+    // its first word is the path of an existing file.
+    if (exe.isEmpty() && argv0.startsWith('/')
+        && QFileInfo(root.path(QString::fromLocal8Bit(argv0))).isFile())
+        exe = argv0;
 
+    // The kernel gives the full name of its threads ("kworker/R-rcu_gp"), never cut here.
     QByteArray name;
-    if (!exe.isEmpty()) {
+    if (!exe.isEmpty())
         name = baseName(exe);
-    } else {
-        const QByteArray cmdline = root.read(dir + QStringLiteral("/cmdline"), 4096);
-        const QByteArray argv0 = cmdline.left(cmdline.indexOf('\0'));
-        name = argv0.isEmpty() ? stat.comm.left(15) : baseName(argv0);
-    }
+    else
+        name = argv0.isEmpty() ? stat.comm : baseName(argv0);
 
     obj->insert(QStringLiteral("Name"), bstr(QString::fromUtf8(name)));
     obj->insert(QStringLiteral("ProcessId"), i4(pid.toInt()));
@@ -129,13 +153,11 @@ bool readProcess(const SysRoot &root, const QByteArray &pid, qint64 pageSize, Ob
     const QByteArray hwm = bytes::lineValue(status, "VmHWM", ':');
     obj->insert(QStringLiteral("PeakPageFileUsage"),
                 hwm.isEmpty() ? null() : i4Field(hwm.left(hwm.indexOf(' '))));
-    // Field 18 is 20+nice for normal tasks; real-time tasks have a negative figure that the
-    // unsigned Windows property cannot carry, so they show no priority rather than 4294967196.
-    const VARIANT priority = i4Field(stat.field(18));
-    obj->insert(QStringLiteral("Priority"),
-                priority.vt == wmi::VT_I4 && priority.lVal < 0 ? null() : priority);
+    obj->insert(QStringLiteral("Priority"), priority(stat));
     obj->insert(QStringLiteral("SessionId"), i4Field(stat.field(6)));
-    obj->insert(QStringLiteral("ThreadCount"), i4Field(bytes::lineValue(status, "Threads", ':')));
+    obj->insert(
+        QStringLiteral("ThreadCount"),
+        i4Field(status.isEmpty() ? stat.field(20) : bytes::lineValue(status, "Threads", ':')));
     const QByteArray vsize = stat.field(23);
     obj->insert(QStringLiteral("VirtualSize"),
                 vsize.isEmpty() ? null() : bstr(QString::fromLatin1(vsize)));

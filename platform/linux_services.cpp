@@ -112,18 +112,20 @@ wmi::Object makeObject(const QString &name, const QString &caption, const QStrin
                        const QString &fileState, wmi::VARIANT pid, wmi::VARIANT exitCode,
                        qint32 waitHint)
 {
+    // Without a running service manager (unit files only) nothing is known of the run time.
+    const bool managed = !active.isEmpty();
     Object obj;
     obj.insert(QStringLiteral("Caption"), bstr(caption.isEmpty() ? name : caption));
     obj.insert(QStringLiteral("PathName"), path.isEmpty() ? null() : bstr(path));
     obj.insert(QStringLiteral("Name"), bstr(name));
-    obj.insert(QStringLiteral("ProcessId"), pid);
+    obj.insert(QStringLiteral("ProcessId"), managed ? pid : null());
     obj.insert(QStringLiteral("ServiceType"), type.isEmpty() ? null() : bstr(type));
-    obj.insert(QStringLiteral("State"), bstr(stateText(active)));
+    obj.insert(QStringLiteral("State"), managed ? bstr(stateText(active)) : null());
     obj.insert(QStringLiteral("Status"),
-               bstr(error ? QStringLiteral("Error") : QStringLiteral("OK")));
+               !managed ? null() : bstr(error ? QStringLiteral("Error") : QStringLiteral("OK")));
     obj.insert(QStringLiteral("ErrorControl"), null()); // systemd has no such setting
     obj.insert(QStringLiteral("StartMode"), startMode(fileState));
-    obj.insert(QStringLiteral("WaitHint"), i4(waitHint));
+    obj.insert(QStringLiteral("WaitHint"), managed ? i4(waitHint) : null());
     obj.insert(QStringLiteral("ExitCode"), exitCode);
     return obj;
 }

@@ -141,8 +141,9 @@ bool fromSystemd(const QDBusConnection &bus, const SysRoot &root, QVector<Object
         const UnitFile unit = state.startsWith(QLatin1String("masked"))
             ? UnitFile()
             : parseUnitFile(root.read(file.second, 1 << 20));
-        out->append(makeObject(name, unit.description, unit.execStart, unit.type, QString(), false,
-                               state, i4(0), null(), 0));
+        // The manager has not loaded it: it is not running.
+        out->append(makeObject(name, unit.description, unit.execStart, unit.type,
+                               QStringLiteral("inactive"), false, state, i4(0), null(), 0));
     }
     return true;
 }

@@ -78,11 +78,11 @@ void readStanzas(const QByteArray &data, const char *const (&keys)[N], F done)
 // A whole regular file in one read (the dpkg file lists are many and small).
 bool readWhole(const QByteArray &path, QByteArray *out)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat st = {};
-    bool ok = ::fstat(fd, &st) == 0 && st.st_size < (64 << 20);
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size < (64 << 20);
     if (ok) {
         out->resize(int(st.st_size));
         ok = ::read(fd, out->data(), size_t(st.st_size)) == st.st_size;

@@ -203,6 +203,8 @@ void RoutedRegistry::mount(const QString &prefix, std::shared_ptr<RegistryFacade
 
 std::unique_ptr<RegistryKey> RoutedRegistry::open(const QString &path)
 {
+    if (m_folders && path.startsWith(QLatin1Char('/')))
+        return m_folders->open(path);
     const QStringList parts = pathParts(path);
     RegistryFacade *best = nullptr;
     int bestLength = -1;
@@ -230,6 +232,7 @@ std::shared_ptr<RegistryFacade> makeLinuxRegistry(const SysRoot &root)
     const std::shared_ptr<RegistryFacade> autostart = makeAutostartRegistry(root);
     for (const char *path : kRunKeyPaths)
         routed->mount(QString::fromLatin1(path), autostart);
+    routed->mountFolders(autostart); // the start-up list locates entries by their folder
     return routed;
 }
 

@@ -84,10 +84,13 @@ class RoutedRegistry : public RegistryFacade
 public:
     explicit RoutedRegistry(std::shared_ptr<RegistryFacade> fallback);
     void mount(const QString &prefix, std::shared_ptr<RegistryFacade> backend);
+    // Absolute file-system paths ("/etc/xdg/autostart"), handed over unchanged.
+    void mountFolders(std::shared_ptr<RegistryFacade> backend) { m_folders = std::move(backend); }
     std::unique_ptr<RegistryKey> open(const QString &path) override;
 
 private:
     std::shared_ptr<RegistryFacade> m_fallback;
+    std::shared_ptr<RegistryFacade> m_folders;
     std::vector<std::pair<QString, std::shared_ptr<RegistryFacade>>> m_mounts;
 };
 

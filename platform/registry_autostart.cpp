@@ -21,7 +21,8 @@
 namespace plat {
 namespace {
 
-enum class Scope { User, System, Own };
+// UserFolder is the user's folder opened by its path: every entry in it, marked or not.
+enum class Scope { User, System, Own, UserFolder };
 
 const char kOwnMark[] = "X-Dravonel-RunKey";
 
@@ -73,12 +74,16 @@ bool validName(const QString &name)
         && oneLine(name);
 }
 
-// Exec= text for a command: a command that is one existing file is quoted as one argument;
-// then the desktop-entry escapes ("%" doubled, backslashes doubled).
+// Exec= text for a command: a command that is one existing file is quoted as one argument when
+// it holds a character the Exec rules reserve; then the desktop-entry escapes ("%" doubled,
+// backslashes doubled).
 QByteArray execValue(const QString &command)
 {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    const bool needsQuotes = std::any_of(command.cbegin(), command.cend(),
+                                         [](QChar c) { return reserved.contains(c); });
     QString exec = command;
-    if (command.contains(QLatin1Char(' ')) && QFileInfo::exists(command)) {
+    if (needsQuotes && QFileInfo::exists(command)) {
         QString quoted;
         for (const QChar c : command) {
             if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$')
@@ -118,7 +123,7 @@ public:
         const auto add = [&](const QString &name, const QString &path, bool wantOwn) {
             const DesktopEntry entry = readDesktopEntry(path);
             if (!entry.isValid() || entry.boolean("Hidden") || !entry.showsIn(desktops)
-                || entry.contains(kOwnMark) != wantOwn)
+                || (scope != Scope::UserFolder && entry.contains(kOwnMark) != wantOwn))
                 return;
             out.append(
                 Entry { name, path, entry.command(), entry.value("Name"), entry.value("Icon") });
@@ -144,6 +149,19 @@ public:
         std::sort(out.begin(), out.end(),
                   [](const Entry &a, const Entry &b) { return a.name < b.name; });
         return out;
+    }
+
+    // The scope of an autostart folder given by its real path.
+    std::optional<Scope> folderScope(const QString &path) const
+    {
+        const QString clean = QDir::cleanPath(path);
+        if (clean == QDir::cleanPath(userDir()))
+            return Scope::UserFolder;
+        for (const QString &dir : systemDirs()) {
+            if (clean == QDir::cleanPath(m_root.path(dir)))
+                return Scope::System;
+        }
+        return std::nullopt;
     }
 
     bool systemHas(const QString &name) const
@@ -293,6 +311,12 @@ public:
 
     std::unique_ptr<RegistryKey> open(const QString &path) override
     {
+        // An autostart folder by its path, as the start-up list gives an entry's location.
+        if (path.startsWith(QLatin1Char('/'))) {
+            if (const std::optional<Scope> scope = m_impl.folderScope(path))
+                return std::make_unique<AutostartKey>(&m_impl, shared_from_this(), *scope, path,
+                                                      QString(), true);
+        }
         const QStringList parts
             = normalizedRegistryPath(path).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
         for (int k = 0; k < 3; ++k) {

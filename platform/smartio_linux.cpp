@@ -350,30 +350,30 @@ struct UDisksAttribute
     int unit = 0;
 };
 
-// UDisks2 hands out interpreted values; turn them back into the raw counts drives report.
-quint64 rawFromPretty(const UDisksAttribute &a)
-{
-    switch (a.unit) {
-    case 1: // dimensionless
-    case 3: // sectors
-        return a.pretty < 0 ? 0 : quint64(a.pretty);
-    case 2: // milliseconds: power-on time is counted in hours, others in milliseconds
-        if (a.id == 9 || a.id == 240)
-            return quint64(qMax<qint64>(0, a.pretty / 3600000));
-        return quint64(qMax<qint64>(0, a.pretty));
-    case 4: // millikelvin
-        return quint64(qMax<qint64>(0, (a.pretty - 273150) / 1000));
-    default:
-        return 0;
-    }
-}
-
 quint8 clampByte(int v)
 {
     return quint8(qBound(0, v, 255));
 }
 
 } // namespace
+
+quint64 udisksRawValue(quint8 id, qint64 pretty, int unit)
+{
+    switch (unit) {
+    case 1: // dimensionless
+    case 3: // sectors
+        return pretty < 0 ? 0 : quint64(pretty);
+    case 2: // milliseconds: power-on time is counted in hours, others in milliseconds
+        if (id == 9 || id == 240)
+            return quint64(qMax<qint64>(0, pretty / 3600000));
+        return quint64(qMax<qint64>(0, pretty));
+    case 4: // millikelvin
+        // Below absolute zero (a damaged figure, down to INT64_MIN) is no temperature.
+        return pretty <= 273150 ? 0 : quint64((pretty - 273150) / 1000);
+    default:
+        return 0;
+    }
+}
 
 QString LinuxSmartIo::udisksDriveFor(const QString &device) const
 {
@@ -465,7 +465,7 @@ bool LinuxSmartIo::udisksCommand(const Handle &h, quint32 code, const QByteArray
         entry[2] = char(a.flags >> 8);
         entry[3] = char(clampByte(a.value));
         entry[4] = char(clampByte(a.worst));
-        const quint64 raw = rawFromPretty(a);
+        const quint64 raw = udisksRawValue(a.id, a.pretty, a.unit);
         for (int b = 0; b < 6; ++b)
             entry[5 + b] = char((raw >> (8 * b)) & 0xFF);
     }

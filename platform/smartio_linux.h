@@ -31,6 +31,10 @@ QByteArray passThrough12(Protocol protocol, quint8 features, quint8 count, quint
                          quint8 lbaMid, quint8 lbaHigh, quint8 device, quint8 command);
 } // namespace ata
 
+// The raw count a drive reports for a UDisks2 attribute, from the interpreted value UDisks2
+// hands out ("pretty") and its unit (1 none, 2 ms, 3 sectors, 4 millikelvin); 0 when unknown.
+quint64 udisksRawValue(quint8 id, qint64 pretty, int unit);
+
 class LinuxSmartIo : public SmartIo
 {
 public:

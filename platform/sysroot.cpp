@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace plat {
@@ -35,19 +37,28 @@ bool SysRoot::isDir(const QString &absolute) const
     return QFileInfo(path(absolute)).isDir();
 }
 
-bool SysRoot::read(const QString &absolute, QByteArray *out, qint64 maxBytes) const
+bool readRegularFile(const QString &realPath, QByteArray *out, qint64 maxBytes)
 {
     out->clear();
-    // Plain read(2) loop: sysfs and procfs files report size 0 and must be read to the end.
-    const QByteArray name = QFile::encodeName(path(absolute));
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    const QByteArray name = QFile::encodeName(realPath);
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // Plain read(2) loop: sysfs and procfs files report size 0 and must be read to the end.
     char buffer[8192];
     bool ok = true;
     while (out->size() < maxBytes) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n
+            = ::read(fd, buffer, size_t(qMin<qint64>(sizeof buffer, maxBytes - out->size())));
         if (n < 0) {
+            if (errno == EINTR)
+                continue;
             ok = false;
             break;
         }
@@ -57,6 +68,11 @@ bool SysRoot::read(const QString &absolute, QByteArray *out, qint64 maxBytes) co
     }
     ::close(fd);
     return ok;
+}
+
+bool SysRoot::read(const QString &absolute, QByteArray *out, qint64 maxBytes) const
+{
+    return readRegularFile(path(absolute), out, maxBytes);
 }
 
 QByteArray SysRoot::read(const QString &absolute, qint64 maxBytes) const
@@ -86,14 +102,12 @@ QStringList SysRoot::list(const QString &absoluteDir) const
 
 QString SysRoot::readLink(const QString &absolute) const
 {
-    return QFile::symLinkTarget(path(absolute)).isEmpty()
-        ? QString()
-        : QString::fromLocal8Bit([&] {
-              QByteArray target(4096, '\0');
-              const QByteArray name = QFile::encodeName(path(absolute));
-              const ssize_t n = ::readlink(name.constData(), target.data(), size_t(target.size()));
-              return n > 0 ? target.left(int(n)) : QByteArray();
-          }());
+    return QFile::symLinkTarget(path(absolute)).isEmpty() ? QString() : QString::fromLocal8Bit([&] {
+        QByteArray target(4096, '\0');
+        const QByteArray name = QFile::encodeName(path(absolute));
+        const ssize_t n = ::readlink(name.constData(), target.data(), size_t(target.size()));
+        return n > 0 ? target.left(int(n)) : QByteArray();
+    }());
 }
 
 QString SysRoot::canonical(const QString &absolute) const

@@ -19,7 +19,8 @@ public:
 
     bool exists(const QString &absolute) const;
     bool isDir(const QString &absolute) const;
-    // Whole file as bytes (empty when unreadable); sysfs files are read once, no seeking.
+    // Whole file as bytes (empty when unreadable); sysfs files are read once, no seeking. Only
+    // regular files are read (see readRegularFile).
     QByteArray read(const QString &absolute, qint64 maxBytes = 16 * 1024 * 1024) const;
     bool read(const QString &absolute, QByteArray *out, qint64 maxBytes = 16 * 1024 * 1024) const;
     // First line, trimmed, as text (sysfs attribute files).
@@ -34,5 +35,10 @@ public:
 private:
     QString m_root;
 };
+
+// Reads a file at a real path to its end (at most maxBytes), never waiting: a named pipe, socket
+// or device where a regular file (or a sysfs/procfs attribute, which reports as one) is expected
+// is refused, so nothing a tree holds can block the reader.
+bool readRegularFile(const QString &realPath, QByteArray *out, qint64 maxBytes);
 
 } // namespace plat

@@ -9,19 +9,22 @@ VN_PACKAGES=(
     cmake g++ make pkg-config ccache
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libqt5sql5-mysql qttranslations5-l10n
-    libkmod-dev libudev-dev libcups2-dev pci.ids usb.ids
+    libkmod-dev libudev-dev libcups2-dev zlib1g-dev pci.ids usb.ids
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
     iputils-ping pkexec
 )
 # The local stand-ins of the vendor's services (scripts/services): the HTTPS web service
-# (Python's standard library and a test CA made with openssl).
+# (Python's standard library and a test CA made with openssl), the FTP server (pyftpdlib) and the
+# account database (MariaDB, and the driver the web service asks it with).
 VN_SERVICE_PACKAGES=(
-    python3 openssl util-linux
+    python3 openssl util-linux python3-pyftpdlib mariadb-server python3-pymysql
 )
-# What the tests add: the services and a display for screenshots and the run.sh test.
+# What the tests add: the services, xmllint and the PDF tools that check saved reports, and a
+# display for screenshots and the run.sh test.
 VN_TEST_PACKAGES=(
     "${VN_SERVICE_PACKAGES[@]}"
-    xvfb xauth openbox wmctrl procps
+    libxml2-utils poppler-utils
+    xvfb xauth openbox wmctrl procps desktop-file-utils
 )
 # What the detection benchmark (scripts/bench.sh) adds: the scan it is compared with.
 VN_BENCH_PACKAGES=(

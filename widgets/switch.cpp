@@ -196,6 +196,62 @@ void Switch::applyCheckState(Qt::CheckState state)
     m_trackColorAnimator->start();
 }
 
+void Switch::setThumbOnColor(const QColor &color)
+{
+    m_thumbOnColor = color;
+    settleColours();
+}
+
+void Switch::setTrackOnColor(const QColor &color)
+{
+    m_trackOnColor = color;
+    settleColours();
+}
+
+void Switch::setThumbOffColor(const QColor &color)
+{
+    m_thumbOffColor = color;
+    settleColours();
+}
+
+void Switch::setTrackOffColor(const QColor &color)
+{
+    m_trackOffColor = color;
+    settleColours();
+}
+
+void Switch::setTrackDisabledColor(const QColor &color)
+{
+    m_trackDisabledColor = color;
+    update();
+}
+
+void Switch::setTrackDisabledOpacity(double opacity)
+{
+    m_trackDisabledOpacity = opacity;
+    update();
+}
+
+void Switch::setTextDisabledOpacity(double opacity)
+{
+    m_textOpacity = opacity;
+    update();
+}
+
+// A colour changed while the switch stands still: show the new colours of its state at once.
+void Switch::settleColours()
+{
+    if (!m_thumbColorAnimator || !m_trackColorAnimator)
+        return;
+    const QColor thumb = isChecked() ? m_thumbOnColor : m_thumbOffColor;
+    const QColor track = isChecked() ? m_trackOnColor : m_trackOffColor;
+    m_thumbColorAnimator->setStartValue(thumb);
+    m_thumbColorAnimator->setEndValue(thumb);
+    m_trackColorAnimator->setStartValue(track);
+    m_trackColorAnimator->setEndValue(track);
+    update();
+}
+
 QSize Switch::sizeHint() const
 {
     const int textWidth = fontMetrics().horizontalAdvance(text());

@@ -15,6 +15,15 @@ class Animator;
 class Switch : public SelectionControl
 {
     Q_OBJECT
+    // The themes' style sheets set these (qproperty-...) so that the track and thumb keep their
+    // contrast on each theme's background; without a style sheet the built-in colours hold.
+    Q_PROPERTY(QColor thumbOnColor READ thumbOnColor WRITE setThumbOnColor)
+    Q_PROPERTY(QColor trackOnColor READ trackOnColor WRITE setTrackOnColor)
+    Q_PROPERTY(QColor thumbOffColor READ thumbOffColor WRITE setThumbOffColor)
+    Q_PROPERTY(QColor trackOffColor READ trackOffColor WRITE setTrackOffColor)
+    Q_PROPERTY(QColor trackDisabledColor READ trackDisabledColor WRITE setTrackDisabledColor)
+    Q_PROPERTY(double trackDisabledOpacity READ trackDisabledOpacity WRITE setTrackDisabledOpacity)
+    Q_PROPERTY(double textDisabledOpacity READ textDisabledOpacity WRITE setTextDisabledOpacity)
 
 public:
     explicit Switch(QWidget *parent = nullptr);
@@ -31,6 +40,21 @@ public:
     QColor thumbColor() const;
     QColor trackColor() const;
 
+    QColor thumbOnColor() const { return m_thumbOnColor; }
+    void setThumbOnColor(const QColor &color);
+    QColor trackOnColor() const { return m_trackOnColor; }
+    void setTrackOnColor(const QColor &color);
+    QColor thumbOffColor() const { return m_thumbOffColor; }
+    void setThumbOffColor(const QColor &color);
+    QColor trackOffColor() const { return m_trackOffColor; }
+    void setTrackOffColor(const QColor &color);
+    QColor trackDisabledColor() const { return m_trackDisabledColor; }
+    void setTrackDisabledColor(const QColor &color);
+    double trackDisabledOpacity() const { return m_trackDisabledOpacity; }
+    void setTrackDisabledOpacity(double opacity);
+    double textDisabledOpacity() const { return m_textOpacity; }
+    void setTextDisabledOpacity(double opacity);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -38,6 +62,7 @@ protected:
 
 private:
     void setUp();
+    void settleColours();
     static QColor withOpacity(QRgb rgb, double opacity);
 
     int m_switchHeight = 36;

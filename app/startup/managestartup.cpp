@@ -8,7 +8,9 @@
 #include "app/startup/mainwindowfactory.h"
 #include "app/startup/splash.h"
 #include "app/systemfunctions.h"
+#include "app/wmiservice.h"
 #include "net/networkmanager.h"
+#include "net/updates.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -145,14 +147,12 @@ void ManageStartup::setUpdateAvailable(QString build, QString channel, QString i
 {
     if (!takeAnswer())
         return;
-    // The update window (offer, download, installation) leads on to manageWindow through its
-    // displayWindow signal once it exists; until then the first window opens directly.
-    Q_UNUSED(build)
-    Q_UNUSED(channel)
-    Q_UNUSED(info)
-    Q_UNUSED(isAutoUpdate)
-    Q_UNUSED(url)
-    manageWindow();
+    // The offer comes first; the first window opens when the Updates window closes without
+    // installing (an installation quits the application instead).
+    auto *updates = new Updates(nullptr);
+    connect(updates, &Updates::displayWindow, this, &ManageStartup::manageWindow);
+    updates->offerUpdate(build, channel, info, isAutoUpdate, url);
+    updates->show();
 }
 
 void ManageStartup::setLatestVersion()
@@ -195,32 +195,6 @@ void ManageStartup::updateCheckFinished()
     manageWindow();
 }
 
-void startWmiService(QWidget *parent)
-{
-    const std::shared_ptr<plat::ServiceControl> services = plat::serviceControl();
-    if (!services->openManager())
-        return;
-    const QString service = QStringLiteral("Winmgmt");
-    plat::ServiceControl::State state = plat::ServiceControl::Unknown;
-    if (!services->queryState(service, &state))
-        return;
-    if (state == plat::ServiceControl::Paused) {
-        if (!services->resume(service)) {
-            MsgDialog message(parent, QObject::tr("Error"),
-                              QObject::tr("Failed to resume the WMI service!"), 3,
-                              QDialogButtonBox::Ok);
-            message.exec();
-        }
-    } else if (state == plat::ServiceControl::Stopped) {
-        if (!services->start(service) && !services->setAutoStart(service)) {
-            MsgDialog message(parent, QObject::tr("Error"),
-                              QObject::tr("Failed to start the WMI service!"), 3,
-                              QDialogButtonBox::Ok);
-            message.exec();
-        }
-    }
-}
-
 QString oldInstallerPath(int channel, const QString &folder)
 {
     const QString architecture = formatArchitecture(QStringLiteral("64"));
@@ -229,21 +203,8 @@ QString oldInstallerPath(int channel, const QString &folder)
     if (channel == Update::Release) {
         path = QStringLiteral("%1/%2.Setup.%3.exe").arg(folder, package, architecture);
     } else {
-        QString word;
-        switch (channel) {
-        case Update::Development:
-            word = QStringLiteral("Dev");
-            break;
-        case Update::Insider:
-            word = QStringLiteral("Insider");
-            break;
-        case Update::Beta:
-            word = QStringLiteral("Beta");
-            break;
-        default:
-            break;
-        }
-        path = QStringLiteral("%1/%2.%3.Setup.%4.exe").arg(folder, package, word, architecture);
+        path = QStringLiteral("%1/%2.%3.Setup.%4.exe")
+                   .arg(folder, package, setupChannelWord(channel), architecture);
     }
     return QDir::toNativeSeparators(path);
 }

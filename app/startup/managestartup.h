@@ -4,6 +4,8 @@
 // first window at once. Exactly one first window opens per run, whatever the order in which the
 // answers of the update check and the messages arrive.
 
+#include "app/wmiservice.h"
+
 #include <QJsonParseError>
 #include <QObject>
 #include <QString>
@@ -58,9 +60,6 @@ private:
     bool windowOpened = false;
 };
 
-// Makes sure the WMI service runs (continue when paused, start when stopped, else set it to start
-// automatically); messages go to `parent`.
-void startWmiService(QWidget *parent = nullptr);
 // The setup file a previous update downloaded for `channel` (Update::Channel) into `folder`.
 QString oldInstallerPath(int channel, const QString &folder);
 // Removes that file when it exists; a failed removal is reported in a message.

@@ -10,11 +10,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 namespace ProcessEntry {
-
-const char restartArgument[] = "-restart";
 
 namespace {
 
@@ -71,13 +68,6 @@ void registerCrashDumps(const QString &dumpFolder)
     key->setValue(QStringLiteral("DumpFolder"), dumpFolder);
     key->setValue(QStringLiteral("DumpCount"), 10);
     key->setValue(QStringLiteral("DumpType"), 1);
-}
-
-void restartApplication()
-{
-    QCoreApplication::exit(0);
-    QProcess::startDetached(QCoreApplication::arguments().value(0),
-                            { QString::fromLatin1(restartArgument) });
 }
 
 } // namespace ProcessEntry

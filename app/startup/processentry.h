@@ -2,15 +2,14 @@
 // The steps of the process entry that decide whether this process runs, and the program's own
 // restart.
 
+#include "app/restart.h"
+
 #include <QString>
 #include <QStringList>
 
 class SingleInstance;
 
 namespace ProcessEntry {
-
-// The one command-line argument the program knows: a restart of the program by itself.
-extern const char restartArgument[];
 
 enum class InstanceDecision {
     First, // no other instance runs; this one holds the marker and answers later starts
@@ -31,8 +30,5 @@ InstanceDecision decideInstance(SingleInstance &instance, const QStringList &arg
 void registerCrashDumps(const QString &dumpFolder);
 // True when the crash-dump settings hold a key named exactly `fileName`.
 bool crashDumpKeyExists(const QString &fileName);
-
-// Ends the event loop with 0 and starts a detached copy of the program with "-restart".
-void restartApplication();
 
 } // namespace ProcessEntry

@@ -4,8 +4,15 @@ namespace plat {
 
 qint64 FakeLauncher::execute(const QString &verb, const QString &file, const QString &parameters)
 {
-    m_calls.append({ verb, file, parameters });
+    m_calls.append({ verb, file, parameters, QStringList() });
     return m_results.value(file, m_result);
+}
+
+qint64 FakeLauncher::executeProgram(const QString &verb, const QString &program,
+                                    const QStringList &arguments)
+{
+    m_calls.append({ verb, program, QString(), arguments });
+    return m_results.value(program, m_result);
 }
 
 ScopedLauncher::ScopedLauncher(std::shared_ptr<Launcher> replacement)

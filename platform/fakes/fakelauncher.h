@@ -17,9 +17,13 @@ public:
         QString verb;
         QString file;
         QString parameters;
+        // The argument list of executeProgram (empty for execute).
+        QStringList arguments;
     };
 
     qint64 execute(const QString &verb, const QString &file, const QString &parameters) override;
+    qint64 executeProgram(const QString &verb, const QString &program,
+                          const QStringList &arguments) override;
 
     // Answer for every target without an answer of its own (default: started, 42).
     void setResult(qint64 result) { m_result = result; }

@@ -28,7 +28,7 @@ import urllib.parse
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 # Each subsystem of the vendor's service keeps its routes in a module of its own.
-ROUTE_MODULES = ["web_updates"]
+ROUTE_MODULES = ["web_updates", "web_setups", "web_address", "web_accounts"]
 
 
 def run_openssl(args, cwd):

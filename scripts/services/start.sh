@@ -30,14 +30,35 @@ wait_for_env() {
     return 1
 }
 
-# HTTPS web service, signed by a test authority of this folder.
+# Account database (MariaDB): its data folder stays under the state folder, so only the first
+# start of a state folder pays for creating it. It starts while the others start.
+launch_mariadb() {
+    local dir="$VN_SERVERS_DIR/mariadb"
+    mkdir -p "$dir"
+    rm -f "$dir/env"
+    setsid /usr/bin/python3 "$here/mariadb_service.py" --dir "$dir" --env-file "$dir/env" \
+        >"$dir/out.log" 2>&1 </dev/null &
+    echo $! >"$dir/pid"
+}
+
+start_mariadb() {
+    local dir="$VN_SERVERS_DIR/mariadb"
+    wait_for_env "$dir" MariaDB || return 1
+    local key
+    for key in HOST PORT NAME USER PASSWORD; do
+        echo "VN_DB_$key=$(sed -n "s/^DB_$key=//p" "$dir/env")"
+    done >>"$env_file"
+}
+
+# HTTPS web service, signed by a test authority of this folder; it asks the database whether an
+# e-mail address is in use.
 start_https() {
     local dir="$VN_SERVERS_DIR/https"
     mkdir -p "$dir"
     rm -f "$dir/env"
     setsid /usr/bin/python3 "$here/https_service.py" --mode latest --dir "$dir" \
         --env-file "$dir/env" --request-log "$dir/requests.log" \
-        >"$dir/out.log" 2>&1 </dev/null &
+        --accounts-db-env "$VN_SERVERS_DIR/mariadb/env" >"$dir/out.log" 2>&1 </dev/null &
     echo $! >"$dir/pid"
     wait_for_env "$dir" HTTPS || return 1
     local port ca
@@ -51,8 +72,25 @@ start_https() {
     } >>"$env_file"
 }
 
+# FTP server for uploads: the upload account and its remote folders.
+start_ftp() {
+    local dir="$VN_SERVERS_DIR/ftp"
+    mkdir -p "$dir"
+    rm -f "$dir/env"
+    setsid /usr/bin/python3 "$here/ftp_service.py" --mode normal --dir "$dir" \
+        --env-file "$dir/env" --request-log "$dir/commands.log" \
+        >"$dir/out.log" 2>&1 </dev/null &
+    echo $! >"$dir/pid"
+    wait_for_env "$dir" FTP || return 1
+    {
+        echo "VN_FTP_HOST=127.0.0.1"
+        echo "VN_FTP_PORT=$(sed -n 's/^PORT=//p' "$dir/env")"
+    } >>"$env_file"
+}
+
+launch_mariadb
 failed=()
-for service in https; do
+for service in https ftp mariadb; do
     if ! "start_$service"; then
         failed+=("$service")
     fi

@@ -1,5 +1,7 @@
 """Update descriptions of every channel and language.
 
+The setup addresses they name are served by web_setups.
+
     /apps/verdimon_nuvo/<dev|insider|beta|release>/[en.|ru.|ua.]update.<channel>.json
 
 --mode decides what the descriptions say:
@@ -35,7 +37,8 @@ def description(channel_dir, prefix, version, base_url):
     entry = {
         "version": version,
         "channel": CHANNELS[channel_dir],
-        "updateinfo": ["Build %s" % version, "Description file %s" % file_name],
+        "updateinfo": ["Build %s" % version, "Description file %s" % file_name,
+                       "- self-check on start-up"],
         "update_url_x64": setup,
         "update_onedrive_url_x64": setup + "?delivery=onedrive",
         "update_dropbox_url_x64": setup + "?delivery=dropbox",

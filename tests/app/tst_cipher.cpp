@@ -152,6 +152,33 @@ private slots:
         StringCipher c(key);
         QVERIFY(c.decryptToByteArray(QByteArray("\x03\x03", 2) + body).isEmpty());
     }
+
+    void inflateStopsAtTheLimit_data()
+    {
+        QTest::addColumn<int>("plainSize");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("1 MiB") << (1 << 20) << true;
+        // Found by fuzzing: a small size header and no checksum let a bomb inflate unbounded.
+        QTest::newRow("8 MiB behind a 256-byte header") << (8 << 20) << false;
+    }
+    void inflateStopsAtTheLimit()
+    {
+        QFETCH(int, plainSize);
+        QFETCH(bool, accepted);
+        QByteArray body = qCompress(QByteArray(plainSize, 'a'));
+        body.replace(0, 4, QByteArray::fromHex("00000100"));
+        body.prepend('\0'); // the leading random byte
+        const quint64 key = credentialsCipherKey;
+        char previous = 0;
+        for (int i = 0; i < body.size(); ++i) {
+            body[i] = char(body.at(i) ^ char((key >> (8 * (i % 8))) & 0xFF) ^ previous);
+            previous = body.at(i);
+        }
+        StringCipher c(key);
+        // Flags: compressed, no integrity value.
+        const QByteArray plain = c.decryptToByteArray(QByteArray("\x03\x01", 2) + body);
+        QCOMPARE(plain.size(), accepted ? plainSize : 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCipher)

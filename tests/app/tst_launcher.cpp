@@ -170,6 +170,28 @@ private slots:
         }
     }
 
+    void programsWithArgumentLists()
+    {
+        Scripted world;
+        world.executables.insert("dpkg", "/usr/bin/dpkg");
+        world.executables.insert("pkexec", "/usr/bin/pkexec");
+        const auto launcher = world.make();
+        const QString tool = m_dir.filePath("tool.sh");
+        // Arguments are passed as they are: no splitting, no shell.
+        QCOMPARE(launcher->executeProgram(QString(), tool, { "/verysilent", "a \"b\" c" }),
+                 qint64(42));
+        QCOMPARE(launcher->executeProgram("runas", "dpkg", { "--install", "/x y.deb" }),
+                 qint64(42));
+        QCOMPARE(launcher->executeProgram(QString(), m_dir.filePath("notes.txt"), {}), qint64(5));
+        QCOMPARE(launcher->executeProgram(QString(), m_dir.filePath("absent"), {}), qint64(2));
+        QCOMPARE(launcher->executeProgram(QString(), "apt-nowhere", {}), qint64(2));
+        QCOMPARE(world.started.size(), 2);
+        QCOMPARE(world.started.at(0).arguments, (QStringList { "/verysilent", "a \"b\" c" }));
+        QCOMPARE(world.started.at(1).program, QStringLiteral("/usr/bin/pkexec"));
+        QCOMPARE(world.started.at(1).arguments,
+                 (QStringList { "/usr/bin/dpkg", "--install", "/x y.deb" }));
+    }
+
     void failedStartIsReported()
     {
         Scripted world;

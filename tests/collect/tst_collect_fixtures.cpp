@@ -55,6 +55,8 @@ private slots:
                                  Collector::Storage })
                 QTest::addRow("%s %s", machine, qPrintable(collectorName(c))) << machine << c;
         }
+        for (const char *machine : { "arm64", "armv7", "ppc64", "s390x", "laptop" })
+            QTest::addRow("%s CPU", machine) << machine << Collector::CPU;
     }
 
     void shape()
@@ -124,6 +126,24 @@ private slots:
             << "vm" << Collector::CPU
             << QStringList { "# Intel(R) Xeon(R) Processor|Name=Intel(R) Xeon(R) Processor",
                              "L3 cache=491520 KB (480 MB)", "Revision=42753" };
+        // Other architectures: what no source gives reads "Unknown", never a stand-in figure.
+        QTest::newRow("arm64 CPU") << "arm64" << Collector::CPU
+                                   << QStringList { "# ARM Cortex-A72|Name=ARM Cortex-A72",
+                                                    "Max frequency=1800 MHz (1.80 GHz)",
+                                                    "L3 cache=Unknown", "Load=Unknown" };
+        QTest::newRow("ppc64 CPU")
+            << "ppc64" << Collector::CPU
+            << QStringList { "Max frequency=Unknown", "L2 cache=Unknown", "Manufacturer=Unknown",
+                             "Current frequency=2750 MHz (2.75 GHz)" };
+        QTest::newRow("s390x CPU")
+            << "s390x" << Collector::CPU
+            << QStringList { "# IBM/S390 8561|Name=IBM/S390 8561", "L2 cache=262144 KB (256 MB)" };
+        QTest::newRow("laptop CPU") << "laptop" << Collector::CPU
+                                    << QStringList { "Max frequency=4700 MHz (4.70 GHz)",
+                                                     "Architecture=x64-based processor",
+                                                     "Current frequency=1398 MHz (1.40 GHz)" };
+        QTest::newRow("laptop GPU")
+            << "laptop" << Collector::GPU << QStringList { "Memory=Unknown" };
         QTest::newRow("vm Storage")
             << "vm" << Collector::Storage
             << QStringList { "Device ID=/dev/vda", "Size=262144 MB (256 GB)" };

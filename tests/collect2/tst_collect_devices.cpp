@@ -617,13 +617,14 @@ private slots:
                              "BIOS manufacturer=American Megatrends Inc." });
         QTest::newRow("board without DMI")
             << "vm" << Wmi2::Motherboard << end
-            << QStringList(
-                   { "Manufacturer=Unknown", "Product=Unknown", "Hosting board=Unknown",
-                     "Status=OK", "Hot swappable=Unknown", "Powered on=True", "Removable=Unknown",
-                     "Requires daughter board=Unknown", "Serial number=Unknown", "BIOS mode=Legacy",
-                     "Secure boot=Not supported", "BIOS version=Unknown",
-                     "BIOS current language=Unknown", "BIOS status=OK", "BIOS manufacturer=Unknown",
-                     "BIOS serial number=Unknown", "BIOS release date=Unknown" });
+            << QStringList({ "Manufacturer=Unknown", "Product=Unknown", "Hosting board=Unknown",
+                             "Status=Unknown", "Hot swappable=Unknown", "Powered on=Unknown",
+                             "Removable=Unknown", "Requires daughter board=Unknown",
+                             "Serial number=Unknown", "BIOS mode=Legacy",
+                             "Secure boot=Not supported", "BIOS version=Unknown",
+                             "BIOS current language=Unknown", "BIOS status=Unknown",
+                             "BIOS manufacturer=Unknown", "BIOS serial number=Unknown",
+                             "BIOS release date=Unknown" });
         QTest::newRow("sound card and a device without driver")
             << "desktop" << Wmi2::Sound << end
             << QStringList({ "# HDA Intel PCH at 0xa1230000 irq 145|Caption=HDA Intel PCH at "

@@ -232,15 +232,15 @@ private slots:
         reg.setValue(kHklmUninstall + "\\src-only", "DisplayName", "Source only");
         reg.setValue(kHklmUninstall + "\\src-only", "InstallSource", "\"/srv/setup\"");
         reg.setValue(kHklmUninstall + "\\bare", "DisplayName", "Bare");
-        // Trailing blanks: the tidied name matches no entry, so nothing names where it lives.
+        // Trailing blanks: the shown name is tidied, the entry is still its own.
         reg.setValue(kHklmUninstall + "\\padded", "DisplayName", "Padded  ");
         reg.setValue(kHklmUninstall + "\\padded", "UninstallString", "/opt/padded/remove");
-        // A dependency is not listed, but its entry still counts for the name look-up.
+        // A dependency is not listed.
         reg.setValue(kHklmUninstall + "\\lib", "DisplayName", "Shared");
         reg.setValue(kHklmUninstall + "\\lib", "AutoInstalled", 1);
         reg.setValue(kHklmUninstall + "\\lib", "UninstallString", "remove-lib");
         reg.setValue(kHklmUninstall + "\\nameless", "UninstallString", "remove-nameless");
-        // Two entries of one name: the later key supplies command and location.
+        // Two entries of one name: each keeps its own command and location.
         reg.setValue(kHklmUninstall + "\\tool", "DisplayName", "Tool");
         reg.setValue(kHklmUninstall + "\\tool", "UninstallString", "remove-tool-64");
         reg.setValue(kWowUninstall + "\\tool32", "DisplayName", "Tool");
@@ -257,13 +257,14 @@ private slots:
                 + kHkcuUninstall + " | notes",
             "theme:" + fallback + " | Bare | Unknown | Unknown | Unknown | Unknown | "
                 + kHklmUninstall + " | bare",
-            "theme:" + fallback + " | Padded | Unknown | Unknown | Unknown | Unknown |  | ",
+            "theme:" + fallback + " | Padded | Unknown | Unknown | Unknown | /opt/padded/remove | "
+                + kHklmUninstall + " | padded",
             "theme:" + fallback + " | Source only | Unknown | Unknown | Unknown | /srv/setup | "
                 + kHklmUninstall + " | src-only",
             "theme:" + fallback + " | Tool | Unknown | Unknown | Unknown | remove-tool-32 | "
                 + kWowUninstall + " | tool32",
-            "theme:" + fallback + " | Tool | Unknown | Unknown | Unknown | remove-tool-32 | "
-                + kWowUninstall + " | tool32",
+            "theme:" + fallback + " | Tool | Unknown | Unknown | Unknown | remove-tool-64 | "
+                + kHklmUninstall + " | tool",
         };
         QStringList got = records(log, "appsData");
         QCOMPARE(got.size(), expected.size());
@@ -299,11 +300,16 @@ private slots:
         QCOMPARE(worker.programsData(), 0);
         const QStringList apps = records(log, "appsData");
         // dpkg (the dependency libc6 left out), the system flatpak and the snap.
-        QCOMPARE(apps.size(), 5);
+        QCOMPARE(apps.size(), 6);
         QVERIFY(apps.contains("theme:gvim|:/Icon/default_apps_icon.png | Vim | 2:9.0.1378-2 | "
                               "Debian Vim Maintainers | Unknown | pkexec apt-get remove -y "
                               "vim-common | "
                               + kHklmUninstall + " | dpkg:vim-common"));
+        // Two packages of one display name: each row removes its own package.
+        QVERIFY(apps.contains("theme:gvim-gtk3|:/Icon/default_apps_icon.png | Vim | 2:9.0.1378-2 | "
+                              "Debian Vim Maintainers | Unknown | pkexec apt-get remove -y "
+                              "vim-gtk3 | "
+                              + kHklmUninstall + " | dpkg:vim-gtk3"));
         QVERIFY(apps.contains("theme:org.gnome.Maps|:/Icon/default_apps_icon.png | Maps | 45.1 | "
                               "The GNOME Project | "
                               "/var/lib/flatpak/app/org.gnome.Maps/current/active/files | "
@@ -313,12 +319,12 @@ private slots:
                             "hello | ")
                     .size()
                 == 1);
-        QCOMPARE(log.all("appDataReady").at(0).args.at(0).toInt(), 5);
+        QCOMPARE(log.all("appDataReady").at(0).args.at(0).toInt(), 6);
         // An entry found has both parts of its location; the facade refuses an empty name, so
         // nothing can ever remove a whole key.
         const auto key = plat::registry()->open(kHklmUninstall);
         QVERIFY(!key->remove(QString()));
-        QCOMPARE(key->childGroups().size(), 6);
+        QCOMPARE(key->childGroups().size(), 7);
     }
 
     // --- Uninstall ----------------------------------------------------------------------------
@@ -566,30 +572,34 @@ private slots:
         SignalLog log(&worker);
         worker.getStartupApp();
         const QString fb = QStringLiteral("|:/Icon/default_startup_icon.png | ");
+        // Each entry is located by the folder it lives in, not by a registry key.
+        const QString user = userAutostart();
+        const QString system = fixture("desktop") + "/etc/xdg/autostart";
         QCOMPARE(records(log, "startupInfo"),
                  QStringList({
                      "type:/usr/libexec/geoclue-2.0/demos/agent" + fb
                          + "geoclue-demo-agent | Registry\\HKCU | "
                            "/usr/libexec/geoclue-2.0/demos/agent --verbose | "
-                         + kHkcuRun,
+                         + user,
                      "theme:myapp" + fb
-                         + "myapp | Registry\\HKCU | /opt/My App/myapp --minimized | " + kHkcuRun,
+                         + "myapp | Registry\\HKCU | /opt/My App/myapp --minimized | " + user,
                      "type:/usr/bin/tray" + fb
-                         + "org.example.Tray | Registry\\HKCU | /usr/bin/tray | " + kHkcuRun,
+                         + "org.example.Tray | Registry\\HKCU | /usr/bin/tray | " + user,
                      "type:/usr/libexec/at-spi-bus-launcher" + fb
                          + "at-spi-dbus-bus | Registry\\HKLM (x86) | "
                            "/usr/libexec/at-spi-bus-launcher --launch-immediately | "
-                         + kHklmRun,
+                         + system,
                      // The whole name, never cut at a dot: it names exactly its own file.
                      "theme:tray-helper" + fb
                          + "org.example.Tray.Helper | Registry\\HKLM (x86) | "
                            "/usr/bin/tray-helper --background | "
-                         + kHklmRun,
+                         + system,
                  }));
         QCOMPARE(log.names().mid(5),
                  QStringList({ "startupDetectionCompleted", "loadMainData", "finished" }));
         // Each row's name and location find the very entry again.
-        const auto entry = plat::registry()->open(kHklmRun)->child("org.example.Tray.Helper");
+        QVERIFY(plat::registry()->open(user)->childKeys().contains("org.example.Tray"));
+        const auto entry = plat::registry()->open(system)->child("org.example.Tray.Helper");
         QCOMPARE(entry->fileName(),
                  fixture("desktop") + "/etc/xdg/autostart/org.example.Tray.Helper.desktop");
     }
@@ -673,11 +683,12 @@ private slots:
         Worker services;
         SignalLog serviceLog(&services);
         QCOMPARE(services.servicesWMIData(), 0);
-        // No system bus here: the unit files, all stopped, start modes from their links.
+        // No system bus here: the unit files, start modes from their links; what only a running
+        // manager knows is unknown.
         QVERIFY(records(serviceLog, "appServicesData")
                     .contains("file::Icon/services_off.png | OpenBSD Secure Shell server | "
-                              "/usr/sbin/sshd -D $SSHD_OPTS | ssh.service | 0 | notify | Stopped | "
-                              "OK | Unknown | Auto | 0 milliseconds | Unknown"));
+                              "/usr/sbin/sshd -D $SSHD_OPTS | ssh.service | Unknown | notify | "
+                              "Unknown | Unknown | Unknown | Auto | Unknown | Unknown"));
         QCOMPARE(serviceLog.names().last(), QStringLiteral("finished"));
 
         Worker processes;
@@ -685,10 +696,10 @@ private slots:
         QCOMPARE(processes.processesWMIData(), 0);
         const QStringList rows = records(processLog, "appProcessesData");
         QVERIFY(rows.contains("type:/usr/lib/firefox-esr/firefox-esr|:/Icon/processes_icon.png | "
-                              "firefox-esr | 1234 | 3145728 | 3 | 3300000 | 20 | 1200 | 27 | "
+                              "firefox-esr | 1234 | 3145728 | 3 | 3300000 | 8 | 1200 | 27 | "
                               "3145728 | /usr/lib/firefox-esr/firefox-esr"));
         QVERIFY(rows.contains("file::/Icon/processes_icon.png | kthreadd | 2 | 0 | Unknown | "
-                              "Unknown | 20 | 0 | 1 | 0 | Unknown"));
+                              "Unknown | 8 | 0 | 1 | 0 | Unknown"));
     }
 
     // The icons of the records load nothing until they are drawn; then a named icon that does

@@ -124,6 +124,25 @@ private slots:
         QCOMPARE(summary(0), QStringLiteral("Loading data..."));
     }
 
+    // A refresh replaces each detection's statistic instead of adding one more.
+    void statisticsKeepOneEntryPerDetection()
+    {
+        DetectionStats::clearDurations();
+        const auto keys = [] {
+            QStringList out;
+            for (const DetectionStats::Duration &d : DetectionStats::durations())
+                out << d.key;
+            out.sort();
+            return out;
+        };
+        runBatch();
+        const QStringList first = keys();
+        QVERIFY(!first.isEmpty());
+        QCOMPARE(QSet<QString>(first.begin(), first.end()).size(), first.size());
+        runBatch();
+        QCOMPARE(keys(), first);
+    }
+
     void batchFillsHardwarePagesInOrder()
     {
         fillMachine(*fake, *fakes);

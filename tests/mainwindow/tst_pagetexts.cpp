@@ -144,7 +144,7 @@ private slots:
                              "*@System tray" })
             << QStringList({ "@Exit", "@Check connection...", "@Log", "@Save", "@Print",
                              "@Show splash at startup", "@Share hardware information",
-                             "@Run when Windows starts", "@Always on top",
+                             "@Run at login", "@Always on top",
                              "@Show application full information", "@Automatically expand all data",
                              "@Reset to default settings", "@Add to tray", "@Close to tray",
                              "@Minimize to tray", "@Notify me when running in tray",

@@ -322,7 +322,9 @@ void TestNetworkManager::checkResults()
     if (!build.isEmpty()) {
         QCOMPARE(result.channel, QStringLiteral("Release"));
         QCOMPARE(result.info,
-                 QStringLiteral("\nBuild %1\nDescription file en.update.release.json").arg(build));
+                 QStringLiteral("\nBuild %1\nDescription file en.update.release.json\n- self-check "
+                                "on start-up")
+                     .arg(build));
     }
     if (mode == QLatin1String("badjson"))
         QVERIFY(result.parseError != QJsonParseError::NoError);

@@ -660,8 +660,11 @@ void TestLinuxSourcesHw::processorsPerPackage()
         QCOMPARE(describe(cpus.at(i).value(QStringLiteral("NumberOfLogicalProcessors"))),
                  describe(wmi::i4(2)));
         QCOMPARE(describe(cpus.at(i).value(QStringLiteral("NumberOfCores"))), describe(wmi::i4(2)));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("L2CacheSize"))), describe(wmi::i4(0)));
+        // No cache folders, no cpufreq: unknown, never 0 KB or the clock of the moment.
+        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("L2CacheSize"))), describe(wmi::null()));
         QCOMPARE(describe(cpus.at(i).value(QStringLiteral("MaxClockSpeed"))),
+                 describe(wmi::null()));
+        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("CurrentClockSpeed"))),
                  describe(wmi::i4(2100)));
         QCOMPARE(describe(cpus.at(i).value(QStringLiteral("Revision"))),
                  describe(wmi::i4(85 << 8 | 4)));
@@ -672,24 +675,64 @@ void TestLinuxSourcesHw::processorsPerPackage()
 
 void TestLinuxSourcesHw::armProcessor()
 {
-    // ARM cpuinfo names the implementer, not the model; x86 family numbers do not apply.
+    // A uniprocessor ARMv6 kernel writes no "processor" line: still one processor, named once.
     QTemporaryDir dir;
-    QByteArray info;
-    for (int cpu = 0; cpu < 2; ++cpu)
-        info += QStringLiteral("processor\t: %1\nBogoMIPS\t: 48.00\nCPU implementer\t: 0x41\n"
-                               "CPU architecture: 8\nCPU variant\t: 0x0\nCPU part\t: 0xd0c\n\n")
-                    .arg(cpu)
-                    .toUtf8();
-    write(dir, QStringLiteral("/proc/cpuinfo"), info + "Hardware\t: some board\n");
-    write(dir, QStringLiteral("/proc/sys/kernel/arch"), "aarch64\n");
+    write(dir, QStringLiteral("/proc/cpuinfo"),
+          "Processor\t: ARMv6-compatible processor rev 7 (v6l)\nBogoMIPS\t: 697.95\n"
+          "CPU implementer\t: 0x41\nCPU architecture: 7\nCPU variant\t: 0x0\n"
+          "CPU part\t: 0xb76\nCPU revision\t: 7\n\nHardware\t: BCM2708\n");
     const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
     QCOMPARE(cpus.size(), 1);
     const wmi::Object &c = cpus.first();
+    QCOMPARE(describe(c.value(QStringLiteral("Name"))),
+             describe(wmi::bstr("ARMv6-compatible processor rev 7 (v6l)")));
+    QCOMPARE(describe(c.value(QStringLiteral("NumberOfLogicalProcessors"))), describe(wmi::i4(1)));
     QCOMPARE(describe(c.value(QStringLiteral("Manufacturer"))), describe(wmi::bstr("ARM")));
-    QCOMPARE(describe(c.value(QStringLiteral("NumberOfLogicalProcessors"))), describe(wmi::i4(2)));
-    QCOMPARE(describe(c.value(QStringLiteral("AddressWidth"))), describe(wmi::i4(64)));
-    for (const char *p : { "Name", "Description", "Revision", "Level", "MaxClockSpeed" })
-        QCOMPARE(describe(c.value(QLatin1String(p))), describe(wmi::null()));
+    // No kernel machine name and no x86 flags: the bitness is unknown.
+    QCOMPARE(describe(c.value(QStringLiteral("AddressWidth"))), describe(wmi::null()));
+}
+
+void TestLinuxSourcesHw::cpuinfoLayouts_data()
+{
+    QTest::addColumn<QByteArray>("cpuinfo");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("clock"); // CurrentClockSpeed
+    QTest::addColumn<QString>("description");
+    QTest::newRow("MIPS") << QByteArray("system type\t: MediaTek MT7621 ver:1 eco:3\n"
+                                        "machine\t\t: Ubiquiti EdgeRouter X\nprocessor\t: 0\n"
+                                        "cpu model\t: MIPS 1004Kc V2.15\nBogoMIPS\t: 586.13\n")
+                          << "BSTR \"MIPS 1004Kc V2.15\""
+                          << "NULL"
+                          << "NULL";
+    QTest::newRow("LoongArch") << QByteArray(
+        "system type\t: generic-loongson-machine\n\n"
+        "processor\t: 0\npackage\t\t: 0\ncore\t\t: 0\n"
+        "CPU Family\t: Loongson-64bit\n"
+        "Model Name\t: Loongson-3A6000\nCPU MHz\t\t: 2500.00\n")
+                               << "BSTR \"Loongson-3A6000\""
+                               << "I4 2500"
+                               << "NULL";
+    QTest::newRow("RISC-V") << QByteArray("processor\t: 0\nhart\t\t: 1\n"
+                                          "isa\t\t: rv64imafdc_zicntr_zicsr_zifencei_zihpm\n"
+                                          "mmu\t\t: sv39\nuarch\t\t: sifive,u74-mc\n")
+                            << "BSTR \"sifive,u74-mc\""
+                            << "NULL"
+                            << "BSTR \"rv64imafdc_zicntr_zicsr_zifencei_zihpm\"";
+}
+
+void TestLinuxSourcesHw::cpuinfoLayouts()
+{
+    QFETCH(QByteArray, cpuinfo);
+    QFETCH(QString, name);
+    QFETCH(QString, clock);
+    QFETCH(QString, description);
+    QTemporaryDir dir;
+    write(dir, QStringLiteral("/proc/cpuinfo"), cpuinfo);
+    const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
+    QCOMPARE(cpus.size(), 1);
+    QCOMPARE(describe(cpus.first().value(QStringLiteral("Name"))), name);
+    QCOMPARE(describe(cpus.first().value(QStringLiteral("CurrentClockSpeed"))), clock);
+    QCOMPARE(describe(cpus.first().value(QStringLiteral("Description"))), description);
 }
 
 void TestLinuxSourcesHw::nvidiaDriverVersionFromProcFile()

@@ -47,6 +47,8 @@ private slots:
     void memoryFromUdevRecord();
     void processorsPerPackage();
     void armProcessor();
+    void cpuinfoLayouts_data();
+    void cpuinfoLayouts();
     void refreshRangeOffsets();
     void nvidiaDriverVersionFromProcFile();
 

@@ -112,7 +112,7 @@ void processors()
     v("Name", S("Intel(R) Xeon(R) Processor"));
     v("NumberOfLogicalProcessors", I(8));
     v("NumberOfCores", I(8));
-    v("MaxClockSpeed", I(2600)); // no cpufreq, no DMI: cpuinfo's MHz
+    v("MaxClockSpeed", N); // no cpufreq, no DMI: never the clock of the moment
     v("CurrentClockSpeed", I(2600));
     v("L2CacheSize", I(16384));
     v("L3CacheSize", I(491520));
@@ -129,11 +129,47 @@ void processors()
     v("CpuStatus", I(1));
 }
 
+// Identity, clocks and caches on every cpuinfo layout; one table per property, a column per tree.
+void otherProcessors()
+{
+    const char *trees[] = { "arm64", "armv7", "ppc64", "s390x", "laptop" };
+    const struct
+    {
+        const char *property;
+        VARIANT values[5];
+    } table[] = {
+        { "Name",
+          { S("ARM Cortex-A72"), S("ARMv7 Processor rev 10 (v7l)"),
+            S("POWER9 (architected), altivec supported"), S("IBM/S390 8561"),
+            S("11th Gen Intel(R) Core(TM) i7-1165G7 @ 2.80GHz") } },
+        { "Manufacturer", { S("ARM"), S("ARM"), N, S("IBM/S390"), S("GenuineIntel") } },
+        { "Description",
+          { S("ARMv8 (64-bit) Family 8 Model D08 Revision 3"),
+            S("ARMv7 Family 7 Model C09 Revision 10"), N, N,
+            S("Intel64 Family 6 Model 140 Stepping 1") } }, // laptop: 64-bit from the lm flag
+        { "Level", { I(8), I(7), N, N, I(6) } },
+        { "Revision", { I(3), I(0x20A), N, N, I(140 << 8 | 1) } },
+        { "NumberOfLogicalProcessors", { I(4), I(2), I(8), I(4), I(8) } },
+        { "NumberOfCores", { I(4), N, I(2), I(4), I(4) } }, // armv7: nothing names its cores
+        // cpufreq's rated maximum (armv7, laptop: the policy's), s390x's static clock
+        { "MaxClockSpeed", { I(1800), I(996), N, I(5200), I(4700) } },
+        { "CurrentClockSpeed", { I(1200), I(396), I(2750), I(5200), I(1398) } }, // rounded
+        { "L2CacheSize", { I(1024), N, N, I(262144), I(5120) } }, // s390x: cpuinfo's per core
+        { "L3CacheSize", { N, N, N, I(262144), I(12288) } },
+        { "AddressWidth", { I(64), I(32), I(64), I(64), I(64) } },
+        { "LoadPercentage", { N, N, N, N, N } }, // arm64: the second sample went backwards
+    };
+    for (const auto &row : table) {
+        for (int t = 0; t < 5; ++t)
+            Rows { trees[t], "Win32_Processor", 0 }(row.property, row.values[t]);
+    }
+}
+
 void videoControllers()
 {
     Rows intel { "desktop", "Win32_VideoController", 0 };
     intel("Caption", S("AlderLake-S GT1"));
-    intel("AdapterRAM", I(268435456)); // largest prefetchable window
+    intel("AdapterRAM", N); // a PCI window is no memory size
     intel("DriverVersion", N);
     intel("DriverDate", N);
     intel("AdapterCompatibility", S("Intel Corporation"));
@@ -144,6 +180,10 @@ void videoControllers()
     intel("PNPDeviceID", S("PCI\\VEN_8086&DEV_4680&SUBSYS_86941043&REV_0C\\0000:00:02.0"));
     intel("InstalledDisplayDrivers", N);
     intel("VideoArchitecture", I(5));
+
+    Rows igpu { "laptop", "Win32_VideoController", 0 };
+    igpu("AdapterRAM", N); // integrated: no memory of its own
+    igpu("InstalledDisplayDrivers", S("i915"));
 
     Rows nv { "desktop", "Win32_VideoController", 1 };
     nv("Caption", S("AD102 [GeForce RTX 4090] (TUF Gaming GeForce RTX 4090 OC)"));
@@ -325,8 +365,13 @@ void opticalAndBoard()
     for (const char *p : { "Manufacturer", "Product", "SerialNumber", "HostingBoard",
                            "RequiresDaughterBoard", "Removable", "HotSwappable" })
         vboard(p, N);
-    vboard("PoweredOn", B(true));
-    vboard("Status", S("OK"));
+    // No DMI at all: no constants either.
+    for (const char *p : { "Caption", "PoweredOn", "Status" })
+        vboard(p, N);
+    Rows lboard { "laptop", "Win32_BaseBoard", 0 };
+    lboard("Manufacturer", S("LENOVO"));
+    lboard("PoweredOn", B(true));
+    lboard("Status", S("OK"));
 
     Rows bios { "desktop", "Win32_BIOS", 0 };
     bios("Caption", S("4201"));
@@ -339,7 +384,10 @@ void opticalAndBoard()
     for (const char *p :
          { "Caption", "CurrentLanguage", "Manufacturer", "SerialNumber", "ReleaseDate" })
         vbios(p, N);
-    vbios("Status", S("OK"));
+    vbios("Status", N);
+    Rows lbios { "laptop", "Win32_BIOS", 0 };
+    lbios("ReleaseDate", S("20240314000000.000000+000"));
+    lbios("Status", S("OK"));
 }
 
 } // namespace
@@ -353,6 +401,7 @@ void addPropertyRows()
     QTest::addColumn<wmi::VARIANT>("expected");
     operatingSystems();
     processors();
+    otherProcessors();
     videoControllers();
     memory();
     disks();

@@ -28,6 +28,8 @@
 #include <scsi/sg.h>
 
 #include <cstring>
+#include <limits>
+#include <sys/stat.h>
 #include <thread>
 
 using plat::SysRoot;
@@ -259,6 +261,10 @@ private slots:
     void partitionTable();
     void outOfRangeNumbers_data();
     void outOfRangeNumbers();
+    void manyHugeMemoryArrays();
+    void udisksTemperature_data();
+    void udisksTemperature();
+    void namedPipesNeverBlock();
     void damagedTree_data();
     void damagedTree();
     void concurrentReadersOfDamagedTree();
@@ -585,10 +591,10 @@ void TestParsersRobust::outOfRangeNumbers_data()
         << int(wmi::VT_NULL) << 0;
     QTest::newRow("stepping negative") << cpu("cpu family\t: 6\nmodel\t: 167\nstepping\t: -1\n")
                                        << p << "Revision" << int(wmi::VT_NULL) << 0;
-    QTest::newRow("clock speed") << cpu("cpu MHz\t: 2600.4\n") << p << "MaxClockSpeed"
-                                 << int(wmi::VT_I4) << 2600;
+    QTest::newRow("clock speed") << cpu("cpu MHz\t: 2600.5\n") << p << "CurrentClockSpeed"
+                                 << int(wmi::VT_I4) << 2601;
     QTest::newRow("clock speed beyond any clock")
-        << cpu("cpu MHz\t: 1e23\n") << p << "MaxClockSpeed" << int(wmi::VT_NULL) << 0;
+        << cpu("cpu MHz\t: 1e23\n") << p << "CurrentClockSpeed" << int(wmi::VT_NULL) << 0;
     QTest::newRow("clock speed not a number")
         << cpu("cpu MHz\t: nan\n") << p << "CurrentClockSpeed" << int(wmi::VT_NULL) << 0;
     QTest::newRow("frequency file beyond 32 bits")
@@ -600,14 +606,25 @@ void TestParsersRobust::outOfRangeNumbers_data()
             + QStringList { cache + "level",           "2", cache + "type", "Unified",
                             cache + "shared_cpu_list", "0", cache + "size", "2048K" }
                                 << p << "L2CacheSize" << int(wmi::VT_I4) << 2048;
-    QTest::newRow("cache size beyond 32 bits")
-        << cpu("") + QStringList { cache + "level",           "2", cache + "type", "Unified",
-                                   cache + "shared_cpu_list", "0", cache + "size", "4294967296M" }
-        << p << "L2CacheSize" << int(wmi::VT_I4) << 0;
-    QTest::newRow("cache size negative")
-        << cpu("") + QStringList { cache + "level",           "2", cache + "type", "Unified",
-                                   cache + "shared_cpu_list", "0", cache + "size", "-512K" }
-        << p << "L2CacheSize" << int(wmi::VT_I4) << 0;
+    // Found by fuzzing: the multiplication overflowed (or wrapped to 1024 KB) before the check.
+    for (const char *size :
+         { "4294967296M", "-512K", "9223372036854775807M", "18014398509481985M" })
+        QTest::addRow("cache size %s", size)
+            << cpu("") + QStringList { cache + "level",           "2", cache + "type", "Unified",
+                                       cache + "shared_cpu_list", "0", cache + "size", size }
+            << p << "L2CacheSize" << int(wmi::VT_NULL) << 0;
+    // Found by fuzzing: a second sample whose busy count went back while the total rose.
+    const auto load = [&cpu](const char *second) {
+        return cpu("")
+            + QStringList { "/proc/stat", "cpu0 500 0 500 1000 0\n", "/proc/stat.2",
+                            QLatin1String(second) };
+    };
+    QTest::newRow("load") << load("cpu0 600 0 500 1100 0\n") << p << "LoadPercentage"
+                          << int(wmi::VT_I4) << 50;
+    QTest::newRow("load sample going backwards")
+        << load("cpu0 100 0 500 1900 0\n") << p << "LoadPercentage" << int(wmi::VT_NULL) << 0;
+    QTest::newRow("load idle beyond total") << load("cpu0 1 0 0 18446744073709551615 0\n") << p
+                                            << "LoadPercentage" << int(wmi::VT_NULL) << 0;
     const QString w = QStringLiteral("Win32_Process");
     QTest::newRow("thread count") << process("10 5 0\n", "7") << w << "ThreadCount"
                                   << int(wmi::VT_I4) << 7;
@@ -640,6 +657,62 @@ void TestParsersRobust::outOfRangeNumbers()
     QCOMPARE(int(v.vt), vt);
     if (vt == wmi::VT_I4)
         QCOMPARE(v.lVal, value);
+}
+
+// Found by fuzzing: the sum of 1,025 extended capacities overflowed a signed integer.
+void TestParsersRobust::manyHugeMemoryArrays()
+{
+    QByteArray array(0x17, '\0');
+    array[0] = char(16);
+    array[1] = char(0x17);
+    array[5] = char(3); // system memory
+    array.replace(0x07, 4, QByteArray::fromHex("00000080")); // see the extended field
+    array.replace(0x0F, 8, QByteArray::fromHex("ffffffffffffff7f"));
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.path() + "/sys/firmware/dmi/tables/DMI",
+                      (array + QByteArray(2, '\0')).repeated(1025)));
+    const auto objects = plat::sources::physicalMemoryArray(SysRoot(dir.path()));
+    QCOMPARE(objects.size(), 1);
+    QCOMPARE(int(objects.first().value(QStringLiteral("MaxCapacity")).vt), int(wmi::VT_NULL));
+}
+
+void TestParsersRobust::udisksTemperature_data()
+{
+    QTest::addColumn<qint64>("millikelvin");
+    QTest::addColumn<quint64>("celsius");
+    QTest::newRow("40 C") << qint64(313150) << quint64(40);
+    QTest::newRow("absolute zero") << qint64(0) << quint64(0);
+    // Found by fuzzing: the conversion overflowed.
+    QTest::newRow("INT64_MIN") << std::numeric_limits<qint64>::min() << quint64(0);
+    QTest::newRow("INT64_MAX") << std::numeric_limits<qint64>::max()
+                               << quint64((std::numeric_limits<qint64>::max() - 273150) / 1000);
+}
+
+void TestParsersRobust::udisksTemperature()
+{
+    QFETCH(qint64, millikelvin);
+    QFETCH(quint64, celsius);
+    QCOMPARE(plat::udisksRawValue(194, millikelvin, 4), celsius);
+}
+
+// A FIFO where a file is expected would block its reader for ever; it is skipped instead.
+void TestParsersRobust::namedPipesNeverBlock()
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    for (const char *file :
+         { "/proc/cpuinfo", "/proc/stat", "/sys/devices/system/cpu/cpu0/cpufreq/scaling_cur_freq",
+           "/var/lib/dpkg/status", "/etc/xdg/autostart/pipe.desktop", "/dev/sda",
+           "/sys/firmware/efi/efivars/SecureBoot-8be4df61-93ca-11d2-aa0d-00e098032b8c" }) {
+        QVERIFY(QDir().mkpath(QFileInfo(root + file).path()));
+        QCOMPARE(::mkfifo(QFile::encodeName(root + file).constData(), 0600), 0);
+    }
+    const SysRoot tree(root);
+    QVERIFY(tree.read(QStringLiteral("/proc/cpuinfo")).isEmpty());
+    QCOMPARE(plat::sources::processors(tree).size(), 1);
+    QVERIFY(!plat::readDesktopEntry(root + "/etc/xdg/autostart/pipe.desktop").isValid());
+    QVERIFY(plat::packages::dpkgPackages(tree).isEmpty());
+    QCOMPARE(readWholeTree(root), QString()); // every reader of the layer
 }
 
 // ---- whole machine trees ----

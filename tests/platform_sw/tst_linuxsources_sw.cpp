@@ -84,6 +84,8 @@ private slots:
     void processOrderSkipsVanished();
     void processPriority_data();
     void processPriority();
+    void processNames_data();
+    void processNames();
     void serviceNamesSkipTemplatesAndAliases();
     void tpmResponse_data();
     void tpmResponse();
@@ -196,6 +198,8 @@ void TestLinuxSourcesSw::properties_data()
     row("vm", net, 0, "MACAddress", QStringLiteral("02:FC:00:00:00:01"));
     row("vm", net, 1, "Caption", QStringLiteral("[00000002] ifb0"));
     row("vm", net, 1, "ServiceName", QStringLiteral("NULL"));
+    // No driver link: the device's uevent names the driver, not the kind ("wlan").
+    row("arm64", net, 0, "ServiceName", QStringLiteral("brcmfmac"));
     row("vm", net, 2, "SettingID", QStringLiteral("ifb1"));
 
     const char *kbd = "Win32_Keyboard";
@@ -230,10 +234,11 @@ void TestLinuxSourcesSw::properties_data()
     row("desktop", svc, 0, "PathName", QStringLiteral("/usr/lib/apt/apt.systemd.daily update"));
     row("desktop", svc, 0, "ServiceType", QStringLiteral("oneshot"));
     row("desktop", svc, 0, "StartMode", QStringLiteral("Manual"));
-    row("desktop", svc, 0, "State", QStringLiteral("Stopped"));
-    row("desktop", svc, 0, "Status", QStringLiteral("OK"));
-    row("desktop", svc, 0, "ProcessId", QStringLiteral("0"));
-    row("desktop", svc, 0, "WaitHint", QStringLiteral("0"));
+    // No running service manager: nothing is known of the run time.
+    row("desktop", svc, 0, "State", QStringLiteral("NULL"));
+    row("desktop", svc, 0, "Status", QStringLiteral("NULL"));
+    row("desktop", svc, 0, "ProcessId", QStringLiteral("NULL"));
+    row("desktop", svc, 0, "WaitHint", QStringLiteral("NULL"));
     row("desktop", svc, 0, "ExitCode", QStringLiteral("NULL"));
     row("desktop", svc, 0, "ErrorControl", QStringLiteral("NULL"));
     row("desktop", svc, 1, "StartMode", QStringLiteral("Auto")); // enabled through its alias
@@ -263,7 +268,7 @@ void TestLinuxSourcesSw::properties_data()
     row("desktop", prc, 0, "WorkingSetSize", pageBytes(3200));
     row("desktop", prc, 0, "HandleCount", QStringLiteral("4"));
     row("desktop", prc, 0, "PeakPageFileUsage", QStringLiteral("13100"));
-    row("desktop", prc, 0, "Priority", QStringLiteral("20"));
+    row("desktop", prc, 0, "Priority", QStringLiteral("8"));
     row("desktop", prc, 0, "SessionId", QStringLiteral("1"));
     row("desktop", prc, 0, "ThreadCount", QStringLiteral("1"));
     row("desktop", prc, 0, "VirtualSize", QStringLiteral("171245568"));
@@ -284,7 +289,7 @@ void TestLinuxSourcesSw::properties_data()
     row("desktop", prc, 2, "PeakPageFileUsage", QStringLiteral("3300000"));
     // Another user's process: the name comes from its command line.
     row("desktop", prc, 3, "Name", QStringLiteral("python3"));
-    row("desktop", prc, 3, "Priority", QStringLiteral("39"));
+    row("desktop", prc, 3, "Priority", QStringLiteral("4"));
     row("desktop", prc, 3, "ExecutablePath", QStringLiteral("NULL"));
 
     const char *tpm = "Win32_Tpm";
@@ -474,10 +479,12 @@ void TestLinuxSourcesSw::liveSmoke()
     const QVector<Object> svcs = sources::services(live);
     qInfo("services: %d in %.2f ms", int(svcs.size()), timer.nsecsElapsed() / 1e6);
     for (const Object &o : svcs) {
-        const QString state = o.value(QStringLiteral("State")).bstrVal;
-        QVERIFY2(
-            QStringList({ "Running", "Start Pending", "Stop Pending", "Stopped" }).contains(state),
-            qPrintable(state));
+        // NULL without a running service manager.
+        const wmi::VARIANT &v = o.value(QStringLiteral("State"));
+        const QString state = v.vt == wmi::VT_NULL ? QStringLiteral("") : v.bstrVal;
+        QVERIFY2(QStringList({ "Running", "Start Pending", "Stop Pending", "Stopped", "" })
+                     .contains(state),
+                 qPrintable(state));
     }
     qInfo("sound %d, network %d, keyboards %d, printers %d, tpm %d",
           int(sources::soundDevices(live).size()), int(sources::networkAdapters(live).size()),
@@ -490,38 +497,105 @@ void TestLinuxSourcesSw::liveSmoke()
 
 void TestLinuxSourcesSw::processPriority_data()
 {
-    QTest::addColumn<QByteArray>("field");
+    // stat fields 18 (priority), 19 (nice) and 41 (policy; "" for a kernel that writes none)
+    QTest::addColumn<QByteArray>("prio");
+    QTest::addColumn<QByteArray>("nice");
+    QTest::addColumn<QByteArray>("policy");
     QTest::addColumn<QString>("priority");
-    QTest::newRow("normal") << QByteArray("20") << "20";
-    QTest::newRow("niced") << QByteArray("39") << "39";
-    QTest::newRow("highest nice") << QByteArray("0") << "0";
-    QTest::newRow("real-time fifo 99") << QByteArray("-100") << "NULL";
-    QTest::newRow("real-time 1") << QByteArray("-2") << "NULL";
-    QTest::newRow("garbage") << QByteArray("x") << "NULL";
+    const struct
+    {
+        const char *name, *prio, *nice, *policy, *priority;
+    } rows[] = {
+        { "nice -20 high", "0", "-20", "0", "13" },
+        { "nice -15 high", "5", "-15", "0", "13" },
+        { "nice -14 above", "6", "-14", "0", "10" },
+        { "nice -5 above", "15", "-5", "0", "10" },
+        { "nice -4 normal", "16", "-4", "0", "8" },
+        { "nice 0 normal", "20", "0", "0", "8" },
+        { "nice 4 normal", "24", "4", "3", "8" },
+        { "nice 5 below", "25", "5", "0", "6" },
+        { "nice 14 below", "34", "14", "5", "6" },
+        { "nice 15 idle", "35", "15", "0", "4" },
+        { "nice 19 idle", "39", "19", "5", "4" },
+        { "fifo 99", "-100", "0", "1", "24" },
+        { "round robin 1", "-2", "0", "2", "24" },
+        { "deadline", "-101", "0", "6", "24" },
+        { "real-time, no policy field", "-51", "0", "", "24" },
+        { "nice out of range", "20", "40", "0", "NULL" },
+        { "garbage", "x", "x", "0", "NULL" },
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << QByteArray(r.prio) << QByteArray(r.nice) << QByteArray(r.policy)
+                              << QString::fromLatin1(r.priority);
 }
 
-// A real-time task's negative kernel priority must not come out as a huge unsigned number.
+// Linux scheduling on the 0-31 scale, as the Windows priority classes place it.
 void TestLinuxSourcesSw::processPriority()
 {
-    QFETCH(QByteArray, field);
+    QFETCH(QByteArray, prio);
+    QFETCH(QByteArray, nice);
+    QFETCH(QByteArray, policy);
     QFETCH(QString, priority);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("proc/77")));
     QFile stat(dir.path() + QStringLiteral("/proc/77/stat"));
     QVERIFY(stat.open(QIODevice::WriteOnly));
-    stat.write(
-        "77 (irq/9-acpi) S 2 0 0 0 -1 2129984 0 0 0 0 0 0 0 0 " + field
-        + " 0 1 0 30 0 0 18446744073709551615 0 0 0 0 0 0 0 2147483647 0 0 0 0 17 0 50 1 0 0 "
-          "0 0 0 0 0 0 0 0 0\n");
+    // Fields 3-17, 18, 19, 20-40, 41.
+    stat.write("77 (irq/9-acpi) S 2 0 0 0 -1 2129984 0 0 0 0 0 0 0 0 " + prio + ' ' + nice
+               + " 1 0 30 0 0 18446744073709551615 0 0 0 0 0 0 0 2147483647 0 0 0 0 17 0 50 "
+               + policy + "\n");
     stat.close();
-    QFile status(dir.path() + QStringLiteral("/proc/77/status"));
-    QVERIFY(status.open(QIODevice::WriteOnly));
-    status.write("Name:\tirq/9-acpi\nState:\tS (sleeping)\nThreads:\t1\n");
-    status.close();
+    const QVector<wmi::Object> rows = plat::sources::processes(plat::SysRoot(dir.path()));
+    QCOMPARE(rows.size(), 1); // listed without a status file
+    QCOMPARE(show(rows.at(0).value(QStringLiteral("Priority"))), priority);
+}
+
+void TestLinuxSourcesSw::processNames_data()
+{
+    QTest::addColumn<QByteArray>("comm");
+    QTest::addColumn<QByteArray>("cmdline");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+    // The kernel names its threads in full; no cut to 15 characters.
+    QTest::newRow("kernel thread")
+        << QByteArray("kworker/R-rcu_gp") << QByteArray() << "kworker/R-rcu_gp"
+        << "NULL";
+    // Unreadable exe link: the command line names an existing program file.
+    QTest::newRow("program from command line")
+        << QByteArray("tool") << QByteArray("/usr/bin/tool\0-v") << "tool"
+        << "/usr/bin/tool";
+    QTest::newRow("command line naming no file")
+        << QByteArray("sshd") << QByteArray("/sshd: alex\0") << "sshd: alex"
+        << "NULL";
+}
+
+void TestLinuxSourcesSw::processNames()
+{
+    QFETCH(QByteArray, comm);
+    QFETCH(QByteArray, cmdline);
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("proc/9")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/bin")));
+    const auto write = [&dir](const QString &file, const QByteArray &data) {
+        QFile f(dir.path() + file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    };
+    write(QStringLiteral("/usr/bin/tool"), "");
+    write(QStringLiteral("/proc/9/cmdline"), cmdline);
+    // No status file: still listed, threads from stat.
+    write(QStringLiteral("/proc/9/stat"),
+          "9 (" + comm
+              + ") S 2 0 0 0 -1 0 0 0 0 0 0 0 0 0 20 0 3 0 "
+                "30 0 0\n");
     const QVector<wmi::Object> rows = plat::sources::processes(plat::SysRoot(dir.path()));
     QCOMPARE(rows.size(), 1);
-    QCOMPARE(show(rows.at(0).value(QStringLiteral("Priority"))), priority);
+    QCOMPARE(show(rows.at(0).value(QStringLiteral("Name"))), name);
+    QCOMPARE(show(rows.at(0).value(QStringLiteral("ExecutablePath"))), path);
+    QCOMPARE(show(rows.at(0).value(QStringLiteral("ThreadCount"))), QStringLiteral("3"));
 }
 
 QTEST_GUILESS_MAIN(TestLinuxSourcesSw)

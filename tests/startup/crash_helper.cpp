@@ -2,7 +2,7 @@
 //   raise         install the crash handler and raise SIGSEGV
 //   fault         install it and write through a null pointer
 //   fault-thread  the same on a second thread
-//   --crash-feedback <report>  (started by the handler) the question, the feedback hook and
+//   --crash-feedback <report>  (started by the handler) the question, the feedback form and
 //                 the restart
 //   restart-app   runs the event loop and restarts the program from inside it
 //   -restart      the restarted program: leaves a marker and ends
@@ -12,6 +12,7 @@
 #include "app/msgdialog.h"
 #include "app/startup/crashhandler.h"
 #include "app/startup/processentry.h"
+#include "net/feedback.h"
 #include "widgets/appqlabel.h"
 
 #include <QApplication>
@@ -59,8 +60,18 @@ int main(int argc, char *argv[])
             return answer == QLatin1String("yes") ? int(QDialogButtonBox::Yes)
                                                   : int(QDialogButtonBox::No);
         });
-        CrashHandler::setFeedbackHook(
-            [](const QString &reportPath) { mark(QStringLiteral("feedback"), reportPath); });
+        // The program's own form; once it runs, its attachments are noted and it is closed.
+        CrashHandler::setFeedbackHook([](const QString &reportPath) {
+            QTimer::singleShot(0, [] {
+                auto *form = qobject_cast<Feedback *>(QApplication::activeModalWidget());
+                mark(QStringLiteral("feedback"),
+                     form ? form->chosenAttachments().join(QLatin1Char('|'))
+                          : QStringLiteral("no form"));
+                if (form)
+                    form->close();
+            });
+            Feedback::runAfterCrash(reportPath);
+        });
         return CrashHandler::runFeedback(report);
     }
     if (mode == QLatin1String("-restart")) {

@@ -126,6 +126,7 @@ void TestCrashHandler::faultEndsWithCodeThreeAndReport()
     const QString feedback = markers.filePath(QStringLiteral("feedback"));
     const QString restarted = markers.filePath(QStringLiteral("restarted"));
     if (answer == QLatin1String("yes")) {
+        // The feedback form ran with the report attached.
         QFile feedbackMarker(feedback);
         QVERIFY(feedbackMarker.open(QIODevice::ReadOnly));
         QCOMPARE(feedbackMarker.readAll().trimmed(), report.fileName().toUtf8());

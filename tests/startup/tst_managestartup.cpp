@@ -5,6 +5,7 @@
 #include "app/startup/managestartup.h"
 #include "app/startup/splash.h"
 #include "httpsstandin.h"
+#include "net/updates.h"
 #include "platform/fakes/fakeplatform.h"
 #include "widgets/appqlabel.h"
 
@@ -26,6 +27,7 @@ private slots:
 
     void updateCheckPaths_data();
     void updateCheckPaths();
+    void offeredUpdateComesBeforeTheWindow();
     void noCheckOpensTheWindowAtOnce();
     void trayRule_data();
     void trayRule();
@@ -108,8 +110,6 @@ void TestManageStartup::updateCheckPaths_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("update available") << "update"
-                                      << "";
     QTest::newRow("latest version") << "latest"
                                     << "";
     QTest::newRow("older build described") << "older"
@@ -157,6 +157,28 @@ void TestManageStartup::updateCheckPaths()
     QCOMPARE(events, expected);
     QCOMPARE(windows.size(), 1);
     QVERIFY(windows.first()->isVisible());
+    server.applyEnvironment();
+}
+
+void TestManageStartup::offeredUpdateComesBeforeTheWindow()
+{
+    // A manual offer downloads nothing until asked; the first window waits for the offer.
+    setSetting("Updates", "InstallUpdatesAutomatically", false);
+    server.applyEnvironment(QStringLiteral("update"));
+    ManageStartup startup;
+    auto offer = []() -> Updates * {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *updates = qobject_cast<Updates *>(top))
+                return updates;
+        }
+        return nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(offer() && offer()->isVisible(), 20000);
+    QVERIFY(windows.isEmpty());
+    QVERIFY(offer()->close());
+    QVERIFY(startup.firstWindowOpened());
+    QCOMPARE(events, QStringList { QStringLiteral("window") });
+    setSetting("Updates", "InstallUpdatesAutomatically", true);
     server.applyEnvironment();
 }
 

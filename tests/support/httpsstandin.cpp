@@ -1,15 +1,11 @@
 #include "httpsstandin.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTcpServer>
 
 HttpsStandIn::HttpsStandIn() = default;
 
-HttpsStandIn::~HttpsStandIn()
-{
-    stop();
-}
+HttpsStandIn::~HttpsStandIn() = default;
 
 bool HttpsStandIn::start(const QString &mode, const QStringList &extraArgs)
 {
@@ -17,52 +13,24 @@ bool HttpsStandIn::start(const QString &mode, const QStringList &extraArgs)
         m_error = QStringLiteral("no temporary folder");
         return false;
     }
-    const QString script = QStringLiteral(VN_SOURCE_DIR "/scripts/services/https_service.py");
-    m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    const QStringList args = QStringList { script,
-                                           QStringLiteral("--mode"),
-                                           mode,
-                                           QStringLiteral("--dir"),
-                                           m_dir.path(),
-                                           QStringLiteral("--request-log"),
-                                           m_dir.filePath(QStringLiteral("requests.log")) }
-        + extraArgs;
-    m_process.start(QStringLiteral("/usr/bin/python3"), args);
-    if (!m_process.waitForStarted(5000)) {
-        m_error = m_process.errorString();
+    const QStringList args = QStringList {
+        QStringLiteral("--mode"),        mode,
+        QStringLiteral("--dir"),         m_dir.path(),
+        QStringLiteral("--request-log"), m_dir.filePath(QStringLiteral("requests.log"))
+    } + extraArgs;
+    if (!m_server.start(QStringLiteral("https_service.py"), args,
+                        { QStringLiteral("PORT"), QStringLiteral("CA") })) {
+        m_error = m_server.errorText();
         return false;
     }
-    QElapsedTimer clock;
-    clock.start();
-    QByteArray output;
-    while (clock.elapsed() < 20000) {
-        if (m_process.canReadLine() || m_process.waitForReadyRead(200))
-            output += m_process.readAll();
-        for (const QByteArray &line : output.split('\n')) {
-            if (line.startsWith("PORT="))
-                m_port = quint16(line.mid(5).trimmed().toUInt());
-            else if (line.startsWith("CA="))
-                m_caFile = QString::fromLocal8Bit(line.mid(3).trimmed());
-        }
-        if (m_port != 0 && !m_caFile.isEmpty())
-            return true;
-        if (m_process.state() == QProcess::NotRunning)
-            break;
-    }
-    m_error = QString::fromLocal8Bit(output + m_process.readAllStandardError());
-    stop();
-    return false;
+    m_port = quint16(m_server.value(QStringLiteral("PORT")).toUInt());
+    m_caFile = m_server.value(QStringLiteral("CA"));
+    return true;
 }
 
 void HttpsStandIn::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(3000)) {
-        m_process.kill();
-        m_process.waitForFinished(3000);
-    }
+    m_server.stop();
 }
 
 QString HttpsStandIn::baseUrl(const QString &mode) const

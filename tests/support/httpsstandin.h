@@ -2,9 +2,10 @@
 // Runs scripts/services/https_service.py for the lifetime of the object: a loopback HTTPS
 // stand-in for the vendor's web service, signed by a certificate authority made for this run.
 
-#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+
+#include "standinprocess.h"
 
 class HttpsStandIn
 {
@@ -40,7 +41,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QProcess m_process;
+    StandInProcess m_server;
     quint16 m_port = 0;
     QString m_caFile;
     QString m_error;

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Writes the program's icon drawings as SVG files.
 
-Line icons share one style: 24 x 24 view box, round 2-unit strokes in one colour. The .svg
+Line icons share one style: 24 x 24 view box, round 2-unit strokes in one colour. The colours
+keep 3:1 against the page backgrounds of all three themes (white, #D0D0D0 and #2B2B2B). The .svg
 icons are written straight into resources/Icon; the drawings of the .png icons go into this
 folder and render_icons turns them into PNG files.
 """
@@ -10,7 +11,8 @@ import os
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ICON_DIR = os.path.dirname(HERE)
-STROKE = "#5A8A5A"
+STROKE = "#488142"
+ALERT = "#DB3039"
 
 
 def line_icon(body, stroke=STROKE):
@@ -38,6 +40,8 @@ PRINTER = ('<path d="M7 9V3h10v6"/>\n<rect x="3" y="9" width="18" height="8" rx=
            '<rect x="7" y="14" width="10" height="7"/>')
 TIMES = '<line x1="6" y1="6" x2="18" y2="18"/>\n<line x1="18" y1="6" x2="6" y2="18"/>'
 MINIMIZE = '<line x1="5" y1="18" x2="19" y2="18"/>'
+INFO = ('<circle cx="12" cy="12" r="10"/>\n<line x1="12" y1="11" x2="12" y2="17"/>\n'
+        f'<circle cx="12" cy="7.5" r="0.6" fill="{STROKE}"/>')
 
 SVG_ICONS = {
     "arrow-right": line_icon('<line x1="5" y1="12" x2="19" y2="12"/>\n'
@@ -64,7 +68,19 @@ SVG_ICONS = {
                       '<path d="M4 12a8 8 0 0 1 14.93-4"/>\n'
                       '<polyline points="19,3 19,8 14,8"/>\n<polyline points="5,21 5,16 10,16"/>'),
     "times_black": line_icon(TIMES, "#000000"),
-    "times_red": line_icon(TIMES, "#D32F2F"),
+    "times_red": line_icon(TIMES, ALERT),
+    "trash": line_icon('<path d="M3 6h18"/>\n<path d="M8 6V4a1 1 0 0 1 1-1h6a1 1 0 0 1 1 1v2"/>\n'
+                       '<path d="M5 6l1 14a2 2 0 0 0 2 2h8a2 2 0 0 0 2-2l1-14"/>\n'
+                       '<path d="M10 11v6M14 11v6"/>'),
+    "msg_information": line_icon(INFO),
+    "msg_question": line_icon('<circle cx="12" cy="12" r="10"/>\n'
+                              '<path d="M9.1 9a3 3 0 0 1 5.8 1c0 2-3 3-3 3"/>\n'
+                              f'<circle cx="12" cy="17" r="0.6" fill="{STROKE}"/>'),
+    "msg_warning": line_icon('<path d="M10.3 3.9L1.8 18a2 2 0 0 0 1.7 3h17a2 2 0 0 0 1.7-3L13.7 3.9a2 2 0 0 0-3.4 0z"/>\n'
+                             '<line x1="12" y1="9" x2="12" y2="13"/>\n'
+                             f'<circle cx="12" cy="17" r="0.6" fill="{ALERT}"/>', ALERT),
+    "msg_critical": line_icon('<circle cx="12" cy="12" r="10"/>\n'
+                              '<path d="M15 9l-6 6M9 9l6 6"/>', ALERT),
     "tools": line_icon('<g transform="rotate(45 12 12)">\n'
                        '<rect x="10.5" y="2" width="3" height="7" rx="1"/>\n'
                        '<line x1="12" y1="9" x2="12" y2="21"/>\n</g>\n'
@@ -82,9 +98,7 @@ SVG_ICONS = {
 }
 
 PNG_ICONS = {
-    "about_icon": line_icon('<circle cx="12" cy="12" r="10"/>\n'
-                            '<line x1="12" y1="11" x2="12" y2="17"/>\n'
-                            '<circle cx="12" cy="7.5" r="0.6" fill="#5A8A5A"/>'),
+    "about_icon": line_icon(INFO),
     "cmd": line_icon('<rect x="2" y="4" width="20" height="16" rx="2"/>\n'
                      '<polyline points="6,9 9,12 6,15"/>\n<line x1="11" y1="15" x2="17" y2="15"/>'),
     "cpu": line_icon('<rect x="6" y="6" width="12" height="12" rx="1.5"/>\n'
@@ -133,7 +147,10 @@ PNG_ICONS = {
                      '<rect x="10.5" y="9.5" width="3" height="4"/>\n'
                      '<rect x="16" y="9.5" width="3" height="4"/>\n'
                      '<path d="M6 17v2M9 17v2M12 17v2M15 17v2M18 17v2"/>'),
-    "services_icon": line_icon(gear(12, 12, 6, 9.5, 7, 2.5)),
+    # A rack of two servers: distinct from the settings gear.
+    "services_icon": line_icon('<rect x="3" y="3" width="18" height="7" rx="1.5"/>\n'
+                               '<rect x="3" y="14" width="18" height="7" rx="1.5"/>\n'
+                               '<path d="M7 6.5h.01M7 17.5h.01M11 6.5h6M11 17.5h6"/>'),
     "sound_devices_icon": line_icon('<polygon points="3,9 7,9 12,5 12,19 7,15 3,15"/>\n'
                                     '<path d="M15.5 8.5a5 5 0 0 1 0 7"/>\n'
                                     '<path d="M18.5 5.5a9 9 0 0 1 0 13"/>'),

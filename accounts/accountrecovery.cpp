@@ -1,0 +1,294 @@
+#include "accounts/accountrecovery.h"
+
+#include "accounts/accountforms.h"
+#include "accounts/serverdb.h"
+#include "app/dialogstyle.h"
+#include "net/networkmanager.h"
+#include "widgets/appqlabel.h"
+#include "widgets/loaderwidget.h"
+#include "widgets/switch.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+using namespace AccountForms;
+
+AccountRecovery::AccountRecovery(QWidget *parent)
+    : QDialog(parent)
+{
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("AccountRecovery"));
+    resize(400, 285);
+    setWindowTitle(tr("Recovery"));
+    setMinimumSize(400, 310);
+    applyDialogWindowStyle(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QFont font = dialogFont();
+
+    emailEdit = makeField(this, "lineEdit", tr("Enter your email"), font);
+    codeEdit
+        = makeField(this, "lineEdit_2", tr("Enter the verification code from your email"), font);
+    passwordEdit = makeField(this, "lineEdit_3", tr("Enter your new password"), font);
+    repeatEdit = makeField(this, "lineEdit_4", tr("Repeat your password"), font);
+    captchaEdit = makeField(this, "lineEdit_5", tr("Enter displayed characters"), font);
+    emailEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(emailPattern()), emailEdit));
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    repeatEdit->setEchoMode(QLineEdit::Password);
+
+    showCharacters = new Switch(tr("Show characters"), this);
+    showCharacters->setToolTip(showCharacters->text());
+    showCharacters->setFont(font);
+
+    captchaImage = new AppQLabel(this);
+    captchaImage->setFont(font);
+    captchaImage->setFixedHeight(50);
+    captchaImage->setScaledContents(true);
+    captchaImage->setToolTip(tr("Click to reload the captcha"));
+    showCaptchaLoading(captchaImage);
+
+    recoverBtn = makeButton(this, "pushButton", QStringLiteral(":/Icon/lock.svg"),
+                            tr("Recover now"), QSize(130, 23), font);
+    recoverBtn->setFocus();
+    closeBtn = makeButton(this, "pushButton_2", QString(), tr("Close"), QSize(75, 23), font);
+    connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(emailEdit, &QLineEdit::editingFinished, this, &AccountRecovery::checkEmailAddress);
+    connect(codeEdit, &QLineEdit::editingFinished, this, &AccountRecovery::checkVerificationCode);
+    connect(showCharacters, &Switch::clicked, this, [this](bool on) {
+        passwordEdit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
+        repeatEdit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
+    });
+    connect(captchaImage, &AppQLabel::mouseClick, this, &AccountRecovery::loadCaptcha);
+    connect(recoverBtn, &QPushButton::clicked, this, &AccountRecovery::onRecoverClicked);
+
+    createLayout();
+    loadCaptcha();
+}
+
+void AccountRecovery::createLayout()
+{
+    auto *captcha = new QVBoxLayout;
+    captcha->addWidget(captchaImage, 0, Qt::AlignHCenter);
+    captcha->addWidget(captchaEdit);
+    auto *form = new QVBoxLayout;
+    for (QWidget *field : { emailEdit, codeEdit, passwordEdit, repeatEdit })
+        form->addWidget(field);
+    form->addWidget(showCharacters, 0, Qt::AlignHCenter);
+    form->addLayout(captcha);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(recoverBtn);
+    buttons->addWidget(closeBtn);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(form);
+    outer->addLayout(buttons);
+    outer->setAlignment(buttons, Qt::AlignRight | Qt::AlignBottom);
+}
+
+void AccountRecovery::loadCaptcha()
+{
+    showCaptchaLoading(captchaImage);
+    runInThread(
+        [this](NetworkManager *manager) {
+            connect(manager, &NetworkManager::captchaData, this, &AccountRecovery::setCaptchaData);
+            connect(manager, &NetworkManager::captchaError, this,
+                    &AccountRecovery::setCaptchaError);
+        },
+        [](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "getCaptcha",
+                                      Q_ARG(QString, QStringLiteral("productRecovery")));
+        });
+}
+
+void AccountRecovery::setCaptchaData(const QImage &data, const QString &code)
+{
+    showCaptchaImage(captchaImage, data);
+    captchaText = code;
+}
+
+void AccountRecovery::setCaptchaError(QNetworkReply::NetworkError code)
+{
+    captchaText.clear();
+    const QString text = tr("Captcha error code:") + QLatin1Char(' ') + QString::number(int(code));
+    error(text);
+    showCaptchaError(captchaImage, text);
+}
+
+void AccountRecovery::checkEmailAddress()
+{
+    const QString email = emailEdit->text();
+    if (email.isEmpty() || accountFound || codeAccepted)
+        return;
+    if (hasAllUpperCasePart(email)) {
+        error(tr("You can't use all uppercase characters!"));
+        markFieldInvalid(emailEdit);
+        return;
+    }
+    startEmailValidation(email);
+}
+
+void AccountRecovery::startEmailValidation(const QString &email)
+{
+    runInThread(
+        [this](NetworkManager *manager) {
+            connect(manager, &NetworkManager::customerFound, this,
+                    &AccountRecovery::setCustomerFound);
+            connect(manager, &NetworkManager::recoveryVerifCode, this,
+                    &AccountRecovery::setRecoveryVerifCode);
+            connect(manager, &NetworkManager::noCustomerFound, this,
+                    &AccountRecovery::setNoCustomerFound);
+            connect(manager, &NetworkManager::jsonReaderError, this,
+                    &AccountRecovery::setJsonReaderError);
+            connect(manager, &NetworkManager::emailValidationError, this,
+                    &AccountRecovery::setEmailValidationError);
+        },
+        [email = threadCopy(email)](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "validateEmail", Q_ARG(QString, email),
+                                      Q_ARG(QString, QStringLiteral("Recovery")));
+        });
+}
+
+void AccountRecovery::setCustomerFound()
+{
+    accountFound = true;
+    markFieldValid(emailEdit);
+}
+
+void AccountRecovery::setRecoveryVerifCode(const QString &code)
+{
+    verificationCode = code;
+}
+
+void AccountRecovery::emailFailed(const QString &text)
+{
+    error(text);
+    accountFound = false;
+    markFieldInvalid(emailEdit);
+}
+
+void AccountRecovery::setNoCustomerFound()
+{
+    emailFailed(tr("No such user account has been found!"));
+}
+
+void AccountRecovery::setJsonReaderError(const QJsonParseError &updateError)
+{
+    emailFailed(tr("Email validation error! Code:") + QLatin1Char(' ')
+                + QString::number(int(updateError.error)));
+}
+
+void AccountRecovery::setEmailValidationError(QNetworkReply::NetworkError code)
+{
+    emailFailed(tr("Email validation failed! Error code:") + QLatin1Char(' ')
+                + QString::number(int(code)));
+}
+
+void AccountRecovery::checkVerificationCode()
+{
+    if (codeEdit->text().isEmpty() || !accountFound || codeAccepted)
+        return;
+    if (codeEdit->text() == verificationCode) {
+        codeAccepted = true;
+        markFieldValid(codeEdit);
+        return;
+    }
+    error(tr("Your verification code is incorrect and not accepted!\nPlease enter the valid "
+             "verification code from your email."));
+    codeAccepted = false;
+    markFieldInvalid(codeEdit);
+}
+
+void AccountRecovery::onRecoverClicked()
+{
+    for (QLineEdit *field : { emailEdit, codeEdit, passwordEdit, repeatEdit, captchaEdit }) {
+        if (field->text().isEmpty()) {
+            showMessage(this, tr("Recovery"),
+                        tr("Please fill in all fields to recover your account!"), 2);
+            return;
+        }
+    }
+    checkEmailField(this, emailEdit);
+    checkPasswordFields(this, passwordEdit, repeatEdit);
+    const bool captchaMatches = checkCaptchaField(this, captchaEdit, captchaText);
+    if (accountFound && codeAccepted && captchaMatches)
+        checkPasswords();
+}
+
+void AccountRecovery::checkPasswords()
+{
+    const QString password = passwordEdit->text();
+    if (password == repeatEdit->text() && isPasswordLengthValid(password)) {
+        startPasswordEncryption(password);
+        return;
+    }
+    markFieldInvalid(passwordEdit);
+    markFieldInvalid(repeatEdit);
+}
+
+void AccountRecovery::startPasswordEncryption(const QString &password)
+{
+    runInThread(
+        [this](NetworkManager *manager) {
+            connect(manager, &NetworkManager::passEncryptionStarted, this,
+                    &AccountRecovery::accountRecoveryLoader);
+            connect(manager, &NetworkManager::encryptedPassword, this,
+                    &AccountRecovery::setEcryptedPassword);
+            connect(manager, &NetworkManager::ecryptionError, this,
+                    &AccountRecovery::setEncryptionError);
+        },
+        [password = threadCopy(password)](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "encryptPassword", Q_ARG(QString, password));
+        });
+}
+
+void AccountRecovery::accountRecoveryLoader()
+{
+    loader = startLoader(this);
+}
+
+void AccountRecovery::setEcryptedPassword(const QString &password)
+{
+    storeNewPassword(password);
+}
+
+void AccountRecovery::storeNewPassword(const QString &storedForm)
+{
+    auto *db = new ServerDB;
+    connect(db, &ServerDB::recoverySuccess, this, &AccountRecovery::setRecoverySucess);
+    connect(db, &ServerDB::recoveryFailed, this, &AccountRecovery::setRecoveryFailed);
+    connect(db, &ServerDB::recoveryFinished, db, &ServerDB::closeConnection);
+    connect(db, &ServerDB::finished, db, &QObject::deleteLater);
+    connect(db, &ServerDB::finished, this, &QWidget::close);
+    db->recoverAccount(emailEdit->text(), storedForm);
+}
+
+void AccountRecovery::setEncryptionError(int code)
+{
+    stopLoader(loader);
+    error(tr("Password encryption error code:") + QLatin1Char(' ') + QString::number(code));
+    markFieldInvalid(passwordEdit);
+    markFieldInvalid(repeatEdit);
+}
+
+void AccountRecovery::setRecoverySucess()
+{
+    stopLoader(loader);
+    showMessage(this, tr("Information"), tr("Your password has been successfully changed."), 1);
+    emit accountLoginData(emailEdit->text(), passwordEdit->text());
+}
+
+void AccountRecovery::setRecoveryFailed(const QString &errorCode)
+{
+    stopLoader(loader);
+    // An empty code: no account has the address, so nothing was changed.
+    const QString detail = errorCode.isEmpty() ? tr("No such user account has been found!")
+                                               : tr("Error code:") + QLatin1Char(' ') + errorCode;
+    error(tr("The password of your account could not be changed.") + QLatin1Char('\n') + detail);
+}
+
+void AccountRecovery::error(const QString &text)
+{
+    showMessage(this, tr("Error"), text, 3);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The recovery dialog: a new password for the account of an e-mail address, after the address
+// was verified with a mailed code and a captcha was solved.
+
+#include <QDialog>
+#include <QImage>
+#include <QJsonParseError>
+#include <QNetworkReply>
+#include <QPointer>
+
+class AppQLabel;
+class LoaderWidget;
+class QLineEdit;
+class QPushButton;
+class Switch;
+
+class AccountRecovery : public QDialog
+{
+    Q_OBJECT
+    friend class TstAccountDialogs;
+
+public:
+    explicit AccountRecovery(QWidget *parent = nullptr);
+
+signals:
+    void accountLoginData(QString username, QString password);
+
+private slots:
+    void setCaptchaData(const QImage &data, const QString &code);
+    void setCaptchaError(QNetworkReply::NetworkError error);
+    void setCustomerFound();
+    void setRecoveryVerifCode(const QString &code);
+    void setNoCustomerFound();
+    void setJsonReaderError(const QJsonParseError &updateError);
+    void setEmailValidationError(QNetworkReply::NetworkError error);
+    void accountRecoveryLoader();
+    void setEcryptedPassword(const QString &password);
+    void setEncryptionError(int error);
+    void setRecoverySucess();
+    void setRecoveryFailed(const QString &error);
+
+private:
+    void createLayout();
+    void loadCaptcha();
+    void checkEmailAddress();
+    void checkVerificationCode();
+    void onRecoverClicked();
+    void checkPasswords();
+    void startEmailValidation(const QString &email);
+    void startPasswordEncryption(const QString &password);
+    void storeNewPassword(const QString &storedForm);
+    void emailFailed(const QString &text);
+    void error(const QString &text);
+
+    QLineEdit *emailEdit = nullptr;
+    QLineEdit *codeEdit = nullptr;
+    QLineEdit *passwordEdit = nullptr;
+    QLineEdit *repeatEdit = nullptr;
+    QLineEdit *captchaEdit = nullptr;
+    QPushButton *recoverBtn = nullptr;
+    QPushButton *closeBtn = nullptr;
+    Switch *showCharacters = nullptr;
+    AppQLabel *captchaImage = nullptr;
+    QString captchaText;
+    QString verificationCode;
+    bool accountFound = false;
+    bool codeAccepted = false;
+    QPointer<LoaderWidget> loader;
+};

@@ -1,0 +1,417 @@
+#include "accounts/accountregistration.h"
+
+#include "accounts/accountdata.h"
+#include "accounts/accountforms.h"
+#include "accounts/serverdb.h"
+#include "app/config.h"
+#include "app/dialogstyle.h"
+#include "app/language.h"
+#include "app/settings.h"
+#include "app/systemfunctions.h"
+#include "net/networkmanager.h"
+#include "widgets/appqlabel.h"
+#include "widgets/loaderwidget.h"
+#include "widgets/switch.h"
+
+#include <QDate>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+using namespace AccountForms;
+
+AccountRegistration::AccountRegistration(QWidget *parent)
+    : QDialog(parent)
+{
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("AccountRegistration"));
+    setWindowTitle(tr("Registration"));
+    setMinimumSize(400, 480);
+    applyDialogWindowStyle(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    const QFont font = dialogFont();
+
+    nameEdit = makeField(this, "lineEdit", tr("Enter your name"), font);
+    usernameEdit = makeField(this, "lineEdit_2", tr("Enter your username"), font);
+    passwordEdit = makeField(this, "lineEdit_3", tr("Enter your password"), font);
+    repeatEdit = makeField(this, "lineEdit_4", tr("Repeat your password"), font);
+    emailEdit = makeField(this, "lineEdit_5", tr("Enter your email"), font);
+    codeEdit
+        = makeField(this, "lineEdit_8", tr("Enter the verification code from your email"), font);
+    captchaEdit = makeField(this, "lineEdit_6", tr("Enter displayed characters"), font);
+    nameEdit->setFocus();
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    repeatEdit->setEchoMode(QLineEdit::Password);
+
+    connect(nameEdit, &QLineEdit::textChanged, nameEdit,
+            [this](const QString &text) { filterSpecialCharacters(nameEdit, text); });
+    usernameEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("^[0-9A-Za-z_-]*")), usernameEdit));
+    connect(usernameEdit, &QLineEdit::textChanged, usernameEdit,
+            [this](const QString &text) { filterSpecialCharacters(usernameEdit, text); });
+    connect(usernameEdit, &QLineEdit::editingFinished, this,
+            &AccountRegistration::onUsernameEntered);
+
+    showCharacters = new Switch(tr("Show characters"), this);
+    showCharacters->setToolTip(showCharacters->text());
+    showCharacters->setFont(font);
+    connect(showCharacters, &Switch::clicked, this, [this](bool on) {
+        passwordEdit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
+        repeatEdit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
+    });
+
+    emailEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(emailPattern()), emailEdit));
+    connect(emailEdit, &QLineEdit::editingFinished, this, &AccountRegistration::onEmailEntered);
+    connect(codeEdit, &QLineEdit::editingFinished, this,
+            &AccountRegistration::onVerificationCodeEntered);
+
+    maleButton = new QRadioButton(tr("Male"), this);
+    maleButton->setObjectName(QStringLiteral("radioButton"));
+    femaleButton = new QRadioButton(tr("Female"), this);
+    femaleButton->setObjectName(QStringLiteral("radioButton_2"));
+    maleButton->setFont(font);
+    femaleButton->setFont(font);
+
+    termsLink = new AppQLabel(this);
+    termsLink->setText(QStringLiteral("<a style=\"text-decoration: underline;\" "
+                                      "href=\"%1/terms/privacy-policy-%2\">%3</a>")
+                           .arg(Config::webBaseUrl(), termsLanguageCode(), tr("terms")));
+    termsLink->setOpenExternalLinks(true);
+    termsLink->setFont(font);
+
+    birthDateEdit = new QDateEdit(QDate::currentDate(), this);
+    birthDateEdit->setObjectName(QStringLiteral("dateEdit"));
+    birthDateEdit->setFixedHeight(25);
+    birthDateEdit->setToolTip(tr("Choose your birthday"));
+    birthDateEdit->setFont(font);
+
+    captchaImage = new AppQLabel(this);
+    captchaImage->setFixedHeight(50);
+    captchaImage->setScaledContents(true);
+    captchaImage->setToolTip(tr("Click to reload the captcha"));
+    captchaImage->setFont(font);
+    showCaptchaLoading(captchaImage);
+    connect(captchaImage, &AppQLabel::mouseClick, this, &AccountRegistration::loadCaptcha);
+
+    termsSwitch = new Switch(
+        QStringLiteral("%1 %2").arg(tr("I accept the"), QStringLiteral("Dravonel")), this);
+    termsSwitch->setToolTip(termsSwitch->text() + QLatin1Char(' ') + tr("terms"));
+    termsSwitch->setFont(font);
+    registerBtn = makeButton(this, "pushButton", QStringLiteral(":/Icon/user_reg.svg"),
+                             tr("Register"), QSize(130, 23), font);
+    connect(registerBtn, &QPushButton::clicked, this, &AccountRegistration::onRegisterClicked);
+    closeBtn = makeButton(this, "pushButton_2", QString(), tr("Close"), QSize(75, 23), font);
+    connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
+
+    createLayout();
+    loadCaptcha();
+}
+
+void AccountRegistration::createLayout()
+{
+    auto *form = new QVBoxLayout;
+    for (QWidget *field : { nameEdit, usernameEdit, passwordEdit, repeatEdit })
+        form->addWidget(field);
+    form->addWidget(showCharacters, 0, Qt::AlignHCenter);
+    form->addWidget(emailEdit);
+    form->addWidget(codeEdit);
+    auto *genders = new QHBoxLayout;
+    genders->addWidget(maleButton);
+    genders->addWidget(femaleButton);
+    form->addLayout(genders);
+    form->setAlignment(genders, Qt::AlignHCenter);
+    form->addWidget(birthDateEdit);
+    auto *captcha = new QVBoxLayout;
+    captcha->addWidget(captchaImage, 0, Qt::AlignHCenter);
+    captcha->addWidget(captchaEdit);
+    form->addLayout(captcha);
+
+    auto *terms = new QHBoxLayout;
+    terms->setSpacing(3);
+    terms->addWidget(termsSwitch);
+    terms->addWidget(termsLink);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(registerBtn);
+    buttons->addWidget(closeBtn);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(form);
+    outer->addStretch(1);
+    outer->addLayout(terms);
+    outer->setAlignment(terms, Qt::AlignHCenter);
+    outer->addStretch(1);
+    outer->addLayout(buttons);
+    outer->setAlignment(buttons, Qt::AlignRight | Qt::AlignBottom);
+}
+
+QString AccountRegistration::termsLanguageCode()
+{
+    return languageCode(
+        Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 0));
+}
+
+QStringList AccountRegistration::reservedNames()
+{
+    return { QStringLiteral("Dravonel"),    QStringLiteral("dravonel"),
+             QStringLiteral("admin"),       QStringLiteral("Administration"),
+             QStringLiteral("Admin"),       QStringLiteral("Admins"),
+             QStringLiteral("Moderators"),  QStringLiteral("Moderator"),
+             QStringLiteral("Kestrin44017") };
+}
+
+void AccountRegistration::filterSpecialCharacters(QLineEdit *field, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    static const QRegularExpression special(
+        QStringLiteral("[`~!@#$%^&*()+=|:;<>\u00AB\u00BB.,?/{}'\\[\\]\"]"));
+    QString cleaned = text;
+    cleaned.remove(special);
+    if (cleaned != text)
+        field->setText(cleaned);
+}
+
+void AccountRegistration::onUsernameEntered()
+{
+    if (usernameEdit->text().isEmpty())
+        return;
+    auto *db = new ServerDB;
+    connect(db, &ServerDB::usernameAvailable, this, &AccountRegistration::setUsernameAvailable);
+    connect(db, &ServerDB::usernameTaken, this, &AccountRegistration::setUsernameTaken);
+    connect(db, &ServerDB::usernameValidationFinished, db, &ServerDB::closeConnection);
+    connect(db, &ServerDB::finished, db, &QObject::deleteLater);
+    db->validateUsername(usernameEdit->text());
+}
+
+void AccountRegistration::setUsernameAvailable()
+{
+    isUsernameFree = true;
+    usernameEdit->setStyleSheet(
+        QStringLiteral("QWidget {border: 0.5px solid #000000;} QToolTip {background: none;}"));
+}
+
+void AccountRegistration::setUsernameTaken()
+{
+    error(tr("Username is invalid or already taken!"));
+    isUsernameFree = false;
+    markFieldInvalid(usernameEdit);
+}
+
+void AccountRegistration::onEmailEntered()
+{
+    const QString email = emailEdit->text();
+    if (email.isEmpty() || isEmailAccepted || isCodeAccepted)
+        return;
+    if (hasAllUpperCasePart(email)) {
+        error(tr("You can't use all uppercase characters!"));
+        markFieldInvalid(emailEdit);
+        return;
+    }
+    startEmailValidation(nameEdit->text(), email);
+}
+
+void AccountRegistration::startEmailValidation(const QString &name, const QString &email)
+{
+    runInThread(
+        [this](NetworkManager *manager) {
+            connect(manager, &NetworkManager::emailAccepted, this,
+                    &AccountRegistration::setEmailAccepted);
+            connect(manager, &NetworkManager::regVerifCode, this,
+                    &AccountRegistration::setRegVerifCode);
+            connect(manager, &NetworkManager::emailBlocked, this,
+                    &AccountRegistration::setEmailBlocked);
+            connect(manager, &NetworkManager::jsonReaderError, this,
+                    &AccountRegistration::setJsonReaderError);
+            connect(manager, &NetworkManager::emailValidationError, this,
+                    &AccountRegistration::setEmailValidationError);
+        },
+        [name = threadCopy(name), email = threadCopy(email)](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "validateEmail", Q_ARG(QString, name),
+                                      Q_ARG(QString, email),
+                                      Q_ARG(QString, QStringLiteral("Registration")));
+        });
+}
+
+void AccountRegistration::setEmailAccepted()
+{
+    isEmailAccepted = true;
+    markFieldValid(emailEdit);
+}
+
+void AccountRegistration::setRegVerifCode(const QString &code)
+{
+    verificationCode = code;
+}
+
+void AccountRegistration::emailFailed(const QString &text)
+{
+    error(text);
+    isEmailAccepted = false;
+    markFieldInvalid(emailEdit);
+}
+
+void AccountRegistration::setEmailBlocked()
+{
+    emailFailed(tr("This email is empty/used/invalid or in the blacklist!"));
+}
+
+void AccountRegistration::setEmailValidationError(QNetworkReply::NetworkError code)
+{
+    emailFailed(tr("Email validation failed! Error code:") + QLatin1Char(' ')
+                + QString::number(int(code)));
+}
+
+void AccountRegistration::setJsonReaderError(const QJsonParseError &updateError)
+{
+    emailFailed(tr("Email validation error! Code:") + QLatin1Char(' ')
+                + QString::number(int(updateError.error)));
+}
+
+void AccountRegistration::onVerificationCodeEntered()
+{
+    if (codeEdit->text().isEmpty() || !isEmailAccepted || isCodeAccepted)
+        return;
+    if (codeEdit->text() == verificationCode) {
+        isCodeAccepted = true;
+        markFieldValid(codeEdit);
+        return;
+    }
+    error(tr("Your verification code is incorrect and not accepted!\nPlease enter the valid "
+             "verification code from your email."));
+    isCodeAccepted = false;
+    markFieldInvalid(codeEdit);
+}
+
+void AccountRegistration::loadCaptcha()
+{
+    showCaptchaLoading(captchaImage);
+    runInThread(
+        [this](NetworkManager *manager) {
+            connect(manager, &NetworkManager::captchaData, this,
+                    &AccountRegistration::setCaptchaData);
+            connect(manager, &NetworkManager::captchaError, this,
+                    &AccountRegistration::setCaptchaError);
+        },
+        [](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "getCaptcha",
+                                      Q_ARG(QString, QStringLiteral("productReg")));
+        });
+}
+
+void AccountRegistration::setCaptchaData(const QImage &data, const QString &code)
+{
+    showCaptchaImage(captchaImage, data);
+    captchaCode = code;
+}
+
+void AccountRegistration::setCaptchaError(QNetworkReply::NetworkError code)
+{
+    const QString text = tr("Captcha error code:") + QLatin1Char(' ') + QString::number(int(code));
+    error(text);
+    showCaptchaError(captchaImage, text);
+}
+
+void AccountRegistration::onRegisterClicked()
+{
+    validateRegistrationForm(reservedNames(), QRegularExpression(emailPattern()), termsSwitch);
+}
+
+void AccountRegistration::checkPasswords()
+{
+    if (passwordEdit->text() != repeatEdit->text())
+        return;
+    const QString password = passwordEdit->text();
+    runInThread(
+        [this](NetworkManager *manager) {
+            connect(manager, &NetworkManager::passEncryptionStarted, this,
+                    &AccountRegistration::accountRegLoader);
+            connect(manager, &NetworkManager::encryptedPassword, this,
+                    &AccountRegistration::setEcryptedPassword);
+            connect(manager, &NetworkManager::ecryptionError, this,
+                    &AccountRegistration::setEncryptionError);
+        },
+        [password = threadCopy(password)](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "encryptPassword", Q_ARG(QString, password));
+        });
+}
+
+void AccountRegistration::accountRegLoader()
+{
+    loader = startLoader(this);
+}
+
+void AccountRegistration::setEncryptionError(int code)
+{
+    stopLoader(loader);
+    error(tr("Password encryption error code:") + QLatin1Char(' ') + QString::number(code));
+    markFieldInvalid(passwordEdit);
+    markFieldInvalid(repeatEdit);
+    registerBtn->setEnabled(true);
+}
+
+void AccountRegistration::setEcryptedPassword(const QString &encryptedPassword)
+{
+    storedPassword = encryptedPassword;
+    auto *manager = new NetworkManager;
+    manager->setParent(this);
+    connect(manager, &NetworkManager::userCountry, this, &AccountRegistration::onUserCountry);
+    connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
+    manager->getLocation();
+}
+
+void AccountRegistration::onUserCountry(const QString &countryText)
+{
+    country = countryText.isEmpty() ? QStringLiteral("Unknown") : countryText;
+    registerUser();
+}
+
+void AccountRegistration::registerUser()
+{
+    RegData reg;
+    reg.name = nameEdit->text();
+    reg.username = usernameEdit->text();
+    reg.password = storedPassword;
+    reg.email = emailEdit->text().toHtmlEscaped();
+    reg.gender = maleButton->isChecked() ? 1 : 2;
+    reg.reg_date = serverDateTimeText(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    reg.user_group = 4;
+    reg.birth_date = QLocale(QLocale::English, QLocale::UnitedStates)
+                         .toString(birthDateEdit->date(), QStringLiteral("yyyy-MM-dd"));
+    reg.country_id = country;
+    registerAccountMetaTypes();
+
+    auto *db = new ServerDB;
+    connect(db, &ServerDB::regSuccess, this, &AccountRegistration::setRegSucess);
+    connect(db, &ServerDB::regFailed, this, &AccountRegistration::setRegFailed);
+    connect(db, &ServerDB::registrationFinished, db, &ServerDB::closeConnection);
+    connect(db, &ServerDB::finished, db, &QObject::deleteLater);
+    connect(db, &ServerDB::finished, this, &QWidget::close);
+    db->registerAccount(QVector<RegData> { reg });
+}
+
+void AccountRegistration::setRegSucess()
+{
+    stopLoader(loader);
+    showMessage(this, tr("Information"),
+                tr("You have been successfully registered! Sign in to use all features."), 1);
+    registerBtn->setEnabled(true);
+    emit accountLoginData(usernameEdit->text(), passwordEdit->text());
+}
+
+void AccountRegistration::setRegFailed(const QString &errorCode)
+{
+    stopLoader(loader);
+    error(tr("Registration failed! Error code:") + QLatin1Char(' ') + errorCode);
+    registerBtn->setEnabled(true);
+}
+
+void AccountRegistration::error(const QString &text)
+{
+    showMessage(this, tr("Error"), text, 3);
+}

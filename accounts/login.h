@@ -1,0 +1,85 @@
+#pragma once
+// The sign-in dialog: a login (user name, e-mail or phone) and a password, optionally remembered
+// for a hidden sign-in at the next start. It drives one sign-in at a time through a ServerDB and
+// reports the account and its avatar through its signals.
+
+#include "accounts/accountdata.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QPointer>
+#include <QVector>
+
+class AppQLabel;
+class LoaderWidget;
+class NetworkManager;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ServerDB;
+class Switch;
+
+class LogIn : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit LogIn(QWidget *parent = nullptr);
+
+    QLineEdit *loginField() const { return loginEdit; }
+    QLineEdit *passwordField() const { return passwordEdit; }
+    QPushButton *signInButton() const { return signInBtn; }
+    Switch *rememberSwitch() const { return rememberMe; }
+    bool isSignedIn() const { return signedIn; }
+    // True once the account service failed to answer (also during the constructor's sign-in).
+    bool hasConnectionFailed() const { return connectionHasFailed; }
+
+signals:
+    void loginCancelled();
+    void userAccountData(QVector<AccountData> accountDataVector);
+    void userAccountAvatar(QPixmap avatar);
+    void closeDB();
+    void connectionFailed();
+
+public slots:
+    void setAccountLoginData(const QString &username, const QString &password);
+
+private slots:
+    void dbConnectionError(const QString &error);
+    void dbConnectionError();
+    void setNoAccountFound();
+    void setPasswordVerificationFailed();
+    void setAccountData(const QVector<AccountData> &accountDataVector);
+    void setAccountAvatar(const QPixmap &avatar);
+    void accountLoginLoader();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createLayout();
+    void loadStoredCredentials();
+    void onSignInClicked();
+    void startLogin(const QString &login, const QString &password);
+    void setControlsEnabled(bool enabled);
+    void stopLoader();
+    // The common end of a failed sign-in: controls back, credentials cleared, the message.
+    void showFailure(const QString &text);
+
+    QLabel *infoLabel = nullptr;
+    QLineEdit *loginEdit = nullptr;
+    QLineEdit *passwordEdit = nullptr;
+    QLabel *lockLabel = nullptr;
+    QPushButton *signInBtn = nullptr;
+    QPushButton *closeBtn = nullptr;
+    Switch *rememberMe = nullptr;
+    Switch *showCharacters = nullptr;
+    AppQLabel *signUpLink = nullptr;
+    AppQLabel *forgotLink = nullptr;
+    QPointer<LoaderWidget> loader;
+    QPointer<NetworkManager> avatarManager;
+    bool remember = false;
+    bool signedIn = false;
+    bool connectionHasFailed = false;
+};

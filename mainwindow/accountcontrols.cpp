@@ -1,0 +1,218 @@
+// The window's account slice: the sign-in at start, the account button, the account page, and
+// what follows a sign-in, a cancellation, a failed connection and a sign-out.
+
+#include "mainwindow/verdimonnuvo.h"
+
+#include "accounts/account.h"
+#include "accounts/accountimage.h"
+#include "accounts/login.h"
+#include "accounts/serverdb.h"
+#include "app/cipher.h"
+#include "app/settings.h"
+#include "app/systemfunctions.h"
+#include "widgets/switch.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Runs its action once, when the watched window is first exposed; released with its parent.
+class ExposeWatcher : public QObject
+{
+public:
+    ExposeWatcher(QObject *parent, std::function<void()> action)
+        : QObject(parent)
+        , action(std::move(action))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && action
+            && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            std::exchange(action, nullptr)();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action;
+};
+
+} // namespace
+
+void VerdimonNuvo::showAccountDialogs(QWidget *parent)
+{
+    accountDialogsParent = parent;
+    auto *login = new LogIn(parent);
+    loginDialog = login;
+    if (accountDialog)
+        accountDialog->deleteLater();
+    accountDialog = new Account(parent);
+
+    connect(login, &LogIn::userAccountData, accountDialog.data(), &Account::setAccountData);
+    connect(login, &LogIn::userAccountAvatar, accountDialog.data(), &Account::setAccountAvatar);
+    // The page is the context: the connection ends with the page it serves.
+    Account *page = accountDialog;
+    connect(this, &VerdimonNuvo::opacitySettings, page,
+            [page](double opacity) { page->setWindowOpacity(opacity); });
+    connect(login, &LogIn::connectionFailed, this, &VerdimonNuvo::onLoginConnectionFailed);
+    connect(accountDialog.data(), &Account::dataAcquired, login, &QObject::deleteLater);
+    connect(accountDialog.data(), &Account::logOut, this, &VerdimonNuvo::onAccountLogOut);
+    connect(login, &LogIn::userAccountData, this, &VerdimonNuvo::onUserAccountData);
+    connect(login, &LogIn::userAccountAvatar, this, &VerdimonNuvo::onUserAccountAvatar);
+    connect(login, &LogIn::loginCancelled, this, &VerdimonNuvo::onLoginCancelled);
+
+    const bool onTop = alwaysOnTopSwitch && alwaysOnTopSwitch->isChecked();
+    setWindowTopmost(login, onTop);
+    // A remembered sign-in that could not reach the account service inside the constructor
+    // reported it before these connections existed.
+    if (login->hasConnectionFailed())
+        onLoginConnectionFailed();
+
+    // A remembered sign-in that already failed inside the dialog's constructor has shown the
+    // dialog and cleared the credentials; only one still running stays hidden.
+    if (Settings::savedCredentials() && !login->isVisible() && isNetworkAvailable()) {
+        accountImage->setEnabled(false);
+        login->hide();
+        return;
+    }
+    const auto showCentred = [this, login]() {
+        const QPoint centre = geometry().center();
+        login->move(centre.x() - login->width() / 2, centre.y() - login->height() / 2);
+        login->show();
+    };
+    // At construction the window is shown only after this returns, and the window manager
+    // places it only when it maps it: the dialog waits for that, so it opens centred above the
+    // window where the window really stands.
+    if (isVisible() && windowHandle() && windowHandle()->isExposed()) {
+        showCentred();
+        return;
+    }
+    QTimer::singleShot(0, login, [this, login, showCentred]() {
+        // A window kept hidden (in the tray) is never placed: then its geometry is all there is.
+        if (!isVisible() || !windowHandle() || windowHandle()->isExposed())
+            showCentred();
+        else
+            windowHandle()->installEventFilter(new ExposeWatcher(login, showCentred));
+    });
+}
+
+void VerdimonNuvo::onUserAccountData(const QVector<AccountData> &accountDataVector)
+{
+    setAccountData(accountDataVector);
+}
+
+void VerdimonNuvo::setAccountData(const QVector<AccountData> &accountDataVector)
+{
+    if (accountDataVector.isEmpty())
+        return;
+    const AccountData account = accountDataVector.first();
+    signedIn = true;
+    accountServiceDown = false;
+    accountImage->setToolTip(account.name);
+    accountImage->setEnabled(true);
+    bool ok = false;
+    accountUserId = account.id.toInt(&ok, 10);
+    if (!ok)
+        accountUserId = 0;
+
+    const QString group = QStringLiteral("Credentials");
+    const QString key = QStringLiteral("DevBuild");
+    Settings::setSettingsValue(
+        group, key,
+        encryptString(devBuildCipherKey,
+                      account.dev_access ? QStringLiteral("yes") : QStringLiteral("no")));
+    const QString devBuild = decryptString(
+        devBuildCipherKey, Settings::settingsValue(group, key, QStringLiteral("no")).toString());
+    if (devBuild == QLatin1String("yes") && account.group_name != QLatin1String("Users")
+        && account.dev_access)
+        enableDevChannel();
+    else
+        disableDevChannel();
+    beginDataCollection();
+}
+
+void VerdimonNuvo::onUserAccountAvatar(const QPixmap &avatar)
+{
+    accountImage->setAvatar(avatar);
+}
+
+void VerdimonNuvo::resetAccountButton()
+{
+    accountImage->setEnabled(true);
+    accountImage->setAvatar(QPixmap());
+    accountImage->setToolTip(tr("Account"));
+}
+
+void VerdimonNuvo::onLoginConnectionFailed()
+{
+    signedIn = false;
+    accountServiceDown = true;
+    resetAccountButton();
+    // The sign-in dialog stays open for another attempt; the inventory does not wait for it.
+    beginDataCollection();
+}
+
+void VerdimonNuvo::onLoginCancelled()
+{
+    signedIn = false;
+    resetAccountButton();
+    disableDevChannel();
+    if (accountDialog)
+        accountDialog->deleteLater();
+    accountDialog = nullptr;
+    if (loginDialog)
+        loginDialog->deleteLater();
+    // Without a working account service the program goes on without an account.
+    if (!accountServiceDown && isNetworkAvailable())
+        QCoreApplication::quit();
+    else
+        beginDataCollection();
+}
+
+void VerdimonNuvo::onAccountLogOut()
+{
+    signedIn = false;
+    accountUserId = 0;
+    if (accountDialog)
+        accountDialog->deleteLater();
+    accountDialog = nullptr;
+    disableDevChannel();
+    resetAccountButton();
+    showAccountDialogs(accountDialogsParent);
+}
+
+void VerdimonNuvo::onAccountImageClicked()
+{
+    if (!signedIn) {
+        showAccountDialogs(this);
+        return;
+    }
+    if (!accountDialog)
+        return;
+    centerOnWidget(this, accountDialog);
+    setWindowTopmost(accountDialog, alwaysOnTopSwitch && alwaysOnTopSwitch->isChecked());
+    accountDialog->exec();
+}
+
+void VerdimonNuvo::closeAccountSession()
+{
+    const QString name = QString::fromLatin1(ServerDB::connectionName);
+    if (!QSqlDatabase::contains(name))
+        return;
+    if (accountUserId >= 1 && isNetworkAvailable()) {
+        ServerDB db;
+        db.markUserOffline(QString::number(accountUserId));
+    }
+    QSqlDatabase::database(name, false).close();
+    QSqlDatabase::removeDatabase(name);
+}

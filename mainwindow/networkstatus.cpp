@@ -1,0 +1,83 @@
+// The "Network connection" group of the Application settings page: whether the vendor's web
+// host answers and which public address it sees, checked on request.
+
+#include "mainwindow/verdimonnuvo.h"
+
+#include "app/appenums.h"
+#include "app/settings.h"
+#include "net/networkmanager.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+
+namespace {
+
+const char kNeutralStyle[] = "font-weight: normal;";
+const char kNegativeStyle[] = "color: #FF0000;";
+
+// Green of a positive answer; the Gray theme has its own, the stored theme decides.
+QString positiveStyle()
+{
+    const int theme
+        = Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppTheme"), App::Light);
+    return QString::fromLatin1(theme == App::Gray ? "color: #79B220;" : "color: #008000;");
+}
+
+} // namespace
+
+void VerdimonNuvo::checkNetwork()
+{
+    checkConnectionBtn->setEnabled(false);
+    for (QLabel *label : { networkStatusValueLabel, ipValueLabel }) {
+        label->setText(QObject::tr("Checking..."));
+        label->setStyleSheet(QString::fromLatin1(kNeutralStyle));
+    }
+
+    auto *thread = new QThread;
+    auto *manager = new NetworkManager;
+    manager->moveToThread(thread);
+    connect(thread, &QThread::started, manager, &NetworkManager::detectUserIp);
+    connect(manager, &NetworkManager::userConnectedStatus, this, &VerdimonNuvo::appUserConnected);
+    connect(manager, &NetworkManager::userNotConnectedStatus, this,
+            &VerdimonNuvo::appUserNotConnected);
+    connect(manager, &NetworkManager::userIPData, this, &VerdimonNuvo::appUserIP);
+    connect(manager, &NetworkManager::userIPUnknownData, this, &VerdimonNuvo::appUserIPUnknown);
+    connect(manager, &NetworkManager::finished, thread, &QThread::quit);
+    connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    // A check still running when the application quits is ended, and waited for a short while,
+    // before the application object goes.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, thread, [thread]() {
+        thread->quit();
+        thread->wait(2000);
+    });
+    thread->start(QThread::InheritPriority);
+}
+
+void VerdimonNuvo::appUserConnected()
+{
+    networkStatusValueLabel->setText(QObject::tr("Connected"));
+    networkStatusValueLabel->setStyleSheet(positiveStyle());
+}
+
+void VerdimonNuvo::appUserNotConnected()
+{
+    networkStatusValueLabel->setText(QObject::tr("Not connected"));
+    networkStatusValueLabel->setStyleSheet(QString::fromLatin1(kNegativeStyle));
+}
+
+void VerdimonNuvo::appUserIP(const QString &ipData)
+{
+    ipValueLabel->setText(ipData);
+    ipValueLabel->setStyleSheet(positiveStyle());
+    checkConnectionBtn->setEnabled(true);
+}
+
+void VerdimonNuvo::appUserIPUnknown(const QString &ipUnknown)
+{
+    ipValueLabel->setText(ipUnknown);
+    ipValueLabel->setStyleSheet(QString::fromLatin1(kNegativeStyle));
+    checkConnectionBtn->setEnabled(true);
+}

@@ -1,0 +1,127 @@
+// Closing the window, Exit, the end of the event loop and the geometry kept across runs.
+
+#include "mainwindow/verdimonnuvo.h"
+
+#include "accounts/account.h"
+#include "app/msgdialog.h"
+#include "app/restart.h"
+#include "app/settings.h"
+#include "app/systemfunctions.h"
+#include "widgets/switch.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+// How long quitting waits for the cancelled detections before the application object goes.
+const int detectionStopTimeoutMs = 8000;
+} // namespace
+
+void VerdimonNuvo::closeEvent(QCloseEvent *event)
+{
+    if (fontChangePending && !closeToTraySwitch->isChecked()) {
+        MsgDialog question(
+            this, QObject::tr("Settings"),
+            QStringLiteral("%1 %2").arg(
+                QObject::tr("You must restart the program to apply the selected font."),
+                QObject::tr("Do you want to restart now?")),
+            4, QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
+        QDialogButtonBox *buttons = question.buttonBox();
+        buttons->button(QDialogButtonBox::Yes)->setText(QObject::tr("Yes"));
+        buttons->button(QDialogButtonBox::No)->setText(QObject::tr("No"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(QObject::tr("Cancel"));
+        centerOnWidget(this, &question);
+        switch (question.exec()) {
+        case QDialogButtonBox::Yes:
+            cancelAllDetections();
+            event->accept();
+            ProcessEntry::restartApplication();
+            break;
+        case QDialogButtonBox::No:
+            event->accept();
+            break;
+        case QDialogButtonBox::Cancel:
+            event->ignore();
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+    // Without a notification area the window would vanish out of reach: it closes instead.
+    if (!fontChangePending && closeToTraySwitch->isChecked() && trayAvailable() && !exitRequested) {
+        hide();
+        initTrayIcon();
+        showTrayMessage();
+        event->ignore();
+        return;
+    }
+    cancelAllDetections();
+    event->accept();
+}
+
+void VerdimonNuvo::closeApp()
+{
+    // Exit means exit: close-to-tray does not catch this close, and a window already hidden in
+    // the tray ends the application as well. Only the font question's Cancel keeps it.
+    exitRequested = true;
+    exitApp();
+    const bool closed = close();
+    exitRequested = false;
+    if (closed)
+        QCoreApplication::quit();
+}
+
+void VerdimonNuvo::resizeEvent(QResizeEvent *event)
+{
+    if (!isMaximized())
+        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("Position"),
+                                   saveGeometry());
+    QWidget::resizeEvent(event);
+}
+
+void VerdimonNuvo::onApplicationQuit()
+{
+    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("Position"),
+                               saveGeometry());
+    // The application is ending: no frozen window stays on screen while quitting waits.
+    hide();
+    closeAccountSession();
+    exitApp();
+    if (trayIcon)
+        trayIcon->deleteLater();
+    if (signedIn && accountDialog)
+        accountDialog->deleteLater();
+    if (logWindow)
+        logWindow->deleteLater();
+    stopDetections(detectionStopTimeoutMs);
+}
+
+bool VerdimonNuvo::stopDetections(int timeoutMs)
+{
+    cancelAllDetections();
+    QElapsedTimer clock;
+    clock.start();
+    // A cancelled collector returns at its next check; its end is handled on this thread (the
+    // Worker released, its thread told to quit), so events are processed while waiting.
+    for (;;) {
+        detectionThreads.erase(std::remove_if(detectionThreads.begin(), detectionThreads.end(),
+                                              [](const QPointer<QThread> &thread) {
+                                                  return !thread || thread->isFinished();
+                                              }),
+                               detectionThreads.end());
+        if (detectionThreads.isEmpty())
+            return true;
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0)
+            return false;
+        detectionThreads.first()->wait(unsigned(qMin<qint64>(left, 5)));
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}

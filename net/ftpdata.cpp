@@ -1,0 +1,7 @@
+#include "net/ftpdata.h"
+
+void registerFtpDataMetaTypes()
+{
+    qRegisterMetaType<FtpData>("FtpData");
+    qRegisterMetaType<QVector<FtpData>>("QVector<FtpData>");
+}

@@ -1,0 +1,130 @@
+#!/usr/bin/python3
+"""Loopback FTP stand-in for the vendor's upload server.
+
+Serves one account (user "user_dravonel_ftp") on 127.0.0.1 with an ephemeral port (or --port).
+Its root is "<dir>/root", which holds the remote folders the program uploads into:
+    /public_html/apps/<product key>/telemetry/{data,feedback,feedback/files,log}
+    /public_html/apps/installers/online/ostrel/telemetry/{data,feedback,feedback/files,log}
+Uploaded files land there, so a test reads what arrived straight from that folder.
+
+--mode chooses how it behaves:
+    normal          accepts every upload
+    refuse-folder   the telemetry folders refuse writing (550 on STOR)
+    wrong-password  the account's password differs from the program's, so every login fails
+    drop            closes the control and data connections once the first bytes of an upload
+                    have arrived
+On start it prints "PORT=<n>" on standard output and writes the same line to --env-file when
+given. Each command after login ("COMMAND argument") is appended to --request-log when given.
+"""
+
+import argparse
+import os
+import signal
+import socket
+import struct
+import sys
+import threading
+import time
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.servers import FTPServer
+
+USER = "user_dravonel_ftp"
+PASSWORD = "Vq7Lm2Xr9Tb4Nc8K"
+APPS = "public_html/apps"
+PRODUCT_KEYS = ["verdimon_nuvo", "installers/online/ostrel"]
+KINDS = ["data", "feedback", "feedback/files", "log"]
+
+
+def make_tree(root):
+    folders = []
+    for key in PRODUCT_KEYS:
+        for kind in KINDS:
+            folder = os.path.join(root, APPS, key, "telemetry", kind)
+            os.makedirs(folder, exist_ok=True)
+            folders.append(folder)
+    return folders
+
+
+class DroppingDTPHandler(DTPHandler):
+    """Data channel that breaks off as soon as the first bytes of an upload have arrived."""
+
+    def handle_read_event(self):
+        super().handle_read_event()
+        if self.tot_bytes_received > 0 and not self._closed:
+            # An abortive close (RST) of the data connection; the control connection answers
+            # the STOR with "426 ... transfer aborted".
+            self.socket.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+            self.close()
+
+
+def watch_parent(parent):
+    def watch():
+        while os.getppid() == parent:
+            time.sleep(0.5)
+        os._exit(0)
+    threading.Thread(target=watch, daemon=True).start()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--dir", required=True, help="state folder (the served root lives below)")
+    parser.add_argument("--mode", default="normal",
+                        choices=["normal", "refuse-folder", "wrong-password", "drop"])
+    parser.add_argument("--port", type=int, default=0)
+    parser.add_argument("--env-file")
+    parser.add_argument("--request-log")
+    parser.add_argument("--exit-with-parent", action="store_true",
+                        help="end when the process that started it ends (a test that crashed)")
+    args = parser.parse_args()
+    if args.exit_with_parent:
+        watch_parent(os.getppid())
+
+    root = os.path.join(os.path.abspath(args.dir), "root")
+    folders = make_tree(root)
+
+    authorizer = DummyAuthorizer()
+    password = PASSWORD if args.mode != "wrong-password" else PASSWORD[::-1]
+    # e: cd, l: list, r: retrieve, w: store, m: mkdir is not granted (the real server's folders
+    # are fixed as well).
+    authorizer.add_user(USER, password, root, perm="elrw")
+    if args.mode == "refuse-folder":
+        for folder in folders:
+            authorizer.override_perm(USER, folder, perm="elr", recursive=True)
+
+    request_log = args.request_log
+
+    class Handler(FTPHandler):
+        def pre_process_command(self, line, cmd, arg):
+            if request_log and self.authenticated:
+                with open(request_log, "a", encoding="utf-8") as log:
+                    log.write("%s %s\n" % (cmd, arg or ""))
+            super().pre_process_command(line, cmd, arg)
+
+    Handler.authorizer = authorizer
+    Handler.banner = "stand-in ready"
+    Handler.auth_failed_timeout = 0  # answer a wrong password at once
+    Handler.passive_ports = None
+    if args.mode == "drop":
+        Handler.dtp_handler = DroppingDTPHandler
+
+    server = FTPServer(("127.0.0.1", args.port), Handler)
+    port = server.socket.getsockname()[1]
+    line = "PORT=%d\n" % port
+    if args.env_file:
+        with open(args.env_file + ".tmp", "w", encoding="ascii") as env:
+            env.write(line)
+        os.replace(args.env_file + ".tmp", args.env_file)
+    sys.stdout.write(line)
+    sys.stdout.flush()
+
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
+    try:
+        server.serve_forever(handle_exit=True)
+    except KeyboardInterrupt:
+        pass
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,214 @@
+#!/usr/bin/python3
+"""Loopback MariaDB stand-in for the vendor's account database.
+
+Creates a data folder of its own under --dir (once; later starts reuse it), starts mariadbd on
+127.0.0.1 with an ephemeral port and a socket in that folder, creates the account schema, the
+program's user with only the rights it needs, a read-only user for the web stand-in and the seed
+accounts, then prints KEY=VALUE lines (and writes them to --env-file):
+
+    DB_HOST, DB_PORT, DB_SOCKET, DB_NAME, DB_USER, DB_PASSWORD, DB_ADMIN (socket only),
+    WEB_DB_USER, WEB_DB_PASSWORD
+
+It stays in the foreground; SIGTERM shuts the server down cleanly and ends the script.
+Seed passwords (their stored forms are made as the web stand-in makes them):
+    alice / Alice+Pass1 (developer, development access, phone +380501112233)
+    bob / bob-secret (Users group, development access flag set)
+    carol / carol-pass (group without a row)
+    dave / dave-pass (already online)
+"""
+
+import argparse
+import pwd
+import os
+import secrets
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import web_accounts  # noqa: E402  (the stored password form)
+
+DB_NAME = "user_dravonel_db"
+DB_USER = "user_dravonel_account"
+WEB_USER = "vn_web_lookup"
+
+SCHEMA = """
+CREATE DATABASE IF NOT EXISTS {db} CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;
+USE {db};
+CREATE TABLE IF NOT EXISTS `groups` (
+    id INT NOT NULL PRIMARY KEY,
+    group_name VARCHAR(64) NOT NULL,
+    group_color VARCHAR(16) NOT NULL
+);
+CREATE TABLE IF NOT EXISTS users (
+    id INT UNSIGNED NOT NULL AUTO_INCREMENT PRIMARY KEY,
+    name VARCHAR(100) NOT NULL,
+    username VARCHAR(64) NOT NULL UNIQUE,
+    password VARCHAR(255) NOT NULL,
+    email VARCHAR(255) NOT NULL UNIQUE,
+    phone VARCHAR(32) NULL UNIQUE,
+    avatar VARCHAR(255) NOT NULL DEFAULT 'avatars/default.png',
+    user_group INT NOT NULL DEFAULT 4,
+    dev_access TINYINT(1) NOT NULL DEFAULT 0,
+    status VARCHAR(16) NOT NULL DEFAULT 'offline',
+    last_login DATETIME NULL,
+    last_logout DATETIME NULL,
+    last_action DATETIME NULL,
+    reg_date DATETIME NULL,
+    birth_date DATE NULL,
+    gender TINYINT NULL,
+    reg_from VARCHAR(64) NULL,
+    country VARCHAR(100) NULL,
+    is_verified VARCHAR(3) NOT NULL DEFAULT 'no'
+);
+"""
+
+SEED_GROUPS = [(1, "Administrators", "#c0392b"), (2, "Moderators", "#d68910"),
+               (3, "Developers", "#2e86c1"), (4, "Users", "#229954")]
+# username, password, name, email, phone, group, dev_access, status
+SEED_USERS = [
+    ("alice", "Alice+Pass1", "Alice Moroz", "alice@mail.test", "+380501112233", 3, 1, "offline"),
+    ("bob", "bob-secret", "Bob Kowalski", "bob@mail.test", None, 4, 1, "offline"),
+    ("carol", "carol-pass", "Carol Lind", "carol@mail.test", None, 99, 0, "offline"),
+    ("dave", "dave-pass", "Dave Online", "dave@mail.test", "+380671234567", 4, 0, "online"),
+]
+
+
+def sql_text(value):
+    """A quoted SQL literal (only for the seed script this file writes itself)."""
+    if value is None:
+        return "NULL"
+    if isinstance(value, int):
+        return str(value)
+    return "'" + str(value).replace("\\", "\\\\").replace("'", "''") + "'"
+
+
+def setup_sql(program_password, web_password):
+    lines = [SCHEMA.format(db=DB_NAME)]
+    for host in ("127.0.0.1", "localhost"):
+        for user, password in ((DB_USER, program_password), (WEB_USER, web_password)):
+            lines.append("CREATE USER IF NOT EXISTS '%s'@'%s' IDENTIFIED BY %s;"
+                         % (user, host, sql_text(password)))
+            lines.append("ALTER USER '%s'@'%s' IDENTIFIED BY %s;"
+                         % (user, host, sql_text(password)))
+        lines.append(
+            "GRANT SELECT (id, username, email, phone, password, avatar, name, user_group, "
+            "dev_access, status), "
+            "INSERT (name, username, password, email, reg_date, user_group, birth_date, gender, "
+            "dev_access, reg_from, country, is_verified), "
+            "UPDATE (status, last_login, last_logout, last_action, password) "
+            "ON %s.users TO '%s'@'%s';" % (DB_NAME, DB_USER, host))
+        lines.append("GRANT SELECT ON %s.`groups` TO '%s'@'%s';" % (DB_NAME, DB_USER, host))
+        lines.append("GRANT SELECT (id, email) ON %s.users TO '%s'@'%s';"
+                     % (DB_NAME, WEB_USER, host))
+    lines.append("USE %s;" % DB_NAME)
+    for row in SEED_GROUPS:
+        lines.append("INSERT IGNORE INTO `groups` (id, group_name, group_color) VALUES (%s);"
+                     % ", ".join(sql_text(v) for v in row))
+    for username, password, name, email, phone, group, dev, status in SEED_USERS:
+        values = (name, username, web_accounts.stored_form(password), email, phone,
+                  "avatars/%s.png" % username, group, dev, status, "yes")
+        lines.append("INSERT IGNORE INTO users (name, username, password, email, phone, avatar, "
+                     "user_group, dev_access, status, is_verified) VALUES (%s);"
+                     % ", ".join(sql_text(v) for v in values))
+    lines.append("FLUSH PRIVILEGES;")
+    return "\n".join(lines) + "\n"
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def find_program(*names):
+    for name in names:
+        for folder in ("/usr/sbin", "/usr/bin"):
+            path = os.path.join(folder, name)
+            if os.access(path, os.X_OK):
+                return path
+        found = shutil.which(name)
+        if found:
+            return found
+    raise SystemExit("none of %s is installed (Debian package mariadb-server)" % ", ".join(names))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--dir", required=True, help="state folder (data, socket, logs)")
+    parser.add_argument("--env-file", help="write the KEY=VALUE lines here")
+    opts = parser.parse_args()
+
+    folder = os.path.abspath(opts.dir)
+    data = os.path.join(folder, "data")
+    sock = os.path.join(folder, "mysqld.sock")
+    log = os.path.join(folder, "mariadb.log")
+    # Temporary tables of their own: two servers set up at once in a shared /tmp collide.
+    tmp = os.path.join(folder, "tmp")
+    os.makedirs(tmp, exist_ok=True)
+    # The administrator is the account running this script, signed in through the socket (no
+    # password exists to reuse); mariadbd itself refuses root unless told.
+    admin = pwd.getpwuid(os.geteuid()).pw_name
+    user_args = ["--user=root"] if os.geteuid() == 0 else []
+    if not os.path.isdir(os.path.join(data, "mysql")):
+        subprocess.run([find_program("mariadb-install-db", "mysql_install_db"), "--no-defaults",
+                        "--datadir=" + data, "--auth-root-authentication-method=socket",
+                        "--skip-test-db", "--user=" + admin, "--tmpdir=" + tmp],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    server = None
+    port = 0
+    for _ in range(5):
+        port = free_port()
+        server = subprocess.Popen(
+            [find_program("mariadbd", "mysqld"), "--no-defaults", "--datadir=" + data,
+             "--socket=" + sock, "--port=%d" % port, "--bind-address=127.0.0.1",
+             "--pid-file=" + os.path.join(folder, "mariadbd.pid"), "--log-error=" + log,
+             "--tmpdir=" + tmp, "--skip-name-resolve", "--innodb-buffer-pool-size=16M",
+             "--innodb-log-file-size=8M", "--performance-schema=OFF"] + user_args,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(300):
+            if server.poll() is not None:
+                break
+            try:
+                with socket.create_connection(("127.0.0.1", port), timeout=0.2):
+                    break
+            except OSError:
+                time.sleep(0.05)
+        if server.poll() is None:
+            break
+    if server is None or server.poll() is not None:
+        sys.stderr.write("mariadbd did not start; see %s\n" % log)
+        return 1
+
+    # The server shuts down cleanly on SIGTERM; the wait at the end then returns.
+    def shutdown(*_):
+        server.terminate()
+    signal.signal(signal.SIGTERM, shutdown)
+    signal.signal(signal.SIGINT, shutdown)
+
+    program_password = secrets.token_urlsafe(12)[:16]
+    web_password = secrets.token_urlsafe(12)[:16]
+    subprocess.run([find_program("mariadb", "mysql"), "--no-defaults", "--socket=" + sock,
+                    "--user=" + admin, "--batch"],
+                   input=setup_sql(program_password, web_password).encode("utf-8"), check=True)
+
+    lines = ("DB_HOST=127.0.0.1\nDB_PORT=%d\nDB_SOCKET=%s\nDB_NAME=%s\nDB_USER=%s\n"
+             "DB_PASSWORD=%s\nDB_ADMIN=%s\nWEB_DB_USER=%s\nWEB_DB_PASSWORD=%s\n"
+             % (port, sock, DB_NAME, DB_USER, program_password, admin, WEB_USER, web_password))
+    if opts.env_file:
+        tmp = opts.env_file + ".tmp"
+        with open(tmp, "w", encoding="utf-8") as f:
+            f.write(lines)
+        os.replace(tmp, opts.env_file)
+    sys.stdout.write(lines)
+    sys.stdout.flush()
+    server.wait()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

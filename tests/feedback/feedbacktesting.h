@@ -1,0 +1,25 @@
+#pragma once
+// What the feedback and log tests share: the application's identity, the message boxes (each
+// answered with its only button and noted as "title|text") and the reachability test, which asks
+// the web host and is pointed at a loopback port.
+
+#include "app/msgdialog.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+inline void prepareApplication(QStringList *messages)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+    MsgDialog::setTestResponder([messages](MsgDialog *box) {
+        *messages << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+        return int(QDialogButtonBox::Ok);
+    });
+}
+
+inline void setWebPort(quint16 port)
+{
+    qputenv("VN_WEB_HOST", "127.0.0.1");
+    qputenv("VN_WEB_PORT", QByteArray::number(port));
+}

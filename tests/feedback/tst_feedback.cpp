@@ -1,0 +1,356 @@
+#include "app/applog.h"
+#include "app/filedialogs.h"
+#include "app/settings.h"
+#include "feedbacktesting.h"
+#include "ftpstandin.h"
+#include "httpsstandin.h"
+#include "net/feedback.h"
+#include "platform/fakes/fakelauncher.h"
+#include "widgets/appqframe.h"
+#include "widgets/loaderwidget.h"
+#include "widgets/switch.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextCodec>
+#include <QTextEdit>
+#include <QtTest>
+
+using Sizes = QList<qint64>;
+
+class TestFeedback : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir files;
+    QStringList messages;
+    QPointer<Feedback> form;
+    FtpStandIn ftp;
+
+    template<typename W> W *child(const char *name) { return form->findChild<W *>(name); }
+    QLabel *statusLabel() { return child<AppQFrame>("inputItem")->findChild<AppQLabel *>(); }
+    QList<AppQLabel *> thumbnailLabels()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return child<QFrame>("frame_4")->findChildren<AppQLabel *>();
+    }
+
+    QString makeFile(const QString &name, qint64 size)
+    {
+        QFile file(files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
+            qFatal("cannot make %s", qPrintable(name));
+        return file.fileName();
+    }
+
+    // Straight to the frame: the application delivers drops only from a drag it started.
+    void drop(const QStringList &paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        static_cast<QObject *>(child<AppQFrame>("inputItem"))->event(&event);
+    }
+
+    void fill(const char *type, const QString &message, const char *rating, bool withEmail,
+              const QString &email = "John.Doe@mail.com")
+    {
+        child<QRadioButton>(type)->click();
+        child<QTextEdit>("textEdit")->setPlainText(message);
+        if (*rating)
+            child<QRadioButton>(rating)->click();
+        if (withEmail)
+            form->findChild<Switch *>()->click();
+        child<QLineEdit>("lineEdit")->setText(email);
+    }
+
+    QString remoteReport() const
+    {
+        for (const QString &path : ftp.receivedFiles()) {
+            if (path.startsWith("public_html/apps/verdimon_nuvo/telemetry/feedback/Verdimon_"))
+                return path;
+        }
+        return QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        prepareApplication(&messages);
+        QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        messages.clear();
+        QDir(Feedback::reportFolderPath()).removeRecursively();
+        form = new Feedback;
+        ftp.clear();
+        ftp.applyEnvironment();
+        setWebPort(ftp.port()); // the FTP stand-in answers the reachability test
+    }
+
+    void cleanup()
+    {
+        delete form;
+        FileDialogs::setTestResponder(nullptr);
+    }
+
+    void typeEnablesSend()
+    {
+        child<QRadioButton>("radioButton_8")->click();
+        QVERIFY(!child<QPushButton>("pushButton")->isEnabled());
+        child<QRadioButton>("radioButton_2")->click();
+        QVERIFY(child<QPushButton>("pushButton")->isEnabled());
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("rating");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("empty message")
+            << "radioButton"
+            << "radioButton_4" << QString() << "Feedback field is empty!";
+        QTest::newRow("no rating") << "radioButton_3"
+                                   << "" << QString() << "You forgot to rate this application!";
+        QTest::newRow("empty address") << "radioButton_3"
+                                       << "radioButton_5"
+                                       << ""
+                                       << "Email field is empty!";
+        QTest::newRow("capital in the domain") << "radioButton_3"
+                                               << "radioButton_5"
+                                               << "a@Mail.com"
+                                               << "Please enter a valid email "
+                                                  "address!";
+    }
+    void refusals()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, rating);
+        QFETCH(QString, email);
+        QFETCH(QString, error);
+        fill(qPrintable(type), "", qPrintable(rating), !email.isNull(), email);
+        form->sendFeedback();
+        QCOMPARE(messages, QStringList { "Error|" + error });
+        QVERIFY(child<QPushButton>("pushButton")->isEnabled());
+        // The folder is made first; no report is written.
+        QVERIFY(QDir(Feedback::reportFolderPath()).exists());
+        QVERIFY(QDir(Feedback::reportFolderPath()).isEmpty());
+    }
+
+    void chosenFiles_data()
+    {
+        QTest::addColumn<Sizes>("sizes");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("below the cap")
+            << Sizes { 10485760, 10485759 } << "Selected 2 files (20.00 MB)";
+        QTest::newRow("one byte more") << Sizes { 10485760, 10485760 } << "";
+        QTest::newRow("one file at the cap") << Sizes { 20971520 } << "";
+        QTest::newRow("kilobytes") << Sizes { 512, 512 } << "Selected 2 files (1.00 KB)";
+        QTest::newRow("a megabyte in kilobytes")
+            << Sizes { 524288, 524288 } << "Selected 2 files (1024.00 KB)";
+    }
+    void chosenFiles()
+    {
+        QFETCH(Sizes, sizes);
+        QFETCH(QString, status);
+        QStringList paths;
+        for (int i = 0; i < sizes.size(); ++i)
+            paths << makeFile(QStringLiteral("f%1.dmp").arg(i), sizes[i]);
+        FileDialogs::setTestResponder([paths](const QString &caption) {
+            return caption == "Select files" ? paths : QStringList();
+        });
+        child<QPushButton>("pushButton_3")->click();
+        const bool refused = status.isEmpty();
+        QCOMPARE(messages.isEmpty(), !refused);
+        if (refused)
+            QCOMPARE(messages[0], "Attention|The size of selected data is too big (max. 20.0 MB)!");
+        QCOMPARE(form->chosenAttachments(), refused ? QStringList() : paths);
+        QCOMPARE(statusLabel()->text(), refused ? "No file is selected" : status);
+        QCOMPARE(thumbnailLabels().size(), refused ? 0 : paths.size());
+        QCOMPARE(child<QFrame>("frame_4")->isHidden(), refused);
+    }
+
+    void thumbnails()
+    {
+        QImage picture(7, 5, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        const QString png = files.filePath("shot.png"), capitals = files.filePath("SHOT.PNG");
+        QVERIFY(picture.save(png, "PNG") && picture.save(capitals, "PNG"));
+        form->onFilesDropped({ png, capitals, makeFile("crash.dmp", 100) });
+        const auto labels = thumbnailLabels();
+        QCOMPARE(labels.size(), 3);
+        // Pictures show themselves; a dump and a suffix in capitals get the file's icon.
+        QCOMPARE(labels[0]->pixmap(Qt::ReturnByValue).size(), QSize(7, 5));
+        QVERIFY(labels[1]->pixmap(Qt::ReturnByValue).size() != QSize(7, 5));
+        QVERIFY(labels[2]->pixmap(Qt::ReturnByValue).size() != QSize(7, 5));
+
+        // One file shows its full path; clicking its thumbnail opens it.
+        auto launcher = std::make_shared<plat::FakeLauncher>();
+        plat::ScopedLauncher scoped(launcher);
+        form->onFileDropped(png);
+        QCOMPARE(statusLabel()->text(), QDir::toNativeSeparators(png));
+        QCOMPARE(statusLabel()->toolTip(), QDir::toNativeSeparators(png));
+        QTest::mouseClick(thumbnailLabels().value(0), Qt::LeftButton);
+        QCOMPARE(launcher->calls().size(), 1);
+        QCOMPARE(launcher->calls()[0].file, png);
+        launcher->setResult(plat::shell::NoAssociation);
+        QTest::mouseClick(thumbnailLabels().value(0), Qt::LeftButton);
+        QCOMPARE(messages, QStringList { "Error|Failed to open the file!" });
+    }
+
+    void drops()
+    {
+        const QString a = makeFile("a.png", 10), b = makeFile("b.jpg", 10),
+                      c = makeFile("c.gif", 10);
+        const QString txt = makeFile("notes.txt", 10), capitals = makeFile("D.PNG", 10);
+        const QString refused = "Attention|Your file: %1 is not allowed! Please use the "
+                                "following files: *.png / *.jpg / *.bmp / *.jpeg / *.gif / *.dmp";
+        drop({ a, b, c });
+        QCOMPARE(form->chosenAttachments(), (QStringList { a, b, c }));
+        drop({ b });
+        QCOMPARE(form->chosenAttachments(), QStringList { b });
+        drop({ txt });
+        drop({ capitals });
+        QCOMPARE(form->chosenAttachments(), QStringList { b });
+        drop({ a, txt, c });
+        QCOMPARE(form->chosenAttachments(), QStringList { a });
+        drop({ txt, a });
+        QVERIFY(form->chosenAttachments().isEmpty());
+        QCOMPARE(messages,
+                 (QStringList { refused.arg("notes.txt"), refused.arg("D.PNG"),
+                                refused.arg("notes.txt"), refused.arg("notes.txt") }));
+    }
+
+    void sent_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("withEmail");
+        QTest::addColumn<bool>("attach");
+        QTest::addColumn<QString>("tail");
+        QTest::newRow("message, address, attachments")
+            << "radioButton"
+            << "It froze.\nTwice." << true << true
+            << "Feedback type: Problem with the application\nApplication rate: 7\nMessage: It "
+               "froze.\nTwice.\nEmail: John.Doe@mail.com\nAttachments:\nshot.png\ncrash.dmp\n";
+        QTest::newRow("a vote, address typed but left out")
+            << "radioButton_3"
+            << "" << false << false
+            << "Feedback type: Just vote for the application\nApplication rate: 7\n";
+        QTest::newRow("blank message, address")
+            << "radioButton_2"
+            << " " << true << false
+            << "Feedback type: Feature request or suggestion\nApplication rate: 7\nMessage:  "
+               "\nEmail: John.Doe@mail.com";
+    }
+    void sent()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, message);
+        QFETCH(bool, withEmail);
+        QFETCH(bool, attach);
+        QFETCH(QString, tail);
+        Settings::setSettingsValue("Updates", "UpdatesChannel", 2);
+        fill(qPrintable(type), message, "radioButton_10", withEmail);
+        if (attach)
+            form->onFilesDropped({ makeFile("shot.png", 300), makeFile("crash.dmp", 200) });
+        form->sendFeedback();
+        // The spinner covers the attachments' upload only.
+        QCOMPARE(form->findChild<LoaderWidget *>() != nullptr, attach);
+        QCOMPARE(form->isEnabled(), !attach);
+
+        QTRY_VERIFY_WITH_TIMEOUT(form.isNull(), 15000);
+        QCOMPARE(messages, QStringList { "Feedback|Thank you for the feedback!" });
+        QVERIFY(logView()->toPlainText().endsWith(": feedback was successfully sent"));
+        QVERIFY(!QDir(Feedback::reportFolderPath()).exists());
+        const QString remote = remoteReport();
+        QVERIFY2(
+            QRegularExpression("/Verdimon_Nuvo_Feedback_\\w+_\\d{4}(\\.\\d\\d){5}\\.\\d{3}.txt$")
+                .match(remote)
+                .hasMatch(),
+            qPrintable(remote));
+        const QString report
+            = QTextCodec::codecForName("windows-1251")->toUnicode(ftp.receivedFile(remote));
+        QVERIFY2(QRegularExpression("^Application name: Verdimon Nuvo\nApplication build: "
+                                    "4.1.3.742\nApplication channel: Beta\nApplication "
+                                    "architecture: x64\nCreation date: \\d\\d?/\\d\\d?/\\d{4} "
+                                    "\\d\\d:\\d\\d:\\d\\d( AM| PM)?\n")
+                         .match(report)
+                         .hasMatch()
+                     && report.endsWith(tail),
+                 qPrintable(report));
+        const QString folder = "public_html/apps/verdimon_nuvo/telemetry/feedback/files/";
+        QCOMPARE(ftp.receivedFiles().contains(folder + "shot.png"), attach);
+        QCOMPARE(ftp.receivedFiles().contains(folder + "crash.dmp"), attach);
+    }
+
+    void notSent_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("webReachable");
+        QTest::addColumn<bool>("attach");
+        QTest::addColumn<QString>("answer");
+        const QString failed = "Error|Failed to send the feedback!\n";
+        QTest::newRow("offline before the upload")
+            << "normal" << false << false
+            << "Error|Network connection is not available! Check your network and try again.";
+        QTest::newRow("report refused") << "wrong-password" << true << false << failed;
+        QTest::newRow("attachments refused") << "wrong-password" << true << true << failed;
+        QTest::newRow("server gone under the attachments") << "stopped" << true << true << failed;
+        QTest::newRow("server gone") << "stopped" << true << false
+                                     << "Error|No network connection is available at this moment!";
+    }
+    void notSent()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, webReachable);
+        QFETCH(bool, attach);
+        QFETCH(QString, answer);
+        QTcpServer web;
+        QVERIFY(web.listen(QHostAddress::LocalHost));
+        setWebPort(webReachable ? web.serverPort() : HttpsStandIn::closedPort());
+        if (mode == "stopped")
+            qputenv("VN_FTP_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        else
+            QVERIFY2(ftp.start(mode), qPrintable(ftp.errorText()));
+        if (mode != "stopped")
+            ftp.applyEnvironment();
+        fill("radioButton", "text", "radioButton_4", false);
+        if (attach)
+            form->onFileDropped(makeFile("shot.png", 300));
+        form->sendFeedback();
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        QVERIFY2(messages[0].startsWith(answer), qPrintable(messages[0]));
+        QVERIFY(!messages[0].contains("password", Qt::CaseInsensitive));
+        QTest::qWait(100);
+        QVERIFY(remoteReport().isEmpty());
+        // Only a loss of network during the report's upload closes the form.
+        QCOMPARE(form.isNull(), answer.contains("at this moment"));
+        if (form) {
+            // Nothing is lost: the report stays for another try, the form keeps its data.
+            QCOMPARE(QDir(Feedback::reportFolderPath()).entryList(QDir::Files).size(), 1);
+            QVERIFY(form->isEnabled() && child<QPushButton>("pushButton")->isEnabled());
+            QCOMPARE(form->findChild<LoaderWidget *>(), nullptr);
+            QCOMPARE(form->chosenAttachments().size(), attach ? 1 : 0);
+        }
+        QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
+    }
+};
+
+QTEST_MAIN(TestFeedback)
+#include "tst_feedback.moc"

@@ -1,0 +1,215 @@
+#include "app/applog.h"
+#include "app/filedialogs.h"
+#include "app/settings.h"
+#include "feedbacktesting.h"
+#include "ftpstandin.h"
+#include "httpsstandin.h"
+#include "net/logdialog.h"
+#include "platform/fakes/fakelauncher.h"
+
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextCodec>
+#include <QtTest>
+
+class TestLogDialog : public QObject
+{
+    Q_OBJECT
+
+    QStringList messages;
+    Log *dialog = nullptr;
+    FtpStandIn ftp;
+
+    QPushButton *button(const QString &text) const
+    {
+        for (QPushButton *candidate : dialog->findChildren<QPushButton *>()) {
+            if (candidate->text() == text)
+                return candidate;
+        }
+        qFatal("no button %s", qPrintable(text));
+    }
+
+    // The enabled buttons, in their order.
+    QString buttons() const
+    {
+        QStringList enabled;
+        for (QPushButton *candidate : dialog->findChildren<QPushButton *>()) {
+            if (candidate->isEnabled())
+                enabled << candidate->text();
+        }
+        return enabled.join(QLatin1Char(' '));
+    }
+
+    static QByteArray encoded(const QString &text)
+    {
+        return QTextCodec::codecForName("windows-1251")->fromUnicode(text);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        prepareApplication(&messages);
+        QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        messages.clear();
+        logView()->setPlainText(QStringLiteral("2026-01-02 03:04:05: log button clicked\nзапись"));
+        ftp.applyEnvironment();
+        setWebPort(ftp.port()); // the FTP stand-in answers the reachability test
+    }
+
+    void cleanup()
+    {
+        delete dialog;
+        dialog = nullptr;
+        FileDialogs::setTestResponder(nullptr);
+        QDir(logFolderPath()).removeRecursively();
+    }
+
+    void initialButtons_data()
+    {
+        QTest::addColumn<bool>("text");
+        QTest::addColumn<bool>("savedFile");
+        QTest::addColumn<QString>("enabled");
+        QTest::newRow("nothing") << false << false << "Close";
+        QTest::newRow("saved file only") << false << true << "Save Save as Clear Close";
+        QTest::newRow("text only") << true << false << "Save Save as Clear Close";
+        QTest::newRow("both") << true << true << "Save Save as Open Clear Delete Send Close";
+    }
+    void initialButtons()
+    {
+        QFETCH(bool, text);
+        QFETCH(bool, savedFile);
+        QFETCH(QString, enabled);
+        if (!text)
+            logView()->clear();
+        if (savedFile) {
+            QFile file(QDir(logFolderPath()).filePath("saved.txt"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            Settings::setSettingsValue("AppSettings", "LogPath", file.fileName());
+        }
+        dialog = new Log;
+        QCOMPARE(buttons(), enabled);
+    }
+
+    void saveOpenDeleteClear()
+    {
+        auto launcher = std::make_shared<plat::FakeLauncher>();
+        plat::ScopedLauncher scoped(launcher);
+        dialog = new Log;
+        const QString path = dialog->defaultLogFilePath();
+        QVERIFY(path.startsWith(logFolderPath() + "/Verdimon_Nuvo_Log_"));
+
+        button("Save")->click();
+        QCOMPARE(messages,
+                 QStringList { "Log|Log file was successfully saved!\nLog path: " + path });
+        QCOMPARE(logPathSetting(), path);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), encoded(logView()->toPlainText()));
+        QCOMPARE(buttons(), QString("Save Save as Open Clear Delete Send Close"));
+
+        button("Open")->click();
+        QCOMPARE(launcher->calls().size(), 1);
+        QCOMPARE(launcher->calls()[0].file, path);
+
+        button("Delete")->click();
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(logPathSetting().isEmpty());
+        QCOMPARE(messages.last(), QString("Log|Log file was successfully deleted!"));
+        QCOMPARE(buttons(), QString("Save Save as Clear Close"));
+
+        button("Clear")->click();
+        QVERIFY(logView()->document()->isEmpty());
+        QCOMPARE(buttons(), QString("Close"));
+        QCOMPARE(messages.size(), 2);
+    }
+
+    void saveAsCancelled()
+    {
+        dialog = new Log;
+        QTemporaryDir elsewhere;
+        const QString target = elsewhere.filePath("mine.txt");
+        FileDialogs::setTestResponder([&](const QString &) { return QStringList { target }; });
+        button("Save as")->click();
+        QVERIFY(QFile::exists(target));
+        QVERIFY(logPathSetting().isEmpty());
+        FileDialogs::setTestResponder([](const QString &) { return QStringList(); });
+        button("Save as")->click();
+        QCOMPARE(messages.size(), 1);
+        // The cancelled choice replaced the earlier one: nothing is left to send.
+        button("Send")->click();
+        QCOMPARE(messages.last(), QString("Error|Log file is not exists!"));
+    }
+
+    void send_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("enabled");
+        QTest::newRow("arrives") << "normal" << true << "Log|Log file was successfully sent!"
+                                 << "Save Save as Clear Close";
+        QTest::newRow("refused") << "wrong-password" << true << "Error|Failed to send the log file!"
+                                 << "Save Save as Open Clear Delete Send Close";
+        QTest::newRow("offline") << "normal" << false
+                                 << "Error|Network connection is not available! Check your "
+                                    "network and try again."
+                                 << "Save Save as Clear Send Close";
+    }
+    void send()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, online);
+        QFETCH(QString, answer);
+        QFETCH(QString, enabled);
+        const bool arrives = mode == "normal" && online;
+        QVERIFY2(ftp.start(mode), qPrintable(ftp.errorText()));
+        ftp.clear();
+        ftp.applyEnvironment();
+        setWebPort(online ? ftp.port() : HttpsStandIn::closedPort());
+        dialog = new Log;
+        button("Save")->click();
+        const QString path = logPathSetting();
+        messages.clear();
+        button("Send")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        QVERIFY2(messages[0].startsWith(answer), qPrintable(messages[0]));
+        QCOMPARE(buttons(), enabled);
+        const QString remote
+            = "public_html/apps/verdimon_nuvo/telemetry/log/" + QFileInfo(path).fileName();
+        QCOMPARE(ftp.receivedFiles().contains(remote), arrives);
+        // Saved logs go only with a send that arrived.
+        QCOMPARE(QFile::exists(path), !arrives);
+        QCOMPARE(logPathSetting().isEmpty(), arrives);
+        if (arrives) {
+            QVERIFY(!QFileInfo::exists(QFileInfo(path).absolutePath()));
+            QVERIFY(ftp.receivedFile(remote).endsWith(encoded("\nзапись")));
+            // The sent file's object is gone for good: a later Send finds no saved log.
+            dialog->logSaved();
+            button("Send")->click();
+            QCOMPARE(messages.last(), QString("Error|Log file is not exists!"));
+        }
+        QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
+    }
+
+    void viewOutlivesDialog()
+    {
+        QTextBrowser *view = logView();
+        dialog = new Log;
+        QCOMPARE(view->parentWidget(), dialog);
+        delete dialog;
+        dialog = nullptr;
+        appendToLog(QStringLiteral("after"));
+        QCOMPARE(logView(), view);
+        QVERIFY(view->toPlainText().endsWith("after"));
+    }
+};
+
+QTEST_MAIN(TestLogDialog)
+#include "tst_logdialog.moc"

@@ -1,0 +1,27 @@
+// A child process for the closing test: builds the main window on the real platform, starts
+// the first batch of detections and closes the window after the number of milliseconds given
+// as the first argument, then lets the event loop end as the program does.
+
+#include "app/msgdialog.h"
+#include "mainwindow/verdimonnuvo.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+    // A detection error box would wait for a click nobody gives.
+    MsgDialog::setTestResponder([](MsgDialog *) { return int(QDialogButtonBox::Ok); });
+    const int delayMs = argc > 1 ? QString::fromLatin1(argv[1]).toInt() : 0;
+
+    auto window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+    window->show();
+    window->beginDataCollection();
+    QTimer::singleShot(delayMs, window.get(), &QWidget::close);
+    return app.exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// A stand-in server script run with /usr/bin/python3 for the lifetime of the object. It reports
+// its address as KEY=value lines on standard output.
+
+#include <QHash>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+class StandInProcess
+{
+public:
+    StandInProcess() = default;
+    ~StandInProcess();
+
+    // Starts the script of scripts/services with the arguments and waits until it has printed
+    // every one of `keys`; false (see errorText()) when it did not.
+    bool start(const QString &scriptName, const QStringList &args, const QStringList &keys);
+    void stop();
+
+    QString value(const QString &key) const { return m_values.value(key); }
+    QString errorText() const { return m_error; }
+
+private:
+    QProcess m_process;
+    QHash<QString, QString> m_values;
+    QString m_error;
+};
