@@ -16,10 +16,11 @@ struct Registry
     QHash<QString, std::shared_ptr<LoadSampler>> samplers;
 };
 
+// Never destroyed: a detection thread may still ask for its sampler while the process exits.
 Registry &registry()
 {
-    static Registry r;
-    return r;
+    static Registry *const r = new Registry;
+    return *r;
 }
 
 // Only the "cpu" lines: the rest of /proc/stat (the interrupt counts above all) is most of it.
