@@ -13,11 +13,15 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QThread>
 
 namespace {
 
 QTextBrowser *theLogView = nullptr;
+// The view drops its oldest lines past logViewLines (a thousand refreshes leave tens of thousands
+// of lines, and a text block costs far more than its text); the log keeps them all here.
+QString theLogText;
 
 QLocale englishUs()
 {
@@ -40,9 +44,32 @@ QTextBrowser *logView()
         font.setWeight(QFont::Normal);
         font.setStyleStrategy(QFont::PreferAntialias);
         theLogView->setFont(font);
+        QTextDocument *document = theLogView->document();
+        document->setMaximumBlockCount(logViewLines);
+        QObject::connect(document, &QTextDocument::contentsChanged, document, [document] {
+            if (document->isEmpty())
+                theLogText.clear();
+        });
     }
     return theLogView;
 }
+
+QString logText()
+{
+    return theLogText;
+}
+
+namespace {
+
+void addLine(const QString &line)
+{
+    if (!theLogText.isEmpty())
+        theLogText += QLatin1Char('\n');
+    theLogText += line;
+    logView()->append(line);
+}
+
+} // namespace
 
 void appendToLog(const QString &line)
 {
@@ -50,10 +77,10 @@ void appendToLog(const QString &line)
     QCoreApplication *app = QCoreApplication::instance();
     if (app && QThread::currentThread() != app->thread()) {
         QMetaObject::invokeMethod(
-            app, [line] { logView()->append(line); }, Qt::QueuedConnection);
+            app, [line] { addLine(line); }, Qt::QueuedConnection);
         return;
     }
-    logView()->append(line);
+    addLine(line);
 }
 
 QString currentTimestamp()

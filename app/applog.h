@@ -1,6 +1,7 @@
 #pragma once
-// The process-wide application log: one text view in memory, created on the first line and
-// kept until the process ends. GUI thread only. It reaches disk only through the Log dialog.
+// The process-wide application log: the whole text in memory and a view of its latest lines,
+// created on the first line and kept until the process ends. GUI thread only. It reaches disk
+// only through the Log dialog.
 
 #include <QString>
 
@@ -10,8 +11,12 @@ class QTextBrowser;
 void appendToLog(const QString &line);
 // The current local time as the log writes it: "yyyy-MM-dd hh:mm:ss", English (United States).
 QString currentTimestamp();
-// The log view, created on first use (font from the settings, the program's scroll bars).
+// The log view, created on first use (font from the settings, the program's scroll bars). It
+// shows the latest logViewLines lines; clearing it clears the log.
 QTextBrowser *logView();
+// Every line since the start (or the last clear), one a line: what a saved log holds.
+QString logText();
+constexpr int logViewLines = 5000;
 
 // Folder of saved logs: "<app-local data>/Log" in native separators; created when missing.
 QString logFolderPath();

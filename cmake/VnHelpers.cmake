@@ -43,7 +43,7 @@ function(vn_add_test name)
     endif()
     if(VN_TSAN)
         list(APPEND _env "QT_NO_GLIB=1"
-            "TSAN_OPTIONS=halt_on_error=1:suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp")
+            "TSAN_OPTIONS=halt_on_error=1:history_size=7:suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp")
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
         ENVIRONMENT "${_env};${ARG_ENV}")

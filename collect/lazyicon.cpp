@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHash>
 #include <QIconEngine>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QStyle>
-#include <mutex>
 
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -37,6 +39,30 @@ bool isPlainFileIcon(const QIcon &icon)
         = QApplication::style()->standardIcon(QStyle::SP_FileLinkIcon).pixmap(16).toImage();
     const QImage image = icon.pixmap(16).toImage();
     return image == plainFile || image == linkedFile;
+}
+
+// The icon the file system shows for a file (null when it is only that plain picture), one per
+// file type: the provider gives every regular file of a type the same icon, and each icon it makes
+// holds every size the style has (up to 128 px) decoded at once, so a list of thousands of
+// processes would hold thousands of copies.
+QIcon fileTypeIcon(const QFileInfo &info)
+{
+    const auto look = [&info] {
+        const QIcon icon = QFileIconProvider().icon(info);
+        return isPlainFileIcon(icon) ? QIcon() : icon;
+    };
+    if (!info.isFile())
+        return look();
+    static std::mutex mutex;
+    static QHash<QString, QIcon> icons;
+    QString type = QMimeDatabase().mimeTypeForFile(info).name();
+    if (info.isSymLink())
+        type += QStringLiteral("|link");
+    const std::lock_guard<std::mutex> lock(mutex);
+    auto it = icons.find(type);
+    if (it == icons.end())
+        it = icons.insert(type, look());
+    return *it;
 }
 
 class LazyIconEngine : public QIconEngine
@@ -137,9 +163,7 @@ private:
             break;
         case Kind::FileType:
             if (!m_source.isEmpty())
-                icon = QFileIconProvider().icon(QFileInfo(m_source));
-            if (isPlainFileIcon(icon))
-                icon = QIcon();
+                icon = fileTypeIcon(QFileInfo(m_source));
             break;
         }
         if (icon.isNull())

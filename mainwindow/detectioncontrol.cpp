@@ -93,7 +93,7 @@ void VerdimonNuvo::resetAllPages()
 
     for (QTreeWidget *tree : { opticalTree, motherboardTree, soundTree, networkTree, peripheralTree,
                                servicesTree, processesTree, appsTree, driversTree, startupTree })
-        tree->clear();
+        listRows()->clear(tree);
 
     smartDriveComboBox->clear();
     smartTree->clear();

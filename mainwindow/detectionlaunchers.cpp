@@ -6,6 +6,7 @@
 
 #include "app/applog.h"
 #include "app/msgdialog.h"
+#include "platform/threadpriority.h"
 
 #include <QThread>
 
@@ -19,6 +20,11 @@ void VerdimonNuvo::launchDetection(const char *key,
         worker->moveToThread(thread);
         // Every record type, in every launcher: no launcher depends on another having run first.
         registerRecordTypes();
+        // Before the collector's own start: the detections yield the processor to the window,
+        // so thousands of rows arriving never hold up its painting.
+        connect(
+            thread, &QThread::started, thread, [] { plat::lowerCurrentThreadPriority(5); },
+            Qt::DirectConnection);
 
         wire(worker, thread);
 

@@ -1,18 +1,31 @@
 #include "mainwindow/listrowbatcher.h"
 
+#include <QElapsedTimer>
 #include <QTreeWidget>
 
-ListRowBatcher::ListRowBatcher(QObject *parent, int intervalMs)
+#include <utility>
+
+namespace {
+
+// Rows per addTopLevelItems (or per deleting step) between looks at the clock: a slice of this
+// size takes well under a millisecond.
+constexpr int kSlice = 128;
+
+} // namespace
+
+ListRowBatcher::ListRowBatcher(QObject *parent, int intervalMs, int budgetMs)
     : QObject(parent)
+    , m_intervalMs(intervalMs)
+    , m_budgetMs(budgetMs)
 {
     m_timer.setSingleShot(true);
-    m_timer.setInterval(intervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &ListRowBatcher::flushAll);
+    connect(&m_timer, &QTimer::timeout, this, &ListRowBatcher::tick);
 }
 
 ListRowBatcher::~ListRowBatcher()
 {
     discardAll();
+    qDeleteAll(m_doomed);
 }
 
 void ListRowBatcher::append(QTreeWidget *tree, QTreeWidgetItem *item)
@@ -24,7 +37,7 @@ void ListRowBatcher::append(QTreeWidget *tree, QTreeWidgetItem *item)
     }
     it->append(item);
     if (!m_timer.isActive())
-        m_timer.start();
+        m_timer.start(m_intervalMs);
 }
 
 void ListRowBatcher::flush(QTreeWidget *tree)
@@ -35,15 +48,7 @@ void ListRowBatcher::flush(QTreeWidget *tree)
     const QList<QTreeWidgetItem *> items = *it;
     m_pending.erase(it);
     m_order.removeOne(tree);
-    if (m_pending.isEmpty())
-        m_timer.stop();
-
-    const bool sorting = tree->isSortingEnabled();
-    if (sorting)
-        tree->setSortingEnabled(false);
-    tree->addTopLevelItems(items);
-    if (sorting)
-        tree->setSortingEnabled(true);
+    insert(tree, items);
 }
 
 void ListRowBatcher::flushAll()
@@ -57,17 +62,24 @@ void ListRowBatcher::discard(QTreeWidget *tree)
     const auto it = m_pending.find(tree);
     if (it == m_pending.end())
         return;
-    qDeleteAll(*it);
+    m_doomed.append(*it);
     m_pending.erase(it);
     m_order.removeOne(tree);
-    if (m_pending.isEmpty())
-        m_timer.stop();
+    schedule();
 }
 
 void ListRowBatcher::discardAll()
 {
     while (!m_order.isEmpty())
         discard(m_order.first());
+}
+
+void ListRowBatcher::clear(QTreeWidget *tree)
+{
+    discard(tree);
+    // Taking the rows off is one model change; deleting thousands of them is what takes long.
+    m_doomed.append(tree->invisibleRootItem()->takeChildren());
+    schedule();
 }
 
 int ListRowBatcher::pendingCount() const
@@ -81,4 +93,54 @@ int ListRowBatcher::pendingCount() const
 int ListRowBatcher::pendingCount(QTreeWidget *tree) const
 {
     return m_pending.value(tree).size();
+}
+
+int ListRowBatcher::rowCount(QTreeWidget *tree) const
+{
+    return tree->topLevelItemCount() + pendingCount(tree);
+}
+
+void ListRowBatcher::tick()
+{
+    QElapsedTimer spent;
+    spent.start();
+    bool first = true; // one step a tick at least, however short the budget
+    const auto goOn = [&] {
+        return std::exchange(first, false) || spent.elapsed() < m_budgetMs;
+    };
+    while (!m_doomed.isEmpty() && goOn()) {
+        const int count = qMin(kSlice, m_doomed.size());
+        for (int i = 0; i < count; ++i)
+            delete m_doomed.at(i);
+        m_doomed.erase(m_doomed.begin(), m_doomed.begin() + count);
+    }
+    while (!m_order.isEmpty() && goOn()) {
+        QTreeWidget *tree = m_order.first();
+        QList<QTreeWidgetItem *> &items = m_pending[tree];
+        if (tree->isSortingEnabled() || items.size() <= kSlice) {
+            flush(tree);
+            continue;
+        }
+        const QList<QTreeWidgetItem *> slice = items.mid(0, kSlice);
+        items.erase(items.begin(), items.begin() + kSlice);
+        insert(tree, slice);
+    }
+    if (!m_order.isEmpty() || !m_doomed.isEmpty())
+        m_timer.start(0); // the rest after the window has had its turn
+}
+
+void ListRowBatcher::insert(QTreeWidget *tree, const QList<QTreeWidgetItem *> &items)
+{
+    const bool sorting = tree->isSortingEnabled();
+    if (sorting)
+        tree->setSortingEnabled(false);
+    tree->addTopLevelItems(items);
+    if (sorting)
+        tree->setSortingEnabled(true);
+}
+
+void ListRowBatcher::schedule()
+{
+    if (!m_timer.isActive() && (!m_order.isEmpty() || !m_doomed.isEmpty()))
+        m_timer.start(m_intervalMs);
 }

@@ -1,8 +1,10 @@
 #pragma once
 // Collects the rows of the software lists as they arrive, one record at a time, and inserts them
-// into their trees in batches (one QTreeWidget::addTopLevelItems per tree and tick), so that a
-// list of thousands of processes or packages fills without holding up the window. Rows keep their
-// arrival order; sorting is switched off while a batch goes in.
+// into their trees a slice at a time, so that a list of thousands of processes or packages fills
+// without holding up the window: each tick inserts rows for at most a few milliseconds (one
+// QTreeWidget::addTopLevelItems per slice) and comes back at once while rows remain. Rows keep
+// their arrival order; a sorted list takes its waiting rows in one go with sorting switched off,
+// so it is sorted once. Rows a refresh takes off a list are deleted the same way.
 
 #include <QHash>
 #include <QList>
@@ -17,10 +19,10 @@ class ListRowBatcher : public QObject
     Q_OBJECT
 
 public:
-    explicit ListRowBatcher(QObject *parent = nullptr, int intervalMs = 15);
+    explicit ListRowBatcher(QObject *parent = nullptr, int intervalMs = 5, int budgetMs = 4);
     ~ListRowBatcher() override;
 
-    // Takes ownership of `item` until it is inserted into `tree` (at the next tick or flush).
+    // Takes ownership of `item` until it is inserted into `tree` (at a later tick or flush).
     void append(QTreeWidget *tree, QTreeWidgetItem *item);
     // Inserts what waits for `tree` now; every reader of a list's rows calls this first.
     void flush(QTreeWidget *tree);
@@ -28,12 +30,23 @@ public:
     // Deletes the rows that wait for `tree` without inserting them.
     void discard(QTreeWidget *tree);
     void discardAll();
+    // Empties `tree` at once: its rows (and those waiting for it) are deleted over later ticks.
+    void clear(QTreeWidget *tree);
 
     int pendingCount() const;
     int pendingCount(QTreeWidget *tree) const;
+    // The rows `tree` shows and those still waiting for it: what its count line gives.
+    int rowCount(QTreeWidget *tree) const;
 
 private:
+    void tick();
+    void insert(QTreeWidget *tree, const QList<QTreeWidgetItem *> &items);
+    void schedule();
+
     QHash<QTreeWidget *, QList<QTreeWidgetItem *>> m_pending;
     QList<QTreeWidget *> m_order; // trees in the order their first waiting row came
+    QList<QTreeWidgetItem *> m_doomed; // rows taken off their trees, not yet deleted
     QTimer m_timer;
+    int m_intervalMs;
+    int m_budgetMs;
 };

@@ -214,30 +214,26 @@ void VerdimonNuvo::setMainPeripheralData()
 
 void VerdimonNuvo::setMainServicesData()
 {
-    listRows()->flush(servicesTree);
     setSummary(mainSummaryRows[ServicesRow],
-               countLine(servicesTree->topLevelItemCount(), QObject::tr("services")));
+               countLine(listRows()->rowCount(servicesTree), QObject::tr("services")));
 }
 
 void VerdimonNuvo::setMainProcessesData()
 {
-    listRows()->flush(processesTree);
     setSummary(mainSummaryRows[ProcessesRow],
-               countLine(processesTree->topLevelItemCount(), QObject::tr("processes")));
+               countLine(listRows()->rowCount(processesTree), QObject::tr("processes")));
 }
 
 void VerdimonNuvo::setMainAppsData()
 {
-    listRows()->flush(appsTree);
     setSummary(mainSummaryRows[AppsRow],
-               countLine(appsTree->topLevelItemCount(), QObject::tr("applications")));
+               countLine(listRows()->rowCount(appsTree), QObject::tr("applications")));
 }
 
 void VerdimonNuvo::setMainDriversData()
 {
-    listRows()->flush(driversTree);
     setSummary(mainSummaryRows[DriversRow],
-               countLine(driversTree->topLevelItemCount(), QObject::tr("drivers")));
+               countLine(listRows()->rowCount(driversTree), QObject::tr("drivers")));
 }
 
 void VerdimonNuvo::setMainStartupData()

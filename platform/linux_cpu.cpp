@@ -7,10 +7,10 @@
 #include "linux_cpuinfo.h"
 #include "linux_hwutil.h"
 #include "linuxsources.h"
+#include "loadsampler.h"
 
 #include <QMap>
 #include <QSet>
-#include <QThread>
 
 #include <limits>
 
@@ -109,17 +109,10 @@ std::optional<qint64> loadPercent(const QHash<int, QPair<quint64, quint64>> &a,
 QVector<wmi::Object> processors(const SysRoot &root)
 {
     const QMap<int, cpuinfo::Package> pkgs = cpuinfo::packages(root);
-    // Load: two samples of the same counters. The live root waits a quarter second between
-    // them; fixture trees carry their second sample as /proc/stat.2.
-    const auto first = statSample(root.read(QStringLiteral("/proc/stat")));
-    QByteArray later;
-    if (root.isLive()) {
-        QThread::msleep(250);
-        later = root.read(QStringLiteral("/proc/stat"));
-    } else {
-        later = root.read(QStringLiteral("/proc/stat.2"));
-    }
-    const auto second = statSample(later);
+    // Load: the counters at both ends of the sampler's latest window.
+    const auto window = LoadSampler::forRoot(root)->latest();
+    const auto first = statSample(window ? window->before : QByteArray());
+    const auto second = statSample(window ? window->after : QByteArray());
 
     const auto table = dmi::table(root);
     QVector<const dmi::Structure *> sockets; // populated sockets, in table order

@@ -26,6 +26,10 @@ VN_TEST_PACKAGES=(
     libxml2-utils poppler-utils
     xvfb xauth openbox wmctrl procps desktop-file-utils
 )
+# What the detection benchmark (scripts/bench.sh) adds: the scan it is compared with.
+VN_BENCH_PACKAGES=(
+    lshw
+)
 
 # vn_install_missing [package...]: installs those of the given packages that are missing.
 vn_install_missing() {

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -37,8 +38,6 @@ Splash::Splash()
     setMinimumSize(680, 223);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowOpacity(Settings::windowOpacity());
-
-    form->label->setPixmap(QPixmap(QStringLiteral(":Splash/%1_Logo.png").arg("Dravonel")));
 
     const QFont font = captionFont();
     form->label_2->setText(QObject::tr("Collecting information:"));
@@ -79,7 +78,14 @@ void Splash::setupForm()
     form->label->setObjectName(QStringLiteral("label"));
     form->label->setGeometry(36, 12, 621, 181);
     form->label->setScaledContents(true);
-    form->label->setPixmap(QPixmap(QStringLiteral(":/Splash/Dravonel_Logo.png")));
+    // Read once, at the size it is shown (the file is twice as large), and kept out of the pixmap
+    // cache, so nothing of it outlives the splash.
+    const qreal ratio = devicePixelRatioF();
+    QImageReader logo(QStringLiteral(":/Splash/Dravonel_Logo.png"));
+    logo.setScaledSize(form->label->size() * ratio);
+    QPixmap pixmap = QPixmap::fromImage(logo.read());
+    pixmap.setDevicePixelRatio(ratio);
+    form->label->setPixmap(pixmap);
     form->progressBar = new QProgressBar(this);
     form->progressBar->setObjectName(QStringLiteral("progressBar"));
     form->progressBar->setGeometry(40, 150, 611, 16);

@@ -83,6 +83,12 @@ QStringList FakeProvider::calls() const
     return m_calls;
 }
 
+void FakeProvider::clearCalls()
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_calls.clear();
+}
+
 int FakeProvider::instanceRequests(const QString &cls) const
 {
     const std::lock_guard<std::mutex> lock(m_mutex);

@@ -44,6 +44,8 @@ public:
 
     // Every fault() query seen, as "Step:detail" (e.g. "Next:Win32_Processor #2"), in order.
     QStringList calls() const;
+    // Forgets the calls seen so far (a long run would otherwise keep every one).
+    void clearCalls();
     // How often instances() was asked for a class.
     int instanceRequests(const QString &cls) const;
 

@@ -8,6 +8,7 @@
 #include "app/cipher.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "layoutcheck.h"
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "net/networkmanager.h"
@@ -30,6 +31,7 @@ class TstAccountDialogs : public QObject
 private slots:
     void initTestCase();
     void init();
+    void dialogsLayOutEveryWidget();
     void rememberedSignInRunsHidden();
     void unreadableStoredCredentialsAreDropped();
     void failedSignInClearsCredentials_data();
@@ -96,6 +98,20 @@ void TstAccountDialogs::rememberedSignInRunsHidden()
     QVERIFY(messages.isEmpty());
     QVERIFY(Settings::savedCredentials());
     QTRY_VERIFY(login.isNull()); // closed and released itself, never shown
+}
+
+// The account dialogs' titles, and every field, switch and link in their layouts.
+void TstAccountDialogs::dialogsLayOutEveryWidget()
+{
+    LogIn login;
+    QCOMPARE(login.windowTitle(), QStringLiteral("Login"));
+    QCOMPARE(unplacedWidgets(&login, true), QStringList());
+    AccountRegistration registration;
+    QCOMPARE(registration.windowTitle(), QStringLiteral("Registration"));
+    QCOMPARE(unplacedWidgets(&registration, true), QStringList());
+    AccountRecovery recovery;
+    QCOMPARE(recovery.windowTitle(), QStringLiteral("Recovery"));
+    QCOMPARE(unplacedWidgets(&recovery, true), QStringList());
 }
 
 void TstAccountDialogs::unreadableStoredCredentialsAreDropped()

@@ -57,6 +57,23 @@ private slots:
         QTRY_VERIFY(logView()->toPlainText().endsWith("from a worker"));
     }
 
+    void viewKeepsTheLatestLinesAndTheLogAll()
+    {
+        logView()->clear();
+        QVERIFY(logText().isEmpty());
+        for (int i = 0; i < logViewLines + 10; ++i)
+            appendToLog(QString::number(i));
+        QCOMPARE(logView()->document()->blockCount(), logViewLines);
+        QVERIFY(logView()->toPlainText().startsWith("10\n11\n"));
+        const QStringList all = logText().split(QLatin1Char('\n'));
+        QCOMPARE(all.size(), logViewLines + 10);
+        QCOMPARE(all.first(), QString("0"));
+        QCOMPARE(all.last(), QString::number(logViewLines + 9));
+        // Clearing the view (the Log window's "Clear") clears the log.
+        logView()->clear();
+        QVERIFY(logText().isEmpty());
+    }
+
     void timestampIsEnglishWhateverTheLocale_data()
     {
         QTest::addColumn<QLocale>("locale");

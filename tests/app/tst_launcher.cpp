@@ -212,6 +212,35 @@ private slots:
         QCOMPARE(real.execute(QString(), "vn-test-scheme-nobody-handles:x", QString()), qint64(31));
     }
 
+    // The default handler is what "xdg-mime query default" prints; here a script of the test's
+    // own stands first on the PATH.
+    void defaultHandlerAsksXdgMime_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("handler");
+        QTest::newRow("answers") << QByteArray("[ \"$1 $2 $3\" = \"query default text/html\" ] "
+                                               "&& echo ' browser.desktop '")
+                                 << "browser.desktop";
+        QTest::newRow("fails") << QByteArray("echo browser.desktop; exit 1") << "";
+    }
+
+    void defaultHandlerAsksXdgMime()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, handler);
+        QTemporaryDir bin;
+        QFile tool(bin.filePath(QStringLiteral("xdg-mime")));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.write("#!/bin/sh\n" + script + "\n");
+        tool.close();
+        tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const QString found = plat::DesktopLauncher::defaultHandler(QStringLiteral("text/html"));
+        qputenv("PATH", path);
+        QCOMPARE(found, handler);
+    }
+
 private:
     QTemporaryDir m_dir;
 };

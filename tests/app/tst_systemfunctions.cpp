@@ -155,6 +155,8 @@ private slots:
         QTest::addColumn<qint64>("ms");
         QTest::addColumn<QString>("text");
         QTest::newRow("zero") << qint64(0) << "00:00:00";
+        QTest::newRow("one hour") << qint64(3600000) << "01:00:00";
+        QTest::newRow("just short of an hour") << qint64(3599999) << "00:59:59";
         QTest::newRow("1h2m3s") << qint64(3723000) << "01:02:03";
         QTest::newRow("59.999s") << qint64(59999) << "00:00:59";
         QTest::newRow("25h") << qint64(90061000) << "25:01:01";

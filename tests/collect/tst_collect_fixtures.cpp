@@ -1,6 +1,7 @@
 // The collectors on the fixture machines, through the real Linux sources of the platform layer.
 
 #include "collectorchecks.h"
+#include "fixturetree.h"
 
 #include "collect/worker.h"
 #include "platform/fakes/fakeplatform.h"
@@ -11,11 +12,6 @@
 #include <QtTest>
 
 namespace {
-
-QString fixture(const QString &name)
-{
-    return QStringLiteral(VN_FIXTURES_DIR "/") + name;
-}
 
 } // namespace
 
@@ -28,7 +24,7 @@ class TestCollectFixtures : public QObject
 
     bool use(const QString &machine)
     {
-        const QString root = fixture(machine);
+        const QString root = fixtureTree(machine);
         if (!QDir(root).exists())
             return false;
         const plat::SysRoot sysRoot(root);

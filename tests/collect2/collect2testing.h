@@ -5,6 +5,7 @@
 
 #include "collect/lazyicon.h"
 #include "collect/worker.h"
+#include "fixturetree.h"
 
 #include <QString>
 #include <QStringList>
@@ -57,11 +58,6 @@ inline const char *wmi2Name(Wmi2 collector)
         return "TPM";
     }
     return "";
-}
-
-inline QString fixture(const char *tree)
-{
-    return QStringLiteral(VN_FIXTURES_DIR "/") + QLatin1String(tree);
 }
 
 // "label=value" of every HardwareData entry with a name.

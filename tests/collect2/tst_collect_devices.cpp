@@ -75,7 +75,7 @@ class TestCollectDevices : public QObject
     {
         m_useFake.reset();
         m_useFake = std::make_unique<ScopedProvider>(
-            std::make_shared<plat::LinuxProvider>(plat::SysRoot(fixture(tree))));
+            std::make_shared<plat::LinuxProvider>(plat::SysRoot(fixtureTree(tree))));
     }
 
 private slots:
@@ -649,7 +649,7 @@ private slots:
         QFETCH(Wmi2, collector);
         QFETCH(QStringList, names);
         QFETCH(QStringList, rows);
-        const plat::SysRoot root(fixture(tree.toLatin1().constData()));
+        const plat::SysRoot root(fixtureTree(tree.toLatin1().constData()));
         useTree(tree.toLatin1().constData());
         plat::ScopedPlatform machine(plat::makeLinuxPlatform(root));
         Worker worker;

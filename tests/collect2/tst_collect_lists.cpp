@@ -293,7 +293,7 @@ private slots:
 
     void applicationsFromPackages()
     {
-        const plat::SysRoot root(fixture("desktop"));
+        const plat::SysRoot root(fixtureTree("desktop"));
         plat::ScopedPlatform machine(plat::makeLinuxPlatform(root));
         Worker worker;
         SignalLog log(&worker);
@@ -539,7 +539,8 @@ private slots:
 
     void driversFromKernelModules()
     {
-        plat::ScopedPlatform machine(plat::makeLinuxPlatform(plat::SysRoot(fixture("desktop"))));
+        plat::ScopedPlatform machine(
+            plat::makeLinuxPlatform(plat::SysRoot(fixtureTree("desktop"))));
         Worker worker;
         SignalLog log(&worker);
         worker.getSystemDrivers();
@@ -563,18 +564,20 @@ private slots:
     void startupFromAutostart()
     {
         QVERIFY(QDir().mkpath(userAutostart()));
-        const QString from = fixture("desktop") + QStringLiteral("/home/user/.config/autostart");
+        const QString from
+            = fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart");
         for (const QString &f : QDir(from).entryList(QDir::Files))
             QVERIFY(
                 QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
-        plat::ScopedPlatform machine(plat::makeLinuxPlatform(plat::SysRoot(fixture("desktop"))));
+        plat::ScopedPlatform machine(
+            plat::makeLinuxPlatform(plat::SysRoot(fixtureTree("desktop"))));
         Worker worker;
         SignalLog log(&worker);
         worker.getStartupApp();
         const QString fb = QStringLiteral("|:/Icon/default_startup_icon.png | ");
         // Each entry is located by the folder it lives in, not by a registry key.
         const QString user = userAutostart();
-        const QString system = fixture("desktop") + "/etc/xdg/autostart";
+        const QString system = fixtureTree("desktop") + "/etc/xdg/autostart";
         QCOMPARE(records(log, "startupInfo"),
                  QStringList({
                      "type:/usr/libexec/geoclue-2.0/demos/agent" + fb
@@ -601,7 +604,7 @@ private slots:
         QVERIFY(plat::registry()->open(user)->childKeys().contains("org.example.Tray"));
         const auto entry = plat::registry()->open(system)->child("org.example.Tray.Helper");
         QCOMPARE(entry->fileName(),
-                 fixture("desktop") + "/etc/xdg/autostart/org.example.Tray.Helper.desktop");
+                 fixtureTree("desktop") + "/etc/xdg/autostart/org.example.Tray.Helper.desktop");
     }
 
     void startupRunValues()
@@ -679,7 +682,7 @@ private slots:
     {
         m_useFake.reset(); // the fake's scope ends first, so the fixture's is the current one
         m_useFake = std::make_unique<ScopedProvider>(
-            std::make_shared<plat::LinuxProvider>(plat::SysRoot(fixture("desktop"))));
+            std::make_shared<plat::LinuxProvider>(plat::SysRoot(fixtureTree("desktop"))));
         Worker services;
         SignalLog serviceLog(&services);
         QCOMPARE(services.servicesWMIData(), 0);

@@ -4,6 +4,7 @@
 #include "feedbacktesting.h"
 #include "ftpstandin.h"
 #include "httpsstandin.h"
+#include "layoutcheck.h"
 #include "net/feedback.h"
 #include "platform/fakes/fakelauncher.h"
 #include "widgets/appqframe.h"
@@ -106,6 +107,12 @@ private slots:
     {
         delete form;
         FileDialogs::setTestResponder(nullptr);
+    }
+
+    void everyWidgetIsLaidOut()
+    {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Feedback"));
+        QCOMPARE(unplacedWidgets(form, true), QStringList());
     }
 
     void typeEnablesSend()

@@ -203,6 +203,10 @@ private slots:
 
         window->startupTree->setCurrentItem(window->startupTree->topLevelItem(1));
         QVERIFY(window->removeStartupLabel->isEnabled());
+        // Pressing the row already selected (no selection change) enables it as well.
+        window->removeStartupLabel->setEnabled(false);
+        emit window->startupTree->itemPressed(window->startupTree->topLevelItem(1), 0);
+        QVERIFY(window->removeStartupLabel->isEnabled());
         window->onRemoveStartupClicked();
         QCOMPARE(QDir(user).entryList(QDir::Files), QStringList({ "a.b.c.desktop", "a.desktop" }));
         QCOMPARE(window->startupCountLabel->text(), QStringLiteral("4"));

@@ -4,11 +4,13 @@
 #include "accounts/accountimage.h"
 #include "app/config.h"
 #include "app/settings.h"
+#include "layoutcheck.h"
 #include "mainwindow/verdimonnuvo.h"
-#include "platform/fakes/fakeplatform.h"
+#include "markingtranslator.h"
 #include "widgets/appqlabel.h"
 #include "widgets/apptabcontrol.h"
 #include "widgets/switch.h"
+#include "windowfixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,7 +25,6 @@
 #include <QTabBar>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
@@ -31,22 +32,6 @@
 #include <memory>
 
 namespace {
-
-// Puts "@" before every text of the QObject context, so a test sees which texts are translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
-    {
-        Q_UNUSED(disambiguation)
-        Q_UNUSED(n)
-        if (qstrcmp(context, "QObject") == 0 && sourceText && *sourceText)
-            return QStringLiteral("@") + QString::fromUtf8(sourceText);
-        return QString();
-    }
-};
 
 // A label's text as shown: rich text (links) reduced to what the user reads; a leading "*"
 // marks a bold label.
@@ -122,15 +107,12 @@ QStringList windowTexts(const QWidget *window)
 
 } // namespace
 
-class TstPageTexts : public QObject
+class TstPageTexts : public QObject, private WindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
     std::unique_ptr<MarkingTranslator> marker;
-    std::unique_ptr<VerdimonNuvo> window;
 
     QWidget *settingsPage(int row) const
     {
@@ -142,21 +124,15 @@ private:
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        fakes = std::make_unique<plat::FakePlatform>();
-        fakes->screenInfo->screenSize = QSize(1600, 1000);
-        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
         marker = std::make_unique<MarkingTranslator>();
         QCoreApplication::installTranslator(marker.get());
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::WidgetsOnly);
+        startWindow();
     }
 
     void cleanupTestCase()
     {
-        window.reset();
+        stopWindow();
         QCoreApplication::removeTranslator(marker.get());
-        scopedPlatform.reset();
     }
 
     void settingsEntries()
@@ -236,6 +212,22 @@ private slots:
         QVERIFY(page);
         QCOMPARE(labelTexts(page), labels);
         QCOMPARE(buttonTexts(page), buttons);
+    }
+
+    // Every widget a page shows is in one of its layouts, or placed by hand (the overlays).
+    void everyWidgetIsLaidOut_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < 12; ++row)
+            QTest::addRow("%d", row) << row;
+    }
+
+    void everyWidgetIsLaidOut()
+    {
+        QFETCH(int, row);
+        QWidget *page = settingsPage(row);
+        QVERIFY(page);
+        QCOMPARE(unplacedWidgets(page), QStringList());
     }
 
     // The status texts that lie over the trees of the software, SMART and TPM pages.
@@ -352,6 +344,7 @@ private slots:
         QVERIFY(boxes.size() > where.value(box).second);
         QCOMPARE(itemTexts(boxes.at(where.value(box).second)), items);
     }
+
     // A change of language sets every text of the window again and nothing else: indexes,
     // selections, check states and the search's result stay. Back in English the window reads
     // as built, but for the Services header that takes the capital of its Drivers twin.

@@ -3,8 +3,9 @@
 
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
-#include "platform/fakes/fakeplatform.h"
+#include "markingtranslator.h"
 #include "widgets/apptabcontrol.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,28 +16,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-// Marks every text of the QObject context, so a test sees which texts pass through translation.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int n) const override
-    {
-        Q_UNUSED(disambiguation)
-        Q_UNUSED(n)
-        if (qstrcmp(context, "QObject") == 0 && sourceText && *sourceText)
-            return QStringLiteral("@") + QString::fromUtf8(sourceText);
-        return QString();
-    }
-};
 
 struct GridPosition
 {
@@ -48,15 +32,11 @@ struct GridPosition
 
 } // namespace
 
-class TstUsefulCommandsPage : public QObject
+class TstUsefulCommandsPage : public QObject, private WindowFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
-    std::unique_ptr<VerdimonNuvo> window;
-
     static GridPosition gridPosition(QWidget *widget)
     {
         GridPosition position;
@@ -83,20 +63,9 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        fakes = std::make_unique<plat::FakePlatform>();
-        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::WidgetsOnly);
-    }
+    void initTestCase() { startWindow(); }
 
-    void cleanupTestCase()
-    {
-        window.reset();
-        scopedPlatform.reset();
-    }
+    void cleanupTestCase() { stopWindow(); }
 
     void usefulCommandsCounts()
     {

@@ -42,6 +42,8 @@ private slots:
     void diskIndex_data();
     void diskIndex();
     void partitionsFromGptOnDevice();
+    void partitionsFromMbrOnDevice_data();
+    void partitionsFromMbrOnDevice();
     void ataDiskWithoutUdevRecord();
 
     void memoryFromUdevRecord();
@@ -53,7 +55,7 @@ private slots:
     void nvidiaDriverVersionFromProcFile();
 
     void concurrentCallsAgree();
-    void liveSmoke();
+    void liveDiskIndexes();
 };
 
 // Expected property values, one row per (tree, class, object, property).

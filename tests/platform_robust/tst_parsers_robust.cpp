@@ -676,23 +676,36 @@ void TestParsersRobust::manyHugeMemoryArrays()
     QCOMPARE(int(objects.first().value(QStringLiteral("MaxCapacity")).vt), int(wmi::VT_NULL));
 }
 
+// UDisks2's "pretty" figures back to the raw counts of the attribute page.
 void TestParsersRobust::udisksTemperature_data()
 {
-    QTest::addColumn<qint64>("millikelvin");
-    QTest::addColumn<quint64>("celsius");
-    QTest::newRow("40 C") << qint64(313150) << quint64(40);
-    QTest::newRow("absolute zero") << qint64(0) << quint64(0);
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<qint64>("pretty");
+    QTest::addColumn<quint64>("raw");
+    QTest::newRow("40 C") << 194 << 4 << qint64(313150) << quint64(40);
+    QTest::newRow("absolute zero") << 194 << 4 << qint64(0) << quint64(0);
+    QTest::newRow("just above absolute zero") << 194 << 4 << qint64(274150) << quint64(1);
     // Found by fuzzing: the conversion overflowed.
-    QTest::newRow("INT64_MIN") << std::numeric_limits<qint64>::min() << quint64(0);
-    QTest::newRow("INT64_MAX") << std::numeric_limits<qint64>::max()
+    QTest::newRow("INT64_MIN") << 194 << 4 << std::numeric_limits<qint64>::min() << quint64(0);
+    QTest::newRow("INT64_MAX") << 194 << 4 << std::numeric_limits<qint64>::max()
                                << quint64((std::numeric_limits<qint64>::max() - 273150) / 1000);
+    QTest::newRow("count") << 5 << 1 << qint64(12) << quint64(12);
+    QTest::newRow("negative count") << 5 << 1 << qint64(-3) << quint64(0);
+    QTest::newRow("sectors") << 197 << 3 << qint64(0x123456789A) << quint64(0x123456789A);
+    QTest::newRow("power-on hours") << 9 << 2 << qint64(7200000) << quint64(2);
+    QTest::newRow("power-on hours 240") << 240 << 2 << qint64(3599999) << quint64(0);
+    QTest::newRow("spin-up milliseconds") << 3 << 2 << qint64(4500) << quint64(4500);
+    QTest::newRow("no unit") << 1 << 0 << qint64(77) << quint64(0);
 }
 
 void TestParsersRobust::udisksTemperature()
 {
-    QFETCH(qint64, millikelvin);
-    QFETCH(quint64, celsius);
-    QCOMPARE(plat::udisksRawValue(194, millikelvin, 4), celsius);
+    QFETCH(int, id);
+    QFETCH(int, unit);
+    QFETCH(qint64, pretty);
+    QFETCH(quint64, raw);
+    QCOMPARE(plat::udisksRawValue(quint8(id), pretty, unit), raw);
 }
 
 // A FIFO where a file is expected would block its reader for ever; it is skipped instead.

@@ -1,5 +1,6 @@
 // Installed packages, autostart entries, kernel modules and the uninstall session wait.
 
+#include "fixturetree.h"
 #include "platform/desktopentry.h"
 #include "platform/driversource.h"
 #include "platform/packagedb.h"
@@ -18,11 +19,6 @@
 using namespace plat;
 
 namespace {
-
-QString fixture(const char *tree)
-{
-    return QStringLiteral(VN_FIXTURES_DIR "/") + QLatin1String(tree);
-}
 
 const QString kHkcuRun = QString::fromLatin1(kRunKeyPaths[0]);
 const QString kHklmRun = QString::fromLatin1(kRunKeyPaths[1]);
@@ -76,8 +72,6 @@ private slots:
     void guardRefusesPackageTools_data();
     void guardRefusesPackageTools();
     void guardStopsRealStart();
-
-    void liveSmoke();
 };
 
 void TestListsSw::initTestCase()
@@ -93,7 +87,7 @@ void TestListsSw::init()
     // Fresh user autostart folder with the fixture's user entries, fresh settings.
     QDir(userAutostart()).removeRecursively();
     QDir().mkpath(userAutostart());
-    const QString from = fixture("desktop") + QStringLiteral("/home/user/.config/autostart");
+    const QString from = fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart");
     for (const QString &f : QDir(from).entryList(QDir::Files))
         QVERIFY(QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
     QSettings().clear();
@@ -104,7 +98,7 @@ void TestListsSw::init()
 void TestListsSw::dpkgStatus()
 {
     const QVector<packages::Package> list = packages::parseDpkgStatus(
-        readAll(fixture("desktop") + QStringLiteral("/var/lib/dpkg/status")));
+        readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status")));
     QStringList names;
     for (const packages::Package &p : list)
         names.append(p.name);
@@ -119,6 +113,14 @@ void TestListsSw::dpkgStatus()
         packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1").size(),
         1);
     QCOMPARE(packages::parseDpkgStatus(QByteArray()).size(), 0);
+    // A stanza without a version or maintainer takes none from the one before it.
+    const QVector<packages::Package> two = packages::parseDpkgStatus(
+        "Package: a\nStatus: install ok installed\nVersion: 1\nMaintainer: Ann <a@x.org>\n\n"
+        "Package: b\nStatus: install ok installed\n");
+    QCOMPARE(two.size(), 2);
+    QCOMPARE(two.at(0).publisher, QStringLiteral("Ann"));
+    QCOMPARE(two.at(1).version, QString());
+    QCOMPARE(two.at(1).publisher, QString());
 }
 
 void TestListsSw::packageValues_data()
@@ -187,7 +189,7 @@ void TestListsSw::packageValues()
     QFETCH(QString, subkey);
     QFETCH(QString, value);
     QFETCH(QVariant, expected);
-    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
     const auto key = registry->open(kHklmUninstall + QLatin1Char('\\') + subkey);
     QVERIFY(key->exists());
     QCOMPARE(key->value(value, QStringLiteral("none")), expected);
@@ -195,7 +197,7 @@ void TestListsSw::packageValues()
 
 void TestListsSw::packageScopes()
 {
-    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
     const auto machine = registry->open(kHklmUninstall);
     QCOMPARE(
         machine->childGroups(),
@@ -219,7 +221,7 @@ void TestListsSw::packageScopes()
 
 void TestListsSw::packageRemovalHides()
 {
-    const auto registry = makePackageRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
     const auto machine = registry->open(kHklmUninstall);
     QVERIFY(!machine->remove(QString()));
     QCOMPARE(machine->childGroups().size(), 7);
@@ -228,9 +230,9 @@ void TestListsSw::packageRemovalHides()
     QVERIFY(!machine->childGroups().contains(QStringLiteral("dpkg:libc6")));
     QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:libc6"))->exists());
     // Hidden for this user, in the settings store; the package database is untouched.
-    QVERIFY(readAll(fixture("desktop") + QStringLiteral("/var/lib/dpkg/status"))
+    QVERIFY(readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status"))
                 .contains("Package: libc6\n"));
-    QCOMPARE(makePackageRegistry(SysRoot(fixture("desktop")))
+    QCOMPARE(makePackageRegistry(SysRoot(fixtureTree("desktop")))
                  ->open(kHklmUninstall)
                  ->childGroups()
                  .size(),
@@ -252,7 +254,7 @@ void TestListsSw::userFlatpak()
     meta.write("[Application]\nname=org.example.Notes\n");
     meta.close();
 
-    const auto registry = makePackageRegistry(SysRoot(fixture("vm")));
+    const auto registry = makePackageRegistry(SysRoot(fixtureTree("vm")));
     const auto user = registry->open(QString::fromLatin1(kUninstallKeyPaths[0]));
     QCOMPARE(user->childGroups(), QStringList { QStringLiteral("flatpak:org.example.Notes") });
     QCOMPARE(user->child(QStringLiteral("flatpak:org.example.Notes"))
@@ -265,7 +267,7 @@ void TestListsSw::userFlatpak()
 
 void TestListsSw::routedThroughLinuxRegistry()
 {
-    const auto registry = makeLinuxRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeLinuxRegistry(SysRoot(fixtureTree("desktop")));
     // Any spelling of the key path reaches the package and autostart backends.
     const auto vim = registry->open(QStringLiteral(
         "hkey_local_machine/Software/Microsoft/Windows/CurrentVersion/Uninstall/dpkg:vim-common"));
@@ -319,7 +321,7 @@ void TestListsSw::autostartLists()
     QFETCH(QStringList, user);
     QFETCH(QStringList, system);
     qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
-    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
     QCOMPARE(registry->open(kHkcuRun)->childKeys(), user);
     QCOMPARE(registry->open(kHklmRun)->childKeys(), system);
     QVERIFY(registry->open(kWowRun)->childKeys().isEmpty());
@@ -330,7 +332,7 @@ void TestListsSw::autostartLists()
 
 void TestListsSw::autostartDottedNames()
 {
-    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
     const auto system = registry->open(kHklmRun);
     const auto user = registry->open(kHkcuRun);
     QCOMPARE(system->value(QStringLiteral("org.example.Tray.Helper")).toString(),
@@ -343,8 +345,8 @@ void TestListsSw::autostartDottedNames()
     QVERIFY(!system->remove(QStringLiteral("org.example.Tray")));
     QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/org.example.Tray.Helper.desktop")));
     // Each entry keeps its exact file.
-    const QString helper
-        = fixture("desktop") + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
+    const QString helper = fixtureTree("desktop")
+        + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
     const auto entry = system->child(QStringLiteral("org.example.Tray.Helper"));
     QVERIFY(entry->exists());
     QCOMPARE(entry->fileName(), helper);
@@ -358,7 +360,7 @@ void TestListsSw::autostartDottedNames()
 
 void TestListsSw::autostartRemoval()
 {
-    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
     const auto user = registry->open(kHkcuRun);
     const auto system = registry->open(kHklmRun);
 
@@ -373,7 +375,7 @@ void TestListsSw::autostartRemoval()
 
     // A system entry: a user override with Hidden=true; /etc stays as it is.
     const QString sysFile
-        = fixture("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
+        = fixtureTree("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
     const QByteArray before = readAll(sysFile);
     QVERIFY(system->remove(QStringLiteral("at-spi-dbus-bus")));
     QCOMPARE(readAll(sysFile), before);
@@ -397,7 +399,7 @@ void TestListsSw::autostartRemoval()
 
 void TestListsSw::autostartOwnValue()
 {
-    const auto registry = makeAutostartRegistry(SysRoot(fixture("desktop")));
+    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
     const auto own = registry->open(kWowRun);
     const QString name = QStringLiteral("Verdimon Nuvo");
     QVERIFY(own->setValue(name, QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%")));
@@ -449,8 +451,7 @@ void TestListsSw::modules()
     QFETCH(QString, tree);
     QFETCH(QStringList, rows);
     QVector<DriverEntry> entries;
-    QVERIFY(
-        makeLinuxDriverSource(SysRoot(fixture(tree.toLatin1().constData())))->enumerate(&entries));
+    QVERIFY(makeLinuxDriverSource(SysRoot(fixtureTree(tree)))->enumerate(&entries));
     QStringList got;
     for (const DriverEntry &e : entries)
         got.append(QStringLiteral("%1|%2|%3|%4")
@@ -462,7 +463,7 @@ void TestListsSw::modules()
 
 void TestListsSw::moduleConfig()
 {
-    const auto source = makeLinuxDriverSource(SysRoot(fixture("desktop")));
+    const auto source = makeLinuxDriverSource(SysRoot(fixtureTree("desktop")));
     const QString dir = QStringLiteral("/lib/modules/6.8.0-45-generic/");
     QString path;
     QVERIFY(source->queryConfig(QStringLiteral("e1000e"), &path));
@@ -481,7 +482,7 @@ void TestListsSw::moduleConfig()
 
 void TestListsSw::fixtureSessions()
 {
-    const auto tree = makeLinuxProcessTree(SysRoot(fixture("desktop")));
+    const auto tree = makeLinuxProcessTree(SysRoot(fixtureTree("desktop")));
     QCOMPARE(tree->children(1200), QVector<qint64>({ 1234, 1300 }));
     QCOMPARE(tree->sessionMembers(1200), QVector<qint64>({ 1234, 1300 }));
     QCOMPARE(tree->children(0), QVector<qint64>({ 1, 2 }));
@@ -547,54 +548,6 @@ void TestListsSw::guardStopsRealStart()
     process.waitForFinished();
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 126);
-}
-
-void TestListsSw::liveSmoke()
-{
-    const SysRoot live;
-    QElapsedTimer timer;
-    timer.start();
-    const QByteArray statusFile = live.read(QStringLiteral("/var/lib/dpkg/status"), 256 << 20);
-    const double readMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
-    const QVector<packages::Package> status = packages::parseDpkgStatus(statusFile);
-    const double parseMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
-    const QVector<packages::Package> dpkg = packages::dpkgPackages(live);
-    const double dpkgMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
-    const auto registry = makePackageRegistry(live);
-    const QStringList apps = registry->open(kHklmUninstall)->childGroups();
-    const double allMs = timer.nsecsElapsed() / 1e6;
-    qInfo("dpkg status: %d installed; read %.2f ms, parsed %.2f ms; with apt marks and desktop "
-          "files %.2f ms; "
-          "all package sources %d entries in %.2f ms",
-          int(status.size()), readMs, parseMs, dpkgMs, int(apps.size()), allMs);
-    QCOMPARE(dpkg.size(), status.size());
-    QVERIFY(apps.size() >= status.size());
-    // One look-up as the applications list makes it: every entry's DisplayName against one name.
-    timer.restart();
-    const auto key = registry->open(kHklmUninstall);
-    int matches = 0;
-    for (const QString &group : key->childGroups()) {
-        const auto entry = key->child(group);
-        for (const QString &value : entry->childKeys()) {
-            if (value == QLatin1String("DisplayName")
-                && entry->value(value).toString() == QLatin1String("no such program"))
-                ++matches;
-        }
-    }
-    QCOMPARE(matches, 0);
-    qInfo("one uninstall look-up over %d entries: %.2f ms", int(apps.size()),
-          timer.nsecsElapsed() / 1e6);
-
-    const QStringList autostart = makeAutostartRegistry(live)->open(kHklmRun)->childKeys();
-    qInfo("system autostart entries: %s", qPrintable(autostart.join(QStringLiteral(", "))));
-
-    QVector<DriverEntry> drivers;
-    QVERIFY(makeLinuxDriverSource(live)->enumerate(&drivers));
-    qInfo("kernel modules: %d", int(drivers.size()));
-    QVERIFY(!drivers.isEmpty() || !QDir(QStringLiteral("/sys/module")).exists());
 }
 
 QTEST_GUILESS_MAIN(TestListsSw)

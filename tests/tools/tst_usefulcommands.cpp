@@ -6,10 +6,10 @@
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "platform/fakes/fakelauncher.h"
-#include "platform/fakes/fakeplatform.h"
 #include "tools/checkdiskdialog.h"
 #include "tools/counterpart.h"
 #include "tools/pingmanager.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,15 +20,12 @@
 
 #include <memory>
 
-class TstUsefulCommands : public QObject
+class TstUsefulCommands : public QObject, private WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
     std::shared_ptr<plat::FakeLauncher> launcher = std::make_shared<plat::FakeLauncher>();
     std::unique_ptr<plat::ScopedLauncher> scopedLauncher;
-    std::unique_ptr<VerdimonNuvo> window;
     QTemporaryDir bin;
     QStringList boxes; // "title: text" of every message box shown
 
@@ -63,10 +60,8 @@ private slots:
         QVERIFY(bin.isValid());
         qputenv("PATH", QFile::encodeName(bin.path()));
         qputenv("XDG_CURRENT_DESKTOP", "GNOME");
-        fakes = std::make_unique<plat::FakePlatform>();
-        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
         scopedLauncher = std::make_unique<plat::ScopedLauncher>(launcher);
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::WidgetsOnly);
+        startWindow();
     }
 
     void init()
@@ -85,7 +80,7 @@ private slots:
     void cleanupTestCase()
     {
         MsgDialog::setTestResponder(nullptr);
-        window.reset();
+        stopWindow();
     }
 
     // Every row states what it does here: a dialog, a counterpart, or that it has none.
@@ -177,6 +172,15 @@ private slots:
         click(0, "Task Manager");
         QCOMPARE(calls(), expectedCalls);
         QCOMPARE(boxes, expectedBoxes);
+    }
+
+    // The administrator's prompt is a terminal that asks for sudo's password.
+    void adminPromptRunsSudoInATerminal()
+    {
+        install({ "x-terminal-emulator" });
+        click(0, "Command Prompt (Admin)");
+        QCOMPARE(calls(), QStringList { "x-terminal-emulator -e sudo -i" });
+        QVERIFY(boxes.isEmpty());
     }
 
     void failedLaunchTitledWithButtonText()

@@ -1,0 +1,128 @@
+// The processor-load sampler on fixture trees: the figure of the latest window through the
+// processor class, the wait of a query made before the first window closes, and stopping while
+// a query waits.
+
+#include "platform/linuxsources.h"
+#include "platform/loadsampler.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <thread>
+
+using namespace std::chrono_literals;
+
+class TestLoadSampler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void figure_data();
+    void figure();
+    void firstQueryWaitsForTheFirstWindow();
+    void stopReleasesAWaitingQuery();
+
+private:
+    // A tree of two CPUs in one package whose /proc/stat readings are `stats`, in order.
+    static void writeTree(const QTemporaryDir &dir, const QStringList &stats)
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("proc"));
+        write(dir.filePath(QStringLiteral("proc/cpuinfo")),
+              "processor\t: 0\nphysical id\t: 0\n\nprocessor\t: 1\nphysical id\t: 0\n");
+        for (int i = 0; i < stats.size(); ++i) {
+            const QString name
+                = i == 0 ? QStringLiteral("proc/stat") : QStringLiteral("proc/stat.%1").arg(i + 1);
+            // Both CPUs give the same counters; the summary line must not count.
+            const QByteArray line = stats.at(i).toLatin1();
+            write(dir.filePath(name),
+                  "cpu  1 2 3 4 5\ncpu0 " + line + "\ncpu1 " + line + "\nintr 0 1 2\n");
+        }
+    }
+    static void write(const QString &path, const QByteArray &data)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+    // The processor class's LoadPercentage on `root`; -1 for NULL.
+    static int load(const QString &root)
+    {
+        const auto cpus = plat::sources::processors(plat::SysRoot(root));
+        if (cpus.size() != 1)
+            return -2;
+        const wmi::VARIANT value = cpus.first().value(QStringLiteral("LoadPercentage"));
+        return value.vt == wmi::VT_NULL ? -1 : value.lVal;
+    }
+};
+
+void TestLoadSampler::figure_data()
+{
+    QTest::addColumn<QStringList>("stats");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("later");
+    // user nice system idle iowait: busy is everything but idle and iowait.
+    const QString a = QStringLiteral("100 0 100 800 0");
+    const QString b = QStringLiteral("150 0 150 850 50"); // +100 busy of +200
+    QTest::newRow("windows in turn")
+        << QStringList { a, b, QStringLiteral("250 0 150 900 50") } << 50 << 67;
+    QTest::newRow("counters gone backwards") << QStringList { a, b, a } << 50 << -1;
+    QTest::newRow("nothing between readings") << QStringList { a, b, b } << 50 << -1;
+    QTest::newRow("no second reading") << QStringList { a } << -1 << -1;
+}
+
+void TestLoadSampler::figure()
+{
+    QFETCH(QStringList, stats);
+    QFETCH(int, first);
+    QFETCH(int, later);
+    QTemporaryDir dir;
+    writeTree(dir, stats);
+    auto sampler = std::make_shared<plat::LoadSampler>(plat::SysRoot(dir.path()), 300ms);
+    sampler->start();
+    plat::LoadSampler::install(dir.path(), sampler);
+    QCOMPARE(load(dir.path()), first);
+    QTRY_COMPARE_WITH_TIMEOUT(load(dir.path()), later, 3000);
+    plat::LoadSampler::install(dir.path(), nullptr);
+}
+
+void TestLoadSampler::firstQueryWaitsForTheFirstWindow()
+{
+    QTemporaryDir dir;
+    writeTree(dir, { QStringLiteral("1 0 1 8 0"), QStringLiteral("2 0 2 16 0") });
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    plat::LoadSampler sampler(plat::SysRoot(dir.path()), 400ms);
+    sampler.start();
+    const auto window = sampler.latest();
+    const qint64 waited = sinceStart.elapsed();
+    QVERIFY(window);
+    QVERIFY(window->after.contains("cpu1 2 0 2 16 0"));
+    QVERIFY2(waited >= 400 && waited < 900, qPrintable(QString::number(waited)));
+    // Once the window has closed the answer comes at once.
+    QElapsedTimer again;
+    again.start();
+    QVERIFY(sampler.latest());
+    QVERIFY(again.elapsed() < 100);
+}
+
+void TestLoadSampler::stopReleasesAWaitingQuery()
+{
+    QTemporaryDir dir;
+    writeTree(dir, { QStringLiteral("1 0 1 8 0"), QStringLiteral("2 0 2 16 0") });
+    plat::LoadSampler sampler(plat::SysRoot(dir.path()), 60s);
+    sampler.start();
+    bool answered = true;
+    QElapsedTimer timer;
+    timer.start();
+    std::thread query([&] { answered = sampler.latest().has_value(); });
+    QThread::msleep(100);
+    sampler.stop();
+    query.join();
+    QVERIFY(!answered);
+    QVERIFY(timer.elapsed() < 5000);
+}
+
+QTEST_GUILESS_MAIN(TestLoadSampler)
+#include "tst_loadsampler.moc"

@@ -1,0 +1,47 @@
+// A stand-in for libcups.so.2 with the two functions the live printer source calls. The test
+// finds it first through LD_LIBRARY_PATH. It knows three destinations: a laser printer, the
+// default photo printer, and an instance of the laser printer with other options.
+
+#include <cstdlib>
+
+extern "C" {
+
+struct FakeCupsOption
+{
+    const char *name;
+    const char *value;
+};
+
+struct FakeCupsDest
+{
+    const char *name;
+    const char *instance;
+    int isDefault;
+    int numOptions;
+    FakeCupsOption *options;
+};
+
+// How many lists were handed out and released; read by the test through dlsym.
+int vnFakeCupsLists = 0;
+int vnFakeCupsFreed = 0;
+
+__attribute__((visibility("default"))) int cupsGetDests2(void *, FakeCupsDest **dests)
+{
+    static FakeCupsOption laser[]
+        = { { "printer-make-and-model", "Generic PCL Laser" }, { "printer-state", "5" } };
+    auto *list = static_cast<FakeCupsDest *>(calloc(3, sizeof(FakeCupsDest)));
+    list[0] = { "Laser", nullptr, 0, 2, laser };
+    list[1] = { "Photo", nullptr, 1, 0, nullptr };
+    list[2] = { "Laser", "duplex", 0, 0, nullptr };
+    *dests = list;
+    ++vnFakeCupsLists;
+    return 3;
+}
+
+__attribute__((visibility("default"))) void cupsFreeDests(int, FakeCupsDest *dests)
+{
+    free(dests);
+    ++vnFakeCupsFreed;
+}
+
+} // extern "C"

@@ -1,0 +1,36 @@
+#pragma once
+// A widget made but never put in a layout sits unseen at its parent's top-left corner. Lists the
+// children of a page or dialog a user would see that are in none of its layouts and were not
+// placed by hand (moved off the corner, as the overlay labels are); with `nested`, the children of
+// every laid-out widget inside it as well. Header only: the test links Qt Widgets itself.
+
+#include <QLabel>
+#include <QLayout>
+#include <QStringList>
+#include <QWidget>
+
+inline QStringList unplacedWidgets(const QWidget *parent, bool nested = false)
+{
+    const QList<QLayout *> layouts = parent->findChildren<QLayout *>();
+    QStringList unplaced;
+    for (QWidget *child : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || !child->isVisibleTo(parent) || child->pos() != QPoint(0, 0))
+            continue;
+        bool placed = false;
+        for (QLayout *layout : layouts)
+            placed = placed || layout->indexOf(child) >= 0;
+        if (!placed) {
+            const auto *label = qobject_cast<const QLabel *>(child);
+            unplaced << QString::fromLatin1(child->metaObject()->className()) + QLatin1Char(' ')
+                    + (label ? label->text() : child->objectName());
+        }
+    }
+    if (nested) {
+        for (const QWidget *inner :
+             parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (inner->layout() && !inner->isWindow())
+                unplaced += unplacedWidgets(inner, true);
+        }
+    }
+    return unplaced;
+}
