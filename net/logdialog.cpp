@@ -149,7 +149,7 @@ bool Log::writeLog(QFile *file, const QString &path)
     if (!path.isEmpty() && file->open(QIODevice::WriteOnly)) {
         QTextStream stream(file);
         stream.setCodec("windows-1251");
-        stream << logView()->document()->toPlainText();
+        stream << logText();
         stream.flush();
         file->close();
     }

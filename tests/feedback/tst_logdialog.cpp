@@ -58,7 +58,9 @@ private slots:
     {
         QSettings().clear();
         messages.clear();
-        logView()->setPlainText(QStringLiteral("2026-01-02 03:04:05: log button clicked\nзапись"));
+        logView()->clear();
+        appendToLog(QStringLiteral("2026-01-02 03:04:05: log button clicked"));
+        appendToLog(QStringLiteral("запись"));
         ftp.applyEnvironment();
         setWebPort(ftp.port()); // the FTP stand-in answers the reachability test
     }
@@ -111,7 +113,7 @@ private slots:
         QCOMPARE(logPathSetting(), path);
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), encoded(logView()->toPlainText()));
+        QCOMPARE(saved.readAll(), encoded(logText()));
         QCOMPARE(buttons(), QString("Save Save as Open Clear Delete Send Close"));
 
         button("Open")->click();
@@ -128,6 +130,18 @@ private slots:
         QVERIFY(logView()->document()->isEmpty());
         QCOMPARE(buttons(), QString("Close"));
         QCOMPARE(messages.size(), 2);
+    }
+
+    void savesLinesThatLeftTheView()
+    {
+        for (int i = 0; i < logViewLines; ++i)
+            appendToLog(QStringLiteral("line %1").arg(i));
+        dialog = new Log;
+        button("Save")->click();
+        QFile saved(dialog->defaultLogFilePath());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().startsWith("2026-01-02 03:04:05: log button clicked\n"));
+        QCOMPARE(logView()->document()->blockCount(), logViewLines);
     }
 
     void saveAsCancelled()
