@@ -34,8 +34,6 @@ VerdimonNuvo::VerdimonNuvo(StartupActions startupActions)
 // Every widget, the tray icon and the page objects have this window as their Qt parent (directly
 // or through their page), so QWidget's destructor releases them exactly once; the translators
 // are members and the Run key is owned by its smart pointer.
-VerdimonNuvo::~VerdimonNuvo() = default;
-
 void VerdimonNuvo::createWidgets()
 {
     createSettingsFrame();

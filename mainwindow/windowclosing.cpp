@@ -103,6 +103,13 @@ void VerdimonNuvo::onApplicationQuit()
     stopDetections(detectionStopTimeoutMs);
 }
 
+// A window destroyed without quitting (a second window, a test) still must not leave detections
+// running against the program's statics when the process ends.
+VerdimonNuvo::~VerdimonNuvo()
+{
+    stopDetections(detectionStopTimeoutMs);
+}
+
 bool VerdimonNuvo::stopDetections(int timeoutMs)
 {
     cancelAllDetections();
