@@ -15,7 +15,13 @@ namespace {
 std::atomic<int> threadsAlive { 0 };
 std::atomic<int> workersAlive { 0 };
 std::mutex durationsMutex;
-QVector<DetectionStats::Duration> endedDetections;
+
+// Never destroyed: a detection thread that ends while the process exits may still write here.
+QVector<DetectionStats::Duration> &endedDetections()
+{
+    static auto *durations = new QVector<DetectionStats::Duration>;
+    return *durations;
+}
 
 } // namespace
 
@@ -33,10 +39,11 @@ void DetectionStats::track(const QString &key, QThread *thread, Worker *worker)
         const std::lock_guard<std::mutex> lock(durationsMutex);
         // One entry per detection: a refresh replaces the figure of the run before it, so the
         // list describes the last batch and never grows.
-        endedDetections.erase(std::remove_if(endedDetections.begin(), endedDetections.end(),
-                                             [&key](const Duration &d) { return d.key == key; }),
-                              endedDetections.end());
-        endedDetections.append({ key, timer->nsecsElapsed() });
+        QVector<Duration> &ended = endedDetections();
+        ended.erase(std::remove_if(ended.begin(), ended.end(),
+                                   [&key](const Duration &d) { return d.key == key; }),
+                    ended.end());
+        ended.append({ key, timer->nsecsElapsed() });
     });
 }
 
@@ -53,11 +60,11 @@ int DetectionStats::liveWorkers()
 QVector<DetectionStats::Duration> DetectionStats::durations()
 {
     const std::lock_guard<std::mutex> lock(durationsMutex);
-    return endedDetections;
+    return endedDetections();
 }
 
 void DetectionStats::clearDurations()
 {
     const std::lock_guard<std::mutex> lock(durationsMutex);
-    endedDetections.clear();
+    endedDetections().clear();
 }
