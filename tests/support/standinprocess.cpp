@@ -22,7 +22,7 @@ bool StandInProcess::start(const QString &scriptName, const QStringList &args,
     QElapsedTimer clock;
     clock.start();
     QByteArray output;
-    while (clock.elapsed() < 20000) {
+    while (clock.elapsed() < m_startTimeoutMs) {
         if (m_process.canReadLine() || m_process.waitForReadyRead(200))
             output += m_process.readAllStandardOutput();
         for (const QByteArray &line : output.split('\n')) {
@@ -49,7 +49,7 @@ void StandInProcess::stop()
     if (m_process.state() == QProcess::NotRunning)
         return;
     m_process.terminate();
-    if (!m_process.waitForFinished(3000)) {
+    if (!m_process.waitForFinished(m_stopTimeoutMs)) {
         m_process.kill();
         m_process.waitForFinished(3000);
     }

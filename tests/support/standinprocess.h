@@ -10,7 +10,13 @@
 class StandInProcess
 {
 public:
-    StandInProcess() = default;
+    // How long start() waits for the keys, and stop() for the script to end before killing it
+    // (a database script shuts its server down first).
+    explicit StandInProcess(int startTimeoutMs = 20000, int stopTimeoutMs = 3000)
+        : m_startTimeoutMs(startTimeoutMs)
+        , m_stopTimeoutMs(stopTimeoutMs)
+    {
+    }
     ~StandInProcess();
 
     // Starts the script of scripts/services with the arguments and waits until it has printed
@@ -22,6 +28,8 @@ public:
     QString errorText() const { return m_error; }
 
 private:
+    int m_startTimeoutMs;
+    int m_stopTimeoutMs;
     QProcess m_process;
     QHash<QString, QString> m_values;
     QString m_error;
