@@ -30,12 +30,22 @@ ListRowBatcher::~ListRowBatcher()
 
 void ListRowBatcher::append(QTreeWidget *tree, QTreeWidgetItem *item)
 {
+    add(tree, { item, {} });
+}
+
+void ListRowBatcher::append(QTreeWidget *tree, RowMaker make)
+{
+    add(tree, { nullptr, std::move(make) });
+}
+
+void ListRowBatcher::add(QTreeWidget *tree, Row row)
+{
     auto it = m_pending.find(tree);
     if (it == m_pending.end()) {
         it = m_pending.insert(tree, {});
         m_order.append(tree);
     }
-    it->append(item);
+    it->append(std::move(row));
     if (!m_timer.isActive())
         m_timer.start(m_intervalMs);
 }
@@ -45,10 +55,10 @@ void ListRowBatcher::flush(QTreeWidget *tree)
     const auto it = m_pending.find(tree);
     if (it == m_pending.end())
         return;
-    const QList<QTreeWidgetItem *> items = *it;
+    const QList<Row> rows = *it;
     m_pending.erase(it);
     m_order.removeOne(tree);
-    insert(tree, items);
+    insert(tree, rows);
 }
 
 void ListRowBatcher::flushAll()
@@ -62,7 +72,7 @@ void ListRowBatcher::discard(QTreeWidget *tree)
     const auto it = m_pending.find(tree);
     if (it == m_pending.end())
         return;
-    m_doomed.append(*it);
+    drop(*it);
     m_pending.erase(it);
     m_order.removeOne(tree);
     schedule();
@@ -85,8 +95,8 @@ void ListRowBatcher::clear(QTreeWidget *tree)
 int ListRowBatcher::pendingCount() const
 {
     int count = 0;
-    for (const auto &items : m_pending)
-        count += items.size();
+    for (const auto &rows : m_pending)
+        count += rows.size();
     return count;
 }
 
@@ -116,27 +126,38 @@ void ListRowBatcher::tick()
     }
     while (!m_order.isEmpty() && goOn()) {
         QTreeWidget *tree = m_order.first();
-        QList<QTreeWidgetItem *> &items = m_pending[tree];
-        if (tree->isSortingEnabled() || items.size() <= kSlice) {
+        QList<Row> &rows = m_pending[tree];
+        if (tree->isSortingEnabled() || rows.size() <= kSlice) {
             flush(tree);
             continue;
         }
-        const QList<QTreeWidgetItem *> slice = items.mid(0, kSlice);
-        items.erase(items.begin(), items.begin() + kSlice);
+        const QList<Row> slice = rows.mid(0, kSlice);
+        rows.erase(rows.begin(), rows.begin() + kSlice);
         insert(tree, slice);
     }
     if (!m_order.isEmpty() || !m_doomed.isEmpty())
         m_timer.start(0); // the rest after the window has had its turn
 }
 
-void ListRowBatcher::insert(QTreeWidget *tree, const QList<QTreeWidgetItem *> &items)
+void ListRowBatcher::insert(QTreeWidget *tree, const QList<Row> &rows)
 {
+    QList<QTreeWidgetItem *> items;
+    items.reserve(rows.size());
+    for (const Row &row : rows)
+        items << (row.item ? row.item : row.make());
     const bool sorting = tree->isSortingEnabled();
     if (sorting)
         tree->setSortingEnabled(false);
     tree->addTopLevelItems(items);
     if (sorting)
         tree->setSortingEnabled(true);
+}
+
+void ListRowBatcher::drop(const QList<Row> &rows)
+{
+    for (const Row &row : rows)
+        if (row.item)
+            m_doomed << row.item;
 }
 
 void ListRowBatcher::schedule()

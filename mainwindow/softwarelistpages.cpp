@@ -33,12 +33,12 @@ void VerdimonNuvo::servicesData(const Service &service)
     if (service.serviceName.isEmpty())
         return;
     collectingServicesLabel->hide();
-    listRows()->append(
-        servicesTree,
-        makeRow(service.icon,
-                { service.serviceName, service.path, service.fileName, service.processId,
-                  service.type, service.state, service.status, service.errorControl,
-                  service.startMode, service.waitHint, service.exitCode }));
+    listRows()->append(servicesTree, [service] {
+        return makeRow(service.icon,
+                       { service.serviceName, service.path, service.fileName, service.processId,
+                         service.type, service.state, service.status, service.errorControl,
+                         service.startMode, service.waitHint, service.exitCode });
+    });
 }
 
 void VerdimonNuvo::processesData(const Process &process)
@@ -46,13 +46,13 @@ void VerdimonNuvo::processesData(const Process &process)
     if (process.processName.isEmpty())
         return;
     collectingProcessesLabel->hide();
-    listRows()->append(
-        processesTree,
-        makeRow(process.icon,
-                { process.processName, process.processId, kilobytes(process.workingSetSize),
-                  process.handleCount, kilobytes(process.peakPageFileUsage), process.priority,
-                  process.sessionId, process.threadCount, kilobytes(process.virtualSize),
-                  process.path }));
+    listRows()->append(processesTree, [process] {
+        return makeRow(process.icon,
+                       { process.processName, process.processId, kilobytes(process.workingSetSize),
+                         process.handleCount, kilobytes(process.peakPageFileUsage),
+                         process.priority, process.sessionId, process.threadCount,
+                         kilobytes(process.virtualSize), process.path });
+    });
 }
 
 void VerdimonNuvo::setAppsData(const Application &application)
@@ -60,12 +60,15 @@ void VerdimonNuvo::setAppsData(const Application &application)
     if (application.name.isEmpty())
         return;
     collectingAppsLabel->hide();
-    QTreeWidgetItem *item = makeRow(application.icon,
-                                    { application.name, application.version, application.developer,
-                                      application.installPath, application.uninstallPath });
-    item->setData(0, Qt::UserRole, QVariant(application.registryKey));
-    item->setData(1, Qt::UserRole, QVariant(application.registrySubkey));
-    listRows()->append(appsTree, item);
+    listRows()->append(appsTree, [application] {
+        QTreeWidgetItem *item
+            = makeRow(application.icon,
+                      { application.name, application.version, application.developer,
+                        application.installPath, application.uninstallPath });
+        item->setData(0, Qt::UserRole, QVariant(application.registryKey));
+        item->setData(1, Qt::UserRole, QVariant(application.registrySubkey));
+        return item;
+    });
 }
 
 void VerdimonNuvo::setDriverInfo(const Driver &driver)

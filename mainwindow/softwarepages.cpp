@@ -55,6 +55,9 @@ QTreeWidget *VerdimonNuvo::createListTree(QWidget *page, const QStringList &head
     tree->header()->setFont(appFont(false));
     tree->setFont(appFont(false));
     tree->setIndentation(0);
+    // Every row is one line beside a 16-pixel icon: equal heights spare the view measuring each
+    // of thousands of rows whenever it lays them out.
+    tree->setUniformRowHeights(true);
     tree->setMouseTracking(true);
     tree->setContextMenuPolicy(Qt::DefaultContextMenu);
     return tree;

@@ -19,14 +19,22 @@ public:
     static ColumnFitter *attach(QTreeView *tree, const QList<int> &fixedColumns,
                                 int maxWidth = 320);
 
-    // Fits the columns now (the fitter does it on its own shortly after rows come or go).
+    // Fits every column now (the fitter does it on its own shortly after rows come or go).
     void fit();
+
+    // True while columns wait to be fitted.
+    bool isPending() const;
 
 private:
     ColumnFitter(QTreeView *tree, const QList<int> &fixedColumns, int maxWidth);
+
+    bool fits(int column) const;
+    void fitColumn(int column);
+    void step();
 
     QTreeView *m_tree;
     QList<int> m_fixedColumns;
     int m_maxWidth;
     QTimer *m_timer;
+    int m_nextColumn = -1; // the column the next step fits; -1 when none waits
 };
