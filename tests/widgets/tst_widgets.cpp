@@ -76,7 +76,6 @@ private slots:
     void frameDrop_data();
     void frameDrop();
     void frameDropsDoNotMix();
-    void frameDragNeedsUrls_data();
     void frameDragNeedsUrls();
     void frameMouseSignals();
     void hoverSignals();
@@ -86,7 +85,6 @@ private slots:
 
     void tabPosition_data();
     void tabPosition();
-    void tabElide_data();
     void tabElide();
     void emptyTabBarPaintsNothing();
     void narrowTabControlKeepsFirstTab();
@@ -241,34 +239,25 @@ void TestWidgets::frameDropsDoNotMix()
     QCOMPARE(invalid.count(), 0);
 }
 
-void TestWidgets::frameDragNeedsUrls_data()
-{
-    QTest::addColumn<bool>("withUrls");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("urls") << true << true;
-    QTest::newRow("text only") << false << false;
-}
-
+// A drag is taken only when it carries URLs.
 void TestWidgets::frameDragNeedsUrls()
 {
-    QFETCH(bool, withUrls);
-    QFETCH(bool, accepted);
     ProbeFrame frame;
-    QMimeData data;
-    if (withUrls)
-        data.setUrls(localUrls({ "x.png" }));
-    else
-        data.setText(QStringLiteral("text"));
-
-    QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    enter.setAccepted(false);
-    frame.dragEnterEvent(&enter);
-    QCOMPARE(enter.isAccepted(), accepted);
-
-    QDragMoveEvent move(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    move.setAccepted(false);
-    frame.dragMoveEvent(&move);
-    QCOMPARE(move.isAccepted(), accepted);
+    for (const bool withUrls : { true, false }) {
+        QMimeData data;
+        if (withUrls)
+            data.setUrls(localUrls({ "x.png" }));
+        else
+            data.setText(QStringLiteral("text"));
+        QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        frame.dragEnterEvent(&enter);
+        QCOMPARE(enter.isAccepted(), withUrls);
+        QDragMoveEvent move(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        move.setAccepted(false);
+        frame.dragMoveEvent(&move);
+        QCOMPARE(move.isAccepted(), withUrls);
+    }
 }
 
 void TestWidgets::frameMouseSignals()
@@ -397,29 +386,23 @@ void TestWidgets::tabPosition()
     QVERIFY(!bar->grab().isNull());
 }
 
-void TestWidgets::tabElide_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<bool>("differs");
-    QTest::newRow("long label is shortened") << "Optical Devices and their neighbours" << true;
-    QTest::newRow("short label stays") << "OS" << false;
-}
-
+// Eliding shortens a long label and leaves a short one as it is.
 void TestWidgets::tabElide()
 {
-    QFETCH(QString, label);
-    QFETCH(bool, differs);
-    AppTabBar plain(nullptr, false);
-    AppTabBar elided(nullptr, true);
-    QVERIFY(elided.elideEnabled());
-    for (AppTabBar *bar : { &plain, &elided }) {
-        bar->addTab(label);
-        bar->resize(115, 30);
+    for (const QString &label :
+         { QStringLiteral("Optical Devices and their neighbours"), QStringLiteral("OS") }) {
+        AppTabBar plain(nullptr, false);
+        AppTabBar elided(nullptr, true);
+        QVERIFY(elided.elideEnabled());
+        for (AppTabBar *bar : { &plain, &elided }) {
+            bar->addTab(label);
+            bar->resize(115, 30);
+        }
+        const QImage a = plain.grab().toImage();
+        const QImage b = elided.grab().toImage();
+        QCOMPARE(a.size(), b.size());
+        QCOMPARE(a != b, label.size() > 2);
     }
-    const QImage a = plain.grab().toImage();
-    const QImage b = elided.grab().toImage();
-    QCOMPARE(a.size(), b.size());
-    QCOMPARE(a != b, differs);
 }
 
 // Twelve 115-pixel tabs are wider than the main window's smallest width (1350): the first tab
