@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -35,6 +36,19 @@ QVector<Object> objectsOf(const QString &tree, const QString &cls)
     LinuxProvider(SysRoot(fixtureTree(tree)))
         .instances(wmi::classSchema(cls)->nameSpace, cls, &out);
     return out;
+}
+
+// The process list of a tree holding only the given files.
+QVector<Object> processesOf(const QList<QPair<QString, QByteArray>> &files)
+{
+    QTemporaryDir dir;
+    for (const auto &file : files) {
+        QFile f(dir.filePath(file.first));
+        if (!QDir().mkpath(QFileInfo(f).path()) || !f.open(QIODevice::WriteOnly))
+            return {};
+        f.write(file.second);
+    }
+    return sources::processes(SysRoot(dir.path()));
 }
 
 QString pageBytes(qint64 pages)
@@ -322,16 +336,14 @@ void TestLinuxSourcesSw::tpmResponse_data()
     };
     QTest::newRow("full") << build(
         0, { { 0x100, 0x322E3000 }, { 0x102, 159 }, { 0x10B, 0x00070002 }, { 0x10C, 0x00010000 } })
-                          << true << "2.0, 0, 1.59"
-                          << "7.2.1.0";
-    QTest::newRow("revision 1.03") << build(0, { { 0x102, 103 } }) << true << "2.0, 0, 1.03"
-                                   << "";
-    QTest::newRow("error code") << build(0x101, { { 0x102, 159 } }) << false << ""
-                                << "";
-    QTest::newRow("truncated") << build(0, { { 0x102, 159 }, { 0x10B, 1 } }, 4) << false << ""
-                               << "";
-    QTest::newRow("empty") << QByteArray() << false << ""
-                           << "";
+                          << true << QString("2.0, 0, 1.59") << QString("7.2.1.0");
+    QTest::newRow("revision 1.03")
+        << build(0, { { 0x102, 103 } }) << true << QString("2.0, 0, 1.03") << QString();
+    QTest::newRow("error code") << build(0x101, { { 0x102, 159 } }) << false << QString()
+                                << QString();
+    QTest::newRow("truncated") << build(0, { { 0x102, 159 }, { 0x10B, 1 } }, 4) << false
+                               << QString() << QString();
+    QTest::newRow("empty") << QByteArray() << false << QString() << QString();
 }
 
 void TestLinuxSourcesSw::tpmResponse()
@@ -394,17 +406,12 @@ void TestLinuxSourcesSw::processPriority()
     QFETCH(QByteArray, nice);
     QFETCH(QByteArray, policy);
     QFETCH(QString, priority);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("proc/77")));
-    QFile stat(dir.path() + QStringLiteral("/proc/77/stat"));
-    QVERIFY(stat.open(QIODevice::WriteOnly));
     // Fields 3-17, 18, 19, 20-40, 41.
-    stat.write("77 (irq/9-acpi) S 2 0 0 0 -1 2129984 0 0 0 0 0 0 0 0 " + prio + ' ' + nice
-               + " 1 0 30 0 0 18446744073709551615 0 0 0 0 0 0 0 2147483647 0 0 0 0 17 0 50 "
-               + policy + "\n");
-    stat.close();
-    const QVector<wmi::Object> rows = plat::sources::processes(plat::SysRoot(dir.path()));
+    const QVector<Object> rows = processesOf(
+        { { QStringLiteral("proc/77/stat"),
+            "77 (irq/9-acpi) S 2 0 0 0 -1 2129984 0 0 0 0 0 0 0 0 " + prio + ' ' + nice
+                + " 1 0 30 0 0 18446744073709551615 0 0 0 0 0 0 0 2147483647 0 0 0 0 17 0 50 "
+                + policy + "\n" } });
     QCOMPARE(rows.size(), 1); // listed without a status file
     QCOMPARE(show(rows.at(0).value(QStringLiteral("Priority"))), priority);
 }
@@ -434,22 +441,12 @@ void TestLinuxSourcesSw::processNames()
     QFETCH(QByteArray, cmdline);
     QFETCH(QString, name);
     QFETCH(QString, path);
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("proc/9")));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/bin")));
-    const auto write = [&dir](const QString &file, const QByteArray &data) {
-        QFile f(dir.path() + file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    };
-    write(QStringLiteral("/usr/bin/tool"), "");
-    write(QStringLiteral("/proc/9/cmdline"), cmdline);
     // No status file: still listed, threads from stat.
-    write(QStringLiteral("/proc/9/stat"),
-          "9 (" + comm
-              + ") S 2 0 0 0 -1 0 0 0 0 0 0 0 0 0 20 0 3 0 "
-                "30 0 0\n");
-    const QVector<wmi::Object> rows = plat::sources::processes(plat::SysRoot(dir.path()));
+    const QVector<Object> rows
+        = processesOf({ { QStringLiteral("usr/bin/tool"), QByteArray() },
+                        { QStringLiteral("proc/9/cmdline"), cmdline },
+                        { QStringLiteral("proc/9/stat"),
+                          "9 (" + comm + ") S 2 0 0 0 -1 0 0 0 0 0 0 0 0 0 20 0 3 0 30 0 0\n" } });
     QCOMPARE(rows.size(), 1);
     QCOMPARE(show(rows.at(0).value(QStringLiteral("Name"))), name);
     QCOMPARE(show(rows.at(0).value(QStringLiteral("ExecutablePath"))), path);
