@@ -3,6 +3,7 @@
 
 #include "platform/linux_services.h"
 #include "platform/sysroot.h"
+#include "showvariant.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -162,20 +163,6 @@ public:
     }
 };
 
-QString show(const wmi::VARIANT &v)
-{
-    switch (v.vt) {
-    case wmi::VT_NULL:
-        return QStringLiteral("NULL");
-    case wmi::VT_I4:
-        return QString::number(v.lVal);
-    case wmi::VT_BSTR:
-        return v.bstrVal;
-    default:
-        return QStringLiteral("VT%1").arg(v.vt);
-    }
-}
-
 } // namespace
 
 class TestServicesDbus : public QObject
@@ -247,44 +234,32 @@ void TestServicesDbus::noManager()
 void TestServicesDbus::listsUnits_data()
 {
     QTest::addColumn<QString>("unit");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char *unit, const char *prop, const char *value) {
-        QTest::addRow("%s %s", unit, prop)
-            << QString::fromLatin1(unit) << QString::fromLatin1(prop) << QString::fromLatin1(value);
-    };
-    row("ssh.service", "Caption", "OpenBSD Secure Shell server");
-    row("ssh.service", "PathName", "/usr/sbin/sshd -D");
-    row("ssh.service", "ProcessId", "812");
-    row("ssh.service", "ServiceType", "notify");
-    row("ssh.service", "State", "Running");
-    row("ssh.service", "Status", "OK");
-    row("ssh.service", "StartMode", "Auto");
-    row("ssh.service", "ExitCode", "0");
-    row("ssh.service", "WaitHint", "0");
-    row("starting.service", "State", "Start Pending");
-    row("starting.service", "WaitHint", "90000");
-    row("starting.service", "StartMode", "NULL");
-    row("failed.service", "State", "Stopped");
-    row("failed.service", "Status", "Error");
-    row("failed.service", "ExitCode", "1");
-    row("ghost.service", "Status", "Error");
-    row("getty@tty1.service", "State", "Running");
+    QTest::addColumn<QStringList>("expected"); // Property=value
+    QTest::newRow("running") << "ssh.service"
+                             << QStringList({ "Caption=OpenBSD Secure Shell server",
+                                              "PathName=/usr/sbin/sshd -D", "ProcessId=812",
+                                              "ServiceType=notify", "State=Running", "Status=OK",
+                                              "StartMode=Auto", "ExitCode=0", "WaitHint=0" });
+    QTest::newRow("starting") << "starting.service"
+                              << QStringList(
+                                     { "State=Start Pending", "WaitHint=90000", "StartMode=NULL" });
+    QTest::newRow("failed") << "failed.service"
+                            << QStringList({ "State=Stopped", "Status=Error", "ExitCode=1" });
+    QTest::newRow("not found") << "ghost.service" << QStringList { "Status=Error" };
+    QTest::newRow("template instance") << "getty@tty1.service" << QStringList { "State=Running" };
     // Not loaded: read from its file under the root.
-    row("cups.service", "Caption", "CUPS Scheduler");
-    row("cups.service", "PathName", "/usr/sbin/cupsd -l");
-    row("cups.service", "State", "Stopped");
-    row("cups.service", "StartMode", "Manual");
-    row("cups.service", "ProcessId", "0");
-    row("x11-common.service", "StartMode", "Disabled");
-    row("x11-common.service", "ServiceType", "NULL");
+    QTest::newRow("unit file") << "cups.service"
+                               << QStringList({ "Caption=CUPS Scheduler",
+                                                "PathName=/usr/sbin/cupsd -l", "State=Stopped",
+                                                "StartMode=Manual", "ProcessId=0" });
+    QTest::newRow("masked") << "x11-common.service"
+                            << QStringList({ "StartMode=Disabled", "ServiceType=NULL" });
 }
 
 void TestServicesDbus::listsUnits()
 {
     QFETCH(QString, unit);
-    QFETCH(QString, property);
-    QFETCH(QString, expected);
+    QFETCH(QStringList, expected);
     if (!m_manager) {
         QDBusConnection server
             = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-fake-manager"));
@@ -308,7 +283,11 @@ void TestServicesDbus::listsUnits()
     QCOMPARE(names,
              QStringList({ "ssh.service", "starting.service", "failed.service", "ghost.service",
                            "getty@tty1.service", "cups.service", "x11-common.service" }));
-    QCOMPARE(show(out.at(names.indexOf(unit)).value(property)), expected);
+    const wmi::Object &o = out.at(names.indexOf(unit));
+    for (const QString &pair : expected) {
+        const QString property = pair.section(QLatin1Char('='), 0, 0);
+        QCOMPARE(property + QLatin1Char('=') + show(o.value(property)), pair);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestServicesDbus)
