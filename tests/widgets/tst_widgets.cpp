@@ -3,13 +3,16 @@
 #include "widgets/appqlabel.h"
 #include "widgets/apptabbar.h"
 #include "widgets/apptabcontrol.h"
+#include "widgets/columnfitter.h"
 #include "widgets/loaderwidget.h"
 #include "widgets/scrollbar.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
 
@@ -98,6 +101,7 @@ private slots:
     void loaderRecentresOnPaint();
     void loaderLineColor_data();
     void loaderLineColor();
+    void columnFitterFitsOneColumnATurn();
 };
 
 void TestWidgets::initTestCase()
@@ -570,6 +574,37 @@ void TestWidgets::loaderLineColor()
     // Alpha is kept in 16 bits; compare to that precision.
     QVERIFY2(std::abs(color.alphaF() - alpha) < 1e-4,
              qPrintable(QString::number(color.alphaF()) + " vs " + QString::number(alpha)));
+}
+
+void TestWidgets::columnFitterFitsOneColumnATurn()
+{
+    QTreeWidget tree;
+    tree.setColumnCount(4);
+    tree.setColumnWidth(0, 77);
+    ColumnFitter *fitter = ColumnFitter::attach(&tree, { 0 }, 120);
+    // Counts the turns of the event loop, to tell on which turn each column was resized.
+    int turn = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&turn] { ++turn; });
+    ticker.start(0);
+    QMap<int, int> resizedOnTurn;
+    connect(tree.header(), &QHeaderView::sectionResized,
+            [&](int column) { resizedOnTurn[column] = turn; });
+    const QString longText(400, QLatin1Char('W'));
+    tree.addTopLevelItem(
+        new QTreeWidgetItem({ longText, QStringLiteral("ab"), longText, longText }));
+    QVERIFY(fitter->isPending());
+    QTRY_VERIFY(!fitter->isPending());
+    // The fixed first column and the stretching last one keep their widths.
+    QVERIFY(!resizedOnTurn.contains(0));
+    QVERIFY(resizedOnTurn.contains(1) && resizedOnTurn.contains(2));
+    QVERIFY(resizedOnTurn.value(1) < resizedOnTurn.value(2));
+    QCOMPARE(tree.columnWidth(0), 77);
+    QVERIFY2(tree.columnWidth(1) < 60, "a short column shrinks to its text");
+    QCOMPARE(tree.columnWidth(2), 120); // a long one stops at the bound
+    tree.setColumnWidth(2, 10);
+    fitter->fit(); // at once, without waiting for the rows to settle
+    QCOMPARE(tree.columnWidth(2), 120);
 }
 
 QTEST_MAIN(TestWidgets)
