@@ -17,7 +17,6 @@
 #include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTreeWidget>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <memory>
@@ -168,31 +167,16 @@ private slots:
         QVERIFY(file.open());
         QVERIFY(saveReportAsXml(data, &file));
         file.close();
-
         QVERIFY(file.open());
-        const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith(R"(<?xml version="1.0" encoding="UTF-8"?>)"));
-        QVERIFY(bytes.contains("<RAM/>")); // an empty page
-        file.seek(0);
-        QXmlStreamReader reader(&file);
-        QStringList names;
-        QStringList texts;
-        QString text;
-        while (!reader.atEnd()) {
-            reader.readNext();
-            if (reader.isStartElement())
-                names << reader.name().toString();
-            else if (reader.isCharacters() && !reader.isWhitespace())
-                text += reader.text();
-            else if (reader.isEndElement() && !text.isEmpty())
-                texts << std::exchange(text, QString());
-        }
-        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
-        QCOMPARE(names.first(), QStringLiteral("All_Data"));
-        for (const char *name : { "_9__name__a_b___é", "中_control_", "_", "SMART_Disk__0_" })
-            QVERIFY2(names.contains(QString::fromUtf8(name)), name);
-        QVERIFY(texts.contains(hostile));
-        QVERIFY(texts.contains(QStringLiteral("bad  end")));
+        const QString xml = QString::fromUtf8(file.readAll());
+        // Names made safe, texts escaped and cleaned of what XML can not hold, empty pages.
+        for (const char *part :
+             { "?>\n<All_Data>\n",
+               "<_9__name__a_b___é>Mainteneur: Sébastien &lt;sé@中.org&gt; "
+               "&amp; &quot;co&quot;</",
+               "<中_control_>bad  end</", "<_>empty label</", "<RAM/>", "<SMART_Disk__0_>" })
+            QVERIFY2(xml.contains(QString::fromUtf8(part)), part);
+        QVERIFY(xml.startsWith(R"(<?xml version="1.0" encoding="UTF-8"?>)"));
         QCOMPARE(run("xmllint", { "--noout", file.fileName() }), QString());
     }
 
