@@ -45,23 +45,20 @@ QString shownText(const QLabel *label)
     return label->font().bold() && !text.isEmpty() ? QStringLiteral("*") + text : text;
 }
 
-QStringList labelTexts(const QWidget *parent)
+QString shownText(const QAbstractButton *button)
 {
-    QStringList texts;
-    for (const QLabel *label :
-         parent->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!qobject_cast<const AccountImage *>(label))
-            texts.append(shownText(label));
-    }
-    return texts;
+    return button->text();
 }
 
-QStringList buttonTexts(const QWidget *parent)
+// The shown texts of a widget's own labels (but the avatar) or buttons, in creation order.
+template<typename Shown> QStringList childTexts(const QWidget *parent)
 {
     QStringList texts;
-    for (const QAbstractButton *button :
-         parent->findChildren<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
-        texts.append(button->text());
+    for (const Shown *child :
+         parent->findChildren<Shown *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!qobject_cast<const AccountImage *>(child))
+            texts.append(shownText(child));
+    }
     return texts;
 }
 
@@ -281,8 +278,9 @@ private slots:
         for (int column = 0; tree && !tree->isHeaderHidden() && column < tree->columnCount();
              ++column)
             headers.append(tree->headerItem()->text(column));
-        QTEST(labelTexts(page) + (tree ? labelTexts(tree) : QStringList()), "labels");
-        QTEST(buttonTexts(page), "buttons");
+        QTEST(childTexts<QLabel>(page) + (tree ? childTexts<QLabel>(tree) : QStringList()),
+              "labels");
+        QTEST(childTexts<QAbstractButton>(page), "buttons");
         QTEST(headers, "headers");
     }
 
@@ -368,6 +366,17 @@ private slots:
         }
         QVERIFY(window->dxDiagnosticToolX64Btn->isEnabled());
         QCOMPARE(window->devicesBtn->text(), QStringLiteral("@Devices and Printers"));
+        // The search field and its button.
+        QCOMPARE(window->searchCommandEdit->placeholderText(),
+                 QStringLiteral("@Search useful commands"));
+        QVERIFY(window->searchCommandEdit->isClearButtonEnabled());
+        QCOMPARE(window->searchCommandEdit->actions().size(), 1);
+        QVERIFY(!window->searchCommandEdit->actions().first()->icon().isNull());
+        QVERIFY(window->searchBtn->text().isEmpty() && window->searchBtn->toolTip().isEmpty());
+        QCOMPARE(window->noCommandFoundLabel->text(),
+                 QStringLiteral("@No such useful command is found!"));
+        QCOMPARE(window->allCommandsLabel->text(), QStringLiteral("@All commands"));
+        QVERIFY(window->allCommandsLabel->font().bold());
     }
 
     // The data tag is the heading's English text.
@@ -454,19 +463,6 @@ private slots:
         QCOMPARE(managing, 1);
     }
 
-    void usefulCommandSearchTexts()
-    {
-        QCOMPARE(window->searchCommandEdit->placeholderText(),
-                 QStringLiteral("@Search useful commands"));
-        QVERIFY(window->searchCommandEdit->isClearButtonEnabled());
-        QCOMPARE(window->searchCommandEdit->actions().size(), 1);
-        QVERIFY(!window->searchCommandEdit->actions().first()->icon().isNull());
-        QVERIFY(window->searchBtn->text().isEmpty() && window->searchBtn->toolTip().isEmpty());
-        QCOMPARE(window->noCommandFoundLabel->text(),
-                 QStringLiteral("@No such useful command is found!"));
-        QCOMPARE(window->allCommandsLabel->text(), QStringLiteral("@All commands"));
-        QVERIFY(window->allCommandsLabel->font().bold());
-    }
     // A change of language sets every text of the window again and nothing else: indexes,
     // selections, check states and the search's result stay. Back in English the window reads
     // as built, but for the Services header that takes the capital of its Drivers twin.
