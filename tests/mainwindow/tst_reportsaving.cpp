@@ -8,7 +8,7 @@
 #include "mainwindow/reportsavedialog.h"
 #include "mainwindow/reportwriter.h"
 #include "mainwindow/verdimonnuvo.h"
-#include "platform/fakes/fakeplatform.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -75,13 +75,10 @@ QByteArray golden(const QString &name)
 
 } // namespace
 
-class TestReportSaving : public QObject
+class TestReportSaving : public QObject, private WindowFixture
 {
     Q_OBJECT
 
-    plat::FakePlatform fakes;
-    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
-    std::unique_ptr<VerdimonNuvo> window;
     QTemporaryDir dir;
     QStringList messages;
 
@@ -99,10 +96,7 @@ class TestReportSaving : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes.platform());
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::WidgetsOnly);
+        startWindow();
         window->osTree->addTopLevelItem(new QTreeWidgetItem({ "Name", "Debian é 中 <&>" }));
         auto *cpu = new QTreeWidgetItem({ "Processor", "" });
         cpu->addChild(new QTreeWidgetItem({ "Cores", "8" }));

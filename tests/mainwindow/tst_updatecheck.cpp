@@ -10,8 +10,8 @@
 #include "net/insidernotification.h"
 #include "net/networkmanager.h"
 #include "net/updates.h"
-#include "platform/fakes/fakeplatform.h"
 #include "widgets/switch.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,14 +22,11 @@
 
 #include <memory>
 
-class TestUpdateCheck : public QObject
+class TestUpdateCheck : public QObject, private WindowFixture
 {
     Q_OBJECT
 
     HttpsStandIn server;
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
-    std::unique_ptr<VerdimonNuvo> window;
     QStringList messages;
 
     void useChannel(int channel)
@@ -57,9 +54,7 @@ private slots:
         QVERIFY(Config::installTestCertificateAuthority());
         Settings::setSettingsValue("AppSettings", "AppLanguage", 1);
         Settings::setSettingsValue("Updates", "InstallUpdatesAutomatically", false);
-        fakes = std::make_unique<plat::FakePlatform>();
-        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+        startWindow(VerdimonNuvo::StartupActions::Skip);
         MsgDialog::setTestResponder([this](MsgDialog *dialog) {
             messages << dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text();
             return int(QDialogButtonBox::No);
@@ -78,8 +73,7 @@ private slots:
     void cleanupTestCase()
     {
         MsgDialog::setTestResponder({});
-        window.reset();
-        scopedPlatform.reset();
+        stopWindow();
     }
 
     void check_data()
