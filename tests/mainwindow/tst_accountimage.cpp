@@ -32,10 +32,7 @@ private slots:
         // A wide picture, left half red and right half blue, is stretched, not cropped.
         QPixmap wide(200, 50);
         wide.fill(Qt::red);
-        {
-            QPainter painter(&wide);
-            painter.fillRect(100, 0, 100, 50, Qt::blue);
-        }
+        QPainter(&wide).fillRect(100, 0, 100, 50, Qt::blue);
         image.setAvatar(wide);
         const QImage shot = image.grab().toImage();
         QCOMPARE(shot.pixelColor(25, 50), QColor(Qt::red));
