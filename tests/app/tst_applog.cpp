@@ -1,6 +1,7 @@
 #include "app/applog.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
+#include "tests/support/appidentity.h"
 #include "widgets/scrollbar.h"
 
 #include <QRegularExpression>
@@ -14,12 +15,7 @@ class TestAppLog : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        QSettings().clear();
-    }
+    void initTestCase() { QSettings().clear(); }
 
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 

@@ -19,7 +19,7 @@ private slots:
             qunsetenv(name);
     }
 
-    void defaultsUseTheReservedDomain()
+    void defaultsAndOverrides()
     {
         QCOMPARE(Config::webHost(), QString("www.verdimon.example"));
         QCOMPARE(Config::webPort(), quint16(443));
@@ -28,43 +28,6 @@ private slots:
         QCOMPARE(Config::ftpPort(), quint16(21));
         QVERIFY(Config::dbHost().endsWith(".example"));
         QCOMPARE(Config::dbPort(), quint16(3306));
-    }
-
-    void overrides_data()
-    {
-        QTest::addColumn<QByteArray>("host");
-        QTest::addColumn<QByteArray>("port");
-        QTest::addColumn<QByteArray>("base");
-        QTest::addColumn<quint16>("expectedPort");
-        QTest::addColumn<QString>("expectedBase");
-        QTest::newRow("host and port") << QByteArray("127.0.0.1") << QByteArray("8443")
-                                       << QByteArray() << quint16(8443) << "https://127.0.0.1:8443";
-        QTest::newRow("explicit base") << QByteArray("localhost") << QByteArray("9443")
-                                       << QByteArray("https://localhost:9443/api/") << quint16(9443)
-                                       << "https://localhost:9443/api";
-        QTest::newRow("bad port") << QByteArray("localhost") << QByteArray("70000") << QByteArray()
-                                  << quint16(443) << "https://localhost";
-        QTest::newRow("text port") << QByteArray("localhost") << QByteArray("https") << QByteArray()
-                                   << quint16(443) << "https://localhost";
-    }
-    void overrides()
-    {
-        QFETCH(QByteArray, host);
-        QFETCH(QByteArray, port);
-        QFETCH(QByteArray, base);
-        QFETCH(quint16, expectedPort);
-        QFETCH(QString, expectedBase);
-        qputenv("VN_WEB_HOST", host);
-        qputenv("VN_WEB_PORT", port);
-        if (!base.isEmpty())
-            qputenv("VN_WEB_BASE_URL", base);
-        QCOMPARE(Config::webHost(), QString::fromLatin1(host));
-        QCOMPARE(Config::webPort(), expectedPort);
-        QCOMPARE(Config::webBaseUrl(), expectedBase);
-    }
-
-    void otherServers()
-    {
         qputenv("VN_FTP_HOST", "127.0.0.1");
         qputenv("VN_FTP_PORT", "2121");
         qputenv("VN_DB_HOST", "::1");
@@ -73,6 +36,29 @@ private slots:
         QCOMPARE(Config::ftpPort(), quint16(2121));
         QCOMPARE(Config::dbHost(), QString("::1"));
         QCOMPARE(Config::dbPort(), quint16(13306));
+    }
+
+    // A port that is no port keeps the default; an explicit base address wins, without its
+    // closing slash.
+    void webOverrides()
+    {
+        const std::tuple<QByteArray, QByteArray, QByteArray, quint16, QString> table[] = {
+            { "127.0.0.1", "8443", "", 8443, "https://127.0.0.1:8443" },
+            { "localhost", "9443", "https://localhost:9443/api/", 9443,
+              "https://localhost:9443/api" },
+            { "localhost", "70000", "", 443, "https://localhost" },
+            { "localhost", "https", "", 443, "https://localhost" },
+        };
+        for (const auto &[host, port, base, expectedPort, expectedBase] : table) {
+            cleanup();
+            qputenv("VN_WEB_HOST", host);
+            qputenv("VN_WEB_PORT", port);
+            if (!base.isEmpty())
+                qputenv("VN_WEB_BASE_URL", base);
+            QCOMPARE(Config::webHost(), QString::fromLatin1(host));
+            QCOMPARE(Config::webPort(), expectedPort);
+            QCOMPARE(Config::webBaseUrl(), expectedBase);
+        }
     }
 
     void testAuthority()

@@ -1,5 +1,6 @@
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
 #include <QGridLayout>
@@ -24,58 +25,35 @@ class TestMsgDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    }
-
     void init()
     {
         QSettings().clear();
         MsgDialog::setTestResponder(nullptr);
     }
 
-    void widthLimits_data()
-    {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<int>("hard");
-        QTest::addColumn<int>("soft");
-        QTest::newRow("800") << 800 << 800 << 400;
-        QTest::newRow("1000") << 1000 << 1000 << 500;
-        QTest::newRow("1024") << 1024 << 1024 << 500;
-        QTest::newRow("1025") << 1025 << 545 << 500;
-        QTest::newRow("1400") << 1400 << 920 << 500;
-        QTest::newRow("1920") << 1920 << 1000 << 500;
-    }
+    // Hard and soft limits of the box's width on screens of a given width.
     void widthLimits()
     {
-        QFETCH(int, screen);
-        QFETCH(int, hard);
-        QFETCH(int, soft);
-        QCOMPARE(MsgDialog::widthLimits(screen), qMakePair(hard, soft));
+        const int table[][3] = { { 800, 800, 400 },  { 1000, 1000, 500 }, { 1024, 1024, 500 },
+                                 { 1025, 545, 500 }, { 1400, 920, 500 },  { 1920, 1000, 500 } };
+        for (const auto &row : table)
+            QCOMPARE(MsgDialog::widthLimits(row[0]), qMakePair(row[1], row[2]));
     }
 
-    void iconKinds_data()
+    void icons()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("hasIcon");
-        QTest::newRow("information") << 1 << true;
-        QTest::newRow("warning") << 2 << true;
-        QTest::newRow("critical") << 3 << true;
-        QTest::newRow("question") << 4 << true;
-        QTest::newRow("zero") << 0 << false;
-        QTest::newRow("five") << 5 << false;
-    }
-    void iconKinds()
-    {
-        QFETCH(int, kind);
-        QFETCH(bool, hasIcon);
-        MsgDialog box(nullptr, "Title", "Text", kind, QDialogButtonBox::Ok);
-        QCOMPARE(!box.iconLabel()->pixmap(Qt::ReturnByValue).isNull(), hasIcon);
-        QCOMPARE(box.iconLabel()->size(), QSize(30, 30));
+        for (int kind = 0; kind <= 5; ++kind) {
+            MsgDialog box(nullptr, "Title", "Text", kind, QDialogButtonBox::Ok);
+            QCOMPARE(!box.iconLabel()->pixmap(Qt::ReturnByValue).isNull(), kind >= 1 && kind <= 4);
+            QCOMPARE(box.iconLabel()->size(), QSize(30, 30));
+        }
+        QPixmap picture(64, 64);
+        picture.fill(Qt::green);
+        MsgDialog box(nullptr, "Updates", "Up to date", picture, QDialogButtonBox::Ok);
+        QCOMPARE(box.iconLabel()->size(), QSize(40, 40));
+        QVERIFY(!box.iconLabel()->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(box.iconLabel()->hasScaledContents());
-        // Icon left, spacer, then the text.
+        // Icon left, spacer, then the text; the buttons span the row below.
         auto *grid = qobject_cast<QGridLayout *>(box.layout());
         QVERIFY(grid);
         int row, column, rowSpan, columnSpan;
@@ -84,15 +62,6 @@ private slots:
         grid->getItemPosition(grid->indexOf(box.buttonBox()), &row, &column, &rowSpan, &columnSpan);
         QCOMPARE(row, 2);
         QCOMPARE(columnSpan, 3);
-    }
-
-    void pixmapIconIsForty()
-    {
-        QPixmap picture(64, 64);
-        picture.fill(Qt::green);
-        MsgDialog box(nullptr, "Updates", "Up to date", picture, QDialogButtonBox::Ok);
-        QCOMPARE(box.iconLabel()->size(), QSize(40, 40));
-        QVERIFY(!box.iconLabel()->pixmap(Qt::ReturnByValue).isNull());
     }
 
     void windowSetUp()
@@ -119,23 +88,16 @@ private slots:
         QCOMPARE(buttons.first()->font().pixelSize(), 16);
     }
 
-    void topmost_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<bool>("topmost");
-        QTest::newRow("first run, no key") << QVariant() << true;
-        QTest::newRow("on") << QVariant(true) << true;
-        QTest::newRow("off") << QVariant(false) << false;
-        QTest::newRow("off as text") << QVariant("false") << false;
-    }
+    // Topmost as stored; before the start-up defaults are written, topmost.
     void topmost()
     {
-        QFETCH(QVariant, stored);
-        QFETCH(bool, topmost);
-        if (stored.isValid())
+        MsgDialog first(nullptr, "T", "X", 1, QDialogButtonBox::Ok);
+        QVERIFY(first.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        for (const QVariant &stored : { QVariant(true), QVariant(false), QVariant("false") }) {
             Settings::setSettingsValue("AppSettings", "AlwaysOnTop", stored);
-        MsgDialog box(nullptr, "T", "X", 1, QDialogButtonBox::Ok);
-        QCOMPARE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint), topmost);
+            MsgDialog box(nullptr, "T", "X", 1, QDialogButtonBox::Ok);
+            QCOMPARE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint), stored.toBool());
+        }
     }
 
     // A button gives its value; closing or Escape gives that of the last reject-or-no button,

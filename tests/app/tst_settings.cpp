@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "tests/support/appidentity.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,12 +30,6 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    }
-
     void init() { QSettings().clear(); }
 
     void storeLivesInTheUsersConfigFolder()

@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "app/systemfunctions.h"
 #include "platform/platform.h"
+#include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
 #include <QElapsedTimer>
@@ -21,12 +22,6 @@ class TestSystemFunctions : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    }
-
     void init()
     {
         QSettings().clear();
@@ -118,30 +113,19 @@ private slots:
         QVERIFY(isNotAllUpperCase("пароль"));
     }
 
-    void duration_data()
+    // rate 0: the duration itself.
+    void durations_data()
     {
-        QTest::addColumn<qint64>("ms");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("zero") << qint64(0) << "00:00:00";
-        QTest::newRow("one hour") << qint64(3600000) << "01:00:00";
-        QTest::newRow("just short of an hour") << qint64(3599999) << "00:59:59";
-        QTest::newRow("1h2m3s") << qint64(3723000) << "01:02:03";
-        QTest::newRow("59.999s") << qint64(59999) << "00:00:59";
-        QTest::newRow("25h") << qint64(90061000) << "25:01:01";
-        QTest::newRow("beyond int") << qint64(10737418240) << "2982:36:58";
-    }
-    void duration()
-    {
-        QFETCH(qint64, ms);
-        QFETCH(QString, text);
-        QCOMPARE(formatDuration(ms), text);
-    }
-
-    void remainingTime_data()
-    {
-        QTest::addColumn<qint64>("remaining");
+        QTest::addColumn<qint64>("amount");
         QTest::addColumn<qint64>("rate");
         QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << qint64(0) << "00:00:00";
+        QTest::newRow("one hour") << qint64(3600000) << qint64(0) << "01:00:00";
+        QTest::newRow("just short of an hour") << qint64(3599999) << qint64(0) << "00:59:59";
+        QTest::newRow("1h2m3s") << qint64(3723000) << qint64(0) << "01:02:03";
+        QTest::newRow("59.999s") << qint64(59999) << qint64(0) << "00:00:59";
+        QTest::newRow("25h") << qint64(90061000) << qint64(0) << "25:01:01";
+        QTest::newRow("beyond int") << qint64(10737418240) << qint64(0) << "2982:36:58";
         QTest::newRow("slow rate") << qint64(5000000) << qint64(1023) << "unknown";
         QTest::newRow("4 s") << qint64(5000000) << qint64(1048576) << "00:00:04";
         QTest::newRow("nothing left") << qint64(0) << qint64(1048576) << "unknown";
@@ -151,12 +135,12 @@ private slots:
         QTest::newRow("10 GiB at 1 KiB/s") << qint64(10737418240) << qint64(1024) << "2982:36:58";
         QTest::newRow("5 GiB at 3 GiB/s") << qint64(5368709120) << qint64(3221225472) << "00:00:01";
     }
-    void remainingTime()
+    void durations()
     {
-        QFETCH(qint64, remaining);
+        QFETCH(qint64, amount);
         QFETCH(qint64, rate);
         QFETCH(QString, text);
-        QCOMPARE(formatRemainingTime(remaining, rate), text);
+        QCOMPARE(rate ? formatRemainingTime(amount, rate) : formatDuration(amount), text);
     }
 
     void cleanValues()
@@ -168,30 +152,23 @@ private slots:
         QCOMPARE(cleanWmiValue("A  B"), QString("A  B"));
     }
 
-    void effectiveChannel_data()
-    {
-        QTest::addColumn<QString>("devBuild"); // "-" for no value
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<int>("expected");
-        const QString yes = encryptString(devBuildCipherKey, "yes");
-        const QString no = encryptString(devBuildCipherKey, "no");
-        const QString yesWrongKey = encryptString(credentialsCipherKey, "yes");
-        QTest::newRow("no value, dev") << "-" << 0 << 1;
-        QTest::newRow("no value, beta") << "-" << 2 << 2;
-        QTest::newRow("yes, dev") << yes << 0 << 0;
-        QTest::newRow("no, dev") << no << 0 << 1;
-        QTest::newRow("wrong key, dev") << yesWrongKey << 0 << 1;
-        QTest::newRow("plain yes, dev") << "yes" << 0 << 1;
-        QTest::newRow("empty, release") << "" << 3 << 3;
-    }
+    // The development channel needs the enciphered "yes" of a development build.
     void effectiveChannel()
     {
-        QFETCH(QString, devBuild);
-        QFETCH(int, channel);
-        QFETCH(int, expected);
-        if (devBuild != "-")
+        const QString yes = encryptString(devBuildCipherKey, "yes");
+        QCOMPARE(effectiveUpdateChannel(0), 1); // nothing stored
+        QCOMPARE(effectiveUpdateChannel(2), 2);
+        const std::tuple<QString, int, int> table[] = {
+            { yes, 0, 0 },
+            { encryptString(devBuildCipherKey, "no"), 0, 1 },
+            { encryptString(credentialsCipherKey, "yes"), 0, 1 }, // the wrong key
+            { "yes", 0, 1 },
+            { "", 3, 3 },
+        };
+        for (const auto &[devBuild, channel, expected] : table) {
             Settings::setSettingsValue("Credentials", "DevBuild", devBuild);
-        QCOMPARE(effectiveUpdateChannel(channel), expected);
+            QCOMPARE(effectiveUpdateChannel(channel), expected);
+        }
     }
 
     void serverTime()
@@ -297,23 +274,8 @@ private slots:
         QVERIFY(child.isVisible());
     }
 
-    void installedProgramLookup_data()
-    {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("match") << "VerdimonNuvo" << QString("Verdimon Nuvo") << true;
-        QTest::newRow("part of entry name") << "Nuvo" << QString("Verdimon Nuvo") << true;
-        QTest::newRow("filter case differs") << "verdimonnuvo" << QString("Verdimon Nuvo") << false;
-        QTest::newRow("other name") << "VerdimonNuvo" << QString("Verdimon") << false;
-        QTest::newRow("name only in another entry")
-            << "VerdimonNuvo" << QString("Other Tool") << false;
-    }
     void installedProgramLookup()
     {
-        QFETCH(QString, filter);
-        QFETCH(QString, name);
-        QFETCH(bool, found);
         const QString uninstall = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Test\\Uninstall";
         auto registry = std::make_shared<plat::MemoryRegistry>();
         registry->setValue(uninstall + "\\VerdimonNuvo_is1", "DisplayName", "Verdimon Nuvo");
@@ -321,8 +283,12 @@ private slots:
         auto platform = std::make_shared<plat::Platform>();
         platform->registry = registry;
         plat::ScopedPlatform scope(platform);
-        QCOMPARE(findInstalledProgram(uninstall, filter, name), found);
-        QVERIFY(!findInstalledProgram(uninstall + "\\Missing", filter, name));
+        QVERIFY(findInstalledProgram(uninstall, "VerdimonNuvo", "Verdimon Nuvo"));
+        QVERIFY(findInstalledProgram(uninstall, "Nuvo", "Verdimon Nuvo")); // part of the entry
+        QVERIFY(!findInstalledProgram(uninstall, "verdimonnuvo", "Verdimon Nuvo"));
+        QVERIFY(!findInstalledProgram(uninstall, "VerdimonNuvo", "Verdimon"));
+        QVERIFY(!findInstalledProgram(uninstall, "VerdimonNuvo", "Other Tool"));
+        QVERIFY(!findInstalledProgram(uninstall + "\\Missing", "Nuvo", "Verdimon Nuvo"));
     }
 };
 

@@ -1,18 +1,17 @@
 #include "app/applog.h"
 #include "app/msgdialog.h"
 #include "app/themes.h"
+#include "tests/support/appidentity.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSlider>
-#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -66,12 +65,7 @@ class TestThemes : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        QSettings().clear();
-    }
+    void initTestCase() { QSettings().clear(); }
 
     void init()
     {
@@ -122,29 +116,20 @@ private slots:
 
         QWidget window;
         auto *layout = new QVBoxLayout(&window);
-        auto *tabs = new QTabWidget;
         auto *tree = new QTreeWidget;
-        tree->setHeaderLabels({ "Property", "Value" });
         for (int i = 0; i < 40; ++i)
-            new QTreeWidgetItem(tree, { QStringLiteral("Row %1").arg(i), "Value" });
-        tabs->addTab(tree, "CPU");
-        tabs->addTab(new QTextBrowser, "Log");
-        layout->addWidget(tabs);
+            new QTreeWidgetItem(tree, { QStringLiteral("Row %1").arg(i) });
         auto *combo = new QComboBox;
         combo->addItems({ "Light", "Gray", "Dark" });
-        layout->addWidget(combo);
-        layout->addWidget(new QLineEdit("text"));
-        layout->addWidget(new QCheckBox("Check"));
         auto *link = new QLabel("<a style=\"text-decoration: none;\" href=\"#\">refresh</a>");
-        layout->addWidget(link);
         auto *frame = new QFrame;
         frame->setObjectName("inputItem");
-        frame->setMinimumHeight(30);
-        layout->addWidget(frame);
         auto *clear = new QPushButton;
         clear->setObjectName("clearAttachment");
+        for (QWidget *widget :
+             QList<QWidget *> { tree, combo, link, frame, new QCheckBox("Check") })
+            layout->addWidget(widget);
         layout->addWidget(clear, 0, Qt::AlignLeft);
-        layout->addWidget(new QPushButton("Save"));
         window.resize(520, 480);
         window.show();
         const QImage shot = window.grab().toImage();

@@ -1,6 +1,7 @@
 #include "app/startup/crashhandler.h"
 #include "app/startup/processentry.h"
 #include "platform/fakes/fakeplatform.h"
+#include "tests/support/appidentity.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,35 +31,23 @@ class TestCrashHandler : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        QCOMPARE(CrashHandler::crashDumpFolder(), dumpFolder());
-    }
+    void initTestCase() { QCOMPARE(CrashHandler::crashDumpFolder(), dumpFolder()); }
 
-    void feedbackRunArguments_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("feedbackRun");
-        QTest::addColumn<QString>("report");
-        QTest::newRow("plain start") << QStringList { "prog" } << false << QString();
-        QTest::newRow("restart") << QStringList { "prog", "-restart" } << false << QString();
-        QTest::newRow("after a fault")
-            << QStringList { "prog", "--crash-feedback", "/x/a.dmp" } << true << "/x/a.dmp";
-        QTest::newRow("no report")
-            << QStringList { "prog", "--crash-feedback", "" } << true << QString();
-        QTest::newRow("not first")
-            << QStringList { "prog", "x", "--crash-feedback" } << false << QString();
-    }
+    // Only "--crash-feedback" right after the program's name marks the run after a fault.
     void feedbackRunArguments()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, feedbackRun);
-        QFETCH(QString, report);
-        QString found;
-        QCOMPARE(CrashHandler::isFeedbackRun(arguments, &found), feedbackRun);
-        QCOMPARE(found, report);
+        const QVector<std::tuple<QStringList, bool, QString>> table {
+            { { "prog" }, false, QString() },
+            { { "prog", "-restart" }, false, QString() },
+            { { "prog", "--crash-feedback", "/x/a.dmp" }, true, "/x/a.dmp" },
+            { { "prog", "--crash-feedback", "" }, true, QString() },
+            { { "prog", "x", "--crash-feedback" }, false, QString() },
+        };
+        for (const auto &[arguments, feedbackRun, report] : table) {
+            QString found;
+            QCOMPARE(CrashHandler::isFeedbackRun(arguments, &found), feedbackRun);
+            QCOMPARE(found, report);
+        }
     }
 
     void faultEndsWithCodeThreeAndReport_data()

@@ -7,6 +7,7 @@
 #include "httpsstandin.h"
 #include "net/updates.h"
 #include "platform/fakes/fakeplatform.h"
+#include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
 #include <QApplication>
@@ -45,8 +46,6 @@ class TestManageStartup : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
         QVERIFY2(server.start(QStringLiteral("latest")), qPrintable(server.errorText()));
         server.applyEnvironment();
         QVERIFY(Config::installTestCertificateAuthority());
@@ -121,7 +120,7 @@ private slots:
         }
         if (message.contains(QLatin1String("%1"))) {
             QJsonParseError error;
-            QJsonDocument::fromJson(R"({"verdimon_nuvo": {"version": "4.1.)", &error);
+            QJsonDocument::fromJson("{\"verdimon_nuvo\": {\"version\": \"4.1.", &error);
             QVERIFY(error.error != QJsonParseError::NoError);
             message = message.arg(int(error.error));
         }
@@ -239,44 +238,42 @@ private slots:
     void wmiService_data()
     {
         QTest::addColumn<int>("state");
-        QTest::addColumn<bool>("resumeOk");
-        QTest::addColumn<bool>("startOk");
-        QTest::addColumn<bool>("autoStartOk");
+        QTest::addColumn<QStringList>("failing"); // the service operations that fail
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("message");
         const int paused = plat::ServiceControl::Paused;
         const int stopped = plat::ServiceControl::Stopped;
         const QStringList resume { "resume:Winmgmt" };
-        const QStringList start { "start:Winmgmt" };
         const QStringList startThenAuto { "start:Winmgmt", "auto:Winmgmt" };
-        QTest::newRow("running") << int(plat::ServiceControl::Running) << true << true << true
-                                 << QStringList() << QString();
-        QTest::newRow("paused") << paused << true << true << true << resume << QString();
-        QTest::newRow("paused, resume fails") << paused << false << true << true << resume
+        const QString none;
+        QTest::newRow("running") << int(plat::ServiceControl::Running) << QStringList()
+                                 << QStringList() << none;
+        QTest::newRow("paused") << paused << QStringList() << resume << none;
+        QTest::newRow("paused, resume fails") << paused << QStringList { "resume" } << resume
                                               << QString("Error|Failed to resume the WMI service!");
-        QTest::newRow("stopped") << stopped << true << true << true << start << QString();
+        QTest::newRow("stopped") << stopped << QStringList() << QStringList { "start:Winmgmt" }
+                                 << none;
         QTest::newRow("stopped, start fails")
-            << stopped << true << false << true << startThenAuto << QString();
+            << stopped << QStringList { "start" } << startThenAuto << none;
         QTest::newRow("stopped, nothing works")
-            << stopped << true << false << false << startThenAuto
+            << stopped << QStringList { "start", "auto" } << startThenAuto
             << QString("Error|Failed to start the WMI service!");
     }
     void wmiService()
     {
         QFETCH(int, state);
-        QFETCH(bool, resumeOk);
-        QFETCH(bool, startOk);
-        QFETCH(bool, autoStartOk);
+        QFETCH(QStringList, failing);
         QFETCH(QStringList, calls);
         QFETCH(QString, message);
         auto &service = *fakes.serviceControl;
         service.states.insert(QStringLiteral("Winmgmt"), plat::ServiceControl::State(state));
-        service.resumeOk = resumeOk;
-        service.startOk = startOk;
-        service.autoStartOk = autoStartOk;
+        service.resumeOk = !failing.contains("resume");
+        service.startOk = !failing.contains("start");
+        service.autoStartOk = !failing.contains("auto");
         startWmiService();
         QCOMPARE(service.log, calls);
-        QCOMPARE(events, message.isEmpty() ? QStringList() : QStringList { message, "closed" });
+        const QStringList expected { message, QStringLiteral("closed") };
+        QCOMPARE(events, message.isEmpty() ? QStringList() : expected);
         service.resumeOk = service.startOk = service.autoStartOk = true;
     }
 

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "mainwindow/verdimonnuvo.h"
+#include "tests/support/appidentity.h"
 
 #include <memory>
 #include <unistd.h>
@@ -62,12 +63,11 @@ public:
         process.write("quit\n");
         return process.waitForFinished(10000) && process.exitCode() == 0;
     }
-    bool finishes(int *exitCode)
+    // The exit code, or -1 when the helper did not end by itself.
+    int finish()
     {
-        if (!process.waitForFinished(15000))
-            return false;
-        *exitCode = process.exitCode();
-        return process.exitStatus() == QProcess::NormalExit;
+        const bool ended = process.waitForFinished(15000);
+        return ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
     QProcess process;
@@ -85,12 +85,6 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    }
-
     void cleanup() { setTitleSettings(true, 3); }
 
     void runningWindowTitle_data()
@@ -139,9 +133,7 @@ private slots:
         for (const QStringList &arguments :
              { QStringList(), QStringList { "-restart", "extra" } }) {
             Helper second(arguments, QStringLiteral("no"));
-            int exitCode = -1;
-            QVERIFY(second.finishes(&exitCode));
-            QCOMPARE(exitCode, 0);
+            QCOMPARE(second.finish(), 0);
             QCOMPARE(second.lines(), gaveWay);
         }
         QVERIFY(first.waitForLine(QStringLiteral("RAISED 1")));
@@ -155,8 +147,7 @@ private slots:
         // A window whose title differs (here: the short one) is not raised.
         setTitleSettings(false, 3);
         Helper untitled({}, QStringLiteral("no"));
-        int exitCode = -1;
-        QVERIFY(untitled.finishes(&exitCode));
+        QCOMPARE(untitled.finish(), 0);
         QCOMPARE(untitled.lines(), gaveWay);
         QVERIFY(first.waitForLine(QStringLiteral("RAISED 0")));
         QVERIFY(first.quit());
@@ -175,8 +166,7 @@ private slots:
         first.reset();
         QVERIFY(restarted.waitForLine(QStringLiteral("TOOK-OVER"), 15000));
         Helper later({}, QStringLiteral("no"));
-        int exitCode = -1;
-        QVERIFY(later.finishes(&exitCode));
+        QCOMPARE(later.finish(), 0);
         QCOMPARE(later.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
         QVERIFY(restarted.waitForLine(QStringLiteral("RAISED 1")));
         QVERIFY(restarted.quit());

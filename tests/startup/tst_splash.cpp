@@ -1,5 +1,6 @@
 #include "app/startup/mainwindowfactory.h"
 #include "app/startup/splash.h"
+#include "tests/support/appidentity.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,12 +14,6 @@ class TestSplash : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    }
-
     void init()
     {
         windows.clear();
