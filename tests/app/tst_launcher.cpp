@@ -100,8 +100,6 @@ private slots:
         QTest::newRow("uri, no opener") << none << https << none << 1 << qint64(31) << nothing;
         QTest::newRow("folder") << none << dir << none << 3 << qint64(42)
                                 << QStringList { open, dir };
-        QTest::newRow("folder without handler")
-            << none << dir << none << 2 << qint64(31) << nothing;
         QTest::newRow("document") << none << notes << none << 3 << qint64(42)
                                   << QStringList { open, notes };
         QTest::newRow("document as file url")

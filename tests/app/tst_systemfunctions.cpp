@@ -243,11 +243,10 @@ private slots:
         QVERIFY2(
             QRegularExpression("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$").match(now).hasMatch(),
             qPrintable(now));
-        QCOMPARE(serverDateTimeText("yyyy").size(), 4);
         QCOMPARE(resolveTimeZone("Europe/Kiev", "UTC").id(), QByteArray("Europe/Kiev"));
         QCOMPARE(resolveTimeZone("Europe/Nowhere", "Europe/Kyiv").id(), QByteArray("Europe/Kyiv"));
         QCOMPARE(resolveTimeZone("No/Such", "Nor/This"), QTimeZone::systemTimeZone());
-        QVERIFY(serverTimeZone().isValid());
+        QCOMPARE(serverTimeZone().id(), QByteArray("Europe/Kiev"));
     }
 
     // port: 0 the configured one, 1 a listening server, 2 a closed port.
