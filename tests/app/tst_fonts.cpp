@@ -1,6 +1,7 @@
 #include "app/applog.h"
 #include "app/fonts.h"
 #include "app/settings.h"
+#include "tests/support/appidentity.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -14,12 +15,7 @@ class TestFonts : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        QSettings().clear();
-    }
+    void initTestCase() { QSettings().clear(); }
 
     void table()
     {
@@ -34,50 +30,35 @@ private slots:
                                "24", "26", "28", "36", "48", "72" }));
     }
 
-    void resourceFilesHoldTheirStandIns_data()
-    {
-        QTest::addColumn<QString>("family");
-        QTest::newRow("Arial") << "Arial";
-        QTest::newRow("Roboto") << "Roboto";
-        QTest::newRow("Segoe UI") << "Segoe UI";
-        QTest::newRow("Segoe UI Variable") << "Segoe UI Variable";
-    }
     void resourceFilesHoldTheirStandIns()
     {
-        QFETCH(QString, family);
-        const QString file = fontResourceFile().value(family);
-        QVERIFY(QFile::exists(file));
-        QVERIFY(QMimeDatabase()
-                    .mimeTypeForFile(file, QMimeDatabase::MatchContent)
-                    .inherits("application/x-font-ttf"));
-        const int id = QFontDatabase::addApplicationFont(file);
-        QVERIFY(id >= 0);
-        QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(freeFamilyFor(family)));
+        for (const QString family : { "Arial", "Roboto", "Segoe UI", "Segoe UI Variable" }) {
+            const QString file = fontResourceFile().value(family);
+            QVERIFY2(QMimeDatabase()
+                         .mimeTypeForFile(file, QMimeDatabase::MatchContent)
+                         .inherits("application/x-font-ttf"),
+                     qPrintable(family));
+            const int id = QFontDatabase::addApplicationFont(file);
+            QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(freeFamilyFor(family)));
+        }
     }
 
-    void appFonts_data()
-    {
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<int>("weight");
-        QTest::newRow("normal") << false << 50;
-        QTest::newRow("bold") << true << 75;
-    }
     void appFonts()
     {
-        QFETCH(bool, bold);
-        QFETCH(int, weight);
         Settings::setSettingsValue("Fonts", "Family", "Segoe UI");
         Settings::setSettingsValue("Fonts", "Size", 14);
-        const QFont font = appFont(bold);
-        QCOMPARE(font.family(), QString("Segoe UI"));
-        QCOMPARE(font.pixelSize(), 14);
-        QCOMPARE(font.weight(), weight);
-        QVERIFY(font.styleStrategy() & QFont::PreferAntialias);
-        const QFont ex = appFontEx(20, bold, true);
-        QCOMPARE(ex.pixelSize(), 20);
-        QCOMPARE(ex.weight(), weight);
-        QVERIFY(ex.underline());
-        QVERIFY(!font.underline());
+        for (bool bold : { false, true }) {
+            const QFont font = appFont(bold);
+            QCOMPARE(font.family(), QString("Segoe UI"));
+            QCOMPARE(font.pixelSize(), 14);
+            QCOMPARE(font.weight(), bold ? 75 : 50);
+            QVERIFY(font.styleStrategy() & QFont::PreferAntialias);
+            QVERIFY(!font.underline());
+            const QFont ex = appFontEx(20, bold, true);
+            QCOMPARE(ex.pixelSize(), 20);
+            QCOMPARE(ex.weight(), font.weight());
+            QVERIFY(ex.underline());
+        }
     }
 
     void familiesResolveToTheirStandIns()

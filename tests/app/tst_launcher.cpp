@@ -33,6 +33,13 @@ struct Scripted
     }
 };
 
+bool writeFile(const QString &path, const QByteArray &content, bool executable = true)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
+        && (!executable || file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+}
+
 } // namespace
 
 class TestLauncher : public QObject
@@ -42,16 +49,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QFile text(m_dir.filePath("notes.txt"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("plain text\n");
-        text.close();
-        QFile tool(m_dir.filePath("tool.sh"));
-        QVERIFY(tool.open(QIODevice::WriteOnly));
-        tool.write("#!/bin/sh\nexit 0\n");
-        tool.close();
-        tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                            | QFileDevice::ExeOwner);
+        QVERIFY(writeFile(m_dir.filePath("notes.txt"), "plain text\n", false));
+        QVERIFY(writeFile(m_dir.filePath("tool.sh"), "#!/bin/sh\nexit 0\n"));
     }
 
     void launchFunctionsUseTheLauncher()
@@ -62,13 +61,12 @@ private slots:
         QCOMPARE(launchShellCommand(true, "gparted"), qint64(42));
         QCOMPARE(launchShellCommand(false, "ms-settings:display"), qint64(31));
         QCOMPARE(launchShellCommandWithParameters("ping", "-c 4 127.0.0.1"), qint64(42));
-        QCOMPARE(fake->calls().size(), 3);
-        QCOMPARE(fake->calls().at(0).verb, QString("runas"));
-        QCOMPARE(fake->calls().at(0).file, QString("gparted"));
-        QCOMPARE(fake->calls().at(0).parameters, QString());
-        QCOMPARE(fake->calls().at(1).verb, QString());
-        QCOMPARE(fake->calls().at(2).verb, QString());
-        QCOMPARE(fake->calls().at(2).parameters, QString("-c 4 127.0.0.1"));
+        QStringList calls;
+        for (const auto &call : fake->calls())
+            calls << call.verb + "|" + call.file + "|" + call.parameters;
+        QCOMPARE(
+            calls,
+            QStringList({ "runas|gparted|", "|ms-settings:display|", "|ping|-c 4 127.0.0.1" }));
     }
 
     void targets_data()
@@ -76,98 +74,74 @@ private slots:
         QTest::addColumn<QString>("verb");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("parameters");
-        QTest::addColumn<bool>("withHandlers");
-        QTest::addColumn<bool>("withTools");
+        QTest::addColumn<int>("world"); // 1: desktop handlers, 2: xdg-open and pkexec
         QTest::addColumn<qint64>("result");
-        QTest::addColumn<QString>("program"); // empty: nothing started
-        QTest::addColumn<QStringList>("arguments");
-
+        QTest::addColumn<QStringList>("started"); // program and arguments; empty: nothing
         const QString dir = m_dir.path();
         const QString notes = dir + "/notes.txt";
         const QString tool = dir + "/tool.sh";
         const QString open = "/usr/bin/xdg-open";
-        const QString pkexec = "/usr/bin/pkexec";
-        QTest::newRow("missing file") << "" << dir + "/absent.txt"
-                                      << "" << true << true << qint64(2) << "" << QStringList();
-        QTest::newRow("missing folder") << "" << dir + "/nowhere/absent.txt"
-                                        << "" << true << true << qint64(3) << "" << QStringList();
-        QTest::newRow("drive path") << ""
-                                    << "C:\\Windows\\system32\\mmc.exe"
-                                    << "" << true << true << qint64(3) << "" << QStringList();
-        QTest::newRow("empty") << ""
-                               << ""
-                               << "" << true << true << qint64(2) << "" << QStringList();
-        QTest::newRow("unknown program") << ""
-                                         << "cleanmgr.exe"
-                                         << "" << true << true << qint64(2) << "" << QStringList();
+        const QString none;
+        const QString https = "https://www.verdimon.example/";
+        const QStringList nothing;
+        QTest::newRow("missing file")
+            << none << dir + "/absent.txt" << none << 3 << qint64(2) << nothing;
+        QTest::newRow("missing folder")
+            << none << dir + "/nowhere/absent.txt" << none << 3 << qint64(3) << nothing;
+        QTest::newRow("drive path") << none << QString("C:\\Windows\\system32\\mmc.exe") << none
+                                    << 3 << qint64(3) << nothing;
+        QTest::newRow("empty") << none << none << none << 3 << qint64(2) << nothing;
+        QTest::newRow("unknown program")
+            << none << QString("cleanmgr.exe") << none << 3 << qint64(2) << nothing;
         QTest::newRow("uri without handler")
-            << ""
-            << "ms-settings:display"
-            << "" << true << true << qint64(31) << "" << QStringList();
-        QTest::newRow("uri with handler") << ""
-                                          << "https://www.verdimon.example/"
-                                          << "" << true << true << qint64(42) << open
-                                          << QStringList { "https://www.verdimon.example/" };
-        QTest::newRow("uri, no opener") << ""
-                                        << "https://www.verdimon.example/"
-                                        << "" << true << false << qint64(31) << "" << QStringList();
-        QTest::newRow("folder") << "" << dir << "" << true << true << qint64(42) << open
-                                << QStringList { dir };
-        QTest::newRow("folder without handler")
-            << "" << dir << "" << false << true << qint64(31) << "" << QStringList();
-        QTest::newRow("document") << "" << notes << "" << true << true << qint64(42) << open
-                                  << QStringList { notes };
-        QTest::newRow("document as file url") << ""
-                                              << "file://" + notes << "" << true << true
-                                              << qint64(42) << open << QStringList { notes };
-        QTest::newRow("quoted document")
-            << ""
-            << "\"" + notes + "\""
-            << "" << true << true << qint64(42) << open << QStringList { notes };
+            << none << QString("ms-settings:display") << none << 3 << qint64(31) << nothing;
+        QTest::newRow("uri with handler")
+            << none << https << none << 3 << qint64(42) << QStringList { open, https };
+        QTest::newRow("uri, no opener") << none << https << none << 1 << qint64(31) << nothing;
+        QTest::newRow("folder") << none << dir << none << 3 << qint64(42)
+                                << QStringList { open, dir };
+        QTest::newRow("document") << none << notes << none << 3 << qint64(42)
+                                  << QStringList { open, notes };
+        QTest::newRow("document as file url")
+            << none << "file://" + notes << none << 3 << qint64(42) << QStringList { open, notes };
+        QTest::newRow("quoted document") << none << "\"" + notes + "\"" << none << 3 << qint64(42)
+                                         << QStringList { open, notes };
         QTest::newRow("document without handler")
-            << "" << notes << "" << false << true << qint64(31) << "" << QStringList();
-        QTest::newRow("program with parameters")
-            << "" << tool << "-a \"b c\"" << false << true << qint64(42) << tool
-            << QStringList { "-a", "b c" };
-        QTest::newRow("program from PATH") << ""
-                                           << "ping"
-                                           << "-c 4 ::1" << false << true << qint64(42)
-                                           << "/usr/bin/ping" << QStringList { "-c", "4", "::1" };
-        QTest::newRow("elevated program") << "runas" << tool << "" << false << true << qint64(42)
-                                          << pkexec << QStringList { tool };
+            << none << notes << none << 2 << qint64(31) << nothing;
+        QTest::newRow("program with parameters") << none << tool << QString("-a \"b c\"") << 2
+                                                 << qint64(42) << QStringList { tool, "-a", "b c" };
+        QTest::newRow("program from PATH")
+            << none << QString("ping") << QString("-c 4 ::1") << 2 << qint64(42)
+            << QStringList { "/usr/bin/ping", "-c", "4", "::1" };
+        QTest::newRow("elevated program") << QString("runas") << tool << none << 2 << qint64(42)
+                                          << QStringList { "/usr/bin/pkexec", tool };
         QTest::newRow("elevated without pkexec")
-            << "runas" << tool << "" << false << false << qint64(5) << "" << QStringList();
+            << QString("runas") << tool << none << 0 << qint64(5) << nothing;
     }
     void targets()
     {
         QFETCH(QString, verb);
         QFETCH(QString, file);
         QFETCH(QString, parameters);
-        QFETCH(bool, withHandlers);
-        QFETCH(bool, withTools);
+        QFETCH(int, world);
         QFETCH(qint64, result);
-        QFETCH(QString, program);
-        QFETCH(QStringList, arguments);
-
-        Scripted world;
-        if (withHandlers) {
-            world.handlers.insert("x-scheme-handler/https", "browser.desktop");
-            world.handlers.insert("inode/directory", "files.desktop");
-            world.handlers.insert("text/plain", "editor.desktop");
+        QFETCH(QStringList, started);
+        Scripted scripted;
+        if (world & 1) {
+            scripted.handlers.insert("x-scheme-handler/https", "browser.desktop");
+            scripted.handlers.insert("inode/directory", "files.desktop");
+            scripted.handlers.insert("text/plain", "editor.desktop");
         }
-        world.executables.insert("ping", "/usr/bin/ping");
-        if (withTools) {
-            world.executables.insert("xdg-open", "/usr/bin/xdg-open");
-            world.executables.insert("pkexec", "/usr/bin/pkexec");
+        scripted.executables.insert("ping", "/usr/bin/ping");
+        if (world & 2) {
+            scripted.executables.insert("xdg-open", "/usr/bin/xdg-open");
+            scripted.executables.insert("pkexec", "/usr/bin/pkexec");
         }
-        QCOMPARE(world.make()->execute(verb, file, parameters), result);
-        if (program.isEmpty()) {
-            QVERIFY(world.started.isEmpty());
-        } else {
-            QCOMPARE(world.started.size(), 1);
-            QCOMPARE(world.started.first().program, program);
-            QCOMPARE(world.started.first().arguments, arguments);
-        }
+        QCOMPARE(scripted.make()->execute(verb, file, parameters), result);
+        QStringList seen;
+        for (const Started &start : qAsConst(scripted.started))
+            seen << start.program << start.arguments;
+        QCOMPARE(seen, started);
     }
 
     void programsWithArgumentLists()
@@ -229,11 +203,7 @@ private slots:
         QFETCH(QByteArray, script);
         QFETCH(QString, handler);
         QTemporaryDir bin;
-        QFile tool(bin.filePath(QStringLiteral("xdg-mime")));
-        QVERIFY(tool.open(QIODevice::WriteOnly));
-        tool.write("#!/bin/sh\n" + script + "\n");
-        tool.close();
-        tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QVERIFY(writeFile(bin.filePath(QStringLiteral("xdg-mime")), "#!/bin/sh\n" + script + "\n"));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin.path()));
         const QString found = plat::DesktopLauncher::defaultHandler(QStringLiteral("text/html"));

@@ -1,6 +1,7 @@
 #include "app/licenseagreement.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "tests/support/appidentity.h"
 #include "widgets/scrollbar.h"
 
 #include <QPointer>
@@ -15,12 +16,6 @@ class TestLicenseAgreement : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    }
-
     void init()
     {
         QSettings().clear();
@@ -34,58 +29,40 @@ private slots:
         });
     }
 
-    void pageChoice_data()
-    {
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<int>("system");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("release, Russian")
-            << 3 << 2 << int(QLocale::English) << ":License/VerdimonNuvo.license.russian.html";
-        QTest::newRow("hand-edited channel and language")
-            << 7 << 5 << int(QLocale::Russian) << ":License/VerdimonNuvo.license.english.html";
-        QTest::newRow("dev, auto on German")
-            << 0 << 0 << int(QLocale::German) << ":License/VerdimonNuvo.Dev.license.english.html";
-        QTest::newRow("dev, auto on Ukrainian")
-            << 0 << 0 << int(QLocale::Ukrainian)
-            << ":License/VerdimonNuvo.Dev.license.ukrainian.html";
-        QTest::newRow("insider, Ukrainian")
-            << 1 << 3 << int(QLocale::English)
-            << ":License/VerdimonNuvo.Insider.license.ukrainian.html";
-        QTest::newRow("beta, English")
-            << 2 << 1 << int(QLocale::Russian) << ":License/VerdimonNuvo.Beta.license.english.html";
-    }
+    // Channel (0 development .. 3 release), stored language (0 automatic), system language.
     void pageChoice()
     {
-        QFETCH(int, channel);
-        QFETCH(int, language);
-        QFETCH(int, system);
-        QFETCH(QString, page);
-        QCOMPARE(LicenseAgreement::pagePath(channel, language, QLocale::Language(system)), page);
+        const std::tuple<int, int, QLocale::Language, QString> table[] = {
+            { 3, 2, QLocale::English, "license.russian" },
+            { 7, 5, QLocale::Russian, "license.english" }, // hand-edited
+            { 0, 0, QLocale::German, "Dev.license.english" },
+            { 0, 0, QLocale::Ukrainian, "Dev.license.ukrainian" },
+            { 1, 3, QLocale::English, "Insider.license.ukrainian" },
+            { 2, 1, QLocale::Russian, "Beta.license.english" },
+        };
+        for (const auto &[channel, language, system, page] : table)
+            QCOMPARE(LicenseAgreement::pagePath(channel, language, system),
+                     ":License/VerdimonNuvo." + page + ".html");
     }
 
-    void everyPageExists_data()
-    {
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<int>("language");
-        for (int channel = 0; channel < 4; ++channel)
-            for (int language = 1; language < 4; ++language)
-                QTest::addRow("channel %d language %d", channel, language) << channel << language;
-    }
     void everyPageExists()
     {
-        QFETCH(int, channel);
-        QFETCH(int, language);
-        QFile page(LicenseAgreement::pagePath(channel, language, QLocale::English));
-        QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
-        const QString text = QTextCodec::codecForName("windows-1251")->toUnicode(page.readAll());
-        QVERIFY(text.contains("Verdimon Nuvo"));
-        QVERIFY(text.contains("windows-1251"));
-        // Pre-release channels warn about it; the release page does not.
-        QCOMPARE(text.contains("Beta") || text.contains("Insider") || text.contains("Development"),
-                 channel != 3);
-        if (language != 1)
-            QVERIFY(text.contains(QRegularExpression("[\\x{0400}-\\x{04FF}]{5}")));
+        for (int channel = 0; channel < 4; ++channel) {
+            for (int language = 1; language < 4; ++language) {
+                QFile page(LicenseAgreement::pagePath(channel, language, QLocale::English));
+                QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+                const QString text
+                    = QTextCodec::codecForName("windows-1251")->toUnicode(page.readAll());
+                QVERIFY(text.contains("Verdimon Nuvo"));
+                QVERIFY(text.contains("windows-1251"));
+                // Pre-release channels warn about it; the release page does not.
+                QCOMPARE(text.contains("Beta") || text.contains("Insider")
+                             || text.contains("Development"),
+                         channel != 3);
+                if (language != 1)
+                    QVERIFY(text.contains(QRegularExpression("[\\x{0400}-\\x{04FF}]{5}")));
+            }
+        }
     }
 
     void viewerShowsThePage()
@@ -126,32 +103,28 @@ private slots:
         QVERIFY(viewer.isNull());
     }
 
-    void missingPageShowsErrorAndNoViewer_data()
-    {
-        QTest::addColumn<bool>("emptyFile");
-        QTest::newRow("missing") << false;
-        QTest::newRow("empty file") << true;
-    }
     void missingPageShowsErrorAndNoViewer()
     {
-        QFETCH(bool, emptyFile);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("page.html");
-        if (emptyFile) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        for (bool emptyFile : { false, true }) {
+            m_messages.clear();
+            QTemporaryDir dir;
+            const QString path = dir.filePath("page.html");
+            if (emptyFile) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+            LicenseAgreement::setPageOverride(path);
+            QWidget owner;
+            QPointer<LicenseAgreement> viewer = new LicenseAgreement(&owner);
+            QCOMPARE(m_messages, QStringList({ "Error|License file was not found!|3|none" }));
+            QVERIFY(!viewer->isLoaded());
+            // What the caller does next must not bring up an empty window or block.
+            QCOMPARE(viewer->exec(), int(QDialog::Rejected));
+            viewer->show();
+            QVERIFY(!viewer->isVisible());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(viewer.isNull());
         }
-        LicenseAgreement::setPageOverride(path);
-        QWidget owner;
-        QPointer<LicenseAgreement> viewer = new LicenseAgreement(&owner);
-        QCOMPARE(m_messages, QStringList({ "Error|License file was not found!|3|none" }));
-        QVERIFY(!viewer->isLoaded());
-        // What the caller does next must not bring up an empty window or block.
-        QCOMPARE(viewer->exec(), int(QDialog::Rejected));
-        viewer->show();
-        QVERIFY(!viewer->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(viewer.isNull());
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
 #include <QGridLayout>
@@ -24,60 +25,35 @@ class TestMsgDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    }
-
     void init()
     {
         QSettings().clear();
         MsgDialog::setTestResponder(nullptr);
     }
 
-    void widthLimits_data()
-    {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<int>("hard");
-        QTest::addColumn<int>("soft");
-        QTest::newRow("800") << 800 << 800 << 400;
-        QTest::newRow("1000") << 1000 << 1000 << 500;
-        QTest::newRow("1024") << 1024 << 1024 << 500;
-        QTest::newRow("1025") << 1025 << 545 << 500;
-        QTest::newRow("1400") << 1400 << 920 << 500;
-        QTest::newRow("1920") << 1920 << 1000 << 500;
-    }
+    // Hard and soft limits of the box's width on screens of a given width.
     void widthLimits()
     {
-        QFETCH(int, screen);
-        QFETCH(int, hard);
-        QFETCH(int, soft);
-        QCOMPARE(MsgDialog::widthLimits(screen), qMakePair(hard, soft));
+        const int table[][3] = { { 800, 800, 400 },  { 1000, 1000, 500 }, { 1024, 1024, 500 },
+                                 { 1025, 545, 500 }, { 1400, 920, 500 },  { 1920, 1000, 500 } };
+        for (const auto &row : table)
+            QCOMPARE(MsgDialog::widthLimits(row[0]), qMakePair(row[1], row[2]));
     }
 
-    void iconKinds_data()
+    void icons()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("hasIcon");
-        QTest::newRow("information") << 1 << true;
-        QTest::newRow("warning") << 2 << true;
-        QTest::newRow("critical") << 3 << true;
-        QTest::newRow("question") << 4 << true;
-        QTest::newRow("zero") << 0 << false;
-        QTest::newRow("five") << 5 << false;
-    }
-    void iconKinds()
-    {
-        QFETCH(int, kind);
-        QFETCH(bool, hasIcon);
-        MsgDialog box(nullptr, "Title", "Text", kind, QDialogButtonBox::Ok);
-        QCOMPARE(!box.iconLabel()->pixmap(Qt::ReturnByValue).isNull(), hasIcon);
-        QCOMPARE(box.iconLabel()->size(), QSize(30, 30));
-        QCOMPARE(box.iconLabel()->minimumSize(), QSize(30, 30));
-        QCOMPARE(box.iconLabel()->maximumSize(), QSize(30, 30));
+        for (int kind = 0; kind <= 5; ++kind) {
+            MsgDialog box(nullptr, "Title", "Text", kind, QDialogButtonBox::Ok);
+            QCOMPARE(!box.iconLabel()->pixmap(Qt::ReturnByValue).isNull(), kind >= 1 && kind <= 4);
+            QCOMPARE(box.iconLabel()->size(), QSize(30, 30));
+        }
+        QPixmap picture(64, 64);
+        picture.fill(Qt::green);
+        MsgDialog box(nullptr, "Updates", "Up to date", picture, QDialogButtonBox::Ok);
+        QCOMPARE(box.iconLabel()->size(), QSize(40, 40));
+        QVERIFY(!box.iconLabel()->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(box.iconLabel()->hasScaledContents());
-        // Icon left, spacer, then the text.
+        // Icon left, spacer, then the text; the buttons span the row below.
         auto *grid = qobject_cast<QGridLayout *>(box.layout());
         QVERIFY(grid);
         int row, column, rowSpan, columnSpan;
@@ -86,15 +62,6 @@ private slots:
         grid->getItemPosition(grid->indexOf(box.buttonBox()), &row, &column, &rowSpan, &columnSpan);
         QCOMPARE(row, 2);
         QCOMPARE(columnSpan, 3);
-    }
-
-    void pixmapIconIsForty()
-    {
-        QPixmap picture(64, 64);
-        picture.fill(Qt::green);
-        MsgDialog box(nullptr, "Updates", "Up to date", picture, QDialogButtonBox::Ok);
-        QCOMPARE(box.iconLabel()->size(), QSize(40, 40));
-        QVERIFY(!box.iconLabel()->pixmap(Qt::ReturnByValue).isNull());
     }
 
     void windowSetUp()
@@ -121,139 +88,90 @@ private slots:
         QCOMPARE(buttons.first()->font().pixelSize(), 16);
     }
 
-    void topmost_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<bool>("topmost");
-        QTest::newRow("first run, no key") << QVariant() << true;
-        QTest::newRow("on") << QVariant(true) << true;
-        QTest::newRow("off") << QVariant(false) << false;
-        QTest::newRow("off as text") << QVariant("false") << false;
-    }
+    // Topmost as stored; before the start-up defaults are written, topmost.
     void topmost()
     {
-        QFETCH(QVariant, stored);
-        QFETCH(bool, topmost);
-        if (stored.isValid())
+        MsgDialog first(nullptr, "T", "X", 1, QDialogButtonBox::Ok);
+        QVERIFY(first.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        for (const QVariant &stored : { QVariant(true), QVariant(false), QVariant("false") }) {
             Settings::setSettingsValue("AppSettings", "AlwaysOnTop", stored);
-        MsgDialog box(nullptr, "T", "X", 1, QDialogButtonBox::Ok);
-        QCOMPARE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint), topmost);
+            MsgDialog box(nullptr, "T", "X", 1, QDialogButtonBox::Ok);
+            QCOMPARE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint), stored.toBool());
+        }
     }
 
-    void buttonsGiveTheirValue_data()
-    {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("click");
-        QTest::newRow("Ok") << int(QDialogButtonBox::Ok) << 0x400;
-        QTest::newRow("Yes of Yes/No")
-            << int(QDialogButtonBox::Yes | QDialogButtonBox::No) << 0x4000;
-        QTest::newRow("Cancel of three")
-            << int(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel)
-            << 0x400000;
-        QTest::newRow("Retry") << int(QDialogButtonBox::Retry | QDialogButtonBox::Cancel)
-                               << 0x80000;
-    }
-    void buttonsGiveTheirValue()
-    {
-        QFETCH(int, buttons);
-        QFETCH(int, click);
-        MsgDialog box(nullptr, "T", "X", 4, Buttons(buttons));
-        QCOMPARE(box.buttonBox()->standardButtons(), Buttons(buttons));
-        MsgDialog::setTestResponder([click](MsgDialog *d) {
-            d->show();
-            d->buttonBox()->button(QDialogButtonBox::StandardButton(click))->click();
-            return d->result();
-        });
-        QCOMPARE(box.exec(), click);
-        QVERIFY(!box.isVisible());
-    }
-
+    // A button gives its value; closing or Escape gives that of the last reject-or-no button,
+    // or of the only button; other keys do nothing.
     void closeRule_data()
     {
         QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("action"); // a button to click, or 0 close, 1 Escape
         QTest::addColumn<int>("expected");
-        QTest::addColumn<bool>("escape");
-        for (bool escape : { false, true }) {
+        const int yesNo = QDialogButtonBox::Yes | QDialogButtonBox::No;
+        const int retryCancel = QDialogButtonBox::Retry | QDialogButtonBox::Cancel;
+        QTest::newRow("click Ok") << int(QDialogButtonBox::Ok) << 0x400 << 0x400;
+        QTest::newRow("click Yes of Yes/No") << yesNo << 0x4000 << 0x4000;
+        QTest::newRow("click Cancel of three")
+            << (yesNo | QDialogButtonBox::Cancel) << 0x400000 << 0x400000;
+        QTest::newRow("click Retry") << retryCancel << 0x80000 << 0x80000;
+        for (int escape : { 0, 1 }) {
             const char *how = escape ? "escape" : "close";
-            QTest::addRow("%s Ok alone", how) << int(QDialogButtonBox::Ok) << 0x400 << escape;
-            QTest::addRow("%s Yes No", how)
-                << int(QDialogButtonBox::Yes | QDialogButtonBox::No) << 0x10000 << escape;
-            QTest::addRow("%s Retry Cancel", how)
-                << int(QDialogButtonBox::Retry | QDialogButtonBox::Cancel) << 0x400000 << escape;
+            QTest::addRow("%s Ok alone", how) << int(QDialogButtonBox::Ok) << escape << 0x400;
+            QTest::addRow("%s Yes No", how) << yesNo << escape << 0x10000;
+            QTest::addRow("%s Retry Cancel", how) << retryCancel << escape << 0x400000;
             QTest::addRow("%s Yes No Cancel", how)
-                << int(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel)
-                << 0x10000 << escape;
-            QTest::addRow("%s no buttons", how) << 0 << 0 << escape;
+                << (yesNo | QDialogButtonBox::Cancel) << escape << 0x10000;
+            QTest::addRow("%s no buttons", how) << 0 << escape << 0;
             QTest::addRow("%s Apply Help", how)
-                << int(QDialogButtonBox::Apply | QDialogButtonBox::Help) << 0 << escape;
-            QTest::addRow("%s Yes alone", how) << int(QDialogButtonBox::Yes) << 0x4000 << escape;
+                << int(QDialogButtonBox::Apply | QDialogButtonBox::Help) << escape << 0;
+            QTest::addRow("%s Yes alone", how) << int(QDialogButtonBox::Yes) << escape << 0x4000;
         }
     }
     void closeRule()
     {
         QFETCH(int, buttons);
+        QFETCH(int, action);
         QFETCH(int, expected);
-        QFETCH(bool, escape);
+        QVERIFY(!MsgDialog::hasTestResponder());
         MsgDialog box(nullptr, "T", "X", 4, Buttons(buttons));
-        MsgDialog::setTestResponder([escape](MsgDialog *d) {
+        QCOMPARE(box.buttonBox()->standardButtons(), Buttons(buttons));
+        MsgDialog::setTestResponder([action](MsgDialog *d) {
             d->show();
-            if (escape)
+            QTest::keyClick(d, Qt::Key_A);
+            QTest::keyClick(d, Qt::Key_Space, Qt::ControlModifier);
+            if (!d->isVisible())
+                return -1;
+            if (action > 1)
+                d->buttonBox()->button(QDialogButtonBox::StandardButton(action))->click();
+            else if (action == 1)
                 QTest::keyClick(d, Qt::Key_Escape);
             else
                 d->close();
             return d->result();
         });
+        QVERIFY(MsgDialog::hasTestResponder());
         QCOMPARE(box.exec(), expected);
         QVERIFY(!box.isVisible());
     }
 
-    void otherKeysDoNothing()
+    void textWrapsWithinTheLimits()
     {
-        MsgDialog box(nullptr, "T", "X", 1, QDialogButtonBox::Yes | QDialogButtonBox::No);
-        box.show();
-        QTest::keyClick(&box, Qt::Key_A);
-        QTest::keyClick(&box, Qt::Key_Space, Qt::ControlModifier);
-        QVERIFY(box.isVisible());
-        box.close();
-    }
-
-    void shortTextDoesNotWrap()
-    {
-        MsgDialog box(nullptr, "T", "Saved.", 1, QDialogButtonBox::Ok);
-        QVERIFY(!box.textLabel()->wordWrap());
-        QVERIFY(box.width() <= MsgDialog::widthLimits(availableScreenWidth()).second);
-        QCOMPARE(box.minimumSize(), box.maximumSize()); // fixed size
-        QCOMPARE(box.width(), box.layout()->totalMinimumSize().width());
-    }
-
-    void longTextWrapsWithinTheLimits()
-    {
-        const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog. ");
-        MsgDialog shortBox(nullptr, "T", sentence, 2, QDialogButtonBox::Ok);
-        MsgDialog longBox(nullptr, "T", sentence.repeated(12), 2, QDialogButtonBox::Ok);
-        QVERIFY(longBox.textLabel()->wordWrap());
         const QPair<int, int> limits = MsgDialog::widthLimits(availableScreenWidth());
+        MsgDialog shortBox(nullptr, "T", "Saved.", 1, QDialogButtonBox::Ok);
+        QVERIFY(!shortBox.textLabel()->wordWrap());
+        QVERIFY(shortBox.width() <= limits.second);
+        QCOMPARE(shortBox.minimumSize(), shortBox.maximumSize()); // fixed size
+        QCOMPARE(shortBox.width(), shortBox.layout()->totalMinimumSize().width());
+
+        const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog. ");
+        MsgDialog oneLine(nullptr, "T", sentence, 2, QDialogButtonBox::Ok);
+        MsgDialog longBox(nullptr, "T", sentence.repeated(12), 2, QDialogButtonBox::Ok);
+        QVERIFY(!oneLine.textLabel()->wordWrap());
+        QVERIFY(longBox.textLabel()->wordWrap());
         QVERIFY(longBox.width() >= limits.second);
         QVERIFY(longBox.width() <= limits.first);
-        QVERIFY(!shortBox.textLabel()->wordWrap());
-        QVERIFY(longBox.height() > shortBox.height());
+        QVERIFY(longBox.height() > oneLine.height());
         QCOMPARE(longBox.minimumSize(), longBox.maximumSize());
-    }
-
-    void responderSeesTheBox()
-    {
-        QString seenTitle;
-        int seenKind = -1;
-        MsgDialog::setTestResponder([&](MsgDialog *d) {
-            seenTitle = d->windowTitle();
-            seenKind = d->iconKind();
-            return int(QDialogButtonBox::Yes);
-        });
-        QVERIFY(MsgDialog::hasTestResponder());
-        MsgDialog box(nullptr, "Attention", "Go?", 2, QDialogButtonBox::Yes | QDialogButtonBox::No);
-        QCOMPARE(box.exec(), 0x4000);
-        QCOMPARE(seenTitle, QString("Attention"));
-        QCOMPARE(seenKind, 2);
     }
 };
 

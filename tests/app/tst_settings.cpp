@@ -1,4 +1,5 @@
 #include "app/settings.h"
+#include "tests/support/appidentity.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,12 +30,6 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    }
-
     void init() { QSettings().clear(); }
 
     void storeLivesInTheUsersConfigFolder()
@@ -43,77 +38,52 @@ private slots:
                  qEnvironmentVariable("XDG_CONFIG_HOME") + "/Dravonel/Verdimon Nuvo.conf");
     }
 
-    void startDefaults_data()
-    {
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("expected");
-        const QString a = "AppSettings", f = "Fonts", u = "Updates";
-        QTest::newRow("ShowSplash") << a << "ShowSplash" << QVariant(true);
-        QTest::newRow("AlwaysOnTop") << a << "AlwaysOnTop" << QVariant(false);
-        QTest::newRow("ShareHardwareInfo") << a << "ShareHardwareInfo" << QVariant(false);
-        QTest::newRow("ShowFullInfo") << a << "ShowFullInfo" << QVariant(true);
-        QTest::newRow("AutoDataExpand") << a << "AutoDataExpand" << QVariant(false);
-        QTest::newRow("AddToTray") << a << "AddToTray" << QVariant(false);
-        QTest::newRow("CloseToTray") << a << "CloseToTray" << QVariant(false);
-        QTest::newRow("MinimizeToTray") << a << "MinimizeToTray" << QVariant(false);
-        QTest::newRow("NotifyWhenInTray") << a << "NotifyWhenInTray" << QVariant(false);
-        QTest::newRow("ShowWindowWhenInTray") << a << "ShowWindowWhenInTray" << QVariant(false);
-        QTest::newRow("Position") << a << "Position"
-                                  << QVariant(QByteArray::fromBase64(
-                                         "AdnQywACAAAAAAEYAAAA+AAABmcAAAMQAAABHQAAAQ4AAAZiAAADC"
-                                         "wAAAAAAAAAAB4A="));
-        QTest::newRow("SettingsViewSize")
-            << a << "SettingsViewSize"
-            << QVariant(QByteArray::fromBase64("AAAA/wAAAAEAAAAC//////////8B/////wEAAAABAA=="));
-        QTest::newRow("AppLanguage") << a << "AppLanguage" << QVariant(0);
-        QTest::newRow("AppTheme") << a << "AppTheme" << QVariant(0);
-        QTest::newRow("Opacity") << a << "Opacity" << QVariant(1);
-        QTest::newRow("Family") << f << "Family" << QVariant("Segoe UI");
-        QTest::newRow("Size") << f << "Size" << QVariant(12);
-        QTest::newRow("InstallUpdatesAutomatically")
-            << u << "InstallUpdatesAutomatically" << QVariant(true);
-        QTest::newRow("DisableUpdates") << u << "DisableUpdates" << QVariant(false);
-        QTest::newRow("CheckForUpdatesWhenAppStarts")
-            << u << "CheckForUpdatesWhenAppStarts" << QVariant(true);
-        QTest::newRow("GetInsiderBuildsNotification")
-            << u << "GetInsiderBuildsNotification" << QVariant(true);
-        QTest::newRow("DeleteInstaller") << u << "DeleteInstaller" << QVariant(false);
-        QTest::newRow("InstallSilently") << u << "InstallSilently" << QVariant(true);
-        QTest::newRow("DownloadPath")
-            << u << "DownloadPath"
-            << QVariant(QDir::toNativeSeparators(
-                   QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)));
-        QTest::newRow("InstallPath")
-            << u << "InstallPath" << QVariant("/opt/Dravonel/Verdimon Nuvo");
-        QTest::newRow("UpdatesChannel") << u << "UpdatesChannel" << QVariant(3);
-        QTest::newRow("Delivery") << u << "Delivery" << QVariant(0);
-    }
-    void startDefaults()
-    {
-        QFETCH(QString, group);
-        QFETCH(QString, key);
-        QFETCH(QVariant, expected);
-        QVERIFY(!Settings::containsSetting(group, key));
-        Settings::writeDefaultSettings();
-        QVERIFY(Settings::containsSetting(group, key));
-        // Read through a fresh store, as after a restart: the values come back as texts.
-        const QVariant stored = Settings::settingsValue(group, key);
-        if (expected.type() == QVariant::ByteArray)
-            QCOMPARE(stored.toByteArray(), expected.toByteArray());
-        else
-            QCOMPARE(stored.toString(), expected.toString());
-    }
-
-    void exactlyTheTableIsWritten()
+    // Exactly these keys and values, read back through a fresh store as after a restart.
+    void defaultsTable()
     {
         Settings::writeDefaultSettings();
-        QSettings store;
-        QCOMPARE(store.allKeys().size(), 27);
-        QVERIFY(!store.contains("AppSettings/TabPosition"));
-        QVERIFY(!store.contains("AppSettings/TabsOrder"));
-        QVERIFY(!store.contains("AppSettings/LogPath"));
-        QVERIFY(store.childGroups().indexOf("Credentials") < 0);
+        const QString downloads = QDir::toNativeSeparators(
+            QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+        const QMap<QString, QString> expected {
+            { "AppSettings/ShowSplash", "true" },
+            { "AppSettings/AlwaysOnTop", "false" },
+            { "AppSettings/ShareHardwareInfo", "false" },
+            { "AppSettings/ShowFullInfo", "true" },
+            { "AppSettings/AutoDataExpand", "false" },
+            { "AppSettings/AddToTray", "false" },
+            { "AppSettings/CloseToTray", "false" },
+            { "AppSettings/MinimizeToTray", "false" },
+            { "AppSettings/NotifyWhenInTray", "false" },
+            { "AppSettings/ShowWindowWhenInTray", "false" },
+            { "AppSettings/Position",
+              "AdnQywACAAAAAAEYAAAA+AAABmcAAAMQAAABHQAAAQ4AAAZiAAADCwAAAAAAAAAAB4A=" },
+            { "AppSettings/SettingsViewSize", "AAAA/wAAAAEAAAAC//////////8B/////wEAAAABAA==" },
+            { "AppSettings/AppLanguage", "0" },
+            { "AppSettings/AppTheme", "0" },
+            { "AppSettings/Opacity", "1" },
+            { "Fonts/Family", "Segoe UI" },
+            { "Fonts/Size", "12" },
+            { "Updates/InstallUpdatesAutomatically", "true" },
+            { "Updates/DisableUpdates", "false" },
+            { "Updates/CheckForUpdatesWhenAppStarts", "true" },
+            { "Updates/GetInsiderBuildsNotification", "true" },
+            { "Updates/DeleteInstaller", "false" },
+            { "Updates/InstallSilently", "true" },
+            { "Updates/DownloadPath", downloads },
+            { "Updates/InstallPath", "/opt/Dravonel/Verdimon Nuvo" },
+            { "Updates/UpdatesChannel", "3" },
+            { "Updates/Delivery", "0" },
+        };
+        QSettings store(Settings::storeFileName(), QSettings::IniFormat);
+        QMap<QString, QString> written;
+        for (const QString &key : store.allKeys()) {
+            const QVariant value = store.value(key);
+            written.insert(key,
+                           value.type() == QVariant::ByteArray
+                               ? QString::fromLatin1(value.toByteArray().toBase64())
+                               : value.toString());
+        }
+        QCOMPARE(written, expected);
     }
 
     void existingValuesAreNeverOverwritten()
@@ -152,104 +122,56 @@ private slots:
         QCOMPARE(fileMode(path), 0600);
     }
 
-    void typedReadsAfterRestart_data()
+    // Values come back as texts after a restart; junk keeps the default.
+    void typedReads()
     {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<int>("expectedInt");
-        QTest::newRow("number text") << QVariant("2") << 2;
-        QTest::newRow("integer") << QVariant(3) << 3;
-        QTest::newRow("not a number") << QVariant("two") << 7;
-        QTest::newRow("empty") << QVariant("") << 7;
-    }
-    void typedReadsAfterRestart()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(int, expectedInt);
-        Settings::setSettingsValue("AppSettings", "AppLanguage", stored);
-        QCOMPARE(Settings::intValue("AppSettings", "AppLanguage", 7), expectedInt);
+        const QVector<QPair<QVariant, int>> ints { { "2", 2 }, { 3, 3 }, { "two", 7 }, { "", 7 } };
+        for (const auto &[stored, expected] : ints) {
+            Settings::setSettingsValue("AppSettings", "AppLanguage", stored);
+            QCOMPARE(Settings::intValue("AppSettings", "AppLanguage", 7), expected);
+        }
         QCOMPARE(Settings::intValue("AppSettings", "Missing", 7), 7);
-    }
-
-    void boolReads_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("true text") << QVariant("true") << true;
-        QTest::newRow("false text") << QVariant("false") << false;
-        QTest::newRow("bool false") << QVariant(false) << false;
-        QTest::newRow("junk keeps default") << QVariant("maybe") << true;
-    }
-    void boolReads()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(bool, expected);
-        Settings::setSettingsValue("AppSettings", "AlwaysOnTop", stored);
-        QCOMPARE(Settings::boolValue("AppSettings", "AlwaysOnTop", true), expected);
-    }
-
-    void fontFamily_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("missing") << QVariant() << "Segoe UI";
-        QTest::newRow("Arial") << QVariant("Arial") << "Arial";
-        QTest::newRow("Roboto") << QVariant("Roboto") << "Roboto";
-        QTest::newRow("shared file family")
-            << QVariant("Segoe UI Variable Display") << "Segoe UI Variable Display";
-        QTest::newRow("not in table") << QVariant("Comic Sans MS") << "Segoe UI";
-        QTest::newRow("case differs") << QVariant("arial") << "Segoe UI";
-    }
-    void fontFamily()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(QString, expected);
-        if (stored.isValid())
-            Settings::setSettingsValue("Fonts", "Family", stored);
-        QCOMPARE(Settings::fontFamily(), expected);
-        if (stored.isValid())
-            QCOMPARE(Settings::settingsValue("Fonts", "Family").toString(), expected);
-    }
-
-    void fontSize_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<int>("expected");
-        QTest::addColumn<bool>("rewritten");
-        QTest::newRow("missing") << QVariant() << 12 << false;
-        QTest::newRow("14") << QVariant(14) << 14 << false;
-        QTest::newRow("72 as text") << QVariant("72") << 72 << false;
-        QTest::newRow("13") << QVariant(13) << 12 << true;
-        QTest::newRow("text") << QVariant("big") << 12 << true;
-    }
-    void fontSize()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(int, expected);
-        QFETCH(bool, rewritten);
-        if (stored.isValid())
-            Settings::setSettingsValue("Fonts", "Size", stored);
-        QCOMPARE(Settings::fontSize(), expected);
-        if (rewritten)
-            QCOMPARE(Settings::settingsValue("Fonts", "Size").toInt(), 12);
-    }
-
-    void opacity_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("missing") << QVariant() << 1.0;
-        QTest::newRow("integer 1") << QVariant(1) << 1.0;
-        QTest::newRow("double") << QVariant(0.7) << 0.7;
-        QTest::newRow("text after restart") << QVariant("0.6") << 0.6;
-        QTest::newRow("junk") << QVariant("clear") << 1.0;
-    }
-    void opacity()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(double, expected);
-        if (stored.isValid())
+        const QVector<QPair<QVariant, bool>> bools {
+            { "true", true }, { "false", false }, { false, false }, { "maybe", true }
+        };
+        for (const auto &[stored, expected] : bools) {
+            Settings::setSettingsValue("AppSettings", "AlwaysOnTop", stored);
+            QCOMPARE(Settings::boolValue("AppSettings", "AlwaysOnTop", true), expected);
+        }
+        QCOMPARE(Settings::windowOpacity(), 1.0);
+        const QVector<QPair<QVariant, double>> opacities {
+            { 1, 1.0 }, { 0.7, 0.7 }, { "0.6", 0.6 }, { "clear", 1.0 }
+        };
+        for (const auto &[stored, expected] : opacities) {
             Settings::setSettingsValue("AppSettings", "Opacity", stored);
-        QCOMPARE(Settings::windowOpacity(), expected);
+            QCOMPARE(Settings::windowOpacity(), expected);
+        }
+    }
+
+    // A font the program does not offer is replaced by the default, also in the store.
+    void fontChoice()
+    {
+        QCOMPARE(Settings::fontFamily(), QString("Segoe UI"));
+        QCOMPARE(Settings::fontSize(), 12);
+        const QVector<QPair<QString, QString>> families { { "Arial", "Arial" },
+                                                          { "Roboto", "Roboto" },
+                                                          { "Segoe UI Variable Display",
+                                                            "Segoe UI Variable Display" },
+                                                          { "Comic Sans MS", "Segoe UI" },
+                                                          { "arial", "Segoe UI" } };
+        for (const auto &[stored, expected] : families) {
+            Settings::setSettingsValue("Fonts", "Family", stored);
+            QCOMPARE(Settings::fontFamily(), expected);
+            QCOMPARE(Settings::settingsValue("Fonts", "Family").toString(), expected);
+        }
+        const QVector<QPair<QVariant, int>> sizes {
+            { 14, 14 }, { "72", 72 }, { 13, 12 }, { "big", 12 }
+        };
+        for (const auto &[stored, expected] : sizes) {
+            Settings::setSettingsValue("Fonts", "Size", stored);
+            QCOMPARE(Settings::fontSize(), expected);
+            QCOMPARE(Settings::settingsValue("Fonts", "Size").toInt(), expected);
+        }
     }
 
     void restoreGeometry_data()

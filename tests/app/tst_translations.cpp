@@ -1,6 +1,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 #include "app/translations.h"
+#include "tests/support/appidentity.h"
 
 #include <QDir>
 #include <QProcess>
@@ -51,12 +52,7 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-        QSettings().clear();
-    }
+    void initTestCase() { QSettings().clear(); }
 
     void cleanup()
     {
@@ -65,71 +61,42 @@ private slots:
         QCoreApplication::removeTranslator(&m_qt);
     }
 
-    void languageCodes_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<int>("system");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("auto on German") << 0 << int(QLocale::German) << "en";
-        QTest::newRow("auto on English") << 0 << int(QLocale::English) << "en";
-        QTest::newRow("auto on Russian") << 0 << int(QLocale::Russian) << "ru";
-        QTest::newRow("auto on Ukrainian") << 0 << int(QLocale::Ukrainian) << "uk";
-        QTest::newRow("English") << 1 << int(QLocale::Russian) << "en";
-        QTest::newRow("Russian") << 2 << int(QLocale::English) << "ru";
-        QTest::newRow("Ukrainian") << 3 << int(QLocale::English) << "uk";
-        QTest::newRow("hand-edited 7") << 7 << int(QLocale::Russian) << "en";
-        QTest::newRow("negative") << -1 << int(QLocale::Ukrainian) << "en";
-    }
+    // Stored language (0 automatic, 1 English, 2 Russian, 3 Ukrainian) and the system's.
     void languageCodes()
     {
-        QFETCH(int, language);
-        QFETCH(int, system);
-        QFETCH(QString, code);
-        QCOMPARE(languageCode(language, QLocale::Language(system)), code);
+        const std::tuple<int, QLocale::Language, QString> table[] = {
+            { 0, QLocale::German, "en" },     { 0, QLocale::English, "en" },
+            { 0, QLocale::Russian, "ru" },    { 0, QLocale::Ukrainian, "uk" },
+            { 1, QLocale::Russian, "en" },    { 2, QLocale::English, "ru" },
+            { 3, QLocale::English, "uk" },    { 7, QLocale::Russian, "en" },
+            { -1, QLocale::Ukrainian, "en" },
+        };
+        for (const auto &[language, system, code] : table)
+            QCOMPARE(languageCode(language, system), code);
+        QCOMPARE(languageFlagIconPath(QLocale::English), QString(":Icon/en_US.png"));
+        QCOMPARE(languageFlagIconPath(QLocale::Russian), QString(":Icon/ru_RU.png"));
+        QCOMPARE(languageFlagIconPath(QLocale::Ukrainian), QString(":Icon/uk_UA.png"));
+        QCOMPARE(languageFlagIconPath(QLocale::French), QString(":Icon/en_US.png"));
     }
 
-    void flags_data()
-    {
-        QTest::addColumn<int>("system");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("English") << int(QLocale::English) << ":Icon/en_US.png";
-        QTest::newRow("Russian") << int(QLocale::Russian) << ":Icon/ru_RU.png";
-        QTest::newRow("Ukrainian") << int(QLocale::Ukrainian) << ":Icon/uk_UA.png";
-        QTest::newRow("French") << int(QLocale::French) << ":Icon/en_US.png";
-    }
-    void flags()
-    {
-        QFETCH(int, system);
-        QFETCH(QString, path);
-        QCOMPARE(languageFlagIconPath(QLocale::Language(system)), path);
-    }
-
-    void qtCataloguesBesideOrInstalled()
+    // Qt's own catalogues are looked for beside the program, then where Qt installs them; the
+    // program's languages work without them.
+    void qtCatalogues()
     {
         QTemporaryDir beside;
-        QVERIFY(beside.isValid());
         QFile fake(beside.filePath("qt_ru.qm"));
         QVERIFY(fake.open(QIODevice::WriteOnly));
         fake.close();
         setQtTranslationFolders({ beside.path(), "/nonexistent" });
         QCOMPARE(qtTranslationPath("ru"), beside.filePath("qt_ru.qm"));
         QCOMPARE(qtTranslationPath("uk"), QString());
-    }
-
-    void russianWorksWithoutQtCatalogues_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::newRow("Russian") << 2;
-        QTest::newRow("Ukrainian") << 3;
-    }
-    void russianWorksWithoutQtCatalogues()
-    {
-        QFETCH(int, language);
         QTemporaryDir empty;
         setQtTranslationFolders({ empty.path() });
-        QVERIFY(switchTranslation(&m_app, &m_qt, language));
-        QVERIFY(m_qt.isEmpty());
-        QVERIFY(QObject::tr("Unknown") != QLatin1String("Unknown"));
+        for (int language : { 2, 3 }) {
+            QVERIFY(switchTranslation(&m_app, &m_qt, language));
+            QVERIFY(m_qt.isEmpty());
+            QVERIFY(QObject::tr("Unknown") != QLatin1String("Unknown"));
+        }
     }
 
     void installedQtCatalogueIsUsed()

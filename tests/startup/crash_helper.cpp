@@ -1,13 +1,8 @@
-// A child process for the crash tests. Modes (first argument):
-//   raise         install the crash handler and raise SIGSEGV
-//   fault         install it and write through a null pointer
-//   fault-thread  the same on a second thread
-//   --crash-feedback <report>  (started by the handler) the question, the feedback form and
-//                 the restart
-//   restart-app   runs the event loop and restarts the program from inside it
-//   -restart      the restarted program: leaves a marker and ends
-// Environment: VN_HELPER_ANSWER ("yes"/"no") answers the question; VN_HELPER_MARKERS names the
-// folder for the markers "asked", "feedback" and "restarted".
+// A child process for the crash tests. Modes (first argument): "raise" (SIGSEGV), "fault" (a
+// null write), "fault-thread" (the same on a second thread), each under the crash handler;
+// "restart-app" restarts from inside the event loop; "-restart" and "--crash-feedback <report>"
+// are the runs the handler and the restart start. VN_HELPER_ANSWER ("yes"/"no") answers the
+// question; the markers "asked", "feedback" and "restarted" go to the folder VN_HELPER_MARKERS.
 
 #include "app/msgdialog.h"
 #include "app/startup/crashhandler.h"

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "mainwindow/verdimonnuvo.h"
+#include "tests/support/appidentity.h"
 
 #include <memory>
 #include <unistd.h>
@@ -62,12 +63,11 @@ public:
         process.write("quit\n");
         return process.waitForFinished(10000) && process.exitCode() == 0;
     }
-    bool finishes(int *exitCode)
+    // The exit code, or -1 when the helper did not end by itself.
+    int finish()
     {
-        if (!process.waitForFinished(15000))
-            return false;
-        *exitCode = process.exitCode();
-        return process.exitStatus() == QProcess::NormalExit;
+        const bool ended = process.waitForFinished(15000);
+        return ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
     QProcess process;
@@ -85,161 +85,113 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
+    void cleanup() { setTitleSettings(true, 3); }
 
-    void runningWindowTitle_data();
-    void runningWindowTitle();
-    void keyIsScopedToTheUser();
-    void secondStartAsksAndRaisesTheFirst();
-    void secondStartMayRunBeside();
-    void restartRunsWithoutAskingAndTakesOver();
-    void restartWithAnotherArgumentAsks();
-    void staleSegmentOfAKilledInstanceIsReaped();
-    void windowWithAnotherTitleIsNotRaised();
-};
-
-void TestSingleInstance::initTestCase()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-}
-
-void TestSingleInstance::cleanup()
-{
-    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"), true);
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
-}
-
-void TestSingleInstance::runningWindowTitle_data()
-{
-    QTest::addColumn<bool>("fullInfo");
-    QTest::addColumn<int>("channel");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("release") << true << 3 << "Verdimon Nuvo [Release | Build 4.1.3.742 | x64]";
-    QTest::newRow("beta") << true << 2 << "Verdimon Nuvo [Beta | Build 4.1.3.742 | x64]";
-    QTest::newRow("insider") << true << 1 << "Verdimon Nuvo [Insider | Build 4.1.3.742 | x64]";
-    QTest::newRow("development") << true << 0
-                                 << "Verdimon Nuvo [Development | Build 4.1.3.742 | x64]";
-    QTest::newRow("unknown channel")
-        << true << 8 << "Verdimon Nuvo [Release | Build 4.1.3.742 | x64]";
-    QTest::newRow("short title") << false << 2 << "Verdimon Nuvo";
-}
-
-void TestSingleInstance::runningWindowTitle()
-{
-    QFETCH(bool, fullInfo);
-    QFETCH(int, channel);
-    QFETCH(QString, title);
-    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"),
-                               fullInfo);
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"),
-                               channel);
-    QCOMPARE(ProcessEntry::runningWindowTitle(), title);
-    // The second start finds the running window by this title: the window must build the same.
-    VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
-    QCOMPARE(window.windowTitle(), title);
-}
-
-void TestSingleInstance::keyIsScopedToTheUser()
-{
-    const QString key = SingleInstance::userScopedKey(QStringLiteral("Verdimon Nuvo"));
-    QVERIFY(key.startsWith(QStringLiteral("Verdimon Nuvo ")));
-    QVERIFY(key.contains(QString::number(getuid())));
-    QVERIFY(SingleInstance::socketPath(QStringLiteral("Verdimon Nuvo"))
-                .startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
-}
-
-void TestSingleInstance::secondStartAsksAndRaisesTheFirst()
-{
-    Helper first;
-    QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
-    QVERIFY(first.lines().contains(QStringLiteral("FIRST")));
-    QVERIFY(!first.lines().contains(question));
-
-    Helper second({}, QStringLiteral("no"));
-    int exitCode = -1;
-    QVERIFY(second.finishes(&exitCode));
-    QCOMPARE(exitCode, 0);
-    QCOMPARE(second.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
-    QVERIFY(first.waitForLine(QStringLiteral("RAISED 1")));
-    QVERIFY(first.quit());
-}
-
-void TestSingleInstance::secondStartMayRunBeside()
-{
-    Helper first;
-    QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
-    Helper second({}, QStringLiteral("yes"));
-    QVERIFY(second.waitForLine(QStringLiteral("SECOND")));
-    QCOMPARE(second.lines().first(), question);
-    QVERIFY(!second.lines().contains(QStringLiteral("LISTENING")));
-    QVERIFY(second.quit());
-    QVERIFY(first.quit());
-}
-
-void TestSingleInstance::restartRunsWithoutAskingAndTakesOver()
-{
-    auto first = std::make_unique<Helper>();
-    QVERIFY(first->waitForLine(QStringLiteral("LISTENING")));
-    Helper restarted({ QStringLiteral("-restart") }, QStringLiteral("no"));
-    QVERIFY(restarted.waitForLine(QStringLiteral("RESTART")));
-    QVERIFY(!restarted.lines().contains(question));
-
-    // Once its predecessor has gone, the restarted instance is the one later starts find.
-    QVERIFY(first->quit());
-    first.reset();
-    QVERIFY(restarted.waitForLine(QStringLiteral("TOOK-OVER"), 15000));
-    Helper later({}, QStringLiteral("no"));
-    int exitCode = -1;
-    QVERIFY(later.finishes(&exitCode));
-    QCOMPARE(later.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
-    QVERIFY(restarted.waitForLine(QStringLiteral("RAISED 1")));
-    QVERIFY(restarted.quit());
-}
-
-void TestSingleInstance::restartWithAnotherArgumentAsks()
-{
-    Helper first;
-    QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
-    Helper second({ QStringLiteral("-restart"), QStringLiteral("extra") }, QStringLiteral("no"));
-    int exitCode = -1;
-    QVERIFY(second.finishes(&exitCode));
-    QCOMPARE(second.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
-    QVERIFY(first.quit());
-}
-
-void TestSingleInstance::staleSegmentOfAKilledInstanceIsReaped()
-{
+    void runningWindowTitle_data()
     {
-        Helper killed;
-        QVERIFY(killed.waitForLine(QStringLiteral("LISTENING")));
-        killed.process.kill(); // SIGKILL: nothing is cleaned up
-        QVERIFY(killed.process.waitForFinished(5000));
+        QTest::addColumn<bool>("fullInfo");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("title");
+        const QString full = QStringLiteral("Verdimon Nuvo [%1 | Build 4.1.3.742 | x64]");
+        QTest::newRow("release") << true << 3 << full.arg("Release");
+        QTest::newRow("beta") << true << 2 << full.arg("Beta");
+        QTest::newRow("insider") << true << 1 << full.arg("Insider");
+        QTest::newRow("development") << true << 0 << full.arg("Development");
+        QTest::newRow("unknown channel") << true << 8 << full.arg("Release");
+        QTest::newRow("short title") << false << 2 << QStringLiteral("Verdimon Nuvo");
     }
-    for (int run = 0; run < 2; ++run) {
-        Helper next({}, QStringLiteral("no"));
-        QVERIFY(next.waitForLine(QStringLiteral("LISTENING")));
-        QCOMPARE(next.lines().first(), QStringLiteral("FIRST"));
-        QVERIFY(!next.lines().contains(question));
-        next.process.kill();
-        QVERIFY(next.process.waitForFinished(5000));
+    void runningWindowTitle()
+    {
+        QFETCH(bool, fullInfo);
+        QFETCH(int, channel);
+        QFETCH(QString, title);
+        setTitleSettings(fullInfo, channel);
+        QCOMPARE(ProcessEntry::runningWindowTitle(), title);
+        // The second start finds the running window by this title: the window must build the same.
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        QCOMPARE(window.windowTitle(), title);
     }
-}
 
-void TestSingleInstance::windowWithAnotherTitleIsNotRaised()
-{
-    Helper first; // titled with the full information
-    QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
-    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"),
-                               false);
-    Helper second({}, QStringLiteral("no"));
-    int exitCode = -1;
-    QVERIFY(second.finishes(&exitCode));
-    QCOMPARE(exitCode, 0);
-    QVERIFY(first.waitForLine(QStringLiteral("RAISED 0")));
-    QVERIFY(first.quit());
-}
+    void keyIsScopedToTheUser()
+    {
+        const QString key = SingleInstance::userScopedKey(QStringLiteral("Verdimon Nuvo"));
+        QVERIFY(key.startsWith(QStringLiteral("Verdimon Nuvo ")));
+        QVERIFY(key.contains(QString::number(getuid())));
+        QVERIFY(SingleInstance::socketPath(QStringLiteral("Verdimon Nuvo"))
+                    .startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+    }
+
+    // Later starts beside a running first instance: asked, they give way and raise it, or run
+    // beside it; only a plain "-restart" runs without asking.
+    void laterStartsAsk()
+    {
+        Helper first;
+        QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
+        QVERIFY(first.lines().contains(QStringLiteral("FIRST")));
+        QVERIFY(!first.lines().contains(question));
+        const QStringList gaveWay { question, QStringLiteral("GIVE-WAY") };
+        for (const QStringList &arguments :
+             { QStringList(), QStringList { "-restart", "extra" } }) {
+            Helper second(arguments, QStringLiteral("no"));
+            QCOMPARE(second.finish(), 0);
+            QCOMPARE(second.lines(), gaveWay);
+        }
+        QVERIFY(first.waitForLine(QStringLiteral("RAISED 1")));
+
+        Helper beside({}, QStringLiteral("yes"));
+        QVERIFY(beside.waitForLine(QStringLiteral("SECOND")));
+        QCOMPARE(beside.lines().first(), question);
+        QVERIFY(!beside.lines().contains(QStringLiteral("LISTENING")));
+        QVERIFY(beside.quit());
+
+        // A window whose title differs (here: the short one) is not raised.
+        setTitleSettings(false, 3);
+        Helper untitled({}, QStringLiteral("no"));
+        QCOMPARE(untitled.finish(), 0);
+        QCOMPARE(untitled.lines(), gaveWay);
+        QVERIFY(first.waitForLine(QStringLiteral("RAISED 0")));
+        QVERIFY(first.quit());
+    }
+
+    void restartRunsWithoutAskingAndTakesOver()
+    {
+        auto first = std::make_unique<Helper>();
+        QVERIFY(first->waitForLine(QStringLiteral("LISTENING")));
+        Helper restarted({ QStringLiteral("-restart") }, QStringLiteral("no"));
+        QVERIFY(restarted.waitForLine(QStringLiteral("RESTART")));
+        QVERIFY(!restarted.lines().contains(question));
+
+        // Once its predecessor has gone, the restarted instance is the one later starts find.
+        QVERIFY(first->quit());
+        first.reset();
+        QVERIFY(restarted.waitForLine(QStringLiteral("TOOK-OVER"), 15000));
+        Helper later({}, QStringLiteral("no"));
+        QCOMPARE(later.finish(), 0);
+        QCOMPARE(later.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
+        QVERIFY(restarted.waitForLine(QStringLiteral("RAISED 1")));
+        QVERIFY(restarted.quit());
+    }
+
+    void staleSegmentOfAKilledInstanceIsReaped()
+    {
+        for (int run = 0; run < 3; ++run) {
+            Helper next({}, QStringLiteral("no"));
+            QVERIFY(next.waitForLine(QStringLiteral("LISTENING")));
+            QCOMPARE(next.lines().first(), QStringLiteral("FIRST"));
+            next.process.kill(); // SIGKILL: nothing is cleaned up
+            QVERIFY(next.process.waitForFinished(5000));
+        }
+    }
+
+private:
+    static void setTitleSettings(bool fullInfo, int channel)
+    {
+        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"),
+                                   fullInfo);
+        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"),
+                                   channel);
+    }
+};
 
 QTEST_MAIN(TestSingleInstance)
 #include "tst_singleinstance.moc"
