@@ -8,7 +8,19 @@ Worker::Worker(QObject *parent)
 {
 }
 
-Worker::~Worker() = default;
+// The cancel flags are written on the GUI thread and the Worker is deleted on its own. Qt's event
+// queue orders the last write before the deletion, under a lock the thread sanitizer can't see;
+// an acquire read of each flag makes that order visible to it.
+Worker::~Worker()
+{
+    for (const std::atomic<bool> *flag :
+         { &m_cancelOS, &m_cancelCPU, &m_cancelGPU, &m_cancelRAM, &m_cancelStorage,
+           &m_cancelOpticalDevices, &m_cancelMotherboard, &m_cancelBios, &m_cancelSoundDevices,
+           &m_cancelNetwork, &m_cancelPeripheralKeyboard, &m_cancelPeripheralPrinter,
+           &m_cancelServices, &m_cancelProcesses, &m_cancelApps, &m_cancelDrivers, &m_cancelStartup,
+           &m_cancelSmart, &m_cancelTpm })
+        (void)flag->load(std::memory_order_acquire);
+}
 
 HardwareData Worker::makeHardwareMainData(const HardwareData &record, const QString &heading,
                                           const QString &label, const QString &value)

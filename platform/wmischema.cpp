@@ -267,8 +267,9 @@ QMap<QString, ClassSchema> buildSchemas()
 
 const QMap<QString, ClassSchema> &schemas()
 {
-    static const QMap<QString, ClassSchema> map = buildSchemas();
-    return map;
+    // Never destroyed: a detection thread that outlives the wait at exit may still read it.
+    static const auto *map = new QMap<QString, ClassSchema>(buildSchemas());
+    return *map;
 }
 
 } // namespace
