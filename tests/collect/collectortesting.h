@@ -4,6 +4,8 @@
 #include "collect/worker.h"
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 enum class Collector {
     OS,
@@ -63,4 +65,31 @@ inline int runCollector(Worker &worker, Collector collector)
 inline QString collectorName(Collector collector)
 {
     return QString::fromLatin1(collectorSlot(collector).name);
+}
+
+// One property of a test object and the "label=value" row it must give; rows that no property
+// gives have no property.
+struct Field
+{
+    QString property;
+    wmi::VARIANT value;
+    QString row;
+};
+
+inline wmi::Object objectOf(const QVector<Field> &fields)
+{
+    wmi::Object object;
+    for (const Field &f : fields) {
+        if (!f.property.isEmpty())
+            object.insert(f.property, f.value);
+    }
+    return object;
+}
+
+inline QStringList rowsOf(const QVector<Field> &fields)
+{
+    QStringList rows;
+    for (const Field &f : fields)
+        rows << f.row;
+    return rows;
 }

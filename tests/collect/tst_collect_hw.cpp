@@ -88,58 +88,34 @@ private slots:
     void osRows()
     {
         const QString boot = "20210305070409.000000+000";
-        const QStringList rows = run(Collector::OS, "Win32_OperatingSystem",
-                                     {
-                                         { "Caption", bstr("  Debian GNU/Linux 12  ") },
-                                         { "BuildNumber", bstr("6.1.0") },
-                                         { "CSName", bstr("host") },
-                                         { "Name", bstr("Debian|/|/dev/sda1") },
-                                         { "OSArchitecture", bstr("64-bit") },
-                                         { "SerialNumber", bstr("abc") },
-                                         { "Status", bstr("OK") },
-                                         { "Manufacturer", null() },
-                                         { "SystemDrive", bstr("/") },
-                                         { "SystemDirectory", bstr("/usr/bin") },
-                                         { "NumberOfProcesses", i4(139) },
-                                         { "RegisteredUser", bstr("   ") },
-                                         { "WindowsDirectory", bstr("/usr") },
-                                         { "Primary", boolean(true) },
-                                         { "LastBootUpTime", bstr(boot) },
-                                         { "Locale", bstr("0409") },
-                                         { "InstallDate", null() },
-                                         { "BootDevice", bstr("/dev/sda1") },
-                                         { "CountryCode", bstr("1") },
-                                         { "NumberOfUsers", i4(2) },
-                                         { "SystemDevice", bstr("/dev/sda2") },
-                                         { "MaxProcessMemorySize", bstr("137438953344") },
-                                         { "EncryptionLevel", i4(256) },
-                                         { "BuildType", bstr("#1 SMP") },
-                                     });
-        QCOMPARE(rows,
-                 (QStringList { "Name=Debian GNU/Linux 12",
-                                "Build=6.1.0",
-                                "Computer name=host",
-                                "Partition name=Debian|/|/dev/sda1",
-                                "Architecture=64-bit",
-                                "Product ID=abc",
-                                "Status=OK",
-                                "Manufacturer=Unknown",
-                                "System drive=/",
-                                "System directory=/usr/bin",
-                                "Number of processes=139",
-                                "Registered user=Unknown",
-                                "Windows directory=/usr",
-                                "Primary=True",
-                                "Last boot up time=" + localText(boot),
-                                "Locale=en-US (English - United States)",
-                                "Install date=Unknown",
-                                "Boot device=/dev/sda1",
-                                "Country code=1",
-                                "Number of users=2",
-                                "System device=/dev/sda2",
-                                "Max process memory size=134217727 MB (131072 GB)",
-                                "Encryption level=256-EncryptionBit",
-                                "Kernel type=#1 SMP" }));
+        const QVector<Field> fields {
+            { "Caption", bstr("  Debian GNU/Linux 12  "), "Name=Debian GNU/Linux 12" },
+            { "BuildNumber", bstr("6.1.0"), "Build=6.1.0" },
+            { "CSName", bstr("host"), "Computer name=host" },
+            { "Name", bstr("Debian|/|/dev/sda1"), "Partition name=Debian|/|/dev/sda1" },
+            { "OSArchitecture", bstr("64-bit"), "Architecture=64-bit" },
+            { "SerialNumber", bstr("abc"), "Product ID=abc" },
+            { "Status", bstr("OK"), "Status=OK" },
+            { "Manufacturer", null(), "Manufacturer=Unknown" },
+            { "SystemDrive", bstr("/"), "System drive=/" },
+            { "SystemDirectory", bstr("/usr/bin"), "System directory=/usr/bin" },
+            { "NumberOfProcesses", i4(139), "Number of processes=139" },
+            { "RegisteredUser", bstr("   "), "Registered user=Unknown" },
+            { "WindowsDirectory", bstr("/usr"), "Windows directory=/usr" },
+            { "Primary", boolean(true), "Primary=True" },
+            { "LastBootUpTime", bstr(boot), "Last boot up time=" + localText(boot) },
+            { "Locale", bstr("0409"), "Locale=en-US (English - United States)" },
+            { "InstallDate", null(), "Install date=Unknown" },
+            { "BootDevice", bstr("/dev/sda1"), "Boot device=/dev/sda1" },
+            { "CountryCode", bstr("1"), "Country code=1" },
+            { "NumberOfUsers", i4(2), "Number of users=2" },
+            { "SystemDevice", bstr("/dev/sda2"), "System device=/dev/sda2" },
+            { "MaxProcessMemorySize", bstr("137438953344"),
+              "Max process memory size=134217727 MB (131072 GB)" },
+            { "EncryptionLevel", i4(256), "Encryption level=256-EncryptionBit" },
+            { "BuildType", bstr("#1 SMP"), "Kernel type=#1 SMP" },
+        };
+        QCOMPARE(run(Collector::OS, "Win32_OperatingSystem", objectOf(fields)), rowsOf(fields));
     }
 
     void osAllNull()
@@ -161,55 +137,33 @@ private slots:
 
     void cpuRows()
     {
-        const QStringList rows
-            = run(Collector::CPU, "Win32_Processor",
-                  { { "Name", bstr("Intel(R) Xeon(R) Processor") },
-                    { "NumberOfLogicalProcessors", i4(8) },
-                    { "MaxClockSpeed", i4(3600) },
-                    { "SocketDesignation", null() },
-                    { "Status", bstr("OK") },
-                    { "L2CacheSize", i4(16384) },
-                    { "L3CacheSize", i4(491520) },
-                    { "AddressWidth", i4(64) },
-                    { "Manufacturer", bstr("GenuineIntel") },
-                    { "CurrentClockSpeed", i4(2600) },
-                    { "Description", bstr("Intel64 Family 6 Model 167 Stepping 1") },
-                    { "NumberOfCores", i4(8) },
-                    { "ThreadCount", i4(8) },
-                    { "Revision", i4(42753) },
-                    { "DeviceID", bstr("CPU0") },
-                    { "CurrentVoltage", i4(12) },
-                    { "Role", bstr("CPU") },
-                    { "ProcessorType", i4(3) },
-                    { "LoadPercentage", i4(7) },
-                    { "Level", i4(6) },
-                    { "PartNumber", null() },
-                    { "Version", null() },
-                    { "CpuStatus", i4(1) } });
-        QCOMPARE(rows,
-                 (QStringList { "# Intel(R) Xeon(R) Processor|Name=Intel(R) Xeon(R) Processor",
-                                "Number of logical processors=8",
-                                "Max frequency=3600 MHz (3.60 GHz)",
-                                "Socket=Unknown",
-                                "Status=OK",
-                                "L2 cache=16384 KB (16 MB)",
-                                "L3 cache=491520 KB (480 MB)",
-                                "Architecture=x64-based processor",
-                                "Manufacturer=GenuineIntel",
-                                "Current frequency=2600 MHz (2.60 GHz)",
-                                "Family=Intel64 Family 6 Model 167 Stepping 1",
-                                "Cores=8",
-                                "Thread count=8",
-                                "Revision=42753",
-                                "Device ID=CPU0",
-                                "Current voltage=12-volt",
-                                "Role=CPU",
-                                "Processor type=Central Processor",
-                                "Load=7%",
-                                "Level=6",
-                                "Part number=Unknown",
-                                "Version=Unknown",
-                                "Current status=CPU Enabled" }));
+        const QString name = "Intel(R) Xeon(R) Processor";
+        const QVector<Field> fields {
+            { "Name", bstr(name), "# " + name + "|Name=" + name },
+            { "NumberOfLogicalProcessors", i4(8), "Number of logical processors=8" },
+            { "MaxClockSpeed", i4(3600), "Max frequency=3600 MHz (3.60 GHz)" },
+            { "SocketDesignation", null(), "Socket=Unknown" },
+            { "Status", bstr("OK"), "Status=OK" },
+            { "L2CacheSize", i4(16384), "L2 cache=16384 KB (16 MB)" },
+            { "L3CacheSize", i4(491520), "L3 cache=491520 KB (480 MB)" },
+            { "AddressWidth", i4(64), "Architecture=x64-based processor" },
+            { "Manufacturer", bstr("GenuineIntel"), "Manufacturer=GenuineIntel" },
+            { "CurrentClockSpeed", i4(2600), "Current frequency=2600 MHz (2.60 GHz)" },
+            { "Description", bstr("Intel64 Family 6"), "Family=Intel64 Family 6" },
+            { "NumberOfCores", i4(8), "Cores=8" },
+            { "ThreadCount", i4(8), "Thread count=8" },
+            { "Revision", i4(42753), "Revision=42753" },
+            { "DeviceID", bstr("CPU0"), "Device ID=CPU0" },
+            { "CurrentVoltage", i4(12), "Current voltage=12-volt" },
+            { "Role", bstr("CPU"), "Role=CPU" },
+            { "ProcessorType", i4(3), "Processor type=Central Processor" },
+            { "LoadPercentage", i4(7), "Load=7%" },
+            { "Level", i4(6), "Level=6" },
+            { "PartNumber", null(), "Part number=Unknown" },
+            { "Version", null(), "Version=Unknown" },
+            { "CpuStatus", i4(1), "Current status=CPU Enabled" },
+        };
+        QCOMPARE(run(Collector::CPU, "Win32_Processor", objectOf(fields)), rowsOf(fields));
     }
 
     // One property of one object, and the row it gives.
@@ -328,36 +282,30 @@ private slots:
     void gpuRows()
     {
         const QString date = "20230115000000.000000+000";
-        m_fake->add("Win32_VideoController",
-                    { { "Caption", bstr("Radeon") },
-                      { "AdapterRAM", i4(1073741824) },
-                      { "DriverVersion", bstr("6.1.0") },
-                      { "DriverDate", bstr(date) },
-                      { "CurrentBitsPerPixel", i4(32) },
-                      { "AdapterCompatibility", bstr("Advanced Micro Devices, Inc.") },
-                      { "AdapterDACType", null() },
-                      { "Status", bstr("OK") },
-                      { "CurrentRefreshRate", i4(60) },
-                      { "MaxRefreshRate", i4(144) },
-                      { "MinRefreshRate", i4(48) },
-                      { "PNPDeviceID", bstr("PCI\\VEN_1002&DEV_73BF\\0000:03:00.0") },
-                      { "InstalledDisplayDrivers", bstr("amdgpu") },
-                      { "VideoArchitecture", i4(5) } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appGPUWMIData();
         QDateTime driverDate;
         QVERIFY(wmiDateToLocal(date, &driverDate));
-        QCOMPARE(log.rows(),
-                 (QStringList {
-                     "# Radeon|Name=Radeon", "Memory=1024 MB (1 GB)", "Driver version=6.1.0",
-                     "Driver install date=" + Worker::formatWmiDate(driverDate),
-                     "Resolution=1920 x 1080 pixels", "Monitor BPP=32 bits",
-                     "Manufacturer=Advanced Micro Devices, Inc.", "DAC type=Unknown", "Status=OK",
-                     "Monitor frequency=60 Hz", "Monitor width=1920 pixels",
-                     "Monitor height=1080 pixels", "Max refresh rate=144 Hz",
-                     "Min refresh rate=48 Hz", "PNP Device ID=PCI\\VEN_1002&DEV_73BF\\0000:03:00.0",
-                     "Display drivers=amdgpu", "Video architecture=VGA" }));
+        const QString pnp = "PCI\\VEN_1002&DEV_73BF\\0000:03:00.0";
+        const QVector<Field> fields {
+            { "Caption", bstr("Radeon"), "# Radeon|Name=Radeon" },
+            { "AdapterRAM", i4(1073741824), "Memory=1024 MB (1 GB)" },
+            { "DriverVersion", bstr("6.1.0"), "Driver version=6.1.0" },
+            { "DriverDate", bstr(date),
+              "Driver install date=" + Worker::formatWmiDate(driverDate) },
+            { QString(), null(), "Resolution=1920 x 1080 pixels" },
+            { "CurrentBitsPerPixel", i4(32), "Monitor BPP=32 bits" },
+            { "AdapterCompatibility", bstr("AMD"), "Manufacturer=AMD" },
+            { "AdapterDACType", null(), "DAC type=Unknown" },
+            { "Status", bstr("OK"), "Status=OK" },
+            { "CurrentRefreshRate", i4(60), "Monitor frequency=60 Hz" },
+            { QString(), null(), "Monitor width=1920 pixels" },
+            { QString(), null(), "Monitor height=1080 pixels" },
+            { "MaxRefreshRate", i4(144), "Max refresh rate=144 Hz" },
+            { "MinRefreshRate", i4(48), "Min refresh rate=48 Hz" },
+            { "PNPDeviceID", bstr(pnp), "PNP Device ID=" + pnp },
+            { "InstalledDisplayDrivers", bstr("amdgpu"), "Display drivers=amdgpu" },
+            { "VideoArchitecture", i4(5), "Video architecture=VGA" },
+        };
+        QCOMPARE(run(Collector::GPU, "Win32_VideoController", objectOf(fields)), rowsOf(fields));
     }
 
     void gpuMemory_data()
