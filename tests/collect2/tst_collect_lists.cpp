@@ -49,6 +49,17 @@ QStringList records(const SignalLog &log, const QString &name)
     return out;
 }
 
+// Name, path, command and location of every start-up entry.
+QStringList startupRows(const SignalLog &log)
+{
+    QStringList rows;
+    for (const SignalLog::Entry &e : log.all("startupInfo")) {
+        const Startup s = e.args.at(0).value<Startup>();
+        rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
+    }
+    return rows;
+}
+
 QString userAutostart()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
@@ -120,36 +131,34 @@ private slots:
     void services_data()
     {
         QTest::addColumn<QVariant>("state"); // text, or nothing for a null value
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("running")
-            << QVariant("Running")
-            << "file::Icon/services_on.png | Secure Shell server | /usr/sbin/sshd -D | "
-               " ssh.service  | 812 | notify | Running | OK | Unknown | Auto | 0 milliseconds | 0";
-        QTest::newRow("stopped")
-            << QVariant("Stopped")
-            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
-               " ssh.service  | 812 | notify | Stopped | OK | Unknown | Auto | 0 milliseconds | 0";
-        QTest::newRow("lower case is not running")
-            << QVariant("running")
-            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
-               " ssh.service  | 812 | notify | running | OK | Unknown | Auto | 0 milliseconds | 0";
-        QTest::newRow("state unreadable")
-            << QVariant()
-            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
-               " ssh.service  | 812 | notify | Unknown | OK | Unknown | Auto | 0 milliseconds | 0";
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("running") << QVariant("Running") << "on"
+                                 << "Running";
+        QTest::newRow("stopped") << QVariant("Stopped") << "off"
+                                 << "Stopped";
+        QTest::newRow("lower case is not running") << QVariant("running") << "off"
+                                                   << "running";
+        QTest::newRow("state unreadable") << QVariant() << "off"
+                                          << "Unknown";
     }
 
     void services()
     {
         QFETCH(QVariant, state);
-        QFETCH(QString, expected);
+        QFETCH(QString, icon);
+        QFETCH(QString, shown);
         // The service's own name is taken as read, blanks and all.
         m_fake->add("Win32_Service",
                     service(" ssh.service ", state.isValid() ? bstr(state.toString()) : null()));
         Worker worker;
         SignalLog log(&worker);
         QCOMPARE(worker.servicesWMIData(), 0);
-        QCOMPARE(records(log, "appServicesData"), QStringList { expected });
+        QCOMPARE(records(log, "appServicesData"),
+                 QStringList { QString("file::Icon/services_%1.png | Secure Shell server | "
+                                       "/usr/sbin/sshd -D |  ssh.service  | 812 | notify | %2 | OK "
+                                       "| Unknown | Auto | 0 milliseconds | 0")
+                                   .arg(icon, shown) });
         QCOMPARE(log.names().mid(1), QStringList({ "loadMainData", "finished" }));
     }
 
@@ -172,18 +181,14 @@ private slots:
         QTest::addColumn<QVariant>("workingSet"); // text, or nothing for a null value
         QTest::addColumn<QVariant>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("3 GiB")
-            << QVariant("3221225472") << QVariant("/usr/bin/bash")
-            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 3145728 | 4 | 5400 | "
-               "20 | 77 | 1 | 8708 | /usr/bin/bash";
+        const QString bash = "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | %1 | 4 "
+                             "| 5400 | 20 | 77 | 1 | 8708 | /usr/bin/bash";
+        QTest::newRow("3 GiB") << QVariant("3221225472") << QVariant("/usr/bin/bash")
+                               << bash.arg(3145728);
         QTest::newRow("below a kilobyte")
-            << QVariant("1023") << QVariant("/usr/bin/bash")
-            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 0 | 4 | 5400 | 20 | "
-               "77 | 1 | 8708 | /usr/bin/bash";
+            << QVariant("1023") << QVariant("/usr/bin/bash") << bash.arg(0);
         QTest::newRow("not a number")
-            << QVariant("n/a") << QVariant("/usr/bin/bash")
-            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 0 | 4 | 5400 | 20 | "
-               "77 | 1 | 8708 | /usr/bin/bash";
+            << QVariant("n/a") << QVariant("/usr/bin/bash") << bash.arg(0);
         QTest::newRow("system process")
             << QVariant() << QVariant()
             << "file::/Icon/processes_icon.png | bash | 77 | Unknown | 4 | 5400 | 20 | 77 | 1 | "
@@ -617,11 +622,7 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.getStartupApp();
-        QStringList rows;
-        for (const SignalLog::Entry &e : log.all("startupInfo")) {
-            const Startup s = e.args.at(0).value<Startup>();
-            rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
-        }
+        const QStringList rows = startupRows(log);
         QCOMPARE(
             rows,
             QStringList({ "Tray | Registry\\HKCU | C:\\Program Files\\Tray\\tray.exe --hidden | "
@@ -648,11 +649,7 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.getStartupApp();
-        QStringList rows;
-        for (const SignalLog::Entry &e : log.all("startupInfo")) {
-            const Startup s = e.args.at(0).value<Startup>();
-            rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
-        }
+        const QStringList rows = startupRows(log);
         // Both items are named by the text before their first dot; each keeps its own file.
         QCOMPARE(rows,
                  QStringList({ "backup | " + folder + " | /bin/true | " + folder + "/backup.lnk",
