@@ -35,6 +35,20 @@ void fillAll(FakeProvider &fake)
     fake.add("Win32_BaseBoard", { { "Manufacturer", bstr("Board maker") } });
     fake.add("Win32_BIOS", { { "Caption", bstr("1.0") } });
     fake.add("Win32_Tpm", { { "IsActivated_InitialValue", boolean(true) } });
+    fake.add("Win32_CDROMDrive", { { "Caption", bstr("DVD") } });
+    fake.add("Win32_Service", { { "Name", bstr("ssh") } });
+}
+
+// Names with a count: "hardwareData*22" stands for 22 of them.
+QStringList expand(const QStringList &names)
+{
+    QStringList out;
+    for (const QString &n : names) {
+        const int times = n.contains(QLatin1Char('*')) ? n.section(QLatin1Char('*'), 1).toInt() : 1;
+        for (int i = 0; i < times; ++i)
+            out << n.section(QLatin1Char('*'), 0, 0);
+    }
+    return out;
 }
 
 QStringList repeated(const QString &name, int n)
@@ -267,81 +281,112 @@ private slots:
         QCOMPARE(log.count("finished"), 1);
     }
 
-    void cancelDuringLoop()
+    // Cancel flags, set before the run or from a slot on a record signal as the window's
+    // direct connection does; two objects of the classes that loop.
+    void cancel_data()
     {
-        m_fake->add("Win32_Processor", processor("First"));
+        QTest::addColumn<Collector>("collector");
+        QTest::addColumn<QString>("trigger"); // empty: set before the run
+        QTest::addColumn<QStringList>("flags");
+        QTest::addColumn<QStringList>("expected");
+        const QString main = QStringLiteral("hardwareMainData");
+        QTest::newRow("CPU during the loop")
+            << Collector::CPU << main << QStringList { "setCancelCPUDetection" }
+            << QStringList { main, "hardwareData*22", "finished" };
+        QTest::newRow("other pages' flags")
+            << Collector::OS << ""
+            << QStringList { "setCancelCPUDetection", "setCancelRAMDetection" }
+            << QStringList { "hardwareData*24", "loadMainData", "finished" };
+        // The object being read is finished; only loadMainData is held back.
+        QTest::newRow("OS after its last object")
+            << Collector::OS << "hardwareData" << QStringList { "setCancelOSDetection" }
+            << QStringList { "hardwareData*24", "finished" };
+        QTest::newRow("Storage during the drives")
+            << Collector::Storage << "smartDriveInfo" << QStringList { "setCancelStorageDetection" }
+            << QStringList { main,
+                             "hardwareData*10",
+                             "smartDriveInfo",
+                             "smartDriveDetectionCompleted",
+                             "storageTotalDrivesData",
+                             "storageCollectingPartitionData",
+                             "storageTotalPartitionsData",
+                             "finished" };
+        QTest::newRow("RAM totals ignore the flag")
+            << Collector::RAM << "" << QStringList { "setCancelRAMDetection" }
+            << QStringList { "ramTotalData*2", "finished" };
+        QTest::newRow("optical during the drives")
+            << Collector::Optical << main << QStringList { "setCancelOpticalDevicesDetection" }
+            << QStringList { main, "hardwareData*13", "finished" };
+        const QString printer = QStringLiteral("peripheralPrinterMainData");
+        QTest::newRow("keyboards")
+            << Collector::Peripheral << "" << QStringList { "setCancelPeripheralKeyboardDetection" }
+            << QStringList { printer,        "peripheralPrinterData*8",
+                             printer,        "peripheralPrinterData*8",
+                             "loadMainData", "finished" };
+        QTest::newRow("printers") << Collector::Peripheral << ""
+                                  << QStringList { "setCancelPeripheralPrinterDetection" }
+                                  << QStringList { main,           "hardwareData*4",
+                                                   main,           "hardwareData*4",
+                                                   "loadMainData", "finished" };
+        QTest::newRow("keyboards and printers")
+            << Collector::Peripheral << ""
+            << QStringList { "setCancelPeripheralKeyboardDetection",
+                             "setCancelPeripheralPrinterDetection" }
+            << QStringList { "finished" };
+        QTest::newRow("board") << Collector::Motherboard << ""
+                               << QStringList { "setCancelMotherboardDetection" }
+                               << QStringList { "hardwareData*8", "loadMainData", "finished" };
+        QTest::newRow("BIOS") << Collector::Motherboard << ""
+                              << QStringList { "setCancelBiosDetection" }
+                              << QStringList { "hardwareData*9", "loadMainData", "finished" };
+        QTest::newRow("board and BIOS")
+            << Collector::Motherboard << ""
+            << QStringList { "setCancelMotherboardDetection", "setCancelBiosDetection" }
+            << QStringList { "finished" };
+        QTest::newRow("TPM before the fetch")
+            << Collector::Tpm << "" << QStringList { "setCancelTpmDetection" }
+            << QStringList { "noTPMAvailable", "finished" };
+        QTest::newRow("services during the loop") << Collector::Services << "appServicesData"
+                                                  << QStringList { "setCancelServicesDetection" }
+                                                  << QStringList { "appServicesData", "finished" };
+    }
+
+    void cancel()
+    {
+        QFETCH(Collector, collector);
+        QFETCH(QString, trigger);
+        QFETCH(QStringList, flags);
+        QFETCH(QStringList, expected);
+        fillAll(*m_fake);
         m_fake->add("Win32_Processor", processor("Second"));
+        m_fake->add("Win32_DiskDrive", { { "Caption", bstr("Disk 1") }, { "Index", i4(1) } });
+        for (const char *cls :
+             { "Win32_CDROMDrive", "Win32_Keyboard", "Win32_Printer", "Win32_Service" })
+            m_fake->add(cls, { { "Caption", bstr("Second") }, { "Name", bstr("second") } });
         Worker worker;
         SignalLog log(&worker);
-        // Set from a slot on a record signal, as the window's direct connection does.
-        connect(&worker, &Worker::hardwareMainData, &worker, &Worker::setCancelCPUDetection,
-                Qt::DirectConnection);
-        QCOMPARE(worker.appCPUWMIData(), 0);
-        const QStringList expected = QStringList { "hardwareMainData" }
-            + repeated("hardwareData", 22) + QStringList { "finished" };
-        QCOMPARE(log.names(), expected);
+        for (const QString &flag : flags) {
+            if (trigger.isEmpty()) {
+                QVERIFY(QMetaObject::invokeMethod(&worker, qPrintable(flag)));
+            } else {
+                const QMetaObject *meta = worker.metaObject();
+                int signal = meta->methodCount() - 1;
+                while (signal >= 0 && meta->method(signal).name() != trigger.toLatin1())
+                    --signal;
+                const int slot = worker.metaObject()->indexOfSlot(qPrintable(flag + "()"));
+                QVERIFY(QMetaObject::connect(&worker, signal, &worker, slot, Qt::DirectConnection));
+            }
+        }
+        QCOMPARE(runCollector(worker, collector), 0);
+        QCOMPARE(log.names(), expand(expected));
+        if (collector == Collector::Storage) {
+            // Only the drives read are counted.
+            QCOMPARE(log.all("storageTotalDrivesData").at(0).args.at(0).toString(), QString("1"));
+            QCOMPARE(log.all("storageTotalPartitionsData").at(0).args.at(0).toString(),
+                     QString("0"));
+        }
         QCOMPARE(m_fake->liveObjects(), 0);
         QCOMPARE(m_fake->comDepth(), 0);
-    }
-
-    void cancelOfAnotherPageHasNoEffect()
-    {
-        m_fake->add("Win32_OperatingSystem", { { "Caption", bstr("X") } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.setCancelCPUDetection();
-        worker.setCancelRAMDetection();
-        worker.appOSWMIData();
-        QCOMPARE(log.count("hardwareData"), 24);
-        QCOMPARE(log.names().mid(24), (QStringList { "loadMainData", "finished" }));
-    }
-
-    void cancelOSAfterItsLastObject()
-    {
-        m_fake->add("Win32_OperatingSystem", { { "Caption", bstr("X") } });
-        Worker worker;
-        SignalLog log(&worker);
-        connect(&worker, &Worker::hardwareData, &worker, &Worker::setCancelOSDetection,
-                Qt::DirectConnection);
-        worker.appOSWMIData();
-        // The object being read is finished; only loadMainData is held back.
-        QCOMPARE(log.count("hardwareData"), 24);
-        QCOMPARE(log.names().mid(24), QStringList("finished"));
-    }
-
-    void cancelStorageDuringDrives()
-    {
-        m_fake->add("Win32_DiskDrive", { { "Caption", bstr("A") }, { "Index", i4(0) } });
-        m_fake->add("Win32_DiskDrive", { { "Caption", bstr("B") }, { "Index", i4(1) } });
-        m_fake->add("Win32_DiskPartition", { { "Caption", bstr("P") } });
-        Worker worker;
-        SignalLog log(&worker);
-        connect(&worker, &Worker::smartDriveInfo, &worker, &Worker::setCancelStorageDetection,
-                Qt::DirectConnection);
-        worker.appStorageWMIData();
-        const QStringList expected = QStringList { "hardwareMainData" }
-            + repeated("hardwareData", 10)
-            + QStringList { "smartDriveInfo",
-                            "smartDriveDetectionCompleted",
-                            "storageTotalDrivesData",
-                            "storageCollectingPartitionData",
-                            "storageTotalPartitionsData",
-                            "finished" };
-        QCOMPARE(log.names(), expected);
-        QCOMPARE(log.all("storageTotalDrivesData").at(0).args.at(0).toString(), QString("1"));
-        QCOMPARE(log.all("storageTotalPartitionsData").at(0).args.at(0).toString(), QString("0"));
-        QCOMPARE(m_fake->liveObjects(), 0);
-    }
-
-    void ramTotalsIgnoreTheCancelFlag()
-    {
-        m_fake->add("Win32_PhysicalMemoryArray", { { "MemoryDevices", i4(4) } });
-        m_fake->add("Win32_PhysicalMemory", { { "Manufacturer", bstr("M") } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.setCancelRAMDetection();
-        worker.appRAMWMIData();
-        QCOMPARE(log.names(), (QStringList { "ramTotalData", "ramTotalData", "finished" }));
     }
 
     // The launcher's way: a Worker on its own thread, started by QThread::started. Both a
@@ -437,12 +482,6 @@ private slots:
         QVERIFY(!Worker::wmiDateToLocalTime("", &local));
         QVERIFY(!Worker::wmiDateToLocalTime("not a date", &local));
         QCOMPARE(local, untouched);
-    }
-
-    void hresultText()
-    {
-        QCOMPARE(hresultToHex(HRESULT(0x80041003)), QString("80041003"));
-        QCOMPARE(hresultToHex(HRESULT(1)), QString("1"));
     }
 };
 

@@ -260,27 +260,6 @@ private slots:
         }
     }
 
-    void smartOfEveryOfferedDrive()
-    {
-        QVector<int> indexes;
-        {
-            Worker storage;
-            SignalLog log(&storage);
-            storage.appStorageWMIData();
-            for (const SignalLog::Entry &e : log.all("smartDriveInfo"))
-                indexes << e.args.at(0).value<SmartStorage>().driveIndex.toInt();
-        }
-        if (indexes.isEmpty())
-            indexes << 0;
-        for (int index : indexes) {
-            Worker worker;
-            SignalLog log(&worker);
-            worker.smartStorageInfo(index);
-            QCOMPARE(log.names().last(), QString("finished"));
-            QVERIFY(!log.contains("loadMainData"));
-        }
-    }
-
     // The device and list collectors all at once, each on a thread of its own as the window
     // starts them; records cross to this thread through queued connections.
     void listsAllAtOnceOnThreads()

@@ -162,18 +162,6 @@ private slots:
         QCOMPARE(log.names().mid(1), QStringList({ "loadMainData", "finished" }));
     }
 
-    void servicesCancel()
-    {
-        for (int i = 0; i < 3; ++i)
-            m_fake->add("Win32_Service", service(QStringLiteral("s%1").arg(i), bstr("Running")));
-        Worker worker;
-        SignalLog log(&worker);
-        connect(&worker, &Worker::appServicesData, &worker,
-                [&worker](const Service &) { worker.setCancelServicesDetection(); });
-        QCOMPARE(worker.servicesWMIData(), 0);
-        QCOMPARE(log.names(), QStringList({ "appServicesData", "finished" }));
-    }
-
     // --- Processes ----------------------------------------------------------------------------
 
     void processes_data()
