@@ -3,6 +3,7 @@
 
 #include "collect/worker.h"
 
+#include <QMetaMethod>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -92,4 +93,15 @@ inline QStringList rowsOf(const QVector<Field> &fields)
     for (const Field &f : fields)
         rows << f.row;
     return rows;
+}
+
+// Calls a worker's slot, directly, whenever one of its signals is emitted.
+inline bool connectByName(Worker &worker, const QByteArray &signal, const QByteArray &slot)
+{
+    const QMetaObject *meta = worker.metaObject();
+    int index = meta->methodCount() - 1;
+    while (index >= 0 && meta->method(index).name() != signal)
+        --index;
+    return QMetaObject::connect(&worker, index, &worker, meta->indexOfSlot(slot + "()"),
+                                Qt::DirectConnection);
 }

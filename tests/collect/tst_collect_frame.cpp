@@ -369,12 +369,7 @@ private slots:
             if (trigger.isEmpty()) {
                 QVERIFY(QMetaObject::invokeMethod(&worker, qPrintable(flag)));
             } else {
-                const QMetaObject *meta = worker.metaObject();
-                int signal = meta->methodCount() - 1;
-                while (signal >= 0 && meta->method(signal).name() != trigger.toLatin1())
-                    --signal;
-                const int slot = worker.metaObject()->indexOfSlot(qPrintable(flag + "()"));
-                QVERIFY(QMetaObject::connect(&worker, signal, &worker, slot, Qt::DirectConnection));
+                QVERIFY(connectByName(worker, trigger.toLatin1(), flag.toLatin1()));
             }
         }
         QCOMPARE(runCollector(worker, collector), 0);
