@@ -1,12 +1,11 @@
-// Optical, sound, network, peripheral, motherboard and TPM collectors, and the WMI frame of every
-// collector of this group: rows and their order, value rules, cancel flags, failing steps, and
-// the same collectors on fixture machines.
+// Optical, sound, network, peripheral, motherboard and TPM collectors on chosen WMI objects: rows,
+// their order and value rules. Their frame, cancel flags and fixture machines are tested with the
+// other collectors'.
 
 #include "collect2testing.h"
 
 #include "platform/fakes/fakeplatform.h"
 #include "platform/fakes/fakeprovider.h"
-#include "platform/linuxprovider.h"
 
 #include <QtTest>
 
@@ -70,13 +69,6 @@ class TestCollectDevices : public QObject
     std::unique_ptr<ScopedProvider> m_useFake;
     plat::FakePlatform m_platform;
     std::unique_ptr<plat::ScopedPlatform> m_usePlatform;
-
-    void useTree(const char *tree)
-    {
-        m_useFake.reset();
-        m_useFake = std::make_unique<ScopedProvider>(
-            std::make_shared<plat::LinuxProvider>(plat::SysRoot(fixtureTree(tree))));
-    }
 
     // The rows of one object of a class, with the end signals after them.
     void checkRows(Collector collector, const QString &cls, const QVector<Field> &fields)
@@ -270,17 +262,6 @@ private slots:
                                "Manufacturer version=7.2.3.1", "Is enabled=True" }));
         QCOMPARE(log.names().mid(4), QStringList({ "loadMainData", "finished" }));
         QCOMPARE(m_fake->liveObjects(), 0);
-    }
-
-    void fixtureReleaseDate()
-    {
-        useTree("desktop");
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appMotherboardWMIData();
-        // "09/06/2023" of the firmware is 6 September 2023, shown day first.
-        QVERIFY(
-            labelValues(log, "hardwareData").last().startsWith("BIOS release date=06-09-2023 "));
     }
 };
 
