@@ -77,6 +77,14 @@ struct Field
     QString row;
 };
 
+inline QStringList repeated(const QString &name, int n)
+{
+    QStringList out;
+    for (int i = 0; i < n; ++i)
+        out << name;
+    return out;
+}
+
 inline wmi::Object objectOf(const QVector<Field> &fields)
 {
     wmi::Object object;

@@ -51,14 +51,6 @@ QStringList expand(const QStringList &names)
     return out;
 }
 
-QStringList repeated(const QString &name, int n)
-{
-    QStringList out;
-    for (int i = 0; i < n; ++i)
-        out << name;
-    return out;
-}
-
 } // namespace
 
 class TestCollectFrame : public QObject

@@ -36,14 +36,6 @@ QString rowOf(const QStringList &rows, const QString &label)
     return QStringLiteral("<no row %1>").arg(label);
 }
 
-QStringList repeated(const QString &name, int n)
-{
-    QStringList out;
-    for (int i = 0; i < n; ++i)
-        out << name;
-    return out;
-}
-
 } // namespace
 
 class TestCollectHw : public QObject
