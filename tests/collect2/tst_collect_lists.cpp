@@ -441,31 +441,26 @@ private slots:
     {
         qputenv("SystemRoot", "C:\\Windows");
         auto &src = *m_platform.driverSource;
-        const auto add = [&](const QString &name, quint32 type, quint32 state) {
+        // A null path: no binary path at all; an empty one: an empty path.
+        const auto add = [&](const QString &name, quint32 type, quint32 state, const char *path) {
             plat::DriverEntry e;
             e.name = name;
             e.displayName = name + " driver";
             e.serviceType = type;
             e.currentState = state;
             src.drivers << e;
+            if (path)
+                src.binaryPaths.insert(name, *path ? QString(path) : QString());
         };
-        add("acpi", 1, 4);
-        add("disk", 1, 1);
-        add("tool", 2, 2);
-        add("ext4", 2, 4);
-        add("vt", 1, 3);
-        add("recognizer", 8, 5);
-        add("closed", 1, 6);
-        add("nofile", 1, 7);
-        add("odd", 1, 9);
-        src.binaryPaths.insert("acpi", "\\SystemRoot\\System32\\drivers\\ACPI.sys");
-        src.binaryPaths.insert("disk", "System32\\drivers\\disk.sys");
-        src.binaryPaths.insert("tool", "\\??\\D:\\Tools\\tool.sys");
-        src.binaryPaths.insert("ext4", "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko");
-        src.binaryPaths.insert("vt", "/sys/module/vt");
-        src.binaryPaths.insert("recognizer", "/lib/modules/6.1.0/kernel/fs/fat/fat.ko");
-        src.binaryPaths.insert("nofile", QString());
-        src.binaryPaths.insert("odd", "/lib/modules/6.1.0/extra/odd.ko");
+        add("acpi", 1, 4, "\\SystemRoot\\System32\\drivers\\ACPI.sys");
+        add("disk", 1, 1, "System32\\drivers\\disk.sys");
+        add("tool", 2, 2, "\\??\\D:\\Tools\\tool.sys");
+        add("ext4", 2, 4, "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko");
+        add("vt", 1, 3, "/sys/module/vt");
+        add("recognizer", 8, 5, "/lib/modules/6.1.0/kernel/fs/fat/fat.ko");
+        add("closed", 1, 6, nullptr);
+        add("nofile", 1, 7, "");
+        add("odd", 1, 9, "/lib/modules/6.1.0/extra/odd.ko");
         auto &versions = *m_platform.fileVersion;
         versions.versions.insert("C:\\Windows\\System32\\drivers\\ACPI.sys", { 10, 0, 19041, 1 });
         versions.versions.insert("C:\\Windows/System32\\drivers\\disk.sys", { 10, 0, 1, 2 });
@@ -476,34 +471,26 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.getSystemDrivers();
-        const QString icon = QStringLiteral("file::/Icon/drivers_icon.png | ");
-        QCOMPARE(
-            records(log, "driverInfo"),
-            QStringList({
-                icon
-                    + "acpi | 10.0.19041.1 | acpi driver | Kernel | ACPI.sys | Running | "
-                      "C:\\Windows\\System32\\drivers\\ACPI.sys",
-                icon
-                    + "disk | 10.0.1.2 | disk driver | Kernel | disk.sys | Stopped | "
-                      "C:\\Windows/System32\\drivers\\disk.sys",
-                icon
-                    + "tool | 1.2.3.4 | tool driver | File System | tool.sys | Start pending "
-                      "| D:\\Tools\\tool.sys",
-                icon
-                    + "ext4 | 6.1.0 | ext4 driver | File System | ext4.ko | Running | "
-                      "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko",
-                icon + "vt | Unknown | vt driver | Kernel | vt | Stop pending | /sys/module/vt",
-                icon
-                    + "recognizer | Unknown | recognizer driver | Unknown | fat.ko | Continue "
-                      "pending | /lib/modules/6.1.0/kernel/fs/fat/fat.ko",
-                icon
-                    + "closed | Unknown | closed driver | Kernel | Unknown | Pause pending | "
-                      "Unknown",
-                icon + "nofile | Unknown | nofile driver | Kernel | Unknown | Paused | Unknown",
-                icon
-                    + "odd | Unknown | odd driver | Kernel | odd.ko | Unknown | "
-                      "/lib/modules/6.1.0/extra/odd.ko",
-            }));
+        QStringList expected {
+            "acpi | 10.0.19041.1 | acpi driver | Kernel | ACPI.sys | Running | "
+            "C:\\Windows\\System32\\drivers\\ACPI.sys",
+            "disk | 10.0.1.2 | disk driver | Kernel | disk.sys | Stopped | "
+            "C:\\Windows/System32\\drivers\\disk.sys",
+            "tool | 1.2.3.4 | tool driver | File System | tool.sys | Start pending | "
+            "D:\\Tools\\tool.sys",
+            "ext4 | 6.1.0 | ext4 driver | File System | ext4.ko | Running | "
+            "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko",
+            "vt | Unknown | vt driver | Kernel | vt | Stop pending | /sys/module/vt",
+            "recognizer | Unknown | recognizer driver | Unknown | fat.ko | Continue pending | "
+            "/lib/modules/6.1.0/kernel/fs/fat/fat.ko",
+            "closed | Unknown | closed driver | Kernel | Unknown | Pause pending | Unknown",
+            "nofile | Unknown | nofile driver | Kernel | Unknown | Paused | Unknown",
+            "odd | Unknown | odd driver | Kernel | odd.ko | Unknown | "
+            "/lib/modules/6.1.0/extra/odd.ko",
+        };
+        for (QString &row : expected)
+            row.prepend("file::/Icon/drivers_icon.png | ");
+        QCOMPARE(records(log, "driverInfo"), expected);
         QCOMPARE(log.names().mid(9), QStringList({ "loadMainData", "finished" }));
     }
 
