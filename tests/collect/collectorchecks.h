@@ -31,8 +31,9 @@ inline int rowsPerDevice(Collector c)
         return 10;
     case Collector::OS:
         return 24;
+    default:
+        return 0;
     }
-    return 0;
 }
 
 // Returns an empty text when the run looks right, else what is wrong.
@@ -92,35 +93,6 @@ inline QString shapeProblem(const SignalLog &log, Collector c)
             return QStringLiteral("empty heading");
     }
     return QString();
-}
-
-// One line per record, for reading a run.
-inline QStringList describe(const SignalLog &log)
-{
-    QStringList out;
-    for (const SignalLog::Entry &e : log.entries()) {
-        QStringList parts;
-        for (const QVariant &a : e.args) {
-            if (a.userType() == qMetaTypeId<HardwareData>()) {
-                const HardwareData d = a.value<HardwareData>();
-                parts << QStringList { d.heading, d.secondaryLabel, d.secondaryValue, d.label,
-                                       d.value }
-                             .join(QStringLiteral(" | "));
-            } else if (a.userType() == qMetaTypeId<SmartStorage>()) {
-                const SmartStorage s = a.value<SmartStorage>();
-                parts << s.caption + QStringLiteral(" #") + s.driveIndex;
-            } else if (a.userType() == qMetaTypeId<SmartInfo>()) {
-                const SmartInfo s = a.value<SmartInfo>();
-                parts << QStringList { s.attributeId, s.name,    s.value,
-                                       s.worst,       s.rawData, s.threshold }
-                             .join(QStringLiteral(" | "));
-            } else {
-                parts << a.toString();
-            }
-        }
-        out << e.name + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
-    }
-    return out;
 }
 
 } // namespace CollectorChecks

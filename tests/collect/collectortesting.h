@@ -1,43 +1,115 @@
 #pragma once
-// Helpers shared by the collector tests: which collector to run, and the fake platform set.
+// Which WMI collector to run, by one name for the hardware, device and list collectors.
 
 #include "collect/worker.h"
 
+#include <QMetaMethod>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
-enum class Collector { OS, CPU, GPU, RAM, Storage };
+enum class Collector {
+    OS,
+    CPU,
+    GPU,
+    RAM,
+    Storage,
+    Optical,
+    Sound,
+    Network,
+    Peripheral,
+    Motherboard,
+    Services,
+    Processes,
+    Tpm
+};
 Q_DECLARE_METATYPE(Collector)
 
+// The collector's slot and its name, in the enum's order.
+struct CollectorSlot
+{
+    int (Worker::*run)();
+    const char *name;
+};
+
+inline const CollectorSlot &collectorSlot(Collector collector)
+{
+    static const CollectorSlot table[] = {
+        { &Worker::appOSWMIData, "OS" },
+        { &Worker::appCPUWMIData, "CPU" },
+        { &Worker::appGPUWMIData, "GPU" },
+        { &Worker::appRAMWMIData, "RAM" },
+        { &Worker::appStorageWMIData, "Storage" },
+        { &Worker::appOpticalDevicesWMIData, "Optical" },
+        { &Worker::appSoundDevicesWMIData, "Sound" },
+        { &Worker::appNetworkWMIData, "Network" },
+        { &Worker::appPeripheralWMIData, "Peripheral" },
+        { &Worker::appMotherboardWMIData, "Motherboard" },
+        { &Worker::servicesWMIData, "Services" },
+        { &Worker::processesWMIData, "Processes" },
+        { nullptr, "TPM" },
+    };
+    return table[int(collector)];
+}
+
+// The collector's result; the TPM collector has none and counts as 0.
 inline int runCollector(Worker &worker, Collector collector)
 {
-    switch (collector) {
-    case Collector::OS:
-        return worker.appOSWMIData();
-    case Collector::CPU:
-        return worker.appCPUWMIData();
-    case Collector::GPU:
-        return worker.appGPUWMIData();
-    case Collector::RAM:
-        return worker.appRAMWMIData();
-    case Collector::Storage:
-        return worker.appStorageWMIData();
+    const CollectorSlot &s = collectorSlot(collector);
+    if (!s.run) {
+        worker.getTpmWMIData();
+        return 0;
     }
-    return -1;
+    return (worker.*s.run)();
 }
 
 inline QString collectorName(Collector collector)
 {
-    switch (collector) {
-    case Collector::OS:
-        return QStringLiteral("OS");
-    case Collector::CPU:
-        return QStringLiteral("CPU");
-    case Collector::GPU:
-        return QStringLiteral("GPU");
-    case Collector::RAM:
-        return QStringLiteral("RAM");
-    case Collector::Storage:
-        return QStringLiteral("Storage");
+    return QString::fromLatin1(collectorSlot(collector).name);
+}
+
+// One property of a test object and the "label=value" row it must give; rows that no property
+// gives have no property.
+struct Field
+{
+    QString property;
+    wmi::VARIANT value;
+    QString row;
+};
+
+inline QStringList repeated(const QString &name, int n)
+{
+    QStringList out;
+    for (int i = 0; i < n; ++i)
+        out << name;
+    return out;
+}
+
+inline wmi::Object objectOf(const QVector<Field> &fields)
+{
+    wmi::Object object;
+    for (const Field &f : fields) {
+        if (!f.property.isEmpty())
+            object.insert(f.property, f.value);
     }
-    return QString();
+    return object;
+}
+
+inline QStringList rowsOf(const QVector<Field> &fields)
+{
+    QStringList rows;
+    for (const Field &f : fields)
+        rows << f.row;
+    return rows;
+}
+
+// Calls a worker's slot, directly, whenever one of its signals is emitted.
+inline bool connectByName(Worker &worker, const QByteArray &signal, const QByteArray &slot)
+{
+    const QMetaObject *meta = worker.metaObject();
+    int index = meta->methodCount() - 1;
+    while (index >= 0 && meta->method(index).name() != signal)
+        --index;
+    return QMetaObject::connect(&worker, index, &worker, meta->indexOfSlot(slot + "()"),
+                                Qt::DirectConnection);
 }

@@ -2,6 +2,7 @@
 // count, unit and number formats, the "Unknown" rules and the outside sources (CUDA, screen,
 // installed memory).
 
+#include "collectortesting.h"
 #include "signallog.h"
 
 #include "collect/worker.h"
@@ -17,38 +18,22 @@ Q_DECLARE_METATYPE(wmi::VARIANT)
 
 namespace {
 
-QStringList labelsOf(const QVector<HardwareData> &rows)
-{
-    QStringList out;
-    for (const HardwareData &d : rows)
-        out << d.label;
-    return out;
-}
-
-QStringList valuesOf(const QVector<HardwareData> &rows)
-{
-    QStringList out;
-    for (const HardwareData &d : rows)
-        out << d.value;
-    return out;
-}
-
-// The value of the first row with a label.
-QString valueOf(const QVector<HardwareData> &rows, const QString &label)
-{
-    for (const HardwareData &d : rows) {
-        if (d.label == label)
-            return d.value;
-    }
-    return QStringLiteral("<no row %1>").arg(label);
-}
-
 QString localText(const QString &cim)
 {
     QDateTime t;
     if (!wmiDateToLocal(cim, &t))
         return QString();
     return Worker::formatWmiDateTime(t);
+}
+
+// The first "label=value" row of a label.
+QString rowOf(const QStringList &rows, const QString &label)
+{
+    for (const QString &row : rows) {
+        if (row.startsWith(label + QLatin1Char('=')))
+            return row;
+    }
+    return QStringLiteral("<no row %1>").arg(label);
 }
 
 } // namespace
@@ -62,22 +47,14 @@ class TestCollectHw : public QObject
     plat::FakePlatform m_platform;
     std::unique_ptr<plat::ScopedPlatform> m_usePlatform;
 
-    QVector<HardwareData> runOS(const Object &os)
+    // The "label=value" rows of one run of a collector on one object of a class.
+    QStringList run(Collector collector, const QString &cls, const Object &object)
     {
-        m_fake->add("Win32_OperatingSystem", os);
+        m_fake->add(cls, object);
         Worker worker;
         SignalLog log(&worker);
-        worker.appOSWMIData();
-        return log.records("hardwareData");
-    }
-
-    QVector<HardwareData> runCPU(const Object &cpu)
-    {
-        m_fake->add("Win32_Processor", cpu);
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appCPUWMIData();
-        return log.records("hardwareData");
+        runCollector(worker, collector);
+        return log.rows();
     }
 
 private slots:
@@ -103,279 +80,170 @@ private slots:
     void osRows()
     {
         const QString boot = "20210305070409.000000+000";
-        const QVector<HardwareData> rows = runOS({
-            { "Caption", bstr("  Debian GNU/Linux 12  ") },
-            { "BuildNumber", bstr("6.1.0") },
-            { "CSName", bstr("host") },
-            { "Name", bstr("Debian|/|/dev/sda1") },
-            { "OSArchitecture", bstr("64-bit") },
-            { "SerialNumber", bstr("abc") },
-            { "Status", bstr("OK") },
-            { "Manufacturer", null() },
-            { "SystemDrive", bstr("/") },
-            { "SystemDirectory", bstr("/usr/bin") },
-            { "NumberOfProcesses", i4(139) },
-            { "RegisteredUser", bstr("   ") },
-            { "WindowsDirectory", bstr("/usr") },
-            { "Primary", boolean(true) },
-            { "LastBootUpTime", bstr(boot) },
-            { "Locale", bstr("0409") },
-            { "InstallDate", null() },
-            { "BootDevice", bstr("/dev/sda1") },
-            { "CountryCode", bstr("1") },
-            { "NumberOfUsers", i4(2) },
-            { "SystemDevice", bstr("/dev/sda2") },
-            { "MaxProcessMemorySize", bstr("137438953344") },
-            { "EncryptionLevel", i4(256) },
-            { "BuildType", bstr("#1 SMP") },
-        });
-        QCOMPARE(labelsOf(rows),
-                 (QStringList { "Name",
-                                "Build",
-                                "Computer name",
-                                "Partition name",
-                                "Architecture",
-                                "Product ID",
-                                "Status",
-                                "Manufacturer",
-                                "System drive",
-                                "System directory",
-                                "Number of processes",
-                                "Registered user",
-                                "Windows directory",
-                                "Primary",
-                                "Last boot up time",
-                                "Locale",
-                                "Install date",
-                                "Boot device",
-                                "Country code",
-                                "Number of users",
-                                "System device",
-                                "Max process memory size",
-                                "Encryption level",
-                                "Kernel type" }));
-        QCOMPARE(valuesOf(rows),
-                 (QStringList { "Debian GNU/Linux 12",
-                                "6.1.0",
-                                "host",
-                                "Debian|/|/dev/sda1",
-                                "64-bit",
-                                "abc",
-                                "OK",
-                                "Unknown",
-                                "/",
-                                "/usr/bin",
-                                "139",
-                                "Unknown",
-                                "/usr",
-                                "True",
-                                localText(boot),
-                                "en-US (English - United States)",
-                                "Unknown",
-                                "/dev/sda1",
-                                "1",
-                                "2",
-                                "/dev/sda2",
-                                "134217727 MB (131072 GB)",
-                                "256-EncryptionBit",
-                                "#1 SMP" }));
-        for (const HardwareData &d : rows) {
-            QVERIFY(d.heading.isEmpty());
-            QVERIFY(d.secondaryLabel.isEmpty());
-        }
+        const QVector<Field> fields {
+            { "Caption", bstr("  Debian GNU/Linux 12  "), "Name=Debian GNU/Linux 12" },
+            { "BuildNumber", bstr("6.1.0"), "Build=6.1.0" },
+            { "CSName", bstr("host"), "Computer name=host" },
+            { "Name", bstr("Debian|/|/dev/sda1"), "Partition name=Debian|/|/dev/sda1" },
+            { "OSArchitecture", bstr("64-bit"), "Architecture=64-bit" },
+            { "SerialNumber", bstr("abc"), "Product ID=abc" },
+            { "Status", bstr("OK"), "Status=OK" },
+            { "Manufacturer", null(), "Manufacturer=Unknown" },
+            { "SystemDrive", bstr("/"), "System drive=/" },
+            { "SystemDirectory", bstr("/usr/bin"), "System directory=/usr/bin" },
+            { "NumberOfProcesses", i4(139), "Number of processes=139" },
+            { "RegisteredUser", bstr("   "), "Registered user=Unknown" },
+            { "WindowsDirectory", bstr("/usr"), "Windows directory=/usr" },
+            { "Primary", boolean(true), "Primary=True" },
+            { "LastBootUpTime", bstr(boot), "Last boot up time=" + localText(boot) },
+            { "Locale", bstr("0409"), "Locale=en-US (English - United States)" },
+            { "InstallDate", null(), "Install date=Unknown" },
+            { "BootDevice", bstr("/dev/sda1"), "Boot device=/dev/sda1" },
+            { "CountryCode", bstr("1"), "Country code=1" },
+            { "NumberOfUsers", i4(2), "Number of users=2" },
+            { "SystemDevice", bstr("/dev/sda2"), "System device=/dev/sda2" },
+            { "MaxProcessMemorySize", bstr("137438953344"),
+              "Max process memory size=134217727 MB (131072 GB)" },
+            { "EncryptionLevel", i4(256), "Encryption level=256-EncryptionBit" },
+            { "BuildType", bstr("#1 SMP"), "Kernel type=#1 SMP" },
+        };
+        QCOMPARE(run(Collector::OS, "Win32_OperatingSystem", objectOf(fields)), rowsOf(fields));
     }
 
     void osAllNull()
     {
-        const QVector<HardwareData> rows = runOS({});
+        const QStringList rows = run(Collector::OS, "Win32_OperatingSystem", {});
         QCOMPARE(rows.size(), 24);
-        for (const HardwareData &d : rows)
-            QCOMPARE(d.value, QString("Unknown"));
-    }
-
-    void osValues_data()
-    {
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<VARIANT>("value");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("locale not hex") << "Locale" << bstr("zz") << "Locale"
-                                        << "Unknown";
-        QTest::newRow("locale 0419") << "Locale" << bstr("0419") << "Locale"
-                                     << "ru-RU (Russian - Russia)";
-        QTest::newRow("memory below 1 GB")
-            << "MaxProcessMemorySize" << bstr("524288") << "Max process memory size"
-            << "512 MB";
-        QTest::newRow("memory rounded up GB")
-            << "MaxProcessMemorySize" << bstr("1048577") << "Max process memory size"
-            << "1024 MB (2 GB)";
-        QTest::newRow("primary false") << "Primary" << boolean(false) << "Primary"
-                                       << "False";
-        QTest::newRow("primary null") << "Primary" << null() << "Primary"
-                                      << "Unknown";
-        QTest::newRow("encryption null") << "EncryptionLevel" << null() << "Encryption level"
-                                         << "Unknown";
-        QTest::newRow("bad date") << "InstallDate" << bstr("garbage") << "Install date"
-                                  << "Unknown";
-        QTest::newRow("empty text") << "Caption" << bstr("") << "Name"
-                                    << "Unknown";
-    }
-
-    void osValues()
-    {
-        QFETCH(QString, property);
-        QFETCH(VARIANT, value);
-        QFETCH(QString, label);
-        QFETCH(QString, expected);
-        QCOMPARE(valueOf(runOS({ { property, value } }), label), expected);
+        for (const QString &row : rows)
+            QVERIFY2(row.endsWith("=Unknown"), qPrintable(row));
     }
 
     void osWrongType()
     {
         m_fake->setSchemaCheck(false);
-        const QVector<HardwareData> rows
-            = runOS({ { "NumberOfProcesses", bstr("12") }, { "Caption", i4(5) } });
-        QCOMPARE(valueOf(rows, "Number of processes"), QString("Unknown"));
-        QCOMPARE(valueOf(rows, "Name"), QString("Unknown"));
+        const QStringList rows = run(Collector::OS, "Win32_OperatingSystem",
+                                     { { "NumberOfProcesses", bstr("12") }, { "Caption", i4(5) } });
+        QCOMPARE(rowOf(rows, "Number of processes"), QString("Number of processes=Unknown"));
+        QCOMPARE(rowOf(rows, "Name"), QString("Name=Unknown"));
     }
-
-    // --- CPU -------------------------------------------------------------------------------
 
     void cpuRows()
     {
-        m_fake->add("Win32_Processor",
-                    { { "Name", bstr("Intel(R) Xeon(R) Processor") },
-                      { "NumberOfLogicalProcessors", i4(8) },
-                      { "MaxClockSpeed", i4(3600) },
-                      { "SocketDesignation", null() },
-                      { "Status", bstr("OK") },
-                      { "L2CacheSize", i4(16384) },
-                      { "L3CacheSize", i4(491520) },
-                      { "AddressWidth", i4(64) },
-                      { "Manufacturer", bstr("GenuineIntel") },
-                      { "CurrentClockSpeed", i4(2600) },
-                      { "Description", bstr("Intel64 Family 6 Model 167 Stepping 1") },
-                      { "NumberOfCores", i4(8) },
-                      { "ThreadCount", i4(8) },
-                      { "Revision", i4(42753) },
-                      { "DeviceID", bstr("CPU0") },
-                      { "CurrentVoltage", i4(12) },
-                      { "Role", bstr("CPU") },
-                      { "ProcessorType", i4(3) },
-                      { "LoadPercentage", i4(7) },
-                      { "Level", i4(6) },
-                      { "PartNumber", null() },
-                      { "Version", null() },
-                      { "CpuStatus", i4(1) } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appCPUWMIData();
-        QCOMPARE(log.count("hardwareMainData"), 1);
-        const HardwareData heading = log.records("hardwareMainData").at(0);
-        QCOMPARE(heading.heading, QString("Intel(R) Xeon(R) Processor"));
-        QCOMPARE(heading.label, QString("Name"));
-        QCOMPARE(heading.value, QString("Intel(R) Xeon(R) Processor"));
-        const QVector<HardwareData> rows = log.records("hardwareData");
-        QCOMPARE(labelsOf(rows),
-                 (QStringList { "Number of logical processors",
-                                "Max frequency",
-                                "Socket",
-                                "Status",
-                                "L2 cache",
-                                "L3 cache",
-                                "Architecture",
-                                "Manufacturer",
-                                "Current frequency",
-                                "Family",
-                                "Cores",
-                                "Thread count",
-                                "Revision",
-                                "Device ID",
-                                "Current voltage",
-                                "Role",
-                                "Processor type",
-                                "Load",
-                                "Level",
-                                "Part number",
-                                "Version",
-                                "Current status" }));
-        QCOMPARE(valuesOf(rows),
-                 (QStringList { "8",
-                                "3600 MHz (3.60 GHz)",
-                                "Unknown",
-                                "OK",
-                                "16384 KB (16 MB)",
-                                "491520 KB (480 MB)",
-                                "x64-based processor",
-                                "GenuineIntel",
-                                "2600 MHz (2.60 GHz)",
-                                "Intel64 Family 6 Model 167 Stepping 1",
-                                "8",
-                                "8",
-                                "42753",
-                                "CPU0",
-                                "12-volt",
-                                "CPU",
-                                "Central Processor",
-                                "7%",
-                                "6",
-                                "Unknown",
-                                "Unknown",
-                                "CPU Enabled" }));
-        QCOMPARE(log.names().last(), QString("finished"));
-        QCOMPARE(log.names().at(log.names().size() - 2), QString("loadMainData"));
+        const QString name = "Intel(R) Xeon(R) Processor";
+        const QVector<Field> fields {
+            { "Name", bstr(name), "# " + name + "|Name=" + name },
+            { "NumberOfLogicalProcessors", i4(8), "Number of logical processors=8" },
+            { "MaxClockSpeed", i4(3600), "Max frequency=3600 MHz (3.60 GHz)" },
+            { "SocketDesignation", null(), "Socket=Unknown" },
+            { "Status", bstr("OK"), "Status=OK" },
+            { "L2CacheSize", i4(16384), "L2 cache=16384 KB (16 MB)" },
+            { "L3CacheSize", i4(491520), "L3 cache=491520 KB (480 MB)" },
+            { "AddressWidth", i4(64), "Architecture=x64-based processor" },
+            { "Manufacturer", bstr("GenuineIntel"), "Manufacturer=GenuineIntel" },
+            { "CurrentClockSpeed", i4(2600), "Current frequency=2600 MHz (2.60 GHz)" },
+            { "Description", bstr("Intel64 Family 6"), "Family=Intel64 Family 6" },
+            { "NumberOfCores", i4(8), "Cores=8" },
+            { "ThreadCount", i4(8), "Thread count=8" },
+            { "Revision", i4(42753), "Revision=42753" },
+            { "DeviceID", bstr("CPU0"), "Device ID=CPU0" },
+            { "CurrentVoltage", i4(12), "Current voltage=12-volt" },
+            { "Role", bstr("CPU"), "Role=CPU" },
+            { "ProcessorType", i4(3), "Processor type=Central Processor" },
+            { "LoadPercentage", i4(7), "Load=7%" },
+            { "Level", i4(6), "Level=6" },
+            { "PartNumber", null(), "Part number=Unknown" },
+            { "Version", null(), "Version=Unknown" },
+            { "CpuStatus", i4(1), "Current status=CPU Enabled" },
+        };
+        QCOMPARE(run(Collector::CPU, "Win32_Processor", objectOf(fields)), rowsOf(fields));
     }
 
-    void cpuValues_data()
+    // One property of one object, and the row it gives.
+    void values_data()
     {
+        QTest::addColumn<Collector>("collector");
+        QTest::addColumn<QString>("cls");
         QTest::addColumn<QString>("property");
         QTest::addColumn<VARIANT>("value");
-        QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("999 MHz") << "MaxClockSpeed" << i4(999) << "Max frequency"
-                                 << "999 MHz";
-        QTest::newRow("1000 MHz") << "MaxClockSpeed" << i4(1000) << "Max frequency"
-                                  << "1000 MHz (1.00 GHz)";
-        QTest::newRow("frequency null") << "CurrentClockSpeed" << null() << "Current frequency"
-                                        << "Unknown";
-        QTest::newRow("cache 0") << "L2CacheSize" << i4(0) << "L2 cache"
-                                 << "0 KB";
-        QTest::newRow("cache 1023") << "L2CacheSize" << i4(1023) << "L2 cache"
-                                    << "1023 KB";
-        QTest::newRow("cache 1024") << "L2CacheSize" << i4(1024) << "L2 cache"
-                                    << "1024 KB (1 MB)";
-        QTest::newRow("cache 1536") << "L3CacheSize" << i4(1536) << "L3 cache"
-                                    << "1536 KB (1 MB)";
-        QTest::newRow("cache 8192") << "L3CacheSize" << i4(8192) << "L3 cache"
-                                    << "8192 KB (8 MB)";
-        QTest::newRow("load null") << "LoadPercentage" << null() << "Load"
-                                   << "Unknown";
-        QTest::newRow("load 100") << "LoadPercentage" << i4(100) << "Load"
-                                  << "100%";
-        QTest::newRow("type 0") << "ProcessorType" << i4(0) << "Processor type"
-                                << "Unknown";
-        QTest::newRow("type 7") << "ProcessorType" << i4(7) << "Processor type"
-                                << "Unknown";
-        QTest::newRow("type 4") << "ProcessorType" << i4(4) << "Processor type"
-                                << "Math Processor";
-        QTest::newRow("status 0") << "CpuStatus" << i4(0) << "Current status"
-                                  << "Unknown";
-        QTest::newRow("status 5") << "CpuStatus" << i4(5) << "Current status"
-                                  << "Reserved";
-        QTest::newRow("width 32") << "AddressWidth" << i4(32) << "Architecture"
-                                  << "x32-based processor";
-        QTest::newRow("voltage null") << "CurrentVoltage" << null() << "Current voltage"
-                                      << "Unknown";
+        const QString os = QStringLiteral("Win32_OperatingSystem");
+        const Collector c = Collector::OS;
+        QTest::newRow("locale not hex") << c << os << "Locale" << bstr("zz") << "Locale=Unknown";
+        QTest::newRow("memory below 1 GB") << c << os << "MaxProcessMemorySize" << bstr("524288")
+                                           << "Max process memory size=512 MB";
+        QTest::newRow("memory rounded up GB")
+            << c << os << "MaxProcessMemorySize" << bstr("1048577")
+            << "Max process memory size=1024 MB (2 GB)";
+        QTest::newRow("primary false") << c << os << "Primary" << boolean(false) << "Primary=False";
+        QTest::newRow("primary null") << c << os << "Primary" << null() << "Primary=Unknown";
+        QTest::newRow("encryption null")
+            << c << os << "EncryptionLevel" << null() << "Encryption level=Unknown";
+        QTest::newRow("bad date") << c << os << "InstallDate" << bstr("garbage")
+                                  << "Install date=Unknown";
+        QTest::newRow("empty text") << c << os << "Caption" << bstr("") << "Name=Unknown";
+
+        const QString cpu = QStringLiteral("Win32_Processor");
+        const Collector p = Collector::CPU;
+        QTest::newRow("999 MHz") << p << cpu << "MaxClockSpeed" << i4(999)
+                                 << "Max frequency=999 MHz";
+        QTest::newRow("1000 MHz") << p << cpu << "MaxClockSpeed" << i4(1000)
+                                  << "Max frequency=1000 MHz (1.00 GHz)";
+        QTest::newRow("frequency null")
+            << p << cpu << "CurrentClockSpeed" << null() << "Current frequency=Unknown";
+        QTest::newRow("cache 0") << p << cpu << "L2CacheSize" << i4(0) << "L2 cache=0 KB";
+        QTest::newRow("cache 1023") << p << cpu << "L2CacheSize" << i4(1023) << "L2 cache=1023 KB";
+        QTest::newRow("cache 1024")
+            << p << cpu << "L2CacheSize" << i4(1024) << "L2 cache=1024 KB (1 MB)";
+        QTest::newRow("cache 1536")
+            << p << cpu << "L3CacheSize" << i4(1536) << "L3 cache=1536 KB (1 MB)";
+        QTest::newRow("load null") << p << cpu << "LoadPercentage" << null() << "Load=Unknown";
+        QTest::newRow("load 100") << p << cpu << "LoadPercentage" << i4(100) << "Load=100%";
+        QTest::newRow("type 0") << p << cpu << "ProcessorType" << i4(0) << "Processor type=Unknown";
+        QTest::newRow("status 0") << p << cpu << "CpuStatus" << i4(0) << "Current status=Unknown";
+        QTest::newRow("width 32") << p << cpu << "AddressWidth" << i4(32)
+                                  << "Architecture=x32-based processor";
+        QTest::newRow("voltage null")
+            << p << cpu << "CurrentVoltage" << null() << "Current voltage=Unknown";
+
+        const QString gpu = QStringLiteral("Win32_VideoController");
+        const Collector g = Collector::GPU;
+        QTest::newRow("architecture 2")
+            << g << gpu << "VideoArchitecture" << i4(2) << "Video architecture=Unknown";
+        QTest::newRow("bad driver date")
+            << g << gpu << "DriverDate" << bstr("garbage") << "Driver install date=Unknown";
+        QTest::newRow("no driver date")
+            << g << gpu << "DriverDate" << null() << "Driver install date=Unknown";
+        QTest::newRow("refresh null")
+            << g << gpu << "CurrentRefreshRate" << null() << "Monitor frequency=Unknown";
+
+        const QString ram = QStringLiteral("Win32_PhysicalMemory");
+        const Collector r = Collector::RAM;
+        QTest::newRow("1 GB") << r << ram << "Capacity" << bstr("1073741824")
+                              << "Capacity=1024 MB (1 GB)";
+        QTest::newRow("1.5 GB truncated")
+            << r << ram << "Capacity" << bstr("1610612736") << "Capacity=1536 MB (1 GB)";
+        QTest::newRow("not a number") << r << ram << "Capacity" << bstr("lots") << "Capacity=0 MB";
+
+        const QString part = QStringLiteral("Win32_DiskPartition");
+        const Collector s = Collector::Storage;
+        const QString offset = QStringLiteral("Starting offset of the partition=");
+        QTest::newRow("offset 1 MB")
+            << s << part << "StartingOffset" << bstr("1048576") << offset + "1024 KB (1 MB)";
+        QTest::newRow("offset 31 KB")
+            << s << part << "StartingOffset" << bstr("32256") << offset + "31 KB";
+        QTest::newRow("offset 16000 MB") << s << part << "StartingOffset" << bstr("16777216000")
+                                         << offset + "16384000 KB (16000 MB)";
     }
 
-    void cpuValues()
+    void values()
     {
+        QFETCH(Collector, collector);
+        QFETCH(QString, cls);
         QFETCH(QString, property);
         QFETCH(VARIANT, value);
-        QFETCH(QString, label);
         QFETCH(QString, expected);
-        QCOMPARE(valueOf(runCPU({ { "Name", bstr("CPU") }, { property, value } }), label),
-                 expected);
+        const QStringList rows = run(collector, cls, { { property, value } });
+        QCOMPARE(rowOf(rows, expected.section(QLatin1Char('='), 0, 0)), expected);
     }
 
     void twoProcessors()
@@ -394,58 +262,35 @@ private slots:
         QCOMPARE(rows.at(37), QString("Device ID=CPU1"));
     }
 
-    void processorWithoutNameGetsItsOwnHeading()
-    {
-        m_fake->add("Win32_Processor", { { "Name", bstr("First") } });
-        m_fake->add("Win32_Processor", { { "Name", null() }, { "DeviceID", bstr("CPU1") } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appCPUWMIData();
-        const QStringList rows = log.rows();
-        QCOMPARE(rows.size(), 46);
-        QCOMPARE(rows.at(23), QString("# Unknown|Name=Unknown"));
-        QCOMPARE(rows.at(37), QString("Device ID=CPU1"));
-    }
-
     // --- GPU -------------------------------------------------------------------------------
 
     void gpuRows()
     {
         const QString date = "20230115000000.000000+000";
-        m_fake->add("Win32_VideoController",
-                    { { "Caption", bstr("Radeon") },
-                      { "AdapterRAM", i4(1073741824) },
-                      { "DriverVersion", bstr("6.1.0") },
-                      { "DriverDate", bstr(date) },
-                      { "CurrentBitsPerPixel", i4(32) },
-                      { "AdapterCompatibility", bstr("Advanced Micro Devices, Inc.") },
-                      { "AdapterDACType", null() },
-                      { "Status", bstr("OK") },
-                      { "CurrentRefreshRate", i4(60) },
-                      { "MaxRefreshRate", i4(144) },
-                      { "MinRefreshRate", i4(48) },
-                      { "PNPDeviceID", bstr("PCI\\VEN_1002&DEV_73BF\\0000:03:00.0") },
-                      { "InstalledDisplayDrivers", bstr("amdgpu") },
-                      { "VideoArchitecture", i4(5) } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appGPUWMIData();
-        QCOMPARE(log.records("hardwareMainData").value(0).heading, QString("Radeon"));
-        const QVector<HardwareData> rows = log.records("hardwareData");
         QDateTime driverDate;
         QVERIFY(wmiDateToLocal(date, &driverDate));
-        QCOMPARE(labelsOf(rows),
-                 (QStringList { "Memory", "Driver version", "Driver install date", "Resolution",
-                                "Monitor BPP", "Manufacturer", "DAC type", "Status",
-                                "Monitor frequency", "Monitor width", "Monitor height",
-                                "Max refresh rate", "Min refresh rate", "PNP Device ID",
-                                "Display drivers", "Video architecture" }));
-        QCOMPARE(
-            valuesOf(rows),
-            (QStringList { "1024 MB (1 GB)", "6.1.0", Worker::formatWmiDate(driverDate),
-                           "1920 x 1080 pixels", "32 bits", "Advanced Micro Devices, Inc.",
-                           "Unknown", "OK", "60 Hz", "1920 pixels", "1080 pixels", "144 Hz",
-                           "48 Hz", "PCI\\VEN_1002&DEV_73BF\\0000:03:00.0", "amdgpu", "VGA" }));
+        const QString pnp = "PCI\\VEN_1002&DEV_73BF\\0000:03:00.0";
+        const QVector<Field> fields {
+            { "Caption", bstr("Radeon"), "# Radeon|Name=Radeon" },
+            { "AdapterRAM", i4(1073741824), "Memory=1024 MB (1 GB)" },
+            { "DriverVersion", bstr("6.1.0"), "Driver version=6.1.0" },
+            { "DriverDate", bstr(date),
+              "Driver install date=" + Worker::formatWmiDate(driverDate) },
+            { QString(), null(), "Resolution=1920 x 1080 pixels" },
+            { "CurrentBitsPerPixel", i4(32), "Monitor BPP=32 bits" },
+            { "AdapterCompatibility", bstr("AMD"), "Manufacturer=AMD" },
+            { "AdapterDACType", null(), "DAC type=Unknown" },
+            { "Status", bstr("OK"), "Status=OK" },
+            { "CurrentRefreshRate", i4(60), "Monitor frequency=60 Hz" },
+            { QString(), null(), "Monitor width=1920 pixels" },
+            { QString(), null(), "Monitor height=1080 pixels" },
+            { "MaxRefreshRate", i4(144), "Max refresh rate=144 Hz" },
+            { "MinRefreshRate", i4(48), "Min refresh rate=48 Hz" },
+            { "PNPDeviceID", bstr(pnp), "PNP Device ID=" + pnp },
+            { "InstalledDisplayDrivers", bstr("amdgpu"), "Display drivers=amdgpu" },
+            { "VideoArchitecture", i4(5), "Video architecture=VGA" },
+        };
+        QCOMPARE(run(Collector::GPU, "Win32_VideoController", objectOf(fields)), rowsOf(fields));
     }
 
     void gpuMemory_data()
@@ -454,9 +299,6 @@ private slots:
         QTest::addColumn<VARIANT>("adapterRam");
         QTest::addColumn<quint64>("cudaBytes"); // 0: no CUDA device
         QTest::addColumn<QString>("expected");
-        QTest::newRow("1 GB") << "Intel Corporation" << i4(1073741824) << quint64(0)
-                              << "1024 MB (1 GB)";
-        QTest::newRow("512 MB") << "Intel Corporation" << i4(536870912) << quint64(0) << "512 MB";
         QTest::newRow("unsigned") << "Intel Corporation" << i4(qint32(4293918720u)) << quint64(0)
                                   << "4095 MB (4 GB)";
         QTest::newRow("fraction") << "Intel Corporation" << i4(1572864) << quint64(0) << "1.5 MB";
@@ -487,101 +329,51 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.appGPUWMIData();
-        QCOMPARE(valueOf(log.records("hardwareData"), "Memory"), expected);
+        QCOMPARE(rowOf(log.rows(), "Memory"), "Memory=" + expected);
     }
 
-    void gpuNvidiaFallbackAfterEarlierAdapter()
+    // Each adapter takes the device at its own address, whatever the devices' order; one
+    // without a device does not reuse the size found before it.
+    void gpuNvidiaAdapters_data()
     {
-        // The first adapter finds its device; the second has none and must not reuse its size.
-        m_platform.cuda->devices = { { 8589934592, "0000:01:00.0" }, { 0, "0000:02:00.0" } };
-        m_fake->add("Win32_VideoController",
-                    { { "Caption", bstr("A") },
-                      { "AdapterCompatibility", bstr("NVIDIA") },
-                      { "PNPDeviceID", bstr("PCI\\VEN_10DE&DEV_2684\\0000:01:00.0") } });
-        m_fake->add("Win32_VideoController",
-                    { { "Caption", bstr("B") },
-                      { "AdapterCompatibility", bstr("NVIDIA") },
-                      { "PNPDeviceID", bstr("PCI\\VEN_10DE&DEV_1C82\\0000:02:00.0") },
-                      { "AdapterRAM", i4(536870912) } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appGPUWMIData();
-        const QVector<HardwareData> rows = log.records("hardwareData");
-        QCOMPARE(rows.at(0).value, QString("8192 MB (8 GB)"));
-        QCOMPARE(rows.at(16).value, QString("512 MB"));
+        QTest::addColumn<quint64>("second"); // bytes of the device at 0000:02:00.0
+        QTest::addColumn<bool>("reversed"); // devices listed in the other order
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("second has no size")
+            << quint64(0) << false << QStringList { "Memory=8192 MB (8 GB)", "Memory=512 MB" };
+        QTest::newRow("devices in another order")
+            << quint64(25769803776) << true
+            << QStringList { "Memory=8192 MB (8 GB)", "Memory=24576 MB (24 GB)" };
     }
 
-    void gpuNvidiaAdaptersMatchTheirDevices()
+    void gpuNvidiaAdapters()
     {
-        // Devices in another order than the adapters: each adapter takes its own by address.
-        m_platform.cuda->devices
-            = { { 25769803776, "0000:02:00.0" }, { 8589934592, "0000:01:00.0" } };
+        QFETCH(quint64, second);
+        QFETCH(bool, reversed);
+        QFETCH(QStringList, expected);
+        m_platform.cuda->devices = { { 8589934592, "0000:01:00.0" }, { second, "0000:02:00.0" } };
+        if (reversed)
+            std::reverse(m_platform.cuda->devices.begin(), m_platform.cuda->devices.end());
         for (const char *address : { "0000:01:00.0", "0000:02:00.0" }) {
             m_fake->add("Win32_VideoController",
                         { { "Caption", bstr("GeForce") },
                           { "AdapterCompatibility", bstr("NVIDIA") },
+                          { "AdapterRAM", i4(536870912) },
                           { "PNPDeviceID", bstr(QString("PCI\\VEN_10DE&DEV_2684\\") + address) } });
         }
         Worker worker;
         SignalLog log(&worker);
         worker.appGPUWMIData();
-        const QVector<HardwareData> rows = log.records("hardwareData");
-        QCOMPARE(rows.at(0).value, QString("8192 MB (8 GB)"));
-        QCOMPARE(rows.at(16).value, QString("24576 MB (24 GB)"));
-    }
-
-    void gpuValues_data()
-    {
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<VARIANT>("value");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("architecture 2") << "VideoArchitecture" << i4(2) << "Video architecture"
-                                        << "Unknown";
-        QTest::newRow("architecture 160") << "VideoArchitecture" << i4(160) << "Video architecture"
-                                          << "PC-98";
-        QTest::newRow("bad date") << "DriverDate" << bstr("garbage") << "Driver install date"
-                                  << "Unknown";
-        QTest::newRow("no date") << "DriverDate" << null() << "Driver install date"
-                                 << "Unknown";
-        QTest::newRow("refresh null") << "CurrentRefreshRate" << null() << "Monitor frequency"
-                                      << "Unknown";
-    }
-
-    void gpuValues()
-    {
-        QFETCH(QString, property);
-        QFETCH(VARIANT, value);
-        QFETCH(QString, label);
-        QFETCH(QString, expected);
-        m_fake->add("Win32_VideoController", { { "Caption", bstr("GPU") }, { property, value } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appGPUWMIData();
-        QCOMPARE(valueOf(log.records("hardwareData"), label), expected);
+        QCOMPARE(log.rows().filter(QRegularExpression("^Memory=")), expected);
     }
 
     void gpuUnknownScreen()
     {
         m_platform.screenInfo->screenSize = QSize();
-        m_fake->add("Win32_VideoController", { { "Caption", bstr("GPU") } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appGPUWMIData();
-        const QVector<HardwareData> rows = log.records("hardwareData");
-        QCOMPARE(valueOf(rows, "Resolution"), QString("Unknown"));
-        QCOMPARE(valueOf(rows, "Monitor width"), QString("Unknown"));
-        QCOMPARE(valueOf(rows, "Monitor height"), QString("Unknown"));
-    }
-
-    void adapterWithoutCaptionGetsItsOwnHeading()
-    {
-        m_fake->add("Win32_VideoController", { { "Caption", null() } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appGPUWMIData();
-        QCOMPARE(log.rows().value(0), QString("# Unknown|Name=Unknown"));
-        QCOMPARE(log.count("hardwareData"), 16);
+        const QStringList rows = run(Collector::GPU, "Win32_VideoController", {});
+        QCOMPARE(rowOf(rows, "Resolution"), QString("Resolution=Unknown"));
+        QCOMPARE(rowOf(rows, "Monitor width"), QString("Monitor width=Unknown"));
+        QCOMPARE(rowOf(rows, "Monitor height"), QString("Monitor height=Unknown"));
     }
 
     // --- RAM -------------------------------------------------------------------------------
@@ -699,31 +491,6 @@ private slots:
         QCOMPARE(log.names().mid(rows.size()), (QStringList { "loadMainData", "finished" }));
     }
 
-    void ramCapacity_data()
-    {
-        QTest::addColumn<QString>("bytes");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("512 MB") << "536870912"
-                                << "512 MB";
-        QTest::newRow("1 GB") << "1073741824"
-                              << "1024 MB (1 GB)";
-        QTest::newRow("1.5 GB truncated") << "1610612736"
-                                          << "1536 MB (1 GB)";
-        QTest::newRow("not a number") << "lots"
-                                      << "0 MB";
-    }
-
-    void ramCapacity()
-    {
-        QFETCH(QString, bytes);
-        QFETCH(QString, expected);
-        m_fake->add("Win32_PhysicalMemory", { { "Capacity", bstr(bytes) } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appRAMWMIData();
-        QCOMPARE(valueOf(log.records("hardwareData"), "Capacity"), expected);
-    }
-
     // --- Storage ---------------------------------------------------------------------------
 
     void storageTwoDrives()
@@ -757,72 +524,34 @@ private slots:
         QCOMPARE(worker.appStorageWMIData(), 0);
 
         QStringList expectedNames;
-        for (int i = 0; i < 2; ++i) {
-            expectedNames << "hardwareMainData";
-            for (int r = 0; r < 10; ++r)
-                expectedNames << "hardwareData";
-            expectedNames << "smartDriveInfo";
-        }
+        for (int i = 0; i < 2; ++i)
+            expectedNames << "hardwareMainData" << repeated("hardwareData", 10) << "smartDriveInfo";
         expectedNames << "smartDriveDetectionCompleted"
                       << "storageTotalDrivesData"
                       << "storageCollectingPartitionData"
-                      << "storageMainPartitionData";
-        for (int r = 0; r < 8; ++r)
-            expectedNames << "storagePartitionData";
-        expectedNames << "storageTotalPartitionsData"
+                      << "storageMainPartitionData" << repeated("storagePartitionData", 8)
+                      << "storageTotalPartitionsData"
                       << "loadMainData"
                       << "finished";
         QCOMPARE(log.names(), expectedNames);
-
-        const QVector<HardwareData> drive = log.records("hardwareData").mid(0, 10);
-        QCOMPARE(labelsOf(drive),
-                 (QStringList { "Bytes Per Sector", "Description", "Device ID", "Firmware Revision",
-                                "Index", "Interface Type", "Manufacturer", "Partitions", "Size",
-                                "Serial Number" }));
-        QCOMPARE(valuesOf(drive),
-                 (QStringList { "512 bytes", "Disk drive", "/dev/sda", "Unknown", "0", "IDE", "ATA",
-                                "1", "476940 MB (465 GB)", "S1" }));
-        const QVector<SignalLog::Entry> smart = log.all("smartDriveInfo");
-        QCOMPARE(smart.at(1).args.at(0).value<SmartStorage>().caption, QString("Disk 1"));
-        QCOMPARE(smart.at(1).args.at(0).value<SmartStorage>().driveIndex, QString("1"));
+        const QStringList rows = log.rows();
+        QCOMPARE(rows.mid(0, 11),
+                 (QStringList { "# Disk 0|Name=Disk 0", "Bytes Per Sector=512 bytes",
+                                "Description=Disk drive", "Device ID=/dev/sda",
+                                "Firmware Revision=Unknown", "Index=0", "Interface Type=IDE",
+                                "Manufacturer=ATA", "Partitions=1", "Size=476940 MB (465 GB)",
+                                "Serial Number=S1" }));
+        QCOMPARE(
+            rows.mid(22),
+            (QStringList { "# Disk #0, Partition #0|Name=Disk #0, Partition #0",
+                           "Block size=512 bytes", "Primary partition=True", "Size=1023 MB",
+                           "Disk index=0", "Type=GPT: Basic Data", "Number of blocks=2097151",
+                           "Starting offset of the partition=1024 KB (1 MB)", "Bootable=False" }));
+        const SmartStorage second
+            = log.all("smartDriveInfo").at(1).args.at(0).value<SmartStorage>();
+        QCOMPARE(second.caption + " #" + second.driveIndex, QString("Disk 1 #1"));
         QCOMPARE(log.all("storageTotalDrivesData").at(0).args.at(0).toString(), QString("2"));
         QCOMPARE(log.all("storageTotalPartitionsData").at(0).args.at(0).toString(), QString("1"));
-
-        const HardwareData partitionHeading = log.records("storageMainPartitionData").at(0);
-        QCOMPARE(partitionHeading.heading, QString("Disk #0, Partition #0"));
-        const QVector<HardwareData> partition = log.records("storagePartitionData");
-        QCOMPARE(
-            labelsOf(partition),
-            (QStringList { "Block size", "Primary partition", "Size", "Disk index", "Type",
-                           "Number of blocks", "Starting offset of the partition", "Bootable" }));
-        QCOMPARE(valuesOf(partition),
-                 (QStringList { "512 bytes", "True", "1023 MB", "0", "GPT: Basic Data", "2097151",
-                                "1024 KB (1 MB)", "False" }));
-    }
-
-    void storageOffsets_data()
-    {
-        QTest::addColumn<QString>("offset");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("1 MB") << "1048576"
-                              << "1024 KB (1 MB)";
-        QTest::newRow("31 KB") << "32256"
-                               << "31 KB";
-        QTest::newRow("16000 MB") << "16777216000"
-                                  << "16384000 KB (16000 MB)";
-    }
-
-    void storageOffsets()
-    {
-        QFETCH(QString, offset);
-        QFETCH(QString, expected);
-        m_fake->add("Win32_DiskPartition",
-                    { { "Caption", bstr("P") }, { "StartingOffset", bstr(offset) } });
-        Worker worker;
-        SignalLog log(&worker);
-        worker.appStorageWMIData();
-        QCOMPARE(valueOf(log.records("storagePartitionData"), "Starting offset of the partition"),
-                 expected);
     }
 
     void driveWithoutCaptionOrIndex()

@@ -140,6 +140,12 @@ private slots:
         QTest::newRow("locale 0") << localeIdText(0) << "Unknown";
         QTest::newRow("locale 1072") << localeIdText(1072) << "Unknown";
         QTest::newRow("attribute 1") << SmartReader::smartAttributeName(1) << "Raw Read Error Rate";
+        QTest::newRow("attribute 13")
+            << SmartReader::smartAttributeName(13) << "Soft Read Error Rate";
+        QTest::newRow("attribute 200")
+            << SmartReader::smartAttributeName(200) << "Write Error Rate (Multi Zone Error Rate)";
+        QTest::newRow("attribute 190") << SmartReader::smartAttributeName(190) << "Unknown";
+        QTest::newRow("attribute 231") << SmartReader::smartAttributeName(231) << "Unknown";
         QTest::newRow("attribute 230")
             << SmartReader::smartAttributeName(230) << "GMR Head Amplitude";
     }

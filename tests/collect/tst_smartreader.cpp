@@ -73,44 +73,31 @@ private slots:
         m_use.reset();
     }
 
-    void attributesInAscendingOrder()
+    void attributeFields()
     {
         io().setDrive(2, healthyDrive());
         Worker worker;
         SignalLog log(&worker);
         worker.smartStorageInfo(2);
-        QCOMPARE(idsOf(log), (QStringList { "001", "005", "009", "012", "194" }));
         QCOMPARE(log.names().last(), QString("finished"));
         QVERIFY(!log.contains("noSmartDriveDataAvailable"));
         QVERIFY(!log.contains("loadMainData"));
-    }
-
-    void attributeFields()
-    {
-        io().setDrive(0, healthyDrive());
-        Worker worker;
-        SignalLog log(&worker);
-        worker.smartStorageInfo(0);
-
-        const SmartInfo temperature = infoOf(log, "194");
-        QCOMPARE(temperature.name, QString("Temperature"));
-        QVERIFY(temperature.description.startsWith("Hard disk drive temperature."));
-        QCOMPARE(temperature.value, QString("67"));
-        QCOMPARE(temperature.worst, QString("50"));
-        // Low four bytes of the six-byte raw value only.
-        QCOMPARE(temperature.rawData, QString::number(0x00140021u));
-        QCOMPARE(temperature.threshold, QString("0"));
-
-        const SmartInfo readErrors = infoOf(log, "001");
-        QCOMPARE(readErrors.name, QString("Raw Read Error Rate"));
-        QCOMPARE(readErrors.rawData, QString::number(0x89ABCDEFu));
-        QCOMPARE(readErrors.threshold, QString("51"));
-        QCOMPARE(readErrors.value, QString("200"));
-
-        // No threshold entry for 12.
-        QCOMPARE(infoOf(log, "012").threshold, QString("4294967295"));
-        QCOMPARE(infoOf(log, "012").name, QString("Device Power Cycle Count"));
-        QCOMPARE(infoOf(log, "009").rawData, QString("4721"));
+        // In ascending order: id, name, value, worst, raw data (low four bytes of six only),
+        // threshold; no threshold entry for 12.
+        QStringList fields;
+        for (const SignalLog::Entry &e : log.all("smartDriveData")) {
+            const SmartInfo i = e.args.at(0).value<SmartInfo>();
+            fields
+                << QStringList { i.attributeId, i.name, i.value, i.worst, i.rawData, i.threshold }
+                       .join(" | ");
+        }
+        QCOMPARE(fields,
+                 QStringList({ "001 | Raw Read Error Rate | 200 | 200 | 2309737967 | 51",
+                               "005 | Reallocated Sectors Count | 100 | 100 | 0 | 10",
+                               "009 | Power-On Hours | 98 | 98 | 4721 | 0",
+                               "012 | Device Power Cycle Count | 99 | 99 | 1234 | 4294967295",
+                               "194 | Temperature | 67 | 50 | 1310753 | 0" }));
+        QVERIFY(infoOf(log, "194").description.startsWith("Hard disk drive temperature."));
     }
 
     void readerKeepsIdentification()
@@ -175,43 +162,28 @@ private slots:
         const QStringList onlyFinished { "finished" };
         QTest::newRow("cannot open") << 0 << noData;
         QTest::newRow("version fails") << 1 << noData;
-        QTest::newRow("no S.M.A.R.T. commands") << 2 << onlyFinished;
-        QTest::newRow("enable fails") << 3 << onlyFinished;
+        QTest::newRow("enable fails") << 2 << onlyFinished;
         QTest::newRow("identify fails")
-            << 4 << QStringList { "smartDriveData", "smartDriveData", "smartDriveData",
+            << 3 << QStringList { "smartDriveData", "smartDriveData", "smartDriveData",
                                   "smartDriveData", "smartDriveData", "finished" };
-        QTest::newRow("attributes fail") << 5 << onlyFinished;
-        QTest::newRow("thresholds fail") << 6 << noData;
+        QTest::newRow("attributes fail") << 4 << onlyFinished;
+        QTest::newRow("thresholds fail") << 5 << noData;
+        QTest::newRow("no S.M.A.R.T. commands") << 6 << onlyFinished;
     }
 
     void drivePaths()
     {
         QFETCH(int, failure);
         QFETCH(QStringList, expected);
-        FakeSmartIo::Drive d = healthyDrive();
-        switch (failure) {
-        case 0:
-            d.openable = false;
-            break;
-        case 1:
-            d.getVersionOk = false;
-            break;
-        case 2:
+        using Drive = FakeSmartIo::Drive;
+        static bool Drive::*const steps[]
+            = { &Drive::openable,   &Drive::getVersionOk, &Drive::enableOk,
+                &Drive::identifyOk, &Drive::attributesOk, &Drive::thresholdsOk };
+        Drive d = healthyDrive();
+        if (failure < 6)
+            d.*steps[failure] = false;
+        else
             d.capabilities = CAP_ATA_ID_CMD;
-            break;
-        case 3:
-            d.enableOk = false;
-            break;
-        case 4:
-            d.identifyOk = false;
-            break;
-        case 5:
-            d.attributesOk = false;
-            break;
-        case 6:
-            d.thresholdsOk = false;
-            break;
-        }
         io().setDrive(0, d);
         Worker worker;
         SignalLog log(&worker);
@@ -262,31 +234,6 @@ private slots:
         QCOMPARE(idsOf(log), QStringList { "009" });
         QCOMPARE(infoOf(log, "009").value, QString("80"));
         QCOMPARE(infoOf(log, "009").rawData, QString("2"));
-    }
-
-    void attributeTexts_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("1") << 1 << "Raw Read Error Rate";
-        QTest::newRow("13") << 13 << "Soft Read Error Rate";
-        QTest::newRow("200") << 200 << "Write Error Rate (Multi Zone Error Rate)";
-        QTest::newRow("230") << 230 << "GMR Head Amplitude";
-        QTest::newRow("0") << 0 << "Unknown";
-        QTest::newRow("14") << 14 << "Unknown";
-        QTest::newRow("190") << 190 << "Unknown";
-        QTest::newRow("231") << 231 << "Unknown";
-    }
-
-    void attributeTexts()
-    {
-        QFETCH(int, id);
-        QFETCH(QString, name);
-        QCOMPARE(SmartReader::smartAttributeName(id), name);
-        if (name == "Unknown")
-            QCOMPARE(SmartReader::smartAttributeDescription(id), QString("Unknown"));
-        else
-            QVERIFY(SmartReader::smartAttributeDescription(id).size() > 40);
     }
 
     void swapIdentifyString()

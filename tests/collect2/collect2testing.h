@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the tests of the device and software-list collectors.
 
+#include "../collect/collectortesting.h"
 #include "../collect/signallog.h"
 
 #include "collect/lazyicon.h"
@@ -9,56 +10,6 @@
 
 #include <QString>
 #include <QStringList>
-
-enum class Wmi2 { Optical, Sound, Network, Peripheral, Motherboard, Services, Processes, Tpm };
-Q_DECLARE_METATYPE(Wmi2)
-
-inline int runWmi2(Worker &worker, Wmi2 collector)
-{
-    switch (collector) {
-    case Wmi2::Optical:
-        return worker.appOpticalDevicesWMIData();
-    case Wmi2::Sound:
-        return worker.appSoundDevicesWMIData();
-    case Wmi2::Network:
-        return worker.appNetworkWMIData();
-    case Wmi2::Peripheral:
-        return worker.appPeripheralWMIData();
-    case Wmi2::Motherboard:
-        return worker.appMotherboardWMIData();
-    case Wmi2::Services:
-        return worker.servicesWMIData();
-    case Wmi2::Processes:
-        return worker.processesWMIData();
-    case Wmi2::Tpm:
-        worker.getTpmWMIData();
-        return 0;
-    }
-    return -1;
-}
-
-inline const char *wmi2Name(Wmi2 collector)
-{
-    switch (collector) {
-    case Wmi2::Optical:
-        return "Optical";
-    case Wmi2::Sound:
-        return "Sound";
-    case Wmi2::Network:
-        return "Network";
-    case Wmi2::Peripheral:
-        return "Peripheral";
-    case Wmi2::Motherboard:
-        return "Motherboard";
-    case Wmi2::Services:
-        return "Services";
-    case Wmi2::Processes:
-        return "Processes";
-    case Wmi2::Tpm:
-        return "TPM";
-    }
-    return "";
-}
 
 // "label=value" of every HardwareData entry with a name.
 inline QStringList labelValues(const SignalLog &log, const QString &name)
@@ -101,17 +52,4 @@ inline QString describeRecord(const QVariant &v)
         f << v.toString();
     }
     return f.join(QStringLiteral(" | "));
-}
-
-// Every entry of a log as "name: record".
-inline QStringList describeLog(const SignalLog &log)
-{
-    QStringList out;
-    for (const SignalLog::Entry &e : log.entries()) {
-        QStringList args;
-        for (const QVariant &a : e.args)
-            args << describeRecord(a);
-        out << e.name + QStringLiteral(": ") + args.join(QStringLiteral(", "));
-    }
-    return out;
 }

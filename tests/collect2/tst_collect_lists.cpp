@@ -49,6 +49,17 @@ QStringList records(const SignalLog &log, const QString &name)
     return out;
 }
 
+// Name, path, command and location of every start-up entry.
+QStringList startupRows(const SignalLog &log)
+{
+    QStringList rows;
+    for (const SignalLog::Entry &e : log.all("startupInfo")) {
+        const Startup s = e.args.at(0).value<Startup>();
+        rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
+    }
+    return rows;
+}
+
 QString userAutostart()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
@@ -120,49 +131,35 @@ private slots:
     void services_data()
     {
         QTest::addColumn<QVariant>("state"); // text, or nothing for a null value
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("running")
-            << QVariant("Running")
-            << "file::Icon/services_on.png | Secure Shell server | /usr/sbin/sshd -D | "
-               " ssh.service  | 812 | notify | Running | OK | Unknown | Auto | 0 milliseconds | 0";
-        QTest::newRow("stopped")
-            << QVariant("Stopped")
-            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
-               " ssh.service  | 812 | notify | Stopped | OK | Unknown | Auto | 0 milliseconds | 0";
-        QTest::newRow("lower case is not running")
-            << QVariant("running")
-            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
-               " ssh.service  | 812 | notify | running | OK | Unknown | Auto | 0 milliseconds | 0";
-        QTest::newRow("state unreadable")
-            << QVariant()
-            << "file::Icon/services_off.png | Secure Shell server | /usr/sbin/sshd -D | "
-               " ssh.service  | 812 | notify | Unknown | OK | Unknown | Auto | 0 milliseconds | 0";
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("running") << QVariant("Running") << "on"
+                                 << "Running";
+        QTest::newRow("stopped") << QVariant("Stopped") << "off"
+                                 << "Stopped";
+        QTest::newRow("lower case is not running") << QVariant("running") << "off"
+                                                   << "running";
+        QTest::newRow("state unreadable") << QVariant() << "off"
+                                          << "Unknown";
     }
 
     void services()
     {
         QFETCH(QVariant, state);
-        QFETCH(QString, expected);
+        QFETCH(QString, icon);
+        QFETCH(QString, shown);
         // The service's own name is taken as read, blanks and all.
         m_fake->add("Win32_Service",
                     service(" ssh.service ", state.isValid() ? bstr(state.toString()) : null()));
         Worker worker;
         SignalLog log(&worker);
         QCOMPARE(worker.servicesWMIData(), 0);
-        QCOMPARE(records(log, "appServicesData"), QStringList { expected });
+        QCOMPARE(records(log, "appServicesData"),
+                 QStringList { QString("file::Icon/services_%1.png | Secure Shell server | "
+                                       "/usr/sbin/sshd -D |  ssh.service  | 812 | notify | %2 | OK "
+                                       "| Unknown | Auto | 0 milliseconds | 0")
+                                   .arg(icon, shown) });
         QCOMPARE(log.names().mid(1), QStringList({ "loadMainData", "finished" }));
-    }
-
-    void servicesCancel()
-    {
-        for (int i = 0; i < 3; ++i)
-            m_fake->add("Win32_Service", service(QStringLiteral("s%1").arg(i), bstr("Running")));
-        Worker worker;
-        SignalLog log(&worker);
-        connect(&worker, &Worker::appServicesData, &worker,
-                [&worker](const Service &) { worker.setCancelServicesDetection(); });
-        QCOMPARE(worker.servicesWMIData(), 0);
-        QCOMPARE(log.names(), QStringList({ "appServicesData", "finished" }));
     }
 
     // --- Processes ----------------------------------------------------------------------------
@@ -172,18 +169,14 @@ private slots:
         QTest::addColumn<QVariant>("workingSet"); // text, or nothing for a null value
         QTest::addColumn<QVariant>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("3 GiB")
-            << QVariant("3221225472") << QVariant("/usr/bin/bash")
-            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 3145728 | 4 | 5400 | "
-               "20 | 77 | 1 | 8708 | /usr/bin/bash";
+        const QString bash = "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | %1 | 4 "
+                             "| 5400 | 20 | 77 | 1 | 8708 | /usr/bin/bash";
+        QTest::newRow("3 GiB") << QVariant("3221225472") << QVariant("/usr/bin/bash")
+                               << bash.arg(3145728);
         QTest::newRow("below a kilobyte")
-            << QVariant("1023") << QVariant("/usr/bin/bash")
-            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 0 | 4 | 5400 | 20 | "
-               "77 | 1 | 8708 | /usr/bin/bash";
+            << QVariant("1023") << QVariant("/usr/bin/bash") << bash.arg(0);
         QTest::newRow("not a number")
-            << QVariant("n/a") << QVariant("/usr/bin/bash")
-            << "type:/usr/bin/bash|:/Icon/processes_icon.png | bash | 77 | 0 | 4 | 5400 | 20 | "
-               "77 | 1 | 8708 | /usr/bin/bash";
+            << QVariant("n/a") << QVariant("/usr/bin/bash") << bash.arg(0);
         QTest::newRow("system process")
             << QVariant() << QVariant()
             << "file::/Icon/processes_icon.png | bash | 77 | Unknown | 4 | 5400 | 20 | 77 | 1 | "
@@ -448,31 +441,26 @@ private slots:
     {
         qputenv("SystemRoot", "C:\\Windows");
         auto &src = *m_platform.driverSource;
-        const auto add = [&](const QString &name, quint32 type, quint32 state) {
+        // A null path: no binary path at all; an empty one: an empty path.
+        const auto add = [&](const QString &name, quint32 type, quint32 state, const char *path) {
             plat::DriverEntry e;
             e.name = name;
             e.displayName = name + " driver";
             e.serviceType = type;
             e.currentState = state;
             src.drivers << e;
+            if (path)
+                src.binaryPaths.insert(name, *path ? QString(path) : QString());
         };
-        add("acpi", 1, 4);
-        add("disk", 1, 1);
-        add("tool", 2, 2);
-        add("ext4", 2, 4);
-        add("vt", 1, 3);
-        add("recognizer", 8, 5);
-        add("closed", 1, 6);
-        add("nofile", 1, 7);
-        add("odd", 1, 9);
-        src.binaryPaths.insert("acpi", "\\SystemRoot\\System32\\drivers\\ACPI.sys");
-        src.binaryPaths.insert("disk", "System32\\drivers\\disk.sys");
-        src.binaryPaths.insert("tool", "\\??\\D:\\Tools\\tool.sys");
-        src.binaryPaths.insert("ext4", "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko");
-        src.binaryPaths.insert("vt", "/sys/module/vt");
-        src.binaryPaths.insert("recognizer", "/lib/modules/6.1.0/kernel/fs/fat/fat.ko");
-        src.binaryPaths.insert("nofile", QString());
-        src.binaryPaths.insert("odd", "/lib/modules/6.1.0/extra/odd.ko");
+        add("acpi", 1, 4, "\\SystemRoot\\System32\\drivers\\ACPI.sys");
+        add("disk", 1, 1, "System32\\drivers\\disk.sys");
+        add("tool", 2, 2, "\\??\\D:\\Tools\\tool.sys");
+        add("ext4", 2, 4, "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko");
+        add("vt", 1, 3, "/sys/module/vt");
+        add("recognizer", 8, 5, "/lib/modules/6.1.0/kernel/fs/fat/fat.ko");
+        add("closed", 1, 6, nullptr);
+        add("nofile", 1, 7, "");
+        add("odd", 1, 9, "/lib/modules/6.1.0/extra/odd.ko");
         auto &versions = *m_platform.fileVersion;
         versions.versions.insert("C:\\Windows\\System32\\drivers\\ACPI.sys", { 10, 0, 19041, 1 });
         versions.versions.insert("C:\\Windows/System32\\drivers\\disk.sys", { 10, 0, 1, 2 });
@@ -483,34 +471,26 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.getSystemDrivers();
-        const QString icon = QStringLiteral("file::/Icon/drivers_icon.png | ");
-        QCOMPARE(
-            records(log, "driverInfo"),
-            QStringList({
-                icon
-                    + "acpi | 10.0.19041.1 | acpi driver | Kernel | ACPI.sys | Running | "
-                      "C:\\Windows\\System32\\drivers\\ACPI.sys",
-                icon
-                    + "disk | 10.0.1.2 | disk driver | Kernel | disk.sys | Stopped | "
-                      "C:\\Windows/System32\\drivers\\disk.sys",
-                icon
-                    + "tool | 1.2.3.4 | tool driver | File System | tool.sys | Start pending "
-                      "| D:\\Tools\\tool.sys",
-                icon
-                    + "ext4 | 6.1.0 | ext4 driver | File System | ext4.ko | Running | "
-                      "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko",
-                icon + "vt | Unknown | vt driver | Kernel | vt | Stop pending | /sys/module/vt",
-                icon
-                    + "recognizer | Unknown | recognizer driver | Unknown | fat.ko | Continue "
-                      "pending | /lib/modules/6.1.0/kernel/fs/fat/fat.ko",
-                icon
-                    + "closed | Unknown | closed driver | Kernel | Unknown | Pause pending | "
-                      "Unknown",
-                icon + "nofile | Unknown | nofile driver | Kernel | Unknown | Paused | Unknown",
-                icon
-                    + "odd | Unknown | odd driver | Kernel | odd.ko | Unknown | "
-                      "/lib/modules/6.1.0/extra/odd.ko",
-            }));
+        QStringList expected {
+            "acpi | 10.0.19041.1 | acpi driver | Kernel | ACPI.sys | Running | "
+            "C:\\Windows\\System32\\drivers\\ACPI.sys",
+            "disk | 10.0.1.2 | disk driver | Kernel | disk.sys | Stopped | "
+            "C:\\Windows/System32\\drivers\\disk.sys",
+            "tool | 1.2.3.4 | tool driver | File System | tool.sys | Start pending | "
+            "D:\\Tools\\tool.sys",
+            "ext4 | 6.1.0 | ext4 driver | File System | ext4.ko | Running | "
+            "/lib/modules/6.1.0/kernel/fs/ext4/ext4.ko",
+            "vt | Unknown | vt driver | Kernel | vt | Stop pending | /sys/module/vt",
+            "recognizer | Unknown | recognizer driver | Unknown | fat.ko | Continue pending | "
+            "/lib/modules/6.1.0/kernel/fs/fat/fat.ko",
+            "closed | Unknown | closed driver | Kernel | Unknown | Pause pending | Unknown",
+            "nofile | Unknown | nofile driver | Kernel | Unknown | Paused | Unknown",
+            "odd | Unknown | odd driver | Kernel | odd.ko | Unknown | "
+            "/lib/modules/6.1.0/extra/odd.ko",
+        };
+        for (QString &row : expected)
+            row.prepend("file::/Icon/drivers_icon.png | ");
+        QCOMPARE(records(log, "driverInfo"), expected);
         QCOMPARE(log.names().mid(9), QStringList({ "loadMainData", "finished" }));
     }
 
@@ -617,11 +597,7 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.getStartupApp();
-        QStringList rows;
-        for (const SignalLog::Entry &e : log.all("startupInfo")) {
-            const Startup s = e.args.at(0).value<Startup>();
-            rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
-        }
+        const QStringList rows = startupRows(log);
         QCOMPARE(
             rows,
             QStringList({ "Tray | Registry\\HKCU | C:\\Program Files\\Tray\\tray.exe --hidden | "
@@ -648,11 +624,7 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.getStartupApp();
-        QStringList rows;
-        for (const SignalLog::Entry &e : log.all("startupInfo")) {
-            const Startup s = e.args.at(0).value<Startup>();
-            rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
-        }
+        const QStringList rows = startupRows(log);
         // Both items are named by the text before their first dot; each keeps its own file.
         QCOMPARE(rows,
                  QStringList({ "backup | " + folder + " | /bin/true | " + folder + "/backup.lnk",
