@@ -106,15 +106,9 @@ private slots:
         QTest::addColumn<QByteArray>("cdb");
         QTest::addColumn<QByteArray>("expected");
         using ata::Protocol;
-        QTest::newRow("enable") << ata::passThrough16(Protocol::NonData, 0xD8, 1, 1, 0x4F, 0xC2,
-                                                      0xA0, 0xB0)
-                                << hex("85 06 20 00 D8 00 01 00 01 00 4F 00 C2 A0 B0 00");
         QTest::newRow("identify") << ata::passThrough16(Protocol::PioIn, 0x00, 1, 1, 0, 0, 0xA0,
                                                         0xEC)
                                   << hex("85 08 0E 00 00 00 01 00 01 00 00 00 00 A0 EC 00");
-        QTest::newRow("read data")
-            << ata::passThrough16(Protocol::PioIn, 0xD0, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
-            << hex("85 08 0E 00 D0 00 01 00 01 00 4F 00 C2 A0 B0 00");
         QTest::newRow("read thresholds")
             << ata::passThrough16(Protocol::PioIn, 0xD1, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
             << hex("85 08 0E 00 D1 00 01 00 01 00 4F 00 C2 A0 B0 00");
@@ -357,53 +351,6 @@ private slots:
         QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
                                     sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), nullptr));
         QVERIFY(calls->cdbs.isEmpty());
-    }
-
-    void fakePages()
-    {
-        const QByteArray identify = FakeSmartIo::identifyPage(
-            QStringLiteral("ACME SSD 1TB"), QStringLiteral("SN123"), QStringLiteral("FW1"));
-        QCOMPARE(identify.size(), 512);
-        QCOMPARE(identify.mid(54, 4), QByteArray("CAEM")); // byte pairs swapped as drives send them
-        QCOMPARE(identify.mid(20, 6), QByteArray("NS21 3"));
-        QCOMPARE(quint8(identify.at(164)) & 1, 1);
-
-        const QByteArray attrs
-            = FakeSmartIo::attributePage({ { 9, 0x32, 99, 98, 0x0000AABBCCDDEEFFull } });
-        QCOMPARE(attrs.mid(2, 12).toHex(' '), QByteArray("09 32 00 63 62 ff ee dd cc bb aa 00"));
-        const QByteArray thresholds = FakeSmartIo::thresholdPage({ { 5, 10 } });
-        QCOMPARE(thresholds.mid(2, 3).toHex(' '), QByteArray("05 0a 00"));
-    }
-
-    void fakeFailureSwitches()
-    {
-        FakeSmartIo io;
-        FakeSmartIo::Drive drive;
-        drive.attributes = FakeSmartIo::attributePage({ { 5, 0, 100, 100, 0 } });
-        drive.thresholds = FakeSmartIo::thresholdPage({ { 5, 36 } });
-        drive.attributesOk = false;
-        io.setDrive(1, drive);
-        QCOMPARE(io.open(0), -1);
-        const int h = io.open(1);
-        QVERIFY(h >= 0);
-        QCOMPARE(io.openHandles(), 1);
-        QByteArray version(24, '\0');
-        QVERIFY(io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &version));
-        QCOMPARE(readU32(version, 4), 0x05u);
-        QByteArray out(528, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(1, READ_ATTRIBUTES, SMART_CMD, 512), &out));
-        QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                   sendCmdIn(1, READ_THRESHOLDS, SMART_CMD, 512), &out));
-        QCOMPARE(out.mid(16), drive.thresholds);
-        QByteArray enableOut(17, '\0');
-        QVERIFY(io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND,
-                                   sendCmdIn(1, ENABLE_SMART, SMART_CMD, 0), &enableOut));
-        io.close(h);
-        QCOMPARE(io.openHandles(), 0);
-        QCOMPARE(io.controls(),
-                 (QVector<quint32> { SMART_GET_VERSION, SMART_RCV_DRIVE_DATA, SMART_RCV_DRIVE_DATA,
-                                     SMART_SEND_DRIVE_COMMAND }));
     }
 };
 

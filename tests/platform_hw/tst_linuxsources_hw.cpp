@@ -67,6 +67,14 @@ QString describe(const wmi::VARIANT &v)
     }
 }
 
+// Compares each named property of `o` with its expected value.
+void expect(const wmi::Object &o, const Values &values)
+{
+    for (const auto &v : values)
+        QCOMPARE(v.first + QLatin1Char(' ') + describe(o.value(v.first)),
+                 v.first + QLatin1Char(' ') + describe(v.second));
+}
+
 void write(const QTemporaryDir &dir, const QString &path, const QByteArray &data)
 {
     const QString full = dir.path() + path;
@@ -83,6 +91,24 @@ QByteArray le16(quint16 v)
 QByteArray le32(quint32 v)
 {
     return QByteArray(reinterpret_cast<const char *>(&v), 4);
+}
+
+// A partition folder of `disk` (a sysfs path), 1024 sectors long.
+void writePartition(const QTemporaryDir &dir, const QString &disk, const QString &name,
+                    const QByteArray &number, const QByteArray &start)
+{
+    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/partition"), number);
+    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/start"), start);
+    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/size"), "1024");
+}
+
+// A display adapter's PCI folder.
+void writePciDevice(const QTemporaryDir &dir, const QString &dev, const QByteArray &vendor,
+                    const QByteArray &device, const QByteArray &cls)
+{
+    write(dir, dev + QStringLiteral("/vendor"), vendor);
+    write(dir, dev + QStringLiteral("/device"), device);
+    write(dir, dev + QStringLiteral("/class"), cls);
 }
 
 // A memory device structure (type 17) with the size word and the extended size dword.
@@ -359,17 +385,13 @@ void TestLinuxSourcesHw::boardFromTableWithoutSysfsStrings()
     QVERIFY(blob.open(QIODevice::ReadOnly));
     write(dir, QStringLiteral("/sys/firmware/dmi/tables/DMI"), blob.readAll());
     const plat::SysRoot root(dir.path());
-    const wmi::Object board = plat::sources::baseBoard(root).first();
-    QCOMPARE(board.value(QStringLiteral("Manufacturer")).bstrVal,
-             QStringLiteral("ASUSTeK COMPUTER INC."));
-    QCOMPARE(board.value(QStringLiteral("SerialNumber")).bstrVal,
-             QStringLiteral("210587212400123"));
-    const wmi::Object bios = plat::sources::bios(root).first();
-    QCOMPARE(bios.value(QStringLiteral("Caption")).bstrVal, QStringLiteral("4201"));
-    QCOMPARE(bios.value(QStringLiteral("ReleaseDate")).bstrVal,
-             QStringLiteral("20230906000000.000000+000"));
-    QCOMPARE(bios.value(QStringLiteral("SerialNumber")).bstrVal,
-             QStringLiteral("System Serial Number"));
+    expect(plat::sources::baseBoard(root).first(),
+           { { "Manufacturer", S("ASUSTeK COMPUTER INC.") },
+             { "SerialNumber", S("210587212400123") } });
+    expect(plat::sources::bios(root).first(),
+           { { "Caption", S("4201") },
+             { "ReleaseDate", S("20230906000000.000000+000") },
+             { "SerialNumber", S("System Serial Number") } });
 }
 
 void TestLinuxSourcesHw::tableFromEntries()
@@ -515,14 +537,9 @@ void TestLinuxSourcesHw::partitionsFromGptOnDevice()
     write(dir, disk + QStringLiteral("/size"), "1000000\n");
     write(dir, disk + QStringLiteral("/dev"), "8:0\n");
     write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
-    const char *parts[][3]
-        = { { "sdz1", "1", "34" }, { "sdz2", "2", "2048" }, { "sdz4", "4", "4096" } };
-    for (const auto &p : parts) {
-        write(dir, disk + QLatin1Char('/') + QLatin1String(p[0]) + QStringLiteral("/partition"),
-              p[1]);
-        write(dir, disk + QLatin1Char('/') + QLatin1String(p[0]) + QStringLiteral("/start"), p[2]);
-        write(dir, disk + QLatin1Char('/') + QLatin1String(p[0]) + QStringLiteral("/size"), "1024");
-    }
+    writePartition(dir, disk, QStringLiteral("sdz1"), "1", "34");
+    writePartition(dir, disk, QStringLiteral("sdz2"), "2", "2048");
+    writePartition(dir, disk, QStringLiteral("sdz4"), "4", "4096");
     QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/block")));
     QVERIFY(QFile::link(
         QStringLiteral(
@@ -546,17 +563,13 @@ void TestLinuxSourcesHw::partitionsFromGptOnDevice()
     const auto partitions = plat::sources::diskPartitions(plat::SysRoot(dir.path()));
     QCOMPARE(partitions.size(), 3);
     const QStringList types = { "GPT: System", "GPT: Basic Data", "GPT: Unknown" };
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(partitions.at(i).value(QStringLiteral("Type")).bstrVal, types.at(i));
-        QCOMPARE(describe(partitions.at(i).value(QStringLiteral("PrimaryPartition"))),
-                 describe(wmi::boolean(true)));
-        QCOMPARE(describe(partitions.at(i).value(QStringLiteral("Bootable"))),
-                 describe(wmi::boolean(i == 0)));
-    }
-    QCOMPARE(partitions.at(2).value(QStringLiteral("Caption")).bstrVal,
-             QStringLiteral("Disk #0, Partition #2"));
-    QCOMPARE(partitions.at(1).value(QStringLiteral("StartingOffset")).bstrVal,
-             QStringLiteral("1048576"));
+    for (int i = 0; i < 3; ++i)
+        expect(partitions.at(i),
+               { { "Type", wmi::bstr(types.at(i)) },
+                 { "PrimaryPartition", B(true) },
+                 { "Bootable", B(i == 0) } });
+    expect(partitions.at(2), { { "Caption", S("Disk #0, Partition #2") } });
+    expect(partitions.at(1), { { "StartingOffset", S("1048576") } });
 }
 
 // Two primary entries (the second an extended one) and a logical partition in the extended
@@ -576,12 +589,8 @@ void TestLinuxSourcesHw::partitionsFromMbrOnDevice()
     const QString disk = QStringLiteral("/sys/block/sdy");
     write(dir, disk + QStringLiteral("/size"), "100000000\n");
     write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
-    for (const char *n : { "1", "2", "5" }) {
-        const QString part = disk + QStringLiteral("/sdy") + QLatin1String(n);
-        write(dir, part + QStringLiteral("/partition"), n);
-        write(dir, part + QStringLiteral("/start"), "2048");
-        write(dir, part + QStringLiteral("/size"), "1024");
-    }
+    for (const char *n : { "1", "2", "5" })
+        writePartition(dir, disk, QStringLiteral("sdy") + QLatin1String(n), n, "2048");
     const auto entry = [](QByteArray &record, int slot, quint8 flags, quint8 type, quint32 lba) {
         const int at = 446 + 16 * slot;
         record[at] = char(flags);
@@ -605,13 +614,11 @@ void TestLinuxSourcesHw::partitionsFromMbrOnDevice()
     const auto partitions = plat::sources::diskPartitions(plat::SysRoot(dir.path()));
     QCOMPARE(partitions.size(), 3);
     const QStringList types = { "Linux native", "Extended", "Linux native" };
-    for (int i = 0; i < 3; ++i) {
-        const wmi::Object &o = partitions.at(i);
-        QCOMPARE(describe(o.value(QStringLiteral("Type"))), describe(wmi::bstr(types.at(i))));
-        QCOMPARE(describe(o.value(QStringLiteral("PrimaryPartition"))),
-                 describe(wmi::boolean(i < 2)));
-        QCOMPARE(describe(o.value(QStringLiteral("Bootable"))), describe(wmi::boolean(i == 0)));
-    }
+    for (int i = 0; i < 3; ++i)
+        expect(partitions.at(i),
+               { { "Type", wmi::bstr(types.at(i)) },
+                 { "PrimaryPartition", B(i < 2) },
+                 { "Bootable", B(i == 0) } });
 }
 
 void TestLinuxSourcesHw::ataDiskWithoutUdevRecord()
@@ -638,17 +645,13 @@ void TestLinuxSourcesHw::ataDiskWithoutUdevRecord()
                         dir.path() + scsi + QStringLiteral("/block/sdq/device")));
     const auto drives = plat::sources::diskDrives(plat::SysRoot(dir.path()));
     QCOMPARE(drives.size(), 1);
-    QCOMPARE(describe(drives.first().value(QStringLiteral("Caption"))),
-             describe(wmi::bstr("WDC WD40EFRX-68N32N0")));
-    // The page's length byte counts, not the file size.
-    QCOMPARE(describe(drives.first().value(QStringLiteral("SerialNumber"))),
-             describe(wmi::bstr("WD-WCC7K12")));
-    QCOMPARE(describe(drives.first().value(QStringLiteral("InterfaceType"))),
-             describe(wmi::bstr("IDE")));
-    QCOMPARE(describe(drives.first().value(QStringLiteral("Size"))),
-             describe(wmi::bstr("4000787030016")));
-    QCOMPARE(describe(drives.first().value(QStringLiteral("BytesPerSector"))),
-             describe(wmi::null()));
+    // The serial page's length byte counts, not the file size.
+    expect(drives.first(),
+           { { "Caption", S("WDC WD40EFRX-68N32N0") },
+             { "SerialNumber", S("WD-WCC7K12") },
+             { "InterfaceType", S("IDE") },
+             { "Size", S("4000787030016") },
+             { "BytesPerSector", N } });
 }
 
 void TestLinuxSourcesHw::memoryFromUdevRecord()
@@ -671,26 +674,25 @@ void TestLinuxSourcesHw::memoryFromUdevRecord()
     const plat::SysRoot root(dir.path());
     const auto modules = plat::sources::physicalMemory(root);
     QCOMPARE(modules.size(), 2);
-    const wmi::Object &a = modules.at(0);
-    QCOMPARE(describe(a.value(QStringLiteral("Tag"))), describe(wmi::bstr("Physical Memory 0")));
-    QCOMPARE(describe(a.value(QStringLiteral("Capacity"))), describe(wmi::bstr("8589934592")));
-    QCOMPARE(describe(a.value(QStringLiteral("FormFactor"))), describe(wmi::i4(12))); // SODIMM
-    QCOMPARE(describe(a.value(QStringLiteral("MemoryType"))), describe(wmi::i4(26)));
-    QCOMPARE(describe(a.value(QStringLiteral("TypeDetail"))), describe(wmi::i4(16512)));
-    QCOMPARE(describe(a.value(QStringLiteral("Speed"))), describe(wmi::i4(3200)));
-    QCOMPARE(describe(a.value(QStringLiteral("PartNumber"))),
-             describe(wmi::bstr("M471A1K43DB1-CWE")));
-    QCOMPARE(describe(a.value(QStringLiteral("BankLabel"))), describe(wmi::bstr("BANK 2")));
-    QCOMPARE(describe(a.value(QStringLiteral("DataWidth"))), describe(wmi::i4(64)));
-    const wmi::Object &b = modules.at(1);
-    QCOMPARE(describe(b.value(QStringLiteral("MemoryType"))),
-             describe(wmi::i4(0))); // DDR5: CIM has none
-    QCOMPARE(describe(b.value(QStringLiteral("FormFactor"))), describe(wmi::i4(8)));
-    QCOMPARE(describe(b.value(QStringLiteral("Manufacturer"))), describe(wmi::null()));
-    QCOMPARE(describe(b.value(QStringLiteral("TypeDetail"))), describe(wmi::null()));
+    expect(modules.at(0),
+           { { "Tag", S("Physical Memory 0") },
+             { "Capacity", S("8589934592") },
+             { "FormFactor", I(12) }, // SODIMM
+             { "MemoryType", I(26) },
+             { "TypeDetail", I(16512) },
+             { "Speed", I(3200) },
+             { "PartNumber", S("M471A1K43DB1-CWE") },
+             { "BankLabel", S("BANK 2") },
+             { "DataWidth", I(64) } });
+    // DDR5: CIM has no type for it.
+    expect(modules.at(1),
+           { { "MemoryType", I(0) },
+             { "FormFactor", I(8) },
+             { "Manufacturer", N },
+             { "TypeDetail", N } });
     const auto array = plat::sources::physicalMemoryArray(root);
     QCOMPARE(array.size(), 1);
-    QCOMPARE(describe(array.first().value(QStringLiteral("MemoryDevices"))), describe(wmi::i4(3)));
+    expect(array.first(), { { "MemoryDevices", I(3) } });
 }
 
 void TestLinuxSourcesHw::processorsPerPackage()
@@ -710,94 +712,72 @@ void TestLinuxSourcesHw::processorsPerPackage()
     write(dir, QStringLiteral("/proc/sys/kernel/arch"), "x86_64\n");
     const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
     QCOMPARE(cpus.size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("DeviceID"))),
-                 describe(wmi::bstr(QStringLiteral("CPU%1").arg(i))));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("NumberOfLogicalProcessors"))),
-                 describe(wmi::i4(2)));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("NumberOfCores"))), describe(wmi::i4(2)));
-        // No cache folders, no cpufreq: unknown, never 0 KB or the clock of the moment.
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("L2CacheSize"))), describe(wmi::null()));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("MaxClockSpeed"))),
-                 describe(wmi::null()));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("CurrentClockSpeed"))),
-                 describe(wmi::i4(2100)));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("Revision"))),
-                 describe(wmi::i4(85 << 8 | 4)));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("LoadPercentage"))),
-                 describe(wmi::null()));
-    }
-}
-
-void TestLinuxSourcesHw::armProcessor()
-{
-    // A uniprocessor ARMv6 kernel writes no "processor" line: still one processor, named once.
-    QTemporaryDir dir;
-    write(dir, QStringLiteral("/proc/cpuinfo"),
-          "Processor\t: ARMv6-compatible processor rev 7 (v6l)\nBogoMIPS\t: 697.95\n"
-          "CPU implementer\t: 0x41\nCPU architecture: 7\nCPU variant\t: 0x0\n"
-          "CPU part\t: 0xb76\nCPU revision\t: 7\n\nHardware\t: BCM2708\n");
-    const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
-    QCOMPARE(cpus.size(), 1);
-    const wmi::Object &c = cpus.first();
-    QCOMPARE(describe(c.value(QStringLiteral("Name"))),
-             describe(wmi::bstr("ARMv6-compatible processor rev 7 (v6l)")));
-    QCOMPARE(describe(c.value(QStringLiteral("NumberOfLogicalProcessors"))), describe(wmi::i4(1)));
-    QCOMPARE(describe(c.value(QStringLiteral("Manufacturer"))), describe(wmi::bstr("ARM")));
-    // No kernel machine name and no x86 flags: the bitness is unknown.
-    QCOMPARE(describe(c.value(QStringLiteral("AddressWidth"))), describe(wmi::null()));
+    // No cache folders, no cpufreq: unknown, never 0 KB or the clock of the moment.
+    for (int i = 0; i < 2; ++i)
+        expect(cpus.at(i),
+               { { "DeviceID", wmi::bstr(QStringLiteral("CPU%1").arg(i)) },
+                 { "NumberOfLogicalProcessors", I(2) },
+                 { "NumberOfCores", I(2) },
+                 { "L2CacheSize", N },
+                 { "MaxClockSpeed", N },
+                 { "CurrentClockSpeed", I(2100) },
+                 { "Revision", I(85 << 8 | 4) },
+                 { "LoadPercentage", N } });
 }
 
 void TestLinuxSourcesHw::cpuinfoLayouts_data()
 {
     QTest::addColumn<QByteArray>("cpuinfo");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("clock"); // CurrentClockSpeed
-    QTest::addColumn<QString>("description");
+    QTest::addColumn<Values>("values");
+    // A uniprocessor ARMv6 kernel writes no "processor" line: still one processor, named once.
+    // No kernel machine name and no x86 flags: the bitness is unknown.
+    QTest::newRow("ARMv6") << QByteArray(
+        "Processor\t: ARMv6-compatible processor rev 7 (v6l)\nBogoMIPS\t: 697.95\n"
+        "CPU implementer\t: 0x41\nCPU architecture: 7\nCPU variant\t: 0x0\n"
+        "CPU part\t: 0xb76\nCPU revision\t: 7\n\nHardware\t: BCM2708\n")
+                           << Values { { "Name", S("ARMv6-compatible processor rev 7 (v6l)") },
+                                       { "NumberOfLogicalProcessors", I(1) },
+                                       { "Manufacturer", S("ARM") },
+                                       { "AddressWidth", N } };
     QTest::newRow("MIPS") << QByteArray("system type\t: MediaTek MT7621 ver:1 eco:3\n"
                                         "machine\t\t: Ubiquiti EdgeRouter X\nprocessor\t: 0\n"
                                         "cpu model\t: MIPS 1004Kc V2.15\nBogoMIPS\t: 586.13\n")
-                          << "BSTR \"MIPS 1004Kc V2.15\""
-                          << "NULL"
-                          << "NULL";
+                          << Values { { "Name", S("MIPS 1004Kc V2.15") },
+                                      { "CurrentClockSpeed", N },
+                                      { "Description", N } };
     QTest::newRow("LoongArch") << QByteArray(
         "system type\t: generic-loongson-machine\n\n"
         "processor\t: 0\npackage\t\t: 0\ncore\t\t: 0\n"
         "CPU Family\t: Loongson-64bit\n"
         "Model Name\t: Loongson-3A6000\nCPU MHz\t\t: 2500.00\n")
-                               << "BSTR \"Loongson-3A6000\""
-                               << "I4 2500"
-                               << "NULL";
+                               << Values { { "Name", S("Loongson-3A6000") },
+                                           { "CurrentClockSpeed", I(2500) },
+                                           { "Description", N } };
     QTest::newRow("RISC-V") << QByteArray("processor\t: 0\nhart\t\t: 1\n"
                                           "isa\t\t: rv64imafdc_zicntr_zicsr_zifencei_zihpm\n"
                                           "mmu\t\t: sv39\nuarch\t\t: sifive,u74-mc\n")
-                            << "BSTR \"sifive,u74-mc\""
-                            << "NULL"
-                            << "BSTR \"rv64imafdc_zicntr_zicsr_zifencei_zihpm\"";
+                            << Values { { "Name", S("sifive,u74-mc") },
+                                        { "CurrentClockSpeed", N },
+                                        { "Description",
+                                          S("rv64imafdc_zicntr_zicsr_zifencei_zihpm") } };
 }
 
 void TestLinuxSourcesHw::cpuinfoLayouts()
 {
     QFETCH(QByteArray, cpuinfo);
-    QFETCH(QString, name);
-    QFETCH(QString, clock);
-    QFETCH(QString, description);
+    QFETCH(Values, values);
     QTemporaryDir dir;
     write(dir, QStringLiteral("/proc/cpuinfo"), cpuinfo);
     const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
     QCOMPARE(cpus.size(), 1);
-    QCOMPARE(describe(cpus.first().value(QStringLiteral("Name"))), name);
-    QCOMPARE(describe(cpus.first().value(QStringLiteral("CurrentClockSpeed"))), clock);
-    QCOMPARE(describe(cpus.first().value(QStringLiteral("Description"))), description);
+    expect(cpus.first(), values);
 }
 
 void TestLinuxSourcesHw::nvidiaDriverVersionFromProcFile()
 {
     QTemporaryDir dir;
     const QString dev = QStringLiteral("/sys/bus/pci/devices/0000:01:00.0");
-    write(dir, dev + QStringLiteral("/vendor"), "0x10de\n");
-    write(dir, dev + QStringLiteral("/device"), "0x2684\n");
-    write(dir, dev + QStringLiteral("/class"), "0x030000\n");
+    writePciDevice(dir, dev, "0x10de\n", "0x2684\n", "0x030000\n");
     QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia")));
     QVERIFY(QFile::link(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia"),
                         dir.path() + dev + QStringLiteral("/driver")));
@@ -807,11 +787,11 @@ void TestLinuxSourcesHw::nvidiaDriverVersionFromProcFile()
         "GCC version:  gcc version 12.2.0 (Debian 12.2.0-14)\n");
     const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
     QCOMPARE(gpus.size(), 1);
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("DriverVersion"))),
-             describe(wmi::bstr("535.183.01")));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("DriverDate"))), describe(wmi::null()));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("Status"))), describe(wmi::bstr("OK")));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("AdapterRAM"))), describe(wmi::null()));
+    expect(gpus.first(),
+           { { "DriverVersion", S("535.183.01") },
+             { "DriverDate", N },
+             { "Status", S("OK") },
+             { "AdapterRAM", N } });
 }
 
 void TestLinuxSourcesHw::refreshRangeOffsets()
@@ -819,9 +799,7 @@ void TestLinuxSourcesHw::refreshRangeOffsets()
     // EDID range limits with the "+255" offsets of byte 4 (high refresh monitors).
     QTemporaryDir dir;
     const QString dev = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
-    write(dir, dev + QStringLiteral("/vendor"), "0x1002\n");
-    write(dir, dev + QStringLiteral("/device"), "0x73bf\n");
-    write(dir, dev + QStringLiteral("/class"), "0x038000\n");
+    writePciDevice(dir, dev, "0x1002\n", "0x73bf\n", "0x038000\n");
     QByteArray edid(128, '\0');
     edid.replace(0, 8, QByteArray::fromHex("00ffffffffffff00"));
     edid.replace(54, 18, QByteArray::fromHex("000000fd030a2d1ea03c000a202020202020")); // both +255
@@ -829,15 +807,12 @@ void TestLinuxSourcesHw::refreshRangeOffsets()
     write(dir, dev + QStringLiteral("/drm/card0/card0-DP-1/edid"), edid);
     const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
     QCOMPARE(gpus.size(), 1);
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("MinRefreshRate"))),
-             describe(wmi::i4(10 + 255)));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("MaxRefreshRate"))),
-             describe(wmi::i4(45 + 255)));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("VideoArchitecture"))),
-             describe(wmi::i4(2)));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("Caption"))),
-             describe(wmi::bstr("PCI 1002:73bf")));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("AdapterRAM"))), describe(wmi::null()));
+    expect(gpus.first(),
+           { { "MinRefreshRate", I(10 + 255) },
+             { "MaxRefreshRate", I(45 + 255) },
+             { "VideoArchitecture", I(2) },
+             { "Caption", S("PCI 1002:73bf") },
+             { "AdapterRAM", N } });
 }
 
 void TestLinuxSourcesHw::concurrentCallsAgree()

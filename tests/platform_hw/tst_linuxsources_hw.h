@@ -6,6 +6,14 @@
 
 Q_DECLARE_METATYPE(wmi::VARIANT)
 
+// Short forms of expected values, and a list of them by property.
+wmi::VARIANT S(const char *s);
+wmi::VARIANT I(qint32 v);
+wmi::VARIANT B(bool v);
+extern const wmi::VARIANT N;
+using Values = QVector<QPair<QString, wmi::VARIANT>>;
+Q_DECLARE_METATYPE(Values)
+
 // Hardware sources of the platform layer on the fixture trees "desktop" and "vm", on small
 // trees made by the tests, and on the running machine.
 class TestLinuxSourcesHw : public QObject
@@ -48,7 +56,6 @@ private slots:
 
     void memoryFromUdevRecord();
     void processorsPerPackage();
-    void armProcessor();
     void cpuinfoLayouts_data();
     void cpuinfoLayouts();
     void refreshRangeOffsets();
