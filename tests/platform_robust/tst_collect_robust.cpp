@@ -24,20 +24,7 @@ private slots:
 
 void TestCollectRobust::damagedMachine_data()
 {
-    QTest::addColumn<QString>("machine");
-    QTest::addColumn<int>("damage");
-    QTest::addColumn<quint32>("seed");
-
-    for (const char *machine : { "desktop", "vm" }) {
-        for (int d = int(Damage::Empty); d <= int(Damage::HugeNumbers); ++d) {
-            const int seeds = Damage(d) == Damage::Empty ? 1
-                : Damage(d) == Damage::HugeNumbers       ? Mangler::hugeNumberCount()
-                                                         : 2;
-            for (quint32 seed = 1; seed <= quint32(seeds); ++seed)
-                QTest::addRow("%s, %s, %u", machine, qPrintable(damageName(Damage(d))), seed)
-                    << QString::fromLatin1(machine) << d << seed;
-        }
-    }
+    addDamagedMachineRows();
 }
 
 void TestCollectRobust::damagedMachine()
