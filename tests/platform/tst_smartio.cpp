@@ -283,18 +283,50 @@ private slots:
         QCOMPARE(out.mid(16), QByteArray(512, '\x01'));
     }
 
-    void failures_data()
+    // Calls that fail at the drive, and calls refused before anything is sent: only
+    // IDENTIFY, the two reads and ENABLE go to the drive, into buffers of their size.
+    void refused_data()
     {
+        QTest::addColumn<quint32>("control");
+        QTest::addColumn<QByteArray>("in");
+        QTest::addColumn<int>("outSize"); // -1: no output buffer
         QTest::addColumn<int>("hostStatus");
         QTest::addColumn<int>("ioctlResult");
         QTest::addColumn<int>("scsiStatus");
-        QTest::newRow("host error") << 7 << 0 << 0;
-        QTest::newRow("ioctl error") << 0 << -1 << 0;
-        QTest::newRow("check condition without registers") << 0 << 0 << 2;
-        QTest::newRow("busy") << 0 << 0 << 8;
+        const quint32 read = SMART_RCV_DRIVE_DATA;
+        const QByteArray attributes = sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512);
+        QTest::newRow("host error") << read << attributes << 528 << 7 << 0 << 0;
+        QTest::newRow("ioctl error") << read << attributes << 528 << 0 << -1 << 0;
+        QTest::newRow("check condition without registers")
+            << read << attributes << 528 << 0 << 0 << 2;
+        QTest::newRow("busy") << read << attributes << 528 << 0 << 0 << 8;
+        const struct
+        {
+            const char *name;
+            quint8 command, features;
+        } others[] = { { "write log", 0xB0, 0xD6 },
+                       { "self-test", 0xB0, 0xD4 },
+                       { "security erase", 0xF4, 0 },
+                       { "write dma", 0xCA, 0 } };
+        for (const auto &c : others) {
+            QTest::addRow("%s read", c.name)
+                << read << sendCmdIn(0, c.features, c.command, 512) << 528 << 0 << 0 << 0;
+            QTest::addRow("%s sent", c.name)
+                << SMART_SEND_DRIVE_COMMAND << sendCmdIn(0, c.features, c.command, 0) << 528 << 0
+                << 0 << 0;
+        }
+        QTest::newRow("output too small") << read << attributes << 527 << 0 << 0 << 0;
+        QTest::newRow("buffer of 511")
+            << read << sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 511) << 528 << 0 << 0 << 0;
+        QTest::newRow("input too short") << read << QByteArray(10, '\0') << 528 << 0 << 0 << 0;
+        QTest::newRow("unknown control") << 0x12345u << QByteArray() << 528 << 0 << 0 << 0;
+        QTest::newRow("no output") << read << attributes << -1 << 0 << 0 << 0;
     }
-    void failures()
+    void refused()
     {
+        QFETCH(quint32, control);
+        QFETCH(QByteArray, in);
+        QFETCH(int, outSize);
         QFETCH(int, hostStatus);
         QFETCH(int, ioctlResult);
         QFETCH(int, scsiStatus);
@@ -306,51 +338,9 @@ private slots:
         };
         TestSmartIo io(calls);
         const int h = io.open(0);
-        QByteArray out(528, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &out));
-    }
-
-    void refusesOtherCommands_data()
-    {
-        QTest::addColumn<quint8>("command");
-        QTest::addColumn<quint8>("features");
-        QTest::newRow("write log") << quint8(0xB0) << quint8(0xD6);
-        QTest::newRow("self-test") << quint8(0xB0) << quint8(0xD4);
-        QTest::newRow("security erase") << quint8(0xF4) << quint8(0);
-        QTest::newRow("write dma") << quint8(0xCA) << quint8(0);
-    }
-    void refusesOtherCommands()
-    {
-        QFETCH(quint8, command);
-        QFETCH(quint8, features);
-        auto calls = std::make_shared<FakeCalls>();
-        TestSmartIo io(calls);
-        const int h = io.open(0);
-        QByteArray out(528, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA, sendCmdIn(0, features, command, 512),
-                                    &out));
-        QVERIFY(!io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND, sendCmdIn(0, features, command, 0),
-                                    &out));
-        QVERIFY(calls->cdbs.isEmpty());
-    }
-
-    void badBuffers()
-    {
-        auto calls = std::make_shared<FakeCalls>();
-        TestSmartIo io(calls);
-        const int h = io.open(0);
-        QByteArray small(527, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &small));
-        QByteArray out(528, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 511), &out));
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA, QByteArray(10, '\0'), &out));
-        QVERIFY(!io.deviceIoControl(h, 0x12345, QByteArray(), &out));
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), nullptr));
-        QVERIFY(calls->cdbs.isEmpty());
+        QByteArray out(qMax(outSize, 0), '\0');
+        QVERIFY(!io.deviceIoControl(h, control, in, outSize < 0 ? nullptr : &out));
+        QCOMPARE(calls->cdbs.isEmpty(), !hostStatus && !ioctlResult && !scsiStatus);
     }
 };
 
