@@ -469,6 +469,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("lcid");
         QTest::newRow("en_US.UTF-8") << "en_US.UTF-8" << 1033;
+        QTest::newRow("ru_RU") << "ru_RU" << 1049;
         QTest::newRow("uk_UA.UTF-8") << "uk_UA.UTF-8" << 1058;
         QTest::newRow("de_AT with modifier") << "de_AT.UTF-8@euro" << 3079;
         QTest::newRow("tag form") << "pt-BR" << 1046;
@@ -479,9 +480,13 @@ private slots:
         QTest::newRow("sr_RS") << "sr_RS.UTF-8" << 10266;
         QTest::newRow("sr_RS@latin") << "sr_RS.UTF-8@latin" << 9242;
         QTest::newRow("sr_RS@latin, no code set") << "sr_RS@latin" << 9242;
+        QTest::newRow("sr_ME") << "sr_ME.UTF-8" << 12314;
         QTest::newRow("uz_UZ") << "uz_UZ.UTF-8" << 1091;
         QTest::newRow("uz_UZ@cyrillic") << "uz_UZ.UTF-8@cyrillic" << 2115;
+        QTest::newRow("az_AZ") << "az_AZ.UTF-8" << 1068;
+        QTest::newRow("bs_BA") << "bs_BA.UTF-8" << 5146;
         QTest::newRow("tg_TJ, one script") << "tg_TJ.UTF-8" << 1064;
+        QTest::newRow("pa_PK, one script") << "pa_PK.UTF-8" << 2118;
         QTest::newRow("pa_IN, plain tag") << "pa_IN.UTF-8" << 1094;
         QTest::newRow("ca_ES@valencia") << "ca_ES.UTF-8@valencia" << 2051;
         QTest::newRow("be_BY@latin, no such script") << "be_BY.UTF-8@latin" << 1059;
