@@ -1,6 +1,5 @@
-// The hardware collectors on damaged machine trees, through the real Linux sources: whatever the
-// files say, a run ends with its end signals, every heading has its own rows and no builder
-// leaves a label or value empty ("Unknown" stands for what could not be read).
+// The hardware collectors on damaged machine trees: every run ends, and its rows keep their shape
+// with no empty label or value.
 
 #include "mangledtree.h"
 

@@ -1,8 +1,5 @@
-// The parsers of outside data (SMBIOS tables, /proc and sysfs files, the dpkg database, desktop
-// entries, EDID, partition tables, S.M.A.R.T. pages and SCSI sense data) fed with empty, cut,
-// oversized, noisy and bit-flipped input. Nothing may crash or read out of bounds (run this under
-// the address sanitizer), and what comes out must still be well-formed: schema types or VT_NULL,
-// one object for the single-object classes, counts and strings within their fields.
+// Parsers of outside data fed with damaged input (run it under the sanitizers too): no crash, and
+// what comes out is well-formed (schema types or NULL, counts and strings within their fields).
 
 #include "mangledtree.h"
 
