@@ -1,6 +1,4 @@
-// The processor-load sampler on fixture trees: the figure of the latest window through the
-// processor class, the wait of a query made before the first window closes, and stopping while
-// a query waits.
+// The processor-load sampler: the latest window's figure, the first query's wait, stopping.
 
 #include "platform/linuxsources.h"
 #include "platform/loadsampler.h"
@@ -19,10 +17,72 @@ class TestLoadSampler : public QObject
     Q_OBJECT
 
 private slots:
-    void figure_data();
-    void figure();
-    void firstQueryWaitsForTheFirstWindow();
-    void stopReleasesAWaitingQuery();
+    void figure_data()
+    {
+        QTest::addColumn<QStringList>("stats");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("later");
+        // user nice system idle iowait: busy is everything but idle and iowait.
+        const QString a = QStringLiteral("100 0 100 800 0");
+        const QString b = QStringLiteral("150 0 150 850 50"); // +100 busy of +200
+        QTest::newRow("windows in turn")
+            << QStringList { a, b, QStringLiteral("250 0 150 900 50") } << 50 << 67;
+        QTest::newRow("counters gone backwards") << QStringList { a, b, a } << 50 << -1;
+        QTest::newRow("nothing between readings") << QStringList { a, b, b } << 50 << -1;
+        QTest::newRow("no second reading") << QStringList { a } << -1 << -1;
+    }
+
+    void figure()
+    {
+        QFETCH(QStringList, stats);
+        QFETCH(int, first);
+        QFETCH(int, later);
+        QTemporaryDir dir;
+        writeTree(dir, stats);
+        auto sampler = std::make_shared<plat::LoadSampler>(plat::SysRoot(dir.path()), 300ms);
+        sampler->start();
+        plat::LoadSampler::install(dir.path(), sampler);
+        QCOMPARE(load(dir.path()), first);
+        QTRY_COMPARE_WITH_TIMEOUT(load(dir.path()), later, 3000);
+        plat::LoadSampler::install(dir.path(), nullptr);
+    }
+
+    void firstQueryWaitsForTheFirstWindow()
+    {
+        QTemporaryDir dir;
+        writeTree(dir, { QStringLiteral("1 0 1 8 0"), QStringLiteral("2 0 2 16 0") });
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        plat::LoadSampler sampler(plat::SysRoot(dir.path()), 400ms);
+        sampler.start();
+        const auto window = sampler.latest();
+        const qint64 waited = sinceStart.elapsed();
+        QVERIFY(window);
+        QVERIFY(window->after.contains("cpu1 2 0 2 16 0"));
+        QVERIFY2(waited >= 400 && waited < 900, qPrintable(QString::number(waited)));
+        // Once the window has closed the answer comes at once.
+        QElapsedTimer again;
+        again.start();
+        QVERIFY(sampler.latest());
+        QVERIFY(again.elapsed() < 100);
+    }
+
+    void stopReleasesAWaitingQuery()
+    {
+        QTemporaryDir dir;
+        writeTree(dir, { QStringLiteral("1 0 1 8 0"), QStringLiteral("2 0 2 16 0") });
+        plat::LoadSampler sampler(plat::SysRoot(dir.path()), 60s);
+        sampler.start();
+        bool answered = true;
+        QElapsedTimer timer;
+        timer.start();
+        std::thread query([&] { answered = sampler.latest().has_value(); });
+        QThread::msleep(100);
+        sampler.stop();
+        query.join();
+        QVERIFY(!answered);
+        QVERIFY(timer.elapsed() < 5000);
+    }
 
 private:
     // A tree of two CPUs in one package whose /proc/stat readings are `stats`, in order.
@@ -56,73 +116,6 @@ private:
         return value.vt == wmi::VT_NULL ? -1 : value.lVal;
     }
 };
-
-void TestLoadSampler::figure_data()
-{
-    QTest::addColumn<QStringList>("stats");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("later");
-    // user nice system idle iowait: busy is everything but idle and iowait.
-    const QString a = QStringLiteral("100 0 100 800 0");
-    const QString b = QStringLiteral("150 0 150 850 50"); // +100 busy of +200
-    QTest::newRow("windows in turn")
-        << QStringList { a, b, QStringLiteral("250 0 150 900 50") } << 50 << 67;
-    QTest::newRow("counters gone backwards") << QStringList { a, b, a } << 50 << -1;
-    QTest::newRow("nothing between readings") << QStringList { a, b, b } << 50 << -1;
-    QTest::newRow("no second reading") << QStringList { a } << -1 << -1;
-}
-
-void TestLoadSampler::figure()
-{
-    QFETCH(QStringList, stats);
-    QFETCH(int, first);
-    QFETCH(int, later);
-    QTemporaryDir dir;
-    writeTree(dir, stats);
-    auto sampler = std::make_shared<plat::LoadSampler>(plat::SysRoot(dir.path()), 300ms);
-    sampler->start();
-    plat::LoadSampler::install(dir.path(), sampler);
-    QCOMPARE(load(dir.path()), first);
-    QTRY_COMPARE_WITH_TIMEOUT(load(dir.path()), later, 3000);
-    plat::LoadSampler::install(dir.path(), nullptr);
-}
-
-void TestLoadSampler::firstQueryWaitsForTheFirstWindow()
-{
-    QTemporaryDir dir;
-    writeTree(dir, { QStringLiteral("1 0 1 8 0"), QStringLiteral("2 0 2 16 0") });
-    QElapsedTimer sinceStart;
-    sinceStart.start();
-    plat::LoadSampler sampler(plat::SysRoot(dir.path()), 400ms);
-    sampler.start();
-    const auto window = sampler.latest();
-    const qint64 waited = sinceStart.elapsed();
-    QVERIFY(window);
-    QVERIFY(window->after.contains("cpu1 2 0 2 16 0"));
-    QVERIFY2(waited >= 400 && waited < 900, qPrintable(QString::number(waited)));
-    // Once the window has closed the answer comes at once.
-    QElapsedTimer again;
-    again.start();
-    QVERIFY(sampler.latest());
-    QVERIFY(again.elapsed() < 100);
-}
-
-void TestLoadSampler::stopReleasesAWaitingQuery()
-{
-    QTemporaryDir dir;
-    writeTree(dir, { QStringLiteral("1 0 1 8 0"), QStringLiteral("2 0 2 16 0") });
-    plat::LoadSampler sampler(plat::SysRoot(dir.path()), 60s);
-    sampler.start();
-    bool answered = true;
-    QElapsedTimer timer;
-    timer.start();
-    std::thread query([&] { answered = sampler.latest().has_value(); });
-    QThread::msleep(100);
-    sampler.stop();
-    query.join();
-    QVERIFY(!answered);
-    QVERIFY(timer.elapsed() < 5000);
-}
 
 QTEST_GUILESS_MAIN(TestLoadSampler)
 #include "tst_loadsampler.moc"

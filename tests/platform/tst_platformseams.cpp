@@ -85,22 +85,6 @@ private slots:
             QCOMPARE(buffer, file.mid(4));
     }
 
-    void fakeFirmware()
-    {
-        FakeFirmware fw;
-        quint32 error = 0;
-        QByteArray buffer;
-        QCOMPARE(fw.getVariable(QString(), QString(), nullptr, 0, &error), 0u);
-        QCOMPARE(error, 1u);
-        fw.uefi = true;
-        fw.setVariable(QStringLiteral("SecureBoot"),
-                       QStringLiteral("8BE4DF61-93CA-11D2-AA0D-00E098032B8C"), QByteArray(1, '\1'));
-        QCOMPARE(fw.getVariable(QStringLiteral("SecureBoot"), kSecureBootGuid, &buffer, 4, &error),
-                 1u);
-        QCOMPARE(fw.getVariable(QString(), QString(), nullptr, 0, &error), 0u);
-        QCOMPARE(error, 998u);
-    }
-
     void memoryBlocks()
     {
         QTemporaryDir dir;
@@ -120,13 +104,6 @@ private slots:
         LinuxMemoryInfo none { SysRoot(empty.path()) };
         QVERIFY(!none.installedKb());
         QVERIFY(!none.totalPhysBytes());
-    }
-
-    void liveMemory()
-    {
-        LinuxMemoryInfo memory { SysRoot() };
-        const auto total = memory.totalPhysBytes();
-        QVERIFY(total && *total > 0);
     }
 
     void fileVersions_data()
@@ -289,13 +266,6 @@ private slots:
         QVERIFY(scm.start(QStringLiteral("winmgmt")));
         QVERIFY(!scm.queryState(QStringLiteral("Spooler"), &state));
         QVERIFY(!scm.start(QStringLiteral("Spooler")));
-
-        FakeServiceControl fake;
-        fake.states.insert(QStringLiteral("Winmgmt"), ServiceControl::Stopped);
-        fake.startOk = false;
-        QVERIFY(!fake.start(QStringLiteral("Winmgmt")));
-        QVERIFY(fake.setAutoStart(QStringLiteral("Winmgmt")));
-        QCOMPARE(fake.log, (QStringList { "start:Winmgmt", "auto:Winmgmt" }));
     }
 
     void screen()
@@ -315,43 +285,6 @@ private slots:
         QCOMPARE(info.size(), QSize(1920, 1080));
         QCOMPARE(info.refreshHz(), 144);
         CachedScreenInfo::forget();
-    }
-
-    void fakesRecord()
-    {
-        FakeProcessTree tree;
-        tree.childrenOf.insert(10, { 11, 12 });
-        tree.unopenable = { 12 };
-        QCOMPARE(tree.children(10), (QVector<qint64> { 11, 12 }));
-        QVERIFY(tree.waitForExit(11));
-        QVERIFY(!tree.waitForExit(12));
-        QCOMPARE(tree.waited(), (QVector<qint64> { 11, 12 }));
-
-        FakeDriverSource drivers;
-        drivers.drivers = { { QStringLiteral("ext4"), QStringLiteral("Fourth extended fs"),
-                              DriverEntry::FileSystemDriver, DriverEntry::Running } };
-        drivers.binaryPaths.insert(QStringLiteral("ext4"),
-                                   QStringLiteral("/lib/modules/6/ext4.ko"));
-        QVector<DriverEntry> list;
-        QVERIFY(drivers.enumerate(&list));
-        QCOMPARE(list.size(), 1);
-        QString path;
-        QVERIFY(drivers.queryConfig(QStringLiteral("ext4"), &path));
-        QVERIFY(!drivers.queryConfig(QStringLiteral("nope"), &path));
-        drivers.managerAvailable = false;
-        QVERIFY(!drivers.enumerate(&list));
-        QVERIFY(list.isEmpty());
-
-        FakeFileVersion versions;
-        versions.versions.insert(QStringLiteral("a"), { 10, 0, 19041, 1 });
-        QCOMPARE(versions.versionText(QStringLiteral("a")), QStringLiteral("10.0.19041.1"));
-        QVERIFY(versions.versionText(QStringLiteral("b")).isEmpty());
-
-        FakeCuda cuda;
-        QCOMPARE(cuda.deviceCount(), 0);
-        cuda.devices = { { 8589934592ull, QStringLiteral("0000:01:00.0") } };
-        QCOMPARE(cuda.totalGlobalMem(0), 8589934592ull);
-        QCOMPARE(cuda.totalGlobalMem(1), 0ull);
     }
 
     // The installed figure must equal the modules the RAM page lists for the same machine.

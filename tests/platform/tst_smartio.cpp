@@ -106,15 +106,9 @@ private slots:
         QTest::addColumn<QByteArray>("cdb");
         QTest::addColumn<QByteArray>("expected");
         using ata::Protocol;
-        QTest::newRow("enable") << ata::passThrough16(Protocol::NonData, 0xD8, 1, 1, 0x4F, 0xC2,
-                                                      0xA0, 0xB0)
-                                << hex("85 06 20 00 D8 00 01 00 01 00 4F 00 C2 A0 B0 00");
         QTest::newRow("identify") << ata::passThrough16(Protocol::PioIn, 0x00, 1, 1, 0, 0, 0xA0,
                                                         0xEC)
                                   << hex("85 08 0E 00 00 00 01 00 01 00 00 00 00 A0 EC 00");
-        QTest::newRow("read data")
-            << ata::passThrough16(Protocol::PioIn, 0xD0, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
-            << hex("85 08 0E 00 D0 00 01 00 01 00 4F 00 C2 A0 B0 00");
         QTest::newRow("read thresholds")
             << ata::passThrough16(Protocol::PioIn, 0xD1, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
             << hex("85 08 0E 00 D1 00 01 00 01 00 4F 00 C2 A0 B0 00");
@@ -289,18 +283,50 @@ private slots:
         QCOMPARE(out.mid(16), QByteArray(512, '\x01'));
     }
 
-    void failures_data()
+    // Calls that fail at the drive, and calls refused before anything is sent: only
+    // IDENTIFY, the two reads and ENABLE go to the drive, into buffers of their size.
+    void refused_data()
     {
+        QTest::addColumn<quint32>("control");
+        QTest::addColumn<QByteArray>("in");
+        QTest::addColumn<int>("outSize"); // -1: no output buffer
         QTest::addColumn<int>("hostStatus");
         QTest::addColumn<int>("ioctlResult");
         QTest::addColumn<int>("scsiStatus");
-        QTest::newRow("host error") << 7 << 0 << 0;
-        QTest::newRow("ioctl error") << 0 << -1 << 0;
-        QTest::newRow("check condition without registers") << 0 << 0 << 2;
-        QTest::newRow("busy") << 0 << 0 << 8;
+        const quint32 read = SMART_RCV_DRIVE_DATA;
+        const QByteArray attributes = sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512);
+        QTest::newRow("host error") << read << attributes << 528 << 7 << 0 << 0;
+        QTest::newRow("ioctl error") << read << attributes << 528 << 0 << -1 << 0;
+        QTest::newRow("check condition without registers")
+            << read << attributes << 528 << 0 << 0 << 2;
+        QTest::newRow("busy") << read << attributes << 528 << 0 << 0 << 8;
+        const struct
+        {
+            const char *name;
+            quint8 command, features;
+        } others[] = { { "write log", 0xB0, 0xD6 },
+                       { "self-test", 0xB0, 0xD4 },
+                       { "security erase", 0xF4, 0 },
+                       { "write dma", 0xCA, 0 } };
+        for (const auto &c : others) {
+            QTest::addRow("%s read", c.name)
+                << read << sendCmdIn(0, c.features, c.command, 512) << 528 << 0 << 0 << 0;
+            QTest::addRow("%s sent", c.name)
+                << SMART_SEND_DRIVE_COMMAND << sendCmdIn(0, c.features, c.command, 0) << 528 << 0
+                << 0 << 0;
+        }
+        QTest::newRow("output too small") << read << attributes << 527 << 0 << 0 << 0;
+        QTest::newRow("buffer of 511")
+            << read << sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 511) << 528 << 0 << 0 << 0;
+        QTest::newRow("input too short") << read << QByteArray(10, '\0') << 528 << 0 << 0 << 0;
+        QTest::newRow("unknown control") << 0x12345u << QByteArray() << 528 << 0 << 0 << 0;
+        QTest::newRow("no output") << read << attributes << -1 << 0 << 0 << 0;
     }
-    void failures()
+    void refused()
     {
+        QFETCH(quint32, control);
+        QFETCH(QByteArray, in);
+        QFETCH(int, outSize);
         QFETCH(int, hostStatus);
         QFETCH(int, ioctlResult);
         QFETCH(int, scsiStatus);
@@ -312,98 +338,9 @@ private slots:
         };
         TestSmartIo io(calls);
         const int h = io.open(0);
-        QByteArray out(528, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &out));
-    }
-
-    void refusesOtherCommands_data()
-    {
-        QTest::addColumn<quint8>("command");
-        QTest::addColumn<quint8>("features");
-        QTest::newRow("write log") << quint8(0xB0) << quint8(0xD6);
-        QTest::newRow("self-test") << quint8(0xB0) << quint8(0xD4);
-        QTest::newRow("security erase") << quint8(0xF4) << quint8(0);
-        QTest::newRow("write dma") << quint8(0xCA) << quint8(0);
-    }
-    void refusesOtherCommands()
-    {
-        QFETCH(quint8, command);
-        QFETCH(quint8, features);
-        auto calls = std::make_shared<FakeCalls>();
-        TestSmartIo io(calls);
-        const int h = io.open(0);
-        QByteArray out(528, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA, sendCmdIn(0, features, command, 512),
-                                    &out));
-        QVERIFY(!io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND, sendCmdIn(0, features, command, 0),
-                                    &out));
-        QVERIFY(calls->cdbs.isEmpty());
-    }
-
-    void badBuffers()
-    {
-        auto calls = std::make_shared<FakeCalls>();
-        TestSmartIo io(calls);
-        const int h = io.open(0);
-        QByteArray small(527, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &small));
-        QByteArray out(528, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 511), &out));
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA, QByteArray(10, '\0'), &out));
-        QVERIFY(!io.deviceIoControl(h, 0x12345, QByteArray(), &out));
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), nullptr));
-        QVERIFY(calls->cdbs.isEmpty());
-    }
-
-    void fakePages()
-    {
-        const QByteArray identify = FakeSmartIo::identifyPage(
-            QStringLiteral("ACME SSD 1TB"), QStringLiteral("SN123"), QStringLiteral("FW1"));
-        QCOMPARE(identify.size(), 512);
-        QCOMPARE(identify.mid(54, 4), QByteArray("CAEM")); // byte pairs swapped as drives send them
-        QCOMPARE(identify.mid(20, 6), QByteArray("NS21 3"));
-        QCOMPARE(quint8(identify.at(164)) & 1, 1);
-
-        const QByteArray attrs
-            = FakeSmartIo::attributePage({ { 9, 0x32, 99, 98, 0x0000AABBCCDDEEFFull } });
-        QCOMPARE(attrs.mid(2, 12).toHex(' '), QByteArray("09 32 00 63 62 ff ee dd cc bb aa 00"));
-        const QByteArray thresholds = FakeSmartIo::thresholdPage({ { 5, 10 } });
-        QCOMPARE(thresholds.mid(2, 3).toHex(' '), QByteArray("05 0a 00"));
-    }
-
-    void fakeFailureSwitches()
-    {
-        FakeSmartIo io;
-        FakeSmartIo::Drive drive;
-        drive.attributes = FakeSmartIo::attributePage({ { 5, 0, 100, 100, 0 } });
-        drive.thresholds = FakeSmartIo::thresholdPage({ { 5, 36 } });
-        drive.attributesOk = false;
-        io.setDrive(1, drive);
-        QCOMPARE(io.open(0), -1);
-        const int h = io.open(1);
-        QVERIFY(h >= 0);
-        QCOMPARE(io.openHandles(), 1);
-        QByteArray version(24, '\0');
-        QVERIFY(io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &version));
-        QCOMPARE(readU32(version, 4), 0x05u);
-        QByteArray out(528, '\0');
-        QVERIFY(!io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                    sendCmdIn(1, READ_ATTRIBUTES, SMART_CMD, 512), &out));
-        QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                   sendCmdIn(1, READ_THRESHOLDS, SMART_CMD, 512), &out));
-        QCOMPARE(out.mid(16), drive.thresholds);
-        QByteArray enableOut(17, '\0');
-        QVERIFY(io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND,
-                                   sendCmdIn(1, ENABLE_SMART, SMART_CMD, 0), &enableOut));
-        io.close(h);
-        QCOMPARE(io.openHandles(), 0);
-        QCOMPARE(io.controls(),
-                 (QVector<quint32> { SMART_GET_VERSION, SMART_RCV_DRIVE_DATA, SMART_RCV_DRIVE_DATA,
-                                     SMART_SEND_DRIVE_COMMAND }));
+        QByteArray out(qMax(outSize, 0), '\0');
+        QVERIFY(!io.deviceIoControl(h, control, in, outSize < 0 ? nullptr : &out));
+        QCOMPARE(calls->cdbs.isEmpty(), !hostStatus && !ioctlResult && !scsiStatus);
     }
 };
 

@@ -67,6 +67,14 @@ QString describe(const wmi::VARIANT &v)
     }
 }
 
+// Compares each named property of `o` with its expected value.
+void expect(const wmi::Object &o, const Values &values)
+{
+    for (const auto &v : values)
+        QCOMPARE(v.first + QLatin1Char(' ') + describe(o.value(v.first)),
+                 v.first + QLatin1Char(' ') + describe(v.second));
+}
+
 void write(const QTemporaryDir &dir, const QString &path, const QByteArray &data)
 {
     const QString full = dir.path() + path;
@@ -85,6 +93,24 @@ QByteArray le32(quint32 v)
     return QByteArray(reinterpret_cast<const char *>(&v), 4);
 }
 
+// A partition folder of `disk` (a sysfs path), 1024 sectors long.
+void writePartition(const QTemporaryDir &dir, const QString &disk, const QString &name,
+                    const QByteArray &number, const QByteArray &start)
+{
+    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/partition"), number);
+    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/start"), start);
+    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/size"), "1024");
+}
+
+// A display adapter's PCI folder.
+void writePciDevice(const QTemporaryDir &dir, const QString &dev, const QByteArray &vendor,
+                    const QByteArray &device, const QByteArray &cls)
+{
+    write(dir, dev + QStringLiteral("/vendor"), vendor);
+    write(dir, dev + QStringLiteral("/device"), device);
+    write(dir, dev + QStringLiteral("/class"), cls);
+}
+
 // A memory device structure (type 17) with the size word and the extended size dword.
 QByteArray memoryDevice(quint16 size, quint32 extended)
 {
@@ -98,783 +124,723 @@ QByteArray memoryDevice(quint16 size, quint32 extended)
 
 } // namespace
 
-void TestLinuxSourcesHw::initTestCase()
+// Hardware sources of the platform layer on the fixture trees "desktop" and "vm", on small
+// trees made by the tests, and on the running machine.
+class TestLinuxSourcesHw : public QObject
 {
-    QVERIFY(QFileInfo(fixture(QStringLiteral("desktop"))).isDir());
-    QVERIFY(QFileInfo(fixture(QStringLiteral("vm"))).isDir());
-}
+    Q_OBJECT
 
-void TestLinuxSourcesHw::properties_data()
-{
-    addPropertyRows();
-}
-
-void TestLinuxSourcesHw::properties()
-{
-    QFETCH(QString, tree);
-    QFETCH(QString, cls);
-    QFETCH(int, index);
-    QFETCH(QString, property);
-    QFETCH(wmi::VARIANT, expected);
-    const QVector<wmi::Object> objects = query(tree, cls);
-    QVERIFY2(index < objects.size(), qPrintable(QStringLiteral("%1 objects").arg(objects.size())));
-    QCOMPARE(describe(objects.at(index).value(property)), describe(expected));
-}
-
-void TestLinuxSourcesHw::objectCounts_data()
-{
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QString>("cls");
-    QTest::addColumn<int>("count");
-    const struct
+private slots:
+    void initTestCase()
     {
-        const char *cls;
-        int desktop, vm;
-    } counts[] = { { "Win32_OperatingSystem", 1, 1 },     { "Win32_Processor", 1, 1 },
-                   { "Win32_VideoController", 3, 0 },     { "Win32_PhysicalMemory", 2, 0 },
-                   { "Win32_PhysicalMemoryArray", 1, 1 }, { "Win32_DiskDrive", 3, 1 },
-                   { "Win32_DiskPartition", 8, 0 },       { "Win32_CDROMDrive", 2, 0 },
-                   { "Win32_BaseBoard", 1, 1 },           { "Win32_BIOS", 1, 1 } };
-    for (const auto &c : counts) {
-        QTest::newRow(qPrintable(QStringLiteral("desktop %1").arg(c.cls)))
-            << QStringLiteral("desktop") << QString::fromLatin1(c.cls) << c.desktop;
-        QTest::newRow(qPrintable(QStringLiteral("vm %1").arg(c.cls)))
-            << QStringLiteral("vm") << QString::fromLatin1(c.cls) << c.vm;
+        QVERIFY(QFileInfo(fixture(QStringLiteral("desktop"))).isDir());
+        QVERIFY(QFileInfo(fixture(QStringLiteral("vm"))).isDir());
     }
-}
 
-void TestLinuxSourcesHw::objectCounts()
-{
-    QFETCH(QString, tree);
-    QFETCH(QString, cls);
-    QFETCH(int, count);
-    QCOMPARE(query(tree, cls).size(), count);
-}
+    void properties_data() { addPropertyRows(); }
 
-void TestLinuxSourcesHw::everySchemaPropertyPresent_data()
-{
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QString>("cls");
-    for (const char *tree : { "desktop", "vm" }) {
-        for (const QString &cls : sources().keys())
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(tree, cls)))
-                << QString::fromLatin1(tree) << cls;
+    void properties()
+    {
+        QFETCH(QString, tree);
+        QFETCH(QString, cls);
+        QFETCH(int, index);
+        QFETCH(QString, property);
+        QFETCH(wmi::VARIANT, expected);
+        const QVector<wmi::Object> objects = query(tree, cls);
+        QVERIFY2(index < objects.size(),
+                 qPrintable(QStringLiteral("%1 objects").arg(objects.size())));
+        QCOMPARE(describe(objects.at(index).value(property)), describe(expected));
     }
-}
 
-void TestLinuxSourcesHw::everySchemaPropertyPresent()
-{
-    QFETCH(QString, tree);
-    QFETCH(QString, cls);
-    const wmi::ClassSchema *schema = wmi::classSchema(cls);
-    QVERIFY(schema);
-    for (const wmi::Object &o : query(tree, cls)) {
-        for (const QString &property : schema->properties) {
-            QVERIFY2(o.contains(property), qPrintable(property + QStringLiteral(" missing")));
-            QVERIFY2(wmi::valueMatchesSchema(*schema, property, o.value(property)),
-                     qPrintable(property + QLatin1Char(' ') + describe(o.value(property))));
-        }
-        for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
-            QVERIFY2(schema->has(it.key()),
-                     qPrintable(it.key() + QStringLiteral(" not in the class")));
-            // No Windows folder placeholders may leave the layer.
-            QVERIFY(!it.value().bstrVal.contains(QLatin1Char('%')));
+    void everySchemaPropertyPresent_data()
+    {
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<int>("count");
+        const struct
+        {
+            const char *cls;
+            int desktop, vm;
+        } counts[] = { { "Win32_OperatingSystem", 1, 1 },     { "Win32_Processor", 1, 1 },
+                       { "Win32_VideoController", 3, 0 },     { "Win32_PhysicalMemory", 2, 0 },
+                       { "Win32_PhysicalMemoryArray", 1, 1 }, { "Win32_DiskDrive", 3, 1 },
+                       { "Win32_DiskPartition", 8, 0 },       { "Win32_CDROMDrive", 2, 0 },
+                       { "Win32_BaseBoard", 1, 1 },           { "Win32_BIOS", 1, 1 } };
+        for (const auto &c : counts) {
+            QTest::newRow(qPrintable(QStringLiteral("desktop %1").arg(c.cls)))
+                << QStringLiteral("desktop") << QString::fromLatin1(c.cls) << c.desktop;
+            QTest::newRow(qPrintable(QStringLiteral("vm %1").arg(c.cls)))
+                << QStringLiteral("vm") << QString::fromLatin1(c.cls) << c.vm;
         }
     }
-}
 
-void TestLinuxSourcesHw::processCountSkipsNonNumericEntries()
-{
-    for (const QString &tree : { QStringLiteral("desktop"), QStringLiteral("vm") }) {
-        int numeric = 0;
-        for (const QString &entry : QDir(fixture(tree) + QStringLiteral("/proc"))
-                                        .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            bool ok = false;
-            entry.toInt(&ok);
-            numeric += ok;
+    // The count of objects, each with every property of its class and no other.
+    void everySchemaPropertyPresent()
+    {
+        QFETCH(QString, tree);
+        QFETCH(QString, cls);
+        QFETCH(int, count);
+        const wmi::ClassSchema *schema = wmi::classSchema(cls);
+        QVERIFY(schema);
+        const QVector<wmi::Object> objects = query(tree, cls);
+        QCOMPARE(objects.size(), count);
+        for (const wmi::Object &o : objects) {
+            for (const QString &property : schema->properties) {
+                QVERIFY2(o.contains(property), qPrintable(property + QStringLiteral(" missing")));
+                QVERIFY2(wmi::valueMatchesSchema(*schema, property, o.value(property)),
+                         qPrintable(property + QLatin1Char(' ') + describe(o.value(property))));
+            }
+            for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
+                QVERIFY2(schema->has(it.key()),
+                         qPrintable(it.key() + QStringLiteral(" not in the class")));
+                // No Windows folder placeholders may leave the layer.
+                QVERIFY(!it.value().bstrVal.contains(QLatin1Char('%')));
+            }
         }
-        QVERIFY(numeric >= 2); // "self" and "sys" are there too, and are not processes
-        const wmi::VARIANT v = query(tree, QStringLiteral("Win32_OperatingSystem"))
-                                   .first()
-                                   .value(QStringLiteral("NumberOfProcesses"));
-        QCOMPARE(describe(v), describe(wmi::i4(numeric)));
     }
-}
 
-void TestLinuxSourcesHw::dates()
-{
-    const wmi::Object os
-        = query(QStringLiteral("desktop"), QStringLiteral("Win32_OperatingSystem")).first();
-    QDateTime boot;
-    QVERIFY(wmi::wmiDateToLocal(os.value(QStringLiteral("LastBootUpTime")).bstrVal, &boot));
-    QCOMPARE(boot.toSecsSinceEpoch(), qint64(1733472000));
-    // The fixture's birth time depends on the checkout: a valid date or NULL, never epoch 0.
-    const wmi::VARIANT install = os.value(QStringLiteral("InstallDate"));
-    if (install.vt == wmi::VT_BSTR) {
-        QDateTime when;
-        QVERIFY(wmi::wmiDateToLocal(install.bstrVal, &when));
-        QVERIFY(when.toSecsSinceEpoch() > 0);
-    } else {
-        QCOMPARE(install.vt, quint16(wmi::VT_NULL));
+    void processCountSkipsNonNumericEntries()
+    {
+        for (const QString &tree : { QStringLiteral("desktop"), QStringLiteral("vm") }) {
+            int numeric = 0;
+            for (const QString &entry : QDir(fixture(tree) + QStringLiteral("/proc"))
+                                            .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+                bool ok = false;
+                entry.toInt(&ok);
+                numeric += ok;
+            }
+            QVERIFY(numeric >= 2); // "self" and "sys" are there too, and are not processes
+            const wmi::VARIANT v = query(tree, QStringLiteral("Win32_OperatingSystem"))
+                                       .first()
+                                       .value(QStringLiteral("NumberOfProcesses"));
+            QCOMPARE(describe(v), describe(wmi::i4(numeric)));
+        }
     }
-    const auto gpus = query(QStringLiteral("desktop"), QStringLiteral("Win32_VideoController"));
-    const QString modules
-        = fixture(QStringLiteral("desktop")) + QStringLiteral("/lib/modules/6.8.0-45-generic/");
-    const QString files[] = { QStringLiteral("updates/dkms/nvidia.ko.zst"),
-                              QStringLiteral("kernel/drivers/gpu/drm/amd/amdgpu/amdgpu.ko.zst") };
-    for (int i : { 1, 2 }) { // the module files' times
-        QDateTime when;
-        QVERIFY(wmi::wmiDateToLocal(gpus.at(i).value(QStringLiteral("DriverDate")).bstrVal, &when));
-        QCOMPARE(when.toSecsSinceEpoch(),
-                 QFileInfo(modules + files[i - 1]).lastModified().toSecsSinceEpoch());
+
+    void dates()
+    {
+        const wmi::Object os
+            = query(QStringLiteral("desktop"), QStringLiteral("Win32_OperatingSystem")).first();
+        QDateTime boot;
+        QVERIFY(wmi::wmiDateToLocal(os.value(QStringLiteral("LastBootUpTime")).bstrVal, &boot));
+        QCOMPARE(boot.toSecsSinceEpoch(), qint64(1733472000));
+        // The fixture's birth time depends on the checkout: a valid date or NULL, never epoch 0.
+        const wmi::VARIANT install = os.value(QStringLiteral("InstallDate"));
+        if (install.vt == wmi::VT_BSTR) {
+            QDateTime when;
+            QVERIFY(wmi::wmiDateToLocal(install.bstrVal, &when));
+            QVERIFY(when.toSecsSinceEpoch() > 0);
+        } else {
+            QCOMPARE(install.vt, quint16(wmi::VT_NULL));
+        }
+        const auto gpus = query(QStringLiteral("desktop"), QStringLiteral("Win32_VideoController"));
+        const QString modules
+            = fixture(QStringLiteral("desktop")) + QStringLiteral("/lib/modules/6.8.0-45-generic/");
+        const QString files[]
+            = { QStringLiteral("updates/dkms/nvidia.ko.zst"),
+                QStringLiteral("kernel/drivers/gpu/drm/amd/amdgpu/amdgpu.ko.zst") };
+        for (int i : { 1, 2 }) { // the module files' times
+            QDateTime when;
+            QVERIFY(
+                wmi::wmiDateToLocal(gpus.at(i).value(QStringLiteral("DriverDate")).bstrVal, &when));
+            QCOMPARE(when.toSecsSinceEpoch(),
+                     QFileInfo(modules + files[i - 1]).lastModified().toSecsSinceEpoch());
+        }
     }
-}
 
-void TestLinuxSourcesHw::screenFigures_data()
-{
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<int>("refresh");
-    QTest::addColumn<wmi::VARIANT>("bpp");
-    QTest::addColumn<wmi::VARIANT>("hz");
-    QTest::newRow("screen known") << 24 << 144 << wmi::i4(24) << wmi::i4(144);
-    QTest::newRow("screen unknown: framebuffer depth") << 0 << 0 << wmi::i4(32) << wmi::null();
-}
-
-void TestLinuxSourcesHw::screenFigures()
-{
-    QFETCH(int, depth);
-    QFETCH(int, refresh);
-    QFETCH(wmi::VARIANT, bpp);
-    QFETCH(wmi::VARIANT, hz);
-    auto screen = std::make_shared<plat::FakeScreenInfo>();
-    screen->bitsPerPixel = depth;
-    screen->refresh = refresh;
-    auto set = std::make_shared<plat::Platform>();
-    set->screenInfo = screen;
-    plat::ScopedPlatform scope(set);
-    const auto gpus = query(QStringLiteral("desktop"), QStringLiteral("Win32_VideoController"));
-    QCOMPARE(gpus.size(), 3);
-    // Only the adapter with a connected monitor shows the screen's figures.
-    QCOMPARE(describe(gpus.at(1).value(QStringLiteral("CurrentBitsPerPixel"))), describe(bpp));
-    QCOMPARE(describe(gpus.at(1).value(QStringLiteral("CurrentRefreshRate"))), describe(hz));
-    for (int i : { 0, 2 }) {
-        QCOMPARE(gpus.at(i).value(QStringLiteral("CurrentBitsPerPixel")).vt, quint16(wmi::VT_NULL));
-        QCOMPARE(gpus.at(i).value(QStringLiteral("CurrentRefreshRate")).vt, quint16(wmi::VT_NULL));
+    void screenFigures_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("refresh");
+        QTest::addColumn<wmi::VARIANT>("bpp");
+        QTest::addColumn<wmi::VARIANT>("hz");
+        QTest::newRow("screen known") << 24 << 144 << wmi::i4(24) << wmi::i4(144);
+        QTest::newRow("screen unknown: framebuffer depth") << 0 << 0 << wmi::i4(32) << wmi::null();
     }
-}
 
-void TestLinuxSourcesHw::smbiosTable()
-{
-    QFile blob(fixture(QStringLiteral("desktop")) + QStringLiteral("/sys/firmware/dmi/tables/DMI"));
-    QVERIFY(blob.open(QIODevice::ReadOnly));
-    const plat::dmi::Table table = plat::dmi::Table::parse(blob.readAll());
-    QList<int> types;
-    for (const auto &s : table.structures())
-        types.append(s.type);
-    QCOMPARE(types, (QList<int> { 0, 1, 2, 4, 13, 16, 17, 17, 17, 17, 127 }));
-
-    const plat::dmi::Structure *bios = table.first(0);
-    QCOMPARE(bios->string(0x04).value_or(QString()), QStringLiteral("American Megatrends Inc."));
-    QCOMPARE(bios->string(0x08).value_or(QString()), QStringLiteral("09/06/2023"));
-    QCOMPARE(*bios->word(0x06), quint16(0xF000));
-    const plat::dmi::Structure *cpu = table.first(4);
-    QCOMPARE(*cpu->word(0x14), quint16(4850));
-    QCOMPARE(*cpu->byte(0x11), quint8(0x8C));
-    QCOMPARE(cpu->string(0x22).value_or(QString()), QStringLiteral("100-000000063"));
-    QVERIFY(!cpu->byte(0x28)); // beyond the formatted area
-    const plat::dmi::Structure *array = table.first(16);
-    QCOMPARE(*array->dword(0x07), quint32(0x80000000));
-    QCOMPARE(*array->word(0x0D), quint16(4));
-    QCOMPARE(array->strings.size(), 0); // no strings: just the double NUL
-    const auto modules = table.ofType(17);
-    QCOMPARE(modules.at(0)->string(0x10).value_or(QString()), QStringLiteral("DIMM_A1"));
-    QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(0)), quint64(0));
-    QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(1)), quint64(16) << 30);
-    QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(3)), quint64(32) << 30);
-    QCOMPARE(*modules.at(3)->dword(0x54), quint32(3600));
-    // String number 0 means "none"; a number past the set is no string either.
-    QVERIFY(!modules.at(1)->string(0x2B)); // string number 0: none
-    QVERIFY(!table.first(16)->string(0x04)); // number 3 in a structure without strings
-    QCOMPARE(modules.at(1)->string(0x1A).value_or(QString()), QStringLiteral("KF3200C16D4/16GX"));
-}
-
-void TestLinuxSourcesHw::smbiosMemorySize_data()
-{
-    QTest::addColumn<int>("word");
-    QTest::addColumn<quint32>("extended");
-    QTest::addColumn<qint64>("bytes"); // -1: unknown
-    QTest::newRow("empty slot") << 0 << 0u << qint64(0);
-    QTest::newRow("MB") << 8192 << 0u << (qint64(8) << 30);
-    QTest::newRow("KB unit bit") << (0x8000 | 512) << 0u << qint64(512 * 1024);
-    QTest::newRow("extended size in MB") << 0x7FFF << 65536u << (qint64(64) << 30);
-    QTest::newRow("extended size ignores bit 31")
-        << 0x7FFF << (0x80000000u | 1024u) << (qint64(1) << 30);
-    QTest::newRow("unknown") << 0xFFFF << 0u << qint64(-1);
-}
-
-void TestLinuxSourcesHw::smbiosMemorySize()
-{
-    QFETCH(int, word);
-    QFETCH(quint32, extended);
-    QFETCH(qint64, bytes);
-    const plat::dmi::Table table = plat::dmi::Table::parse(memoryDevice(quint16(word), extended));
-    QCOMPARE(table.structures().size(), 1);
-    const auto size = plat::dmi::memoryDeviceSize(*table.first(17));
-    QCOMPARE(size ? qint64(*size) : qint64(-1), bytes);
-}
-
-void TestLinuxSourcesHw::smbiosMalformed_data()
-{
-    QTest::addColumn<QByteArray>("raw");
-    QTest::addColumn<int>("structures");
-    const QByteArray good = memoryDevice(1024, 0);
-    QTest::newRow("empty") << QByteArray() << 0;
-    QTest::newRow("length below the header") << QByteArray::fromHex("0102000000") << 0;
-    QTest::newRow("formatted area past the end") << good.left(0x10) << 0;
-    QTest::newRow("string set without its end")
-        << (good + memoryDevice(1, 0)).left(good.size() + 0x22 + 1) << 1;
-    QTest::newRow("strings then end of table")
-        << (QByteArray::fromHex("0005010002") + QByteArray("abc\0de\0\0", 8)
-            + QByteArray::fromHex("7f04ffff0000"))
-        << 2;
-}
-
-void TestLinuxSourcesHw::smbiosMalformed()
-{
-    QFETCH(QByteArray, raw);
-    QFETCH(int, structures);
-    const plat::dmi::Table table = plat::dmi::Table::parse(raw);
-    QCOMPARE(table.structures().size(), structures);
-    if (structures == 2) {
-        QCOMPARE(table.first(0)->string(0x04).value_or(QString()), QStringLiteral("de"));
-        QCOMPARE(table.first(0)->strings.size(), 2);
+    void screenFigures()
+    {
+        QFETCH(int, depth);
+        QFETCH(int, refresh);
+        QFETCH(wmi::VARIANT, bpp);
+        QFETCH(wmi::VARIANT, hz);
+        auto screen = std::make_shared<plat::FakeScreenInfo>();
+        screen->bitsPerPixel = depth;
+        screen->refresh = refresh;
+        auto set = std::make_shared<plat::Platform>();
+        set->screenInfo = screen;
+        plat::ScopedPlatform scope(set);
+        const auto gpus = query(QStringLiteral("desktop"), QStringLiteral("Win32_VideoController"));
+        QCOMPARE(gpus.size(), 3);
+        // Only the adapter with a connected monitor shows the screen's figures.
+        QCOMPARE(describe(gpus.at(1).value(QStringLiteral("CurrentBitsPerPixel"))), describe(bpp));
+        QCOMPARE(describe(gpus.at(1).value(QStringLiteral("CurrentRefreshRate"))), describe(hz));
+        for (int i : { 0, 2 }) {
+            QCOMPARE(gpus.at(i).value(QStringLiteral("CurrentBitsPerPixel")).vt,
+                     quint16(wmi::VT_NULL));
+            QCOMPARE(gpus.at(i).value(QStringLiteral("CurrentRefreshRate")).vt,
+                     quint16(wmi::VT_NULL));
+        }
     }
-}
 
-void TestLinuxSourcesHw::boardFromTableWithoutSysfsStrings()
-{
-    // A kernel without the dmi/id folder: the same answers come from the raw table.
-    QTemporaryDir dir;
-    QFile blob(fixture(QStringLiteral("desktop")) + QStringLiteral("/sys/firmware/dmi/tables/DMI"));
-    QVERIFY(blob.open(QIODevice::ReadOnly));
-    write(dir, QStringLiteral("/sys/firmware/dmi/tables/DMI"), blob.readAll());
-    const plat::SysRoot root(dir.path());
-    const wmi::Object board = plat::sources::baseBoard(root).first();
-    QCOMPARE(board.value(QStringLiteral("Manufacturer")).bstrVal,
-             QStringLiteral("ASUSTeK COMPUTER INC."));
-    QCOMPARE(board.value(QStringLiteral("SerialNumber")).bstrVal,
-             QStringLiteral("210587212400123"));
-    const wmi::Object bios = plat::sources::bios(root).first();
-    QCOMPARE(bios.value(QStringLiteral("Caption")).bstrVal, QStringLiteral("4201"));
-    QCOMPARE(bios.value(QStringLiteral("ReleaseDate")).bstrVal,
-             QStringLiteral("20230906000000.000000+000"));
-    QCOMPARE(bios.value(QStringLiteral("SerialNumber")).bstrVal,
-             QStringLiteral("System Serial Number"));
-}
+    void smbiosTable()
+    {
+        QFile blob(fixture(QStringLiteral("desktop"))
+                   + QStringLiteral("/sys/firmware/dmi/tables/DMI"));
+        QVERIFY(blob.open(QIODevice::ReadOnly));
+        const plat::dmi::Table table = plat::dmi::Table::parse(blob.readAll());
+        QList<int> types;
+        for (const auto &s : table.structures())
+            types.append(s.type);
+        QCOMPARE(types, (QList<int> { 0, 1, 2, 4, 13, 16, 17, 17, 17, 17, 127 }));
 
-void TestLinuxSourcesHw::tableFromEntries()
-{
-    // Without tables/DMI the kernel's per-structure copies are read, in type and instance order.
-    QTemporaryDir dir;
-    for (int instance : { 0, 1, 2, 10 }) {
-        QByteArray s = memoryDevice(1024, 0);
-        s.chop(2);
-        s[0x10] = char(1); // the locator is string 1
-        s += QStringLiteral("DIMM%1").arg(instance).toLatin1() + QByteArray(2, '\0');
-        write(dir, QStringLiteral("/sys/firmware/dmi/entries/17-%1/raw").arg(instance), s);
+        const plat::dmi::Structure *bios = table.first(0);
+        QCOMPARE(bios->string(0x04).value_or(QString()),
+                 QStringLiteral("American Megatrends Inc."));
+        QCOMPARE(bios->string(0x08).value_or(QString()), QStringLiteral("09/06/2023"));
+        QCOMPARE(*bios->word(0x06), quint16(0xF000));
+        const plat::dmi::Structure *cpu = table.first(4);
+        QCOMPARE(*cpu->word(0x14), quint16(4850));
+        QCOMPARE(*cpu->byte(0x11), quint8(0x8C));
+        QCOMPARE(cpu->string(0x22).value_or(QString()), QStringLiteral("100-000000063"));
+        QVERIFY(!cpu->byte(0x28)); // beyond the formatted area
+        const plat::dmi::Structure *array = table.first(16);
+        QCOMPARE(*array->dword(0x07), quint32(0x80000000));
+        QCOMPARE(*array->word(0x0D), quint16(4));
+        QCOMPARE(array->strings.size(), 0); // no strings: just the double NUL
+        const auto modules = table.ofType(17);
+        QCOMPARE(modules.at(0)->string(0x10).value_or(QString()), QStringLiteral("DIMM_A1"));
+        QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(0)), quint64(0));
+        QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(1)), quint64(16) << 30);
+        QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(3)), quint64(32) << 30);
+        QCOMPARE(*modules.at(3)->dword(0x54), quint32(3600));
+        // String number 0 means "none"; a number past the set is no string either.
+        QVERIFY(!modules.at(1)->string(0x2B)); // string number 0: none
+        QVERIFY(!table.first(16)->string(0x04)); // number 3 in a structure without strings
+        QCOMPARE(modules.at(1)->string(0x1A).value_or(QString()),
+                 QStringLiteral("KF3200C16D4/16GX"));
     }
-    write(dir, QStringLiteral("/sys/firmware/dmi/entries/127-0/raw"),
-          QByteArray::fromHex("7f04ffff0000"));
-    const auto modules = plat::sources::physicalMemory(plat::SysRoot(dir.path()));
-    QStringList locators;
-    for (const wmi::Object &m : modules)
-        locators << m.value(QStringLiteral("DeviceLocator")).bstrVal;
-    QCOMPARE(locators, (QStringList { "DIMM0", "DIMM1", "DIMM2", "DIMM10" }));
-    QCOMPARE(modules.first().value(QStringLiteral("Capacity")).bstrVal,
-             QStringLiteral("1073741824"));
-    QCOMPARE(modules.first().value(QStringLiteral("Speed")).vt,
-             quint16(wmi::VT_NULL)); // 0: unknown
-}
 
-void TestLinuxSourcesHw::pciNames_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QList<int>>("ids");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("vendor") << "pciVendor" << QList<int> { 0x10de } << "NVIDIA Corporation";
-    QTest::newRow("last vendor before the classes")
-        << "pciVendor" << QList<int> { 0xffff } << "Illegal Vendor ID";
-    QTest::newRow("class lines are no vendors") << "pciVendor" << QList<int> { 0x0003 } << "";
-    QTest::newRow("device") << "pciDevice" << QList<int> { 0x1af4, 0x1042 }
-                            << "Virtio 1.0 block device";
-    QTest::newRow("device of another vendor") << "pciDevice" << QList<int> { 0x10de, 0x1042 } << "";
-    QTest::newRow("subsystem") << "pciSubsystem" << QList<int> { 0x10de, 0x2684, 0x1043, 0x88e2 }
-                               << "TUF Gaming GeForce RTX 4090 OC";
-    QTest::newRow("model with subsystem")
-        << "pciModel" << QList<int> { 0x1002, 0x73bf, 0x1da2, 0xe438 }
-        << "Navi 21 [Radeon RX 6800/6800 XT / 6900 XT] (Radeon RX 6800 XT Pulse)";
-    QTest::newRow("model, unknown subsystem")
-        << "pciModel" << QList<int> { 0x8086, 0x4680, 0x1043, 0x8694 } << "AlderLake-S GT1";
-    QTest::newRow("usb vendor") << "usbVendor" << QList<int> { 0x046d } << "Logitech, Inc.";
-    QTest::newRow("usb product") << "usbProduct" << QList<int> { 0x0781, 0x5581 } << "Ultra";
-    QTest::newRow("usb unknown product") << "usbProduct" << QList<int> { 0x0781, 0x0001 } << "";
-}
-
-void TestLinuxSourcesHw::pciNames()
-{
-    QFETCH(QString, kind);
-    QFETCH(QList<int>, ids);
-    QFETCH(QString, name);
-    const plat::SysRoot root(fixture(QStringLiteral("desktop")));
-    const auto id = [&ids](int i) {
-        return quint16(ids.value(i));
-    };
-    QString got;
-    if (kind == QLatin1String("pciVendor"))
-        got = plat::ids::pciVendorName(root, id(0));
-    else if (kind == QLatin1String("pciDevice"))
-        got = plat::ids::pciDeviceName(root, id(0), id(1));
-    else if (kind == QLatin1String("pciSubsystem"))
-        got = plat::ids::pciSubsystemName(root, id(0), id(1), id(2), id(3));
-    else if (kind == QLatin1String("pciModel"))
-        got = plat::ids::pciModelName(root, id(0), id(1), id(2), id(3));
-    else if (kind == QLatin1String("usbVendor"))
-        got = plat::ids::usbVendorName(root, id(0));
-    else
-        got = plat::ids::usbProductName(root, id(0), id(1));
-    QCOMPARE(got, name);
-}
-
-void TestLinuxSourcesHw::localeIds_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("lcid");
-    QTest::newRow("en_US.UTF-8") << "en_US.UTF-8" << 1033;
-    QTest::newRow("ru_RU") << "ru_RU" << 1049;
-    QTest::newRow("uk_UA.UTF-8") << "uk_UA.UTF-8" << 1058;
-    QTest::newRow("de_AT with modifier") << "de_AT.UTF-8@euro" << 3079;
-    QTest::newRow("tag form") << "pt-BR" << 1046;
-    QTest::newRow("C") << "C" << 0;
-    QTest::newRow("C.UTF-8") << "C.UTF-8" << 0;
-    QTest::newRow("POSIX") << "POSIX" << 0;
-    QTest::newRow("unknown") << "xx_YY.UTF-8" << 0;
-    // Languages written in several scripts: the modifier picks the script, else the default.
-    QTest::newRow("sr_RS") << "sr_RS.UTF-8" << 10266;
-    QTest::newRow("sr_RS@latin") << "sr_RS.UTF-8@latin" << 9242;
-    QTest::newRow("sr_RS@latin, no code set") << "sr_RS@latin" << 9242;
-    QTest::newRow("sr_ME") << "sr_ME.UTF-8" << 12314;
-    QTest::newRow("uz_UZ") << "uz_UZ.UTF-8" << 1091;
-    QTest::newRow("uz_UZ@cyrillic") << "uz_UZ.UTF-8@cyrillic" << 2115;
-    QTest::newRow("az_AZ") << "az_AZ.UTF-8" << 1068;
-    QTest::newRow("bs_BA") << "bs_BA.UTF-8" << 5146;
-    QTest::newRow("tg_TJ, one script") << "tg_TJ.UTF-8" << 1064;
-    QTest::newRow("pa_PK, one script") << "pa_PK.UTF-8" << 2118;
-    QTest::newRow("pa_IN, plain tag") << "pa_IN.UTF-8" << 1094;
-    QTest::newRow("ca_ES@valencia") << "ca_ES.UTF-8@valencia" << 2051;
-    QTest::newRow("be_BY@latin, no such script") << "be_BY.UTF-8@latin" << 1059;
-    QTest::newRow("unknown script modifier") << "xx_YY.UTF-8@latin" << 0;
-}
-
-void TestLinuxSourcesHw::localeIds()
-{
-    QFETCH(QString, name);
-    QFETCH(int, lcid);
-    QCOMPARE(plat::lcidForLocaleName(name), lcid);
-}
-
-void TestLinuxSourcesHw::diskIndex_data()
-{
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("device");
-    QTest::newRow("desktop 0") << "desktop" << 0 << "/dev/nvme0n1";
-    QTest::newRow("desktop 1") << "desktop" << 1 << "/dev/sda";
-    QTest::newRow("desktop 2") << "desktop" << 2 << "/dev/sdb";
-    QTest::newRow("desktop 3: sdc has no medium") << "desktop" << 3 << "";
-    QTest::newRow("negative") << "desktop" << -1 << "";
-    QTest::newRow("vm 0") << "vm" << 0 << "/dev/vda";
-    QTest::newRow("vm 1: zram and loop are no disks") << "vm" << 1 << "";
-}
-
-void TestLinuxSourcesHw::diskIndex()
-{
-    QFETCH(QString, tree);
-    QFETCH(int, index);
-    QFETCH(QString, device);
-    const plat::SysRoot root(fixture(tree));
-    QCOMPARE(plat::diskDeviceForIndex(root, index), device);
-    if (tree == QLatin1String("desktop"))
-        QCOMPARE(plat::diskDeviceNames(root), (QStringList { "nvme0n1", "sda", "sdb" }));
-}
-
-void TestLinuxSourcesHw::partitionsFromGptOnDevice()
-{
-    QTemporaryDir dir;
-    const QString disk = QStringLiteral(
-        "/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sdz");
-    write(dir, disk + QStringLiteral("/size"), "1000000\n");
-    write(dir, disk + QStringLiteral("/dev"), "8:0\n");
-    write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
-    const char *parts[][3]
-        = { { "sdz1", "1", "34" }, { "sdz2", "2", "2048" }, { "sdz4", "4", "4096" } };
-    for (const auto &p : parts) {
-        write(dir, disk + QLatin1Char('/') + QLatin1String(p[0]) + QStringLiteral("/partition"),
-              p[1]);
-        write(dir, disk + QLatin1Char('/') + QLatin1String(p[0]) + QStringLiteral("/start"), p[2]);
-        write(dir, disk + QLatin1Char('/') + QLatin1String(p[0]) + QStringLiteral("/size"), "1024");
+    void smbiosMemorySize_data()
+    {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<quint32>("extended");
+        QTest::addColumn<qint64>("bytes"); // -1: unknown
+        QTest::newRow("empty slot") << 0 << 0u << qint64(0);
+        QTest::newRow("MB") << 8192 << 0u << (qint64(8) << 30);
+        QTest::newRow("KB unit bit") << (0x8000 | 512) << 0u << qint64(512 * 1024);
+        QTest::newRow("extended size in MB") << 0x7FFF << 65536u << (qint64(64) << 30);
+        QTest::newRow("extended size ignores bit 31")
+            << 0x7FFF << (0x80000000u | 1024u) << (qint64(1) << 30);
+        QTest::newRow("unknown") << 0xFFFF << 0u << qint64(-1);
     }
-    QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/block")));
-    QVERIFY(QFile::link(
-        QStringLiteral(
-            "../devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sdz"),
-        dir.path() + QStringLiteral("/sys/block/sdz")));
-    // Protective MBR, GPT header at LBA 1, four 128-byte entries at LBA 2.
-    QByteArray image(512 * 3 + 128, '\0');
-    image[450] = char(0xEE);
-    image[510] = char(0x55);
-    image[511] = char(0xAA);
-    image.replace(512, 8, "EFI PART");
-    image.replace(512 + 72, 4, le32(2));
-    image.replace(512 + 80, 4, le32(4));
-    image.replace(512 + 84, 4, le32(128));
-    image.replace(1024, 16, QByteArray::fromHex("28732ac11ff8d211ba4b00a0c93ec93b")); // ESP
-    image.replace(1024 + 128, 16,
-                  QByteArray::fromHex("a2a0d0ebe5b9334487c068b6b72699c7")); // basic data
-    image.replace(1024 + 384, 16, QByteArray::fromHex("00112233445566778899aabbccddeeff"));
-    write(dir, QStringLiteral("/dev/sdz"), image);
 
-    const auto partitions = plat::sources::diskPartitions(plat::SysRoot(dir.path()));
-    QCOMPARE(partitions.size(), 3);
-    const QStringList types = { "GPT: System", "GPT: Basic Data", "GPT: Unknown" };
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(partitions.at(i).value(QStringLiteral("Type")).bstrVal, types.at(i));
-        QCOMPARE(describe(partitions.at(i).value(QStringLiteral("PrimaryPartition"))),
-                 describe(wmi::boolean(true)));
-        QCOMPARE(describe(partitions.at(i).value(QStringLiteral("Bootable"))),
-                 describe(wmi::boolean(i == 0)));
+    void smbiosMemorySize()
+    {
+        QFETCH(int, word);
+        QFETCH(quint32, extended);
+        QFETCH(qint64, bytes);
+        const plat::dmi::Table table
+            = plat::dmi::Table::parse(memoryDevice(quint16(word), extended));
+        QCOMPARE(table.structures().size(), 1);
+        const auto size = plat::dmi::memoryDeviceSize(*table.first(17));
+        QCOMPARE(size ? qint64(*size) : qint64(-1), bytes);
     }
-    QCOMPARE(partitions.at(2).value(QStringLiteral("Caption")).bstrVal,
-             QStringLiteral("Disk #0, Partition #2"));
-    QCOMPARE(partitions.at(1).value(QStringLiteral("StartingOffset")).bstrVal,
-             QStringLiteral("1048576"));
-}
 
-// Two primary entries (the second an extended one) and a logical partition in the extended
-// one's boot record, without udev records. The image is sparse, so an extended partition past
-// the first 2^24 sectors costs nothing.
-void TestLinuxSourcesHw::partitionsFromMbrOnDevice_data()
-{
-    QTest::addColumn<quint32>("extendedStart");
-    QTest::newRow("extended near the start") << 4096u;
-    QTest::newRow("extended past 2^24 sectors") << 0x01000800u;
-}
-
-void TestLinuxSourcesHw::partitionsFromMbrOnDevice()
-{
-    QFETCH(quint32, extendedStart);
-    QTemporaryDir dir;
-    const QString disk = QStringLiteral("/sys/block/sdy");
-    write(dir, disk + QStringLiteral("/size"), "100000000\n");
-    write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
-    for (const char *n : { "1", "2", "5" }) {
-        const QString part = disk + QStringLiteral("/sdy") + QLatin1String(n);
-        write(dir, part + QStringLiteral("/partition"), n);
-        write(dir, part + QStringLiteral("/start"), "2048");
-        write(dir, part + QStringLiteral("/size"), "1024");
+    void smbiosMalformed_data()
+    {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<int>("structures");
+        const QByteArray good = memoryDevice(1024, 0);
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("length below the header") << QByteArray::fromHex("0102000000") << 0;
+        QTest::newRow("formatted area past the end") << good.left(0x10) << 0;
+        QTest::newRow("string set without its end")
+            << (good + memoryDevice(1, 0)).left(good.size() + 0x22 + 1) << 1;
+        QTest::newRow("strings then end of table")
+            << (QByteArray::fromHex("0005010002") + QByteArray("abc\0de\0\0", 8)
+                + QByteArray::fromHex("7f04ffff0000"))
+            << 2;
     }
-    const auto entry = [](QByteArray &record, int slot, quint8 flags, quint8 type, quint32 lba) {
-        const int at = 446 + 16 * slot;
-        record[at] = char(flags);
-        record[at + 4] = char(type);
-        record.replace(at + 8, 4, le32(lba));
-        record[510] = char(0x55);
-        record[511] = char(0xAA);
-    };
-    QByteArray mbr(512, '\0');
-    entry(mbr, 0, 0x80, 0x83, 2048);
-    entry(mbr, 1, 0, 0x05, extendedStart);
-    QByteArray ebr(512, '\0');
-    entry(ebr, 0, 0, 0x83, 2048);
-    write(dir, QStringLiteral("/dev/sdy"), mbr);
-    QFile image(dir.path() + QStringLiteral("/dev/sdy"));
-    QVERIFY(image.open(QIODevice::ReadWrite));
-    QVERIFY(image.seek(qint64(extendedStart) * 512));
-    QCOMPARE(image.write(ebr), qint64(512));
-    image.close();
 
-    const auto partitions = plat::sources::diskPartitions(plat::SysRoot(dir.path()));
-    QCOMPARE(partitions.size(), 3);
-    const QStringList types = { "Linux native", "Extended", "Linux native" };
-    for (int i = 0; i < 3; ++i) {
-        const wmi::Object &o = partitions.at(i);
-        QCOMPARE(describe(o.value(QStringLiteral("Type"))), describe(wmi::bstr(types.at(i))));
-        QCOMPARE(describe(o.value(QStringLiteral("PrimaryPartition"))),
-                 describe(wmi::boolean(i < 2)));
-        QCOMPARE(describe(o.value(QStringLiteral("Bootable"))), describe(wmi::boolean(i == 0)));
+    void smbiosMalformed()
+    {
+        QFETCH(QByteArray, raw);
+        QFETCH(int, structures);
+        const plat::dmi::Table table = plat::dmi::Table::parse(raw);
+        QCOMPARE(table.structures().size(), structures);
+        if (structures == 2) {
+            QCOMPARE(table.first(0)->string(0x04).value_or(QString()), QStringLiteral("de"));
+            QCOMPARE(table.first(0)->strings.size(), 2);
+        }
     }
-}
 
-void TestLinuxSourcesHw::ataDiskWithoutUdevRecord()
-{
-    // sysfs cuts the model to 16 characters; the IDENTIFY copy in VPD page 0x89 has it whole.
-    QTemporaryDir dir;
-    const QString scsi
-        = QStringLiteral("/sys/devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0");
-    write(dir, scsi + QStringLiteral("/vendor"), "ATA     \n");
-    write(dir, scsi + QStringLiteral("/model"), "WDC WD40EFRX-68N\n");
-    QByteArray identify(60 + 512, '\0');
-    QByteArray model = QByteArray("WDC WD40EFRX-68N32N0").leftJustified(40, ' ');
-    for (int i = 0; i < model.size(); i += 2)
-        identify.replace(60 + 54 + i, 2, QByteArray() + model.at(i + 1) + model.at(i));
-    write(dir, scsi + QStringLiteral("/vpd_pg89"), identify);
-    write(dir, scsi + QStringLiteral("/vpd_pg80"),
-          QByteArray("\x00\x80\x00\x0c", 4) + "  WD-WCC7K1234");
-    write(dir, scsi + QStringLiteral("/block/sdq/size"), "7814037168\n");
-    write(dir, scsi + QStringLiteral("/block/sdq/dev"), "65:0\n");
-    QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/block")));
-    QVERIFY(QFile::link(QStringLiteral("..") + scsi.mid(4) + QStringLiteral("/block/sdq"),
-                        dir.path() + QStringLiteral("/sys/block/sdq")));
-    QVERIFY(QFile::link(QStringLiteral("../../../1:0:0:0"),
-                        dir.path() + scsi + QStringLiteral("/block/sdq/device")));
-    const auto drives = plat::sources::diskDrives(plat::SysRoot(dir.path()));
-    QCOMPARE(drives.size(), 1);
-    QCOMPARE(describe(drives.first().value(QStringLiteral("Caption"))),
-             describe(wmi::bstr("WDC WD40EFRX-68N32N0")));
-    // The page's length byte counts, not the file size.
-    QCOMPARE(describe(drives.first().value(QStringLiteral("SerialNumber"))),
-             describe(wmi::bstr("WD-WCC7K12")));
-    QCOMPARE(describe(drives.first().value(QStringLiteral("InterfaceType"))),
-             describe(wmi::bstr("IDE")));
-    QCOMPARE(describe(drives.first().value(QStringLiteral("Size"))),
-             describe(wmi::bstr("4000787030016")));
-    QCOMPARE(describe(drives.first().value(QStringLiteral("BytesPerSector"))),
-             describe(wmi::null()));
-}
+    void boardFromTableWithoutSysfsStrings()
+    {
+        // A kernel without the dmi/id folder: the same answers come from the raw table.
+        QTemporaryDir dir;
+        QFile blob(fixture(QStringLiteral("desktop"))
+                   + QStringLiteral("/sys/firmware/dmi/tables/DMI"));
+        QVERIFY(blob.open(QIODevice::ReadOnly));
+        write(dir, QStringLiteral("/sys/firmware/dmi/tables/DMI"), blob.readAll());
+        const plat::SysRoot root(dir.path());
+        expect(plat::sources::baseBoard(root).first(),
+               { { "Manufacturer", S("ASUSTeK COMPUTER INC.") },
+                 { "SerialNumber", S("210587212400123") } });
+        expect(plat::sources::bios(root).first(),
+               { { "Caption", S("4201") },
+                 { "ReleaseDate", S("20230906000000.000000+000") },
+                 { "SerialNumber", S("System Serial Number") } });
+    }
 
-void TestLinuxSourcesHw::memoryFromUdevRecord()
-{
-    // No raw table (not root): udev's copy of the same fields.
-    QTemporaryDir dir;
-    write(dir, QStringLiteral("/run/udev/data/+dmi:id"),
-          "E:MEMORY_ARRAY_NUM_DEVICES=3\n"
-          "E:MEMORY_DEVICE_0_PRESENT=0\nE:MEMORY_DEVICE_0_LOCATOR=ChannelA-DIMM0\n"
-          "E:MEMORY_DEVICE_1_SIZE=8589934592\nE:MEMORY_DEVICE_1_FORM_FACTOR=SODIMM\n"
-          "E:MEMORY_DEVICE_1_TYPE=DDR4\nE:MEMORY_DEVICE_1_TYPE_DETAIL=Synchronous Unbuffered "
-          "(Unregistered)\n"
-          "E:MEMORY_DEVICE_1_SPEED_MTS=3200\nE:MEMORY_DEVICE_1_MANUFACTURER=Samsung\n"
-          "E:MEMORY_DEVICE_1_PART_NUMBER=M471A1K43DB1-CWE    "
-          "\nE:MEMORY_DEVICE_1_SERIAL_NUMBER=41B1C2D3\n"
-          "E:MEMORY_DEVICE_1_LOCATOR=ChannelB-DIMM0\nE:MEMORY_DEVICE_1_BANK_LOCATOR=BANK 2\n"
-          "E:MEMORY_DEVICE_1_DATA_WIDTH=64\n"
-          "E:MEMORY_DEVICE_2_SIZE=17179869184\nE:MEMORY_DEVICE_2_FORM_FACTOR=DIMM\n"
-          "E:MEMORY_DEVICE_2_TYPE=DDR5\nE:MEMORY_DEVICE_2_LOCATOR=DIMM2\n");
-    const plat::SysRoot root(dir.path());
-    const auto modules = plat::sources::physicalMemory(root);
-    QCOMPARE(modules.size(), 2);
-    const wmi::Object &a = modules.at(0);
-    QCOMPARE(describe(a.value(QStringLiteral("Tag"))), describe(wmi::bstr("Physical Memory 0")));
-    QCOMPARE(describe(a.value(QStringLiteral("Capacity"))), describe(wmi::bstr("8589934592")));
-    QCOMPARE(describe(a.value(QStringLiteral("FormFactor"))), describe(wmi::i4(12))); // SODIMM
-    QCOMPARE(describe(a.value(QStringLiteral("MemoryType"))), describe(wmi::i4(26)));
-    QCOMPARE(describe(a.value(QStringLiteral("TypeDetail"))), describe(wmi::i4(16512)));
-    QCOMPARE(describe(a.value(QStringLiteral("Speed"))), describe(wmi::i4(3200)));
-    QCOMPARE(describe(a.value(QStringLiteral("PartNumber"))),
-             describe(wmi::bstr("M471A1K43DB1-CWE")));
-    QCOMPARE(describe(a.value(QStringLiteral("BankLabel"))), describe(wmi::bstr("BANK 2")));
-    QCOMPARE(describe(a.value(QStringLiteral("DataWidth"))), describe(wmi::i4(64)));
-    const wmi::Object &b = modules.at(1);
-    QCOMPARE(describe(b.value(QStringLiteral("MemoryType"))),
-             describe(wmi::i4(0))); // DDR5: CIM has none
-    QCOMPARE(describe(b.value(QStringLiteral("FormFactor"))), describe(wmi::i4(8)));
-    QCOMPARE(describe(b.value(QStringLiteral("Manufacturer"))), describe(wmi::null()));
-    QCOMPARE(describe(b.value(QStringLiteral("TypeDetail"))), describe(wmi::null()));
-    const auto array = plat::sources::physicalMemoryArray(root);
-    QCOMPARE(array.size(), 1);
-    QCOMPARE(describe(array.first().value(QStringLiteral("MemoryDevices"))), describe(wmi::i4(3)));
-}
+    void tableFromEntries()
+    {
+        // Without tables/DMI the kernel's per-structure copies are read, in type and instance
+        // order.
+        QTemporaryDir dir;
+        for (int instance : { 0, 1, 2, 10 }) {
+            QByteArray s = memoryDevice(1024, 0);
+            s.chop(2);
+            s[0x10] = char(1); // the locator is string 1
+            s += QStringLiteral("DIMM%1").arg(instance).toLatin1() + QByteArray(2, '\0');
+            write(dir, QStringLiteral("/sys/firmware/dmi/entries/17-%1/raw").arg(instance), s);
+        }
+        write(dir, QStringLiteral("/sys/firmware/dmi/entries/127-0/raw"),
+              QByteArray::fromHex("7f04ffff0000"));
+        const auto modules = plat::sources::physicalMemory(plat::SysRoot(dir.path()));
+        QStringList locators;
+        for (const wmi::Object &m : modules)
+            locators << m.value(QStringLiteral("DeviceLocator")).bstrVal;
+        QCOMPARE(locators, (QStringList { "DIMM0", "DIMM1", "DIMM2", "DIMM10" }));
+        QCOMPARE(modules.first().value(QStringLiteral("Capacity")).bstrVal,
+                 QStringLiteral("1073741824"));
+        QCOMPARE(modules.first().value(QStringLiteral("Speed")).vt,
+                 quint16(wmi::VT_NULL)); // 0: unknown
+    }
 
-void TestLinuxSourcesHw::processorsPerPackage()
-{
-    QTemporaryDir dir;
-    QByteArray info;
-    for (int cpu = 0; cpu < 4; ++cpu)
-        info += QStringLiteral(
-                    "processor\t: %1\nvendor_id\t: GenuineIntel\ncpu family\t: 6\nmodel\t\t: 85\n"
-                    "model name\t: Intel(R) Xeon(R) Gold 6130 CPU @ 2.10GHz\nstepping\t: 4\n"
-                    "cpu MHz\t\t: 2100.000\nphysical id\t: %2\ncore id\t\t: %3\ncpu cores\t: 2\n\n")
-                    .arg(cpu)
-                    .arg(cpu / 2)
-                    .arg(cpu % 2)
-                    .toUtf8();
-    write(dir, QStringLiteral("/proc/cpuinfo"), info);
-    write(dir, QStringLiteral("/proc/sys/kernel/arch"), "x86_64\n");
-    const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
-    QCOMPARE(cpus.size(), 2);
-    for (int i = 0; i < 2; ++i) {
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("DeviceID"))),
-                 describe(wmi::bstr(QStringLiteral("CPU%1").arg(i))));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("NumberOfLogicalProcessors"))),
-                 describe(wmi::i4(2)));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("NumberOfCores"))), describe(wmi::i4(2)));
+    void pciNames_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("vendor") << "pciVendor" << QList<int> { 0x10de } << "NVIDIA Corporation";
+        QTest::newRow("last vendor before the classes")
+            << "pciVendor" << QList<int> { 0xffff } << "Illegal Vendor ID";
+        QTest::newRow("class lines are no vendors") << "pciVendor" << QList<int> { 0x0003 } << "";
+        QTest::newRow("device of another vendor")
+            << "pciDevice" << QList<int> { 0x10de, 0x1042 } << "";
+        QTest::newRow("subsystem")
+            << "pciSubsystem" << QList<int> { 0x10de, 0x2684, 0x1043, 0x88e2 }
+            << "TUF Gaming GeForce RTX 4090 OC";
+        QTest::newRow("model, unknown subsystem")
+            << "pciModel" << QList<int> { 0x8086, 0x4680, 0x1043, 0x8694 } << "AlderLake-S GT1";
+        QTest::newRow("usb vendor") << "usbVendor" << QList<int> { 0x046d } << "Logitech, Inc.";
+        QTest::newRow("usb product") << "usbProduct" << QList<int> { 0x0781, 0x5581 } << "Ultra";
+        QTest::newRow("usb unknown product") << "usbProduct" << QList<int> { 0x0781, 0x0001 } << "";
+    }
+
+    void pciNames()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QList<int>, ids);
+        QFETCH(QString, name);
+        const plat::SysRoot root(fixture(QStringLiteral("desktop")));
+        const auto id = [&ids](int i) {
+            return quint16(ids.value(i));
+        };
+        QString got;
+        if (kind == QLatin1String("pciVendor"))
+            got = plat::ids::pciVendorName(root, id(0));
+        else if (kind == QLatin1String("pciDevice"))
+            got = plat::ids::pciDeviceName(root, id(0), id(1));
+        else if (kind == QLatin1String("pciSubsystem"))
+            got = plat::ids::pciSubsystemName(root, id(0), id(1), id(2), id(3));
+        else if (kind == QLatin1String("pciModel"))
+            got = plat::ids::pciModelName(root, id(0), id(1), id(2), id(3));
+        else if (kind == QLatin1String("usbVendor"))
+            got = plat::ids::usbVendorName(root, id(0));
+        else
+            got = plat::ids::usbProductName(root, id(0), id(1));
+        QCOMPARE(got, name);
+    }
+
+    void localeIds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("lcid");
+        QTest::newRow("en_US.UTF-8") << "en_US.UTF-8" << 1033;
+        QTest::newRow("ru_RU") << "ru_RU" << 1049;
+        QTest::newRow("uk_UA.UTF-8") << "uk_UA.UTF-8" << 1058;
+        QTest::newRow("de_AT with modifier") << "de_AT.UTF-8@euro" << 3079;
+        QTest::newRow("tag form") << "pt-BR" << 1046;
+        QTest::newRow("C.UTF-8") << "C.UTF-8" << 0;
+        QTest::newRow("POSIX") << "POSIX" << 0;
+        QTest::newRow("unknown") << "xx_YY.UTF-8" << 0;
+        // Languages written in several scripts: the modifier picks the script, else the default.
+        QTest::newRow("sr_RS") << "sr_RS.UTF-8" << 10266;
+        QTest::newRow("sr_RS@latin") << "sr_RS.UTF-8@latin" << 9242;
+        QTest::newRow("sr_RS@latin, no code set") << "sr_RS@latin" << 9242;
+        QTest::newRow("sr_ME") << "sr_ME.UTF-8" << 12314;
+        QTest::newRow("uz_UZ") << "uz_UZ.UTF-8" << 1091;
+        QTest::newRow("uz_UZ@cyrillic") << "uz_UZ.UTF-8@cyrillic" << 2115;
+        QTest::newRow("az_AZ") << "az_AZ.UTF-8" << 1068;
+        QTest::newRow("bs_BA") << "bs_BA.UTF-8" << 5146;
+        QTest::newRow("tg_TJ, one script") << "tg_TJ.UTF-8" << 1064;
+        QTest::newRow("pa_PK, one script") << "pa_PK.UTF-8" << 2118;
+        QTest::newRow("pa_IN, plain tag") << "pa_IN.UTF-8" << 1094;
+        QTest::newRow("ca_ES@valencia") << "ca_ES.UTF-8@valencia" << 2051;
+        QTest::newRow("be_BY@latin, no such script") << "be_BY.UTF-8@latin" << 1059;
+        QTest::newRow("unknown script modifier") << "xx_YY.UTF-8@latin" << 0;
+    }
+
+    void localeIds()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, lcid);
+        QCOMPARE(plat::lcidForLocaleName(name), lcid);
+    }
+
+    void diskIndex_data()
+    {
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("desktop 0") << "desktop" << 0 << "/dev/nvme0n1";
+        QTest::newRow("desktop 1") << "desktop" << 1 << "/dev/sda";
+        QTest::newRow("desktop 2") << "desktop" << 2 << "/dev/sdb";
+        QTest::newRow("desktop 3: sdc has no medium") << "desktop" << 3 << "";
+        QTest::newRow("negative") << "desktop" << -1 << "";
+        QTest::newRow("vm 0") << "vm" << 0 << "/dev/vda";
+        QTest::newRow("vm 1: zram and loop are no disks") << "vm" << 1 << "";
+    }
+
+    void diskIndex()
+    {
+        QFETCH(QString, tree);
+        QFETCH(int, index);
+        QFETCH(QString, device);
+        const plat::SysRoot root(fixture(tree));
+        QCOMPARE(plat::diskDeviceForIndex(root, index), device);
+        if (tree == QLatin1String("desktop"))
+            QCOMPARE(plat::diskDeviceNames(root), (QStringList { "nvme0n1", "sda", "sdb" }));
+    }
+
+    void partitionsFromGptOnDevice()
+    {
+        QTemporaryDir dir;
+        const QString disk = QStringLiteral(
+            "/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sdz");
+        write(dir, disk + QStringLiteral("/size"), "1000000\n");
+        write(dir, disk + QStringLiteral("/dev"), "8:0\n");
+        write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
+        writePartition(dir, disk, QStringLiteral("sdz1"), "1", "34");
+        writePartition(dir, disk, QStringLiteral("sdz2"), "2", "2048");
+        writePartition(dir, disk, QStringLiteral("sdz4"), "4", "4096");
+        QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/block")));
+        QVERIFY(QFile::link(
+            QStringLiteral(
+                "../devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sdz"),
+            dir.path() + QStringLiteral("/sys/block/sdz")));
+        // Protective MBR, GPT header at LBA 1, four 128-byte entries at LBA 2.
+        QByteArray image(512 * 3 + 128, '\0');
+        image[450] = char(0xEE);
+        image[510] = char(0x55);
+        image[511] = char(0xAA);
+        image.replace(512, 8, "EFI PART");
+        image.replace(512 + 72, 4, le32(2));
+        image.replace(512 + 80, 4, le32(4));
+        image.replace(512 + 84, 4, le32(128));
+        image.replace(1024, 16, QByteArray::fromHex("28732ac11ff8d211ba4b00a0c93ec93b")); // ESP
+        image.replace(1024 + 128, 16,
+                      QByteArray::fromHex("a2a0d0ebe5b9334487c068b6b72699c7")); // basic data
+        image.replace(1024 + 384, 16, QByteArray::fromHex("00112233445566778899aabbccddeeff"));
+        write(dir, QStringLiteral("/dev/sdz"), image);
+
+        const auto partitions = plat::sources::diskPartitions(plat::SysRoot(dir.path()));
+        QCOMPARE(partitions.size(), 3);
+        const QStringList types = { "GPT: System", "GPT: Basic Data", "GPT: Unknown" };
+        for (int i = 0; i < 3; ++i)
+            expect(partitions.at(i),
+                   { { "Type", wmi::bstr(types.at(i)) },
+                     { "PrimaryPartition", B(true) },
+                     { "Bootable", B(i == 0) } });
+        expect(partitions.at(2), { { "Caption", S("Disk #0, Partition #2") } });
+        expect(partitions.at(1), { { "StartingOffset", S("1048576") } });
+    }
+
+    // Two primary entries (the second an extended one) and a logical partition in the extended
+    // one's boot record, without udev records. The image is sparse, so an extended partition past
+    // the first 2^24 sectors costs nothing.
+    void partitionsFromMbrOnDevice_data()
+    {
+        QTest::addColumn<quint32>("extendedStart");
+        QTest::newRow("extended near the start") << 4096u;
+        QTest::newRow("extended past 2^24 sectors") << 0x01000800u;
+    }
+
+    void partitionsFromMbrOnDevice()
+    {
+        QFETCH(quint32, extendedStart);
+        QTemporaryDir dir;
+        const QString disk = QStringLiteral("/sys/block/sdy");
+        write(dir, disk + QStringLiteral("/size"), "100000000\n");
+        write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
+        for (const char *n : { "1", "2", "5" })
+            writePartition(dir, disk, QStringLiteral("sdy") + QLatin1String(n), n, "2048");
+        const auto entry
+            = [](QByteArray &record, int slot, quint8 flags, quint8 type, quint32 lba) {
+                  const int at = 446 + 16 * slot;
+                  record[at] = char(flags);
+                  record[at + 4] = char(type);
+                  record.replace(at + 8, 4, le32(lba));
+                  record[510] = char(0x55);
+                  record[511] = char(0xAA);
+              };
+        QByteArray mbr(512, '\0');
+        entry(mbr, 0, 0x80, 0x83, 2048);
+        entry(mbr, 1, 0, 0x05, extendedStart);
+        QByteArray ebr(512, '\0');
+        entry(ebr, 0, 0, 0x83, 2048);
+        write(dir, QStringLiteral("/dev/sdy"), mbr);
+        QFile image(dir.path() + QStringLiteral("/dev/sdy"));
+        QVERIFY(image.open(QIODevice::ReadWrite));
+        QVERIFY(image.seek(qint64(extendedStart) * 512));
+        QCOMPARE(image.write(ebr), qint64(512));
+        image.close();
+
+        const auto partitions = plat::sources::diskPartitions(plat::SysRoot(dir.path()));
+        QCOMPARE(partitions.size(), 3);
+        const QStringList types = { "Linux native", "Extended", "Linux native" };
+        for (int i = 0; i < 3; ++i)
+            expect(partitions.at(i),
+                   { { "Type", wmi::bstr(types.at(i)) },
+                     { "PrimaryPartition", B(i < 2) },
+                     { "Bootable", B(i == 0) } });
+    }
+
+    void ataDiskWithoutUdevRecord()
+    {
+        // sysfs cuts the model to 16 characters; the IDENTIFY copy in VPD page 0x89 has it whole.
+        QTemporaryDir dir;
+        const QString scsi
+            = QStringLiteral("/sys/devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0");
+        write(dir, scsi + QStringLiteral("/vendor"), "ATA     \n");
+        write(dir, scsi + QStringLiteral("/model"), "WDC WD40EFRX-68N\n");
+        QByteArray identify(60 + 512, '\0');
+        QByteArray model = QByteArray("WDC WD40EFRX-68N32N0").leftJustified(40, ' ');
+        for (int i = 0; i < model.size(); i += 2)
+            identify.replace(60 + 54 + i, 2, QByteArray() + model.at(i + 1) + model.at(i));
+        write(dir, scsi + QStringLiteral("/vpd_pg89"), identify);
+        write(dir, scsi + QStringLiteral("/vpd_pg80"),
+              QByteArray("\x00\x80\x00\x0c", 4) + "  WD-WCC7K1234");
+        write(dir, scsi + QStringLiteral("/block/sdq/size"), "7814037168\n");
+        write(dir, scsi + QStringLiteral("/block/sdq/dev"), "65:0\n");
+        QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/block")));
+        QVERIFY(QFile::link(QStringLiteral("..") + scsi.mid(4) + QStringLiteral("/block/sdq"),
+                            dir.path() + QStringLiteral("/sys/block/sdq")));
+        QVERIFY(QFile::link(QStringLiteral("../../../1:0:0:0"),
+                            dir.path() + scsi + QStringLiteral("/block/sdq/device")));
+        const auto drives = plat::sources::diskDrives(plat::SysRoot(dir.path()));
+        QCOMPARE(drives.size(), 1);
+        // The serial page's length byte counts, not the file size.
+        expect(drives.first(),
+               { { "Caption", S("WDC WD40EFRX-68N32N0") },
+                 { "SerialNumber", S("WD-WCC7K12") },
+                 { "InterfaceType", S("IDE") },
+                 { "Size", S("4000787030016") },
+                 { "BytesPerSector", N } });
+    }
+
+    void memoryFromUdevRecord()
+    {
+        // No raw table (not root): udev's copy of the same fields.
+        QTemporaryDir dir;
+        write(dir, QStringLiteral("/run/udev/data/+dmi:id"),
+              "E:MEMORY_ARRAY_NUM_DEVICES=3\n"
+              "E:MEMORY_DEVICE_0_PRESENT=0\nE:MEMORY_DEVICE_0_LOCATOR=ChannelA-DIMM0\n"
+              "E:MEMORY_DEVICE_1_SIZE=8589934592\nE:MEMORY_DEVICE_1_FORM_FACTOR=SODIMM\n"
+              "E:MEMORY_DEVICE_1_TYPE=DDR4\nE:MEMORY_DEVICE_1_TYPE_DETAIL=Synchronous Unbuffered "
+              "(Unregistered)\n"
+              "E:MEMORY_DEVICE_1_SPEED_MTS=3200\nE:MEMORY_DEVICE_1_MANUFACTURER=Samsung\n"
+              "E:MEMORY_DEVICE_1_PART_NUMBER=M471A1K43DB1-CWE    "
+              "\nE:MEMORY_DEVICE_1_SERIAL_NUMBER=41B1C2D3\n"
+              "E:MEMORY_DEVICE_1_LOCATOR=ChannelB-DIMM0\nE:MEMORY_DEVICE_1_BANK_LOCATOR=BANK 2\n"
+              "E:MEMORY_DEVICE_1_DATA_WIDTH=64\n"
+              "E:MEMORY_DEVICE_2_SIZE=17179869184\nE:MEMORY_DEVICE_2_FORM_FACTOR=DIMM\n"
+              "E:MEMORY_DEVICE_2_TYPE=DDR5\nE:MEMORY_DEVICE_2_LOCATOR=DIMM2\n");
+        const plat::SysRoot root(dir.path());
+        const auto modules = plat::sources::physicalMemory(root);
+        QCOMPARE(modules.size(), 2);
+        expect(modules.at(0),
+               { { "Tag", S("Physical Memory 0") },
+                 { "Capacity", S("8589934592") },
+                 { "FormFactor", I(12) }, // SODIMM
+                 { "MemoryType", I(26) },
+                 { "TypeDetail", I(16512) },
+                 { "Speed", I(3200) },
+                 { "PartNumber", S("M471A1K43DB1-CWE") },
+                 { "BankLabel", S("BANK 2") },
+                 { "DataWidth", I(64) } });
+        // DDR5: CIM has no type for it.
+        expect(modules.at(1),
+               { { "MemoryType", I(0) },
+                 { "FormFactor", I(8) },
+                 { "Manufacturer", N },
+                 { "TypeDetail", N } });
+        const auto array = plat::sources::physicalMemoryArray(root);
+        QCOMPARE(array.size(), 1);
+        expect(array.first(), { { "MemoryDevices", I(3) } });
+    }
+
+    void processorsPerPackage()
+    {
+        QTemporaryDir dir;
+        QByteArray info;
+        for (int cpu = 0; cpu < 4; ++cpu)
+            info += QStringLiteral(
+                        "processor\t: %1\nvendor_id\t: GenuineIntel\ncpu family\t: 6\nmodel\t\t: "
+                        "85\n"
+                        "model name\t: Intel(R) Xeon(R) Gold 6130 CPU @ 2.10GHz\nstepping\t: 4\n"
+                        "cpu MHz\t\t: 2100.000\nphysical id\t: %2\ncore id\t\t: %3\ncpu cores\t: "
+                        "2\n\n")
+                        .arg(cpu)
+                        .arg(cpu / 2)
+                        .arg(cpu % 2)
+                        .toUtf8();
+        write(dir, QStringLiteral("/proc/cpuinfo"), info);
+        write(dir, QStringLiteral("/proc/sys/kernel/arch"), "x86_64\n");
+        const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
+        QCOMPARE(cpus.size(), 2);
         // No cache folders, no cpufreq: unknown, never 0 KB or the clock of the moment.
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("L2CacheSize"))), describe(wmi::null()));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("MaxClockSpeed"))),
-                 describe(wmi::null()));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("CurrentClockSpeed"))),
-                 describe(wmi::i4(2100)));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("Revision"))),
-                 describe(wmi::i4(85 << 8 | 4)));
-        QCOMPARE(describe(cpus.at(i).value(QStringLiteral("LoadPercentage"))),
-                 describe(wmi::null()));
+        for (int i = 0; i < 2; ++i)
+            expect(cpus.at(i),
+                   { { "DeviceID", wmi::bstr(QStringLiteral("CPU%1").arg(i)) },
+                     { "NumberOfLogicalProcessors", I(2) },
+                     { "NumberOfCores", I(2) },
+                     { "L2CacheSize", N },
+                     { "MaxClockSpeed", N },
+                     { "CurrentClockSpeed", I(2100) },
+                     { "Revision", I(85 << 8 | 4) },
+                     { "LoadPercentage", N } });
     }
-}
 
-void TestLinuxSourcesHw::armProcessor()
-{
-    // A uniprocessor ARMv6 kernel writes no "processor" line: still one processor, named once.
-    QTemporaryDir dir;
-    write(dir, QStringLiteral("/proc/cpuinfo"),
-          "Processor\t: ARMv6-compatible processor rev 7 (v6l)\nBogoMIPS\t: 697.95\n"
-          "CPU implementer\t: 0x41\nCPU architecture: 7\nCPU variant\t: 0x0\n"
-          "CPU part\t: 0xb76\nCPU revision\t: 7\n\nHardware\t: BCM2708\n");
-    const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
-    QCOMPARE(cpus.size(), 1);
-    const wmi::Object &c = cpus.first();
-    QCOMPARE(describe(c.value(QStringLiteral("Name"))),
-             describe(wmi::bstr("ARMv6-compatible processor rev 7 (v6l)")));
-    QCOMPARE(describe(c.value(QStringLiteral("NumberOfLogicalProcessors"))), describe(wmi::i4(1)));
-    QCOMPARE(describe(c.value(QStringLiteral("Manufacturer"))), describe(wmi::bstr("ARM")));
-    // No kernel machine name and no x86 flags: the bitness is unknown.
-    QCOMPARE(describe(c.value(QStringLiteral("AddressWidth"))), describe(wmi::null()));
-}
-
-void TestLinuxSourcesHw::cpuinfoLayouts_data()
-{
-    QTest::addColumn<QByteArray>("cpuinfo");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("clock"); // CurrentClockSpeed
-    QTest::addColumn<QString>("description");
-    QTest::newRow("MIPS") << QByteArray("system type\t: MediaTek MT7621 ver:1 eco:3\n"
-                                        "machine\t\t: Ubiquiti EdgeRouter X\nprocessor\t: 0\n"
-                                        "cpu model\t: MIPS 1004Kc V2.15\nBogoMIPS\t: 586.13\n")
-                          << "BSTR \"MIPS 1004Kc V2.15\""
-                          << "NULL"
-                          << "NULL";
-    QTest::newRow("LoongArch") << QByteArray(
-        "system type\t: generic-loongson-machine\n\n"
-        "processor\t: 0\npackage\t\t: 0\ncore\t\t: 0\n"
-        "CPU Family\t: Loongson-64bit\n"
-        "Model Name\t: Loongson-3A6000\nCPU MHz\t\t: 2500.00\n")
-                               << "BSTR \"Loongson-3A6000\""
-                               << "I4 2500"
-                               << "NULL";
-    QTest::newRow("RISC-V") << QByteArray("processor\t: 0\nhart\t\t: 1\n"
-                                          "isa\t\t: rv64imafdc_zicntr_zicsr_zifencei_zihpm\n"
-                                          "mmu\t\t: sv39\nuarch\t\t: sifive,u74-mc\n")
-                            << "BSTR \"sifive,u74-mc\""
-                            << "NULL"
-                            << "BSTR \"rv64imafdc_zicntr_zicsr_zifencei_zihpm\"";
-}
-
-void TestLinuxSourcesHw::cpuinfoLayouts()
-{
-    QFETCH(QByteArray, cpuinfo);
-    QFETCH(QString, name);
-    QFETCH(QString, clock);
-    QFETCH(QString, description);
-    QTemporaryDir dir;
-    write(dir, QStringLiteral("/proc/cpuinfo"), cpuinfo);
-    const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
-    QCOMPARE(cpus.size(), 1);
-    QCOMPARE(describe(cpus.first().value(QStringLiteral("Name"))), name);
-    QCOMPARE(describe(cpus.first().value(QStringLiteral("CurrentClockSpeed"))), clock);
-    QCOMPARE(describe(cpus.first().value(QStringLiteral("Description"))), description);
-}
-
-void TestLinuxSourcesHw::nvidiaDriverVersionFromProcFile()
-{
-    QTemporaryDir dir;
-    const QString dev = QStringLiteral("/sys/bus/pci/devices/0000:01:00.0");
-    write(dir, dev + QStringLiteral("/vendor"), "0x10de\n");
-    write(dir, dev + QStringLiteral("/device"), "0x2684\n");
-    write(dir, dev + QStringLiteral("/class"), "0x030000\n");
-    QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia")));
-    QVERIFY(QFile::link(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia"),
-                        dir.path() + dev + QStringLiteral("/driver")));
-    write(
-        dir, QStringLiteral("/proc/driver/nvidia/version"),
-        "NVRM version: NVIDIA UNIX x86_64 Kernel Module  535.183.01  Sun May 12 19:39:15 UTC 2024\n"
-        "GCC version:  gcc version 12.2.0 (Debian 12.2.0-14)\n");
-    const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
-    QCOMPARE(gpus.size(), 1);
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("DriverVersion"))),
-             describe(wmi::bstr("535.183.01")));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("DriverDate"))), describe(wmi::null()));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("Status"))), describe(wmi::bstr("OK")));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("AdapterRAM"))), describe(wmi::null()));
-}
-
-void TestLinuxSourcesHw::refreshRangeOffsets()
-{
-    // EDID range limits with the "+255" offsets of byte 4 (high refresh monitors).
-    QTemporaryDir dir;
-    const QString dev = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
-    write(dir, dev + QStringLiteral("/vendor"), "0x1002\n");
-    write(dir, dev + QStringLiteral("/device"), "0x73bf\n");
-    write(dir, dev + QStringLiteral("/class"), "0x038000\n");
-    QByteArray edid(128, '\0');
-    edid.replace(0, 8, QByteArray::fromHex("00ffffffffffff00"));
-    edid.replace(54, 18, QByteArray::fromHex("000000fd030a2d1ea03c000a202020202020")); // both +255
-    write(dir, dev + QStringLiteral("/drm/card0/card0-DP-1/status"), "connected\n");
-    write(dir, dev + QStringLiteral("/drm/card0/card0-DP-1/edid"), edid);
-    const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
-    QCOMPARE(gpus.size(), 1);
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("MinRefreshRate"))),
-             describe(wmi::i4(10 + 255)));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("MaxRefreshRate"))),
-             describe(wmi::i4(45 + 255)));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("VideoArchitecture"))),
-             describe(wmi::i4(2)));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("Caption"))),
-             describe(wmi::bstr("PCI 1002:73bf")));
-    QCOMPARE(describe(gpus.first().value(QStringLiteral("AdapterRAM"))), describe(wmi::null()));
-}
-
-void TestLinuxSourcesHw::concurrentCallsAgree()
-{
-    // The detections run on many threads at once; the shared caches are filled by whichever
-    // thread comes first.
-    plat::dmi::clearCache();
-    plat::ids::clearCache();
-    const plat::SysRoot root(fixture(QStringLiteral("desktop")));
-    QVector<QString> captions(8), boards(8);
-    std::vector<std::thread> threads;
-    for (int i = 0; i < 8; ++i) {
-        threads.emplace_back([&, i] {
-            const auto gpus = plat::sources::videoControllers(root);
-            captions[i] = gpus.value(1).value(QStringLiteral("Caption")).bstrVal;
-            boards[i] = QString::number(plat::sources::physicalMemory(root).size())
-                + plat::ids::pciVendorName(root, 0x144d);
-        });
+    void cpuinfoLayouts_data()
+    {
+        QTest::addColumn<QByteArray>("cpuinfo");
+        QTest::addColumn<Values>("values");
+        // A uniprocessor ARMv6 kernel writes no "processor" line: still one processor, named once.
+        // No kernel machine name and no x86 flags: the bitness is unknown.
+        QTest::newRow("ARMv6") << QByteArray(
+            "Processor\t: ARMv6-compatible processor rev 7 (v6l)\nBogoMIPS\t: 697.95\n"
+            "CPU implementer\t: 0x41\nCPU architecture: 7\nCPU variant\t: 0x0\n"
+            "CPU part\t: 0xb76\nCPU revision\t: 7\n\nHardware\t: BCM2708\n")
+                               << Values { { "Name", S("ARMv6-compatible processor rev 7 (v6l)") },
+                                           { "NumberOfLogicalProcessors", I(1) },
+                                           { "Manufacturer", S("ARM") },
+                                           { "AddressWidth", N } };
+        QTest::newRow("MIPS") << QByteArray("system type\t: MediaTek MT7621 ver:1 eco:3\n"
+                                            "machine\t\t: Ubiquiti EdgeRouter X\nprocessor\t: 0\n"
+                                            "cpu model\t: MIPS 1004Kc V2.15\nBogoMIPS\t: 586.13\n")
+                              << Values { { "Name", S("MIPS 1004Kc V2.15") },
+                                          { "CurrentClockSpeed", N },
+                                          { "Description", N } };
+        QTest::newRow("LoongArch")
+            << QByteArray("system type\t: generic-loongson-machine\n\n"
+                          "processor\t: 0\npackage\t\t: 0\ncore\t\t: 0\n"
+                          "CPU Family\t: Loongson-64bit\n"
+                          "Model Name\t: Loongson-3A6000\nCPU MHz\t\t: 2500.00\n")
+            << Values { { "Name", S("Loongson-3A6000") },
+                        { "CurrentClockSpeed", I(2500) },
+                        { "Description", N } };
+        QTest::newRow("RISC-V") << QByteArray("processor\t: 0\nhart\t\t: 1\n"
+                                              "isa\t\t: rv64imafdc_zicntr_zicsr_zifencei_zihpm\n"
+                                              "mmu\t\t: sv39\nuarch\t\t: sifive,u74-mc\n")
+                                << Values { { "Name", S("sifive,u74-mc") },
+                                            { "CurrentClockSpeed", N },
+                                            { "Description",
+                                              S("rv64imafdc_zicntr_zicsr_zifencei_zihpm") } };
     }
-    for (std::thread &t : threads)
-        t.join();
-    for (int i = 0; i < 8; ++i) {
-        QCOMPARE(captions.at(i),
-                 QStringLiteral("AD102 [GeForce RTX 4090] (TUF Gaming GeForce RTX 4090 OC)"));
-        QCOMPARE(boards.at(i), QStringLiteral("2Samsung Electronics Co Ltd"));
-    }
-}
 
-// The disk table and the drive list agree on the live machine too (the live values' types are
-// checked through the WMI frame).
-void TestLinuxSourcesHw::liveDiskIndexes()
-{
-    const plat::SysRoot live;
-    const auto drives = plat::sources::diskDrives(live);
-    for (const wmi::Object &d : drives)
-        QCOMPARE(plat::diskDeviceForIndex(live, d.value(QStringLiteral("Index")).lVal),
-                 d.value(QStringLiteral("DeviceID")).bstrVal);
-}
+    void cpuinfoLayouts()
+    {
+        QFETCH(QByteArray, cpuinfo);
+        QFETCH(Values, values);
+        QTemporaryDir dir;
+        write(dir, QStringLiteral("/proc/cpuinfo"), cpuinfo);
+        const auto cpus = plat::sources::processors(plat::SysRoot(dir.path()));
+        QCOMPARE(cpus.size(), 1);
+        expect(cpus.first(), values);
+    }
+
+    void nvidiaDriverVersionFromProcFile()
+    {
+        QTemporaryDir dir;
+        const QString dev = QStringLiteral("/sys/bus/pci/devices/0000:01:00.0");
+        writePciDevice(dir, dev, "0x10de\n", "0x2684\n", "0x030000\n");
+        QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia")));
+        QVERIFY(QFile::link(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia"),
+                            dir.path() + dev + QStringLiteral("/driver")));
+        write(dir, QStringLiteral("/proc/driver/nvidia/version"),
+              "NVRM version: NVIDIA UNIX x86_64 Kernel Module  535.183.01  Sun May 12 19:39:15 UTC "
+              "2024\n"
+              "GCC version:  gcc version 12.2.0 (Debian 12.2.0-14)\n");
+        const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
+        QCOMPARE(gpus.size(), 1);
+        expect(gpus.first(),
+               { { "DriverVersion", S("535.183.01") },
+                 { "DriverDate", N },
+                 { "Status", S("OK") },
+                 { "AdapterRAM", N } });
+    }
+
+    void refreshRangeOffsets()
+    {
+        // EDID range limits with the "+255" offsets of byte 4 (high refresh monitors).
+        QTemporaryDir dir;
+        const QString dev = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
+        writePciDevice(dir, dev, "0x1002\n", "0x73bf\n", "0x038000\n");
+        QByteArray edid(128, '\0');
+        edid.replace(0, 8, QByteArray::fromHex("00ffffffffffff00"));
+        edid.replace(54, 18,
+                     QByteArray::fromHex("000000fd030a2d1ea03c000a202020202020")); // both +255
+        write(dir, dev + QStringLiteral("/drm/card0/card0-DP-1/status"), "connected\n");
+        write(dir, dev + QStringLiteral("/drm/card0/card0-DP-1/edid"), edid);
+        const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
+        QCOMPARE(gpus.size(), 1);
+        expect(gpus.first(),
+               { { "MinRefreshRate", I(10 + 255) },
+                 { "MaxRefreshRate", I(45 + 255) },
+                 { "VideoArchitecture", I(2) },
+                 { "Caption", S("PCI 1002:73bf") },
+                 { "AdapterRAM", N } });
+    }
+
+    void concurrentCallsAgree()
+    {
+        // The detections run on many threads at once; the shared caches are filled by whichever
+        // thread comes first.
+        plat::dmi::clearCache();
+        plat::ids::clearCache();
+        const plat::SysRoot root(fixture(QStringLiteral("desktop")));
+        QVector<QString> captions(8), boards(8);
+        std::vector<std::thread> threads;
+        for (int i = 0; i < 8; ++i) {
+            threads.emplace_back([&, i] {
+                const auto gpus = plat::sources::videoControllers(root);
+                captions[i] = gpus.value(1).value(QStringLiteral("Caption")).bstrVal;
+                boards[i] = QString::number(plat::sources::physicalMemory(root).size())
+                    + plat::ids::pciVendorName(root, 0x144d);
+            });
+        }
+        for (std::thread &t : threads)
+            t.join();
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(captions.at(i),
+                     QStringLiteral("AD102 [GeForce RTX 4090] (TUF Gaming GeForce RTX 4090 OC)"));
+            QCOMPARE(boards.at(i), QStringLiteral("2Samsung Electronics Co Ltd"));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestLinuxSourcesHw)
+#include "tst_linuxsources_hw.moc"

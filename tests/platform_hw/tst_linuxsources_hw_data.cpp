@@ -8,23 +8,10 @@ namespace {
 
 using wmi::VARIANT;
 
-VARIANT S(const char *s)
-{
-    return wmi::bstr(QString::fromUtf8(s));
-}
-VARIANT I(qint32 v)
-{
-    return wmi::i4(v);
-}
-VARIANT B(bool v)
-{
-    return wmi::boolean(v);
-}
 VARIANT R(double v)
 {
     return wmi::r8(v);
 }
-const VARIANT N = wmi::null();
 
 struct Rows
 {
@@ -391,6 +378,20 @@ void opticalAndBoard()
 }
 
 } // namespace
+
+VARIANT S(const char *s)
+{
+    return wmi::bstr(QString::fromUtf8(s));
+}
+VARIANT I(qint32 v)
+{
+    return wmi::i4(v);
+}
+VARIANT B(bool v)
+{
+    return wmi::boolean(v);
+}
+const VARIANT N = wmi::null();
 
 void addPropertyRows()
 {

@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QtTest>
 
 #include <unistd.h>
 
@@ -44,6 +45,32 @@ QString damageName(Damage damage)
         return QStringLiteral("huge numbers");
     }
     return QString();
+}
+
+void addDamagedRows(const QByteArray &data, quint32 count)
+{
+    for (quint32 seed = 1; seed <= count; ++seed) {
+        Mangler m(seed);
+        const Damage damage = Damage(seed % 6);
+        QTest::addRow("%s %u", qPrintable(damageName(damage)), seed) << m.apply(damage, data);
+    }
+}
+
+void addDamagedMachineRows()
+{
+    QTest::addColumn<QString>("machine");
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<quint32>("seed");
+    for (const char *machine : { "desktop", "vm" }) {
+        for (int d = int(Damage::Empty); d <= int(Damage::HugeNumbers); ++d) {
+            const int seeds = Damage(d) == Damage::Empty ? 1
+                : Damage(d) == Damage::HugeNumbers       ? Mangler::hugeNumberCount()
+                                                         : 2;
+            for (quint32 seed = 1; seed <= quint32(seeds); ++seed)
+                QTest::addRow("%s, %s, %u", machine, qPrintable(damageName(Damage(d))), seed)
+                    << QString::fromLatin1(machine) << d << seed;
+        }
+    }
 }
 
 int Mangler::hugeNumberCount()

@@ -13,6 +13,12 @@ enum class Damage { Empty, Truncate, Noise, BitFlip, Oversize, HugeNumbers };
 
 QString damageName(Damage damage);
 
+// Test rows: `count` damaged copies of `data` (one QByteArray column), each kind of damage in turn.
+void addDamagedRows(const QByteArray &data, quint32 count);
+// Test rows of columns "machine", "damage" and "seed": each kind of damage to the "desktop" and
+// "vm" trees, huge numbers with every seed.
+void addDamagedMachineRows();
+
 // Byte-level damage, for parsers that take their input as bytes.
 class Mangler
 {
