@@ -1,32 +1,13 @@
-#include "app/appenums.h"
 #include "app/config.h"
 #include "app/settings.h"
 #include "httpsstandin.h"
 #include "net/networkmanager.h"
+#include "signallog.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QPointer>
 #include <QThread>
 #include <QtTest>
-
-namespace {
-
-// What one update check reported, in order.
-struct CheckResult
-{
-    QStringList signalNames;
-    QString build;
-    QString channel;
-    QString info;
-    QString url;
-    bool autoUpdate = false;
-    QJsonParseError::ParseError parseError = QJsonParseError::NoError;
-    bool threadEnded = false;
-};
-
-} // namespace
 
 class TestNetworkManager : public QObject
 {
@@ -46,19 +27,20 @@ private slots:
     void deliveryUrl();
     void descriptionFileNames_data();
     void descriptionFileNames();
-    void insiderCheckIgnoresChannel();
     void checkResults_data();
     void checkResults();
     void deliveryOfUpdateUrl_data();
     void deliveryOfUpdateUrl();
     void noNetworkEndsTheThread();
-    void unreadableChannelSettingReadsAsDevelopment();
     void validateUpdateUrlIgnoresVersion();
 
 private:
-    CheckResult runCheck(bool insiderUpdate = false);
+    // Runs one update check on its own thread, as the window does; the signals it sent, in order,
+    // end with "<timeout>" when the thread did not end.
+    QStringList runCheck(bool insiderUpdate = false);
 
     HttpsStandIn server;
+    std::unique_ptr<SignalLog> log;
 };
 
 void TestNetworkManager::initTestCase()
@@ -77,71 +59,23 @@ void TestNetworkManager::cleanup()
     server.clearRequests();
 }
 
-CheckResult TestNetworkManager::runCheck(bool insiderUpdate)
+QStringList TestNetworkManager::runCheck(bool insiderUpdate)
 {
-    auto result = std::make_shared<CheckResult>();
-    QObject receiver;
-    auto *thread = new QThread;
+    QPointer<QThread> thread = new QThread;
     auto *manager = new NetworkManager;
     manager->moveToThread(thread);
-
-    auto note = [result](const char *name) {
-        result->signalNames << QString::fromLatin1(name);
-    };
-    connect(manager, qOverload<>(&NetworkManager::updateAvailable), &receiver,
-            [note]() { note("updateAvailable()"); });
-    connect(manager,
-            qOverload<QString, QString, QString, QString>(&NetworkManager::updateAvailable),
-            &receiver, [note](QString, QString, QString, QString) { note("updateAvailable(4)"); });
-    connect(
-        manager,
-        qOverload<QString, QString, QString, bool, QString>(&NetworkManager::updateAvailable),
-        &receiver,
-        [note, result](QString build, QString channel, QString info, bool autoUpdate, QString url) {
-            note("updateAvailable(5)");
-            result->build = build;
-            result->channel = channel;
-            result->info = info;
-            result->autoUpdate = autoUpdate;
-            result->url = url;
-        });
-    connect(manager, qOverload<>(&NetworkManager::latestVersion), &receiver,
-            [note]() { note("latestVersion()"); });
-    connect(manager, qOverload<QString>(&NetworkManager::latestVersion), &receiver,
-            [note, result](QString build) {
-                note("latestVersion(1)");
-                result->build = build;
-            });
-    connect(manager, &NetworkManager::changelogInfo, &receiver,
-            [note, result](QString, QString channel, QString info) {
-                note("changelogInfo");
-                result->channel = channel;
-                result->info = info;
-            });
-    connect(manager, &NetworkManager::jsonReaderError, &receiver,
-            [note, result](QJsonParseError error) {
-                note("jsonReaderError");
-                result->parseError = error.error;
-            });
-    connect(manager, &NetworkManager::noNetConnection, &receiver,
-            [note]() { note("noNetConnection"); });
-    connect(manager, &NetworkManager::localeError, &receiver, [note]() { note("localeError"); });
-    connect(manager, &NetworkManager::finished, &receiver, [note]() { note("finished"); });
+    log = std::make_unique<SignalLog>(manager);
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
     connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
-    connect(thread, &QThread::finished, &receiver, [result]() { result->threadEnded = true; });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-
     QMetaObject::invokeMethod(manager, "checkForApplicationUpdates", Qt::AutoConnection,
                               Q_ARG(bool, insiderUpdate));
     thread->start(QThread::InheritPriority);
-    if (!QTest::qWaitFor([result]() { return result->threadEnded; }, 20000)) {
-        result->signalNames << QStringLiteral("<timeout>");
-        thread->quit();
-        thread->wait(5000);
-    }
-    QCoreApplication::processEvents();
-    return *result;
+    if (QTest::qWaitFor([&thread] { return thread.isNull(); }, 20000))
+        return log->names();
+    thread->quit();
+    thread->wait(5000);
+    return log->names() << QStringLiteral("<timeout>");
 }
 
 void TestNetworkManager::untrustedAuthorityIsRefused()
@@ -150,9 +84,7 @@ void TestNetworkManager::untrustedAuthorityIsRefused()
     // aborted, never completed.
     server.applyEnvironment(QStringLiteral("update"));
     qunsetenv("VN_TEST_CA_FILE");
-    const CheckResult result = runCheck();
-    QCOMPARE(result.signalNames, QStringList { QStringLiteral("finished") });
-    QVERIFY(result.threadEnded);
+    QCOMPARE(runCheck(), QStringList { QStringLiteral("finished") });
 
     server.applyEnvironment();
     QVERIFY(Config::installTestCertificateAuthority());
@@ -235,8 +167,9 @@ void TestNetworkManager::deliveryUrl()
 
 void TestNetworkManager::descriptionFileNames_data()
 {
-    QTest::addColumn<int>("channel");
+    QTest::addColumn<QVariant>("channel");
     QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("insider");
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("localeError");
 
@@ -256,15 +189,23 @@ void TestNetworkManager::descriptionFileNames_data()
             const QString path = QStringLiteral("/apps/verdimon_nuvo/%1/%2update.%1.json")
                                      .arg(QLatin1String(c.folder), QLatin1String(l.prefix));
             QTest::addRow("channel %d, language %d", c.channel, l.language)
-                << c.channel << l.language << path << (l.language == 7);
+                << QVariant(c.channel) << l.language << false << path << (l.language == 7);
         }
     }
+    QTest::newRow("insider check ignores the channel")
+        << QVariant(2) << 3 << true << "/apps/verdimon_nuvo/insider/ua.update.insider.json"
+        << false;
+    // Development without the development right is served from the Insider folder.
+    QTest::newRow("unreadable channel reads as development")
+        << QVariant("beta please") << 1 << false
+        << "/apps/verdimon_nuvo/insider/en.update.insider.json" << false;
 }
 
 void TestNetworkManager::descriptionFileNames()
 {
-    QFETCH(int, channel);
+    QFETCH(QVariant, channel);
     QFETCH(int, language);
+    QFETCH(bool, insider);
     QFETCH(QString, path);
     QFETCH(bool, localeError);
 
@@ -273,21 +214,11 @@ void TestNetworkManager::descriptionFileNames()
                                channel);
     Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"),
                                language);
-    const CheckResult result = runCheck();
+    const QStringList names = runCheck(insider);
     QCOMPARE(server.requestedPaths(), QStringList { path });
-    QCOMPARE(result.signalNames.contains(QStringLiteral("localeError")), localeError);
-    QCOMPARE(result.signalNames.last(), QStringLiteral("finished"));
-    QCOMPARE(result.signalNames.count(QStringLiteral("latestVersion()")), 1);
-}
-
-void TestNetworkManager::insiderCheckIgnoresChannel()
-{
-    server.applyEnvironment();
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 2);
-    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 3);
-    runCheck(true);
-    QCOMPARE(server.requestedPaths(),
-             QStringList { QStringLiteral("/apps/verdimon_nuvo/insider/ua.update.insider.json") });
+    QCOMPARE(names.contains(QStringLiteral("localeError")), localeError);
+    QCOMPARE(names.last(), QStringLiteral("finished"));
+    QCOMPARE(names.count(QStringLiteral("latestVersion()")), 1);
 }
 
 void TestNetworkManager::checkResults_data()
@@ -315,19 +246,26 @@ void TestNetworkManager::checkResults()
     QFETCH(QString, build);
 
     server.applyEnvironment(mode);
-    const CheckResult result = runCheck();
-    QCOMPARE(result.signalNames, signalNames);
-    QVERIFY(result.threadEnded);
-    QCOMPARE(result.build, build);
+    QCOMPARE(runCheck(), signalNames);
     if (!build.isEmpty()) {
-        QCOMPARE(result.channel, QStringLiteral("Release"));
-        QCOMPARE(result.info,
+        const QString reported = signalNames.first().startsWith("update")
+            ? QStringLiteral("updateAvailable(5)")
+            : QStringLiteral("latestVersion(1)");
+        QCOMPARE(log->arguments(reported).value(0).value(0).toString(), build);
+        const QVariantList changelog = log->arguments(QStringLiteral("changelogInfo")).value(0);
+        QCOMPARE(changelog.value(1).toString(), QStringLiteral("Release"));
+        QCOMPARE(changelog.value(2).toString(),
                  QStringLiteral("\nBuild %1\nDescription file en.update.release.json\n- self-check "
                                 "on start-up")
                      .arg(build));
     }
     if (mode == QLatin1String("badjson"))
-        QVERIFY(result.parseError != QJsonParseError::NoError);
+        QVERIFY(log->arguments(QStringLiteral("jsonReaderError"))
+                    .value(0)
+                    .value(0)
+                    .value<QJsonParseError>()
+                    .error
+                != QJsonParseError::NoError);
 }
 
 void TestNetworkManager::deliveryOfUpdateUrl_data()
@@ -347,12 +285,13 @@ void TestNetworkManager::deliveryOfUpdateUrl()
     Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("Delivery"), delivery);
     Settings::setSettingsValue(QStringLiteral("Updates"),
                                QStringLiteral("InstallUpdatesAutomatically"), false);
-    const CheckResult result = runCheck();
-    QCOMPARE(result.url,
+    runCheck();
+    const QVariantList offer = log->arguments(QStringLiteral("updateAvailable(5)")).value(0);
+    QCOMPARE(offer.value(4).toString(),
              server.baseUrl()
                  + QStringLiteral("/apps/verdimon_nuvo/release/Verdimon.Nuvo.Setup.x64.exe")
                  + suffix);
-    QCOMPARE(result.autoUpdate, false);
+    QCOMPARE(offer.value(3), QVariant(false));
     Settings::setSettingsValue(QStringLiteral("Updates"),
                                QStringLiteral("InstallUpdatesAutomatically"), true);
 }
@@ -363,37 +302,23 @@ void TestNetworkManager::noNetworkEndsTheThread()
     qputenv("VN_WEB_HOST", "127.0.0.1");
     qputenv("VN_WEB_PORT", QByteArray::number(closed));
     qputenv("VN_WEB_BASE_URL", QStringLiteral("https://127.0.0.1:%1").arg(closed).toUtf8());
-    const CheckResult result = runCheck();
-    QCOMPARE(result.signalNames,
+    QCOMPARE(runCheck(),
              (QStringList { QStringLiteral("noNetConnection"), QStringLiteral("finished") }));
-    QVERIFY(result.threadEnded);
     QVERIFY(server.requestedPaths().isEmpty());
-}
-
-void TestNetworkManager::unreadableChannelSettingReadsAsDevelopment()
-{
-    server.applyEnvironment();
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"),
-                               QStringLiteral("beta please"));
-    runCheck();
-    // Development without the development right is served from the Insider folder.
-    QCOMPARE(server.requestedPaths(),
-             QStringList { QStringLiteral("/apps/verdimon_nuvo/insider/en.update.insider.json") });
 }
 
 void TestNetworkManager::validateUpdateUrlIgnoresVersion()
 {
     server.applyEnvironment(QStringLiteral("older"));
     NetworkManager manager;
-    QSignalSpy validated(&manager, &NetworkManager::urlValidated);
-    QSignalSpy finished(&manager, &NetworkManager::finished);
+    SignalLog signals_(&manager);
     manager.validateUpdateUrl();
-    QVERIFY(validated.wait(15000));
-    QCOMPARE(validated.at(0).at(0).toString(),
+    QVERIFY(signals_.waitFor(QStringLiteral("urlValidated")));
+    QTest::qWait(100);
+    QCOMPARE(signals_.names(), QStringList { QStringLiteral("urlValidated") });
+    QCOMPARE(signals_.arguments(QStringLiteral("urlValidated")).value(0).value(0).toString(),
              server.baseUrl()
                  + QStringLiteral("/apps/verdimon_nuvo/release/Verdimon.Nuvo.Setup.x64.exe"));
-    QTest::qWait(100);
-    QCOMPARE(finished.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestNetworkManager)
