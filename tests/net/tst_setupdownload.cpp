@@ -4,25 +4,11 @@
 #include "app/settings.h"
 #include "httpsstandin.h"
 #include "net/networkmanager.h"
+#include "signallog.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Download
-{
-    QStringList signalNames;
-    QList<NetworkManager::DownloadFigures> progress;
-    int statusCode = -1;
-    QNetworkReply::NetworkError error = QNetworkReply::NoError;
-    QString installPath;
-    QStringList installArguments;
-    QString failure;
-};
-
-} // namespace
 
 class TestSetupDownload : public QObject
 {
@@ -42,77 +28,63 @@ private slots:
     void unwritableFolderIsReported();
 
 private:
-    // Runs one download into `folder`; cancelAfterMs (when not negative) cancels it then.
-    Download run(const QString &url, const QString &folder, int cancelAfterMs = -1);
+    // Runs one download into `folder`; cancelAfterMs (when not negative) cancels it then. The
+    // signals in order, without the progress reports.
+    QStringList run(const QString &url, const QString &folder, int cancelAfterMs = -1);
+    QList<NetworkManager::DownloadFigures> progress() const;
     QString setupPath() const { return NetworkManager::setupFilePath(dir.path(), 3); }
 
     HttpsStandIn server;
     QTemporaryDir dir;
+    std::unique_ptr<SignalLog> log;
+    const QStringList started { "updateStarted", "updatesPaths" };
+    const QStringList installed
+        = started + QStringList { "updateDownloadedSuccessfully", "installUpdate", "finished" };
+    const QStringList aborted = started + QStringList { "updateAborted(2)", "finished" };
+    const QStringList failed = started + QStringList { "updateFailed", "finished" };
 };
 
 void TestSetupDownload::initTestCase()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
     QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+    qRegisterMetaType<QNetworkReply::NetworkError>();
     QVERIFY2(server.start(), qPrintable(server.errorText()));
     server.applyEnvironment();
     QVERIFY(Config::installTestCertificateAuthority());
     Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
 }
 
-Download TestSetupDownload::run(const QString &url, const QString &folder, int cancelAfterMs)
+QStringList TestSetupDownload::run(const QString &url, const QString &folder, int cancelAfterMs)
 {
     QFile::remove(setupPath());
     Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("DownloadPath"), folder);
-    Download result;
     NetworkManager manager;
-    auto note = [&result](const char *name) {
-        result.signalNames << QString::fromLatin1(name);
-    };
-    connect(&manager, &NetworkManager::downloadProgressData, this,
-            [&](double speed, QString speedUnit, int total, int received, int percentage,
-                QString sizeUnit, QString elapsed, QString remaining) {
-                NetworkManager::DownloadFigures figures;
-                figures.speed = speed;
-                figures.speedUnit = speedUnit;
-                figures.total = total;
-                figures.received = received;
-                figures.percentage = percentage;
-                figures.sizeUnit = sizeUnit;
-                figures.elapsed = elapsed;
-                figures.remaining = remaining;
-                result.progress << figures;
-            });
-    connect(&manager, &NetworkManager::updateDownloadedSuccessfully, this,
-            [note]() { note("downloaded"); });
-    connect(&manager, &NetworkManager::installUpdate, this,
-            [&](QString path, QStringList arguments) {
-                note("install");
-                result.installPath = path;
-                result.installArguments = arguments;
-            });
-    connect(&manager, qOverload<>(&NetworkManager::updateAborted), this,
-            [note]() { note("aborted"); });
-    connect(&manager, qOverload<int, QNetworkReply::NetworkError>(&NetworkManager::updateAborted),
-            this, [&](int status, QNetworkReply::NetworkError error) {
-                note("aborted(status)");
-                result.statusCode = status;
-                result.error = error;
-            });
-    connect(&manager, &NetworkManager::updateFailed, this, [&](QString reason) {
-        note("failed");
-        result.failure = reason;
-    });
-    connect(&manager, &NetworkManager::failedToDeleteUpdateFile, this,
-            [note]() { note("failedToDelete"); });
-    bool ended = false;
-    connect(&manager, &NetworkManager::finished, this, [&ended]() { ended = true; });
+    log = std::make_unique<SignalLog>(&manager);
     manager.downloadUpdate(url);
     if (cancelAfterMs >= 0)
         QTimer::singleShot(cancelAfterMs, &manager, &NetworkManager::setDownloadCanceled);
-    if (!QTest::qWaitFor([&ended]() { return ended; }, NetworkManager::transferTimeoutMs + 20000))
-        result.signalNames << QStringLiteral("<timeout>");
-    return result;
+    if (!log->waitFor(QStringLiteral("finished"), NetworkManager::transferTimeoutMs + 20000))
+        return log->names() << QStringLiteral("<timeout>");
+    return log->names().filter(QRegularExpression(QStringLiteral("^(?!downloadProgressData)")));
+}
+
+QList<NetworkManager::DownloadFigures> TestSetupDownload::progress() const
+{
+    QList<NetworkManager::DownloadFigures> figures;
+    for (const QVariantList &a : log->arguments(QStringLiteral("downloadProgressData"))) {
+        NetworkManager::DownloadFigures f;
+        f.speed = a.at(0).toDouble();
+        f.speedUnit = a.at(1).toString();
+        f.total = a.at(2).toInt();
+        f.received = a.at(3).toInt();
+        f.percentage = a.at(4).toInt();
+        f.sizeUnit = a.at(5).toString();
+        f.elapsed = a.at(6).toString();
+        f.remaining = a.at(7).toString();
+        figures << f;
+    }
+    return figures;
 }
 
 void TestSetupDownload::figures_data()
@@ -202,8 +174,6 @@ void TestSetupDownload::outcomes_data()
     QTest::addColumn<int>("error");
     QTest::addColumn<qint64>("fileSize"); // -1: no file left
 
-    const QStringList installed { "downloaded", "install" };
-    const QStringList aborted { "aborted(status)" };
     QTest::newRow("setup of 300000 bytes")
         << "/setups/size/300000" << installed << -1 << 0 << qint64(300000);
     QTest::newRow("setup below one KB")
@@ -219,10 +189,10 @@ void TestSetupDownload::outcomes_data()
     QTest::newRow("redirect to http") << "/setups/insecure" << aborted << 302
                                       << int(QNetworkReply::InsecureRedirectError) << qint64(-1);
     QTest::newRow("no content length")
-        << "/setups/nolength/5000" << QStringList { "failed" } << -1 << 0 << qint64(-1);
+        << "/setups/nolength/5000" << failed << -1 << 0 << qint64(-1);
     QTest::newRow("plain http address")
-        << "http://127.0.0.1:1/setups/size/10" << QStringList { "failed" } << -1 << 0 << qint64(-1);
-    QTest::newRow("no address") << "" << QStringList { "failed" } << -1 << 0 << qint64(-1);
+        << "http://127.0.0.1:1/setups/size/10" << failed << -1 << 0 << qint64(-1);
+    QTest::newRow("no address") << "" << failed << -1 << 0 << qint64(-1);
 }
 
 void TestSetupDownload::outcomes()
@@ -234,16 +204,16 @@ void TestSetupDownload::outcomes()
     QFETCH(qint64, fileSize);
 
     const QString url = path.startsWith(QLatin1Char('/')) ? server.baseUrl() + path : path;
-    const Download result = run(url, dir.path());
-    QCOMPARE(result.signalNames, signalNames);
-    QCOMPARE(result.statusCode, statusCode);
-    QCOMPARE(int(result.error), error);
+    QCOMPARE(run(url, dir.path()), signalNames);
+    const QVariantList aborted = log->arguments(QStringLiteral("updateAborted(2)")).value(0);
+    QCOMPARE(aborted.value(0, -1).toInt(), statusCode);
+    QCOMPARE(aborted.value(1, 0).toInt(), error);
     if (fileSize < 0) {
         QVERIFY(!QFile::exists(setupPath()));
         return;
     }
-    QCOMPARE(result.installPath, setupPath());
-    QCOMPARE(result.installArguments, QStringList { "/verysilent" });
+    QCOMPARE(log->arguments(QStringLiteral("installUpdate")).value(0),
+             QVariantList({ setupPath(), QStringList { "/verysilent" } }));
     QCOMPARE(QFileInfo(setupPath()).size(), fileSize);
     QFile file(setupPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -256,26 +226,26 @@ void TestSetupDownload::outcomes()
 void TestSetupDownload::throttledProgress()
 {
     // About 200 KB at 100 KB/s: a couple of seconds of reports.
-    const Download result
-        = run(server.baseUrl() + QStringLiteral("/setups/size/204800?rate=102400"), dir.path());
-    QCOMPARE(result.signalNames, (QStringList { "downloaded", "install" }));
-    QVERIFY2(result.progress.size() >= 5, qPrintable(QString::number(result.progress.size())));
+    QCOMPARE(run(server.baseUrl() + QStringLiteral("/setups/size/204800?rate=102400"), dir.path()),
+             installed);
+    const QList<NetworkManager::DownloadFigures> figuresList = progress();
+    QVERIFY2(figuresList.size() >= 5, qPrintable(QString::number(figuresList.size())));
     int previous = -1;
-    for (const NetworkManager::DownloadFigures &figures : result.progress) {
+    for (const NetworkManager::DownloadFigures &figures : figuresList) {
         QCOMPARE(figures.total, 200);
         QCOMPARE(figures.sizeUnit, QStringLiteral("KB"));
         QVERIFY(figures.percentage >= previous);
         QCOMPARE(figures.percentage, figures.received * 100 / 200);
         previous = figures.percentage;
     }
-    const NetworkManager::DownloadFigures &middle = result.progress.at(result.progress.size() / 2);
+    const NetworkManager::DownloadFigures &middle = figuresList.at(figuresList.size() / 2);
     QCOMPARE(middle.speedUnit, QStringLiteral("KB/s"));
     QVERIFY2(middle.speed > 30 && middle.speed < 400, qPrintable(QString::number(middle.speed)));
     QVERIFY(QRegularExpression(QStringLiteral("^00:00:0\\d$")).match(middle.elapsed).hasMatch());
     QVERIFY(
         middle.remaining == QStringLiteral("unknown")
         || QRegularExpression(QStringLiteral("^00:00:0\\d$")).match(middle.remaining).hasMatch());
-    QCOMPARE(result.progress.last().percentage, 100);
+    QCOMPARE(figuresList.last().percentage, 100);
 }
 
 void TestSetupDownload::cancelWhileTheServerStalls()
@@ -284,10 +254,10 @@ void TestSetupDownload::cancelWhileTheServerStalls()
     // later may not wait for more data.
     QElapsedTimer timer;
     timer.start();
-    const Download result = run(
-        server.baseUrl() + QStringLiteral("/setups/stall/100000?rate=200000"), dir.path(), 1500);
-    QCOMPARE(result.signalNames, QStringList { "aborted" });
-    QVERIFY(!result.progress.isEmpty());
+    QCOMPARE(run(server.baseUrl() + QStringLiteral("/setups/stall/100000?rate=200000"), dir.path(),
+                 1500),
+             started + QStringList({ "updateAborted()", "finished" }));
+    QVERIFY(!progress().isEmpty());
     QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(!QFile::exists(setupPath()));
 }
@@ -295,11 +265,9 @@ void TestSetupDownload::cancelWhileTheServerStalls()
 void TestSetupDownload::stalledServerTimesOut()
 {
     // Nobody cancels: the transfer time-out ends the download as a failure with its status.
-    const Download result
-        = run(server.baseUrl() + QStringLiteral("/setups/stall/100000"), dir.path());
-    QCOMPARE(result.signalNames, QStringList { "aborted(status)" });
-    QCOMPARE(result.statusCode, 200);
-    QCOMPARE(result.error, QNetworkReply::OperationCanceledError);
+    QCOMPARE(run(server.baseUrl() + QStringLiteral("/setups/stall/100000"), dir.path()), aborted);
+    QCOMPARE(log->arguments(QStringLiteral("updateAborted(2)")).value(0),
+             QVariantList({ 200, QVariant::fromValue(QNetworkReply::OperationCanceledError) }));
     QVERIFY(!QFile::exists(setupPath()));
 }
 
@@ -309,10 +277,13 @@ void TestSetupDownload::unwritableFolderIsReported()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     server.clearRequests();
-    const Download result
-        = run(server.baseUrl() + QStringLiteral("/setups/size/1000"), blocker.fileName());
-    QCOMPARE(result.signalNames, QStringList { "failed" });
-    QVERIFY(result.failure.contains(QLatin1String("not-a-folder")));
+    QCOMPARE(run(server.baseUrl() + QStringLiteral("/setups/size/1000"), blocker.fileName()),
+             failed);
+    QVERIFY(log->arguments(QStringLiteral("updateFailed"))
+                .value(0)
+                .value(0)
+                .toString()
+                .contains(QLatin1String("not-a-folder")));
     QVERIFY(server.requests().isEmpty()); // nothing downloaded in vain
 }
 
