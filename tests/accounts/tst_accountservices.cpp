@@ -1,6 +1,7 @@
 #include "accounts/serverdb.h"
 #include "accountstesting.h"
 #include "net/networkmanager.h"
+#include "signallog.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -20,10 +21,6 @@ private slots:
     void emailValidationReplies();
     void signIn_data();
     void signIn();
-    void wrongPasswordFails();
-    void plusInPasswordArrivesAsPlus();
-    void unknownLoginFindsNoAccount();
-    void missingGroupLeavesGroupEmpty();
     void signOut_data();
     void signOut();
     void usernameLookup();
@@ -37,7 +34,14 @@ private:
     QVector<AccountData> signIn(const QString &login, const QString &password,
                                 QStringList *outcome);
 
+    // The first argument of the first emission of `name` in the last log, as text.
+    QString argument(const QString &name) const
+    {
+        return log->arguments(name).value(0).value(0).toString();
+    }
+
     AccountServers servers;
+    std::unique_ptr<SignalLog> log;
 };
 
 void TstAccountServices::initTestCase()
@@ -126,73 +130,40 @@ void TstAccountServices::emailValidationReplies()
     QFETCH(QStringList, signalNames);
     servers.web.applyEnvironment(mode);
     NetworkManager manager;
-    QStringList seen;
-    auto record = [&seen](const char *name) {
-        return [&seen, name] {
-            seen << name;
-        };
-    };
-    connect(&manager, &NetworkManager::emailAccepted, record("emailAccepted"));
-    connect(&manager, &NetworkManager::emailBlocked, record("emailBlocked"));
-    connect(&manager, &NetworkManager::regVerifCode, record("regVerifCode"));
-    connect(&manager, &NetworkManager::customerFound, record("customerFound"));
-    connect(&manager, &NetworkManager::noCustomerFound, record("noCustomerFound"));
-    connect(&manager, &NetworkManager::recoveryVerifCode, record("recoveryVerifCode"));
-    connect(&manager, &NetworkManager::jsonReaderError, record("jsonReaderError"));
-    connect(&manager, &NetworkManager::emailValidationError, record("emailValidationError"));
-    connect(&manager, &NetworkManager::finished, record("finished"));
+    SignalLog log(&manager);
     if (type == QLatin1String("Recovery"))
         manager.validateEmail(email, type);
     else
         manager.validateEmail(QStringLiteral("New User"), email, type);
-    QTRY_VERIFY_WITH_TIMEOUT(seen.contains(QStringLiteral("finished")), 10000);
-    QCOMPARE(seen, signalNames);
+    QVERIFY(log.waitFor(QStringLiteral("finished"), 10000));
+    QCOMPARE(log.names(), signalNames);
 }
 
 QVector<AccountData> TstAccountServices::signIn(const QString &login, const QString &password,
                                                 QStringList *outcome)
 {
-    auto *db = new ServerDB;
-    QVector<AccountData> account;
-    QString avatarPath;
-    bool done = false;
-    connect(db, &ServerDB::accountImage, [&](const QString &path) {
-        avatarPath = path;
-        *outcome << QStringLiteral("accountImage");
-    });
-    connect(db, &ServerDB::accountData, [&](const QVector<AccountData> &data) {
-        account = data;
-        *outcome << QStringLiteral("accountData");
-        done = true;
-    });
-    connect(db, &ServerDB::noAccountFound, [&] {
-        *outcome << QStringLiteral("noAccountFound");
-        done = true;
-    });
-    connect(db, &ServerDB::passwordVerificationFailed,
-            [&] { *outcome << QStringLiteral("passwordVerificationFailed"); });
-    connect(db, &ServerDB::finished, [&] {
-        *outcome << QStringLiteral("finished");
-        done = true;
-    });
-    connect(db, qOverload<QString>(&ServerDB::databaseConnectionError), [&](const QString &code) {
-        *outcome << QStringLiteral("databaseConnectionError ") + code;
-        done = true;
-    });
-    connect(db, qOverload<>(&ServerDB::databaseConnectionError),
-            [&] { *outcome << QStringLiteral("databaseConnectionError"); });
-    db->connectDB(login, password);
-    QElapsedTimer clock;
-    clock.start();
-    while (!done && clock.elapsed() < 15000)
-        QTest::qWait(20);
-    if (!done)
+    ServerDB db;
+    log = std::make_unique<SignalLog>(&db);
+    db.connectDB(login, password);
+    const QStringList ends { "accountData", "noAccountFound", "finished",
+                             "databaseConnectionError(1)" };
+    const bool ended = QTest::qWaitFor(
+        [&] {
+            return std::any_of(ends.begin(), ends.end(),
+                               [&](const QString &end) { return log->contains(end); });
+        },
+        15000);
+    *outcome = log->names();
+    if (!ended)
         *outcome << QStringLiteral("timed out");
+    db.disconnect();
+    db.closeConnection();
+    QVector<AccountData> account = log->arguments(QStringLiteral("accountData"))
+                                       .value(0)
+                                       .value(0)
+                                       .value<QVector<AccountData>>();
     if (!account.isEmpty())
-        account.first().avatar = avatarPath;
-    db->disconnect();
-    db->closeConnection();
-    delete db;
+        account.first().avatar = argument(QStringLiteral("accountImage"));
     return account;
 }
 
@@ -200,28 +171,50 @@ void TstAccountServices::signIn_data()
 {
     QTest::addColumn<QString>("login");
     QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("username");
-    QTest::newRow("user name") << "carol"
-                               << "carol-pass"
-                               << "carol";
+    QTest::addColumn<QStringList>("outcome");
+    QTest::addColumn<QString>("username"); // of the account read
+    QTest::addColumn<QString>("group");
+    const QStringList read { "loginStarted", "accountImage", "accountData" };
+    QTest::newRow("user name, unknown group") << "carol"
+                                              << "carol-pass" << read << "carol"
+                                              << "";
     QTest::newRow("e-mail") << "bob@mail.test"
-                            << "bob-secret"
-                            << "bob";
+                            << "bob-secret" << read << "bob"
+                            << "Users";
+    // A '+' in the password arrives as '+', not as a blank.
     QTest::newRow("phone") << "+380501112233"
-                           << "Alice+Pass1"
-                           << "alice";
+                           << "Alice+Pass1" << read << "alice"
+                           << "Developers";
+    QTest::newRow("wrong password")
+        << "alice"
+        << "alice+pass1" << QStringList { "loginStarted", "passwordVerificationFailed", "finished" }
+        << ""
+        << "";
+    QTest::newRow("unknown login") << "' OR '1'='1"
+                                   << "x" << QStringList { "loginStarted", "noAccountFound" } << ""
+                                   << "";
 }
 
 void TstAccountServices::signIn()
 {
     QFETCH(QString, login);
     QFETCH(QString, password);
+    QFETCH(QStringList, outcome);
     QFETCH(QString, username);
-    QStringList outcome;
-    const QVector<AccountData> account = this->signIn(login, password, &outcome);
-    QCOMPARE(outcome, QStringList({ "accountImage", "accountData" }));
+    QFETCH(QString, group);
+    QStringList names;
+    const QVector<AccountData> account = this->signIn(login, password, &names);
+    QCOMPARE(names, outcome);
+    if (!names.contains(QStringLiteral("noAccountFound")))
+        QCOMPARE(servers.forms().last().value(QLatin1String("user_pas")).toString(), password);
+    if (username.isEmpty()) {
+        QVERIFY(account.isEmpty());
+        return;
+    }
     QCOMPARE(account.size(), 1);
     QCOMPARE(account.first().username, username);
+    QCOMPARE(account.first().group_name, group);
+    QCOMPARE(account.first().dev_access, username != QLatin1String("carol"));
     QCOMPARE(account.first().avatar, QStringLiteral("avatars/%1.png").arg(username));
     QCOMPARE(servers.db.adminQuery(
                  QStringLiteral("SELECT status, last_login IS NOT NULL FROM users WHERE "
@@ -229,41 +222,6 @@ void TstAccountServices::signIn()
                      .arg(username)),
              QStringList { QStringLiteral("online\t1") });
     servers.db.adminQuery(QStringLiteral("UPDATE users SET status = 'offline'"));
-}
-
-void TstAccountServices::wrongPasswordFails()
-{
-    QStringList outcome;
-    QVERIFY(signIn(QStringLiteral("alice"), QStringLiteral("alice+pass1"), &outcome).isEmpty());
-    QCOMPARE(outcome, QStringList({ "passwordVerificationFailed", "finished" }));
-}
-
-void TstAccountServices::plusInPasswordArrivesAsPlus()
-{
-    QStringList outcome;
-    QVERIFY(!signIn(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"), &outcome).isEmpty());
-    QCOMPARE(servers.forms().last().value(QLatin1String("user_pas")).toString(),
-             QStringLiteral("Alice+Pass1"));
-}
-
-void TstAccountServices::unknownLoginFindsNoAccount()
-{
-    QStringList outcome;
-    QVERIFY(signIn(QStringLiteral("' OR '1'='1"), QStringLiteral("x"), &outcome).isEmpty());
-    QCOMPARE(outcome, QStringList { QStringLiteral("noAccountFound") });
-}
-
-void TstAccountServices::missingGroupLeavesGroupEmpty()
-{
-    QStringList outcome;
-    const QVector<AccountData> carol
-        = signIn(QStringLiteral("carol"), QStringLiteral("carol-pass"), &outcome);
-    QCOMPARE(carol.size(), 1);
-    QVERIFY(carol.first().group_name.isEmpty());
-    const QVector<AccountData> alice
-        = signIn(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"), &outcome);
-    QCOMPARE(alice.first().group_name, QStringLiteral("Developers"));
-    QVERIFY(alice.first().dev_access);
 }
 
 void TstAccountServices::signOut_data()
@@ -296,13 +254,9 @@ void TstAccountServices::signOut()
     servers.db.adminQuery(
         QStringLiteral("UPDATE users SET status = '%1' WHERE id = 4").arg(status));
     ServerDB db;
-    QStringList outcome;
-    connect(&db, &ServerDB::logoutStarted, [&] { outcome << QStringLiteral("logoutStarted"); });
-    connect(&db, &ServerDB::loggedOut, [&] { outcome << QStringLiteral("loggedOut"); });
-    connect(&db, &ServerDB::loggedOutFailed, [&] { outcome << QStringLiteral("loggedOutFailed"); });
-    connect(&db, &ServerDB::finished, [&] { outcome << QStringLiteral("finished"); });
+    SignalLog log(&db);
     db.setUserLoggedOffStatus(id);
-    QCOMPARE(outcome, QStringList({ "logoutStarted", result, "finished" }));
+    QCOMPARE(log.names(), QStringList({ "logoutStarted", result, "finished" }));
     QCOMPARE(servers.db.adminQuery(QStringLiteral("SELECT status FROM users WHERE id = 4")),
              QStringList { id == QLatin1String("4") ? QStringLiteral("offline") : status });
     QCOMPARE(servers.db.adminQuery(QStringLiteral("SELECT COUNT(*) FROM users")).size(), 1);
@@ -337,13 +291,9 @@ void TstAccountServices::registrationStoresValuesVerbatim()
     second.email = QStringLiteral("second@mail.test");
 
     ServerDB db;
-    QStringList outcome;
-    connect(&db, &ServerDB::regSuccess, [&] { outcome << QStringLiteral("regSuccess"); });
-    connect(&db, &ServerDB::regFailed,
-            [&](const QString &code) { outcome << "regFailed " + code; });
-    connect(&db, &ServerDB::registrationFinished, [&] { outcome << QStringLiteral("finished"); });
+    log = std::make_unique<SignalLog>(&db);
     db.registerAccount({ reg, second });
-    QCOMPARE(outcome, QStringList({ "regSuccess", "finished" }));
+    QCOMPARE(log->names(), QStringList({ "regSuccess", "registrationFinished" }));
     QCOMPARE(servers.db.adminQuery(
                  QStringLiteral("SELECT name, country, reg_from, dev_access, is_verified FROM "
                                 "users WHERE username = 'robert_tables'")),
@@ -354,24 +304,23 @@ void TstAccountServices::registrationStoresValuesVerbatim()
                 .isEmpty());
 
     // The same user name again: the server's duplicate-key code reaches the caller.
-    outcome.clear();
+    log->clear();
     db.registerAccount({ reg });
-    QCOMPARE(outcome, QStringList({ "regFailed 1062", "finished" }));
+    QCOMPARE(log->names(), QStringList({ "regFailed", "registrationFinished" }));
+    QCOMPARE(argument(QStringLiteral("regFailed")), QStringLiteral("1062"));
 }
 
 void TstAccountServices::recovery()
 {
     ServerDB db;
-    QStringList outcome;
-    connect(&db, &ServerDB::recoverySuccess, [&] { outcome << QStringLiteral("success"); });
-    connect(&db, &ServerDB::recoveryFailed,
-            [&](const QString &code) { outcome << QStringLiteral("failed ") + code; });
+    SignalLog log(&db);
     db.recoverAccount(QStringLiteral("nobody@mail.test"), QStringLiteral("vn1$a$b"));
-    QCOMPARE(outcome, QStringList { QStringLiteral("failed ") });
+    QCOMPARE(log.names(), QStringList({ "recoveryFailed", "recoveryFinished" }));
+    QCOMPARE(log.arguments(QStringLiteral("recoveryFailed")).value(0), QVariantList { QString() });
 
-    outcome.clear();
+    log.clear();
     db.recoverAccount(QStringLiteral("carol@mail.test"), QStringLiteral("vn1$c$d"));
-    QCOMPARE(outcome, QStringList { QStringLiteral("success") });
+    QCOMPARE(log.names(), QStringList({ "recoverySuccess", "recoveryFinished" }));
     QCOMPARE(servers.db.adminQuery(QStringLiteral("SELECT password FROM users WHERE id = 3")),
              QStringList { QStringLiteral("vn1$c$d") });
 }
@@ -382,7 +331,8 @@ void TstAccountServices::databaseDownReportsNativeCode()
     qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
     QStringList outcome;
     signIn(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"), &outcome);
-    QCOMPARE(outcome, QStringList { QStringLiteral("databaseConnectionError 2002") });
+    QCOMPARE(outcome, QStringList({ "loginStarted", "databaseConnectionError(1)" }));
+    QCOMPARE(argument(QStringLiteral("databaseConnectionError(1)")), QStringLiteral("2002"));
     dropAccountConnection();
     servers.db.applyEnvironment();
 }
@@ -392,7 +342,7 @@ void TstAccountServices::webServiceDownEndsAtOnce()
     qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
     QStringList outcome;
     signIn(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"), &outcome);
-    QCOMPARE(outcome, QStringList({ "databaseConnectionError", "finished" }));
+    QCOMPARE(outcome, QStringList({ "loginStarted", "databaseConnectionError()", "finished" }));
 }
 
 QTEST_MAIN(TstAccountServices)
