@@ -89,44 +89,31 @@ void TstAccountServices::captchaSplitsAtLastSemicolon()
 void TstAccountServices::emailValidationReplies_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("email");
     QTest::addColumn<QStringList>("signalNames");
-    const QStringList failed { "emailValidationError", "finished" };
-    QTest::newRow("registration accepted")
-        << ""
-        << "Registration"
-        << "new@mail.test" << QStringList { "emailAccepted", "regVerifCode", "finished" };
-    QTest::newRow("registration of a used address")
-        << ""
-        << "Registration"
-        << "bob@mail.test" << QStringList { "emailBlocked", "regVerifCode", "finished" };
-    QTest::newRow("registration, plain text")
-        << "acctext"
-        << "Registration"
-        << "a@mail.test" << QStringList { "jsonReaderError", "finished" };
-    QTest::newRow("registration, service down") << "accdown"
-                                                << "Registration"
-                                                << "a@mail.test" << failed;
-    QTest::newRow("recovery found")
-        << ""
-        << "Recovery"
-        << "bob@mail.test" << QStringList { "customerFound", "recoveryVerifCode", "finished" };
-    QTest::newRow("recovery, plain text")
-        << "acctext"
-        << "Recovery"
-        << "bob@mail.test" << QStringList { "noCustomerFound", "finished" };
-    QTest::newRow("recovery, empty object")
-        << "accempty"
-        << "Recovery"
-        << "bob@mail.test" << QStringList { "jsonReaderError", "finished" };
+    // The signals as a blank-separated list.
+    const char *rows[][4] = {
+        { "Registration accepted", "", "new@mail.test", "emailAccepted regVerifCode" },
+        { "Registration of a used address", "", "bob@mail.test", "emailBlocked regVerifCode" },
+        { "Registration, plain text", "acctext", "a@mail.test", "jsonReaderError" },
+        { "Registration, service down", "accdown", "a@mail.test", "emailValidationError" },
+        { "Recovery found", "", "bob@mail.test", "customerFound recoveryVerifCode" },
+        { "Recovery, plain text", "acctext", "bob@mail.test", "noCustomerFound" },
+        { "Recovery, empty object", "accempty", "bob@mail.test", "jsonReaderError" },
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0])
+            << row[1] << row[2]
+            << (QString::fromLatin1(row[3]) + " finished").split(QLatin1Char(' '));
 }
 
 void TstAccountServices::emailValidationReplies()
 {
     QFETCH(QString, mode);
-    QFETCH(QString, type);
     QFETCH(QString, email);
+    const QString type = QString::fromLatin1(QTest::currentDataTag())
+                             .section(QLatin1Char(' '), 0, 0)
+                             .remove(QLatin1Char(','));
     QFETCH(QStringList, signalNames);
     servers.web.applyEnvironment(mode);
     NetworkManager manager;
@@ -174,25 +161,21 @@ void TstAccountServices::signIn_data()
     QTest::addColumn<QStringList>("outcome");
     QTest::addColumn<QString>("username"); // of the account read
     QTest::addColumn<QString>("group");
-    const QStringList read { "loginStarted", "accountImage", "accountData" };
-    QTest::newRow("user name, unknown group") << "carol"
-                                              << "carol-pass" << read << "carol"
-                                              << "";
-    QTest::newRow("e-mail") << "bob@mail.test"
-                            << "bob-secret" << read << "bob"
-                            << "Users";
-    // A '+' in the password arrives as '+', not as a blank.
-    QTest::newRow("phone") << "+380501112233"
-                           << "Alice+Pass1" << read << "alice"
-                           << "Developers";
-    QTest::newRow("wrong password")
-        << "alice"
-        << "alice+pass1" << QStringList { "loginStarted", "passwordVerificationFailed", "finished" }
-        << ""
-        << "";
-    QTest::newRow("unknown login") << "' OR '1'='1"
-                                   << "x" << QStringList { "loginStarted", "noAccountFound" } << ""
-                                   << "";
+    // login, password, signals after "loginStarted", user name and group of the account read
+    const char *rows[][6] = {
+        { "user name, unknown group", "carol", "carol-pass", "accountImage accountData", "carol",
+          "" },
+        { "e-mail", "bob@mail.test", "bob-secret", "accountImage accountData", "bob", "Users" },
+        // A '+' in the password arrives as '+', not as a blank.
+        { "phone", "+380501112233", "Alice+Pass1", "accountImage accountData", "alice",
+          "Developers" },
+        { "wrong password", "alice", "alice+pass1", "passwordVerificationFailed finished", "", "" },
+        { "unknown login", "' OR '1'='1", "x", "noAccountFound", "", "" },
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << row[1] << row[2]
+                              << ("loginStarted " + QString::fromLatin1(row[3])).split(' ')
+                              << row[4] << row[5];
 }
 
 void TstAccountServices::signIn()
@@ -229,21 +212,15 @@ void TstAccountServices::signOut_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("result");
-    QTest::newRow("online") << "4"
-                            << "online"
-                            << "loggedOut";
-    QTest::newRow("already offline") << "4"
-                                     << "offline"
-                                     << "loggedOut";
-    QTest::newRow("no such account") << "999"
-                                     << "offline"
-                                     << "loggedOut";
-    QTest::newRow("id zero") << "0"
-                             << "online"
-                             << "loggedOutFailed";
-    QTest::newRow("not a number") << "4; DROP TABLE users"
-                                  << "online"
-                                  << "loggedOutFailed";
+    const char *rows[][4] = {
+        { "online", "4", "online", "loggedOut" },
+        { "already offline", "4", "offline", "loggedOut" },
+        { "no such account", "999", "offline", "loggedOut" },
+        { "id zero", "0", "online", "loggedOutFailed" },
+        { "not a number", "4; DROP TABLE users", "online", "loggedOutFailed" },
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << row[1] << row[2] << row[3];
 }
 
 void TstAccountServices::signOut()
