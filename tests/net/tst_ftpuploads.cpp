@@ -1,6 +1,7 @@
 #include "ftpstandin.h"
 #include "httpsstandin.h"
 #include "net/networkmanager.h"
+#include "signallog.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -28,6 +29,7 @@ private:
     QTemporaryDir local;
     QString mode;
     QStringList reasons;
+    std::unique_ptr<SignalLog> log;
 };
 
 void TestFtpUploads::initTestCase()
@@ -48,31 +50,24 @@ void TestFtpUploads::useMode(const QString &wantedMode)
 
 QStringList TestFtpUploads::run(const std::function<void(NetworkManager *)> &queue)
 {
-    QStringList names;
-    reasons.clear();
-    auto *thread = new QThread;
+    QPointer<QThread> thread = new QThread;
     auto *manager = new NetworkManager;
     manager->setStallTimeout(1500);
     manager->moveToThread(thread);
-    QObject receiver;
-    connect(manager, &NetworkManager::dataUploaded, &receiver, [&]() { names << "dataUploaded"; });
-    connect(manager, &NetworkManager::noNetworkAvailable, &receiver,
-            [&]() { names << "noNetworkAvailable"; });
-    connect(manager, &NetworkManager::uploadFailed, &receiver,
-            [&](const QString &fileName, const QString &reason) {
-                names << "uploadFailed " + fileName;
-                reasons << reason;
-            });
-    connect(manager, &NetworkManager::finished, &receiver, [&]() { names << "finished"; });
+    log = std::make_unique<SignalLog>(manager);
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
     connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
-    bool ended = false;
-    connect(thread, &QThread::finished, &receiver, [&]() { ended = true; });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     queue(manager);
     thread->start(QThread::InheritPriority);
-    if (!QTest::qWaitFor([&]() { return ended; }, 30000))
-        names << "(thread still running)";
+    reasons.clear();
+    if (!QTest::qWaitFor([&thread] { return thread.isNull(); }, 30000))
+        return log->names() << "(thread still running)";
+    QStringList names = log->names();
+    for (const QVariantList &failure : log->arguments("uploadFailed")) {
+        names[names.indexOf("uploadFailed")] = "uploadFailed " + failure.value(0).toString();
+        reasons << failure.value(1).toString();
+    }
     return names;
 }
 
@@ -82,24 +77,16 @@ void TestFtpUploads::upload_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("outcome");
     // '#' and '?' would cut the remote name if the URL were built as text.
-    QTest::newRow("arrives") << "normal"
-                             << "Data_#1?é.txt"
-                             << "dataUploaded";
-    QTest::newRow("refused folder") << "refuse-folder"
-                                    << "r.txt"
-                                    << "uploadFailed r.txt";
-    QTest::newRow("wrong password") << "wrong-password"
-                                    << "r.txt"
-                                    << "uploadFailed r.txt";
-    QTest::newRow("dropped mid-transfer") << "drop"
-                                          << "r.txt"
-                                          << "noNetworkAvailable";
-    QTest::newRow("no server") << ""
-                               << "r.txt"
-                               << "noNetworkAvailable";
-    QTest::newRow("unopenable file") << "normal"
-                                     << "-missing.txt"
-                                     << "uploadFailed missing.txt";
+    const char *rows[][4] = {
+        { "arrives", "normal", "Data_#1?é.txt", "dataUploaded" },
+        { "refused folder", "refuse-folder", "r.txt", "uploadFailed r.txt" },
+        { "wrong password", "wrong-password", "r.txt", "uploadFailed r.txt" },
+        { "dropped mid-transfer", "drop", "r.txt", "noNetworkAvailable" },
+        { "no server", "", "r.txt", "noNetworkAvailable" },
+        { "unopenable file", "normal", "-missing.txt", "uploadFailed missing.txt" },
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << row[1] << QString::fromUtf8(row[2]) << row[3];
 }
 
 void TestFtpUploads::upload()
