@@ -11,6 +11,7 @@
 #include "net/setupinstaller.h"
 #include "net/updates.h"
 #include "platform/fakes/fakelauncher.h"
+#include "signallog.h"
 #include "widgets/switch.h"
 
 #include <QApplication>
@@ -271,14 +272,7 @@ void TestUpdateWindows::insiderOfferInstallAndSwitch()
     QCOMPARE(offer->findChild<QLabel *>("label_2")->text(),
              QStringLiteral("New insider build unknown is available! Do you want to install it?"));
     offer->setBuildNumber("4.1.3.1000");
-    QStringList order;
-    connect(offer, &InsiderNotification::disableInsiderNotification, this,
-            [&order](bool on) { order << QStringLiteral("disable %1").arg(on); });
-    connect(
-        offer, &InsiderNotification::setInsiderChannel, this,
-        [&order](Update::Channel channel) { order << QStringLiteral("channel %1").arg(channel); });
-    connect(offer, &InsiderNotification::startInsiderUpdate, this,
-            [&order]() { order << QStringLiteral("start"); });
+    SignalLog log(offer);
     offer->show();
 
     auto *dontShow = offer->findChild<Switch *>();
@@ -288,7 +282,12 @@ void TestUpdateWindows::insiderOfferInstallAndSwitch()
     QVERIFY(Settings::boolValue("Updates", "GetInsiderBuildsNotification", false));
     QPointer<InsiderNotification> watch = offer;
     offer->findChild<QPushButton *>("insiderBtn")->click(); // Install
-    QCOMPARE(order, (QStringList { "disable 1", "disable 0", "channel 1", "start" }));
+    QCOMPARE(log.names(),
+             QStringList({ "disableInsiderNotification", "disableInsiderNotification",
+                           "setInsiderChannel", "startInsiderUpdate" }));
+    QCOMPARE(log.arguments("disableInsiderNotification"),
+             QList<QVariantList>({ { true }, { false } }));
+    QCOMPARE(log.arguments("setInsiderChannel").value(0).value(0).toInt(), 1);
     QCOMPARE(Settings::intValue("Updates", "UpdatesChannel", 3), 1);
     QTRY_VERIFY(watch.isNull());
 }

@@ -7,7 +7,7 @@ SignalLog::SignalLog(QObject *sender, const QStringList &ignored)
     const QMetaObject *meta = sender->metaObject();
     const int offset = QObject::staticMetaObject.methodCount();
     QStringList names;
-    for (int i = offset; i < meta->methodCount(); ++i) {
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         if (meta->method(i).methodType() != QMetaMethod::Signal
             || ignored.contains(QString::fromLatin1(meta->method(i).name())))
             continue;

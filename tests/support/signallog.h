@@ -1,5 +1,5 @@
 #pragma once
-// Notes every signal an object declares below QObject, in the order emitted, with its arguments,
+// Notes every signal the object's own class declares, in the order emitted, with its arguments,
 // so a test compares a whole sequence of outcomes at once. A signal overloaded by name is noted
 // with its argument count: "updateAborted()", "updateAborted(2)". Signals from another thread
 // arrive queued, so their argument types must be registered.
