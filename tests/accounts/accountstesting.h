@@ -6,7 +6,6 @@
 #include "httpsstandin.h"
 #include "mariadbstandin.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>
@@ -38,13 +37,11 @@ struct AccountServers
     // The last verification code "mailed" to the address.
     QString mailedCode(const QString &email) const
     {
-        QFile mailbox(web.dir() + QStringLiteral("/mailbox.log"));
         QString code;
-        if (mailbox.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : mailbox.readAll().split('\n')) {
-                if (line.startsWith(email.toUtf8() + ' '))
-                    code = QString::fromUtf8(line.mid(email.toUtf8().size() + 1));
-            }
+        for (const QString &line :
+             StandInProcess::lines(web.dir() + QStringLiteral("/mailbox.log"))) {
+            if (line.startsWith(email + QLatin1Char(' ')))
+                code = line.mid(email.size() + 1);
         }
         return code;
     }
@@ -53,16 +50,8 @@ struct AccountServers
     QList<QJsonObject> forms() const
     {
         QList<QJsonObject> list;
-        QFile log(web.dir() + QStringLiteral("/forms.log"));
-        if (log.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : log.readAll().split('\n')) {
-                if (!line.isEmpty())
-                    list << QJsonDocument::fromJson(line)
-                                .object()
-                                .value(QLatin1String("fields"))
-                                .toObject();
-            }
-        }
+        for (const QString &line : StandInProcess::lines(web.dir() + QStringLiteral("/forms.log")))
+            list << QJsonDocument::fromJson(line.toUtf8()).object().value("fields").toObject();
         return list;
     }
 };

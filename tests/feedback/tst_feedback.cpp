@@ -129,20 +129,17 @@ private slots:
         QTest::addColumn<QString>("rating");
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("error");
-        QTest::newRow("empty message")
-            << "radioButton"
-            << "radioButton_4" << QString() << "Feedback field is empty!";
-        QTest::newRow("no rating") << "radioButton_3"
-                                   << "" << QString() << "You forgot to rate this application!";
-        QTest::newRow("empty address") << "radioButton_3"
-                                       << "radioButton_5"
-                                       << ""
-                                       << "Email field is empty!";
-        QTest::newRow("capital in the domain") << "radioButton_3"
-                                               << "radioButton_5"
-                                               << "a@Mail.com"
-                                               << "Please enter a valid email "
-                                                  "address!";
+        // A null address: the address is not sent.
+        const char *rows[][5] = {
+            { "empty message", "radioButton", "radioButton_4", nullptr,
+              "Feedback field is empty!" },
+            { "no rating", "radioButton_3", "", nullptr, "You forgot to rate this application!" },
+            { "empty address", "radioButton_3", "radioButton_5", "", "Email field is empty!" },
+            { "capital in the domain", "radioButton_3", "radioButton_5", "a@Mail.com",
+              "Please enter a valid email address!" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2] << QString(row[3]) << row[4];
     }
     void refusals()
     {
@@ -313,14 +310,14 @@ private slots:
         QTest::addColumn<bool>("attach");
         QTest::addColumn<QString>("answer");
         const QString failed = "Error|Failed to send the feedback!\n";
+        const QString offline = "Error|No network connection is available at this moment!";
         QTest::newRow("offline before the upload")
             << "normal" << false << false
             << "Error|Network connection is not available! Check your network and try again.";
         QTest::newRow("report refused") << "wrong-password" << true << false << failed;
         QTest::newRow("attachments refused") << "wrong-password" << true << true << failed;
         QTest::newRow("server gone under the attachments") << "stopped" << true << true << failed;
-        QTest::newRow("server gone") << "stopped" << true << false
-                                     << "Error|No network connection is available at this moment!";
+        QTest::newRow("server gone") << "stopped" << true << false << offline;
     }
     void notSent()
     {

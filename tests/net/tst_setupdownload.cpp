@@ -1,320 +1,268 @@
-// Downloading a setup from the loopback stand-in: outcomes, progress figures, cancelling.
+// Downloading a setup from the loopback stand-in: outcomes, progress figures, time-out. A cancel
+// is run through the Updates window (tst_updatewindows).
 
 #include "app/config.h"
 #include "app/settings.h"
 #include "httpsstandin.h"
 #include "net/networkmanager.h"
+#include "signallog.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-struct Download
-{
-    QStringList signalNames;
-    QList<NetworkManager::DownloadFigures> progress;
-    int statusCode = -1;
-    QNetworkReply::NetworkError error = QNetworkReply::NoError;
-    QString installPath;
-    QStringList installArguments;
-    QString failure;
-};
-
-} // namespace
-
 class TestSetupDownload : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void initTestCase();
-    void figures_data();
-    void figures();
-    void setupFileNames_data();
-    void setupFileNames();
-    void outcomes_data();
-    void outcomes();
-    void throttledProgress();
-    void cancelWhileTheServerStalls();
-    void stalledServerTimesOut();
-    void unwritableFolderIsReported();
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        qRegisterMetaType<QNetworkReply::NetworkError>();
+        QVERIFY2(server.start(), qPrintable(server.errorText()));
+        server.applyEnvironment();
+        QVERIFY(Config::installTestCertificateAuthority());
+        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
+    }
+
+    void figures_data()
+    {
+        QTest::addColumn<qint64>("received");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<qint64>("elapsedMs");
+        QTest::addColumn<QString>("speed"); // one decimal and unit
+        QTest::addColumn<QString>("sizes"); // "received/total unit"
+        QTest::addColumn<int>("percentage");
+        QTest::addColumn<QString>("remaining");
+
+        QTest::newRow("1024 KB stays in KB")
+            << qint64(512 * 1024) << qint64(1024 * 1024) << qint64(1000) << "512.0 KB/s"
+            << "512/1024 KB" << 50 << "00:00:01";
+        QTest::newRow("1025 KB turns to MB")
+            << qint64(1025 * 1024) << qint64(1025 * 1024) << qint64(1000) << "1.0 MB/s"
+            << "1/1 MB" << 100 << "unknown";
+        QTest::newRow("5.5 MB counted in whole MB")
+            << qint64(5 * 1048576) << qint64(5 * 1048576 + 524288) << qint64(2000) << "2.5 MB/s"
+            << "5/5 MB" << 100 << "00:00:00";
+        QTest::newRow("1024 bytes/s is 1 KB/s")
+            << qint64(2048) << qint64(10240) << qint64(2000) << "1.0 KB/s"
+            << "2/10 KB" << 20 << "00:00:08";
+        QTest::newRow("slow start in bytes/s")
+            << qint64(100) << qint64(10240) << qint64(1000) << "100.0 bytes/s"
+            << "0/10 KB" << 0 << "unknown";
+        QTest::newRow("no size: percentage kept")
+            << qint64(3 * 1048576) << qint64(-1) << qint64(1000) << "3.0 MB/s"
+            << "3/0 MB" << 7 << "unknown";
+        QTest::newRow("below one KB: bytes decide")
+            << qint64(300) << qint64(600) << qint64(1000) << "300.0 bytes/s"
+            << "0/0 KB" << 50 << "unknown";
+        QTest::newRow("beyond 2 GiB")
+            << qint64(3) * 1073741824 << qint64(4) * 1073741824 << qint64(30000) << "102.4 MB/s"
+            << "3072/4096 MB" << 75 << "00:00:10";
+    }
+
+    void figures()
+    {
+        QFETCH(qint64, received);
+        QFETCH(qint64, total);
+        QFETCH(qint64, elapsedMs);
+        QFETCH(QString, speed);
+        QFETCH(QString, sizes);
+        QFETCH(int, percentage);
+        QFETCH(QString, remaining);
+
+        const NetworkManager::DownloadFigures figures
+            = NetworkManager::downloadFigures(received, total, elapsedMs, 7);
+        QVERIFY(figures.valid);
+        QCOMPARE(QStringLiteral("%1 %2").arg(figures.speed, 0, 'f', 1).arg(figures.speedUnit),
+                 speed);
+        QCOMPARE(QStringLiteral("%1/%2 %3")
+                     .arg(figures.received)
+                     .arg(figures.total)
+                     .arg(figures.sizeUnit),
+                 sizes);
+        QCOMPARE(figures.percentage, percentage);
+        QCOMPARE(figures.remaining, remaining);
+        QCOMPARE(figures.elapsed,
+                 QStringLiteral("00:00:%1").arg(elapsedMs / 1000, 2, 10, QChar('0')));
+        // Nothing to report before the first byte or without elapsed time.
+        QVERIFY(!NetworkManager::downloadFigures(0, total, elapsedMs, 7).valid);
+        QVERIFY(!NetworkManager::downloadFigures(received, total, 0, 7).valid);
+    }
+
+    void setupFileNames_data()
+    {
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("development") << 0 << "Verdimon.Nuvo.Dev.Setup.x64.exe";
+        QTest::newRow("insider") << 1 << "Verdimon.Nuvo.Insider.Setup.x64.exe";
+        QTest::newRow("beta") << 2 << "Verdimon.Nuvo.Beta.Setup.x64.exe";
+        QTest::newRow("release") << 3 << "Verdimon.Nuvo.Setup.x64.exe";
+        QTest::newRow("unknown counts as release") << 9 << "Verdimon.Nuvo.Setup.x64.exe";
+    }
+
+    void setupFileNames()
+    {
+        QFETCH(int, channel);
+        QFETCH(QString, name);
+        QCOMPARE(NetworkManager::setupFilePath(QStringLiteral("/dl"), channel), "/dl/" + name);
+    }
+
+    void outcomes_data()
+    {
+        QTest::addColumn<QString>("path"); // below the stand-in's base URL, or a whole URL
+        QTest::addColumn<QStringList>("signalNames");
+        QTest::addColumn<int>("statusCode");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<qint64>("fileSize"); // -1: no file left
+
+        QTest::newRow("setup of 300000 bytes")
+            << "/setups/size/300000" << installed << -1 << 0 << qint64(300000);
+        QTest::newRow("setup below one KB")
+            << "/setups/size/700" << installed << -1 << 0 << qint64(700);
+        QTest::newRow("setup of 2 MB")
+            << "/setups/size/2097152" << installed << -1 << 0 << qint64(2097152);
+        QTest::newRow("three redirects")
+            << "/setups/redirect/3/size/5000" << installed << -1 << 0 << qint64(5000);
+        QTest::newRow("four redirects") << "/setups/redirect/4/size/5000" << aborted << 302
+                                        << int(QNetworkReply::TooManyRedirectsError) << qint64(-1);
+        QTest::newRow("not found") << "/setups/missing" << aborted << 404
+                                   << int(QNetworkReply::ContentNotFoundError) << qint64(-1);
+        QTest::newRow("redirect to http")
+            << "/setups/insecure" << aborted << 302 << int(QNetworkReply::InsecureRedirectError)
+            << qint64(-1);
+        QTest::newRow("no content length")
+            << "/setups/nolength/5000" << failed << -1 << 0 << qint64(-1);
+        QTest::newRow("plain http address")
+            << "http://127.0.0.1:1/setups/size/10" << failed << -1 << 0 << qint64(-1);
+        QTest::newRow("no address") << "" << failed << -1 << 0 << qint64(-1);
+    }
+
+    void outcomes()
+    {
+        QFETCH(QString, path);
+        QFETCH(QStringList, signalNames);
+        QFETCH(int, statusCode);
+        QFETCH(int, error);
+        QFETCH(qint64, fileSize);
+
+        const QString url = path.startsWith(QLatin1Char('/')) ? server.baseUrl() + path : path;
+        QCOMPARE(run(url, dir.path()), signalNames);
+        const QVariantList aborted = log->arguments(QStringLiteral("updateAborted(2)")).value(0);
+        QCOMPARE(aborted.value(0, -1).toInt(), statusCode);
+        QCOMPARE(aborted.value(1, 0).toInt(), error);
+        if (fileSize < 0) {
+            QVERIFY(!QFile::exists(setupPath()));
+            return;
+        }
+        QCOMPARE(log->arguments(QStringLiteral("installUpdate")).value(0),
+                 QVariantList({ setupPath(), QStringList { "/verysilent" } }));
+        QCOMPARE(QFileInfo(setupPath()).size(), fileSize);
+        QFile file(setupPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        for (int i = 0; i < data.size(); i += 997)
+            QCOMPARE(quint8(data.at(i)), quint8(i % 251));
+        QVERIFY(server.requests().last().contains(QLatin1String("GET /setups/")));
+    }
+
+    void throttledProgress()
+    {
+        // About 200 KB at 100 KB/s: a couple of seconds of reports.
+        QCOMPARE(
+            run(server.baseUrl() + QStringLiteral("/setups/size/204800?rate=102400"), dir.path()),
+            installed);
+        const QList<NetworkManager::DownloadFigures> figuresList = progress();
+        QVERIFY2(figuresList.size() >= 5, qPrintable(QString::number(figuresList.size())));
+        int previous = -1;
+        for (const NetworkManager::DownloadFigures &figures : figuresList) {
+            QCOMPARE(figures.total, 200);
+            QCOMPARE(figures.sizeUnit, QStringLiteral("KB"));
+            QVERIFY(figures.percentage >= previous);
+            QCOMPARE(figures.percentage, figures.received * 100 / 200);
+            previous = figures.percentage;
+        }
+        const NetworkManager::DownloadFigures &middle = figuresList.at(figuresList.size() / 2);
+        QCOMPARE(middle.speedUnit, QStringLiteral("KB/s"));
+        QVERIFY2(middle.speed > 30 && middle.speed < 400,
+                 qPrintable(QString::number(middle.speed)));
+        QVERIFY(
+            QRegularExpression(QStringLiteral("^00:00:0\\d$")).match(middle.elapsed).hasMatch());
+        QVERIFY(middle.remaining == QStringLiteral("unknown")
+                || QRegularExpression(QStringLiteral("^00:00:0\\d$"))
+                       .match(middle.remaining)
+                       .hasMatch());
+        QCOMPARE(figuresList.last().percentage, 100);
+    }
+
+    void stalledServerTimesOut()
+    {
+        // Nobody cancels: the transfer time-out ends the download as a failure with its status.
+        QCOMPARE(run(server.baseUrl() + QStringLiteral("/setups/stall/100000"), dir.path()),
+                 aborted);
+        QCOMPARE(log->arguments(QStringLiteral("updateAborted(2)")).value(0),
+                 QVariantList({ 200, QVariant::fromValue(QNetworkReply::OperationCanceledError) }));
+        QVERIFY(!QFile::exists(setupPath()));
+    }
+
+    void unwritableFolderIsReported()
+    {
+        QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        server.clearRequests();
+        QCOMPARE(run(server.baseUrl() + QStringLiteral("/setups/size/1000"), blocker.fileName()),
+                 failed);
+        const QVariantList failure = log->arguments(QStringLiteral("updateFailed")).value(0);
+        QVERIFY(failure.value(0).toString().contains(QLatin1String("not-a-folder")));
+        QVERIFY(server.requests().isEmpty()); // nothing downloaded in vain
+    }
 
 private:
-    // Runs one download into `folder`; cancelAfterMs (when not negative) cancels it then.
-    Download run(const QString &url, const QString &folder, int cancelAfterMs = -1);
+    // Runs one download into `folder`; the signals in order, without the progress reports.
+    QStringList run(const QString &url, const QString &folder)
+    {
+        QFile::remove(setupPath());
+        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("DownloadPath"),
+                                   folder);
+        NetworkManager manager;
+        log = std::make_unique<SignalLog>(&manager);
+        manager.downloadUpdate(url);
+        if (!log->waitFor(QStringLiteral("finished"), NetworkManager::transferTimeoutMs + 20000))
+            return log->names() << QStringLiteral("<timeout>");
+        return log->names().filter(QRegularExpression(QStringLiteral("^(?!downloadProgressData)")));
+    }
+
+    QList<NetworkManager::DownloadFigures> progress() const
+    {
+        QList<NetworkManager::DownloadFigures> figures;
+        for (const QVariantList &a : log->arguments(QStringLiteral("downloadProgressData"))) {
+            NetworkManager::DownloadFigures f;
+            f.speed = a.at(0).toDouble();
+            f.speedUnit = a.at(1).toString();
+            f.total = a.at(2).toInt();
+            f.received = a.at(3).toInt();
+            f.percentage = a.at(4).toInt();
+            f.sizeUnit = a.at(5).toString();
+            f.elapsed = a.at(6).toString();
+            f.remaining = a.at(7).toString();
+            figures << f;
+        }
+        return figures;
+    }
+
     QString setupPath() const { return NetworkManager::setupFilePath(dir.path(), 3); }
 
     HttpsStandIn server;
     QTemporaryDir dir;
+    std::unique_ptr<SignalLog> log;
+    const QStringList started { "updateStarted", "updatesPaths" };
+    const QStringList installed
+        = started + QStringList { "updateDownloadedSuccessfully", "installUpdate", "finished" };
+    const QStringList aborted = started + QStringList { "updateAborted(2)", "finished" };
+    const QStringList failed = started + QStringList { "updateFailed", "finished" };
 };
-
-void TestSetupDownload::initTestCase()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    QVERIFY2(server.start(), qPrintable(server.errorText()));
-    server.applyEnvironment();
-    QVERIFY(Config::installTestCertificateAuthority());
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
-}
-
-Download TestSetupDownload::run(const QString &url, const QString &folder, int cancelAfterMs)
-{
-    QFile::remove(setupPath());
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("DownloadPath"), folder);
-    Download result;
-    NetworkManager manager;
-    auto note = [&result](const char *name) {
-        result.signalNames << QString::fromLatin1(name);
-    };
-    connect(&manager, &NetworkManager::downloadProgressData, this,
-            [&](double speed, QString speedUnit, int total, int received, int percentage,
-                QString sizeUnit, QString elapsed, QString remaining) {
-                NetworkManager::DownloadFigures figures;
-                figures.speed = speed;
-                figures.speedUnit = speedUnit;
-                figures.total = total;
-                figures.received = received;
-                figures.percentage = percentage;
-                figures.sizeUnit = sizeUnit;
-                figures.elapsed = elapsed;
-                figures.remaining = remaining;
-                result.progress << figures;
-            });
-    connect(&manager, &NetworkManager::updateDownloadedSuccessfully, this,
-            [note]() { note("downloaded"); });
-    connect(&manager, &NetworkManager::installUpdate, this,
-            [&](QString path, QStringList arguments) {
-                note("install");
-                result.installPath = path;
-                result.installArguments = arguments;
-            });
-    connect(&manager, qOverload<>(&NetworkManager::updateAborted), this,
-            [note]() { note("aborted"); });
-    connect(&manager, qOverload<int, QNetworkReply::NetworkError>(&NetworkManager::updateAborted),
-            this, [&](int status, QNetworkReply::NetworkError error) {
-                note("aborted(status)");
-                result.statusCode = status;
-                result.error = error;
-            });
-    connect(&manager, &NetworkManager::updateFailed, this, [&](QString reason) {
-        note("failed");
-        result.failure = reason;
-    });
-    connect(&manager, &NetworkManager::failedToDeleteUpdateFile, this,
-            [note]() { note("failedToDelete"); });
-    bool ended = false;
-    connect(&manager, &NetworkManager::finished, this, [&ended]() { ended = true; });
-    manager.downloadUpdate(url);
-    if (cancelAfterMs >= 0)
-        QTimer::singleShot(cancelAfterMs, &manager, &NetworkManager::setDownloadCanceled);
-    if (!QTest::qWaitFor([&ended]() { return ended; }, NetworkManager::transferTimeoutMs + 20000))
-        result.signalNames << QStringLiteral("<timeout>");
-    return result;
-}
-
-void TestSetupDownload::figures_data()
-{
-    QTest::addColumn<qint64>("received");
-    QTest::addColumn<qint64>("total");
-    QTest::addColumn<qint64>("elapsedMs");
-    QTest::addColumn<QString>("speed"); // one decimal and unit
-    QTest::addColumn<QString>("sizes"); // "received/total unit"
-    QTest::addColumn<int>("percentage");
-    QTest::addColumn<QString>("remaining");
-
-    QTest::newRow("1024 KB stays in KB")
-        << qint64(512 * 1024) << qint64(1024 * 1024) << qint64(1000) << "512.0 KB/s"
-        << "512/1024 KB" << 50 << "00:00:01";
-    QTest::newRow("1025 KB turns to MB")
-        << qint64(1025 * 1024) << qint64(1025 * 1024) << qint64(1000) << "1.0 MB/s"
-        << "1/1 MB" << 100 << "unknown";
-    QTest::newRow("5.5 MB counted in whole MB")
-        << qint64(5 * 1048576) << qint64(5 * 1048576 + 524288) << qint64(2000) << "2.5 MB/s"
-        << "5/5 MB" << 100 << "00:00:00";
-    QTest::newRow("1024 bytes/s is 1 KB/s")
-        << qint64(2048) << qint64(10240) << qint64(2000) << "1.0 KB/s"
-        << "2/10 KB" << 20 << "00:00:08";
-    QTest::newRow("slow start in bytes/s")
-        << qint64(100) << qint64(10240) << qint64(1000) << "100.0 bytes/s"
-        << "0/10 KB" << 0 << "unknown";
-    QTest::newRow("no size: percentage kept")
-        << qint64(3 * 1048576) << qint64(-1) << qint64(1000) << "3.0 MB/s"
-        << "3/0 MB" << 7 << "unknown";
-    QTest::newRow("below one KB: bytes decide")
-        << qint64(300) << qint64(600) << qint64(1000) << "300.0 bytes/s"
-        << "0/0 KB" << 50 << "unknown";
-    QTest::newRow("beyond 2 GiB") << qint64(3) * 1073741824 << qint64(4) * 1073741824
-                                  << qint64(30000) << "102.4 MB/s"
-                                  << "3072/4096 MB" << 75 << "00:00:10";
-}
-
-void TestSetupDownload::figures()
-{
-    QFETCH(qint64, received);
-    QFETCH(qint64, total);
-    QFETCH(qint64, elapsedMs);
-    QFETCH(QString, speed);
-    QFETCH(QString, sizes);
-    QFETCH(int, percentage);
-    QFETCH(QString, remaining);
-
-    const NetworkManager::DownloadFigures figures
-        = NetworkManager::downloadFigures(received, total, elapsedMs, 7);
-    QVERIFY(figures.valid);
-    QCOMPARE(QStringLiteral("%1 %2").arg(figures.speed, 0, 'f', 1).arg(figures.speedUnit), speed);
-    QCOMPARE(
-        QStringLiteral("%1/%2 %3").arg(figures.received).arg(figures.total).arg(figures.sizeUnit),
-        sizes);
-    QCOMPARE(figures.percentage, percentage);
-    QCOMPARE(figures.remaining, remaining);
-    QCOMPARE(figures.elapsed, QStringLiteral("00:00:%1").arg(elapsedMs / 1000, 2, 10, QChar('0')));
-    // Nothing to report before the first byte or without elapsed time.
-    QVERIFY(!NetworkManager::downloadFigures(0, total, elapsedMs, 7).valid);
-    QVERIFY(!NetworkManager::downloadFigures(received, total, 0, 7).valid);
-}
-
-void TestSetupDownload::setupFileNames_data()
-{
-    QTest::addColumn<int>("channel");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("development") << 0 << "Verdimon.Nuvo.Dev.Setup.x64.exe";
-    QTest::newRow("insider") << 1 << "Verdimon.Nuvo.Insider.Setup.x64.exe";
-    QTest::newRow("beta") << 2 << "Verdimon.Nuvo.Beta.Setup.x64.exe";
-    QTest::newRow("release") << 3 << "Verdimon.Nuvo.Setup.x64.exe";
-    QTest::newRow("unknown counts as release") << 9 << "Verdimon.Nuvo.Setup.x64.exe";
-}
-
-void TestSetupDownload::setupFileNames()
-{
-    QFETCH(int, channel);
-    QFETCH(QString, name);
-    QCOMPARE(NetworkManager::setupFilePath(QStringLiteral("/dl"), channel), "/dl/" + name);
-}
-
-void TestSetupDownload::outcomes_data()
-{
-    QTest::addColumn<QString>("path"); // below the stand-in's base URL, or a whole URL
-    QTest::addColumn<QStringList>("signalNames");
-    QTest::addColumn<int>("statusCode");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<qint64>("fileSize"); // -1: no file left
-
-    const QStringList installed { "downloaded", "install" };
-    const QStringList aborted { "aborted(status)" };
-    QTest::newRow("setup of 300000 bytes")
-        << "/setups/size/300000" << installed << -1 << 0 << qint64(300000);
-    QTest::newRow("setup below one KB")
-        << "/setups/size/700" << installed << -1 << 0 << qint64(700);
-    QTest::newRow("setup of 2 MB")
-        << "/setups/size/2097152" << installed << -1 << 0 << qint64(2097152);
-    QTest::newRow("three redirects")
-        << "/setups/redirect/3/size/5000" << installed << -1 << 0 << qint64(5000);
-    QTest::newRow("four redirects") << "/setups/redirect/4/size/5000" << aborted << 302
-                                    << int(QNetworkReply::TooManyRedirectsError) << qint64(-1);
-    QTest::newRow("not found") << "/setups/missing" << aborted << 404
-                               << int(QNetworkReply::ContentNotFoundError) << qint64(-1);
-    QTest::newRow("redirect to http") << "/setups/insecure" << aborted << 302
-                                      << int(QNetworkReply::InsecureRedirectError) << qint64(-1);
-    QTest::newRow("no content length")
-        << "/setups/nolength/5000" << QStringList { "failed" } << -1 << 0 << qint64(-1);
-    QTest::newRow("plain http address")
-        << "http://127.0.0.1:1/setups/size/10" << QStringList { "failed" } << -1 << 0 << qint64(-1);
-    QTest::newRow("no address") << "" << QStringList { "failed" } << -1 << 0 << qint64(-1);
-}
-
-void TestSetupDownload::outcomes()
-{
-    QFETCH(QString, path);
-    QFETCH(QStringList, signalNames);
-    QFETCH(int, statusCode);
-    QFETCH(int, error);
-    QFETCH(qint64, fileSize);
-
-    const QString url = path.startsWith(QLatin1Char('/')) ? server.baseUrl() + path : path;
-    const Download result = run(url, dir.path());
-    QCOMPARE(result.signalNames, signalNames);
-    QCOMPARE(result.statusCode, statusCode);
-    QCOMPARE(int(result.error), error);
-    if (fileSize < 0) {
-        QVERIFY(!QFile::exists(setupPath()));
-        return;
-    }
-    QCOMPARE(result.installPath, setupPath());
-    QCOMPARE(result.installArguments, QStringList { "/verysilent" });
-    QCOMPARE(QFileInfo(setupPath()).size(), fileSize);
-    QFile file(setupPath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray data = file.readAll();
-    for (int i = 0; i < data.size(); i += 997)
-        QCOMPARE(quint8(data.at(i)), quint8(i % 251));
-    QVERIFY(server.requests().last().contains(QLatin1String("GET /setups/")));
-}
-
-void TestSetupDownload::throttledProgress()
-{
-    // About 200 KB at 100 KB/s: a couple of seconds of reports.
-    const Download result
-        = run(server.baseUrl() + QStringLiteral("/setups/size/204800?rate=102400"), dir.path());
-    QCOMPARE(result.signalNames, (QStringList { "downloaded", "install" }));
-    QVERIFY2(result.progress.size() >= 5, qPrintable(QString::number(result.progress.size())));
-    int previous = -1;
-    for (const NetworkManager::DownloadFigures &figures : result.progress) {
-        QCOMPARE(figures.total, 200);
-        QCOMPARE(figures.sizeUnit, QStringLiteral("KB"));
-        QVERIFY(figures.percentage >= previous);
-        QCOMPARE(figures.percentage, figures.received * 100 / 200);
-        previous = figures.percentage;
-    }
-    const NetworkManager::DownloadFigures &middle = result.progress.at(result.progress.size() / 2);
-    QCOMPARE(middle.speedUnit, QStringLiteral("KB/s"));
-    QVERIFY2(middle.speed > 30 && middle.speed < 400, qPrintable(QString::number(middle.speed)));
-    QVERIFY(QRegularExpression(QStringLiteral("^00:00:0\\d$")).match(middle.elapsed).hasMatch());
-    QVERIFY(
-        middle.remaining == QStringLiteral("unknown")
-        || QRegularExpression(QStringLiteral("^00:00:0\\d$")).match(middle.remaining).hasMatch());
-    QCOMPARE(result.progress.last().percentage, 100);
-}
-
-void TestSetupDownload::cancelWhileTheServerStalls()
-{
-    // Half of the body comes within a quarter of a second, then nothing: the cancel a second
-    // later may not wait for more data.
-    QElapsedTimer timer;
-    timer.start();
-    const Download result = run(
-        server.baseUrl() + QStringLiteral("/setups/stall/100000?rate=200000"), dir.path(), 1500);
-    QCOMPARE(result.signalNames, QStringList { "aborted" });
-    QVERIFY(!result.progress.isEmpty());
-    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY(!QFile::exists(setupPath()));
-}
-
-void TestSetupDownload::stalledServerTimesOut()
-{
-    // Nobody cancels: the transfer time-out ends the download as a failure with its status.
-    const Download result
-        = run(server.baseUrl() + QStringLiteral("/setups/stall/100000"), dir.path());
-    QCOMPARE(result.signalNames, QStringList { "aborted(status)" });
-    QCOMPARE(result.statusCode, 200);
-    QCOMPARE(result.error, QNetworkReply::OperationCanceledError);
-    QVERIFY(!QFile::exists(setupPath()));
-}
-
-void TestSetupDownload::unwritableFolderIsReported()
-{
-    QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    server.clearRequests();
-    const Download result
-        = run(server.baseUrl() + QStringLiteral("/setups/size/1000"), blocker.fileName());
-    QCOMPARE(result.signalNames, QStringList { "failed" });
-    QVERIFY(result.failure.contains(QLatin1String("not-a-folder")));
-    QVERIFY(server.requests().isEmpty()); // nothing downloaded in vain
-}
 
 QTEST_GUILESS_MAIN(TestSetupDownload)
 #include "tst_setupdownload.moc"

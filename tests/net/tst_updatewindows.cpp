@@ -11,6 +11,7 @@
 #include "net/setupinstaller.h"
 #include "net/updates.h"
 #include "platform/fakes/fakelauncher.h"
+#include "signallog.h"
 #include "widgets/switch.h"
 
 #include <QApplication>
@@ -25,21 +26,245 @@
 class TestUpdateWindows : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        QVERIFY2(server.start(QStringLiteral("latest")), qPrintable(server.errorText()));
+        server.applyEnvironment();
+        QVERIFY(Config::installTestCertificateAuthority());
+        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("DownloadPath"),
+                                   downloads.path());
+        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 1);
+    }
 
-    void manualOfferShowsTheNotes();
-    void automaticInstall_data();
-    void automaticInstall();
-    void cancelWhileDownloading();
-    void failedDownloadAsksToRestart();
-    void setupKinds_data();
-    void setupKinds();
-    void changelogFetchedWrittenAndShown();
-    void insiderOfferInstallAndSwitch();
+    void init()
+    {
+        launcher = std::make_shared<plat::FakeLauncher>();
+        scopedLauncher = std::make_unique<plat::ScopedLauncher>(launcher);
+        messages.clear();
+        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
+        answer = int(QDialogButtonBox::No);
+        MsgDialog::setTestResponder([this](MsgDialog *dialog) {
+            messages << dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text();
+            return answer;
+        });
+    }
+
+    void cleanup()
+    {
+        MsgDialog::setTestResponder({});
+        scopedLauncher.reset();
+        // Only this test's windows: the process-wide log view is a top-level widget too.
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<Updates *>(top) || qobject_cast<Changelog *>(top)
+                || qobject_cast<InsiderNotification *>(top))
+                top->deleteLater();
+        }
+        QTest::qWait(50);
+    }
+
+    void manualOfferShowsTheNotes()
+    {
+        QPointer<Updates> window = new Updates;
+        QSignalSpy displayed(window.data(), &Updates::displayWindow);
+        window->offerUpdate("4.1.3.1000", "Beta", "\n- crash-free start", false,
+                            server.baseUrl() + "/setups/size/1000");
+        window->show();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Verdimon Nuvo - Update"));
+        QCOMPARE(window->findChild<QTextBrowser *>()->toPlainText(),
+                 QStringLiteral(
+                     "Build: 4.1.3.1000\nChannel: Beta\n\nChangelog: \n\u2022 crash\u2022free "
+                     "start"));
+        auto *download = window->findChild<QPushButton *>("pushButton");
+        QVERIFY(download->isVisible());
+        QCOMPARE(download->text(), QStringLiteral("Download"));
+        QCOMPARE(window->state(), int(Updates::Offered));
+        QVERIFY(server.requestedPaths().filter("/setups/").isEmpty());
+        // Nothing runs yet: Cancel closes without a question.
+        window->findChild<QPushButton *>("pushButton_2")->click();
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(displayed.count(), 1);
+        QVERIFY(messages.isEmpty());
+    }
+
+    void automaticInstall_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qint64>("launchResult");
+        QTest::addColumn<bool>("quits");
+        QTest::newRow("test setup started") << "/setups/script" << qint64(42) << true;
+        QTest::newRow("setup refused to start") << "/setups/script" << qint64(5) << false;
+        QTest::newRow("setup of no known kind")
+            << "/setups/size/300000?rate=400000" << qint64(42) << false;
+    }
+
+    void automaticInstall()
+    {
+        QFETCH(QString, path);
+        QFETCH(qint64, launchResult);
+        QFETCH(bool, quits);
+        const QString setup = NetworkManager::setupFilePath(downloads.path(), 3);
+        launcher->setResultFor(setup, launchResult);
+
+        QPointer<Updates> window = new Updates;
+        QSignalSpy ready(window.data(), &Updates::updateReady);
+        window->offerUpdate("4.1.3.1000", "Release", "notes", true, server.baseUrl() + path);
+        window->show();
+        QVERIFY(!window->findChild<QPushButton *>("pushButton")->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(window->state(), int(Updates::Downloaded), 20000);
+        QCOMPARE(label(window, "label"), QStringLiteral("Downloaded:"));
+        QCOMPARE(label(window, "label_14"), QStringLiteral("100%"));
+        QCOMPARE(label(window, "label_4"), QStringLiteral("Downloaded successfully!"));
+        QTRY_COMPARE(ready.count(), quits ? 1 : 0);
+        if (quits) {
+            QCOMPARE(launcher->calls().size(), 1);
+            QCOMPARE(launcher->calls().first().file, setup);
+            QCOMPARE(launcher->calls().first().arguments, QStringList { "/verysilent" });
+            QVERIFY(QFileInfo(setup).isExecutable());
+            return;
+        }
+        // The program stays; the setup is offered again with the Install button.
+        QTRY_COMPARE(messages.size(), 1);
+        QVERIFY(messages.first().startsWith(QLatin1String("Error|")));
+        auto *install = window->findChild<QPushButton *>("pushButton");
+        QVERIFY(install->isVisible() && install->isEnabled());
+        QCOMPARE(install->text(), QStringLiteral("Install"));
+    }
+
+    void cancelWhileDownloading()
+    {
+        const QString setup = NetworkManager::setupFilePath(downloads.path(), 3);
+        QPointer<Updates> window = new Updates;
+        window->offerUpdate("4.1.3.1000", "Release", "notes", true,
+                            server.baseUrl() + "/setups/stall/1000000?rate=400000");
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(label(window, "label_14").endsWith('%'), 20000);
+        QCOMPARE(window->findChild<QProgressBar *>()->maximum(), 976);
+        QVERIFY(label(window, "label_13").startsWith(QLatin1String("976 KB / ")));
+        answer = int(QDialogButtonBox::Yes);
+        window->findChild<QPushButton *>("pushButton_2")->click();
+        QCOMPARE(messages, QStringList { "Updates|Do you want to cancel update?" });
+        QVERIFY(label(window, "label_14").contains(QLatin1String("cancelling...")));
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
+        QVERIFY(!QFile::exists(setup));
+        QVERIFY(launcher->calls().isEmpty());
+    }
+
+    void failedDownloadAsksToRestart()
+    {
+        QPointer<Updates> window = new Updates;
+        window->offerUpdate("4.1.3.1000", "Release", "notes", true,
+                            server.baseUrl() + "/setups/missing");
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 20000); // No: the window closes
+        QCOMPARE(messages,
+                 QStringList { "Error|Update process has failed!\nStatus code: 404\nError "
+                               "code: 203\nDo you want to restart update now?" });
+    }
+
+    void setupKinds_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("debian package") << QByteArray("!<arch>\ndebian-binary   1342943816")
+                                        << int(SetupInstaller::Kind::DebianPackage);
+        QTest::newRow("script") << QByteArray("#!/bin/sh\n") << int(SetupInstaller::Kind::Program);
+        QTest::newRow("program") << QByteArray("\x7f"
+                                               "ELF\x02\x01")
+                                 << int(SetupInstaller::Kind::Program);
+        QTest::newRow("windows setup")
+            << QByteArray("MZ\x90") << int(SetupInstaller::Kind::Unknown);
+        QTest::newRow("other archive")
+            << QByteArray("!<arch>\nfoo") << int(SetupInstaller::Kind::Unknown);
+    }
+
+    void setupKinds()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(int, kind);
+        QCOMPARE(int(SetupInstaller::kindOf(head)), kind);
+        QFile file(downloads.filePath("kind.setup"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(head);
+        file.close();
+        const qint64 result = SetupInstaller::start(file.fileName(), { "/verysilent" });
+        if (kind == int(SetupInstaller::Kind::Unknown)) {
+            QCOMPARE(result, qint64(31));
+            QVERIFY(launcher->calls().isEmpty());
+            return;
+        }
+        QCOMPARE(result, qint64(42));
+        const plat::FakeLauncher::Call call = launcher->calls().first();
+        if (kind == int(SetupInstaller::Kind::DebianPackage)) {
+            QCOMPARE(call.verb, QStringLiteral("runas"));
+            QCOMPARE(call.file, QStringLiteral("dpkg"));
+            QCOMPARE(call.arguments, (QStringList { "--install", file.fileName() }));
+        } else {
+            QCOMPARE(call.verb, QString());
+            QCOMPARE(call.file, file.fileName());
+            QCOMPARE(call.arguments, QStringList { "/verysilent" });
+        }
+    }
+
+    void changelogFetchedWrittenAndShown()
+    {
+        const QString path = Changelog::changelogFilePath();
+        QFile::remove(path);
+        server.clearRequests();
+        QPointer<Changelog> dialog = new Changelog;
+        dialog->show();
+        auto *view = dialog->findChild<QTextBrowser *>();
+        QTRY_VERIFY_WITH_TIMEOUT(!view->toPlainText().isEmpty(), 20000);
+        const QString block
+            = QStringLiteral("Build: 4.1.3.742\nChannel: Release\n\nChangelog: \nBuild "
+                             "4.1.3.742\nDescription file en.update.release.json\n"
+                             "\u2022 self\u2022check on start\u2022up");
+        QCOMPARE(view->toPlainText(), block);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QTextCodec::codecForName("windows-1251")->toUnicode(file.readAll()), block);
+        file.close();
+        QCOMPARE(server.requestedPaths().size(), 1);
+        dialog->close();
+        QTRY_VERIFY(dialog.isNull());
+
+        // The next opening shows the file without asking the server.
+        dialog = new Changelog;
+        QCOMPARE(dialog->findChild<QTextBrowser *>()->toPlainText(), block);
+        QTest::qWait(300);
+        QCOMPARE(server.requestedPaths().size(), 1);
+        delete dialog;
+    }
+
+    void insiderOfferInstallAndSwitch()
+    {
+        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
+        auto *offer = new InsiderNotification;
+        QCOMPARE(
+            offer->findChild<QLabel *>("label_2")->text(),
+            QStringLiteral("New insider build unknown is available! Do you want to install it?"));
+        offer->setBuildNumber("4.1.3.1000");
+        SignalLog log(offer);
+        offer->show();
+
+        auto *dontShow = offer->findChild<Switch *>();
+        dontShow->click();
+        QVERIFY(!Settings::boolValue("Updates", "GetInsiderBuildsNotification", true));
+        dontShow->click();
+        QVERIFY(Settings::boolValue("Updates", "GetInsiderBuildsNotification", false));
+        QPointer<InsiderNotification> watch = offer;
+        offer->findChild<QPushButton *>("insiderBtn")->click(); // Install
+        QCOMPARE(log.names(),
+                 QStringList({ "disableInsiderNotification", "disableInsiderNotification",
+                               "setInsiderChannel", "startInsiderUpdate" }));
+        QCOMPARE(log.arguments("disableInsiderNotification"),
+                 QList<QVariantList>({ { true }, { false } }));
+        QCOMPARE(log.arguments("setInsiderChannel").value(0).value(0).toInt(), 1);
+        QCOMPARE(Settings::intValue("Updates", "UpdatesChannel", 3), 1);
+        QTRY_VERIFY(watch.isNull());
+    }
 
 private:
     QString label(Updates *window, const char *name) const
@@ -54,244 +279,6 @@ private:
     QStringList messages;
     int answer = int(QDialogButtonBox::No);
 };
-
-void TestUpdateWindows::initTestCase()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    QVERIFY2(server.start(QStringLiteral("latest")), qPrintable(server.errorText()));
-    server.applyEnvironment();
-    QVERIFY(Config::installTestCertificateAuthority());
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("DownloadPath"),
-                               downloads.path());
-    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 1);
-}
-
-void TestUpdateWindows::init()
-{
-    launcher = std::make_shared<plat::FakeLauncher>();
-    scopedLauncher = std::make_unique<plat::ScopedLauncher>(launcher);
-    messages.clear();
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
-    answer = int(QDialogButtonBox::No);
-    MsgDialog::setTestResponder([this](MsgDialog *dialog) {
-        messages << dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text();
-        return answer;
-    });
-}
-
-void TestUpdateWindows::cleanup()
-{
-    MsgDialog::setTestResponder({});
-    scopedLauncher.reset();
-    // Only this test's windows: the process-wide log view is a top-level widget too.
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Updates *>(top) || qobject_cast<Changelog *>(top)
-            || qobject_cast<InsiderNotification *>(top))
-            top->deleteLater();
-    }
-    QTest::qWait(50);
-}
-
-void TestUpdateWindows::manualOfferShowsTheNotes()
-{
-    QPointer<Updates> window = new Updates;
-    QSignalSpy displayed(window.data(), &Updates::displayWindow);
-    window->offerUpdate("4.1.3.1000", "Beta", "\n- crash-free start", false,
-                        server.baseUrl() + "/setups/size/1000");
-    window->show();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Verdimon Nuvo - Update"));
-    QCOMPARE(
-        window->findChild<QTextBrowser *>()->toPlainText(),
-        QStringLiteral("Build: 4.1.3.1000\nChannel: Beta\n\nChangelog: \n\u2022 crash\u2022free "
-                       "start"));
-    auto *download = window->findChild<QPushButton *>("pushButton");
-    QVERIFY(download->isVisible());
-    QCOMPARE(download->text(), QStringLiteral("Download"));
-    QCOMPARE(window->state(), int(Updates::Offered));
-    QVERIFY(server.requestedPaths().filter("/setups/").isEmpty());
-    // Nothing runs yet: Cancel closes without a question.
-    window->findChild<QPushButton *>("pushButton_2")->click();
-    QTRY_VERIFY(window.isNull());
-    QCOMPARE(displayed.count(), 1);
-    QVERIFY(messages.isEmpty());
-}
-
-void TestUpdateWindows::automaticInstall_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<qint64>("launchResult");
-    QTest::addColumn<bool>("quits");
-    QTest::newRow("test setup started") << "/setups/script" << qint64(42) << true;
-    QTest::newRow("setup refused to start") << "/setups/script" << qint64(5) << false;
-    QTest::newRow("setup of no known kind")
-        << "/setups/size/300000?rate=400000" << qint64(42) << false;
-}
-
-void TestUpdateWindows::automaticInstall()
-{
-    QFETCH(QString, path);
-    QFETCH(qint64, launchResult);
-    QFETCH(bool, quits);
-    const QString setup = NetworkManager::setupFilePath(downloads.path(), 3);
-    launcher->setResultFor(setup, launchResult);
-
-    QPointer<Updates> window = new Updates;
-    QSignalSpy ready(window.data(), &Updates::updateReady);
-    window->offerUpdate("4.1.3.1000", "Release", "notes", true, server.baseUrl() + path);
-    window->show();
-    QVERIFY(!window->findChild<QPushButton *>("pushButton")->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(window->state(), int(Updates::Downloaded), 20000);
-    QCOMPARE(label(window, "label"), QStringLiteral("Downloaded:"));
-    QCOMPARE(label(window, "label_14"), QStringLiteral("100%"));
-    QCOMPARE(label(window, "label_4"), QStringLiteral("Downloaded successfully!"));
-    QTRY_COMPARE(ready.count(), quits ? 1 : 0);
-    if (quits) {
-        QCOMPARE(launcher->calls().size(), 1);
-        QCOMPARE(launcher->calls().first().file, setup);
-        QCOMPARE(launcher->calls().first().arguments, QStringList { "/verysilent" });
-        QVERIFY(QFileInfo(setup).isExecutable());
-        return;
-    }
-    // The program stays; the setup is offered again with the Install button.
-    QTRY_COMPARE(messages.size(), 1);
-    QVERIFY(messages.first().startsWith(QLatin1String("Error|")));
-    auto *install = window->findChild<QPushButton *>("pushButton");
-    QVERIFY(install->isVisible() && install->isEnabled());
-    QCOMPARE(install->text(), QStringLiteral("Install"));
-}
-
-void TestUpdateWindows::cancelWhileDownloading()
-{
-    const QString setup = NetworkManager::setupFilePath(downloads.path(), 3);
-    QPointer<Updates> window = new Updates;
-    window->offerUpdate("4.1.3.1000", "Release", "notes", true,
-                        server.baseUrl() + "/setups/stall/1000000?rate=400000");
-    window->show();
-    QTRY_VERIFY_WITH_TIMEOUT(label(window, "label_14").endsWith('%'), 20000);
-    QCOMPARE(window->findChild<QProgressBar *>()->maximum(), 976);
-    QVERIFY(label(window, "label_13").startsWith(QLatin1String("976 KB / ")));
-    answer = int(QDialogButtonBox::Yes);
-    window->findChild<QPushButton *>("pushButton_2")->click();
-    QCOMPARE(messages, QStringList { "Updates|Do you want to cancel update?" });
-    QVERIFY(label(window, "label_14").contains(QLatin1String("cancelling...")));
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
-    QVERIFY(!QFile::exists(setup));
-    QVERIFY(launcher->calls().isEmpty());
-}
-
-void TestUpdateWindows::failedDownloadAsksToRestart()
-{
-    QPointer<Updates> window = new Updates;
-    window->offerUpdate("4.1.3.1000", "Release", "notes", true,
-                        server.baseUrl() + "/setups/missing");
-    window->show();
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 20000); // No: the window closes
-    QCOMPARE(messages,
-             QStringList { "Error|Update process has failed!\nStatus code: 404\nError "
-                           "code: 203\nDo you want to restart update now?" });
-}
-
-void TestUpdateWindows::setupKinds_data()
-{
-    QTest::addColumn<QByteArray>("head");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("debian package") << QByteArray("!<arch>\ndebian-binary   1342943816")
-                                    << int(SetupInstaller::Kind::DebianPackage);
-    QTest::newRow("script") << QByteArray("#!/bin/sh\n") << int(SetupInstaller::Kind::Program);
-    QTest::newRow("program") << QByteArray("\x7f"
-                                           "ELF\x02\x01")
-                             << int(SetupInstaller::Kind::Program);
-    QTest::newRow("windows setup") << QByteArray("MZ\x90") << int(SetupInstaller::Kind::Unknown);
-    QTest::newRow("other archive")
-        << QByteArray("!<arch>\nfoo") << int(SetupInstaller::Kind::Unknown);
-}
-
-void TestUpdateWindows::setupKinds()
-{
-    QFETCH(QByteArray, head);
-    QFETCH(int, kind);
-    QCOMPARE(int(SetupInstaller::kindOf(head)), kind);
-    QFile file(downloads.filePath("kind.setup"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(head);
-    file.close();
-    const qint64 result = SetupInstaller::start(file.fileName(), { "/verysilent" });
-    if (kind == int(SetupInstaller::Kind::Unknown)) {
-        QCOMPARE(result, qint64(31));
-        QVERIFY(launcher->calls().isEmpty());
-        return;
-    }
-    QCOMPARE(result, qint64(42));
-    const plat::FakeLauncher::Call call = launcher->calls().first();
-    if (kind == int(SetupInstaller::Kind::DebianPackage)) {
-        QCOMPARE(call.verb, QStringLiteral("runas"));
-        QCOMPARE(call.file, QStringLiteral("dpkg"));
-        QCOMPARE(call.arguments, (QStringList { "--install", file.fileName() }));
-    } else {
-        QCOMPARE(call.verb, QString());
-        QCOMPARE(call.file, file.fileName());
-        QCOMPARE(call.arguments, QStringList { "/verysilent" });
-    }
-}
-
-void TestUpdateWindows::changelogFetchedWrittenAndShown()
-{
-    const QString path = Changelog::changelogFilePath();
-    QFile::remove(path);
-    server.clearRequests();
-    QPointer<Changelog> dialog = new Changelog;
-    dialog->show();
-    auto *view = dialog->findChild<QTextBrowser *>();
-    QTRY_VERIFY_WITH_TIMEOUT(!view->toPlainText().isEmpty(), 20000);
-    const QString block = QStringLiteral("Build: 4.1.3.742\nChannel: Release\n\nChangelog: \nBuild "
-                                         "4.1.3.742\nDescription file en.update.release.json\n"
-                                         "\u2022 self\u2022check on start\u2022up");
-    QCOMPARE(view->toPlainText(), block);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(QTextCodec::codecForName("windows-1251")->toUnicode(file.readAll()), block);
-    file.close();
-    QCOMPARE(server.requestedPaths().size(), 1);
-    dialog->close();
-    QTRY_VERIFY(dialog.isNull());
-
-    // The next opening shows the file without asking the server.
-    dialog = new Changelog;
-    QCOMPARE(dialog->findChild<QTextBrowser *>()->toPlainText(), block);
-    QTest::qWait(300);
-    QCOMPARE(server.requestedPaths().size(), 1);
-    delete dialog;
-}
-
-void TestUpdateWindows::insiderOfferInstallAndSwitch()
-{
-    Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
-    auto *offer = new InsiderNotification;
-    QCOMPARE(offer->findChild<QLabel *>("label_2")->text(),
-             QStringLiteral("New insider build unknown is available! Do you want to install it?"));
-    offer->setBuildNumber("4.1.3.1000");
-    QStringList order;
-    connect(offer, &InsiderNotification::disableInsiderNotification, this,
-            [&order](bool on) { order << QStringLiteral("disable %1").arg(on); });
-    connect(
-        offer, &InsiderNotification::setInsiderChannel, this,
-        [&order](Update::Channel channel) { order << QStringLiteral("channel %1").arg(channel); });
-    connect(offer, &InsiderNotification::startInsiderUpdate, this,
-            [&order]() { order << QStringLiteral("start"); });
-    offer->show();
-
-    auto *dontShow = offer->findChild<Switch *>();
-    dontShow->click();
-    QVERIFY(!Settings::boolValue("Updates", "GetInsiderBuildsNotification", true));
-    dontShow->click();
-    QVERIFY(Settings::boolValue("Updates", "GetInsiderBuildsNotification", false));
-    QPointer<InsiderNotification> watch = offer;
-    offer->findChild<QPushButton *>("insiderBtn")->click(); // Install
-    QCOMPARE(order, (QStringList { "disable 1", "disable 0", "channel 1", "start" }));
-    QCOMPARE(Settings::intValue("Updates", "UpdatesChannel", 3), 1);
-    QTRY_VERIFY(watch.isNull());
-}
 
 QTEST_MAIN(TestUpdateWindows)
 #include "tst_updatewindows.moc"

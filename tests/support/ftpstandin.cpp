@@ -4,10 +4,6 @@
 #include <QDirIterator>
 #include <QFile>
 
-FtpStandIn::FtpStandIn() = default;
-
-FtpStandIn::~FtpStandIn() = default;
-
 bool FtpStandIn::start(const QString &mode)
 {
     m_port = 0;
@@ -65,10 +61,7 @@ QByteArray FtpStandIn::receivedFile(const QString &remotePath) const
 
 QStringList FtpStandIn::commands() const
 {
-    QFile log(m_dir.filePath(QStringLiteral("commands.log")));
-    if (!log.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return StandInProcess::lines(m_dir.filePath(QStringLiteral("commands.log")));
 }
 
 void FtpStandIn::clear()

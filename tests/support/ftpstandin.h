@@ -12,9 +12,6 @@
 class FtpStandIn
 {
 public:
-    FtpStandIn();
-    ~FtpStandIn();
-
     // Starts the script in a mode ("normal", "refuse-folder", "wrong-password", "drop") and waits
     // until it reports its port; false (see errorText()) on failure. A running server is stopped
     // first, and what it received is kept.

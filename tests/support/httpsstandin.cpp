@@ -3,10 +3,6 @@
 #include <QFile>
 #include <QTcpServer>
 
-HttpsStandIn::HttpsStandIn() = default;
-
-HttpsStandIn::~HttpsStandIn() = default;
-
 bool HttpsStandIn::start(const QString &mode, const QStringList &extraArgs)
 {
     if (!m_dir.isValid()) {
@@ -51,15 +47,7 @@ QStringList HttpsStandIn::requestedPaths() const
 
 QStringList HttpsStandIn::requests() const
 {
-    QFile log(m_dir.filePath(QStringLiteral("requests.log")));
-    if (!log.open(QIODevice::ReadOnly))
-        return {};
-    QStringList paths;
-    for (const QByteArray &line : log.readAll().split('\n')) {
-        if (!line.isEmpty())
-            paths << QString::fromUtf8(line);
-    }
-    return paths;
+    return StandInProcess::lines(m_dir.filePath(QStringLiteral("requests.log")));
 }
 
 void HttpsStandIn::clearRequests()

@@ -10,9 +10,6 @@
 class HttpsStandIn
 {
 public:
-    HttpsStandIn();
-    ~HttpsStandIn();
-
     // Starts the script and waits until it reports its port; false (see errorText()) on failure.
     // extraArgs go to the script as they are (switches of its route modules).
     bool start(const QString &mode = QStringLiteral("latest"),

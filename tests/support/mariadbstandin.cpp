@@ -2,13 +2,6 @@
 
 #include <QProcess>
 
-MariaDbStandIn::MariaDbStandIn() = default;
-
-MariaDbStandIn::~MariaDbStandIn()
-{
-    stop();
-}
-
 bool MariaDbStandIn::start()
 {
     if (!m_dir.isValid()) {
@@ -30,11 +23,9 @@ void MariaDbStandIn::stop()
 
 void MariaDbStandIn::applyEnvironment() const
 {
-    qputenv("VN_DB_HOST", m_process.value(QStringLiteral("DB_HOST")).toUtf8());
-    qputenv("VN_DB_PORT", m_process.value(QStringLiteral("DB_PORT")).toUtf8());
-    qputenv("VN_DB_NAME", m_process.value(QStringLiteral("DB_NAME")).toUtf8());
-    qputenv("VN_DB_USER", m_process.value(QStringLiteral("DB_USER")).toUtf8());
-    qputenv("VN_DB_PASSWORD", m_process.value(QStringLiteral("DB_PASSWORD")).toUtf8());
+    for (const char *key : { "HOST", "PORT", "NAME", "USER", "PASSWORD" })
+        qputenv(QByteArray("VN_DB_") + key,
+                m_process.value(QStringLiteral("DB_") + QLatin1String(key)).toUtf8());
 }
 
 QStringList MariaDbStandIn::adminQuery(const QString &sql) const

@@ -10,9 +10,6 @@
 class MariaDbStandIn
 {
 public:
-    MariaDbStandIn();
-    ~MariaDbStandIn();
-
     // Starts the server and waits until it reports its settings; false (see errorText()) on
     // failure.
     bool start();

@@ -1,6 +1,7 @@
 #include "standinprocess.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 
 StandInProcess::~StandInProcess()
 {
@@ -42,6 +43,14 @@ bool StandInProcess::start(const QString &scriptName, const QStringList &args,
     m_error = QString::fromLocal8Bit(output + m_process.readAllStandardError());
     stop();
     return false;
+}
+
+QStringList StandInProcess::lines(const QString &path)
+{
+    QFile log(path);
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 void StandInProcess::stop()

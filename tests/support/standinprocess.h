@@ -25,6 +25,8 @@ public:
     void stop();
 
     QString value(const QString &key) const { return m_values.value(key); }
+    // The non-empty lines of a stand-in's log file; none when it is missing.
+    static QStringList lines(const QString &path);
     QString errorText() const { return m_error; }
 
 private:

@@ -37,35 +37,28 @@ private:
 private slots:
     void checkCommand_data()
     {
-        QTest::addColumn<int>("which");
-        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("type"); // empty: the unmounted /dev/sdb1
         QTest::addColumn<bool>("repair");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("mounted read-only")
-            << 0 << "ext4" << false << QStringList { "fsck", "-n", "/dev/sda1" };
-        QTest::newRow("mounted never repaired")
-            << 0 << "ext4" << true << QStringList { "fsck", "-n", "/dev/sda1" };
-        QTest::newRow("unmounted read-only")
-            << 1 << "" << false << QStringList { "fsck", "-n", "/dev/sdb1" };
-        QTest::newRow("unmounted repair")
-            << 1 << "" << true << QStringList { "fsck", "-y", "/dev/sdb1" };
-        QTest::newRow("xfs mounted")
-            << 0 << "xfs" << true << QStringList { "xfs_repair", "-n", "/dev/sda1" };
-        QTest::newRow("btrfs mounted")
-            << 0 << "btrfs" << true << QStringList { "btrfs", "check", "--readonly", "/dev/sda1" };
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("mounted read-only") << "ext4" << false << "fsck -n /dev/sda1";
+        QTest::newRow("mounted never repaired") << "ext4" << true << "fsck -n /dev/sda1";
+        QTest::newRow("unmounted read-only") << "" << false << "fsck -n /dev/sdb1";
+        QTest::newRow("unmounted repair") << "" << true << "fsck -y /dev/sdb1";
+        QTest::newRow("xfs mounted") << "xfs" << true << "xfs_repair -n /dev/sda1";
+        QTest::newRow("btrfs mounted") << "btrfs" << true << "btrfs check --readonly /dev/sda1";
     }
 
     void checkCommand()
     {
-        QFETCH(int, which);
         QFETCH(QString, type);
         QFETCH(bool, repair);
-        QFETCH(QStringList, expected);
-        CheckableFileSystem fileSystem = which == 0 ? mounted(type) : unmounted();
+        QFETCH(QString, expected);
+        const CheckableFileSystem fileSystem = type.isEmpty() ? unmounted() : mounted(type);
         const auto name = [](const QString &program) {
             return program;
         };
-        QCOMPARE(FileSystemCheck::checkCommand(fileSystem, repair, name), expected);
+        QCOMPARE(FileSystemCheck::checkCommand(fileSystem, repair, name).join(QLatin1Char(' ')),
+                 expected);
     }
 
     // Unmounted devices come from the block-device table: partitions and unpartitioned disks,
