@@ -7,9 +7,12 @@ proportion to their size, lines and faults with a fixed seed, so two runs on the
 the same faults. Every fault is built and run against the whole suite in a worktree of HEAD of
 its own (the working tree is never touched); a fault that does not compile is not counted.
 
-    scripts/plant-faults.py [--count 60] [--seed 7] [--workers W] [--jobs N] [--list]
+    scripts/plant-faults.py [--count 60] [--seed 7] [--from REV] [--workers W] [--jobs N] [--list]
 
---list only prints the faults it would plant. --workers runs W worktrees side by side, each with
+--from chooses the faults from the program as it was at REV (a commit before a change to the tests
+and the program), so a later tree is tried with the same faults: each is planted on the same line,
+found by its text near where it stood; a line that has gone is not counted. --list only prints the
+faults it would plant. --workers runs W worktrees side by side, each with
 its own build, stand-ins and a share of the faults (the suite spends much of its time waiting). The run ends with one line:
     planted N, compiled M, caught K (P %)
 followed by the faults that survived, to be read by hand: some change nothing a user could see.
@@ -35,10 +38,33 @@ CALL = re.compile(r"^\s*(?!return\b|delete\b|case\b|if\b|while\b|for\b|switch\b)
                   r"[A-Za-z_][\w:.>\-]*\s*\(.*\)\s*;\s*$")
 
 
-def program_files():
-    out = subprocess.run(["git", "ls-files", "--"] + ["%s/*.cpp" % f for f in FOLDERS],
-                         cwd=ROOT, check=True, capture_output=True, text=True).stdout
-    return [f for f in out.split() if "/fakes/" not in f]
+def git(*args):
+    return subprocess.run(["git"] + list(args), cwd=ROOT, check=True, capture_output=True,
+                          text=True).stdout
+
+
+def program_files(rev):
+    if rev:
+        names = git("ls-tree", "-r", "--name-only", rev, "--", *FOLDERS).split()
+        names = [n for n in names if n.endswith(".cpp")]
+    else:
+        names = git("ls-files", "--", *["%s/*.cpp" % f for f in FOLDERS]).split()
+    return [f for f in names if "/fakes/" not in f]
+
+
+def read_lines(path, rev):
+    if rev:
+        return git("show", "%s:%s" % (rev, path)).splitlines(keepends=True)
+    return open(os.path.join(ROOT, path), encoding="utf-8").readlines()
+
+
+def locate(lines, index, old):
+    """The line of the tree that holds `old`, nearest to where it stood; None when it is gone."""
+    for distance in range(0, len(lines)):
+        for at in (index - distance, index + distance):
+            if 0 <= at < len(lines) and lines[at] == old:
+                return at
+    return None
 
 
 def outside_strings(line, start):
@@ -68,10 +94,10 @@ def candidates(line):
     return found
 
 
-def choose_faults(count, seed):
+def choose_faults(count, seed, rev=None):
     rng = random.Random(seed)
-    files = program_files()
-    texts = {f: open(os.path.join(ROOT, f), encoding="utf-8").readlines() for f in files}
+    files = program_files(rev)
+    texts = {f: read_lines(f, rev) for f in files}
     weights = [len(texts[f]) for f in files]
     faults, seen = [], set()
     attempts = 0
@@ -109,7 +135,8 @@ def run_workers(opts):
     jobs = max(1, opts.jobs // opts.workers)
     procs = [subprocess.Popen([sys.executable, os.path.abspath(__file__), "--count",
                                str(opts.count), "--seed", str(opts.seed), "--jobs", str(jobs),
-                               "--shard", "%d/%d" % (k, opts.workers)],
+                               "--shard", "%d/%d" % (k, opts.workers)]
+                              + (["--from", opts.rev] if opts.rev else []),
                               stdout=subprocess.PIPE, text=True)
              for k in range(opts.workers)]
     planted = compiled = caught = failed = 0
@@ -139,13 +166,14 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--count", type=int, default=60)
     parser.add_argument("--seed", type=int, default=7)
+    parser.add_argument("--from", dest="rev", default=None)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--workers", type=int, default=1)
     parser.add_argument("--shard", default="0/1", help=argparse.SUPPRESS)
     parser.add_argument("--list", action="store_true")
     opts = parser.parse_args()
 
-    faults = choose_faults(opts.count, opts.seed)
+    faults = choose_faults(opts.count, opts.seed, opts.rev)
     if opts.workers > 1 and not opts.list:
         return run_workers(opts)
     shard, shards = (int(v) for v in opts.shard.split("/"))
@@ -190,7 +218,13 @@ def main():
         survivors = []
         for number, (path, index, what, old, new) in numbered:
             file_name = os.path.join(tree, path)
-            lines = open(file_name, encoding="utf-8").readlines()
+            lines = open(file_name, encoding="utf-8").readlines() if os.path.exists(file_name) else []
+            found = locate(lines, index, old)
+            if found is None:
+                print("%2d/%d %s:%d %s: line gone, not counted" % (number, len(faults), path,
+                                                                  index + 1, what), flush=True)
+                continue
+            index = found
             lines[index] = new
             open(file_name, "w", encoding="utf-8").writelines(lines)
             if run(["cmake", "--build", build, "-j", str(opts.jobs)], tree, 1800) != 0:
