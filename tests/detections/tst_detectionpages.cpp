@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(item->data(0, Qt::UserRole).toString(), key);
 
         // Any column: the clicked column does not matter.
-        window->onSummaryItemDoubleClicked(item, 1);
+        emit window->mainTree->itemDoubleClicked(item, 1);
         QTabBar *bar = window->tabControl->tabBar();
         const QString tabKey = bar->tabData(bar->currentIndex()).toString();
         if (ownTab) {
