@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QThread>
 
 using namespace wmi;
@@ -93,6 +94,16 @@ bool waitForDetections(int timeoutMs)
         QThread::msleep(1);
     }
     return true;
+}
+
+QList<QLabel *> refreshLinks(const QWidget *window)
+{
+    QList<QLabel *> links;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->text().endsWith(QStringLiteral("\">refresh</a>")))
+            links << label;
+    }
+    return links;
 }
 
 } // namespace DetectionTesting

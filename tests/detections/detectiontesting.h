@@ -2,7 +2,11 @@
 // Helpers shared by the detection tests and the timing program: a whole fake machine for the
 // WMI facade and the platform seams, and the wait for a batch to end.
 
+#include <QList>
 #include <QString>
+
+class QLabel;
+class QWidget;
 
 #include <memory>
 
@@ -34,5 +38,8 @@ void fillMachine(wmi::FakeProvider &provider, plat::FakePlatform &platform,
 // True once every detection thread and Worker has ended (waits at most timeoutMs, running the
 // event loop meanwhile).
 bool waitForDetections(int timeoutMs);
+
+// The "No ... data is available. Try to refresh" links of the window's twelve WMI pages.
+QList<QLabel *> refreshLinks(const QWidget *window);
 
 } // namespace DetectionTesting

@@ -97,13 +97,13 @@ private slots:
 
     void init()
     {
-        QCOMPARE(DetectionStats::liveThreads(), 0);
         fake = std::make_shared<wmi::FakeProvider>();
         useFake = std::make_unique<wmi::ScopedProvider>(fake);
         fakes = std::make_unique<plat::FakePlatform>();
         usePlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
         boxes.clear();
         window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+        QCOMPARE(DetectionStats::liveThreads(), 0); // construction starts nothing
     }
 
     void cleanup()
@@ -115,13 +115,6 @@ private slots:
         fakes.reset();
         useFake.reset();
         fake.reset();
-    }
-
-    void constructionStartsNothing()
-    {
-        QCOMPARE(DetectionStats::liveThreads(), 0);
-        QCOMPARE(window->mainTree->topLevelItemCount(), 16);
-        QCOMPARE(summary(0), QStringLiteral("Loading data..."));
     }
 
     // A refresh replaces each detection's statistic instead of adding one more.
@@ -196,6 +189,8 @@ private slots:
         QCOMPARE(window->opticalTree->topLevelItemCount(), 0);
         QVERIFY(window->collectingOpticalLabel->isHidden());
         QVERIFY(!window->hardwareNotInstalledLabel->isHidden());
+        QCOMPARE(window->hardwareNotInstalledLabel->text(),
+                 QStringLiteral("Hardware is not installed"));
 
         QCOMPARE(window->motherboardTree->topLevelItemCount(), 17);
         QCOMPARE(window->motherboardTree->topLevelItem(11)->text(0),
@@ -228,12 +223,7 @@ private slots:
         QCOMPARE(window->processesTree->topLevelItem(0)->text(0), QStringLiteral("process00000"));
         QVERIFY(window->processesTree->topLevelItem(0)->text(2).endsWith(QStringLiteral(" KB")));
         QCOMPARE(window->appsTree->topLevelItemCount(), 2);
-        QCOMPARE(window->appsTree->topLevelItem(0)->text(0), QStringLiteral("Application 0"));
         QCOMPARE(window->appsTree->topLevelItem(0)->text(4), QStringLiteral("remove app0"));
-        QVERIFY(window->appsTree->topLevelItem(0)
-                    ->data(0, Qt::UserRole)
-                    .toString()
-                    .contains(QStringLiteral("Uninstall")));
         QCOMPARE(window->appsTree->topLevelItem(0)->data(1, Qt::UserRole).toString(),
                  QStringLiteral("app0000"));
         QCOMPARE(window->installedAppsCountLabel->text(), QStringLiteral("2"));
@@ -248,86 +238,45 @@ private slots:
                                window->collectingStartupLabel })
             QVERIFY(label->isHidden());
         QVERIFY(boxes.isEmpty());
-    }
 
-    void mainSummaryLines_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("OS") << 0 << "OS"
-                            << "OS:"
-                            << "Debian GNU/Linux 12 (bookworm) build 6.1.0-18";
-        QTest::newRow("CPU") << 1 << "CPU"
-                             << "CPU:"
-                             << "Test CPU 0 (8 logical processors, 4 cores, 8 threads)";
-        QTest::newRow("RAM") << 2 << "RAM"
-                             << "RAM:"
-                             << "";
-        QTest::newRow("GPU") << 3 << "GPU"
-                             << "GPU:"
-                             << "";
-        QTest::newRow("Storage") << 4 << "Storage"
-                                 << "Storage:"
-                                 << "1 drives, 1 partitions";
-        QTest::newRow("Sound") << 5 << "Sound Devices"
-                               << "Sound devices:"
-                               << "1 devices";
-        QTest::newRow("Motherboard") << 6 << "Motherboard"
-                                     << "Motherboard:"
-                                     << "Board Maker Board X (BIOS version: 1.23)";
-        QTest::newRow("TPM") << 7 << "TPM"
-                             << "Trusted Platform Module (TPM):"
-                             << "2.0, 0, 1.38";
-        // The Optical page is not on screen, so its no-drive label does not count.
-        QTest::newRow("Optical") << 8 << "Optical Devices"
-                                 << "Optical Devices:"
-                                 << "0 device";
-        QTest::newRow("Network") << 9 << "Network"
-                                 << "Network:"
-                                 << "2 adapters";
-        QTest::newRow("Peripheral") << 10 << "Peripheral"
-                                    << "Peripheral:"
-                                    << "2 items";
-        QTest::newRow("Services") << 11 << "Services"
-                                  << "Services:"
-                                  << "3 services";
-        QTest::newRow("Processes") << 12 << "Processes"
-                                   << "Processes:"
-                                   << "3 processes";
-        QTest::newRow("Applications") << 13 << "Applications"
-                                      << "Applications:"
-                                      << "2 applications";
-        QTest::newRow("Drivers") << 14 << "Drivers"
-                                 << "Drivers:"
-                                 << "2 drivers";
-        QTest::newRow("Startup") << 15 << "Startup"
-                                 << "Startup:"
-                                 << "1 items";
-    }
-
-    void mainSummaryLines()
-    {
-        QFETCH(int, row);
-        QFETCH(QString, key);
-        QFETCH(QString, label);
-        QFETCH(QString, line);
-        fillMachine(*fake, *fakes);
-        runBatch();
-
-        const QTreeWidgetItem *item = window->mainTree->topLevelItem(row);
-        QCOMPARE(item->text(0), label);
-        QCOMPARE(item->data(0, Qt::UserRole).toString(), key);
-        QVERIFY(!item->icon(0).isNull());
-        if (key == QLatin1String("RAM")) {
-            line = QStringLiteral("%1, 2 slots").arg(window->ramTree->topLevelItem(1)->text(1));
-            QVERIFY(!window->ramTree->topLevelItem(1)->text(1).isEmpty());
-        } else if (key == QLatin1String("GPU")) {
-            line = QStringLiteral("Test Adapter, %1")
-                       .arg(window->gpuTree->topLevelItem(0)->child(1)->text(1));
+        // The Main summary: each row's caption, the key it leads to and its line.
+        const struct
+        {
+            const char *key, *label, *line;
+        } rows[] = {
+            { "OS", "OS:", "Debian GNU/Linux 12 (bookworm) build 6.1.0-18" },
+            { "CPU", "CPU:", "Test CPU 0 (8 logical processors, 4 cores, 8 threads)" },
+            { "RAM", "RAM:", "" },
+            { "GPU", "GPU:", "" },
+            { "Storage", "Storage:", "1 drives, 1 partitions" },
+            { "Sound Devices", "Sound devices:", "1 devices" },
+            { "Motherboard", "Motherboard:", "Board Maker Board X (BIOS version: 1.23)" },
+            { "TPM", "Trusted Platform Module (TPM):", "2.0, 0, 1.38" },
+            // The Optical page is not on screen, so its no-drive label does not count.
+            { "Optical Devices", "Optical Devices:", "0 device" },
+            { "Network", "Network:", "2 adapters" },
+            { "Peripheral", "Peripheral:", "2 items" },
+            { "Services", "Services:", "3 services" },
+            { "Processes", "Processes:", "3 processes" },
+            { "Applications", "Applications:", "2 applications" },
+            { "Drivers", "Drivers:", "2 drivers" },
+            { "Startup", "Startup:", "1 items" },
+        };
+        QCOMPARE(window->mainTree->topLevelItemCount(), 16);
+        const QString ram = window->ramTree->topLevelItem(1)->text(1);
+        QVERIFY(!ram.isEmpty());
+        const QString gpuMemory = window->gpuTree->topLevelItem(0)->child(1)->text(1);
+        for (int row = 0; row < 16; ++row) {
+            const QTreeWidgetItem *item = window->mainTree->topLevelItem(row);
+            QCOMPARE(item->text(0), QString::fromUtf8(rows[row].label));
+            QCOMPARE(item->data(0, Qt::UserRole).toString(), QString::fromUtf8(rows[row].key));
+            QString line = QString::fromUtf8(rows[row].line);
+            if (row == 2)
+                line = ram + QStringLiteral(", 2 slots");
+            else if (row == 3)
+                line = QStringLiteral("Test Adapter, ") + gpuMemory;
+            QCOMPARE(item->text(1), line);
         }
-        QCOMPARE(item->text(1), line);
     }
 
     void logLinesFollowTheBatchOrder()
@@ -400,12 +349,8 @@ private slots:
         QCOMPARE(boxes.first(), boxText);
         QCOMPARE(boxes.count(boxText), boxCount);
 
-        QLabel *const links[] = { window->osRefreshLink,          window->cpuRefreshLink,
-                                  window->gpuRefreshLink,         window->ramRefreshLink,
-                                  window->storageRefreshLink,     window->opticalRefreshLink,
-                                  window->motherboardRefreshLink, window->soundRefreshLink,
-                                  window->networkRefreshLink,     window->peripheralRefreshLink,
-                                  window->servicesRefreshLink,    window->processesRefreshLink };
+        const QList<QLabel *> links = refreshLinks(window.get());
+        QCOMPARE(links.size(), 12);
         for (QLabel *link : links)
             QCOMPARE(!link->isHidden(), noDataState);
         if (noDataState) {
@@ -425,21 +370,6 @@ private slots:
         QCOMPARE(window->appsTree->topLevelItemCount(), 2);
         QCOMPARE(window->startupTree->topLevelItemCount(), 1);
         QCOMPARE(window->driversTree->topLevelItemCount(), 2);
-    }
-
-    void refreshLinkRestartsEverything()
-    {
-        fillMachine(*fake, *fakes);
-        fake->failAt(wmi::Step::ConnectServer, wmi::E_FAIL, QString(), 13);
-        runBatch();
-        QVERIFY(!window->cpuRefreshLink->isHidden());
-
-        emit window->cpuRefreshLink->linkActivated(QStringLiteral("#"));
-        finishBatch();
-        QVERIFY(window->cpuRefreshLink->isHidden());
-        QVERIFY(window->osRefreshLink->isHidden());
-        QCOMPARE(window->cpuTree->topLevelItemCount(), 2);
-        QCOMPARE(window->osTree->topLevelItemCount(), 24);
     }
 
     void beginDataCollectionOnlyOnce()
@@ -658,18 +588,6 @@ private slots:
         QCOMPARE(summary(8), QStringLiteral("0 device"));
     }
 
-    void noTpmMachine()
-    {
-        MachineShape shape;
-        shape.withTpm = false;
-        fillMachine(*fake, *fakes, shape);
-        runBatch();
-        QCOMPARE(window->tpmTree->topLevelItemCount(), 0);
-        QVERIFY(window->collectingTpmLabel->isHidden());
-        QVERIFY(!window->noTpmLabel->isHidden());
-        QCOMPARE(summary(7), QStringLiteral("Not installed"));
-    }
-
     // A machine without these devices: once the batch ends their pages say "No ... data is
     // available" instead of collecting for ever; pages with rows keep their trees.
     void emptyPagesSayNoData()
@@ -679,6 +597,7 @@ private slots:
         fake->clear("Win32_SoundDevice");
         fake->clear("Win32_Keyboard");
         fake->clear("Win32_Printer");
+        fake->clear("Win32_Tpm");
         runBatch();
         const std::tuple<QTreeWidget *, QLabel *, QLabel *, bool> pages[] = {
             { window->gpuTree, window->collectingGPULabel, window->gpuRefreshLink, true },
@@ -698,6 +617,10 @@ private slots:
             QStringLiteral("No GPU data is available. Try to")));
         QCOMPARE(summary(3), QStringLiteral("Unknown"));
         QCOMPARE(summary(5), QStringLiteral("0 devices"));
+        QCOMPARE(window->tpmTree->topLevelItemCount(), 0);
+        QVERIFY(window->collectingTpmLabel->isHidden());
+        QVERIFY(!window->noTpmLabel->isHidden());
+        QCOMPARE(summary(7), QStringLiteral("Not installed"));
     }
 
     void headingsFollowAutoExpand_data()
@@ -721,49 +644,6 @@ private slots:
         window->expandAllItems(window->cpuTree);
         QCOMPARE(window->cpuTree->topLevelItem(0)->isExpanded(), !expand);
         QCOMPARE(window->cpuTree->topLevelItem(1)->isExpanded(), !expand);
-    }
-
-    void listRecords_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("named") << "bash" << 1;
-        QTest::newRow("empty name dropped") << "" << 0;
-    }
-
-    void listRecords()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, rows);
-        window->resetAllPages();
-        Process process;
-        process.processName = name;
-        process.workingSetSize = QStringLiteral("Unknown");
-        process.peakPageFileUsage = QStringLiteral("12");
-        process.virtualSize = QStringLiteral("34");
-        window->processesData(process);
-        Startup startup;
-        startup.name = name;
-        startup.location = QStringLiteral("/etc/xdg/autostart");
-        window->setStartupInfo(startup);
-        window->setStartupDataReady();
-        window->setMainProcessesData();
-        // The count line counts the rows still on their way; they go in at the next tick.
-        QCOMPARE(summary(12), QStringLiteral("%1 processes").arg(rows));
-        QTRY_COMPARE(window->processesTree->topLevelItemCount(), rows);
-        QCOMPARE(window->collectingProcessesLabel->isHidden(), rows > 0);
-        QCOMPARE(window->collectingStartupLabel->isHidden(), rows > 0);
-        QCOMPARE(window->startupCountLabel->text(), QString::number(rows));
-        QCOMPARE(window->noStartupDataLabel->isHidden(), rows > 0);
-        QCOMPARE(summary(12), QStringLiteral("%1 processes").arg(rows));
-        if (rows) {
-            const QTreeWidgetItem *item = window->processesTree->topLevelItem(0);
-            QCOMPARE(item->text(2), QStringLiteral("Unknown"));
-            QCOMPARE(item->text(4), QStringLiteral("12 KB"));
-            QCOMPARE(item->text(8), QStringLiteral("34 KB"));
-            QCOMPARE(window->startupTree->topLevelItem(0)->data(0, Qt::UserRole).toString(),
-                     QStringLiteral("/etc/xdg/autostart"));
-        }
     }
 
     void applicationCount_data()
@@ -864,39 +744,6 @@ private slots:
                  QStringLiteral("process04999"));
         QCOMPARE(summary(12), QStringLiteral("5000 processes"));
         qInfo("5000 processes and 3000 applications in %lld ms", timer.elapsed());
-    }
-
-    // The real machine through the Linux platform layer.
-    void liveMachineBatch()
-    {
-        usePlatform.reset();
-        useFake.reset();
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
-        QElapsedTimer timer;
-        timer.start();
-        window->beginDataCollection();
-        QVERIFY(waitForDetections(90000));
-        QTRY_COMPARE(window->listRows()->pendingCount(), 0);
-        const qint64 elapsed = timer.elapsed();
-
-        QVERIFY(window->osTree->topLevelItemCount() > 0);
-        QVERIFY(window->cpuTree->topLevelItemCount() > 0);
-        QVERIFY(window->ramTree->topLevelItemCount() > 0);
-        QVERIFY(window->storageTree->topLevelItemCount() > 1);
-        QVERIFY(window->networkTree->topLevelItemCount() > 0);
-        QVERIFY(window->processesTree->topLevelItemCount() > 0);
-        QVERIFY(window->appsTree->topLevelItemCount() > 0);
-        QVERIFY(window->servicesTree->topLevelItemCount() + window->driversTree->topLevelItemCount()
-                > 0);
-
-        qInfo("Live batch in %lld ms; message boxes: %s", elapsed,
-              qPrintable(boxes.join(QStringLiteral("; "))));
-        for (int row = 0; row < window->mainTree->topLevelItemCount(); ++row)
-            qInfo("  %-32s %s", qPrintable(window->mainTree->topLevelItem(row)->text(0)),
-                  qPrintable(summary(row)));
-        QVERIFY(boxes.isEmpty());
-        QVERIFY(!summary(0).startsWith(QStringLiteral("Unknown")));
-        QVERIFY(summary(1) != QStringLiteral("Loading data..."));
     }
 };
 
