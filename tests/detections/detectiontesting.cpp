@@ -96,6 +96,13 @@ bool waitForDetections(int timeoutMs)
     return true;
 }
 
+bool sameIcon(const QIcon &icon, const char *name)
+{
+    const QIcon file(QStringLiteral(":/Icon/%1.png").arg(QLatin1String(name)));
+    const QImage expected = file.pixmap(16, 16).toImage();
+    return !expected.isNull() && icon.pixmap(16, 16).toImage() == expected;
+}
+
 QList<QLabel *> refreshLinks(const QWidget *window)
 {
     QList<QLabel *> links;

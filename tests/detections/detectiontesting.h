@@ -2,6 +2,7 @@
 // Helpers shared by the detection tests and the timing program: a whole fake machine for the
 // WMI facade and the platform seams, and the wait for a batch to end.
 
+#include <QIcon>
 #include <QList>
 #include <QString>
 
@@ -38,6 +39,9 @@ void fillMachine(wmi::FakeProvider &provider, plat::FakePlatform &platform,
 // True once every detection thread and Worker has ended (waits at most timeoutMs, running the
 // event loop meanwhile).
 bool waitForDetections(int timeoutMs);
+
+// True when the icon shows the picture at `:/Icon/<name>.png`.
+bool sameIcon(const QIcon &icon, const char *name);
 
 // The "No ... data is available. Try to refresh" links of the window's twelve WMI pages.
 QList<QLabel *> refreshLinks(const QWidget *window);

@@ -29,17 +29,6 @@ using namespace DetectionTesting;
 
 namespace {
 
-bool sameIcon(const QIcon &icon, const QString &path)
-{
-    const QImage expected = QIcon(path).pixmap(16, 16).toImage();
-    return !expected.isNull() && icon.pixmap(16, 16).toImage() == expected;
-}
-
-QString iconPath(const char *name)
-{
-    return QStringLiteral(":/Icon/%1.png").arg(QLatin1String(name));
-}
-
 HardwareData record(const QString &heading, const QString &label, const QString &value)
 {
     HardwareData data;
@@ -187,66 +176,6 @@ private slots:
         fake.reset();
     }
 
-    void summaryRowsAndWhereTheyLead_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("icon");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("ownTab"); // false: a page of the Settings tab
-        const struct
-        {
-            const char *icon;
-            const char *key;
-            bool ownTab;
-        } rows[] = {
-            { "os", "OS", true },
-            { "cpu", "CPU", true },
-            { "ram", "RAM", true },
-            { "gpu", "GPU", true },
-            { "storage", "Storage", true },
-            { "sound_devices_icon", "Sound Devices", true },
-            { "motherboard_icon", "Motherboard", true },
-            { "tpm_icon", "TPM", false },
-            { "optical_devices", "Optical Devices", true },
-            { "network", "Network", true },
-            { "peripheral", "Peripheral", true },
-            { "services_icon", "Services", false },
-            { "default_processes_icon", "Processes", false },
-            { "default_apps_icon", "Applications", false },
-            { "drivers_icon", "Drivers", false },
-            { "default_startup_icon", "Startup", false },
-        };
-        int index = 0;
-        for (const auto &row : rows) {
-            QTest::newRow(row.key)
-                << index << iconPath(row.icon) << QString::fromLatin1(row.key) << row.ownTab;
-            ++index;
-        }
-    }
-
-    void summaryRowsAndWhereTheyLead()
-    {
-        QFETCH(int, row);
-        QFETCH(QString, icon);
-        QFETCH(QString, key);
-        QFETCH(bool, ownTab);
-        QTreeWidgetItem *item = window->mainTree->topLevelItem(row);
-        QVERIFY(sameIcon(item->icon(0), icon));
-        QCOMPARE(item->data(0, Qt::UserRole).toString(), key);
-
-        // Any column: the clicked column does not matter.
-        emit window->mainTree->itemDoubleClicked(item, 1);
-        QTabBar *bar = window->tabControl->tabBar();
-        const QString tabKey = bar->tabData(bar->currentIndex()).toString();
-        if (ownTab) {
-            QCOMPARE(tabKey, key);
-        } else {
-            QCOMPARE(tabKey, QStringLiteral("Settings"));
-            QVERIFY(window->settingsMenuView->currentItem());
-            QCOMPARE(window->settingsMenuView->currentItem()->data(Qt::UserRole).toString(), key);
-        }
-    }
-
     void headingRecords_data()
     {
         QTest::addColumn<int>("kind");
@@ -278,14 +207,14 @@ private slots:
         const QTreeWidgetItem *second = tree->topLevelItem(before + 1);
         QCOMPARE(first->text(0), QStringLiteral("Device A"));
         QCOMPARE(first->text(1), QString());
-        QVERIFY(sameIcon(first->icon(0), iconPath(page.icon)));
+        QVERIFY(sameIcon(first->icon(0), page.icon));
         QCOMPARE(first->childCount(), 1);
         QCOMPARE(second->childCount(), 2);
         QCOMPARE(columnTexts(second->child(0)),
                  QStringList({ QStringLiteral("Name"), QStringLiteral("Device B") }));
         QCOMPARE(columnTexts(second->child(1)),
                  QStringList({ QStringLiteral("Status"), QStringLiteral("OK") }));
-        QVERIFY(sameIcon(second->child(1)->icon(0), iconPath(page.icon)));
+        QVERIFY(sameIcon(second->child(1)->icon(0), page.icon));
         QVERIFY(!first->isExpanded());
 
         // Read from the switch at the moment the heading arrives.
@@ -325,7 +254,7 @@ private slots:
                 ? QStringList({ QStringLiteral("Second label"), QStringLiteral("Second value") })
                 : QStringList({ QStringLiteral("Label"), QStringLiteral("Value") }));
         QCOMPARE(item->childCount(), 0);
-        QVERIFY(sameIcon(item->icon(0), iconPath(page.icon)));
+        QVERIFY(sameIcon(item->icon(0), page.icon));
     }
 
     void peripheralPrintersWithoutKeyboard()
@@ -355,14 +284,14 @@ private slots:
         QVERIFY(!totalDrives->isHidden());
         QCOMPARE(columnTexts(totalDrives),
                  QStringList({ QStringLiteral("Total drives"), QStringLiteral("3") }));
-        QVERIFY(sameIcon(totalDrives->icon(0), iconPath("storage")));
+        QVERIFY(sameIcon(totalDrives->icon(0), "storage"));
         QCOMPARE(window->smartDriveCountLabel->text(), QStringLiteral("3"));
 
         window->storageWMICollectingPartitionData();
         QTreeWidgetItem *totalPartitions = window->storageTree->topLevelItem(2);
         QCOMPARE(columnTexts(totalPartitions),
                  QStringList({ QStringLiteral("Total partitions"), QStringLiteral("0") }));
-        QVERIFY(sameIcon(totalPartitions->icon(0), iconPath("partition")));
+        QVERIFY(sameIcon(totalPartitions->icon(0), "partition"));
         window->storageWMITotalPartitionsData(QStringLiteral("5"));
         QCOMPARE(totalPartitions->text(1), QStringLiteral("5"));
         window->setMainStorageData();
@@ -377,7 +306,7 @@ private slots:
         const QVariant index = window->smartDriveComboBox->itemData(0, Qt::UserRole);
         QCOMPARE(index.userType(), int(QMetaType::QString));
         QCOMPARE(index.toString(), QStringLiteral("2"));
-        QVERIFY(sameIcon(window->smartDriveComboBox->itemIcon(0), iconPath("storage")));
+        QVERIFY(sameIcon(window->smartDriveComboBox->itemIcon(0), "storage"));
     }
 
     void tpmRowsAfterNoTpm()

@@ -1,7 +1,6 @@
 // The detections as the window drives them: one batch against a fake machine fills every page in
 // order and writes the Main summary; failures show their boxes or labels and still release their
-// threads; cancelling and refreshing in the middle of a batch never mixes two batches; and one
-// batch on this machine fills the pages with real data.
+// threads; cancelling and refreshing in the middle of a batch never mixes two batches.
 
 #include "detectiontesting.h"
 
@@ -18,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -239,43 +239,57 @@ private slots:
             QVERIFY(label->isHidden());
         QVERIFY(boxes.isEmpty());
 
-        // The Main summary: each row's caption, the key it leads to and its line.
+        // The Main summary: each row's caption, icon and line, and the page a double click on
+        // it (any column) opens: a tab of its own or a page of the Settings tab.
         const struct
         {
-            const char *key, *label, *line;
+            const char *key, *label, *icon;
+            bool ownTab;
+            const char *line;
         } rows[] = {
-            { "OS", "OS:", "Debian GNU/Linux 12 (bookworm) build 6.1.0-18" },
-            { "CPU", "CPU:", "Test CPU 0 (8 logical processors, 4 cores, 8 threads)" },
-            { "RAM", "RAM:", "" },
-            { "GPU", "GPU:", "" },
-            { "Storage", "Storage:", "1 drives, 1 partitions" },
-            { "Sound Devices", "Sound devices:", "1 devices" },
-            { "Motherboard", "Motherboard:", "Board Maker Board X (BIOS version: 1.23)" },
-            { "TPM", "Trusted Platform Module (TPM):", "2.0, 0, 1.38" },
+            { "OS", "OS:", "os", true, "Debian GNU/Linux 12 (bookworm) build 6.1.0-18" },
+            { "CPU", "CPU:", "cpu", true, "Test CPU 0 (8 logical processors, 4 cores, 8 threads)" },
+            { "RAM", "RAM:", "ram", true, "" },
+            { "GPU", "GPU:", "gpu", true, "" },
+            { "Storage", "Storage:", "storage", true, "1 drives, 1 partitions" },
+            { "Sound Devices", "Sound devices:", "sound_devices_icon", true, "1 devices" },
+            { "Motherboard", "Motherboard:", "motherboard_icon", true,
+              "Board Maker Board X (BIOS version: 1.23)" },
+            { "TPM", "Trusted Platform Module (TPM):", "tpm_icon", false, "2.0, 0, 1.38" },
             // The Optical page is not on screen, so its no-drive label does not count.
-            { "Optical Devices", "Optical Devices:", "0 device" },
-            { "Network", "Network:", "2 adapters" },
-            { "Peripheral", "Peripheral:", "2 items" },
-            { "Services", "Services:", "3 services" },
-            { "Processes", "Processes:", "3 processes" },
-            { "Applications", "Applications:", "2 applications" },
-            { "Drivers", "Drivers:", "2 drivers" },
-            { "Startup", "Startup:", "1 items" },
+            { "Optical Devices", "Optical Devices:", "optical_devices", true, "0 device" },
+            { "Network", "Network:", "network", true, "2 adapters" },
+            { "Peripheral", "Peripheral:", "peripheral", true, "2 items" },
+            { "Services", "Services:", "services_icon", false, "3 services" },
+            { "Processes", "Processes:", "default_processes_icon", false, "3 processes" },
+            { "Applications", "Applications:", "default_apps_icon", false, "2 applications" },
+            { "Drivers", "Drivers:", "drivers_icon", false, "2 drivers" },
+            { "Startup", "Startup:", "default_startup_icon", false, "1 items" },
         };
         QCOMPARE(window->mainTree->topLevelItemCount(), 16);
         const QString ram = window->ramTree->topLevelItem(1)->text(1);
         QVERIFY(!ram.isEmpty());
         const QString gpuMemory = window->gpuTree->topLevelItem(0)->child(1)->text(1);
+        QTabBar *bar = window->tabControl->tabBar();
         for (int row = 0; row < 16; ++row) {
-            const QTreeWidgetItem *item = window->mainTree->topLevelItem(row);
+            QTreeWidgetItem *item = window->mainTree->topLevelItem(row);
+            const QString key = QString::fromUtf8(rows[row].key);
             QCOMPARE(item->text(0), QString::fromUtf8(rows[row].label));
-            QCOMPARE(item->data(0, Qt::UserRole).toString(), QString::fromUtf8(rows[row].key));
+            QCOMPARE(item->data(0, Qt::UserRole).toString(), key);
+            QVERIFY(sameIcon(item->icon(0), rows[row].icon));
             QString line = QString::fromUtf8(rows[row].line);
             if (row == 2)
                 line = ram + QStringLiteral(", 2 slots");
             else if (row == 3)
                 line = QStringLiteral("Test Adapter, ") + gpuMemory;
             QCOMPARE(item->text(1), line);
+
+            emit window->mainTree->itemDoubleClicked(item, row % 2);
+            const QString tabKey = bar->tabData(bar->currentIndex()).toString();
+            QCOMPARE(tabKey, rows[row].ownTab ? key : QStringLiteral("Settings"));
+            if (!rows[row].ownTab)
+                QCOMPARE(window->settingsMenuView->currentItem()->data(Qt::UserRole).toString(),
+                         key);
         }
     }
 
