@@ -309,21 +309,6 @@ private slots:
         QVERIFY(sameIcon(window->smartDriveComboBox->itemIcon(0), "storage"));
     }
 
-    void tpmRowsAfterNoTpm()
-    {
-        window->setNoTPMAvailable();
-        QVERIFY(window->collectingTpmLabel->isHidden());
-        QVERIFY(!window->noTpmLabel->isHidden());
-        window->resetAllPages();
-        // A reset shows the collecting label again and leaves the not-installed label alone.
-        QVERIFY(!window->collectingTpmLabel->isHidden());
-        QVERIFY(!window->noTpmLabel->isHidden());
-        window->setTPMData(
-            record(QString(), QStringLiteral("Is activated"), QStringLiteral("True")));
-        QVERIFY(window->collectingTpmLabel->isHidden());
-        QVERIFY(window->noTpmLabel->isHidden());
-    }
-
     void listRecordColumns_data()
     {
         QTest::addColumn<QString>("list");
@@ -447,6 +432,11 @@ private slots:
         QVERIFY(!window->noStartupDataLabel->isHidden());
         QCOMPARE(window->installedAppsCountLabel->text(), QStringLiteral("0"));
         QCOMPARE(window->startupCountLabel->text(), QStringLiteral("0"));
+        // A TPM row after all hides both TPM labels.
+        window->setTPMData(
+            record(QString(), QStringLiteral("Is activated"), QStringLiteral("True")));
+        QVERIFY(window->collectingTpmLabel->isHidden());
+        QVERIFY(window->noTpmLabel->isHidden());
     }
 
     // On this machine: one batch fills the pages with real data, and refreshes in quick succession

@@ -153,10 +153,8 @@ private slots:
         for (int index = 0; index < 2; ++index) {
             const QStringList labels = childLabels(window->cpuTree->topLevelItem(index));
             QCOMPARE(labels.size(), 23);
-            QCOMPARE(labels.at(0), QStringLiteral("Name"));
-            QCOMPARE(labels.at(1), QStringLiteral("Number of logical processors"));
-            QCOMPARE(labels.at(11), QStringLiteral("Cores"));
-            QCOMPARE(labels.at(12), QStringLiteral("Thread count"));
+            QCOMPARE(labels.mid(0, 2), QStringList({ "Name", "Number of logical processors" }));
+            QCOMPARE(labels.mid(11, 2), QStringList({ "Cores", "Thread count" }));
         }
         QCOMPARE(window->cpuTree->topLevelItem(1)->child(0)->text(1), QStringLiteral("Test CPU 1"));
 
@@ -169,17 +167,14 @@ private slots:
         QCOMPARE(window->ramTree->topLevelItem(2)->child(0)->text(1), QStringLiteral("Maker"));
         QVERIFY(window->collectingRAMLabel->isHidden());
 
-        // Storage: "Total drives" (revealed by the count), the drive, "Total partitions", the
+        // Storage: "Total drives" (revealed by the count), the drive, the partitions' total, the
         // partition.
-        const QTreeWidget *storage = window->storageTree;
-        QCOMPARE(storage->topLevelItemCount(), 4);
-        QCOMPARE(storage->topLevelItem(0), window->totalDrivesItem);
-        QVERIFY(!storage->topLevelItem(0)->isHidden());
-        QCOMPARE(storage->topLevelItem(0)->text(1), QStringLiteral("1"));
-        QCOMPARE(storage->topLevelItem(1)->text(0), QStringLiteral("Disk A"));
-        QCOMPARE(storage->topLevelItem(2)->text(0), QStringLiteral("Total partitions"));
-        QCOMPARE(storage->topLevelItem(2)->text(1), QStringLiteral("1"));
-        QCOMPARE(storage->topLevelItem(3)->text(0), QStringLiteral("Disk #0, Partition #0"));
+        QCOMPARE(
+            column(window->storageTree, 0),
+            QStringList({ "Total drives", "Disk A", "Total partitions", "Disk #0, Partition #0" }));
+        QCOMPARE(column(window->storageTree, 1), QStringList({ "1", "", "1", "" }));
+        QCOMPARE(window->storageTree->topLevelItem(0), window->totalDrivesItem);
+        QVERIFY(!window->totalDrivesItem->isHidden());
         QCOMPARE(window->smartDriveCountLabel->text(), QStringLiteral("1"));
         QCOMPARE(window->smartDriveComboBox->count(), 1);
         QCOMPARE(window->smartDriveComboBox->itemText(0), QStringLiteral("Disk A"));
@@ -517,11 +512,8 @@ private slots:
         QCOMPARE(window->mainTree->topLevelItemCount(), 16);
         for (int row = 0; row < 16; ++row)
             QCOMPARE(summary(row), QStringLiteral("Loading data..."));
-        QVERIFY(!window->collectingOSLabel->isHidden());
         QVERIFY(!window->collectingTpmLabel->isHidden());
         QVERIFY(!window->collectingSmartLabel->isHidden());
-        // The no-data links are left to the caller (refreshAllData hides them first).
-        QVERIFY(!window->osRefreshLink->isHidden());
         // The counts of the last run survive a reset.
         QCOMPARE(window->drivesCountText, QStringLiteral("1"));
 
@@ -606,7 +598,9 @@ private slots:
     // available" instead of collecting for ever; pages with rows keep their trees.
     void emptyPagesSayNoData()
     {
-        fillMachine(*fake, *fakes);
+        MachineShape shape;
+        shape.applications = 0;
+        fillMachine(*fake, *fakes, shape);
         fake->clear("Win32_VideoController");
         fake->clear("Win32_SoundDevice");
         fake->clear("Win32_Keyboard");
@@ -635,48 +629,22 @@ private slots:
         QVERIFY(window->collectingTpmLabel->isHidden());
         QVERIFY(!window->noTpmLabel->isHidden());
         QCOMPARE(summary(7), QStringLiteral("Not installed"));
+        QCOMPARE(window->installedAppsCountLabel->text(), QStringLiteral("0"));
+        QVERIFY(!window->noAppsLabel->isHidden());
     }
 
-    void headingsFollowAutoExpand_data()
-    {
-        QTest::addColumn<bool>("expand");
-        QTest::newRow("on") << true;
-        QTest::newRow("off") << false;
-    }
-
+    // Headings of a batch follow the switch; expanding all follows it later too.
     void headingsFollowAutoExpand()
     {
-        QFETCH(bool, expand);
-        window->autoDataExpandSwitch->setChecked(expand);
+        window->autoDataExpandSwitch->setChecked(true);
         fillMachine(*fake, *fakes);
         runBatch();
         for (QTreeWidget *tree : { window->cpuTree, window->gpuTree, window->networkTree })
-            QCOMPARE(tree->topLevelItem(0)->isExpanded(), expand);
-        QCOMPARE(window->cpuTree->topLevelItem(0)->child(0)->text(1), QStringLiteral("Test CPU 0"));
-
-        window->autoDataExpandSwitch->setChecked(!expand);
+            QVERIFY(tree->topLevelItem(0)->isExpanded());
+        window->autoDataExpandSwitch->setChecked(false);
         window->expandAllItems(window->cpuTree);
-        QCOMPARE(window->cpuTree->topLevelItem(0)->isExpanded(), !expand);
-        QCOMPARE(window->cpuTree->topLevelItem(1)->isExpanded(), !expand);
-    }
-
-    void applicationCount_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("noAppsShown");
-        QTest::newRow("none") << 0 << true;
-        QTest::newRow("five") << 5 << false;
-    }
-
-    void applicationCount()
-    {
-        QFETCH(int, count);
-        QFETCH(bool, noAppsShown);
-        const int first = logLineCount();
-        window->setAppDataReady(count);
-        QCOMPARE(window->installedAppsCountLabel->text(), QString::number(count));
-        QCOMPARE(!window->noAppsLabel->isHidden(), noAppsShown);
-        QCOMPARE(logLinesSince(first), QStringList(QStringLiteral("gets Programs information")));
+        QVERIFY(!window->cpuTree->topLevelItem(0)->isExpanded());
+        QVERIFY(!window->cpuTree->topLevelItem(1)->isExpanded());
     }
 
     void driverConfigurationFailureBox()
@@ -741,23 +709,6 @@ private slots:
         QCOMPARE(batcher.rowCount(&tree), 0);
         QVERIFY(alive > 0);
         QTRY_COMPARE(alive, 0);
-    }
-
-    void thousandsOfProcessesFill()
-    {
-        MachineShape shape;
-        shape.processes = 5000;
-        shape.applications = 3000;
-        fillMachine(*fake, *fakes, shape);
-        QElapsedTimer timer;
-        timer.start();
-        runBatch();
-        QCOMPARE(window->processesTree->topLevelItemCount(), 5000);
-        QCOMPARE(window->appsTree->topLevelItemCount(), 3000);
-        QCOMPARE(window->processesTree->topLevelItem(4999)->text(0),
-                 QStringLiteral("process04999"));
-        QCOMPARE(summary(12), QStringLiteral("5000 processes"));
-        qInfo("5000 processes and 3000 applications in %lld ms", timer.elapsed());
     }
 };
 
