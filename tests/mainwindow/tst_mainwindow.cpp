@@ -321,19 +321,11 @@ private slots:
         store.remove(QStringLiteral("Updates"));
     }
 
-    void buildAndDestroyRepeatedly_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::newRow("widgets only") << int(VerdimonNuvo::StartupActions::WidgetsOnly);
-        QTest::newRow("with settings") << int(VerdimonNuvo::StartupActions::Skip);
-    }
-
     void buildAndDestroyRepeatedly()
     {
-        QFETCH(int, mode);
         const int topLevelBefore = QApplication::topLevelWidgets().size();
         for (int round = 0; round < 3; ++round) {
-            auto *other = new VerdimonNuvo(VerdimonNuvo::StartupActions(mode));
+            auto *other = new VerdimonNuvo(VerdimonNuvo::StartupActions::Skip);
             QPointer<QWidget> page = other->usefulCommandsPage;
             QPointer<QObject> tray = other->trayIcon;
             QVERIFY(QApplication::topLevelWidgets().contains(other));
