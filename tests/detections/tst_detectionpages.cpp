@@ -147,8 +147,8 @@ class TstDetections : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        QCoreApplication::setOrganizationName("Dravonel");
+        QCoreApplication::setApplicationName("Verdimon Nuvo");
         MsgDialog::setTestResponder([this](MsgDialog *box) {
             boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
             return int(QDialogButtonBox::Ok);
@@ -195,34 +195,36 @@ private slots:
         QLabel *label = w->*page.collectingLabel;
         const int before = tree->topLevelItemCount();
 
-        (w->*page.heading)(
-            record(QStringLiteral("Device A"), QStringLiteral("Name"), QStringLiteral("Device A")));
+        (w->*page.heading)(record("Device A", "Name", "Device A"));
         QCOMPARE(label->isHidden(), page.hidesLabel);
-        (w->*page.heading)(
-            record(QStringLiteral("Device B"), QStringLiteral("Name"), QStringLiteral("Device B")));
-        (w->*page.property)(record(QString(), QStringLiteral("Status"), QStringLiteral("OK")));
+        (w->*page.heading)(record("Device B", "Name", "Device B"));
+        (w->*page.property)(record(QString(), "Status", "OK"));
 
         QCOMPARE(tree->topLevelItemCount(), before + 2);
         const QTreeWidgetItem *first = tree->topLevelItem(before);
         const QTreeWidgetItem *second = tree->topLevelItem(before + 1);
-        QCOMPARE(first->text(0), QStringLiteral("Device A"));
+        QCOMPARE(first->text(0), "Device A");
         QCOMPARE(first->text(1), QString());
         QVERIFY(sameIcon(first->icon(0), page.icon));
         QCOMPARE(first->childCount(), 1);
         QCOMPARE(second->childCount(), 2);
-        QCOMPARE(columnTexts(second->child(0)),
-                 QStringList({ QStringLiteral("Name"), QStringLiteral("Device B") }));
-        QCOMPARE(columnTexts(second->child(1)),
-                 QStringList({ QStringLiteral("Status"), QStringLiteral("OK") }));
+        QCOMPARE(columnTexts(second->child(0)), QStringList({ "Name", "Device B" }));
+        QCOMPARE(columnTexts(second->child(1)), QStringList({ "Status", "OK" }));
         QVERIFY(sameIcon(second->child(1)->icon(0), page.icon));
         QVERIFY(!first->isExpanded());
 
         // Read from the switch at the moment the heading arrives.
         w->autoDataExpandSwitch->setChecked(true);
-        (w->*page.heading)(
-            record(QStringLiteral("Device C"), QStringLiteral("Name"), QStringLiteral("Device C")));
+        (w->*page.heading)(record("Device C", "Name", "Device C"));
         QVERIFY(tree->topLevelItem(before + 2)->isExpanded());
         QVERIFY(!first->isExpanded());
+        // Expanding all follows the switch as it is then.
+        w->autoDataExpandSwitch->setChecked(false);
+        w->expandAllItems(tree);
+        QVERIFY(!tree->topLevelItem(before + 2)->isExpanded());
+        w->autoDataExpandSwitch->setChecked(true);
+        w->expandAllItems(tree);
+        QVERIFY(first->isExpanded());
     }
 
     void flatRecords_data()
@@ -238,34 +240,29 @@ private slots:
         const FlatKind &page = flatKinds().at(kind);
         VerdimonNuvo *w = window.get();
         w->autoDataExpandSwitch->setChecked(true);
-        HardwareData data
-            = record(QStringLiteral("Heading"), QStringLiteral("Label"), QStringLiteral("Value"));
-        data.secondaryLabel = QStringLiteral("Second label");
-        data.secondaryValue = QStringLiteral("Second value");
+        HardwareData data = record("Heading", "Label", "Value");
+        data.secondaryLabel = "Second label";
+        data.secondaryValue = "Second value";
         (w->*page.slot)(data);
 
         QVERIFY((w->*page.collectingLabel)->isHidden());
         QTreeWidget *tree = w->*page.tree;
         QCOMPARE(tree->topLevelItemCount(), 1);
         const QTreeWidgetItem *item = tree->topLevelItem(0);
-        QCOMPARE(
-            columnTexts(item),
-            page.secondary
-                ? QStringList({ QStringLiteral("Second label"), QStringLiteral("Second value") })
-                : QStringList({ QStringLiteral("Label"), QStringLiteral("Value") }));
+        QCOMPARE(columnTexts(item),
+                 page.secondary ? QStringList({ "Second label", "Second value" })
+                                : QStringList({ "Label", "Value" }));
         QCOMPARE(item->childCount(), 0);
         QVERIFY(sameIcon(item->icon(0), page.icon));
     }
 
     void peripheralPrintersWithoutKeyboard()
     {
-        window->setPeripheralPrinterMainData(
-            record(QStringLiteral("Printer A"), QStringLiteral("Name"), QStringLiteral("A")));
+        window->setPeripheralPrinterMainData(record("Printer A", "Name", "A"));
         QVERIFY(!window->collectingPeripheralLabel->isHidden());
         QCOMPARE(window->peripheralTree->topLevelItemCount(), 1);
         // A keyboard property with no keyboard heading is dropped, not put under the printer.
-        window->peripheralKeyboardWMIData(
-            record(QString(), QStringLiteral("Layout"), QStringLiteral("US")));
+        window->peripheralKeyboardWMIData(record(QString(), "Layout", "US"));
         QCOMPARE(window->peripheralTree->topLevelItem(0)->childCount(), 1);
     }
 
@@ -274,38 +271,34 @@ private slots:
         QTreeWidgetItem *totalDrives = window->storageTree->topLevelItem(0);
         QCOMPARE(totalDrives, window->totalDrivesItem);
         QVERIFY(totalDrives->isHidden());
-        QCOMPARE(window->smartDriveCountLabel->text(), QStringLiteral("Collecting data..."));
+        QCOMPARE(window->smartDriveCountLabel->text(), "Collecting data...");
 
-        window->storageMainData(
-            record(QStringLiteral("Disk A"), QStringLiteral("Name"), QStringLiteral("Disk A")));
+        window->storageMainData(record("Disk A", "Name", "Disk A"));
         QVERIFY(!window->collectingStorageLabel->isHidden());
-        window->storageWMITotalDrivesData(QStringLiteral("3"));
+        window->storageWMITotalDrivesData("3");
         QVERIFY(window->collectingStorageLabel->isHidden());
         QVERIFY(!totalDrives->isHidden());
-        QCOMPARE(columnTexts(totalDrives),
-                 QStringList({ QStringLiteral("Total drives"), QStringLiteral("3") }));
+        QCOMPARE(columnTexts(totalDrives), QStringList({ "Total drives", "3" }));
         QVERIFY(sameIcon(totalDrives->icon(0), "storage"));
-        QCOMPARE(window->smartDriveCountLabel->text(), QStringLiteral("3"));
+        QCOMPARE(window->smartDriveCountLabel->text(), "3");
 
         window->storageWMICollectingPartitionData();
         QTreeWidgetItem *totalPartitions = window->storageTree->topLevelItem(2);
-        QCOMPARE(columnTexts(totalPartitions),
-                 QStringList({ QStringLiteral("Total partitions"), QStringLiteral("0") }));
+        QCOMPARE(columnTexts(totalPartitions), QStringList({ "Total partitions", "0" }));
         QVERIFY(sameIcon(totalPartitions->icon(0), "partition"));
-        window->storageWMITotalPartitionsData(QStringLiteral("5"));
-        QCOMPARE(totalPartitions->text(1), QStringLiteral("5"));
+        window->storageWMITotalPartitionsData("5");
+        QCOMPARE(totalPartitions->text(1), "5");
         window->setMainStorageData();
-        QCOMPARE(window->mainTree->topLevelItem(4)->text(1),
-                 QStringLiteral("3 drives, 5 partitions"));
+        QCOMPARE(window->mainTree->topLevelItem(4)->text(1), "3 drives, 5 partitions");
 
         SmartStorage drive;
-        drive.caption = QStringLiteral("Disk A");
-        drive.driveIndex = QStringLiteral("2");
+        drive.caption = "Disk A";
+        drive.driveIndex = "2";
         window->setSmartDriveInfo(drive);
-        QCOMPARE(window->smartDriveComboBox->itemText(0), QStringLiteral("Disk A"));
+        QCOMPARE(window->smartDriveComboBox->itemText(0), "Disk A");
         const QVariant index = window->smartDriveComboBox->itemData(0, Qt::UserRole);
         QCOMPARE(index.userType(), int(QMetaType::QString));
-        QCOMPARE(index.toString(), QStringLiteral("2"));
+        QCOMPARE(index.toString(), "2");
         QVERIFY(sameIcon(window->smartDriveComboBox->itemIcon(0), "storage"));
     }
 
@@ -324,7 +317,7 @@ private slots:
     {
         QFETCH(QString, list);
         QFETCH(bool, named);
-        const QString name = named ? QStringLiteral("c0") : QString();
+        const QString name = named ? "c0" : QString();
         QTreeWidget *tree = nullptr;
         QLabel *collecting = nullptr;
         QStringList expected;
@@ -380,10 +373,10 @@ private slots:
         QVERIFY(row);
         QCOMPARE(columnTexts(row), expected);
         if (list == QLatin1String("Applications")) {
-            QCOMPARE(row->data(0, Qt::UserRole).toString(), QStringLiteral("key"));
-            QCOMPARE(row->data(1, Qt::UserRole).toString(), QStringLiteral("subkey"));
+            QCOMPARE(row->data(0, Qt::UserRole).toString(), "key");
+            QCOMPARE(row->data(1, Qt::UserRole).toString(), "subkey");
         } else if (list == QLatin1String("Startup")) {
-            QCOMPARE(row->data(0, Qt::UserRole).toString(), QStringLiteral("/etc/xdg/autostart"));
+            QCOMPARE(row->data(0, Qt::UserRole).toString(), "/etc/xdg/autostart");
         }
     }
 
@@ -391,8 +384,7 @@ private slots:
     // comes, and leaves the rows received and the five other pages as they are.
     void rootConnectionLostLeavesTheRest()
     {
-        window->cpuWMIMainData(
-            record(QStringLiteral("CPU A"), QStringLiteral("Name"), QStringLiteral("CPU A")));
+        window->cpuWMIMainData(record("CPU A", "Name", "CPU A"));
         window->setAppsData({ QIcon(), "App", "1", "Dev", "/opt", "rm", "key", "sub" });
         for (int run = 0; run < 3; ++run) {
             window->rootConErr();
@@ -430,11 +422,10 @@ private slots:
         QVERIFY(!window->noAppsLabel->isHidden());
         QVERIFY(!window->noTpmLabel->isHidden());
         QVERIFY(!window->noStartupDataLabel->isHidden());
-        QCOMPARE(window->installedAppsCountLabel->text(), QStringLiteral("0"));
-        QCOMPARE(window->startupCountLabel->text(), QStringLiteral("0"));
+        QCOMPARE(window->installedAppsCountLabel->text(), "0");
+        QCOMPARE(window->startupCountLabel->text(), "0");
         // A TPM row after all hides both TPM labels.
-        window->setTPMData(
-            record(QString(), QStringLiteral("Is activated"), QStringLiteral("True")));
+        window->setTPMData(record(QString(), "Is activated", "True"));
         QVERIFY(window->collectingTpmLabel->isHidden());
         QVERIFY(window->noTpmLabel->isHidden());
     }
@@ -462,13 +453,13 @@ private slots:
         QTRY_COMPARE(window->listRows()->pendingCount(), 0);
         const QList<int> single = pageSizes();
         const QString osLine = window->mainTree->topLevelItem(0)->text(1);
-        QVERIFY(!osLine.startsWith(QStringLiteral("Unknown")));
+        QVERIFY(!osLine.startsWith("Unknown"));
         // OS, CPU, RAM, storage (more than its total row), network, applications.
         for (int page : { 0, 1, 3, 8, 11 })
             QVERIFY2(single.at(page) > 0, qPrintable(QString::number(page)));
         QVERIFY(single.at(4) > 1);
         QVERIFY(window->processesTree->topLevelItemCount() > 0);
-        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join(QStringLiteral("; "))));
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join("; ")));
 
         for (int round = 0; round < 8; ++round) {
             window->refreshAllData();
@@ -479,10 +470,9 @@ private slots:
         QCOMPARE(pageSizes(), single);
         QCOMPARE(window->mainTree->topLevelItem(0)->text(1), osLine);
         for (int row = 0; row < 16; ++row)
-            QVERIFY(window->mainTree->topLevelItem(row)->text(1)
-                    != QStringLiteral("Loading data..."));
+            QVERIFY(window->mainTree->topLevelItem(row)->text(1) != "Loading data...");
         QCOMPARE(DetectionStats::liveWorkers(), 0);
-        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join(QStringLiteral("; "))));
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join("; ")));
     }
 
     void everyRefreshLinkRestarts_data()
@@ -497,7 +487,7 @@ private slots:
         for (int index = 0; index < 12; ++index) {
             const QString page = QString::fromLatin1(pages[index]);
             // The one sentence that spells its page in lower case.
-            const QString named = index == 7 ? QStringLiteral("Sound devices") : page;
+            const QString named = index == 7 ? "Sound devices" : page;
             QTest::newRow(pages[index])
                 << index << QStringLiteral("No %1 data is available. Try to").arg(named)
                 << QStringLiteral("Collecting %1 data ...").arg(page);
@@ -523,7 +513,7 @@ private slots:
                 activated = candidate;
         }
         QVERIFY(activated);
-        emit activated->linkActivated(QStringLiteral("#"));
+        emit activated->linkActivated("#");
         for (QLabel *other : refreshLinks(window.get()))
             QVERIFY(other->isHidden());
         QVERIFY(DetectionStats::liveThreads() > 0);
@@ -531,7 +521,7 @@ private slots:
         QTRY_COMPARE(window->listRows()->pendingCount(), 0);
         QCOMPARE(window->cpuTree->topLevelItemCount(), 2);
         QCOMPARE(window->mainTree->topLevelItem(1)->text(1),
-                 QStringLiteral("Test CPU 0 (8 logical processors, 4 cores, 8 threads)"));
+                 "Test CPU 0 (8 logical processors, 4 cores, 8 threads)");
     }
 };
 

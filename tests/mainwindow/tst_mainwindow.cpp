@@ -82,10 +82,9 @@ private slots:
             QCOMPARE(tree->font().pixelSize(), Settings::fontSize());
 
             // Hovering a cell shows its own text as tooltip.
-            auto *item
-                = new QTreeWidgetItem(tree, { QStringLiteral("Label"), QStringLiteral("V") });
+            auto *item = new QTreeWidgetItem(tree, { "Label", "V" });
             emit tree->itemEntered(item, 1);
-            QCOMPARE(item->toolTip(1), QStringLiteral("V"));
+            QCOMPARE(item->toolTip(1), "V");
             delete item;
         }
     }
@@ -111,7 +110,7 @@ private slots:
         QCOMPARE(window->settingsStack->currentWidget(), window->tpmPage);
         menu->setCurrentRow(0);
         emit menu->itemEntered(menu->item(5));
-        QCOMPARE(menu->item(5)->toolTip(), QStringLiteral("Applications"));
+        QCOMPARE(menu->item(5)->toolTip(), "Applications");
     }
 
     // The summary rows' own keys are followed with the detections; an unknown key opens the
@@ -120,7 +119,7 @@ private slots:
     {
         window->tabControl->setCurrentIndex(0);
         QTreeWidgetItem item;
-        item.setData(0, Qt::UserRole, QStringLiteral("Nothing"));
+        item.setData(0, Qt::UserRole, "Nothing");
         emit window->mainTree->itemDoubleClicked(&item, 1);
         QCOMPARE(window->tabControl->currentIndex(), 11);
         QCOMPARE(window->settingsMenuView->currentRow(), -1);
@@ -200,8 +199,7 @@ private slots:
         QStringList sizes;
         for (int i = 0; i < window->fontSizeComboBox->count(); ++i)
             sizes << window->fontSizeComboBox->itemText(i);
-        QCOMPARE(sizes.join(QLatin1Char(',')),
-                 QStringLiteral("6,7,8,9,10,11,12,14,16,18,20,22,24,26,28,36,48,72"));
+        QCOMPARE(sizes.join(QLatin1Char(',')), "6,7,8,9,10,11,12,14,16,18,20,22,24,26,28,36,48,72");
         QVERIFY(!window->applyFontBtn->isEnabled());
         QVERIFY(!window->resetFontBtn->isEnabled());
         QCOMPARE(window->opacitySlider->value(), 10);
@@ -241,11 +239,11 @@ private slots:
              { window->servicesRefreshLink, window->processesRefreshLink, window->noAppsLabel,
                window->noStartupDataLabel, window->noSmartDataLabel, window->noTpmLabel })
             QVERIFY(label->isHidden());
-        QCOMPARE(window->uninstallAppLabel->toolTip(), QStringLiteral("Delete"));
+        QCOMPARE(window->uninstallAppLabel->toolTip(), "Delete");
         QVERIFY(window->uninstallAppLabel->isEnabled());
-        QCOMPARE(window->removeStartupLabel->toolTip(), QStringLiteral("Remove"));
+        QCOMPARE(window->removeStartupLabel->toolTip(), "Remove");
         QVERIFY(!window->removeStartupLabel->isEnabled());
-        QCOMPARE(window->smartInfoLabel->toolTip(), QStringLiteral("Information"));
+        QCOMPARE(window->smartInfoLabel->toolTip(), "Information");
     }
 
     void linkLabelsShowHandCursor()
@@ -263,8 +261,8 @@ private slots:
 
     void updatesAndAboutPages()
     {
-        QCOMPARE(window->updatesChannelComboBox->currentText(), QStringLiteral("Development"));
-        QCOMPARE(window->updatesDeliveryComboBox->currentText(), QStringLiteral("Dravonel"));
+        QCOMPARE(window->updatesChannelComboBox->currentText(), "Development");
+        QCOMPARE(window->updatesDeliveryComboBox->currentText(), "Dravonel");
         for (QLineEdit *edit : { window->downloadPathEdit, window->installPathEdit })
             QVERIFY(edit->text().isEmpty() && edit->isReadOnly());
         // The EULA and feedback links open the program's own dialogs.
@@ -274,7 +272,7 @@ private slots:
         QVERIFY(!window->feedbackLink->openExternalLinks());
         QCOMPARE(window->findChildren<AccountImage *>().size(), 1);
         QCOMPARE(window->accountImage->parentWidget(), window->aboutPage);
-        QCOMPARE(window->accountImage->toolTip(), QStringLiteral("Account"));
+        QCOMPARE(window->accountImage->toolTip(), "Account");
     }
 
     // The viewer's own error paths are checked with the viewer.
@@ -295,10 +293,10 @@ private slots:
                 }
             }
         });
-        emit window->eulaLink->linkActivated(QStringLiteral("#"));
+        emit window->eulaLink->linkActivated("#");
         LicenseAgreement::setPageOverride(QString());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(shownText, QStringLiteral("Licence text"));
+        QCOMPARE(shownText, "Licence text");
         QVERIFY(window->findChildren<LicenseAgreement *>().isEmpty());
     }
 
@@ -306,19 +304,16 @@ private slots:
     {
         // Filling the channel and delivery boxes must not overwrite what is stored: a window
         // that loads the settings leaves Beta and OneDrive as they were.
-        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 2);
-        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("Delivery"), 1);
+        Settings::setSettingsValue("Updates", "UpdatesChannel", 2);
+        Settings::setSettingsValue("Updates", "Delivery", 1);
         {
             VerdimonNuvo loaded(VerdimonNuvo::StartupActions::Skip);
             QVERIFY(!loaded.startupActionsEnabled());
-            QCOMPARE(
-                Settings::intValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), -1),
-                2);
-            QCOMPARE(Settings::intValue(QStringLiteral("Updates"), QStringLiteral("Delivery"), -1),
-                     1);
+            QCOMPARE(Settings::intValue("Updates", "UpdatesChannel", -1), 2);
+            QCOMPARE(Settings::intValue("Updates", "Delivery", -1), 1);
         }
         QSettings store;
-        store.remove(QStringLiteral("Updates"));
+        store.remove("Updates");
     }
 
     void buildAndDestroyRepeatedly()
