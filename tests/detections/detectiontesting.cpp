@@ -96,6 +96,15 @@ bool waitForDetections(int timeoutMs)
     return true;
 }
 
+HardwareData record(const QString &heading, const QString &label, const QString &value)
+{
+    HardwareData data;
+    data.heading = heading;
+    data.label = label;
+    data.value = value;
+    return data;
+}
+
 bool sameIcon(const QIcon &icon, const char *name)
 {
     const QIcon file(QStringLiteral(":/Icon/%1.png").arg(QLatin1String(name)));

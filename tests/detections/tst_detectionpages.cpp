@@ -1,6 +1,5 @@
-// The receiving end of the detections, slot by slot, without running a batch: where each record
-// lands, with which icon, which labels it shows or hides, what the Main summary rows are built
-// with and where they lead, and which states a reset or a lost WMI connection leaves alone.
+// The receiving end of the detections, slot by slot: where each record lands, with which icon,
+// which labels it shows or hides, and which states a reset or a lost WMI connection leaves alone.
 // (The class carries the name the window grants access to; it is its own executable.)
 
 #include "detectiontesting.h"
@@ -28,15 +27,6 @@
 using namespace DetectionTesting;
 
 namespace {
-
-HardwareData record(const QString &heading, const QString &label, const QString &value)
-{
-    HardwareData data;
-    data.heading = heading;
-    data.label = label;
-    data.value = value;
-    return data;
-}
 
 using RecordSlot = void (VerdimonNuvo::*)(const HardwareData &);
 using TreeMember = QTreeWidget *VerdimonNuvo::*;
@@ -321,19 +311,14 @@ private slots:
         QTreeWidget *tree = nullptr;
         QLabel *collecting = nullptr;
         QStringList expected;
-        QTreeWidgetItem *row = nullptr;
-        const auto take = [&] {
-            window->listRows()->flush(tree);
-            row = tree->topLevelItem(0);
-        };
-        if (list == QLatin1String("Services")) {
+        if (list == QStringLiteral("Services")) {
             tree = window->servicesTree;
             collecting = window->collectingServicesLabel;
             window->servicesData(
                 { QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10" });
             expected = QStringList(
                 { "c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10" });
-        } else if (list == QLatin1String("Processes")) {
+        } else if (list == QStringLiteral("Processes")) {
             tree = window->processesTree;
             collecting = window->collectingProcessesLabel;
             window->processesData(
@@ -344,12 +329,12 @@ private slots:
             window->setMainProcessesData();
             QCOMPARE(window->mainTree->topLevelItem(12)->text(1),
                      QStringLiteral("%1 processes").arg(int(named)));
-        } else if (list == QLatin1String("Applications")) {
+        } else if (list == QStringLiteral("Applications")) {
             tree = window->appsTree;
             collecting = window->collectingAppsLabel;
             window->setAppsData({ QIcon(), name, "c1", "c2", "c3", "c4", "key", "subkey" });
             expected = QStringList({ "c0", "c1", "c2", "c3", "c4" });
-        } else if (list == QLatin1String("Drivers")) {
+        } else if (list == QStringLiteral("Drivers")) {
             tree = window->driversTree;
             collecting = window->collectingDriversLabel;
             window->setDriverInfo({ QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6" });
@@ -363,19 +348,19 @@ private slots:
             QCOMPARE(window->noStartupDataLabel->isHidden(), named);
             expected = QStringList({ "c0", "c1", "c2" });
         }
-        take();
+        window->listRows()->flush(tree);
         QCOMPARE(tree->columnCount(), expected.size());
         QCOMPARE(collecting->isHidden(), named);
         if (!named) {
             QCOMPARE(tree->topLevelItemCount(), 0);
             return;
         }
-        QVERIFY(row);
+        const QTreeWidgetItem *row = tree->topLevelItem(0);
         QCOMPARE(columnTexts(row), expected);
-        if (list == QLatin1String("Applications")) {
+        if (list == QStringLiteral("Applications")) {
             QCOMPARE(row->data(0, Qt::UserRole).toString(), "key");
             QCOMPARE(row->data(1, Qt::UserRole).toString(), "subkey");
-        } else if (list == QLatin1String("Startup")) {
+        } else if (list == QStringLiteral("Startup")) {
             QCOMPARE(row->data(0, Qt::UserRole).toString(), "/etc/xdg/autostart");
         }
     }

@@ -414,30 +414,6 @@ private slots:
         QCOMPARE(DetectionStats::liveWorkers(), 0);
     }
 
-    void rapidRefreshesLeakNothing()
-    {
-        fillMachine(*fake, *fakes);
-        window->beginDataCollection();
-        for (int round = 0; round < 25; ++round) {
-            window->refreshAllData();
-            if (round % 3 == 0)
-                QCoreApplication::processEvents();
-        }
-        finishBatch();
-        QCOMPARE(DetectionStats::liveThreads(), 0);
-        QCOMPARE(DetectionStats::liveWorkers(), 0);
-        // Exactly one batch's rows, and every line written once by it.
-        QCOMPARE(window->cpuTree->topLevelItemCount(), 2);
-        QCOMPARE(window->osTree->topLevelItemCount(), 24);
-        QCOMPARE(window->networkTree->topLevelItemCount(), 2);
-        QCOMPARE(window->processesTree->topLevelItemCount(), 3);
-        QCOMPARE(window->appsTree->topLevelItemCount(), 2);
-        QCOMPARE(window->storageTree->topLevelItemCount(), 4);
-        QCOMPARE(window->tpmTree->topLevelItemCount(), 4);
-        for (int row = 0; row < 16; ++row)
-            QVERIFY2(summary(row) != "Loading data...", qPrintable(summary(row)));
-    }
-
     void cancelStopsWithoutSummary()
     {
         MachineShape shape;
@@ -498,9 +474,7 @@ private slots:
         QCOMPARE(window->drivesCountText, "1");
 
         // Device references went with their trees: late property rows find no parent.
-        HardwareData row;
-        row.label = "Late";
-        row.value = "row";
+        const HardwareData row = record(QString(), "Late", "row");
         for (auto slot :
              { &VerdimonNuvo::cpuWMIData, &VerdimonNuvo::gpuWMIData, &VerdimonNuvo::ramWMIData,
                &VerdimonNuvo::storageWMIData, &VerdimonNuvo::storageWMIPartitionData,
@@ -526,11 +500,7 @@ private slots:
         window->setMainMotherboardData();
         QCOMPARE(summary(6), "Unknown");
 
-        HardwareData heading;
-        heading.heading = "Lone CPU";
-        heading.label = "Name";
-        heading.value = "Lone CPU";
-        window->cpuWMIMainData(heading);
+        window->cpuWMIMainData(record("Lone CPU", "Name", "Lone CPU"));
         window->setMainCPUData();
         QCOMPARE(summary(1),
                  QStringLiteral(
@@ -541,16 +511,11 @@ private slots:
         total.secondaryLabel = "Total capacity";
         total.secondaryValue = "16 GB";
         window->ramWMITotalData(total);
-        HardwareData module = heading;
-        module.heading = "Module";
-        window->ramWMIMainData(module);
+        window->ramWMIMainData(record("Module", "Name", "Lone CPU"));
         window->setMainRAMData();
         QCOMPARE(summary(2), "16 GB, Unknown slots");
 
-        HardwareData flat;
-        flat.label = "Manufacturer";
-        flat.value = "Maker";
-        window->motherboardWMIData(flat);
+        window->motherboardWMIData(record(QString(), "Manufacturer", "Maker"));
         window->setMainMotherboardData();
         QCOMPARE(summary(6), "Maker Unknown (BIOS version: Unknown)");
 

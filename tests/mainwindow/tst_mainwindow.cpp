@@ -101,6 +101,7 @@ private slots:
                                "About" }));
         QCOMPARE(window->settingsStack->count(), 12);
         QCOMPARE(window->settingsStack->widget(2), window->usefulCommandsPage);
+        QCOMPARE(menu->objectName(), "settingsMenuView"); // the style sheets' name
         QCOMPARE(menu->currentRow(), 0);
         QCOMPARE(window->settingsStack->currentIndex(), 0);
         QCOMPARE(window->settingsSplitter->widget(0), menu);
