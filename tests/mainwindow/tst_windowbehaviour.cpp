@@ -190,6 +190,7 @@ private slots:
         set("Fonts", "Family", "Arial");
         set("Fonts", "Size", 13);
         set("Updates", "UpdatesChannel", 1);
+        set("Updates", "Delivery", 1);
         set("Updates", "DisableUpdates", true);
         set("Updates", "InstallSilently", true);
         auto window = newWindow();
@@ -201,7 +202,10 @@ private slots:
         QCOMPARE(window->fontFamilyComboBox->currentText(), "Arial");
         QCOMPARE(window->fontSizeComboBox->currentText(), "12");
         QVERIFY(window->resetFontBtn->isEnabled());
+        // Filling the channel and delivery boxes overwrote nothing stored.
         QCOMPARE(window->aboutChannelLabel->text(), "Insider");
+        QCOMPARE(window->updatesDeliveryComboBox->currentIndex(), 1);
+        QCOMPARE(stored("Updates", "Delivery").toInt(), 1);
         QVERIFY(window->disableUpdatesSwitch->isChecked());
         QVERIFY(!window->installSilentlySwitch->isChecked());
         QVERIFY(!window->installSilentlySwitch->isEnabled());
