@@ -161,9 +161,7 @@ private slots:
         QVERIFY(waitForDetections(20000));
         window.reset();
         usePlatform.reset();
-        fakes.reset();
         useFake.reset();
-        fake.reset();
     }
 
     void headingRecords_data()

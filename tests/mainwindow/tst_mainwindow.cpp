@@ -136,8 +136,6 @@ private slots:
         QTest::newRow("1024x768") << 1024 << 768 << true;
         QTest::newRow("1152x768") << 1152 << 768 << false;
         QTest::newRow("1024x864") << 1024 << 864 << false;
-        QTest::newRow("1280x720") << 1280 << 720 << false;
-        QTest::newRow("1152x600") << 1152 << 600 << false;
     }
 
     void switchColumnsRule()

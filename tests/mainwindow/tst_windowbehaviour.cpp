@@ -90,24 +90,20 @@ private slots:
     {
         QTest::addColumn<SwitchMember>("member");
         QTest::addColumn<QString>("key");
-        const auto row = [](const char *name, SwitchMember member, const char *key) {
-            QTest::newRow(name) << member << QString::fromLatin1(key);
+        const auto row = [](SwitchMember member, const char *key) {
+            QTest::newRow(key) << member << QString::fromLatin1(key);
         };
-        row("splash", &VerdimonNuvo::showSplashSwitch, "AppSettings/ShowSplash");
-        row("always on top", &VerdimonNuvo::alwaysOnTopSwitch, "AppSettings/AlwaysOnTop");
-        row("full info", &VerdimonNuvo::showFullInfoSwitch, "AppSettings/ShowFullInfo");
-        row("expand", &VerdimonNuvo::autoDataExpandSwitch, "AppSettings/AutoDataExpand");
-        row("notify", &VerdimonNuvo::notifyWhenInTraySwitch, "AppSettings/NotifyWhenInTray");
-        row("show in tray", &VerdimonNuvo::showWindowWhenInTraySwitch,
-            "AppSettings/ShowWindowWhenInTray");
-        row("install auto", &VerdimonNuvo::installAutomaticallySwitch,
-            "Updates/InstallUpdatesAutomatically");
-        row("check at start", &VerdimonNuvo::checkOnStartSwitch,
-            "Updates/CheckForUpdatesWhenAppStarts");
-        row("insider", &VerdimonNuvo::insiderNotificationSwitch,
-            "Updates/GetInsiderBuildsNotification");
-        row("delete installer", &VerdimonNuvo::deleteInstallerSwitch, "Updates/DeleteInstaller");
-        row("silently", &VerdimonNuvo::installSilentlySwitch, "Updates/InstallSilently");
+        row(&VerdimonNuvo::showSplashSwitch, "AppSettings/ShowSplash");
+        row(&VerdimonNuvo::alwaysOnTopSwitch, "AppSettings/AlwaysOnTop");
+        row(&VerdimonNuvo::showFullInfoSwitch, "AppSettings/ShowFullInfo");
+        row(&VerdimonNuvo::autoDataExpandSwitch, "AppSettings/AutoDataExpand");
+        row(&VerdimonNuvo::notifyWhenInTraySwitch, "AppSettings/NotifyWhenInTray");
+        row(&VerdimonNuvo::showWindowWhenInTraySwitch, "AppSettings/ShowWindowWhenInTray");
+        row(&VerdimonNuvo::installAutomaticallySwitch, "Updates/InstallUpdatesAutomatically");
+        row(&VerdimonNuvo::checkOnStartSwitch, "Updates/CheckForUpdatesWhenAppStarts");
+        row(&VerdimonNuvo::insiderNotificationSwitch, "Updates/GetInsiderBuildsNotification");
+        row(&VerdimonNuvo::deleteInstallerSwitch, "Updates/DeleteInstaller");
+        row(&VerdimonNuvo::installSilentlySwitch, "Updates/InstallSilently");
     }
 
     void switchesStoreTheirKeys()
