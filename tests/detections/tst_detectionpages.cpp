@@ -68,7 +68,6 @@ class TstDetections : public QObject
     std::unique_ptr<VerdimonNuvo> window;
     QStringList boxes;
 
-    // In the class: the tables name private members of the window.
     static const std::vector<HeadingKind> &headingKinds()
     {
         static const std::vector<HeadingKind> kinds = {
