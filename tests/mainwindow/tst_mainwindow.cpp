@@ -41,17 +41,14 @@ private slots:
 
     void cleanupTestCase() { stopWindow(); }
 
-    void windowFrame()
+    void windowFrameAndTabs()
     {
         QCOMPARE(window->minimumSize(), QSize(12 * 115, 510)); // all twelve fixed-size tabs
         QVERIFY(!window->startupActionsEnabled());
         QCOMPARE(window->layout()->count(), 1);
         QCOMPARE(window->layout()->itemAt(0)->widget(), window->tabControl);
         QVERIFY(window->trayIcon && !window->trayIcon->isVisible());
-    }
 
-    void tabs()
-    {
         const QStringList keys({ "Main", "OS", "CPU", "GPU", "RAM", "Storage", "Optical Devices",
                                  "Motherboard", "Sound Devices", "Network", "Peripheral",
                                  "Settings" });

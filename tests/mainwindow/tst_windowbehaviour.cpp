@@ -1,6 +1,5 @@
-// Behaviour of the main window: the settings handlers and what they store, loading, restoring
-// the defaults, the tray modes with and without a notification area, closing, the title, the
-// shortcuts and the start-at-login entry.
+// Behaviour of the main window: the settings handlers and what they store, loading, defaults, the
+// tray modes with and without a notification area, closing, the title, shortcuts, start at login.
 
 #include "app/msgdialog.h"
 #include "app/restart.h"
