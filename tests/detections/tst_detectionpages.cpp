@@ -68,52 +68,44 @@ class TstDetections : public QObject
     std::unique_ptr<VerdimonNuvo> window;
     QStringList boxes;
 
-    static const std::vector<HeadingKind> &headingKinds()
-    {
-        static const std::vector<HeadingKind> kinds = {
-            { "CPU", &VerdimonNuvo::cpuWMIMainData, &VerdimonNuvo::cpuWMIData,
-              &VerdimonNuvo::cpuTree, &VerdimonNuvo::collectingCPULabel, "cpu", true },
-            { "GPU", &VerdimonNuvo::gpuMainData, &VerdimonNuvo::gpuWMIData, &VerdimonNuvo::gpuTree,
-              &VerdimonNuvo::collectingGPULabel, "gpu", true },
-            { "RAM module", &VerdimonNuvo::ramWMIMainData, &VerdimonNuvo::ramWMIData,
-              &VerdimonNuvo::ramTree, &VerdimonNuvo::collectingRAMLabel, "ram", false },
-            { "Storage drive", &VerdimonNuvo::storageMainData, &VerdimonNuvo::storageWMIData,
-              &VerdimonNuvo::storageTree, &VerdimonNuvo::collectingStorageLabel, "storage", false },
-            { "Partition", &VerdimonNuvo::setStorageMainPartitionData,
-              &VerdimonNuvo::storageWMIPartitionData, &VerdimonNuvo::storageTree,
-              &VerdimonNuvo::collectingStorageLabel, "partition", false },
-            { "Optical drive", &VerdimonNuvo::setOpticalDevicesMainData,
-              &VerdimonNuvo::opticalDevicesWMIData, &VerdimonNuvo::opticalTree,
-              &VerdimonNuvo::collectingOpticalLabel, "optical_devices", true },
-            { "Sound device", &VerdimonNuvo::soundDevicesMainData,
-              &VerdimonNuvo::soundDevicesWMIData, &VerdimonNuvo::soundTree,
-              &VerdimonNuvo::collectingSoundLabel, "sound_devices_icon", true },
-            { "Network adapter", &VerdimonNuvo::setNetworkMainData, &VerdimonNuvo::networkWMIData,
-              &VerdimonNuvo::networkTree, &VerdimonNuvo::collectingNetworkLabel, "network", true },
-            { "Keyboard", &VerdimonNuvo::setPeripheralKeyboardMainData,
-              &VerdimonNuvo::peripheralKeyboardWMIData, &VerdimonNuvo::peripheralTree,
-              &VerdimonNuvo::collectingPeripheralLabel, "keyboard_mouse_icon", true },
-            { "Printer", &VerdimonNuvo::setPeripheralPrinterMainData,
-              &VerdimonNuvo::peripheralPrinterWMIData, &VerdimonNuvo::peripheralTree,
-              &VerdimonNuvo::collectingPeripheralLabel, "printer", false },
-        };
-        return kinds;
-    }
+    static inline const std::vector<HeadingKind> headingKinds = {
+        { "CPU", &VerdimonNuvo::cpuWMIMainData, &VerdimonNuvo::cpuWMIData, &VerdimonNuvo::cpuTree,
+          &VerdimonNuvo::collectingCPULabel, "cpu", true },
+        { "GPU", &VerdimonNuvo::gpuMainData, &VerdimonNuvo::gpuWMIData, &VerdimonNuvo::gpuTree,
+          &VerdimonNuvo::collectingGPULabel, "gpu", true },
+        { "RAM module", &VerdimonNuvo::ramWMIMainData, &VerdimonNuvo::ramWMIData,
+          &VerdimonNuvo::ramTree, &VerdimonNuvo::collectingRAMLabel, "ram", false },
+        { "Storage drive", &VerdimonNuvo::storageMainData, &VerdimonNuvo::storageWMIData,
+          &VerdimonNuvo::storageTree, &VerdimonNuvo::collectingStorageLabel, "storage", false },
+        { "Partition", &VerdimonNuvo::setStorageMainPartitionData,
+          &VerdimonNuvo::storageWMIPartitionData, &VerdimonNuvo::storageTree,
+          &VerdimonNuvo::collectingStorageLabel, "partition", false },
+        { "Optical drive", &VerdimonNuvo::setOpticalDevicesMainData,
+          &VerdimonNuvo::opticalDevicesWMIData, &VerdimonNuvo::opticalTree,
+          &VerdimonNuvo::collectingOpticalLabel, "optical_devices", true },
+        { "Sound device", &VerdimonNuvo::soundDevicesMainData, &VerdimonNuvo::soundDevicesWMIData,
+          &VerdimonNuvo::soundTree, &VerdimonNuvo::collectingSoundLabel, "sound_devices_icon",
+          true },
+        { "Network adapter", &VerdimonNuvo::setNetworkMainData, &VerdimonNuvo::networkWMIData,
+          &VerdimonNuvo::networkTree, &VerdimonNuvo::collectingNetworkLabel, "network", true },
+        { "Keyboard", &VerdimonNuvo::setPeripheralKeyboardMainData,
+          &VerdimonNuvo::peripheralKeyboardWMIData, &VerdimonNuvo::peripheralTree,
+          &VerdimonNuvo::collectingPeripheralLabel, "keyboard_mouse_icon", true },
+        { "Printer", &VerdimonNuvo::setPeripheralPrinterMainData,
+          &VerdimonNuvo::peripheralPrinterWMIData, &VerdimonNuvo::peripheralTree,
+          &VerdimonNuvo::collectingPeripheralLabel, "printer", false },
+    };
 
-    static const std::vector<FlatKind> &flatKinds()
-    {
-        static const std::vector<FlatKind> kinds = {
-            { "OS", &VerdimonNuvo::osWMIData, &VerdimonNuvo::osTree,
-              &VerdimonNuvo::collectingOSLabel, "os", false },
-            { "Motherboard", &VerdimonNuvo::motherboardWMIData, &VerdimonNuvo::motherboardTree,
-              &VerdimonNuvo::collectingMotherboardLabel, "motherboard_icon", false },
-            { "TPM", &VerdimonNuvo::setTPMData, &VerdimonNuvo::tpmTree,
-              &VerdimonNuvo::collectingTpmLabel, "tpm_icon", false },
-            { "RAM total", &VerdimonNuvo::ramWMITotalData, &VerdimonNuvo::ramTree,
-              &VerdimonNuvo::collectingRAMLabel, "ram", true },
-        };
-        return kinds;
-    }
+    static inline const std::vector<FlatKind> flatKinds = {
+        { "OS", &VerdimonNuvo::osWMIData, &VerdimonNuvo::osTree, &VerdimonNuvo::collectingOSLabel,
+          "os", false },
+        { "Motherboard", &VerdimonNuvo::motherboardWMIData, &VerdimonNuvo::motherboardTree,
+          &VerdimonNuvo::collectingMotherboardLabel, "motherboard_icon", false },
+        { "TPM", &VerdimonNuvo::setTPMData, &VerdimonNuvo::tpmTree,
+          &VerdimonNuvo::collectingTpmLabel, "tpm_icon", false },
+        { "RAM total", &VerdimonNuvo::ramWMITotalData, &VerdimonNuvo::ramTree,
+          &VerdimonNuvo::collectingRAMLabel, "ram", true },
+    };
 
     static QStringList columnTexts(const QTreeWidgetItem *item)
     {
@@ -166,8 +158,8 @@ private slots:
     void headingRecords_data()
     {
         QTest::addColumn<int>("kind");
-        for (int index = 0; index < int(headingKinds().size()); ++index)
-            QTest::newRow(headingKinds().at(index).name) << index;
+        for (int index = 0; index < int(headingKinds.size()); ++index)
+            QTest::newRow(headingKinds.at(index).name) << index;
     }
 
     // A heading is a top-level item with the page icon whose first child is the property it
@@ -176,7 +168,7 @@ private slots:
     void headingRecords()
     {
         QFETCH(int, kind);
-        const HeadingKind &page = headingKinds().at(kind);
+        const HeadingKind &page = headingKinds.at(kind);
         VerdimonNuvo *w = window.get();
         QTreeWidget *tree = w->*page.tree;
         QLabel *label = w->*page.collectingLabel;
@@ -217,14 +209,14 @@ private slots:
     void flatRecords_data()
     {
         QTest::addColumn<int>("kind");
-        for (int index = 0; index < int(flatKinds().size()); ++index)
-            QTest::newRow(flatKinds().at(index).name) << index;
+        for (int index = 0; index < int(flatKinds.size()); ++index)
+            QTest::newRow(flatKinds.at(index).name) << index;
     }
 
     void flatRecords()
     {
         QFETCH(int, kind);
-        const FlatKind &page = flatKinds().at(kind);
+        const FlatKind &page = flatKinds.at(kind);
         VerdimonNuvo *w = window.get();
         w->autoDataExpandSwitch->setChecked(true);
         HardwareData data = record("Heading", "Label", "Value");

@@ -432,7 +432,6 @@ private slots:
         finishBatch();
         QCOMPARE(DetectionStats::liveWorkers(), 0);
         QCOMPARE(window->tpmTree->topLevelItemCount(), 4);
-        window->cancelAllDetections();
     }
 
     void resetRearmsEveryPage()
@@ -489,8 +488,7 @@ private slots:
         window->cpuWMIMainData(record("Lone CPU", "Name", "Lone CPU"));
         window->setMainCPUData();
         QCOMPARE(summary(1),
-                 QStringLiteral(
-                     "Lone CPU (Unknown logical processors, Unknown cores, Unknown threads)"));
+                 "Lone CPU (Unknown logical processors, Unknown cores, Unknown threads)");
 
         // No slot count: the only total row is the capacity.
         HardwareData total;
@@ -532,11 +530,9 @@ private slots:
         MachineShape shape;
         shape.applications = 0;
         fillMachine(*fake, *fakes, shape);
-        fake->clear("Win32_VideoController");
-        fake->clear("Win32_SoundDevice");
-        fake->clear("Win32_Keyboard");
-        fake->clear("Win32_Printer");
-        fake->clear("Win32_Tpm");
+        for (const char *device : { "Win32_VideoController", "Win32_SoundDevice", "Win32_Keyboard",
+                                    "Win32_Printer", "Win32_Tpm" })
+            fake->clear(device);
         runBatch();
         const std::tuple<QTreeWidget *, QLabel *, QLabel *, bool> pages[] = {
             { window->gpuTree, window->collectingGPULabel, window->gpuRefreshLink, true },
@@ -552,7 +548,6 @@ private slots:
             QVERIFY(collecting->isHidden());
             QCOMPARE(!link->isHidden(), empty);
         }
-        QVERIFY(window->gpuRefreshLink->text().contains("No GPU data is available. Try to"));
         QCOMPARE(summary(3), "Unknown");
         QCOMPARE(summary(5), "0 devices");
         QCOMPARE(window->tpmTree->topLevelItemCount(), 0);

@@ -235,9 +235,9 @@ private slots:
         const quint64 batch = window->detectionBatch;
 
         window->restoreDefaultsSwitch->click();
-        QCOMPARE(boxes,
-                 QStringList { QStringLiteral(
-                     "Information|The default settings has been successfully applied!") });
+        QCOMPARE(
+            boxes,
+            QStringList({ "Information|The default settings has been successfully applied!" }));
         QCOMPARE(stored("AppSettings", "ShowSplash").toBool(), true);
         QCOMPARE(stored("AppSettings", "AddToTray").toBool(), false);
         QCOMPARE(stored("AppSettings", "Opacity").toDouble(), 1.0);
