@@ -102,6 +102,8 @@ private slots:
         QCOMPARE(window->settingsStack->currentIndex(), 0);
         QCOMPARE(window->settingsSplitter->widget(0), menu);
         QCOMPARE(window->settingsSplitter->widget(1), window->settingsView);
+        QVERIFY(!window->settingsSplitter->isCollapsible(0));
+        QCOMPARE(menu->minimumWidth(), 100); // the splitter never squeezes the menu away
 
         menu->setCurrentRow(9);
         QCOMPARE(window->settingsStack->currentWidget(), window->tpmPage);
