@@ -99,7 +99,6 @@ private slots:
         QCOMPARE(window->settingsStack->widget(2), window->usefulCommandsPage);
         QCOMPARE(menu->objectName(), "settingsMenuView"); // the style sheets' name
         QCOMPARE(menu->currentRow(), 0);
-        QCOMPARE(window->settingsStack->currentIndex(), 0);
         QCOMPARE(window->settingsSplitter->widget(0), menu);
         QCOMPARE(window->settingsSplitter->widget(1), window->settingsView);
         QVERIFY(!window->settingsSplitter->isCollapsible(0));

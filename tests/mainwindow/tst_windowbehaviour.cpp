@@ -225,6 +225,7 @@ private slots:
         Settings::setSettingsValue("Updates", "Delivery", 1);
         Settings::setSettingsValue("Credentials", "Login", "kept");
         Settings::setSettingsValue("AppSettings", "AppTheme", 2);
+        Settings::setSettingsValue("Updates", "DisableUpdates", true);
         auto window = newWindow();
         qobject_cast<QStandardItemModel *>(window->updatesChannelComboBox->model())
             ->item(0)
@@ -245,6 +246,7 @@ private slots:
         QCOMPARE(stored("AppSettings", "AppLanguage").toInt(), 0);
         QCOMPARE(stored("Updates", "UpdatesChannel").toInt(), devChannel ? 0 : 3);
         QCOMPARE(stored("Updates", "Delivery").toInt(), 1);
+        QCOMPARE(stored("Updates", "DisableUpdates").toBool(), false);
         QCOMPARE(stored("Credentials", "Login").toString(), "kept");
         QCOMPARE(window->updatesDeliveryComboBox->currentIndex(), 1);
         QVERIFY(window->showSplashSwitch->isChecked());
