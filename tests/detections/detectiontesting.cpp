@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QThread>
 
 using namespace wmi;
@@ -93,6 +94,32 @@ bool waitForDetections(int timeoutMs)
         QThread::msleep(1);
     }
     return true;
+}
+
+HardwareData record(const QString &heading, const QString &label, const QString &value)
+{
+    HardwareData data;
+    data.heading = heading;
+    data.label = label;
+    data.value = value;
+    return data;
+}
+
+bool sameIcon(const QIcon &icon, const char *name)
+{
+    const QIcon file(QStringLiteral(":/Icon/%1.png").arg(QLatin1String(name)));
+    const QImage expected = file.pixmap(16, 16).toImage();
+    return !expected.isNull() && icon.pixmap(16, 16).toImage() == expected;
+}
+
+QList<QLabel *> refreshLinks(const QWidget *window)
+{
+    QList<QLabel *> links;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->text().endsWith(QStringLiteral("\">refresh</a>")))
+            links << label;
+    }
+    return links;
 }
 
 } // namespace DetectionTesting

@@ -2,7 +2,14 @@
 // Helpers shared by the detection tests and the timing program: a whole fake machine for the
 // WMI facade and the platform seams, and the wait for a batch to end.
 
+#include "collect/records.h"
+
+#include <QIcon>
+#include <QList>
 #include <QString>
+
+class QLabel;
+class QWidget;
 
 #include <memory>
 
@@ -34,5 +41,14 @@ void fillMachine(wmi::FakeProvider &provider, plat::FakePlatform &platform,
 // True once every detection thread and Worker has ended (waits at most timeoutMs, running the
 // event loop meanwhile).
 bool waitForDetections(int timeoutMs);
+
+// A hardware record as the collectors send it.
+HardwareData record(const QString &heading, const QString &label, const QString &value);
+
+// True when the icon shows the picture at `:/Icon/<name>.png`.
+bool sameIcon(const QIcon &icon, const char *name);
+
+// The "No ... data is available. Try to refresh" links of the window's twelve WMI pages.
+QList<QLabel *> refreshLinks(const QWidget *window);
 
 } // namespace DetectionTesting

@@ -1,6 +1,5 @@
-// Behaviour of the main window: the settings handlers and what they store, loading, restoring
-// the defaults, the tray modes with and without a notification area, closing, the title, the
-// shortcuts and the start-at-login entry.
+// Behaviour of the main window: the settings handlers and what they store, loading, defaults, the
+// tray modes with and without a notification area, closing, the title, shortcuts, start at login.
 
 #include "app/msgdialog.h"
 #include "app/restart.h"
@@ -66,8 +65,8 @@ class TstWindowBehaviour : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        QCoreApplication::setOrganizationName("Dravonel");
+        QCoreApplication::setApplicationName("Verdimon Nuvo");
         fakes = std::make_unique<plat::FakePlatform>();
         platform = fakes->platform();
         // The Run keys are the real XDG autostart folders of this test's throw-away home.
@@ -90,24 +89,20 @@ private slots:
     {
         QTest::addColumn<SwitchMember>("member");
         QTest::addColumn<QString>("key");
-        const auto row = [](const char *name, SwitchMember member, const char *key) {
-            QTest::newRow(name) << member << QString::fromLatin1(key);
+        const auto row = [](SwitchMember member, const char *key) {
+            QTest::newRow(key) << member << QString::fromLatin1(key);
         };
-        row("splash", &VerdimonNuvo::showSplashSwitch, "AppSettings/ShowSplash");
-        row("always on top", &VerdimonNuvo::alwaysOnTopSwitch, "AppSettings/AlwaysOnTop");
-        row("full info", &VerdimonNuvo::showFullInfoSwitch, "AppSettings/ShowFullInfo");
-        row("expand", &VerdimonNuvo::autoDataExpandSwitch, "AppSettings/AutoDataExpand");
-        row("notify", &VerdimonNuvo::notifyWhenInTraySwitch, "AppSettings/NotifyWhenInTray");
-        row("show in tray", &VerdimonNuvo::showWindowWhenInTraySwitch,
-            "AppSettings/ShowWindowWhenInTray");
-        row("install auto", &VerdimonNuvo::installAutomaticallySwitch,
-            "Updates/InstallUpdatesAutomatically");
-        row("check at start", &VerdimonNuvo::checkOnStartSwitch,
-            "Updates/CheckForUpdatesWhenAppStarts");
-        row("insider", &VerdimonNuvo::insiderNotificationSwitch,
-            "Updates/GetInsiderBuildsNotification");
-        row("delete installer", &VerdimonNuvo::deleteInstallerSwitch, "Updates/DeleteInstaller");
-        row("silently", &VerdimonNuvo::installSilentlySwitch, "Updates/InstallSilently");
+        row(&VerdimonNuvo::showSplashSwitch, "AppSettings/ShowSplash");
+        row(&VerdimonNuvo::alwaysOnTopSwitch, "AppSettings/AlwaysOnTop");
+        row(&VerdimonNuvo::showFullInfoSwitch, "AppSettings/ShowFullInfo");
+        row(&VerdimonNuvo::autoDataExpandSwitch, "AppSettings/AutoDataExpand");
+        row(&VerdimonNuvo::notifyWhenInTraySwitch, "AppSettings/NotifyWhenInTray");
+        row(&VerdimonNuvo::showWindowWhenInTraySwitch, "AppSettings/ShowWindowWhenInTray");
+        row(&VerdimonNuvo::installAutomaticallySwitch, "Updates/InstallUpdatesAutomatically");
+        row(&VerdimonNuvo::checkOnStartSwitch, "Updates/CheckForUpdatesWhenAppStarts");
+        row(&VerdimonNuvo::insiderNotificationSwitch, "Updates/GetInsiderBuildsNotification");
+        row(&VerdimonNuvo::deleteInstallerSwitch, "Updates/DeleteInstaller");
+        row(&VerdimonNuvo::installSilentlySwitch, "Updates/InstallSilently");
     }
 
     void switchesStoreTheirKeys()
@@ -130,14 +125,12 @@ private slots:
         window->alwaysOnTopSwitch->click();
         QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         window->showFullInfoSwitch->click();
-        QCOMPARE(window->windowTitle(), QStringLiteral("Verdimon Nuvo"));
+        QCOMPARE(window->windowTitle(), "Verdimon Nuvo");
         window->showFullInfoSwitch->click();
-        QCOMPARE(window->windowTitle(),
-                 QStringLiteral("Verdimon Nuvo [Release | Build 4.1.3.742 | x64]"));
+        QCOMPARE(window->windowTitle(), "Verdimon Nuvo [Release | Build 4.1.3.742 | x64]");
         window->updatesChannelComboBox->setCurrentIndex(2);
-        QCOMPARE(window->windowTitle(),
-                 QStringLiteral("Verdimon Nuvo [Beta | Build 4.1.3.742 | x64]"));
-        QCOMPARE(window->aboutChannelLabel->text(), QStringLiteral("Beta"));
+        QCOMPARE(window->windowTitle(), "Verdimon Nuvo [Beta | Build 4.1.3.742 | x64]");
+        QCOMPARE(window->aboutChannelLabel->text(), "Beta");
         QCOMPARE(stored("Updates", "UpdatesChannel").toInt(), 2);
         window->updatesDeliveryComboBox->setCurrentIndex(1);
         QCOMPARE(stored("Updates", "Delivery").toInt(), 1);
@@ -163,8 +156,8 @@ private slots:
     void fontChoiceWaitsForRestart()
     {
         auto window = newWindow();
-        window->fontSizeComboBox->setCurrentText(QStringLiteral("14"));
-        emit window->fontSizeComboBox->textActivated(QStringLiteral("14"));
+        window->fontSizeComboBox->setCurrentText("14");
+        emit window->fontSizeComboBox->textActivated("14");
         QCOMPARE(stored("Fonts", "Size").toInt(), 14);
         QVERIFY(window->fontChangePending);
         QVERIFY(window->applyFontBtn->isEnabled());
@@ -174,7 +167,7 @@ private slots:
         QVERIFY(window->fontChangePending);
         window->resetFontBtn->click();
         QCOMPARE(stored("Fonts", "Size").toInt(), 12);
-        QCOMPARE(stored("Fonts", "Family").toString(), QStringLiteral("Segoe UI"));
+        QCOMPARE(stored("Fonts", "Family").toString(), "Segoe UI");
         QVERIFY(!window->fontChangePending);
         QVERIFY(!window->applyFontBtn->isEnabled() && !window->resetFontBtn->isEnabled());
         answerWith(QDialogButtonBox::Ok);
@@ -189,21 +182,25 @@ private slots:
         set("AppSettings", "ShowFullInfo", false);
         set("AppSettings", "AppTheme", 2);
         set("AppSettings", "AppLanguage", 3);
-        set("Fonts", "Family", QStringLiteral("Arial"));
+        set("Fonts", "Family", "Arial");
         set("Fonts", "Size", 13);
         set("Updates", "UpdatesChannel", 1);
+        set("Updates", "Delivery", 1);
         set("Updates", "DisableUpdates", true);
         set("Updates", "InstallSilently", true);
         auto window = newWindow();
         QCOMPARE(window->opacitySlider->value(), 5);
         QCOMPARE(stored("AppSettings", "Opacity").toDouble(), 0.5);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Verdimon Nuvo"));
+        QCOMPARE(window->windowTitle(), "Verdimon Nuvo");
         QCOMPARE(window->themeComboBox->currentIndex(), 2);
         QCOMPARE(window->languageComboBox->currentIndex(), 3);
-        QCOMPARE(window->fontFamilyComboBox->currentText(), QStringLiteral("Arial"));
-        QCOMPARE(window->fontSizeComboBox->currentText(), QStringLiteral("12"));
+        QCOMPARE(window->fontFamilyComboBox->currentText(), "Arial");
+        QCOMPARE(window->fontSizeComboBox->currentText(), "12");
         QVERIFY(window->resetFontBtn->isEnabled());
-        QCOMPARE(window->aboutChannelLabel->text(), QStringLiteral("Insider"));
+        // Filling the channel and delivery boxes overwrote nothing stored.
+        QCOMPARE(window->aboutChannelLabel->text(), "Insider");
+        QCOMPARE(window->updatesDeliveryComboBox->currentIndex(), 1);
+        QCOMPARE(stored("Updates", "Delivery").toInt(), 1);
         QVERIFY(window->disableUpdatesSwitch->isChecked());
         QVERIFY(!window->installSilentlySwitch->isChecked());
         QVERIFY(!window->installSilentlySwitch->isEnabled());
@@ -225,10 +222,10 @@ private slots:
     void restoreDefaults()
     {
         QFETCH(bool, devChannel);
-        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("Delivery"), 1);
-        Settings::setSettingsValue(QStringLiteral("Credentials"), QStringLiteral("Login"),
-                                   QStringLiteral("kept"));
-        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("AppTheme"), 2);
+        Settings::setSettingsValue("Updates", "Delivery", 1);
+        Settings::setSettingsValue("Credentials", "Login", "kept");
+        Settings::setSettingsValue("AppSettings", "AppTheme", 2);
+        Settings::setSettingsValue("Updates", "DisableUpdates", true);
         auto window = newWindow();
         qobject_cast<QStandardItemModel *>(window->updatesChannelComboBox->model())
             ->item(0)
@@ -239,9 +236,9 @@ private slots:
         const quint64 batch = window->detectionBatch;
 
         window->restoreDefaultsSwitch->click();
-        QCOMPARE(boxes,
-                 QStringList { QStringLiteral(
-                     "Information|The default settings has been successfully applied!") });
+        QCOMPARE(
+            boxes,
+            QStringList({ "Information|The default settings has been successfully applied!" }));
         QCOMPARE(stored("AppSettings", "ShowSplash").toBool(), true);
         QCOMPARE(stored("AppSettings", "AddToTray").toBool(), false);
         QCOMPARE(stored("AppSettings", "Opacity").toDouble(), 1.0);
@@ -249,7 +246,8 @@ private slots:
         QCOMPARE(stored("AppSettings", "AppLanguage").toInt(), 0);
         QCOMPARE(stored("Updates", "UpdatesChannel").toInt(), devChannel ? 0 : 3);
         QCOMPARE(stored("Updates", "Delivery").toInt(), 1);
-        QCOMPARE(stored("Credentials", "Login").toString(), QStringLiteral("kept"));
+        QCOMPARE(stored("Updates", "DisableUpdates").toBool(), false);
+        QCOMPARE(stored("Credentials", "Login").toString(), "kept");
         QCOMPARE(window->updatesDeliveryComboBox->currentIndex(), 1);
         QVERIFY(window->showSplashSwitch->isChecked());
         QVERIFY(!window->addToTraySwitch->isChecked());
@@ -291,7 +289,7 @@ private slots:
             }
             home.mkpath(chosen);
             dialog->setDirectory(home.filePath(chosen));
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->clear();
+            dialog->findChild<QLineEdit *>("fileNameEdit")->clear();
             static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
         });
         answer.start(20);
@@ -409,8 +407,8 @@ private slots:
         launcher->setResult(plat::shell::Started);
         QCOMPARE(launcher->calls().size(), 2);
         QCOMPARE(boxes.size(), 2);
-        QVERIFY(boxes.first().startsWith(QStringLiteral("DX Diagnostic Tool (x64)|")));
-        QVERIFY(boxes.last().startsWith(QStringLiteral("Command Prompt (Admin)|")));
+        QVERIFY(boxes.first().startsWith("DX Diagnostic Tool (x64)|"));
+        QVERIFY(boxes.last().startsWith("Command Prompt (Admin)|"));
     }
 
     void tabsFitAtMinimumSize()
@@ -430,7 +428,7 @@ private slots:
         auto window = newWindow();
         window->runAtStartupSwitch->click();
         QVERIFY(QFile::exists(entry));
-        QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), { entry }), 0);
+        QCOMPARE(QProcess::execute("desktop-file-validate", { entry }), 0);
         auto reopened = newWindow();
         QVERIFY(reopened->runAtStartupSwitch->isChecked());
         window->runAtStartupSwitch->click();
@@ -442,9 +440,9 @@ private slots:
         QFile program(odd + "/verdimon-nuvo");
         QVERIFY(program.open(QIODevice::WriteOnly));
         auto key = plat::registry()->open(runKeyPath(64));
-        QVERIFY(key->setValue(QStringLiteral("Verdimon Nuvo"), program.fileName()));
-        QCOMPARE(QProcess::execute(QStringLiteral("desktop-file-validate"), { entry }), 0);
-        QVERIFY(key->remove(QStringLiteral("Verdimon Nuvo")));
+        QVERIFY(key->setValue("Verdimon Nuvo", program.fileName()));
+        QCOMPARE(QProcess::execute("desktop-file-validate", { entry }), 0);
+        QVERIFY(key->remove("Verdimon Nuvo"));
 
         // A failed write leaves the switch off and says so.
         QDir(autostart).removeRecursively();
