@@ -577,10 +577,15 @@ private slots:
         QCOMPARE(column(&tree, 0), QStringList({ "a", "b", "c" }));
 
         QTreeWidget plain;
+        int built = 0; // a row that comes as a maker is built only when it is inserted
         for (const char *text : { "b", "c", "a" })
-            batcher.append(&plain, new QTreeWidgetItem(QStringList(QString::fromLatin1(text))));
+            batcher.append(&plain, [&built, text] {
+                ++built;
+                return new QTreeWidgetItem(QStringList(QString::fromLatin1(text)));
+            });
         batcher.discard(&plain);
         QCOMPARE(plain.topLevelItemCount(), 0);
+        QCOMPARE(built, 0);
         batcher.append(&plain, new QTreeWidgetItem(QStringList(QStringLiteral("x"))));
         QTRY_COMPARE_WITH_TIMEOUT(plain.topLevelItemCount(), 1, 3000);
         QCOMPARE(batcher.pendingCount(), 0);
@@ -602,16 +607,24 @@ private slots:
         int alive = 0;
         ListRowBatcher batcher(nullptr, 0, 0); // one slice a tick
         QTreeWidget tree;
+        // Built rows and makers mixed: each maker runs when its slice goes in, in its place.
         for (int n = 0; n < 300; ++n)
-            batcher.append(&tree, new Row(n, &alive));
+            if (n % 2)
+                batcher.append(&tree, [n, &alive] { return new Row(n, &alive); });
+            else
+                batcher.append(&tree, new Row(n, &alive));
         QCOMPARE(batcher.rowCount(&tree), 300);
+        QCOMPARE(alive, 150);
         QList<int> seen;
         while (tree.topLevelItemCount() < 300 && seen.size() < 100) {
             QCoreApplication::processEvents();
-            if (tree.topLevelItemCount() > (seen.isEmpty() ? 0 : seen.last()))
+            if (tree.topLevelItemCount() > (seen.isEmpty() ? 0 : seen.last())) {
                 seen << tree.topLevelItemCount();
+                QCOMPARE(alive, 150 + seen.last() / 2);
+            }
         }
         QCOMPARE(seen, QList<int>({ 128, 256, 300 }));
+        QCOMPARE(tree.topLevelItem(127)->text(0), "127");
         QCOMPARE(tree.topLevelItem(299)->text(0), "299");
         batcher.clear(&tree);
         QCOMPARE(batcher.rowCount(&tree), 0);
