@@ -43,7 +43,6 @@ private slots:
         QTest::newRow("mounted read-only") << "ext4" << false << "fsck -n /dev/sda1";
         QTest::newRow("mounted never repaired") << "ext4" << true << "fsck -n /dev/sda1";
         QTest::newRow("unmounted read-only") << "" << false << "fsck -n /dev/sdb1";
-        QTest::newRow("unmounted repair") << "" << true << "fsck -y /dev/sdb1";
         QTest::newRow("xfs mounted") << "xfs" << true << "xfs_repair -n /dev/sda1";
         QTest::newRow("btrfs mounted") << "btrfs" << true << "btrfs check --readonly /dev/sda1";
     }

@@ -203,7 +203,6 @@ private slots:
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("expectedCalls");
-        QTest::newRow("no") << int(QDialogButtonBox::No) << QStringList();
         QTest::newRow("closed") << 0 << QStringList();
         QTest::newRow("yes") << int(QDialogButtonBox::Yes)
                              << QStringList { "gnome-session-quit --logout --no-prompt" };
