@@ -1,6 +1,4 @@
-// The texts of the Settings tab's pages as a user reads them: every label, button and switch of
-// each page in creation order, which of them pass through translation, and which are bold; the
-// Useful commands page's 281 buttons and 21 headings in its five-column grid.
+// The texts of the Settings tab's pages as a user reads them, and the Useful commands grid.
 
 #include "accounts/accountimage.h"
 #include "app/config.h"

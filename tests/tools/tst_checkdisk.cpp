@@ -1,5 +1,4 @@
-// The disk check: which file systems are offered, the checker's arguments (never a repair of a
-// mounted file system), and the launch through a terminal (recorded by a fake, never run).
+// The disk check; its terminal launch goes to a recording fake and never runs.
 
 #include "app/msgdialog.h"
 #include "platform/fakes/fakelauncher.h"

@@ -1,5 +1,4 @@
-// The ping console: typed text becomes ping's argument list (no shell), output and errors
-// arrive in the view, and a running ping stops on request. Only 127.0.0.1 is ever pinged.
+// The ping console. Only 127.0.0.1 is ever pinged.
 
 #include "tools/pingmanager.h"
 

@@ -1,3 +1,4 @@
+#include "appidentity.h"
 #include "widgets/animator.h"
 #include "widgets/switch.h"
 
@@ -65,8 +66,6 @@ private slots:
 
 void TestSwitch::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
     QSettings().clear();
 }
 

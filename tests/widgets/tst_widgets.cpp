@@ -1,4 +1,5 @@
 #include "app/appenums.h"
+#include "appidentity.h"
 #include "widgets/appqframe.h"
 #include "widgets/appqlabel.h"
 #include "widgets/apptabbar.h"
@@ -70,7 +71,6 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void labelClick_data();
@@ -102,12 +102,6 @@ private slots:
     void loaderLineColor();
     void columnFitterFitsOneColumnATurn();
 };
-
-void TestWidgets::initTestCase()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-}
 
 void TestWidgets::init()
 {
