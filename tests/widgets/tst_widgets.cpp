@@ -1,3 +1,4 @@
+#include "accounts/accountimage.h"
 #include "app/appenums.h"
 #include "appidentity.h"
 #include "widgets/appqframe.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QPainter>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTreeWidget>
@@ -82,6 +84,8 @@ private slots:
     void frameDragNeedsUrls();
     void frameMouseSignals();
     void hoverSignals();
+    void accountImagePicture();
+    void accountImageClicks();
 
     void scrollBarHover_data();
     void scrollBarHover();
@@ -249,8 +253,48 @@ void TestWidgets::hoverSignals()
 {
     AppQLabel label(nullptr);
     AppQFrame frame;
+    AccountImage image;
     QCOMPARE(hoverCounts(&label), qMakePair(1, 2));
     QCOMPARE(hoverCounts(&frame), qMakePair(1, 2));
+    QCOMPARE(hoverCounts(&image), qMakePair(1, 2));
+}
+
+// ---- AccountImage ----
+
+// The default picture comes back for a null one; a wide picture is stretched, not cropped, into
+// the circle.
+void TestWidgets::accountImagePicture()
+{
+    AccountImage image;
+    const QImage defaultPicture = QPixmap(QStringLiteral(":/Icon/user_avatar.svg")).toImage();
+    QVERIFY(!defaultPicture.isNull());
+    QCOMPARE(image.avatar().toImage(), defaultPicture);
+    image.setFixedSize(100, 100);
+    QPixmap wide(200, 50);
+    wide.fill(Qt::red);
+    QPainter(&wide).fillRect(100, 0, 100, 50, Qt::blue);
+    image.setAvatar(wide);
+    QCOMPARE(image.avatar().toImage().pixelColor(5, 5), QColor(Qt::red));
+    const QImage shot = image.grab().toImage();
+    QCOMPARE(shot.pixelColor(25, 50), QColor(Qt::red));
+    QCOMPARE(shot.pixelColor(75, 50), QColor(Qt::blue));
+    // Corners lie outside the circle and stay unpainted by the picture.
+    QVERIFY(shot.pixelColor(1, 1) != QColor(Qt::red));
+    QVERIFY(shot.pixelColor(98, 98) != QColor(Qt::blue));
+    image.setAvatar(QPixmap());
+    QCOMPARE(image.avatar().toImage(), defaultPicture);
+}
+
+void TestWidgets::accountImageClicks()
+{
+    AccountImage image;
+    image.resize(25, 25);
+    QSignalSpy clicks(&image, &AccountImage::mouseClick);
+    for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton }) {
+        QTest::mousePress(&image, button);
+        QTest::mouseRelease(&image, button);
+    }
+    QCOMPARE(clicks.count(), 3);
 }
 
 // ---- ScrollBar ----
