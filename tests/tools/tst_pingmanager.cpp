@@ -108,7 +108,6 @@ private slots:
     void stopsOnRequest_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("exit") << "exit";
         QTest::newRow("EXIT") << "EXIT";
         QTest::newRow("ctrl+c") << "";
     }
