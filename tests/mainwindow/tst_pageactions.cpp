@@ -1,5 +1,4 @@
-// Actions of the Settings pages: S.M.A.R.T. reads (fake device), uninstalling (throw-away scripts
-// and package database), removing start-up entries (throw-away autostart folders), the search.
+// Actions of the Settings pages, on a fake device and throw-away scripts and folders.
 
 #include "app/msgdialog.h"
 #include "mainwindow/detectionstats.h"

@@ -1,6 +1,5 @@
-// The reports: the writers on synthetic pages with a fixed clock (text and INI against golden
-// files, XML read back strictly), then saving, PDF export, printing and sharing from the main
-// window, on pages filled for the test.
+// The report writers on synthetic pages with a fixed clock, then the window's saving, PDF export,
+// printing and sharing.
 
 #include "app/applog.h"
 #include "app/msgdialog.h"

@@ -1,10 +1,9 @@
-// The checks against the HTTPS stand-in: the Updates page's check (the question for every
-// channel, the up-to-date box, a failed request), the insider offer shown, switched off and taken
-// up, and the network status (answering, answering "::1", failing, stalling).
+// The update check, the insider offer and the network status against the HTTPS stand-in.
 
 #include "app/config.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "appidentity.h"
 #include "httpsstandin.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "net/insidernotification.h"
@@ -47,8 +46,6 @@ class TestUpdateCheck : public QObject, private WindowFixture
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
         QVERIFY2(server.start(QStringLiteral("latest")), qPrintable(server.errorText()));
         server.applyEnvironment();
         QVERIFY(Config::installTestCertificateAuthority());

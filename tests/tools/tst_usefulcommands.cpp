@@ -1,6 +1,5 @@
-// The command table's Linux counterparts, their choice by what is installed, and what a click on
-// a row launches. Launches go to a recording fake; the programs "installed" are empty files in a
-// throw-away PATH, so nothing outside the test ever runs.
+// The useful commands' counterparts. Launches go to a recording fake and "installed" programs
+// are empty files in a throw-away PATH, so nothing outside the test ever runs.
 
 #include "app/msgdialog.h"
 #include "mainwindow/usefulcommandlist.h"
@@ -203,7 +202,6 @@ private slots:
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("expectedCalls");
-        QTest::newRow("no") << int(QDialogButtonBox::No) << QStringList();
         QTest::newRow("closed") << 0 << QStringList();
         QTest::newRow("yes") << int(QDialogButtonBox::Yes)
                              << QStringList { "gnome-session-quit --logout --no-prompt" };
