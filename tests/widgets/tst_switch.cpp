@@ -59,6 +59,7 @@ private slots:
     void disabledLook_data();
     void disabledLook();
     void rightToLeft();
+    void coloursTakeEffectAtOnce();
 
     void animatorTarget();
     void animatorWarnings();
@@ -228,6 +229,28 @@ void TestSwitch::rightToLeft()
     const QImage image = sw.grab().toImage();
     QCOMPARE(image.pixel(200 - 52 + 17, 18), kWhite);
     QVERIFY(image.pixel(17, 18) != kWhite);
+}
+
+// A colour set while the switch stands in that state shows at once, each setter on its own.
+void TestSwitch::coloursTakeEffectAtOnce()
+{
+    using Setter = void (Switch::*)(const QColor &);
+    const struct
+    {
+        Setter set;
+        bool on;
+        bool thumb;
+    } cases[] = { { &Switch::setThumbOffColor, false, true },
+                  { &Switch::setTrackOffColor, false, false },
+                  { &Switch::setThumbOnColor, true, true },
+                  { &Switch::setTrackOnColor, true, false } };
+    for (const auto &c : cases) {
+        Switch sw;
+        sw.setChecked(c.on);
+        QTRY_COMPARE(sw.isChecked(), c.on);
+        (sw.*c.set)(Qt::red);
+        QCOMPARE((c.thumb ? sw.thumbColor() : sw.trackColor()).rgb(), QColor(Qt::red).rgb());
+    }
 }
 
 void TestSwitch::animatorTarget()
