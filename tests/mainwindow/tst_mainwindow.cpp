@@ -206,6 +206,14 @@ private slots:
             QCOMPARE(tree->indentation(), 0);
             QVERIFY(qobject_cast<ScrollBar *>(tree->verticalScrollBar()));
         }
+        // Hovering a cell of any list shows its own text as tooltip, the TPM's too.
+        for (int row = 3; row <= 9; ++row) {
+            QTreeWidget *tree = window->settingsStack->widget(row)->findChild<QTreeWidget *>();
+            auto *item = new QTreeWidgetItem(tree, { "A", "B" });
+            emit tree->itemEntered(item, 1);
+            QCOMPARE(item->toolTip(1), "B");
+            delete item;
+        }
     }
 
     // A new window collects: every collecting label shows, every no-data label is hidden.
