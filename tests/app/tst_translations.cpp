@@ -3,7 +3,6 @@
 #include "app/translations.h"
 #include "tests/support/appidentity.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -55,8 +54,6 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("answer");
         QTest::newRow("raised, feedback") << "raise" << QString("yes");
-        QTest::newRow("raised, no feedback") << "raise" << QString("no");
-        QTest::newRow("null write, feedback") << "fault" << QString("yes");
         QTest::newRow("null write on a thread, no feedback") << "fault-thread" << QString("no");
     }
     void faultEndsWithCodeThreeAndReport()

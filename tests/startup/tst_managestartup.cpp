@@ -11,7 +11,6 @@
 #include "widgets/appqlabel.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -97,11 +96,8 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("message");
         QTest::newRow("latest version") << "latest" << QString();
-        QTest::newRow("older build described") << "older" << QString();
         QTest::newRow("unreadable description")
             << "badjson" << QString("Error|Failed to check for the updates! Error code: %1");
-        QTest::newRow("missing description") << "missing" << QString();
-        QTest::newRow("empty description") << "emptyobj" << QString();
         QTest::newRow("no network") << QString()
                                     << QString("Error|No network connection has been "
                                                "found! Check for update has been "
@@ -170,12 +166,9 @@ private slots:
             << QStringList { "AddToTray", "CloseToTray" } << true << true;
         QTest::newRow("tray, minimise to tray")
             << QStringList { "AddToTray", "MinimizeToTray" } << true << true;
-        QTest::newRow("show without tray")
-            << QStringList { "ShowWindowWhenInTray" } << true << true;
         // A desktop without a tray could never bring the window back: it is shown.
         QTest::newRow("tray only, desktop without tray")
             << QStringList { "AddToTray" } << false << true;
-        QTest::newRow("no tray wanted, desktop without tray") << QStringList() << false << true;
         QTest::newRow("always on top") << QStringList { "AlwaysOnTop" } << true << true;
     }
     void windowWithoutCheck()
