@@ -59,8 +59,7 @@ private slots:
         QCOMPARE(Config::dbPort(), quint16(13306));
     }
 
-    // A port that is no port keeps the default; an explicit base address wins, without its
-    // closing slash.
+    // A bad port keeps the default; an explicit base address wins, without its closing slash.
     void webOverrides()
     {
         const std::tuple<QByteArray, QByteArray, QByteArray, quint16, QString> table[] = {

@@ -70,8 +70,7 @@ private slots:
         QTest::newRow("gray") << 1 << "#000000";
         QTest::newRow("dark") << 2 << "#FFFFFF";
     }
-    // The sheet parses without warnings, paints, names only images that exist, and keeps
-    // rich-text links (the refresh links, the About page) readable.
+    // The sheet parses cleanly, names only images that exist and keeps links readable.
     void themes()
     {
         QFETCH(int, theme);

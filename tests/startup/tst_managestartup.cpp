@@ -65,8 +65,7 @@ private slots:
         });
         MsgDialog::setTestResponder([this](MsgDialog *dialog) {
             events << dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text();
-            // Keep the box "open" for a while: answers that arrive meanwhile must not open a
-            // second window.
+            // Answers that arrive while the box is open must not open a second window.
             QTest::qWait(300);
             events << QStringLiteral("closed");
             return int(QDialogButtonBox::Ok);

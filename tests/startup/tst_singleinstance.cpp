@@ -117,8 +117,7 @@ private slots:
                     .startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
     }
 
-    // Later starts beside a running first instance: asked, they give way and raise it, or run
-    // beside it; only a plain "-restart" runs without asking.
+    // Later starts are asked: they give way and raise the first, or run beside it.
     void laterStartsAsk()
     {
         Helper first;
