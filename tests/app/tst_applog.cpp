@@ -30,8 +30,6 @@ private slots:
         QVERIFY(view->font().styleStrategy() & QFont::PreferAntialias);
         QVERIFY(qobject_cast<ScrollBar *>(view->verticalScrollBar()));
         QVERIFY(qobject_cast<ScrollBar *>(view->horizontalScrollBar()));
-        QCOMPARE(view->horizontalScrollBar()->orientation(), Qt::Horizontal);
-        QCOMPARE(view->verticalScrollBar()->orientation(), Qt::Vertical);
 
         // A later font change does not reach the existing view.
         Settings::setSettingsValue("Fonts", "Family", "Roboto");

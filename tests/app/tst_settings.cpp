@@ -31,12 +31,6 @@ class TestSettings : public QObject
 private slots:
     void init() { QSettings().clear(); }
 
-    void storeLivesInTheUsersConfigFolder()
-    {
-        QCOMPARE(Settings::storeFileName(),
-                 qEnvironmentVariable("XDG_CONFIG_HOME") + "/Dravonel/Verdimon Nuvo.conf");
-    }
-
     // Exactly these keys and values, read back through a fresh store as after a restart.
     void defaultsTable()
     {
