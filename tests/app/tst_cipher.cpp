@@ -8,8 +8,6 @@ class TestCipher : public QObject
 {
     Q_OBJECT
 private slots:
-    void checksumIsIso3309() { QCOMPARE(qChecksum("123456789", 9), quint16(0x906E)); }
-
     // leadByte -1: a mode only read here (compression with checksum, SHA-1 integrity).
     void knownForms_data()
     {
