@@ -6,7 +6,6 @@
 
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QThread>
 #include <QtTest>
@@ -31,8 +30,6 @@ private slots:
         QVERIFY(view->font().styleStrategy() & QFont::PreferAntialias);
         QVERIFY(qobject_cast<ScrollBar *>(view->verticalScrollBar()));
         QVERIFY(qobject_cast<ScrollBar *>(view->horizontalScrollBar()));
-        QCOMPARE(view->horizontalScrollBar()->orientation(), Qt::Horizontal);
-        QCOMPARE(view->verticalScrollBar()->orientation(), Qt::Vertical);
 
         // A later font change does not reach the existing view.
         Settings::setSettingsValue("Fonts", "Family", "Roboto");
@@ -75,9 +72,7 @@ private slots:
     {
         QTest::addColumn<QLocale>("locale");
         QTest::newRow("C") << QLocale::c();
-        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia);
         QTest::newRow("Arabic digits") << QLocale(QLocale::Arabic, QLocale::Egypt);
-        QTest::newRow("Persian digits") << QLocale(QLocale::Persian, QLocale::Iran);
     }
     void stampsWhateverTheLocale()
     {
@@ -141,8 +136,6 @@ private slots:
         const QString cyLong = "[\\x{0400}-\\x{04FF}\\x{02BC}']+, \\d{2} "
                                "[\\x{0400}-\\x{04FF}\\x{02BC}']+ \\d{4}, \\d{2}:\\d{2}:\\d{2}$";
         QTest::newRow("English") << 1 << int(QLocale::German) << enShort << enLong;
-        QTest::newRow("auto on English") << 0 << int(QLocale::English) << enShort << enLong;
-        QTest::newRow("Russian") << 2 << int(QLocale::English) << cyShort << cyLong;
         QTest::newRow("auto on Ukrainian") << 0 << int(QLocale::Ukrainian) << cyShort << cyLong;
         QTest::newRow("auto on German") << 0 << int(QLocale::German) << QString() << QString();
         QTest::newRow("out of range") << 9 << int(QLocale::English) << QString() << QString();

@@ -3,15 +3,12 @@
 #include "app/themes.h"
 #include "tests/support/appidentity.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QSlider>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -46,19 +43,6 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Leftmost column of a row band whose colour differs from the band's background.
-int firstInkColumn(const QImage &image, int top, int bottom)
-{
-    const QRgb background = image.pixel(image.width() - 3, (top + bottom) / 2);
-    for (int x = 2; x < image.width(); ++x) {
-        for (int y = top; y < bottom; ++y) {
-            if (image.pixel(x, y) != background)
-                return x;
-        }
-    }
-    return -1;
-}
-
 } // namespace
 
 class TestThemes : public QObject
@@ -86,8 +70,7 @@ private slots:
         QTest::newRow("gray") << 1 << "#000000";
         QTest::newRow("dark") << 2 << "#FFFFFF";
     }
-    // The sheet parses without warnings, paints, names only images that exist, and keeps
-    // rich-text links (the refresh links, the About page) readable.
+    // The sheet parses cleanly, names only images that exist and keeps links readable.
     void themes()
     {
         QFETCH(int, theme);
@@ -145,43 +128,6 @@ private slots:
         QCOMPARE(linkColor, themeLinkColor(theme));
         QVERIFY2(contrastRatio(linkColor, background) >= 4.5,
                  qPrintable(linkColor.name() + " on " + background.name()));
-    }
-
-    // The selected entry of the Settings list stays where it stood (only its background
-    // changes); the opacity slider shows tick marks under the groove.
-    void settingsControls_data() { themes_data(); }
-    void settingsControls()
-    {
-        QFETCH(int, theme);
-        applyTheme(theme, nullptr);
-        QListWidget list;
-        list.setObjectName(QStringLiteral("settingsMenuView"));
-        QPixmap icon(16, 16);
-        icon.fill(Qt::red);
-        for (int i = 0; i < 3; ++i)
-            new QListWidgetItem(QIcon(icon), QStringLiteral("Entry"), &list);
-        list.setFocusPolicy(Qt::NoFocus);
-        list.setCurrentRow(1);
-        list.resize(200, 150);
-        list.show();
-        const QImage shot = list.grab().toImage();
-        const int top = list.viewport()->mapTo(&list, QPoint(0, 0)).y();
-        const QRect plain = list.visualItemRect(list.item(0)).translated(0, top);
-        const QRect selected = list.visualItemRect(list.item(1)).translated(0, top);
-        const int plainX = firstInkColumn(shot, plain.top() + 2, plain.bottom() - 2);
-        QVERIFY(plainX > 0);
-        QCOMPARE(firstInkColumn(shot, selected.top() + 2, selected.bottom() - 2), plainX);
-
-        QSlider slider(Qt::Horizontal);
-        slider.setRange(5, 10);
-        slider.setTickPosition(QSlider::TicksBelow);
-        slider.setTickInterval(1);
-        slider.resize(slider.sizeHint().expandedTo(QSize(200, 0)));
-        slider.show();
-        const QImage ticks = slider.grab().toImage();
-        slider.setTickPosition(QSlider::NoTicks);
-        slider.resize(ticks.size());
-        QVERIFY2(slider.grab().toImage() != ticks, "no tick marks drawn");
     }
 
     void unknownThemeKeepsTheSheet()

@@ -3,7 +3,6 @@
 #include "app/translations.h"
 #include "tests/support/appidentity.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -79,8 +78,7 @@ private slots:
         QCOMPARE(languageFlagIconPath(QLocale::French), QString(":Icon/en_US.png"));
     }
 
-    // Qt's own catalogues are looked for beside the program, then where Qt installs them; the
-    // program's languages work without them.
+    // Qt's catalogues: beside the program, then Qt's own folder; none are needed.
     void qtCatalogues()
     {
         QTemporaryDir beside;
@@ -110,8 +108,7 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
     }
 
-    // Each catalogue against the sources (lupdate's own scan) and the rules of its texts; each
-    // loads as the stored language of a clean install.
+    // Each catalogue against lupdate's scan of the sources and the rules of its texts.
     void catalogues_data()
     {
         QTest::addColumn<int>("language");

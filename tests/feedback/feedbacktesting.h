@@ -1,7 +1,6 @@
 #pragma once
-// What the feedback and log tests share: the application's identity, the message boxes (each
-// answered with its only button and noted as "title|text") and the reachability test, which asks
-// the web host and is pointed at a loopback port.
+// Shared by the feedback and log tests: identity, message boxes noted as "title|text", and the
+// reachability test pointed at a loopback port.
 
 #include "app/msgdialog.h"
 

@@ -141,7 +141,6 @@ private slots:
         QFile saved(dialog->defaultLogFilePath());
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().startsWith("2026-01-02 03:04:05: log button clicked\n"));
-        QCOMPARE(logView()->document()->blockCount(), logViewLines);
     }
 
     void saveAsCancelled()

@@ -1,8 +1,5 @@
-// A child process for the crash tests. Modes (first argument): "raise" (SIGSEGV), "fault" (a
-// null write), "fault-thread" (the same on a second thread), each under the crash handler;
-// "restart-app" restarts from inside the event loop; "-restart" and "--crash-feedback <report>"
-// are the runs the handler and the restart start. VN_HELPER_ANSWER ("yes"/"no") answers the
-// question; the markers "asked", "feedback" and "restarted" go to the folder VN_HELPER_MARKERS.
+// Child process of the crash tests; its mode is the first argument (see main()).
+// VN_HELPER_ANSWER answers the question; markers go to the folder VN_HELPER_MARKERS.
 
 #include "app/msgdialog.h"
 #include "app/startup/crashhandler.h"

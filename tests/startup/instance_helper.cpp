@@ -1,8 +1,5 @@
-// A child process for the single-instance tests: runs the program's single-instance decision
-// and, when it may run, shows a window titled like the main window until told to quit.
-// Environment: VN_HELPER_ANSWER = "yes" or "no" answers the other-instance question.
-// Output lines: ASKED <question>, FIRST|RESTART|SECOND|GIVE-WAY, LISTENING, TOOK-OVER,
-// RAISED <0|1>.
+// Child process of the single-instance tests: runs the decision, then a titled window until
+// "quit"; VN_HELPER_ANSWER answers the question; what happens is printed line by line.
 
 #include "app/msgdialog.h"
 #include "app/startup/processentry.h"

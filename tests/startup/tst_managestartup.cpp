@@ -11,7 +11,6 @@
 #include "widgets/appqlabel.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,8 +65,7 @@ private slots:
         });
         MsgDialog::setTestResponder([this](MsgDialog *dialog) {
             events << dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text();
-            // Keep the box "open" for a while: answers that arrive meanwhile must not open a
-            // second window.
+            // Answers that arrive while the box is open must not open a second window.
             QTest::qWait(300);
             events << QStringLiteral("closed");
             return int(QDialogButtonBox::Ok);
@@ -97,11 +95,8 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("message");
         QTest::newRow("latest version") << "latest" << QString();
-        QTest::newRow("older build described") << "older" << QString();
         QTest::newRow("unreadable description")
             << "badjson" << QString("Error|Failed to check for the updates! Error code: %1");
-        QTest::newRow("missing description") << "missing" << QString();
-        QTest::newRow("empty description") << "emptyobj" << QString();
         QTest::newRow("no network") << QString()
                                     << QString("Error|No network connection has been "
                                                "found! Check for update has been "
@@ -170,12 +165,9 @@ private slots:
             << QStringList { "AddToTray", "CloseToTray" } << true << true;
         QTest::newRow("tray, minimise to tray")
             << QStringList { "AddToTray", "MinimizeToTray" } << true << true;
-        QTest::newRow("show without tray")
-            << QStringList { "ShowWindowWhenInTray" } << true << true;
         // A desktop without a tray could never bring the window back: it is shown.
         QTest::newRow("tray only, desktop without tray")
             << QStringList { "AddToTray" } << false << true;
-        QTest::newRow("no tray wanted, desktop without tray") << QStringList() << false << true;
         QTest::newRow("always on top") << QStringList { "AlwaysOnTop" } << true << true;
     }
     void windowWithoutCheck()

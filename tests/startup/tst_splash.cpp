@@ -84,8 +84,7 @@ private slots:
         QTRY_VERIFY(splash.isNull()); // deleted after closing
     }
 
-    // The one case on the real clock: the first step comes after one interval of 100 ms, not at
-    // once; the steps after it are counted by hand above.
+    // The one case on the real clock: the first step comes after one interval, not at once.
     void countsInRealTime()
     {
         QCOMPARE(Splash::tickIntervalMs, 100);
