@@ -13,7 +13,7 @@ class FtpStandIn
 public:
     // Modes: "normal", "refuse-folder", "wrong-password", "drop". A restart keeps what arrived.
     bool start(const QString &mode = QStringLiteral("normal"));
-    void stop();
+    void stop() { m_server.stop(); }
 
     quint16 port() const { return m_port; }
     QString errorText() const { return m_error; }
@@ -21,11 +21,12 @@ public:
 
     QStringList receivedFiles() const; // relative to the root: "public_html/apps/..."
     QByteArray receivedFile(const QString &remotePath) const;
-    QStringList commands() const; // "COMMAND argument" after login, in order
+    // "COMMAND argument" after login, in order
+    QStringList commands() const { return StandInProcess::lines(m_dir.filePath("commands.log")); }
     void clear(); // received files and commands
 
 private:
-    QString rootPath() const;
+    QString rootPath() const { return m_dir.filePath(QStringLiteral("root")); }
 
     QTemporaryDir m_dir;
     StandInProcess m_server;

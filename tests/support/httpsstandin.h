@@ -13,13 +13,14 @@ public:
     // extraArgs: switches of the script's route modules.
     bool start(const QString &mode = QStringLiteral("latest"),
                const QStringList &extraArgs = QStringList());
-    void stop();
+    void stop() { m_server.stop(); }
 
     quint16 port() const { return m_port; }
     QString caFile() const { return m_caFile; }
     QString baseUrl(const QString &mode = QString()) const; // mode: first path component
     QStringList requestedPaths() const;
-    QStringList requests() const; // "METHOD path", in order
+    // "METHOD path", in order
+    QStringList requests() const { return StandInProcess::lines(m_dir.filePath("requests.log")); }
     QString dir() const { return m_dir.path(); }
     void clearRequests();
     QString errorText() const { return m_error; }

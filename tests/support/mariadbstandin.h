@@ -10,12 +10,12 @@ class MariaDbStandIn
 {
 public:
     bool start();
-    void stop();
+    void stop() { m_process.stop(); }
 
     quint16 port() const { return quint16(m_process.value(QStringLiteral("DB_PORT")).toUInt()); }
     // For the web stand-in's --accounts-db-env.
     QString envFile() const { return m_dir.filePath(QStringLiteral("env")); }
-    QString errorText() const { return m_error.isEmpty() ? m_process.errorText() : m_error; }
+    QString errorText() const { return m_process.errorText(); }
 
     void applyEnvironment() const; // VN_DB_*
     // Rows, tab-separated, of one statement run as the administrator.
@@ -25,5 +25,4 @@ private:
     QTemporaryDir m_dir;
     // A new data folder takes seconds; stopping shuts the server down cleanly.
     StandInProcess m_process { 60000, 20000 };
-    QString m_error;
 };

@@ -1,0 +1,649 @@
+// The account services and dialogs against a private MariaDB with the seed accounts and the
+// HTTPS web service that asks it, both on loopback.
+
+#include "accounts/account.h"
+#include "accounts/accountimage.h"
+#include "accounts/accountrecovery.h"
+#include "accounts/accountregistration.h"
+#include "accounts/login.h"
+#include "accounts/serverdb.h"
+#include "app/cipher.h"
+#include "app/config.h"
+#include "app/msgdialog.h"
+#include "app/settings.h"
+#include "appidentity.h"
+#include "httpsstandin.h"
+#include "layoutcheck.h"
+#include "mainwindow/detectionstats.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "mariadbstandin.h"
+#include "net/networkmanager.h"
+#include "platform/fakes/fakeplatform.h"
+#include "signallog.h"
+#include "widgets/appqlabel.h"
+#include "widgets/switch.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QtTest>
+
+class TstAccounts : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        registerAccountMetaTypes();
+        fakes = std::make_unique<plat::FakePlatform>();
+        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
+        QVERIFY2(dbServer.start(), qPrintable(dbServer.errorText()));
+        QVERIFY2(webServer.start(QStringLiteral("latest"),
+                                 { QStringLiteral("--accounts-db-env"), dbServer.envFile(),
+                                   QStringLiteral("--captcha-code"), QStringLiteral("4711") }),
+                 qPrintable(webServer.errorText()));
+        dbServer.applyEnvironment();
+        webServer.applyEnvironment();
+        QVERIFY(Config::installTestCertificateAuthority());
+        MsgDialog::setTestResponder([this](MsgDialog *box) {
+            messages << box->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+    }
+
+    void init()
+    {
+        messages.clear();
+        Settings::clearCredentials();
+        webServer.applyEnvironment();
+        dbServer.adminQuery(QStringLiteral("UPDATE users SET status = 'offline'"));
+    }
+
+    void formBodyKeepsEveryCharacter_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("encoded");
+        QTest::newRow("plus") << QStringLiteral("a+b") << QByteArray("a%2Bb");
+        QTest::newRow("delimiters") << QStringLiteral("x&y=z") << QByteArray("x%26y%3Dz");
+        QTest::newRow("escape-like") << QStringLiteral("50%41") << QByteArray("50%2541");
+        QTest::newRow("blank and non-Latin") << QStringLiteral("я b") << QByteArray("%D1%8F%20b");
+    }
+
+    void formBodyKeepsEveryCharacter()
+    {
+        QFETCH(QString, value);
+        QFETCH(QByteArray, encoded);
+        QCOMPARE(NetworkManager::formBody({ { QStringLiteral("k"), value },
+                                            { QStringLiteral("t"), QStringLiteral("1") } }),
+                 QByteArray("k=" + encoded + "&t=1"));
+    }
+
+    void captchaSplitsAtLastSemicolon()
+    {
+        QImage image;
+        QString code;
+        NetworkManager::splitCaptcha(QByteArray("not;an image;ab12"), &image, &code);
+        QCOMPARE(code, QStringLiteral("ab12"));
+        QVERIFY(image.isNull());
+        NetworkManager::splitCaptcha(QByteArray("no separator"), &image, &code);
+        QCOMPARE(code, QStringLiteral("no separator"));
+    }
+
+    void emailValidationReplies_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QStringList>("signalNames");
+        // The signals as a blank-separated list.
+        const char *rows[][4] = {
+            { "Registration of a used address", "", "bob@mail.test", "emailBlocked regVerifCode" },
+            { "Registration, plain text", "acctext", "a@mail.test", "jsonReaderError" },
+            { "Registration, service down", "accdown", "a@mail.test", "emailValidationError" },
+            { "Recovery, plain text", "acctext", "bob@mail.test", "noCustomerFound" },
+            { "Recovery, empty object", "accempty", "bob@mail.test", "jsonReaderError" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0])
+                << row[1] << row[2]
+                << (QString::fromLatin1(row[3]) + " finished").split(QLatin1Char(' '));
+    }
+
+    void emailValidationReplies()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, email);
+        const QString type = QString::fromLatin1(QTest::currentDataTag())
+                                 .section(QLatin1Char(' '), 0, 0)
+                                 .remove(QLatin1Char(','));
+        QFETCH(QStringList, signalNames);
+        webServer.applyEnvironment(mode);
+        NetworkManager manager;
+        SignalLog log(&manager);
+        if (type == QLatin1String("Recovery"))
+            manager.validateEmail(email, type);
+        else
+            manager.validateEmail(QStringLiteral("New User"), email, type);
+        QVERIFY(log.waitFor(QStringLiteral("finished"), 10000));
+        QCOMPARE(log.names(), signalNames);
+    }
+
+    void signIn_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QStringList>("outcome");
+        QTest::addColumn<QString>("username"); // of the account read
+        QTest::addColumn<QString>("group");
+        // login, password, signals after "loginStarted", user name and group of the account read
+        const char *rows[][6] = {
+            { "user name, unknown group", "carol", "carol-pass", "accountImage accountData",
+              "carol", "" },
+            { "e-mail", "bob@mail.test", "bob-secret", "accountImage accountData", "bob", "Users" },
+            // A '+' in the password arrives as '+', not as a blank.
+            { "phone", "+380501112233", "Alice+Pass1", "accountImage accountData", "alice",
+              "Developers" },
+            { "wrong password", "alice", "alice+pass1", "passwordVerificationFailed finished", "",
+              "" },
+            { "unknown login", "' OR '1'='1", "x", "noAccountFound", "", "" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2]
+                                  << ("loginStarted " + QString::fromLatin1(row[3])).split(' ')
+                                  << row[4] << row[5];
+    }
+
+    void signIn()
+    {
+        QFETCH(QString, login);
+        QFETCH(QString, password);
+        QFETCH(QStringList, outcome);
+        QFETCH(QString, username);
+        QFETCH(QString, group);
+        QStringList names;
+        const QVector<AccountData> account = signInAs(login, password, &names);
+        QCOMPARE(names, outcome);
+        if (!names.contains(QStringLiteral("noAccountFound")))
+            QCOMPARE(forms().last().value(QLatin1String("user_pas")).toString(), password);
+        if (username.isEmpty()) {
+            QVERIFY(account.isEmpty());
+            return;
+        }
+        QCOMPARE(account.size(), 1);
+        QCOMPARE(account.first().username, username);
+        QCOMPARE(account.first().group_name, group);
+        QCOMPARE(account.first().dev_access, username != QLatin1String("carol"));
+        QCOMPARE(account.first().avatar, QStringLiteral("avatars/%1.png").arg(username));
+        QCOMPARE(dbServer.adminQuery(
+                     QStringLiteral("SELECT status, last_login IS NOT NULL FROM users WHERE "
+                                    "username = '%1'")
+                         .arg(username)),
+                 QStringList { QStringLiteral("online\t1") });
+    }
+
+    void signOut_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("result");
+        const char *rows[][4] = {
+            { "online", "4", "online", "loggedOut" },
+            { "no such account", "999", "offline", "loggedOut" },
+            { "id zero", "0", "online", "loggedOutFailed" },
+            { "not a number", "4; DROP TABLE users", "online", "loggedOutFailed" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2] << row[3];
+    }
+
+    void signOut()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, status);
+        QFETCH(QString, result);
+        dbServer.adminQuery(
+            QStringLiteral("UPDATE users SET status = '%1' WHERE id = 4").arg(status));
+        ServerDB db;
+        SignalLog log(&db);
+        db.setUserLoggedOffStatus(id);
+        QCOMPARE(log.names(), QStringList({ "logoutStarted", result, "finished" }));
+        QCOMPARE(dbServer.adminQuery(QStringLiteral("SELECT status FROM users WHERE id = 4")),
+                 QStringList { id == QLatin1String("4") ? QStringLiteral("offline") : status });
+        QCOMPARE(dbServer.adminQuery(QStringLiteral("SELECT COUNT(*) FROM users")).size(), 1);
+    }
+
+    void registrationStoresValuesVerbatim()
+    {
+        RegData reg;
+        reg.name = QStringLiteral("Robert'); DROP TABLE users;-- Олена 李");
+        reg.username = QStringLiteral("robert_tables");
+        reg.password = QStringLiteral("vn1$x$y");
+        reg.email = QStringLiteral("robert@mail.test");
+        reg.gender = 1;
+        reg.reg_date = QStringLiteral("2026-01-02 03:04:05");
+        reg.user_group = 4;
+        reg.birth_date = QStringLiteral("1990-05-06");
+        reg.country_id = QStringLiteral("Україна");
+        RegData second = reg;
+        second.username = QStringLiteral("second_record");
+        second.email = QStringLiteral("second@mail.test");
+
+        ServerDB db;
+        log = std::make_unique<SignalLog>(&db);
+        db.registerAccount({ reg, second });
+        QCOMPARE(log->names(), QStringList({ "regSuccess", "registrationFinished" }));
+        QCOMPARE(dbServer.adminQuery(
+                     QStringLiteral("SELECT name, country, reg_from, dev_access, is_verified FROM "
+                                    "users WHERE username = 'robert_tables'")),
+                 QStringList { reg.name + QStringLiteral("\tУкраїна\tVerdimon Nuvo\t0\tyes") });
+        QVERIFY(dbServer
+                    .adminQuery(QStringLiteral("SELECT id FROM users WHERE username = "
+                                               "'second_record'"))
+                    .isEmpty());
+
+        // The same user name again: the server's duplicate-key code reaches the caller.
+        log->clear();
+        db.registerAccount({ reg });
+        QCOMPARE(log->names(), QStringList({ "regFailed", "registrationFinished" }));
+        QCOMPARE(argument(QStringLiteral("regFailed")), QStringLiteral("1062"));
+    }
+
+    void recoveryOfUnknownAddress()
+    {
+        ServerDB db;
+        SignalLog log(&db);
+        db.recoverAccount(QStringLiteral("nobody@mail.test"), QStringLiteral("vn1$a$b"));
+        QCOMPARE(log.names(), QStringList({ "recoveryFailed", "recoveryFinished" }));
+        QCOMPARE(log.arguments(QStringLiteral("recoveryFailed")).value(0),
+                 QVariantList { QString() });
+    }
+
+    void databaseDownReportsNativeCode()
+    {
+        dropAccountConnection();
+        qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        QStringList outcome;
+        signInAs(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"), &outcome);
+        QCOMPARE(outcome, QStringList({ "loginStarted", "databaseConnectionError(1)" }));
+        QCOMPARE(argument(QStringLiteral("databaseConnectionError(1)")), QStringLiteral("2002"));
+        dropAccountConnection();
+        dbServer.applyEnvironment();
+    }
+
+    void webServiceDownEndsAtOnce()
+    {
+        qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        QStringList outcome;
+        signInAs(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"), &outcome);
+        QCOMPARE(outcome, QStringList({ "loginStarted", "databaseConnectionError()", "finished" }));
+    }
+
+    // The account dialogs' titles, and every field, switch and link in their layouts.
+    void dialogsLayOutEveryWidget()
+    {
+        LogIn login;
+        AccountRegistration registration;
+        AccountRecovery recovery;
+        QStringList titles;
+        for (QWidget *dialog : QList<QWidget *> { &login, &registration, &recovery }) {
+            titles << dialog->windowTitle();
+            QCOMPARE(unplacedWidgets(dialog, true), QStringList());
+        }
+        QCOMPARE(titles, QStringList({ "Login", "Registration", "Recovery" }));
+    }
+
+    void rememberedSignInRunsHidden()
+    {
+        storeCredentials(encryptString(credentialsCipherKey, QStringLiteral("alice")),
+                         encryptString(credentialsCipherKey, QStringLiteral("Alice+Pass1")));
+        QPointer<LogIn> login = new LogIn;
+        QSignalSpy data(login.data(), &LogIn::userAccountData);
+        QSignalSpy avatar(login.data(), &LogIn::userAccountAvatar);
+        QTRY_COMPARE_WITH_TIMEOUT(avatar.count(), 1, 15000);
+        QCOMPARE(data.count(), 1);
+        QVERIFY(!avatar.first().first().value<QPixmap>().isNull());
+        QVERIFY(messages.isEmpty());
+        QVERIFY(Settings::savedCredentials());
+        QTRY_VERIFY(login.isNull()); // closed and released itself, never shown
+    }
+
+    void unreadableStoredCredentialsAreDropped()
+    {
+        storeCredentials(QStringLiteral("bm90IGNpcGhlcg=="), QStringLiteral("bm90IGNpcGhlcg=="));
+        LogIn dialog;
+        QVERIFY(messages.isEmpty());
+        QVERIFY(dialog.signInButton()->isEnabled());
+        QVERIFY(!Settings::savedCredentials());
+    }
+
+    void failedSignInClearsCredentials_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("webDown"); // also: the dialog reports the connection failure
+        QTest::addColumn<QString>("message");
+        QTest::newRow("wrong password") << "alice"
+                                        << "wrong" << false
+                                        << "Account credentials verification has failed!\nPlease "
+                                           "enter the valid credentials for your account.";
+        QTest::newRow("no account")
+            << "nobody"
+            << "x" << false << "This account does not exists!\nPlease enter the valid credentials.";
+        QTest::newRow("web service down")
+            << "alice"
+            << "Alice+Pass1" << true
+            << "Could not log in! Check your network connection and try again!";
+    }
+
+    void failedSignInClearsCredentials()
+    {
+        QFETCH(QString, login);
+        QFETCH(QString, password);
+        QFETCH(bool, webDown);
+        QFETCH(QString, message);
+        if (webDown)
+            qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        LogIn dialog;
+        storeCredentials(QStringLiteral("old"), QStringLiteral("old"));
+        QSignalSpy failures(&dialog, &LogIn::connectionFailed);
+        dialog.show();
+        dialog.loginField()->setText(login);
+        dialog.passwordField()->setText(password);
+        QTest::mouseClick(dialog.signInButton(), Qt::LeftButton);
+        const QPointer<NetworkManager> request = dialog.findChild<NetworkManager *>();
+        QVERIFY(request);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        QCOMPARE(messages.first(), message);
+        QCOMPARE(failures.count(), webDown ? 1 : 0);
+        QVERIFY(!Settings::savedCredentials());
+        QVERIFY(dialog.signInButton()->isEnabled());
+        // The attempt's request object does not outlive it.
+        QTRY_VERIFY(request.isNull());
+    }
+
+    void registrationWithVerifiedEmail()
+    {
+        auto *dialog = new AccountRegistration;
+        QPointer<AccountRegistration> guard = dialog;
+        QSignalSpy credentials(dialog, &AccountRegistration::accountLoginData);
+        fillRegistration(dialog, QStringLiteral("Олена Коваль"), QStringLiteral("olena_k"),
+                         QStringLiteral("olena@mail.test"));
+        QVERIFY(dialog->isUsernameFree);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->isEmailAccepted, 10000);
+        dialog->codeEdit->setText(mailedCode(QStringLiteral("olena@mail.test")));
+        emit dialog->codeEdit->editingFinished();
+        QVERIFY(dialog->isCodeAccepted);
+        QTest::mouseClick(dialog->registerBtn, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(credentials.count(), 1, 15000);
+        QCOMPARE(credentials.first(), QVariantList({ "olena_k", "New+pass 1" }));
+        QCOMPARE(messages,
+                 QStringList { QStringLiteral(
+                     "You have been successfully registered! Sign in to use all features.") });
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(dbServer.adminQuery(
+                     QStringLiteral("SELECT name, email, gender, birth_date, country, user_group "
+                                    "FROM users WHERE username = 'olena_k'")),
+                 QStringList {
+                     QStringLiteral("Олена Коваль\tolena@mail.test\t1\t1991-08-24\tUkraine\t4") });
+        bool sawPassword = false;
+        for (const QJsonObject &form : forms())
+            sawPassword |= form.value(QLatin1String("user_password")).toString()
+                == QLatin1String("New+pass 1");
+        QVERIFY(sawPassword);
+
+        ServerDB db;
+        QSignalSpy accepted(&db, &ServerDB::accountData);
+        db.connectDB(QStringLiteral("olena@mail.test"), QStringLiteral("New+pass 1"));
+        QTRY_COMPARE_WITH_TIMEOUT(accepted.count(), 1, 10000);
+    }
+
+    void registrationRefusals_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("username");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("message");
+        const char *capitals = "You can't use all uppercase characters!";
+        const char *rows[][5] = {
+            { "taken user name", "Bob Two", "bob", "bob2@mail.test",
+              "Username is invalid or already taken!" },
+            { "used e-mail", "Al Two", "al_two", "alice@mail.test",
+              "This email is empty/used/invalid or in the blacklist!" },
+            { "capital e-mail", "Al Two", "al_two", "AL@mail.test", capitals },
+            { "reserved name", "The Admins", "club_x", "club@mail.test",
+              "You can't take that name!" },
+            { "reserved user name", "Club X", "siteadmin", "club@mail.test",
+              "You can't take that username!" },
+            { "capital name", "ALL CAPS", "club_x", "club@mail.test", capitals },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2] << row[3] << row[4];
+    }
+
+    void registrationRefusals()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, username);
+        QFETCH(QString, email);
+        QFETCH(QString, message);
+        AccountRegistration dialog;
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        fillRegistration(&dialog, name, username, email);
+        QTest::qWait(500); // the e-mail answer
+        QTest::mouseClick(dialog.registerBtn, Qt::LeftButton);
+        QVERIFY2(messages.contains(message), qPrintable(messages.join(QLatin1Char('|'))));
+        QVERIFY(dialog.registerBtn->isEnabled());
+    }
+
+    void recoveryReplacesPassword()
+    {
+        auto *dialog = new AccountRecovery;
+        QSignalSpy credentials(dialog, &AccountRecovery::accountLoginData);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog->captchaText, QStringLiteral("4711"), 10000);
+        dialog->emailEdit->setText(QStringLiteral("nobody@mail.test"));
+        emit dialog->emailEdit->editingFinished();
+        QTRY_COMPARE_WITH_TIMEOUT(messages, QStringList { "No such user account has been found!" },
+                                  10000);
+
+        dialog->emailEdit->setText(QStringLiteral("bob@mail.test"));
+        emit dialog->emailEdit->editingFinished();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->accountFound, 10000);
+        dialog->codeEdit->setText(mailedCode(QStringLiteral("bob@mail.test")));
+        emit dialog->codeEdit->editingFinished();
+        dialog->passwordEdit->setText(QStringLiteral("fresh+start"));
+        dialog->repeatEdit->setText(QStringLiteral("fresh+start"));
+        dialog->captchaEdit->setText(QStringLiteral("4711"));
+        QTest::mouseClick(dialog->recoverBtn, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(credentials.count(), 1, 15000);
+        QCOMPARE(credentials.first(), QVariantList({ "bob@mail.test", "fresh+start" }));
+        QCOMPARE(messages.last(), QStringLiteral("Your password has been successfully changed."));
+
+        ServerDB db;
+        QSignalSpy accepted(&db, &ServerDB::accountData);
+        db.connectDB(QStringLiteral("bob"), QStringLiteral("fresh+start"));
+        QTRY_COMPARE_WITH_TIMEOUT(accepted.count(), 1, 10000);
+    }
+
+    void accountPageSignsOut()
+    {
+        dbServer.adminQuery(QStringLiteral("UPDATE users SET status = 'online' WHERE id = 4"));
+        Account page;
+        AccountData data;
+        data.id = QStringLiteral("4");
+        data.name = QStringLiteral("Dave Online");
+        data.group_name = QStringLiteral("Users");
+        data.group_color = QStringLiteral("#229954");
+        page.setAccountData({ data });
+        QCOMPARE(page.valueLabel(5)->text(), QStringLiteral("Unknown")); // no phone in the record
+        QCOMPARE(page.valueLabel(3)->styleSheet(), QStringLiteral("color: #229954"));
+        QSignalSpy loggedOut(&page, &Account::logOut);
+        QTest::mouseClick(page.logOutButton(), Qt::LeftButton);
+        QCOMPARE(loggedOut.count(), 1);
+        QVERIFY(page.isEnabled()); // no spinner left behind
+        QCOMPARE(dbServer.adminQuery(QStringLiteral("SELECT status FROM users WHERE id = 4")),
+                 QStringList { QStringLiteral("offline") });
+    }
+
+    void windowSignsInAndOut()
+    {
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.showAccountDialogs();
+        QTRY_VERIFY(window.loginDialog && window.loginDialog->isVisible());
+        window.loginDialog->loginField()->setText(QStringLiteral("alice"));
+        window.loginDialog->passwordField()->setText(QStringLiteral("Alice+Pass1"));
+        QTest::mouseClick(window.loginDialog->rememberSwitch(), Qt::LeftButton);
+        QTest::mouseClick(window.loginDialog->signInButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window.accountImage->toolTip(), QStringLiteral("Alice Moroz"),
+                                  15000);
+        QVERIFY(window.signedIn);
+        QCOMPARE(window.accountUserId, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(window.loginDialog.isNull(), 15000);
+        QVERIFY(Settings::savedCredentials());
+
+        // What quitting does: the account goes offline and the connection is released.
+        const QString statusQuery = QStringLiteral("SELECT status FROM users WHERE id = 1");
+        QCOMPARE(dbServer.adminQuery(statusQuery), QStringList { QStringLiteral("online") });
+        window.closeAccountSession();
+        QCOMPARE(dbServer.adminQuery(statusQuery), QStringList { QStringLiteral("offline") });
+        QVERIFY(!QSqlDatabase::contains(QStringLiteral("DBConnection")));
+
+        emit window.accountDialog->logOutButton()->clicked();
+        QVERIFY(!window.signedIn);
+        QCOMPARE(window.accountUserId, 0);
+        QCOMPARE(window.accountImage->toolTip(), QStringLiteral("Account"));
+        QVERIFY(!Settings::savedCredentials());
+        QTRY_VERIFY(window.loginDialog && window.loginDialog->isVisible());
+        QCOMPARE(dbServer.adminQuery(statusQuery), QStringList { QStringLiteral("offline") });
+        waitForDetections();
+    }
+
+    void windowGoesOnWhenDatabaseIsDown()
+    {
+        dropAccountConnection();
+        qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        DetectionStats::clearDurations();
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.showAccountDialogs();
+        window.loginDialog->loginField()->setText(QStringLiteral("alice"));
+        window.loginDialog->passwordField()->setText(QStringLiteral("Alice+Pass1"));
+        QTest::mouseClick(window.loginDialog->signInButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        QVERIFY(messages.first().startsWith(QStringLiteral("Could not log in!\nError code: 20")));
+        QVERIFY(window.accountServiceDown);
+        QVERIFY(window.accountImage->isEnabled());
+        QVERIFY(window.loginDialog->isVisible()); // another attempt stays possible
+        waitForDetections();
+        QVERIFY(!DetectionStats::durations().isEmpty()); // the inventory did not wait
+        dropAccountConnection();
+        dbServer.applyEnvironment();
+    }
+
+private:
+    // The last verification code "mailed" to the address.
+    QString mailedCode(const QString &email) const
+    {
+        QString code;
+        for (const QString &line : StandInProcess::lines(webServer.dir() + "/mailbox.log")) {
+            if (line.startsWith(email + QLatin1Char(' ')))
+                code = line.mid(email.size() + 1);
+        }
+        return code;
+    }
+
+    // The decoded fields of every form the web service received, in order.
+    QList<QJsonObject> forms() const
+    {
+        QList<QJsonObject> list;
+        for (const QString &line : StandInProcess::lines(webServer.dir() + "/forms.log"))
+            list << QJsonDocument::fromJson(line.toUtf8()).object().value("fields").toObject();
+        return list;
+    }
+
+    static void storeCredentials(const QString &login, const QString &password)
+    {
+        Settings::setSettingsValue(QStringLiteral("Credentials"), QStringLiteral("Login"), login);
+        Settings::setSettingsValue(QStringLiteral("Credentials"), QStringLiteral("Password"),
+                                   password);
+    }
+
+    // Forgets the shared connection, so the next ServerDB reads the configuration again.
+    static void dropAccountConnection()
+    {
+        QSqlDatabase::removeDatabase(QStringLiteral("DBConnection"));
+    }
+
+    // Runs a sign-in to its end; returns the account read, or an empty vector.
+    QVector<AccountData> signInAs(const QString &login, const QString &password,
+                                  QStringList *outcome)
+    {
+        ServerDB db;
+        log = std::make_unique<SignalLog>(&db);
+        db.connectDB(login, password);
+        const QStringList ends { "accountData", "noAccountFound", "finished",
+                                 "databaseConnectionError(1)" };
+        const bool ended = QTest::qWaitFor(
+            [&] {
+                return std::any_of(ends.begin(), ends.end(),
+                                   [&](const QString &end) { return log->contains(end); });
+            },
+            15000);
+        *outcome = log->names();
+        if (!ended)
+            *outcome << QStringLiteral("timed out");
+        db.disconnect();
+        db.closeConnection();
+        QVector<AccountData> account = log->arguments(QStringLiteral("accountData"))
+                                           .value(0)
+                                           .value(0)
+                                           .value<QVector<AccountData>>();
+        if (!account.isEmpty())
+            account.first().avatar = argument(QStringLiteral("accountImage"));
+        return account;
+    }
+
+    // The first argument of the first emission of `name` in the last log, as text.
+    QString argument(const QString &name) const
+    {
+        return log->arguments(name).value(0).value(0).toString();
+    }
+
+    // The window's detections end before the window does.
+    static void waitForDetections()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            DetectionStats::liveThreads() == 0 && DetectionStats::liveWorkers() == 0, 60000);
+    }
+
+    void fillRegistration(AccountRegistration *dialog, const QString &name, const QString &username,
+                          const QString &email)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(dialog->captchaCode, QStringLiteral("4711"), 10000);
+        dialog->nameEdit->setText(name);
+        dialog->usernameEdit->setText(username);
+        emit dialog->usernameEdit->editingFinished();
+        dialog->passwordEdit->setText(QStringLiteral("New+pass 1"));
+        dialog->repeatEdit->setText(QStringLiteral("New+pass 1"));
+        dialog->emailEdit->setText(email);
+        emit dialog->emailEdit->editingFinished();
+        dialog->maleButton->setChecked(true);
+        dialog->birthDateEdit->setDate(QDate(1991, 8, 24));
+        dialog->captchaEdit->setText(QStringLiteral("4711"));
+        dialog->codeEdit->setText(QStringLiteral("000000"));
+        dialog->termsSwitch->setChecked(true);
+    }
+
+    MariaDbStandIn dbServer;
+    HttpsStandIn webServer;
+    std::unique_ptr<plat::FakePlatform> fakes;
+    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
+    QStringList messages;
+    std::unique_ptr<SignalLog> log;
+};
+
+QTEST_MAIN(TstAccounts)
+#include "tst_accounts.moc"
