@@ -623,6 +623,11 @@ private:
     QStringList reasons;
     std::unique_ptr<SignalLog> log;
     const QStringList started { "updateStarted", "updatesPaths" };
+    const QStringList installed
+        = started + QStringList { "updateDownloadedSuccessfully", "installUpdate", "finished" };
+    const QStringList aborted = started + QStringList { "updateAborted(2)", "finished" };
+    const QStringList failed = started + QStringList { "updateFailed", "finished" };
+};
 
-    QTEST_GUILESS_MAIN(TestNetworkManager)
+QTEST_GUILESS_MAIN(TestNetworkManager)
 #include "tst_networkmanager.moc"

@@ -3,6 +3,7 @@
 
 #include "standinprocess.h"
 
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -22,7 +23,7 @@ public:
     QStringList adminQuery(const QString &sql) const;
 
 private:
-    QTemporaryDir m_dir;
+    QTemporaryDir m_dir { QDir::tempPath() + QStringLiteral("/vn-mariadb-XXXXXX") }; // no blank
     // A new data folder takes seconds; stopping shuts the server down cleanly.
     StandInProcess m_process { 60000, 20000 };
 };

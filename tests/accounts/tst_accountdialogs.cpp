@@ -34,7 +34,7 @@
 #include <QSqlDatabase>
 #include <QtTest>
 
-class TstAccounts : public QObject
+class TstAccountDialogs : public QObject
 {
     Q_OBJECT
 private slots:
@@ -645,5 +645,5 @@ private:
     std::unique_ptr<SignalLog> log;
 };
 
-QTEST_MAIN(TstAccounts)
-#include "tst_accounts.moc"
+QTEST_MAIN(TstAccountDialogs)
+#include "tst_accountdialogs.moc"
