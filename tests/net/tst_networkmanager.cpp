@@ -1,13 +1,22 @@
+// NetworkManager against the loopback stand-ins: update checks, setup downloads (a cancel is run
+// through the Updates window in tst_updatewindows) and FTP uploads.
+
 #include "app/config.h"
 #include "app/settings.h"
+#include "appidentity.h"
+#include "ftpstandin.h"
 #include "httpsstandin.h"
 #include "net/networkmanager.h"
 #include "signallog.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+
+#include <functional>
 
 class TestNetworkManager : public QObject
 {
@@ -15,10 +24,11 @@ class TestNetworkManager : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
         qRegisterMetaType<QJsonParseError>("QJsonParseError");
+        qRegisterMetaType<QNetworkReply::NetworkError>();
+        registerFtpDataMetaTypes();
         QVERIFY2(server.start(QStringLiteral("latest")), qPrintable(server.errorText()));
+        useMode(QStringLiteral("normal"));
     }
 
     void cleanup()
@@ -26,6 +36,7 @@ private slots:
         Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 1);
         Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"), 3);
         Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("Delivery"), 0);
+        server.applyEnvironment();
         server.clearRequests();
     }
 
@@ -46,14 +57,11 @@ private slots:
         QTest::addColumn<QString>("candidate");
         QTest::addColumn<bool>("newer");
         QTest::newRow("more digits in the last part") << "4.1.3.1000" << true;
-        QTest::newRow("fewer digits in the last part") << "4.1.3.8" << false;
         QTest::newRow("same build") << "4.1.3.742" << false;
-        QTest::newRow("next minor") << "4.1.4" << true;
         QTest::newRow("next major with two digits") << "10.0" << true;
         QTest::newRow("shorter and older") << "4.1" << false;
         QTest::newRow("extra part") << "4.1.3.742.1" << true;
         QTest::newRow("surrounding blanks") << " 4.1.3.743 " << true;
-        QTest::newRow("previous build") << "4.1.3.741" << false;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("no number") << "latest" << false;
         QTest::newRow("trailing text") << "4.1.4-beta" << false;
@@ -85,7 +93,6 @@ private slots:
         QTest::newRow("two lines") << QByteArray(R"({"updateinfo": ["a", "b"]})") << "\na\nb";
         QTest::newRow("not a text") << QByteArray(R"({"updateinfo": ["a", 5]})") << "\na\n";
         QTest::newRow("empty array") << QByteArray(R"({"updateinfo": []})") << "";
-        QTest::newRow("missing") << QByteArray(R"({"version": "1"})") << "";
         QTest::newRow("not an array") << QByteArray(R"({"updateinfo": "a"})") << "";
     }
 
@@ -96,26 +103,6 @@ private slots:
         QCOMPARE(NetworkManager::joinedUpdateInfo(QJsonDocument::fromJson(entry).object()), info);
     }
 
-    void deliveryUrl_data()
-    {
-        QTest::addColumn<int>("delivery");
-        QTest::addColumn<QString>("url");
-        QTest::newRow("vendor server") << 0 << "s";
-        QTest::newRow("OneDrive") << 1 << "o";
-        QTest::newRow("Dropbox") << 2 << "";
-        QTest::newRow("unknown") << 7 << "s";
-    }
-
-    void deliveryUrl()
-    {
-        QFETCH(int, delivery);
-        QFETCH(QString, url);
-        const QJsonObject entry
-            = QJsonDocument::fromJson(R"({"update_url_x64": "s", "update_onedrive_url_x64": "o"})")
-                  .object();
-        QCOMPARE(NetworkManager::deliveryUrl(entry, delivery), url);
-    }
-
     void descriptionFileNames_data()
     {
         QTest::addColumn<QVariant>("channel");
@@ -124,33 +111,23 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("localeError");
 
-        const struct
-        {
-            int channel;
-            const char *folder;
-        } channels[] = {
-            { 0, "insider" }, { 1, "insider" }, { 2, "beta" }, { 3, "release" }, { 9, "release" }
-        };
-        const struct
-        {
-            int language;
-            const char *prefix;
-        } languages[] = { { 0, "en." }, { 1, "en." }, { 2, "ru." }, { 3, "ua." }, { 7, "" } };
-        for (const auto &c : channels) {
-            for (const auto &l : languages) {
-                const QString path = QStringLiteral("/apps/verdimon_nuvo/%1/%2update.%1.json")
-                                         .arg(QLatin1String(c.folder), QLatin1String(l.prefix));
-                QTest::addRow("channel %d, language %d", c.channel, l.language)
-                    << QVariant(c.channel) << l.language << false << path << (l.language == 7);
-            }
-        }
+        const QString folder = QStringLiteral("/apps/verdimon_nuvo/");
+        QTest::newRow("development, English")
+            << QVariant(0) << 0 << false << folder + "insider/en.update.insider.json" << false;
+        QTest::newRow("insider, English")
+            << QVariant(1) << 1 << false << folder + "insider/en.update.insider.json" << false;
+        QTest::newRow("beta, Russian")
+            << QVariant(2) << 2 << false << folder + "beta/ru.update.beta.json" << false;
+        QTest::newRow("release, Ukrainian")
+            << QVariant(3) << 3 << false << folder + "release/ua.update.release.json" << false;
+        QTest::newRow("unknown channel and language")
+            << QVariant(9) << 7 << false << folder + "release/update.release.json" << true;
         QTest::newRow("insider check ignores the channel")
-            << QVariant(2) << 3 << true << "/apps/verdimon_nuvo/insider/ua.update.insider.json"
-            << false;
+            << QVariant(2) << 3 << true << folder + "insider/ua.update.insider.json" << false;
         // Development without the development right is served from the Insider folder.
         QTest::newRow("unreadable channel reads as development")
-            << QVariant("beta please") << 1 << false
-            << "/apps/verdimon_nuvo/insider/en.update.insider.json" << false;
+            << QVariant("beta please") << 1 << false << folder + "insider/en.update.insider.json"
+            << false;
     }
 
     void descriptionFileNames()
@@ -205,13 +182,6 @@ private slots:
                 ? QStringLiteral("updateAvailable(5)")
                 : QStringLiteral("latestVersion(1)");
             QCOMPARE(log->arguments(reported).value(0).value(0).toString(), build);
-            const QVariantList changelog = log->arguments(QStringLiteral("changelogInfo")).value(0);
-            QCOMPARE(changelog.value(1).toString(), QStringLiteral("Release"));
-            QCOMPARE(
-                changelog.value(2).toString(),
-                QStringLiteral("\nBuild %1\nDescription file en.update.release.json\n- self-check "
-                               "on start-up")
-                    .arg(build));
         }
         if (mode == QLatin1String("badjson"))
             QVERIFY(log->arguments(QStringLiteral("jsonReaderError"))
@@ -229,6 +199,7 @@ private slots:
         QTest::newRow("vendor server") << 0 << "";
         QTest::newRow("OneDrive") << 1 << "?delivery=onedrive";
         QTest::newRow("Dropbox") << 2 << "?delivery=dropbox";
+        QTest::newRow("unknown") << 7 << "";
     }
 
     void deliveryOfUpdateUrl()
@@ -275,30 +246,377 @@ private slots:
                      + QStringLiteral("/apps/verdimon_nuvo/release/Verdimon.Nuvo.Setup.x64.exe"));
     }
 
+    void figures_data()
+    {
+        QTest::addColumn<qint64>("received");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<qint64>("elapsedMs");
+        QTest::addColumn<QString>("speed"); // one decimal and unit
+        QTest::addColumn<QString>("sizes"); // "received/total unit"
+        QTest::addColumn<int>("percentage");
+        QTest::addColumn<QString>("remaining");
+
+        QTest::newRow("1024 KB stays in KB")
+            << qint64(512 * 1024) << qint64(1024 * 1024) << qint64(1000) << "512.0 KB/s"
+            << "512/1024 KB" << 50 << "00:00:01";
+        QTest::newRow("1025 KB turns to MB")
+            << qint64(1025 * 1024) << qint64(1025 * 1024) << qint64(1000) << "1.0 MB/s"
+            << "1/1 MB" << 100 << "unknown";
+        QTest::newRow("5.5 MB counted in whole MB")
+            << qint64(5 * 1048576) << qint64(5 * 1048576 + 524288) << qint64(2000) << "2.5 MB/s"
+            << "5/5 MB" << 100 << "00:00:00";
+        QTest::newRow("1024 bytes/s is 1 KB/s")
+            << qint64(2048) << qint64(10240) << qint64(2000) << "1.0 KB/s"
+            << "2/10 KB" << 20 << "00:00:08";
+        QTest::newRow("slow start in bytes/s")
+            << qint64(100) << qint64(10240) << qint64(1000) << "100.0 bytes/s"
+            << "0/10 KB" << 0 << "unknown";
+        QTest::newRow("no size: percentage kept")
+            << qint64(3 * 1048576) << qint64(-1) << qint64(1000) << "3.0 MB/s"
+            << "3/0 MB" << 7 << "unknown";
+        QTest::newRow("below one KB: bytes decide")
+            << qint64(300) << qint64(600) << qint64(1000) << "300.0 bytes/s"
+            << "0/0 KB" << 50 << "unknown";
+        QTest::newRow("beyond 2 GiB")
+            << qint64(3) * 1073741824 << qint64(4) * 1073741824 << qint64(30000) << "102.4 MB/s"
+            << "3072/4096 MB" << 75 << "00:00:10";
+    }
+
+    void figures()
+    {
+        QFETCH(qint64, received);
+        QFETCH(qint64, total);
+        QFETCH(qint64, elapsedMs);
+        QFETCH(QString, speed);
+        QFETCH(QString, sizes);
+        QFETCH(int, percentage);
+        QFETCH(QString, remaining);
+
+        const NetworkManager::DownloadFigures figures
+            = NetworkManager::downloadFigures(received, total, elapsedMs, 7);
+        QVERIFY(figures.valid);
+        QCOMPARE(QStringLiteral("%1 %2").arg(figures.speed, 0, 'f', 1).arg(figures.speedUnit),
+                 speed);
+        QCOMPARE(QStringLiteral("%1/%2 %3")
+                     .arg(figures.received)
+                     .arg(figures.total)
+                     .arg(figures.sizeUnit),
+                 sizes);
+        QCOMPARE(figures.percentage, percentage);
+        QCOMPARE(figures.remaining, remaining);
+        QCOMPARE(figures.elapsed,
+                 QStringLiteral("00:00:%1").arg(elapsedMs / 1000, 2, 10, QChar('0')));
+        // Nothing to report before the first byte or without elapsed time.
+        QVERIFY(!NetworkManager::downloadFigures(0, total, elapsedMs, 7).valid);
+        QVERIFY(!NetworkManager::downloadFigures(received, total, 0, 7).valid);
+    }
+
+    void setupFileNames_data()
+    {
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("development") << 0 << "Verdimon.Nuvo.Dev.Setup.x64.exe";
+        QTest::newRow("insider") << 1 << "Verdimon.Nuvo.Insider.Setup.x64.exe";
+        QTest::newRow("beta") << 2 << "Verdimon.Nuvo.Beta.Setup.x64.exe";
+        QTest::newRow("release") << 3 << "Verdimon.Nuvo.Setup.x64.exe";
+        QTest::newRow("unknown counts as release") << 9 << "Verdimon.Nuvo.Setup.x64.exe";
+    }
+
+    void setupFileNames()
+    {
+        QFETCH(int, channel);
+        QFETCH(QString, name);
+        QCOMPARE(NetworkManager::setupFilePath(QStringLiteral("/dl"), channel), "/dl/" + name);
+    }
+
+    void outcomes_data()
+    {
+        QTest::addColumn<QString>("path"); // below the stand-in's base URL, or a whole URL
+        QTest::addColumn<QStringList>("signalNames");
+        QTest::addColumn<int>("statusCode");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<qint64>("fileSize"); // -1: no file left
+
+        QTest::newRow("setup of 2 MB")
+            << "/setups/size/2097152" << installed << -1 << 0 << qint64(2097152);
+        QTest::newRow("three redirects")
+            << "/setups/redirect/3/size/5000" << installed << -1 << 0 << qint64(5000);
+        QTest::newRow("four redirects") << "/setups/redirect/4/size/5000" << aborted << 302
+                                        << int(QNetworkReply::TooManyRedirectsError) << qint64(-1);
+        QTest::newRow("not found") << "/setups/missing" << aborted << 404
+                                   << int(QNetworkReply::ContentNotFoundError) << qint64(-1);
+        QTest::newRow("redirect to http")
+            << "/setups/insecure" << aborted << 302 << int(QNetworkReply::InsecureRedirectError)
+            << qint64(-1);
+        QTest::newRow("no content length")
+            << "/setups/nolength/5000" << failed << -1 << 0 << qint64(-1);
+        QTest::newRow("plain http address")
+            << "http://127.0.0.1:1/setups/size/10" << failed << -1 << 0 << qint64(-1);
+        QTest::newRow("no address") << "" << failed << -1 << 0 << qint64(-1);
+    }
+
+    void outcomes()
+    {
+        QFETCH(QString, path);
+        QFETCH(QStringList, signalNames);
+        QFETCH(int, statusCode);
+        QFETCH(int, error);
+        QFETCH(qint64, fileSize);
+
+        const QString url = path.startsWith(QLatin1Char('/')) ? server.baseUrl() + path : path;
+        QCOMPARE(download(url, dir.path()), signalNames);
+        const QVariantList aborted = log->arguments(QStringLiteral("updateAborted(2)")).value(0);
+        QCOMPARE(aborted.value(0, -1).toInt(), statusCode);
+        QCOMPARE(aborted.value(1, 0).toInt(), error);
+        if (fileSize < 0) {
+            QVERIFY(!QFile::exists(setupPath()));
+            return;
+        }
+        QCOMPARE(log->arguments(QStringLiteral("installUpdate")).value(0),
+                 QVariantList({ setupPath(), QStringList { "/verysilent" } }));
+        QCOMPARE(QFileInfo(setupPath()).size(), fileSize);
+        QFile file(setupPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        for (int i = 0; i < data.size(); i += 997)
+            QCOMPARE(quint8(data.at(i)), quint8(i % 251));
+        QVERIFY(server.requests().last().contains(QLatin1String("GET /setups/")));
+    }
+
+    void throttledProgress()
+    {
+        // About 200 KB at 100 KB/s: a couple of seconds of reports.
+        QCOMPARE(download(server.baseUrl() + QStringLiteral("/setups/size/204800?rate=102400"),
+                          dir.path()),
+                 installed);
+        // speed, unit, total, received, percentage, size unit, elapsed, remaining
+        const QList<QVariantList> reports = log->arguments(QStringLiteral("downloadProgressData"));
+        QVERIFY2(reports.size() >= 5, qPrintable(QString::number(reports.size())));
+        int previous = -1;
+        for (const QVariantList &r : reports) {
+            QCOMPARE(r.at(2).toInt(), 200);
+            QCOMPARE(r.at(5).toString(), QStringLiteral("KB"));
+            QVERIFY(r.at(4).toInt() >= previous);
+            QCOMPARE(r.at(4).toInt(), r.at(3).toInt() * 100 / 200);
+            previous = r.at(4).toInt();
+        }
+        const QVariantList &middle = reports.at(reports.size() / 2);
+        QCOMPARE(middle.at(1).toString(), QStringLiteral("KB/s"));
+        QVERIFY2(middle.at(0).toDouble() > 30 && middle.at(0).toDouble() < 400,
+                 qPrintable(middle.at(0).toString()));
+        const QRegularExpression seconds(QStringLiteral("^00:00:0\\d$"));
+        QVERIFY(seconds.match(middle.at(6).toString()).hasMatch());
+        QVERIFY(middle.at(7).toString() == QStringLiteral("unknown")
+                || seconds.match(middle.at(7).toString()).hasMatch());
+        QCOMPARE(reports.last().at(4).toInt(), 100);
+    }
+
+    void stalledServerTimesOut()
+    {
+        // Nobody cancels: the transfer time-out ends the download as a failure with its status.
+        QCOMPARE(download(server.baseUrl() + QStringLiteral("/setups/stall/100000"), dir.path()),
+                 aborted);
+        QCOMPARE(log->arguments(QStringLiteral("updateAborted(2)")).value(0),
+                 QVariantList({ 200, QVariant::fromValue(QNetworkReply::OperationCanceledError) }));
+        QVERIFY(!QFile::exists(setupPath()));
+    }
+
+    void unwritableFolderIsReported()
+    {
+        QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        server.clearRequests();
+        QCOMPARE(
+            download(server.baseUrl() + QStringLiteral("/setups/size/1000"), blocker.fileName()),
+            failed);
+        const QVariantList failure = log->arguments(QStringLiteral("updateFailed")).value(0);
+        QVERIFY(failure.value(0).toString().contains(QLatin1String("not-a-folder")));
+        QVERIFY(server.requests().isEmpty()); // nothing downloaded in vain
+    }
+
+    void upload_data()
+    {
+        QTest::addColumn<QString>("serverMode");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("outcome");
+        // '#' and '?' would cut the remote name if the URL were built as text.
+        const char *rows[][4] = {
+            { "arrives", "normal", "Data_#1?é.txt", "dataUploaded" },
+            { "refused folder", "refuse-folder", "r.txt", "uploadFailed r.txt" },
+            { "wrong password", "wrong-password", "r.txt", "uploadFailed r.txt" },
+            { "dropped mid-transfer", "drop", "r.txt", "noNetworkAvailable" },
+            { "no server", "", "r.txt", "noNetworkAvailable" },
+            { "unopenable file", "normal", "-missing.txt", "uploadFailed missing.txt" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << QString::fromUtf8(row[2]) << row[3];
+    }
+
+    void upload()
+    {
+        QFETCH(QString, serverMode);
+        QFETCH(QString, fileName);
+        QFETCH(QString, outcome);
+        useMode(serverMode.isEmpty() ? ftpMode : serverMode);
+        if (serverMode.isEmpty())
+            qputenv("VN_FTP_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        const QByteArray content = QByteArray("hardware report\n").repeated(40000);
+        QTemporaryDir folder(local.filePath("DataXXXXXX"));
+        const bool unopenable = fileName.startsWith('-');
+        if (unopenable) {
+            fileName.remove(0, 1);
+        } else {
+            QFile file(folder.filePath(fileName));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        const FtpData data {
+            folder.path(), folder.filePath(fileName), "Verdimon Nuvo", "data", false, true, false
+        };
+        const QStringList names = runUpload([data](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "uploadToFtp", Qt::AutoConnection,
+                                      Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
+        });
+        QCOMPARE(names, QStringList({ outcome, "finished" }));
+        for (const QString &reason : qAsConst(reasons))
+            QVERIFY2(!reason.isEmpty() && !reason.contains("Vq7Lm2Xr9Tb4Nc8K"), qPrintable(reason));
+        const QString remote = "public_html/apps/verdimon_nuvo/telemetry/data/" + fileName;
+        if (outcome == "dataUploaded") {
+            QCOMPARE(ftp.receivedFiles(), QStringList { remote });
+            QCOMPARE(ftp.receivedFile(remote), content);
+            QVERIFY(!QFile::exists(folder.path())); // removeFolder
+        } else {
+            QCOMPARE(QFile::exists(data.filePath), !unopenable); // a failure keeps the local data
+            if (unopenable)
+                QVERIFY(ftp.commands().isEmpty());
+        }
+    }
+
+    void multipleUploads_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QStringList>("files"); // a leading '-': never written
+        QTest::addColumn<QString>("remoteFolder");
+        QTest::addColumn<QStringList>("signalNames");
+        const QString feedback = "public_html/apps/verdimon_nuvo/telemetry/feedback/files/";
+        const QString installers
+            = "public_html/apps/installers/online/ostrel/telemetry/feedback/files/";
+        QTest::newRow("installers path") << "Ostrel" << QStringList { "a.png", "b.jpg", "c.dmp" }
+                                         << installers << QStringList { "finished" };
+        QTest::newRow("one unreadable")
+            << "Verdimon Nuvo" << QStringList { "a.png", "-m.png" } << feedback
+            << QStringList { "uploadFailed m.png", "finished" };
+        QTest::newRow("none") << "" << QStringList() << "" << QStringList { "finished" };
+    }
+
+    void multipleUploads()
+    {
+        QFETCH(QString, product);
+        QFETCH(QStringList, files);
+        QFETCH(QString, remoteFolder);
+        QFETCH(QStringList, signalNames);
+        useMode("normal");
+        QStringList paths;
+        for (const QString &name : files) {
+            QFile file(local.filePath(QString(name).remove('-')));
+            if (!name.startsWith('-') && file.open(QIODevice::WriteOnly))
+                file.write(name.toUtf8());
+            paths << file.fileName();
+        }
+        const QStringList names = runUpload([&](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "multipleUploadsToFTP", Qt::AutoConnection,
+                                      Q_ARG(QString, product), Q_ARG(QString, "feedback/files"),
+                                      Q_ARG(QStringList, paths));
+        });
+        QCOMPARE(names, signalNames);
+        const QStringList sent = files.filter(QRegularExpression("^[^-]"));
+        QCOMPARE(ftp.receivedFiles().size(), sent.size());
+        for (const QString &name : sent)
+            QCOMPARE(ftp.receivedFile(remoteFolder + name), name.toUtf8());
+    }
+
 private:
-    // Runs one update check on its own thread, as the window does; the signals it sent, in order,
-    // end with "<timeout>" when the thread did not end.
-    QStringList runCheck(bool insiderUpdate = false)
+    // Runs one operation on a manager on its own thread, as the window does; the signals it sent,
+    // in order, end with "<timeout>" when the thread did not end.
+    QStringList runOnThread(const std::function<void(NetworkManager *)> &queue, int stallMs = 0)
     {
         QPointer<QThread> thread = new QThread;
         auto *manager = new NetworkManager;
+        if (stallMs > 0)
+            manager->setStallTimeout(stallMs);
         manager->moveToThread(thread);
         log = std::make_unique<SignalLog>(manager);
         connect(manager, &NetworkManager::finished, thread, &QThread::quit);
         connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-        QMetaObject::invokeMethod(manager, "checkForApplicationUpdates", Qt::AutoConnection,
-                                  Q_ARG(bool, insiderUpdate));
+        queue(manager);
         thread->start(QThread::InheritPriority);
-        if (QTest::qWaitFor([&thread] { return thread.isNull(); }, 20000))
+        if (QTest::qWaitFor([&thread] { return thread.isNull(); }, 30000))
             return log->names();
         thread->quit();
         thread->wait(5000);
         return log->names() << QStringLiteral("<timeout>");
     }
 
+    QStringList runCheck(bool insiderUpdate = false)
+    {
+        return runOnThread([insiderUpdate](NetworkManager *manager) {
+            QMetaObject::invokeMethod(manager, "checkForApplicationUpdates", Qt::AutoConnection,
+                                      Q_ARG(bool, insiderUpdate));
+        });
+    }
+
+    // The outcome signals of one upload, in order ("uploadFailed <file>").
+    QStringList runUpload(const std::function<void(NetworkManager *)> &queue)
+    {
+        QStringList names = runOnThread(queue, 1500);
+        reasons.clear();
+        for (const QVariantList &failure : log->arguments("uploadFailed")) {
+            names[names.indexOf("uploadFailed")] = "uploadFailed " + failure.value(0).toString();
+            reasons << failure.value(1).toString();
+        }
+        return names;
+    }
+
+    // Runs one download into `folder`; the signals in order, without the progress reports.
+    QStringList download(const QString &url, const QString &folder)
+    {
+        QFile::remove(setupPath());
+        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("DownloadPath"),
+                                   folder);
+        NetworkManager manager;
+        log = std::make_unique<SignalLog>(&manager);
+        manager.downloadUpdate(url);
+        if (!log->waitFor(QStringLiteral("finished"), NetworkManager::transferTimeoutMs + 20000))
+            return log->names() << QStringLiteral("<timeout>");
+        return log->names().filter(QRegularExpression(QStringLiteral("^(?!downloadProgressData)")));
+    }
+
+    QString setupPath() const { return NetworkManager::setupFilePath(dir.path(), 3); }
+
+    void useMode(const QString &wantedMode)
+    {
+        if (wantedMode != ftpMode) {
+            ftpMode = wantedMode;
+            QVERIFY2(ftp.start(ftpMode), qPrintable(ftp.errorText()));
+        }
+        ftp.clear();
+        ftp.applyEnvironment();
+    }
+
     HttpsStandIn server;
+    FtpStandIn ftp;
+    QString ftpMode;
+    QTemporaryDir dir;
+    QTemporaryDir local;
+    QStringList reasons;
     std::unique_ptr<SignalLog> log;
+    const QStringList started { "updateStarted", "updatesPaths" };
+    const QStringList installed
+        = started + QStringList { "updateDownloadedSuccessfully", "installUpdate", "finished" };
+    const QStringList aborted = started + QStringList { "updateAborted(2)", "finished" };
+    const QStringList failed = started + QStringList { "updateFailed", "finished" };
 };
 
 QTEST_GUILESS_MAIN(TestNetworkManager)

@@ -4,6 +4,7 @@
 #include "app/config.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "appidentity.h"
 #include "httpsstandin.h"
 #include "net/changelog.h"
 #include "net/insidernotification.h"
@@ -29,8 +30,6 @@ class TestUpdateWindows : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
         QVERIFY2(server.start(QStringLiteral("latest")), qPrintable(server.errorText()));
         server.applyEnvironment();
         QVERIFY(Config::installTestCertificateAuthority());
@@ -174,8 +173,6 @@ private slots:
         QTest::newRow("program") << QByteArray("\x7f"
                                                "ELF\x02\x01")
                                  << int(SetupInstaller::Kind::Program);
-        QTest::newRow("windows setup")
-            << QByteArray("MZ\x90") << int(SetupInstaller::Kind::Unknown);
         QTest::newRow("other archive")
             << QByteArray("!<arch>\nfoo") << int(SetupInstaller::Kind::Unknown);
     }

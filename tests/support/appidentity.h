@@ -1,7 +1,5 @@
 #pragma once
-// Included by a test of the application and start-up code: gives it the program's organisation
-// and application names as soon as the application object exists, so the settings store, the
-// log folder and the crash dumps are the program's own (inside the test's throw-away HOME).
+// The program's own settings, log and dump names (inside the test's HOME) from the first moment.
 
 #include <QCoreApplication>
 

@@ -1,6 +1,5 @@
 #pragma once
-// Where the sample machines' file trees are ("desktop", "vm", "arm64", ...): each is a root
-// directory of a machine for the platform layer. VN_FIXTURES_DIR is defined for every test.
+// The root folder of a sample machine ("desktop", "vm", "arm64", ...) for the platform layer.
 
 #include <QString>
 

@@ -7,18 +7,14 @@
 bool FtpStandIn::start(const QString &mode)
 {
     m_port = 0;
-    if (!m_dir.isValid()) {
-        m_error = QStringLiteral("no temporary folder");
-        return false;
-    }
-    const QStringList args { QStringLiteral("--mode"),
+    const QStringList args { "--mode",
                              mode,
-                             QStringLiteral("--dir"),
+                             "--dir",
                              m_dir.path(),
-                             QStringLiteral("--request-log"),
-                             m_dir.filePath(QStringLiteral("commands.log")),
-                             QStringLiteral("--exit-with-parent") };
-    if (!m_server.start(QStringLiteral("ftp_service.py"), args, { QStringLiteral("PORT") })) {
+                             "--request-log",
+                             m_dir.filePath("commands.log"),
+                             "--exit-with-parent" };
+    if (!m_server.start("ftp_service.py", args, { "PORT" })) {
         m_error = m_server.errorText();
         return false;
     }
@@ -26,20 +22,10 @@ bool FtpStandIn::start(const QString &mode)
     return true;
 }
 
-void FtpStandIn::stop()
-{
-    m_server.stop();
-}
-
 void FtpStandIn::applyEnvironment() const
 {
     qputenv("VN_FTP_HOST", "127.0.0.1");
     qputenv("VN_FTP_PORT", QByteArray::number(m_port));
-}
-
-QString FtpStandIn::rootPath() const
-{
-    return m_dir.filePath(QStringLiteral("root"));
 }
 
 QStringList FtpStandIn::receivedFiles() const
@@ -57,11 +43,6 @@ QByteArray FtpStandIn::receivedFile(const QString &remotePath) const
 {
     QFile file(rootPath() + QLatin1Char('/') + remotePath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList FtpStandIn::commands() const
-{
-    return StandInProcess::lines(m_dir.filePath(QStringLiteral("commands.log")));
 }
 
 void FtpStandIn::clear()

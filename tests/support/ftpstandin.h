@@ -1,6 +1,5 @@
 #pragma once
-// Runs scripts/services/ftp_service.py for the lifetime of the object: a loopback FTP stand-in for
-// the vendor's upload server with the upload account and its remote folders.
+// ftp_service.py for the object's lifetime: the vendor's upload server on loopback.
 
 #include <QByteArray>
 #include <QString>
@@ -12,28 +11,22 @@
 class FtpStandIn
 {
 public:
-    // Starts the script in a mode ("normal", "refuse-folder", "wrong-password", "drop") and waits
-    // until it reports its port; false (see errorText()) on failure. A running server is stopped
-    // first, and what it received is kept.
+    // Modes: "normal", "refuse-folder", "wrong-password", "drop". A restart keeps what arrived.
     bool start(const QString &mode = QStringLiteral("normal"));
-    void stop();
+    void stop() { m_server.stop(); }
 
     quint16 port() const { return m_port; }
     QString errorText() const { return m_error; }
-    // Points the program's configuration at this server (VN_FTP_HOST, VN_FTP_PORT).
-    void applyEnvironment() const;
+    void applyEnvironment() const; // VN_FTP_HOST, VN_FTP_PORT
 
-    // Paths of the files received so far, relative to the server's root ("public_html/apps/...").
-    QStringList receivedFiles() const;
-    // The content of a received file given by its remote path; empty when missing.
+    QStringList receivedFiles() const; // relative to the root: "public_html/apps/..."
     QByteArray receivedFile(const QString &remotePath) const;
-    // "COMMAND argument" of every command after login, in order.
-    QStringList commands() const;
-    // Removes every received file and the command log.
-    void clear();
+    // "COMMAND argument" after login, in order
+    QStringList commands() const { return StandInProcess::lines(m_dir.filePath("commands.log")); }
+    void clear(); // received files and commands
 
 private:
-    QString rootPath() const;
+    QString rootPath() const { return m_dir.filePath(QStringLiteral("root")); }
 
     QTemporaryDir m_dir;
     StandInProcess m_server;

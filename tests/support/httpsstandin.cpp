@@ -5,28 +5,16 @@
 
 bool HttpsStandIn::start(const QString &mode, const QStringList &extraArgs)
 {
-    if (!m_dir.isValid()) {
-        m_error = QStringLiteral("no temporary folder");
-        return false;
-    }
     const QStringList args = QStringList {
-        QStringLiteral("--mode"),        mode,
-        QStringLiteral("--dir"),         m_dir.path(),
-        QStringLiteral("--request-log"), m_dir.filePath(QStringLiteral("requests.log"))
+        "--mode", mode, "--dir", m_dir.path(), "--request-log", m_dir.filePath("requests.log")
     } + extraArgs;
-    if (!m_server.start(QStringLiteral("https_service.py"), args,
-                        { QStringLiteral("PORT"), QStringLiteral("CA") })) {
+    if (!m_server.start("https_service.py", args, { "PORT", "CA" })) {
         m_error = m_server.errorText();
         return false;
     }
     m_port = quint16(m_server.value(QStringLiteral("PORT")).toUInt());
     m_caFile = m_server.value(QStringLiteral("CA"));
     return true;
-}
-
-void HttpsStandIn::stop()
-{
-    m_server.stop();
 }
 
 QString HttpsStandIn::baseUrl(const QString &mode) const
@@ -43,11 +31,6 @@ QStringList HttpsStandIn::requestedPaths() const
     for (const QString &request : requests())
         paths << request.section(QLatin1Char(' '), 1);
     return paths;
-}
-
-QStringList HttpsStandIn::requests() const
-{
-    return StandInProcess::lines(m_dir.filePath(QStringLiteral("requests.log")));
 }
 
 void HttpsStandIn::clearRequests()

@@ -1,8 +1,6 @@
 #pragma once
-// A widget made but never put in a layout sits unseen at its parent's top-left corner. Lists the
-// children of a page or dialog a user would see that are in none of its layouts and were not
-// placed by hand (moved off the corner, as the overlay labels are); with `nested`, the children of
-// every laid-out widget inside it as well. Header only: the test links Qt Widgets itself.
+// Visible children in no layout and still at the top-left corner (hidden there); `nested`: all
+// levels.
 
 #include <QLabel>
 #include <QLayout>

@@ -4,21 +4,9 @@
 
 bool MariaDbStandIn::start()
 {
-    if (!m_dir.isValid()) {
-        m_error = QStringLiteral("no temporary folder");
-        return false;
-    }
-    return m_process.start(
-        QStringLiteral("mariadb_service.py"),
-        { QStringLiteral("--dir"), m_dir.path(), QStringLiteral("--env-file"), envFile() },
-        { QStringLiteral("DB_PORT"), QStringLiteral("DB_SOCKET"), QStringLiteral("DB_NAME"),
-          QStringLiteral("DB_USER"), QStringLiteral("DB_PASSWORD"), QStringLiteral("DB_ADMIN"),
-          QStringLiteral("WEB_DB_PASSWORD") });
-}
-
-void MariaDbStandIn::stop()
-{
-    m_process.stop();
+    return m_process.start("mariadb_service.py", { "--dir", m_dir.path(), "--env-file", envFile() },
+                           { "DB_PORT", "DB_SOCKET", "DB_NAME", "DB_USER", "DB_PASSWORD",
+                             "DB_ADMIN", "WEB_DB_PASSWORD" });
 }
 
 void MariaDbStandIn::applyEnvironment() const

@@ -1,6 +1,5 @@
 #pragma once
-// Puts "@" before every text of the "QObject" context, so a test sees which texts pass through
-// translation and which are shown as they stand in every language.
+// "@" before every "QObject" text: shows which texts pass through translation.
 
 #include <QTranslator>
 

@@ -1,8 +1,6 @@
 #pragma once
-// Notes every signal the object's own class declares, in the order emitted, with its arguments,
-// so a test compares a whole sequence of outcomes at once. A signal overloaded by name is noted
-// with its argument count: "updateAborted()", "updateAborted(2)". Signals from another thread
-// arrive queued, so their argument types must be registered.
+// Every signal of the object's own class, in order, with arguments; overloads noted with their
+// argument count ("updateAborted(2)"). Queued arguments need registered types.
 
 #include <QMetaMethod>
 #include <QObject>
@@ -13,14 +11,11 @@
 class SignalLog : public QObject
 {
 public:
-    // Signals named in `ignored` are not noted.
     explicit SignalLog(QObject *sender, const QStringList &ignored = {});
 
     QStringList names() const { return m_names; }
     bool contains(const QString &name) const { return m_names.contains(name); }
-    // The arguments of every emission noted as `name`, in order.
     QList<QVariantList> arguments(const QString &name) const;
-    // Processes events until `name` is noted; false when the time ran out.
     bool waitFor(const QString &name, int timeoutMs = 15000);
     void clear();
 

@@ -1,8 +1,5 @@
 #pragma once
-// The main window as most window tests build it: the settings store's names, a fake platform
-// with a 1600 x 1000 screen in place, and then the window. A test class derives from it next to
-// QObject and calls startWindow() and stopWindow() around its cases. Header only: the test links
-// the window's libraries itself.
+// The main window on a fake platform with a 1600 x 1000 screen; derive next to QObject.
 
 #include "mainwindow/verdimonnuvo.h"
 #include "platform/fakes/fakeplatform.h"
