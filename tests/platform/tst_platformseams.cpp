@@ -304,16 +304,6 @@ private slots:
             bytes += m.value(QStringLiteral("Capacity")).bstrVal.toULongLong();
         LinuxMemoryInfo memory { root };
         QCOMPARE(memory.installedKb().value_or(0), bytes / 1024);
-
-        LinuxFirmware fw { root };
-        quint32 error = 0;
-        QByteArray data;
-        QCOMPARE(fw.getVariable(QString(), QStringLiteral("{00000000-0000-0000-0000-000000000000}"),
-                                nullptr, 0, &error),
-                 0u);
-        QCOMPARE(error, 998u); // a UEFI machine
-        QVERIFY(fw.getVariable(QStringLiteral("SecureBoot"), kSecureBootGuid, &data, 4, &error)
-                > 0);
     }
 
     void cudaAbsent()

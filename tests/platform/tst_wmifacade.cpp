@@ -141,14 +141,10 @@ private slots:
             << QStringList { "IsActivated_InitialValue", "SpecVersion", "ManufacturerVersion" };
         QTest::newRow("empty") << "" << false << "" << QStringList();
         QTest::newRow("no list") << "SELECT FROM Win32_BIOS" << false << "" << QStringList();
-        QTest::newRow("no class") << "SELECT * FROM" << false << "" << QStringList();
         QTest::newRow("where") << "SELECT * FROM Win32_Service WHERE Name='x'" << false << ""
                                << QStringList();
         QTest::newRow("star and name")
             << "SELECT *, Name FROM Win32_BIOS" << false << "" << QStringList();
-        QTest::newRow("trailing comma")
-            << "SELECT Name, FROM Win32_BIOS" << false << "" << QStringList();
-        QTest::newRow("other verb") << "DELETE FROM Win32_BIOS" << false << "" << QStringList();
         QTest::newRow("two statements")
             << "SELECT * FROM Win32_BIOS; SELECT * FROM Win32_Tpm" << false << "" << QStringList();
         QTest::newRow("bad name") << "SELECT Na-me FROM Win32_BIOS" << false << "" << QStringList();
@@ -300,7 +296,6 @@ private slots:
             QCOMPARE(liveObjects(), before + 3);
         }
         QCOMPARE(liveObjects(), before);
-        QCOMPARE(m_fake->liveObjects(), before);
     }
 
     void comDepthPerThread()
@@ -309,7 +304,6 @@ private slots:
         QCOMPARE(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
         QCOMPARE(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), RPC_E_CHANGED_MODE);
         QCOMPARE(comDepth(), 2);
-        QCOMPARE(m_fake->comDepth(), 2);
 
         std::atomic<int> otherBefore { -1 };
         std::atomic<int> otherAfter { -1 };
@@ -349,15 +343,10 @@ private slots:
                                  << "CreateLocator";
         QTest::newRow("connect any") << int(Step::ConnectServer) << ""
                                      << "ConnectServer";
-        QTest::newRow("connect cimv2") << int(Step::ConnectServer) << "root\\cimv2"
-                                       << "ConnectServer";
-        QTest::newRow("connect tpm only") << int(Step::ConnectServer) << kTpm << "";
         QTest::newRow("blanket") << int(Step::ProxyBlanket) << ""
                                  << "ProxyBlanket";
         QTest::newRow("query class") << int(Step::ExecQuery) << "Win32_Processor"
                                      << "ExecQuery";
-        QTest::newRow("query other class") << int(Step::ExecQuery) << "Win32_DiskPartition"
-                                           << "";
     }
     void faults()
     {
@@ -382,7 +371,6 @@ private slots:
         HRESULT last = S_OK;
         QCOMPARE(frame.read({ QStringLiteral("Name") }, &last).size(), 1);
         QCOMPARE(last, WBEM_E_FAILED);
-        QVERIFY(m_fake->calls().contains(QStringLiteral("Next:Win32_Processor #2")));
     }
 
     void faultGetProperty()
@@ -433,13 +421,10 @@ private slots:
                               << QDateTime(QDate(2021, 3, 5), QTime(4, 4, 9, 500), Qt::UTC);
         QTest::newRow("west") << "20211231230000.000000-300" << true
                               << QDateTime(QDate(2022, 1, 1), QTime(4, 0, 0), Qt::UTC);
-        QTest::newRow("bios date") << "20190115000000.000000+000" << true
-                                   << QDateTime(QDate(2019, 1, 15), QTime(0, 0), Qt::UTC);
         QTest::newRow("month 13") << "20211305070409.000000+000" << false << QDateTime();
         QTest::newRow("hour 24") << "20210305240000.000000+000" << false << QDateTime();
         QTest::newRow("wildcards") << "********070409.000000+000" << false << QDateTime();
         QTest::newRow("no offset") << "20210305070409.000000" << false << QDateTime();
-        QTest::newRow("short") << "2021" << false << QDateTime();
         QTest::newRow("empty") << "" << false << QDateTime();
         QTest::newRow("interval") << "00000001000000.000000:000" << false << QDateTime();
     }
