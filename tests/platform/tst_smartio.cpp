@@ -280,7 +280,6 @@ private slots:
             const char *name;
             quint8 command, features;
         } others[] = { { "write log", 0xB0, 0xD6 },
-                       { "self-test", 0xB0, 0xD4 },
                        { "security erase", 0xF4, 0 },
                        { "write dma", 0xCA, 0 } };
         for (const auto &c : others) {

@@ -342,9 +342,6 @@ private slots:
         QVERIFY(!own->setValue(QString(), QStringLiteral("x")));
         QVERIFY(!own->setValue(QStringLiteral("two\nlines"), QStringLiteral("x")));
         QVERIFY(!own->setValue(QStringLiteral("injected"), QStringLiteral("x\nHidden=true")));
-        QVERIFY(own->remove(name));
-        QVERIFY(!QFile::exists(file));
-        QVERIFY(own->childKeys().isEmpty());
     }
 
     void modules_data()
@@ -403,8 +400,6 @@ private slots:
         // Loaded, file unknown: the sysfs folder still carries its version.
         QVERIFY(source->queryConfig(QStringLiteral("fresh_mod"), &path));
         QCOMPARE(path, QStringLiteral("/sys/module/fresh_mod"));
-        QVERIFY(source->queryConfig(QStringLiteral("old_mod"), &path));
-        QCOMPARE(path, QString());
         QVERIFY(!source->queryConfig(QStringLiteral("no_such_module"), &path));
     }
 
