@@ -218,10 +218,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("exec");
         QTest::addColumn<QString>("command");
-        QTest::newRow("file list") << QByteArray("app %F") << "app";
         QTest::newRow("codes inside") << QByteArray("app %u --x %i %c %k") << "app --x";
         QTest::newRow("percent") << QByteArray("app --rate=50%%") << "app --rate=50%";
-        QTest::newRow("escaped blank") << QByteArray("/opt/My\\sApp/app") << "/opt/My App/app";
     }
 
     void desktopEntry()
