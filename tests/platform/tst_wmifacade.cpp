@@ -177,8 +177,6 @@ private slots:
                                        << "SELECT * FROM Win32_Fan" << 0x80041010u;
         QTest::newRow("tpm class in cimv2") << kCimv2 << "WQL"
                                             << "SELECT * FROM Win32_Tpm" << 0x80041010u;
-        QTest::newRow("cimv2 class in tpm") << kTpm << "WQL"
-                                            << "SELECT * FROM Win32_Processor" << 0x80041010u;
         QTest::newRow("tpm ok") << kTpm << "WQL"
                                 << "SELECT SpecVersion FROM Win32_Tpm" << 0u;
         QTest::newRow("unknown property") << kCimv2 << "WQL"

