@@ -231,12 +231,6 @@ private slots:
             QVERIFY(!partial->firmware); // the caller's set is untouched
         }
         QCOMPARE(platform()->memoryInfo, before->memoryInfo);
-        {
-            ScopedPlatform use(fakes.platform());
-            QCOMPARE(smartIo().get(), static_cast<SmartIo *>(fakes.smartIo.get()));
-            QCOMPARE(registry().get(), static_cast<RegistryFacade *>(fakes.registry.get()));
-        }
-        QCOMPARE(platform()->smartIo, before->smartIo);
     }
 
     void serviceControl()
