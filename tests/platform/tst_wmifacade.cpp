@@ -260,27 +260,6 @@ private slots:
         QCOMPARE(rows[1].value(QStringLiteral("MaxClockSpeed")).vt, quint16(VT_EMPTY));
     }
 
-    void referenceCounts()
-    {
-        const int before = liveObjects();
-        {
-            Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
-            QCOMPARE(liveObjects(), before + 3); // locator, services, enumerator
-            QCOMPARE(frame.locator->AddRef(), 2u);
-            QCOMPARE(frame.locator->Release(), 1u);
-            IWbemClassObject *object = nullptr;
-            ULONG returned = 0;
-            frame.enumerator->Next(WBEM_INFINITE, 1, &object, &returned);
-            QCOMPARE(liveObjects(), before + 4);
-            object->AddRef();
-            QCOMPARE(object->Release(), 1u);
-            QCOMPARE(liveObjects(), before + 4);
-            QCOMPARE(object->Release(), 0u);
-            QCOMPARE(liveObjects(), before + 3);
-        }
-        QCOMPARE(liveObjects(), before);
-    }
-
     void comDepthPerThread()
     {
         QCOMPARE(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
