@@ -240,17 +240,6 @@ private slots:
         QCOMPARE(frame.enumerator->Next(WBEM_INFINITE, 1, &object, &returned), WBEM_S_FALSE);
     }
 
-    void nextMany()
-    {
-        Frame frame(kCimv2, QStringLiteral("SELECT * FROM Win32_Processor"));
-        IWbemClassObject *objects[5] = {};
-        ULONG returned = 0;
-        QCOMPARE(frame.enumerator->Next(WBEM_INFINITE, 5, objects, &returned), WBEM_S_FALSE);
-        QCOMPARE(returned, 2u);
-        objects[0]->Release();
-        objects[1]->Release();
-    }
-
     void projection()
     {
         Frame frame(kCimv2, QStringLiteral("SELECT Name FROM Win32_Processor"));
