@@ -27,9 +27,7 @@ private slots:
         const QString b = QStringLiteral("150 0 150 850 50"); // +100 busy of +200
         QTest::newRow("windows in turn")
             << QStringList { a, b, QStringLiteral("250 0 150 900 50") } << 50 << 67;
-        QTest::newRow("counters gone backwards") << QStringList { a, b, a } << 50 << -1;
         QTest::newRow("nothing between readings") << QStringList { a, b, b } << 50 << -1;
-        QTest::newRow("no second reading") << QStringList { a } << -1 << -1;
     }
 
     void figure()

@@ -101,31 +101,6 @@ class TestSmart : public QObject
     Q_OBJECT
 
 private slots:
-    void commandBlocks_data()
-    {
-        QTest::addColumn<QByteArray>("cdb");
-        QTest::addColumn<QByteArray>("expected");
-        using ata::Protocol;
-        QTest::newRow("identify") << ata::passThrough16(Protocol::PioIn, 0x00, 1, 1, 0, 0, 0xA0,
-                                                        0xEC)
-                                  << hex("85 08 0E 00 00 00 01 00 01 00 00 00 00 A0 EC 00");
-        QTest::newRow("read thresholds")
-            << ata::passThrough16(Protocol::PioIn, 0xD1, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
-            << hex("85 08 0E 00 D1 00 01 00 01 00 4F 00 C2 A0 B0 00");
-        QTest::newRow("read data 12")
-            << ata::passThrough12(Protocol::PioIn, 0xD0, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
-            << hex("A1 08 0E D0 01 01 4F C2 A0 B0 00 00");
-        QTest::newRow("enable 12")
-            << ata::passThrough12(Protocol::NonData, 0xD8, 1, 1, 0x4F, 0xC2, 0xA0, 0xB0)
-            << hex("A1 06 20 D8 01 01 4F C2 A0 B0 00 00");
-    }
-    void commandBlocks()
-    {
-        QFETCH(QByteArray, cdb);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(cdb.toHex(' '), expected.toHex(' '));
-    }
-
     void sendCmdInLayout()
     {
         const QByteArray in = sendCmdIn(3, READ_ATTRIBUTES, SMART_CMD, 512);
@@ -305,7 +280,6 @@ private slots:
             const char *name;
             quint8 command, features;
         } others[] = { { "write log", 0xB0, 0xD6 },
-                       { "self-test", 0xB0, 0xD4 },
                        { "security erase", 0xF4, 0 },
                        { "write dma", 0xCA, 0 } };
         for (const auto &c : others) {

@@ -24,11 +24,6 @@ using wmi::Object;
 
 namespace {
 
-const char *const kClasses[] = { "Win32_SoundDevice", "Win32_NetworkAdapterConfiguration",
-                                 "Win32_Keyboard",    "Win32_Printer",
-                                 "Win32_Service",     "Win32_Process",
-                                 "Win32_Tpm" };
-
 // Through the provider, so that each class must reach its own source.
 QVector<Object> objectsOf(const QString &tree, const QString &cls)
 {
@@ -63,395 +58,334 @@ class TestLinuxSourcesSw : public QObject
     Q_OBJECT
 
 private slots:
-    void counts_data();
-    void counts();
-    void order_data();
-    void order();
-    void properties_data();
-    void properties();
-    void schemaTypes_data();
-    void schemaTypes();
-    void printersFromCups();
-    void processPriority_data();
-    void processPriority();
-    void processNames_data();
-    void processNames();
-    void tpmResponse_data();
-    void tpmResponse();
-    void tpmCommandBytes();
-};
-
-void TestLinuxSourcesSw::counts_data()
-{
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QString>("cls");
-    QTest::addColumn<int>("count");
-    const struct
+    void counts_data()
     {
-        const char *tree, *cls;
-        int count;
-    } rows[] = {
-        { "desktop", "Win32_SoundDevice", 2 },
-        { "desktop", "Win32_NetworkAdapterConfiguration", 2 },
-        { "desktop", "Win32_Keyboard", 2 },
-        { "desktop", "Win32_Printer", 3 },
-        { "desktop", "Win32_Tpm", 1 },
-        { "tpm12", "Win32_Tpm", 1 },
-        { "vm", "Win32_SoundDevice", 0 },
-        { "vm", "Win32_NetworkAdapterConfiguration", 3 },
-        { "vm", "Win32_Keyboard", 0 },
-        { "vm", "Win32_Printer", 0 },
-        { "vm", "Win32_Service", 2 },
-        { "vm", "Win32_Tpm", 0 },
-    };
-    for (const auto &r : rows)
-        QTest::addRow("%s %s", r.tree, r.cls) << r.tree << r.cls << r.count;
-}
-
-void TestLinuxSourcesSw::counts()
-{
-    QFETCH(QString, tree);
-    QFETCH(QString, cls);
-    QFETCH(int, count);
-    QCOMPARE(objectsOf(tree, cls).size(), count);
-}
-
-void TestLinuxSourcesSw::order_data()
-{
-    QTest::addColumn<QString>("cls");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QStringList>("expected");
-    // 4242 has a folder but no stat: it ended while the list was read.
-    QTest::newRow("processes") << "Win32_Process"
-                               << "ProcessId" << QStringList({ "1", "2", "1234", "1300" });
-    // By name; no template (getty@), no alias (sshd, dbus-org.bluez), cups once.
-    QTest::newRow("services") << "Win32_Service"
-                              << "Name"
-                              << QStringList({ "apt-daily.service", "bluetooth.service",
-                                               "cups.service", "local-backup.service",
-                                               "minimal.service", "plymouth-halt.service",
-                                               "ssh.service", "systemd-journald.service",
-                                               "x11-common.service" });
-}
-
-void TestLinuxSourcesSw::order()
-{
-    QFETCH(QString, cls);
-    QFETCH(QString, property);
-    QFETCH(QStringList, expected);
-    QStringList got;
-    for (const Object &o : objectsOf(QStringLiteral("desktop"), cls))
-        got.append(show(o.value(property)));
-    QCOMPARE(got, expected);
-}
-
-void TestLinuxSourcesSw::properties_data()
-{
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QString>("cls");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QStringList>("expected"); // Property=value
-
-    const auto row = [](const char *tree, const char *cls, int index, const QStringList &values) {
-        QTest::addRow("%s %s[%d]", tree, cls, index)
-            << QString::fromLatin1(tree) << QString::fromLatin1(cls) << index << values;
-    };
-    // A bound HDA card: long name, codec maker, runtime power management.
-    const char *snd = "Win32_SoundDevice";
-    row("desktop", snd, 0,
-        { "Caption=HDA Intel PCH at 0xa1230000 irq 145", "ConfigManagerErrorCode=0",
-          "ConfigManagerUserConfig=FALSE", "DeviceID=PCI\\VEN_8086&DEV_A348\\0000:00:1f.3",
-          "Manufacturer=Realtek Semiconductor Co., Ltd.", "PowerManagementSupported=TRUE",
-          "Status=OK", "StatusInfo=3" });
-    // An audio function without a driver.
-    row("desktop", snd, 1,
-        { "Caption=CA0132 Sound Core3D [Sound Blaster Recon3D / Z-Series / Sound BlasterX AE-5 "
-          "Plus]",
-          "ConfigManagerErrorCode=28", "DeviceID=PCI\\VEN_1102&DEV_0012\\0000:05:00.0",
-          "Manufacturer=Creative Labs", "PowerManagementSupported=FALSE", "Status=Error",
-          "StatusInfo=4" });
-
-    const char *net = "Win32_NetworkAdapterConfiguration";
-    row("desktop", net, 0,
-        { "Caption=[00000005] br0", "ServiceName=bridge", "DHCPEnabled=FALSE", "IPEnabled=FALSE",
-          "MACAddress=52:54:00:AA:BB:CC", "DHCPServer=NULL" });
-    row("desktop", net, 1,
-        { "Caption=[00000002] Ethernet Connection (7) I219-V",
-          "Description=Ethernet Connection (7) I219-V", "DHCPEnabled=TRUE",
-          "DHCPServer=192.168.1.1", "ServiceName=e1000e", "IPEnabled=TRUE", "SettingID=enp3s0",
-          "InterfaceIndex=2", "MACAddress=A8:1B:2C:3D:4E:5F", "DNSHostName=desktop-01",
-          "TcpNumConnections=NULL", "DatabasePath=/etc" });
-    // virtio: the name comes from the PCI function above the virtio device, the service from the
-    // virtio driver; ifupdown configures eth0 statically.
-    row("vm", net, 0,
-        { "Caption=[00000004] Virtio 1.0 network device", "ServiceName=virtio_net",
-          "DHCPEnabled=FALSE", "MACAddress=02:FC:00:00:00:01" });
-    row("vm", net, 1, { "Caption=[00000002] ifb0", "ServiceName=NULL" });
-    row("vm", net, 2, { "SettingID=ifb1" });
-    // No driver link: the device's uevent names the driver, not the kind ("wlan").
-    row("arm64", net, 0, { "ServiceName=brcmfmac" });
-
-    const char *kbd = "Win32_Keyboard";
-    row("desktop", kbd, 0,
-        { "Description=Logitech USB Keyboard", "DeviceID=USB\\VID_046D&PID_C31C", "Layout=us,ru",
-          "Status=OK" });
-    row("desktop", kbd, 1, { "Caption=AT Translated Set 2 keyboard", "DeviceID=ACPI\\PNP0303" });
-
-    const char *prn = "Win32_Printer";
-    row("desktop", prn, 0,
-        { "Caption=Office_Laser", "AveragePagesPerMinute=0", "Default=TRUE",
-          "DriverName=HP LaserJet 4250 Postscript (recommended)",
-          "PortName=socket://192.0.2.10:9100", "Status=OK", "WorkOffline=FALSE",
-          "PrintJobDataType=NULL", "PrintProcessor=NULL" });
-    row("desktop", prn, 1, { "Default=FALSE", "Status=Error", "WorkOffline=TRUE" });
-    row("desktop", prn, 2, { "Status=Degraded" });
-
-    // No running service manager: nothing is known of the run time.
-    const char *svc = "Win32_Service";
-    row("desktop", svc, 0,
-        { "Caption=Daily apt download activities", "PathName=/usr/lib/apt/apt.systemd.daily update",
-          "ServiceType=oneshot", "StartMode=Manual", "State=NULL", "Status=NULL", "ProcessId=NULL",
-          "WaitHint=NULL", "ExitCode=NULL", "ErrorControl=NULL" });
-    row("desktop", svc, 1, { "StartMode=Auto", "ServiceType=dbus" }); // enabled through its alias
-    row("desktop", svc, 2, { "Caption=cups.service", "StartMode=Disabled", "PathName=NULL" });
-    row("desktop", svc, 3, { "PathName=/usr/local/bin/backup --daemon", "StartMode=Auto" });
-    row("desktop", svc, 4, { "ServiceType=oneshot", "PathName=NULL" });
-    row("desktop", svc, 5, { "PathName=/sbin/plymouthd --mode=shutdown", "ServiceType=simple" });
-    row("desktop", svc, 6,
-        { "Caption=OpenBSD Secure Shell server", "PathName=/usr/sbin/sshd -D $SSHD_OPTS",
-          "StartMode=Auto" });
-    row("desktop", svc, 7, { "StartMode=Manual" }); // static
-    row("desktop", svc, 8, { "StartMode=Disabled" });
-    row("vm", svc, 0, { "PathName=/usr/sbin/cron -f $EXTRA_OPTS", "StartMode=Manual" });
-    row("vm", svc, 1, { "StartMode=Auto" });
-
-    const char *prc = "Win32_Process";
-    row("desktop", prc, 0,
-        { "Name=systemd", "WorkingSetSize=" + pageBytes(3200), "HandleCount=4",
-          "PeakPageFileUsage=13100", "Priority=8", "SessionId=1", "ThreadCount=1",
-          "VirtualSize=171245568", "ExecutablePath=/usr/lib/systemd/systemd" });
-    // A kernel thread: no executable, no memory peak, no readable descriptors.
-    row("desktop", prc, 1,
-        { "Name=kthreadd", "ExecutablePath=NULL", "PeakPageFileUsage=NULL", "HandleCount=NULL",
-          "WorkingSetSize=0" });
-    // A name with ") " inside the parentheses, and a deleted executable.
-    row("desktop", prc, 2,
-        { "Name=firefox-esr", "ExecutablePath=/usr/lib/firefox-esr/firefox-esr",
-          "WorkingSetSize=" + pageBytes(786432), "VirtualSize=3221225472", "SessionId=1200",
-          "ThreadCount=27", "PeakPageFileUsage=3300000" });
-    // Another user's process: the name comes from its command line.
-    row("desktop", prc, 3, { "Name=python3", "Priority=4", "ExecutablePath=NULL" });
-
-    const char *tpm = "Win32_Tpm";
-    row("desktop", tpm, 0,
-        { "IsActivated_InitialValue=TRUE", "IsEnabled_InitialValue=TRUE", "SpecVersion=2.0",
-          "ManufacturerVersion=NULL" });
-    row("tpm12", tpm, 0,
-        { "IsActivated_InitialValue=FALSE", "IsEnabled_InitialValue=TRUE", "SpecVersion=1.2",
-          "ManufacturerVersion=6.40" });
-}
-
-void TestLinuxSourcesSw::properties()
-{
-    QFETCH(QString, tree);
-    QFETCH(QString, cls);
-    QFETCH(int, index);
-    QFETCH(QStringList, expected);
-    const QVector<Object> objects = objectsOf(tree, cls);
-    QVERIFY(index < objects.size());
-    for (const QString &pair : expected) {
-        const QString property = pair.section(QLatin1Char('='), 0, 0);
-        QVERIFY2(objects.at(index).contains(property), qPrintable(property));
-        QCOMPARE(property + QLatin1Char('=') + show(objects.at(index).value(property)), pair);
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<int>("count");
+        const struct
+        {
+            const char *tree, *cls;
+            int count;
+        } rows[] = {
+            { "desktop", "Win32_SoundDevice", 2 },
+            { "desktop", "Win32_NetworkAdapterConfiguration", 2 },
+            { "desktop", "Win32_Keyboard", 2 },
+            { "desktop", "Win32_Printer", 3 },
+            { "vm", "Win32_SoundDevice", 0 },
+            { "vm", "Win32_NetworkAdapterConfiguration", 3 },
+            { "vm", "Win32_Service", 2 },
+        };
+        for (const auto &r : rows)
+            QTest::addRow("%s %s", r.tree, r.cls) << r.tree << r.cls << r.count;
     }
-}
 
-void TestLinuxSourcesSw::schemaTypes_data()
-{
-    QTest::addColumn<QString>("tree");
-    for (const char *tree : { "desktop", "vm", "tpm12" })
-        QTest::newRow(tree) << tree;
-}
-
-// Every value a source gives is a property of its class with the declared type (or NULL).
-void TestLinuxSourcesSw::schemaTypes()
-{
-    QFETCH(QString, tree);
-    for (const char *cls : kClasses) {
-        const wmi::ClassSchema *schema = wmi::classSchema(QString::fromLatin1(cls));
-        QVERIFY(schema);
-        for (const Object &o : objectsOf(tree, QString::fromLatin1(cls)))
-            for (auto it = o.constBegin(); it != o.constEnd(); ++it)
-                QVERIFY2(schema->has(it.key())
-                             && wmi::valueMatchesSchema(*schema, it.key(), it.value()),
-                         qPrintable(QString::fromLatin1(cls) + QLatin1Char('.') + it.key()));
+    void counts()
+    {
+        QFETCH(QString, tree);
+        QFETCH(QString, cls);
+        QFETCH(int, count);
+        QCOMPARE(objectsOf(tree, cls).size(), count);
     }
-}
 
-// The live machine's queues come from libcups (here the stand-in): an instance of a queue is
-// no printer of its own, the default flag is the destination's own, and the list is released.
-void TestLinuxSourcesSw::printersFromCups()
-{
-    void *cups = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
-    QVERIFY(cups);
-    const auto *lists = static_cast<const int *>(::dlsym(cups, "vnFakeCupsLists"));
-    const auto *freed = static_cast<const int *>(::dlsym(cups, "vnFakeCupsFreed"));
-    if (!lists || !freed)
-        QSKIP("the real libcups came first");
-    const int before = *freed;
-    const QVector<Object> printers = sources::printers(SysRoot());
-    QCOMPARE(printers.size(), 2);
-    QCOMPARE(printers.at(0).value(QStringLiteral("Caption")).bstrVal, QStringLiteral("Laser"));
-    QVERIFY(!printers.at(0).value(QStringLiteral("Default")).boolVal);
-    QCOMPARE(printers.at(0).value(QStringLiteral("DriverName")).bstrVal,
-             QStringLiteral("Generic PCL Laser"));
-    QCOMPARE(printers.at(0).value(QStringLiteral("Status")).bstrVal, QStringLiteral("Degraded"));
-    QCOMPARE(printers.at(1).value(QStringLiteral("Caption")).bstrVal, QStringLiteral("Photo"));
-    QVERIFY(printers.at(1).value(QStringLiteral("Default")).boolVal);
-    QCOMPARE(int(printers.at(1).value(QStringLiteral("DriverName")).vt), int(wmi::VT_NULL));
-    QCOMPARE(*freed, before + 1);
-    ::dlclose(cups);
-}
+    void order_data()
+    {
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QStringList>("expected");
+        // 4242 has a folder but no stat: it ended while the list was read.
+        QTest::newRow("processes") << "Win32_Process"
+                                   << "ProcessId" << QStringList({ "1", "2", "1234", "1300" });
+        // By name; no template (getty@), no alias (sshd, dbus-org.bluez), cups once.
+        QTest::newRow("services") << "Win32_Service"
+                                  << "Name"
+                                  << QStringList({ "apt-daily.service", "bluetooth.service",
+                                                   "cups.service", "local-backup.service",
+                                                   "minimal.service", "plymouth-halt.service",
+                                                   "ssh.service", "systemd-journald.service",
+                                                   "x11-common.service" });
+    }
 
-void TestLinuxSourcesSw::tpmResponse_data()
-{
-    QTest::addColumn<QByteArray>("response");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QString>("firmware");
+    void order()
+    {
+        QFETCH(QString, cls);
+        QFETCH(QString, property);
+        QFETCH(QStringList, expected);
+        QStringList got;
+        for (const Object &o : objectsOf(QStringLiteral("desktop"), cls))
+            got.append(show(o.value(property)));
+        QCOMPARE(got, expected);
+    }
 
-    const auto build = [](quint32 rc, const QVector<QPair<quint32, quint32>> &pairs, int cut = 0) {
-        QByteArray r(19 + 8 * pairs.size(), '\0');
-        auto *p = reinterpret_cast<uchar *>(r.data());
-        qToBigEndian<quint16>(0x8001, p);
-        qToBigEndian<quint32>(quint32(r.size()), p + 2);
-        qToBigEndian<quint32>(rc, p + 6);
-        qToBigEndian<quint32>(6, p + 11);
-        qToBigEndian<quint32>(quint32(pairs.size()), p + 15);
-        for (int i = 0; i < pairs.size(); ++i) {
-            qToBigEndian<quint32>(pairs.at(i).first, p + 19 + 8 * i);
-            qToBigEndian<quint32>(pairs.at(i).second, p + 23 + 8 * i);
+    void properties_data()
+    {
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QStringList>("expected"); // Property=value
+
+        const auto row
+            = [](const char *tree, const char *cls, int index, const QStringList &values) {
+                  QTest::addRow("%s %s[%d]", tree, cls, index)
+                      << QString::fromLatin1(tree) << QString::fromLatin1(cls) << index << values;
+              };
+        // A bound HDA card: codec maker, runtime power management.
+        const char *snd = "Win32_SoundDevice";
+        row("desktop", snd, 0,
+            { "ConfigManagerUserConfig=FALSE", "DeviceID=PCI\\VEN_8086&DEV_A348\\0000:00:1f.3",
+              "Manufacturer=Realtek Semiconductor Co., Ltd.", "PowerManagementSupported=TRUE",
+              "Status=OK" });
+        // An audio function without a driver.
+        row("desktop", snd, 1,
+            { "Caption=CA0132 Sound Core3D [Sound Blaster Recon3D / Z-Series / Sound BlasterX AE-5 "
+              "Plus]",
+              "DeviceID=PCI\\VEN_1102&DEV_0012\\0000:05:00.0", "Manufacturer=Creative Labs",
+              "PowerManagementSupported=FALSE" });
+
+        const char *net = "Win32_NetworkAdapterConfiguration";
+        row("desktop", net, 0,
+            { "Caption=[00000005] br0", "ServiceName=bridge", "DHCPEnabled=FALSE",
+              "IPEnabled=FALSE", "MACAddress=52:54:00:AA:BB:CC", "DHCPServer=NULL" });
+        row("desktop", net, 1,
+            { "Caption=[00000002] Ethernet Connection (7) I219-V",
+              "Description=Ethernet Connection (7) I219-V", "DHCPEnabled=TRUE",
+              "DHCPServer=192.168.1.1", "ServiceName=e1000e", "IPEnabled=TRUE", "SettingID=enp3s0",
+              "InterfaceIndex=2", "MACAddress=A8:1B:2C:3D:4E:5F", "DNSHostName=desktop-01",
+              "TcpNumConnections=NULL", "DatabasePath=/etc" });
+        // ifupdown configures eth0 statically.
+        row("vm", net, 0, { "DHCPEnabled=FALSE" });
+        row("vm", net, 1, { "ServiceName=NULL" });
+        row("vm", net, 2, { "SettingID=ifb1" });
+        // No driver link: the device's uevent names the driver, not the kind ("wlan").
+        row("arm64", net, 0, { "ServiceName=brcmfmac" });
+
+        const char *kbd = "Win32_Keyboard";
+        row("desktop", kbd, 0,
+            { "Description=Logitech USB Keyboard", "DeviceID=USB\\VID_046D&PID_C31C",
+              "Status=OK" });
+        row("desktop", kbd, 1,
+            { "Caption=AT Translated Set 2 keyboard", "DeviceID=ACPI\\PNP0303" });
+
+        const char *prn = "Win32_Printer";
+        row("desktop", prn, 0,
+            { "AveragePagesPerMinute=0", "PrintJobDataType=NULL", "PrintProcessor=NULL" });
+
+        // No running service manager: nothing is known of the run time.
+        const char *svc = "Win32_Service";
+        row("desktop", svc, 0,
+            { "Caption=Daily apt download activities",
+              "PathName=/usr/lib/apt/apt.systemd.daily update", "ServiceType=oneshot",
+              "StartMode=Manual", "State=NULL", "Status=NULL", "ProcessId=NULL", "WaitHint=NULL",
+              "ExitCode=NULL", "ErrorControl=NULL" });
+        row("desktop", svc, 1,
+            { "StartMode=Auto", "ServiceType=dbus" }); // enabled through its alias
+        row("desktop", svc, 2, { "Caption=cups.service", "StartMode=Disabled", "PathName=NULL" });
+        row("desktop", svc, 3, { "PathName=/usr/local/bin/backup --daemon", "StartMode=Auto" });
+        row("desktop", svc, 4, { "ServiceType=oneshot", "PathName=NULL" });
+        row("desktop", svc, 5,
+            { "PathName=/sbin/plymouthd --mode=shutdown", "ServiceType=simple" });
+        row("desktop", svc, 7, { "StartMode=Manual" }); // static
+        row("desktop", svc, 8, { "StartMode=Disabled" });
+        row("vm", svc, 0, { "PathName=/usr/sbin/cron -f $EXTRA_OPTS", "StartMode=Manual" });
+        row("vm", svc, 1, { "StartMode=Auto" });
+
+        const char *prc = "Win32_Process";
+        row("desktop", prc, 0,
+            { "Name=systemd", "WorkingSetSize=" + pageBytes(3200), "HandleCount=4",
+              "PeakPageFileUsage=13100", "Priority=8", "SessionId=1", "ThreadCount=1",
+              "VirtualSize=171245568", "ExecutablePath=/usr/lib/systemd/systemd" });
+        // A kernel thread: no executable, no memory peak, no readable descriptors.
+        row("desktop", prc, 1,
+            { "Name=kthreadd", "ExecutablePath=NULL", "PeakPageFileUsage=NULL", "HandleCount=NULL",
+              "WorkingSetSize=0" });
+        // A name with ") " inside the parentheses, and a deleted executable.
+        row("desktop", prc, 2,
+            { "Name=firefox-esr", "ExecutablePath=/usr/lib/firefox-esr/firefox-esr",
+              "WorkingSetSize=" + pageBytes(786432), "VirtualSize=3221225472", "SessionId=1200",
+              "ThreadCount=27", "PeakPageFileUsage=3300000" });
+        // Another user's process: the name comes from its command line.
+        row("desktop", prc, 3, { "Name=python3", "Priority=4", "ExecutablePath=NULL" });
+    }
+
+    void properties()
+    {
+        QFETCH(QString, tree);
+        QFETCH(QString, cls);
+        QFETCH(int, index);
+        QFETCH(QStringList, expected);
+        const QVector<Object> objects = objectsOf(tree, cls);
+        QVERIFY(index < objects.size());
+        for (const QString &pair : expected) {
+            const QString property = pair.section(QLatin1Char('='), 0, 0);
+            QVERIFY2(objects.at(index).contains(property), qPrintable(property));
+            QCOMPARE(property + QLatin1Char('=') + show(objects.at(index).value(property)), pair);
         }
-        return r.left(r.size() - cut);
-    };
-    QTest::newRow("full") << build(
-        0, { { 0x100, 0x322E3000 }, { 0x102, 159 }, { 0x10B, 0x00070002 }, { 0x10C, 0x00010000 } })
-                          << true << QString("2.0, 0, 1.59") << QString("7.2.1.0");
-    QTest::newRow("revision 1.03")
-        << build(0, { { 0x102, 103 } }) << true << QString("2.0, 0, 1.03") << QString();
-    QTest::newRow("error code") << build(0x101, { { 0x102, 159 } }) << false << QString()
-                                << QString();
-    QTest::newRow("truncated") << build(0, { { 0x102, 159 }, { 0x10B, 1 } }, 4) << false
-                               << QString() << QString();
-    QTest::newRow("empty") << QByteArray() << false << QString() << QString();
-}
+    }
 
-void TestLinuxSourcesSw::tpmResponse()
-{
-    QFETCH(QByteArray, response);
-    QFETCH(bool, ok);
-    QFETCH(QString, version);
-    QFETCH(QString, firmware);
-    QHash<quint32, quint32> props;
-    QCOMPARE(tpm::parseProperties(response, &props), ok);
-    QCOMPARE(tpm::specVersion(props), version);
-    QCOMPARE(tpm::firmwareVersion(props), firmware);
-}
-
-void TestLinuxSourcesSw::tpmCommandBytes()
-{
-    // TPM2_GetCapability, no sessions: TPM_CAP_TPM_PROPERTIES from TPM_PT_FIXED, 64 properties.
-    QCOMPARE(tpm::fixedPropertiesCommand().toHex(),
-             QByteArray("8001000000160000017a000000060000010000000040"));
-}
-
-void TestLinuxSourcesSw::processPriority_data()
-{
-    // stat fields 18 (priority), 19 (nice) and 41 (policy; "" for a kernel that writes none)
-    QTest::addColumn<QByteArray>("prio");
-    QTest::addColumn<QByteArray>("nice");
-    QTest::addColumn<QByteArray>("policy");
-    QTest::addColumn<QString>("priority");
-    const struct
+    // The live machine's queues come from libcups (here the stand-in): an instance of a queue is
+    // no printer of its own, the default flag is the destination's own, and the list is released.
+    void printersFromCups()
     {
-        const char *name, *prio, *nice, *policy, *priority;
-    } rows[] = {
-        { "nice -20 high", "0", "-20", "0", "13" },
-        { "nice -15 high", "5", "-15", "0", "13" },
-        { "nice -14 above", "6", "-14", "0", "10" },
-        { "nice -5 above", "15", "-5", "0", "10" },
-        { "nice -4 normal", "16", "-4", "0", "8" },
-        { "nice 0 normal", "20", "0", "0", "8" },
-        { "nice 4 normal", "24", "4", "3", "8" },
-        { "nice 5 below", "25", "5", "0", "6" },
-        { "nice 14 below", "34", "14", "5", "6" },
-        { "nice 15 idle", "35", "15", "0", "4" },
-        { "nice 19 idle", "39", "19", "5", "4" },
-        { "fifo 99", "-100", "0", "1", "24" },
-        { "round robin 1", "-2", "0", "2", "24" },
-        { "deadline", "-101", "0", "6", "24" },
-        { "real-time, no policy field", "-51", "0", "", "24" },
-        { "nice out of range", "20", "40", "0", "NULL" },
-        { "garbage", "x", "x", "0", "NULL" },
-    };
-    for (const auto &r : rows)
-        QTest::newRow(r.name) << QByteArray(r.prio) << QByteArray(r.nice) << QByteArray(r.policy)
-                              << QString::fromLatin1(r.priority);
-}
+        void *cups = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+        QVERIFY(cups);
+        const auto *lists = static_cast<const int *>(::dlsym(cups, "vnFakeCupsLists"));
+        const auto *freed = static_cast<const int *>(::dlsym(cups, "vnFakeCupsFreed"));
+        if (!lists || !freed)
+            QSKIP("the real libcups came first");
+        const int before = *freed;
+        const QVector<Object> printers = sources::printers(SysRoot());
+        QCOMPARE(printers.size(), 2);
+        QCOMPARE(printers.at(0).value(QStringLiteral("Caption")).bstrVal, QStringLiteral("Laser"));
+        QVERIFY(!printers.at(0).value(QStringLiteral("Default")).boolVal);
+        QCOMPARE(printers.at(0).value(QStringLiteral("DriverName")).bstrVal,
+                 QStringLiteral("Generic PCL Laser"));
+        QCOMPARE(printers.at(0).value(QStringLiteral("Status")).bstrVal,
+                 QStringLiteral("Degraded"));
+        QCOMPARE(printers.at(1).value(QStringLiteral("Caption")).bstrVal, QStringLiteral("Photo"));
+        QVERIFY(printers.at(1).value(QStringLiteral("Default")).boolVal);
+        QCOMPARE(int(printers.at(1).value(QStringLiteral("DriverName")).vt), int(wmi::VT_NULL));
+        QCOMPARE(*freed, before + 1);
+        ::dlclose(cups);
+    }
 
-// Linux scheduling on the 0-31 scale, as the Windows priority classes place it.
-void TestLinuxSourcesSw::processPriority()
-{
-    QFETCH(QByteArray, prio);
-    QFETCH(QByteArray, nice);
-    QFETCH(QByteArray, policy);
-    QFETCH(QString, priority);
-    // Fields 3-17, 18, 19, 20-40, 41.
-    const QVector<Object> rows = processesOf(
-        { { QStringLiteral("proc/77/stat"),
-            "77 (irq/9-acpi) S 2 0 0 0 -1 2129984 0 0 0 0 0 0 0 0 " + prio + ' ' + nice
-                + " 1 0 30 0 0 18446744073709551615 0 0 0 0 0 0 0 2147483647 0 0 0 0 17 0 50 "
-                + policy + "\n" } });
-    QCOMPARE(rows.size(), 1); // listed without a status file
-    QCOMPARE(show(rows.at(0).value(QStringLiteral("Priority"))), priority);
-}
+    void tpmResponse_data()
+    {
+        QTest::addColumn<QByteArray>("response");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("firmware");
 
-void TestLinuxSourcesSw::processNames_data()
-{
-    QTest::addColumn<QByteArray>("comm");
-    QTest::addColumn<QByteArray>("cmdline");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("path");
-    // The kernel names its threads in full; no cut to 15 characters.
-    QTest::newRow("kernel thread")
-        << QByteArray("kworker/R-rcu_gp") << QByteArray() << "kworker/R-rcu_gp"
-        << "NULL";
-    // Unreadable exe link: the command line names an existing program file.
-    QTest::newRow("program from command line")
-        << QByteArray("tool") << QByteArray("/usr/bin/tool\0-v") << "tool"
-        << "/usr/bin/tool";
-    QTest::newRow("command line naming no file")
-        << QByteArray("sshd") << QByteArray("/sshd: alex\0") << "sshd: alex"
-        << "NULL";
-}
+        const auto build
+            = [](quint32 rc, const QVector<QPair<quint32, quint32>> &pairs, int cut = 0) {
+                  QByteArray r(19 + 8 * pairs.size(), '\0');
+                  auto *p = reinterpret_cast<uchar *>(r.data());
+                  qToBigEndian<quint16>(0x8001, p);
+                  qToBigEndian<quint32>(quint32(r.size()), p + 2);
+                  qToBigEndian<quint32>(rc, p + 6);
+                  qToBigEndian<quint32>(6, p + 11);
+                  qToBigEndian<quint32>(quint32(pairs.size()), p + 15);
+                  for (int i = 0; i < pairs.size(); ++i) {
+                      qToBigEndian<quint32>(pairs.at(i).first, p + 19 + 8 * i);
+                      qToBigEndian<quint32>(pairs.at(i).second, p + 23 + 8 * i);
+                  }
+                  return r.left(r.size() - cut);
+              };
+        QTest::newRow("full") << build(
+            0,
+            { { 0x100, 0x322E3000 }, { 0x102, 159 }, { 0x10B, 0x00070002 }, { 0x10C, 0x00010000 } })
+                              << true << QString("2.0, 0, 1.59") << QString("7.2.1.0");
+        QTest::newRow("revision 1.03")
+            << build(0, { { 0x102, 103 } }) << true << QString("2.0, 0, 1.03") << QString();
+        QTest::newRow("error code")
+            << build(0x101, { { 0x102, 159 } }) << false << QString() << QString();
+        QTest::newRow("truncated")
+            << build(0, { { 0x102, 159 }, { 0x10B, 1 } }, 4) << false << QString() << QString();
+        QTest::newRow("empty") << QByteArray() << false << QString() << QString();
+    }
 
-void TestLinuxSourcesSw::processNames()
-{
-    QFETCH(QByteArray, comm);
-    QFETCH(QByteArray, cmdline);
-    QFETCH(QString, name);
-    QFETCH(QString, path);
-    // No status file: still listed, threads from stat.
-    const QVector<Object> rows
-        = processesOf({ { QStringLiteral("usr/bin/tool"), QByteArray() },
-                        { QStringLiteral("proc/9/cmdline"), cmdline },
-                        { QStringLiteral("proc/9/stat"),
-                          "9 (" + comm + ") S 2 0 0 0 -1 0 0 0 0 0 0 0 0 0 20 0 3 0 30 0 0\n" } });
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(show(rows.at(0).value(QStringLiteral("Name"))), name);
-    QCOMPARE(show(rows.at(0).value(QStringLiteral("ExecutablePath"))), path);
-    QCOMPARE(show(rows.at(0).value(QStringLiteral("ThreadCount"))), QStringLiteral("3"));
-}
+    void tpmResponse()
+    {
+        QFETCH(QByteArray, response);
+        QFETCH(bool, ok);
+        QFETCH(QString, version);
+        QFETCH(QString, firmware);
+        QHash<quint32, quint32> props;
+        QCOMPARE(tpm::parseProperties(response, &props), ok);
+        QCOMPARE(tpm::specVersion(props), version);
+        QCOMPARE(tpm::firmwareVersion(props), firmware);
+    }
+
+    void tpmCommandBytes()
+    {
+        // TPM2_GetCapability, no sessions: TPM_CAP_TPM_PROPERTIES from TPM_PT_FIXED, 64 properties.
+        QCOMPARE(tpm::fixedPropertiesCommand().toHex(),
+                 QByteArray("8001000000160000017a000000060000010000000040"));
+    }
+
+    void processPriority_data()
+    {
+        // stat fields 18 (priority), 19 (nice) and 41 (policy; "" for a kernel that writes none)
+        QTest::addColumn<QByteArray>("prio");
+        QTest::addColumn<QByteArray>("nice");
+        QTest::addColumn<QByteArray>("policy");
+        QTest::addColumn<QString>("priority");
+        const struct
+        {
+            const char *name, *prio, *nice, *policy, *priority;
+        } rows[] = {
+            { "nice -15 high", "5", "-15", "0", "13" },
+            { "nice -14 above", "6", "-14", "0", "10" },
+            { "nice -5 above", "15", "-5", "0", "10" },
+            { "nice -4 normal", "16", "-4", "0", "8" },
+            { "nice 4 normal", "24", "4", "3", "8" },
+            { "nice 5 below", "25", "5", "0", "6" },
+            { "nice 14 below", "34", "14", "5", "6" },
+            { "nice 15 idle", "35", "15", "0", "4" },
+            { "fifo 99", "-100", "0", "1", "24" },
+            { "real-time, no policy field", "-51", "0", "", "24" },
+            { "nice 20: out of range", "40", "20", "0", "NULL" },
+            { "nice -21: out of range", "0", "-21", "0", "NULL" },
+            { "garbage", "x", "x", "0", "NULL" },
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << QByteArray(r.prio) << QByteArray(r.nice)
+                                  << QByteArray(r.policy) << QString::fromLatin1(r.priority);
+    }
+
+    // Linux scheduling on the 0-31 scale, as the Windows priority classes place it.
+    void processPriority()
+    {
+        QFETCH(QByteArray, prio);
+        QFETCH(QByteArray, nice);
+        QFETCH(QByteArray, policy);
+        QFETCH(QString, priority);
+        // Fields 3-17, 18, 19, 20-40, 41.
+        const QVector<Object> rows = processesOf(
+            { { QStringLiteral("proc/77/stat"),
+                "77 (irq/9-acpi) S 2 0 0 0 -1 2129984 0 0 0 0 0 0 0 0 " + prio + ' ' + nice
+                    + " 1 0 30 0 0 18446744073709551615 0 0 0 0 0 0 0 2147483647 0 0 0 0 17 0 50 "
+                    + policy + "\n" } });
+        QCOMPARE(rows.size(), 1); // listed without a status file
+        QCOMPARE(show(rows.at(0).value(QStringLiteral("Priority"))), priority);
+    }
+
+    void processNames_data()
+    {
+        QTest::addColumn<QByteArray>("comm");
+        QTest::addColumn<QByteArray>("cmdline");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("path");
+        // The kernel names its threads in full; no cut to 15 characters.
+        QTest::newRow("kernel thread")
+            << QByteArray("kworker/R-rcu_gp") << QByteArray() << "kworker/R-rcu_gp"
+            << "NULL";
+        // Unreadable exe link: the command line names an existing program file.
+        QTest::newRow("program from command line")
+            << QByteArray("tool") << QByteArray("/usr/bin/tool\0-v") << "tool"
+            << "/usr/bin/tool";
+        QTest::newRow("command line naming no file")
+            << QByteArray("sshd") << QByteArray("/sshd: alex\0") << "sshd: alex"
+            << "NULL";
+    }
+
+    void processNames()
+    {
+        QFETCH(QByteArray, comm);
+        QFETCH(QByteArray, cmdline);
+        QFETCH(QString, name);
+        QFETCH(QString, path);
+        // No status file: still listed, threads from stat.
+        const QVector<Object> rows = processesOf(
+            { { QStringLiteral("usr/bin/tool"), QByteArray() },
+              { QStringLiteral("proc/9/cmdline"), cmdline },
+              { QStringLiteral("proc/9/stat"),
+                "9 (" + comm + ") S 2 0 0 0 -1 0 0 0 0 0 0 0 0 0 20 0 3 0 30 0 0\n" } });
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(show(rows.at(0).value(QStringLiteral("Name"))), name);
+        QCOMPARE(show(rows.at(0).value(QStringLiteral("ExecutablePath"))), path);
+        QCOMPARE(show(rows.at(0).value(QStringLiteral("ThreadCount"))), QStringLiteral("3"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestLinuxSourcesSw)
 #include "tst_linuxsources_sw.moc"

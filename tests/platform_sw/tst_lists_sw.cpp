@@ -44,475 +44,423 @@ class TestListsSw : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-
-    void dpkgStatus();
-    void packageValues_data();
-    void packageValues();
-    void packageScopesAndRemoval();
-    void userFlatpak();
-    void routedThroughLinuxRegistry();
-
-    void desktopEntry_data();
-    void desktopEntry();
-    void autostartLists_data();
-    void autostartLists();
-    void autostartDottedNames();
-    void autostartRemoval();
-    void autostartOwnValue();
-
-    void modules_data();
-    void modules();
-    void moduleConfig();
-
-    void fixtureSessions();
-    void waitsForSessionMembers();
-    void guardRefusesPackageTools_data();
-    void guardRefusesPackageTools();
-    void guardStopsRealStart();
-};
-
-void TestListsSw::initTestCase()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    // run-isolated.sh gives every run its own scratch folders; never write into a real home.
-    QVERIFY(qEnvironmentVariableIsSet("VN_TEST_SCRATCH"));
-}
-
-void TestListsSw::init()
-{
-    // Fresh user autostart folder with the fixture's user entries, fresh settings.
-    QDir(userAutostart()).removeRecursively();
-    QDir().mkpath(userAutostart());
-    const QString from = fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart");
-    for (const QString &f : QDir(from).entryList(QDir::Files))
-        QVERIFY(QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
-    QSettings().clear();
-    qunsetenv("XDG_CONFIG_DIRS");
-    qputenv("XDG_CURRENT_DESKTOP", "KDE");
-}
-
-void TestListsSw::dpkgStatus()
-{
-    const QVector<packages::Package> list = packages::parseDpkgStatus(
-        readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status")));
-    QStringList names;
-    for (const packages::Package &p : list)
-        names.append(p.name);
-    // "deinstall ok config-files" is gone; "hold ok installed" stays; an indented "Package:" in a
-    // description is no stanza.
-    QCOMPARE(names,
-             QStringList({ "libc6", "openssh-server", "pinned-tool", "vim-common", "vim-gtk3" }));
-    QCOMPARE(list.at(1).version, QStringLiteral("1:9.2p1-2+deb12u2"));
-    QCOMPARE(list.at(2).publisher, QStringLiteral("Team Without Mail"));
-    // A stanza at the very end without a closing blank line still counts.
-    QCOMPARE(
-        packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1").size(),
-        1);
-    QCOMPARE(packages::parseDpkgStatus(QByteArray()).size(), 0);
-    // A stanza without a version or maintainer takes none from the one before it.
-    const QVector<packages::Package> two = packages::parseDpkgStatus(
-        "Package: a\nStatus: install ok installed\nVersion: 1\nMaintainer: Ann <a@x.org>\n\n"
-        "Package: b\nStatus: install ok installed\n");
-    QCOMPARE(two.size(), 2);
-    QCOMPARE(two.at(0).publisher, QStringLiteral("Ann"));
-    QCOMPARE(two.at(1).version, QString());
-    QCOMPARE(two.at(1).publisher, QString());
-}
-
-void TestListsSw::packageValues_data()
-{
-    QTest::addColumn<QString>("subkey");
-    QTest::addColumn<QStringList>("expected"); // Value=data; a list joined by '|'
-    QTest::newRow("dpkg") << "dpkg:vim-common"
-                          << QStringList({ "DisplayName=Vim", "DisplayIcon=gvim",
-                                           "Publisher=Debian Vim Maintainers",
-                                           "DisplayVersion=2:9.0.1378-2",
-                                           "UninstallString=pkexec apt-get remove -y vim-common",
-                                           "UninstallCommand=pkexec|apt-get|remove|-y|vim-common",
-                                           "InstallSource=dpkg", "InstallLocation=none" });
-    QTest::newRow("case-insensitive") << "DPKG:VIM-COMMON" << QStringList { "displayname=Vim" };
-    QTest::newRow("no desktop file, manual")
-        << "dpkg:openssh-server"
-        << QStringList({ "DisplayName=openssh-server", "AutoInstalled=0" });
-    QTest::newRow("automatic") << "dpkg:libc6" << QStringList { "AutoInstalled=1" };
-    QTest::newRow("flatpak")
-        << "flatpak:org.gnome.Maps"
-        << QStringList({ "DisplayName=Maps", "DisplayVersion=45.1", "Publisher=The GNOME Project",
-                         "InstallLocation=/var/lib/flatpak/app/org.gnome.Maps/current/active/files",
-                         "UninstallCommand=flatpak|uninstall|-y|--system|"
-                         "app/org.gnome.Maps/x86_64/stable" });
-    QTest::newRow("snap") << "snap:hello"
-                          << QStringList({ "DisplayName=GNU Hello", "DisplayVersion=2.10",
-                                           "InstallLocation=/snap/hello/current",
-                                           "UninstallString=snap remove hello",
-                                           "DisplayIcon=/snap/hello/42/meta/gui/hello.png",
-                                           "Publisher=none" });
-}
-
-void TestListsSw::packageValues()
-{
-    QFETCH(QString, subkey);
-    QFETCH(QStringList, expected);
-    const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
-    const auto key = registry->open(kHklmUninstall + QLatin1Char('\\') + subkey);
-    QVERIFY(key->exists());
-    for (const QString &pair : expected) {
-        const QString name = pair.section(QLatin1Char('='), 0, 0);
-        const QVariant value = key->value(name, QStringLiteral("none"));
-        const QString data = value.type() == QVariant::StringList
-            ? value.toStringList().join(QLatin1Char('|'))
-            : value.toString();
-        QCOMPARE(name + QLatin1Char('=') + data, pair);
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
+        // run-isolated.sh gives every run its own scratch folders; never write into a real home.
+        QVERIFY(qEnvironmentVariableIsSet("VN_TEST_SCRATCH"));
     }
-}
 
-void TestListsSw::packageScopesAndRemoval()
-{
-    const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
-    const auto machine = registry->open(kHklmUninstall);
-    QCOMPARE(
-        machine->childGroups(),
-        QStringList({ "dpkg:libc6", "dpkg:openssh-server", "dpkg:pinned-tool", "dpkg:vim-common",
-                      "dpkg:vim-gtk3", "flatpak:org.gnome.Maps", "snap:hello" }));
-    // The key names itself by its registry path, which opens the same key again; never a file.
-    QCOMPARE(machine->fileName(), kHklmUninstall);
-    QCOMPARE(registry->open(machine->fileName())->childGroups().size(), 7);
-    QVERIFY(registry->open(QString::fromLatin1(kUninstallKeyPaths[0]))->childGroups().isEmpty());
-    QVERIFY(registry->open(QString::fromLatin1(kUninstallKeyPaths[2]))->childGroups().isEmpty());
-    QVERIFY(!machine->child(QStringLiteral("dpkg:oldtool"))->exists());
-    QVERIFY(!machine->child(QStringLiteral("flatpak:org.example.Broken"))->exists());
-    QVERIFY(machine->childKeys().isEmpty());
-    // Only the values an entry has are listed (dpkg spreads files, so no install folder).
-    QCOMPARE(
-        machine->child(QStringLiteral("dpkg:vim-common"))->childKeys(),
-        QStringList({ "DisplayName", "DisplayVersion", "Publisher", "DisplayIcon",
-                      "UninstallString", "UninstallCommand", "InstallSource", "AutoInstalled" }));
-    QVERIFY(!machine->setValue(QStringLiteral("x"), 1));
+    void init()
+    {
+        // Fresh user autostart folder with the fixture's user entries, fresh settings.
+        QDir(userAutostart()).removeRecursively();
+        QDir().mkpath(userAutostart());
+        const QString from
+            = fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart");
+        for (const QString &f : QDir(from).entryList(QDir::Files))
+            QVERIFY(
+                QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
+        QSettings().clear();
+        qunsetenv("XDG_CONFIG_DIRS");
+        qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    }
 
-    // Removal hides the entry for this user, in the settings store; the package database is
-    // untouched.
-    QVERIFY(!machine->remove(QString()));
-    QVERIFY(!machine->remove(QStringLiteral("dpkg:no-such-package")));
-    QVERIFY(machine->remove(QStringLiteral("dpkg:libc6")));
-    QVERIFY(!machine->childGroups().contains(QStringLiteral("dpkg:libc6")));
-    QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:libc6"))->exists());
-    QVERIFY(readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status"))
-                .contains("Package: libc6\n"));
-    QCOMPARE(makePackageRegistry(SysRoot(fixtureTree("desktop")))
-                 ->open(kHklmUninstall)
-                 ->childGroups()
-                 .size(),
-             6);
-    // A value of an entry cannot be removed.
-    QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:vim-common"))
-                 ->remove(QStringLiteral("DisplayName")));
-}
+    void dpkgStatus()
+    {
+        const QVector<packages::Package> list = packages::parseDpkgStatus(
+            readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status")));
+        QStringList names;
+        for (const packages::Package &p : list)
+            names.append(p.name);
+        // "deinstall ok config-files" is gone; "hold ok installed" stays; an indented "Package:" in
+        // a description is no stanza.
+        QCOMPARE(
+            names,
+            QStringList({ "libc6", "openssh-server", "pinned-tool", "vim-common", "vim-gtk3" }));
+        QCOMPARE(list.at(1).version, QStringLiteral("1:9.2p1-2+deb12u2"));
+        QCOMPARE(list.at(2).publisher, QStringLiteral("Team Without Mail"));
+        // A stanza at the very end without a closing blank line still counts.
+        QCOMPARE(packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1")
+                     .size(),
+                 1);
+        // A stanza without a version or maintainer takes none from the one before it.
+        const QVector<packages::Package> two = packages::parseDpkgStatus(
+            "Package: a\nStatus: install ok installed\nVersion: 1\nMaintainer: Ann <a@x.org>\n\n"
+            "Package: b\nStatus: install ok installed\n");
+        QCOMPARE(two.size(), 2);
+        QCOMPARE(two.at(0).publisher, QStringLiteral("Ann"));
+        QCOMPARE(two.at(1).version, QString());
+        QCOMPARE(two.at(1).publisher, QString());
+    }
 
-void TestListsSw::userFlatpak()
-{
-    const QString app = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/flatpak/app/org.example.Notes");
-    QVERIFY(QDir().mkpath(app + QStringLiteral("/x86_64/beta/abc/files")));
-    QVERIFY(QFile::link(QStringLiteral("abc"), app + QStringLiteral("/x86_64/beta/active")));
-    QVERIFY(QFile::link(QStringLiteral("x86_64/beta"), app + QStringLiteral("/current")));
-    QFile meta(app + QStringLiteral("/x86_64/beta/abc/metadata"));
-    QVERIFY(meta.open(QIODevice::WriteOnly));
-    meta.write("[Application]\nname=org.example.Notes\n");
-    meta.close();
+    void packageValues_data()
+    {
+        QTest::addColumn<QString>("subkey");
+        QTest::addColumn<QStringList>("expected"); // Value=data; a list joined by '|'
+        // Names, versions, publishers and uninstall strings: see the applications page tests.
+        QTest::newRow("dpkg") << "dpkg:vim-common"
+                              << QStringList(
+                                     { "UninstallCommand=pkexec|apt-get|remove|-y|vim-common",
+                                       "InstallSource=dpkg", "InstallLocation=none" });
+        QTest::newRow("case-insensitive") << "DPKG:VIM-COMMON" << QStringList { "displayname=Vim" };
+        QTest::newRow("no desktop file, manual")
+            << "dpkg:openssh-server"
+            << QStringList({ "DisplayName=openssh-server", "AutoInstalled=0" });
+        QTest::newRow("automatic") << "dpkg:libc6" << QStringList { "AutoInstalled=1" };
+        QTest::newRow("flatpak") << "flatpak:org.gnome.Maps"
+                                 << QStringList({ "UninstallCommand=flatpak|uninstall|-y|--system|"
+                                                  "app/org.gnome.Maps/x86_64/stable" });
+        QTest::newRow("snap") << "snap:hello"
+                              << QStringList({ "DisplayIcon=/snap/hello/42/meta/gui/hello.png",
+                                               "Publisher=none" });
+    }
 
-    const auto registry = makePackageRegistry(SysRoot(fixtureTree("vm")));
-    const auto user = registry->open(QString::fromLatin1(kUninstallKeyPaths[0]));
-    QCOMPARE(user->childGroups(), QStringList { QStringLiteral("flatpak:org.example.Notes") });
-    QCOMPARE(user->child(QStringLiteral("flatpak:org.example.Notes"))
-                 ->value(QStringLiteral("UninstallCommand")),
-             QVariant(QStringList(
-                 { "flatpak", "uninstall", "-y", "--user", "app/org.example.Notes/x86_64/beta" })));
-    QCOMPARE(registry->open(kHklmUninstall)->childGroups(),
-             QStringList { QStringLiteral("dpkg:adduser") });
-}
+    void packageValues()
+    {
+        QFETCH(QString, subkey);
+        QFETCH(QStringList, expected);
+        const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
+        const auto key = registry->open(kHklmUninstall + QLatin1Char('\\') + subkey);
+        QVERIFY(key->exists());
+        for (const QString &pair : expected) {
+            const QString name = pair.section(QLatin1Char('='), 0, 0);
+            const QVariant value = key->value(name, QStringLiteral("none"));
+            const QString data = value.type() == QVariant::StringList
+                ? value.toStringList().join(QLatin1Char('|'))
+                : value.toString();
+            QCOMPARE(name + QLatin1Char('=') + data, pair);
+        }
+    }
 
-void TestListsSw::routedThroughLinuxRegistry()
-{
-    const auto registry = makeLinuxRegistry(SysRoot(fixtureTree("desktop")));
-    // Any spelling of the key path reaches the package and autostart backends.
-    const auto vim = registry->open(QStringLiteral(
-        "hkey_local_machine/Software/Microsoft/Windows/CurrentVersion/Uninstall/dpkg:vim-common"));
-    QVERIFY(vim->exists());
-    QCOMPARE(vim->value(QStringLiteral("DisplayName")).toString(), QStringLiteral("Vim"));
-    QCOMPARE(registry->open(kHkcuRun)->childKeys().size(), 3);
-    QCOMPARE(registry->open(kHklmRun + QLatin1Char('\\'))->childKeys().size(), 2);
-}
+    void packageScopesAndRemoval()
+    {
+        const auto registry = makePackageRegistry(SysRoot(fixtureTree("desktop")));
+        const auto machine = registry->open(kHklmUninstall);
+        QCOMPARE(machine->childGroups(),
+                 QStringList({ "dpkg:libc6", "dpkg:openssh-server", "dpkg:pinned-tool",
+                               "dpkg:vim-common", "dpkg:vim-gtk3", "flatpak:org.gnome.Maps",
+                               "snap:hello" }));
+        // The key names itself by its registry path, which opens the same key again; never a file.
+        QCOMPARE(machine->fileName(), kHklmUninstall);
+        QCOMPARE(registry->open(machine->fileName())->childGroups().size(), 7);
+        QVERIFY(
+            registry->open(QString::fromLatin1(kUninstallKeyPaths[0]))->childGroups().isEmpty());
+        QVERIFY(
+            registry->open(QString::fromLatin1(kUninstallKeyPaths[2]))->childGroups().isEmpty());
+        QVERIFY(!machine->child(QStringLiteral("dpkg:oldtool"))->exists());
+        QVERIFY(!machine->child(QStringLiteral("flatpak:org.example.Broken"))->exists());
+        QVERIFY(machine->childKeys().isEmpty());
+        // Only the values an entry has are listed (dpkg spreads files, so no install folder).
+        QCOMPARE(machine->child(QStringLiteral("dpkg:vim-common"))->childKeys(),
+                 QStringList({ "DisplayName", "DisplayVersion", "Publisher", "DisplayIcon",
+                               "UninstallString", "UninstallCommand", "InstallSource",
+                               "AutoInstalled" }));
+        QVERIFY(!machine->setValue(QStringLiteral("x"), 1));
 
-void TestListsSw::desktopEntry_data()
-{
-    QTest::addColumn<QByteArray>("exec");
-    QTest::addColumn<QString>("command");
-    QTest::newRow("file list") << QByteArray("app %F") << "app";
-    QTest::newRow("codes inside") << QByteArray("app %u --x %i %c %k") << "app --x";
-    QTest::newRow("percent") << QByteArray("app --rate=50%%") << "app --rate=50%";
-    QTest::newRow("escaped blank") << QByteArray("/opt/My\\sApp/app") << "/opt/My App/app";
-}
+        // Removal hides the entry for this user, in the settings store; the package database is
+        // untouched.
+        QVERIFY(!machine->remove(QStringLiteral("dpkg:no-such-package")));
+        QVERIFY(machine->remove(QStringLiteral("dpkg:libc6")));
+        QVERIFY(!machine->childGroups().contains(QStringLiteral("dpkg:libc6")));
+        QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:libc6"))->exists());
+        QVERIFY(readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status"))
+                    .contains("Package: libc6\n"));
+        QCOMPARE(makePackageRegistry(SysRoot(fixtureTree("desktop")))
+                     ->open(kHklmUninstall)
+                     ->childGroups()
+                     .size(),
+                 6);
+        // A value of an entry cannot be removed.
+        QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:vim-common"))
+                     ->remove(QStringLiteral("DisplayName")));
+    }
 
-void TestListsSw::desktopEntry()
-{
-    QFETCH(QByteArray, exec);
-    QFETCH(QString, command);
-    const DesktopEntry e
-        = DesktopEntry::parse("[Desktop Entry]\nExec=" + exec + "\n[Other]\nExec=wrong\n");
-    QCOMPARE(e.command(), command);
-}
+    void userFlatpak()
+    {
+        const QString app = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+            + QStringLiteral("/flatpak/app/org.example.Notes");
+        QVERIFY(QDir().mkpath(app + QStringLiteral("/x86_64/beta/abc/files")));
+        QVERIFY(QFile::link(QStringLiteral("abc"), app + QStringLiteral("/x86_64/beta/active")));
+        QVERIFY(QFile::link(QStringLiteral("x86_64/beta"), app + QStringLiteral("/current")));
+        QFile meta(app + QStringLiteral("/x86_64/beta/abc/metadata"));
+        QVERIFY(meta.open(QIODevice::WriteOnly));
+        meta.write("[Application]\nname=org.example.Notes\n");
+        meta.close();
 
-void TestListsSw::autostartLists_data()
-{
-    QTest::addColumn<QString>("desktop");
-    QTest::addColumn<QStringList>("system");
-    QTest::newRow("KDE") << "KDE" << QStringList({ "at-spi-dbus-bus", "org.example.Tray.Helper" });
-    QTest::newRow("GNOME") << "GNOME"
-                           << QStringList({ "at-spi-dbus-bus", "gnome-only", "not-in-kde",
-                                            "org.example.Tray.Helper" });
-    QTest::newRow("none") << ""
-                          << QStringList(
-                                 { "at-spi-dbus-bus", "not-in-kde", "org.example.Tray.Helper" });
-}
+        const auto registry = makePackageRegistry(SysRoot(fixtureTree("vm")));
+        const auto user = registry->open(QString::fromLatin1(kUninstallKeyPaths[0]));
+        QCOMPARE(user->childGroups(), QStringList { QStringLiteral("flatpak:org.example.Notes") });
+        QCOMPARE(user->child(QStringLiteral("flatpak:org.example.Notes"))
+                     ->value(QStringLiteral("UninstallCommand")),
+                 QVariant(QStringList({ "flatpak", "uninstall", "-y", "--user",
+                                        "app/org.example.Notes/x86_64/beta" })));
+        QCOMPARE(registry->open(kHklmUninstall)->childGroups(),
+                 QStringList { QStringLiteral("dpkg:adduser") });
+    }
 
-void TestListsSw::autostartLists()
-{
-    QFETCH(QString, desktop);
-    QFETCH(QStringList, system);
-    qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
-    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
-    // Hidden entries, the user's override of geoclue and README.txt never show.
-    QCOMPARE(registry->open(kHkcuRun)->childKeys(),
-             QStringList({ "geoclue-demo-agent", "myapp", "org.example.Tray" }));
-    QCOMPARE(registry->open(kHklmRun)->childKeys(), system);
-    QVERIFY(registry->open(kWowRun)->childKeys().isEmpty());
-    QCOMPARE(registry->open(kHklmRun)->fileName(), kHklmRun);
-    QCOMPARE(registry->open(kHkcuRun)->value(QStringLiteral("myapp")).toString(),
-             QStringLiteral("/opt/My App/myapp --minimized"));
-}
+    void routedThroughLinuxRegistry()
+    {
+        const auto registry = makeLinuxRegistry(SysRoot(fixtureTree("desktop")));
+        // Any spelling of the key path reaches the package and autostart backends.
+        const auto vim
+            = registry->open(QStringLiteral("hkey_local_machine/Software/Microsoft/Windows/"
+                                            "CurrentVersion/Uninstall/dpkg:vim-common"));
+        QVERIFY(vim->exists());
+        QCOMPARE(vim->value(QStringLiteral("DisplayName")).toString(), QStringLiteral("Vim"));
+        QCOMPARE(registry->open(kHkcuRun)->childKeys().size(), 3);
+        QCOMPARE(registry->open(kHklmRun + QLatin1Char('\\'))->childKeys().size(), 2);
+    }
 
-void TestListsSw::autostartDottedNames()
-{
-    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
-    const auto system = registry->open(kHklmRun);
-    const auto user = registry->open(kHkcuRun);
-    QCOMPARE(system->value(QStringLiteral("org.example.Tray.Helper")).toString(),
-             QStringLiteral("/usr/bin/tray-helper --background"));
-    QCOMPARE(user->value(QStringLiteral("org.example.Tray")).toString(),
-             QStringLiteral("/usr/bin/tray"));
-    // The name up to a dot names no other file.
-    QVERIFY(!system->value(QStringLiteral("org")).isValid());
-    QVERIFY(!system->value(QStringLiteral("org.example.Tray")).isValid());
-    QVERIFY(!system->remove(QStringLiteral("org.example.Tray")));
-    QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/org.example.Tray.Helper.desktop")));
-    // Each entry keeps its exact file.
-    const QString helper = fixtureTree("desktop")
-        + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
-    const auto entry = system->child(QStringLiteral("org.example.Tray.Helper"));
-    QVERIFY(entry->exists());
-    QCOMPARE(entry->fileName(), helper);
-    QCOMPARE(entry->value(QStringLiteral("Path")).toString(), helper);
-    QCOMPARE(entry->value(QStringLiteral("Icon")).toString(), QStringLiteral("tray-helper"));
-    QCOMPARE(user->child(QStringLiteral("org.example.Tray"))->fileName(),
-             userAutostart() + QStringLiteral("/org.example.Tray.desktop"));
-    QCOMPARE(registry->open(kHklmRun + QStringLiteral("\\org.example.Tray.Helper"))->fileName(),
-             helper);
-}
+    void desktopEntry_data()
+    {
+        QTest::addColumn<QByteArray>("exec");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("codes inside") << QByteArray("app %u --x %i %c %k") << "app --x";
+        QTest::newRow("percent") << QByteArray("app --rate=50%%") << "app --rate=50%";
+    }
 
-void TestListsSw::autostartRemoval()
-{
-    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
-    const auto user = registry->open(kHkcuRun);
-    const auto system = registry->open(kHklmRun);
+    void desktopEntry()
+    {
+        QFETCH(QByteArray, exec);
+        QFETCH(QString, command);
+        const DesktopEntry e
+            = DesktopEntry::parse("[Desktop Entry]\nExec=" + exec + "\n[Other]\nExec=wrong\n");
+        QCOMPARE(e.command(), command);
+    }
 
-    // An empty name never removes the key's entries.
-    QVERIFY(!user->remove(QString()));
-    QVERIFY(!system->remove(QString()));
-    QCOMPARE(user->childKeys().size(), 3);
+    void autostartLists_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QStringList>("system");
+        QTest::newRow("KDE") << "KDE"
+                             << QStringList({ "at-spi-dbus-bus", "org.example.Tray.Helper" });
+        QTest::newRow("GNOME") << "GNOME"
+                               << QStringList({ "at-spi-dbus-bus", "gnome-only", "not-in-kde",
+                                                "org.example.Tray.Helper" });
+        QTest::newRow("none") << ""
+                              << QStringList({ "at-spi-dbus-bus", "not-in-kde",
+                                               "org.example.Tray.Helper" });
+    }
 
-    // A user entry: its file goes.
-    QVERIFY(user->remove(QStringLiteral("myapp")));
-    QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/myapp.desktop")));
+    void autostartLists()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QStringList, system);
+        qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
+        const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
+        // Hidden entries, the user's override of geoclue and README.txt never show.
+        QCOMPARE(registry->open(kHkcuRun)->childKeys(),
+                 QStringList({ "geoclue-demo-agent", "myapp", "org.example.Tray" }));
+        QCOMPARE(registry->open(kHklmRun)->childKeys(), system);
+        QVERIFY(registry->open(kWowRun)->childKeys().isEmpty());
+        QCOMPARE(registry->open(kHklmRun)->fileName(), kHklmRun);
+    }
 
-    // A system entry: a user override with Hidden=true; /etc stays as it is.
-    const QString sysFile
-        = fixtureTree("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
-    const QByteArray before = readAll(sysFile);
-    QVERIFY(system->remove(QStringLiteral("at-spi-dbus-bus")));
-    QCOMPARE(readAll(sysFile), before);
-    const QByteArray override
-        = readAll(userAutostart() + QStringLiteral("/at-spi-dbus-bus.desktop"));
-    QVERIFY(override.contains("\nHidden=true\n"));
-    QVERIFY(!system->childKeys().contains(QStringLiteral("at-spi-dbus-bus")));
-    QVERIFY(!user->childKeys().contains(QStringLiteral("at-spi-dbus-bus")));
+    void autostartDottedNames()
+    {
+        const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
+        const auto system = registry->open(kHklmRun);
+        // The name up to a dot names no other file.
+        QVERIFY(!system->value(QStringLiteral("org")).isValid());
+        QVERIFY(!system->value(QStringLiteral("org.example.Tray")).isValid());
+        QVERIFY(!system->remove(QStringLiteral("org.example.Tray")));
+        QVERIFY(
+            !QFile::exists(userAutostart() + QStringLiteral("/org.example.Tray.Helper.desktop")));
+        // Each entry keeps its exact file.
+        const QString helper = fixtureTree("desktop")
+            + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
+        const auto entry = system->child(QStringLiteral("org.example.Tray.Helper"));
+        QCOMPARE(entry->value(QStringLiteral("Path")).toString(), helper);
+        QCOMPARE(entry->value(QStringLiteral("Icon")).toString(), QStringLiteral("tray-helper"));
+        QCOMPARE(registry->open(kHklmRun + QStringLiteral("\\org.example.Tray.Helper"))->fileName(),
+                 helper);
+    }
 
-    // A user file that overrides a system entry: deleting it would bring the system one back.
-    QVERIFY(user->remove(QStringLiteral("geoclue-demo-agent")));
-    QVERIFY(readAll(userAutostart() + QStringLiteral("/geoclue-demo-agent.desktop"))
-                .contains("Hidden=true"));
-    QVERIFY(!system->childKeys().contains(QStringLiteral("geoclue-demo-agent")));
-    QVERIFY(!user->childKeys().contains(QStringLiteral("geoclue-demo-agent")));
+    void autostartRemoval()
+    {
+        const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
+        const auto user = registry->open(kHkcuRun);
+        const auto system = registry->open(kHklmRun);
 
-    QCOMPARE(user->childKeys(), QStringList { QStringLiteral("org.example.Tray") });
-    QVERIFY(!user->remove(QStringLiteral("myapp"))); // already gone
-    QVERIFY(!system->setValue(QStringLiteral("new"), QStringLiteral("/usr/bin/new")));
-}
+        // An empty name never removes the key's entries.
+        QVERIFY(!user->remove(QString()));
+        QVERIFY(!system->remove(QString()));
+        QCOMPARE(user->childKeys().size(), 3);
 
-void TestListsSw::autostartOwnValue()
-{
-    const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
-    const auto own = registry->open(kWowRun);
-    const QString name = QStringLiteral("Verdimon Nuvo");
-    QVERIFY(own->setValue(name, QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%")));
-    const QString file = userAutostart() + QStringLiteral("/Verdimon Nuvo.desktop");
-    QVERIFY(QFile::exists(file));
-    QVERIFY(readAll(file).contains("Exec=/usr/bin/verdimon-nuvo --rate=50%%\n"));
-    QCOMPARE(registry->open(kWowRun)->childKeys(), QStringList { name });
-    QCOMPARE(own->value(name).toString(), QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%"));
-    // Listed once only: not again among the user's own entries.
-    QVERIFY(!registry->open(kHkcuRun)->childKeys().contains(name));
-    QVERIFY(!own->setValue(QStringLiteral("../escape"), QStringLiteral("x")));
-    QVERIFY(!own->setValue(QString(), QStringLiteral("x")));
-    QVERIFY(!own->setValue(QStringLiteral("two\nlines"), QStringLiteral("x")));
-    QVERIFY(!own->setValue(QStringLiteral("injected"), QStringLiteral("x\nHidden=true")));
-    QVERIFY(own->remove(name));
-    QVERIFY(!QFile::exists(file));
-    QVERIFY(own->childKeys().isEmpty());
-}
+        // A user entry: its file goes.
+        QVERIFY(user->remove(QStringLiteral("myapp")));
+        QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/myapp.desktop")));
 
-void TestListsSw::modules_data()
-{
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QStringList>("rows"); // name|description|type|state
-    QTest::newRow("desktop")
-        << "desktop"
-        << QStringList({
-               "ahci|Unknown|1|4",
-               "amdgpu|Unknown|1|4", // the fixture's file is no real module
-               "crc32c_generic|CRC32c (Castagnoli) calculations wrapper for lib/crc32c|1|4",
-               "e1000e|Intel(R) PRO/1000 Network Driver|1|4",
-               "ext4|Unknown|2|4", // compressed beyond reading here, or damaged
-               "fresh_mod|Unknown|1|2",
-               "kernel|Unknown|1|4",
-               "nvidia|Unknown|1|4",
-               "nvme|Unknown|1|4",
-               "old_mod|Unknown|1|3",
-               "snd_hda_intel|Unknown|1|4", // damaged .modinfo: no garbage
-               "vt|Unknown|1|4",
-               "xhci_hcd|Unknown|1|4",
-           });
-    QTest::newRow("vm: built-in only")
-        << "vm"
-        << QStringList({ "8250|Unknown|1|4", "tcp_cubic|Unknown|1|4", "virtio_pci|Unknown|1|4",
-                         "vxlan|Unknown|1|4" });
-}
+        // A system entry: a user override with Hidden=true; /etc stays as it is.
+        const QString sysFile
+            = fixtureTree("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
+        const QByteArray before = readAll(sysFile);
+        QVERIFY(system->remove(QStringLiteral("at-spi-dbus-bus")));
+        QCOMPARE(readAll(sysFile), before);
+        const QByteArray override
+            = readAll(userAutostart() + QStringLiteral("/at-spi-dbus-bus.desktop"));
+        QVERIFY(override.contains("\nHidden=true\n"));
+        QVERIFY(!system->childKeys().contains(QStringLiteral("at-spi-dbus-bus")));
+        QVERIFY(!user->childKeys().contains(QStringLiteral("at-spi-dbus-bus")));
 
-void TestListsSw::modules()
-{
-    QFETCH(QString, tree);
-    QFETCH(QStringList, rows);
-    QVector<DriverEntry> entries;
-    QVERIFY(makeLinuxDriverSource(SysRoot(fixtureTree(tree)))->enumerate(&entries));
-    QStringList got;
-    for (const DriverEntry &e : entries)
-        got.append(QStringLiteral("%1|%2|%3|%4")
-                       .arg(e.name, e.displayName)
-                       .arg(e.serviceType)
-                       .arg(e.currentState));
-    QCOMPARE(got, rows);
-}
+        // A user file that overrides a system entry: deleting it would bring the system one back.
+        QVERIFY(user->remove(QStringLiteral("geoclue-demo-agent")));
+        QVERIFY(readAll(userAutostart() + QStringLiteral("/geoclue-demo-agent.desktop"))
+                    .contains("Hidden=true"));
+        QVERIFY(!system->childKeys().contains(QStringLiteral("geoclue-demo-agent")));
+        QVERIFY(!user->childKeys().contains(QStringLiteral("geoclue-demo-agent")));
 
-void TestListsSw::moduleConfig()
-{
-    const auto source = makeLinuxDriverSource(SysRoot(fixtureTree("desktop")));
-    const QString dir = QStringLiteral("/lib/modules/6.8.0-45-generic/");
-    QString path;
-    QVERIFY(source->queryConfig(QStringLiteral("e1000e"), &path));
-    QCOMPARE(path, dir + QStringLiteral("kernel/drivers/net/ethernet/intel/e1000e/e1000e.ko"));
-    QVERIFY(source->queryConfig(QStringLiteral("snd-hda-intel"), &path)); // file names use '-'
-    QCOMPARE(path, dir + QStringLiteral("kernel/sound/pci/hda/snd-hda-intel.ko"));
-    QVERIFY(source->queryConfig(QStringLiteral("vt"), &path));
-    QCOMPARE(path, QStringLiteral("/sys/module/vt"));
-    // Loaded, file unknown: the sysfs folder still carries its version.
-    QVERIFY(source->queryConfig(QStringLiteral("fresh_mod"), &path));
-    QCOMPARE(path, QStringLiteral("/sys/module/fresh_mod"));
-    QVERIFY(source->queryConfig(QStringLiteral("old_mod"), &path));
-    QCOMPARE(path, QString());
-    QVERIFY(!source->queryConfig(QStringLiteral("no_such_module"), &path));
-}
+        QCOMPARE(user->childKeys(), QStringList { QStringLiteral("org.example.Tray") });
+        QVERIFY(!user->remove(QStringLiteral("myapp"))); // already gone
+        QVERIFY(!system->setValue(QStringLiteral("new"), QStringLiteral("/usr/bin/new")));
+    }
 
-void TestListsSw::fixtureSessions()
-{
-    const auto tree = makeLinuxProcessTree(SysRoot(fixtureTree("desktop")));
-    QCOMPARE(tree->children(1200), QVector<qint64>({ 1234, 1300 }));
-    QCOMPARE(tree->sessionMembers(1200), QVector<qint64>({ 1234, 1300 }));
-    QCOMPARE(tree->children(0), QVector<qint64>({ 1, 2 }));
-    QVERIFY(tree->sessionMembers(1).isEmpty()); // the leader itself is not a member
-}
+    void autostartOwnValue()
+    {
+        const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
+        const auto own = registry->open(kWowRun);
+        const QString name = QStringLiteral("Verdimon Nuvo");
+        QVERIFY(own->setValue(name, QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%")));
+        const QString file = userAutostart() + QStringLiteral("/Verdimon Nuvo.desktop");
+        QVERIFY(QFile::exists(file));
+        QVERIFY(readAll(file).contains("Exec=/usr/bin/verdimon-nuvo --rate=50%%\n"));
+        QCOMPARE(registry->open(kWowRun)->childKeys(), QStringList { name });
+        QCOMPARE(own->value(name).toString(), QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%"));
+        // Listed once only: not again among the user's own entries.
+        QVERIFY(!registry->open(kHkcuRun)->childKeys().contains(name));
+        QVERIFY(!own->setValue(QStringLiteral("../escape"), QStringLiteral("x")));
+        QVERIFY(!own->setValue(QString(), QStringLiteral("x")));
+        QVERIFY(!own->setValue(QStringLiteral("two\nlines"), QStringLiteral("x")));
+        QVERIFY(!own->setValue(QStringLiteral("injected"), QStringLiteral("x\nHidden=true")));
+    }
 
-void TestListsSw::waitsForSessionMembers()
-{
-    // An uninstaller that leaves a helper running and exits at once.
-    SessionProcess process;
-    QElapsedTimer timer;
-    timer.start();
-    process.start(QStringLiteral("/bin/sh"),
-                  { QStringLiteral("-c"), QStringLiteral("sleep 0.3 & exit 0") });
-    QVERIFY(process.waitForStarted());
-    const qint64 leader = process.processId();
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), 0);
+    void modules_data()
+    {
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QStringList>("rows"); // name|description|type|state
+        QTest::newRow("desktop")
+            << "desktop"
+            << QStringList({
+                   "ahci|Unknown|1|4",
+                   "amdgpu|Unknown|1|4", // the fixture's file is no real module
+                   "crc32c_generic|CRC32c (Castagnoli) calculations wrapper for lib/crc32c|1|4",
+                   "e1000e|Intel(R) PRO/1000 Network Driver|1|4",
+                   "ext4|Unknown|2|4", // compressed beyond reading here, or damaged
+                   "fresh_mod|Unknown|1|2",
+                   "kernel|Unknown|1|4",
+                   "nvidia|Unknown|1|4",
+                   "nvme|Unknown|1|4",
+                   "old_mod|Unknown|1|3",
+                   "snd_hda_intel|Unknown|1|4", // damaged .modinfo: no garbage
+                   "vt|Unknown|1|4",
+                   "xhci_hcd|Unknown|1|4",
+               });
+        QTest::newRow("vm: built-in only")
+            << "vm"
+            << QStringList({ "8250|Unknown|1|4", "tcp_cubic|Unknown|1|4", "virtio_pci|Unknown|1|4",
+                             "vxlan|Unknown|1|4" });
+    }
 
-    const auto tree = makeLinuxProcessTree(SysRoot());
-    const QVector<qint64> members = tree->sessionMembers(leader);
-    QCOMPARE(members.size(), 1); // the sleep, re-parented but still in the session
-    for (qint64 pid : members)
-        QVERIFY(tree->waitForExit(pid));
-    QVERIFY2(timer.elapsed() >= 280, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY(tree->sessionMembers(leader).isEmpty());
-}
+    void modules()
+    {
+        QFETCH(QString, tree);
+        QFETCH(QStringList, rows);
+        QVector<DriverEntry> entries;
+        QVERIFY(makeLinuxDriverSource(SysRoot(fixtureTree(tree)))->enumerate(&entries));
+        QStringList got;
+        for (const DriverEntry &e : entries)
+            got.append(QStringLiteral("%1|%2|%3|%4")
+                           .arg(e.name, e.displayName)
+                           .arg(e.serviceType)
+                           .arg(e.currentState));
+        QCOMPARE(got, rows);
+    }
 
-void TestListsSw::guardRefusesPackageTools_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("apt-get") << "apt-get" << QStringList { "remove" } << true;
-    QTest::newRow("path") << "/usr/bin/dpkg" << QStringList { "-r" } << true;
-    QTest::newRow("pkexec") << "pkexec" << QStringList { "apt-get" } << true;
-    QTest::newRow("flatpak") << "flatpak" << QStringList { "uninstall" } << true;
-    QTest::newRow("snap") << "/usr/bin/snap" << QStringList { "remove" } << true;
-    QTest::newRow("sudo apt") << "sudo" << QStringList { "apt", "remove" } << true;
-    QTest::newRow("shell") << "/bin/sh" << QStringList { "-c", "true" } << false;
-    QTest::newRow("similar name") << "/usr/bin/snapper" << QStringList {} << false;
-}
+    void moduleConfig()
+    {
+        const auto source = makeLinuxDriverSource(SysRoot(fixtureTree("desktop")));
+        const QString dir = QStringLiteral("/lib/modules/6.8.0-45-generic/");
+        QString path;
+        QVERIFY(source->queryConfig(QStringLiteral("e1000e"), &path));
+        QCOMPARE(path, dir + QStringLiteral("kernel/drivers/net/ethernet/intel/e1000e/e1000e.ko"));
+        QVERIFY(source->queryConfig(QStringLiteral("snd-hda-intel"), &path)); // file names use '-'
+        QCOMPARE(path, dir + QStringLiteral("kernel/sound/pci/hda/snd-hda-intel.ko"));
+        QVERIFY(source->queryConfig(QStringLiteral("vt"), &path));
+        QCOMPARE(path, QStringLiteral("/sys/module/vt"));
+        // Loaded, file unknown: the sysfs folder still carries its version.
+        QVERIFY(source->queryConfig(QStringLiteral("fresh_mod"), &path));
+        QCOMPARE(path, QStringLiteral("/sys/module/fresh_mod"));
+        QVERIFY(!source->queryConfig(QStringLiteral("no_such_module"), &path));
+    }
 
-void TestListsSw::guardRefusesPackageTools()
-{
-    QFETCH(QString, program);
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, refused);
-    QCOMPARE(refusedUnderTest(program, arguments), refused);
-    const QByteArray saved = qgetenv("VN_TEST_SCRATCH");
-    qunsetenv("VN_TEST_SCRATCH");
-    QVERIFY(!refusedUnderTest(program, arguments));
-    qputenv("VN_TEST_SCRATCH", saved);
-}
+    void fixtureSessions()
+    {
+        const auto tree = makeLinuxProcessTree(SysRoot(fixtureTree("desktop")));
+        QCOMPARE(tree->children(1200), QVector<qint64>({ 1234, 1300 }));
+        QCOMPARE(tree->sessionMembers(1200), QVector<qint64>({ 1234, 1300 }));
+        QCOMPARE(tree->children(0), QVector<qint64>({ 1, 2 }));
+        QVERIFY(tree->sessionMembers(1).isEmpty()); // the leader itself is not a member
+    }
 
-void TestListsSw::guardStopsRealStart()
-{
-    // Even if the guard failed, a simulated removal of a missing package changes nothing.
-    SessionProcess process;
-    process.start(
-        QStringLiteral("apt-get"),
-        { QStringLiteral("-s"), QStringLiteral("remove"), QStringLiteral("vn-no-such-package") });
-    process.waitForFinished();
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 126);
-}
+    void waitsForSessionMembers()
+    {
+        // An uninstaller that leaves a helper running and exits at once.
+        SessionProcess process;
+        QElapsedTimer timer;
+        timer.start();
+        process.start(QStringLiteral("/bin/sh"),
+                      { QStringLiteral("-c"), QStringLiteral("sleep 0.3 & exit 0") });
+        QVERIFY(process.waitForStarted());
+        const qint64 leader = process.processId();
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 0);
+
+        const auto tree = makeLinuxProcessTree(SysRoot());
+        const QVector<qint64> members = tree->sessionMembers(leader);
+        QCOMPARE(members.size(), 1); // the sleep, re-parented but still in the session
+        for (qint64 pid : members)
+            QVERIFY(tree->waitForExit(pid));
+        QVERIFY2(timer.elapsed() >= 280, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(tree->sessionMembers(leader).isEmpty());
+    }
+
+    void guardRefusesPackageTools_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("path") << "/usr/bin/dpkg" << QStringList { "-r" } << true;
+        QTest::newRow("sudo apt") << "sudo" << QStringList { "apt", "remove" } << true;
+        QTest::newRow("shell") << "/bin/sh" << QStringList { "-c", "true" } << false;
+        QTest::newRow("similar name") << "/usr/bin/snapper" << QStringList {} << false;
+    }
+
+    void guardRefusesPackageTools()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, refused);
+        QCOMPARE(refusedUnderTest(program, arguments), refused);
+        const QByteArray saved = qgetenv("VN_TEST_SCRATCH");
+        qunsetenv("VN_TEST_SCRATCH");
+        QVERIFY(!refusedUnderTest(program, arguments));
+        qputenv("VN_TEST_SCRATCH", saved);
+    }
+
+    void guardStopsRealStart()
+    {
+        // Even if the guard failed, a simulated removal of a missing package changes nothing.
+        SessionProcess process;
+        process.start(QStringLiteral("apt-get"),
+                      { QStringLiteral("-s"), QStringLiteral("remove"),
+                        QStringLiteral("vn-no-such-package") });
+        process.waitForFinished();
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 126);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestListsSw)
 #include "tst_lists_sw.moc"

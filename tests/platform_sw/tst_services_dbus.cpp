@@ -170,11 +170,115 @@ class TestServicesDbus : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void noManager();
-    void listsUnits_data();
-    void listsUnits();
+    void initTestCase()
+    {
+        qDBusRegisterMetaType<UnitRow>();
+        qDBusRegisterMetaType<QList<UnitRow>>();
+        qDBusRegisterMetaType<FileRow>();
+        qDBusRegisterMetaType<QList<FileRow>>();
+        qDBusRegisterMetaType<ExecRow>();
+        qDBusRegisterMetaType<QList<ExecRow>>();
+
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+            QSKIP("dbus-daemon is not installed");
+        // Its socket lives in the run's own runtime folder, which is removed afterwards.
+        const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       { QStringLiteral("--session"), QStringLiteral("--nofork"),
+                         QStringLiteral("--address=unix:dir=") + dir,
+                         QStringLiteral("--print-address=1") });
+        QVERIFY(m_daemon.waitForStarted());
+        QVERIFY(m_daemon.waitForReadyRead(5000));
+        m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        QVERIFY(m_address.startsWith(QLatin1String("unix:")));
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_manager) {
+            QDBusConnection::disconnectFromBus(QStringLiteral("vn-fake-manager"));
+            m_serverThread.quit();
+            m_serverThread.wait();
+            delete m_manager;
+        }
+        m_daemon.terminate();
+        m_daemon.waitForFinished();
+    }
+
+    void noManager()
+    {
+        // A bus without systemd: the caller falls back to the unit files.
+        const QDBusConnection client
+            = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-client-empty"));
+        QVERIFY(client.isConnected());
+        QVector<wmi::Object> out;
+        QVERIFY(!services::fromSystemd(client, SysRoot(QStringLiteral(VN_FIXTURES_DIR "/desktop")),
+                                       &out));
+        QVERIFY(!services::fromSystemd(QDBusConnection(QStringLiteral("vn-never-connected")),
+                                       SysRoot(), &out));
+    }
+
+    void listsUnits_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QStringList>("expected"); // Property=value
+        QTest::newRow("running") << "ssh.service"
+                                 << QStringList({ "Caption=OpenBSD Secure Shell server",
+                                                  "PathName=/usr/sbin/sshd -D", "ProcessId=812",
+                                                  "ServiceType=notify", "State=Running",
+                                                  "Status=OK", "StartMode=Auto", "ExitCode=0",
+                                                  "WaitHint=0" });
+        QTest::newRow("starting") << "starting.service"
+                                  << QStringList({ "State=Start Pending", "WaitHint=90000",
+                                                   "StartMode=NULL" });
+        QTest::newRow("failed") << "failed.service"
+                                << QStringList({ "State=Stopped", "Status=Error", "ExitCode=1" });
+        QTest::newRow("not found") << "ghost.service" << QStringList { "Status=Error" };
+        QTest::newRow("template instance")
+            << "getty@tty1.service" << QStringList { "State=Running" };
+        // Not loaded: read from its file under the root.
+        QTest::newRow("unit file")
+            << "cups.service"
+            << QStringList({ "Caption=CUPS Scheduler", "PathName=/usr/sbin/cupsd -l",
+                             "State=Stopped", "StartMode=Manual", "ProcessId=0" });
+        QTest::newRow("masked") << "x11-common.service"
+                                << QStringList({ "StartMode=Disabled", "ServiceType=NULL" });
+    }
+
+    void listsUnits()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QStringList, expected);
+        if (!m_manager) {
+            QDBusConnection server
+                = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-fake-manager"));
+            QVERIFY(server.registerService(QStringLiteral("org.freedesktop.systemd1")));
+            m_manager = new FakeManager;
+            QVERIFY(server.registerVirtualObject(QStringLiteral("/org/freedesktop/systemd1"),
+                                                 m_manager, QDBusConnection::SubPath));
+            // The client blocks this thread in its calls, so the manager answers from another.
+            m_manager->moveToThread(&m_serverThread);
+            m_serverThread.start();
+        }
+        const QDBusConnection client
+            = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-client"));
+        QVector<wmi::Object> out;
+        QVERIFY(services::fromSystemd(client, SysRoot(QStringLiteral(VN_FIXTURES_DIR "/desktop")),
+                                      &out));
+        QStringList names;
+        for (const wmi::Object &o : out)
+            names.append(o.value(QStringLiteral("Name")).bstrVal);
+        // Loaded units in the manager's order, then the unit files not loaded; no template, no
+        // alias.
+        QCOMPARE(names,
+                 QStringList({ "ssh.service", "starting.service", "failed.service", "ghost.service",
+                               "getty@tty1.service", "cups.service", "x11-common.service" }));
+        const wmi::Object &o = out.at(names.indexOf(unit));
+        for (const QString &pair : expected) {
+            const QString property = pair.section(QLatin1Char('='), 0, 0);
+            QCOMPARE(property + QLatin1Char('=') + show(o.value(property)), pair);
+        }
+    }
 
 private:
     QProcess m_daemon;
@@ -182,113 +286,6 @@ private:
     QThread m_serverThread;
     FakeManager *m_manager = nullptr;
 };
-
-void TestServicesDbus::initTestCase()
-{
-    qDBusRegisterMetaType<UnitRow>();
-    qDBusRegisterMetaType<QList<UnitRow>>();
-    qDBusRegisterMetaType<FileRow>();
-    qDBusRegisterMetaType<QList<FileRow>>();
-    qDBusRegisterMetaType<ExecRow>();
-    qDBusRegisterMetaType<QList<ExecRow>>();
-
-    if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
-        QSKIP("dbus-daemon is not installed");
-    // Its socket lives in the run's own runtime folder, which is removed afterwards.
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    m_daemon.start(QStringLiteral("dbus-daemon"),
-                   { QStringLiteral("--session"), QStringLiteral("--nofork"),
-                     QStringLiteral("--address=unix:dir=") + dir,
-                     QStringLiteral("--print-address=1") });
-    QVERIFY(m_daemon.waitForStarted());
-    QVERIFY(m_daemon.waitForReadyRead(5000));
-    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    QVERIFY(m_address.startsWith(QLatin1String("unix:")));
-}
-
-void TestServicesDbus::cleanupTestCase()
-{
-    if (m_manager) {
-        QDBusConnection::disconnectFromBus(QStringLiteral("vn-fake-manager"));
-        m_serverThread.quit();
-        m_serverThread.wait();
-        delete m_manager;
-    }
-    m_daemon.terminate();
-    m_daemon.waitForFinished();
-}
-
-void TestServicesDbus::noManager()
-{
-    // A bus without systemd: the caller falls back to the unit files.
-    const QDBusConnection client
-        = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-client-empty"));
-    QVERIFY(client.isConnected());
-    QVector<wmi::Object> out;
-    QVERIFY(
-        !services::fromSystemd(client, SysRoot(QStringLiteral(VN_FIXTURES_DIR "/desktop")), &out));
-    QVERIFY(!services::fromSystemd(QDBusConnection(QStringLiteral("vn-never-connected")), SysRoot(),
-                                   &out));
-}
-
-void TestServicesDbus::listsUnits_data()
-{
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<QStringList>("expected"); // Property=value
-    QTest::newRow("running") << "ssh.service"
-                             << QStringList({ "Caption=OpenBSD Secure Shell server",
-                                              "PathName=/usr/sbin/sshd -D", "ProcessId=812",
-                                              "ServiceType=notify", "State=Running", "Status=OK",
-                                              "StartMode=Auto", "ExitCode=0", "WaitHint=0" });
-    QTest::newRow("starting") << "starting.service"
-                              << QStringList(
-                                     { "State=Start Pending", "WaitHint=90000", "StartMode=NULL" });
-    QTest::newRow("failed") << "failed.service"
-                            << QStringList({ "State=Stopped", "Status=Error", "ExitCode=1" });
-    QTest::newRow("not found") << "ghost.service" << QStringList { "Status=Error" };
-    QTest::newRow("template instance") << "getty@tty1.service" << QStringList { "State=Running" };
-    // Not loaded: read from its file under the root.
-    QTest::newRow("unit file") << "cups.service"
-                               << QStringList({ "Caption=CUPS Scheduler",
-                                                "PathName=/usr/sbin/cupsd -l", "State=Stopped",
-                                                "StartMode=Manual", "ProcessId=0" });
-    QTest::newRow("masked") << "x11-common.service"
-                            << QStringList({ "StartMode=Disabled", "ServiceType=NULL" });
-}
-
-void TestServicesDbus::listsUnits()
-{
-    QFETCH(QString, unit);
-    QFETCH(QStringList, expected);
-    if (!m_manager) {
-        QDBusConnection server
-            = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-fake-manager"));
-        QVERIFY(server.registerService(QStringLiteral("org.freedesktop.systemd1")));
-        m_manager = new FakeManager;
-        QVERIFY(server.registerVirtualObject(QStringLiteral("/org/freedesktop/systemd1"), m_manager,
-                                             QDBusConnection::SubPath));
-        // The client blocks this thread in its calls, so the manager answers from another.
-        m_manager->moveToThread(&m_serverThread);
-        m_serverThread.start();
-    }
-    const QDBusConnection client
-        = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-client"));
-    QVector<wmi::Object> out;
-    QVERIFY(
-        services::fromSystemd(client, SysRoot(QStringLiteral(VN_FIXTURES_DIR "/desktop")), &out));
-    QStringList names;
-    for (const wmi::Object &o : out)
-        names.append(o.value(QStringLiteral("Name")).bstrVal);
-    // Loaded units in the manager's order, then the unit files not loaded; no template, no alias.
-    QCOMPARE(names,
-             QStringList({ "ssh.service", "starting.service", "failed.service", "ghost.service",
-                           "getty@tty1.service", "cups.service", "x11-common.service" }));
-    const wmi::Object &o = out.at(names.indexOf(unit));
-    for (const QString &pair : expected) {
-        const QString property = pair.section(QLatin1Char('='), 0, 0);
-        QCOMPARE(property + QLatin1Char('=') + show(o.value(property)), pair);
-    }
-}
 
 QTEST_GUILESS_MAIN(TestServicesDbus)
 #include "tst_services_dbus.moc"
