@@ -137,6 +137,11 @@ public:
                   QStringLiteral("masked") },
             }));
         } else if (message.member() == QLatin1String("GetAll")) {
+            // As systemd: the interface whose properties are wanted is the one argument.
+            if (message.arguments()
+                != QVariantList { QStringLiteral("org.freedesktop.systemd1.Service") })
+                return connection.send(
+                    message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("bad args")));
             QVariantMap props;
             const QString path = message.path();
             if (path.endsWith(QLatin1String("ssh_2eservice"))) {
