@@ -199,24 +199,6 @@ private slots:
         }
     }
 
-    void processCountSkipsNonNumericEntries()
-    {
-        for (const QString &tree : { QStringLiteral("desktop"), QStringLiteral("vm") }) {
-            int numeric = 0;
-            for (const QString &entry : QDir(fixture(tree) + QStringLiteral("/proc"))
-                                            .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-                bool ok = false;
-                entry.toInt(&ok);
-                numeric += ok;
-            }
-            QVERIFY(numeric >= 2); // "self" and "sys" are there too, and are not processes
-            const wmi::VARIANT v = query(tree, QStringLiteral("Win32_OperatingSystem"))
-                                       .first()
-                                       .value(QStringLiteral("NumberOfProcesses"));
-            QCOMPARE(describe(v), describe(wmi::i4(numeric)));
-        }
-    }
-
     void dates()
     {
         const wmi::Object os
@@ -236,16 +218,12 @@ private slots:
         const auto gpus = query(QStringLiteral("desktop"), QStringLiteral("Win32_VideoController"));
         const QString modules
             = fixture(QStringLiteral("desktop")) + QStringLiteral("/lib/modules/6.8.0-45-generic/");
-        const QString files[]
-            = { QStringLiteral("updates/dkms/nvidia.ko.zst"),
-                QStringLiteral("kernel/drivers/gpu/drm/amd/amdgpu/amdgpu.ko.zst") };
-        for (int i : { 1, 2 }) { // the module files' times
-            QDateTime when;
-            QVERIFY(
-                wmi::wmiDateToLocal(gpus.at(i).value(QStringLiteral("DriverDate")).bstrVal, &when));
-            QCOMPARE(when.toSecsSinceEpoch(),
-                     QFileInfo(modules + files[i - 1]).lastModified().toSecsSinceEpoch());
-        }
+        QDateTime when; // the module file's time
+        QVERIFY(wmi::wmiDateToLocal(gpus.at(1).value(QStringLiteral("DriverDate")).bstrVal, &when));
+        QCOMPARE(when.toSecsSinceEpoch(),
+                 QFileInfo(modules + QStringLiteral("updates/dkms/nvidia.ko.zst"))
+                     .lastModified()
+                     .toSecsSinceEpoch());
     }
 
     void screenFigures_data()
@@ -295,9 +273,6 @@ private slots:
         QCOMPARE(types, (QList<int> { 0, 1, 2, 4, 13, 16, 17, 17, 17, 17, 127 }));
 
         const plat::dmi::Structure *bios = table.first(0);
-        QCOMPARE(bios->string(0x04).value_or(QString()),
-                 QStringLiteral("American Megatrends Inc."));
-        QCOMPARE(bios->string(0x08).value_or(QString()), QStringLiteral("09/06/2023"));
         QCOMPARE(*bios->word(0x06), quint16(0xF000));
         const plat::dmi::Structure *cpu = table.first(4);
         QCOMPARE(*cpu->word(0x14), quint16(4850));
@@ -311,14 +286,9 @@ private slots:
         const auto modules = table.ofType(17);
         QCOMPARE(modules.at(0)->string(0x10).value_or(QString()), QStringLiteral("DIMM_A1"));
         QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(0)), quint64(0));
-        QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(1)), quint64(16) << 30);
-        QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(3)), quint64(32) << 30);
-        QCOMPARE(*modules.at(3)->dword(0x54), quint32(3600));
         // String number 0 means "none"; a number past the set is no string either.
         QVERIFY(!modules.at(1)->string(0x2B)); // string number 0: none
         QVERIFY(!table.first(16)->string(0x04)); // number 3 in a structure without strings
-        QCOMPARE(modules.at(1)->string(0x1A).value_or(QString()),
-                 QStringLiteral("KF3200C16D4/16GX"));
     }
 
     void smbiosMemorySize_data()
@@ -352,8 +322,6 @@ private slots:
         QTest::addColumn<QByteArray>("raw");
         QTest::addColumn<int>("structures");
         const QByteArray good = memoryDevice(1024, 0);
-        QTest::newRow("empty") << QByteArray() << 0;
-        QTest::newRow("length below the header") << QByteArray::fromHex("0102000000") << 0;
         QTest::newRow("formatted area past the end") << good.left(0x10) << 0;
         QTest::newRow("string set without its end")
             << (good + memoryDevice(1, 0)).left(good.size() + 0x22 + 1) << 1;
@@ -469,25 +437,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("lcid");
         QTest::newRow("en_US.UTF-8") << "en_US.UTF-8" << 1033;
-        QTest::newRow("ru_RU") << "ru_RU" << 1049;
-        QTest::newRow("uk_UA.UTF-8") << "uk_UA.UTF-8" << 1058;
         QTest::newRow("de_AT with modifier") << "de_AT.UTF-8@euro" << 3079;
         QTest::newRow("tag form") << "pt-BR" << 1046;
         QTest::newRow("C.UTF-8") << "C.UTF-8" << 0;
-        QTest::newRow("POSIX") << "POSIX" << 0;
         QTest::newRow("unknown") << "xx_YY.UTF-8" << 0;
         // Languages written in several scripts: the modifier picks the script, else the default.
         QTest::newRow("sr_RS") << "sr_RS.UTF-8" << 10266;
         QTest::newRow("sr_RS@latin") << "sr_RS.UTF-8@latin" << 9242;
         QTest::newRow("sr_RS@latin, no code set") << "sr_RS@latin" << 9242;
-        QTest::newRow("sr_ME") << "sr_ME.UTF-8" << 12314;
         QTest::newRow("uz_UZ") << "uz_UZ.UTF-8" << 1091;
-        QTest::newRow("uz_UZ@cyrillic") << "uz_UZ.UTF-8@cyrillic" << 2115;
-        QTest::newRow("az_AZ") << "az_AZ.UTF-8" << 1068;
-        QTest::newRow("bs_BA") << "bs_BA.UTF-8" << 5146;
         QTest::newRow("tg_TJ, one script") << "tg_TJ.UTF-8" << 1064;
-        QTest::newRow("pa_PK, one script") << "pa_PK.UTF-8" << 2118;
-        QTest::newRow("pa_IN, plain tag") << "pa_IN.UTF-8" << 1094;
         QTest::newRow("ca_ES@valencia") << "ca_ES.UTF-8@valencia" << 2051;
         QTest::newRow("be_BY@latin, no such script") << "be_BY.UTF-8@latin" << 1059;
         QTest::newRow("unknown script modifier") << "xx_YY.UTF-8@latin" << 0;
@@ -506,7 +465,6 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("device");
         QTest::newRow("desktop 0") << "desktop" << 0 << "/dev/nvme0n1";
-        QTest::newRow("desktop 1") << "desktop" << 1 << "/dev/sda";
         QTest::newRow("desktop 2") << "desktop" << 2 << "/dev/sdb";
         QTest::newRow("desktop 3: sdc has no medium") << "desktop" << 3 << "";
         QTest::newRow("negative") << "desktop" << -1 << "";
@@ -568,19 +526,11 @@ private slots:
         expect(partitions.at(1), { { "StartingOffset", S("1048576") } });
     }
 
-    // Two primary entries (the second an extended one) and a logical partition in the extended
-    // one's boot record, without udev records. The image is sparse, so an extended partition past
-    // the first 2^24 sectors costs nothing.
-    void partitionsFromMbrOnDevice_data()
-    {
-        QTest::addColumn<quint32>("extendedStart");
-        QTest::newRow("extended near the start") << 4096u;
-        QTest::newRow("extended past 2^24 sectors") << 0x01000800u;
-    }
-
+    // Two primary entries (the second an extended one past the first 2^24 sectors: the image is
+    // sparse) and a logical partition in its boot record; the fixture's sdb has one near the start.
     void partitionsFromMbrOnDevice()
     {
-        QFETCH(quint32, extendedStart);
+        const quint32 extendedStart = 0x01000800u;
         QTemporaryDir dir;
         const QString disk = QStringLiteral("/sys/block/sdy");
         write(dir, disk + QStringLiteral("/size"), "100000000\n");
