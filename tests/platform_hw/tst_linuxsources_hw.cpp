@@ -15,7 +15,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <thread>
 
 namespace {
 
@@ -763,32 +762,6 @@ private slots:
                  { "VideoArchitecture", I(2) },
                  { "Caption", S("PCI 1002:73bf") },
                  { "AdapterRAM", N } });
-    }
-
-    void concurrentCallsAgree()
-    {
-        // The detections run on many threads at once; the shared caches are filled by whichever
-        // thread comes first.
-        plat::dmi::clearCache();
-        plat::ids::clearCache();
-        const plat::SysRoot root(fixture(QStringLiteral("desktop")));
-        QVector<QString> captions(8), boards(8);
-        std::vector<std::thread> threads;
-        for (int i = 0; i < 8; ++i) {
-            threads.emplace_back([&, i] {
-                const auto gpus = plat::sources::videoControllers(root);
-                captions[i] = gpus.value(1).value(QStringLiteral("Caption")).bstrVal;
-                boards[i] = QString::number(plat::sources::physicalMemory(root).size())
-                    + plat::ids::pciVendorName(root, 0x144d);
-            });
-        }
-        for (std::thread &t : threads)
-            t.join();
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(captions.at(i),
-                     QStringLiteral("AD102 [GeForce RTX 4090] (TUF Gaming GeForce RTX 4090 OC)"));
-            QCOMPARE(boards.at(i), QStringLiteral("2Samsung Electronics Co Ltd"));
-        }
     }
 };
 

@@ -1,9 +1,13 @@
-// Parsers of outside data fed with damaged input (run it under the sanitizers too): no crash, and
-// what comes out is well-formed (schema types or NULL, counts and strings within their fields).
+// Parsers of outside data, and the hardware collectors on them, fed with damaged input (run it
+// under the sanitizers too): no crash, and what comes out is well-formed (schema types or NULL,
+// counts and strings within their fields, collector rows of their shape).
 
 #include "mangledtree.h"
 
+#include "collectorchecks.h"
+
 #include "collect/smartreader.h"
+#include "collect/worker.h"
 #include "platform/desktopentry.h"
 #include "platform/dmi.h"
 #include "platform/driversource.h"
@@ -14,6 +18,8 @@
 #include "platform/linuxsources.h"
 #include "platform/memoryinfo.h"
 #include "platform/packagedb.h"
+#include "platform/pciids.h"
+#include "platform/platform.h"
 #include "platform/processtree.h"
 #include "platform/registry.h"
 #include "platform/smartio_linux.h"
@@ -245,6 +251,8 @@ class TestParsersRobust : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { registerRecordTypes(); }
+
     void dmiTable_data()
     {
         QTest::addColumn<QByteArray>("raw");
@@ -696,6 +704,20 @@ private slots:
         QVERIFY(tree.filesDamaged() > 100);
         const QString misfit = readWholeTree(tree.root());
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+
+        // Every collector run ends, and its rows keep their shape with no empty label or value.
+        const plat::SysRoot root(tree.root());
+        const wmi::ScopedProvider provider(std::make_shared<plat::LinuxProvider>(root));
+        const plat::ScopedPlatform platform(plat::makeLinuxPlatform(root));
+        for (Collector c : { Collector::OS, Collector::CPU, Collector::GPU, Collector::RAM,
+                             Collector::Storage }) {
+            Worker worker;
+            SignalLog log(&worker);
+            QCOMPARE(runCollector(worker, c), 0);
+            const QString problem = CollectorChecks::shapeProblem(log, c);
+            QVERIFY2(problem.isEmpty(),
+                     qPrintable(collectorName(c) + QStringLiteral(": ") + problem));
+        }
     }
 
     void concurrentReadersOfDamagedTree()
@@ -705,6 +727,7 @@ private slots:
         const MangledTree tree(kFixtures + QStringLiteral("/desktop"), Damage::BitFlip, 7);
         QVERIFY(tree.isValid());
         plat::dmi::clearCache();
+        plat::ids::clearCache();
         QString misfits[16];
         std::vector<std::thread> threads;
         for (int i = 0; i < 16; ++i)
