@@ -4,6 +4,7 @@
 #include "platform/disks.h"
 #include "platform/dmi.h"
 #include "platform/fakes/fakeplatform.h"
+#include "platform/linuxprovider.h"
 #include "platform/localeids.h"
 #include "platform/pciids.h"
 #include "platform/wmischema.h"
@@ -14,27 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
-
 namespace {
-
-using Source = std::function<QVector<wmi::Object>(const plat::SysRoot &)>;
-
-const QHash<QString, Source> &sources()
-{
-    static const QHash<QString, Source> map
-        = { { QStringLiteral("Win32_OperatingSystem"), plat::sources::operatingSystem },
-            { QStringLiteral("Win32_Processor"), plat::sources::processors },
-            { QStringLiteral("Win32_VideoController"), plat::sources::videoControllers },
-            { QStringLiteral("Win32_PhysicalMemory"), plat::sources::physicalMemory },
-            { QStringLiteral("Win32_PhysicalMemoryArray"), plat::sources::physicalMemoryArray },
-            { QStringLiteral("Win32_DiskDrive"), plat::sources::diskDrives },
-            { QStringLiteral("Win32_DiskPartition"), plat::sources::diskPartitions },
-            { QStringLiteral("Win32_CDROMDrive"), plat::sources::cdromDrives },
-            { QStringLiteral("Win32_BaseBoard"), plat::sources::baseBoard },
-            { QStringLiteral("Win32_BIOS"), plat::sources::bios } };
-    return map;
-}
 
 QString fixture(const QString &tree)
 {
@@ -43,27 +24,18 @@ QString fixture(const QString &tree)
 
 QVector<wmi::Object> query(const QString &tree, const QString &cls)
 {
-    return sources().value(cls)(plat::SysRoot(fixture(tree)));
+    return plat::LinuxProvider::sourceFor(cls)(plat::SysRoot(fixture(tree)));
 }
 
+// Every field, so a value of the wrong type shows as well as a wrong value.
 QString describe(const wmi::VARIANT &v)
 {
-    switch (v.vt) {
-    case wmi::VT_NULL:
-        return QStringLiteral("NULL");
-    case wmi::VT_EMPTY:
-        return QStringLiteral("EMPTY (missing)");
-    case wmi::VT_BSTR:
-        return QStringLiteral("BSTR \"%1\"").arg(v.bstrVal);
-    case wmi::VT_I4:
-        return QStringLiteral("I4 %1").arg(v.lVal);
-    case wmi::VT_BOOL:
-        return QStringLiteral("BOOL %1").arg(v.boolVal ? "true" : "false");
-    case wmi::VT_R8:
-        return QStringLiteral("R8 %1").arg(v.dblVal, 0, 'f', 4);
-    default:
-        return QStringLiteral("vt %1").arg(v.vt);
-    }
+    return QStringLiteral("vt %1 \"%2\" i4 %3 bool %4 r8 %5")
+        .arg(v.vt)
+        .arg(v.bstrVal)
+        .arg(v.lVal)
+        .arg(v.boolVal)
+        .arg(v.dblVal, 0, 'f', 4);
 }
 
 // Compares each named property of `o` with its expected value.

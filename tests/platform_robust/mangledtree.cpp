@@ -30,21 +30,9 @@ const char *const kHuge[] = { "99999999999999999999999",
 
 QString damageName(Damage damage)
 {
-    switch (damage) {
-    case Damage::Empty:
-        return QStringLiteral("empty");
-    case Damage::Truncate:
-        return QStringLiteral("truncated");
-    case Damage::Noise:
-        return QStringLiteral("noise");
-    case Damage::BitFlip:
-        return QStringLiteral("bit flips");
-    case Damage::Oversize:
-        return QStringLiteral("oversized");
-    case Damage::HugeNumbers:
-        return QStringLiteral("huge numbers");
-    }
-    return QString();
+    static const char *const names[]
+        = { "empty", "truncated", "noise", "bit flips", "oversized", "huge numbers" };
+    return QString::fromLatin1(names[int(damage)]);
 }
 
 void addDamagedRows(const QByteArray &data, quint32 count)
