@@ -4,6 +4,7 @@
 #include "platform/disks.h"
 #include "platform/dmi.h"
 #include "platform/fakes/fakeplatform.h"
+#include "platform/linuxprovider.h"
 #include "platform/localeids.h"
 #include "platform/pciids.h"
 #include "platform/wmischema.h"
@@ -14,28 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
-#include <thread>
-
 namespace {
-
-using Source = std::function<QVector<wmi::Object>(const plat::SysRoot &)>;
-
-const QHash<QString, Source> &sources()
-{
-    static const QHash<QString, Source> map
-        = { { QStringLiteral("Win32_OperatingSystem"), plat::sources::operatingSystem },
-            { QStringLiteral("Win32_Processor"), plat::sources::processors },
-            { QStringLiteral("Win32_VideoController"), plat::sources::videoControllers },
-            { QStringLiteral("Win32_PhysicalMemory"), plat::sources::physicalMemory },
-            { QStringLiteral("Win32_PhysicalMemoryArray"), plat::sources::physicalMemoryArray },
-            { QStringLiteral("Win32_DiskDrive"), plat::sources::diskDrives },
-            { QStringLiteral("Win32_DiskPartition"), plat::sources::diskPartitions },
-            { QStringLiteral("Win32_CDROMDrive"), plat::sources::cdromDrives },
-            { QStringLiteral("Win32_BaseBoard"), plat::sources::baseBoard },
-            { QStringLiteral("Win32_BIOS"), plat::sources::bios } };
-    return map;
-}
 
 QString fixture(const QString &tree)
 {
@@ -44,27 +24,18 @@ QString fixture(const QString &tree)
 
 QVector<wmi::Object> query(const QString &tree, const QString &cls)
 {
-    return sources().value(cls)(plat::SysRoot(fixture(tree)));
+    return plat::LinuxProvider::sourceFor(cls)(plat::SysRoot(fixture(tree)));
 }
 
+// Every field, so a value of the wrong type shows as well as a wrong value.
 QString describe(const wmi::VARIANT &v)
 {
-    switch (v.vt) {
-    case wmi::VT_NULL:
-        return QStringLiteral("NULL");
-    case wmi::VT_EMPTY:
-        return QStringLiteral("EMPTY (missing)");
-    case wmi::VT_BSTR:
-        return QStringLiteral("BSTR \"%1\"").arg(v.bstrVal);
-    case wmi::VT_I4:
-        return QStringLiteral("I4 %1").arg(v.lVal);
-    case wmi::VT_BOOL:
-        return QStringLiteral("BOOL %1").arg(v.boolVal ? "true" : "false");
-    case wmi::VT_R8:
-        return QStringLiteral("R8 %1").arg(v.dblVal, 0, 'f', 4);
-    default:
-        return QStringLiteral("vt %1").arg(v.vt);
-    }
+    return QStringLiteral("vt %1 \"%2\" i4 %3 bool %4 r8 %5")
+        .arg(v.vt)
+        .arg(v.bstrVal)
+        .arg(v.lVal)
+        .arg(v.boolVal)
+        .arg(v.dblVal, 0, 'f', 4);
 }
 
 // Compares each named property of `o` with its expected value.
@@ -131,12 +102,6 @@ class TestLinuxSourcesHw : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QFileInfo(fixture(QStringLiteral("desktop"))).isDir());
-        QVERIFY(QFileInfo(fixture(QStringLiteral("vm"))).isDir());
-    }
-
     void properties_data() { addPropertyRows(); }
 
     void properties()
@@ -199,24 +164,6 @@ private slots:
         }
     }
 
-    void processCountSkipsNonNumericEntries()
-    {
-        for (const QString &tree : { QStringLiteral("desktop"), QStringLiteral("vm") }) {
-            int numeric = 0;
-            for (const QString &entry : QDir(fixture(tree) + QStringLiteral("/proc"))
-                                            .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-                bool ok = false;
-                entry.toInt(&ok);
-                numeric += ok;
-            }
-            QVERIFY(numeric >= 2); // "self" and "sys" are there too, and are not processes
-            const wmi::VARIANT v = query(tree, QStringLiteral("Win32_OperatingSystem"))
-                                       .first()
-                                       .value(QStringLiteral("NumberOfProcesses"));
-            QCOMPARE(describe(v), describe(wmi::i4(numeric)));
-        }
-    }
-
     void dates()
     {
         const wmi::Object os
@@ -236,16 +183,12 @@ private slots:
         const auto gpus = query(QStringLiteral("desktop"), QStringLiteral("Win32_VideoController"));
         const QString modules
             = fixture(QStringLiteral("desktop")) + QStringLiteral("/lib/modules/6.8.0-45-generic/");
-        const QString files[]
-            = { QStringLiteral("updates/dkms/nvidia.ko.zst"),
-                QStringLiteral("kernel/drivers/gpu/drm/amd/amdgpu/amdgpu.ko.zst") };
-        for (int i : { 1, 2 }) { // the module files' times
-            QDateTime when;
-            QVERIFY(
-                wmi::wmiDateToLocal(gpus.at(i).value(QStringLiteral("DriverDate")).bstrVal, &when));
-            QCOMPARE(when.toSecsSinceEpoch(),
-                     QFileInfo(modules + files[i - 1]).lastModified().toSecsSinceEpoch());
-        }
+        QDateTime when; // the module file's time
+        QVERIFY(wmi::wmiDateToLocal(gpus.at(1).value(QStringLiteral("DriverDate")).bstrVal, &when));
+        QCOMPARE(when.toSecsSinceEpoch(),
+                 QFileInfo(modules + QStringLiteral("updates/dkms/nvidia.ko.zst"))
+                     .lastModified()
+                     .toSecsSinceEpoch());
     }
 
     void screenFigures_data()
@@ -295,30 +238,17 @@ private slots:
         QCOMPARE(types, (QList<int> { 0, 1, 2, 4, 13, 16, 17, 17, 17, 17, 127 }));
 
         const plat::dmi::Structure *bios = table.first(0);
-        QCOMPARE(bios->string(0x04).value_or(QString()),
-                 QStringLiteral("American Megatrends Inc."));
-        QCOMPARE(bios->string(0x08).value_or(QString()), QStringLiteral("09/06/2023"));
         QCOMPARE(*bios->word(0x06), quint16(0xF000));
         const plat::dmi::Structure *cpu = table.first(4);
         QCOMPARE(*cpu->word(0x14), quint16(4850));
-        QCOMPARE(*cpu->byte(0x11), quint8(0x8C));
-        QCOMPARE(cpu->string(0x22).value_or(QString()), QStringLiteral("100-000000063"));
         QVERIFY(!cpu->byte(0x28)); // beyond the formatted area
         const plat::dmi::Structure *array = table.first(16);
-        QCOMPARE(*array->dword(0x07), quint32(0x80000000));
-        QCOMPARE(*array->word(0x0D), quint16(4));
         QCOMPARE(array->strings.size(), 0); // no strings: just the double NUL
         const auto modules = table.ofType(17);
         QCOMPARE(modules.at(0)->string(0x10).value_or(QString()), QStringLiteral("DIMM_A1"));
-        QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(0)), quint64(0));
-        QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(1)), quint64(16) << 30);
-        QCOMPARE(*plat::dmi::memoryDeviceSize(*modules.at(3)), quint64(32) << 30);
-        QCOMPARE(*modules.at(3)->dword(0x54), quint32(3600));
         // String number 0 means "none"; a number past the set is no string either.
         QVERIFY(!modules.at(1)->string(0x2B)); // string number 0: none
         QVERIFY(!table.first(16)->string(0x04)); // number 3 in a structure without strings
-        QCOMPARE(modules.at(1)->string(0x1A).value_or(QString()),
-                 QStringLiteral("KF3200C16D4/16GX"));
     }
 
     void smbiosMemorySize_data()
@@ -352,8 +282,6 @@ private slots:
         QTest::addColumn<QByteArray>("raw");
         QTest::addColumn<int>("structures");
         const QByteArray good = memoryDevice(1024, 0);
-        QTest::newRow("empty") << QByteArray() << 0;
-        QTest::newRow("length below the header") << QByteArray::fromHex("0102000000") << 0;
         QTest::newRow("formatted area past the end") << good.left(0x10) << 0;
         QTest::newRow("string set without its end")
             << (good + memoryDevice(1, 0)).left(good.size() + 0x22 + 1) << 1;
@@ -412,8 +340,6 @@ private slots:
         for (const wmi::Object &m : modules)
             locators << m.value(QStringLiteral("DeviceLocator")).bstrVal;
         QCOMPARE(locators, (QStringList { "DIMM0", "DIMM1", "DIMM2", "DIMM10" }));
-        QCOMPARE(modules.first().value(QStringLiteral("Capacity")).bstrVal,
-                 QStringLiteral("1073741824"));
         QCOMPARE(modules.first().value(QStringLiteral("Speed")).vt,
                  quint16(wmi::VT_NULL)); // 0: unknown
     }
@@ -469,25 +395,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("lcid");
         QTest::newRow("en_US.UTF-8") << "en_US.UTF-8" << 1033;
-        QTest::newRow("ru_RU") << "ru_RU" << 1049;
-        QTest::newRow("uk_UA.UTF-8") << "uk_UA.UTF-8" << 1058;
         QTest::newRow("de_AT with modifier") << "de_AT.UTF-8@euro" << 3079;
         QTest::newRow("tag form") << "pt-BR" << 1046;
         QTest::newRow("C.UTF-8") << "C.UTF-8" << 0;
-        QTest::newRow("POSIX") << "POSIX" << 0;
         QTest::newRow("unknown") << "xx_YY.UTF-8" << 0;
         // Languages written in several scripts: the modifier picks the script, else the default.
         QTest::newRow("sr_RS") << "sr_RS.UTF-8" << 10266;
         QTest::newRow("sr_RS@latin") << "sr_RS.UTF-8@latin" << 9242;
         QTest::newRow("sr_RS@latin, no code set") << "sr_RS@latin" << 9242;
-        QTest::newRow("sr_ME") << "sr_ME.UTF-8" << 12314;
         QTest::newRow("uz_UZ") << "uz_UZ.UTF-8" << 1091;
-        QTest::newRow("uz_UZ@cyrillic") << "uz_UZ.UTF-8@cyrillic" << 2115;
-        QTest::newRow("az_AZ") << "az_AZ.UTF-8" << 1068;
-        QTest::newRow("bs_BA") << "bs_BA.UTF-8" << 5146;
         QTest::newRow("tg_TJ, one script") << "tg_TJ.UTF-8" << 1064;
-        QTest::newRow("pa_PK, one script") << "pa_PK.UTF-8" << 2118;
-        QTest::newRow("pa_IN, plain tag") << "pa_IN.UTF-8" << 1094;
         QTest::newRow("ca_ES@valencia") << "ca_ES.UTF-8@valencia" << 2051;
         QTest::newRow("be_BY@latin, no such script") << "be_BY.UTF-8@latin" << 1059;
         QTest::newRow("unknown script modifier") << "xx_YY.UTF-8@latin" << 0;
@@ -506,7 +423,6 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("device");
         QTest::newRow("desktop 0") << "desktop" << 0 << "/dev/nvme0n1";
-        QTest::newRow("desktop 1") << "desktop" << 1 << "/dev/sda";
         QTest::newRow("desktop 2") << "desktop" << 2 << "/dev/sdb";
         QTest::newRow("desktop 3: sdc has no medium") << "desktop" << 3 << "";
         QTest::newRow("negative") << "desktop" << -1 << "";
@@ -568,19 +484,11 @@ private slots:
         expect(partitions.at(1), { { "StartingOffset", S("1048576") } });
     }
 
-    // Two primary entries (the second an extended one) and a logical partition in the extended
-    // one's boot record, without udev records. The image is sparse, so an extended partition past
-    // the first 2^24 sectors costs nothing.
-    void partitionsFromMbrOnDevice_data()
-    {
-        QTest::addColumn<quint32>("extendedStart");
-        QTest::newRow("extended near the start") << 4096u;
-        QTest::newRow("extended past 2^24 sectors") << 0x01000800u;
-    }
-
+    // Two primary entries (the second an extended one past the first 2^24 sectors: the image is
+    // sparse) and a logical partition in its boot record; the fixture's sdb has one near the start.
     void partitionsFromMbrOnDevice()
     {
-        QFETCH(quint32, extendedStart);
+        const quint32 extendedStart = 0x01000800u;
         QTemporaryDir dir;
         const QString disk = QStringLiteral("/sys/block/sdy");
         write(dir, disk + QStringLiteral("/size"), "100000000\n");
@@ -772,73 +680,41 @@ private slots:
         expect(cpus.first(), values);
     }
 
-    void nvidiaDriverVersionFromProcFile()
+    // The NVIDIA driver's version file, and EDID range limits with the "+255" offsets of byte 4
+    // (high refresh monitors).
+    void videoDriverVersionAndRefreshOffsets()
     {
         QTemporaryDir dir;
-        const QString dev = QStringLiteral("/sys/bus/pci/devices/0000:01:00.0");
-        writePciDevice(dir, dev, "0x10de\n", "0x2684\n", "0x030000\n");
+        const QString nv = QStringLiteral("/sys/bus/pci/devices/0000:01:00.0");
+        writePciDevice(dir, nv, "0x10de\n", "0x2684\n", "0x030000\n");
         QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia")));
         QVERIFY(QFile::link(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia"),
-                            dir.path() + dev + QStringLiteral("/driver")));
+                            dir.path() + nv + QStringLiteral("/driver")));
         write(dir, QStringLiteral("/proc/driver/nvidia/version"),
               "NVRM version: NVIDIA UNIX x86_64 Kernel Module  535.183.01  Sun May 12 19:39:15 UTC "
               "2024\n"
               "GCC version:  gcc version 12.2.0 (Debian 12.2.0-14)\n");
-        const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
-        QCOMPARE(gpus.size(), 1);
-        expect(gpus.first(),
-               { { "DriverVersion", S("535.183.01") },
-                 { "DriverDate", N },
-                 { "Status", S("OK") },
-                 { "AdapterRAM", N } });
-    }
-
-    void refreshRangeOffsets()
-    {
-        // EDID range limits with the "+255" offsets of byte 4 (high refresh monitors).
-        QTemporaryDir dir;
-        const QString dev = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
-        writePciDevice(dir, dev, "0x1002\n", "0x73bf\n", "0x038000\n");
+        const QString amd = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
+        writePciDevice(dir, amd, "0x1002\n", "0x73bf\n", "0x038000\n");
         QByteArray edid(128, '\0');
         edid.replace(0, 8, QByteArray::fromHex("00ffffffffffff00"));
         edid.replace(54, 18,
                      QByteArray::fromHex("000000fd030a2d1ea03c000a202020202020")); // both +255
-        write(dir, dev + QStringLiteral("/drm/card0/card0-DP-1/status"), "connected\n");
-        write(dir, dev + QStringLiteral("/drm/card0/card0-DP-1/edid"), edid);
+        write(dir, amd + QStringLiteral("/drm/card0/card0-DP-1/status"), "connected\n");
+        write(dir, amd + QStringLiteral("/drm/card0/card0-DP-1/edid"), edid);
         const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
-        QCOMPARE(gpus.size(), 1);
-        expect(gpus.first(),
+        QCOMPARE(gpus.size(), 2);
+        expect(gpus.at(0),
+               { { "DriverVersion", S("535.183.01") },
+                 { "DriverDate", N },
+                 { "Status", S("OK") },
+                 { "AdapterRAM", N } });
+        expect(gpus.at(1),
                { { "MinRefreshRate", I(10 + 255) },
                  { "MaxRefreshRate", I(45 + 255) },
                  { "VideoArchitecture", I(2) },
                  { "Caption", S("PCI 1002:73bf") },
                  { "AdapterRAM", N } });
-    }
-
-    void concurrentCallsAgree()
-    {
-        // The detections run on many threads at once; the shared caches are filled by whichever
-        // thread comes first.
-        plat::dmi::clearCache();
-        plat::ids::clearCache();
-        const plat::SysRoot root(fixture(QStringLiteral("desktop")));
-        QVector<QString> captions(8), boards(8);
-        std::vector<std::thread> threads;
-        for (int i = 0; i < 8; ++i) {
-            threads.emplace_back([&, i] {
-                const auto gpus = plat::sources::videoControllers(root);
-                captions[i] = gpus.value(1).value(QStringLiteral("Caption")).bstrVal;
-                boards[i] = QString::number(plat::sources::physicalMemory(root).size())
-                    + plat::ids::pciVendorName(root, 0x144d);
-            });
-        }
-        for (std::thread &t : threads)
-            t.join();
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(captions.at(i),
-                     QStringLiteral("AD102 [GeForce RTX 4090] (TUF Gaming GeForce RTX 4090 OC)"));
-            QCOMPARE(boards.at(i), QStringLiteral("2Samsung Electronics Co Ltd"));
-        }
     }
 };
 

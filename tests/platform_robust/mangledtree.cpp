@@ -26,26 +26,17 @@ const char *const kHuge[] = { "99999999999999999999999",
                               "9223372036854775807",
                               "-9223372036854775808" };
 
-} // namespace
+// Damage::HugeNumbers writes number n modulo the count for seed n.
+const int kHugeCount = int(sizeof kHuge / sizeof kHuge[0]);
 
 QString damageName(Damage damage)
 {
-    switch (damage) {
-    case Damage::Empty:
-        return QStringLiteral("empty");
-    case Damage::Truncate:
-        return QStringLiteral("truncated");
-    case Damage::Noise:
-        return QStringLiteral("noise");
-    case Damage::BitFlip:
-        return QStringLiteral("bit flips");
-    case Damage::Oversize:
-        return QStringLiteral("oversized");
-    case Damage::HugeNumbers:
-        return QStringLiteral("huge numbers");
-    }
-    return QString();
+    static const char *const names[]
+        = { "empty", "truncated", "noise", "bit flips", "oversized", "huge numbers" };
+    return QString::fromLatin1(names[int(damage)]);
 }
+
+} // namespace
 
 void addDamagedRows(const QByteArray &data, quint32 count)
 {
@@ -71,16 +62,6 @@ void addDamagedMachineRows()
                     << QString::fromLatin1(machine) << d << seed;
         }
     }
-}
-
-int Mangler::hugeNumberCount()
-{
-    return int(sizeof kHuge / sizeof kHuge[0]);
-}
-
-QByteArray Mangler::hugeNumber(quint32 seed)
-{
-    return QByteArray(kHuge[seed % quint32(hugeNumberCount())]);
 }
 
 QByteArray Mangler::noise(int size)
@@ -120,7 +101,7 @@ QByteArray Mangler::apply(Damage damage, const QByteArray &data)
     case Damage::HugeNumbers: {
         // Every run of digits becomes the same number, one no 32- or 64-bit field can hold
         // or one at the edge of a field; the seed picks which, so the seeds cover them all.
-        const QByteArray huge = hugeNumber(m_seed);
+        const QByteArray huge(kHuge[m_seed % quint32(kHugeCount)]);
         QByteArray out;
         out.reserve(data.size() * 2);
         for (int i = 0; i < data.size();) {

@@ -11,8 +11,6 @@
 
 enum class Damage { Empty, Truncate, Noise, BitFlip, Oversize, HugeNumbers };
 
-QString damageName(Damage damage);
-
 // Test rows: `count` damaged copies of `data` (one QByteArray column), each kind of damage in turn.
 void addDamagedRows(const QByteArray &data, quint32 count);
 // Test rows of columns "machine", "damage" and "seed": each kind of damage to the "desktop" and
@@ -28,10 +26,6 @@ public:
         , m_rng(seed)
     {
     }
-
-    // The numbers Damage::HugeNumbers writes; seed n picks number n modulo the count.
-    static int hugeNumberCount();
-    static QByteArray hugeNumber(quint32 seed);
 
     QByteArray apply(Damage damage, const QByteArray &data);
     QByteArray noise(int size);
