@@ -11,6 +11,9 @@ namespace {
 
 // Rows arrive one signal at a time: fit once they have settled, not at every row.
 constexpr int kSettleMs = 150;
+// Rows measured for a column's width (Qt measures 1,000): enough for a list's typical widths,
+// and a column of a list of thousands is measured within a frame.
+constexpr int kMeasuredRows = 400;
 
 } // namespace
 
@@ -28,6 +31,7 @@ ColumnFitter::ColumnFitter(QTreeView *tree, const QList<int> &fixedColumns, int 
 {
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &ColumnFitter::step);
+    tree->header()->setResizeContentsPrecision(kMeasuredRows);
     QAbstractItemModel *model = tree->model();
     const auto later = [this] {
         m_nextColumn = 0;
