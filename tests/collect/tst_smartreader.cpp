@@ -235,13 +235,6 @@ private slots:
         QCOMPARE(infoOf(log, "009").value, QString("80"));
         QCOMPARE(infoOf(log, "009").rawData, QString("2"));
     }
-
-    void swapIdentifyString()
-    {
-        char text[] = "iWdnwo s";
-        SmartReader::swapIdentifyString(text, 8);
-        QCOMPARE(QByteArray(text), QByteArray("Windows "));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSmartReader)
