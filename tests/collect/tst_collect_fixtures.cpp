@@ -78,57 +78,38 @@ private slots:
         // wiring from the Linux sources to each collector's rows.
         QTest::newRow("desktop OS")
             << "desktop" << Collector::OS
-            << QStringList { "Name=Ubuntu 24.04.1 LTS", "Computer name=desktop-01",
-                             "Locale=en-US (English - United States)" };
-        QTest::newRow("desktop CPU")
-            << "desktop" << Collector::CPU
-            << QStringList {
-                   "# AMD Ryzen 7 5800X 8-Core Processor|Name=AMD Ryzen 7 5800X 8-Core Processor",
-                   "Number of logical processors=16", "Max frequency=4850 MHz (4.85 GHz)"
-               };
+            << QStringList { "Name=Ubuntu 24.04.1 LTS", "Computer name=desktop-01" };
+        QTest::newRow("desktop CPU") << "desktop" << Collector::CPU
+                                     << QStringList { "Number of logical processors=16",
+                                                      "Max frequency=4850 MHz (4.85 GHz)" };
         QTest::newRow("desktop GPU")
             << "desktop" << Collector::GPU
-            << QStringList { "Manufacturer=Intel Corporation", "Manufacturer=NVIDIA",
-                             "Memory=4096 MB (4 GB)" };
-        QTest::newRow("desktop RAM") << "desktop" << Collector::RAM
-                                     << QStringList { "Slots=4", "Total capacity=49152 MB (48 GB)",
-                                                      "# Slot #1 Kingston|Manufacturer=Kingston" };
+            << QStringList { "Manufacturer=NVIDIA", "Memory=4096 MB (4 GB)" };
+        QTest::newRow("desktop RAM")
+            << "desktop" << Collector::RAM
+            << QStringList { "Slots=4", "Total capacity=49152 MB (48 GB)" };
         QTest::newRow("desktop Storage")
-            << "desktop" << Collector::Storage
-            << QStringList { "Device ID=/dev/nvme0n1", "Size=953869 MB (931 GB)",
-                             "# Disk #0, Partition #0|Name=Disk #0, Partition #0" };
+            << "desktop" << Collector::Storage << QStringList { "Size=953869 MB (931 GB)" };
         // What no source gives reads "Unknown", never a stand-in figure.
         QTest::newRow("arm64 CPU")
-            << "arm64" << Collector::CPU
-            << QStringList { "# ARM Cortex-A72|Name=ARM Cortex-A72", "L3 cache=Unknown" };
-        QTest::newRow("CD drive")
-            << "desktop" << Collector::Optical
-            << QStringList({ "# HL-DT-ST DVDRAM GH24NSD1|Caption=HL-DT-ST DVDRAM GH24NSD1",
-                             "Transfer rate=8467.2 KB/s (8.27 MB/s)" });
-        QTest::newRow("CUPS printers")
-            << "desktop" << Collector::Peripheral
-            << QStringList({ "# Logitech USB Keyboard|Caption=Logitech USB Keyboard",
-                             "# Office_Laser|Caption=Office_Laser", "Printer status=OK" });
+            << "arm64" << Collector::CPU << QStringList { "L3 cache=Unknown" };
+        QTest::newRow("CD drive") << "desktop" << Collector::Optical
+                                  << QStringList { "Transfer rate=8467.2 KB/s (8.27 MB/s)" };
+        QTest::newRow("CUPS printers") << "desktop" << Collector::Peripheral
+                                       << QStringList { "# Office_Laser|Caption=Office_Laser" };
         QTest::newRow("TPM 2.0") << "desktop" << Collector::Tpm
-                                 << QStringList(
-                                        { "Is activated=True", "Specification version=2.0" });
+                                 << QStringList { "Specification version=2.0" };
         QTest::newRow("UEFI board") << "desktop" << Collector::Motherboard
-                                    << QStringList({ "Manufacturer=ASUSTeK COMPUTER INC.",
-                                                     "BIOS mode=UEFI", "Secure boot=Supported" });
+                                    << QStringList { "BIOS mode=UEFI", "Secure boot=Supported" };
         QTest::newRow("board without DMI")
             << "vm" << Collector::Motherboard
-            << QStringList(
-                   { "Manufacturer=Unknown", "BIOS mode=Legacy", "Secure boot=Not supported" });
+            << QStringList { "Manufacturer=Unknown", "BIOS mode=Legacy",
+                             "Secure boot=Not supported" };
         QTest::newRow("sound card")
             << "desktop" << Collector::Sound
-            << QStringList({ "# HDA Intel PCH at 0xa1230000 irq 145|Caption=HDA Intel PCH at "
-                             "0xa1230000 irq 145",
-                             "Config. manager error code=This device is working properly" });
+            << QStringList { "Config. manager error code=This device is working properly" };
         QTest::newRow("virtio network")
-            << "vm" << Collector::Network
-            << QStringList({ "# [00000004] Virtio 1.0 network device|Caption=[00000004] Virtio "
-                             "1.0 network device",
-                             "MAC address=02:FC:00:00:00:01" });
+            << "vm" << Collector::Network << QStringList { "MAC address=02:FC:00:00:00:01" };
     }
 
     void rows()

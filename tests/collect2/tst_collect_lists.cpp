@@ -292,20 +292,6 @@ private slots:
         QCOMPARE(log.names().mid(6), QStringList({ "appDataReady", "loadMainData", "finished" }));
     }
 
-    void applicationsCancel()
-    {
-        for (int i = 0; i < 4; ++i)
-            m->platform.registry->setValue(kHklmUninstall + QStringLiteral("\\p%1").arg(i),
-                                           "DisplayName", QStringLiteral("P%1").arg(i));
-        Worker worker;
-        SignalLog log(&worker);
-        connect(&worker, &Worker::appsData, &worker,
-                [&worker](const Application &) { worker.setCancelAppsDetection(); });
-        QCOMPARE(worker.programsData(), 0);
-        QCOMPARE(log.names(), QStringList({ "appsData", "appDataReady", "finished" }));
-        QCOMPARE(log.all("appDataReady").at(0).args.at(0).toInt(), 1);
-    }
-
     void applicationsFromPackages()
     {
         const plat::SysRoot root(fixtureTree("desktop"));
@@ -378,7 +364,6 @@ private slots:
     void uninstallCannotStart_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::newRow("missing program") << "/nonexistent/uninstaller --quiet";
         QTest::newRow("no command") << "Unknown";
         QTest::newRow("empty") << "  ";
     }
@@ -502,27 +487,56 @@ private slots:
         QCOMPARE(log.names().mid(9), QStringList({ "loadMainData", "finished" }));
     }
 
-    void driversWithoutManagerAndCancel()
+    void driversWithoutManager()
     {
         m->platform.driverSource->managerAvailable = false;
-        {
-            Worker worker;
-            SignalLog log(&worker);
-            worker.getSystemDrivers();
-            QCOMPARE(log.names(), QStringList({ "loadMainData", "finished" }));
-        }
-        m->platform.driverSource->managerAvailable = true;
+        Worker worker;
+        SignalLog log(&worker);
+        worker.getSystemDrivers();
+        QCOMPARE(log.names(), QStringList({ "loadMainData", "finished" }));
+    }
+
+    // A list stops after the record whose signal sets its cancel flag, as the window does.
+    void listCancel_data()
+    {
+        QTest::addColumn<QByteArray>("run");
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QByteArray>("cancel");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("applications") << QByteArray("programsData") << QByteArray("appsData")
+                                      << QByteArray("setCancelAppsDetection")
+                                      << QStringList({ "appsData", "appDataReady", "finished" });
+        QTest::newRow("drivers") << QByteArray("getSystemDrivers") << QByteArray("driverInfo")
+                                 << QByteArray("setCancelDriversDetection")
+                                 << QStringList({ "driverInfo", "finished" });
+        QTest::newRow("start-up") << QByteArray("getStartupApp") << QByteArray("startupInfo")
+                                  << QByteArray("setCancelStartupDetection")
+                                  << QStringList({ "startupInfo", "startupDetectionCompleted",
+                                                   "finished" });
+    }
+
+    void listCancel()
+    {
+        QFETCH(QByteArray, run);
+        QFETCH(QByteArray, record);
+        QFETCH(QByteArray, cancel);
+        QFETCH(QStringList, expected);
+        auto &reg = *m->platform.registry;
         for (int i = 0; i < 3; ++i) {
+            const QString name = QStringLiteral("p%1").arg(i);
+            reg.setValue(kHklmUninstall + QLatin1Char('\\') + name, "DisplayName", name);
+            reg.setValue(i < 2 ? kHkcuRun : kHklmRun, name, name);
             plat::DriverEntry e;
-            e.name = QStringLiteral("d%1").arg(i);
+            e.name = name;
             m->platform.driverSource->drivers << e;
         }
         Worker worker;
         SignalLog log(&worker);
-        connect(&worker, &Worker::driverInfo, &worker,
-                [&worker](const Driver &) { worker.setCancelDriversDetection(); });
-        worker.getSystemDrivers();
-        QCOMPARE(log.names(), QStringList({ "driverInfo", "finished" }));
+        QVERIFY(connectByName(worker, record, cancel));
+        QVERIFY(QMetaObject::invokeMethod(&worker, run.constData()));
+        QCOMPARE(log.names(), expected);
+        for (const SignalLog::Entry &e : log.all("appDataReady"))
+            QCOMPARE(e.args.at(0).toInt(), 1);
     }
 
     void driversFromKernelModules()
@@ -620,21 +634,6 @@ private slots:
                                "Backup | " + folder + " |  | " + folder + "/Backup.Tool.lnk" }));
         QCOMPARE(log.names().mid(2),
                  QStringList({ "startupDetectionCompleted", "loadMainData", "finished" }));
-    }
-
-    void startupCancel()
-    {
-        auto &reg = *m->platform.registry;
-        reg.setValue(kHkcuRun, "A", "a");
-        reg.setValue(kHkcuRun, "B", "b");
-        reg.setValue(kHklmRun, "C", "c");
-        Worker worker;
-        SignalLog log(&worker);
-        connect(&worker, &Worker::startupInfo, &worker,
-                [&worker](const Startup &) { worker.setCancelStartupDetection(); });
-        worker.getStartupApp();
-        QCOMPARE(log.names(),
-                 QStringList({ "startupInfo", "startupDetectionCompleted", "finished" }));
     }
 
     // --- Services and processes of fixture machines ------------------------------------------
