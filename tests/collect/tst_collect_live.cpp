@@ -4,9 +4,7 @@
 #include "collectortesting.h"
 
 #include "collect/worker.h"
-#include "platform/screeninfo.h"
 
-#include <QApplication>
 #include <QThread>
 #include <QtTest>
 
@@ -30,7 +28,6 @@ private slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
         QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
         registerRecordTypes();
-        plat::ScreenInfo::captureFromGui();
     }
 
     // The device and list collectors all at once, each on a thread of its own as the window

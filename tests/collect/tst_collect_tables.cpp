@@ -91,14 +91,12 @@ private slots:
         QTest::newRow("form 0") << memoryFormFactorText(0) << "Unknown";
         QTest::newRow("form 23") << memoryFormFactorText(23) << "LGA";
         QTest::newRow("form 24") << memoryFormFactorText(24) << "";
-        QTest::newRow("type 2") << memoryTypeText(2) << "DRAM";
         QTest::newRow("type 27") << memoryTypeText(27) << "Unknown";
         QTest::newRow("type 0") << memoryTypeText(0) << "Unknown";
         QTest::newRow("detail 1") << memoryTypeDetailText(1) << "Reserved";
         QTest::newRow("detail 8192") << memoryTypeDetailText(8192) << "8192";
         QTest::newRow("detail 16512")
             << memoryTypeDetailText(16512) << "Synchronous and Unbuffered (unregistered)";
-        QTest::newRow("detail 0") << memoryTypeDetailText(0) << "0";
         QTest::newRow("detail -1") << memoryTypeDetailText(quint32(-1)) << "4294967295";
         QTest::newRow("availability 0") << availabilityText(0) << "0";
         QTest::newRow("availability 21") << availabilityText(21) << "Quiesced";

@@ -194,7 +194,6 @@ private slots:
     void driveNumbersOutsideTheTable_data()
     {
         QTest::addColumn<int>("index");
-        QTest::newRow("absent drive") << 5;
         QTest::newRow("32") << 32;
         QTest::newRow("256 wraps to 0 as 8 bits") << 256;
         QTest::newRow("negative") << -1;

@@ -195,8 +195,6 @@ private slots:
                              "| 5400 | 20 | 77 | 1 | 8708 | /usr/bin/bash";
         QTest::newRow("3 GiB") << QVariant("3221225472") << QVariant("/usr/bin/bash")
                                << bash.arg(3145728);
-        QTest::newRow("below a kilobyte")
-            << QVariant("1023") << QVariant("/usr/bin/bash") << bash.arg(0);
         QTest::newRow("not a number")
             << QVariant("n/a") << QVariant("/usr/bin/bash") << bash.arg(0);
         QTest::newRow("system process")
