@@ -31,7 +31,6 @@ public:
     QVector<HardwareData> records(const QString &name) const;
     // "label=value" per HardwareData entry (headings as "# heading|label=value").
     QStringList rows() const;
-    void clear() { m_entries.clear(); }
 
     int qt_metacall(QMetaObject::Call call, int id, void **args) override;
 

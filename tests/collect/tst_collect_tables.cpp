@@ -80,68 +80,41 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("processor 0") << processorTypeText(0) << "";
         QTest::newRow("processor 7") << processorTypeText(7) << "";
-        QTest::newRow("processor 3") << processorTypeText(3) << "Central Processor";
         QTest::newRow("processor 6") << processorTypeText(6) << "Video Processor";
-        QTest::newRow("cpu status 1") << cpuStatusText(1) << "CPU Enabled";
-        QTest::newRow("cpu status 3") << cpuStatusText(3) << "CPU Disabled By BIOS (POST Error)";
-        QTest::newRow("cpu status 6") << cpuStatusText(6) << "Reserved";
         QTest::newRow("cpu status 7") << cpuStatusText(7) << "Other";
         QTest::newRow("cpu status 0") << cpuStatusText(0) << "Unknown";
         QTest::newRow("cpu status 8") << cpuStatusText(8) << "Unknown";
         QTest::newRow("video 1") << videoArchitectureText(1) << "Other";
-        QTest::newRow("video 5") << videoArchitectureText(5) << "VGA";
-        QTest::newRow("video 2") << videoArchitectureText(2) << "Unknown";
-        QTest::newRow("video 10") << videoArchitectureText(10) << "8514A";
         QTest::newRow("video 12") << videoArchitectureText(12) << "Linear Frame Buffer";
         QTest::newRow("video 13") << videoArchitectureText(13) << "Unknown";
         QTest::newRow("video 160") << videoArchitectureText(160) << "PC-98";
         QTest::newRow("form 0") << memoryFormFactorText(0) << "Unknown";
-        QTest::newRow("form 8") << memoryFormFactorText(8) << "DIMM";
-        QTest::newRow("form 12") << memoryFormFactorText(12) << "SODIMM";
         QTest::newRow("form 23") << memoryFormFactorText(23) << "LGA";
         QTest::newRow("form 24") << memoryFormFactorText(24) << "";
-        QTest::newRow("type 2") << memoryTypeText(2) << "DRAM";
-        QTest::newRow("type 26") << memoryTypeText(26) << "DDR4";
-        QTest::newRow("type 24") << memoryTypeText(24) << "DDR3";
-        QTest::newRow("type 23") << memoryTypeText(23) << "Unknown";
         QTest::newRow("type 27") << memoryTypeText(27) << "Unknown";
         QTest::newRow("type 0") << memoryTypeText(0) << "Unknown";
         QTest::newRow("detail 1") << memoryTypeDetailText(1) << "Reserved";
-        QTest::newRow("detail 128") << memoryTypeDetailText(128) << "Synchronous";
-        QTest::newRow("detail 4096") << memoryTypeDetailText(4096) << "Non-volatile";
         QTest::newRow("detail 8192") << memoryTypeDetailText(8192) << "8192";
-        QTest::newRow("detail 136") << memoryTypeDetailText(136) << "136";
         QTest::newRow("detail 16512")
             << memoryTypeDetailText(16512) << "Synchronous and Unbuffered (unregistered)";
-        QTest::newRow("detail 0") << memoryTypeDetailText(0) << "0";
         QTest::newRow("detail -1") << memoryTypeDetailText(quint32(-1)) << "4294967295";
         QTest::newRow("availability 0") << availabilityText(0) << "0";
-        QTest::newRow("availability 3") << availabilityText(3) << "Running/Full Power";
         QTest::newRow("availability 21") << availabilityText(21) << "Quiesced";
         QTest::newRow("availability 22") << availabilityText(22) << "22";
-        QTest::newRow("config 0") << configManagerErrorText(0) << "This device is working properly";
-        QTest::newRow("config 26")
-            << configManagerErrorText(26) << "Windows is still setting up this device";
         QTest::newRow("config 32") << configManagerErrorText(32) << "Unknown";
         QTest::newRow("config -1") << configManagerErrorText(-1) << "Unknown";
         QTest::newRow("status info 0") << statusInfoText(0) << "0";
-        QTest::newRow("status info 3") << statusInfoText(3) << "Enabled";
         QTest::newRow("status info 5") << statusInfoText(5) << "Not Applicable";
         QTest::newRow("status info 6") << statusInfoText(6) << "6";
-        QTest::newRow("locale 1033") << localeIdText(1033) << "en-US (English - United States)";
         QTest::newRow("locale 4") << localeIdText(4) << "zh-CHS (Chinese - Simplified)";
         QTest::newRow("locale 31748") << localeIdText(31748) << "zh-CHT (Chinese - Traditional)";
         QTest::newRow("locale 1044")
             << localeIdText(1044)
             << QString::fromUtf8("nb-NO (Norwegian (Bokm\xc3\xa5l) - Norway)");
         QTest::newRow("locale tab") << localeIdText(1141) << "haw-US\t(Hawiian - United States)";
-        QTest::newRow("locale 8218")
-            << localeIdText(8218) << "bs-Cyrl-BA\t(Bosnian (Cyrillic) - Bosnia and Herzegovina)";
         QTest::newRow("locale 0") << localeIdText(0) << "Unknown";
         QTest::newRow("locale 1072") << localeIdText(1072) << "Unknown";
         QTest::newRow("attribute 1") << SmartReader::smartAttributeName(1) << "Raw Read Error Rate";
-        QTest::newRow("attribute 13")
-            << SmartReader::smartAttributeName(13) << "Soft Read Error Rate";
         QTest::newRow("attribute 200")
             << SmartReader::smartAttributeName(200) << "Write Error Rate (Multi Zone Error Rate)";
         QTest::newRow("attribute 190") << SmartReader::smartAttributeName(190) << "Unknown";

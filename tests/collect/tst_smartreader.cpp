@@ -194,7 +194,6 @@ private slots:
     void driveNumbersOutsideTheTable_data()
     {
         QTest::addColumn<int>("index");
-        QTest::newRow("absent drive") << 5;
         QTest::newRow("32") << 32;
         QTest::newRow("256 wraps to 0 as 8 bits") << 256;
         QTest::newRow("negative") << -1;
@@ -234,13 +233,6 @@ private slots:
         QCOMPARE(idsOf(log), QStringList { "009" });
         QCOMPARE(infoOf(log, "009").value, QString("80"));
         QCOMPARE(infoOf(log, "009").rawData, QString("2"));
-    }
-
-    void swapIdentifyString()
-    {
-        char text[] = "iWdnwo s";
-        SmartReader::swapIdentifyString(text, 8);
-        QCOMPARE(QByteArray(text), QByteArray("Windows "));
     }
 };
 
