@@ -1,4 +1,5 @@
 #include "app/applog.h"
+#include "app/appstyle.h"
 #include "app/msgdialog.h"
 #include "app/themes.h"
 #include "tests/support/appidentity.h"
@@ -128,6 +129,21 @@ private slots:
         QCOMPARE(linkColor, themeLinkColor(theme));
         QVERIFY2(contrastRatio(linkColor, background) >= 4.5,
                  qPrintable(linkColor.name() + " on " + background.name()));
+    }
+
+    // Disabled icons take the disabled text colour; normal ones keep their own.
+    void disabledIconColour()
+    {
+        AppStyle style;
+        QPixmap pixmap(4, 4);
+        pixmap.fill(Qt::blue);
+        QStyleOption option;
+        option.palette.setColor(QPalette::Disabled, QPalette::WindowText, Qt::red);
+        const auto corner = [&](QIcon::Mode mode) {
+            return style.generatedIconPixmap(mode, pixmap, &option).toImage().pixelColor(0, 0);
+        };
+        QCOMPARE(corner(QIcon::Disabled), QColor(Qt::red));
+        QCOMPARE(corner(QIcon::Normal), QColor(Qt::blue));
     }
 
     void unknownThemeKeepsTheSheet()

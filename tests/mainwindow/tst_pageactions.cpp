@@ -227,15 +227,18 @@ private slots:
     {
         QTest::addColumn<QString>("query");
         QTest::addColumn<int>("shown");
-        QTest::newRow("label") << "dISPLAY" << 8;
-        QTest::newRow("no match") << " & " << 0;
-        QTest::newRow("empty") << "" << 281;
+        QTest::addColumn<bool>("byButton"); // else by Return
+        QTest::newRow("label") << "dISPLAY" << 8 << false;
+        QTest::newRow("label by button") << "dISPLAY" << 8 << true;
+        QTest::newRow("no match") << " & " << 0 << false;
+        QTest::newRow("empty") << "" << 281 << false;
     }
 
     void commandSearch()
     {
         QFETCH(QString, query);
         QFETCH(int, shown);
+        QFETCH(bool, byButton);
         const auto count = [](const auto &widgets) {
             return int(std::count_if(widgets.begin(), widgets.end(), [](QWidget *w) {
                 return !w->isHidden() && w->objectName() != "searchBtn";
@@ -244,7 +247,10 @@ private slots:
         window->searchCommandEdit->setText(query); // typing narrows nothing
         QCOMPARE(count(window->commandButtons), 281);
         QCOMPARE(window->searchBtn->isHidden(), query.isEmpty());
-        QTest::keyClick(window->searchCommandEdit, Qt::Key_Return);
+        if (byButton)
+            window->searchBtn->click();
+        else
+            QTest::keyClick(window->searchCommandEdit, Qt::Key_Return);
         QCOMPARE(count(window->commandButtons), shown);
         QCOMPARE(count(window->commandHeadingLabels), shown > 0 ? 21 : 0);
         QCOMPARE(window->noCommandFoundLabel->isHidden(), shown > 0);

@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
 
     const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
     MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
-        say(QStringLiteral("ASKED ") + dialog->textLabel()->text());
+        say(QStringLiteral("ASKED %1 ").arg(dialog->iconKind()) + dialog->textLabel()->text());
         return answer == QLatin1String("yes") ? int(QDialogButtonBox::Yes)
                                               : int(QDialogButtonBox::No);
     });

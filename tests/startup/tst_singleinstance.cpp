@@ -75,7 +75,8 @@ private:
     QByteArray buffer;
 };
 
-const QString question = QStringLiteral("ASKED Do you want to open another instance?");
+// The question comes with the warning icon (kind 2).
+const QString question = QStringLiteral("ASKED 2 Do you want to open another instance?");
 
 } // namespace
 
