@@ -280,7 +280,8 @@ private slots:
         QCOMPARE(outcome, QStringList({ "loginStarted", "databaseConnectionError()", "finished" }));
     }
 
-    // The account dialogs' titles, and every field, switch and link in their layouts.
+    // The account dialogs' titles, every field, switch and link in their layouts, and the sign-in
+    // dialog's opening size.
     void dialogsLayOutEveryWidget()
     {
         LogIn login;
@@ -292,6 +293,7 @@ private slots:
             QCOMPARE(unplacedWidgets(dialog, true), QStringList());
         }
         QCOMPARE(titles, QStringList({ "Login", "Registration", "Recovery" }));
+        QCOMPARE(login.size(), QSize(440, 180)); // the size the sign-in dialog opens with
     }
 
     void rememberedSignInRunsHidden()

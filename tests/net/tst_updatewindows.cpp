@@ -161,6 +161,17 @@ private slots:
         QCOMPARE(messages,
                  QStringList { "Error|Update process has failed!\nStatus code: 404\nError "
                                "code: 203\nDo you want to restart update now?" });
+        // Yes: the download starts again, from the address the update description gives; also
+        // after a refused (not https) address.
+        answer = int(QDialogButtonBox::Yes);
+        for (const QString &url :
+             { server.baseUrl() + "/setups/missing", QStringLiteral("http://127.0.0.1:1/setup") }) {
+            window = new Updates;
+            window->offerUpdate("4.1.3.1000", "Release", "notes", true, url);
+            window->show();
+            QTRY_COMPARE_WITH_TIMEOUT(window->state(), int(Updates::Downloaded), 20000);
+        }
+        QCOMPARE(messages.size(), 3);
     }
 
     void setupKinds_data()
