@@ -177,6 +177,8 @@ private slots:
         FileDialogs::setTestResponder([paths](const QString &caption) {
             return caption == "Select files" ? paths : QStringList();
         });
+        // Choosing again replaces the first choice and its thumbnails.
+        child<QPushButton>("pushButton_3")->click();
         child<QPushButton>("pushButton_3")->click();
         const bool refused = status.isEmpty();
         QCOMPARE(messages.isEmpty(), !refused);

@@ -223,6 +223,12 @@ private slots:
         server.clearRequests();
         QPointer<Changelog> dialog = new Changelog;
         dialog->show();
+        // Clear, Update and Close keep their natural width at the window's right edge.
+        const auto buttons = dialog->findChildren<QPushButton *>();
+        QCOMPARE(buttons.value(2)->text(), QString("Close"));
+        QVERIFY(buttons[0]->mapTo(dialog, QPoint()).x() > dialog->width() / 2);
+        QVERIFY(buttons[2]->mapTo(dialog, QPoint(buttons[2]->width(), 0)).x()
+                > dialog->width() - 20);
         auto *view = dialog->findChild<QTextBrowser *>();
         QTRY_VERIFY_WITH_TIMEOUT(!view->toPlainText().isEmpty(), 20000);
         const QString block
