@@ -3,6 +3,9 @@
 // WMI facade and the platform seams, and the wait for a batch to end.
 
 #include "collect/records.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "platform/fakes/fakeplatform.h"
+#include "platform/fakes/fakeprovider.h"
 
 #include <QIcon>
 #include <QList>
@@ -12,13 +15,6 @@ class QLabel;
 class QWidget;
 
 #include <memory>
-
-namespace plat {
-struct FakePlatform;
-}
-namespace wmi {
-class FakeProvider;
-}
 
 namespace DetectionTesting {
 
@@ -50,5 +46,21 @@ bool sameIcon(const QIcon &icon, const char *name);
 
 // The "No ... data is available. Try to refresh" links of the window's twelve WMI pages.
 QList<QLabel *> refreshLinks(const QWidget *window);
+
+// A fresh window over a fake machine per test; message boxes are answered Ok and recorded.
+class DetectionFixture
+{
+protected:
+    std::shared_ptr<wmi::FakeProvider> fake;
+    std::unique_ptr<wmi::ScopedProvider> useFake;
+    std::unique_ptr<plat::FakePlatform> fakes;
+    std::unique_ptr<plat::ScopedPlatform> usePlatform;
+    std::unique_ptr<VerdimonNuvo> window;
+    QStringList boxes; // "title|text" of every message box, in order
+
+    void answerBoxes();
+    void openWindow();
+    void closeWindow();
+};
 
 } // namespace DetectionTesting
