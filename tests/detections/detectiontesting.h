@@ -34,8 +34,7 @@ struct MachineShape
 void fillMachine(wmi::FakeProvider &provider, plat::FakePlatform &platform,
                  const MachineShape &shape = MachineShape());
 
-// True once every detection thread and Worker has ended (waits at most timeoutMs, running the
-// event loop meanwhile).
+// True once every detection thread and Worker has ended, running the event loop meanwhile.
 bool waitForDetections(int timeoutMs);
 
 // A hardware record as the collectors send it.

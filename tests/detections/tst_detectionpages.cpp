@@ -99,6 +99,13 @@ class TstDetections : public QObject, private DetectionFixture
         return texts;
     }
 
+    template<typename Kinds> static void kindRows(const Kinds &kinds)
+    {
+        QTest::addColumn<int>("kind");
+        for (int index = 0; index < int(kinds.size()); ++index)
+            QTest::newRow(kinds.at(index).name) << index;
+    }
+
     QList<QLabel *> wmiCollectingLabels() const
     {
         return { window->collectingOSLabel,          window->collectingCPULabel,
@@ -114,16 +121,10 @@ private slots:
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
 
-    void headingRecords_data()
-    {
-        QTest::addColumn<int>("kind");
-        for (int index = 0; index < int(headingKinds.size()); ++index)
-            QTest::newRow(headingKinds.at(index).name) << index;
-    }
+    void headingRecords_data() { kindRows(headingKinds); }
 
-    // A heading is a top-level item with the page icon whose first child is the property it
-    // carries; properties go under the latest heading of their kind; four headings leave the
-    // collecting label to another record.
+    // Properties go under the latest heading of their kind; four headings leave the collecting
+    // label to another record.
     void headingRecords()
     {
         QFETCH(int, kind);
@@ -165,12 +166,7 @@ private slots:
         QVERIFY(first->isExpanded());
     }
 
-    void flatRecords_data()
-    {
-        QTest::addColumn<int>("kind");
-        for (int index = 0; index < int(flatKinds.size()); ++index)
-            QTest::newRow(flatKinds.at(index).name) << index;
-    }
+    void flatRecords_data() { kindRows(flatKinds); }
 
     void flatRecords()
     {
@@ -311,8 +307,7 @@ private slots:
         }
     }
 
-    // A lost WMI connection switches the twelve WMI pages to their no-data state, as often as it
-    // comes, and leaves the rows received and the five other pages as they are.
+    // A lost WMI connection, as often as it comes, leaves the rows and the five other pages alone.
     void noDataStates()
     {
         window->cpuWMIMainData(record("CPU A", "Name", "CPU A"));
@@ -330,8 +325,7 @@ private slots:
             QVERIFY(!label->isHidden());
         QVERIFY(window->collectingAppsLabel->isHidden());
 
-        // Only the callers that need it hide the no-data labels; a reset keeps every other state
-        // label as it was.
+        // A reset leaves the no-data labels to the callers that need them hidden.
         window->cdRomNotInstalled();
         window->setAppDataReady(0);
         window->setNoTPMAvailable();
@@ -355,8 +349,7 @@ private slots:
             QVERIFY(link->isHidden());
     }
 
-    // On this machine: one batch fills the pages with real data, and refreshes in quick succession
-    // end with the pages of exactly one batch.
+    // On this machine, refreshes in quick succession end with the pages of exactly one batch.
     void liveRefreshesKeepOneBatch()
     {
         usePlatform.reset();

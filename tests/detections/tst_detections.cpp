@@ -77,8 +77,6 @@ private slots:
         QCOMPARE(window->ramTree->topLevelItem(2)->child(0)->text(1), "Maker");
         QVERIFY(window->collectingRAMLabel->isHidden());
 
-        // Storage: "Total drives" (revealed by the count), the drive, the partitions' total, the
-        // partition.
         QCOMPARE(
             column(window->storageTree, 0),
             QStringList({ "Total drives", "Disk A", "Total partitions", "Disk #0, Partition #0" }));
@@ -115,8 +113,7 @@ private slots:
             QVERIFY(label->isHidden());
         QVERIFY(boxes.isEmpty());
 
-        // The Main summary: each row's caption, icon and line, and the page a double click on
-        // it (any column) opens: a tab of its own or a page of the Settings tab.
+        // The Main summary, and the tab or Settings page a double click on a row opens.
         const struct
         {
             const char *key, *label, *icon;
@@ -206,8 +203,14 @@ private slots:
         QTest::newRow("COM") << int(wmi::Step::CoInitialize) << QString() << 13
                              << "Error|Failed to initialize COM library. Error code: 0x80004005"
                              << false;
-        // OS and TPM report a failed connection with a text; the others switch the twelve WMI
-        // pages to their no-data state.
+        QTest::newRow("locator") << int(wmi::Step::CreateLocator) << QString() << 13
+                                 << "Error|Failed to create IWbemLocator object. Error code: "
+                                    "0x80004005"
+                                 << false;
+        QTest::newRow("blanket") << int(wmi::Step::ProxyBlanket) << QString() << 13
+                                 << "Error|Could not set proxy blanket. Error code: 0x80004005"
+                                 << false;
+        // OS and TPM report a failed connection with a box, the others with the no-data state.
         QTest::newRow("namespace") << int(wmi::Step::ConnectServer) << QString() << 2
                                    << "Error|Could not connect. Error code: 0x80004005" << true;
         QTest::newRow("query") << int(wmi::Step::ExecQuery) << "Win32_Processor" << 1
@@ -252,8 +255,7 @@ private slots:
         QCOMPARE(window->driversTree->topLevelItemCount(), 2);
     }
 
-    // The sign-in step's start runs once; a refresh replaces each detection's statistic
-    // instead of adding one more.
+    // The sign-in step's start runs once; a refresh replaces each detection's statistic.
     void beginDataCollectionOnlyOnce()
     {
         DetectionStats::clearDurations();
@@ -436,8 +438,7 @@ private slots:
         QCOMPARE(summary(8), "0 device");
     }
 
-    // A machine without these devices: once the batch ends their pages say "No ... data is
-    // available" instead of collecting for ever; pages with rows keep their trees.
+    // Pages left empty by a batch say "No ... data is available" instead of collecting for ever.
     void emptyPagesSayNoData()
     {
         MachineShape shape;
