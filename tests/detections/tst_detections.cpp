@@ -70,11 +70,9 @@ private slots:
         QCOMPARE(column(window->cpuTree, 0), QStringList({ "Test CPU 0", "Test CPU 1" }));
 
         QCOMPARE(column(window->gpuTree, 0), QStringList(QStringLiteral("Test Adapter")));
-        QCOMPARE(window->gpuTree->topLevelItem(0)->child(1)->text(0), "Memory");
 
         QCOMPARE(column(window->ramTree, 0).mid(0, 2), QStringList({ "Slots", "Total capacity" }));
         QCOMPARE(window->ramTree->topLevelItemCount(), 3);
-        QCOMPARE(window->ramTree->topLevelItem(2)->child(0)->text(1), "Maker");
         QVERIFY(window->collectingRAMLabel->isHidden());
 
         QCOMPARE(
@@ -370,7 +368,6 @@ private slots:
         QVERIFY(window->totalDrivesItem->isHidden());
         QCOMPARE(window->totalDrivesItem->text(1), "0");
         QCOMPARE(window->smartDriveComboBox->count(), 0);
-        QCOMPARE(window->mainTree->topLevelItemCount(), 16);
         for (int row = 0; row < 16; ++row)
             QCOMPARE(summary(row), "Loading data...");
         QVERIFY(!window->collectingTpmLabel->isHidden());
