@@ -1,13 +1,13 @@
 #include "detectiontesting.h"
 
+#include "app/msgdialog.h"
 #include "mainwindow/detectionstats.h"
-#include "platform/fakes/fakeplatform.h"
-#include "platform/fakes/fakeprovider.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QThread>
+#include <QtTest>
 
 using namespace wmi;
 
@@ -120,6 +120,36 @@ QList<QLabel *> refreshLinks(const QWidget *window)
             links << label;
     }
     return links;
+}
+
+void DetectionFixture::answerBoxes()
+{
+    QCoreApplication::setOrganizationName("Dravonel");
+    QCoreApplication::setApplicationName("Verdimon Nuvo");
+    MsgDialog::setTestResponder([this](MsgDialog *box) {
+        boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+        return int(QDialogButtonBox::Ok);
+    });
+}
+
+void DetectionFixture::openWindow()
+{
+    fake = std::make_shared<FakeProvider>();
+    useFake = std::make_unique<ScopedProvider>(fake);
+    fakes = std::make_unique<plat::FakePlatform>();
+    usePlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
+    boxes.clear();
+    window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+    QCOMPARE(DetectionStats::liveThreads(), 0); // construction starts nothing
+}
+
+void DetectionFixture::closeWindow()
+{
+    window->cancelAllDetections();
+    QVERIFY(waitForDetections(20000));
+    window.reset();
+    usePlatform.reset();
+    useFake.reset();
 }
 
 } // namespace DetectionTesting

@@ -3,6 +3,9 @@
 // WMI facade and the platform seams, and the wait for a batch to end.
 
 #include "collect/records.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "platform/fakes/fakeplatform.h"
+#include "platform/fakes/fakeprovider.h"
 
 #include <QIcon>
 #include <QList>
@@ -12,13 +15,6 @@ class QLabel;
 class QWidget;
 
 #include <memory>
-
-namespace plat {
-struct FakePlatform;
-}
-namespace wmi {
-class FakeProvider;
-}
 
 namespace DetectionTesting {
 
@@ -38,8 +34,7 @@ struct MachineShape
 void fillMachine(wmi::FakeProvider &provider, plat::FakePlatform &platform,
                  const MachineShape &shape = MachineShape());
 
-// True once every detection thread and Worker has ended (waits at most timeoutMs, running the
-// event loop meanwhile).
+// True once every detection thread and Worker has ended, running the event loop meanwhile.
 bool waitForDetections(int timeoutMs);
 
 // A hardware record as the collectors send it.
@@ -50,5 +45,21 @@ bool sameIcon(const QIcon &icon, const char *name);
 
 // The "No ... data is available. Try to refresh" links of the window's twelve WMI pages.
 QList<QLabel *> refreshLinks(const QWidget *window);
+
+// A fresh window over a fake machine per test; message boxes are answered Ok and recorded.
+class DetectionFixture
+{
+protected:
+    std::shared_ptr<wmi::FakeProvider> fake;
+    std::unique_ptr<wmi::ScopedProvider> useFake;
+    std::unique_ptr<plat::FakePlatform> fakes;
+    std::unique_ptr<plat::ScopedPlatform> usePlatform;
+    std::unique_ptr<VerdimonNuvo> window;
+    QStringList boxes; // "title|text" of every message box, in order
+
+    void answerBoxes();
+    void openWindow();
+    void closeWindow();
+};
 
 } // namespace DetectionTesting

@@ -4,16 +4,10 @@
 #include "detectiontesting.h"
 
 #include "app/applog.h"
-#include "app/msgdialog.h"
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/listrowbatcher.h"
-#include "mainwindow/verdimonnuvo.h"
-#include "platform/fakes/fakeplatform.h"
-#include "platform/fakes/fakeprovider.h"
 #include "widgets/apptabcontrol.h"
-#include "widgets/switch.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -22,32 +16,18 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <memory>
-
 using namespace DetectionTesting;
 
-class TstDetections : public QObject
+class TstDetections : public QObject, private DetectionFixture
 {
     Q_OBJECT
 
-    std::shared_ptr<wmi::FakeProvider> fake;
-    std::unique_ptr<wmi::ScopedProvider> useFake;
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::unique_ptr<plat::ScopedPlatform> usePlatform;
-    std::unique_ptr<VerdimonNuvo> window;
-    QStringList boxes; // "title|text" of every message box, in order
-
-    static QStringList texts(const QTreeWidgetItem *parent, int col = 0)
-    {
-        QStringList texts;
-        for (int row = 0; row < parent->childCount(); ++row)
-            texts << parent->child(row)->text(col);
-        return texts;
-    }
-
     static QStringList column(const QTreeWidget *tree, int col)
     {
-        return texts(tree->invisibleRootItem(), col);
+        QStringList texts;
+        for (int row = 0; row < tree->topLevelItemCount(); ++row)
+            texts << tree->topLevelItem(row)->text(col);
+        return texts;
     }
 
     QString summary(int row) const { return window->mainTree->topLevelItem(row)->text(1); }
@@ -75,73 +55,31 @@ class TstDetections : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QCoreApplication::setOrganizationName("Dravonel");
-        QCoreApplication::setApplicationName("Verdimon Nuvo");
-        MsgDialog::setTestResponder([this](MsgDialog *box) {
-            boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
-            return int(QDialogButtonBox::Ok);
-        });
-    }
-
-    void init()
-    {
-        fake = std::make_shared<wmi::FakeProvider>();
-        useFake = std::make_unique<wmi::ScopedProvider>(fake);
-        fakes = std::make_unique<plat::FakePlatform>();
-        usePlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
-        boxes.clear();
-        window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
-        QCOMPARE(DetectionStats::liveThreads(), 0); // construction starts nothing
-    }
-
-    void cleanup()
-    {
-        window->cancelAllDetections();
-        QVERIFY(waitForDetections(20000));
-        window.reset();
-        usePlatform.reset();
-        useFake.reset();
-    }
+    void initTestCase() { answerBoxes(); }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void batchFillsEveryPageInOrder()
     {
         fillMachine(*fake, *fakes);
         runBatch();
 
-        QCOMPARE(window->osTree->topLevelItemCount(), 24);
-        QCOMPARE(column(window->osTree, 0).mid(0, 2), QStringList({ "Name", "Build" }));
         QCOMPARE(window->osTree->topLevelItem(0)->text(1), "Debian GNU/Linux 12 (bookworm)");
         QVERIFY(window->collectingOSLabel->isHidden());
 
         QCOMPARE(column(window->cpuTree, 0), QStringList({ "Test CPU 0", "Test CPU 1" }));
-        for (int index = 0; index < 2; ++index) {
-            const QStringList labels = texts(window->cpuTree->topLevelItem(index));
-            QCOMPARE(labels.size(), 23);
-            QCOMPARE(labels.mid(0, 2), QStringList({ "Name", "Number of logical processors" }));
-            QCOMPARE(labels.mid(11, 2), QStringList({ "Cores", "Thread count" }));
-        }
 
         QCOMPARE(column(window->gpuTree, 0), QStringList(QStringLiteral("Test Adapter")));
-        QCOMPARE(window->gpuTree->topLevelItem(0)->child(1)->text(0), "Memory");
 
         QCOMPARE(column(window->ramTree, 0).mid(0, 2), QStringList({ "Slots", "Total capacity" }));
         QCOMPARE(window->ramTree->topLevelItemCount(), 3);
-        QCOMPARE(window->ramTree->topLevelItem(2)->child(0)->text(1), "Maker");
         QVERIFY(window->collectingRAMLabel->isHidden());
 
-        // Storage: "Total drives" (revealed by the count), the drive, the partitions' total, the
-        // partition.
         QCOMPARE(
             column(window->storageTree, 0),
             QStringList({ "Total drives", "Disk A", "Total partitions", "Disk #0, Partition #0" }));
         QCOMPARE(column(window->storageTree, 1), QStringList({ "1", "", "1", "" }));
-        QVERIFY(!window->totalDrivesItem->isHidden());
-        QCOMPARE(window->smartDriveCountLabel->text(), "1");
         QCOMPARE(window->smartDriveComboBox->count(), 1);
-        QCOMPARE(window->smartDriveComboBox->itemText(0), "Disk A");
-        QCOMPARE(window->smartDriveComboBox->itemData(0).toString(), "0");
 
         // No optical drive: the page says so instead of collecting.
         QCOMPARE(window->opticalTree->topLevelItemCount(), 0);
@@ -149,32 +87,22 @@ private slots:
         QVERIFY(!window->hardwareNotInstalledLabel->isHidden());
         QCOMPARE(window->hardwareNotInstalledLabel->text(), "Hardware is not installed");
 
-        QCOMPARE(window->motherboardTree->topLevelItemCount(), 17);
-        QCOMPARE(window->motherboardTree->topLevelItem(11)->text(0), "BIOS version");
-        QCOMPARE(window->motherboardTree->topLevelItem(11)->text(1), "1.23");
-
         QCOMPARE(column(window->soundTree, 0), QStringList(QStringLiteral("Sound A")));
         QCOMPARE(column(window->networkTree, 0), QStringList({ "Adapter A", "Adapter B" }));
         QCOMPARE(column(window->peripheralTree, 0), QStringList({ "Keyboard A", "Printer A" }));
 
-        QCOMPARE(column(window->tpmTree, 0),
-                 QStringList({ "Is activated", "Specification version", "Manufacturer version",
-                               "Is enabled" }));
         QVERIFY(window->collectingTpmLabel->isHidden());
 
         QCOMPARE(column(window->servicesTree, 0),
                  QStringList({ "service0000", "service0001", "service0002" }));
         QCOMPARE(column(window->processesTree, 0),
                  QStringList({ "process00000", "process00001", "process00002" }));
-        QVERIFY(window->processesTree->topLevelItem(0)->text(2).endsWith(" KB"));
         QCOMPARE(window->appsTree->topLevelItemCount(), 2);
         QCOMPARE(window->appsTree->topLevelItem(0)->text(4), "remove app0");
-        QCOMPARE(window->appsTree->topLevelItem(0)->data(1, Qt::UserRole).toString(), "app0000");
         QCOMPARE(window->installedAppsCountLabel->text(), "2");
         QVERIFY(window->noAppsLabel->isHidden());
         QCOMPARE(window->driversTree->topLevelItemCount(), 2);
         QCOMPARE(column(window->startupTree, 0), QStringList(QStringLiteral("Tool")));
-        QCOMPARE(window->startupTree->topLevelItem(0)->text(1), "Registry\\HKCU");
         QCOMPARE(window->startupCountLabel->text(), "1");
         QVERIFY(window->noStartupDataLabel->isHidden());
         for (QLabel *label : { window->collectingServicesLabel, window->collectingProcessesLabel,
@@ -183,8 +111,7 @@ private slots:
             QVERIFY(label->isHidden());
         QVERIFY(boxes.isEmpty());
 
-        // The Main summary: each row's caption, icon and line, and the page a double click on
-        // it (any column) opens: a tab of its own or a page of the Settings tab.
+        // The Main summary, and the tab or Settings page a double click on a row opens.
         const struct
         {
             const char *key, *label, *icon;
@@ -281,8 +208,7 @@ private slots:
         QTest::newRow("blanket") << int(wmi::Step::ProxyBlanket) << QString() << 13
                                  << "Error|Could not set proxy blanket. Error code: 0x80004005"
                                  << false;
-        // OS and TPM report a failed connection with a text; the others switch the twelve WMI
-        // pages to their no-data state.
+        // OS and TPM report a failed connection with a box, the others with the no-data state.
         QTest::newRow("namespace") << int(wmi::Step::ConnectServer) << QString() << 2
                                    << "Error|Could not connect. Error code: 0x80004005" << true;
         QTest::newRow("query") << int(wmi::Step::ExecQuery) << "Win32_Processor" << 1
@@ -312,10 +238,6 @@ private slots:
         QCOMPARE(links.size(), 12);
         for (QLabel *link : links)
             QCOMPARE(!link->isHidden(), noDataState);
-        if (noDataState) {
-            QVERIFY(window->collectingOSLabel->isHidden());
-            QVERIFY(window->collectingProcessesLabel->isHidden());
-        }
         if (step == int(wmi::Step::ExecQuery)) {
             // Only the CPU detection failed: its page keeps collecting, its line keeps loading.
             QVERIFY(!window->collectingCPULabel->isHidden());
@@ -331,8 +253,7 @@ private slots:
         QCOMPARE(window->driversTree->topLevelItemCount(), 2);
     }
 
-    // The sign-in step's start runs once; a refresh replaces each detection's statistic
-    // instead of adding one more.
+    // The sign-in step's start runs once; a refresh replaces each detection's statistic.
     void beginDataCollectionOnlyOnce()
     {
         DetectionStats::clearDurations();
@@ -447,7 +368,6 @@ private slots:
         QVERIFY(window->totalDrivesItem->isHidden());
         QCOMPARE(window->totalDrivesItem->text(1), "0");
         QCOMPARE(window->smartDriveComboBox->count(), 0);
-        QCOMPARE(window->mainTree->topLevelItemCount(), 16);
         for (int row = 0; row < 16; ++row)
             QCOMPARE(summary(row), "Loading data...");
         QVERIFY(!window->collectingTpmLabel->isHidden());
@@ -477,8 +397,6 @@ private slots:
         // A finished detection with an empty page says so rather than "Loading data...".
         window->setMainCPUData();
         QCOMPARE(summary(1), "Unknown");
-        window->setMainGPUData();
-        QCOMPARE(summary(3), "Unknown");
         window->setMainMotherboardData();
         QCOMPARE(summary(6), "Unknown");
 
@@ -500,9 +418,6 @@ private slots:
         window->setMainMotherboardData();
         QCOMPARE(summary(6), "Maker Unknown (BIOS version: Unknown)");
 
-        window->setNoTPMAvailable();
-        window->setMainTpmData();
-        QCOMPARE(summary(7), "Not installed");
         window->setMainStorageData();
         QCOMPARE(summary(4), "0 drives, 0 partitions");
     }
@@ -520,8 +435,7 @@ private slots:
         QCOMPARE(summary(8), "0 device");
     }
 
-    // A machine without these devices: once the batch ends their pages say "No ... data is
-    // available" instead of collecting for ever; pages with rows keep their trees.
+    // Pages left empty by a batch say "No ... data is available" instead of collecting for ever.
     void emptyPagesSayNoData()
     {
         MachineShape shape;

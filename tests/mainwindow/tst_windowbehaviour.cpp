@@ -365,7 +365,6 @@ private slots:
         QTest::newRow("font, no") << true << false << int(QDialogButtonBox::No) << true << false;
         QTest::newRow("font, yes") << true << false << int(QDialogButtonBox::Yes) << true << true;
         QTest::newRow("font and close to tray") << true << true << 0 << true << false;
-        QTest::newRow("close to tray") << false << true << 0 << false << false;
     }
 
     void closeCases()
