@@ -184,6 +184,8 @@ private slots:
         row("desktop", svc, 4, { "ServiceType=oneshot", "PathName=NULL" });
         row("desktop", svc, 5,
             { "PathName=/sbin/plymouthd --mode=shutdown", "ServiceType=simple" });
+        row("desktop", svc, 6,
+            { "PathName=/usr/sbin/sshd -D $SSHD_OPTS", "ServiceType=notify", "StartMode=Auto" });
         row("desktop", svc, 7, { "StartMode=Manual" }); // static
         row("desktop", svc, 8, { "StartMode=Disabled" });
         row("vm", svc, 0, { "PathName=/usr/sbin/cron -f $EXTRA_OPTS", "StartMode=Manual" });
