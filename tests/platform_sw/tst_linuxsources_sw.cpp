@@ -58,11 +58,8 @@ class TestLinuxSourcesSw : public QObject
     Q_OBJECT
 
 private slots:
-    void counts_data()
+    void counts()
     {
-        QTest::addColumn<QString>("tree");
-        QTest::addColumn<QString>("cls");
-        QTest::addColumn<int>("count");
         const struct
         {
             const char *tree, *cls;
@@ -77,15 +74,8 @@ private slots:
             { "vm", "Win32_Service", 2 },
         };
         for (const auto &r : rows)
-            QTest::addRow("%s %s", r.tree, r.cls) << r.tree << r.cls << r.count;
-    }
-
-    void counts()
-    {
-        QFETCH(QString, tree);
-        QFETCH(QString, cls);
-        QFETCH(int, count);
-        QCOMPARE(objectsOf(tree, cls).size(), count);
+            QVERIFY2(objectsOf(r.tree, r.cls).size() == r.count,
+                     qPrintable(QStringLiteral("%1 %2").arg(r.tree, r.cls)));
     }
 
     void order_data()

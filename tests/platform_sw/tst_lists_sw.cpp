@@ -147,9 +147,8 @@ private slots:
                  QStringList({ "dpkg:libc6", "dpkg:openssh-server", "dpkg:pinned-tool",
                                "dpkg:vim-common", "dpkg:vim-gtk3", "flatpak:org.gnome.Maps",
                                "snap:hello" }));
-        // The key names itself by its registry path, which opens the same key again; never a file.
+        // The key names itself by its registry path, never by a file.
         QCOMPARE(machine->fileName(), kHklmUninstall);
-        QCOMPARE(registry->open(machine->fileName())->childGroups().size(), 7);
         QVERIFY(
             registry->open(QString::fromLatin1(kUninstallKeyPaths[0]))->childGroups().isEmpty());
         QVERIFY(
