@@ -78,7 +78,6 @@ private slots:
         QCOMPARE(
             names,
             QStringList({ "libc6", "openssh-server", "pinned-tool", "vim-common", "vim-gtk3" }));
-        QCOMPARE(list.at(1).version, QStringLiteral("1:9.2p1-2+deb12u2"));
         QCOMPARE(list.at(2).publisher, QStringLiteral("Team Without Mail"));
         // A stanza at the very end without a closing blank line still counts.
         QCOMPARE(packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1")
