@@ -58,11 +58,8 @@ class TestLinuxSourcesSw : public QObject
     Q_OBJECT
 
 private slots:
-    void counts_data()
+    void counts()
     {
-        QTest::addColumn<QString>("tree");
-        QTest::addColumn<QString>("cls");
-        QTest::addColumn<int>("count");
         const struct
         {
             const char *tree, *cls;
@@ -77,15 +74,8 @@ private slots:
             { "vm", "Win32_Service", 2 },
         };
         for (const auto &r : rows)
-            QTest::addRow("%s %s", r.tree, r.cls) << r.tree << r.cls << r.count;
-    }
-
-    void counts()
-    {
-        QFETCH(QString, tree);
-        QFETCH(QString, cls);
-        QFETCH(int, count);
-        QCOMPARE(objectsOf(tree, cls).size(), count);
+            QVERIFY2(objectsOf(r.tree, r.cls).size() == r.count,
+                     qPrintable(QStringLiteral("%1 %2").arg(r.tree, r.cls)));
     }
 
     void order_data()
@@ -184,6 +174,8 @@ private slots:
         row("desktop", svc, 4, { "ServiceType=oneshot", "PathName=NULL" });
         row("desktop", svc, 5,
             { "PathName=/sbin/plymouthd --mode=shutdown", "ServiceType=simple" });
+        row("desktop", svc, 6,
+            { "PathName=/usr/sbin/sshd -D $SSHD_OPTS", "ServiceType=notify", "StartMode=Auto" });
         row("desktop", svc, 7, { "StartMode=Manual" }); // static
         row("desktop", svc, 8, { "StartMode=Disabled" });
         row("vm", svc, 0, { "PathName=/usr/sbin/cron -f $EXTRA_OPTS", "StartMode=Manual" });

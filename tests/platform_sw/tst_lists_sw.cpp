@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QtTest>
@@ -79,7 +78,6 @@ private slots:
         QCOMPARE(
             names,
             QStringList({ "libc6", "openssh-server", "pinned-tool", "vim-common", "vim-gtk3" }));
-        QCOMPARE(list.at(1).version, QStringLiteral("1:9.2p1-2+deb12u2"));
         QCOMPARE(list.at(2).publisher, QStringLiteral("Team Without Mail"));
         // A stanza at the very end without a closing blank line still counts.
         QCOMPARE(packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1")
@@ -99,10 +97,12 @@ private slots:
     {
         QTest::addColumn<QString>("subkey");
         QTest::addColumn<QStringList>("expected"); // Value=data; a list joined by '|'
-        // Names, versions, publishers and uninstall strings: see the applications page tests.
         QTest::newRow("dpkg") << "dpkg:vim-common"
                               << QStringList(
-                                     { "UninstallCommand=pkexec|apt-get|remove|-y|vim-common",
+                                     { "DisplayVersion=2:9.0.1378-2",
+                                       "Publisher=Debian Vim Maintainers", "DisplayIcon=gvim",
+                                       "UninstallString=pkexec apt-get remove -y vim-common",
+                                       "UninstallCommand=pkexec|apt-get|remove|-y|vim-common",
                                        "InstallSource=dpkg", "InstallLocation=none" });
         QTest::newRow("case-insensitive") << "DPKG:VIM-COMMON" << QStringList { "displayname=Vim" };
         QTest::newRow("no desktop file, manual")
@@ -110,7 +110,11 @@ private slots:
             << QStringList({ "DisplayName=openssh-server", "AutoInstalled=0" });
         QTest::newRow("automatic") << "dpkg:libc6" << QStringList { "AutoInstalled=1" };
         QTest::newRow("flatpak") << "flatpak:org.gnome.Maps"
-                                 << QStringList({ "UninstallCommand=flatpak|uninstall|-y|--system|"
+                                 << QStringList({ "DisplayName=Maps", "DisplayVersion=45.1",
+                                                  "Publisher=The GNOME Project",
+                                                  "InstallLocation=/var/lib/flatpak/app/"
+                                                  "org.gnome.Maps/current/active/files",
+                                                  "UninstallCommand=flatpak|uninstall|-y|--system|"
                                                   "app/org.gnome.Maps/x86_64/stable" });
         QTest::newRow("snap") << "snap:hello"
                               << QStringList({ "DisplayIcon=/snap/hello/42/meta/gui/hello.png",
@@ -142,9 +146,8 @@ private slots:
                  QStringList({ "dpkg:libc6", "dpkg:openssh-server", "dpkg:pinned-tool",
                                "dpkg:vim-common", "dpkg:vim-gtk3", "flatpak:org.gnome.Maps",
                                "snap:hello" }));
-        // The key names itself by its registry path, which opens the same key again; never a file.
+        // The key names itself by its registry path, never by a file.
         QCOMPARE(machine->fileName(), kHklmUninstall);
-        QCOMPARE(registry->open(machine->fileName())->childGroups().size(), 7);
         QVERIFY(
             registry->open(QString::fromLatin1(kUninstallKeyPaths[0]))->childGroups().isEmpty());
         QVERIFY(
@@ -273,7 +276,6 @@ private slots:
             + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
         const auto entry = system->child(QStringLiteral("org.example.Tray.Helper"));
         QCOMPARE(entry->value(QStringLiteral("Path")).toString(), helper);
-        QCOMPARE(entry->value(QStringLiteral("Icon")).toString(), QStringLiteral("tray-helper"));
         QCOMPARE(registry->open(kHklmRun + QStringLiteral("\\org.example.Tray.Helper"))->fileName(),
                  helper);
     }
@@ -404,28 +406,6 @@ private slots:
         QVERIFY(tree->sessionMembers(1).isEmpty()); // the leader itself is not a member
     }
 
-    void waitsForSessionMembers()
-    {
-        // An uninstaller that leaves a helper running and exits at once.
-        SessionProcess process;
-        QElapsedTimer timer;
-        timer.start();
-        process.start(QStringLiteral("/bin/sh"),
-                      { QStringLiteral("-c"), QStringLiteral("sleep 0.3 & exit 0") });
-        QVERIFY(process.waitForStarted());
-        const qint64 leader = process.processId();
-        QVERIFY(process.waitForFinished());
-        QCOMPARE(process.exitCode(), 0);
-
-        const auto tree = makeLinuxProcessTree(SysRoot());
-        const QVector<qint64> members = tree->sessionMembers(leader);
-        QCOMPARE(members.size(), 1); // the sleep, re-parented but still in the session
-        for (qint64 pid : members)
-            QVERIFY(tree->waitForExit(pid));
-        QVERIFY2(timer.elapsed() >= 280, qPrintable(QString::number(timer.elapsed())));
-        QVERIFY(tree->sessionMembers(leader).isEmpty());
-    }
-
     void guardRefusesPackageTools_data()
     {
         QTest::addColumn<QString>("program");
@@ -447,18 +427,6 @@ private slots:
         qunsetenv("VN_TEST_SCRATCH");
         QVERIFY(!refusedUnderTest(program, arguments));
         qputenv("VN_TEST_SCRATCH", saved);
-    }
-
-    void guardStopsRealStart()
-    {
-        // Even if the guard failed, a simulated removal of a missing package changes nothing.
-        SessionProcess process;
-        process.start(QStringLiteral("apt-get"),
-                      { QStringLiteral("-s"), QStringLiteral("remove"),
-                        QStringLiteral("vn-no-such-package") });
-        process.waitForFinished();
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 126);
     }
 };
 

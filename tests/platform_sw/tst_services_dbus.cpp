@@ -239,8 +239,6 @@ private slots:
         QTest::newRow("failed") << "failed.service"
                                 << QStringList({ "State=Stopped", "Status=Error", "ExitCode=1" });
         QTest::newRow("not found") << "ghost.service" << QStringList { "Status=Error" };
-        QTest::newRow("template instance")
-            << "getty@tty1.service" << QStringList { "State=Running" };
         // Not loaded: read from its file under the root.
         QTest::newRow("unit file")
             << "cups.service"
