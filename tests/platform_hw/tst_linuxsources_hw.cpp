@@ -236,8 +236,6 @@ private slots:
             types.append(s.type);
         QCOMPARE(types, (QList<int> { 0, 1, 2, 4, 13, 16, 17, 17, 17, 17, 127 }));
 
-        const plat::dmi::Structure *bios = table.first(0);
-        QCOMPARE(*bios->word(0x06), quint16(0xF000));
         const plat::dmi::Structure *cpu = table.first(4);
         QCOMPARE(*cpu->word(0x14), quint16(4850));
         QVERIFY(!cpu->byte(0x28)); // beyond the formatted area
