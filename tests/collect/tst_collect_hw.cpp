@@ -176,8 +176,6 @@ private slots:
         QTest::newRow("cache 1023") << p << cpu << "L2CacheSize" << i4(1023) << "L2 cache=1023 KB";
         QTest::newRow("cache 1024")
             << p << cpu << "L2CacheSize" << i4(1024) << "L2 cache=1024 KB (1 MB)";
-        QTest::newRow("cache 1536")
-            << p << cpu << "L3CacheSize" << i4(1536) << "L3 cache=1536 KB (1 MB)";
         QTest::newRow("load null") << p << cpu << "LoadPercentage" << null() << "Load=Unknown";
         QTest::newRow("type 0") << p << cpu << "ProcessorType" << i4(0) << "Processor type=Unknown";
         QTest::newRow("width 32") << p << cpu << "AddressWidth" << i4(32)
