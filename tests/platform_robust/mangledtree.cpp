@@ -55,7 +55,7 @@ void addDamagedMachineRows()
     for (const char *machine : { "desktop", "vm" }) {
         for (int d = int(Damage::Empty); d <= int(Damage::HugeNumbers); ++d) {
             const int seeds = Damage(d) == Damage::Empty ? 1
-                : Damage(d) == Damage::HugeNumbers       ? Mangler::hugeNumberCount()
+                : Damage(d) == Damage::HugeNumbers       ? kHugeCount
                                                          : 2;
             for (quint32 seed = 1; seed <= quint32(seeds); ++seed)
                 QTest::addRow("%s, %s, %u", machine, qPrintable(damageName(Damage(d))), seed)
