@@ -321,8 +321,6 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("blank lines") << QByteArray("\n\n\n");
         QTest::newRow("colon only") << QByteArray(":\n:\n");
-        QTest::newRow("no line end")
-            << QByteArray("Package: a\nStatus: install ok installed\nVersion: 1");
         QTest::newRow("no package name") << QByteArray("Package:\nStatus: install ok installed\n");
         QTest::newRow("continuation first") << QByteArray(" Package: a\n\tStatus: x\n");
         QTest::newRow("maintainer without name")
