@@ -260,10 +260,6 @@ private slots:
         QTest::newRow("CPU during the loop")
             << Collector::CPU << main << QStringList { "setCancelCPUDetection" }
             << QStringList { main, "hardwareData*22", "finished" };
-        QTest::newRow("other pages' flags")
-            << Collector::OS << ""
-            << QStringList { "setCancelCPUDetection", "setCancelRAMDetection" }
-            << QStringList { "hardwareData*24", "loadMainData", "finished" };
         // The object being read is finished; only loadMainData is held back.
         QTest::newRow("OS after its last object")
             << Collector::OS << "hardwareData" << QStringList { "setCancelOSDetection" }
