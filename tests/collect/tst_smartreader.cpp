@@ -130,28 +130,19 @@ private slots:
                                 SMART_RCV_DRIVE_DATA, SMART_RCV_DRIVE_DATA }));
         const QVector<QByteArray> inputs = io().inputs();
         QVERIFY(inputs.at(0).isEmpty());
-        // enable, identify, attributes, thresholds: features, cyl low/high, command, buffer size
+        // enable, identify, attributes, thresholds: the same blocks the platform layer builds
         const struct
         {
-            quint8 features, cylLow, cylHigh, command;
+            quint8 features, command;
             quint32 buffer;
-        } expected[] = { { 0xD8, 0x4F, 0xC2, 0xB0, 0 },
-                         { 0x00, 0x00, 0x00, 0xEC, 512 },
-                         { 0xD0, 0x4F, 0xC2, 0xB0, 512 },
-                         { 0xD1, 0x4F, 0xC2, 0xB0, 512 } };
-        for (int i = 0; i < 4; ++i) {
-            const QByteArray in = inputs.at(i + 1);
-            QCOMPARE(in.size(), 33);
-            QCOMPARE(quint8(in[sendcmdin::Features]), expected[i].features);
-            QCOMPARE(quint8(in[sendcmdin::SectorCount]), quint8(1));
-            QCOMPARE(quint8(in[sendcmdin::SectorNumber]), quint8(1));
-            QCOMPARE(quint8(in[sendcmdin::CylLow]), expected[i].cylLow);
-            QCOMPARE(quint8(in[sendcmdin::CylHigh]), expected[i].cylHigh);
-            QCOMPARE(quint8(in[sendcmdin::DriveHead]), quint8(0xA0));
-            QCOMPARE(quint8(in[sendcmdin::Command]), expected[i].command);
-            QCOMPARE(quint8(in[sendcmdin::DriveNumber]), quint8(3));
-            QCOMPARE(readU32(in, sendcmdin::BufferSize), expected[i].buffer);
-        }
+        } expected[] = { { ENABLE_SMART, SMART_CMD, 0 },
+                         { 0x00, ID_CMD, 512 },
+                         { READ_ATTRIBUTES, SMART_CMD, 512 },
+                         { READ_THRESHOLDS, SMART_CMD, 512 } };
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(inputs.at(i + 1).toHex(' '),
+                     sendCmdIn(3, expected[i].features, expected[i].command, expected[i].buffer)
+                         .toHex(' '));
     }
 
     void drivePaths_data()

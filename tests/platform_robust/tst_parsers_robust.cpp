@@ -28,9 +28,6 @@
 #include <QFile>
 #include <QtTest>
 
-#include <scsi/sg.h>
-
-#include <cstring>
 #include <limits>
 #include <sys/stat.h>
 #include <thread>
@@ -138,61 +135,6 @@ QString readWholeTree(const QString &rootPath)
     return QString();
 }
 
-// Block device calls of a drive whose SG_IO answers are drawn from a seed: any status, any
-// sense length the driver claims, any sense and data bytes.
-class NoisyBlockDevice : public plat::BlockDeviceCalls
-{
-public:
-    explicit NoisyBlockDevice(quint32 seed)
-        : m_mangler(seed)
-    {
-    }
-    int open(const QByteArray &, int) override { return 42; }
-    void close(int) override { }
-    int ioctl(int, unsigned long request, void *arg) override
-    {
-        if (request == SG_GET_VERSION_NUM) {
-            *static_cast<int *>(arg) = 30527;
-            return 0;
-        }
-        if (request != SG_IO)
-            return -1; // not an NVMe namespace
-        auto *hdr = static_cast<sg_io_hdr_t *>(arg);
-        QByteArray sense = m_mangler.noise(hdr->mx_sb_len);
-        if (!sense.isEmpty()) // descriptor or fixed format, the rest noise
-            sense[0] = char(m_mangler.below(2) ? 0x72 : 0x70);
-        std::memcpy(hdr->sbp, sense.constData(), size_t(sense.size()));
-        if (hdr->dxfer_len > 0) {
-            const QByteArray data = m_mangler.noise(int(hdr->dxfer_len));
-            std::memcpy(hdr->dxferp, data.constData(), size_t(data.size()));
-        }
-        // Mostly CHECK CONDITION, so the sense data is read; its length as any driver may claim.
-        hdr->status = m_mangler.below(4) == 0 ? 0 : 0x02;
-        hdr->sb_len_wr = quint8(m_mangler.below(256));
-        hdr->host_status = 0;
-        hdr->driver_status = m_mangler.below(2) ? 0x08 : 0;
-        return 0;
-    }
-
-private:
-    Mangler m_mangler;
-};
-
-class OneDriveSmartIo : public plat::LinuxSmartIo
-{
-public:
-    OneDriveSmartIo(const SysRoot &root, std::shared_ptr<plat::BlockDeviceCalls> calls)
-        : LinuxSmartIo(root, std::move(calls), false)
-    {
-    }
-
-protected:
-    QString devicePath(int driveIndex) const override
-    {
-        return driveIndex == 0 ? QStringLiteral("/dev/sda") : QString();
-    }
-};
-
 QByteArray le(quint64 v, int size)
 {
     QByteArray out;
@@ -259,9 +201,7 @@ private slots:
         QTest::addColumn<int>("maxStructures");
 
         QTest::newRow("one byte") << bytes({ 1 }) << 0;
-        QTest::newRow("header only") << bytes({ 1, 4, 0, 0 }) << 0;
         QTest::newRow("length below header") << bytes({ 1, 3, 0, 0, 0, 0 }) << 0;
-        QTest::newRow("single NUL at the end") << bytes({ 1, 4, 0, 0, 0 }) << 0;
         QTest::newRow("string number past the set") << bytes({ 1, 5, 0, 0, 9, 'a', 0, 0 }) << 1;
         QTest::newRow("end marker first") << bytes({ 127, 4, 0, 0, 0, 0, 1, 4, 0, 0, 0, 0 }) << 1;
         QTest::newRow("memory device cut before size")
@@ -379,8 +319,6 @@ private slots:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("blank lines") << QByteArray("\n\n\n");
         QTest::newRow("colon only") << QByteArray(":\n:\n");
-        QTest::newRow("no line end")
-            << QByteArray("Package: a\nStatus: install ok installed\nVersion: 1");
         QTest::newRow("no package name") << QByteArray("Package:\nStatus: install ok installed\n");
         QTest::newRow("continuation first") << QByteArray(" Package: a\n\tStatus: x\n");
         QTest::newRow("maintainer without name")
@@ -516,13 +454,12 @@ private slots:
         }
     }
 
+    // Numbers no field can hold come out NULL, never wrapped or clamped.
     void outOfRangeNumbers_data()
     {
         QTest::addColumn<QStringList>("files"); // path, contents, path, contents...
         QTest::addColumn<QString>("cls");
         QTest::addColumn<QString>("property");
-        QTest::addColumn<int>("vt");
-        QTest::addColumn<int>("value");
 
         const auto cpu = [](const char *fields) {
             return QStringList { QStringLiteral("/proc/sys/kernel/arch"),
@@ -544,27 +481,25 @@ private slots:
         };
         const QString p = QStringLiteral("Win32_Processor");
         QTest::newRow("model beyond a byte")
-            << cpu("cpu family\t: 6\nmodel\t: 99999999\nstepping\t: 1\n") << p << "Revision"
-            << int(wmi::VT_NULL) << 0;
-        QTest::newRow("stepping negative") << cpu("cpu family\t: 6\nmodel\t: 167\nstepping\t: -1\n")
-                                           << p << "Revision" << int(wmi::VT_NULL) << 0;
+            << cpu("cpu family\t: 6\nmodel\t: 99999999\nstepping\t: 1\n") << p << "Revision";
+        QTest::newRow("stepping negative")
+            << cpu("cpu family\t: 6\nmodel\t: 167\nstepping\t: -1\n") << p << "Revision";
         QTest::newRow("clock speed beyond any clock")
-            << cpu("cpu MHz\t: 1e23\n") << p << "CurrentClockSpeed" << int(wmi::VT_NULL) << 0;
+            << cpu("cpu MHz\t: 1e23\n") << p << "CurrentClockSpeed";
         QTest::newRow("clock speed not a number")
-            << cpu("cpu MHz\t: nan\n") << p << "CurrentClockSpeed" << int(wmi::VT_NULL) << 0;
-        QTest::newRow("frequency file beyond 32 bits")
-            << cpu("")
-                + QStringList { QStringLiteral(
-                                    "/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"),
-                                QStringLiteral("99999999999999\n") }
-            << p << "MaxClockSpeed" << int(wmi::VT_NULL) << 0;
+            << cpu("cpu MHz\t: nan\n") << p << "CurrentClockSpeed";
+        QTest::newRow("frequency file beyond 32 bits") << cpu("")
+                + QStringList {
+                      QStringLiteral("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"),
+                      QStringLiteral("99999999999999\n")
+                  } << p << "MaxClockSpeed";
         // Found by fuzzing: the multiplication overflowed (or wrapped to 1024 KB) before the check.
         for (const char *size :
              { "4294967296M", "-512K", "9223372036854775807M", "18014398509481985M" })
             QTest::addRow("cache size %s", size) << cpu("")
                     + QStringList { cache + "level",           "2", cache + "type", "Unified",
                                     cache + "shared_cpu_list", "0", cache + "size", size }
-                                                 << p << "L2CacheSize" << int(wmi::VT_NULL) << 0;
+                                                 << p << "L2CacheSize";
         // Found by fuzzing: a second sample whose busy count went back while the total rose.
         const auto load = [&cpu](const char *second) {
             return cpu("")
@@ -572,17 +507,16 @@ private slots:
                                 QLatin1String(second) };
         };
         QTest::newRow("load sample going backwards")
-            << load("cpu0 100 0 500 1900 0\n") << p << "LoadPercentage" << int(wmi::VT_NULL) << 0;
-        QTest::newRow("load idle beyond total") << load("cpu0 1 0 0 18446744073709551615 0\n") << p
-                                                << "LoadPercentage" << int(wmi::VT_NULL) << 0;
+            << load("cpu0 100 0 500 1900 0\n") << p << "LoadPercentage";
+        QTest::newRow("load idle beyond total")
+            << load("cpu0 1 0 0 18446744073709551615 0\n") << p << "LoadPercentage";
         const QString w = QStringLiteral("Win32_Process");
         QTest::newRow("thread count beyond 32 bits")
-            << process("10 5 0\n", "99999999999") << w << "ThreadCount" << int(wmi::VT_NULL) << 0;
+            << process("10 5 0\n", "99999999999") << w << "ThreadCount";
         QTest::newRow("resident pages beyond any memory")
-            << process("1 9223372036854775807 0\n", "1") << w << "WorkingSetSize"
-            << int(wmi::VT_NULL) << 0;
+            << process("1 9223372036854775807 0\n", "1") << w << "WorkingSetSize";
         QTest::newRow("resident pages negative")
-            << process("1 -5 0\n", "1") << w << "WorkingSetSize" << int(wmi::VT_NULL) << 0;
+            << process("1 -5 0\n", "1") << w << "WorkingSetSize";
     }
 
     void outOfRangeNumbers()
@@ -590,8 +524,6 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(QString, cls);
         QFETCH(QString, property);
-        QFETCH(int, vt);
-        QFETCH(int, value);
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -602,10 +534,7 @@ private slots:
         QCOMPARE(objects.size(), 1);
         const QString misfit = schemaMisfit(cls, objects);
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
-        const wmi::VARIANT v = objects.first().value(property);
-        QCOMPARE(int(v.vt), vt);
-        if (vt == wmi::VT_I4)
-            QCOMPARE(v.lVal, value);
+        QCOMPARE(int(objects.first().value(property).vt), int(wmi::VT_NULL));
     }
 
     // Found by fuzzing: the sum of 1,025 extended capacities overflowed a signed integer.
@@ -784,38 +713,6 @@ private slots:
         QVERIFY(reader.model(0).size() <= 40);
         QVERIFY(reader.serialNumber(0).size() <= 20);
         QVERIFY(reader.firmwareRevision(0).size() <= 8);
-        // Numbers with no drive record read nothing.
-        QCOMPARE(reader.readDriveSmart(-1), 0);
-        QCOMPARE(reader.readDriveSmart(SmartReader::DriveCount), 0);
-    }
-
-    void smartSense_data()
-    {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed = 1; seed <= 100; ++seed)
-            QTest::addRow("seed %u", seed) << seed;
-    }
-
-    void smartSense()
-    {
-        QFETCH(quint32, seed);
-
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        OneDriveSmartIo io(SysRoot(dir.path()), std::make_shared<NoisyBlockDevice>(seed));
-        const int handle = io.open(0);
-        QVERIFY(handle >= 0);
-        QByteArray version(plat::smart::getversion::Size, '\0');
-        io.deviceIoControl(handle, plat::smart::SMART_GET_VERSION, QByteArray(), &version);
-        QCOMPARE(version.size(), plat::smart::getversion::Size);
-
-        // The reader's own command blocks, through the noisy drive.
-        SmartReader reader(std::shared_ptr<plat::SmartIo>(&io, [](plat::SmartIo *) {}));
-        reader.buildSmartAttributeTable();
-        const int read = reader.readDriveSmart(0);
-        QVERIFY(read == 0 || read == 1);
-        QVERIFY(reader.drive(0).readingCount <= SmartReader::MaxReadings);
-        io.close(handle);
     }
 };
 
