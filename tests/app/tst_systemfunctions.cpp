@@ -184,6 +184,7 @@ private slots:
         QTest::addColumn<qint64>("rate");
         QTest::addColumn<QString>("text");
         QTest::newRow("zero") << qint64(0) << qint64(0) << "00:00:00";
+        QTest::newRow("one hour") << qint64(3600000) << qint64(0) << "01:00:00";
         QTest::newRow("just short of an hour") << qint64(3599999) << qint64(0) << "00:59:59";
         QTest::newRow("1h2m3s") << qint64(3723000) << qint64(0) << "01:02:03";
         QTest::newRow("beyond int") << qint64(10737418240) << qint64(0) << "2982:36:58";
