@@ -6,15 +6,24 @@
 #include "widgets/switch.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QTreeWidget>
 
 namespace {
 
+// One icon per page, shared by its rows: a QIcon made from a file name reads the picture's header
+// each time, and a batch delivers hundreds of rows at once. Used on the GUI thread only, and never
+// destroyed (rows may outlive the application object at exit).
 QIcon icon(const char *name)
 {
-    return QIcon(QStringLiteral(":/Icon/%1.png").arg(QLatin1String(name)));
+    static auto *icons = new QHash<QByteArray, QIcon>;
+    auto it = icons->find(QByteArray(name));
+    if (it == icons->end())
+        it = icons->insert(QByteArray(name),
+                           QIcon(QStringLiteral(":/Icon/%1.png").arg(QLatin1String(name))));
+    return *it;
 }
 
 } // namespace

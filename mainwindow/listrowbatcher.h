@@ -23,7 +23,7 @@ class ListRowBatcher : public QObject
     Q_OBJECT
 
 public:
-    explicit ListRowBatcher(QObject *parent = nullptr, int intervalMs = 5, int budgetMs = 4);
+    explicit ListRowBatcher(QObject *parent = nullptr, int intervalMs = 5, int budgetMs = 3);
     ~ListRowBatcher() override;
 
     // Takes ownership of `item` until it is inserted into `tree` (at a later tick or flush).
