@@ -20,20 +20,8 @@ inline const QStringList &errorSignals()
 // Rows per heading, by heading signal, for a collector.
 inline int rowsPerDevice(Collector c)
 {
-    switch (c) {
-    case Collector::CPU:
-        return 22;
-    case Collector::GPU:
-        return 16;
-    case Collector::RAM:
-        return 11;
-    case Collector::Storage:
-        return 10;
-    case Collector::OS:
-        return 24;
-    default:
-        return 0;
-    }
+    static const int rows[] = { 24, 22, 16, 11, 10 }; // OS, CPU, GPU, RAM, Storage
+    return c <= Collector::Storage ? rows[int(c)] : 0;
 }
 
 // Returns an empty text when the run looks right, else what is wrong.

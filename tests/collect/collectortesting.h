@@ -77,11 +77,14 @@ struct Field
     QString row;
 };
 
-inline QStringList repeated(const QString &name, int n)
+// Signal names separated by blanks; "hardwareData*22" stands for 22 of them.
+inline QStringList signalNames(const QString &spaced)
 {
     QStringList out;
-    for (int i = 0; i < n; ++i)
-        out << name;
+    for (const QString &n : spaced.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        for (int i = qMax(1, n.section(QLatin1Char('*'), 1).toInt()); i > 0; --i)
+            out << n.section(QLatin1Char('*'), 0, 0);
+    }
     return out;
 }
 

@@ -44,10 +44,7 @@ QStringList SignalLog::names() const
 
 int SignalLog::count(const QString &name) const
 {
-    int n = 0;
-    for (const Entry &e : m_entries)
-        n += e.name == name ? 1 : 0;
-    return n;
+    return names().count(name);
 }
 
 QVector<SignalLog::Entry> SignalLog::all(const QString &name) const

@@ -2,6 +2,7 @@
 // deliver against sources the test reads itself: /etc/os-release, /proc/cpuinfo, /proc/meminfo,
 // /sys/block, /sys/class/net and the dpkg status file. What this machine lacks is skipped.
 
+#include "appidentity.h"
 #include "collectorchecks.h"
 
 #include "collect/worker.h"
@@ -22,22 +23,15 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// "KEY=value" or "KEY: value" lines of a file, first occurrence of each key.
+// "KEY=value" or "KEY: value" lines of a file, first occurrence of each key, quotes removed.
 QHash<QString, QString> keyValues(const QString &path, QChar separator)
 {
     QHash<QString, QString> values;
-    for (const QByteArray &raw : readFile(path).split('\n')) {
-        const QString line = QString::fromUtf8(raw);
+    for (const QString &line : QString::fromUtf8(readFile(path)).split(QLatin1Char('\n'))) {
         const int at = line.indexOf(separator);
-        if (at <= 0)
-            continue;
         const QString key = line.left(at).trimmed();
-        QString value = line.mid(at + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith(QLatin1Char('"'))
-            && value.endsWith(QLatin1Char('"')))
-            value = value.mid(1, value.size() - 2);
-        if (!values.contains(key))
-            values.insert(key, value);
+        if (at > 0 && !values.contains(key))
+            values.insert(key, line.mid(at + 1).trimmed().remove(QRegularExpression("^\"|\"$")));
     }
     return values;
 }
@@ -48,17 +42,13 @@ QHash<QString, QString> dpkgInstalled()
     QHash<QString, QString> versions;
     const QString status = QString::fromUtf8(readFile(QStringLiteral("/var/lib/dpkg/status")));
     for (const QString &stanza : status.split(QStringLiteral("\n\n"))) {
-        QString name, state, version;
-        for (const QString &line : stanza.split(QLatin1Char('\n'))) {
-            if (line.startsWith(QLatin1String("Package: ")))
-                name = line.mid(9);
-            else if (line.startsWith(QLatin1String("Status: ")))
-                state = line.mid(8);
-            else if (line.startsWith(QLatin1String("Version: ")))
-                version = line.mid(9);
-        }
-        if (!name.isEmpty() && state.endsWith(QLatin1String(" ok installed")))
-            versions.insert(name, version);
+        const auto field = [&stanza](const QString &name) {
+            return QRegularExpression("^" + name + ": (.*)$", QRegularExpression::MultilineOption)
+                .match(stanza)
+                .captured(1);
+        };
+        if (field("Status").endsWith(QLatin1String(" ok installed")))
+            versions.insert(field("Package"), field("Version"));
     }
     return versions;
 }
@@ -78,8 +68,6 @@ class TestCollectLive : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
         registerRecordTypes();
         plat::ScreenInfo::captureFromGui();
     }
@@ -188,22 +176,16 @@ private slots:
             = QDir(QStringLiteral("/sys/class/net"))
                   .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
         interfaces.removeAll(QStringLiteral("lo"));
+        QStringList macs;
+        for (const QString &name : qAsConst(interfaces))
+            macs << QString::fromLatin1(readFile("/sys/class/net/" + name + "/address")).trimmed();
         Worker worker;
         SignalLog log(&worker);
         QCOMPARE(worker.appNetworkWMIData(), 0);
         QCOMPARE(log.count("hardwareMainData"), interfaces.size());
         for (const HardwareData &d : log.records("hardwareData")) {
-            if (d.label != QLatin1String("MAC address") || d.value == QLatin1String("Unknown"))
-                continue;
-            bool known = false;
-            for (const QString &name : qAsConst(interfaces))
-                known = known
-                    || QString::fromLatin1(
-                           readFile(QStringLiteral("/sys/class/net/%1/address").arg(name)))
-                            .trimmed()
-                            .compare(d.value, Qt::CaseInsensitive)
-                        == 0;
-            QVERIFY2(known, qPrintable(d.value));
+            if (d.label == QLatin1String("MAC address") && d.value != QLatin1String("Unknown"))
+                QVERIFY2(macs.contains(d.value, Qt::CaseInsensitive), qPrintable(d.value));
         }
     }
 

@@ -13,15 +13,6 @@ using namespace wmi;
 
 namespace {
 
-// "label=value" of every HardwareData entry with a name.
-QStringList labelValues(const SignalLog &log, const QString &name)
-{
-    QStringList out;
-    for (const HardwareData &d : log.records(name))
-        out << d.label + QLatin1Char('=') + d.value;
-    return out;
-}
-
 const QString kGlobalGuid = QStringLiteral("{8be4df61-93ca-11d2-aa0d-00e098032b8c}");
 
 QVector<Field> opticalDrive(const QString &caption)
@@ -42,24 +33,6 @@ QVector<Field> opticalDrive(const QString &caption)
              { "Status", bstr("OK"), "Status=OK" } };
 }
 
-Object printer(const QString &caption)
-{
-    return { { "Caption", bstr(caption) },   { "AveragePagesPerMinute", i4(12) },
-             { "Default", boolean(true) },   { "DriverName", bstr("Generic PCL") },
-             { "PrintJobDataType", null() }, { "PortName", bstr("ipp://printer.local/ipp") },
-             { "Status", bstr("OK") },       { "WorkOffline", boolean(false) },
-             { "PrintProcessor", null() } };
-}
-
-Object keyboard(const QString &caption)
-{
-    return { { "Caption", bstr(caption) },
-             { "Description", bstr(caption) },
-             { "Status", bstr("OK") },
-             { "DeviceID", bstr("USB\\VID_046D&PID_C31C") },
-             { "Layout", bstr("us,ru") } };
-}
-
 Object tpm(bool activated)
 {
     return { { "IsActivated_InitialValue", boolean(activated) },
@@ -76,15 +49,19 @@ class TestCollectDevices : public QObject
 
     std::unique_ptr<FakeMachine> m;
 
-    // The rows of one object of a class, with the end signals after them.
-    void checkRows(Collector collector, const QString &cls, const QVector<Field> &fields)
+    // The rows of one object per class, in that order, with the end signals after them.
+    void checkRows(Collector collector, const QVector<std::pair<QString, QVector<Field>>> &objects)
     {
-        m->fake->add(cls, objectOf(fields));
+        QStringList rows;
+        for (const auto &object : objects) {
+            m->fake->add(object.first, objectOf(object.second));
+            rows += rowsOf(object.second);
+        }
         Worker worker;
         SignalLog log(&worker);
         QCOMPARE(runCollector(worker, collector), 0);
-        QCOMPARE(log.rows(), rowsOf(fields));
-        QCOMPARE(log.names().mid(fields.size()), QStringList({ "loadMainData", "finished" }));
+        QCOMPARE(log.rows(), rows);
+        QCOMPARE(log.names().mid(rows.size()), QStringList({ "loadMainData", "finished" }));
     }
 
 private slots:
@@ -95,7 +72,10 @@ private slots:
         qunsetenv("SystemRoot");
     }
 
-    void opticalRows() { checkRows(Collector::Optical, "Win32_CDROMDrive", opticalDrive("DVD")); }
+    void opticalRows()
+    {
+        checkRows(Collector::Optical, { { "Win32_CDROMDrive", opticalDrive("DVD") } });
+    }
 
     void transferRate_data()
     {
@@ -117,22 +97,23 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.appOpticalDevicesWMIData();
-        QVERIFY(labelValues(log, "hardwareData").contains("Transfer rate=" + text));
+        QVERIFY(log.rows().contains("Transfer rate=" + text));
     }
 
     void soundRows()
     {
         checkRows(
-            Collector::Sound, "Win32_SoundDevice",
-            { { "Caption", bstr("  HDA Intel PCH  "), "# HDA Intel PCH|Caption=HDA Intel PCH" },
-              { "ConfigManagerErrorCode", i4(28),
-                "Config. manager error code=The drivers for this device are not installed" },
-              { "ConfigManagerUserConfig", boolean(false), "User configuration=False" },
-              { "DeviceID", bstr("PCI\\VEN_8086"), "Device ID=PCI\\VEN_8086" },
-              { "Manufacturer", null(), "Manufacturer=Unknown" },
-              { "PowerManagementSupported", boolean(true), "Power management supported=True" },
-              { "Status", bstr("Error"), "Status=Error" },
-              { "StatusInfo", i4(4), "Status info=Disabled" } });
+            Collector::Sound,
+            { { "Win32_SoundDevice",
+                { { "Caption", bstr("  HDA Intel PCH  "), "# HDA Intel PCH|Caption=HDA Intel PCH" },
+                  { "ConfigManagerErrorCode", i4(28),
+                    "Config. manager error code=The drivers for this device are not installed" },
+                  { "ConfigManagerUserConfig", boolean(false), "User configuration=False" },
+                  { "DeviceID", bstr("PCI\\VEN_8086"), "Device ID=PCI\\VEN_8086" },
+                  { "Manufacturer", null(), "Manufacturer=Unknown" },
+                  { "PowerManagementSupported", boolean(true), "Power management supported=True" },
+                  { "Status", bstr("Error"), "Status=Error" },
+                  { "StatusInfo", i4(4), "Status info=Disabled" } } } });
     }
 
     void networkRows()
@@ -140,38 +121,46 @@ private slots:
         qputenv("SystemRoot", "C:\\Windows");
         const QString caption = "[00000004] Virtio network device";
         checkRows(
-            Collector::Network, "Win32_NetworkAdapterConfiguration",
-            { { "Caption", bstr(caption), "# " + caption + "|Caption=" + caption },
-              { "Description", bstr("Virtio"), "Description=Virtio" },
-              { "DHCPEnabled", boolean(false), "DHCP enabled=False" },
-              { "ServiceName", bstr("virtio_net"),
-                "Service name of the network adapter=virtio_net" },
-              { "IPEnabled", boolean(true), "TCP/IP enabled=True" },
-              { "SettingID", bstr("eth0"), "ID=eth0" },
-              { "InterfaceIndex", i4(4), "Interface index=4" },
-              { "DHCPServer", null(), "DHCP server=Unknown" },
-              { "MACAddress", bstr("02:FC:00:00:00:01"), "MAC address=02:FC:00:00:00:01" },
-              { "DNSHostName", bstr("vm"), "DNS hostname=vm" },
-              { "TcpNumConnections", null(), "TCP connections=Unknown" },
-              { "DatabasePath", bstr("%SystemRoot%\\etc"), "Database path=C:\\Windows\\etc" } });
+            Collector::Network,
+            { { "Win32_NetworkAdapterConfiguration",
+                { { "Caption", bstr(caption), "# " + caption + "|Caption=" + caption },
+                  { "Description", bstr("Virtio"), "Description=Virtio" },
+                  { "DHCPEnabled", boolean(false), "DHCP enabled=False" },
+                  { "ServiceName", bstr("virtio_net"),
+                    "Service name of the network adapter=virtio_net" },
+                  { "IPEnabled", boolean(true), "TCP/IP enabled=True" },
+                  { "SettingID", bstr("eth0"), "ID=eth0" },
+                  { "InterfaceIndex", i4(4), "Interface index=4" },
+                  { "DHCPServer", null(), "DHCP server=Unknown" },
+                  { "MACAddress", bstr("02:FC:00:00:00:01"), "MAC address=02:FC:00:00:00:01" },
+                  { "DNSHostName", bstr("vm"), "DNS hostname=vm" },
+                  { "TcpNumConnections", null(), "TCP connections=Unknown" },
+                  { "DatabasePath", bstr("%SystemRoot%\\etc"),
+                    "Database path=C:\\Windows\\etc" } } } });
     }
 
     // Keyboards come before printers.
     void peripheralRows()
     {
-        m->fake->add("Win32_Keyboard", keyboard("Keyboard A"));
-        m->fake->add("Win32_Printer", printer("Lab"));
-        Worker worker;
-        SignalLog log(&worker);
-        QCOMPARE(worker.appPeripheralWMIData(), 0);
-        QCOMPARE(
-            log.rows(),
-            QStringList({ "# Keyboard A|Caption=Keyboard A", "Description=Keyboard A", "Status=OK",
-                          "Device ID=USB\\VID_046D&PID_C31C", "Layout=us,ru", "# Lab|Caption=Lab",
-                          "Average pages per minute=12", "Default=True", "Driver name=Generic PCL",
-                          "Data type=Unknown", "Port name=ipp://printer.local/ipp",
-                          "Printer status=OK", "Work offline=False", "Print processor=Unknown" }));
-        QCOMPARE(log.names().mid(14), QStringList({ "loadMainData", "finished" }));
+        const QString usb = QStringLiteral("USB\\VID_046D&PID_C31C");
+        checkRows(Collector::Peripheral,
+                  { { "Win32_Keyboard",
+                      { { "Caption", bstr("Keyboard A"), "# Keyboard A|Caption=Keyboard A" },
+                        { "Description", bstr("Keyboard A"), "Description=Keyboard A" },
+                        { "Status", bstr("OK"), "Status=OK" },
+                        { "DeviceID", bstr(usb), "Device ID=" + usb },
+                        { "Layout", bstr("us,ru"), "Layout=us,ru" } } },
+                    { "Win32_Printer",
+                      { { "Caption", bstr("Lab"), "# Lab|Caption=Lab" },
+                        { "AveragePagesPerMinute", i4(12), "Average pages per minute=12" },
+                        { "Default", boolean(true), "Default=True" },
+                        { "DriverName", bstr("Generic PCL"), "Driver name=Generic PCL" },
+                        { "PrintJobDataType", null(), "Data type=Unknown" },
+                        { "PortName", bstr("ipp://printer.local/ipp"),
+                          "Port name=ipp://printer.local/ipp" },
+                        { "Status", bstr("OK"), "Printer status=OK" },
+                        { "WorkOffline", boolean(false), "Work offline=False" },
+                        { "PrintProcessor", null(), "Print processor=Unknown" } } } });
     }
 
     // On UEFI, Secure Boot counts as supported when its variable exists, whatever its value.
@@ -191,37 +180,29 @@ private slots:
         m->platform.firmware->uefi = true;
         if (!secureBoot.isEmpty())
             m->platform.firmware->setVariable("SecureBoot", kGlobalGuid, secureBoot);
-        m->fake->add("Win32_BaseBoard",
-                     { { "Manufacturer", bstr("ASUSTeK COMPUTER INC.") },
-                       { "Product", bstr("PRIME B560M-A") },
-                       { "HostingBoard", boolean(true) },
-                       { "Status", bstr("OK") },
-                       { "HotSwappable", boolean(false) },
-                       { "PoweredOn", boolean(true) },
-                       { "Removable", null() },
-                       { "RequiresDaughterBoard", boolean(false) },
-                       { "SerialNumber", null() } });
-        m->fake->add("Win32_BIOS",
-                     { { "Caption", bstr("1601") },
-                       { "CurrentLanguage", null() },
-                       { "Status", bstr("OK") },
-                       { "Manufacturer", bstr("American Megatrends Inc.") },
-                       { "SerialNumber", bstr("   ") },
-                       { "ReleaseDate", bstr("not a date") } });
-        Worker worker;
-        SignalLog log(&worker);
-        QCOMPARE(worker.appMotherboardWMIData(), 0);
-        QCOMPARE(
-            labelValues(log, "hardwareData"),
-            QStringList({ "Manufacturer=ASUSTeK COMPUTER INC.", "Product=PRIME B560M-A",
-                          "Hosting board=True", "Status=OK", "Hot swappable=False",
-                          "Powered on=True", "Removable=Unknown", "Requires daughter board=False",
-                          "Serial number=Unknown", "BIOS mode=UEFI", "Secure boot=" + support,
-                          "BIOS version=1601", "BIOS current language=Unknown", "BIOS status=OK",
-                          "BIOS manufacturer=American Megatrends Inc.",
-                          "BIOS serial number=Unknown", "BIOS release date=Unknown" }));
-        QVERIFY(!log.contains("hardwareMainData"));
-        QCOMPARE(log.names().mid(17), QStringList({ "loadMainData", "finished" }));
+        const QString maker = QStringLiteral("American Megatrends Inc.");
+        checkRows(
+            Collector::Motherboard,
+            { { "Win32_BaseBoard",
+                { { "Manufacturer", bstr("ASUSTeK COMPUTER INC."),
+                    "Manufacturer=ASUSTeK COMPUTER INC." },
+                  { "Product", bstr("PRIME B560M-A"), "Product=PRIME B560M-A" },
+                  { "HostingBoard", boolean(true), "Hosting board=True" },
+                  { "Status", bstr("OK"), "Status=OK" },
+                  { "HotSwappable", boolean(false), "Hot swappable=False" },
+                  { "PoweredOn", boolean(true), "Powered on=True" },
+                  { "Removable", null(), "Removable=Unknown" },
+                  { "RequiresDaughterBoard", boolean(false), "Requires daughter board=False" },
+                  { "SerialNumber", null(), "Serial number=Unknown" },
+                  { QString(), null(), "BIOS mode=UEFI" },
+                  { QString(), null(), "Secure boot=" + support } } },
+              { "Win32_BIOS",
+                { { "Caption", bstr("1601"), "BIOS version=1601" },
+                  { "CurrentLanguage", null(), "BIOS current language=Unknown" },
+                  { "Status", bstr("OK"), "BIOS status=OK" },
+                  { "Manufacturer", bstr(maker), "BIOS manufacturer=" + maker },
+                  { "SerialNumber", bstr("   "), "BIOS serial number=Unknown" },
+                  { "ReleaseDate", bstr("not a date"), "BIOS release date=Unknown" } } } });
     }
 
     void motherboardReleaseDate()
@@ -231,7 +212,7 @@ private slots:
         Worker worker;
         SignalLog log(&worker);
         worker.appMotherboardWMIData();
-        const QString row = labelValues(log, "hardwareData").last();
+        const QString row = log.rows().last();
         // The date is shown in local time, day first.
         QVERIFY2(QRegularExpression("^BIOS release date=\\d\\d-03-2021 \\d\\d:\\d\\d:09$")
                      .match(row)

@@ -4,6 +4,7 @@
 #include "../collect/collectortesting.h"
 #include "../collect/signallog.h"
 
+#include "appidentity.h"
 #include "collect/lazyicon.h"
 #include "fixturetree.h"
 
@@ -84,11 +85,9 @@ QStringList records(const SignalLog &log, const QString &name)
 // Name, path, command and location of every start-up entry.
 QStringList startupRows(const SignalLog &log)
 {
-    QStringList rows;
-    for (const SignalLog::Entry &e : log.all("startupInfo")) {
-        const Startup s = e.args.at(0).value<Startup>();
-        rows << QStringList { s.name, s.startupPath, s.command, s.location }.join(" | ");
-    }
+    QStringList rows = records(log, "startupInfo");
+    for (QString &row : rows)
+        row = row.section(QStringLiteral(" | "), 1);
     return rows;
 }
 
@@ -129,8 +128,6 @@ class TestCollectLists : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
         // Scratch folders of their own: nothing here may touch a real home.
         QVERIFY(qEnvironmentVariableIsSet("VN_TEST_SCRATCH"));
     }
