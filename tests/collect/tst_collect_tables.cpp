@@ -13,50 +13,55 @@
 #include <QtTest>
 
 #include <functional>
+#include <numeric>
 
 namespace {
 
 using Lookup = std::function<QString(qint32)>;
 
+// Each table with how many rows it holds, how many of them pass through translation and how
+// many distinct texts they have; a row lost, moved to another code or marked the other way changes
+// one of the counts.
 struct Table
 {
     const char *name;
     Lookup lookup;
-    QVector<qint32> probe; // codes that cover the table and what lies next to it
+    bool isUnsigned;
+    int rows, translated, distinctTexts;
 };
-
-QVector<qint32> range(qint32 from, qint32 to)
-{
-    QVector<qint32> codes;
-    for (qint32 c = from; c <= to; ++c)
-        codes << c;
-    return codes;
-}
-
-QVector<qint32> bits()
-{
-    QVector<qint32> codes { 0, 3, 136, 16512 };
-    for (int b = 0; b < 16; ++b)
-        codes << (1 << b);
-    return codes;
-}
 
 const QVector<Table> &tables()
 {
     static const QVector<Table> all = {
-        { "processor type", [](qint32 c) { return processorTypeText(c); }, range(-1, 300) },
-        { "cpu status", [](qint32 c) { return cpuStatusText(c); }, range(-1, 300) },
-        { "video architecture", [](qint32 c) { return videoArchitectureText(c); }, range(-1, 300) },
-        { "memory form factor", [](qint32 c) { return memoryFormFactorText(quint32(c)); },
-          range(-1, 300) },
-        { "memory type", [](qint32 c) { return memoryTypeText(c); }, range(-1, 300) },
-        { "memory type detail", [](qint32 c) { return memoryTypeDetailText(quint32(c)); }, bits() },
-        { "availability", [](qint32 c) { return availabilityText(quint32(c)); }, range(-1, 300) },
-        { "config manager error", [](qint32 c) { return configManagerErrorText(c); },
-          range(-1, 300) },
-        { "status info", [](qint32 c) { return statusInfoText(quint32(c)); }, range(-1, 300) },
+        { "processor type", [](qint32 c) { return processorTypeText(c); }, false, 5, 1, 5 },
+        { "cpu status", [](qint32 c) { return cpuStatusText(c); }, false, 7, 7, 6 },
+        { "video architecture", [](qint32 c) { return videoArchitectureText(c); }, false, 12, 0,
+          12 },
+        { "memory form factor", [](qint32 c) { return memoryFormFactorText(quint32(c)); }, true, 23,
+          1, 23 },
+        { "memory type", [](qint32 c) { return memoryTypeText(c); }, false, 25, 1, 25 },
+        { "memory type detail", [](qint32 c) { return memoryTypeDetailText(quint32(c)); }, true, 13,
+          2, 13 },
+        { "availability", [](qint32 c) { return availabilityText(quint32(c)); }, true, 20, 20, 20 },
+        { "config manager error", [](qint32 c) { return configManagerErrorText(c); }, false, 32, 32,
+          31 },
+        { "status info", [](qint32 c) { return statusInfoText(quint32(c)); }, true, 4, 4, 4 },
     };
     return all;
+}
+
+// The codes that cover a table and what lies next to it; the type detail table is of bit flags.
+QVector<qint32> probe(const Table &t)
+{
+    if (t.name == QLatin1String("memory type detail")) {
+        QVector<qint32> codes { 0, 3, 136, 16512 };
+        for (int b = 0; b < 16; ++b)
+            codes << (1 << b);
+        return codes;
+    }
+    QVector<qint32> codes(302);
+    std::iota(codes.begin(), codes.end(), -1);
+    return codes;
 }
 
 // A row is a code whose text is neither empty, nor "Unknown", nor the code itself.
@@ -130,37 +135,21 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    // How many rows each table holds and how many of them pass through translation; a row lost,
-    // moved to another code or marked the other way changes one of the counts.
     void tableShape_data()
     {
         QTest::addColumn<int>("table");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("translated");
-        QTest::addColumn<int>("distinctTexts");
-        QTest::newRow("processor type") << 0 << 5 << 1 << 5;
-        QTest::newRow("cpu status") << 1 << 7 << 7 << 6;
-        QTest::newRow("video architecture") << 2 << 12 << 0 << 12;
-        QTest::newRow("memory form factor") << 3 << 23 << 1 << 23;
-        QTest::newRow("memory type") << 4 << 25 << 1 << 25;
-        QTest::newRow("memory type detail") << 5 << 13 << 2 << 13;
-        QTest::newRow("availability") << 6 << 20 << 20 << 20;
-        QTest::newRow("config manager error") << 7 << 32 << 32 << 31;
-        QTest::newRow("status info") << 8 << 4 << 4 << 4;
+        for (int i = 0; i < tables().size(); ++i)
+            QTest::newRow(tables().at(i).name) << i;
     }
 
     void tableShape()
     {
         QFETCH(int, table);
-        QFETCH(int, rows);
-        QFETCH(int, translated);
-        QFETCH(int, distinctTexts);
         const Table &t = tables().at(table);
-        const bool unsignedTable = table == 3 || table == 5 || table == 6 || table == 8;
         QMap<qint32, QString> plain;
-        for (qint32 code : t.probe) {
+        for (qint32 code : probe(t)) {
             const QString text = t.lookup(code);
-            if (isRow(code, text, unsignedTable))
+            if (isRow(code, text, t.isUnsigned))
                 plain.insert(code, text);
         }
         MarkingTranslator marker;
@@ -174,9 +163,9 @@ private slots:
                 QCOMPARE(text, it.value());
         }
         QCoreApplication::removeTranslator(&marker);
-        QCOMPARE(plain.size(), rows);
-        QCOMPARE(marked, translated);
-        QCOMPARE(QSet<QString>(plain.cbegin(), plain.cend()).size(), distinctTexts);
+        QCOMPARE(plain.size(), t.rows);
+        QCOMPARE(marked, t.translated);
+        QCOMPARE(QSet<QString>(plain.cbegin(), plain.cend()).size(), t.distinctTexts);
     }
 
     // Fallbacks pass through translation where they read "Unknown".

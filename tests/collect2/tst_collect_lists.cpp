@@ -558,13 +558,9 @@ private slots:
         qputenv("appdata", appdata.path().toUtf8());
         const QString folder = appdata.path() + "/Microsoft/Windows/Start Menu/Programs/Startup";
         QVERIFY(QDir().mkpath(folder));
-        QFile plain(folder + "/Backup.Tool.lnk");
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
+        QVERIFY(QFile(folder + "/Backup.Tool.lnk").open(QIODevice::WriteOnly));
         QVERIFY(QFile::link("/bin/true", folder + "/backup.lnk"));
-        QFile hidden(folder + "/.hidden.lnk");
-        QVERIFY(hidden.open(QIODevice::WriteOnly));
-        hidden.close();
+        QVERIFY(QFile(folder + "/.hidden.lnk").open(QIODevice::WriteOnly));
         Worker worker;
         SignalLog log(&worker);
         worker.getStartupApp();
