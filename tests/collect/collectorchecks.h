@@ -9,14 +9,6 @@
 
 namespace CollectorChecks {
 
-inline const QStringList &errorSignals()
-{
-    static const QStringList names { "initComLibError",     "errorCreateIWbemObject",
-                                     "errorRootConnection", "errorProxyBlanket",
-                                     "errorProcessQuery",   "collectorAborted" };
-    return names;
-}
-
 // Rows per heading, by heading signal, for a collector.
 inline int rowsPerDevice(Collector c)
 {
@@ -27,7 +19,8 @@ inline int rowsPerDevice(Collector c)
 // Returns an empty text when the run looks right, else what is wrong.
 inline QString shapeProblem(const SignalLog &log, Collector c)
 {
-    for (const QString &e : errorSignals()) {
+    for (const char *e : { "initComLibError", "errorCreateIWbemObject", "errorRootConnection",
+                           "errorProxyBlanket", "errorProcessQuery", "collectorAborted" }) {
         if (log.contains(e))
             return QStringLiteral("error signal %1").arg(e);
     }

@@ -485,8 +485,8 @@ private slots:
         // Only the drive with an index is offered for S.M.A.R.T.; both are counted.
         const QVector<SignalLog::Entry> smart = log.all("smartDriveInfo");
         QCOMPARE(smart.size(), 1);
-        QCOMPARE(smart.at(0).args.at(0).value<SmartStorage>().caption, QString("Unknown"));
-        QCOMPARE(smart.at(0).args.at(0).value<SmartStorage>().driveIndex, QString("3"));
+        const SmartStorage drive = smart.at(0).args.at(0).value<SmartStorage>();
+        QCOMPARE(drive.caption + " #" + drive.driveIndex, QString("Unknown #3"));
         QCOMPARE(log.all("storageTotalDrivesData").at(0).args.at(0).toString(), QString("2"));
     }
 };

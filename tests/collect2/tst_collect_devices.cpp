@@ -33,14 +33,6 @@ QVector<Field> opticalDrive(const QString &caption)
              { "Status", bstr("OK"), "Status=OK" } };
 }
 
-Object tpm(bool activated)
-{
-    return { { "IsActivated_InitialValue", boolean(activated) },
-             { "SpecVersion", bstr("2.0, 0, 1.59") },
-             { "ManufacturerVersion", bstr("7.2.3.1") },
-             { "IsEnabled_InitialValue", boolean(true) } };
-}
-
 } // namespace
 
 class TestCollectDevices : public QObject
@@ -222,14 +214,18 @@ private slots:
 
     void tpmRows()
     {
-        m->fake->add("Win32_Tpm", tpm(true));
-        m->fake->add("Win32_Tpm", tpm(false)); // a second module is not shown
+        const QVector<Field> fields {
+            { "IsActivated_InitialValue", boolean(true), "Is activated=True" },
+            { "SpecVersion", bstr("2.0, 0, 1.59"), "Specification version=2.0, 0, 1.59" },
+            { "ManufacturerVersion", bstr("7.2.3.1"), "Manufacturer version=7.2.3.1" },
+            { "IsEnabled_InitialValue", boolean(true), "Is enabled=True" },
+        };
+        m->fake->add("Win32_Tpm", objectOf(fields));
+        m->fake->add("Win32_Tpm", { { "IsActivated_InitialValue", boolean(false) } }); // not shown
         Worker worker;
         SignalLog log(&worker);
         worker.getTpmWMIData();
-        QCOMPARE(log.rows(),
-                 QStringList({ "Is activated=True", "Specification version=2.0, 0, 1.59",
-                               "Manufacturer version=7.2.3.1", "Is enabled=True" }));
+        QCOMPARE(log.rows(), rowsOf(fields));
         QCOMPARE(log.names().mid(4), QStringList({ "loadMainData", "finished" }));
         QCOMPARE(m->fake->liveObjects(), 0);
     }
