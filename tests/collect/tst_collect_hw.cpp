@@ -1,6 +1,5 @@
-// What the OS, CPU, GPU, RAM and Storage collectors emit for chosen WMI objects: row order and
-// count, unit and number formats, the "Unknown" rules and the outside sources (CUDA, screen,
-// installed memory).
+// The OS, CPU, GPU, RAM and Storage collectors' rows for chosen WMI objects: order, formats,
+// "Unknown" rules and the outside sources (CUDA, screen, installed memory).
 
 #include "collectortesting.h"
 #include "fakemachine.h"
@@ -53,8 +52,6 @@ private slots:
         QCOMPARE(fake->liveObjects(), 0);
         QCOMPARE(fake->comDepth(), 0);
     }
-
-    // --- OS --------------------------------------------------------------------------------
 
     void osRows()
     {
@@ -212,8 +209,6 @@ private slots:
         QCOMPARE(rowOf(rows, expected.section(QLatin1Char('='), 0, 0)), expected);
     }
 
-    // --- GPU -------------------------------------------------------------------------------
-
     void gpuRows()
     {
         const QString date = "20230115000000.000000+000";
@@ -320,8 +315,6 @@ private slots:
             QCOMPARE(rowOf(rows, label), label + "=Unknown");
     }
 
-    // --- RAM -------------------------------------------------------------------------------
-
     void ramTotals_data()
     {
         QTest::addColumn<bool>("arrayObject");
@@ -416,8 +409,6 @@ private slots:
                      + rowsOf(second));
         QCOMPARE(log.names().mid(26), (QStringList { "loadMainData", "finished" }));
     }
-
-    // --- Storage ---------------------------------------------------------------------------
 
     void storageTwoDrives()
     {

@@ -1,6 +1,5 @@
-// The code-to-text tables: sample rows and fallbacks, then each table's invariants (how many
-// rows, which of them are translated, unique names) instead of a copy of every row. The locale
-// table is checked against the platform's own locale ids, which are kept apart.
+// The code-to-text tables: sample rows, fallbacks and each table's invariants instead of a copy of
+// every row; the locale table against the platform's own locale ids, which are kept apart.
 
 #include "collect/codetables.h"
 #include "collect/smartreader.h"
@@ -19,9 +18,8 @@ namespace {
 
 using Lookup = std::function<QString(qint32)>;
 
-// Each table with how many rows it holds, how many of them pass through translation and how
-// many distinct texts they have; a row lost, moved to another code or marked the other way changes
-// one of the counts.
+// Each table with its counts of rows, of translated rows and of distinct texts: a row lost, moved
+// to another code or marked the other way changes one of them.
 struct Table
 {
     const char *name;

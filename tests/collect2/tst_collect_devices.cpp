@@ -1,6 +1,5 @@
 // Optical, sound, network, peripheral, motherboard and TPM collectors on chosen WMI objects: rows,
-// their order and value rules. Their frame, cancel flags and fixture machines are tested with the
-// other collectors'.
+// their order and value rules (frame, cancel flags and fixture machines: tests/collect).
 
 #include "../collect/collectortesting.h"
 #include "../collect/signallog.h"

@@ -147,8 +147,6 @@ private slots:
             qunsetenv(v);
     }
 
-    // --- Services -----------------------------------------------------------------------------
-
     void services_data()
     {
         QTest::addColumn<QVariant>("state"); // text, or nothing for a null value
@@ -180,8 +178,6 @@ private slots:
                                    .arg(icon, shown) });
         QCOMPARE(log.names().mid(1), QStringList({ "loadMainData", "finished" }));
     }
-
-    // --- Processes ----------------------------------------------------------------------------
 
     void processes_data()
     {
@@ -225,8 +221,6 @@ private slots:
         QCOMPARE(worker.processesWMIData(), 0);
         QCOMPARE(records(log, "appProcessesData"), QStringList { expected });
     }
-
-    // --- Installed applications ---------------------------------------------------------------
 
     void applications()
     {
@@ -286,8 +280,6 @@ private slots:
         QCOMPARE(log.all("appDataReady").value(0).args.value(0).toInt(), 6);
         QCOMPARE(log.names().mid(6), QStringList({ "appDataReady", "loadMainData", "finished" }));
     }
-
-    // --- Uninstall ----------------------------------------------------------------------------
 
     void uninstallWaitsForTheSession()
     {
@@ -385,8 +377,6 @@ private slots:
         QVERIFY(!QFile::exists(marker));
         QCOMPARE(log.names().last(), QStringLiteral("finished"));
     }
-
-    // --- Drivers ------------------------------------------------------------------------------
 
     void drivers()
     {
@@ -496,8 +486,6 @@ private slots:
         for (const SignalLog::Entry &e : log.all("appDataReady"))
             QCOMPARE(e.args.at(0).toInt(), 1);
     }
-
-    // --- Start-up entries ---------------------------------------------------------------------
 
     void startupFromAutostart()
     {
