@@ -115,10 +115,8 @@ private slots:
         const QStringList rows = log.rows();
         int from = 0;
         for (const QString &row : expected) {
-            const int at = rows.indexOf(row, from);
-            if (at < 0)
-                QFAIL(qPrintable(QStringLiteral("missing or out of order: ") + row));
-            from = at + 1;
+            from = rows.indexOf(row, from) + 1;
+            QVERIFY2(from > 0, qPrintable("missing or out of order: " + row));
         }
     }
 };

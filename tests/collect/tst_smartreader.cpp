@@ -95,9 +95,9 @@ private slots:
         reader.resetSmartData();
         reader.buildSmartAttributeTable();
         QCOMPARE(reader.readDriveSmart(1), 1);
-        QCOMPARE(reader.model(1), QString("Samsung SSD 870 EVO 1TB"));
-        QCOMPARE(reader.serialNumber(1), QString("S5Y1NX0R123456"));
-        QCOMPARE(reader.firmwareRevision(1), QString("SVT02B6Q"));
+        QCOMPARE(
+            QStringList({ reader.model(1), reader.serialNumber(1), reader.firmwareRevision(1) }),
+            QStringList({ "Samsung SSD 870 EVO 1TB", "S5Y1NX0R123456", "SVT02B6Q" }));
         QCOMPARE(reader.drive(1).readingCount, quint8(6));
         QCOMPARE(reader.drive(1).driveNumber, quint8(1));
         QVERIFY(reader.drive(1).capabilities & CAP_SMART_CMD);
