@@ -205,10 +205,9 @@ private slots:
         worker.appMotherboardWMIData();
         const QString row = log.rows().last();
         // The date is shown in local time, day first.
-        QVERIFY2(QRegularExpression("^BIOS release date=\\d\\d-03-2021 \\d\\d:\\d\\d:09$")
-                     .match(row)
-                     .hasMatch(),
-                 qPrintable(row));
+        QVERIFY2(
+            row.contains(QRegularExpression("^BIOS release date=\\d\\d-03-2021 \\d\\d:\\d\\d:09$")),
+            qPrintable(row));
     }
 
     void tpmRows()
