@@ -12,8 +12,6 @@ using namespace wmi;
 
 namespace {
 
-const QString kGlobalGuid = QStringLiteral("{8be4df61-93ca-11d2-aa0d-00e098032b8c}");
-
 QVector<Field> opticalDrive(const QString &caption)
 {
     return { { "Caption", bstr(caption), "# " + caption + "|Caption=" + caption },
@@ -170,7 +168,8 @@ private slots:
         QFETCH(QString, support);
         m->platform.firmware->uefi = true;
         if (!secureBoot.isEmpty())
-            m->platform.firmware->setVariable("SecureBoot", kGlobalGuid, secureBoot);
+            m->platform.firmware->setVariable("SecureBoot",
+                                              "{8be4df61-93ca-11d2-aa0d-00e098032b8c}", secureBoot);
         const QString maker = QStringLiteral("American Megatrends Inc.");
         checkRows(
             Collector::Motherboard,

@@ -100,11 +100,8 @@ QString userAutostart()
 bool writeScript(const QString &path, const QByteArray &body)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write("#!/bin/sh\n" + body);
-    f.close();
-    return f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+    return f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n" + body) > 0 && f.flush()
+        && f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
                             | QFileDevice::ExeOwner);
 }
 
