@@ -159,8 +159,7 @@ private slots:
         QTemporaryFile file;
         QVERIFY(file.open());
         QVERIFY(saveReportAsXml(data, &file));
-        file.close();
-        QVERIFY(file.open());
+        QVERIFY(file.seek(0));
         const QString xml = QString::fromUtf8(file.readAll());
         // Names made safe, texts escaped and cleaned of what XML can not hold, empty pages.
         for (const char *part :

@@ -5,6 +5,7 @@
 #include "app/restart.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
+#include "appidentity.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "platform/fakes/fakelauncher.h"
 #include "platform/fakes/fakeplatform.h"
@@ -65,8 +66,6 @@ class TstWindowBehaviour : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Dravonel");
-        QCoreApplication::setApplicationName("Verdimon Nuvo");
         fakes = std::make_unique<plat::FakePlatform>();
         platform = fakes->platform();
         // The Run keys are the real XDG autostart folders of this test's throw-away home.
@@ -175,19 +174,15 @@ private slots:
 
     void loadingPutsStoredValuesIntoTheControls()
     {
-        const auto set = [](const char *group, const char *key, const QVariant &value) {
-            Settings::setSettingsValue(QString::fromLatin1(group), QString::fromLatin1(key), value);
+        const QVariantMap values {
+            { "AppSettings/Opacity", 0.3 },     { "AppSettings/ShowFullInfo", false },
+            { "AppSettings/AppTheme", 2 },      { "AppSettings/AppLanguage", 3 },
+            { "Fonts/Family", "Arial" },        { "Fonts/Size", 13 },
+            { "Updates/UpdatesChannel", 1 },    { "Updates/Delivery", 1 },
+            { "Updates/DisableUpdates", true }, { "Updates/InstallSilently", true }
         };
-        set("AppSettings", "Opacity", 0.3);
-        set("AppSettings", "ShowFullInfo", false);
-        set("AppSettings", "AppTheme", 2);
-        set("AppSettings", "AppLanguage", 3);
-        set("Fonts", "Family", "Arial");
-        set("Fonts", "Size", 13);
-        set("Updates", "UpdatesChannel", 1);
-        set("Updates", "Delivery", 1);
-        set("Updates", "DisableUpdates", true);
-        set("Updates", "InstallSilently", true);
+        for (auto value = values.cbegin(); value != values.cend(); ++value)
+            QSettings().setValue(value.key(), value.value());
         auto window = newWindow();
         QCOMPARE(window->opacitySlider->value(), 5);
         QCOMPARE(stored("AppSettings", "Opacity").toDouble(), 0.5);
@@ -373,7 +368,6 @@ private slots:
         QFETCH(bool, closeToTray);
         QFETCH(int, answer);
         QFETCH(bool, closed);
-        QFETCH(bool, restarted);
         bool restartCalled = false;
         ProcessEntry::setRestartHandler([&restartCalled] { restartCalled = true; });
         answerWith(QDialogButtonBox::StandardButton(answer));
@@ -383,7 +377,7 @@ private slots:
         window->closeToTraySwitch->setChecked(closeToTray);
         QCOMPARE(window->close(), closed);
         QCOMPARE(window->isVisible(), !closed && !closeToTray);
-        QCOMPARE(restartCalled, restarted);
+        QTEST(restartCalled, "restarted");
         QCOMPARE(boxes.size(), fontPending && !closeToTray ? 1 : 0);
         ProcessEntry::setRestartHandler(nullptr);
         answerWith(QDialogButtonBox::Ok);

@@ -52,11 +52,11 @@ private slots:
     void commandArguments()
     {
         QFETCH(QString, command);
-        QFETCH(QStringList, arguments);
-        QCOMPARE(PingManager::commandArguments(command), arguments);
+        QTEST(PingManager::commandArguments(command), "arguments");
     }
 
-    void startsWithTheExample()
+    // The console starts with an example; an empty field sends nothing.
+    void pingsLoopback()
     {
         Console console;
         QCOMPARE(console.field->text(), QStringLiteral("8.8.8.8 -n 5"));
@@ -64,11 +64,6 @@ private slots:
         console.field->clear();
         QVERIFY(!console.send->isEnabled());
         QVERIFY(!console.dialog->isRunning());
-    }
-
-    void pingsLoopback()
-    {
-        Console console;
         console.dialog->show();
         QSignalSpy succeeded(console.dialog.get(), &PingManager::commandSucceeded);
         console.field->setText(QStringLiteral("127.0.0.1 -n 2 -i 0.2"));
