@@ -301,8 +301,7 @@ private slots:
         QVERIFY(box);
         window->resize(1400, 700);
         window->show();
-        auto *menu = window->findChild<QListWidget *>(QStringLiteral("settingsMenuView"));
-        menu->setCurrentRow(8);
+        window->settingsMenuView->setCurrentRow(8);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         const QString name = QStringLiteral("Samsung SSD 980 PRO 2TB NVMe Controller 0");
         box->addItem(QIcon(QStringLiteral(":/Icon/storage.png")), name, QStringLiteral("0"));

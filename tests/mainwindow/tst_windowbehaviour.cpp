@@ -72,13 +72,13 @@ private slots:
         platform->registry = plat::makeAutostartRegistry(plat::SysRoot());
         scopedPlatform = std::make_unique<plat::ScopedPlatform>(platform);
         scopedLauncher = std::make_unique<plat::ScopedLauncher>(launcher);
-        answerWith(QDialogButtonBox::Ok);
     }
 
     void init()
     {
         QSettings().clear();
         boxes.clear();
+        answerWith(QDialogButtonBox::Ok);
         launcher->clear();
         VerdimonNuvo::setTrayProbe([] { return true; });
         QGuiApplication::setQuitOnLastWindowClosed(true);
@@ -169,7 +169,6 @@ private slots:
         QCOMPARE(stored("Fonts", "Family").toString(), "Segoe UI");
         QVERIFY(!window->fontChangePending);
         QVERIFY(!window->applyFontBtn->isEnabled() && !window->resetFontBtn->isEnabled());
-        answerWith(QDialogButtonBox::Ok);
     }
 
     void loadingPutsStoredValuesIntoTheControls()
@@ -380,7 +379,6 @@ private slots:
         QTEST(restartCalled, "restarted");
         QCOMPARE(boxes.size(), fontPending && !closeToTray ? 1 : 0);
         ProcessEntry::setRestartHandler(nullptr);
-        answerWith(QDialogButtonBox::Ok);
     }
 
     void shortcutsReachTheirActions()
