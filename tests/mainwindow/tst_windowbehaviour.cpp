@@ -38,8 +38,7 @@ class TstWindowBehaviour : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<plat::FakePlatform> fakes;
-    std::shared_ptr<plat::Platform> platform;
+    plat::FakePlatform fakes;
     std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
     std::shared_ptr<plat::FakeLauncher> launcher = std::make_shared<plat::FakeLauncher>();
     std::unique_ptr<plat::ScopedLauncher> scopedLauncher;
@@ -66,8 +65,7 @@ class TstWindowBehaviour : public QObject
 private slots:
     void initTestCase()
     {
-        fakes = std::make_unique<plat::FakePlatform>();
-        platform = fakes->platform();
+        const std::shared_ptr<plat::Platform> platform = fakes.platform();
         // The Run keys are the real XDG autostart folders of this test's throw-away home.
         platform->registry = plat::makeAutostartRegistry(plat::SysRoot());
         scopedPlatform = std::make_unique<plat::ScopedPlatform>(platform);
