@@ -66,11 +66,7 @@ private slots:
         window->insiderNotificationEnabled = false;
     }
 
-    void cleanupTestCase()
-    {
-        MsgDialog::setTestResponder({});
-        stopWindow();
-    }
+    void cleanupTestCase() { stopWindow(); }
 
     void check_data()
     {

@@ -115,11 +115,7 @@ private slots:
             QFile::remove(bin.filePath(name));
     }
 
-    void cleanupTestCase()
-    {
-        MsgDialog::setTestResponder(nullptr);
-        stopWindow();
-    }
+    void cleanupTestCase() { stopWindow(); }
 
     // Every row states what it does here: a dialog, a counterpart, or that it has none.
     void everyRowMapsOrIsDeclaredUnavailable()
@@ -331,8 +327,7 @@ private slots:
     void injectionRunsNothing()
     {
         QFETCH(QString, suffix);
-        QTemporaryDir dir;
-        const QString marker = dir.filePath(QStringLiteral("x"));
+        const QString marker = bin.filePath(QStringLiteral("x"));
         Console console;
         QSignalSpy failed(console.dialog.get(), &PingManager::commandFailed);
         // The count glued to the attempt makes ping refuse it before any address is looked up.
