@@ -33,29 +33,18 @@
 
 namespace {
 
-// A label's text as shown: rich text (links) reduced to what the user reads; a leading "*"
-// marks a bold label.
-QString shownText(const QLabel *label)
-{
-    QString text = label->text();
-    if (Qt::mightBeRichText(text))
-        text = QTextDocumentFragment::fromHtml(text).toPlainText();
-    return label->font().bold() && !text.isEmpty() ? QStringLiteral("*") + text : text;
-}
-
-QString shownText(const QAbstractButton *button)
-{
-    return button->text();
-}
-
-// The shown texts of a widget's own labels (but the avatar) or buttons, in creation order.
+// The shown texts of a widget's own labels (but the avatar) or buttons, in creation order: rich
+// text (links) reduced to what the user reads; a leading "*" marks a bold one.
 template<typename Shown> QStringList childTexts(const QWidget *parent)
 {
     QStringList texts;
     for (const Shown *child :
          parent->findChildren<Shown *>(QString(), Qt::FindDirectChildrenOnly)) {
+        QString text = child->text();
+        if (Qt::mightBeRichText(text))
+            text = QTextDocumentFragment::fromHtml(text).toPlainText();
         if (!qobject_cast<const AccountImage *>(child))
-            texts.append(shownText(child));
+            texts.append(child->font().bold() && !text.isEmpty() ? "*" + text : text);
     }
     return texts;
 }
@@ -301,8 +290,7 @@ private slots:
         QVERIFY(box);
         window->resize(1400, 700);
         window->show();
-        auto *menu = window->findChild<QListWidget *>(QStringLiteral("settingsMenuView"));
-        menu->setCurrentRow(8);
+        window->settingsMenuView->setCurrentRow(8);
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         const QString name = QStringLiteral("Samsung SSD 980 PRO 2TB NVMe Controller 0");
         box->addItem(QIcon(QStringLiteral(":/Icon/storage.png")), name, QStringLiteral("0"));

@@ -36,10 +36,9 @@ class TestUpdateCheck : public QObject, private WindowFixture
 
     static InsiderNotification *openOffer()
     {
-        for (QWidget *top : QApplication::topLevelWidgets()) {
+        for (QWidget *top : QApplication::topLevelWidgets())
             if (auto *offer = qobject_cast<InsiderNotification *>(top))
                 return offer;
-        }
         return nullptr;
     }
 
@@ -67,11 +66,7 @@ private slots:
         window->insiderNotificationEnabled = false;
     }
 
-    void cleanupTestCase()
-    {
-        MsgDialog::setTestResponder({});
-        stopWindow();
-    }
+    void cleanupTestCase() { stopWindow(); }
 
     void check_data()
     {
@@ -112,7 +107,6 @@ private slots:
         QFETCH(int, channel);
         QFETCH(bool, silent);
         QFETCH(QString, description);
-        QFETCH(QString, build);
         server.applyEnvironment(mode);
         useChannel(channel);
         window->silentUpdateCheck = silent;
@@ -123,7 +117,7 @@ private slots:
         QTEST(messages, "expected");
         QCOMPARE(server.requestedPaths(),
                  QStringList("/" + mode + "/apps/verdimon_nuvo/" + description));
-        QCOMPARE(window->latestBuildLabel->text(), build);
+        QTEST(window->latestBuildLabel->text(), "build");
         QCOMPARE(window->lastCheckLabel->text() == "Not checked", mode == "missing");
         QVERIFY(window->checkUpdatesBtn->isEnabled());
         QVERIFY(!window->silentUpdateCheck);
@@ -160,11 +154,8 @@ private slots:
                                      server.baseUrl() + "/setups/script");
         InsiderNotification *offer = openOffer();
         QVERIFY(offer);
-        window->showFullInfoSwitch->setChecked(true);
         offer->findChild<QPushButton *>("insiderBtn")->click(); // Install
         QCOMPARE(window->updatesChannelComboBox->currentIndex(), 1);
-        QCOMPARE(window->aboutChannelLabel->text(), QStringLiteral("Insider"));
-        QVERIFY(window->windowTitle().contains(QLatin1String("Insider")));
         Updates *updates = window->findChild<Updates *>();
         QVERIFY(updates && updates->isVisible());
         QCOMPARE(updates->windowModality(), Qt::ApplicationModal);
