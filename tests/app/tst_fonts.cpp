@@ -87,10 +87,10 @@ private slots:
         }
         QSettings stored(record, QSettings::IniFormat);
         stored.beginGroup("Fonts");
-        QCOMPARE(stored.value("Arial (TrueType)").toString(), QString("arial.ttf"));
-        QCOMPARE(stored.value("Roboto (TrueType)").toString(), QString("Roboto-Regular.ttf"));
-        QCOMPARE(stored.value("Segoe UI (TrueType)").toString(), QString("segoeui.ttf"));
-        QCOMPARE(stored.childKeys().size(), 3);
+        QCOMPARE(stored.childKeys(),
+                 QStringList({ "Arial (TrueType)", "Roboto (TrueType)", "Segoe UI (TrueType)" }));
+        for (int i = 0; i < copied.size(); ++i)
+            QCOMPARE(stored.value(stored.childKeys().at(i)).toString(), copied.at(i));
 
         // A second start finds the files in place.
         QCOMPARE(installFontFiles(fonts, { "DejaVu Sans" }, record), QStringList());
@@ -115,13 +115,10 @@ private slots:
         const QStringList copied
             = installFontFiles(dir.filePath("fonts"), {}, dir.filePath("installed.ini"));
         QVERIFY(copied.isEmpty());
-        const QString log = logView()->toPlainText();
-        for (const char *family : { "Arial", "Roboto", "Segoe UI" }) {
-            QVERIFY2(
-                log.contains(QStringLiteral(": Failed to copy the font: %1\n").arg(family))
-                    || log.endsWith(QStringLiteral(": Failed to copy the font: %1").arg(family)),
-                family);
-        }
+        const QString log = logView()->toPlainText() + '\n';
+        for (const char *family : { "Arial", "Roboto", "Segoe UI" })
+            QVERIFY2(log.contains(QStringLiteral(": Failed to copy the font: %1\n").arg(family)),
+                     family);
         QVERIFY(!log.contains("MS Shell Dlg 2"));
     }
 };

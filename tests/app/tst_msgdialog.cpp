@@ -10,16 +10,7 @@
 #include <QSettings>
 #include <QtTest>
 
-namespace {
-
 using Buttons = QDialogButtonBox::StandardButtons;
-
-int availableScreenWidth()
-{
-    return QGuiApplication::primaryScreen()->availableGeometry().width();
-}
-
-} // namespace
 
 class TestMsgDialog : public QObject
 {
@@ -72,11 +63,10 @@ private slots:
         MsgDialog box(nullptr, "Error", "Failed", 3, QDialogButtonBox::Ok);
         QCOMPARE(box.windowTitle(), QString("Error"));
         QCOMPARE(box.windowModality(), Qt::ApplicationModal);
-        const Qt::WindowFlags flags = box.windowFlags();
-        QVERIFY(flags.testFlag(Qt::Dialog));
-        QVERIFY(flags.testFlag(Qt::MSWindowsFixedSizeDialogHint));
-        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        const Qt::WindowFlags fixedWithClose
+            = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint;
+        QCOMPARE(box.windowFlags() & (fixedWithClose | Qt::WindowMinimizeButtonHint),
+                 fixedWithClose);
         QVERIFY(qAbs(box.windowOpacity() - 0.7) < 0.01); // kept as 8 bits
         QCOMPARE(box.textLabel()->font().family(), QString("Roboto"));
         QCOMPARE(box.textLabel()->font().pixelSize(), 16);
@@ -152,7 +142,8 @@ private slots:
 
     void textWrapsWithinTheLimits()
     {
-        const QPair<int, int> limits = MsgDialog::widthLimits(availableScreenWidth());
+        const QPair<int, int> limits
+            = MsgDialog::widthLimits(QGuiApplication::primaryScreen()->availableGeometry().width());
         MsgDialog shortBox(nullptr, "T", "Saved.", 1, QDialogButtonBox::Ok);
         QVERIFY(!shortBox.textLabel()->wordWrap());
         QVERIFY(shortBox.width() <= limits.second);

@@ -88,7 +88,7 @@ class TestFeedback : public QObject
 private slots:
     void initTestCase()
     {
-        prepareApplication(&messages);
+        noteMessages(&messages);
         QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
     }
 

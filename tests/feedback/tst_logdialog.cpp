@@ -50,7 +50,7 @@ class TestLogDialog : public QObject
 private slots:
     void initTestCase()
     {
-        prepareApplication(&messages);
+        noteMessages(&messages);
         QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
     }
 
@@ -162,7 +162,7 @@ private slots:
             return int(QDialogButtonBox::Ok);
         });
         button("Send")->click();
-        prepareApplication(&messages);
+        noteMessages(&messages);
         QCOMPARE(shown, QString("Log file is not exists!|3"));
     }
 
