@@ -122,17 +122,15 @@ private slots:
     {
         QFETCH(QString, mode);
         QFETCH(QString, email);
-        const QString type = QString::fromLatin1(QTest::currentDataTag())
-                                 .section(QLatin1Char(' '), 0, 0)
-                                 .remove(QLatin1Char(','));
         QFETCH(QStringList, signalNames);
         webServer.applyEnvironment(mode);
         NetworkManager manager;
         SignalLog log(&manager);
-        if (type == QLatin1String("Recovery"))
-            manager.validateEmail(email, type);
+        if (QByteArray(QTest::currentDataTag()).startsWith("Recovery"))
+            manager.validateEmail(email, QStringLiteral("Recovery"));
         else
-            manager.validateEmail(QStringLiteral("New User"), email, type);
+            manager.validateEmail(QStringLiteral("New User"), email,
+                                  QStringLiteral("Registration"));
         QVERIFY(log.waitFor(QStringLiteral("finished"), 10000));
         QCOMPARE(log.names(), signalNames);
     }
@@ -511,7 +509,6 @@ private slots:
         QCOMPARE(window.accountImage->toolTip(), QStringLiteral("Account"));
         QVERIFY(!Settings::savedCredentials());
         QTRY_VERIFY(window.loginDialog && window.loginDialog->isVisible());
-        QCOMPARE(dbServer.adminQuery(statusQuery), QStringList { QStringLiteral("offline") });
         waitForDetections();
     }
 

@@ -164,11 +164,10 @@ private slots:
                      .match(last)
                      .hasMatch(),
                  qPrintable(last));
-        QCOMPARE(QString(themeResourcePath(0)), QString(":Themes/light.qss"));
-        QCOMPARE(QString(themeResourcePath(1)), QString(":Themes/gray.qss"));
-        QCOMPARE(QString(themeResourcePath(2)), QString(":Themes/dark.qss"));
-        QCOMPARE(QString(themeResourcePath(3)), QString());
-        QCOMPARE(QString(themeResourcePath(-1)), QString());
+        const QStringList sheets { "", ":Themes/light.qss", ":Themes/gray.qss", ":Themes/dark.qss",
+                                   "" };
+        for (int theme = -1; theme <= 3; ++theme)
+            QCOMPARE(QString(themeResourcePath(theme)), sheets.at(theme + 1));
     }
 
 private:
