@@ -71,7 +71,6 @@ private slots:
         QCOMPARE(box.textLabel()->font().family(), QString("Roboto"));
         QCOMPARE(box.textLabel()->font().pixelSize(), 16);
         QCOMPARE(box.textLabel()->text(), QString("Failed"));
-        QVERIFY(qobject_cast<AppQLabel *>(box.textLabel()));
         const QList<QAbstractButton *> buttons = box.buttonBox()->buttons();
         QCOMPARE(buttons.size(), 1);
         QCOMPARE(buttons.first()->minimumSize(), QSize(60, 23));

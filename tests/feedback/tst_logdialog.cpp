@@ -103,6 +103,8 @@ private slots:
     {
         auto launcher = std::make_shared<plat::FakeLauncher>();
         plat::ScopedLauncher scoped(launcher);
+        for (int i = 0; i < logViewLines; ++i) // the first lines leave the view, not the log
+            appendToLog(QStringLiteral("line %1").arg(i));
         dialog = new Log;
         const QString path = dialog->defaultLogFilePath();
         QVERIFY(path.startsWith(logFolderPath() + "/Verdimon_Nuvo_Log_"));
@@ -130,17 +132,6 @@ private slots:
         QVERIFY(logView()->document()->isEmpty());
         QCOMPARE(buttons(), QString("Close"));
         QCOMPARE(messages.size(), 2);
-    }
-
-    void savesLinesThatLeftTheView()
-    {
-        for (int i = 0; i < logViewLines; ++i)
-            appendToLog(QStringLiteral("line %1").arg(i));
-        dialog = new Log;
-        button("Save")->click();
-        QFile saved(dialog->defaultLogFilePath());
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QVERIFY(saved.readAll().startsWith("2026-01-02 03:04:05: log button clicked\n"));
     }
 
     void saveAsCancelled()
