@@ -103,19 +103,11 @@ private slots:
     {
         const QString path = logFolderPath() + "/saved.txt";
         for (bool resetSetting : { false, true }) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("log");
-            file.close();
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
             Settings::setSettingsValue("AppSettings", "LogPath", path);
             QCOMPARE(logPathSetting(), path);
-            if (resetSetting) {
-                clearLogPathSetting();
-                QCOMPARE(logPathSetting(), QString());
-            } else {
-                removeSavedLog();
-                QCOMPARE(logPathSetting(), path);
-            }
+            resetSetting ? clearLogPathSetting() : removeSavedLog();
+            QCOMPARE(logPathSetting(), resetSetting ? QString() : path);
             QVERIFY(!QFile::exists(path));
         }
         // Nothing saved: only the setting is reset.

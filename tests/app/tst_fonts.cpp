@@ -109,9 +109,8 @@ private slots:
     void failedCopyIsLogged()
     {
         QTemporaryDir dir;
-        QFile blocker(dir.filePath("fonts"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
-        blocker.close();
+        // A file where the folder should be.
+        QVERIFY(QFile(dir.filePath("fonts")).open(QIODevice::WriteOnly));
         const QStringList copied
             = installFontFiles(dir.filePath("fonts"), {}, dir.filePath("installed.ini"));
         QVERIFY(copied.isEmpty());

@@ -116,10 +116,9 @@ private slots:
         layout->addWidget(clear, 0, Qt::AlignLeft);
         window.resize(520, 480);
         window.show();
-        const QImage shot = window.grab().toImage();
+        window.grab(); // paints every widget with the sheet
         qInstallMessageHandler(previous);
         QVERIFY2(styleWarnings.isEmpty(), qPrintable(styleWarnings.join('\n')));
-        QVERIFY(!shot.isNull());
         QCOMPARE(clear->size(), QSize(10, 10));
 
         QCOMPARE(qApp->palette().color(QPalette::Link), themeLinkColor(theme));
