@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextCodec>
@@ -326,15 +325,11 @@ private slots:
         QFETCH(bool, webReachable);
         QFETCH(bool, attach);
         QFETCH(QString, answer);
-        QTcpServer web;
-        QVERIFY(web.listen(QHostAddress::LocalHost));
-        setWebPort(webReachable ? web.serverPort() : HttpsStandIn::closedPort());
+        QVERIFY2(mode == "stopped" || ftp.start(mode), qPrintable(ftp.errorText()));
+        ftp.applyEnvironment();
         if (mode == "stopped")
             qputenv("VN_FTP_PORT", QByteArray::number(HttpsStandIn::closedPort()));
-        else
-            QVERIFY2(ftp.start(mode), qPrintable(ftp.errorText()));
-        if (mode != "stopped")
-            ftp.applyEnvironment();
+        setWebPort(webReachable ? ftp.port() : HttpsStandIn::closedPort());
         fill("radioButton", "text", "radioButton_4", false);
         if (attach)
             form->onFileDropped(makeFile("shot.png", 300));
