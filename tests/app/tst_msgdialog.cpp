@@ -76,10 +76,6 @@ private slots:
         QCOMPARE(buttons.size(), 1);
         QCOMPARE(buttons.first()->minimumSize(), QSize(60, 23));
         QCOMPARE(buttons.first()->font().pixelSize(), 16);
-    }
-
-    void topmostAsStored()
-    {
         for (const QVariant &stored : { QVariant(true), QVariant(false), QVariant("false") }) {
             Settings::setSettingsValue("AppSettings", "AlwaysOnTop", stored);
             MsgDialog box(nullptr, "T", "X", 1, QDialogButtonBox::Ok);
