@@ -234,9 +234,8 @@ private slots:
     void serverTime()
     {
         const QString now = serverDateTime();
-        QVERIFY2(
-            QRegularExpression("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$").match(now).hasMatch(),
-            qPrintable(now));
+        QVERIFY2(now.contains(QRegularExpression("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$")),
+                 qPrintable(now));
         QCOMPARE(resolveTimeZone("Europe/Kiev", "UTC").id(), QByteArray("Europe/Kiev"));
         QCOMPARE(resolveTimeZone("Europe/Nowhere", "Europe/Kyiv").id(), QByteArray("Europe/Kyiv"));
         QCOMPARE(resolveTimeZone("No/Such", "Nor/This"), QTimeZone::systemTimeZone());

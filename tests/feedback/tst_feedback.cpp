@@ -279,19 +279,15 @@ private slots:
         QVERIFY(logView()->toPlainText().endsWith(": feedback was successfully sent"));
         QVERIFY(!QDir(Feedback::reportFolderPath()).exists());
         const QString remote = remoteReport();
-        QVERIFY2(
-            QRegularExpression("/Verdimon_Nuvo_Feedback_\\w+_\\d{4}(\\.\\d\\d){5}\\.\\d{3}.txt$")
-                .match(remote)
-                .hasMatch(),
-            qPrintable(remote));
+        QVERIFY2(remote.contains(QRegularExpression(
+                     "/Verdimon_Nuvo_Feedback_\\w+_\\d{4}(\\.\\d\\d){5}\\.\\d{3}.txt$")),
+                 qPrintable(remote));
         const QString report
             = QTextCodec::codecForName("windows-1251")->toUnicode(ftp.receivedFile(remote));
-        QVERIFY2(QRegularExpression("^Application name: Verdimon Nuvo\nApplication build: "
-                                    "4.1.3.742\nApplication channel: Beta\nApplication "
-                                    "architecture: x64\nCreation date: \\d\\d?/\\d\\d?/\\d{4} "
-                                    "\\d\\d:\\d\\d:\\d\\d( AM| PM)?\n")
-                         .match(report)
-                         .hasMatch()
+        QVERIFY2(report.contains(QRegularExpression(
+                     "^Application name: Verdimon Nuvo\nApplication build: 4.1.3.742\nApplication "
+                     "channel: Beta\nApplication architecture: x64\nCreation date: "
+                     "\\d\\d?/\\d\\d?/\\d{4} \\d\\d:\\d\\d:\\d\\d( AM| PM)?\n"))
                      && report.endsWith(tail),
                  qPrintable(report));
         const QString folder = "public_html/apps/verdimon_nuvo/telemetry/feedback/files/";
