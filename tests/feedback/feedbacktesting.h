@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the feedback and log tests: message boxes noted as "title|text", and the
+// Shared by the feedback and log tests: message boxes noted as "title|text|icon", and the
 // reachability test pointed at a loopback port.
 
 #include "app/msgdialog.h"
@@ -10,7 +10,9 @@
 inline void noteMessages(QStringList *messages)
 {
     MsgDialog::setTestResponder([messages](MsgDialog *box) {
-        *messages << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+        *messages << QStringLiteral("%1|%2|%3")
+                         .arg(box->windowTitle(), box->textLabel()->text())
+                         .arg(box->iconKind());
         return int(QDialogButtonBox::Ok);
     });
 }

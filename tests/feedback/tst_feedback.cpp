@@ -144,7 +144,7 @@ private slots:
         QFETCH(QString, error);
         fill(qPrintable(type), "", qPrintable(rating), !email.isNull(), email);
         form->sendFeedback();
-        QCOMPARE(messages, QStringList { "Error|" + error });
+        QCOMPARE(messages, QStringList { "Error|" + error + "|3" });
         QVERIFY(child<QPushButton>("pushButton")->isEnabled());
         // The folder is made first; no report is written.
         QVERIFY(QDir(Feedback::reportFolderPath()).exists());
@@ -178,7 +178,8 @@ private slots:
         const bool refused = status.isEmpty();
         QCOMPARE(messages.isEmpty(), !refused);
         if (refused)
-            QCOMPARE(messages[0], "Attention|The size of selected data is too big (max. 20.0 MB)!");
+            QCOMPARE(messages[0],
+                     "Attention|The size of selected data is too big (max. 20.0 MB)!|2");
         QCOMPARE(form->chosenAttachments(), refused ? QStringList() : paths);
         QCOMPARE(statusLabel()->text(), refused ? "No file is selected" : status);
         QCOMPARE(thumbnailLabels().size(), refused ? 0 : paths.size());
@@ -210,7 +211,7 @@ private slots:
         QCOMPARE(launcher->calls()[0].file, png);
         launcher->setResult(plat::shell::NoAssociation);
         QTest::mouseClick(thumbnailLabels().value(0), Qt::LeftButton);
-        QCOMPARE(messages, QStringList { "Error|Failed to open the file!" });
+        QCOMPARE(messages, QStringList { "Error|Failed to open the file!|3" });
     }
 
     void drops()
@@ -219,7 +220,7 @@ private slots:
                       c = makeFile("c.gif", 10);
         const QString txt = makeFile("notes.txt", 10), capitals = makeFile("D.PNG", 10);
         const QString refused = "Attention|Your file: %1 is not allowed! Please use the "
-                                "following files: *.png / *.jpg / *.bmp / *.jpeg / *.gif / *.dmp";
+                                "following files: *.png / *.jpg / *.bmp / *.jpeg / *.gif / *.dmp|2";
         drop({ a, b, c });
         QCOMPARE(form->chosenAttachments(), (QStringList { a, b, c }));
         drop({ b });
@@ -275,7 +276,7 @@ private slots:
         QCOMPARE(form->isEnabled(), !attach);
 
         QTRY_VERIFY_WITH_TIMEOUT(form.isNull(), 15000);
-        QCOMPARE(messages, QStringList { "Feedback|Thank you for the feedback!" });
+        QCOMPARE(messages, QStringList { "Feedback|Thank you for the feedback!|1" });
         QVERIFY(logView()->toPlainText().endsWith(": feedback was successfully sent"));
         QVERIFY(!QDir(Feedback::reportFolderPath()).exists());
         const QString remote = remoteReport();
