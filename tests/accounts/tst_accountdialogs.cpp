@@ -553,9 +553,8 @@ private:
 
     static void storeCredentials(const QString &login, const QString &password)
     {
-        Settings::setSettingsValue(QStringLiteral("Credentials"), QStringLiteral("Login"), login);
-        Settings::setSettingsValue(QStringLiteral("Credentials"), QStringLiteral("Password"),
-                                   password);
+        Settings::setSettingsValue("Credentials", "Login", login);
+        Settings::setSettingsValue("Credentials", "Password", password);
     }
 
     // Runs a sign-in to its end (its signals stay in `log`); returns the account read, or an
