@@ -129,8 +129,7 @@ private slots:
         if (QByteArray(QTest::currentDataTag()).startsWith("Recovery"))
             manager.validateEmail(email, QStringLiteral("Recovery"));
         else
-            manager.validateEmail(QStringLiteral("New User"), email,
-                                  QStringLiteral("Registration"));
+            manager.validateEmail("New User", email, "Registration");
         QVERIFY(log.waitFor(QStringLiteral("finished"), 10000));
         QCOMPARE(log.names(), signalNames);
     }
@@ -180,11 +179,9 @@ private slots:
         QCOMPARE(account.first().group_name, group);
         QCOMPARE(account.first().dev_access, username != QLatin1String("carol"));
         QCOMPARE(account.first().avatar, QStringLiteral("avatars/%1.png").arg(username));
-        QCOMPARE(dbServer.adminQuery(
-                     QStringLiteral("SELECT status, last_login IS NOT NULL FROM users WHERE "
-                                    "username = '%1'")
-                         .arg(username)),
-                 QStringList { QStringLiteral("online\t1") });
+        const QString query(
+            "SELECT status, last_login IS NOT NULL FROM users WHERE username = '%1'");
+        QCOMPARE(dbServer.adminQuery(query.arg(username)), QStringList { "online\t1" });
     }
 
     void signOut_data()
@@ -207,8 +204,7 @@ private slots:
         QFETCH(QString, id);
         QFETCH(QString, status);
         QFETCH(QString, result);
-        dbServer.adminQuery(
-            QStringLiteral("UPDATE users SET status = '%1' WHERE id = 4").arg(status));
+        dbServer.adminQuery(QString("UPDATE users SET status = '%1' WHERE id = 4").arg(status));
         ServerDB db;
         SignalLog log(&db);
         db.setUserLoggedOffStatus(id);
@@ -238,14 +234,11 @@ private slots:
         log = std::make_unique<SignalLog>(&db);
         db.registerAccount({ reg, second });
         QCOMPARE(log->names(), QStringList({ "regSuccess", "registrationFinished" }));
-        QCOMPARE(dbServer.adminQuery(
-                     QStringLiteral("SELECT name, country, reg_from, dev_access, is_verified FROM "
-                                    "users WHERE username = 'robert_tables'")),
-                 QStringList { reg.name + QStringLiteral("\tУкраїна\tVerdimon Nuvo\t0\tyes") });
-        QVERIFY(dbServer
-                    .adminQuery(QStringLiteral("SELECT id FROM users WHERE username = "
-                                               "'second_record'"))
-                    .isEmpty());
+        QCOMPARE(dbServer.adminQuery("SELECT name, country, reg_from, dev_access, is_verified FROM "
+                                     "users WHERE username = 'robert_tables'"),
+                 QStringList { reg.name + "\tУкраїна\tVerdimon Nuvo\t0\tyes" });
+        QVERIFY(
+            dbServer.adminQuery("SELECT id FROM users WHERE username = 'second_record'").isEmpty());
 
         // The same user name again: the server's duplicate-key code reaches the caller.
         log->clear();
@@ -370,8 +363,7 @@ private slots:
         auto *dialog = new AccountRegistration;
         QPointer<AccountRegistration> guard = dialog;
         QSignalSpy credentials(dialog, &AccountRegistration::accountLoginData);
-        fillRegistration(dialog, QStringLiteral("Олена Коваль"), QStringLiteral("olena_k"),
-                         QStringLiteral("olena@mail.test"));
+        fillRegistration(dialog, "Олена Коваль", "olena_k", "olena@mail.test");
         QVERIFY(dialog->isUsernameFree);
         QTRY_VERIFY_WITH_TIMEOUT(dialog->isEmailAccepted, 10000);
         dialog->codeEdit->setText(mailedCode(QStringLiteral("olena@mail.test")));
@@ -384,11 +376,9 @@ private slots:
                  QStringList { QStringLiteral(
                      "You have been successfully registered! Sign in to use all features.") });
         QTRY_VERIFY(guard.isNull());
-        QCOMPARE(dbServer.adminQuery(
-                     QStringLiteral("SELECT name, email, gender, birth_date, country, user_group "
-                                    "FROM users WHERE username = 'olena_k'")),
-                 QStringList {
-                     QStringLiteral("Олена Коваль\tolena@mail.test\t1\t1991-08-24\tUkraine\t4") });
+        QCOMPARE(dbServer.adminQuery("SELECT name, email, gender, birth_date, country, user_group "
+                                     "FROM users WHERE username = 'olena_k'"),
+                 QStringList { "Олена Коваль\tolena@mail.test\t1\t1991-08-24\tUkraine\t4" });
         const QList<QJsonObject> sent = forms();
         QVERIFY(std::any_of(sent.begin(), sent.end(), [](const QJsonObject &form) {
             return form.value(QLatin1String("user_password")) == QLatin1String("New+pass 1");
@@ -476,8 +466,8 @@ private slots:
         QTest::mouseClick(page.logOutButton(), Qt::LeftButton);
         QCOMPARE(loggedOut.count(), 1);
         QVERIFY(page.isEnabled()); // no spinner left behind
-        QCOMPARE(dbServer.adminQuery(QStringLiteral("SELECT status FROM users WHERE id = 4")),
-                 QStringList { QStringLiteral("offline") });
+        QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE id = 4"),
+                 QStringList { "offline" });
     }
 
     void windowSignsInAndOut()
