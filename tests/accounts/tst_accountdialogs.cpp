@@ -84,8 +84,7 @@ private slots:
     {
         QFETCH(QString, value);
         QFETCH(QByteArray, encoded);
-        QCOMPARE(NetworkManager::formBody({ { QStringLiteral("k"), value },
-                                            { QStringLiteral("t"), QStringLiteral("1") } }),
+        QCOMPARE(NetworkManager::formBody({ { "k", value }, { "t", "1" } }),
                  QByteArray("k=" + encoded + "&t=1"));
     }
 

@@ -90,16 +90,12 @@ private slots:
         QVERIFY2(path.contains(name), qPrintable(path));
     }
 
-    void logFolderIsCreated()
+    void logFolderAndSavedLog()
     {
         const QString folder = logFolderPath();
         QCOMPARE(folder, qEnvironmentVariable("XDG_DATA_HOME") + "/Dravonel/Verdimon Nuvo/Log");
         QVERIFY(QFileInfo(folder).isDir());
-    }
-
-    void savedLogRemoval()
-    {
-        const QString path = logFolderPath() + "/saved.txt";
+        const QString path = folder + "/saved.txt";
         for (bool resetSetting : { false, true }) {
             QVERIFY(QFile(path).open(QIODevice::WriteOnly));
             Settings::setSettingsValue("AppSettings", "LogPath", path);

@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(shown, text.isEmpty() ? QStringList() : QStringList { box });
     }
 
-    void namesAndKeys()
+    void namesKeysAndValues()
     {
         QCOMPARE(formatArchitecture("64"), QString("x64"));
         QCOMPARE(formatArchitecture("32"), QString("x86"));
@@ -175,6 +175,11 @@ private slots:
             QVERIFY(!isNotAllUpperCase(upper));
         QVERIFY(isNotAllUpperCase("AbC"));
         QVERIFY(isNotAllUpperCase("пароль"));
+        QCOMPARE(cleanWmiValue("  Intel Corporation \t"), QString("Intel Corporation"));
+        QCOMPARE(cleanWmiValue("   "), QString("Unknown"));
+        QCOMPARE(cleanWmiValue("\t\n"), QString("Unknown"));
+        QCOMPARE(cleanWmiValue(""), QString());
+        QCOMPARE(cleanWmiValue("A  B"), QString("A  B"));
     }
 
     // rate 0: the duration itself.
@@ -201,15 +206,6 @@ private slots:
         QFETCH(qint64, rate);
         QFETCH(QString, text);
         QCOMPARE(rate ? formatRemainingTime(amount, rate) : formatDuration(amount), text);
-    }
-
-    void cleanValues()
-    {
-        QCOMPARE(cleanWmiValue("  Intel Corporation \t"), QString("Intel Corporation"));
-        QCOMPARE(cleanWmiValue("   "), QString("Unknown"));
-        QCOMPARE(cleanWmiValue("\t\n"), QString("Unknown"));
-        QCOMPARE(cleanWmiValue(""), QString());
-        QCOMPARE(cleanWmiValue("A  B"), QString("A  B"));
     }
 
     // The development channel needs the enciphered "yes" of a development build.
