@@ -90,16 +90,14 @@ private slots:
 
         // A second start finds the files in place.
         QCOMPARE(installFontFiles(fonts, { "DejaVu Sans" }, record), QStringList());
-    }
 
-    void nothingWhenEverythingIsPresent()
-    {
-        QTemporaryDir dir;
-        const QString record = dir.filePath("installed.ini");
+        // Nothing at all when every stand-in is present.
+        QTemporaryDir other;
+        const QString otherRecord = other.filePath("installed.ini");
         const QStringList present = { "Liberation Sans", "roboto", "Open Sans", "DejaVu Sans" };
-        QCOMPARE(installFontFiles(dir.filePath("fonts"), present, record), QStringList());
-        QVERIFY(!QFile::exists(record));
-        QVERIFY(!QFileInfo::exists(dir.filePath("fonts")));
+        QCOMPARE(installFontFiles(other.filePath("fonts"), present, otherRecord), QStringList());
+        QVERIFY(!QFile::exists(otherRecord));
+        QVERIFY(!QFileInfo::exists(other.filePath("fonts")));
     }
 
     void failedCopyIsLogged()

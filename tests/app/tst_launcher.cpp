@@ -148,7 +148,7 @@ private slots:
                      { "/usr/bin/pkexec", "/usr/bin/dpkg", "--install", "/x y.deb" } }));
     }
 
-    void failedStartIsReported()
+    void failuresAreReported()
     {
         Scripted world;
         world.startSucceeds = false;
@@ -157,10 +157,7 @@ private slots:
         const auto launcher = world.make();
         QVERIFY(launcher->execute(QString(), m_dir.filePath("notes.txt"), QString()) <= 32);
         QVERIFY(launcher->execute(QString(), m_dir.filePath("tool.sh"), QString()) <= 32);
-    }
-
-    void realLauncherReportsMissingTargets()
-    {
+        // The real launcher, with this machine's programs and handlers.
         plat::DesktopLauncher real;
         QCOMPARE(real.execute("runas", "vn-no-such-program-here", QString()), qint64(2));
         QCOMPARE(real.execute(QString(), "vn-test-scheme-nobody-handles:x", QString()), qint64(31));

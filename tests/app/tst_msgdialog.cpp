@@ -23,12 +23,31 @@ private slots:
     }
 
     // Hard and soft limits of the box's width on screens of a given width.
-    void widthLimits()
+    void widthLimitsAndWrapping()
     {
         const int table[][3] = { { 800, 800, 400 },  { 1000, 1000, 500 }, { 1024, 1024, 500 },
                                  { 1025, 545, 500 }, { 1400, 920, 500 },  { 1920, 1000, 500 } };
         for (const auto &row : table)
             QCOMPARE(MsgDialog::widthLimits(row[0]), qMakePair(row[1], row[2]));
+
+        // Text wraps only where it must, within this screen's limits.
+        const QPair<int, int> limits
+            = MsgDialog::widthLimits(QGuiApplication::primaryScreen()->availableGeometry().width());
+        MsgDialog shortBox(nullptr, "T", "Saved.", 1, QDialogButtonBox::Ok);
+        QVERIFY(!shortBox.textLabel()->wordWrap());
+        QVERIFY(shortBox.width() <= limits.second);
+        QCOMPARE(shortBox.minimumSize(), shortBox.maximumSize()); // fixed size
+        QCOMPARE(shortBox.width(), shortBox.layout()->totalMinimumSize().width());
+
+        const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog. ");
+        MsgDialog oneLine(nullptr, "T", sentence, 2, QDialogButtonBox::Ok);
+        MsgDialog longBox(nullptr, "T", sentence.repeated(12), 2, QDialogButtonBox::Ok);
+        QVERIFY(!oneLine.textLabel()->wordWrap());
+        QVERIFY(longBox.textLabel()->wordWrap());
+        QVERIFY(longBox.width() >= limits.second);
+        QVERIFY(longBox.width() <= limits.first);
+        QVERIFY(longBox.height() > oneLine.height());
+        QCOMPARE(longBox.minimumSize(), longBox.maximumSize());
     }
 
     void icons()
@@ -131,27 +150,6 @@ private slots:
         QVERIFY(MsgDialog::hasTestResponder());
         QCOMPARE(box.exec(), expected);
         QVERIFY(!box.isVisible());
-    }
-
-    void textWrapsWithinTheLimits()
-    {
-        const QPair<int, int> limits
-            = MsgDialog::widthLimits(QGuiApplication::primaryScreen()->availableGeometry().width());
-        MsgDialog shortBox(nullptr, "T", "Saved.", 1, QDialogButtonBox::Ok);
-        QVERIFY(!shortBox.textLabel()->wordWrap());
-        QVERIFY(shortBox.width() <= limits.second);
-        QCOMPARE(shortBox.minimumSize(), shortBox.maximumSize()); // fixed size
-        QCOMPARE(shortBox.width(), shortBox.layout()->totalMinimumSize().width());
-
-        const QString sentence = QStringLiteral("The quick brown fox jumps over the lazy dog. ");
-        MsgDialog oneLine(nullptr, "T", sentence, 2, QDialogButtonBox::Ok);
-        MsgDialog longBox(nullptr, "T", sentence.repeated(12), 2, QDialogButtonBox::Ok);
-        QVERIFY(!oneLine.textLabel()->wordWrap());
-        QVERIFY(longBox.textLabel()->wordWrap());
-        QVERIFY(longBox.width() >= limits.second);
-        QVERIFY(longBox.width() <= limits.first);
-        QVERIFY(longBox.height() > oneLine.height());
-        QCOMPARE(longBox.minimumSize(), longBox.maximumSize());
     }
 };
 
