@@ -88,10 +88,8 @@ private slots:
             m_messages.clear();
             QTemporaryDir dir;
             const QString path = dir.filePath("page.html");
-            if (emptyFile) {
-                QFile file(path);
-                QVERIFY(file.open(QIODevice::WriteOnly));
-            }
+            if (emptyFile)
+                QVERIFY(QFile(path).open(QIODevice::WriteOnly));
             LicenseAgreement::setPageOverride(path);
             QWidget owner;
             QPointer<LicenseAgreement> viewer = new LicenseAgreement(&owner);

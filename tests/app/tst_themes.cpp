@@ -89,7 +89,7 @@ private slots:
                QString("QPushButton#clearAttachment:hover\\s*\\{\\s*background-color:\\s*#919191;"),
                QString("QScrollBar:vertical\\s*\\{\\s*width:\\s*12px;"),
                QString("QScrollBar:horizontal\\s*\\{\\s*height:\\s*12px;") })
-            QVERIFY2(QRegularExpression(rule).match(sheet).hasMatch(), qPrintable(rule));
+            QVERIFY2(sheet.contains(QRegularExpression(rule)), qPrintable(rule));
         int images = 0;
         for (auto it = QRegularExpression("url\\(([^)]+)\\)").globalMatch(sheet); it.hasNext();) {
             const QString path = it.next().captured(1).trimmed();
@@ -116,10 +116,9 @@ private slots:
         layout->addWidget(clear, 0, Qt::AlignLeft);
         window.resize(520, 480);
         window.show();
-        const QImage shot = window.grab().toImage();
+        window.grab(); // paints every widget with the sheet
         qInstallMessageHandler(previous);
         QVERIFY2(styleWarnings.isEmpty(), qPrintable(styleWarnings.join('\n')));
-        QVERIFY(!shot.isNull());
         QCOMPARE(clear->size(), QSize(10, 10));
 
         QCOMPARE(qApp->palette().color(QPalette::Link), themeLinkColor(theme));
@@ -159,16 +158,13 @@ private slots:
         QCOMPARE(qApp->palette().color(QPalette::Link), themeLinkColor(2));
         QVERIFY(!themeLinkColor(7).isValid());
         const QString last = logView()->document()->lastBlock().text();
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}: "
-                                                   "theme change was not applied$"))
-                     .match(last)
-                     .hasMatch(),
+        QVERIFY2(last.contains(QRegularExpression(
+                     "^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}: theme change was not applied$")),
                  qPrintable(last));
-        QCOMPARE(QString(themeResourcePath(0)), QString(":Themes/light.qss"));
-        QCOMPARE(QString(themeResourcePath(1)), QString(":Themes/gray.qss"));
-        QCOMPARE(QString(themeResourcePath(2)), QString(":Themes/dark.qss"));
-        QCOMPARE(QString(themeResourcePath(3)), QString());
-        QCOMPARE(QString(themeResourcePath(-1)), QString());
+        const QStringList sheets { "", ":Themes/light.qss", ":Themes/gray.qss", ":Themes/dark.qss",
+                                   "" };
+        for (int theme = -1; theme <= 3; ++theme)
+            QCOMPARE(QString(themeResourcePath(theme)), sheets.at(theme + 1));
     }
 
 private:

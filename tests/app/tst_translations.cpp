@@ -82,9 +82,7 @@ private slots:
     void qtCatalogues()
     {
         QTemporaryDir beside;
-        QFile fake(beside.filePath("qt_ru.qm"));
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.close();
+        QVERIFY(QFile(beside.filePath("qt_ru.qm")).open(QIODevice::WriteOnly));
         setQtTranslationFolders({ beside.path(), "/nonexistent" });
         QCOMPARE(qtTranslationPath("ru"), beside.filePath("qt_ru.qm"));
         QCOMPARE(qtTranslationPath("uk"), QString());

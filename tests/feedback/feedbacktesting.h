@@ -1,18 +1,18 @@
 #pragma once
-// Shared by the feedback and log tests: identity, message boxes noted as "title|text", and the
+// Shared by the feedback and log tests: message boxes noted as "title|text|icon", and the
 // reachability test pointed at a loopback port.
 
 #include "app/msgdialog.h"
+#include "appidentity.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
-inline void prepareApplication(QStringList *messages)
+inline void noteMessages(QStringList *messages)
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
     MsgDialog::setTestResponder([messages](MsgDialog *box) {
-        *messages << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+        *messages << QStringLiteral("%1|%2|%3")
+                         .arg(box->windowTitle(), box->textLabel()->text())
+                         .arg(box->iconKind());
         return int(QDialogButtonBox::Ok);
     });
 }
