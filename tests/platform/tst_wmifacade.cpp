@@ -21,7 +21,6 @@ const QString kTpm = QStringLiteral("ROOT\\CIMV2\\Security\\MicrosoftTpm");
 struct Frame
 {
     HRESULT hr = S_OK;
-    QString failedAt;
     IWbemLocator *locator = nullptr;
     IWbemServices *services = nullptr;
     IEnumWbemClassObject *enumerator = nullptr;
@@ -29,23 +28,18 @@ struct Frame
 
     Frame(const QString &ns, const QString &query, const QString &language = QStringLiteral("WQL"))
     {
-        if (!step(CoInitializeEx(nullptr, COINIT_MULTITHREADED), "CoInitialize"))
+        if (!step(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
             return;
         comUp = true;
-        if (!step(CoCreateWbemLocator(&locator), "CreateLocator"))
-            return;
-        if (!step(locator->ConnectServer(ns, {}, {}, {}, 0, {}, nullptr, &services),
-                  "ConnectServer"))
-            return;
-        if (!step(CoSetProxyBlanket(services, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
-                                    RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr,
-                                    EOAC_NONE),
-                  "ProxyBlanket"))
+        if (!step(CoCreateWbemLocator(&locator))
+            || !step(locator->ConnectServer(ns, {}, {}, {}, 0, {}, nullptr, &services))
+            || !step(CoSetProxyBlanket(services, RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                                       RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr,
+                                       EOAC_NONE)))
             return;
         step(services->ExecQuery(language, query,
                                  WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
-                                 &enumerator),
-             "ExecQuery");
+                                 &enumerator));
     }
     ~Frame()
     {
@@ -58,11 +52,9 @@ struct Frame
         if (comUp)
             CoUninitialize();
     }
-    bool step(HRESULT result, const char *name)
+    bool step(HRESULT result)
     {
         hr = result;
-        if (FAILED(result))
-            failedAt = QString::fromLatin1(name);
         return SUCCEEDED(result);
     }
     // Every object's values of the given properties; stops at the first failed or empty Next.
@@ -196,10 +188,8 @@ private slots:
         Frame frame(ns, query, language);
         QCOMPARE(quint32(frame.hr), expected);
         QCOMPARE(frame.enumerator != nullptr, expected == 0);
-        if (expected == 0x8004100Eu) {
-            QCOMPARE(frame.failedAt, QStringLiteral("ConnectServer"));
-            QVERIFY(!frame.services);
-        }
+        if (expected == 0x8004100Eu) // refused by ConnectServer
+            QVERIFY(frame.locator && !frame.services);
     }
 
     void nextAndGet()
@@ -335,13 +325,8 @@ private slots:
         QVERIFY(wmiDateToLocal(text, &back));
         QCOMPARE(back, local);
         QVERIFY(toCimDateTime(QDateTime()).isEmpty());
-    }
-
-    void dateFault()
-    {
         m_fake->failAt(Step::DateTime, E_FAIL);
-        QDateTime out;
-        QVERIFY(!wmiDateToLocal(QStringLiteral("20210305070409.000000+000"), &out));
+        QVERIFY(!wmiDateToLocal(text, &back));
     }
 
     void variants()

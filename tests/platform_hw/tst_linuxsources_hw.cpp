@@ -8,6 +8,7 @@
 #include "platform/localeids.h"
 #include "platform/pciids.h"
 #include "platform/wmischema.h"
+#include "platformtree.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,11 +49,7 @@ void expect(const wmi::Object &o, const Values &values)
 
 void write(const QTemporaryDir &dir, const QString &path, const QByteArray &data)
 {
-    const QString full = dir.path() + path;
-    QDir().mkpath(QFileInfo(full).path());
-    QFile f(full);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
+    QVERIFY(writeTreeFile(dir.path() + path, data));
 }
 
 QByteArray le16(quint16 v)
@@ -68,18 +65,8 @@ QByteArray le32(quint32 v)
 void writePartition(const QTemporaryDir &dir, const QString &disk, const QString &name,
                     const QByteArray &number, const QByteArray &start)
 {
-    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/partition"), number);
-    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/start"), start);
-    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/size"), "1024");
-}
-
-// A display adapter's PCI folder.
-void writePciDevice(const QTemporaryDir &dir, const QString &dev, const QByteArray &vendor,
-                    const QByteArray &device, const QByteArray &cls)
-{
-    write(dir, dev + QStringLiteral("/vendor"), vendor);
-    write(dir, dev + QStringLiteral("/device"), device);
-    write(dir, dev + QStringLiteral("/class"), cls);
+    QVERIFY(writeTreeFiles(dir.path() + disk + QLatin1Char('/') + name,
+                           { "/partition", number, "/start", start, "/size", "1024" }));
 }
 
 // A memory device structure (type 17) with the size word and the extended size dword.
@@ -215,14 +202,10 @@ private slots:
         const auto gpus = query(QStringLiteral("desktop"), QStringLiteral("Win32_VideoController"));
         QCOMPARE(gpus.size(), 3);
         // Only the adapter with a connected monitor shows the screen's figures.
-        QCOMPARE(describe(gpus.at(1).value(QStringLiteral("CurrentBitsPerPixel"))), describe(bpp));
-        QCOMPARE(describe(gpus.at(1).value(QStringLiteral("CurrentRefreshRate"))), describe(hz));
-        for (int i : { 0, 2 }) {
-            QCOMPARE(gpus.at(i).value(QStringLiteral("CurrentBitsPerPixel")).vt,
-                     quint16(wmi::VT_NULL));
-            QCOMPARE(gpus.at(i).value(QStringLiteral("CurrentRefreshRate")).vt,
-                     quint16(wmi::VT_NULL));
-        }
+        for (int i : { 0, 1, 2 })
+            expect(gpus.at(i),
+                   { { "CurrentBitsPerPixel", i == 1 ? bpp : N },
+                     { "CurrentRefreshRate", i == 1 ? hz : N } });
     }
 
     void smbiosTable()
@@ -340,39 +323,36 @@ private slots:
 
     void pciNames_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<bool>("usb");
+        QTest::addColumn<int>("vendor");
+        QTest::addColumn<int>("device"); // -1: the vendor's name
         QTest::addColumn<QString>("name");
-        QTest::newRow("vendor") << "pciVendor" << QList<int> { 0x10de } << "NVIDIA Corporation";
+        QTest::newRow("vendor") << false << 0x10de << -1 << "NVIDIA Corporation";
         QTest::newRow("last vendor before the classes")
-            << "pciVendor" << QList<int> { 0xffff } << "Illegal Vendor ID";
-        QTest::newRow("class lines are no vendors") << "pciVendor" << QList<int> { 0x0003 } << "";
-        QTest::newRow("device of another vendor")
-            << "pciDevice" << QList<int> { 0x10de, 0x1042 } << "";
-        QTest::newRow("usb vendor") << "usbVendor" << QList<int> { 0x046d } << "Logitech, Inc.";
-        QTest::newRow("usb product") << "usbProduct" << QList<int> { 0x0781, 0x5581 } << "Ultra";
-        QTest::newRow("usb unknown product") << "usbProduct" << QList<int> { 0x0781, 0x0001 } << "";
+            << false << 0xffff << -1 << "Illegal Vendor ID";
+        QTest::newRow("class lines are no vendors") << false << 0x0003 << -1 << "";
+        QTest::newRow("device of another vendor") << false << 0x10de << 0x1042 << "";
+        QTest::newRow("usb vendor") << true << 0x046d << -1 << "Logitech, Inc.";
+        QTest::newRow("usb product") << true << 0x0781 << 0x5581 << "Ultra";
+        QTest::newRow("usb unknown product") << true << 0x0781 << 0x0001 << "";
     }
 
     void pciNames()
     {
-        QFETCH(QString, kind);
-        QFETCH(QList<int>, ids);
+        QFETCH(bool, usb);
+        QFETCH(int, vendor);
+        QFETCH(int, device);
         QFETCH(QString, name);
         const plat::SysRoot root(fixture(QStringLiteral("desktop")));
-        const auto id = [&ids](int i) {
-            return quint16(ids.value(i));
-        };
-        QString got;
-        if (kind == QLatin1String("pciVendor"))
-            got = plat::ids::pciVendorName(root, id(0));
-        else if (kind == QLatin1String("pciDevice"))
-            got = plat::ids::pciDeviceName(root, id(0), id(1));
-        else if (kind == QLatin1String("usbVendor"))
-            got = plat::ids::usbVendorName(root, id(0));
+        const quint16 v = quint16(vendor);
+        const quint16 d = quint16(device);
+        if (device < 0)
+            QCOMPARE(usb ? plat::ids::usbVendorName(root, v) : plat::ids::pciVendorName(root, v),
+                     name);
         else
-            got = plat::ids::usbProductName(root, id(0), id(1));
-        QCOMPARE(got, name);
+            QCOMPARE(usb ? plat::ids::usbProductName(root, v, d)
+                         : plat::ids::pciDeviceName(root, v, d),
+                     name);
     }
 
     void localeIds_data()
@@ -659,7 +639,12 @@ private slots:
     {
         QTemporaryDir dir;
         const QString nv = QStringLiteral("/sys/bus/pci/devices/0000:01:00.0");
-        writePciDevice(dir, nv, "0x10de\n", "0x2684\n", "0x030000\n");
+        const QString amd = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
+        QVERIFY(writeTreeFiles(dir.path(),
+                               { nv + "/vendor", "0x10de\n", nv + "/device", "0x2684\n",
+                                 nv + "/class", "0x030000\n", amd + "/vendor", "0x1002\n",
+                                 amd + "/device", "0x73bf\n", amd + "/class", "0x038000\n",
+                                 amd + "/drm/card0/card0-DP-1/status", "connected\n" }));
         QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia")));
         QVERIFY(QFile::link(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia"),
                             dir.path() + nv + QStringLiteral("/driver")));
@@ -667,13 +652,10 @@ private slots:
               "NVRM version: NVIDIA UNIX x86_64 Kernel Module  535.183.01  Sun May 12 19:39:15 UTC "
               "2024\n"
               "GCC version:  gcc version 12.2.0 (Debian 12.2.0-14)\n");
-        const QString amd = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
-        writePciDevice(dir, amd, "0x1002\n", "0x73bf\n", "0x038000\n");
         QByteArray edid(128, '\0');
         edid.replace(0, 8, QByteArray::fromHex("00ffffffffffff00"));
         edid.replace(54, 18,
                      QByteArray::fromHex("000000fd030a2d1ea03c000a202020202020")); // both +255
-        write(dir, amd + QStringLiteral("/drm/card0/card0-DP-1/status"), "connected\n");
         write(dir, amd + QStringLiteral("/drm/card0/card0-DP-1/edid"), edid);
         const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
         QCOMPARE(gpus.size(), 2);
