@@ -182,23 +182,20 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, backend);
-        auto fallback = std::make_shared<MemoryRegistry>();
-        auto run = std::make_shared<MemoryRegistry>();
-        auto apps = std::make_shared<MemoryRegistry>();
-        auto special = std::make_shared<MemoryRegistry>();
-        RoutedRegistry routed(fallback);
+        QHash<QString, std::shared_ptr<MemoryRegistry>> all;
+        for (const char *name : { "fallback", "run", "apps", "special" })
+            all.insert(QString::fromLatin1(name), std::make_shared<MemoryRegistry>());
+        RoutedRegistry routed(all.value(QStringLiteral("fallback")));
         routed.mount(
             QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
-            run);
+            all.value(QStringLiteral("run")));
         routed.mount(
-            QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"), apps);
+            QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"),
+            all.value(QStringLiteral("apps")));
         routed.mount(QStringLiteral(
                          "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\special"),
-                     special);
+                     all.value(QStringLiteral("special")));
         routed.open(path)->setValue(QStringLiteral("marker"), 1);
-        const QHash<QString, std::shared_ptr<MemoryRegistry>> all {
-            { "fallback", fallback }, { "run", run }, { "apps", apps }, { "special", special }
-        };
         for (auto it = all.constBegin(); it != all.constEnd(); ++it)
             QCOMPARE(it.value()->open(path)->value(QStringLiteral("marker")).isValid(),
                      it.key() == backend);

@@ -18,8 +18,7 @@ using namespace plat::smart;
 
 namespace {
 
-// A drive behind fake system calls: records every SG_IO header and answers with a scripted
-// function.
+// Fake system calls: record every SG_IO header and answer it with `answer`.
 class FakeCalls : public BlockDeviceCalls
 {
 public:
@@ -29,11 +28,8 @@ public:
     QVector<QByteArray> cdbs;
     QVector<sg_io_hdr_t> headers;
     int closed = 0;
-    // Fills the transfer buffer, status and sense for one command; returns the ioctl result.
-    std::function<int(const QByteArray &cdb, sg_io_hdr_t *hdr)> answer
-        = [](const QByteArray &, sg_io_hdr_t *) {
-              return 0;
-          };
+    // Fills the transfer buffer, status and sense of one command; returns the ioctl result.
+    std::function<int(const QByteArray &cdb, sg_io_hdr_t *hdr)> answer;
 
     int open(const QByteArray &, int) override { return openOk ? 42 : -1; }
     void close(int) override { ++closed; }
@@ -92,10 +88,9 @@ void checkCondition(sg_io_hdr_t *hdr, const QByteArray &sense)
 // A fake drive answering with `answer`, and a handle opened on it.
 struct Rig
 {
-    explicit Rig(std::function<int(const QByteArray &, sg_io_hdr_t *)> answer = nullptr)
+    explicit Rig(std::function<int(const QByteArray &, sg_io_hdr_t *)> answer)
     {
-        if (answer)
-            calls->answer = std::move(answer);
+        calls->answer = std::move(answer);
     }
     std::shared_ptr<FakeCalls> calls = std::make_shared<FakeCalls>();
     TestSmartIo io { calls };

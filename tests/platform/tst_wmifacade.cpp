@@ -153,31 +153,25 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("query");
         QTest::addColumn<quint32>("expected");
-        QTest::newRow("ok") << kCimv2 << "WQL"
-                            << "SELECT * FROM Win32_Processor" << 0u;
-        QTest::newRow("ok projection") << kCimv2 << "wql"
-                                       << "SELECT Name FROM Win32_Processor" << 0u;
-        QTest::newRow("malformed") << kCimv2 << "WQL"
-                                   << "SELECT * Win32_Processor" << 0x80041017u;
-        QTest::newRow("unknown class") << kCimv2 << "WQL"
-                                       << "SELECT * FROM Win32_Fan" << 0x80041010u;
-        QTest::newRow("tpm class in cimv2") << kCimv2 << "WQL"
-                                            << "SELECT * FROM Win32_Tpm" << 0x80041010u;
-        QTest::newRow("tpm ok") << kTpm << "WQL"
-                                << "SELECT SpecVersion FROM Win32_Tpm" << 0u;
-        QTest::newRow("unknown property") << kCimv2 << "WQL"
-                                          << "SELECT Colour FROM Win32_Processor" << 0x80041017u;
-        QTest::newRow("other language") << kCimv2 << "SQL"
-                                        << "SELECT * FROM Win32_Processor" << 0x80041018u;
-        const QString all = QStringLiteral("SELECT * FROM Win32_Processor");
+        const auto row = [](const QString &name, const char *query, quint32 expected,
+                            const QString &ns = kCimv2, const char *language = "WQL") {
+            QTest::newRow(qPrintable(name)) << ns << language << query << expected;
+        };
+        row("ok", "SELECT * FROM Win32_Processor", 0);
+        row("ok projection", "SELECT Name FROM Win32_Processor", 0, kCimv2, "wql");
+        row("malformed", "SELECT * Win32_Processor", 0x80041017u);
+        row("unknown class", "SELECT * FROM Win32_Fan", 0x80041010u);
+        row("tpm class in cimv2", "SELECT * FROM Win32_Tpm", 0x80041010u);
+        row("tpm ok", "SELECT SpecVersion FROM Win32_Tpm", 0, kTpm);
+        row("unknown property", "SELECT Colour FROM Win32_Processor", 0x80041017u);
+        row("other language", "SELECT * FROM Win32_Processor", 0x80041018u, kCimv2, "SQL");
         for (const char *ns : { "root\\cimv2", "ROOT/CIMV2", "\\\\.\\root\\cimv2" })
-            QTest::addRow("namespace %s", ns) << ns << "WQL" << all << 0u;
-        QTest::newRow("tpm lower") << "root\\cimv2\\security\\microsofttpm"
-                                   << "WQL"
-                                   << "SELECT * FROM Win32_Tpm" << 0u;
+            row(QStringLiteral("namespace %1").arg(ns), "SELECT * FROM Win32_Processor", 0, ns);
+        row("tpm lower", "SELECT * FROM Win32_Tpm", 0, "root\\cimv2\\security\\microsofttpm");
         for (const char *ns :
              { "ROOT\\DEFAULT", "", "ROOT", "ROOT\\CIMV2\\Other", "\\\\server\\root\\cimv2" })
-            QTest::addRow("namespace '%s'", ns) << ns << "WQL" << all << 0x8004100Eu;
+            row(QStringLiteral("namespace '%1'").arg(ns), "SELECT * FROM Win32_Processor",
+                0x8004100Eu, ns);
     }
     void execQuery()
     {

@@ -52,15 +52,6 @@ void write(const QTemporaryDir &dir, const QString &path, const QByteArray &data
     QVERIFY(writeTreeFile(dir.path() + path, data));
 }
 
-QByteArray le16(quint16 v)
-{
-    return QByteArray(reinterpret_cast<const char *>(&v), 2);
-}
-QByteArray le32(quint32 v)
-{
-    return QByteArray(reinterpret_cast<const char *>(&v), 4);
-}
-
 // A partition folder of `disk` (a sysfs path), 1024 sectors long.
 void writePartition(const QTemporaryDir &dir, const QString &disk, const QString &name,
                     const QByteArray &number, const QByteArray &start)
@@ -75,8 +66,8 @@ QByteArray memoryDevice(quint16 size, quint32 extended)
     QByteArray s(0x22, '\0');
     s[0] = char(17);
     s[1] = char(0x22);
-    s.replace(0x0C, 2, le16(size));
-    s.replace(0x1C, 4, le32(extended));
+    s.replace(0x0C, 2, le(size, 2));
+    s.replace(0x1C, 4, le(extended, 4));
     return s + QByteArray(2, '\0');
 }
 
@@ -118,10 +109,9 @@ private slots:
                        { "Win32_DiskPartition", 8, 0 },       { "Win32_CDROMDrive", 2, 0 },
                        { "Win32_BaseBoard", 1, 1 },           { "Win32_BIOS", 1, 1 } };
         for (const auto &c : counts) {
-            QTest::newRow(qPrintable(QStringLiteral("desktop %1").arg(c.cls)))
-                << QStringLiteral("desktop") << QString::fromLatin1(c.cls) << c.desktop;
-            QTest::newRow(qPrintable(QStringLiteral("vm %1").arg(c.cls)))
-                << QStringLiteral("vm") << QString::fromLatin1(c.cls) << c.vm;
+            QTest::addRow("desktop %s", c.cls)
+                << "desktop" << QString::fromLatin1(c.cls) << c.desktop;
+            QTest::addRow("vm %s", c.cls) << "vm" << QString::fromLatin1(c.cls) << c.vm;
         }
     }
 
@@ -419,14 +409,7 @@ private slots:
                 "../devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sdz"),
             dir.path() + QStringLiteral("/sys/block/sdz")));
         // Protective MBR, GPT header at LBA 1, four 128-byte entries at LBA 2.
-        QByteArray image(512 * 3 + 128, '\0');
-        image[450] = char(0xEE);
-        image[510] = char(0x55);
-        image[511] = char(0xAA);
-        image.replace(512, 8, "EFI PART");
-        image.replace(512 + 72, 4, le32(2));
-        image.replace(512 + 80, 4, le32(4));
-        image.replace(512 + 84, 4, le32(128));
+        QByteArray image = gptImage(2, 4, 128, 512 * 3 + 128);
         image.replace(1024, 16, QByteArray::fromHex("28732ac11ff8d211ba4b00a0c93ec93b")); // ESP
         image.replace(1024 + 128, 16,
                       QByteArray::fromHex("a2a0d0ebe5b9334487c068b6b72699c7")); // basic data
@@ -455,20 +438,11 @@ private slots:
         write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
         for (const char *n : { "1", "2", "5" })
             writePartition(dir, disk, QStringLiteral("sdy") + QLatin1String(n), n, "2048");
-        const auto entry
-            = [](QByteArray &record, int slot, quint8 flags, quint8 type, quint32 lba) {
-                  const int at = 446 + 16 * slot;
-                  record[at] = char(flags);
-                  record[at + 4] = char(type);
-                  record.replace(at + 8, 4, le32(lba));
-                  record[510] = char(0x55);
-                  record[511] = char(0xAA);
-              };
         QByteArray mbr(512, '\0');
-        entry(mbr, 0, 0x80, 0x83, 2048);
-        entry(mbr, 1, 0, 0x05, extendedStart);
+        setMbrEntry(mbr, 0, 0x80, 0x83, 2048);
+        setMbrEntry(mbr, 1, 0, 0x05, extendedStart);
         QByteArray ebr(512, '\0');
-        entry(ebr, 0, 0, 0x83, 2048);
+        setMbrEntry(ebr, 0, 0, 0x83, 2048);
         write(dir, QStringLiteral("/dev/sdy"), mbr);
         QFile image(dir.path() + QStringLiteral("/dev/sdy"));
         QVERIFY(image.open(QIODevice::ReadWrite));

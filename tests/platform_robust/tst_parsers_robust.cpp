@@ -128,48 +128,17 @@ QString readWholeTree(const QString &rootPath)
     return QString();
 }
 
-QByteArray le(quint64 v, int size)
-{
-    QByteArray out;
-    for (int i = 0; i < size; ++i)
-        out += char((v >> (8 * i)) & 0xFF);
-    return out;
-}
-
-// A protective MBR and a GPT header at byte `headerAt`, cut to `size` bytes.
-QByteArray gptImage(int headerAt, quint64 entriesLba, quint64 count, quint64 entrySize, int size)
-{
-    QByteArray image(qMax(size, headerAt + 92), '\0');
-    image[450] = char(0xEE);
-    image[510] = char(0x55);
-    image[511] = char(0xAA);
-    image.replace(headerAt, 8, "EFI PART");
-    image.replace(headerAt + 72, 8, le(entriesLba, 8));
-    image.replace(headerAt + 80, 4, le(count, 4));
-    image.replace(headerAt + 84, 4, le(entrySize, 4));
-    return image.left(size);
-}
-
 // An MBR whose first entry is an extended partition starting at sector `extended`, and whose
 // chain of logical partitions links from each boot record to `link`.
 QByteArray mbrChain(quint32 extended, quint32 link, int sectors)
 {
-    QByteArray image(512 * sectors, '\0');
-    const auto bootRecord = [&image](int sector, quint8 type, quint32 start, quint32 next) {
-        const int at = sector * 512;
-        if (at + 512 > image.size())
-            return;
-        image[at + 446 + 4] = char(type);
-        image.replace(at + 446 + 8, 4, le(start, 4));
-        image[at + 446 + 16 + 4] = char(0x05);
-        image.replace(at + 446 + 16 + 8, 4, le(next, 4));
-        image[at + 510] = char(0x55);
-        image[at + 511] = char(0xAA);
-    };
-    bootRecord(0, 0x05, extended, 0);
-    for (int sector = 1; sector < sectors; ++sector)
-        bootRecord(sector, 0x83, 1, link);
-    return image;
+    QByteArray first(512, '\0');
+    setMbrEntry(first, 0, 0, 0x05, extended);
+    setMbrEntry(first, 1, 0, 0x05, 0);
+    QByteArray logical(512, '\0');
+    setMbrEntry(logical, 0, 0, 0x83, 1);
+    setMbrEntry(logical, 1, 0, 0x05, link);
+    return first + logical.repeated(sectors - 1);
 }
 
 } // namespace
@@ -378,32 +347,26 @@ private slots:
         QTest::addColumn<QByteArray>("blockSize");
         QTest::addColumn<QByteArray>("image");
 
-        QTest::newRow("empty device") << QByteArray("512") << QByteArray();
-        QTest::newRow("MBR cut") << QByteArray("512") << mbrChain(1, 0, 1).left(300);
+        const auto row
+            = [](const char *name, const QByteArray &image, const char *blockSize = "512") {
+                  QTest::newRow(name) << QByteArray(blockSize) << image;
+              };
+        row("empty device", QByteArray());
+        row("MBR cut", mbrChain(1, 0, 1).left(300));
         for (int cut : { 520, 560, 583, 590, 595 })
             QTest::addRow("GPT header cut at %d", cut)
-                << QByteArray("512") << gptImage(512, 2, 4, 128, cut);
-        QTest::newRow("GPT entries far away")
-            << QByteArray("512") << gptImage(512, Q_UINT64_C(0xFFFFFFFFFFFFFFFF), 4, 128, 2048);
-        QTest::newRow("GPT entries past the end")
-            << QByteArray("512") << gptImage(512, 40, 4, 128, 2048);
-        QTest::newRow("GPT many entries, cut")
-            << QByteArray("512") << gptImage(512, 2, 0xFFFFFFFF, 128, 4096);
-        QTest::newRow("GPT odd entry size") << QByteArray("512") << gptImage(512, 2, 8, 129, 4096);
-        QTest::newRow("GPT entry size too small")
-            << QByteArray("512") << gptImage(512, 2, 8, 8, 4096);
-        QTest::newRow("block size beyond 32 bits")
-            << QByteArray("4294967808") << gptImage(512, 2, 4, 128, 4096);
-        QTest::newRow("block size huge")
-            << QByteArray("9223372036854775807") << gptImage(512, 2, 4, 128, 4096);
-        QTest::newRow("block size negative")
-            << QByteArray("-512") << gptImage(512, 2, 4, 128, 4096);
-        QTest::newRow("logical partitions linking to themselves")
-            << QByteArray("512") << mbrChain(1, 0, 2);
-        QTest::newRow("logical partitions past the end")
-            << QByteArray("512") << mbrChain(0xFFFFFFFF, 0xFFFFFFFF, 2);
-        QTest::newRow("long chain of logical partitions")
-            << QByteArray("512") << mbrChain(1, 1, 300);
+                << QByteArray("512") << gptImage(2, 4, 128, cut);
+        row("GPT entries far away", gptImage(Q_UINT64_C(0xFFFFFFFFFFFFFFFF), 4, 128, 2048));
+        row("GPT entries past the end", gptImage(40, 4, 128, 2048));
+        row("GPT many entries, cut", gptImage(2, 0xFFFFFFFF, 128, 4096));
+        row("GPT odd entry size", gptImage(2, 8, 129, 4096));
+        row("GPT entry size too small", gptImage(2, 8, 8, 4096));
+        row("block size beyond 32 bits", gptImage(2, 4, 128, 4096), "4294967808");
+        row("block size huge", gptImage(2, 4, 128, 4096), "9223372036854775807");
+        row("block size negative", gptImage(2, 4, 128, 4096), "-512");
+        row("logical partitions linking to themselves", mbrChain(1, 0, 2));
+        row("logical partitions past the end", mbrChain(0xFFFFFFFF, 0xFFFFFFFF, 2));
+        row("long chain of logical partitions", mbrChain(1, 1, 300));
     }
 
     void partitionTable()
