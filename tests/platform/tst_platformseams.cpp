@@ -91,16 +91,15 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fixed");
-        QTest::newRow("dash in file name") << "/lib/modules/6.1.0-9-amd64/kernel/fs/fuse-x.ko"
-                                           << "1.2.3.4" << true;
-        QTest::newRow("modinfo") << "/lib/modules/6.1.0-9-amd64/extra/vbox.ko"
-                                 << "7.0.10" << false;
-        QTest::newRow("kernel release") << "/lib/modules/6.1.0-9-amd64/kernel/fs/ext4/ext4.ko.zst"
-                                        << "6.1.0-9-amd64" << false;
-        QTest::newRow("built-in") << "/sys/module/e1000e"
-                                  << "3.2.6-k" << false;
-        QTest::newRow("not a module") << "/usr/bin/true"
-                                      << "" << false;
+        const auto row = [](const char *name, const char *path, const char *text, bool fixed) {
+            QTest::newRow(name) << path << text << fixed;
+        };
+        row("dash in file name", "/lib/modules/6.1.0-9-amd64/kernel/fs/fuse-x.ko", "1.2.3.4", true);
+        row("modinfo", "/lib/modules/6.1.0-9-amd64/extra/vbox.ko", "7.0.10", false);
+        row("kernel release", "/lib/modules/6.1.0-9-amd64/kernel/fs/ext4/ext4.ko.zst",
+            "6.1.0-9-amd64", false);
+        row("built-in", "/sys/module/e1000e", "3.2.6-k", false);
+        row("not a module", "/usr/bin/true", "", false);
     }
     void fileVersions()
     {

@@ -397,9 +397,9 @@ private slots:
         QTemporaryDir dir;
         const QString disk = QStringLiteral(
             "/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sdz");
-        write(dir, disk + QStringLiteral("/size"), "1000000\n");
-        write(dir, disk + QStringLiteral("/dev"), "8:0\n");
-        write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
+        QVERIFY(writeTreeFiles(
+            dir.path() + disk,
+            { "/size", "1000000\n", "/dev", "8:0\n", "/queue/logical_block_size", "512\n" }));
         writePartition(dir, disk, QStringLiteral("sdz1"), "1", "34");
         writePartition(dir, disk, QStringLiteral("sdz2"), "2", "2048");
         writePartition(dir, disk, QStringLiteral("sdz4"), "4", "4096");
@@ -434,8 +434,8 @@ private slots:
         const quint32 extendedStart = 0x01000800u;
         QTemporaryDir dir;
         const QString disk = QStringLiteral("/sys/block/sdy");
-        write(dir, disk + QStringLiteral("/size"), "100000000\n");
-        write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
+        QVERIFY(writeTreeFiles(dir.path() + disk,
+                               { "/size", "100000000\n", "/queue/logical_block_size", "512\n" }));
         for (const char *n : { "1", "2", "5" })
             writePartition(dir, disk, QStringLiteral("sdy") + QLatin1String(n), n, "2048");
         QByteArray mbr(512, '\0');
@@ -466,8 +466,9 @@ private slots:
         QTemporaryDir dir;
         const QString scsi
             = QStringLiteral("/sys/devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0");
-        write(dir, scsi + QStringLiteral("/vendor"), "ATA     \n");
-        write(dir, scsi + QStringLiteral("/model"), "WDC WD40EFRX-68N\n");
+        QVERIFY(writeTreeFiles(dir.path() + scsi,
+                               { "/vendor", "ATA     \n", "/model", "WDC WD40EFRX-68N\n",
+                                 "/block/sdq/size", "7814037168\n", "/block/sdq/dev", "65:0\n" }));
         QByteArray identify(60 + 512, '\0');
         QByteArray model = QByteArray("WDC WD40EFRX-68N32N0").leftJustified(40, ' ');
         for (int i = 0; i < model.size(); i += 2)
@@ -475,8 +476,6 @@ private slots:
         write(dir, scsi + QStringLiteral("/vpd_pg89"), identify);
         write(dir, scsi + QStringLiteral("/vpd_pg80"),
               QByteArray("\x00\x80\x00\x0c", 4) + "  WD-WCC7K1234");
-        write(dir, scsi + QStringLiteral("/block/sdq/size"), "7814037168\n");
-        write(dir, scsi + QStringLiteral("/block/sdq/dev"), "65:0\n");
         QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/block")));
         QVERIFY(QFile::link(QStringLiteral("..") + scsi.mid(4) + QStringLiteral("/block/sdq"),
                             dir.path() + QStringLiteral("/sys/block/sdq")));
