@@ -2,9 +2,9 @@
 
 #include "platform/linuxsources.h"
 #include "platform/loadsampler.h"
+#include "platformtree.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -86,23 +86,18 @@ private:
     // A tree of two CPUs in one package whose /proc/stat readings are `stats`, in order.
     static void writeTree(const QTemporaryDir &dir, const QStringList &stats)
     {
-        QDir(dir.path()).mkpath(QStringLiteral("proc"));
-        write(dir.filePath(QStringLiteral("proc/cpuinfo")),
-              "processor\t: 0\nphysical id\t: 0\n\nprocessor\t: 1\nphysical id\t: 0\n");
+        QVERIFY(writeTreeFile(
+            dir.filePath(QStringLiteral("proc/cpuinfo")),
+            "processor\t: 0\nphysical id\t: 0\n\nprocessor\t: 1\nphysical id\t: 0\n"));
         for (int i = 0; i < stats.size(); ++i) {
             const QString name
                 = i == 0 ? QStringLiteral("proc/stat") : QStringLiteral("proc/stat.%1").arg(i + 1);
             // Both CPUs give the same counters; the summary line must not count.
             const QByteArray line = stats.at(i).toLatin1();
-            write(dir.filePath(name),
-                  "cpu  1 2 3 4 5\ncpu0 " + line + "\ncpu1 " + line + "\nintr 0 1 2\n");
+            QVERIFY(writeTreeFile(dir.filePath(name),
+                                  "cpu  1 2 3 4 5\ncpu0 " + line + "\ncpu1 " + line
+                                      + "\nintr 0 1 2\n"));
         }
-    }
-    static void write(const QString &path, const QByteArray &data)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(data);
     }
     // The processor class's LoadPercentage on `root`; -1 for NULL.
     static int load(const QString &root)

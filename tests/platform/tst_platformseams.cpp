@@ -1,8 +1,7 @@
 #include "platform/fakes/fakeplatform.h"
 #include "platform/platform.h"
+#include "platformtree.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,14 +13,6 @@ using namespace plat;
 namespace {
 
 const QString kSecureBootGuid = QStringLiteral("{8be4df61-93ca-11d2-aa0d-00e098032b8c}");
-
-void writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-    f.write(data);
-}
 
 } // namespace
 
@@ -35,44 +26,40 @@ private slots:
         QTest::addColumn<bool>("efi");
         QTest::addColumn<QByteArray>("file"); // efivarfs content; empty = no file
         QTest::addColumn<QString>("name");
-        QTest::addColumn<quint32>("capacity");
         QTest::addColumn<quint32>("bytes");
         QTest::addColumn<quint32>("error");
         const QByteArray on = QByteArray::fromHex("0600000001");
-        QTest::newRow("legacy secure boot") << false << on << "SecureBoot" << 4u << 0u << 1u;
-        QTest::newRow("uefi probe") << true << QByteArray() << "" << 0u << 0u << 998u;
-        QTest::newRow("secure boot on") << true << on << "SecureBoot" << 4u << 1u << 0u;
-        QTest::newRow("no variable") << true << QByteArray() << "SecureBoot" << 4u << 0u << 203u;
+        QTest::newRow("legacy secure boot") << false << on << "SecureBoot" << 0u << 1u;
+        QTest::newRow("uefi probe") << true << QByteArray() << "" << 0u << 998u;
+        QTest::newRow("secure boot on") << true << on << "SecureBoot" << 1u << 0u;
+        QTest::newRow("no variable") << true << QByteArray() << "SecureBoot" << 0u << 203u;
         QTest::newRow("attributes only")
-            << true << QByteArray::fromHex("06000000") << "SecureBoot" << 4u << 0u << 203u;
-        QTest::newRow("too small") << true << QByteArray::fromHex("060000000102030405")
-                                   << "SecureBoot" << 4u << 0u << 122u;
+            << true << QByteArray::fromHex("06000000") << "SecureBoot" << 0u << 203u;
+        QTest::newRow("too small")
+            << true << QByteArray::fromHex("060000000102030405") << "SecureBoot" << 0u << 122u;
     }
     void firmware()
     {
         QFETCH(bool, efi);
         QFETCH(QByteArray, file);
         QFETCH(QString, name);
-        QFETCH(quint32, capacity);
         QFETCH(quint32, bytes);
         QFETCH(quint32, error);
         QTemporaryDir dir;
+        const QString vars = dir.path() + QStringLiteral("/sys/firmware/efi/efivars/");
         if (efi)
-            QDir().mkpath(dir.path() + QStringLiteral("/sys/firmware/efi/efivars"));
+            QVERIFY(QDir().mkpath(vars));
         if (efi && !file.isEmpty())
-            writeFile(dir.path()
-                          + QStringLiteral("/sys/firmware/efi/efivars/"
-                                           "SecureBoot-8be4df61-93ca-11d2-aa0d-00e098032b8c"),
-                      file);
+            QVERIFY(writeTreeFile(vars + QStringLiteral("SecureBoot-") + kSecureBootGuid.mid(1, 36),
+                                  file));
         LinuxFirmware fw { SysRoot(dir.path()) };
         QByteArray buffer;
         quint32 lastError = 12345;
-        QCOMPARE(fw.getVariable(name,
-                                name.isEmpty()
-                                    ? QStringLiteral("{00000000-0000-0000-0000-000000000000}")
-                                    : kSecureBootGuid,
-                                &buffer, capacity, &lastError),
-                 bytes);
+        // The probe asks for nothing with an empty name and a zero GUID.
+        const QString guid = name.isEmpty()
+            ? QStringLiteral("{00000000-0000-0000-0000-000000000000}")
+            : kSecureBootGuid;
+        QCOMPARE(fw.getVariable(name, guid, &buffer, name.isEmpty() ? 0 : 4, &lastError), bytes);
         if (bytes == 0)
             QCOMPARE(lastError, error);
         else
@@ -83,13 +70,12 @@ private slots:
     {
         QTemporaryDir dir;
         const QString base = dir.path() + QStringLiteral("/sys/devices/system/memory");
-        writeFile(base + QStringLiteral("/block_size_bytes"), "8000000\n");
-        writeFile(base + QStringLiteral("/memory0/online"), "1\n");
-        writeFile(base + QStringLiteral("/memory1/online"), "1\n");
-        writeFile(base + QStringLiteral("/memory2/online"), "0\n");
-        writeFile(base + QStringLiteral("/memory3/state"), "online\n");
-        writeFile(dir.path() + QStringLiteral("/proc/meminfo"),
-                  "MemTotal:       24682404 kB\nMemFree: 1 kB\n");
+        QVERIFY(writeTreeFiles(base,
+                               { "/block_size_bytes", "8000000\n", "/memory0/online", "1\n",
+                                 "/memory1/online", "1\n", "/memory2/online", "0\n",
+                                 "/memory3/state", "online\n" }));
+        QVERIFY(writeTreeFile(dir.path() + QStringLiteral("/proc/meminfo"),
+                              "MemTotal:       24682404 kB\nMemFree: 1 kB\n"));
         LinuxMemoryInfo memory { SysRoot(dir.path()) };
         QCOMPARE(memory.installedKb().value_or(0), 3ull * 128 * 1024);
         QCOMPARE(memory.totalPhysBytes().value_or(0), 24682404ull * 1024);
@@ -105,16 +91,15 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fixed");
-        QTest::newRow("dash in file name") << "/lib/modules/6.1.0-9-amd64/kernel/fs/fuse-x.ko"
-                                           << "1.2.3.4" << true;
-        QTest::newRow("modinfo") << "/lib/modules/6.1.0-9-amd64/extra/vbox.ko"
-                                 << "7.0.10" << false;
-        QTest::newRow("kernel release") << "/lib/modules/6.1.0-9-amd64/kernel/fs/ext4/ext4.ko.zst"
-                                        << "6.1.0-9-amd64" << false;
-        QTest::newRow("built-in") << "/sys/module/e1000e"
-                                  << "3.2.6-k" << false;
-        QTest::newRow("not a module") << "/usr/bin/true"
-                                      << "" << false;
+        const auto row = [](const char *name, const char *path, const char *text, bool fixed) {
+            QTest::newRow(name) << path << text << fixed;
+        };
+        row("dash in file name", "/lib/modules/6.1.0-9-amd64/kernel/fs/fuse-x.ko", "1.2.3.4", true);
+        row("modinfo", "/lib/modules/6.1.0-9-amd64/extra/vbox.ko", "7.0.10", false);
+        row("kernel release", "/lib/modules/6.1.0-9-amd64/kernel/fs/ext4/ext4.ko.zst",
+            "6.1.0-9-amd64", false);
+        row("built-in", "/sys/module/e1000e", "3.2.6-k", false);
+        row("not a module", "/usr/bin/true", "", false);
     }
     void fileVersions()
     {
@@ -122,14 +107,16 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, fixed);
         QTemporaryDir dir;
-        writeFile(dir.path() + QStringLiteral("/sys/module/e1000e/version"), "3.2.6-k\n");
-        writeFile(dir.path() + QStringLiteral("/sys/module/fuse_x/version"), "1.2.3.4\n");
-        writeFile(dir.path() + QStringLiteral("/lib/modules/6.1.0-9-amd64/extra/vbox.ko"),
-                  QByteArray("\x7f"
-                             "ELF....",
-                             8)
-                      + QByteArray("srcversion=ABC", 15) + QByteArray("version=7.0.10", 15)
-                      + QByteArray("license=GPL", 12));
+        QVERIFY(writeTreeFiles(dir.path(),
+                               { "/sys/module/e1000e/version", "3.2.6-k\n",
+                                 "/sys/module/fuse_x/version", "1.2.3.4\n" }));
+        QVERIFY(
+            writeTreeFile(dir.path() + QStringLiteral("/lib/modules/6.1.0-9-amd64/extra/vbox.ko"),
+                          QByteArray("\x7f"
+                                     "ELF....",
+                                     8)
+                              + QByteArray("srcversion=ABC", 15) + QByteArray("version=7.0.10", 15)
+                              + QByteArray("license=GPL", 12)));
         LinuxFileVersion versions { SysRoot(dir.path()) };
         QCOMPARE(versions.versionText(path), text);
         QCOMPARE(bool(versions.fixedVersion(path)), fixed);
@@ -194,23 +181,20 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, backend);
-        auto fallback = std::make_shared<MemoryRegistry>();
-        auto run = std::make_shared<MemoryRegistry>();
-        auto apps = std::make_shared<MemoryRegistry>();
-        auto special = std::make_shared<MemoryRegistry>();
-        RoutedRegistry routed(fallback);
+        QHash<QString, std::shared_ptr<MemoryRegistry>> all;
+        for (const char *name : { "fallback", "run", "apps", "special" })
+            all.insert(QString::fromLatin1(name), std::make_shared<MemoryRegistry>());
+        RoutedRegistry routed(all.value(QStringLiteral("fallback")));
         routed.mount(
             QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
-            run);
+            all.value(QStringLiteral("run")));
         routed.mount(
-            QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"), apps);
+            QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"),
+            all.value(QStringLiteral("apps")));
         routed.mount(QStringLiteral(
                          "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\special"),
-                     special);
+                     all.value(QStringLiteral("special")));
         routed.open(path)->setValue(QStringLiteral("marker"), 1);
-        const QHash<QString, std::shared_ptr<MemoryRegistry>> all {
-            { "fallback", fallback }, { "run", run }, { "apps", apps }, { "special", special }
-        };
         for (auto it = all.constBegin(); it != all.constEnd(); ++it)
             QCOMPARE(it.value()->open(path)->value(QStringLiteral("marker")).isValid(),
                      it.key() == backend);
@@ -252,7 +236,8 @@ private slots:
         CachedScreenInfo info { SysRoot(dir.path()) };
         QVERIFY(!info.size().isValid());
         QCOMPARE(info.depth(), 0);
-        writeFile(dir.path() + QStringLiteral("/sys/class/graphics/fb0/bits_per_pixel"), "16\n");
+        QVERIFY(writeTreeFile(dir.path() + QStringLiteral("/sys/class/graphics/fb0/bits_per_pixel"),
+                              "16\n"));
         QCOMPARE(info.depth(), 16);
         // The offscreen platform's screen.
         ScreenInfo::captureFromGui();

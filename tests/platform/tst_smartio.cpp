@@ -8,6 +8,7 @@
 #include <scsi/sg.h>
 #include <sys/ioctl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <random>
@@ -17,13 +18,7 @@ using namespace plat::smart;
 
 namespace {
 
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-// A drive behind fake system calls: records every SG_IO header and answers with a scripted
-// function.
+// Fake system calls: record every SG_IO header and answer it with `answer`.
 class FakeCalls : public BlockDeviceCalls
 {
 public:
@@ -33,11 +28,8 @@ public:
     QVector<QByteArray> cdbs;
     QVector<sg_io_hdr_t> headers;
     int closed = 0;
-    // Fills the transfer buffer, status and sense for one command; returns the ioctl result.
-    std::function<int(const QByteArray &cdb, sg_io_hdr_t *hdr)> answer
-        = [](const QByteArray &, sg_io_hdr_t *) {
-              return 0;
-          };
+    // Fills the transfer buffer, status and sense of one command; returns the ioctl result.
+    std::function<int(const QByteArray &cdb, sg_io_hdr_t *hdr)> answer;
 
     int open(const QByteArray &, int) override { return openOk ? 42 : -1; }
     void close(int) override { ++closed; }
@@ -84,16 +76,26 @@ void fillData(sg_io_hdr_t *hdr, const QByteArray &page)
     std::memcpy(hdr->dxferp, page.constData(), size_t(qMin<int>(page.size(), int(hdr->dxfer_len))));
 }
 
-// Descriptor-format sense with ASC/ASCQ 00/1D and an ATA status return descriptor.
-void registersReturned(sg_io_hdr_t *hdr, quint8 ataStatus)
+// CHECK CONDITION with the given sense bytes.
+void checkCondition(sg_io_hdr_t *hdr, const QByteArray &sense)
 {
-    unsigned char sense[22] = { 0x72, 0x01, 0x00, 0x1D, 0, 0, 0, 14, 0x09, 0x0C };
-    sense[8 + 13] = ataStatus;
-    std::memcpy(hdr->sbp, sense, sizeof sense);
-    hdr->sb_len_wr = sizeof sense;
+    std::memcpy(hdr->sbp, sense.constData(), size_t(sense.size()));
+    hdr->sb_len_wr = quint8(sense.size());
     hdr->status = 0x02;
     hdr->driver_status = 0x08;
 }
+
+// A fake drive answering with `answer`, and a handle opened on it.
+struct Rig
+{
+    explicit Rig(std::function<int(const QByteArray &, sg_io_hdr_t *)> answer)
+    {
+        calls->answer = std::move(answer);
+    }
+    std::shared_ptr<FakeCalls> calls = std::make_shared<FakeCalls>();
+    TestSmartIo io { calls };
+    int h = io.open(0);
+};
 
 } // namespace
 
@@ -147,18 +149,16 @@ private slots:
         QFETCH(bool, smartBit);
         QFETCH(bool, ok);
         QFETCH(quint32, capabilities);
-        auto calls = std::make_shared<FakeCalls>();
-        calls->sgCapable = sgCapable;
-        calls->nvme = nvme;
-        calls->answer = [smartBit](const QByteArray &cdb, sg_io_hdr_t *hdr) {
+        Rig rig([smartBit](const QByteArray &cdb, sg_io_hdr_t *hdr) {
             if (quint8(cdb.at(14)) == ID_CMD)
                 fillData(hdr,
                          FakeSmartIo::identifyPage(QStringLiteral("M"), QStringLiteral("S"),
                                                    QStringLiteral("F"), smartBit));
             return 0;
-        };
-        TestSmartIo io(calls);
-        const int h = io.open(0);
+        });
+        rig.calls->sgCapable = sgCapable;
+        rig.calls->nvme = nvme;
+        auto &[calls, io, h] = rig;
         QVERIFY(h >= 0);
         QByteArray out(24, '\x55');
         QCOMPARE(io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &out), ok);
@@ -176,15 +176,12 @@ private slots:
 
     void readData()
     {
-        auto calls = std::make_shared<FakeCalls>();
         const QByteArray page
             = FakeSmartIo::attributePage({ { 194, 0x22, 100, 90, 0x00000028ull } });
-        calls->answer = [&page](const QByteArray &, sg_io_hdr_t *hdr) {
+        auto &&[calls, io, h] = Rig([&page](const QByteArray &, sg_io_hdr_t *hdr) {
             fillData(hdr, page);
             return 0;
-        };
-        TestSmartIo io(calls);
-        const int h = io.open(0);
+        });
         QByteArray out(528, '\x77');
         QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
                                    sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &out));
@@ -197,7 +194,7 @@ private slots:
         QCOMPARE(hdr.dxfer_direction, SG_DXFER_FROM_DEV);
         QCOMPARE(hdr.timeout, 5000u);
         QCOMPARE(calls->cdbs.first().toHex(' '),
-                 hex("85 08 0E 00 D0 00 01 00 01 00 4F 00 C2 A0 B0 00").toHex(' '));
+                 QByteArray("85 08 0e 00 d0 00 01 00 01 00 4f 00 c2 a0 b0 00"));
         // SENDCMDOUTPARAMS: cBufferSize 512, a zero DRIVERSTATUS, then the page.
         QCOMPARE(readU32(out, 0), 512u);
         QCOMPARE(out.mid(4, 12), QByteArray(12, '\0'));
@@ -215,13 +212,13 @@ private slots:
     {
         QFETCH(quint8, ataStatus);
         QFETCH(bool, ok);
-        auto calls = std::make_shared<FakeCalls>();
-        calls->answer = [ataStatus](const QByteArray &, sg_io_hdr_t *hdr) {
-            registersReturned(hdr, ataStatus);
+        auto &&[calls, io, h] = Rig([ataStatus](const QByteArray &, sg_io_hdr_t *hdr) {
+            // Descriptor-format sense, ASC/ASCQ 00/1D, an ATA status return descriptor.
+            QByteArray sense = QByteArray::fromHex("7201001d0000000e090c") + QByteArray(12, '\0');
+            sense[8 + 13] = char(ataStatus);
+            checkCondition(hdr, sense);
             return 0;
-        };
-        TestSmartIo io(calls);
-        const int h = io.open(0);
+        });
         QByteArray out(17, '\0');
         QCOMPARE(io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND,
                                     sendCmdIn(0, ENABLE_SMART, SMART_CMD, 0), &out),
@@ -230,32 +227,23 @@ private slots:
         QCOMPARE(hdr.dxfer_direction, SG_DXFER_NONE);
         QCOMPARE(hdr.dxfer_len, 0u);
         QCOMPARE(calls->cdbs.first().toHex(' '),
-                 hex("85 06 20 00 D8 00 01 00 01 00 4F 00 C2 A0 B0 00").toHex(' '));
+                 QByteArray("85 06 20 00 d8 00 01 00 01 00 4f 00 c2 a0 b0 00"));
     }
 
     void fallsBackTo12()
     {
-        auto calls = std::make_shared<FakeCalls>();
-        calls->answer = [](const QByteArray &cdb, sg_io_hdr_t *hdr) {
-            if (cdb.size() == 16) { // fixed-format sense: ILLEGAL REQUEST, invalid opcode
-                unsigned char sense[18] = { 0x70, 0, 0x05, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0x20, 0x00 };
-                std::memcpy(hdr->sbp, sense, sizeof sense);
-                hdr->sb_len_wr = sizeof sense;
-                hdr->status = 0x02;
-                hdr->driver_status = 0x08;
-                return 0;
-            }
-            fillData(hdr, QByteArray(512, '\x01'));
+        auto &&[calls, io, h] = Rig([](const QByteArray &cdb, sg_io_hdr_t *hdr) {
+            if (cdb.size() == 16) // fixed-format sense: ILLEGAL REQUEST, invalid opcode
+                checkCondition(hdr, QByteArray::fromHex("700005000000000a00000000200000000000"));
+            else
+                fillData(hdr, QByteArray(512, '\x01'));
             return 0;
-        };
-        TestSmartIo io(calls);
-        const int h = io.open(0);
+        });
         QByteArray out(528, '\0');
         QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
                                    sendCmdIn(0, READ_THRESHOLDS, SMART_CMD, 512), &out));
         QCOMPARE(calls->cdbs.size(), 2);
-        QCOMPARE(calls->cdbs.at(1).toHex(' '),
-                 hex("A1 08 0E D1 01 01 4F C2 A0 B0 00 00").toHex(' '));
+        QCOMPARE(calls->cdbs.at(1).toHex(' '), QByteArray("a1 08 0e d1 01 01 4f c2 a0 b0 00 00"));
         QCOMPARE(out.mid(16), QByteArray(512, '\x01'));
     }
 
@@ -305,14 +293,11 @@ private slots:
         QFETCH(int, hostStatus);
         QFETCH(int, ioctlResult);
         QFETCH(int, scsiStatus);
-        auto calls = std::make_shared<FakeCalls>();
-        calls->answer = [=](const QByteArray &, sg_io_hdr_t *hdr) {
+        auto &&[calls, io, h] = Rig([=](const QByteArray &, sg_io_hdr_t *hdr) {
             hdr->host_status = static_cast<unsigned short>(hostStatus);
             hdr->status = static_cast<unsigned char>(scsiStatus);
             return ioctlResult;
-        };
-        TestSmartIo io(calls);
-        const int h = io.open(0);
+        });
         QByteArray out(qMax(outSize, 0), '\0');
         QVERIFY(!io.deviceIoControl(h, control, in, outSize < 0 ? nullptr : &out));
         QCOMPARE(calls->cdbs.isEmpty(), !hostStatus && !ioctlResult && !scsiStatus);
@@ -331,12 +316,10 @@ private slots:
         std::mt19937 rng(seed);
         const auto noise = [&rng](int size) {
             QByteArray out(size, '\0');
-            for (char &c : out)
-                c = char(rng() & 0xFF);
+            std::generate(out.begin(), out.end(), [&rng] { return char(rng() & 0xFF); });
             return out;
         };
-        auto calls = std::make_shared<FakeCalls>();
-        calls->answer = [&](const QByteArray &, sg_io_hdr_t *hdr) {
+        auto &&[calls, io, h] = Rig([&](const QByteArray &, sg_io_hdr_t *hdr) {
             QByteArray sense = noise(hdr->mx_sb_len);
             if (!sense.isEmpty()) // descriptor or fixed format, the rest noise
                 sense[0] = char(rng() % 2 ? 0x72 : 0x70);
@@ -346,9 +329,7 @@ private slots:
             hdr->sb_len_wr = quint8(rng() % 256);
             hdr->driver_status = rng() % 2 ? 0x08 : 0;
             return 0;
-        };
-        TestSmartIo io(calls);
-        const int h = io.open(0);
+        });
         QVERIFY(h >= 0);
         QByteArray version(getversion::Size, '\0');
         io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &version);

@@ -8,6 +8,7 @@
 #include "platform/localeids.h"
 #include "platform/pciids.h"
 #include "platform/wmischema.h"
+#include "platformtree.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,38 +49,15 @@ void expect(const wmi::Object &o, const Values &values)
 
 void write(const QTemporaryDir &dir, const QString &path, const QByteArray &data)
 {
-    const QString full = dir.path() + path;
-    QDir().mkpath(QFileInfo(full).path());
-    QFile f(full);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
-QByteArray le16(quint16 v)
-{
-    return QByteArray(reinterpret_cast<const char *>(&v), 2);
-}
-QByteArray le32(quint32 v)
-{
-    return QByteArray(reinterpret_cast<const char *>(&v), 4);
+    QVERIFY(writeTreeFile(dir.path() + path, data));
 }
 
 // A partition folder of `disk` (a sysfs path), 1024 sectors long.
 void writePartition(const QTemporaryDir &dir, const QString &disk, const QString &name,
                     const QByteArray &number, const QByteArray &start)
 {
-    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/partition"), number);
-    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/start"), start);
-    write(dir, disk + QLatin1Char('/') + name + QStringLiteral("/size"), "1024");
-}
-
-// A display adapter's PCI folder.
-void writePciDevice(const QTemporaryDir &dir, const QString &dev, const QByteArray &vendor,
-                    const QByteArray &device, const QByteArray &cls)
-{
-    write(dir, dev + QStringLiteral("/vendor"), vendor);
-    write(dir, dev + QStringLiteral("/device"), device);
-    write(dir, dev + QStringLiteral("/class"), cls);
+    QVERIFY(writeTreeFiles(dir.path() + disk + QLatin1Char('/') + name,
+                           { "/partition", number, "/start", start, "/size", "1024" }));
 }
 
 // A memory device structure (type 17) with the size word and the extended size dword.
@@ -88,8 +66,8 @@ QByteArray memoryDevice(quint16 size, quint32 extended)
     QByteArray s(0x22, '\0');
     s[0] = char(17);
     s[1] = char(0x22);
-    s.replace(0x0C, 2, le16(size));
-    s.replace(0x1C, 4, le32(extended));
+    s.replace(0x0C, 2, le(size, 2));
+    s.replace(0x1C, 4, le(extended, 4));
     return s + QByteArray(2, '\0');
 }
 
@@ -131,10 +109,9 @@ private slots:
                        { "Win32_DiskPartition", 8, 0 },       { "Win32_CDROMDrive", 2, 0 },
                        { "Win32_BaseBoard", 1, 1 },           { "Win32_BIOS", 1, 1 } };
         for (const auto &c : counts) {
-            QTest::newRow(qPrintable(QStringLiteral("desktop %1").arg(c.cls)))
-                << QStringLiteral("desktop") << QString::fromLatin1(c.cls) << c.desktop;
-            QTest::newRow(qPrintable(QStringLiteral("vm %1").arg(c.cls)))
-                << QStringLiteral("vm") << QString::fromLatin1(c.cls) << c.vm;
+            QTest::addRow("desktop %s", c.cls)
+                << "desktop" << QString::fromLatin1(c.cls) << c.desktop;
+            QTest::addRow("vm %s", c.cls) << "vm" << QString::fromLatin1(c.cls) << c.vm;
         }
     }
 
@@ -215,14 +192,10 @@ private slots:
         const auto gpus = query(QStringLiteral("desktop"), QStringLiteral("Win32_VideoController"));
         QCOMPARE(gpus.size(), 3);
         // Only the adapter with a connected monitor shows the screen's figures.
-        QCOMPARE(describe(gpus.at(1).value(QStringLiteral("CurrentBitsPerPixel"))), describe(bpp));
-        QCOMPARE(describe(gpus.at(1).value(QStringLiteral("CurrentRefreshRate"))), describe(hz));
-        for (int i : { 0, 2 }) {
-            QCOMPARE(gpus.at(i).value(QStringLiteral("CurrentBitsPerPixel")).vt,
-                     quint16(wmi::VT_NULL));
-            QCOMPARE(gpus.at(i).value(QStringLiteral("CurrentRefreshRate")).vt,
-                     quint16(wmi::VT_NULL));
-        }
+        for (int i : { 0, 1, 2 })
+            expect(gpus.at(i),
+                   { { "CurrentBitsPerPixel", i == 1 ? bpp : N },
+                     { "CurrentRefreshRate", i == 1 ? hz : N } });
     }
 
     void smbiosTable()
@@ -340,39 +313,36 @@ private slots:
 
     void pciNames_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<bool>("usb");
+        QTest::addColumn<int>("vendor");
+        QTest::addColumn<int>("device"); // -1: the vendor's name
         QTest::addColumn<QString>("name");
-        QTest::newRow("vendor") << "pciVendor" << QList<int> { 0x10de } << "NVIDIA Corporation";
+        QTest::newRow("vendor") << false << 0x10de << -1 << "NVIDIA Corporation";
         QTest::newRow("last vendor before the classes")
-            << "pciVendor" << QList<int> { 0xffff } << "Illegal Vendor ID";
-        QTest::newRow("class lines are no vendors") << "pciVendor" << QList<int> { 0x0003 } << "";
-        QTest::newRow("device of another vendor")
-            << "pciDevice" << QList<int> { 0x10de, 0x1042 } << "";
-        QTest::newRow("usb vendor") << "usbVendor" << QList<int> { 0x046d } << "Logitech, Inc.";
-        QTest::newRow("usb product") << "usbProduct" << QList<int> { 0x0781, 0x5581 } << "Ultra";
-        QTest::newRow("usb unknown product") << "usbProduct" << QList<int> { 0x0781, 0x0001 } << "";
+            << false << 0xffff << -1 << "Illegal Vendor ID";
+        QTest::newRow("class lines are no vendors") << false << 0x0003 << -1 << "";
+        QTest::newRow("device of another vendor") << false << 0x10de << 0x1042 << "";
+        QTest::newRow("usb vendor") << true << 0x046d << -1 << "Logitech, Inc.";
+        QTest::newRow("usb product") << true << 0x0781 << 0x5581 << "Ultra";
+        QTest::newRow("usb unknown product") << true << 0x0781 << 0x0001 << "";
     }
 
     void pciNames()
     {
-        QFETCH(QString, kind);
-        QFETCH(QList<int>, ids);
+        QFETCH(bool, usb);
+        QFETCH(int, vendor);
+        QFETCH(int, device);
         QFETCH(QString, name);
         const plat::SysRoot root(fixture(QStringLiteral("desktop")));
-        const auto id = [&ids](int i) {
-            return quint16(ids.value(i));
-        };
-        QString got;
-        if (kind == QLatin1String("pciVendor"))
-            got = plat::ids::pciVendorName(root, id(0));
-        else if (kind == QLatin1String("pciDevice"))
-            got = plat::ids::pciDeviceName(root, id(0), id(1));
-        else if (kind == QLatin1String("usbVendor"))
-            got = plat::ids::usbVendorName(root, id(0));
+        const quint16 v = quint16(vendor);
+        const quint16 d = quint16(device);
+        if (device < 0)
+            QCOMPARE(usb ? plat::ids::usbVendorName(root, v) : plat::ids::pciVendorName(root, v),
+                     name);
         else
-            got = plat::ids::usbProductName(root, id(0), id(1));
-        QCOMPARE(got, name);
+            QCOMPARE(usb ? plat::ids::usbProductName(root, v, d)
+                         : plat::ids::pciDeviceName(root, v, d),
+                     name);
     }
 
     void localeIds_data()
@@ -427,9 +397,9 @@ private slots:
         QTemporaryDir dir;
         const QString disk = QStringLiteral(
             "/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sdz");
-        write(dir, disk + QStringLiteral("/size"), "1000000\n");
-        write(dir, disk + QStringLiteral("/dev"), "8:0\n");
-        write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
+        QVERIFY(writeTreeFiles(
+            dir.path() + disk,
+            { "/size", "1000000\n", "/dev", "8:0\n", "/queue/logical_block_size", "512\n" }));
         writePartition(dir, disk, QStringLiteral("sdz1"), "1", "34");
         writePartition(dir, disk, QStringLiteral("sdz2"), "2", "2048");
         writePartition(dir, disk, QStringLiteral("sdz4"), "4", "4096");
@@ -439,14 +409,7 @@ private slots:
                 "../devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sdz"),
             dir.path() + QStringLiteral("/sys/block/sdz")));
         // Protective MBR, GPT header at LBA 1, four 128-byte entries at LBA 2.
-        QByteArray image(512 * 3 + 128, '\0');
-        image[450] = char(0xEE);
-        image[510] = char(0x55);
-        image[511] = char(0xAA);
-        image.replace(512, 8, "EFI PART");
-        image.replace(512 + 72, 4, le32(2));
-        image.replace(512 + 80, 4, le32(4));
-        image.replace(512 + 84, 4, le32(128));
+        QByteArray image = gptImage(2, 4, 128, 512 * 3 + 128);
         image.replace(1024, 16, QByteArray::fromHex("28732ac11ff8d211ba4b00a0c93ec93b")); // ESP
         image.replace(1024 + 128, 16,
                       QByteArray::fromHex("a2a0d0ebe5b9334487c068b6b72699c7")); // basic data
@@ -471,24 +434,15 @@ private slots:
         const quint32 extendedStart = 0x01000800u;
         QTemporaryDir dir;
         const QString disk = QStringLiteral("/sys/block/sdy");
-        write(dir, disk + QStringLiteral("/size"), "100000000\n");
-        write(dir, disk + QStringLiteral("/queue/logical_block_size"), "512\n");
+        QVERIFY(writeTreeFiles(dir.path() + disk,
+                               { "/size", "100000000\n", "/queue/logical_block_size", "512\n" }));
         for (const char *n : { "1", "2", "5" })
             writePartition(dir, disk, QStringLiteral("sdy") + QLatin1String(n), n, "2048");
-        const auto entry
-            = [](QByteArray &record, int slot, quint8 flags, quint8 type, quint32 lba) {
-                  const int at = 446 + 16 * slot;
-                  record[at] = char(flags);
-                  record[at + 4] = char(type);
-                  record.replace(at + 8, 4, le32(lba));
-                  record[510] = char(0x55);
-                  record[511] = char(0xAA);
-              };
         QByteArray mbr(512, '\0');
-        entry(mbr, 0, 0x80, 0x83, 2048);
-        entry(mbr, 1, 0, 0x05, extendedStart);
+        setMbrEntry(mbr, 0, 0x80, 0x83, 2048);
+        setMbrEntry(mbr, 1, 0, 0x05, extendedStart);
         QByteArray ebr(512, '\0');
-        entry(ebr, 0, 0, 0x83, 2048);
+        setMbrEntry(ebr, 0, 0, 0x83, 2048);
         write(dir, QStringLiteral("/dev/sdy"), mbr);
         QFile image(dir.path() + QStringLiteral("/dev/sdy"));
         QVERIFY(image.open(QIODevice::ReadWrite));
@@ -512,8 +466,9 @@ private slots:
         QTemporaryDir dir;
         const QString scsi
             = QStringLiteral("/sys/devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0");
-        write(dir, scsi + QStringLiteral("/vendor"), "ATA     \n");
-        write(dir, scsi + QStringLiteral("/model"), "WDC WD40EFRX-68N\n");
+        QVERIFY(writeTreeFiles(dir.path() + scsi,
+                               { "/vendor", "ATA     \n", "/model", "WDC WD40EFRX-68N\n",
+                                 "/block/sdq/size", "7814037168\n", "/block/sdq/dev", "65:0\n" }));
         QByteArray identify(60 + 512, '\0');
         QByteArray model = QByteArray("WDC WD40EFRX-68N32N0").leftJustified(40, ' ');
         for (int i = 0; i < model.size(); i += 2)
@@ -521,8 +476,6 @@ private slots:
         write(dir, scsi + QStringLiteral("/vpd_pg89"), identify);
         write(dir, scsi + QStringLiteral("/vpd_pg80"),
               QByteArray("\x00\x80\x00\x0c", 4) + "  WD-WCC7K1234");
-        write(dir, scsi + QStringLiteral("/block/sdq/size"), "7814037168\n");
-        write(dir, scsi + QStringLiteral("/block/sdq/dev"), "65:0\n");
         QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/block")));
         QVERIFY(QFile::link(QStringLiteral("..") + scsi.mid(4) + QStringLiteral("/block/sdq"),
                             dir.path() + QStringLiteral("/sys/block/sdq")));
@@ -659,7 +612,12 @@ private slots:
     {
         QTemporaryDir dir;
         const QString nv = QStringLiteral("/sys/bus/pci/devices/0000:01:00.0");
-        writePciDevice(dir, nv, "0x10de\n", "0x2684\n", "0x030000\n");
+        const QString amd = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
+        QVERIFY(writeTreeFiles(dir.path(),
+                               { nv + "/vendor", "0x10de\n", nv + "/device", "0x2684\n",
+                                 nv + "/class", "0x030000\n", amd + "/vendor", "0x1002\n",
+                                 amd + "/device", "0x73bf\n", amd + "/class", "0x038000\n",
+                                 amd + "/drm/card0/card0-DP-1/status", "connected\n" }));
         QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia")));
         QVERIFY(QFile::link(dir.path() + QStringLiteral("/sys/bus/pci/drivers/nvidia"),
                             dir.path() + nv + QStringLiteral("/driver")));
@@ -667,13 +625,10 @@ private slots:
               "NVRM version: NVIDIA UNIX x86_64 Kernel Module  535.183.01  Sun May 12 19:39:15 UTC "
               "2024\n"
               "GCC version:  gcc version 12.2.0 (Debian 12.2.0-14)\n");
-        const QString amd = QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
-        writePciDevice(dir, amd, "0x1002\n", "0x73bf\n", "0x038000\n");
         QByteArray edid(128, '\0');
         edid.replace(0, 8, QByteArray::fromHex("00ffffffffffff00"));
         edid.replace(54, 18,
                      QByteArray::fromHex("000000fd030a2d1ea03c000a202020202020")); // both +255
-        write(dir, amd + QStringLiteral("/drm/card0/card0-DP-1/status"), "connected\n");
         write(dir, amd + QStringLiteral("/drm/card0/card0-DP-1/edid"), edid);
         const auto gpus = plat::sources::videoControllers(plat::SysRoot(dir.path()));
         QCOMPARE(gpus.size(), 2);

@@ -27,6 +27,15 @@ struct Rows
     }
 };
 
+// Properties checked on both trees: the desktop's value, then the vm's.
+void onBoth(const char *cls, std::initializer_list<std::tuple<const char *, VARIANT, VARIANT>> rows)
+{
+    for (const auto &[property, desktop, vm] : rows) {
+        Rows { "desktop", cls, 0 }(property, desktop);
+        Rows { "vm", cls, 0 }(property, vm);
+    }
+}
+
 void operatingSystems()
 {
     Rows d { "desktop", "Win32_OperatingSystem", 0 };
@@ -36,60 +45,48 @@ void operatingSystems()
     d("Name", S("Ubuntu 24.04.1 LTS|/|/dev/nvme0n1p2"));
     d("OSArchitecture", S("64-bit"));
     d("SerialNumber", S("5f3c2a7e9b1d4c6e8a0f1b2c3d4e5f60"));
-    d("Manufacturer", S("Canonical Ltd."));
     d("SystemDrive", S("/"));
-    d("RegisteredUser", S("Alex Example")); // GECOS name of uid 1000
     d("Primary", B(true));
-    d("Locale", S("0409")); // LANG en_US.UTF-8 (no LC_ALL, no LC_MESSAGES)
-    d("BootDevice", S("/dev/nvme0n1p1"));
-    d("CountryCode", S("44")); // LC_TELEPHONE en_GB, through a "copy" of the locale source
-    d("NumberOfUsers", I(2)); // two USER_PROCESS records in utmp
     d("SystemDevice", S("/dev/nvme0n1p2"));
-    d("MaxProcessMemorySize", S("16777216")); // RLIMIT_AS 16 GiB
     d("EncryptionLevel", N);
     d("NumberOfProcesses", I(7)); // numeric /proc entries: not "self" or "sys"
-    d("BuildType", S("#45-Ubuntu SMP PREEMPT_DYNAMIC Fri Aug 30 12:02:04 UTC 2024"));
-
-    Rows v { "vm", "Win32_OperatingSystem", 0 };
-    v("Manufacturer", N);
-    v("RegisteredUser", S("root"));
-    v("Locale", N); // C.UTF-8
-    v("CountryCode", N);
-    v("NumberOfUsers", I(0));
-    v("BootDevice", S("/dev/vda"));
-    v("MaxProcessMemorySize", S("137438953468")); // unlimited: the x86-64 user address space
-    v("BuildType", S("#1 SMP PREEMPT_DYNAMIC @0"));
+    onBoth("Win32_OperatingSystem",
+           { { "Manufacturer", S("Canonical Ltd."), N },
+             { "RegisteredUser", S("Alex Example"), S("root") }, // GECOS name of uid 1000
+             // LANG en_US.UTF-8 (no LC_ALL, no LC_MESSAGES); C.UTF-8
+             { "Locale", S("0409"), N },
+             { "BootDevice", S("/dev/nvme0n1p1"), S("/dev/vda") },
+             // LC_TELEPHONE en_GB, through a "copy" of the locale source
+             { "CountryCode", S("44"), N },
+             { "NumberOfUsers", I(2), I(0) }, // USER_PROCESS records in utmp
+             // RLIMIT_AS 16 GiB; unlimited: the x86-64 user address space
+             { "MaxProcessMemorySize", S("16777216"), S("137438953468") },
+             { "BuildType", S("#45-Ubuntu SMP PREEMPT_DYNAMIC Fri Aug 30 12:02:04 UTC 2024"),
+               S("#1 SMP PREEMPT_DYNAMIC @0") } });
 }
 
 void processors()
 {
     Rows d { "desktop", "Win32_Processor", 0 };
     d("NumberOfLogicalProcessors", I(16));
-    d("NumberOfCores", I(8));
-    d("MaxClockSpeed", I(4850));
-    d("CurrentClockSpeed", I(3598));
-    d("L2CacheSize", I(4096)); // 8 x 512K, each shared by two threads
-    d("L3CacheSize", I(32768));
     d("AddressWidth", I(64));
     d("Description", S("AMD64 Family 25 Model 33 Stepping 0"));
     d("Revision", I(8448));
     d("DeviceID", S("CPU0"));
-    d("LoadPercentage", I(25));
-    d("SocketDesignation", S("AM4"));
     d("Version", S("AMD Ryzen 7 5800X 8-Core Processor"));
     d("PartNumber", S("100-000000063"));
     d("CurrentVoltage", I(12));
     d("ProcessorType", I(3));
     d("CpuStatus", I(1));
-
-    Rows v { "vm", "Win32_Processor", 0 };
-    v("NumberOfCores", I(8));
-    v("MaxClockSpeed", N); // no cpufreq, no DMI: never the clock of the moment
-    v("CurrentClockSpeed", I(2600)); // cpuinfo's "cpu MHz"
-    v("L2CacheSize", I(16384));
-    v("L3CacheSize", I(491520));
-    v("LoadPercentage", N); // one sample only
-    v("SocketDesignation", N);
+    onBoth("Win32_Processor",
+           { { "NumberOfCores", I(8), I(8) },
+             // vm: no cpufreq, no DMI: never the clock of the moment
+             { "MaxClockSpeed", I(4850), N },
+             { "CurrentClockSpeed", I(3598), I(2600) }, // vm: cpuinfo's "cpu MHz"
+             { "L2CacheSize", I(4096), I(16384) }, // 8 x 512K, each shared by two threads
+             { "L3CacheSize", I(32768), I(491520) },
+             { "LoadPercentage", I(25), N }, // vm: one sample only
+             { "SocketDesignation", S("AM4"), N } });
 }
 
 // Identity, clocks and caches on every cpuinfo layout; one table per property, a column per tree.
@@ -180,12 +177,9 @@ void memory()
     b("Speed", I(3600)); // 0xFFFF: the extended speed
     b("Capacity", S("34359738368")); // 0x7FFF: the extended size in MB
 
-    Rows arr { "desktop", "Win32_PhysicalMemoryArray", 0 };
-    arr("MemoryDevices", I(4));
-    arr("MaxCapacity", I(134217728)); // 128 GiB in KB, from the extended field
-    Rows varr { "vm", "Win32_PhysicalMemoryArray", 0 };
-    varr("MemoryDevices", N);
-    varr("MaxCapacity", N);
+    // 128 GiB in KB, from the extended field
+    onBoth("Win32_PhysicalMemoryArray",
+           { { "MemoryDevices", I(4), N }, { "MaxCapacity", I(134217728), N } });
 }
 
 void disks()
@@ -284,32 +278,29 @@ void opticalAndBoard()
     b("TransferRate", R(-1));
 
     Rows board { "desktop", "Win32_BaseBoard", 0 };
-    board("Manufacturer", S("ASUSTeK COMPUTER INC."));
     board("Product", S("ROG STRIX B550-F GAMING"));
     board("Version", S("Rev 1.xx"));
-    board("SerialNumber", S("210587212400123"));
-    board("HostingBoard", B(true));
     board("Removable", B(false));
-    board("PoweredOn", B(true));
-    Rows vboard { "vm", "Win32_BaseBoard", 0 };
-    // No DMI at all: no constants either.
-    for (const char *p : { "Manufacturer", "SerialNumber", "HostingBoard", "PoweredOn", "Status" })
-        vboard(p, N);
+    // vm: no DMI at all, so no constants either.
+    onBoth("Win32_BaseBoard",
+           { { "Manufacturer", S("ASUSTeK COMPUTER INC."), N },
+             { "SerialNumber", S("210587212400123"), N },
+             { "HostingBoard", B(true), N },
+             { "PoweredOn", B(true), N } });
+    Rows { "vm", "Win32_BaseBoard", 0 }("Status", N);
     Rows lboard { "laptop", "Win32_BaseBoard", 0 };
     lboard("Manufacturer", S("LENOVO"));
     lboard("PoweredOn", B(true));
     lboard("Status", S("OK"));
 
     Rows bios { "desktop", "Win32_BIOS", 0 };
-    bios("Caption", S("4201"));
     bios("CurrentLanguage", S("en|US|iso8859-1"));
-    bios("Manufacturer", S("American Megatrends Inc."));
     bios("SerialNumber", S("System Serial Number"));
-    bios("ReleaseDate", S("20230906000000.000000+000"));
-    bios("Status", S("OK"));
-    Rows vbios { "vm", "Win32_BIOS", 0 };
-    for (const char *p : { "Caption", "Manufacturer", "ReleaseDate", "Status" })
-        vbios(p, N);
+    onBoth("Win32_BIOS",
+           { { "Caption", S("4201"), N },
+             { "Manufacturer", S("American Megatrends Inc."), N },
+             { "ReleaseDate", S("20230906000000.000000+000"), N },
+             { "Status", S("OK"), N } });
     Rows lbios { "laptop", "Win32_BIOS", 0 };
     lbios("ReleaseDate", S("20240314000000.000000+000"));
 }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -67,8 +68,7 @@ void addDamagedMachineRows()
 QByteArray Mangler::noise(int size)
 {
     QByteArray out(size, '\0');
-    for (int i = 0; i < size; ++i)
-        out[i] = char(m_rng() & 0xFF);
+    std::generate(out.begin(), out.end(), [this] { return char(m_rng() & 0xFF); });
     return out;
 }
 

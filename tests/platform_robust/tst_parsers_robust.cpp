@@ -5,6 +5,7 @@
 #include "mangledtree.h"
 
 #include "collectorchecks.h"
+#include "platformtree.h"
 
 #include "collect/smartreader.h"
 #include "collect/worker.h"
@@ -42,14 +43,6 @@ QByteArray fixtureFile(const QString &relative)
 {
     QFile f(kFixtures + QLatin1Char('/') + relative);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out += char(v);
-    return out;
 }
 
 // Every object a source hands out must fit the class schema; returns the first misfit.
@@ -135,55 +128,17 @@ QString readWholeTree(const QString &rootPath)
     return QString();
 }
 
-QByteArray le(quint64 v, int size)
-{
-    QByteArray out;
-    for (int i = 0; i < size; ++i)
-        out += char((v >> (8 * i)) & 0xFF);
-    return out;
-}
-
-// A protective MBR and a GPT header at byte `headerAt`, cut to `size` bytes.
-QByteArray gptImage(int headerAt, quint64 entriesLba, quint64 count, quint64 entrySize, int size)
-{
-    QByteArray image(qMax(size, headerAt + 92), '\0');
-    image[450] = char(0xEE);
-    image[510] = char(0x55);
-    image[511] = char(0xAA);
-    image.replace(headerAt, 8, "EFI PART");
-    image.replace(headerAt + 72, 8, le(entriesLba, 8));
-    image.replace(headerAt + 80, 4, le(count, 4));
-    image.replace(headerAt + 84, 4, le(entrySize, 4));
-    return image.left(size);
-}
-
 // An MBR whose first entry is an extended partition starting at sector `extended`, and whose
 // chain of logical partitions links from each boot record to `link`.
 QByteArray mbrChain(quint32 extended, quint32 link, int sectors)
 {
-    QByteArray image(512 * sectors, '\0');
-    const auto bootRecord = [&image](int sector, quint8 type, quint32 start, quint32 next) {
-        const int at = sector * 512;
-        if (at + 512 > image.size())
-            return;
-        image[at + 446 + 4] = char(type);
-        image.replace(at + 446 + 8, 4, le(start, 4));
-        image[at + 446 + 16 + 4] = char(0x05);
-        image.replace(at + 446 + 16 + 8, 4, le(next, 4));
-        image[at + 510] = char(0x55);
-        image[at + 511] = char(0xAA);
-    };
-    bootRecord(0, 0x05, extended, 0);
-    for (int sector = 1; sector < sectors; ++sector)
-        bootRecord(sector, 0x83, 1, link);
-    return image;
-}
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+    QByteArray first(512, '\0');
+    setMbrEntry(first, 0, 0, 0x05, extended);
+    setMbrEntry(first, 1, 0, 0x05, 0);
+    QByteArray logical(512, '\0');
+    setMbrEntry(logical, 0, 0, 0x83, 1);
+    setMbrEntry(logical, 1, 0, 0x05, link);
+    return first + logical.repeated(sectors - 1);
 }
 
 } // namespace
@@ -200,17 +155,15 @@ private slots:
         QTest::addColumn<QByteArray>("raw");
         QTest::addColumn<int>("maxStructures");
 
-        QTest::newRow("one byte") << bytes({ 1 }) << 0;
-        QTest::newRow("length below header") << bytes({ 1, 3, 0, 0, 0, 0 }) << 0;
-        QTest::newRow("string number past the set") << bytes({ 1, 5, 0, 0, 9, 'a', 0, 0 }) << 1;
-        QTest::newRow("end marker first") << bytes({ 127, 4, 0, 0, 0, 0, 1, 4, 0, 0, 0, 0 }) << 1;
+        QTest::newRow("one byte") << QByteArray::fromHex("01") << 0;
+        QTest::newRow("length below header") << QByteArray::fromHex("010300000000") << 0;
+        QTest::newRow("string number past the set") << QByteArray::fromHex("0105000009610000") << 1;
+        QTest::newRow("end marker first") << QByteArray::fromHex("7f0400000000010400000000") << 1;
         QTest::newRow("memory device cut before size")
-            << bytes({ 17, 0x0C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 }) << 1;
+            << QByteArray::fromHex("110c").leftJustified(14, '\0') << 1;
         QTest::newRow("memory device extended size cut")
-            << bytes({ 17, 0x1C, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0x7F, 0,
-                       0,  0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,    0 })
-            << 1;
-        QByteArray longStrings = bytes({ 2, 8, 0, 0, 1, 2, 3, 4 });
+            << QByteArray::fromHex("111c00000000000000000000ff7f").leftJustified(30, '\0') << 1;
+        QByteArray longStrings = QByteArray::fromHex("0208000001020304");
         for (int i = 0; i < 300; ++i)
             longStrings += QByteArray(1000, char('a' + i % 26)) + '\0';
         longStrings += '\0';
@@ -351,8 +304,7 @@ private slots:
 
         const QByteArray header = QByteArray::fromHex("00ffffffffffff00");
         QByteArray rangeBlock = header + QByteArray(120, '\0');
-        rangeBlock.replace(
-            54, 18, bytes({ 0, 0, 0, 0xFD, 3, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 }));
+        rangeBlock.replace(54, 18, QByteArray::fromHex("000000fd03ffff").leftJustified(18, '\0'));
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("header only") << header;
         QTest::newRow("one byte short") << rangeBlock.left(127);
@@ -363,7 +315,7 @@ private slots:
             QByteArray block = header + m.noise(120 + m.below(400));
             // Half the rows carry range descriptors, so their fields are noise too.
             for (int d = 54; seed % 2 && d + 18 <= 126; d += 18)
-                block.replace(d, 4, bytes({ 0, 0, m.below(256), 0xFD }));
+                block.replace(d, 4, QByteArray(2, '\0') + char(m.below(256)) + '\xFD');
             QTest::addRow("noise %u", seed) << block;
         }
     }
@@ -375,12 +327,10 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString device = dir.path() + QStringLiteral("/sys/bus/pci/devices/0000:01:00.0/");
-        QVERIFY(writeFile(device + QStringLiteral("vendor"), "0x10de\n"));
-        QVERIFY(writeFile(device + QStringLiteral("device"), "0x2684\n"));
-        QVERIFY(writeFile(device + QStringLiteral("class"), "0x030000\n"));
-        const QString connector = device + QStringLiteral("drm/card0/card0-HDMI-A-1/");
-        QVERIFY(writeFile(connector + QStringLiteral("status"), "connected\n"));
-        QVERIFY(writeFile(connector + QStringLiteral("edid"), edid));
+        QVERIFY(writeTreeFiles(device,
+                               { "vendor", "0x10de\n", "device", "0x2684\n", "class", "0x030000\n",
+                                 "drm/card0/card0-HDMI-A-1/status", "connected\n" }));
+        QVERIFY(writeTreeFile(device + QStringLiteral("drm/card0/card0-HDMI-A-1/edid"), edid));
 
         const QVector<wmi::Object> adapters = plat::sources::videoControllers(SysRoot(dir.path()));
         QCOMPARE(adapters.size(), 1);
@@ -397,32 +347,26 @@ private slots:
         QTest::addColumn<QByteArray>("blockSize");
         QTest::addColumn<QByteArray>("image");
 
-        QTest::newRow("empty device") << QByteArray("512") << QByteArray();
-        QTest::newRow("MBR cut") << QByteArray("512") << mbrChain(1, 0, 1).left(300);
+        const auto row
+            = [](const char *name, const QByteArray &image, const char *blockSize = "512") {
+                  QTest::newRow(name) << QByteArray(blockSize) << image;
+              };
+        row("empty device", QByteArray());
+        row("MBR cut", mbrChain(1, 0, 1).left(300));
         for (int cut : { 520, 560, 583, 590, 595 })
             QTest::addRow("GPT header cut at %d", cut)
-                << QByteArray("512") << gptImage(512, 2, 4, 128, cut);
-        QTest::newRow("GPT entries far away")
-            << QByteArray("512") << gptImage(512, Q_UINT64_C(0xFFFFFFFFFFFFFFFF), 4, 128, 2048);
-        QTest::newRow("GPT entries past the end")
-            << QByteArray("512") << gptImage(512, 40, 4, 128, 2048);
-        QTest::newRow("GPT many entries, cut")
-            << QByteArray("512") << gptImage(512, 2, 0xFFFFFFFF, 128, 4096);
-        QTest::newRow("GPT odd entry size") << QByteArray("512") << gptImage(512, 2, 8, 129, 4096);
-        QTest::newRow("GPT entry size too small")
-            << QByteArray("512") << gptImage(512, 2, 8, 8, 4096);
-        QTest::newRow("block size beyond 32 bits")
-            << QByteArray("4294967808") << gptImage(512, 2, 4, 128, 4096);
-        QTest::newRow("block size huge")
-            << QByteArray("9223372036854775807") << gptImage(512, 2, 4, 128, 4096);
-        QTest::newRow("block size negative")
-            << QByteArray("-512") << gptImage(512, 2, 4, 128, 4096);
-        QTest::newRow("logical partitions linking to themselves")
-            << QByteArray("512") << mbrChain(1, 0, 2);
-        QTest::newRow("logical partitions past the end")
-            << QByteArray("512") << mbrChain(0xFFFFFFFF, 0xFFFFFFFF, 2);
-        QTest::newRow("long chain of logical partitions")
-            << QByteArray("512") << mbrChain(1, 1, 300);
+                << QByteArray("512") << gptImage(2, 4, 128, cut);
+        row("GPT entries far away", gptImage(Q_UINT64_C(0xFFFFFFFFFFFFFFFF), 4, 128, 2048));
+        row("GPT entries past the end", gptImage(40, 4, 128, 2048));
+        row("GPT many entries, cut", gptImage(2, 0xFFFFFFFF, 128, 4096));
+        row("GPT odd entry size", gptImage(2, 8, 129, 4096));
+        row("GPT entry size too small", gptImage(2, 8, 8, 4096));
+        row("block size beyond 32 bits", gptImage(2, 4, 128, 4096), "4294967808");
+        row("block size huge", gptImage(2, 4, 128, 4096), "9223372036854775807");
+        row("block size negative", gptImage(2, 4, 128, 4096), "-512");
+        row("logical partitions linking to themselves", mbrChain(1, 0, 2));
+        row("logical partitions past the end", mbrChain(0xFFFFFFFF, 0xFFFFFFFF, 2));
+        row("long chain of logical partitions", mbrChain(1, 1, 300));
     }
 
     void partitionTable()
@@ -433,15 +377,13 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString disk = dir.path() + QStringLiteral("/sys/block/sdq");
-        QVERIFY(writeFile(disk + QStringLiteral("/size"), "100000\n"));
-        QVERIFY(writeFile(disk + QStringLiteral("/queue/logical_block_size"), blockSize));
-        for (int n = 1; n <= 6; ++n) {
-            const QString part = disk + QStringLiteral("/sdq%1/").arg(n);
-            QVERIFY(writeFile(part + QStringLiteral("partition"), QByteArray::number(n)));
-            QVERIFY(writeFile(part + QStringLiteral("start"), "2048"));
-            QVERIFY(writeFile(part + QStringLiteral("size"), "1024"));
-        }
-        QVERIFY(writeFile(dir.path() + QStringLiteral("/dev/sdq"), image));
+        QVERIFY(
+            writeTreeFiles(disk, { "/size", "100000\n", "/queue/logical_block_size", blockSize }));
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY(writeTreeFiles(
+                disk + QStringLiteral("/sdq%1/").arg(n),
+                { "partition", QString::number(n), "start", "2048", "size", "1024" }));
+        QVERIFY(writeTreeFile(dir.path() + QStringLiteral("/dev/sdq"), image));
 
         const QVector<wmi::Object> partitions = plat::sources::diskPartitions(SysRoot(dir.path()));
         QCOMPARE(partitions.size(), 6);
@@ -527,8 +469,7 @@ private slots:
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        for (int i = 0; i + 1 < files.size(); i += 2)
-            QVERIFY(writeFile(dir.path() + files.at(i), files.at(i + 1).toUtf8()));
+        QVERIFY(writeTreeFiles(dir.path(), files));
         const QVector<wmi::Object> objects
             = plat::LinuxProvider::sourceFor(cls)(SysRoot(dir.path()));
         QCOMPARE(objects.size(), 1);
@@ -547,8 +488,8 @@ private slots:
         array.replace(0x07, 4, QByteArray::fromHex("00000080")); // see the extended field
         array.replace(0x0F, 8, QByteArray::fromHex("ffffffffffffff7f"));
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.path() + "/sys/firmware/dmi/tables/DMI",
-                          (array + QByteArray(2, '\0')).repeated(1025)));
+        QVERIFY(writeTreeFile(dir.path() + "/sys/firmware/dmi/tables/DMI",
+                              (array + QByteArray(2, '\0')).repeated(1025)));
         const auto objects = plat::sources::physicalMemoryArray(SysRoot(dir.path()));
         QCOMPARE(objects.size(), 1);
         QCOMPARE(int(objects.first().value(QStringLiteral("MaxCapacity")).vt), int(wmi::VT_NULL));
