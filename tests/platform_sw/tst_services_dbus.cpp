@@ -19,23 +19,20 @@ using namespace plat;
 
 struct UnitRow
 {
-    QString name, description, load, active, sub, following;
+    QString name, description, load, active;
     QDBusObjectPath path;
+    QString sub {}, following {};
     quint32 jobId = 0;
-    QString jobType;
+    QString jobType {};
     QDBusObjectPath jobPath { QStringLiteral("/") };
-};
-struct FileRow
-{
-    QString path, state;
 };
 struct ExecRow
 {
     QString path;
     QStringList argv;
 };
+using FileRow = QPair<QString, QString>; // a(ss): path, state
 Q_DECLARE_METATYPE(UnitRow)
-Q_DECLARE_METATYPE(FileRow)
 Q_DECLARE_METATYPE(ExecRow)
 
 QDBusArgument &operator<<(QDBusArgument &a, const UnitRow &r)
@@ -51,20 +48,6 @@ const QDBusArgument &operator>>(const QDBusArgument &a, UnitRow &r)
     a.beginStructure();
     a >> r.name >> r.description >> r.load >> r.active >> r.sub >> r.following >> r.path >> r.jobId
         >> r.jobType >> r.jobPath;
-    a.endStructure();
-    return a;
-}
-QDBusArgument &operator<<(QDBusArgument &a, const FileRow &r)
-{
-    a.beginStructure();
-    a << r.path << r.state;
-    a.endStructure();
-    return a;
-}
-const QDBusArgument &operator>>(const QDBusArgument &a, FileRow &r)
-{
-    a.beginStructure();
-    a >> r.path >> r.state;
     a.endStructure();
     return a;
 }
@@ -107,34 +90,25 @@ public:
     {
         QDBusMessage reply;
         if (message.member() == QLatin1String("ListUnitsByPatterns")) {
-            const auto row = [](const char *n, const char *d, const char *load, const char *active,
-                                const char *path) {
-                UnitRow r;
-                r.name = QLatin1String(n);
-                r.description = QLatin1String(d);
-                r.load = QLatin1String(load);
-                r.active = QLatin1String(active);
-                r.path = unitPath(path);
-                return r;
-            };
             reply = message.createReply(QVariant::fromValue(QList<UnitRow> {
-                row("ssh.service", "OpenBSD Secure Shell server", "loaded", "active",
-                    "ssh_2eservice"),
-                row("starting.service", "Slow starter", "loaded", "activating",
-                    "starting_2eservice"),
-                row("failed.service", "Broken one", "loaded", "failed", "failed_2eservice"),
-                row("ghost.service", "ghost.service", "not-found", "inactive", "ghost_2eservice"),
-                row("getty@tty1.service", "Getty on tty1", "loaded", "active",
-                    "getty_40tty1_2eservice"),
+                { "ssh.service", "OpenBSD Secure Shell server", "loaded", "active",
+                  unitPath("ssh_2eservice") },
+                { "starting.service", "Slow starter", "loaded", "activating",
+                  unitPath("starting_2eservice") },
+                { "failed.service", "Broken one", "loaded", "failed",
+                  unitPath("failed_2eservice") },
+                { "ghost.service", "ghost.service", "not-found", "inactive",
+                  unitPath("ghost_2eservice") },
+                { "getty@tty1.service", "Getty on tty1", "loaded", "active",
+                  unitPath("getty_40tty1_2eservice") },
             }));
         } else if (message.member() == QLatin1String("ListUnitFilesByPatterns")) {
             reply = message.createReply(QVariant::fromValue(QList<FileRow> {
-                { QStringLiteral("/lib/systemd/system/ssh.service"), QStringLiteral("enabled") },
-                { QStringLiteral("/lib/systemd/system/sshd.service"), QStringLiteral("alias") },
-                { QStringLiteral("/lib/systemd/system/getty@.service"), QStringLiteral("enabled") },
-                { QStringLiteral("/lib/systemd/system/cups.service"), QStringLiteral("disabled") },
-                { QStringLiteral("/lib/systemd/system/x11-common.service"),
-                  QStringLiteral("masked") },
+                { "/lib/systemd/system/ssh.service", "enabled" },
+                { "/lib/systemd/system/sshd.service", "alias" },
+                { "/lib/systemd/system/getty@.service", "enabled" },
+                { "/lib/systemd/system/cups.service", "disabled" },
+                { "/lib/systemd/system/x11-common.service", "masked" },
             }));
         } else if (message.member() == QLatin1String("GetAll")) {
             // As systemd: the interface whose properties are wanted is the one argument.
@@ -144,22 +118,19 @@ public:
                     message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("bad args")));
             QVariantMap props;
             const QString path = message.path();
-            if (path.endsWith(QLatin1String("ssh_2eservice"))) {
-                props.insert(QStringLiteral("Type"), QStringLiteral("notify"));
-                props.insert(QStringLiteral("MainPID"), quint32(812));
-                props.insert(QStringLiteral("ExecMainStatus"), qint32(0));
-                props.insert(QStringLiteral("ExecStart"),
-                             QVariant::fromValue(QList<ExecRow> {
-                                 { QStringLiteral("/usr/sbin/sshd"),
-                                   { QStringLiteral("sshd"), QStringLiteral("-D") } } }));
-            } else if (path.endsWith(QLatin1String("starting_2eservice"))) {
-                props.insert(QStringLiteral("Type"), QStringLiteral("forking"));
-                props.insert(QStringLiteral("MainPID"), quint32(0));
-                props.insert(QStringLiteral("TimeoutStartUSec"), quint64(90000000));
-            } else if (path.endsWith(QLatin1String("failed_2eservice"))) {
-                props.insert(QStringLiteral("Type"), QStringLiteral("simple"));
-                props.insert(QStringLiteral("ExecMainStatus"), qint32(1));
-            }
+            if (path.endsWith(QLatin1String("ssh_2eservice")))
+                props = { { "Type", "notify" },
+                          { "MainPID", quint32(812) },
+                          { "ExecMainStatus", qint32(0) },
+                          { "ExecStart",
+                            QVariant::fromValue(
+                                QList<ExecRow> { { "/usr/sbin/sshd", { "sshd", "-D" } } }) } };
+            else if (path.endsWith(QLatin1String("starting_2eservice")))
+                props = { { "Type", "forking" },
+                          { "MainPID", quint32(0) },
+                          { "TimeoutStartUSec", quint64(90000000) } };
+            else if (path.endsWith(QLatin1String("failed_2eservice")))
+                props = { { "Type", "simple" }, { "ExecMainStatus", qint32(1) } };
             reply = message.createReply(QVariant::fromValue(props));
         } else {
             return false;
