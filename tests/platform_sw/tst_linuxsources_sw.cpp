@@ -220,22 +220,17 @@ private slots:
     {
         void *cups = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
         QVERIFY(cups);
-        const auto *lists = static_cast<const int *>(::dlsym(cups, "vnFakeCupsLists"));
         const auto *freed = static_cast<const int *>(::dlsym(cups, "vnFakeCupsFreed"));
-        if (!lists || !freed)
+        if (!freed)
             QSKIP("the real libcups came first");
         const int before = *freed;
-        const QVector<Object> printers = sources::printers(SysRoot());
-        QCOMPARE(printers.size(), 2);
-        QCOMPARE(printers.at(0).value(QStringLiteral("Caption")).bstrVal, QStringLiteral("Laser"));
-        QVERIFY(!printers.at(0).value(QStringLiteral("Default")).boolVal);
-        QCOMPARE(printers.at(0).value(QStringLiteral("DriverName")).bstrVal,
-                 QStringLiteral("Generic PCL Laser"));
-        QCOMPARE(printers.at(0).value(QStringLiteral("Status")).bstrVal,
-                 QStringLiteral("Degraded"));
-        QCOMPARE(printers.at(1).value(QStringLiteral("Caption")).bstrVal, QStringLiteral("Photo"));
-        QVERIFY(printers.at(1).value(QStringLiteral("Default")).boolVal);
-        QCOMPARE(int(printers.at(1).value(QStringLiteral("DriverName")).vt), int(wmi::VT_NULL));
+        QStringList got;
+        for (const Object &printer : sources::printers(SysRoot()))
+            for (const char *property : { "Caption", "Default", "DriverName", "Status" })
+                got << show(printer.value(QLatin1String(property)));
+        QCOMPARE(got,
+                 QStringList({ "Laser", "FALSE", "Generic PCL Laser", "Degraded", "Photo", "TRUE",
+                               "NULL", "NULL" }));
         QCOMPARE(*freed, before + 1);
         ::dlclose(cups);
     }
