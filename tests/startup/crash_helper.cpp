@@ -5,6 +5,7 @@
 #include "app/startup/crashhandler.h"
 #include "app/startup/processentry.h"
 #include "net/feedback.h"
+#include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
 #include <QApplication>
@@ -37,8 +38,6 @@ __attribute__((no_sanitize("undefined"))) void fault()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral("4.1.3.742"));
     const QStringList arguments = QCoreApplication::arguments();
     const QString mode = arguments.value(1);

@@ -4,6 +4,7 @@
 #include "app/msgdialog.h"
 #include "app/startup/processentry.h"
 #include "app/startup/singleinstance.h"
+#include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
 #include <QApplication>
@@ -27,8 +28,6 @@ void say(const QString &line)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
 
     const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
     MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
@@ -42,20 +41,11 @@ int main(int argc, char *argv[])
         say(QStringLiteral("RAISED %1").arg(raised ? 1 : 0));
     });
 
-    switch (ProcessEntry::decideInstance(instance, QCoreApplication::arguments())) {
-    case ProcessEntry::InstanceDecision::First:
-        say(QStringLiteral("FIRST"));
-        break;
-    case ProcessEntry::InstanceDecision::Restart:
-        say(QStringLiteral("RESTART"));
-        break;
-    case ProcessEntry::InstanceDecision::Second:
-        say(QStringLiteral("SECOND"));
-        break;
-    case ProcessEntry::InstanceDecision::GiveWay:
-        say(QStringLiteral("GIVE-WAY"));
+    const auto decision = ProcessEntry::decideInstance(instance, QCoreApplication::arguments());
+    const char *const decisions[] = { "FIRST", "RESTART", "SECOND", "GIVE-WAY" }; // enum order
+    say(QLatin1String(decisions[int(decision)]));
+    if (decision == ProcessEntry::InstanceDecision::GiveWay)
         return 0;
-    }
     QLabel window(QStringLiteral("main window"));
     window.setWindowTitle(ProcessEntry::runningWindowTitle());
     window.show();

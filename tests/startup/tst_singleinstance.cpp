@@ -20,8 +20,7 @@ public:
     explicit Helper(const QStringList &arguments = {}, const QString &answer = QString())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (!answer.isEmpty())
-            environment.insert(QStringLiteral("VN_HELPER_ANSWER"), answer);
+        environment.insert(QStringLiteral("VN_HELPER_ANSWER"), answer);
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral(VN_INSTANCE_HELPER), arguments);
@@ -36,13 +35,10 @@ public:
 
     bool waitForLine(const QString &line, int timeoutMs = 10000)
     {
-        QElapsedTimer clock;
-        clock.start();
+        const QDeadlineTimer deadline(timeoutMs);
         while (!lines().contains(line)) {
-            if (clock.elapsed() > timeoutMs)
+            if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
                 return false;
-            if (process.state() == QProcess::NotRunning && !process.bytesAvailable())
-                return lines().contains(line);
             process.waitForReadyRead(100);
         }
         return true;
@@ -50,12 +46,7 @@ public:
     QStringList lines()
     {
         buffer += process.readAllStandardOutput();
-        QStringList result;
-        for (const QByteArray &line : buffer.split('\n')) {
-            if (!line.isEmpty())
-                result << QString::fromUtf8(line);
-        }
-        return result;
+        return QString::fromUtf8(buffer).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     bool quit()
     {
