@@ -65,7 +65,6 @@ private slots:
         runBatch();
 
         QCOMPARE(window->osTree->topLevelItem(0)->text(1), "Debian GNU/Linux 12 (bookworm)");
-        QVERIFY(window->collectingOSLabel->isHidden());
 
         QCOMPARE(column(window->cpuTree, 0), QStringList({ "Test CPU 0", "Test CPU 1" }));
 
@@ -73,7 +72,6 @@ private slots:
 
         QCOMPARE(column(window->ramTree, 0).mid(0, 2), QStringList({ "Slots", "Total capacity" }));
         QCOMPARE(window->ramTree->topLevelItemCount(), 3);
-        QVERIFY(window->collectingRAMLabel->isHidden());
 
         QCOMPARE(
             column(window->storageTree, 0),
@@ -83,15 +81,12 @@ private slots:
 
         // No optical drive: the page says so instead of collecting.
         QCOMPARE(window->opticalTree->topLevelItemCount(), 0);
-        QVERIFY(window->collectingOpticalLabel->isHidden());
         QVERIFY(!window->hardwareNotInstalledLabel->isHidden());
         QCOMPARE(window->hardwareNotInstalledLabel->text(), "Hardware is not installed");
 
         QCOMPARE(column(window->soundTree, 0), QStringList(QStringLiteral("Sound A")));
         QCOMPARE(column(window->networkTree, 0), QStringList({ "Adapter A", "Adapter B" }));
         QCOMPARE(column(window->peripheralTree, 0), QStringList({ "Keyboard A", "Printer A" }));
-
-        QVERIFY(window->collectingTpmLabel->isHidden());
 
         QCOMPARE(column(window->servicesTree, 0),
                  QStringList({ "service0000", "service0001", "service0002" }));
@@ -105,10 +100,12 @@ private slots:
         QCOMPARE(column(window->startupTree, 0), QStringList(QStringLiteral("Tool")));
         QCOMPARE(window->startupCountLabel->text(), "1");
         QVERIFY(window->noStartupDataLabel->isHidden());
-        for (QLabel *label : { window->collectingServicesLabel, window->collectingProcessesLabel,
+        for (QLabel *label : { window->collectingOSLabel, window->collectingRAMLabel,
+                               window->collectingOpticalLabel, window->collectingTpmLabel,
+                               window->collectingServicesLabel, window->collectingProcessesLabel,
                                window->collectingAppsLabel, window->collectingDriversLabel,
                                window->collectingStartupLabel })
-            QVERIFY(label->isHidden());
+            QVERIFY2(label->isHidden(), qPrintable(label->text()));
         QVERIFY(boxes.isEmpty());
 
         // The Main summary, and the tab or Settings page a double click on a row opens.
@@ -231,7 +228,6 @@ private slots:
         QCOMPARE(DetectionStats::liveThreads(), 0);
         QCOMPARE(DetectionStats::liveWorkers(), 0);
         QCOMPARE(boxes.size(), boxCount);
-        QCOMPARE(boxes.first(), boxText);
         QCOMPARE(boxes.count(boxText), boxCount);
 
         const QList<QLabel *> links = refreshLinks(window.get());
