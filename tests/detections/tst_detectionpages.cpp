@@ -1,5 +1,4 @@
-// The receiving end of the detections, slot by slot: where each record lands, with which icon,
-// which labels it shows or hides, and which states a reset or a lost WMI connection leaves alone.
+// The window's detection slots one by one: rows, icons, labels, resets and lost connections.
 // (The class carries the name the window grants access to; it is its own executable.)
 
 #include "detectiontesting.h"
@@ -123,8 +122,7 @@ private slots:
 
     void headingRecords_data() { kindRows(headingKinds); }
 
-    // Properties go under the latest heading of their kind; four headings leave the collecting
-    // label to another record.
+    // Properties go under their kind's latest heading; four kinds leave the collecting label.
     void headingRecords()
     {
         QFETCH(int, kind);

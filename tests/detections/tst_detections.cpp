@@ -1,5 +1,4 @@
-// The detections as the window drives them: a batch on a fake machine fills every page and the Main
-// summary; failures show their boxes and release their threads; batches never mix.
+// Whole batches on a fake machine: pages, summary, failure boxes, threads, batches kept apart.
 
 #include "detectiontesting.h"
 
@@ -332,8 +331,7 @@ private slots:
         QCOMPARE(summary(12), "Loading data...");
     }
 
-    // A Worker is released only once the GUI thread has cut the cancel signals from it, so a
-    // cancel can never reach a Worker that its own thread is deleting.
+    // A Worker outlives its cancel signals, so no cancel reaches one its thread is deleting.
     void workerOutlivesItsCancelSignals()
     {
         fillMachine(*fake, *fakes);

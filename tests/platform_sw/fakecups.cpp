@@ -1,6 +1,5 @@
-// A stand-in for libcups.so.2 with the two functions the live printer source calls. The test
-// finds it first through LD_LIBRARY_PATH. It knows three destinations: a laser printer, the
-// default photo printer, and an instance of the laser printer with other options.
+// libcups.so.2 for the test (found first through LD_LIBRARY_PATH): a laser printer, the default
+// photo printer, and an instance of the laser printer.
 
 #include <cstdlib>
 

@@ -214,8 +214,7 @@ private slots:
         }
     }
 
-    // The live machine's queues come from libcups (here the stand-in): an instance of a queue is
-    // no printer of its own, the default flag is the destination's own, and the list is released.
+    // Live queues from libcups: an instance is no printer of its own; the list is released.
     void printersFromCups()
     {
         void *cups = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);

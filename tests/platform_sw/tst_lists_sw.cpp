@@ -72,8 +72,7 @@ private slots:
         QStringList names;
         for (const packages::Package &p : list)
             names.append(p.name);
-        // "deinstall ok config-files" is gone; "hold ok installed" stays; an indented "Package:" in
-        // a description is no stanza.
+        // Not "deinstall ok config-files"; "hold ok installed"; no stanza from a description.
         QCOMPARE(
             names,
             QStringList({ "libc6", "openssh-server", "pinned-tool", "vim-common", "vim-gtk3" }));
@@ -161,8 +160,7 @@ private slots:
                                "AutoInstalled" }));
         QVERIFY(!machine->setValue(QStringLiteral("x"), 1));
 
-        // Removal hides the entry for this user, in the settings store; the package database is
-        // untouched.
+        // Removal hides the entry for this user (settings); the package database is untouched.
         QVERIFY(!machine->remove(QStringLiteral("dpkg:no-such-package")));
         QVERIFY(machine->remove(QStringLiteral("dpkg:libc6")));
         QVERIFY(!machine->childGroups().contains(QStringLiteral("dpkg:libc6")));

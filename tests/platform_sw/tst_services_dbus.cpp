@@ -1,5 +1,4 @@
-// The service list from a systemd manager over D-Bus, against a stand-in manager on a private
-// bus (a dbus-daemon of the test's own, on a local socket).
+// The service list from systemd over D-Bus, against a stand-in manager on a private dbus-daemon.
 
 #include "platform/linux_services.h"
 #include "platform/sysroot.h"
@@ -242,8 +241,7 @@ private slots:
         QStringList names;
         for (const wmi::Object &o : out)
             names.append(o.value(QStringLiteral("Name")).bstrVal);
-        // Loaded units in the manager's order, then the unit files not loaded; no template, no
-        // alias.
+        // Loaded units in the manager's order, then unit files not loaded; no template or alias.
         QCOMPARE(names,
                  QStringList({ "ssh.service", "starting.service", "failed.service", "ghost.service",
                                "getty@tty1.service", "cups.service", "x11-common.service" }));

@@ -1,5 +1,4 @@
-// Child process of the crash tests; its mode is the first argument (see main()).
-// VN_HELPER_ANSWER answers the question; markers go to the folder VN_HELPER_MARKERS.
+// Crash tests' child: mode in argv[1], answer in VN_HELPER_ANSWER, markers in VN_HELPER_MARKERS.
 
 #include "app/msgdialog.h"
 #include "app/startup/crashhandler.h"

@@ -1,5 +1,4 @@
-// Child process of the single-instance tests: runs the decision, then a titled window until
-// "quit"; VN_HELPER_ANSWER answers the question; what happens is printed line by line.
+// Single-instance tests' child: decides, prints what happens, shows a titled window until "quit".
 
 #include "app/msgdialog.h"
 #include "app/startup/processentry.h"
