@@ -18,9 +18,10 @@ using namespace DetectionTesting;
 
 namespace {
 
-using RecordSlot = void (VerdimonNuvo::*)(const HardwareData &);
-using TreeMember = QTreeWidget *VerdimonNuvo::*;
-using LabelMember = QLabel *VerdimonNuvo::*;
+using VN = VerdimonNuvo;
+using RecordSlot = void (VN::*)(const HardwareData &);
+using TreeMember = QTreeWidget *VN::*;
+using LabelMember = QLabel *VN::*;
 
 // One kind of device heading and the property rows that belong under it.
 struct HeadingKind
@@ -52,42 +53,34 @@ class TstDetections : public QObject, private DetectionFixture
     Q_OBJECT
 
     static inline const std::vector<HeadingKind> headingKinds = {
-        { "CPU", &VerdimonNuvo::cpuWMIMainData, &VerdimonNuvo::cpuWMIData, &VerdimonNuvo::cpuTree,
-          &VerdimonNuvo::collectingCPULabel, "cpu", true },
-        { "GPU", &VerdimonNuvo::gpuMainData, &VerdimonNuvo::gpuWMIData, &VerdimonNuvo::gpuTree,
-          &VerdimonNuvo::collectingGPULabel, "gpu", true },
-        { "RAM module", &VerdimonNuvo::ramWMIMainData, &VerdimonNuvo::ramWMIData,
-          &VerdimonNuvo::ramTree, &VerdimonNuvo::collectingRAMLabel, "ram", false },
-        { "Storage drive", &VerdimonNuvo::storageMainData, &VerdimonNuvo::storageWMIData,
-          &VerdimonNuvo::storageTree, &VerdimonNuvo::collectingStorageLabel, "storage", false },
-        { "Partition", &VerdimonNuvo::setStorageMainPartitionData,
-          &VerdimonNuvo::storageWMIPartitionData, &VerdimonNuvo::storageTree,
-          &VerdimonNuvo::collectingStorageLabel, "partition", false },
-        { "Optical drive", &VerdimonNuvo::setOpticalDevicesMainData,
-          &VerdimonNuvo::opticalDevicesWMIData, &VerdimonNuvo::opticalTree,
-          &VerdimonNuvo::collectingOpticalLabel, "optical_devices", true },
-        { "Sound device", &VerdimonNuvo::soundDevicesMainData, &VerdimonNuvo::soundDevicesWMIData,
-          &VerdimonNuvo::soundTree, &VerdimonNuvo::collectingSoundLabel, "sound_devices_icon",
+        { "CPU", &VN::cpuWMIMainData, &VN::cpuWMIData, &VN::cpuTree, &VN::collectingCPULabel, "cpu",
           true },
-        { "Network adapter", &VerdimonNuvo::setNetworkMainData, &VerdimonNuvo::networkWMIData,
-          &VerdimonNuvo::networkTree, &VerdimonNuvo::collectingNetworkLabel, "network", true },
-        { "Keyboard", &VerdimonNuvo::setPeripheralKeyboardMainData,
-          &VerdimonNuvo::peripheralKeyboardWMIData, &VerdimonNuvo::peripheralTree,
-          &VerdimonNuvo::collectingPeripheralLabel, "keyboard_mouse_icon", true },
-        { "Printer", &VerdimonNuvo::setPeripheralPrinterMainData,
-          &VerdimonNuvo::peripheralPrinterWMIData, &VerdimonNuvo::peripheralTree,
-          &VerdimonNuvo::collectingPeripheralLabel, "printer", false },
+        { "GPU", &VN::gpuMainData, &VN::gpuWMIData, &VN::gpuTree, &VN::collectingGPULabel, "gpu",
+          true },
+        { "RAM module", &VN::ramWMIMainData, &VN::ramWMIData, &VN::ramTree, &VN::collectingRAMLabel,
+          "ram", false },
+        { "Storage drive", &VN::storageMainData, &VN::storageWMIData, &VN::storageTree,
+          &VN::collectingStorageLabel, "storage", false },
+        { "Partition", &VN::setStorageMainPartitionData, &VN::storageWMIPartitionData,
+          &VN::storageTree, &VN::collectingStorageLabel, "partition", false },
+        { "Optical drive", &VN::setOpticalDevicesMainData, &VN::opticalDevicesWMIData,
+          &VN::opticalTree, &VN::collectingOpticalLabel, "optical_devices", true },
+        { "Sound device", &VN::soundDevicesMainData, &VN::soundDevicesWMIData, &VN::soundTree,
+          &VN::collectingSoundLabel, "sound_devices_icon", true },
+        { "Network adapter", &VN::setNetworkMainData, &VN::networkWMIData, &VN::networkTree,
+          &VN::collectingNetworkLabel, "network", true },
+        { "Keyboard", &VN::setPeripheralKeyboardMainData, &VN::peripheralKeyboardWMIData,
+          &VN::peripheralTree, &VN::collectingPeripheralLabel, "keyboard_mouse_icon", true },
+        { "Printer", &VN::setPeripheralPrinterMainData, &VN::peripheralPrinterWMIData,
+          &VN::peripheralTree, &VN::collectingPeripheralLabel, "printer", false },
     };
 
     static inline const std::vector<FlatKind> flatKinds = {
-        { "OS", &VerdimonNuvo::osWMIData, &VerdimonNuvo::osTree, &VerdimonNuvo::collectingOSLabel,
-          "os", false },
-        { "Motherboard", &VerdimonNuvo::motherboardWMIData, &VerdimonNuvo::motherboardTree,
-          &VerdimonNuvo::collectingMotherboardLabel, "motherboard_icon", false },
-        { "TPM", &VerdimonNuvo::setTPMData, &VerdimonNuvo::tpmTree,
-          &VerdimonNuvo::collectingTpmLabel, "tpm_icon", false },
-        { "RAM total", &VerdimonNuvo::ramWMITotalData, &VerdimonNuvo::ramTree,
-          &VerdimonNuvo::collectingRAMLabel, "ram", true },
+        { "OS", &VN::osWMIData, &VN::osTree, &VN::collectingOSLabel, "os", false },
+        { "Motherboard", &VN::motherboardWMIData, &VN::motherboardTree,
+          &VN::collectingMotherboardLabel, "motherboard_icon", false },
+        { "TPM", &VN::setTPMData, &VN::tpmTree, &VN::collectingTpmLabel, "tpm_icon", false },
+        { "RAM total", &VN::ramWMITotalData, &VN::ramTree, &VN::collectingRAMLabel, "ram", true },
     };
 
     static QStringList columnTexts(const QTreeWidgetItem *item)
