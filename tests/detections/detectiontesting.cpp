@@ -2,6 +2,7 @@
 
 #include "app/msgdialog.h"
 #include "mainwindow/detectionstats.h"
+#include "tests/support/appidentity.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -115,17 +116,14 @@ bool sameIcon(const QIcon &icon, const char *name)
 QList<QLabel *> refreshLinks(const QWidget *window)
 {
     QList<QLabel *> links;
-    for (QLabel *label : window->findChildren<QLabel *>()) {
+    for (QLabel *label : window->findChildren<QLabel *>())
         if (label->text().endsWith(QStringLiteral("\">refresh</a>")))
             links << label;
-    }
     return links;
 }
 
 void DetectionFixture::answerBoxes()
 {
-    QCoreApplication::setOrganizationName("Dravonel");
-    QCoreApplication::setApplicationName("Verdimon Nuvo");
     MsgDialog::setTestResponder([this](MsgDialog *box) {
         boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
         return int(QDialogButtonBox::Ok);

@@ -26,10 +26,9 @@ void setSetting(const char *group, const char *key, const QVariant &value)
 template<class T> QList<T *> topLevel()
 {
     QList<T *> found;
-    for (QWidget *top : QApplication::topLevelWidgets()) {
+    for (QWidget *top : QApplication::topLevelWidgets())
         if (auto *widget = qobject_cast<T *>(top))
             found << widget;
-    }
     return found;
 }
 
@@ -48,8 +47,6 @@ private slots:
         QVERIFY2(server.start(QStringLiteral("latest")), qPrintable(server.errorText()));
         server.applyEnvironment();
         QVERIFY(Config::installTestCertificateAuthority());
-        fakes.serviceControl->states.insert(QStringLiteral("Winmgmt"),
-                                            plat::ServiceControl::Running);
         scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes.platform());
     }
 
@@ -73,6 +70,9 @@ private slots:
         setSetting("AppSettings", "ShowSplash", false);
         setSetting("Updates", "CheckForUpdatesWhenAppStarts", true);
         server.clearRequests();
+        fakes.serviceControl->states.insert(QStringLiteral("Winmgmt"),
+                                            plat::ServiceControl::Running);
+        fakes.serviceControl->log.clear();
     }
 
     void cleanup()
@@ -85,9 +85,6 @@ private slots:
         for (const char *key : windowKeys)
             setSetting("AppSettings", key, false);
         setSetting("Updates", "DeleteInstaller", false);
-        fakes.serviceControl->states.insert(QStringLiteral("Winmgmt"),
-                                            plat::ServiceControl::Running);
-        fakes.serviceControl->log.clear();
     }
 
     void updateCheckPaths_data()

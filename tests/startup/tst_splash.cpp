@@ -20,10 +20,9 @@ private slots:
         percentWhenCreated.clear();
         MainWindowFactory::setMaker([this]() {
             // What the splash showed when it created the main window.
-            for (QWidget *top : QApplication::topLevelWidgets()) {
+            for (QWidget *top : QApplication::topLevelWidgets())
                 if (auto *splash = qobject_cast<Splash *>(top))
                     percentWhenCreated << percentLabel(splash)->text();
-            }
             windows << new QWidget;
             return windows.last();
         });
