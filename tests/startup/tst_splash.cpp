@@ -38,27 +38,27 @@ private slots:
     void layoutAndTexts()
     {
         QPointer<Splash> splash = stoppedSplash();
-        QCOMPARE(splash->windowTitle(), QStringLiteral("Splash"));
+        QCOMPARE(splash->windowTitle(), "Splash");
         QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(splash->minimumSize(), QSize(680, 223));
         QCOMPARE(splash->findChild<QLabel *>("label")->geometry(), QRect(36, 12, 621, 181));
-        auto *bar = splash->findChild<QProgressBar *>(QStringLiteral("progressBar"));
+        auto *bar = splash->findChild<QProgressBar *>("progressBar");
         QCOMPARE(bar->geometry(), QRect(40, 150, 611, 16));
         QCOMPARE(bar->maximum(), 0); // busy
         QVERIFY(!bar->isTextVisible());
-        auto *caption = splash->findChild<QLabel *>(QStringLiteral("label_2"));
-        QCOMPARE(caption->text(), QStringLiteral("Collecting information:"));
+        auto *caption = splash->findChild<QLabel *>("label_2");
+        QCOMPARE(caption->text(), "Collecting information:");
         QCOMPARE(caption->font().weight(), 75);
         QCOMPARE(caption->alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
-        QCOMPARE(percentLabel(splash)->text(), QStringLiteral("0%"));
+        QCOMPARE(percentLabel(splash)->text(), "0%");
 
         // A language change retranslates the caption and keeps the count.
-        caption->setText(QStringLiteral("stale"));
-        percentLabel(splash)->setText(QStringLiteral("7%"));
+        caption->setText("stale");
+        percentLabel(splash)->setText("7%");
         QEvent change(QEvent::LanguageChange);
         QApplication::sendEvent(splash, &change);
-        QCOMPARE(caption->text(), QStringLiteral("Collecting information:"));
-        QCOMPARE(percentLabel(splash)->text(), QStringLiteral("7%"));
+        QCOMPARE(caption->text(), "Collecting information:");
+        QCOMPARE(percentLabel(splash)->text(), "7%");
         delete splash;
     }
 
@@ -75,7 +75,7 @@ private slots:
         splash->tick(); // the 101st tick
         QCOMPARE(windows.size(), 1);
         QVERIFY(windows.first()->isVisible());
-        QCOMPARE(percentWhenCreated, QStringList { QStringLiteral("100%") });
+        QCOMPARE(percentWhenCreated, QStringList { "100%" });
         QCOMPARE(splash->percent, 100);
         QVERIFY(!splash->isVisible());
         splash->tick(); // a late tick opens nothing more
@@ -92,10 +92,10 @@ private slots:
         QPointer<Splash> splash = new Splash;
         QCOMPARE(splash->timer->interval(), Splash::tickIntervalMs);
         splash->show();
-        QCOMPARE(percentLabel(splash)->text(), QStringLiteral("0%"));
-        QTRY_COMPARE_WITH_TIMEOUT(percentLabel(splash)->text(), QStringLiteral("1%"), 1000);
+        QCOMPARE(percentLabel(splash)->text(), "0%");
+        QTRY_COMPARE_WITH_TIMEOUT(percentLabel(splash)->text(), "1%", 1000);
         QVERIFY(clock.elapsed() >= 95);
-        QTRY_COMPARE_WITH_TIMEOUT(percentLabel(splash)->text(), QStringLiteral("2%"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(percentLabel(splash)->text(), "2%", 1000);
         QVERIFY(clock.elapsed() >= 195);
         QVERIFY(windows.isEmpty());
         delete splash;
@@ -120,10 +120,7 @@ private slots:
     }
 
 private:
-    static QLabel *percentLabel(Splash *splash)
-    {
-        return splash->findChild<QLabel *>(QStringLiteral("label_3"));
-    }
+    static QLabel *percentLabel(Splash *splash) { return splash->findChild<QLabel *>("label_3"); }
     static Splash *stoppedSplash()
     {
         auto *splash = new Splash;
