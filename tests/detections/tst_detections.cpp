@@ -67,7 +67,7 @@ private slots:
 
         QCOMPARE(column(window->cpuTree, 0), QStringList({ "Test CPU 0", "Test CPU 1" }));
 
-        QCOMPARE(column(window->gpuTree, 0), QStringList(QStringLiteral("Test Adapter")));
+        QCOMPARE(column(window->gpuTree, 0), QStringList("Test Adapter"));
 
         QCOMPARE(column(window->ramTree, 0).mid(0, 2), QStringList({ "Slots", "Total capacity" }));
         QCOMPARE(window->ramTree->topLevelItemCount(), 3);
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(!window->hardwareNotInstalledLabel->isHidden());
         QCOMPARE(window->hardwareNotInstalledLabel->text(), "Hardware is not installed");
 
-        QCOMPARE(column(window->soundTree, 0), QStringList(QStringLiteral("Sound A")));
+        QCOMPARE(column(window->soundTree, 0), QStringList("Sound A"));
         QCOMPARE(column(window->networkTree, 0), QStringList({ "Adapter A", "Adapter B" }));
         QCOMPARE(column(window->peripheralTree, 0), QStringList({ "Keyboard A", "Printer A" }));
 
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(window->installedAppsCountLabel->text(), "2");
         QVERIFY(window->noAppsLabel->isHidden());
         QCOMPARE(window->driversTree->topLevelItemCount(), 2);
-        QCOMPARE(column(window->startupTree, 0), QStringList(QStringLiteral("Tool")));
+        QCOMPARE(column(window->startupTree, 0), QStringList("Tool"));
         QCOMPARE(window->startupCountLabel->text(), "1");
         QVERIFY(window->noStartupDataLabel->isHidden());
         for (QLabel *label : { window->collectingOSLabel, window->collectingRAMLabel,
@@ -466,8 +466,7 @@ private slots:
     void driverConfigurationFailureBox()
     {
         window->setFailedToDetectDriversConfig();
-        QCOMPARE(boxes,
-                 QStringList(QStringLiteral("Error|Failed to detect drivers configuration!")));
+        QCOMPARE(boxes, QStringList("Error|Failed to detect drivers configuration!"));
     }
 
     void batcherKeepsOrderAndSorting()
@@ -494,7 +493,7 @@ private slots:
         batcher.discard(&plain);
         QCOMPARE(plain.topLevelItemCount(), 0);
         QCOMPARE(built, 0);
-        batcher.append(&plain, new QTreeWidgetItem(QStringList(QStringLiteral("x"))));
+        batcher.append(&plain, new QTreeWidgetItem(QStringList("x")));
         QTRY_COMPARE_WITH_TIMEOUT(plain.topLevelItemCount(), 1, 3000);
         QCOMPARE(batcher.pendingCount(), 0);
     }

@@ -102,7 +102,7 @@ private slots:
         QFETCH(QString, property);
         QFETCH(QStringList, expected);
         QStringList got;
-        for (const Object &o : objectsOf(QStringLiteral("desktop"), cls))
+        for (const Object &o : objectsOf("desktop", cls))
             got.append(show(o.value(property)));
         QCOMPARE(got, expected);
     }
@@ -327,12 +327,12 @@ private slots:
         QFETCH(QString, priority);
         // Fields 3-17, 18, 19, 20-40, 41.
         const QVector<Object> rows = processesOf(
-            { { QStringLiteral("proc/77/stat"),
+            { { "proc/77/stat",
                 "77 (irq/9-acpi) S 2 0 0 0 -1 2129984 0 0 0 0 0 0 0 0 " + prio + ' ' + nice
                     + " 1 0 30 0 0 18446744073709551615 0 0 0 0 0 0 0 2147483647 0 0 0 0 17 0 50 "
                     + policy + "\n" } });
         QCOMPARE(rows.size(), 1); // listed without a status file
-        QCOMPARE(show(rows.at(0).value(QStringLiteral("Priority"))), priority);
+        QCOMPARE(show(rows.at(0).value("Priority")), priority);
     }
 
     void processNames_data()
@@ -362,14 +362,14 @@ private slots:
         QFETCH(QString, path);
         // No status file: still listed, threads from stat.
         const QVector<Object> rows = processesOf(
-            { { QStringLiteral("usr/bin/tool"), QByteArray() },
-              { QStringLiteral("proc/9/cmdline"), cmdline },
-              { QStringLiteral("proc/9/stat"),
+            { { "usr/bin/tool", QByteArray() },
+              { "proc/9/cmdline", cmdline },
+              { "proc/9/stat",
                 "9 (" + comm + ") S 2 0 0 0 -1 0 0 0 0 0 0 0 0 0 20 0 3 0 30 0 0\n" } });
         QCOMPARE(rows.size(), 1);
-        QCOMPARE(show(rows.at(0).value(QStringLiteral("Name"))), name);
-        QCOMPARE(show(rows.at(0).value(QStringLiteral("ExecutablePath"))), path);
-        QCOMPARE(show(rows.at(0).value(QStringLiteral("ThreadCount"))), QStringLiteral("3"));
+        QCOMPARE(show(rows.at(0).value("Name")), name);
+        QCOMPARE(show(rows.at(0).value("ExecutablePath")), path);
+        QCOMPARE(show(rows.at(0).value("ThreadCount")), "3");
     }
 };
 

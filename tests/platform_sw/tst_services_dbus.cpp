@@ -23,7 +23,7 @@ struct UnitRow
     QString sub {}, following {};
     quint32 jobId = 0;
     QString jobType {};
-    QDBusObjectPath jobPath { QStringLiteral("/") };
+    QDBusObjectPath jobPath { "/" };
 };
 struct ExecRow
 {
@@ -111,10 +111,9 @@ public:
             }));
         } else if (message.member() == QLatin1String("GetAll")) {
             // As systemd: the interface whose properties are wanted is the one argument.
-            if (message.arguments()
-                != QVariantList { QStringLiteral("org.freedesktop.systemd1.Service") })
+            if (message.arguments() != QVariantList { "org.freedesktop.systemd1.Service" })
                 return connection.send(
-                    message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("bad args")));
+                    message.createErrorReply(QDBusError::InvalidArgs, "bad args"));
             QVariantMap props;
             const QString path = message.path();
             if (path.endsWith(QLatin1String("ssh_2eservice")))
@@ -154,14 +153,13 @@ private slots:
         qDBusRegisterMetaType<ExecRow>();
         qDBusRegisterMetaType<QList<ExecRow>>();
 
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
             QSKIP("dbus-daemon is not installed");
         // Its socket lives in the run's own runtime folder, which is removed afterwards.
         const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       { QStringLiteral("--session"), QStringLiteral("--nofork"),
-                         QStringLiteral("--address=unix:dir=") + dir,
-                         QStringLiteral("--print-address=1") });
+        m_daemon.start("dbus-daemon",
+                       { "--session", "--nofork", QStringLiteral("--address=unix:dir=") + dir,
+                         "--print-address=1" });
         QVERIFY(m_daemon.waitForStarted());
         QVERIFY(m_daemon.waitForReadyRead(5000));
         m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
@@ -171,7 +169,7 @@ private slots:
     void cleanupTestCase()
     {
         if (m_manager) {
-            QDBusConnection::disconnectFromBus(QStringLiteral("vn-fake-manager"));
+            QDBusConnection::disconnectFromBus("vn-fake-manager");
             m_serverThread.quit();
             m_serverThread.wait();
             delete m_manager;
@@ -183,14 +181,12 @@ private slots:
     void noManager()
     {
         // A bus without systemd: the caller falls back to the unit files.
-        const QDBusConnection client
-            = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-client-empty"));
+        const QDBusConnection client = QDBusConnection::connectToBus(m_address, "vn-client-empty");
         QVERIFY(client.isConnected());
         QVector<wmi::Object> out;
         QVERIFY(!services::fromSystemd(client, SysRoot(QStringLiteral(VN_FIXTURES_DIR "/desktop")),
                                        &out));
-        QVERIFY(!services::fromSystemd(QDBusConnection(QStringLiteral("vn-never-connected")),
-                                       SysRoot(), &out));
+        QVERIFY(!services::fromSystemd(QDBusConnection("vn-never-connected"), SysRoot(), &out));
     }
 
     void listsUnits_data()
@@ -223,24 +219,22 @@ private slots:
         QFETCH(QString, unit);
         QFETCH(QStringList, expected);
         if (!m_manager) {
-            QDBusConnection server
-                = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-fake-manager"));
-            QVERIFY(server.registerService(QStringLiteral("org.freedesktop.systemd1")));
+            QDBusConnection server = QDBusConnection::connectToBus(m_address, "vn-fake-manager");
+            QVERIFY(server.registerService("org.freedesktop.systemd1"));
             m_manager = new FakeManager;
-            QVERIFY(server.registerVirtualObject(QStringLiteral("/org/freedesktop/systemd1"),
-                                                 m_manager, QDBusConnection::SubPath));
+            QVERIFY(server.registerVirtualObject("/org/freedesktop/systemd1", m_manager,
+                                                 QDBusConnection::SubPath));
             // The client blocks this thread in its calls, so the manager answers from another.
             m_manager->moveToThread(&m_serverThread);
             m_serverThread.start();
         }
-        const QDBusConnection client
-            = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-client"));
+        const QDBusConnection client = QDBusConnection::connectToBus(m_address, "vn-client");
         QVector<wmi::Object> out;
         QVERIFY(services::fromSystemd(client, SysRoot(QStringLiteral(VN_FIXTURES_DIR "/desktop")),
                                       &out));
         QStringList names;
         for (const wmi::Object &o : out)
-            names.append(o.value(QStringLiteral("Name")).bstrVal);
+            names.append(o.value("Name").bstrVal);
         // Loaded units in the manager's order, then unit files not loaded; no template or alias.
         QCOMPARE(names,
                  QStringList({ "ssh.service", "starting.service", "failed.service", "ghost.service",

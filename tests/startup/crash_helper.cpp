@@ -37,7 +37,7 @@ __attribute__((no_sanitize("undefined"))) void fault()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral("4.1.3.742"));
+    QCoreApplication::setApplicationVersion("4.1.3.742");
     const QStringList arguments = QCoreApplication::arguments();
     const QString mode = arguments.value(1);
 
@@ -45,8 +45,7 @@ int main(int argc, char *argv[])
     if (CrashHandler::isFeedbackRun(arguments, &report)) {
         const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
         MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
-            mark(QStringLiteral("asked"),
-                 dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text());
+            mark("asked", dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text());
             return answer == QLatin1String("yes") ? int(QDialogButtonBox::Yes)
                                                   : int(QDialogButtonBox::No);
         });
@@ -54,7 +53,7 @@ int main(int argc, char *argv[])
         CrashHandler::setFeedbackHook([](const QString &reportPath) {
             QTimer::singleShot(0, [] {
                 auto *form = qobject_cast<Feedback *>(QApplication::activeModalWidget());
-                mark(QStringLiteral("feedback"),
+                mark("feedback",
                      form ? form->chosenAttachments().join(QLatin1Char('|'))
                           : QStringLiteral("no form"));
                 if (form)
@@ -65,7 +64,7 @@ int main(int argc, char *argv[])
         return CrashHandler::runFeedback(report);
     }
     if (mode == QLatin1String("-restart")) {
-        mark(QStringLiteral("restarted"), arguments.join(QLatin1Char(' ')));
+        mark("restarted", arguments.join(QLatin1Char(' ')));
         return 0;
     }
 

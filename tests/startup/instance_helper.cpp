@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
                                               : int(QDialogButtonBox::No);
     });
 
-    SingleInstance instance(QStringLiteral("Verdimon Nuvo"));
+    SingleInstance instance("Verdimon Nuvo");
     QObject::connect(&instance, &SingleInstance::raiseRequested, [](const QString &, bool raised) {
         say(QStringLiteral("RAISED %1").arg(raised ? 1 : 0));
     });
@@ -45,17 +45,17 @@ int main(int argc, char *argv[])
     say(QLatin1String(decisions[int(decision)]));
     if (decision == ProcessEntry::InstanceDecision::GiveWay)
         return 0;
-    QLabel window(QStringLiteral("main window"));
+    QLabel window("main window");
     window.setWindowTitle(ProcessEntry::runningWindowTitle());
     window.show();
     if (instance.isListening())
-        say(QStringLiteral("LISTENING"));
+        say("LISTENING");
 
     // Reports once a restarted instance has taken over from its predecessor.
     QTimer takeOverWatch;
     QObject::connect(&takeOverWatch, &QTimer::timeout, [&]() {
         if (instance.holdsSegment() && instance.isListening()) {
-            say(QStringLiteral("TOOK-OVER"));
+            say("TOOK-OVER");
             takeOverWatch.stop();
         }
     });
