@@ -240,19 +240,21 @@ private slots:
         QFETCH(QString, list);
         QFETCH(bool, named);
         const QString name = named ? "c0" : QString();
-        QTreeWidget *tree = nullptr;
-        QLabel *collecting = nullptr;
+        const QMap<QString, std::pair<QTreeWidget *, QLabel *>> pages {
+            { "Services", { window->servicesTree, window->collectingServicesLabel } },
+            { "Processes", { window->processesTree, window->collectingProcessesLabel } },
+            { "Applications", { window->appsTree, window->collectingAppsLabel } },
+            { "Drivers", { window->driversTree, window->collectingDriversLabel } },
+            { "Startup", { window->startupTree, window->collectingStartupLabel } },
+        };
+        const auto [tree, collecting] = pages.value(list);
         QStringList expected;
         if (list == QStringLiteral("Services")) {
-            tree = window->servicesTree;
-            collecting = window->collectingServicesLabel;
             window->servicesData(
                 { QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10" });
             expected = QStringList(
                 { "c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10" });
         } else if (list == QStringLiteral("Processes")) {
-            tree = window->processesTree;
-            collecting = window->collectingProcessesLabel;
             window->processesData(
                 { QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6", "c7", "Unknown", "c9" });
             expected = QStringList(
@@ -262,18 +264,12 @@ private slots:
             QCOMPARE(window->mainTree->topLevelItem(12)->text(1),
                      QStringLiteral("%1 processes").arg(int(named)));
         } else if (list == QStringLiteral("Applications")) {
-            tree = window->appsTree;
-            collecting = window->collectingAppsLabel;
             window->setAppsData({ QIcon(), name, "c1", "c2", "c3", "c4", "key", "subkey" });
             expected = QStringList({ "c0", "c1", "c2", "c3", "c4" });
         } else if (list == QStringLiteral("Drivers")) {
-            tree = window->driversTree;
-            collecting = window->collectingDriversLabel;
             window->setDriverInfo({ QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6" });
             expected = QStringList({ "c0", "c1", "c2", "c3", "c4", "c5", "c6" });
         } else {
-            tree = window->startupTree;
-            collecting = window->collectingStartupLabel;
             window->setStartupInfo({ QIcon(), name, "c1", "c2", "/etc/xdg/autostart" });
             window->setStartupDataReady();
             QCOMPARE(window->startupCountLabel->text(), QString::number(int(named)));
