@@ -55,11 +55,9 @@ private slots:
         // Fresh user autostart folder with the fixture's user entries, fresh settings.
         QDir(userAutostart()).removeRecursively();
         QDir().mkpath(userAutostart());
-        const QString from
-            = fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart");
-        for (const QString &f : QDir(from).entryList(QDir::Files))
-            QVERIFY(
-                QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
+        const QDir from(fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart"));
+        for (const QString &f : from.entryList(QDir::Files))
+            QVERIFY(QFile::copy(from.filePath(f), userAutostart() + QLatin1Char('/') + f));
         QSettings().clear();
         qunsetenv("XDG_CONFIG_DIRS");
         qputenv("XDG_CURRENT_DESKTOP", "KDE");
@@ -146,10 +144,8 @@ private slots:
                                "snap:hello" }));
         // The key names itself by its registry path, never by a file.
         QCOMPARE(machine->fileName(), kHklmUninstall);
-        QVERIFY(
-            registry->open(QString::fromLatin1(kUninstallKeyPaths[0]))->childGroups().isEmpty());
-        QVERIFY(
-            registry->open(QString::fromLatin1(kUninstallKeyPaths[2]))->childGroups().isEmpty());
+        for (const char *scope : { kUninstallKeyPaths[0], kUninstallKeyPaths[2] })
+            QVERIFY(registry->open(QString::fromLatin1(scope))->childGroups().isEmpty());
         QVERIFY(!machine->child("dpkg:oldtool")->exists());
         QVERIFY(!machine->child("flatpak:org.example.Broken")->exists());
         QVERIFY(machine->childKeys().isEmpty());
@@ -167,11 +163,8 @@ private slots:
         QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:libc6"))->exists());
         QVERIFY(readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status"))
                     .contains("Package: libc6\n"));
-        QCOMPARE(makePackageRegistry(SysRoot(fixtureTree("desktop")))
-                     ->open(kHklmUninstall)
-                     ->childGroups()
-                     .size(),
-                 6);
+        const auto fresh = makePackageRegistry(SysRoot(fixtureTree("desktop")));
+        QCOMPARE(fresh->open(kHklmUninstall)->childGroups().size(), 6);
         // A value of an entry cannot be removed.
         QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:vim-common"))
                      ->remove("DisplayName"));
