@@ -2,6 +2,7 @@
 
 #include "app/msgdialog.h"
 #include "mainwindow/detectionstats.h"
+#include "tests/support/appidentity.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -62,14 +63,14 @@ void fillMachine(FakeProvider &provider, plat::FakePlatform &platform, const Mac
         "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\");
     for (int index = 0; index < shape.applications; ++index) {
         const QString key = uninstall + QStringLiteral("app%1").arg(index, 4, 10, QLatin1Char('0'));
-        platform.registry->setValue(key, QStringLiteral("DisplayName"),
+        platform.registry->setValue(key, "DisplayName",
                                     QStringLiteral("Application %1").arg(index));
-        platform.registry->setValue(key, QStringLiteral("UninstallString"),
+        platform.registry->setValue(key, "UninstallString",
                                     QStringLiteral("remove app%1").arg(index));
     }
     platform.registry->setValue(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
-        QStringLiteral("Tool"), QStringLiteral("/usr/bin/tool --quiet"));
+        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Tool",
+        "/usr/bin/tool --quiet");
 
     for (int index = 0; index < shape.drivers; ++index) {
         plat::DriverEntry driver;
@@ -115,17 +116,14 @@ bool sameIcon(const QIcon &icon, const char *name)
 QList<QLabel *> refreshLinks(const QWidget *window)
 {
     QList<QLabel *> links;
-    for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (label->text().endsWith(QStringLiteral("\">refresh</a>")))
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (label->text().endsWith("\">refresh</a>"))
             links << label;
-    }
     return links;
 }
 
 void DetectionFixture::answerBoxes()
 {
-    QCoreApplication::setOrganizationName("Dravonel");
-    QCoreApplication::setApplicationName("Verdimon Nuvo");
     MsgDialog::setTestResponder([this](MsgDialog *box) {
         boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
         return int(QDialogButtonBox::Ok);

@@ -1,6 +1,5 @@
 #pragma once
-// Helpers shared by the detection tests and the timing program: a whole fake machine for the
-// WMI facade and the platform seams, and the wait for a batch to end.
+// A whole fake machine and the wait for a batch, for the detection tests and the timing program.
 
 #include "collect/records.h"
 #include "mainwindow/verdimonnuvo.h"

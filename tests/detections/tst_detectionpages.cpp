@@ -1,5 +1,4 @@
-// The receiving end of the detections, slot by slot: where each record lands, with which icon,
-// which labels it shows or hides, and which states a reset or a lost WMI connection leaves alone.
+// The window's detection slots one by one: rows, icons, labels, resets and lost connections.
 // (The class carries the name the window grants access to; it is its own executable.)
 
 #include "detectiontesting.h"
@@ -19,9 +18,10 @@ using namespace DetectionTesting;
 
 namespace {
 
-using RecordSlot = void (VerdimonNuvo::*)(const HardwareData &);
-using TreeMember = QTreeWidget *VerdimonNuvo::*;
-using LabelMember = QLabel *VerdimonNuvo::*;
+using VN = VerdimonNuvo;
+using RecordSlot = void (VN::*)(const HardwareData &);
+using TreeMember = QTreeWidget *VN::*;
+using LabelMember = QLabel *VN::*;
 
 // One kind of device heading and the property rows that belong under it.
 struct HeadingKind
@@ -53,42 +53,34 @@ class TstDetections : public QObject, private DetectionFixture
     Q_OBJECT
 
     static inline const std::vector<HeadingKind> headingKinds = {
-        { "CPU", &VerdimonNuvo::cpuWMIMainData, &VerdimonNuvo::cpuWMIData, &VerdimonNuvo::cpuTree,
-          &VerdimonNuvo::collectingCPULabel, "cpu", true },
-        { "GPU", &VerdimonNuvo::gpuMainData, &VerdimonNuvo::gpuWMIData, &VerdimonNuvo::gpuTree,
-          &VerdimonNuvo::collectingGPULabel, "gpu", true },
-        { "RAM module", &VerdimonNuvo::ramWMIMainData, &VerdimonNuvo::ramWMIData,
-          &VerdimonNuvo::ramTree, &VerdimonNuvo::collectingRAMLabel, "ram", false },
-        { "Storage drive", &VerdimonNuvo::storageMainData, &VerdimonNuvo::storageWMIData,
-          &VerdimonNuvo::storageTree, &VerdimonNuvo::collectingStorageLabel, "storage", false },
-        { "Partition", &VerdimonNuvo::setStorageMainPartitionData,
-          &VerdimonNuvo::storageWMIPartitionData, &VerdimonNuvo::storageTree,
-          &VerdimonNuvo::collectingStorageLabel, "partition", false },
-        { "Optical drive", &VerdimonNuvo::setOpticalDevicesMainData,
-          &VerdimonNuvo::opticalDevicesWMIData, &VerdimonNuvo::opticalTree,
-          &VerdimonNuvo::collectingOpticalLabel, "optical_devices", true },
-        { "Sound device", &VerdimonNuvo::soundDevicesMainData, &VerdimonNuvo::soundDevicesWMIData,
-          &VerdimonNuvo::soundTree, &VerdimonNuvo::collectingSoundLabel, "sound_devices_icon",
+        { "CPU", &VN::cpuWMIMainData, &VN::cpuWMIData, &VN::cpuTree, &VN::collectingCPULabel, "cpu",
           true },
-        { "Network adapter", &VerdimonNuvo::setNetworkMainData, &VerdimonNuvo::networkWMIData,
-          &VerdimonNuvo::networkTree, &VerdimonNuvo::collectingNetworkLabel, "network", true },
-        { "Keyboard", &VerdimonNuvo::setPeripheralKeyboardMainData,
-          &VerdimonNuvo::peripheralKeyboardWMIData, &VerdimonNuvo::peripheralTree,
-          &VerdimonNuvo::collectingPeripheralLabel, "keyboard_mouse_icon", true },
-        { "Printer", &VerdimonNuvo::setPeripheralPrinterMainData,
-          &VerdimonNuvo::peripheralPrinterWMIData, &VerdimonNuvo::peripheralTree,
-          &VerdimonNuvo::collectingPeripheralLabel, "printer", false },
+        { "GPU", &VN::gpuMainData, &VN::gpuWMIData, &VN::gpuTree, &VN::collectingGPULabel, "gpu",
+          true },
+        { "RAM module", &VN::ramWMIMainData, &VN::ramWMIData, &VN::ramTree, &VN::collectingRAMLabel,
+          "ram", false },
+        { "Storage drive", &VN::storageMainData, &VN::storageWMIData, &VN::storageTree,
+          &VN::collectingStorageLabel, "storage", false },
+        { "Partition", &VN::setStorageMainPartitionData, &VN::storageWMIPartitionData,
+          &VN::storageTree, &VN::collectingStorageLabel, "partition", false },
+        { "Optical drive", &VN::setOpticalDevicesMainData, &VN::opticalDevicesWMIData,
+          &VN::opticalTree, &VN::collectingOpticalLabel, "optical_devices", true },
+        { "Sound device", &VN::soundDevicesMainData, &VN::soundDevicesWMIData, &VN::soundTree,
+          &VN::collectingSoundLabel, "sound_devices_icon", true },
+        { "Network adapter", &VN::setNetworkMainData, &VN::networkWMIData, &VN::networkTree,
+          &VN::collectingNetworkLabel, "network", true },
+        { "Keyboard", &VN::setPeripheralKeyboardMainData, &VN::peripheralKeyboardWMIData,
+          &VN::peripheralTree, &VN::collectingPeripheralLabel, "keyboard_mouse_icon", true },
+        { "Printer", &VN::setPeripheralPrinterMainData, &VN::peripheralPrinterWMIData,
+          &VN::peripheralTree, &VN::collectingPeripheralLabel, "printer", false },
     };
 
     static inline const std::vector<FlatKind> flatKinds = {
-        { "OS", &VerdimonNuvo::osWMIData, &VerdimonNuvo::osTree, &VerdimonNuvo::collectingOSLabel,
-          "os", false },
-        { "Motherboard", &VerdimonNuvo::motherboardWMIData, &VerdimonNuvo::motherboardTree,
-          &VerdimonNuvo::collectingMotherboardLabel, "motherboard_icon", false },
-        { "TPM", &VerdimonNuvo::setTPMData, &VerdimonNuvo::tpmTree,
-          &VerdimonNuvo::collectingTpmLabel, "tpm_icon", false },
-        { "RAM total", &VerdimonNuvo::ramWMITotalData, &VerdimonNuvo::ramTree,
-          &VerdimonNuvo::collectingRAMLabel, "ram", true },
+        { "OS", &VN::osWMIData, &VN::osTree, &VN::collectingOSLabel, "os", false },
+        { "Motherboard", &VN::motherboardWMIData, &VN::motherboardTree,
+          &VN::collectingMotherboardLabel, "motherboard_icon", false },
+        { "TPM", &VN::setTPMData, &VN::tpmTree, &VN::collectingTpmLabel, "tpm_icon", false },
+        { "RAM total", &VN::ramWMITotalData, &VN::ramTree, &VN::collectingRAMLabel, "ram", true },
     };
 
     static QStringList columnTexts(const QTreeWidgetItem *item)
@@ -123,8 +115,7 @@ private slots:
 
     void headingRecords_data() { kindRows(headingKinds); }
 
-    // Properties go under the latest heading of their kind; four headings leave the collecting
-    // label to another record.
+    // Properties go under their kind's latest heading; four kinds leave the collecting label.
     void headingRecords()
     {
         QFETCH(int, kind);
@@ -142,8 +133,7 @@ private slots:
         QCOMPARE(tree->topLevelItemCount(), before + 2);
         const QTreeWidgetItem *first = tree->topLevelItem(before);
         const QTreeWidgetItem *second = tree->topLevelItem(before + 1);
-        QCOMPARE(first->text(0), "Device A");
-        QCOMPARE(first->text(1), QString());
+        QCOMPARE(columnTexts(first), QStringList { "Device A" });
         QVERIFY(sameIcon(first->icon(0), page.icon));
         QCOMPARE(first->childCount(), 1);
         QCOMPARE(second->childCount(), 2);
@@ -200,9 +190,7 @@ private slots:
 
     void storageTotals()
     {
-        QTreeWidgetItem *totalDrives = window->storageTree->topLevelItem(0);
-        QCOMPARE(totalDrives, window->totalDrivesItem);
-        QVERIFY(totalDrives->isHidden());
+        QTreeWidgetItem *totalDrives = window->totalDrivesItem; // hidden until a count comes
         QCOMPARE(window->smartDriveCountLabel->text(), "Collecting data...");
 
         window->storageMainData(record("Disk A", "Name", "Disk A"));
@@ -250,19 +238,21 @@ private slots:
         QFETCH(QString, list);
         QFETCH(bool, named);
         const QString name = named ? "c0" : QString();
-        QTreeWidget *tree = nullptr;
-        QLabel *collecting = nullptr;
+        const QMap<QString, std::pair<QTreeWidget *, QLabel *>> pages {
+            { "Services", { window->servicesTree, window->collectingServicesLabel } },
+            { "Processes", { window->processesTree, window->collectingProcessesLabel } },
+            { "Applications", { window->appsTree, window->collectingAppsLabel } },
+            { "Drivers", { window->driversTree, window->collectingDriversLabel } },
+            { "Startup", { window->startupTree, window->collectingStartupLabel } },
+        };
+        const auto [tree, collecting] = pages.value(list);
         QStringList expected;
         if (list == QStringLiteral("Services")) {
-            tree = window->servicesTree;
-            collecting = window->collectingServicesLabel;
             window->servicesData(
                 { QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10" });
             expected = QStringList(
                 { "c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9", "c10" });
         } else if (list == QStringLiteral("Processes")) {
-            tree = window->processesTree;
-            collecting = window->collectingProcessesLabel;
             window->processesData(
                 { QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6", "c7", "Unknown", "c9" });
             expected = QStringList(
@@ -272,18 +262,12 @@ private slots:
             QCOMPARE(window->mainTree->topLevelItem(12)->text(1),
                      QStringLiteral("%1 processes").arg(int(named)));
         } else if (list == QStringLiteral("Applications")) {
-            tree = window->appsTree;
-            collecting = window->collectingAppsLabel;
             window->setAppsData({ QIcon(), name, "c1", "c2", "c3", "c4", "key", "subkey" });
             expected = QStringList({ "c0", "c1", "c2", "c3", "c4" });
         } else if (list == QStringLiteral("Drivers")) {
-            tree = window->driversTree;
-            collecting = window->collectingDriversLabel;
             window->setDriverInfo({ QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6" });
             expected = QStringList({ "c0", "c1", "c2", "c3", "c4", "c5", "c6" });
         } else {
-            tree = window->startupTree;
-            collecting = window->collectingStartupLabel;
             window->setStartupInfo({ QIcon(), name, "c1", "c2", "/etc/xdg/autostart" });
             window->setStartupDataReady();
             QCOMPARE(window->startupCountLabel->text(), QString::number(int(named)));
@@ -356,14 +340,9 @@ private slots:
         useFake.reset();
         window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
         const auto pageSizes = [this] {
-            QList<int> sizes;
-            for (QTreeWidget *tree :
-                 { window->osTree, window->cpuTree, window->gpuTree, window->ramTree,
-                   window->storageTree, window->opticalTree, window->motherboardTree,
-                   window->soundTree, window->networkTree, window->peripheralTree,
-                   window->servicesTree, window->appsTree, window->driversTree, window->startupTree,
-                   window->tpmTree })
-                sizes << tree->topLevelItemCount();
+            QList<int> sizes; // every page but the live process list
+            for (QTreeWidget *tree : window->findChildren<QTreeWidget *>())
+                sizes << (tree == window->processesTree ? 0 : tree->topLevelItemCount());
             return sizes;
         };
         window->beginDataCollection();
@@ -372,7 +351,7 @@ private slots:
         const QList<int> single = pageSizes();
         const QString osLine = window->mainTree->topLevelItem(0)->text(1);
         QVERIFY(!osLine.startsWith("Unknown"));
-        QVERIFY(single.at(4) > 1); // storage: more than its total row
+        QVERIFY(window->storageTree->topLevelItemCount() > 1); // more than its total row
 
         for (int round = 0; round < 8; ++round) {
             window->refreshAllData();

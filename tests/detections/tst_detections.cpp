@@ -1,5 +1,4 @@
-// The detections as the window drives them: a batch on a fake machine fills every page and the Main
-// summary; failures show their boxes and release their threads; batches never mix.
+// Whole batches on a fake machine: pages, summary, failure boxes, threads, batches kept apart.
 
 #include "detectiontesting.h"
 
@@ -65,15 +64,13 @@ private slots:
         runBatch();
 
         QCOMPARE(window->osTree->topLevelItem(0)->text(1), "Debian GNU/Linux 12 (bookworm)");
-        QVERIFY(window->collectingOSLabel->isHidden());
 
         QCOMPARE(column(window->cpuTree, 0), QStringList({ "Test CPU 0", "Test CPU 1" }));
 
-        QCOMPARE(column(window->gpuTree, 0), QStringList(QStringLiteral("Test Adapter")));
+        QCOMPARE(column(window->gpuTree, 0), QStringList("Test Adapter"));
 
         QCOMPARE(column(window->ramTree, 0).mid(0, 2), QStringList({ "Slots", "Total capacity" }));
         QCOMPARE(window->ramTree->topLevelItemCount(), 3);
-        QVERIFY(window->collectingRAMLabel->isHidden());
 
         QCOMPARE(
             column(window->storageTree, 0),
@@ -83,15 +80,12 @@ private slots:
 
         // No optical drive: the page says so instead of collecting.
         QCOMPARE(window->opticalTree->topLevelItemCount(), 0);
-        QVERIFY(window->collectingOpticalLabel->isHidden());
         QVERIFY(!window->hardwareNotInstalledLabel->isHidden());
         QCOMPARE(window->hardwareNotInstalledLabel->text(), "Hardware is not installed");
 
-        QCOMPARE(column(window->soundTree, 0), QStringList(QStringLiteral("Sound A")));
+        QCOMPARE(column(window->soundTree, 0), QStringList("Sound A"));
         QCOMPARE(column(window->networkTree, 0), QStringList({ "Adapter A", "Adapter B" }));
         QCOMPARE(column(window->peripheralTree, 0), QStringList({ "Keyboard A", "Printer A" }));
-
-        QVERIFY(window->collectingTpmLabel->isHidden());
 
         QCOMPARE(column(window->servicesTree, 0),
                  QStringList({ "service0000", "service0001", "service0002" }));
@@ -102,13 +96,15 @@ private slots:
         QCOMPARE(window->installedAppsCountLabel->text(), "2");
         QVERIFY(window->noAppsLabel->isHidden());
         QCOMPARE(window->driversTree->topLevelItemCount(), 2);
-        QCOMPARE(column(window->startupTree, 0), QStringList(QStringLiteral("Tool")));
+        QCOMPARE(column(window->startupTree, 0), QStringList("Tool"));
         QCOMPARE(window->startupCountLabel->text(), "1");
         QVERIFY(window->noStartupDataLabel->isHidden());
-        for (QLabel *label : { window->collectingServicesLabel, window->collectingProcessesLabel,
+        for (QLabel *label : { window->collectingOSLabel, window->collectingRAMLabel,
+                               window->collectingOpticalLabel, window->collectingTpmLabel,
+                               window->collectingServicesLabel, window->collectingProcessesLabel,
                                window->collectingAppsLabel, window->collectingDriversLabel,
                                window->collectingStartupLabel })
-            QVERIFY(label->isHidden());
+            QVERIFY2(label->isHidden(), qPrintable(label->text()));
         QVERIFY(boxes.isEmpty());
 
         // The Main summary, and the tab or Settings page a double click on a row opens.
@@ -231,7 +227,6 @@ private slots:
         QCOMPARE(DetectionStats::liveThreads(), 0);
         QCOMPARE(DetectionStats::liveWorkers(), 0);
         QCOMPARE(boxes.size(), boxCount);
-        QCOMPARE(boxes.first(), boxText);
         QCOMPARE(boxes.count(boxText), boxCount);
 
         const QList<QLabel *> links = refreshLinks(window.get());
@@ -336,8 +331,7 @@ private slots:
         QCOMPARE(summary(12), "Loading data...");
     }
 
-    // A Worker is released only once the GUI thread has cut the cancel signals from it, so a
-    // cancel can never reach a Worker that its own thread is deleting.
+    // A Worker outlives its cancel signals, so no cancel reaches one its thread is deleting.
     void workerOutlivesItsCancelSignals()
     {
         fillMachine(*fake, *fakes);
@@ -472,8 +466,7 @@ private slots:
     void driverConfigurationFailureBox()
     {
         window->setFailedToDetectDriversConfig();
-        QCOMPARE(boxes,
-                 QStringList(QStringLiteral("Error|Failed to detect drivers configuration!")));
+        QCOMPARE(boxes, QStringList("Error|Failed to detect drivers configuration!"));
     }
 
     void batcherKeepsOrderAndSorting()
@@ -500,7 +493,7 @@ private slots:
         batcher.discard(&plain);
         QCOMPARE(plain.topLevelItemCount(), 0);
         QCOMPARE(built, 0);
-        batcher.append(&plain, new QTreeWidgetItem(QStringList(QStringLiteral("x"))));
+        batcher.append(&plain, new QTreeWidgetItem(QStringList("x")));
         QTRY_COMPARE_WITH_TIMEOUT(plain.topLevelItemCount(), 1, 3000);
         QCOMPARE(batcher.pendingCount(), 0);
     }

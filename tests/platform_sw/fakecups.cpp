@@ -1,6 +1,5 @@
-// A stand-in for libcups.so.2 with the two functions the live printer source calls. The test
-// finds it first through LD_LIBRARY_PATH. It knows three destinations: a laser printer, the
-// default photo printer, and an instance of the laser printer with other options.
+// libcups.so.2 for the test (found first through LD_LIBRARY_PATH): a laser printer, the default
+// photo printer, and an instance of the laser printer.
 
 #include <cstdlib>
 
@@ -21,8 +20,7 @@ struct FakeCupsDest
     FakeCupsOption *options;
 };
 
-// How many lists were handed out and released; read by the test through dlsym.
-int vnFakeCupsLists = 0;
+// How many lists were released; read by the test through dlsym.
 int vnFakeCupsFreed = 0;
 
 __attribute__((visibility("default"))) int cupsGetDests2(void *, FakeCupsDest **dests)
@@ -34,7 +32,6 @@ __attribute__((visibility("default"))) int cupsGetDests2(void *, FakeCupsDest **
     list[1] = { "Photo", nullptr, 1, 0, nullptr };
     list[2] = { "Laser", "duplex", 0, 0, nullptr };
     *dests = list;
-    ++vnFakeCupsLists;
     return 3;
 }
 

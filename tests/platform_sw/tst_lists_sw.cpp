@@ -8,6 +8,7 @@
 #include "platform/processtree_linux.h"
 #include "platform/registry.h"
 #include "platform/sysroot.h"
+#include "tests/support/appidentity.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,8 +46,6 @@ class TestListsSw : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
         // run-isolated.sh gives every run its own scratch folders; never write into a real home.
         QVERIFY(qEnvironmentVariableIsSet("VN_TEST_SCRATCH"));
     }
@@ -56,11 +55,9 @@ private slots:
         // Fresh user autostart folder with the fixture's user entries, fresh settings.
         QDir(userAutostart()).removeRecursively();
         QDir().mkpath(userAutostart());
-        const QString from
-            = fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart");
-        for (const QString &f : QDir(from).entryList(QDir::Files))
-            QVERIFY(
-                QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
+        const QDir from(fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart"));
+        for (const QString &f : from.entryList(QDir::Files))
+            QVERIFY(QFile::copy(from.filePath(f), userAutostart() + QLatin1Char('/') + f));
         QSettings().clear();
         qunsetenv("XDG_CONFIG_DIRS");
         qputenv("XDG_CURRENT_DESKTOP", "KDE");
@@ -73,12 +70,11 @@ private slots:
         QStringList names;
         for (const packages::Package &p : list)
             names.append(p.name);
-        // "deinstall ok config-files" is gone; "hold ok installed" stays; an indented "Package:" in
-        // a description is no stanza.
+        // Not "deinstall ok config-files"; "hold ok installed"; no stanza from a description.
         QCOMPARE(
             names,
             QStringList({ "libc6", "openssh-server", "pinned-tool", "vim-common", "vim-gtk3" }));
-        QCOMPARE(list.at(2).publisher, QStringLiteral("Team Without Mail"));
+        QCOMPARE(list.at(2).publisher, "Team Without Mail");
         // A stanza at the very end without a closing blank line still counts.
         QCOMPARE(packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1")
                      .size(),
@@ -88,7 +84,7 @@ private slots:
             "Package: a\nStatus: install ok installed\nVersion: 1\nMaintainer: Ann <a@x.org>\n\n"
             "Package: b\nStatus: install ok installed\n");
         QCOMPARE(two.size(), 2);
-        QCOMPARE(two.at(0).publisher, QStringLiteral("Ann"));
+        QCOMPARE(two.at(0).publisher, "Ann");
         QCOMPARE(two.at(1).version, QString());
         QCOMPARE(two.at(1).publisher, QString());
     }
@@ -130,7 +126,7 @@ private slots:
         QVERIFY(key->exists());
         for (const QString &pair : expected) {
             const QString name = pair.section(QLatin1Char('='), 0, 0);
-            const QVariant value = key->value(name, QStringLiteral("none"));
+            const QVariant value = key->value(name, "none");
             const QString data = value.type() == QVariant::StringList
                 ? value.toStringList().join(QLatin1Char('|'))
                 : value.toString();
@@ -148,36 +144,30 @@ private slots:
                                "snap:hello" }));
         // The key names itself by its registry path, never by a file.
         QCOMPARE(machine->fileName(), kHklmUninstall);
-        QVERIFY(
-            registry->open(QString::fromLatin1(kUninstallKeyPaths[0]))->childGroups().isEmpty());
-        QVERIFY(
-            registry->open(QString::fromLatin1(kUninstallKeyPaths[2]))->childGroups().isEmpty());
-        QVERIFY(!machine->child(QStringLiteral("dpkg:oldtool"))->exists());
-        QVERIFY(!machine->child(QStringLiteral("flatpak:org.example.Broken"))->exists());
+        for (const char *scope : { kUninstallKeyPaths[0], kUninstallKeyPaths[2] })
+            QVERIFY(registry->open(QString::fromLatin1(scope))->childGroups().isEmpty());
+        QVERIFY(!machine->child("dpkg:oldtool")->exists());
+        QVERIFY(!machine->child("flatpak:org.example.Broken")->exists());
         QVERIFY(machine->childKeys().isEmpty());
         // Only the values an entry has are listed (dpkg spreads files, so no install folder).
-        QCOMPARE(machine->child(QStringLiteral("dpkg:vim-common"))->childKeys(),
+        QCOMPARE(machine->child("dpkg:vim-common")->childKeys(),
                  QStringList({ "DisplayName", "DisplayVersion", "Publisher", "DisplayIcon",
                                "UninstallString", "UninstallCommand", "InstallSource",
                                "AutoInstalled" }));
-        QVERIFY(!machine->setValue(QStringLiteral("x"), 1));
+        QVERIFY(!machine->setValue("x", 1));
 
-        // Removal hides the entry for this user, in the settings store; the package database is
-        // untouched.
-        QVERIFY(!machine->remove(QStringLiteral("dpkg:no-such-package")));
-        QVERIFY(machine->remove(QStringLiteral("dpkg:libc6")));
-        QVERIFY(!machine->childGroups().contains(QStringLiteral("dpkg:libc6")));
+        // Removal hides the entry for this user (settings); the package database is untouched.
+        QVERIFY(!machine->remove("dpkg:no-such-package"));
+        QVERIFY(machine->remove("dpkg:libc6"));
+        QVERIFY(!machine->childGroups().contains("dpkg:libc6"));
         QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:libc6"))->exists());
         QVERIFY(readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status"))
                     .contains("Package: libc6\n"));
-        QCOMPARE(makePackageRegistry(SysRoot(fixtureTree("desktop")))
-                     ->open(kHklmUninstall)
-                     ->childGroups()
-                     .size(),
-                 6);
+        const auto fresh = makePackageRegistry(SysRoot(fixtureTree("desktop")));
+        QCOMPARE(fresh->open(kHklmUninstall)->childGroups().size(), 6);
         // A value of an entry cannot be removed.
         QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:vim-common"))
-                     ->remove(QStringLiteral("DisplayName")));
+                     ->remove("DisplayName"));
     }
 
     void userFlatpak()
@@ -185,8 +175,8 @@ private slots:
         const QString app = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
             + QStringLiteral("/flatpak/app/org.example.Notes");
         QVERIFY(QDir().mkpath(app + QStringLiteral("/x86_64/beta/abc/files")));
-        QVERIFY(QFile::link(QStringLiteral("abc"), app + QStringLiteral("/x86_64/beta/active")));
-        QVERIFY(QFile::link(QStringLiteral("x86_64/beta"), app + QStringLiteral("/current")));
+        QVERIFY(QFile::link("abc", app + QStringLiteral("/x86_64/beta/active")));
+        QVERIFY(QFile::link("x86_64/beta", app + QStringLiteral("/current")));
         QFile meta(app + QStringLiteral("/x86_64/beta/abc/metadata"));
         QVERIFY(meta.open(QIODevice::WriteOnly));
         meta.write("[Application]\nname=org.example.Notes\n");
@@ -194,13 +184,11 @@ private slots:
 
         const auto registry = makePackageRegistry(SysRoot(fixtureTree("vm")));
         const auto user = registry->open(QString::fromLatin1(kUninstallKeyPaths[0]));
-        QCOMPARE(user->childGroups(), QStringList { QStringLiteral("flatpak:org.example.Notes") });
-        QCOMPARE(user->child(QStringLiteral("flatpak:org.example.Notes"))
-                     ->value(QStringLiteral("UninstallCommand")),
+        QCOMPARE(user->childGroups(), QStringList { "flatpak:org.example.Notes" });
+        QCOMPARE(user->child("flatpak:org.example.Notes")->value("UninstallCommand"),
                  QVariant(QStringList({ "flatpak", "uninstall", "-y", "--user",
                                         "app/org.example.Notes/x86_64/beta" })));
-        QCOMPARE(registry->open(kHklmUninstall)->childGroups(),
-                 QStringList { QStringLiteral("dpkg:adduser") });
+        QCOMPARE(registry->open(kHklmUninstall)->childGroups(), QStringList { "dpkg:adduser" });
     }
 
     void routedThroughLinuxRegistry()
@@ -211,7 +199,7 @@ private slots:
             = registry->open(QStringLiteral("hkey_local_machine/Software/Microsoft/Windows/"
                                             "CurrentVersion/Uninstall/dpkg:vim-common"));
         QVERIFY(vim->exists());
-        QCOMPARE(vim->value(QStringLiteral("DisplayName")).toString(), QStringLiteral("Vim"));
+        QCOMPARE(vim->value("DisplayName").toString(), "Vim");
         QCOMPARE(registry->open(kHkcuRun)->childKeys().size(), 3);
         QCOMPARE(registry->open(kHklmRun + QLatin1Char('\\'))->childKeys().size(), 2);
     }
@@ -266,16 +254,16 @@ private slots:
         const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
         const auto system = registry->open(kHklmRun);
         // The name up to a dot names no other file.
-        QVERIFY(!system->value(QStringLiteral("org")).isValid());
-        QVERIFY(!system->value(QStringLiteral("org.example.Tray")).isValid());
-        QVERIFY(!system->remove(QStringLiteral("org.example.Tray")));
+        QVERIFY(!system->value("org").isValid());
+        QVERIFY(!system->value("org.example.Tray").isValid());
+        QVERIFY(!system->remove("org.example.Tray"));
         QVERIFY(
             !QFile::exists(userAutostart() + QStringLiteral("/org.example.Tray.Helper.desktop")));
         // Each entry keeps its exact file.
         const QString helper = fixtureTree("desktop")
             + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
-        const auto entry = system->child(QStringLiteral("org.example.Tray.Helper"));
-        QCOMPARE(entry->value(QStringLiteral("Path")).toString(), helper);
+        const auto entry = system->child("org.example.Tray.Helper");
+        QCOMPARE(entry->value("Path").toString(), helper);
         QCOMPARE(registry->open(kHklmRun + QStringLiteral("\\org.example.Tray.Helper"))->fileName(),
                  helper);
     }
@@ -292,31 +280,28 @@ private slots:
         QCOMPARE(user->childKeys().size(), 3);
 
         // A user entry: its file goes.
-        QVERIFY(user->remove(QStringLiteral("myapp")));
+        QVERIFY(user->remove("myapp"));
         QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/myapp.desktop")));
 
         // A system entry: a user override with Hidden=true; /etc stays as it is.
         const QString sysFile
             = fixtureTree("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
         const QByteArray before = readAll(sysFile);
-        QVERIFY(system->remove(QStringLiteral("at-spi-dbus-bus")));
+        QVERIFY(system->remove("at-spi-dbus-bus"));
         QCOMPARE(readAll(sysFile), before);
-        const QByteArray override
-            = readAll(userAutostart() + QStringLiteral("/at-spi-dbus-bus.desktop"));
-        QVERIFY(override.contains("\nHidden=true\n"));
-        QVERIFY(!system->childKeys().contains(QStringLiteral("at-spi-dbus-bus")));
-        QVERIFY(!user->childKeys().contains(QStringLiteral("at-spi-dbus-bus")));
+        QVERIFY(readAll(userAutostart() + QStringLiteral("/at-spi-dbus-bus.desktop"))
+                    .contains("\nHidden=true\n"));
 
         // A user file that overrides a system entry: deleting it would bring the system one back.
-        QVERIFY(user->remove(QStringLiteral("geoclue-demo-agent")));
+        QVERIFY(user->remove("geoclue-demo-agent"));
         QVERIFY(readAll(userAutostart() + QStringLiteral("/geoclue-demo-agent.desktop"))
                     .contains("Hidden=true"));
-        QVERIFY(!system->childKeys().contains(QStringLiteral("geoclue-demo-agent")));
-        QVERIFY(!user->childKeys().contains(QStringLiteral("geoclue-demo-agent")));
 
-        QCOMPARE(user->childKeys(), QStringList { QStringLiteral("org.example.Tray") });
-        QVERIFY(!user->remove(QStringLiteral("myapp"))); // already gone
-        QVERIFY(!system->setValue(QStringLiteral("new"), QStringLiteral("/usr/bin/new")));
+        // Neither removed entry shows on either side any more.
+        QCOMPARE(user->childKeys(), QStringList { "org.example.Tray" });
+        QCOMPARE(system->childKeys(), QStringList { "org.example.Tray.Helper" });
+        QVERIFY(!user->remove("myapp")); // already gone
+        QVERIFY(!system->setValue("new", "/usr/bin/new"));
     }
 
     void autostartOwnValue()
@@ -324,18 +309,18 @@ private slots:
         const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
         const auto own = registry->open(kWowRun);
         const QString name = QStringLiteral("Verdimon Nuvo");
-        QVERIFY(own->setValue(name, QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%")));
+        QVERIFY(own->setValue(name, "/usr/bin/verdimon-nuvo --rate=50%"));
         const QString file = userAutostart() + QStringLiteral("/Verdimon Nuvo.desktop");
         QVERIFY(QFile::exists(file));
         QVERIFY(readAll(file).contains("Exec=/usr/bin/verdimon-nuvo --rate=50%%\n"));
         QCOMPARE(registry->open(kWowRun)->childKeys(), QStringList { name });
-        QCOMPARE(own->value(name).toString(), QStringLiteral("/usr/bin/verdimon-nuvo --rate=50%"));
+        QCOMPARE(own->value(name).toString(), "/usr/bin/verdimon-nuvo --rate=50%");
         // Listed once only: not again among the user's own entries.
         QVERIFY(!registry->open(kHkcuRun)->childKeys().contains(name));
-        QVERIFY(!own->setValue(QStringLiteral("../escape"), QStringLiteral("x")));
-        QVERIFY(!own->setValue(QString(), QStringLiteral("x")));
-        QVERIFY(!own->setValue(QStringLiteral("two\nlines"), QStringLiteral("x")));
-        QVERIFY(!own->setValue(QStringLiteral("injected"), QStringLiteral("x\nHidden=true")));
+        QVERIFY(!own->setValue("../escape", "x"));
+        QVERIFY(!own->setValue(QString(), "x"));
+        QVERIFY(!own->setValue("two\nlines", "x"));
+        QVERIFY(!own->setValue("injected", "x\nHidden=true"));
     }
 
     void modules_data()
@@ -385,16 +370,16 @@ private slots:
         const auto source = makeLinuxDriverSource(SysRoot(fixtureTree("desktop")));
         const QString dir = QStringLiteral("/lib/modules/6.8.0-45-generic/");
         QString path;
-        QVERIFY(source->queryConfig(QStringLiteral("e1000e"), &path));
+        QVERIFY(source->queryConfig("e1000e", &path));
         QCOMPARE(path, dir + QStringLiteral("kernel/drivers/net/ethernet/intel/e1000e/e1000e.ko"));
-        QVERIFY(source->queryConfig(QStringLiteral("snd-hda-intel"), &path)); // file names use '-'
+        QVERIFY(source->queryConfig("snd-hda-intel", &path)); // file names use '-'
         QCOMPARE(path, dir + QStringLiteral("kernel/sound/pci/hda/snd-hda-intel.ko"));
-        QVERIFY(source->queryConfig(QStringLiteral("vt"), &path));
-        QCOMPARE(path, QStringLiteral("/sys/module/vt"));
+        QVERIFY(source->queryConfig("vt", &path));
+        QCOMPARE(path, "/sys/module/vt");
         // Loaded, file unknown: the sysfs folder still carries its version.
-        QVERIFY(source->queryConfig(QStringLiteral("fresh_mod"), &path));
-        QCOMPARE(path, QStringLiteral("/sys/module/fresh_mod"));
-        QVERIFY(!source->queryConfig(QStringLiteral("no_such_module"), &path));
+        QVERIFY(source->queryConfig("fresh_mod", &path));
+        QCOMPARE(path, "/sys/module/fresh_mod");
+        QVERIFY(!source->queryConfig("no_such_module", &path));
     }
 
     void fixtureSessions()

@@ -1,5 +1,4 @@
-// The service list from a systemd manager over D-Bus, against a stand-in manager on a private
-// bus (a dbus-daemon of the test's own, on a local socket).
+// The service list from systemd over D-Bus, against a stand-in manager on a private dbus-daemon.
 
 #include "platform/linux_services.h"
 #include "platform/sysroot.h"
@@ -19,23 +18,20 @@ using namespace plat;
 
 struct UnitRow
 {
-    QString name, description, load, active, sub, following;
+    QString name, description, load, active;
     QDBusObjectPath path;
+    QString sub {}, following {};
     quint32 jobId = 0;
-    QString jobType;
-    QDBusObjectPath jobPath { QStringLiteral("/") };
-};
-struct FileRow
-{
-    QString path, state;
+    QString jobType {};
+    QDBusObjectPath jobPath { "/" };
 };
 struct ExecRow
 {
     QString path;
     QStringList argv;
 };
+using FileRow = QPair<QString, QString>; // a(ss): path, state
 Q_DECLARE_METATYPE(UnitRow)
-Q_DECLARE_METATYPE(FileRow)
 Q_DECLARE_METATYPE(ExecRow)
 
 QDBusArgument &operator<<(QDBusArgument &a, const UnitRow &r)
@@ -51,20 +47,6 @@ const QDBusArgument &operator>>(const QDBusArgument &a, UnitRow &r)
     a.beginStructure();
     a >> r.name >> r.description >> r.load >> r.active >> r.sub >> r.following >> r.path >> r.jobId
         >> r.jobType >> r.jobPath;
-    a.endStructure();
-    return a;
-}
-QDBusArgument &operator<<(QDBusArgument &a, const FileRow &r)
-{
-    a.beginStructure();
-    a << r.path << r.state;
-    a.endStructure();
-    return a;
-}
-const QDBusArgument &operator>>(const QDBusArgument &a, FileRow &r)
-{
-    a.beginStructure();
-    a >> r.path >> r.state;
     a.endStructure();
     return a;
 }
@@ -107,59 +89,46 @@ public:
     {
         QDBusMessage reply;
         if (message.member() == QLatin1String("ListUnitsByPatterns")) {
-            const auto row = [](const char *n, const char *d, const char *load, const char *active,
-                                const char *path) {
-                UnitRow r;
-                r.name = QLatin1String(n);
-                r.description = QLatin1String(d);
-                r.load = QLatin1String(load);
-                r.active = QLatin1String(active);
-                r.path = unitPath(path);
-                return r;
-            };
             reply = message.createReply(QVariant::fromValue(QList<UnitRow> {
-                row("ssh.service", "OpenBSD Secure Shell server", "loaded", "active",
-                    "ssh_2eservice"),
-                row("starting.service", "Slow starter", "loaded", "activating",
-                    "starting_2eservice"),
-                row("failed.service", "Broken one", "loaded", "failed", "failed_2eservice"),
-                row("ghost.service", "ghost.service", "not-found", "inactive", "ghost_2eservice"),
-                row("getty@tty1.service", "Getty on tty1", "loaded", "active",
-                    "getty_40tty1_2eservice"),
+                { "ssh.service", "OpenBSD Secure Shell server", "loaded", "active",
+                  unitPath("ssh_2eservice") },
+                { "starting.service", "Slow starter", "loaded", "activating",
+                  unitPath("starting_2eservice") },
+                { "failed.service", "Broken one", "loaded", "failed",
+                  unitPath("failed_2eservice") },
+                { "ghost.service", "ghost.service", "not-found", "inactive",
+                  unitPath("ghost_2eservice") },
+                { "getty@tty1.service", "Getty on tty1", "loaded", "active",
+                  unitPath("getty_40tty1_2eservice") },
             }));
         } else if (message.member() == QLatin1String("ListUnitFilesByPatterns")) {
             reply = message.createReply(QVariant::fromValue(QList<FileRow> {
-                { QStringLiteral("/lib/systemd/system/ssh.service"), QStringLiteral("enabled") },
-                { QStringLiteral("/lib/systemd/system/sshd.service"), QStringLiteral("alias") },
-                { QStringLiteral("/lib/systemd/system/getty@.service"), QStringLiteral("enabled") },
-                { QStringLiteral("/lib/systemd/system/cups.service"), QStringLiteral("disabled") },
-                { QStringLiteral("/lib/systemd/system/x11-common.service"),
-                  QStringLiteral("masked") },
+                { "/lib/systemd/system/ssh.service", "enabled" },
+                { "/lib/systemd/system/sshd.service", "alias" },
+                { "/lib/systemd/system/getty@.service", "enabled" },
+                { "/lib/systemd/system/cups.service", "disabled" },
+                { "/lib/systemd/system/x11-common.service", "masked" },
             }));
         } else if (message.member() == QLatin1String("GetAll")) {
             // As systemd: the interface whose properties are wanted is the one argument.
-            if (message.arguments()
-                != QVariantList { QStringLiteral("org.freedesktop.systemd1.Service") })
+            if (message.arguments() != QVariantList { "org.freedesktop.systemd1.Service" })
                 return connection.send(
-                    message.createErrorReply(QDBusError::InvalidArgs, QStringLiteral("bad args")));
+                    message.createErrorReply(QDBusError::InvalidArgs, "bad args"));
             QVariantMap props;
             const QString path = message.path();
-            if (path.endsWith(QLatin1String("ssh_2eservice"))) {
-                props.insert(QStringLiteral("Type"), QStringLiteral("notify"));
-                props.insert(QStringLiteral("MainPID"), quint32(812));
-                props.insert(QStringLiteral("ExecMainStatus"), qint32(0));
-                props.insert(QStringLiteral("ExecStart"),
-                             QVariant::fromValue(QList<ExecRow> {
-                                 { QStringLiteral("/usr/sbin/sshd"),
-                                   { QStringLiteral("sshd"), QStringLiteral("-D") } } }));
-            } else if (path.endsWith(QLatin1String("starting_2eservice"))) {
-                props.insert(QStringLiteral("Type"), QStringLiteral("forking"));
-                props.insert(QStringLiteral("MainPID"), quint32(0));
-                props.insert(QStringLiteral("TimeoutStartUSec"), quint64(90000000));
-            } else if (path.endsWith(QLatin1String("failed_2eservice"))) {
-                props.insert(QStringLiteral("Type"), QStringLiteral("simple"));
-                props.insert(QStringLiteral("ExecMainStatus"), qint32(1));
-            }
+            if (path.endsWith(QLatin1String("ssh_2eservice")))
+                props = { { "Type", "notify" },
+                          { "MainPID", quint32(812) },
+                          { "ExecMainStatus", qint32(0) },
+                          { "ExecStart",
+                            QVariant::fromValue(
+                                QList<ExecRow> { { "/usr/sbin/sshd", { "sshd", "-D" } } }) } };
+            else if (path.endsWith(QLatin1String("starting_2eservice")))
+                props = { { "Type", "forking" },
+                          { "MainPID", quint32(0) },
+                          { "TimeoutStartUSec", quint64(90000000) } };
+            else if (path.endsWith(QLatin1String("failed_2eservice")))
+                props = { { "Type", "simple" }, { "ExecMainStatus", qint32(1) } };
             reply = message.createReply(QVariant::fromValue(props));
         } else {
             return false;
@@ -184,14 +153,13 @@ private slots:
         qDBusRegisterMetaType<ExecRow>();
         qDBusRegisterMetaType<QList<ExecRow>>();
 
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
             QSKIP("dbus-daemon is not installed");
         // Its socket lives in the run's own runtime folder, which is removed afterwards.
         const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       { QStringLiteral("--session"), QStringLiteral("--nofork"),
-                         QStringLiteral("--address=unix:dir=") + dir,
-                         QStringLiteral("--print-address=1") });
+        m_daemon.start("dbus-daemon",
+                       { "--session", "--nofork", QStringLiteral("--address=unix:dir=") + dir,
+                         "--print-address=1" });
         QVERIFY(m_daemon.waitForStarted());
         QVERIFY(m_daemon.waitForReadyRead(5000));
         m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
@@ -201,7 +169,7 @@ private slots:
     void cleanupTestCase()
     {
         if (m_manager) {
-            QDBusConnection::disconnectFromBus(QStringLiteral("vn-fake-manager"));
+            QDBusConnection::disconnectFromBus("vn-fake-manager");
             m_serverThread.quit();
             m_serverThread.wait();
             delete m_manager;
@@ -213,14 +181,12 @@ private slots:
     void noManager()
     {
         // A bus without systemd: the caller falls back to the unit files.
-        const QDBusConnection client
-            = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-client-empty"));
+        const QDBusConnection client = QDBusConnection::connectToBus(m_address, "vn-client-empty");
         QVERIFY(client.isConnected());
         QVector<wmi::Object> out;
         QVERIFY(!services::fromSystemd(client, SysRoot(QStringLiteral(VN_FIXTURES_DIR "/desktop")),
                                        &out));
-        QVERIFY(!services::fromSystemd(QDBusConnection(QStringLiteral("vn-never-connected")),
-                                       SysRoot(), &out));
+        QVERIFY(!services::fromSystemd(QDBusConnection("vn-never-connected"), SysRoot(), &out));
     }
 
     void listsUnits_data()
@@ -253,26 +219,23 @@ private slots:
         QFETCH(QString, unit);
         QFETCH(QStringList, expected);
         if (!m_manager) {
-            QDBusConnection server
-                = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-fake-manager"));
-            QVERIFY(server.registerService(QStringLiteral("org.freedesktop.systemd1")));
+            QDBusConnection server = QDBusConnection::connectToBus(m_address, "vn-fake-manager");
+            QVERIFY(server.registerService("org.freedesktop.systemd1"));
             m_manager = new FakeManager;
-            QVERIFY(server.registerVirtualObject(QStringLiteral("/org/freedesktop/systemd1"),
-                                                 m_manager, QDBusConnection::SubPath));
+            QVERIFY(server.registerVirtualObject("/org/freedesktop/systemd1", m_manager,
+                                                 QDBusConnection::SubPath));
             // The client blocks this thread in its calls, so the manager answers from another.
             m_manager->moveToThread(&m_serverThread);
             m_serverThread.start();
         }
-        const QDBusConnection client
-            = QDBusConnection::connectToBus(m_address, QStringLiteral("vn-client"));
+        const QDBusConnection client = QDBusConnection::connectToBus(m_address, "vn-client");
         QVector<wmi::Object> out;
         QVERIFY(services::fromSystemd(client, SysRoot(QStringLiteral(VN_FIXTURES_DIR "/desktop")),
                                       &out));
         QStringList names;
         for (const wmi::Object &o : out)
-            names.append(o.value(QStringLiteral("Name")).bstrVal);
-        // Loaded units in the manager's order, then the unit files not loaded; no template, no
-        // alias.
+            names.append(o.value("Name").bstrVal);
+        // Loaded units in the manager's order, then unit files not loaded; no template or alias.
         QCOMPARE(names,
                  QStringList({ "ssh.service", "starting.service", "failed.service", "ghost.service",
                                "getty@tty1.service", "cups.service", "x11-common.service" }));

@@ -1,10 +1,10 @@
-// Child process of the crash tests; its mode is the first argument (see main()).
-// VN_HELPER_ANSWER answers the question; markers go to the folder VN_HELPER_MARKERS.
+// Crash tests' child: mode in argv[1], answer in VN_HELPER_ANSWER, markers in VN_HELPER_MARKERS.
 
 #include "app/msgdialog.h"
 #include "app/startup/crashhandler.h"
 #include "app/startup/processentry.h"
 #include "net/feedback.h"
+#include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
 #include <QApplication>
@@ -37,9 +37,7 @@ __attribute__((no_sanitize("undefined"))) void fault()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("4.1.3.742"));
+    QCoreApplication::setApplicationVersion("4.1.3.742");
     const QStringList arguments = QCoreApplication::arguments();
     const QString mode = arguments.value(1);
 
@@ -47,8 +45,7 @@ int main(int argc, char *argv[])
     if (CrashHandler::isFeedbackRun(arguments, &report)) {
         const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
         MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
-            mark(QStringLiteral("asked"),
-                 dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text());
+            mark("asked", dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text());
             return answer == QLatin1String("yes") ? int(QDialogButtonBox::Yes)
                                                   : int(QDialogButtonBox::No);
         });
@@ -56,7 +53,7 @@ int main(int argc, char *argv[])
         CrashHandler::setFeedbackHook([](const QString &reportPath) {
             QTimer::singleShot(0, [] {
                 auto *form = qobject_cast<Feedback *>(QApplication::activeModalWidget());
-                mark(QStringLiteral("feedback"),
+                mark("feedback",
                      form ? form->chosenAttachments().join(QLatin1Char('|'))
                           : QStringLiteral("no form"));
                 if (form)
@@ -67,7 +64,7 @@ int main(int argc, char *argv[])
         return CrashHandler::runFeedback(report);
     }
     if (mode == QLatin1String("-restart")) {
-        mark(QStringLiteral("restarted"), arguments.join(QLatin1Char(' ')));
+        mark("restarted", arguments.join(QLatin1Char(' ')));
         return 0;
     }
 

@@ -1,9 +1,9 @@
-// Child process of the single-instance tests: runs the decision, then a titled window until
-// "quit"; VN_HELPER_ANSWER answers the question; what happens is printed line by line.
+// Single-instance tests' child: decides, prints what happens, shows a titled window until "quit".
 
 #include "app/msgdialog.h"
 #include "app/startup/processentry.h"
 #include "app/startup/singleinstance.h"
+#include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
 #include <QApplication>
@@ -27,8 +27,6 @@ void say(const QString &line)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
 
     const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
     MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
@@ -37,36 +35,27 @@ int main(int argc, char *argv[])
                                               : int(QDialogButtonBox::No);
     });
 
-    SingleInstance instance(QStringLiteral("Verdimon Nuvo"));
+    SingleInstance instance("Verdimon Nuvo");
     QObject::connect(&instance, &SingleInstance::raiseRequested, [](const QString &, bool raised) {
         say(QStringLiteral("RAISED %1").arg(raised ? 1 : 0));
     });
 
-    switch (ProcessEntry::decideInstance(instance, QCoreApplication::arguments())) {
-    case ProcessEntry::InstanceDecision::First:
-        say(QStringLiteral("FIRST"));
-        break;
-    case ProcessEntry::InstanceDecision::Restart:
-        say(QStringLiteral("RESTART"));
-        break;
-    case ProcessEntry::InstanceDecision::Second:
-        say(QStringLiteral("SECOND"));
-        break;
-    case ProcessEntry::InstanceDecision::GiveWay:
-        say(QStringLiteral("GIVE-WAY"));
+    const auto decision = ProcessEntry::decideInstance(instance, QCoreApplication::arguments());
+    const char *const decisions[] = { "FIRST", "RESTART", "SECOND", "GIVE-WAY" }; // enum order
+    say(QLatin1String(decisions[int(decision)]));
+    if (decision == ProcessEntry::InstanceDecision::GiveWay)
         return 0;
-    }
-    QLabel window(QStringLiteral("main window"));
+    QLabel window("main window");
     window.setWindowTitle(ProcessEntry::runningWindowTitle());
     window.show();
     if (instance.isListening())
-        say(QStringLiteral("LISTENING"));
+        say("LISTENING");
 
     // Reports once a restarted instance has taken over from its predecessor.
     QTimer takeOverWatch;
     QObject::connect(&takeOverWatch, &QTimer::timeout, [&]() {
         if (instance.holdsSegment() && instance.isListening()) {
-            say(QStringLiteral("TOOK-OVER"));
+            say("TOOK-OVER");
             takeOverWatch.stop();
         }
     });

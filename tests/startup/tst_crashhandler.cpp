@@ -65,10 +65,9 @@ private slots:
         QCOMPARE(runHelper(mode, answer, &pid), 3);
 
         // One report, written by the handler itself.
-        const QStringList reports
-            = QDir(dumpFolder()).entryList({ QStringLiteral("*.dmp") }, QDir::Files);
+        const QStringList reports = QDir(dumpFolder()).entryList({ "*.dmp" }, QDir::Files);
         QCOMPARE(reports.size(), 1);
-        QVERIFY(reports.first().startsWith(QStringLiteral("Verdimon_Nuvo_")));
+        QVERIFY(reports.first().startsWith("Verdimon_Nuvo_"));
         const QString report = QDir(dumpFolder()).filePath(reports.first());
         const QByteArray text = contentOf(report);
         QVERIFY(text.startsWith("Verdimon Nuvo 4.1.3.742 crash report\n"));
@@ -80,8 +79,8 @@ private slots:
         QCOMPARE(contentOf(markers->filePath("asked")),
                  QByteArray("Error|Unexpected error has occurred! Do you want to submit the "
                             "feedback?"));
-        const QString feedback = markers->filePath(QStringLiteral("feedback"));
-        const QString restarted = markers->filePath(QStringLiteral("restarted"));
+        const QString feedback = markers->filePath("feedback");
+        const QString restarted = markers->filePath("restarted");
         if (answer == QLatin1String("yes")) {
             QCOMPARE(contentOf(feedback), report.toUtf8());
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(restarted), 10000);
@@ -95,8 +94,8 @@ private slots:
 
     void restartApplicationEndsTheLoopAndStartsAnew()
     {
-        QCOMPARE(runHelper(QStringLiteral("restart-app")), 0);
-        const QString restarted = markers->filePath(QStringLiteral("restarted"));
+        QCOMPARE(runHelper("restart-app"), 0);
+        const QString restarted = markers->filePath("restarted");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(restarted), 10000);
         QCOMPARE(contentOf(restarted), QByteArray(VN_CRASH_HELPER " -restart"));
     }
@@ -111,19 +110,17 @@ private slots:
             + fileName;
 
         QVERIFY(!ProcessEntry::crashDumpKeyExists(fileName));
-        ProcessEntry::registerCrashDumps(QStringLiteral("/dumps/one"));
+        ProcessEntry::registerCrashDumps("/dumps/one");
         QVERIFY(ProcessEntry::crashDumpKeyExists(fileName));
         QVERIFY(!ProcessEntry::crashDumpKeyExists(fileName.toUpper()));
         auto entry = plat::registry()->open(key);
-        QCOMPARE(entry->value(QStringLiteral("DumpFolder")).toString(),
-                 QStringLiteral("/dumps/one"));
-        QCOMPARE(entry->value(QStringLiteral("DumpCount")).toInt(), 10);
-        QCOMPARE(entry->value(QStringLiteral("DumpType")).toInt(), 1);
+        QCOMPARE(entry->value("DumpFolder").toString(), "/dumps/one");
+        QCOMPARE(entry->value("DumpCount").toInt(), 10);
+        QCOMPARE(entry->value("DumpType").toInt(), 1);
 
         // Registered once: later starts leave the values as they stand.
-        ProcessEntry::registerCrashDumps(QStringLiteral("/dumps/two"));
-        QCOMPARE(plat::registry()->open(key)->value(QStringLiteral("DumpFolder")).toString(),
-                 QStringLiteral("/dumps/one"));
+        ProcessEntry::registerCrashDumps("/dumps/two");
+        QCOMPARE(plat::registry()->open(key)->value("DumpFolder").toString(), "/dumps/one");
     }
 
 private:
@@ -133,8 +130,8 @@ private:
         markers = std::make_unique<QTemporaryDir>();
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("VN_HELPER_ANSWER"), answer);
-        environment.insert(QStringLiteral("VN_HELPER_MARKERS"), markers->path());
+        environment.insert("VN_HELPER_ANSWER", answer);
+        environment.insert("VN_HELPER_MARKERS", markers->path());
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(QStringLiteral(VN_CRASH_HELPER), { mode });

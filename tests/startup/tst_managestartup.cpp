@@ -26,10 +26,9 @@ void setSetting(const char *group, const char *key, const QVariant &value)
 template<class T> QList<T *> topLevel()
 {
     QList<T *> found;
-    for (QWidget *top : QApplication::topLevelWidgets()) {
+    for (QWidget *top : QApplication::topLevelWidgets())
         if (auto *widget = qobject_cast<T *>(top))
             found << widget;
-    }
     return found;
 }
 
@@ -45,11 +44,9 @@ class TestManageStartup : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(server.start(QStringLiteral("latest")), qPrintable(server.errorText()));
+        QVERIFY2(server.start("latest"), qPrintable(server.errorText()));
         server.applyEnvironment();
         QVERIFY(Config::installTestCertificateAuthority());
-        fakes.serviceControl->states.insert(QStringLiteral("Winmgmt"),
-                                            plat::ServiceControl::Running);
         scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes.platform());
     }
 
@@ -60,19 +57,21 @@ private slots:
         MainWindowFactory::setMaker([this]() {
             auto *window = new QWidget;
             windows << window;
-            events << QStringLiteral("window");
+            events << "window";
             return window;
         });
         MsgDialog::setTestResponder([this](MsgDialog *dialog) {
             events << dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text();
             // Answers that arrive while the box is open must not open a second window.
             QTest::qWait(300);
-            events << QStringLiteral("closed");
+            events << "closed";
             return int(QDialogButtonBox::Ok);
         });
         setSetting("AppSettings", "ShowSplash", false);
         setSetting("Updates", "CheckForUpdatesWhenAppStarts", true);
         server.clearRequests();
+        fakes.serviceControl->states.insert("Winmgmt", plat::ServiceControl::Running);
+        fakes.serviceControl->log.clear();
     }
 
     void cleanup()
@@ -85,9 +84,6 @@ private slots:
         for (const char *key : windowKeys)
             setSetting("AppSettings", key, false);
         setSetting("Updates", "DeleteInstaller", false);
-        fakes.serviceControl->states.insert(QStringLiteral("Winmgmt"),
-                                            plat::ServiceControl::Running);
-        fakes.serviceControl->log.clear();
     }
 
     void updateCheckPaths_data()
@@ -127,8 +123,8 @@ private slots:
 
         QStringList expected;
         if (!message.isEmpty())
-            expected << message << QStringLiteral("closed");
-        expected << QStringLiteral("window");
+            expected << message << "closed";
+        expected << "window";
         QCOMPARE(events, expected);
         QCOMPARE(windows.size(), 1);
         QVERIFY(windows.first()->isVisible());
@@ -139,14 +135,14 @@ private slots:
     {
         // A manual offer downloads nothing until asked; the first window waits for the offer.
         setSetting("Updates", "InstallUpdatesAutomatically", false);
-        server.applyEnvironment(QStringLiteral("update"));
+        server.applyEnvironment("update");
         ManageStartup startup;
         QTRY_VERIFY_WITH_TIMEOUT(
             topLevel<Updates>().size() == 1 && topLevel<Updates>().first()->isVisible(), 20000);
         QVERIFY(windows.isEmpty());
         QVERIFY(topLevel<Updates>().first()->close());
         QVERIFY(startup.firstWindowOpened());
-        QCOMPARE(events, QStringList { QStringLiteral("window") });
+        QCOMPARE(events, QStringList { "window" });
         setSetting("Updates", "InstallUpdatesAutomatically", true);
         server.applyEnvironment();
     }
@@ -181,7 +177,7 @@ private slots:
         ManageStartup::setTrayProbe([trayAvailable]() { return trayAvailable; });
         ManageStartup startup;
         ManageStartup::setTrayProbe({});
-        QCOMPARE(events, QStringList { QStringLiteral("window") });
+        QCOMPARE(events, QStringList { "window" });
         QCOMPARE(windows.first()->isVisible(), visible);
         QCOMPARE(windows.first()->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
                  settings.contains("AlwaysOnTop"));
@@ -210,8 +206,8 @@ private slots:
         QCOMPARE(::oldInstallerPath(5, "/dl"), QString("/dl/Verdimon.Nuvo..Setup.x64.exe"));
         QTemporaryDir downloads;
         QVERIFY(downloads.isValid());
-        const QString beta = downloads.filePath(QStringLiteral("Verdimon.Nuvo.Beta.Setup.x64.exe"));
-        const QString release = downloads.filePath(QStringLiteral("Verdimon.Nuvo.Setup.x64.exe"));
+        const QString beta = downloads.filePath("Verdimon.Nuvo.Beta.Setup.x64.exe");
+        const QString release = downloads.filePath("Verdimon.Nuvo.Setup.x64.exe");
         for (const QString &path : { beta, release }) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -258,13 +254,13 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(QString, message);
         auto &service = *fakes.serviceControl;
-        service.states.insert(QStringLiteral("Winmgmt"), plat::ServiceControl::State(state));
+        service.states.insert("Winmgmt", plat::ServiceControl::State(state));
         service.resumeOk = !failing.contains("resume");
         service.startOk = !failing.contains("start");
         service.autoStartOk = !failing.contains("auto");
         startWmiService();
         QCOMPARE(service.log, calls);
-        const QStringList expected { message, QStringLiteral("closed") };
+        const QStringList expected { message, "closed" };
         QCOMPARE(events, message.isEmpty() ? QStringList() : expected);
         service.resumeOk = service.startOk = service.autoStartOk = true;
     }

@@ -20,8 +20,7 @@ public:
     explicit Helper(const QStringList &arguments = {}, const QString &answer = QString())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (!answer.isEmpty())
-            environment.insert(QStringLiteral("VN_HELPER_ANSWER"), answer);
+        environment.insert("VN_HELPER_ANSWER", answer);
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral(VN_INSTANCE_HELPER), arguments);
@@ -36,13 +35,10 @@ public:
 
     bool waitForLine(const QString &line, int timeoutMs = 10000)
     {
-        QElapsedTimer clock;
-        clock.start();
+        const QDeadlineTimer deadline(timeoutMs);
         while (!lines().contains(line)) {
-            if (clock.elapsed() > timeoutMs)
+            if (deadline.hasExpired() || process.state() == QProcess::NotRunning)
                 return false;
-            if (process.state() == QProcess::NotRunning && !process.bytesAvailable())
-                return lines().contains(line);
             process.waitForReadyRead(100);
         }
         return true;
@@ -50,12 +46,7 @@ public:
     QStringList lines()
     {
         buffer += process.readAllStandardOutput();
-        QStringList result;
-        for (const QByteArray &line : buffer.split('\n')) {
-            if (!line.isEmpty())
-                result << QString::fromUtf8(line);
-        }
-        return result;
+        return QString::fromUtf8(buffer).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     bool quit()
     {
@@ -95,7 +86,7 @@ private slots:
         const QString full = QStringLiteral("Verdimon Nuvo [%1 | Build 4.1.3.742 | x64]");
         QTest::newRow("release") << true << 3 << full.arg("Release");
         QTest::newRow("development") << true << 0 << full.arg("Development");
-        QTest::newRow("short title") << false << 2 << QStringLiteral("Verdimon Nuvo");
+        QTest::newRow("short title") << false << 2 << "Verdimon Nuvo";
     }
     void runningWindowTitle()
     {
@@ -111,10 +102,10 @@ private slots:
 
     void keyIsScopedToTheUser()
     {
-        const QString key = SingleInstance::userScopedKey(QStringLiteral("Verdimon Nuvo"));
-        QVERIFY(key.startsWith(QStringLiteral("Verdimon Nuvo ")));
+        const QString key = SingleInstance::userScopedKey("Verdimon Nuvo");
+        QVERIFY(key.startsWith("Verdimon Nuvo "));
         QVERIFY(key.contains(QString::number(getuid())));
-        QVERIFY(SingleInstance::socketPath(QStringLiteral("Verdimon Nuvo"))
+        QVERIFY(SingleInstance::socketPath("Verdimon Nuvo")
                     .startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
     }
 
@@ -122,58 +113,58 @@ private slots:
     void laterStartsAsk()
     {
         Helper first;
-        QVERIFY(first.waitForLine(QStringLiteral("LISTENING")));
-        QVERIFY(first.lines().contains(QStringLiteral("FIRST")));
+        QVERIFY(first.waitForLine("LISTENING"));
+        QVERIFY(first.lines().contains("FIRST"));
         QVERIFY(!first.lines().contains(question));
-        const QStringList gaveWay { question, QStringLiteral("GIVE-WAY") };
+        const QStringList gaveWay { question, "GIVE-WAY" };
         for (const QStringList &arguments :
              { QStringList(), QStringList { "-restart", "extra" } }) {
-            Helper second(arguments, QStringLiteral("no"));
+            Helper second(arguments, "no");
             QCOMPARE(second.finish(), 0);
             QCOMPARE(second.lines(), gaveWay);
         }
-        QVERIFY(first.waitForLine(QStringLiteral("RAISED 1")));
+        QVERIFY(first.waitForLine("RAISED 1"));
 
-        Helper beside({}, QStringLiteral("yes"));
-        QVERIFY(beside.waitForLine(QStringLiteral("SECOND")));
+        Helper beside({}, "yes");
+        QVERIFY(beside.waitForLine("SECOND"));
         QCOMPARE(beside.lines().first(), question);
-        QVERIFY(!beside.lines().contains(QStringLiteral("LISTENING")));
+        QVERIFY(!beside.lines().contains("LISTENING"));
         QVERIFY(beside.quit());
 
         // A window whose title differs (here: the short one) is not raised.
         setTitleSettings(false, 3);
-        Helper untitled({}, QStringLiteral("no"));
+        Helper untitled({}, "no");
         QCOMPARE(untitled.finish(), 0);
         QCOMPARE(untitled.lines(), gaveWay);
-        QVERIFY(first.waitForLine(QStringLiteral("RAISED 0")));
+        QVERIFY(first.waitForLine("RAISED 0"));
         QVERIFY(first.quit());
     }
 
     void restartRunsWithoutAskingAndTakesOver()
     {
         auto first = std::make_unique<Helper>();
-        QVERIFY(first->waitForLine(QStringLiteral("LISTENING")));
-        Helper restarted({ QStringLiteral("-restart") }, QStringLiteral("no"));
-        QVERIFY(restarted.waitForLine(QStringLiteral("RESTART")));
+        QVERIFY(first->waitForLine("LISTENING"));
+        Helper restarted({ "-restart" }, "no");
+        QVERIFY(restarted.waitForLine("RESTART"));
         QVERIFY(!restarted.lines().contains(question));
 
         // Once its predecessor has gone, the restarted instance is the one later starts find.
         QVERIFY(first->quit());
         first.reset();
-        QVERIFY(restarted.waitForLine(QStringLiteral("TOOK-OVER"), 15000));
-        Helper later({}, QStringLiteral("no"));
+        QVERIFY(restarted.waitForLine("TOOK-OVER", 15000));
+        Helper later({}, "no");
         QCOMPARE(later.finish(), 0);
-        QCOMPARE(later.lines(), (QStringList { question, QStringLiteral("GIVE-WAY") }));
-        QVERIFY(restarted.waitForLine(QStringLiteral("RAISED 1")));
+        QCOMPARE(later.lines(), (QStringList { question, "GIVE-WAY" }));
+        QVERIFY(restarted.waitForLine("RAISED 1"));
         QVERIFY(restarted.quit());
     }
 
     void staleSegmentOfAKilledInstanceIsReaped()
     {
         for (int run = 0; run < 3; ++run) {
-            Helper next({}, QStringLiteral("no"));
-            QVERIFY(next.waitForLine(QStringLiteral("LISTENING")));
-            QCOMPARE(next.lines().first(), QStringLiteral("FIRST"));
+            Helper next({}, "no");
+            QVERIFY(next.waitForLine("LISTENING"));
+            QCOMPARE(next.lines().first(), "FIRST");
             next.process.kill(); // SIGKILL: nothing is cleaned up
             QVERIFY(next.process.waitForFinished(5000));
         }
@@ -182,10 +173,8 @@ private slots:
 private:
     static void setTitleSettings(bool fullInfo, int channel)
     {
-        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("ShowFullInfo"),
-                                   fullInfo);
-        Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("UpdatesChannel"),
-                                   channel);
+        Settings::setSettingsValue("AppSettings", "ShowFullInfo", fullInfo);
+        Settings::setSettingsValue("Updates", "UpdatesChannel", channel);
     }
 };
 
