@@ -80,7 +80,6 @@ private slots:
 
     void frameDrop_data();
     void frameDrop();
-    void frameDropsDoNotMix();
     void frameDragNeedsUrls();
     void frameMouseSignals();
     void hoverSignals();
@@ -100,7 +99,6 @@ private slots:
     void loaderDefaults();
     void loaderStartStop();
     void loaderRotateAndStopWithoutStart();
-    void loaderWithoutParent();
     void loaderFlagsOff();
     void loaderRecentresOnPaint();
     void loaderLineColor_data();
@@ -146,13 +144,13 @@ void TestWidgets::labelClick()
 
 void TestWidgets::frameDrop_data()
 {
-    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("drops"); // file names of each drop, blank-separated
     QTest::addColumn<bool>("anyType");
     QTest::addColumn<QStringList>(
         "emitted"); // in order: "invalid NAME", "file PATH", "files PATHS"
     const auto row
-        = [](const char *tag, const QStringList &names, bool anyType, const QStringList &emitted) {
-              QTest::newRow(tag) << names << anyType << emitted;
+        = [](const char *tag, const QStringList &drops, bool anyType, const QStringList &emitted) {
+              QTest::newRow(tag) << drops << anyType << emitted;
           };
     row("one png", { "shot.png" }, false, { "file /tmp/drop/shot.png" });
     row("one txt", { "notes.txt" }, false, { "invalid notes.txt" });
@@ -160,18 +158,20 @@ void TestWidgets::frameDrop_data()
     row("match inside suffix", { "odd.xpng" }, false, { "file /tmp/drop/odd.xpng" });
     row("crash dump", { "crash.dmp" }, false, { "file /tmp/drop/crash.dmp" });
     row("any type takes txt", { "notes.txt" }, true, { "file /tmp/drop/notes.txt" });
-    row("text without URLs", {}, true, {});
+    row("text without URLs", { "" }, true, {});
     // A rejected file is reported before the list of the accepted ones.
-    row("stops at first miss", { "a.png", "b.txt", "c.jpg" }, false,
+    row("stops at first miss", { "a.png b.txt c.jpg" }, false,
         { "invalid b.txt", "files /tmp/drop/a.png" });
-    row("first file missed", { "b.txt", "a.png" }, false, { "invalid b.txt", "files" });
-    row("all accepted", { "a.bmp", "b.jpeg", "c.gif" }, false,
+    row("first file missed", { "b.txt a.png" }, false, { "invalid b.txt", "files" });
+    row("all accepted", { "a.bmp b.jpeg c.gif" }, false,
         { "files /tmp/drop/a.bmp /tmp/drop/b.jpeg /tmp/drop/c.gif" });
+    row("drops do not mix", { "a.png b.png", "c.png d.txt" }, false,
+        { "files /tmp/drop/a.png /tmp/drop/b.png", "invalid d.txt", "files /tmp/drop/c.png" });
 }
 
 void TestWidgets::frameDrop()
 {
-    QFETCH(QStringList, names);
+    QFETCH(QStringList, drops);
     QFETCH(bool, anyType);
     QFETCH(QStringList, emitted);
     ProbeFrame frame;
@@ -185,20 +185,9 @@ void TestWidgets::frameDrop()
     connect(&frame, &AppQFrame::processingFiles, this, [&](const QStringList &paths) {
         seen << (QStringList(QStringLiteral("files")) + paths).join(QLatin1Char(' '));
     });
-    dropOn(&frame, localUrls(names));
+    for (const QString &drop : drops)
+        dropOn(&frame, localUrls(drop.split(QLatin1Char(' '), Qt::SkipEmptyParts)));
     QCOMPARE(seen, emitted);
-}
-
-void TestWidgets::frameDropsDoNotMix()
-{
-    ProbeFrame frame;
-    QSignalSpy files(&frame, &AppQFrame::processingFiles);
-    dropOn(&frame, localUrls({ "a.png", "b.png" }));
-    dropOn(&frame, localUrls({ "c.png", "d.txt" }));
-    QCOMPARE(files.count(), 2);
-    QCOMPARE(files.at(0).at(0).toStringList(),
-             QStringList({ "/tmp/drop/a.png", "/tmp/drop/b.png" }));
-    QCOMPARE(files.at(1).at(0).toStringList(), QStringList({ "/tmp/drop/c.png" }));
 }
 
 // A drag is taken only when it carries URLs.
@@ -304,16 +293,11 @@ void TestWidgets::scrollBarHover_data()
     QTest::addColumn<Qt::Orientation>("orientation");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("afterEnter");
-    QTest::addColumn<QString>("afterLeave");
-    QTest::newRow("vertical") << Qt::Vertical << true << true << "width: 16px;"
-                              << "width: 12px;";
-    QTest::newRow("horizontal") << Qt::Horizontal << true << true << "height: 16px;"
-                                << "height: 12px;";
-    QTest::newRow("hidden") << Qt::Vertical << false << true << ""
-                            << "";
-    QTest::newRow("disabled") << Qt::Horizontal << true << false << ""
-                              << "";
+    QTest::addColumn<QString>("grows"); // the style's side, or empty when nothing changes
+    QTest::newRow("vertical") << Qt::Vertical << true << true << "width";
+    QTest::newRow("horizontal") << Qt::Horizontal << true << true << "height";
+    QTest::newRow("hidden") << Qt::Vertical << false << true << "";
+    QTest::newRow("disabled") << Qt::Horizontal << true << false << "";
 }
 
 void TestWidgets::scrollBarHover()
@@ -321,8 +305,7 @@ void TestWidgets::scrollBarHover()
     QFETCH(Qt::Orientation, orientation);
     QFETCH(bool, visible);
     QFETCH(bool, enabled);
-    QFETCH(QString, afterEnter);
-    QFETCH(QString, afterLeave);
+    QFETCH(QString, grows);
 
     QWidget parent;
     parent.resize(200, 200);
@@ -334,9 +317,9 @@ void TestWidgets::scrollBarHover()
     bar->setVisible(visible);
 
     sendHover(bar, QEvent::HoverEnter);
-    QCOMPARE(bar->styleSheet(), afterEnter);
+    QCOMPARE(bar->styleSheet(), grows.isEmpty() ? grows : grows + ": 16px;");
     sendHover(bar, QEvent::HoverLeave);
-    QCOMPARE(bar->styleSheet(), afterLeave);
+    QCOMPARE(bar->styleSheet(), grows.isEmpty() ? grows : grows + ": 12px;");
 }
 
 // ---- AppTabBar / AppTabControl ----
@@ -450,7 +433,8 @@ void TestWidgets::pageBarPassesBoldFont()
 
 // ---- LoaderWidget ----
 
-// What no other case pins: the tick, the line width, the colour and the fixed size.
+// What no other case pins: the tick, the line width, the colour and the fixed size; without a
+// parent the loader stays where it is.
 void TestWidgets::loaderDefaults()
 {
     LoaderWidget loader(nullptr);
@@ -460,6 +444,13 @@ void TestWidgets::loaderDefaults()
     QCOMPARE(loader.size(), QSize(40, 40));
     QCOMPARE(loader.minimumSize(), loader.maximumSize());
     QVERIFY(loader.isHidden());
+    loader.move(7, 9);
+    loader.start();
+    QVERIFY(loader.isSpinning());
+    QCOMPARE(loader.pos(), QPoint(7, 9));
+    QVERIFY(loader.isEnabled());
+    loader.stop();
+    QVERIFY(!loader.isSpinning());
 }
 
 void TestWidgets::loaderStartStop()
@@ -510,18 +501,6 @@ void TestWidgets::loaderRotateAndStopWithoutStart()
     QCOMPARE(loader.currentCounter(), 19);
     QMetaObject::invokeMethod(&loader, "rotate");
     QCOMPARE(loader.currentCounter(), 0);
-}
-
-void TestWidgets::loaderWithoutParent()
-{
-    LoaderWidget loader(nullptr);
-    loader.move(7, 9);
-    loader.start();
-    QVERIFY(loader.isSpinning());
-    QCOMPARE(loader.pos(), QPoint(7, 9));
-    QVERIFY(loader.isEnabled());
-    loader.stop();
-    QVERIFY(!loader.isSpinning());
 }
 
 void TestWidgets::loaderFlagsOff()
