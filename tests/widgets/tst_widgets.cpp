@@ -20,6 +20,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 QList<QUrl> localUrls(const QStringList &names)
@@ -91,7 +92,6 @@ private slots:
     void frameMouseSignals();
     void hoverSignals();
     void accountImagePicture();
-    void accountImageClicks();
 
     void scrollBarHover_data();
     void scrollBarHover();
@@ -120,30 +120,36 @@ void TestWidgets::init()
 
 // ---- AppQLabel ----
 
+// A press clicks an enabled link label or account picture, whatever the button.
 void TestWidgets::labelClick_data()
 {
+    QTest::addColumn<bool>("accountImage");
     QTest::addColumn<int>("buttonValue");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<int>("clicks");
-    QTest::newRow("left") << int(Qt::LeftButton) << true << 1;
-    QTest::newRow("right") << int(Qt::RightButton) << true << 1;
-    QTest::newRow("disabled") << int(Qt::LeftButton) << false << 0;
+    QTest::newRow("left") << false << int(Qt::LeftButton) << true << 1;
+    QTest::newRow("right") << false << int(Qt::RightButton) << true << 1;
+    QTest::newRow("disabled") << false << int(Qt::LeftButton) << false << 0;
+    QTest::newRow("account image, right") << true << int(Qt::RightButton) << true << 1;
+    QTest::newRow("account image, middle") << true << int(Qt::MiddleButton) << true << 1;
 }
 
 void TestWidgets::labelClick()
 {
+    QFETCH(bool, accountImage);
     QFETCH(int, buttonValue);
     const auto button = Qt::MouseButton(buttonValue);
     QFETCH(bool, enabled);
     QFETCH(int, clicks);
-    AppQLabel label(QStringLiteral("link"));
-    label.resize(60, 20);
-    label.setEnabled(enabled);
-    label.show();
-    QSignalSpy spy(&label, &AppQLabel::mouseClick);
-    QTest::mousePress(&label, button, Qt::NoModifier, QPoint(5, 5));
+    const std::unique_ptr<QLabel> label(accountImage ? static_cast<QLabel *>(new AccountImage)
+                                                     : new AppQLabel(QStringLiteral("link")));
+    label->resize(60, 20);
+    label->setEnabled(enabled);
+    label->show();
+    QSignalSpy spy(label.get(), SIGNAL(mouseClick()));
+    QTest::mousePress(label.get(), button, Qt::NoModifier, QPoint(5, 5));
     QCOMPARE(spy.count(), clicks);
-    QTest::mouseRelease(&label, button, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(label.get(), button, Qt::NoModifier, QPoint(5, 5));
     QCOMPARE(spy.count(), clicks);
 }
 
@@ -260,18 +266,6 @@ void TestWidgets::accountImagePicture()
     QVERIFY(shot.pixelColor(98, 98) != QColor(Qt::blue));
     image.setAvatar(QPixmap());
     QCOMPARE(image.avatar().toImage(), defaultPicture);
-}
-
-void TestWidgets::accountImageClicks()
-{
-    AccountImage image;
-    image.resize(25, 25);
-    QSignalSpy clicks(&image, &AccountImage::mouseClick);
-    for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton }) {
-        QTest::mousePress(&image, button);
-        QTest::mouseRelease(&image, button);
-    }
-    QCOMPARE(clicks.count(), 3);
 }
 
 // ---- ScrollBar ----
