@@ -1,11 +1,7 @@
-// Timing of one full batch of detections in the main window, built offscreen: the time from
-// startAllDetections until every detection has ended and every record is in its tree (the
-// processor class included), the time of each detection, the longest stall of the window and the
-// peak memory of the process. Runs on this machine through the Linux platform layer, or with
-// --fake N on a fake machine of N processes, N/2 packages and N/4 services. When lshw is
-// installed it also times five fresh `lshw -quiet` runs and gives the ratio of the median batch
-// to their median. --soak B runs B batches back to back (every other one refreshed mid-way,
-// every hundredth a burst of ten refreshes) and prints the resident memory as it goes.
+// Times one full batch of detections in the offscreen main window (until every record is in its
+// tree), the longest stall of the window and the peak memory, on this machine or with --fake N on
+// a fake machine; with lshw installed, also the ratio to the median of five `lshw -quiet` runs.
+// --soak B runs B batches back to back and prints the resident memory as it goes.
 //
 //   bench_detections [--fake N] [--rounds R] [--soak B]
 
@@ -86,27 +82,14 @@ public:
 
     static void printRows(VerdimonNuvo &window)
     {
-        const std::pair<const char *, QTreeWidget *> trees[] = {
-            { "OS", window.osTree },
-            { "CPU", window.cpuTree },
-            { "GPU", window.gpuTree },
-            { "RAM", window.ramTree },
-            { "Storage", window.storageTree },
-            { "Optical Devices", window.opticalTree },
-            { "Motherboard", window.motherboardTree },
-            { "Sound Devices", window.soundTree },
-            { "Network", window.networkTree },
-            { "Peripheral", window.peripheralTree },
-            { "Services", window.servicesTree },
-            { "Processes", window.processesTree },
-            { "Applications", window.appsTree },
-            { "Drivers", window.driversTree },
-            { "Startup", window.startupTree },
-            { "TPM", window.tpmTree },
-        };
+        const char *names[]
+            = { "OS",           "CPU",     "GPU",     "RAM",        "Storage",  "Optical",
+                "Motherboard",  "Sound",   "Network", "Peripheral", "Services", "Processes",
+                "Applications", "Drivers", "Startup", "SMART",      "TPM" };
+        const QVector<QTreeWidget *> trees = window.reportTrees();
         std::printf("rows per page:");
-        for (const auto &tree : trees)
-            std::printf(" %s=%d", tree.first, tree.second->topLevelItemCount());
+        for (int i = 0; i < trees.size(); ++i)
+            std::printf(" %s=%d", names[i], trees.at(i)->topLevelItemCount());
         std::printf("\n");
     }
 };
@@ -197,8 +180,7 @@ int main(int argc, char **argv)
     // As the program does: malloc arenas limited, the processor load kept from the start.
     mallopt(M_ARENA_MAX, 4);
     plat::LoadSampler::startLive();
-    // A private settings store: the window reads its settings, and nothing of the user's is
-    // touched.
+    // A private settings store: nothing of the user's is touched.
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
@@ -263,23 +245,22 @@ int main(int argc, char **argv)
             std::printf("round %d: the batch did not end within 120 s\n", round);
             return 1;
         }
-        QVector<DetectionStats::Duration> durations = DetectionStats::durations();
-        std::sort(durations.begin(), durations.end(),
-                  [](const auto &a, const auto &b) { return a.nanoseconds > b.nanoseconds; });
         qint64 withoutCpu = 0;
-        for (const auto &duration : durations)
+        QString perDetection; // start to thread end, in the order the detections ended
+        for (const auto &duration : DetectionStats::durations()) {
             if (duration.key != QLatin1String("CPU"))
                 withoutCpu = std::max(withoutCpu, duration.nanoseconds);
+            perDetection += QStringLiteral(" %1 %2;")
+                                .arg(duration.key)
+                                .arg(ms(duration.nanoseconds), 0, 'f', 1);
+        }
         std::printf(
             "round %d: whole batch %.1f ms (every record in its tree); slowest detection "
             "other than CPU %.1f ms; longest GUI stall %.1f ms; peak RSS %ld KB; heap in use "
             "%.0f KB\n",
             round, ms(total), ms(withoutCpu), ms(BenchDetections::longestStallNs), peakRssKb(),
             heapInUseKb());
-        std::printf("  per detection (start to thread end):");
-        for (const auto &duration : durations)
-            std::printf(" %s %.1f;", qPrintable(duration.key), ms(duration.nanoseconds));
-        std::printf("\n");
+        std::printf("  per detection:%s\n", qPrintable(perDetection));
         // The first round may wait for the load sampler's first window, as a batch started
         // within a second of the program's start does.
         if (round > 1 || rounds == 1)

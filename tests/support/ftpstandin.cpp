@@ -7,13 +7,9 @@
 bool FtpStandIn::start(const QString &mode)
 {
     m_port = 0;
-    const QStringList args { "--mode",
-                             mode,
-                             "--dir",
-                             m_dir.path(),
-                             "--request-log",
-                             m_dir.filePath("commands.log"),
-                             "--exit-with-parent" };
+    const QStringList args = QStringList {
+        "--mode", mode, "--dir", m_dir.path(), "--request-log", m_dir.filePath("commands.log")
+    } << "--exit-with-parent";
     if (!m_server.start("ftp_service.py", args, { "PORT" })) {
         m_error = m_server.errorText();
         return false;

@@ -13,7 +13,6 @@ class FtpStandIn
 public:
     // Modes: "normal", "refuse-folder", "wrong-password", "drop". A restart keeps what arrived.
     bool start(const QString &mode = QStringLiteral("normal"));
-    void stop() { m_server.stop(); }
 
     quint16 port() const { return m_port; }
     QString errorText() const { return m_error; }

@@ -19,10 +19,8 @@ bool HttpsStandIn::start(const QString &mode, const QStringList &extraArgs)
 
 QString HttpsStandIn::baseUrl(const QString &mode) const
 {
-    QString url = QStringLiteral("https://127.0.0.1:%1").arg(m_port);
-    if (!mode.isEmpty())
-        url += QLatin1Char('/') + mode;
-    return url;
+    const QString url = QStringLiteral("https://127.0.0.1:%1").arg(m_port);
+    return mode.isEmpty() ? url : url + QLatin1Char('/') + mode;
 }
 
 QStringList HttpsStandIn::requestedPaths() const

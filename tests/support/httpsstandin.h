@@ -13,10 +13,7 @@ public:
     // extraArgs: switches of the script's route modules.
     bool start(const QString &mode = QStringLiteral("latest"),
                const QStringList &extraArgs = QStringList());
-    void stop() { m_server.stop(); }
 
-    quint16 port() const { return m_port; }
-    QString caFile() const { return m_caFile; }
     QString baseUrl(const QString &mode = QString()) const; // mode: first path component
     QStringList requestedPaths() const;
     // "METHOD path", in order

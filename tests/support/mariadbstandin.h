@@ -11,9 +11,7 @@ class MariaDbStandIn
 {
 public:
     bool start();
-    void stop() { m_process.stop(); }
 
-    quint16 port() const { return quint16(m_process.value(QStringLiteral("DB_PORT")).toUInt()); }
     // For the web stand-in's --accounts-db-env.
     QString envFile() const { return m_dir.filePath(QStringLiteral("env")); }
     QString errorText() const { return m_process.errorText(); }

@@ -2,25 +2,24 @@
 
 #include <QTest>
 
-SignalLog::SignalLog(QObject *sender, const QStringList &ignored)
+SignalLog::SignalLog(QObject *sender)
 {
     const QMetaObject *meta = sender->metaObject();
     const int offset = QObject::staticMetaObject.methodCount();
     QStringList names;
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
-        if (meta->method(i).methodType() != QMetaMethod::Signal
-            || ignored.contains(QString::fromLatin1(meta->method(i).name())))
+        if (meta->method(i).methodType() != QMetaMethod::Signal)
             continue;
         QMetaObject::connect(sender, i, this, offset + m_signals.size());
         m_signals << meta->method(i);
         names << QString::fromLatin1(meta->method(i).name());
     }
-    for (const QMetaMethod &method : qAsConst(m_signals)) {
-        const QString name = QString::fromLatin1(method.name());
-        const int count = method.parameterCount();
-        m_labels << (names.count(name) < 2 ? name
-                         : count           ? QStringLiteral("%1(%2)").arg(name).arg(count)
-                                           : name + QStringLiteral("()"));
+    for (int i = 0; i < names.size(); ++i) {
+        const int count = m_signals.at(i).parameterCount();
+        m_labels << (names.count(names.at(i)) < 2
+                         ? names.at(i)
+                         : QStringLiteral("%1(%2)").arg(names.at(i),
+                                                        count ? QString::number(count) : ""));
     }
 }
 

@@ -11,7 +11,7 @@
 class SignalLog : public QObject
 {
 public:
-    explicit SignalLog(QObject *sender, const QStringList &ignored = {});
+    explicit SignalLog(QObject *sender);
 
     QStringList names() const { return m_names; }
     bool contains(const QString &name) const { return m_names.contains(name); }

@@ -20,6 +20,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 QList<QUrl> localUrls(const QStringList &names)
@@ -38,16 +39,24 @@ struct ProbeFrame : AppQFrame
     using AppQFrame::dropEvent;
 };
 
-// Delivers a drop of the given URLs (or of plain text when none) to the frame.
-void dropOn(ProbeFrame *frame, const QList<QUrl> &urls)
+// Drags the given URLs (or plain text when none) over the frame and drops them; how many of the
+// drag's enter and move the frame took.
+int dragAndDrop(ProbeFrame *frame, const QList<QUrl> &urls)
 {
     QMimeData data;
     if (urls.isEmpty())
         data.setText(QStringLiteral("just text"));
     else
         data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.setAccepted(false);
+    frame->dragEnterEvent(&enter);
+    QDragMoveEvent move(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    move.setAccepted(false);
+    frame->dragMoveEvent(&move);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     frame->dropEvent(&drop);
+    return int(enter.isAccepted()) + int(move.isAccepted());
 }
 
 void sendHover(QWidget *widget, QEvent::Type type)
@@ -80,12 +89,9 @@ private slots:
 
     void frameDrop_data();
     void frameDrop();
-    void frameDropsDoNotMix();
-    void frameDragNeedsUrls();
     void frameMouseSignals();
     void hoverSignals();
     void accountImagePicture();
-    void accountImageClicks();
 
     void scrollBarHover_data();
     void scrollBarHover();
@@ -100,7 +106,6 @@ private slots:
     void loaderDefaults();
     void loaderStartStop();
     void loaderRotateAndStopWithoutStart();
-    void loaderWithoutParent();
     void loaderFlagsOff();
     void loaderRecentresOnPaint();
     void loaderLineColor_data();
@@ -115,30 +120,36 @@ void TestWidgets::init()
 
 // ---- AppQLabel ----
 
+// A press clicks an enabled link label or account picture, whatever the button.
 void TestWidgets::labelClick_data()
 {
+    QTest::addColumn<bool>("accountImage");
     QTest::addColumn<int>("buttonValue");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<int>("clicks");
-    QTest::newRow("left") << int(Qt::LeftButton) << true << 1;
-    QTest::newRow("right") << int(Qt::RightButton) << true << 1;
-    QTest::newRow("disabled") << int(Qt::LeftButton) << false << 0;
+    QTest::newRow("left") << false << int(Qt::LeftButton) << true << 1;
+    QTest::newRow("right") << false << int(Qt::RightButton) << true << 1;
+    QTest::newRow("disabled") << false << int(Qt::LeftButton) << false << 0;
+    QTest::newRow("account image, right") << true << int(Qt::RightButton) << true << 1;
+    QTest::newRow("account image, middle") << true << int(Qt::MiddleButton) << true << 1;
 }
 
 void TestWidgets::labelClick()
 {
+    QFETCH(bool, accountImage);
     QFETCH(int, buttonValue);
     const auto button = Qt::MouseButton(buttonValue);
     QFETCH(bool, enabled);
     QFETCH(int, clicks);
-    AppQLabel label(QStringLiteral("link"));
-    label.resize(60, 20);
-    label.setEnabled(enabled);
-    label.show();
-    QSignalSpy spy(&label, &AppQLabel::mouseClick);
-    QTest::mousePress(&label, button, Qt::NoModifier, QPoint(5, 5));
+    const std::unique_ptr<QLabel> label(accountImage ? static_cast<QLabel *>(new AccountImage)
+                                                     : new AppQLabel(QStringLiteral("link")));
+    label->resize(60, 20);
+    label->setEnabled(enabled);
+    label->show();
+    QSignalSpy spy(label.get(), SIGNAL(mouseClick()));
+    QTest::mousePress(label.get(), button, Qt::NoModifier, QPoint(5, 5));
     QCOMPARE(spy.count(), clicks);
-    QTest::mouseRelease(&label, button, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseRelease(label.get(), button, Qt::NoModifier, QPoint(5, 5));
     QCOMPARE(spy.count(), clicks);
 }
 
@@ -146,13 +157,13 @@ void TestWidgets::labelClick()
 
 void TestWidgets::frameDrop_data()
 {
-    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("drops"); // file names of each drop, blank-separated
     QTest::addColumn<bool>("anyType");
     QTest::addColumn<QStringList>(
         "emitted"); // in order: "invalid NAME", "file PATH", "files PATHS"
     const auto row
-        = [](const char *tag, const QStringList &names, bool anyType, const QStringList &emitted) {
-              QTest::newRow(tag) << names << anyType << emitted;
+        = [](const char *tag, const QStringList &drops, bool anyType, const QStringList &emitted) {
+              QTest::newRow(tag) << drops << anyType << emitted;
           };
     row("one png", { "shot.png" }, false, { "file /tmp/drop/shot.png" });
     row("one txt", { "notes.txt" }, false, { "invalid notes.txt" });
@@ -160,18 +171,20 @@ void TestWidgets::frameDrop_data()
     row("match inside suffix", { "odd.xpng" }, false, { "file /tmp/drop/odd.xpng" });
     row("crash dump", { "crash.dmp" }, false, { "file /tmp/drop/crash.dmp" });
     row("any type takes txt", { "notes.txt" }, true, { "file /tmp/drop/notes.txt" });
-    row("text without URLs", {}, true, {});
+    row("text without URLs", { "" }, true, {});
     // A rejected file is reported before the list of the accepted ones.
-    row("stops at first miss", { "a.png", "b.txt", "c.jpg" }, false,
+    row("stops at first miss", { "a.png b.txt c.jpg" }, false,
         { "invalid b.txt", "files /tmp/drop/a.png" });
-    row("first file missed", { "b.txt", "a.png" }, false, { "invalid b.txt", "files" });
-    row("all accepted", { "a.bmp", "b.jpeg", "c.gif" }, false,
+    row("first file missed", { "b.txt a.png" }, false, { "invalid b.txt", "files" });
+    row("all accepted", { "a.bmp b.jpeg c.gif" }, false,
         { "files /tmp/drop/a.bmp /tmp/drop/b.jpeg /tmp/drop/c.gif" });
+    row("drops do not mix", { "a.png b.png", "c.png d.txt" }, false,
+        { "files /tmp/drop/a.png /tmp/drop/b.png", "invalid d.txt", "files /tmp/drop/c.png" });
 }
 
 void TestWidgets::frameDrop()
 {
-    QFETCH(QStringList, names);
+    QFETCH(QStringList, drops);
     QFETCH(bool, anyType);
     QFETCH(QStringList, emitted);
     ProbeFrame frame;
@@ -185,41 +198,11 @@ void TestWidgets::frameDrop()
     connect(&frame, &AppQFrame::processingFiles, this, [&](const QStringList &paths) {
         seen << (QStringList(QStringLiteral("files")) + paths).join(QLatin1Char(' '));
     });
-    dropOn(&frame, localUrls(names));
+    // A drag is taken only when it carries URLs.
+    for (const QString &drop : drops)
+        QCOMPARE(dragAndDrop(&frame, localUrls(drop.split(QLatin1Char(' '), Qt::SkipEmptyParts))),
+                 drop.isEmpty() ? 0 : 2);
     QCOMPARE(seen, emitted);
-}
-
-void TestWidgets::frameDropsDoNotMix()
-{
-    ProbeFrame frame;
-    QSignalSpy files(&frame, &AppQFrame::processingFiles);
-    dropOn(&frame, localUrls({ "a.png", "b.png" }));
-    dropOn(&frame, localUrls({ "c.png", "d.txt" }));
-    QCOMPARE(files.count(), 2);
-    QCOMPARE(files.at(0).at(0).toStringList(),
-             QStringList({ "/tmp/drop/a.png", "/tmp/drop/b.png" }));
-    QCOMPARE(files.at(1).at(0).toStringList(), QStringList({ "/tmp/drop/c.png" }));
-}
-
-// A drag is taken only when it carries URLs.
-void TestWidgets::frameDragNeedsUrls()
-{
-    ProbeFrame frame;
-    for (const bool withUrls : { true, false }) {
-        QMimeData data;
-        if (withUrls)
-            data.setUrls(localUrls({ "x.png" }));
-        else
-            data.setText(QStringLiteral("text"));
-        QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        enter.setAccepted(false);
-        frame.dragEnterEvent(&enter);
-        QCOMPARE(enter.isAccepted(), withUrls);
-        QDragMoveEvent move(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        move.setAccepted(false);
-        frame.dragMoveEvent(&move);
-        QCOMPARE(move.isAccepted(), withUrls);
-    }
 }
 
 void TestWidgets::frameMouseSignals()
@@ -285,18 +268,6 @@ void TestWidgets::accountImagePicture()
     QCOMPARE(image.avatar().toImage(), defaultPicture);
 }
 
-void TestWidgets::accountImageClicks()
-{
-    AccountImage image;
-    image.resize(25, 25);
-    QSignalSpy clicks(&image, &AccountImage::mouseClick);
-    for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton, Qt::MiddleButton }) {
-        QTest::mousePress(&image, button);
-        QTest::mouseRelease(&image, button);
-    }
-    QCOMPARE(clicks.count(), 3);
-}
-
 // ---- ScrollBar ----
 
 void TestWidgets::scrollBarHover_data()
@@ -304,16 +275,11 @@ void TestWidgets::scrollBarHover_data()
     QTest::addColumn<Qt::Orientation>("orientation");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("afterEnter");
-    QTest::addColumn<QString>("afterLeave");
-    QTest::newRow("vertical") << Qt::Vertical << true << true << "width: 16px;"
-                              << "width: 12px;";
-    QTest::newRow("horizontal") << Qt::Horizontal << true << true << "height: 16px;"
-                                << "height: 12px;";
-    QTest::newRow("hidden") << Qt::Vertical << false << true << ""
-                            << "";
-    QTest::newRow("disabled") << Qt::Horizontal << true << false << ""
-                              << "";
+    QTest::addColumn<QString>("grows"); // the style's side, or empty when nothing changes
+    QTest::newRow("vertical") << Qt::Vertical << true << true << "width";
+    QTest::newRow("horizontal") << Qt::Horizontal << true << true << "height";
+    QTest::newRow("hidden") << Qt::Vertical << false << true << "";
+    QTest::newRow("disabled") << Qt::Horizontal << true << false << "";
 }
 
 void TestWidgets::scrollBarHover()
@@ -321,8 +287,7 @@ void TestWidgets::scrollBarHover()
     QFETCH(Qt::Orientation, orientation);
     QFETCH(bool, visible);
     QFETCH(bool, enabled);
-    QFETCH(QString, afterEnter);
-    QFETCH(QString, afterLeave);
+    QFETCH(QString, grows);
 
     QWidget parent;
     parent.resize(200, 200);
@@ -334,9 +299,9 @@ void TestWidgets::scrollBarHover()
     bar->setVisible(visible);
 
     sendHover(bar, QEvent::HoverEnter);
-    QCOMPARE(bar->styleSheet(), afterEnter);
+    QCOMPARE(bar->styleSheet(), grows.isEmpty() ? grows : grows + ": 16px;");
     sendHover(bar, QEvent::HoverLeave);
-    QCOMPARE(bar->styleSheet(), afterLeave);
+    QCOMPARE(bar->styleSheet(), grows.isEmpty() ? grows : grows + ": 12px;");
 }
 
 // ---- AppTabBar / AppTabControl ----
@@ -450,7 +415,8 @@ void TestWidgets::pageBarPassesBoldFont()
 
 // ---- LoaderWidget ----
 
-// What no other case pins: the tick, the line width, the colour and the fixed size.
+// What no other case pins: the tick, the line width, the colour and the fixed size; without a
+// parent the loader stays where it is.
 void TestWidgets::loaderDefaults()
 {
     LoaderWidget loader(nullptr);
@@ -460,6 +426,13 @@ void TestWidgets::loaderDefaults()
     QCOMPARE(loader.size(), QSize(40, 40));
     QCOMPARE(loader.minimumSize(), loader.maximumSize());
     QVERIFY(loader.isHidden());
+    loader.move(7, 9);
+    loader.start();
+    QVERIFY(loader.isSpinning());
+    QCOMPARE(loader.pos(), QPoint(7, 9));
+    QVERIFY(loader.isEnabled());
+    loader.stop();
+    QVERIFY(!loader.isSpinning());
 }
 
 void TestWidgets::loaderStartStop()
@@ -510,18 +483,6 @@ void TestWidgets::loaderRotateAndStopWithoutStart()
     QCOMPARE(loader.currentCounter(), 19);
     QMetaObject::invokeMethod(&loader, "rotate");
     QCOMPARE(loader.currentCounter(), 0);
-}
-
-void TestWidgets::loaderWithoutParent()
-{
-    LoaderWidget loader(nullptr);
-    loader.move(7, 9);
-    loader.start();
-    QVERIFY(loader.isSpinning());
-    QCOMPARE(loader.pos(), QPoint(7, 9));
-    QVERIFY(loader.isEnabled());
-    loader.stop();
-    QVERIFY(!loader.isSpinning());
 }
 
 void TestWidgets::loaderFlagsOff()
