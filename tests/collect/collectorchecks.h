@@ -2,8 +2,8 @@
 // Shape checks of a collector run that hold on any machine: no error signal, the end signals,
 // each heading followed by its own number of rows, no empty field where a builder filled it.
 
+#include "collectorlog.h"
 #include "collectortesting.h"
-#include "signallog.h"
 
 #include <QtTest>
 
@@ -17,7 +17,7 @@ inline int rowsPerDevice(Collector c)
 }
 
 // Returns an empty text when the run looks right, else what is wrong.
-inline QString shapeProblem(const SignalLog &log, Collector c)
+inline QString shapeProblem(const CollectorLog &log, Collector c)
 {
     for (const char *e : { "initComLibError", "errorCreateIWbemObject", "errorRootConnection",
                            "errorProxyBlanket", "errorProcessQuery", "collectorAborted" }) {
@@ -59,7 +59,7 @@ inline QString shapeProblem(const SignalLog &log, Collector c)
         if (totals < 1 || totals > 2)
             return QStringLiteral("RAM totals %1").arg(totals);
     }
-    for (const SignalLog::Entry &e : log.entries()) {
+    for (const CollectorLog::Entry &e : log.entries()) {
         if (e.args.size() != 1 || e.args.at(0).userType() != qMetaTypeId<HardwareData>())
             continue;
         const HardwareData d = e.args.at(0).value<HardwareData>();

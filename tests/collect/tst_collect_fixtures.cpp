@@ -52,7 +52,7 @@ private slots:
         QFETCH(Collector, collector);
         use(machine);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(runCollector(worker, collector), 0);
         QCOMPARE(CollectorChecks::shapeProblem(log, collector), QString());
         // Always one operating-system object, so the Main page's OS line has its rows.
@@ -109,7 +109,7 @@ private slots:
         QFETCH(QStringList, expected);
         use(machine);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(runCollector(worker, collector), 0);
         QCOMPARE(log.names().last(), QString("finished"));
         const QStringList rows = log.rows();

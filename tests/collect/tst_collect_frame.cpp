@@ -1,9 +1,9 @@
 // The WMI frame shared by the collectors: each failing step's signal and text, release of every
 // object, the loop's end conditions and cancel flags, and the date texts.
 
+#include "collectorlog.h"
 #include "collectortesting.h"
 #include "fakemachine.h"
-#include "signallog.h"
 
 #include "collect/worker.h"
 
@@ -131,12 +131,12 @@ private slots:
         fillAll(*m->fake);
         m->fake->failAt(Step(step), HRESULT(code), detail);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(runCollector(worker, collector), collector == Collector::Tpm ? 0 : 1);
         const QStringList expected
             = before + QStringList { log.entries().value(before.size()).name, "collectorAborted" };
         QCOMPARE(log.names(), expected);
-        const SignalLog::Entry error = log.entries().at(before.size());
+        const CollectorLog::Entry error = log.entries().at(before.size());
         QCOMPARE(error.signature, signature);
         if (text.isEmpty())
             QVERIFY(error.args.isEmpty());
@@ -166,7 +166,7 @@ private slots:
         QFETCH(Collector, collector);
         QFETCH(QString, expected);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(runCollector(worker, collector), 0);
         QCOMPARE(log.names(), signalNames(expected));
     }
@@ -196,7 +196,7 @@ private slots:
         m->fake->add(cls, { { name, bstr("First") } });
         m->fake->add(cls, { { name, null() } });
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(runCollector(worker, collector), 0);
         const QVector<HardwareData> headings = log.records(headingSignal);
         QCOMPARE(headings.size(), 2);
@@ -212,7 +212,7 @@ private slots:
         m->fake->add("Win32_Processor", processor("Second"));
         m->fake->failAt(Step::Next, WBEM_E_FAILED, "#2");
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.appCPUWMIData(), 0);
         QCOMPARE(log.names(),
                  signalNames("hardwareMainData hardwareData*22 loadMainData finished"));
@@ -224,7 +224,7 @@ private slots:
         m->fake->add("Win32_Processor", processor("CPU"));
         m->fake->failAt(Step::Get, WBEM_E_FAILED, "MaxClockSpeed");
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.appCPUWMIData();
         QCOMPARE(log.records("hardwareData").at(1).label, QString("Max frequency"));
         QCOMPARE(log.records("hardwareData").at(1).value, QString("Unknown"));
@@ -302,7 +302,7 @@ private slots:
              { "Win32_CDROMDrive", "Win32_Keyboard", "Win32_Printer", "Win32_Service" })
             m->fake->add(cls, { { "Caption", bstr("Second") }, { "Name", bstr("second") } });
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         for (const QString &flag : flags) {
             if (trigger.isEmpty()) {
                 QVERIFY(QMetaObject::invokeMethod(&worker, qPrintable(flag)));

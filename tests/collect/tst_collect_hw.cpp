@@ -1,9 +1,9 @@
 // The OS, CPU, GPU, RAM and Storage collectors' rows for chosen WMI objects: order, formats,
 // "Unknown" rules and the outside sources (CUDA, screen, installed memory).
 
+#include "collectorlog.h"
 #include "collectortesting.h"
 #include "fakemachine.h"
-#include "signallog.h"
 
 #include "collect/worker.h"
 
@@ -34,7 +34,7 @@ class TestCollectHw : public QObject
     {
         m->fake->add(cls, object);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         runCollector(worker, collector);
         return log.rows();
     }
@@ -302,7 +302,7 @@ private slots:
                   { "PNPDeviceID", bstr(QString("PCI\\VEN_10DE&DEV_2684\\") + address) } });
         }
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.appGPUWMIData();
         QCOMPARE(log.rows().filter(QRegularExpression("^Memory=")), expected);
     }
@@ -355,7 +355,7 @@ private slots:
             m->fake->add("Win32_PhysicalMemoryArray", { { "MemoryDevices", memoryDevices } });
         m->fake->add("Win32_PhysicalMemory", { { "Manufacturer", bstr("Maker") } });
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.appRAMWMIData();
         QStringList totals;
         for (const HardwareData &d : log.records("ramTotalData")) {
@@ -402,7 +402,7 @@ private slots:
         m->fake->add("Win32_PhysicalMemory", objectOf(first));
         m->fake->add("Win32_PhysicalMemory", objectOf(second));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.appRAMWMIData();
         QCOMPARE(log.rows(),
                  QStringList({ "Slots=2", "Total capacity=16384 MB (16 GB)" }) + rowsOf(first)
@@ -447,7 +447,7 @@ private slots:
         };
         m->fake->add("Win32_DiskPartition", objectOf(partition));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.appStorageWMIData(), 0);
 
         QCOMPARE(log.names(),
@@ -469,12 +469,12 @@ private slots:
         m->fake->add("Win32_DiskDrive", { { "Caption", null() }, { "Index", i4(3) } });
         m->fake->add("Win32_DiskDrive", { { "Caption", bstr("No index") }, { "Index", null() } });
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.appStorageWMIData();
         QCOMPARE(log.records("hardwareMainData").at(0).heading, QString("Unknown"));
         QCOMPARE(log.records("hardwareMainData").at(1).heading, QString("No index"));
         // Only the drive with an index is offered for S.M.A.R.T.; both are counted.
-        const QVector<SignalLog::Entry> smart = log.all("smartDriveInfo");
+        const QVector<CollectorLog::Entry> smart = log.all("smartDriveInfo");
         QCOMPARE(smart.size(), 1);
         const SmartStorage drive = smart.at(0).args.at(0).value<SmartStorage>();
         QCOMPARE(drive.caption + " #" + drive.driveIndex, QString("Unknown #3"));

@@ -83,7 +83,7 @@ private slots:
     {
         QFETCH(Collector, collector);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(runCollector(worker, collector), 0);
         QCOMPARE(CollectorChecks::shapeProblem(log, collector), QString());
     }
@@ -93,7 +93,7 @@ private slots:
         const QHash<QString, QString> release
             = keyValues(QStringLiteral("/etc/os-release"), QLatin1Char('='));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.appOSWMIData(), 0);
         QCOMPARE(log.count("hardwareData"), 24);
         const QStringList rows = log.rows();
@@ -113,7 +113,7 @@ private slots:
         const QString model
             = keyValues(QStringLiteral("/proc/cpuinfo"), QLatin1Char(':')).value("model name");
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.appCPUWMIData(), 0);
         const QVector<HardwareData> headings = log.records("hardwareMainData");
         QVERIFY(!headings.isEmpty());
@@ -137,7 +137,7 @@ private slots:
         const double kernelGb = total.section(QLatin1Char(' '), 0, 0).toDouble() / 1024 / 1024;
         QVERIFY(kernelGb > 0);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.appRAMWMIData(), 0);
         const QVector<HardwareData> totals = log.records("ramTotalData");
         QVERIFY(!totals.isEmpty());
@@ -165,7 +165,7 @@ private slots:
                 ++disks;
         }
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.appStorageWMIData(), 0);
         QCOMPARE(log.count("hardwareMainData"), disks);
     }
@@ -180,7 +180,7 @@ private slots:
         for (const QString &name : qAsConst(interfaces))
             macs << QString::fromLatin1(readFile("/sys/class/net/" + name + "/address")).trimmed();
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.appNetworkWMIData(), 0);
         QCOMPARE(log.count("hardwareMainData"), interfaces.size());
         for (const HardwareData &d : log.records("hardwareData")) {
@@ -196,10 +196,10 @@ private slots:
         if (installed.isEmpty())
             QSKIP("no dpkg status file");
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.programsData(), 0);
         int fromDpkg = 0;
-        for (const SignalLog::Entry &e : log.all("appsData")) {
+        for (const CollectorLog::Entry &e : log.all("appsData")) {
             const Application app = e.args.at(0).value<Application>();
             if (!app.registrySubkey.startsWith(QLatin1String("dpkg:")))
                 continue;
@@ -217,10 +217,10 @@ private slots:
     void processesAndServices()
     {
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.processesWMIData(), 0);
         bool self = false;
-        for (const SignalLog::Entry &e : log.all("appProcessesData")) {
+        for (const CollectorLog::Entry &e : log.all("appProcessesData")) {
             const Process p = e.args.at(0).value<Process>();
             if (p.processId == QString::number(QCoreApplication::applicationPid())) {
                 self = true;
@@ -231,11 +231,11 @@ private slots:
         QVERIFY(self);
 
         Worker services;
-        SignalLog serviceLog(&services);
+        CollectorLog serviceLog(&services);
         QCOMPARE(services.servicesWMIData(), 0);
         const QStringList states { "Running", "Start Pending", "Stop Pending", "Stopped",
                                    "Unknown" };
-        for (const SignalLog::Entry &e : serviceLog.all("appServicesData")) {
+        for (const CollectorLog::Entry &e : serviceLog.all("appServicesData")) {
             const Service s = e.args.at(0).value<Service>();
             QVERIFY2(states.contains(s.state),
                      qPrintable(s.serviceName + QLatin1Char(' ') + s.state));

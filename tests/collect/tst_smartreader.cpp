@@ -1,7 +1,7 @@
 // The S.M.A.R.T. reader on canned drive pages, and the attribute collector built on it.
 
+#include "collectorlog.h"
 #include "collectortesting.h"
-#include "signallog.h"
 
 #include "collect/smartreader.h"
 #include "collect/worker.h"
@@ -34,10 +34,10 @@ FakeSmartIo::Drive healthyDrive()
 }
 
 // Per attribute row: id, name, value, worst, raw data and threshold.
-QStringList fieldsOf(const SignalLog &log)
+QStringList fieldsOf(const CollectorLog &log)
 {
     QStringList fields;
-    for (const SignalLog::Entry &e : log.all("smartDriveData")) {
+    for (const CollectorLog::Entry &e : log.all("smartDriveData")) {
         const SmartInfo i = e.args.at(0).value<SmartInfo>();
         fields << QStringList { i.attributeId, i.name, i.value, i.worst, i.rawData, i.threshold }
                       .join(" | ");
@@ -72,7 +72,7 @@ private slots:
     {
         io().setDrive(2, healthyDrive());
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.smartStorageInfo(2);
         QCOMPARE(log.names().last(), QString("finished"));
         QVERIFY(!log.contains("noSmartDriveDataAvailable"));
@@ -154,7 +154,7 @@ private slots:
             d.capabilities = CAP_ATA_ID_CMD;
         io().setDrive(0, d);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.smartStorageInfo(0);
         QCOMPARE(log.names(), expected);
     }
@@ -174,7 +174,7 @@ private slots:
         io().setDrive(0, healthyDrive());
         io().setDrive(32, healthyDrive());
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.smartStorageInfo(index);
         QCOMPARE(log.names(), (QStringList { "noSmartDriveDataAvailable", "finished" }));
     }
@@ -183,7 +183,7 @@ private slots:
     {
         io().setDrive(0, healthyDrive());
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         connect(&worker, &Worker::smartDriveData, &worker, &Worker::setCancelSmartDetection,
                 Qt::DirectConnection);
         worker.smartStorageInfo(0);
@@ -196,7 +196,7 @@ private slots:
         d.attributes = FakeSmartIo::attributePage({ { 9, 0, 90, 90, 1 }, { 9, 0, 80, 70, 2 } });
         io().setDrive(0, d);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.smartStorageInfo(0);
         QCOMPARE(fieldsOf(log), QStringList { "009 | Power-On Hours | 80 | 70 | 2 | 0" });
     }

@@ -1,8 +1,8 @@
 // Optical, sound, network, peripheral, motherboard and TPM collectors on chosen WMI objects: rows,
 // their order and value rules (frame, cancel flags and fixture machines: tests/collect).
 
+#include "../collect/collectorlog.h"
 #include "../collect/collectortesting.h"
-#include "../collect/signallog.h"
 
 #include "../collect/fakemachine.h"
 
@@ -47,7 +47,7 @@ class TestCollectDevices : public QObject
             rows += rowsOf(object.second);
         }
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(runCollector(worker, collector), 0);
         QCOMPARE(log.rows(), rows);
         QCOMPARE(log.names().mid(rows.size()), QStringList({ "loadMainData", "finished" }));
@@ -84,7 +84,7 @@ private slots:
         drive.insert("TransferRate", rate.isValid() ? r8(rate.toDouble()) : null());
         m->fake->add("Win32_CDROMDrive", drive);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.appOpticalDevicesWMIData();
         QVERIFY(log.rows().contains("Transfer rate=" + text));
     }
@@ -200,7 +200,7 @@ private slots:
         m->fake->add("Win32_BaseBoard", { { "Manufacturer", bstr("Maker") } });
         m->fake->add("Win32_BIOS", { { "ReleaseDate", bstr("20210305070409.000000+000") } });
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.appMotherboardWMIData();
         const QString row = log.rows().last();
         // The date is shown in local time, day first.
@@ -220,7 +220,7 @@ private slots:
         m->fake->add("Win32_Tpm", objectOf(fields));
         m->fake->add("Win32_Tpm", { { "IsActivated_InitialValue", boolean(false) } }); // not shown
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.getTpmWMIData();
         QCOMPARE(log.rows(), rowsOf(fields));
         QCOMPARE(log.names().mid(4), QStringList({ "loadMainData", "finished" }));

@@ -1,8 +1,8 @@
 // The software lists: services, processes, installed applications and their uninstall, drivers
 // and start-up entries, on fakes; the Linux sources' values are pinned by tests/platform_sw.
 
+#include "../collect/collectorlog.h"
 #include "../collect/collectortesting.h"
-#include "../collect/signallog.h"
 
 #include "appidentity.h"
 #include "collect/lazyicon.h"
@@ -74,16 +74,16 @@ QString describeRecord(const QVariant &v)
     return f.join(QStringLiteral(" | "));
 }
 
-QStringList records(const SignalLog &log, const QString &name)
+QStringList records(const CollectorLog &log, const QString &name)
 {
     QStringList out;
-    for (const SignalLog::Entry &e : log.all(name))
+    for (const CollectorLog::Entry &e : log.all(name))
         out << describeRecord(e.args.value(0));
     return out;
 }
 
 // Name, path, command and location of every start-up entry.
-QStringList startupRows(const SignalLog &log)
+QStringList startupRows(const CollectorLog &log)
 {
     QStringList rows = records(log, "startupInfo");
     for (QString &row : rows)
@@ -166,7 +166,7 @@ private slots:
         m->fake->add("Win32_Service",
                      service(" ssh.service ", state.isValid() ? bstr(state.toString()) : null()));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.servicesWMIData(), 0);
         QCOMPARE(records(log, "appServicesData"),
                  QStringList { QString("file::Icon/services_%1.png | Secure Shell server | "
@@ -214,7 +214,7 @@ private slots:
               { "VirtualSize", bstr("8917504") },
               { "ExecutablePath", path.isValid() ? bstr(path.toString()) : null() } });
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.processesWMIData(), 0);
         QCOMPARE(records(log, "appProcessesData"), QStringList { expected });
     }
@@ -248,7 +248,7 @@ private slots:
         reg.setValue(kWowUninstall + "\\tool32", "UninstallString", "remove-tool-32");
 
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QCOMPARE(worker.programsData(), 0);
         const QString fallback = QStringLiteral("|:/Icon/default_apps_icon.png");
         const QStringList expected {
@@ -293,7 +293,7 @@ private slots:
         const QString command = "/bin/sh \"" + script + "\" --quiet";
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QStringList doneWhenEnded;
         connect(&worker, &Worker::isUninstalling, &worker, [&](bool running, quint64) {
             if (!running)
@@ -318,7 +318,7 @@ private slots:
     {
         QFETCH(QString, command);
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         uninstall(worker, command, 7);
         QCOMPARE(log.names(), QStringList({ "processFailed", "collectorAborted" }));
         QCOMPARE(log.entries().at(0).args, QVariantList({ quint64(7) }));
@@ -354,7 +354,7 @@ private slots:
         QVERIFY(writeScript(script, "kill -SEGV $$\n"));
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         uninstall(worker, script, 9);
         QCOMPARE(log.names(),
                  QStringList({ "isUninstalling", "processFailed", "isUninstalling", "finished" }));
@@ -369,7 +369,7 @@ private slots:
         QVERIFY(writeScript(tool, "touch '" + marker.toUtf8() + "'\n"));
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         uninstall(worker, "\"" + tool + "\" --remove vim", 3);
         QVERIFY(!QFile::exists(marker));
         QCOMPARE(log.names().last(), QStringLiteral("finished"));
@@ -407,7 +407,7 @@ private slots:
         versions.texts.insert("/sys/module/vt", "  ");
 
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.getSystemDrivers();
         QStringList expected {
             "acpi | 10.0.19041.1 | acpi driver | Kernel | ACPI.sys | Running | "
@@ -436,7 +436,7 @@ private slots:
     {
         m->platform.driverSource->managerAvailable = false;
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.getSystemDrivers();
         QCOMPARE(log.names(), QStringList({ "loadMainData", "finished" }));
     }
@@ -476,11 +476,11 @@ private slots:
             m->platform.driverSource->drivers << e;
         }
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         QVERIFY(connectByName(worker, record, cancel));
         QVERIFY(QMetaObject::invokeMethod(&worker, run.constData()));
         QCOMPARE(log.names(), expected);
-        for (const SignalLog::Entry &e : log.all("appDataReady"))
+        for (const CollectorLog::Entry &e : log.all("appDataReady"))
             QCOMPARE(e.args.at(0).toInt(), 1);
     }
 
@@ -495,7 +495,7 @@ private slots:
         plat::ScopedPlatform machine(
             plat::makeLinuxPlatform(plat::SysRoot(fixtureTree("desktop"))));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.getStartupApp();
         const QString fb = QStringLiteral("|:/Icon/default_startup_icon.png | ");
         // Each entry is located by the folder it lives in, not by a registry key.
@@ -524,7 +524,7 @@ private slots:
         reg.setValue(kHklmRun, "Cleaner", "%windir%\\system32\\cleaner.exe /auto");
         reg.setValue(kWowRun, "Updater", "updater");
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.getStartupApp();
         const QStringList rows = startupRows(log);
         QCOMPARE(
@@ -547,7 +547,7 @@ private slots:
         QVERIFY(QFile::link("/bin/true", folder + "/backup.lnk"));
         QVERIFY(QFile(folder + "/.hidden.lnk").open(QIODevice::WriteOnly));
         Worker worker;
-        SignalLog log(&worker);
+        CollectorLog log(&worker);
         worker.getStartupApp();
         const QStringList rows = startupRows(log);
         // Both items are named by the text before their first dot; each keeps its own file.

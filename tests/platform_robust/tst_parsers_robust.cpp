@@ -569,7 +569,7 @@ private slots:
         for (Collector c : { Collector::OS, Collector::CPU, Collector::GPU, Collector::RAM,
                              Collector::Storage }) {
             Worker worker;
-            SignalLog log(&worker);
+            CollectorLog log(&worker);
             QCOMPARE(runCollector(worker, c), 0);
             const QString problem = CollectorChecks::shapeProblem(log, c);
             QVERIFY2(problem.isEmpty(),

@@ -9,7 +9,7 @@
 #include <QVariantList>
 #include <QVector>
 
-class SignalLog : public QObject
+class CollectorLog : public QObject
 {
 public:
     struct Entry
@@ -19,7 +19,7 @@ public:
         QVariantList args;
     };
 
-    explicit SignalLog(QObject *source);
+    explicit CollectorLog(QObject *source);
 
     const QVector<Entry> &entries() const { return m_entries; }
     QStringList names() const;

@@ -1,8 +1,8 @@
-#include "signallog.h"
+#include "collectorlog.h"
 
 #include <QMetaMethod>
 
-SignalLog::SignalLog(QObject *source)
+CollectorLog::CollectorLog(QObject *source)
     : m_sourceMeta(source->metaObject())
 {
     registerRecordTypes();
@@ -17,7 +17,7 @@ SignalLog::SignalLog(QObject *source)
     }
 }
 
-int SignalLog::qt_metacall(QMetaObject::Call call, int id, void **args)
+int CollectorLog::qt_metacall(QMetaObject::Call call, int id, void **args)
 {
     id = QObject::qt_metacall(call, id, args);
     if (id < 0 || call != QMetaObject::InvokeMetaMethod)
@@ -34,7 +34,7 @@ int SignalLog::qt_metacall(QMetaObject::Call call, int id, void **args)
     return -1;
 }
 
-QStringList SignalLog::names() const
+QStringList CollectorLog::names() const
 {
     QStringList out;
     for (const Entry &e : m_entries)
@@ -42,12 +42,12 @@ QStringList SignalLog::names() const
     return out;
 }
 
-int SignalLog::count(const QString &name) const
+int CollectorLog::count(const QString &name) const
 {
     return names().count(name);
 }
 
-QVector<SignalLog::Entry> SignalLog::all(const QString &name) const
+QVector<CollectorLog::Entry> CollectorLog::all(const QString &name) const
 {
     QVector<Entry> out;
     for (const Entry &e : m_entries) {
@@ -57,7 +57,7 @@ QVector<SignalLog::Entry> SignalLog::all(const QString &name) const
     return out;
 }
 
-QVector<HardwareData> SignalLog::records(const QString &name) const
+QVector<HardwareData> CollectorLog::records(const QString &name) const
 {
     QVector<HardwareData> out;
     for (const Entry &e : all(name))
@@ -65,7 +65,7 @@ QVector<HardwareData> SignalLog::records(const QString &name) const
     return out;
 }
 
-QStringList SignalLog::rows() const
+QStringList CollectorLog::rows() const
 {
     QStringList out;
     for (const Entry &e : m_entries) {
