@@ -73,7 +73,9 @@ protected:
 
 void fillData(sg_io_hdr_t *hdr, const QByteArray &page)
 {
-    std::memcpy(hdr->dxferp, page.constData(), size_t(qMin<int>(page.size(), int(hdr->dxfer_len))));
+    const int size = qMin<int>(page.size(), int(hdr->dxfer_len));
+    if (size > 0) // a command without data has no buffer at all
+        std::memcpy(hdr->dxferp, page.constData(), size_t(size));
 }
 
 // CHECK CONDITION with the given sense bytes.
