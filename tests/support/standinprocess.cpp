@@ -3,6 +3,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <csignal>
+#include <sys/prctl.h>
+
+void StandInProcess::Child::setupChildProcess()
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+}
+
 StandInProcess::~StandInProcess()
 {
     stop();

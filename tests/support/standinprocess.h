@@ -25,9 +25,17 @@ public:
     QString errorText() const { return m_error; }
 
 private:
+    // Ends with the test process even when the test crashes or is killed, so that no stand-in
+    // outlives a failed run.
+    class Child : public QProcess
+    {
+    protected:
+        void setupChildProcess() override;
+    };
+
     int m_startTimeoutMs;
     int m_stopTimeoutMs;
-    QProcess m_process;
+    Child m_process;
     QHash<QString, QString> m_values;
     QString m_error;
 };
