@@ -182,7 +182,8 @@ public:
     static QUrl ftpAccountUrl(const QString &remotePath);
     // The text with the account's password (plain and percent-encoded) masked.
     static QString withoutFtpPassword(QString text);
-    // An upload gives up when nothing has moved for this long (default transferTimeoutMs).
+    // An upload or a setup download gives up when nothing has moved for this long (default
+    // transferTimeoutMs).
     void setStallTimeout(int milliseconds);
 
 public slots:

@@ -122,7 +122,7 @@ void NetworkManager::downloadUpdate(QString appUpdateUrl)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(maximumRedirects);
-    request.setTransferTimeout(transferTimeoutMs);
+    request.setTransferTimeout(stallTimeoutMs);
     request.setRawHeader("User-Agent",
                          QStringLiteral("%1/%2 (%3)")
                              .arg(QStringLiteral("VerdimonNuvo"),

@@ -558,9 +558,10 @@ private:
         Settings::setSettingsValue(QStringLiteral("Updates"), QStringLiteral("DownloadPath"),
                                    folder);
         NetworkManager manager;
+        manager.setStallTimeout(5000); // the stalled server's row needs no half minute
         log = std::make_unique<SignalLog>(&manager);
         manager.downloadUpdate(url);
-        if (!log->waitFor(QStringLiteral("finished"), NetworkManager::transferTimeoutMs + 20000))
+        if (!log->waitFor(QStringLiteral("finished"), 25000))
             return log->names() << QStringLiteral("<timeout>");
         return log->names().filter(QRegularExpression(QStringLiteral("^(?!downloadProgressData)")));
     }
