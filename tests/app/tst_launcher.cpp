@@ -1,6 +1,7 @@
 #include "app/systemfunctions.h"
 #include "platform/fakes/fakelauncher.h"
 #include "platform/launcher.h"
+#include "platformtree.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,13 +28,6 @@ struct Scripted
     }
 };
 
-bool writeFile(const QString &path, const QByteArray &content, bool executable = true)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
-        && (!executable || file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
-}
-
 } // namespace
 
 class TestLauncher : public QObject
@@ -43,8 +37,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QVERIFY(writeFile(m_dir.filePath("notes.txt"), "plain text\n", false));
-        QVERIFY(writeFile(m_dir.filePath("tool.sh"), "#!/bin/sh\nexit 0\n"));
+        QVERIFY(writeTreeFile(m_dir.filePath("notes.txt"), "plain text\n"));
+        QVERIFY(writeTreeFile(m_dir.filePath("tool.sh"), "#!/bin/sh\nexit 0\n", true));
     }
 
     void launchFunctionsUseTheLauncher()
@@ -180,7 +174,8 @@ private slots:
         QFETCH(QByteArray, script);
         QFETCH(QString, handler);
         QTemporaryDir bin;
-        QVERIFY(writeFile(bin.filePath(QStringLiteral("xdg-mime")), "#!/bin/sh\n" + script + "\n"));
+        QVERIFY(writeTreeFile(bin.filePath(QStringLiteral("xdg-mime")),
+                              "#!/bin/sh\n" + script + "\n", true));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin.path()));
         const QString found = plat::DesktopLauncher::defaultHandler(QStringLiteral("text/html"));

@@ -7,6 +7,7 @@
 #include "appidentity.h"
 #include "collect/lazyicon.h"
 #include "fixturetree.h"
+#include "platformtree.h"
 
 #include "../collect/fakemachine.h"
 #include "platform/platform.h"
@@ -95,14 +96,6 @@ QString userAutostart()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/autostart");
-}
-
-bool writeScript(const QString &path, const QByteArray &body)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n" + body) > 0 && f.flush()
-        && f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                            | QFileDevice::ExeOwner);
 }
 
 } // namespace
@@ -287,9 +280,10 @@ private slots:
         // The uninstaller hands its work to a helper and exits at once; the helper starts a
         // second helper just before it ends. Both are orphans by then.
         const QString script = dir.filePath("uninstall.sh");
-        QVERIFY(writeScript(script,
-                            "( sleep 0.3; ( sleep 0.3; touch '" + lateDone.toUtf8()
-                                + "' ) & touch '" + helperDone.toUtf8() + "' ) &\nexit 0\n"));
+        QVERIFY(writeTreeFile(script,
+                              "#!/bin/sh\n( sleep 0.3; ( sleep 0.3; touch '" + lateDone.toUtf8()
+                                  + "' ) & touch '" + helperDone.toUtf8() + "' ) &\nexit 0\n",
+                              true));
         const QString command = "/bin/sh \"" + script + "\" --quiet";
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
         Worker worker;
@@ -351,7 +345,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.filePath("My Tool"))); // a program path with a blank is one word
         const QString script = dir.filePath("My Tool/crash.sh");
-        QVERIFY(writeScript(script, "kill -SEGV $$\n"));
+        QVERIFY(writeTreeFile(script, "#!/bin/sh\nkill -SEGV $$\n", true));
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
         Worker worker;
         CollectorLog log(&worker);
@@ -366,7 +360,7 @@ private slots:
         QTemporaryDir dir;
         const QString marker = dir.filePath("ran");
         const QString tool = dir.filePath("dpkg");
-        QVERIFY(writeScript(tool, "touch '" + marker.toUtf8() + "'\n"));
+        QVERIFY(writeTreeFile(tool, "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n", true));
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
         Worker worker;
         CollectorLog log(&worker);

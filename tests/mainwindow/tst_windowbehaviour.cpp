@@ -13,6 +13,7 @@
 #include "platform/fakes/fakelauncher.h"
 #include "platform/fakes/fakeplatform.h"
 #include "platform/sysroot.h"
+#include "platformtree.h"
 #include "widgets/apptabcontrol.h"
 #include "widgets/switch.h"
 
@@ -45,14 +46,6 @@ namespace {
 const QString kUninstall
     = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
 const QString kRun = QStringLiteral("HKEY_%1\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
-        && file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
 
 QStringList column(QTreeWidget *tree)
 {
@@ -132,9 +125,9 @@ private slots:
         launcher->clear();
         VerdimonNuvo::setTrayProbe([] { return true; });
         QGuiApplication::setQuitOnLastWindowClosed(true);
-        QVERIFY(writeFile(root.filePath("var/lib/dpkg/status"),
-                          "Package: vn-gone\nStatus: install ok installed\n\n"
-                          "Package: vn-kept\nStatus: install ok installed\n"));
+        QVERIFY(writeTreeFile(root.filePath("var/lib/dpkg/status"),
+                              "Package: vn-gone\nStatus: install ok installed\n\n"
+                              "Package: vn-kept\nStatus: install ok installed\n"));
     }
 
     void cleanup()
@@ -537,10 +530,12 @@ private slots:
         window = newWindow();
         // The uninstaller ends at once; a helper left in its session removes the package later.
         const QByteArray status = root.filePath("var/lib/dpkg/status").toUtf8();
-        writeFile(root.filePath("gone.sh"),
-                  "#!/bin/sh\n(sleep 1; echo 'Package: vn-kept\nStatus: install ok installed' >\""
-                      + status + "\") &\n");
-        writeFile(root.filePath("kept.sh"), "#!/bin/sh\nexit 1\n");
+        writeTreeFile(
+            root.filePath("gone.sh"),
+            "#!/bin/sh\n(sleep 1; echo 'Package: vn-kept\nStatus: install ok installed' >\""
+                + status + "\") &\n",
+            true);
+        writeTreeFile(root.filePath("kept.sh"), "#!/bin/sh\nexit 1\n", true);
         QTreeWidgetItem *gone = addProgram("vn-gone", root.filePath("gone.sh"));
         addProgram("vn-kept", root.filePath("kept.sh"));
 
@@ -597,11 +592,12 @@ private slots:
         const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
             + "/autostart/";
         for (const QString name : { "a", "a.b", "a.b.c" }) {
-            QVERIFY(writeFile(user + name + ".desktop", "[Desktop Entry]\nExec=true\n"));
+            QVERIFY(writeTreeFile(user + name + ".desktop", "[Desktop Entry]\nExec=true\n"));
             window->setStartupInfo(
                 { QIcon(), name, "Registry\\HKCU", "true", kRun.arg("CURRENT_USER") });
         }
-        QVERIFY(writeFile(root.filePath("xdg/autostart/sys.desktop"), "[Desktop Entry]\nExec=x\n"));
+        QVERIFY(
+            writeTreeFile(root.filePath("xdg/autostart/sys.desktop"), "[Desktop Entry]\nExec=x\n"));
         qputenv("XDG_CONFIG_DIRS", "/xdg"); // below the throw-away system's root
         window->setStartupInfo(
             { QIcon(), "sys", "Registry\\HKLM (x86)", "x", kRun.arg("LOCAL_MACHINE") });
@@ -620,7 +616,7 @@ private slots:
         QVERIFY(window->startupTree->selectedItems().isEmpty());
 
         QDir(user).removeRecursively();
-        QVERIFY(writeFile(user.chopped(1), "not a folder"));
+        QVERIFY(writeTreeFile(user.chopped(1), "not a folder"));
         for (const QString name : { "link", "sys" }) {
             window->startupTree->setCurrentItem(window->startupTree->findItems(name, {})[0]);
             window->onRemoveStartupClicked();

@@ -15,12 +15,15 @@ inline QByteArray le(quint64 v, int size)
     return out;
 }
 
-// Writes `data` to `path`, making its folders; false if that fails.
-inline bool writeTreeFile(const QString &path, const QByteArray &data)
+// Writes `data` to `path`, making its folders (an executable one for the owner alone); false if
+// that fails.
+inline bool writeTreeFile(const QString &path, const QByteArray &data, bool executable = false)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size()
+        && (!executable
+            || f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 // Writes each pair of `files` (a path below `root`, then its text); false if one fails.
