@@ -164,12 +164,16 @@ private:
     int delivery = 0;
 
     // --- FTP uploads (networkmanagerftp.cpp) ---------------------------------------------------
-    // Every upload ends with exactly one outcome signal for its file, then (for uploadToFtp, and
-    // once after the last file of multipleUploadsToFTP) finished():
+    // The transfers run through libcurl and block this object's thread until they end; they are
+    // bounded by the stall time-out and end within a second once the thread is interrupted
+    // (QThread::requestInterruption). A file counts as arrived only when every byte was sent,
+    // the server acknowledged the transfer and, where it answers SIZE, holds as many bytes.
+    // Every file ends with exactly one outcome signal, then (once per operation) finished():
     //  - dataUploaded(): the file arrived (uploadToFtp only); the local removals were done;
-    //  - noNetworkAvailable(): the server could not be reached or the connection was lost
-    //    (uploadToFtp only); local files are kept;
-    //  - uploadFailed(fileName, reason): anything else (file unreadable, login or folder refused;
+    //  - noNetworkAvailable(): the server could not be reached, the connection was lost or went
+    //    silent (uploadToFtp only; the records after it are not tried); local files are kept;
+    //  - uploadFailed(fileName, reason): anything else (file unreadable, control characters in
+    //    its name, login or folder refused, transfer cut short or unconfirmed, cancelled;
     //    multipleUploadsToFTP reports every failed file this way); local files are kept.
     // A reason never contains the account's password.
 public:
@@ -177,9 +181,6 @@ public:
     // below "/public_html/apps/installers/online/ostrel" with useInstallersPath.
     static QString ftpTargetPath(const QString &productName, const QString &folder,
                                  const QString &fileName, bool useInstallersPath);
-    // ftp:// URL of a remote path on the vendor's FTP server (Config::ftpHost/ftpPort) with the
-    // upload account. The path is taken as it is: '#' and '?' stay part of the name.
-    static QUrl ftpAccountUrl(const QString &remotePath);
     // The text with the account's password (plain and percent-encoded) masked.
     static QString withoutFtpPassword(QString text);
     // An upload or a setup download gives up when nothing has moved for this long (default
@@ -187,6 +188,7 @@ public:
     void setStallTimeout(int milliseconds);
 
 public slots:
+    // Uploads the records one after the other, in order.
     void uploadToFtp(QVector<FtpData> ftpDataVector);
     void multipleUploadsToFTP(QString productName, QString ftpDirName, QStringList filesPath);
 
@@ -194,12 +196,8 @@ signals:
     void uploadFailed(QString fileName, QString reason);
 
 private:
-    void onUploadFinished(QNetworkReply *uploadReply, QFile *file, const FtpData &data);
-    void onMultipleUploadFinished(QNetworkReply *uploadReply, QFile *file);
-    void reportFailedUpload(const QString &fileName, QNetworkReply *failedReply);
-    QNetworkReply *putFile(QFile *file, const QString &remotePath);
-    void finishAfterCleanUp();
-    int pendingUploads = 0;
+    // One record's upload and outcome signal; false when the records after it need not be tried.
+    bool uploadRecord(const FtpData &data);
     int stallTimeoutMs = transferTimeoutMs;
     // --- Setup download (networkmanagerdownload.cpp) -----------------------------------------
 public:

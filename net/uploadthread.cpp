@@ -3,11 +3,14 @@
 #include "app/productinfo.h"
 #include "net/networkmanager.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace UploadThread {
 
 namespace {
+
+constexpr int quitWaitMs = 3000;
 
 void run(const std::function<void(NetworkManager *)> &queue, const ConnectResults &connectResults)
 {
@@ -20,6 +23,13 @@ void run(const std::function<void(NetworkManager *)> &queue, const ConnectResult
     QObject::connect(request, &NetworkManager::finished, thread, &QThread::quit);
     QObject::connect(request, &NetworkManager::finished, request, &QObject::deleteLater);
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    // Quitting interrupts an upload still under way (it ends within a second) and waits for it.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, thread,
+                     [thread]() {
+                         thread->requestInterruption();
+                         thread->quit();
+                         thread->wait(quitWaitMs);
+                     });
     thread->start(QThread::InheritPriority);
 }
 
@@ -40,11 +50,16 @@ FtpData telemetryRecord(const QString &folderPath, const QString &filePath, cons
 
 void uploadFile(const FtpData &record, const ConnectResults &connectResults)
 {
+    uploadRecords({ record }, connectResults);
+}
+
+void uploadRecords(const QVector<FtpData> &records, const ConnectResults &connectResults)
+{
     registerFtpDataMetaTypes();
     run(
-        [&record](NetworkManager *request) {
+        [&records](NetworkManager *request) {
             QMetaObject::invokeMethod(request, "uploadToFtp", Qt::AutoConnection,
-                                      Q_ARG(QVector<FtpData>, QVector<FtpData> { record }));
+                                      Q_ARG(QVector<FtpData>, records));
         },
         connectResults);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Starting the FTP uploads in the callers' thread pattern: a parentless QThread and a
 // NetworkManager moved to it, the operation queued by name, finished() ending the thread and
-// releasing both objects.
+// releasing both objects. Quitting the application interrupts the upload and waits (bounded).
 
 #include "net/ftpdata.h"
 
@@ -21,8 +21,9 @@ using ConnectResults = std::function<void(NetworkManager *request)>;
 // product's folder for its kind, and the local folder that holds it is removed once it arrived.
 FtpData telemetryRecord(const QString &folderPath, const QString &filePath, const QString &kind);
 
-// uploadToFtp with one record.
+// uploadToFtp with one record, or with several uploaded in order.
 void uploadFile(const FtpData &record, const ConnectResults &connectResults);
+void uploadRecords(const QVector<FtpData> &records, const ConnectResults &connectResults);
 // multipleUploadsToFTP with the files into one remote folder of the product.
 void uploadFiles(const QString &productName, const QString &folder, const QStringList &paths,
                  const ConnectResults &connectResults);

@@ -9,7 +9,7 @@ VN_PACKAGES=(
     cmake g++ make pkg-config ccache
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libqt5sql5-mysql qttranslations5-l10n
-    libkmod-dev libudev-dev libcups2-dev zlib1g-dev pci.ids usb.ids
+    libkmod-dev libudev-dev libcups2-dev zlib1g-dev libcurl4-openssl-dev pci.ids usb.ids
     fonts-liberation2 fonts-dejavu-core fonts-open-sans fonts-roboto-unhinted
     iputils-ping pkexec
 )

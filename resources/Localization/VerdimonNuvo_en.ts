@@ -3668,6 +3668,50 @@
         <translation>The connection to the server was lost.</translation>
     </message>
     <message>
+        <source>The file name contains control characters; it was not sent.</source>
+        <translation>The file name contains control characters; it was not sent.</translation>
+    </message>
+    <message>
+        <source>The upload failed: %1</source>
+        <translation>The upload failed: %1</translation>
+    </message>
+    <message>
+        <source>The upload was cancelled.</source>
+        <translation>The upload was cancelled.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>The file could not be read: %1</translation>
+    </message>
+    <message>
+        <source>The server stopped responding.</source>
+        <translation>The server stopped responding.</translation>
+    </message>
+    <message>
+        <source>The server could not be reached.</source>
+        <translation>The server could not be reached.</translation>
+    </message>
+    <message>
+        <source>The server refused the login.</source>
+        <translation>The server refused the login.</translation>
+    </message>
+    <message>
+        <source>The server refused the file (reply %1).</source>
+        <translation>The server refused the file (reply %1).</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes were sent.</source>
+        <translation>Only %1 of %2 bytes were sent.</translation>
+    </message>
+    <message>
+        <source>The server did not confirm the transfer (reply %1).</source>
+        <translation>The server did not confirm the transfer (reply %1).</translation>
+    </message>
+    <message>
+        <source>The server holds %1 of the file&apos;s %2 bytes.</source>
+        <translation>The server holds %1 of the file&apos;s %2 bytes.</translation>
+    </message>
+    <message>
         <source>Select the drive letter and press start to proceed</source>
         <translation>Select the drive letter and press start to proceed</translation>
     </message>

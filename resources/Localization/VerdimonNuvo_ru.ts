@@ -3668,6 +3668,50 @@
         <translation>Соединение с сервером потеряно.</translation>
     </message>
     <message>
+        <source>The file name contains control characters; it was not sent.</source>
+        <translation>Имя файла содержит управляющие символы; файл не отправлен.</translation>
+    </message>
+    <message>
+        <source>The upload failed: %1</source>
+        <translation>Не удалось отправить файл: %1</translation>
+    </message>
+    <message>
+        <source>The upload was cancelled.</source>
+        <translation>Отправка файла отменена.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Не удалось прочитать файл: %1</translation>
+    </message>
+    <message>
+        <source>The server stopped responding.</source>
+        <translation>Сервер перестал отвечать.</translation>
+    </message>
+    <message>
+        <source>The server could not be reached.</source>
+        <translation>Не удалось связаться с сервером.</translation>
+    </message>
+    <message>
+        <source>The server refused the login.</source>
+        <translation>Сервер отклонил вход.</translation>
+    </message>
+    <message>
+        <source>The server refused the file (reply %1).</source>
+        <translation>Сервер отклонил файл (ответ %1).</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes were sent.</source>
+        <translation>Отправлено только %1 из %2 байт.</translation>
+    </message>
+    <message>
+        <source>The server did not confirm the transfer (reply %1).</source>
+        <translation>Сервер не подтвердил передачу (ответ %1).</translation>
+    </message>
+    <message>
+        <source>The server holds %1 of the file&apos;s %2 bytes.</source>
+        <translation>На сервере %1 из %2 байт файла.</translation>
+    </message>
+    <message>
         <source>Select the drive letter and press start to proceed</source>
         <translation>Выберите букву диска и нажмите «Пуск», чтобы продолжить</translation>
     </message>

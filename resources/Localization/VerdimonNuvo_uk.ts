@@ -3668,6 +3668,50 @@
         <translation>З&apos;єднання із сервером втрачено.</translation>
     </message>
     <message>
+        <source>The file name contains control characters; it was not sent.</source>
+        <translation>Назва файлу містить керівні символи; файл не надіслано.</translation>
+    </message>
+    <message>
+        <source>The upload failed: %1</source>
+        <translation>Не вдалося надіслати файл: %1</translation>
+    </message>
+    <message>
+        <source>The upload was cancelled.</source>
+        <translation>Надсилання файлу скасовано.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Не вдалося прочитати файл: %1</translation>
+    </message>
+    <message>
+        <source>The server stopped responding.</source>
+        <translation>Сервер перестав відповідати.</translation>
+    </message>
+    <message>
+        <source>The server could not be reached.</source>
+        <translation>Не вдалося зв&apos;язатися із сервером.</translation>
+    </message>
+    <message>
+        <source>The server refused the login.</source>
+        <translation>Сервер відхилив вхід.</translation>
+    </message>
+    <message>
+        <source>The server refused the file (reply %1).</source>
+        <translation>Сервер відхилив файл (відповідь %1).</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 bytes were sent.</source>
+        <translation>Надіслано лише %1 з %2 байтів.</translation>
+    </message>
+    <message>
+        <source>The server did not confirm the transfer (reply %1).</source>
+        <translation>Сервер не підтвердив передавання (відповідь %1).</translation>
+    </message>
+    <message>
+        <source>The server holds %1 of the file&apos;s %2 bytes.</source>
+        <translation>На сервері %1 з %2 байтів файлу.</translation>
+    </message>
+    <message>
         <source>Select the drive letter and press start to proceed</source>
         <translation>Виберіть літеру диска і натисніть «Пуск», щоб продовжити</translation>
     </message>

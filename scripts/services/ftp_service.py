@@ -13,6 +13,11 @@ Uploaded files land there, so a test reads what arrived straight from that folde
     wrong-password  the account's password differs from the program's, so every login fails
     drop            closes the control and data connections once the first bytes of an upload
                     have arrived
+    help-502        answers HELP with "502 Command not implemented"
+    ack-short       reads the first 100 bytes of an upload, closes the data connection and
+                    answers 226 (transfer complete)
+    ack-unread      answers 226 as soon as an upload starts, without reading anything
+    stall           accepts an upload's data connection and never reads from it or answers
 On start it prints "PORT=<n>" on standard output and writes the same line to --env-file when
 given. Each command after login ("COMMAND argument") is appended to --request-log when given.
 """
@@ -59,6 +64,45 @@ class DroppingDTPHandler(DTPHandler):
             self.close()
 
 
+class ShortDTPHandler(DTPHandler):
+    """Data channel that keeps only the first 100 bytes of an upload and calls it complete."""
+
+    def handle_read(self):
+        chunk = self.socket.recv(100 - self.tot_bytes_received)
+        self.tot_bytes_received += len(chunk)
+        self.file_obj.write(chunk)
+        if not chunk or self.tot_bytes_received >= 100:
+            self.handle_close()  # 226: "transfer complete"
+
+    handle_read_event = handle_read
+
+
+class UnreadDTPHandler(DTPHandler):
+    """Data channel that calls an upload complete before reading any of it."""
+
+    def enable_receiving(self, type, cmd):
+        super().enable_receiving(type, cmd)
+        self.handle_close()
+
+
+class StallingDTPHandler(DTPHandler):
+    """Data channel that takes an upload's connection and then reads nothing, ever."""
+
+    timeout = 0  # no idle kick-out either
+
+    def enable_receiving(self, type, cmd):
+        super().enable_receiving(type, cmd)
+        self.modify_ioloop_events(0)
+
+
+DTP_HANDLERS = {
+    "drop": DroppingDTPHandler,
+    "ack-short": ShortDTPHandler,
+    "ack-unread": UnreadDTPHandler,
+    "stall": StallingDTPHandler,
+}
+
+
 def watch_parent(parent):
     def watch():
         while os.getppid() == parent:
@@ -71,7 +115,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--dir", required=True, help="state folder (the served root lives below)")
     parser.add_argument("--mode", default="normal",
-                        choices=["normal", "refuse-folder", "wrong-password", "drop"])
+                        choices=["normal", "refuse-folder", "wrong-password", "drop", "help-502",
+                                 "ack-short", "ack-unread", "stall"])
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--env-file")
     parser.add_argument("--request-log")
@@ -102,12 +147,17 @@ def main():
                     log.write("%s %s\n" % (cmd, arg or ""))
             super().pre_process_command(line, cmd, arg)
 
+        def ftp_HELP(self, line):
+            if args.mode == "help-502":
+                self.respond("502 Command not implemented.")
+            else:
+                super().ftp_HELP(line)
+
     Handler.authorizer = authorizer
     Handler.banner = "stand-in ready"
     Handler.auth_failed_timeout = 0  # answer a wrong password at once
     Handler.passive_ports = None
-    if args.mode == "drop":
-        Handler.dtp_handler = DroppingDTPHandler
+    Handler.dtp_handler = DTP_HANDLERS.get(args.mode, DTPHandler)
 
     server = FTPServer(("127.0.0.1", args.port), Handler)
     port = server.socket.getsockname()[1]

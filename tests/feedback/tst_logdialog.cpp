@@ -161,6 +161,9 @@ private slots:
                                  << "Save Save as Clear Close";
         QTest::newRow("refused") << "wrong-password" << true << "Error|Failed to send the log file!"
                                  << "Save Save as Open Clear Delete Send Close";
+        QTest::newRow("acknowledged unread")
+            << "ack-unread" << true << "Error|Failed to send the log file!"
+            << "Save Save as Open Clear Delete Send Close";
         QTest::newRow("offline") << "normal" << false
                                  << "Error|Network connection is not available! Check your "
                                     "network and try again."
@@ -187,7 +190,8 @@ private slots:
         QCOMPARE(buttons(), enabled);
         const QString remote
             = "public_html/apps/verdimon_nuvo/telemetry/log/" + QFileInfo(path).fileName();
-        QCOMPARE(ftp.receivedFiles().contains(remote), arrives);
+        // A server that acknowledged what it never read holds an empty file; the log stays.
+        QCOMPARE(ftp.receivedFile(remote).isEmpty(), !arrives);
         // Saved logs go only with a send that arrived.
         QCOMPARE(QFile::exists(path), !arrives);
         QCOMPARE(logPathSetting().isEmpty(), arrives);

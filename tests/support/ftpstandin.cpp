@@ -41,6 +41,13 @@ QByteArray FtpStandIn::receivedFile(const QString &remotePath) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void FtpStandIn::place(const QString &remotePath, const QByteArray &content) const
+{
+    QFile file(rootPath() + QLatin1Char('/') + remotePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot place %s on the FTP stand-in", qPrintable(remotePath));
+}
+
 void FtpStandIn::clear()
 {
     for (const QString &file : receivedFiles())

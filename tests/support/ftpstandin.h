@@ -11,7 +11,8 @@
 class FtpStandIn
 {
 public:
-    // Modes: "normal", "refuse-folder", "wrong-password", "drop". A restart keeps what arrived.
+    // Modes: "normal", "refuse-folder", "wrong-password", "drop", "help-502", "ack-short",
+    // "ack-unread", "stall" (see ftp_service.py). A restart keeps what arrived.
     bool start(const QString &mode = QStringLiteral("normal"));
 
     quint16 port() const { return m_port; }
@@ -20,6 +21,7 @@ public:
 
     QStringList receivedFiles() const; // relative to the root: "public_html/apps/..."
     QByteArray receivedFile(const QString &remotePath) const;
+    void place(const QString &remotePath, const QByteArray &content) const; // a file on the server
     // "COMMAND argument" after login, in order
     QStringList commands() const { return StandInProcess::lines(m_dir.filePath("commands.log")); }
     void clear(); // received files and commands

@@ -1,0 +1,52 @@
+#pragma once
+// One FTP upload through libcurl, run to its end on the calling thread. The upload counts as
+// arrived only when every byte was sent, the server acknowledged the transfer (226 or 250) and,
+// where the server answers SIZE, the remote size equals the local one.
+
+#include <QString>
+
+#include <functional>
+
+class QFile;
+
+class FtpTransfer
+{
+public:
+    enum class Outcome {
+        Arrived,
+        Unreachable, // no connection, or it broke or went silent: nothing is known to have arrived
+        Failed, // the server refused or cut short the upload, or it was cancelled
+    };
+    struct Result
+    {
+        Outcome outcome = Outcome::Failed;
+        QString reason; // empty for Arrived; never holds the account's password
+    };
+    struct Limits
+    {
+        int connectTimeoutMs = 15000;
+        int stallTimeoutMs = 30000; // nothing sent or answered for this long ends the upload
+        int deadlineMs = 600000; // the whole upload, however slowly it moves
+    };
+
+    FtpTransfer(const QString &host, quint16 port, const QString &user, const QString &password);
+
+    // Asked at least once a second while the upload runs; true ends it at once.
+    void setCancelCheck(std::function<bool()> isCancelled) { cancelled = std::move(isCancelled); }
+    void setLimits(const Limits &limits) { this->limits = limits; }
+
+    // Uploads the open file to an absolute remote path (its folders must exist). Blocks until the
+    // upload ended, failed or was cancelled; the time is bounded by the limits.
+    Result upload(QFile *file, const QString &remotePath) const;
+
+    // True when the text holds a character that must never reach an FTP control connection.
+    static bool hasControlCharacter(const QString &text);
+
+private:
+    QString host;
+    quint16 port;
+    QString user;
+    QString password;
+    Limits limits;
+    std::function<bool()> cancelled;
+};
