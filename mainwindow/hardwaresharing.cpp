@@ -6,12 +6,51 @@
 #include "mainwindow/reportwriter.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "net/networkmanager.h"
+#include "net/uploadthread.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QThread>
+
+namespace {
+
+// Files of earlier starts whose upload failed go with the next upload, the newest few of them;
+// older ones describe the machine as it was long ago and are removed, so the folder stays small.
+constexpr int maxEarlierDataFiles = 4;
+
+// Hardware-data uploads under way (GUI thread only). Earlier files go only with an upload that
+// runs alone, so that no file is sent twice at the same time.
+int uploadsUnderWay = 0;
+
+FtpData dataRecord(const QString &dirPath, const QString &filePath)
+{
+    // Only the file itself goes, and the folder only when nothing else is left in it.
+    return FtpData {
+        dirPath, filePath, QStringLiteral("Verdimon Nuvo"), QStringLiteral("data"), true,
+        false,   false
+    };
+}
+
+QVector<FtpData> dataRecords(const QString &dirPath, const QString &filePath)
+{
+    QVector<FtpData> records { dataRecord(dirPath, filePath) };
+    const QString current = QFileInfo(filePath).fileName();
+    const QString pattern = current.section(QStringLiteral("_Data_"), 0, 0) + "_Data_*.txt";
+    int earlier = 0;
+    const QFileInfoList files = QDir(dirPath).entryInfoList({ pattern }, QDir::Files, QDir::Time);
+    for (const QFileInfo &file : files) {
+        if (file.fileName() == current)
+            continue;
+        if (earlier++ < maxEarlierDataFiles)
+            records << dataRecord(dirPath, file.filePath());
+        else
+            QFile::remove(file.filePath());
+    }
+    return records;
+}
+
+} // namespace
 
 void VerdimonNuvo::shareHardwareData()
 {
@@ -34,33 +73,20 @@ void VerdimonNuvo::shareHardwareData()
 
 void VerdimonNuvo::uploadHardwareData(const QString &dirPath, const QString &filePath)
 {
-    // Only the file this store wrote goes, and the folder only when nothing else is left in it.
-    const FtpData data {
-        dirPath, filePath, QStringLiteral("Verdimon Nuvo"), QStringLiteral("data"), true,
-        false,   false
-    };
     if (!QFile::exists(filePath))
         return;
-    auto *thread = new QThread;
-    auto *manager = new NetworkManager;
-    manager->moveToThread(thread);
-    registerFtpDataMetaTypes();
-    QMetaObject::invokeMethod(manager, "uploadToFtp", Qt::AutoConnection,
-                              Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
-    connect(manager, &NetworkManager::dataUploaded, this, &VerdimonNuvo::uploadFinished);
-    connect(manager, &NetworkManager::noNetworkAvailable, this,
-            [this]() { uploadFailed(QObject::tr("Network connection is not available!")); });
-    connect(manager, &NetworkManager::uploadFailed, this,
-            [this](const QString &, const QString &reason) { uploadFailed(reason); });
-    connect(manager, &NetworkManager::finished, thread, &QThread::quit);
-    connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    // Quitting ends an upload still under way instead of leaving its thread behind.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, thread, [thread]() {
-        thread->quit();
-        thread->wait(3000);
+    const QVector<FtpData> records = uploadsUnderWay == 0
+        ? dataRecords(dirPath, filePath)
+        : QVector<FtpData> { dataRecord(dirPath, filePath) };
+    ++uploadsUnderWay;
+    UploadThread::uploadRecords(records, [this](NetworkManager *manager) {
+        connect(manager, &NetworkManager::finished, this, []() { --uploadsUnderWay; });
+        connect(manager, &NetworkManager::dataUploaded, this, &VerdimonNuvo::uploadFinished);
+        connect(manager, &NetworkManager::noNetworkAvailable, this,
+                [this]() { uploadFailed(QObject::tr("Network connection is not available!")); });
+        connect(manager, &NetworkManager::uploadFailed, this,
+                [this](const QString &, const QString &reason) { uploadFailed(reason); });
     });
-    thread->start(QThread::InheritPriority);
 }
 
 void VerdimonNuvo::uploadFinished()

@@ -516,26 +516,55 @@ private slots:
 
     void sharedFileArrives()
     {
+        const QString folder
+            = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/Data";
         FtpStandIn server;
-        QVERIFY2(server.start(), qPrintable(server.errorText()));
+        // A server that acknowledges what it never read: the file stays for the next upload.
+        QVERIFY2(server.start("ack-unread"), qPrintable(server.errorText()));
         server.applyEnvironment();
         window->shareHardwareData();
         QTRY_VERIFY_WITH_TIMEOUT(
-            logView()->toPlainText().contains("hardware data was successfully sent"), 30000);
-        const QStringList files = server.receivedFiles();
-        QCOMPARE(files.size(), 1);
-        QVERIFY(QRegularExpression("^public_html/apps/verdimon_nuvo/telemetry/data/"
-                                   "Verdimon_Nuvo_Data_.+_\\d{4}(\\.\\d\\d){5}\\.\\d{3}\\.txt$")
-                    .match(files.first())
+            logView()->toPlainText().contains("hardware data could not be sent"), 30000);
+        const QStringList failed = QDir(folder).entryList(QDir::Files);
+        QCOMPARE(failed.size(), 1);
+        QFile failedFile(folder + "/" + failed.first());
+        QVERIFY(failedFile.open(QIODevice::ReadOnly));
+        const QByteArray failedContent = failedFile.readAll();
+        QVERIFY(failedContent.startsWith("Application name: Verdimon Nuvo\n"));
+        // Files of five earlier starts, older still: four earlier files go along with the next
+        // upload (the failed one and the three newest of these), the two oldest are removed.
+        for (int day = 1; day <= 5; ++day) {
+            QFile stale(
+                QStringLiteral("%1/Verdimon_Nuvo_Data_en_US_2020.01.0%2.txt").arg(folder).arg(day));
+            QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("stale") == 5 && stale.flush());
+            QVERIFY(stale.setFileTime(QDateTime::currentDateTime().addDays(day - 10),
+                                      QFileDevice::FileModificationTime));
+        }
+        QVERIFY2(server.start(), qPrintable(server.errorText()));
+        server.applyEnvironment();
+        window->shareHardwareData();
+        const QString remote = "public_html/apps/verdimon_nuvo/telemetry/data/";
+        QTRY_VERIFY_WITH_TIMEOUT(
+            logView()->toPlainText().count("hardware data was successfully sent") == 5, 30000);
+        QStringList arrived = server.receivedFiles().replaceInStrings(remote, "");
+        QCOMPARE(server.receivedFile(remote + failed.first()), failedContent);
+        for (const QString &name :
+             { failed.first(), QStringLiteral("Verdimon_Nuvo_Data_en_US_2020.01.03.txt"),
+               QStringLiteral("Verdimon_Nuvo_Data_en_US_2020.01.04.txt"),
+               QStringLiteral("Verdimon_Nuvo_Data_en_US_2020.01.05.txt") })
+            QVERIFY2(arrived.removeOne(name), qPrintable(name));
+        QCOMPARE(arrived.size(), 1);
+        QVERIFY(QRegularExpression("^Verdimon_Nuvo_Data_.+_\\d{4}(\\.\\d\\d){5}\\.\\d{3}\\.txt$")
+                    .match(arrived.first())
                     .hasMatch());
-        const QByteArray data = server.receivedFile(files.first());
+        const QString shared = remote + arrived.first();
+        const QByteArray data = server.receivedFile(shared);
         QVERIFY(data.startsWith("Application name: Verdimon Nuvo\nApplication build: 4.1.3.742\n"
                                 "Application channel: "));
         QVERIFY(data.contains("\nApplication architecture: x64\nCreation date: "));
         QVERIFY(data.contains("Debian é 中 <&>"));
-        // Only the shared file goes; the folder with it when nothing else is left there.
-        QTRY_VERIFY(!QFile::exists(
-            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/Data"));
+        // Every file that arrived is gone, and the folder with them.
+        QTRY_VERIFY(!QFile::exists(folder));
     }
 };
 
