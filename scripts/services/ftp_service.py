@@ -14,6 +14,7 @@ Uploaded files land there, so a test reads what arrived straight from that folde
     drop            closes the control and data connections once the first bytes of an upload
                     have arrived
     help-502        answers HELP with "502 Command not implemented"
+    no-size         answers SIZE with "502 Command not implemented"
     ack-short       reads the first 100 bytes of an upload, closes the data connection and
                     answers 226 (transfer complete)
     ack-unread      answers 226 as soon as an upload starts, without reading anything
@@ -115,7 +116,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--dir", required=True, help="state folder (the served root lives below)")
     parser.add_argument("--mode", default="normal",
-                        choices=["normal", "refuse-folder", "wrong-password", "drop", "help-502",
+                        choices=["normal", "refuse-folder", "wrong-password", "drop", "help-502", "no-size",
                                  "ack-short", "ack-unread", "stall"])
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--env-file")
@@ -152,6 +153,12 @@ def main():
                 self.respond("502 Command not implemented.")
             else:
                 super().ftp_HELP(line)
+
+        def ftp_SIZE(self, path):
+            if args.mode == "no-size":
+                self.respond("502 Command not implemented.")
+            else:
+                super().ftp_SIZE(path)
 
     Handler.authorizer = authorizer
     Handler.banner = "stand-in ready"
