@@ -26,7 +26,9 @@ public:
     {
         int connectTimeoutMs = 15000;
         int stallTimeoutMs = 30000; // nothing sent or answered for this long ends the upload
-        int deadlineMs = 600000; // the whole upload, however slowly it moves
+        // The whole upload, however slowly it moves: a server that trickles cannot hold the
+        // thread for ever, and 20 MB of feedback attachments still pass on a slow line.
+        int deadlineMs = 30 * 60 * 1000;
     };
 
     FtpTransfer(const QString &host, quint16 port, const QString &user, const QString &password);
