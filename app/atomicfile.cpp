@@ -160,6 +160,13 @@ void AtomicFile::discard()
     part.reset();
 }
 
+QString AtomicFile::errorString() const
+{
+    if (error.isEmpty() && part && part->failure() != 0)
+        return systemError(part->failure());
+    return error;
+}
+
 QIODevice *AtomicFile::device()
 {
     return part.get();

@@ -32,7 +32,7 @@ public:
     void discard();
     bool isOpen() const { return part != nullptr; }
     // The system's reason of the first failure ("No space left on device").
-    QString errorString() const { return error; }
+    QString errorString() const;
     // Bytes written so far.
     qint64 size() const { return written; }
 

@@ -4,9 +4,11 @@
 
 #include "accounts/accountimage.h"
 #include "app/applog.h"
+#include "app/atomicfile.h"
 #include "app/licenseagreement.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "diskfaults.h"
 #include "ftpstandin.h"
 #include "mainwindow/reportsavedialog.h"
 #include "mainwindow/reportwriter.h"
@@ -482,6 +484,52 @@ private slots:
                  QStringLiteral("Info.txt file could not be saved!"));
         QCOMPARE(save(dir.filePath("Info"), 9), QStringLiteral("Error has occurred!"));
         QVERIFY(!QFile::exists(dir.filePath("missing")));
+    }
+
+    // A full disk: the failure with the system's reason, the earlier report as it was, and no
+    // part file left, also none of a writer killed before (cleared by this save).
+    void fullDiskKeepsEarlierReport_data()
+    {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<QString>("message");
+        const QString full = "%1 file could not be saved!\nNo space left on device";
+        QTest::newRow("text") << 0 << "Info.txt" << 0 << full.arg("Info.txt");
+        QTest::newRow("INI") << 1 << "Info.ini" << 0 << full.arg("Info.ini");
+        QTest::newRow("XML") << 3 << "Info.xml" << 0 << full.arg("Info.xml");
+        QTest::newRow("PDF") << 4 << "Info.pdf" << 8192 << full.arg("Info.pdf");
+        QTest::newRow("PDF with room")
+            << 4 << "Info.pdf" << -1 << "Info.pdf file was successfully saved!";
+    }
+
+    void fullDiskKeepsEarlierReport()
+    {
+        QFETCH(int, filter);
+        QFETCH(QString, name);
+        QFETCH(int, left);
+        QFETCH(QString, message);
+        SmallDisk disk(1024 * 1024);
+        if (!disk.isMounted())
+            QSKIP("a tmpfs can't be mounted here (needs root)");
+        const QString target = disk.filePath(name);
+        QVERIFY(AtomicFile::writeFile(target, "earlier", nullptr));
+        QVERIFY(killWriterMidway([&]() { (new AtomicFile(disk.filePath("Old.txt")))->open(); }));
+        QCOMPARE(filesIn(disk.path()).size(), 2);
+        if (left >= 0)
+            QVERIFY(disk.fill(left));
+        save(target, filter);
+        QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 30000);
+        QCOMPARE(messages, QStringList { message });
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (left >= 0)
+            QCOMPARE(file.readAll(), QByteArray("earlier"));
+        else
+            QVERIFY(file.readAll().startsWith("%PDF-"));
+        QCOMPARE(filesIn(disk.path()),
+                 left >= 0 ? QStringList({ name, "filler" }) : QStringList { name });
     }
 
     void pdfHasEveryPage()
