@@ -1,6 +1,7 @@
 #include "app/applog.h"
 #include "app/filedialogs.h"
 #include "app/settings.h"
+#include "diskfaults.h"
 #include "feedbacktesting.h"
 #include "ftpstandin.h"
 #include "httpsstandin.h"
@@ -20,7 +21,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTextCodec>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -283,8 +283,7 @@ private slots:
         QVERIFY2(remote.contains(QRegularExpression(
                      "/Verdimon_Nuvo_Feedback_\\w+_\\d{4}(\\.\\d\\d){5}\\.\\d{3}.txt$")),
                  qPrintable(remote));
-        const QString report
-            = QTextCodec::codecForName("windows-1251")->toUnicode(ftp.receivedFile(remote));
+        const QString report = QString::fromUtf8(ftp.receivedFile(remote));
         QVERIFY2(report.contains(QRegularExpression(
                      "^Application name: Verdimon Nuvo\nApplication build: 4.1.3.742\nApplication "
                      "channel: Beta\nApplication architecture: x64\nCreation date: "
@@ -294,6 +293,50 @@ private slots:
         const QString folder = "public_html/apps/verdimon_nuvo/telemetry/feedback/files/";
         QCOMPARE(ftp.receivedFiles().contains(folder + "shot.png"), attach);
         QCOMPARE(ftp.receivedFiles().contains(folder + "crash.dmp"), attach);
+    }
+
+    // The report file on a small disk: full, the failure with the system's reason and the form
+    // kept as it was, nothing left in the folder; with room, every character of the message.
+    void reportOnSmallDisk_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("disk full") << true;
+        QTest::newRow("room") << false;
+    }
+    void reportOnSmallDisk()
+    {
+        QFETCH(bool, full);
+        SmallDisk disk;
+        if (!disk.isMounted())
+            QSKIP("a tmpfs can't be mounted here (needs root)");
+        setWebPort(HttpsStandIn::closedPort()); // the report stays in its folder
+        fill("radioButton", "José 中文 Łódź", "radioButton_4", false);
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(disk.path()));
+        const QString folder = Feedback::reportFolderPath();
+        QVERIFY(QDir().mkpath(folder));
+        if (full)
+            QVERIFY(disk.fill(0));
+        form->sendFeedback();
+        qputenv("XDG_DATA_HOME", home);
+        QCOMPARE(messages.size(), 1);
+        const QStringList left = filesIn(folder);
+        if (full) {
+            QVERIFY2(QRegularExpression("^Error\\|Verdimon_Nuvo_Feedback_.+\\.txt file could not "
+                                        "be saved!\nNo space left on device\\|3$")
+                         .match(messages[0])
+                         .hasMatch(),
+                     qPrintable(messages[0]));
+            QVERIFY(left.isEmpty());
+        } else {
+            QVERIFY(messages[0].startsWith("Error|Network connection is not available!"));
+            QCOMPARE(left.size(), 1);
+            QFile report(QDir(folder).filePath(left.first()));
+            QVERIFY(report.open(QIODevice::ReadOnly));
+            QVERIFY(report.readAll().endsWith("Message: José 中文 Łódź\n"));
+        }
+        QVERIFY(child<QPushButton>("pushButton")->isEnabled());
+        QCOMPARE(child<QTextEdit>("textEdit")->toPlainText(), QString("José 中文 Łódź"));
     }
 
     void notSent_data()
