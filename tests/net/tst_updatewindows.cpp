@@ -1,10 +1,13 @@
 // The Updates window against the stand-in (download, installation, cancel, failures), the
 // changelog window and its file, and the insider-build offer.
 
+#include "app/applog.h"
+#include "app/atomicfile.h"
 #include "app/config.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
 #include "appidentity.h"
+#include "diskfaults.h"
 #include "httpsstandin.h"
 #include "net/changelog.h"
 #include "net/insidernotification.h"
@@ -229,7 +232,7 @@ private slots:
         QCOMPARE(view->toPlainText(), block);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QTextCodec::codecForName("windows-1251")->toUnicode(file.readAll()), block);
+        QCOMPARE(QString::fromUtf8(file.readAll()), block);
         file.close();
         QCOMPARE(server.requestedPaths().size(), 1);
         dialog->close();
@@ -240,6 +243,53 @@ private slots:
         QCOMPARE(dialog->findChild<QTextBrowser *>()->toPlainText(), block);
         QTest::qWait(300);
         QCOMPARE(server.requestedPaths().size(), 1);
+        delete dialog;
+    }
+
+    // The cache is read in UTF-8, and an older one in windows-1251, without asking the server.
+    void changelogCacheEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTextCodec *older = QTextCodec::codecForName("windows-1251");
+        const QString latin = QStringLiteral("Build: 4.1.3.742\n\u2022 José 中文 Łódź");
+        const QString cyrillic = QStringLiteral("Сборка: 4.1.3.742\n\u2022 исправлен запуск");
+        const QString bullets = QStringLiteral("Build: 4.1.3.742\n\u2022 fixed start\u2022up");
+        QTest::newRow("UTF-8") << latin.toUtf8() << latin;
+        QTest::newRow("older, Cyrillic") << older->fromUnicode(cyrillic) << cyrillic;
+        QTest::newRow("older, bullets only") << older->fromUnicode(bullets) << bullets;
+        QTest::newRow("ASCII") << QByteArray("Build: 1") << "Build: 1";
+    }
+    void changelogCacheEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QVERIFY(AtomicFile::writeFile(Changelog::changelogFilePath(), bytes, nullptr));
+        server.clearRequests();
+        Changelog dialog;
+        QCOMPARE(dialog.findChild<QTextBrowser *>()->toPlainText(), shown);
+        QTest::qWait(100);
+        QVERIFY(server.requestedPaths().isEmpty());
+    }
+
+    // A cache that can't be written: the notes are shown, the log says why, nothing is left.
+    void changelogCacheOnFullDisk()
+    {
+        SmallDisk disk;
+        if (!disk.isMounted())
+            QSKIP("a tmpfs can't be mounted here (needs root)");
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(disk.path()));
+        const QString folder = QFileInfo(Changelog::changelogFilePath()).absolutePath();
+        QVERIFY(disk.fill(0));
+        QPointer<Changelog> dialog = new Changelog;
+        qputenv("XDG_DATA_HOME", home);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->findChild<QTextBrowser *>()->toPlainText().isEmpty(),
+                                 20000);
+        QVERIFY2(logView()->toPlainText().endsWith(
+                     ": changelog could not be saved: No space left on device"),
+                 qPrintable(logView()->toPlainText()));
+        QVERIFY(filesIn(folder).isEmpty());
         delete dialog;
     }
 
