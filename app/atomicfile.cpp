@@ -149,15 +149,15 @@ bool AtomicFile::fail(const QString &reason)
     return false;
 }
 
-void AtomicFile::discard()
+bool AtomicFile::discard()
 {
     if (!part)
-        return;
+        return true;
     const QByteArray name = QFile::encodeName(partPath);
     // Removed while still open and locked: no other cleaner can mistake it for stale.
-    if (nameRefersTo(name, part->handle()))
-        ::unlink(name.constData());
+    const bool removed = !nameRefersTo(name, part->handle()) || ::unlink(name.constData()) == 0;
     part.reset();
+    return removed;
 }
 
 QString AtomicFile::errorString() const

@@ -28,8 +28,8 @@ public:
     // Flushes, syncs and closes the part and moves it over the target. False when any step
     // failed; the target is then untouched and no part is left.
     bool commit();
-    // Drops the part; the target stays as it was.
-    void discard();
+    // Drops the part; the target stays as it was. False when the part could not be removed.
+    bool discard();
     bool isOpen() const { return part != nullptr; }
     // The system's reason of the first failure ("No space left on device").
     QString errorString() const;
