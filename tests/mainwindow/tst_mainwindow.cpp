@@ -23,6 +23,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -30,6 +32,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -395,6 +398,103 @@ private slots:
         QFETCH(QString, file);
         const ReportData data = syntheticPages();
         QCOMPARE((ini ? saveReportAsIni(data) : saveReportAsText(data)).toUtf8(), golden(file));
+    }
+
+    // Hostile names and values read back by QSettings and by Python's configparser: the same
+    // sections and keys, each value exactly as written, and the written value decodes to the
+    // page's text.
+    void iniReadersReadWhatWasWritten_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("line feed and a section") << "Model"
+                                                 << "A\n[Injected]\nkey=evil"
+                                                 << "Model";
+        QTest::newRow("'=' in the name") << "a=b"
+                                         << "x"
+                                         << "a_b";
+        QTest::newRow("':' in the name") << "Read:only"
+                                         << "x"
+                                         << "Read_only";
+        QTest::newRow("';' cuts") << "; note"
+                                  << "a;b # c"
+                                  << "__note";
+        QTest::newRow("list and quotes") << "[List]"
+                                         << "a, \"b\", c\\d"
+                                         << "_List_";
+        QTest::newRow("padding and variant") << "100%"
+                                             << "  @Invalid() "
+                                             << "100_";
+        QTest::newRow("controls") << "tab\there"
+                                  << "\t\r\x01\x7f\u0085end"
+                                  << "tab_here";
+        QTest::newRow("Unicode and percents") << "Name"
+                                              << "José 中文 Łódź 50% %2"
+                                              << "Name";
+        QTest::newRow("escapes already") << "Ref"
+                                         << "%3B %zz 100%"
+                                         << "Ref";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "_";
+    }
+
+    void iniReadersReadWhatWasWritten()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, value);
+        QFETCH(QString, key);
+        ReportData data;
+        data.trees[ReportData::OS].items = { row(label, value), row("Last", "end") };
+        data.trees[ReportData::Motherboard].items = { row("Maker", "Fabrikam") };
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write(saveReportAsIni(data).toUtf8());
+        file.close();
+        const QString written = iniValue(value);
+        QByteArray decoded = written.toUtf8();
+        const QRegularExpression escape("%([0-9A-F]{2})");
+        for (auto m = escape.match(decoded); m.hasMatch();
+             m = escape.match(decoded, m.capturedStart() + 1))
+            decoded.replace(m.capturedStart(), 3,
+                            QByteArray(1, char(m.captured(1).toInt(nullptr, 16))));
+        QCOMPARE(QString::fromUtf8(decoded), value);
+        const auto sorted = [](QStringList list) {
+            list.sort();
+            return list;
+        };
+        const QStringList keys = sorted({ key, "Last" });
+
+        QSettings settings(file.fileName(), QSettings::IniFormat);
+        settings.setIniCodec("UTF-8");
+        settings.beginGroup("OS");
+        QCOMPARE(sorted(settings.childKeys()), keys);
+        QCOMPARE(settings.value(key).toString(), written);
+        QCOMPARE(settings.value("Last").toString(), QString("end"));
+        settings.endGroup();
+
+        const QString python = run("/usr/bin/python3",
+                                   { "-c",
+                                     "import configparser, json, sys\n"
+                                     "c = configparser.ConfigParser(strict=False, "
+                                     "interpolation=None)\n"
+                                     "c.optionxform = str\n"
+                                     "c.read(sys.argv[1], encoding='utf-8')\n"
+                                     "print(json.dumps({s: dict(c[s]) for s in c.sections()}))",
+                                     file.fileName() });
+        const QJsonObject sections = QJsonDocument::fromJson(python.toUtf8()).object();
+        QVERIFY2(!sections.isEmpty(), qPrintable(python));
+        QStringList filled; // QSettings knows only sections with keys
+        for (auto section = sections.begin(); section != sections.end(); ++section) {
+            if (!section.value().toObject().isEmpty())
+                filled << section.key();
+        }
+        QCOMPARE(sorted(filled), sorted(settings.childGroups()));
+        QCOMPARE(sorted(sections.value("OS").toObject().keys()), keys);
+        QCOMPARE(sections.value("OS").toObject().value(key).toString(), written);
+        QCOMPARE(sections.value("Motherboard").toObject().value("Maker").toString(),
+                 QString("Fabrikam"));
     }
 
     void creationDate_data()
