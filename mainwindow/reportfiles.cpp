@@ -16,6 +16,8 @@
 #include <QTextDocument>
 #include <QTextStream>
 
+#include <unistd.h>
+
 namespace ReportFiles {
 
 namespace {
@@ -34,6 +36,29 @@ bool writeText(QSaveFile &file, const QString &text)
     stream << text;
     stream.flush();
     return stream.status() == QTextStream::Ok;
+}
+
+// Earlier versions rendered the PDF into a hidden ".XXXXXX.pdf" beside the target; an export
+// that was killed left it there. Such a file is removed when it is no whole PDF (a complete
+// one of that name may be the user's).
+void removeEarlierPdfParts(const QString &folder)
+{
+    static const QRegularExpression partName(QStringLiteral("^\\.[A-Za-z0-9]{6}\\.pdf$"));
+    const QDir dir(folder);
+    for (const QFileInfo &info :
+         dir.entryInfoList({ QStringLiteral(".??????.pdf") }, QDir::Files | QDir::Hidden)) {
+        if (!partName.match(info.fileName()).hasMatch() || info.isSymLink()
+            || info.ownerId() != ::geteuid())
+            continue;
+        QFile file(info.absoluteFilePath());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const bool whole = file.size() > 5 && file.seek(qMax<qint64>(0, file.size() - 64))
+            && file.readAll().contains("%%EOF");
+        file.close();
+        if (!whole)
+            file.remove();
+    }
 }
 
 } // namespace
@@ -110,6 +135,7 @@ bool writePdf(const QString &path, const QString &text, QString *error)
         *error = QObject::tr("Error has occurred!");
         return false;
     }
+    removeEarlierPdfParts(QFileInfo(path).absolutePath());
     return AtomicFile::writeFile(path, pdf.data(), error);
 }
 

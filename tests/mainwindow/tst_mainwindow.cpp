@@ -616,6 +616,14 @@ private slots:
         QVERIFY(AtomicFile::writeFile(target, "earlier", nullptr));
         QVERIFY(killWriterMidway([&]() { (new AtomicFile(disk.filePath("Old.txt")))->open(); }));
         QCOMPARE(filesIn(disk.path()).size(), 2);
+        // Parts an earlier version's killed export left: cut ones go, a whole PDF stays.
+        const bool pdf = name.endsWith(".pdf");
+        if (pdf) {
+            QVERIFY(AtomicFile::writeFile(disk.filePath(".aB3dE9.pdf"), "", nullptr));
+            QVERIFY(AtomicFile::writeFile(disk.filePath(".Zz9Zz9.pdf"), "%PDF-1.4\n1 0", nullptr));
+            QVERIFY(
+                AtomicFile::writeFile(disk.filePath(".Qq1Qq1.pdf"), "%PDF-1.4\n%%EOF\n", nullptr));
+        }
         if (left >= 0)
             QVERIFY(disk.fill(left));
         save(target, filter);
@@ -628,8 +636,12 @@ private slots:
             QCOMPARE(file.readAll(), QByteArray("earlier"));
         else
             QVERIFY(file.readAll().startsWith("%PDF-"));
-        QCOMPARE(filesIn(disk.path()),
-                 left >= 0 ? QStringList({ name, "filler" }) : QStringList { name });
+        QStringList expected { name };
+        if (pdf)
+            expected.prepend(".Qq1Qq1.pdf");
+        if (left >= 0)
+            expected << "filler";
+        QCOMPARE(filesIn(disk.path()), expected);
     }
 
     void pdfHasEveryPage()
