@@ -31,12 +31,10 @@ bool sameFile(const struct stat &a, const struct stat &b)
 // The name still names the file open on fd (nobody removed or replaced it meanwhile).
 bool nameRefersTo(const QByteArray &name, int fd)
 {
-    struct stat byName
-    {
-    };
-    struct stat byHandle
-    {
-    };
+    struct stat byName = {};
+    {};
+    struct stat byHandle = {};
+    {};
     return ::lstat(name.constData(), &byName) == 0 && ::fstat(fd, &byHandle) == 0
         && sameFile(byName, byHandle);
 }
@@ -176,14 +174,12 @@ bool AtomicFile::open()
 {
     discard();
     error.clear();
-    written = 0;
     const QFileInfo info(target);
     const QString folder = info.absolutePath();
     removeStaleParts(folder);
 
-    struct stat existing
-    {
-    };
+    struct stat existing = {};
+    {};
     const bool replacing = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
     for (int attempt = 0; attempt < createAttempts; ++attempt) {
         partPath = QStringLiteral("%1/.%2%3%4")
@@ -218,7 +214,6 @@ bool AtomicFile::write(const QByteArray &data)
     const qint64 count = part->write(data);
     if (count != data.size())
         return fail(systemError(part->failure()));
-    written += count;
     return true;
 }
 
@@ -272,9 +267,8 @@ int AtomicFile::removeStaleParts(const QString &folder)
         const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0)
             continue;
-        struct stat status
-        {
-        };
+        struct stat status = {};
+        {};
         // Only the user's own regular files, and only when no writer holds the lock.
         if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid()
             && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && nameRefersTo(name, fd)

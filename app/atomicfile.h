@@ -30,11 +30,8 @@ public:
     bool commit();
     // Drops the part; the target stays as it was. False when the part could not be removed.
     bool discard();
-    bool isOpen() const { return part != nullptr; }
     // The system's reason of the first failure ("No space left on device").
     QString errorString() const;
-    // Bytes written so far.
-    qint64 size() const { return written; }
 
     // Removes the parts in `folder` whose writer is gone; returns how many.
     static int removeStaleParts(const QString &folder);
@@ -48,5 +45,4 @@ private:
     std::unique_ptr<AtomicFilePart> part;
     QString partPath;
     QString error;
-    qint64 written = 0;
 };
