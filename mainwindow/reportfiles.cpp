@@ -1,25 +1,30 @@
 #include "mainwindow/reportfiles.h"
 
+#include "app/atomicfile.h"
 #include "app/productinfo.h"
 #include "app/systemfunctions.h"
 #include "mainwindow/reportwriter.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QTextStream>
+
+#include <unistd.h>
 
 namespace ReportFiles {
 
 namespace {
 
 const char *const suffixes[FormatCount] = { "txt", "ini", "doc", "xml", "pdf", "" };
+// What a high-resolution printer gives a PDF.
+constexpr int pdfResolution = 1200;
 
 // Saved reports are UTF-8: windows-1251 turns é, ü, 中 and every other character outside
 // Cyrillic and Latin basics into '?', which package maintainers and device names on Linux are
@@ -33,9 +38,27 @@ bool writeText(QSaveFile &file, const QString &text)
     return stream.status() == QTextStream::Ok;
 }
 
-QString fileError(const QSaveFile &file)
+// Earlier versions rendered the PDF into a hidden ".XXXXXX.pdf" beside the target; an export
+// that was killed left it there. Such a file is removed when it is no whole PDF (a complete
+// one of that name may be the user's).
+void removeEarlierPdfParts(const QString &folder)
 {
-    return file.errorString();
+    static const QRegularExpression partName(QStringLiteral("^\\.[A-Za-z0-9]{6}\\.pdf$"));
+    const QDir dir(folder);
+    for (const QFileInfo &info :
+         dir.entryInfoList({ QStringLiteral(".??????.pdf") }, QDir::Files | QDir::Hidden)) {
+        if (!partName.match(info.fileName()).hasMatch() || info.isSymLink()
+            || info.ownerId() != ::geteuid())
+            continue;
+        QFile file(info.absoluteFilePath());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const bool whole = file.size() > 5 && file.seek(qMax<qint64>(0, file.size() - 64))
+            && file.readAll().contains("%%EOF");
+        file.close();
+        if (!whole)
+            file.remove();
+    }
 }
 
 } // namespace
@@ -67,69 +90,53 @@ QString withFormatSuffix(const QString &path, int format)
 
 bool writeReport(const QString &path, int format, const ReportData &data, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = fileError(file);
+    AtomicFile file(path);
+    if (!file.open()) {
+        *error = file.errorString();
         return false;
     }
     bool written = false;
     switch (format) {
     case Ini:
-        written = writeText(file, saveReportAsIni(data));
+        written = file.write(saveReportAsIni(data).toUtf8());
         break;
     case Xml:
-        written = saveReportAsXml(data, &file);
+        written = saveReportAsXml(data, file.device());
         break;
     default:
-        written = writeText(file, saveReportAsText(data));
+        written = file.write(saveReportAsText(data).toUtf8());
         break;
     }
-    if (!written) {
-        *error = file.error() != QFileDevice::NoError ? fileError(file)
-                                                      : QObject::tr("Error has occurred!");
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = fileError(file);
-        return false;
-    }
-    return true;
+    if (written && file.commit())
+        return true;
+    // A failing device gives the system's reason; the XML writer's own failure has none.
+    *error = file.errorString().isEmpty() ? QObject::tr("Error has occurred!") : file.errorString();
+    return false;
 }
 
 bool writePdf(const QString &path, const QString &text, QString *error)
 {
-    // Rendered beside the target and moved over it only when complete, so a failed export
-    // leaves an earlier file as it was.
-    QTemporaryFile part(QFileInfo(path).absolutePath() + QStringLiteral("/.XXXXXX.pdf"));
-    if (!part.open()) {
-        *error = part.errorString();
-        return false;
+    // Rendered in memory and written as a whole: the PDF engine ignores the errors of its own
+    // file, which left cut files behind on a full disk.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QTextDocument document;
+        document.setPlainText(text);
+        QPdfWriter writer(&pdf);
+        writer.setResolution(pdfResolution);
+        writer.setCreator(QCoreApplication::applicationName());
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), writer.pageLayout().units());
+        document.print(&writer);
     }
-    part.close();
-    QTextDocument document;
-    document.setPlainText(text);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setOutputFileName(part.fileName());
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), printer.pageLayout().units());
-    document.print(&printer);
-    if (printer.printerState() == QPrinter::Error || QFileInfo(part.fileName()).size() == 0) {
+    pdf.close();
+    if (!pdf.data().startsWith("%PDF-") || !pdf.data().trimmed().endsWith("%%EOF")) {
         *error = QObject::tr("Error has occurred!");
         return false;
     }
-    QFile::remove(path);
-    if (!QFile::rename(part.fileName(), path)) {
-        *error = QObject::tr("Error has occurred!");
-        return false;
-    }
-    part.setAutoRemove(false);
-    QFile::setPermissions(path,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                              | QFileDevice::ReadOther);
-    return true;
+    removeEarlierPdfParts(QFileInfo(path).absolutePath());
+    return AtomicFile::writeFile(path, pdf.data(), error);
 }
 
 QString hardwareDataFolder()

@@ -23,7 +23,8 @@ QString withFormatSuffix(const QString &path, int format);
 // Writes the report in a format other than PDF. The file is replaced only when everything was
 // written; on failure *error tells why and an existing file is left as it was.
 bool writeReport(const QString &path, int format, const ReportData &data, QString *error);
-// Renders the plain-text report as an A4 PDF; false when no PDF was written.
+// Renders the plain-text report as an A4 PDF (in memory) and writes it whole; on failure *error
+// tells why and an existing file is left as it was.
 bool writePdf(const QString &path, const QString &text, QString *error);
 
 // The hardware-data file: "<app-local data>/Data" and

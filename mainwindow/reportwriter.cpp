@@ -4,9 +4,28 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 const QLatin1String iniCharacters("'()*+,/");
+// What would end, split or change a name for INI readers: the key's '=' (and ':' for Python's
+// configparser), comment marks, section brackets and the escapes of QSettings.
+const QLatin1String iniNameBreakers("=:;#[]%\\\"");
+
+bool isControl(ushort c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// Two hexadecimal digits: what a percent sign must not be followed by unescaped.
+bool isxdigit(const QString &pair)
+{
+    return pair.size() == 2 && std::all_of(pair.begin(), pair.end(), [](QChar c) {
+               return c.unicode() < 0x80 && std::isxdigit(c.unicode());
+           });
+}
 
 QString creationDate(const ReportData &data)
 {
@@ -26,7 +45,7 @@ QString rowsIni(const ReportTree &tree)
 {
     QString text;
     for (const ReportItem &item : tree.items)
-        text += QStringLiteral("%1=%2\n").arg(cleanIniName(item.text(0)), item.text(1));
+        text += QStringLiteral("%1=%2\n").arg(cleanIniName(item.text(0)), iniValue(item.text(1)));
     return text;
 }
 
@@ -44,7 +63,33 @@ QString cleanReportName(const QString &name, QLatin1String characters)
 
 QString cleanIniName(const QString &name)
 {
-    return cleanReportName(name, iniCharacters);
+    QString cleaned = cleanReportName(name, iniCharacters);
+    for (QChar &c : cleaned) {
+        if (isControl(c.unicode()) || (c.unicode() < 0x80 && iniNameBreakers.contains(c)))
+            c = QLatin1Char('_');
+    }
+    return cleaned.isEmpty() ? QStringLiteral("_") : cleaned;
+}
+
+QString iniValue(const QString &value)
+{
+    QString written;
+    written.reserve(value.size());
+    const int last = value.size() - 1;
+    for (int i = 0; i <= last; ++i) {
+        const QChar c = value.at(i);
+        const ushort u = c.unicode();
+        const bool escaped = isControl(u) || u == ';' || u == ',' || u == '"' || u == '\\'
+            || (u == '%' && isxdigit(value.mid(i + 1, 2))) || (i == 0 && u == '@')
+            || ((i == 0 || i == last) && c.isSpace());
+        if (!escaped) {
+            written += c;
+            continue;
+        }
+        for (const char byte : QString(c).toUtf8())
+            written += QStringLiteral("%%1").arg(quint8(byte), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return written;
 }
 
 QString hardwareTreeText(const ReportTree &tree)
@@ -85,13 +130,15 @@ QString hardwareTreeIni(const ReportTree &tree)
     const bool named = tree.items.size() != 1;
     for (const ReportItem &item : tree.items) {
         if (!item.text(1).isEmpty()) {
-            text += QStringLiteral("%1=%2\n").arg(cleanIniName(item.text(0)), item.text(1));
+            text += QStringLiteral("%1=%2\n").arg(cleanIniName(item.text(0)),
+                                                  iniValue(item.text(1)));
             continue;
         }
         if (named)
             text += QStringLiteral("[%1]\n").arg(cleanIniName(item.text(0)));
         for (const QStringList &child : item.children)
-            text += QStringLiteral("%1=%2\n").arg(cleanIniName(child.value(0)), child.value(1));
+            text += QStringLiteral("%1=%2\n").arg(cleanIniName(child.value(0)),
+                                                  iniValue(child.value(1)));
         text += QLatin1Char('\n');
     }
     return text;
@@ -105,7 +152,7 @@ QString listTreeIni(const ReportTree &tree)
     QString text;
     for (const ReportItem &item : tree.items) {
         for (int column = 0; column < keys.size(); ++column)
-            text += QStringLiteral("%1=%2\n").arg(keys.at(column), item.text(column));
+            text += QStringLiteral("%1=%2\n").arg(keys.at(column), iniValue(item.text(column)));
         text += QLatin1Char('\n');
     }
     return text;
@@ -158,7 +205,7 @@ QString saveReportAsIni(const ReportData &data)
     };
     QString text = QStringLiteral("[%1]\n%2=%3\n")
                        .arg(QObject::tr("Date"), cleanIniName(QObject::tr("Creation date")),
-                            creationDate(data));
+                            iniValue(creationDate(data)));
     text += QStringLiteral("\n[%1]\n").arg(cleanIniName(QObject::tr("OS")))
         + rowsIni(data.tree(T::OS));
     text += section("\n[%1]\n%2", QObject::tr("CPU"), T::CPU);

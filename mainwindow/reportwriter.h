@@ -22,8 +22,15 @@ QString listTreeIni(const ReportTree &tree);
 
 // Every white-space character and every one of `characters` replaced by '_'.
 QString cleanReportName(const QString &name, QLatin1String characters);
-// The INI cleaning: white space and ' ( ) * + , / become '_'.
+// The INI cleaning: white space, control characters and ' ( ) * + , / = : ; # [ ] % \ "
+// become '_'; an empty name becomes "_".
 QString cleanIniName(const QString &name);
+// An INI value that QSettings and Python's configparser (strict=False, no interpolation) both
+// read back exactly as written: every character either reader would take as syntax (control
+// characters such as line feeds, ; , " \\, a leading '@', white space at either end) is written
+// percent-encoded ("%0A", UTF-8 bytes), as is a '%' before two hexadecimal digits, so
+// percent-decoding the value gives the page's text back.
+QString iniValue(const QString &value);
 // An XML element name: white space and [ ] # $ % & ' ( ) * + , / become '_', then every
 // character that an XML 1.0 name can't hold (':' included) becomes '_', and a name that can't
 // start as it is gets a leading '_'.

@@ -1,6 +1,7 @@
 #include "net/changelog.h"
 
 #include "app/applog.h"
+#include "app/atomicfile.h"
 #include "app/dialogstyle.h"
 #include "app/msgdialog.h"
 #include "net/networkmanager.h"
@@ -9,17 +10,32 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTextCodec>
 #include <QThread>
 #include <QVBoxLayout>
 
 namespace {
 
-const char changelogCodec[] = "windows-1251";
+// A cache larger than this is not a changelog: it is fetched again instead of shown.
+constexpr qint64 maximumCacheBytes = 4 * 1024 * 1024;
+
+// The cache is UTF-8; older versions wrote it in windows-1251, which is rarely valid UTF-8 once
+// it holds a letter outside ASCII (a bullet alone is the byte 0x95).
+QString decodeChangelog(const QByteArray &bytes)
+{
+    QTextCodec::ConverterState state;
+    const QString text
+        = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars == 0 && state.remainingChars == 0)
+        return text;
+    return QTextCodec::codecForName("windows-1251")->toUnicode(bytes);
+}
 
 } // namespace
 
@@ -66,11 +82,7 @@ Changelog::Changelog(QWidget *parent)
     loadChangelog();
 }
 
-Changelog::~Changelog()
-{
-    stream.setDevice(nullptr);
-    delete changelogFile;
-}
+Changelog::~Changelog() = default;
 
 QString Changelog::changelogFilePath()
 {
@@ -84,21 +96,25 @@ QString Changelog::changelogFilePath()
 
 void Changelog::loadChangelog()
 {
-    changelogFile = new QFile(changelogFilePath());
-    if (changelogFile->size() == 0) {
+    changelogPath = changelogFilePath();
+    QFile file(changelogPath);
+    if (file.size() == 0 || file.size() > maximumCacheBytes) {
         requestChangelog();
         clearButton->setEnabled(false);
         return;
     }
-    if (changelogFile->exists()) {
-        stream.setDevice(changelogFile);
-        stream.setCodec(changelogCodec);
-        if (changelogFile->open(QIODevice::ReadOnly | QIODevice::Text)) {
-            changelogView->setText(stream.readAll());
-            changelogFile->close();
+    if (file.exists()) {
+        if (file.open(QIODevice::ReadOnly)) {
+            changelogView->setText(decodeChangelog(file.readAll()));
+            file.close();
         }
         clearButton->setEnabled(true);
     }
+}
+
+bool Changelog::writeChangelog(const QString &text, QString *reason)
+{
+    return AtomicFile::writeFile(changelogPath, text.toUtf8(), reason);
 }
 
 void Changelog::requestChangelog()
@@ -145,8 +161,6 @@ void Changelog::getUpdateData(const QString &updateVer, const QString &updateCha
 {
     pendingAnswered = true;
     updateButton->setEnabled(true);
-    stream.setDevice(changelogFile);
-    stream.setCodec(changelogCodec);
 
     QString notes = updateInfo;
     notes.replace(QLatin1Char('-'), QChar(0x2022));
@@ -155,13 +169,15 @@ void Changelog::getUpdateData(const QString &updateVer, const QString &updateCha
                           + QStringLiteral("\n\n") + QObject::tr("Changelog:") + QLatin1Char(' ')
                           + notes);
 
-    if (changelogFile->isOpen() || changelogFile->open(QIODevice::WriteOnly | QIODevice::Text)) {
-        stream << changelogView->toPlainText();
-        stream.flush();
-    }
-    if (changelogFile->isOpen())
-        changelogFile->close();
     clearButton->setEnabled(true);
+    // The notes are shown either way; a cache that could not be written is fetched next time.
+    QString reason;
+    if (!writeChangelog(changelogView->toPlainText(), &reason)) {
+        appendToLog(
+            QStringLiteral("%1: %2: %3")
+                .arg(currentTimestamp(), QObject::tr("changelog could not be saved"), reason));
+        return;
+    }
     appendToLog(QStringLiteral("%1: %2").arg(currentTimestamp(),
                                              QObject::tr("changelog has been updated")));
 }
@@ -194,10 +210,7 @@ void Changelog::updateLocaleError()
 
 void Changelog::clearFile()
 {
-    if (changelogFile->isOpen())
-        changelogFile->close();
-    if (changelogFile->open(QIODevice::WriteOnly | QIODevice::Truncate))
-        changelogFile->write(QByteArray());
+    writeChangelog(QString(), nullptr);
 }
 
 void Changelog::setJsonReaderError(QJsonParseError parseError)
@@ -222,11 +235,18 @@ void Changelog::clearChangelog()
                        2, QDialogButtonBox::Yes | QDialogButtonBox::No);
     if (question.exec() != QDialogButtonBox::Yes || changelogView->document()->isEmpty())
         return;
-    clearFile();
-    changelogFile->close();
+    QString reason;
+    if (!writeChangelog(QString(), &reason)) {
+        MsgDialog failed(this, QObject::tr("Error"),
+                         QFileInfo(changelogPath).fileName() + QLatin1Char(' ')
+                             + QObject::tr("file could not be saved!") + QLatin1Char('\n') + reason,
+                         3, QDialogButtonBox::Ok);
+        failed.exec();
+        return;
+    }
     changelogView->clear();
     clearButton->setEnabled(false);
-    if (changelogFile->size() == 0) {
+    if (QFileInfo(changelogPath).size() == 0) {
         MsgDialog done(this, QObject::tr("Information"),
                        QObject::tr("Changelog was successfully cleared."), 1, QDialogButtonBox::Ok);
         done.exec();
@@ -237,7 +257,7 @@ void Changelog::updateChangelog()
 {
     if (!changelogView->document()->isEmpty()) {
         changelogView->clear();
-        // Emptied now and left open: the answer is written into it.
+        // Emptied now; the answer rewrites it.
         clearFile();
     }
     requestChangelog();

@@ -5,10 +5,8 @@
 #include <QDialog>
 #include <QJsonParseError>
 #include <QPointer>
-#include <QTextStream>
 
 class NetworkManager;
-class QFile;
 class QPushButton;
 class QTextBrowser;
 
@@ -38,6 +36,8 @@ protected:
 
 private:
     void loadChangelog();
+    // Replaces the cache file with `text` (UTF-8), whole or not at all.
+    bool writeChangelog(const QString &text, QString *reason);
     void requestChangelog();
     void clearChangelog();
     void updateChangelog();
@@ -48,8 +48,7 @@ private:
     QPushButton *clearButton = nullptr;
     QPushButton *updateButton = nullptr;
     QPushButton *closeButton = nullptr;
-    QFile *changelogFile = nullptr;
-    QTextStream stream;
+    QString changelogPath;
     // The request whose answer the dialog waits for (none when idle).
     NetworkManager *pendingRequest = nullptr;
     bool pendingAnswered = false;

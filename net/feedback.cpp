@@ -2,6 +2,7 @@
 
 #include "app/appenums.h"
 #include "app/applog.h"
+#include "app/atomicfile.h"
 #include "app/dialogstyle.h"
 #include "app/msgdialog.h"
 #include "app/productinfo.h"
@@ -16,6 +17,7 @@
 #include "widgets/switch.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +27,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTextCodec>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QVector>
@@ -335,12 +336,13 @@ void Feedback::sendFeedback()
         }
     }
 
-    if (reportFile->open(QIODevice::WriteOnly)) {
-        reportFile->write(QTextCodec::codecForName("windows-1251")->fromUnicode(reportText()));
-        reportFile->close();
-    }
-    if (!reportFile->exists())
+    // UTF-8 keeps every character of the message; a report is written whole or not at all.
+    QString reason;
+    if (!AtomicFile::writeFile(reportFilePath, reportText().toUtf8(), &reason)) {
+        showInputError(QFileInfo(reportFilePath).fileName() + QLatin1Char(' ')
+                       + QObject::tr("file could not be saved!") + QLatin1Char('\n') + reason);
         return;
+    }
     reportFile->deleteLater();
     reportFile = nullptr;
     if (!isNetworkAvailable()) {

@@ -1,6 +1,7 @@
 #include "net/logdialog.h"
 
 #include "app/applog.h"
+#include "app/atomicfile.h"
 #include "app/dialogstyle.h"
 #include "app/filedialogs.h"
 #include "app/msgdialog.h"
@@ -11,11 +12,11 @@
 
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
-#include <QTextStream>
 #include <QVBoxLayout>
 
 namespace Ui {
@@ -144,16 +145,20 @@ void Log::replaceFile(QFile *&slot, const QString &path)
     slot = new QFile(path);
 }
 
-bool Log::writeLog(QFile *file, const QString &path)
+bool Log::writeLog(const QString &path)
 {
-    if (!path.isEmpty() && file->open(QIODevice::WriteOnly)) {
-        QTextStream stream(file);
-        stream.setCodec("windows-1251");
-        stream << logText();
-        stream.flush();
-        file->close();
-    }
-    return file->exists() && file->size() > 0;
+    if (path.isEmpty())
+        return false;
+    // UTF-8 keeps every character of the log; the file is replaced only when written whole.
+    QString reason;
+    if (AtomicFile::writeFile(path, logText().toUtf8(), &reason))
+        return true;
+    MsgDialog message(this, QObject::tr("Error"),
+                      QFileInfo(path).fileName() + QLatin1Char(' ')
+                          + QObject::tr("file could not be saved!") + QLatin1Char('\n') + reason,
+                      3, QDialogButtonBox::Ok);
+    message.exec();
+    return false;
 }
 
 void Log::confirmSaved(const QString &path)
@@ -171,11 +176,14 @@ void Log::saveLog()
     if (!logDir.exists())
         QDir().mkpath(logDirPath);
     replaceFile(logFile, defaultLogPath);
-    if (writeLog(logFile, defaultLogPath))
-        confirmSaved(defaultLogPath);
     savedToDefault = true;
+    // A failed save leaves the setting naming the last log that was written.
+    if (!writeLog(defaultLogPath))
+        return;
     Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("LogPath"),
                                defaultLogPath);
+    if (QFileInfo(defaultLogPath).size() > 0)
+        confirmSaved(defaultLogPath);
 }
 
 void Log::saveLogAs()
@@ -185,9 +193,9 @@ void Log::saveLogAs()
                                     QObject::tr("Text Documents") + QStringLiteral("(*.txt);;")
                                         + QObject::tr("All Files") + QStringLiteral("(*.*)"));
     replaceFile(logFileAs, saveAsPath);
-    if (writeLog(logFileAs, saveAsPath))
-        confirmSaved(saveAsPath);
     savedToDefault = false;
+    if (writeLog(saveAsPath) && QFileInfo(saveAsPath).size() > 0)
+        confirmSaved(saveAsPath);
 }
 
 void Log::openLog()

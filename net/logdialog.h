@@ -39,7 +39,8 @@ protected:
 private:
     void retranslate();
     void setSavedLogActionsEnabled(bool enabled);
-    bool writeLog(QFile *file, const QString &path);
+    // Writes the log whole to `path`; a failure is shown with the system's reason.
+    bool writeLog(const QString &path);
     void confirmSaved(const QString &path);
     void replaceFile(QFile *&slot, const QString &path);
 

@@ -17,8 +17,11 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <memory>
+
 #include "net/ftpdata.h"
 
+class AtomicFile;
 class QFile;
 class QNetworkAccessManager;
 class QNetworkRequest;
@@ -243,7 +246,8 @@ private:
     void removeUpdateFile();
     void releaseDownload();
 
-    QFile *updateFile = nullptr;
+    // The setup being written; it replaces the file at updateFilePath only when complete.
+    std::shared_ptr<AtomicFile> updateFile;
     QString updateFilePath;
     QElapsedTimer downloadTimer;
     qint64 downloadBytesTotal = -1;

@@ -3,6 +3,7 @@
 
 #include "net/networkmanager.h"
 
+#include "app/atomicfile.h"
 #include "app/productinfo.h"
 #include "app/systemfunctions.h"
 
@@ -102,11 +103,12 @@ void NetworkManager::downloadUpdate(QString appUpdateUrl)
     }
 
     // The file is opened before anything is requested, so an unwritable folder is reported
-    // at once instead of after the whole download.
+    // at once instead of after the whole download. The setup is written beside its place and
+    // moved there only when complete: nothing cut short is ever handed to the installer.
     updateFilePath = setupFilePath(downloadPath, effectiveUpdateChannel(updatesChannel));
     QDir().mkpath(QFileInfo(updateFilePath).absolutePath());
-    updateFile = new QFile(updateFilePath, this);
-    if (!updateFile->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    updateFile = std::make_shared<AtomicFile>(updateFilePath);
+    if (!updateFile->open()) {
         const QString reason = QObject::tr("The setup file cannot be written:") + QLatin1Char(' ')
             + QDir::toNativeSeparators(updateFilePath) + QLatin1String(" (")
             + updateFile->errorString() + QLatin1Char(')');
@@ -157,7 +159,7 @@ void NetworkManager::onDownloadReadyRead()
         return;
     }
     const QByteArray data = reply->readAll();
-    if (updateFile->write(data) != data.size()) {
+    if (!updateFile->write(data)) {
         downloadWriteError = updateFile->errorString();
         reply->abort();
         return;
@@ -191,8 +193,6 @@ void NetworkManager::onDownloadFinished()
         onDownloadReadyRead();
     if (reply->isOpen())
         reply->close();
-    updateFile->flush();
-    updateFile->close();
 
     if (downloadCanceled) {
         // The user asked for it: no failure to report, whatever the reply says.
@@ -213,9 +213,14 @@ void NetworkManager::onDownloadFinished()
         emit updateFailed(
             QObject::tr("The server did not send the size of the setup, so the download "
                         "cannot be verified."));
-    } else if (downloadBytesWritten != downloadBytesTotal || !QFile::exists(updateFilePath)) {
+    } else if (downloadBytesWritten != downloadBytesTotal) {
         removeUpdateFile();
         emit updateFailed(QObject::tr("The download ended before the whole setup arrived."));
+    } else if (!updateFile->commit()) {
+        // The last buffered bytes, the sync or the move failed: the setup is not complete.
+        emit updateFailed(QObject::tr("The setup file cannot be written:") + QLatin1Char(' ')
+                          + QDir::toNativeSeparators(updateFilePath) + QLatin1String(" (")
+                          + updateFile->errorString() + QLatin1Char(')'));
     } else {
         progressPercentage = 100;
         emit updateDownloadedSuccessfully(progressPercentage);
@@ -227,7 +232,8 @@ void NetworkManager::onDownloadFinished()
 
 void NetworkManager::removeUpdateFile()
 {
-    if (QFile::exists(updateFilePath) && !QFile::remove(updateFilePath))
+    // Only the unfinished part goes; a setup downloaded before stays as it was.
+    if (updateFile && !updateFile->discard())
         emit failedToDeleteUpdateFile();
 }
 
@@ -240,11 +246,7 @@ void NetworkManager::releaseDownload()
         reply->deleteLater();
         reply = nullptr;
     }
-    if (updateFile) {
-        updateFile->close();
-        updateFile->deleteLater();
-        updateFile = nullptr;
-    }
+    updateFile.reset(); // an unfinished part is removed
     if (manager) {
         manager->deleteLater();
         manager = nullptr;

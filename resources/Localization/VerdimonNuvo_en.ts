@@ -3836,6 +3836,10 @@
         <translation>changelog has been updated</translation>
     </message>
     <message>
+        <source>changelog could not be saved</source>
+        <translation>changelog could not be saved</translation>
+    </message>
+    <message>
         <source>Can&apos;t get changelog information.</source>
         <translation>Can&apos;t get changelog information.</translation>
     </message>

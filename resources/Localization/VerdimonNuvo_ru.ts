@@ -3836,6 +3836,10 @@
         <translation>список изменений обновлён</translation>
     </message>
     <message>
+        <source>changelog could not be saved</source>
+        <translation>не удалось сохранить список изменений</translation>
+    </message>
+    <message>
         <source>Can&apos;t get changelog information.</source>
         <translation>Не удалось получить список изменений.</translation>
     </message>

@@ -3836,6 +3836,10 @@
         <translation>список змін оновлено</translation>
     </message>
     <message>
+        <source>changelog could not be saved</source>
+        <translation>не вдалося зберегти список змін</translation>
+    </message>
+    <message>
         <source>Can&apos;t get changelog information.</source>
         <translation>Не вдалося отримати список змін.</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "app/applog.h"
 #include "app/filedialogs.h"
 #include "app/settings.h"
+#include "diskfaults.h"
 #include "feedbacktesting.h"
 #include "ftpstandin.h"
 #include "httpsstandin.h"
@@ -20,7 +21,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTextCodec>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -246,9 +246,10 @@ private slots:
         QTest::addColumn<QString>("tail");
         QTest::newRow("message, address, attachments")
             << "radioButton"
-            << "It froze.\nTwice." << true << true
+            << "It froze: José 中文 Łódź.\nTwice." << true << true
             << "Feedback type: Problem with the application\nApplication rate: 7\nMessage: It "
-               "froze.\nTwice.\nEmail: John.Doe@mail.com\nAttachments:\nshot.png\ncrash.dmp\n";
+               "froze: José 中文 Łódź.\nTwice.\nEmail: "
+               "John.Doe@mail.com\nAttachments:\nshot.png\ncrash.dmp\n";
         QTest::newRow("a vote, address typed but left out")
             << "radioButton_3"
             << "" << false << false
@@ -283,8 +284,7 @@ private slots:
         QVERIFY2(remote.contains(QRegularExpression(
                      "/Verdimon_Nuvo_Feedback_\\w+_\\d{4}(\\.\\d\\d){5}\\.\\d{3}.txt$")),
                  qPrintable(remote));
-        const QString report
-            = QTextCodec::codecForName("windows-1251")->toUnicode(ftp.receivedFile(remote));
+        const QString report = QString::fromUtf8(ftp.receivedFile(remote));
         QVERIFY2(report.contains(QRegularExpression(
                      "^Application name: Verdimon Nuvo\nApplication build: 4.1.3.742\nApplication "
                      "channel: Beta\nApplication architecture: x64\nCreation date: "
@@ -294,6 +294,24 @@ private slots:
         const QString folder = "public_html/apps/verdimon_nuvo/telemetry/feedback/files/";
         QCOMPARE(ftp.receivedFiles().contains(folder + "shot.png"), attach);
         QCOMPARE(ftp.receivedFiles().contains(folder + "crash.dmp"), attach);
+    }
+
+    // The report on a full disk: the system's reason, the form as it was and nothing left.
+    void reportOnFullDisk()
+    {
+        VN_SMALL_DISK(disk);
+        fill("radioButton", "José 中文 Łódź", "radioButton_4", false);
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(disk.path()));
+        QVERIFY(QDir().mkpath(Feedback::reportFolderPath()) && disk.fill(0));
+        form->sendFeedback();
+        QVERIFY(filesIn(Feedback::reportFolderPath()).isEmpty());
+        qputenv("XDG_DATA_HOME", home);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].endsWith(".txt file could not be saved!\nNo space left on device|3"),
+                 qPrintable(messages[0]));
+        QVERIFY(child<QPushButton>("pushButton")->isEnabled());
+        QCOMPARE(child<QTextEdit>("textEdit")->toPlainText(), QString("José 中文 Łódź"));
     }
 
     void notSent_data()

@@ -1,6 +1,8 @@
 #include "app/applog.h"
+#include "app/atomicfile.h"
 #include "app/filedialogs.h"
 #include "app/settings.h"
+#include "diskfaults.h"
 #include "feedbacktesting.h"
 #include "ftpstandin.h"
 #include "httpsstandin.h"
@@ -11,7 +13,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTextCodec>
 #include <QtTest>
 
 class TestLogDialog : public QObject
@@ -42,10 +43,7 @@ class TestLogDialog : public QObject
         return enabled.join(QLatin1Char(' '));
     }
 
-    static QByteArray encoded(const QString &text)
-    {
-        return QTextCodec::codecForName("windows-1251")->fromUnicode(text);
-    }
+    static QByteArray encoded(const QString &text) { return text.toUtf8(); }
 
 private slots:
     void initTestCase()
@@ -132,6 +130,43 @@ private slots:
         QVERIFY(logView()->document()->isEmpty());
         QCOMPARE(buttons(), QString("Close"));
         QCOMPARE(messages.size(), 2);
+    }
+
+    // Save and Save as on a full disk: the system's reason, the earlier file and the setting as
+    // they were, nothing left; with room, every character in UTF-8.
+    void saveOnSmallDisk_data()
+    {
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<bool>("full");
+        QTest::newRow("Save, disk full") << false << true;
+        QTest::newRow("Save as, disk full") << true << true;
+        QTest::newRow("Save, room") << false << false;
+    }
+    void saveOnSmallDisk()
+    {
+        QFETCH(bool, saveAs);
+        QFETCH(bool, full);
+        VN_SMALL_DISK(disk);
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(disk.path()));
+        dialog = new Log;
+        qputenv("XDG_DATA_HOME", home);
+        appendToLog(QStringLiteral("José 中文 Łódź"));
+        const QString target = saveAs ? disk.filePath("mine.txt") : dialog->defaultLogFilePath();
+        QVERIFY(AtomicFile::writeFile(target, "earlier", nullptr) && (!full || disk.fill(0)));
+        FileDialogs::setTestResponder([&](const QString &) { return QStringList { target }; });
+        button(saveAs ? "Save as" : "Save")->click();
+        const QString name = QFileInfo(target).fileName();
+        QCOMPARE(messages.value(0),
+                 full ? "Error|" + name + " file could not be saved!\nNo space left on device|3"
+                      : "Log|Log file was successfully saved!\nLog path: " + target + "|1");
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), full ? QByteArray("earlier") : logText().toUtf8());
+        QCOMPARE(logPathSetting(), full ? QString() : target);
+        QCOMPARE(
+            filesIn(QFileInfo(target).absolutePath()).filter(QRegularExpression("^(?!filler$)")),
+            QStringList { name });
     }
 
     void saveAsCancelled()

@@ -4,9 +4,11 @@
 
 #include "accounts/accountimage.h"
 #include "app/applog.h"
+#include "app/atomicfile.h"
 #include "app/licenseagreement.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "diskfaults.h"
 #include "ftpstandin.h"
 #include "mainwindow/reportsavedialog.h"
 #include "mainwindow/reportwriter.h"
@@ -21,6 +23,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -28,6 +32,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -395,6 +400,58 @@ private slots:
         QCOMPARE((ini ? saveReportAsIni(data) : saveReportAsText(data)).toUtf8(), golden(file));
     }
 
+    // Hostile names and values as QSettings and Python's configparser read them: the same keys
+    // and no other section, and the value exactly as written.
+    void iniReadersReadWhatWasWritten_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("written");
+        const char *const rows[][4]
+            = { { "Model", "A\n[Injected]\nk=v", "Model", "A%0A[Injected]%0Ak=v" },
+                { "a=b:c", "x", "a_b_c", "x" },
+                { "; note", "a;b # c", "__note", "a%3Bb # c" },
+                { "[List]", "a, \"b\", c\\d", "_List_", "a%2C %22b%22%2C c%5Cd" },
+                { "100%", "  @Invalid() ", "100_", "%20 @Invalid()%20" },
+                { "@tab\there", "@\t\r\x01\u0085end", "@tab_here", "%40%09%0D%01%C2%85end" },
+                { "N", "José 中文 50% %2 %3B", "N", "José 中文 50% %2 %253B" },
+                { "", "", "_", "" } };
+        for (const auto &r : rows)
+            QTest::addRow("%s", r[2])
+                << QString(r[0]) << QString(r[1]) << QString(r[2]) << QString(r[3]);
+    }
+
+    void iniReadersReadWhatWasWritten()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, value);
+        QFETCH(QString, key);
+        QFETCH(QString, written);
+        ReportData data;
+        data.trees[ReportData::OS].items = { row(label, value), row("Last", "end") };
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write(saveReportAsIni(data).toUtf8());
+        file.close();
+        QSettings settings(file.fileName(), QSettings::IniFormat);
+        settings.setIniCodec("UTF-8");
+        QJsonObject byQt;
+        for (const QString &name : settings.allKeys())
+            byQt[name] = settings.value(name).toString();
+        QCOMPARE(byQt.size(), 3);
+        QCOMPARE(byQt.value("OS/" + key).toString(), written);
+        QCOMPARE(byQt.value("OS/Last").toString(), QString("end"));
+        const QString python = run(
+            "/usr/bin/python3",
+            { "-c",
+              "import configparser, json, sys\nc = configparser.ConfigParser(strict=False, "
+              "interpolation=None)\nc.optionxform = str\nc.read(sys.argv[1], encoding='utf-8')\n"
+              "print(json.dumps({s + '/' + k: v for s in c.sections() for k, v in c[s].items()}))",
+              file.fileName() });
+        QCOMPARE(QJsonDocument::fromJson(python.toUtf8()).object(), byQt);
+    }
+
     void creationDate_data()
     {
         QTest::addColumn<int>("language");
@@ -482,6 +539,54 @@ private slots:
                  QStringLiteral("Info.txt file could not be saved!"));
         QCOMPARE(save(dir.filePath("Info"), 9), QStringLiteral("Error has occurred!"));
         QVERIFY(!QFile::exists(dir.filePath("missing")));
+    }
+
+    // A full disk: the failure with the system's reason, the earlier report as it was, and no
+    // part left, nor one of a writer killed before, nor a cut one of earlier versions' PDF export.
+    void fullDiskKeepsEarlierReport_data()
+    {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<int>("left"); // free bytes; -1: no filling
+        QTest::addColumn<QString>("message");
+        const QString full = "Info.%1 file could not be saved!\nNo space left on device";
+        QTest::newRow("text") << 0 << 0 << full.arg("txt");
+        QTest::newRow("INI") << 1 << 0 << full.arg("ini");
+        QTest::newRow("XML") << 3 << 0 << full.arg("xml");
+        QTest::newRow("PDF") << 4 << 8192 << full.arg("pdf");
+        QTest::newRow("PDF with room") << 4 << -1 << "Info.pdf file was successfully saved!";
+    }
+
+    void fullDiskKeepsEarlierReport()
+    {
+        QFETCH(int, filter);
+        QFETCH(int, left);
+        QFETCH(QString, message);
+        VN_SMALL_DISK(disk, 1024 * 1024);
+        const QString name = "Info." + QString("txt ini doc xml pdf").split(' ').at(filter);
+        QVERIFY(AtomicFile::writeFile(disk.filePath(name), "earlier", nullptr));
+        QVERIFY(killedAfter([&]() { return (new AtomicFile(disk.filePath("Old.txt")))->open(); }));
+        QCOMPARE(filesIn(disk.path()).filter(".Old.txt.vnpart-").size(), 1);
+        AtomicFile busy(disk.filePath("busy.txt")); // a save at work meanwhile keeps its part
+        QVERIFY(busy.open());
+        QVERIFY(AtomicFile::writeFile(disk.filePath(".Zz9Zz9.pdf"), "%PDF-1.4\n1 0", nullptr));
+        QVERIFY(AtomicFile::writeFile(disk.filePath(".Qq1Qq1.pdf"), "%PDF-1.4\n%%EOF\n", nullptr));
+        if (left >= 0)
+            QVERIFY(disk.fill(left));
+        save(disk.filePath("Info"), filter);
+        QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 30000);
+        QCOMPARE(messages, QStringList { message });
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QFile file(disk.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(7), QByteArray(left >= 0 ? "earlier" : "%PDF-1."));
+        QCOMPARE(filesIn(disk.path()).filter(".busy.txt.vnpart-").size(), 1);
+        QVERIFY(busy.commit());
+        QStringList expected { ".Qq1Qq1.pdf", ".Zz9Zz9.pdf", name, "busy.txt", "filler" };
+        if (filter == 4)
+            expected.removeOne(".Zz9Zz9.pdf"); // only the PDF export knows that naming
+        if (left < 0)
+            expected.removeOne("filler");
+        QCOMPARE(filesIn(disk.path()), expected);
     }
 
     void pdfHasEveryPage()

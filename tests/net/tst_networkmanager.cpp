@@ -1,9 +1,11 @@
 // NetworkManager against the loopback stand-ins: update checks, setup downloads (a cancel is run
 // through the Updates window in tst_updatewindows) and FTP uploads.
 
+#include "app/atomicfile.h"
 #include "app/config.h"
 #include "app/settings.h"
 #include "appidentity.h"
+#include "diskfaults.h"
 #include "ftpstandin.h"
 #include "httpsstandin.h"
 #include "net/networkmanager.h"
@@ -405,6 +407,36 @@ private slots:
         const QVariantList failure = log->arguments(QStringLiteral("updateFailed")).value(0);
         QVERIFY(failure.value(0).toString().contains(QLatin1String("not-a-folder")));
         QVERIFY(server.requests().isEmpty()); // nothing downloaded in vain
+    }
+
+    // A disk that fills: the system's reason, nothing for the installer, the setup downloaded
+    // before intact and no part left; with room, the whole setup.
+    void downloadOnSmallDisk_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("left"); // free bytes; -1: no filling
+        QTest::addColumn<QStringList>("signalNames");
+        QTest::newRow("fills in the last buffered write") << "/setups/size/40000" << 8192 << failed;
+        QTest::newRow("full from the start") << "/setups/size/300000" << 0 << failed;
+        QTest::newRow("not found") << "/setups/missing" << -1 << aborted;
+        QTest::newRow("room") << "/setups/size/300000" << -1 << installed;
+    }
+    void downloadOnSmallDisk()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, left);
+        QFETCH(QStringList, signalNames);
+        VN_SMALL_DISK(disk, 512 * 1024);
+        const QString setup = NetworkManager::setupFilePath(disk.path(), 3);
+        QVERIFY(AtomicFile::writeFile(setup, "earlier", nullptr) && (left < 0 || disk.fill(left)));
+        QCOMPARE(download(server.baseUrl() + path, disk.path()), signalNames);
+        QCOMPARE(log->arguments(QStringLiteral("updateFailed")).value(0).value(0).toString(),
+                 signalNames == failed
+                     ? "The setup file cannot be written: " + setup + " (No space left on device)"
+                     : QString());
+        QCOMPARE(QFileInfo(setup).size(), signalNames == installed ? 300000 : 7);
+        QCOMPARE(filesIn(disk.path()).filter(QRegularExpression("^(?!filler$)")),
+                 QStringList { QFileInfo(setup).fileName() });
     }
 
     void upload_data()

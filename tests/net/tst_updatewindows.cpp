@@ -1,10 +1,13 @@
 // The Updates window against the stand-in (download, installation, cancel, failures), the
 // changelog window and its file, and the insider-build offer.
 
+#include "app/applog.h"
+#include "app/atomicfile.h"
 #include "app/config.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
 #include "appidentity.h"
+#include "diskfaults.h"
 #include "httpsstandin.h"
 #include "net/changelog.h"
 #include "net/insidernotification.h"
@@ -133,6 +136,7 @@ private slots:
     void cancelWhileDownloading()
     {
         const QString setup = NetworkManager::setupFilePath(downloads.path(), 3);
+        QFile::remove(setup); // one downloaded before would stay (the download tests show it)
         QPointer<Updates> window = new Updates;
         window->offerUpdate("4.1.3.1000", "Release", "notes", true,
                             server.baseUrl() + "/setups/stall/1000000?rate=400000");
@@ -145,7 +149,7 @@ private slots:
         QCOMPARE(messages, QStringList { "Updates|Do you want to cancel update?" });
         QVERIFY(label(window, "label_14").contains(QLatin1String("cancelling...")));
         QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
-        QVERIFY(!QFile::exists(setup));
+        QVERIFY(filesIn(downloads.path()).isEmpty());
         QVERIFY(launcher->calls().isEmpty());
     }
 
@@ -229,7 +233,7 @@ private slots:
         QCOMPARE(view->toPlainText(), block);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QTextCodec::codecForName("windows-1251")->toUnicode(file.readAll()), block);
+        QCOMPARE(QString::fromUtf8(file.readAll()), block);
         file.close();
         QCOMPARE(server.requestedPaths().size(), 1);
         dialog->close();
@@ -241,6 +245,41 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(server.requestedPaths().size(), 1);
         delete dialog;
+    }
+
+    // The cache: read in UTF-8, an older one in windows-1251, without asking the server; on a
+    // full disk the notes are shown, the log says why and nothing is left.
+    void changelogCache_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTextCodec *older = QTextCodec::codecForName("windows-1251");
+        const QString latin = QStringLiteral("Build: 1\n\u2022 José 中文 Łódź");
+        const QString cyrillic = QStringLiteral("Сборка: 1\n\u2022 исправлен запуск");
+        QTest::newRow("UTF-8") << latin.toUtf8() << latin;
+        QTest::newRow("older, Cyrillic") << older->fromUnicode(cyrillic) << cyrillic;
+        QTest::newRow("older, bullet only") << QByteArray("\x95 fix") << QString("\u2022 fix");
+        QTest::newRow("full disk") << QByteArray() << "Build: 4.1.3.742";
+    }
+    void changelogCache()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        VN_SMALL_DISK(disk);
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(disk.path()));
+        const QString path = Changelog::changelogFilePath();
+        QVERIFY(AtomicFile::writeFile(path, bytes, nullptr) && (!bytes.isEmpty() || disk.fill(0)));
+        server.clearRequests();
+        Changelog dialog;
+        qputenv("XDG_DATA_HOME", home);
+        auto *view = dialog.findChild<QTextBrowser *>();
+        QTRY_VERIFY_WITH_TIMEOUT(view->toPlainText().startsWith(shown), 20000);
+        QCOMPARE(server.requestedPaths().size(), bytes.isEmpty() ? 1 : 0);
+        if (bytes.isEmpty())
+            QVERIFY(logView()->toPlainText().endsWith(
+                ": changelog could not be saved: No space left on device"));
+        QCOMPARE(filesIn(QFileInfo(path).absolutePath()), QStringList { "Changelog.txt" });
     }
 
     void insiderOfferInstallAndSwitch()
