@@ -4,6 +4,7 @@
 #include "app/dialogstyle.h"
 #include "app/msgdialog.h"
 #include "net/networkmanager.h"
+#include "net/servertext.h"
 #include "widgets/scrollbar.h"
 
 #include <QDir>
@@ -94,7 +95,7 @@ void Changelog::loadChangelog()
         stream.setDevice(changelogFile);
         stream.setCodec(changelogCodec);
         if (changelogFile->open(QIODevice::ReadOnly | QIODevice::Text)) {
-            changelogView->setText(stream.readAll());
+            changelogView->setPlainText(stream.readAll());
             changelogFile->close();
         }
         clearButton->setEnabled(true);
@@ -148,12 +149,12 @@ void Changelog::getUpdateData(const QString &updateVer, const QString &updateCha
     stream.setDevice(changelogFile);
     stream.setCodec(changelogCodec);
 
-    QString notes = updateInfo;
-    notes.replace(QLatin1Char('-'), QChar(0x2022));
-    changelogView->append(QObject::tr("Build:") + QLatin1Char(' ') + updateVer + QLatin1Char('\n')
-                          + QObject::tr("Channel:") + QLatin1Char(' ') + updateChannel
-                          + QStringLiteral("\n\n") + QObject::tr("Changelog:") + QLatin1Char(' ')
-                          + notes);
+    const QString notes = withListBullets(updateInfo);
+    appendPlainText(changelogView,
+                    QObject::tr("Build:") + QLatin1Char(' ') + updateVer + QLatin1Char('\n')
+                        + QObject::tr("Channel:") + QLatin1Char(' ') + updateChannel
+                        + QStringLiteral("\n\n") + QObject::tr("Changelog:") + QLatin1Char(' ')
+                        + notes);
 
     if (changelogFile->isOpen() || changelogFile->open(QIODevice::WriteOnly | QIODevice::Text)) {
         stream << changelogView->toPlainText();

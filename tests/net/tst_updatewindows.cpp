@@ -72,10 +72,10 @@ private slots:
                             server.baseUrl() + "/setups/size/1000");
         window->show();
         QCOMPARE(window->windowTitle(), QStringLiteral("Verdimon Nuvo - Update"));
-        QCOMPARE(window->findChild<QTextBrowser *>()->toPlainText(),
-                 QStringLiteral(
-                     "Build: 4.1.3.1000\nChannel: Beta\n\nChangelog: \n\u2022 crash\u2022free "
-                     "start"));
+        QCOMPARE(
+            window->findChild<QTextBrowser *>()->toPlainText(),
+            QStringLiteral("Build: 4.1.3.1000\nChannel: Beta\n\nChangelog: \n\u2022 crash-free "
+                           "start"));
         auto *download = window->findChild<QPushButton *>("pushButton");
         QVERIFY(download->isVisible());
         QCOMPARE(download->text(), QStringLiteral("Download"));
@@ -225,7 +225,7 @@ private slots:
         const QString block
             = QStringLiteral("Build: 4.1.3.742\nChannel: Release\n\nChangelog: \nBuild "
                              "4.1.3.742\nDescription file en.update.release.json\n"
-                             "\u2022 self\u2022check on start\u2022up");
+                             "\u2022 self-check on start-up");
         QCOMPARE(view->toPlainText(), block);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
