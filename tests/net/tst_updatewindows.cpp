@@ -64,6 +64,41 @@ private slots:
         QTest::qWait(50);
     }
 
+    void offerTextsArePlain_data()
+    {
+        QTest::addColumn<QString>("build");
+        QTest::addColumn<QString>("channel");
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("markup in every field")
+            << "4.1.4<a href=\"file:///etc/passwd\">x</a>"
+            << "<img src=\"file:///x.png\">Beta"
+            << "\n<b>bold</b><br>next\n<i>second line</i>"
+            << "Build: 4.1.4<a href=\"file:///etc/passwd\">x</a>\nChannel: <img "
+               "src=\"file:///x.png\">Beta\n\nChangelog: \n<b>bold</b><br>next\n<i>second "
+               "line</i>";
+        QTest::newRow("list markers only at a line's start")
+            << "4.1.4"
+            << "Beta"
+            << "\n- self-check on start-up\n  * nested item\nnot - a list"
+            << "Build: 4.1.4\nChannel: Beta\n\nChangelog: \n\u2022 self-check on "
+               "start-up\n  \u2022 nested item\nnot - a list";
+    }
+
+    void offerTextsArePlain()
+    {
+        QFETCH(QString, build);
+        QFETCH(QString, channel);
+        QFETCH(QString, notes);
+        QScopedPointer<Updates> window(new Updates);
+        window->offerUpdate(build, channel, notes, false, server.baseUrl() + "/setups/size/1000");
+        const QTextBrowser *view = window->findChild<QTextBrowser *>();
+        QTEST(view->toPlainText(), "shown");
+        // Nothing of it became a link or a picture.
+        const QString html = view->document()->toHtml();
+        QVERIFY(!html.contains("<a ") && !html.contains("<img"));
+    }
+
     void manualOfferShowsTheNotes()
     {
         QPointer<Updates> window = new Updates;
