@@ -14,8 +14,8 @@ const char propertyName[] = "vnReplyBounds";
 QString sizeText(qint64 bytes)
 {
     if (bytes >= 1024 * 1024)
-        return QObject::tr("%1 MB").arg(bytes / (1024 * 1024));
-    return QObject::tr("%1 KB").arg(qMax<qint64>(bytes / 1024, 1));
+        return QStringLiteral("%1 %2").arg(bytes / (1024 * 1024)).arg(QObject::tr("MB"));
+    return QStringLiteral("%1 %2").arg(qMax<qint64>(bytes / 1024, 1)).arg(QObject::tr("KB"));
 }
 
 } // namespace
@@ -143,7 +143,7 @@ QImage ReplyBounds::boundedImage(const QByteArray &data, QString *reason)
         why = QObject::tr("The server's reply is not a picture.");
     } else if (size.width() > maxPictureSide || size.height() > maxPictureSide
                || qint64(size.width()) * size.height() > maxPicturePixels) {
-        why = QObject::tr("The picture from the server is too large (%1 × %2 pixels).")
+        why = QObject::tr("The picture from the server is too large (%1 x %2 pixels).")
                   .arg(size.width())
                   .arg(size.height());
     }

@@ -649,7 +649,7 @@ private slots:
                 = log->arguments(QStringLiteral("requestFailed")).value(0).value(0).toString();
             QVERIFY2(reason.contains(mode == QLatin1String("trickle") ? "within 3 seconds"
                                          : mode == QLatin1String("bigimage")
-                                         ? "20000 × 20000 pixels"
+                                         ? "20000 x 20000 pixels"
                                          : "larger than"),
                      qPrintable(reason));
         }
