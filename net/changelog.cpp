@@ -118,6 +118,7 @@ void Changelog::requestChangelog()
     connect(manager, &NetworkManager::noNetConnection, this, &Changelog::changeLogUpdateError);
     connect(manager, &NetworkManager::jsonReaderError, this, &Changelog::setJsonReaderError);
     connect(manager, &NetworkManager::localeError, this, &Changelog::updateLocaleError);
+    connect(manager, &NetworkManager::requestFailed, this, &Changelog::requestRefused);
     connect(manager, &NetworkManager::finished, this,
             [this, manager]() { onRequestFinished(manager); });
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
@@ -180,6 +181,17 @@ void Changelog::changeLogUpdateError()
         requestChangelog();
     else
         close();
+}
+
+void Changelog::requestRefused(const QString &reason)
+{
+    pendingAnswered = true;
+    clearButton->setEnabled(!changelogView->document()->isEmpty());
+    updateButton->setEnabled(true);
+    MsgDialog message(this, QObject::tr("Error"),
+                      QObject::tr("Can't get changelog information.") + QLatin1Char(' ') + reason,
+                      3, QDialogButtonBox::Ok);
+    message.exec();
 }
 
 void Changelog::updateLocaleError()

@@ -278,6 +278,23 @@ private slots:
         delete dialog;
     }
 
+    void changelogSaysWhyAReplyWasRefused()
+    {
+        QFile::remove(Changelog::changelogFilePath());
+        server.applyEnvironment(QStringLiteral("endless"));
+        QPointer<Changelog> dialog = new Changelog;
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        server.applyEnvironment();
+        QCOMPARE(messages.first(),
+                 QStringLiteral("Error|Can't get changelog information. The server's reply is "
+                                "larger than 1 MB and was refused."));
+        QVERIFY(dialog->findChild<QTextBrowser *>()->toPlainText().isEmpty());
+        QTRY_VERIFY(dialog->findChildren<QPushButton *>().value(1)->isEnabled()); // Update
+        QVERIFY(!QFile::exists(Changelog::changelogFilePath())
+                || QFileInfo(Changelog::changelogFilePath()).size() == 0);
+        delete dialog;
+    }
+
     void insiderOfferInstallAndSwitch()
     {
         auto *offer = new InsiderNotification;
