@@ -73,8 +73,11 @@ ReplyBounds *ReplyBounds::watch(QNetworkReply *reply, Kind kind, qint64 maxBytes
 {
     auto *bounds = new ReplyBounds(reply, maxBytes, deadline);
     reply->setProperty(propertyName, QVariant::fromValue<QObject *>(bounds));
-    if (kind != Setup)
-        reply->setReadBufferSize(maxBytes + 1);
+    // A buffered reply gets a read buffer just above its limit, so a server that sends more is
+    // refused before more is held; the setup, read as it arrives, a buffer that keeps the network
+    // from running ahead of the file.
+    constexpr qint64 setupBuffer = 1024 * 1024;
+    reply->setReadBufferSize(kind == Setup ? qMin(maxBytes + 1, setupBuffer) : maxBytes + 1);
     return bounds;
 }
 

@@ -29,9 +29,7 @@ public:
     static qint64 sizeLimit(Kind kind);
     static int deadlineMs(Kind kind);
 
-    // Watches `reply` from now on; the object is the reply's child and goes with it. A buffered
-    // reply (all but Setup) gets a read buffer just above the limit, so a server that sends more
-    // is refused before more is held.
+    // Watches `reply` from now on; the object is the reply's child and goes with it.
     static ReplyBounds *watch(QNetworkReply *reply, Kind kind, qint64 maxBytes, int deadline);
 
     // Why the reply was aborted ("" while it stayed within its bounds).
