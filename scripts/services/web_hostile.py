@@ -58,16 +58,12 @@ def stream(req, length):
 
 
 def delegate(req, method, rest, query, body):
+    """Lets the other route modules answer the rest of the path."""
     for module in req.server.route_modules:
-        if module is not _this_module() and module.handle(req, method, rest, query, body):
+        if module.__name__ != __name__ and module.handle(req, method, rest, query, body):
             return True
     req.send_body(404, b"not found\n", "text/plain")
     return True
-
-
-def _this_module():
-    import sys
-    return sys.modules[__name__]
 
 
 def handle(req, method, parts, query, body):
