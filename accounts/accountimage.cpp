@@ -19,7 +19,16 @@ QPixmap AccountImage::defaultAvatar()
 
 void AccountImage::setAvatar(const QPixmap &picture)
 {
-    avatarPixmap = picture.isNull() ? defaultAvatar() : picture;
+    // The picture is scaled to the widget on every paint: a large one is kept at a size the
+    // widget can use, so painting stays cheap whatever the server sent.
+    constexpr int keptSide = 512;
+    if (picture.isNull())
+        avatarPixmap = defaultAvatar();
+    else if (picture.width() > keptSide || picture.height() > keptSide)
+        avatarPixmap
+            = picture.scaled(keptSide, keptSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    else
+        avatarPixmap = picture;
     update();
 }
 

@@ -4,6 +4,7 @@
 #include "mainwindow/verdimonnuvo.h"
 
 #include "app/appenums.h"
+#include "app/applog.h"
 #include "app/settings.h"
 #include "net/networkmanager.h"
 
@@ -31,6 +32,7 @@ void VerdimonNuvo::checkNetwork()
 {
     checkConnectionBtn->setEnabled(false);
     for (QLabel *label : { networkStatusValueLabel, ipValueLabel }) {
+        label->setTextFormat(Qt::PlainText);
         label->setText(QObject::tr("Checking..."));
         label->setStyleSheet(QString::fromLatin1(kNeutralStyle));
     }
@@ -44,6 +46,9 @@ void VerdimonNuvo::checkNetwork()
             &VerdimonNuvo::appUserNotConnected);
     connect(manager, &NetworkManager::userIPData, this, &VerdimonNuvo::appUserIP);
     connect(manager, &NetworkManager::userIPUnknownData, this, &VerdimonNuvo::appUserIPUnknown);
+    connect(manager, &NetworkManager::requestFailed, this, [](const QString &reason) {
+        appendToLog(QStringLiteral("%1: %2").arg(currentTimestamp(), reason));
+    });
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
     connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);

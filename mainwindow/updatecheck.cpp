@@ -5,6 +5,7 @@
 #include "mainwindow/verdimonnuvo.h"
 
 #include "app/appenums.h"
+#include "app/applog.h"
 #include "app/msgdialog.h"
 #include "app/productinfo.h"
 #include "app/settings.h"
@@ -64,6 +65,9 @@ void VerdimonNuvo::checkForAppUpdates()
             &VerdimonNuvo::setLatestVersion);
     connect(manager, &NetworkManager::noNetConnection, this, &VerdimonNuvo::setNoNetConnection);
     connect(manager, &NetworkManager::jsonReaderError, this, &VerdimonNuvo::setJsonReaderError);
+    connect(manager, &NetworkManager::requestFailed, this, [](const QString &reason) {
+        appendToLog(QStringLiteral("%1: %2").arg(currentTimestamp(), reason));
+    });
     connect(manager, &NetworkManager::finished, this, [this, answered]() {
         if (*answered)
             return;

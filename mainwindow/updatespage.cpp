@@ -56,6 +56,7 @@ void VerdimonNuvo::createUpdatesPage()
     applicationUpdatesLabel = makeUpdatesLabel(QObject::tr("Application updates"), true, page);
     buildCaptionLabel = makeUpdatesLabel(QObject::tr("Build:"), false, page);
     latestBuildLabel = makeUpdatesLabel(QObject::tr("Not checked"), false, page);
+    latestBuildLabel->setTextFormat(Qt::PlainText); // the build comes from the server
     latestBuildLabel->setTextInteractionFlags(Qt::TextSelectableByMouse
                                               | Qt::TextSelectableByKeyboard);
     lastCheckCaptionLabel = makeUpdatesLabel(QObject::tr("Last checked:"), false, page);

@@ -5,6 +5,7 @@
 #include "app/dialogstyle.h"
 #include "app/msgdialog.h"
 #include "net/networkmanager.h"
+#include "net/servertext.h"
 #include "widgets/scrollbar.h"
 
 #include <QDir>
@@ -105,7 +106,7 @@ void Changelog::loadChangelog()
     }
     if (file.exists()) {
         if (file.open(QIODevice::ReadOnly)) {
-            changelogView->setText(decodeChangelog(file.readAll()));
+            changelogView->setPlainText(decodeChangelog(file.readAll()));
             file.close();
         }
         clearButton->setEnabled(true);
@@ -133,6 +134,7 @@ void Changelog::requestChangelog()
     connect(manager, &NetworkManager::noNetConnection, this, &Changelog::changeLogUpdateError);
     connect(manager, &NetworkManager::jsonReaderError, this, &Changelog::setJsonReaderError);
     connect(manager, &NetworkManager::localeError, this, &Changelog::updateLocaleError);
+    connect(manager, &NetworkManager::requestFailed, this, &Changelog::requestRefused);
     connect(manager, &NetworkManager::finished, this,
             [this, manager]() { onRequestFinished(manager); });
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
@@ -162,12 +164,12 @@ void Changelog::getUpdateData(const QString &updateVer, const QString &updateCha
     pendingAnswered = true;
     updateButton->setEnabled(true);
 
-    QString notes = updateInfo;
-    notes.replace(QLatin1Char('-'), QChar(0x2022));
-    changelogView->append(QObject::tr("Build:") + QLatin1Char(' ') + updateVer + QLatin1Char('\n')
-                          + QObject::tr("Channel:") + QLatin1Char(' ') + updateChannel
-                          + QStringLiteral("\n\n") + QObject::tr("Changelog:") + QLatin1Char(' ')
-                          + notes);
+    const QString notes = withListBullets(updateInfo);
+    appendPlainText(changelogView,
+                    QObject::tr("Build:") + QLatin1Char(' ') + updateVer + QLatin1Char('\n')
+                        + QObject::tr("Channel:") + QLatin1Char(' ') + updateChannel
+                        + QStringLiteral("\n\n") + QObject::tr("Changelog:") + QLatin1Char(' ')
+                        + notes);
 
     clearButton->setEnabled(true);
     // The notes are shown either way; a cache that could not be written is fetched next time.
@@ -195,6 +197,17 @@ void Changelog::changeLogUpdateError()
         requestChangelog();
     else
         close();
+}
+
+void Changelog::requestRefused(const QString &reason)
+{
+    pendingAnswered = true;
+    clearButton->setEnabled(!changelogView->document()->isEmpty());
+    updateButton->setEnabled(true);
+    MsgDialog message(this, QObject::tr("Error"),
+                      QObject::tr("Can't get changelog information.") + QLatin1Char(' ') + reason,
+                      3, QDialogButtonBox::Ok);
+    message.exec();
 }
 
 void Changelog::updateLocaleError()

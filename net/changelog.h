@@ -27,6 +27,8 @@ public slots:
     void getUpdateData(const QString &updateVer, const QString &updateChannel,
                        const QString &updateInfo);
     void changeLogUpdateError();
+    // The server's reply went past its size limit or deadline: says so, with the reason.
+    void requestRefused(const QString &reason);
     void updateLocaleError();
     void clearFile();
     void setJsonReaderError(QJsonParseError parseError);

@@ -138,6 +138,7 @@ InsiderNotification::InsiderNotification(QWidget *parent)
     offerLabel = new QLabel(offerText(QObject::tr("unknown")), this);
     offerLabel->setObjectName(QStringLiteral("label_2"));
     offerLabel->setGeometry(10, 50, 430, 25);
+    offerLabel->setTextFormat(Qt::PlainText); // the build comes from the server
     offerLabel->setFont(labelFont(false));
 
     noteLabel = new QLabel(noteText(), this);

@@ -160,8 +160,31 @@ QNetworkAccessManager *NetworkManager::createManager()
 QNetworkRequest NetworkManager::descriptionRequest(const QString &url) const
 {
     QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
-    request.setTransferTimeout(transferTimeoutMs);
+    request.setTransferTimeout(stallTimeoutMs);
     return request;
+}
+
+void NetworkManager::setRequestBounds(qint64 maxBytes, int deadlineMs)
+{
+    sizeLimitOverride = maxBytes;
+    deadlineOverride = deadlineMs;
+}
+
+QNetworkReply *NetworkManager::bounded(QNetworkReply *fresh, ReplyBounds::Kind kind)
+{
+    ReplyBounds::watch(fresh, kind,
+                       sizeLimitOverride > 0 ? sizeLimitOverride : ReplyBounds::sizeLimit(kind),
+                       deadlineOverride > 0 ? deadlineOverride : ReplyBounds::deadlineMs(kind));
+    return fresh;
+}
+
+bool NetworkManager::reportRefusal(QNetworkReply *finishedReply)
+{
+    const QString reason = ReplyBounds::failure(finishedReply);
+    if (reason.isEmpty())
+        return false;
+    emit requestFailed(reason);
+    return true;
 }
 
 void NetworkManager::abortOnSslErrors(QNetworkReply *failedReply, const QList<QSslError> &errors)
@@ -193,22 +216,25 @@ void NetworkManager::checkForApplicationUpdates(bool insiderUpdate)
     const QString url = insiderUpdate
         ? updateJsonUrl(Update::Insider, prefix)
         : updateJsonUrl(effectiveUpdateChannel(updatesChannel), prefix);
-    QNetworkReply *descriptionReply = manager->get(descriptionRequest(url));
+    QNetworkReply *descriptionReply
+        = bounded(manager->get(descriptionRequest(url)), ReplyBounds::Description);
     connect(descriptionReply, &QNetworkReply::finished, this,
             [this, descriptionReply]() { onUpdateDescriptionReply(descriptionReply); });
 }
 
 void NetworkManager::onUpdateDescriptionReply(QNetworkReply *descriptionReply)
 {
-    if (descriptionReply->error() != QNetworkReply::NoError
-        || descriptionReply->bytesAvailable() == 0) {
+    // Only a 2xx answer within its bounds is a description: a redirect's or an error page's body
+    // is not.
+    reportRefusal(descriptionReply);
+    const QByteArray body = ReplyBounds::successBody(descriptionReply);
+    if (body.isEmpty()) {
         endReply(descriptionReply);
         emit finished();
         return;
     }
     QJsonParseError parseError;
-    const QJsonDocument document
-        = QJsonDocument::fromJson(descriptionReply->readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (document.isNull() || !document.isObject()) {
         emit jsonReaderError(parseError);
         endReply(descriptionReply);
@@ -247,19 +273,22 @@ void NetworkManager::validateUpdateUrl()
     }
     downloadCanceled = false;
     createManager();
-    QNetworkReply *urlReply = manager->get(descriptionRequest(updateJsonUrl()));
+    QNetworkReply *urlReply
+        = bounded(manager->get(descriptionRequest(updateJsonUrl())), ReplyBounds::Description);
     connect(urlReply, &QNetworkReply::finished, this,
             [this, urlReply]() { onUpdateUrlReply(urlReply); });
 }
 
 void NetworkManager::onUpdateUrlReply(QNetworkReply *urlReply)
 {
-    if (urlReply->error() != QNetworkReply::NoError || urlReply->bytesAvailable() == 0) {
+    reportRefusal(urlReply);
+    const QByteArray body = ReplyBounds::successBody(urlReply);
+    if (body.isEmpty()) {
         endReply(urlReply);
         return;
     }
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(urlReply->readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (document.isNull() || !document.isObject()) {
         emit jsonReaderError(parseError);
     } else {

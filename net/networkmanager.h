@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "net/ftpdata.h"
+#include "net/replybounds.h"
 
 class AtomicFile;
 class QFile;
@@ -79,8 +80,10 @@ public:
     // An application/x-www-form-urlencoded body of the fields in order, every byte outside the
     // unreserved set percent-encoded, so that '+', '&', '=' and '%' arrive as typed.
     static QByteArray formBody(const QList<QPair<QString, QString>> &fields);
-    // Splits a captcha reply at its last ';' into the picture and the code.
-    static void splitCaptcha(const QByteArray &body, QImage *image, QString *code);
+    // Splits a captcha reply at its last ';' into the picture and the code. A picture too large
+    // to decode safely is left null, with the reason in `reason`.
+    static void splitCaptcha(const QByteArray &body, QImage *image, QString *code,
+                             QString *reason = nullptr);
 
 signals:
     void updateAvailable();
@@ -127,6 +130,9 @@ signals:
     void recoveryVerifCode(QString code);
     void customerFound();
     void noCustomerFound();
+    // A request went past its size limit or its deadline, or sent a picture too large to show,
+    // and was refused; the operation then ends on its failure path.
+    void requestFailed(QString reason);
 
 private slots:
     void onUpdateDescriptionReply(QNetworkReply *descriptionReply);
@@ -141,7 +147,12 @@ private:
     void postAccountForm(const QList<QPair<QString, QString>> &fields,
                          void (NetworkManager::*handler)(QNetworkReply *));
     void getAccountResource(const QString &url, void (NetworkManager::*handler)(QNetworkReply *));
-    static bool isGoodReply(QNetworkReply *reply);
+    // A 2xx reply within its bounds with a body; the body in `body`.
+    bool isGoodReply(QNetworkReply *reply, QByteArray *body);
+    // Puts a fresh reply under the bounds of its kind.
+    QNetworkReply *bounded(QNetworkReply *fresh, ReplyBounds::Kind kind);
+    // Emits requestFailed() when the reply was refused by its bounds; true then.
+    bool reportRefusal(QNetworkReply *finishedReply);
     void onEncryptedPasswordReply(QNetworkReply *reply);
     void onCaptchaReply(QNetworkReply *reply);
     void onLocationReply(QNetworkReply *reply);
@@ -186,9 +197,12 @@ public:
                                  const QString &fileName, bool useInstallersPath);
     // The text with the account's password (plain and percent-encoded) masked.
     static QString withoutFtpPassword(QString text);
-    // An upload or a setup download gives up when nothing has moved for this long (default
+    // An upload or a web request gives up when nothing has moved for this long (default
     // transferTimeoutMs).
     void setStallTimeout(int milliseconds);
+    // Replaces the size limit and the overall deadline of every web request of this object
+    // (0 keeps the default of the request's kind).
+    void setRequestBounds(qint64 maxBytes, int deadlineMs);
 
 public slots:
     // Uploads the records one after the other, in order.
@@ -202,6 +216,8 @@ private:
     // One record's upload and outcome signal; false when the records after it need not be tried.
     bool uploadRecord(const FtpData &data);
     int stallTimeoutMs = transferTimeoutMs;
+    qint64 sizeLimitOverride = 0;
+    int deadlineOverride = 0;
     // --- Setup download (networkmanagerdownload.cpp) -----------------------------------------
 public:
     // The setup file of a channel (Update::Channel after the account rule) in a folder, in

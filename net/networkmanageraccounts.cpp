@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -18,13 +19,42 @@ QString validationUrl()
     return QStringLiteral("%1/includes/validation.php").arg(Config::webBaseUrl());
 }
 
-QNetworkRequest accountRequest(const QString &url)
+QNetworkRequest accountRequest(const QString &url, int stallTimeoutMs)
 {
     QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QStringLiteral("application/x-www-form-urlencoded"));
-    request.setTransferTimeout(NetworkManager::transferTimeoutMs);
+    request.setTransferTimeout(stallTimeoutMs);
     return request;
+}
+
+// One line of printable ASCII without blanks: the shape of a stored password form and of a
+// verification code. A page of text or markup is neither.
+bool isToken(const QString &text, int maxLength)
+{
+    static const QRegularExpression token(QStringLiteral("^[\\x21-\\x7e]+$"));
+    return !text.isEmpty() && text.size() <= maxLength && token.match(text).hasMatch();
+}
+
+// A country name: one short line without control characters.
+bool isCountryName(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 100)
+        return false;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return false;
+    }
+    return true;
+}
+
+// The error to report for a reply that is no answer: its own; for one that ended without an
+// error, "unknown content" unless it was an empty 2xx reply (reported as no error).
+QNetworkReply::NetworkError failureCode(const QNetworkReply *reply, bool emptySuccess)
+{
+    if (reply->error() != QNetworkReply::NoError)
+        return reply->error();
+    return emptySuccess ? QNetworkReply::NoError : QNetworkReply::UnknownContentError;
 }
 
 } // namespace
@@ -42,7 +72,8 @@ QByteArray NetworkManager::formBody(const QList<QPair<QString, QString>> &fields
     return body;
 }
 
-void NetworkManager::splitCaptcha(const QByteArray &body, QImage *image, QString *code)
+void NetworkManager::splitCaptcha(const QByteArray &body, QImage *image, QString *code,
+                                  QString *reason)
 {
     const int split = body.lastIndexOf(';');
     if (split < 0) {
@@ -50,20 +81,24 @@ void NetworkManager::splitCaptcha(const QByteArray &body, QImage *image, QString
         *code = QString::fromUtf8(body);
         return;
     }
-    image->loadFromData(body.left(split));
+    *image = ReplyBounds::boundedImage(body.left(split), reason);
     *code = QString::fromUtf8(body.mid(split + 1));
 }
 
-bool NetworkManager::isGoodReply(QNetworkReply *reply)
+bool NetworkManager::isGoodReply(QNetworkReply *reply, QByteArray *body)
 {
-    return reply->error() == QNetworkReply::NoError && reply->bytesAvailable() > 0;
+    reportRefusal(reply);
+    *body = ReplyBounds::successBody(reply);
+    return !body->isEmpty();
 }
 
 void NetworkManager::postAccountForm(const QList<QPair<QString, QString>> &fields,
                                      void (NetworkManager::*handler)(QNetworkReply *))
 {
     createManager();
-    QNetworkReply *reply = manager->post(accountRequest(validationUrl()), formBody(fields));
+    QNetworkReply *reply
+        = bounded(manager->post(accountRequest(validationUrl(), stallTimeoutMs), formBody(fields)),
+                  ReplyBounds::AccountText);
     connect(reply, &QNetworkReply::finished, this, [this, reply, handler]() {
         (this->*handler)(reply);
         endReply(reply);
@@ -74,7 +109,8 @@ void NetworkManager::getAccountResource(const QString &url,
                                         void (NetworkManager::*handler)(QNetworkReply *))
 {
     createManager();
-    QNetworkReply *reply = manager->get(accountRequest(url));
+    QNetworkReply *reply
+        = bounded(manager->get(accountRequest(url, stallTimeoutMs)), ReplyBounds::Picture);
     connect(reply, &QNetworkReply::finished, this, [this, reply, handler]() {
         (this->*handler)(reply);
         endReply(reply);
@@ -90,10 +126,13 @@ void NetworkManager::encryptPassword(const QString &password)
 
 void NetworkManager::onEncryptedPasswordReply(QNetworkReply *reply)
 {
-    if (isGoodReply(reply))
-        emit encryptedPassword(QString::fromUtf8(reply->readAll()));
+    QByteArray body;
+    const bool answered = isGoodReply(reply, &body);
+    const QString stored = QString::fromUtf8(body);
+    if (answered && isToken(stored, 255))
+        emit encryptedPassword(stored);
     else
-        emit ecryptionError(int(reply->error()));
+        emit ecryptionError(int(failureCode(reply, !answered && ReplyBounds::isSuccess(reply))));
     emit finished();
 }
 
@@ -108,14 +147,19 @@ void NetworkManager::getCaptcha(const QString &type)
 
 void NetworkManager::onCaptchaReply(QNetworkReply *reply)
 {
-    if (isGoodReply(reply)) {
-        QImage image;
-        QString code;
-        splitCaptcha(reply->readAll(), &image, &code);
+    QByteArray body;
+    QImage image;
+    QString code;
+    QString refusal;
+    if (isGoodReply(reply, &body))
+        splitCaptcha(body, &image, &code, &refusal);
+    if (!refusal.isEmpty())
+        emit requestFailed(refusal);
+    // A picture refused for its size is no captcha the user could read.
+    if (!body.isEmpty() && refusal.isEmpty())
         emit captchaData(image, code);
-    } else {
-        emit captchaError(reply->error());
-    }
+    else
+        emit captchaError(failureCode(reply, body.isEmpty() && ReplyBounds::isSuccess(reply)));
     emit finished();
 }
 
@@ -127,9 +171,12 @@ void NetworkManager::getLocation()
 
 void NetworkManager::onLocationReply(QNetworkReply *reply)
 {
-    // A failed request reads as no country; the caller decides what that means.
-    emit userCountry(reply->error() == QNetworkReply::NoError ? QString::fromUtf8(reply->readAll())
-                                                              : QString());
+    // A failed request, or a reply that is no country name, reads as no country; the caller
+    // decides what that means.
+    QByteArray body;
+    isGoodReply(reply, &body);
+    const QString country = QString::fromUtf8(body).trimmed();
+    emit userCountry(isCountryName(country) ? country : QString());
     emit finished();
 }
 
@@ -164,15 +211,19 @@ void NetworkManager::onRecoveryEmailReply(QNetworkReply *reply)
 // recovery.
 void NetworkManager::onEmailReply(QNetworkReply *reply, bool recovery)
 {
-    if (!isGoodReply(reply)) {
-        emit emailValidationError(reply->error());
+    QByteArray body;
+    if (!isGoodReply(reply, &body)) {
+        emit emailValidationError(failureCode(reply, ReplyBounds::isSuccess(reply)));
         emit finished();
         return;
     }
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(reply->readAll(), &parseError);
-    const bool isObject = !document.isNull() && document.isObject();
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     const QJsonObject object = document.object();
+    // A code that is no short token (a page of text) makes the answer unreadable.
+    const QJsonValue codeValue = object.value(QStringLiteral("verifCode"));
+    const bool isObject = !document.isNull() && document.isObject()
+        && (codeValue.toString().isEmpty() || isToken(codeValue.toString(), 64));
     if (!isObject && recovery) {
         emit noCustomerFound();
     } else if (!isObject || object.isEmpty()) {
@@ -207,7 +258,9 @@ void NetworkManager::checkUserPassword(const QString &password, const QString &e
 
 void NetworkManager::onPasswordCheckReply(QNetworkReply *reply)
 {
-    if (reply->readAll() == QByteArrayLiteral("true"))
+    // Only a 2xx answer "true" signs in: an error page saying "true" does not.
+    QByteArray body;
+    if (isGoodReply(reply, &body) && body == QByteArrayLiteral("true"))
         emit loggedInSuccessfully();
     else
         emit credentialsError();
@@ -222,7 +275,13 @@ void NetworkManager::getAccountAvatar(const QString &path)
 
 void NetworkManager::onAvatarReply(QNetworkReply *reply)
 {
-    QPixmap avatar;
-    avatar.loadFromData(reply->readAll());
-    emit accountAvatar(avatar);
+    // Decoded here, on the GUI thread, only when its header names a small picture.
+    QByteArray body;
+    QString refusal;
+    QImage picture;
+    if (isGoodReply(reply, &body))
+        picture = ReplyBounds::boundedImage(body, &refusal);
+    if (!refusal.isEmpty())
+        emit requestFailed(refusal);
+    emit accountAvatar(QPixmap::fromImage(picture));
 }

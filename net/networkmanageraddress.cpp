@@ -4,31 +4,58 @@
 
 #include "app/config.h"
 
+#include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+namespace {
+
+// The reply as an address, or "" when it is none (an error page, markup, a longer text).
+QString addressOf(const QByteArray &body)
+{
+    const QString text = QString::fromLatin1(body).trimmed();
+    for (const QChar c : text) {
+        if (!c.isDigit() && c != QLatin1Char('.') && c != QLatin1Char(':')
+            && !QStringLiteral("abcdefABCDEF").contains(c))
+            return QString();
+    }
+    const QHostAddress address(text);
+    // "127.1" parses too; only the dotted quad is taken as an IPv4 address.
+    if (address.isNull()
+        || (address.protocol() == QAbstractSocket::IPv4Protocol && address.toString() != text))
+        return QString();
+    // The loopback address of IPv6 as the one of IPv4; other addresses stay as they are.
+    if (address == QHostAddress(QHostAddress::LocalHostIPv6))
+        return QStringLiteral("127.0.0.1");
+    return address.toString();
+}
+
+} // namespace
+
 void NetworkManager::detectUserIp()
 {
     createManager();
-    // The request gives up after transferTimeoutMs without data, so a service that never
-    // answers still ends in "not connected" and the caller gets its finished().
-    QNetworkReply *addressReply = manager->get(descriptionRequest(
-        Config::webBaseUrl() + QStringLiteral("/includes/user_ip_detection.php")));
+    // The request gives up after its deadline or the stall timer, so a service that never
+    // answers still ends and the caller gets its finished().
+    QNetworkReply *addressReply
+        = bounded(manager->get(descriptionRequest(
+                      Config::webBaseUrl() + QStringLiteral("/includes/user_ip_detection.php"))),
+                  ReplyBounds::Address);
     connect(addressReply, &QNetworkReply::finished, this, [this, addressReply]() {
-        // Any readable answer counts, whatever the reply's error: the host was reached.
-        if (addressReply->bytesAvailable() > 0) {
-            QString address = QString::fromUtf8(addressReply->readAll()).trimmed();
-            // The loopback address of IPv6 as the one of IPv4; other addresses stay as they are
-            // (an address that merely ends in "::1" is not the loopback).
-            if (address == QLatin1String("::1"))
-                address = QStringLiteral("127.0.0.1");
+        reportRefusal(addressReply);
+        // Any content, whatever the reply's status, tells that the host was reached; only a 2xx
+        // reply that is an address is shown as one.
+        const bool reached = ReplyBounds::receivedAny(addressReply);
+        const QString address = addressOf(ReplyBounds::successBody(addressReply));
+        if (reached)
             emit userConnectedStatus();
-            emit userIPData(address);
-        } else {
+        else
             emit userNotConnectedStatus();
+        if (reached && !address.isEmpty())
+            emit userIPData(address);
+        else
             emit userIPUnknownData(QObject::tr("Unknown"));
-        }
         endReply(addressReply);
         emit finished();
     });

@@ -131,7 +131,7 @@ void NetworkManager::downloadUpdate(QString appUpdateUrl)
                                   QString::fromLatin1(Product::version), QStringLiteral("Windows"))
                              .toUtf8());
 
-    reply = manager->get(request);
+    reply = bounded(manager->get(request), ReplyBounds::Setup);
     downloadTimer.start();
     connect(reply, &QNetworkReply::readyRead, this, &NetworkManager::onDownloadReadyRead);
     connect(reply, &QNetworkReply::downloadProgress, this, &NetworkManager::onDownloadProgress);
@@ -203,6 +203,9 @@ void NetworkManager::onDownloadFinished()
         emit updateFailed(QObject::tr("The setup file cannot be written:") + QLatin1Char(' ')
                           + QDir::toNativeSeparators(updateFilePath) + QLatin1String(" (")
                           + downloadWriteError + QLatin1Char(')'));
+    } else if (!ReplyBounds::failure(reply).isEmpty()) {
+        removeUpdateFile();
+        emit updateFailed(ReplyBounds::failure(reply));
     } else if (status != 200 || error != QNetworkReply::NoError) {
         removeUpdateFile();
         emit updateAborted(status, error);

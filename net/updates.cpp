@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "app/systemfunctions.h"
 #include "net/networkmanager.h"
+#include "net/servertext.h"
 #include "net/setupinstaller.h"
 #include "widgets/scrollbar.h"
 
@@ -214,12 +215,13 @@ void Updates::offerUpdate(const QString &buildNumber, const QString &channel, co
 void Updates::appJsonData(const QString &appUpdatesVersion, const QString &appUpdatesChannel,
                           const QString &appUpdatesInfo)
 {
-    QString notes = appUpdatesInfo;
-    notes.replace(QLatin1Char('-'), QChar(0x2022));
-    ui->textBrowser->append(QStringLiteral("%1 %2").arg(QObject::tr("Build:"), appUpdatesVersion));
-    ui->textBrowser->append(
-        QStringLiteral("%1 %2\n").arg(QObject::tr("Channel:"), appUpdatesChannel));
-    ui->textBrowser->append(QStringLiteral("%1 %2").arg(QObject::tr("Changelog:"), notes));
+    // The server's texts are shown as they are: no markup, line breaks kept.
+    const QString notes = withListBullets(appUpdatesInfo);
+    appendPlainText(ui->textBrowser,
+                    QStringLiteral("%1 %2").arg(QObject::tr("Build:"), appUpdatesVersion));
+    appendPlainText(ui->textBrowser,
+                    QStringLiteral("%1 %2\n").arg(QObject::tr("Channel:"), appUpdatesChannel));
+    appendPlainText(ui->textBrowser, QStringLiteral("%1 %2").arg(QObject::tr("Changelog:"), notes));
 }
 
 void Updates::startDownload(const QString &url)

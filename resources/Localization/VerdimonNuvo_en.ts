@@ -4,6 +4,22 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>The server did not complete its reply within %1 seconds.</source>
+        <translation>The server did not complete its reply within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 and was refused.</source>
+        <translation>The server&apos;s reply is larger than %1 and was refused.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is not a picture.</source>
+        <translation>The server&apos;s reply is not a picture.</translation>
+    </message>
+    <message>
+        <source>The picture from the server is too large (%1 x %2 pixels).</source>
+        <translation>The picture from the server is too large (%1 x %2 pixels).</translation>
+    </message>
+    <message>
         <source>Failed to copy the font</source>
         <translation>Failed to copy the font</translation>
     </message>

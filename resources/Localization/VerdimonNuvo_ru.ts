@@ -4,6 +4,22 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>The server did not complete its reply within %1 seconds.</source>
+        <translation>Сервер не завершил ответ за %1 с.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 and was refused.</source>
+        <translation>Ответ сервера больше %1 и был отклонён.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is not a picture.</source>
+        <translation>Ответ сервера не является изображением.</translation>
+    </message>
+    <message>
+        <source>The picture from the server is too large (%1 x %2 pixels).</source>
+        <translation>Изображение с сервера слишком большое (%1 x %2 пикселей).</translation>
+    </message>
+    <message>
         <source>Failed to copy the font</source>
         <translation>не удалось скопировать шрифт</translation>
     </message>

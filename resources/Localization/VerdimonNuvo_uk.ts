@@ -4,6 +4,22 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>The server did not complete its reply within %1 seconds.</source>
+        <translation>Сервер не завершив відповідь за %1 с.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is larger than %1 and was refused.</source>
+        <translation>Відповідь сервера більша за %1 і була відхилена.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is not a picture.</source>
+        <translation>Відповідь сервера не є зображенням.</translation>
+    </message>
+    <message>
+        <source>The picture from the server is too large (%1 x %2 pixels).</source>
+        <translation>Зображення із сервера завелике (%1 x %2 пікселів).</translation>
+    </message>
+    <message>
         <source>Failed to copy the font</source>
         <translation>не вдалося скопіювати шрифт</translation>
     </message>

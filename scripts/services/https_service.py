@@ -27,8 +27,9 @@ import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-# Each subsystem of the vendor's service keeps its routes in a module of its own.
-ROUTE_MODULES = ["web_updates", "web_setups", "web_address", "web_accounts"]
+# Each subsystem of the vendor's service keeps its routes in a module of its own; web_hostile
+# comes first, as its modes take over any path.
+ROUTE_MODULES = ["web_hostile", "web_updates", "web_setups", "web_address", "web_accounts"]
 
 
 def run_openssl(args, cwd):

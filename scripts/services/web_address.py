@@ -9,6 +9,7 @@ serves every case: https://127.0.0.1:PORT/stall/includes/user_ip_detection.php s
     empty     200 with an empty body
     fail      500 with an empty body
     stall     no answer at all: the request is held for --stall-seconds, then dropped
+Under web_hostile's "markup" mode the answer is an HTML page that holds the address.
 """
 
 import time
@@ -42,6 +43,9 @@ def handle(req, method, parts, query, body):
         req.send_body(200, b"", "text/plain")
     elif mode == "loopback6":
         req.send_body(200, b"::1", "text/plain")
+    elif getattr(req, "markup", False):
+        req.send_body(200, b"<html><body><h1>%s</h1><img src=\"file:///x.png\"></body></html>"
+                      % req.client_address[0].encode("ascii"), "text/html")
     else:
         req.send_body(200, req.client_address[0].encode("ascii"), "text/plain")
     return True

@@ -12,6 +12,9 @@ The setup addresses they name are served by web_setups.
     emptyobj  the JSON text "{}"
     missing   every description is missing (404)
 
+Under web_hostile's "markup" mode every text of a description carries HTML (a file:/// link, an
+image, bold text, a line break tag).
+
 A first path component naming a mode overrides --mode for that request, so one server serves
 every case: https://127.0.0.1:PORT/latest/apps/... answers as --mode latest would.
 """
@@ -30,15 +33,22 @@ def add_arguments(parser):
     parser.add_argument("--current-version", default="4.1.3.742")
 
 
-def description(channel_dir, prefix, version, base_url):
+MARKUP = '<a href="file:///etc/passwd">passwd</a><img src="file:///usr/share/pixmaps/x.png"><b>'
+
+
+def description(channel_dir, prefix, version, base_url, markup=False):
     """The update description of one channel and language."""
     file_name = "%supdate.%s.json" % (prefix, channel_dir)
     setup = "%s/apps/%s/%s/Verdimon.Nuvo.Setup.x64.exe" % (base_url, PRODUCT_KEY, channel_dir)
+    lines = ["Build %s" % version, "Description file %s" % file_name, "- self-check on start-up"]
+    channel = CHANNELS[channel_dir]
+    if markup:
+        version, channel = version + MARKUP, channel + MARKUP
+        lines = [line + MARKUP + "<br>" for line in lines]
     entry = {
         "version": version,
-        "channel": CHANNELS[channel_dir],
-        "updateinfo": ["Build %s" % version, "Description file %s" % file_name,
-                       "- self-check on start-up"],
+        "channel": channel,
+        "updateinfo": lines,
         "update_url_x64": setup,
         "update_onedrive_url_x64": setup + "?delivery=onedrive",
         "update_dropbox_url_x64": setup + "?delivery=dropbox",
@@ -72,5 +82,6 @@ def handle(req, method, parts, query, body):
     else:
         version = {"update": opts.new_version, "latest": opts.current_version,
                    "older": "4.1.3.8"}[mode]
-        req.send_body(200, description(channel_dir, known[file_name], version, req.base_url()))
+        req.send_body(200, description(channel_dir, known[file_name], version, req.base_url(),
+                                       getattr(req, "markup", False)))
     return True

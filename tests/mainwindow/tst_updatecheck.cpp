@@ -1,5 +1,6 @@
 // The update check, the insider offer and the network status against the HTTPS stand-in.
 
+#include "app/applog.h"
 #include "app/config.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
@@ -99,6 +100,18 @@ private slots:
         // No description at all: no answer, yet the page may not stay "Checking...".
         QTest::newRow("failed") << "missing" << 3 << false << release << "Not checked"
                                 << QStringList();
+        // Only a 2xx reply within its bounds is a description.
+        QTest::newRow("redirect carrying a description")
+            << "redirect" << 3 << false << release << "Not checked" << QStringList();
+        QTest::newRow("error page")
+            << "status500true" << 3 << false << release << "Not checked" << QStringList();
+        QTest::newRow("endless description")
+            << "endless" << 3 << false << release << "Not checked" << QStringList();
+        // The build is shown as the server wrote it, markup and all, never rendered.
+        QTest::newRow("markup") << "markup" << 3 << false << release
+                                << "4.1.3.742<a href=\"file:///etc/passwd\">passwd</a><img "
+                                   "src=\"file:///usr/share/pixmaps/x.png\"><b>"
+                                << QStringList("Updates|Verdimon Nuvo is up to date");
     }
 
     void check()
@@ -110,6 +123,7 @@ private slots:
         server.applyEnvironment(mode);
         useChannel(channel);
         window->silentUpdateCheck = silent;
+        const int logBefore = logText().size();
         window->checkForAppUpdates();
         QVERIFY(!window->checkUpdatesBtn->isEnabled());
         QCOMPARE(window->latestBuildLabel->text(), QStringLiteral("Checking..."));
@@ -118,7 +132,12 @@ private slots:
         QCOMPARE(server.requestedPaths(),
                  QStringList("/" + mode + "/apps/verdimon_nuvo/" + description));
         QTEST(window->latestBuildLabel->text(), "build");
-        QCOMPARE(window->lastCheckLabel->text() == "Not checked", mode == "missing");
+        QFETCH(QString, build);
+        QCOMPARE(window->lastCheckLabel->text() == "Not checked", build == "Not checked");
+        QCOMPARE(window->latestBuildLabel->textFormat(), Qt::PlainText);
+        QCOMPARE(logText().mid(logBefore).contains(
+                     "The server's reply is larger than 1 MB and was refused."),
+                 mode == "endless");
         QVERIFY(window->checkUpdatesBtn->isEnabled());
         QVERIFY(!window->silentUpdateCheck);
     }
@@ -170,18 +189,27 @@ private slots:
         QTest::addColumn<int>("theme");
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("status");
         const char *green = "color: #008000;", *red = "color: #FF0000;";
-        QTest::newRow("answer") << "answer" << 0 << "127.0.0.1" << green;
+        QTest::newRow("answer") << "answer" << 0 << "127.0.0.1" << green << "Connected";
         QTest::newRow("gray") << "answer" << 1 << "127.0.0.1"
-                              << "color: #79B220;";
-        QTest::newRow("::1") << "loopback6" << 2 << "127.0.0.1" << green;
-        QTest::newRow("fail") << "fail" << 0 << "Unknown" << red;
+                              << "color: #79B220;"
+                              << "Connected";
+        QTest::newRow("::1") << "loopback6" << 2 << "127.0.0.1" << green << "Connected";
+        QTest::newRow("fail") << "fail" << 0 << "Unknown" << red << "Not connected";
         // The service never answers: the request gives up and the button comes back.
-        QTest::newRow("stall") << "stall" << 0 << "Unknown" << red;
+        QTest::newRow("stall") << "stall" << 0 << "Unknown" << red << "Not connected";
+        // The host answered, but not with an address.
+        QTest::newRow("HTML page") << "markup" << 0 << "Unknown" << red << "Connected";
+        QTest::newRow("error page") << "status500true" << 0 << "Unknown" << red << "Connected";
+        QTest::newRow("endless") << "endless" << 0 << "Unknown" << red << "Connected";
     }
 
     void networkStatus()
     {
+        const char *green = "color: #008000;", *red = "color: #FF0000;";
+        if (QTest::currentDataTag() == QLatin1String("gray"))
+            green = "color: #79B220;";
         QFETCH(QString, mode);
         QFETCH(int, theme);
         QFETCH(QString, address);
@@ -192,10 +220,10 @@ private slots:
         QVERIFY(!other.checkConnectionBtn->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(other.checkConnectionBtn->isEnabled(),
                                  NetworkManager::transferTimeoutMs + 10000);
-        QCOMPARE(other.networkStatusValueLabel->text(),
-                 address == "Unknown" ? "Not connected" : "Connected");
+        QTEST(other.networkStatusValueLabel->text(), "status");
         QCOMPARE(other.ipValueLabel->text(), address);
-        QTEST(other.networkStatusValueLabel->styleSheet(), "style");
+        QCOMPARE(other.networkStatusValueLabel->styleSheet(),
+                 other.networkStatusValueLabel->text() == "Connected" ? green : red);
         QTEST(other.ipValueLabel->styleSheet(), "style");
     }
 };

@@ -67,6 +67,41 @@ private slots:
         QTest::qWait(50);
     }
 
+    void offerTextsArePlain_data()
+    {
+        QTest::addColumn<QString>("build");
+        QTest::addColumn<QString>("channel");
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("markup in every field")
+            << "4.1.4<a href=\"file:///etc/passwd\">x</a>"
+            << "<img src=\"file:///x.png\">Beta"
+            << "\n<b>bold</b><br>next\n<i>second line</i>"
+            << "Build: 4.1.4<a href=\"file:///etc/passwd\">x</a>\nChannel: <img "
+               "src=\"file:///x.png\">Beta\n\nChangelog: \n<b>bold</b><br>next\n<i>second "
+               "line</i>";
+        QTest::newRow("list markers only at a line's start")
+            << "4.1.4"
+            << "Beta"
+            << "\n- self-check on start-up\n  * nested item\nnot - a list"
+            << "Build: 4.1.4\nChannel: Beta\n\nChangelog: \n\u2022 self-check on "
+               "start-up\n  \u2022 nested item\nnot - a list";
+    }
+
+    void offerTextsArePlain()
+    {
+        QFETCH(QString, build);
+        QFETCH(QString, channel);
+        QFETCH(QString, notes);
+        QScopedPointer<Updates> window(new Updates);
+        window->offerUpdate(build, channel, notes, false, server.baseUrl() + "/setups/size/1000");
+        const QTextBrowser *view = window->findChild<QTextBrowser *>();
+        QTEST(view->toPlainText(), "shown");
+        // Nothing of it became a link or a picture.
+        const QString html = view->document()->toHtml();
+        QVERIFY(!html.contains("<a ") && !html.contains("<img"));
+    }
+
     void manualOfferShowsTheNotes()
     {
         QPointer<Updates> window = new Updates;
@@ -75,10 +110,10 @@ private slots:
                             server.baseUrl() + "/setups/size/1000");
         window->show();
         QCOMPARE(window->windowTitle(), QStringLiteral("Verdimon Nuvo - Update"));
-        QCOMPARE(window->findChild<QTextBrowser *>()->toPlainText(),
-                 QStringLiteral(
-                     "Build: 4.1.3.1000\nChannel: Beta\n\nChangelog: \n\u2022 crash\u2022free "
-                     "start"));
+        QCOMPARE(
+            window->findChild<QTextBrowser *>()->toPlainText(),
+            QStringLiteral("Build: 4.1.3.1000\nChannel: Beta\n\nChangelog: \n\u2022 crash-free "
+                           "start"));
         auto *download = window->findChild<QPushButton *>("pushButton");
         QVERIFY(download->isVisible());
         QCOMPARE(download->text(), QStringLiteral("Download"));
@@ -229,7 +264,7 @@ private slots:
         const QString block
             = QStringLiteral("Build: 4.1.3.742\nChannel: Release\n\nChangelog: \nBuild "
                              "4.1.3.742\nDescription file en.update.release.json\n"
-                             "\u2022 self\u2022check on start\u2022up");
+                             "\u2022 self-check on start-up");
         QCOMPARE(view->toPlainText(), block);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -280,6 +315,23 @@ private slots:
             QVERIFY(logView()->toPlainText().endsWith(
                 ": changelog could not be saved: No space left on device"));
         QCOMPARE(filesIn(QFileInfo(path).absolutePath()), QStringList { "Changelog.txt" });
+    }
+
+    void changelogSaysWhyAReplyWasRefused()
+    {
+        QFile::remove(Changelog::changelogFilePath());
+        server.applyEnvironment(QStringLiteral("endless"));
+        QPointer<Changelog> dialog = new Changelog;
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        server.applyEnvironment();
+        QCOMPARE(messages.first(),
+                 QStringLiteral("Error|Can't get changelog information. The server's reply is "
+                                "larger than 1 MB and was refused."));
+        QVERIFY(dialog->findChild<QTextBrowser *>()->toPlainText().isEmpty());
+        QTRY_VERIFY(dialog->findChildren<QPushButton *>().value(1)->isEnabled()); // Update
+        QVERIFY(!QFile::exists(Changelog::changelogFilePath())
+                || QFileInfo(Changelog::changelogFilePath()).size() == 0);
+        delete dialog;
     }
 
     void insiderOfferInstallAndSwitch()
