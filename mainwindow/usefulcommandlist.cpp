@@ -76,7 +76,9 @@ const QVector<UsefulCommandEntry> &entries()
         { 0, QT_TRANSLATE_NOOP("QObject", "NVIDIA Control Panel"), false,
           UsefulCommandKind::Command, "nvidia-settings" },
         { 0, QT_TRANSLATE_NOOP("QObject", "Temp folder"), false, UsefulCommandKind::Command,
-          "open:{temp}" },
+          "open:{temp}|"
+          "nautilus {temp}|dolphin {temp}|nemo {temp}|caja {temp}|thunar {temp}|pcmanfm-qt "
+          "{temp}|pcmanfm {temp}" },
         { 0, QT_TRANSLATE_NOOP("QObject", "System Properties"), false, UsefulCommandKind::Command,
           "gnome:info-overview|kde:kcm_about-distro|kinfocenter|xfce4-about" },
         { 0, QT_TRANSLATE_NOOP("QObject", "Environment Variables"), false,
@@ -85,7 +87,9 @@ const QVector<UsefulCommandEntry> &entries()
           "wmctrl -k on" },
         { 0, "OneDrive", false, UsefulCommandKind::Untranslated, "onedrivegui" },
         { 0, QT_TRANSLATE_NOOP("QObject", "App Data folder"), false, UsefulCommandKind::Command,
-          "open:{data}" },
+          "open:{data}|"
+          "nautilus {data}|dolphin {data}|nemo {data}|caja {data}|thunar {data}|pcmanfm-qt "
+          "{data}|pcmanfm {data}" },
         { 0, QT_TRANSLATE_NOOP("QObject", "File Explorer Options"), false,
           UsefulCommandKind::Command, "thunar-settings" },
         { 0, QT_TRANSLATE_NOOP("QObject", "Set Default Programs"), false,
@@ -366,7 +370,7 @@ const QVector<UsefulCommandEntry> &entries()
         { 13, QT_TRANSLATE_NOOP("QObject", "Glance"), false, UsefulCommandKind::Command,
           unavailable },
         { 13, QT_TRANSLATE_NOOP("QObject", "Lock screen"), false, UsefulCommandKind::Command,
-          "gnome:lock|kde:kcm_screenlocker|light-locker-settings" },
+          "gnome:screen|kde:kcm_screenlocker|light-locker-settings" },
         { 13, QT_TRANSLATE_NOOP("QObject", "Navigation bar"), false, UsefulCommandKind::Command,
           unavailable },
         { 13, QT_TRANSLATE_NOOP("QObject", "Personalization (category)"), false,

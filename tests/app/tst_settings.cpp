@@ -136,6 +136,43 @@ private slots:
         }
     }
 
+    // A store edited by hand: values out of range or no numbers read as the default.
+    void hostileStore_data()
+    {
+        QTest::addColumn<QByteArray>("line"); // in [AppSettings] or [Updates]
+        QTest::addColumn<double>("opacity");
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<int>("channel");
+        QTest::newRow("valid") << QByteArray("Opacity=0.5\nAppTheme=2\nUpdatesChannel=0") << 0.5
+                               << 2 << 0;
+        QTest::newRow("nan") << QByteArray("Opacity=nan\nAppTheme=nan\nUpdatesChannel=nan") << 1.0
+                             << 0 << 3;
+        QTest::newRow("infinite") << QByteArray("Opacity=inf\nAppTheme=1e9") << 1.0 << 0 << 3;
+        QTest::newRow("too low") << QByteArray("Opacity=0.49\nAppTheme=-1\nUpdatesChannel=-1")
+                                 << 1.0 << 0 << 3;
+        QTest::newRow("too high") << QByteArray(
+            "Opacity=1.01\nAppTheme=3\nUpdatesChannel=4294967296")
+                                  << 1.0 << 0 << 3;
+        QTest::newRow("negative nan") << QByteArray("Opacity=-nan") << 1.0 << 0 << 3;
+    }
+
+    void hostileStore()
+    {
+        QFETCH(QByteArray, line);
+        {
+            QFile store(Settings::storeFileName());
+            QVERIFY(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QByteArray updates;
+            QByteArray app;
+            for (const QByteArray &entry : line.split('\n'))
+                (entry.startsWith("Updates") ? updates : app) += entry + '\n';
+            store.write("[AppSettings]\n" + app + "[Updates]\n" + updates);
+        }
+        QTEST(Settings::windowOpacity(), "opacity");
+        QTEST(Settings::intValue("AppSettings", "AppTheme", 0), "theme");
+        QTEST(Settings::intValue("Updates", "UpdatesChannel", 3), "channel");
+    }
+
     // A font the program does not offer is replaced by the default, also in the store.
     void fontChoice()
     {

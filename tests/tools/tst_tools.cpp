@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -162,6 +163,17 @@ private slots:
         QTest::newRow("session gnome") << sessions << "ubuntu:GNOME" << QStringList { "a", "d" };
         QTest::newRow("session kde") << sessions << "KDE" << QStringList { "b c", "d" };
         QTest::newRow("session other") << sessions << "" << QStringList { "d" };
+        // Blank alternatives, bare tags and prefixes without a target name nothing.
+        QTest::newRow("blank alternative") << "a| "
+                                           << "" << QStringList { "a" };
+        QTest::newRow("bare tag") << "[KDE]"
+                                  << "KDE" << QStringList();
+        QTest::newRow("tag and blanks") << "[KDE]  |b"
+                                        << "KDE" << QStringList { "b" };
+        QTest::newRow("empty tag") << "[]a|[GNOME"
+                                   << "GNOME" << QStringList();
+        QTest::newRow("empty targets") << "open:|gnome: |kde:|c"
+                                       << "" << QStringList { "c" };
     }
 
     void alternatives()
@@ -209,8 +221,36 @@ private slots:
             << QStringList { "Email && app accounts: " + deniedText };
         QTest::newRow("Edit group policy") << settings << 0 << denied << QStringList()
                                            << QStringList { "Edit group policy" + notFound };
-        QTest::newRow("Temp folder") << settings << 0 << denied << QStringList { QDir::tempPath() }
-                                     << QStringList { "Temp folder: " + deniedText };
+        QTest::newRow("Temp folder")
+            << QStringList { "xdg-open", "nautilus" } << 0 << denied
+            << QStringList { QDir::tempPath() } << QStringList { "Temp folder: " + deniedText };
+        // Without the desktop's opener a file manager shows the folder; without either the box
+        // names the missing opener.
+        QTest::newRow("Temp folder/file manager")
+            << QStringList { "thunar" } << 0 << started
+            << QStringList { "thunar " + QDir::tempPath() } << QStringList();
+        QTest::newRow("App Data folder/nothing")
+            << settings << 0 << started << QStringList()
+            << QStringList { "App Data folder: No application is set to open this type of file or "
+                             "folder, or the desktop's opener (xdg-open) is not installed." };
+        // The window's own slots use their rows' counterparts too.
+        const QStringList tools { "hardinfo", "kinfocenter", "gnome-terminal", "clamtk" };
+        QTest::newRow("DX Diagnostic Tool")
+            << tools << 0 << started << QStringList { "hardinfo" } << QStringList();
+        QTest::newRow("DX Diagnostic Tool (x64)/second choice")
+            << QStringList { "kinfocenter" } << 0 << started << QStringList { "kinfocenter" }
+            << QStringList();
+        QTest::newRow("Command Prompt (Admin)/gnome")
+            << tools << 0 << started << QStringList { "gnome-terminal -- sudo -i" }
+            << QStringList();
+        QTest::newRow("Windows Defender")
+            << tools << 0 << started << QStringList { "clamtk" } << QStringList();
+        QTest::newRow("Windows Defender/none") << QStringList() << 0 << started << QStringList()
+                                               << QStringList { "Windows Defender" + notFound };
+        // GNOME 43 keeps the screen lock in its Screen panel.
+        QTest::newRow("Lock screen")
+            << settings << 13 << started << QStringList { "gnome-control-center screen" }
+            << QStringList();
     }
 
     void clickLaunchesInstalledCounterpart()
@@ -281,12 +321,22 @@ private slots:
         QTest::newRow("windows count") << "8.8.8.8 -n 5" << QStringList { "8.8.8.8", "-c", "5" };
         QTest::newRow("leading ping")
             << "ping 127.0.0.1 -c 2" << QStringList { "127.0.0.1", "-c", "2" };
-        QTest::newRow("numeric flag kept") << "-n 127.0.0.1" << QStringList { "-n", "127.0.0.1" };
-        QTest::newRow("ping inside a name") << "pinghost" << QStringList { "pinghost" };
-        QTest::newRow("upper case") << "PING" << QStringList { "PING" };
-        QTest::newRow("quoted") << "\"a b\" c" << QStringList { "a b", "c" };
+        QTest::newRow("numeric flag kept")
+            << "-n 127.0.0.1" << QStringList { "-c", "4", "-n", "127.0.0.1" };
+        QTest::newRow("ping inside a name") << "pinghost" << QStringList { "-c", "4", "pinghost" };
+        QTest::newRow("upper case") << "PING" << QStringList { "-c", "4", "PING" };
+        QTest::newRow("quoted") << "\"a b\" c" << QStringList { "-c", "4", "a b", "c" };
         QTest::newRow("separator stays text")
-            << "127.0.0.1; touch x" << QStringList { "127.0.0.1;", "touch", "x" };
+            << "127.0.0.1; touch x" << QStringList { "-c", "4", "127.0.0.1;", "touch", "x" };
+        // Linux ping has no default count: four requests, as on Windows, unless one is given.
+        QTest::newRow("windows host") << "ping 8.8.8.8" << QStringList { "-c", "4", "8.8.8.8" };
+        QTest::newRow("grouped count") << "-qc2 h" << QStringList { "-qc2", "h" };
+        QTest::newRow("count in a value")
+            << "-I eth0c -p ffc h" << QStringList { "-c", "4", "-I", "eth0c", "-p", "ffc", "h" };
+        QTest::newRow("glued value") << "-Ieth0 h" << QStringList { "-c", "4", "-Ieth0", "h" };
+        QTest::newRow("version") << "-V" << QStringList { "-V" };
+        QTest::newRow("after the end of options")
+            << "-- -c" << QStringList { "-c", "4", "--", "-c" };
     }
 
     void commandArguments()
@@ -339,11 +389,14 @@ private slots:
         QVERIFY(!QFile::exists(marker));
     }
 
+    // Ctrl+C stops ping wherever the focus is (the field has it after Return).
     void stopsOnRequest_data()
     {
         QTest::addColumn<QString>("how");
         QTest::newRow("EXIT") << "EXIT";
         QTest::newRow("ctrl+c") << "";
+        QTest::newRow("ctrl+c in the field") << "commandField";
+        QTest::newRow("ctrl+c in the output") << "outputView";
     }
 
     void stopsOnRequest()
@@ -351,18 +404,48 @@ private slots:
         QFETCH(QString, how);
         Console console;
         console.dialog->show();
+        console.dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(console.dialog.get()));
         QSignalSpy finished(console.dialog.get(), &PingManager::commandSucceeded);
-        console.type(QStringLiteral("127.0.0.1 -i 0.2"));
+        console.type(QStringLiteral("127.0.0.1 -c 200 -i 0.2"));
         QTRY_VERIFY_WITH_TIMEOUT(console.view->toPlainText().contains(QLatin1String("icmp_seq")),
                                  10000);
-        if (how.isEmpty())
+        if (how.isEmpty()) {
             QTest::keyClick(console.dialog.get(), Qt::Key_C, Qt::ControlModifier);
-        else
+        } else if (how.startsWith(QLatin1String("c")) || how.startsWith(QLatin1String("o"))) {
+            auto *target = console.dialog->findChild<QWidget *>(how);
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+        } else {
             console.type(how);
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!console.dialog->isRunning(), 10000);
         QCOMPARE(finished.count(), 1);
         QVERIFY(console.view->toPlainText().contains(QLatin1String("packets transmitted")));
         QVERIFY(console.dialog->isVisible());
+    }
+
+    // Before any ping and after one ended, Ctrl+C in the field copies, as it does anywhere.
+    void ctrlCCopiesWhileIdle()
+    {
+        Console console;
+        console.dialog->show();
+        console.dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(console.dialog.get()));
+        QSignalSpy ended(console.dialog.get(), &PingManager::commandSucceeded);
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(!console.dialog->isRunning());
+            QApplication::clipboard()->clear();
+            console.field->setText(QStringLiteral("127.0.0.1 -c 1"));
+            console.field->setFocus();
+            console.field->selectAll();
+            QTest::keyClick(console.field, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("127.0.0.1 -c 1"));
+            if (round == 0) {
+                console.send->click();
+                QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 10000);
+            }
+        }
     }
 
     void closingStopsThePing()
@@ -377,26 +460,51 @@ private slots:
         QVERIFY(process.isNull());
     }
 
+    // The check per file-system type and mount state; "-" where none can run. Mounted XFS and
+    // btrfs get their online checks, which accept a mounted volume.
     void checkCommand_data()
     {
-        QTest::addColumn<QString>("type"); // empty: the unmounted /dev/sdb1
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("isMounted");
         QTest::addColumn<bool>("repair");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("mounted read-only") << "ext4" << false << "fsck -n /dev/sda1";
-        QTest::newRow("mounted never repaired") << "ext4" << true << "fsck -n /dev/sda1";
-        QTest::newRow("unmounted read-only") << "" << false << "fsck -n /dev/sdb1";
-        QTest::newRow("xfs mounted") << "xfs" << true << "xfs_repair -n /dev/sda1";
-        QTest::newRow("btrfs mounted") << "btrfs" << true << "btrfs check --readonly /dev/sda1";
+        const QString none = QStringLiteral("-");
+        QTest::newRow("ext4 mounted") << "ext4" << true << false << "fsck -n /dev/sda1";
+        QTest::newRow("ext4 mounted never repaired")
+            << "ext4" << true << true << "fsck -n /dev/sda1";
+        QTest::newRow("ext4 unmounted") << "ext4" << false << false << "fsck -n /dev/sda1";
+        QTest::newRow("ext4 unmounted repair") << "ext4" << false << true << "fsck -y /dev/sda1";
+        QTest::newRow("unknown unmounted") << "" << false << false << "fsck -n /dev/sda1";
+        QTest::newRow("xfs mounted") << "xfs" << true << true << "xfs_scrub -n /mnt/x";
+        QTest::newRow("xfs unmounted") << "xfs" << false << false << "xfs_repair -n /dev/sda1";
+        QTest::newRow("xfs unmounted repair") << "xfs" << false << true << "xfs_repair /dev/sda1";
+        QTest::newRow("xfs without xfsprogs") << "xfs/" << false << false << none;
+        QTest::newRow("btrfs mounted")
+            << "btrfs" << true << false << "btrfs scrub start -B -r /mnt/x";
+        QTest::newRow("btrfs unmounted")
+            << "btrfs" << false << false << "btrfs check --readonly /dev/sda1";
+        QTest::newRow("btrfs repair not offered") << "btrfs" << false << true << none;
+        QTest::newRow("btrfs without its tools") << "btrfs/" << true << false << none;
+        QTest::newRow("volume group member") << "LVM2_member" << false << false << none;
+        QTest::newRow("swap") << "swap" << false << false << none;
     }
 
     void checkCommand()
     {
         QFETCH(QString, type);
+        QFETCH(bool, isMounted);
         QFETCH(bool, repair);
+        // A trailing "/" stands for a machine without the file system's own tools.
+        const bool bare = type.endsWith(QLatin1Char('/'));
+        type.remove(QLatin1Char('/'));
+        const CheckableFileSystem fileSystem { QStringLiteral("/dev/sda1"),
+                                               isMounted ? QStringLiteral("/mnt/x") : QString(),
+                                               type };
         const QStringList command
-            = FileSystemCheck::checkCommand(type.isEmpty() ? unmounted() : mounted(type), repair,
-                                            [](const QString &program) { return program; });
-        QTEST(command.join(QLatin1Char(' ')), "expected");
+            = FileSystemCheck::checkCommand(fileSystem, repair, [bare](const QString &program) {
+                  return bare && program != QLatin1String("fsck") ? QString() : program;
+              });
+        QTEST(command.isEmpty() ? QStringLiteral("-") : command.join(QLatin1Char(' ')), "expected");
     }
 
     // Unmounted devices come from the block-device table: partitions and unpartitioned disks,
@@ -426,19 +534,33 @@ private slots:
               "28 27 0:45 / /home rw,relatime - btrfs /dev/sdb rw\n");
         write(root.path() + QStringLiteral("/proc/swaps"),
               "Filename Type Size Used Priority\n/dev/sdd partition 1 0 -2\n");
+        // The type comes from udev's database; a volume group's member holds no file system.
+        device(QStringLiteral("sdf"), "8:80");
+        device(QStringLiteral("sdg"), "8:96");
+        write(root.path() + QStringLiteral("/run/udev/data/b8:2"),
+              "S:disk/by-uuid/1\nE:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=xfs\n");
+        write(root.path() + QStringLiteral("/run/udev/data/b8:96"), "E:ID_FS_TYPE=LVM2_member\n");
         QStringList devices;
         for (const CheckableFileSystem &fileSystem :
              FileSystemCheck::checkableFileSystems(plat::SysRoot(root.path()))) {
             QVERIFY(!fileSystem.mounted());
-            devices << fileSystem.device;
+            devices << FileSystemCheck::displayText(fileSystem);
         }
         devices.sort();
-        QCOMPARE(devices, QStringList({ "/dev/sda2" }));
+        QCOMPARE(devices, QStringList({ "/dev/sda2 (xfs)", "/dev/sdf" }));
     }
 
     void repairOfferedOnlyWhenUnmounted()
     {
-        CheckDiskDialog dialog(nullptr, { mounted(QStringLiteral("ext4")), unmounted() });
+        const auto installed = [](const QString &program) {
+            return program == QLatin1String("xfs_repair") ? QString() : program;
+        };
+        CheckDiskDialog dialog(nullptr,
+                               { mounted(QStringLiteral("ext4")),
+                                 unmounted(),
+                                 { "/dev/sdc1", QString(), "btrfs" },
+                                 { "/dev/sdd1", QString(), "xfs" } },
+                               installed);
         auto *list = dialog.findChild<QComboBox *>(QStringLiteral("fileSystemList"));
         auto *repair = dialog.findChild<QCheckBox *>(QStringLiteral("repairBox"));
         QCOMPARE(list->itemText(0), QStringLiteral("/ (/dev/sda1, ext4)"));
@@ -449,34 +571,94 @@ private slots:
         list->setCurrentIndex(0);
         QVERIFY(!repair->isEnabled());
         QVERIFY(!repair->isChecked());
+        auto *start = dialog.findChild<QPushButton *>(QStringLiteral("startButton"));
+        list->setCurrentIndex(2); // btrfs: its read-only check only
+        QVERIFY(start->isEnabled());
+        QVERIFY(!repair->isEnabled());
+        list->setCurrentIndex(3); // xfs without its checker: nothing to start
+        QCOMPARE(list->currentText(), QStringLiteral("/dev/sdd1 (xfs)"));
+        QVERIFY(!start->isEnabled());
+        QVERIFY(!repair->isEnabled());
 
         CheckDiskDialog empty(nullptr, {}); // nothing to check: nothing to start
         QVERIFY(!empty.findChild<QPushButton *>(QStringLiteral("startButton"))->isEnabled());
     }
 
-    // Start opens a terminal that runs the check through pkexec; without a terminal it says so.
+    // Start opens a terminal that runs the check through pkexec, then shows the result and waits
+    // for Enter; without a terminal it says so.
     void startLaunchesThroughTerminal_data()
     {
         QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<QStringList>("expected");
-        const QString fsck = FileSystemCheck::systemProgram(QStringLiteral("fsck"));
-        QTest::newRow("xterm") << QStringList { "xterm" }
-                               << QStringList { "xterm -hold -e pkexec " + fsck + " -y /dev/sdb1" };
-        QTest::newRow("none") << QStringList()
-                              << QStringList { "Check disk: The specified file was not found." };
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("xterm") << QStringList { "xterm" } << "xterm -e /bin/sh -c";
+        QTest::newRow("gnome-terminal")
+            << QStringList { "gnome-terminal" } << "gnome-terminal -- /bin/sh -c";
+        QTest::newRow("none") << QStringList() << "Check disk: The specified file was not found.";
     }
 
     void startLaunchesThroughTerminal()
     {
         QFETCH(QStringList, installed);
+        QFETCH(QString, expected);
         install(installed);
         QPointer<CheckDiskDialog> dialog = new CheckDiskDialog(nullptr, { unmounted() });
         dialog->show();
         dialog->findChild<QCheckBox *>(QStringLiteral("repairBox"))->setChecked(true);
         dialog->findChild<QPushButton *>(QStringLiteral("startButton"))->click();
-        QTEST(boxes + calls(), "expected");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
+        if (installed.isEmpty()) {
+            QCOMPARE(boxes, QStringList { expected });
+            QVERIFY(launcher->calls().isEmpty());
+            return;
+        }
+        QVERIFY(boxes.isEmpty());
+        QCOMPARE(launcher->calls().size(), 1);
+        const plat::FakeLauncher::Call call = launcher->calls().constFirst();
+        const QStringList arguments = QProcess::splitCommand(call.parameters);
+        QCOMPARE((QStringList { call.file } + arguments.mid(0, 3)).join(' '), expected);
+        // The script and its texts reach the terminal whole.
+        QCOMPARE(arguments.mid(1), FileSystemCheck::terminalCommand(unmounted(), true));
+        const QString fsck = FileSystemCheck::systemProgram(QStringLiteral("fsck"));
+        QCOMPARE(arguments.mid(arguments.size() - 4),
+                 QStringList({ "pkexec", fsck, "-y", "/dev/sdb1" }));
+    }
+
+    // The terminal's command shows how the check ended and keeps the window until Enter.
+    void terminalShowsTheResult_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("clean") << 0 << "The check found no errors.";
+        QTest::newRow("errors") << 4 << "The check found errors or could not finish. Exit code: 4";
+        QTest::newRow("refused") << 126 << "The check did not run: the authorisation was refused.";
+    }
+
+    void terminalShowsTheResult()
+    {
+        QFETCH(int, status);
+        QFETCH(QString, verdict);
+        // A pkexec of the test's own runs the checker's stand-in, which reports and exits.
+        install({});
+        QFile pkexec(bin.filePath(QStringLiteral("pkexec")));
+        QVERIFY(pkexec.open(QIODevice::WriteOnly));
+        pkexec.write("#!/bin/sh\necho \"checking $2\"\nexit " + QByteArray::number(status) + "\n");
+        pkexec.close();
+        pkexec.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QStringList command = FileSystemCheck::terminalCommand(
+            unmounted(), false, [](const QString &program) { return program; });
+        QCOMPARE(command.mid(command.size() - 4),
+                 QStringList({ "pkexec", "fsck", "-n", "/dev/sdb1" }));
+        command.replace(command.size() - 4, bin.filePath(QStringLiteral("pkexec")));
+        QProcess terminal;
+        terminal.start(command.takeFirst(), command);
+        QVERIFY(terminal.waitForStarted());
+        QTest::qWait(200);
+        QCOMPARE(terminal.state(), QProcess::Running); // waits for Enter
+        terminal.write("\n");
+        QVERIFY(terminal.waitForFinished(5000));
+        QCOMPARE(QString::fromUtf8(terminal.readAllStandardOutput()),
+                 "checking -n\n\n" + verdict + "\n\nPress Enter to close this window.");
     }
 };
 
