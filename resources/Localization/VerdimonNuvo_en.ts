@@ -64,8 +64,8 @@
         <translation>The DDE transaction could not be completed because other DDE transactions were being processed.</translation>
     </message>
     <message>
-        <source>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</source>
-        <translation>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</translation>
+        <source>No application is set to open this type of file or folder, or the desktop&apos;s opener (xdg-open) is not installed.</source>
+        <translation>No application is set to open this type of file or folder, or the desktop&apos;s opener (xdg-open) is not installed.</translation>
     </message>
     <message>
         <source>The specified DLL was not found.</source>
@@ -3668,8 +3668,8 @@
         <translation>The connection to the server was lost.</translation>
     </message>
     <message>
-        <source>Select the drive letter and press start to proceed</source>
-        <translation>Select the drive letter and press start to proceed</translation>
+        <source>Select the volume and press start to proceed</source>
+        <translation>Select the volume and press start to proceed</translation>
     </message>
     <message>
         <source>Choose:</source>
@@ -3678,6 +3678,22 @@
     <message>
         <source>Repair errors</source>
         <translation>Repair errors</translation>
+    </message>
+    <message>
+        <source>The check found no errors.</source>
+        <translation>The check found no errors.</translation>
+    </message>
+    <message>
+        <source>The check found errors or could not finish. Exit code:</source>
+        <translation>The check found errors or could not finish. Exit code:</translation>
+    </message>
+    <message>
+        <source>The check did not run: the authorisation was refused.</source>
+        <translation>The check did not run: the authorisation was refused.</translation>
+    </message>
+    <message>
+        <source>Press Enter to close this window.</source>
+        <translation>Press Enter to close this window.</translation>
     </message>
     <message>
         <source>Enter your command here, for example: %1 -n %2, ping to get the help, exit to stop</source>

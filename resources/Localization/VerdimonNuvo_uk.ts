@@ -64,8 +64,8 @@
         <translation>Транзакцію DDE не вдалося завершити: оброблялися інші транзакції DDE.</translation>
     </message>
     <message>
-        <source>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</source>
-        <translation>Немає застосунку, зіставленого з цим розширенням імені файлу. Ця помилка виникає також під час спроби надрукувати файл, який не можна надрукувати.</translation>
+        <source>No application is set to open this type of file or folder, or the desktop&apos;s opener (xdg-open) is not installed.</source>
+        <translation>Не задано застосунок, що відкриває файли або теки цього типу, або не встановлено програму відкриття робочого столу (xdg-open).</translation>
     </message>
     <message>
         <source>The specified DLL was not found.</source>
@@ -3668,8 +3668,8 @@
         <translation>З&apos;єднання із сервером втрачено.</translation>
     </message>
     <message>
-        <source>Select the drive letter and press start to proceed</source>
-        <translation>Виберіть літеру диска і натисніть «Пуск», щоб продовжити</translation>
+        <source>Select the volume and press start to proceed</source>
+        <translation>Виберіть том і натисніть «Пуск», щоб продовжити</translation>
     </message>
     <message>
         <source>Choose:</source>
@@ -3678,6 +3678,22 @@
     <message>
         <source>Repair errors</source>
         <translation>Виправляти помилки</translation>
+    </message>
+    <message>
+        <source>The check found no errors.</source>
+        <translation>Перевірка не знайшла помилок.</translation>
+    </message>
+    <message>
+        <source>The check found errors or could not finish. Exit code:</source>
+        <translation>Перевірка знайшла помилки або не змогла завершитися. Код завершення:</translation>
+    </message>
+    <message>
+        <source>The check did not run: the authorisation was refused.</source>
+        <translation>Перевірку не запущено: в авторизації відмовлено.</translation>
+    </message>
+    <message>
+        <source>Press Enter to close this window.</source>
+        <translation>Натисніть Enter, щоб закрити це вікно.</translation>
     </message>
     <message>
         <source>Enter your command here, for example: %1 -n %2, ping to get the help, exit to stop</source>
