@@ -230,7 +230,8 @@ QStringList terminalCommand(const CheckableFileSystem &fileSystem, bool repair,
                          QStringLiteral("sh"),
                          QObject::tr("The check found no errors."),
                          QObject::tr("The check found errors or could not finish. Exit code:"),
-                         QObject::tr("The check did not run: the authorisation was refused."),
+                         QObject::tr(
+                             "The check did not run: the authorisation was refused or failed."),
                          QObject::tr("Press Enter to close this window.") }
     + QStringList { QStringLiteral("pkexec") } + check;
 }

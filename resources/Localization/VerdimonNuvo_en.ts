@@ -3688,8 +3688,8 @@
         <translation>The check found errors or could not finish. Exit code:</translation>
     </message>
     <message>
-        <source>The check did not run: the authorisation was refused.</source>
-        <translation>The check did not run: the authorisation was refused.</translation>
+        <source>The check did not run: the authorisation was refused or failed.</source>
+        <translation>The check did not run: the authorisation was refused or failed.</translation>
     </message>
     <message>
         <source>Press Enter to close this window.</source>

@@ -3688,8 +3688,8 @@
         <translation>Проверка нашла ошибки или не смогла завершиться. Код завершения:</translation>
     </message>
     <message>
-        <source>The check did not run: the authorisation was refused.</source>
-        <translation>Проверка не запущена: в авторизации отказано.</translation>
+        <source>The check did not run: the authorisation was refused or failed.</source>
+        <translation>Проверка не запущена: в авторизации отказано или она не удалась.</translation>
     </message>
     <message>
         <source>Press Enter to close this window.</source>

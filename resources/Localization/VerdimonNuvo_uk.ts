@@ -3688,8 +3688,8 @@
         <translation>Перевірка знайшла помилки або не змогла завершитися. Код завершення:</translation>
     </message>
     <message>
-        <source>The check did not run: the authorisation was refused.</source>
-        <translation>Перевірку не запущено: в авторизації відмовлено.</translation>
+        <source>The check did not run: the authorisation was refused or failed.</source>
+        <translation>Перевірку не запущено: в авторизації відмовлено або вона не вдалася.</translation>
     </message>
     <message>
         <source>Press Enter to close this window.</source>

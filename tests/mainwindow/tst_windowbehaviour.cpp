@@ -235,8 +235,9 @@ private slots:
         for (auto value = values.cbegin(); value != values.cend(); ++value)
             QSettings().setValue(value.key(), value.value());
         auto window = newWindow();
-        QCOMPARE(window->opacitySlider->value(), 5);
-        QCOMPARE(stored("AppSettings", "Opacity").toDouble(), 0.5);
+        // Below the slider's range: the default.
+        QCOMPARE(window->opacitySlider->value(), 10);
+        QCOMPARE(window->windowOpacity(), 1.0);
         QCOMPARE(window->windowTitle(), "Verdimon Nuvo");
         QCOMPARE(window->themeComboBox->currentIndex(), 2);
         QCOMPARE(window->languageComboBox->currentIndex(), 3);
@@ -444,12 +445,16 @@ private slots:
                                "Ctrl+U" }));
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        launcher->setResult(plat::shell::FileNotFound);
+        // Nothing installed: each shortcut's tool is reported missing.
+        const QByteArray path = qgetenv("PATH");
+        QTemporaryDir empty;
+        qputenv("PATH", QFile::encodeName(empty.path()));
         QTest::keyClick(window.get(), Qt::Key_D, Qt::AltModifier);
         QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
-        launcher->setResult(plat::shell::Started);
-        QCOMPARE(launcher->calls().size(), 2);
+        qputenv("PATH", path);
+        QCOMPARE(launcher->calls().size(), 0);
         QCOMPARE(boxes.size(), 2);
+        QVERIFY(boxes.first().contains("The specified file was not found."));
         QVERIFY(boxes.first().startsWith("DX Diagnostic Tool (x64)|"));
         QVERIFY(boxes.last().startsWith("Command Prompt (Admin)|"));
     }

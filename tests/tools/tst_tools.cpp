@@ -631,7 +631,8 @@ private slots:
         QTest::addColumn<QString>("verdict");
         QTest::newRow("clean") << 0 << "The check found no errors.";
         QTest::newRow("errors") << 4 << "The check found errors or could not finish. Exit code: 4";
-        QTest::newRow("refused") << 126 << "The check did not run: the authorisation was refused.";
+        QTest::newRow("refused")
+            << 126 << "The check did not run: the authorisation was refused or failed.";
     }
 
     void terminalShowsTheResult()
