@@ -90,7 +90,8 @@ bool containsSetting(const QString &group, const QString &key)
 }
 
 // The stored enumerations and their valid values: anything else in the store (a hand-edited
-// file, a newer version's value) reads as the caller's default.
+// file, a newer version's value) reads as the caller's default. AppLanguage is not limited here:
+// its readers give an unknown number a meaning of its own (a language with no dated texts).
 struct IntRange
 {
     const char *group;
@@ -100,7 +101,6 @@ struct IntRange
 };
 
 const IntRange intRanges[] = {
-    { "AppSettings", "AppLanguage", App::AutoSelect, App::Ukrainian },
     { "AppSettings", "AppTheme", App::Light, App::Dark },
     { "AppSettings", "TabPosition", App::North, App::East },
     { "Updates", "UpdatesChannel", Update::Development, Update::Release },

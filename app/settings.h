@@ -19,8 +19,8 @@ void setSettingsValue(const QString &group, const QString &key, const QVariant &
 bool containsSetting(const QString &group, const QString &key);
 
 // Typed reads. Values read back from the store file come as texts; these convert them and
-// fall back to the default when the text is no number or, for the stored enumerations (language,
-// theme, tab position, update channel, delivery), no value of the enumeration.
+// fall back to the default when the text is no number, no int or, for the stored enumerations
+// (theme, tab position, update channel, delivery), no value of the enumeration.
 int intValue(const QString &group, const QString &key, int defaultValue);
 bool boolValue(const QString &group, const QString &key, bool defaultValue);
 

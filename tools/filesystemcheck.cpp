@@ -243,10 +243,9 @@ qint64 startCheck(const CheckableFileSystem &fileSystem, bool repair, const Prog
     if (!terminal)
         return plat::shell::FileNotFound;
     // Mounted since the list was made: never repair it.
-    CheckableFileSystem current = fileSystem;
-    if (repair && !current.mounted() && isMounted(current.device))
+    if (repair && !fileSystem.mounted() && isMounted(fileSystem.device))
         repair = false;
-    const QStringList command = terminalCommand(current, repair, lookup);
+    const QStringList command = terminalCommand(fileSystem, repair, lookup);
     if (command.isEmpty())
         return plat::shell::FileNotFound;
     CounterpartCommand launch = *terminal;
