@@ -15,7 +15,11 @@ struct ErrorText
 };
 
 const ErrorText shellErrorTexts[] = {
-    { 0, QT_TRANSLATE_NOOP("QObject", "The operating system is out of memory or resources.") },
+    // The launcher answers 0 when an executable file could not be started.
+    { 0,
+      QT_TRANSLATE_NOOP("QObject",
+                        "The program could not be started: it is not a program this system can "
+                        "run, or the system is out of resources.") },
     { 2, QT_TRANSLATE_NOOP("QObject", "The specified file was not found.") },
     { 3, QT_TRANSLATE_NOOP("QObject", "The specified path was not found.") },
     { 5,

@@ -20,8 +20,8 @@
         <translation>Reinstall the application to fix this problem.</translation>
     </message>
     <message>
-        <source>The operating system is out of memory or resources.</source>
-        <translation>The operating system is out of memory or resources.</translation>
+        <source>The program could not be started: it is not a program this system can run, or the system is out of resources.</source>
+        <translation>The program could not be started: it is not a program this system can run, or the system is out of resources.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>

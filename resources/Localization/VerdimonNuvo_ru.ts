@@ -20,8 +20,8 @@
         <translation>Переустановите приложение, чтобы устранить эту проблему.</translation>
     </message>
     <message>
-        <source>The operating system is out of memory or resources.</source>
-        <translation>Операционной системе не хватает памяти или ресурсов.</translation>
+        <source>The program could not be started: it is not a program this system can run, or the system is out of resources.</source>
+        <translation>Не удалось запустить программу: это не программа, которую может выполнить эта система, или системе не хватает ресурсов.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>

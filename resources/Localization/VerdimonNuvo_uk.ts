@@ -20,8 +20,8 @@
         <translation>Перевстановіть застосунок, щоб усунути цю проблему.</translation>
     </message>
     <message>
-        <source>The operating system is out of memory or resources.</source>
-        <translation>Операційній системі бракує пам&apos;яті або ресурсів.</translation>
+        <source>The program could not be started: it is not a program this system can run, or the system is out of resources.</source>
+        <translation>Не вдалося запустити програму: це не програма, яку може виконати ця система, або системі бракує ресурсів.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>

@@ -106,7 +106,9 @@ private slots:
         QTest::addColumn<qint64>("code");
         QTest::addColumn<QString>("text"); // empty: the program started, no box
         const std::pair<qint64, const char *> rows[] = {
-            { 0, "The operating system is out of memory or resources." },
+            { 0,
+              "The program could not be started: it is not a program this system can run, or "
+              "the system is out of resources." },
             { 2, "The specified file was not found." },
             { 3, "The specified path was not found." },
             { 5, "The operating system denied access to the specified file." },
