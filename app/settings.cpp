@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include "app/appenums.h"
 #include "app/fonts.h"
 #include "app/systemfunctions.h"
 
@@ -10,6 +11,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+
+#include <limits>
 
 namespace {
 
@@ -86,11 +89,42 @@ bool containsSetting(const QString &group, const QString &key)
     return found;
 }
 
+// The stored enumerations and their valid values: anything else in the store (a hand-edited
+// file, a newer version's value) reads as the caller's default. AppLanguage is not limited here:
+// its readers give an unknown number a meaning of its own (a language with no dated texts).
+struct IntRange
+{
+    const char *group;
+    const char *key;
+    int lowest;
+    int highest;
+};
+
+const IntRange intRanges[] = {
+    { "AppSettings", "AppTheme", App::Light, App::Dark },
+    { "AppSettings", "TabPosition", App::North, App::East },
+    { "Updates", "UpdatesChannel", Update::Development, Update::Release },
+    { "Updates", "Delivery", Update::VendorServer, Update::Dropbox },
+};
+
+bool inRange(const QString &group, const QString &key, int value)
+{
+    for (const IntRange &range : intRanges) {
+        if (group == QLatin1String(range.group) && key == QLatin1String(range.key))
+            return value >= range.lowest && value <= range.highest;
+    }
+    return true;
+}
+
 int intValue(const QString &group, const QString &key, int defaultValue)
 {
+    // Read wide: QVariant's text-to-int conversion cuts 4294967296 to 0 and calls it good.
     bool ok = false;
-    const int value = settingsValue(group, key, defaultValue).toInt(&ok);
-    return ok ? value : defaultValue;
+    const qlonglong value = settingsValue(group, key, defaultValue).toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()
+        || !inRange(group, key, int(value)))
+        return defaultValue;
+    return int(value);
 }
 
 bool boolValue(const QString &group, const QString &key, bool defaultValue)
@@ -227,9 +261,10 @@ int fontSize()
 
 double windowOpacity()
 {
+    // The slider offers 0.5 to 1.0. NaN fails both comparisons, so it falls back too.
     bool ok = false;
     const double value = appSettingsValue(QStringLiteral("Opacity"), 1).toDouble(&ok);
-    return ok ? value : 1.0;
+    return ok && value >= 0.5 && value <= 1.0 ? value : 1.0;
 }
 
 QString storeFileName()

@@ -19,7 +19,8 @@ void setSettingsValue(const QString &group, const QString &key, const QVariant &
 bool containsSetting(const QString &group, const QString &key);
 
 // Typed reads. Values read back from the store file come as texts; these convert them and
-// fall back to the default when the text is no number.
+// fall back to the default when the text is no number, no int or, for the stored enumerations
+// (theme, tab position, update channel, delivery), no value of the enumeration.
 int intValue(const QString &group, const QString &key, int defaultValue);
 bool boolValue(const QString &group, const QString &key, bool defaultValue);
 
@@ -50,7 +51,7 @@ void clearCredentials();
 QString fontFamily();
 // Fonts/Size in pixels, replaced by (and rewritten as) 12 when not an offered size.
 int fontSize();
-// AppSettings/Opacity as a double (default 1.0).
+// AppSettings/Opacity as a double; 1.0 when missing, no number or outside 0.5 to 1.0.
 double windowOpacity();
 
 // Path of the store file (for tests and diagnostics).

@@ -15,7 +15,11 @@ struct ErrorText
 };
 
 const ErrorText shellErrorTexts[] = {
-    { 0, QT_TRANSLATE_NOOP("QObject", "The operating system is out of memory or resources.") },
+    // The launcher answers 0 when an executable file could not be started.
+    { 0,
+      QT_TRANSLATE_NOOP("QObject",
+                        "The program could not be started: it is not a program this system can "
+                        "run, or the system is out of resources.") },
     { 2, QT_TRANSLATE_NOOP("QObject", "The specified file was not found.") },
     { 3, QT_TRANSLATE_NOOP("QObject", "The specified path was not found.") },
     { 5,
@@ -34,11 +38,11 @@ const ErrorText shellErrorTexts[] = {
       QT_TRANSLATE_NOOP("QObject",
                         "The DDE transaction could not be completed because "
                         "other DDE transactions were being processed.") },
+    // The launcher answers 31 when xdg-open or the default application for the type is missing.
     { 31,
       QT_TRANSLATE_NOOP("QObject",
-                        "There is no application associated with the given file name "
-                        "extension. This error will also be returned if you attempt to print "
-                        "a file that is not printable.") },
+                        "No application is set to open this type of file or folder, or the "
+                        "desktop's opener (xdg-open) is not installed.") },
     { 32, QT_TRANSLATE_NOOP("QObject", "The specified DLL was not found.") },
 };
 
@@ -58,6 +62,11 @@ qint64 launchProgram(bool runAs, const QString &program, const QStringList &argu
 {
     return plat::launcher()->executeProgram(runAs ? QStringLiteral("runas") : QString(), program,
                                             arguments);
+}
+
+qint64 openWithDefaultApplication(const QString &path)
+{
+    return plat::launcher()->open(path);
 }
 
 QString shellExecuteErrorText(qint64 result)

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <chrono>
@@ -31,12 +32,21 @@ const char runKeyPath32[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\C
 const char runKeyPath64[]
     = "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+namespace {
+
+bool isReservedExampleName(const QString &host)
+{
+    const QString name = host.trimmed().toLower();
+    return name == QLatin1String("example") || name.endsWith(QLatin1String(".example"))
+        || name.endsWith(QLatin1String(".example."));
+}
+
+} // namespace
+
 bool isHostReachable(const QString &host, quint16 port, int timeoutMs)
 {
     // Names under the reserved ".example" domain never exist: no look-up, no wait.
-    const QString name = host.trimmed().toLower();
-    if (name == QLatin1String("example") || name.endsWith(QLatin1String(".example"))
-        || name.endsWith(QLatin1String(".example.")))
+    if (isReservedExampleName(host))
         return false;
     QElapsedTimer clock;
     clock.start();
@@ -73,6 +83,50 @@ bool isHostReachable(const QString &host, quint16 port, int timeoutMs)
 bool isNetworkAvailable()
 {
     return isHostReachable(Config::webHost(), Config::webPort(), 6000);
+}
+
+void checkHostReachable(const QString &host, quint16 port, int timeoutMs, QObject *context,
+                        std::function<void(bool)> done)
+{
+    if (!context || !done)
+        return;
+    // The probe belongs to the caller's object: closing the caller's window ends the test and
+    // the answer with it.
+    auto *probe = new QObject(context);
+    auto pending = std::make_shared<std::function<void(bool)>>(std::move(done));
+    const auto finish = [probe, pending](bool reachable) {
+        if (!*pending)
+            return;
+        const std::function<void(bool)> answer = std::move(*pending);
+        *pending = nullptr;
+        probe->deleteLater();
+        answer(reachable);
+    };
+    if (isReservedExampleName(host)) {
+        QTimer::singleShot(0, probe, [finish] { finish(false); });
+        return;
+    }
+    // The socket looks the name up on Qt's own threads and tries each address in turn; only
+    // the overall wait is ours.
+    auto *socket = new QTcpSocket(probe);
+    QObject::connect(socket, &QAbstractSocket::connected, probe, [socket, finish] {
+        socket->abort();
+        finish(true);
+    });
+    QObject::connect(socket, &QAbstractSocket::errorOccurred, probe, [socket, finish] {
+        socket->abort();
+        finish(false);
+    });
+    QTimer::singleShot(qMax(0, timeoutMs), probe, [socket, finish] {
+        socket->abort();
+        finish(false);
+    });
+    socket->connectToHost(host, port);
+}
+
+void checkNetworkAvailable(QObject *context, std::function<void(bool)> done)
+{
+    checkHostReachable(Config::webHost(), Config::webPort(), 6000, context, std::move(done));
 }
 
 QString formatArchitecture(const QString &bits)

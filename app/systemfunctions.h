@@ -9,15 +9,27 @@
 #include <QStringList>
 #include <QTimeZone>
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 // --- Reachability -------------------------------------------------------------------------
 // True when a TCP connection to the vendor's web host (Config::webHost/webPort) is established
-// within 6000 ms. Blocks the calling thread meanwhile; nothing is sent.
+// within 6000 ms. Blocks the calling thread meanwhile; nothing is sent. For threads that may
+// block (workers); the GUI thread uses checkNetworkAvailable.
 bool isNetworkAvailable();
 // The same test against any host and port with a chosen wait (false at once for names under the
 // reserved ".example" domain).
 bool isHostReachable(const QString &host, quint16 port, int timeoutMs);
+
+// The non-blocking form: returns at once; the answer comes later, exactly once, through done,
+// called on context's thread while its event loop runs (never from inside this call). When
+// context is destroyed first, done is never called. context must live on the calling thread.
+//     checkNetworkAvailable(this, [this](bool online) { ... });
+void checkNetworkAvailable(QObject *context, std::function<void(bool reachable)> done);
+void checkHostReachable(const QString &host, quint16 port, int timeoutMs, QObject *context,
+                        std::function<void(bool reachable)> done);
 
 // --- Launching -----------------------------------------------------------------------------
 // Shell-style result codes: above 32 the target was started; otherwise the code names the failure
@@ -29,6 +41,9 @@ qint64 launchShellCommandWithParameters(const QString &file, const QString &para
 // Starts a program (path or name in PATH) with an argument list, never through a shell; runAs
 // asks for administrator rights.
 qint64 launchProgram(bool runAs, const QString &program, const QStringList &arguments);
+// Opens a file or folder in the desktop's default application for its type (xdg-open); never
+// runs it, even when it is executable. The same result codes.
+qint64 openWithDefaultApplication(const QString &path);
 // Shows the failure message (title, critical icon, Ok) when the result is 32 or less.
 void showShellExecuteError(qint64 result, const QString &title, QWidget *parent);
 // The translated failure text of a result of 32 or less ("Unknown" for codes without one).

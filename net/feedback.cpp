@@ -345,18 +345,20 @@ void Feedback::sendFeedback()
     }
     reportFile->deleteLater();
     reportFile = nullptr;
-    if (!isNetworkAvailable()) {
-        MsgDialog message(
-            this, QObject::tr("Error"),
-            QObject::tr("Network connection is not available! Check your network and try "
-                        "again."),
-            3, QDialogButtonBox::Ok);
-        message.exec();
-        ui->pushButton->setEnabled(true);
-        return;
-    }
-    sendEnded = false;
-    uploadAttachments();
+    // The form stays responsive while the vendor's host is tried; Send stays off meanwhile.
+    checkNetworkAvailable(this, [this](bool reachable) {
+        if (!reachable) {
+            MsgDialog message(this, QObject::tr("Error"),
+                              QObject::tr("Network connection is not available! Check your "
+                                          "network and try again."),
+                              3, QDialogButtonBox::Ok);
+            message.exec();
+            ui->pushButton->setEnabled(true);
+            return;
+        }
+        sendEnded = false;
+        uploadAttachments();
+    });
 }
 
 void Feedback::uploadAttachments()

@@ -186,7 +186,7 @@ AppQLabel *Feedback::makeThumbnail(const QString &path)
 
 void Feedback::openAttachment(const QString &path)
 {
-    if (launchShellCommand(false, path) > 32)
+    if (openWithDefaultApplication(path) > 32)
         return;
     MsgDialog message(this, QObject::tr("Error"), QObject::tr("Failed to open the file!"), 3,
                       QDialogButtonBox::Ok);

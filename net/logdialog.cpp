@@ -202,11 +202,11 @@ void Log::openLog()
 {
     const QString savedPath = logPathSetting();
     if (!savedPath.isEmpty())
-        launchShellCommand(false, savedPath);
+        openWithDefaultApplication(savedPath);
     else if (logFile && logFile->exists())
-        launchShellCommand(false, defaultLogPath);
+        openWithDefaultApplication(defaultLogPath);
     else if (logFileAs && logFileAs->exists())
-        launchShellCommand(false, saveAsPath);
+        openWithDefaultApplication(saveAsPath);
     else if (logFile || logFileAs)
         fileNotFound();
 }
@@ -240,16 +240,27 @@ void Log::deleteLog()
 void Log::sendLog()
 {
     setSavedLogActionsEnabled(false);
-    if (!isNetworkAvailable()) {
-        sendButton->setEnabled(true);
-        MsgDialog message(
-            this, QObject::tr("Error"),
-            QObject::tr("Network connection is not available! Check your network and try "
-                        "again."),
-            3, QDialogButtonBox::Ok);
-        message.exec();
-        return;
-    }
+    // The window stays responsive while the vendor's host is tried; Send stays off meanwhile.
+    checkNetworkAvailable(this, [this](bool reachable) {
+        if (reachable)
+            sendReachableLog();
+        else
+            networkUnavailable();
+    });
+}
+
+void Log::networkUnavailable()
+{
+    sendButton->setEnabled(true);
+    MsgDialog message(this, QObject::tr("Error"),
+                      QObject::tr("Network connection is not available! Check your network and "
+                                  "try again."),
+                      3, QDialogButtonBox::Ok);
+    message.exec();
+}
+
+void Log::sendReachableLog()
+{
     const QString savedPath = logPathSetting();
     if (!savedPath.isEmpty())
         uploadData(savedPath);

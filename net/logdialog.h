@@ -50,6 +50,8 @@ private:
     void clearLog();
     void deleteLog();
     void sendLog();
+    void sendReachableLog();
+    void networkUnavailable();
 
     Ui::Log *ui = nullptr;
     QPushButton *saveButton = nullptr;

@@ -159,6 +159,18 @@ qint64 DesktopLauncher::executeProgram(const QString &verb, const QString &progr
     return startProgram(info.absoluteFilePath(), arguments, elevated);
 }
 
+qint64 DesktopLauncher::open(const QString &path)
+{
+    const QFileInfo info(path.startsWith(QLatin1String("file:")) ? QUrl(path).toLocalFile() : path);
+    if (info.filePath().isEmpty() || !info.exists())
+        return QFileInfo::exists(info.absolutePath()) ? shell::FileNotFound : shell::PathNotFound;
+    if (info.isDir())
+        return openWithHandler(info.absoluteFilePath(), QStringLiteral("inode/directory"));
+    // The type as the desktop sees it (name first, then content), not the execute bit.
+    const QString mimeType = QMimeDatabase().mimeTypeForFile(info).name();
+    return openWithHandler(info.absoluteFilePath(), mimeType);
+}
+
 std::shared_ptr<Launcher> launcher()
 {
     std::shared_ptr<Launcher> current = std::atomic_load(&launcherSlot());

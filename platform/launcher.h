@@ -33,6 +33,10 @@ public:
     virtual qint64 executeProgram(const QString &verb, const QString &program,
                                   const QStringList &arguments)
         = 0;
+    // Opens a file or folder in the desktop's default application for its type. The file is
+    // never run, whatever its permission bits: a script named like a picture goes to the image
+    // viewer.
+    virtual qint64 open(const QString &path) = 0;
 };
 
 class DesktopLauncher : public Launcher
@@ -53,6 +57,7 @@ public:
     qint64 execute(const QString &verb, const QString &file, const QString &parameters) override;
     qint64 executeProgram(const QString &verb, const QString &program,
                           const QStringList &arguments) override;
+    qint64 open(const QString &path) override;
 
     static QString defaultHandler(const QString &mimeType);
 

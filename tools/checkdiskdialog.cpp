@@ -15,9 +15,11 @@ CheckDiskDialog::CheckDiskDialog(QWidget *parent)
 {
 }
 
-CheckDiskDialog::CheckDiskDialog(QWidget *parent, const QVector<CheckableFileSystem> &fileSystems)
+CheckDiskDialog::CheckDiskDialog(QWidget *parent, const QVector<CheckableFileSystem> &fileSystems,
+                                 FileSystemCheck::ProgramLookup lookup)
     : QDialog(parent)
     , fileSystems(fileSystems)
+    , lookup(std::move(lookup))
 {
     setObjectName(QStringLiteral("CheckDiskDialog"));
     setWindowTitle(QObject::tr("Check disk"));
@@ -27,7 +29,7 @@ CheckDiskDialog::CheckDiskDialog(QWidget *parent, const QVector<CheckableFileSys
 
     const QFont font = dialogFont();
     auto *instructionLabel
-        = new QLabel(QObject::tr("Select the drive letter and press start to proceed"), this);
+        = new QLabel(QObject::tr("Select the volume and press start to proceed"), this);
     instructionLabel->setMinimumWidth(300);
     instructionLabel->setWordWrap(true);
     instructionLabel->setFont(font);
@@ -40,7 +42,8 @@ CheckDiskDialog::CheckDiskDialog(QWidget *parent, const QVector<CheckableFileSys
     for (const CheckableFileSystem &fileSystem : qAsConst(this->fileSystems))
         fileSystemList->addItem(FileSystemCheck::displayText(fileSystem));
 
-    // Repairs are offered only where they are safe: on file systems that are not mounted.
+    // Only checks that can run here are offered; repairs only where they are safe: on file
+    // systems that are not mounted, with a checker that repairs.
     repairBox = new QCheckBox(QObject::tr("Repair errors"), this);
     repairBox->setObjectName(QStringLiteral("repairBox"));
     repairBox->setFont(font);
@@ -79,8 +82,11 @@ CheckDiskDialog::CheckDiskDialog(QWidget *parent, const QVector<CheckableFileSys
 void CheckDiskDialog::onSelectionChanged(int index)
 {
     const bool valid = index >= 0 && index < fileSystems.size();
-    startButton->setEnabled(valid);
-    const bool repairable = valid && !fileSystems.at(index).mounted();
+    const bool checkable
+        = valid && !FileSystemCheck::checkCommand(fileSystems.at(index), false, lookup).isEmpty();
+    const bool repairable = valid && !fileSystems.at(index).mounted()
+        && !FileSystemCheck::checkCommand(fileSystems.at(index), true, lookup).isEmpty();
+    startButton->setEnabled(checkable);
     repairBox->setEnabled(repairable);
     if (!repairable)
         repairBox->setChecked(false);
@@ -92,7 +98,7 @@ void CheckDiskDialog::startCheckDisk()
     if (index < 0 || index >= fileSystems.size())
         return;
     const qint64 result
-        = FileSystemCheck::startCheck(fileSystems.at(index), repairBox->isChecked());
+        = FileSystemCheck::startCheck(fileSystems.at(index), repairBox->isChecked(), lookup);
     // The dialog steps aside first: kept above other windows it would hide the report.
     hide();
     showShellExecuteError(result, windowTitle(), parentWidget());

@@ -14,14 +14,17 @@ class CheckDiskDialog : public QDialog
     Q_OBJECT
 public:
     explicit CheckDiskDialog(QWidget *parent = nullptr);
-    // With the file systems given rather than read from this machine.
-    CheckDiskDialog(QWidget *parent, const QVector<CheckableFileSystem> &fileSystems);
+    // With the file systems (and where the checkers are found) given rather than read from
+    // this machine.
+    CheckDiskDialog(QWidget *parent, const QVector<CheckableFileSystem> &fileSystems,
+                    FileSystemCheck::ProgramLookup lookup = FileSystemCheck::systemProgram);
 
 private:
     void startCheckDisk();
     void onSelectionChanged(int index);
 
     QVector<CheckableFileSystem> fileSystems;
+    FileSystemCheck::ProgramLookup lookup;
     QComboBox *fileSystemList = nullptr;
     QCheckBox *repairBox = nullptr;
     QPushButton *startButton = nullptr;

@@ -43,25 +43,36 @@ QVector<CounterpartCommand> alternatives(const QString &notation, const QString 
         QString text = choice.trimmed();
         if (text.startsWith(QLatin1Char('['))) {
             const int end = text.indexOf(QLatin1Char(']'));
-            const QString tag = text.mid(1, end - 1);
-            if (end < 0 || !desktop.contains(tag, Qt::CaseInsensitive))
+            if (end < 0)
                 continue;
-            text = text.mid(end + 1);
+            const QString tag = text.mid(1, end - 1).trimmed();
+            if (tag.isEmpty() || !desktop.contains(tag, Qt::CaseInsensitive))
+                continue;
+            text = text.mid(end + 1).trimmed();
         }
+        // A blank alternative, or a prefix without its target, names nothing to start.
         if (text.startsWith(openPrefix)) {
+            const QString target = text.mid(openPrefix.size()).trimmed();
+            if (target.isEmpty())
+                continue;
             CounterpartCommand command;
             command.open = true;
-            command.program = expandPlaceholders(text.mid(openPrefix.size()));
+            command.program = expandPlaceholders(target);
             ordered.append(command);
         } else if (text.startsWith(gnomePrefix)) {
-            const QString panel = text.mid(gnomePrefix.size());
-            ordered.append(program(QStringLiteral("gnome-control-center"), { panel }));
+            const QString panel = text.mid(gnomePrefix.size()).trimmed();
+            if (!panel.isEmpty())
+                ordered.append(program(QStringLiteral("gnome-control-center"), { panel }));
         } else if (text.startsWith(kdePrefix)) {
-            const QString module = text.mid(kdePrefix.size());
+            const QString module = text.mid(kdePrefix.size()).trimmed();
+            if (module.isEmpty())
+                continue;
             ordered.append(program(QStringLiteral("systemsettings"), { module }));
             ordered.append(program(QStringLiteral("systemsettings5"), { module }));
         } else {
             QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (words.isEmpty())
+                continue;
             for (QString &word : words)
                 word = expandPlaceholders(word);
             const QString name = words.takeFirst();
@@ -81,8 +92,9 @@ QVector<CounterpartCommand> alternatives(const QString &notation, const QString 
 std::optional<CounterpartCommand> resolve(const QString &notation, const ExecutableLookup &lookup,
                                           const QString &desktop)
 {
+    // A target to open needs the desktop's opener.
     for (const CounterpartCommand &command : alternatives(notation, desktop)) {
-        if (command.open || !lookup(command.program).isEmpty())
+        if (!lookup(command.open ? QStringLiteral("xdg-open") : command.program).isEmpty())
             return command;
     }
     return std::nullopt;
@@ -105,7 +117,15 @@ qint64 launch(const CounterpartCommand &command)
 qint64 launch(const QString &notation)
 {
     const std::optional<CounterpartCommand> command = resolve(notation);
-    return command ? launch(*command) : plat::shell::FileNotFound;
+    if (command)
+        return launch(*command);
+    // Nothing to open a folder or address with is a missing opener, not a missing file.
+    for (const CounterpartCommand &choice :
+         alternatives(notation, qEnvironmentVariable("XDG_CURRENT_DESKTOP"))) {
+        if (choice.open)
+            return plat::shell::NoAssociation;
+    }
+    return plat::shell::FileNotFound;
 }
 
 QString joinArguments(const QStringList &arguments)

@@ -34,14 +34,15 @@ using ExecutableLookup = std::function<QString(const QString &name)>;
 QVector<CounterpartCommand> alternatives(const QString &notation, const QString &desktop);
 
 // The first alternative that can run here: its program is installed, or it is a target to
-// open. nullopt when nothing is installed.
+// open and the desktop's opener (xdg-open) is installed. nullopt when nothing is installed.
 std::optional<CounterpartCommand> resolve(const QString &notation, const ExecutableLookup &lookup,
                                           const QString &desktop);
 // The same with the installed programs in PATH and the session's desktop.
 std::optional<CounterpartCommand> resolve(const QString &notation);
 
 // Starts the counterpart through the program's launch functions and returns their shell-style
-// result; 2 (file not found) when nothing that could do the job is installed.
+// result; when nothing that could do the job is installed, 31 (no associated application) for
+// a notation with a target to open, else 2 (file not found).
 qint64 launch(const QString &notation);
 qint64 launch(const CounterpartCommand &command);
 

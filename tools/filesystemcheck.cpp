@@ -5,6 +5,7 @@
 #include "tools/counterpart.h"
 
 #include <QFileInfo>
+#include <QObject>
 #include <QSet>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -16,9 +17,40 @@ namespace FileSystemCheck {
 
 namespace {
 
-// Terminals that can keep their window open after the check, so its report stays readable.
-const char terminals[] = "konsole --hold -e|xfce4-terminal --hold -x|xterm -hold -e|"
+// Terminals with the option after which a command and its arguments follow. The command itself
+// keeps the window open until the user has read the result.
+const char terminals[] = "konsole -e|xfce4-terminal -x|xterm -e|"
                          "gnome-terminal --|mate-terminal -x|x-terminal-emulator -e";
+
+// Runs the check given as its arguments after four texts, then says how it ended and waits.
+// pkexec ends with 126 when the authorisation was dismissed and 127 when it failed.
+const char resultScript[]
+    = "ok=$1; failed=$2; denied=$3; closing=$4; shift 4; \"$@\"; status=$?; echo; "
+      "case $status in 0) printf '%s\\n' \"$ok\";; 126|127) printf '%s\\n' \"$denied\";; "
+      "*) printf '%s %s\\n' \"$failed\" \"$status\";; esac; echo; printf '%s' \"$closing\"; "
+      "read -r answer";
+
+// udev's names of what is not a file system: nothing to check there.
+bool holdsNoFileSystem(const QString &type)
+{
+    return type == QLatin1String("swap") || type.endsWith(QLatin1String("_member"))
+        || type == QLatin1String("crypto_LUKS") || type == QLatin1String("BitLocker")
+        || type == QLatin1String("bcache");
+}
+
+// The file-system type that udev probed for the device (major:minor), empty when unknown.
+QString udevFileSystemType(const plat::SysRoot &root, const QString &number)
+{
+    if (number.isEmpty())
+        return QString();
+    const QByteArray data
+        = root.read(QStringLiteral("/run/udev/data/b") + number.trimmed(), 64 * 1024);
+    for (const QByteArray &line : data.split('\n')) {
+        if (line.startsWith("E:ID_FS_TYPE="))
+            return QString::fromUtf8(line.mid(13)).trimmed();
+    }
+    return QString();
+}
 
 QString deviceNumber(const QString &device)
 {
@@ -93,9 +125,10 @@ QVector<CheckableFileSystem> unmountedBlockDevices(const plat::SysRoot &root,
             || plat::hw::number(root, dir + QStringLiteral("/size")).value_or(0) == 0)
             continue;
         const QString device = QStringLiteral("/dev/") + name;
-        if (listed.contains(device) || swaps.contains(device)
-            || mounted.holds(device, root.readLine(dir + QStringLiteral("/dev")))
-            || !root.list(dir + QStringLiteral("/holders")).isEmpty())
+        const QString number = root.readLine(dir + QStringLiteral("/dev"));
+        const QString type = udevFileSystemType(root, number);
+        if (listed.contains(device) || swaps.contains(device) || mounted.holds(device, number)
+            || !root.list(dir + QStringLiteral("/holders")).isEmpty() || holdsNoFileSystem(type))
             continue;
         // A disk divided into partitions holds no file system of its own.
         bool hasPartitions = false;
@@ -105,7 +138,7 @@ QVector<CheckableFileSystem> unmountedBlockDevices(const plat::SysRoot &root,
                 hasPartitions = true;
         }
         if (!hasPartitions)
-            found.append({ device, QString(), QString() });
+            found.append({ device, QString(), type });
     }
     return found;
 }
@@ -116,8 +149,7 @@ QString systemProgram(const QString &name)
 {
     static const QStringList folders = { QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"),
                                          QStringLiteral("/usr/bin"), QStringLiteral("/bin") };
-    const QString path = QStandardPaths::findExecutable(name, folders);
-    return path.isEmpty() ? name : path;
+    return QStandardPaths::findExecutable(name, folders);
 }
 
 QVector<CheckableFileSystem> checkableFileSystems(const plat::SysRoot &root)
@@ -149,40 +181,84 @@ bool isMounted(const QString &device, const plat::SysRoot &root)
 QStringList checkCommand(const CheckableFileSystem &fileSystem, bool repair,
                          const ProgramLookup &lookup)
 {
-    const bool repairing = repair && !fileSystem.mounted();
+    const bool mounted = fileSystem.mounted();
+    const bool repairing = repair && !mounted;
     const QString &device = fileSystem.device;
-    // fsck's generic front end does nothing for these two: their own checkers do the work.
+    QStringList command;
+    // fsck's front end does nothing for these two (their fsck helpers only print a note), and
+    // their offline checkers refuse a mounted volume: each gets its own tools.
     if (fileSystem.type == QLatin1String("xfs")) {
-        if (repairing)
-            return { lookup(QStringLiteral("xfs_repair")), device };
-        return { lookup(QStringLiteral("xfs_repair")), QStringLiteral("-n"), device };
+        if (mounted)
+            command = QStringList { lookup(QStringLiteral("xfs_scrub")), QStringLiteral("-n"),
+                                    fileSystem.mountPoint };
+        else if (repairing)
+            command = QStringList { lookup(QStringLiteral("xfs_repair")), device };
+        else
+            command = QStringList { lookup(QStringLiteral("xfs_repair")), QStringLiteral("-n"),
+                                    device };
+    } else if (fileSystem.type == QLatin1String("btrfs")) {
+        // btrfs's own documentation warns that its offline repair may make damage worse: it is
+        // not offered.
+        if (mounted)
+            command = QStringList { lookup(QStringLiteral("btrfs")),
+                                    QStringLiteral("scrub"),
+                                    QStringLiteral("start"),
+                                    QStringLiteral("-B"),
+                                    QStringLiteral("-r"),
+                                    fileSystem.mountPoint };
+        else if (!repairing)
+            command = QStringList { lookup(QStringLiteral("btrfs")), QStringLiteral("check"),
+                                    QStringLiteral("--readonly"), device };
+    } else if (!holdsNoFileSystem(fileSystem.type)) {
+        command = QStringList { lookup(QStringLiteral("fsck")),
+                                repairing ? QStringLiteral("-y") : QStringLiteral("-n"), device };
     }
-    if (fileSystem.type == QLatin1String("btrfs"))
-        return { lookup(QStringLiteral("btrfs")), QStringLiteral("check"),
-                 QStringLiteral("--readonly"), device };
-    return { lookup(QStringLiteral("fsck")),
-             repairing ? QStringLiteral("-y") : QStringLiteral("-n"), device };
+    if (command.isEmpty() || command.constFirst().isEmpty())
+        return QStringList();
+    return command;
 }
 
-qint64 startCheck(const CheckableFileSystem &fileSystem, bool repair)
+QStringList terminalCommand(const CheckableFileSystem &fileSystem, bool repair,
+                            const ProgramLookup &lookup)
+{
+    const QStringList check = checkCommand(fileSystem, repair, lookup);
+    if (check.isEmpty())
+        return QStringList();
+    return QStringList { QStringLiteral("/bin/sh"),
+                         QStringLiteral("-c"),
+                         QString::fromLatin1(resultScript),
+                         QStringLiteral("sh"),
+                         QObject::tr("The check found no errors."),
+                         QObject::tr("The check found errors or could not finish. Exit code:"),
+                         QObject::tr(
+                             "The check did not run: the authorisation was refused or failed."),
+                         QObject::tr("Press Enter to close this window.") }
+    + QStringList { QStringLiteral("pkexec") } + check;
+}
+
+qint64 startCheck(const CheckableFileSystem &fileSystem, bool repair, const ProgramLookup &lookup)
 {
     const std::optional<CounterpartCommand> terminal
         = Counterpart::resolve(QString::fromLatin1(terminals));
     if (!terminal)
         return plat::shell::FileNotFound;
     // Mounted since the list was made: never repair it.
-    CheckableFileSystem current = fileSystem;
-    if (repair && !current.mounted() && isMounted(current.device))
-        current.mountPoint = current.device;
-    CounterpartCommand command = *terminal;
-    command.arguments << QStringLiteral("pkexec") << checkCommand(current, repair);
-    return Counterpart::launch(command);
+    if (repair && !fileSystem.mounted() && isMounted(fileSystem.device))
+        repair = false;
+    const QStringList command = terminalCommand(fileSystem, repair, lookup);
+    if (command.isEmpty())
+        return plat::shell::FileNotFound;
+    CounterpartCommand launch = *terminal;
+    launch.arguments << command;
+    return Counterpart::launch(launch);
 }
 
 QString displayText(const CheckableFileSystem &fileSystem)
 {
     if (!fileSystem.mounted())
-        return fileSystem.device;
+        return fileSystem.type.isEmpty()
+            ? fileSystem.device
+            : QStringLiteral("%1 (%2)").arg(fileSystem.device, fileSystem.type);
     if (fileSystem.type.isEmpty())
         return QStringLiteral("%1 (%2)").arg(fileSystem.mountPoint, fileSystem.device);
     return QStringLiteral("%1 (%2, %3)")

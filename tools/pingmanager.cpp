@@ -25,6 +25,33 @@ namespace {
 const char exampleHost[] = "8.8.8.8";
 constexpr int exampleCount = 5;
 
+// Whether ping's options ask for a count (-c), help (-h, -?) or the version (-V). Options are
+// read as ping reads them: grouped behind one dash, a value-taking option ends its group and
+// takes the rest of it or the next word as its value.
+bool hasCountOrInfoOption(const QStringList &arguments)
+{
+    static const QString takesValue = QStringLiteral("ieIlmMpQsStTwWF");
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &word = arguments.at(i);
+        if (word == QLatin1String("--"))
+            return false;
+        if (word.size() < 2 || !word.startsWith(QLatin1Char('-')))
+            continue;
+        for (int j = 1; j < word.size(); ++j) {
+            const QChar option = word.at(j);
+            if (option == QLatin1Char('c') || option == QLatin1Char('h')
+                || option == QLatin1Char('V') || option == QLatin1Char('?'))
+                return true;
+            if (takesValue.contains(option)) {
+                if (j == word.size() - 1)
+                    ++i;
+                break;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 PingManager::PingManager(QWidget *parent)
@@ -108,6 +135,22 @@ PingManager::PingManager(QWidget *parent)
 
     auto *interrupt = new QShortcut(QKeySequence(QStringLiteral("Ctrl+C")), this);
     connect(interrupt, &QShortcut::activated, this, &PingManager::stopConsoleProcess);
+    // The field and the view take Ctrl+C for copying before the shortcut sees it: while ping
+    // runs, Ctrl+C interrupts it wherever the focus is, as in a terminal.
+    commandField->installEventFilter(this);
+    outputView->installEventFilter(this);
+}
+
+bool PingManager::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && isRunning()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_C && key->modifiers() == Qt::ControlModifier) {
+            event->ignore(); // left to the dialog's shortcut
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 PingManager::~PingManager()
@@ -139,6 +182,10 @@ QStringList PingManager::commandArguments(const QString &command)
         if (arguments.at(i) == QLatin1String("-n") && number.match(arguments.at(i + 1)).hasMatch())
             arguments[i] = QStringLiteral("-c");
     }
+    // Without a count Linux ping never stops; Windows sends four echo requests. A request for
+    // help or the version pings nothing and keeps its arguments.
+    if (!hasCountOrInfoOption(arguments))
+        arguments = QStringList { QStringLiteral("-c"), QStringLiteral("4") } + arguments;
     return arguments;
 }
 

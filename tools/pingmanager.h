@@ -26,7 +26,8 @@ public:
 
     // The arguments for a typed command: "ping" alone asks for the usage text; a leading word
     // "ping" is dropped; the rest is split like a command line, and the Windows count option
-    // "-n <number>" becomes ping's "-c <number>".
+    // "-n <number>" becomes ping's "-c <number>". A command without a count gets "-c 4", the
+    // four echo requests of Windows' ping.
     static QStringList commandArguments(const QString &command);
     static QStringList usageArguments();
     static QString program();
@@ -42,6 +43,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void sendCommand();

@@ -15,6 +15,12 @@ qint64 FakeLauncher::executeProgram(const QString &verb, const QString &program,
     return m_results.value(program, m_result);
 }
 
+qint64 FakeLauncher::open(const QString &path)
+{
+    m_calls.append({ QStringLiteral("open"), path, QString(), QStringList() });
+    return m_results.value(path, m_result);
+}
+
 ScopedLauncher::ScopedLauncher(std::shared_ptr<Launcher> replacement)
     : m_previous(launcher())
 {

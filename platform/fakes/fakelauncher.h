@@ -24,6 +24,8 @@ public:
     qint64 execute(const QString &verb, const QString &file, const QString &parameters) override;
     qint64 executeProgram(const QString &verb, const QString &program,
                           const QStringList &arguments) override;
+    // Recorded with the verb "open".
+    qint64 open(const QString &path) override;
 
     // Answer for every target without an answer of its own (default: started, 42).
     void setResult(qint64 result) { m_result = result; }

@@ -36,8 +36,8 @@
         <translation>Reinstall the application to fix this problem.</translation>
     </message>
     <message>
-        <source>The operating system is out of memory or resources.</source>
-        <translation>The operating system is out of memory or resources.</translation>
+        <source>The program could not be started: it is not a program this system can run, or the system is out of resources.</source>
+        <translation>The program could not be started: it is not a program this system can run, or the system is out of resources.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
@@ -80,8 +80,8 @@
         <translation>The DDE transaction could not be completed because other DDE transactions were being processed.</translation>
     </message>
     <message>
-        <source>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</source>
-        <translation>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</translation>
+        <source>No application is set to open this type of file or folder, or the desktop&apos;s opener (xdg-open) is not installed.</source>
+        <translation>No application is set to open this type of file or folder, or the desktop&apos;s opener (xdg-open) is not installed.</translation>
     </message>
     <message>
         <source>The specified DLL was not found.</source>
@@ -3684,6 +3684,10 @@
         <translation>The connection to the server was lost.</translation>
     </message>
     <message>
+        <source>Select the volume and press start to proceed</source>
+        <translation>Select the volume and press start to proceed</translation>
+    </message>
+    <message>
         <source>The file name contains control characters; it was not sent.</source>
         <translation>The file name contains control characters; it was not sent.</translation>
     </message>
@@ -3728,16 +3732,28 @@
         <translation>The server holds %1 of the file&apos;s %2 bytes.</translation>
     </message>
     <message>
-        <source>Select the drive letter and press start to proceed</source>
-        <translation>Select the drive letter and press start to proceed</translation>
-    </message>
-    <message>
         <source>Choose:</source>
         <translation>Choose:</translation>
     </message>
     <message>
         <source>Repair errors</source>
         <translation>Repair errors</translation>
+    </message>
+    <message>
+        <source>The check found no errors.</source>
+        <translation>The check found no errors.</translation>
+    </message>
+    <message>
+        <source>The check found errors or could not finish. Exit code:</source>
+        <translation>The check found errors or could not finish. Exit code:</translation>
+    </message>
+    <message>
+        <source>The check did not run: the authorisation was refused or failed.</source>
+        <translation>The check did not run: the authorisation was refused or failed.</translation>
+    </message>
+    <message>
+        <source>Press Enter to close this window.</source>
+        <translation>Press Enter to close this window.</translation>
     </message>
     <message>
         <source>Enter your command here, for example: %1 -n %2, ping to get the help, exit to stop</source>

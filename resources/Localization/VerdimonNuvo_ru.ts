@@ -36,8 +36,8 @@
         <translation>Переустановите приложение, чтобы устранить эту проблему.</translation>
     </message>
     <message>
-        <source>The operating system is out of memory or resources.</source>
-        <translation>Операционной системе не хватает памяти или ресурсов.</translation>
+        <source>The program could not be started: it is not a program this system can run, or the system is out of resources.</source>
+        <translation>Не удалось запустить программу: это не программа, которую может выполнить эта система, или системе не хватает ресурсов.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
@@ -80,8 +80,8 @@
         <translation>Транзакцию DDE не удалось завершить: обрабатывались другие транзакции DDE.</translation>
     </message>
     <message>
-        <source>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</source>
-        <translation>Нет приложения, сопоставленного с данным расширением имени файла. Эта ошибка возникает и при попытке напечатать файл, который нельзя напечатать.</translation>
+        <source>No application is set to open this type of file or folder, or the desktop&apos;s opener (xdg-open) is not installed.</source>
+        <translation>Не задано приложение, открывающее файлы или папки этого типа, или не установлена программа открытия рабочего стола (xdg-open).</translation>
     </message>
     <message>
         <source>The specified DLL was not found.</source>
@@ -3684,6 +3684,10 @@
         <translation>Соединение с сервером потеряно.</translation>
     </message>
     <message>
+        <source>Select the volume and press start to proceed</source>
+        <translation>Выберите том и нажмите «Пуск», чтобы продолжить</translation>
+    </message>
+    <message>
         <source>The file name contains control characters; it was not sent.</source>
         <translation>Имя файла содержит управляющие символы; файл не отправлен.</translation>
     </message>
@@ -3728,16 +3732,28 @@
         <translation>На сервере %1 из %2 байт файла.</translation>
     </message>
     <message>
-        <source>Select the drive letter and press start to proceed</source>
-        <translation>Выберите букву диска и нажмите «Пуск», чтобы продолжить</translation>
-    </message>
-    <message>
         <source>Choose:</source>
         <translation>Выбор:</translation>
     </message>
     <message>
         <source>Repair errors</source>
         <translation>Исправлять ошибки</translation>
+    </message>
+    <message>
+        <source>The check found no errors.</source>
+        <translation>Проверка не нашла ошибок.</translation>
+    </message>
+    <message>
+        <source>The check found errors or could not finish. Exit code:</source>
+        <translation>Проверка нашла ошибки или не смогла завершиться. Код завершения:</translation>
+    </message>
+    <message>
+        <source>The check did not run: the authorisation was refused or failed.</source>
+        <translation>Проверка не запущена: в авторизации отказано или она не удалась.</translation>
+    </message>
+    <message>
+        <source>Press Enter to close this window.</source>
+        <translation>Нажмите Enter, чтобы закрыть это окно.</translation>
     </message>
     <message>
         <source>Enter your command here, for example: %1 -n %2, ping to get the help, exit to stop</source>

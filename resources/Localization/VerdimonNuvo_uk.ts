@@ -36,8 +36,8 @@
         <translation>Перевстановіть застосунок, щоб усунути цю проблему.</translation>
     </message>
     <message>
-        <source>The operating system is out of memory or resources.</source>
-        <translation>Операційній системі бракує пам&apos;яті або ресурсів.</translation>
+        <source>The program could not be started: it is not a program this system can run, or the system is out of resources.</source>
+        <translation>Не вдалося запустити програму: це не програма, яку може виконати ця система, або системі бракує ресурсів.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
@@ -80,8 +80,8 @@
         <translation>Транзакцію DDE не вдалося завершити: оброблялися інші транзакції DDE.</translation>
     </message>
     <message>
-        <source>There is no application associated with the given file name extension. This error will also be returned if you attempt to print a file that is not printable.</source>
-        <translation>Немає застосунку, зіставленого з цим розширенням імені файлу. Ця помилка виникає також під час спроби надрукувати файл, який не можна надрукувати.</translation>
+        <source>No application is set to open this type of file or folder, or the desktop&apos;s opener (xdg-open) is not installed.</source>
+        <translation>Не задано застосунок, що відкриває файли або теки цього типу, або не встановлено програму відкриття робочого столу (xdg-open).</translation>
     </message>
     <message>
         <source>The specified DLL was not found.</source>
@@ -3684,6 +3684,10 @@
         <translation>З&apos;єднання із сервером втрачено.</translation>
     </message>
     <message>
+        <source>Select the volume and press start to proceed</source>
+        <translation>Виберіть том і натисніть «Пуск», щоб продовжити</translation>
+    </message>
+    <message>
         <source>The file name contains control characters; it was not sent.</source>
         <translation>Назва файлу містить керівні символи; файл не надіслано.</translation>
     </message>
@@ -3728,16 +3732,28 @@
         <translation>На сервері %1 з %2 байтів файлу.</translation>
     </message>
     <message>
-        <source>Select the drive letter and press start to proceed</source>
-        <translation>Виберіть літеру диска і натисніть «Пуск», щоб продовжити</translation>
-    </message>
-    <message>
         <source>Choose:</source>
         <translation>Вибір:</translation>
     </message>
     <message>
         <source>Repair errors</source>
         <translation>Виправляти помилки</translation>
+    </message>
+    <message>
+        <source>The check found no errors.</source>
+        <translation>Перевірка не знайшла помилок.</translation>
+    </message>
+    <message>
+        <source>The check found errors or could not finish. Exit code:</source>
+        <translation>Перевірка знайшла помилки або не змогла завершитися. Код завершення:</translation>
+    </message>
+    <message>
+        <source>The check did not run: the authorisation was refused or failed.</source>
+        <translation>Перевірку не запущено: в авторизації відмовлено або вона не вдалася.</translation>
+    </message>
+    <message>
+        <source>Press Enter to close this window.</source>
+        <translation>Натисніть Enter, щоб закрити це вікно.</translation>
     </message>
     <message>
         <source>Enter your command here, for example: %1 -n %2, ping to get the help, exit to stop</source>

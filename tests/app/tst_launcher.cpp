@@ -121,6 +121,32 @@ private slots:
                  started.isEmpty() ? QList<QStringList>() : QList<QStringList> { started });
     }
 
+    // Opening hands a file to the handler of its type, whatever its execute bit: a script named
+    // like a picture goes to the image viewer and never runs.
+    void openNeverRuns()
+    {
+        QTemporaryDir dir;
+        const QByteArray png = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452");
+        QVERIFY(
+            writeTreeFile(dir.filePath("screenshot.png"), "#!/bin/sh\ntouch \"$0.ran\"\n", true));
+        QVERIFY(writeTreeFile(dir.filePath("real.png"), png, true));
+        QVERIFY(writeTreeFile(dir.filePath("tool.sh"), "#!/bin/sh\ntouch \"$0.ran\"\n", true));
+        Scripted world;
+        world.executables.insert("xdg-open", "/usr/bin/xdg-open");
+        world.handlers.insert("image/png", "viewer.desktop");
+        world.handlers.insert("inode/directory", "files.desktop");
+        const auto launcher = world.make();
+        for (const char *name : { "screenshot.png", "real.png", "" })
+            QCOMPARE(launcher->open(dir.filePath(name)), qint64(42));
+        QCOMPARE(launcher->open(dir.filePath("tool.sh")), qint64(31)); // no handler for scripts
+        QCOMPARE(launcher->open(dir.filePath("gone.png")), qint64(2));
+        QCOMPARE(world.started,
+                 (QList<QStringList> { { "/usr/bin/xdg-open", dir.filePath("screenshot.png") },
+                                       { "/usr/bin/xdg-open", dir.filePath("real.png") },
+                                       { "/usr/bin/xdg-open", dir.path() } }));
+        QVERIFY(QDir(dir.path()).entryList({ "*.ran" }).isEmpty());
+    }
+
     void programsWithArgumentLists()
     {
         Scripted world;

@@ -113,10 +113,14 @@ private slots:
     // Values come back as texts after a restart; junk keeps the default.
     void typedReads()
     {
-        const QVector<QPair<QVariant, int>> ints { { "2", 2 }, { 3, 3 }, { "two", 7 }, { "", 7 } };
+        // Texts as a hand-edited store holds them; enumerations outside their values, and
+        // numbers beyond int, read as the default.
+        const QVector<QPair<QVariant, int>> ints { { "2", 2 }, { 3, 3 },           { "two", 7 },
+                                                   { "", 7 },  { "nan", 7 },       { "-1", 7 },
+                                                   { "4", 7 }, { "4294967296", 7 } };
         for (const auto &[stored, expected] : ints) {
-            Settings::setSettingsValue("AppSettings", "AppLanguage", stored);
-            QCOMPARE(Settings::intValue("AppSettings", "AppLanguage", 7), expected);
+            Settings::setSettingsValue("Updates", "UpdatesChannel", stored);
+            QCOMPARE(Settings::intValue("Updates", "UpdatesChannel", 7), expected);
         }
         QCOMPARE(Settings::intValue("AppSettings", "Missing", 7), 7);
         const QVector<QPair<QVariant, bool>> bools {
@@ -128,7 +132,8 @@ private slots:
         }
         QCOMPARE(Settings::windowOpacity(), 1.0);
         const QVector<QPair<QVariant, double>> opacities {
-            { 1, 1.0 }, { 0.7, 0.7 }, { "0.6", 0.6 }, { "clear", 1.0 }
+            { 1, 1.0 },     { 0.7, 0.7 },    { "0.6", 0.6 },  { "clear", 1.0 }, { "nan", 1.0 },
+            { "inf", 1.0 }, { "0.49", 1.0 }, { "1.01", 1.0 }, { "-nan", 1.0 },  { "0.5", 0.5 }
         };
         for (const auto &[stored, expected] : opacities) {
             Settings::setSettingsValue("AppSettings", "Opacity", stored);

@@ -17,6 +17,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <memory>
+
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -104,7 +106,9 @@ private slots:
         QTest::addColumn<qint64>("code");
         QTest::addColumn<QString>("text"); // empty: the program started, no box
         const std::pair<qint64, const char *> rows[] = {
-            { 0, "The operating system is out of memory or resources." },
+            { 0,
+              "The program could not be started: it is not a program this system can run, or "
+              "the system is out of resources." },
             { 2, "The specified file was not found." },
             { 3, "The specified path was not found." },
             { 5, "The operating system denied access to the specified file." },
@@ -118,8 +122,8 @@ private slots:
               "The DDE transaction could not be completed because other DDE transactions were "
               "being processed." },
             { 31,
-              "There is no application associated with the given file name extension. This error "
-              "will also be returned if you attempt to print a file that is not printable." },
+              "No application is set to open this type of file or folder, or the desktop's "
+              "opener (xdg-open) is not installed." },
             { 32, "The specified DLL was not found." },
             { 4, "Unknown" },
             { -1, "Unknown" },
@@ -273,6 +277,14 @@ private slots:
         timer.start();
         QCOMPARE(isNetworkAvailable(), reachable);
         QVERIFY(timer.elapsed() < withinMs);
+        // The non-blocking form gives the same answer, later, once.
+        QObject context;
+        QList<bool> answers;
+        checkNetworkAvailable(&context, [&answers](bool online) { answers << online; });
+        QVERIFY(answers.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, withinMs);
+        QTest::qWait(50);
+        QCOMPARE(answers, QList<bool> { reachable });
     }
 
     void silentHostTimesOut()
@@ -298,9 +310,27 @@ private slots:
         timer.start();
         const bool reachable = isHostReachable("127.0.0.1", port, 700);
         const qint64 elapsed = timer.elapsed();
-        ::close(fd);
         QVERIFY(!reachable);
         QVERIFY2(elapsed >= 600 && elapsed < 3000, qPrintable(QString::number(elapsed)));
+
+        // The non-blocking form keeps the caller's event loop running meanwhile, and a caller
+        // that is gone gets no answer.
+        QObject context;
+        auto gone = std::make_unique<QObject>();
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(20);
+        QList<bool> answers;
+        timer.restart();
+        checkHostReachable("127.0.0.1", port, 700, &context, [&](bool up) { answers << up; });
+        checkHostReachable("127.0.0.1", port, 700, gone.get(), [&](bool) { answers << true; });
+        gone.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!answers.isEmpty(), 3000);
+        QVERIFY2(timer.elapsed() >= 600 && ticks >= 15, qPrintable(QString::number(ticks)));
+        QTest::qWait(100);
+        ::close(fd);
+        QCOMPARE(answers, QList<bool> { false });
     }
 
     void windowPlacement()

@@ -119,6 +119,7 @@ private slots:
         button("Open")->click();
         QCOMPARE(launcher->calls().size(), 1);
         QCOMPARE(launcher->calls()[0].file, path);
+        QCOMPARE(launcher->calls()[0].verb, QString("open")); // opened, never run
 
         button("Delete")->click();
         QVERIFY(!QFile::exists(path));
@@ -183,6 +184,7 @@ private slots:
         QCOMPARE(messages.size(), 1);
         // The cancelled choice replaced the earlier one: nothing is left to send.
         button("Send")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 10000);
         QCOMPARE(messages.last(), QString("Error|Log file is not exists!|3"));
     }
 
@@ -236,6 +238,7 @@ private slots:
             // The sent file's object is gone for good: a later Send finds no saved log.
             dialog->logSaved();
             button("Send")->click();
+            QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 10000);
             QCOMPARE(messages.last(), QString("Error|Log file is not exists!|3"));
         } else if (online) {
             // A stray completion notice after a failed send releases no log: Delete still

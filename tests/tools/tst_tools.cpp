@@ -6,6 +6,7 @@
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "platform/fakes/fakelauncher.h"
+#include "platformtree.h"
 #include "tools/checkdiskdialog.h"
 #include "tools/counterpart.h"
 #include "tools/pingmanager.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -162,6 +164,9 @@ private slots:
         QTest::newRow("session gnome") << sessions << "ubuntu:GNOME" << QStringList { "a", "d" };
         QTest::newRow("session kde") << sessions << "KDE" << QStringList { "b c", "d" };
         QTest::newRow("session other") << sessions << "" << QStringList { "d" };
+        // Blank alternatives, bare or empty tags and prefixes without a target name nothing.
+        QTest::newRow("blanks") << "a| |[KDE]|[KDE] |[]x|[KDE|open:|gnome: |kde:|c"
+                                << "KDE" << QStringList { "a", "c" };
     }
 
     void alternatives()
@@ -209,8 +214,30 @@ private slots:
             << QStringList { "Email && app accounts: " + deniedText };
         QTest::newRow("Edit group policy") << settings << 0 << denied << QStringList()
                                            << QStringList { "Edit group policy" + notFound };
-        QTest::newRow("Temp folder") << settings << 0 << denied << QStringList { QDir::tempPath() }
-                                     << QStringList { "Temp folder: " + deniedText };
+        QTest::newRow("Temp folder")
+            << QStringList { "xdg-open", "nautilus" } << 0 << denied
+            << QStringList { QDir::tempPath() } << QStringList { "Temp folder: " + deniedText };
+        // Without xdg-open a file manager shows the folder; without either the box says so.
+        QTest::newRow("Temp folder/file manager")
+            << QStringList { "thunar" } << 0 << started
+            << QStringList { "thunar " + QDir::tempPath() } << QStringList();
+        QTest::newRow("App Data folder/nothing")
+            << settings << 0 << started << QStringList()
+            << QStringList { "App Data folder: No application is set to open this type of file or "
+                             "folder, or the desktop's opener (xdg-open) is not installed." };
+        // The window's own slots use their rows' counterparts too; GNOME 43 keeps the screen
+        // lock in its Screen panel.
+        const QStringList tools { "kinfocenter", "gnome-terminal", "clamtk",
+                                  "gnome-control-center" };
+        const std::pair<const char *, const char *> firstChoices[]
+            = { { "DX Diagnostic Tool", "kinfocenter" },
+                { "DX Diagnostic Tool (x64)", "kinfocenter" },
+                { "Command Prompt (Admin)/gnome", "gnome-terminal -- sudo -i" },
+                { "Windows Defender", "clamtk" },
+                { "Lock screen", "gnome-control-center screen" } };
+        for (const auto &[tag, call] : firstChoices)
+            QTest::newRow(tag) << tools << (QByteArray(tag) == "Lock screen" ? 13 : 0) << started
+                               << QStringList { call } << QStringList();
     }
 
     void clickLaunchesInstalledCounterpart()
@@ -281,12 +308,19 @@ private slots:
         QTest::newRow("windows count") << "8.8.8.8 -n 5" << QStringList { "8.8.8.8", "-c", "5" };
         QTest::newRow("leading ping")
             << "ping 127.0.0.1 -c 2" << QStringList { "127.0.0.1", "-c", "2" };
-        QTest::newRow("numeric flag kept") << "-n 127.0.0.1" << QStringList { "-n", "127.0.0.1" };
-        QTest::newRow("ping inside a name") << "pinghost" << QStringList { "pinghost" };
-        QTest::newRow("upper case") << "PING" << QStringList { "PING" };
-        QTest::newRow("quoted") << "\"a b\" c" << QStringList { "a b", "c" };
+        QTest::newRow("numeric flag kept")
+            << "-n 127.0.0.1" << QStringList { "-c", "4", "-n", "127.0.0.1" };
+        QTest::newRow("ping inside a name") << "pinghost" << QStringList { "-c", "4", "pinghost" };
+        QTest::newRow("upper case") << "PING" << QStringList { "-c", "4", "PING" };
+        QTest::newRow("quoted") << "\"a b\" c" << QStringList { "-c", "4", "a b", "c" };
         QTest::newRow("separator stays text")
-            << "127.0.0.1; touch x" << QStringList { "127.0.0.1;", "touch", "x" };
+            << "127.0.0.1; touch x" << QStringList { "-c", "4", "127.0.0.1;", "touch", "x" };
+        // Linux ping has no default count: four requests, as on Windows, unless one is given.
+        QTest::newRow("windows host") << "ping 8.8.8.8" << QStringList { "-c", "4", "8.8.8.8" };
+        QTest::newRow("grouped count") << "-qc2 h" << QStringList { "-qc2", "h" };
+        QTest::newRow("count in a value")
+            << "-I eth0c -p ffc h" << QStringList { "-c", "4", "-I", "eth0c", "-p", "ffc", "h" };
+        QTest::newRow("version") << "-V" << QStringList { "-V" };
     }
 
     void commandArguments()
@@ -339,11 +373,14 @@ private slots:
         QVERIFY(!QFile::exists(marker));
     }
 
+    // Ctrl+C stops ping wherever the focus is (the field has it after Return).
     void stopsOnRequest_data()
     {
         QTest::addColumn<QString>("how");
         QTest::newRow("EXIT") << "EXIT";
         QTest::newRow("ctrl+c") << "";
+        QTest::newRow("ctrl+c in the field") << "commandField";
+        QTest::newRow("ctrl+c in the output") << "outputView";
     }
 
     void stopsOnRequest()
@@ -351,14 +388,23 @@ private slots:
         QFETCH(QString, how);
         Console console;
         console.dialog->show();
+        console.dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(console.dialog.get()));
+        // Before a ping runs, Ctrl+C copies as anywhere.
+        console.field->selectAll();
+        QTest::keyClick(console.field, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("8.8.8.8 -n 5"));
         QSignalSpy finished(console.dialog.get(), &PingManager::commandSucceeded);
-        console.type(QStringLiteral("127.0.0.1 -i 0.2"));
+        console.type(QStringLiteral("127.0.0.1 -c 200 -i 0.2"));
         QTRY_VERIFY_WITH_TIMEOUT(console.view->toPlainText().contains(QLatin1String("icmp_seq")),
                                  10000);
-        if (how.isEmpty())
-            QTest::keyClick(console.dialog.get(), Qt::Key_C, Qt::ControlModifier);
-        else
+        if (QWidget *target
+            = how.isEmpty() ? console.dialog.get() : console.dialog->findChild<QWidget *>(how)) {
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+        } else {
             console.type(how);
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!console.dialog->isRunning(), 10000);
         QCOMPARE(finished.count(), 1);
         QVERIFY(console.view->toPlainText().contains(QLatin1String("packets transmitted")));
@@ -377,26 +423,44 @@ private slots:
         QVERIFY(process.isNull());
     }
 
+    // The check per file-system type and mount state ("-": none can run). Mounted XFS and btrfs
+    // get their online checks; a type ending in "/" stands for a machine without its own tools.
     void checkCommand_data()
     {
-        QTest::addColumn<QString>("type"); // empty: the unmounted /dev/sdb1
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("mountPoint");
         QTest::addColumn<bool>("repair");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("mounted read-only") << "ext4" << false << "fsck -n /dev/sda1";
-        QTest::newRow("mounted never repaired") << "ext4" << true << "fsck -n /dev/sda1";
-        QTest::newRow("unmounted read-only") << "" << false << "fsck -n /dev/sdb1";
-        QTest::newRow("xfs mounted") << "xfs" << true << "xfs_repair -n /dev/sda1";
-        QTest::newRow("btrfs mounted") << "btrfs" << true << "btrfs check --readonly /dev/sda1";
+        const std::tuple<const char *, const char *, bool, const char *> rows[] = {
+            { "ext4", "/mnt/x", true, "fsck -n /dev/sda1" },
+            { "ext4", "", true, "fsck -y /dev/sda1" },
+            { "", "", false, "fsck -n /dev/sda1" },
+            { "xfs", "/mnt/x", true, "xfs_scrub -n /mnt/x" },
+            { "xfs", "", false, "xfs_repair -n /dev/sda1" },
+            { "xfs", "", true, "xfs_repair /dev/sda1" },
+            { "xfs/", "", false, "-" },
+            { "btrfs", "/mnt/x", false, "btrfs scrub start -B -r /mnt/x" },
+            { "btrfs", "", false, "btrfs check --readonly /dev/sda1" },
+            { "btrfs", "", true, "-" },
+            { "LVM2_member", "", false, "-" },
+        };
+        for (const auto &[type, mountPoint, repair, expected] : rows)
+            QTest::addRow("%s %s%s", type, mountPoint, repair ? " repair" : "")
+                << type << mountPoint << repair << expected;
     }
 
     void checkCommand()
     {
         QFETCH(QString, type);
+        QFETCH(QString, mountPoint);
         QFETCH(bool, repair);
-        const QStringList command
-            = FileSystemCheck::checkCommand(type.isEmpty() ? unmounted() : mounted(type), repair,
-                                            [](const QString &program) { return program; });
-        QTEST(command.join(QLatin1Char(' ')), "expected");
+        const bool bare = type.endsWith(QLatin1Char('/'));
+        type.remove(QLatin1Char('/'));
+        const QStringList command = FileSystemCheck::checkCommand(
+            { QStringLiteral("/dev/sda1"), mountPoint, type }, repair, [bare](const QString &name) {
+                return bare && name != QLatin1String("fsck") ? QString() : name;
+            });
+        QTEST(command.isEmpty() ? QStringLiteral("-") : command.join(QLatin1Char(' ')), "expected");
     }
 
     // Unmounted devices come from the block-device table: partitions and unpartitioned disks,
@@ -426,19 +490,28 @@ private slots:
               "28 27 0:45 / /home rw,relatime - btrfs /dev/sdb rw\n");
         write(root.path() + QStringLiteral("/proc/swaps"),
               "Filename Type Size Used Priority\n/dev/sdd partition 1 0 -2\n");
+        // The type comes from udev's database; a volume group's member holds no file system.
+        device(QStringLiteral("sdf"), "8:80");
+        device(QStringLiteral("sdg"), "8:96");
+        write(root.path() + QStringLiteral("/run/udev/data/b8:2"),
+              "S:disk/by-uuid/1\nE:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=xfs\n");
+        write(root.path() + QStringLiteral("/run/udev/data/b8:96"), "E:ID_FS_TYPE=LVM2_member\n");
         QStringList devices;
         for (const CheckableFileSystem &fileSystem :
              FileSystemCheck::checkableFileSystems(plat::SysRoot(root.path()))) {
             QVERIFY(!fileSystem.mounted());
-            devices << fileSystem.device;
+            devices << FileSystemCheck::displayText(fileSystem);
         }
         devices.sort();
-        QCOMPARE(devices, QStringList({ "/dev/sda2" }));
+        QCOMPARE(devices, QStringList({ "/dev/sda2 (xfs)", "/dev/sdf" }));
     }
 
     void repairOfferedOnlyWhenUnmounted()
     {
-        CheckDiskDialog dialog(nullptr, { mounted(QStringLiteral("ext4")), unmounted() });
+        // Without xfsprogs an XFS volume has nothing to start.
+        CheckDiskDialog dialog(
+            nullptr, { mounted("ext4"), unmounted(), { "/dev/sdd1", "", "xfs" } },
+            [](const QString &name) { return name == "fsck" ? name : QString(); });
         auto *list = dialog.findChild<QComboBox *>(QStringLiteral("fileSystemList"));
         auto *repair = dialog.findChild<QCheckBox *>(QStringLiteral("repairBox"));
         QCOMPARE(list->itemText(0), QStringLiteral("/ (/dev/sda1, ext4)"));
@@ -449,34 +522,68 @@ private slots:
         list->setCurrentIndex(0);
         QVERIFY(!repair->isEnabled());
         QVERIFY(!repair->isChecked());
+        list->setCurrentIndex(2);
+        QCOMPARE(list->currentText(), QStringLiteral("/dev/sdd1 (xfs)"));
+        QVERIFY(!dialog.findChild<QPushButton *>(QStringLiteral("startButton"))->isEnabled());
+        QVERIFY(!repair->isEnabled());
 
         CheckDiskDialog empty(nullptr, {}); // nothing to check: nothing to start
         QVERIFY(!empty.findChild<QPushButton *>(QStringLiteral("startButton"))->isEnabled());
     }
 
-    // Start opens a terminal that runs the check through pkexec; without a terminal it says so.
+    // Start opens a terminal that runs the check through pkexec, then shows the result and waits
+    // for Enter; without a terminal it says so.
     void startLaunchesThroughTerminal_data()
     {
         QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<QStringList>("expected");
-        const QString fsck = FileSystemCheck::systemProgram(QStringLiteral("fsck"));
-        QTest::newRow("xterm") << QStringList { "xterm" }
-                               << QStringList { "xterm -hold -e pkexec " + fsck + " -y /dev/sdb1" };
-        QTest::newRow("none") << QStringList()
-                              << QStringList { "Check disk: The specified file was not found." };
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("xterm") << QStringList { "xterm" } << "xterm -e /bin/sh -c";
+        QTest::newRow("none") << QStringList() << "Check disk: The specified file was not found.";
     }
 
     void startLaunchesThroughTerminal()
     {
         QFETCH(QStringList, installed);
+        QFETCH(QString, expected);
         install(installed);
         QPointer<CheckDiskDialog> dialog = new CheckDiskDialog(nullptr, { unmounted() });
         dialog->show();
         dialog->findChild<QCheckBox *>(QStringLiteral("repairBox"))->setChecked(true);
         dialog->findChild<QPushButton *>(QStringLiteral("startButton"))->click();
-        QTEST(boxes + calls(), "expected");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
+        if (installed.isEmpty()) {
+            QCOMPARE(boxes, QStringList { expected });
+            QVERIFY(launcher->calls().isEmpty());
+            return;
+        }
+        QVERIFY(boxes.isEmpty());
+        QCOMPARE(launcher->calls().size(), 1);
+        const plat::FakeLauncher::Call call = launcher->calls().constFirst();
+        const QStringList arguments = QProcess::splitCommand(call.parameters);
+        QCOMPARE((QStringList { call.file } + arguments.mid(0, 3)).join(' '), expected);
+        // The script and its texts reach the terminal whole.
+        QCOMPARE(arguments.mid(1), FileSystemCheck::terminalCommand(unmounted(), true));
+    }
+
+    // The terminal's command shows how the check ended and keeps the window until Enter.
+    void terminalShowsTheResult()
+    {
+        // A pkexec of the test's own stands in for the checker: it reports and exits with 4.
+        QVERIFY(writeTreeFile(bin.filePath(QStringLiteral("pkexec")),
+                              "#!/bin/sh\necho \"checking $2\"\nexit 4\n", true));
+        QStringList command = FileSystemCheck::terminalCommand(
+            unmounted(), false, [](const QString &program) { return program; });
+        command.replace(command.size() - 4, bin.filePath(QStringLiteral("pkexec")));
+        QProcess terminal;
+        terminal.start(command.takeFirst(), command);
+        QTest::qWait(200);
+        QCOMPARE(terminal.state(), QProcess::Running); // waits for Enter
+        terminal.write("\n");
+        QVERIFY(terminal.waitForFinished(5000));
+        QCOMPARE(QString::fromUtf8(terminal.readAllStandardOutput()),
+                 "checking -n\n\nThe check found errors or could not finish. Exit code: 4\n\n"
+                 "Press Enter to close this window.");
     }
 };
 
