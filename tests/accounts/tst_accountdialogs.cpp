@@ -68,7 +68,7 @@ private slots:
     // Forgets the shared connection, so the next ServerDB reads the configuration again.
     void cleanup()
     {
-        QSqlDatabase::removeDatabase(QStringLiteral("DBConnection"));
+        QVERIFY(ServerDB::endSession(15000));
         dbServer.applyEnvironment();
     }
 
@@ -207,6 +207,7 @@ private slots:
         ServerDB db;
         SignalLog log(&db);
         db.setUserLoggedOffStatus(id);
+        QVERIFY(log.waitFor(QStringLiteral("finished")));
         QCOMPARE(log.names(), QStringList({ "logoutStarted", result, "finished" }));
         QCOMPARE(dbServer.adminQuery(QStringLiteral("SELECT status FROM users WHERE id = 4")),
                  QStringList { id == QLatin1String("4") ? QStringLiteral("offline") : status });
@@ -232,6 +233,7 @@ private slots:
         ServerDB db;
         log = std::make_unique<SignalLog>(&db);
         db.registerAccount({ reg, second });
+        QVERIFY(log->waitFor(QStringLiteral("registrationFinished")));
         QCOMPARE(log->names(), QStringList({ "regSuccess", "registrationFinished" }));
         QCOMPARE(dbServer.adminQuery("SELECT name, country, reg_from, dev_access, is_verified FROM "
                                      "users WHERE username = 'robert_tables'"),
@@ -242,6 +244,7 @@ private slots:
         // The same user name again: the server's duplicate-key code reaches the caller.
         log->clear();
         db.registerAccount({ reg });
+        QVERIFY(log->waitFor(QStringLiteral("registrationFinished")));
         QCOMPARE(log->names(), QStringList({ "regFailed", "registrationFinished" }));
         QCOMPARE(argument(QStringLiteral("regFailed")), QStringLiteral("1062"));
     }
@@ -251,6 +254,7 @@ private slots:
         ServerDB db;
         SignalLog log(&db);
         db.recoverAccount(QStringLiteral("nobody@mail.test"), QStringLiteral("vn1$a$b"));
+        QVERIFY(log.waitFor(QStringLiteral("recoveryFinished")));
         QCOMPARE(log.names(), QStringList({ "recoveryFailed", "recoveryFinished" }));
         QCOMPARE(log.arguments(QStringLiteral("recoveryFailed")).value(0),
                  QVariantList { QString() });
@@ -363,7 +367,7 @@ private slots:
         QPointer<AccountRegistration> guard = dialog;
         QSignalSpy credentials(dialog, &AccountRegistration::accountLoginData);
         fillRegistration(dialog, "Олена Коваль", "olena_k", "olena@mail.test");
-        QVERIFY(dialog->isUsernameFree);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->isUsernameFree, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(dialog->isEmailAccepted, 10000);
         dialog->codeEdit->setText(mailedCode(QStringLiteral("olena@mail.test")));
         emit dialog->codeEdit->editingFinished();
@@ -463,7 +467,7 @@ private slots:
         QCOMPARE(page.valueLabel(3)->styleSheet(), QStringLiteral("color: #229954"));
         QSignalSpy loggedOut(&page, &Account::logOut);
         QTest::mouseClick(page.logOutButton(), Qt::LeftButton);
-        QCOMPARE(loggedOut.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(loggedOut.count(), 1, 10000);
         QVERIFY(page.isEnabled()); // no spinner left behind
         QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE id = 4"),
                  QStringList { "offline" });
@@ -493,7 +497,7 @@ private slots:
         QVERIFY(!QSqlDatabase::contains(QStringLiteral("DBConnection")));
 
         emit window.accountDialog->logOutButton()->clicked();
-        QVERIFY(!window.signedIn);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.signedIn, 10000);
         QCOMPARE(window.accountUserId, 0);
         QCOMPARE(window.accountImage->toolTip(), QStringLiteral("Account"));
         QVERIFY(!Settings::savedCredentials());
