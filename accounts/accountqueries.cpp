@@ -106,6 +106,8 @@ AccountRead readAccount(const QString &username)
 {
     AccountRead read;
     QSqlDatabase db = openedDatabase();
+    if (!db.isOpen())
+        return read;
     QSqlQuery query = preparedQuery(db,
                                     QStringLiteral("SELECT avatar, id, name, email, user_group, "
                                                    "dev_access, phone FROM users WHERE "
@@ -137,7 +139,10 @@ void markUserOnline(const QString &id)
 {
     if (!isAccountId(id))
         return;
-    QSqlQuery query = preparedQuery(openedDatabase(),
+    QSqlDatabase db = openedDatabase();
+    if (!db.isOpen())
+        return;
+    QSqlQuery query = preparedQuery(db,
                                     QStringLiteral("UPDATE users SET status = :userStatus, "
                                                    "last_login = :userLogin, last_action = "
                                                    ":userAction WHERE id = :userID"));
@@ -151,6 +156,8 @@ void markUserOnline(const QString &id)
 Offline markUserOffline(const QString &id)
 {
     QSqlDatabase db = openedDatabase();
+    if (!db.isOpen())
+        return Offline::Failed;
     QSqlQuery status = preparedQuery(db, QStringLiteral("SELECT status FROM users WHERE id = :id"));
     status.bindValue(QStringLiteral(":id"), id);
     if (!status.exec())
@@ -170,24 +177,32 @@ Offline markUserOffline(const QString &id)
 
 int usernameRows(const QString &username)
 {
+    QSqlDatabase db = openedDatabase();
+    if (!db.isOpen())
+        return -1;
     QSqlQuery query = preparedQuery(
-        openedDatabase(), QStringLiteral("SELECT username FROM users WHERE username = :username"));
+        db, QStringLiteral("SELECT username FROM users WHERE username = :username"));
     query.bindValue(QStringLiteral(":username"), username);
     return query.exec() ? query.size() : -1;
 }
 
 int phoneRows(const QString &phone)
 {
-    QSqlQuery query = preparedQuery(openedDatabase(),
-                                    QStringLiteral("SELECT phone FROM users WHERE phone = :phone"));
+    QSqlDatabase db = openedDatabase();
+    if (!db.isOpen())
+        return -1;
+    QSqlQuery query
+        = preparedQuery(db, QStringLiteral("SELECT phone FROM users WHERE phone = :phone"));
     query.bindValue(QStringLiteral(":phone"), phone);
     return query.exec() ? query.size() : -1;
 }
 
 Written insertAccount(const RegData &reg)
 {
-    QString openError;
-    QSqlDatabase db = openedDatabase(&openError);
+    Written written;
+    QSqlDatabase db = openedDatabase(&written.errorCode);
+    if (!db.isOpen())
+        return written;
     QSqlQuery query = preparedQuery(
         db,
         QStringLiteral("INSERT INTO users (name, username, password, email, reg_date, user_group, "
@@ -207,10 +222,9 @@ Written insertAccount(const RegData &reg)
     query.bindValue(QStringLiteral(":reg_from"), QString::fromLatin1(Product::displayName));
     query.bindValue(QStringLiteral(":country_id"), reg.country_id);
     query.bindValue(QStringLiteral(":account_verified"), QStringLiteral("yes"));
-    Written written;
     written.ok = query.exec();
     if (!written.ok)
-        written.errorCode = db.isOpen() ? query.lastError().nativeErrorCode() : openError;
+        written.errorCode = query.lastError().nativeErrorCode();
     return written;
 }
 
