@@ -14,6 +14,7 @@
 #include "widgets/switch.h"
 
 #include <QCoreApplication>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
 
@@ -121,7 +122,9 @@ void VerdimonNuvo::setAccountData(const QVector<AccountData> &accountDataVector)
     const AccountData account = accountDataVector.first();
     signedIn = true;
     accountServiceDown = false;
-    accountImage->setToolTip(account.name);
+    // The name comes from the database; a tooltip would render markup in it.
+    accountImage->setToolTip(
+        Qt::mightBeRichText(account.name) ? Qt::convertFromPlainText(account.name) : account.name);
     accountImage->setEnabled(true);
     bool ok = false;
     accountUserId = account.id.toInt(&ok, 10);

@@ -33,6 +33,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -686,6 +687,20 @@ private slots:
             QCOMPARE(page.valueLabel(row)->textFormat(), Qt::PlainText);
             QCOMPARE(page.valueLabel(row)->text(), row == 1 ? data.name : data.group_name);
         }
+    }
+
+    // A tooltip renders markup: the account button shows the name from the database as text.
+    void accountButtonShowsNameAsText()
+    {
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        AccountData data;
+        data.id = QStringLiteral("7");
+        data.name = QStringLiteral("<img src=\"/etc/passwd\">Eve & <b>co</b>");
+        window.setAccountData({ data });
+        QTextDocument shown;
+        shown.setHtml(window.accountImage->toolTip());
+        QCOMPARE(shown.toPlainText(), data.name);
+        waitForDetections();
     }
 
     void windowSignsInAndOut()
