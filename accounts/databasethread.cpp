@@ -3,13 +3,19 @@
 #include <QThread>
 
 DatabaseTask::DatabaseTask(std::function<void()> work)
-    : work(std::move(work))
 {
+    const std::lock_guard<std::mutex> guard(DatabaseThread::handoverLock());
+    this->work = std::move(work);
 }
 
 void DatabaseTask::run()
 {
-    work();
+    std::function<void()> job;
+    {
+        const std::lock_guard<std::mutex> guard(DatabaseThread::handoverLock());
+        job = std::move(work);
+    }
+    job();
     emit done();
     deleteLater();
 }
@@ -42,6 +48,12 @@ void post(QObject *receiver, std::function<void()> work, std::function<void()> d
         runningThread->start();
     }
     queue(runningThread, std::move(work), receiver, std::move(done));
+}
+
+std::mutex &handoverLock()
+{
+    static std::mutex lock;
+    return lock;
 }
 
 bool isRunning()

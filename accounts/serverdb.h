@@ -13,6 +13,7 @@
 #include <QString>
 #include <QVector>
 #include <memory>
+#include <mutex>
 #include <type_traits>
 
 class ServerDB : public QObject
@@ -80,7 +81,20 @@ private:
         using Result = std::invoke_result_t<Work>;
         auto result = std::make_shared<Result>();
         DatabaseThread::post(
-            this, [result, work] { *result = work(); }, [result, apply] { apply(*result); });
+            this,
+            [result, work] {
+                Result value = work();
+                const std::lock_guard<std::mutex> guard(DatabaseThread::handoverLock());
+                *result = std::move(value);
+            },
+            [result, apply] {
+                Result value;
+                {
+                    const std::lock_guard<std::mutex> guard(DatabaseThread::handoverLock());
+                    value = *result;
+                }
+                apply(value);
+            });
     }
 
     QString username;
