@@ -5,9 +5,9 @@
 #include "accounts/serverdb.h"
 #include "app/dialogstyle.h"
 #include "app/settings.h"
-#include "app/systemfunctions.h"
 #include "widgets/loaderwidget.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -49,6 +49,8 @@ Account::Account(QWidget *parent)
         values[row] = new QLabel(QObject::tr("Unknown"), this);
         values[row]->setObjectName(QLatin1String(valueNames[row]));
         values[row]->setFont(valueFont);
+        // The values come from the account database: shown as they are, never as markup.
+        values[row]->setTextFormat(Qt::PlainText);
         values[row]->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(captions[row], values[row]);
     }
@@ -106,7 +108,12 @@ void Account::setAccountData(const QVector<AccountData> &accountDataVector)
     values[NameRow]->setText(account.name);
     values[UsernameRow]->setText(account.username);
     values[GroupRow]->setText(account.group_name);
-    values[GroupRow]->setStyleSheet(QStringLiteral("color: %1").arg(account.group_color));
+    // Only a colour goes into the style sheet: any other text from the database could carry
+    // style rules of its own (images, files).
+    const QString colour = QColor::isValidColor(account.group_color)
+        ? QColor(account.group_color).name()
+        : QString();
+    values[GroupRow]->setStyleSheet(QStringLiteral("color: %1").arg(colour));
     values[EmailRow]->setText(account.email);
     if (!account.phone.isEmpty())
         values[PhoneRow]->setText(account.phone);
@@ -121,10 +128,8 @@ void Account::setAccountAvatar(const QPixmap &picture)
 void Account::setUserLoggedOff()
 {
     setVisible(false);
-    if (!isNetworkAvailable()) {
-        setLogoutFailed();
-        return;
-    }
+    // An unreachable server ends in loggedOutFailed once the connection gives up, off the GUI
+    // thread; a reachability test here would hold the window.
     auto *db = new ServerDB;
     connect(db, &ServerDB::logoutStarted, this, &Account::accountLogoffLoader);
     connect(db, &ServerDB::loggedOut, this, &Account::accountLoggedOut);

@@ -57,6 +57,7 @@ AccountRecovery::AccountRecovery(QWidget *parent)
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     connect(emailEdit, &QLineEdit::editingFinished, this, &AccountRecovery::checkEmailAddress);
+    connect(emailEdit, &QLineEdit::textChanged, this, &AccountRecovery::onEmailEdited);
     connect(codeEdit, &QLineEdit::editingFinished, this, &AccountRecovery::checkVerificationCode);
     connect(showCharacters, &Switch::clicked, this, [this](bool on) {
         passwordEdit->setEchoMode(on ? QLineEdit::Normal : QLineEdit::Password);
@@ -133,23 +134,54 @@ void AccountRecovery::checkEmailAddress()
 
 void AccountRecovery::startEmailValidation(const QString &email)
 {
+    // Only the answers of this lookup count; editing the field or a later lookup cancels it.
+    const int lookup = ++emailLookup;
+    lookupEmail = email;
+    verificationCode.clear();
+    codeEmail.clear();
+    const auto current = [this, lookup] {
+        return lookup == emailLookup;
+    };
     runInThread(
-        [this](NetworkManager *manager) {
-            connect(manager, &NetworkManager::customerFound, this,
-                    &AccountRecovery::setCustomerFound);
+        [this, current](NetworkManager *manager) {
+            connect(manager, &NetworkManager::customerFound, this, [this, current] {
+                if (current())
+                    setCustomerFound();
+            });
             connect(manager, &NetworkManager::recoveryVerifCode, this,
-                    &AccountRecovery::setRecoveryVerifCode);
-            connect(manager, &NetworkManager::noCustomerFound, this,
-                    &AccountRecovery::setNoCustomerFound);
+                    [this, current](const QString &code) {
+                        if (!current())
+                            return;
+                        codeEmail = lookupEmail;
+                        setRecoveryVerifCode(code);
+                    });
+            connect(manager, &NetworkManager::noCustomerFound, this, [this, current] {
+                if (current())
+                    setNoCustomerFound();
+            });
             connect(manager, &NetworkManager::jsonReaderError, this,
-                    &AccountRecovery::setJsonReaderError);
+                    [this, current](const QJsonParseError &parseError) {
+                        if (current())
+                            setJsonReaderError(parseError);
+                    });
             connect(manager, &NetworkManager::emailValidationError, this,
-                    &AccountRecovery::setEmailValidationError);
+                    [this, current](QNetworkReply::NetworkError code) {
+                        if (current())
+                            setEmailValidationError(code);
+                    });
         },
         [email = threadCopy(email)](NetworkManager *manager) {
             QMetaObject::invokeMethod(manager, "validateEmail", Q_ARG(QString, email),
                                       Q_ARG(QString, QStringLiteral("Recovery")));
         });
+}
+
+void AccountRecovery::onEmailEdited(const QString &text)
+{
+    if (text == lookupEmail)
+        return;
+    ++emailLookup;
+    lookupEmail.clear();
 }
 
 void AccountRecovery::setCustomerFound()
@@ -191,7 +223,8 @@ void AccountRecovery::checkVerificationCode()
 {
     if (codeEdit->text().isEmpty() || !accountFound || codeAccepted)
         return;
-    if (codeEdit->text() == verificationCode) {
+    // A code counts only for the address it was mailed to.
+    if (codeEdit->text() == verificationCode && emailEdit->text() == codeEmail) {
         codeAccepted = true;
         markFieldValid(codeEdit);
         return;
@@ -215,7 +248,7 @@ void AccountRecovery::onRecoverClicked()
     checkEmailField(this, emailEdit);
     checkPasswordFields(this, passwordEdit, repeatEdit);
     const bool captchaMatches = checkCaptchaField(this, captchaEdit, captchaText);
-    if (accountFound && codeAccepted && captchaMatches)
+    if (accountFound && codeAccepted && captchaMatches && emailEdit->text() == codeEmail)
         checkPasswords();
 }
 
@@ -264,7 +297,7 @@ void AccountRecovery::storeNewPassword(const QString &storedForm)
     connect(db, &ServerDB::recoveryFinished, db, &ServerDB::closeConnection);
     connect(db, &ServerDB::finished, db, &QObject::deleteLater);
     connect(db, &ServerDB::finished, this, &QWidget::close);
-    db->recoverAccount(emailEdit->text(), storedForm);
+    db->recoverAccount(codeEmail, storedForm);
 }
 
 void AccountRecovery::setEncryptionError(int code)

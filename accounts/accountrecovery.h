@@ -47,6 +47,7 @@ private:
     void onRecoverClicked();
     void checkPasswords();
     void startEmailValidation(const QString &email);
+    void onEmailEdited(const QString &text);
     void startPasswordEncryption(const QString &password);
     void storeNewPassword(const QString &storedForm);
     void emailFailed(const QString &text);
@@ -63,6 +64,9 @@ private:
     AppQLabel *captchaImage = nullptr;
     QString captchaText;
     QString verificationCode;
+    int emailLookup = 0; // the number of the lookup whose answers count
+    QString lookupEmail; // the address that lookup asks about
+    QString codeEmail; // the address verificationCode was mailed to
     bool accountFound = false;
     bool codeAccepted = false;
     QPointer<LoaderWidget> loader;

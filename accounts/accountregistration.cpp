@@ -56,6 +56,7 @@ AccountRegistration::AccountRegistration(QWidget *parent)
             [this](const QString &text) { filterSpecialCharacters(usernameEdit, text); });
     connect(usernameEdit, &QLineEdit::editingFinished, this,
             &AccountRegistration::onUsernameEntered);
+    connect(usernameEdit, &QLineEdit::textChanged, this, &AccountRegistration::onUsernameEdited);
 
     showCharacters = new Switch(QObject::tr("Show characters"), this);
     showCharacters->setToolTip(showCharacters->text());
@@ -68,6 +69,7 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     emailEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(emailPattern()), emailEdit));
     connect(emailEdit, &QLineEdit::editingFinished, this, &AccountRegistration::onEmailEntered);
+    connect(emailEdit, &QLineEdit::textChanged, this, &AccountRegistration::onEmailEdited);
     connect(codeEdit, &QLineEdit::editingFinished, this,
             &AccountRegistration::onVerificationCodeEntered);
 
@@ -184,12 +186,28 @@ void AccountRegistration::onUsernameEntered()
 {
     if (usernameEdit->text().isEmpty())
         return;
+    cancelUsernameCheck();
     auto *db = new ServerDB;
+    usernameCheck = db;
     connect(db, &ServerDB::usernameAvailable, this, &AccountRegistration::setUsernameAvailable);
     connect(db, &ServerDB::usernameTaken, this, &AccountRegistration::setUsernameTaken);
     connect(db, &ServerDB::usernameValidationFinished, db, &ServerDB::closeConnection);
     connect(db, &ServerDB::finished, db, &QObject::deleteLater);
     db->validateUsername(usernameEdit->text());
+}
+
+// An answer about another name than the field's would be taken for this one.
+void AccountRegistration::cancelUsernameCheck()
+{
+    if (usernameCheck)
+        usernameCheck->disconnect(this);
+    usernameCheck = nullptr;
+}
+
+void AccountRegistration::onUsernameEdited()
+{
+    isUsernameFree = false;
+    cancelUsernameCheck();
 }
 
 void AccountRegistration::setUsernameAvailable()
@@ -221,24 +239,55 @@ void AccountRegistration::onEmailEntered()
 
 void AccountRegistration::startEmailValidation(const QString &name, const QString &email)
 {
+    // Only the answers of this lookup count; editing the field or a later lookup cancels it.
+    const int lookup = ++emailLookup;
+    lookupEmail = email;
+    verificationCode.clear();
+    codeEmail.clear();
+    const auto current = [this, lookup] {
+        return lookup == emailLookup;
+    };
     runInThread(
-        [this](NetworkManager *manager) {
-            connect(manager, &NetworkManager::emailAccepted, this,
-                    &AccountRegistration::setEmailAccepted);
+        [this, current](NetworkManager *manager) {
+            connect(manager, &NetworkManager::emailAccepted, this, [this, current] {
+                if (current())
+                    setEmailAccepted();
+            });
             connect(manager, &NetworkManager::regVerifCode, this,
-                    &AccountRegistration::setRegVerifCode);
-            connect(manager, &NetworkManager::emailBlocked, this,
-                    &AccountRegistration::setEmailBlocked);
+                    [this, current](const QString &code) {
+                        if (!current())
+                            return;
+                        codeEmail = lookupEmail;
+                        setRegVerifCode(code);
+                    });
+            connect(manager, &NetworkManager::emailBlocked, this, [this, current] {
+                if (current())
+                    setEmailBlocked();
+            });
             connect(manager, &NetworkManager::jsonReaderError, this,
-                    &AccountRegistration::setJsonReaderError);
+                    [this, current](const QJsonParseError &parseError) {
+                        if (current())
+                            setJsonReaderError(parseError);
+                    });
             connect(manager, &NetworkManager::emailValidationError, this,
-                    &AccountRegistration::setEmailValidationError);
+                    [this, current](QNetworkReply::NetworkError code) {
+                        if (current())
+                            setEmailValidationError(code);
+                    });
         },
         [name = threadCopy(name), email = threadCopy(email)](NetworkManager *manager) {
             QMetaObject::invokeMethod(manager, "validateEmail", Q_ARG(QString, name),
                                       Q_ARG(QString, email),
                                       Q_ARG(QString, QStringLiteral("Registration")));
         });
+}
+
+void AccountRegistration::onEmailEdited(const QString &text)
+{
+    if (text == lookupEmail)
+        return;
+    ++emailLookup;
+    lookupEmail.clear();
 }
 
 void AccountRegistration::setEmailAccepted()
@@ -280,7 +329,8 @@ void AccountRegistration::onVerificationCodeEntered()
 {
     if (codeEdit->text().isEmpty() || !isEmailAccepted || isCodeAccepted)
         return;
-    if (codeEdit->text() == verificationCode) {
+    // A code counts only for the address it was mailed to.
+    if (codeEdit->text() == verificationCode && emailEdit->text() == codeEmail) {
         isCodeAccepted = true;
         markFieldValid(codeEdit);
         return;
@@ -383,7 +433,7 @@ void AccountRegistration::registerUser()
     reg.name = nameEdit->text();
     reg.username = usernameEdit->text();
     reg.password = storedPassword;
-    reg.email = emailEdit->text().toHtmlEscaped();
+    reg.email = codeEmail.toHtmlEscaped();
     reg.gender = maleButton->isChecked() ? 1 : 2;
     reg.reg_date = serverDateTimeText(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     reg.user_group = 4;
@@ -397,7 +447,6 @@ void AccountRegistration::registerUser()
     connect(db, &ServerDB::regFailed, this, &AccountRegistration::setRegFailed);
     connect(db, &ServerDB::registrationFinished, db, &ServerDB::closeConnection);
     connect(db, &ServerDB::finished, db, &QObject::deleteLater);
-    connect(db, &ServerDB::finished, this, &QWidget::close);
     db->registerAccount(QVector<RegData> { reg });
 }
 
@@ -409,12 +458,18 @@ void AccountRegistration::setRegSucess()
                 1);
     registerBtn->setEnabled(true);
     emit accountLoginData(usernameEdit->text(), passwordEdit->text());
+    close();
 }
 
 void AccountRegistration::setRegFailed(const QString &errorCode)
 {
     stopLoader(loader);
     error(QObject::tr("Registration failed! Error code:") + QLatin1Char(' ') + errorCode);
+    // The form stays, open for a correction and another attempt; the verified address and
+    // its code stay locked.
+    for (QWidget *field : std::initializer_list<QWidget *> {
+             nameEdit, usernameEdit, passwordEdit, repeatEdit, birthDateEdit, captchaEdit })
+        field->setEnabled(true);
     registerBtn->setEnabled(true);
 }
 

@@ -16,6 +16,7 @@ class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class ServerDB;
 class Switch;
 
 class AccountRegistration : public QDialog
@@ -54,6 +55,9 @@ private:
     void createLayout();
     void filterSpecialCharacters(QLineEdit *field, const QString &text);
     void onUsernameEntered();
+    void onUsernameEdited();
+    void cancelUsernameCheck();
+    void onEmailEdited(const QString &text);
     void onEmailEntered();
     void onVerificationCodeEntered();
     void onRegisterClicked();
@@ -94,6 +98,10 @@ private:
     QString storedPassword;
     QString country;
     QString verificationCode;
+    int emailLookup = 0; // the number of the lookup whose answers count
+    QString lookupEmail; // the address that lookup asks about
+    QString codeEmail; // the address verificationCode was mailed to
+    QPointer<ServerDB> usernameCheck; // the user-name lookup whose answer counts
     bool isUsernameFree = false;
     bool isEmailAccepted = false;
     bool isCodeAccepted = false;

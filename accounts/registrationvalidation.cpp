@@ -119,7 +119,8 @@ void AccountRegistration::validateRegistrationForm(const QStringList &reserved,
     const bool locked = !nameEdit->isEnabled() && !usernameEdit->isEnabled()
         && !passwordEdit->isEnabled() && !repeatEdit->isEnabled() && !emailEdit->isEnabled()
         && !captchaEdit->isEnabled() && !birthDateEdit->isEnabled();
-    if (terms->isChecked() && isUsernameFree && isEmailAccepted && isCodeAccepted && locked
+    if (terms->isChecked() && isUsernameFree && isEmailAccepted && isCodeAccepted
+        && emailEdit->text() == codeEmail && locked
         && captchaEdit->text().toLower() == captchaCode) {
         registerBtn->setEnabled(false);
         checkPasswords();

@@ -1,16 +1,20 @@
 #pragma once
 // One task on the vendor's account database. The caller creates it on the GUI thread, connects
-// the signals it needs, calls one operation directly and releases it on finished(). Every
-// statement runs synchronously on the connection "DBConnection", which all objects share; only
-// the password check leaves the thread, on a NetworkManager of its own.
+// the signals it needs, calls one operation and releases it on finished(). The statements run
+// on the database thread (DatabaseThread), on the connection "DBConnection" that all objects
+// share, and the results come back as this object's signals on the GUI thread; the password
+// check runs on a NetworkManager of its own. A released object receives no late result.
 
 #include "accounts/accountdata.h"
+#include "accounts/accountqueries.h"
+#include "accounts/databasethread.h"
 
 #include <QObject>
 #include <QString>
 #include <QVector>
-
-class QSqlDatabase;
+#include <memory>
+#include <mutex>
+#include <type_traits>
 
 class ServerDB : public QObject
 {
@@ -21,8 +25,13 @@ public:
 
     explicit ServerDB(QObject *parent = nullptr);
 
-    // Sets the account offline when it is online; silent for a bad id, no row or another status.
+    // Sets the account offline when it is online (loggedOut); an account that is not online
+    // gives loggedOut too, a failed statement loggedOutFailed, a bad id no signal.
     void markUserOffline(const QString &id);
+
+    // Closes and forgets the connection after the tasks already asked for and ends the database
+    // thread, waiting at most timeoutMs. False when the thread was still busy then.
+    static bool endSession(int timeoutMs);
 
 signals:
     void databaseConnectionError(QString connectionError);
@@ -63,10 +72,30 @@ public slots:
 
 private:
     void checkUserPasswordInThread(const QString &password, const QString &storedPassword);
-    void markUserOnline(const QString &id);
-    QString findUserIdByEmail(const QString &email);
-    // The shared connection, opened when it is not; an invalid one when it does not open.
-    static QSqlDatabase openedDatabase();
+    void reportOffline(AccountQueries::Offline result);
+
+    // Runs work() on the database thread and hands its result to apply() on this object's
+    // thread, unless this object is gone by then.
+    template<typename Work, typename Apply> void runTask(Work work, Apply apply)
+    {
+        using Result = std::invoke_result_t<Work>;
+        auto result = std::make_shared<Result>();
+        DatabaseThread::post(
+            this,
+            [result, work] {
+                Result value = work();
+                const std::lock_guard<std::mutex> guard(DatabaseThread::handoverLock());
+                *result = std::move(value);
+            },
+            [result, apply] {
+                Result value;
+                {
+                    const std::lock_guard<std::mutex> guard(DatabaseThread::handoverLock());
+                    value = *result;
+                }
+                apply(value);
+            });
+    }
 
     QString username;
 };

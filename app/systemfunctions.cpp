@@ -268,7 +268,10 @@ QTimeZone serverTimeZone()
 
 QString serverDateTimeText(const QString &format)
 {
-    return QDateTime::currentDateTime().toTimeZone(serverTimeZone()).toString(format);
+    // The C locale's digits: QDateTime::toString writes the system locale's, which are
+    // Arabic-Indic under an Arabic or Persian locale, and the server refuses those.
+    return QLocale::c().toString(QDateTime::currentDateTime().toTimeZone(serverTimeZone()),
+                                 format);
 }
 
 QString serverDateTime()

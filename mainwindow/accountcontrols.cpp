@@ -5,6 +5,7 @@
 
 #include "accounts/account.h"
 #include "accounts/accountimage.h"
+#include "accounts/databasethread.h"
 #include "accounts/login.h"
 #include "accounts/serverdb.h"
 #include "app/cipher.h"
@@ -13,7 +14,7 @@
 #include "widgets/switch.h"
 
 #include <QCoreApplication>
-#include <QSqlDatabase>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
 
@@ -21,6 +22,9 @@
 #include <utility>
 
 namespace {
+
+// How long quitting waits for the account database.
+constexpr int accountQuitWaitMs = 2000;
 
 // Runs its action once, when the watched window is first exposed; released with its parent.
 class ExposeWatcher : public QObject
@@ -118,7 +122,9 @@ void VerdimonNuvo::setAccountData(const QVector<AccountData> &accountDataVector)
     const AccountData account = accountDataVector.first();
     signedIn = true;
     accountServiceDown = false;
-    accountImage->setToolTip(account.name);
+    // The name comes from the database; a tooltip would render markup in it.
+    accountImage->setToolTip(
+        Qt::mightBeRichText(account.name) ? Qt::convertFromPlainText(account.name) : account.name);
     accountImage->setEnabled(true);
     bool ok = false;
     accountUserId = account.id.toInt(&ok, 10);
@@ -206,13 +212,13 @@ void VerdimonNuvo::onAccountImageClicked()
 
 void VerdimonNuvo::closeAccountSession()
 {
-    const QString name = QString::fromLatin1(ServerDB::connectionName);
-    if (!QSqlDatabase::contains(name))
-        return;
-    if (accountUserId >= 1 && isNetworkAvailable()) {
-        ServerDB db;
+    if (!DatabaseThread::isRunning())
+        return; // no database work was ever asked for
+    // The database thread marks the account offline and then closes the connection; quitting
+    // waits for that only briefly: a silent server must not hold the program at exit. No
+    // reachability test first: it could take longer than the whole wait.
+    ServerDB db;
+    if (accountUserId >= 1)
         db.markUserOffline(QString::number(accountUserId));
-    }
-    QSqlDatabase::database(name, false).close();
-    QSqlDatabase::removeDatabase(name);
+    ServerDB::endSession(accountQuitWaitMs);
 }

@@ -237,8 +237,8 @@ public slots:
     void resetAccountButton();
     void onUserAccountData(const QVector<AccountData> &accountDataVector);
     void setAccountData(const QVector<AccountData> &accountDataVector);
-    // At quit: marks the signed-in account offline when the vendor's host answers and releases
-    // the account database connection.
+    // At quit: marks the signed-in account offline and releases the account database
+    // connection, waiting for the database only briefly.
     void closeAccountSession();
 
     // Useful commands.

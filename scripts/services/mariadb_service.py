@@ -7,7 +7,10 @@ program's user with only the rights it needs, a read-only user for the web stand
 accounts, then prints KEY=VALUE lines (and writes them to --env-file):
 
     DB_HOST, DB_PORT, DB_SOCKET, DB_NAME, DB_USER, DB_PASSWORD, DB_ADMIN (socket only),
-    WEB_DB_USER, WEB_DB_PASSWORD
+    WEB_DB_USER, WEB_DB_PASSWORD, SILENT_PORT
+
+SILENT_PORT is a misbehaving database: it accepts every connection and never sends a byte (no
+greeting, no answer), as a server that hangs does.
 
 It stays in the foreground; SIGTERM shuts the server down cleanly and ends the script.
 Seed passwords (their stored forms are made as the web stand-in makes them):
@@ -26,6 +29,7 @@ import signal
 import socket
 import subprocess
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -42,7 +46,7 @@ CREATE TABLE IF NOT EXISTS `groups` (
     id INT NOT NULL PRIMARY KEY,
     group_name VARCHAR(64) NOT NULL,
     group_color VARCHAR(16) NOT NULL
-);
+) DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 CREATE TABLE IF NOT EXISTS users (
     id INT UNSIGNED NOT NULL AUTO_INCREMENT PRIMARY KEY,
     name VARCHAR(100) NOT NULL,
@@ -63,7 +67,7 @@ CREATE TABLE IF NOT EXISTS users (
     reg_from VARCHAR(64) NULL,
     country VARCHAR(100) NULL,
     is_verified VARCHAR(3) NOT NULL DEFAULT 'no'
-);
+) DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
 """
 
 SEED_GROUPS = [(1, "Administrators", "#c0392b"), (2, "Moderators", "#d68910"),
@@ -124,6 +128,25 @@ def free_port():
         return s.getsockname()[1]
 
 
+def start_silent_listener():
+    """A port that accepts connections and then says nothing; returns the port."""
+    listener = socket.socket()
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(64)
+    held = []  # open until the script ends: the client waits for a greeting that never comes
+
+    def accept_forever():
+        while True:
+            try:
+                connection, _ = listener.accept()
+            except OSError:
+                return
+            held.append(connection)
+
+    threading.Thread(target=accept_forever, daemon=True).start()
+    return listener.getsockname()[1]
+
+
 def find_program(*names):
     for name in names:
         for folder in ("/usr/sbin", "/usr/bin"):
@@ -168,7 +191,9 @@ def main():
              "--socket=" + sock, "--port=%d" % port, "--bind-address=127.0.0.1",
              "--pid-file=" + os.path.join(folder, "mariadbd.pid"), "--log-error=" + log,
              "--tmpdir=" + tmp, "--skip-name-resolve", "--innodb-buffer-pool-size=16M",
-             "--innodb-log-file-size=8M", "--performance-schema=OFF"] + user_args,
+             "--innodb-log-file-size=8M", "--performance-schema=OFF",
+             "--character-set-server=utf8mb4", "--collation-server=utf8mb4_unicode_ci"]
+            + user_args,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for _ in range(300):
             if server.poll() is not None:
@@ -196,9 +221,11 @@ def main():
                     "--user=" + admin, "--batch"],
                    input=setup_sql(program_password, web_password).encode("utf-8"), check=True)
 
+    silent_port = start_silent_listener()
     lines = ("DB_HOST=127.0.0.1\nDB_PORT=%d\nDB_SOCKET=%s\nDB_NAME=%s\nDB_USER=%s\n"
-             "DB_PASSWORD=%s\nDB_ADMIN=%s\nWEB_DB_USER=%s\nWEB_DB_PASSWORD=%s\n"
-             % (port, sock, DB_NAME, DB_USER, program_password, admin, WEB_USER, web_password))
+             "DB_PASSWORD=%s\nDB_ADMIN=%s\nWEB_DB_USER=%s\nWEB_DB_PASSWORD=%s\nSILENT_PORT=%d\n"
+             % (port, sock, DB_NAME, DB_USER, program_password, admin, WEB_USER, web_password,
+                silent_port))
     if opts.env_file:
         tmp = opts.env_file + ".tmp"
         with open(tmp, "w", encoding="utf-8") as f:

@@ -3,6 +3,7 @@
 
 #include "accounts/account.h"
 #include "accounts/accountimage.h"
+#include "accounts/accountqueries.h"
 #include "accounts/accountrecovery.h"
 #include "accounts/accountregistration.h"
 #include "accounts/login.h"
@@ -32,7 +33,12 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QTextDocument>
+#include <QTimer>
 #include <QtTest>
+
+#include <functional>
+#include <map>
 
 class TstAccountDialogs : public QObject
 {
@@ -68,7 +74,7 @@ private slots:
     // Forgets the shared connection, so the next ServerDB reads the configuration again.
     void cleanup()
     {
-        QSqlDatabase::removeDatabase(QStringLiteral("DBConnection"));
+        QVERIFY(ServerDB::endSession(15000));
         dbServer.applyEnvironment();
     }
 
@@ -207,6 +213,7 @@ private slots:
         ServerDB db;
         SignalLog log(&db);
         db.setUserLoggedOffStatus(id);
+        QVERIFY(log.waitFor(QStringLiteral("finished")));
         QCOMPARE(log.names(), QStringList({ "logoutStarted", result, "finished" }));
         QCOMPARE(dbServer.adminQuery(QStringLiteral("SELECT status FROM users WHERE id = 4")),
                  QStringList { id == QLatin1String("4") ? QStringLiteral("offline") : status });
@@ -232,6 +239,7 @@ private slots:
         ServerDB db;
         log = std::make_unique<SignalLog>(&db);
         db.registerAccount({ reg, second });
+        QVERIFY(log->waitFor(QStringLiteral("registrationFinished")));
         QCOMPARE(log->names(), QStringList({ "regSuccess", "registrationFinished" }));
         QCOMPARE(dbServer.adminQuery("SELECT name, country, reg_from, dev_access, is_verified FROM "
                                      "users WHERE username = 'robert_tables'"),
@@ -242,6 +250,7 @@ private slots:
         // The same user name again: the server's duplicate-key code reaches the caller.
         log->clear();
         db.registerAccount({ reg });
+        QVERIFY(log->waitFor(QStringLiteral("registrationFinished")));
         QCOMPARE(log->names(), QStringList({ "regFailed", "registrationFinished" }));
         QCOMPARE(argument(QStringLiteral("regFailed")), QStringLiteral("1062"));
     }
@@ -251,6 +260,7 @@ private slots:
         ServerDB db;
         SignalLog log(&db);
         db.recoverAccount(QStringLiteral("nobody@mail.test"), QStringLiteral("vn1$a$b"));
+        QVERIFY(log.waitFor(QStringLiteral("recoveryFinished")));
         QCOMPARE(log.names(), QStringList({ "recoveryFailed", "recoveryFinished" }));
         QCOMPARE(log.arguments(QStringLiteral("recoveryFailed")).value(0),
                  QVariantList { QString() });
@@ -270,6 +280,122 @@ private slots:
         signInAs(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"));
         QCOMPARE(log->names(),
                  QStringList({ "loginStarted", "databaseConnectionError()", "finished" }));
+    }
+
+    // Each request against a database that accepts the connection and never answers: its
+    // outcome, given up after the connect time-out, while the GUI thread's timers keep ticking.
+    void silentDatabase_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QStringList>("outcome");
+        QTest::addColumn<QString>("code"); // first argument of the outcome's first signal
+        const char *rows[][3] = {
+            { "connectDB", "loginStarted databaseConnectionError(1)", "2013" },
+            { "validateUsername", "usernameTaken usernameValidationFinished", "" },
+            { "validatePhone", "phoneAvailable phoneValidationFinished", "" },
+            { "registerAccount", "regFailed registrationFinished", "2013" },
+            { "setUserLoggedOffStatus", "logoutStarted loggedOutFailed finished", "" },
+            { "recoverAccount", "recoveryFailed recoveryFinished", "2013" },
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[0] << QString::fromLatin1(row[1]).split(' ') << row[2];
+    }
+
+    void silentDatabase()
+    {
+        QFETCH(QString, request);
+        QFETCH(QStringList, outcome);
+        QFETCH(QString, code);
+        qputenv("VN_DB_PORT", QByteArray::number(dbServer.silentPort()));
+        ServerDB db;
+        SignalLog log(&db);
+        int ticks = 0;
+        QTimer ticker;
+        ticker.setInterval(50);
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start();
+        QElapsedTimer clock;
+        clock.start();
+        RegData reg;
+        reg.username = QStringLiteral("silent_user");
+        const std::map<QString, std::function<void()>> calls {
+            { "connectDB",
+              [&] {
+                  db.connectDB("alice", "Alice+Pass1");
+              } },
+            { "validateUsername",
+              [&] {
+                  db.validateUsername("alice");
+              } },
+            { "validatePhone",
+              [&] {
+                  db.validatePhone("+380501112233");
+              } },
+            { "registerAccount",
+              [&] {
+                  db.registerAccount({ reg });
+              } },
+            { "setUserLoggedOffStatus",
+              [&] {
+                  db.setUserLoggedOffStatus("4");
+              } },
+            { "recoverAccount",
+              [&] {
+                  db.recoverAccount("bob@mail.test", "vn1$a$b");
+              } },
+        };
+        calls.at(request)();
+        QVERIFY2(clock.elapsed() < 200, "the call waited for the database");
+        QVERIFY(log.waitFor(outcome.last(), 20000));
+        const qint64 took = clock.elapsed();
+        QCOMPARE(log.names(), outcome);
+        if (!code.isEmpty())
+            QCOMPARE(log.arguments(outcome.at(request == "connectDB" ? 1 : 0)).value(0).value(0),
+                     QVariant(code));
+        const qint64 limit = AccountQueries::connectTimeoutSeconds * 1000;
+        QVERIFY2(took >= limit - 500 && took < limit + 2500, qPrintable(QString::number(took)));
+        QVERIFY2(ticks >= took / 50 / 2, qPrintable(QString::number(ticks)));
+    }
+
+    // Quitting hands the sign-out to the database thread and waits for it only briefly.
+    void quitDoesNotWaitForSilentDatabase()
+    {
+        qputenv("VN_DB_PORT", QByteArray::number(dbServer.silentPort()));
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.accountUserId = 1;
+        ServerDB earlier;
+        earlier.validatePhone(QStringLiteral("+380501112233")); // a request still waiting
+        QElapsedTimer clock;
+        clock.start();
+        window.closeAccountSession();
+        QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+        // The thread gives up by itself and forgets the connection.
+        QTRY_VERIFY_WITH_TIMEOUT(!QSqlDatabase::contains(QStringLiteral("DBConnection")), 20000);
+    }
+
+    void nameOutsideBasicPlaneRoundTrip()
+    {
+        const QString name = QStringLiteral("Zoë \U0001F600 Ünal \U0001D11E");
+        RegData reg;
+        reg.name = name;
+        reg.username = QStringLiteral("emoji_user");
+        reg.password = QStringLiteral("vn1$x$y");
+        reg.email = QStringLiteral("emoji@mail.test");
+        reg.reg_date = QStringLiteral("2026-01-02 03:04:05");
+        ServerDB db;
+        SignalLog written(&db);
+        db.registerAccount({ reg });
+        QVERIFY(written.waitFor(QStringLiteral("registrationFinished")));
+        QCOMPARE(written.names(), QStringList({ "regSuccess", "registrationFinished" }));
+        const QString hex = QString::fromLatin1(name.toUtf8().toHex().toUpper());
+        QCOMPARE(dbServer.adminQuery("SELECT HEX(name) FROM users WHERE username = 'emoji_user'"),
+                 QStringList { hex });
+        // And back: the sign-in reads the name as it is stored.
+        dbServer.adminQuery("UPDATE users SET name = CONVERT(UNHEX('" + hex
+                            + "') USING utf8mb4) WHERE username = 'alice'");
+        const QVector<AccountData> account = signInAs("alice", "Alice+Pass1");
+        dbServer.adminQuery("UPDATE users SET name = 'Alice Moroz' WHERE username = 'alice'");
+        QCOMPARE(account.value(0).name, name);
     }
 
     // The account dialogs' titles, every field, switch and link in their layouts, and the sign-in
@@ -363,7 +489,7 @@ private slots:
         QPointer<AccountRegistration> guard = dialog;
         QSignalSpy credentials(dialog, &AccountRegistration::accountLoginData);
         fillRegistration(dialog, "Олена Коваль", "olena_k", "olena@mail.test");
-        QVERIFY(dialog->isUsernameFree);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->isUsernameFree, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(dialog->isEmailAccepted, 10000);
         dialog->codeEdit->setText(mailedCode(QStringLiteral("olena@mail.test")));
         emit dialog->codeEdit->editingFinished();
@@ -424,6 +550,65 @@ private slots:
         QVERIFY(dialog.registerBtn->isEnabled());
     }
 
+    // The address is edited while its lookup runs: that lookup's answer and the code mailed
+    // for it count for nothing, and only the code mailed to the address in the field is taken.
+    void recoveryCodeCountsOnlyForItsAddress()
+    {
+        AccountRecovery dialog;
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.captchaText, QStringLiteral("4711"), 10000);
+        const QString alice = QStringLiteral("alice@mail.test");
+        const QString bob = QStringLiteral("bob@mail.test");
+        const QString before = mailedCode(alice);
+        dialog.emailEdit->setText(alice);
+        emit dialog.emailEdit->editingFinished();
+        dialog.emailEdit->setText(bob); // before the answer for alice arrived
+        QTRY_VERIFY_WITH_TIMEOUT(mailedCode(alice) != before, 10000);
+        QTest::qWait(500); // the answer for alice
+        QVERIFY(!dialog.accountFound);
+        QVERIFY(dialog.emailEdit->isEnabled());
+
+        emit dialog.emailEdit->editingFinished();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.accountFound, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.verificationCode.isEmpty(), 10000);
+        QVERIFY(mailedCode(alice) != mailedCode(bob));
+        dialog.codeEdit->setText(mailedCode(alice));
+        emit dialog.codeEdit->editingFinished();
+        QVERIFY(!dialog.codeAccepted);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages.first().startsWith("Your verification code is incorrect"));
+        dialog.codeEdit->setText(mailedCode(bob));
+        emit dialog.codeEdit->editingFinished();
+        QVERIFY(dialog.codeAccepted);
+    }
+
+    // The user name is taken by someone else between its check and the insert: the message
+    // names the server's code, and the form stays with its texts, open for a correction.
+    void failedRegistrationKeepsForm()
+    {
+        AccountRegistration dialog;
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        dialog.show();
+        fillRegistration(&dialog, "Race Winner", "race_user", "race@mail.test");
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isUsernameFree && dialog.isEmailAccepted, 10000);
+        dialog.codeEdit->setText(mailedCode(QStringLiteral("race@mail.test")));
+        emit dialog.codeEdit->editingFinished();
+        QVERIFY(dialog.isCodeAccepted);
+        dbServer.adminQuery("INSERT INTO users (name, username, password, email) VALUES "
+                            "('Other', 'race_user', 'x', 'other-race@mail.test')");
+        QTest::mouseClick(dialog.registerBtn, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        QCOMPARE(messages.first(), QStringLiteral("Registration failed! Error code: 1062"));
+        QTest::qWait(200);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.nameEdit->text(), QStringLiteral("Race Winner"));
+        QCOMPARE(dialog.usernameEdit->text(), QStringLiteral("race_user"));
+        QCOMPARE(dialog.passwordEdit->text(), QStringLiteral("New+pass 1"));
+        QVERIFY(dialog.usernameEdit->isEnabled());
+        QVERIFY(dialog.registerBtn->isEnabled());
+        QVERIFY(!dialog.emailEdit->isEnabled()); // the verified address stays
+    }
+
     void recoveryReplacesPassword()
     {
         auto *dialog = new AccountRecovery;
@@ -463,10 +648,59 @@ private slots:
         QCOMPARE(page.valueLabel(3)->styleSheet(), QStringLiteral("color: #229954"));
         QSignalSpy loggedOut(&page, &Account::logOut);
         QTest::mouseClick(page.logOutButton(), Qt::LeftButton);
-        QCOMPARE(loggedOut.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(loggedOut.count(), 1, 10000);
         QVERIFY(page.isEnabled()); // no spinner left behind
         QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE id = 4"),
                  QStringList { "offline" });
+    }
+
+    // Texts from the database are shown as text; the group colour is used only when it is one.
+    void accountPageShowsDatabaseTextAsText_data()
+    {
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("styleSheet");
+        QTest::newRow("hex") << "#229954"
+                             << "color: #229954";
+        QTest::newRow("name") << "Red"
+                              << "color: #ff0000";
+        QTest::newRow("rule added") << "red; background-image: url(/etc/passwd)"
+                                    << "color: ";
+        QTest::newRow("image") << "url(/etc/passwd)"
+                               << "color: ";
+        QTest::newRow("empty") << ""
+                               << "color: ";
+    }
+
+    void accountPageShowsDatabaseTextAsText()
+    {
+        QFETCH(QString, colour);
+        QFETCH(QString, styleSheet);
+        Account page;
+        AccountData data;
+        data.id = QStringLiteral("7");
+        data.name = QStringLiteral("<img src=\"/etc/passwd\"><b>Eve</b>");
+        data.group_name = QStringLiteral("<a href=\"file:///etc\">Users</a>");
+        data.group_color = colour;
+        page.setAccountData({ data });
+        QCOMPARE(page.valueLabel(3)->styleSheet(), styleSheet);
+        for (int row : { 1, 3 }) {
+            QCOMPARE(page.valueLabel(row)->textFormat(), Qt::PlainText);
+            QCOMPARE(page.valueLabel(row)->text(), row == 1 ? data.name : data.group_name);
+        }
+    }
+
+    // A tooltip renders markup: the account button shows the name from the database as text.
+    void accountButtonShowsNameAsText()
+    {
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        AccountData data;
+        data.id = QStringLiteral("7");
+        data.name = QStringLiteral("<img src=\"/etc/passwd\">Eve & <b>co</b>");
+        window.setAccountData({ data });
+        QTextDocument shown;
+        shown.setHtml(window.accountImage->toolTip());
+        QCOMPARE(shown.toPlainText(), data.name);
+        waitForDetections();
     }
 
     void windowSignsInAndOut()
@@ -493,7 +727,7 @@ private slots:
         QVERIFY(!QSqlDatabase::contains(QStringLiteral("DBConnection")));
 
         emit window.accountDialog->logOutButton()->clicked();
-        QVERIFY(!window.signedIn);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.signedIn, 10000);
         QCOMPARE(window.accountUserId, 0);
         QCOMPARE(window.accountImage->toolTip(), QStringLiteral("Account"));
         QVERIFY(!Settings::savedCredentials());

@@ -8,6 +8,7 @@
 #include "widgets/appqlabel.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSslCertificate>
@@ -233,6 +234,7 @@ private slots:
 
     void serverTime()
     {
+        qInfo("system locale %s", qPrintable(QLocale::system().name()));
         const QString now = serverDateTime();
         QVERIFY2(now.contains(QRegularExpression("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$")),
                  qPrintable(now));
@@ -240,6 +242,31 @@ private slots:
         QCOMPARE(resolveTimeZone("Europe/Nowhere", "Europe/Kyiv").id(), QByteArray("Europe/Kyiv"));
         QCOMPARE(resolveTimeZone("No/Such", "Nor/This"), QTimeZone::systemTimeZone());
         QCOMPARE(serverTimeZone().id(), QByteArray("Europe/Kiev"));
+    }
+
+    // The server reads time texts with ASCII digits whatever the user's locale writes. The
+    // system locale is fixed at start, so the time-text case runs in a child under each locale.
+    void serverTimeUnderLocale_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::newRow("Arabic") << QByteArray("ar_EG.UTF-8");
+        QTest::newRow("Persian") << QByteArray("fa_IR.UTF-8");
+    }
+
+    void serverTimeUnderLocale()
+    {
+        QFETCH(QByteArray, locale);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("serverTime") });
+        QVERIFY(child.waitForFinished(30000));
+        const QByteArray output = child.readAll();
+        QVERIFY2(output.contains("system locale " + locale.left(5)), output.constData());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 output.constData());
     }
 
     // port: 0 the configured one, 1 a listening server, 2 a closed port.

@@ -6,7 +6,7 @@ bool MariaDbStandIn::start()
 {
     return m_process.start("mariadb_service.py", { "--dir", m_dir.path(), "--env-file", envFile() },
                            { "DB_PORT", "DB_SOCKET", "DB_NAME", "DB_USER", "DB_PASSWORD",
-                             "DB_ADMIN", "WEB_DB_PASSWORD" });
+                             "DB_ADMIN", "WEB_DB_PASSWORD", "SILENT_PORT" });
 }
 
 void MariaDbStandIn::applyEnvironment() const

@@ -17,6 +17,8 @@ public:
     QString errorText() const { return m_process.errorText(); }
 
     void applyEnvironment() const; // VN_DB_*
+    // A port that accepts connections and never answers.
+    quint16 silentPort() const { return m_process.value(QStringLiteral("SILENT_PORT")).toUShort(); }
     // Rows, tab-separated, of one statement run as the administrator.
     QStringList adminQuery(const QString &sql) const;
 
