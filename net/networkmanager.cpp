@@ -254,8 +254,22 @@ void NetworkManager::validateUpdateUrl()
 
 void NetworkManager::onUpdateUrlReply(QNetworkReply *urlReply)
 {
-    if (urlReply->error() != QNetworkReply::NoError || urlReply->bytesAvailable() == 0) {
+    // Every outcome is answered: the Updates window waits for one to leave its restart.
+    if (downloadCanceled) {
         endReply(urlReply);
+        emit updateAborted();
+        return;
+    }
+    const int status = urlReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QNetworkReply::NetworkError error = urlReply->error();
+    QString reason = QObject::tr("The update description could not be read.");
+    if (error != QNetworkReply::NoError || urlReply->bytesAvailable() == 0) {
+        if (error != QNetworkReply::NoError)
+            reason += QStringLiteral(" %1: %2").arg(
+                status > 0 ? QObject::tr("Status code") : QObject::tr("Error code"),
+                QString::number(status > 0 ? status : int(error)));
+        endReply(urlReply);
+        emit updateFailed(reason);
         return;
     }
     QJsonParseError parseError;
@@ -264,10 +278,11 @@ void NetworkManager::onUpdateUrlReply(QNetworkReply *urlReply)
         emit jsonReaderError(parseError);
     } else {
         const QJsonObject entry = descriptionEntry(document.object());
-        if (!entry.isEmpty()) {
-            updateUrl = deliveryUrl(entry, delivery);
+        updateUrl = entry.isEmpty() ? QString() : deliveryUrl(entry, delivery);
+        if (updateUrl.isEmpty())
+            emit updateFailed(reason);
+        else
             emit urlValidated(updateUrl);
-        }
     }
     endReply(urlReply);
 }

@@ -4238,6 +4238,14 @@ Please enter the valid verification code from your email.</translation>
         <translation>The program could not be set to run at login.</translation>
     </message>
     <message>
+        <source>The program could not be removed from the programs run at login.</source>
+        <translation>The program could not be removed from the programs run at login.</translation>
+    </message>
+    <message>
+        <source>The update description could not be read.</source>
+        <translation>The update description could not be read.</translation>
+    </message>
+    <message>
         <source>this desktop has no notification area</source>
         <translation>this desktop has no notification area</translation>
     </message>

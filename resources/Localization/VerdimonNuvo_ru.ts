@@ -4238,6 +4238,14 @@ Please enter the valid verification code from your email.</source>
         <translation>Не удалось включить запуск программы при входе в систему.</translation>
     </message>
     <message>
+        <source>The program could not be removed from the programs run at login.</source>
+        <translation>Не удалось отключить запуск программы при входе в систему.</translation>
+    </message>
+    <message>
+        <source>The update description could not be read.</source>
+        <translation>Не удалось прочитать описание обновления.</translation>
+    </message>
+    <message>
         <source>this desktop has no notification area</source>
         <translation>в этой среде рабочего стола нет области уведомлений</translation>
     </message>

@@ -4238,6 +4238,14 @@ Please enter the valid verification code from your email.</source>
         <translation>Не вдалося ввімкнути запуск програми під час входу в систему.</translation>
     </message>
     <message>
+        <source>The program could not be removed from the programs run at login.</source>
+        <translation>Не вдалося вимкнути запуск програми під час входу в систему.</translation>
+    </message>
+    <message>
+        <source>The update description could not be read.</source>
+        <translation>Не вдалося прочитати опис оновлення.</translation>
+    </message>
+    <message>
         <source>this desktop has no notification area</source>
         <translation>у цьому робочому середовищі немає області сповіщень</translation>
     </message>

@@ -10,6 +10,7 @@
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/listrowbatcher.h"
 #include "mainwindow/verdimonnuvo.h"
+#include "net/logdialog.h"
 #include "platform/fakes/fakelauncher.h"
 #include "platform/fakes/fakeplatform.h"
 #include "platform/sysroot.h"
@@ -38,6 +39,8 @@
 
 #include <memory>
 
+#include <csignal>
+
 using SwitchMember = Switch *VerdimonNuvo::*;
 Q_DECLARE_METATYPE(SwitchMember)
 
@@ -54,6 +57,36 @@ QStringList column(QTreeWidget *tree)
         texts.append(tree->topLevelItem(row)->text(0));
     return texts;
 }
+
+// The Run key of a store that keeps its entries: every removal is refused.
+class KeepingKey : public plat::RegistryKey
+{
+public:
+    explicit KeepingKey(std::unique_ptr<plat::RegistryKey> key)
+        : m_key(std::move(key))
+    {
+    }
+    bool exists() const override { return m_key->exists(); }
+    QStringList childGroups() const override { return m_key->childGroups(); }
+    QStringList childKeys() const override { return m_key->childKeys(); }
+    QVariant value(const QString &name, const QVariant &fallback) const override
+    {
+        return m_key->value(name, fallback);
+    }
+    std::unique_ptr<plat::RegistryKey> child(const QString &name) const override
+    {
+        return m_key->child(name);
+    }
+    bool setValue(const QString &name, const QVariant &value) override
+    {
+        return m_key->setValue(name, value);
+    }
+    bool remove(const QString &) override { return false; }
+    QString fileName() const override { return m_key->fileName(); }
+
+private:
+    std::unique_ptr<plat::RegistryKey> m_key;
+};
 
 } // namespace
 
@@ -225,13 +258,20 @@ private slots:
 
     void loadingPutsStoredValuesIntoTheControls()
     {
-        const QVariantMap values {
-            { "AppSettings/Opacity", 0.3 },     { "AppSettings/ShowFullInfo", false },
-            { "AppSettings/AppTheme", 2 },      { "AppSettings/AppLanguage", 3 },
-            { "Fonts/Family", "Arial" },        { "Fonts/Size", 13 },
-            { "Updates/UpdatesChannel", 1 },    { "Updates/Delivery", 1 },
-            { "Updates/DisableUpdates", true }, { "Updates/InstallSilently", true }
-        };
+        const QVariantMap values { { "AppSettings/Opacity", 0.3 },
+                                   { "AppSettings/ShowFullInfo", false },
+                                   { "AppSettings/AppTheme", 2 },
+                                   { "AppSettings/AppLanguage", 3 },
+                                   { "Fonts/Family", "Arial" },
+                                   { "Fonts/Size", 13 },
+                                   { "Updates/UpdatesChannel", 1 },
+                                   { "Updates/Delivery", 1 },
+                                   { "Updates/DisableUpdates", true },
+                                   { "Updates/InstallSilently", true },
+                                   { "Updates/GetInsiderBuildsNotification", false },
+                                   { "AppSettings/TabsOrder",
+                                     QVariant::fromValue(
+                                         QMap<int, QString> { { 2, "CPU" }, { 10, "CPU" } }) } };
         for (auto value = values.cbegin(); value != values.cend(); ++value)
             QSettings().setValue(value.key(), value.value());
         auto window = newWindow();
@@ -250,6 +290,13 @@ private slots:
         QVERIFY(window->disableUpdatesSwitch->isChecked());
         QVERIFY(!window->installSilentlySwitch->isChecked());
         QVERIFY(!window->installSilentlySwitch->isEnabled());
+        // Enabling updates later from the check's prompt keeps the insider offers off.
+        QVERIFY(!window->insiderNotificationEnabled);
+        QCOMPARE(window->restoreTabsOrder("CPU"), 10); // indexes compared as numbers
+        QCOMPARE(window->restoreTabsOrder("GPU"), -1);
+        QSettings().setValue("AppSettings/TabsOrder",
+                             QVariantMap { { "10", "RAM" }, { "2", "RAM" } });
+        QCOMPARE(window->restoreTabsOrder("RAM"), 10);
 
         window->checkSettingsMenuItems();
         QVERIFY(window->ukrainianLanguageAction->isChecked());
@@ -433,6 +480,85 @@ private slots:
         ProcessEntry::setRestartHandler(nullptr);
     }
 
+    // Exit while a font waits for a restart: Cancel leaves the window, the tray icon and the
+    // quit rule as they were; No ends the program.
+    void exitWithFontPending_data()
+    {
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("answer");
+        const int cancel = int(QDialogButtonBox::Cancel);
+        const int no = int(QDialogButtonBox::No);
+        QTest::newRow("tray, window shown, cancel") << true << true << cancel;
+        QTest::newRow("tray, window in the tray, cancel") << true << false << cancel;
+        QTest::newRow("no tray icon, cancel") << false << true << cancel;
+        QTest::newRow("tray, window in the tray, no") << true << false << no;
+        QTest::newRow("no tray icon, no") << false << true << no;
+    }
+    void exitWithFontPending()
+    {
+        QFETCH(bool, tray);
+        QFETCH(bool, shown);
+        QFETCH(int, answer);
+        answerWith(QDialogButtonBox::StandardButton(answer));
+        auto window = newWindow();
+        window->show();
+        if (tray) {
+            window->showWindowWhenInTraySwitch->setChecked(shown);
+            window->addToTraySwitch->click();
+        }
+        QCOMPARE(window->isVisible(), shown);
+        window->fontChangePending = true;
+        window->exitAction->trigger();
+        const bool kept = answer == int(QDialogButtonBox::Cancel);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(window->isVisible(), kept && shown);
+        QCOMPARE(window->trayIcon->isVisible(), kept && tray);
+        QCOMPARE(window->addToTraySwitch->isChecked(), tray);
+        QCOMPARE(QGuiApplication::quitOnLastWindowClosed(), !(kept && tray));
+    }
+
+    // A quit signal to a fresh program runs the quit steps: the moved window's place is stored.
+    void quitSignalStoresTheGeometry_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void quitSignalStoresTheGeometry()
+    {
+        QFETCH(int, signalNumber);
+        QSettings().sync();
+        QProcess helper;
+        helper.start(QStringLiteral(VN_CLOSE_HELPER), { "signal" });
+        QByteArray line;
+        while (!line.endsWith('\n') && helper.waitForReadyRead(30000))
+            line += helper.readLine();
+        QVERIFY2(line.startsWith("ready "), line.constData());
+        const QByteArray geometry = QByteArray::fromHex(line.mid(6).trimmed());
+        QSettings before;
+        QVERIFY(before.value("AppSettings/Position").toByteArray() != geometry);
+        QCOMPARE(::kill(pid_t(helper.processId()), signalNumber), 0);
+        QVERIFY(helper.waitForFinished(20000));
+        QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(helper.exitCode(), 0);
+        QSettings after;
+        after.sync();
+        QCOMPARE(after.value("AppSettings/Position").toByteArray(), geometry);
+    }
+
+    void quitReleasesTheLogWindow()
+    {
+        auto window = newWindow();
+        QTimer::singleShot(0, window.get(), [&window] { window->appLogDialog->reject(); });
+        window->openAppLog();
+        const QPointer<Log> log = window->appLogDialog.data();
+        QVERIFY(log);
+        window->onApplicationQuit();
+        QTRY_VERIFY(log.isNull());
+    }
+
     void shortcutsReachTheirActions()
     {
         auto window = newWindow();
@@ -494,6 +620,17 @@ private slots:
         QVERIFY(!window->runAtStartupSwitch->isChecked());
         QCOMPARE(boxes.size(), 1);
         QFile::remove(autostart);
+
+        // An entry that can not be removed leaves the switch on and says so.
+        window->runAtStartupSwitch->click();
+        QVERIFY(QFile::exists(entry));
+        window->runKeySettings = std::make_unique<KeepingKey>(std::move(window->runKeySettings));
+        window->runAtStartupSwitch->click();
+        QVERIFY(window->runAtStartupSwitch->isChecked());
+        QCOMPARE(boxes.value(1),
+                 "Error|The program could not be removed from the programs run at login.");
+        QVERIFY(QFile::exists(entry));
+        QVERIFY(QFile::remove(entry));
     }
 
     void smartPage()
