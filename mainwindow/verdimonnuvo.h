@@ -765,6 +765,9 @@ private:
     void showSelectedSmartAttributeInfo();
     void uninstallSelectedProgram();
     void startUninstall(QTreeWidgetItem *item);
+    void confirmUninstall(quint64 rowId, bool packageRemoval, const QStringList &packages,
+                          const QString &error);
+    void runUninstall(quint64 rowId);
     QTreeWidgetItem *uninstallRow(quint64 rowId);
     void removeProgramRow(QTreeWidgetItem *item);
     void setStartupToolTip(QTreeWidgetItem *item, int column);

@@ -340,18 +340,114 @@ private slots:
         QVERIFY(thread.wait(5000));
     }
 
-    void uninstallerCrashes()
+    // A removal that ran and failed says why, once its session has ended; only an uninstaller
+    // that could not start is offered to be taken off the list.
+    void uninstallerFailures_data()
     {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("name"); // of the uninstaller
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("succeeded") << QByteArray("exit 0") << "remove.sh" << QString();
+        QTest::newRow("crashed") << QByteArray("kill -SEGV $$") << "My Tool/crash.sh"
+                                 << "The uninstaller crashed.";
+        QTest::newRow("failed") << QByteArray("exit 100") << "remove.sh"
+                                << "The uninstaller ended with exit code 100.";
+        QTest::newRow("authentication dismissed")
+            << QByteArray("exit 126") << "pkexec"
+            << "The request for administrator rights was cancelled or refused.";
+        QTest::newRow("not authorized")
+            << QByteArray("exit 127") << "pkexec"
+            << "Administrator rights could not be obtained (not authorized, or no "
+               "authentication agent is running).";
+        QTest::newRow("exit 127 of another tool") << QByteArray("exit 127") << "remove.sh"
+                                                  << "The uninstaller ended with exit code 127.";
+    }
+    void uninstallerFailures()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(dir.filePath("My Tool"))); // a program path with a blank is one word
-        const QString script = dir.filePath("My Tool/crash.sh");
-        QVERIFY(writeTreeFile(script, "#!/bin/sh\nkill -SEGV $$\n", true));
+        const QString path = dir.filePath(name); // a program path with a blank is one word
+        QVERIFY(writeTreeFile(path, "#!/bin/sh\n" + script + "\n", true));
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
+        // The guard would stop a program named pkexec; this one is a script at a known path.
+        struct Guard
+        {
+            QByteArray value = qgetenv("VN_TEST_SCRATCH");
+            ~Guard() { qputenv("VN_TEST_SCRATCH", value); }
+        } guard;
+        qunsetenv("VN_TEST_SCRATCH");
         Worker worker;
         CollectorLog log(&worker);
-        uninstall(worker, script, 9);
-        QCOMPARE(log.names(),
-                 QStringList({ "isUninstalling", "processFailed", "isUninstalling", "finished" }));
+        uninstall(worker, path, 9);
+        QStringList expected { "isUninstalling", "isUninstalling", "finished" };
+        if (!reason.isEmpty()) {
+            expected.insert(1, "failedToRemoveProduct");
+            QCOMPARE(log.all("failedToRemoveProduct").value(0).args.value(0).toString(),
+                     "Failed to remove the program!\n" + reason);
+        }
+        QCOMPARE(log.names(), expected);
+    }
+
+    // What a removal would take, asked of the package tool before anything runs.
+    void uninstallPlan_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("apt"); // the stand-in apt-get's answer to "-s remove"
+        QTest::addColumn<bool>("packageRemoval");
+        QTest::addColumn<QStringList>("packages");
+        QTest::addColumn<QString>("error");
+        const QByteArray simulation = "echo 'NOTE: This is only a simulation!'\n"
+                                      "echo 'Remv python3-apt [2.6.0]'\n"
+                                      "echo 'Remv python3 [3.11.2-1+b1]'\n"
+                                      "echo 'Purg vn-config [1.0]'\n";
+        QTest::newRow("apt with dependants")
+            << "pkexec apt-get remove -y python3" << simulation << true
+            << QStringList { "python3-apt", "python3", "vn-config" } << QString();
+        QTest::newRow("apt refuses")
+            << "pkexec apt-get remove -y vn-x"
+            << QByteArray("echo \"E: Unable to locate package vn-x\" >&2\nexit 100") << true
+            << QStringList() << "E: Unable to locate package vn-x";
+        QTest::newRow("apt finds nothing to remove")
+            << "pkexec apt-get remove -y vn-gone"
+            << QByteArray("echo \"Package 'vn-gone' is not installed, so not removed\"") << true
+            << QStringList() << QString();
+        QTest::newRow("flatpak") << "flatpak uninstall -y org.example.App" << QByteArray() << true
+                                 << QStringList("org.example.App") << QString();
+        QTest::newRow("snap") << "snap remove hello" << QByteArray() << true << QStringList("hello")
+                              << QString();
+        QTest::newRow("another command")
+            << "/opt/tool/uninstall --all" << QByteArray() << false << QStringList() << QString();
+    }
+    void uninstallPlan()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, apt);
+        QTemporaryDir dir;
+        // The simulation's arguments are noted, to check that nothing but "-s remove" ran.
+        QVERIFY(writeTreeFile(dir.filePath("apt-get"),
+                              "#!/bin/sh\necho \"$@\" > '" + dir.filePath("args").toUtf8() + "'\n"
+                                  + apt + "\n",
+                              true));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir.path().toUtf8() + ':' + path);
+        Worker worker;
+        QSignalSpy planned(&worker, &Worker::uninstallPlanned);
+        QSignalSpy finished(&worker, &Worker::finished);
+        worker.planUninstall(command, 5);
+        qputenv("PATH", path);
+        QCOMPARE(planned.size(), 1);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(planned[0][0].toULongLong(), quint64(5));
+        QTEST(planned[0][1].toBool(), "packageRemoval");
+        QTEST(planned[0][2].toStringList(), "packages");
+        QTEST(planned[0][3].toString(), "error");
+        QFile args(dir.filePath("args"));
+        if (args.open(QIODevice::ReadOnly))
+            QCOMPARE(args.readAll(), "-s remove " + command.section(' ', -1).toUtf8() + '\n');
+        else
+            QVERIFY(apt.isEmpty());
     }
 
     void uninstallRefusesPackageToolsUnderTest()

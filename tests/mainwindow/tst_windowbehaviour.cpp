@@ -665,6 +665,7 @@ private slots:
     void uninstallWaitsForTheSession()
     {
         window = newWindow();
+        answerWith(QDialogButtonBox::Yes);
         // The uninstaller ends at once; a helper left in its session removes the package later.
         const QByteArray status = root.filePath("var/lib/dpkg/status").toUtf8();
         writeTreeFile(
@@ -675,22 +676,107 @@ private slots:
         writeTreeFile(root.filePath("kept.sh"), "#!/bin/sh\nexit 1\n", true);
         QTreeWidgetItem *gone = addProgram("vn-gone", root.filePath("gone.sh"));
         addProgram("vn-kept", root.filePath("kept.sh"));
+        window->setAppDataReady(2);
 
         window->onProgramDoubleClicked(gone, 2);
-        QTRY_VERIFY(window->uninstallRunning);
+        QVERIFY(window->uninstallRunning); // from the question on: one request at a time
         window->onProgramDoubleClicked(window->appsTree->topLevelItem(1), 0);
-        QCOMPARE(boxes,
-                 QStringList("Information|Please wait until the current program is "
-                             "finished uninstalling or being changed!"));
         WAIT_FOR_WORKERS();
+        QCOMPARE(boxes,
+                 QStringList({ "Information|Please wait until the current program is "
+                               "finished uninstalling or being changed!",
+                               "Applications|Uninstalling vn-gone runs this command:\n"
+                                   + root.filePath("gone.sh") + "\n\nDo you want to continue?" }));
         QCOMPARE(column(window->appsTree), QStringList("vn-kept"));
+        QCOMPARE(window->installedAppsCountLabel->text(), QString("1"));
 
-        // A failing uninstaller leaves its program registered: the row stays.
+        // A failing uninstaller leaves its program registered: the row stays, and it says why.
+        boxes.clear();
         window->appsTree->setCurrentItem(window->appsTree->topLevelItem(0));
         window->onUninstallClicked();
         WAIT_FOR_WORKERS();
         QCOMPARE(column(window->appsTree), QStringList("vn-kept"));
-        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.value(1),
+                 QString("Error|Failed to remove the program!\nThe uninstaller "
+                         "ended with exit code 1."));
+        QCOMPARE(window->installedAppsCountLabel->text(), QString("1"));
+        QVERIFY(!window->uninstallRunning);
+    }
+
+    // Nothing runs before the user has seen what the removal takes and agreed; a package
+    // removal is shown as apt's own simulation lists it.
+    void uninstallAsksFirst_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("gone");
+        const QString ask = "Applications|Uninstalling vn-gone %1\n\nDo you want to continue?";
+        const QString packages = ask.arg("removes these packages:\nvn-gone, vn-gone-plugins");
+        const QString failed = "Error|Failed to remove the program!\n";
+        const int yes = int(QDialogButtonBox::Yes);
+        const int no = int(QDialogButtonBox::No);
+        QTest::newRow("command, cancelled")
+            << "@/remove.sh" << no << QStringList(ask.arg("runs this command:\n@/remove.sh"))
+            << false;
+        QTest::newRow("command, confirmed")
+            << "@/remove.sh" << yes << QStringList(ask.arg("runs this command:\n@/remove.sh"))
+            << true;
+        QTest::newRow("package, cancelled")
+            << "pkexec apt-get remove -y vn-gone" << no << QStringList(packages) << false;
+        // Under test pkexec never runs: it ends as a refused authentication does.
+        QTest::newRow("package, elevation refused")
+            << "pkexec apt-get remove -y vn-gone" << yes
+            << QStringList { packages,
+                             failed
+                                 + "The request for administrator rights was cancelled or "
+                                   "refused." }
+            << false;
+        QTest::newRow("package the simulation refuses")
+            << "pkexec apt-get remove -y vn-locked" << yes
+            << QStringList(failed
+                           + "The package manager could not tell what the removal would take:\n"
+                             "E: Could not get lock /var/lib/dpkg/lock-frontend")
+            << false;
+        QTest::newRow("package not installed")
+            << "pkexec apt-get remove -y vn-none" << yes
+            << QStringList(failed
+                           + "The package manager would remove nothing: the program is not "
+                             "installed.")
+            << false;
+    }
+    void uninstallAsksFirst()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, answer);
+        QFETCH(QStringList, expected);
+        window = newWindow();
+        answerWith(QDialogButtonBox::StandardButton(answer));
+        const QString status = root.filePath("var/lib/dpkg/status");
+        writeTreeFile(root.filePath("remove.sh"),
+                      "#!/bin/sh\necho 'Package: vn-kept\nStatus: install ok installed' >'"
+                          + status.toUtf8() + "'\n",
+                      true);
+        // apt's simulation, as this stand-in on PATH answers it.
+        QTemporaryDir bin;
+        writeTreeFile(bin.filePath("apt-get"),
+                      "#!/bin/sh\ncase \"$3\" in\n"
+                      "vn-gone) printf 'Remv vn-gone [1]\\nRemv vn-gone-plugins [1]\\n' ;;\n"
+                      "vn-locked) echo 'E: Could not get lock /var/lib/dpkg/lock-frontend' >&2;"
+                      " exit 100 ;;\n"
+                      "*) echo \"Package '$3' is not installed, so not removed\" ;;\nesac\n",
+                      true);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8() + ':' + path);
+        command.replace("@", root.path());
+        for (QString &box : expected)
+            box.replace("@", root.path());
+        window->startUninstall(addProgram("vn-gone", command));
+        WAIT_FOR_WORKERS();
+        qputenv("PATH", path);
+        QCOMPARE(boxes, expected);
+        QTEST(window->appsTree->topLevelItemCount() == 0, "gone");
+        QVERIFY(!window->uninstallRunning);
     }
 
     // Taken off the list when the user agrees, unless its entry can not be removed.
@@ -711,7 +797,8 @@ private slots:
         answerWith(QDialogButtonBox::Yes);
         window->startUninstall(addProgram("vn-gone", root.filePath("none"), key));
         WAIT_FOR_WORKERS();
-        QTRY_VERIFY(!boxes.isEmpty());
+        QTRY_VERIFY(boxes.size() > 1);
+        QVERIFY(boxes.takeFirst().startsWith("Applications|Uninstalling vn-gone runs this"));
         QCOMPARE(boxes.takeFirst(),
                  QStringLiteral("Applications|An error occurred while uninstalling vn-gone. It may "
                                 "have already been uninstalled.\nDo you want to remove vn-gone "
