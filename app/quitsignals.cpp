@@ -12,6 +12,20 @@ namespace {
 
 const int kQuitSignals[] = { SIGTERM, SIGINT, SIGHUP };
 int g_pipe[2] = { -1, -1 };
+bool g_installed[3] = {};
+
+// Gives back the default action of every signal this object took over.
+void restoreDefaults()
+{
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    for (int at = 0; at < 3; ++at) {
+        if (g_installed[at])
+            ::sigaction(kQuitSignals[at], &action, nullptr);
+        g_installed[at] = false;
+    }
+}
 
 void onQuitSignal(int signalNumber)
 {
@@ -34,9 +48,17 @@ QuitSignals::QuitSignals(QObject *parent)
     sigemptyset(&action.sa_mask);
     // Interrupted system calls go on: the loop, not the handler, decides what happens.
     action.sa_flags = SA_RESTART;
-    for (const int signalNumber : kQuitSignals) {
-        if (::sigaction(signalNumber, &action, nullptr) != 0)
+    for (int at = 0; at < 3; ++at) {
+        // A signal ignored by whoever started the program (nohup, a background job) stays so.
+        struct sigaction inherited = {};
+        if (::sigaction(kQuitSignals[at], nullptr, &inherited) == 0
+            && inherited.sa_handler == SIG_IGN)
+            continue;
+        if (::sigaction(kQuitSignals[at], &action, nullptr) != 0) {
+            restoreDefaults();
             return;
+        }
+        g_installed[at] = true;
     }
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &QuitSignals::readSignal);
@@ -44,11 +66,7 @@ QuitSignals::QuitSignals(QObject *parent)
 
 QuitSignals::~QuitSignals()
 {
-    struct sigaction action = {};
-    action.sa_handler = SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    for (const int signalNumber : kQuitSignals)
-        ::sigaction(signalNumber, &action, nullptr);
+    restoreDefaults();
     for (int &fd : g_pipe) {
         if (fd >= 0)
             ::close(fd);
@@ -63,10 +81,6 @@ void QuitSignals::readSignal()
         return;
     m_notifier->setEnabled(false);
     // A second signal while the quit steps run ends the program at once, as without a handler.
-    struct sigaction action = {};
-    action.sa_handler = SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    for (const int signalNumber : kQuitSignals)
-        ::sigaction(signalNumber, &action, nullptr);
+    restoreDefaults();
     QCoreApplication::quit();
 }

@@ -11,10 +11,10 @@ class QuitSignals : public QObject
 {
     Q_OBJECT
 public:
-    // Installs the handlers; false when the pipe or a handler could not be set up.
+    // Installs the handlers (one object per process; a signal that was ignored at start stays
+    // ignored). Without a pipe nothing is installed and the signals keep their default.
     explicit QuitSignals(QObject *parent = nullptr);
     ~QuitSignals() override;
-    bool isInstalled() const { return m_notifier != nullptr; }
 
 private:
     void readSignal();
