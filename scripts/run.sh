@@ -42,9 +42,10 @@ vn_services_acquire "$state"
 export VN_RUN_ID="$$.$(date +%s%N)"
 run_mark="VN_RUN_ID=$VN_RUN_ID"
 run_programs() {
-    local dir
+    local dir comm
     for dir in /proc/[0-9]*; do
-        [ "$(cat "$dir/comm" 2>/dev/null)" = verdimon-nuvo ] || continue
+        { read -r comm <"$dir/comm"; } 2>/dev/null || continue
+        [ "$comm" = verdimon-nuvo ] || continue
         grep -qzx -- "$run_mark" "$dir/environ" 2>/dev/null && echo "${dir#/proc/}"
     done
 }

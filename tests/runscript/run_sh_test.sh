@@ -73,9 +73,10 @@ done
 
 # The programs of this test's run (by their home).
 programs() {
-    local dir
+    local dir comm
     for dir in /proc/[0-9]*; do
-        [ "$(cat "$dir/comm" 2>/dev/null)" = verdimon-nuvo ] || continue
+        { read -r comm <"$dir/comm"; } 2>/dev/null || continue
+        [ "$comm" = verdimon-nuvo ] || continue
         grep -qzx -- "HOME=$HOME" "$dir/environ" 2>/dev/null && echo "${dir#/proc/}"
     done
 }
