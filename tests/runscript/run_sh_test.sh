@@ -127,6 +127,6 @@ for pid in $service_pids; do
     kill -0 "$pid" 2>/dev/null && fail "service process $pid is still running"
 done
 elapsed=$(($(date +%s) - started))
-[ $elapsed -le 15 ] || fail "ending after Ctrl+C took $elapsed s"
+[ $elapsed -le 10 ] || fail "ending after Ctrl+C took $elapsed s"
 echo "1 passed, 0 failed"
 exit 0
