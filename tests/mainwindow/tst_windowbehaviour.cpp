@@ -258,22 +258,19 @@ private slots:
 
     void loadingPutsStoredValuesIntoTheControls()
     {
-        const QVariantMap values { { "AppSettings/Opacity", 0.3 },
-                                   { "AppSettings/ShowFullInfo", false },
-                                   { "AppSettings/AppTheme", 2 },
-                                   { "AppSettings/AppLanguage", 3 },
-                                   { "Fonts/Family", "Arial" },
-                                   { "Fonts/Size", 13 },
-                                   { "Updates/UpdatesChannel", 1 },
-                                   { "Updates/Delivery", 1 },
-                                   { "Updates/DisableUpdates", true },
-                                   { "Updates/InstallSilently", true },
-                                   { "Updates/GetInsiderBuildsNotification", false },
-                                   { "AppSettings/TabsOrder",
-                                     QVariant::fromValue(
-                                         QMap<int, QString> { { 2, "CPU" }, { 10, "CPU" } }) } };
+        const QVariantMap values {
+            { "AppSettings/Opacity", 0.3 },     { "AppSettings/ShowFullInfo", false },
+            { "AppSettings/AppTheme", 2 },      { "AppSettings/AppLanguage", 3 },
+            { "Fonts/Family", "Arial" },        { "Fonts/Size", 13 },
+            { "Updates/UpdatesChannel", 1 },    { "Updates/Delivery", 1 },
+            { "Updates/DisableUpdates", true }, { "Updates/InstallSilently", true }
+        };
         for (auto value = values.cbegin(); value != values.cend(); ++value)
             QSettings().setValue(value.key(), value.value());
+        QSettings().setValue("Updates/GetInsiderBuildsNotification", false);
+        QSettings().setValue(
+            "AppSettings/TabsOrder",
+            QVariant::fromValue(QMap<int, QString> { { 2, "CPU" }, { 10, "CPU" } }));
         auto window = newWindow();
         QCOMPARE(window->opacitySlider->value(), 5);
         QCOMPARE(stored("AppSettings", "Opacity").toDouble(), 0.5);
@@ -487,13 +484,12 @@ private slots:
         QTest::addColumn<bool>("tray");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<int>("answer");
-        const int cancel = int(QDialogButtonBox::Cancel);
-        const int no = int(QDialogButtonBox::No);
-        QTest::newRow("tray, window shown, cancel") << true << true << cancel;
-        QTest::newRow("tray, window in the tray, cancel") << true << false << cancel;
-        QTest::newRow("no tray icon, cancel") << false << true << cancel;
-        QTest::newRow("tray, window in the tray, no") << true << false << no;
-        QTest::newRow("no tray icon, no") << false << true << no;
+        for (const int answer : { QDialogButtonBox::Cancel, QDialogButtonBox::No }) {
+            const QByteArray name = answer == QDialogButtonBox::Cancel ? "cancel" : "no";
+            QTest::newRow("tray, window shown, " + name) << true << true << answer;
+            QTest::newRow("tray, window in the tray, " + name) << true << false << answer;
+            QTest::newRow("no tray icon, " + name) << false << true << answer;
+        }
     }
     void exitWithFontPending()
     {
@@ -722,8 +718,9 @@ private slots:
         QTest::newRow("command, confirmed")
             << "@/remove.sh" << yes << QStringList(ask.arg("runs this command:\n@/remove.sh"))
             << true;
-        QTest::newRow("package, cancelled")
-            << "pkexec apt-get remove -y vn-gone" << no << QStringList(packages) << false;
+        QTest::newRow("flatpak, cancelled")
+            << "flatpak uninstall -y org.example.Gone" << no
+            << QStringList(ask.arg("removes these packages:\norg.example.Gone")) << false;
         // Under test pkexec never runs: it ends as a refused authentication does.
         QTest::newRow("package, elevation refused")
             << "pkexec apt-get remove -y vn-gone" << yes
