@@ -60,7 +60,13 @@ stop_programs() {
         [ -z "$pids" ] && break
         sleep 0.1
     done
-    [ -n "$pids" ] && kill -KILL $pids 2>/dev/null
+    if [ -n "$pids" ]; then
+        kill -KILL $pids 2>/dev/null
+        for _ in $(seq 1 20); do
+            [ -z "$(run_programs)" ] && break
+            sleep 0.1
+        done
+    fi
     exit "$1"
 }
 trap 'stop_programs 130' INT
