@@ -5,6 +5,7 @@
 #include "app/config.h"
 #include "app/msgdialog.h"
 #include "app/productinfo.h"
+#include "app/quitsignals.h"
 #include "app/settings.h"
 #include "app/startup/crashhandler.h"
 #include "app/startup/managestartup.h"
@@ -44,6 +45,8 @@ int main(int argc, char *argv[])
     if (!glChosen)
         qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication app(argc, argv);
+    // A session logging out or Ctrl+C in the terminal quits as closing the window does.
+    const QuitSignals quitSignals;
     if (!glChosen) {
         // The platform reads the setting when it makes the first surface that could take OpenGL
         // (a pop-up, perhaps much later): make one now, then drop the setting.

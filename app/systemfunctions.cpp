@@ -279,40 +279,53 @@ QString serverDateTime()
     return serverDateTimeText(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
-QString lastUpdateCheckText(QLocale::Language system)
+namespace {
+
+struct UpdateCheckFormat
 {
-    const int language
-        = Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 0);
     QLocale locale;
     QString shortFormat;
     QString longFormat;
-    if (language == App::English || (language == App::AutoSelect && system == QLocale::English)) {
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-        shortFormat = QStringLiteral("dddd, hh:mm AP");
-        longFormat = QStringLiteral("dddd, dd MMMM yyyy, hh:mm:ss AP");
-    } else if (language == App::Russian
-               || (language == App::AutoSelect && system == QLocale::Russian)) {
-        locale = QLocale(QLocale::Russian, QLocale::Russia);
-        shortFormat = QStringLiteral("dddd, HH:mm");
-        longFormat = QStringLiteral("dddd, dd MMMM yyyy, HH:mm:ss");
-    } else if (language == App::Ukrainian
-               || (language == App::AutoSelect && system == QLocale::Ukrainian)) {
-        locale = QLocale(QLocale::Ukrainian, QLocale::Ukraine);
-        shortFormat = QStringLiteral("dddd, HH:mm");
-        longFormat = QStringLiteral("dddd, dd MMMM yyyy, HH:mm:ss");
-    } else {
-        return QString();
-    }
+};
+
+// The language the program shows: Russian or Ukrainian when chosen (or, on automatic, when the
+// system speaks it), English in every other case, as the catalogues fall back.
+UpdateCheckFormat updateCheckFormat(QLocale::Language system)
+{
+    const int language
+        = Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppLanguage"), 0);
+    const bool automatic = language == App::AutoSelect;
+    if (language == App::Russian || (automatic && system == QLocale::Russian))
+        return { QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("dddd, HH:mm"),
+                 QStringLiteral("dddd, dd MMMM yyyy, HH:mm:ss") };
+    if (language == App::Ukrainian || (automatic && system == QLocale::Ukrainian))
+        return { QLocale(QLocale::Ukrainian, QLocale::Ukraine), QStringLiteral("dddd, HH:mm"),
+                 QStringLiteral("dddd, dd MMMM yyyy, HH:mm:ss") };
+    return { QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("dddd, hh:mm AP"),
+             QStringLiteral("dddd, dd MMMM yyyy, hh:mm:ss AP") };
+}
+
+} // namespace
+
+QString lastUpdateCheckText(QLocale::Language system)
+{
+    const UpdateCheckFormat format = updateCheckFormat(system);
     const QDateTime now = QDateTime::currentDateTime();
     appendToLog(QStringLiteral("%1: %2 %3")
                     .arg(currentTimestamp(), QObject::tr("last updates checked on"),
-                         locale.toString(now, longFormat)));
-    return locale.toString(now, shortFormat);
+                         format.locale.toString(now, format.longFormat)));
+    return format.locale.toString(now, format.shortFormat);
 }
 
 QString lastUpdateCheckText()
 {
     return lastUpdateCheckText(systemLanguage());
+}
+
+QString updateCheckTimeText(const QDateTime &when)
+{
+    const UpdateCheckFormat format = updateCheckFormat(systemLanguage());
+    return format.locale.toString(when, format.shortFormat);
 }
 
 bool setSystemEnvironmentPrivilege(void *token, bool enable)

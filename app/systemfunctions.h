@@ -3,6 +3,7 @@
 // failed launch, texts of channels, architectures and durations, the server's time, cleaning of
 // collected values and small window helpers. None keeps state.
 
+#include <QDateTime>
 #include <QLocale>
 #include <QPair>
 #include <QString>
@@ -96,9 +97,11 @@ QString serverDateTime();
 // Now in the server zone with the caller's format.
 QString serverDateTimeText(const QString &format);
 // Short text of now for the "last checked" label, in the language of AppSettings/AppLanguage,
-// and the log line "last updates checked on"; empty (and no line) for another language.
+// and the log line "last updates checked on"; English for any other language.
 QString lastUpdateCheckText();
 QString lastUpdateCheckText(QLocale::Language system);
+// The short text of an earlier check's time, in the language the program now shows.
+QString updateCheckTimeText(const QDateTime &when);
 
 // --- Platform helpers --------------------------------------------------------------------------
 // Whether this process may read firmware variables (the Windows token privilege's counterpart:

@@ -10,6 +10,7 @@
 #include "platform/wmi.h"
 
 #include <QObject>
+#include <QProcess>
 #include <QString>
 #include <QTreeWidgetItem>
 
@@ -69,6 +70,10 @@ signals:
     void processFailed(quint64 rowId);
     void failedToRemoveProduct(QString errorMsg);
     void isUninstalling(bool isDeleted, quint64 rowId);
+    // What the uninstall command would remove, asked before it runs (planUninstall):
+    // `packageRemoval` false for a command that is no known package removal; `error` the
+    // package tool's reason when it could not tell.
+    void uninstallPlanned(quint64 rowId, bool packageRemoval, QStringList packages, QString error);
     void startupInfo(Startup startupData);
     void startupDetectionCompleted();
     void smartDriveInfo(SmartStorage storageData);
@@ -117,6 +122,9 @@ public slots:
     // Runs a program's uninstall command (the text of the row's "Uninstall path" column, taken by
     // value on the GUI thread); rowId is handed back unchanged in the answers.
     void productUninstall(const QString &command, quint64 rowId);
+    // Asks the package tool what the command would remove, without running it; answers with
+    // uninstallPlanned and ends with finished().
+    void planUninstall(const QString &command, quint64 rowId);
     void getStartupApp();
     void setCancelStartupDetection();
     void smartStorageInfo(int driveIndex);
@@ -136,7 +144,7 @@ private:
     QString secureBootState();
     QString fileVersionText(const QString &path);
     void scanStartupFolder(const QString &folder);
-    void uninstallFinished(quint64 rowId);
+    void uninstallFinished(quint64 rowId, int exitCode, QProcess::ExitStatus exitStatus);
 
     double m_adapterMemoryMb = 0;
     double m_adapterMemoryGb = 0;

@@ -7,6 +7,7 @@
 
 #include "accounts/accountimage.h"
 #include "app/language.h"
+#include "app/systemfunctions.h"
 #include "mainwindow/usefulcommandlist.h"
 #include "widgets/appqlabel.h"
 #include "widgets/apptabcontrol.h"
@@ -255,12 +256,19 @@ void VerdimonNuvo::retranslateUi()
     for (int row = 0; row < 4 && row < updatesChannelComboBox->count(); ++row)
         setRowText(updatesChannelComboBox->model(), row, QObject::tr(channels[row]));
 
-    // Updates page: the check values return to "Not checked" until the next check.
+    // Updates page: the last answered check stays, its time in the new language.
     applicationUpdatesLabel->setText(QObject::tr("Application updates"));
     buildCaptionLabel->setText(QObject::tr("Build:"));
-    latestBuildLabel->setText(QObject::tr("Not checked"));
     lastCheckCaptionLabel->setText(QObject::tr("Last checked:"));
-    lastCheckLabel->setText(QObject::tr("Not checked"));
+    if (!checkUpdatesBtn->isEnabled()) {
+        latestBuildLabel->setText(QObject::tr("Checking..."));
+        lastCheckLabel->setText(QObject::tr("Checking..."));
+    } else {
+        latestBuildLabel->setText(lastCheckedBuild.isEmpty() ? QObject::tr("Not checked")
+                                                             : lastCheckedBuild);
+        lastCheckLabel->setText(lastCheckTime.isValid() ? updateCheckTimeText(lastCheckTime)
+                                                        : QObject::tr("Not checked"));
+    }
     checkUpdatesBtn->setText(QObject::tr("Check for updates..."));
     updatesChannelLabel->setText(QObject::tr("Updates channel"));
     appChangelogLabel->setText(QObject::tr("Application changelog"));

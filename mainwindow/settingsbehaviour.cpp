@@ -133,8 +133,15 @@ void VerdimonNuvo::onRunAtStartupToggled(bool on)
 {
     const QString name = QString::fromLatin1(Product::displayName);
     if (!on) {
-        if (runKeySettings->childKeys().contains(name))
-            runKeySettings->remove(name);
+        if (!runKeySettings->childKeys().contains(name) || runKeySettings->remove(name))
+            return;
+        // The entry stays: the switch must not claim that the program no longer starts.
+        runAtStartupSwitch->setChecked(true);
+        MsgDialog message(this, QObject::tr("Error"),
+                          QObject::tr("The program could not be removed from the programs run at "
+                                      "login."),
+                          3, QDialogButtonBox::Ok);
+        message.exec();
         return;
     }
     if (runKeySettings->setValue(name,

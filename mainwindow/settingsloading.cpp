@@ -113,6 +113,9 @@ void VerdimonNuvo::loadUpdatesSettings()
 {
     updatesDisabled = updatesBool("DisableUpdates", false);
     disableUpdatesSwitch->setChecked(updatesDisabled);
+    // Read whether updates are on or not: enabling them later from the check's prompt keeps
+    // the user's choice about insider offers.
+    insiderNotificationEnabled = updatesBool("GetInsiderBuildsNotification", true);
     if (disableUpdatesSwitch->isChecked()) {
         // The five stay as built (off) and disabled; no check at start.
         installAutomaticallySwitch->setEnabled(false);
@@ -124,7 +127,6 @@ void VerdimonNuvo::loadUpdatesSettings()
         checkOnStartSwitch->setChecked(updatesBool("CheckForUpdatesWhenAppStarts", true));
         if (checkOnStartSwitch->isChecked())
             scheduleStartupUpdateCheck();
-        insiderNotificationEnabled = updatesBool("GetInsiderBuildsNotification", true);
         insiderNotificationSwitch->setChecked(insiderNotificationEnabled);
         deleteInstallerSwitch->setChecked(updatesBool("DeleteInstaller", false));
         installSilentlySwitch->setChecked(updatesBool("InstallSilently", true));

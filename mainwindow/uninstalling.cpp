@@ -1,6 +1,7 @@
-// Uninstalling a program of the Applications page: its uninstall command runs on a Worker of its
-// own, one at a time; a program that is gone afterwards loses its row, and one whose uninstaller
-// could not run can be taken off the list.
+// Uninstalling a program of the Applications page: the package tool first says what the removal
+// would take and the user agrees or not; then the uninstall command runs on a Worker of its own,
+// one at a time. A program that is gone afterwards loses its row, a removal that failed says why,
+// and one whose uninstaller could not run can be taken off the list.
 
 #include "mainwindow/verdimonnuvo.h"
 
@@ -69,9 +70,67 @@ void VerdimonNuvo::startUninstall(QTreeWidgetItem *item)
         return;
     }
 
+    // First the package tool says what the removal would take; nothing runs before the user
+    // has seen that and agreed. Asking counts as uninstalling: one request at a time.
+    uninstallRunning = true;
     const quint64 rowId = ++uninstallRowNumber;
     item->setData(0, kUninstallRequestRole, QVariant::fromValue(rowId));
     // The worker gets the command as a value; rows stay on this thread.
+    const QString command = item->text(4);
+    launchDetection(
+        "Uninstall plan",
+        [this, command, rowId](Worker *worker, QThread *) {
+            connect(worker, &Worker::uninstallPlanned, this, &VerdimonNuvo::confirmUninstall);
+            QMetaObject::invokeMethod(
+                worker, [worker, command, rowId]() { worker->planUninstall(command, rowId); },
+                Qt::QueuedConnection);
+        },
+        {}, QObject::tr("Failed to remove the program!"));
+}
+
+void VerdimonNuvo::confirmUninstall(quint64 rowId, bool packageRemoval, const QStringList &packages,
+                                    const QString &error)
+{
+    uninstallRunning = false;
+    QTreeWidgetItem *item = uninstallRow(rowId);
+    if (!item)
+        return;
+    const QString name = item->text(0);
+    if (packageRemoval && (!error.isEmpty() || packages.isEmpty())) {
+        const QString reason = error.isEmpty()
+            ? QObject::tr("The package manager would remove nothing: the program is not installed.")
+            : QObject::tr("The package manager could not tell what the removal would take:")
+                + QLatin1Char('\n') + error;
+        showDetectionError(QObject::tr("Failed to remove the program!") + QLatin1Char('\n')
+                           + reason);
+        return;
+    }
+    // A long chain of dependants is cut, with the number of the rest.
+    constexpr int shownPackages = 60;
+    QString what;
+    if (packageRemoval) {
+        what = QObject::tr("Uninstalling %1 removes these packages:").arg(name) + QLatin1Char('\n')
+            + QStringList(packages.mid(0, shownPackages)).join(QStringLiteral(", "));
+        if (packages.size() > shownPackages)
+            what += QStringLiteral(" (+%1)").arg(packages.size() - shownPackages);
+    } else {
+        what = QObject::tr("Uninstalling %1 runs this command:").arg(name) + QLatin1Char('\n')
+            + item->text(4);
+    }
+    MsgDialog question(this, QObject::tr("Applications"),
+                       what + QStringLiteral("\n\n") + QObject::tr("Do you want to continue?"), 4,
+                       QDialogButtonBox::Yes | QDialogButtonBox::No);
+    if (question.exec() == QDialogButtonBox::Yes)
+        runUninstall(rowId);
+}
+
+void VerdimonNuvo::runUninstall(quint64 rowId)
+{
+    // The row may have gone while the question was open, and another request may have begun.
+    const QTreeWidgetItem *item = uninstallRow(rowId);
+    if (!item || uninstallRunning)
+        return;
+    uninstallRunning = true;
     const QString command = item->text(4);
     launchDetection(
         "Uninstall",
@@ -80,6 +139,7 @@ void VerdimonNuvo::startUninstall(QTreeWidgetItem *item)
             connect(worker, &Worker::processFailed, this, &VerdimonNuvo::setProcessFailed);
             connect(worker, &Worker::failedToRemoveProduct, this,
                     &VerdimonNuvo::setFailedToRemoveProduct);
+            connect(worker, &Worker::collectorAborted, this, [this] { uninstallRunning = false; });
             QMetaObject::invokeMethod(
                 worker, [worker, command, rowId]() { worker->productUninstall(command, rowId); },
                 Qt::QueuedConnection);
@@ -152,7 +212,12 @@ void VerdimonNuvo::removeProgramRow(QTreeWidgetItem *item)
     // The tree would select the next row in its place: a second click must not uninstall a
     // program the user never chose.
     appsTree->clearSelection();
-    // The count label keeps the number the detection found.
+    // The "Installed" count follows the rows (while the list is still being read it shows no
+    // number yet).
+    bool counted = false;
+    const int count = installedAppsCountLabel->text().toInt(&counted);
+    if (counted && count > 0)
+        installedAppsCountLabel->setText(QString::number(count - 1));
     if (appsTree->topLevelItemCount() == 0)
         noAppsLabel->show();
 }

@@ -71,8 +71,7 @@ void VerdimonNuvo::checkForAppUpdates()
     connect(manager, &NetworkManager::finished, this, [this, answered]() {
         if (*answered)
             return;
-        latestBuildLabel->setText(QObject::tr("Not checked"));
-        lastCheckLabel->setText(QObject::tr("Not checked"));
+        showUpdateCheckResult(QString());
         checkUpdatesBtn->setEnabled(true);
     });
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
@@ -92,8 +91,7 @@ void VerdimonNuvo::setUpdateAvailable(const QString &buildNumber, const QString 
         askToEnableUpdates();
         return;
     }
-    latestBuildLabel->setText(buildNumber);
-    lastCheckLabel->setText(lastUpdateCheckText());
+    showUpdateCheckResult(buildNumber);
 
     const QString text = updatesChannelComboBox->currentIndex() != releaseChannelIndex
         ? QStringLiteral("%1 %2 %3 %4 %5 %6")
@@ -118,8 +116,7 @@ void VerdimonNuvo::setLatestVersion(const QString &build)
         askToEnableUpdates();
         return;
     }
-    latestBuildLabel->setText(build);
-    lastCheckLabel->setText(lastUpdateCheckText());
+    showUpdateCheckResult(build);
 
     if (!silentUpdateCheck) {
         const QString text = updatesChannelComboBox->currentIndex() != releaseChannelIndex
@@ -139,8 +136,7 @@ void VerdimonNuvo::setLatestVersion(const QString &build)
 
 void VerdimonNuvo::setJsonReaderError(const QJsonParseError &error)
 {
-    latestBuildLabel->setText(QObject::tr("Not checked"));
-    lastCheckLabel->setText(QObject::tr("Not checked"));
+    showUpdateCheckResult(QString());
     checkUpdatesBtn->setEnabled(true);
     MsgDialog message(this, QObject::tr("Error"),
                       QObject::tr("Failed to check for the updates!") + QLatin1Char(' ')
@@ -152,12 +148,19 @@ void VerdimonNuvo::setJsonReaderError(const QJsonParseError &error)
 
 void VerdimonNuvo::setNoNetConnection()
 {
-    latestBuildLabel->setText(QObject::tr("Not checked"));
-    lastCheckLabel->setText(QObject::tr("Not checked"));
+    showUpdateCheckResult(QString());
     checkUpdatesBtn->setEnabled(true);
     silentUpdateCheck = false;
     initComLibraryErr(
         QObject::tr("Network connection is not available! Check your network and try again."));
+}
+
+void VerdimonNuvo::showUpdateCheckResult(const QString &build)
+{
+    lastCheckedBuild = build;
+    lastCheckTime = build.isEmpty() ? QDateTime() : QDateTime::currentDateTime();
+    latestBuildLabel->setText(build.isEmpty() ? QObject::tr("Not checked") : build);
+    lastCheckLabel->setText(build.isEmpty() ? QObject::tr("Not checked") : lastUpdateCheckText());
 }
 
 void VerdimonNuvo::openUpdatesWindow(const QString &buildNumber, const QString &channel,
@@ -176,8 +179,7 @@ void VerdimonNuvo::askToEnableUpdates()
                        QObject::tr("Updates are disabled. Do you want to enable it?"), 2,
                        QDialogButtonBox::Yes | QDialogButtonBox::No);
     if (question.exec() != QDialogButtonBox::Yes) {
-        latestBuildLabel->setText(QObject::tr("Not checked"));
-        lastCheckLabel->setText(QObject::tr("Not checked"));
+        showUpdateCheckResult(QString());
         return;
     }
     const QString group = QStringLiteral("Updates");

@@ -115,16 +115,44 @@ void VerdimonNuvo::goToPage(QTreeWidgetItem *item)
     settingsMenuView->setCurrentIndex(target);
 }
 
+namespace {
+
+using TabsOrder = QMap<int, QString>;
+
+// AppSettings/TabsOrder as a map from tab index to tab key. Its own format is a QMap<int,
+// QString>; a map written by hand into the settings file comes with text keys, which count
+// only when they are whole numbers.
+TabsOrder storedTabsOrder()
+{
+    static const int type = [] {
+        qRegisterMetaTypeStreamOperators<TabsOrder>("QMap<int,QString>");
+        return qMetaTypeId<TabsOrder>();
+    }();
+    const QVariant stored = Settings::appSettingsValue(QStringLiteral("TabsOrder"));
+    if (stored.userType() == type)
+        return stored.value<TabsOrder>();
+    TabsOrder order;
+    const QVariantMap text = stored.toMap();
+    for (auto it = text.constBegin(); it != text.constEnd(); ++it) {
+        bool ok = false;
+        const int index = it.key().toInt(&ok);
+        if (ok)
+            order.insert(index, it.value().toString());
+    }
+    return order;
+}
+
+} // namespace
+
 int VerdimonNuvo::restoreTabsOrder(const QString &key)
 {
-    const QVariantMap order = Settings::appSettingsValue(QStringLiteral("TabsOrder")).toMap();
+    const TabsOrder order = storedTabsOrder();
     if (!order.isEmpty()) {
+        // Ascending indexes as numbers: with several matches the largest index wins.
         int found = -1;
         for (auto it = order.constBegin(); it != order.constEnd(); ++it) {
-            bool ok = false;
-            const int index = it.key().toInt(&ok);
-            if (ok && it.value().toString() == key)
-                found = index;
+            if (it.value() == key)
+                found = it.key();
         }
         return found;
     }

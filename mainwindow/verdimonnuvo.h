@@ -5,6 +5,7 @@
 #include "mainwindow/reportdata.h"
 #include "platform/registry.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QList>
 #include <QPixmap>
@@ -646,7 +647,6 @@ private:
     QPointer<QWidget> accountDialogsParent;
     int accountUserId = 0;
     bool accountServiceDown = false;
-    QPointer<QWidget> logWindow;
     QPointer<QMenu> trayMenu;
     QPointer<QMenu> traySettingsMenu;
     QPointer<QMenu> trayLanguagesMenu;
@@ -694,6 +694,11 @@ private:
     // Update checks and insider offers (updatecheck.cpp, insideroffer.cpp).
     // The prompt shown when a check is asked for, or answered, while updates are disabled.
     void askToEnableUpdates();
+    // The Updates page's "Build:" and "Last checked:" values: the last answered check (an empty
+    // build for none), kept so that a language change shows them again in the new language.
+    void showUpdateCheckResult(const QString &build);
+    QString lastCheckedBuild;
+    QDateTime lastCheckTime;
 
     // Detection launchers (detectionlaunchers.cpp, softwarelaunchers.cpp): each makes a thread
     // and a Worker, wires them to the current batch and starts the thread.
@@ -749,7 +754,7 @@ private:
     ListRowBatcher *listRowBatcher = nullptr;
 
     // The log viewer, made by the first openAppLog and reused until the window goes.
-    Log *appLogDialog = nullptr;
+    QPointer<Log> appLogDialog;
     // Page actions: the SMART reads (smartpage.cpp), uninstalling (uninstalling.cpp), start-up
     // entries (startupentries.cpp) and the commands search (commandsearch.cpp).
     friend class TstPageActions;
@@ -760,6 +765,9 @@ private:
     void showSelectedSmartAttributeInfo();
     void uninstallSelectedProgram();
     void startUninstall(QTreeWidgetItem *item);
+    void confirmUninstall(quint64 rowId, bool packageRemoval, const QStringList &packages,
+                          const QString &error);
+    void runUninstall(quint64 rowId);
     QTreeWidgetItem *uninstallRow(quint64 rowId);
     void removeProgramRow(QTreeWidgetItem *item);
     void setStartupToolTip(QTreeWidgetItem *item, int column);

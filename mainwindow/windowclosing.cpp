@@ -7,6 +7,7 @@
 #include "app/restart.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
+#include "net/logdialog.h"
 #include "widgets/switch.h"
 
 #include <QCloseEvent>
@@ -69,13 +70,16 @@ void VerdimonNuvo::closeEvent(QCloseEvent *event)
 void VerdimonNuvo::closeApp()
 {
     // Exit means exit: close-to-tray does not catch this close, and a window already hidden in
-    // the tray ends the application as well. Only the font question's Cancel keeps it.
+    // the tray ends the application as well. Only the font question's Cancel keeps it, so the
+    // tray icon goes only once the close is accepted: taken away before, the question would be
+    // the last window, and its closing would end the application whatever the answer.
     exitRequested = true;
-    exitApp();
     const bool closed = close();
     exitRequested = false;
-    if (closed)
-        QCoreApplication::quit();
+    if (!closed)
+        return;
+    exitApp();
+    QCoreApplication::quit();
 }
 
 void VerdimonNuvo::resizeEvent(QResizeEvent *event)
@@ -98,8 +102,8 @@ void VerdimonNuvo::onApplicationQuit()
         trayIcon->deleteLater();
     if (signedIn && accountDialog)
         accountDialog->deleteLater();
-    if (logWindow)
-        logWindow->deleteLater();
+    if (appLogDialog)
+        appLogDialog->deleteLater();
     stopDetections(detectionStopTimeoutMs);
 }
 

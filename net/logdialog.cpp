@@ -81,6 +81,13 @@ Log::Log(QWidget *parent)
     saveAsButton->setEnabled(hasText || hasSavedLog);
     clearButton->setEnabled(hasText || hasSavedLog);
     setSavedLogActionsEnabled(hasText && hasSavedLog);
+    // Lines logged after a Clear give the text buttons something to act on again.
+    connect(logView()->document(), &QTextDocument::contentsChanged, this, [this]() {
+        if (logView()->document()->isEmpty())
+            return;
+        for (QPushButton *button : { saveButton, saveAsButton, clearButton })
+            button->setEnabled(true);
+    });
 }
 
 Log::~Log()

@@ -281,10 +281,27 @@ void NetworkManager::validateUpdateUrl()
 
 void NetworkManager::onUpdateUrlReply(QNetworkReply *urlReply)
 {
-    reportRefusal(urlReply);
+    // Every outcome is answered: the Updates window waits for one to leave its restart.
+    if (downloadCanceled) {
+        endReply(urlReply);
+        emit updateAborted();
+        return;
+    }
+    const int status = urlReply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QNetworkReply::NetworkError error = urlReply->error();
+    const QString refusal = ReplyBounds::failure(urlReply);
+    QString reason = QObject::tr("The update description could not be read.");
     const QByteArray body = ReplyBounds::successBody(urlReply);
     if (body.isEmpty()) {
+        if (!refusal.isEmpty())
+            reason += QLatin1Char(' ') + refusal;
+        else if (error != QNetworkReply::NoError || status < 200 || status >= 300)
+            reason += QStringLiteral(" %1: %2").arg(
+                status > 0 ? QObject::tr("Status code") : QObject::tr("Error code"),
+                QString::number(status > 0 ? status : int(error)));
+        reportRefusal(urlReply);
         endReply(urlReply);
+        emit updateFailed(reason);
         return;
     }
     QJsonParseError parseError;
@@ -293,10 +310,11 @@ void NetworkManager::onUpdateUrlReply(QNetworkReply *urlReply)
         emit jsonReaderError(parseError);
     } else {
         const QJsonObject entry = descriptionEntry(document.object());
-        if (!entry.isEmpty()) {
-            updateUrl = deliveryUrl(entry, delivery);
+        updateUrl = entry.isEmpty() ? QString() : deliveryUrl(entry, delivery);
+        if (updateUrl.isEmpty())
+            emit updateFailed(reason);
+        else
             emit urlValidated(updateUrl);
-        }
     }
     endReply(urlReply);
 }

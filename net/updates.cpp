@@ -402,6 +402,14 @@ void Updates::appCancelUpdates()
 
 void Updates::cancelDownload()
 {
+    if (m_state != Downloading) {
+        // No download runs whose end would close the window (a try failed, or the setup's
+        // address is still being asked for): stop what may still run and close now.
+        m_state = Stopped;
+        emit closeUpdate();
+        close();
+        return;
+    }
     m_state = Stopped;
     ui->label->setText(QObject::tr("Status:"));
     ui->label_14->setText(QStringLiteral("<span style=\"color: #FF0000;\">%1</span>")

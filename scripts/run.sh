@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and starts Verdimon Nuvo.
 # By default the program talks to local stand-ins of the vendor's services (scripts/services),
-# started for it and stopped when the last run ends; --no-local-services (or
+# started for it and stopped when the last run ends (a run lasts while any program it started,
+# or a copy that program restarted, still runs); --no-local-services (or
 # VN_NO_LOCAL_SERVICES=1) starts it against its compiled-in addresses, as an installed copy runs.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -34,10 +35,48 @@ trap vn_services_release EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 vn_services_acquire "$state"
-# Not exec: the services are stopped after the program ends. The program runs in the
-# background so that a signal to this script is handled at once.
+
+# Every program of this run carries the run's mark in its environment. A restart from inside
+# (a font change, the crash handler, an update) starts a fresh copy in a session of its own,
+# which inherits the mark; the services stay while any marked program lives.
+export VN_RUN_ID="$$.$(date +%s%N)"
+run_mark="VN_RUN_ID=$VN_RUN_ID"
+run_programs() {
+    local dir comm
+    for dir in /proc/[0-9]*; do
+        { read -r comm <"$dir/comm"; } 2>/dev/null || continue
+        [ "$comm" = verdimon-nuvo ] || continue
+        grep -qzx -- "$run_mark" "$dir/environ" 2>/dev/null && echo "${dir#/proc/}"
+    done
+}
+# Ctrl+C or a signal to this script ends every program of the run: each gets SIGTERM (its quit
+# steps run), and whatever still runs a few seconds later is killed.
+stop_programs() {
+    local pids _
+    pids=$(run_programs)
+    [ -n "$pids" ] && kill -TERM $pids 2>/dev/null
+    for _ in $(seq 1 50); do
+        pids=$(run_programs)
+        [ -z "$pids" ] && break
+        sleep 0.1
+    done
+    if [ -n "$pids" ]; then
+        kill -KILL $pids 2>/dev/null
+        for _ in $(seq 1 20); do
+            [ -z "$(run_programs)" ] && break
+            sleep 0.1
+        done
+    fi
+    exit "$1"
+}
+trap 'stop_programs 130' INT
+trap 'stop_programs 143' TERM
+trap 'stop_programs 129' HUP
+
+# The program runs in the background so that a signal to this script is handled at once.
 "$VN_BUILD_DIR/verdimon-nuvo" "${args[@]}" &
-program=$!
-trap 'kill -TERM $program 2>/dev/null; wait $program; exit 130' INT
-trap 'kill -TERM $program 2>/dev/null; wait $program; exit 143' TERM
-wait $program
+wait $!
+while [ -n "$(run_programs)" ]; do
+    sleep 0.5 &
+    wait $!
+done

@@ -3104,6 +3104,54 @@
         <translation>Failed to remove the program!</translation>
     </message>
     <message>
+        <source>The uninstaller crashed.</source>
+        <translation>The uninstaller crashed.</translation>
+    </message>
+    <message>
+        <source>The request for administrator rights was cancelled or refused.</source>
+        <translation>The request for administrator rights was cancelled or refused.</translation>
+    </message>
+    <message>
+        <source>Administrator rights could not be obtained (not authorized, or no authentication agent is running).</source>
+        <translation>Administrator rights could not be obtained (not authorized, or no authentication agent is running).</translation>
+    </message>
+    <message>
+        <source>The uninstaller ended with exit code %1.</source>
+        <translation>The uninstaller ended with exit code %1.</translation>
+    </message>
+    <message>
+        <source>The package manager would remove nothing: the program is not installed.</source>
+        <translation>The package manager would remove nothing: the program is not installed.</translation>
+    </message>
+    <message>
+        <source>The package manager could not tell what the removal would take:</source>
+        <translation>The package manager could not tell what the removal would take:</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1 removes these packages:</source>
+        <translation>Uninstalling %1 removes these packages:</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1 runs this command:</source>
+        <translation>Uninstalling %1 runs this command:</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?</source>
+        <translation>Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>apt-get was not found.</source>
+        <translation>apt-get was not found.</translation>
+    </message>
+    <message>
+        <source>apt-get gave no answer in time.</source>
+        <translation>apt-get gave no answer in time.</translation>
+    </message>
+    <message>
+        <source>apt-get ended with exit code %1.</source>
+        <translation>apt-get ended with exit code %1.</translation>
+    </message>
+    <message>
         <source>launching the program</source>
         <translation>launching the program</translation>
     </message>
@@ -4316,6 +4364,14 @@ Please enter the valid verification code from your email.</translation>
     <message>
         <source>The program could not be set to run at login.</source>
         <translation>The program could not be set to run at login.</translation>
+    </message>
+    <message>
+        <source>The program could not be removed from the programs run at login.</source>
+        <translation>The program could not be removed from the programs run at login.</translation>
+    </message>
+    <message>
+        <source>The update description could not be read.</source>
+        <translation>The update description could not be read.</translation>
     </message>
     <message>
         <source>this desktop has no notification area</source>

@@ -3104,6 +3104,54 @@
         <translation>Не удалось удалить программу!</translation>
     </message>
     <message>
+        <source>The uninstaller crashed.</source>
+        <translation>Программа удаления аварийно завершилась.</translation>
+    </message>
+    <message>
+        <source>The request for administrator rights was cancelled or refused.</source>
+        <translation>Запрос прав администратора отменён или отклонён.</translation>
+    </message>
+    <message>
+        <source>Administrator rights could not be obtained (not authorized, or no authentication agent is running).</source>
+        <translation>Не удалось получить права администратора (нет разрешения или не запущен агент аутентификации).</translation>
+    </message>
+    <message>
+        <source>The uninstaller ended with exit code %1.</source>
+        <translation>Программа удаления завершилась с кодом %1.</translation>
+    </message>
+    <message>
+        <source>The package manager would remove nothing: the program is not installed.</source>
+        <translation>Менеджер пакетов ничего не удалил бы: программа не установлена.</translation>
+    </message>
+    <message>
+        <source>The package manager could not tell what the removal would take:</source>
+        <translation>Менеджер пакетов не смог сообщить, что будет удалено:</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1 removes these packages:</source>
+        <translation>При удалении %1 будут удалены эти пакеты:</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1 runs this command:</source>
+        <translation>Для удаления %1 будет выполнена эта команда:</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?</source>
+        <translation>Продолжить?</translation>
+    </message>
+    <message>
+        <source>apt-get was not found.</source>
+        <translation>apt-get не найден.</translation>
+    </message>
+    <message>
+        <source>apt-get gave no answer in time.</source>
+        <translation>apt-get не ответил вовремя.</translation>
+    </message>
+    <message>
+        <source>apt-get ended with exit code %1.</source>
+        <translation>apt-get завершился с кодом %1.</translation>
+    </message>
+    <message>
         <source>launching the program</source>
         <translation>запуск программы</translation>
     </message>
@@ -4316,6 +4364,14 @@ Please enter the valid verification code from your email.</source>
     <message>
         <source>The program could not be set to run at login.</source>
         <translation>Не удалось включить запуск программы при входе в систему.</translation>
+    </message>
+    <message>
+        <source>The program could not be removed from the programs run at login.</source>
+        <translation>Не удалось отключить запуск программы при входе в систему.</translation>
+    </message>
+    <message>
+        <source>The update description could not be read.</source>
+        <translation>Не удалось прочитать описание обновления.</translation>
     </message>
     <message>
         <source>this desktop has no notification area</source>

@@ -3104,6 +3104,54 @@
         <translation>Не вдалося видалити програму!</translation>
     </message>
     <message>
+        <source>The uninstaller crashed.</source>
+        <translation>Програма видалення аварійно завершилася.</translation>
+    </message>
+    <message>
+        <source>The request for administrator rights was cancelled or refused.</source>
+        <translation>Запит прав адміністратора скасовано або відхилено.</translation>
+    </message>
+    <message>
+        <source>Administrator rights could not be obtained (not authorized, or no authentication agent is running).</source>
+        <translation>Не вдалося отримати права адміністратора (немає дозволу або не запущено агент автентифікації).</translation>
+    </message>
+    <message>
+        <source>The uninstaller ended with exit code %1.</source>
+        <translation>Програма видалення завершилася з кодом %1.</translation>
+    </message>
+    <message>
+        <source>The package manager would remove nothing: the program is not installed.</source>
+        <translation>Менеджер пакетів нічого не видалив би: програму не встановлено.</translation>
+    </message>
+    <message>
+        <source>The package manager could not tell what the removal would take:</source>
+        <translation>Менеджер пакетів не зміг повідомити, що буде видалено:</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1 removes these packages:</source>
+        <translation>Під час видалення %1 буде видалено ці пакети:</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1 runs this command:</source>
+        <translation>Для видалення %1 буде виконано цю команду:</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?</source>
+        <translation>Продовжити?</translation>
+    </message>
+    <message>
+        <source>apt-get was not found.</source>
+        <translation>apt-get не знайдено.</translation>
+    </message>
+    <message>
+        <source>apt-get gave no answer in time.</source>
+        <translation>apt-get не відповів вчасно.</translation>
+    </message>
+    <message>
+        <source>apt-get ended with exit code %1.</source>
+        <translation>apt-get завершився з кодом %1.</translation>
+    </message>
+    <message>
         <source>launching the program</source>
         <translation>запуск програми</translation>
     </message>
@@ -4316,6 +4364,14 @@ Please enter the valid verification code from your email.</source>
     <message>
         <source>The program could not be set to run at login.</source>
         <translation>Не вдалося ввімкнути запуск програми під час входу в систему.</translation>
+    </message>
+    <message>
+        <source>The program could not be removed from the programs run at login.</source>
+        <translation>Не вдалося вимкнути запуск програми під час входу в систему.</translation>
+    </message>
+    <message>
+        <source>The update description could not be read.</source>
+        <translation>Не вдалося прочитати опис оновлення.</translation>
     </message>
     <message>
         <source>this desktop has no notification area</source>

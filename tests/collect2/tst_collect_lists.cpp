@@ -340,18 +340,49 @@ private slots:
         QVERIFY(thread.wait(5000));
     }
 
-    void uninstallerCrashes()
+    // A removal that ran and failed says why, once its session has ended; only an uninstaller
+    // that could not start is offered to be taken off the list.
+    void uninstallerFailures_data()
     {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("name"); // of the uninstaller
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("crashed") << QByteArray("kill -SEGV $$") << "My Tool/crash.sh"
+                                 << "The uninstaller crashed.";
+        QTest::newRow("authentication dismissed")
+            << QByteArray("exit 126") << "pkexec"
+            << "The request for administrator rights was cancelled or refused.";
+        QTest::newRow("not authorized")
+            << QByteArray("exit 127") << "pkexec"
+            << "Administrator rights could not be obtained (not authorized, or no "
+               "authentication agent is running).";
+        QTest::newRow("exit 127 of another tool") << QByteArray("exit 127") << "remove.sh"
+                                                  << "The uninstaller ended with exit code 127.";
+    }
+    void uninstallerFailures()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(dir.filePath("My Tool"))); // a program path with a blank is one word
-        const QString script = dir.filePath("My Tool/crash.sh");
-        QVERIFY(writeTreeFile(script, "#!/bin/sh\nkill -SEGV $$\n", true));
+        const QString path = dir.filePath(name); // a program path with a blank is one word
+        QVERIFY(writeTreeFile(path, "#!/bin/sh\n" + script + "\n", true));
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
+        // The guard would stop a program named pkexec; this one is a script at a known path.
+        struct Guard
+        {
+            QByteArray value = qgetenv("VN_TEST_SCRATCH");
+            ~Guard() { qputenv("VN_TEST_SCRATCH", value); }
+        } guard;
+        qunsetenv("VN_TEST_SCRATCH");
         Worker worker;
         CollectorLog log(&worker);
-        uninstall(worker, script, 9);
+        uninstall(worker, path, 9);
         QCOMPARE(log.names(),
-                 QStringList({ "isUninstalling", "processFailed", "isUninstalling", "finished" }));
+                 QStringList(
+                     { "isUninstalling", "failedToRemoveProduct", "isUninstalling", "finished" }));
+        QCOMPARE(log.all("failedToRemoveProduct").value(0).args.value(0).toString(),
+                 "Failed to remove the program!\n" + reason);
     }
 
     void uninstallRefusesPackageToolsUnderTest()

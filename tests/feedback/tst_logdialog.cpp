@@ -131,6 +131,12 @@ private slots:
         QVERIFY(logView()->document()->isEmpty());
         QCOMPARE(buttons(), QString("Close"));
         QCOMPARE(messages.size(), 2);
+        // A line logged after the Clear can be saved and cleared again.
+        appendToLog(QStringLiteral("after clear"));
+        QCOMPARE(buttons(), QString("Save Save as Clear Close"));
+        button("Save")->click();
+        QCOMPARE(messages.size(), 3);
+        QCOMPARE(buttons(), QString("Save Save as Open Clear Delete Send Close"));
     }
 
     // Save and Save as on a full disk: the system's reason, the earlier file and the setting as

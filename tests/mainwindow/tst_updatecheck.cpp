@@ -142,6 +142,25 @@ private slots:
         QVERIFY(!window->silentUpdateCheck);
     }
 
+    // The last answered check stays on the page through language changes, its time written in
+    // the language the program shows.
+    void checkSurvivesLanguageChange()
+    {
+        window->silentUpdateCheck = true;
+        window->checkForAppUpdates();
+        QTRY_COMPARE_WITH_TIMEOUT(window->latestBuildLabel->text(), QString("4.1.3.742"), 20000);
+        const QString english = "^[A-Z][a-z]+day, \\d{2}:\\d{2} (AM|PM)$";
+        const std::pair<int, QString> languages[]
+            = { { 2, "^[\\x{0400}-\\x{04FF}]+, \\d{2}:\\d{2}$" }, { 1, english } };
+        for (const auto &language : languages) {
+            Settings::setSettingsValue("AppSettings", "AppLanguage", language.first);
+            window->retranslateUi();
+            QCOMPARE(window->latestBuildLabel->text(), QString("4.1.3.742"));
+            QVERIFY2(window->lastCheckLabel->text().contains(QRegularExpression(language.second)),
+                     qPrintable(window->lastCheckLabel->text()));
+        }
+    }
+
     void insiderOfferSwitchedOff()
     {
         server.applyEnvironment(QStringLiteral("update"));

@@ -10,6 +10,7 @@
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/listrowbatcher.h"
 #include "mainwindow/verdimonnuvo.h"
+#include "net/logdialog.h"
 #include "platform/fakes/fakelauncher.h"
 #include "platform/fakes/fakeplatform.h"
 #include "platform/sysroot.h"
@@ -38,6 +39,8 @@
 
 #include <memory>
 
+#include <csignal>
+
 using SwitchMember = Switch *VerdimonNuvo::*;
 Q_DECLARE_METATYPE(SwitchMember)
 
@@ -54,6 +57,36 @@ QStringList column(QTreeWidget *tree)
         texts.append(tree->topLevelItem(row)->text(0));
     return texts;
 }
+
+// The Run key of a store that keeps its entries: every removal is refused.
+class KeepingKey : public plat::RegistryKey
+{
+public:
+    explicit KeepingKey(std::unique_ptr<plat::RegistryKey> key)
+        : m_key(std::move(key))
+    {
+    }
+    bool exists() const override { return m_key->exists(); }
+    QStringList childGroups() const override { return m_key->childGroups(); }
+    QStringList childKeys() const override { return m_key->childKeys(); }
+    QVariant value(const QString &name, const QVariant &fallback) const override
+    {
+        return m_key->value(name, fallback);
+    }
+    std::unique_ptr<plat::RegistryKey> child(const QString &name) const override
+    {
+        return m_key->child(name);
+    }
+    bool setValue(const QString &name, const QVariant &value) override
+    {
+        return m_key->setValue(name, value);
+    }
+    bool remove(const QString &) override { return false; }
+    QString fileName() const override { return m_key->fileName(); }
+
+private:
+    std::unique_ptr<plat::RegistryKey> m_key;
+};
 
 } // namespace
 
@@ -234,6 +267,10 @@ private slots:
         };
         for (auto value = values.cbegin(); value != values.cend(); ++value)
             QSettings().setValue(value.key(), value.value());
+        QSettings().setValue("Updates/GetInsiderBuildsNotification", false);
+        QSettings().setValue(
+            "AppSettings/TabsOrder",
+            QVariant::fromValue(QMap<int, QString> { { 2, "CPU" }, { 10, "CPU" } }));
         auto window = newWindow();
         QCOMPARE(window->opacitySlider->value(), 10); // below the slider's range: the default
         QCOMPARE(window->windowTitle(), "Verdimon Nuvo");
@@ -249,6 +286,13 @@ private slots:
         QVERIFY(window->disableUpdatesSwitch->isChecked());
         QVERIFY(!window->installSilentlySwitch->isChecked());
         QVERIFY(!window->installSilentlySwitch->isEnabled());
+        // Enabling updates later from the check's prompt keeps the insider offers off.
+        QVERIFY(!window->insiderNotificationEnabled);
+        QCOMPARE(window->restoreTabsOrder("CPU"), 10); // indexes compared as numbers
+        QCOMPARE(window->restoreTabsOrder("GPU"), -1);
+        QSettings().setValue("AppSettings/TabsOrder",
+                             QVariantMap { { "10", "RAM" }, { "2", "RAM" } });
+        QCOMPARE(window->restoreTabsOrder("RAM"), 10);
 
         window->checkSettingsMenuItems();
         QVERIFY(window->ukrainianLanguageAction->isChecked());
@@ -432,6 +476,84 @@ private slots:
         ProcessEntry::setRestartHandler(nullptr);
     }
 
+    // Exit while a font waits for a restart: Cancel leaves the window, the tray icon and the
+    // quit rule as they were; No ends the program.
+    void exitWithFontPending_data()
+    {
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("answer");
+        for (const int answer : { QDialogButtonBox::Cancel, QDialogButtonBox::No }) {
+            const QByteArray name = answer == QDialogButtonBox::Cancel ? "cancel" : "no";
+            QTest::newRow("tray, window shown, " + name) << true << true << answer;
+            QTest::newRow("tray, window in the tray, " + name) << true << false << answer;
+            QTest::newRow("no tray icon, " + name) << false << true << answer;
+        }
+    }
+    void exitWithFontPending()
+    {
+        QFETCH(bool, tray);
+        QFETCH(bool, shown);
+        QFETCH(int, answer);
+        answerWith(QDialogButtonBox::StandardButton(answer));
+        auto window = newWindow();
+        window->show();
+        if (tray) {
+            window->showWindowWhenInTraySwitch->setChecked(shown);
+            window->addToTraySwitch->click();
+        }
+        QCOMPARE(window->isVisible(), shown);
+        window->fontChangePending = true;
+        window->exitAction->trigger();
+        const bool kept = answer == int(QDialogButtonBox::Cancel);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(window->isVisible(), kept && shown);
+        QCOMPARE(window->trayIcon->isVisible(), kept && tray);
+        QCOMPARE(window->addToTraySwitch->isChecked(), tray);
+        QCOMPARE(QGuiApplication::quitOnLastWindowClosed(), !(kept && tray));
+    }
+
+    // A quit signal to a fresh program runs the quit steps: the moved window's place is stored.
+    void quitSignalStoresTheGeometry_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void quitSignalStoresTheGeometry()
+    {
+        QFETCH(int, signalNumber);
+        QSettings().sync();
+        QProcess helper;
+        helper.start(QStringLiteral(VN_CLOSE_HELPER), { "signal" });
+        QByteArray line;
+        while (!line.endsWith('\n') && helper.waitForReadyRead(30000))
+            line += helper.readLine();
+        QVERIFY2(line.startsWith("ready "), line.constData());
+        const QByteArray geometry = QByteArray::fromHex(line.mid(6).trimmed());
+        QSettings before;
+        QVERIFY(before.value("AppSettings/Position").toByteArray() != geometry);
+        QCOMPARE(::kill(pid_t(helper.processId()), signalNumber), 0);
+        QVERIFY(helper.waitForFinished(20000));
+        QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(helper.exitCode(), 0);
+        QSettings after;
+        after.sync();
+        QCOMPARE(after.value("AppSettings/Position").toByteArray(), geometry);
+    }
+
+    void quitReleasesTheLogWindow()
+    {
+        auto window = newWindow();
+        QTimer::singleShot(0, window.get(), [&window] { window->appLogDialog->reject(); });
+        window->openAppLog();
+        const QPointer<Log> log = window->appLogDialog.data();
+        QVERIFY(log);
+        window->onApplicationQuit();
+        QTRY_VERIFY(log.isNull());
+    }
+
     void shortcutsReachTheirActions()
     {
         auto window = newWindow();
@@ -492,6 +614,17 @@ private slots:
         QVERIFY(!window->runAtStartupSwitch->isChecked());
         QCOMPARE(boxes.size(), 1);
         QFile::remove(autostart);
+
+        // An entry that can not be removed leaves the switch on and says so.
+        window->runAtStartupSwitch->click();
+        QVERIFY(QFile::exists(entry));
+        window->runKeySettings = std::make_unique<KeepingKey>(std::move(window->runKeySettings));
+        window->runAtStartupSwitch->click();
+        QVERIFY(window->runAtStartupSwitch->isChecked());
+        QCOMPARE(boxes.value(1),
+                 "Error|The program could not be removed from the programs run at login.");
+        QVERIFY(QFile::exists(entry));
+        QVERIFY(QFile::remove(entry));
     }
 
     void smartPage()
@@ -526,6 +659,7 @@ private slots:
     void uninstallWaitsForTheSession()
     {
         window = newWindow();
+        answerWith(QDialogButtonBox::Yes);
         // The uninstaller ends at once; a helper left in its session removes the package later.
         const QByteArray status = root.filePath("var/lib/dpkg/status").toUtf8();
         writeTreeFile(
@@ -536,22 +670,108 @@ private slots:
         writeTreeFile(root.filePath("kept.sh"), "#!/bin/sh\nexit 1\n", true);
         QTreeWidgetItem *gone = addProgram("vn-gone", root.filePath("gone.sh"));
         addProgram("vn-kept", root.filePath("kept.sh"));
+        window->setAppDataReady(2);
 
         window->onProgramDoubleClicked(gone, 2);
-        QTRY_VERIFY(window->uninstallRunning);
+        QVERIFY(window->uninstallRunning); // from the question on: one request at a time
         window->onProgramDoubleClicked(window->appsTree->topLevelItem(1), 0);
-        QCOMPARE(boxes,
-                 QStringList("Information|Please wait until the current program is "
-                             "finished uninstalling or being changed!"));
         WAIT_FOR_WORKERS();
+        QCOMPARE(boxes,
+                 QStringList({ "Information|Please wait until the current program is "
+                               "finished uninstalling or being changed!",
+                               "Applications|Uninstalling vn-gone runs this command:\n"
+                                   + root.filePath("gone.sh") + "\n\nDo you want to continue?" }));
         QCOMPARE(column(window->appsTree), QStringList("vn-kept"));
+        QCOMPARE(window->installedAppsCountLabel->text(), QString("1"));
 
-        // A failing uninstaller leaves its program registered: the row stays.
+        // A failing uninstaller leaves its program registered: the row stays, and it says why.
+        boxes.clear();
         window->appsTree->setCurrentItem(window->appsTree->topLevelItem(0));
         window->onUninstallClicked();
         WAIT_FOR_WORKERS();
         QCOMPARE(column(window->appsTree), QStringList("vn-kept"));
-        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.value(1),
+                 QString("Error|Failed to remove the program!\nThe uninstaller "
+                         "ended with exit code 1."));
+        QCOMPARE(window->installedAppsCountLabel->text(), QString("1"));
+        QVERIFY(!window->uninstallRunning);
+    }
+
+    // Nothing runs before the user has seen what the removal takes and agreed; a package
+    // removal is shown as apt's own simulation lists it.
+    void uninstallAsksFirst_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("gone");
+        const QString ask = "Applications|Uninstalling vn-gone %1\n\nDo you want to continue?";
+        const QString packages = ask.arg("removes these packages:\nvn-gone, vn-gone-plugins");
+        const QString failed = "Error|Failed to remove the program!\n";
+        const int yes = int(QDialogButtonBox::Yes);
+        const int no = int(QDialogButtonBox::No);
+        QTest::newRow("command, cancelled")
+            << "@/remove.sh" << no << QStringList(ask.arg("runs this command:\n@/remove.sh"))
+            << false;
+        QTest::newRow("command, confirmed")
+            << "@/remove.sh" << yes << QStringList(ask.arg("runs this command:\n@/remove.sh"))
+            << true;
+        QTest::newRow("flatpak, cancelled")
+            << "flatpak uninstall -y org.example.Gone" << no
+            << QStringList(ask.arg("removes these packages:\norg.example.Gone")) << false;
+        // Under test pkexec never runs: it ends as a refused authentication does.
+        QTest::newRow("package, elevation refused")
+            << "pkexec apt-get remove -y vn-gone" << yes
+            << QStringList { packages,
+                             failed
+                                 + "The request for administrator rights was cancelled or "
+                                   "refused." }
+            << false;
+        QTest::newRow("package the simulation refuses")
+            << "pkexec apt-get remove -y vn-locked" << yes
+            << QStringList(failed
+                           + "The package manager could not tell what the removal would take:\n"
+                             "E: Could not get lock /var/lib/dpkg/lock-frontend")
+            << false;
+        QTest::newRow("package not installed")
+            << "pkexec apt-get remove -y vn-none" << yes
+            << QStringList(failed
+                           + "The package manager would remove nothing: the program is not "
+                             "installed.")
+            << false;
+    }
+    void uninstallAsksFirst()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, answer);
+        QFETCH(QStringList, expected);
+        window = newWindow();
+        answerWith(QDialogButtonBox::StandardButton(answer));
+        const QString status = root.filePath("var/lib/dpkg/status");
+        writeTreeFile(root.filePath("remove.sh"),
+                      "#!/bin/sh\necho 'Package: vn-kept\nStatus: install ok installed' >'"
+                          + status.toUtf8() + "'\n",
+                      true);
+        // apt's simulation, as this stand-in on PATH answers it.
+        QTemporaryDir bin;
+        writeTreeFile(bin.filePath("apt-get"),
+                      "#!/bin/sh\ncase \"$3\" in\n"
+                      "vn-gone) printf 'Remv vn-gone [1]\\nRemv vn-gone-plugins [1]\\n' ;;\n"
+                      "vn-locked) echo 'E: Could not get lock /var/lib/dpkg/lock-frontend' >&2;"
+                      " exit 100 ;;\n"
+                      "*) echo \"Package '$3' is not installed, so not removed\" ;;\nesac\n",
+                      true);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8() + ':' + path);
+        command.replace("@", root.path());
+        for (QString &box : expected)
+            box.replace("@", root.path());
+        window->startUninstall(addProgram("vn-gone", command));
+        WAIT_FOR_WORKERS();
+        qputenv("PATH", path);
+        QCOMPARE(boxes, expected);
+        QTEST(window->appsTree->topLevelItemCount() == 0, "gone");
+        QVERIFY(!window->uninstallRunning);
     }
 
     // Taken off the list when the user agrees, unless its entry can not be removed.
@@ -572,7 +792,8 @@ private slots:
         answerWith(QDialogButtonBox::Yes);
         window->startUninstall(addProgram("vn-gone", root.filePath("none"), key));
         WAIT_FOR_WORKERS();
-        QTRY_VERIFY(!boxes.isEmpty());
+        QTRY_VERIFY(boxes.size() > 1);
+        QVERIFY(boxes.takeFirst().startsWith("Applications|Uninstalling vn-gone runs this"));
         QCOMPARE(boxes.takeFirst(),
                  QStringLiteral("Applications|An error occurred while uninstalling vn-gone. It may "
                                 "have already been uninstalled.\nDo you want to remove vn-gone "

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextCodec>
@@ -209,6 +210,64 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(window->state(), int(Updates::Downloaded), 20000);
         }
         QCOMPARE(messages.size(), 3);
+    }
+
+    // Downloading again asks the update description for the setup's address; each way that can
+    // fail ends with a message and a window that closes, never in a window that waits for good.
+    void restartWhenTheDescriptionFails_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("reason");
+        const QString failed = "Error|Update process has failed!\n%1\nDo you want to restart "
+                               "update now?";
+        QTest::newRow("missing (404)")
+            << "missing"
+            << failed.arg("The update description could not be read. Status code: 404");
+        QTest::newRow("no entry") << "emptyobj"
+                                  << failed.arg("The update description could not be read.");
+        QTest::newRow("not JSON") << "badjson"
+                                  << "Error|Error code: 10"; // an unterminated string
+        QTest::newRow("host unreachable")
+            << "unreachable"
+            << "Error|No network connection has been found! Check for update has been skipped!";
+        QTest::newRow("cancelled meanwhile") << "cancel"
+                                             << "Updates|Do you want to cancel update?";
+    }
+    void restartWhenTheDescriptionFails()
+    {
+        QFETCH(QString, mode);
+        QTcpServer silent; // accepts, never answers: the description is still being asked for
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        QPointer<Updates> window = new Updates;
+        answer = int(QDialogButtonBox::Yes); // download again
+        MsgDialog::setTestResponder([&](MsgDialog *dialog) {
+            messages << dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text();
+            const int given = answer;
+            answer = int(QDialogButtonBox::No);
+            if (messages.size() > 1)
+                return given;
+            server.applyEnvironment(mode);
+            if (mode == "unreachable")
+                qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+            if (mode == "cancel") {
+                const QByteArray port = QByteArray::number(silent.serverPort());
+                qputenv("VN_WEB_PORT", port);
+                qputenv("VN_WEB_BASE_URL", "https://127.0.0.1:" + port);
+            }
+            return given;
+        });
+        window->offerUpdate("4.1.3.1000", "Release", "notes", true,
+                            server.baseUrl() + "/setups/missing");
+        window->show();
+        if (mode == "cancel") {
+            QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+            answer = int(QDialogButtonBox::Yes);
+            window->findChild<QPushButton *>("pushButton_2")->click();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 20000);
+        server.applyEnvironment();
+        QCOMPARE(messages.size(), 2);
+        QTEST(messages.last(), "reason");
     }
 
     void setupKinds_data()

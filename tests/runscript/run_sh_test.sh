@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs ./scripts/run.sh under Xvfb with a throw-away home: the local vendor services come up,
 # the start-up update check reaches the HTTPS service, no message box about a missing network
-# appears, and when the program ends no service process is left.
+# appears; a restart from inside keeps the services for the restarted program; Ctrl+C ends the
+# programs and the services within seconds.
 set -uo pipefail
 root=$1
 build=$2
@@ -40,7 +41,10 @@ export DISPLAY=":$(head -n1 "$work/display")"
 openbox >/dev/null 2>&1 &
 pids+=($!)
 
-VN_BUILD_DIR="$build" "$root/scripts/run.sh" >"$work/run.log" 2>&1 &
+# As from a terminal: Ctrl+C reaches run.sh (a background job of this script would ignore it).
+VN_BUILD_DIR="$build" /usr/bin/python3 -c 'import os, signal, sys
+signal.signal(signal.SIGINT, signal.SIG_DFL)
+os.execv(sys.argv[1], sys.argv[1:])' "$root/scripts/run.sh" >"$work/run.log" 2>&1 &
 run=$!
 pids+=($run)
 
@@ -67,12 +71,54 @@ for _ in $(seq 1 400); do
 done
 [ $shown = 1 ] || fail "no window of the program appeared; windows: $(wmctrl -l)"
 
-kill -TERM $run
-for _ in $(seq 1 100); do kill -0 $run 2>/dev/null || break; sleep 0.1; done
-kill -0 $run 2>/dev/null && fail "run.sh did not end after SIGTERM"
+# The programs of this test's run (by their home).
+programs() {
+    local dir comm
+    for dir in /proc/[0-9]*; do
+        { read -r comm <"$dir/comm"; } 2>/dev/null || continue
+        [ "$comm" = verdimon-nuvo ] || continue
+        grep -qzx -- "HOME=$HOME" "$dir/environ" 2>/dev/null && echo "${dir#/proc/}"
+    done
+}
+first=$(programs)
+[ -n "$first" ] || fail "the program's process was not found"
+
+# A restart from inside, as the program makes one (a font change, the crash handler, an
+# update): a fresh copy with the program's environment in a session of its own, "-restart",
+# then the first copy quits.
+mapfile -d '' environment <"/proc/$first/environ"
+setsid env -i "${environment[@]}" "$build/verdimon-nuvo" -restart </dev/null >"$work/restarted.log" 2>&1 &
+kill -TERM $first
+for _ in $(seq 1 100); do kill -0 "$first" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$first" 2>/dev/null && fail "the first program did not quit on SIGTERM"
+sleep 2
+kill -0 $run 2>/dev/null || fail "run.sh ended while the restarted program runs"
 for pid in $service_pids; do
-    for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null || fail "service $pid stopped under the restarted program"
+done
+# The restarted program reaches the services too (its update check), and shows no error box.
+restarted_asked() { [ "$(grep -c "^GET /apps/verdimon_nuvo/" "$state/https/requests.log")" -ge 2 ]; }
+for _ in $(seq 1 600); do
+    titles=$(wmctrl -l 2>/dev/null | cut -d' ' -f5-)
+    if grep -qxE 'Error|Information|Warning|Attention' <<<"$titles"; then
+        fail "a message box appeared after the restart: $titles"
+    fi
+    restarted_asked && grep -q 'Verdimon Nuvo' <<<"$titles" && break
+    sleep 0.1
+done
+restarted_asked || fail "the restarted program's update check never reached the HTTPS service"
+grep -q 'Verdimon Nuvo' <<<"$titles" || fail "the restarted program showed no window: $titles"
+
+# Ctrl+C: the programs, run.sh and the services are gone within seconds.
+started=$(date +%s)
+kill -INT $run
+for _ in $(seq 1 150); do kill -0 $run 2>/dev/null || break; sleep 0.1; done
+kill -0 $run 2>/dev/null && fail "run.sh did not end after Ctrl+C"
+[ -z "$(programs)" ] || fail "a program of the run is still running: $(programs)"
+for pid in $service_pids; do
     kill -0 "$pid" 2>/dev/null && fail "service process $pid is still running"
 done
+elapsed=$(($(date +%s) - started))
+[ $elapsed -le 10 ] || fail "ending after Ctrl+C took $elapsed s"
 echo "1 passed, 0 failed"
 exit 0
