@@ -763,6 +763,9 @@ private:
     QTreeWidgetItem *uninstallRow(quint64 rowId);
     void removeProgramRow(QTreeWidgetItem *item);
     void setStartupToolTip(QTreeWidgetItem *item, int column);
+    // Startup rows: the value name a Run entry is removed by (column 0) beside its shown name.
+    static constexpr int StartupEntryNameRole = Qt::UserRole + 1;
+    static bool isStartupRunKeyLabel(const QString &startupPath);
     void removeStartupEntries();
     void showToolButtons(const QString &text);
     void searchUsefulCommands();
