@@ -87,18 +87,19 @@ AccountRegistration::AccountRegistration(QWidget *parent)
 
     birthDateEdit = new QDateEdit(QDate::currentDate(), this);
     birthDateEdit->setObjectName(QStringLiteral("dateEdit"));
-    birthDateEdit->setFixedHeight(25);
     birthDateEdit->setToolTip(QObject::tr("Choose your birthday"));
     birthDateEdit->setFont(font);
+    birthDateEdit->setFixedHeight(textFitHeight(birthDateEdit, 25));
     // The month names follow the program's language rather than the system's.
     birthDateEdit->setLocale(QLocale(termsLanguageCode()));
 
     captchaImage = new AppQLabel(this);
-    captchaImage->setFixedHeight(50);
     captchaImage->setScaledContents(true);
     captchaImage->setToolTip(QObject::tr("Click to reload the captcha"));
     captchaImage->setFont(font);
     showCaptchaLoading(captchaImage);
+    // Tall enough for the loading text in a large font.
+    captchaImage->setFixedHeight(textFitHeight(captchaImage, 50));
     connect(captchaImage, &AppQLabel::mouseClick, this, &AccountRegistration::loadCaptcha);
 
     termsSwitch = new Switch(
@@ -113,6 +114,7 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     createLayout();
+    fitDialogToContents(this, QSize(400, 480));
     loadCaptcha();
 }
 

@@ -4,6 +4,8 @@
 #include "app/settings.h"
 
 #include <QDialog>
+#include <QEvent>
+#include <QLayout>
 
 void applyDialogWindowStyle(QDialog *dialog)
 {
@@ -22,4 +24,60 @@ QFont dialogFont()
     font.setWeight(QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+int textFitHeight(QWidget *widget, int minimum)
+{
+    // The style sheet's padding and borders count only once the widget is polished.
+    widget->ensurePolished();
+    return qMax(minimum, widget->sizeHint().height());
+}
+
+namespace {
+
+// Keeps a dialog at least as large as its layout needs whenever the layout changes (a field
+// shown later, a new text); never smaller than the dialog's own minimum.
+class ContentsFit : public QObject
+{
+public:
+    ContentsFit(QWidget *dialog, const QSize &minimum)
+        : QObject(dialog)
+        , m_dialog(dialog)
+        , m_minimum(minimum)
+    {
+        dialog->installEventFilter(this);
+        fit();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_dialog
+            && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show))
+            fit();
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        QSize need = m_minimum;
+        if (QLayout *layout = m_dialog->layout())
+            need = need.expandedTo(layout->minimumSize());
+        if (m_dialog->minimumSize() != need)
+            m_dialog->setMinimumSize(need);
+        if (m_dialog->width() < need.width() || m_dialog->height() < need.height())
+            m_dialog->resize(m_dialog->size().expandedTo(need));
+    }
+
+    QWidget *m_dialog;
+    QSize m_minimum;
+};
+
+} // namespace
+
+void fitDialogToContents(QWidget *dialog, const QSize &minimum)
+{
+    // The style sheet's padding and borders count only once the widgets are polished.
+    dialog->ensurePolished();
+    new ContentsFit(dialog, minimum);
 }

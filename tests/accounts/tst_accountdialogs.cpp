@@ -9,6 +9,7 @@
 #include "accounts/serverdb.h"
 #include "app/cipher.h"
 #include "app/config.h"
+#include "app/fonts.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
 #include "appidentity.h"
@@ -286,6 +287,29 @@ private slots:
         }
         QCOMPARE(titles, QStringList({ "Login", "Registration", "Recovery" }));
         QCOMPARE(login.size(), QSize(440, 180)); // the size the sign-in dialog opens with
+    }
+
+    // At the smallest and the largest size the Misc page offers, no text is cut and no field
+    // covers another.
+    void dialogsFitEveryFontSize_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("smallest") << fontSizeList().first().toInt();
+        QTest::newRow("largest") << fontSizeList().last().toInt();
+    }
+    void dialogsFitEveryFontSize()
+    {
+        QFETCH(int, size);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        const auto restore = qScopeGuard([] { Settings::setSettingsValue("Fonts", "Size", 12); });
+        LogIn login;
+        AccountRegistration registration;
+        AccountRecovery recovery;
+        Account account;
+        for (QWidget *dialog : QList<QWidget *> { &login, &registration, &recovery, &account }) {
+            const QStringList faults = cutOrOverlappingWidgets(laidOutAtMinimum(dialog));
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        }
     }
 
     void rememberedSignInRunsHidden()

@@ -2,9 +2,16 @@
 // Visible children in no layout and still at the top-left corner (hidden there); `nested`: all
 // levels.
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTabBar>
 #include <QWidget>
 
 inline QStringList unplacedWidgets(const QWidget *parent, bool nested = false)
@@ -31,4 +38,116 @@ inline QStringList unplacedWidgets(const QWidget *parent, bool nested = false)
         }
     }
     return unplaced;
+}
+
+// What a user would see cut or overlapping in a shown window: texts of labels, buttons, combo
+// boxes, fields (their placeholder) and tabs that do not fit their widget, widgets of one layout
+// that overlap, and laid-out widgets that stick out of their parent. Descriptions name the
+// widget and its text.
+inline QStringList cutOrOverlappingWidgets(const QWidget *root)
+{
+    QStringList found;
+    const auto describe = [](const QWidget *w, const QString &text, const QString &why) {
+        return QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ')
+            + (text.isEmpty() ? w->objectName() : text) + QStringLiteral(": ") + why;
+    };
+    const auto plain = [](QString text) {
+        return text.remove(QRegularExpression("&(?!&)"));
+    };
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets.prepend(const_cast<QWidget *>(root));
+    for (const QWidget *w : qAsConst(widgets)) {
+        if (w->window() != root->window() || !w->isVisibleTo(root))
+            continue;
+        const QFontMetrics fm = w->fontMetrics();
+        const auto needs = [&](const QString &text, int width, int height) {
+            if (w->width() < width)
+                found << describe(
+                    w, text,
+                    QStringLiteral("%1 px wide, text needs %2").arg(w->width()).arg(width));
+            if (w->height() < height)
+                found << describe(
+                    w, text,
+                    QStringLiteral("%1 px high, text needs %2").arg(w->height()).arg(height));
+        };
+        if (const auto *label = qobject_cast<const QLabel *>(w)) {
+            if (label->text().isEmpty())
+                continue;
+            const QSize hint = label->minimumSizeHint();
+            needs(label->text(), label->wordWrap() ? 0 : hint.width(),
+                  label->wordWrap() ? label->heightForWidth(label->width()) : hint.height());
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
+            if (button->text().isEmpty())
+                continue;
+            const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+            needs(button->text(), fm.horizontalAdvance(plain(button->text())) + icon + 8,
+                  fm.height() + 2);
+        } else if (const auto *combo = qobject_cast<const QComboBox *>(w)) {
+            const int icon = combo->itemIcon(combo->currentIndex()).isNull()
+                ? 0
+                : combo->iconSize().width() + 4;
+            needs(combo->currentText(), fm.horizontalAdvance(combo->currentText()) + icon + 24,
+                  fm.height() + 2);
+        } else if (const auto *field = qobject_cast<const QLineEdit *>(w)) {
+            const QString shown = field->text().isEmpty() ? field->placeholderText() : QString();
+            const int actions = field->actions().size() * (fm.height() + 4);
+            needs(shown, shown.isEmpty() ? 0 : fm.horizontalAdvance(shown) + actions + 8,
+                  fm.height() + 2);
+        } else if (const auto *bar = qobject_cast<const QTabBar *>(w)) {
+            for (int i = 0; i < bar->count(); ++i) {
+                const QString text = plain(bar->tabText(i));
+                const QRect tab = bar->tabRect(i);
+                if (tab.width() < fm.horizontalAdvance(text) + 8 || tab.height() < fm.height() + 2)
+                    found << describe(
+                        bar, text, QStringLiteral("tab %1x%2").arg(tab.width()).arg(tab.height()));
+            }
+        }
+        if (const QLayout *layout = w->layout()) {
+            QList<const QWidget *> items;
+            for (int i = 0; i < layout->count(); ++i) {
+                const QWidget *item = layout->itemAt(i)->widget();
+                if (item && item->isVisibleTo(root))
+                    items << item;
+            }
+            const QList<QWidget *> children
+                = w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+            for (const QWidget *item : children) {
+                bool placed = false;
+                for (const QLayout *inner : layout->findChildren<QLayout *>())
+                    placed = placed || inner->indexOf(const_cast<QWidget *>(item)) >= 0;
+                if (placed && item->isVisibleTo(root) && !items.contains(item))
+                    items << item;
+            }
+            for (int i = 0; i < items.size(); ++i) {
+                if (!w->rect().contains(items.at(i)->geometry()))
+                    found << describe(items.at(i), QString(), QStringLiteral("outside its parent"));
+                for (int j = i + 1; j < items.size(); ++j) {
+                    if (items.at(i)->geometry().intersects(items.at(j)->geometry()))
+                        found << describe(
+                            items.at(i), QString(),
+                            QStringLiteral("overlaps ") + items.at(j)->objectName()
+                                + QLatin1Char(' ')
+                                + QString::fromLatin1(items.at(j)->metaObject()->className()));
+                }
+            }
+        }
+    }
+    return found;
+}
+
+// A window laid out at its minimum size, as the layout leaves it, whatever the test screen's
+// size (a large font makes windows larger than the offscreen screen).
+inline QWidget *laidOutAtMinimum(QWidget *window)
+{
+    window->ensurePolished();
+    QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
+    window->resize(window->minimumSize().expandedTo(window->minimumSizeHint()));
+    if (window->layout())
+        window->layout()->activate();
+    // Inner parts (a spin box's field) are placed when their widget gets its resize event.
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    window->show();
+    window->resize(window->minimumSize().expandedTo(window->minimumSizeHint()));
+    QCoreApplication::processEvents();
+    return window;
 }
