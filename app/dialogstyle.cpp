@@ -5,7 +5,9 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLayout>
+#include <QLineEdit>
 
 void applyDialogWindowStyle(QDialog *dialog)
 {
@@ -80,4 +82,22 @@ void fitDialogToContents(QWidget *dialog, const QSize &minimum)
     // The style sheet's padding and borders count only once the widgets are polished.
     dialog->ensurePolished();
     new ContentsFit(dialog, minimum);
+}
+
+void keepTextWhole(QWidget *widget)
+{
+    widget->ensurePolished();
+    widget->setMinimumSize(widget->minimumSize()
+                               .expandedTo(widget->minimumSizeHint())
+                               .expandedTo(QSize(0, widget->sizeHint().height())));
+}
+
+QSize lineEditFitSize(QLineEdit *edit, const QSize &size)
+{
+    const QString shown = edit->text().isEmpty() ? edit->placeholderText() : edit->text();
+    const QFontMetrics metrics(edit->font());
+    // Each leading or trailing action takes about a line's height of the field.
+    const int actions = edit->actions().size() * (metrics.height() + 4);
+    return QSize(qMax(size.width(), metrics.horizontalAdvance(shown) + actions + 12),
+                 textFitHeight(edit, size.height()));
 }

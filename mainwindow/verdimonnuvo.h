@@ -60,6 +60,8 @@ class VerdimonNuvo : public QWidget
     friend class TstAccountDialogs;
 
 public:
+    // Marks the status labels that lie over a page at a fixed place (collecting, no data).
+    static constexpr const char *statusLabelProperty = "statusLabel";
     // What the constructor does after building the widgets:
     // Run         loads the settings into the widgets, starts the sign-in and lets
     //             loadAppSettings schedule the start-up update check;
@@ -329,6 +331,7 @@ private:
     void createHardwareTree(AppTabBar *page, QTreeWidget *&tree, bool flat);
     void createHardwareStatusLabels();
     QLabel *createCollectingLabel(QWidget *parent, const QString &text);
+    void fitStatusLabels();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
     void createSettingsFrame();
     void createAppSettingsPage();

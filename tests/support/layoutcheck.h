@@ -86,7 +86,7 @@ inline QStringList cutOrOverlappingWidgets(const QWidget *root)
             const int icon = combo->itemIcon(combo->currentIndex()).isNull()
                 ? 0
                 : combo->iconSize().width() + 4;
-            needs(combo->currentText(), fm.horizontalAdvance(combo->currentText()) + icon + 24,
+            needs(combo->currentText(), fm.horizontalAdvance(combo->currentText()) + icon + 20,
                   fm.height() + 2);
         } else if (const auto *field = qobject_cast<const QLineEdit *>(w)) {
             const QString shown = field->text().isEmpty() ? field->placeholderText() : QString();
