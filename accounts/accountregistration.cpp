@@ -89,7 +89,8 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     birthDateEdit->setObjectName(QStringLiteral("dateEdit"));
     birthDateEdit->setToolTip(QObject::tr("Choose your birthday"));
     birthDateEdit->setFont(font);
-    birthDateEdit->setFixedHeight(textFitHeight(birthDateEdit, 25));
+    // The spin box's own frame comes on top of its field's.
+    birthDateEdit->setFixedHeight(qMax(25, birthDateEdit->sizeHint().height()));
     // The month names follow the program's language rather than the system's.
     birthDateEdit->setLocale(QLocale(termsLanguageCode()));
 

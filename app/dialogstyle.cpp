@@ -30,9 +30,9 @@ QFont dialogFont()
 
 int textFitHeight(QWidget *widget, int minimum)
 {
-    // The style sheet's padding and borders count only once the widget is polished.
-    widget->ensurePolished();
-    return qMax(minimum, widget->sizeHint().height());
+    // A line of the widget's font inside the borders and padding the themes give fields,
+    // buttons and boxes (at most 3 pixels above and below).
+    return qMax(minimum, widget->fontMetrics().height() + 6);
 }
 
 namespace {
@@ -87,9 +87,9 @@ void fitDialogToContents(QWidget *dialog, const QSize &minimum)
 void keepTextWhole(QWidget *widget)
 {
     widget->ensurePolished();
-    widget->setMinimumSize(widget->minimumSize()
-                               .expandedTo(widget->minimumSizeHint())
-                               .expandedTo(QSize(0, widget->sizeHint().height())));
+    widget->setMinimumSize(
+        QSize(qMax(widget->minimumWidth(), widget->minimumSizeHint().width()),
+              textFitHeight(widget, widget->minimumHeight())));
 }
 
 QSize lineEditFitSize(QLineEdit *edit, const QSize &size)

@@ -12,7 +12,7 @@ class QWidget;
 void applyDialogWindowStyle(QDialog *dialog);
 // The family and pixel size of the settings, normal weight, antialiased.
 QFont dialogFont();
-// The height a one-line text widget needs for its font (frame and style sheet padding
+// The height a one-line text widget needs for its font (the themes' borders and padding
 // included), never less than `minimum`. Set the font first.
 int textFitHeight(QWidget *widget, int minimum);
 // A laid-out dialog stays at least as large as its contents need in their fonts, never smaller

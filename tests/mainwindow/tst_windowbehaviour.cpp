@@ -70,6 +70,7 @@ class TstWindowBehaviour : public QObject
     std::shared_ptr<plat::FakeLauncher> launcher = std::make_shared<plat::FakeLauncher>();
     std::unique_ptr<plat::ScopedLauncher> scopedLauncher;
     QStringList boxes; // "title|text" of every message box
+    QList<int> boxFontSizes; // the pixel size of each box's text
     std::unique_ptr<VerdimonNuvo> window; // the page actions' window; other tests build their own
 
     static QVariant stored(const QString &group, const QString &key)
@@ -86,6 +87,7 @@ class TstWindowBehaviour : public QObject
     {
         MsgDialog::setTestResponder([this, answer](MsgDialog *box) {
             boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+            boxFontSizes << box->textLabel()->font().pixelSize();
             return int(answer);
         });
     }
@@ -206,7 +208,11 @@ private slots:
 
     void fontChoiceWaitsForRestart()
     {
+        // Until the restart the program, and every question it asks, keeps the font it started
+        // with.
+        Settings::setSettingsValue("Fonts", "Size", 20);
         auto window = newWindow();
+        boxFontSizes.clear();
         window->fontSizeComboBox->setCurrentText("14");
         emit window->fontSizeComboBox->textActivated("14");
         QCOMPARE(stored("Fonts", "Size").toInt(), 14);
@@ -221,6 +227,7 @@ private slots:
         QCOMPARE(stored("Fonts", "Family").toString(), "Segoe UI");
         QVERIFY(!window->fontChangePending);
         QVERIFY(!window->applyFontBtn->isEnabled() && !window->resetFontBtn->isEnabled());
+        QCOMPARE(boxFontSizes, QList<int>({ 20, 20 }));
     }
 
     void loadingPutsStoredValuesIntoTheControls()
