@@ -63,8 +63,12 @@ private:
     void fit()
     {
         QSize need = m_minimum;
-        if (QLayout *layout = m_dialog->layout())
+        if (QLayout *layout = m_dialog->layout()) {
             need = need.expandedTo(layout->minimumSize());
+            // Wrapped texts need their height at the narrowest width the dialog may take.
+            if (layout->hasHeightForWidth())
+                need.setHeight(qMax(need.height(), layout->totalHeightForWidth(need.width())));
+        }
         if (m_dialog->minimumSize() != need)
             m_dialog->setMinimumSize(need);
         if (m_dialog->width() < need.width() || m_dialog->height() < need.height())
