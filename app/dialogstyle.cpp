@@ -91,9 +91,8 @@ void fitDialogToContents(QWidget *dialog, const QSize &minimum)
 void keepTextWhole(QWidget *widget)
 {
     widget->ensurePolished();
-    widget->setMinimumSize(
-        QSize(qMax(widget->minimumWidth(), widget->minimumSizeHint().width()),
-              textFitHeight(widget, widget->minimumHeight())));
+    widget->setMinimumSize(QSize(qMax(widget->minimumWidth(), widget->minimumSizeHint().width()),
+                                 textFitHeight(widget, widget->minimumHeight())));
 }
 
 QSize lineEditFitSize(QLineEdit *edit, const QSize &size)
