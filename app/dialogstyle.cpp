@@ -31,7 +31,9 @@ QFont dialogFont()
 int textFitHeight(QWidget *widget, int minimum)
 {
     // A line of the widget's font inside the borders and padding the themes give fields,
-    // buttons and boxes (at most 3 pixels above and below).
+    // buttons and boxes (at most 3 pixels above and below). Polished first: a style sheet's
+    // min-height would otherwise replace the minimum set from this later.
+    widget->ensurePolished();
     return qMax(minimum, widget->fontMetrics().height() + 6);
 }
 

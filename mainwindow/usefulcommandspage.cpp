@@ -68,7 +68,6 @@ void VerdimonNuvo::createUsefulCommandsPage()
         }
 
         auto *button = new QPushButton(UsefulCommandList::buttonText(entry), page);
-        button->setMinimumHeight(23);
         button->setToolTip(button->text());
         button->setFont(appFont(false));
         button->setMinimumHeight(textFitHeight(button, 23));

@@ -55,7 +55,14 @@ QSize AppTabBar::tabSizeHint(int index) const
     // 115 x 30, or larger where a label in a large font needs more; labels stand upright on
     // every side, so side tabs grow the same way.
     const QSize label = fontMetrics().size(Qt::TextShowMnemonic, tabText(index));
-    return m_tabSize.expandedTo(label + QSize(10, 6));
+    // Around the label (and a few pixels of air) the padding and border the style, or the
+    // theme's style sheet, draws a tab with.
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = shape();
+    option.text = tabText(index);
+    return m_tabSize.expandedTo(
+        style()->sizeFromContents(QStyle::CT_TabBarTab, &option, label + QSize(10, 6), this));
 }
 
 void AppTabBar::paintEvent(QPaintEvent *event)

@@ -4,6 +4,7 @@
 #include "app/config.h"
 #include "app/fonts.h"
 #include "app/settings.h"
+#include "app/themes.h"
 #include "layoutcheck.h"
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
@@ -287,14 +288,23 @@ private slots:
     void everyPageFitsEveryFontSize_data()
     {
         QTest::addColumn<int>("size");
-        QTest::newRow("smallest") << fontSizeList().first().toInt();
-        QTest::newRow("largest") << fontSizeList().last().toInt();
+        QTest::addColumn<int>("theme");
+        const char *themes[] = { "light", "gray", "dark" };
+        for (int theme = 0; theme < 3; ++theme) {
+            QTest::addRow("smallest, %s", themes[theme]) << fontSizeList().first().toInt() << theme;
+            QTest::addRow("largest, %s", themes[theme]) << fontSizeList().last().toInt() << theme;
+        }
     }
     void everyPageFitsEveryFontSize()
     {
         QFETCH(int, size);
+        QFETCH(int, theme);
         Settings::setSettingsValue("Fonts", "Size", size);
-        const auto restore = qScopeGuard([] { Settings::setSettingsValue("Fonts", "Size", 12); });
+        applyTheme(theme, nullptr);
+        const auto restore = qScopeGuard([] {
+            Settings::setSettingsValue("Fonts", "Size", 12);
+            qApp->setStyleSheet(QString());
+        });
         VerdimonNuvo built(VerdimonNuvo::StartupActions::WidgetsOnly);
         laidOutAtMinimum(&built);
         QStringList faults, seen;

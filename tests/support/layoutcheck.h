@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionTab>
 #include <QTabBar>
 #include <QWidget>
 
@@ -96,8 +98,15 @@ inline QStringList cutOrOverlappingWidgets(const QWidget *root)
         } else if (const auto *bar = qobject_cast<const QTabBar *>(w)) {
             for (int i = 0; i < bar->count(); ++i) {
                 const QString text = plain(bar->tabText(i));
-                const QRect tab = bar->tabRect(i);
-                if (tab.width() < fm.horizontalAdvance(text) + 8 || tab.height() < fm.height() + 2)
+                // Where the style (and the style sheet) draws the label inside the tab.
+                QStyleOptionTab option;
+                option.initFrom(bar);
+                option.shape = bar->shape();
+                option.text = bar->tabText(i);
+                option.rect = bar->tabRect(i);
+                const QRect tab
+                    = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, bar);
+                if (tab.width() < fm.horizontalAdvance(text) || tab.height() < fm.height())
                     found << describe(
                         bar, text, QStringLiteral("tab %1x%2").arg(tab.width()).arg(tab.height()));
             }
