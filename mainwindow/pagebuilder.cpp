@@ -149,6 +149,20 @@ void VerdimonNuvo::fitStatusLabels()
     }
 }
 
+void VerdimonNuvo::fitHeaderSections()
+{
+    // A column is never narrower than its heading needs in the program's font.
+    for (QTreeWidget *tree :
+         { processesTree, servicesTree, appsTree, driversTree, startupTree, smartTree }) {
+        QHeaderView *header = tree->header();
+        for (int section = 0; section < header->count(); ++section) {
+            if (header->sectionResizeMode(section) == QHeaderView::Interactive
+                && header->sectionSize(section) < header->sectionSizeHint(section))
+                header->resizeSection(section, header->sectionSizeHint(section));
+        }
+    }
+}
+
 QLabel *VerdimonNuvo::createCollectingLabel(QWidget *parent, const QString &text)
 {
     auto *label = new QLabel(text, parent);

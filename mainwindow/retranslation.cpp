@@ -340,6 +340,7 @@ void VerdimonNuvo::retranslateUi()
                      QT_TRANSLATE_NOOP("QObject", "Threshold") });
 
     fitStatusLabels();
+    fitHeaderSections();
     // The title names the channel in the new language, so it comes last.
     updateWindowTitle(showFullInfoSwitch->isChecked());
 }

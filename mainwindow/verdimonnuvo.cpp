@@ -61,6 +61,7 @@ void VerdimonNuvo::createWidgets()
     createAboutPage();
     connectUpdatesChannel();
     fitStatusLabels();
+    fitHeaderSections();
     finishConstruction();
 }
 

@@ -332,6 +332,7 @@ private:
     void createHardwareStatusLabels();
     QLabel *createCollectingLabel(QWidget *parent, const QString &text);
     void fitStatusLabels();
+    void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
     void createSettingsFrame();
     void createAppSettingsPage();

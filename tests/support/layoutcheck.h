@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -95,6 +96,15 @@ inline QStringList cutOrOverlappingWidgets(const QWidget *root)
             const int actions = field->actions().size() * (fm.height() + 4);
             needs(shown, shown.isEmpty() ? 0 : fm.horizontalAdvance(shown) + actions + 8,
                   fm.height() + 2);
+        } else if (const auto *header = qobject_cast<const QHeaderView *>(w)) {
+            for (int i = 0; header->model() && i < header->count(); ++i) {
+                const QString text
+                    = header->model()->headerData(i, header->orientation()).toString();
+                if (!header->isSectionHidden(i) && header->orientation() == Qt::Horizontal
+                    && header->sectionSize(i) < fm.horizontalAdvance(text) + 8)
+                    found << describe(header, text,
+                                      QStringLiteral("column %1 px").arg(header->sectionSize(i)));
+            }
         } else if (const auto *bar = qobject_cast<const QTabBar *>(w)) {
             for (int i = 0; i < bar->count(); ++i) {
                 const QString text = plain(bar->tabText(i));
