@@ -293,12 +293,7 @@ private slots:
 
     // At the smallest and the largest size the Misc page offers, no text is cut and no field
     // covers another.
-    void dialogsFitEveryFontSize_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::newRow("smallest") << fontSizeList().first().toInt();
-        QTest::newRow("largest") << fontSizeList().last().toInt();
-    }
+    void dialogsFitEveryFontSize_data() { addFontSizeRows(); }
     void dialogsFitEveryFontSize()
     {
         QFETCH(int, size);

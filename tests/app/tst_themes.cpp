@@ -133,9 +133,8 @@ private slots:
         static const QRegularExpression block(QStringLiteral("([^{}/]+)\\{([^}]*)\\}"));
         static const QRegularExpression fill(
             QStringLiteral("background-color:\\s*(#[0-9A-Fa-f]{6})"));
-        static const QRegularExpression underLinks(
-            QStringLiteral("^(QWidget|QDialog|QFrame|QLabel|QTreeView|QListWidget|QScrollArea)"
-                           "( |,|$)"));
+        static const QRegularExpression underLinks(QStringLiteral(
+            "^(QWidget|QDialog|QFrame|QLabel|QTreeView|QListWidget|QScrollArea)( |,|$)"));
         QStringList checked;
         for (auto it = block.globalMatch(sheet); it.hasNext();) {
             const QRegularExpressionMatch rule = it.next();

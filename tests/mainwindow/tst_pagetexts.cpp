@@ -307,19 +307,16 @@ private slots:
         });
         VerdimonNuvo built(VerdimonNuvo::StartupActions::WidgetsOnly);
         laidOutAtMinimum(&built);
-        QStringList faults, seen;
+        QStringList faults;
         for (int tab = 0; tab < built.tabControl->count(); ++tab) {
             built.tabControl->setCurrentIndex(tab);
             for (int row = 0; row < (tab == 11 ? built.settingsMenuView->count() : 1); ++row) {
                 built.settingsMenuView->setCurrentRow(row);
                 QCoreApplication::processEvents();
-                for (const QString &fault : cutOrOverlappingWidgets(&built)) {
-                    if (!seen.contains(fault))
-                        faults << QStringLiteral("%1/%2: %3").arg(tab).arg(row).arg(fault);
-                    seen << fault;
-                }
+                faults += cutOrOverlappingWidgets(&built);
             }
         }
+        faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 

@@ -2,6 +2,8 @@
 // Visible children in no layout and still at the top-left corner (hidden there); `nested`: all
 // levels.
 
+#include "app/fonts.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,6 +18,7 @@
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QWidget>
+#include <QtTest>
 
 inline QStringList unplacedWidgets(const QWidget *parent, bool nested = false)
 {
@@ -64,14 +67,13 @@ inline QStringList cutOrOverlappingWidgets(const QWidget *root)
             continue;
         const QFontMetrics fm = w->fontMetrics();
         const auto needs = [&](const QString &text, int width, int height) {
-            if (w->width() < width)
-                found << describe(
-                    w, text,
-                    QStringLiteral("%1 px wide, text needs %2").arg(w->width()).arg(width));
-            if (w->height() < height)
-                found << describe(
-                    w, text,
-                    QStringLiteral("%1 px high, text needs %2").arg(w->height()).arg(height));
+            if (w->width() < width || w->height() < height)
+                found << describe(w, text,
+                                  QStringLiteral("%1x%2, text needs %3x%4")
+                                      .arg(w->width())
+                                      .arg(w->height())
+                                      .arg(width)
+                                      .arg(height));
         };
         if (const auto *label = qobject_cast<const QLabel *>(w)) {
             if (label->text().isEmpty())
@@ -122,31 +124,22 @@ inline QStringList cutOrOverlappingWidgets(const QWidget *root)
             }
         }
         if (const QLayout *layout = w->layout()) {
-            QList<const QWidget *> items;
-            for (int i = 0; i < layout->count(); ++i) {
-                const QWidget *item = layout->itemAt(i)->widget();
-                if (item && item->isVisibleTo(root))
-                    items << item;
-            }
-            const QList<QWidget *> children
-                = w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-            for (const QWidget *item : children) {
-                bool placed = false;
+            QList<QWidget *> items; // laid out by this layout or one nested in it
+            for (QWidget *child :
+                 w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                bool placed = layout->indexOf(child) >= 0;
                 for (const QLayout *inner : layout->findChildren<QLayout *>())
-                    placed = placed || inner->indexOf(const_cast<QWidget *>(item)) >= 0;
-                if (placed && item->isVisibleTo(root) && !items.contains(item))
-                    items << item;
+                    placed = placed || inner->indexOf(child) >= 0;
+                if (placed && child->isVisibleTo(root))
+                    items << child;
             }
             for (int i = 0; i < items.size(); ++i) {
                 if (!w->rect().contains(items.at(i)->geometry()))
                     found << describe(items.at(i), QString(), QStringLiteral("outside its parent"));
                 for (int j = i + 1; j < items.size(); ++j) {
                     if (items.at(i)->geometry().intersects(items.at(j)->geometry()))
-                        found << describe(
-                            items.at(i), QString(),
-                            QStringLiteral("overlaps ") + items.at(j)->objectName()
-                                + QLatin1Char(' ')
-                                + QString::fromLatin1(items.at(j)->metaObject()->className()));
+                        found << describe(items.at(i), QString(),
+                                          "overlaps " + describe(items.at(j), QString(), {}));
                 }
             }
         }
@@ -154,16 +147,19 @@ inline QStringList cutOrOverlappingWidgets(const QWidget *root)
     return found;
 }
 
+// Rows of a data-driven test: the smallest and the largest font size the Misc page offers.
+inline void addFontSizeRows()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("smallest") << fontSizeList().first().toInt();
+    QTest::newRow("largest") << fontSizeList().last().toInt();
+}
+
 // A window laid out at its minimum size, as the layout leaves it, whatever the test screen's
 // size (a large font makes windows larger than the offscreen screen).
 inline QWidget *laidOutAtMinimum(QWidget *window)
 {
-    window->ensurePolished();
-    QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
-    window->resize(window->minimumSize().expandedTo(window->minimumSizeHint()));
-    if (window->layout())
-        window->layout()->activate();
-    // Inner parts (a spin box's field) are placed when their widget gets its resize event.
+    // Shown off screen: inner parts (a spin box's field) are placed on their resize event.
     window->setAttribute(Qt::WA_DontShowOnScreen);
     window->show();
     window->resize(window->minimumSize().expandedTo(window->minimumSizeHint()));

@@ -484,12 +484,7 @@ private slots:
 
     // The ping console (its placeholder showing) and the disk check at the smallest and the
     // largest size the Misc page offers: no text cut, nothing covered.
-    void toolDialogsFitEveryFontSize_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::newRow("smallest") << fontSizeList().first().toInt();
-        QTest::newRow("largest") << fontSizeList().last().toInt();
-    }
+    void toolDialogsFitEveryFontSize_data() { addFontSizeRows(); }
     void toolDialogsFitEveryFontSize()
     {
         QFETCH(int, size);
