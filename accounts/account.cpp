@@ -57,13 +57,13 @@ Account::Account(QWidget *parent)
 
     logOutBtn = new QPushButton(QIcon(QStringLiteral(":/Icon/sign-out.svg")), QString(), this);
     logOutBtn->setObjectName(QStringLiteral("pushButton"));
-    logOutBtn->setMinimumSize(75, 23);
     logOutBtn->setFont(valueFont);
+    logOutBtn->setMinimumSize(75, textFitHeight(logOutBtn, 23));
     connect(logOutBtn, &QPushButton::clicked, this, &Account::setUserLoggedOff);
     closeBtn = new QPushButton(this);
     closeBtn->setObjectName(QStringLiteral("pushButton_2"));
-    closeBtn->setMinimumSize(75, 23);
     closeBtn->setFont(valueFont);
+    closeBtn->setMinimumSize(75, textFitHeight(closeBtn, 23));
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     auto *top = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "accounts/accountforms.h"
 
+#include "app/dialogstyle.h"
 #include "app/msgdialog.h"
 #include "app/systemfunctions.h"
 #include "net/networkmanager.h"
@@ -28,9 +29,11 @@ QLineEdit *makeField(QWidget *dialog, const char *objectName, const QString &pla
     field->setObjectName(QLatin1String(objectName));
     field->setPlaceholderText(placeholder);
     field->setToolTip(placeholder);
-    field->setFixedHeight(25);
     field->setClearButtonEnabled(true);
     field->setFont(font);
+    field->setFixedHeight(textFitHeight(field, 25));
+    // The placeholder is the field's label: never cut.
+    field->setMinimumWidth(QFontMetrics(font).horizontalAdvance(placeholder) + field->height());
     return field;
 }
 
@@ -41,8 +44,8 @@ QPushButton *makeButton(QWidget *dialog, const char *objectName, const QString &
     if (!iconPath.isEmpty())
         button->setIcon(QIcon(iconPath));
     button->setObjectName(QLatin1String(objectName));
-    button->setMinimumSize(minimum);
     button->setFont(font);
+    button->setMinimumSize(minimum.width(), textFitHeight(button, minimum.height()));
     return button;
 }
 

@@ -44,10 +44,11 @@ AccountRecovery::AccountRecovery(QWidget *parent)
 
     captchaImage = new AppQLabel(this);
     captchaImage->setFont(font);
-    captchaImage->setFixedHeight(50);
     captchaImage->setScaledContents(true);
     captchaImage->setToolTip(QObject::tr("Click to reload the captcha"));
     showCaptchaLoading(captchaImage);
+    // Tall enough for the loading text in a large font.
+    captchaImage->setFixedHeight(textFitHeight(captchaImage, 50));
 
     recoverBtn = makeButton(this, "pushButton", QStringLiteral(":/Icon/lock.svg"),
                             QObject::tr("Recover now"), QSize(130, 23), font);
@@ -67,6 +68,7 @@ AccountRecovery::AccountRecovery(QWidget *parent)
     connect(recoverBtn, &QPushButton::clicked, this, &AccountRecovery::onRecoverClicked);
 
     createLayout();
+    fitDialogToContents(this, QSize(400, 310));
     loadCaptcha();
 }
 

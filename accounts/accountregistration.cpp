@@ -89,18 +89,20 @@ AccountRegistration::AccountRegistration(QWidget *parent)
 
     birthDateEdit = new QDateEdit(QDate::currentDate(), this);
     birthDateEdit->setObjectName(QStringLiteral("dateEdit"));
-    birthDateEdit->setFixedHeight(25);
     birthDateEdit->setToolTip(QObject::tr("Choose your birthday"));
     birthDateEdit->setFont(font);
+    // The spin box's own frame comes on top of its field's.
+    birthDateEdit->setFixedHeight(qMax(25, birthDateEdit->sizeHint().height()));
     // The month names follow the program's language rather than the system's.
     birthDateEdit->setLocale(QLocale(termsLanguageCode()));
 
     captchaImage = new AppQLabel(this);
-    captchaImage->setFixedHeight(50);
     captchaImage->setScaledContents(true);
     captchaImage->setToolTip(QObject::tr("Click to reload the captcha"));
     captchaImage->setFont(font);
     showCaptchaLoading(captchaImage);
+    // Tall enough for the loading text in a large font.
+    captchaImage->setFixedHeight(textFitHeight(captchaImage, 50));
     connect(captchaImage, &AppQLabel::mouseClick, this, &AccountRegistration::loadCaptcha);
 
     termsSwitch = new Switch(
@@ -115,6 +117,7 @@ AccountRegistration::AccountRegistration(QWidget *parent)
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     createLayout();
+    fitDialogToContents(this, QSize(400, 480));
     loadCaptcha();
 }
 

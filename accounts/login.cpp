@@ -103,6 +103,7 @@ LogIn::LogIn(QWidget *parent)
     connect(closeBtn, &QPushButton::clicked, this, &QWidget::close);
 
     createLayout();
+    fitDialogToContents(this, QSize(440, 180));
     loadStoredCredentials();
 }
 

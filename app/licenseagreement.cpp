@@ -70,8 +70,8 @@ LicenseAgreement::LicenseAgreement(QWidget *parent)
     auto *frame = new QFrame(this);
     auto *frameLayout = new QHBoxLayout(frame);
     auto *closeButton = new QPushButton(QObject::tr("Close"), frame);
-    closeButton->setMinimumSize(60, 23);
     closeButton->setFont(font);
+    closeButton->setMinimumSize(60, textFitHeight(closeButton, 23));
     frameLayout->addWidget(closeButton, 1, Qt::AlignRight | Qt::AlignBottom);
     connect(closeButton, &QPushButton::clicked, this, &LicenseAgreement::close);
 
@@ -81,6 +81,7 @@ LicenseAgreement::LicenseAgreement(QWidget *parent)
     browserRow->addWidget(ui->textBrowser);
     layout->addLayout(browserRow);
     layout->addWidget(frame);
+    fitDialogToContents(this, QSize(535, 380));
 
     loadText();
 }

@@ -116,8 +116,8 @@ void MsgDialog::addButtons(QDialogButtonBox::StandardButtons buttons, const QFon
         QPushButton *button = m_buttonBox->addButton(which);
         if (!button)
             continue;
-        button->setMinimumSize(60, 23);
         button->setFont(font);
+        button->setMinimumSize(60, textFitHeight(button, 23));
         connect(button, &QPushButton::clicked, this,
                 [this, button] { done(int(m_buttonBox->standardButton(button))); });
     }
@@ -128,6 +128,16 @@ QPair<int, int> MsgDialog::widthLimits(int screenWidth)
     const int hardLimit = screenWidth <= 1024 ? screenWidth : qMin(screenWidth - 480, 1000);
     const int softLimit = qMin(screenWidth / 2, 500);
     return qMakePair(hardLimit, softLimit);
+}
+
+void MsgDialog::setContentFont(const QFont &font)
+{
+    m_textLabel->setFont(font);
+    for (QAbstractButton *button : m_buttonBox->buttons()) {
+        button->setFont(font);
+        button->setMinimumSize(60, textFitHeight(button, 23));
+    }
+    fitSize();
 }
 
 void MsgDialog::fitSize()

@@ -28,6 +28,9 @@ public:
     int exec() override;
 
     QDialogButtonBox *buttonBox() const { return m_buttonBox; }
+    // Text and buttons in another font than the stored one (the one the running program was
+    // built with, when the stored one has changed since); the box fits it again.
+    void setContentFont(const QFont &font);
     AppQLabel *iconLabel() const { return m_iconLabel; }
     AppQLabel *textLabel() const { return m_textLabel; }
     QSize iconSize() const { return m_iconSize; }

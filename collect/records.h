@@ -98,6 +98,7 @@ struct Startup
     QString startupPath;
     QString command;
     QString location; // where the entry lives, for its removal; not shown
+    QString displayName; // the entry's own name (a desktop entry's Name), shown when it has one
 };
 
 Q_DECLARE_METATYPE(HardwareData)

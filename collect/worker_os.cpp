@@ -108,7 +108,7 @@ int Worker::appOSWMIData()
         row(QObject::tr("System directory"), text(p["SystemDirectory"]));
         row(QObject::tr("Number of processes"), number(p["NumberOfProcesses"]));
         row(QObject::tr("Registered user"), text(p["RegisteredUser"]));
-        row(QObject::tr("Windows directory"), text(p["WindowsDirectory"]));
+        row(QObject::tr("Operating system directory"), text(p["WindowsDirectory"]));
         row(QObject::tr("Primary"), flag(p["Primary"]));
         row(QObject::tr("Last boot up time"), dateTimeValue(p["LastBootUpTime"]));
         row(QObject::tr("Locale"), localeValue(p["Locale"]));

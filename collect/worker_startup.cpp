@@ -86,6 +86,7 @@ void Worker::getStartupApp()
             const QString file = entry->value(QStringLiteral("Path")).toString();
             startup.location = file.isEmpty() ? key->fileName() : QFileInfo(file).absolutePath();
             // An entry that names its own icon shows it; otherwise the icon of the program file.
+            startup.displayName = entry->value(QStringLiteral("Name")).toString().simplified();
             const QString iconName = entry->value(QStringLiteral("Icon")).toString();
             startup.icon = iconName.isEmpty()
                 ? LazyIcon::forFile(commandProgram(command), QLatin1String(kDefaultIcon))

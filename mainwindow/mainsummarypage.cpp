@@ -75,9 +75,22 @@ QString childValue(const QTreeWidgetItem *item, int child)
     return row ? row->text(1) : unknown();
 }
 
-QString countLine(int count, const QString &word)
+// A count with its noun in the grammatical number the language wants for it ("1 drive",
+// "3 диска", "5 дисков"); a count the page does not know keeps the noun's general plural.
+QString countLine(int count, const char *numerusText)
 {
-    return QStringLiteral("%1 %2").arg(QString::number(count), word);
+    return QObject::tr(numerusText, nullptr, count);
+}
+
+QString countLine(const QString &count, const char *numerusText)
+{
+    bool ok = false;
+    const int number = count.toInt(&ok);
+    if (ok)
+        return countLine(number, numerusText);
+    const QString many = QObject::tr(numerusText, nullptr, 5);
+    const int at = many.indexOf(QLatin1Char('5'));
+    return at < 0 ? many : QString(many).replace(at, 1, count);
 }
 
 void setSummary(QTreeWidgetItem *row, const QString &text)
@@ -121,11 +134,15 @@ void VerdimonNuvo::setMainCPUData()
         setSummary(mainSummaryRows[CPURow], unknown());
         return;
     }
-    setSummary(mainSummaryRows[CPURow],
-               QStringLiteral("%1 (%2 %3, %4 %5, %6 %7)")
-                   .arg(processor->text(0), childValue(processor, 1),
-                        QObject::tr("logical processors"), childValue(processor, 11),
-                        QObject::tr("cores"), childValue(processor, 12), QObject::tr("threads")));
+    setSummary(
+        mainSummaryRows[CPURow],
+        QStringLiteral("%1 (%2, %3, %4)")
+            .arg(processor->text(0),
+                 countLine(childValue(processor, 1),
+                           QT_TRANSLATE_N_NOOP("QObject", "%n logical processors")),
+                 countLine(childValue(processor, 11), QT_TRANSLATE_N_NOOP("QObject", "%n cores")),
+                 countLine(childValue(processor, 12),
+                           QT_TRANSLATE_N_NOOP("QObject", "%n threads"))));
 }
 
 void VerdimonNuvo::setMainRAMData()
@@ -139,7 +156,8 @@ void VerdimonNuvo::setMainRAMData()
     const QString capacity = totalRows > 0 ? rowValue(ramTree, totalRows - 1) : unknown();
     const QString slotCount = totalRows == 2 ? rowValue(ramTree, 0) : unknown();
     setSummary(mainSummaryRows[RAMRow],
-               QStringLiteral("%1, %2 %3").arg(capacity, slotCount, QObject::tr("slots")));
+               QStringLiteral("%1, %2").arg(
+                   capacity, countLine(slotCount, QT_TRANSLATE_N_NOOP("QObject", "%n slots"))));
 }
 
 void VerdimonNuvo::setMainGPUData()
@@ -156,17 +174,19 @@ void VerdimonNuvo::setMainGPUData()
 
 void VerdimonNuvo::setMainStorageData()
 {
-    setSummary(mainSummaryRows[StorageRow],
-               QStringLiteral("%1 %2, %3 %4")
-                   .arg(drivesCountText, QObject::tr("drives"), partitionsCountText,
-                        QObject::tr("partitions")));
+    setSummary(
+        mainSummaryRows[StorageRow],
+        QStringLiteral("%1, %2").arg(
+            countLine(drivesCountText, QT_TRANSLATE_N_NOOP("QObject", "%n drives")),
+            countLine(partitionsCountText, QT_TRANSLATE_N_NOOP("QObject", "%n partitions"))));
 }
 
 void VerdimonNuvo::setMainSoundDevicesData()
 {
     showNoDataWhenEmpty(soundTree, collectingSoundLabel, soundRefreshLink);
-    setSummary(mainSummaryRows[SoundRow],
-               countLine(soundTree->topLevelItemCount(), QObject::tr("devices")));
+    setSummary(
+        mainSummaryRows[SoundRow],
+        countLine(soundTree->topLevelItemCount(), QT_TRANSLATE_N_NOOP("QObject", "%n devices")));
 }
 
 void VerdimonNuvo::setMainMotherboardData()
@@ -195,51 +215,58 @@ void VerdimonNuvo::setMainOpticalDevicesData()
     setSummary(mainSummaryRows[OpticalRow],
                hardwareNotInstalledLabel->isVisible()
                    ? unknown()
-                   : countLine(opticalTree->topLevelItemCount(), QObject::tr("device")));
+                   : countLine(opticalTree->topLevelItemCount(),
+                               QT_TRANSLATE_N_NOOP("QObject", "%n devices")));
 }
 
 void VerdimonNuvo::setMainNetworkData()
 {
     showNoDataWhenEmpty(networkTree, collectingNetworkLabel, networkRefreshLink);
-    setSummary(mainSummaryRows[NetworkRow],
-               countLine(networkTree->topLevelItemCount(), QObject::tr("adapters")));
+    setSummary(
+        mainSummaryRows[NetworkRow],
+        countLine(networkTree->topLevelItemCount(), QT_TRANSLATE_N_NOOP("QObject", "%n adapters")));
 }
 
 void VerdimonNuvo::setMainPeripheralData()
 {
     showNoDataWhenEmpty(peripheralTree, collectingPeripheralLabel, peripheralRefreshLink);
-    setSummary(mainSummaryRows[PeripheralRow],
-               countLine(peripheralTree->topLevelItemCount(), QObject::tr("items")));
+    setSummary(
+        mainSummaryRows[PeripheralRow],
+        countLine(peripheralTree->topLevelItemCount(), QT_TRANSLATE_N_NOOP("QObject", "%n items")));
 }
 
 void VerdimonNuvo::setMainServicesData()
 {
     setSummary(mainSummaryRows[ServicesRow],
-               countLine(listRows()->rowCount(servicesTree), QObject::tr("services")));
+               countLine(listRows()->rowCount(servicesTree),
+                         QT_TRANSLATE_N_NOOP("QObject", "%n services")));
 }
 
 void VerdimonNuvo::setMainProcessesData()
 {
     setSummary(mainSummaryRows[ProcessesRow],
-               countLine(listRows()->rowCount(processesTree), QObject::tr("processes")));
+               countLine(listRows()->rowCount(processesTree),
+                         QT_TRANSLATE_N_NOOP("QObject", "%n processes")));
 }
 
 void VerdimonNuvo::setMainAppsData()
 {
     setSummary(mainSummaryRows[AppsRow],
-               countLine(listRows()->rowCount(appsTree), QObject::tr("applications")));
+               countLine(listRows()->rowCount(appsTree),
+                         QT_TRANSLATE_N_NOOP("QObject", "%n applications")));
 }
 
 void VerdimonNuvo::setMainDriversData()
 {
-    setSummary(mainSummaryRows[DriversRow],
-               countLine(listRows()->rowCount(driversTree), QObject::tr("drivers")));
+    setSummary(
+        mainSummaryRows[DriversRow],
+        countLine(listRows()->rowCount(driversTree), QT_TRANSLATE_N_NOOP("QObject", "%n drivers")));
 }
 
 void VerdimonNuvo::setMainStartupData()
 {
     setSummary(mainSummaryRows[StartupRow],
-               QStringLiteral("%1 %2").arg(startupCountLabel->text(), QObject::tr("items")));
+               countLine(startupCountLabel->text(), QT_TRANSLATE_N_NOOP("QObject", "%n items")));
 }
 
 void VerdimonNuvo::showNoDataWhenEmpty(QTreeWidget *tree, QLabel *collectingLabel,

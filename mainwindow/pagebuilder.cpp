@@ -132,9 +132,41 @@ void VerdimonNuvo::createHardwareTree(AppTabBar *page, QTreeWidget *&tree, bool 
     page->setLayout(pageLayout);
 }
 
+void VerdimonNuvo::fitStatusLabels()
+{
+    // The status labels lie over their trees at fixed places: each as large as its text needs
+    // (never smaller than 400 x 20) and, over a tree with a header, below that header.
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (!label->property(statusLabelProperty).toBool())
+            continue;
+        QRect place = label->geometry();
+        place.setSize(QSize(400, 20).expandedTo(label->sizeHint()));
+        const auto *tree = qobject_cast<const QTreeView *>(label->parentWidget());
+        if (tree && !tree->isHeaderHidden())
+            place.moveTop(qMax(place.top(), tree->header()->sizeHint().height() + 5));
+        label->setGeometry(place);
+    }
+}
+
+void VerdimonNuvo::fitHeaderSections()
+{
+    // A column is never narrower than its heading needs in the program's font.
+    for (QTreeWidget *tree :
+         { processesTree, servicesTree, appsTree, driversTree, startupTree, smartTree }) {
+        QHeaderView *header = tree->header();
+        for (int section = 0; section < header->count(); ++section) {
+            if (header->sectionResizeMode(section) == QHeaderView::Interactive
+                && header->sectionSize(section) < header->sectionSizeHint(section))
+                header->resizeSection(section, header->sectionSizeHint(section));
+        }
+    }
+}
+
 QLabel *VerdimonNuvo::createCollectingLabel(QWidget *parent, const QString &text)
 {
     auto *label = new QLabel(text, parent);
+    label->setProperty(statusLabelProperty, true);
     label->setGeometry(5, 5, 400, 20);
     label->setFont(appFont(false));
     label->show();
@@ -144,6 +176,7 @@ QLabel *VerdimonNuvo::createCollectingLabel(QWidget *parent, const QString &text
 QLabel *VerdimonNuvo::createRefreshLink(QWidget *parent, const QString &sentence)
 {
     auto *link = new QLabel(refreshLinkText(sentence), parent);
+    link->setProperty(statusLabelProperty, true);
     link->setGeometry(5, 5, 400, 20);
     link->setFont(appFont(false));
     link->hide();
@@ -170,6 +203,7 @@ void VerdimonNuvo::createHardwareStatusLabels()
     opticalRefreshLink = createRefreshLink(
         opticalTree, QObject::tr("No Optical Devices data is available. Try to"));
     hardwareNotInstalledLabel = new QLabel(QObject::tr("Hardware is not installed"), opticalTree);
+    hardwareNotInstalledLabel->setProperty(statusLabelProperty, true);
     hardwareNotInstalledLabel->setGeometry(5, 5, 400, 20);
     hardwareNotInstalledLabel->setFont(appFont(false));
     hardwareNotInstalledLabel->hide();

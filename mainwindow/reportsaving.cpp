@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -117,9 +118,17 @@ void VerdimonNuvo::printHardwareData()
     printer.setFullPage(false);
     auto *dialog = new QPrintDialog(&printer, this);
     setWindowTopmost(dialog, alwaysOnTopSwitch && alwaysOnTopSwitch->isChecked());
-    dialog->adjustSize();
+    // The dialog fills its boxes as it is shown: sized before, it cut the printer names
+    // ("Print to File (PDF)"). Its boxes follow their items, and it is sized again once shown.
+    for (QComboBox *box : dialog->findChildren<QComboBox *>())
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QPoint centre = mapToGlobal(rect().center());
-    dialog->move(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2);
+    const auto fitAndCentre = [dialog, centre] {
+        dialog->adjustSize();
+        dialog->move(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2);
+    };
+    fitAndCentre();
+    QTimer::singleShot(0, dialog, fitAndCentre);
     const int result = dialog->exec();
     dialog->deleteLater();
     if (printer.printerState() == QPrinter::Error) {

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -101,6 +102,8 @@ void VerdimonNuvo::restoreDefaultSettings(bool checked)
     MsgDialog message(this, QObject::tr("Information"),
                       QObject::tr("The default settings has been successfully applied!"), 1,
                       QDialogButtonBox::Ok);
+    // The default font applies from the next start; until then the program keeps its own.
+    message.setContentFont(applyFontBtn->font());
     message.exec();
     restoreDefaultsSwitch->setChecked(false);
 }

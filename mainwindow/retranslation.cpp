@@ -347,6 +347,8 @@ void VerdimonNuvo::retranslateUi()
                      QT_TRANSLATE_NOOP("QObject", "Worst"), QT_TRANSLATE_NOOP("QObject", "Data"),
                      QT_TRANSLATE_NOOP("QObject", "Threshold") });
 
+    fitStatusLabels();
+    fitHeaderSections();
     // The title names the channel in the new language, so it comes last.
     updateWindowTitle(showFullInfoSwitch->isChecked());
 }

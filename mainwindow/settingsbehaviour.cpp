@@ -302,6 +302,8 @@ void VerdimonNuvo::promptRestart(const QString &text)
                        QDialogButtonBox::Yes | QDialogButtonBox::No);
     question.buttonBox()->button(QDialogButtonBox::Yes)->setText(QObject::tr("Yes"));
     question.buttonBox()->button(QDialogButtonBox::No)->setText(QObject::tr("No"));
+    // The stored font is the next start's; until then the program keeps the one it was built with.
+    question.setContentFont(applyFontBtn->font());
     centerOnWidget(this, &question);
     if (question.exec() == QDialogButtonBox::Yes)
         ProcessEntry::restartApplication();

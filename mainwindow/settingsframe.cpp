@@ -2,6 +2,7 @@
 
 #include "mainwindow/verdimonnuvo.h"
 
+#include "app/dialogstyle.h"
 #include "app/fonts.h"
 #include "widgets/apptabbar.h"
 #include "widgets/scrollbar.h"
@@ -57,6 +58,7 @@ QPushButton *VerdimonNuvo::createExitButton(QWidget *page)
     button->setMinimumHeight(23);
     button->setFont(appFont(false));
     button->setIcon(QIcon(QPixmap(QStringLiteral(":/Icon/sign-out.svg"))));
+    keepTextWhole(button);
     connect(button, &QAbstractButton::clicked, this, &QWidget::close);
     return button;
 }

@@ -2,6 +2,7 @@
 
 #include "mainwindow/verdimonnuvo.h"
 
+#include "app/dialogstyle.h"
 #include "app/fonts.h"
 #include "app/language.h"
 #include "app/systemfunctions.h"
@@ -32,6 +33,7 @@ QPushButton *makeButton(const QString &text, const char *icon, QWidget *parent)
     button->setMinimumHeight(23);
     if (icon)
         button->setIcon(QIcon(QPixmap(QString::fromLatin1(icon))));
+    keepTextWhole(button);
     return button;
 }
 
@@ -64,12 +66,14 @@ void VerdimonNuvo::createAppSettingsPage()
                               QString::fromUtf8("Русский"));
     languageComboBox->addItem(QIcon(QStringLiteral(":Icon/uk_UA.png")),
                               QString::fromUtf8("Українська"));
+    keepTextWhole(languageComboBox);
 
     changeThemeLabel = makeLabel(QObject::tr("Change theme"), true, page);
     themeComboBox = new QComboBox(page);
     themeComboBox->setFont(appFont(false));
     themeComboBox->setMinimumSize(120, 24);
     themeComboBox->addItems({ QObject::tr("Light"), QObject::tr("Gray"), QObject::tr("Dark") });
+    keepTextWhole(themeComboBox);
 
     networkConnectionLabel = makeLabel(QObject::tr("Network connection"), true, page);
     networkStatusLabel = makeLabel(QObject::tr("Status:"), false, page);
@@ -212,22 +216,24 @@ void VerdimonNuvo::createMiscPage()
     fontFamilyComboBox->setFont(appFont(false));
     fontFamilyComboBox->setMinimumSize(120, 24);
     fontFamilyComboBox->addItems(fontResourceFile().keys());
+    keepTextWhole(fontFamilyComboBox);
     fontSizeComboBox = new QComboBox(page);
     fontSizeComboBox->setFont(appFont(false));
     fontSizeComboBox->setMinimumSize(40, 24);
     fontSizeComboBox->addItems(fontSizeList());
+    keepTextWhole(fontSizeComboBox);
 
     fontSampleEdit = new QLineEdit(QObject::tr("AaBbYyZz"), page);
     fontSampleEdit->setFont(appFont(false));
-    fontSampleEdit->setFixedSize(204, 60);
+    fontSampleEdit->setFixedSize(lineEditFitSize(fontSampleEdit, QSize(204, 60)));
     fontSampleEdit->setAlignment(Qt::AlignHCenter);
 
     applyFontBtn = makeButton(QObject::tr("Apply"), nullptr, page);
-    applyFontBtn->setMinimumSize(70, 23);
+    applyFontBtn->setMinimumSize(applyFontBtn->minimumSize().expandedTo(QSize(70, 23)));
     applyFontBtn->setToolTip(applyFontBtn->text());
     applyFontBtn->setEnabled(false);
     resetFontBtn = makeButton(QObject::tr("Reset"), nullptr, page);
-    resetFontBtn->setMinimumSize(70, 23);
+    resetFontBtn->setMinimumSize(resetFontBtn->minimumSize().expandedTo(QSize(70, 23)));
     resetFontBtn->setToolTip(resetFontBtn->text());
     resetFontBtn->setEnabled(false);
 

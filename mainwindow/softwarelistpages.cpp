@@ -94,9 +94,16 @@ void VerdimonNuvo::setStartupInfo(const Startup &startup)
     if (startup.name.isEmpty())
         return;
     collectingStartupLabel->hide();
-    QTreeWidgetItem *item
-        = makeRow(startup.icon, { startup.name, startup.startupPath, startup.command });
+    // A Run entry shows its own name and the folder it lives in; its value name and key label
+    // stay with the row for its removal.
+    const bool runEntry = isStartupRunKeyLabel(startup.startupPath);
+    const QString shownName = startup.displayName.isEmpty() ? startup.name : startup.displayName;
+    const QString shownPath
+        = runEntry && !startup.location.isEmpty() ? startup.location : startup.startupPath;
+    QTreeWidgetItem *item = makeRow(startup.icon, { shownName, shownPath, startup.command });
     item->setData(0, Qt::UserRole, QVariant(startup.location));
+    item->setData(0, StartupEntryNameRole, QVariant(startup.name));
+    item->setData(1, Qt::UserRole, QVariant(startup.startupPath));
     listRows()->append(startupTree, item);
 }
 

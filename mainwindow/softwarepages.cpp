@@ -3,6 +3,7 @@
 
 #include "mainwindow/verdimonnuvo.h"
 
+#include "app/dialogstyle.h"
 #include "app/fonts.h"
 #include "widgets/appqlabel.h"
 #include "widgets/columnfitter.h"
@@ -22,6 +23,7 @@ namespace {
 QLabel *makeOverlayLabel(const QString &text, QWidget *parent, const QRect &geometry, bool shown)
 {
     auto *label = new QLabel(text, parent);
+    label->setProperty(VerdimonNuvo::statusLabelProperty, true);
     label->setGeometry(geometry);
     label->setFont(appFont(false));
     label->setVisible(shown);
@@ -202,7 +204,7 @@ void VerdimonNuvo::createSmartAndTpmPages()
     smartInfoLabel->setMouseTracking(true);
     smartDriveComboBox = new QComboBox(smartPage);
     smartDriveComboBox->setFont(appFont(false));
-    smartDriveComboBox->setMinimumSize(120, 24);
+    smartDriveComboBox->setMinimumSize(120, textFitHeight(smartDriveComboBox, 24));
     // The drives arrive after the page may have been shown (and again after every reset): the
     // box follows its items so that a drive's name is never cut.
     smartDriveComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -11,17 +11,13 @@
 #include <QLabel>
 #include <QTreeWidget>
 
-namespace {
-
 // The "Startup path" labels of the three Run keys; anything else is a Startup folder.
-bool isRegistryEntry(const QString &startupPath)
+bool VerdimonNuvo::isStartupRunKeyLabel(const QString &startupPath)
 {
     return startupPath.contains(QLatin1String("HKCU"))
         || startupPath.contains(QLatin1String("HKLM (x86)"))
         || startupPath.contains(QLatin1String("HKLM (x64)"));
 }
-
-} // namespace
 
 void VerdimonNuvo::onStartupItemEntered(QTreeWidgetItem *item, int column)
 {
@@ -32,16 +28,8 @@ void VerdimonNuvo::setStartupToolTip(QTreeWidgetItem *item, int column)
 {
     if (!item)
         return;
-    const QString text = item->text(column);
-    QString tip = text;
-    if (column == 1) {
-        if (text.contains(QLatin1String("HKCU")))
-            tip = QObject::tr("Registry\\HKEY_CURRENT_USER");
-        else if (text.contains(QLatin1String("HKLM (x86)")))
-            tip = QObject::tr("Registry\\HKEY_LOCAL_MACHINE");
-        else if (text.contains(QLatin1String("HKLM (x64)")))
-            tip = QObject::tr("Registry\\HKEY_LOCAL_MACHINE (WOW6432Node)");
-    }
+    // The cell's whole text: a name or a folder path too long for its column.
+    const QString tip = item->text(column);
     item->setToolTip(column, tip);
 }
 
@@ -71,15 +59,16 @@ void VerdimonNuvo::removeStartupEntries()
         return;
     QTreeWidgetItem *item = selected.first();
     const QString location = item->data(0, Qt::UserRole).toString();
-    const QString name = item->text(0);
+    const QString name = item->data(0, StartupEntryNameRole).toString();
 
     // A Run entry by its exact name in its key (the platform switches off a system-wide entry
     // for this user instead of deleting it); a folder entry by its own file path. Without a name
     // or a location nothing is removed.
     bool removed = false;
     if (!name.isEmpty() && !location.isEmpty()) {
-        removed = isRegistryEntry(item->text(1)) ? plat::registry()->open(location)->remove(name)
-                                                 : QFile::remove(location);
+        removed = isStartupRunKeyLabel(item->data(1, Qt::UserRole).toString())
+            ? plat::registry()->open(location)->remove(name)
+            : QFile::remove(location);
     }
     if (!removed) {
         // The entry is still there, so its row stays.

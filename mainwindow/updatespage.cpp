@@ -2,6 +2,7 @@
 
 #include "mainwindow/verdimonnuvo.h"
 
+#include "app/dialogstyle.h"
 #include "app/fonts.h"
 #include "widgets/switch.h"
 
@@ -34,7 +35,7 @@ QLineEdit *makePathEdit(QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setFont(appFont(false));
-    edit->setFixedSize(225, 25);
+    edit->setFixedSize(lineEditFitSize(edit, QSize(225, 25)));
     edit->setReadOnly(true);
     return edit;
 }
@@ -44,6 +45,7 @@ QPushButton *makeChangeButton(QWidget *parent)
     auto *button = new QPushButton(QObject::tr("Change"), parent);
     button->setFont(appFont(false));
     button->setMinimumHeight(27);
+    keepTextWhole(button);
     return button;
 }
 
@@ -69,6 +71,7 @@ void VerdimonNuvo::createUpdatesPage()
     checkUpdatesBtn->setFont(appFont(false));
     checkUpdatesBtn->setMinimumHeight(23);
     checkUpdatesBtn->setIcon(QIcon(QPixmap(QStringLiteral(":/Icon/sync.svg"))));
+    keepTextWhole(checkUpdatesBtn);
 
     // The channel box keeps its rows in a model of its own so that retranslation can rename
     // them in place without touching the current index.
@@ -81,12 +84,14 @@ void VerdimonNuvo::createUpdatesPage()
     updatesChannelComboBox->addItems({ QObject::tr("Development"), QObject::tr("Insider"),
                                        QObject::tr("Beta"), QObject::tr("Release") });
     updatesChannelComboBox->setCurrentIndex(0);
+    keepTextWhole(updatesChannelComboBox);
 
     appChangelogLabel = makeUpdatesLabel(QObject::tr("Application changelog"), true, page);
     changelogBtn = new QPushButton(QObject::tr("Changelog"), page);
     changelogBtn->setFont(appFont(false));
     changelogBtn->setMinimumHeight(23);
     changelogBtn->setIcon(QIcon(QPixmap(QStringLiteral(":/Icon/file-code.svg"))));
+    keepTextWhole(changelogBtn);
 
     updatesSettingsLabel = makeUpdatesLabel(QObject::tr("Updates settings"), true, page);
     installAutomaticallySwitch
@@ -116,6 +121,7 @@ void VerdimonNuvo::createUpdatesPage()
     updatesDeliveryComboBox->addItems(
         { QStringLiteral("Dravonel"), QStringLiteral("OneDrive"), QStringLiteral("Dropbox") });
     updatesDeliveryComboBox->setCurrentIndex(0);
+    keepTextWhole(updatesDeliveryComboBox);
 
     auto *buildRow = new QHBoxLayout;
     buildRow->setAlignment(Qt::AlignLeft);

@@ -2,6 +2,7 @@
 
 #include "mainwindow/verdimonnuvo.h"
 
+#include "app/dialogstyle.h"
 #include "app/fonts.h"
 #include "app/systemfunctions.h"
 #include "mainwindow/usefulcommandlist.h"
@@ -34,12 +35,12 @@ void VerdimonNuvo::createUsefulCommandsPage()
 
     searchCommandEdit = new QLineEdit(page);
     searchCommandEdit->setPlaceholderText(QObject::tr("Search useful commands"));
-    searchCommandEdit->setFixedSize(250, 25);
     searchCommandEdit->setClearButtonEnabled(true);
     searchCommandEdit->setFont(appFont(false));
     searchCommandEdit->setCursor(Qt::ArrowCursor);
     searchCommandEdit->addAction(QIcon(QPixmap(QStringLiteral(":/Icon/search.svg"))),
                                  QLineEdit::LeadingPosition);
+    searchCommandEdit->setFixedSize(lineEditFitSize(searchCommandEdit, QSize(250, 25)));
     connect(searchCommandEdit, &QLineEdit::returnPressed, this,
             &VerdimonNuvo::onSearchReturnPressed);
     connect(searchCommandEdit, &QLineEdit::textChanged, this, &VerdimonNuvo::onSearchTextChanged);
@@ -67,9 +68,9 @@ void VerdimonNuvo::createUsefulCommandsPage()
         }
 
         auto *button = new QPushButton(UsefulCommandList::buttonText(entry), page);
-        button->setMinimumHeight(23);
         button->setToolTip(button->text());
         button->setFont(appFont(false));
+        button->setMinimumHeight(textFitHeight(button, 23));
         usefulCommandButtons.append(button);
 
         switch (entry.kind) {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
@@ -45,15 +46,22 @@ void VerdimonNuvo::createWidgets()
     createSmartAndTpmPages();
     layoutSoftwarePages();
 
-    // The stack fills the framed right pane of the Settings tab.
+    // The stack fills the framed right pane of the Settings tab; a page larger than the pane (a
+    // large font) scrolls instead of squeezing its texts.
+    auto *stackScroll = new QScrollArea(settingsView);
+    stackScroll->setFrameShape(QFrame::NoFrame);
+    stackScroll->setWidgetResizable(true);
+    stackScroll->setWidget(settingsStack);
     auto *stackLayout = new QHBoxLayout;
     stackLayout->setContentsMargins(0, 0, 0, 0);
-    stackLayout->addWidget(settingsStack);
+    stackLayout->addWidget(stackScroll);
     settingsView->setLayout(stackLayout);
 
     createUpdatesPage();
     createAboutPage();
     connectUpdatesChannel();
+    fitStatusLabels();
+    fitHeaderSections();
     finishConstruction();
 }
 

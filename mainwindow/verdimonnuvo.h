@@ -61,6 +61,8 @@ class VerdimonNuvo : public QWidget
     friend class TstAccountDialogs;
 
 public:
+    // Marks the status labels that lie over a page at a fixed place (collecting, no data).
+    static constexpr const char *statusLabelProperty = "statusLabel";
     // What the constructor does after building the widgets:
     // Run         loads the settings into the widgets, starts the sign-in and lets
     //             loadAppSettings schedule the start-up update check;
@@ -330,6 +332,8 @@ private:
     void createHardwareTree(AppTabBar *page, QTreeWidget *&tree, bool flat);
     void createHardwareStatusLabels();
     QLabel *createCollectingLabel(QWidget *parent, const QString &text);
+    void fitStatusLabels();
+    void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
     void createSettingsFrame();
     void createAppSettingsPage();
@@ -771,6 +775,9 @@ private:
     QTreeWidgetItem *uninstallRow(quint64 rowId);
     void removeProgramRow(QTreeWidgetItem *item);
     void setStartupToolTip(QTreeWidgetItem *item, int column);
+    // Startup rows: the value name a Run entry is removed by (column 0) beside its shown name.
+    static constexpr int StartupEntryNameRole = Qt::UserRole + 1;
+    static bool isStartupRunKeyLabel(const QString &startupPath);
     void removeStartupEntries();
     void showToolButtons(const QString &text);
     void searchUsefulCommands();

@@ -79,6 +79,7 @@ Changelog::Changelog(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(viewRow);
     layout->addWidget(frame);
+    fitDialogToContents(this, QSize(600, 300));
 
     loadChangelog();
 }

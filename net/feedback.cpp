@@ -146,8 +146,8 @@ Feedback::Feedback(QWidget *parent)
     layout->addLayout(buttonRow);
 
     setWindowTitle(QObject::tr("Feedback"));
-    setMinimumSize(480, 610);
     applyDialogWindowStyle(this);
+    fitDialogToContents(this, QSize(480, 610));
     setAttribute(Qt::WA_DeleteOnClose);
 
     for (QRadioButton *type : ui->types)
@@ -196,9 +196,9 @@ void Feedback::buildForm()
 
     ui->lineEdit->setPlaceholderText(QObject::tr("Your email address"));
     ui->lineEdit->setEnabled(false);
-    ui->lineEdit->setFixedHeight(25);
     ui->lineEdit->setClearButtonEnabled(true);
     ui->lineEdit->setFont(normal);
+    ui->lineEdit->setFixedHeight(textFitHeight(ui->lineEdit, 25));
 
     ui->pushButton->setText(QObject::tr("Send feedback"));
     ui->pushButton->setEnabled(false);
@@ -206,6 +206,7 @@ void Feedback::buildForm()
     for (QPushButton *button : { ui->pushButton, ui->pushButton_2 }) {
         button->setMinimumHeight(23);
         button->setFont(normal);
+        keepTextWhole(button);
     }
 }
 

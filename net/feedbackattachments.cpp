@@ -15,8 +15,35 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+
+namespace {
+
+// A file that is no picture: the icon of its type (a plain file icon where the system has none)
+// over its name, in the thumbnail's text colour.
+QPixmap fileThumbnail(const QFileInfo &file, const QWidget *thumbnail)
+{
+    QPixmap icon = QFileIconProvider().icon(file).pixmap(64, 64);
+    if (icon.isNull())
+        icon = QIcon(QStringLiteral(":/Icon/file.svg")).pixmap(64, 64);
+    QPixmap picture(100, 100);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawPixmap(18, 2, icon);
+    QFont font = thumbnail->font();
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.setPen(thumbnail->palette().color(QPalette::WindowText));
+    const QRect nameArea(2, 68, 96, 30);
+    painter.drawText(
+        nameArea, Qt::AlignHCenter | Qt::AlignTop,
+        QFontMetrics(font).elidedText(file.fileName(), Qt::ElideMiddle, nameArea.width()));
+    return picture;
+}
+
+} // namespace
 
 void Feedback::buildAttachmentRow()
 {
@@ -32,6 +59,7 @@ void Feedback::buildAttachmentRow()
     selectButton->setObjectName(QStringLiteral("pushButton_3"));
     selectButton->setMinimumSize(80, 23);
     selectButton->setFont(font);
+    keepTextWhole(selectButton);
 
     attachmentLabel = new AppQLabel(attachmentDropFrame);
     attachmentLabel->setText(QObject::tr("No file is selected"));
@@ -64,7 +92,9 @@ void Feedback::buildAttachmentRow()
     thumbnailsFrame->setObjectName(QStringLiteral("frame_4"));
     thumbnailsFrame->setFrameShape(QFrame::StyledPanel);
     thumbnailsFrame->setFrameShadow(QFrame::Raised);
-    thumbnailsFrame->setMinimumHeight(100);
+    // Room for the 100-pixel thumbnails inside the frame's border.
+    thumbnailsFrame->ensurePolished();
+    thumbnailsFrame->setMinimumHeight(100 + 2 * thumbnailsFrame->frameWidth());
     thumbnailsFrame->hide();
     attachmentsLayout = new QHBoxLayout(thumbnailsFrame);
     attachmentsLayout->setContentsMargins(0, 0, 0, 0);
@@ -179,7 +209,7 @@ AppQLabel *Feedback::makeThumbnail(const QString &path)
     if (file.suffix().contains(pictures))
         thumbnail->setPixmap(QPixmap(path));
     else
-        thumbnail->setPixmap(QFileIconProvider().icon(file).pixmap(64, 64));
+        thumbnail->setPixmap(fileThumbnail(file, thumbnail));
     connect(thumbnail, &AppQLabel::mouseClick, this, [this, path] { openAttachment(path); });
     return thumbnail;
 }

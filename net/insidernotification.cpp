@@ -1,5 +1,6 @@
 #include "net/insidernotification.h"
 
+#include "app/dialogstyle.h"
 #include "app/fonts.h"
 #include "app/settings.h"
 #include "widgets/appqframe.h"
@@ -155,15 +156,15 @@ InsiderNotification::InsiderNotification(QWidget *parent)
             &InsiderNotification::onDontShowClicked);
 
     installButton = new QPushButton(QObject::tr("Install"), this);
-    installButton->setMinimumSize(90, 23);
     installButton->setObjectName(QStringLiteral("insiderBtn"));
     installButton->setFont(controlFont);
+    installButton->setMinimumSize(90, textFitHeight(installButton, 23));
     connect(installButton, &QPushButton::clicked, this, &InsiderNotification::onInstallClicked);
 
     closeButton = new QPushButton(QObject::tr("Close"), this);
-    closeButton->setMinimumSize(80, 23);
     closeButton->setObjectName(QStringLiteral("insiderBtn"));
     closeButton->setFont(controlFont);
+    closeButton->setMinimumSize(80, textFitHeight(closeButton, 23));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     closeLabel = titleIcon(titleBar, QStringLiteral(":/Icon/times_black.svg"),

@@ -70,6 +70,7 @@ Log::Log(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(viewRow);
     layout->addWidget(ui->frame);
+    fitDialogToContents(this, QSize(600, 380));
 
     logDirPath = logFolderPath();
     logDir.setPath(logDirPath);

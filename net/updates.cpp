@@ -1,6 +1,7 @@
 #include "net/updates.h"
 
 #include "app/applog.h"
+#include "app/dialogstyle.h"
 #include "app/fonts.h"
 #include "app/msgdialog.h"
 #include "app/productinfo.h"
@@ -129,11 +130,11 @@ Updates::Updates(QWidget *parent)
 
     ui->pushButton->setText(QObject::tr("Download"));
     ui->pushButton->setFont(normal);
-    ui->pushButton->setMinimumSize(75, 25);
+    ui->pushButton->setMinimumSize(75, textFitHeight(ui->pushButton, 25));
     ui->pushButton->setDefault(true);
     ui->pushButton_2->setText(QObject::tr("Cancel"));
     ui->pushButton_2->setFont(normal);
-    ui->pushButton_2->setMinimumSize(75, 25);
+    ui->pushButton_2->setMinimumSize(75, textFitHeight(ui->pushButton_2, 25));
 
     connect(ui->label_3, &QLabel::linkActivated, this, &Updates::openDownloadFolder);
     connect(ui->label_7, &QLabel::linkActivated, this, &Updates::openInstallFolder);
@@ -147,6 +148,7 @@ Updates::Updates(QWidget *parent)
     ui->progressBar->setFixedHeight(16);
     ui->progressBar->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
     createLayout();
+    fitDialogToContents(this, QSize(515, 360));
     connect(this, &Updates::updateReady, QCoreApplication::instance(), &QCoreApplication::quit);
 }
 

@@ -69,10 +69,13 @@ CheckDiskDialog::CheckDiskDialog(QWidget *parent, const QVector<CheckableFileSys
     buttonRow->addWidget(startButton);
     buttonRow->addWidget(closeButton);
     auto *mainLayout = new QVBoxLayout;
-    mainLayout->addWidget(instructionLabel, 0, Qt::AlignHCenter);
+    // Centred text across the whole row: a wrapped text then gets the height its lines need.
+    instructionLabel->setAlignment(Qt::AlignHCenter);
+    mainLayout->addWidget(instructionLabel);
     mainLayout->addLayout(chooseRow);
     mainLayout->addLayout(buttonRow);
     setLayout(mainLayout);
+    fitDialogToContents(this, QSize(300, 120));
 
     connect(fileSystemList, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &CheckDiskDialog::onSelectionChanged);

@@ -83,32 +83,35 @@ PingManager::PingManager(QWidget *parent)
             .arg(QLatin1String(exampleHost))
             .arg(exampleCount));
     commandField->setToolTip(commandField->placeholderText());
-    commandField->setFixedHeight(25);
     // The example goes in first: a clear button that already exists would fade in with an
     // animation that outlives a console closed at once.
     commandField->setText(example);
     commandField->setClearButtonEnabled(true);
     commandField->setFont(font);
+    // Wide enough for the placeholder, shown once the field is cleared, beside the clear button.
+    commandField->setMinimumWidth(
+        QFontMetrics(font).horizontalAdvance(commandField->placeholderText()) + 40);
+    commandField->setFixedHeight(textFitHeight(commandField, 25));
 
     sendButton = new QPushButton(QObject::tr("Send"), this);
     sendButton->setObjectName(QStringLiteral("sendButton"));
-    sendButton->setFixedHeight(24);
     sendButton->setEnabled(!commandField->text().isEmpty());
     sendButton->setDefault(true); // Return in the field sends, as in a console
     sendButton->setFont(font);
+    sendButton->setFixedHeight(textFitHeight(sendButton, 24));
     connect(commandField, &QLineEdit::textChanged, this,
             [this](const QString &text) { sendButton->setEnabled(!text.isEmpty()); });
     connect(sendButton, &QPushButton::clicked, this, &PingManager::sendCommand);
 
     auto *clearButton = new QPushButton(QObject::tr("Clear"), this);
     clearButton->setObjectName(QStringLiteral("clearButton"));
-    clearButton->setFixedHeight(24);
     clearButton->setFont(font);
+    clearButton->setFixedHeight(textFitHeight(clearButton, 24));
     connect(clearButton, &QPushButton::clicked, outputView, &QTextBrowser::clear);
 
     auto *closeButton = new QPushButton(QObject::tr("Close"), this);
-    closeButton->setFixedHeight(24);
     closeButton->setFont(font);
+    closeButton->setFixedHeight(textFitHeight(closeButton, 24));
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
     auto *commandRow = new QHBoxLayout;
@@ -123,6 +126,7 @@ PingManager::PingManager(QWidget *parent)
     mainLayout->addWidget(outputView);
     mainLayout->addLayout(commandRow);
     setLayout(mainLayout);
+    fitDialogToContents(this, QSize(640, 500));
 
     consoleProcess = new QProcess(this);
     // ping writes its usage and its errors to the error stream: the console shows both.

@@ -36,9 +36,9 @@ AppTabBar::AppTabBar(QWidget *parent, bool elide)
     , m_elide(elide)
 {
     m_tabPosition = readTabPosition();
-    // The bar paints every tab itself, in index order from its own edge: Qt's scroll buttons
-    // would shift the tabs (the first ones then hide behind the edge) and cover the last ones.
-    setUsesScrollButtons(false);
+    // The window is made wide enough for every tab where the screen allows (the main window);
+    // on a screen too small for them, the scroll buttons reach the rest.
+    setUsesScrollButtons(true);
 
     QFont font;
     font.setFamily(Settings::fontFamily());
@@ -52,8 +52,17 @@ AppTabBar::~AppTabBar() = default;
 
 QSize AppTabBar::tabSizeHint(int index) const
 {
-    Q_UNUSED(index)
-    return m_tabSize;
+    // 115 x 30, or larger where a label in a large font needs more; labels stand upright on
+    // every side, so side tabs grow the same way.
+    const QSize label = fontMetrics().size(Qt::TextShowMnemonic, tabText(index));
+    // Around the label (and a few pixels of air) the padding and border the style, or the
+    // theme's style sheet, draws a tab with.
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = shape();
+    option.text = tabText(index);
+    return m_tabSize.expandedTo(
+        style()->sizeFromContents(QStyle::CT_TabBarTab, &option, label + QSize(10, 6), this));
 }
 
 void AppTabBar::paintEvent(QPaintEvent *event)

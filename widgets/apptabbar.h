@@ -1,5 +1,6 @@
 #pragma once
-// Tab bar with fixed 115 x 30 tabs, bold labels, and labels kept upright on side bars.
+// Tab bar with 115 x 30 tabs (larger for a label that needs more), bold labels, and labels kept
+// upright on side bars.
 
 #include <QSize>
 #include <QTabBar>

@@ -255,7 +255,15 @@ void Switch::settleColours()
 QSize Switch::sizeHint() const
 {
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    return QSize(textWidth + m_switchHeight + m_margins.left() + m_margins.right(), m_switchHeight);
+    // A large font needs more height than the switch itself.
+    return QSize(textWidth + m_switchHeight + m_margins.left() + m_margins.right(),
+                 qMax(m_switchHeight, fontMetrics().height() + 4));
+}
+
+QSize Switch::minimumSizeHint() const
+{
+    // Narrower, the text would be cut.
+    return sizeHint();
 }
 
 void Switch::resizeEvent(QResizeEvent *event)

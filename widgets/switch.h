@@ -31,6 +31,7 @@ public:
     ~Switch() override;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // Puts a stored value into the switch so that it stands in its end state at once.
     void setChecked(bool checked);

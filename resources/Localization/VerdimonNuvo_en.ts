@@ -888,8 +888,8 @@
         <translation>Registered user</translation>
     </message>
     <message>
-        <source>Windows directory</source>
-        <translation>Windows directory</translation>
+        <source>Operating system directory</source>
+        <translation>Operating system directory</translation>
     </message>
     <message>
         <source>Primary</source>
@@ -3307,33 +3307,54 @@
         <source>build</source>
         <translation>build</translation>
     </message>
-    <message>
-        <source>logical processors</source>
-        <translation>logical processors</translation>
+    <message numerus="yes">
+        <source>%n logical processors</source>
+        <translation>
+            <numerusform>%n logical processor</numerusform>
+            <numerusform>%n logical processors</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>cores</source>
-        <translation>cores</translation>
+    <message numerus="yes">
+        <source>%n cores</source>
+        <translation>
+            <numerusform>%n core</numerusform>
+            <numerusform>%n cores</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>threads</source>
-        <translation>threads</translation>
+    <message numerus="yes">
+        <source>%n threads</source>
+        <translation>
+            <numerusform>%n thread</numerusform>
+            <numerusform>%n threads</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>slots</source>
-        <translation>slots</translation>
+    <message numerus="yes">
+        <source>%n slots</source>
+        <translation>
+            <numerusform>%n slot</numerusform>
+            <numerusform>%n slots</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>drives</source>
-        <translation>drives</translation>
+    <message numerus="yes">
+        <source>%n drives</source>
+        <translation>
+            <numerusform>%n drive</numerusform>
+            <numerusform>%n drives</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>partitions</source>
-        <translation>partitions</translation>
+    <message numerus="yes">
+        <source>%n partitions</source>
+        <translation>
+            <numerusform>%n partition</numerusform>
+            <numerusform>%n partitions</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>devices</source>
-        <translation>devices</translation>
+    <message numerus="yes">
+        <source>%n devices</source>
+        <translation>
+            <numerusform>%n device</numerusform>
+            <numerusform>%n devices</numerusform>
+        </translation>
     </message>
     <message>
         <source>BIOS version:</source>
@@ -3343,33 +3364,47 @@
         <source>Not installed</source>
         <translation>Not installed</translation>
     </message>
-    <message>
-        <source>device</source>
-        <translation>device</translation>
+    <message numerus="yes">
+        <source>%n adapters</source>
+        <translation>
+            <numerusform>%n adapter</numerusform>
+            <numerusform>%n adapters</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>adapters</source>
-        <translation>adapters</translation>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>items</source>
-        <translation>items</translation>
+    <message numerus="yes">
+        <source>%n services</source>
+        <translation>
+            <numerusform>%n service</numerusform>
+            <numerusform>%n services</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>services</source>
-        <translation>services</translation>
+    <message numerus="yes">
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n process</numerusform>
+            <numerusform>%n processes</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>processes</source>
-        <translation>processes</translation>
+    <message numerus="yes">
+        <source>%n applications</source>
+        <translation>
+            <numerusform>%n application</numerusform>
+            <numerusform>%n applications</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>applications</source>
-        <translation>applications</translation>
-    </message>
-    <message>
-        <source>drivers</source>
-        <translation>drivers</translation>
+    <message numerus="yes">
+        <source>%n drivers</source>
+        <translation>
+            <numerusform>%n driver</numerusform>
+            <numerusform>%n drivers</numerusform>
+        </translation>
     </message>
     <message>
         <source>An error has occurred with detecting Programs!</source>
@@ -3458,18 +3493,6 @@
     <message>
         <source>No smart item is selected to view the information! Please select the smart item and try again.</source>
         <translation>No smart item is selected to view the information! Please select the smart item and try again.</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_CURRENT_USER</source>
-        <translation>Registry\HKEY_CURRENT_USER</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_LOCAL_MACHINE</source>
-        <translation>Registry\HKEY_LOCAL_MACHINE</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_LOCAL_MACHINE (WOW6432Node)</source>
-        <translation>Registry\HKEY_LOCAL_MACHINE (WOW6432Node)</translation>
     </message>
     <message>
         <source>Failed to remove the startup entry!</source>

@@ -888,8 +888,8 @@
         <translation>Зарегистрированный пользователь</translation>
     </message>
     <message>
-        <source>Windows directory</source>
-        <translation>Папка Windows</translation>
+        <source>Operating system directory</source>
+        <translation>Папка операционной системы</translation>
     </message>
     <message>
         <source>Primary</source>
@@ -3307,33 +3307,61 @@
         <source>build</source>
         <translation>сборка</translation>
     </message>
-    <message>
-        <source>logical processors</source>
-        <translation>логических процессоров</translation>
+    <message numerus="yes">
+        <source>%n logical processors</source>
+        <translation>
+            <numerusform>%n логический процессор</numerusform>
+            <numerusform>%n логических процессора</numerusform>
+            <numerusform>%n логических процессоров</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>cores</source>
-        <translation>ядер</translation>
+    <message numerus="yes">
+        <source>%n cores</source>
+        <translation>
+            <numerusform>%n ядро</numerusform>
+            <numerusform>%n ядра</numerusform>
+            <numerusform>%n ядер</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>threads</source>
-        <translation>потоков</translation>
+    <message numerus="yes">
+        <source>%n threads</source>
+        <translation>
+            <numerusform>%n поток</numerusform>
+            <numerusform>%n потока</numerusform>
+            <numerusform>%n потоков</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>slots</source>
-        <translation>слотов</translation>
+    <message numerus="yes">
+        <source>%n slots</source>
+        <translation>
+            <numerusform>%n слот</numerusform>
+            <numerusform>%n слота</numerusform>
+            <numerusform>%n слотов</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>drives</source>
-        <translation>дисков</translation>
+    <message numerus="yes">
+        <source>%n drives</source>
+        <translation>
+            <numerusform>%n диск</numerusform>
+            <numerusform>%n диска</numerusform>
+            <numerusform>%n дисков</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>partitions</source>
-        <translation>разделов</translation>
+    <message numerus="yes">
+        <source>%n partitions</source>
+        <translation>
+            <numerusform>%n раздел</numerusform>
+            <numerusform>%n раздела</numerusform>
+            <numerusform>%n разделов</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>devices</source>
-        <translation>устройств</translation>
+    <message numerus="yes">
+        <source>%n devices</source>
+        <translation>
+            <numerusform>%n устройство</numerusform>
+            <numerusform>%n устройства</numerusform>
+            <numerusform>%n устройств</numerusform>
+        </translation>
     </message>
     <message>
         <source>BIOS version:</source>
@@ -3343,33 +3371,53 @@
         <source>Not installed</source>
         <translation>Не установлено</translation>
     </message>
-    <message>
-        <source>device</source>
-        <translation>устройств</translation>
+    <message numerus="yes">
+        <source>%n adapters</source>
+        <translation>
+            <numerusform>%n адаптер</numerusform>
+            <numerusform>%n адаптера</numerusform>
+            <numerusform>%n адаптеров</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>adapters</source>
-        <translation>адаптеров</translation>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n элемент</numerusform>
+            <numerusform>%n элемента</numerusform>
+            <numerusform>%n элементов</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>items</source>
-        <translation>элементов</translation>
+    <message numerus="yes">
+        <source>%n services</source>
+        <translation>
+            <numerusform>%n служба</numerusform>
+            <numerusform>%n службы</numerusform>
+            <numerusform>%n служб</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>services</source>
-        <translation>служб</translation>
+    <message numerus="yes">
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n процесс</numerusform>
+            <numerusform>%n процесса</numerusform>
+            <numerusform>%n процессов</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>processes</source>
-        <translation>процессов</translation>
+    <message numerus="yes">
+        <source>%n applications</source>
+        <translation>
+            <numerusform>%n приложение</numerusform>
+            <numerusform>%n приложения</numerusform>
+            <numerusform>%n приложений</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>applications</source>
-        <translation>приложений</translation>
-    </message>
-    <message>
-        <source>drivers</source>
-        <translation>драйверов</translation>
+    <message numerus="yes">
+        <source>%n drivers</source>
+        <translation>
+            <numerusform>%n драйвер</numerusform>
+            <numerusform>%n драйвера</numerusform>
+            <numerusform>%n драйверов</numerusform>
+        </translation>
     </message>
     <message>
         <source>An error has occurred with detecting Programs!</source>
@@ -3458,18 +3506,6 @@
     <message>
         <source>No smart item is selected to view the information! Please select the smart item and try again.</source>
         <translation>Не выбран атрибут SMART для просмотра сведений! Выберите атрибут и повторите попытку.</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_CURRENT_USER</source>
-        <translation>Реестр\HKEY_CURRENT_USER</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_LOCAL_MACHINE</source>
-        <translation>Реестр\HKEY_LOCAL_MACHINE</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_LOCAL_MACHINE (WOW6432Node)</source>
-        <translation>Реестр\HKEY_LOCAL_MACHINE (WOW6432Node)</translation>
     </message>
     <message>
         <source>Failed to remove the startup entry!</source>

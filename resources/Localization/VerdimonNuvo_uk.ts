@@ -888,8 +888,8 @@
         <translation>Зареєстрований користувач</translation>
     </message>
     <message>
-        <source>Windows directory</source>
-        <translation>Тека Windows</translation>
+        <source>Operating system directory</source>
+        <translation>Тека операційної системи</translation>
     </message>
     <message>
         <source>Primary</source>
@@ -3307,33 +3307,61 @@
         <source>build</source>
         <translation>збірка</translation>
     </message>
-    <message>
-        <source>logical processors</source>
-        <translation>логічних процесорів</translation>
+    <message numerus="yes">
+        <source>%n logical processors</source>
+        <translation>
+            <numerusform>%n логічний процесор</numerusform>
+            <numerusform>%n логічні процесори</numerusform>
+            <numerusform>%n логічних процесорів</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>cores</source>
-        <translation>ядер</translation>
+    <message numerus="yes">
+        <source>%n cores</source>
+        <translation>
+            <numerusform>%n ядро</numerusform>
+            <numerusform>%n ядра</numerusform>
+            <numerusform>%n ядер</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>threads</source>
-        <translation>потоків</translation>
+    <message numerus="yes">
+        <source>%n threads</source>
+        <translation>
+            <numerusform>%n потік</numerusform>
+            <numerusform>%n потоки</numerusform>
+            <numerusform>%n потоків</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>slots</source>
-        <translation>слотів</translation>
+    <message numerus="yes">
+        <source>%n slots</source>
+        <translation>
+            <numerusform>%n слот</numerusform>
+            <numerusform>%n слоти</numerusform>
+            <numerusform>%n слотів</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>drives</source>
-        <translation>дисків</translation>
+    <message numerus="yes">
+        <source>%n drives</source>
+        <translation>
+            <numerusform>%n диск</numerusform>
+            <numerusform>%n диски</numerusform>
+            <numerusform>%n дисків</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>partitions</source>
-        <translation>розділів</translation>
+    <message numerus="yes">
+        <source>%n partitions</source>
+        <translation>
+            <numerusform>%n розділ</numerusform>
+            <numerusform>%n розділи</numerusform>
+            <numerusform>%n розділів</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>devices</source>
-        <translation>пристроїв</translation>
+    <message numerus="yes">
+        <source>%n devices</source>
+        <translation>
+            <numerusform>%n пристрій</numerusform>
+            <numerusform>%n пристрої</numerusform>
+            <numerusform>%n пристроїв</numerusform>
+        </translation>
     </message>
     <message>
         <source>BIOS version:</source>
@@ -3343,33 +3371,53 @@
         <source>Not installed</source>
         <translation>Не встановлено</translation>
     </message>
-    <message>
-        <source>device</source>
-        <translation>пристроїв</translation>
+    <message numerus="yes">
+        <source>%n adapters</source>
+        <translation>
+            <numerusform>%n адаптер</numerusform>
+            <numerusform>%n адаптери</numerusform>
+            <numerusform>%n адаптерів</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>adapters</source>
-        <translation>адаптерів</translation>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n елемент</numerusform>
+            <numerusform>%n елементи</numerusform>
+            <numerusform>%n елементів</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>items</source>
-        <translation>елементів</translation>
+    <message numerus="yes">
+        <source>%n services</source>
+        <translation>
+            <numerusform>%n служба</numerusform>
+            <numerusform>%n служби</numerusform>
+            <numerusform>%n служб</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>services</source>
-        <translation>служб</translation>
+    <message numerus="yes">
+        <source>%n processes</source>
+        <translation>
+            <numerusform>%n процес</numerusform>
+            <numerusform>%n процеси</numerusform>
+            <numerusform>%n процесів</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>processes</source>
-        <translation>процесів</translation>
+    <message numerus="yes">
+        <source>%n applications</source>
+        <translation>
+            <numerusform>%n застосунок</numerusform>
+            <numerusform>%n застосунки</numerusform>
+            <numerusform>%n застосунків</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>applications</source>
-        <translation>застосунків</translation>
-    </message>
-    <message>
-        <source>drivers</source>
-        <translation>драйверів</translation>
+    <message numerus="yes">
+        <source>%n drivers</source>
+        <translation>
+            <numerusform>%n драйвер</numerusform>
+            <numerusform>%n драйвери</numerusform>
+            <numerusform>%n драйверів</numerusform>
+        </translation>
     </message>
     <message>
         <source>An error has occurred with detecting Programs!</source>
@@ -3458,18 +3506,6 @@
     <message>
         <source>No smart item is selected to view the information! Please select the smart item and try again.</source>
         <translation>Не вибрано атрибут SMART для перегляду відомостей! Виберіть атрибут і спробуйте ще раз.</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_CURRENT_USER</source>
-        <translation>Реєстр\HKEY_CURRENT_USER</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_LOCAL_MACHINE</source>
-        <translation>Реєстр\HKEY_LOCAL_MACHINE</translation>
-    </message>
-    <message>
-        <source>Registry\HKEY_LOCAL_MACHINE (WOW6432Node)</source>
-        <translation>Реєстр\HKEY_LOCAL_MACHINE (WOW6432Node)</translation>
     </message>
     <message>
         <source>Failed to remove the startup entry!</source>

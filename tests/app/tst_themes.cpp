@@ -128,6 +128,26 @@ private slots:
         QCOMPARE(linkColor, themeLinkColor(theme));
         QVERIFY2(contrastRatio(linkColor, background) >= 4.5,
                  qPrintable(linkColor.name() + " on " + background.name()));
+        // Links also stand on trees and lists (the refresh links), dialogs, frames and scroll
+        // areas: readable on every plain background the sheet gives these.
+        static const QRegularExpression block(QStringLiteral("([^{}/]+)\\{([^}]*)\\}"));
+        static const QRegularExpression fill(
+            QStringLiteral("background-color:\\s*(#[0-9A-Fa-f]{6})"));
+        static const QRegularExpression underLinks(QStringLiteral(
+            "^(QWidget|QDialog|QFrame|QLabel|QTreeView|QListWidget|QScrollArea)( |,|$)"));
+        QStringList checked;
+        for (auto it = block.globalMatch(sheet); it.hasNext();) {
+            const QRegularExpressionMatch rule = it.next();
+            const QString selector = rule.captured(1).trimmed();
+            const QRegularExpressionMatch colour = fill.match(rule.captured(2));
+            if (!selector.contains(underLinks) || selector.contains(':') || !colour.hasMatch())
+                continue;
+            checked << selector;
+            QVERIFY2(
+                contrastRatio(linkColor, QColor(colour.captured(1))) >= 4.5,
+                qPrintable(linkColor.name() + " on " + colour.captured(1) + " of " + selector));
+        }
+        QVERIFY2(checked.size() >= 3, qPrintable(checked.join('|')));
     }
 
     // Disabled icons take the disabled text colour; normal ones keep their own.

@@ -13,7 +13,8 @@
 
 namespace {
 
-// context|source -> translation, with "?" before a translation lupdate marks as not finished.
+// context|source -> translation, with "?" before a translation lupdate marks as not finished;
+// the forms of a numerus message are joined by newlines.
 QMap<QString, QString> readCatalogue(const QString &path)
 {
     QMap<QString, QString> messages;
@@ -30,7 +31,18 @@ QMap<QString, QString> readCatalogue(const QString &path)
             source = context + QLatin1Char('|') + xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            messages.insert(source, (finished ? QString() : "?") + xml.readElementText());
+            QString text;
+            QStringList forms;
+            while (!xml.atEnd()
+                   && !(xml.readNext() == QXmlStreamReader::EndElement
+                        && xml.name() == QLatin1String("translation"))) {
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement())
+                    forms.append(xml.readElementText());
+            }
+            messages.insert(
+                source, (finished ? QString() : "?") + (forms.isEmpty() ? text : forms.join('\n')));
         }
     }
     return messages;
@@ -39,10 +51,21 @@ QMap<QString, QString> readCatalogue(const QString &path)
 QStringList placeholders(const QString &text)
 {
     QStringList found;
-    for (auto it = QRegularExpression("%\\d+|&&?|<").globalMatch(text); it.hasNext();)
+    for (auto it = QRegularExpression("%\\d+|%n|&&?|<").globalMatch(text); it.hasNext();)
         found.append(it.next().captured());
     found.sort();
     return found;
+}
+
+// The form a count takes: English one/other; Russian and Ukrainian one (1, 21, …), few (2–4,
+// 22–24, …) and many (0, 5–20, 25–30, …).
+int pluralForm(int language, int n)
+{
+    if (language == 1)
+        return n == 1 ? 0 : 1;
+    if (n % 10 == 1 && n % 100 != 11)
+        return 0;
+    return n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14) ? 1 : 2;
 }
 
 } // namespace
@@ -147,6 +170,19 @@ private slots:
             const QString &text = it.value();
             const QString entry = it.key() + " -> " + text;
             QVERIFY2(!text.isEmpty() && !text.startsWith('?'), qPrintable(entry));
+            if (source.contains(QLatin1String("%n"))) {
+                // A count: every form the language has, each picked for its numbers.
+                const QStringList forms = text.split('\n');
+                QVERIFY2(forms.size() == (language == 1 ? 2 : 3), qPrintable(entry));
+                QVERIFY2(forms.first() != forms.last(), qPrintable(entry));
+                for (int n : { 0, 1, 2, 4, 5, 11, 12, 21, 22, 83, 111 }) {
+                    const QString form = forms.at(pluralForm(language, n));
+                    QVERIFY2(form.contains("%n"), qPrintable(entry));
+                    QCOMPARE(QObject::tr(source.toUtf8().constData(), nullptr, n),
+                             QString(form).replace("%n", QString::number(n)));
+                }
+                continue;
+            }
             // The embedded catalogue answers as the file says.
             QCOMPARE(QObject::tr(source.toUtf8().constData()), text);
             if (language == 1) {

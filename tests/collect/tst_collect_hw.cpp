@@ -71,7 +71,7 @@ private slots:
             { "SystemDirectory", bstr("/usr/bin"), "System directory=/usr/bin" },
             { "NumberOfProcesses", i4(139), "Number of processes=139" },
             { "RegisteredUser", bstr("   "), "Registered user=Unknown" },
-            { "WindowsDirectory", bstr("/usr"), "Windows directory=/usr" },
+            { "WindowsDirectory", bstr("/usr"), "Operating system directory=/usr" },
             { "Primary", boolean(true), "Primary=True" },
             { "LastBootUpTime", bstr(boot),
               "Last boot up time=" + Worker::formatWmiDateTime(bootTime) },

@@ -71,6 +71,8 @@ QString describeRecord(const QVariant &v)
     } else if (v.canConvert<Startup>()) {
         const Startup s = v.value<Startup>();
         f << LazyIcon::source(s.icon) << s.name << s.startupPath << s.command << s.location;
+        if (!s.displayName.isEmpty())
+            f << s.displayName;
     }
     return f.join(QStringLiteral(" | "));
 }
@@ -530,13 +532,13 @@ private slots:
         QCOMPARE(rows.size(), 5);
         QCOMPARE(rows.at(2),
                  "type:/usr/bin/tray" + fb + "org.example.Tray | Registry\\HKCU | /usr/bin/tray | "
-                     + user);
+                     + user + " | Tray");
         // The whole name, never cut at a dot: it names exactly its own file.
         QCOMPARE(rows.at(4),
                  "theme:tray-helper" + fb
                      + "org.example.Tray.Helper | Registry\\HKLM (x86) | "
                        "/usr/bin/tray-helper --background | "
-                     + system);
+                     + system + " | Tray helper");
         QCOMPARE(log.names().mid(5),
                  QStringList({ "startupDetectionCompleted", "loadMainData", "finished" }));
     }

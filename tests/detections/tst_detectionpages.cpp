@@ -268,7 +268,7 @@ private slots:
             window->setDriverInfo({ QIcon(), name, "c1", "c2", "c3", "c4", "c5", "c6" });
             expected = QStringList({ "c0", "c1", "c2", "c3", "c4", "c5", "c6" });
         } else {
-            window->setStartupInfo({ QIcon(), name, "c1", "c2", "/etc/xdg/autostart" });
+            window->setStartupInfo({ QIcon(), name, "c1", "c2", "/etc/xdg/autostart", {} });
             window->setStartupDataReady();
             QCOMPARE(window->startupCountLabel->text(), QString::number(int(named)));
             QCOMPARE(window->noStartupDataLabel->isHidden(), named);

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QTabBar>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -54,7 +55,13 @@ class TstDetections : public QObject, private DetectionFixture
     }
 
 private slots:
-    void initTestCase() { answerBoxes(); }
+    void initTestCase()
+    {
+        answerBoxes();
+        // Counts take their English singular from the English catalogue, as in the program.
+        QVERIFY(m_english.load(QStringLiteral(":Localization/VerdimonNuvo_en.qm")));
+        QCoreApplication::installTranslator(&m_english);
+    }
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
 
@@ -118,20 +125,20 @@ private slots:
             { "CPU", "CPU:", "cpu", true, "Test CPU 0 (8 logical processors, 4 cores, 8 threads)" },
             { "RAM", "RAM:", "ram", true, "" },
             { "GPU", "GPU:", "gpu", true, "" },
-            { "Storage", "Storage:", "storage", true, "1 drives, 1 partitions" },
-            { "Sound Devices", "Sound devices:", "sound_devices_icon", true, "1 devices" },
+            { "Storage", "Storage:", "storage", true, "1 drive, 1 partition" },
+            { "Sound Devices", "Sound devices:", "sound_devices_icon", true, "1 device" },
             { "Motherboard", "Motherboard:", "motherboard_icon", true,
               "Board Maker Board X (BIOS version: 1.23)" },
             { "TPM", "Trusted Platform Module (TPM):", "tpm_icon", false, "2.0, 0, 1.38" },
             // The Optical page is not on screen, so its no-drive label does not count.
-            { "Optical Devices", "Optical Devices:", "optical_devices", true, "0 device" },
+            { "Optical Devices", "Optical Devices:", "optical_devices", true, "0 devices" },
             { "Network", "Network:", "network", true, "2 adapters" },
             { "Peripheral", "Peripheral:", "peripheral", true, "2 items" },
             { "Services", "Services:", "services_icon", false, "3 services" },
             { "Processes", "Processes:", "default_processes_icon", false, "3 processes" },
             { "Applications", "Applications:", "default_apps_icon", false, "2 applications" },
             { "Drivers", "Drivers:", "drivers_icon", false, "2 drivers" },
-            { "Startup", "Startup:", "default_startup_icon", false, "1 items" },
+            { "Startup", "Startup:", "default_startup_icon", false, "1 item" },
         };
         QCOMPARE(window->mainTree->topLevelItemCount(), 16);
         const QString ram = window->ramTree->topLevelItem(1)->text(1);
@@ -426,7 +433,7 @@ private slots:
         QCOMPARE(summary(8), "Unknown");
         window->tabControl->setCurrentIndex(0);
         window->setMainOpticalDevicesData();
-        QCOMPARE(summary(8), "0 device");
+        QCOMPARE(summary(8), "0 devices");
     }
 
     // Pages left empty by a batch say "No ... data is available" instead of collecting for ever.
@@ -538,6 +545,9 @@ private slots:
         QVERIFY(alive > 0);
         QTRY_COMPARE(alive, 0);
     }
+
+private:
+    QTranslator m_english;
 };
 
 QTEST_MAIN(TstDetections)

@@ -1,5 +1,6 @@
 #include "app/applog.h"
 #include "app/filedialogs.h"
+#include "app/fonts.h"
 #include "app/settings.h"
 #include "diskfaults.h"
 #include "feedbacktesting.h"
@@ -9,6 +10,7 @@
 #include "net/feedback.h"
 #include "platform/fakes/fakelauncher.h"
 #include "widgets/appqframe.h"
+#include "widgets/appqlabel.h"
 #include "widgets/loaderwidget.h"
 #include "widgets/switch.h"
 
@@ -106,6 +108,34 @@ private slots:
     {
         delete form;
         FileDialogs::setTestResponder(nullptr);
+    }
+
+    // At the smallest and the largest size the Misc page offers, with a picture and a file
+    // that is none attached: no text cut, nothing covered, and the file shows its name.
+    void formFitsEveryFontSize_data() { addFontSizeRows(); }
+    void formFitsEveryFontSize()
+    {
+        QFETCH(int, size);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        const auto restore = qScopeGuard([] { Settings::setSettingsValue("Fonts", "Size", 12); });
+        delete form;
+        form = new Feedback;
+        QTemporaryDir files;
+        QImage(8, 8, QImage::Format_RGB32).save(files.filePath("shot.png"));
+        QFile dump(files.filePath("crash.dmp"));
+        QVERIFY(dump.open(QIODevice::WriteOnly) && dump.write("MDMP") == 4);
+        dump.close();
+        drop({ files.filePath("shot.png"), dump.fileName() });
+        const QStringList faults = cutOrOverlappingWidgets(laidOutAtMinimum(form));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+
+        // The dump's thumbnail is not blank: an icon over its name.
+        const QImage thumbnail = form->findChildren<AppQLabel *>().last()->pixmap().toImage();
+        QVERIFY(qAlpha(thumbnail.pixel(50, 34)) > 0); // the icon
+        int drawn = 0; // pixels of the name under the icon
+        for (int i = 0; i < 100 * 32; ++i)
+            drawn += qAlpha(thumbnail.pixel(i % 100, 68 + i / 100)) > 0 ? 1 : 0;
+        QVERIFY(drawn > 20);
     }
 
     void layoutAndSendButton()

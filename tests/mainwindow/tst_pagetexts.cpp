@@ -2,7 +2,9 @@
 
 #include "accounts/accountimage.h"
 #include "app/config.h"
+#include "app/fonts.h"
 #include "app/settings.h"
+#include "app/themes.h"
 #include "layoutcheck.h"
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
@@ -281,6 +283,43 @@ private slots:
         }
     }
 
+    // At the smallest and the largest size the Misc page offers, every tab and every settings
+    // page shows its texts whole, and nothing covers anything else.
+    void everyPageFitsEveryFontSize_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("theme");
+        const char *themes[] = { "light", "gray", "dark" };
+        for (int theme = 0; theme < 3; ++theme) {
+            QTest::addRow("smallest, %s", themes[theme]) << fontSizeList().first().toInt() << theme;
+            QTest::addRow("largest, %s", themes[theme]) << fontSizeList().last().toInt() << theme;
+        }
+    }
+    void everyPageFitsEveryFontSize()
+    {
+        QFETCH(int, size);
+        QFETCH(int, theme);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        applyTheme(theme, nullptr);
+        const auto restore = qScopeGuard([] {
+            Settings::setSettingsValue("Fonts", "Size", 12);
+            qApp->setStyleSheet(QString());
+        });
+        VerdimonNuvo built(VerdimonNuvo::StartupActions::WidgetsOnly);
+        laidOutAtMinimum(&built);
+        QStringList faults;
+        for (int tab = 0; tab < built.tabControl->count(); ++tab) {
+            built.tabControl->setCurrentIndex(tab);
+            for (int row = 0; row < (tab == 11 ? built.settingsMenuView->count() : 1); ++row) {
+                built.settingsMenuView->setCurrentRow(row);
+                QCoreApplication::processEvents();
+                faults += cutOrOverlappingWidgets(&built);
+            }
+        }
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
     // Drives arrive after the SMART page may have been shown: a long drive name is shown whole.
     void smartDriveNameIsNotCut()
     {
@@ -342,7 +381,8 @@ private slots:
             QVERIFY(window->commandButtons.contains(button));
             QVERIFY(!button->text().isEmpty());
             QCOMPARE(button->toolTip(), button->text());
-            QCOMPARE(button->minimumHeight(), 23);
+            // 23 px, or what the font needs.
+            QCOMPARE(button->minimumHeight(), qMax(23, button->fontMetrics().height() + 6));
             QVERIFY(!button->font().bold());
             QVERIFY(button->isVisibleTo(window->usefulCommandsPage));
         }

@@ -103,6 +103,7 @@ class TstWindowBehaviour : public QObject
     std::shared_ptr<plat::FakeLauncher> launcher = std::make_shared<plat::FakeLauncher>();
     std::unique_ptr<plat::ScopedLauncher> scopedLauncher;
     QStringList boxes; // "title|text" of every message box
+    QList<int> boxFontSizes; // the pixel size of each box's text
     std::unique_ptr<VerdimonNuvo> window; // the page actions' window; other tests build their own
 
     static QVariant stored(const QString &group, const QString &key)
@@ -119,6 +120,7 @@ class TstWindowBehaviour : public QObject
     {
         MsgDialog::setTestResponder([this, answer](MsgDialog *box) {
             boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+            boxFontSizes << box->textLabel()->font().pixelSize();
             return int(answer);
         });
     }
@@ -239,7 +241,11 @@ private slots:
 
     void fontChoiceWaitsForRestart()
     {
+        // Until the restart the program, and every question it asks, keeps the font it started
+        // with.
+        Settings::setSettingsValue("Fonts", "Size", 20);
         auto window = newWindow();
+        boxFontSizes.clear();
         window->fontSizeComboBox->setCurrentText("14");
         emit window->fontSizeComboBox->textActivated("14");
         QCOMPARE(stored("Fonts", "Size").toInt(), 14);
@@ -254,6 +260,7 @@ private slots:
         QCOMPARE(stored("Fonts", "Family").toString(), "Segoe UI");
         QVERIFY(!window->fontChangePending);
         QVERIFY(!window->applyFontBtn->isEnabled() && !window->resetFontBtn->isEnabled());
+        QCOMPARE(boxFontSizes, QList<int>({ 20, 20 }));
     }
 
     void loadingPutsStoredValuesIntoTheControls()
@@ -810,24 +817,29 @@ private slots:
         // which here can not be written (a file stands where the folder would be).
         const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
             + "/autostart/";
+        // A Run entry shows the name its desktop entry gives and the folder it lives in; it is
+        // still removed by its value name.
         for (const QString name : { "a", "a.b", "a.b.c" }) {
             QVERIFY(writeTreeFile(user + name + ".desktop", "[Desktop Entry]\nExec=true\n"));
-            window->setStartupInfo(
-                { QIcon(), name, "Registry\\HKCU", "true", kRun.arg("CURRENT_USER") });
+            window->setStartupInfo({ QIcon(), name, "Registry\\HKCU", "true", user.chopped(1),
+                                     name == "a.b" ? "Entry B" : QString() });
         }
         QVERIFY(
             writeTreeFile(root.filePath("xdg/autostart/sys.desktop"), "[Desktop Entry]\nExec=x\n"));
         qputenv("XDG_CONFIG_DIRS", "/xdg"); // below the throw-away system's root
         window->setStartupInfo(
-            { QIcon(), "sys", "Registry\\HKLM (x86)", "x", kRun.arg("LOCAL_MACHINE") });
-        window->setStartupInfo({ QIcon(), "link", root.path(), {}, {} }); // no location
+            { QIcon(), "sys", "Registry\\HKLM (x86)", "x", kRun.arg("LOCAL_MACHINE"), {} });
+        window->setStartupInfo({ QIcon(), "link", root.path(), {}, {}, {} }); // no location
         window->setStartupDataReady();
 
-        window->startupTree->setCurrentItem(window->startupTree->topLevelItem(1));
+        QTreeWidgetItem *shown = window->startupTree->findItems("Entry B", {}).value(0);
+        QVERIFY(shown);
+        QCOMPARE(shown->text(1), user.chopped(1));
+        window->startupTree->setCurrentItem(shown);
         QVERIFY(window->removeStartupLabel->isEnabled());
         // Pressing the row already selected (no selection change) enables it as well.
         window->removeStartupLabel->setEnabled(false);
-        emit window->startupTree->itemPressed(window->startupTree->topLevelItem(1), 0);
+        emit window->startupTree->itemPressed(shown, 0);
         QVERIFY(window->removeStartupLabel->isEnabled());
         window->onRemoveStartupClicked();
         QCOMPARE(QDir(user).entryList(QDir::Files), QStringList({ "a.b.c.desktop", "a.desktop" }));

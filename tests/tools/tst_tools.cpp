@@ -2,7 +2,10 @@
 // to a recording fake and "installed" programs are empty files in a throw-away PATH, so nothing
 // outside the test ever runs; only 127.0.0.1 is ever pinged.
 
+#include "app/fonts.h"
 #include "app/msgdialog.h"
+#include "app/settings.h"
+#include "layoutcheck.h"
 #include "mainwindow/usefulcommandlist.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "platform/fakes/fakelauncher.h"
@@ -584,6 +587,24 @@ private slots:
         QCOMPARE(QString::fromUtf8(terminal.readAllStandardOutput()),
                  "checking -n\n\nThe check found errors or could not finish. Exit code: 4\n\n"
                  "Press Enter to close this window.");
+    }
+
+    // The ping console (its placeholder showing) and the disk check at the smallest and the
+    // largest size the Misc page offers: no text cut, nothing covered.
+    void toolDialogsFitEveryFontSize_data() { addFontSizeRows(); }
+    void toolDialogsFitEveryFontSize()
+    {
+        QFETCH(int, size);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        const auto restore = qScopeGuard([] { Settings::setSettingsValue("Fonts", "Size", 12); });
+        PingManager console;
+        console.findChild<QLineEdit *>("commandField")->clear();
+        CheckDiskDialog check(nullptr, { { "/dev/sda1", "/", "ext4" } });
+        for (QWidget *dialog : QList<QWidget *> { &console, &check }) {
+            const QStringList faults = cutOrOverlappingWidgets(laidOutAtMinimum(dialog));
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+            dialog->hide();
+        }
     }
 };
 
