@@ -40,266 +40,236 @@ class TestSwitch : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { QSettings().clear(); }
 
-    void newSwitchIsOff();
-    void sizeHint();
-    void clickToggles_data();
-    void clickToggles();
-    void setChecked_data();
-    void setChecked();
-    void disabledLook_data();
-    void disabledLook();
-    void rightToLeft();
-    void coloursTakeEffectAtOnce();
-
-    void animatorTarget();
-    void animatorWarnings();
-};
-
-void TestSwitch::initTestCase()
-{
-    QSettings().clear();
-}
-
-void TestSwitch::newSwitchIsOff()
-{
-    Switch sw(QStringLiteral("Option"));
-    QVERIFY(sw.isCheckable());
-    QVERIFY(!sw.isChecked());
-    QCOMPARE(sw.thumbPosition(), 0);
-    QCOMPARE(sw.thumbColor().rgba(), kWhite);
-    QCOMPARE(sw.trackColor(), QColor(0x46, 0x46, 0x46, 96));
-
-    sw.resize(sw.sizeHint());
-    sw.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sw));
-    QCOMPARE(pixelAt(&sw, 17, 18), kWhite);
-    const QRgb background = sw.palette().color(QPalette::Window).rgb();
-    QVERIFY(nearTrack(pixelAt(&sw, 40, 18), background, 96));
-}
-
-void TestSwitch::sizeHint()
-{
-    for (const QString &text :
-         { QString(), QStringLiteral("Check for updates when the program starts") }) {
-        Switch sw(text, nullptr);
-        QCOMPARE(sw.sizeHint(), QSize(sw.fontMetrics().horizontalAdvance(text) + 52, 36));
-    }
-}
-
-void TestSwitch::clickToggles_data()
-{
-    QTest::addColumn<bool>("key");
-    QTest::addColumn<bool>("initial");
-    QTest::addColumn<int>("state");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QRgb>("thumb");
-    QTest::addColumn<int>("thumbX");
-    QTest::newRow("click, off to on") << false << false << 2 << 36 << kGreen << 35;
-    QTest::newRow("click, on to off") << false << true << 0 << 0 << kWhite << 17;
-    QTest::newRow("space, off to on") << true << false << 2 << 36 << kGreen << 35;
-}
-
-void TestSwitch::clickToggles()
-{
-    QFETCH(bool, key);
-    QFETCH(bool, initial);
-    QFETCH(int, state);
-    QFETCH(int, position);
-    QFETCH(QRgb, thumb);
-    QFETCH(int, thumbX);
-
-    Switch sw(QStringLiteral("Remember me"), nullptr);
-    sw.setChecked(initial);
-    sw.resize(sw.sizeHint());
-    sw.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sw));
-
-    QSignalSpy changed(&sw, &SelectionControl::stateChanged);
-    QSignalSpy clicked(&sw, &QAbstractButton::clicked);
-    if (key) {
-        sw.setFocus();
-        QTest::keyClick(&sw, Qt::Key_Space);
-    } else {
-        QTest::mouseClick(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(20, 18));
-    }
-    QCOMPARE(sw.isChecked(), !initial);
-    QCOMPARE(states(changed), QList<int>({ state, state }));
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(clicked.at(0).at(0).toBool(), !initial);
-
-    QTRY_COMPARE(sw.thumbPosition(), position);
-    QTRY_COMPARE(sw.thumbColor().rgba(), thumb);
-    QCOMPARE(pixelAt(&sw, thumbX, 18), thumb);
-}
-
-void TestSwitch::setChecked_data()
-{
-    QTest::addColumn<bool>("initial");
-    QTest::addColumn<bool>("value");
-    QTest::addColumn<QList<int>>("emitted");
-    QTest::addColumn<int>("toggled");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QRgb>("thumb");
-    QTest::newRow("off, set on") << false << true << QList<int> { 2 } << 1 << 36 << kGreen;
-    QTest::newRow("on, set on") << true << true << QList<int>() << 0 << 36 << kGreen;
-    QTest::newRow("off, set off") << false << false << QList<int> { 0 } << 0 << 0 << kWhite;
-    QTest::newRow("on, set off") << true << false << QList<int> { 0 } << 1 << 0 << kWhite;
-}
-
-void TestSwitch::setChecked()
-{
-    QFETCH(bool, initial);
-    QFETCH(bool, value);
-    QFETCH(QList<int>, emitted);
-    QFETCH(int, toggled);
-    QFETCH(int, position);
-    QFETCH(QRgb, thumb);
-
-    Switch sw;
-    sw.resize(sw.sizeHint());
-    sw.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sw));
-    sw.setChecked(initial);
-    QTRY_COMPARE(sw.isChecked(), initial);
-
-    QSignalSpy changed(&sw, &SelectionControl::stateChanged);
-    QSignalSpy clicked(&sw, &QAbstractButton::clicked);
-    QSignalSpy toggledSpy(&sw, &QAbstractButton::toggled);
-    sw.setChecked(value);
-    QCOMPARE(sw.isChecked(), value);
-    QCOMPARE(states(changed), emitted);
-    QCOMPARE(clicked.count(), 0);
-    QCOMPARE(toggledSpy.count(), toggled);
-    // The end state stands at once: no step from the other side is ever reached.
-    QCOMPARE(sw.thumbPosition(), position);
-    QCOMPARE(sw.thumbColor().rgba(), thumb);
-    QTRY_COMPARE(pixelAt(&sw, value ? 35 : 17, 18), thumb);
-}
-
-void TestSwitch::disabledLook_data()
-{
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<int>("thumbX");
-    QTest::newRow("checked") << true << 35;
-    QTest::newRow("unchecked") << false << 17;
-}
-
-void TestSwitch::disabledLook()
-{
-    QFETCH(bool, checked);
-    QFETCH(int, thumbX);
-    Switch sw(QStringLiteral("Add to tray"), nullptr);
-    sw.setChecked(checked);
-    sw.setEnabled(false);
-    sw.resize(sw.sizeHint());
-    sw.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sw));
-    const QImage image = sw.grab().toImage();
-    QCOMPARE(image.pixel(thumbX, 18), kWhite);
-    QCOMPARE(sw.toolTip(), QStringLiteral("Add to tray"));
-    // The faint track: 0x464646 at opacity 0.12 over the background.
-    const QRgb background = sw.palette().color(QPalette::Window).rgb();
-    const int trackX = checked ? 12 : 40;
-    QVERIFY(nearTrack(image.pixel(trackX, 18), background, 31));
-}
-
-void TestSwitch::rightToLeft()
-{
-    Switch sw(QStringLiteral("Option"), nullptr);
-    sw.setLayoutDirection(Qt::RightToLeft);
-    sw.resize(200, 36);
-    sw.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sw));
-    const QImage image = sw.grab().toImage();
-    QCOMPARE(image.pixel(200 - 52 + 17, 18), kWhite);
-    QVERIFY(image.pixel(17, 18) != kWhite);
-}
-
-// A colour set while the switch stands in that state shows at once, each setter on its own.
-void TestSwitch::coloursTakeEffectAtOnce()
-{
-    using Setter = void (Switch::*)(const QColor &);
-    const struct
+    // A new switch is off, with the plain look; how it stands painted, also disabled (a faint
+    // track) and right to left (the thumb at the far end). The track is 0x464646 over the
+    // background, at opacity 96/255 enabled and 0.12 disabled.
+    void look_data()
     {
-        Setter set;
-        bool on;
-        bool thumb;
-    } cases[] = { { &Switch::setThumbOffColor, false, true },
-                  { &Switch::setTrackOffColor, false, false },
-                  { &Switch::setThumbOnColor, true, true },
-                  { &Switch::setTrackOnColor, true, false } };
-    for (const auto &c : cases) {
-        Switch sw;
-        sw.setChecked(c.on);
-        QTRY_COMPARE(sw.isChecked(), c.on);
-        (sw.*c.set)(Qt::red);
-        QCOMPARE((c.thumb ? sw.thumbColor() : sw.trackColor()).rgb(), QColor(Qt::red).rgb());
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<int>("thumbX");
+        QTest::addColumn<int>("trackX");
+        QTest::addColumn<int>("trackAlpha");
+        QTest::newRow("new") << false << true << false << 17 << 40 << 96;
+        QTest::newRow("disabled, checked") << true << false << false << 35 << 12 << 31;
+        QTest::newRow("disabled, unchecked") << false << false << false << 17 << 40 << 31;
+        QTest::newRow("right to left")
+            << false << true << true << 200 - 52 + 17 << 200 - 52 + 40 << 96;
     }
-}
 
-void TestSwitch::animatorTarget()
-{
-    // A hidden switch does not animate.
-    Switch hidden;
-    Animator stopped(&hidden);
-    stopped.setDuration(1000);
-    stopped.setStartValue(0);
-    stopped.setEndValue(36);
-    stopped.start();
-    QCOMPARE(stopped.state(), QAbstractAnimation::Stopped);
+    void look()
+    {
+        QFETCH(bool, checked);
+        QFETCH(bool, enabled);
+        QFETCH(bool, rightToLeft);
+        QFETCH(int, thumbX);
+        QFETCH(int, trackX);
+        QFETCH(int, trackAlpha);
+        Switch sw(QStringLiteral("Add to tray"));
+        QVERIFY(sw.isCheckable());
+        QCOMPARE(sw.thumbPosition(), 0);
+        QCOMPARE(sw.thumbColor().rgba(), kWhite);
+        QCOMPARE(sw.trackColor(), QColor(0x46, 0x46, 0x46, 96));
+        sw.setChecked(checked);
+        sw.setEnabled(enabled);
+        if (rightToLeft)
+            sw.setLayoutDirection(Qt::RightToLeft);
+        sw.resize(rightToLeft ? QSize(200, 36) : sw.sizeHint());
+        sw.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sw));
+        const QImage image = sw.grab().toImage();
+        QCOMPARE(image.pixel(thumbX, 18), kWhite);
+        QCOMPARE(sw.toolTip(), enabled ? QString() : QStringLiteral("Add to tray"));
+        const QRgb background = sw.palette().color(QPalette::Window).rgb();
+        QVERIFY(nearTrack(image.pixel(trackX, 18), background, trackAlpha));
+    }
 
-    Switch first;
-    QWidget second;
-    first.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&first));
-    Animator animator(&first);
-    QCOMPARE(animator.targetObject(), &first);
+    void sizeHint()
+    {
+        for (const QString &text :
+             { QString(), QStringLiteral("Check for updates when the program starts") }) {
+            Switch sw(text, nullptr);
+            QCOMPARE(sw.sizeHint(), QSize(sw.fontMetrics().horizontalAdvance(text) + 52, 36));
+        }
+    }
 
-    animator.setDuration(1000);
-    animator.setStartValue(0);
-    animator.setEndValue(10);
-    animator.start();
-    QCOMPARE(animator.state(), QAbstractAnimation::Running);
-    QTRY_VERIFY(animator.currentValue().toInt() > 0);
-    QTest::ignoreMessage(QtWarningMsg,
-                         "Animation::setTargetObject: you can't change the target of a running "
-                         "animation");
-    animator.setTargetObject(&second);
-    QCOMPARE(animator.targetObject(), &first);
+    void clickToggles_data()
+    {
+        QTest::addColumn<bool>("key");
+        QTest::addColumn<bool>("initial");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QRgb>("thumb");
+        QTest::addColumn<int>("thumbX");
+        QTest::newRow("click, off to on") << false << false << 2 << 36 << kGreen << 35;
+        QTest::newRow("click, on to off") << false << true << 0 << 0 << kWhite << 17;
+        QTest::newRow("space, off to on") << true << false << 2 << 36 << kGreen << 35;
+    }
 
-    animator.stop();
-    animator.setProperty("targetObject", QVariant::fromValue<QObject *>(&second));
-    QCOMPARE(animator.targetObject(), &second);
+    void clickToggles()
+    {
+        QFETCH(bool, key);
+        QFETCH(bool, initial);
+        QFETCH(int, state);
+        QFETCH(int, position);
+        QFETCH(QRgb, thumb);
+        QFETCH(int, thumbX);
 
-    auto *gone = new QWidget;
-    animator.setTargetObject(gone);
-    delete gone;
-    QCOMPARE(animator.targetObject(), nullptr);
-}
+        Switch sw(QStringLiteral("Remember me"), nullptr);
+        sw.setChecked(initial);
+        sw.resize(sw.sizeHint());
+        sw.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sw));
 
-void TestSwitch::animatorWarnings()
-{
-    Animator orphan(nullptr);
-    orphan.setDuration(10);
-    orphan.setEndValue(1);
-    QTest::ignoreMessage(QtWarningMsg,
-                         "Animation::updateState: Changing state of an animation without target");
-    orphan.start();
+        QSignalSpy changed(&sw, &SelectionControl::stateChanged);
+        QSignalSpy clicked(&sw, &QAbstractButton::clicked);
+        if (key) {
+            sw.setFocus();
+            QTest::keyClick(&sw, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(20, 18));
+        }
+        QCOMPARE(sw.isChecked(), !initial);
+        QCOMPARE(states(changed), QList<int>({ state, state }));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.at(0).at(0).toBool(), !initial);
 
-    QWidget target;
-    target.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&target));
-    Animator noEnd(&target);
-    noEnd.setDuration(10);
-    noEnd.setStartValue(1);
-    QTest::ignoreMessage(QtWarningMsg,
-                         "Animation::updateState (QWidget): starting an animation without end "
-                         "value");
-    noEnd.start();
-    noEnd.stop();
-}
+        QTRY_COMPARE(sw.thumbPosition(), position);
+        QTRY_COMPARE(sw.thumbColor().rgba(), thumb);
+        QCOMPARE(pixelAt(&sw, thumbX, 18), thumb);
+    }
+
+    void setChecked_data()
+    {
+        QTest::addColumn<bool>("initial");
+        QTest::addColumn<bool>("value");
+        QTest::addColumn<QList<int>>("emitted");
+        QTest::addColumn<int>("toggled");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QRgb>("thumb");
+        QTest::newRow("off, set on") << false << true << QList<int> { 2 } << 1 << 36 << kGreen;
+        QTest::newRow("on, set on") << true << true << QList<int>() << 0 << 36 << kGreen;
+        QTest::newRow("off, set off") << false << false << QList<int> { 0 } << 0 << 0 << kWhite;
+        QTest::newRow("on, set off") << true << false << QList<int> { 0 } << 1 << 0 << kWhite;
+    }
+
+    void setChecked()
+    {
+        QFETCH(bool, initial);
+        QFETCH(bool, value);
+        QFETCH(QList<int>, emitted);
+        QFETCH(int, toggled);
+        QFETCH(int, position);
+        QFETCH(QRgb, thumb);
+
+        Switch sw;
+        sw.resize(sw.sizeHint());
+        sw.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sw));
+        sw.setChecked(initial);
+        QTRY_COMPARE(sw.isChecked(), initial);
+
+        QSignalSpy changed(&sw, &SelectionControl::stateChanged);
+        QSignalSpy clicked(&sw, &QAbstractButton::clicked);
+        QSignalSpy toggledSpy(&sw, &QAbstractButton::toggled);
+        sw.setChecked(value);
+        QCOMPARE(sw.isChecked(), value);
+        QCOMPARE(states(changed), emitted);
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(toggledSpy.count(), toggled);
+        // The end state stands at once: no step from the other side is ever reached.
+        QCOMPARE(sw.thumbPosition(), position);
+        QCOMPARE(sw.thumbColor().rgba(), thumb);
+        QTRY_COMPARE(pixelAt(&sw, value ? 35 : 17, 18), thumb);
+    }
+
+    // A colour set while the switch stands in that state shows at once, each setter on its own.
+    void coloursTakeEffectAtOnce()
+    {
+        using Setter = void (Switch::*)(const QColor &);
+        const struct
+        {
+            Setter set;
+            bool on;
+            bool thumb;
+        } cases[] = { { &Switch::setThumbOffColor, false, true },
+                      { &Switch::setTrackOffColor, false, false },
+                      { &Switch::setThumbOnColor, true, true },
+                      { &Switch::setTrackOnColor, true, false } };
+        for (const auto &c : cases) {
+            Switch sw;
+            sw.setChecked(c.on);
+            QTRY_COMPARE(sw.isChecked(), c.on);
+            (sw.*c.set)(Qt::red);
+            QCOMPARE((c.thumb ? sw.thumbColor() : sw.trackColor()).rgb(), QColor(Qt::red).rgb());
+        }
+    }
+
+    void animatorTarget()
+    {
+        // A hidden switch does not animate.
+        Switch hidden;
+        Animator stopped(&hidden);
+        stopped.setDuration(1000);
+        stopped.setStartValue(0);
+        stopped.setEndValue(36);
+        stopped.start();
+        QCOMPARE(stopped.state(), QAbstractAnimation::Stopped);
+
+        Switch first;
+        QWidget second;
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        Animator animator(&first);
+        QCOMPARE(animator.targetObject(), &first);
+
+        animator.setDuration(1000);
+        animator.setStartValue(0);
+        animator.setEndValue(10);
+        animator.start();
+        QCOMPARE(animator.state(), QAbstractAnimation::Running);
+        QTRY_VERIFY(animator.currentValue().toInt() > 0);
+        QTest::ignoreMessage(QtWarningMsg,
+                             "Animation::setTargetObject: you can't change the target of a running "
+                             "animation");
+        animator.setTargetObject(&second);
+        QCOMPARE(animator.targetObject(), &first);
+
+        animator.stop();
+        animator.setProperty("targetObject", QVariant::fromValue<QObject *>(&second));
+        QCOMPARE(animator.targetObject(), &second);
+
+        auto *gone = new QWidget;
+        animator.setTargetObject(gone);
+        delete gone;
+        QCOMPARE(animator.targetObject(), nullptr);
+    }
+
+    void animatorWarnings()
+    {
+        Animator orphan(nullptr);
+        orphan.setDuration(10);
+        orphan.setEndValue(1);
+        QTest::ignoreMessage(
+            QtWarningMsg, "Animation::updateState: Changing state of an animation without target");
+        orphan.start();
+
+        QWidget target;
+        target.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&target));
+        Animator noEnd(&target);
+        noEnd.setDuration(10);
+        noEnd.setStartValue(1);
+        QTest::ignoreMessage(QtWarningMsg,
+                             "Animation::updateState (QWidget): starting an animation without end "
+                             "value");
+        noEnd.start();
+        noEnd.stop();
+    }
+};
 
 QTEST_MAIN(TestSwitch)
 #include "tst_switch.moc"
