@@ -78,14 +78,6 @@ class TstTools : public QObject, private WindowFixture
         }
     };
 
-    static void write(const QString &path, const QByteArray &data)
-    {
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(data);
-    }
-
     static CheckableFileSystem mounted(const QString &type)
     {
         return { QStringLiteral("/dev/sda1"), QStringLiteral("/"), type };
@@ -471,11 +463,14 @@ private slots:
     void unmountedDevicesFromSysfs()
     {
         QTemporaryDir root;
-        const QString block = root.path() + QStringLiteral("/sys/class/block/");
+        const auto write = [&root](const QString &path, const QByteArray &data) {
+            QVERIFY(writeTreeFile(root.path() + path, data));
+        };
+        const QString block = QStringLiteral("/sys/class/block/");
         const auto device = [&](const QString &name, const QByteArray &number) {
             write(block + name + QStringLiteral("/size"), "2048\n");
             write(block + name + QStringLiteral("/dev"), number + '\n');
-            QVERIFY(QDir().mkpath(block + name + QStringLiteral("/holders")));
+            QVERIFY(QDir().mkpath(root.path() + block + name + QStringLiteral("/holders")));
         };
         device(QStringLiteral("sda"), "8:0");
         write(block + QStringLiteral("sda/sda1/partition"), "1\n");
@@ -488,17 +483,17 @@ private slots:
         device(QStringLiteral("loop0"), "7:0");
         device(QStringLiteral("sde"), "8:64");
         write(block + QStringLiteral("sde/size"), "0\n");
-        write(root.path() + QStringLiteral("/proc/self/mountinfo"),
+        write(QStringLiteral("/proc/self/mountinfo"),
               "27 1 8:1 / / rw,relatime - ext4 /dev/sda1 rw\n"
               "28 27 0:45 / /home rw,relatime - btrfs /dev/sdb rw\n");
-        write(root.path() + QStringLiteral("/proc/swaps"),
+        write(QStringLiteral("/proc/swaps"),
               "Filename Type Size Used Priority\n/dev/sdd partition 1 0 -2\n");
         // The type comes from udev's database; a volume group's member holds no file system.
         device(QStringLiteral("sdf"), "8:80");
         device(QStringLiteral("sdg"), "8:96");
-        write(root.path() + QStringLiteral("/run/udev/data/b8:2"),
+        write(QStringLiteral("/run/udev/data/b8:2"),
               "S:disk/by-uuid/1\nE:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=xfs\n");
-        write(root.path() + QStringLiteral("/run/udev/data/b8:96"), "E:ID_FS_TYPE=LVM2_member\n");
+        write(QStringLiteral("/run/udev/data/b8:96"), "E:ID_FS_TYPE=LVM2_member\n");
         QStringList devices;
         for (const CheckableFileSystem &fileSystem :
              FileSystemCheck::checkableFileSystems(plat::SysRoot(root.path()))) {

@@ -387,24 +387,33 @@ private slots:
         QCOMPARE(own->font().pixelSize(), 11);
     }
 
-    // What no other case pins: the tick, the line width, the colour and the fixed size; without a
-    // parent the loader stays where it is.
-    void loaderDefaults()
+    // What no other case pins: the tick, the line width, the colour and the fixed size. Without
+    // a parent, or with centring and disabling off, the loader stays where it is and leaves the
+    // parent as it was.
+    void loaderDefaultsAndFlagsOff()
     {
-        LoaderWidget loader(nullptr);
-        QCOMPARE(loader.timerInterval(), 31);
-        QCOMPARE(loader.lineWidth(), 2);
-        QCOMPARE(loader.color(), QColor(Qt::black));
-        QCOMPARE(loader.size(), QSize(40, 40));
-        QCOMPARE(loader.minimumSize(), loader.maximumSize());
-        QVERIFY(loader.isHidden());
-        loader.move(7, 9);
-        loader.start();
-        QVERIFY(loader.isSpinning());
-        QCOMPARE(loader.pos(), QPoint(7, 9));
-        QVERIFY(loader.isEnabled());
+        QWidget parent;
+        parent.resize(200, 200);
+        parent.show();
+        LoaderWidget orphan(nullptr);
+        LoaderWidget loader(&parent, false, false);
+        QCOMPARE(orphan.timerInterval(), 31);
+        QCOMPARE(orphan.lineWidth(), 2);
+        QCOMPARE(orphan.color(), QColor(Qt::black));
+        QCOMPARE(orphan.size(), QSize(40, 40));
+        QCOMPARE(orphan.minimumSize(), orphan.maximumSize());
+        for (LoaderWidget *each : { &orphan, &loader }) {
+            QVERIFY(each->isHidden());
+            each->move(3, 4);
+            each->start();
+            QVERIFY(each->isSpinning());
+            QCOMPARE(each->pos(), QPoint(3, 4));
+        }
+        QVERIFY(parent.isEnabled());
+        parent.setEnabled(false);
         loader.stop();
         QVERIFY(!loader.isSpinning());
+        QVERIFY(!parent.isEnabled());
     }
 
     void loaderStartStop()
@@ -412,6 +421,7 @@ private slots:
         QWidget parent;
         parent.resize(301, 201);
         parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
         LoaderWidget loader(&parent);
         loader.setLineLength(20);
         loader.setInnerRadius(20);
@@ -430,6 +440,10 @@ private slots:
         loader.start();
         QCOMPARE(loader.currentCounter(), phase);
         QVERIFY(loader.isSpinning());
+        // A resized parent has the loader back in its middle at the next paint.
+        parent.resize(401, 301);
+        loader.update();
+        QTRY_COMPARE(loader.pos(), QPoint(200 - 40, 150 - 40));
 
         loader.stop();
         QVERIFY(!loader.isSpinning());
@@ -455,36 +469,6 @@ private slots:
         QCOMPARE(loader.currentCounter(), 19);
         QMetaObject::invokeMethod(&loader, "rotate");
         QCOMPARE(loader.currentCounter(), 0);
-    }
-
-    void loaderFlagsOff()
-    {
-        QWidget parent;
-        parent.resize(200, 200);
-        parent.show();
-        LoaderWidget loader(&parent, false, false);
-        loader.move(3, 4);
-        loader.start();
-        QCOMPARE(loader.pos(), QPoint(3, 4));
-        QVERIFY(parent.isEnabled());
-        parent.setEnabled(false);
-        loader.stop();
-        QVERIFY(!parent.isEnabled());
-    }
-
-    void loaderRecentresOnPaint()
-    {
-        QWidget parent;
-        parent.resize(200, 200);
-        parent.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&parent));
-        LoaderWidget loader(&parent);
-        loader.start();
-        QCOMPARE(loader.pos(), QPoint(80, 80));
-        parent.resize(400, 300);
-        QCOMPARE(loader.pos(), QPoint(80, 80));
-        loader.update();
-        QTRY_COMPARE(loader.pos(), QPoint(180, 130));
     }
 
     void loaderLineColor_data()
