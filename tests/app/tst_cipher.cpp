@@ -133,7 +133,6 @@ private slots:
     {
         QFETCH(QByteArray, body);
         QFETCH(bool, checksum);
-        QFETCH(int, plainSize);
         const quint16 sum = qChecksum(body.constData(), uint(body.size()));
         if (checksum)
             body.prepend(QByteArray(1, char(sum >> 8)) + char(sum & 0xFF));
@@ -147,7 +146,7 @@ private slots:
         StringCipher c(key);
         // Flags: compressed, with or without the integrity value.
         const QByteArray flags = QByteArray("\x03", 1) + char(checksum ? 0x03 : 0x01);
-        QCOMPARE(c.decryptToByteArray(flags + body).size(), plainSize);
+        QTEST(c.decryptToByteArray(flags + body).size(), "plainSize");
     }
 };
 

@@ -22,9 +22,6 @@ private slots:
         QCOMPARE(fontResourceFile().keys(),
                  QStringList({ "Arial", "MS Shell Dlg 2", "Roboto", "Segoe UI", "Segoe UI Variable",
                                "Segoe UI Variable Display" }));
-        QCOMPARE(fontResourceFile().value("MS Shell Dlg 2"), QString());
-        QCOMPARE(fontResourceFile().value("Segoe UI Variable"),
-                 fontResourceFile().value("Segoe UI Variable Display"));
         for (const QString family : { "Arial", "Roboto", "Segoe UI", "Segoe UI Variable" }) {
             const QString file = fontResourceFile().value(family);
             QVERIFY2(QMimeDatabase()

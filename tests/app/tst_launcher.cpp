@@ -103,7 +103,6 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, parameters);
         QFETCH(int, world);
-        QFETCH(qint64, result);
         QFETCH(QStringList, started);
         Scripted scripted;
         if (world & 1) {
@@ -116,7 +115,7 @@ private slots:
             scripted.executables.insert("xdg-open", "/usr/bin/xdg-open");
             scripted.executables.insert("pkexec", "/usr/bin/pkexec");
         }
-        QCOMPARE(scripted.make()->execute(verb, file, parameters), result);
+        QTEST(scripted.make()->execute(verb, file, parameters), "result");
         QCOMPARE(scripted.started,
                  started.isEmpty() ? QList<QStringList>() : QList<QStringList> { started });
     }
@@ -198,7 +197,6 @@ private slots:
     void defaultHandlerAsksXdgMime()
     {
         QFETCH(QByteArray, script);
-        QFETCH(QString, handler);
         QTemporaryDir bin;
         QVERIFY(writeTreeFile(bin.filePath(QStringLiteral("xdg-mime")),
                               "#!/bin/sh\n" + script + "\n", true));
@@ -206,7 +204,7 @@ private slots:
         qputenv("PATH", QFile::encodeName(bin.path()));
         const QString found = plat::DesktopLauncher::defaultHandler(QStringLiteral("text/html"));
         qputenv("PATH", path);
-        QCOMPARE(found, handler);
+        QTEST(found, "handler");
     }
 
 private:

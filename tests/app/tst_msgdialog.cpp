@@ -132,7 +132,6 @@ private slots:
     {
         QFETCH(int, buttons);
         QFETCH(int, action);
-        QFETCH(int, expected);
         QVERIFY(!MsgDialog::hasTestResponder());
         MsgDialog box(nullptr, "T", "X", 4, Buttons(buttons));
         QCOMPARE(box.buttonBox()->standardButtons(), Buttons(buttons));
@@ -151,7 +150,7 @@ private slots:
             return d->result();
         });
         QVERIFY(MsgDialog::hasTestResponder());
-        QCOMPARE(box.exec(), expected);
+        QTEST(box.exec(), "expected");
         QVERIFY(!box.isVisible());
     }
 };

@@ -170,7 +170,6 @@ private slots:
     {
         QFETCH(QStringList, settings);
         QFETCH(bool, trayAvailable);
-        QFETCH(bool, visible);
         setSetting("Updates", "CheckForUpdatesWhenAppStarts", false);
         for (const char *key : windowKeys)
             setSetting("AppSettings", key, settings.contains(QLatin1String(key)));
@@ -178,7 +177,7 @@ private slots:
         ManageStartup startup;
         ManageStartup::setTrayProbe({});
         QCOMPARE(events, QStringList { "window" });
-        QCOMPARE(windows.first()->isVisible(), visible);
+        QTEST(windows.first()->isVisible(), "visible");
         QCOMPARE(windows.first()->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
                  settings.contains("AlwaysOnTop"));
         QTest::qWait(100);
@@ -251,7 +250,6 @@ private slots:
     {
         QFETCH(int, state);
         QFETCH(QStringList, failing);
-        QFETCH(QStringList, calls);
         QFETCH(QString, message);
         auto &service = *fakes.serviceControl;
         service.states.insert("Winmgmt", plat::ServiceControl::State(state));
@@ -259,7 +257,7 @@ private slots:
         service.startOk = !failing.contains("start");
         service.autoStartOk = !failing.contains("auto");
         startWmiService();
-        QCOMPARE(service.log, calls);
+        QTEST(service.log, "calls");
         const QStringList expected { message, "closed" };
         QCOMPARE(events, message.isEmpty() ? QStringList() : expected);
         service.resumeOk = service.startOk = service.autoStartOk = true;

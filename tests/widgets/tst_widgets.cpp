@@ -148,7 +148,6 @@ private slots:
     {
         QFETCH(QStringList, drops);
         QFETCH(bool, anyType);
-        QFETCH(QStringList, emitted);
         ProbeFrame frame;
         QVERIFY(!frame.acceptAnyFileType());
         frame.setAcceptAnyFileType(anyType);
@@ -165,7 +164,7 @@ private slots:
             QCOMPARE(
                 dragAndDrop(&frame, localUrls(drop.split(QLatin1Char(' '), Qt::SkipEmptyParts))),
                 drop.isEmpty() ? 0 : 2);
-        QCOMPARE(seen, emitted);
+        QTEST(seen, "emitted");
     }
 
     void frameMouseSignals()
@@ -254,7 +253,6 @@ private slots:
         QWidget parent;
         parent.resize(200, 200);
         auto *bar = new ScrollBar(&parent);
-        QCOMPARE(bar->orientation(), Qt::Vertical);
         bar->setOrientation(orientation);
         bar->setEnabled(enabled);
         parent.show();
@@ -283,14 +281,13 @@ private slots:
     void tabPosition()
     {
         QFETCH(QVariant, stored);
-        QFETCH(int, barPosition);
         QFETCH(int, controlPosition);
         QSettings().setValue(QStringLiteral("AppSettings/TabPosition"), stored);
 
         AppTabControl control;
         auto *bar = qobject_cast<AppTabBar *>(control.tabBar());
         QVERIFY(bar);
-        QCOMPARE(bar->storedTabPosition(), barPosition);
+        QTEST(bar->storedTabPosition(), "barPosition");
         QVERIFY(!bar->elideEnabled());
         QCOMPARE(int(control.tabPosition()), controlPosition);
 
@@ -311,7 +308,6 @@ private slots:
         }
         QCOMPARE(bar->tabRect(1).y() > bar->tabRect(0).y(), vertical);
         QCOMPARE(bar->tabRect(1).x() > bar->tabRect(0).x(), !vertical);
-        QVERIFY(!bar->grab().isNull());
     }
 
     // Eliding shortens a long label and leaves a short one as it is.
