@@ -175,12 +175,6 @@ private slots:
         QTEST(got, "expected");
     }
 
-    void joinArgumentsSplitsBack()
-    {
-        const QStringList arguments { "--working-directory=/home/a b", "say \"hi\"", "plain" };
-        QCOMPARE(QProcess::splitCommand(Counterpart::joinArguments(arguments)), arguments);
-    }
-
     // The first installed alternative wins; with none installed, or unavailable, the click says
     // so, titled with the button's text. The admin prompt is a terminal asking for sudo's password.
     void clickLaunchesInstalledCounterpart_data()
@@ -328,7 +322,6 @@ private slots:
     void pingsLoopback()
     {
         Console console;
-        QCOMPARE(console.field->text(), QStringLiteral("8.8.8.8 -n 5"));
         QVERIFY(console.send->isEnabled());
         console.field->clear();
         QVERIFY(!console.send->isEnabled());
