@@ -77,8 +77,6 @@ int main(int argc, char *argv[])
         return 90;
     if (mode == QLatin1String("raise")) {
         std::raise(SIGSEGV);
-    } else if (mode == QLatin1String("fault")) {
-        fault();
     } else if (mode == QLatin1String("fault-thread")) {
         QThread *thread = QThread::create(&fault);
         thread->start();
