@@ -54,7 +54,6 @@ private slots:
         QVERIFY(m_messages.isEmpty());
         QCOMPARE(viewer->windowTitle(), QString("License agreement"));
         QCOMPARE(viewer->windowModality(), Qt::ApplicationModal);
-        QVERIFY(viewer->testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(viewer->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(qAbs(viewer->windowOpacity() - 0.9) < 0.01);
         QVERIFY(viewer->textBrowser()->toPlainText().contains("Лицензионное соглашение"));
