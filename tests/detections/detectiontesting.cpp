@@ -99,11 +99,7 @@ bool waitForDetections(int timeoutMs)
 
 HardwareData record(const QString &heading, const QString &label, const QString &value)
 {
-    HardwareData data;
-    data.heading = heading;
-    data.label = label;
-    data.value = value;
-    return data;
+    return { heading, QString(), QString(), label, value };
 }
 
 bool sameIcon(const QIcon &icon, const char *name)

@@ -164,10 +164,7 @@ private slots:
         const FlatKind &page = flatKinds.at(kind);
         VerdimonNuvo *w = window.get();
         w->autoDataExpandSwitch->setChecked(true);
-        HardwareData data = record("Heading", "Label", "Value");
-        data.secondaryLabel = "Second label";
-        data.secondaryValue = "Second value";
-        (w->*page.slot)(data);
+        (w->*page.slot)({ "Heading", "Second label", "Second value", "Label", "Value" });
 
         QVERIFY((w->*page.collectingLabel)->isHidden());
         QTreeWidget *tree = w->*page.tree;

@@ -399,10 +399,7 @@ private slots:
                  "Lone CPU (Unknown logical processors, Unknown cores, Unknown threads)");
 
         // No slot count: the only total row is the capacity.
-        HardwareData total;
-        total.secondaryLabel = "Total capacity";
-        total.secondaryValue = "16 GB";
-        window->ramWMITotalData(total);
+        window->ramWMITotalData({ QString(), "Total capacity", "16 GB", QString(), QString() });
         window->ramWMIMainData(record("Module", "Name", "Lone CPU"));
         window->setMainRAMData();
         QCOMPARE(summary(2), "16 GB, Unknown slots");
