@@ -7,6 +7,7 @@
 #include "httpsstandin.h"
 #include "net/updates.h"
 #include "platform/fakes/fakeplatform.h"
+#include "platformtree.h"
 #include "tests/support/appidentity.h"
 #include "widgets/appqlabel.h"
 
@@ -204,13 +205,9 @@ private slots:
         QCOMPARE(::oldInstallerPath(1, "/dl"), QString("/dl/Verdimon.Nuvo.Insider.Setup.x64.exe"));
         QCOMPARE(::oldInstallerPath(5, "/dl"), QString("/dl/Verdimon.Nuvo..Setup.x64.exe"));
         QTemporaryDir downloads;
-        QVERIFY(downloads.isValid());
         const QString beta = downloads.filePath("Verdimon.Nuvo.Beta.Setup.x64.exe");
         const QString release = downloads.filePath("Verdimon.Nuvo.Setup.x64.exe");
-        for (const QString &path : { beta, release }) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        QVERIFY(writeTreeFile(beta, {}) && writeTreeFile(release, {}));
         setSetting("Updates", "CheckForUpdatesWhenAppStarts", false);
         setSetting("Updates", "DeleteInstaller", true);
         setSetting("Updates", "DownloadPath", downloads.path());
