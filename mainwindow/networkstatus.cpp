@@ -39,6 +39,10 @@ void VerdimonNuvo::checkNetwork()
 
     auto *thread = new QThread;
     auto *manager = new NetworkManager;
+    if (networkCheckTimeoutMs > 0) {
+        manager->setStallTimeout(networkCheckTimeoutMs);
+        manager->setRequestBounds(0, networkCheckTimeoutMs);
+    }
     manager->moveToThread(thread);
     connect(thread, &QThread::started, manager, &NetworkManager::detectUserIp);
     connect(manager, &NetworkManager::userConnectedStatus, this, &VerdimonNuvo::appUserConnected);

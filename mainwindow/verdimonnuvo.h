@@ -646,6 +646,9 @@ private:
     QPointer<QWidget> accountDialogsParent;
     int accountUserId = 0;
     bool accountServiceDown = false;
+    // How long the network status check waits for a silent server and for the whole reply;
+    // 0 keeps the network defaults.
+    int networkCheckTimeoutMs = 0;
     QPointer<QWidget> logWindow;
     QPointer<QMenu> trayMenu;
     QPointer<QMenu> traySettingsMenu;
