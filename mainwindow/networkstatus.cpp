@@ -39,9 +39,9 @@ void VerdimonNuvo::checkNetwork()
 
     auto *thread = new QThread;
     auto *manager = new NetworkManager;
-    if (networkCheckTimeoutMs > 0) {
-        manager->setStallTimeout(networkCheckTimeoutMs);
-        manager->setRequestBounds(0, networkCheckTimeoutMs);
+    if (networkWaitMs > 0) {
+        manager->setStallTimeout(networkWaitMs);
+        manager->setRequestBounds(0, networkWaitMs);
     }
     manager->moveToThread(thread);
     connect(thread, &QThread::started, manager, &NetworkManager::detectUserIp);

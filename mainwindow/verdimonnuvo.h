@@ -646,9 +646,9 @@ private:
     QPointer<QWidget> accountDialogsParent;
     int accountUserId = 0;
     bool accountServiceDown = false;
-    // How long the network status check waits for a silent server and for the whole reply;
-    // 0 keeps the network defaults.
-    int networkCheckTimeoutMs = 0;
+    // How long the window's network tests (the status check, the reachability test of the
+    // sign-in) wait for a silent server; 0 keeps their defaults.
+    int networkWaitMs = 0;
     QPointer<QWidget> logWindow;
     QPointer<QMenu> trayMenu;
     QPointer<QMenu> traySettingsMenu;

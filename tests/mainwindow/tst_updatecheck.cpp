@@ -217,7 +217,7 @@ private slots:
         Settings::setSettingsValue("AppSettings", "AppTheme", theme);
         VerdimonNuvo other(VerdimonNuvo::StartupActions::Skip);
         if (mode == QLatin1String("stall"))
-            other.networkCheckTimeoutMs = 1500; // the silent service's row needs no half minute
+            other.networkWaitMs = 1500; // the silent service's row needs no half minute
         other.checkNetwork();
         QVERIFY(!other.checkConnectionBtn->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(other.checkConnectionBtn->isEnabled(), 10000);
