@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QLocale>
 
+#include <memory>
+
 namespace {
 
 // Files of earlier starts whose upload failed go with the next upload, the newest few of them;
@@ -63,12 +65,18 @@ void VerdimonNuvo::shareHardwareData()
         saveReportAsText(reportSnapshot()));
     const QString folder = ReportFiles::hardwareDataFolder();
     const QString filePath = ReportFiles::hardwareDataFilePath(folder, QLocale::system().name());
+    auto reason = std::make_shared<QString>();
     ReportJob::run(
         this,
-        [folder, filePath, text]() {
-            return ReportFiles::writeHardwareDataFile(folder, filePath, text);
+        [folder, filePath, text, reason]() {
+            return ReportFiles::writeHardwareDataFile(folder, filePath, text, reason.get());
         },
-        [this, folder, filePath](bool) { emit dataStored(folder, filePath); });
+        [this, folder, filePath, reason](bool ok) {
+            if (ok)
+                emit dataStored(folder, filePath);
+            else
+                uploadFailed(*reason);
+        });
 }
 
 void VerdimonNuvo::uploadHardwareData(const QString &dirPath, const QString &filePath)
