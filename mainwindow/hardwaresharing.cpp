@@ -13,8 +13,6 @@
 #include <QFile>
 #include <QLocale>
 
-#include <memory>
-
 namespace {
 
 // Files of earlier starts whose upload failed go with the next upload, the newest few of them;
@@ -65,17 +63,16 @@ void VerdimonNuvo::shareHardwareData()
         saveReportAsText(reportSnapshot()));
     const QString folder = ReportFiles::hardwareDataFolder();
     const QString filePath = ReportFiles::hardwareDataFilePath(folder, QLocale::system().name());
-    auto reason = std::make_shared<QString>();
     ReportJob::run(
         this,
-        [folder, filePath, text, reason]() {
-            return ReportFiles::writeHardwareDataFile(folder, filePath, text, reason.get());
+        [folder, filePath, text](QString *reason) {
+            return ReportFiles::writeHardwareDataFile(folder, filePath, text, reason);
         },
-        [this, folder, filePath, reason](bool ok) {
+        [this, folder, filePath](bool ok, const QString &reason) {
             if (ok)
                 emit dataStored(folder, filePath);
             else
-                uploadFailed(*reason);
+                uploadFailed(reason);
         });
 }
 
