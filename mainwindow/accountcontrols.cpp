@@ -110,8 +110,8 @@ void VerdimonNuvo::showAccountDialogs(QWidget *parent)
     // A remembered sign-in that already failed inside the dialog's constructor has shown the
     // dialog and cleared the credentials; only one still running stays hidden, and stays so
     // when the vendor's host answers. The window does not wait for that answer: a host that
-    // drops packets would hold it for the whole test. A dialog signed in meanwhile is gone and
-    // takes the answer with it; one shown by a failure meanwhile needs nothing more.
+    // drops packets would freeze it for the test's full 6 seconds. A dialog signed in meanwhile
+    // is gone and takes the answer with it; one shown by a failure meanwhile needs nothing more.
     if (Settings::savedCredentials() && !login->isVisible()) {
         accountImage->setEnabled(false);
         login->hide();
