@@ -10,9 +10,13 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <atomic>
+
 namespace AccountQueries {
 
 namespace {
+
+std::atomic<int> connectTimeoutOverride { 0 };
 
 QString connectionName()
 {
@@ -61,11 +65,22 @@ QSqlQuery preparedQuery(const QSqlDatabase &db, const QString &statement)
 
 } // namespace
 
+void setConnectTimeout(int seconds)
+{
+    connectTimeoutOverride = qMax(0, seconds);
+}
+
+int connectTimeout()
+{
+    const int seconds = connectTimeoutOverride;
+    return seconds > 0 ? seconds : connectTimeoutSeconds;
+}
+
 QString connectOptions()
 {
     return QStringLiteral("MYSQL_OPT_RECONNECT=TRUE;MYSQL_OPT_CONNECT_TIMEOUT=%1;"
                           "MYSQL_OPT_READ_TIMEOUT=%2;MYSQL_OPT_WRITE_TIMEOUT=%3")
-        .arg(connectTimeoutSeconds)
+        .arg(connectTimeout())
         .arg(readTimeoutSeconds)
         .arg(writeTimeoutSeconds);
 }

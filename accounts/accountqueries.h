@@ -15,6 +15,10 @@ constexpr int connectTimeoutSeconds = 3;
 constexpr int readTimeoutSeconds = 5;
 constexpr int writeTimeoutSeconds = 5;
 QString connectOptions();
+// Replaces the connect time-out of the connections opened from now on (a test that waits for
+// it); 0 restores connectTimeoutSeconds. Any thread.
+void setConnectTimeout(int seconds);
+int connectTimeout();
 
 // An id that names an account: a decimal number of at least 1.
 bool isAccountId(const QString &id);

@@ -82,7 +82,7 @@ bool isHostReachable(const QString &host, quint16 port, int timeoutMs)
 
 bool isNetworkAvailable()
 {
-    return isHostReachable(Config::webHost(), Config::webPort(), 6000);
+    return isHostReachable(Config::webHost(), Config::webPort(), networkTestTimeoutMs);
 }
 
 void checkHostReachable(const QString &host, quint16 port, int timeoutMs, QObject *context,
@@ -124,9 +124,9 @@ void checkHostReachable(const QString &host, quint16 port, int timeoutMs, QObjec
     socket->connectToHost(host, port);
 }
 
-void checkNetworkAvailable(QObject *context, std::function<void(bool)> done)
+void checkNetworkAvailable(QObject *context, std::function<void(bool)> done, int timeoutMs)
 {
-    checkHostReachable(Config::webHost(), Config::webPort(), 6000, context, std::move(done));
+    checkHostReachable(Config::webHost(), Config::webPort(), timeoutMs, context, std::move(done));
 }
 
 QString formatArchitecture(const QString &bits)
@@ -270,8 +270,7 @@ QString serverDateTimeText(const QString &format)
 {
     // The C locale's digits: QDateTime::toString writes the system locale's, which are
     // Arabic-Indic under an Arabic or Persian locale, and the server refuses those.
-    return QLocale::c().toString(QDateTime::currentDateTime().toTimeZone(serverTimeZone()),
-                                 format);
+    return QLocale::c().toString(QDateTime::currentDateTime().toTimeZone(serverTimeZone()), format);
 }
 
 QString serverDateTime()

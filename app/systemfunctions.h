@@ -16,9 +16,10 @@ class QObject;
 class QWidget;
 
 // --- Reachability -------------------------------------------------------------------------
+constexpr int networkTestTimeoutMs = 6000;
 // True when a TCP connection to the vendor's web host (Config::webHost/webPort) is established
-// within 6000 ms. Blocks the calling thread meanwhile; nothing is sent. For threads that may
-// block (workers); the GUI thread uses checkNetworkAvailable.
+// within networkTestTimeoutMs. Blocks the calling thread meanwhile; nothing is sent. For threads
+// that may block (workers); the GUI thread uses checkNetworkAvailable.
 bool isNetworkAvailable();
 // The same test against any host and port with a chosen wait (false at once for names under the
 // reserved ".example" domain).
@@ -28,7 +29,8 @@ bool isHostReachable(const QString &host, quint16 port, int timeoutMs);
 // called on context's thread while its event loop runs (never from inside this call). When
 // context is destroyed first, done is never called. context must live on the calling thread.
 //     checkNetworkAvailable(this, [this](bool online) { ... });
-void checkNetworkAvailable(QObject *context, std::function<void(bool reachable)> done);
+void checkNetworkAvailable(QObject *context, std::function<void(bool reachable)> done,
+                           int timeoutMs = networkTestTimeoutMs);
 void checkHostReachable(const QString &host, quint16 port, int timeoutMs, QObject *context,
                         std::function<void(bool reachable)> done);
 

@@ -51,6 +51,31 @@ private:
     std::function<void()> action;
 };
 
+// Shows the sign-in dialog with its centre on the window's centre.
+void showCentredOn(QWidget *window, LogIn *login)
+{
+    const auto showCentred = [window, login]() {
+        const QPoint centre = window->geometry().center();
+        login->move(centre.x() - login->width() / 2, centre.y() - login->height() / 2);
+        login->show();
+    };
+    // At construction the window is shown only after this returns, and the window manager
+    // places it only when it maps it: the dialog waits for that, so it opens centred above the
+    // window where the window really stands.
+    if (window->isVisible() && window->windowHandle() && window->windowHandle()->isExposed()) {
+        showCentred();
+        return;
+    }
+    QTimer::singleShot(0, login, [window, login, showCentred]() {
+        // A window kept hidden (in the tray) is never placed: then its geometry is all there is.
+        QWindow *handle = window->windowHandle();
+        if (!window->isVisible() || !handle || handle->isExposed())
+            showCentred();
+        else
+            handle->installEventFilter(new ExposeWatcher(login, showCentred));
+    });
+}
+
 } // namespace
 
 void VerdimonNuvo::showAccountDialogs(QWidget *parent)
@@ -83,31 +108,25 @@ void VerdimonNuvo::showAccountDialogs(QWidget *parent)
         onLoginConnectionFailed();
 
     // A remembered sign-in that already failed inside the dialog's constructor has shown the
-    // dialog and cleared the credentials; only one still running stays hidden.
-    if (Settings::savedCredentials() && !login->isVisible() && isNetworkAvailable()) {
+    // dialog and cleared the credentials; only one still running stays hidden, and stays so
+    // when the vendor's host answers. The window does not wait for that answer: a host that
+    // drops packets would freeze it for the test's full 6 seconds. A dialog signed in meanwhile
+    // is gone and takes the answer with it; one shown by a failure meanwhile needs nothing more.
+    if (Settings::savedCredentials() && !login->isVisible()) {
         accountImage->setEnabled(false);
         login->hide();
+        checkNetworkAvailable(
+            login,
+            [this, login](bool reachable) {
+                if (reachable || login->isVisible())
+                    return;
+                accountImage->setEnabled(true);
+                showCentredOn(this, login);
+            },
+            networkWaitMs > 0 ? networkWaitMs : networkTestTimeoutMs);
         return;
     }
-    const auto showCentred = [this, login]() {
-        const QPoint centre = geometry().center();
-        login->move(centre.x() - login->width() / 2, centre.y() - login->height() / 2);
-        login->show();
-    };
-    // At construction the window is shown only after this returns, and the window manager
-    // places it only when it maps it: the dialog waits for that, so it opens centred above the
-    // window where the window really stands.
-    if (isVisible() && windowHandle() && windowHandle()->isExposed()) {
-        showCentred();
-        return;
-    }
-    QTimer::singleShot(0, login, [this, login, showCentred]() {
-        // A window kept hidden (in the tray) is never placed: then its geometry is all there is.
-        if (!isVisible() || !windowHandle() || windowHandle()->isExposed())
-            showCentred();
-        else
-            windowHandle()->installEventFilter(new ExposeWatcher(login, showCentred));
-    });
+    showCentredOn(this, login);
 }
 
 void VerdimonNuvo::onUserAccountData(const QVector<AccountData> &accountDataVector)
@@ -176,13 +195,26 @@ void VerdimonNuvo::onLoginCancelled()
     if (accountDialog)
         accountDialog->deleteLater();
     accountDialog = nullptr;
+    const QPointer<LogIn> cancelled = loginDialog;
     if (loginDialog)
         loginDialog->deleteLater();
     // Without a working account service the program goes on without an account.
-    if (!accountServiceDown && isNetworkAvailable())
-        QCoreApplication::quit();
-    else
+    if (accountServiceDown) {
         beginDataCollection();
+        return;
+    }
+    // The window answers while the host is tested; a sign-in opened meanwhile decides instead.
+    checkNetworkAvailable(
+        this,
+        [this, cancelled](bool reachable) {
+            if (loginDialog && loginDialog != cancelled)
+                return;
+            if (reachable)
+                QCoreApplication::quit();
+            else
+                beginDataCollection();
+        },
+        networkWaitMs > 0 ? networkWaitMs : networkTestTimeoutMs);
 }
 
 void VerdimonNuvo::onAccountLogOut()

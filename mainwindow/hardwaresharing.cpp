@@ -65,10 +65,15 @@ void VerdimonNuvo::shareHardwareData()
     const QString filePath = ReportFiles::hardwareDataFilePath(folder, QLocale::system().name());
     ReportJob::run(
         this,
-        [folder, filePath, text]() {
-            return ReportFiles::writeHardwareDataFile(folder, filePath, text);
+        [folder, filePath, text](QString *reason) {
+            return ReportFiles::writeHardwareDataFile(folder, filePath, text, reason);
         },
-        [this, folder, filePath](bool) { emit dataStored(folder, filePath); });
+        [this, folder, filePath](bool ok, const QString &reason) {
+            if (ok)
+                emit dataStored(folder, filePath);
+            else
+                uploadFailed(reason);
+        });
 }
 
 void VerdimonNuvo::uploadHardwareData(const QString &dirPath, const QString &filePath)

@@ -39,6 +39,10 @@ void VerdimonNuvo::checkNetwork()
 
     auto *thread = new QThread;
     auto *manager = new NetworkManager;
+    if (networkWaitMs > 0) {
+        manager->setStallTimeout(networkWaitMs);
+        manager->setRequestBounds(0, networkWaitMs);
+    }
     manager->moveToThread(thread);
     connect(thread, &QThread::started, manager, &NetworkManager::detectUserIp);
     connect(manager, &NetworkManager::userConnectedStatus, this, &VerdimonNuvo::appUserConnected);

@@ -11,10 +11,8 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
-#include <QTextStream>
 
 #include <unistd.h>
 
@@ -26,16 +24,16 @@ const char *const suffixes[FormatCount] = { "txt", "ini", "doc", "xml", "pdf", "
 // What a high-resolution printer gives a PDF.
 constexpr int pdfResolution = 1200;
 
-// Saved reports are UTF-8: windows-1251 turns é, ü, 中 and every other character outside
-// Cyrillic and Latin basics into '?', which package maintainers and device names on Linux are
-// full of.
-bool writeText(QSaveFile &file, const QString &text)
+// Earlier versions wrote the hardware-data file through a "<name>.XXXXXX" beside it, which a
+// killed program left behind; the folder is the program's own, so such a part is removed.
+void removeEarlierDataParts(const QString &folder)
 {
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    stream << text;
-    stream.flush();
-    return stream.status() == QTextStream::Ok;
+    static const QRegularExpression partName(QStringLiteral("_Data_.*\\.txt\\.[A-Za-z0-9]{6}$"));
+    for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (partName.match(info.fileName()).hasMatch() && !info.isSymLink()
+            && info.ownerId() == ::geteuid())
+            QFile::remove(info.absoluteFilePath());
+    }
 }
 
 // Earlier versions rendered the PDF into a hidden ".XXXXXX.pdf" beside the target; an export
@@ -166,18 +164,12 @@ QString hardwareDataText(const QString &channelText, const QString &reportText)
              formatArchitecture(QString::number(applicationBitness())), reportText);
 }
 
-bool writeHardwareDataFile(const QString &folder, const QString &path, const QString &text)
+bool writeHardwareDataFile(const QString &folder, const QString &path, const QString &text,
+                           QString *reason)
 {
     QDir().mkpath(folder);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!writeText(file, text)) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    removeEarlierDataParts(folder);
+    return AtomicFile::writeFile(path, text.toUtf8(), reason);
 }
 
 } // namespace ReportFiles

@@ -34,7 +34,9 @@ QString hardwareDataFolder();
 QString hardwareDataFilePath(const QString &folder, const QString &localeName);
 // The file's text: four lines about the program, then the plain-text report.
 QString hardwareDataText(const QString &channelText, const QString &reportText);
-// Creates the folder and writes the file (UTF-8); false, with no file left, on failure.
-bool writeHardwareDataFile(const QString &folder, const QString &path, const QString &text);
+// Creates the folder and writes the file (UTF-8) whole; false, with no file or part left, on
+// failure, and *reason tells why.
+bool writeHardwareDataFile(const QString &folder, const QString &path, const QString &text,
+                           QString *reason);
 
 } // namespace ReportFiles

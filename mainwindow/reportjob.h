@@ -3,6 +3,7 @@
 // values only; its result comes back on the GUI thread.
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -11,13 +12,14 @@ class ReportJob : public QObject
     Q_OBJECT
 
 public:
-    // Runs `work` on a thread of its own and then `done` with its result on the GUI thread,
-    // unless `context` is gone by then. Before the application quits it waits (bounded) for a
-    // job still running.
-    static void run(QObject *context, std::function<bool()> work, std::function<void(bool)> done);
+    // Runs `work` on a thread of its own and then `done` with its result and the reason it
+    // gave on the GUI thread, unless `context` is gone by then. Before the application quits
+    // it waits (bounded) for a job still running.
+    static void run(QObject *context, std::function<bool(QString *reason)> work,
+                    std::function<void(bool ok, const QString &reason)> done);
 
 signals:
-    void finished(bool ok);
+    void finished();
 
 private:
     ReportJob() = default;

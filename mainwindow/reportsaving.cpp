@@ -85,17 +85,16 @@ void VerdimonNuvo::saveFileToPdf(const QString &filePath, const QString &fileNam
                                  const ReportData &data)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto reason = std::make_shared<QString>();
     ReportJob::run(
         this,
-        [filePath, data, reason]() {
-            return ReportFiles::writePdf(filePath, saveReportAsText(data), reason.get());
+        [filePath, data](QString *reason) {
+            return ReportFiles::writePdf(filePath, saveReportAsText(data), reason);
         },
-        [this, fileName, reason](bool ok) {
+        [this, fileName](bool ok, const QString &reason) {
             if (ok)
                 emit pdfDataFileSaved(fileName);
             else
-                pdfDataFailed(fileName, *reason);
+                pdfDataFailed(fileName, reason);
         });
 }
 

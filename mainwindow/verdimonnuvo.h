@@ -651,6 +651,9 @@ private:
     QPointer<QWidget> accountDialogsParent;
     int accountUserId = 0;
     bool accountServiceDown = false;
+    // How long the window's network tests (the status check, the reachability test of the
+    // sign-in) wait for a silent server; 0 keeps their defaults.
+    int networkWaitMs = 0;
     QPointer<QMenu> trayMenu;
     QPointer<QMenu> traySettingsMenu;
     QPointer<QMenu> trayLanguagesMenu;

@@ -96,6 +96,19 @@ private:
 
 namespace {
 
+// A file name as a message shows it: a control character or line separator in it (refused for
+// the upload) would break the line or vanish, so it appears as U+FFFD.
+QString visibleFileName(QString name)
+{
+    for (QChar &c : name) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            c = QChar::ReplacementCharacter;
+    }
+    return name;
+}
+
 QFont formFont(bool bold)
 {
     QFont font = dialogFont();
@@ -465,10 +478,12 @@ void Feedback::uploadFeedbackFailed(const QString &fileName, const QString &reas
         return;
     sendEnded = true;
     stopLoader();
-    MsgDialog message(this, QObject::tr("Error"),
-                      QStringLiteral("%1\n%2: %3")
-                          .arg(QObject::tr("Failed to send the feedback!"), fileName, reason),
-                      3, QDialogButtonBox::Ok);
+    MsgDialog message(
+        this, QObject::tr("Error"),
+        QStringLiteral("%1\n%2: %3")
+            .arg(QObject::tr("Failed to send the feedback!"), visibleFileName(fileName), reason),
+        3, QDialogButtonBox::Ok);
+    message.textLabel()->setTextFormat(Qt::PlainText);
     message.exec();
     ui->pushButton->setEnabled(true);
 }

@@ -22,6 +22,7 @@
 #include "net/networkmanager.h"
 #include "platform/fakes/fakeplatform.h"
 #include "signallog.h"
+#include "silentlistener.h"
 #include "widgets/appqlabel.h"
 #include "widgets/switch.h"
 
@@ -77,6 +78,7 @@ private slots:
     {
         QVERIFY(ServerDB::endSession(15000));
         dbServer.applyEnvironment();
+        AccountQueries::setConnectTimeout(0);
     }
 
     void formBodyKeepsEveryCharacter_data()
@@ -308,6 +310,7 @@ private slots:
         QFETCH(QStringList, outcome);
         QFETCH(QString, code);
         qputenv("VN_DB_PORT", QByteArray::number(dbServer.silentPort()));
+        AccountQueries::setConnectTimeout(1); // the shortest the driver takes
         ServerDB db;
         SignalLog log(&db);
         int ticks = 0;
@@ -353,7 +356,7 @@ private slots:
         if (!code.isEmpty())
             QCOMPARE(log.arguments(outcome.at(request == "connectDB" ? 1 : 0)).value(0).value(0),
                      QVariant(code));
-        const qint64 limit = AccountQueries::connectTimeoutSeconds * 1000;
+        const qint64 limit = AccountQueries::connectTimeout() * 1000;
         QVERIFY2(took >= limit - 500 && took < limit + 2500, qPrintable(QString::number(took)));
         QVERIFY2(ticks >= took / 50 / 2, qPrintable(QString::number(ticks)));
     }
@@ -362,6 +365,8 @@ private slots:
     void quitDoesNotWaitForSilentDatabase()
     {
         qputenv("VN_DB_PORT", QByteArray::number(dbServer.silentPort()));
+        // The two requests take twice this, well past the wait of quitting.
+        AccountQueries::setConnectTimeout(2);
         VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
         window.accountUserId = 1;
         ServerDB earlier;
@@ -772,6 +777,72 @@ private slots:
         QVERIFY(window.loginDialog->isVisible()); // another attempt stays possible
         waitForDetections();
         QVERIFY(!DetectionStats::durations().isEmpty()); // the inventory did not wait
+    }
+
+    // The window tests the vendor's host without waiting for it: a host that drops packets
+    // leaves the window answering while the test runs to its limit.
+    void signInDecidesWithoutHoldingTheWindow_data()
+    {
+        QTest::addColumn<bool>("remembered"); // else: a sign-in shown, then closed
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("remembered, host answers") << true << false;
+        QTest::newRow("remembered, host silent") << true << true;
+        QTest::newRow("closed, host answers") << false << false;
+        QTest::newRow("closed, host silent") << false << true;
+    }
+
+    void signInDecidesWithoutHoldingTheWindow()
+    {
+        QFETCH(bool, remembered);
+        QFETCH(bool, silent);
+        SilentListener host;
+        QVERIFY(host.port() > 0);
+        if (remembered)
+            storeCredentials(encryptString(credentialsCipherKey, QStringLiteral("alice")),
+                             encryptString(credentialsCipherKey, QStringLiteral("Alice+Pass1")));
+        if (silent && remembered)
+            qputenv("VN_WEB_PORT", QByteArray::number(host.port()));
+        DetectionStats::clearDurations();
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.networkWaitMs = 700;
+        QElapsedTimer clock;
+        clock.start();
+        window.showAccountDialogs();
+        QVERIFY(clock.elapsed() < 400);
+        QPointer<LogIn> login = window.loginDialog;
+        QCOMPARE(window.accountImage->isEnabled(), !remembered);
+        if (remembered && !silent) {
+            // Signs in by itself, never shown.
+            QTRY_COMPARE_WITH_TIMEOUT(window.accountImage->toolTip(), "Alice Moroz", 15000);
+            QVERIFY(login.isNull() || !login->isVisible());
+        } else if (remembered) {
+            QVERIFY(!login->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(login->isVisible(), 3000);
+            QVERIFY(clock.elapsed() >= 600);
+            QVERIFY(window.accountImage->isEnabled());
+            const QPoint centre = window.geometry().center();
+            QCOMPARE(login->pos(),
+                     QPoint(centre.x() - login->width() / 2, centre.y() - login->height() / 2));
+            // The dialog's own attempt fails once the port refuses.
+            host.close();
+            QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 10000);
+        } else {
+            QTRY_VERIFY(login && login->isVisible());
+            if (silent)
+                qputenv("VN_WEB_PORT", QByteArray::number(host.port()));
+            clock.restart();
+            login->close();
+            QVERIFY(clock.elapsed() < 400);
+            // Quitting ends the application's loop with 0; else the loop runs on.
+            QTimer::singleShot(window.networkWaitMs + 1000, [] { QCoreApplication::exit(1); });
+            QCOMPARE(QCoreApplication::exec(), silent ? 1 : 0);
+            // Without an answer from the host the program goes on and collects.
+            const auto collecting = [] {
+                return DetectionStats::liveThreads() > 0 || !DetectionStats::durations().isEmpty();
+            };
+            QTRY_COMPARE(collecting(), silent);
+        }
+        waitForDetections();
     }
 
 private:

@@ -7,9 +7,11 @@
 
 #include <QStringList>
 
-inline void noteMessages(QStringList *messages)
+inline void noteMessages(QStringList *messages, Qt::TextFormat *format = nullptr)
 {
-    MsgDialog::setTestResponder([messages](MsgDialog *box) {
+    MsgDialog::setTestResponder([messages, format](MsgDialog *box) {
+        if (format)
+            *format = box->textLabel()->textFormat();
         *messages << QStringLiteral("%1|%2|%3")
                          .arg(box->windowTitle(), box->textLabel()->text())
                          .arg(box->iconKind());

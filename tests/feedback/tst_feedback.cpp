@@ -357,27 +357,34 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<bool>("webReachable");
-        QTest::addColumn<bool>("attach");
+        QTest::addColumn<QString>("attachment"); // none when empty
         QTest::addColumn<QString>("answer");
         const QString failed = "Error|Failed to send the feedback!\n";
         const QString offline = "Error|No network connection is available at this moment!";
         QTest::newRow("offline before the upload")
-            << "normal" << false << false
+            << "normal" << false << ""
             << "Error|Network connection is not available! Check your network and try again.";
-        QTest::newRow("report refused") << "wrong-password" << true << false << failed;
-        QTest::newRow("attachments refused") << "wrong-password" << true << true << failed;
+        QTest::newRow("report refused") << "wrong-password" << true << "" << failed;
+        QTest::newRow("attachments refused") << "wrong-password" << true << "shot.png" << failed;
         // The server calls a transfer complete after 100 bytes.
-        QTest::newRow("report cut short") << "ack-short" << true << false << failed;
-        QTest::newRow("attachment cut short") << "ack-short" << true << true << failed;
-        QTest::newRow("server gone under the attachments") << "stopped" << true << true << failed;
-        QTest::newRow("server gone") << "stopped" << true << false << offline;
+        QTest::newRow("report cut short") << "ack-short" << true << "" << failed;
+        QTest::newRow("attachment cut short") << "ack-short" << true << "shot.png" << failed;
+        QTest::newRow("server gone under the attachments")
+            << "stopped" << true << "shot.png" << failed;
+        QTest::newRow("server gone") << "stopped" << true << "" << offline;
+        // The refused name is shown on one line, its control characters visible, as text.
+        QTest::newRow("command in a name") << "normal" << true << "<b>a.png\r\nDELE x"
+                                           << failed
+                + "<b>a.png\uFFFD\uFFFDDELE x: The file name contains control "
+                  "characters; it was not sent.|3";
     }
     void notSent()
     {
         QFETCH(QString, mode);
         QFETCH(bool, webReachable);
-        QFETCH(bool, attach);
+        QFETCH(QString, attachment);
         QFETCH(QString, answer);
+        const bool attach = !attachment.isEmpty();
         QVERIFY2(mode == "stopped" || ftp.start(mode), qPrintable(ftp.errorText()));
         ftp.applyEnvironment();
         if (mode == "stopped")
@@ -385,9 +392,13 @@ private slots:
         setWebPort(webReachable ? ftp.port() : HttpsStandIn::closedPort());
         fill("radioButton", "text", "radioButton_4", false);
         if (attach)
-            form->onFileDropped(makeFile("shot.png", 300));
+            form->onFileDropped(makeFile(attachment, 300));
+        Qt::TextFormat shownAs = Qt::AutoText;
+        noteMessages(&messages, &shownAs);
         form->sendFeedback();
         QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        noteMessages(&messages);
+        QCOMPARE(shownAs == Qt::PlainText, answer.contains("Failed to send the feedback!"));
         QVERIFY2(messages[0].startsWith(answer), qPrintable(messages[0]));
         QVERIFY(!messages[0].contains("password", Qt::CaseInsensitive));
         QTest::qWait(100);

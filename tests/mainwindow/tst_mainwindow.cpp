@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "diskfaults.h"
 #include "ftpstandin.h"
+#include "mainwindow/reportfiles.h"
 #include "mainwindow/reportsavedialog.h"
 #include "mainwindow/reportwriter.h"
 #include "mainwindow/verdimonnuvo.h"
@@ -619,6 +620,39 @@ private slots:
         QVERIFY(text.contains("process-150"));
     }
 
+    // The hardware-data file is whole or absent: a full disk gives the system's reason and
+    // leaves nothing; parts of killed writers, this version's and earlier ones', go.
+    void hardwareDataFileIsWholeOrAbsent_data()
+    {
+        QTest::addColumn<int>("left"); // free bytes; -1: no filling
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("room") << -1 << "";
+        QTest::newRow("full disk") << 0 << "No space left on device";
+    }
+
+    void hardwareDataFileIsWholeOrAbsent()
+    {
+        QFETCH(int, left);
+        QFETCH(QString, reason);
+        VN_SMALL_DISK(disk);
+        const QString name = "Verdimon_Nuvo_Data_en_US_2026.12.07.05.50.00.000.txt";
+        QVERIFY(AtomicFile::writeFile(disk.filePath("Verdimon_Nuvo_Data_en_US_2020.txt.Ab12Cd"),
+                                      "cut", nullptr));
+        QVERIFY(killedAfter([&]() { return (new AtomicFile(disk.filePath(name)))->open(); }));
+        QCOMPARE(filesIn(disk.path()).size(), 2);
+        if (left >= 0)
+            QVERIFY(disk.fill(left));
+        const QByteArray text = QByteArray("hardware é 中\n").repeated(2000);
+        QString shown;
+        QCOMPARE(ReportFiles::writeHardwareDataFile(disk.path(), disk.filePath(name), text, &shown),
+                 reason.isEmpty());
+        QVERIFY2(shown.contains(reason), qPrintable(shown));
+        QCOMPARE(filesIn(disk.path()), QStringList(reason.isEmpty() ? name : "filler"));
+        QFile file(disk.filePath(name));
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+                 reason.isEmpty() ? text : QByteArray());
+    }
+
     void sharedFileArrives()
     {
         const QString folder
@@ -670,6 +704,17 @@ private slots:
         QVERIFY(data.contains("Debian é 中 <&>"));
         // Every file that arrived is gone, and the folder with them.
         QTRY_VERIFY(!QFile::exists(folder));
+
+        // A file that cannot be written is logged with the reason, and nothing is sent.
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        server.clear();
+        window->shareHardwareData();
+        QTRY_VERIFY(
+            logView()->toPlainText().contains("hardware data could not be sent (Not a directory)"));
+        QVERIFY(server.receivedFiles().isEmpty());
+        QVERIFY(blocker.remove());
     }
 };
 

@@ -235,10 +235,11 @@ private slots:
         server.applyEnvironment(mode);
         Settings::setSettingsValue("AppSettings", "AppTheme", theme);
         VerdimonNuvo other(VerdimonNuvo::StartupActions::Skip);
+        if (mode == QLatin1String("stall"))
+            other.networkWaitMs = 1500; // the silent service's row needs no half minute
         other.checkNetwork();
         QVERIFY(!other.checkConnectionBtn->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(other.checkConnectionBtn->isEnabled(),
-                                 NetworkManager::transferTimeoutMs + 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(other.checkConnectionBtn->isEnabled(), 10000);
         QTEST(other.networkStatusValueLabel->text(), "status");
         QCOMPARE(other.ipValueLabel->text(), address);
         QCOMPARE(other.networkStatusValueLabel->styleSheet(),
