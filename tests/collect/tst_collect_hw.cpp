@@ -136,7 +136,7 @@ private slots:
         QTest::addColumn<QString>("property");
         QTest::addColumn<VARIANT>("value");
         QTest::addColumn<QString>("expected");
-        const QString os = QStringLiteral("Win32_OperatingSystem");
+        const QString os = "Win32_OperatingSystem";
         const Collector c = Collector::OS;
         QTest::newRow("locale not hex") << c << os << "Locale" << bstr("zz") << "Locale=Unknown";
         QTest::newRow("memory below 1 GB") << c << os << "MaxProcessMemorySize" << bstr("524288")
@@ -153,7 +153,7 @@ private slots:
             << c << os << "NumberOfProcesses" << bstr("12") << "Number of processes=Unknown";
         QTest::newRow("number for a text") << c << os << "Caption" << i4(5) << "Name=Unknown";
 
-        const QString cpu = QStringLiteral("Win32_Processor");
+        const QString cpu = "Win32_Processor";
         const Collector p = Collector::CPU;
         QTest::newRow("999 MHz") << p << cpu << "MaxClockSpeed" << i4(999)
                                  << "Max frequency=999 MHz";
@@ -171,7 +171,7 @@ private slots:
         QTest::newRow("voltage null")
             << p << cpu << "CurrentVoltage" << null() << "Current voltage=Unknown";
 
-        const QString gpu = QStringLiteral("Win32_VideoController");
+        const QString gpu = "Win32_VideoController";
         const Collector g = Collector::GPU;
         QTest::newRow("architecture 2")
             << g << gpu << "VideoArchitecture" << i4(2) << "Video architecture=Unknown";
@@ -180,7 +180,7 @@ private slots:
         QTest::newRow("refresh null")
             << g << gpu << "CurrentRefreshRate" << null() << "Monitor frequency=Unknown";
 
-        const QString ram = QStringLiteral("Win32_PhysicalMemory");
+        const QString ram = "Win32_PhysicalMemory";
         const Collector r = Collector::RAM;
         QTest::newRow("1 GB") << r << ram << "Capacity" << bstr("1073741824")
                               << "Capacity=1024 MB (1 GB)";
@@ -188,9 +188,9 @@ private slots:
             << r << ram << "Capacity" << bstr("1610612736") << "Capacity=1536 MB (1 GB)";
         QTest::newRow("not a number") << r << ram << "Capacity" << bstr("lots") << "Capacity=0 MB";
 
-        const QString part = QStringLiteral("Win32_DiskPartition");
+        const QString part = "Win32_DiskPartition";
         const Collector s = Collector::Storage;
-        const QString offset = QStringLiteral("Starting offset of the partition=");
+        const QString offset = "Starting offset of the partition=";
         QTest::newRow("offset 31 KB")
             << s << part << "StartingOffset" << bstr("32256") << offset + "31 KB";
         QTest::newRow("offset 16000 MB") << s << part << "StartingOffset" << bstr("16777216000")
@@ -432,7 +432,7 @@ private slots:
             m->fake->add("Win32_DiskDrive", objectOf(drive));
             driveRows += rowsOf(drive);
         }
-        const QString name = QStringLiteral("Disk #0, Partition #0");
+        const QString name = "Disk #0, Partition #0";
         const QVector<Field> partition {
             { "Caption", bstr(name), "# " + name + "|Name=" + name },
             { "BlockSize", bstr("512"), "Block size=512 bytes" },

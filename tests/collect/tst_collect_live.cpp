@@ -40,8 +40,8 @@ QHash<QString, QString> keyValues(const QString &path, QChar separator)
 QHash<QString, QString> dpkgInstalled()
 {
     QHash<QString, QString> versions;
-    const QString status = QString::fromUtf8(readFile(QStringLiteral("/var/lib/dpkg/status")));
-    for (const QString &stanza : status.split(QStringLiteral("\n\n"))) {
+    const QString status = QString::fromUtf8(readFile("/var/lib/dpkg/status"));
+    for (const QString &stanza : status.split("\n\n")) {
         const auto field = [&stanza](const QString &name) {
             return QRegularExpression("^" + name + ": (.*)$", QRegularExpression::MultilineOption)
                 .match(stanza)
@@ -90,28 +90,24 @@ private slots:
 
     void osMatchesOsRelease()
     {
-        const QHash<QString, QString> release
-            = keyValues(QStringLiteral("/etc/os-release"), QLatin1Char('='));
+        const QHash<QString, QString> release = keyValues("/etc/os-release", QLatin1Char('='));
         Worker worker;
         CollectorLog log(&worker);
         QCOMPARE(worker.appOSWMIData(), 0);
         QCOMPARE(log.count("hardwareData"), 24);
         const QStringList rows = log.rows();
-        if (release.contains(QStringLiteral("PRETTY_NAME")))
+        if (release.contains("PRETTY_NAME"))
             QCOMPARE(rows.value(0), "Name=" + release.value("PRETTY_NAME"));
-        const QString host
-            = QString::fromUtf8(readFile(QStringLiteral("/proc/sys/kernel/hostname"))).trimmed();
+        const QString host = QString::fromUtf8(readFile("/proc/sys/kernel/hostname")).trimmed();
         QCOMPARE(rows.value(2).toLower(), "computer name=" + host.toLower());
     }
 
     void cpuMatchesCpuinfo()
     {
-        const QString cpuinfo = QString::fromUtf8(readFile(QStringLiteral("/proc/cpuinfo")));
-        const int logical
-            = cpuinfo.count(QRegularExpression(QStringLiteral("(^|\n)processor\\s*:")));
+        const QString cpuinfo = QString::fromUtf8(readFile("/proc/cpuinfo"));
+        const int logical = cpuinfo.count(QRegularExpression("(^|\n)processor\\s*:"));
         QVERIFY(logical > 0);
-        const QString model
-            = keyValues(QStringLiteral("/proc/cpuinfo"), QLatin1Char(':')).value("model name");
+        const QString model = keyValues("/proc/cpuinfo", QLatin1Char(':')).value("model name");
         Worker worker;
         CollectorLog log(&worker);
         QCOMPARE(worker.appCPUWMIData(), 0);
@@ -132,8 +128,7 @@ private slots:
     // either way it is not below what the kernel counts.
     void ramMatchesMeminfo()
     {
-        const QString total
-            = keyValues(QStringLiteral("/proc/meminfo"), QLatin1Char(':')).value("MemTotal");
+        const QString total = keyValues("/proc/meminfo", QLatin1Char(':')).value("MemTotal");
         const double kernelGb = total.section(QLatin1Char(' '), 0, 0).toDouble() / 1024 / 1024;
         QVERIFY(kernelGb > 0);
         Worker worker;
@@ -142,8 +137,7 @@ private slots:
         const QVector<HardwareData> totals = log.records("ramTotalData");
         QVERIFY(!totals.isEmpty());
         const QString shown = totals.last().secondaryValue;
-        const QRegularExpressionMatch m
-            = QRegularExpression(QStringLiteral("([\\d.,]+) (GB|MB)")).match(shown);
+        const QRegularExpressionMatch m = QRegularExpression("([\\d.,]+) (GB|MB)").match(shown);
         QVERIFY2(m.hasMatch(), qPrintable(shown));
         double gb = QString(m.captured(1)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
         if (m.captured(2) == QLatin1String("MB"))
@@ -156,12 +150,11 @@ private slots:
     {
         int disks = 0;
         for (const QString &name :
-             QDir(QStringLiteral("/sys/block")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString dir = QStringLiteral("/sys/block/") + name;
-            const bool virtualOnly = !QFile::exists(dir + QStringLiteral("/device"));
+             QDir("/sys/block").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString dir = "/sys/block/" + name;
+            const bool virtualOnly = !QFile::exists(dir + "/device");
             const bool optical = name.startsWith(QLatin1String("sr"));
-            if (!virtualOnly && !optical
-                && readFile(dir + QStringLiteral("/size")).trimmed().toLongLong() > 0)
+            if (!virtualOnly && !optical && readFile(dir + "/size").trimmed().toLongLong() > 0)
                 ++disks;
         }
         Worker worker;
@@ -173,9 +166,9 @@ private slots:
     void networkMatchesSysClassNet()
     {
         QStringList interfaces
-            = QDir(QStringLiteral("/sys/class/net"))
+            = QDir("/sys/class/net")
                   .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-        interfaces.removeAll(QStringLiteral("lo"));
+        interfaces.removeAll("lo");
         QStringList macs;
         for (const QString &name : qAsConst(interfaces))
             macs << QString::fromLatin1(readFile("/sys/class/net/" + name + "/address")).trimmed();

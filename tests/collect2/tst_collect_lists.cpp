@@ -19,15 +19,13 @@ using namespace wmi;
 namespace {
 
 const QString kHkcuUninstall
-    = QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+    = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const QString kHklmUninstall
-    = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+    = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const QString kWowUninstall = QStringLiteral(
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
-const QString kHkcuRun
-    = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
-const QString kHklmRun
-    = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
+const QString kHkcuRun = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const QString kHklmRun = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const QString kWowRun = QStringLiteral(
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run");
 
@@ -74,7 +72,7 @@ QString describeRecord(const QVariant &v)
         if (!s.displayName.isEmpty())
             f << s.displayName;
     }
-    return f.join(QStringLiteral(" | "));
+    return f.join(" | ");
 }
 
 QStringList records(const CollectorLog &log, const QString &name)
@@ -90,14 +88,13 @@ QStringList startupRows(const CollectorLog &log)
 {
     QStringList rows = records(log, "startupInfo");
     for (QString &row : rows)
-        row = row.section(QStringLiteral(" | "), 1);
+        row = row.section(" | ", 1);
     return rows;
 }
 
 QString userAutostart()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/autostart");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/autostart";
 }
 
 } // namespace
@@ -245,7 +242,7 @@ private slots:
         Worker worker;
         CollectorLog log(&worker);
         QCOMPARE(worker.programsData(), 0);
-        const QString fallback = QStringLiteral("|:/Icon/default_apps_icon.png");
+        const QString fallback = "|:/Icon/default_apps_icon.png";
         const QStringList expected {
             "theme:accessories-text-editor" + fallback
                 + " | Notes | 1.2 | Example Ltd | /home/u/.local/notes | C:\\Program "
@@ -391,7 +388,7 @@ private slots:
         CollectorLog log(&worker);
         uninstall(worker, "\"" + tool + "\" --remove vim", 3);
         QVERIFY(!QFile::exists(marker));
-        QCOMPARE(log.names().last(), QStringLiteral("finished"));
+        QCOMPARE(log.names().last(), "finished");
     }
 
     void drivers()
@@ -506,8 +503,7 @@ private slots:
     void startupFromAutostart()
     {
         QVERIFY(QDir().mkpath(userAutostart()));
-        const QString from
-            = fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart");
+        const QString from = fixtureTree("desktop") + "/home/user/.config/autostart";
         for (const QString &f : QDir(from).entryList(QDir::Files))
             QVERIFY(
                 QFile::copy(from + QLatin1Char('/') + f, userAutostart() + QLatin1Char('/') + f));
@@ -516,7 +512,7 @@ private slots:
         Worker worker;
         CollectorLog log(&worker);
         worker.getStartupApp();
-        const QString fb = QStringLiteral("|:/Icon/default_startup_icon.png | ");
+        const QString fb = "|:/Icon/default_startup_icon.png | ";
         // Each entry is located by the folder it lives in, not by a registry key.
         const QString user = userAutostart();
         const QString system = fixtureTree("desktop") + "/etc/xdg/autostart";
@@ -583,7 +579,7 @@ private slots:
     {
         QTest::addColumn<QIcon>("icon");
         QTest::addColumn<QString>("source");
-        const QString apps = QStringLiteral(":/Icon/default_apps_icon.png");
+        const QString apps = ":/Icon/default_apps_icon.png";
         QTest::newRow("missing theme icon")
             << LazyIcon::fromThemeOrPath("no-such-icon-anywhere", apps)
             << "theme:no-such-icon-anywhere|" + apps;

@@ -27,8 +27,7 @@ const QString kHklmUninstall = QString::fromLatin1(kUninstallKeyPaths[1]);
 
 QString userAutostart()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/autostart");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/autostart";
 }
 
 QByteArray readAll(const QString &path)
@@ -55,7 +54,7 @@ private slots:
         // Fresh user autostart folder with the fixture's user entries, fresh settings.
         QDir(userAutostart()).removeRecursively();
         QDir().mkpath(userAutostart());
-        const QDir from(fixtureTree("desktop") + QStringLiteral("/home/user/.config/autostart"));
+        const QDir from(fixtureTree("desktop") + "/home/user/.config/autostart");
         for (const QString &f : from.entryList(QDir::Files))
             QVERIFY(QFile::copy(from.filePath(f), userAutostart() + QLatin1Char('/') + f));
         QSettings().clear();
@@ -65,8 +64,8 @@ private slots:
 
     void dpkgStatus()
     {
-        const QVector<packages::Package> list = packages::parseDpkgStatus(
-            readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status")));
+        const QVector<packages::Package> list
+            = packages::parseDpkgStatus(readAll(fixtureTree("desktop") + "/var/lib/dpkg/status"));
         QStringList names;
         for (const packages::Package &p : list)
             names.append(p.name);
@@ -160,24 +159,23 @@ private slots:
         QVERIFY(!machine->remove("dpkg:no-such-package"));
         QVERIFY(machine->remove("dpkg:libc6"));
         QVERIFY(!machine->childGroups().contains("dpkg:libc6"));
-        QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:libc6"))->exists());
-        QVERIFY(readAll(fixtureTree("desktop") + QStringLiteral("/var/lib/dpkg/status"))
-                    .contains("Package: libc6\n"));
+        QVERIFY(!registry->open(kHklmUninstall + "\\dpkg:libc6")->exists());
+        QVERIFY(
+            readAll(fixtureTree("desktop") + "/var/lib/dpkg/status").contains("Package: libc6\n"));
         const auto fresh = makePackageRegistry(SysRoot(fixtureTree("desktop")));
         QCOMPARE(fresh->open(kHklmUninstall)->childGroups().size(), 6);
         // A value of an entry cannot be removed.
-        QVERIFY(!registry->open(kHklmUninstall + QStringLiteral("\\dpkg:vim-common"))
-                     ->remove("DisplayName"));
+        QVERIFY(!registry->open(kHklmUninstall + "\\dpkg:vim-common")->remove("DisplayName"));
     }
 
     void userFlatpak()
     {
         const QString app = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-            + QStringLiteral("/flatpak/app/org.example.Notes");
-        QVERIFY(QDir().mkpath(app + QStringLiteral("/x86_64/beta/abc/files")));
-        QVERIFY(QFile::link("abc", app + QStringLiteral("/x86_64/beta/active")));
-        QVERIFY(QFile::link("x86_64/beta", app + QStringLiteral("/current")));
-        QFile meta(app + QStringLiteral("/x86_64/beta/abc/metadata"));
+            + "/flatpak/app/org.example.Notes";
+        QVERIFY(QDir().mkpath(app + "/x86_64/beta/abc/files"));
+        QVERIFY(QFile::link("abc", app + "/x86_64/beta/active"));
+        QVERIFY(QFile::link("x86_64/beta", app + "/current"));
+        QFile meta(app + "/x86_64/beta/abc/metadata");
         QVERIFY(meta.open(QIODevice::WriteOnly));
         meta.write("[Application]\nname=org.example.Notes\n");
         meta.close();
@@ -257,15 +255,13 @@ private slots:
         QVERIFY(!system->value("org").isValid());
         QVERIFY(!system->value("org.example.Tray").isValid());
         QVERIFY(!system->remove("org.example.Tray"));
-        QVERIFY(
-            !QFile::exists(userAutostart() + QStringLiteral("/org.example.Tray.Helper.desktop")));
+        QVERIFY(!QFile::exists(userAutostart() + "/org.example.Tray.Helper.desktop"));
         // Each entry keeps its exact file.
-        const QString helper = fixtureTree("desktop")
-            + QStringLiteral("/etc/xdg/autostart/org.example.Tray.Helper.desktop");
+        const QString helper
+            = fixtureTree("desktop") + "/etc/xdg/autostart/org.example.Tray.Helper.desktop";
         const auto entry = system->child("org.example.Tray.Helper");
         QCOMPARE(entry->value("Path").toString(), helper);
-        QCOMPARE(registry->open(kHklmRun + QStringLiteral("\\org.example.Tray.Helper"))->fileName(),
-                 helper);
+        QCOMPARE(registry->open(kHklmRun + "\\org.example.Tray.Helper")->fileName(), helper);
     }
 
     void autostartRemoval()
@@ -281,21 +277,19 @@ private slots:
 
         // A user entry: its file goes.
         QVERIFY(user->remove("myapp"));
-        QVERIFY(!QFile::exists(userAutostart() + QStringLiteral("/myapp.desktop")));
+        QVERIFY(!QFile::exists(userAutostart() + "/myapp.desktop"));
 
         // A system entry: a user override with Hidden=true; /etc stays as it is.
         const QString sysFile
-            = fixtureTree("desktop") + QStringLiteral("/etc/xdg/autostart/at-spi-dbus-bus.desktop");
+            = fixtureTree("desktop") + "/etc/xdg/autostart/at-spi-dbus-bus.desktop";
         const QByteArray before = readAll(sysFile);
         QVERIFY(system->remove("at-spi-dbus-bus"));
         QCOMPARE(readAll(sysFile), before);
-        QVERIFY(readAll(userAutostart() + QStringLiteral("/at-spi-dbus-bus.desktop"))
-                    .contains("\nHidden=true\n"));
+        QVERIFY(readAll(userAutostart() + "/at-spi-dbus-bus.desktop").contains("\nHidden=true\n"));
 
         // A user file that overrides a system entry: deleting it would bring the system one back.
         QVERIFY(user->remove("geoclue-demo-agent"));
-        QVERIFY(readAll(userAutostart() + QStringLiteral("/geoclue-demo-agent.desktop"))
-                    .contains("Hidden=true"));
+        QVERIFY(readAll(userAutostart() + "/geoclue-demo-agent.desktop").contains("Hidden=true"));
 
         // Neither removed entry shows on either side any more.
         QCOMPARE(user->childKeys(), QStringList { "org.example.Tray" });
@@ -308,9 +302,9 @@ private slots:
     {
         const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
         const auto own = registry->open(kWowRun);
-        const QString name = QStringLiteral("Verdimon Nuvo");
+        const QString name = "Verdimon Nuvo";
         QVERIFY(own->setValue(name, "/usr/bin/verdimon-nuvo --rate=50%"));
-        const QString file = userAutostart() + QStringLiteral("/Verdimon Nuvo.desktop");
+        const QString file = userAutostart() + "/Verdimon Nuvo.desktop";
         QVERIFY(QFile::exists(file));
         QVERIFY(readAll(file).contains("Exec=/usr/bin/verdimon-nuvo --rate=50%%\n"));
         QCOMPARE(registry->open(kWowRun)->childKeys(), QStringList { name });
@@ -358,7 +352,7 @@ private slots:
         QVERIFY(makeLinuxDriverSource(SysRoot(fixtureTree(tree)))->enumerate(&entries));
         QStringList got;
         for (const DriverEntry &e : entries)
-            got.append(QStringLiteral("%1|%2|%3|%4")
+            got.append(QString("%1|%2|%3|%4")
                            .arg(e.name, e.displayName)
                            .arg(e.serviceType)
                            .arg(e.currentState));
@@ -368,12 +362,12 @@ private slots:
     void moduleConfig()
     {
         const auto source = makeLinuxDriverSource(SysRoot(fixtureTree("desktop")));
-        const QString dir = QStringLiteral("/lib/modules/6.8.0-45-generic/");
+        const QString dir = "/lib/modules/6.8.0-45-generic/";
         QString path;
         QVERIFY(source->queryConfig("e1000e", &path));
-        QCOMPARE(path, dir + QStringLiteral("kernel/drivers/net/ethernet/intel/e1000e/e1000e.ko"));
+        QCOMPARE(path, dir + "kernel/drivers/net/ethernet/intel/e1000e/e1000e.ko");
         QVERIFY(source->queryConfig("snd-hda-intel", &path)); // file names use '-'
-        QCOMPARE(path, dir + QStringLiteral("kernel/sound/pci/hda/snd-hda-intel.ko"));
+        QCOMPARE(path, dir + "kernel/sound/pci/hda/snd-hda-intel.ko");
         QVERIFY(source->queryConfig("vt", &path));
         QCOMPARE(path, "/sys/module/vt");
         // Loaded, file unknown: the sysfs folder still carries its version.
