@@ -11,24 +11,13 @@
 
 namespace {
 
-const char *const kHuge[] = { "99999999999999999999999",
-                              "18446744073709551616",
-                              "9223372036854775808",
-                              "4294967296",
-                              "4294967295",
-                              "2147483648",
-                              "2147483647",
-                              "99999999",
-                              "16777216",
-                              "65536",
-                              "-1",
-                              "-99999999",
-                              "-2147483649",
-                              "9223372036854775807",
-                              "-9223372036854775808" };
-
 // Damage::HugeNumbers writes number n modulo the count for seed n.
-const int kHugeCount = int(sizeof kHuge / sizeof kHuge[0]);
+const QList<QByteArray> kHuge
+    = QByteArray("99999999999999999999999 18446744073709551616 9223372036854775808 4294967296 "
+                 "4294967295 2147483648 2147483647 99999999 16777216 65536 -1 -99999999 "
+                 "-2147483649 9223372036854775807 -9223372036854775808")
+          .split(' ');
+const int kHugeCount = kHuge.size();
 
 QString damageName(Damage damage)
 {
@@ -101,7 +90,7 @@ QByteArray Mangler::apply(Damage damage, const QByteArray &data)
     case Damage::HugeNumbers: {
         // Every run of digits becomes the same number, one no 32- or 64-bit field can hold
         // or one at the edge of a field; the seed picks which, so the seeds cover them all.
-        const QByteArray huge(kHuge[m_seed % quint32(kHugeCount)]);
+        const QByteArray huge = kHuge.at(int(m_seed % quint32(kHugeCount)));
         QByteArray out;
         out.reserve(data.size() * 2);
         for (int i = 0; i < data.size();) {

@@ -62,26 +62,13 @@ private slots:
         qputenv("XDG_CURRENT_DESKTOP", "KDE");
     }
 
+    // Each stanza stands on its own (the fixture's: see the package list); the last one needs
+    // no closing blank line.
     void dpkgStatus()
     {
-        const QVector<packages::Package> list
-            = packages::parseDpkgStatus(readAll(fixtureTree("desktop") + "/var/lib/dpkg/status"));
-        QStringList names;
-        for (const packages::Package &p : list)
-            names.append(p.name);
-        // Not "deinstall ok config-files"; "hold ok installed"; no stanza from a description.
-        QCOMPARE(
-            names,
-            QStringList({ "libc6", "openssh-server", "pinned-tool", "vim-common", "vim-gtk3" }));
-        QCOMPARE(list.at(2).publisher, "Team Without Mail");
-        // A stanza at the very end without a closing blank line still counts.
-        QCOMPARE(packages::parseDpkgStatus("Package: a\nStatus: install ok installed\nVersion: 1")
-                     .size(),
-                 1);
-        // A stanza without a version or maintainer takes none from the one before it.
         const QVector<packages::Package> two = packages::parseDpkgStatus(
             "Package: a\nStatus: install ok installed\nVersion: 1\nMaintainer: Ann <a@x.org>\n\n"
-            "Package: b\nStatus: install ok installed\n");
+            "Package: b\nStatus: install ok installed");
         QCOMPARE(two.size(), 2);
         QCOMPARE(two.at(0).publisher, "Ann");
         QCOMPARE(two.at(1).version, QString());
@@ -104,6 +91,8 @@ private slots:
             << "dpkg:openssh-server"
             << QStringList({ "DisplayName=openssh-server", "AutoInstalled=0" });
         QTest::newRow("automatic") << "dpkg:libc6" << QStringList { "AutoInstalled=1" };
+        QTest::newRow("maintainer without mail")
+            << "dpkg:pinned-tool" << QStringList { "Publisher=Team Without Mail" };
         QTest::newRow("flatpak") << "flatpak:org.gnome.Maps"
                                  << QStringList({ "DisplayName=Maps", "DisplayVersion=45.1",
                                                   "Publisher=The GNOME Project",
