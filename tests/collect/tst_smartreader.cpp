@@ -126,57 +126,44 @@ private slots:
 
     void drivePaths_data()
     {
-        QTest::addColumn<int>("failure"); // which step of the drive fails
+        QTest::addColumn<int>("failure"); // which step of drive 0 fails; -1: none
+        QTest::addColumn<int>("index"); // of the drive read; 0 and 32 exist
         QTest::addColumn<QStringList>("expected");
         const QStringList noData { "noSmartDriveDataAvailable", "finished" };
         const QStringList onlyFinished { "finished" };
-        QTest::newRow("cannot open") << 0 << noData;
-        QTest::newRow("version fails") << 1 << noData;
-        QTest::newRow("enable fails") << 2 << onlyFinished;
-        QTest::newRow("identify fails") << 3 << signalNames("smartDriveData*5 finished");
-        QTest::newRow("attributes fail") << 4 << onlyFinished;
-        QTest::newRow("thresholds fail") << 5 << noData;
-        QTest::newRow("no S.M.A.R.T. commands") << 6 << onlyFinished;
+        QTest::newRow("cannot open") << 0 << 0 << noData;
+        QTest::newRow("version fails") << 1 << 0 << noData;
+        QTest::newRow("enable fails") << 2 << 0 << onlyFinished;
+        QTest::newRow("identify fails") << 3 << 0 << signalNames("smartDriveData*5 finished");
+        QTest::newRow("attributes fail") << 4 << 0 << onlyFinished;
+        QTest::newRow("thresholds fail") << 5 << 0 << noData;
+        QTest::newRow("no S.M.A.R.T. commands") << 6 << 0 << onlyFinished;
+        // Past the table: an index that would wrap onto drive 0 must not read it.
+        QTest::newRow("drive 32") << -1 << 32 << noData;
+        QTest::newRow("256 wraps to 0 as 8 bits") << -1 << 256 << noData;
+        QTest::newRow("negative") << -1 << -1 << noData;
     }
 
     void drivePaths()
     {
         QFETCH(int, failure);
+        QFETCH(int, index);
         QFETCH(QStringList, expected);
         using Drive = FakeSmartIo::Drive;
         static bool Drive::*const steps[]
             = { &Drive::openable,   &Drive::getVersionOk, &Drive::enableOk,
                 &Drive::identifyOk, &Drive::attributesOk, &Drive::thresholdsOk };
         Drive d = healthyDrive();
-        if (failure < 6)
+        if (failure >= 0 && failure < 6)
             d.*steps[failure] = false;
-        else
+        else if (failure == 6)
             d.capabilities = CAP_ATA_ID_CMD;
         io().setDrive(0, d);
-        Worker worker;
-        CollectorLog log(&worker);
-        worker.smartStorageInfo(0);
-        QCOMPARE(log.names(), expected);
-    }
-
-    void driveNumbersOutsideTheTable_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("32") << 32;
-        QTest::newRow("256 wraps to 0 as 8 bits") << 256;
-        QTest::newRow("negative") << -1;
-    }
-
-    void driveNumbersOutsideTheTable()
-    {
-        QFETCH(int, index);
-        // Drive 0 exists: an index that would wrap onto it must not read it.
-        io().setDrive(0, healthyDrive());
         io().setDrive(32, healthyDrive());
         Worker worker;
         CollectorLog log(&worker);
         worker.smartStorageInfo(index);
-        QCOMPARE(log.names(), (QStringList { "noSmartDriveDataAvailable", "finished" }));
+        QCOMPARE(log.names(), expected);
     }
 
     void cancelStopsTheRows()
