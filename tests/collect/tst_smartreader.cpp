@@ -90,38 +90,31 @@ private slots:
 
     void readerKeepsIdentification()
     {
-        io().setDrive(1, healthyDrive());
+        io().setDrive(3, healthyDrive());
         SmartReader reader(plat::smartIo());
         reader.resetSmartData();
         reader.buildSmartAttributeTable();
-        QCOMPARE(reader.readDriveSmart(1), 1);
-        QCOMPARE(
-            QStringList({ reader.model(1), reader.serialNumber(1), reader.firmwareRevision(1) }),
-            QStringList({ "Samsung SSD 870 EVO 1TB", "S5Y1NX0R123456", "SVT02B6Q" }));
-        QCOMPARE(reader.drive(1).readingCount, quint8(6));
-        QCOMPARE(reader.drive(1).driveNumber, quint8(1));
-        QVERIFY(reader.drive(1).capabilities & CAP_SMART_CMD);
-        QVERIFY(reader.attribute(228) != nullptr);
-        QVERIFY(reader.attribute(190) == nullptr);
-        QVERIFY(reader.reading(SmartReader::readingKey(1, 190)) != nullptr);
-        QCOMPARE(reader.reading(SmartReader::readingKey(1, 190))->threshold, quint32(45));
-    }
-
-    void commandBlocks()
-    {
-        io().setDrive(3, healthyDrive());
-        SmartReader reader(plat::smartIo());
-        reader.readDriveSmart(3);
+        QCOMPARE(reader.readDriveSmart(3), 1);
+        // version, then enable, identify, attributes, thresholds as the platform layer builds them
         QCOMPARE(
             io().controls(),
             (QVector<quint32> { SMART_GET_VERSION, SMART_SEND_DRIVE_COMMAND, SMART_RCV_DRIVE_DATA,
                                 SMART_RCV_DRIVE_DATA, SMART_RCV_DRIVE_DATA }));
-        // version, then enable, identify, attributes, thresholds as the platform layer builds them
         QCOMPARE(io().inputs(),
                  (QVector<QByteArray> { QByteArray(), sendCmdIn(3, ENABLE_SMART, SMART_CMD, 0),
                                         sendCmdIn(3, 0x00, ID_CMD, 512),
                                         sendCmdIn(3, READ_ATTRIBUTES, SMART_CMD, 512),
                                         sendCmdIn(3, READ_THRESHOLDS, SMART_CMD, 512) }));
+        QCOMPARE(
+            QStringList({ reader.model(3), reader.serialNumber(3), reader.firmwareRevision(3) }),
+            QStringList({ "Samsung SSD 870 EVO 1TB", "S5Y1NX0R123456", "SVT02B6Q" }));
+        QCOMPARE(reader.drive(3).readingCount, quint8(6));
+        QCOMPARE(reader.drive(3).driveNumber, quint8(3));
+        QVERIFY(reader.drive(3).capabilities & CAP_SMART_CMD);
+        // An attribute of no known name keeps its reading and threshold.
+        QVERIFY(reader.attribute(190) == nullptr);
+        const SmartReader::Reading *unnamed = reader.reading(SmartReader::readingKey(3, 190));
+        QVERIFY(unnamed && unnamed->threshold == 45);
     }
 
     void drivePaths_data()

@@ -8,7 +8,6 @@
 #include <QtTest>
 
 #include <atomic>
-#include <vector>
 
 using namespace wmi;
 
@@ -284,27 +283,6 @@ private slots:
         QVERIFY(toCimDateTime(QDateTime()).isEmpty());
         m_fake->failAt(Step::DateTime, E_FAIL);
         QVERIFY(!wmiDateToLocal(text, &back));
-    }
-
-    void concurrentQueries()
-    {
-        std::atomic<int> failures { 0 };
-        std::vector<QThread *> threads;
-        for (int t = 0; t < 16; ++t) {
-            threads.push_back(QThread::create([&failures] {
-                for (int i = 0; i < 20; ++i) {
-                    Frame frame(kCimv2, "SELECT * FROM Win32_Processor");
-                    if (frame.read({ "Name" }).size() != 2)
-                        ++failures;
-                }
-            }));
-            threads.back()->start();
-        }
-        for (QThread *t : threads) {
-            QVERIFY(t->wait(20000));
-            delete t;
-        }
-        QCOMPARE(failures.load(), 0);
     }
 
     // The processor source samples the load for a quarter second; other classes must not wait.
