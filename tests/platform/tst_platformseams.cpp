@@ -108,11 +108,8 @@ private slots:
                                  "/sys/module/fuse_x/version", "1.2.3.4\n" }));
         QVERIFY(writeTreeFile(dir.path() + "/lib/modules/6.1.0-9-amd64/extra/vbox.ko",
                               QByteArray("\x7f"
-                                         "ELF....",
-                                         8)
-                                  + QByteArray("srcversion=ABC", 15)
-                                  + QByteArray("version=7.0.10", 15)
-                                  + QByteArray("license=GPL", 12)));
+                                         "ELF....srcversion=ABC\0version=7.0.10\0license=GPL",
+                                         50)));
         LinuxFileVersion versions { SysRoot(dir.path()) };
         QCOMPARE(versions.versionText(path), text);
         QCOMPARE(bool(versions.fixedVersion(path)), fixed);
