@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <dlfcn.h>
+
 using namespace plat;
 
 namespace {
@@ -234,6 +236,16 @@ private slots:
         QCOMPARE(info.size(), QSize(1920, 1080));
         QCOMPARE(info.refreshHz(), 144);
         CachedScreenInfo::forget();
+    }
+
+    void cudaAbsent()
+    {
+        if (dlopen("libcudart.so.12", RTLD_LAZY) || dlopen("libnvidia-ml.so.1", RTLD_LAZY))
+            QSKIP("this machine has an NVIDIA runtime");
+        LinuxCuda cuda;
+        QCOMPARE(cuda.deviceCount(), 0);
+        QCOMPARE(cuda.totalGlobalMem(0), 0ull);
+        QVERIFY(cuda.pciBusId(0).isEmpty());
     }
 };
 
