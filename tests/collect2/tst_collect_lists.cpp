@@ -531,29 +531,15 @@ private slots:
                  QStringList({ "startupDetectionCompleted", "loadMainData", "finished" }));
     }
 
-    void startupRunValues()
+    // Run values, then the start-up folder: folder items are named by the text before their
+    // first dot, and each keeps its own file.
+    void startupRunValuesAndFolders()
     {
         qputenv("windir", "C:\\Windows");
         auto &reg = *m->platform.registry;
         reg.setValue(kHkcuRun, "Tray", "\"C:\\Program Files\\Tray\\tray.exe\" --hidden");
         reg.setValue(kHklmRun, "Cleaner", "%windir%\\system32\\cleaner.exe /auto");
         reg.setValue(kWowRun, "Updater", "updater");
-        Worker worker;
-        CollectorLog log(&worker);
-        worker.getStartupApp();
-        const QStringList rows = startupRows(log);
-        QCOMPARE(
-            rows,
-            QStringList({ "Tray | Registry\\HKCU | C:\\Program Files\\Tray\\tray.exe --hidden | "
-                              + kHkcuRun,
-                          "Cleaner | Registry\\HKLM (x86) | "
-                          "C:\\Windows\\system32\\cleaner.exe /auto | "
-                              + kHklmRun,
-                          "Updater | Registry\\HKLM (x64) | updater | " + kWowRun }));
-    }
-
-    void startupFolders()
-    {
         QTemporaryDir appdata;
         qputenv("appdata", appdata.path().toUtf8());
         const QString folder = appdata.path() + "/Microsoft/Windows/Start Menu/Programs/Startup";
@@ -564,12 +550,17 @@ private slots:
         Worker worker;
         CollectorLog log(&worker);
         worker.getStartupApp();
-        const QStringList rows = startupRows(log);
-        // Both items are named by the text before their first dot; each keeps its own file.
-        QCOMPARE(rows,
-                 QStringList({ "backup | " + folder + " | /bin/true | " + folder + "/backup.lnk",
-                               "Backup | " + folder + " |  | " + folder + "/Backup.Tool.lnk" }));
-        QCOMPARE(log.names().mid(2),
+        QCOMPARE(
+            startupRows(log),
+            QStringList({ "Tray | Registry\\HKCU | C:\\Program Files\\Tray\\tray.exe --hidden | "
+                              + kHkcuRun,
+                          "Cleaner | Registry\\HKLM (x86) | "
+                          "C:\\Windows\\system32\\cleaner.exe /auto | "
+                              + kHklmRun,
+                          "Updater | Registry\\HKLM (x64) | updater | " + kWowRun,
+                          "backup | " + folder + " | /bin/true | " + folder + "/backup.lnk",
+                          "Backup | " + folder + " |  | " + folder + "/Backup.Tool.lnk" }));
+        QCOMPARE(log.names().mid(5),
                  QStringList({ "startupDetectionCompleted", "loadMainData", "finished" }));
     }
 
