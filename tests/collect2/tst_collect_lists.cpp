@@ -360,11 +360,8 @@ private slots:
         QVERIFY(writeTreeFile(path, "#!/bin/sh\n" + script + "\n", true));
         plat::ScopedPlatform live(plat::makeLinuxPlatform(plat::SysRoot()));
         // The guard would stop a program named pkexec; this one is a script at a known path.
-        struct Guard
-        {
-            QByteArray value = qgetenv("VN_TEST_SCRATCH");
-            ~Guard() { qputenv("VN_TEST_SCRATCH", value); }
-        } guard;
+        const auto restore = qScopeGuard(
+            [saved = qgetenv("VN_TEST_SCRATCH")] { qputenv("VN_TEST_SCRATCH", saved); });
         qunsetenv("VN_TEST_SCRATCH");
         Worker worker;
         CollectorLog log(&worker);
