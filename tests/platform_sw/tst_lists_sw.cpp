@@ -225,28 +225,21 @@ private slots:
         QCOMPARE(registry->open(kHklmRun)->fileName(), kHklmRun);
     }
 
-    void autostartDottedNames()
-    {
-        const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
-        const auto system = registry->open(kHklmRun);
-        // The name up to a dot names no other file.
-        QVERIFY(!system->value("org").isValid());
-        QVERIFY(!system->value("org.example.Tray").isValid());
-        QVERIFY(!system->remove("org.example.Tray"));
-        QVERIFY(!QFile::exists(userAutostart() + "/org.example.Tray.Helper.desktop"));
-        // Each entry keeps its exact file.
-        const QString helper
-            = fixtureTree("desktop") + "/etc/xdg/autostart/org.example.Tray.Helper.desktop";
-        const auto entry = system->child("org.example.Tray.Helper");
-        QCOMPARE(entry->value("Path").toString(), helper);
-        QCOMPARE(registry->open(kHklmRun + "\\org.example.Tray.Helper")->fileName(), helper);
-    }
-
     void autostartRemoval()
     {
         const auto registry = makeAutostartRegistry(SysRoot(fixtureTree("desktop")));
         const auto user = registry->open(kHkcuRun);
         const auto system = registry->open(kHklmRun);
+
+        // The name up to a dot names no other file; each entry keeps its exact file.
+        QVERIFY(!system->value("org").isValid());
+        QVERIFY(!system->value("org.example.Tray").isValid());
+        QVERIFY(!system->remove("org.example.Tray"));
+        QVERIFY(!QFile::exists(userAutostart() + "/org.example.Tray.Helper.desktop"));
+        const QString helper
+            = fixtureTree("desktop") + "/etc/xdg/autostart/org.example.Tray.Helper.desktop";
+        QCOMPARE(system->child("org.example.Tray.Helper")->value("Path").toString(), helper);
+        QCOMPARE(registry->open(kHklmRun + "\\org.example.Tray.Helper")->fileName(), helper);
 
         // An empty name never removes the key's entries.
         QVERIFY(!user->remove(QString()));
