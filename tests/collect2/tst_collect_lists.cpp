@@ -315,20 +315,24 @@ private slots:
         QFETCH(QString, command);
         QThread thread;
         auto *worker = new Worker;
-        CollectorLog log(worker); // filled on the worker's thread, read once it has ended
         worker->moveToThread(&thread);
-        // The answer reaches this thread queued, as it reaches the window.
-        QVector<quint64> failed;
-        connect(worker, &Worker::processFailed, this, [&failed](quint64 row) { failed << row; });
+        // Answers reach this thread queued, as they reach the window.
+        QStringList answers;
+        connect(worker, &Worker::processFailed, this,
+                [&answers](quint64 row) { answers << QString::number(row, 16); });
+        connect(worker, &Worker::collectorAborted, this, [&answers]() { answers << "aborted"; });
+        connect(worker, &Worker::isUninstalling, this, [&answers]() { answers << "running"; });
+        connect(worker, &Worker::finished, this, [&answers]() { answers << "finished"; });
         thread.start();
         QVERIFY(QMetaObject::invokeMethod(worker, "productUninstall", Qt::QueuedConnection,
                                           Q_ARG(QString, command),
                                           Q_ARG(quint64, quint64(0x1234567890ULL))));
-        QTRY_COMPARE_WITH_TIMEOUT(failed, QVector<quint64> { 0x1234567890ULL }, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(answers, QStringList({ "1234567890", "aborted" }), 10000);
         QMetaObject::invokeMethod(worker, "deleteLater", Qt::QueuedConnection);
         thread.quit();
         QVERIFY(thread.wait(5000));
-        QCOMPARE(log.names(), QStringList({ "processFailed", "collectorAborted" }));
+        QCoreApplication::processEvents(); // nothing else was on its way
+        QCOMPARE(answers, QStringList({ "1234567890", "aborted" }));
     }
 
     // A removal that ran and failed says why, once its session has ended; only an uninstaller
