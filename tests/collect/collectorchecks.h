@@ -26,36 +26,32 @@ inline QString shapeProblem(const CollectorLog &log, Collector c)
     }
     const QStringList names = log.names();
     if (names.isEmpty() || names.last() != QLatin1String("finished"))
-        return QStringLiteral("does not end with finished");
-    if (names.count(QStringLiteral("loadMainData")) != 1)
-        return QStringLiteral("loadMainData count %1")
-            .arg(names.count(QStringLiteral("loadMainData")));
+        return "does not end with finished";
+    if (names.count("loadMainData") != 1)
+        return QString("loadMainData count %1").arg(names.count("loadMainData"));
 
     const int perDevice = rowsPerDevice(c);
     if (c == Collector::OS) {
-        if (log.count(QStringLiteral("hardwareData")) % perDevice != 0)
-            return QStringLiteral("OS rows %1").arg(log.count(QStringLiteral("hardwareData")));
+        if (log.count("hardwareData") % perDevice != 0)
+            return QStringLiteral("OS rows %1").arg(log.count("hardwareData"));
     } else {
-        const int headings = log.count(QStringLiteral("hardwareMainData"));
-        if (log.count(QStringLiteral("hardwareData")) != headings * perDevice)
-            return QStringLiteral("%1 headings but %2 rows")
-                .arg(headings)
-                .arg(log.count(QStringLiteral("hardwareData")));
+        const int headings = log.count("hardwareMainData");
+        if (log.count("hardwareData") != headings * perDevice)
+            return QString("%1 headings but %2 rows").arg(headings).arg(log.count("hardwareData"));
     }
     if (c == Collector::Storage) {
-        const int parts = log.count(QStringLiteral("storageMainPartitionData"));
-        if (log.count(QStringLiteral("storagePartitionData")) != parts * 8)
-            return QStringLiteral("partition rows");
-        const auto total = log.all(QStringLiteral("storageTotalPartitionsData"));
+        const int parts = log.count("storageMainPartitionData");
+        if (log.count("storagePartitionData") != parts * 8)
+            return "partition rows";
+        const auto total = log.all("storageTotalPartitionsData");
         if (total.size() != 1 || total.at(0).args.at(0).toInt() != parts)
-            return QStringLiteral("partition count");
-        const auto drives = log.all(QStringLiteral("storageTotalDrivesData"));
-        if (drives.size() != 1
-            || drives.at(0).args.at(0).toInt() != log.count(QStringLiteral("hardwareMainData")))
-            return QStringLiteral("drive count");
+            return "partition count";
+        const auto drives = log.all("storageTotalDrivesData");
+        if (drives.size() != 1 || drives.at(0).args.at(0).toInt() != log.count("hardwareMainData"))
+            return "drive count";
     }
     if (c == Collector::RAM) {
-        const int totals = log.count(QStringLiteral("ramTotalData"));
+        const int totals = log.count("ramTotalData");
         if (totals < 1 || totals > 2)
             return QStringLiteral("RAM totals %1").arg(totals);
     }
@@ -65,13 +61,13 @@ inline QString shapeProblem(const CollectorLog &log, Collector c)
         const HardwareData d = e.args.at(0).value<HardwareData>();
         if (e.name == QLatin1String("ramTotalData")) {
             if (d.secondaryLabel.isEmpty() || d.secondaryValue.isEmpty())
-                return QStringLiteral("empty RAM total");
+                return "empty RAM total";
             continue;
         }
         if (d.label.isEmpty() || d.value.isEmpty())
             return QStringLiteral("empty field in %1 %2").arg(e.name, d.label);
         if (e.name.contains(QLatin1String("Main")) && d.heading.isEmpty())
-            return QStringLiteral("empty heading");
+            return "empty heading";
     }
     return QString();
 }

@@ -42,11 +42,6 @@ QStringList CollectorLog::names() const
     return out;
 }
 
-int CollectorLog::count(const QString &name) const
-{
-    return names().count(name);
-}
-
 QVector<CollectorLog::Entry> CollectorLog::all(const QString &name) const
 {
     QVector<Entry> out;

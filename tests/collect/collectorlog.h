@@ -23,7 +23,7 @@ public:
 
     const QVector<Entry> &entries() const { return m_entries; }
     QStringList names() const;
-    int count(const QString &name) const;
+    int count(const QString &name) const { return names().count(name); }
     bool contains(const QString &name) const { return count(name) > 0; }
     // The entries with a name, in order.
     QVector<Entry> all(const QString &name) const;

@@ -136,7 +136,7 @@ private slots:
         QTest::addColumn<QString>("property");
         QTest::addColumn<VARIANT>("value");
         QTest::addColumn<QString>("expected");
-        const QString os = QStringLiteral("Win32_OperatingSystem");
+        const QString os = "Win32_OperatingSystem";
         const Collector c = Collector::OS;
         QTest::newRow("locale not hex") << c << os << "Locale" << bstr("zz") << "Locale=Unknown";
         QTest::newRow("memory below 1 GB") << c << os << "MaxProcessMemorySize" << bstr("524288")
@@ -153,7 +153,7 @@ private slots:
             << c << os << "NumberOfProcesses" << bstr("12") << "Number of processes=Unknown";
         QTest::newRow("number for a text") << c << os << "Caption" << i4(5) << "Name=Unknown";
 
-        const QString cpu = QStringLiteral("Win32_Processor");
+        const QString cpu = "Win32_Processor";
         const Collector p = Collector::CPU;
         QTest::newRow("999 MHz") << p << cpu << "MaxClockSpeed" << i4(999)
                                  << "Max frequency=999 MHz";
@@ -171,7 +171,7 @@ private slots:
         QTest::newRow("voltage null")
             << p << cpu << "CurrentVoltage" << null() << "Current voltage=Unknown";
 
-        const QString gpu = QStringLiteral("Win32_VideoController");
+        const QString gpu = "Win32_VideoController";
         const Collector g = Collector::GPU;
         QTest::newRow("architecture 2")
             << g << gpu << "VideoArchitecture" << i4(2) << "Video architecture=Unknown";
@@ -180,7 +180,7 @@ private slots:
         QTest::newRow("refresh null")
             << g << gpu << "CurrentRefreshRate" << null() << "Monitor frequency=Unknown";
 
-        const QString ram = QStringLiteral("Win32_PhysicalMemory");
+        const QString ram = "Win32_PhysicalMemory";
         const Collector r = Collector::RAM;
         QTest::newRow("1 GB") << r << ram << "Capacity" << bstr("1073741824")
                               << "Capacity=1024 MB (1 GB)";
@@ -188,9 +188,9 @@ private slots:
             << r << ram << "Capacity" << bstr("1610612736") << "Capacity=1536 MB (1 GB)";
         QTest::newRow("not a number") << r << ram << "Capacity" << bstr("lots") << "Capacity=0 MB";
 
-        const QString part = QStringLiteral("Win32_DiskPartition");
+        const QString part = "Win32_DiskPartition";
         const Collector s = Collector::Storage;
-        const QString offset = QStringLiteral("Starting offset of the partition=");
+        const QString offset = "Starting offset of the partition=";
         QTest::newRow("offset 31 KB")
             << s << part << "StartingOffset" << bstr("32256") << offset + "31 KB";
         QTest::newRow("offset 16000 MB") << s << part << "StartingOffset" << bstr("16777216000")
@@ -238,73 +238,56 @@ private slots:
         QCOMPARE(run(Collector::GPU, "Win32_VideoController", objectOf(fields)), rowsOf(fields));
     }
 
+    // AdapterRAM as an unsigned count, or for an NVIDIA adapter the size of its CUDA device: the
+    // one at its own address, whatever the devices' order; one without a device does not reuse
+    // the size found before it.
     void gpuMemory_data()
     {
-        QTest::addColumn<QString>("vendor");
-        QTest::addColumn<VARIANT>("adapterRam");
-        QTest::addColumn<quint64>("cudaBytes"); // 0: no CUDA device
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("unsigned") << "Intel Corporation" << i4(qint32(4293918720u)) << quint64(0)
-                                  << "4095 MB (4 GB)";
-        QTest::newRow("fraction") << "Intel Corporation" << i4(1572864) << quint64(0) << "1.5 MB";
-        QTest::newRow("null") << "Intel Corporation" << null() << quint64(0) << "Unknown";
+        QTest::addColumn<QStringList>("adapters"); // vendor|AdapterRAM (empty: null)|PCI address
+        QTest::addColumn<QStringList>("devices"); // CUDA device: bytes@PCI address
+        QTest::addColumn<QStringList>("expected");
+        using L = QStringList;
+        const L cuda8 { "8589934592@0000:01:00.0" };
+        QTest::newRow("unsigned") << L { "Intel Corporation|4293918720|" } << L()
+                                  << L { "4095 MB (4 GB)" };
+        QTest::newRow("fraction") << L { "Intel Corporation|1572864|" } << L() << L { "1.5 MB" };
+        QTest::newRow("null") << L { "Intel Corporation||" } << L() << L { "Unknown" };
         QTest::newRow("NVIDIA CUDA")
-            << "NVIDIA" << i4(1073741824) << quint64(8589934592) << "8192 MB (8 GB)";
+            << L { "NVIDIA|1073741824|" } << cuda8 << L { "8192 MB (8 GB)" };
         QTest::newRow("NVIDIA rounds up")
-            << "NVIDIA" << null() << quint64(8589934593) << "8193 MB (9 GB)";
-        QTest::newRow("NVIDIA without CUDA") << "NVIDIA" << i4(536870912) << quint64(0) << "512 MB";
+            << L { "NVIDIA||" } << L { "8589934593@0000:01:00.0" } << L { "8193 MB (9 GB)" };
+        QTest::newRow("NVIDIA without CUDA") << L { "NVIDIA|536870912|" } << L() << L { "512 MB" };
         QTest::newRow("Nvidia is another vendor")
-            << "Nvidia" << i4(536870912) << quint64(8589934592) << "512 MB";
+            << L { "Nvidia|536870912|" } << cuda8 << L { "512 MB" };
+        const L two { "NVIDIA|536870912|0000:01:00.0", "NVIDIA|536870912|0000:02:00.0" };
+        QTest::newRow("second has no size")
+            << two << (cuda8 + L { "0@0000:02:00.0" }) << L { "8192 MB (8 GB)", "512 MB" };
+        QTest::newRow("devices in another order")
+            << two << (L { "25769803776@0000:02:00.0" } + cuda8)
+            << L { "8192 MB (8 GB)", "24576 MB (24 GB)" };
     }
 
     void gpuMemory()
     {
-        QFETCH(QString, vendor);
-        QFETCH(VARIANT, adapterRam);
-        QFETCH(quint64, cudaBytes);
-        QFETCH(QString, expected);
-        if (cudaBytes)
-            m->platform.cuda->devices = { { cudaBytes, "0000:01:00.0" } };
-        const QStringList rows
-            = run(Collector::GPU, "Win32_VideoController",
-                  { { "AdapterCompatibility", bstr(vendor) }, { "AdapterRAM", adapterRam } });
-        QCOMPARE(rowOf(rows, "Memory"), "Memory=" + expected);
-    }
-
-    // Each adapter takes the device at its own address, whatever the devices' order; one
-    // without a device does not reuse the size found before it.
-    void gpuNvidiaAdapters_data()
-    {
-        QTest::addColumn<quint64>("second"); // bytes of the device at 0000:02:00.0
-        QTest::addColumn<bool>("reversed"); // devices listed in the other order
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("second has no size")
-            << quint64(0) << false << QStringList { "Memory=8192 MB (8 GB)", "Memory=512 MB" };
-        QTest::newRow("devices in another order")
-            << quint64(25769803776) << true
-            << QStringList { "Memory=8192 MB (8 GB)", "Memory=24576 MB (24 GB)" };
-    }
-
-    void gpuNvidiaAdapters()
-    {
-        QFETCH(quint64, second);
-        QFETCH(bool, reversed);
+        QFETCH(QStringList, adapters);
+        QFETCH(QStringList, devices);
         QFETCH(QStringList, expected);
-        m->platform.cuda->devices = { { 8589934592, "0000:01:00.0" }, { second, "0000:02:00.0" } };
-        if (reversed)
-            std::reverse(m->platform.cuda->devices.begin(), m->platform.cuda->devices.end());
-        for (const char *address : { "0000:01:00.0", "0000:02:00.0" }) {
-            m->fake->add(
-                "Win32_VideoController",
-                { { "Caption", bstr("GeForce") },
-                  { "AdapterCompatibility", bstr("NVIDIA") },
-                  { "AdapterRAM", i4(536870912) },
-                  { "PNPDeviceID", bstr(QString("PCI\\VEN_10DE&DEV_2684\\") + address) } });
+        for (const QString &d : devices)
+            m->platform.cuda->devices.push_back(
+                { d.section('@', 0, 0).toULongLong(), d.section('@', 1) });
+        for (const QString &a : adapters) {
+            const QString ram = a.section('|', 1, 1);
+            Object adapter { { "AdapterCompatibility", bstr(a.section('|', 0, 0)) },
+                             { "AdapterRAM", ram.isEmpty() ? null() : i4(qint32(ram.toUInt())) } };
+            if (!a.section('|', 2).isEmpty())
+                adapter.insert("PNPDeviceID", bstr("PCI\\VEN_10DE&DEV_2684\\" + a.section('|', 2)));
+            m->fake->add("Win32_VideoController", adapter);
         }
         Worker worker;
         CollectorLog log(&worker);
         worker.appGPUWMIData();
-        QCOMPARE(log.rows().filter(QRegularExpression("^Memory=")), expected);
+        QCOMPARE(log.rows().filter(QRegularExpression("^Memory=")).replaceInStrings("Memory=", ""),
+                 expected);
     }
 
     void gpuUnknownScreen()
@@ -432,7 +415,7 @@ private slots:
             m->fake->add("Win32_DiskDrive", objectOf(drive));
             driveRows += rowsOf(drive);
         }
-        const QString name = QStringLiteral("Disk #0, Partition #0");
+        const QString name = "Disk #0, Partition #0";
         const QVector<Field> partition {
             { "Caption", bstr(name), "# " + name + "|Name=" + name },
             { "BlockSize", bstr("512"), "Block size=512 bytes" },

@@ -1,6 +1,7 @@
 // Runs the collectors on this machine through the real platform layer and checks what they
-// deliver against sources the test reads itself: /etc/os-release, /proc/cpuinfo, /proc/meminfo,
-// /sys/block, /sys/class/net and the dpkg status file. What this machine lacks is skipped.
+// deliver against sources the test reads itself: /etc/os-release, /proc/cpuinfo, /sys/block and
+// /sys/class/net (memory and packages: pinned on the fixture trees). What this machine lacks is
+// skipped.
 
 #include "appidentity.h"
 #include "collectorchecks.h"
@@ -34,23 +35,6 @@ QHash<QString, QString> keyValues(const QString &path, QChar separator)
             values.insert(key, line.mid(at + 1).trimmed().remove(QRegularExpression("^\"|\"$")));
     }
     return values;
-}
-
-// Installed packages of the dpkg status file, each stanza read on its own: name -> version.
-QHash<QString, QString> dpkgInstalled()
-{
-    QHash<QString, QString> versions;
-    const QString status = QString::fromUtf8(readFile(QStringLiteral("/var/lib/dpkg/status")));
-    for (const QString &stanza : status.split(QStringLiteral("\n\n"))) {
-        const auto field = [&stanza](const QString &name) {
-            return QRegularExpression("^" + name + ": (.*)$", QRegularExpression::MultilineOption)
-                .match(stanza)
-                .captured(1);
-        };
-        if (field("Status").endsWith(QLatin1String(" ok installed")))
-            versions.insert(field("Package"), field("Version"));
-    }
-    return versions;
 }
 
 const char *const kListSlots[]
@@ -90,28 +74,24 @@ private slots:
 
     void osMatchesOsRelease()
     {
-        const QHash<QString, QString> release
-            = keyValues(QStringLiteral("/etc/os-release"), QLatin1Char('='));
+        const QHash<QString, QString> release = keyValues("/etc/os-release", QLatin1Char('='));
         Worker worker;
         CollectorLog log(&worker);
         QCOMPARE(worker.appOSWMIData(), 0);
         QCOMPARE(log.count("hardwareData"), 24);
         const QStringList rows = log.rows();
-        if (release.contains(QStringLiteral("PRETTY_NAME")))
+        if (release.contains("PRETTY_NAME"))
             QCOMPARE(rows.value(0), "Name=" + release.value("PRETTY_NAME"));
-        const QString host
-            = QString::fromUtf8(readFile(QStringLiteral("/proc/sys/kernel/hostname"))).trimmed();
+        const QString host = QString::fromUtf8(readFile("/proc/sys/kernel/hostname")).trimmed();
         QCOMPARE(rows.value(2).toLower(), "computer name=" + host.toLower());
     }
 
     void cpuMatchesCpuinfo()
     {
-        const QString cpuinfo = QString::fromUtf8(readFile(QStringLiteral("/proc/cpuinfo")));
-        const int logical
-            = cpuinfo.count(QRegularExpression(QStringLiteral("(^|\n)processor\\s*:")));
+        const QString cpuinfo = QString::fromUtf8(readFile("/proc/cpuinfo"));
+        const int logical = cpuinfo.count(QRegularExpression("(^|\n)processor\\s*:"));
         QVERIFY(logical > 0);
-        const QString model
-            = keyValues(QStringLiteral("/proc/cpuinfo"), QLatin1Char(':')).value("model name");
+        const QString model = keyValues("/proc/cpuinfo", QLatin1Char(':')).value("model name");
         Worker worker;
         CollectorLog log(&worker);
         QCOMPARE(worker.appCPUWMIData(), 0);
@@ -128,40 +108,16 @@ private slots:
         QCOMPARE(counted, logical);
     }
 
-    // The installed memory is the modules' sum, or the usable memory where no module is known;
-    // either way it is not below what the kernel counts.
-    void ramMatchesMeminfo()
-    {
-        const QString total
-            = keyValues(QStringLiteral("/proc/meminfo"), QLatin1Char(':')).value("MemTotal");
-        const double kernelGb = total.section(QLatin1Char(' '), 0, 0).toDouble() / 1024 / 1024;
-        QVERIFY(kernelGb > 0);
-        Worker worker;
-        CollectorLog log(&worker);
-        QCOMPARE(worker.appRAMWMIData(), 0);
-        const QVector<HardwareData> totals = log.records("ramTotalData");
-        QVERIFY(!totals.isEmpty());
-        const QString shown = totals.last().secondaryValue;
-        const QRegularExpressionMatch m
-            = QRegularExpression(QStringLiteral("([\\d.,]+) (GB|MB)")).match(shown);
-        QVERIFY2(m.hasMatch(), qPrintable(shown));
-        double gb = QString(m.captured(1)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
-        if (m.captured(2) == QLatin1String("MB"))
-            gb /= 1024;
-        QVERIFY2(gb >= kernelGb * 0.95 && gb <= kernelGb * 64, qPrintable(shown));
-    }
-
     // Every whole disk with a size, as the kernel lists it, and no other.
     void storageMatchesSysBlock()
     {
         int disks = 0;
         for (const QString &name :
-             QDir(QStringLiteral("/sys/block")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString dir = QStringLiteral("/sys/block/") + name;
-            const bool virtualOnly = !QFile::exists(dir + QStringLiteral("/device"));
+             QDir("/sys/block").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString dir = "/sys/block/" + name;
+            const bool virtualOnly = !QFile::exists(dir + "/device");
             const bool optical = name.startsWith(QLatin1String("sr"));
-            if (!virtualOnly && !optical
-                && readFile(dir + QStringLiteral("/size")).trimmed().toLongLong() > 0)
+            if (!virtualOnly && !optical && readFile(dir + "/size").trimmed().toLongLong() > 0)
                 ++disks;
         }
         Worker worker;
@@ -173,9 +129,9 @@ private slots:
     void networkMatchesSysClassNet()
     {
         QStringList interfaces
-            = QDir(QStringLiteral("/sys/class/net"))
+            = QDir("/sys/class/net")
                   .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-        interfaces.removeAll(QStringLiteral("lo"));
+        interfaces.removeAll("lo");
         QStringList macs;
         for (const QString &name : qAsConst(interfaces))
             macs << QString::fromLatin1(readFile("/sys/class/net/" + name + "/address")).trimmed();
@@ -187,29 +143,6 @@ private slots:
             if (d.label == QLatin1String("MAC address") && d.value != QLatin1String("Unknown"))
                 QVERIFY2(macs.contains(d.value, Qt::CaseInsensitive), qPrintable(d.value));
         }
-    }
-
-    // Each listed package is installed, with the version of its own stanza.
-    void applicationsMatchDpkgStatus()
-    {
-        const QHash<QString, QString> installed = dpkgInstalled();
-        if (installed.isEmpty())
-            QSKIP("no dpkg status file");
-        Worker worker;
-        CollectorLog log(&worker);
-        QCOMPARE(worker.programsData(), 0);
-        int fromDpkg = 0;
-        for (const CollectorLog::Entry &e : log.all("appsData")) {
-            const Application app = e.args.at(0).value<Application>();
-            if (!app.registrySubkey.startsWith(QLatin1String("dpkg:")))
-                continue;
-            const QString name = app.registrySubkey.mid(5).section(QLatin1Char(':'), 0, 0);
-            QVERIFY2(installed.contains(name), qPrintable(name));
-            QCOMPARE(app.version, installed.value(name));
-            ++fromDpkg;
-        }
-        QVERIFY(fromDpkg > 0);
-        QVERIFY(fromDpkg <= installed.size());
     }
 
     // This test's own process is listed with its path; every service is in a state the

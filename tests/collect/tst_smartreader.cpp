@@ -90,93 +90,73 @@ private slots:
 
     void readerKeepsIdentification()
     {
-        io().setDrive(1, healthyDrive());
+        io().setDrive(3, healthyDrive());
         SmartReader reader(plat::smartIo());
         reader.resetSmartData();
         reader.buildSmartAttributeTable();
-        QCOMPARE(reader.readDriveSmart(1), 1);
-        QCOMPARE(
-            QStringList({ reader.model(1), reader.serialNumber(1), reader.firmwareRevision(1) }),
-            QStringList({ "Samsung SSD 870 EVO 1TB", "S5Y1NX0R123456", "SVT02B6Q" }));
-        QCOMPARE(reader.drive(1).readingCount, quint8(6));
-        QCOMPARE(reader.drive(1).driveNumber, quint8(1));
-        QVERIFY(reader.drive(1).capabilities & CAP_SMART_CMD);
-        QVERIFY(reader.attribute(228) != nullptr);
-        QVERIFY(reader.attribute(190) == nullptr);
-        QVERIFY(reader.reading(SmartReader::readingKey(1, 190)) != nullptr);
-        QCOMPARE(reader.reading(SmartReader::readingKey(1, 190))->threshold, quint32(45));
-    }
-
-    void commandBlocks()
-    {
-        io().setDrive(3, healthyDrive());
-        SmartReader reader(plat::smartIo());
-        reader.readDriveSmart(3);
+        QCOMPARE(reader.readDriveSmart(3), 1);
+        // version, then enable, identify, attributes, thresholds as the platform layer builds them
         QCOMPARE(
             io().controls(),
             (QVector<quint32> { SMART_GET_VERSION, SMART_SEND_DRIVE_COMMAND, SMART_RCV_DRIVE_DATA,
                                 SMART_RCV_DRIVE_DATA, SMART_RCV_DRIVE_DATA }));
-        // version, then enable, identify, attributes, thresholds as the platform layer builds them
         QCOMPARE(io().inputs(),
                  (QVector<QByteArray> { QByteArray(), sendCmdIn(3, ENABLE_SMART, SMART_CMD, 0),
                                         sendCmdIn(3, 0x00, ID_CMD, 512),
                                         sendCmdIn(3, READ_ATTRIBUTES, SMART_CMD, 512),
                                         sendCmdIn(3, READ_THRESHOLDS, SMART_CMD, 512) }));
+        QCOMPARE(
+            QStringList({ reader.model(3), reader.serialNumber(3), reader.firmwareRevision(3) }),
+            QStringList({ "Samsung SSD 870 EVO 1TB", "S5Y1NX0R123456", "SVT02B6Q" }));
+        QCOMPARE(reader.drive(3).readingCount, quint8(6));
+        QCOMPARE(reader.drive(3).driveNumber, quint8(3));
+        QVERIFY(reader.drive(3).capabilities & CAP_SMART_CMD);
+        // An attribute of no known name keeps its reading and threshold.
+        QVERIFY(reader.attribute(190) == nullptr);
+        const SmartReader::Reading *unnamed = reader.reading(SmartReader::readingKey(3, 190));
+        QVERIFY(unnamed && unnamed->threshold == 45);
     }
 
     void drivePaths_data()
     {
-        QTest::addColumn<int>("failure"); // which step of the drive fails
+        QTest::addColumn<int>("failure"); // which step of drive 0 fails; -1: none
+        QTest::addColumn<int>("index"); // of the drive read; 0 and 32 exist
         QTest::addColumn<QStringList>("expected");
         const QStringList noData { "noSmartDriveDataAvailable", "finished" };
         const QStringList onlyFinished { "finished" };
-        QTest::newRow("cannot open") << 0 << noData;
-        QTest::newRow("version fails") << 1 << noData;
-        QTest::newRow("enable fails") << 2 << onlyFinished;
-        QTest::newRow("identify fails") << 3 << signalNames("smartDriveData*5 finished");
-        QTest::newRow("attributes fail") << 4 << onlyFinished;
-        QTest::newRow("thresholds fail") << 5 << noData;
-        QTest::newRow("no S.M.A.R.T. commands") << 6 << onlyFinished;
+        QTest::newRow("cannot open") << 0 << 0 << noData;
+        QTest::newRow("version fails") << 1 << 0 << noData;
+        QTest::newRow("enable fails") << 2 << 0 << onlyFinished;
+        QTest::newRow("identify fails") << 3 << 0 << signalNames("smartDriveData*5 finished");
+        QTest::newRow("attributes fail") << 4 << 0 << onlyFinished;
+        QTest::newRow("thresholds fail") << 5 << 0 << noData;
+        QTest::newRow("no S.M.A.R.T. commands") << 6 << 0 << onlyFinished;
+        // Past the table: an index that would wrap onto drive 0 must not read it.
+        QTest::newRow("drive 32") << -1 << 32 << noData;
+        QTest::newRow("256 wraps to 0 as 8 bits") << -1 << 256 << noData;
+        QTest::newRow("negative") << -1 << -1 << noData;
     }
 
     void drivePaths()
     {
         QFETCH(int, failure);
+        QFETCH(int, index);
         QFETCH(QStringList, expected);
         using Drive = FakeSmartIo::Drive;
         static bool Drive::*const steps[]
             = { &Drive::openable,   &Drive::getVersionOk, &Drive::enableOk,
                 &Drive::identifyOk, &Drive::attributesOk, &Drive::thresholdsOk };
         Drive d = healthyDrive();
-        if (failure < 6)
+        if (failure >= 0 && failure < 6)
             d.*steps[failure] = false;
-        else
+        else if (failure == 6)
             d.capabilities = CAP_ATA_ID_CMD;
         io().setDrive(0, d);
-        Worker worker;
-        CollectorLog log(&worker);
-        worker.smartStorageInfo(0);
-        QCOMPARE(log.names(), expected);
-    }
-
-    void driveNumbersOutsideTheTable_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("32") << 32;
-        QTest::newRow("256 wraps to 0 as 8 bits") << 256;
-        QTest::newRow("negative") << -1;
-    }
-
-    void driveNumbersOutsideTheTable()
-    {
-        QFETCH(int, index);
-        // Drive 0 exists: an index that would wrap onto it must not read it.
-        io().setDrive(0, healthyDrive());
         io().setDrive(32, healthyDrive());
         Worker worker;
         CollectorLog log(&worker);
         worker.smartStorageInfo(index);
-        QCOMPARE(log.names(), (QStringList { "noSmartDriveDataAvailable", "finished" }));
+        QCOMPARE(log.names(), expected);
     }
 
     void cancelStopsTheRows()

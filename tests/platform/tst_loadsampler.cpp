@@ -23,10 +23,9 @@ private slots:
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("later");
         // user nice system idle iowait: busy is everything but idle and iowait.
-        const QString a = QStringLiteral("100 0 100 800 0");
-        const QString b = QStringLiteral("150 0 150 850 50"); // +100 busy of +200
-        QTest::newRow("windows in turn")
-            << QStringList { a, b, QStringLiteral("250 0 150 900 50") } << 50 << 67;
+        const QString a = "100 0 100 800 0";
+        const QString b = "150 0 150 850 50"; // +100 busy of +200
+        QTest::newRow("windows in turn") << QStringList { a, b, "250 0 150 900 50" } << 50 << 67;
         QTest::newRow("nothing between readings") << QStringList { a, b, b } << 50 << -1;
     }
 
@@ -48,7 +47,7 @@ private slots:
     void firstQueryWaitsForTheFirstWindow()
     {
         QTemporaryDir dir;
-        writeTree(dir, { QStringLiteral("1 0 1 8 0"), QStringLiteral("2 0 2 16 0") });
+        writeTree(dir, { "1 0 1 8 0", "2 0 2 16 0" });
         QElapsedTimer sinceStart;
         sinceStart.start();
         plat::LoadSampler sampler(plat::SysRoot(dir.path()), 400ms);
@@ -68,7 +67,7 @@ private slots:
     void stopReleasesAWaitingQuery()
     {
         QTemporaryDir dir;
-        writeTree(dir, { QStringLiteral("1 0 1 8 0"), QStringLiteral("2 0 2 16 0") });
+        writeTree(dir, { "1 0 1 8 0", "2 0 2 16 0" });
         plat::LoadSampler sampler(plat::SysRoot(dir.path()), 60s);
         sampler.start();
         bool answered = true;
@@ -87,11 +86,10 @@ private:
     static void writeTree(const QTemporaryDir &dir, const QStringList &stats)
     {
         QVERIFY(writeTreeFile(
-            dir.filePath(QStringLiteral("proc/cpuinfo")),
+            dir.filePath("proc/cpuinfo"),
             "processor\t: 0\nphysical id\t: 0\n\nprocessor\t: 1\nphysical id\t: 0\n"));
         for (int i = 0; i < stats.size(); ++i) {
-            const QString name
-                = i == 0 ? QStringLiteral("proc/stat") : QStringLiteral("proc/stat.%1").arg(i + 1);
+            const QString name = i == 0 ? "proc/stat" : QStringLiteral("proc/stat.%1").arg(i + 1);
             // Both CPUs give the same counters; the summary line must not count.
             const QByteArray line = stats.at(i).toLatin1();
             QVERIFY(writeTreeFile(dir.filePath(name),
@@ -105,7 +103,7 @@ private:
         const auto cpus = plat::sources::processors(plat::SysRoot(root));
         if (cpus.size() != 1)
             return -2;
-        const wmi::VARIANT value = cpus.first().value(QStringLiteral("LoadPercentage"));
+        const wmi::VARIANT value = cpus.first().value("LoadPercentage");
         return value.vt == wmi::VT_NULL ? -1 : value.lVal;
     }
 };

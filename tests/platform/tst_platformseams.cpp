@@ -12,7 +12,7 @@ using namespace plat;
 
 namespace {
 
-const QString kSecureBootGuid = QStringLiteral("{8be4df61-93ca-11d2-aa0d-00e098032b8c}");
+const QString kSecureBootGuid = "{8be4df61-93ca-11d2-aa0d-00e098032b8c}";
 
 } // namespace
 
@@ -46,19 +46,17 @@ private slots:
         QFETCH(quint32, bytes);
         QFETCH(quint32, error);
         QTemporaryDir dir;
-        const QString vars = dir.path() + QStringLiteral("/sys/firmware/efi/efivars/");
+        const QString vars = dir.path() + "/sys/firmware/efi/efivars/";
         if (efi)
             QVERIFY(QDir().mkpath(vars));
         if (efi && !file.isEmpty())
-            QVERIFY(writeTreeFile(vars + QStringLiteral("SecureBoot-") + kSecureBootGuid.mid(1, 36),
-                                  file));
+            QVERIFY(writeTreeFile(vars + "SecureBoot-" + kSecureBootGuid.mid(1, 36), file));
         LinuxFirmware fw { SysRoot(dir.path()) };
         QByteArray buffer;
         quint32 lastError = 12345;
         // The probe asks for nothing with an empty name and a zero GUID.
-        const QString guid = name.isEmpty()
-            ? QStringLiteral("{00000000-0000-0000-0000-000000000000}")
-            : kSecureBootGuid;
+        const QString guid
+            = name.isEmpty() ? "{00000000-0000-0000-0000-000000000000}" : kSecureBootGuid;
         QCOMPARE(fw.getVariable(name, guid, &buffer, name.isEmpty() ? 0 : 4, &lastError), bytes);
         if (bytes == 0)
             QCOMPARE(lastError, error);
@@ -69,12 +67,12 @@ private slots:
     void memoryBlocks()
     {
         QTemporaryDir dir;
-        const QString base = dir.path() + QStringLiteral("/sys/devices/system/memory");
+        const QString base = dir.path() + "/sys/devices/system/memory";
         QVERIFY(writeTreeFiles(base,
                                { "/block_size_bytes", "8000000\n", "/memory0/online", "1\n",
                                  "/memory1/online", "1\n", "/memory2/online", "0\n",
                                  "/memory3/state", "online\n" }));
-        QVERIFY(writeTreeFile(dir.path() + QStringLiteral("/proc/meminfo"),
+        QVERIFY(writeTreeFile(dir.path() + "/proc/meminfo",
                               "MemTotal:       24682404 kB\nMemFree: 1 kB\n"));
         LinuxMemoryInfo memory { SysRoot(dir.path()) };
         QCOMPARE(memory.installedKb().value_or(0), 3ull * 128 * 1024);
@@ -110,13 +108,10 @@ private slots:
         QVERIFY(writeTreeFiles(dir.path(),
                                { "/sys/module/e1000e/version", "3.2.6-k\n",
                                  "/sys/module/fuse_x/version", "1.2.3.4\n" }));
-        QVERIFY(
-            writeTreeFile(dir.path() + QStringLiteral("/lib/modules/6.1.0-9-amd64/extra/vbox.ko"),
-                          QByteArray("\x7f"
-                                     "ELF....",
-                                     8)
-                              + QByteArray("srcversion=ABC", 15) + QByteArray("version=7.0.10", 15)
-                              + QByteArray("license=GPL", 12)));
+        QVERIFY(writeTreeFile(dir.path() + "/lib/modules/6.1.0-9-amd64/extra/vbox.ko",
+                              QByteArray("\x7f"
+                                         "ELF....srcversion=ABC\0version=7.0.10\0license=GPL",
+                                         50)));
         LinuxFileVersion versions { SysRoot(dir.path()) };
         QCOMPARE(versions.versionText(path), text);
         QCOMPARE(bool(versions.fixedVersion(path)), fixed);
@@ -127,35 +122,33 @@ private slots:
     void memoryRegistry()
     {
         MemoryRegistry reg;
-        reg.setValue(QStringLiteral("HKEY_CURRENT_USER\\Software\\Vendor\\App"),
-                     QStringLiteral("Size"), 12);
-        reg.setValue(QStringLiteral("hkcu/software/vendor/app"), QStringLiteral("Name"),
-                     QStringLiteral("x"));
-        reg.createKey(QStringLiteral("HKCU\\Software\\Vendor\\App\\beta"));
-        reg.createKey(QStringLiteral("HKCU\\Software\\Vendor\\App\\Alpha"));
+        reg.setValue("HKEY_CURRENT_USER\\Software\\Vendor\\App", "Size", 12);
+        reg.setValue("hkcu/software/vendor/app", "Name", "x");
+        reg.createKey("HKCU\\Software\\Vendor\\App\\beta");
+        reg.createKey("HKCU\\Software\\Vendor\\App\\Alpha");
 
-        auto key = reg.open(QStringLiteral("HKCU\\SOFTWARE\\VENDOR\\APP"));
+        auto key = reg.open("HKCU\\SOFTWARE\\VENDOR\\APP");
         QVERIFY(key->exists());
-        QCOMPARE(key->fileName(), QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\VENDOR\\APP"));
+        QCOMPARE(key->fileName(), "HKEY_CURRENT_USER\\SOFTWARE\\VENDOR\\APP");
         QCOMPARE(key->childKeys(), (QStringList { "Name", "Size" }));
         QCOMPARE(key->childGroups(), (QStringList { "Alpha", "beta" }));
-        QCOMPARE(key->value(QStringLiteral("size")).toInt(), 12);
-        QCOMPARE(key->value(QStringLiteral("missing"), 5).toInt(), 5);
+        QCOMPARE(key->value("size").toInt(), 12);
+        QCOMPARE(key->value("missing", 5).toInt(), 5);
         QVERIFY(!key->remove(QString())); // never "everything"
         QCOMPARE(key->childKeys().size(), 2);
-        QVERIFY(key->remove(QStringLiteral("NAME")));
-        QVERIFY(key->remove(QStringLiteral("alpha")));
-        QVERIFY(!key->remove(QStringLiteral("alpha")));
+        QVERIFY(key->remove("NAME"));
+        QVERIFY(key->remove("alpha"));
+        QVERIFY(!key->remove("alpha"));
         QCOMPARE(key->childKeys(), QStringList { "Size" });
         QCOMPARE(key->childGroups(), QStringList { "beta" });
-        QVERIFY(key->child(QStringLiteral("beta"))->exists());
+        QVERIFY(key->child("beta")->exists());
 
-        auto missing = reg.open(QStringLiteral("HKLM\\SOFTWARE\\Nothing"));
+        auto missing = reg.open("HKLM\\SOFTWARE\\Nothing");
         QVERIFY(!missing->exists());
         QVERIFY(missing->childGroups().isEmpty());
-        QVERIFY(!missing->remove(QStringLiteral("x")));
+        QVERIFY(!missing->remove("x"));
         QVERIFY(!missing->exists()); // reading never creates
-        QVERIFY(missing->setValue(QStringLiteral("v"), 1));
+        QVERIFY(missing->setValue("v", 1));
         QVERIFY(missing->exists());
     }
 
@@ -184,20 +177,17 @@ private slots:
         QHash<QString, std::shared_ptr<MemoryRegistry>> all;
         for (const char *name : { "fallback", "run", "apps", "special" })
             all.insert(QString::fromLatin1(name), std::make_shared<MemoryRegistry>());
-        RoutedRegistry routed(all.value(QStringLiteral("fallback")));
-        routed.mount(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
-            all.value(QStringLiteral("run")));
-        routed.mount(
-            QStringLiteral("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall"),
-            all.value(QStringLiteral("apps")));
+        RoutedRegistry routed(all.value("fallback"));
+        routed.mount("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     all.value("run"));
+        routed.mount("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+                     all.value("apps"));
         routed.mount(QStringLiteral(
                          "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\special"),
-                     all.value(QStringLiteral("special")));
-        routed.open(path)->setValue(QStringLiteral("marker"), 1);
+                     all.value("special"));
+        routed.open(path)->setValue("marker", 1);
         for (auto it = all.constBegin(); it != all.constEnd(); ++it)
-            QCOMPARE(it.value()->open(path)->value(QStringLiteral("marker")).isValid(),
-                     it.key() == backend);
+            QCOMPARE(it.value()->open(path)->value("marker").isValid(), it.key() == backend);
     }
 
     void platformSwap()
@@ -222,11 +212,11 @@ private slots:
         LinuxServiceControl scm;
         QVERIFY(scm.openManager());
         ServiceControl::State state = ServiceControl::Unknown;
-        QVERIFY(scm.queryState(QStringLiteral("Winmgmt"), &state));
+        QVERIFY(scm.queryState("Winmgmt", &state));
         QCOMPARE(state, ServiceControl::Running);
-        QVERIFY(scm.start(QStringLiteral("winmgmt")));
-        QVERIFY(!scm.queryState(QStringLiteral("Spooler"), &state));
-        QVERIFY(!scm.start(QStringLiteral("Spooler")));
+        QVERIFY(scm.start("winmgmt"));
+        QVERIFY(!scm.queryState("Spooler", &state));
+        QVERIFY(!scm.start("Spooler"));
     }
 
     void screen()
@@ -236,8 +226,7 @@ private slots:
         CachedScreenInfo info { SysRoot(dir.path()) };
         QVERIFY(!info.size().isValid());
         QCOMPARE(info.depth(), 0);
-        QVERIFY(writeTreeFile(dir.path() + QStringLiteral("/sys/class/graphics/fb0/bits_per_pixel"),
-                              "16\n"));
+        QVERIFY(writeTreeFile(dir.path() + "/sys/class/graphics/fb0/bits_per_pixel", "16\n"));
         QCOMPARE(info.depth(), 16);
         // The offscreen platform's screen.
         ScreenInfo::captureFromGui();
@@ -251,9 +240,7 @@ private slots:
 
     void cudaAbsent()
     {
-        void *runtime = dlopen("libcudart.so.12", RTLD_LAZY);
-        void *management = dlopen("libnvidia-ml.so.1", RTLD_LAZY);
-        if (runtime || management)
+        if (dlopen("libcudart.so.12", RTLD_LAZY) || dlopen("libnvidia-ml.so.1", RTLD_LAZY))
             QSKIP("this machine has an NVIDIA runtime");
         LinuxCuda cuda;
         QCOMPARE(cuda.deviceCount(), 0);

@@ -176,77 +176,67 @@ private slots:
         QVERIFY(!io.deviceIoControl(h, SMART_GET_VERSION, QByteArray(), &out)); // closed handle
     }
 
-    void readData()
+    // Each command as the drive gets it: the blocks sent, the transfer's direction and size, and
+    // what comes back. A drive that refuses the 16-byte pass-through gets it again in 12 bytes.
+    void commands_data()
     {
+        QTest::addColumn<QByteArray>("in");
+        QTest::addColumn<int>("answer"); // 0: the page; -1: only 12 bytes; else ATA status in sense
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QByteArrayList>("cdbs");
+        const QByteArray enable = sendCmdIn(0, ENABLE_SMART, SMART_CMD, 0);
+        const QByteArray enableCdb("85 06 20 00 d8 00 01 00 01 00 4f 00 c2 a0 b0 00");
+        QTest::newRow("read attributes")
+            << sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512) << 0 << true
+            << QByteArrayList { "85 08 0e 00 d0 00 01 00 01 00 4f 00 c2 a0 b0 00" };
+        // Descriptor-format sense, ASC/ASCQ 00/1D, an ATA status return descriptor.
+        QTest::newRow("enable, ready") << enable << 0x50 << true << QByteArrayList { enableCdb };
+        QTest::newRow("enable, aborted") << enable << 0x51 << false << QByteArrayList { enableCdb };
+        QTest::newRow("thresholds in 12 bytes")
+            << sendCmdIn(0, READ_THRESHOLDS, SMART_CMD, 512) << -1 << true
+            << QByteArrayList { "85 08 0e 00 d1 00 01 00 01 00 4f 00 c2 a0 b0 00",
+                                "a1 08 0e d1 01 01 4f c2 a0 b0 00 00" };
+    }
+    void commands()
+    {
+        QFETCH(QByteArray, in);
+        QFETCH(int, answer);
+        QFETCH(bool, ok);
+        QFETCH(QByteArrayList, cdbs);
         const QByteArray page
             = FakeSmartIo::attributePage({ { 194, 0x22, 100, 90, 0x00000028ull } });
-        auto &&[calls, io, h] = Rig([&page](const QByteArray &, sg_io_hdr_t *hdr) {
-            fillData(hdr, page);
+        auto &&[calls, io, h] = Rig([&](const QByteArray &cdb, sg_io_hdr_t *hdr) {
+            if (answer > 0) {
+                QByteArray sense = QByteArray::fromHex("7201001d0000000e090c") + QByteArray(12, 0);
+                sense[8 + 13] = char(answer);
+                checkCondition(hdr, sense);
+            } else if (answer < 0 && cdb.size() == 16) { // ILLEGAL REQUEST, invalid opcode
+                checkCondition(hdr, QByteArray::fromHex("700005000000000a00000000200000000000"));
+            } else {
+                fillData(hdr, page);
+            }
             return 0;
         });
-        QByteArray out(528, '\x77');
-        QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                   sendCmdIn(0, READ_ATTRIBUTES, SMART_CMD, 512), &out));
-        QCOMPARE(calls->headers.size(), 1);
+        const bool send = readU32(in, 0) == 0;
+        QByteArray out(send ? 17 : 528, '\x77');
+        QCOMPARE(
+            io.deviceIoControl(h, send ? SMART_SEND_DRIVE_COMMAND : SMART_RCV_DRIVE_DATA, in, &out),
+            ok);
+        QByteArrayList sent;
+        for (const QByteArray &cdb : calls->cdbs)
+            sent << cdb.toHex(' ');
+        QCOMPARE(sent, cdbs);
         const sg_io_hdr_t &hdr = calls->headers.first();
         QCOMPARE(hdr.interface_id, 'S');
-        QCOMPARE(int(hdr.cmd_len), 16);
         QCOMPARE(int(hdr.mx_sb_len), 32);
-        QCOMPARE(hdr.dxfer_len, 512u);
-        QCOMPARE(hdr.dxfer_direction, SG_DXFER_FROM_DEV);
         QCOMPARE(hdr.timeout, 5000u);
-        QCOMPARE(calls->cdbs.first().toHex(' '),
-                 QByteArray("85 08 0e 00 d0 00 01 00 01 00 4f 00 c2 a0 b0 00"));
-        // SENDCMDOUTPARAMS: cBufferSize 512, a zero DRIVERSTATUS, then the page.
-        QCOMPARE(readU32(out, 0), 512u);
-        QCOMPARE(out.mid(4, 12), QByteArray(12, '\0'));
-        QCOMPARE(out.mid(16), page);
-    }
-
-    void enable_data()
-    {
-        QTest::addColumn<quint8>("ataStatus");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("ready") << quint8(0x50) << true;
-        QTest::newRow("aborted") << quint8(0x51) << false;
-    }
-    void enable()
-    {
-        QFETCH(quint8, ataStatus);
-        QFETCH(bool, ok);
-        auto &&[calls, io, h] = Rig([ataStatus](const QByteArray &, sg_io_hdr_t *hdr) {
-            // Descriptor-format sense, ASC/ASCQ 00/1D, an ATA status return descriptor.
-            QByteArray sense = QByteArray::fromHex("7201001d0000000e090c") + QByteArray(12, '\0');
-            sense[8 + 13] = char(ataStatus);
-            checkCondition(hdr, sense);
-            return 0;
-        });
-        QByteArray out(17, '\0');
-        QCOMPARE(io.deviceIoControl(h, SMART_SEND_DRIVE_COMMAND,
-                                    sendCmdIn(0, ENABLE_SMART, SMART_CMD, 0), &out),
-                 ok);
-        const sg_io_hdr_t &hdr = calls->headers.first();
-        QCOMPARE(hdr.dxfer_direction, SG_DXFER_NONE);
-        QCOMPARE(hdr.dxfer_len, 0u);
-        QCOMPARE(calls->cdbs.first().toHex(' '),
-                 QByteArray("85 06 20 00 d8 00 01 00 01 00 4f 00 c2 a0 b0 00"));
-    }
-
-    void fallsBackTo12()
-    {
-        auto &&[calls, io, h] = Rig([](const QByteArray &cdb, sg_io_hdr_t *hdr) {
-            if (cdb.size() == 16) // fixed-format sense: ILLEGAL REQUEST, invalid opcode
-                checkCondition(hdr, QByteArray::fromHex("700005000000000a00000000200000000000"));
-            else
-                fillData(hdr, QByteArray(512, '\x01'));
-            return 0;
-        });
-        QByteArray out(528, '\0');
-        QVERIFY(io.deviceIoControl(h, SMART_RCV_DRIVE_DATA,
-                                   sendCmdIn(0, READ_THRESHOLDS, SMART_CMD, 512), &out));
-        QCOMPARE(calls->cdbs.size(), 2);
-        QCOMPARE(calls->cdbs.at(1).toHex(' '), QByteArray("a1 08 0e d1 01 01 4f c2 a0 b0 00 00"));
-        QCOMPARE(out.mid(16), QByteArray(512, '\x01'));
+        QCOMPARE(hdr.dxfer_direction, send ? SG_DXFER_NONE : SG_DXFER_FROM_DEV);
+        QCOMPARE(hdr.dxfer_len, send ? 0u : 512u);
+        if (!send) { // SENDCMDOUTPARAMS: cBufferSize 512, a zero DRIVERSTATUS, then the page.
+            QCOMPARE(readU32(out, 0), 512u);
+            QCOMPARE(out.mid(4, 12), QByteArray(12, '\0'));
+            QCOMPARE(out.mid(16), page);
+        }
     }
 
     // Calls that fail at the drive, and calls refused before anything is sent: only

@@ -3,32 +3,20 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
 
 #include <algorithm>
-#include <unistd.h>
 
 namespace {
 
-const char *const kHuge[] = { "99999999999999999999999",
-                              "18446744073709551616",
-                              "9223372036854775808",
-                              "4294967296",
-                              "4294967295",
-                              "2147483648",
-                              "2147483647",
-                              "99999999",
-                              "16777216",
-                              "65536",
-                              "-1",
-                              "-99999999",
-                              "-2147483649",
-                              "9223372036854775807",
-                              "-9223372036854775808" };
-
 // Damage::HugeNumbers writes number n modulo the count for seed n.
-const int kHugeCount = int(sizeof kHuge / sizeof kHuge[0]);
+const QList<QByteArray> kHuge
+    = QByteArray("99999999999999999999999 18446744073709551616 9223372036854775808 4294967296 "
+                 "4294967295 2147483648 2147483647 99999999 16777216 65536 -1 -99999999 "
+                 "-2147483649 9223372036854775807 -9223372036854775808")
+          .split(' ');
+const int kHugeCount = kHuge.size();
 
 QString damageName(Damage damage)
 {
@@ -101,7 +89,7 @@ QByteArray Mangler::apply(Damage damage, const QByteArray &data)
     case Damage::HugeNumbers: {
         // Every run of digits becomes the same number, one no 32- or 64-bit field can hold
         // or one at the edge of a field; the seed picks which, so the seeds cover them all.
-        const QByteArray huge(kHuge[m_seed % quint32(kHugeCount)]);
+        const QByteArray huge = kHuge.at(int(m_seed % quint32(kHugeCount)));
         QByteArray out;
         out.reserve(data.size() * 2);
         for (int i = 0; i < data.size();) {
@@ -121,43 +109,24 @@ QByteArray Mangler::apply(Damage damage, const QByteArray &data)
 
 MangledTree::MangledTree(const QString &source, Damage damage, quint32 seed)
 {
-    if (!m_dir.isValid())
+    // Links stay links: fixture links name machine paths, not the copy's.
+    if (!m_dir.isValid() || QProcess::execute("cp", { "-R", source + "/.", m_dir.path() }) != 0)
         return;
     Mangler mangler(seed);
-    QStringList entries;
-    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+    QStringList files;
+    QDirIterator it(m_dir.path(), QDir::Files | QDir::NoSymLinks | QDir::Hidden,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
-        entries.append(it.next());
-    entries.sort(); // the same order on every run, so the same damage
-    const QDir from(source);
-    for (const QString &path : entries) {
-        const QString relative = from.relativeFilePath(path);
-        const QString target = m_dir.filePath(relative);
-        const QFileInfo info(path);
-        QDir().mkpath(QFileInfo(target).path());
-        if (info.isSymLink()) {
-            // The stored target, not the resolved one: fixture links name machine paths.
-            char buf[4096];
-            const ssize_t n = ::readlink(QFile::encodeName(path).constData(), buf, sizeof buf - 1);
-            if (n < 0)
-                return;
-            if (::symlink(QByteArray(buf, int(n)).constData(),
-                          QFile::encodeName(target).constData())
-                != 0)
-                return;
-        } else if (info.isDir()) {
-            QDir().mkpath(target);
-        } else {
-            QFile in(path);
-            QFile out(target);
-            if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-                return;
-            const QByteArray damaged = mangler.apply(damage, in.readAll());
-            if (out.write(damaged) != damaged.size())
-                return;
-            ++m_files;
-        }
+        files.append(it.next());
+    files.sort(); // the same order on every run, so the same damage
+    for (const QString &path : qAsConst(files)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite))
+            return;
+        const QByteArray damaged = mangler.apply(damage, file.readAll());
+        if (!file.resize(0) || !file.seek(0) || file.write(damaged) != damaged.size())
+            return;
+        ++m_files;
     }
     m_ok = true;
 }

@@ -50,13 +50,13 @@ QString schemaMisfit(const QString &cls, const QVector<wmi::Object> &objects)
 {
     const wmi::ClassSchema *schema = wmi::classSchema(cls);
     if (!schema)
-        return cls + QStringLiteral(": no schema");
+        return cls + ": no schema";
     if (plat::LinuxProvider::isSingleton(cls) && objects.size() != 1)
         return cls + QStringLiteral(": %1 objects instead of one").arg(objects.size());
     for (const wmi::Object &o : objects) {
         for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
             if (!schema->has(it.key()))
-                return cls + QLatin1Char('.') + it.key() + QStringLiteral(" not in the schema");
+                return cls + QLatin1Char('.') + it.key() + " not in the schema";
             if (!wmi::valueMatchesSchema(*schema, it.key(), it.value()))
                 return cls + QLatin1Char('.') + it.key()
                     + QStringLiteral(": type %1").arg(it.value().vt);
@@ -80,11 +80,11 @@ QString readWholeTree(const QString &rootPath)
 
     namespace pk = plat::packages;
     QVector<pk::Package> all = pk::dpkgPackages(root);
-    all += pk::flatpakPackages(root, QStringLiteral("/var/lib/flatpak/app"), false);
+    all += pk::flatpakPackages(root, "/var/lib/flatpak/app", false);
     all += pk::snapPackages(root);
     for (const pk::Package &p : all) {
         if (p.name.isEmpty() || !p.id.startsWith(p.source + QLatin1Char(':')))
-            return QStringLiteral("package without a name or with a stray id: ") + p.id;
+            return "package without a name or with a stray id: " + p.id;
     }
 
     // The registry's package and autostart keys, read only.
@@ -120,11 +120,10 @@ QString readWholeTree(const QString &rootPath)
     plat::LinuxFirmware firmware(root);
     QByteArray buffer;
     quint32 error = 0;
-    const quint32 got = firmware.getVariable(
-        QStringLiteral("SecureBoot"), QStringLiteral("{8be4df61-93ca-11d2-aa0d-00e098032b8c}"),
-        &buffer, 4, &error);
+    const quint32 got = firmware.getVariable("SecureBoot", "{8be4df61-93ca-11d2-aa0d-00e098032b8c}",
+                                             &buffer, 4, &error);
     if (got > 4 || int(got) > buffer.size())
-        return QStringLiteral("firmware variable larger than asked for");
+        return "firmware variable larger than asked for";
     return QString();
 }
 
@@ -172,7 +171,7 @@ private slots:
             Mangler m(seed);
             QTest::addRow("noise %u", seed) << m.noise(16 + m.below(4096)) << 4096;
         }
-        const QByteArray table = fixtureFile(QStringLiteral("desktop/sys/firmware/dmi/tables/DMI"));
+        const QByteArray table = fixtureFile("desktop/sys/firmware/dmi/tables/DMI");
         for (quint32 seed = 1; seed <= 40; ++seed) {
             Mangler m(seed);
             QTest::addRow("bit flips %u", seed) << m.apply(Damage::BitFlip, table) << 4096;
@@ -214,7 +213,7 @@ private slots:
     void dmiFixturePrefixes()
     {
         // Every cut of a real table parses to a prefix of the whole table's structures.
-        const QByteArray raw = fixtureFile(QStringLiteral("desktop/sys/firmware/dmi/tables/DMI"));
+        const QByteArray raw = fixtureFile("desktop/sys/firmware/dmi/tables/DMI");
         QVERIFY(raw.size() > 100);
         const plat::dmi::Table whole = plat::dmi::Table::parse(raw);
         for (int cut = 0; cut <= raw.size(); ++cut) {
@@ -241,9 +240,8 @@ private slots:
         QTest::newRow("key without value") << QByteArray("[Desktop Entry]\n=\nExec\nOnlyShowIn=");
         QTest::newRow("NULs and CRs") << QByteArray("[Desktop Entry]\r\nExec=a\0b\r\n", 24);
         QTest::newRow("one long line") << "[Desktop Entry]\nExec=" + QByteArray(1 << 20, 'x');
-        const QByteArray entry
-            = fixtureFile(QStringLiteral("desktop/etc/xdg/autostart/not-in-kde.desktop"))
-            + fixtureFile(QStringLiteral("desktop/usr/share/applications/vim.desktop"));
+        const QByteArray entry = fixtureFile("desktop/etc/xdg/autostart/not-in-kde.desktop")
+            + fixtureFile("desktop/usr/share/applications/vim.desktop");
         QVERIFY(!entry.isEmpty());
         addDamagedRows(entry, 30);
     }
@@ -261,7 +259,7 @@ private slots:
         }
         QVERIFY(entry.command().size() <= data.size());
         QVERIFY(!entry.command().startsWith(QLatin1Char(' ')));
-        entry.showsIn(QStringLiteral("GNOME:KDE"));
+        entry.showsIn("GNOME:KDE");
         entry.showsIn(QString());
     }
 
@@ -278,7 +276,7 @@ private slots:
             << QByteArray("Package: a\nStatus: install ok installed\nMaintainer: <\n");
         QTest::newRow("maintainer angle only")
             << QByteArray("Package: a\nStatus: install ok installed\nMaintainer: >\n");
-        addDamagedRows(fixtureFile(QStringLiteral("desktop/var/lib/dpkg/status")), 30);
+        addDamagedRows(fixtureFile("desktop/var/lib/dpkg/status"), 30);
     }
 
     void dpkgStatus()
@@ -326,15 +324,15 @@ private slots:
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString device = dir.path() + QStringLiteral("/sys/bus/pci/devices/0000:01:00.0/");
+        const QString device = dir.path() + "/sys/bus/pci/devices/0000:01:00.0/";
         QVERIFY(writeTreeFiles(device,
                                { "vendor", "0x10de\n", "device", "0x2684\n", "class", "0x030000\n",
                                  "drm/card0/card0-HDMI-A-1/status", "connected\n" }));
-        QVERIFY(writeTreeFile(device + QStringLiteral("drm/card0/card0-HDMI-A-1/edid"), edid));
+        QVERIFY(writeTreeFile(device + "drm/card0/card0-HDMI-A-1/edid", edid));
 
         const QVector<wmi::Object> adapters = plat::sources::videoControllers(SysRoot(dir.path()));
         QCOMPARE(adapters.size(), 1);
-        const QString misfit = schemaMisfit(QStringLiteral("Win32_VideoController"), adapters);
+        const QString misfit = schemaMisfit("Win32_VideoController", adapters);
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
         for (const char *name : { "MinRefreshRate", "MaxRefreshRate" }) {
             const wmi::VARIANT v = adapters.first().value(QLatin1String(name));
@@ -376,22 +374,22 @@ private slots:
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString disk = dir.path() + QStringLiteral("/sys/block/sdq");
+        const QString disk = dir.path() + "/sys/block/sdq";
         QVERIFY(
             writeTreeFiles(disk, { "/size", "100000\n", "/queue/logical_block_size", blockSize }));
         for (int n = 1; n <= 6; ++n)
             QVERIFY(writeTreeFiles(
                 disk + QStringLiteral("/sdq%1/").arg(n),
                 { "partition", QString::number(n), "start", "2048", "size", "1024" }));
-        QVERIFY(writeTreeFile(dir.path() + QStringLiteral("/dev/sdq"), image));
+        QVERIFY(writeTreeFile(dir.path() + "/dev/sdq", image));
 
         const QVector<wmi::Object> partitions = plat::sources::diskPartitions(SysRoot(dir.path()));
         QCOMPARE(partitions.size(), 6);
-        const QString misfit = schemaMisfit(QStringLiteral("Win32_DiskPartition"), partitions);
+        const QString misfit = schemaMisfit("Win32_DiskPartition", partitions);
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
         for (const wmi::Object &o : partitions) {
             bool ok = false;
-            QVERIFY(o.value(QStringLiteral("BlockSize")).bstrVal.toLongLong(&ok) > 0);
+            QVERIFY(o.value("BlockSize").bstrVal.toLongLong(&ok) > 0);
             QVERIFY(ok);
         }
     }
@@ -404,24 +402,23 @@ private slots:
         QTest::addColumn<QString>("property");
 
         const auto cpu = [](const char *fields) {
-            return QStringList { QStringLiteral("/proc/sys/kernel/arch"),
-                                 QStringLiteral("x86_64\n"), QStringLiteral("/proc/cpuinfo"),
-                                 QStringLiteral("processor\t: 0\nvendor_id\t: GenuineIntel\n")
+            return QStringList { "/proc/sys/kernel/arch", "x86_64\n", "/proc/cpuinfo",
+                                 "processor\t: 0\nvendor_id\t: GenuineIntel\n"
                                      + QLatin1String(fields) };
         };
-        const QString cache = QStringLiteral("/sys/devices/system/cpu/cpu0/cache/index2/");
+        const QString cache = "/sys/devices/system/cpu/cpu0/cache/index2/";
         const auto process = [](const char *statm, const char *threads) {
             return QStringList {
-                QStringLiteral("/proc/1/stat"),
+                "/proc/1/stat",
                 QStringLiteral(
                     "1 (init) S 0 1 1 0 -1 4194560 0 0 0 0 0 0 0 0 20 0 1 0 5 1000 100 0\n"),
-                QStringLiteral("/proc/1/status"),
-                QStringLiteral("Name:\tinit\nThreads:\t") + QLatin1String(threads) + '\n',
-                QStringLiteral("/proc/1/statm"),
+                "/proc/1/status",
+                "Name:\tinit\nThreads:\t" + QLatin1String(threads) + '\n',
+                "/proc/1/statm",
                 QLatin1String(statm)
             };
         };
-        const QString p = QStringLiteral("Win32_Processor");
+        const QString p = "Win32_Processor";
         QTest::newRow("model beyond a byte")
             << cpu("cpu family\t: 6\nmodel\t: 99999999\nstepping\t: 1\n") << p << "Revision";
         QTest::newRow("stepping negative")
@@ -431,10 +428,9 @@ private slots:
         QTest::newRow("clock speed not a number")
             << cpu("cpu MHz\t: nan\n") << p << "CurrentClockSpeed";
         QTest::newRow("frequency file beyond 32 bits") << cpu("")
-                + QStringList {
-                      QStringLiteral("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"),
-                      QStringLiteral("99999999999999\n")
-                  } << p << "MaxClockSpeed";
+                + QStringList { "/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq",
+                                "99999999999999\n" } << p
+                                                       << "MaxClockSpeed";
         // Found by fuzzing: the multiplication overflowed (or wrapped to 1024 KB) before the check.
         for (const char *size :
              { "4294967296M", "-512K", "9223372036854775807M", "18014398509481985M" })
@@ -452,7 +448,7 @@ private slots:
             << load("cpu0 100 0 500 1900 0\n") << p << "LoadPercentage";
         QTest::newRow("load idle beyond total")
             << load("cpu0 1 0 0 18446744073709551615 0\n") << p << "LoadPercentage";
-        const QString w = QStringLiteral("Win32_Process");
+        const QString w = "Win32_Process";
         QTest::newRow("thread count beyond 32 bits")
             << process("10 5 0\n", "99999999999") << w << "ThreadCount";
         QTest::newRow("resident pages beyond any memory")
@@ -492,7 +488,7 @@ private slots:
                               (array + QByteArray(2, '\0')).repeated(1025)));
         const auto objects = plat::sources::physicalMemoryArray(SysRoot(dir.path()));
         QCOMPARE(objects.size(), 1);
-        QCOMPARE(int(objects.first().value(QStringLiteral("MaxCapacity")).vt), int(wmi::VT_NULL));
+        QCOMPARE(int(objects.first().value("MaxCapacity").vt), int(wmi::VT_NULL));
     }
 
     // UDisks2's "pretty" figures back to the raw counts of the attribute page.
@@ -541,7 +537,7 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(root + file).constData(), 0600), 0);
         }
         const SysRoot tree(root);
-        QVERIFY(tree.read(QStringLiteral("/proc/cpuinfo")).isEmpty());
+        QVERIFY(tree.read("/proc/cpuinfo").isEmpty());
         QCOMPARE(plat::sources::processors(tree).size(), 1);
         QVERIFY(!plat::readDesktopEntry(root + "/etc/xdg/autostart/pipe.desktop").isValid());
         QVERIFY(plat::packages::dpkgPackages(tree).isEmpty());
@@ -572,8 +568,7 @@ private slots:
             CollectorLog log(&worker);
             QCOMPARE(runCollector(worker, c), 0);
             const QString problem = CollectorChecks::shapeProblem(log, c);
-            QVERIFY2(problem.isEmpty(),
-                     qPrintable(collectorName(c) + QStringLiteral(": ") + problem));
+            QVERIFY2(problem.isEmpty(), qPrintable(collectorName(c) + ": " + problem));
         }
     }
 
@@ -581,7 +576,7 @@ private slots:
     {
         // Sixteen detections read one damaged machine at once: the shared caches (SMBIOS table,
         // PCI names, disk index) are filled by whichever thread comes first.
-        const MangledTree tree(kFixtures + QStringLiteral("/desktop"), Damage::BitFlip, 7);
+        const MangledTree tree(kFixtures + "/desktop", Damage::BitFlip, 7);
         QVERIFY(tree.isValid());
         plat::dmi::clearCache();
         plat::ids::clearCache();
@@ -601,8 +596,7 @@ private slots:
         QTest::addColumn<QByteArray>("attributes");
         QTest::addColumn<QByteArray>("thresholds");
 
-        const QByteArray id = plat::FakeSmartIo::identifyPage(
-            QStringLiteral("Model"), QStringLiteral("Serial"), QStringLiteral("1.0"));
+        const QByteArray id = plat::FakeSmartIo::identifyPage("Model", "Serial", "1.0");
         const QByteArray attrs = plat::FakeSmartIo::attributePage(
             { { 5, 0x33, 100, 100, 0 }, { 9, 0x32, 90, 90, 12345 }, { 194, 0x22, 40, 55, 40 } });
         const QByteArray limits = plat::FakeSmartIo::thresholdPage({ { 5, 10 }, { 9, 0 } });

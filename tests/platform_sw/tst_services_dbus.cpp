@@ -75,8 +75,7 @@ namespace {
 
 QDBusObjectPath unitPath(const char *escaped)
 {
-    return QDBusObjectPath(QStringLiteral("/org/freedesktop/systemd1/unit/")
-                           + QLatin1String(escaped));
+    return QDBusObjectPath("/org/freedesktop/systemd1/unit/" + QLatin1String(escaped));
 }
 
 // Answers the manager's two list calls and Properties.GetAll for each unit.
@@ -157,9 +156,9 @@ private slots:
             QSKIP("dbus-daemon is not installed");
         // Its socket lives in the run's own runtime folder, which is removed afterwards.
         const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        m_daemon.start("dbus-daemon",
-                       { "--session", "--nofork", QStringLiteral("--address=unix:dir=") + dir,
-                         "--print-address=1" });
+        m_daemon.start(
+            "dbus-daemon",
+            { "--session", "--nofork", "--address=unix:dir=" + dir, "--print-address=1" });
         QVERIFY(m_daemon.waitForStarted());
         QVERIFY(m_daemon.waitForReadyRead(5000));
         m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
