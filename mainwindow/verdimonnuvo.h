@@ -58,6 +58,7 @@ class VerdimonNuvo : public QWidget
     friend class TestUpdateCheck;
     friend class TestReportSaving;
     friend class TstAccountDialogs;
+    friend class TstUserPaths;
 
 public:
     // What the constructor does after building the widgets:
