@@ -47,8 +47,8 @@ class TstUserPaths : public QObject
     std::shared_ptr<plat::FakeLauncher> launcher = std::make_shared<plat::FakeLauncher>();
     std::unique_ptr<plat::ScopedLauncher> scopedLauncher;
     std::unique_ptr<VerdimonNuvo> window;
-    // What the commands opened, in order: a dialog's class, "box:" and a message box's title,
-    // or "save"; " on top" follows a window kept above the others.
+    // What the commands opened, in order: a dialog's class, "box:" and a message box's title and
+    // icon kind, or "save"; " on top" follows a window kept above the others.
     QStringList seen;
     QStringList menuPath; // the items still to choose in the menus that open
     QTimer user; // plays the user: chooses menu items, closes each dialog it sees
@@ -131,7 +131,10 @@ private slots:
         seen.clear();
         menuPath.clear();
         MsgDialog::setTestResponder([this](MsgDialog *box) {
-            seen << "box:" + box->windowTitle() + onTop(box);
+            seen << QStringLiteral("box:%1 (%2)%3")
+                        .arg(box->windowTitle())
+                        .arg(box->iconKind())
+                        .arg(onTop(box));
             return int(QDialogButtonBox::No);
         });
         ReportSaveDialog::setTestChooser([this](const QString &, const QStringList &) {
@@ -162,15 +165,16 @@ private slots:
                                 << QString::fromLatin1(effect);
         };
         row("save", &VerdimonNuvo::saveToFileAction, "Ctrl+S", false, "save");
-        row("prompt", &VerdimonNuvo::cmdAsAdminAction, "Alt+C", true, "box:Command Prompt (Admin)");
+        row("prompt", &VerdimonNuvo::cmdAsAdminAction, "Alt+C", true,
+            "box:Command Prompt (Admin) (3)");
         row("graphics tool", &VerdimonNuvo::dxDiagnosticToolX64Action, "Alt+D", false,
-            "box:DX Diagnostic Tool (x64)");
+            "box:DX Diagnostic Tool (x64) (3)");
         row("print", &VerdimonNuvo::printDataAction, "Ctrl+P", true, "QPrintDialog");
         row("log", &VerdimonNuvo::logAction, "Ctrl+L", false, "Log");
         row("log on top", &VerdimonNuvo::logAction, "Ctrl+L", true, "Log");
         row("changelog", &VerdimonNuvo::changelogAction, "Ctrl+N", true, "Changelog");
         row("changelog below", &VerdimonNuvo::changelogAction, "Ctrl+N", false, "Changelog");
-        row("updates disabled", &VerdimonNuvo::updatesAction, "Ctrl+U", true, "box:Updates");
+        row("updates disabled", &VerdimonNuvo::updatesAction, "Ctrl+U", true, "box:Updates (2)");
         row("feedback", &VerdimonNuvo::feedbackAction, "Ctrl+F", false, "Feedback");
         row("feedback on top", &VerdimonNuvo::feedbackAction, "Ctrl+F", true, "Feedback");
     }
@@ -199,7 +203,7 @@ private slots:
         const QString expected = effect + (topmost ? " on top" : "");
         QCOMPARE(seen, QStringList({ expected, expected, expected }));
         QVERIFY(menuPath.isEmpty());
-        if (effect == "box:Updates")
+        if (effect == "box:Updates (2)")
             QCOMPARE(window->latestBuildLabel->text(), "Not checked");
     }
 
@@ -275,7 +279,7 @@ private slots:
         for (QAction *item : themes)
             QCOMPARE(item->isChecked(), item == themes[theme]);
         window->trayMenu->close();
-        seen.removeAll("box:Information");
+        seen.removeAll("box:Information (1)");
         QVERIFY(seen.isEmpty());
     }
 
@@ -370,7 +374,7 @@ private slots:
         QCOMPARE(window->installPathEdit->text(), settings.value("Updates/InstallPath"));
         QCOMPARE(settings.value("AppSettings/SettingsViewSize").toByteArray(),
                  QByteArray::fromBase64(Settings::settingsViewSizeDefaultBase64));
-        QCOMPARE(seen, QStringList("box:Information"));
+        QCOMPARE(seen, QStringList("box:Information (1)"));
     }
 
     // "Open" is offered only while the window is hidden and brings it back; "Exit" ends the
