@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -411,31 +410,6 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, lcid);
         QCOMPARE(plat::lcidForLocaleName(name), lcid);
-    }
-
-    // Over every locale Qt knows: no two tags share an id, and the ids of one language share its
-    // primary language number (the low ten bits).
-    void localeIdsAreConsistent()
-    {
-        QHash<int, QString> tagOf;
-        QHash<QString, int> primaryOf;
-        const QList<QLocale> all = QLocale::matchingLocales(
-            QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyCountry);
-        for (const QLocale &locale : all) {
-            const QString name = locale.name();
-            const int lcid = plat::lcidForLocaleName(name);
-            if (lcid == 0)
-                continue;
-            const QString known = tagOf.value(lcid, name);
-            QVERIFY2(known == name,
-                     qPrintable(QStringLiteral("%1 and %2: %3").arg(known, name).arg(lcid)));
-            tagOf.insert(lcid, name);
-            const QString language = name.section(QLatin1Char('_'), 0, 0);
-            QCOMPARE(language + QString::number(primaryOf.value(language, lcid & 0x3FF)),
-                     language + QString::number(lcid & 0x3FF));
-            primaryOf.insert(language, lcid & 0x3FF);
-        }
-        QVERIFY(tagOf.size() > 150);
     }
 
     void diskIndex_data()
