@@ -5,6 +5,7 @@
 
 #include "accounts/accountdata.h"
 #include "accounts/accountimage.h"
+#include "accounts/login.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
 #include "mainwindow/detectionstats.h"
@@ -320,6 +321,40 @@ private slots:
         const char *names[] = { "Development", "Insider", "Beta", "Release" };
         QVERIFY2(window->windowTitle().contains(names[after]), qPrintable(window->windowTitle()));
         QCOMPARE(window->accountImage->toolTip(), "jane");
+    }
+
+    // The sign-in dialog, asked for at start (before the window is placed) or by the account
+    // button, opens centred over the window, above other windows exactly when "Always on top" is.
+    void signInDialogPlacement_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<bool>("topmost");
+        QTest::newRow("button, on top") << false << true;
+        QTest::newRow("button") << false << false;
+        QTest::newRow("start, on top") << true << true;
+    }
+
+    void signInDialogPlacement()
+    {
+        QFETCH(bool, atStart);
+        QFETCH(bool, topmost);
+        Settings::setSettingsValue("AppSettings", "AlwaysOnTop", topmost);
+        if (atStart) {
+            window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
+            window->showAccountDialogs(window.get());
+            window->move(300, 200);
+            window->show();
+        } else {
+            newWindow();
+            QTest::mouseClick(window->accountImage, Qt::LeftButton);
+        }
+        QTRY_VERIFY(window->loginDialog && window->loginDialog->isVisible());
+        QCOMPARE(window->loginDialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint), topmost);
+        const QPoint offset
+            = window->loginDialog->geometry().center() - window->geometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QString::number(offset.manhattanLength())));
+        delete window->loginDialog.data();
     }
 
     // "Reset to default settings" puts back every option the user can change and forgets the
