@@ -629,6 +629,10 @@ private slots:
             << Values { { "Name", S("Loongson-3A6000") },
                         { "CurrentClockSpeed", I(2500) },
                         { "Description", N } };
+        // No core ids and no topology folders: the count cpuinfo states.
+        QTest::newRow("x86 without core ids")
+            << QByteArray("processor\t: 0\ncpu cores\t: 4\n\nprocessor\t: 1\ncpu cores\t: 4\n")
+            << Values { { "NumberOfLogicalProcessors", I(2) }, { "NumberOfCores", I(4) } };
         QTest::newRow("RISC-V") << QByteArray("processor\t: 0\nhart\t\t: 1\n"
                                               "isa\t\t: rv64imafdc_zicntr_zicsr_zifencei_zihpm\n"
                                               "mmu\t\t: sv39\nuarch\t\t: sifive,u74-mc\n")
