@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QStandardPaths>
@@ -35,7 +36,9 @@
 #include <memory>
 
 using ActionMember = QAction *VerdimonNuvo::*;
+using ButtonMember = QPushButton *VerdimonNuvo::*;
 Q_DECLARE_METATYPE(ActionMember)
+Q_DECLARE_METATYPE(ButtonMember)
 
 #define WAIT_FOR_WORKERS() QTRY_COMPARE_WITH_TIMEOUT(DetectionStats::liveThreads(), 0, 15000)
 
@@ -152,30 +155,36 @@ private slots:
         window.reset();
     }
 
-    // Every command gives the same effect by its shortcut, the right-click menu and the tray
-    // menu; the dialogs it opens are topmost exactly when "Always on top" is on.
+    // Every command gives the same effect by its shortcut, the right-click menu, the tray menu
+    // and its button on a page (with its icon) if it has one; the dialogs it opens are topmost
+    // exactly when "Always on top" is on.
     void commandsEveryWay_data()
     {
         QTest::addColumn<ActionMember>("action");
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("topmost");
         QTest::addColumn<QString>("effect");
+        QTest::addColumn<ButtonMember>("button");
         const auto row = [](const char *name, ActionMember action, const char *key, bool topmost,
-                            const char *effect) {
+                            const char *effect, ButtonMember button = nullptr) {
             QTest::newRow(name) << action << QString::fromLatin1(key) << topmost
-                                << QString::fromLatin1(effect);
+                                << QString::fromLatin1(effect) << button;
         };
-        row("save", &VerdimonNuvo::saveToFileAction, "Ctrl+S", false, "save");
+        row("save", &VerdimonNuvo::saveToFileAction, "Ctrl+S", false, "save",
+            &VerdimonNuvo::saveDataBtn);
         row("prompt", &VerdimonNuvo::cmdAsAdminAction, "Alt+C", true,
             "box:Command Prompt (Admin) (3)");
         row("graphics tool", &VerdimonNuvo::dxDiagnosticToolX64Action, "Alt+D", false,
             "box:DX Diagnostic Tool (x64) (3)");
-        row("print", &VerdimonNuvo::printDataAction, "Ctrl+P", true, "QPrintDialog");
-        row("log", &VerdimonNuvo::logAction, "Ctrl+L", false, "Log");
+        row("print", &VerdimonNuvo::printDataAction, "Ctrl+P", true, "QPrintDialog",
+            &VerdimonNuvo::printDataBtn);
+        row("log", &VerdimonNuvo::logAction, "Ctrl+L", false, "Log", &VerdimonNuvo::appLogBtn);
         row("log on top", &VerdimonNuvo::logAction, "Ctrl+L", true, "Log");
-        row("changelog", &VerdimonNuvo::changelogAction, "Ctrl+N", true, "Changelog");
+        row("changelog", &VerdimonNuvo::changelogAction, "Ctrl+N", true, "Changelog",
+            &VerdimonNuvo::changelogBtn);
         row("changelog below", &VerdimonNuvo::changelogAction, "Ctrl+N", false, "Changelog");
-        row("updates disabled", &VerdimonNuvo::updatesAction, "Ctrl+U", true, "box:Updates (2)");
+        row("updates disabled", &VerdimonNuvo::updatesAction, "Ctrl+U", true, "box:Updates (2)",
+            &VerdimonNuvo::checkUpdatesBtn);
         row("feedback", &VerdimonNuvo::feedbackAction, "Ctrl+F", false, "Feedback");
         row("feedback on top", &VerdimonNuvo::feedbackAction, "Ctrl+F", true, "Feedback");
     }
@@ -186,6 +195,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(bool, topmost);
         QFETCH(QString, effect);
+        QFETCH(ButtonMember, button);
         Settings::setSettingsValue("Updates", "DisableUpdates", true);
         Settings::setSettingsValue("AppSettings", "AlwaysOnTop", false);
         newWindow(true);
@@ -201,8 +211,13 @@ private slots:
         menuPath = QStringList(text);
         window->trayMenu->popup(window->geometry().center());
         QTRY_COMPARE(seen.size(), 3);
+        if (button) {
+            QVERIFY(!(window.get()->*button)->icon().isNull());
+            (window.get()->*button)->click();
+            QTRY_COMPARE(seen.size(), 4);
+        }
         const QString expected = effect + (topmost ? " on top" : "");
-        QCOMPARE(seen, QStringList({ expected, expected, expected }));
+        QCOMPARE(seen, QVector<QString>(button ? 4 : 3, expected).toList());
         QVERIFY(menuPath.isEmpty());
         if (effect == "box:Updates (2)")
             QCOMPARE(window->latestBuildLabel->text(), "Not checked");
