@@ -83,9 +83,15 @@ class TstUserPaths : public QObject
             return;
         }
         if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            seen << dialog->metaObject()->className() + onTop(dialog);
+            seen << QLatin1String(dialog->metaObject()->className())
+                    + (centred(dialog) ? " centred" : "") + onTop(dialog);
             dialog->close();
         }
+    }
+
+    bool centred(const QWidget *dialog) const
+    {
+        return (dialog->geometry().center() - window->geometry().center()).manhattanLength() <= 4;
     }
 
     void openWindowMenu()
@@ -176,7 +182,7 @@ private slots:
             "box:Command Prompt (Admin) (3)");
         row("graphics tool", &VerdimonNuvo::dxDiagnosticToolX64Action, "Alt+D", false,
             "box:DX Diagnostic Tool (x64) (3)");
-        row("print", &VerdimonNuvo::printDataAction, "Ctrl+P", true, "QPrintDialog",
+        row("print", &VerdimonNuvo::printDataAction, "Ctrl+P", true, "QPrintDialog centred",
             &VerdimonNuvo::printDataBtn);
         row("log", &VerdimonNuvo::logAction, "Ctrl+L", false, "Log", &VerdimonNuvo::appLogBtn);
         row("log on top", &VerdimonNuvo::logAction, "Ctrl+L", true, "Log");
@@ -365,10 +371,7 @@ private slots:
         }
         QTRY_VERIFY(window->loginDialog && window->loginDialog->isVisible());
         QCOMPARE(window->loginDialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint), topmost);
-        const QPoint offset
-            = window->loginDialog->geometry().center() - window->geometry().center();
-        QVERIFY2(offset.manhattanLength() <= 2,
-                 qPrintable(QString::number(offset.manhattanLength())));
+        QVERIFY(centred(window->loginDialog));
         delete window->loginDialog.data();
     }
 
