@@ -379,39 +379,34 @@ private slots:
     // start at login.
     void restoreDefaultsResetsEveryKey()
     {
-        const QVariantList changed { false, true, true,  false, true,  true, true, true,
-                                     true,  true, false, false, false, true, false };
-        const char *keys[] = { "AppSettings/ShowSplash",
-                               "AppSettings/AlwaysOnTop",
-                               "AppSettings/ShareHardwareInfo",
+        // The switches on by default, then those off by default.
+        const QStringList on { "AppSettings/ShowSplash",
                                "AppSettings/ShowFullInfo",
-                               "AppSettings/AddToTray",
-                               "AppSettings/CloseToTray",
-                               "AppSettings/MinimizeToTray",
-                               "AppSettings/NotifyWhenInTray",
-                               "AppSettings/ShowWindowWhenInTray",
-                               "AppSettings/AutoDataExpand",
                                "Updates/InstallUpdatesAutomatically",
+                               "Updates/InstallSilently",
                                "Updates/CheckForUpdatesWhenAppStarts",
-                               "Updates/GetInsiderBuildsNotification",
-                               "Updates/DeleteInstaller",
-                               "Updates/InstallSilently" };
+                               "Updates/GetInsiderBuildsNotification" };
+        QStringList off { "Updates/DeleteInstaller" };
+        for (const char *key :
+             { "AlwaysOnTop", "ShareHardwareInfo", "AddToTray", "CloseToTray", "MinimizeToTray",
+               "NotifyWhenInTray", "AutoDataExpand", "ShowWindowWhenInTray" })
+            off << QStringLiteral("AppSettings/") + key;
         newWindow(true);
         window->alwaysOnTopSwitch->click();
         window->showFullInfoSwitch->click();
         window->runAtStartupSwitch->click();
         QVERIFY(window->runKeySettings->childKeys().contains("Verdimon Nuvo"));
         QSettings settings;
-        for (int index = 0; index < changed.size(); ++index)
-            settings.setValue(keys[index], changed[index]);
+        for (const QString &key : on + off)
+            settings.setValue(key, !on.contains(key));
         settings.setValue("Updates/DownloadPath", "/nowhere/downloads");
         settings.setValue("Updates/InstallPath", "/nowhere/install");
         settings.setValue("Fonts/Size", 16);
         settings.setValue("AppSettings/SettingsViewSize", QByteArray("junk"));
 
         window->restoreDefaultsSwitch->click();
-        for (int index = 0; index < changed.size(); ++index)
-            QVERIFY2(settings.value(keys[index]).toBool() != changed[index].toBool(), keys[index]);
+        for (const QString &key : on + off)
+            QVERIFY2(settings.value(key).toBool() == on.contains(key), qPrintable(key));
         QVERIFY(!window->runKeySettings->childKeys().contains("Verdimon Nuvo"));
         QVERIFY(!window->runAtStartupSwitch->isChecked());
         // What the switches show is what the window does.
