@@ -8,6 +8,7 @@
 #include "accounts/login.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "app/themes.h"
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/reportsavedialog.h"
 #include "mainwindow/verdimonnuvo.h"
@@ -294,6 +295,7 @@ private slots:
         QFile sheet(QString::fromLatin1(sheets[theme]));
         QVERIFY(sheet.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(qApp->styleSheet(), QString::fromUtf8(sheet.readAll()));
+        QCOMPARE(qApp->palette().color(QPalette::Link), themeLinkColor(theme));
 
         window->trayMenu->popup(window->geometry().center()); // the menu ticks what is stored
         for (QAction *item : languages)
