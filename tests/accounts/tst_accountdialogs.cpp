@@ -520,8 +520,8 @@ private slots:
         QVERIFY(!DetectionStats::durations().isEmpty()); // the inventory did not wait
     }
 
-    // A registration or recovery the database refuses at the last step: when the failure is
-    // told, the spinner has stopped and the dialog takes input again.
+    // A registration or recovery (its captcha image shown) the database refuses at the last step:
+    // when the failure is told, the spinner has stopped and the dialog takes input again.
     void lastStepFailureStopsTheSpinner_data()
     {
         QTest::addColumn<bool>("registration"); // else recovery
@@ -536,6 +536,7 @@ private slots:
         QFETCH(QString, message);
         QPointer<QDialog> dialog;
         QAbstractButton *finalButton = nullptr;
+        QLabel *captcha = nullptr;
         if (registration) {
             auto *form = new AccountRegistration;
             fillRegistration(form, "Dbdown Dora", "dora_db", "dora@mail.test");
@@ -544,6 +545,7 @@ private slots:
             emit form->codeEdit->editingFinished();
             dialog = form;
             finalButton = form->registerBtn;
+            captcha = form->captchaImage;
         } else {
             auto *form = new AccountRecovery;
             QTRY_COMPARE_WITH_TIMEOUT(form->captchaText, QStringLiteral("4711"), 10000);
@@ -557,8 +559,10 @@ private slots:
             form->captchaEdit->setText(QStringLiteral("4711"));
             dialog = form;
             finalButton = form->recoverBtn;
+            captcha = form->captchaImage;
         }
         dialog->show();
+        QVERIFY(!captcha->pixmap(Qt::ReturnByValue).isNull()); // the code to copy is shown
         QSqlDatabase::removeDatabase(QStringLiteral("DBConnection"));
         qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
         QStringList told; // each message with the dialog's state under it
