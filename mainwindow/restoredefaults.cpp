@@ -95,6 +95,10 @@ void VerdimonNuvo::restoreDefaultSettings(bool checked)
     insiderNotificationSwitch->setChecked(true);
     deleteInstallerSwitch->setChecked(false);
     installSilentlySwitch->setChecked(true);
+    // Set from code, the switches signal nothing: what they show is applied here.
+    setWindowTopmost(this, false);
+    updateWindowTitle(true);
+    exitApp();
 
     restoreGeometry(geometry);
     settingsSplitter->restoreState(splitterState);

@@ -59,6 +59,7 @@ class VerdimonNuvo : public QWidget
     friend class TestUpdateCheck;
     friend class TestReportSaving;
     friend class TstAccountDialogs;
+    friend class TstUserPaths;
 
 public:
     // Marks the status labels that lie over a page at a fixed place (collecting, no data).

@@ -2,12 +2,13 @@
 """Plants single-line faults in the program and counts how many the test suite catches.
 
 Each fault is one change to one line of the program's own code (not the tests): a flipped
-comparison, an integer constant changed by one, or a dropped call. Files are chosen in
-proportion to their size, lines and faults with a fixed seed, so two runs on the same tree plant
-the same faults. Every fault is built and run against the whole suite in a worktree of HEAD of
+comparison, an integer constant changed by one, or a dropped call. Each folder of the program gets
+a share of the faults in proportion to its lines, and within it files by their size. Every run
+draws a new seed and prints it, so each run judges the suite on a fresh sample; --seed repeats a
+sample (to compare two trees, or a change to the tests, on the same faults). Every fault is built and run against the whole suite in a worktree of HEAD of
 its own (the working tree is never touched); a fault that does not compile is not counted.
 
-    scripts/plant-faults.py [--count 60] [--seed 7] [--from REV] [--workers W] [--jobs N] [--list]
+    scripts/plant-faults.py [--count 60] [--seed S] [--from REV] [--workers W] [--jobs N] [--list]
 
 --from chooses the faults from the program as it was at REV (a commit before a change to the tests
 and the program), so a later tree is tried with the same faults: each is planted on the same line,
@@ -15,7 +16,8 @@ found by its text near where it stood; a line that has gone is not counted. --li
 faults it would plant. --workers runs W worktrees side by side, each with
 its own build, stand-ins and a share of the faults (the suite spends much of its time waiting). The run ends with one line:
     planted N, compiled M, caught K (P %)
-followed by the faults that survived, to be read by hand: some change nothing a user could see.
+followed by the faults that survived (file:line, the change), to be read by hand: some change
+nothing a user could see.
 It never runs in CI; a run takes about a minute a fault.
 """
 
@@ -43,13 +45,12 @@ def git(*args):
                           text=True).stdout
 
 
-def program_files(rev):
+def program_files(rev, suffixes=(".cpp",)):
     if rev:
         names = git("ls-tree", "-r", "--name-only", rev, "--", *FOLDERS).split()
-        names = [n for n in names if n.endswith(".cpp")]
     else:
-        names = git("ls-files", "--", *["%s/*.cpp" % f for f in FOLDERS]).split()
-    return [f for f in names if "/fakes/" not in f]
+        names = git("ls-files", "--", *FOLDERS).split()
+    return [f for f in names if f.endswith(suffixes) and "/fakes/" not in f]
 
 
 def read_lines(path, rev):
@@ -94,24 +95,42 @@ def candidates(line):
     return found
 
 
+def folder_quotas(count, rev):
+    """How many of the faults each folder gets: its share of the program's lines (largest
+    remainder, so the quotas add up to count)."""
+    lines = {folder: 0 for folder in FOLDERS}
+    for path in program_files(rev, (".cpp", ".h")):
+        lines[path.split("/")[0]] += len(read_lines(path, rev))
+    total = sum(lines.values())
+    exact = {folder: count * lines[folder] / total for folder in FOLDERS}
+    quotas = {folder: int(exact[folder]) for folder in FOLDERS}
+    by_remainder = sorted(FOLDERS, key=lambda f: exact[f] - quotas[f], reverse=True)
+    for folder in by_remainder[:count - sum(quotas.values())]:
+        quotas[folder] += 1
+    return quotas
+
+
 def choose_faults(count, seed, rev=None):
     rng = random.Random(seed)
     files = program_files(rev)
     texts = {f: read_lines(f, rev) for f in files}
-    weights = [len(texts[f]) for f in files]
     faults, seen = [], set()
-    attempts = 0
-    while len(faults) < count and attempts < count * 200:
-        attempts += 1
-        path = rng.choices(files, weights=weights)[0]
-        lines = texts[path]
-        index = rng.randrange(len(lines))
-        options = candidates(lines[index])
-        if not options or (path, index) in seen:
-            continue
-        seen.add((path, index))
-        what, new = rng.choice(options)
-        faults.append((path, index, what, lines[index], new))
+    for folder, quota in folder_quotas(count, rev).items():
+        mine = [f for f in files if f.split("/")[0] == folder]
+        weights = [len(texts[f]) for f in mine]
+        chosen = attempts = 0
+        while mine and chosen < quota and attempts < quota * 200:
+            attempts += 1
+            path = rng.choices(mine, weights=weights)[0]
+            lines = texts[path]
+            index = rng.randrange(len(lines))
+            options = candidates(lines[index])
+            if not options or (path, index) in seen:
+                continue
+            seen.add((path, index))
+            what, new = rng.choice(options)
+            faults.append((path, index, what, lines[index], new))
+            chosen += 1
     return faults
 
 
@@ -165,18 +184,25 @@ def run_workers(opts):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--count", type=int, default=60)
-    parser.add_argument("--seed", type=int, default=7)
+    parser.add_argument("--seed", type=int, default=None,
+                        help="repeat the sample of an earlier run (default: a new seed)")
     parser.add_argument("--from", dest="rev", default=None)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--workers", type=int, default=1)
-    parser.add_argument("--shard", default="0/1", help=argparse.SUPPRESS)
+    parser.add_argument("--shard", default=None, help=argparse.SUPPRESS)
     parser.add_argument("--list", action="store_true")
     opts = parser.parse_args()
+    opts.workers = max(1, min(opts.workers, opts.count))
+    if opts.seed is None:
+        opts.seed = random.SystemRandom().randrange(1, 1000000)
+    if opts.shard is None:
+        # The seed is the only way to plant this sample again.
+        print("seed %d" % opts.seed, flush=True)
 
     faults = choose_faults(opts.count, opts.seed, opts.rev)
     if opts.workers > 1 and not opts.list:
         return run_workers(opts)
-    shard, shards = (int(v) for v in opts.shard.split("/"))
+    shard, shards = (int(v) for v in (opts.shard or "0/1").split("/"))
     numbered = [(n, f) for n, f in enumerate(faults, 1) if (n - 1) % shards == shard]
     if opts.list:
         for path, index, what, old, new in faults:
@@ -236,7 +262,8 @@ def main():
                     result = "caught"
                 else:
                     result = "SURVIVED"
-                    survivors.append("%s:%d %s: %s" % (path, index + 1, what, old.strip()))
+                    survivors.append("%s:%d %s: %s  ->  %s" % (path, index + 1, what,
+                                                              old.strip(), new.strip()))
             lines[index] = old
             open(file_name, "w", encoding="utf-8").writelines(lines)
             print("%2d/%d %s:%d %s: %s" % (number, len(faults), path, index + 1, what, result),

@@ -24,6 +24,7 @@
 #include "signallog.h"
 #include "silentlistener.h"
 #include "widgets/appqlabel.h"
+#include "widgets/loaderwidget.h"
 #include "widgets/switch.h"
 
 #include <QApplication>
@@ -843,6 +844,70 @@ private slots:
             QTRY_COMPARE(collecting(), silent);
         }
         waitForDetections();
+    }
+
+    // A registration or recovery (its captcha image shown) the database refuses at the last step:
+    // when the failure is told, the spinner has stopped and the dialog takes input again.
+    void lastStepFailureStopsTheSpinner_data()
+    {
+        QTest::addColumn<bool>("registration"); // else recovery
+        QTest::addColumn<QString>("message");
+        QTest::newRow("registration") << true << "Registration failed! Error code: 2002";
+        QTest::newRow("recovery") << false << "The password of your account could not be changed.";
+    }
+
+    void lastStepFailureStopsTheSpinner()
+    {
+        QFETCH(bool, registration);
+        QFETCH(QString, message);
+        QPointer<QDialog> dialog;
+        QAbstractButton *finalButton = nullptr;
+        QLabel *captcha = nullptr;
+        if (registration) {
+            auto *form = new AccountRegistration;
+            fillRegistration(form, "Dbdown Dora", "dora_db", "dora@mail.test");
+            QTRY_VERIFY_WITH_TIMEOUT(form->isEmailAccepted, 10000);
+            form->codeEdit->setText(mailedCode(QStringLiteral("dora@mail.test")));
+            emit form->codeEdit->editingFinished();
+            dialog = form;
+            finalButton = form->registerBtn;
+            captcha = form->captchaImage;
+        } else {
+            auto *form = new AccountRecovery;
+            QTRY_COMPARE_WITH_TIMEOUT(form->captchaText, QStringLiteral("4711"), 10000);
+            form->emailEdit->setText(QStringLiteral("bob@mail.test"));
+            emit form->emailEdit->editingFinished();
+            QTRY_VERIFY_WITH_TIMEOUT(form->accountFound, 10000);
+            form->codeEdit->setText(mailedCode(QStringLiteral("bob@mail.test")));
+            emit form->codeEdit->editingFinished();
+            form->passwordEdit->setText(QStringLiteral("fresh+start"));
+            form->repeatEdit->setText(QStringLiteral("fresh+start"));
+            form->captchaEdit->setText(QStringLiteral("4711"));
+            dialog = form;
+            finalButton = form->recoverBtn;
+            captcha = form->captchaImage;
+        }
+        dialog->show();
+        QVERIFY(!captcha->pixmap(Qt::ReturnByValue).isNull()); // the code to copy is shown
+        QSqlDatabase::removeDatabase(QStringLiteral("DBConnection"));
+        qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        QStringList told; // each message with the dialog's state under it
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            const QList<LoaderWidget *> loaders = dialog->findChildren<LoaderWidget *>();
+            const bool spinning = std::any_of(loaders.cbegin(), loaders.cend(),
+                                              [](LoaderWidget *l) { return l->isSpinning(); });
+            told << box->textLabel()->text() + (dialog->isEnabled() && !spinning ? "" : " (busy)");
+            return int(QDialogButtonBox::Ok);
+        });
+        QTest::mouseClick(finalButton, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(told.size(), 1, 15000);
+        MsgDialog::setTestResponder([this](MsgDialog *box) {
+            messages << box->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+        QVERIFY2(told.first().startsWith(message) && !told.first().endsWith("(busy)"),
+                 qPrintable(told.first()));
+        delete dialog.data();
     }
 
 private:

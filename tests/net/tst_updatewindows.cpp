@@ -9,6 +9,7 @@
 #include "appidentity.h"
 #include "diskfaults.h"
 #include "httpsstandin.h"
+#include "layoutcheck.h"
 #include "net/changelog.h"
 #include "net/insidernotification.h"
 #include "net/networkmanager.h"
@@ -402,6 +403,8 @@ private slots:
         offer->setBuildNumber("4.1.3.1000");
         SignalLog log(offer);
         offer->show();
+        QCOMPARE(unplacedWidgets(offer, true), // the frame and the title bar: placed by hand
+                 QStringList({ "QFrame frame", "AppQFrame titleInsiderNotification" }));
 
         auto *dontShow = offer->findChild<Switch *>();
         dontShow->click();

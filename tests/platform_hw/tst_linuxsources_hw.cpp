@@ -345,6 +345,49 @@ private slots:
                      name);
     }
 
+    // Damaged lines of an id list are passed over; the entries around them still read, with
+    // Windows line ends and without a last line end. A first line that is no vendor ends the list.
+    void malformedIdLines_data()
+    {
+        QTest::addColumn<int>("vendor");
+        QTest::addColumn<int>("device"); // -1: the vendor's name
+        QTest::addColumn<int>("subsystem"); // vendor and device in one number; -1: none
+        QTest::addColumn<QString>("name");
+        QTest::newRow("vendor with CR LF") << 0x10de << -1 << -1 << "NVIDIA Corporation";
+        QTest::newRow("device before any vendor") << 0x0000 << 0x1111 << -1 << "";
+        QTest::newRow("device after a bad one") << 0x10de << 0x2684 << -1 << "AD102";
+        QTest::newRow("short device line") << 0x10de << 0x0012 << -1 << "";
+        QTest::newRow("subsystem with its device")
+            << 0x10de << 0x2684 << 0x10de167c << "AD102 (Founders Edition)";
+        QTest::newRow("subsystem without separator") << 0x10de << 0x2684 << 0x10430001 << "AD102";
+        QTest::newRow("vendor with one space") << 0x1002 << -1 << -1 << "AMD";
+        QTest::newRow("no last line end") << 0x1002 << 0x73bf << -1 << "Navi 21";
+    }
+
+    void malformedIdLines()
+    {
+        QFETCH(int, vendor);
+        QFETCH(int, device);
+        QFETCH(int, subsystem);
+        QTemporaryDir dir;
+        write(dir, QStringLiteral("/usr/share/misc/pci.ids"),
+              "# list\n\t1111  Orphan\n10de  NVIDIA Corporation\r\n\tzz84  Bad\n\t12\n"
+              "\t2684  AD102\n\t\t10de 167c  Founders Edition\n\t\t10430001  Glued\n"
+              "\n1002 AMD\n\t73bf  Navi 21");
+        const plat::SysRoot root(dir.path());
+        const quint16 v = quint16(vendor), d = quint16(device);
+        if (device < 0)
+            QTEST(plat::ids::pciVendorName(root, v), "name");
+        else if (subsystem < 0)
+            QTEST(plat::ids::pciDeviceName(root, v, d), "name");
+        else
+            QTEST(plat::ids::pciModelName(root, v, d, quint16(subsystem >> 16), quint16(subsystem)),
+                  "name");
+        QTemporaryDir other; // a list whose first line is no vendor gives nothing
+        write(other, QStringLiteral("/usr/share/misc/pci.ids"), "C 03  Display\n8086  Intel\n");
+        QCOMPARE(plat::ids::pciVendorName(plat::SysRoot(other.path()), 0x8086), QString());
+    }
+
     void localeIds_data()
     {
         QTest::addColumn<QString>("name");
@@ -586,6 +629,10 @@ private slots:
             << Values { { "Name", S("Loongson-3A6000") },
                         { "CurrentClockSpeed", I(2500) },
                         { "Description", N } };
+        // No core ids and no topology folders: the count cpuinfo states.
+        QTest::newRow("x86 without core ids")
+            << QByteArray("processor\t: 0\ncpu cores\t: 4\n\nprocessor\t: 1\ncpu cores\t: 4\n")
+            << Values { { "NumberOfLogicalProcessors", I(2) }, { "NumberOfCores", I(4) } };
         QTest::newRow("RISC-V") << QByteArray("processor\t: 0\nhart\t\t: 1\n"
                                               "isa\t\t: rv64imafdc_zicntr_zicsr_zifencei_zihpm\n"
                                               "mmu\t\t: sv39\nuarch\t\t: sifive,u74-mc\n")
