@@ -705,43 +705,57 @@ private slots:
     }
 
     // Nothing runs before the user has seen what the removal takes and agreed; a package
-    // removal is shown as apt's own simulation lists it.
+    // removal is shown as apt's own simulation lists it. An uninstaller that cannot start offers
+    // to take the program off the list, unless its entry can not be removed.
     void uninstallAsksFirst_data()
     {
         QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("key");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("gone");
         const QString ask = "Applications|Uninstalling vn-gone %1\n\nDo you want to continue?";
         const QString packages = ask.arg("removes these packages:\nvn-gone, vn-gone-plugins");
         const QString failed = "Error|Failed to remove the program!\n";
+        const QString cannotRun = "Applications|An error occurred while uninstalling vn-gone. It "
+                                  "may have already been uninstalled.\nDo you want to remove "
+                                  "vn-gone from the list?";
         const int yes = int(QDialogButtonBox::Yes);
         const int no = int(QDialogButtonBox::No);
         QTest::newRow("command, cancelled")
-            << "@/remove.sh" << no << QStringList(ask.arg("runs this command:\n@/remove.sh"))
-            << false;
+            << "@/remove.sh" << kUninstall << no
+            << QStringList(ask.arg("runs this command:\n@/remove.sh")) << false;
         QTest::newRow("command, confirmed")
-            << "@/remove.sh" << yes << QStringList(ask.arg("runs this command:\n@/remove.sh"))
-            << true;
+            << "@/remove.sh" << kUninstall << yes
+            << QStringList(ask.arg("runs this command:\n@/remove.sh")) << true;
+        QTest::newRow("command that cannot start")
+            << "@/none" << kUninstall << yes
+            << QStringList { ask.arg("runs this command:\n@/none"), cannotRun } << true;
+        QTest::newRow("command that cannot start, entry kept")
+            << "@/none"
+            << "HKEY_CURRENT_USER\\Elsewhere" << yes
+            << QStringList { ask.arg("runs this command:\n@/none"), cannotRun,
+                             "Applications|Failed to remove the program from the list!" }
+            << false;
         QTest::newRow("flatpak, cancelled")
-            << "flatpak uninstall -y org.example.Gone" << no
+            << "flatpak uninstall -y org.example.Gone" << kUninstall << no
             << QStringList(ask.arg("removes these packages:\norg.example.Gone")) << false;
         // Under test pkexec never runs: it ends as a refused authentication does.
         QTest::newRow("package, elevation refused")
-            << "pkexec apt-get remove -y vn-gone" << yes
+            << "pkexec apt-get remove -y vn-gone" << kUninstall << yes
             << QStringList { packages,
                              failed
                                  + "The request for administrator rights was cancelled or "
                                    "refused." }
             << false;
         QTest::newRow("package the simulation refuses")
-            << "pkexec apt-get remove -y vn-locked" << yes
+            << "pkexec apt-get remove -y vn-locked" << kUninstall << yes
             << QStringList(failed
                            + "The package manager could not tell what the removal would take:\n"
                              "E: Could not get lock /var/lib/dpkg/lock-frontend")
             << false;
         QTest::newRow("package not installed")
-            << "pkexec apt-get remove -y vn-none" << yes
+            << "pkexec apt-get remove -y vn-none" << kUninstall << yes
             << QStringList(failed
                            + "The package manager would remove nothing: the program is not "
                              "installed.")
@@ -750,8 +764,10 @@ private slots:
     void uninstallAsksFirst()
     {
         QFETCH(QString, command);
+        QFETCH(QString, key);
         QFETCH(int, answer);
         QFETCH(QStringList, expected);
+        QFETCH(bool, gone);
         window = newWindow();
         answerWith(QDialogButtonBox::StandardButton(answer));
         const QString status = root.filePath("var/lib/dpkg/status");
@@ -773,41 +789,13 @@ private slots:
         command.replace("@", root.path());
         for (QString &box : expected)
             box.replace("@", root.path());
-        window->startUninstall(addProgram("vn-gone", command));
+        window->startUninstall(addProgram("vn-gone", command, key));
         WAIT_FOR_WORKERS();
         qputenv("PATH", path);
-        QCOMPARE(boxes, expected);
-        QTEST(window->appsTree->topLevelItemCount() == 0, "gone");
+        QTRY_COMPARE(boxes, expected); // a start that fails is answered through the event loop
+        QCOMPARE(window->appsTree->topLevelItemCount() == 0, gone);
+        QCOMPARE(window->noAppsLabel->isVisibleTo(window->appsTree), gone);
         QVERIFY(!window->uninstallRunning);
-    }
-
-    // Taken off the list when the user agrees, unless its entry can not be removed.
-    void uninstallerThatCannotRun_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("removed") << kUninstall << QString();
-        QTest::newRow("refused") << "HKEY_CURRENT_USER\\Elsewhere"
-                                 << "Applications|Failed to remove the program from the list!";
-    }
-
-    void uninstallerThatCannotRun()
-    {
-        window = newWindow();
-        QFETCH(QString, key);
-        QFETCH(QString, refusal);
-        answerWith(QDialogButtonBox::Yes);
-        window->startUninstall(addProgram("vn-gone", root.filePath("none"), key));
-        WAIT_FOR_WORKERS();
-        QTRY_VERIFY(boxes.size() > 1);
-        QVERIFY(boxes.takeFirst().startsWith("Applications|Uninstalling vn-gone runs this"));
-        QCOMPARE(boxes.takeFirst(),
-                 QStringLiteral("Applications|An error occurred while uninstalling vn-gone. It may "
-                                "have already been uninstalled.\nDo you want to remove vn-gone "
-                                "from the list?"));
-        QCOMPARE(boxes.value(0), refusal);
-        QCOMPARE(window->appsTree->topLevelItemCount(), refusal.isEmpty() ? 0 : 1);
-        QCOMPARE(window->noAppsLabel->isVisibleTo(window->appsTree), refusal.isEmpty());
     }
 
     void startupRemoval()
