@@ -15,7 +15,6 @@
 #include "mainwindow/reportwriter.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "widgets/appqlabel.h"
-#include "widgets/apptabbar.h"
 #include "widgets/apptabcontrol.h"
 #include "widgets/scrollbar.h"
 #include "widgets/switch.h"
@@ -140,9 +139,6 @@ private slots:
     void windowFrameAndTabs()
     {
         QCOMPARE(window->minimumSize(), QSize(12 * 115, 510)); // all twelve fixed-size tabs
-        QVERIFY(!window->startupActionsEnabled());
-        QCOMPARE(window->layout()->count(), 1);
-        QCOMPARE(window->layout()->itemAt(0)->widget(), window->tabControl);
         QVERIFY(window->trayIcon && !window->trayIcon->isVisible());
 
         const QStringList keys({ "Main", "OS", "CPU", "GPU", "RAM", "Storage", "Optical Devices",
@@ -151,27 +147,41 @@ private slots:
         QCOMPARE(window->tabControl->count(), keys.size());
         for (int index = 0; index < keys.size(); ++index) {
             QCOMPARE(window->tabControl->tabText(index), keys.at(index));
-            QCOMPARE(window->tabControl->tabBar()->tabData(index).toString(), keys.at(index));
-            QVERIFY(qobject_cast<AppTabBar *>(window->tabControl->widget(index)));
             QCOMPARE(window->restoreTabsOrder(keys.at(index)), index);
         }
     }
 
-    // Each hardware tab holds one laid-out two-column tree; Main, OS and Motherboard are flat.
-    void hardwareTrees()
+    // Each hardware tab holds one two-column tree; Main, OS and Motherboard are flat. The lists
+    // (their headers are checked with the pages' texts) are flat; Drivers, Startup and SMART sort
+    // by name. Hovering a cell of any tree, the summary's and the TPM's too, shows its own text.
+    void trees()
     {
         for (int index = 0; index < 11; ++index) {
             QWidget *page = window->tabControl->widget(index);
-            const QList<QTreeWidget *> trees
-                = page->findChildren<QTreeWidget *>(QString(), Qt::FindDirectChildrenOnly);
-            QCOMPARE(trees.size(), 1);
-            QTreeWidget *tree = trees.first();
-            QCOMPARE(page->layout()->itemAt(0)->widget(), tree);
+            auto *tree = qobject_cast<QTreeWidget *>(page->layout()->itemAt(0)->widget());
+            QVERIFY(tree);
             QCOMPARE(tree->columnCount(), 2);
             QVERIFY(tree->isHeaderHidden());
             QCOMPARE(tree->indentation() == 0, index == 0 || index == 1 || index == 7);
-            QVERIFY(qobject_cast<ScrollBar *>(tree->verticalScrollBar()));
             QCOMPARE(tree->font().pixelSize(), Settings::fontSize());
+        }
+        for (int row = 3; row <= 8; ++row) { // Services to SMART
+            QTreeWidget *tree = window->settingsStack->widget(row)->findChild<QTreeWidget *>();
+            QVERIFY(tree);
+            QCOMPARE(tree->isSortingEnabled(), row >= 6);
+            if (row >= 6)
+                QVERIFY(tree->header()->sortIndicatorSection() == 0
+                        && tree->header()->sortIndicatorOrder() == Qt::AscendingOrder);
+            QCOMPARE(tree->indentation(), 0);
+        }
+        const QList<QTreeWidget *> trees = window->findChildren<QTreeWidget *>();
+        QCOMPARE(trees.size(), 18);
+        for (QTreeWidget *tree : trees) {
+            QVERIFY(qobject_cast<ScrollBar *>(tree->verticalScrollBar()));
+            auto *item = new QTreeWidgetItem(tree, { "A", "B" });
+            emit tree->itemEntered(item, 1);
+            QCOMPARE(item->toolTip(1), "B");
+            delete item;
         }
     }
 
@@ -186,10 +196,7 @@ private slots:
                                "Applications", "Drivers", "Startup", "SMART", "TPM", "Updates",
                                "About" }));
         QCOMPARE(window->settingsStack->count(), 12);
-        QCOMPARE(window->settingsStack->widget(2), window->usefulCommandsPage);
         QCOMPARE(menu->currentRow(), 0);
-        QCOMPARE(window->settingsSplitter->widget(0), menu);
-        QCOMPARE(window->settingsSplitter->widget(1), window->settingsView);
         QVERIFY(!window->settingsSplitter->isCollapsible(0));
         QCOMPARE(menu->minimumWidth(), 100); // the splitter never squeezes the menu away
 
@@ -272,31 +279,6 @@ private slots:
         QCOMPARE(window->opacitySlider->value(), 10);
     }
 
-    // Their headers are checked with the pages' texts; Drivers, Startup and SMART sort by name.
-    void softwareTrees()
-    {
-        for (int row = 3; row <= 8; ++row) { // Services to SMART
-            QTreeWidget *tree = window->settingsStack->widget(row)->findChild<QTreeWidget *>();
-            QVERIFY(tree);
-            QCOMPARE(tree->isSortingEnabled(), row >= 6);
-            if (tree->isSortingEnabled()) {
-                QCOMPARE(tree->header()->sortIndicatorSection(), 0);
-                QCOMPARE(tree->header()->sortIndicatorOrder(), Qt::AscendingOrder);
-            }
-            QCOMPARE(tree->indentation(), 0);
-            QVERIFY(qobject_cast<ScrollBar *>(tree->verticalScrollBar()));
-        }
-        // Hovering a cell of any tree, the summary's and the TPM's too, shows its own text as tip.
-        const QList<QTreeWidget *> trees = window->findChildren<QTreeWidget *>();
-        QCOMPARE(trees.size(), 18);
-        for (QTreeWidget *tree : trees) {
-            auto *item = new QTreeWidgetItem(tree, { "A", "B" });
-            emit tree->itemEntered(item, 1);
-            QCOMPARE(item->toolTip(1), "B");
-            delete item;
-        }
-    }
-
     // A new window collects: every collecting label shows, every no-data label is hidden.
     void softwarePageStates()
     {
@@ -339,8 +321,6 @@ private slots:
         QVERIFY(window->websiteLink->openExternalLinks());
         QVERIFY(!window->eulaLink->openExternalLinks());
         QVERIFY(!window->feedbackLink->openExternalLinks());
-        QCOMPARE(window->findChildren<AccountImage *>().size(), 1);
-        QCOMPARE(window->accountImage->parentWidget(), window->aboutPage);
         QCOMPARE(window->accountImage->toolTip(), "Account");
     }
 
