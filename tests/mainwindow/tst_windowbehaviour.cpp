@@ -448,76 +448,64 @@ private slots:
         QVERIFY(!window->trayIcon->isVisible());
     }
 
-    void closeCases_data()
+    // Closing the window or Exit, while a font waits for a restart or not. The font question's
+    // Cancel leaves the window, the tray icon and the quit rule as they were.
+    void leaving_data()
     {
+        QTest::addColumn<bool>("byExit"); // else by closing the window
+        QTest::addColumn<int>(
+            "tray"); // 1: icon, window shown; 2: window in the tray; 3: close to it
         QTest::addColumn<bool>("fontPending");
-        QTest::addColumn<bool>("closeToTray");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("kept");
         QTest::addColumn<bool>("restarted");
-        QTest::newRow("plain") << false << false << 0 << true << false;
-        QTest::newRow("font, cancel")
-            << true << false << int(QDialogButtonBox::Cancel) << false << false;
-        QTest::newRow("font, no") << true << false << int(QDialogButtonBox::No) << true << false;
-        QTest::newRow("font, yes") << true << false << int(QDialogButtonBox::Yes) << true << true;
-        QTest::newRow("font and close to tray") << true << true << 0 << true << false;
+        const int cancel = QDialogButtonBox::Cancel, no = QDialogButtonBox::No;
+        QTest::newRow("close") << false << 0 << false << 0 << false << false << false;
+        QTest::newRow("close, font, cancel")
+            << false << 0 << true << cancel << true << true << false;
+        QTest::newRow("close, font, no") << false << 0 << true << no << true << false << false;
+        QTest::newRow("close, font, yes")
+            << false << 0 << true << int(QDialogButtonBox::Yes) << true << false << true;
+        QTest::newRow("close to tray, font") << false << 3 << true << 0 << false << false << false;
+        for (const int answer : { cancel, no }) {
+            const QByteArray name = answer == cancel ? "cancel" : "no";
+            for (const int tray : { 0, 1, 2 })
+                QTest::newRow("exit, font, tray " + QByteArray::number(tray) + ", " + name)
+                    << true << tray << true << answer << true << (answer == cancel) << false;
+        }
     }
-
-    void closeCases()
+    void leaving()
     {
+        QFETCH(int, tray);
         QFETCH(bool, fontPending);
-        QFETCH(bool, closeToTray);
         QFETCH(int, answer);
-        QFETCH(bool, closed);
+        QFETCH(bool, kept);
         bool restartCalled = false;
         ProcessEntry::setRestartHandler([&restartCalled] { restartCalled = true; });
         answerWith(QDialogButtonBox::StandardButton(answer));
         auto window = newWindow();
         window->show();
-        window->fontChangePending = fontPending;
-        window->closeToTraySwitch->setChecked(closeToTray);
-        QCOMPARE(window->close(), closed);
-        QCOMPARE(window->isVisible(), !closed && !closeToTray);
-        QTEST(restartCalled, "restarted");
-        QCOMPARE(boxes.size(), fontPending && !closeToTray ? 1 : 0);
-        ProcessEntry::setRestartHandler(nullptr);
-    }
-
-    // Exit while a font waits for a restart: Cancel leaves the window, the tray icon and the
-    // quit rule as they were; No ends the program.
-    void exitWithFontPending_data()
-    {
-        QTest::addColumn<bool>("tray");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<int>("answer");
-        for (const int answer : { QDialogButtonBox::Cancel, QDialogButtonBox::No }) {
-            const QByteArray name = answer == QDialogButtonBox::Cancel ? "cancel" : "no";
-            QTest::newRow("tray, window shown, " + name) << true << true << answer;
-            QTest::newRow("tray, window in the tray, " + name) << true << false << answer;
-            QTest::newRow("no tray icon, " + name) << false << true << answer;
-        }
-    }
-    void exitWithFontPending()
-    {
-        QFETCH(bool, tray);
-        QFETCH(bool, shown);
-        QFETCH(int, answer);
-        answerWith(QDialogButtonBox::StandardButton(answer));
-        auto window = newWindow();
-        window->show();
-        if (tray) {
-            window->showWindowWhenInTraySwitch->setChecked(shown);
+        const bool icon = tray == 1 || tray == 2;
+        if (icon) {
+            window->showWindowWhenInTraySwitch->setChecked(tray == 1);
             window->addToTraySwitch->click();
         }
-        QCOMPARE(window->isVisible(), shown);
-        window->fontChangePending = true;
-        window->exitAction->trigger();
-        const bool kept = answer == int(QDialogButtonBox::Cancel);
-        QCOMPARE(boxes.size(), 1);
-        QCOMPARE(window->isVisible(), kept && shown);
-        QCOMPARE(window->trayIcon->isVisible(), kept && tray);
-        QCOMPARE(window->addToTraySwitch->isChecked(), tray);
-        QCOMPARE(QGuiApplication::quitOnLastWindowClosed(), !(kept && tray));
+        window->closeToTraySwitch->setChecked(tray == 3);
+        QCOMPARE(window->isVisible(), tray != 2);
+        window->fontChangePending = fontPending;
+        QFETCH(bool, byExit);
+        if (byExit)
+            window->exitAction->trigger();
+        else
+            QCOMPARE(window->close(), !kept);
+        QTEST(boxes.size() == 1, "asked");
+        QCOMPARE(window->isVisible(), kept && tray != 2);
+        QTEST(restartCalled, "restarted");
+        QCOMPARE(window->trayIcon->isVisible(), kept && icon);
+        QCOMPARE(window->addToTraySwitch->isChecked(), icon);
+        QCOMPARE(QGuiApplication::quitOnLastWindowClosed(), !(kept && icon));
+        ProcessEntry::setRestartHandler(nullptr);
     }
 
     // A quit signal to a fresh program runs the quit steps: the moved window's place is stored.
