@@ -168,102 +168,84 @@ private slots:
     // texts lying over its tree; the headers are the tree's.
     void pageTexts_data()
     {
+        // Each column lists its texts separated by "|".
         QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("labels");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QStringList>("headers");
-        QTest::addColumn<QStringList>("boxes"); // the items of each drop-down list
-        const QStringList none;
+        QTest::addColumn<QString>("labels");
+        QTest::addColumn<QString>("buttons");
+        QTest::addColumn<QString>("headers");
+        QTest::addColumn<QString>("boxes"); // the items of each drop-down list, by ","
+        const QString none;
 
         QTest::newRow("Application settings")
             << 0
-            << QStringList({ "*@Change language", "*@Change theme", "*@Network connection",
-                             "@Status:", "@Unknown", "@IP:", "@Unknown", "*@Application log",
-                             "*@Store data", "*@Print data", "*@Application configuration",
-                             "*@System tray" })
-            << QStringList({ "@Exit", "@Check connection...", "@Log", "@Save", "@Print",
-                             "@Show splash at startup", "@Share hardware information",
-                             "@Run at login", "@Always on top",
-                             "@Show application full information", "@Automatically expand all data",
-                             "@Reset to default settings", "@Add to tray", "@Close to tray",
-                             "@Minimize to tray", "@Notify me when running in tray",
-                             "@Show application window when in tray" })
-            << none
-            << QStringList({ "@Auto select,English,Русский,Українська", "@Light,@Gray,@Dark" });
-        QTest::newRow("Misc") << 1 << QStringList({ "*@Manage font", "*@Opacity" })
-                              << QStringList({ "@Apply", "@Reset", "@Exit" }) << none << none;
+            << "*@Change language|*@Change theme|*@Network connection|@Status:|"
+               "@Unknown|@IP:|@Unknown|*@Application log|*@Store data|*@Print data|"
+               "*@Application configuration|*@System tray"
+            << "@Exit|@Check connection...|@Log|@Save|@Print|@Show splash at startup|"
+               "@Share hardware information|@Run at login|@Always on top|"
+               "@Show application full information|@Automatically expand all data|"
+               "@Reset to default settings|@Add to tray|@Close to tray|"
+               "@Minimize to tray|@Notify me when running in tray|"
+               "@Show application window when in tray"
+            << none << "@Auto select,English,Русский,Українська|@Light,@Gray,@Dark";
+        QTest::newRow("Misc") << 1 << "*@Manage font|*@Opacity"
+                              << "@Apply|@Reset|@Exit" << none << none;
         QTest::newRow("Services") << 3
-                                  << QStringList(
-                                         { "@Collecting Services data ...",
-                                           "@No Services data is available. Try to @refresh" })
+                                  << "@Collecting Services data ...|"
+                                     "@No Services data is available. Try to @refresh"
                                   << none
-                                  << QStringList({ "@Service name", "@Path", "@File name", "@ID",
-                                                   "@Type", "@State", "@Status", "@Error control",
-                                                   "@Start mode", "@Wait hint", "@Exit code" })
+                                  << "@Service name|@Path|@File name|@ID|@Type|@State|@Status|"
+                                     "@Error control|@Start mode|@Wait hint|@Exit code"
                                   << none;
-        QTest::newRow("Processes")
-            << 4
-            << QStringList({ "@Collecting Processes data ...",
-                             "@No Processes data is available. Try to @refresh" })
-            << none
-            << QStringList({ "@Process name", "@ID", "@Working set size", "@Handle count",
-                             "@Peak page file usage", "@Priority", "@Session ID", "@Thread count",
-                             "@Virtual size", "@Path" })
-            << none;
+        QTest::newRow("Processes") << 4
+                                   << "@Collecting Processes data ...|"
+                                      "@No Processes data is available. Try to @refresh"
+                                   << none
+                                   << "@Process name|@ID|@Working set size|@Handle count|"
+                                      "@Peak page file usage|@Priority|@Session ID|@Thread count|"
+                                      "@Virtual size|@Path"
+                                   << none;
         QTest::newRow("Applications")
             << 5
-            << QStringList({ "*@Installed:", "@Collecting data...", "",
-                             "@Collecting Applications data ...",
-                             "@No data is available! You don't have any applications "
-                             "installed." })
-            << none
-            << QStringList({ "@Application name", "@Version", "@Developer", "@Install path",
-                             "@Uninstall path" })
+            << "*@Installed:|@Collecting data...||@Collecting Applications data ...|"
+               "@No data is available! You don't have any applications installed."
+            << none << "@Application name|@Version|@Developer|@Install path|@Uninstall path"
             << none;
-        QTest::newRow("Drivers") << 6 << QStringList({ "@Collecting Drivers data ..." }) << none
-                                 << QStringList({ "@Name", "@Version", "@Description", "@Type",
-                                                  "@File Name", "@State", "@Path" })
+        QTest::newRow("Drivers") << 6 << "@Collecting Drivers data ..." << none
+                                 << "@Name|@Version|@Description|@Type|@File Name|@State|@Path"
                                  << none;
         QTest::newRow("Startup") << 7
-                                 << QStringList({ "*@Startup:", "@Collecting data...", "",
-                                                  "@Collecting Startup data ...",
-                                                  "@No startup data is available." })
-                                 << none << QStringList({ "@Name", "@Startup path", "@Command" })
-                                 << none;
+                                 << "*@Startup:|@Collecting data...||@Collecting Startup data ...|"
+                                    "@No startup data is available."
+                                 << none << "@Name|@Startup path|@Command" << none;
         QTest::newRow("SMART") << 8
-                               << QStringList({ "*@Drives:", "@Collecting data...", "",
-                                                "@Collecting smart data ...",
-                                                "@No smart data has been found!" })
-                               << none
-                               << QStringList({ "@Attribute ID", "@Name", "@Value", "@Worst",
-                                                "@Data", "@Threshold" })
-                               << QStringList("");
-        QTest::newRow("TPM") << 9
-                             << QStringList({ "@Collecting TPM data ...",
-                                              "@Trusted Platform Module is not installed!" })
-                             << none << none << none;
+                               << "*@Drives:|@Collecting data...||@Collecting smart data ...|"
+                                  "@No smart data has been found!"
+                               << none << "@Attribute ID|@Name|@Value|@Worst|@Data|@Threshold"
+                               << QString();
+        QTest::newRow("TPM")
+            << 9 << "@Collecting TPM data ...|@Trusted Platform Module is not installed!" << none
+            << none << none;
         QTest::newRow("Updates")
             << 10
-            << QStringList({ "*@Application updates", "@Build:", "@Not checked", "@Last checked:",
-                             "@Not checked", "*@Updates channel", "*@Application changelog",
-                             "*@Updates settings", "*@Manage Updates Paths",
-                             "@Download path:", "@Install path:", "*@Updates delivery" })
-            << QStringList({ "@Exit", "@Check for updates...", "@Changelog",
-                             "@Install updates automatically", "@Disable updates (not recommended)",
-                             "@Check for updates when application starts",
-                             "@Get insider builds notification", "@Delete installer after update",
-                             "@Install updates silently", "@Change", "@Change" })
-            << none
-            << QStringList({ "@Development,@Insider,@Beta,@Release", "Dravonel,OneDrive,Dropbox" });
-        QTest::newRow("About") << 11
-                               << QStringList({ "*@Company:", "Dravonel", "*@Build:", "4.1.3.742",
-                                                "*@Channel:", "@Unknown",
-                                                "*@EULA:", "@End-User License Agreement",
-                                                "*@Privacy Policy:", "@Privacy Policy",
-                                                "*@Architecture:", "x64", "*@Version:", "Nuvo",
-                                                "*@Account:", "*@Feedback:", "@Send feedback",
-                                                "*@Website:", QUrl(Config::webBaseUrl()).host() })
-                               << none << none << none;
+            << "*@Application updates|@Build:|@Not checked|@Last checked:|"
+               "@Not checked|*@Updates channel|*@Application changelog|"
+               "*@Updates settings|*@Manage Updates Paths|@Download path:|"
+               "@Install path:|*@Updates delivery"
+            << "@Exit|@Check for updates...|@Changelog|@Install updates automatically|"
+               "@Disable updates (not recommended)|"
+               "@Check for updates when application starts|"
+               "@Get insider builds notification|@Delete installer after update|"
+               "@Install updates silently|@Change|@Change"
+            << none << "@Development,@Insider,@Beta,@Release|Dravonel,OneDrive,Dropbox";
+        QTest::newRow("About")
+            << 11
+            << QString("*@Company:|Dravonel|*@Build:|4.1.3.742|*@Channel:|@Unknown|*@EULA:|"
+                       "@End-User License Agreement|*@Privacy Policy:|@Privacy Policy|"
+                       "*@Architecture:|x64|*@Version:|Nuvo|*@Account:|*@Feedback:|"
+                       "@Send feedback|*@Website:|"
+                       + QUrl(Config::webBaseUrl()).host())
+            << none << none << none;
     }
 
     void pageTexts()
@@ -276,16 +258,17 @@ private slots:
         for (int column = 0; tree && !tree->isHeaderHidden() && column < tree->columnCount();
              ++column)
             headers.append(tree->headerItem()->text(column));
-        QTEST(childTexts<QLabel>(page) + (tree ? childTexts<QLabel>(tree) : QStringList()),
+        QTEST((childTexts<QLabel>(page) + (tree ? childTexts<QLabel>(tree) : QStringList()))
+                  .join('|'),
               "labels");
-        QTEST(childTexts<QAbstractButton>(page), "buttons");
-        QTEST(headers, "headers");
+        QTEST(childTexts<QAbstractButton>(page).join('|'), "buttons");
+        QTEST(headers.join('|'), "headers");
         QStringList boxes;
         for (const QComboBox *box :
              page->findChildren<QComboBox *>(QString(), Qt::FindDirectChildrenOnly))
             if (box->count() < 6) // longer ones list fonts and sizes, checked as data
                 boxes.append(itemTexts(box).join(','));
-        QTEST(boxes, "boxes");
+        QTEST(boxes.join('|'), "boxes");
     }
 
     // Every widget a page shows is in one of its layouts, or placed by hand (the overlays).
