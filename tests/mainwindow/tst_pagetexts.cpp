@@ -158,10 +158,10 @@ private slots:
         QStringList texts;
         for (int row = 0; row < menu->count(); ++row)
             texts.append(menu->item(row)->text());
-        QCOMPARE(texts,
-                 QStringList({ "@Application settings", "@Misc", "@Useful commands", "@Services",
-                               "@Processes", "@Applications", "@Drivers", "@Startup", "SMART",
-                               "TPM", "@Updates", "@About" }));
+        QCOMPARE(texts.join('|'),
+                 "@Application settings|@Misc|@Useful commands|@Services|"
+                 "@Processes|@Applications|@Drivers|@Startup|SMART|TPM|"
+                 "@Updates|@About");
     }
 
     // "@" marks a translated text, "*" a bold label. The labels are the page's, then the status
@@ -353,7 +353,6 @@ private slots:
             QVERIFY(button->isVisibleTo(window->usefulCommandsPage));
         }
         QVERIFY(window->dxDiagnosticToolX64Btn->isEnabled());
-        QCOMPARE(window->devicesBtn->text(), QStringLiteral("@Devices and Printers"));
         // The search field and its button.
         QCOMPARE(window->searchCommandEdit->placeholderText(),
                  QStringLiteral("@Search useful commands"));
