@@ -282,7 +282,7 @@ private slots:
     }
 
     // At the smallest and the largest size the Misc page offers, every tab and every settings
-    // page shows its texts whole, and nothing covers anything else.
+    // page shows its texts whole, nothing covers anything else, and the tab bar fits its place.
     void everyPageFitsEveryFontSize_data()
     {
         QTest::addColumn<int>("size");
@@ -305,6 +305,9 @@ private slots:
         });
         VerdimonNuvo built(VerdimonNuvo::StartupActions::WidgetsOnly);
         laidOutAtMinimum(&built);
+        QTabBar *bar = built.tabControl->tabBar(); // at the largest size the tabs scroll
+        QVERIFY(bar->geometry().right() < built.tabControl->width());
+        QVERIFY(bar->tabRect(bar->count() - 1).right() < bar->width() || size > 12);
         QStringList faults;
         for (int tab = 0; tab < built.tabControl->count(); ++tab) {
             built.tabControl->setCurrentIndex(tab);

@@ -569,16 +569,6 @@ private slots:
         QVERIFY(boxes.last().startsWith("Command Prompt (Admin)|"));
     }
 
-    void tabsFitAtMinimumSize()
-    {
-        auto window = newWindow();
-        window->resize(window->minimumSize());
-        window->show();
-        QTabBar *bar = window->tabControl->tabBar();
-        QVERIFY(bar->tabRect(bar->count() - 1).right() < bar->width());
-        QVERIFY(bar->geometry().right() < window->tabControl->width());
-    }
-
     void runAtLoginEntry()
     {
         const QString autostart = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart";
