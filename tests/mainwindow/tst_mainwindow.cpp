@@ -250,21 +250,18 @@ private slots:
         QTEST(configuration == tray, "single");
     }
 
-    // Every switch (their texts are checked with the pages' texts) shows its text as its tip
-    // and starts off and enabled.
-    void appSettingsSwitches()
+    // A new window: every switch (their texts are checked with the pages' texts) shows its text
+    // as its tip and starts off and enabled; every collecting label shows, every no-data label is
+    // hidden; the link labels show a hand while hovered, and the EULA and feedback links open the
+    // program's own dialogs.
+    void settingsPagesAtStart()
     {
         const QList<Switch *> switches = window->findChildren<Switch *>();
         QCOMPARE(switches.size(), 18);
         for (Switch *option : switches) {
             QCOMPARE(option->toolTip(), option->text());
-            QVERIFY2(!option->isChecked(), qPrintable(option->text()));
-            QVERIFY2(option->isEnabled(), qPrintable(option->text()));
+            QVERIFY2(!option->isChecked() && option->isEnabled(), qPrintable(option->text()));
         }
-    }
-
-    void miscPage()
-    {
         const auto items = [](const QComboBox *box) {
             QStringList texts;
             for (int i = 0; i < box->count(); ++i)
@@ -274,14 +271,13 @@ private slots:
         QVERIFY(items(window->fontFamilyComboBox).startsWith("Arial,MS Shell Dlg 2,Roboto,"));
         QCOMPARE(items(window->fontSizeComboBox),
                  "6,7,8,9,10,11,12,14,16,18,20,22,24,26,28,36,48,72");
-        QVERIFY(!window->applyFontBtn->isEnabled());
-        QVERIFY(!window->resetFontBtn->isEnabled());
+        QVERIFY(!window->applyFontBtn->isEnabled() && !window->resetFontBtn->isEnabled());
         QCOMPARE(window->opacitySlider->value(), 10);
-    }
+        QCOMPARE(window->updatesChannelComboBox->currentText(), "Development");
+        QCOMPARE(window->updatesDeliveryComboBox->currentText(), "Dravonel");
+        for (QLineEdit *edit : { window->downloadPathEdit, window->installPathEdit })
+            QVERIFY(edit->text().isEmpty() && edit->isReadOnly());
 
-    // A new window collects: every collecting label shows, every no-data label is hidden.
-    void softwarePageStates()
-    {
         for (QLabel *label : { window->collectingServicesLabel, window->collectingProcessesLabel,
                                window->collectingAppsLabel, window->collectingSmartLabel,
                                window->collectingTpmLabel })
@@ -295,33 +291,18 @@ private slots:
         QCOMPARE(window->removeStartupLabel->toolTip(), "Remove");
         QVERIFY(!window->removeStartupLabel->isEnabled());
         QCOMPARE(window->smartInfoLabel->toolTip(), "Information");
-    }
-
-    void linkLabelsShowHandCursor()
-    {
+        QCOMPARE(window->accountImage->toolTip(), "Account");
         for (AppQLabel *label :
              { window->uninstallAppLabel, window->smartInfoLabel, window->eulaLink,
                window->privacyPolicyLink, window->feedbackLink, window->websiteLink }) {
-            QVERIFY(label->testAttribute(Qt::WA_Hover));
+            QVERIFY(label->testAttribute(Qt::WA_Hover)); // hover events tell it the mouse is in
             emit label->mouseEnter();
             QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
             emit label->mouseLeave();
             QVERIFY(!label->testAttribute(Qt::WA_SetCursor));
+            QCOMPARE(label->openExternalLinks(),
+                     label == window->privacyPolicyLink || label == window->websiteLink);
         }
-    }
-
-    void updatesAndAboutPages()
-    {
-        QCOMPARE(window->updatesChannelComboBox->currentText(), "Development");
-        QCOMPARE(window->updatesDeliveryComboBox->currentText(), "Dravonel");
-        for (QLineEdit *edit : { window->downloadPathEdit, window->installPathEdit })
-            QVERIFY(edit->text().isEmpty() && edit->isReadOnly());
-        // The EULA and feedback links open the program's own dialogs.
-        QVERIFY(window->privacyPolicyLink->openExternalLinks());
-        QVERIFY(window->websiteLink->openExternalLinks());
-        QVERIFY(!window->eulaLink->openExternalLinks());
-        QVERIFY(!window->feedbackLink->openExternalLinks());
-        QCOMPARE(window->accountImage->toolTip(), "Account");
     }
 
     // The viewer's own error paths are checked with the viewer.
