@@ -191,11 +191,9 @@ private slots:
         QStringList keys;
         for (int row = 0; row < menu->count(); ++row)
             keys << menu->item(row)->data(Qt::UserRole).toString();
-        QCOMPARE(keys,
-                 QStringList({ "Settings", "Misc", "Useful Commands", "Services", "Processes",
-                               "Applications", "Drivers", "Startup", "SMART", "TPM", "Updates",
-                               "About" }));
-        QCOMPARE(window->settingsStack->count(), 12);
+        QCOMPARE(keys.join('|'),
+                 "Settings|Misc|Useful Commands|Services|Processes|Applications|"
+                 "Drivers|Startup|SMART|TPM|Updates|About");
         QCOMPARE(menu->currentRow(), 0);
         QVERIFY(!window->settingsSplitter->isCollapsible(0));
         QCOMPARE(menu->minimumWidth(), 100); // the splitter never squeezes the menu away
