@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <memory>
+
 class TstCloseWhileDetecting : public QObject
 {
     Q_OBJECT
@@ -14,33 +16,26 @@ private slots:
     {
         const quint32 seed = QRandomGenerator::global()->generate();
         QRandomGenerator random(seed);
-        const int runs = 50;
-        const int parallel = 4;
-        int started = 0;
-        int finished = 0;
-        QVector<QProcess *> running;
-        while (finished < runs) {
-            while (running.size() < parallel && started < runs) {
-                auto *process = new QProcess(this);
-                process->setProcessChannelMode(QProcess::MergedChannels);
-                process->setProperty("delay", random.bounded(3, 46));
-                process->start(QStringLiteral(VN_CLOSE_HELPER),
-                               { process->property("delay").toString() });
-                running.append(process);
-                ++started;
+        QVector<QProcess *> running; // 50 runs, four at a time
+        for (int started = 0; started < 50 || !running.isEmpty();) {
+            for (; running.size() < 4 && started < 50; ++started) {
+                running.append(new QProcess(this));
+                running.last()->setProcessChannelMode(QProcess::MergedChannels);
+                running.last()->setProperty("delay", random.bounded(3, 46));
+                running.last()->start(QStringLiteral(VN_CLOSE_HELPER),
+                                      { running.last()->property("delay").toString() });
             }
-            QProcess *process = running.takeFirst();
+            const std::unique_ptr<QProcess> process(running.takeFirst());
             const bool ended = process->waitForFinished(60000);
             const QString context
-                = QStringLiteral("seed %1, closed after %2 ms: %3")
+                = QStringLiteral("seed %1, closed after %2 ms, exit code %3: %4")
                       .arg(seed)
                       .arg(process->property("delay").toInt())
+                      .arg(process->exitCode())
                       .arg(QString::fromLocal8Bit(process->readAll().right(2000)));
-            QVERIFY2(ended, qPrintable(context));
-            QVERIFY2(process->exitStatus() == QProcess::NormalExit, qPrintable(context));
-            QVERIFY2(process->exitCode() == 0, qPrintable(context));
-            delete process;
-            ++finished;
+            QVERIFY2(ended && process->exitStatus() == QProcess::NormalExit
+                         && process->exitCode() == 0,
+                     qPrintable(context));
         }
     }
 };

@@ -82,14 +82,15 @@ private slots:
         const QString insider = "insider/en.update.insider.json";
         const QString release = "release/en.update.release.json";
         // Development needs an account with development access; without one it reads Insider's.
-        QTest::newRow("development") << "update" << 0 << false << insider << "4.1.3.1000"
-                                     << QStringList(question.arg("Development "));
-        QTest::newRow("insider") << "update" << 1 << false << insider << "4.1.3.1000"
-                                 << QStringList(question.arg("Insider "));
-        QTest::newRow("beta") << "update" << 2 << false << "beta/en.update.beta.json"
-                              << "4.1.3.1000" << QStringList(question.arg("Beta "));
-        QTest::newRow("release") << "update" << 3 << false << release << "4.1.3.1000"
-                                 << QStringList(question.arg(""));
+        const char *const names[] = { "Development", "Insider", "Beta", "Release" };
+        for (const auto &[channel, file] : { std::pair<int, QString>(0, insider),
+                                             { 1, insider },
+                                             { 2, "beta/en.update.beta.json" },
+                                             { 3, release } }) {
+            const QString name = channel == 3 ? QString() : names[channel] + QString(' ');
+            QTest::newRow(names[channel]) << "update" << channel << false << file << "4.1.3.1000"
+                                          << QStringList(question.arg(name));
+        }
         QTest::newRow("up to date") << "latest" << 3 << false << release << "4.1.3.742"
                                     << QStringList("Updates|Verdimon Nuvo is up to date");
         QTest::newRow("beta up to date")
@@ -226,12 +227,10 @@ private slots:
 
     void networkStatus()
     {
-        const char *green = "color: #008000;", *red = "color: #FF0000;";
-        if (QTest::currentDataTag() == QLatin1String("gray"))
-            green = "color: #79B220;";
         QFETCH(QString, mode);
         QFETCH(int, theme);
         QFETCH(QString, address);
+        const QString green = theme == 1 ? "color: #79B220;" : "color: #008000;";
         server.applyEnvironment(mode);
         Settings::setSettingsValue("AppSettings", "AppTheme", theme);
         VerdimonNuvo other(VerdimonNuvo::StartupActions::Skip);
@@ -243,7 +242,7 @@ private slots:
         QTEST(other.networkStatusValueLabel->text(), "status");
         QCOMPARE(other.ipValueLabel->text(), address);
         QCOMPARE(other.networkStatusValueLabel->styleSheet(),
-                 other.networkStatusValueLabel->text() == "Connected" ? green : red);
+                 other.networkStatusValueLabel->text() == "Connected" ? green : "color: #FF0000;");
         QTEST(other.ipValueLabel->styleSheet(), "style");
     }
 };

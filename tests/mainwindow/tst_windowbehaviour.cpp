@@ -448,76 +448,64 @@ private slots:
         QVERIFY(!window->trayIcon->isVisible());
     }
 
-    void closeCases_data()
+    // Closing the window or Exit, while a font waits for a restart or not. The font question's
+    // Cancel leaves the window, the tray icon and the quit rule as they were.
+    void leaving_data()
     {
+        QTest::addColumn<bool>("byExit"); // else by closing the window
+        QTest::addColumn<int>(
+            "tray"); // 1: icon, window shown; 2: window in the tray; 3: close to it
         QTest::addColumn<bool>("fontPending");
-        QTest::addColumn<bool>("closeToTray");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("kept");
         QTest::addColumn<bool>("restarted");
-        QTest::newRow("plain") << false << false << 0 << true << false;
-        QTest::newRow("font, cancel")
-            << true << false << int(QDialogButtonBox::Cancel) << false << false;
-        QTest::newRow("font, no") << true << false << int(QDialogButtonBox::No) << true << false;
-        QTest::newRow("font, yes") << true << false << int(QDialogButtonBox::Yes) << true << true;
-        QTest::newRow("font and close to tray") << true << true << 0 << true << false;
+        const int cancel = QDialogButtonBox::Cancel, no = QDialogButtonBox::No;
+        QTest::newRow("close") << false << 0 << false << 0 << false << false << false;
+        QTest::newRow("close, font, cancel")
+            << false << 0 << true << cancel << true << true << false;
+        QTest::newRow("close, font, no") << false << 0 << true << no << true << false << false;
+        QTest::newRow("close, font, yes")
+            << false << 0 << true << int(QDialogButtonBox::Yes) << true << false << true;
+        QTest::newRow("close to tray, font") << false << 3 << true << 0 << false << false << false;
+        for (const int answer : { cancel, no }) {
+            const QByteArray name = answer == cancel ? "cancel" : "no";
+            for (const int tray : { 0, 1, 2 })
+                QTest::newRow("exit, font, tray " + QByteArray::number(tray) + ", " + name)
+                    << true << tray << true << answer << true << (answer == cancel) << false;
+        }
     }
-
-    void closeCases()
+    void leaving()
     {
+        QFETCH(int, tray);
         QFETCH(bool, fontPending);
-        QFETCH(bool, closeToTray);
         QFETCH(int, answer);
-        QFETCH(bool, closed);
+        QFETCH(bool, kept);
         bool restartCalled = false;
         ProcessEntry::setRestartHandler([&restartCalled] { restartCalled = true; });
         answerWith(QDialogButtonBox::StandardButton(answer));
         auto window = newWindow();
         window->show();
-        window->fontChangePending = fontPending;
-        window->closeToTraySwitch->setChecked(closeToTray);
-        QCOMPARE(window->close(), closed);
-        QCOMPARE(window->isVisible(), !closed && !closeToTray);
-        QTEST(restartCalled, "restarted");
-        QCOMPARE(boxes.size(), fontPending && !closeToTray ? 1 : 0);
-        ProcessEntry::setRestartHandler(nullptr);
-    }
-
-    // Exit while a font waits for a restart: Cancel leaves the window, the tray icon and the
-    // quit rule as they were; No ends the program.
-    void exitWithFontPending_data()
-    {
-        QTest::addColumn<bool>("tray");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<int>("answer");
-        for (const int answer : { QDialogButtonBox::Cancel, QDialogButtonBox::No }) {
-            const QByteArray name = answer == QDialogButtonBox::Cancel ? "cancel" : "no";
-            QTest::newRow("tray, window shown, " + name) << true << true << answer;
-            QTest::newRow("tray, window in the tray, " + name) << true << false << answer;
-            QTest::newRow("no tray icon, " + name) << false << true << answer;
-        }
-    }
-    void exitWithFontPending()
-    {
-        QFETCH(bool, tray);
-        QFETCH(bool, shown);
-        QFETCH(int, answer);
-        answerWith(QDialogButtonBox::StandardButton(answer));
-        auto window = newWindow();
-        window->show();
-        if (tray) {
-            window->showWindowWhenInTraySwitch->setChecked(shown);
+        const bool icon = tray == 1 || tray == 2;
+        if (icon) {
+            window->showWindowWhenInTraySwitch->setChecked(tray == 1);
             window->addToTraySwitch->click();
         }
-        QCOMPARE(window->isVisible(), shown);
-        window->fontChangePending = true;
-        window->exitAction->trigger();
-        const bool kept = answer == int(QDialogButtonBox::Cancel);
-        QCOMPARE(boxes.size(), 1);
-        QCOMPARE(window->isVisible(), kept && shown);
-        QCOMPARE(window->trayIcon->isVisible(), kept && tray);
-        QCOMPARE(window->addToTraySwitch->isChecked(), tray);
-        QCOMPARE(QGuiApplication::quitOnLastWindowClosed(), !(kept && tray));
+        window->closeToTraySwitch->setChecked(tray == 3);
+        QCOMPARE(window->isVisible(), tray != 2);
+        window->fontChangePending = fontPending;
+        QFETCH(bool, byExit);
+        if (byExit)
+            window->exitAction->trigger();
+        else
+            QCOMPARE(window->close(), !kept);
+        QTEST(boxes.size() == 1, "asked");
+        QCOMPARE(window->isVisible(), kept && tray != 2);
+        QTEST(restartCalled, "restarted");
+        QCOMPARE(window->trayIcon->isVisible(), kept && icon);
+        QCOMPARE(window->addToTraySwitch->isChecked(), icon);
+        QCOMPARE(QGuiApplication::quitOnLastWindowClosed(), !(kept && icon));
+        ProcessEntry::setRestartHandler(nullptr);
     }
 
     // A quit signal to a fresh program runs the quit steps: the moved window's place is stored.
@@ -579,16 +567,6 @@ private slots:
         QCOMPARE(boxes.size(), 2);
         QVERIFY(boxes.first().startsWith("DX Diagnostic Tool (x64)|"));
         QVERIFY(boxes.last().startsWith("Command Prompt (Admin)|"));
-    }
-
-    void tabsFitAtMinimumSize()
-    {
-        auto window = newWindow();
-        window->resize(window->minimumSize());
-        window->show();
-        QTabBar *bar = window->tabControl->tabBar();
-        QVERIFY(bar->tabRect(bar->count() - 1).right() < bar->width());
-        QVERIFY(bar->geometry().right() < window->tabControl->width());
     }
 
     void runAtLoginEntry()
@@ -690,58 +668,66 @@ private slots:
                                    + root.filePath("gone.sh") + "\n\nDo you want to continue?" }));
         QCOMPARE(column(window->appsTree), QStringList("vn-kept"));
         QCOMPARE(window->installedAppsCountLabel->text(), QString("1"));
-
-        // A failing uninstaller leaves its program registered: the row stays, and it says why.
-        boxes.clear();
-        window->appsTree->setCurrentItem(window->appsTree->topLevelItem(0));
-        window->onUninstallClicked();
-        WAIT_FOR_WORKERS();
-        QCOMPARE(column(window->appsTree), QStringList("vn-kept"));
-        QCOMPARE(boxes.value(1),
-                 QString("Error|Failed to remove the program!\nThe uninstaller "
-                         "ended with exit code 1."));
-        QCOMPARE(window->installedAppsCountLabel->text(), QString("1"));
-        QVERIFY(!window->uninstallRunning);
     }
 
     // Nothing runs before the user has seen what the removal takes and agreed; a package
-    // removal is shown as apt's own simulation lists it.
+    // removal is shown as apt's own simulation lists it. An uninstaller that cannot start offers
+    // to take the program off the list, unless its entry can not be removed.
     void uninstallAsksFirst_data()
     {
         QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("key");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("gone");
         const QString ask = "Applications|Uninstalling vn-gone %1\n\nDo you want to continue?";
         const QString packages = ask.arg("removes these packages:\nvn-gone, vn-gone-plugins");
         const QString failed = "Error|Failed to remove the program!\n";
+        const QString cannotRun = "Applications|An error occurred while uninstalling vn-gone. It "
+                                  "may have already been uninstalled.\nDo you want to remove "
+                                  "vn-gone from the list?";
         const int yes = int(QDialogButtonBox::Yes);
         const int no = int(QDialogButtonBox::No);
         QTest::newRow("command, cancelled")
-            << "@/remove.sh" << no << QStringList(ask.arg("runs this command:\n@/remove.sh"))
-            << false;
+            << "@/remove.sh" << kUninstall << no
+            << QStringList(ask.arg("runs this command:\n@/remove.sh")) << false;
         QTest::newRow("command, confirmed")
-            << "@/remove.sh" << yes << QStringList(ask.arg("runs this command:\n@/remove.sh"))
-            << true;
+            << "@/remove.sh" << kUninstall << yes
+            << QStringList(ask.arg("runs this command:\n@/remove.sh")) << true;
+        QTest::newRow("command that cannot start")
+            << "@/none" << kUninstall << yes
+            << QStringList { ask.arg("runs this command:\n@/none"), cannotRun } << true;
+        QTest::newRow("command that cannot start, entry kept")
+            << "@/none"
+            << "HKEY_CURRENT_USER\\Elsewhere" << yes
+            << QStringList { ask.arg("runs this command:\n@/none"), cannotRun,
+                             "Applications|Failed to remove the program from the list!" }
+            << false;
+        // A failing uninstaller leaves its program registered: the row stays, and it says why.
+        QTest::newRow("command fails")
+            << "@/fail.sh" << kUninstall << yes
+            << QStringList { ask.arg("runs this command:\n@/fail.sh"),
+                             failed + "The uninstaller ended with exit code 1." }
+            << false;
         QTest::newRow("flatpak, cancelled")
-            << "flatpak uninstall -y org.example.Gone" << no
+            << "flatpak uninstall -y org.example.Gone" << kUninstall << no
             << QStringList(ask.arg("removes these packages:\norg.example.Gone")) << false;
         // Under test pkexec never runs: it ends as a refused authentication does.
         QTest::newRow("package, elevation refused")
-            << "pkexec apt-get remove -y vn-gone" << yes
+            << "pkexec apt-get remove -y vn-gone" << kUninstall << yes
             << QStringList { packages,
                              failed
                                  + "The request for administrator rights was cancelled or "
                                    "refused." }
             << false;
         QTest::newRow("package the simulation refuses")
-            << "pkexec apt-get remove -y vn-locked" << yes
+            << "pkexec apt-get remove -y vn-locked" << kUninstall << yes
             << QStringList(failed
                            + "The package manager could not tell what the removal would take:\n"
                              "E: Could not get lock /var/lib/dpkg/lock-frontend")
             << false;
         QTest::newRow("package not installed")
-            << "pkexec apt-get remove -y vn-none" << yes
+            << "pkexec apt-get remove -y vn-none" << kUninstall << yes
             << QStringList(failed
                            + "The package manager would remove nothing: the program is not "
                              "installed.")
@@ -750,8 +736,10 @@ private slots:
     void uninstallAsksFirst()
     {
         QFETCH(QString, command);
+        QFETCH(QString, key);
         QFETCH(int, answer);
         QFETCH(QStringList, expected);
+        QFETCH(bool, gone);
         window = newWindow();
         answerWith(QDialogButtonBox::StandardButton(answer));
         const QString status = root.filePath("var/lib/dpkg/status");
@@ -759,6 +747,7 @@ private slots:
                       "#!/bin/sh\necho 'Package: vn-kept\nStatus: install ok installed' >'"
                           + status.toUtf8() + "'\n",
                       true);
+        writeTreeFile(root.filePath("fail.sh"), "#!/bin/sh\nexit 1\n", true);
         // apt's simulation, as this stand-in on PATH answers it.
         QTemporaryDir bin;
         writeTreeFile(bin.filePath("apt-get"),
@@ -773,41 +762,13 @@ private slots:
         command.replace("@", root.path());
         for (QString &box : expected)
             box.replace("@", root.path());
-        window->startUninstall(addProgram("vn-gone", command));
+        window->startUninstall(addProgram("vn-gone", command, key));
         WAIT_FOR_WORKERS();
         qputenv("PATH", path);
-        QCOMPARE(boxes, expected);
-        QTEST(window->appsTree->topLevelItemCount() == 0, "gone");
+        QTRY_COMPARE(boxes, expected); // a start that fails is answered through the event loop
+        QCOMPARE(window->appsTree->topLevelItemCount() == 0, gone);
+        QCOMPARE(window->noAppsLabel->isVisibleTo(window->appsTree), gone);
         QVERIFY(!window->uninstallRunning);
-    }
-
-    // Taken off the list when the user agrees, unless its entry can not be removed.
-    void uninstallerThatCannotRun_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("removed") << kUninstall << QString();
-        QTest::newRow("refused") << "HKEY_CURRENT_USER\\Elsewhere"
-                                 << "Applications|Failed to remove the program from the list!";
-    }
-
-    void uninstallerThatCannotRun()
-    {
-        window = newWindow();
-        QFETCH(QString, key);
-        QFETCH(QString, refusal);
-        answerWith(QDialogButtonBox::Yes);
-        window->startUninstall(addProgram("vn-gone", root.filePath("none"), key));
-        WAIT_FOR_WORKERS();
-        QTRY_VERIFY(boxes.size() > 1);
-        QVERIFY(boxes.takeFirst().startsWith("Applications|Uninstalling vn-gone runs this"));
-        QCOMPARE(boxes.takeFirst(),
-                 QStringLiteral("Applications|An error occurred while uninstalling vn-gone. It may "
-                                "have already been uninstalled.\nDo you want to remove vn-gone "
-                                "from the list?"));
-        QCOMPARE(boxes.value(0), refusal);
-        QCOMPARE(window->appsTree->topLevelItemCount(), refusal.isEmpty() ? 0 : 1);
-        QCOMPARE(window->noAppsLabel->isVisibleTo(window->appsTree), refusal.isEmpty());
     }
 
     void startupRemoval()
