@@ -154,6 +154,8 @@ private slots:
             << "badjson" << QStringList { "jsonReaderError", "finished" } << "";
         QTest::newRow("empty description") << "emptyobj" << QStringList { "finished" } << "";
         QTest::newRow("missing description") << "missing" << QStringList { "finished" } << "";
+        QTest::newRow("host unreachable")
+            << "unreachable" << QStringList { "noNetConnection", "finished" } << "";
     }
 
     void checkResults()
@@ -163,7 +165,10 @@ private slots:
         QFETCH(QString, build);
 
         server.applyEnvironment(mode);
+        if (mode == QLatin1String("unreachable"))
+            qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
         QCOMPARE(runCheck(), signalNames);
+        QCOMPARE(server.requestedPaths().isEmpty(), mode == QLatin1String("unreachable"));
         // The offered or the running build; none without a description.
         const QList<QVariantList> reported
             = log->arguments("updateAvailable(5)") + log->arguments("latestVersion(1)");
@@ -204,17 +209,6 @@ private slots:
         QCOMPARE(offer.value(3), QVariant(false));
         Settings::setSettingsValue(QStringLiteral("Updates"),
                                    QStringLiteral("InstallUpdatesAutomatically"), true);
-    }
-
-    void noNetworkEndsTheThread()
-    {
-        const quint16 closed = HttpsStandIn::closedPort();
-        qputenv("VN_WEB_HOST", "127.0.0.1");
-        qputenv("VN_WEB_PORT", QByteArray::number(closed));
-        qputenv("VN_WEB_BASE_URL", QStringLiteral("https://127.0.0.1:%1").arg(closed).toUtf8());
-        QCOMPARE(runCheck(),
-                 (QStringList { QStringLiteral("noNetConnection"), QStringLiteral("finished") }));
-        QVERIFY(server.requestedPaths().isEmpty());
     }
 
     void validateUpdateUrlIgnoresVersion()
@@ -364,25 +358,21 @@ private slots:
         QCOMPARE(download(server.baseUrl() + QStringLiteral("/setups/size/204800?rate=102400"),
                           dir.path()),
                  installed);
-        // speed, unit, total, received, percentage, size unit, elapsed, remaining
+        // speed, unit, total, received, percentage, size unit, elapsed, remaining; the figures'
+        // forms are checked in figures().
         const QList<QVariantList> reports = log->arguments(QStringLiteral("downloadProgressData"));
         QVERIFY2(reports.size() >= 5, qPrintable(QString::number(reports.size())));
         int previous = -1;
         for (const QVariantList &r : reports) {
             QCOMPARE(r.at(2).toInt(), 200);
-            QCOMPARE(r.at(5).toString(), QStringLiteral("KB"));
             QVERIFY(r.at(4).toInt() >= previous);
-            QCOMPARE(r.at(4).toInt(), r.at(3).toInt() * 100 / 200);
             previous = r.at(4).toInt();
         }
         const QVariantList &middle = reports.at(reports.size() / 2);
-        QCOMPARE(middle.at(1).toString(), QStringLiteral("KB/s"));
-        QVERIFY2(middle.at(0).toDouble() > 30 && middle.at(0).toDouble() < 400,
+        QVERIFY2(middle.at(0).toDouble() > 30 && middle.at(0).toDouble() < 400
+                     && middle.at(1).toString() == QLatin1String("KB/s"),
                  qPrintable(middle.at(0).toString()));
-        const QRegularExpression seconds(QStringLiteral("^00:00:0\\d$"));
-        QVERIFY(seconds.match(middle.at(6).toString()).hasMatch());
-        QVERIFY(middle.at(7).toString() == QStringLiteral("unknown")
-                || seconds.match(middle.at(7).toString()).hasMatch());
+        QVERIFY(middle.at(6).toString().contains(QRegularExpression("^00:00:0\\d$")));
         QCOMPARE(reports.last().at(4).toInt(), 100);
     }
 
@@ -468,6 +458,10 @@ private slots:
         QTest::newRow("no acknowledgement") << "stall"
                                             << "r.txt" << small << "noNetworkAvailable"
                                             << "";
+        // Quitting ends the upload before the stall time-out would.
+        QTest::newRow("quit mid-transfer") << "stall"
+                                           << "r.txt" << large << "uploadFailed r.txt"
+                                           << "The upload was cancelled.";
         QTest::newRow("no server") << ""
                                    << "r.txt" << small << "noNetworkAvailable"
                                    << "";
@@ -509,10 +503,12 @@ private slots:
         };
         QElapsedTimer timer;
         timer.start();
-        const QStringList names = runUpload([data](NetworkManager *manager) {
-            QMetaObject::invokeMethod(manager, "uploadToFtp", Qt::AutoConnection,
-                                      Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
-        });
+        const QStringList names = runUpload(
+            [data](NetworkManager *manager) {
+                QMetaObject::invokeMethod(manager, "uploadToFtp", Qt::AutoConnection,
+                                          Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
+            },
+            reason.contains("cancelled") ? 500 : 0);
         // Bounded by the 1.5 s stall time-out (polled once a second), whatever the server does.
         QVERIFY2(timer.elapsed() < 4500, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(names, QStringList({ outcome, "finished" }));
@@ -531,31 +527,6 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), content);
         }
-    }
-
-    void quitInterruptsUpload()
-    {
-        useMode("stall");
-        QTemporaryDir folder(local.filePath("DataXXXXXX"));
-        QFile file(folder.filePath("r.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(640000, 'x')) == 640000);
-        file.close();
-        const FtpData data { folder.path(), file.fileName(), "Verdimon Nuvo", "data", false, true,
-                             false };
-        QElapsedTimer timer;
-        timer.start();
-        // The stall time-out stays at its half minute: only the interruption ends the upload.
-        const QStringList names = runOnThread(
-            [data](NetworkManager *manager) {
-                QMetaObject::invokeMethod(manager, "uploadToFtp", Qt::AutoConnection,
-                                          Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
-            },
-            0, 500);
-        QVERIFY2(timer.elapsed() < 2500, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(names, QStringList({ "uploadFailed", "finished" }));
-        QCOMPARE(log->arguments("uploadFailed").value(0).value(1).toString(),
-                 QString("The upload was cancelled."));
-        QCOMPARE(file.size(), 640000);
     }
 
     void multipleUploads_data()
@@ -614,9 +585,9 @@ private:
     }
 
     // The outcome signals of one upload, in order ("uploadFailed <file>").
-    QStringList runUpload(const std::function<void(NetworkManager *)> &queue)
+    QStringList runUpload(const std::function<void(NetworkManager *)> &queue, int quitAfterMs = 0)
     {
-        QStringList names = runOnThread(queue, 1500);
+        QStringList names = runOnThread(queue, 1500, quitAfterMs);
         reasons.clear();
         for (const QVariantList &failure : log->arguments("uploadFailed")) {
             names[names.indexOf("uploadFailed")] = "uploadFailed " + failure.value(0).toString();
