@@ -430,49 +430,32 @@ private slots:
         const int large = 640000; // more than the sockets buffer: the sender meets the fault
         const int small = 1000; // sent whole before the server acts
         const QString partial = "The server holds %1 of the file's 1000 bytes.";
-        // '#' and '?' would cut the remote name if the URL were built as text.
-        QTest::newRow("arrives") << "normal"
-                                 << "Data_#1?é.txt" << large << "dataUploaded"
-                                 << "";
-        QTest::newRow("HELP refused") << "help-502"
-                                      << "r.txt" << large << "dataUploaded"
-                                      << "";
-        QTest::newRow("refused folder") << "refuse-folder"
-                                        << "r.txt" << small << "uploadFailed r.txt"
-                                        << "The server refused the file (reply 550).";
-        QTest::newRow("wrong password") << "wrong-password"
-                                        << "r.txt" << small << "uploadFailed r.txt"
-                                        << "The server refused the login.";
-        QTest::newRow("short transfer acknowledged")
-            << "ack-short"
-            << "r.txt" << small << "uploadFailed r.txt" << partial.arg(100);
-        QTest::newRow("acknowledged unread")
-            << "ack-unread"
-            << "r.txt" << small << "uploadFailed r.txt" << partial.arg(0);
-        QTest::newRow("dropped mid-transfer") << "drop"
-                                              << "r.txt" << large << "noNetworkAvailable"
-                                              << "";
-        QTest::newRow("stalled mid-transfer") << "stall"
-                                              << "r.txt" << large << "noNetworkAvailable"
-                                              << "";
-        QTest::newRow("no acknowledgement") << "stall"
-                                            << "r.txt" << small << "noNetworkAvailable"
-                                            << "";
-        // Quitting ends the upload before the stall time-out would.
-        QTest::newRow("quit mid-transfer") << "stall"
-                                           << "r.txt" << large << "uploadFailed r.txt"
-                                           << "The upload was cancelled.";
-        QTest::newRow("no server") << ""
-                                   << "r.txt" << small << "noNetworkAvailable"
-                                   << "";
-        QTest::newRow("unopenable file")
-            << "normal"
-            << "-missing.txt" << small << "uploadFailed missing.txt"
-            << "The file could not be opened: No such file or directory";
-        QTest::newRow("command in the name")
-            << "normal"
-            << "a.png\r\nDELE victim.txt" << small << "uploadFailed a.png\r\nDELE victim.txt"
-            << "The file name contains control characters; it was not sent.";
+        const QString noNetwork = "noNetworkAvailable", failed = "uploadFailed r.txt";
+        const std::tuple<const char *, QString, QString, int, QString, QString> rows[] = {
+            // '#' and '?' would cut the remote name if the URL were built as text.
+            { "arrives", "normal", "Data_#1?é.txt", large, "dataUploaded", "" },
+            { "HELP refused", "help-502", "r.txt", large, "dataUploaded", "" },
+            { "refused folder", "refuse-folder", "r.txt", small, failed,
+              "The server refused the file (reply 550)." },
+            { "wrong password", "wrong-password", "r.txt", small, failed,
+              "The server refused the login." },
+            { "short transfer acknowledged", "ack-short", "r.txt", small, failed,
+              partial.arg(100) },
+            { "acknowledged unread", "ack-unread", "r.txt", small, failed, partial.arg(0) },
+            { "dropped mid-transfer", "drop", "r.txt", large, noNetwork, "" },
+            { "stalled mid-transfer", "stall", "r.txt", large, noNetwork, "" },
+            { "no acknowledgement", "stall", "r.txt", small, noNetwork, "" },
+            // Quitting ends the upload before the stall time-out would.
+            { "quit mid-transfer", "stall", "r.txt", large, failed, "The upload was cancelled." },
+            { "no server", "", "r.txt", small, noNetwork, "" },
+            { "unopenable file", "normal", "-missing.txt", small, "uploadFailed missing.txt",
+              "The file could not be opened: No such file or directory" },
+            { "command in the name", "normal", "a.png\r\nDELE victim.txt", small,
+              "uploadFailed a.png\r\nDELE victim.txt",
+              "The file name contains control characters; it was not sent." },
+        };
+        for (const auto &[name, mode, file, size, outcome, reason] : rows)
+            QTest::newRow(name) << mode << file << size << outcome << reason;
     }
 
     void upload()
