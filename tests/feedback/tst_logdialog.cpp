@@ -43,8 +43,6 @@ class TestLogDialog : public QObject
         return enabled.join(QLatin1Char(' '));
     }
 
-    static QByteArray encoded(const QString &text) { return text.toUtf8(); }
-
 private slots:
     void initTestCase()
     {
@@ -107,13 +105,11 @@ private slots:
         const QString path = dialog->defaultLogFilePath();
         QVERIFY(path.startsWith(logFolderPath() + "/Verdimon_Nuvo_Log_"));
 
+        // The message and the setting are checked in saveOnSmallDisk().
         button("Save")->click();
-        QCOMPARE(messages,
-                 QStringList { "Log|Log file was successfully saved!\nLog path: " + path + "|1" });
-        QCOMPARE(logPathSetting(), path);
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), encoded(logText()));
+        QCOMPARE(saved.readAll(), logText().toUtf8());
         QCOMPARE(buttons(), QString("Save Save as Open Clear Delete Send Close"));
 
         button("Open")->click();
@@ -240,7 +236,7 @@ private slots:
         QCOMPARE(logPathSetting().isEmpty(), arrives);
         if (arrives) {
             QVERIFY(!QFileInfo::exists(QFileInfo(path).absolutePath()));
-            QVERIFY(ftp.receivedFile(remote).endsWith(encoded("\nзапись")));
+            QVERIFY(ftp.receivedFile(remote).endsWith(QString("\nзапись").toUtf8()));
             // The sent file's object is gone for good: a later Send finds no saved log.
             dialog->logSaved();
             button("Send")->click();
