@@ -196,13 +196,12 @@ private slots:
         QTest::addColumn<bool>("online");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("enabled");
+        const QString failed = "Error|Failed to send the log file!";
+        const QString all = "Save Save as Open Clear Delete Send Close";
         QTest::newRow("arrives") << "normal" << true << "Log|Log file was successfully sent!"
                                  << "Save Save as Clear Close";
-        QTest::newRow("refused") << "wrong-password" << true << "Error|Failed to send the log file!"
-                                 << "Save Save as Open Clear Delete Send Close";
-        QTest::newRow("acknowledged unread")
-            << "ack-unread" << true << "Error|Failed to send the log file!"
-            << "Save Save as Open Clear Delete Send Close";
+        QTest::newRow("refused") << "wrong-password" << true << failed << all;
+        QTest::newRow("acknowledged unread") << "ack-unread" << true << failed << all;
         QTest::newRow("offline") << "normal" << false
                                  << "Error|Network connection is not available! Check your "
                                     "network and try again."
