@@ -151,8 +151,9 @@ private slots:
         QCOMPARE(label(window, "label_4"), QStringLiteral("Downloaded successfully!"));
         QTRY_COMPARE(ready.count(), quits ? 1 : 0);
         if (quits) {
-            // The call's form is checked in setupKinds().
             QCOMPARE(launcher->calls().size(), 1);
+            QCOMPARE(launcher->calls().first().file, setup);
+            QCOMPARE(launcher->calls().first().arguments, QStringList { "/verysilent" });
             QVERIFY(QFileInfo(setup).isExecutable());
             return;
         }
@@ -323,9 +324,16 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()), block);
         file.close();
-        QCOMPARE(server.requestedPaths().size(), 1); // reading the file again: changelogCache
+        QCOMPARE(server.requestedPaths().size(), 1);
         dialog->close();
         QTRY_VERIFY(dialog.isNull());
+
+        // The next opening shows the file without asking the server.
+        dialog = new Changelog;
+        QCOMPARE(dialog->findChild<QTextBrowser *>()->toPlainText(), block);
+        QTest::qWait(300);
+        QCOMPARE(server.requestedPaths().size(), 1);
+        delete dialog;
     }
 
     // The cache: read in UTF-8, an older one in windows-1251, without asking the server; on a
