@@ -156,12 +156,9 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("endless") << "endless"
-                                 << "larger than 1 MB";
-        QTest::newRow("announced 2 GiB") << "huge"
-                                         << "larger than 1 MB";
-        QTest::newRow("one byte at a time") << "trickle"
-                                            << "within 2 seconds";
+        QTest::newRow("endless") << "endless" << QString("larger than 1 MB");
+        QTest::newRow("announced 2 GiB") << "huge" << QString("larger than 1 MB");
+        QTest::newRow("one byte at a time") << "trickle" << QString("within 2 seconds");
     }
 
     void setupDownloadIsBounded()
