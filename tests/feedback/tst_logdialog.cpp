@@ -105,8 +105,9 @@ private slots:
         const QString path = dialog->defaultLogFilePath();
         QVERIFY(path.startsWith(logFolderPath() + "/Verdimon_Nuvo_Log_"));
 
-        // The message and the setting are checked in saveOnSmallDisk().
-        button("Save")->click();
+        button("Save")->click(); // the setting it stores: send()
+        QCOMPARE(messages,
+                 QStringList { "Log|Log file was successfully saved!\nLog path: " + path + "|1" });
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), logText().toUtf8());
