@@ -550,29 +550,6 @@ private slots:
         QVERIFY(dialog.codeAccepted);
     }
 
-    // The user name is taken by someone else between its check and the insert: the message
-    // names the server's code, and the form stays with its texts, open for a correction.
-    void failedRegistrationKeepsForm()
-    {
-        AccountRegistration dialog;
-        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
-        dialog.show();
-        fillRegistration(&dialog, "Race Winner", "race_user", "race@mail.test", true);
-        dbServer.adminQuery("INSERT INTO users (name, username, password, email) VALUES "
-                            "('Other', 'race_user', 'x', 'other-race@mail.test')");
-        QTest::mouseClick(dialog.registerBtn, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
-        QCOMPARE(messages.first(), QStringLiteral("Registration failed! Error code: 1062"));
-        QTest::qWait(200);
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.nameEdit->text(), QStringLiteral("Race Winner"));
-        QCOMPARE(dialog.usernameEdit->text(), QStringLiteral("race_user"));
-        QCOMPARE(dialog.passwordEdit->text(), QStringLiteral("New+pass 1"));
-        QVERIFY(dialog.usernameEdit->isEnabled());
-        QVERIFY(dialog.registerBtn->isEnabled());
-        QVERIFY(!dialog.emailEdit->isEnabled()); // the verified address stays
-    }
-
     void recoveryReplacesPassword()
     {
         auto *dialog = new AccountRecovery;
@@ -758,19 +735,26 @@ private slots:
         waitForDetections();
     }
 
-    // A registration or recovery (its captcha image shown) the database refuses at the last step:
-    // when the failure is told, the spinner has stopped and the dialog takes input again.
+    // A registration or recovery (its captcha image shown) the database refuses at the last step,
+    // being down or the user name taken by someone else since its check: when the failure is told
+    // (the server's code named), the spinner has stopped and the dialog takes input again; a
+    // registration form stays open with its texts, for a correction.
     void lastStepFailureStopsTheSpinner_data()
     {
         QTest::addColumn<bool>("registration"); // else recovery
+        QTest::addColumn<bool>("taken"); // else the database is down
         QTest::addColumn<QString>("message");
-        QTest::newRow("registration") << true << "Registration failed! Error code: 2002";
-        QTest::newRow("recovery") << false << "The password of your account could not be changed.";
+        QTest::newRow("registration") << true << false << "Registration failed! Error code: 2002";
+        QTest::newRow("registration, name taken")
+            << true << true << "Registration failed! Error code: 1062";
+        QTest::newRow("recovery") << false << false
+                                  << "The password of your account could not be changed.";
     }
 
     void lastStepFailureStopsTheSpinner()
     {
         QFETCH(bool, registration);
+        QFETCH(bool, taken);
         QFETCH(QString, message);
         QPointer<QDialog> dialog;
         QAbstractButton *finalButton = nullptr;
@@ -790,8 +774,13 @@ private slots:
         }
         dialog->show();
         QVERIFY(!captcha->pixmap(Qt::ReturnByValue).isNull()); // the code to copy is shown
-        QSqlDatabase::removeDatabase(QStringLiteral("DBConnection"));
-        qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        if (taken) {
+            dbServer.adminQuery("INSERT INTO users (name, username, password, email) VALUES "
+                                "('Other', 'dora_db', 'x', 'other-dora@mail.test')");
+        } else {
+            QSqlDatabase::removeDatabase(QStringLiteral("DBConnection"));
+            qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        }
         QStringList told; // each message with the dialog's state under it
         MsgDialog::setTestResponder([&](MsgDialog *box) {
             const QList<LoaderWidget *> loaders = dialog->findChildren<LoaderWidget *>();
@@ -805,6 +794,15 @@ private slots:
         collectMessages();
         QVERIFY2(told.first().startsWith(message) && !told.first().endsWith("(busy)"),
                  qPrintable(told.first()));
+        if (auto *form = qobject_cast<AccountRegistration *>(dialog.data())) {
+            QTest::qWait(200);
+            QVERIFY(form->isVisible());
+            QCOMPARE(QStringList({ form->nameEdit->text(), form->usernameEdit->text(),
+                                   form->passwordEdit->text() }),
+                     QStringList({ "Dbdown Dora", "dora_db", "New+pass 1" }));
+            QVERIFY(form->usernameEdit->isEnabled() && form->registerBtn->isEnabled());
+            QVERIFY(!form->emailEdit->isEnabled()); // the verified address stays
+        }
         delete dialog.data();
     }
 
