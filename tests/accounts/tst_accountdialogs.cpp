@@ -327,9 +327,8 @@ private slots:
         SignalLog log(&db);
         int ticks = 0;
         QTimer ticker;
-        ticker.setInterval(50);
         connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
-        ticker.start();
+        ticker.start(50);
         QElapsedTimer clock;
         clock.start();
         RegData reg;
@@ -574,7 +573,6 @@ private slots:
         Account page;
         AccountData data;
         data.id = QStringLiteral("4");
-        data.name = QStringLiteral("Dave Online");
         page.setAccountData({ data });
         QCOMPARE(page.valueLabel(5)->text(), QStringLiteral("Unknown")); // no phone in the record
         QSignalSpy loggedOut(&page, &Account::logOut);
