@@ -32,6 +32,7 @@
 #include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <memory>
@@ -334,7 +335,7 @@ private slots:
         channels->item(0)->setEnabled(!devAccess); // as the previous account left it
         AccountData account;
         account.id = "7";
-        account.name = "jane";
+        account.name = "<img src=\"/etc/passwd\">Eve & <b>co</b>"; // shown as text
         account.group_name = group;
         account.dev_access = devAccess;
         window->setAccountData({ account });
@@ -343,7 +344,9 @@ private slots:
         QCOMPARE(Settings::settingsValue("Updates", "UpdatesChannel").toInt(), after);
         const char *names[] = { "Development", "Insider", "Beta", "Release" };
         QVERIFY2(window->windowTitle().contains(names[after]), qPrintable(window->windowTitle()));
-        QCOMPARE(window->accountImage->toolTip(), "jane");
+        QTextDocument tooltip; // a tooltip renders markup
+        tooltip.setHtml(window->accountImage->toolTip());
+        QCOMPARE(tooltip.toPlainText(), account.name);
     }
 
     // The sign-in dialog, asked for at start (before the window is placed) or by the account
