@@ -28,7 +28,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
-#include <QShortcut>
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QStandardPaths>
@@ -547,26 +546,6 @@ private slots:
         QVERIFY(log);
         window->onApplicationQuit();
         QTRY_VERIFY(log.isNull());
-    }
-
-    void shortcutsReachTheirActions()
-    {
-        auto window = newWindow();
-        QStringList keys;
-        for (QShortcut *shortcut : window->findChildren<QShortcut *>())
-            keys << shortcut->key().toString();
-        QCOMPARE(keys,
-                 QStringList({ "Ctrl+S", "Alt+C", "Alt+D", "Ctrl+P", "Ctrl+L", "Ctrl+N", "Ctrl+F",
-                               "Ctrl+U" }));
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        launcher->setResult(plat::shell::FileNotFound);
-        QTest::keyClick(window.get(), Qt::Key_D, Qt::AltModifier);
-        QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
-        launcher->setResult(plat::shell::Started);
-        QCOMPARE(boxes.size(), 2);
-        QVERIFY(boxes.first().startsWith("DX Diagnostic Tool (x64)|"));
-        QVERIFY(boxes.last().startsWith("Command Prompt (Admin)|"));
     }
 
     void runAtLoginEntry()
