@@ -417,18 +417,16 @@ private slots:
         const QString refused = "The server refused the connection.";
         const QString closed = "The server closed the connection.";
         const QString missing = "The server has no such file after the transfer.";
-        QTest::newRow("server gone") << "stopped"
-                                     << "" << refused;
-        QTest::newRow("server gone under the attachments") << "stopped"
-                                                           << "shot.png" << refused;
-        QTest::newRow("server hangs up") << "drop"
-                                         << "" << closed;
-        QTest::newRow("server hangs up on an attachment") << "drop"
-                                                          << "shot.png" << closed;
-        QTest::newRow("report acknowledged, not kept") << "ack-missing"
-                                                       << "" << missing;
-        QTest::newRow("attachment acknowledged, not kept") << "ack-missing"
-                                                           << "shot.png" << missing;
+        const std::tuple<const char *, QString, QString, QString> rows[] = {
+            { "server gone", "stopped", "", refused },
+            { "server gone under the attachments", "stopped", "shot.png", refused },
+            { "server hangs up", "drop", "", closed },
+            { "server hangs up on an attachment", "drop", "shot.png", closed },
+            { "report acknowledged, not kept", "ack-missing", "", missing },
+            { "attachment acknowledged, not kept", "ack-missing", "shot.png", missing },
+        };
+        for (const auto &[name, mode, attachment, reason] : rows)
+            QTest::newRow(name) << mode << attachment << reason;
     }
     void notSentNamesTheFault()
     {
