@@ -8,6 +8,7 @@
 
 #include <curl/curl.h>
 
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -38,9 +39,11 @@ struct TransferState
     curl_off_t moved = -1;
 
     // Final reply lines of the control connection, in order: 150/125 open the data transfer,
-    // the next reply acknowledges it, and a 213 after that answers SIZE.
+    // the next reply acknowledges it, and the one after that answers SIZE (213 with the size).
+    bool loggedIn = false; // 230: the connection is set up, the connect time-out is over
     bool transferOpened = false;
     int acknowledgement = 0;
+    int sizeReply = 0;
     qint64 remoteSize = -1;
 };
 
@@ -73,14 +76,17 @@ size_t serverReply(char *buffer, size_t size, size_t count, void *userData)
     const int code = finalLine ? line.left(3).toInt(&isCode) : 0;
     if (!isCode)
         return length;
-    if (code == 125 || code == 150) {
+    if (code == 230) {
+        state->loggedIn = true;
+    } else if (code == 125 || code == 150) {
         state->transferOpened = true;
     } else if (state->transferOpened && state->acknowledgement == 0) {
         state->acknowledgement = code;
-    } else if (state->acknowledgement != 0 && code == 213) {
+    } else if (state->acknowledgement != 0 && state->sizeReply == 0) {
+        state->sizeReply = code;
         bool ok = false;
         const qint64 remoteSize = line.mid(4).trimmed().toLongLong(&ok);
-        if (ok && remoteSize >= 0)
+        if (code == 213 && ok && remoteSize >= 0)
             state->remoteSize = remoteSize;
     }
     return length;
@@ -135,6 +141,22 @@ FtpTransfer::Result ended(FtpTransfer::Outcome outcome, const QString &reason)
     return FtpTransfer::Result { outcome, reason };
 }
 
+QString silenceReason(int seconds)
+{
+    return QObject::tr("The server did not respond for %n seconds.", nullptr, seconds);
+}
+
+// A connection that never came about: the server said no, or there is no way to it.
+FtpTransfer::Result notConnected(long osError)
+{
+    if (osError == ECONNREFUSED) {
+        return ended(FtpTransfer::Outcome::Broken,
+                     QObject::tr("The server refused the connection."));
+    }
+    return ended(FtpTransfer::Outcome::Unreachable,
+                 QObject::tr("The server could not be reached."));
+}
+
 } // namespace
 
 FtpTransfer::FtpTransfer(const QString &host, quint16 port, const QString &user,
@@ -172,11 +194,17 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
     }
     CURL *h = curl.get();
 
+    // libcurl counts its time-outs in whole seconds; the stall check here counts the same, so
+    // the time a reason states is the time waited.
+    const int stallSeconds = secondsAtLeastOne(limits.stallTimeoutMs);
+    const int connectSeconds = secondsAtLeastOne(limits.connectTimeoutMs);
+    const int deadlineSeconds = secondsAtLeastOne(limits.deadlineMs);
+
     TransferState state;
     state.file = file;
     state.size = file->size();
     state.isCancelled = &cancelled;
-    state.stallTimeoutMs = limits.stallTimeoutMs;
+    state.stallTimeoutMs = stallSeconds * 1000;
     state.sinceActivity.start();
 
     const QString fileName = remotePath.section(QLatin1Char('/'), -1);
@@ -204,18 +232,21 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, progress);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &state);
     curl_easy_setopt(h, CURLOPT_POSTQUOTE, sizeQuery.get());
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, long(limits.connectTimeoutMs));
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, long(limits.deadlineMs));
-    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT,
-                     long(secondsAtLeastOne(limits.stallTimeoutMs)));
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, long(connectSeconds));
+    curl_easy_setopt(h, CURLOPT_TIMEOUT, long(deadlineSeconds));
+    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(stallSeconds));
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, long(secondsAtLeastOne(limits.stallTimeoutMs)));
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, long(stallSeconds));
 
+    QElapsedTimer running;
+    running.start();
     const CURLcode code = curl_easy_perform(h);
     long reply = 0;
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &reply);
     curl_off_t sent = 0;
     curl_easy_getinfo(h, CURLINFO_SIZE_UPLOAD_T, &sent);
+    long osError = 0;
+    curl_easy_getinfo(h, CURLINFO_OS_ERRNO, &osError);
 
     if (state.cancelled)
         return ended(O::Failed, QObject::tr("The upload was cancelled."));
@@ -224,21 +255,31 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
                      QObject::tr("The file could not be read: %1").arg(file->errorString()));
     }
     if (state.stalled)
-        return ended(O::Unreachable, QObject::tr("The server stopped responding."));
+        return ended(O::Broken, silenceReason(stallSeconds));
     switch (code) {
     case CURLE_OK:
         break;
     case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_CONNECT:
         return ended(O::Unreachable, QObject::tr("The server could not be reached."));
+    case CURLE_COULDNT_CONNECT:
+        return notConnected(osError);
     case CURLE_OPERATION_TIMEDOUT:
+        // libcurl ends at the deadline itself; a little leeway for the clocks' granularity.
+        if (running.elapsed() + 250 >= qint64(deadlineSeconds) * 1000) {
+            return ended(
+                O::Broken,
+                QObject::tr("The upload did not end within %n seconds.", nullptr, deadlineSeconds));
+        }
+        // Until the login went through, the connect time-out bounds the whole set-up as well.
+        return ended(
+            O::Broken,
+            silenceReason(state.loggedIn ? stallSeconds : qMin(connectSeconds, stallSeconds)));
     case CURLE_FTP_ACCEPT_TIMEOUT:
-        return ended(O::Unreachable, QObject::tr("The server stopped responding."));
+        return ended(O::Broken, silenceReason(stallSeconds));
     case CURLE_SEND_ERROR:
     case CURLE_RECV_ERROR:
     case CURLE_GOT_NOTHING:
-    case CURLE_FTP_WEIRD_SERVER_REPLY:
-        return ended(O::Unreachable, QObject::tr("The connection to the server was lost."));
+        return ended(O::Broken, QObject::tr("The server closed the connection."));
     case CURLE_LOGIN_DENIED:
         return ended(O::Failed, QObject::tr("The server refused the login."));
     case CURLE_UPLOAD_FAILED:
@@ -254,9 +295,9 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
                      QObject::tr("The server did not confirm the transfer (reply %1).").arg(reply));
     default:
         // libcurl's own text names the fault; it never holds the password (set apart from the
-        // URL), and the caller masks it anyway.
+        // URL), and the caller masks it anyway. A server that speaks no FTP is not tried again.
         return ended(
-            O::Failed,
+            code == CURLE_FTP_WEIRD_SERVER_REPLY ? O::Broken : O::Failed,
             QObject::tr("The upload failed: %1")
                 .arg(QString::fromUtf8(*errorText ? errorText : curl_easy_strerror(code))));
     }
@@ -271,7 +312,18 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
                      QObject::tr("The server did not confirm the transfer (reply %1).")
                          .arg(state.acknowledgement));
     }
-    if (state.remoteSize >= 0 && state.remoteSize != state.size) {
+    // The acknowledgement alone is not enough: a server may call a transfer complete and keep
+    // nothing. Only one that does not implement SIZE leaves the acknowledgement to decide.
+    if (state.sizeReply == 500 || state.sizeReply == 502)
+        return Result { O::Arrived, QString() };
+    if (state.sizeReply == 550)
+        return ended(O::Failed, QObject::tr("The server has no such file after the transfer."));
+    if (state.remoteSize < 0) {
+        return ended(O::Failed,
+                     QObject::tr("The server did not confirm the file's size (reply %1).")
+                         .arg(state.sizeReply));
+    }
+    if (state.remoteSize != state.size) {
         return ended(O::Failed,
                      QObject::tr("The server holds %1 of the file's %2 bytes.")
                          .arg(state.remoteSize)

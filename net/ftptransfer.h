@@ -1,7 +1,8 @@
 #pragma once
 // One FTP upload through libcurl, run to its end on the calling thread. The upload counts as
-// arrived only when every byte was sent, the server acknowledged the transfer (226 or 250) and,
-// where the server answers SIZE, the remote size equals the local one.
+// arrived only when every byte was sent, the server acknowledged the transfer (226 or 250) and
+// answered SIZE with the local size; only a server that does not implement SIZE (500, 502) is
+// taken at its acknowledgement.
 
 #include <QString>
 
@@ -14,8 +15,10 @@ class FtpTransfer
 public:
     enum class Outcome {
         Arrived,
-        Unreachable, // no connection, or it broke or went silent: nothing is known to have arrived
-        Failed, // the server refused or cut short the upload, or it was cancelled
+        Unreachable, // the server's name or network could not be reached: no network
+        Broken, // the server refused or closed the connection, or went silent: the next upload to
+                // it would meet the same
+        Failed, // the server refused, cut short or lost this file, or the upload was cancelled
     };
     struct Result
     {
@@ -24,6 +27,7 @@ public:
     };
     struct Limits
     {
+        // Both count in whole seconds (rounded up), the unit the reason states them in.
         int connectTimeoutMs = 15000;
         int stallTimeoutMs = 30000; // nothing sent or answered for this long ends the upload
         // The whole upload, however slowly it moves: a server that trickles cannot hold the

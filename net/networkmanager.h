@@ -181,14 +181,18 @@ private:
     // The transfers run through libcurl and block this object's thread until they end; they are
     // bounded by the stall time-out and end within a second once the thread is interrupted
     // (QThread::requestInterruption). A file counts as arrived only when every byte was sent,
-    // the server acknowledged the transfer and, where it answers SIZE, holds as many bytes.
+    // the server acknowledged the transfer and holds as many bytes (by SIZE; a server that does
+    // not implement SIZE is taken at its acknowledgement).
     // Every file ends with exactly one outcome signal, then (once per operation) finished():
     //  - dataUploaded(): the file arrived (uploadToFtp only); the local removals were done;
-    //  - noNetworkAvailable(): the server could not be reached, the connection was lost or went
-    //    silent (uploadToFtp only; the records after it are not tried); local files are kept;
-    //  - uploadFailed(fileName, reason): anything else (file unreadable, control characters in
-    //    its name, login or folder refused, transfer cut short or unconfirmed, cancelled;
-    //    multipleUploadsToFTP reports every failed file this way); local files are kept.
+    //  - noNetworkAvailable(): the server's name or network could not be reached (uploadToFtp
+    //    only; the records after it are not tried); local files are kept;
+    //  - uploadFailed(fileName, reason): anything else, the reason naming it (file unreadable,
+    //    control characters in its name, connection refused or closed by the server, server
+    //    silent for the stall time, login or folder refused, transfer cut short, unconfirmed or
+    //    not on the server, cancelled; multipleUploadsToFTP reports every failed file this way).
+    //    After a refused, closed or silent connection uploadToFtp tries no later record. Local
+    //    files are kept.
     // A reason never contains the account's password.
 public:
     // Remote path of a file: "/public_html/apps/<product key>/telemetry/<folder>/<file>", or

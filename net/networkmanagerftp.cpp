@@ -90,7 +90,10 @@ bool NetworkManager::uploadRecord(const FtpData &data)
         return true;
     case FtpTransfer::Outcome::Unreachable:
         emit noNetworkAvailable();
-        // The later files would only wait for the same silence.
+        // The later files would meet the same.
+        return false;
+    case FtpTransfer::Outcome::Broken:
+        emit uploadFailed(fileName, withoutFtpPassword(result.reason));
         return false;
     case FtpTransfer::Outcome::Failed:
         break;

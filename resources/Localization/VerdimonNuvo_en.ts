@@ -3751,10 +3751,6 @@
         <translation>The file could not be opened: %1</translation>
     </message>
     <message>
-        <source>The connection to the server was lost.</source>
-        <translation>The connection to the server was lost.</translation>
-    </message>
-    <message>
         <source>Select the volume and press start to proceed</source>
         <translation>Select the volume and press start to proceed</translation>
     </message>
@@ -3773,10 +3769,6 @@
     <message>
         <source>The file could not be read: %1</source>
         <translation>The file could not be read: %1</translation>
-    </message>
-    <message>
-        <source>The server stopped responding.</source>
-        <translation>The server stopped responding.</translation>
     </message>
     <message>
         <source>The server could not be reached.</source>
@@ -4423,6 +4415,36 @@ Please enter the valid verification code from your email.</translation>
     <message>
         <source>Download path</source>
         <translation>Download path</translation>
+    </message>
+    <message numerus="yes">
+        <source>The server did not respond for %n seconds.</source>
+        <translation>
+            <numerusform>The server did not respond for %n second.</numerusform>
+            <numerusform>The server did not respond for %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server refused the connection.</source>
+        <translation>The server refused the connection.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The upload did not end within %n seconds.</source>
+        <translation>
+            <numerusform>The upload did not end within %n second.</numerusform>
+            <numerusform>The upload did not end within %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server closed the connection.</source>
+        <translation>The server closed the connection.</translation>
+    </message>
+    <message>
+        <source>The server has no such file after the transfer.</source>
+        <translation>The server has no such file after the transfer.</translation>
+    </message>
+    <message>
+        <source>The server did not confirm the file&apos;s size (reply %1).</source>
+        <translation>The server did not confirm the file&apos;s size (reply %1).</translation>
     </message>
 </context>
 </TS>

@@ -3764,10 +3764,6 @@
         <translation>Не удалось открыть файл: %1</translation>
     </message>
     <message>
-        <source>The connection to the server was lost.</source>
-        <translation>Соединение с сервером потеряно.</translation>
-    </message>
-    <message>
         <source>Select the volume and press start to proceed</source>
         <translation>Выберите том и нажмите «Пуск», чтобы продолжить</translation>
     </message>
@@ -3786,10 +3782,6 @@
     <message>
         <source>The file could not be read: %1</source>
         <translation>Не удалось прочитать файл: %1</translation>
-    </message>
-    <message>
-        <source>The server stopped responding.</source>
-        <translation>Сервер перестал отвечать.</translation>
     </message>
     <message>
         <source>The server could not be reached.</source>
@@ -4436,6 +4428,38 @@ Please enter the valid verification code from your email.</source>
     <message>
         <source>Download path</source>
         <translation>Путь загрузки</translation>
+    </message>
+    <message numerus="yes">
+        <source>The server did not respond for %n seconds.</source>
+        <translation>
+            <numerusform>Сервер не отвечал %n секунду.</numerusform>
+            <numerusform>Сервер не отвечал %n секунды.</numerusform>
+            <numerusform>Сервер не отвечал %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server refused the connection.</source>
+        <translation>Сервер отклонил соединение.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The upload did not end within %n seconds.</source>
+        <translation>
+            <numerusform>Отправка файла не завершилась за %n секунду.</numerusform>
+            <numerusform>Отправка файла не завершилась за %n секунды.</numerusform>
+            <numerusform>Отправка файла не завершилась за %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server closed the connection.</source>
+        <translation>Сервер закрыл соединение.</translation>
+    </message>
+    <message>
+        <source>The server has no such file after the transfer.</source>
+        <translation>После передачи такого файла на сервере нет.</translation>
+    </message>
+    <message>
+        <source>The server did not confirm the file&apos;s size (reply %1).</source>
+        <translation>Сервер не подтвердил размер файла (ответ %1).</translation>
     </message>
 </context>
 </TS>

@@ -3764,10 +3764,6 @@
         <translation>Не вдалося відкрити файл: %1</translation>
     </message>
     <message>
-        <source>The connection to the server was lost.</source>
-        <translation>З&apos;єднання із сервером втрачено.</translation>
-    </message>
-    <message>
         <source>Select the volume and press start to proceed</source>
         <translation>Виберіть том і натисніть «Пуск», щоб продовжити</translation>
     </message>
@@ -3786,10 +3782,6 @@
     <message>
         <source>The file could not be read: %1</source>
         <translation>Не вдалося прочитати файл: %1</translation>
-    </message>
-    <message>
-        <source>The server stopped responding.</source>
-        <translation>Сервер перестав відповідати.</translation>
     </message>
     <message>
         <source>The server could not be reached.</source>
@@ -4436,6 +4428,38 @@ Please enter the valid verification code from your email.</source>
     <message>
         <source>Download path</source>
         <translation>Шлях завантаження</translation>
+    </message>
+    <message numerus="yes">
+        <source>The server did not respond for %n seconds.</source>
+        <translation>
+            <numerusform>Сервер не відповідав %n секунду.</numerusform>
+            <numerusform>Сервер не відповідав %n секунди.</numerusform>
+            <numerusform>Сервер не відповідав %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server refused the connection.</source>
+        <translation>Сервер відхилив з&apos;єднання.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The upload did not end within %n seconds.</source>
+        <translation>
+            <numerusform>Надсилання файлу не завершилося за %n секунду.</numerusform>
+            <numerusform>Надсилання файлу не завершилося за %n секунди.</numerusform>
+            <numerusform>Надсилання файлу не завершилося за %n секунд.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server closed the connection.</source>
+        <translation>Сервер закрив з&apos;єднання.</translation>
+    </message>
+    <message>
+        <source>The server has no such file after the transfer.</source>
+        <translation>Після передавання такого файлу на сервері немає.</translation>
+    </message>
+    <message>
+        <source>The server did not confirm the file&apos;s size (reply %1).</source>
+        <translation>Сервер не підтвердив розмір файлу (відповідь %1).</translation>
     </message>
 </context>
 </TS>

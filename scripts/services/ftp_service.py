@@ -11,13 +11,15 @@ Uploaded files land there, so a test reads what arrived straight from that folde
     normal          accepts every upload
     refuse-folder   the telemetry folders refuse writing (550 on STOR)
     wrong-password  the account's password differs from the program's, so every login fails
-    drop            closes the control and data connections once the first bytes of an upload
-                    have arrived
+    drop            closes the control and data connections, without a reply, once the first
+                    bytes of an upload have arrived
     help-502        answers HELP with "502 Command not implemented"
     no-size         answers SIZE with "502 Command not implemented"
     ack-short       reads the first 100 bytes of an upload, closes the data connection and
                     answers 226 (transfer complete)
     ack-unread      answers 226 as soon as an upload starts, without reading anything
+    ack-missing     answers 226 as soon as an upload starts and keeps no file of it (the data is
+                    taken and thrown away): SIZE then answers 550 (no such file)
     stall           accepts an upload's data connection and never reads from it or answers
 On start it prints "PORT=<n>" on standard output and writes the same line to --env-file when
 given. Each command after login ("COMMAND argument") is appended to --request-log when given.
@@ -59,10 +61,10 @@ class DroppingDTPHandler(DTPHandler):
     def handle_read_event(self):
         super().handle_read_event()
         if self.tot_bytes_received > 0 and not self._closed:
-            # An abortive close (RST) of the data connection; the control connection answers
-            # the STOR with "426 ... transfer aborted".
+            # An abortive close (RST) of the data connection; closing the control connection
+            # closes this one too, and neither answers.
             self.socket.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
-            self.close()
+            self.cmd_channel.close()
 
 
 class ShortDTPHandler(DTPHandler):
@@ -96,10 +98,26 @@ class StallingDTPHandler(DTPHandler):
         self.modify_ioloop_events(0)
 
 
+class MissingDTPHandler(DTPHandler):
+    """Data channel that calls an upload complete at once and keeps no file of it."""
+
+    def enable_receiving(self, type, cmd):
+        super().enable_receiving(type, cmd)
+        self.cmd_channel.respond("226 Transfer complete.")
+        # The data still goes into the open file, so the client meets no reset, but the name is
+        # gone before it can ask for the size.
+        os.remove(self.file_obj.name)
+
+    def close(self):
+        self._resp = None  # the one acknowledgement was sent already
+        super().close()
+
+
 DTP_HANDLERS = {
     "drop": DroppingDTPHandler,
     "ack-short": ShortDTPHandler,
     "ack-unread": UnreadDTPHandler,
+    "ack-missing": MissingDTPHandler,
     "stall": StallingDTPHandler,
 }
 
@@ -117,7 +135,7 @@ def main():
     parser.add_argument("--dir", required=True, help="state folder (the served root lives below)")
     parser.add_argument("--mode", default="normal",
                         choices=["normal", "refuse-folder", "wrong-password", "drop", "help-502", "no-size",
-                                 "ack-short", "ack-unread", "stall"])
+                                 "ack-short", "ack-unread", "ack-missing", "stall"])
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--env-file")
     parser.add_argument("--request-log")

@@ -252,6 +252,49 @@ private slots:
         QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
     }
 
+    // A failed send names what the server did; the saved log stays and can be sent again.
+    void sendNamesTheFault_data()
+    {
+        QTest::addColumn<QString>("mode"); // "stopped": nothing listens on the FTP port
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("server gone") << "stopped"
+                                     << "The server refused the connection.";
+        QTest::newRow("server hangs up") << "drop"
+                                         << "The server closed the connection.";
+        QTest::newRow("acknowledged, not kept")
+            << "ack-missing"
+            << "The server has no such file after the transfer.";
+    }
+    void sendNamesTheFault()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, reason);
+        QVERIFY2(mode == "stopped" || ftp.start(mode), qPrintable(ftp.errorText()));
+        ftp.clear();
+        ftp.applyEnvironment();
+        setWebPort(ftp.port()); // the network is there, whatever the FTP server does
+        if (mode == "stopped")
+            qputenv("VN_FTP_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        dialog = new Log;
+        button("Save")->click();
+        const QString path = logPathSetting();
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray content = saved.readAll();
+        saved.close();
+        messages.clear();
+        button("Send")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        QCOMPARE(messages[0],
+                 QString("Error|Failed to send the log file!\n%1: %2|3")
+                     .arg(QFileInfo(path).fileName(), reason));
+        QCOMPARE(buttons(), QString("Save Save as Open Clear Delete Send Close"));
+        QCOMPARE(logPathSetting(), path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), content);
+        QVERIFY2(ftp.start(), qPrintable(ftp.errorText()));
+    }
+
     void viewOutlivesDialog()
     {
         QTextBrowser *view = logView();

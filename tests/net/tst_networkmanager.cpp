@@ -6,12 +6,15 @@
 #include "appidentity.h"
 #include "diskfaults.h"
 #include "ftpstandin.h"
+#include "net/ftptransfer.h"
 #include "networkfixture.h"
+#include "silentlistener.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
+#include <QTcpServer>
 
 class TestNetworkManager : public QObject, private NetworkFixture
 {
@@ -414,8 +417,12 @@ private slots:
         QTest::addColumn<QString>("reason");
         const int large = 640000; // more than the sockets buffer: the sender meets the fault
         const int small = 1000; // sent whole before the server acts
+        const int report = 300000; // a report of 300 KB
         const QString partial = "The server holds %1 of the file's 1000 bytes.";
-        const QString noNetwork = "noNetworkAvailable", failed = "uploadFailed r.txt";
+        const QString failed = "uploadFailed r.txt";
+        const QString closed = "The server closed the connection.";
+        const QString silent = "The server did not respond for 2 seconds.";
+        const QString missing = "The server has no such file after the transfer.";
         const std::tuple<const char *, QString, QString, int, QString, QString> rows[] = {
             // '#' and '?' would cut the remote name if the URL were built as text.
             { "arrives", "normal", "Data_#1?é.txt", large, "dataUploaded", "" },
@@ -427,12 +434,17 @@ private slots:
             { "short transfer acknowledged", "ack-short", "r.txt", small, failed,
               partial.arg(100) },
             { "acknowledged unread", "ack-unread", "r.txt", small, failed, partial.arg(0) },
-            { "dropped mid-transfer", "drop", "r.txt", large, noNetwork, "" },
-            { "stalled mid-transfer", "stall", "r.txt", large, noNetwork, "" },
-            { "no acknowledgement", "stall", "r.txt", small, noNetwork, "" },
+            // SIZE then finds nothing: an acknowledgement alone does not make a file arrive.
+            { "acknowledged, no file", "ack-missing", "r.txt", report, failed, missing },
+            { "acknowledged, no small file", "ack-missing", "r.txt", small, failed, missing },
+            { "dropped mid-transfer", "drop", "r.txt", large, failed, closed },
+            { "dropped before acknowledging", "drop", "r.txt", small, failed, closed },
+            // The reason states the stall time-out waited (2 s).
+            { "stalled mid-transfer", "stall", "r.txt", large, failed, silent },
+            { "no acknowledgement", "stall", "r.txt", small, failed, silent },
             // Quitting ends the upload before the stall time-out would.
             { "quit mid-transfer", "stall", "r.txt", large, failed, "The upload was cancelled." },
-            { "no server", "", "r.txt", small, noNetwork, "" },
+            { "no server", "", "r.txt", small, failed, "The server refused the connection." },
             { "unopenable file", "normal", "-missing.txt", small, "uploadFailed missing.txt",
               "The file could not be opened: No such file or directory" },
             { "command in the name", "normal", "a.png\r\nDELE victim.txt", small,
@@ -477,8 +489,14 @@ private slots:
                                           Q_ARG(QVector<FtpData>, QVector<FtpData> { data }));
             },
             reason.contains("cancelled") ? 500 : 0);
-        // Bounded by the 1.5 s stall time-out (polled once a second), whatever the server does.
+        // Bounded by the 2 s stall time-out (polled once a second), whatever the server does; a
+        // reason that states the time waited tells it as it was.
         QVERIFY2(timer.elapsed() < 4500, qPrintable(QString::number(timer.elapsed())));
+        const QRegularExpressionMatch stated
+            = QRegularExpression(" for (\\d+) seconds").match(reason);
+        if (stated.hasMatch())
+            QVERIFY2(timer.elapsed() >= stated.captured(1).toInt() * 1000,
+                     qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(names, QStringList({ outcome, "finished" }));
         QCOMPARE(reasons, reason.isEmpty() ? QStringList() : QStringList { reason });
         QCOMPARE(ftp.receivedFile(remoteFolder + "victim.txt"), QByteArray("keep"));
@@ -495,6 +513,56 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), content);
         }
+    }
+
+    // A server that never completes the connection, or never greets: the upload ends at the time
+    // its reason states (connect or stall time-out, or the overall deadline), whichever is first.
+    void transferTimeouts_data()
+    {
+        QTest::addColumn<bool>("connects");
+        QTest::addColumn<int>("connectMs");
+        QTest::addColumn<int>("stallMs");
+        QTest::addColumn<int>("deadlineMs");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<int>("waitedMs");
+        const QString silent = "The server did not respond for %1 seconds.";
+        QTest::newRow("no handshake") << false << 2000 << 5000 << 60000 << silent.arg(2) << 2000;
+        QTest::newRow("no handshake, stall first")
+            << false << 5000 << 1200 << 60000 << silent.arg(2) << 2000;
+        QTest::newRow("no greeting") << true << 5000 << 2000 << 60000 << silent.arg(2) << 2000;
+        QTest::newRow("no greeting, connect time-out first")
+            << true << 2000 << 5000 << 60000 << silent.arg(2) << 2000;
+        QTest::newRow("no greeting by the deadline")
+            << true << 5000 << 5000 << 2000 << "The upload did not end within 2 seconds." << 2000;
+    }
+    void transferTimeouts()
+    {
+        QFETCH(bool, connects);
+        QFETCH(int, connectMs);
+        QFETCH(int, stallMs);
+        QFETCH(int, deadlineMs);
+        QFETCH(QString, reason);
+        QFETCH(int, waitedMs);
+        SilentListener dropping;
+        QTcpServer mute; // completes the handshake, then says nothing
+        QVERIFY(dropping.port() != 0 && mute.listen(QHostAddress::LocalHost));
+        FtpTransfer transfer("127.0.0.1", connects ? mute.serverPort() : dropping.port(), "user",
+                             "secret");
+        FtpTransfer::Limits limits;
+        limits.connectTimeoutMs = connectMs;
+        limits.stallTimeoutMs = stallMs;
+        limits.deadlineMs = deadlineMs;
+        transfer.setLimits(limits);
+        QFile file(local.filePath("timeouts.txt"));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.write("kept") == 4 && file.seek(0));
+        QElapsedTimer timer;
+        timer.start();
+        const FtpTransfer::Result result = transfer.upload(&file, "/public_html/apps/t.txt");
+        const qint64 elapsed = timer.elapsed();
+        QCOMPARE(result.reason, reason);
+        QCOMPARE(int(result.outcome), int(FtpTransfer::Outcome::Broken));
+        QVERIFY2(elapsed >= waitedMs && elapsed < waitedMs + 2500,
+                 qPrintable(QString::number(elapsed)));
     }
 
     void multipleUploads_data()
@@ -555,7 +623,7 @@ private:
     // The outcome signals of one upload, in order ("uploadFailed <file>").
     QStringList runUpload(const std::function<void(NetworkManager *)> &queue, int quitAfterMs = 0)
     {
-        QStringList names = runOnThread(queue, 1500, quitAfterMs);
+        QStringList names = runOnThread(queue, 2000, quitAfterMs);
         reasons.clear();
         for (const QVariantList &failure : log->arguments("uploadFailed")) {
             names[names.indexOf("uploadFailed")] = "uploadFailed " + failure.value(0).toString();

@@ -12,7 +12,8 @@ class FtpStandIn
 {
 public:
     // Modes: "normal", "refuse-folder", "wrong-password", "drop", "help-502", "no-size",
-    // "ack-short", "ack-unread", "stall" (see ftp_service.py). A restart keeps what arrived.
+    // "ack-short", "ack-unread", "ack-missing", "stall" (see ftp_service.py).
+    // A restart keeps what arrived.
     bool start(const QString &mode = QStringLiteral("normal"));
 
     quint16 port() const { return m_port; }
