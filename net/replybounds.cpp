@@ -70,12 +70,21 @@ ReplyBounds::ReplyBounds(QNetworkReply *watched, qint64 limit, int deadline, boo
         refuse(QObject::tr("The server did not send its reply's headers within %1 seconds.")
                    .arg(headersDeadlineMs / 1000));
     });
-    // Over TLS the request goes out once the handshake is done, which the stall timer bounds;
-    // a redirect sends a new request.
+    // Over TLS the request goes out once the handshake is done, which the stall timer bounds.
+    // A redirect sends a new request: at once on the same connection, after a new handshake to
+    // another server.
     if (reply->url().scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0)
         headersTimer->start();
     connect(reply, &QNetworkReply::encrypted, headersTimer, qOverload<>(&QTimer::start));
-    connect(reply, &QNetworkReply::redirected, headersTimer, qOverload<>(&QTimer::start));
+    connect(reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
+        const QUrl from = reply->url();
+        const bool sameServer = target.scheme() == from.scheme() && target.host() == from.host()
+            && target.port(443) == from.port(443);
+        if (sameServer)
+            headersTimer->start();
+        else
+            headersTimer->stop();
+    });
     connect(reply, &QNetworkReply::metaDataChanged, headersTimer, &QTimer::stop);
 
     // Runs before the handlers connected later: they see the verdict on the length.
