@@ -208,8 +208,12 @@ def handle(req, method, parts, query, body):
     elif mode == "slowheaders":
         slow_headers(req)
     elif mode == "shortbody":
-        req.wfile = CutOffWriter(req.wfile, req.server.options.short_body_bytes)
-        delegate(req, method, rest, query, body)
+        plain = req.wfile
+        req.wfile = CutOffWriter(plain, req.server.options.short_body_bytes)
+        try:
+            delegate(req, method, rest, query, body)
+        finally:
+            req.wfile = plain  # the server flushes and closes its own stream
         req.close_connection = True
     elif mode == "gzipbomb":
         bomb = gzip_bomb()
