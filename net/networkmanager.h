@@ -81,7 +81,7 @@ public:
     // unreserved set percent-encoded, so that '+', '&', '=' and '%' arrive as typed.
     static QByteArray formBody(const QList<QPair<QString, QString>> &fields);
     // Splits a captcha reply at its last ';' into the picture and the code. A picture too large
-    // to decode safely is left null, with the reason in `reason`.
+    // to decode safely is left null, with the reason in `reason`; so is a reply without ';'.
     static void splitCaptcha(const QByteArray &body, QImage *image, QString *code,
                              QString *reason = nullptr);
 

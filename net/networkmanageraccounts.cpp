@@ -77,8 +77,11 @@ void NetworkManager::splitCaptcha(const QByteArray &body, QImage *image, QString
 {
     const int split = body.lastIndexOf(';');
     if (split < 0) {
+        // A picture with no code after it is no captcha the user could answer.
         *image = QImage();
         *code = QString::fromUtf8(body);
+        if (reason)
+            *reason = QObject::tr("The server's reply is not a captcha.");
         return;
     }
     *image = ReplyBounds::boundedImage(body.left(split), reason);
@@ -155,7 +158,7 @@ void NetworkManager::onCaptchaReply(QNetworkReply *reply)
         splitCaptcha(body, &image, &code, &refusal);
     if (!refusal.isEmpty())
         emit requestFailed(refusal);
-    // A picture refused for its size is no captcha the user could read.
+    // A picture refused for its size, or one without its code, is no captcha the user could read.
     if (!body.isEmpty() && refusal.isEmpty())
         emit captchaData(image, code);
     else

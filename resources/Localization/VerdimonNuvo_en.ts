@@ -16,6 +16,18 @@
         <translation>The server&apos;s reply is not a picture.</translation>
     </message>
     <message>
+        <source>The server did not send its reply&apos;s headers within %1 seconds.</source>
+        <translation>The server did not send its reply&apos;s headers within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply ended after %1 of the %2 bytes it announced.</source>
+        <translation>The server&apos;s reply ended after %1 of the %2 bytes it announced.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is not a captcha.</source>
+        <translation>The server&apos;s reply is not a captcha.</translation>
+    </message>
+    <message>
         <source>The picture from the server is too large (%1 x %2 pixels).</source>
         <translation>The picture from the server is too large (%1 x %2 pixels).</translation>
     </message>

@@ -16,6 +16,18 @@
         <translation>Ответ сервера не является изображением.</translation>
     </message>
     <message>
+        <source>The server did not send its reply&apos;s headers within %1 seconds.</source>
+        <translation>Сервер не прислал заголовки ответа за %1 с.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply ended after %1 of the %2 bytes it announced.</source>
+        <translation>Ответ сервера оборвался после %1 из объявленных %2 байт.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is not a captcha.</source>
+        <translation>Ответ сервера не является капчей.</translation>
+    </message>
+    <message>
         <source>The picture from the server is too large (%1 x %2 pixels).</source>
         <translation>Изображение с сервера слишком большое (%1 x %2 пикселей).</translation>
     </message>

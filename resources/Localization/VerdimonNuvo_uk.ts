@@ -16,6 +16,18 @@
         <translation>Відповідь сервера не є зображенням.</translation>
     </message>
     <message>
+        <source>The server did not send its reply&apos;s headers within %1 seconds.</source>
+        <translation>Сервер не надіслав заголовки відповіді за %1 с.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply ended after %1 of the %2 bytes it announced.</source>
+        <translation>Відповідь сервера обірвалася після %1 з оголошених %2 байтів.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is not a captcha.</source>
+        <translation>Відповідь сервера не є капчею.</translation>
+    </message>
+    <message>
         <source>The picture from the server is too large (%1 x %2 pixels).</source>
         <translation>Зображення із сервера завелике (%1 x %2 пікселів).</translation>
     </message>

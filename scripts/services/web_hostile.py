@@ -8,21 +8,129 @@ A first path component naming a mode makes that request misbehave, whatever it a
     redirect      the ordinary answer of the rest of the path, sent as a 301 with a Location
     markup        the ordinary answer, with HTML in every text the route modules fill in
     bigimage      a 20000 x 20000 PNG of about 1.7 MB (";12345" after it for a captcha)
+    endlessheaders  200, then header lines without end
+    endlessheader   200, then one header line without end
+    slowheaders   200, then header bytes one every --trickle-seconds, never the blank line
+    shortbody     the ordinary answer of the rest of the path announcing 100 bytes more than it
+                  has, and only its first --short-body-bytes bytes sent (the connection closes)
+    gzipbomb      200, Content-Encoding gzip: 2 MB on the wire, 2 GiB of zeros once unpacked
+    noseparator   a captcha picture without the ';' and the code after it
 """
 
+import re
 import struct
 import threading
 import time
 import zlib
 
-MODES = ("endless", "huge", "trickle", "status500true", "redirect", "markup", "bigimage")
+MODES = ("endless", "huge", "trickle", "status500true", "redirect", "markup", "bigimage",
+         "endlessheaders", "endlessheader", "slowheaders", "shortbody", "gzipbomb", "noseparator")
 BLOCK = b"7" * 65536
+BOMB_SIZE = 2 * 1024 ** 3
 _big_png = None
 _big_png_lock = threading.Lock()
+_bomb = None
+_bomb_lock = threading.Lock()
 
 
 def add_arguments(parser):
     parser.add_argument("--trickle-seconds", type=float, default=1.0)
+    parser.add_argument("--short-body-bytes", type=int, default=5)
+
+
+def gzip_bomb():
+    """BOMB_SIZE zeros as one gzip member of about 2 MB. Made once: one block of zeros is packed
+    and flushed fully, so that every further block packs to the same bytes."""
+    global _bomb
+    with _bomb_lock:
+        if _bomb is None:
+            zeros = b"\0" * (16 * 1024 * 1024)
+            count = BOMB_SIZE // len(zeros)
+            packer = zlib.compressobj(9, zlib.DEFLATED, -zlib.MAX_WBITS)
+            first = packer.compress(zeros) + packer.flush(zlib.Z_FULL_FLUSH)
+            again = packer.compress(zeros) + packer.flush(zlib.Z_FULL_FLUSH)
+            crc = 0
+            for _ in range(count):
+                crc = zlib.crc32(zeros, crc)
+            header = b"\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\xff"
+            trailer = struct.pack("<II", crc & 0xffffffff, BOMB_SIZE & 0xffffffff)
+            _bomb = header + first + again * (count - 1) + packer.flush() + trailer
+        return _bomb
+
+
+def picture_without_separator():
+    """A captcha picture none of whose bytes is ';', with nothing after it."""
+    import web_accounts
+    for number in range(10000, 100000):
+        picture = web_accounts.captcha_png(str(number))
+        if b";" not in picture:
+            return picture
+    raise RuntimeError("every captcha picture holds a ';'")
+
+
+class CutOffWriter:
+    """Passes the headers on with a Content-Length 100 bytes above the body's, then only the
+    first `keep` bytes of the body; the rest is dropped, so the reply ends shorter than it
+    announced once the connection closes."""
+
+    def __init__(self, wfile, keep):
+        self.wfile = wfile
+        self.keep = keep
+        self.head = b""
+        self.in_body = False
+
+    def write(self, data):
+        data = bytes(data)
+        if not self.in_body:
+            self.head += data
+            end = self.head.find(b"\r\n\r\n")
+            if end < 0:
+                return len(data)
+            self.in_body = True
+            body = self.head[end + 4:]
+            head = re.sub(rb"(?im)^(content-length:\s*)(\d+)",
+                          lambda m: m.group(1) + str(int(m.group(2)) + 100).encode(),
+                          self.head[:end + 4])
+            self.wfile.write(head)
+            data = body
+        kept = data[:max(0, self.keep)]
+        self.keep -= len(kept)
+        if kept:
+            self.wfile.write(kept)
+        return len(data)
+
+    def flush(self):
+        self.wfile.flush()
+
+
+def endless_headers(req, one_line):
+    """A status line and header bytes that never end with a blank line."""
+    try:
+        req.wfile.write(b"HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n")
+        if one_line:
+            req.wfile.write(b"X-Filler: ")
+        line = b"X-Filler: " + b"7" * 1000 + b"\r\n"
+        block = BLOCK if one_line else line * 64
+        while True:
+            req.wfile.write(block)
+    except OSError:
+        pass
+    req.close_connection = True
+
+
+def slow_headers(req):
+    """Header bytes one at a time, every --trickle-seconds, for at most a minute."""
+    try:
+        req.wfile.write(b"HTTP/1.1 200 OK\r\n")
+        req.wfile.flush()
+        deadline = time.monotonic() + 60
+        while time.monotonic() < deadline:
+            req.wfile.write(b"X")
+            req.wfile.flush()
+            time.sleep(req.server.options.trickle_seconds)
+    except OSError:
+        pass
+    req.close_connection = True
 
 
 def big_png():
@@ -95,6 +203,31 @@ def handle(req, method, parts, query, body):
         except OSError:
             pass
         req.close_connection = True
+    elif mode in ("endlessheaders", "endlessheader"):
+        endless_headers(req, mode == "endlessheader")
+    elif mode == "slowheaders":
+        slow_headers(req)
+    elif mode == "shortbody":
+        plain = req.wfile
+        req.wfile = CutOffWriter(plain, req.server.options.short_body_bytes)
+        try:
+            delegate(req, method, rest, query, body)
+        finally:
+            req.wfile = plain  # the server flushes and closes its own stream
+        req.close_connection = True
+    elif mode == "gzipbomb":
+        bomb = gzip_bomb()
+        req.send_response(200)
+        req.send_header("Content-Type", "application/json")
+        req.send_header("Content-Encoding", "gzip")
+        req.send_header("Content-Length", str(len(bomb)))
+        req.end_headers()
+        try:
+            req.wfile.write(bomb)
+        except OSError:
+            req.close_connection = True
+    elif mode == "noseparator":
+        req.send_body(200, picture_without_separator(), "image/png")
     elif mode == "status500true":
         req.send_body(500, b"true", "text/plain")
     elif mode == "bigimage":

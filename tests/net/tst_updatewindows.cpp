@@ -385,6 +385,42 @@ private slots:
         delete dialog;
     }
 
+    // While the notes are being fetched, Update and Clear are disabled: pressing them neither asks
+    // the server a second time nor asks to clear; Update comes back when the request has ended.
+    void changelogButtonsWaitForTheRequest()
+    {
+        QVERIFY(
+            AtomicFile::writeFile(Changelog::changelogFilePath(), QByteArray("Build: 1"), nullptr));
+        QPointer<Changelog> dialog = new Changelog;
+        dialog->show();
+        QPushButton *clear = dialog->findChildren<QPushButton *>().value(0);
+        QPushButton *update = dialog->findChildren<QPushButton *>().value(1);
+        QCOMPARE(update->text(), QStringLiteral("Update"));
+        QVERIFY(clear->isEnabled() && update->isEnabled());
+
+        // Headers that come one byte a second keep the request running for a while.
+        server.applyEnvironment(QStringLiteral("slowheaders"));
+        server.clearRequests();
+        QTest::mouseClick(update, Qt::LeftButton);
+        for (int press = 0; press < 5; ++press) {
+            QVERIFY(!update->isEnabled());
+            QVERIFY(!clear->isEnabled());
+            QTest::mouseClick(update, Qt::LeftButton);
+            QTest::mouseClick(clear, Qt::LeftButton);
+            QTest::qWait(200);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 15000);
+        server.applyEnvironment();
+        QCOMPARE(messages,
+                 QStringList { "Error|Can't get changelog information. The server did not send "
+                               "its reply's headers within 3 seconds." });
+        QCOMPARE(server.requestedPaths(),
+                 QStringList { "/slowheaders/apps/verdimon_nuvo/release/en.update.release.json" });
+        QTRY_VERIFY(update->isEnabled());
+        QVERIFY(!clear->isEnabled()); // Update emptied the view: nothing to clear
+        delete dialog;
+    }
+
     void insiderOfferInstallAndSwitch()
     {
         auto *offer = new InsiderNotification;
