@@ -59,6 +59,7 @@ class VerdimonNuvo : public QWidget
     friend class TestUpdateCheck;
     friend class TestReportSaving;
     friend class TstAccountDialogs;
+    friend class TstAccountFailures;
     friend class TstUserPaths;
 
 public:

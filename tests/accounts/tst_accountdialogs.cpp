@@ -73,10 +73,6 @@ private slots:
         QVERIFY(ServerDB::endSession(15000));
         dbServer.applyEnvironment();
         AccountQueries::setConnectTimeout(0);
-        AccountQueries::setReadTimeout(0);
-        dbServer.setProxyRules({});
-        dbServer.clearProxyLog();
-        LogIn::setAvatarDeadline(0);
     }
 
     void formBodyKeepsEveryCharacter_data()
@@ -359,108 +355,6 @@ private slots:
         const qint64 limit = AccountQueries::connectTimeout() * 1000;
         QVERIFY2(took >= limit - 500 && took < limit + 2500, qPrintable(QString::number(took)));
         QVERIFY2(ticks >= took / 50 / 2, qPrintable(QString::number(ticks)));
-    }
-
-    // A statement the server stops answering, or whose connection is cut, at its preparation or
-    // at its run: each request tells the failure (a connection error, a name or number read as
-    // taken, a failed write or sign-out) once the read time-out has passed, never an answer that
-    // the server did not give, and sends the statement once.
-    void statementFailureIsNoAnswer_data()
-    {
-        QTest::addColumn<QString>("request");
-        QTest::addColumn<QString>("rule");
-        QTest::addColumn<QString>("statement"); // a text of the statement's SQL
-        QTest::addColumn<QStringList>("outcome");
-        QTest::addColumn<QString>("code"); // first argument of the outcome's first signal
-        struct Request
-        {
-            const char *name;
-            const char *statement;
-            const char *outcome;
-            const char *code;
-        };
-        const Request requests[] = {
-            { "connectDB", "password FROM users", "loginStarted databaseConnectionError(1)",
-              "2013" },
-            { "validateUsername", "SELECT username FROM users",
-              "usernameTaken usernameValidationFinished", "" },
-            { "validatePhone", "SELECT phone FROM users", "phoneTaken phoneValidationFinished",
-              "" },
-            { "registerAccount", "INSERT INTO users", "regFailed registrationFinished", "2013" },
-            { "recoverAccount, its lookup", "SELECT id FROM users",
-              "recoveryFailed recoveryFinished", "2013" },
-            { "recoverAccount, its update", "UPDATE users SET password",
-              "recoveryFailed recoveryFinished", "2013" },
-            { "setUserLoggedOffStatus, its lookup", "SELECT status FROM users",
-              "logoutStarted loggedOutFailed finished", "" },
-            { "setUserLoggedOffStatus, its update", "last_logout",
-              "logoutStarted loggedOutFailed finished", "" },
-        };
-        for (const char *action : { "stall", "drop" }) {
-            for (const char *stage : { "prepare", "execute" }) {
-                for (const Request &request : requests) {
-                    const QString name = QString::fromLatin1(request.name);
-                    QTest::addRow("%s at %s: %s", action, stage, request.name)
-                        << name.section(QLatin1Char(','), 0, 0)
-                        << QStringLiteral("%1 %2 %3").arg(action, stage, request.statement)
-                        << request.statement << QString::fromLatin1(request.outcome).split(' ')
-                        << request.code;
-                }
-            }
-        }
-    }
-
-    void statementFailureIsNoAnswer()
-    {
-        QFETCH(QString, request);
-        QFETCH(QString, rule);
-        QFETCH(QString, statement);
-        QFETCH(QStringList, outcome);
-        QFETCH(QString, code);
-        const bool stalled = rule.startsWith(QLatin1String("stall"));
-        dbServer.adminQuery(QStringLiteral("UPDATE users SET status = 'online' WHERE id = 4"));
-        qputenv("VN_DB_PORT", QByteArray::number(dbServer.proxyPort()));
-        AccountQueries::setReadTimeout(1);
-        dbServer.setProxyRules({ rule });
-        ServerDB db;
-        SignalLog log(&db);
-        QElapsedTimer clock;
-        clock.start();
-        RegData reg;
-        reg.name = QStringLiteral("Stalled User");
-        reg.username = QStringLiteral("stalled_user");
-        reg.email = QStringLiteral("stalled@mail.test");
-        if (request == "connectDB")
-            db.connectDB("alice", "Alice+Pass1");
-        else if (request == "validateUsername")
-            db.validateUsername("stalled_user"); // a free name
-        else if (request == "validatePhone")
-            db.validatePhone("+380999999999"); // a free number
-        else if (request == "registerAccount")
-            db.registerAccount({ reg });
-        else if (request == "setUserLoggedOffStatus")
-            db.setUserLoggedOffStatus("4");
-        else
-            db.recoverAccount("bob@mail.test", "vn1$a$b");
-        QVERIFY(log.waitFor(outcome.last(), 20000));
-        const qint64 took = clock.elapsed();
-        QTest::qWait(300); // anything sent after the outcome
-        QCOMPARE(log.names(), outcome);
-        if (!code.isEmpty())
-            QCOMPARE(log.arguments(outcome.at(request == "connectDB" ? 1 : 0)).value(0).value(0),
-                     QVariant(code));
-        // Sent once: no second copy, as text or prepared, on the same or a new connection.
-        const QStringList sent = dbServer.proxyLog().filter(statement);
-        QCOMPARE(sent.size(), rule.contains(QLatin1String(" execute ")) ? 3 : 2);
-        QVERIFY2(sent.last().startsWith(stalled ? "stalled " : "dropped "),
-                 qPrintable(sent.last()));
-        const qint64 limit = stalled ? AccountQueries::readTimeout() * 1000 : 0;
-        QVERIFY2(took >= limit - 200 && took < limit + 1500, qPrintable(QString::number(took)));
-        // Nothing was written or changed.
-        QCOMPARE(dbServer.adminQuery("SELECT COUNT(*) FROM users WHERE username = 'stalled_user'"),
-                 QStringList { "0" });
-        QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE id = 4"),
-                 QStringList { "online" });
     }
 
     // Quitting hands the sign-out to the database thread and waits for it only briefly.
