@@ -119,13 +119,19 @@ bool hasAllUpperCasePart(const QString &email)
         || !isNotAllUpperCase(labels.last());
 }
 
-LoaderWidget *startLoader(QWidget *dialog)
+LoaderWidget *makeLoader(QWidget *dialog, bool disableDialog)
 {
-    auto *loader = new LoaderWidget(dialog, true, true);
+    auto *loader = new LoaderWidget(dialog, true, disableDialog);
     loader->setLineLength(20);
     loader->setInnerRadius(20);
     loader->setColor(QColor(105, 140, 105));
     loader->setCursor(Qt::ArrowCursor);
+    return loader;
+}
+
+LoaderWidget *startLoader(QWidget *dialog)
+{
+    LoaderWidget *loader = makeLoader(dialog, true);
     loader->start();
     return loader;
 }

@@ -43,7 +43,10 @@ void markFieldInvalid(QWidget *field);
 // True when the local part, the first or the last host label of the address holds no lower-case
 // letter (digits alone included).
 bool hasAllUpperCasePart(const QString &email);
-// A started 80 x 80 spinner over the dialog, which it disables while it spins.
+// An 80 x 80 spinner over the dialog, not started; disableDialog: the dialog is disabled while
+// it spins.
+LoaderWidget *makeLoader(QWidget *dialog, bool disableDialog);
+// A started spinner over the dialog, which it disables while it spins.
 LoaderWidget *startLoader(QWidget *dialog);
 // Stops and releases the spinner, if any.
 void stopLoader(QPointer<LoaderWidget> &loader);

@@ -17,6 +17,7 @@ namespace AccountQueries {
 namespace {
 
 std::atomic<int> connectTimeoutOverride { 0 };
+std::atomic<int> readTimeoutOverride { 0 };
 
 QString connectionName()
 {
@@ -56,12 +57,38 @@ QSqlDatabase openedDatabase(QString *errorCode = nullptr)
     return db;
 }
 
-QSqlQuery preparedQuery(const QSqlDatabase &db, const QString &statement)
+// A statement prepared on the server. One whose preparation failed is never run: Qt would send
+// it again as plain text (on a new connection, when the driver reconnects after a lost one), so
+// a server that went silent or dropped the connection would be asked twice and take twice as
+// long to give up.
+class Statement
 {
-    QSqlQuery query(db);
-    query.prepare(statement);
-    return query;
-}
+public:
+    Statement(const QSqlDatabase &db, const QString &text)
+        : query(db)
+    {
+        prepared = query.prepare(text);
+    }
+
+    void bind(const QString &placeholder, const QVariant &value)
+    {
+        query.bindValue(placeholder, value);
+    }
+
+    // False when it failed, with the driver's native code in errorCode.
+    bool run(QString *errorCode = nullptr)
+    {
+        const bool ok = prepared && query.exec();
+        if (!ok && errorCode)
+            *errorCode = query.lastError().nativeErrorCode();
+        return ok;
+    }
+
+    QSqlQuery query;
+
+private:
+    bool prepared = false;
+};
 
 } // namespace
 
@@ -76,12 +103,23 @@ int connectTimeout()
     return seconds > 0 ? seconds : connectTimeoutSeconds;
 }
 
+void setReadTimeout(int seconds)
+{
+    readTimeoutOverride = qMax(0, seconds);
+}
+
+int readTimeout()
+{
+    const int seconds = readTimeoutOverride;
+    return seconds > 0 ? seconds : readTimeoutSeconds;
+}
+
 QString connectOptions()
 {
     return QStringLiteral("MYSQL_OPT_RECONNECT=TRUE;MYSQL_OPT_CONNECT_TIMEOUT=%1;"
                           "MYSQL_OPT_READ_TIMEOUT=%2;MYSQL_OPT_WRITE_TIMEOUT=%3")
         .arg(connectTimeout())
-        .arg(readTimeoutSeconds)
+        .arg(readTimeout())
         .arg(writeTimeoutSeconds);
 }
 
@@ -104,49 +142,66 @@ Lookup findAccount(const QString &login)
         found.result = Lookup::NotOpened;
         return found;
     }
-    QSqlQuery query = preparedQuery(db,
-                                    QStringLiteral("SELECT username, password FROM users WHERE "
-                                                   "username = :login OR email = :login OR "
-                                                   "phone = :login"));
-    query.bindValue(QStringLiteral(":login"), login);
-    if (!query.exec() || !query.next())
+    Statement lookup(db,
+                     QStringLiteral("SELECT username, password FROM users WHERE username = :login "
+                                    "OR email = :login OR phone = :login"));
+    lookup.bind(QStringLiteral(":login"), login);
+    if (!lookup.run(&found.errorCode)) {
+        found.result = Lookup::Failed;
         return found;
+    }
+    if (!lookup.query.next()) {
+        found.result = Lookup::NoRow;
+        return found;
+    }
     found.result = Lookup::Found;
-    found.username = query.value(0).toString();
-    found.storedPassword = query.value(1).toString();
+    found.username = lookup.query.value(0).toString();
+    found.storedPassword = lookup.query.value(1).toString();
     return found;
 }
 
 AccountRead readAccount(const QString &username)
 {
     AccountRead read;
-    QSqlDatabase db = openedDatabase();
-    if (!db.isOpen())
+    QSqlDatabase db = openedDatabase(&read.errorCode);
+    if (!db.isOpen()) {
+        read.result = AccountRead::Failed;
         return read;
-    QSqlQuery query = preparedQuery(db,
-                                    QStringLiteral("SELECT avatar, id, name, email, user_group, "
-                                                   "dev_access, phone FROM users WHERE "
-                                                   "username = :username"));
-    query.bindValue(QStringLiteral(":username"), username);
-    if (!query.exec() || !query.next())
-        return read;
-    read.found = true;
-    AccountData &account = read.account;
-    account.avatar = query.value(0).toString();
-    account.id = query.value(1).toString();
-    account.name = query.value(2).toString();
-    account.username = username;
-    account.email = query.value(3).toString();
-    account.dev_access = query.value(5).toBool();
-    account.phone = query.value(6).toString();
-
-    QSqlQuery group = preparedQuery(
-        db, QStringLiteral("SELECT group_name, group_color FROM `groups` WHERE id = :groupId"));
-    group.bindValue(QStringLiteral(":groupId"), query.value(4));
-    if (group.exec() && group.next()) {
-        account.group_name = group.value(0).toString();
-        account.group_color = group.value(1).toString();
     }
+    Statement user(db,
+                   QStringLiteral("SELECT avatar, id, name, email, user_group, dev_access, phone "
+                                  "FROM users WHERE username = :username"));
+    user.bind(QStringLiteral(":username"), username);
+    if (!user.run(&read.errorCode)) {
+        read.result = AccountRead::Failed;
+        return read;
+    }
+    if (!user.query.next()) {
+        read.result = AccountRead::NoRow;
+        return read;
+    }
+    const QSqlQuery &row = user.query;
+    AccountData &account = read.account;
+    account.avatar = row.value(0).toString();
+    account.id = row.value(1).toString();
+    account.name = row.value(2).toString();
+    account.username = username;
+    account.email = row.value(3).toString();
+    account.dev_access = row.value(5).toBool();
+    account.phone = row.value(6).toString();
+
+    Statement group(
+        db, QStringLiteral("SELECT group_name, group_color FROM `groups` WHERE id = :groupId"));
+    group.bind(QStringLiteral(":groupId"), row.value(4));
+    if (!group.run(&read.errorCode)) {
+        read.result = AccountRead::Failed;
+        return read;
+    }
+    if (group.query.next()) {
+        account.group_name = group.query.value(0).toString();
+        account.group_color = group.query.value(1).toString();
+    }
+    read.result = AccountRead::Found;
     return read;
 }
 
@@ -157,15 +212,14 @@ void markUserOnline(const QString &id)
     QSqlDatabase db = openedDatabase();
     if (!db.isOpen())
         return;
-    QSqlQuery query = preparedQuery(db,
-                                    QStringLiteral("UPDATE users SET status = :userStatus, "
-                                                   "last_login = :userLogin, last_action = "
-                                                   ":userAction WHERE id = :userID"));
-    query.bindValue(QStringLiteral(":userStatus"), QStringLiteral("online"));
-    query.bindValue(QStringLiteral(":userLogin"), serverDateTime());
-    query.bindValue(QStringLiteral(":userAction"), serverDateTime());
-    query.bindValue(QStringLiteral(":userID"), id);
-    query.exec();
+    Statement update(db,
+                     QStringLiteral("UPDATE users SET status = :userStatus, last_login = "
+                                    ":userLogin, last_action = :userAction WHERE id = :userID"));
+    update.bind(QStringLiteral(":userStatus"), QStringLiteral("online"));
+    update.bind(QStringLiteral(":userLogin"), serverDateTime());
+    update.bind(QStringLiteral(":userAction"), serverDateTime());
+    update.bind(QStringLiteral(":userID"), id);
+    update.run();
 }
 
 Offline markUserOffline(const QString &id)
@@ -173,43 +227,45 @@ Offline markUserOffline(const QString &id)
     QSqlDatabase db = openedDatabase();
     if (!db.isOpen())
         return Offline::Failed;
-    QSqlQuery status = preparedQuery(db, QStringLiteral("SELECT status FROM users WHERE id = :id"));
-    status.bindValue(QStringLiteral(":id"), id);
-    if (!status.exec())
+    Statement status(db, QStringLiteral("SELECT status FROM users WHERE id = :id"));
+    status.bind(QStringLiteral(":id"), id);
+    if (!status.run())
         return Offline::Failed;
-    if (!status.next() || status.value(0).toString() != QLatin1String("online"))
+    if (!status.query.next() || status.query.value(0).toString() != QLatin1String("online"))
         return Offline::NotOnline;
-    QSqlQuery query = preparedQuery(db,
-                                    QStringLiteral("UPDATE users SET status = :userStatus, "
-                                                   "last_logout = :userLogout, last_action = "
-                                                   ":userAction WHERE id = :userID"));
-    query.bindValue(QStringLiteral(":userStatus"), QStringLiteral("offline"));
-    query.bindValue(QStringLiteral(":userLogout"), serverDateTime());
-    query.bindValue(QStringLiteral(":userAction"), serverDateTime());
-    query.bindValue(QStringLiteral(":userID"), id);
-    return query.exec() ? Offline::LoggedOut : Offline::Failed;
+    Statement update(db,
+                     QStringLiteral("UPDATE users SET status = :userStatus, last_logout = "
+                                    ":userLogout, last_action = :userAction WHERE id = :userID"));
+    update.bind(QStringLiteral(":userStatus"), QStringLiteral("offline"));
+    update.bind(QStringLiteral(":userLogout"), serverDateTime());
+    update.bind(QStringLiteral(":userAction"), serverDateTime());
+    update.bind(QStringLiteral(":userID"), id);
+    return update.run() ? Offline::LoggedOut : Offline::Failed;
 }
 
-int usernameRows(const QString &username)
+namespace {
+
+// Rows of `users` whose column holds the value, or -1 when the statement failed.
+int rowsHolding(const QString &column, const QString &value)
 {
     QSqlDatabase db = openedDatabase();
     if (!db.isOpen())
         return -1;
-    QSqlQuery query = preparedQuery(
-        db, QStringLiteral("SELECT username FROM users WHERE username = :username"));
-    query.bindValue(QStringLiteral(":username"), username);
-    return query.exec() ? query.size() : -1;
+    Statement select(db, QStringLiteral("SELECT %1 FROM users WHERE %1 = :value").arg(column));
+    select.bind(QStringLiteral(":value"), value);
+    return select.run() ? select.query.size() : -1;
+}
+
+} // namespace
+
+int usernameRows(const QString &username)
+{
+    return rowsHolding(QStringLiteral("username"), username);
 }
 
 int phoneRows(const QString &phone)
 {
-    QSqlDatabase db = openedDatabase();
-    if (!db.isOpen())
-        return -1;
-    QSqlQuery query
-        = preparedQuery(db, QStringLiteral("SELECT phone FROM users WHERE phone = :phone"));
-    query.bindValue(QStringLiteral(":phone"), phone);
-    return query.exec() ? query.size() : -1;
+    return rowsHolding(QStringLiteral("phone"), phone);
 }
 
 Written insertAccount(const RegData &reg)
@@ -218,28 +274,26 @@ Written insertAccount(const RegData &reg)
     QSqlDatabase db = openedDatabase(&written.errorCode);
     if (!db.isOpen())
         return written;
-    QSqlQuery query = preparedQuery(
+    Statement insert(
         db,
         QStringLiteral("INSERT INTO users (name, username, password, email, reg_date, user_group, "
                        "birth_date, gender, dev_access, reg_from, country, is_verified) VALUES "
                        "(:name, :username, :password, :email, :reg_date, :user_group, "
                        ":birth_date, :gender, :dev_access, :reg_from, :country_id, "
                        ":account_verified)"));
-    query.bindValue(QStringLiteral(":name"), reg.name);
-    query.bindValue(QStringLiteral(":username"), reg.username);
-    query.bindValue(QStringLiteral(":password"), reg.password);
-    query.bindValue(QStringLiteral(":email"), reg.email);
-    query.bindValue(QStringLiteral(":reg_date"), reg.reg_date);
-    query.bindValue(QStringLiteral(":user_group"), reg.user_group);
-    query.bindValue(QStringLiteral(":birth_date"), reg.birth_date);
-    query.bindValue(QStringLiteral(":gender"), reg.gender);
-    query.bindValue(QStringLiteral(":dev_access"), 0);
-    query.bindValue(QStringLiteral(":reg_from"), QString::fromLatin1(Product::displayName));
-    query.bindValue(QStringLiteral(":country_id"), reg.country_id);
-    query.bindValue(QStringLiteral(":account_verified"), QStringLiteral("yes"));
-    written.ok = query.exec();
-    if (!written.ok)
-        written.errorCode = query.lastError().nativeErrorCode();
+    insert.bind(QStringLiteral(":name"), reg.name);
+    insert.bind(QStringLiteral(":username"), reg.username);
+    insert.bind(QStringLiteral(":password"), reg.password);
+    insert.bind(QStringLiteral(":email"), reg.email);
+    insert.bind(QStringLiteral(":reg_date"), reg.reg_date);
+    insert.bind(QStringLiteral(":user_group"), reg.user_group);
+    insert.bind(QStringLiteral(":birth_date"), reg.birth_date);
+    insert.bind(QStringLiteral(":gender"), reg.gender);
+    insert.bind(QStringLiteral(":dev_access"), 0);
+    insert.bind(QStringLiteral(":reg_from"), QString::fromLatin1(Product::displayName));
+    insert.bind(QStringLiteral(":country_id"), reg.country_id);
+    insert.bind(QStringLiteral(":account_verified"), QStringLiteral("yes"));
+    written.ok = insert.run(&written.errorCode);
     return written;
 }
 
@@ -249,25 +303,20 @@ Written replacePassword(const QString &email, const QString &storedPassword)
     QSqlDatabase db = openedDatabase(&written.errorCode);
     if (!db.isOpen())
         return written;
-    QSqlQuery idQuery
-        = preparedQuery(db, QStringLiteral("SELECT id FROM users WHERE email = :email"));
-    idQuery.bindValue(QStringLiteral(":email"), email);
-    if (!idQuery.exec()) {
-        written.errorCode = idQuery.lastError().nativeErrorCode();
+    Statement lookup(db, QStringLiteral("SELECT id FROM users WHERE email = :email"));
+    lookup.bind(QStringLiteral(":email"), email);
+    if (!lookup.run(&written.errorCode))
         return written;
-    }
-    if (!idQuery.next())
+    if (!lookup.query.next())
         return written; // no account has the address: an empty code
-    const QString id = idQuery.value(0).toString();
-    QSqlQuery query = preparedQuery(db,
-                                    QStringLiteral("UPDATE users SET password = :password WHERE "
-                                                   "email = :email AND id = :id"));
-    query.bindValue(QStringLiteral(":password"), storedPassword);
-    query.bindValue(QStringLiteral(":email"), email);
-    query.bindValue(QStringLiteral(":id"), id);
-    written.ok = query.exec();
-    if (!written.ok)
-        written.errorCode = query.lastError().nativeErrorCode();
+    const QString id = lookup.query.value(0).toString();
+    Statement update(db,
+                     QStringLiteral("UPDATE users SET password = :password WHERE email = :email "
+                                    "AND id = :id"));
+    update.bind(QStringLiteral(":password"), storedPassword);
+    update.bind(QStringLiteral(":email"), email);
+    update.bind(QStringLiteral(":id"), id);
+    written.ok = update.run(&written.errorCode);
     return written;
 }
 

@@ -19,15 +19,19 @@ QString connectOptions();
 // it); 0 restores connectTimeoutSeconds. Any thread.
 void setConnectTimeout(int seconds);
 int connectTimeout();
+// The same for the read time-out (readTimeoutSeconds).
+void setReadTimeout(int seconds);
+int readTimeout();
 
 // An id that names an account: a decimal number of at least 1.
 bool isAccountId(const QString &id);
 
 struct Lookup
 {
-    enum Result { Unreachable, NotOpened, NoRow, Found };
+    // Failed: the statement got no answer (timed out, connection lost) or was refused.
+    enum Result { Unreachable, NotOpened, Failed, NoRow, Found };
     Result result = NoRow;
-    QString errorCode; // NotOpened: the driver's native code
+    QString errorCode; // NotOpened, Failed: the driver's native code
     QString username;
     QString storedPassword;
 };
@@ -36,7 +40,9 @@ Lookup findAccount(const QString &login);
 
 struct AccountRead
 {
-    bool found = false;
+    enum Result { Failed, NoRow, Found };
+    Result result = Failed;
+    QString errorCode; // Failed: the driver's native code
     AccountData account; // group name and colour empty when the group row is missing
 };
 AccountRead readAccount(const QString &username);
@@ -47,7 +53,7 @@ enum class Offline { NotOnline, LoggedOut, Failed };
 // Sets an online account offline; an account that is not online (or missing) is NotOnline.
 Offline markUserOffline(const QString &id);
 
-// Rows holding the value, or -1 when the statement failed.
+// Rows holding the value, or -1 when the statement failed (or got no answer).
 int usernameRows(const QString &username);
 int phoneRows(const QString &phone);
 

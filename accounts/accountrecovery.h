@@ -18,6 +18,7 @@ class AccountRecovery : public QDialog
 {
     Q_OBJECT
     friend class TstAccountDialogs;
+    friend class TstAccountFailures;
 
 public:
     explicit AccountRecovery(QWidget *parent = nullptr);

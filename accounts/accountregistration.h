@@ -23,6 +23,7 @@ class AccountRegistration : public QDialog
 {
     Q_OBJECT
     friend class TstAccountDialogs;
+    friend class TstRegistrationForm;
 
 public:
     explicit AccountRegistration(QWidget *parent = nullptr);

@@ -20,9 +20,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
+
+int avatarDeadlineOverride = 0;
 
 QString linkText(const QString &text)
 {
@@ -191,16 +194,32 @@ void LogIn::setControlsEnabled(bool enabled)
     signInBtn->setText(enabled ? QObject::tr("Sign in") : QObject::tr("Login"));
 }
 
+void LogIn::setAvatarDeadline(int milliseconds)
+{
+    avatarDeadlineOverride = qMax(0, milliseconds);
+}
+
 void LogIn::startLogin(const QString &login, const QString &password)
 {
     setControlsEnabled(false);
+    connectionHasFailed = false;
+    accountReceived = false;
+    avatarReceived = false;
+    receivedAvatar = QPixmap();
+    // An earlier attempt's late results are not this attempt's.
+    if (database)
+        database->disconnect(this);
     // Both objects belong to this dialog: a dialog closed during the sign-in releases them, and
     // no later result reaches a released dialog.
     auto *db = new ServerDB(this);
+    database = db;
     if (avatarManager)
         avatarManager->deleteLater();
     avatarManager = new NetworkManager;
     avatarManager->setParent(this);
+    // A picture server that never answers must not hold the sign-in.
+    avatarManager->setRequestBounds(
+        0, avatarDeadlineOverride > 0 ? avatarDeadlineOverride : avatarDeadlineMs);
     registerAccountMetaTypes();
 
     connect(db, &ServerDB::loginStarted, this, &LogIn::accountLoginLoader);
@@ -223,9 +242,19 @@ void LogIn::startLogin(const QString &login, const QString &password)
 
 void LogIn::accountLoginLoader()
 {
-    loader = AccountForms::startLoader(this);
-    if (!isVisible())
-        loader->hide();
+    stopLoader();
+    // A hidden dialog stays enabled: shown during the sign-in (the window gave up waiting for
+    // it), it spins there but still takes Esc and its close button.
+    loader = AccountForms::makeLoader(this, isVisible());
+    if (isVisible())
+        loader->start();
+}
+
+void LogIn::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (loader && !loader->isSpinning())
+        loader->start();
 }
 
 void LogIn::stopLoader()
@@ -235,11 +264,31 @@ void LogIn::stopLoader()
 
 void LogIn::setAccountData(const QVector<AccountData> &accountDataVector)
 {
+    if (accountReceived)
+        return;
+    accountReceived = true;
     emit userAccountData(accountDataVector);
+    finishSignIn();
 }
 
+// The account and the avatar come from two servers, in either order; the dialog (and with it
+// the database object that still has to deliver the account) stays until both are in.
 void LogIn::setAccountAvatar(const QPixmap &avatar)
 {
+    if (avatarReceived)
+        return;
+    avatarReceived = true;
+    receivedAvatar = avatar;
+    // The avatar request sends no finished(); the request object ends here.
+    if (avatarManager)
+        avatarManager->deleteLater();
+    finishSignIn();
+}
+
+void LogIn::finishSignIn()
+{
+    if (!accountReceived || !avatarReceived || signedIn)
+        return;
     if (remember) {
         Settings::setSettingsValue(QStringLiteral("Credentials"), QStringLiteral("Login"),
                                    encryptString(credentialsCipherKey, loginEdit->text()));
@@ -247,12 +296,9 @@ void LogIn::setAccountAvatar(const QPixmap &avatar)
                                    encryptString(credentialsCipherKey, passwordEdit->text()));
     }
     signedIn = true;
-    emit userAccountAvatar(avatar);
+    emit userAccountAvatar(receivedAvatar);
     emit closeDB();
     stopLoader();
-    // The avatar request sends no finished(); the request object ends here.
-    if (avatarManager)
-        avatarManager->deleteLater();
     appendToLog(QStringLiteral("%1: %2").arg(
         currentTimestamp(), QObject::tr("user successfully logged in to the system")));
     close();

@@ -31,8 +31,14 @@ public:
     QPushButton *signInButton() const { return signInBtn; }
     Switch *rememberSwitch() const { return rememberMe; }
     bool isSignedIn() const { return signedIn; }
-    // True once the account service failed to answer (also during the constructor's sign-in).
+    // True when the latest sign-in could not reach the account service (also the constructor's
+    // sign-in); a new attempt starts without it.
     bool hasConnectionFailed() const { return connectionHasFailed; }
+
+    // How long a sign-in waits for the avatar before it ends with the default picture.
+    static constexpr int avatarDeadlineMs = 10000;
+    // Replaces avatarDeadlineMs for the sign-ins started from now on; 0 restores it.
+    static void setAvatarDeadline(int milliseconds);
 
 signals:
     void loginCancelled();
@@ -56,6 +62,7 @@ private slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createLayout();
@@ -64,6 +71,8 @@ private:
     void startLogin(const QString &login, const QString &password);
     void setControlsEnabled(bool enabled);
     void stopLoader();
+    // The end of a good sign-in, once both the account and the avatar (or its failure) are in.
+    void finishSignIn();
     // The common end of a failed sign-in: controls back, credentials cleared, the message.
     void showFailure(const QString &text);
 
@@ -78,7 +87,12 @@ private:
     AppQLabel *signUpLink = nullptr;
     AppQLabel *forgotLink = nullptr;
     QPointer<LoaderWidget> loader;
+    QPointer<ServerDB> database; // of the current attempt
     QPointer<NetworkManager> avatarManager;
+    // What the current attempt has received; they arrive in either order.
+    bool accountReceived = false;
+    bool avatarReceived = false;
+    QPixmap receivedAvatar;
     bool remember = false;
     bool signedIn = false;
     bool connectionHasFailed = false;

@@ -35,6 +35,8 @@ void ServerDB::connectDB(const QString &login, const QString &password)
                     emit finished();
                     return;
                 case Lookup::NotOpened:
+                case Lookup::Failed:
+                    // A lookup without an answer is no "no such account".
                     emit databaseConnectionError(found.errorCode);
                     return;
                 case Lookup::NoRow:
@@ -76,8 +78,15 @@ void ServerDB::getAccountData()
     // The avatar request starts before the account is marked online.
     runTask([name = username] { return AccountQueries::readAccount(name); },
             [this](const AccountQueries::AccountRead &read) {
-                if (!read.found)
+                // The sign-in waits for the account: it always hears how the read ended.
+                if (read.result == AccountQueries::AccountRead::Failed) {
+                    emit databaseConnectionError(read.errorCode);
                     return;
+                }
+                if (read.result == AccountQueries::AccountRead::NoRow) {
+                    emit noAccountFound(); // removed since the lookup
+                    return;
+                }
                 emit accountImage(read.account.avatar);
                 const AccountData account = read.account;
                 runTask(
@@ -154,7 +163,8 @@ void ServerDB::validatePhone(const QString &phone)
 {
     runTask([phone] { return AccountQueries::phoneRows(phone); },
             [this](int rows) {
-                if (rows >= 1)
+                // As for a user name: a lookup that fails reads as taken, never as free.
+                if (rows != 0)
                     emit phoneTaken();
                 else
                     emit phoneAvailable();

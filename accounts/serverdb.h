@@ -3,7 +3,9 @@
 // the signals it needs, calls one operation and releases it on finished(). The statements run
 // on the database thread (DatabaseThread), on the connection "DBConnection" that all objects
 // share, and the results come back as this object's signals on the GUI thread; the password
-// check runs on a NetworkManager of its own. A released object receives no late result.
+// check runs on a NetworkManager of its own. A released object receives no late result. A
+// statement that fails or gets no answer in time is a failure, never a result: the connection
+// error, a name or number read as taken, a failed write or sign-out.
 
 #include "accounts/accountdata.h"
 #include "accounts/accountqueries.h"

@@ -98,7 +98,9 @@ void VerdimonNuvo::showAccountDialogs(QWidget *parent)
     connect(accountDialog.data(), &Account::logOut, this, &VerdimonNuvo::onAccountLogOut);
     connect(login, &LogIn::userAccountData, this, &VerdimonNuvo::onUserAccountData);
     connect(login, &LogIn::userAccountAvatar, this, &VerdimonNuvo::onUserAccountAvatar);
-    connect(login, &LogIn::loginCancelled, this, &VerdimonNuvo::onLoginCancelled);
+    const QPointer<LogIn> cancelled = login;
+    connect(login, &LogIn::loginCancelled, this,
+            [this, cancelled] { onLoginCancelled(cancelled); });
 
     const bool onTop = alwaysOnTopSwitch && alwaysOnTopSwitch->isChecked();
     setWindowTopmost(login, onTop);
@@ -140,7 +142,6 @@ void VerdimonNuvo::setAccountData(const QVector<AccountData> &accountDataVector)
         return;
     const AccountData account = accountDataVector.first();
     signedIn = true;
-    accountServiceDown = false;
     // The name comes from the database; a tooltip would render markup in it.
     accountImage->setToolTip(
         Qt::mightBeRichText(account.name) ? Qt::convertFromPlainText(account.name) : account.name);
@@ -181,13 +182,12 @@ void VerdimonNuvo::resetAccountButton()
 void VerdimonNuvo::onLoginConnectionFailed()
 {
     signedIn = false;
-    accountServiceDown = true;
     resetAccountButton();
     // The sign-in dialog stays open for another attempt; the inventory does not wait for it.
     beginDataCollection();
 }
 
-void VerdimonNuvo::onLoginCancelled()
+void VerdimonNuvo::onLoginCancelled(const QPointer<LogIn> &cancelled)
 {
     signedIn = false;
     resetAccountButton();
@@ -195,11 +195,13 @@ void VerdimonNuvo::onLoginCancelled()
     if (accountDialog)
         accountDialog->deleteLater();
     accountDialog = nullptr;
-    const QPointer<LogIn> cancelled = loginDialog;
-    if (loginDialog)
-        loginDialog->deleteLater();
-    // Without a working account service the program goes on without an account.
-    if (accountServiceDown) {
+    // Cancelled right after its attempt could not reach the account service, the program goes
+    // on without an account. That holds for that attempt only: any other cancellation asks the
+    // vendor's host again.
+    const bool serviceDown = cancelled && cancelled->hasConnectionFailed();
+    if (cancelled)
+        cancelled->deleteLater();
+    if (serviceDown) {
         beginDataCollection();
         return;
     }
@@ -240,6 +242,18 @@ void VerdimonNuvo::onAccountImageClicked()
     centerOnWidget(this, accountDialog);
     setWindowTopmost(accountDialog, alwaysOnTopSwitch && alwaysOnTopSwitch->isChecked());
     accountDialog->exec();
+}
+
+void VerdimonNuvo::releaseAccountDialogs()
+{
+    // Made without a parent, so that they stay windows of their own; the window releases them.
+    const QList<QPointer<QWidget>> dialogs { loginDialog.data(), accountDialog.data() };
+    for (const QPointer<QWidget> &dialog : dialogs) {
+        if (!dialog)
+            continue;
+        dialog->disconnect(this);
+        delete dialog.data();
+    }
 }
 
 void VerdimonNuvo::closeAccountSession()

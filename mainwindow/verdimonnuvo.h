@@ -59,6 +59,7 @@ class VerdimonNuvo : public QWidget
     friend class TestUpdateCheck;
     friend class TestReportSaving;
     friend class TstAccountDialogs;
+    friend class TstAccountFailures;
     friend class TstUserPaths;
 
 public:
@@ -234,7 +235,7 @@ public slots:
 
     // Accounts.
     void onAccountImageClicked();
-    void onLoginCancelled();
+    void onLoginCancelled(const QPointer<LogIn> &cancelled);
     void onUserAccountAvatar(const QPixmap &avatar);
     void onAccountLogOut();
     void onLoginConnectionFailed();
@@ -244,6 +245,8 @@ public slots:
     // At quit: marks the signed-in account offline and releases the account database
     // connection, waiting for the database only briefly.
     void closeAccountSession();
+    // Releases the sign-in dialog and the account page with the window.
+    void releaseAccountDialogs();
 
     // Useful commands.
     void openDxDiagnosticTool();
@@ -646,12 +649,10 @@ private:
     QTranslator qtTranslator;
     QPointer<Account> accountDialog;
     // Account controls (accountcontrols.cpp): the current sign-in dialog, the parent the dialogs
-    // were made with, the signed-in account's id, and whether the account service failed to
-    // answer (then a cancelled sign-in lets the program go on instead of quitting).
+    // were made with and the signed-in account's id.
     QPointer<LogIn> loginDialog;
     QPointer<QWidget> accountDialogsParent;
     int accountUserId = 0;
-    bool accountServiceDown = false;
     // How long the window's network tests (the status check, the reachability test of the
     // sign-in) wait for a silent server; 0 keeps their defaults.
     int networkWaitMs = 0;

@@ -111,6 +111,7 @@ void VerdimonNuvo::onApplicationQuit()
 // running against the program's statics when the process ends.
 VerdimonNuvo::~VerdimonNuvo()
 {
+    releaseAccountDialogs();
     stopDetections(detectionStopTimeoutMs);
 }
 

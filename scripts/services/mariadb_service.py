@@ -7,10 +7,22 @@ program's user with only the rights it needs, a read-only user for the web stand
 accounts, then prints KEY=VALUE lines (and writes them to --env-file):
 
     DB_HOST, DB_PORT, DB_SOCKET, DB_NAME, DB_USER, DB_PASSWORD, DB_ADMIN (socket only),
-    WEB_DB_USER, WEB_DB_PASSWORD, SILENT_PORT
+    WEB_DB_USER, WEB_DB_PASSWORD, SILENT_PORT, PROXY_PORT, PROXY_RULES, PROXY_LOG
 
 SILENT_PORT is a misbehaving database: it accepts every connection and never sends a byte (no
 greeting, no answer), as a server that hangs does.
+
+PROXY_PORT passes every connection through to the server, and obeys the rules in the file
+PROXY_RULES (read again for every statement; absent or empty: plain pass-through). A rule is one
+line, "<action> <stage> <text>", applied to the first statement whose SQL holds <text>:
+    stall prepare|execute <text>        the server goes silent: the statement, and everything
+                                        after it on that connection, is never answered
+    drop prepare|execute <text>         the connection is cut when the statement arrives
+    delay:<ms> prepare|execute <text>   the statement reaches the server <ms> later
+Stage "prepare" acts on a statement being prepared or sent as plain text, "execute" on the run
+of a prepared one. Every statement the proxy sees is appended to PROXY_LOG as
+"<prepare|query|execute> <sql>", and each stalled or dropped one also as "stalled <sql>" or
+"dropped <sql>".
 
 It stays in the foreground; SIGTERM shuts the server down cleanly and ends the script.
 Seed passwords (their stored forms are made as the web stand-in makes them):
@@ -147,6 +159,160 @@ def start_silent_listener():
     return listener.getsockname()[1]
 
 
+COM_QUERY = 0x03
+COM_STMT_PREPARE = 0x16
+COM_STMT_EXECUTE = 0x17
+
+
+class ProxyConnection:
+    """One client connection through the rule-following proxy."""
+
+    def __init__(self, client, port, rules_path, log_path, log_lock):
+        self.client = client
+        self.server = socket.create_connection(("127.0.0.1", port))
+        self.rules_path = rules_path
+        self.log_path = log_path
+        self.log_lock = log_lock
+        self.lock = threading.Lock()
+        self.pending_prepare = None  # the SQL whose prepare answer comes next
+        self.statements = {}  # prepared statement id -> SQL
+        self.silent = False
+
+    def log(self, line):
+        with self.log_lock:
+            with open(self.log_path, "a", encoding="utf-8") as f:
+                f.write(line.replace("\n", " ") + "\n")
+
+    def rule_for(self, stage, sql):
+        try:
+            with open(self.rules_path, encoding="utf-8") as f:
+                lines = f.read().splitlines()
+        except OSError:
+            return None
+        for line in lines:
+            parts = line.split(" ", 2)
+            if len(parts) == 3 and parts[1] == stage and parts[2] and parts[2] in sql:
+                return parts[0]
+        return None
+
+    @staticmethod
+    def packets(stream_buffer):
+        """Splits whole packets (header, payload) off the buffer; returns them and the rest."""
+        found = []
+        while len(stream_buffer) >= 4:
+            length = int.from_bytes(stream_buffer[:3], "little")
+            if len(stream_buffer) < 4 + length:
+                break
+            found.append((stream_buffer[:4], stream_buffer[4:4 + length]))
+            stream_buffer = stream_buffer[4 + length:]
+        return found, stream_buffer
+
+    def client_to_server(self):
+        pending = b""
+        while True:
+            data = self.client.recv(65536)
+            if not data:
+                break
+            found, pending = self.packets(pending + data)
+            for header, payload in found:
+                if self.silent:
+                    continue
+                if header[3] == 0 and payload and payload[0] in (COM_QUERY, COM_STMT_PREPARE,
+                                                                 COM_STMT_EXECUTE):
+                    if not self.command(payload):
+                        continue
+                self.server.sendall(header + payload)
+        self.close()
+
+    def command(self, payload):
+        """Logs a statement and applies its rule; False when it is not to be forwarded."""
+        kind = payload[0]
+        if kind == COM_STMT_EXECUTE:
+            with self.lock:
+                sql = self.statements.get(int.from_bytes(payload[1:5], "little"), "")
+            stage, name = "execute", "execute"
+        else:
+            sql = payload[1:].decode("utf-8", "replace")
+            stage, name = "prepare", "prepare" if kind == COM_STMT_PREPARE else "query"
+            if kind == COM_STMT_PREPARE:
+                with self.lock:
+                    self.pending_prepare = sql
+        self.log("%s %s" % (name, sql))
+        action = self.rule_for(stage, sql)
+        if action == "stall":
+            self.silent = True
+            self.log("stalled %s" % sql)
+            return False
+        if action == "drop":
+            self.silent = True
+            self.log("dropped %s" % sql)
+            self.close()
+            return False
+        if action and action.startswith("delay:"):
+            time.sleep(int(action[6:]) / 1000.0)
+        return True
+
+    def server_to_client(self):
+        pending = b""
+        while True:
+            try:
+                data = self.server.recv(65536)
+            except OSError:
+                break
+            if not data:
+                break
+            found, pending = self.packets(pending + data)
+            for header, payload in found:
+                with self.lock:
+                    # The first packet after a prepare: 0x00 and the statement's id.
+                    if self.pending_prepare is not None:
+                        if payload[:1] == b"\x00" and len(payload) >= 5:
+                            self.statements[int.from_bytes(payload[1:5], "little")] = \
+                                self.pending_prepare
+                        self.pending_prepare = None
+                if not self.silent:
+                    self.client.sendall(header + payload)
+        self.close()
+
+    def close(self):
+        for s in (self.client, self.server):
+            try:
+                s.shutdown(socket.SHUT_RDWR)
+            except OSError:
+                pass
+
+    def run(self):
+        threading.Thread(target=self.server_to_client, daemon=True).start()
+        try:
+            self.client_to_server()
+        except OSError:
+            self.close()
+
+
+def start_rule_proxy(port, rules_path, log_path):
+    """A port in front of the server that follows the rules file; returns the port."""
+    listener = socket.socket()
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(64)
+    log_lock = threading.Lock()
+
+    def accept_forever():
+        while True:
+            try:
+                client, _ = listener.accept()
+            except OSError:
+                return
+            try:
+                connection = ProxyConnection(client, port, rules_path, log_path, log_lock)
+            except OSError:
+                client.close()
+                continue
+            threading.Thread(target=connection.run, daemon=True).start()
+
+    threading.Thread(target=accept_forever, daemon=True).start()
+    return listener.getsockname()[1]
+
+
 def find_program(*names):
     for name in names:
         for folder in ("/usr/sbin", "/usr/bin"):
@@ -222,10 +388,14 @@ def main():
                    input=setup_sql(program_password, web_password).encode("utf-8"), check=True)
 
     silent_port = start_silent_listener()
+    rules = os.path.join(folder, "proxy-rules")
+    proxy_log = os.path.join(folder, "proxy.log")
+    proxy_port = start_rule_proxy(port, rules, proxy_log)
     lines = ("DB_HOST=127.0.0.1\nDB_PORT=%d\nDB_SOCKET=%s\nDB_NAME=%s\nDB_USER=%s\n"
              "DB_PASSWORD=%s\nDB_ADMIN=%s\nWEB_DB_USER=%s\nWEB_DB_PASSWORD=%s\nSILENT_PORT=%d\n"
+             "PROXY_PORT=%d\nPROXY_RULES=%s\nPROXY_LOG=%s\n"
              % (port, sock, DB_NAME, DB_USER, program_password, admin, WEB_USER, web_password,
-                silent_port))
+                silent_port, proxy_port, rules, proxy_log))
     if opts.env_file:
         tmp = opts.env_file + ".tmp"
         with open(tmp, "w", encoding="utf-8") as f:

@@ -23,6 +23,7 @@ A first path component naming a mode switches that request into a failure:
     acctext   200 with a plain-text body
     accempty  200 with the JSON text "{}"
     accupper  captchas whose code holds capitals
+    accslow   the answer comes 1.5 seconds late; it may precede another mode (accslow/accdown/...)
 """
 
 import hashlib
@@ -31,10 +32,11 @@ import os
 import random
 import re
 import struct
+import time
 import urllib.parse
 import zlib
 
-MODES = ("accdown", "acctext", "accempty", "accupper")
+MODES = ("accdown", "acctext", "accempty", "accupper", "accslow")
 # Leading components that other route modules use as their modes.
 FOREIGN_MODES = ("update", "latest", "older", "badjson", "emptyobj", "missing")
 BLACKLISTED_HOSTS = ("spam.test", "blocked.test")
@@ -191,6 +193,9 @@ def answer_form(req, fields):
 def handle(req, method, parts, query, body):
     parts = list(parts)
     mode = ""
+    if parts and parts[0] == "accslow":
+        parts.pop(0)
+        time.sleep(1.5)
     if parts and parts[0] in MODES:
         mode = parts.pop(0)
     elif parts and parts[0] in FOREIGN_MODES:

@@ -1,12 +1,15 @@
 #include "mariadbstandin.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QSaveFile>
 
 bool MariaDbStandIn::start()
 {
     return m_process.start("mariadb_service.py", { "--dir", m_dir.path(), "--env-file", envFile() },
                            { "DB_PORT", "DB_SOCKET", "DB_NAME", "DB_USER", "DB_PASSWORD",
-                             "DB_ADMIN", "WEB_DB_PASSWORD", "SILENT_PORT" });
+                             "DB_ADMIN", "WEB_DB_PASSWORD", "SILENT_PORT", "PROXY_PORT",
+                             "PROXY_RULES", "PROXY_LOG" });
 }
 
 void MariaDbStandIn::applyEnvironment() const
@@ -29,4 +32,24 @@ QStringList MariaDbStandIn::adminQuery(const QString &sql) const
     QStringList rows = QString::fromUtf8(client.readAllStandardOutput()).split(QLatin1Char('\n'));
     rows.removeAll(QString());
     return rows;
+}
+
+void MariaDbStandIn::setProxyRules(const QStringList &rules) const
+{
+    // Replaced whole: the proxy reads the file for every statement.
+    QSaveFile file(m_process.value(QStringLiteral("PROXY_RULES")));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(rules.join(QLatin1Char('\n')).toUtf8() + '\n');
+        file.commit();
+    }
+}
+
+QStringList MariaDbStandIn::proxyLog() const
+{
+    return StandInProcess::lines(m_process.value(QStringLiteral("PROXY_LOG")));
+}
+
+void MariaDbStandIn::clearProxyLog() const
+{
+    QFile::resize(m_process.value(QStringLiteral("PROXY_LOG")), 0);
 }

@@ -1,0 +1,408 @@
+// Sign-in, recovery and the database requests when the database or the web service is slow,
+// silent or cuts the connection: a private MariaDB behind a proxy that delays, stalls or cuts
+// chosen statements, and the HTTPS web service, both on loopback.
+
+#include "accounts/account.h"
+#include "accounts/accountimage.h"
+#include "accounts/accountqueries.h"
+#include "accounts/accountrecovery.h"
+#include "accounts/login.h"
+#include "accounts/serverdb.h"
+#include "accounttestsupport.h"
+#include "app/config.h"
+#include "httpsstandin.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "mariadbstandin.h"
+#include "net/networkmanager.h"
+#include "platform/fakes/fakeplatform.h"
+#include "signallog.h"
+#include "silentlistener.h"
+#include "widgets/loaderwidget.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+using namespace AccountTestSupport;
+
+class TstAccountFailures : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        registerAccountMetaTypes();
+        fakes = std::make_unique<plat::FakePlatform>();
+        scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
+        QVERIFY2(dbServer.start(), qPrintable(dbServer.errorText()));
+        QVERIFY2(webServer.start(QStringLiteral("latest"),
+                                 { QStringLiteral("--accounts-db-env"), dbServer.envFile(),
+                                   QStringLiteral("--captcha-code"), QStringLiteral("4711") }),
+                 qPrintable(webServer.errorText()));
+        webServer.applyEnvironment();
+        QVERIFY(Config::installTestCertificateAuthority());
+    }
+
+    // Every test talks to the database through the proxy, which passes everything by default.
+    void init()
+    {
+        messages.clear();
+        recordMessages(&messages);
+        Settings::clearCredentials();
+        dbServer.applyEnvironment();
+        qputenv("VN_DB_PORT", QByteArray::number(dbServer.proxyPort()));
+        webServer.applyEnvironment();
+        dbServer.adminQuery(QStringLiteral("UPDATE users SET status = 'offline', "
+                                           "avatar = CONCAT('avatars/', username, '.png')"));
+    }
+
+    void cleanup()
+    {
+        QVERIFY(ServerDB::endSession(15000));
+        AccountQueries::setReadTimeout(0);
+        LogIn::setAvatarDeadline(0);
+        dbServer.setProxyRules({});
+        dbServer.clearProxyLog();
+    }
+
+    // A statement the server stops answering, or whose connection is cut, at its preparation or
+    // at its run: each request tells the failure (a connection error, a name or number read as
+    // taken, a failed write or sign-out) once the read time-out has passed, never an answer that
+    // the server did not give, and sends the statement once.
+    void statementFailureIsNoAnswer_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("statement"); // a text of the statement's SQL
+        QTest::addColumn<QStringList>("outcome");
+        QTest::addColumn<QString>("code"); // first argument of the outcome's first signal
+        struct Request
+        {
+            const char *name;
+            const char *statement;
+            const char *outcome;
+            const char *code;
+        };
+        const Request requests[] = {
+            { "connectDB", "password FROM users", "loginStarted databaseConnectionError(1)",
+              "2013" },
+            { "validateUsername", "SELECT username FROM users",
+              "usernameTaken usernameValidationFinished", "" },
+            { "validatePhone", "SELECT phone FROM users", "phoneTaken phoneValidationFinished",
+              "" },
+            { "registerAccount", "INSERT INTO users", "regFailed registrationFinished", "2013" },
+            { "recoverAccount, its lookup", "SELECT id FROM users",
+              "recoveryFailed recoveryFinished", "2013" },
+            { "recoverAccount, its update", "UPDATE users SET password",
+              "recoveryFailed recoveryFinished", "2013" },
+            { "setUserLoggedOffStatus, its lookup", "SELECT status FROM users",
+              "logoutStarted loggedOutFailed finished", "" },
+            { "setUserLoggedOffStatus, its update", "last_logout",
+              "logoutStarted loggedOutFailed finished", "" },
+        };
+        for (const char *action : { "stall", "drop" }) {
+            for (const char *stage : { "prepare", "execute" }) {
+                for (const Request &request : requests) {
+                    const QString name = QString::fromLatin1(request.name);
+                    QTest::addRow("%s at %s: %s", action, stage, request.name)
+                        << name.section(QLatin1Char(','), 0, 0)
+                        << QStringLiteral("%1 %2 %3").arg(action, stage, request.statement)
+                        << request.statement << QString::fromLatin1(request.outcome).split(' ')
+                        << request.code;
+                }
+            }
+        }
+    }
+
+    void statementFailureIsNoAnswer()
+    {
+        QFETCH(QString, request);
+        QFETCH(QString, rule);
+        QFETCH(QString, statement);
+        QFETCH(QStringList, outcome);
+        QFETCH(QString, code);
+        const bool stalled = rule.startsWith(QLatin1String("stall"));
+        dbServer.adminQuery(QStringLiteral("UPDATE users SET status = 'online' WHERE id = 4"));
+        AccountQueries::setReadTimeout(1);
+        dbServer.setProxyRules({ rule });
+        ServerDB db;
+        SignalLog log(&db);
+        QElapsedTimer clock;
+        clock.start();
+        RegData reg;
+        reg.name = QStringLiteral("Stalled User");
+        reg.username = QStringLiteral("stalled_user");
+        reg.email = QStringLiteral("stalled@mail.test");
+        if (request == "connectDB")
+            db.connectDB("alice", "Alice+Pass1");
+        else if (request == "validateUsername")
+            db.validateUsername("stalled_user"); // a free name
+        else if (request == "validatePhone")
+            db.validatePhone("+380999999999"); // a free number
+        else if (request == "registerAccount")
+            db.registerAccount({ reg });
+        else if (request == "setUserLoggedOffStatus")
+            db.setUserLoggedOffStatus("4");
+        else
+            db.recoverAccount("bob@mail.test", "vn1$a$b");
+        QVERIFY(log.waitFor(outcome.last(), 20000));
+        const qint64 took = clock.elapsed();
+        QTest::qWait(300); // anything sent after the outcome
+        QCOMPARE(log.names(), outcome);
+        if (!code.isEmpty())
+            QCOMPARE(log.arguments(outcome.at(request == "connectDB" ? 1 : 0)).value(0).value(0),
+                     QVariant(code));
+        // Sent once: no second copy, as text or prepared, on the same or a new connection.
+        const QStringList sent = dbServer.proxyLog().filter(statement);
+        QCOMPARE(sent.size(), rule.contains(QLatin1String(" execute ")) ? 3 : 2);
+        QVERIFY2(sent.last().startsWith(stalled ? "stalled " : "dropped "),
+                 qPrintable(sent.last()));
+        const qint64 limit = stalled ? AccountQueries::readTimeout() * 1000 : 0;
+        QVERIFY2(took >= limit - 200 && took < limit + 1500, qPrintable(QString::number(took)));
+        // Nothing was written or changed.
+        QCOMPARE(dbServer.adminQuery("SELECT COUNT(*) FROM users WHERE username = 'stalled_user'"),
+                 QStringList { "0" });
+        QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE id = 4"),
+                 QStringList { "online" });
+    }
+
+    // A sign-in whose statements go unanswered or lose their connection says that it could not
+    // log in, with the driver's code, and lets the user try again; it never says that the
+    // account does not exist, and never signs in.
+    void signInWithoutAnswer_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addRow("lookup silent") << "stall execute password FROM users";
+        QTest::addRow("lookup cut off") << "drop prepare password FROM users";
+        QTest::addRow("account read silent") << "stall execute SELECT avatar";
+        QTest::addRow("group read cut off") << "drop execute FROM `groups`";
+    }
+
+    void signInWithoutAnswer()
+    {
+        QFETCH(QString, rule);
+        AccountQueries::setReadTimeout(1);
+        dbServer.setProxyRules({ rule });
+        LogIn dialog;
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QSignalSpy failures(&dialog, &LogIn::connectionFailed);
+        QSignalSpy accounts(&dialog, &LogIn::userAccountData);
+        dialog.show();
+        dialog.loginField()->setText(QStringLiteral("alice"));
+        dialog.passwordField()->setText(QStringLiteral("Alice+Pass1"));
+        QTest::mouseClick(dialog.signInButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        QCOMPARE(messages, QStringList { "Error|Could not log in!\nError code: 2013|3" });
+        QCOMPARE(failures.count(), 1);
+        QCOMPARE(accounts.count(), 0);
+        QVERIFY(!dialog.isSignedIn());
+        QVERIFY(dialog.isVisible() && dialog.isEnabled() && dialog.signInButton()->isEnabled());
+        QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE username = 'alice'"),
+                 QStringList { "offline" });
+    }
+
+    // However the account, the avatar and the online mark are ordered or delayed, and whether
+    // the avatar comes at all: the window and its account page get the account, the window
+    // shows its avatar or the default one and collects, and the sign-in dialog closes.
+    void signInEndsWithTheAccount_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("avatarPath"); // alice's users.avatar
+        QTest::addColumn<QStringList>("arrivals"); // at the dialog's database and avatar objects
+        QTest::addColumn<bool>("ownPicture"); // else the default avatar
+        const QString holdOnlineMark = QStringLiteral("delay:2000 execute last_login");
+        const QStringList avatarFirst { "avatar", "account" };
+        const QStringList accountFirst { "account", "avatar" };
+        QTest::addRow("avatar first, the online mark held 2 s")
+            << holdOnlineMark << "avatars/alice.png" << avatarFirst << true;
+        QTest::addRow("account first, the avatar slow")
+            << QString() << "accslow/avatars/alice.png" << accountFirst << true;
+        QTest::addRow("avatar failed after the account")
+            << QString() << "accslow/accdown/avatars/alice.png" << accountFirst << false;
+        QTest::addRow("avatar failed, the online mark held 2 s")
+            << holdOnlineMark << "accdown/avatars/alice.png" << avatarFirst << false;
+        QTest::addRow("avatar never completed")
+            << QString() << "trickle/avatars/alice.png" << accountFirst << false;
+    }
+
+    void signInEndsWithTheAccount()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QString, avatarPath);
+        QFETCH(QStringList, arrivals);
+        QFETCH(bool, ownPicture);
+        dbServer.adminQuery(
+            QStringLiteral("UPDATE users SET avatar = '%1' WHERE username = 'alice'")
+                .arg(avatarPath));
+        dbServer.setProxyRules({ rule });
+        LogIn::setAvatarDeadline(3000);
+        DetectionStats::clearDurations();
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        const QImage anonymous = window.accountImage->avatar().toImage();
+        window.showAccountDialogs();
+        QTRY_VERIFY(window.loginDialog && window.loginDialog->isVisible());
+        const QPointer<LogIn> login = window.loginDialog;
+        login->loginField()->setText(QStringLiteral("alice"));
+        login->passwordField()->setText(QStringLiteral("Alice+Pass1"));
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(login->signInButton(), Qt::LeftButton);
+        QStringList arrived;
+        auto *db = login->findChild<ServerDB *>();
+        auto *pictures = login->findChild<NetworkManager *>();
+        QVERIFY(db && pictures);
+        connect(db, &ServerDB::accountData, db, [&arrived] { arrived << "account"; });
+        connect(pictures, &NetworkManager::accountAvatar, pictures,
+                [&arrived] { arrived << "avatar"; });
+
+        QTRY_VERIFY_WITH_TIMEOUT(login.isNull(), 15000);
+        QCOMPARE(arrived, arrivals);
+        QVERIFY2(clock.elapsed() < 6000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(window.signedIn);
+        QCOMPARE(window.accountUserId, 1);
+        QCOMPARE(window.accountImage->toolTip(), QStringLiteral("Alice Moroz"));
+        QVERIFY(window.accountImage->isEnabled());
+        QCOMPARE(window.accountImage->avatar().toImage() != anonymous, ownPicture);
+        QVERIFY(window.accountDialog);
+        QCOMPARE(window.accountDialog->valueLabel(1)->text(), QStringLiteral("Alice Moroz"));
+        QCOMPARE(window.accountDialog->valueLabel(2)->text(), QStringLiteral("alice"));
+        QVERIFY(messages.isEmpty());
+        QVERIFY(collectionStarted());
+        QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE username = 'alice'"),
+                 QStringList { "online" });
+        QVERIFY(detectionsEnded());
+    }
+
+    // Cancelling the sign-in right after its attempt could not reach the account database lets
+    // the program go on without an account; after a later attempt that reached it, cancelling
+    // asks the vendor's host again, which answers, and the application ends.
+    void cancelAfterFailedConnection_data()
+    {
+        QTest::addColumn<bool>("retried");
+        QTest::addRow("right after the failure") << false;
+        QTest::addRow("after a later attempt") << true;
+    }
+
+    void cancelAfterFailedConnection()
+    {
+        QFETCH(bool, retried);
+        qputenv("VN_DB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        DetectionStats::clearDurations();
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.networkWaitMs = 2000;
+        window.showAccountDialogs();
+        QTRY_VERIFY(window.loginDialog && window.loginDialog->isVisible());
+        const QPointer<LogIn> login = window.loginDialog;
+        login->loginField()->setText(QStringLiteral("alice"));
+        login->passwordField()->setText(QStringLiteral("wrong"));
+        QTest::mouseClick(login->signInButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 15000);
+        QCOMPARE(messages.first(), QStringLiteral("Error|Could not log in!\nError code: 2002|3"));
+        if (retried) {
+            // The database is back.
+            QVERIFY(ServerDB::endSession(5000));
+            dbServer.applyEnvironment();
+            QTest::mouseClick(login->signInButton(), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 15000);
+            QCOMPARE(messages.last(),
+                     QStringLiteral("Error|Account credentials verification has failed!\n"
+                                    "Please enter the valid credentials for your account.|3"));
+        }
+        login->close();
+        // Quitting ends the application's loop with 0; else the loop runs on.
+        QTimer::singleShot(window.networkWaitMs + 1500, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), retried ? 0 : 1);
+        QVERIFY(login.isNull());
+        QVERIFY(detectionsEnded());
+    }
+
+    // A remembered sign-in runs hidden. Shown while it still runs (here its test of a silent
+    // vendor host), the dialog spins but takes Esc, which cancels the sign-in.
+    void hiddenSignInShownLater()
+    {
+        SilentListener host;
+        QVERIFY(host.port() > 0);
+        qputenv("VN_WEB_PORT", QByteArray::number(host.port()));
+        storeCredentials(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"));
+        LogIn dialog;
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!dialog.signInButton()->isEnabled()); // signing in
+        QVERIFY(dialog.isEnabled());
+        QSignalSpy cancelled(&dialog, &LogIn::loginCancelled);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.isEnabled());
+        const QList<LoaderWidget *> loaders = dialog.findChildren<LoaderWidget *>();
+        QCOMPARE(loaders.size(), 1);
+        QVERIFY(loaders.first()->isSpinning() && loaders.first()->isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(cancelled.count(), 1);
+        QVERIFY(!dialog.isVisible());
+        host.close();
+    }
+
+    // After the new password is stored, and after the database refused it, the recovery window
+    // tells the result, closes, is released and closes its database connection.
+    void recoveryClosesAfterItsResult_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("stored") << false
+                                << "Information|Your password has been successfully changed.|1";
+        QTest::addRow("refused")
+            << true
+            << "Error|The password of your account could not be changed.\nError code: 1644|3";
+    }
+
+    void recoveryClosesAfterItsResult()
+    {
+        QFETCH(bool, refused);
+        QFETCH(QString, message);
+        const auto dropTrigger = qScopeGuard(
+            [this] { dbServer.adminQuery("DROP TRIGGER IF EXISTS vn_refuse_password"); });
+        if (refused)
+            dbServer.adminQuery("CREATE TRIGGER vn_refuse_password BEFORE UPDATE ON users FOR "
+                                "EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'refused'");
+        const QString before = QStringLiteral("SELECT password FROM users WHERE username = 'bob'");
+        const QStringList stored = dbServer.adminQuery(before);
+        QPointer<AccountRecovery> dialog = new AccountRecovery;
+        QSignalSpy credentials(dialog.data(), &AccountRecovery::accountLoginData);
+        dialog->show();
+        QTRY_COMPARE_WITH_TIMEOUT(dialog->captchaText, QStringLiteral("4711"), 10000);
+        dialog->emailEdit->setText(QStringLiteral("bob@mail.test"));
+        emit dialog->emailEdit->editingFinished();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->accountFound, 10000);
+        dialog->codeEdit->setText(mailedCode(webServer.dir(), QStringLiteral("bob@mail.test")));
+        emit dialog->codeEdit->editingFinished();
+        dialog->passwordEdit->setText(QStringLiteral("fresh+start"));
+        dialog->repeatEdit->setText(QStringLiteral("fresh+start"));
+        dialog->captchaEdit->setText(QStringLiteral("4711"));
+        QTest::mouseClick(dialog->recoverBtn, Qt::LeftButton);
+
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 15000);
+        QCOMPARE(messages, QStringList { message });
+        QCOMPARE(credentials.count(), refused ? 0 : 1);
+        QCOMPARE(dbServer.adminQuery(before) == stored, refused);
+        // No connection of the program is left open on the server.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            dbServer.adminQuery("SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE "
+                                "USER = 'user_dravonel_account'"),
+            QStringList { "0" }, 5000);
+        dbServer.adminQuery("UPDATE users SET password = '" + stored.value(0)
+                            + "' WHERE username = 'bob'");
+    }
+
+private:
+    MariaDbStandIn dbServer;
+    HttpsStandIn webServer;
+    std::unique_ptr<plat::FakePlatform> fakes;
+    std::unique_ptr<plat::ScopedPlatform> scopedPlatform;
+    QStringList messages; // "title|text|kind" of every message box, in order
+};
+
+QTEST_MAIN(TstAccountFailures)
+#include "tst_accountfailures.moc"
