@@ -190,7 +190,7 @@ void writeDefaultSettings()
 
 // A geometry saved on a larger screen (or the default, made for a 1920-wide one) must not leave
 // the window partly out of reach: Qt only moves a window that is entirely off screen.
-static void keepOnScreen(QWidget *widget)
+void keepOnScreen(QWidget *widget)
 {
     const QScreen *screen = widget->screen();
     if (!screen)

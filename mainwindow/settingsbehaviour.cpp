@@ -98,6 +98,7 @@ void VerdimonNuvo::onLanguageActionTriggered(int language)
 void VerdimonNuvo::onThemeActivated(int index)
 {
     applyTheme(index, this);
+    fitWindowToTabs();
     applyThemeLabelColors();
     saveThemeSetting();
 }
@@ -109,6 +110,7 @@ void VerdimonNuvo::onThemeActionTriggered(int theme)
         return;
     themeComboBox->setCurrentIndex(theme);
     applyTheme(theme, this);
+    fitWindowToTabs();
     applyThemeLabelColors();
     for (int other = 0; other < 3; ++other) {
         if (other != theme)

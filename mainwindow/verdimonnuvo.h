@@ -10,6 +10,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QSystemTrayIcon>
 #include <QTranslator>
@@ -60,6 +61,7 @@ class VerdimonNuvo : public QWidget
     friend class TestReportSaving;
     friend class TstAccountDialogs;
     friend class TstUserPaths;
+    friend class TstRuntimeChanges;
 
 public:
     // Marks the status labels that lie over a page at a fixed place (collecting, no data).
@@ -334,6 +336,11 @@ private:
     void createHardwareStatusLabels();
     QLabel *createCollectingLabel(QWidget *parent, const QString &text);
     void fitStatusLabels();
+    // The window's minimum size: its own, widened to the tabs' in the language and theme in
+    // force.
+    void fitWindowToTabs();
+    void retranslateNetworkValues();
+    static constexpr QSize baseMinimumSize { 1350, 510 };
     void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
     void createSettingsFrame();
@@ -655,6 +662,11 @@ private:
     // How long the window's network tests (the status check, the reachability test of the
     // sign-in) wait for a silent server; 0 keeps their defaults.
     int networkWaitMs = 0;
+    // What the network values show, as source texts (the address as it came), so that a change
+    // of language shows them again in the new language.
+    const char *networkStatusSource = "Unknown";
+    const char *ipSource = "Unknown";
+    QString userAddress;
     QPointer<QMenu> trayMenu;
     QPointer<QMenu> traySettingsMenu;
     QPointer<QMenu> trayLanguagesMenu;

@@ -37,6 +37,9 @@ void VerdimonNuvo::closeEvent(QCloseEvent *event)
         buttons->button(QDialogButtonBox::Yes)->setText(QObject::tr("Yes"));
         buttons->button(QDialogButtonBox::No)->setText(QObject::tr("No"));
         buttons->button(QDialogButtonBox::Cancel)->setText(QObject::tr("Cancel"));
+        // The chosen font is the next start's; until then the program speaks in its own, as
+        // the question of "Apply" does.
+        question.setContentFont(applyFontBtn->font());
         centerOnWidget(this, &question);
         switch (question.exec()) {
         case QDialogButtonBox::Yes:

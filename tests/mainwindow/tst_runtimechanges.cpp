@@ -1,0 +1,247 @@
+// Changes made while the program runs apply whole: a language or a theme chosen on the
+// Application settings page re-fits and restyles the tab bar and keeps the network values; the
+// restart question of a close speaks in the running font.
+
+#include "app/fonts.h"
+#include "app/msgdialog.h"
+#include "app/settings.h"
+#include "app/themes.h"
+#include "app/translations.h"
+#include "layoutcheck.h"
+#include "mainwindow/detectionstats.h"
+#include "mainwindow/verdimonnuvo.h"
+#include "widgets/apptabcontrol.h"
+#include "windowfixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTabBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Chooses an entry of a Settings page combo box as a user does: it becomes current and the box
+// reports it activated.
+void choose(QComboBox *box, int index)
+{
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+    emit box->textActivated(box->itemText(index));
+}
+
+// Tabs a user cannot read whole: cut by the bar's end or reached only through its arrows.
+QStringList hiddenTabs(const QTabBar *bar)
+{
+    QStringList hidden;
+    for (int index = 0; index < bar->count(); ++index) {
+        const QRect tab = bar->tabRect(index);
+        if (tab.left() < 0 || tab.right() >= bar->width())
+            hidden << bar->tabText(index);
+    }
+    for (const QToolButton *arrow : bar->findChildren<QToolButton *>()) {
+        if (arrow->isVisible())
+            hidden << QStringLiteral("scroll arrow");
+    }
+    return hidden;
+}
+
+} // namespace
+
+#define WAIT_FOR_WORKERS() QTRY_COMPARE_WITH_TIMEOUT(DetectionStats::liveThreads(), 0, 15000)
+
+class TstRuntimeChanges : public QObject, private WindowFixture
+{
+    Q_OBJECT
+
+    QList<int> boxFontSizes; // the pixel size of each message box's text
+    QStringList boxes; // "title|text" of each message box
+
+    // What the screen shows of the window's rectangle.
+    QImage onScreen(const QRect &place) const
+    {
+        return window->screen()
+            ->grabWindow(window->winId(), place.x(), place.y(), place.width(), place.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    void showAtMinimum()
+    {
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->show();
+        window->resize(window->minimumSize());
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // As the program's start does before its first window.
+        registerFontSubstitutions();
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        // As the program starts: the stored theme is in force before the window is built.
+        applyTheme(0, nullptr);
+        boxes.clear();
+        boxFontSizes.clear();
+        MsgDialog::setTestResponder([this](MsgDialog *box) {
+            boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+            boxFontSizes << box->textLabel()->font().pixelSize();
+            return int(QDialogButtonBox::No);
+        });
+    }
+
+    void cleanup()
+    {
+        WAIT_FOR_WORKERS();
+        stopWindow();
+        qApp->setStyleSheet(QString());
+        QTranslator app;
+        QTranslator qt;
+        switchTranslation(&app, &qt, 1);
+    }
+
+    // A language chosen on the Settings page gives the window the width its tabs need in that
+    // language, as a start in it would: every tab whole, no arrows (the screen is 1600 wide).
+    void languageRefitsTabs_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("settingsTab");
+        QTest::newRow("Russian") << 2 << QStringLiteral("Настройки");
+        QTest::newRow("Ukrainian") << 3 << QStringLiteral("Налаштування");
+        QTest::newRow("English") << 1 << QStringLiteral("Settings");
+    }
+    void languageRefitsTabs()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, settingsTab);
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        showAtMinimum();
+        QTabBar *bar = window->tabControl->tabBar();
+        QCOMPARE(hiddenTabs(bar).join(", "), QString());
+
+        choose(window->languageComboBox, language);
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->tabText(11), settingsTab);
+        QCOMPARE(hiddenTabs(bar).join(", "), QString());
+        // Not only now: the window cannot be made narrower than its tabs.
+        window->resize(window->minimumSize());
+        QCoreApplication::processEvents();
+        QCOMPARE(hiddenTabs(bar).join(", "), QString());
+        QVERIFY(window->width() <= 1600);
+    }
+
+    // Dark chosen on the Settings page paints the tabs on screen as a start in Dark does.
+    void themeStylesTabs()
+    {
+        applyTheme(2, nullptr);
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->tabControl->setCurrentIndex(11);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QRect barPlace(window->tabControl->tabBar()->mapTo(window.get(), QPoint()),
+                             window->tabControl->tabBar()->size());
+        const QImage startedDark = onScreen(barPlace);
+        stopWindow();
+
+        applyTheme(0, nullptr);
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QTabBar *bar = window->tabControl->tabBar();
+        const QRect tab = bar->tabRect(1);
+        const QPoint inside(tab.left() + 4, tab.center().y());
+        QVERIFY(onScreen(barPlace).pixelColor(inside) != QColor(0x3A, 0x3A, 0x3A));
+
+        // The user went to the Settings tab by the bar, then to the box.
+        QTest::mouseMove(window->tabControl->tabBar(), bar->tabRect(11).center());
+        QTest::mouseClick(window->tabControl->tabBar(), Qt::LeftButton, {},
+                          bar->tabRect(11).center());
+        QTest::mouseMove(window->themeComboBox);
+        QTest::qWait(100);
+        // Picked from the box's list, as a user does.
+        window->themeComboBox->showPopup();
+        QTest::qWait(200);
+        QWidget *list = window->themeComboBox->view();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::qWait(300);
+        const QImage chosen = onScreen(barPlace);
+        QCOMPARE(chosen.pixelColor(inside), QColor(0x3A, 0x3A, 0x3A));
+        QCOMPARE(chosen, startedDark);
+    }
+
+    // The answer of a network check outlives a change of language: it reads in the new one, in
+    // the colour the check gave it.
+    void networkValuesSurviveLanguage_data()
+    {
+        QTest::addColumn<bool>("reached");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("connected")
+            << true << QStringLiteral("Підключено") << QStringLiteral("203.0.113.7");
+        QTest::newRow("not connected")
+            << false << QStringLiteral("Не підключено") << QStringLiteral("Невідомо");
+        QTest::newRow("never checked")
+            << false << QStringLiteral("Невідомо") << QStringLiteral("Невідомо");
+    }
+    void networkValuesSurviveLanguage()
+    {
+        QFETCH(bool, reached);
+        QFETCH(QString, status);
+        QFETCH(QString, address);
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        if (reached) {
+            window->appUserConnected();
+            window->appUserIP(QStringLiteral("203.0.113.7"));
+        } else if (QByteArray(QTest::currentDataTag()) == "not connected") {
+            window->appUserNotConnected();
+            window->appUserIPUnknown(QStringLiteral("Unknown"));
+        }
+        // Never checked, the values take the theme's text colour as ever.
+        const bool checked = reached || QByteArray(QTest::currentDataTag()) == "not connected";
+        const QString statusStyle = checked ? window->networkStatusValueLabel->styleSheet()
+                                            : QStringLiteral("color: #000000;");
+        const QString addressStyle
+            = checked ? window->ipValueLabel->styleSheet() : QStringLiteral("color: #000000;");
+
+        choose(window->languageComboBox, 3);
+        QCOMPARE(window->networkStatusLabel->text(), QStringLiteral("Стан:"));
+        QCOMPARE(window->networkStatusValueLabel->text(), status);
+        QCOMPARE(window->ipValueLabel->text(), address);
+        QCOMPARE(window->networkStatusValueLabel->styleSheet(), statusStyle);
+        QCOMPARE(window->ipValueLabel->styleSheet(), addressStyle);
+    }
+
+    // With a font change waiting, closing asks about the restart in the font the program runs
+    // with, as "Apply" does, not in the chosen one.
+    void closeQuestionInRunningFont()
+    {
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->settingsMenuView->setCurrentRow(1);
+        const int running = window->applyFontBtn->font().pixelSize();
+        const int chosen = fontSizeList().last().toInt();
+        choose(window->fontSizeComboBox,
+               window->fontSizeComboBox->findText(QString::number(chosen)));
+        window->applyFontBtn->click();
+        window->close();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes.at(0), boxes.at(1).section('|', 0, 0) + '|' + boxes.at(0).section('|', 1));
+        QCOMPARE(boxFontSizes, QList<int>({ running, running }));
+        QVERIFY(running != chosen);
+    }
+};
+
+QTEST_MAIN(TstRuntimeChanges)
+#include "tst_runtimechanges.moc"
