@@ -307,8 +307,11 @@ void VerdimonNuvo::promptRestart(const QString &text)
     // The stored font is the next start's; until then the program keeps the one it was built with.
     question.setContentFont(applyFontBtn->font());
     centerOnWidget(this, &question);
-    if (question.exec() == QDialogButtonBox::Yes)
+    if (question.exec() == QDialogButtonBox::Yes) {
+        // The new copy starts while this one ends: it must find the place already stored.
+        rememberPlace();
         ProcessEntry::restartApplication();
+    }
 }
 
 void VerdimonNuvo::onOpacityChanged(int value)

@@ -340,6 +340,8 @@ private:
     // force.
     void fitWindowToTabs();
     void retranslateNetworkValues();
+    // Stores the window's place (AppSettings/Position) while it is shown.
+    void rememberPlace();
     static constexpr QSize baseMinimumSize { 1350, 510 };
     void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
