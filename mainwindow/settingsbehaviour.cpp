@@ -89,6 +89,7 @@ void VerdimonNuvo::onLanguageActionTriggered(int language)
         if (other != language)
             actions[other]->setChecked(false);
     }
+    showLanguageTicks();
     retranslateUi();
     saveLanguageSetting();
     resetAllPages();

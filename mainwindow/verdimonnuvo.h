@@ -342,6 +342,10 @@ private:
     void retranslateNetworkValues();
     // Stores the window's place (AppSettings/Position) while it is shown.
     void rememberPlace();
+    // The checked language action shows the menus' tick instead of its flag (kept in the
+    // action's flagProperty).
+    void showLanguageTicks();
+    static constexpr const char *flagProperty = "languageFlag";
     static constexpr QSize baseMinimumSize { 1350, 510 };
     void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);

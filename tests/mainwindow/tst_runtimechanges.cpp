@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -222,6 +223,53 @@ private slots:
         QCOMPARE(window->ipValueLabel->text(), address);
         QCOMPARE(window->networkStatusValueLabel->styleSheet(), statusStyle);
         QCOMPARE(window->ipValueLabel->styleSheet(), addressStyle);
+    }
+
+    // The menus tick the language in force as they tick the theme: the entry shows the same tick
+    // in the same place, where the other languages show their flags.
+    void menusTickLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Auto select") << 0;
+        QTest::newRow("English") << 1;
+        QTest::newRow("Russian") << 2;
+        QTest::newRow("Ukrainian") << 3;
+    }
+    void menusTickLanguage()
+    {
+        QFETCH(int, language);
+        applyTheme(2, nullptr);
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->languageComboBox->setCurrentIndex(language == 0 ? 1 : 0);
+        choose(window->languageComboBox, language);
+        choose(window->themeComboBox, 2);
+        window->createTrayMenu();
+        emit window->trayMenu->aboutToShow();
+        QMenu *languages = window->trayLanguagesMenu;
+        QMenu *themes = window->trayThemesMenu;
+        const QList<QAction *> entries = languages->actions();
+        QCOMPARE(entries.size(), 4);
+        for (QMenu *menu : { languages, themes }) {
+            menu->ensurePolished();
+            menu->adjustSize();
+        }
+        // The leading column of an entry, where a tick or an icon shows.
+        const auto lead = [](QMenu *menu, QAction *action) {
+            const QRect row = menu->actionGeometry(action);
+            return menu->grab(QRect(row.left(), row.top(), row.height(), row.height())).toImage();
+        };
+        const QImage themeTick = lead(themes, window->darkThemeAction);
+        const QImage unticked = lead(themes, window->lightThemeAction);
+        QVERIFY(themeTick != unticked);
+        for (int entry = 0; entry < entries.size(); ++entry) {
+            QCOMPARE(entries.at(entry)->isChecked(), entry == language);
+            const QImage shown = lead(languages, entries.at(entry));
+            if (entry == language)
+                QCOMPARE(shown, themeTick);
+            else
+                QVERIFY2(shown != themeTick && shown != unticked,
+                         qPrintable(entries.at(entry)->text() + " shows no flag"));
+        }
     }
 
     // With a font change waiting, closing asks about the restart in the font the program runs
