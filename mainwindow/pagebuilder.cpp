@@ -7,6 +7,7 @@
 #include "app/systemfunctions.h"
 #include "widgets/apptabbar.h"
 #include "widgets/apptabcontrol.h"
+#include "widgets/labelcolumn.h"
 #include "widgets/scrollbar.h"
 
 #include <QHBoxLayout>
@@ -76,6 +77,8 @@ void VerdimonNuvo::createPages()
     treeFont.setWeight(QFont::Normal);
     treeFont.setStyleStrategy(QFont::PreferAntialias);
     mainTree->setFont(treeFont);
+    // In a large font the labels would take the whole width: they keep half at most.
+    LabelColumn::attach(mainTree);
     mainTree->verticalScrollBar()->setVisible(true);
     mainTree->horizontalScrollBar()->setVisible(false);
     connect(mainTree, &QTreeWidget::itemDoubleClicked, this,

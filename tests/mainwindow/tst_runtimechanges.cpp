@@ -14,6 +14,7 @@
 #include "windowfixture.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include <QSettings>
 #include <QTabBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -86,6 +88,9 @@ private slots:
     {
         // As the program's start does before its first window.
         registerFontSubstitutions();
+        // The store each test clears is the window's.
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
     }
 
     void init()
@@ -270,6 +275,61 @@ private slots:
                 QVERIFY2(shown != themeTick && shown != unticked,
                          qPrintable(entries.at(entry)->text() + " shows no flag"));
         }
+    }
+
+    // At every size the Misc page offers, the Main page shows its values whole beside their
+    // labels: the labels' column never takes the values' room. At the sizes up to the default
+    // every label reads whole too.
+    void mainValuesReadable_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("language");
+        for (const QString &size : fontSizeList()) {
+            QTest::addRow("%s px, English", qPrintable(size)) << size.toInt() << 1;
+            QTest::addRow("%s px, Ukrainian", qPrintable(size)) << size.toInt() << 3;
+        }
+    }
+    void mainValuesReadable()
+    {
+        QFETCH(int, size);
+        QFETCH(int, language);
+        QTranslator app;
+        QTranslator qt;
+        switchTranslation(&app, &qt, language);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        const auto restore = qScopeGuard([] { Settings::setSettingsValue("Fonts", "Size", 12); });
+        startWindow(VerdimonNuvo::StartupActions::WidgetsOnly);
+        laidOutAtMinimum(window.get());
+        QTreeWidget *tree = window->mainTree;
+        QCoreApplication::processEvents();
+        const QFontMetrics metrics(tree->font());
+        const int margin
+            = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1;
+        QStringList cut;
+        // The part of a column the tree shows.
+        const auto shown = [tree, margin](int column) {
+            const QHeaderView *header = tree->header();
+            const int left = qMax(0, header->sectionViewportPosition(column));
+            const int right
+                = qMin(tree->viewport()->width(),
+                       header->sectionViewportPosition(column) + header->sectionSize(column));
+            return right - left - 2 * margin;
+        };
+        const int iconRoom = tree->iconSize().width() + 4;
+        int labelsNeed = 0;
+        for (int row = 0; row < tree->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem *item = tree->topLevelItem(row);
+            labelsNeed = qMax(labelsNeed, metrics.horizontalAdvance(item->text(0)) + iconRoom);
+            if (metrics.horizontalAdvance(item->text(1)) > shown(1))
+                cut << item->text(0) + " " + item->text(1);
+            if (size <= 12 && metrics.horizontalAdvance(item->text(0)) > shown(0) - iconRoom)
+                cut << item->text(0);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+        // The values keep half the tree at least, or all the labels leave them.
+        const int treeWidth = tree->viewport()->width();
+        QVERIFY2(shown(1) >= qMin(treeWidth / 2, treeWidth - labelsNeed) - 2 * margin,
+                 qPrintable(QStringLiteral("values %1 px of %2").arg(shown(1)).arg(treeWidth)));
     }
 
     // With a font change waiting, closing asks about the restart in the font the program runs
