@@ -11,6 +11,7 @@
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "widgets/apptabcontrol.h"
+#include "widgets/switch.h"
 #include "windowfixture.h"
 
 #include <QComboBox>
@@ -348,6 +349,39 @@ private slots:
         QCOMPARE(boxes.at(0), boxes.at(1).section('|', 0, 0) + '|' + boxes.at(0).section('|', 1));
         QCOMPARE(boxFontSizes, QList<int>({ running, running }));
         QVERIFY(running != chosen);
+    }
+
+    // At the largest font, "Reset to default settings" (whose place was made for a 1920-wide
+    // screen) leaves the window within reach and shows its box whole.
+    void resetDefaultsAtLargestFont()
+    {
+        Settings::setSettingsValue("Fonts", "Size", fontSizeList().last().toInt());
+        QRect boxPlace;
+        QStringList cut;
+        int boxFont = 0;
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            boxes << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+            boxFont = box->textLabel()->font().pixelSize();
+            box->show();
+            QCoreApplication::processEvents();
+            boxPlace = box->frameGeometry();
+            cut = cutOrOverlappingWidgets(box);
+            box->hide();
+            return int(QDialogButtonBox::Ok);
+        });
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->restoreDefaultsSwitch->click();
+        QCOMPARE(boxes,
+                 QStringList("Information|The default settings has been successfully applied!"));
+        QCOMPARE(boxFont, fontSizeList().last().toInt());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY2(screen.contains(window->frameGeometry().topLeft()),
+                 qPrintable(QStringLiteral("window at %1,%2").arg(window->x()).arg(window->y())));
+        QVERIFY2(screen.contains(boxPlace.topLeft()),
+                 qPrintable(QStringLiteral("box at %1,%2").arg(boxPlace.x()).arg(boxPlace.y())));
     }
 };
 
