@@ -13,6 +13,11 @@
 #include <QMenu>
 #include <QShortcut>
 
+namespace {
+// The property of a language action that keeps its flag while the action shows the tick.
+const char flagProperty[] = "languageFlag";
+} // namespace
+
 QAction *VerdimonNuvo::createAction(const QString &text, const QString &icon,
                                     const QKeySequence &key, bool checkable)
 {

@@ -33,6 +33,9 @@ const char *const tabKeys[] = {
     QT_TRANSLATE_NOOP("QObject", "Settings"),
 };
 
+// The window's own minimum size; the tabs may widen it.
+const QSize baseMinimumSize(1350, 510);
+
 } // namespace
 
 QString VerdimonNuvo::linkText(const QString &text)

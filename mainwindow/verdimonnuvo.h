@@ -10,7 +10,6 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
-#include <QSize>
 #include <QString>
 #include <QSystemTrayIcon>
 #include <QTranslator>
@@ -336,17 +335,10 @@ private:
     void createHardwareStatusLabels();
     QLabel *createCollectingLabel(QWidget *parent, const QString &text);
     void fitStatusLabels();
-    // The window's minimum size: its own, widened to the tabs' in the language and theme in
-    // force.
-    void fitWindowToTabs();
+    void fitWindowToTabs(); // the minimum size, widened to the tabs in force
     void retranslateNetworkValues();
-    // Stores the window's place (AppSettings/Position) while it is shown.
-    void rememberPlace();
-    // The checked language action shows the menus' tick instead of its flag (kept in the
-    // action's flagProperty).
-    void showLanguageTicks();
-    static constexpr const char *flagProperty = "languageFlag";
-    static constexpr QSize baseMinimumSize { 1350, 510 };
+    void rememberPlace(); // AppSettings/Position, while the window is shown
+    void showLanguageTicks(); // the checked language shows the tick instead of its flag
     void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
     void createSettingsFrame();
@@ -668,8 +660,7 @@ private:
     // How long the window's network tests (the status check, the reachability test of the
     // sign-in) wait for a silent server; 0 keeps their defaults.
     int networkWaitMs = 0;
-    // What the network values show, as source texts (the address as it came), so that a change
-    // of language shows them again in the new language.
+    // The network values as source texts (the address as it came), shown again in a new language.
     const char *networkStatusSource = "Unknown";
     const char *ipSource = "Unknown";
     QString userAddress;
