@@ -222,6 +222,18 @@ void MsgDialog::closeEvent(QCloseEvent *event)
 
 void MsgDialog::showEvent(QShowEvent *event)
 {
+    // The layout reckons the wrapped text's lines at the width the text would like, which a
+    // large font takes beyond what the box can give: laid out at the box's width, the text
+    // with its lines and the buttons below it show what the box lacks.
+    if (m_textLabel->wordWrap() && layout()) {
+        const auto *grid = qobject_cast<const QGridLayout *>(layout());
+        // The label's row and the empty one beside the icon lie between it and the buttons.
+        const int gap = grid ? 2 * qMax(0, grid->verticalSpacing()) : 0;
+        const int needed = m_textLabel->y() + m_textLabel->heightForWidth(m_textLabel->width())
+            + gap + m_buttonBox->sizeHint().height() + layout()->contentsMargins().bottom();
+        if (needed > height())
+            setFixedSize(width(), needed);
+    }
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
     QDialog::showEvent(event);

@@ -4,6 +4,7 @@
 #include "app/fonts.h"
 #include "app/systemfunctions.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -190,23 +191,57 @@ void writeDefaultSettings()
 
 // A geometry saved on a larger screen (or the default, made for a 1920-wide one) must not leave
 // the window partly out of reach: Qt only moves a window that is entirely off screen.
-static void keepOnScreen(QWidget *widget)
+void keepOnScreen(QWidget *widget, const QMargins &frameMargins)
 {
     const QScreen *screen = widget->screen();
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    QRect frame = widget->frameGeometry();
+    // Until the window manager has framed the window, Qt knows no frame: the one it had when
+    // its geometry was saved stands in.
+    const bool framed = widget->frameGeometry() != widget->geometry();
+    const QMargins margins = framed
+        ? QMargins(widget->geometry().left() - widget->frameGeometry().left(),
+                   widget->geometry().top() - widget->frameGeometry().top(),
+                   widget->frameGeometry().right() - widget->geometry().right(),
+                   widget->frameGeometry().bottom() - widget->geometry().bottom())
+        : frameMargins;
+    QRect frame = widget->geometry().marginsAdded(margins);
     if (available.contains(frame))
         return;
-    const QSize margins = frame.size() - widget->size();
+    const QSize frameSize(margins.left() + margins.right(), margins.top() + margins.bottom());
     widget->resize(
-        widget->size().boundedTo(available.size() - margins).expandedTo(widget->minimumSize()));
-    frame = widget->frameGeometry();
+        widget->size().boundedTo(available.size() - frameSize).expandedTo(widget->minimumSize()));
+    frame = widget->geometry().marginsAdded(margins);
     const int x = qMax(available.left(), qMin(frame.left(), available.right() - frame.width() + 1));
     const int y = qMax(available.top(), qMin(frame.top(), available.bottom() - frame.height() + 1));
-    widget->move(x, y);
+    // Placed by its own area: move() places the frame, and before the window is framed Qt
+    // would put the frame where the window's own area belongs, a title bar lower each time.
+    widget->setGeometry(widget->geometry().translated(x - frame.left(), y - frame.top()));
 }
+
+namespace {
+
+// The frame around the window's own area that a saved geometry records (Qt's format: a marker,
+// the version, the frame rectangle, then the window's own rectangle); none when it is not one.
+QMargins savedFrameMargins(const QByteArray &geometry)
+{
+    QDataStream stream(geometry);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 marker = 0;
+    quint16 major = 0;
+    quint16 minor = 0;
+    QRect frame;
+    QRect normal;
+    stream >> marker >> major >> minor >> frame >> normal;
+    if (stream.status() != QDataStream::Ok || marker != 0x1D9D0CB || major < 1 || major > 3
+        || !frame.isValid() || !frame.contains(normal))
+        return {};
+    return QMargins(normal.left() - frame.left(), normal.top() - frame.top(),
+                    frame.right() - normal.right(), frame.bottom() - normal.bottom());
+}
+
+} // namespace
 
 void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray &base64Default)
 {
@@ -217,7 +252,7 @@ void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray 
         = appSettingsValue(key, QByteArray::fromBase64(base64Default)).toByteArray();
     if (present && !bytes.isEmpty()) {
         widget->restoreGeometry(bytes);
-        keepOnScreen(widget);
+        keepOnScreen(widget, savedFrameMargins(bytes));
         return;
     }
     widget->resize(1350, 510);

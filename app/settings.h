@@ -4,6 +4,7 @@
 // Kept in a namespace: a free windowOpacity() would be hidden by QWidget::windowOpacity().
 
 #include <QByteArray>
+#include <QMargins>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -38,6 +39,9 @@ void writeDefaultSettings();
 // Geometry of the main window ("Position") and its Base64 default.
 extern const char positionDefaultBase64[];
 extern const char settingsViewSizeDefaultBase64[];
+// Moves (and, where it must, shrinks) a window whose frame reaches out of its screen back onto
+// it, as far as its minimum size allows. `frameMargins`: the frame of a window not framed yet.
+void keepOnScreen(QWidget *widget, const QMargins &frameMargins = QMargins());
 // Restores the widget's geometry from AppSettings/<key>, moved (and if need be shrunk) into the
 // screen's available area; resizes it to 1350 x 510 when the key is missing or empty.
 void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray &base64Default);

@@ -13,6 +13,11 @@
 #include <QMenu>
 #include <QShortcut>
 
+namespace {
+// The property of a language action that keeps its flag while the action shows the tick.
+const char flagProperty[] = "languageFlag";
+} // namespace
+
 QAction *VerdimonNuvo::createAction(const QString &text, const QString &icon,
                                     const QKeySequence &key, bool checkable)
 {
@@ -61,6 +66,11 @@ void VerdimonNuvo::createMenuActions()
                                   QKeySequence(Qt::CTRL | Qt::Key_F), false);
     exitAction = createAction(QObject::tr("Exit"), QStringLiteral(":/Icon/sign-out.svg"),
                               QKeySequence(Qt::ALT | Qt::Key_F4), false);
+    // A menu entry with an icon shows no tick: the ticked language shows the tick in place of its
+    // flag (showLanguageTicks), so each keeps its flag beside the action.
+    for (QAction *action : { autoSelectLanguageAction, englishLanguageAction, russianLanguageAction,
+                             ukrainianLanguageAction })
+        action->setProperty(flagProperty, action->icon());
     // Icons of these four show in menus whatever the platform's default.
     for (QAction *action :
          { saveToFileAction, cmdAsAdminAction, dxDiagnosticToolX64Action, printDataAction })
@@ -166,6 +176,14 @@ void VerdimonNuvo::contextMenuEvent(QContextMenuEvent *event)
     menu->exec(event->globalPos());
     menu->deleteLater();
     QWidget::contextMenuEvent(event);
+}
+
+void VerdimonNuvo::showLanguageTicks()
+{
+    for (QAction *action : { autoSelectLanguageAction, englishLanguageAction, russianLanguageAction,
+                             ukrainianLanguageAction })
+        action->setIcon(action->isChecked() ? QIcon()
+                                            : action->property(flagProperty).value<QIcon>());
 }
 
 void VerdimonNuvo::checkMenuItems()

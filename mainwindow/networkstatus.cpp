@@ -31,6 +31,9 @@ QString positiveStyle()
 void VerdimonNuvo::checkNetwork()
 {
     checkConnectionBtn->setEnabled(false);
+    networkStatusSource = QT_TRANSLATE_NOOP("QObject", "Checking...");
+    ipSource = networkStatusSource;
+    userAddress.clear();
     for (QLabel *label : { networkStatusValueLabel, ipValueLabel }) {
         label->setTextFormat(Qt::PlainText);
         label->setText(QObject::tr("Checking..."));
@@ -67,18 +70,21 @@ void VerdimonNuvo::checkNetwork()
 
 void VerdimonNuvo::appUserConnected()
 {
+    networkStatusSource = QT_TRANSLATE_NOOP("QObject", "Connected");
     networkStatusValueLabel->setText(QObject::tr("Connected"));
     networkStatusValueLabel->setStyleSheet(positiveStyle());
 }
 
 void VerdimonNuvo::appUserNotConnected()
 {
+    networkStatusSource = QT_TRANSLATE_NOOP("QObject", "Not connected");
     networkStatusValueLabel->setText(QObject::tr("Not connected"));
     networkStatusValueLabel->setStyleSheet(QString::fromLatin1(kNegativeStyle));
 }
 
 void VerdimonNuvo::appUserIP(const QString &ipData)
 {
+    userAddress = ipData;
     ipValueLabel->setText(ipData);
     ipValueLabel->setStyleSheet(positiveStyle());
     checkConnectionBtn->setEnabled(true);
@@ -86,7 +92,19 @@ void VerdimonNuvo::appUserIP(const QString &ipData)
 
 void VerdimonNuvo::appUserIPUnknown(const QString &ipUnknown)
 {
+    ipSource = QT_TRANSLATE_NOOP("QObject", "Unknown");
+    userAddress.clear();
     ipValueLabel->setText(ipUnknown);
     ipValueLabel->setStyleSheet(QString::fromLatin1(kNegativeStyle));
     checkConnectionBtn->setEnabled(true);
+}
+
+void VerdimonNuvo::retranslateNetworkValues()
+{
+    // A check's answer stays, in the new language and in the colour it was given; before any
+    // check the values read "Unknown" in the theme's colour.
+    networkStatusValueLabel->setText(QObject::tr(networkStatusSource));
+    ipValueLabel->setText(userAddress.isEmpty() ? QObject::tr(ipSource) : userAddress);
+    if (qstrcmp(networkStatusSource, "Unknown") == 0)
+        applyThemeLabelColors();
 }

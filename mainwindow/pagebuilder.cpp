@@ -7,6 +7,7 @@
 #include "app/systemfunctions.h"
 #include "widgets/apptabbar.h"
 #include "widgets/apptabcontrol.h"
+#include "widgets/labelcolumn.h"
 #include "widgets/scrollbar.h"
 
 #include <QHBoxLayout>
@@ -32,6 +33,9 @@ const char *const tabKeys[] = {
     QT_TRANSLATE_NOOP("QObject", "Settings"),
 };
 
+// The window's own minimum size; the tabs may widen it.
+const QSize baseMinimumSize(1350, 510);
+
 } // namespace
 
 QString VerdimonNuvo::linkText(const QString &text)
@@ -47,7 +51,7 @@ QString VerdimonNuvo::refreshLinkText(const QString &sentence)
 
 void VerdimonNuvo::createPages()
 {
-    setMinimumSize(1350, 510);
+    setMinimumSize(baseMinimumSize);
     setWindowOpacity(Settings::windowOpacity());
 
     tabControl = new AppTabControl(this);
@@ -62,16 +66,7 @@ void VerdimonNuvo::createPages()
         tabControl->insertTab(index, *pages[index], QObject::tr(tabKeys[index]));
         tabControl->tabBar()->setTabData(index, QString::fromLatin1(tabKeys[index]));
     }
-    // Every tab keeps its fixed size, so the window is never smaller than the twelve of them:
-    // at the minimum size no tab is cut (the bar draws no scroll buttons). Only a screen too
-    // small for all of them caps the minimum at its own size.
-    const QSize tabs = tabControl->tabBar()->sizeHint();
-    const QPair<int, int> screen = screenResolution();
-    if (tabControl->tabPosition() == QTabWidget::North
-        || tabControl->tabPosition() == QTabWidget::South)
-        setMinimumWidth(qMax(minimumWidth(), qMin(tabs.width(), screen.first)));
-    else
-        setMinimumHeight(qMax(minimumHeight(), qMin(tabs.height(), screen.second)));
+    fitWindowToTabs();
 
     auto *windowLayout = new QHBoxLayout;
     windowLayout->setContentsMargins(0, 0, 0, 0);
@@ -85,6 +80,8 @@ void VerdimonNuvo::createPages()
     treeFont.setWeight(QFont::Normal);
     treeFont.setStyleStrategy(QFont::PreferAntialias);
     mainTree->setFont(treeFont);
+    // In a large font the labels would take the whole width: they keep half at most.
+    LabelColumn::attach(mainTree);
     mainTree->verticalScrollBar()->setVisible(true);
     mainTree->horizontalScrollBar()->setVisible(false);
     connect(mainTree, &QTreeWidget::itemDoubleClicked, this,
@@ -107,6 +104,29 @@ void VerdimonNuvo::createPages()
     createHardwareTree(peripheralPage, peripheralTree, false);
 
     createWidgets();
+}
+
+void VerdimonNuvo::fitWindowToTabs()
+{
+    // Every tab keeps its fixed size, so the window is never smaller than the twelve of them:
+    // at the minimum size no tab is cut (the bar draws no scroll buttons). Only a screen too
+    // small for all of them caps the minimum at its own size. Their size follows the language
+    // and the theme, so each change of either fits the window again.
+    QTabBar *bar = tabControl->tabBar();
+    const QSize tabs = bar->sizeHint();
+    const QPair<int, int> screen = screenResolution();
+    if (tabControl->tabPosition() == QTabWidget::North
+        || tabControl->tabPosition() == QTabWidget::South)
+        setMinimumWidth(qMax(baseMinimumSize.width(), qMin(tabs.width(), screen.first)));
+    else
+        setMinimumHeight(qMax(baseMinimumSize.height(), qMin(tabs.height(), screen.second)));
+    if (isVisible())
+        Settings::keepOnScreen(this);
+    // A theme chosen from a combo box's list comes while the list is open, and the bar keeps
+    // the rules of the theme before; polished again it takes the theme in force.
+    bar->style()->unpolish(bar);
+    bar->style()->polish(bar);
+    bar->update();
 }
 
 void VerdimonNuvo::createHardwareTree(AppTabBar *page, QTreeWidget *&tree, bool flat)

@@ -100,7 +100,10 @@ void VerdimonNuvo::restoreDefaultSettings(bool checked)
     updateWindowTitle(true);
     exitApp();
 
+    // The default place was made for a 1920-wide screen and the running font's tabs may make the
+    // window wider than it says: the window stays within reach.
     restoreGeometry(geometry);
+    Settings::keepOnScreen(this);
     settingsSplitter->restoreState(splitterState);
 
     MsgDialog message(this, QObject::tr("Information"),

@@ -157,16 +157,13 @@ void VerdimonNuvo::retranslateUi()
         QObject::tr("No data is available! You don't have any applications installed."));
     noStartupDataLabel->setText(QObject::tr("No startup data is available."));
 
-    // Application settings page. The network values return to "Unknown" in the neutral colour
-    // until the next check.
+    // Application settings page.
     changeLanguageLabel->setText(QObject::tr("Change language"));
     changeThemeLabel->setText(QObject::tr("Change theme"));
     networkConnectionLabel->setText(QObject::tr("Network connection"));
     networkStatusLabel->setText(QObject::tr("Status:"));
     ipLabel->setText(QObject::tr("IP:"));
-    networkStatusValueLabel->setText(QObject::tr("Unknown"));
-    ipValueLabel->setText(QObject::tr("Unknown"));
-    applyThemeLabelColors();
+    retranslateNetworkValues();
     checkConnectionBtn->setText(QObject::tr("Check connection..."));
     appLogLabel->setText(QObject::tr("Application log"));
     appLogBtn->setText(QObject::tr("Log"));
@@ -349,6 +346,7 @@ void VerdimonNuvo::retranslateUi()
 
     fitStatusLabels();
     fitHeaderSections();
+    fitWindowToTabs();
     // The title names the channel in the new language, so it comes last.
     updateWindowTitle(showFullInfoSwitch->isChecked());
 }

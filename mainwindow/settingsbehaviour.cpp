@@ -89,6 +89,7 @@ void VerdimonNuvo::onLanguageActionTriggered(int language)
         if (other != language)
             actions[other]->setChecked(false);
     }
+    showLanguageTicks();
     retranslateUi();
     saveLanguageSetting();
     resetAllPages();
@@ -98,6 +99,7 @@ void VerdimonNuvo::onLanguageActionTriggered(int language)
 void VerdimonNuvo::onThemeActivated(int index)
 {
     applyTheme(index, this);
+    fitWindowToTabs();
     applyThemeLabelColors();
     saveThemeSetting();
 }
@@ -109,6 +111,7 @@ void VerdimonNuvo::onThemeActionTriggered(int theme)
         return;
     themeComboBox->setCurrentIndex(theme);
     applyTheme(theme, this);
+    fitWindowToTabs();
     applyThemeLabelColors();
     for (int other = 0; other < 3; ++other) {
         if (other != theme)
@@ -305,8 +308,11 @@ void VerdimonNuvo::promptRestart(const QString &text)
     // The stored font is the next start's; until then the program keeps the one it was built with.
     question.setContentFont(applyFontBtn->font());
     centerOnWidget(this, &question);
-    if (question.exec() == QDialogButtonBox::Yes)
+    if (question.exec() == QDialogButtonBox::Yes) {
+        // The new copy starts while this one ends: it must find the place already stored.
+        rememberPlace();
         ProcessEntry::restartApplication();
+    }
 }
 
 void VerdimonNuvo::onOpacityChanged(int value)

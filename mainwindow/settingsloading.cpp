@@ -171,4 +171,5 @@ void VerdimonNuvo::checkSettingsMenuItems()
                                                    : lightThemeAction;
     for (QAction *action : { lightThemeAction, grayThemeAction, darkThemeAction })
         action->setChecked(action == theme);
+    showLanguageTicks();
 }

@@ -61,6 +61,7 @@ class VerdimonNuvo : public QWidget
     friend class TstAccountDialogs;
     friend class TstAccountFailures;
     friend class TstUserPaths;
+    friend class TstRuntimeChanges;
 
 public:
     // Marks the status labels that lie over a page at a fixed place (collecting, no data).
@@ -337,6 +338,10 @@ private:
     void createHardwareStatusLabels();
     QLabel *createCollectingLabel(QWidget *parent, const QString &text);
     void fitStatusLabels();
+    void fitWindowToTabs(); // the minimum size, widened to the tabs in force
+    void retranslateNetworkValues();
+    void rememberPlace(); // AppSettings/Position, while the window is shown
+    void showLanguageTicks(); // the checked language shows the tick instead of its flag
     void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
     void createSettingsFrame();
@@ -656,6 +661,10 @@ private:
     // How long the window's network tests (the status check, the reachability test of the
     // sign-in) wait for a silent server; 0 keeps their defaults.
     int networkWaitMs = 0;
+    // The network values as source texts (the address as it came), shown again in a new language.
+    const char *networkStatusSource = "Unknown";
+    const char *ipSource = "Unknown";
+    QString userAddress;
     QPointer<QMenu> trayMenu;
     QPointer<QMenu> traySettingsMenu;
     QPointer<QMenu> trayLanguagesMenu;

@@ -37,14 +37,19 @@ void VerdimonNuvo::closeEvent(QCloseEvent *event)
         buttons->button(QDialogButtonBox::Yes)->setText(QObject::tr("Yes"));
         buttons->button(QDialogButtonBox::No)->setText(QObject::tr("No"));
         buttons->button(QDialogButtonBox::Cancel)->setText(QObject::tr("Cancel"));
+        // The chosen font is the next start's; until then the program speaks in its own, as
+        // the question of "Apply" does.
+        question.setContentFont(applyFontBtn->font());
         centerOnWidget(this, &question);
         switch (question.exec()) {
         case QDialogButtonBox::Yes:
             cancelAllDetections();
+            rememberPlace();
             event->accept();
             ProcessEntry::restartApplication();
             break;
         case QDialogButtonBox::No:
+            rememberPlace();
             event->accept();
             break;
         case QDialogButtonBox::Cancel:
@@ -57,6 +62,7 @@ void VerdimonNuvo::closeEvent(QCloseEvent *event)
     }
     // Without a notification area the window would vanish out of reach: it closes instead.
     if (!fontChangePending && closeToTraySwitch->isChecked() && trayAvailable() && !exitRequested) {
+        rememberPlace();
         hide();
         initTrayIcon();
         showTrayMessage();
@@ -64,6 +70,7 @@ void VerdimonNuvo::closeEvent(QCloseEvent *event)
         return;
     }
     cancelAllDetections();
+    rememberPlace();
     event->accept();
 }
 
@@ -85,15 +92,24 @@ void VerdimonNuvo::closeApp()
 void VerdimonNuvo::resizeEvent(QResizeEvent *event)
 {
     if (!isMaximized())
+        rememberPlace();
+    QWidget::resizeEvent(event);
+}
+
+void VerdimonNuvo::rememberPlace()
+{
+    // Only a shown window knows its place: the first resize comes before the window manager has
+    // framed it, and a window closed or hidden has left its frame; the frame's place saved then
+    // is the window's own area's, and the next start opens a title bar lower.
+    if (isVisible())
         Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("Position"),
                                    saveGeometry());
-    QWidget::resizeEvent(event);
 }
 
 void VerdimonNuvo::onApplicationQuit()
 {
-    Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("Position"),
-                               saveGeometry());
+    // A window closed or hidden kept the place it had when it went.
+    rememberPlace();
     // The application is ending: no frozen window stays on screen while quitting waits.
     hide();
     closeAccountSession();

@@ -1,0 +1,245 @@
+// Under a window manager (Xvfb and openbox, where installed), a window moved by the user comes
+// back at the same place after Exit and a new start, and after the restart a font change offers.
+// Skipped where no X server or window manager can be started.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+struct HelperLine
+{
+    QString kind;
+    QStringList fields;
+    qint64 pid = 0;
+};
+
+} // namespace
+
+class TstRestartPosition : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QProcess xServer;
+    QProcess windowManager;
+    QProcessEnvironment environment;
+    QList<qint64> helpers; // every helper process seen, ended at the end
+
+    QString reports() const { return dir.filePath("reports"); }
+    QString commands() const { return dir.filePath("commands"); }
+
+    QList<HelperLine> lines() const
+    {
+        QFile file(reports());
+        QList<HelperLine> found;
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return found;
+        for (const QString &text : QString::fromUtf8(file.readAll()).split('\n')) {
+            QStringList fields = text.split(' ', Qt::SkipEmptyParts);
+            if (fields.size() < 2)
+                continue;
+            HelperLine line;
+            line.kind = fields.takeFirst();
+            line.pid = fields.takeLast().toLongLong();
+            line.fields = fields;
+            found << line;
+        }
+        return found;
+    }
+
+    // The line of a kind from a helper other than `notFrom`, waited for.
+    HelperLine waitFor(const QString &kind, qint64 from = 0, qint64 notFrom = 0, int after = 0)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 20000) {
+            const QList<HelperLine> all = lines();
+            for (int at = after; at < all.size(); ++at) {
+                const HelperLine &line = all.at(at);
+                if (line.kind == kind && (from == 0 || line.pid == from) && line.pid != notFrom) {
+                    if (!helpers.contains(line.pid))
+                        helpers << line.pid;
+                    return line;
+                }
+            }
+            QTest::qWait(50);
+        }
+        return {};
+    }
+
+    void command(const QByteArray &text)
+    {
+        QFile file(commands() + ".new");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        QVERIFY(QFile::rename(commands() + ".new", commands()));
+    }
+
+    static bool ended(QProcess &process)
+    {
+        return process.state() == QProcess::NotRunning || process.waitForFinished(20000);
+    }
+
+    static bool alive(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
+
+    static void waitEnded(qint64 pid) { QTRY_VERIFY_WITH_TIMEOUT(!alive(pid), 20000); }
+
+    // Starts the helper as the user starts the program; its window's first place.
+    HelperLine startHelper(QProcess &process)
+    {
+        const int before = lines().size();
+        process.setProcessEnvironment(environment);
+        process.setProgram(QStringLiteral(VN_RESTART_HELPER));
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start();
+        process.waitForStarted();
+        return waitFor("ready", process.processId(), 0, before);
+    }
+
+    // Moves the window as a user does, through the window manager; where it is then: its own
+    // area's top-left corner "x,y" and its frame "x,y,width,height".
+    QStringList moveWindow(const HelperLine &ready, int x, int y)
+    {
+        const QString id = QStringLiteral("0x%1").arg(ready.fields.value(0).toULongLong(), 0, 16);
+        QProcess wmctrl;
+        wmctrl.setProcessEnvironment(environment);
+        wmctrl.start(QStringLiteral("wmctrl"),
+                     { "-i", "-r", id, "-e", QStringLiteral("0,%1,%2,-1,-1").arg(x).arg(y) });
+        wmctrl.waitForFinished(5000);
+        QTest::qWait(500);
+        const int before = lines().size();
+        command("report");
+        return waitFor("place", ready.pid, 0, before).fields;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+        const QString wmctrl = QStandardPaths::findExecutable(QStringLiteral("wmctrl"));
+        if (xvfb.isEmpty() || openbox.isEmpty() || wmctrl.isEmpty())
+            QSKIP("Xvfb, openbox or wmctrl is not installed");
+        QVERIFY(dir.isValid());
+
+        // The server names its display on the descriptor it is given.
+        int pipeEnds[2];
+        QVERIFY(::pipe(pipeEnds) == 0);
+        xServer.start(xvfb,
+                      { "-displayfd", QString::number(pipeEnds[1]), "-screen", "0", "1600x1000x24",
+                        "-nolisten", "tcp" });
+        ::close(pipeEnds[1]);
+        QByteArray display;
+        char c;
+        while (::read(pipeEnds[0], &c, 1) == 1 && c != '\n')
+            display += c;
+        ::close(pipeEnds[0]);
+        if (!xServer.waitForStarted(5000) || display.isEmpty())
+            QSKIP("no X server could be started");
+
+        environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", ":" + QString::fromLatin1(display));
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("HOME", dir.filePath("home"));
+        environment.insert("XDG_CONFIG_HOME", dir.filePath("home/.config"));
+        environment.insert("VN_HELPER_REPORTS", reports());
+        environment.insert("VN_HELPER_COMMANDS", commands());
+        QDir().mkpath(dir.filePath("home/.config"));
+
+        windowManager.setProcessEnvironment(environment);
+        windowManager.start(openbox, {});
+        if (!windowManager.waitForStarted(5000))
+            QSKIP("no window manager could be started");
+        // The manager is up once it answers for itself.
+        QElapsedTimer clock;
+        clock.start();
+        bool managed = false;
+        while (!managed && clock.elapsed() < 10000) {
+            QProcess probe;
+            probe.setProcessEnvironment(environment);
+            probe.start(wmctrl, { "-m" });
+            managed = probe.waitForFinished(2000) && probe.exitCode() == 0;
+            if (!managed)
+                QTest::qWait(100);
+        }
+        if (!managed)
+            QSKIP("the window manager did not come up");
+    }
+
+    void cleanupTestCase()
+    {
+        for (qint64 pid : qAsConst(helpers))
+            if (alive(pid))
+                ::kill(pid_t(pid), SIGKILL);
+        windowManager.kill();
+        windowManager.waitForFinished(3000);
+        xServer.kill();
+        xServer.waitForFinished(3000);
+    }
+
+    void init() { QFile::remove(dir.filePath("home/.config/Dravonel/Verdimon Nuvo.conf")); }
+
+    void placeKept_data()
+    {
+        QTest::addColumn<bool>("fontRestart");
+        QTest::addColumn<QPoint>("to");
+        // The window is some 1390 px wide: at x 236 it reaches past the screen's right edge and
+        // is drawn back in, no lower and no higher than it was.
+        QTest::newRow("Exit") << false << QPoint(137, 181);
+        QTest::newRow("Exit, at the right edge") << false << QPoint(236, 143);
+        QTest::newRow("font restart") << true << QPoint(61, 97);
+        QTest::newRow("font restart, at the right edge") << true << QPoint(241, 97);
+    }
+    void placeKept()
+    {
+        QFETCH(bool, fontRestart);
+        QFETCH(QPoint, to);
+        QProcess first;
+        const HelperLine ready = startHelper(first);
+        QVERIFY(ready.pid);
+        const QStringList moved = moveWindow(ready, to.x(), to.y());
+        QVERIFY(!moved.isEmpty());
+        const QStringList place = moved.at(0).split(',');
+        const QStringList frame = moved.at(1).split(',');
+        QCOMPARE(frame.size(), 4);
+        HelperLine again;
+        QProcess second;
+        if (fontRestart) {
+            const int before = lines().size();
+            command("font");
+            again = waitFor("ready", 0, ready.pid, before);
+            QVERIFY(again.pid);
+            QVERIFY(ended(first));
+        } else {
+            command("exit");
+            QVERIFY(ended(first));
+            again = startHelper(second);
+            QVERIFY(again.pid);
+        }
+        // Where the window belongs: where it was, drawn back onto the 1600-wide screen as far as
+        // its frame (wider after a larger font) needs.
+        const QStringList newFrame = again.fields.value(2).split(',');
+        QCOMPARE(newFrame.size(), 4);
+        const int leftBorder = place.at(0).toInt() - frame.at(0).toInt();
+        const QString expected
+            = QStringLiteral("%1,%2")
+                  .arg(qMin(place.at(0).toInt(), 1600 - newFrame.at(2).toInt() + leftBorder))
+                  .arg(place.at(1));
+        QCOMPARE(again.fields.value(1), expected);
+        command("exit");
+        waitEnded(again.pid);
+    }
+};
+
+QTEST_MAIN(TstRestartPosition)
+#include "tst_restartposition.moc"

@@ -1,0 +1,44 @@
+#include "widgets/labelcolumn.h"
+
+#include <QAbstractItemModel>
+#include <QEvent>
+#include <QHeaderView>
+#include <QTreeView>
+
+LabelColumn *LabelColumn::attach(QTreeView *tree)
+{
+    return new LabelColumn(tree);
+}
+
+LabelColumn::LabelColumn(QTreeView *tree)
+    : QObject(tree)
+    , m_tree(tree)
+{
+    tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    tree->viewport()->installEventFilter(this);
+    QAbstractItemModel *model = tree->model();
+    // Only rows that come or labels that change can ask for more room. (A model emptied as the
+    // tree goes would call on a tree half destroyed.)
+    connect(model, &QAbstractItemModel::rowsInserted, this, &LabelColumn::fit);
+    connect(model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
+        if (topLeft.column() == 0)
+            fit();
+    });
+    fit();
+}
+
+void LabelColumn::fit()
+{
+    // QTreeView hides the public sizeHintForColumn of its base.
+    const int labels = static_cast<QAbstractItemView *>(m_tree)->sizeHintForColumn(0);
+    const int width = qMin(labels, m_tree->viewport()->width() * 2 / 5);
+    if (width > 0 && m_tree->header()->sectionSize(0) != width)
+        m_tree->header()->resizeSection(0, width);
+}
+
+bool LabelColumn::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_tree->viewport() && event->type() == QEvent::Resize)
+        fit();
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Keeps the first column of a two-column tree (labels beside their values) as wide as its labels
+// need, but never wider than two fifths of the tree: in a large font the values keep the rest,
+// and a label longer than its share is shortened with an ellipsis.
+
+#include <QObject>
+
+class QTreeView;
+
+class LabelColumn : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Attaches the bound to the tree (it becomes the tree's child); the first column stops
+    // sizing itself to its contents.
+    static LabelColumn *attach(QTreeView *tree);
+
+    // Fits the column now (done on its own when the tree is resized or its rows change).
+    void fit();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit LabelColumn(QTreeView *tree);
+
+    QTreeView *m_tree;
+};
