@@ -5,6 +5,7 @@
 #include "app/systemfunctions.h"
 #include "app/unstoredsettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,9 +43,12 @@ void writeValue(const QString &group, const QString &key, const QVariant &value)
     settings.setValue(key, value);
     settings.endGroup();
     // QSettings writes lazily: only a sync tells whether the file took the value. A format error
-    // (a hand-edited file) still rewrites the file, so only an access error is a failure.
+    // (a hand-edited file) still rewrites the file, so only an access error is a failure; without
+    // an organisation name Qt reports that error from the start and writes all the same.
     settings.sync();
-    if (settings.status() != QSettings::AccessError) {
+    const bool nameless = QCoreApplication::organizationName().isEmpty()
+        && QCoreApplication::organizationDomain().isEmpty();
+    if (nameless || settings.status() != QSettings::AccessError) {
         Settings::forgetUnstoredValue(group, key);
         protectStoreFile(settings.fileName());
         return;
