@@ -226,6 +226,11 @@ void crashHandler(int signalNumber, siginfo_t *info, void *context)
     (void)context;
     writeReport(signalNumber, info);
     if (g_programPath[0] != '\0') {
+        // The fresh copy inherits this thread's signal mask: a fault on a thread that blocks
+        // signals, or a handler run with them blocked, would leave it deaf to SIGTERM and Ctrl+C.
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
         char *const arguments[]
             = { g_programPath, const_cast<char *>(feedbackArgument), g_reportPath, nullptr };
         ::execve(g_programPath, arguments, environ);

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <pthread.h>
 
 namespace {
 
@@ -43,6 +44,10 @@ int main(int argc, char *argv[])
 
     QString report;
     if (CrashHandler::isFeedbackRun(arguments, &report)) {
+        // Whether this copy can still be asked to quit.
+        sigset_t blocked;
+        pthread_sigmask(SIG_BLOCK, nullptr, &blocked);
+        mark("sigterm", sigismember(&blocked, SIGTERM) ? "blocked" : "unblocked");
         const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
         MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
             mark("asked", dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text());
@@ -79,6 +84,17 @@ int main(int argc, char *argv[])
         std::raise(SIGSEGV);
     } else if (mode == QLatin1String("fault-thread")) {
         QThread *thread = QThread::create(&fault);
+        thread->start();
+        thread->wait();
+    } else if (mode == QLatin1String("fault-masked-thread")) {
+        // A thread that blocks every signal it can (as some libraries' threads do) faults.
+        QThread *thread = QThread::create([] {
+            sigset_t all;
+            sigfillset(&all);
+            sigdelset(&all, SIGSEGV);
+            pthread_sigmask(SIG_SETMASK, &all, nullptr);
+            fault();
+        });
         thread->start();
         thread->wait();
     }
