@@ -13,6 +13,7 @@
 #include <cstring>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -256,6 +257,12 @@ void setFeedbackHook(FeedbackHook hook)
 
 int runFeedback(const QString &reportPath)
 {
+    // The handler unblocks every signal before it starts this copy, but a handler run by another
+    // signal layer (a sanitizer's) may not get that far with the mask it was given: this copy must
+    // be able to be told to quit, and the copy it restarts inherits its mask in turn.
+    sigset_t none;
+    sigemptyset(&none);
+    pthread_sigmask(SIG_SETMASK, &none, nullptr);
     MsgDialog question(nullptr, QObject::tr("Error"),
                        QObject::tr("Unexpected error has occurred! Do you want to submit the "
                                    "feedback?"),

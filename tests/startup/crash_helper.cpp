@@ -44,12 +44,12 @@ int main(int argc, char *argv[])
 
     QString report;
     if (CrashHandler::isFeedbackRun(arguments, &report)) {
-        // Whether this copy can still be asked to quit.
-        sigset_t blocked;
-        pthread_sigmask(SIG_BLOCK, nullptr, &blocked);
-        mark("sigterm", sigismember(&blocked, SIGTERM) ? "blocked" : "unblocked");
         const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
         MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
+            // Whether this copy can be asked to quit while it asks.
+            sigset_t blocked;
+            pthread_sigmask(SIG_BLOCK, nullptr, &blocked);
+            mark("sigterm", sigismember(&blocked, SIGTERM) ? "blocked" : "unblocked");
             mark("asked", dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text());
             return answer == QLatin1String("yes") ? int(QDialogButtonBox::Yes)
                                                   : int(QDialogButtonBox::No);
