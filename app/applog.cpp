@@ -19,9 +19,18 @@
 namespace {
 
 QTextBrowser *theLogView = nullptr;
-// The view drops its oldest lines past logViewLines (a thousand refreshes leave tens of thousands
-// of lines, and a text block costs far more than its text); the log keeps them all here.
-QString theLogText;
+// The text of the log, one entry a line. Like the view it keeps only the latest logViewLines
+// lines: a thousand refreshes leave tens of thousands of lines, and a long session would
+// otherwise grow with each of them.
+QStringList theLogLines;
+
+void keepLine(const QString &line)
+{
+    for (const QString &part : line.split(QLatin1Char('\n')))
+        theLogLines.append(part);
+    if (theLogLines.size() > logViewLines)
+        theLogLines.erase(theLogLines.begin(), theLogLines.end() - logViewLines);
+}
 
 QLocale englishUs()
 {
@@ -48,7 +57,7 @@ QTextBrowser *logView()
         document->setMaximumBlockCount(logViewLines);
         QObject::connect(document, &QTextDocument::contentsChanged, document, [document] {
             if (document->isEmpty())
-                theLogText.clear();
+                theLogLines.clear();
         });
     }
     return theLogView;
@@ -56,16 +65,14 @@ QTextBrowser *logView()
 
 QString logText()
 {
-    return theLogText;
+    return theLogLines.join(QLatin1Char('\n'));
 }
 
 namespace {
 
 void addLine(const QString &line)
 {
-    if (!theLogText.isEmpty())
-        theLogText += QLatin1Char('\n');
-    theLogText += line;
+    keepLine(line);
     logView()->append(line);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The process-wide application log: the whole text in memory and a view of its latest lines,
-// created on the first line and kept until the process ends. GUI thread only. It reaches disk
+// The process-wide application log: its latest lines in memory and a view of them, created on
+// the first line and kept until the process ends. GUI thread only. It reaches disk
 // only through the Log dialog.
 
 #include <QString>
@@ -14,7 +14,8 @@ QString currentTimestamp();
 // The log view, created on first use (font from the settings, the program's scroll bars). It
 // shows the latest logViewLines lines; clearing it clears the log.
 QTextBrowser *logView();
-// Every line since the start (or the last clear), one a line: what a saved log holds.
+// The latest logViewLines lines since the start (or the last clear), as the view shows them:
+// what a saved log holds.
 QString logText();
 constexpr int logViewLines = 5000;
 

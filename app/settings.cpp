@@ -3,7 +3,9 @@
 #include "app/appenums.h"
 #include "app/fonts.h"
 #include "app/systemfunctions.h"
+#include "app/unstoredsettings.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -41,8 +43,23 @@ void writeValue(const QString &group, const QString &key, const QVariant &value)
     settings.beginGroup(group);
     settings.setValue(key, value);
     settings.endGroup();
+    // QSettings writes lazily: only a sync tells whether the file took the value. A format error
+    // (a hand-edited file) still rewrites the file, so only an access error is a failure; without
+    // an organisation name Qt reports that error from the start and writes all the same.
     settings.sync();
-    protectStoreFile(settings.fileName());
+    const bool nameless = QCoreApplication::organizationName().isEmpty()
+        && QCoreApplication::organizationDomain().isEmpty();
+    if (nameless || settings.status() != QSettings::AccessError) {
+        Settings::forgetUnstoredValue(group, key);
+        protectStoreFile(settings.fileName());
+        return;
+    }
+    Settings::keepUnstoredValue(group, key, value);
+    if (Settings::unstoredSettingReported(group, key))
+        return;
+    const QString reason = Settings::storeWriteFailureReason(settings.fileName(),
+                                                             QFileInfo(settings.fileName()).size());
+    Settings::reportUnstoredSetting(group, key, reason);
 }
 
 bool isKnownFontFamily(const QString &family)
@@ -60,6 +77,9 @@ const char settingsViewSizeDefaultBase64[] = "AAAA/wAAAAEAAAAC//////////8B/////w
 
 QVariant settingsValue(const QString &group, const QString &key, const QVariant &defaultValue)
 {
+    QVariant unstored;
+    if (Settings::unstoredValue(group, key, &unstored))
+        return unstored;
     QSettings settings;
     settings.beginGroup(group);
     const QVariant value = settings.value(key, defaultValue);
@@ -83,6 +103,8 @@ bool containsSetting(const QString &group, const QString &key)
 {
     if (key.isEmpty())
         return false;
+    if (Settings::unstoredValue(group, key, nullptr))
+        return true;
     QSettings settings;
     settings.beginGroup(group);
     const bool found = settings.contains(key);

@@ -17,6 +17,24 @@ function(vn_library name)
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
 endfunction()
 
+# vn_sanitizer_environment(<variable>)
+# The environment every test runs with in a sanitizer build (empty otherwise): stop on the first
+# report and name the suppression files, so a plain ctest run is a sanitizer run.
+function(vn_sanitizer_environment variable)
+    set(_env "")
+    if(VN_SANITIZE)
+        list(APPEND _env
+            "ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1"
+            "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:fast_unwind_on_malloc=0"
+            "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    endif()
+    if(VN_TSAN)
+        list(APPEND _env "QT_NO_GLIB=1"
+            "TSAN_OPTIONS=halt_on_error=1:history_size=7:suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp")
+    endif()
+    set(${variable} "${_env}" PARENT_SCOPE)
+endfunction()
+
 # vn_add_test(<name> SOURCES <files>... LIBS <targets>... [TIMEOUT s] [LABELS l...])
 # One QtTest executable per area. Each run gets a fresh throw-away HOME and XDG folders,
 # so no test ever reads or writes the user's settings.
@@ -32,19 +50,8 @@ function(vn_add_test name)
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
-    set(_env "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
-    # Sanitizer builds: stop on the first report and name the suppression files, so a plain
-    # ctest run is a sanitizer run.
-    if(VN_SANITIZE)
-        list(APPEND _env
-            "ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1"
-            "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:fast_unwind_on_malloc=0"
-            "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
-    endif()
-    if(VN_TSAN)
-        list(APPEND _env "QT_NO_GLIB=1"
-            "TSAN_OPTIONS=halt_on_error=1:history_size=7:suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp")
-    endif()
+    vn_sanitizer_environment(_sanitizer_env)
+    set(_env "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;${_sanitizer_env}")
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
         ENVIRONMENT "${_env};${ARG_ENV}")
     if(ARG_LABELS)

@@ -73,10 +73,15 @@ trap 'stop_programs 130' INT
 trap 'stop_programs 143' TERM
 trap 'stop_programs 129' HUP
 
-# The program runs in the background so that a signal to this script is handled at once.
+# The program runs in the background so that a signal to this script is handled at once. Its
+# status does not end the run: a copy that crashed or restarted itself ends (3 after the crash
+# handler's restart) while the copy it started still needs the services. The run ends when no
+# program of it runs, with the first program's status.
 "$VN_BUILD_DIR/verdimon-nuvo" "${args[@]}" &
-wait $!
+status=0
+wait $! || status=$?
 while [ -n "$(run_programs)" ]; do
     sleep 0.5 &
     wait $!
 done
+exit "$status"

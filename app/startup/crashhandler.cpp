@@ -13,6 +13,7 @@
 #include <cstring>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -226,6 +227,11 @@ void crashHandler(int signalNumber, siginfo_t *info, void *context)
     (void)context;
     writeReport(signalNumber, info);
     if (g_programPath[0] != '\0') {
+        // The fresh copy inherits this thread's signal mask: a fault on a thread that blocks
+        // signals, or a handler run with them blocked, would leave it deaf to SIGTERM and Ctrl+C.
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
         char *const arguments[]
             = { g_programPath, const_cast<char *>(feedbackArgument), g_reportPath, nullptr };
         ::execve(g_programPath, arguments, environ);
@@ -251,6 +257,12 @@ void setFeedbackHook(FeedbackHook hook)
 
 int runFeedback(const QString &reportPath)
 {
+    // The handler unblocks every signal before it starts this copy, but a handler run by another
+    // signal layer (a sanitizer's) may not get that far with the mask it was given: this copy must
+    // be able to be told to quit, and the copy it restarts inherits its mask in turn.
+    sigset_t none;
+    sigemptyset(&none);
+    pthread_sigmask(SIG_SETMASK, &none, nullptr);
     MsgDialog question(nullptr, QObject::tr("Error"),
                        QObject::tr("Unexpected error has occurred! Do you want to submit the "
                                    "feedback?"),

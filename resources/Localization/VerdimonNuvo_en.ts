@@ -3947,6 +3947,18 @@
         <translation>changelog could not be saved</translation>
     </message>
     <message>
+        <source>Settings could not be saved!</source>
+        <translation>Settings could not be saved!</translation>
+    </message>
+    <message>
+        <source>Changes apply until the program is closed.</source>
+        <translation>Changes apply until the program is closed.</translation>
+    </message>
+    <message>
+        <source>setting %1 could not be saved</source>
+        <translation>setting %1 could not be saved</translation>
+    </message>
+    <message>
         <source>Can&apos;t get changelog information.</source>
         <translation>Can&apos;t get changelog information.</translation>
     </message>

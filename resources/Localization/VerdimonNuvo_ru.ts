@@ -3960,6 +3960,18 @@
         <translation>не удалось сохранить список изменений</translation>
     </message>
     <message>
+        <source>Settings could not be saved!</source>
+        <translation>Не удалось сохранить настройки!</translation>
+    </message>
+    <message>
+        <source>Changes apply until the program is closed.</source>
+        <translation>Изменения действуют до закрытия программы.</translation>
+    </message>
+    <message>
+        <source>setting %1 could not be saved</source>
+        <translation>не удалось сохранить параметр %1</translation>
+    </message>
+    <message>
         <source>Can&apos;t get changelog information.</source>
         <translation>Не удалось получить список изменений.</translation>
     </message>

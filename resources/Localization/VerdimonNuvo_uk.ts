@@ -3960,6 +3960,18 @@
         <translation>не вдалося зберегти список змін</translation>
     </message>
     <message>
+        <source>Settings could not be saved!</source>
+        <translation>Не вдалося зберегти налаштування!</translation>
+    </message>
+    <message>
+        <source>Changes apply until the program is closed.</source>
+        <translation>Зміни діють до закриття програми.</translation>
+    </message>
+    <message>
+        <source>setting %1 could not be saved</source>
+        <translation>не вдалося зберегти параметр %1</translation>
+    </message>
+    <message>
         <source>Can&apos;t get changelog information.</source>
         <translation>Не вдалося отримати список змін.</translation>
     </message>

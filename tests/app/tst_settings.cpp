@@ -1,13 +1,20 @@
+#include "app/applog.h"
+#include "app/msgdialog.h"
 #include "app/settings.h"
+#include "app/unstoredsettings.h"
 #include "tests/support/appidentity.h"
+#include "tests/support/diskfaults.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
 #include <QtTest>
+
+#include <cerrno>
 
 namespace {
 
@@ -217,6 +224,66 @@ private slots:
         Settings::setSettingsValue("AppSettings", "", QVariant());
         QVERIFY(Settings::containsSetting("AppSettings", "ShowSplash"));
         QVERIFY(!Settings::containsSetting("AppSettings", ""));
+    }
+
+    // A store on a disk that can't take a change: the user is told once, with the system's
+    // reason; the log names each key once; the changed values apply until the program ends while
+    // the file keeps what it had.
+    void unstorableChange_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("error");
+        QTest::newRow("full disk") << false << ENOSPC;
+        QTest::newRow("read-only folder") << true << EROFS;
+    }
+    void unstorableChange()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(int, error);
+        VN_SMALL_DISK(disk);
+        Settings::resetUnstoredSettings();
+        QStringList messages;
+        MsgDialog::setTestResponder([&messages](MsgDialog *dialog) {
+            messages << dialog->windowTitle() + '|' + dialog->textLabel()->text() + '|'
+                    + QString::number(dialog->iconKind());
+            return int(QDialogButtonBox::Ok);
+        });
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+        const auto restore = qScopeGuard([] {
+            MsgDialog::setTestResponder(nullptr);
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                               qEnvironmentVariable("XDG_CONFIG_HOME"));
+            Settings::resetUnstoredSettings();
+        });
+        const QString store = disk.filePath("Dravonel/Verdimon Nuvo.conf");
+        QCOMPARE(Settings::storeFileName(), store);
+        Settings::setSettingsValue("Fonts", "Size", 14); // room yet
+        Settings::setSettingsValue("AppSettings", "AppTheme", 1);
+        QVERIFY(readOnly ? disk.makeReadOnly() : disk.fill(0));
+
+        const int logBefore = logText().size();
+        Settings::setSettingsValue("Fonts", "Size", 16);
+        Settings::setSettingsValue("AppSettings", "AppTheme", 2);
+        Settings::setSettingsValue("Fonts", "Size", 18);
+        QTRY_COMPARE(messages.size(), 1);
+        QTest::qWait(200);
+        const QString reason = qt_error_string(error);
+        QCOMPARE(messages,
+                 QStringList("Error|Settings could not be saved!\n" + reason
+                             + "\nChanges apply until the program is closed.|3"));
+        const QStringList logged = logText().mid(logBefore).split('\n', Qt::SkipEmptyParts);
+        const QRegularExpression stamp("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}: ");
+        QCOMPARE(QStringList(logged).replaceInStrings(stamp, QString()),
+                 QStringList({ "setting Fonts/Size could not be saved: " + reason,
+                               "setting AppSettings/AppTheme could not be saved: " + reason }));
+
+        QCOMPARE(Settings::intValue("Fonts", "Size", 12), 18);
+        QCOMPARE(Settings::intValue("AppSettings", "AppTheme", 0), 2);
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray stored = file.readAll();
+        QVERIFY2(stored.contains("Size=14") && stored.contains("AppTheme=1"), stored.constData());
+        QVERIFY(!filesIn(QFileInfo(store).absolutePath()).join(' ').contains("probe"));
     }
 };
 

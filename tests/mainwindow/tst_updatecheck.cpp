@@ -28,6 +28,8 @@ class TestUpdateCheck : public QObject, private WindowFixture
 
     HttpsStandIn server;
     QStringList messages;
+    QList<int> icons;
+    int answer = QDialogButtonBox::No;
 
     void useChannel(int channel)
     {
@@ -54,13 +56,16 @@ private slots:
         startWindow(VerdimonNuvo::StartupActions::Skip);
         MsgDialog::setTestResponder([this](MsgDialog *dialog) {
             messages << dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text();
-            return int(QDialogButtonBox::No);
+            icons << dialog->iconKind();
+            return answer;
         });
     }
 
     void init()
     {
         messages.clear();
+        icons.clear();
+        answer = QDialogButtonBox::No;
         server.clearRequests();
         server.applyEnvironment();
         useChannel(3);
@@ -68,6 +73,16 @@ private slots:
     }
 
     void cleanupTestCase() { stopWindow(); }
+
+    // Updates switched on again and nothing left checking (after the prompt's tests).
+    void cleanup()
+    {
+        window->disableUpdatesSwitch->setChecked(false);
+        window->saveUpdatesOptions(false);
+        window->updatesDisabled = false;
+        window->silentUpdateCheck = false;
+        QTRY_VERIFY_WITH_TIMEOUT(window->checkUpdatesBtn->isEnabled(), 20000);
+    }
 
     void check_data()
     {
@@ -141,6 +156,126 @@ private slots:
                  mode == "endless");
         QVERIFY(window->checkUpdatesBtn->isEnabled());
         QVERIFY(!window->silentUpdateCheck);
+    }
+
+    // A check that fails: its box, the page back to "Not checked" after an earlier answer, the
+    // button back, and the silent start-up flag cleared only by a missing network, so that after
+    // an unreadable description the next up-to-date answer still shows no box.
+    void failedCheck_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("silentAfter");
+        const QString noNetwork
+            = "Error|Network connection is not available! Check your network and try again.";
+        // The stand-in's broken description ends inside a string.
+        const QString unreadable = "Error|Failed to check for the updates! Error code: "
+            + QString::number(QJsonParseError::UnterminatedString);
+        QTest::newRow("no network") << "" << false << noNetwork << false;
+        QTest::newRow("no network, start-up check") << "" << true << noNetwork << false;
+        QTest::newRow("unreadable") << "badjson" << false << unreadable << false;
+        QTest::newRow("unreadable, start-up check") << "badjson" << true << unreadable << true;
+    }
+    void failedCheck()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, silent);
+        QFETCH(bool, silentAfter);
+        if (mode.isEmpty()) // nothing answers at the service's address
+            qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        else
+            server.applyEnvironment(mode);
+        window->showUpdateCheckResult(QStringLiteral("4.1.3.742")); // an earlier answer
+        window->silentUpdateCheck = silent;
+        window->checkForAppUpdates();
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+        QTEST(messages.first(), "expected");
+        QCOMPARE(icons, QList<int> { 3 });
+        QCOMPARE(window->latestBuildLabel->text(), QStringLiteral("Not checked"));
+        QCOMPARE(window->lastCheckLabel->text(), QStringLiteral("Not checked"));
+        QVERIFY(window->checkUpdatesBtn->isEnabled());
+        QCOMPARE(window->silentUpdateCheck, silentAfter);
+        QCOMPARE(server.requestedPaths().size(), mode.isEmpty() ? 0 : 1);
+
+        // The next check finds the program up to date: a box unless the flag stayed set.
+        messages.clear();
+        server.applyEnvironment(QStringLiteral("latest"));
+        window->checkForAppUpdates();
+        QTRY_COMPARE_WITH_TIMEOUT(window->latestBuildLabel->text(), QString("4.1.3.742"), 20000);
+        QCOMPARE(messages.isEmpty(), silentAfter);
+        QVERIFY(!window->silentUpdateCheck);
+    }
+
+    // "Updates are disabled. Do you want to enable it?", asked when a check is asked for with the
+    // switch on, or when an answer arrives after the switch was turned off by hand: Yes enables
+    // updates (stored, the switch off, its five options usable) and checks at once; No leaves
+    // updates disabled and the page on "Not checked".
+    void updatesDisabledPrompt_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("asked, Yes") << false << true;
+        QTest::newRow("asked, No") << false << false;
+        QTest::newRow("answered, Yes") << true << true;
+        QTest::newRow("answered, No") << true << false;
+    }
+    void updatesDisabledPrompt()
+    {
+        QFETCH(bool, answered);
+        QFETCH(bool, yes);
+        const QList<Switch *> options { window->installAutomaticallySwitch,
+                                        window->checkOnStartSwitch,
+                                        window->insiderNotificationSwitch,
+                                        window->deleteInstallerSwitch,
+                                        window->installSilentlySwitch };
+        window->disableUpdatesSwitch->click(); // as the user disables updates
+        QVERIFY(window->disableUpdatesSwitch->isChecked());
+        QVERIFY(Settings::boolValue("Updates", "DisableUpdates", false));
+        for (Switch *option : options)
+            QVERIFY(!option->isEnabled());
+        if (answered) {
+            // Started with updates disabled, switched on again by hand: the flag stays.
+            window->updatesDisabled = true;
+            window->disableUpdatesSwitch->setChecked(false);
+        }
+        window->showUpdateCheckResult(QStringLiteral("4.1.3.742")); // an earlier answer
+        server.applyEnvironment(QStringLiteral("latest"));
+        answer = yes ? QDialogButtonBox::Yes : QDialogButtonBox::No;
+
+        if (answered)
+            window->setLatestVersion(QStringLiteral("4.1.3.742"));
+        else
+            window->checkForAppUpdates();
+        const QString prompt = "Updates|Updates are disabled. Do you want to enable it?";
+        if (yes) {
+            QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 20000);
+            QCOMPARE(messages, QStringList({ prompt, "Updates|Verdimon Nuvo is up to date" }));
+            QCOMPARE(icons.first(), 2);
+            QVERIFY(!Settings::boolValue("Updates", "DisableUpdates", true));
+            QVERIFY(!window->updatesDisabled);
+            QVERIFY(!window->disableUpdatesSwitch->isChecked());
+            for (Switch *option : options)
+                QVERIFY(option->isEnabled());
+            QCOMPARE(server.requestedPaths(),
+                     QStringList("/latest/apps/verdimon_nuvo/release/en.update.release.json"));
+            QCOMPARE(window->latestBuildLabel->text(), QStringLiteral("4.1.3.742"));
+            QVERIFY(window->lastCheckLabel->text() != QLatin1String("Not checked"));
+            QVERIFY(window->checkUpdatesBtn->isEnabled());
+            return;
+        }
+        QTest::qWait(300);
+        QCOMPARE(messages, QStringList(prompt));
+        QCOMPARE(icons, QList<int> { 2 });
+        QVERIFY(Settings::boolValue("Updates", "DisableUpdates", false));
+        QCOMPARE(window->updatesDisabled, answered);
+        QCOMPARE(window->disableUpdatesSwitch->isChecked(), !answered);
+        for (Switch *option : options)
+            QVERIFY(!option->isEnabled());
+        QVERIFY(server.requestedPaths().isEmpty());
+        QCOMPARE(window->latestBuildLabel->text(), QStringLiteral("Not checked"));
+        QCOMPARE(window->lastCheckLabel->text(), QStringLiteral("Not checked"));
+        QVERIFY(window->checkUpdatesBtn->isEnabled());
     }
 
     // The last answered check stays on the page through language changes, its time written in

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs ./scripts/run.sh under Xvfb with a throw-away home: the local vendor services come up,
 # the start-up update check reaches the HTTPS service, no message box about a missing network
-# appears; a restart from inside keeps the services for the restarted program; Ctrl+C ends the
-# programs and the services within seconds.
+# appears; a restart from inside whose first copy then ends with the crash handler's status keeps
+# the services for the restarted program, and the run ends with that status when the restarted
+# program ends; in a second run, Ctrl+C ends the programs and the services within seconds.
 set -uo pipefail
 root=$1
 build=$2
@@ -42,34 +43,13 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 
 # As from a terminal: Ctrl+C reaches run.sh (a background job of this script would ignore it).
-VN_BUILD_DIR="$build" /usr/bin/python3 -c 'import os, signal, sys
+start_run() {
+    VN_BUILD_DIR="$build" /usr/bin/python3 -c 'import os, signal, sys
 signal.signal(signal.SIGINT, signal.SIG_DFL)
 os.execv(sys.argv[1], sys.argv[1:])' "$root/scripts/run.sh" >"$work/run.log" 2>&1 &
-run=$!
-pids+=($run)
-
-# The start-up check asks the HTTPS service for the channel's update description.
-asked=0
-for _ in $(seq 1 1800); do
-    if grep -qs "^GET /apps/verdimon_nuvo/" "$state/https/requests.log"; then asked=1; break; fi
-    kill -0 $run 2>/dev/null || fail "run.sh ended early"
-    sleep 0.1
-done
-[ $asked = 1 ] || fail "the update check never reached the local HTTPS service"
-service_pids=$(cat "$state"/*/pid 2>/dev/null)
-[ -n "$service_pids" ] || fail "no service recorded its process"
-
-# Then the program's own window comes (the splash takes about ten seconds), with no message box.
-shown=0
-for _ in $(seq 1 400); do
-    titles=$(wmctrl -l 2>/dev/null | cut -d' ' -f5-)
-    if grep -qxE 'Error|Information|Warning|Attention' <<<"$titles"; then
-        fail "a message box appeared: $titles"
-    fi
-    if grep -q 'Verdimon Nuvo' <<<"$titles"; then shown=1; break; fi
-    sleep 0.1
-done
-[ $shown = 1 ] || fail "no window of the program appeared; windows: $(wmctrl -l)"
+    run=$!
+    pids+=($run)
+}
 
 # The programs of this test's run (by their home).
 programs() {
@@ -80,15 +60,64 @@ programs() {
         grep -qzx -- "HOME=$HOME" "$dir/environ" 2>/dev/null && echo "${dir#/proc/}"
     done
 }
+# Titles of the windows of process $1 (all windows without one).
+titles_of() {
+    wmctrl -lp 2>/dev/null | awk -v pid="${1:-}" 'pid == "" || $3 == pid {
+        $1 = $2 = $3 = $4 = ""; sub(/^ +/, ""); print }'
+}
+update_checks() {
+    local count
+    count=$(grep -cs "^GET /apps/verdimon_nuvo/" "$state/https/requests.log")
+    echo "${count:-0}"
+}
+# Waits until the program's window is shown (the splash takes about ten seconds) and, with $1,
+# until that many update checks reached the HTTPS service; fails on any message box meanwhile.
+wait_for_window() {
+    local checks=${1:-0} titles=""
+    for _ in $(seq 1 600); do
+        titles=$(titles_of)
+        if grep -qxE 'Error|Information|Warning|Attention' <<<"$titles"; then
+            fail "a message box appeared: $titles"
+        fi
+        kill -0 $run 2>/dev/null || fail "run.sh ended early"
+        [ "$(update_checks)" -ge "$checks" ] && grep -q 'Verdimon Nuvo' <<<"$titles" && return 0
+        sleep 0.1
+    done
+    [ "$(update_checks)" -ge "$checks" ] || fail "update check $checks never reached the HTTPS service"
+    fail "no window of the program appeared; windows: $titles"
+}
+
+start_run
+# The start-up check asks the HTTPS service for the channel's update description.
+asked=0
+for _ in $(seq 1 1800); do
+    if [ "$(update_checks)" -ge 1 ]; then asked=1; break; fi
+    kill -0 $run 2>/dev/null || fail "run.sh ended early"
+    sleep 0.1
+done
+[ $asked = 1 ] || fail "the update check never reached the local HTTPS service"
+service_pids=$(cat "$state"/*/pid 2>/dev/null)
+[ -n "$service_pids" ] || fail "no service recorded its process"
+# Then the program's own window comes, with no message box.
+wait_for_window 1
 first=$(programs)
 [ -n "$first" ] || fail "the program's process was not found"
 
 # A restart from inside, as the program makes one (a font change, the crash handler, an
-# update): a fresh copy with the program's environment in a session of its own, "-restart",
-# then the first copy quits.
+# update): a fresh copy with the program's environment in a session of its own, "-restart".
 mapfile -d '' environment <"/proc/$first/environ"
 setsid env -i "${environment[@]}" "$build/verdimon-nuvo" -restart </dev/null >"$work/restarted.log" 2>&1 &
-kill -TERM $first
+# The first copy then ends as after a crash: the crash handler turns it into the feedback
+# question, which ends with status 3 (here on SIGTERM rather than an answer).
+kill -SEGV "$first"
+asking=0
+for _ in $(seq 1 300); do
+    if grep -qx 'Error' <<<"$(titles_of "$first")"; then asking=1; break; fi
+    kill -0 "$first" 2>/dev/null || fail "the crashed program ended without its feedback question"
+    sleep 0.1
+done
+[ $asking = 1 ] || fail "the crashed program showed no feedback question: $(titles_of)"
+kill -TERM "$first"
 for _ in $(seq 1 100); do kill -0 "$first" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$first" 2>/dev/null && fail "the first program did not quit on SIGTERM"
 sleep 2
@@ -97,19 +126,27 @@ for pid in $service_pids; do
     kill -0 "$pid" 2>/dev/null || fail "service $pid stopped under the restarted program"
 done
 # The restarted program reaches the services too (its update check), and shows no error box.
-restarted_asked() { [ "$(grep -c "^GET /apps/verdimon_nuvo/" "$state/https/requests.log")" -ge 2 ]; }
-for _ in $(seq 1 600); do
-    titles=$(wmctrl -l 2>/dev/null | cut -d' ' -f5-)
-    if grep -qxE 'Error|Information|Warning|Attention' <<<"$titles"; then
-        fail "a message box appeared after the restart: $titles"
-    fi
-    restarted_asked && grep -q 'Verdimon Nuvo' <<<"$titles" && break
-    sleep 0.1
-done
-restarted_asked || fail "the restarted program's update check never reached the HTTPS service"
-grep -q 'Verdimon Nuvo' <<<"$titles" || fail "the restarted program showed no window: $titles"
+wait_for_window 2
 
-# Ctrl+C: the programs, run.sh and the services are gone within seconds.
+# The restarted program ends: so do the run, with the first program's status, and the services.
+restarted=$(programs)
+[ -n "$restarted" ] || fail "the restarted program's process was not found"
+kill -TERM $restarted
+for _ in $(seq 1 150); do kill -0 $run 2>/dev/null || break; sleep 0.1; done
+kill -0 $run 2>/dev/null && fail "run.sh did not end after the restarted program"
+wait $run
+status=$?
+[ $status = 3 ] || fail "run.sh ended with status $status instead of the first program's 3"
+for pid in $service_pids; do
+    kill -0 "$pid" 2>/dev/null && fail "service process $pid is still running after the run"
+done
+
+# A second run: Ctrl+C ends the programs, run.sh and the services within seconds.
+start_run
+wait_for_window 0
+service_pids=$(cat "$state"/*/pid 2>/dev/null)
+[ -n "$service_pids" ] || fail "no service recorded its process in the second run"
+[ -n "$(programs)" ] || fail "the program's process was not found in the second run"
 started=$(date +%s)
 kill -INT $run
 for _ in $(seq 1 150); do kill -0 $run 2>/dev/null || break; sleep 0.1; done

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <pthread.h>
 
 namespace {
 
@@ -45,6 +46,10 @@ int main(int argc, char *argv[])
     if (CrashHandler::isFeedbackRun(arguments, &report)) {
         const QString answer = qEnvironmentVariable("VN_HELPER_ANSWER");
         MsgDialog::setTestResponder([answer](MsgDialog *dialog) {
+            // Whether this copy can be asked to quit while it asks.
+            sigset_t blocked;
+            pthread_sigmask(SIG_BLOCK, nullptr, &blocked);
+            mark("sigterm", sigismember(&blocked, SIGTERM) ? "blocked" : "unblocked");
             mark("asked", dialog->windowTitle() + QLatin1Char('|') + dialog->textLabel()->text());
             return answer == QLatin1String("yes") ? int(QDialogButtonBox::Yes)
                                                   : int(QDialogButtonBox::No);
@@ -79,6 +84,17 @@ int main(int argc, char *argv[])
         std::raise(SIGSEGV);
     } else if (mode == QLatin1String("fault-thread")) {
         QThread *thread = QThread::create(&fault);
+        thread->start();
+        thread->wait();
+    } else if (mode == QLatin1String("fault-masked-thread")) {
+        // A thread that blocks every signal it can (as some libraries' threads do) faults.
+        QThread *thread = QThread::create([] {
+            sigset_t all;
+            sigfillset(&all);
+            sigdelset(&all, SIGSEGV);
+            pthread_sigmask(SIG_SETMASK, &all, nullptr);
+            fault();
+        });
         thread->start();
         thread->wait();
     }

@@ -55,6 +55,8 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::newRow("raised, feedback") << "raise" << QString("yes");
         QTest::newRow("null write on a thread, no feedback") << "fault-thread" << QString("no");
+        QTest::newRow("null write on a thread blocking signals")
+            << "fault-masked-thread" << QString("no");
     }
     void faultEndsWithCodeThreeAndReport()
     {
@@ -75,6 +77,8 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Process: %1\n").arg(pid).toUtf8()));
         QVERIFY(text.contains("Backtrace:\n"));
 
+        // The fresh copy can be told to quit, whatever the faulting thread blocked.
+        QCOMPARE(contentOf(markers->filePath("sigterm")), QByteArray("unblocked"));
         // The fresh copy asked; on "yes" the form got the report and the program restarted.
         QCOMPARE(contentOf(markers->filePath("asked")),
                  QByteArray("Error|Unexpected error has occurred! Do you want to submit the "

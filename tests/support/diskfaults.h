@@ -38,6 +38,12 @@ public:
         while (filler.write(QByteArray(4096, 'f')) == 4096) { }
         return filler.resize(qMax<qint64>(0, filler.size() - left));
     }
+    // Mounts the disk again read-only: whatever is on it stays readable, nothing can be written.
+    bool makeReadOnly()
+    {
+        return mounted
+            && ::mount("tmpfs", name().constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
 
 private:
     QByteArray name() const { return QFile::encodeName(dir.path()); }

@@ -1,0 +1,142 @@
+#include "app/unstoredsettings.h"
+
+#include "app/applog.h"
+#include "app/atomicfile.h"
+#include "app/msgdialog.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <mutex>
+
+namespace {
+
+std::mutex unstoredMutex;
+QHash<QString, QVariant> unstoredValues; // by "group/key"
+QSet<QString> reportedKeys;
+bool userTold = false;
+
+QString keyPath(const QString &group, const QString &key)
+{
+    return group + QLatin1Char('/') + key;
+}
+
+// The folder itself, or the closest of its parents that exists (a missing folder is made
+// inside that one).
+QString closestExistingFolder(QString folder)
+{
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    return folder;
+}
+
+void tellUser(const QString &reason)
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app)
+        return;
+    // Queued: a write may come from a resize, a destructor or another thread, none of which may
+    // run a modal loop.
+    QMetaObject::invokeMethod(
+        app,
+        [reason] {
+            MsgDialog message(nullptr, QObject::tr("Error"),
+                              QObject::tr("Settings could not be saved!") + QLatin1Char('\n')
+                                  + reason + QLatin1Char('\n')
+                                  + QObject::tr("Changes apply until the program is closed."),
+                              3, QDialogButtonBox::Ok);
+            message.exec();
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
+
+namespace Settings {
+
+void keepUnstoredValue(const QString &group, const QString &key, const QVariant &value)
+{
+    std::lock_guard<std::mutex> lock(unstoredMutex);
+    unstoredValues.insert(keyPath(group, key), value);
+}
+
+void forgetUnstoredValue(const QString &group, const QString &key)
+{
+    std::lock_guard<std::mutex> lock(unstoredMutex);
+    unstoredValues.remove(keyPath(group, key));
+}
+
+bool unstoredValue(const QString &group, const QString &key, QVariant *value)
+{
+    std::lock_guard<std::mutex> lock(unstoredMutex);
+    const auto found = unstoredValues.constFind(keyPath(group, key));
+    if (found == unstoredValues.constEnd())
+        return false;
+    if (value)
+        *value = found.value();
+    return true;
+}
+
+QString storeWriteFailureReason(const QString &fileName, qint64 bytes)
+{
+    const QFileInfo info(fileName);
+    if (info.exists()) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadWrite))
+            return file.errorString();
+    }
+    // The store is rewritten through a new file beside it: make one of that size (and a block
+    // more) to learn what stops it.
+    const QString folder = closestExistingFolder(info.absolutePath());
+    const QString probe
+        = folder + QStringLiteral("/.") + info.fileName() + QStringLiteral(".probe");
+    const qint64 size = qBound<qint64>(0, bytes, 64 * 1024 * 1024) + 4096;
+    QString reason;
+    if (!AtomicFile::writeFile(probe, QByteArray(int(size), '\n'), &reason))
+        return reason.isEmpty() ? QObject::tr("Unknown") : reason;
+    QFile::remove(probe);
+    return QObject::tr("Unknown");
+}
+
+bool unstoredSettingReported(const QString &group, const QString &key)
+{
+    std::lock_guard<std::mutex> lock(unstoredMutex);
+    return reportedKeys.contains(keyPath(group, key));
+}
+
+void reportUnstoredSetting(const QString &group, const QString &key, const QString &reason)
+{
+    bool firstOfSession = false;
+    {
+        std::lock_guard<std::mutex> lock(unstoredMutex);
+        const QString path = keyPath(group, key);
+        if (reportedKeys.contains(path))
+            return;
+        reportedKeys.insert(path);
+        firstOfSession = !userTold;
+        userTold = true;
+    }
+    appendToLog(QStringLiteral("%1: %2: %3")
+                    .arg(currentTimestamp(),
+                         QObject::tr("setting %1 could not be saved").arg(keyPath(group, key)),
+                         reason));
+    if (firstOfSession)
+        tellUser(reason);
+}
+
+void resetUnstoredSettings()
+{
+    std::lock_guard<std::mutex> lock(unstoredMutex);
+    unstoredValues.clear();
+    reportedKeys.clear();
+    userTold = false;
+}
+
+} // namespace Settings
