@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
 
@@ -73,7 +75,19 @@ namespace {
 void addLine(const QString &line)
 {
     keepLine(line);
-    logView()->append(line);
+    // Lines carry servers' answers and file names: QTextEdit::append would take one that looks
+    // like markup for rich text, so the line goes in as plain text, with append's scrolling.
+    QTextBrowser *view = logView();
+    QScrollBar *bar = view->verticalScrollBar();
+    const bool followEnd = bar->value() >= bar->maximum();
+    QTextDocument *document = view->document();
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    if (!document->isEmpty())
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertText(line, QTextCharFormat());
+    if (followEnd)
+        bar->setValue(bar->maximum());
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QThread>
 #include <QtTest>
 
@@ -49,6 +51,26 @@ private slots:
         delete worker;
         QVERIFY(!logView()->toPlainText().endsWith("from a worker"));
         QTRY_VERIFY(logView()->toPlainText().endsWith("from a worker"));
+    }
+
+    // Lines carry servers' answers and file names: whatever they hold shows as it stands.
+    void linesShowAsPlainText_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("markup") << QStringLiteral("reply: <b>bold</b> <img src=\"x.png\">");
+        QTest::newRow("entity") << QStringLiteral("a &amp; b &lt;c&gt;");
+        QTest::newRow("spaces") << QStringLiteral("two  spaces\tand a tab");
+    }
+
+    void linesShowAsPlainText()
+    {
+        QFETCH(QString, line);
+        QTextBrowser *view = logView();
+        appendToLog(QStringLiteral("before"));
+        appendToLog(line);
+        QVERIFY(view->toPlainText().endsWith(QStringLiteral("before\n") + line));
+        QCOMPARE(view->document()->lastBlock().text(), line);
+        QCOMPARE(logText().section(QLatin1Char('\n'), -1), line);
     }
 
     // The log keeps what its view shows, the latest lines only, so a long session's log stops
