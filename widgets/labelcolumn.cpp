@@ -13,9 +13,10 @@ LabelColumn *LabelColumn::attach(QTreeView *tree)
 LabelColumn::LabelColumn(QTreeView *tree)
     : QObject(tree)
     , m_tree(tree)
+    , m_viewport(tree->viewport())
 {
     tree->header()->setSectionResizeMode(0, QHeaderView::Interactive);
-    tree->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     QAbstractItemModel *model = tree->model();
     // Only rows that come or labels that change can ask for more room. (A model emptied as the
     // tree goes would call on a tree half destroyed.)
@@ -38,7 +39,9 @@ void LabelColumn::fit()
 
 bool LabelColumn::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_tree->viewport() && event->type() == QEvent::Resize)
+    // The viewport's events keep coming while the tree is destroyed, when it is a tree no more:
+    // only the pointer kept from the start is compared.
+    if (event->type() == QEvent::Resize && watched == m_viewport)
         fit();
     return QObject::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QTreeView;
+class QWidget;
 
 class LabelColumn : public QObject
 {
@@ -26,4 +27,5 @@ private:
     explicit LabelColumn(QTreeView *tree);
 
     QTreeView *m_tree;
+    QWidget *m_viewport;
 };
