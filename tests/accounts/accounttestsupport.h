@@ -3,9 +3,12 @@
 // boxes shown and the end of the window's detections.
 
 #include "app/cipher.h"
+#include "app/config.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "httpsstandin.h"
 #include "mainwindow/detectionstats.h"
+#include "mariadbstandin.h"
 #include "standinprocess.h"
 
 #include <QStringList>
@@ -22,6 +25,24 @@ inline QString mailedCode(const QString &webDir, const QString &email)
             code = line.mid(email.size() + 1);
     }
     return code;
+}
+
+// Starts the account database and the web service that checks passwords against it (captcha
+// code 4711), points the program at both and trusts the web service's test authority. Empty
+// when all went well, else what failed.
+inline QString startAccountServices(MariaDbStandIn &db, HttpsStandIn &web)
+{
+    if (!db.start())
+        return db.errorText();
+    if (!web.start(QStringLiteral("latest"),
+                   { QStringLiteral("--accounts-db-env"), db.envFile(),
+                     QStringLiteral("--captcha-code"), QStringLiteral("4711") }))
+        return web.errorText();
+    db.applyEnvironment();
+    web.applyEnvironment();
+    if (!Config::installTestCertificateAuthority())
+        return QStringLiteral("the test certificate authority was not installed");
+    return QString();
 }
 
 // Remembered credentials, as a sign-in with "Remember me" stores them.

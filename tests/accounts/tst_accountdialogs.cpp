@@ -8,6 +8,7 @@
 #include "accounts/accountregistration.h"
 #include "accounts/login.h"
 #include "accounts/serverdb.h"
+#include "accounttestsupport.h"
 #include "app/cipher.h"
 #include "app/config.h"
 #include "app/fonts.h"
@@ -48,14 +49,8 @@ private slots:
         registerAccountMetaTypes();
         fakes = std::make_unique<plat::FakePlatform>();
         scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
-        QVERIFY2(dbServer.start(), qPrintable(dbServer.errorText()));
-        QVERIFY2(webServer.start(QStringLiteral("latest"),
-                                 { QStringLiteral("--accounts-db-env"), dbServer.envFile(),
-                                   QStringLiteral("--captcha-code"), QStringLiteral("4711") }),
-                 qPrintable(webServer.errorText()));
-        dbServer.applyEnvironment();
-        webServer.applyEnvironment();
-        QVERIFY(Config::installTestCertificateAuthority());
+        const QString notStarted = AccountTestSupport::startAccountServices(dbServer, webServer);
+        QVERIFY2(notStarted.isEmpty(), qPrintable(notStarted));
         collectMessages();
     }
 

@@ -37,13 +37,8 @@ private slots:
         registerAccountMetaTypes();
         fakes = std::make_unique<plat::FakePlatform>();
         scopedPlatform = std::make_unique<plat::ScopedPlatform>(fakes->platform());
-        QVERIFY2(dbServer.start(), qPrintable(dbServer.errorText()));
-        QVERIFY2(webServer.start(QStringLiteral("latest"),
-                                 { QStringLiteral("--accounts-db-env"), dbServer.envFile(),
-                                   QStringLiteral("--captcha-code"), QStringLiteral("4711") }),
-                 qPrintable(webServer.errorText()));
-        webServer.applyEnvironment();
-        QVERIFY(Config::installTestCertificateAuthority());
+        const QString notStarted = startAccountServices(dbServer, webServer);
+        QVERIFY2(notStarted.isEmpty(), qPrintable(notStarted));
     }
 
     // Every test talks to the database through the proxy, which passes everything by default.
