@@ -15,6 +15,8 @@ A first path component naming a mode makes that request misbehave, whatever it a
                   has, and only its first --short-body-bytes bytes sent (the connection closes)
     gzipbomb      200, Content-Encoding gzip: 2 MB on the wire, 2 GiB of zeros once unpacked
     noseparator   a captcha picture without the ';' and the code after it
+    lateheaders   /lateheaders/<seconds>/<rest>: nothing for that many seconds (at most 120), then
+                  the ordinary answer of the rest of the path, status, headers and body at once
 """
 
 import re
@@ -24,7 +26,8 @@ import time
 import zlib
 
 MODES = ("endless", "huge", "trickle", "status500true", "redirect", "markup", "bigimage",
-         "endlessheaders", "endlessheader", "slowheaders", "shortbody", "gzipbomb", "noseparator")
+         "endlessheaders", "endlessheader", "slowheaders", "shortbody", "gzipbomb", "noseparator",
+         "lateheaders")
 BLOCK = b"7" * 65536
 BOMB_SIZE = 2 * 1024 ** 3
 _big_png = None
@@ -226,6 +229,14 @@ def handle(req, method, parts, query, body):
             req.wfile.write(bomb)
         except OSError:
             req.close_connection = True
+    elif mode == "lateheaders":
+        try:
+            delay = float(rest.pop(0)) if rest else 0.0
+        except ValueError:
+            delay = 0.0
+        # A slow but correct server: silent while it works, then the whole answer.
+        time.sleep(min(max(delay, 0.0), 120.0))
+        delegate(req, method, rest, query, body)
     elif mode == "noseparator":
         req.send_body(200, picture_without_separator(), "image/png")
     elif mode == "status500true":
