@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QSpacerItem>
 #include <QStyle>
+#include <QTimer>
 
 namespace {
 
@@ -178,9 +179,30 @@ void MsgDialog::fitSize()
 
 int MsgDialog::exec()
 {
-    if (testResponder())
-        return testResponder()(this);
-    return QDialog::exec();
+    if (!testResponder())
+        return QDialog::exec();
+    // Answered from inside the box's own loop, as a user answers: whatever is queued while the
+    // box is open (a reply, a finished task, a deleteLater) runs before exec() returns.
+    bool answered = false;
+    QTimer answerTimer; // goes with this call, so it never fires after exec() returned
+    answerTimer.setSingleShot(true);
+    connect(&answerTimer, &QTimer::timeout, this, [this, &answered] {
+        answered = true;
+        const Responder responder = testResponder(); // it may set another one
+        const int answer = responder ? responder(this) : 0;
+        if (isVisible())
+            done(answer);
+        else
+            setResult(answer); // a button or close() ended the loop already
+    });
+    answerTimer.start(0);
+    const int result = QDialog::exec();
+    if (answered)
+        return result;
+    // No loop runs once the application has been told to quit (until its exec() starts again):
+    // the responder answers without one.
+    const Responder responder = testResponder();
+    return responder ? responder(this) : result;
 }
 
 void MsgDialog::setTestResponder(Responder responder)

@@ -23,8 +23,8 @@ public:
     ~MsgDialog() override;
 
     // Runs the box modally; returns the standard button's value (0x400 Ok, 0x4000 Yes, ...),
-    // or 0 when rejected without a button. With a test responder set, returns its answer at
-    // once without a modal loop.
+    // or 0 when rejected without a button. With a test responder set, the responder answers
+    // from inside the running modal loop and exec() returns its answer.
     int exec() override;
 
     QDialogButtonBox *buttonBox() const { return m_buttonBox; }
@@ -39,8 +39,9 @@ public:
     // (hard limit, soft limit) of the dialog width on a screen of the given available width.
     static QPair<int, int> widthLimits(int screenWidth);
 
-    // Test seam: when set, exec() hands the dialog to the responder and returns what it returns.
-    // A responder may click a button or close() the dialog and return result().
+    // Test seam: when set, exec() shows the box and, once its loop runs, hands it to the
+    // responder; exec() returns what the responder returns. A responder may click a button or
+    // close() the dialog and return result(), or wait (e.g. QTest::qWait) as a user would.
     using Responder = std::function<int(MsgDialog *)>;
     static void setTestResponder(Responder responder);
     static bool hasTestResponder();

@@ -22,6 +22,7 @@
 #include "mariadbstandin.h"
 #include "net/networkmanager.h"
 #include "platform/fakes/fakeplatform.h"
+#include "quitrequest.h"
 #include "signallog.h"
 #include "silentlistener.h"
 #include "widgets/appqlabel.h"
@@ -56,6 +57,7 @@ private slots:
 
     void init()
     {
+        TestSupport::forgetQuitRequest(); // an earlier case quit the program
         messages.clear();
         Settings::clearCredentials();
         webServer.applyEnvironment();

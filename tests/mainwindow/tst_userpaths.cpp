@@ -84,7 +84,9 @@ class TstUserPaths : public QObject
             });
             return;
         }
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        // A message box is the responder's to answer, from inside its own loop.
+        if (dialog && !qobject_cast<MsgDialog *>(dialog)) {
             seen << QLatin1String(dialog->metaObject()->className())
                     + (centred(dialog) ? " centred" : "") + onTop(dialog);
             dialog->close();

@@ -15,6 +15,7 @@
 #include "platform/fakes/fakeplatform.h"
 #include "platform/sysroot.h"
 #include "platformtree.h"
+#include "quitrequest.h"
 #include "widgets/apptabcontrol.h"
 #include "widgets/switch.h"
 
@@ -153,6 +154,7 @@ private slots:
 
     void init()
     {
+        TestSupport::forgetQuitRequest(); // an earlier case quit the program
         QSettings().clear();
         boxes.clear();
         answerWith(QDialogButtonBox::Ok);

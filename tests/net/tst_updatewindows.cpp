@@ -16,6 +16,7 @@
 #include "net/setupinstaller.h"
 #include "net/updates.h"
 #include "platform/fakes/fakelauncher.h"
+#include "quitrequest.h"
 #include "signallog.h"
 #include "widgets/switch.h"
 
@@ -45,6 +46,7 @@ private slots:
 
     void init()
     {
+        TestSupport::forgetQuitRequest(); // an earlier case quit the program
         launcher = std::make_shared<plat::FakeLauncher>();
         scopedLauncher = std::make_unique<plat::ScopedLauncher>(launcher);
         messages.clear();
