@@ -45,6 +45,15 @@ class TestFeedback : public QObject
         return child<QFrame>("frame_4")->findChildren<AppQLabel *>();
     }
 
+    // Allocates and frees blocks of a thumbnail's size filled with `byte`: a picture allocated
+    // next is likely to get that memory, and shows it where it is not painted.
+    static void leaveFreedMemoryDirty(char byte)
+    {
+        QList<QByteArray> blocks;
+        for (int i = 0; i < 32; ++i)
+            blocks << QByteArray(100 * 100 * 4, byte);
+    }
+
     QString makeFile(const QString &name, qint64 size)
     {
         QFile file(files.filePath(name));
@@ -244,6 +253,38 @@ private slots:
         launcher->setResult(plat::shell::NoAssociation);
         QTest::mouseClick(thumbnailLabels().value(0), Qt::LeftButton);
         QCOMPARE(messages, QStringList { "Error|Failed to open the file!|3" });
+    }
+
+    // A file that is no picture gets its icon and name on a clear ground: made over memory left
+    // dirty in two ways, its thumbnail comes out the same, with transparent corners.
+    void fileThumbnailIsClean_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("crash dump") << "crash.dmp";
+        QTest::newRow("picture suffix in capitals") << "SHOT.PNG";
+    }
+    void fileThumbnailIsClean()
+    {
+        QFETCH(QString, name);
+        const QString path = makeFile(name, 100);
+        QImage made[2];
+        for (int pass = 0; pass < 2; ++pass) {
+            leaveFreedMemoryDirty(pass == 0 ? '\0' : '\xff');
+            form->onFileDropped(path);
+            made[pass] = thumbnailLabels().value(0)->pixmap(Qt::ReturnByValue).toImage();
+        }
+        QCOMPARE(made[0].size(), QSize(100, 100));
+        QCOMPARE(made[1], made[0]);
+        for (const QPoint corner : { QPoint(0, 0), QPoint(92, 0), QPoint(0, 92), QPoint(92, 92) }) {
+            for (int i = 0; i < 64; ++i) {
+                const QPoint pixel = corner + QPoint(i % 8, i / 8);
+                QVERIFY2(qAlpha(made[0].pixel(pixel)) == 0,
+                         qPrintable(QStringLiteral("%1,%2: %3")
+                                        .arg(pixel.x())
+                                        .arg(pixel.y())
+                                        .arg(made[0].pixel(pixel), 8, 16)));
+            }
+        }
     }
 
     void drops()
