@@ -527,7 +527,8 @@ private slots:
     }
 
     // A server that never completes the connection, or never greets: the upload ends at the time
-    // its reason states (connect or stall time-out, or the overall deadline), whichever is first.
+    // its reason states (connect or stall time-out, or the overall deadline), whichever is first;
+    // never before it, whatever libcurl's clock rounds, and within a loaded machine's slack after.
     void transferTimeouts_data()
     {
         QTest::addColumn<bool>("connects");
