@@ -8,12 +8,20 @@
 
 #include <curl/curl.h>
 
+#include <sys/socket.h>
+
 #include <cerrno>
 #include <memory>
 
 namespace {
 
 constexpr int maxReplyLineLength = 512;
+// All the server may say during one upload: the exchange takes well under a few kilobytes, even
+// with a long welcome text. A server that says more (an endless greeting) is not listened to.
+constexpr qint64 maxReplyBytes = 64 * 1024;
+// libcurl's own clock rounds to whole milliseconds; its limits are set this much beyond the
+// stated ones, so that it never gives up before the time a reason states has passed.
+constexpr int clockLeewayMs = 20;
 
 void initialiseCurlOnce()
 {
@@ -40,7 +48,8 @@ struct TransferState
 
     // Final reply lines of the control connection, in order: 150/125 open the data transfer,
     // the next reply acknowledges it, and the one after that answers SIZE (213 with the size).
-    bool loggedIn = false; // 230: the connection is set up, the connect time-out is over
+    qint64 replyBytes = 0;
+    bool flooded = false; // the server said more than maxReplyBytes
     bool transferOpened = false;
     int acknowledgement = 0;
     int sizeReply = 0;
@@ -68,6 +77,11 @@ size_t serverReply(char *buffer, size_t size, size_t count, void *userData)
     auto *state = static_cast<TransferState *>(userData);
     const size_t length = size * count;
     state->sinceActivity.restart();
+    state->replyBytes += qint64(length);
+    if (state->replyBytes > maxReplyBytes) {
+        state->flooded = true;
+        return 0; // ends the transfer
+    }
     const QByteArray line
         = QByteArray(buffer, int(qMin(length, size_t(maxReplyLineLength)))).trimmed();
     // The last line of a reply is "ddd text"; "ddd-text" lines continue it.
@@ -76,9 +90,7 @@ size_t serverReply(char *buffer, size_t size, size_t count, void *userData)
     const int code = finalLine ? line.left(3).toInt(&isCode) : 0;
     if (!isCode)
         return length;
-    if (code == 230) {
-        state->loggedIn = true;
-    } else if (code == 125 || code == 150) {
+    if (code == 125 || code == 150) {
         state->transferOpened = true;
     } else if (state->transferOpened && state->acknowledgement == 0) {
         state->acknowledgement = code;
@@ -146,6 +158,23 @@ QString silenceReason(int seconds)
     return QObject::tr("The server did not respond for %n seconds.", nullptr, seconds);
 }
 
+QString floodReason()
+{
+    return QObject::tr("The server's reply is larger than %1 and was refused.")
+        .arg(QStringLiteral("%1 %2").arg(maxReplyBytes / 1024).arg(QObject::tr("KB")));
+}
+
+// Ends the control connection without the goodbye: libcurl would otherwise send QUIT when the
+// handle is cleaned up and wait for its answer as long as for any reply, so a silent server
+// would hold the upload for the stall time a second time after its outcome was known.
+void hangUp(CURL *handle)
+{
+    curl_socket_t control = CURL_SOCKET_BAD;
+    if (curl_easy_getinfo(handle, CURLINFO_ACTIVESOCKET, &control) == CURLE_OK
+        && control != CURL_SOCKET_BAD)
+        ::shutdown(control, SHUT_RDWR);
+}
+
 // A connection that never came about: the server said no, or there is no way to it.
 FtpTransfer::Result notConnected(long osError)
 {
@@ -194,8 +223,7 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
     }
     CURL *h = curl.get();
 
-    // libcurl counts its time-outs in whole seconds; the stall check here counts the same, so
-    // the time a reason states is the time waited.
+    // The limits count in whole seconds, the unit the reasons state them in.
     const int stallSeconds = secondsAtLeastOne(limits.stallTimeoutMs);
     const int connectSeconds = secondsAtLeastOne(limits.connectTimeoutMs);
     const int deadlineSeconds = secondsAtLeastOne(limits.deadlineMs);
@@ -205,7 +233,6 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
     state.size = file->size();
     state.isCancelled = &cancelled;
     state.stallTimeoutMs = stallSeconds * 1000;
-    state.sinceActivity.start();
 
     const QString fileName = remotePath.section(QLatin1Char('/'), -1);
     // "*": a server without SIZE still takes the upload; its size is then not compared.
@@ -232,14 +259,20 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, progress);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &state);
     curl_easy_setopt(h, CURLOPT_POSTQUOTE, sizeQuery.get());
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, long(connectSeconds));
-    curl_easy_setopt(h, CURLOPT_TIMEOUT, long(deadlineSeconds));
-    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(stallSeconds));
+    // The stall is judged by the progress check on this side's clock, which starts before
+    // libcurl's: libcurl's own reply and speed limits stay a second beyond it, only in case the
+    // check is not asked in time. Its connect time-out and deadline are kept by libcurl, more
+    // closely than once-a-second checks could, with a leeway for its rounding to milliseconds.
+    // Either way an upload never ends before the time its reason states.
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, long(connectSeconds) * 1000 + clockLeewayMs);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, long(deadlineSeconds) * 1000 + clockLeewayMs);
+    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(stallSeconds) + 1);
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, long(stallSeconds));
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, long(stallSeconds) + 1);
 
     QElapsedTimer running;
     running.start();
+    state.sinceActivity.start();
     const CURLcode code = curl_easy_perform(h);
     long reply = 0;
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &reply);
@@ -247,6 +280,10 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
     curl_easy_getinfo(h, CURLINFO_SIZE_UPLOAD_T, &sent);
     long osError = 0;
     curl_easy_getinfo(h, CURLINFO_OS_ERRNO, &osError);
+    // Counts also what libcurl dropped of a reply line too long to keep.
+    long replyBytes = 0;
+    curl_easy_getinfo(h, CURLINFO_HEADER_SIZE, &replyBytes);
+    hangUp(h);
 
     if (state.cancelled)
         return ended(O::Failed, QObject::tr("The upload was cancelled."));
@@ -256,6 +293,8 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
     }
     if (state.stalled)
         return ended(O::Broken, silenceReason(stallSeconds));
+    if (code != CURLE_OK && (state.flooded || replyBytes > maxReplyBytes))
+        return ended(O::Broken, floodReason());
     switch (code) {
     case CURLE_OK:
         break;
@@ -264,16 +303,18 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
     case CURLE_COULDNT_CONNECT:
         return notConnected(osError);
     case CURLE_OPERATION_TIMEDOUT:
-        // libcurl ends at the deadline itself; a little leeway for the clocks' granularity.
-        if (running.elapsed() + 250 >= qint64(deadlineSeconds) * 1000) {
+        if (running.elapsed() >= qint64(deadlineSeconds) * 1000) {
             return ended(
                 O::Broken,
                 QObject::tr("The upload did not end within %n seconds.", nullptr, deadlineSeconds));
         }
-        // Until the login went through, the connect time-out bounds the whole set-up as well.
-        return ended(
-            O::Broken,
-            silenceReason(state.loggedIn ? stallSeconds : qMin(connectSeconds, stallSeconds)));
+        // Until the data connection is up, the connect time-out, counted from the start, bounds
+        // the set-up of both connections as well.
+        return ended(O::Broken,
+                     silenceReason(!state.transferOpened
+                                           && running.elapsed() >= qint64(connectSeconds) * 1000
+                                       ? qMin(connectSeconds, stallSeconds)
+                                       : stallSeconds));
     case CURLE_FTP_ACCEPT_TIMEOUT:
         return ended(O::Broken, silenceReason(stallSeconds));
     case CURLE_SEND_ERROR:
@@ -313,11 +354,11 @@ FtpTransfer::Result FtpTransfer::upload(QFile *file, const QString &remotePath) 
                          .arg(state.acknowledgement));
     }
     // The acknowledgement alone is not enough: a server may call a transfer complete and keep
-    // nothing. Only one that does not implement SIZE leaves the acknowledgement to decide.
-    if (state.sizeReply == 500 || state.sizeReply == 502)
+    // less, so a size it tells must be the file's. One that refuses SIZE (not implemented, or
+    // not permitted to an account that may only upload, as accounts receiving reports often
+    // are) leaves the acknowledgement to decide.
+    if (state.sizeReply >= 500 && state.sizeReply <= 599)
         return Result { O::Arrived, QString() };
-    if (state.sizeReply == 550)
-        return ended(O::Failed, QObject::tr("The server has no such file after the transfer."));
     if (state.remoteSize < 0) {
         return ended(O::Failed,
                      QObject::tr("The server did not confirm the file's size (reply %1).")

@@ -1,8 +1,8 @@
 #pragma once
 // One FTP upload through libcurl, run to its end on the calling thread. The upload counts as
 // arrived only when every byte was sent, the server acknowledged the transfer (226 or 250) and
-// answered SIZE with the local size; only a server that does not implement SIZE (500, 502) is
-// taken at its acknowledgement.
+// did not answer SIZE with another size; a server that refuses SIZE (any 5xx) is taken at its
+// acknowledgement. An upload never ends before the time its reason states, and not much later.
 
 #include <QString>
 
@@ -16,8 +16,8 @@ public:
     enum class Outcome {
         Arrived,
         Unreachable, // the server's name or network could not be reached: no network
-        Broken, // the server refused or closed the connection, or went silent: the next upload to
-                // it would meet the same
+        Broken, // the server refused or closed the connection, went silent or flooded it: the
+                // next upload to it would meet the same
         Failed, // the server refused, cut short or lost this file, or the upload was cancelled
     };
     struct Result

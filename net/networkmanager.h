@@ -181,18 +181,18 @@ private:
     // The transfers run through libcurl and block this object's thread until they end; they are
     // bounded by the stall time-out and end within a second once the thread is interrupted
     // (QThread::requestInterruption). A file counts as arrived only when every byte was sent,
-    // the server acknowledged the transfer and holds as many bytes (by SIZE; a server that does
-    // not implement SIZE is taken at its acknowledgement).
-    // Every file ends with exactly one outcome signal, then (once per operation) finished():
+    // the server acknowledged the transfer and does not tell another size (by SIZE; a server
+    // that refuses SIZE is taken at its acknowledgement).
+    // Every file tried ends with exactly one outcome signal, then (once per operation) finished():
     //  - dataUploaded(): the file arrived (uploadToFtp only); the local removals were done;
     //  - noNetworkAvailable(): the server's name or network could not be reached (uploadToFtp
     //    only; the records after it are not tried); local files are kept;
     //  - uploadFailed(fileName, reason): anything else, the reason naming it (file unreadable,
     //    control characters in its name, connection refused or closed by the server, server
-    //    silent for the stall time, login or folder refused, transfer cut short, unconfirmed or
-    //    not on the server, cancelled; multipleUploadsToFTP reports every failed file this way).
-    //    After a refused, closed or silent connection uploadToFtp tries no later record. Local
-    //    files are kept.
+    //    silent for the stall time or flooding its replies, login or folder refused, transfer
+    //    cut short or unconfirmed, cancelled; multipleUploadsToFTP reports every failed file this
+    //    way). After an unreachable server or a refused, closed, silent or flooding connection
+    //    neither operation tries a later file, which then gets no signal. Local files are kept.
     // A reason never contains the account's password.
 public:
     // Remote path of a file: "/public_html/apps/<product key>/telemetry/<folder>/<file>", or

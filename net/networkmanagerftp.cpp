@@ -127,8 +127,14 @@ void NetworkManager::multipleUploadsToFTP(QString productName, QString ftpDirNam
         }
         const FtpTransfer::Result result
             = transfer.upload(&file, ftpTargetPath(productName, ftpDirName, fileName, installers));
-        if (result.outcome != FtpTransfer::Outcome::Arrived)
-            emit uploadFailed(fileName, withoutFtpPassword(result.reason));
+        if (result.outcome == FtpTransfer::Outcome::Arrived)
+            continue;
+        emit uploadFailed(fileName, withoutFtpPassword(result.reason));
+        // A server that cannot be reached, refused or closed the connection or went silent would
+        // do the same to the next file: trying them would only make the user wait that long again
+        // for each.
+        if (result.outcome != FtpTransfer::Outcome::Failed)
+            break;
     }
     emit finished();
 }

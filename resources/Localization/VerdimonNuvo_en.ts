@@ -4463,10 +4463,6 @@ Please enter the valid verification code from your email.</translation>
         <translation>The server closed the connection.</translation>
     </message>
     <message>
-        <source>The server has no such file after the transfer.</source>
-        <translation>The server has no such file after the transfer.</translation>
-    </message>
-    <message>
         <source>The server did not confirm the file&apos;s size (reply %1).</source>
         <translation>The server did not confirm the file&apos;s size (reply %1).</translation>
     </message>

@@ -4478,10 +4478,6 @@ Please enter the valid verification code from your email.</source>
         <translation>Сервер закрыл соединение.</translation>
     </message>
     <message>
-        <source>The server has no such file after the transfer.</source>
-        <translation>После передачи такого файла на сервере нет.</translation>
-    </message>
-    <message>
         <source>The server did not confirm the file&apos;s size (reply %1).</source>
         <translation>Сервер не подтвердил размер файла (ответ %1).</translation>
     </message>

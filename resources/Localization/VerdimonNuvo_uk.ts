@@ -4478,10 +4478,6 @@ Please enter the valid verification code from your email.</source>
         <translation>Сервер закрив з&apos;єднання.</translation>
     </message>
     <message>
-        <source>The server has no such file after the transfer.</source>
-        <translation>Після передавання такого файлу на сервері немає.</translation>
-    </message>
-    <message>
         <source>The server did not confirm the file&apos;s size (reply %1).</source>
         <translation>Сервер не підтвердив розмір файлу (відповідь %1).</translation>
     </message>

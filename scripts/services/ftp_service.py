@@ -19,8 +19,15 @@ Uploaded files land there, so a test reads what arrived straight from that folde
                     answers 226 (transfer complete)
     ack-unread      answers 226 as soon as an upload starts, without reading anything
     ack-missing     answers 226 as soon as an upload starts and keeps no file of it (the data is
-                    taken and thrown away): SIZE then answers 550 (no such file)
-    stall           accepts an upload's data connection and never reads from it or answers
+                    taken and thrown away): SIZE then answers 550 (no such file), which the
+                    program cannot tell from an upload-only account, so the upload reads as sent
+    upload-only     an account that may only upload, as accounts receiving reports often are:
+                    keeps every upload and answers SIZE with "550 Permission denied."
+    stall           accepts an upload's data connection and from then on is silent on both
+                    connections: reads no data and answers no command, not even QUIT
+    greeting-flood  greets with continuation lines ("220-...") that never end
+    greeting-endless-line
+                    greets with one line ("220 ...") that never ends
 On start it prints "PORT=<n>" on standard output and writes the same line to --env-file when
 given. Each command after login ("COMMAND argument") is appended to --request-log when given.
 """
@@ -89,13 +96,15 @@ class UnreadDTPHandler(DTPHandler):
 
 
 class StallingDTPHandler(DTPHandler):
-    """Data channel that takes an upload's connection and then reads nothing, ever."""
+    """Data channel that takes an upload's connection and then reads nothing, ever; its control
+    connection answers nothing more either."""
 
     timeout = 0  # no idle kick-out either
 
     def enable_receiving(self, type, cmd):
         super().enable_receiving(type, cmd)
         self.modify_ioloop_events(0)
+        self.cmd_channel.stalled = True
 
 
 class MissingDTPHandler(DTPHandler):
@@ -111,6 +120,22 @@ class MissingDTPHandler(DTPHandler):
     def close(self):
         self._resp = None  # the one acknowledgement was sent already
         super().close()
+
+
+class EndlessProducer:
+    """What a flooding server sends: the same chunk for as long as the client reads."""
+
+    def __init__(self, chunk):
+        self.chunk = chunk
+
+    def more(self):
+        return self.chunk
+
+
+GREETING_FLOODS = {
+    "greeting-flood": ("", b"220-This greeting goes on and on and on.\r\n" * 400),
+    "greeting-endless-line": ("220 ", b"x" * 16384),
+}
 
 
 DTP_HANDLERS = {
@@ -135,7 +160,8 @@ def main():
     parser.add_argument("--dir", required=True, help="state folder (the served root lives below)")
     parser.add_argument("--mode", default="normal",
                         choices=["normal", "refuse-folder", "wrong-password", "drop", "help-502", "no-size",
-                                 "ack-short", "ack-unread", "ack-missing", "stall"])
+                                 "ack-short", "ack-unread", "ack-missing", "upload-only", "stall"]
+                        + list(GREETING_FLOODS))
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--env-file")
     parser.add_argument("--request-log")
@@ -160,10 +186,21 @@ def main():
     request_log = args.request_log
 
     class Handler(FTPHandler):
+        def handle(self):
+            if args.mode not in GREETING_FLOODS:
+                super().handle()
+                return
+            start, chunk = GREETING_FLOODS[args.mode]
+            if start:
+                self.push(start)
+            self.push_with_producer(EndlessProducer(chunk))
+
         def pre_process_command(self, line, cmd, arg):
             if request_log and self.authenticated:
                 with open(request_log, "a", encoding="utf-8") as log:
                     log.write("%s %s\n" % (cmd, arg or ""))
+            if getattr(self, "stalled", False):
+                return  # silent on the control connection too
             super().pre_process_command(line, cmd, arg)
 
         def ftp_HELP(self, line):
@@ -175,6 +212,8 @@ def main():
         def ftp_SIZE(self, path):
             if args.mode == "no-size":
                 self.respond("502 Command not implemented.")
+            elif args.mode == "upload-only":
+                self.respond("550 Permission denied.")
             else:
                 super().ftp_SIZE(path)
 

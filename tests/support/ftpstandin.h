@@ -12,7 +12,8 @@ class FtpStandIn
 {
 public:
     // Modes: "normal", "refuse-folder", "wrong-password", "drop", "help-502", "no-size",
-    // "ack-short", "ack-unread", "ack-missing", "stall" (see ftp_service.py).
+    // "ack-short", "ack-unread", "ack-missing", "upload-only", "stall", "greeting-flood",
+    // "greeting-endless-line" (see ftp_service.py).
     // A restart keeps what arrived.
     bool start(const QString &mode = QStringLiteral("normal"));
 
