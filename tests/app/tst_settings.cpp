@@ -66,30 +66,17 @@ bool allowWrites(SmallDisk &disk, bool readOnly)
         : QFile::remove(disk.filePath("filler"));
 }
 
-// A file as written: its contents, and which file and when (a rewrite replaces the file).
-struct FileVersion
+// A file as written: which file (a rewrite replaces it), when, and what it holds.
+QByteArray fileVersion(const QString &path)
 {
-    QByteArray contents;
-    quint64 inode = 0;
-    qint64 modified = 0;
-    bool operator==(const FileVersion &other) const
-    {
-        return contents == other.contents && inode == other.inode && modified == other.modified;
-    }
-    bool operator!=(const FileVersion &other) const { return !(*this == other); }
-};
-FileVersion fileVersion(const QString &path)
-{
-    FileVersion version;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        version.contents = file.readAll();
     struct stat status = {};
-    if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
-        version.inode = status.st_ino;
-        version.modified = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
-    }
-    return version;
+    QFile file(path);
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0
+        || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QByteArray::number(qulonglong(status.st_ino)) + ' '
+        + QByteArray::number(qlonglong(status.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qlonglong(status.st_mtim.tv_nsec)) + '\n' + file.readAll();
 }
 
 // The store file as a new process reads it: values as texts, not as this process wrote them.
@@ -335,12 +322,12 @@ private slots:
         for (bool asRead : { false, true }) {
             if (asRead)
                 backdateStore();
-            const FileVersion before = fileVersion(Settings::storeFileName());
+            const QByteArray before = fileVersion(Settings::storeFileName());
             Settings::setSettingsValue(group, key, again);
             QCOMPARE(fileVersion(Settings::storeFileName()), before);
         }
         // Another value is a change.
-        const FileVersion old = fileVersion(Settings::storeFileName());
+        const QByteArray old = fileVersion(Settings::storeFileName());
         Settings::setSettingsValue(group, key, QStringLiteral("other"));
         QVERIFY(fileVersion(Settings::storeFileName()) != old);
         QCOMPARE(Settings::settingsValue(group, key).toString(), QString("other"));
