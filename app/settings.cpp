@@ -36,11 +36,49 @@ void protectStoreFile(const QString &fileName)
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-void writeValue(const QString &group, const QString &key, const QVariant &value)
+bool isTextLike(const QVariant &value)
+{
+    switch (value.userType()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::QString:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether writing `value` would leave the store as it is. The store file keeps numbers and
+// booleans as texts, which is how they read back after a restart, so those compare by that text
+// (12 and "12", 1 and 1.0); other values only by their own type.
+bool sameValue(const QVariant &held, const QVariant &value)
+{
+    if (!held.isValid() || !value.isValid())
+        return false;
+    if (isTextLike(held) && isTextLike(value))
+        return held.toString() == value.toString();
+    return held.userType() == value.userType() && held == value;
+}
+
+// `userChange`: the user's own change, whose refusal the user is told of; other writes (start
+// defaults, repairs of invalid values) are only logged when refused.
+void writeValue(const QString &group, const QString &key, const QVariant &value, bool userChange)
 {
     QSettings settings;
-    protectStoreFile(settings.fileName());
     settings.beginGroup(group);
+    // A value equal to the one in effect is no change: nothing is written, so nothing can fail
+    // (a read-only store is not rewritten with what it holds).
+    QVariant held;
+    if (!Settings::unstoredValue(group, key, &held) && settings.contains(key))
+        held = settings.value(key);
+    if (sameValue(held, value))
+        return;
+    protectStoreFile(settings.fileName());
     settings.setValue(key, value);
     settings.endGroup();
     // QSettings writes lazily: only a sync tells whether the file took the value. A format error
@@ -51,15 +89,16 @@ void writeValue(const QString &group, const QString &key, const QVariant &value)
         && QCoreApplication::organizationDomain().isEmpty();
     if (nameless || settings.status() != QSettings::AccessError) {
         Settings::forgetUnstoredValue(group, key);
+        Settings::noteSettingStored();
         protectStoreFile(settings.fileName());
         return;
     }
     Settings::keepUnstoredValue(group, key, value);
-    if (Settings::unstoredSettingReported(group, key))
+    if (Settings::unstoredSettingReported(group, key, userChange))
         return;
     const QString reason = Settings::storeWriteFailureReason(settings.fileName(),
                                                              QFileInfo(settings.fileName()).size());
-    Settings::reportUnstoredSetting(group, key, reason);
+    Settings::reportUnstoredSetting(group, key, reason, userChange);
 }
 
 bool isKnownFontFamily(const QString &family)
@@ -96,7 +135,7 @@ void setSettingsValue(const QString &group, const QString &key, const QVariant &
 {
     if (key.isEmpty())
         return; // an empty key would address the whole group
-    writeValue(group, key, value);
+    writeValue(group, key, value, true);
 }
 
 bool containsSetting(const QString &group, const QString &key)
@@ -207,7 +246,7 @@ void writeDefaultSettings()
 {
     for (const DefaultSetting &entry : defaultSettings()) {
         if (!containsSetting(entry.group, entry.key))
-            setSettingsValue(entry.group, entry.key, entry.value);
+            writeValue(entry.group, entry.key, entry.value, false);
     }
 }
 
@@ -303,7 +342,7 @@ QString fontFamily()
               .toString();
     if (isKnownFontFamily(family))
         return family;
-    setSettingsValue(QStringLiteral("Fonts"), QStringLiteral("Family"), defaultFamily);
+    writeValue(QStringLiteral("Fonts"), QStringLiteral("Family"), defaultFamily, false);
     return defaultFamily;
 }
 
@@ -312,7 +351,7 @@ int fontSize()
     const int size = settingsValue(QStringLiteral("Fonts"), QStringLiteral("Size"), 12).toInt();
     if (fontSizeList().contains(QString::number(size)))
         return size;
-    setSettingsValue(QStringLiteral("Fonts"), QStringLiteral("Size"), 12);
+    writeValue(QStringLiteral("Fonts"), QStringLiteral("Size"), 12, false);
     return 12;
 }
 

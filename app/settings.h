@@ -16,6 +16,9 @@ namespace Settings {
 QVariant settingsValue(const QString &group, const QString &key,
                        const QVariant &defaultValue = QVariant());
 QVariant appSettingsValue(const QString &key, const QVariant &defaultValue = QVariant());
+// Writes a change of group/key. A value equal to the one in effect is not written. When the
+// store refuses the value, it applies until the program ends and the user is told (see
+// unstoredsettings.h).
 void setSettingsValue(const QString &group, const QString &key, const QVariant &value);
 bool containsSetting(const QString &group, const QString &key);
 
@@ -34,6 +37,7 @@ struct DefaultSetting
 };
 QVector<DefaultSetting> defaultSettings();
 // Writes the start default of every key that is missing; existing values are never touched.
+// A refused default is logged, not told: it is no change of the user's.
 void writeDefaultSettings();
 
 // Geometry of the main window ("Position") and its Base64 default.

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QPointer>
 #include <QSet>
+#include <QWidget>
 
 #include <mutex>
 
@@ -16,7 +18,8 @@ namespace {
 
 std::mutex unstoredMutex;
 QHash<QString, QVariant> unstoredValues; // by "group/key"
-QSet<QString> reportedKeys;
+// Refusals logged, and whether the user was told of one, since the store last took a value.
+QSet<QString> loggedKeys;
 bool userTold = false;
 
 QString keyPath(const QString &group, const QString &key)
@@ -47,12 +50,20 @@ void tellUser(const QString &reason)
     QMetaObject::invokeMethod(
         app,
         [reason] {
-            MsgDialog message(nullptr, QObject::tr("Error"),
-                              QObject::tr("Settings could not be saved!") + QLatin1Char('\n')
-                                  + reason + QLatin1Char('\n')
-                                  + QObject::tr("Changes apply until the program is closed."),
-                              3, QDialogButtonBox::Ok);
-            message.exec();
+            // The change was made in the window in front (the main window or a dialog over it):
+            // the box belongs to that one, so it shows over it rather than behind.
+            QWidget *owner = QApplication::activeModalWidget();
+            if (!owner)
+                owner = QApplication::activeWindow();
+            // The owner may go while the box is open (a dialog that closes itself), taking the
+            // box with it.
+            QPointer<MsgDialog> message = new MsgDialog(
+                owner, QObject::tr("Error"),
+                QObject::tr("Settings could not be saved!") + QLatin1Char('\n') + reason
+                    + QLatin1Char('\n') + QObject::tr("Changes apply until the program is closed."),
+                3, QDialogButtonBox::Ok);
+            message->exec();
+            delete message.data();
         },
         Qt::QueuedConnection);
 }
@@ -105,37 +116,47 @@ QString storeWriteFailureReason(const QString &fileName, qint64 bytes)
     return QObject::tr("Unknown");
 }
 
-bool unstoredSettingReported(const QString &group, const QString &key)
+bool unstoredSettingReported(const QString &group, const QString &key, bool userChange)
 {
     std::lock_guard<std::mutex> lock(unstoredMutex);
-    return reportedKeys.contains(keyPath(group, key));
+    return loggedKeys.contains(keyPath(group, key)) && (!userChange || userTold);
 }
 
-void reportUnstoredSetting(const QString &group, const QString &key, const QString &reason)
+void reportUnstoredSetting(const QString &group, const QString &key, const QString &reason,
+                           bool userChange)
 {
-    bool firstOfSession = false;
+    bool log = false;
+    bool tell = false;
     {
         std::lock_guard<std::mutex> lock(unstoredMutex);
         const QString path = keyPath(group, key);
-        if (reportedKeys.contains(path))
-            return;
-        reportedKeys.insert(path);
-        firstOfSession = !userTold;
-        userTold = true;
+        log = !loggedKeys.contains(path);
+        loggedKeys.insert(path);
+        tell = userChange && !userTold;
+        userTold = userTold || userChange;
     }
-    appendToLog(QStringLiteral("%1: %2: %3")
-                    .arg(currentTimestamp(),
-                         QObject::tr("setting %1 could not be saved").arg(keyPath(group, key)),
-                         reason));
-    if (firstOfSession)
+    if (log) {
+        appendToLog(QStringLiteral("%1: %2: %3")
+                        .arg(currentTimestamp(),
+                             QObject::tr("setting %1 could not be saved").arg(keyPath(group, key)),
+                             reason));
+    }
+    if (tell)
         tellUser(reason);
+}
+
+void noteSettingStored()
+{
+    std::lock_guard<std::mutex> lock(unstoredMutex);
+    loggedKeys.clear();
+    userTold = false;
 }
 
 void resetUnstoredSettings()
 {
     std::lock_guard<std::mutex> lock(unstoredMutex);
     unstoredValues.clear();
-    reportedKeys.clear();
+    loggedKeys.clear();
     userTold = false;
 }
 

@@ -19,6 +19,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace Ui {
 // The dialog's form: the frame of the button row.
 class Log
@@ -35,6 +38,29 @@ public:
     }
 };
 } // namespace Ui
+
+namespace {
+
+// Makes the folder and the missing ones above it. On failure, the system's reason for the one
+// that could not be made (a full disk refuses a folder as it refuses a file).
+bool makeFolder(const QString &folder, QString *reason)
+{
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return true;
+    const QString parent = info.absolutePath();
+    if (parent != info.absoluteFilePath() && !makeFolder(parent, reason))
+        return false;
+    if (::mkdir(QFile::encodeName(info.absoluteFilePath()).constData(), 0777) == 0)
+        return true;
+    const int error = errno;
+    if (error == EEXIST && QFileInfo(folder).isDir())
+        return true;
+    *reason = qt_error_string(error);
+    return false;
+}
+
+} // namespace
 
 Log::Log(QWidget *parent)
     : QDialog(parent)
@@ -161,12 +187,17 @@ bool Log::writeLog(const QString &path)
     QString reason;
     if (AtomicFile::writeFile(path, logText().toUtf8(), &reason))
         return true;
+    saveFailed(path, reason);
+    return false;
+}
+
+void Log::saveFailed(const QString &path, const QString &reason)
+{
     MsgDialog message(this, QObject::tr("Error"),
                       QFileInfo(path).fileName() + QLatin1Char(' ')
                           + QObject::tr("file could not be saved!") + QLatin1Char('\n') + reason,
                       3, QDialogButtonBox::Ok);
     message.exec();
-    return false;
 }
 
 void Log::confirmSaved(const QString &path)
@@ -181,11 +212,14 @@ void Log::confirmSaved(const QString &path)
 
 void Log::saveLog()
 {
-    if (!logDir.exists())
-        QDir().mkpath(logDirPath);
     replaceFile(logFile, defaultLogPath);
     savedToDefault = true;
     // A failed save leaves the setting naming the last log that was written.
+    QString reason;
+    if (!makeFolder(logDirPath, &reason)) {
+        saveFailed(defaultLogPath, reason);
+        return;
+    }
     if (!writeLog(defaultLogPath))
         return;
     Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("LogPath"),

@@ -41,6 +41,7 @@ private:
     void setSavedLogActionsEnabled(bool enabled);
     // Writes the log whole to `path`; a failure is shown with the system's reason.
     bool writeLog(const QString &path);
+    void saveFailed(const QString &path, const QString &reason);
     void confirmSaved(const QString &path);
     void replaceFile(QFile *&slot, const QString &path);
 

@@ -53,6 +53,8 @@ run_programs() {
 # steps run), and whatever still runs a few seconds later is killed.
 stop_programs() {
     local pids _
+    # The run leaves nothing behind, not even the pause of its wait below.
+    [ -n "$nap" ] && kill "$nap" 2>/dev/null
     pids=$(run_programs)
     [ -n "$pids" ] && kill -TERM $pids 2>/dev/null
     for _ in $(seq 1 50); do
@@ -69,6 +71,7 @@ stop_programs() {
     fi
     exit "$1"
 }
+nap=
 trap 'stop_programs 130' INT
 trap 'stop_programs 143' TERM
 trap 'stop_programs 129' HUP
@@ -82,6 +85,7 @@ status=0
 wait $! || status=$?
 while [ -n "$(run_programs)" ]; do
     sleep 0.5 &
-    wait $!
+    nap=$!
+    wait $nap
 done
 exit "$status"

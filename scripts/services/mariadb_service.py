@@ -30,6 +30,9 @@ Seed passwords (their stored forms are made as the web stand-in makes them):
     bob / bob-secret (Users group, development access flag set)
     carol / carol-pass (group without a row)
     dave / dave-pass (already online)
+Seed accounts are made once per data folder and otherwise left as they are, except that every
+start sets the passwords of the ready accounts the README offers (alice, bob) back to the ones
+above: a password changed through the program's recovery does not lock the next run out.
 """
 
 import argparse
@@ -91,6 +94,8 @@ SEED_USERS = [
     ("carol", "carol-pass", "Carol Lind", "carol@mail.test", None, 99, 0, "offline"),
     ("dave", "dave-pass", "Dave Online", "dave@mail.test", "+380671234567", 4, 0, "online"),
 ]
+# The accounts the README offers for signing in.
+READY_USERS = ("alice", "bob")
 
 
 def sql_text(value):
@@ -130,6 +135,9 @@ def setup_sql(program_password, web_password):
         lines.append("INSERT IGNORE INTO users (name, username, password, email, phone, avatar, "
                      "user_group, dev_access, status, is_verified) VALUES (%s);"
                      % ", ".join(sql_text(v) for v in values))
+        if username in READY_USERS:
+            lines.append("UPDATE users SET password = %s WHERE username = %s;"
+                         % (sql_text(web_accounts.stored_form(password)), sql_text(username)))
     lines.append("FLUSH PRIVILEGES;")
     return "\n".join(lines) + "\n"
 

@@ -5,6 +5,8 @@
 #include "tests/support/appidentity.h"
 #include "tests/support/diskfaults.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScopeGuard>
@@ -15,6 +17,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -23,6 +26,66 @@ bool isPrivate(const QString &path)
 {
     const auto user = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
     return (QFile::permissions(path) & ~user) == (QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+// The store on the given disk for the rest of the test, then the test's own again; every box
+// shown meanwhile is answered and noted (its owner and text).
+struct StoreOnDisk
+{
+    explicit StoreOnDisk(const SmallDisk &disk)
+    {
+        Settings::resetUnstoredSettings();
+        MsgDialog::setTestResponder([this](MsgDialog *dialog) {
+            owners << dialog->parentWidget();
+            texts << dialog->textLabel()->text();
+            return int(QDialogButtonBox::Ok);
+        });
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+    }
+    ~StoreOnDisk()
+    {
+        MsgDialog::setTestResponder(nullptr);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           qEnvironmentVariable("XDG_CONFIG_HOME"));
+        Settings::resetUnstoredSettings();
+    }
+    QList<QWidget *> owners;
+    QStringList texts;
+};
+
+// The disk takes nothing (read-only, or full), or takes writes again.
+bool refuseWrites(SmallDisk &disk, bool readOnly)
+{
+    return readOnly ? disk.makeReadOnly() : disk.fill(0);
+}
+bool allowWrites(SmallDisk &disk, bool readOnly)
+{
+    return readOnly
+        ? ::mount("tmpfs", QFile::encodeName(disk.path()).constData(), "tmpfs", MS_REMOUNT, nullptr)
+            == 0
+        : QFile::remove(disk.filePath("filler"));
+}
+
+// A file as written: which file (a rewrite replaces it), when, and what it holds.
+QByteArray fileVersion(const QString &path)
+{
+    struct stat status = {};
+    QFile file(path);
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0
+        || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QByteArray::number(qulonglong(status.st_ino)) + ' '
+        + QByteArray::number(qlonglong(status.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qlonglong(status.st_mtim.tv_nsec)) + '\n' + file.readAll();
+}
+
+// The store file as a new process reads it: values as texts, not as this process wrote them.
+void backdateStore()
+{
+    QFile store(Settings::storeFileName());
+    QVERIFY(store.open(QIODevice::ReadWrite));
+    QVERIFY(store.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                              QFileDevice::FileModificationTime));
 }
 
 } // namespace
@@ -224,6 +287,150 @@ private slots:
         Settings::setSettingsValue("AppSettings", "", QVariant());
         QVERIFY(Settings::containsSetting("AppSettings", "ShowSplash"));
         QVERIFY(!Settings::containsSetting("AppSettings", ""));
+    }
+
+    // Writing what a key already holds leaves the store file alone, whether the value reads back
+    // as the same type or as the text the file keeps.
+    void equalValueIsNotWritten_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QVariant>("again");
+        QTest::newRow("channel") << "Updates"
+                                 << "UpdatesChannel" << QVariant(3) << QVariant(3);
+        QTest::newRow("boolean") << "AppSettings"
+                                 << "ShowSplash" << QVariant(false) << QVariant(false);
+        QTest::newRow("opacity 1 as 1.0") << "AppSettings"
+                                          << "Opacity" << QVariant(1) << QVariant(1.0);
+        QTest::newRow("opacity 0.7") << "AppSettings"
+                                     << "Opacity" << QVariant(0.7) << QVariant(0.7);
+        QTest::newRow("text") << "Updates"
+                              << "DownloadPath" << QVariant("/home/u/My, Files")
+                              << QVariant("/home/u/My, Files");
+        const QByteArray geometry = QByteArray::fromBase64(Settings::positionDefaultBase64);
+        QTest::newRow("geometry") << "AppSettings"
+                                  << "Position" << QVariant(geometry) << QVariant(geometry);
+    }
+    void equalValueIsNotWritten()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QVariant, again);
+        Settings::setSettingsValue(group, key, stored);
+        for (bool asRead : { false, true }) {
+            if (asRead)
+                backdateStore();
+            const QByteArray before = fileVersion(Settings::storeFileName());
+            Settings::setSettingsValue(group, key, again);
+            QCOMPARE(fileVersion(Settings::storeFileName()), before);
+        }
+        // Another value is a change.
+        const QByteArray old = fileVersion(Settings::storeFileName());
+        Settings::setSettingsValue(group, key, QStringLiteral("other"));
+        QVERIFY(fileVersion(Settings::storeFileName()) != old);
+        QCOMPARE(Settings::settingsValue(group, key).toString(), QString("other"));
+    }
+
+    // A start writes missing defaults, loads the stored values into the window's controls
+    // (which write them back) and repairs fonts: none of it is a change of the user's, so a
+    // store that takes nothing shows no box, whether it holds every key or none.
+    void unwritableStoreAtStart_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("fresh");
+        QTest::newRow("read-only folder") << true << false;
+        QTest::newRow("read-only folder, no store yet") << true << true;
+        QTest::newRow("full disk") << false << false;
+        QTest::newRow("full disk, no store yet") << false << true;
+    }
+    void unwritableStoreAtStart()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(bool, fresh);
+        VN_SMALL_DISK(disk);
+        StoreOnDisk store(disk);
+        if (!fresh) {
+            Settings::writeDefaultSettings();
+            backdateStore();
+        }
+        QVERIFY(refuseWrites(disk, readOnly));
+
+        Settings::writeDefaultSettings();
+        Settings::setSettingsValue("Updates", "UpdatesChannel", 3);
+        Settings::setSettingsValue("AppSettings", "Opacity", 1.0);
+        Settings::setSettingsValue("AppSettings", "ShowSplash", true);
+        Settings::setSettingsValue("AppSettings", "SettingsViewSize",
+                                   QByteArray::fromBase64(Settings::settingsViewSizeDefaultBase64));
+        Settings::setSettingsValue("Updates", "DownloadPath",
+                                   QDir::toNativeSeparators(QStandardPaths::writableLocation(
+                                       QStandardPaths::DownloadLocation)));
+        QCOMPARE(Settings::fontFamily(), QString("Segoe UI"));
+        QCOMPARE(Settings::fontSize(), 12);
+        QTest::qWait(200);
+        QCOMPARE(store.texts, QStringList());
+        QCOMPARE(Settings::intValue("Updates", "UpdatesChannel", 0), 3);
+        QVERIFY(Settings::containsSetting("AppSettings", "Position"));
+    }
+
+    // The user's first change that the store refuses is told once, in a box owned by the window
+    // in front; once the store took a value again, the next refusal is told again.
+    void refusedChangeIsTold_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("dialogInFront");
+        QTest::newRow("read-only folder, main window") << true << false;
+        QTest::newRow("read-only folder, dialog in front") << true << true;
+        QTest::newRow("full disk, main window") << false << false;
+        QTest::newRow("full disk, dialog in front") << false << true;
+    }
+    void refusedChangeIsTold()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(bool, dialogInFront);
+        VN_SMALL_DISK(disk);
+        StoreOnDisk store(disk);
+        Settings::writeDefaultSettings();
+        QWidget window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QDialog dialog(&window);
+        if (dialogInFront) {
+            dialog.setWindowModality(Qt::ApplicationModal);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        }
+        QWidget *const front = dialogInFront ? static_cast<QWidget *>(&dialog) : &window;
+        const QString told = "Settings could not be saved!\n"
+            + qt_error_string(readOnly ? EROFS : ENOSPC)
+            + "\nChanges apply until the program is closed.";
+
+        QVERIFY(refuseWrites(disk, readOnly));
+        Settings::setSettingsValue("Updates", "UpdatesChannel", 3); // no change
+        Settings::setSettingsValue("AppSettings", "AppTheme", 2);
+        Settings::setSettingsValue("Fonts", "Size", 14);
+        QTRY_COMPARE(store.texts.size(), 1);
+        QTest::qWait(200);
+        QCOMPARE(store.texts, QStringList(told));
+        QCOMPARE(store.owners, QList<QWidget *>({ front }));
+
+        QVERIFY(allowWrites(disk, readOnly));
+        Settings::setSettingsValue("AppSettings", "AppTheme", 1);
+        QFile file(Settings::storeFileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("AppTheme=1"));
+        QVERIFY(refuseWrites(disk, readOnly));
+        // The next change is made in the window in front again.
+        front->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(front));
+        Settings::setSettingsValue("Fonts", "Size", 16);
+        QTRY_COMPARE(store.texts.size(), 2);
+        QTest::qWait(200);
+        QCOMPARE(store.texts, QStringList({ told, told }));
+        QCOMPARE(store.owners, QList<QWidget *>({ front, front }));
+        QCOMPARE(Settings::intValue("Fonts", "Size", 12), 16);
     }
 
     // A store on a disk that can't take a change: the user is told once, with the system's

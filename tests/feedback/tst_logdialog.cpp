@@ -15,6 +15,25 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <sys/statvfs.h>
+
+namespace {
+
+// Leaves the disk no room for another file or folder, as a full disk whose last block is gone
+// (a tmpfs makes folders without blocks: it runs out of file entries instead).
+bool takeLastEntries(const SmallDisk &disk)
+{
+    const QByteArray path = QFile::encodeName(disk.path());
+    struct statvfs usage = {};
+    if (::statvfs(path.constData(), &usage) != 0)
+        return false;
+    const QByteArray options
+        = "nr_inodes=" + QByteArray::number(qulonglong(usage.f_files - usage.f_ffree));
+    return ::mount("tmpfs", path.constData(), "tmpfs", MS_REMOUNT, options.constData()) == 0;
+}
+
+} // namespace
+
 class TestLogDialog : public QObject
 {
     Q_OBJECT
@@ -137,37 +156,47 @@ private slots:
     }
 
     // Save and Save as on a full disk: the system's reason, the earlier file and the setting as
-    // they were, nothing left; with room, every character in UTF-8.
+    // they were, nothing left; with room, every character in UTF-8. A disk too full for the log
+    // folder itself names its reason too.
     void saveOnSmallDisk_data()
     {
         QTest::addColumn<bool>("saveAs");
         QTest::addColumn<bool>("full");
-        QTest::newRow("Save, disk full") << false << true;
-        QTest::newRow("Save as, disk full") << true << true;
-        QTest::newRow("Save, room") << false << false;
+        QTest::addColumn<bool>("folderMade");
+        QTest::newRow("Save, disk full") << false << true << true;
+        QTest::newRow("Save as, disk full") << true << true << true;
+        QTest::newRow("Save, room") << false << false << true;
+        QTest::newRow("Save, disk full before the log folder") << false << true << false;
     }
     void saveOnSmallDisk()
     {
         QFETCH(bool, saveAs);
         QFETCH(bool, full);
+        QFETCH(bool, folderMade);
         VN_SMALL_DISK(disk);
+        QVERIFY(folderMade || takeLastEntries(disk));
         const QByteArray home = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", QFile::encodeName(disk.path()));
         dialog = new Log;
         qputenv("XDG_DATA_HOME", home);
         appendToLog(QStringLiteral("José 中文 Łódź"));
         const QString target = saveAs ? disk.filePath("mine.txt") : dialog->defaultLogFilePath();
-        QVERIFY(AtomicFile::writeFile(target, "earlier", nullptr) && (!full || disk.fill(0)));
+        QVERIFY(!folderMade
+                || (AtomicFile::writeFile(target, "earlier", nullptr) && (!full || disk.fill(0))));
         FileDialogs::setTestResponder([&](const QString &) { return QStringList { target }; });
         button(saveAs ? "Save as" : "Save")->click();
         const QString name = QFileInfo(target).fileName();
         QCOMPARE(messages.value(0),
                  full ? "Error|" + name + " file could not be saved!\nNo space left on device|3"
                       : "Log|Log file was successfully saved!\nLog path: " + target + "|1");
+        QCOMPARE(logPathSetting(), full ? QString() : target);
+        if (!folderMade) {
+            QVERIFY(!QFileInfo::exists(QFileInfo(target).absolutePath()));
+            return;
+        }
         QFile saved(target);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), full ? QByteArray("earlier") : logText().toUtf8());
-        QCOMPARE(logPathSetting(), full ? QString() : target);
         QCOMPARE(
             filesIn(QFileInfo(target).absolutePath()).filter(QRegularExpression("^(?!filler$)")),
             QStringList { name });
