@@ -267,8 +267,10 @@ void LogIn::setAccountData(const QVector<AccountData> &accountDataVector)
     if (accountReceived)
         return;
     accountReceived = true;
+    const QPointer<LogIn> self(this);
     emit userAccountData(accountDataVector);
-    finishSignIn();
+    if (self)
+        finishSignIn();
 }
 
 // The account and the avatar come from two servers, in either order; the dialog (and with it
@@ -296,7 +298,10 @@ void LogIn::finishSignIn()
                                    encryptString(credentialsCipherKey, passwordEdit->text()));
     }
     signedIn = true;
+    const QPointer<LogIn> self(this);
     emit userAccountAvatar(receivedAvatar);
+    if (!self)
+        return;
     emit closeDB();
     stopLoader();
     appendToLog(QStringLiteral("%1: %2").arg(
@@ -304,7 +309,7 @@ void LogIn::finishSignIn()
     close();
 }
 
-void LogIn::showFailure(const QString &text)
+bool LogIn::showFailure(const QString &text)
 {
     stopLoader();
     if (avatarManager)
@@ -313,13 +318,14 @@ void LogIn::showFailure(const QString &text)
         show();
     setControlsEnabled(true);
     Settings::clearCredentials();
-    AccountForms::showMessage(this, QObject::tr("Error"), text, 3);
+    return AccountForms::showMessage(this, QObject::tr("Error"), text, 3);
 }
 
 void LogIn::dbConnectionError()
 {
-    showFailure(QObject::tr("Could not log in!") + QLatin1Char(' ')
-                + QObject::tr("Check your network connection and try again!"));
+    if (!showFailure(QObject::tr("Could not log in!") + QLatin1Char(' ')
+                     + QObject::tr("Check your network connection and try again!")))
+        return;
     // The window goes on without an account service rather than waiting for one.
     connectionHasFailed = true;
     emit connectionFailed();
@@ -328,8 +334,9 @@ void LogIn::dbConnectionError()
 void LogIn::dbConnectionError(const QString &error)
 {
     emit closeDB();
-    showFailure(QObject::tr("Could not log in!") + QLatin1Char('\n') + QObject::tr("Error code:")
-                + QLatin1Char(' ') + error);
+    if (!showFailure(QObject::tr("Could not log in!") + QLatin1Char('\n')
+                     + QObject::tr("Error code:") + QLatin1Char(' ') + error))
+        return;
     connectionHasFailed = true;
     emit connectionFailed();
 }

@@ -73,8 +73,9 @@ private:
     void stopLoader();
     // The end of a good sign-in, once both the account and the avatar (or its failure) are in.
     void finishSignIn();
-    // The common end of a failed sign-in: controls back, credentials cleared, the message.
-    void showFailure(const QString &text);
+    // The common end of a failed sign-in: controls back, credentials cleared, the message. False
+    // when the dialog was released while its message was open.
+    bool showFailure(const QString &text);
 
     QLabel *infoLabel = nullptr;
     QLineEdit *loginEdit = nullptr;

@@ -5,7 +5,9 @@
 // share, and the results come back as this object's signals on the GUI thread; the password
 // check runs on a NetworkManager of its own. A released object receives no late result. A
 // statement that fails or gets no answer in time is a failure, never a result: the connection
-// error, a name or number read as taken, a failed write or sign-out.
+// error, a name or number read as taken, a failed write or sign-out. A receiver may release the
+// object while it handles a signal (a message box runs its own loop): nothing is emitted after
+// that.
 
 #include "accounts/accountdata.h"
 #include "accounts/accountqueries.h"

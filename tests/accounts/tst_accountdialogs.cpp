@@ -611,6 +611,51 @@ private slots:
         }
     }
 
+    // A dialog closed while one of its messages is open (a result that closes it comes in the
+    // box's loop) is released with the box, and its remaining checks are not run on it.
+    void dialogReleasedBehindItsMessage_data()
+    {
+        QTest::addColumn<bool>("registration"); // else recovery
+        QTest::newRow("registration") << true;
+        QTest::newRow("recovery") << false;
+    }
+
+    void dialogReleasedBehindItsMessage()
+    {
+        QFETCH(bool, registration);
+        QPointer<QDialog> dialog;
+        QAbstractButton *finalButton = nullptr;
+        if (registration) {
+            auto *form = new AccountRegistration;
+            fillRegistration(form, "Closed Carl", "closed_carl", "carl@mail.test");
+            form->passwordEdit->setText(QStringLiteral("short")); // refused, and so on
+            form->birthDateEdit->setDate(QDate::currentDate());
+            dialog = form;
+            finalButton = form->registerBtn;
+        } else {
+            auto *form = new AccountRecovery;
+            fillRecovery(form);
+            form->passwordEdit->setText(QStringLiteral("short"));
+            form->captchaEdit->setText(QStringLiteral("0000"));
+            dialog = form;
+            finalButton = form->recoverBtn;
+        }
+        dialog->show();
+        QStringList told;
+        bool released = false; // inside the box's loop
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            told << box->textLabel()->text();
+            if (dialog)
+                dialog->close(); // released on close
+            released = QTest::qWaitFor([&] { return dialog.isNull(); }, 5000);
+            return int(QDialogButtonBox::Ok);
+        });
+        QTest::mouseClick(finalButton, Qt::LeftButton);
+        collectMessages();
+        QVERIFY(released);
+        QCOMPARE(told.size(), 1); // no later check ran on the released dialog
+    }
+
     void windowSignsInAndOut()
     {
         VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);

@@ -199,6 +199,73 @@ private slots:
                  QStringList { "offline" });
     }
 
+    // A wrong password, told by the box while its loop runs on until the attempt's database
+    // object has closed its connection and is gone, as it does while a user reads the message;
+    // then OK, and in some rows another wrong password and the Close button. The program neither
+    // crashes nor uses what the loop released, and the credentials are cleared.
+    void wrongPasswordIsToldSafely_data()
+    {
+        QTest::addColumn<bool>("remembered"); // a stale password signs in hidden at start
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<bool>("closed"); // the Close button after the last OK
+        QTest::newRow("OK") << false << 1 << false;
+        QTest::newRow("OK then Close") << false << 1 << true;
+        QTest::newRow("remembered stale password at start") << true << 1 << false;
+        QTest::newRow("twice, then Close") << false << 2 << true;
+        QTest::newRow("stale at start, then wrong again") << true << 2 << false;
+    }
+
+    void wrongPasswordIsToldSafely()
+    {
+        QFETCH(bool, remembered);
+        QFETCH(int, attempts);
+        QFETCH(bool, closed);
+        if (remembered)
+            storeCredentials(QStringLiteral("alice"), QStringLiteral("stale+pass"));
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.networkWaitMs = 2000;
+        QStringList told;
+        int releasedMeanwhile = 0;
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            told << box->textLabel()->text();
+            const QPointer<LogIn> login = window.loginDialog;
+            if (QTest::qWaitFor(
+                    [&] { return !login || login->findChildren<ServerDB *>().isEmpty(); }, 15000))
+                ++releasedMeanwhile;
+            return int(QDialogButtonBox::Ok);
+        });
+        window.showAccountDialogs();
+        const QPointer<LogIn> login = window.loginDialog;
+        QVERIFY(login);
+        for (int attempt = 0; attempt < attempts; ++attempt) {
+            if (!remembered || attempt > 0) {
+                QTRY_VERIFY(login->isVisible() && login->signInButton()->isEnabled());
+                login->loginField()->setText(QStringLiteral("alice"));
+                login->passwordField()->setText(QStringLiteral("wrong+pass"));
+                QTest::mouseClick(login->signInButton(), Qt::LeftButton);
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(told.size(), attempt + 1, 15000);
+        }
+        QTest::qWait(300); // anything the last attempt still sends
+        const QString wrong
+            = QStringLiteral("Account credentials verification has failed!\n"
+                             "Please enter the valid credentials for your account.");
+        QCOMPARE(told, QVector<QString>(attempts, wrong).toList());
+        QCOMPARE(releasedMeanwhile, attempts);
+        QVERIFY(!Settings::savedCredentials());
+        QVERIFY(login && login->isVisible() && login->isEnabled());
+        QVERIFY(login->signInButton()->isEnabled() && !login->isSignedIn());
+        QVERIFY(!window.signedIn);
+        if (!closed)
+            return;
+        QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("pushButton_2")),
+                          Qt::LeftButton);
+        // The vendor's host answers: the application ends (its loop returns 0).
+        QTimer::singleShot(window.networkWaitMs + 1500, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(login.isNull());
+    }
+
     // However the account, the avatar and the online mark are ordered or delayed, and whether
     // the avatar comes at all: the window and its account page get the account, the window
     // shows its avatar or the default one and collects, and the sign-in dialog closes.
