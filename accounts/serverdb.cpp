@@ -7,6 +7,10 @@
 #include <QPointer>
 #include <QThread>
 
+namespace {
+int passwordCheckStallOverride = 0;
+} // namespace
+
 void registerAccountMetaTypes()
 {
     qRegisterMetaType<QVector<AccountData>>("QVector<AccountData>");
@@ -22,6 +26,11 @@ ServerDB::ServerDB(QObject *parent)
 bool ServerDB::endSession(int timeoutMs)
 {
     return DatabaseThread::stop([] { AccountQueries::removeConnection(); }, timeoutMs);
+}
+
+void ServerDB::setPasswordCheckStallTimeout(int milliseconds)
+{
+    passwordCheckStallOverride = qMax(0, milliseconds);
 }
 
 // A receiver of any signal may open a message box, whose loop runs what is queued meanwhile: a
@@ -64,12 +73,15 @@ void ServerDB::checkUserPasswordInThread(const QString &password, const QString 
 {
     auto *thread = new QThread;
     auto *manager = new NetworkManager;
+    if (passwordCheckStallOverride > 0)
+        manager->setStallTimeout(passwordCheckStallOverride);
     manager->moveToThread(thread);
     QMetaObject::invokeMethod(manager, "checkUserPassword",
                               Q_ARG(QString, AccountForms::threadCopy(password)),
                               Q_ARG(QString, AccountForms::threadCopy(storedPassword)));
     connect(manager, &NetworkManager::loggedInSuccessfully, this, &ServerDB::setLoggedIn);
     connect(manager, &NetworkManager::credentialsError, this, &ServerDB::setCredentialsError);
+    connect(manager, &NetworkManager::requestFailed, this, &ServerDB::setPasswordCheckFailed);
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
     connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -117,6 +129,12 @@ void ServerDB::setCredentialsError()
     emit passwordVerificationFailed();
     if (self)
         emit finished();
+}
+
+void ServerDB::setPasswordCheckFailed(const QString &reason)
+{
+    // The sign-in asks for the close (closeDB) as after a database that did not answer.
+    emit passwordCheckFailed(reason);
 }
 
 void ServerDB::closeConnection()

@@ -37,6 +37,10 @@ public:
     // thread, waiting at most timeoutMs. False when the thread was still busy then.
     static bool endSession(int timeoutMs);
 
+    // Replaces the password check's stall time-out (NetworkManager::transferTimeoutMs) for the
+    // checks started from now on; 0 restores it.
+    static void setPasswordCheckStallTimeout(int milliseconds);
+
 signals:
     void databaseConnectionError(QString connectionError);
     void databaseConnectionError();
@@ -61,6 +65,9 @@ signals:
     void recoverySuccess();
     void recoveryFailed(QString error);
     void recoveryFinished();
+    // The password check got no answer from the service (refused, silent, cut, TLS, an error
+    // status): nothing is known about the password. The reason says what went wrong.
+    void passwordCheckFailed(QString reason);
 
 public slots:
     void connectDB(const QString &login, const QString &password);
@@ -73,6 +80,9 @@ public slots:
     void registerAccount(const QVector<RegData> &regDataVector);
     void setUserLoggedOffStatus(const QString &userID);
     void recoverAccount(const QString &email, const QString &encryptedPassword);
+
+private slots:
+    void setPasswordCheckFailed(const QString &reason);
 
 private:
     void checkUserPasswordInThread(const QString &password, const QString &storedPassword);

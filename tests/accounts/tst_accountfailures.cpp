@@ -59,6 +59,7 @@ private slots:
         QVERIFY(ServerDB::endSession(15000));
         AccountQueries::setReadTimeout(0);
         LogIn::setAvatarDeadline(0);
+        ServerDB::setPasswordCheckStallTimeout(0);
         dbServer.setProxyRules({});
         dbServer.clearProxyLog();
     }
@@ -264,6 +265,82 @@ private slots:
         QTimer::singleShot(window.networkWaitMs + 1500, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(login.isNull());
+    }
+
+    // A remembered sign-in at start whose password check gets no answer from the web service
+    // (refused, silent, cut short, an untrusted certificate, an error status) tells that it could
+    // not log in and why, as a database that does not answer does, and keeps the credentials; so
+    // does a start without network. Only an answer of the service that is not "true", and a
+    // password it refuses, clear them.
+    void passwordCheckWithoutAnswer_data()
+    {
+        QTest::addColumn<QString>("service"); // where the password check goes
+        QTest::addColumn<QString>("password"); // remembered
+        QTest::addColumn<QString>("message"); // how the message starts
+        QTest::addColumn<bool>("kept");
+        const QString couldNot = QStringLiteral("Error|Could not log in!\n");
+        const QString right = QStringLiteral("Alice+Pass1");
+        QTest::newRow("refused") << "refused" << right << couldNot + "Connection refused|3" << true;
+        QTest::newRow("silent") << "silent" << right
+                                << couldNot + "The server did not respond for 2 seconds.|3" << true;
+        QTest::newRow("cut short")
+            << "shortbody" << right << couldNot + "The server's reply ended after 4 of the 104"
+            << true;
+        QTest::newRow("untrusted certificate")
+            << "untrusted" << right << couldNot + "The issuer certificate" << true;
+        QTest::newRow("status 503")
+            << "accdown" << right << couldNot + "Status code: 503|3" << true;
+        QTest::newRow("status 500 saying true")
+            << "status500true" << right << couldNot + "Status code: 500|3" << true;
+        QTest::newRow("no network at start")
+            << "unreachable" << right
+            << "Error|Could not log in! Check your network connection and try again!|3" << true;
+        const QString mismatch
+            = QStringLiteral("Error|Account credentials verification has failed!\n"
+                             "Please enter the valid credentials for your account.|3");
+        QTest::newRow("answer that is not true") << "acctext" << right << mismatch << false;
+        QTest::newRow("stale password") << ""
+                                        << "stale+pass" << mismatch << false;
+    }
+
+    void passwordCheckWithoutAnswer()
+    {
+        QFETCH(QString, service);
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        QFETCH(bool, kept);
+        HttpsStandIn untrusted; // a CA of its own, which the program does not trust
+        if (service == "refused") {
+            qputenv(
+                "VN_WEB_BASE_URL",
+                QStringLiteral("https://127.0.0.1:%1").arg(HttpsStandIn::closedPort()).toUtf8());
+        } else if (service == "silent") {
+            ServerDB::setPasswordCheckStallTimeout(2000);
+            qputenv("VN_WEB_BASE_URL",
+                    QStringLiteral("https://127.0.0.1:%1").arg(dbServer.silentPort()).toUtf8());
+        } else if (service == "untrusted") {
+            QVERIFY2(untrusted.start(), qPrintable(untrusted.errorText()));
+            qputenv("VN_WEB_BASE_URL", untrusted.baseUrl().toUtf8());
+        } else if (service == "unreachable") {
+            qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        } else if (!service.isEmpty()) {
+            qputenv("VN_WEB_BASE_URL", webServer.baseUrl(service).toUtf8());
+        }
+        storeCredentials(QStringLiteral("alice"), password);
+        LogIn dialog; // signs in hidden, as at the program's start
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QSignalSpy failures(&dialog, &LogIn::connectionFailed);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+        QVERIFY2(messages.first().startsWith(message), qPrintable(messages.first()));
+        QCOMPARE(Settings::savedCredentials(), kept);
+        QCOMPARE(failures.count(), kept ? 1 : 0);
+        QCOMPARE(dialog.hasConnectionFailed(), kept);
+        QVERIFY(!dialog.isSignedIn());
+        QVERIFY(dialog.isVisible() && dialog.isEnabled() && dialog.signInButton()->isEnabled());
+        QTest::qWait(300); // nothing more is told
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE username = 'alice'"),
+                 QStringList { "offline" });
     }
 
     // However the account, the avatar and the online mark are ordered or delayed, and whether
