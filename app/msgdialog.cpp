@@ -204,7 +204,9 @@ int MsgDialog::exec()
     if (answered)
         return result;
     // No loop runs once the application has been told to quit (until its exec() starts again):
-    // the responder answers without one.
+    // the responder answers without one, and only once (a responder that waits lets the timer
+    // run).
+    answerTimer.stop();
     const Responder responder = testResponder();
     return responder ? responder(this) : result;
 }

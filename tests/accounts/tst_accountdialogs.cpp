@@ -814,7 +814,8 @@ private slots:
             login->close();
             QVERIFY(clock.elapsed() < 400);
             // Quitting ends the application's loop with 0; else the loop runs on.
-            QTimer::singleShot(window.networkWaitMs + 1000, [] { QCoreApplication::exit(1); });
+            QTimer::singleShot(window.networkWaitMs + 1000, &window,
+                               [] { QCoreApplication::exit(1); });
             QCOMPARE(QCoreApplication::exec(), silent ? 1 : 0);
             // Without an answer from the host the program goes on and collects.
             const auto collecting = [] {
