@@ -34,8 +34,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -613,97 +611,6 @@ private slots:
             QCOMPARE(page.valueLabel(row)->textFormat(), Qt::PlainText);
             QCOMPARE(page.valueLabel(row)->text(), row == 1 ? data.name : data.group_name);
         }
-    }
-
-    // After a sign-in, by hand or hidden from remembered credentials, the account page shows the
-    // picture the web service serves for the account, as the account button does, and the
-    // sign-in dialog is gone.
-    void accountPageShowsTheSignedInPicture_data()
-    {
-        QTest::addColumn<bool>("remembered");
-        QTest::newRow("signed in by hand") << false;
-        QTest::newRow("remembered at start") << true;
-    }
-
-    void accountPageShowsTheSignedInPicture()
-    {
-        QFETCH(bool, remembered);
-        QNetworkAccessManager web;
-        QNetworkReply *served = web.get(QNetworkRequest(
-            QUrl(qEnvironmentVariable("VN_WEB_BASE_URL") + QStringLiteral("/avatars/alice.png"))));
-        QTRY_VERIFY_WITH_TIMEOUT(served->isFinished(), 10000);
-        const QImage picture = QImage::fromData(served->readAll());
-        delete served;
-        QVERIFY(!picture.isNull());
-        if (remembered)
-            storeCredentials(encryptString(credentialsCipherKey, QStringLiteral("alice")),
-                             encryptString(credentialsCipherKey, QStringLiteral("Alice+Pass1")));
-        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
-        window.showAccountDialogs();
-        const QPointer<LogIn> login = window.loginDialog;
-        QVERIFY(login);
-        if (!remembered) {
-            QTRY_VERIFY(login->isVisible());
-            login->loginField()->setText(QStringLiteral("alice"));
-            login->passwordField()->setText(QStringLiteral("Alice+Pass1"));
-            QTest::mouseClick(login->signInButton(), Qt::LeftButton);
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(window.signedIn && login.isNull(), 15000);
-        QVERIFY(window.accountDialog);
-        const auto shown = [](const AccountImage *image) {
-            return image->avatar().toImage().convertToFormat(QImage::Format_RGB32);
-        };
-        QCOMPARE(shown(window.accountDialog->avatarImage()),
-                 picture.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(shown(window.accountImage), shown(window.accountDialog->avatarImage()));
-        QCOMPARE(window.accountDialog->valueLabel(2)->text(), QStringLiteral("alice"));
-        QVERIFY(messages.isEmpty());
-        waitForDetections();
-    }
-
-    // A dialog closed while one of its messages is open (a result that closes it comes in the
-    // box's loop) is released with the box, and its remaining checks are not run on it.
-    void dialogReleasedBehindItsMessage_data()
-    {
-        QTest::addColumn<bool>("registration"); // else recovery
-        QTest::newRow("registration") << true;
-        QTest::newRow("recovery") << false;
-    }
-
-    void dialogReleasedBehindItsMessage()
-    {
-        QFETCH(bool, registration);
-        QPointer<QDialog> dialog;
-        QAbstractButton *finalButton = nullptr;
-        if (registration) {
-            auto *form = new AccountRegistration;
-            fillRegistration(form, "Closed Carl", "closed_carl", "carl@mail.test");
-            form->passwordEdit->setText(QStringLiteral("short")); // refused, and so on
-            form->birthDateEdit->setDate(QDate::currentDate());
-            dialog = form;
-            finalButton = form->registerBtn;
-        } else {
-            auto *form = new AccountRecovery;
-            fillRecovery(form);
-            form->passwordEdit->setText(QStringLiteral("short"));
-            form->captchaEdit->setText(QStringLiteral("0000"));
-            dialog = form;
-            finalButton = form->recoverBtn;
-        }
-        dialog->show();
-        QStringList told;
-        bool released = false; // inside the box's loop
-        MsgDialog::setTestResponder([&](MsgDialog *box) {
-            told << box->textLabel()->text();
-            if (dialog)
-                dialog->close(); // released on close
-            released = QTest::qWaitFor([&] { return dialog.isNull(); }, 5000);
-            return int(QDialogButtonBox::Ok);
-        });
-        QTest::mouseClick(finalButton, Qt::LeftButton);
-        collectMessages();
-        QVERIFY(released);
-        QCOMPARE(told.size(), 1); // no later check ran on the released dialog
     }
 
     void windowSignsInAndOut()

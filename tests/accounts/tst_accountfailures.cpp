@@ -6,6 +6,7 @@
 #include "accounts/accountimage.h"
 #include "accounts/accountqueries.h"
 #include "accounts/accountrecovery.h"
+#include "accounts/accountregistration.h"
 #include "accounts/login.h"
 #include "accounts/serverdb.h"
 #include "accounttestsupport.h"
@@ -21,6 +22,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -416,6 +419,101 @@ private slots:
         QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE username = 'alice'"),
                  QStringList { "online" });
         QVERIFY(detectionsEnded());
+    }
+
+    // After a sign-in, by hand or hidden from remembered credentials, the account page shows the
+    // picture the web service serves for the account, as the account button does, and the
+    // sign-in dialog is gone.
+    void accountPageShowsTheSignedInPicture_data()
+    {
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("signed in by hand") << false;
+        QTest::newRow("remembered at start") << true;
+    }
+
+    void accountPageShowsTheSignedInPicture()
+    {
+        QFETCH(bool, remembered);
+        QNetworkAccessManager web;
+        QNetworkReply *served = web.get(QNetworkRequest(
+            QUrl(qEnvironmentVariable("VN_WEB_BASE_URL") + QStringLiteral("/avatars/alice.png"))));
+        QTRY_VERIFY_WITH_TIMEOUT(served->isFinished(), 10000);
+        const QImage picture = QImage::fromData(served->readAll());
+        delete served;
+        QVERIFY(!picture.isNull());
+        if (remembered)
+            storeCredentials(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"));
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.showAccountDialogs();
+        const QPointer<LogIn> login = window.loginDialog;
+        QVERIFY(login);
+        if (!remembered) {
+            QTRY_VERIFY(login->isVisible());
+            login->loginField()->setText(QStringLiteral("alice"));
+            login->passwordField()->setText(QStringLiteral("Alice+Pass1"));
+            QTest::mouseClick(login->signInButton(), Qt::LeftButton);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(window.signedIn && login.isNull(), 15000);
+        QVERIFY(window.accountDialog);
+        const auto shown = [](const AccountImage *image) {
+            return image->avatar().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(shown(window.accountDialog->avatarImage()),
+                 picture.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(shown(window.accountImage), shown(window.accountDialog->avatarImage()));
+        QCOMPARE(window.accountDialog->valueLabel(2)->text(), QStringLiteral("alice"));
+        QVERIFY(messages.isEmpty());
+        QVERIFY(detectionsEnded());
+    }
+
+    // A dialog closed while one of its messages is open (a result that closes it comes in the
+    // box's loop) is released with the box, and its remaining checks are not run on it.
+    void dialogReleasedBehindItsMessage_data()
+    {
+        QTest::addColumn<bool>("registration"); // else recovery
+        QTest::newRow("registration") << true;
+        QTest::newRow("recovery") << false;
+    }
+
+    void dialogReleasedBehindItsMessage()
+    {
+        QFETCH(bool, registration);
+        // Complete forms whose password is too short, and whose later checks fail too.
+        QPointer<QDialog> dialog;
+        if (registration)
+            dialog = new AccountRegistration;
+        else
+            dialog = new AccountRecovery;
+        const char *const texts[][2] = {
+            { "lineEdit", "Closed Carl" }, { "lineEdit_2", "closed_carl" },
+            { "lineEdit_3", "short" },     { "lineEdit_4", "short" },
+            { "lineEdit_5", "0000" },      { "lineEdit_6", "0000" },
+            { "lineEdit_8", "000000" },
+        };
+        for (const auto &text : texts) {
+            if (auto *field = dialog->findChild<QLineEdit *>(QLatin1String(text[0])))
+                field->setText(QString::fromUtf8(text[1]));
+        }
+        // The address: the registration's field 5, the recovery's field 1.
+        dialog->findChild<QLineEdit *>(registration ? "lineEdit_5" : "lineEdit")
+            ->setText(QStringLiteral("carl@mail.test"));
+        if (registration)
+            dialog->findChild<QAbstractButton *>("radioButton")->setChecked(true);
+        dialog->show();
+        QStringList told;
+        bool released = false; // inside the box's loop
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            told << box->textLabel()->text();
+            if (dialog)
+                dialog->close(); // released on close
+            released = QTest::qWaitFor([&] { return dialog.isNull(); }, 5000);
+            return int(QDialogButtonBox::Ok);
+        });
+        QTest::mouseClick(dialog->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+        recordMessages(&messages);
+        QVERIFY(released);
+        // No later check ran on the released dialog.
+        QCOMPARE(told, QStringList { "Password must be between 6 and 40 characters!" });
     }
 
     // Cancelling the sign-in right after its attempt could not reach the account database lets
