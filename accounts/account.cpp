@@ -147,8 +147,11 @@ void Account::accountLoggedOut()
 {
     Settings::clearCredentials();
     AccountForms::stopLoader(loader);
+    // The window releases the page on logOut.
+    const QPointer<Account> self(this);
     emit logOut();
-    close();
+    if (self)
+        close();
 }
 
 void Account::setLogoutFailed()

@@ -60,8 +60,9 @@ bool checkEmailField(QWidget *dialog, QLineEdit *email)
         markFieldValid(email);
         return true;
     }
-    showMessage(dialog, QObject::tr("Error"), QObject::tr("Please enter a valid email address!"),
-                3);
+    if (!showMessage(dialog, QObject::tr("Error"),
+                     QObject::tr("Please enter a valid email address!"), 3))
+        return false;
     markFieldInvalid(email);
     return false;
 }
@@ -78,7 +79,8 @@ bool checkPasswordFields(QWidget *dialog, QLineEdit *password, QLineEdit *repeat
         markFieldValid(repeat);
         return true;
     }
-    showMessage(dialog, QObject::tr("Error"), problem, 3);
+    if (!showMessage(dialog, QObject::tr("Error"), problem, 3))
+        return false;
     markFieldInvalid(password);
     markFieldInvalid(repeat);
     return false;
@@ -91,7 +93,9 @@ bool checkCaptchaField(QWidget *dialog, QLineEdit *captcha, const QString &code)
         markFieldValid(captcha);
         return true;
     }
-    showMessage(dialog, QObject::tr("Error"), QObject::tr("Captcha characters doesn't match!"), 3);
+    if (!showMessage(dialog, QObject::tr("Error"), QObject::tr("Captcha characters doesn't match!"),
+                     3))
+        return false;
     markFieldInvalid(captcha);
     return false;
 }
@@ -189,10 +193,14 @@ void runInThread(const std::function<void(NetworkManager *)> &wire,
     thread->start(QThread::InheritPriority);
 }
 
-void showMessage(QWidget *parent, const QString &title, const QString &text, int kind)
+bool showMessage(QWidget *parent, const QString &title, const QString &text, int kind)
 {
-    MsgDialog box(parent, title, text, kind, QDialogButtonBox::Ok);
-    box.exec();
+    // Not on the stack: a parent released inside the box's loop takes the box with it.
+    const QPointer<QWidget> owner(parent);
+    const QPointer<MsgDialog> box = new MsgDialog(parent, title, text, kind, QDialogButtonBox::Ok);
+    box->exec();
+    delete box.data();
+    return !parent || owner;
 }
 
 } // namespace AccountForms

@@ -30,7 +30,8 @@ QPushButton *makeButton(QWidget *dialog, const char *objectName, const QString &
                         const QString &text, const QSize &minimum, const QFont &font);
 
 // The checks the Register and Recover buttons share; each locks a field that passes and shows
-// its message and opens the field that fails. True when the check passed.
+// its message and opens the field that fails. True when the check passed; false also when the
+// dialog was released while the message was open.
 bool checkEmailField(QWidget *dialog, QLineEdit *email);
 bool checkPasswordFields(QWidget *dialog, QLineEdit *password, QLineEdit *repeat);
 bool checkCaptchaField(QWidget *dialog, QLineEdit *captcha, const QString &code);
@@ -68,7 +69,9 @@ inline QString threadCopy(const QString &text)
 void runInThread(const std::function<void(NetworkManager *)> &wire,
                  const std::function<void(NetworkManager *)> &request);
 
-// Shows the program's message box with Ok (kind: 1 information, 2 warning, 3 critical).
-void showMessage(QWidget *parent, const QString &title, const QString &text, int kind);
+// Shows the program's message box with Ok (kind: 1 information, 2 warning, 3 critical). The box
+// runs its own loop, in which the parent may be released (a result that closes its dialog):
+// false then, and the caller must not touch the parent any more.
+bool showMessage(QWidget *parent, const QString &title, const QString &text, int kind);
 
 } // namespace AccountForms

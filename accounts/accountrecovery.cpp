@@ -117,8 +117,8 @@ void AccountRecovery::setCaptchaError(QNetworkReply::NetworkError code)
     captchaText.clear();
     const QString text
         = QObject::tr("Captcha error code:") + QLatin1Char(' ') + QString::number(int(code));
-    error(text);
-    showCaptchaError(captchaImage, text);
+    if (error(text))
+        showCaptchaError(captchaImage, text);
 }
 
 void AccountRecovery::checkEmailAddress()
@@ -127,8 +127,8 @@ void AccountRecovery::checkEmailAddress()
     if (email.isEmpty() || accountFound || codeAccepted)
         return;
     if (hasAllUpperCasePart(email)) {
-        error(QObject::tr("You can't use all uppercase characters!"));
-        markFieldInvalid(emailEdit);
+        if (error(QObject::tr("You can't use all uppercase characters!")))
+            markFieldInvalid(emailEdit);
         return;
     }
     startEmailValidation(email);
@@ -199,7 +199,8 @@ void AccountRecovery::setRecoveryVerifCode(const QString &code)
 
 void AccountRecovery::emailFailed(const QString &text)
 {
-    error(text);
+    if (!error(text))
+        return;
     accountFound = false;
     markFieldInvalid(emailEdit);
 }
@@ -231,9 +232,10 @@ void AccountRecovery::checkVerificationCode()
         markFieldValid(codeEdit);
         return;
     }
-    error(
-        QObject::tr("Your verification code is incorrect and not accepted!\nPlease enter the valid "
-                    "verification code from your email."));
+    if (!error(QObject::tr(
+            "Your verification code is incorrect and not accepted!\nPlease enter the valid "
+            "verification code from your email.")))
+        return;
     codeAccepted = false;
     markFieldInvalid(codeEdit);
 }
@@ -247,9 +249,17 @@ void AccountRecovery::onRecoverClicked()
             return;
         }
     }
+    // Each check may show a message, in whose loop a result may close this dialog.
+    const QPointer<AccountRecovery> self(this);
     checkEmailField(this, emailEdit);
+    if (!self)
+        return;
     checkPasswordFields(this, passwordEdit, repeatEdit);
+    if (!self)
+        return;
     const bool captchaMatches = checkCaptchaField(this, captchaEdit, captchaText);
+    if (!self)
+        return;
     if (accountFound && codeAccepted && captchaMatches && emailEdit->text() == codeEmail)
         checkPasswords();
 }
@@ -305,8 +315,9 @@ void AccountRecovery::storeNewPassword(const QString &storedForm)
 void AccountRecovery::setEncryptionError(int code)
 {
     stopLoader(loader);
-    error(QObject::tr("Password encryption error code:") + QLatin1Char(' ')
-          + QString::number(code));
+    if (!error(QObject::tr("Password encryption error code:") + QLatin1Char(' ')
+               + QString::number(code)))
+        return;
     markFieldInvalid(passwordEdit);
     markFieldInvalid(repeatEdit);
 }
@@ -314,9 +325,9 @@ void AccountRecovery::setEncryptionError(int code)
 void AccountRecovery::setRecoverySucess()
 {
     stopLoader(loader);
-    showMessage(this, QObject::tr("Information"),
-                QObject::tr("Your password has been successfully changed."), 1);
-    emit accountLoginData(emailEdit->text(), passwordEdit->text());
+    if (showMessage(this, QObject::tr("Information"),
+                    QObject::tr("Your password has been successfully changed."), 1))
+        emit accountLoginData(emailEdit->text(), passwordEdit->text());
 }
 
 void AccountRecovery::setRecoveryFailed(const QString &errorCode)
@@ -330,7 +341,7 @@ void AccountRecovery::setRecoveryFailed(const QString &errorCode)
           + detail);
 }
 
-void AccountRecovery::error(const QString &text)
+bool AccountRecovery::error(const QString &text)
 {
-    showMessage(this, QObject::tr("Error"), text, 3);
+    return showMessage(this, QObject::tr("Error"), text, 3);
 }

@@ -52,7 +52,8 @@ private:
     void startPasswordEncryption(const QString &password);
     void storeNewPassword(const QString &storedForm);
     void emailFailed(const QString &text);
-    void error(const QString &text);
+    // Shows the error; false when the dialog was released while it was open.
+    bool error(const QString &text);
 
     QLineEdit *emailEdit = nullptr;
     QLineEdit *codeEdit = nullptr;

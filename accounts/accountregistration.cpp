@@ -222,7 +222,8 @@ void AccountRegistration::setUsernameAvailable()
 
 void AccountRegistration::setUsernameTaken()
 {
-    error(QObject::tr("Username is invalid or already taken!"));
+    if (!error(QObject::tr("Username is invalid or already taken!")))
+        return;
     isUsernameFree = false;
     markFieldInvalid(usernameEdit);
 }
@@ -233,8 +234,8 @@ void AccountRegistration::onEmailEntered()
     if (email.isEmpty() || isEmailAccepted || isCodeAccepted)
         return;
     if (hasAllUpperCasePart(email)) {
-        error(QObject::tr("You can't use all uppercase characters!"));
-        markFieldInvalid(emailEdit);
+        if (error(QObject::tr("You can't use all uppercase characters!")))
+            markFieldInvalid(emailEdit);
         return;
     }
     startEmailValidation(nameEdit->text(), email);
@@ -306,7 +307,8 @@ void AccountRegistration::setRegVerifCode(const QString &code)
 
 void AccountRegistration::emailFailed(const QString &text)
 {
-    error(text);
+    if (!error(text))
+        return;
     isEmailAccepted = false;
     markFieldInvalid(emailEdit);
 }
@@ -338,9 +340,10 @@ void AccountRegistration::onVerificationCodeEntered()
         markFieldValid(codeEdit);
         return;
     }
-    error(
-        QObject::tr("Your verification code is incorrect and not accepted!\nPlease enter the valid "
-                    "verification code from your email."));
+    if (!error(QObject::tr(
+            "Your verification code is incorrect and not accepted!\nPlease enter the valid "
+            "verification code from your email.")))
+        return;
     isCodeAccepted = false;
     markFieldInvalid(codeEdit);
 }
@@ -371,8 +374,8 @@ void AccountRegistration::setCaptchaError(QNetworkReply::NetworkError code)
 {
     const QString text
         = QObject::tr("Captcha error code:") + QLatin1Char(' ') + QString::number(int(code));
-    error(text);
-    showCaptchaError(captchaImage, text);
+    if (error(text))
+        showCaptchaError(captchaImage, text);
 }
 
 void AccountRegistration::onRegisterClicked()
@@ -407,8 +410,9 @@ void AccountRegistration::accountRegLoader()
 void AccountRegistration::setEncryptionError(int code)
 {
     stopLoader(loader);
-    error(QObject::tr("Password encryption error code:") + QLatin1Char(' ')
-          + QString::number(code));
+    if (!error(QObject::tr("Password encryption error code:") + QLatin1Char(' ')
+               + QString::number(code)))
+        return;
     markFieldInvalid(passwordEdit);
     markFieldInvalid(repeatEdit);
     registerBtn->setEnabled(true);
@@ -456,9 +460,10 @@ void AccountRegistration::registerUser()
 void AccountRegistration::setRegSucess()
 {
     stopLoader(loader);
-    showMessage(this, QObject::tr("Information"),
-                QObject::tr("You have been successfully registered! Sign in to use all features."),
-                1);
+    if (!showMessage(
+            this, QObject::tr("Information"),
+            QObject::tr("You have been successfully registered! Sign in to use all features."), 1))
+        return;
     registerBtn->setEnabled(true);
     emit accountLoginData(usernameEdit->text(), passwordEdit->text());
     close();
@@ -467,7 +472,8 @@ void AccountRegistration::setRegSucess()
 void AccountRegistration::setRegFailed(const QString &errorCode)
 {
     stopLoader(loader);
-    error(QObject::tr("Registration failed! Error code:") + QLatin1Char(' ') + errorCode);
+    if (!error(QObject::tr("Registration failed! Error code:") + QLatin1Char(' ') + errorCode))
+        return;
     // The form stays, open for a correction and another attempt; the verified address and
     // its code stay locked.
     for (QWidget *field : std::initializer_list<QWidget *> {
@@ -476,7 +482,7 @@ void AccountRegistration::setRegFailed(const QString &errorCode)
     registerBtn->setEnabled(true);
 }
 
-void AccountRegistration::error(const QString &text)
+bool AccountRegistration::error(const QString &text)
 {
-    showMessage(this, QObject::tr("Error"), text, 3);
+    return showMessage(this, QObject::tr("Error"), text, 3);
 }

@@ -76,7 +76,8 @@ private:
     bool checkUsernameCase();
     bool isReservedName(const QStringList &reserved);
     bool isReservedUsername(const QStringList &reserved);
-    void error(const QString &text);
+    // Shows the error; false when the dialog was released while it was open.
+    bool error(const QString &text);
 
     QLineEdit *nameEdit = nullptr;
     QLineEdit *usernameEdit = nullptr;

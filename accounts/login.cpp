@@ -234,6 +234,7 @@ void LogIn::startLogin(const QString &login, const QString &password)
     connect(avatarManager.data(), &NetworkManager::finished, avatarManager.data(),
             &QObject::deleteLater);
     connect(db, &ServerDB::passwordVerificationFailed, this, &LogIn::setPasswordVerificationFailed);
+    connect(db, &ServerDB::passwordCheckFailed, this, &LogIn::setPasswordCheckFailed);
     connect(this, &LogIn::closeDB, db, &ServerDB::closeConnection);
     connect(db, &ServerDB::finished, db, &QObject::deleteLater);
 
@@ -267,8 +268,10 @@ void LogIn::setAccountData(const QVector<AccountData> &accountDataVector)
     if (accountReceived)
         return;
     accountReceived = true;
+    const QPointer<LogIn> self(this);
     emit userAccountData(accountDataVector);
-    finishSignIn();
+    if (self)
+        finishSignIn();
 }
 
 // The account and the avatar come from two servers, in either order; the dialog (and with it
@@ -296,7 +299,10 @@ void LogIn::finishSignIn()
                                    encryptString(credentialsCipherKey, passwordEdit->text()));
     }
     signedIn = true;
+    const QPointer<LogIn> self(this);
     emit userAccountAvatar(receivedAvatar);
+    if (!self)
+        return;
     emit closeDB();
     stopLoader();
     appendToLog(QStringLiteral("%1: %2").arg(
@@ -304,7 +310,7 @@ void LogIn::finishSignIn()
     close();
 }
 
-void LogIn::showFailure(const QString &text)
+bool LogIn::showFailure(const QString &text, bool credentialsWrong)
 {
     stopLoader();
     if (avatarManager)
@@ -312,14 +318,19 @@ void LogIn::showFailure(const QString &text)
     if (isHidden())
         show();
     setControlsEnabled(true);
-    Settings::clearCredentials();
-    AccountForms::showMessage(this, QObject::tr("Error"), text, 3);
+    // A service that could not be asked says nothing about the credentials: a start without
+    // network or with a slow server keeps the remembered sign-in.
+    if (credentialsWrong)
+        Settings::clearCredentials();
+    return AccountForms::showMessage(this, QObject::tr("Error"), text, 3);
 }
 
 void LogIn::dbConnectionError()
 {
-    showFailure(QObject::tr("Could not log in!") + QLatin1Char(' ')
-                + QObject::tr("Check your network connection and try again!"));
+    if (!showFailure(QObject::tr("Could not log in!") + QLatin1Char(' ')
+                         + QObject::tr("Check your network connection and try again!"),
+                     false))
+        return;
     // The window goes on without an account service rather than waiting for one.
     connectionHasFailed = true;
     emit connectionFailed();
@@ -328,8 +339,21 @@ void LogIn::dbConnectionError()
 void LogIn::dbConnectionError(const QString &error)
 {
     emit closeDB();
-    showFailure(QObject::tr("Could not log in!") + QLatin1Char('\n') + QObject::tr("Error code:")
-                + QLatin1Char(' ') + error);
+    if (!showFailure(QObject::tr("Could not log in!") + QLatin1Char('\n')
+                         + QObject::tr("Error code:") + QLatin1Char(' ') + error,
+                     false))
+        return;
+    connectionHasFailed = true;
+    emit connectionFailed();
+}
+
+// The password check did not reach the service, or got no answer from it: as for a database that
+// did not answer, the reason is told and the credentials stay.
+void LogIn::setPasswordCheckFailed(const QString &reason)
+{
+    emit closeDB();
+    if (!showFailure(QObject::tr("Could not log in!") + QLatin1Char('\n') + reason, false))
+        return;
     connectionHasFailed = true;
     emit connectionFailed();
 }
@@ -338,15 +362,17 @@ void LogIn::setNoAccountFound()
 {
     emit closeDB();
     showFailure(QStringLiteral("%1\n%2").arg(QObject::tr("This account does not exists!"),
-                                             QObject::tr("Please enter the valid credentials.")));
+                                             QObject::tr("Please enter the valid credentials.")),
+                true);
 }
 
 void LogIn::setPasswordVerificationFailed()
 {
     emit closeDB();
     showFailure(QStringLiteral("%1\n%2").arg(
-        QObject::tr("Account credentials verification has failed!"),
-        QObject::tr("Please enter the valid credentials for your account.")));
+                    QObject::tr("Account credentials verification has failed!"),
+                    QObject::tr("Please enter the valid credentials for your account.")),
+                true);
 }
 
 void LogIn::setAccountLoginData(const QString &username, const QString &password)

@@ -55,6 +55,7 @@ private slots:
     void dbConnectionError();
     void setNoAccountFound();
     void setPasswordVerificationFailed();
+    void setPasswordCheckFailed(const QString &reason);
     void setAccountData(const QVector<AccountData> &accountDataVector);
     void setAccountAvatar(const QPixmap &avatar);
     void accountLoginLoader();
@@ -73,8 +74,10 @@ private:
     void stopLoader();
     // The end of a good sign-in, once both the account and the avatar (or its failure) are in.
     void finishSignIn();
-    // The common end of a failed sign-in: controls back, credentials cleared, the message.
-    void showFailure(const QString &text);
+    // The common end of a failed sign-in: controls back, the remembered credentials cleared when
+    // the failure says they are wrong (kept when it says nothing about them), the message. False
+    // when the dialog was released while its message was open.
+    bool showFailure(const QString &text, bool credentialsWrong);
 
     QLabel *infoLabel = nullptr;
     QLineEdit *loginEdit = nullptr;

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -19,8 +20,8 @@ constexpr int maxNameLength = 40;
 bool AccountRegistration::checkNameCase()
 {
     if (nameEdit->text() == nameEdit->text().toUpper()) {
-        error(QObject::tr("You can't use all uppercase characters!"));
-        markFieldInvalid(nameEdit);
+        if (error(QObject::tr("You can't use all uppercase characters!")))
+            markFieldInvalid(nameEdit);
         return false;
     }
     markFieldValid(nameEdit);
@@ -30,8 +31,8 @@ bool AccountRegistration::checkNameCase()
 bool AccountRegistration::checkUsernameCase()
 {
     if (usernameEdit->text() == usernameEdit->text().toUpper()) {
-        error(QObject::tr("You can't use all uppercase characters!"));
-        markFieldInvalid(usernameEdit);
+        if (error(QObject::tr("You can't use all uppercase characters!")))
+            markFieldInvalid(usernameEdit);
         return false;
     }
     return true;
@@ -42,8 +43,8 @@ bool AccountRegistration::isReservedName(const QStringList &reserved)
 {
     for (const QString &word : reserved) {
         if (nameEdit->text().contains(word, Qt::CaseSensitive)) {
-            error(QObject::tr("You can't take that name!"));
-            markFieldInvalid(nameEdit);
+            if (error(QObject::tr("You can't take that name!")))
+                markFieldInvalid(nameEdit);
             return true;
         }
     }
@@ -54,8 +55,8 @@ bool AccountRegistration::isReservedUsername(const QStringList &reserved)
 {
     for (const QString &word : reserved) {
         if (usernameEdit->text().contains(word, Qt::CaseSensitive)) {
-            error(QObject::tr("You can't take that username!"));
-            markFieldInvalid(usernameEdit);
+            if (error(QObject::tr("You can't take that username!")))
+                markFieldInvalid(usernameEdit);
             return true;
         }
     }
@@ -84,37 +85,47 @@ void AccountRegistration::validateRegistrationForm(const QStringList &reserved,
         || isReservedUsername(reserved))
         return;
 
-    // From here on every check runs and shows its own message.
+    // From here on every check runs and shows its own message. A result that comes in while a
+    // message is open may close the dialog: then nothing more is checked.
+    const QPointer<AccountRegistration> self(this);
     (maleButton->isChecked() ? femaleButton : maleButton)->setEnabled(false);
 
     if (nameEdit->text().size() > maxNameLength || usernameEdit->text().size() > maxNameLength) {
         markFieldInvalid(nameEdit->text().size() > maxNameLength ? nameEdit : usernameEdit);
-        error(QObject::tr("Length of fullname/username is too long!"));
+        if (!error(QObject::tr("Length of fullname/username is too long!")))
+            return;
     } else {
         markFieldValid(nameEdit);
         markFieldValid(usernameEdit);
     }
 
     checkPasswordFields(this, passwordEdit, repeatEdit);
+    if (!self)
+        return;
     if (email.match(emailEdit->text()).hasMatch()) {
         markFieldValid(emailEdit);
     } else {
-        error(QObject::tr("Please enter a valid email address!"));
+        if (!error(QObject::tr("Please enter a valid email address!")))
+            return;
         markFieldInvalid(emailEdit);
     }
 
     if (birthDateEdit->date() < QDate::currentDate()) {
         markFieldValid(birthDateEdit);
     } else {
-        error(QObject::tr(
-            "You can't select current or future date! Please enter a valid birthday date."));
+        if (!error(QObject::tr(
+                "You can't select current or future date! Please enter a valid birthday date.")))
+            return;
         markFieldInvalid(birthDateEdit);
     }
 
     checkCaptchaField(this, captchaEdit, captchaCode);
+    if (!self)
+        return;
 
-    if (!terms->isChecked())
-        showMessage(this, QObject::tr("Terms"), QObject::tr("You must accept the terms!"), 2);
+    if (!terms->isChecked()
+        && !showMessage(this, QObject::tr("Terms"), QObject::tr("You must accept the terms!"), 2))
+        return;
 
     const bool locked = !nameEdit->isEnabled() && !usernameEdit->isEnabled()
         && !passwordEdit->isEnabled() && !repeatEdit->isEnabled() && !emailEdit->isEnabled()

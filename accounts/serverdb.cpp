@@ -4,7 +4,12 @@
 #include "accounts/accountqueries.h"
 #include "net/networkmanager.h"
 
+#include <QPointer>
 #include <QThread>
+
+namespace {
+int passwordCheckStallOverride = 0;
+} // namespace
 
 void registerAccountMetaTypes()
 {
@@ -23,16 +28,30 @@ bool ServerDB::endSession(int timeoutMs)
     return DatabaseThread::stop([] { AccountQueries::removeConnection(); }, timeoutMs);
 }
 
+void ServerDB::setPasswordCheckStallTimeout(int milliseconds)
+{
+    passwordCheckStallOverride = qMax(0, milliseconds);
+}
+
+// A receiver of any signal may open a message box, whose loop runs what is queued meanwhile: a
+// finished task's finished(), and with it this object's deleteLater. Every emit that has more to
+// do after it checks that the object is still there (`self`).
+
 void ServerDB::connectDB(const QString &login, const QString &password)
 {
     using AccountQueries::Lookup;
+    const QPointer<ServerDB> self(this);
     emit loginStarted();
+    if (!self)
+        return;
     runTask([login] { return AccountQueries::findAccount(login); },
             [this, password](const Lookup &found) {
+                const QPointer<ServerDB> self(this);
                 switch (found.result) {
                 case Lookup::Unreachable:
                     emit databaseConnectionError();
-                    emit finished();
+                    if (self)
+                        emit finished();
                     return;
                 case Lookup::NotOpened:
                 case Lookup::Failed:
@@ -54,12 +73,15 @@ void ServerDB::checkUserPasswordInThread(const QString &password, const QString 
 {
     auto *thread = new QThread;
     auto *manager = new NetworkManager;
+    if (passwordCheckStallOverride > 0)
+        manager->setStallTimeout(passwordCheckStallOverride);
     manager->moveToThread(thread);
     QMetaObject::invokeMethod(manager, "checkUserPassword",
                               Q_ARG(QString, AccountForms::threadCopy(password)),
                               Q_ARG(QString, AccountForms::threadCopy(storedPassword)));
     connect(manager, &NetworkManager::loggedInSuccessfully, this, &ServerDB::setLoggedIn);
     connect(manager, &NetworkManager::credentialsError, this, &ServerDB::setCredentialsError);
+    connect(manager, &NetworkManager::requestFailed, this, &ServerDB::setPasswordCheckFailed);
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
     connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -87,7 +109,10 @@ void ServerDB::getAccountData()
                     emit noAccountFound(); // removed since the lookup
                     return;
                 }
+                const QPointer<ServerDB> self(this);
                 emit accountImage(read.account.avatar);
+                if (!self)
+                    return;
                 const AccountData account = read.account;
                 runTask(
                     [id = account.id] {
@@ -100,8 +125,16 @@ void ServerDB::getAccountData()
 
 void ServerDB::setCredentialsError()
 {
+    const QPointer<ServerDB> self(this);
     emit passwordVerificationFailed();
-    emit finished();
+    if (self)
+        emit finished();
+}
+
+void ServerDB::setPasswordCheckFailed(const QString &reason)
+{
+    // The sign-in asks for the close (closeDB) as after a database that did not answer.
+    emit passwordCheckFailed(reason);
 }
 
 void ServerDB::closeConnection()
@@ -116,16 +149,22 @@ void ServerDB::closeConnection()
 
 void ServerDB::setUserLoggedOffStatus(const QString &userID)
 {
+    const QPointer<ServerDB> self(this);
     emit logoutStarted();
+    if (!self)
+        return;
     if (!AccountQueries::isAccountId(userID)) {
         emit loggedOutFailed(); // the page would otherwise wait behind its spinner for good
-        emit finished();
+        if (self)
+            emit finished();
         return;
     }
     runTask([userID] { return AccountQueries::markUserOffline(userID); },
             [this](AccountQueries::Offline result) {
+                const QPointer<ServerDB> self(this);
                 reportOffline(result);
-                emit finished();
+                if (self)
+                    emit finished();
             });
 }
 
@@ -150,12 +189,14 @@ void ServerDB::validateUsername(const QString &name)
 {
     runTask([name] { return AccountQueries::usernameRows(name); },
             [this](int rows) {
+                const QPointer<ServerDB> self(this);
                 // A lookup that fails reads as taken: a name is never offered that may exist.
                 if (rows != 0)
                     emit usernameTaken();
                 else
                     emit usernameAvailable();
-                emit usernameValidationFinished();
+                if (self)
+                    emit usernameValidationFinished();
             });
 }
 
@@ -163,29 +204,35 @@ void ServerDB::validatePhone(const QString &phone)
 {
     runTask([phone] { return AccountQueries::phoneRows(phone); },
             [this](int rows) {
+                const QPointer<ServerDB> self(this);
                 // As for a user name: a lookup that fails reads as taken, never as free.
                 if (rows != 0)
                     emit phoneTaken();
                 else
                     emit phoneAvailable();
-                emit phoneValidationFinished();
+                if (self)
+                    emit phoneValidationFinished();
             });
 }
 
 void ServerDB::registerAccount(const QVector<RegData> &regDataVector)
 {
     if (regDataVector.isEmpty()) {
+        const QPointer<ServerDB> self(this);
         emit regFailed(QString());
-        emit registrationFinished();
+        if (self)
+            emit registrationFinished();
         return;
     }
     runTask([reg = regDataVector.first()] { return AccountQueries::insertAccount(reg); },
             [this](const AccountQueries::Written &written) {
+                const QPointer<ServerDB> self(this);
                 if (written.ok)
                     emit regSuccess();
                 else
                     emit regFailed(written.errorCode);
-                emit registrationFinished();
+                if (self)
+                    emit registrationFinished();
             });
 }
 
@@ -196,11 +243,13 @@ void ServerDB::recoverAccount(const QString &email, const QString &encryptedPass
             return AccountQueries::replacePassword(email, encryptedPassword);
         },
         [this](const AccountQueries::Written &written) {
+            const QPointer<ServerDB> self(this);
             // An empty code: no account has the address, so nothing was changed.
             if (written.ok)
                 emit recoverySuccess();
             else
                 emit recoveryFailed(written.errorCode);
-            emit recoveryFinished();
+            if (self)
+                emit recoveryFinished();
         });
 }

@@ -5,7 +5,9 @@
 // share, and the results come back as this object's signals on the GUI thread; the password
 // check runs on a NetworkManager of its own. A released object receives no late result. A
 // statement that fails or gets no answer in time is a failure, never a result: the connection
-// error, a name or number read as taken, a failed write or sign-out.
+// error, a name or number read as taken, a failed write or sign-out. A receiver may release the
+// object while it handles a signal (a message box runs its own loop): nothing is emitted after
+// that.
 
 #include "accounts/accountdata.h"
 #include "accounts/accountqueries.h"
@@ -35,6 +37,10 @@ public:
     // thread, waiting at most timeoutMs. False when the thread was still busy then.
     static bool endSession(int timeoutMs);
 
+    // Replaces the password check's stall time-out (NetworkManager::transferTimeoutMs) for the
+    // checks started from now on; 0 restores it.
+    static void setPasswordCheckStallTimeout(int milliseconds);
+
 signals:
     void databaseConnectionError(QString connectionError);
     void databaseConnectionError();
@@ -59,6 +65,9 @@ signals:
     void recoverySuccess();
     void recoveryFailed(QString error);
     void recoveryFinished();
+    // The password check got no answer from the service (refused, silent, cut, TLS, an error
+    // status): nothing is known about the password. The reason says what went wrong.
+    void passwordCheckFailed(QString reason);
 
 public slots:
     void connectDB(const QString &login, const QString &password);
@@ -71,6 +80,9 @@ public slots:
     void registerAccount(const QVector<RegData> &regDataVector);
     void setUserLoggedOffStatus(const QString &userID);
     void recoverAccount(const QString &email, const QString &encryptedPassword);
+
+private slots:
+    void setPasswordCheckFailed(const QString &reason);
 
 private:
     void checkUserPasswordInThread(const QString &password, const QString &storedPassword);

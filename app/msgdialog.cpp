@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
@@ -188,8 +189,11 @@ int MsgDialog::exec()
     answerTimer.setSingleShot(true);
     connect(&answerTimer, &QTimer::timeout, this, [this, &answered] {
         answered = true;
+        const QPointer<MsgDialog> self(this);
         const Responder responder = testResponder(); // it may set another one
         const int answer = responder ? responder(this) : 0;
+        if (!self)
+            return; // released with its parent while the responder waited; exec() has ended
         if (isVisible())
             done(answer);
         else
@@ -200,7 +204,9 @@ int MsgDialog::exec()
     if (answered)
         return result;
     // No loop runs once the application has been told to quit (until its exec() starts again):
-    // the responder answers without one.
+    // the responder answers without one, and only once (a responder that waits lets the timer
+    // run).
+    answerTimer.stop();
     const Responder responder = testResponder();
     return responder ? responder(this) : result;
 }

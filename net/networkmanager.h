@@ -131,7 +131,8 @@ signals:
     void customerFound();
     void noCustomerFound();
     // A request went past its size limit or its deadline, or sent a picture too large to show,
-    // and was refused; the operation then ends on its failure path.
+    // and was refused; the operation then ends on its failure path. A password check emits it
+    // for any reply that is no answer of the service (then without credentialsError).
     void requestFailed(QString reason);
 
 private slots:

@@ -6,6 +6,7 @@
 #include "accounts/accountimage.h"
 #include "accounts/accountqueries.h"
 #include "accounts/accountrecovery.h"
+#include "accounts/accountregistration.h"
 #include "accounts/login.h"
 #include "accounts/serverdb.h"
 #include "accounttestsupport.h"
@@ -21,6 +22,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -59,6 +62,7 @@ private slots:
         QVERIFY(ServerDB::endSession(15000));
         AccountQueries::setReadTimeout(0);
         LogIn::setAvatarDeadline(0);
+        ServerDB::setPasswordCheckStallTimeout(0);
         dbServer.setProxyRules({});
         dbServer.clearProxyLog();
     }
@@ -199,6 +203,152 @@ private slots:
                  QStringList { "offline" });
     }
 
+    // A wrong password, told by the box while its loop runs on until the attempt's database
+    // object has closed its connection and is gone, as it does while a user reads the message;
+    // then OK, and in some rows another wrong password and the Close button. The program neither
+    // crashes nor uses what the loop released, and the credentials are cleared.
+    void wrongPasswordIsToldSafely_data()
+    {
+        QTest::addColumn<bool>("remembered"); // a stale password signs in hidden at start
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<bool>("closed"); // the Close button after the last OK
+        QTest::newRow("OK") << false << 1 << false;
+        QTest::newRow("OK then Close") << false << 1 << true;
+        QTest::newRow("remembered stale password at start") << true << 1 << false;
+        QTest::newRow("twice, then Close") << false << 2 << true;
+        QTest::newRow("stale at start, then wrong again") << true << 2 << false;
+    }
+
+    void wrongPasswordIsToldSafely()
+    {
+        QFETCH(bool, remembered);
+        QFETCH(int, attempts);
+        QFETCH(bool, closed);
+        if (remembered)
+            storeCredentials(QStringLiteral("alice"), QStringLiteral("stale+pass"));
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.networkWaitMs = 2000;
+        QStringList told;
+        int releasedMeanwhile = 0;
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            told << box->textLabel()->text();
+            const bool inItsLoop = QThread::currentThread()->loopLevel() > 0;
+            const QPointer<LogIn> login = window.loginDialog;
+            if (QTest::qWaitFor(
+                    [&] { return !login || login->findChildren<ServerDB *>().isEmpty(); }, 15000)
+                && inItsLoop)
+                ++releasedMeanwhile;
+            return int(QDialogButtonBox::Ok);
+        });
+        window.showAccountDialogs();
+        const QPointer<LogIn> login = window.loginDialog;
+        QVERIFY(login);
+        for (int attempt = 0; attempt < attempts; ++attempt) {
+            if (!remembered || attempt > 0) {
+                QTRY_VERIFY(login->isVisible() && login->signInButton()->isEnabled());
+                login->loginField()->setText(QStringLiteral("alice"));
+                login->passwordField()->setText(QStringLiteral("wrong+pass"));
+                QTest::mouseClick(login->signInButton(), Qt::LeftButton);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(told.size() > attempt, 15000);
+            QVERIFY2(told.size() == attempt + 1, qPrintable(told.join(QLatin1Char('|'))));
+        }
+        QTest::qWait(300); // anything the last attempt still sends
+        const QString wrong
+            = QStringLiteral("Account credentials verification has failed!\n"
+                             "Please enter the valid credentials for your account.");
+        QCOMPARE(told, QVector<QString>(attempts, wrong).toList());
+        QCOMPARE(releasedMeanwhile, attempts);
+        QVERIFY(!Settings::savedCredentials());
+        QVERIFY(login && login->isVisible() && login->isEnabled());
+        QVERIFY(login->signInButton()->isEnabled() && !login->isSignedIn());
+        QVERIFY(!window.signedIn);
+        if (!closed)
+            return;
+        QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("pushButton_2")),
+                          Qt::LeftButton);
+        // The vendor's host answers: the application ends (its loop returns 0).
+        QTimer::singleShot(window.networkWaitMs + 1500, &window, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(login.isNull());
+    }
+
+    // A remembered sign-in at start whose password check gets no answer from the web service
+    // (refused, silent, cut short, an untrusted certificate, an error status) tells that it could
+    // not log in and why, as a database that does not answer does, and keeps the credentials; so
+    // does a start without network. Only an answer of the service that is not "true", and a
+    // password it refuses, clear them.
+    void passwordCheckWithoutAnswer_data()
+    {
+        QTest::addColumn<QString>("service"); // where the password check goes
+        QTest::addColumn<QString>("password"); // remembered
+        QTest::addColumn<QString>("message"); // how the message starts
+        QTest::addColumn<bool>("kept");
+        const QString couldNot = QStringLiteral("Error|Could not log in!\n");
+        const QString right = QStringLiteral("Alice+Pass1");
+        QTest::newRow("refused") << "refused" << right << couldNot + "Connection refused|3" << true;
+        QTest::newRow("silent") << "silent" << right
+                                << couldNot + "The server did not respond for 2 seconds.|3" << true;
+        QTest::newRow("cut short")
+            << "shortbody" << right << couldNot + "The server's reply ended after 4 of the 104"
+            << true;
+        QTest::newRow("untrusted certificate")
+            << "untrusted" << right << couldNot + "The issuer certificate" << true;
+        QTest::newRow("status 503")
+            << "accdown" << right << couldNot + "Status code: 503|3" << true;
+        QTest::newRow("status 500 saying true")
+            << "status500true" << right << couldNot + "Status code: 500|3" << true;
+        QTest::newRow("no network at start")
+            << "unreachable" << right
+            << "Error|Could not log in! Check your network connection and try again!|3" << true;
+        const QString mismatch
+            = QStringLiteral("Error|Account credentials verification has failed!\n"
+                             "Please enter the valid credentials for your account.|3");
+        QTest::newRow("answer that is not true") << "acctext" << right << mismatch << false;
+        QTest::newRow("stale password") << ""
+                                        << "stale+pass" << mismatch << false;
+    }
+
+    void passwordCheckWithoutAnswer()
+    {
+        QFETCH(QString, service);
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        QFETCH(bool, kept);
+        HttpsStandIn untrusted; // a CA of its own, which the program does not trust
+        if (service == "refused") {
+            qputenv(
+                "VN_WEB_BASE_URL",
+                QStringLiteral("https://127.0.0.1:%1").arg(HttpsStandIn::closedPort()).toUtf8());
+        } else if (service == "silent") {
+            ServerDB::setPasswordCheckStallTimeout(2000);
+            qputenv("VN_WEB_BASE_URL",
+                    QStringLiteral("https://127.0.0.1:%1").arg(dbServer.silentPort()).toUtf8());
+        } else if (service == "untrusted") {
+            QVERIFY2(untrusted.start(), qPrintable(untrusted.errorText()));
+            qputenv("VN_WEB_BASE_URL", untrusted.baseUrl().toUtf8());
+        } else if (service == "unreachable") {
+            qputenv("VN_WEB_PORT", QByteArray::number(HttpsStandIn::closedPort()));
+        } else if (!service.isEmpty()) {
+            qputenv("VN_WEB_BASE_URL", webServer.baseUrl(service).toUtf8());
+        }
+        storeCredentials(QStringLiteral("alice"), password);
+        LogIn dialog; // signs in hidden, as at the program's start
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QSignalSpy failures(&dialog, &LogIn::connectionFailed);
+        QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+        QVERIFY2(messages.first().startsWith(message), qPrintable(messages.first()));
+        QCOMPARE(Settings::savedCredentials(), kept);
+        QCOMPARE(failures.count(), kept ? 1 : 0);
+        QCOMPARE(dialog.hasConnectionFailed(), kept);
+        QVERIFY(!dialog.isSignedIn());
+        QVERIFY(dialog.isVisible() && dialog.isEnabled() && dialog.signInButton()->isEnabled());
+        QTest::qWait(300); // nothing more is told
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE username = 'alice'"),
+                 QStringList { "offline" });
+    }
+
     // However the account, the avatar and the online mark are ordered or delayed, and whether
     // the avatar comes at all: the window and its account page get the account, the window
     // shows its avatar or the default one and collects, and the sign-in dialog closes.
@@ -271,6 +421,101 @@ private slots:
         QVERIFY(detectionsEnded());
     }
 
+    // After a sign-in, by hand or hidden from remembered credentials, the account page shows the
+    // picture the web service serves for the account, as the account button does, and the
+    // sign-in dialog is gone.
+    void accountPageShowsTheSignedInPicture_data()
+    {
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("signed in by hand") << false;
+        QTest::newRow("remembered at start") << true;
+    }
+
+    void accountPageShowsTheSignedInPicture()
+    {
+        QFETCH(bool, remembered);
+        QNetworkAccessManager web;
+        QNetworkReply *served = web.get(QNetworkRequest(
+            QUrl(qEnvironmentVariable("VN_WEB_BASE_URL") + QStringLiteral("/avatars/alice.png"))));
+        QTRY_VERIFY_WITH_TIMEOUT(served->isFinished(), 10000);
+        const QImage picture = QImage::fromData(served->readAll());
+        delete served;
+        QVERIFY(!picture.isNull());
+        if (remembered)
+            storeCredentials(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"));
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.showAccountDialogs();
+        const QPointer<LogIn> login = window.loginDialog;
+        QVERIFY(login);
+        if (!remembered) {
+            QTRY_VERIFY(login->isVisible());
+            login->loginField()->setText(QStringLiteral("alice"));
+            login->passwordField()->setText(QStringLiteral("Alice+Pass1"));
+            QTest::mouseClick(login->signInButton(), Qt::LeftButton);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(window.signedIn && login.isNull(), 15000);
+        QVERIFY(window.accountDialog);
+        const auto shown = [](const AccountImage *image) {
+            return image->avatar().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(shown(window.accountDialog->avatarImage()),
+                 picture.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(shown(window.accountImage), shown(window.accountDialog->avatarImage()));
+        QCOMPARE(window.accountDialog->valueLabel(2)->text(), QStringLiteral("alice"));
+        QVERIFY(messages.isEmpty());
+        QVERIFY(detectionsEnded());
+    }
+
+    // A dialog closed while one of its messages is open (a result that closes it comes in the
+    // box's loop) is released with the box, and its remaining checks are not run on it.
+    void dialogReleasedBehindItsMessage_data()
+    {
+        QTest::addColumn<bool>("registration"); // else recovery
+        QTest::newRow("registration") << true;
+        QTest::newRow("recovery") << false;
+    }
+
+    void dialogReleasedBehindItsMessage()
+    {
+        QFETCH(bool, registration);
+        // Complete forms whose password is too short, and whose later checks fail too.
+        QPointer<QDialog> dialog;
+        if (registration)
+            dialog = new AccountRegistration;
+        else
+            dialog = new AccountRecovery;
+        const char *const texts[][2] = {
+            { "lineEdit", "Closed Carl" }, { "lineEdit_2", "closed_carl" },
+            { "lineEdit_3", "short" },     { "lineEdit_4", "short" },
+            { "lineEdit_5", "0000" },      { "lineEdit_6", "0000" },
+            { "lineEdit_8", "000000" },
+        };
+        for (const auto &text : texts) {
+            if (auto *field = dialog->findChild<QLineEdit *>(QLatin1String(text[0])))
+                field->setText(QString::fromUtf8(text[1]));
+        }
+        // The address: the registration's field 5, the recovery's field 1.
+        dialog->findChild<QLineEdit *>(registration ? "lineEdit_5" : "lineEdit")
+            ->setText(QStringLiteral("carl@mail.test"));
+        if (registration)
+            dialog->findChild<QAbstractButton *>("radioButton")->setChecked(true);
+        dialog->show();
+        QStringList told;
+        bool released = false; // inside the box's loop
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            told << box->textLabel()->text();
+            if (dialog)
+                dialog->close(); // released on close
+            released = QTest::qWaitFor([&] { return dialog.isNull(); }, 5000);
+            return int(QDialogButtonBox::Ok);
+        });
+        QTest::mouseClick(dialog->findChild<QPushButton *>("pushButton"), Qt::LeftButton);
+        recordMessages(&messages);
+        QVERIFY(released);
+        // No later check ran on the released dialog.
+        QCOMPARE(told, QStringList { "Password must be between 6 and 40 characters!" });
+    }
+
     // Cancelling the sign-in right after its attempt could not reach the account database lets
     // the program go on without an account; after a later attempt that reached it, cancelling
     // asks the vendor's host again, which answers, and the application ends.
@@ -308,7 +553,7 @@ private slots:
         }
         login->close();
         // Quitting ends the application's loop with 0; else the loop runs on.
-        QTimer::singleShot(window.networkWaitMs + 1500, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(window.networkWaitMs + 1500, &window, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), retried ? 0 : 1);
         QVERIFY(login.isNull());
         QVERIFY(detectionsEnded());

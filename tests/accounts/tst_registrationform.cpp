@@ -232,6 +232,55 @@ private slots:
         QTest::qWait(250);
     }
 
+    // Once the Register button has taken the form past its completeness check, the gender
+    // chosen, male or female, can no longer change: neither a click nor the arrow keys reach the
+    // other button.
+    void genderChoiceIsLocked_data()
+    {
+        QTest::addColumn<int>("gender");
+        QTest::newRow("male") << 1;
+        QTest::newRow("female") << 2;
+    }
+
+    void genderChoiceIsLocked()
+    {
+        QFETCH(int, gender);
+        AccountRegistration dialog;
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.captchaCode, QStringLiteral("4711"), 10000);
+        const Form form;
+        dialog.nameEdit->setText(form.name);
+        dialog.usernameEdit->setText(form.username);
+        dialog.passwordEdit->setText(form.password);
+        dialog.repeatEdit->setText(form.repeat);
+        dialog.emailEdit->setText(form.email);
+        dialog.birthDateEdit->setDate(QDate::currentDate().addDays(-form.birthDaysAgo));
+        dialog.captchaEdit->setText(form.captcha);
+        dialog.codeEdit->setText(form.code);
+        dialog.termsSwitch->setChecked(true);
+        QRadioButton *chosen = gender == 1 ? dialog.maleButton : dialog.femaleButton;
+        QRadioButton *other = gender == 1 ? dialog.femaleButton : dialog.maleButton;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(chosen, Qt::LeftButton);
+        QVERIFY(chosen->isChecked());
+        QTest::mouseClick(dialog.registerBtn, Qt::LeftButton);
+        QVERIFY(messages.isEmpty());
+
+        QVERIFY(chosen->isEnabled());
+        QVERIFY(!other->isEnabled());
+        QTest::mouseClick(other, Qt::LeftButton);
+        chosen->setFocus();
+        QTest::keyClick(chosen, gender == 1 ? Qt::Key_Right : Qt::Key_Left);
+        QTest::keyClick(chosen, Qt::Key_Down);
+        QVERIFY(chosen->isChecked() && !other->isChecked());
+        // A second press keeps the lock.
+        QTest::mouseClick(dialog.registerBtn, Qt::LeftButton);
+        QVERIFY(chosen->isChecked() && chosen->isEnabled() && !other->isEnabled());
+        // The fields' clear buttons fade in; Qt leaks a fade cut short by the dialog's end.
+        QTest::qWait(250);
+    }
+
 private:
     HttpsStandIn webServer;
     std::unique_ptr<plat::FakePlatform> fakes;

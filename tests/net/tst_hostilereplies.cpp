@@ -47,7 +47,8 @@ private slots:
                 << "encrypt" << m
                 << QStringList { "passEncryptionStarted" } + refused + encryption.mid(1);
             QTest::addRow("captcha, %s", mode) << "captcha" << m << refused + noCaptcha;
-            QTest::addRow("password check, %s", mode) << "password" << m << refused + mismatch;
+            // A check that got no answer tells why and is no mismatch.
+            QTest::addRow("password check, %s", mode) << "password" << m << refused + checked;
             QTest::addRow("validation, %s", mode) << "registration" << m << refused + invalid;
             QTest::addRow("country, %s", mode) << "country" << m << refused + noCountry;
             QTest::addRow("avatar, %s", mode)
@@ -67,7 +68,8 @@ private slots:
             { "encrypt", "status500true", encryption },
             { "encrypt", "redirect", encryption },
             { "encrypt", "acctext", encryption }, // any 200 text
-            { "password", "status500true", mismatch },
+            { "password", "status500true", refused + checked },
+            { "password", "acctext", mismatch }, // a 200 answer that is not "true"
             { "registration", "status500true", invalid },
             { "registration", "redirect", invalid },
             { "captcha", "status500true", noCaptcha },
@@ -104,11 +106,12 @@ private slots:
         if (!log->arguments(QStringLiteral("requestFailed")).isEmpty()) {
             const QString reason
                 = log->arguments(QStringLiteral("requestFailed")).value(0).value(0).toString();
-            QVERIFY2(reason.contains(mode == QLatin1String("trickle") ? "within 2 seconds"
-                                         : mode == QLatin1String("bigimage")
-                                         ? "20000 x 20000 pixels"
-                                         : "larger than"),
-                     qPrintable(reason));
+            QVERIFY2(
+                reason.contains(mode == QLatin1String("trickle")        ? "within 2 seconds"
+                                    : mode == QLatin1String("bigimage") ? "20000 x 20000 pixels"
+                                    : mode == QLatin1String("status500true") ? "Status code: 500"
+                                                                             : "larger than"),
+                qPrintable(reason));
         }
         if (request == QLatin1String("address") && names.contains("userIPUnknownData"))
             QCOMPARE(log->arguments("userIPUnknownData").value(0).value(0).toString(),
@@ -159,7 +162,6 @@ private slots:
         const QStringList noAddress { "userNotConnectedStatus", "userIPUnknownData", "finished" };
         const QStringList encryption { "ecryptionError", "finished" };
         const QStringList noCaptcha { "captchaError", "finished" };
-        const QStringList mismatch { "credentialsError", "finished" };
         const QStringList invalid { "emailValidationError", "finished" };
         const QStringList noCountry { "userCountry", "finished" };
         const QStringList noAvatar { "accountAvatar" };
@@ -186,7 +188,7 @@ private slots:
             row("address", refused + (noHeaders ? noAddress : unknownAddress), "1 KB");
             row("encrypt", QStringList { "passEncryptionStarted" } + refused + encryption, "64 KB");
             row("captcha", refused + noCaptcha, "4 MB");
-            row("password", refused + mismatch, "64 KB");
+            row("password", refused + checked, "64 KB"); // no answer, no mismatch
             row("registration", refused + invalid, "64 KB");
             row("country", refused + noCountry, "64 KB");
             row("avatar", refused + noAvatar, "4 MB");
