@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QList>
+#include <QMargins>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -340,7 +341,8 @@ private:
     void fitStatusLabels();
     void fitWindowToTabs(); // the minimum size, widened to the tabs in force
     void retranslateNetworkValues();
-    void rememberPlace(); // AppSettings/Position, while the window is shown
+    void rememberPlace(); // AppSettings/Position: the place the window has or had when last shown
+    void notePlace(); // keeps the place of a shown window
     void showLanguageTicks(); // the checked language shows the tick instead of its flag
     void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
@@ -683,6 +685,10 @@ private:
     bool fontChangePending = false;
     bool signedIn = false;
     bool exitRequested = false; // Exit is closing the window: not into the tray
+    // The window's place (saveGeometry) when it was last shown and not minimised, and the frame
+    // around its own area when last seen neither maximised nor full screen (windowclosing.cpp).
+    QByteArray shownPlace;
+    QMargins normalFrameMargins;
     int languageIndex = 0; // App::Language
     int themeIndex = 0; // App::Theme
     bool updatesDisabled = false;
