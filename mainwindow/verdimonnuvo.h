@@ -666,6 +666,11 @@ private:
     // The network values as source texts (the address as it came), shown again in a new language.
     const char *networkStatusSource = "Unknown";
     const char *ipSource = "Unknown";
+    // How each network value is coloured (applyThemeLabelColors): the theme's text colour
+    // before any check, neutral while one runs, then green or red as it was answered.
+    enum class NetworkTone { Plain, Checking, Positive, Negative };
+    NetworkTone networkStatusTone = NetworkTone::Plain;
+    NetworkTone ipTone = NetworkTone::Plain;
     QString userAddress;
     QPointer<QMenu> trayMenu;
     QPointer<QMenu> traySettingsMenu;

@@ -231,6 +231,52 @@ private slots:
         QCOMPARE(window->ipValueLabel->styleSheet(), addressStyle);
     }
 
+    // A theme chosen after a check keeps its answer's colour, green in the new theme's green;
+    // values no check answered take the theme's text colour.
+    void networkValuesSurviveTheme_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<QString>("statusStyle");
+        QTest::addColumn<QString>("addressStyle");
+        const QString green = "color: #008000;", grayGreen = "color: #79B220;",
+                      red = "color: #FF0000;";
+        QTest::newRow("connected, gray") << "connected" << 1 << grayGreen << grayGreen;
+        QTest::newRow("connected, dark") << "connected" << 2 << green << green;
+        QTest::newRow("not connected, dark") << "not connected" << 2 << red << red;
+        QTest::newRow("never checked, dark") << "none" << 2 << "color: #FFFFFF;"
+                                             << "color: #FFFFFF;";
+        QTest::newRow("never checked, gray") << "none" << 1 << "color: #000000;"
+                                             << "color: #000000;";
+    }
+    void networkValuesSurviveTheme()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, theme);
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        if (answer == "connected") {
+            window->appUserConnected();
+            window->appUserIP(QStringLiteral("203.0.113.7"));
+        } else if (answer == "not connected") {
+            window->appUserNotConnected();
+            window->appUserIPUnknown(QStringLiteral("Unknown"));
+        }
+        const QString status = window->networkStatusValueLabel->text();
+        const QString address = window->ipValueLabel->text();
+
+        choose(window->themeComboBox, theme);
+        QCOMPARE(window->networkStatusValueLabel->text(), status);
+        QCOMPARE(window->ipValueLabel->text(), address);
+        QTEST(window->networkStatusValueLabel->styleSheet(), "statusStyle");
+        QTEST(window->ipValueLabel->styleSheet(), "addressStyle");
+        // The menus' theme choice does the same.
+        window->lightThemeAction->setChecked(true);
+        window->onThemeActionTriggered(0);
+        QCOMPARE(window->networkStatusValueLabel->styleSheet().contains("#79B220"), false);
+        QCOMPARE(window->networkStatusValueLabel->styleSheet() == "color: #008000;",
+                 answer == "connected");
+    }
+
     // The menus tick the language in force as they tick the theme: the entry shows the same tick
     // in the same place, where the other languages show their flags.
     void menusTickLanguage_data()
