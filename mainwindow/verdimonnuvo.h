@@ -340,6 +340,10 @@ private:
     QLabel *createCollectingLabel(QWidget *parent, const QString &text);
     void fitStatusLabels();
     void fitWindowToTabs(); // the minimum size, widened to the tabs in force
+    // The translated boxes of the Settings pages, widened to their entries in the language in
+    // force; none narrower than settingsBoxMinimumWidth.
+    void fitSettingsBoxes();
+    static constexpr int settingsBoxMinimumWidth = 120;
     void retranslateNetworkValues();
     void rememberPlace(); // AppSettings/Position: the place the window has or had when last shown
     void notePlace(); // keeps the place of a shown window

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -146,6 +147,65 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(hiddenTabs(bar).join(", "), QString());
         QVERIFY(window->width() <= 1600);
+    }
+
+    // The translated boxes of the Settings pages show each of their entries whole in the language
+    // in force, chosen while the program runs or in force at its start ("Автоматично" was cut).
+    void settingsBoxesShowEntriesWhole_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<int>("size");
+        const int smallest = fontSizeList().first().toInt(),
+                  largest = fontSizeList().last().toInt();
+        QTest::newRow("Russian chosen") << 2 << false << 12;
+        QTest::newRow("Ukrainian chosen") << 3 << false << 12;
+        QTest::newRow("Russian chosen, smallest") << 2 << false << smallest;
+        QTest::newRow("Ukrainian chosen, largest") << 3 << false << largest;
+        QTest::newRow("Russian at start, largest") << 2 << true << largest;
+    }
+    void settingsBoxesShowEntriesWhole()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, atStart);
+        QFETCH(int, size);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        QTranslator app;
+        QTranslator qt;
+        if (atStart) {
+            Settings::setSettingsValue("AppSettings", "AppLanguage", language);
+            switchTranslation(&app, &qt, language);
+        }
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->tabControl->setCurrentIndex(11);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (!atStart)
+            choose(window->languageComboBox, language);
+        QCoreApplication::processEvents();
+        QStringList cut;
+        for (QComboBox *box :
+             { window->languageComboBox, window->themeComboBox, window->updatesChannelComboBox }) {
+            // Where the style draws the current entry: the field beside the arrow, after the icon.
+            for (int row = 0; row < box->count(); ++row) {
+                QStyleOptionComboBox option;
+                option.initFrom(box);
+                option.frame = box->hasFrame();
+                option.currentText = box->itemText(row);
+                option.currentIcon = box->itemIcon(row);
+                option.iconSize = box->iconSize();
+                const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                 QStyle::SC_ComboBoxEditField, box);
+                const int icon = option.currentIcon.isNull() ? 0 : option.iconSize.width() + 4;
+                const int needs = box->fontMetrics().horizontalAdvance(option.currentText);
+                if (field.width() - icon < needs)
+                    cut << QStringLiteral("%1 (%2 of %3 px)")
+                               .arg(option.currentText)
+                               .arg(field.width() - icon)
+                               .arg(needs);
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     }
 
     // Dark chosen on the Settings page paints the tabs on screen as a start in Dark does.
