@@ -439,6 +439,85 @@ private slots:
                  qPrintable(QStringLiteral("values %1 px of %2").arg(shown(1)).arg(treeWidth)));
     }
 
+    // The hardware pages keep their values readable as the Main page does: at the largest size
+    // in Ukrainian the processor's labels do not push its name out of sight ("Intel(R) Xe..."),
+    // a heading (a row without a value) reads whole across the tree, and at the default size
+    // every label reads whole, also when its heading is expanded after the rows came.
+    void hardwareValuesReadable_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("expandedLater");
+        const int largest = fontSizeList().last().toInt();
+        QTest::newRow("12 px, Ukrainian") << 12 << 3 << false;
+        QTest::newRow("12 px, Ukrainian, expanded later") << 12 << 3 << true;
+        QTest::newRow("largest, English") << largest << 1 << false;
+        QTest::newRow("largest, Ukrainian") << largest << 3 << false;
+        QTest::newRow("largest, Ukrainian, expanded later") << largest << 3 << true;
+    }
+    void hardwareValuesReadable()
+    {
+        QFETCH(int, size);
+        QFETCH(int, language);
+        QFETCH(bool, expandedLater);
+        QTranslator app;
+        QTranslator qt;
+        switchTranslation(&app, &qt, language);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        const auto restore = qScopeGuard([] { Settings::setSettingsValue("Fonts", "Size", 12); });
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->autoDataExpandSwitch->setChecked(!expandedLater);
+        laidOutAtMinimum(window.get());
+        window->tabControl->setCurrentIndex(2);
+        // A processor as a virtual machine reports it, with labels the collector gives.
+        const QString name = QStringLiteral("Intel(R) Xeon(R) Processor");
+        const std::pair<const char *, const char *> rows[] = {
+            { "Number of logical processors", "4" },
+            { "Max frequency", "2.40 GHz" },
+            { "Socket", "CPU 0" },
+            { "L2 cache", "4 MB" },
+            { "Manufacturer", "GenuineIntel" },
+            { "Part number", "Unknown" },
+        };
+        window->cpuWMIMainData({ name, {}, {}, QObject::tr("Name"), name });
+        for (const auto &row : rows)
+            window->cpuWMIData({ {}, {}, {}, QObject::tr(row.first), row.second });
+        QTreeWidget *tree = window->cpuTree;
+        QTreeWidgetItem *heading = tree->topLevelItem(0);
+        if (expandedLater)
+            heading->setExpanded(true);
+        QCoreApplication::processEvents();
+
+        const QFontMetrics metrics(tree->font());
+        const int margin
+            = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1;
+        const QHeaderView *header = tree->header();
+        // The part of a column the tree shows, for its text.
+        const auto shown = [tree, header, margin](int column) {
+            const int left = qMax(0, header->sectionViewportPosition(column));
+            const int right
+                = qMin(tree->viewport()->width(),
+                       header->sectionViewportPosition(column) + header->sectionSize(column));
+            return right - left - 2 * margin;
+        };
+        const int iconRoom = tree->iconSize().width() + 4;
+        QStringList cut;
+        // Where the heading's text is drawn: after its branch and icon.
+        const QRect headingPlace = tree->visualRect(tree->model()->index(0, 0));
+        if (metrics.horizontalAdvance(name) > headingPlace.width() - iconRoom - 2 * margin)
+            cut << QStringLiteral("heading ") + name;
+        for (int row = 0; row < heading->childCount(); ++row) {
+            const QTreeWidgetItem *item = heading->child(row);
+            if (metrics.horizontalAdvance(item->text(1)) > shown(1))
+                cut << item->text(0) + " " + item->text(1);
+            if (size <= 12
+                && metrics.horizontalAdvance(item->text(0))
+                    > shown(0) - tree->indentation() - iconRoom)
+                cut << item->text(0);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+    }
+
     // With a font change waiting, closing asks about the restart in the font the program runs
     // with, as "Apply" does, not in the chosen one.
     void closeQuestionInRunningFont()
