@@ -773,6 +773,8 @@ private:
     // copy of them for the writers, printing onto a set-up printer, the failed PDF export and
     // the failed hardware-data upload.
     QVector<QTreeWidget *> reportTrees() const;
+    // The folder a file dialog opens in: the given one, or the home folder where it is not there.
+    static QString existingFolderOrHome(const QString &folder);
     ReportData reportSnapshot() const;
     void printReport(QPrinter *printer);
     void pdfDataFailed(const QString &fileName, const QString &reason);
