@@ -152,6 +152,7 @@ private slots:
         QCOMPARE(label(window, "label"), QStringLiteral("Downloaded:"));
         QCOMPARE(label(window, "label_14"), QStringLiteral("100%"));
         QCOMPARE(label(window, "label_4"), QStringLiteral("Downloaded successfully!"));
+        QVERIFY(drawnIn(window->findChild<QLabel *>("label_4"), QColor(0x00, 0x80, 0x00)));
         QTRY_COMPARE(ready.count(), quits ? 1 : 0);
         if (quits) {
             QCOMPARE(launcher->calls().size(), 1);
@@ -456,6 +457,18 @@ private:
     QString label(Updates *window, const char *name) const
     {
         return window->findChild<QLabel *>(QString::fromLatin1(name))->text();
+    }
+
+    // Whether the widget, as drawn, shows the colour (text in it has the colour inside its
+    // strokes; only their edges blend with the background).
+    static bool drawnIn(QWidget *widget, const QColor &colour)
+    {
+        const QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixel(x, y) == colour.rgb())
+                    return true;
+        return false;
     }
 
     HttpsStandIn server;
