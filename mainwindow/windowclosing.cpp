@@ -24,11 +24,11 @@ namespace {
 // How long quitting waits for the cancelled detections before the application object goes.
 const int detectionStopTimeoutMs = 8000;
 
-// A saved geometry (a marker, the version, the frame rectangle, the window's own rectangle, then
-// the rest) of a maximised window records the maximised frame, at times one the window manager
-// has not settled yet. The next start takes the frame's margins around the window's own place
-// from it to keep the window on screen, and moved a well-placed window: the frame it has when
-// not maximised, when known, is recorded instead (the own rectangle alone when not).
+// A saved geometry holds a marker, the version, the frame rectangle, the window's own rectangle
+// and more. A maximised window's records the maximised frame (at times one the window manager had
+// not settled yet), and the next start, which reads the frame's margins around the own rectangle
+// to keep the window on screen, moved a well-placed window by them. The frame the window has when
+// not maximised is recorded instead, or none where it was never seen.
 QByteArray withNormalFrame(const QByteArray &geometry, const QMargins &margins)
 {
     QDataStream in(geometry);
