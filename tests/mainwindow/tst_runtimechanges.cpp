@@ -14,6 +14,7 @@
 #include "widgets/switch.h"
 #include "windowfixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -297,22 +298,22 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("byMenu"); // else by the Settings page's box
         QTest::addColumn<QString>("statusStyle");
         QTest::addColumn<QString>("addressStyle");
         const QString green = "color: #008000;", grayGreen = "color: #79B220;",
                       red = "color: #FF0000;";
-        QTest::newRow("connected, gray") << "connected" << 1 << grayGreen << grayGreen;
-        QTest::newRow("connected, dark") << "connected" << 2 << green << green;
-        QTest::newRow("not connected, dark") << "not connected" << 2 << red << red;
-        QTest::newRow("never checked, dark") << "none" << 2 << "color: #FFFFFF;"
-                                             << "color: #FFFFFF;";
-        QTest::newRow("never checked, gray") << "none" << 1 << "color: #000000;"
-                                             << "color: #000000;";
+        QTest::newRow("connected, gray") << "connected" << 1 << false << grayGreen << grayGreen;
+        QTest::newRow("connected, dark, menu") << "connected" << 2 << true << green << green;
+        QTest::newRow("not connected, dark") << "not connected" << 2 << false << red << red;
+        QTest::newRow("never checked, dark, menu") << "none" << 2 << true << "color: #FFFFFF;"
+                                                   << "color: #FFFFFF;";
     }
     void networkValuesSurviveTheme()
     {
         QFETCH(QString, answer);
         QFETCH(int, theme);
+        QFETCH(bool, byMenu);
         startWindow(VerdimonNuvo::StartupActions::Skip);
         if (answer == "connected") {
             window->appUserConnected();
@@ -324,17 +325,18 @@ private slots:
         const QString status = window->networkStatusValueLabel->text();
         const QString address = window->ipValueLabel->text();
 
-        choose(window->themeComboBox, theme);
+        if (byMenu) {
+            QAction *themes[]
+                = { window->lightThemeAction, window->grayThemeAction, window->darkThemeAction };
+            themes[theme]->trigger();
+        } else {
+            choose(window->themeComboBox, theme);
+        }
+        QCOMPARE(window->themeComboBox->currentIndex(), theme);
         QCOMPARE(window->networkStatusValueLabel->text(), status);
         QCOMPARE(window->ipValueLabel->text(), address);
         QTEST(window->networkStatusValueLabel->styleSheet(), "statusStyle");
         QTEST(window->ipValueLabel->styleSheet(), "addressStyle");
-        // The menus' theme choice does the same.
-        window->lightThemeAction->setChecked(true);
-        window->onThemeActionTriggered(0);
-        QCOMPARE(window->networkStatusValueLabel->styleSheet().contains("#79B220"), false);
-        QCOMPARE(window->networkStatusValueLabel->styleSheet() == "color: #008000;",
-                 answer == "connected");
     }
 
     // The menus tick the language in force as they tick the theme: the entry shows the same tick
