@@ -43,6 +43,8 @@ QTreeWidgetItem *VerdimonNuvo::addHeadingItem(QTreeWidget *tree, const QIcon &ic
     auto *item = new QTreeWidgetItem(tree);
     item->setIcon(0, icon);
     item->setText(0, data.heading);
+    // A heading has no value: it reads across the tree, not within the labels' share.
+    item->setFirstColumnSpanned(true);
     // Expanded before its children arrive, an item stays expanded as they come.
     item->setExpanded(autoDataExpandSwitch->isChecked());
     addChildItem(item, icon, data);

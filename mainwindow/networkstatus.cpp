@@ -5,9 +5,9 @@
 
 #include "app/appenums.h"
 #include "app/applog.h"
-#include "app/settings.h"
 #include "net/networkmanager.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -18,15 +18,36 @@ namespace {
 const char kNeutralStyle[] = "font-weight: normal;";
 const char kNegativeStyle[] = "color: #FF0000;";
 
-// Green of a positive answer; the Gray theme has its own, the stored theme decides.
-QString positiveStyle()
-{
-    const int theme
-        = Settings::intValue(QStringLiteral("AppSettings"), QStringLiteral("AppTheme"), App::Light);
-    return QString::fromLatin1(theme == App::Gray ? "color: #79B220;" : "color: #008000;");
-}
-
 } // namespace
+
+void VerdimonNuvo::applyThemeLabelColors()
+{
+    // A check's answer keeps its colour through a change of theme or language (its green the
+    // theme's own); a value no check has answered takes the theme's text colour.
+    const int theme = themeComboBox->currentIndex();
+    const QString plain = theme == App::Dark ? QStringLiteral("color: #FFFFFF;")
+                                             : QStringLiteral("color: #000000;");
+    const QString positive = theme == App::Gray ? QStringLiteral("color: #79B220;")
+                                                : QStringLiteral("color: #008000;");
+    const std::pair<QLabel *, NetworkTone> values[]
+        = { { networkStatusValueLabel, networkStatusTone }, { ipValueLabel, ipTone } };
+    for (const auto &value : values) {
+        switch (value.second) {
+        case NetworkTone::Plain:
+            value.first->setStyleSheet(plain);
+            break;
+        case NetworkTone::Checking:
+            value.first->setStyleSheet(QString::fromLatin1(kNeutralStyle));
+            break;
+        case NetworkTone::Positive:
+            value.first->setStyleSheet(positive);
+            break;
+        case NetworkTone::Negative:
+            value.first->setStyleSheet(QString::fromLatin1(kNegativeStyle));
+            break;
+        }
+    }
+}
 
 void VerdimonNuvo::checkNetwork()
 {
@@ -37,8 +58,10 @@ void VerdimonNuvo::checkNetwork()
     for (QLabel *label : { networkStatusValueLabel, ipValueLabel }) {
         label->setTextFormat(Qt::PlainText);
         label->setText(QObject::tr("Checking..."));
-        label->setStyleSheet(QString::fromLatin1(kNeutralStyle));
     }
+    networkStatusTone = NetworkTone::Checking;
+    ipTone = NetworkTone::Checking;
+    applyThemeLabelColors();
 
     auto *thread = new QThread;
     auto *manager = new NetworkManager;
@@ -72,21 +95,24 @@ void VerdimonNuvo::appUserConnected()
 {
     networkStatusSource = QT_TRANSLATE_NOOP("QObject", "Connected");
     networkStatusValueLabel->setText(QObject::tr("Connected"));
-    networkStatusValueLabel->setStyleSheet(positiveStyle());
+    networkStatusTone = NetworkTone::Positive;
+    applyThemeLabelColors();
 }
 
 void VerdimonNuvo::appUserNotConnected()
 {
     networkStatusSource = QT_TRANSLATE_NOOP("QObject", "Not connected");
     networkStatusValueLabel->setText(QObject::tr("Not connected"));
-    networkStatusValueLabel->setStyleSheet(QString::fromLatin1(kNegativeStyle));
+    networkStatusTone = NetworkTone::Negative;
+    applyThemeLabelColors();
 }
 
 void VerdimonNuvo::appUserIP(const QString &ipData)
 {
     userAddress = ipData;
     ipValueLabel->setText(ipData);
-    ipValueLabel->setStyleSheet(positiveStyle());
+    ipTone = NetworkTone::Positive;
+    applyThemeLabelColors();
     checkConnectionBtn->setEnabled(true);
 }
 
@@ -95,7 +121,8 @@ void VerdimonNuvo::appUserIPUnknown(const QString &ipUnknown)
     ipSource = QT_TRANSLATE_NOOP("QObject", "Unknown");
     userAddress.clear();
     ipValueLabel->setText(ipUnknown);
-    ipValueLabel->setStyleSheet(QString::fromLatin1(kNegativeStyle));
+    ipTone = NetworkTone::Negative;
+    applyThemeLabelColors();
     checkConnectionBtn->setEnabled(true);
 }
 
@@ -105,6 +132,5 @@ void VerdimonNuvo::retranslateNetworkValues()
     // check the values read "Unknown" in the theme's colour.
     networkStatusValueLabel->setText(QObject::tr(networkStatusSource));
     ipValueLabel->setText(userAddress.isEmpty() ? QObject::tr(ipSource) : userAddress);
-    if (qstrcmp(networkStatusSource, "Unknown") == 0)
-        applyThemeLabelColors();
+    applyThemeLabelColors();
 }

@@ -80,8 +80,6 @@ void VerdimonNuvo::createPages()
     treeFont.setWeight(QFont::Normal);
     treeFont.setStyleStrategy(QFont::PreferAntialias);
     mainTree->setFont(treeFont);
-    // In a large font the labels would take the whole width: they keep half at most.
-    LabelColumn::attach(mainTree);
     mainTree->verticalScrollBar()->setVisible(true);
     mainTree->horizontalScrollBar()->setVisible(false);
     connect(mainTree, &QTreeWidget::itemDoubleClicked, this,
@@ -146,6 +144,8 @@ void VerdimonNuvo::createHardwareTree(AppTabBar *page, QTreeWidget *&tree, bool 
     tree->setMouseTracking(true);
     tree->setContextMenuPolicy(Qt::DefaultContextMenu);
     connect(tree, &QTreeWidget::itemEntered, this, &VerdimonNuvo::setItemToolTip);
+    // In a large font the labels would take the whole width: they leave the values three fifths.
+    LabelColumn::attach(tree);
 
     auto *pageLayout = new QHBoxLayout;
     pageLayout->addWidget(tree);

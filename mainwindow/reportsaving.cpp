@@ -37,6 +37,12 @@ void showSaveFailure(QWidget *parent, const QString &fileName, const QString &re
 
 } // namespace
 
+QString VerdimonNuvo::existingFolderOrHome(const QString &folder)
+{
+    // Given a folder that is not there, a file dialog opens in the program's working folder.
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
 QVector<QTreeWidget *> VerdimonNuvo::reportTrees() const
 {
     return { osTree,          cpuTree,     gpuTree,     ramTree,        storageTree,  opticalTree,
@@ -53,7 +59,7 @@ void VerdimonNuvo::saveDataFile()
 {
     const QStringList filters = ReportFiles::filterTexts();
     const QString defaultFile = QDir::toNativeSeparators(
-        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)
+        existingFolderOrHome(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation))
         + QStringLiteral("/Info"));
     const ReportSaveDialog::Choice choice
         = ReportSaveDialog::choose(this, QObject::tr("Save As"), defaultFile, filters);

@@ -252,6 +252,7 @@ void VerdimonNuvo::retranslateUi()
             QT_TRANSLATE_NOOP("QObject", "Beta"), QT_TRANSLATE_NOOP("QObject", "Release") };
     for (int row = 0; row < 4 && row < updatesChannelComboBox->count(); ++row)
         setRowText(updatesChannelComboBox->model(), row, QObject::tr(channels[row]));
+    fitSettingsBoxes();
 
     // Updates page: the last answered check stays, its time in the new language.
     applicationUpdatesLabel->setText(QObject::tr("Application updates"));

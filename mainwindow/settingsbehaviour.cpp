@@ -55,15 +55,6 @@ void VerdimonNuvo::saveThemeSetting()
     writeApp("AppTheme", themeComboBox->currentIndex());
 }
 
-void VerdimonNuvo::applyThemeLabelColors()
-{
-    const QString style = themeComboBox->currentIndex() == App::Dark
-        ? QStringLiteral("color: #FFFFFF;")
-        : QStringLiteral("color: #000000;");
-    networkStatusValueLabel->setStyleSheet(style);
-    ipValueLabel->setStyleSheet(style);
-}
-
 void VerdimonNuvo::onLanguageActivated(int index)
 {
     switchTranslation(&appTranslator, &qtTranslator, index);

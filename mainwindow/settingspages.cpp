@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,6 +49,30 @@ Switch *makeSwitch(const QString &text, QWidget *parent)
 
 } // namespace
 
+void VerdimonNuvo::fitSettingsBoxes()
+{
+    // Their entries are translated while the program runs, and a box keeps the width Qt measured
+    // in the first language (and by the text's ink, a pixel narrower at times than the room the
+    // text takes): measured again, every entry shows whole in the language in force.
+    for (QComboBox *box : { languageComboBox, themeComboBox, updatesChannelComboBox }) {
+        if (!box)
+            continue;
+        const QFontMetrics metrics = box->fontMetrics();
+        int widest = 0;
+        for (int row = 0; row < box->count(); ++row) {
+            const int icon = box->itemIcon(row).isNull() ? 0 : box->iconSize().width() + 4;
+            widest = qMax(widest, metrics.horizontalAdvance(box->itemText(row)) + icon);
+        }
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.frame = box->hasFrame();
+        option.iconSize = box->iconSize();
+        const QSize needed = box->style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                                            QSize(widest, metrics.height()), box);
+        box->setMinimumWidth(qMax(settingsBoxMinimumWidth, needed.width()));
+    }
+}
+
 bool VerdimonNuvo::useSingleSwitchColumn(int screenWidth, int screenHeight)
 {
     return screenWidth < 1152 && screenHeight < 864;
@@ -59,7 +85,7 @@ void VerdimonNuvo::createAppSettingsPage()
     changeLanguageLabel = makeLabel(QObject::tr("Change language"), true, page);
     languageComboBox = new QComboBox(page);
     languageComboBox->setFont(appFont(false));
-    languageComboBox->setMinimumSize(120, 24);
+    languageComboBox->setMinimumSize(settingsBoxMinimumWidth, 24);
     languageComboBox->addItem(QIcon(languageFlagIcon()), QObject::tr("Auto select"));
     languageComboBox->addItem(QIcon(QStringLiteral(":Icon/en_US.png")), QStringLiteral("English"));
     languageComboBox->addItem(QIcon(QStringLiteral(":Icon/ru_RU.png")),
@@ -71,7 +97,7 @@ void VerdimonNuvo::createAppSettingsPage()
     changeThemeLabel = makeLabel(QObject::tr("Change theme"), true, page);
     themeComboBox = new QComboBox(page);
     themeComboBox->setFont(appFont(false));
-    themeComboBox->setMinimumSize(120, 24);
+    themeComboBox->setMinimumSize(settingsBoxMinimumWidth, 24);
     themeComboBox->addItems({ QObject::tr("Light"), QObject::tr("Gray"), QObject::tr("Dark") });
     keepTextWhole(themeComboBox);
 

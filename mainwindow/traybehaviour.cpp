@@ -94,6 +94,16 @@ void VerdimonNuvo::onTrayIconActivated(QSystemTrayIcon::ActivationReason reason)
 
 bool VerdimonNuvo::event(QEvent *event)
 {
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Show:
+    case QEvent::WindowStateChange:
+        // The place to keep if the window leaves the screen without a word (into the tray).
+        notePlace();
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::WindowStateChange && minimizeToTraySwitch && isMinimized()
         && minimizeToTraySwitch->isChecked() && trayAvailable()) {
         initTrayIcon();

@@ -78,7 +78,7 @@ void VerdimonNuvo::createUpdatesPage()
     updatesChannelLabel = makeUpdatesLabel(QObject::tr("Updates channel"), true, page);
     updatesChannelComboBox = new QComboBox(page);
     updatesChannelComboBox->setFont(appFont(false));
-    updatesChannelComboBox->setMinimumSize(120, 24);
+    updatesChannelComboBox->setMinimumSize(settingsBoxMinimumWidth, 24);
     auto *channelModel = new QStandardItemModel(0, 1, updatesChannelComboBox);
     updatesChannelComboBox->setModel(channelModel);
     updatesChannelComboBox->addItems({ QObject::tr("Development"), QObject::tr("Insider"),

@@ -94,7 +94,7 @@ void VerdimonNuvo::setPathEdit(QLineEdit *edit, const QString &group, const QStr
 void VerdimonNuvo::chooseDownloadPath()
 {
     const QString folder = QFileDialog::getExistingDirectory(
-        this, QObject::tr("Download path"), downloadPathEdit->text(),
+        this, QObject::tr("Download path"), existingFolderOrHome(downloadPathEdit->text()),
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (folder.isEmpty())
         return;
@@ -110,7 +110,7 @@ void VerdimonNuvo::onInstallPathClicked()
 void VerdimonNuvo::chooseInstallPath()
 {
     QString folder = QFileDialog::getExistingDirectory(
-        this, QObject::tr("Install path"), installPathEdit->text(),
+        this, QObject::tr("Install path"), existingFolderOrHome(installPathEdit->text()),
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (folder.isEmpty())
         return;

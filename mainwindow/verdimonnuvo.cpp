@@ -76,6 +76,7 @@ void VerdimonNuvo::finishConstruction()
     createShortcuts();
     createMenuActions();
     setDevicesButtonText();
+    fitSettingsBoxes();
 
     connect(this, &VerdimonNuvo::pdfDataFileSaved, this, &VerdimonNuvo::pdfDataSaved);
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QList>
+#include <QMargins>
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
@@ -339,8 +340,13 @@ private:
     QLabel *createCollectingLabel(QWidget *parent, const QString &text);
     void fitStatusLabels();
     void fitWindowToTabs(); // the minimum size, widened to the tabs in force
+    // The translated boxes of the Settings pages, widened to their entries in the language in
+    // force; none narrower than settingsBoxMinimumWidth.
+    void fitSettingsBoxes();
+    static constexpr int settingsBoxMinimumWidth = 120;
     void retranslateNetworkValues();
-    void rememberPlace(); // AppSettings/Position, while the window is shown
+    void rememberPlace(); // AppSettings/Position: the place the window has or had when last shown
+    void notePlace(); // keeps the place of a shown window
     void showLanguageTicks(); // the checked language shows the tick instead of its flag
     void fitHeaderSections();
     QLabel *createRefreshLink(QWidget *parent, const QString &sentence);
@@ -664,6 +670,11 @@ private:
     // The network values as source texts (the address as it came), shown again in a new language.
     const char *networkStatusSource = "Unknown";
     const char *ipSource = "Unknown";
+    // How each network value is coloured (applyThemeLabelColors): the theme's text colour
+    // before any check, neutral while one runs, then green or red as it was answered.
+    enum class NetworkTone { Plain, Checking, Positive, Negative };
+    NetworkTone networkStatusTone = NetworkTone::Plain;
+    NetworkTone ipTone = NetworkTone::Plain;
     QString userAddress;
     QPointer<QMenu> trayMenu;
     QPointer<QMenu> traySettingsMenu;
@@ -683,6 +694,10 @@ private:
     bool fontChangePending = false;
     bool signedIn = false;
     bool exitRequested = false; // Exit is closing the window: not into the tray
+    // The window's place (saveGeometry) when it was last shown and not minimised, and the frame
+    // around its own area when last seen neither maximised nor full screen (windowclosing.cpp).
+    QByteArray shownPlace;
+    QMargins normalFrameMargins;
     int languageIndex = 0; // App::Language
     int themeIndex = 0; // App::Theme
     bool updatesDisabled = false;
@@ -758,6 +773,8 @@ private:
     // copy of them for the writers, printing onto a set-up printer, the failed PDF export and
     // the failed hardware-data upload.
     QVector<QTreeWidget *> reportTrees() const;
+    // The folder a file dialog opens in: the given one, or the home folder where it is not there.
+    static QString existingFolderOrHome(const QString &folder);
     ReportData reportSnapshot() const;
     void printReport(QPrinter *printer);
     void pdfDataFailed(const QString &fileName, const QString &reason);

@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -22,6 +23,30 @@
 namespace {
 // How long quitting waits for the cancelled detections before the application object goes.
 const int detectionStopTimeoutMs = 8000;
+
+// A saved geometry holds a marker, the version, the frame rectangle, the window's own rectangle
+// and more. A maximised window's records the maximised frame (at times one the window manager had
+// not settled yet), and the next start, which reads the frame's margins around the own rectangle
+// to keep the window on screen, moved a well-placed window by them. The frame the window has when
+// not maximised is recorded instead, or none where it was never seen.
+QByteArray withNormalFrame(const QByteArray &geometry, const QMargins &margins)
+{
+    QDataStream in(geometry);
+    in.setVersion(QDataStream::Qt_4_0);
+    quint32 marker = 0;
+    quint16 major = 0;
+    quint16 minor = 0;
+    QRect frame;
+    QRect normal;
+    in >> marker >> major >> minor >> frame >> normal;
+    if (in.status() != QDataStream::Ok || !normal.isValid())
+        return geometry;
+    QByteArray patched;
+    QDataStream out(&patched, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_0);
+    out << marker << major << minor << normal.marginsAdded(margins) << normal;
+    return patched + geometry.mid(int(in.device()->pos()));
+}
 } // namespace
 
 void VerdimonNuvo::closeEvent(QCloseEvent *event)
@@ -96,19 +121,37 @@ void VerdimonNuvo::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
+void VerdimonNuvo::notePlace()
+{
+    // Only a shown window that the window manager has framed knows its place: a window hidden
+    // (in the tray) or minimised has left its frame, and one not framed yet has none; the frame's
+    // place saved then is the window's own area's, and the next start opens a title bar lower.
+    const QRect frame = frameGeometry();
+    const QRect area = geometry();
+    if (!isVisible() || isMinimized() || frame == area)
+        return;
+    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (normal && frame.contains(area))
+        normalFrameMargins = QMargins(area.left() - frame.left(), area.top() - frame.top(),
+                                      frame.right() - area.right(), frame.bottom() - area.bottom());
+    shownPlace = normal ? saveGeometry() : withNormalFrame(saveGeometry(), normalFrameMargins);
+}
+
 void VerdimonNuvo::rememberPlace()
 {
-    // Only a shown window knows its place: the first resize comes before the window manager has
-    // framed it, and a window closed or hidden has left its frame; the frame's place saved then
-    // is the window's own area's, and the next start opens a title bar lower.
-    if (isVisible())
+    notePlace();
+    QByteArray place = shownPlace;
+    // Without a window manager nothing frames the window: a shown window's own area is its place.
+    if (isVisible() && !isMinimized() && frameGeometry() == geometry())
+        place = saveGeometry();
+    // A window out of sight keeps the place it had when it was last seen, however it went.
+    if (!place.isEmpty())
         Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("Position"),
-                                   saveGeometry());
+                                   place);
 }
 
 void VerdimonNuvo::onApplicationQuit()
 {
-    // A window closed or hidden kept the place it had when it went.
     rememberPlace();
     // The application is ending: no frozen window stays on screen while quitting waits.
     hide();

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -68,12 +69,24 @@ QFont labelFont(bool bold)
     return font;
 }
 
-// An icon of the title bar that changes its picture under the pointer.
+// A picture drawn in one colour, its shape kept.
+QPixmap inColour(const QString &file, const QColor &colour)
+{
+    QPixmap picture(file);
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(picture.rect(), colour);
+    return picture;
+}
+
+// An icon of the title bar that changes its picture under the pointer. At rest it is drawn in
+// the title's colour: black icons would vanish on the bar of a dark theme.
 AppQLabel *titleIcon(QWidget *titleBar, const QString &normal, const QString &hovered,
-                     const QRect &geometry, const QString &toolTip)
+                     const QRect &geometry, const QString &toolTip, const QColor &ink)
 {
     auto *icon = new AppQLabel(titleBar);
-    icon->setPixmap(QPixmap(normal));
+    const QPixmap resting = inColour(normal, ink);
+    icon->setPixmap(resting);
     icon->setFont(labelFont(true));
     icon->setGeometry(geometry);
     icon->setAttribute(Qt::WA_Hover);
@@ -84,8 +97,8 @@ AppQLabel *titleIcon(QWidget *titleBar, const QString &normal, const QString &ho
         icon->setPixmap(QPixmap(hovered));
         icon->setCursor(Qt::ArrowCursor);
     });
-    QObject::connect(icon, &AppQLabel::mouseLeave, icon, [icon, normal]() {
-        icon->setPixmap(QPixmap(normal));
+    QObject::connect(icon, &AppQLabel::mouseLeave, icon, [icon, resting]() {
+        icon->setPixmap(resting);
         icon->unsetCursor();
     });
     return icon;
@@ -129,10 +142,13 @@ InsiderNotification::InsiderNotification(QWidget *parent)
     titleLabel->setObjectName(QStringLiteral("dlgTitle"));
     titleLabel->setAttribute(Qt::WA_TranslucentBackground);
     titleLabel->setFont(labelFont(true));
+    // The title's colour as the theme in force gives it.
+    titleLabel->ensurePolished();
+    const QColor titleInk = titleLabel->palette().color(titleLabel->foregroundRole());
 
     minimizeLabel = titleIcon(titleBar, QStringLiteral(":/Icon/window-minimize_black.svg"),
                               QStringLiteral(":/Icon/window-minimize_blue.svg"),
-                              QRect(437, 4, 10, 16), QObject::tr("Minimize"));
+                              QRect(437, 4, 10, 16), QObject::tr("Minimize"), titleInk);
     connect(minimizeLabel, &AppQLabel::mouseClick, this,
             [this]() { setWindowState(Qt::WindowMinimized); });
 
@@ -169,7 +185,7 @@ InsiderNotification::InsiderNotification(QWidget *parent)
 
     closeLabel = titleIcon(titleBar, QStringLiteral(":/Icon/times_black.svg"),
                            QStringLiteral(":/Icon/times_red.svg"), QRect(452, 6, 10, 16),
-                           QObject::tr("Close"));
+                           QObject::tr("Close"), titleInk);
     connect(closeLabel, &AppQLabel::mouseClick, this, &QWidget::close);
 
     auto *upper = new QVBoxLayout;

@@ -1,10 +1,12 @@
 #pragma once
-// Keeps the first column of a two-column tree (labels beside their values) as wide as its labels
-// need, but never wider than two fifths of the tree: in a large font the values keep the rest,
-// and a label longer than its share is shortened with an ellipsis.
+// Keeps the first column of a two-column tree (labels beside their values) as wide as its shown
+// labels need, but never wider than two fifths of the tree: in a large font the values keep the
+// rest, and a label longer than its share is shortened with an ellipsis. Rows whose first column
+// spans the tree are not labels and take no part.
 
 #include <QObject>
 
+class QTimer;
 class QTreeView;
 class QWidget;
 
@@ -17,7 +19,8 @@ public:
     // sizing itself to its contents.
     static LabelColumn *attach(QTreeView *tree);
 
-    // Fits the column now (done on its own when the tree is resized or its rows change).
+    // Fits the column now (done on its own when the tree is resized or an item is expanded or
+    // collapsed, and right after rows come or labels change).
     void fit();
 
 protected:
@@ -28,4 +31,5 @@ private:
 
     QTreeView *m_tree;
     QWidget *m_viewport;
+    QTimer *m_pending = nullptr; // a fit asked for by rows or labels, made once they are in
 };

@@ -1,12 +1,17 @@
 // A child process for the restart tests: shows the main window on the real platform (under a
 // window manager) and obeys commands written to the file named by VN_HELPER_COMMANDS, one at a
-// time: "report" appends the window's place and its frame to the file named by VN_HELPER_REPORTS,
-// "exit" chooses Exit, "font" chooses another font size and answers Yes to the restart it offers
-// (the program then starts this helper again, with "-restart"). Every message box is answered Yes.
+// time: "report" appends the window's place, its frame and whether it is shown to the file named
+// by VN_HELPER_REPORTS, "exit" chooses Exit, "minimise" minimises the window as its title bar's
+// button does, "font" chooses another font size and answers Yes to the restart it offers (the
+// program then starts this helper again, with "-restart"). Every message box is answered Yes.
+// SIGTERM, SIGINT and SIGHUP quit as they quit the program. With VN_HELPER_TRAY set the desktop
+// counts as having a notification area (the test's window manager has none).
 
 #include "app/msgdialog.h"
+#include "app/quitsignals.h"
 #include "mainwindow/verdimonnuvo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -41,6 +46,13 @@ QString place(const QWidget *window)
         .arg(frame.height());
 }
 
+QString state(const QWidget *window)
+{
+    if (!window->isVisible())
+        return QStringLiteral("hidden");
+    return window->isMaximized() ? QStringLiteral("maximised") : QStringLiteral("shown");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,6 +61,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
     QCoreApplication::setApplicationName(QStringLiteral("Verdimon Nuvo"));
     MsgDialog::setTestResponder([](MsgDialog *) { return int(QDialogButtonBox::Yes); });
+    const QuitSignals quitSignals;
+    if (qEnvironmentVariableIsSet("VN_HELPER_TRAY"))
+        VerdimonNuvo::setTrayProbe([] { return true; });
 
     auto window = std::make_unique<VerdimonNuvo>(VerdimonNuvo::StartupActions::Skip);
     window->show();
@@ -69,9 +84,18 @@ int main(int argc, char *argv[])
         const QByteArray command = file.readAll().trimmed();
         file.remove();
         if (command == "report") {
-            report(QStringLiteral("place %1").arg(place(window.get())));
+            report(QStringLiteral("place %1 %2").arg(place(window.get()), state(window.get())));
         } else if (command == "exit") {
-            window->closeApp();
+            // The Exit of the menus, the tray's among them.
+            for (QAction *action : window->findChildren<QAction *>()) {
+                if (action->text() == QLatin1String("Exit")) {
+                    action->trigger();
+                    break;
+                }
+            }
+        } else if (command == "minimise") {
+            // As the title bar's button asks it (showMinimized would show the window again).
+            window->setWindowState(window->windowState() | Qt::WindowMinimized);
         } else if (command == "font") {
             // The Misc page's size box (the one offering the font sizes) and its "Apply".
             QComboBox *sizes = nullptr;

@@ -1,11 +1,14 @@
 // Under a window manager (Xvfb and openbox, where installed), a window moved by the user comes
-// back at the same place after Exit and a new start, and after the restart a font change offers.
-// Skipped where no X server or window manager can be started.
+// back at the same place after Exit and a new start, and after the restart a font change offers;
+// also when it was in the tray as the program ended, and a window maximised as the program ended
+// goes back to its own place when un-maximised. Skipped where no X server or window manager can be
+// started.
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -76,8 +79,10 @@ class TstRestartPosition : public QObject
         return {};
     }
 
+    // One command at a time: the helper takes the last one before the next is written.
     void command(const QByteArray &text)
     {
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(commands()), 20000);
         QFile file(commands() + ".new");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(text);
@@ -95,10 +100,13 @@ class TstRestartPosition : public QObject
     static void waitEnded(qint64 pid) { QTRY_VERIFY_WITH_TIMEOUT(!alive(pid), 20000); }
 
     // Starts the helper as the user starts the program; its window's first place.
-    HelperLine startHelper(QProcess &process)
+    HelperLine startHelper(QProcess &process, bool tray = false)
     {
         const int before = lines().size();
-        process.setProcessEnvironment(environment);
+        QProcessEnvironment helperEnvironment = environment;
+        if (tray)
+            helperEnvironment.insert("VN_HELPER_TRAY", "1");
+        process.setProcessEnvironment(helperEnvironment);
         process.setProgram(QStringLiteral(VN_RESTART_HELPER));
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start();
@@ -106,20 +114,53 @@ class TstRestartPosition : public QObject
         return waitFor("ready", process.processId(), 0, before);
     }
 
-    // Moves the window as a user does, through the window manager; where it is then: its own
-    // area's top-left corner "x,y" and its frame "x,y,width,height".
-    QStringList moveWindow(const HelperLine &ready, int x, int y)
+    // Asks the window manager, as a user's click would, to do something to the helper's window.
+    void manage(const HelperLine &ready, const QStringList &arguments)
     {
         const QString id = QStringLiteral("0x%1").arg(ready.fields.value(0).toULongLong(), 0, 16);
         QProcess wmctrl;
         wmctrl.setProcessEnvironment(environment);
-        wmctrl.start(QStringLiteral("wmctrl"),
-                     { "-i", "-r", id, "-e", QStringLiteral("0,%1,%2,-1,-1").arg(x).arg(y) });
+        wmctrl.start(QStringLiteral("wmctrl"), QStringList { "-i", "-r", id } + arguments);
         wmctrl.waitForFinished(5000);
-        QTest::qWait(500);
+    }
+
+    // The window's place, frame and state ("shown", "maximised", "hidden") as it reports them.
+    QStringList report(const HelperLine &ready)
+    {
         const int before = lines().size();
         command("report");
         return waitFor("place", ready.pid, 0, before).fields;
+    }
+
+    // The report once the window is in the given state and has settled there.
+    QStringList reportWhen(const HelperLine &ready, const QString &state)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (report(ready).value(2) != state && clock.elapsed() < 20000)
+            QTest::qWait(100);
+        QTest::qWait(500);
+        return report(ready);
+    }
+
+    // Moves the window as a user does, through the window manager; where it is then: its own
+    // area's top-left corner "x,y" and its frame "x,y,width,height".
+    QStringList moveWindow(const HelperLine &ready, int x, int y)
+    {
+        manage(ready, { "-e", QStringLiteral("0,%1,%2,-1,-1").arg(x).arg(y) });
+        QTest::qWait(500);
+        return report(ready);
+    }
+
+    QString store() const { return dir.filePath("home/.config/Dravonel/Verdimon Nuvo.conf"); }
+
+    // A setting as the program would find it stored at its next start.
+    void setStored(const QString &key, const QVariant &value)
+    {
+        QSettings settings(store(), QSettings::IniFormat);
+        settings.setValue(key, value);
+        settings.sync();
+        QCOMPARE(settings.status(), QSettings::NoError);
     }
 
 private slots:
@@ -190,7 +231,7 @@ private slots:
         xServer.waitForFinished(3000);
     }
 
-    void init() { QFile::remove(dir.filePath("home/.config/Dravonel/Verdimon Nuvo.conf")); }
+    void init() { QFile::remove(store()); }
 
     void placeKept_data()
     {
@@ -239,6 +280,89 @@ private slots:
                   .arg(qMin(place.at(0).toInt(), 1600 - newFrame.at(2).toInt() + leftBorder))
                   .arg(place.at(1));
         QCOMPARE(again.fields.value(1), expected);
+        command("exit");
+        waitEnded(again.pid);
+    }
+
+    // Moved (or not), then minimised into the tray, then ended from there: the window comes back
+    // where the user left it, not where it was at the start nor a title bar lower.
+    void placeKeptFromTheTray_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("moved, tray Exit") << QPoint(113, 151) << "exit";
+        QTest::newRow("moved, SIGTERM") << QPoint(113, 151) << "SIGTERM";
+        QTest::newRow("not moved, SIGTERM") << QPoint(-1, -1) << "SIGTERM";
+    }
+    void placeKeptFromTheTray()
+    {
+        QFETCH(QPoint, to);
+        QFETCH(QString, ending);
+        setStored("AppSettings/MinimizeToTray", true);
+        QProcess first;
+        const HelperLine ready = startHelper(first, true);
+        QVERIFY(ready.pid);
+        const QStringList moved = to.x() >= 0 ? moveWindow(ready, to.x(), to.y()) : report(ready);
+        QCOMPARE(moved.value(2), QStringLiteral("shown"));
+        command("minimise");
+        QCOMPARE(reportWhen(ready, "hidden").value(2), QStringLiteral("hidden"));
+        if (ending == "SIGTERM")
+            QCOMPARE(::kill(pid_t(ready.pid), SIGTERM), 0);
+        else
+            command("exit");
+        QVERIFY(ended(first));
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+
+        QProcess second;
+        const HelperLine again = startHelper(second);
+        QVERIFY(again.pid);
+        QCOMPARE(again.fields.value(1), moved.value(0));
+        QCOMPARE(again.fields.value(2), moved.value(1));
+        command("exit");
+        waitEnded(again.pid);
+    }
+
+    // Maximised when the program ended, maximised at the next start, and un-maximised there it
+    // takes the very place it had before it was maximised (the first row: the place the window
+    // was given at its first start).
+    void maximisedThenRestored_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("not moved") << QPoint(-1, -1);
+        QTest::newRow("moved") << QPoint(97, 121);
+        QTest::newRow("at the right edge") << QPoint(236, 143);
+    }
+    void maximisedThenRestored()
+    {
+        QFETCH(QPoint, to);
+        QProcess first;
+        const HelperLine ready = startHelper(first);
+        QVERIFY(ready.pid);
+        const QStringList moved = to.x() >= 0 ? moveWindow(ready, to.x(), to.y()) : report(ready);
+        QCOMPARE(moved.value(2), QStringLiteral("shown"));
+        manage(ready, { "-b", "add,maximized_vert,maximized_horz" });
+        QCOMPARE(reportWhen(ready, "maximised").value(2), QStringLiteral("maximised"));
+        command("exit");
+        QVERIFY(ended(first));
+
+        QProcess second;
+        const HelperLine again = startHelper(second);
+        QVERIFY(again.pid);
+        QCOMPARE(reportWhen(again, "maximised").value(2), QStringLiteral("maximised"));
+        manage(again, { "-b", "remove,maximized_vert,maximized_horz" });
+        const QStringList restored = reportWhen(again, "shown");
+        // Where it was; one reaching past the screen's right edge drawn back by its frame, as
+        // after any restart.
+        const QStringList place = moved.value(0).split(',');
+        const QStringList frame = moved.value(1).split(',');
+        QCOMPARE(frame.size(), 4);
+        const int leftBorder = place.at(0).toInt() - frame.at(0).toInt();
+        const int x = qMin(place.at(0).toInt(), 1600 - frame.at(2).toInt() + leftBorder);
+        QCOMPARE(restored.value(0), QStringLiteral("%1,%2").arg(x).arg(place.at(1)));
+        QCOMPARE(restored.value(1),
+                 QStringLiteral("%1,%2,%3,%4")
+                     .arg(x - leftBorder)
+                     .arg(frame.at(1), frame.at(2), frame.at(3)));
         command("exit");
         waitEnded(again.pid);
     }

@@ -14,6 +14,7 @@
 #include "widgets/switch.h"
 #include "windowfixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -148,6 +150,65 @@ private slots:
         QVERIFY(window->width() <= 1600);
     }
 
+    // The translated boxes of the Settings pages show each of their entries whole in the language
+    // in force, chosen while the program runs or in force at its start ("Автоматично" was cut).
+    void settingsBoxesShowEntriesWhole_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<int>("size");
+        const int smallest = fontSizeList().first().toInt(),
+                  largest = fontSizeList().last().toInt();
+        QTest::newRow("Russian chosen") << 2 << false << 12;
+        QTest::newRow("Ukrainian chosen") << 3 << false << 12;
+        QTest::newRow("Russian chosen, smallest") << 2 << false << smallest;
+        QTest::newRow("Ukrainian chosen, largest") << 3 << false << largest;
+        QTest::newRow("Russian at start, largest") << 2 << true << largest;
+    }
+    void settingsBoxesShowEntriesWhole()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, atStart);
+        QFETCH(int, size);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        QTranslator app;
+        QTranslator qt;
+        if (atStart) {
+            Settings::setSettingsValue("AppSettings", "AppLanguage", language);
+            switchTranslation(&app, &qt, language);
+        }
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->tabControl->setCurrentIndex(11);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (!atStart)
+            choose(window->languageComboBox, language);
+        QCoreApplication::processEvents();
+        QStringList cut;
+        for (QComboBox *box :
+             { window->languageComboBox, window->themeComboBox, window->updatesChannelComboBox }) {
+            // Where the style draws the current entry: the field beside the arrow, after the icon.
+            for (int row = 0; row < box->count(); ++row) {
+                QStyleOptionComboBox option;
+                option.initFrom(box);
+                option.frame = box->hasFrame();
+                option.currentText = box->itemText(row);
+                option.currentIcon = box->itemIcon(row);
+                option.iconSize = box->iconSize();
+                const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                 QStyle::SC_ComboBoxEditField, box);
+                const int icon = option.currentIcon.isNull() ? 0 : option.iconSize.width() + 4;
+                const int needs = box->fontMetrics().horizontalAdvance(option.currentText);
+                if (field.width() - icon < needs)
+                    cut << QStringLiteral("%1 (%2 of %3 px)")
+                               .arg(option.currentText)
+                               .arg(field.width() - icon)
+                               .arg(needs);
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+    }
+
     // Dark chosen on the Settings page paints the tabs on screen as a start in Dark does.
     void themeStylesTabs()
     {
@@ -229,6 +290,53 @@ private slots:
         QCOMPARE(window->ipValueLabel->text(), address);
         QCOMPARE(window->networkStatusValueLabel->styleSheet(), statusStyle);
         QCOMPARE(window->ipValueLabel->styleSheet(), addressStyle);
+    }
+
+    // A theme chosen after a check keeps its answer's colour, green in the new theme's green;
+    // values no check answered take the theme's text colour.
+    void networkValuesSurviveTheme_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("byMenu"); // else by the Settings page's box
+        QTest::addColumn<QString>("statusStyle");
+        QTest::addColumn<QString>("addressStyle");
+        const QString green = "color: #008000;", grayGreen = "color: #79B220;",
+                      red = "color: #FF0000;";
+        QTest::newRow("connected, gray") << "connected" << 1 << false << grayGreen << grayGreen;
+        QTest::newRow("connected, dark, menu") << "connected" << 2 << true << green << green;
+        QTest::newRow("not connected, dark") << "not connected" << 2 << false << red << red;
+        QTest::newRow("never checked, dark, menu") << "none" << 2 << true << "color: #FFFFFF;"
+                                                   << "color: #FFFFFF;";
+    }
+    void networkValuesSurviveTheme()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, theme);
+        QFETCH(bool, byMenu);
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        if (answer == "connected") {
+            window->appUserConnected();
+            window->appUserIP(QStringLiteral("203.0.113.7"));
+        } else if (answer == "not connected") {
+            window->appUserNotConnected();
+            window->appUserIPUnknown(QStringLiteral("Unknown"));
+        }
+        const QString status = window->networkStatusValueLabel->text();
+        const QString address = window->ipValueLabel->text();
+
+        if (byMenu) {
+            QAction *themes[]
+                = { window->lightThemeAction, window->grayThemeAction, window->darkThemeAction };
+            themes[theme]->trigger();
+        } else {
+            choose(window->themeComboBox, theme);
+        }
+        QCOMPARE(window->themeComboBox->currentIndex(), theme);
+        QCOMPARE(window->networkStatusValueLabel->text(), status);
+        QCOMPARE(window->ipValueLabel->text(), address);
+        QTEST(window->networkStatusValueLabel->styleSheet(), "statusStyle");
+        QTEST(window->ipValueLabel->styleSheet(), "addressStyle");
     }
 
     // The menus tick the language in force as they tick the theme: the entry shows the same tick
@@ -331,6 +439,85 @@ private slots:
         const int treeWidth = tree->viewport()->width();
         QVERIFY2(shown(1) >= qMin(treeWidth / 2, treeWidth - labelsNeed) - 2 * margin,
                  qPrintable(QStringLiteral("values %1 px of %2").arg(shown(1)).arg(treeWidth)));
+    }
+
+    // The hardware pages keep their values readable as the Main page does: at the largest size
+    // in Ukrainian the processor's labels do not push its name out of sight ("Intel(R) Xe..."),
+    // a heading (a row without a value) reads whole across the tree, and at the default size
+    // every label reads whole, also when its heading is expanded after the rows came.
+    void hardwareValuesReadable_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("expandedLater");
+        const int largest = fontSizeList().last().toInt();
+        QTest::newRow("12 px, Ukrainian") << 12 << 3 << false;
+        QTest::newRow("12 px, Ukrainian, expanded later") << 12 << 3 << true;
+        QTest::newRow("largest, English") << largest << 1 << false;
+        QTest::newRow("largest, Ukrainian") << largest << 3 << false;
+        QTest::newRow("largest, Ukrainian, expanded later") << largest << 3 << true;
+    }
+    void hardwareValuesReadable()
+    {
+        QFETCH(int, size);
+        QFETCH(int, language);
+        QFETCH(bool, expandedLater);
+        QTranslator app;
+        QTranslator qt;
+        switchTranslation(&app, &qt, language);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        const auto restore = qScopeGuard([] { Settings::setSettingsValue("Fonts", "Size", 12); });
+        startWindow(VerdimonNuvo::StartupActions::Skip);
+        window->autoDataExpandSwitch->setChecked(!expandedLater);
+        laidOutAtMinimum(window.get());
+        window->tabControl->setCurrentIndex(2);
+        // A processor as a virtual machine reports it, with labels the collector gives.
+        const QString name = QStringLiteral("Intel(R) Xeon(R) Processor");
+        const std::pair<const char *, const char *> rows[] = {
+            { "Number of logical processors", "4" },
+            { "Max frequency", "2.40 GHz" },
+            { "Socket", "CPU 0" },
+            { "L2 cache", "4 MB" },
+            { "Manufacturer", "GenuineIntel" },
+            { "Part number", "Unknown" },
+        };
+        window->cpuWMIMainData({ name, {}, {}, QObject::tr("Name"), name });
+        for (const auto &row : rows)
+            window->cpuWMIData({ {}, {}, {}, QObject::tr(row.first), row.second });
+        QTreeWidget *tree = window->cpuTree;
+        QTreeWidgetItem *heading = tree->topLevelItem(0);
+        if (expandedLater)
+            heading->setExpanded(true);
+        QCoreApplication::processEvents();
+
+        const QFontMetrics metrics(tree->font());
+        const int margin
+            = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1;
+        const QHeaderView *header = tree->header();
+        // The part of a column the tree shows, for its text.
+        const auto shown = [tree, header, margin](int column) {
+            const int left = qMax(0, header->sectionViewportPosition(column));
+            const int right
+                = qMin(tree->viewport()->width(),
+                       header->sectionViewportPosition(column) + header->sectionSize(column));
+            return right - left - 2 * margin;
+        };
+        const int iconRoom = tree->iconSize().width() + 4;
+        QStringList cut;
+        // Where the heading's text is drawn: after its branch and icon.
+        const QRect headingPlace = tree->visualRect(tree->model()->index(0, 0));
+        if (metrics.horizontalAdvance(name) > headingPlace.width() - iconRoom - 2 * margin)
+            cut << QStringLiteral("heading ") + name;
+        for (int row = 0; row < heading->childCount(); ++row) {
+            const QTreeWidgetItem *item = heading->child(row);
+            if (metrics.horizontalAdvance(item->text(1)) > shown(1))
+                cut << item->text(0) + " " + item->text(1);
+            if (size <= 12
+                && metrics.horizontalAdvance(item->text(0))
+                    > shown(0) - tree->indentation() - iconRoom)
+                cut << item->text(0);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
     }
 
     // With a font change waiting, closing asks about the restart in the font the program runs

@@ -379,6 +379,15 @@ private slots:
         QCOMPARE(other.networkStatusValueLabel->styleSheet(),
                  other.networkStatusValueLabel->text() == "Connected" ? green : "color: #FF0000;");
         QTEST(other.ipValueLabel->styleSheet(), "style");
+
+        // Checked again, both values wait in the neutral style, not in the last answer's colour.
+        other.checkNetwork();
+        for (const QLabel *value : { other.networkStatusValueLabel, other.ipValueLabel }) {
+            QCOMPARE(value->text(), QStringLiteral("Checking..."));
+            QCOMPARE(value->styleSheet(), QStringLiteral("font-weight: normal;"));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(other.checkConnectionBtn->isEnabled(), 10000);
+        QTEST(other.ipValueLabel->styleSheet(), "style");
     }
 };
 

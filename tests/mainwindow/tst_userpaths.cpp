@@ -24,6 +24,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +34,7 @@
 #include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -163,6 +166,66 @@ private slots:
     {
         WAIT_FOR_WORKERS();
         window.reset();
+    }
+
+    // The report's Save dialog opens in Downloads, and without one in the home folder, as the
+    // download and install path dialogs do for a folder not there (not made yet, or removed):
+    // never in the folder the program was started from.
+    void fileDialogsOpenWhereAFolderIs_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("folderThere");
+        QTest::newRow("report, Downloads there") << "report" << true;
+        QTest::newRow("report, no Downloads") << "report" << false;
+        QTest::newRow("download path there") << "download" << true;
+        QTest::newRow("download path removed") << "download" << false;
+        QTest::newRow("install path not made") << "install" << false;
+    }
+    void fileDialogsOpenWhereAFolderIs()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(bool, folderThere);
+        const QString home = QDir::homePath();
+        const QString downloads
+            = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        const QString folder = dialog == "report" ? downloads : home + "/Chosen/Folder";
+        QVERIFY(QDir(dialog == "report" ? folder : home + "/Chosen").removeRecursively());
+        if (folderThere)
+            QVERIFY(QDir().mkpath(folder));
+        // Started from a folder of its own, as from a source checkout; a file dialog that finds
+        // no folder where it is told opens there (or in the last one a dialog showed: there too).
+        QTemporaryDir startedFrom;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(startedFrom.path()));
+        const auto back = qScopeGuard([before] { QDir::setCurrent(before); });
+        QFileDialog().setDirectory(startedFrom.path());
+        ReportSaveDialog::setTestChooser({});
+        user.stop(); // this test answers the dialog itself
+        const auto resume = qScopeGuard([this] { user.start(20); });
+        newWindow();
+        if (dialog == "download")
+            window->downloadPathEdit->setText(folder);
+        else if (dialog == "install")
+            window->installPathEdit->setText(folder);
+
+        QString openedIn;
+        QTimer answer; // the dialog runs its own loop: looked at and cancelled once it is up
+        connect(&answer, &QTimer::timeout, [&] {
+            auto *shown = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!shown)
+                return;
+            answer.stop();
+            openedIn = shown->directory().absolutePath();
+            shown->reject();
+        });
+        answer.start(20);
+        if (dialog == "report")
+            window->saveDataBtn->click();
+        else if (dialog == "download")
+            window->downloadPathBtn->click();
+        else
+            window->installPathBtn->click();
+        QCOMPARE(openedIn, folderThere ? folder : home);
     }
 
     // Every command gives the same effect by its shortcut, the right-click menu, the tray menu

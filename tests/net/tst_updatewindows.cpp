@@ -6,6 +6,7 @@
 #include "app/config.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
+#include "app/themes.h"
 #include "appidentity.h"
 #include "diskfaults.h"
 #include "httpsstandin.h"
@@ -18,6 +19,7 @@
 #include "platform/fakes/fakelauncher.h"
 #include "quitrequest.h"
 #include "signallog.h"
+#include "widgets/appqlabel.h"
 #include "widgets/switch.h"
 
 #include <QApplication>
@@ -152,6 +154,7 @@ private slots:
         QCOMPARE(label(window, "label"), QStringLiteral("Downloaded:"));
         QCOMPARE(label(window, "label_14"), QStringLiteral("100%"));
         QCOMPARE(label(window, "label_4"), QStringLiteral("Downloaded successfully!"));
+        QVERIFY(drawnIn(window->findChild<QLabel *>("label_4"), QColor(0x00, 0x80, 0x00)));
         QTRY_COMPARE(ready.count(), quits ? 1 : 0);
         if (quits) {
             QCOMPARE(launcher->calls().size(), 1);
@@ -423,6 +426,57 @@ private slots:
         delete dialog;
     }
 
+    // The title bar's icons stand out from the bar in every theme, and show their colour under
+    // the pointer.
+    void insiderTitleIconsDrawn_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::newRow("no theme") << -1;
+        QTest::newRow("light") << 0;
+        QTest::newRow("gray") << 1;
+        QTest::newRow("dark") << 2;
+    }
+    void insiderTitleIconsDrawn()
+    {
+        QFETCH(int, theme);
+        if (theme >= 0)
+            applyTheme(theme, nullptr);
+        const auto plain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
+        InsiderNotification offer;
+        offer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&offer));
+        // The bar between the title and the icons.
+        const QColor bar = offer.grab(QRect(425, 14, 1, 1)).toImage().pixelColor(0, 0);
+        for (const char *tip : { "Minimize", "Close" }) {
+            AppQLabel *icon = nullptr;
+            for (AppQLabel *label : offer.findChildren<AppQLabel *>())
+                if (label->toolTip() == QLatin1String(tip))
+                    icon = label;
+            QVERIFY2(icon, tip);
+            const QRect place(icon->mapTo(&offer, QPoint()), icon->size());
+            QVERIFY2(pixelsOf(offer.grab(place),
+                              [bar](const QColor &colour) {
+                                  return qAbs(colour.lightness() - bar.lightness()) >= 100;
+                              })
+                         >= 3,
+                     tip);
+            QHoverEvent enter(QEvent::HoverEnter, QPointF(2, 2), QPointF(-1, -1));
+            QApplication::sendEvent(icon, &enter);
+            QVERIFY2(pixelsOf(offer.grab(place),
+                              [](const QColor &colour) {
+                                  return colour.hsvSaturation() > 120 && colour.value() > 120;
+                              })
+                         >= 3,
+                     tip);
+            QHoverEvent leave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(2, 2));
+            QApplication::sendEvent(icon, &leave);
+            QVERIFY2(pixelsOf(offer.grab(place),
+                              [](const QColor &colour) { return colour.hsvSaturation() > 120; })
+                         == 0,
+                     tip);
+        }
+    }
+
     void insiderOfferInstallAndSwitch()
     {
         auto *offer = new InsiderNotification;
@@ -456,6 +510,29 @@ private:
     QString label(Updates *window, const char *name) const
     {
         return window->findChild<QLabel *>(QString::fromLatin1(name))->text();
+    }
+
+    // How many pixels of a picture are of the kind.
+    template<typename Kind> static int pixelsOf(const QPixmap &picture, Kind kind)
+    {
+        const QImage image = picture.toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += kind(image.pixelColor(x, y)) ? 1 : 0;
+        return count;
+    }
+
+    // Whether the widget, as drawn, shows the colour (text in it has the colour inside its
+    // strokes; only their edges blend with the background).
+    static bool drawnIn(QWidget *widget, const QColor &colour)
+    {
+        const QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixel(x, y) == colour.rgb())
+                    return true;
+        return false;
     }
 
     HttpsStandIn server;

@@ -1,6 +1,9 @@
 // Crash tests' child: mode in argv[1], answer in VN_HELPER_ANSWER, markers in VN_HELPER_MARKERS.
+// Also the quit signals' child ("quit-signals"): it quits on one as the program does, and its
+// quit steps then take a minute.
 
 #include "app/msgdialog.h"
+#include "app/quitsignals.h"
 #include "app/startup/crashhandler.h"
 #include "app/startup/processentry.h"
 #include "net/feedback.h"
@@ -71,6 +74,16 @@ int main(int argc, char *argv[])
     if (mode == QLatin1String("-restart")) {
         mark("restarted", arguments.join(QLatin1Char(' ')));
         return 0;
+    }
+
+    if (mode == QLatin1String("quit-signals")) {
+        const QuitSignals quitSignals;
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, [] {
+            mark("quitting", QString());
+            QThread::sleep(60);
+        });
+        mark("ready", QString());
+        return app.exec() == 0 ? 93 : 94; // not reached when a second signal ends the program
     }
 
     if (mode == QLatin1String("restart-app")) {

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 namespace {
 
 QString dumpFolder()
@@ -102,6 +104,39 @@ private slots:
         const QString restarted = markers->filePath("restarted");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(restarted), 10000);
         QCOMPARE(contentOf(restarted), QByteArray(VN_CRASH_HELPER " -restart"));
+    }
+
+    // A quit signal starts the quit steps; while they run, a second one of any of the three ends
+    // the program at once, as if no handler had been installed (a session logging out, or
+    // Ctrl+C pressed again, must not wait on a slow quit).
+    void secondQuitSignalEndsAtOnce_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::newRow("SIGTERM, then SIGHUP") << int(SIGTERM) << int(SIGHUP);
+        QTest::newRow("SIGINT, then SIGHUP") << int(SIGINT) << int(SIGHUP);
+        QTest::newRow("SIGHUP, then SIGINT") << int(SIGHUP) << int(SIGINT);
+    }
+    void secondQuitSignalEndsAtOnce()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        markers = std::make_unique<QTemporaryDir>();
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VN_HELPER_MARKERS", markers->path());
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QStringLiteral(VN_CRASH_HELPER), { "quit-signals" });
+        QVERIFY(child.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(markers->filePath("ready")), 20000);
+        QCOMPARE(::kill(pid_t(child.processId()), first), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(markers->filePath("quitting")), 20000);
+        QCOMPARE(::kill(pid_t(child.processId()), second), 0);
+        // Well before the quit steps' minute is out.
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(child.exitCode(), second);
     }
 
     void crashDumpRegistration()

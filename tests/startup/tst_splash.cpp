@@ -1,13 +1,18 @@
+#include "app/fonts.h"
+#include "app/settings.h"
 #include "app/startup/mainwindowfactory.h"
 #include "app/startup/splash.h"
 #include "tests/support/appidentity.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProgressBar>
 #include <QtTest>
+
+#include <memory>
 
 class TestSplash : public QObject
 {
@@ -59,6 +64,39 @@ private slots:
         QCOMPARE(caption->text(), "Collecting information:");
         QCOMPARE(percentLabel(splash)->text(), "7%");
         delete splash;
+    }
+
+    // Both captions speak in the font the user chose (family and size of the settings, bold),
+    // drawn by the free family that stands in for it.
+    void captionsInTheProgramsFont_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("size");
+        QTest::newRow("Arial, 16") << "Arial" << 16;
+        QTest::newRow("Segoe UI, 20") << "Segoe UI" << 20;
+        QTest::newRow("Roboto, 10") << "Roboto" << 10;
+    }
+    void captionsInTheProgramsFont()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, size);
+        registerFontSubstitutions();
+        Settings::setSettingsValue("Fonts", "Family", family);
+        Settings::setSettingsValue("Fonts", "Size", size);
+        const auto restore = qScopeGuard([] {
+            Settings::setSettingsValue("Fonts", "Family", "Segoe UI");
+            Settings::setSettingsValue("Fonts", "Size", 12);
+        });
+        const std::unique_ptr<Splash> splash(stoppedSplash());
+        splash->show();
+        for (const char *name : { "label_2", "label_3" }) {
+            const QLabel *caption = splash->findChild<QLabel *>(name);
+            QVERIFY(caption);
+            QCOMPARE(caption->font().family(), family);
+            QCOMPARE(caption->font().pixelSize(), size);
+            QCOMPARE(caption->font().weight(), 75);
+            QCOMPARE(QFontInfo(caption->font()).family(), freeFamilyFor(family));
+        }
     }
 
     void hundredTicksThenTheWindowOnce()
