@@ -170,11 +170,16 @@ void NetworkManager::setRequestBounds(qint64 maxBytes, int deadlineMs)
     deadlineOverride = deadlineMs;
 }
 
-QNetworkReply *NetworkManager::bounded(QNetworkReply *fresh, ReplyBounds::Kind kind)
+QNetworkReply *NetworkManager::send(QNetworkRequest request, ReplyBounds::Kind kind,
+                                    const QByteArray *body)
 {
-    ReplyBounds::watch(fresh, kind,
-                       sizeLimitOverride > 0 ? sizeLimitOverride : ReplyBounds::sizeLimit(kind),
-                       deadlineOverride > 0 ? deadlineOverride : ReplyBounds::deadlineMs(kind));
+    // A request that names its encodings is not unpacked by Qt.
+    request.setRawHeader("Accept-Encoding", "identity");
+    const NetworkIntake intake; // before the request's network thread starts
+    QNetworkReply *fresh = body ? manager->post(request, *body) : manager->get(request);
+    ReplyBounds::watch(
+        fresh, kind, sizeLimitOverride > 0 ? sizeLimitOverride : ReplyBounds::sizeLimit(kind),
+        deadlineOverride > 0 ? deadlineOverride : ReplyBounds::deadlineMs(kind), intake);
     return fresh;
 }
 
@@ -216,8 +221,7 @@ void NetworkManager::checkForApplicationUpdates(bool insiderUpdate)
     const QString url = insiderUpdate
         ? updateJsonUrl(Update::Insider, prefix)
         : updateJsonUrl(effectiveUpdateChannel(updatesChannel), prefix);
-    QNetworkReply *descriptionReply
-        = bounded(manager->get(descriptionRequest(url)), ReplyBounds::Description);
+    QNetworkReply *descriptionReply = send(descriptionRequest(url), ReplyBounds::Description);
     connect(descriptionReply, &QNetworkReply::finished, this,
             [this, descriptionReply]() { onUpdateDescriptionReply(descriptionReply); });
 }
@@ -273,8 +277,7 @@ void NetworkManager::validateUpdateUrl()
     }
     downloadCanceled = false;
     createManager();
-    QNetworkReply *urlReply
-        = bounded(manager->get(descriptionRequest(updateJsonUrl())), ReplyBounds::Description);
+    QNetworkReply *urlReply = send(descriptionRequest(updateJsonUrl()), ReplyBounds::Description);
     connect(urlReply, &QNetworkReply::finished, this,
             [this, urlReply]() { onUpdateUrlReply(urlReply); });
 }

@@ -150,8 +150,11 @@ private:
     void getAccountResource(const QString &url, void (NetworkManager::*handler)(QNetworkReply *));
     // A 2xx reply within its bounds with a body; the body in `body`.
     bool isGoodReply(QNetworkReply *reply, QByteArray *body);
-    // Puts a fresh reply under the bounds of its kind.
-    QNetworkReply *bounded(QNetworkReply *fresh, ReplyBounds::Kind kind);
+    // Sends a request through `manager` (a GET, or a POST of `body`) under the bounds of its
+    // kind. It asks for the body as it is (no compression), so the bytes counted are the bytes
+    // held.
+    QNetworkReply *send(QNetworkRequest request, ReplyBounds::Kind kind,
+                        const QByteArray *body = nullptr);
     // Emits requestFailed() when the reply was refused by its bounds; true then.
     bool reportRefusal(QNetworkReply *finishedReply);
     void onEncryptedPasswordReply(QNetworkReply *reply);

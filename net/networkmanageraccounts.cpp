@@ -131,9 +131,9 @@ void NetworkManager::postAccountForm(const QList<QPair<QString, QString>> &field
                                      void (NetworkManager::*handler)(QNetworkReply *))
 {
     createManager();
+    const QByteArray body = formBody(fields);
     QNetworkReply *reply
-        = bounded(manager->post(accountRequest(validationUrl(), stallTimeoutMs), formBody(fields)),
-                  ReplyBounds::AccountText);
+        = send(accountRequest(validationUrl(), stallTimeoutMs), ReplyBounds::AccountText, &body);
     connect(reply, &QNetworkReply::finished, this, [this, reply, handler]() {
         (this->*handler)(reply);
         endReply(reply);
@@ -144,8 +144,7 @@ void NetworkManager::getAccountResource(const QString &url,
                                         void (NetworkManager::*handler)(QNetworkReply *))
 {
     createManager();
-    QNetworkReply *reply
-        = bounded(manager->get(accountRequest(url, stallTimeoutMs)), ReplyBounds::Picture);
+    QNetworkReply *reply = send(accountRequest(url, stallTimeoutMs), ReplyBounds::Picture);
     connect(reply, &QNetworkReply::finished, this, [this, reply, handler]() {
         (this->*handler)(reply);
         endReply(reply);

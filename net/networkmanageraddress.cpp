@@ -39,9 +39,9 @@ void NetworkManager::detectUserIp()
     // The request gives up after its deadline or the stall timer, so a service that never
     // answers still ends and the caller gets its finished().
     QNetworkReply *addressReply
-        = bounded(manager->get(descriptionRequest(
-                      Config::webBaseUrl() + QStringLiteral("/includes/user_ip_detection.php"))),
-                  ReplyBounds::Address);
+        = send(descriptionRequest(Config::webBaseUrl()
+                                  + QStringLiteral("/includes/user_ip_detection.php")),
+               ReplyBounds::Address);
     connect(addressReply, &QNetworkReply::finished, this, [this, addressReply]() {
         reportRefusal(addressReply);
         // Any content, whatever the reply's status, tells that the host was reached; only a 2xx

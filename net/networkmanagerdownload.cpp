@@ -131,7 +131,7 @@ void NetworkManager::downloadUpdate(QString appUpdateUrl)
                                   QString::fromLatin1(Product::version), QStringLiteral("Windows"))
                              .toUtf8());
 
-    reply = bounded(manager->get(request), ReplyBounds::Setup);
+    reply = send(request, ReplyBounds::Setup);
     downloadTimer.start();
     connect(reply, &QNetworkReply::readyRead, this, &NetworkManager::onDownloadReadyRead);
     connect(reply, &QNetworkReply::downloadProgress, this, &NetworkManager::onDownloadProgress);

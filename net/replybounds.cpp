@@ -15,7 +15,28 @@ QString sizeText(qint64 bytes)
 {
     if (bytes >= 1024 * 1024)
         return QStringLiteral("%1 %2").arg(bytes / (1024 * 1024)).arg(QObject::tr("MB"));
-    return QStringLiteral("%1 %2").arg(qMax<qint64>(bytes / 1024, 1)).arg(QObject::tr("KB"));
+    if (bytes >= 1024)
+        return QStringLiteral("%1 %2").arg(bytes / 1024).arg(QObject::tr("KB"));
+    return QStringLiteral("%1 %2").arg(bytes).arg(QObject::tr("bytes"));
+}
+
+QString tooLarge(qint64 limit)
+{
+    return QObject::tr("The server's reply is larger than %1 and was refused.")
+        .arg(sizeText(limit));
+}
+
+// Whether the request's Accept-Encoding names the encoding (identity is always taken).
+bool encodingAsked(const QNetworkReply *reply, const QByteArray &encoding)
+{
+    if (encoding.isEmpty() || encoding == "identity")
+        return true;
+    const QList<QByteArray> asked = reply->request().rawHeader("Accept-Encoding").split(',');
+    for (const QByteArray &entry : asked) {
+        if (entry.split(';').value(0).trimmed().toLower() == encoding)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -49,14 +70,17 @@ int ReplyBounds::deadlineMs(Kind kind)
     }
 }
 
-ReplyBounds::ReplyBounds(QNetworkReply *watched, qint64 limit, int deadline, bool collecting)
+ReplyBounds::ReplyBounds(QNetworkReply *watched, qint64 limit, int deadline, bool collecting,
+                         const NetworkIntake &requestIntake)
     : QObject(watched)
     , reply(watched)
     , maxBytes(limit)
     , deadlineTimer(new QTimer(this))
-    , headersTimer(new QTimer(this))
+    , intakeTimer(new QTimer(this))
+    , intake(requestIntake)
     , collect(collecting)
 {
+    sinceData.start();
     deadlineTimer->setSingleShot(true);
     connect(deadlineTimer, &QTimer::timeout, this, [this, deadline]() {
         refuse(QObject::tr("The server did not complete its reply within %1 seconds.")
@@ -64,36 +88,22 @@ ReplyBounds::ReplyBounds(QNetworkReply *watched, qint64 limit, int deadline, boo
     });
     deadlineTimer->start(deadline);
 
-    headersTimer->setSingleShot(true);
-    headersTimer->setInterval(headersDeadlineMs);
-    connect(headersTimer, &QTimer::timeout, this, [this]() {
-        refuse(QObject::tr("The server did not send its reply's headers within %1 seconds.")
-                   .arg(headersDeadlineMs / 1000));
+    // A server may take its time before it answers; what it sends meanwhile is bounded. A
+    // redirect sends a new request, whose headers are measured from then on.
+    connect(intakeTimer, &QTimer::timeout, this, &ReplyBounds::checkIntake);
+    intakeTimer->start(intakeCheckMs);
+    connect(reply, &QNetworkReply::redirected, this, [this]() {
+        intake.restart();
+        intakeTimer->start();
     });
-    // Over TLS the request goes out once the handshake is done, which the stall timer bounds.
-    // A redirect sends a new request: at once on the same connection, after a new handshake to
-    // another server.
-    if (reply->url().scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0)
-        headersTimer->start();
-    connect(reply, &QNetworkReply::encrypted, headersTimer, qOverload<>(&QTimer::start));
-    connect(reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
-        const QUrl from = reply->url();
-        const bool sameServer = target.scheme() == from.scheme() && target.host() == from.host()
-            && target.port(443) == from.port(443);
-        if (sameServer)
-            headersTimer->start();
-        else
-            headersTimer->stop();
-    });
-    connect(reply, &QNetworkReply::metaDataChanged, headersTimer, &QTimer::stop);
 
     // Runs before the handlers connected later: they see the verdict on the length.
     connect(reply, &QNetworkReply::finished, this, &ReplyBounds::checkComplete);
-    connect(reply, &QNetworkReply::metaDataChanged, this, &ReplyBounds::checkDeclaredSize);
+    connect(reply, &QNetworkReply::metaDataChanged, this, &ReplyBounds::checkHeaders);
     connect(reply, &QNetworkReply::downloadProgress, this, &ReplyBounds::checkReceived);
     // downloadProgress may lag behind the buffer; readyRead sees what is held now.
     connect(reply, &QNetworkReply::readyRead, this, [this]() {
-        headersTimer->stop();
+        sinceData.start();
         if (collect)
             collectBody();
         else
@@ -101,9 +111,10 @@ ReplyBounds::ReplyBounds(QNetworkReply *watched, qint64 limit, int deadline, boo
     });
 }
 
-ReplyBounds *ReplyBounds::watch(QNetworkReply *reply, Kind kind, qint64 maxBytes, int deadline)
+ReplyBounds *ReplyBounds::watch(QNetworkReply *reply, Kind kind, qint64 maxBytes, int deadline,
+                                const NetworkIntake &intake)
 {
-    auto *bounds = new ReplyBounds(reply, maxBytes, deadline, kind != Setup);
+    auto *bounds = new ReplyBounds(reply, maxBytes, deadline, kind != Setup, intake);
     reply->setProperty(propertyName, QVariant::fromValue<QObject *>(bounds));
     // A buffered reply gets a read buffer just above its limit, so a server that sends more is
     // refused before more is held; the setup, read as it arrives, a buffer that keeps the network
@@ -113,23 +124,36 @@ ReplyBounds *ReplyBounds::watch(QNetworkReply *reply, Kind kind, qint64 maxBytes
     return bounds;
 }
 
-void ReplyBounds::checkDeclaredSize()
+void ReplyBounds::checkHeaders()
 {
+    intakeTimer->stop();
     const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
     declared = length.isValid() && length.toLongLong() > 0;
-    // Qt drops the length of a body it unpacks: then only the unpacked bytes are counted.
     declaredLength = length.isValid() ? length.toLongLong() : -1;
-    if (length.isValid() && length.toLongLong() > maxBytes)
-        refuse(QObject::tr("The server's reply is larger than %1 and was refused.")
-                   .arg(sizeText(maxBytes)));
+    // Only what the request asked for is taken: an encoding it did not ask for is nothing the
+    // handlers could read, and one that unpacks would hold more than its bytes on the wire.
+    if (!encodingAsked(reply, reply->rawHeader("Content-Encoding").trimmed().toLower()))
+        refuse(QObject::tr(
+            "The server's reply is in an encoding that was not asked for and was refused."));
+    else if (declaredLength > maxBytes)
+        refuse(tooLarge(maxBytes));
+}
+
+void ReplyBounds::checkIntake()
+{
+    const qint64 taken = intake.bytes(); // finds the request's thread, once it is there
+    const qint64 limit = intake.countsThreadReads() ? headerIntakeLimit + reply->readBufferSize()
+                                                    : headerGrowthLimit;
+    if (taken > limit)
+        refuse(QObject::tr("The server's reply headers are larger than %1 and were refused.")
+                   .arg(sizeText(limit)));
 }
 
 void ReplyBounds::checkReceived(qint64 bytesReceived)
 {
     received = qMax(received, bytesReceived);
     if (bytesReceived > maxBytes)
-        refuse(QObject::tr("The server's reply is larger than %1 and was refused.")
-                   .arg(sizeText(maxBytes)));
+        refuse(tooLarge(maxBytes));
 }
 
 void ReplyBounds::collectBody()
@@ -146,13 +170,24 @@ void ReplyBounds::collectBody()
 
 void ReplyBounds::checkComplete()
 {
-    headersTimer->stop();
+    intakeTimer->stop();
     deadlineTimer->stop();
     if (collect && reply->isOpen())
         collectBody();
+    const QNetworkReply::NetworkError error = reply->error();
+    // Qt's stall timer ends a reply that got no data for the request's transfer time-out as
+    // cancelled, at the earliest a twentieth early (a coarse timer); every other abort (a
+    // refusal, a TLS error, a cancel) comes with its own reason or outcome, or long before.
+    const int stallMs = reply->request().transferTimeout();
+    if (reason.isEmpty() && error == QNetworkReply::OperationCanceledError && stallMs > 0
+        && sinceData.elapsed() >= stallMs - stallMs / 10) {
+        reason = QObject::tr("The server did not respond for %n seconds.", nullptr,
+                             qMax(1, (stallMs + 999) / 1000));
+        body = QByteArray();
+        return;
+    }
     // Qt may end a reply whose connection closed early without an error; a part of a body is
     // no answer.
-    const QNetworkReply::NetworkError error = reply->error();
     if (!reason.isEmpty() || declaredLength < 0 || received >= declaredLength
         || (error != QNetworkReply::NoError && error != QNetworkReply::RemoteHostClosedError))
         return;
@@ -168,7 +203,7 @@ void ReplyBounds::refuse(const QString &why)
         return;
     reason = why;
     deadlineTimer->stop();
-    headersTimer->stop();
+    intakeTimer->stop();
     body = QByteArray();
     reply->abort();
 }
@@ -177,7 +212,12 @@ QString ReplyBounds::failure(const QNetworkReply *reply)
 {
     const auto *bounds
         = qobject_cast<const ReplyBounds *>(reply->property(propertyName).value<QObject *>());
-    return bounds ? bounds->reason : QString();
+    if (!bounds || bounds->reason.isEmpty())
+        return QString();
+    // The text goes to the window's thread in a signal, while this object goes with the reply
+    // on the request's thread: a shared text would be released there last, through counts kept
+    // partly inside Qt, where the thread sanitizer can't see the hand-over.
+    return QString(bounds->reason.constData(), bounds->reason.size());
 }
 
 bool ReplyBounds::receivedAny(const QNetworkReply *reply)

@@ -1,11 +1,16 @@
 #pragma once
-// Bounds of one reply of the vendor's web service: at most so many bytes (counted after any
-// unpacking), headers within a short time of the request, and an overall deadline on top of the
-// request's stall timer. A reply that goes past any of them, or that ends before the length it
-// announced, is aborted or refused and keeps the reason, so its handler takes the failure path
-// with a message instead of growing, waiting without end or taking a part for the whole.
+// Bounds of one reply of the vendor's web service: at most so many bytes of body, at most so many
+// taken in while its headers are still coming, no encoding the request did not ask for, and an
+// overall deadline on top of the request's stall timer. A slow server is waited for within the
+// stall time and the deadline; only what grows is stopped early. A reply that goes past any
+// bound, stalls, or ends before the length it announced, is aborted or refused and keeps the
+// reason, so its handler takes the failure path with a message instead of growing, waiting
+// without end or taking a part for the whole.
+
+#include "net/networkintake.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -29,15 +34,24 @@ public:
     };
     static qint64 sizeLimit(Kind kind);
     static int deadlineMs(Kind kind);
-    // The reply's headers must have come this long after the request went out (after the TLS
-    // handshake, and after each redirect). Qt keeps every header byte it is sent, so this is
-    // what bounds the memory a server can make it take with headers that never end.
-    static constexpr int headersDeadlineMs = 3000;
+    // Qt keeps every header byte it is sent, without limit. While a reply's headers are still
+    // coming, its connection may take in this much beyond what the reply's read buffer holds
+    // (Qt reads that far ahead of the headers' end before the reply sees them); real headers
+    // are a few kilobytes.
+    static constexpr qint64 headerIntakeLimit = 8 * 1024 * 1024;
+    // The same, where the request's network thread can't be found and the process's resident
+    // size stands in for what it took in: above what the rest of the program may grow meanwhile.
+    static constexpr qint64 headerGrowthLimit = 128 * 1024 * 1024;
+    // How often the intake is measured while the headers are coming.
+    static constexpr int intakeCheckMs = 25;
 
-    // Watches `reply` from now on; the object is the reply's child and goes with it.
-    static ReplyBounds *watch(QNetworkReply *reply, Kind kind, qint64 maxBytes, int deadline);
+    // Watches `reply` from now on; the object is the reply's child and goes with it. `intake`
+    // was made just before the request went out.
+    static ReplyBounds *watch(QNetworkReply *reply, Kind kind, qint64 maxBytes, int deadline,
+                              const NetworkIntake &intake);
 
-    // Why the reply was aborted ("" while it stayed within its bounds).
+    // Why the reply was aborted or refused ("" while it stayed within its bounds). A copy of
+    // its own, which may go to another thread while this object goes with the reply.
     static QString failure(const QNetworkReply *reply);
     // Whether the reply had a body: bytes arrived (kept or refused) or a length was announced.
     static bool receivedAny(const QNetworkReply *reply);
@@ -57,8 +71,10 @@ public:
     static QImage boundedImage(const QByteArray &data, QString *reason = nullptr);
 
 private:
-    ReplyBounds(QNetworkReply *reply, qint64 maxBytes, int deadline, bool collect);
-    void checkDeclaredSize();
+    ReplyBounds(QNetworkReply *reply, qint64 maxBytes, int deadline, bool collect,
+                const NetworkIntake &intake);
+    void checkHeaders();
+    void checkIntake();
     void checkReceived(qint64 bytesReceived);
     void collectBody();
     void checkComplete();
@@ -67,7 +83,9 @@ private:
     QNetworkReply *reply;
     qint64 maxBytes;
     QTimer *deadlineTimer;
-    QTimer *headersTimer;
+    QTimer *intakeTimer;
+    NetworkIntake intake;
+    QElapsedTimer sinceData; // since the request went out or body bytes last came
     QString reason;
     QByteArray body;
     qint64 received = 0;

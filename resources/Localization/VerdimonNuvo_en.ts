@@ -16,8 +16,12 @@
         <translation>The server&apos;s reply is not a picture.</translation>
     </message>
     <message>
-        <source>The server did not send its reply&apos;s headers within %1 seconds.</source>
-        <translation>The server did not send its reply&apos;s headers within %1 seconds.</translation>
+        <source>The server&apos;s reply headers are larger than %1 and were refused.</source>
+        <translation>The server&apos;s reply headers are larger than %1 and were refused.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is in an encoding that was not asked for and was refused.</source>
+        <translation>The server&apos;s reply is in an encoding that was not asked for and was refused.</translation>
     </message>
     <message>
         <source>The server&apos;s reply ended after %1 of the %2 bytes it announced.</source>

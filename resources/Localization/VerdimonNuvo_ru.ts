@@ -16,8 +16,12 @@
         <translation>Ответ сервера не является изображением.</translation>
     </message>
     <message>
-        <source>The server did not send its reply&apos;s headers within %1 seconds.</source>
-        <translation>Сервер не прислал заголовки ответа за %1 с.</translation>
+        <source>The server&apos;s reply headers are larger than %1 and were refused.</source>
+        <translation>Заголовки ответа сервера больше %1 и были отклонены.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is in an encoding that was not asked for and was refused.</source>
+        <translation>Ответ сервера пришёл в кодировке, которая не запрашивалась, и был отклонён.</translation>
     </message>
     <message>
         <source>The server&apos;s reply ended after %1 of the %2 bytes it announced.</source>

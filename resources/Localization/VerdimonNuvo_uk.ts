@@ -16,8 +16,12 @@
         <translation>Відповідь сервера не є зображенням.</translation>
     </message>
     <message>
-        <source>The server did not send its reply&apos;s headers within %1 seconds.</source>
-        <translation>Сервер не надіслав заголовки відповіді за %1 с.</translation>
+        <source>The server&apos;s reply headers are larger than %1 and were refused.</source>
+        <translation>Заголовки відповіді сервера більші за %1 і були відхилені.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply is in an encoding that was not asked for and was refused.</source>
+        <translation>Відповідь сервера надійшла в кодуванні, яке не запитувалося, і була відхилена.</translation>
     </message>
     <message>
         <source>The server&apos;s reply ended after %1 of the %2 bytes it announced.</source>

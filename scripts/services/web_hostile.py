@@ -13,21 +13,26 @@ A first path component naming a mode makes that request misbehave, whatever it a
     slowheaders   200, then header bytes one every --trickle-seconds, never the blank line
     shortbody     the ordinary answer of the rest of the path announcing 100 bytes more than it
                   has, and only its first --short-body-bytes bytes sent (the connection closes)
+    stallbody     the ordinary answer of the rest of the path, of which only the first half of the
+                  body (at least a byte) is sent; then nothing until the client goes (at most a
+                  minute)
     gzipbomb      200, Content-Encoding gzip: 2 MB on the wire, 2 GiB of zeros once unpacked
     noseparator   a captcha picture without the ';' and the code after it
     lateheaders   /lateheaders/<seconds>/<rest>: nothing for that many seconds (at most 120), then
                   the ordinary answer of the rest of the path, status, headers and body at once
+                  (or, when the rest starts with another of these modes, that mode's answer)
 """
 
 import re
+import select
 import struct
 import threading
 import time
 import zlib
 
 MODES = ("endless", "huge", "trickle", "status500true", "redirect", "markup", "bigimage",
-         "endlessheaders", "endlessheader", "slowheaders", "shortbody", "gzipbomb", "noseparator",
-         "lateheaders")
+         "endlessheaders", "endlessheader", "slowheaders", "shortbody", "stallbody", "gzipbomb",
+         "noseparator", "lateheaders")
 BLOCK = b"7" * 65536
 BOMB_SIZE = 2 * 1024 ** 3
 _big_png = None
@@ -72,13 +77,14 @@ def picture_without_separator():
 
 
 class CutOffWriter:
-    """Passes the headers on with a Content-Length 100 bytes above the body's, then only the
-    first `keep` bytes of the body; the rest is dropped, so the reply ends shorter than it
-    announced once the connection closes."""
+    """Passes the headers on with a Content-Length `extra` bytes above the body's, then only the
+    first `keep` bytes of the body (None: half of it, at least one byte); the rest is dropped, so
+    the reply ends shorter than it announced, or stalls, as the caller then does."""
 
-    def __init__(self, wfile, keep):
+    def __init__(self, wfile, keep, extra=100):
         self.wfile = wfile
         self.keep = keep
+        self.extra = extra
         self.head = b""
         self.in_body = False
 
@@ -91,8 +97,11 @@ class CutOffWriter:
                 return len(data)
             self.in_body = True
             body = self.head[end + 4:]
+            length = re.search(rb"(?im)^content-length:\s*(\d+)", self.head[:end + 4])
+            if self.keep is None:
+                self.keep = max(1, int(length.group(1)) // 2 if length else 1)
             head = re.sub(rb"(?im)^(content-length:\s*)(\d+)",
-                          lambda m: m.group(1) + str(int(m.group(2)) + 100).encode(),
+                          lambda m: m.group(1) + str(int(m.group(2)) + self.extra).encode(),
                           self.head[:end + 4])
             self.wfile.write(head)
             data = body
@@ -104,6 +113,19 @@ class CutOffWriter:
 
     def flush(self):
         self.wfile.flush()
+
+
+def hold(req, seconds=60):
+    """Keeps the connection open and silent until the client closes it."""
+    try:
+        req.wfile.flush()
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            ready, _, _ = select.select([req.connection], [], [], 0.5)
+            if ready:
+                break
+    except (OSError, ValueError):
+        pass
 
 
 def endless_headers(req, one_line):
@@ -210,13 +232,17 @@ def handle(req, method, parts, query, body):
         endless_headers(req, mode == "endlessheader")
     elif mode == "slowheaders":
         slow_headers(req)
-    elif mode == "shortbody":
+    elif mode in ("shortbody", "stallbody"):
+        stall = mode == "stallbody"
         plain = req.wfile
-        req.wfile = CutOffWriter(plain, req.server.options.short_body_bytes)
+        req.wfile = CutOffWriter(plain, None if stall else req.server.options.short_body_bytes,
+                                 0 if stall else 100)
         try:
             delegate(req, method, rest, query, body)
         finally:
             req.wfile = plain  # the server flushes and closes its own stream
+        if stall:
+            hold(req)
         req.close_connection = True
     elif mode == "gzipbomb":
         bomb = gzip_bomb()
@@ -236,7 +262,8 @@ def handle(req, method, parts, query, body):
             delay = 0.0
         # A slow but correct server: silent while it works, then the whole answer.
         time.sleep(min(max(delay, 0.0), 120.0))
-        delegate(req, method, rest, query, body)
+        if not handle(req, method, rest, query, body):
+            delegate(req, method, rest, query, body)
     elif mode == "noseparator":
         req.send_body(200, picture_without_separator(), "image/png")
     elif mode == "status500true":

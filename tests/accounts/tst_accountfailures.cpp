@@ -636,6 +636,34 @@ private slots:
                             + "' WHERE username = 'bob'");
     }
 
+    // A remembered sign-in whose password check is answered 6 s late (the service may hash the
+    // password or send mail before it answers): the user is signed in, nothing is shown and the
+    // remembered credentials stay.
+    void slowPasswordCheckSignsIn()
+    {
+        storeCredentials(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"));
+        qputenv("VN_WEB_BASE_URL", webServer.baseUrl(QStringLiteral("lateheaders/6")).toUtf8());
+        QElapsedTimer clock;
+        clock.start();
+        LogIn dialog; // signs in at once, hidden
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        QSignalSpy accounts(&dialog, &LogIn::userAccountData);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isSignedIn(), 40000);
+        QVERIFY2(clock.elapsed() >= 6000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(accounts.count(), 1);
+        QVERIFY(messages.isEmpty());
+        const auto remembered = [](const char *key) {
+            return decryptString(credentialsCipherKey,
+                                 Settings::settingsValue(QStringLiteral("Credentials"),
+                                                         QString::fromLatin1(key), QString())
+                                     .toString());
+        };
+        QCOMPARE(remembered("Login"), QStringLiteral("alice"));
+        QCOMPARE(remembered("Password"), QStringLiteral("Alice+Pass1"));
+        QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE username = 'alice'"),
+                 QStringList { "online" });
+    }
+
 private:
     MariaDbStandIn dbServer;
     HttpsStandIn webServer;

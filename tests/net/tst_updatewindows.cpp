@@ -403,8 +403,9 @@ private slots:
         QCOMPARE(update->text(), QStringLiteral("Update"));
         QVERIFY(clear->isEnabled() && update->isEnabled());
 
-        // Headers that come one byte a second keep the request running for a while.
-        server.applyEnvironment(QStringLiteral("slowheaders"));
+        // An answer that starts 4 s late keeps the request running for a while; it is then
+        // refused for its size.
+        server.applyEnvironment(QStringLiteral("lateheaders/4/endless"));
         server.clearRequests();
         QTest::mouseClick(update, Qt::LeftButton);
         for (int press = 0; press < 5; ++press) {
@@ -417,10 +418,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!messages.isEmpty(), 15000);
         server.applyEnvironment();
         QCOMPARE(messages,
-                 QStringList { "Error|Can't get changelog information. The server did not send "
-                               "its reply's headers within 3 seconds." });
+                 QStringList { "Error|Can't get changelog information. The server's reply is "
+                               "larger than 1 MB and was refused." });
         QCOMPARE(server.requestedPaths(),
-                 QStringList { "/slowheaders/apps/verdimon_nuvo/release/en.update.release.json" });
+                 QStringList {
+                     "/lateheaders/4/endless/apps/verdimon_nuvo/release/en.update.release.json" });
         QTRY_VERIFY(update->isEnabled());
         QVERIFY(!clear->isEnabled()); // Update emptied the view: nothing to clear
         delete dialog;
