@@ -2,11 +2,11 @@
 
 #include "app/appenums.h"
 #include "app/fonts.h"
+#include "app/savedgeometry.h"
 #include "app/systemfunctions.h"
 #include "app/unstoredsettings.h"
 
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -281,29 +281,6 @@ void keepOnScreen(QWidget *widget, const QMargins &frameMargins)
     widget->setGeometry(widget->geometry().translated(x - frame.left(), y - frame.top()));
 }
 
-namespace {
-
-// The frame around the window's own area that a saved geometry records (Qt's format: a marker,
-// the version, the frame rectangle, then the window's own rectangle); none when it is not one.
-QMargins savedFrameMargins(const QByteArray &geometry)
-{
-    QDataStream stream(geometry);
-    stream.setVersion(QDataStream::Qt_4_0);
-    quint32 marker = 0;
-    quint16 major = 0;
-    quint16 minor = 0;
-    QRect frame;
-    QRect normal;
-    stream >> marker >> major >> minor >> frame >> normal;
-    if (stream.status() != QDataStream::Ok || marker != 0x1D9D0CB || major < 1 || major > 3
-        || !frame.isValid() || !frame.contains(normal))
-        return {};
-    return QMargins(normal.left() - frame.left(), normal.top() - frame.top(),
-                    frame.right() - normal.right(), frame.bottom() - normal.bottom());
-}
-
-} // namespace
-
 void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray &base64Default)
 {
     if (!widget)
@@ -313,7 +290,7 @@ void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray 
         = appSettingsValue(key, QByteArray::fromBase64(base64Default)).toByteArray();
     if (present && !bytes.isEmpty()) {
         widget->restoreGeometry(bytes);
-        keepOnScreen(widget, savedFrameMargins(bytes));
+        keepOnScreen(widget, SavedGeometry::frameMargins(bytes));
         return;
     }
     widget->resize(1350, 510);

@@ -5,6 +5,7 @@
 #include "accounts/account.h"
 #include "app/msgdialog.h"
 #include "app/restart.h"
+#include "app/savedgeometry.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
 #include "net/logdialog.h"
@@ -12,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -24,29 +24,6 @@ namespace {
 // How long quitting waits for the cancelled detections before the application object goes.
 const int detectionStopTimeoutMs = 8000;
 
-// A saved geometry holds a marker, the version, the frame rectangle, the window's own rectangle
-// and more. A maximised window's records the maximised frame (at times one the window manager had
-// not settled yet), and the next start, which reads the frame's margins around the own rectangle
-// to keep the window on screen, moved a well-placed window by them. The frame the window has when
-// not maximised is recorded instead, or none where it was never seen.
-QByteArray withNormalFrame(const QByteArray &geometry, const QMargins &margins)
-{
-    QDataStream in(geometry);
-    in.setVersion(QDataStream::Qt_4_0);
-    quint32 marker = 0;
-    quint16 major = 0;
-    quint16 minor = 0;
-    QRect frame;
-    QRect normal;
-    in >> marker >> major >> minor >> frame >> normal;
-    if (in.status() != QDataStream::Ok || !normal.isValid())
-        return geometry;
-    QByteArray patched;
-    QDataStream out(&patched, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_4_0);
-    out << marker << major << minor << normal.marginsAdded(margins) << normal;
-    return patched + geometry.mid(int(in.device()->pos()));
-}
 } // namespace
 
 void VerdimonNuvo::closeEvent(QCloseEvent *event)
@@ -134,7 +111,8 @@ void VerdimonNuvo::notePlace()
     if (normal && frame.contains(area))
         normalFrameMargins = QMargins(area.left() - frame.left(), area.top() - frame.top(),
                                       frame.right() - area.right(), frame.bottom() - area.bottom());
-    shownPlace = normal ? saveGeometry() : withNormalFrame(saveGeometry(), normalFrameMargins);
+    shownPlace = normal ? saveGeometry()
+                        : SavedGeometry::withFrameMargins(saveGeometry(), normalFrameMargins);
 }
 
 void VerdimonNuvo::rememberPlace()
