@@ -293,10 +293,10 @@ void LogIn::finishSignIn()
     if (!accountReceived || !avatarReceived || signedIn)
         return;
     if (remember) {
-        Settings::setSettingsValue(QStringLiteral("Credentials"), QStringLiteral("Login"),
-                                   encryptString(credentialsCipherKey, loginEdit->text()));
-        Settings::setSettingsValue(QStringLiteral("Credentials"), QStringLiteral("Password"),
-                                   encryptString(credentialsCipherKey, passwordEdit->text()));
+        Settings::setEncipheredValue(QStringLiteral("Credentials"), QStringLiteral("Login"),
+                                     credentialsCipherKey, loginEdit->text());
+        Settings::setEncipheredValue(QStringLiteral("Credentials"), QStringLiteral("Password"),
+                                     credentialsCipherKey, passwordEdit->text());
     }
     signedIn = true;
     const QPointer<LogIn> self(this);

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 
 #include "app/appenums.h"
+#include "app/cipher.h"
 #include "app/fonts.h"
 #include "app/savedgeometry.h"
 #include "app/systemfunctions.h"
@@ -131,11 +132,21 @@ QVariant appSettingsValue(const QString &key, const QVariant &defaultValue)
     return settingsValue(QStringLiteral("AppSettings"), key, defaultValue);
 }
 
-void setSettingsValue(const QString &group, const QString &key, const QVariant &value)
+void setSettingsValue(const QString &group, const QString &key, const QVariant &value,
+                      WriteOrigin origin)
 {
     if (key.isEmpty())
         return; // an empty key would address the whole group
-    writeValue(group, key, value, true);
+    writeValue(group, key, value, origin == WriteOrigin::User);
+}
+
+void setEncipheredValue(const QString &group, const QString &key, quint64 cipherKey,
+                        const QString &plain, WriteOrigin origin)
+{
+    const QString held = settingsValue(group, key, QString()).toString();
+    if (!held.isEmpty() && decryptString(cipherKey, held) == plain)
+        return;
+    setSettingsValue(group, key, encryptString(cipherKey, plain), origin);
 }
 
 bool containsSetting(const QString &group, const QString &key)
@@ -306,9 +317,13 @@ bool savedCredentials()
 void clearCredentials()
 {
     const QString group = QStringLiteral("Credentials");
-    setSettingsValue(group, QStringLiteral("DevBuild"), QString());
-    setSettingsValue(group, QStringLiteral("Login"), QString());
-    setSettingsValue(group, QStringLiteral("Password"), QString());
+    // Only what holds a text is cleared: a key that is not there holds nothing to forget, and
+    // writing it would be a change a read-only store refuses.
+    for (const QString &key :
+         { QStringLiteral("DevBuild"), QStringLiteral("Login"), QStringLiteral("Password") }) {
+        if (!settingsValue(group, key, QString()).toString().isEmpty())
+            setSettingsValue(group, key, QString());
+    }
 }
 
 QString fontFamily()

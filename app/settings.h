@@ -16,10 +16,18 @@ namespace Settings {
 QVariant settingsValue(const QString &group, const QString &key,
                        const QVariant &defaultValue = QVariant());
 QVariant appSettingsValue(const QString &key, const QVariant &defaultValue = QVariant());
+// Who asks for a write: a refused change of the user's is told; the program's own records (what
+// an account says of itself) are only logged when refused.
+enum class WriteOrigin { User, Program };
 // Writes a change of group/key. A value equal to the one in effect is not written. When the
 // store refuses the value, it applies until the program ends and the user is told (see
 // unstoredsettings.h).
-void setSettingsValue(const QString &group, const QString &key, const QVariant &value);
+void setSettingsValue(const QString &group, const QString &key, const QVariant &value,
+                      WriteOrigin origin = WriteOrigin::User);
+// Writes `plain` enciphered with `cipherKey` (cipher.h), unless the value in effect already
+// deciphers to it: the cipher's random lead byte makes each cipher text of one text differ.
+void setEncipheredValue(const QString &group, const QString &key, quint64 cipherKey,
+                        const QString &plain, WriteOrigin origin = WriteOrigin::User);
 bool containsSetting(const QString &group, const QString &key);
 
 // Typed reads. Values read back from the store file come as texts; these convert them and
@@ -52,7 +60,8 @@ void restoreBase64Setting(QWidget *widget, const QString &key, const QByteArray 
 
 // True when both Credentials/Login and Credentials/Password hold non-empty (enciphered) texts.
 bool savedCredentials();
-// Writes the empty text to Credentials/DevBuild, Login and Password (the keys stay).
+// Writes the empty text to those of Credentials/DevBuild, Login and Password that hold one (the
+// keys stay).
 void clearCredentials();
 
 // Fonts/Family, replaced by (and rewritten as) "Segoe UI" when not a family of the font table.

@@ -40,7 +40,10 @@ QString closestExistingFolder(QString folder)
     return folder;
 }
 
-void tellUser(const QString &reason)
+// How often a box that went with its owner before it was answered is shown again.
+constexpr int maxRetells = 3;
+
+void tellUser(const QString &reason, int retold = 0)
 {
     auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
     if (!app)
@@ -49,7 +52,7 @@ void tellUser(const QString &reason)
     // run a modal loop.
     QMetaObject::invokeMethod(
         app,
-        [reason] {
+        [reason, retold] {
             // The change was made in the window in front (the main window or a dialog over it):
             // the box belongs to that one, so it shows over it rather than behind.
             QWidget *owner = QApplication::activeModalWidget();
@@ -63,6 +66,13 @@ void tellUser(const QString &reason)
                     + QLatin1Char('\n') + QObject::tr("Changes apply until the program is closed."),
                 3, QDialogButtonBox::Ok);
             message->exec();
+            if (!message) {
+                // It went with its owner (a dialog that closed itself) before it was answered:
+                // not read yet, it is shown again over the window now in front.
+                if (retold < maxRetells)
+                    tellUser(reason, retold + 1);
+                return;
+            }
             delete message.data();
         },
         Qt::QueuedConnection);

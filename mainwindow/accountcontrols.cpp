@@ -153,10 +153,10 @@ void VerdimonNuvo::setAccountData(const QVector<AccountData> &accountDataVector)
 
     const QString group = QStringLiteral("Credentials");
     const QString key = QStringLiteral("DevBuild");
-    Settings::setSettingsValue(
-        group, key,
-        encryptString(devBuildCipherKey,
-                      account.dev_access ? QStringLiteral("yes") : QStringLiteral("no")));
+    // The account's own say, not a change of the user's: a store that can't keep it is logged.
+    Settings::setEncipheredValue(group, key, devBuildCipherKey,
+                                 account.dev_access ? QStringLiteral("yes") : QStringLiteral("no"),
+                                 Settings::WriteOrigin::Program);
     const QString devBuild = decryptString(
         devBuildCipherKey, Settings::settingsValue(group, key, QStringLiteral("no")).toString());
     if (devBuild == QLatin1String("yes") && account.group_name != QLatin1String("Users")

@@ -11,6 +11,9 @@
 #include "accounts/serverdb.h"
 #include "accounttestsupport.h"
 #include "app/config.h"
+#include "app/settings.h"
+#include "app/unstoredsettings.h"
+#include "diskfaults.h"
 #include "httpsstandin.h"
 #include "mainwindow/verdimonnuvo.h"
 #include "mariadbstandin.h"
@@ -19,12 +22,16 @@
 #include "signallog.h"
 #include "silentlistener.h"
 #include "widgets/loaderwidget.h"
+#include "widgets/switch.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -662,6 +669,81 @@ private slots:
         QCOMPARE(remembered("Password"), QStringLiteral("Alice+Pass1"));
         QCOMPARE(dbServer.adminQuery("SELECT status FROM users WHERE username = 'alice'"),
                  QStringList { "online" });
+    }
+
+    // A settings store that can't be written (read-only, or a full disk): signing in, at start
+    // with the remembered credentials or by hand, changes nothing of the user's settings, so no
+    // box comes; the account's own record (its development access) is only logged. Asking to be
+    // remembered is a change: it is told once, and the box reaches the user although the sign-in
+    // dialog it was shown over closes meanwhile.
+    void signInOnUnwritableStore_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("remembered"); // the credentials were remembered before
+        QTest::addColumn<bool>("rememberNow"); // "Remember me" switched on by hand
+        QTest::newRow("read-only, remembered, at start") << true << true << false;
+        QTest::newRow("full disk, remembered, at start") << false << true << false;
+        QTest::newRow("read-only, by hand") << true << false << false;
+        QTest::newRow("read-only, by hand, remember me") << true << false << true;
+    }
+
+    void signInOnUnwritableStore()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(bool, remembered);
+        QFETCH(bool, rememberNow);
+        VN_SMALL_DISK(disk);
+        // The program's own store (a store without an organisation is never taken for refused).
+        const QString organisation = QCoreApplication::organizationName();
+        QCoreApplication::setOrganizationName(QStringLiteral("Dravonel"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+        const auto restore = qScopeGuard([organisation] {
+            QCoreApplication::setOrganizationName(organisation);
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                               qEnvironmentVariable("XDG_CONFIG_HOME"));
+            Settings::resetUnstoredSettings();
+        });
+        Settings::resetUnstoredSettings();
+        Settings::writeDefaultSettings();
+        if (remembered)
+            storeCredentials(QStringLiteral("alice"), QStringLiteral("Alice+Pass1"));
+        QVERIFY(readOnly ? disk.makeReadOnly() : disk.fill(0));
+        // Read as a user does: the box stays open a while, so a sign-in that ends meanwhile
+        // closes its dialog under it.
+        int answered = 0;
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            messages << box->windowTitle() + QLatin1Char('|') + box->textLabel()->text();
+            const QPointer<MsgDialog> alive(box);
+            QTest::qWait(1500);
+            answered += alive ? 1 : 0;
+            return int(QDialogButtonBox::Ok);
+        });
+
+        VerdimonNuvo window(VerdimonNuvo::StartupActions::Skip);
+        window.show();
+        window.showAccountDialogs();
+        const QPointer<LogIn> login = window.loginDialog;
+        QVERIFY(login);
+        if (!remembered) {
+            QTRY_VERIFY(login->isVisible() && login->signInButton()->isEnabled());
+            login->loginField()->setText(QStringLiteral("alice"));
+            login->passwordField()->setText(QStringLiteral("Alice+Pass1"));
+            if (rememberNow)
+                login->rememberSwitch()->click();
+            QTest::mouseClick(login->signInButton(), Qt::LeftButton);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(window.signedIn && login.isNull(), 20000);
+        QTest::qWait(rememberNow ? 4000 : 1000); // a box that would come
+        if (!rememberNow) {
+            QCOMPARE(messages, QStringList());
+        } else {
+            QVERIFY2(!messages.isEmpty(), "the refused change was not told");
+            QVERIFY(
+                messages.last().startsWith(QStringLiteral("Error|Settings could not be saved!")));
+            QCOMPARE(answered, 1);
+        }
+        // The session still knows the account and the remembered sign-in.
+        QCOMPARE(Settings::savedCredentials(), remembered || rememberNow);
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "app/applog.h"
+#include "app/cipher.h"
 #include "app/msgdialog.h"
 #include "app/settings.h"
 #include "app/unstoredsettings.h"
@@ -9,6 +10,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
@@ -269,6 +271,13 @@ private slots:
     void credentials()
     {
         QVERIFY(!Settings::savedCredentials());
+        // Nothing remembered: clearing writes nothing (a read-only store would refuse it).
+        const QByteArray before = fileVersion(Settings::storeFileName());
+        Settings::clearCredentials();
+        QCOMPARE(fileVersion(Settings::storeFileName()), before);
+        QVERIFY(!Settings::containsSetting("Credentials", "DevBuild"));
+
+        Settings::setSettingsValue("Credentials", "DevBuild", "AwJr4UsQ");
         Settings::setSettingsValue("Credentials", "Login", "AwJr4UsQ");
         QVERIFY(!Settings::savedCredentials());
         Settings::setSettingsValue("Credentials", "Password", "AwJr4UsQ");
@@ -279,6 +288,29 @@ private slots:
             QVERIFY(Settings::containsSetting("Credentials", key));
             QCOMPARE(Settings::settingsValue("Credentials", key, "x").toString(), QString());
         }
+    }
+
+    // An enciphered text is written only when it deciphers to another text: the cipher's random
+    // lead byte gives each writing of one text another cipher text.
+    void encipheredValueWrittenOnChange()
+    {
+        Settings::setEncipheredValue("Credentials", "Login", credentialsCipherKey, "alice");
+        const QString first = Settings::settingsValue("Credentials", "Login").toString();
+        QCOMPARE(decryptString(credentialsCipherKey, first), QString("alice"));
+        const QByteArray before = fileVersion(Settings::storeFileName());
+        Settings::setEncipheredValue("Credentials", "Login", credentialsCipherKey, "alice");
+        QCOMPARE(fileVersion(Settings::storeFileName()), before);
+        Settings::setEncipheredValue("Credentials", "Login", credentialsCipherKey, "bob");
+        QCOMPARE(decryptString(credentialsCipherKey,
+                               Settings::settingsValue("Credentials", "Login").toString()),
+                 QString("bob"));
+        // A text that does not decipher with the key is replaced.
+        Settings::setSettingsValue("Credentials", "DevBuild", "not enciphered");
+        Settings::setEncipheredValue("Credentials", "DevBuild", devBuildCipherKey, "no");
+        QCOMPARE(decryptString(devBuildCipherKey,
+                               Settings::settingsValue("Credentials", "DevBuild").toString()),
+                 QString("no"));
+        Settings::clearCredentials();
     }
 
     void emptyKeyIsRefused()
@@ -431,6 +463,45 @@ private slots:
         QCOMPARE(store.texts, QStringList({ told, told }));
         QCOMPARE(store.owners, QList<QWidget *>({ front, front }));
         QCOMPARE(Settings::intValue("Fonts", "Size", 12), 16);
+    }
+
+    // The box goes with the dialog it belongs to when that dialog closes itself before the user
+    // answered (a sign-in that ends meanwhile): the user has not read it, so it is shown again,
+    // over the window in front then.
+    void boxGoneWithItsOwnerIsShownAgain()
+    {
+        VN_SMALL_DISK(disk);
+        StoreOnDisk store(disk);
+        Settings::writeDefaultSettings();
+        QWidget window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QPointer<QDialog> dialog = new QDialog(&window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+        QList<QPointer<QWidget>> owners;
+        int answered = 0;
+        MsgDialog::setTestResponder([&](MsgDialog *box) {
+            owners << box->parentWidget();
+            const QPointer<MsgDialog> alive(box);
+            if (dialog) {
+                dialog->close();
+                window.activateWindow();
+                QTest::qWait(100); // the dialog goes, and the box with it
+            }
+            answered += alive ? 1 : 0;
+            return int(QDialogButtonBox::Ok);
+        });
+        QVERIFY(refuseWrites(disk, true));
+        Settings::setSettingsValue("AppSettings", "AppTheme", 2);
+        QTRY_COMPARE(answered, 1);
+        QTest::qWait(200);
+        QCOMPARE(owners.size(), 2);
+        QVERIFY(owners.first().isNull());
+        QCOMPARE(owners.last().data(), &window);
     }
 
     // A store on a disk that can't take a change: the user is told once, with the system's
