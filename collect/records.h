@@ -1,6 +1,8 @@
 #pragma once
 // The records a Worker hands to the window: plain value types copied through queued signals.
 
+#include "collect/threadhandover.h"
+
 #include <QIcon>
 #include <QMetaType>
 #include <QString>
@@ -15,6 +17,7 @@ struct HardwareData
     QString secondaryValue; // used by the RAM total rows only
     QString label; // property label (column 0)
     QString value; // property value (column 1)
+    ThreadHandover handover {}; // last
 };
 
 // One drive offered on the S.M.A.R.T. page.
@@ -22,6 +25,7 @@ struct SmartStorage
 {
     QString caption;
     QString driveIndex; // decimal
+    ThreadHandover handover {}; // last
 };
 
 // One S.M.A.R.T. attribute of a drive.
@@ -34,6 +38,7 @@ struct SmartInfo
     QString worst;
     QString rawData;
     QString threshold;
+    ThreadHandover handover {}; // last
 };
 
 struct Service
@@ -50,6 +55,7 @@ struct Service
     QString startMode;
     QString waitHint;
     QString exitCode;
+    ThreadHandover handover {}; // last
 };
 
 struct Process
@@ -65,6 +71,7 @@ struct Process
     QString threadCount;
     QString virtualSize; // kilobytes, no unit
     QString path;
+    ThreadHandover handover {}; // last
 };
 
 struct Application
@@ -77,6 +84,7 @@ struct Application
     QString uninstallPath; // the uninstall command
     QString registryKey; // where the entry lives, for its removal; not shown
     QString registrySubkey;
+    ThreadHandover handover {}; // last
 };
 
 struct Driver
@@ -89,6 +97,7 @@ struct Driver
     QString fileName;
     QString state;
     QString path;
+    ThreadHandover handover {}; // last
 };
 
 struct Startup
@@ -99,6 +108,7 @@ struct Startup
     QString command;
     QString location; // where the entry lives, for its removal; not shown
     QString displayName; // the entry's own name (a desktop entry's Name), shown when it has one
+    ThreadHandover handover {}; // last
 };
 
 Q_DECLARE_METATYPE(HardwareData)

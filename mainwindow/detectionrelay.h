@@ -14,6 +14,7 @@ void VerdimonNuvo::relay(Worker *worker, Signal signal, Slot slot)
 {
     const quint64 batch = detectionBatch;
     connect(worker, signal, this, [this, batch, slot](auto &&...args) {
+        acquireHandovers(args...);
         if (batch == detectionBatch)
             (this->*slot)(std::forward<decltype(args)>(args)...);
     });

@@ -34,6 +34,7 @@ void VerdimonNuvo::appSmartThread(int driveIndex)
         "SMART",
         [this, current, driveIndex](Worker *worker, QThread *) {
             connect(worker, &Worker::smartDriveData, this, [this, current](const SmartInfo &info) {
+                acquireHandovers(info);
                 if (current())
                     setSmartDriveData(info);
             });
