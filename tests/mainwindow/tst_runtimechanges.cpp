@@ -58,6 +58,22 @@ QStringList hiddenTabs(const QTabBar *bar)
     return hidden;
 }
 
+// The margin a tree keeps on each side of a cell's text.
+int textMargin(const QTreeWidget *tree)
+{
+    return tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1;
+}
+
+// The part of a tree's column the tree shows, for its text.
+int shownWidth(const QTreeWidget *tree, int column)
+{
+    const QHeaderView *header = tree->header();
+    const int left = qMax(0, header->sectionViewportPosition(column));
+    const int right = qMin(tree->viewport()->width(),
+                           header->sectionViewportPosition(column) + header->sectionSize(column));
+    return right - left - 2 * textMargin(tree);
+}
+
 } // namespace
 
 #define WAIT_FOR_WORKERS() QTRY_COMPARE_WITH_TIMEOUT(DetectionStats::liveThreads(), 0, 15000)
@@ -412,17 +428,10 @@ private slots:
         QTreeWidget *tree = window->mainTree;
         QCoreApplication::processEvents();
         const QFontMetrics metrics(tree->font());
-        const int margin
-            = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1;
+        const int margin = textMargin(tree);
         QStringList cut;
-        // The part of a column the tree shows.
-        const auto shown = [tree, margin](int column) {
-            const QHeaderView *header = tree->header();
-            const int left = qMax(0, header->sectionViewportPosition(column));
-            const int right
-                = qMin(tree->viewport()->width(),
-                       header->sectionViewportPosition(column) + header->sectionSize(column));
-            return right - left - 2 * margin;
+        const auto shown = [tree](int column) {
+            return shownWidth(tree, column);
         };
         const int iconRoom = tree->iconSize().width() + 4;
         int labelsNeed = 0;
@@ -491,16 +500,9 @@ private slots:
         QCoreApplication::processEvents();
 
         const QFontMetrics metrics(tree->font());
-        const int margin
-            = tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1;
-        const QHeaderView *header = tree->header();
-        // The part of a column the tree shows, for its text.
-        const auto shown = [tree, header, margin](int column) {
-            const int left = qMax(0, header->sectionViewportPosition(column));
-            const int right
-                = qMin(tree->viewport()->width(),
-                       header->sectionViewportPosition(column) + header->sectionSize(column));
-            return right - left - 2 * margin;
+        const int margin = textMargin(tree);
+        const auto shown = [tree](int column) {
+            return shownWidth(tree, column);
         };
         const int iconRoom = tree->iconSize().width() + 4;
         QStringList cut;
