@@ -2,12 +2,16 @@
 #include "app/startup/processentry.h"
 #include "app/startup/singleinstance.h"
 
+#include <QLabel>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QtTest>
 
 #include "mainwindow/verdimonnuvo.h"
 #include "tests/support/appidentity.h"
 
+#include <chrono>
+#include <future>
 #include <memory>
 #include <unistd.h>
 
@@ -168,6 +172,32 @@ private slots:
             next.process.kill(); // SIGKILL: nothing is cleaned up
             QVERIFY(next.process.waitForFinished(5000));
         }
+    }
+
+    // Every ask is answered and its connection released: a session asked many times (a user
+    // starting the program again and again) keeps no socket per ask.
+    void answeredAsksLeaveNothingBehind()
+    {
+        const QString name = QStringLiteral("Verdimon Nuvo asks %1").arg(getpid());
+        SingleInstance instance(name);
+        QVERIFY(instance.listen());
+        QLabel window("main window");
+        window.setWindowTitle(name);
+        window.show();
+        int answered = 0;
+        connect(&instance, &SingleInstance::raiseRequested, this,
+                [&answered](const QString &, bool raised) { answered += raised ? 1 : 0; });
+        const int asks = 5;
+        for (int ask = 0; ask < asks; ++ask) {
+            // The asking side blocks, as a later start does, while this loop answers.
+            auto raised = std::async(std::launch::async, [name] {
+                return SingleInstance::raiseRunningInstance(name, name, 5000);
+            });
+            QTRY_VERIFY(raised.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+            QVERIFY(raised.get());
+        }
+        QCOMPARE(answered, asks);
+        QTRY_COMPARE(instance.findChildren<QLocalSocket *>().size(), 0);
     }
 
 private:
