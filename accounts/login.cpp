@@ -325,26 +325,26 @@ bool LogIn::showFailure(const QString &text, bool credentialsWrong)
     return AccountForms::showMessage(this, QObject::tr("Error"), text, 3);
 }
 
-void LogIn::dbConnectionError()
+void LogIn::connectionFailure(const QString &text)
 {
-    if (!showFailure(QObject::tr("Could not log in!") + QLatin1Char(' ')
-                         + QObject::tr("Check your network connection and try again!"),
-                     false))
+    if (!showFailure(text, false))
         return;
     // The window goes on without an account service rather than waiting for one.
     connectionHasFailed = true;
     emit connectionFailed();
 }
 
+void LogIn::dbConnectionError()
+{
+    connectionFailure(QObject::tr("Could not log in!") + QLatin1Char(' ')
+                      + QObject::tr("Check your network connection and try again!"));
+}
+
 void LogIn::dbConnectionError(const QString &error)
 {
     emit closeDB();
-    if (!showFailure(QObject::tr("Could not log in!") + QLatin1Char('\n')
-                         + QObject::tr("Error code:") + QLatin1Char(' ') + error,
-                     false))
-        return;
-    connectionHasFailed = true;
-    emit connectionFailed();
+    connectionFailure(QObject::tr("Could not log in!") + QLatin1Char('\n')
+                      + QObject::tr("Error code:") + QLatin1Char(' ') + error);
 }
 
 // The password check did not reach the service, or got no answer from it: as for a database that
@@ -352,10 +352,7 @@ void LogIn::dbConnectionError(const QString &error)
 void LogIn::setPasswordCheckFailed(const QString &reason)
 {
     emit closeDB();
-    if (!showFailure(QObject::tr("Could not log in!") + QLatin1Char('\n') + reason, false))
-        return;
-    connectionHasFailed = true;
-    emit connectionFailed();
+    connectionFailure(QObject::tr("Could not log in!") + QLatin1Char('\n') + reason);
 }
 
 void LogIn::setNoAccountFound()

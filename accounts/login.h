@@ -78,6 +78,9 @@ private:
     // the failure says they are wrong (kept when it says nothing about them), the message. False
     // when the dialog was released while its message was open.
     bool showFailure(const QString &text, bool credentialsWrong);
+    // A failure that says nothing about the credentials (no service answered): told, and the
+    // sign-in counts as having failed to connect.
+    void connectionFailure(const QString &text);
 
     QLabel *infoLabel = nullptr;
     QLineEdit *loginEdit = nullptr;

@@ -81,7 +81,9 @@ void ServerDB::checkUserPasswordInThread(const QString &password, const QString 
                               Q_ARG(QString, AccountForms::threadCopy(storedPassword)));
     connect(manager, &NetworkManager::loggedInSuccessfully, this, &ServerDB::setLoggedIn);
     connect(manager, &NetworkManager::credentialsError, this, &ServerDB::setCredentialsError);
-    connect(manager, &NetworkManager::requestFailed, this, &ServerDB::setPasswordCheckFailed);
+    // No answer says nothing about the password; the sign-in then asks for the close (closeDB)
+    // as after a database that did not answer.
+    connect(manager, &NetworkManager::requestFailed, this, &ServerDB::passwordCheckFailed);
     connect(manager, &NetworkManager::finished, thread, &QThread::quit);
     connect(manager, &NetworkManager::finished, manager, &QObject::deleteLater);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -129,12 +131,6 @@ void ServerDB::setCredentialsError()
     emit passwordVerificationFailed();
     if (self)
         emit finished();
-}
-
-void ServerDB::setPasswordCheckFailed(const QString &reason)
-{
-    // The sign-in asks for the close (closeDB) as after a database that did not answer.
-    emit passwordCheckFailed(reason);
 }
 
 void ServerDB::closeConnection()

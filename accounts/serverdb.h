@@ -81,9 +81,6 @@ public slots:
     void setUserLoggedOffStatus(const QString &userID);
     void recoverAccount(const QString &email, const QString &encryptedPassword);
 
-private slots:
-    void setPasswordCheckFailed(const QString &reason);
-
 private:
     void checkUserPasswordInThread(const QString &password, const QString &storedPassword);
     void reportOffline(AccountQueries::Offline result);

@@ -60,8 +60,9 @@ QNetworkReply::NetworkError failureCode(const QNetworkReply *reply, bool emptySu
 }
 
 // Why a reply is no answer of the service ("" when it is a whole 2xx reply): its refusal by the
-// bounds, its status, the TLS error it was aborted for, the stall timer, or the network's error.
-QString transportFailure(const QNetworkReply *reply, int stallTimeoutMs)
+// bounds (a stall among them), its status, the TLS error it was aborted for, or the network's
+// error.
+QString transportFailure(const QNetworkReply *reply)
 {
     const QString refusal = ReplyBounds::failure(reply);
     if (!refusal.isEmpty())
@@ -71,22 +72,16 @@ QString transportFailure(const QNetworkReply *reply, int stallTimeoutMs)
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status > 0 && !ReplyBounds::isSuccess(reply))
         return QStringLiteral("%1: %2").arg(QObject::tr("Status code"), QString::number(status));
-    switch (reply->error()) {
-    case QNetworkReply::OperationCanceledError: {
-        // Aborted on a TLS error (the peer's chain does not verify) or by the stall timer; Qt
-        // tells both apart by neither code nor text.
+    if (reply->error() == QNetworkReply::OperationCanceledError) {
+        // Aborted on a TLS error: the reply's code and text say only that it was cancelled.
         const QList<QSslCertificate> chain = reply->sslConfiguration().peerCertificateChain();
         const QList<QSslError> tlsErrors = chain.isEmpty()
             ? QList<QSslError>()
             : QSslCertificate::verify(chain, reply->url().host());
         if (!tlsErrors.isEmpty())
             return tlsErrors.first().errorString();
-        const int seconds = qMax(1, (stallTimeoutMs + 999) / 1000);
-        return QObject::tr("The server did not respond for %n seconds.", nullptr, seconds);
     }
-    default:
-        return reply->errorString();
-    }
+    return reply->errorString();
 }
 
 } // namespace
@@ -295,7 +290,7 @@ void NetworkManager::onPasswordCheckReply(QNetworkReply *reply)
     // Only a whole 2xx answer of the service speaks about the password: "true" signs in, any
     // other text is a mismatch. A reply that never came, was cut, refused or is an error page
     // says nothing about it: the caller hears why, and no mismatch.
-    const QString failure = transportFailure(reply, stallTimeoutMs);
+    const QString failure = transportFailure(reply);
     if (!failure.isEmpty()) {
         emit requestFailed(failure);
     } else if (ReplyBounds::successBody(reply) == QByteArrayLiteral("true")) {

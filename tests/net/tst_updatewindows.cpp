@@ -529,12 +529,9 @@ private:
     // strokes; only their edges blend with the background).
     static bool drawnIn(QWidget *widget, const QColor &colour)
     {
-        const QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                if (picture.pixel(x, y) == colour.rgb())
-                    return true;
-        return false;
+        return pixelsOf(widget->grab(),
+                        [colour](const QColor &pixel) { return pixel.rgb() == colour.rgb(); })
+            > 0;
     }
 
     HttpsStandIn server;
