@@ -122,10 +122,12 @@ void VerdimonNuvo::rememberPlace()
     // Without a window manager nothing frames the window: a shown window's own area is its place.
     if (isVisible() && !isMinimized() && frameGeometry() == geometry())
         place = saveGeometry();
-    // A window out of sight keeps the place it had when it was last seen, however it went.
+    // A window out of sight keeps the place it had when it was last seen, however it went. The
+    // place is the program's own record: a store that refuses it is logged, never told by a box
+    // that would hold up a drag of the window or a program that is ending.
     if (!place.isEmpty())
-        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("Position"),
-                                   place);
+        Settings::setSettingsValue(QStringLiteral("AppSettings"), QStringLiteral("Position"), place,
+                                   Settings::WriteOrigin::Program);
 }
 
 void VerdimonNuvo::onApplicationQuit()

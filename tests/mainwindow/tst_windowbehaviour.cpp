@@ -2,11 +2,14 @@
 // tray modes with and without a notification area, closing, the title, shortcuts, start at login;
 // then the actions of the Settings pages, on a fake device and throw-away scripts and folders.
 
+#include "app/applog.h"
 #include "app/msgdialog.h"
 #include "app/restart.h"
 #include "app/settings.h"
 #include "app/systemfunctions.h"
+#include "app/unstoredsettings.h"
 #include "appidentity.h"
+#include "diskfaults.h"
 #include "mainwindow/detectionstats.h"
 #include "mainwindow/listrowbatcher.h"
 #include "mainwindow/verdimonnuvo.h"
@@ -28,6 +31,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSlider>
 #include <QStandardItemModel>
@@ -537,6 +541,39 @@ private slots:
         QSettings after;
         after.sync();
         QCOMPARE(after.value("AppSettings/Position").toByteArray(), geometry);
+    }
+
+    // On a settings store that can't be written the window's place is the program's own record,
+    // logged and not told: neither a resize nor the quit steps (which handle events while the
+    // detections end) open a box, so nothing holds up a program that is ending.
+    void placeOnUnwritableStoreIsNotTold()
+    {
+        VN_SMALL_DISK(disk);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, disk.path());
+        const auto restore = qScopeGuard([] {
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                               qEnvironmentVariable("XDG_CONFIG_HOME"));
+            Settings::resetUnstoredSettings();
+        });
+        Settings::resetUnstoredSettings();
+        Settings::writeDefaultSettings();
+        QVERIFY(disk.makeReadOnly());
+        const int logBefore = logText().size();
+        window = newWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(window->width() + 31, window->height() + 17);
+        window->move(window->x() + 37, window->y() + 23);
+        QTest::qWait(100);
+        QCOMPARE(boxes, QStringList());
+        window->beginDataCollection();
+        QTRY_VERIFY(DetectionStats::liveThreads() > 0);
+        window->onApplicationQuit();
+        QCOMPARE(boxes, QStringList());
+        QVERIFY(Settings::containsSetting("AppSettings", "Position"));
+        QCOMPARE(Settings::appSettingsValue("Position").toByteArray(), window->saveGeometry());
+        QCOMPARE(logText().mid(logBefore).count("setting AppSettings/Position could not be saved"),
+                 1);
     }
 
     void quitReleasesTheLogWindow()
